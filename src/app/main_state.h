@@ -1,0 +1,16 @@
+#pragma once
+// Flags of the main window that several subsystems read and write.
+
+namespace kvx {
+
+struct MainState {
+    // Set by every successful number-set or variation save or load, cleared
+    // by every change of the number lists or of the variation.
+    bool Mentve = false;
+    // The program decided to end: closing asks nothing and writes nothing.
+    bool Kilepes = false;
+};
+
+MainState& mainState();
+
+}  // namespace kvx
