@@ -62,6 +62,31 @@ std::string fixed(double v, int prec, bool grouped)
     return out;
 }
 
+// Characters of a UTF-8 text (continuation bytes are not counted).
+std::size_t charCount(const std::string& s)
+{
+    std::size_t n = 0;
+    for (const char ch : s)
+        if ((static_cast<unsigned char>(ch) & 0xC0) != 0x80)
+            ++n;
+    return n;
+}
+
+// Cuts a UTF-8 text after `chars` characters.
+void truncateChars(std::string& s, std::size_t chars)
+{
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) {
+            if (n == chars) {
+                s.resize(i);
+                return;
+            }
+            ++n;
+        }
+    }
+}
+
 std::string integerText(std::uint64_t mag, bool neg, int prec, bool hex, bool upper)
 {
     std::string digits;
@@ -199,15 +224,18 @@ std::string Format(std::string_view fmt, std::initializer_list<FmtArg> args)
             }
             case 's': case 'S':
                 field = v.asString();
-                if (prec >= 0 && static_cast<int>(field.size()) > prec) field.resize(static_cast<std::size_t>(prec));
+                if (prec >= 0)
+                    truncateChars(field, static_cast<std::size_t>(prec));
                 break;
             default:
                 field = std::string(1, type);
                 break;
             }
         }
-        if (static_cast<int>(field.size()) < width) {
-            const std::string pad(static_cast<std::size_t>(width) - field.size(), ' ');
+        // The width counts characters: a Hungarian letter is one column.
+        const std::size_t chars = charCount(field);
+        if (static_cast<int>(chars) < width) {
+            const std::string pad(static_cast<std::size_t>(width) - chars, ' ');
             field = left ? field + pad : pad + field;
         }
         out += field;

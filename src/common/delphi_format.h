@@ -6,7 +6,9 @@
 //  - for d, u and x the precision is the minimum count of digits, and a
 //    zero value always prints "0" ("%2.0d" of 0 is " 0", not blanks);
 //  - "n" is a fixed-point number with thousands separators;
-//  - the decimal and thousands separators come from formatSettings().
+//  - the decimal and thousands separators come from formatSettings();
+//  - texts are UTF-8: the width and the precision of "s" count characters,
+//    not bytes, so columns with Hungarian letters line up.
 // Supported: %[-][width][.precision](d|u|x|X|s|f|n|e|g|%), and '*' for width
 // or precision taken from the arguments.
 #include <cstdint>
