@@ -1,0 +1,110 @@
+#include "app/ini_file.h"
+
+#include "common/binary_io.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <unistd.h>
+#include <string>
+
+namespace kvx {
+namespace {
+
+TEST(IniFile, KeepsOrderCommentsAndUnknownLinesWhenWrittenBack)
+{
+    const std::string text =
+        "; written by hand\n"
+        "[Kavarex]\n"
+        "Game=5\n"
+        "stray line\n"
+        "Size = 12 \n"
+        "\n"
+        "[HI]\n"
+        "HI0=1\n";
+    IniFile ini;
+    ini.LoadFromString(text);
+    EXPECT_EQ(ini.ToString(), "; written by hand\n[Kavarex]\nGame=5\nstray line\nSize=12\n\n[HI]\nHI0=1\n");
+
+    ini.WriteInteger("kavarex", "GAME", 7);       // updated in place, original spelling kept
+    ini.WriteInteger("Kavarex", "FT", 3);         // appended after the section's last key
+    ini.WriteFloat("New", "x", 0.5);              // new section at the end
+    EXPECT_EQ(ini.ToString(),
+              "; written by hand\n[Kavarex]\nGame=7\nstray line\nSize=12\nFT=3\n\n[HI]\nHI0=1\n[New]\nx=0.5\n");
+    EXPECT_EQ(ini.ReadSections(), (std::vector<std::string>{"Kavarex", "HI", "New"}));
+    EXPECT_EQ(ini.ReadSection("KAVAREX"), (std::vector<std::string>{"Game", "Size", "FT"}));
+}
+
+TEST(IniFile, NamesAreCaseInsensitiveAndTheFirstOfTwoKeysCounts)
+{
+    IniFile ini;
+    ini.LoadFromString("[Price]\r\n0=350\r\n0=1\r\n[price]\r\n1=2,5\r\n");
+    EXPECT_TRUE(ini.SectionExists("PRICE"));
+    EXPECT_TRUE(ini.ValueExists("price", "1"));
+    EXPECT_DOUBLE_EQ(ini.ReadFloat("Price", "0", -1), 350);
+    EXPECT_DOUBLE_EQ(ini.ReadFloat("Price", "1", -1), 2.5);
+    EXPECT_EQ(ini.ReadSections().size(), 1u);
+}
+
+TEST(IniFile, DeletingKeysAndSections)
+{
+    IniFile ini;
+    ini.LoadFromString("[A]\nx=1\ny=2\n[B]\nz=3\n[C]\nw=4\n");
+    EXPECT_FALSE(ini.Modified());
+    ini.DeleteKey("a", "X");
+    ini.DeleteKey("A", "missing");
+    ini.EraseSection("b");
+    EXPECT_TRUE(ini.Modified());
+    EXPECT_FALSE(ini.ValueExists("A", "x"));
+    EXPECT_FALSE(ini.SectionExists("B"));
+    EXPECT_EQ(ini.ToString(), "[A]\ny=2\n[C]\nw=4\n");
+}
+
+TEST(IniFile, NumberReadingFallsBackOnBadValues)
+{
+    IniFile ini;
+    ini.LoadFromString("[S]\ni=-12\nbad=12x\nbig=99999999999\nb0=0\nb1=5\nf1=4.25\nf2=-4,5\nf3=1.2.3\nf4=abc\n");
+    EXPECT_EQ(ini.ReadInteger("S", "i", 0), -12);
+    EXPECT_EQ(ini.ReadInteger("S", "bad", 7), 7);
+    EXPECT_EQ(ini.ReadInteger("S", "big", 7), 7);
+    EXPECT_EQ(ini.ReadInteger("S", "none", 7), 7);
+    EXPECT_FALSE(ini.ReadBool("S", "b0", true));
+    EXPECT_TRUE(ini.ReadBool("S", "b1", false));
+    EXPECT_DOUBLE_EQ(ini.ReadFloat("S", "f1", 0), 4.25);
+    EXPECT_DOUBLE_EQ(ini.ReadFloat("S", "f2", 0), -4.5);
+    EXPECT_DOUBLE_EQ(ini.ReadFloat("S", "f3", 9), 9);
+    EXPECT_DOUBLE_EQ(ini.ReadFloat("S", "f4", 9), 9);
+    EXPECT_EQ(ini.ReadString("S", "none", "def"), "def");
+
+    ini.WriteFloat("S", "w", 350);
+    ini.WriteFloat("S", "v", -0.25);
+    EXPECT_EQ(ini.ReadString("S", "w", ""), "350");
+    EXPECT_EQ(ini.ReadString("S", "v", ""), "-0.25");
+}
+
+TEST(IniFile, FileRoundTripAndWindows1250)
+{
+    const auto dir = std::filesystem::temp_directory_path() / ("kvx_ini_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    const std::string path = (dir / "k.ini").string();
+
+    IniFile ini;
+    ini.WriteString("Kavarex", "DirTO0", "/home/user/Lottó/Otos");
+    ini.WriteBool("HI", "HI0", true);
+    ASSERT_TRUE(ini.SaveToFile(path));
+    IniFile back;
+    ASSERT_TRUE(back.LoadFromFile(path));
+    EXPECT_EQ(back.ToString(), ini.ToString());
+
+    // An older file written in Windows-1250 reads as UTF-8.
+    ASSERT_TRUE(writeFileAtomic(path, std::string_view("[Kavarex]\nDirTO0=C:\\Lott\xF3\n")));
+    ASSERT_TRUE(back.LoadFromFile(path));
+    EXPECT_EQ(back.ReadString("Kavarex", "DirTO0", ""), "C:\\Lottó");
+
+    EXPECT_FALSE(back.LoadFromFile((dir / "missing.ini").string()));
+    EXPECT_TRUE(back.ReadSections().empty());
+    std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace kvx
