@@ -1,12 +1,12 @@
+#include "app/ui/foablak.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Kavarex Personal");
-    QMainWindow w;
-    w.setWindowTitle("Kavarex Personal");
-    w.show();
+    TFoablak foablak;
+    foablak.show();
     return app.exec();
 }

@@ -1,0 +1,176 @@
+// The main window on the offscreen platform: start-up, the game menu and the
+// INI file written on close.
+#include "app/ui/foablak.h"
+
+#include "app/folders.h"
+#include "app/game_table.h"
+#include "app/ini_file.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <vector>
+
+namespace {
+
+// Every game item of the menu, with the submenu title it sits under ("" at the top).
+struct Pont {
+    QAction* action;
+    QString almenu;
+};
+
+std::vector<Pont> jatekPontok(QMenu* menu)
+{
+    std::vector<Pont> out;
+    for (QAction* a : menu->actions()) {
+        if (QMenu* sub = a->menu()) {
+            for (QAction* b : sub->actions())
+                if (!b->isSeparator())
+                    out.push_back({b, sub->title()});
+        } else if (!a->isSeparator()) {
+            out.push_back({a, QString()});
+        }
+    }
+    return out;
+}
+
+QAction* almenuAkcio(QMenu* menu, const QString& title)
+{
+    for (QAction* a : menu->actions())
+        if (a->menu() && a->menu()->title() == title)
+            return a;
+    return nullptr;
+}
+
+class FoablakTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir_.isValid());
+        window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
+    }
+    QTemporaryDir dir_;
+    std::unique_ptr<TFoablak> window_;
+};
+
+TEST_F(FoablakTest, StartCreatesFoldersAndDefaultIni)
+{
+    for (const char* d : {"Dat", "Dat/Private", "Dat/Cache", "Back", "List", "Lotto/Otos", "Dat/Private/EJ"})
+        EXPECT_TRUE(QDir(dir_.filePath(d)).exists()) << d;
+    EXPECT_TRUE(QFile::exists(dir_.filePath("kavarex.ini")));
+    EXPECT_EQ(window_->windowTitle(), QStringLiteral("Kavarex Personal  -  Magyar 5/90"));
+}
+
+TEST_F(FoablakTest, MenuHoldsEveryGameOnceWithItsCaption)
+{
+    QMenu* menu = window_->LottoMenu;
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->title(), QStringLiteral("Játék"));
+    EXPECT_EQ(window_->menuBar()->actions().size(), 1);
+
+    std::map<int, QString> captions;
+    for (const Pont& p : jatekPontok(menu)) {
+        const int tag = p.action->data().toInt();
+        EXPECT_TRUE(p.action->isCheckable());
+        EXPECT_NE(p.action->actionGroup(), nullptr);
+        EXPECT_EQ(p.action->actionGroup(), jatekPontok(menu).front().action->actionGroup());
+        EXPECT_TRUE(captions.emplace(tag, p.action->text()).second) << "twice: " << tag;
+    }
+    ASSERT_EQ(captions.size(), 44u);
+    for (int i = 0; i < 44; ++i) {
+        QString expected = QString::fromUtf8(kvx::JatekNev[static_cast<std::size_t>(i)]);
+        if (i >= 8 && i <= 16)
+            expected = QString::number(18 - i) + QStringLiteral(" számra");
+        expected.replace("&", "&&");
+        EXPECT_EQ(captions[i], expected) << i;
+    }
+    EXPECT_EQ(captions[41], QStringLiteral("Ausztrál Mon && Wed"));
+
+    const auto all = jatekPontok(menu);
+    const auto find = [&](int tag) {
+        for (const Pont& p : all)
+            if (p.action->data().toInt() == tag)
+                return p;
+        return Pont{nullptr, {}};
+    };
+    EXPECT_EQ(find(0).action->shortcut(), QKeySequence(Qt::Key_F5));
+    EXPECT_EQ(find(2).action->shortcut(), QKeySequence(Qt::Key_F7));
+    EXPECT_EQ(find(12).almenu, QStringLiteral("Magyar Kenó "));
+    EXPECT_EQ(find(41).almenu, QStringLiteral("Ausztrál"));
+    EXPECT_EQ(find(25).almenu, QStringLiteral("Szlovák"));
+    EXPECT_EQ(find(30).almenu, QString());
+}
+
+TEST_F(FoablakTest, ChoosingAGameSwitchesGameCaptionAndMarks)
+{
+    QMenu* menu = window_->LottoMenu;
+    const auto all = jatekPontok(menu);
+    const auto action = [&](const QString& text) -> QAction* {
+        for (const Pont& p : all)
+            if (p.action->text() == text)
+                return p.action;
+        return nullptr;
+    };
+    const auto checkedTags = [&] {
+        std::vector<int> tags;
+        for (const Pont& p : all)
+            if (p.action->isChecked())
+                tags.push_back(p.action->data().toInt());
+        return tags;
+    };
+    const auto marked = [&](const QString& title) {
+        QAction* a = almenuAkcio(menu, title);
+        return a && a->isChecked() && a->font().bold();
+    };
+
+    EXPECT_EQ(checkedTags(), std::vector<int>{0});
+
+    action(QStringLiteral("EuroJackpot"))->trigger();
+    EXPECT_EQ(kvx::game().LottoIndex, 30);
+    EXPECT_EQ(kvx::game().PluszSzamNev, " Euro");
+    EXPECT_EQ(window_->windowTitle(), QStringLiteral("Kavarex Personal  -  EuroJackpot"));
+    EXPECT_EQ(checkedTags(), std::vector<int>{30});
+    EXPECT_TRUE(QDir(dir_.filePath("Lotto/EJ")).exists());
+
+    action(QStringLiteral("Horvát 7/39"))->trigger();
+    EXPECT_EQ(kvx::game().LottoIndex, 7);
+    EXPECT_EQ(checkedTags(), std::vector<int>{7});
+    EXPECT_TRUE(marked(QStringLiteral("Horvát")));
+    EXPECT_FALSE(marked(QStringLiteral("Ausztrál")));
+    EXPECT_FALSE(marked(QStringLiteral("Magyar Kenó ")));
+
+    action(QStringLiteral("5 számra"))->trigger();
+    EXPECT_EQ(kvx::game().LottoIndex, 13);
+    EXPECT_EQ(kvx::game().SzamsorHossz, 5);
+    EXPECT_TRUE(marked(QStringLiteral("Magyar Kenó ")));
+    EXPECT_FALSE(marked(QStringLiteral("Horvát")));
+    EXPECT_EQ(window_->windowTitle(), QStringLiteral("Kavarex Personal  -  Magyar Kenó 5 számra"));
+}
+
+TEST_F(FoablakTest, ClosingWritesTheGameAndTheNextStartTakesIt)
+{
+    window_->LottoSelect(30);
+    window_->close();
+    kvx::IniFile ini;
+    ASSERT_TRUE(ini.LoadFromFile(dir_.filePath("kavarex.ini").toStdString()));
+    EXPECT_EQ(ini.ReadInteger("Kavarex", "Game", -1), 30);
+
+    window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
+    EXPECT_EQ(kvx::game().LottoIndex, 30);
+    EXPECT_EQ(window_->windowTitle(), QStringLiteral("Kavarex Personal  -  EuroJackpot"));
+    QAction* ej = nullptr;
+    for (const Pont& p : jatekPontok(window_->LottoMenu))
+        if (p.action->data().toInt() == 30)
+            ej = p.action;
+    ASSERT_NE(ej, nullptr);
+    EXPECT_TRUE(ej->isChecked());
+}
+
+}  // namespace
