@@ -132,9 +132,6 @@ QMenu* TFoablak::JatekAlmenu(const char* felirat, std::initializer_list<int> tag
     QMenu* almenu = LottoMenu->addMenu(QString::fromUtf8(felirat));
     for (int tag : tagok)
         JatekMenuPont(almenu, tag, QString::fromUtf8(JatekNev[static_cast<std::size_t>(tag)]).replace("&", "&&"));
-    // A submenu item cannot carry a radio mark of its own; it is shown
-    // checked and in bold while one of its games is the current one.
-    almenu->menuAction()->setCheckable(true);
     return almenu;
 }
 
@@ -150,7 +147,6 @@ void TFoablak::JatekMenuEpites()
     QMenu* keno = LottoMenu->addMenu(QStringLiteral("Magyar Kenó "));
     keno->menuAction()->setStatusTip(QStringLiteral(" Magyar Kenó játéktípusok "));
     keno->menuAction()->setToolTip(QStringLiteral(" Magyar Kenó játéktípusok "));
-    keno->menuAction()->setCheckable(true);
     for (int tag = 8; tag <= 16; ++tag)
         JatekMenuPont(keno, tag, QStringLiteral("%1 számra").arg(18 - tag));
     LottoMenu->addSeparator();
@@ -205,6 +201,9 @@ void TFoablak::JatekMenuJeloles()
                     benne = true;
                 }
             }
+            // A submenu item has no radio mark of its own: while one of its
+            // games is the current one it shows a check mark and a bold title.
+            a->setCheckable(benne);
             a->setChecked(benne);
             QFont betu = a->font();
             betu.setBold(benne);
