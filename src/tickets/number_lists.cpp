@@ -457,4 +457,9 @@ JelolesEredmeny SzamJeloles(int a, int mode, bool remove, const BovitesAllapot& 
     return SzamJeloles(szamListak(), game(), mainState(), a, mode, remove, bov, elott);
 }
 
+JelolesEredmeny SzamKattintas(int a, int mode, const BovitesAllapot& bov, const JelolesElott& elott)
+{
+    return SzamKattintas(szamListak(), game(), mainState(), a, mode, bov, elott);
+}
+
 }  // namespace kvx

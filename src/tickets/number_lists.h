@@ -199,5 +199,6 @@ bool TorlesElottiMentes(bool backMentesEngedely, const std::string& backTipus, s
 // Convenience forms working on the program's instances.
 JelolesEredmeny SzamJeloles(int a, int mode, bool remove, const BovitesAllapot& bov = {},
                             const JelolesElott& elott = {});
+JelolesEredmeny SzamKattintas(int a, int mode, const BovitesAllapot& bov = {}, const JelolesElott& elott = {});
 
 }  // namespace kvx
