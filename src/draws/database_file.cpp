@@ -111,8 +111,10 @@ std::string SzamokEllenorzese(const GameParams& p, const THuzRekord& rek, std::i
             if (p.VanPluszSzam && k > p.SzamsorFoSzamDb)
                 return Rs + ". húzás " + sz(k - p.SzamsorFoSzamDb) + "." + p.PluszSzamNev +
                        " száma érvénytelen tartományba esik.";
-            if (p.VanPotSzam && k > p.SzamsorHossz - p.PotSzamok)
-                return Rs + ". húzás " + sz(k - p.SzamsorHossz + p.PotSzamok) +
+            // The bonus numbers follow the line's SzamsorHossz numbers; the
+            // last main number is not a bonus number.
+            if (p.VanPotSzam && k > p.SzamsorHossz && k <= p.SzamsorHossz + p.PotSzamok)
+                return Rs + ". húzás " + sz(k - p.SzamsorHossz) +
                        ". plusz száma érvénytelen tartományba esik.";
             return Rs + ". húzás " + sz(k) + ". száma érvénytelen tartományba esik.";
         }
