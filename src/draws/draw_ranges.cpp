@@ -95,6 +95,15 @@ void Tarol(HuzSzamaState& s, const HuzSzamaKornyezet& k, const HuzSzamaMezok& f,
     }
 }
 
+// The count text under the fields.
+void Kijeloles(const HuzSzamaKornyezet& k, HuzSzamaMezok& f)
+{
+    const std::int32_t e = f.Elso.value_or(1);
+    const std::int32_t u = f.Utolso.value_or(e);
+    f.Label3 = "Kijelölve: " + Ezres(static_cast<std::int64_t>(u) - e + 1, k.EzresElvalaszto) +
+               (f.Mod == 4 || f.Mod == 5 ? " számsor" : " húzás");
+}
+
 }  // namespace
 
 void Ini(HuzSzamaState& s, std::int32_t N, std::int32_t bontMatrixMeret, TalalatiAranyTartomanyok* talAr)
@@ -368,10 +377,7 @@ void Panel2Exit(HuzSzamaState& s, const HuzSzamaKornyezet& k, HuzSzamaMezok& f)
     default:
         break;
     }
-    const std::int32_t ee = f.Elso.value_or(1);
-    const std::int32_t uu = f.Utolso.value_or(ee);
-    f.Label3 = "Kijelölve: " + Ezres(static_cast<std::int64_t>(uu) - ee + 1, k.EzresElvalaszto) +
-               (f.Mod == 4 || f.Mod == 5 ? " számsor" : " húzás");
+    Kijeloles(k, f);
 }
 
 void MindenHuzas(HuzSzamaState& s, const HuzSzamaKornyezet& k, HuzSzamaMezok& f)
@@ -402,6 +408,7 @@ void MindenHuzas(HuzSzamaState& s, const HuzSzamaKornyezet& k, HuzSzamaMezok& f)
         f.MindHuz = k.BovitmenyKezdet > 0 && *f.Elso == k.BovitmenyKezdet && *f.Utolso == k.BontSzelvszam;
     else
         f.MindHuz = true;
+    Kijeloles(k, f);
 }
 
 void RendbenGombClick(HuzSzamaState& s, const HuzSzamaKornyezet& k, HuzSzamaMezok& f)
