@@ -1,0 +1,78 @@
+#pragma once
+// Updates of the draws database from the lottery operators' result files,
+// and the import of the user's file of number lines into a private database.
+// Every new draw is checked with the database loader's own rules before
+// anything is written, and the database file is replaced only after the whole
+// update has succeeded (temporary file, then rename).
+#include "app/game_table.h"
+#include "draws/database_file.h"
+#include "draws/draws_table.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kvx {
+
+struct Datum {
+    std::int32_t Ev = 0;
+    std::int32_t Ho = 0;
+    std::int32_t Nap = 0;
+};
+
+bool ErvenyesDatum(const Datum& d);
+// ISO 8601 week of the date (1..53); 0 for an invalid date.
+std::int32_t IsoHet(const Datum& d);
+// 1..12 for the English month abbreviations ("Jan".."Dec"), or for game 26 the
+// Italian month names; -1 for any other text. Case-sensitive.
+std::int32_t HonapSorszama(std::string_view nev, std::int32_t lottoIndex);
+
+// Lines of an outside text (UTF-8 or Windows-1250, detected): CR LF, LF or CR
+// end a line; a last line break opens no empty line.
+std::vector<std::string> SzovegSorai(std::string_view nyers);
+// Reads a file into lines; false when it cannot be read.
+bool AllomanySorai(const std::string& utvonal, std::vector<std::string>& sorok);
+
+// Message the caller shows when an operator update failed and the main
+// window's Tag is 0.
+extern const char* const kFormatumValtozottUzenet;
+// Message of a failed import of the user's file.
+std::string ImportHibaUzenet(const std::string& importAllomany);
+
+struct FrissitesKornyezet {
+    DrawsState* Tabla = nullptr;       // the current table (append mode updates it)
+    GameParams* Jatek = nullptr;       // the current game
+    std::string AdatbazisUtvonal;      // AktualisAdatbazis[LottoIndex]: the file written
+    std::string FajlNev;               // the operator's (or the user's) file name, for the questions
+    TVerzio Verzio = HuzasIroVerzio(); // stamped on the written file
+    Datum Ma;                          // today
+    bool AdatbazisTipus = true;        // the program's own database is the target
+    KerdesFn Kerdes;                   // FigyelmeztetoKerdes; none means No
+    // Lines of a fixed extra file of the cache folder ("loto2.csv", ...);
+    // false when it is missing.
+    std::function<bool(const std::string& nev, std::vector<std::string>& sorok)> CacheAllomany;
+};
+
+enum class FrissitesUzenetTipus { Nincs, Figyelmeztetes, Hiba };
+
+struct FrissitesEredmeny {
+    bool Siker = false;
+    std::int32_t KilepesGombTag = 0;  // lines written (rewrite) or grid rows after the append
+    std::int32_t FoablakTag = 0;      // 1: declined or nothing new, the caller shows no format message
+    FrissitesUzenetTipus Tipus = FrissitesUzenetTipus::Nincs;
+    std::string Uzenet;               // a message to show (warning or error)
+    std::string Reszlet;              // the loader's message when a new draw broke its rules
+    std::int32_t HibasSor = -1;       // 0-based line of the input that stopped the update
+};
+
+// Games 5, 22..24 and 26..43.
+FrissitesEredmeny HuzasokFrissiteseNaprakesz(const FrissitesKornyezet& k, std::vector<std::string> sorok,
+                                             std::int32_t aktualisDb);
+// Games 0..4, 6..21 and 25, and (import true) the user's file of number lines
+// for any game, written to k.AdatbazisUtvonal.
+FrissitesEredmeny HuzasokFrissitesKenoHU(const FrissitesKornyezet& k, const std::vector<std::string>& sorok,
+                                         std::int32_t aktualisDb, bool import);
+
+}  // namespace kvx
