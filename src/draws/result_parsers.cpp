@@ -1,5 +1,7 @@
 #include "draws/result_parsers.h"
 
+#include "common/date_helpers.h"
+
 #include "common/binary_io.h"
 #include "common/text_codec.h"
 
@@ -32,31 +34,6 @@ std::int32_t HonapNapjai(std::int32_t y, std::int32_t m)
     return m == 2 && Szokoev(y) ? 29 : napok[static_cast<std::size_t>(m - 1)];
 }
 
-// Days since 1970-01-01 (proleptic Gregorian).
-std::int64_t NapSorszam(std::int64_t y, std::int64_t m, std::int64_t d)
-{
-    y -= m <= 2;
-    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-    const std::int64_t yoe = y - era * 400;
-    const std::int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
-
-// 1 = Monday .. 7 = Sunday.
-std::int32_t HetNapja(const Datum& d)
-{
-    const std::int64_t n = NapSorszam(d.Ev, d.Ho, d.Nap);  // 1970-01-01 was a Thursday
-    return static_cast<std::int32_t>(((n % 7) + 7 + 3) % 7) + 1;
-}
-
-std::int32_t EvHetei(std::int32_t y)
-{
-    // A year has 53 ISO weeks when it starts on a Thursday, or on a Wednesday
-    // in a leap year.
-    const std::int32_t jan1 = HetNapja(Datum{y, 1, 1});
-    return jan1 == 4 || (jan1 == 3 && Szokoev(y)) ? 53 : 52;
-}
 
 }  // namespace
 
@@ -69,27 +46,7 @@ std::int32_t IsoHet(const Datum& d)
 {
     if (!ErvenyesDatum(d))
         return 0;
-    const std::int32_t napSzam = static_cast<std::int32_t>(NapSorszam(d.Ev, d.Ho, d.Nap) - NapSorszam(d.Ev, 1, 1)) + 1;
-    const std::int32_t het = (napSzam - HetNapja(d) + 10) / 7;
-    if (het < 1)
-        return EvHetei(d.Ev - 1);
-    if (het > EvHetei(d.Ev))
-        return 1;
-    return het;
-}
-
-std::int32_t HonapSorszama(std::string_view nev, std::int32_t lottoIndex)
-{
-    static constexpr std::array<const char*, 12> angol{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                       "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    static constexpr std::array<const char*, 12> olasz{"Gennaio", "Febbraio", "Marzo", "Aprile",
-                                                       "Maggio", "Giugno", "Luglio", "Agosto",
-                                                       "Settembre", "Ottobre", "Novembre", "Dicembre"};
-    const auto& nevek = lottoIndex == 26 ? olasz : angol;
-    for (std::size_t i = 0; i < nevek.size(); ++i)
-        if (nev == nevek[i])
-            return static_cast<std::int32_t>(i) + 1;
-    return -1;
+    return IsoHet(d.Ev, d.Ho, d.Nap);
 }
 
 std::vector<std::string> SzovegSorai(std::string_view nyers)

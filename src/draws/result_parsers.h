@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/date_helpers.h"
+
 namespace kvx {
 
 struct Datum {
@@ -25,9 +27,6 @@ struct Datum {
 bool ErvenyesDatum(const Datum& d);
 // ISO 8601 week of the date (1..53); 0 for an invalid date.
 std::int32_t IsoHet(const Datum& d);
-// 1..12 for the English month abbreviations ("Jan".."Dec"), or for game 26 the
-// Italian month names; -1 for any other text. Case-sensitive.
-std::int32_t HonapSorszama(std::string_view nev, std::int32_t lottoIndex);
 
 // Lines of an outside text (UTF-8 or Windows-1250, detected): CR LF, LF or CR
 // end a line; a last line break opens no empty line.
