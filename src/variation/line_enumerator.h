@@ -1,0 +1,878 @@
+#pragma once
+// The line enumerator and the covering rule of a generation run.
+//
+// The enumerator walks the k-element lines of the selection in lexicographic
+// order (or draws random lines), passes each complete candidate through the
+// per-line test, the covering rule and the hit-ratio test, and stores the
+// accepted ones. The covering rule ("share at most T numbers with every
+// stored line") is checked through a counting table over the (T+1)-subsets of
+// the selection (covering_index.h): per position the enumerator ORs the
+// extension sets of the prefix and jumps straight to the next value that does
+// not complete a stored (T+1)-subset. Every candidate it passes over shares
+// T+1 numbers with a stored line, so it would fail anyway; the stored lines
+// and their order are those of a candidate-by-candidate walk.
+//
+// The per-line tests are a template parameter (see NincsSzuro) so the hot
+// loop inlines them; SorFeltetel is the virtual form for callers that need it.
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <random>
+
+#include "common/arrays.h"
+#include "variation/covering_index.h"
+#include "variation/store_jobs.h"
+#include "variation/variation_store.h"
+
+namespace kvx {
+
+constexpr int kMaxVariacioMeret = 20;
+constexpr int kMaxKijeloltSzam = 128;
+// Fulfilled-condition bit of the Találat rule with its Tételes part.
+constexpr std::uint64_t kTulirasTetelesBit = 0x2000000;
+
+// The inputs of a run, taken when the run starts.
+struct BontasBemenet {
+    std::int32_t KijeloltSzamDb = 0;    // n: selected numbers (main ones first)
+    std::int32_t KijeloltFoSzamDb = 0;  // nf: selected main-pool numbers
+    std::int32_t VariacioMeret = 0;     // k: numbers varied per line
+    std::int32_t VariacioFoMeret = 0;   // kf: main-pool numbers varied per line
+    bool VanPluszSzam = false;          // the game has a separate extra pool
+    std::int32_t Hibapont = 0;          // error points
+    bool FeltetelJelzo = false;         // the per-line condition test is to run
+    bool TalArAktiv = false;            // the hit-ratio test is to run
+    bool SzorasAktiv = false;           // the standard-deviation condition is selected
+    bool BontasBovites = false;         // extension: append to the stored lines
+    bool VeletlenSzamsorok = false;
+    bool GyakorisagiEloszlas = false;
+    bool Optimalizalt = false;
+    bool TulirasBont = false;  // the Találat option
+    std::int32_t Tuliras = 0;
+    bool TulirasTeteles = false;
+    bool TulirasSorozat = false;
+    std::int32_t TulirasTetelesMin = 0;
+    std::int32_t TulirasTetelesMax = 0;
+    std::uint64_t VeletlenMag = 0;  // seed of the random lines
+};
+
+enum class BontasHiba {
+    Nincs,
+    ErvenytelenMeret,     // the line or selection dimensions are out of range
+    HibapontTulNagy,      // error points reach the line length
+    SzorasEgyFoPozicio,   // standard deviation over a single main position
+    TulirasErvenytelen,   // the Találat value lies outside 0 .. k - 1
+    MemoriaLimit,         // the first allocation does not fit
+};
+
+// Refuses inputs that the run cannot handle before anything changes.
+BontasHiba BontasBemenetEllenorzes(const BontasBemenet& b);
+
+// Shared between the worker and the GUI thread: flags the GUI sets and the
+// counters it polls. The two questions are asked on the worker (the caller
+// passes them on to the GUI thread); empty means "Igen".
+struct BontasVezerles {
+    std::atomic<bool> FBontStatus{true};
+    std::atomic<bool> BontasPause{false};
+    std::atomic<std::int32_t> BontSzelvszam{0};
+    std::atomic<std::int32_t> FHibapontMenet{0};
+    std::atomic<std::int32_t> FPauseMenet{0};
+    std::atomic<std::int32_t> FFolyamatAlap{0};
+    std::atomic<std::int64_t> VeletlenKiserletek{0};
+    std::array<std::atomic<std::uint8_t>, kMaxVariacioMeret> FAktSzamsor{};
+    std::atomic<std::int64_t> Vizsgalatok{0};  // loop steps taken (for progress and benchmarks)
+
+    std::function<bool()> PauseVizsgalat;  // true = pause the run
+    std::function<bool()> StopVizsgalat;   // true = stop the run
+
+    // Pause or Break button.
+    void PauseKeres()
+    {
+        if (FBontStatus.load() && !BontasPause.load()) {
+            FPauseMenet.store(FHibapontMenet.load());
+            BontasPause.store(true);
+        }
+    }
+    // Stop button (and every other stop request).
+    void BontasMegszakitasa() { FBontStatus.store(false); }
+};
+
+// Run state that outlives one run (pause line, Tételes window, frequency
+// groups, fulfilled bits).
+struct BontasAllapot {
+    TTombByte1D PauseSzamsor;
+    bool BontasFolytatas = false;
+    std::int32_t FPauseMenet = 0;
+    bool BontasBefejezetlen = false;
+    std::int32_t TulirasAktMin = 0;
+    std::int32_t TulirasAktMax = 0;
+    std::int32_t TulirasSorozatAkt = 0;
+    std::uint64_t TeljesultFeltetelekA = 0;
+    std::uint64_t TeljesultFeltetelekB = 0;
+    TTombByte2D FCsoportSzamsorok;
+    TTombBoolean1D FCsoportAktiv;
+    std::int32_t FCsoportIndex = 0;
+    std::int32_t FCsoportFelso = 0;
+    bool FKiserletTorles = true;
+    std::int64_t VeletlenKiserletek = 0;
+};
+
+// Per-line tests, virtual form. A failing test may set the restart position
+// (the position the enumerator advances next; below 0 ends the enumeration)
+// and may rewrite the line to jump forward.
+class SorFeltetel {
+public:
+    virtual ~SorFeltetel() = default;
+    virtual bool FeltVizsgalat(std::uint8_t* sor, std::int32_t& pozicio) = 0;
+    virtual bool FeltVizsgTalalatiArany(std::uint8_t*, std::int32_t&) { return true; }
+};
+
+// The template form: no per-line test at all.
+struct NincsSzuro {
+    static constexpr bool vanFeltetel = false;
+    static constexpr bool vanTalalatiArany = false;
+    bool feltetel(std::uint8_t*, std::int32_t&) { return true; }
+    bool talalatiArany(std::uint8_t*, std::int32_t&) { return true; }
+};
+
+struct VirtualisSzuro {
+    SorFeltetel* p = nullptr;
+    static constexpr bool vanFeltetel = true;
+    static constexpr bool vanTalalatiArany = true;
+    bool feltetel(std::uint8_t* s, std::int32_t& poz) { return p->FeltVizsgalat(s, poz); }
+    bool talalatiArany(std::uint8_t* s, std::int32_t& poz) { return p->FeltVizsgTalalatiArany(s, poz); }
+};
+
+enum class BontasVeg { Kesz, Szunet, Leallitva, Hibas };
+
+struct BontasEredmeny {
+    BontasVeg veg = BontasVeg::Kesz;
+    BontasHiba hiba = BontasHiba::Nincs;
+};
+
+// A random line: kf distinct indexes from 0 .. nf-1 and k - kf distinct
+// indexes from nf .. n-1, ascending.
+void VeletlenSzamsor(std::mt19937_64& gen, std::int32_t k, std::int32_t kf, std::int32_t nf, std::int32_t n,
+                     std::uint8_t* sor);
+
+// Full-variation line count of the selection as the enumerator walks it.
+std::int64_t BontasABSZ(const BontasBemenet& b);
+
+namespace detail {
+
+template <class Szuro>
+class Felsorolo {
+public:
+    Felsorolo(VariationStore& t, const BontasBemenet& b, BontasAllapot& all, BontasVezerles& vez,
+              TarolasKornyezet& env, Szuro& szuro)
+        : t_(t), b_(b), all_(all), vez_(vez), env_(env), szuro_(szuro)
+    {
+    }
+
+    BontasEredmeny futtat();
+
+private:
+    enum class Lepes { Elfogyott, Tarolt, Megallt };
+    enum Mod { kNincs = 0, kFedes = 1, kTeteles = 2 };
+
+    // ---- setup and drivers
+    bool elokeszites(BontasEredmeny& e);
+    void minimumok(std::uint8_t* a) const
+    {
+        for (int i = 0; i < k_; ++i)
+            a[i] = mn_[i];
+        a[k_ - 1] = static_cast<std::uint8_t>(a[k_ - 1] - 1);
+    }
+    void indulReset();
+    void setTalaltAkt();
+    bool variacioStart();
+    bool gyakorisagiStart();
+    Lepes bontasGeneralas(bool egySor);
+    template <int M>
+    Lepes lexikografikus(bool egySor);
+    template <int M>
+    Lepes veletlen();
+    void tablakEpitese();
+    void kozzetesz()
+    {
+        for (int i = 0; i < k_; ++i)
+            vez_.FAktSzamsor[static_cast<std::size_t>(i)].store(a_[i], std::memory_order_relaxed);
+        vez_.Vizsgalatok.store(lepesek_, std::memory_order_relaxed);
+    }
+
+    // ---- covering levels
+    void szintEpites(int d);
+    int ujraepites(int d0, int pos);
+    template <int M>
+    int szuroUtan(const std::uint8_t* mentett, std::int32_t np);
+
+    // ---- pause, stop and store
+    bool pauseKezeles(int pos);
+    bool stopKezeles();
+    void bontasPauseTorlese();
+    bool kovetkezo(int pos, std::uint8_t* ki) const;
+    bool tarol();
+
+    VariationStore& t_;
+    const BontasBemenet& b_;
+    BontasAllapot& all_;
+    BontasVezerles& vez_;
+    TarolasKornyezet& env_;
+    Szuro& szuro_;
+    TarolasFutas futas_;
+
+    int k_ = 0, kf_ = 0, n_ = 0, nf_ = 0, h_ = 0;
+    bool vanExtra_ = false;
+    bool teljes_ = false;        // FTeljesVariacio
+    bool folytatas_ = false;     // BontasFolytatas of this run
+    bool kesz_ = false;          // the store reached the full variation
+    bool pauseIgen_ = false;     // the pause was confirmed, waiting for a resumable line
+    int hibapontMenet_ = 0;
+    int talaltAkt_ = 0;
+    int T_ = 0;                  // covering allowance of the current pass
+    int mod_ = kNincs;
+    std::int64_t lepesek_ = 0;
+    std::uint8_t a_[kMaxVariacioMeret]{};
+    std::uint8_t mn_[kMaxVariacioMeret]{};
+    std::uint8_t mx_[kMaxVariacioMeret]{};
+    ReszhalmazTabla fedes_;   // order T+1, with extension sets
+    ReszhalmazTabla teteles_; // order Tuliras (Tételes count)
+    // ps_[d][j]: colex partial ranks of the j-subsets of positions 0 .. d-1.
+    std::vector<std::uint64_t> ps_[kMaxVariacioMeret + 1][kMaxVariacioMeret + 1];
+    Ertekhalmaz128 tilos_[kMaxVariacioMeret]{};
+    std::mt19937_64 gen_;
+};
+
+template <class Szuro>
+void Felsorolo<Szuro>::szintEpites(int d)
+{
+    if (d == 0) {
+        for (int j = 0; j <= T_; ++j)
+            ps_[0][j].clear();
+        ps_[0][0].push_back(0);
+    } else {
+        const auto x = static_cast<std::size_t>(a_[d - 1]);
+        const int jmax = std::min(T_, d);
+        ps_[d][0].assign(1, 0);
+        for (int j = 1; j <= jmax; ++j) {
+            auto& cel = ps_[d][j];
+            cel = ps_[d - 1][j];
+            const std::uint64_t c = kReszBinom.c[x][static_cast<std::size_t>(j)];
+            for (std::uint64_t p : ps_[d - 1][j - 1])
+                cel.push_back(p + c);
+        }
+        for (int j = jmax + 1; j <= T_; ++j)
+            ps_[d][j].clear();
+    }
+    if (d >= T_) {
+        Ertekhalmaz128 f{};
+        for (std::uint64_t p : ps_[d][T_])
+            f.vagy(fedes_.kiterjesztes(p));
+        tilos_[d] = f;
+    }
+}
+
+// Rebuilds the levels d0 .. pos after the prefix changed; returns the
+// position to advance next (the first level whose value completes a stored
+// (T+1)-subset, or pos).
+template <class Szuro>
+int Felsorolo<Szuro>::ujraepites(int d0, int pos)
+{
+    for (int d = std::max(0, d0); d <= pos; ++d) {
+        szintEpites(d);
+        if (d < pos && d >= T_ && tilos_[d].tartalmaz(a_[d]))
+            return d;
+    }
+    return pos;
+}
+
+// A per-line test failed with restart np. When it also rewrote the line
+// (a jump), the levels after the first changed position are rebuilt and the
+// new prefix is checked against the stored lines again.
+template <class Szuro>
+template <int M>
+int Felsorolo<Szuro>::szuroUtan(const std::uint8_t* mentett, std::int32_t np)
+{
+    int pos = std::min<std::int32_t>(np, k_ - 1);
+    if constexpr (M != kNincs) {
+        if (pos < 0)
+            return pos;
+        int d = 0;
+        while (d < k_ && a_[d] == mentett[d])
+            ++d;
+        if (d < pos) {
+            if (d >= T_ && tilos_[d].tartalmaz(a_[d]))
+                return d;
+            return ujraepites(d + 1, pos);
+        }
+    }
+    return pos;
+}
+
+template <class Szuro>
+bool Felsorolo<Szuro>::kovetkezo(int pos, std::uint8_t* ki) const
+{
+    std::uint8_t a[kMaxVariacioMeret];
+    std::copy(a_, a_ + k_, a);
+    int p = pos;
+    for (;;) {
+        if (p < 0)
+            return false;
+        if (vanExtra_ && a[p] < mn_[p])
+            a[p] = static_cast<std::uint8_t>(mn_[p] - 1);
+        if (a[p] != 255 && a[p] >= mx_[p]) {
+            --p;
+            continue;
+        }
+        a[p] = static_cast<std::uint8_t>(a[p] + 1);
+        for (int j = p + 1; j < k_; ++j)
+            a[j] = std::max<std::uint8_t>(static_cast<std::uint8_t>(a[j - 1] + 1), mn_[j]);
+        std::copy(a, a + k_, ki);
+        return true;
+    }
+}
+
+template <class Szuro>
+void Felsorolo<Szuro>::bontasPauseTorlese()
+{
+    vez_.BontasPause.store(false);
+    all_.PauseSzamsor.assign(static_cast<std::size_t>(k_), 0);
+    all_.BontasFolytatas = false;
+    all_.FPauseMenet = 0;
+    vez_.FPauseMenet.store(0);
+}
+
+// The pause flag is set: ask, and when confirmed keep the next candidate as
+// the pause line (a resumed run starts with it). True ends the loop.
+template <class Szuro>
+bool Felsorolo<Szuro>::pauseKezeles(int pos)
+{
+    if (!pauseIgen_) {
+        const bool igen = !vez_.PauseVizsgalat || vez_.PauseVizsgalat();
+        if (!igen) {
+            vez_.BontasPause.store(false);
+            return false;
+        }
+        pauseIgen_ = true;
+    }
+    std::uint8_t kov[kMaxVariacioMeret];
+    if (b_.VeletlenSzamsorok)
+        std::copy(a_, a_ + k_, kov);
+    else if (!kovetkezo(pos, kov))
+        return false;  // this walk has nothing left; pause at the next one
+    all_.PauseSzamsor.assign(kov, kov + k_);
+    all_.FPauseMenet = hibapontMenet_;
+    vez_.FPauseMenet.store(hibapontMenet_);
+    pauseIgen_ = false;
+    return true;
+}
+
+template <class Szuro>
+bool Felsorolo<Szuro>::stopKezeles()
+{
+    const bool igen = !vez_.StopVizsgalat || vez_.StopVizsgalat();
+    if (igen) {
+        bontasPauseTorlese();
+        return true;
+    }
+    vez_.FBontStatus.store(true);
+    return false;
+}
+
+// Stores a_; false ends the run (full variation or a store failure).
+template <class Szuro>
+bool Felsorolo<Szuro>::tarol()
+{
+    bool stopKeres = false;
+    const bool tovabb = t_.BontasTarol(a_, env_, futas_, stopKeres);
+    if (mod_ != kNincs)
+        fedes_.hozzaad(a_, k_);
+    if (mod_ == kTeteles)
+        teteles_.hozzaad(a_, k_);
+    vez_.BontSzelvszam.store(t_.BontSzelvszam, std::memory_order_relaxed);
+    if (tovabb)
+        return true;
+    if (stopKeres) {
+        vez_.FBontStatus.store(false);
+    } else {
+        // The full variation is complete.
+        kesz_ = true;
+        bontasPauseTorlese();
+        vez_.FBontStatus.store(true);
+        all_.BontasBefejezetlen = false;
+    }
+    return false;
+}
+
+template <class Szuro>
+template <int M>
+typename Felsorolo<Szuro>::Lepes Felsorolo<Szuro>::lexikografikus(bool egySor)
+{
+    const int k = k_;
+    const int utolso = k - 1;
+    int pos = utolso;
+    if constexpr (M != kNincs)
+        pos = ujraepites(0, pos);
+    const bool feltAktiv = Szuro::vanFeltetel && b_.FeltetelJelzo;
+    const bool talArAktiv = Szuro::vanTalalatiArany && b_.TalArAktiv;
+    const bool vanExtra = vanExtra_;
+    const int T = T_;
+    std::uint8_t* const a = a_;
+    std::uint8_t mentett[kMaxVariacioMeret];
+    for (;;) {
+        if (pos < 0)
+            return Lepes::Elfogyott;
+        if ((++lepesek_ & 1023) == 0)
+            kozzetesz();
+        if (vez_.BontasPause.load(std::memory_order_relaxed) && pauseKezeles(pos))
+            return Lepes::Megallt;
+        if (!vez_.FBontStatus.load(std::memory_order_relaxed) && stopKezeles())
+            return Lepes::Megallt;
+        const int p = pos;
+        if (vanExtra && a[p] < mn_[p])
+            a[p] = static_cast<std::uint8_t>(mn_[p] - 1);
+        int v = static_cast<std::uint8_t>(a[p] + 1);
+        if constexpr (M != kNincs) {
+            if (p >= T)
+                v = tilos_[p].elsoSzabad(v);
+        }
+        if (v > mx_[p]) {
+            a[p] = mx_[p];
+            pos = p - 1;
+            continue;
+        }
+        a[p] = static_cast<std::uint8_t>(v);
+        if (p < utolso) {
+            a[p + 1] = static_cast<std::uint8_t>(v);
+            pos = p + 1;
+            if constexpr (M != kNincs)
+                szintEpites(p + 1);
+            continue;
+        }
+        // A complete candidate: the per-line test, the Tételes count, the
+        // hit-ratio test.
+        if (feltAktiv) {
+            std::copy(a, a + k, mentett);
+            std::int32_t np = pos;
+            if (!szuro_.feltetel(a, np)) {
+                pos = szuroUtan<M>(mentett, np);
+                continue;
+            }
+        }
+        if constexpr (M == kTeteles) {
+            const std::uint64_t db = teteles_.osszeg(a, k);
+            if (db < static_cast<std::uint64_t>(std::max(0, all_.TulirasAktMin)) ||
+                static_cast<std::int64_t>(db) > all_.TulirasAktMax)
+                continue;
+            all_.TeljesultFeltetelekA |= kTulirasTetelesBit;
+        }
+        if (talArAktiv) {
+            std::copy(a, a + k, mentett);
+            std::int32_t np = pos;
+            if (!szuro_.talalatiArany(a, np)) {
+                pos = szuroUtan<M>(mentett, np);
+                continue;
+            }
+        }
+        if (!tarol())
+            return Lepes::Megallt;
+        if constexpr (M != kNincs) {
+            // Every later line with the same first T+1 numbers shares them
+            // with the line just stored.
+            pos = T;
+            szintEpites(T);
+        }
+        if (egySor)
+            return Lepes::Tarolt;
+    }
+}
+
+template <class Szuro>
+template <int M>
+typename Felsorolo<Szuro>::Lepes Felsorolo<Szuro>::veletlen()
+{
+    if (all_.FKiserletTorles)
+        all_.VeletlenKiserletek = 0;
+    else
+        all_.FKiserletTorles = true;
+    const bool feltAktiv = Szuro::vanFeltetel && b_.FeltetelJelzo;
+    const bool talArAktiv = Szuro::vanTalalatiArany && b_.TalArAktiv;
+    std::int32_t pos = k_ - 1;
+    while (pos >= 0) {
+        if (vez_.BontasPause.load(std::memory_order_relaxed) && pauseKezeles(pos))
+            return Lepes::Megallt;
+        if (!vez_.FBontStatus.load(std::memory_order_relaxed) && stopKezeles())
+            return Lepes::Megallt;
+        if (all_.VeletlenKiserletek >= t_.ABSZ)
+            return Lepes::Elfogyott;
+        ++all_.VeletlenKiserletek;
+        if ((++lepesek_ & 1023) == 0) {
+            kozzetesz();
+            vez_.VeletlenKiserletek.store(all_.VeletlenKiserletek, std::memory_order_relaxed);
+        }
+        VeletlenSzamsor(gen_, k_, kf_, nf_, n_, a_);
+        if (feltAktiv && !szuro_.feltetel(a_, pos))
+            continue;
+        if constexpr (M != kNincs) {
+            if (fedes_.fedett(a_, k_))
+                continue;
+        }
+        if constexpr (M == kTeteles) {
+            const std::uint64_t db = teteles_.osszeg(a_, k_);
+            if (db < static_cast<std::uint64_t>(std::max(0, all_.TulirasAktMin)) ||
+                static_cast<std::int64_t>(db) > all_.TulirasAktMax)
+                continue;
+            all_.TeljesultFeltetelekA |= kTulirasTetelesBit;
+        }
+        if (talArAktiv && !szuro_.talalatiArany(a_, pos))
+            continue;
+        if (!tarol())
+            return Lepes::Megallt;
+    }
+    return Lepes::Elfogyott;
+}
+
+template <class Szuro>
+void Felsorolo<Szuro>::tablakEpitese()
+{
+    if (mod_ == kNincs) {
+        fedes_.torles();
+        teteles_.torles();
+        return;
+    }
+    fedes_.init(n_, T_ + 1, true);
+    if (mod_ == kTeteles)
+        teteles_.init(n_, b_.Tuliras, false);
+    for (std::int32_t r = 0; r < t_.BontSzelvszam; ++r) {
+        fedes_.hozzaad(t_.sor(r), k_);
+        if (mod_ == kTeteles)
+            teteles_.hozzaad(t_.sor(r), k_);
+    }
+}
+
+template <class Szuro>
+void Felsorolo<Szuro>::setTalaltAkt()
+{
+    if (teljes_)
+        talaltAkt_ = k_ - 1;
+    else if (b_.TulirasBont && !b_.TulirasTeteles)
+        talaltAkt_ = b_.Tuliras;
+    else
+        talaltAkt_ = (k_ - 1) - h_ - hibapontMenet_;
+    vez_.FHibapontMenet.store(hibapontMenet_);
+    // The covering mode and allowance of this walk.
+    if (b_.TulirasBont && b_.TulirasTeteles) {
+        mod_ = kTeteles;
+        T_ = b_.Tuliras;
+    } else if (!teljes_) {
+        mod_ = kFedes;
+        T_ = talaltAkt_;
+    } else if (b_.VeletlenSzamsorok) {
+        // Random lines without covering: a repeat of a stored line is not
+        // stored again.
+        mod_ = kFedes;
+        T_ = k_ - 1;
+    } else {
+        mod_ = kNincs;
+        T_ = 0;
+    }
+    tablakEpitese();
+}
+
+template <class Szuro>
+void Felsorolo<Szuro>::indulReset()
+{
+    minimumok(a_);
+    hibapontMenet_ = (b_.TulirasBont || b_.Optimalizalt) ? 0 : (k_ - 1) - h_;
+    vez_.FFolyamatAlap.store(0);
+}
+
+template <class Szuro>
+typename Felsorolo<Szuro>::Lepes Felsorolo<Szuro>::bontasGeneralas(bool egySor)
+{
+    if (b_.VeletlenSzamsorok) {
+        switch (mod_) {
+        case kNincs: return veletlen<kNincs>();
+        case kFedes: return veletlen<kFedes>();
+        default: return veletlen<kTeteles>();
+        }
+    }
+    switch (mod_) {
+    case kNincs: return lexikografikus<kNincs>(egySor);
+    case kFedes: return lexikografikus<kFedes>(egySor);
+    default: return lexikografikus<kTeteles>(egySor);
+    }
+}
+
+template <class Szuro>
+bool Felsorolo<Szuro>::variacioStart()
+{
+    if (folytatas_ && all_.PauseSzamsor.size() == static_cast<std::size_t>(k_)) {
+        std::copy(all_.PauseSzamsor.begin(), all_.PauseSzamsor.end(), a_);
+        a_[k_ - 1] = static_cast<std::uint8_t>(a_[k_ - 1] - 1);
+    } else {
+        minimumok(a_);
+    }
+    folytatas_ = false;
+    all_.BontasFolytatas = false;
+    if (teljes_) {
+        setTalaltAkt();
+        return bontasGeneralas(false) != Lepes::Megallt;
+    }
+    while (hibapontMenet_ >= 0) {
+        setTalaltAkt();
+        if (bontasGeneralas(false) == Lepes::Megallt)
+            return false;
+        vez_.FFolyamatAlap.fetch_add(100 / (k_ - h_));
+        --hibapontMenet_;
+        minimumok(a_);
+    }
+    vez_.FHibapontMenet.store(hibapontMenet_);
+    return true;
+}
+
+template <class Szuro>
+bool Felsorolo<Szuro>::gyakorisagiStart()
+{
+    const int felso = nf_ - kf_;
+    all_.FCsoportFelso = felso;
+    const std::uint8_t mx0 = mx_[0];
+    while (hibapontMenet_ >= 0) {
+        if (folytatas_ && all_.FCsoportSzamsorok.size() == static_cast<std::size_t>(felso + 1) &&
+            all_.FCsoportAktiv.size() == static_cast<std::size_t>(felso + 1)) {
+            folytatas_ = false;
+            all_.BontasFolytatas = false;
+        } else {
+            folytatas_ = false;
+            all_.BontasFolytatas = false;
+            all_.FCsoportSzamsorok.assign(static_cast<std::size_t>(felso + 1), TTombByte1D(static_cast<std::size_t>(k_)));
+            for (int g = 0; g <= felso; ++g) {
+                auto& s = all_.FCsoportSzamsorok[static_cast<std::size_t>(g)];
+                for (int i = 0; i < kf_; ++i)
+                    s[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(g + i);
+                for (int i = kf_; i < k_; ++i)
+                    s[static_cast<std::size_t>(i)] = mn_[i];
+                s[static_cast<std::size_t>(k_ - 1)] = static_cast<std::uint8_t>(s[static_cast<std::size_t>(k_ - 1)] - 1);
+            }
+            all_.FCsoportAktiv.assign(static_cast<std::size_t>(felso + 1), 1);
+            all_.FCsoportIndex = 0;
+        }
+        setTalaltAkt();
+        bool taroltKorben;
+        do {
+            taroltKorben = false;
+            for (int g = all_.FCsoportIndex; g <= felso; ++g) {
+                if (!all_.FCsoportAktiv[static_cast<std::size_t>(g)])
+                    continue;
+                auto& s = all_.FCsoportSzamsorok[static_cast<std::size_t>(g)];
+                mx_[0] = static_cast<std::uint8_t>(g);
+                std::copy(s.begin(), s.end(), a_);
+                t_.FSzamsorTarolva = false;
+                const Lepes l = bontasGeneralas(true);
+                if (l == Lepes::Elfogyott) {
+                    all_.FCsoportAktiv[static_cast<std::size_t>(g)] = 0;
+                    continue;
+                }
+                if (l == Lepes::Tarolt) {
+                    std::copy(a_, a_ + k_, s.begin());
+                    taroltKorben = true;
+                    if (vez_.BontasPause.load() || !vez_.FBontStatus.load()) {
+                        all_.FCsoportIndex = g + 1;
+                        mx_[0] = mx0;
+                        return false;
+                    }
+                    continue;
+                }
+                // Paused, stopped, or the store ended the run.
+                if (t_.FSzamsorTarolva)
+                    std::copy(a_, a_ + k_, s.begin());
+                mx_[0] = mx0;
+                return false;
+            }
+            all_.FCsoportIndex = 0;
+        } while (taroltKorben);
+        --hibapontMenet_;
+        // Without covering one walk over the groups gives every line once.
+        if (teljes_)
+            break;
+    }
+    mx_[0] = mx0;
+    vez_.FHibapontMenet.store(hibapontMenet_);
+    return true;
+}
+
+template <class Szuro>
+bool Felsorolo<Szuro>::elokeszites(BontasEredmeny& e)
+{
+    e.hiba = BontasBemenetEllenorzes(b_);
+    if (e.hiba != BontasHiba::Nincs) {
+        e.veg = BontasVeg::Hibas;
+        return false;
+    }
+    k_ = b_.VariacioMeret;
+    kf_ = b_.VariacioFoMeret;
+    n_ = b_.KijeloltSzamDb;
+    nf_ = b_.KijeloltFoSzamDb;
+    h_ = b_.Hibapont;
+    vanExtra_ = b_.VanPluszSzam && kf_ < k_;
+    for (int i = 0; i < kf_; ++i) {
+        mn_[i] = static_cast<std::uint8_t>(i);
+        mx_[i] = static_cast<std::uint8_t>(nf_ - kf_ + i);
+    }
+    for (int i = kf_; i < k_; ++i) {
+        mn_[i] = static_cast<std::uint8_t>(nf_ + (i - kf_));
+        mx_[i] = static_cast<std::uint8_t>(n_ - (k_ - kf_) + (i - kf_));
+    }
+    futas_.FeltetelJelzo = b_.FeltetelJelzo;
+    futas_.Hibapont = h_;
+    futas_.TulirasBont = b_.TulirasBont;
+    futas_.Tuliras = b_.Tuliras;
+    futas_.TulirasFelsoHatar = k_ - 1;
+    gen_.seed(b_.VeletlenMag);
+
+    // The first allocation of the run.
+    const std::int64_t absz = BontasABSZ(b_);
+    std::int64_t foglalas = t_.BontEngedelyezettMeret > 0 ? t_.BontEngedelyezettMeret : 1;
+    const std::int64_t regiSorok = b_.BontasBovites ? t_.BontMatrixMeret : 0;
+    while (foglalas < regiSorok)
+        foglalas *= 2;
+    if (absz < foglalas)
+        foglalas = absz;
+    foglalas = std::min(foglalas, kBontMaxSzelvszam);
+    const std::int64_t szabad = env_.szabadMemoria();
+    if (szabad / kBontSorMemoria < foglalas)
+        foglalas = szabad / kBontSorMemoria;
+    if (!t_.MemoriaLimit(foglalas, env_)) {
+        e.hiba = BontasHiba::MemoriaLimit;
+        e.veg = BontasVeg::Hibas;
+        return false;
+    }
+    const bool megtart = b_.BontasBovites && t_.BontMatrixSorHossz == k_ &&
+                         t_.BontSzamGyakorisag.size() == static_cast<std::size_t>(n_);
+    if (!megtart) {
+        FinalizeFBontasMatrix(t_);
+        t_.BontSzamGyakorisag.assign(static_cast<std::size_t>(n_), 0);
+    }
+    t_.ABSZ = absz;
+    t_.BontSzelvszam = t_.BontMatrixMeret;  // an extension appends
+    t_.BontFoglalasMeret = std::max<std::int64_t>(foglalas, t_.BontMatrixMeret);
+    if (!SetBontasMatrix(t_, t_.BontFoglalasMeret, k_, &env_)) {
+        e.hiba = BontasHiba::MemoriaLimit;
+        e.veg = BontasVeg::Hibas;
+        return false;
+    }
+    vez_.BontSzelvszam.store(t_.BontSzelvszam);
+    return true;
+}
+
+template <class Szuro>
+BontasEredmeny Felsorolo<Szuro>::futtat()
+{
+    BontasEredmeny e;
+    if (!elokeszites(e))
+        return e;
+    folytatas_ = vez_.BontasPause.load();
+    all_.BontasFolytatas = folytatas_;
+    vez_.BontasPause.store(false);
+    vez_.FBontStatus.store(true);
+    if (!folytatas_) {
+        all_.TeljesultFeltetelekA = 0;
+        all_.TeljesultFeltetelekB = 0;
+    }
+    // The Tételes window.
+    const int tmin = b_.TulirasTetelesMin, tmax = b_.TulirasTetelesMax;
+    auto bent = [&](int x) { return x >= tmin && x <= tmax; };
+    if (folytatas_) {
+        if (!(bent(all_.TulirasAktMin) && bent(all_.TulirasAktMax) && bent(all_.TulirasSorozatAkt))) {
+            all_.TulirasAktMin = tmin;
+            all_.TulirasAktMax = tmax;
+            all_.TulirasSorozatAkt = tmin;
+        }
+    } else {
+        all_.TulirasAktMin = tmin;
+        all_.TulirasSorozatAkt = tmin;
+        all_.TulirasAktMax = b_.TulirasSorozat ? tmin : tmax;
+    }
+    teljes_ = b_.Hibapont == 0 && !b_.BontasBovites && !b_.TulirasBont;
+    all_.FKiserletTorles = !(b_.VeletlenSzamsorok && folytatas_);
+    indulReset();
+    if (folytatas_) {
+        const int menetek = hibapontMenet_;
+        if (all_.FPauseMenet >= 0 && all_.FPauseMenet <= menetek)
+            hibapontMenet_ = all_.FPauseMenet;
+        else
+            all_.FPauseMenet = menetek;
+        vez_.FFolyamatAlap.store((100 / (k_ - h_)) * (menetek - all_.FPauseMenet));
+    }
+    vez_.FHibapontMenet.store(hibapontMenet_);
+
+    bool keszFutas = true;
+    if (t_.BontSzelvszam >= t_.ABSZ) {
+        kesz_ = true;
+    } else if (t_.BontSzelvszam >= t_.BontMatrixMeret) {
+        bool stopKeres = false;
+        if (!t_.Noveles(env_, futas_, stopKeres)) {
+            vez_.FBontStatus.store(false);
+            keszFutas = false;
+        }
+    }
+    if (keszFutas && !kesz_) {
+        for (;;) {
+            if (b_.GyakorisagiEloszlas)
+                gyakorisagiStart();
+            else
+                variacioStart();
+            all_.BontasBefejezetlen = vez_.BontasPause.load() || !vez_.FBontStatus.load();
+            if (!(t_.BontSzelvszam < t_.ABSZ && !kesz_ && !vez_.BontasPause.load() && vez_.FBontStatus.load() &&
+                  b_.TulirasBont && b_.TulirasTeteles && b_.TulirasSorozat && all_.TulirasSorozatAkt < tmax))
+                break;
+            ++all_.TulirasAktMin;
+            ++all_.TulirasAktMax;
+            ++all_.TulirasSorozatAkt;
+            indulReset();
+        }
+    }
+    if (pauseIgen_) {
+        // A confirmed pause that found no line left to resume from: the run
+        // simply ended.
+        pauseIgen_ = false;
+        bontasPauseTorlese();
+        all_.BontasBefejezetlen = !vez_.FBontStatus.load();
+    }
+    if (kesz_)
+        all_.BontasBefejezetlen = false;
+    kozzetesz();
+    vez_.VeletlenKiserletek.store(all_.VeletlenKiserletek);
+    // The run ends with the rows cut to the stored lines.
+    BontMatrixOpt(t_, false);
+    vez_.BontSzelvszam.store(t_.BontSzelvszam);
+    if (vez_.BontasPause.load())
+        e.veg = BontasVeg::Szunet;
+    else if (!vez_.FBontStatus.load())
+        e.veg = BontasVeg::Leallitva;
+    else
+        e.veg = BontasVeg::Kesz;
+    return e;
+}
+
+}  // namespace detail
+
+// Runs the generation: first allocation, the error-point or frequency
+// driver (repeated for the Sorozat part of the Találat option), compaction.
+// Runs on the worker; the GUI thread reads `vez` only.
+template <class Szuro>
+BontasEredmeny BontasFuttatas(VariationStore& t, const BontasBemenet& b, BontasAllapot& all, BontasVezerles& vez,
+                              TarolasKornyezet& env, Szuro& szuro)
+{
+    detail::Felsorolo<Szuro> f(t, b, all, vez, env, szuro);
+    return f.futtat();
+}
+
+// Without per-line tests, and with the virtual ones.
+BontasEredmeny BontasFuttatas(VariationStore& t, const BontasBemenet& b, BontasAllapot& all, BontasVezerles& vez,
+                              TarolasKornyezet& env);
+BontasEredmeny BontasFuttatas(VariationStore& t, const BontasBemenet& b, BontasAllapot& all, BontasVezerles& vez,
+                              TarolasKornyezet& env, SorFeltetel* feltetel);
+
+}  // namespace kvx
