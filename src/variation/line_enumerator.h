@@ -114,6 +114,7 @@ struct BontasAllapot {
     TTombBoolean1D FCsoportAktiv;
     std::int32_t FCsoportIndex = 0;
     std::int32_t FCsoportFelso = 0;
+    bool FCsoportKorTarolt = false;  // the interrupted turn had stored a line
     bool FKiserletTorles = true;
     std::int64_t VeletlenKiserletek = 0;
 };
@@ -657,11 +658,12 @@ bool Felsorolo<Szuro>::gyakorisagiStart()
             }
             all_.FCsoportAktiv.assign(static_cast<std::size_t>(felso + 1), 1);
             all_.FCsoportIndex = 0;
+            all_.FCsoportKorTarolt = false;
         }
         setTalaltAkt();
+        // FCsoportKorTarolt: this turn has stored a line (kept over a pause).
         bool taroltKorben;
         do {
-            taroltKorben = false;
             for (int g = all_.FCsoportIndex; g <= felso; ++g) {
                 if (!all_.FCsoportAktiv[static_cast<std::size_t>(g)])
                     continue;
@@ -676,7 +678,7 @@ bool Felsorolo<Szuro>::gyakorisagiStart()
                 }
                 if (l == Lepes::Tarolt) {
                     std::copy(a_, a_ + k_, s.begin());
-                    taroltKorben = true;
+                    all_.FCsoportKorTarolt = true;
                     if (vez_.BontasPause.load() || !vez_.FBontStatus.load()) {
                         all_.FCsoportIndex = g + 1;
                         mx_[0] = mx0;
@@ -684,13 +686,17 @@ bool Felsorolo<Szuro>::gyakorisagiStart()
                     }
                     continue;
                 }
-                // Paused, stopped, or the store ended the run.
+                // Paused, stopped, or the store ended the run. A resumed run
+                // goes on with this group, in this turn.
                 if (t_.FSzamsorTarolva)
                     std::copy(a_, a_ + k_, s.begin());
+                all_.FCsoportIndex = g;
                 mx_[0] = mx0;
                 return false;
             }
             all_.FCsoportIndex = 0;
+            taroltKorben = all_.FCsoportKorTarolt;
+            all_.FCsoportKorTarolt = false;
         } while (taroltKorben);
         --hibapontMenet_;
         // Without covering one walk over the groups gives every line once.
