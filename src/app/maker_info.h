@@ -1,0 +1,21 @@
+#pragma once
+// The maker's addresses shown in the about box and the support texts. They
+// are configuration: the defaults below stand until the installation sets
+// its own.
+#include <string>
+
+namespace kvx {
+
+struct GyartoCimek {
+    std::string Honlap = "https://www.kavarex.hu";
+    std::string Email = "info@kavarex.hu";
+};
+
+GyartoCimek& gyartoCimek();
+
+// Texts of the Help menu and the about box that carry the addresses.
+std::string fejlesztesSzoveg(const GyartoCimek& c);
+std::string tamogatasKerdes(const GyartoCimek& c);
+std::string emailMegerosites(const GyartoCimek& c);
+
+}  // namespace kvx

@@ -1,0 +1,247 @@
+#include "app/messages.h"
+
+#include <cmath>
+
+#include "app/game_table.h"
+
+namespace kvx {
+
+namespace {
+
+#define KVX_STR2(x) #x
+#define KVX_STR(x) KVX_STR2(x)
+
+UzenetBeallitasok g_uzenetBeallitasok;
+
+}  // namespace
+
+std::string UzenetBeallitasok::defaultVerzioSzoveg()
+{
+    return KVX_STR(KAVAREX_VERSION_MAJOR) "." KVX_STR(KAVAREX_VERSION_MINOR) "." KVX_STR(
+        KAVAREX_VERSION_PATCH) "." KVX_STR(KAVAREX_VERSION_TWEAK);
+}
+
+UzenetBeallitasok& uzenetBeallitasok() { return g_uzenetBeallitasok; }
+
+UzenetLeiras uzenetLeiras(UzenetRutin rutin)
+{
+    switch (rutin) {
+    case UzenetRutin::HibaUzenet:
+        return {" Hiba", UzenetTipus::Hiba, GombOk, mrOk, -1, 0x10};
+    case UzenetRutin::HibaKerdes:
+        return {" Hiba", UzenetTipus::Hiba, GombIgen | GombNem, mrYes, -1, 0x114};
+    case UzenetRutin::FigyelmeztetoKerdes:
+        return {" Figyelmeztetés", UzenetTipus::Figyelmeztetes, GombIgen | GombNem, mrYes, -1,
+                0x134};
+    case UzenetRutin::FigyelmeztetoUzenet:
+        return {" Figyelmeztetés", UzenetTipus::Figyelmeztetes, GombOk, mrOk, -1, 0x30};
+    case UzenetRutin::JovahagyasKerese:
+        return {" Jóváhagyás kérése", UzenetTipus::Jovahagyas, GombIgen | GombNem, mrYes, -1,
+                0x124};
+    case UzenetRutin::JovahagyasKerdes:
+        return {" Jóváhagyás kérése", UzenetTipus::Jovahagyas, GombIgen | GombNem, mrYes, 4,
+                0x124};
+    case UzenetRutin::IgenNemMegseKerdes:
+        return {" Jóváhagyás kérése", UzenetTipus::Jovahagyas, GombIgen | GombNem | GombMegse,
+                mrCancel, 3, 0x223};
+    case UzenetRutin::InformacioUzenet:
+        return {" Információ", UzenetTipus::Informacio, GombOk, mrOk, -1, 0x40};
+    case UzenetRutin::HasznosInformacio:
+        return {" Hasznos információ", UzenetTipus::Informacio, GombIgen | GombNem, mrYes, -1,
+                0x144};
+    }
+    return {" Hiba", UzenetTipus::Hiba, GombOk, mrOk, -1, 0x10};
+}
+
+const char* gombFelirat(UzenetGomb gomb)
+{
+    switch (gomb) {
+    case GombIgen: return "Igen";
+    case GombNem: return "Nem";
+    case GombOk: return "OK";
+    case GombMegse: return "Mégse";
+    }
+    return "";
+}
+
+int gombEredmeny(UzenetGomb gomb)
+{
+    switch (gomb) {
+    case GombIgen: return mrYes;
+    case GombNem: return mrNo;
+    case GombOk: return mrOk;
+    case GombMegse: return mrCancel;
+    }
+    return mrCancel;
+}
+
+namespace {
+constexpr std::array<UzenetGomb, 4> kGombSorrend = {GombIgen, GombNem, GombOk, GombMegse};
+}
+
+int gombokSzama(std::uint16_t gombok)
+{
+    int n = 0;
+    for (UzenetGomb g : kGombSorrend)
+        if (gombok & g) ++n;
+    return n;
+}
+
+UzenetGomb gombSorrendben(std::uint16_t gombok, int index)
+{
+    int n = 0;
+    for (UzenetGomb g : kGombSorrend) {
+        if (!(gombok & g)) continue;
+        if (n == index) return g;
+        ++n;
+    }
+    return GombOk;
+}
+
+int sikertelenEredmeny(std::uint16_t gombok)
+{
+    const int n = gombokSzama(gombok);
+    if (n == 0) return mrCancel;
+    return gombEredmeny(gombSorrendben(gombok, n - 1));
+}
+
+const char* const kEmlekeztetoKerdes = "Erre legközelebb is emlékeztesse a program?";
+const char* const kJovahagyasTipp =
+    "A Jóváhagyás kérése szolgáltatás, a programmal ismerkedő felhasználók számára lehet "
+    "hasznos.\r\nA szolgáltatást a Beállítások - Általános lapon tudja engedélyezni/tiltani.";
+const char* const kNemErhetoEl = "Ez a funkció még nem érhető el.";
+
+std::string hasznosInformacioSzoveg(const std::string& tipp, bool rendszerDoboz)
+{
+    if (rendszerDoboz) return tipp + "\r\n\r\n" + "\r\n\r\n" + kEmlekeztetoKerdes;
+    return tipp + "\r\n\r\n" + kEmlekeztetoKerdes + "\r\n\r\n";
+}
+
+std::string sajatDobozSzoveg(const std::string& uzenet) { return uzenet + "\r\n\r\n"; }
+
+std::string ervenytelenAllomanySzoveg(const std::string& allomany, const std::string& szoveg,
+                                      bool altalanos)
+{
+    const std::string eleje =
+        altalanos ? std::string("Érvénytelen, sérült vagy foglalt állomány - esetleg módosult a "
+                                "játék számkészlete, szabályzata.")
+                  : szoveg;
+    return eleje + "\r\n\r\n" + allomany;
+}
+
+const char* const kNincsSzabadHely = "Nincs elég szabad hely a kiválasztott meghajtón.";
+const char* const kHianyzoHuzasLista =
+    "A kijelölt állomány a húzások listájára hivatkozik.\r\n\r\nA húzások listája hiányzik.";
+const char* const kSerultHuzasLista =
+    "Sérült vagy hiányzik a húzások listája.\r\n\r\nLetölti a húzások listáját a program "
+    "honlapjáról?";
+const char* const kNincsInternet = "Nincs internetkapcsolat.";
+
+std::string allomanyHibaSzoveg(int objektum, int muvelet, const std::string& iniAllomany)
+{
+    std::string obj;
+    switch (objektum) {
+    case 0: obj = "a számsor"; break;
+    case 1: obj = "a variáció"; break;
+    case 2: obj = "az adatbázis"; break;
+    default: obj = "a " + iniAllomany; break;
+    }
+    const std::string muv = muvelet == 0 ? "betöltése" : "mentése";
+    return "Hiba történt " + obj + " állományának " + muv + " során.";
+}
+
+std::string ujabbVerzioAllomanySzoveg(const std::string& verzioSzoveg,
+                                      const std::string& allomanyVerzio)
+{
+    return std::string("Aktuális verzió: Kavarex Personal ") + verzioSzoveg + "\r\n\r\n" + "A " +
+           "Kavarex Personal" + " " + allomanyVerzio + " verzió állományát tölti be." +
+           "\r\n\r\n" +
+           "Az állomány olyan adatokat tartalmazhat, amelyeket nem tud értelmezni az aktuális "
+           "verzió." +
+           "\r\n\r\n" +
+           "Javaslat: Frissítse a programot. Kattintson a Súgó - Új verzió keresése menüpontra";
+}
+
+std::string masikJatekAllomanySzoveg(const std::string& allomany, bool hiba, int lottoIndex)
+{
+    std::string szoveg = "Nem az aktuális játékhoz tartozó állomány";
+    if (hiba)
+        return szoveg + " - vagy módosult a játék számkészlete, szabályzata" + "\r\n\r\n" +
+               allomany;
+    szoveg += ".";
+    if (lottoIndex >= 0 && lottoIndex <= kJatekokSzama)
+        szoveg += std::string("\r\n\r\n") + "A program megkísérli betölteni: " +
+                  JatekNev[static_cast<std::size_t>(lottoIndex)];
+    return szoveg + "\r\n\r\n" + allomany;
+}
+
+std::string pluszSzamTortenet(int lottoIndex, int sor)
+{
+    if (lottoIndex < 0 || lottoIndex >= kJatekokSzama) return "";
+    const std::string nev = JatekNev[static_cast<std::size_t>(lottoIndex)];
+    switch (lottoIndex) {
+    case 1:
+        if (sor >= 795) return "2007. 30. játékhetéig sorsoltak plusz számot a " + nev + " lottón.";
+        break;
+    case 4:
+        if (sor < 1023) return "1977. 1. játékhetétől sorsolnak plusz számot a " + nev + " lottón.";
+        break;
+    case 6:
+        if (sor < 332) return "1995. 11. játékhetétől sorsolnak plusz számot a " + nev + " lottón.";
+        break;
+    case 7:
+        if (sor >= 1898)
+            return "1995. 11. - 2015. 39. játékhetéig sorsoltak, majd 2018. 41. játékhetétől "
+                   "ismét sorsolnak plusz számot a " +
+                   nev + " lottón.";
+        break;
+    case 38:
+        if (sor < 866)
+            return "2022. 20. játékhetétől 3 plusz számot sorsolnak az " + nev + " játékon.";
+        break;
+    default: break;
+    }
+    return "";
+}
+
+std::string pluszSzamTippSzoveg(bool tortenettel, bool tortenetTipp, const std::string& tortenet)
+{
+    std::string szoveg =
+        "A SHIFT billentyűt nyomva tartva jelölhető ki plusz szám - váltóbillentyű használata "
+        "nélkül, a program értelemszerűen jelöli/törli a plusz számo(ka)t.";
+    if (tortenettel && tortenetTipp && !tortenet.empty()) szoveg += "\r\n\r\n" + tortenet;
+    return szoveg;
+}
+
+bool befejezetlenVariacioErtesitendo(bool befejezetlenVariacio, const BontasAllapotJelzok& a)
+{
+    if (!befejezetlenVariacio) return false;
+    return a.BontasPause || a.Leallitott || a.BontasBefejezetlen;
+}
+
+int cimkeMaxSzelesseg(double meretSzorzo, int munkaTerSzelesseg)
+{
+    const int max = static_cast<int>(std::lround(meretSzorzo * 496));
+    if (munkaTerSzelesseg < max) return munkaTerSzelesseg - 40;
+    return max;
+}
+
+double dialogusSkala(double meretSzorzo) { return std::round(meretSzorzo * 100) / 100.0; }
+
+int gombSorEltolas(int elsoGombBal, int utolsoGombBal, int utolsoGombSzelesseg,
+                   int kliensSzelesseg)
+{
+    const int res = kliensSzelesseg - (utolsoGombBal + utolsoGombSzelesseg);
+    if (res == elsoGombBal) return 0;
+    return -((elsoGombBal - res) / 2);  // C++ division rounds toward zero
+}
+
+bool dialogusElfogadhato(const DialogusMeretek& m)
+{
+    if (m.CimkeTeto < 10 || m.CimkeSzelesseg < 10 || m.CimkeMagassag < 10) return false;
+    if (m.DialogusSzelesseg > m.KepernyoSzelesseg || m.DialogusMagassag > m.KepernyoMagassag)
+        return false;
+    return m.KliensMagassag >= m.UtolsoGombAlja;
+}
+
+}  // namespace kvx

@@ -1,0 +1,73 @@
+#pragma once
+// Bookkeeping of the worker threads. Every long job runs on a thread started
+// here; the count of running workers is the idle flag the wait window, the
+// message boxes and the error log read (zero = no worker runs). At shutdown
+// the program asks every worker to stop and joins it before the windows go.
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <list>
+#include <memory>
+#include <mutex>
+#include <stop_token>
+#include <thread>
+
+namespace kvx {
+
+// Progress counters and flags that a job and its window share. The job writes
+// the counters and polls the flags; the window's timer reads the counters.
+struct MunkaJelzok {
+    std::atomic<bool> Szunet{false};       // pause requested
+    std::atomic<std::int64_t> Kezdet{0};   // first item of the job
+    std::atomic<std::int64_t> Aktualis{0}; // item being worked on
+    std::atomic<std::int64_t> Utolso{0};   // last item of the job
+};
+
+class SzalNyilvantartas {
+public:
+    using Torzs = std::function<void(std::stop_token)>;
+
+    struct Szal;  // one started worker
+    using Azonosito = std::shared_ptr<Szal>;
+
+    SzalNyilvantartas() = default;
+    SzalNyilvantartas(const SzalNyilvantartas&) = delete;
+    SzalNyilvantartas& operator=(const SzalNyilvantartas&) = delete;
+    ~SzalNyilvantartas();
+
+    // Number of running workers (the idle flag: zero = idle).
+    int FThreadLog() const { return futok_.load(); }
+    bool Tetlen() const { return futok_.load() == 0; }
+    // True once MindetLeallit began: no new worker starts and waiting
+    // workers give up their questions.
+    bool Leall() const { return leall_.load(); }
+
+    // Counts the worker as running, then starts it. The body receives a stop
+    // token that MindetLeallit triggers; the count drops when the body ends,
+    // also on an exception (which the body is expected to handle itself; a
+    // stray one is swallowed so the count stays right). Returns null when
+    // the registry is shutting down.
+    Azonosito Indit(Torzs torzs);
+
+    // Waits until the given worker has finished and joins it.
+    void Bevar(const Azonosito& szal);
+
+    // Asks every worker to stop and joins them all. While a worker still
+    // runs, pumpa is called between short waits, so a worker that needs the
+    // GUI thread (an end handler, a question) is served instead of deadlocking.
+    void MindetLeallit(const std::function<void()>& pumpa = {});
+
+private:
+    void takarit();  // joins the finished workers
+
+    std::atomic<int> futok_{0};
+    std::atomic<bool> leall_{false};
+    std::mutex mutex_;
+    std::list<Azonosito> szalak_;
+};
+
+// The program's one registry.
+SzalNyilvantartas& szalak();
+
+}  // namespace kvx
