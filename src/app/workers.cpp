@@ -47,6 +47,11 @@ SzalNyilvantartas::Azonosito SzalNyilvantartas::Indit(Torzs torzs)
     return szal;
 }
 
+void SzalNyilvantartas::LeallitasKerese(const Azonosito& szal)
+{
+    if (szal) szal->szal.request_stop();
+}
+
 void SzalNyilvantartas::Bevar(const Azonosito& szal)
 {
     if (!szal) return;

@@ -50,6 +50,9 @@ public:
     // the registry is shutting down.
     Azonosito Indit(Torzs torzs);
 
+    // Asks one worker to stop (its stop token turns true).
+    void LeallitasKerese(const Azonosito& szal);
+
     // Waits until the given worker has finished and joins it.
     void Bevar(const Azonosito& szal);
 

@@ -1,0 +1,46 @@
+#pragma once
+// The application-wide exception handler. An exception that leaves a Qt event
+// handler (caught in KavarexApplication::notify) or a worker's job (handed
+// over by Megszakitas) appends a report to "KVXError.log" in the list folder
+// and asks whether to quit.
+#include <QApplication>
+#include <QString>
+#include <exception>
+#include <functional>
+
+#include "app/error_log.h"
+
+namespace kvx {
+
+struct HibaKezeloBeallitasok {
+    // The list folder, ending in a separator; the log is written there.
+    QString ListKonyvtar;
+    // Fills the report lines of the program state that other units own
+    // (draws, variation, number counts, the tables' rows, FWinPlatform).
+    std::function<void(HibaNaploAdatok&)> AllapotKitoltes;
+    // Closes the wait window when it is visible.
+    std::function<void()> UzenetAblakBezaras;
+    // Yes to the question: ends the program. Default: marks the program as
+    // quitting and leaves the event loop.
+    std::function<void()> Kilepes;
+};
+
+HibaKezeloBeallitasok& hibaKezeloBeallitasok();
+
+// The handler (TFoablak.KVXException). GUI thread only. The sender's class
+// names go into the report.
+void KVXException(const QString& kuldoOsztaly, const QString& kuldoSzulo, std::exception_ptr hiba);
+void KVXException(const QObject* kuldo, std::exception_ptr hiba);
+
+// Delivers an event through QApplication::notify and hands an exception that
+// leaves the receiver to KVXException; the event then counts as not handled.
+bool vedettErtesites(QApplication* app, QObject* fogado, QEvent* esemeny);
+
+class KavarexApplication : public QApplication {
+    Q_OBJECT
+public:
+    KavarexApplication(int& argc, char** argv);
+    bool notify(QObject* fogado, QEvent* esemeny) override;
+};
+
+}  // namespace kvx

@@ -1,0 +1,43 @@
+#pragma once
+// The worker-thread pattern every long job follows: the starter counts the
+// worker as running, the worker waits until its window is visible, starts
+// the window's timer on the GUI thread, runs the job, stops the timer and
+// runs the end handler on the GUI thread, and finally counts itself as
+// finished. Progress and stop/pause requests travel through atomics
+// (MunkaJelzok, the stop token); the timer polls them. An exception that
+// leaves the job goes to the application's exception handler.
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <stop_token>
+
+#include "app/workers.h"
+
+namespace kvx {
+
+struct MegszakitasLeiras {
+    // The job's window; the worker waits until it is visible. Null for jobs
+    // without a window.
+    QWidget* Form = nullptr;
+    // The window's timer: started before the job, stopped after it.
+    QTimer* Idozito = nullptr;
+    // The job, on the worker thread. It polls the stop token.
+    std::function<void(std::stop_token)> Munka;
+    // On the GUI thread after the job; the flag tells whether the job ended
+    // without an exception.
+    std::function<void(bool sikeres)> VegeKezelo;
+};
+
+class Megszakitas {
+public:
+    // Starts the worker; null when the registry is shutting down.
+    static SzalNyilvantartas::Azonosito Indit(MegszakitasLeiras leiras,
+                                              SzalNyilvantartas& nyilvantartas = szalak());
+};
+
+// Stops and joins every worker while the GUI thread keeps serving them. Call
+// it at shutdown before the windows are destroyed.
+void MunkaszalakLeallitasa(SzalNyilvantartas& nyilvantartas = szalak());
+
+}  // namespace kvx
