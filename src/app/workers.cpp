@@ -13,6 +13,13 @@ struct SzalNyilvantartas::Szal {
 
 namespace {
 SzalNyilvantartas g_szalak;
+// The registry of the worker running on this thread.
+thread_local const SzalNyilvantartas* t_nyilvantartas = nullptr;
+}  // namespace
+
+bool SzalNyilvantartas::SajatLeallitasKerve()
+{
+    return t_nyilvantartas != nullptr && t_nyilvantartas->Leall();
 }
 
 SzalNyilvantartas& szalak() { return g_szalak; }
@@ -32,6 +39,7 @@ SzalNyilvantartas::Azonosito SzalNyilvantartas::Indit(Torzs torzs)
         // The entry is in the list before the thread exists, so a concurrent
         // MindetLeallit always sees it.
         szal->szal = std::jthread([this, nyers, torzs = std::move(torzs)](std::stop_token st) {
+            t_nyilvantartas = this;
             try {
                 torzs(st);
             } catch (...) {

@@ -42,6 +42,9 @@ public:
     // True once MindetLeallit began: no new worker starts and waiting
     // workers give up their questions.
     bool Leall() const { return leall_.load(); }
+    // True on a worker thread whose registry is shutting down: such a worker
+    // gets no more answers from the user.
+    static bool SajatLeallitasKerve();
 
     // Counts the worker as running, then starts it. The body receives a stop
     // token that MindetLeallit triggers; the count drops when the body ends,

@@ -16,7 +16,9 @@ namespace kvx {
 
 TUzenetAblak::TUzenetAblak(QWidget* foablak, double meretSzorzo, UzenetAblakAllapot& allapot,
                            SzalNyilvantartas& szalak)
-    : QDialog(foablak, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    // Not a child of the main window: the main window is disabled while the
+    // modeless text shows, and a child would be disabled with it.
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       foablak_(foablak),
       meretSzorzo_(meretSzorzo),
       allapot_(allapot),

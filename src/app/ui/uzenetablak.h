@@ -16,7 +16,8 @@ namespace kvx {
 class TUzenetAblak : public QDialog {
     Q_OBJECT
 public:
-    // foablak: the main window the window is centred on.
+    // foablak: the main window the window is centred on. The caller owns
+    // the window (it is a top-level window of its own).
     explicit TUzenetAblak(QWidget* foablak, double meretSzorzo = 1.0,
                           UzenetAblakAllapot& allapot = uzenetAblakAllapot(),
                           SzalNyilvantartas& szalak = kvx::szalak());

@@ -235,7 +235,7 @@ int guiSzalonValasz(const std::function<int()>& fn, int hibaEredmeny)
         }
     }
     QCoreApplication* app = QCoreApplication::instance();
-    if (!app || szalak().Leall()) return hibaEredmeny;
+    if (!app || szalak().Leall() || SzalNyilvantartas::SajatLeallitasKerve()) return hibaEredmeny;
     g_uzenetekAllapot.MsgEredmeny.store(kMsgFuggoben);
     int eredmeny = hibaEredmeny;
     const bool ok = QMetaObject::invokeMethod(

@@ -1,0 +1,153 @@
+#include "app/ui/uzenetek.h"
+
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QThread>
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include "app/workers.h"
+#include "valaszolo.h"
+
+namespace kvx {
+namespace {
+
+using teszt::Valaszolo;
+
+// Processes events until the condition holds or 10 s pass.
+template <class F>
+bool varj(F felt)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!felt()) {
+        if (t.elapsed() > 10000) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
+}
+
+class UzenetekTeszt : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        mentett_ = uzenetBeallitasok();
+        uzenetBeallitasok().UzenetekLog = &tippek_;
+        tippek_.fill(1);
+    }
+    void TearDown() override { uzenetBeallitasok() = mentett_; }
+
+    UzenetBeallitasok mentett_;
+    std::array<std::uint8_t, 36> tippek_{};
+};
+
+TEST_F(UzenetekTeszt, QuestionFromWorkerIsAnsweredOnTheGuiThread)
+{
+    for (int meret : {0, 2}) {
+        uzenetBeallitasok().MeretIndex = meret;
+        uzenetBeallitasok().MeretSzorzo = meret == 0 ? 1.0 : 1.5;
+        for (const char* felirat : {"Nem", "Igen"}) {
+            Valaszolo v({QString::fromUtf8(felirat)});
+            SzalNyilvantartas ny;
+            std::atomic<int> valasz{-1};
+            std::atomic<bool> guiSzalonKerdezett{true};
+            ny.Indit([&](std::stop_token) {
+                guiSzalonKerdezett = QThread::currentThread() == qApp->thread();
+                valasz = JovahagyasKerdes(QStringLiteral("Biztosan?")) ? 1 : 0;
+            });
+            ASSERT_TRUE(varj([&] { return valasz.load() >= 0; })) << meret << felirat;
+            EXPECT_FALSE(guiSzalonKerdezett.load());
+            EXPECT_EQ(valasz.load(), QString::fromUtf8(felirat) == "Igen" ? 1 : 0);
+            ASSERT_EQ(v.Latott.size(), 1);
+            EXPECT_EQ(v.Latott[0].Cim, QStringLiteral(" Jóváhagyás kérése"));
+            EXPECT_TRUE(v.Latott[0].Gombok.contains("Igen"));
+            EXPECT_TRUE(v.Latott[0].Gombok.contains("Nem"));
+            EXPECT_TRUE(v.Latott[0].Szoveg.startsWith("Biztosan?"));
+            EXPECT_EQ(v.Latott[0].ObjektumNev, meret == 0 ? QString() : QStringLiteral("msgdlg"));
+            EXPECT_EQ(uzenetekAllapot().MsgEredmeny.load(),
+                      QString::fromUtf8(felirat) == "Igen" ? mrYes : mrNo);
+            ny.MindetLeallit();
+        }
+    }
+}
+
+TEST_F(UzenetekTeszt, BoxOnGuiThreadDuringARunDoesNotWait)
+{
+    uzenetBeallitasok().MeretIndex = 1;
+    SzalNyilvantartas ny;
+    ny.Indit([](std::stop_token st) {
+        while (!st.stop_requested()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    });
+    ASSERT_FALSE(ny.Tetlen());
+    Valaszolo v({QStringLiteral("Igen"), QStringLiteral("Mégse")});
+    EXPECT_TRUE(FigyelmeztetoKerdes(QStringLiteral("Folytatja?")));
+    EXPECT_EQ(IgenNemMegseKerdes(QStringLiteral("Menti?")), mrCancel);
+    EXPECT_EQ(v.Latott.size(), 2);
+    ny.MindetLeallit();
+}
+
+TEST_F(UzenetekTeszt, BoxThatDoesNotFitAnswersNo)
+{
+    uzenetBeallitasok().MeretIndex = 3;
+    uzenetBeallitasok().MeretSzorzo = 1.75;
+    QString hosszu;
+    for (int i = 0; i < 400; ++i) hosszu += QStringLiteral("Sor %1\r\n").arg(i);
+    Valaszolo v({QStringLiteral("Igen")});  // would say Yes if a box appeared
+    EXPECT_FALSE(HibaKerdes(hosszu));
+    EXPECT_FALSE(JovahagyasKerdes(hosszu));
+    EXPECT_EQ(IgenNemMegseKerdes(hosszu), mrCancel);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(v.Latott.isEmpty());
+}
+
+TEST_F(UzenetekTeszt, GatesAnswerWithoutAWindow)
+{
+    uzenetBeallitasok().Jovahagyas = false;
+    uzenetBeallitasok().Inform = false;
+    Valaszolo v({});
+    EXPECT_TRUE(JovahagyasKerese(QStringLiteral("x")));
+    EXPECT_TRUE(HasznosInformacio(QStringLiteral("tipp")));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(v.Latott.isEmpty());
+    EXPECT_EQ(tippek_[kTippJovahagyas], 1);
+}
+
+TEST_F(UzenetekTeszt, ConfirmationThenItsTipOnce)
+{
+    uzenetBeallitasok().MeretIndex = 1;
+    // Yes to the question, No to the tip: the tip flag clears.
+    Valaszolo v({QStringLiteral("Igen"), QStringLiteral("Nem")});
+    EXPECT_TRUE(JovahagyasKerese(QStringLiteral("Töröl?")));
+    ASSERT_EQ(v.Latott.size(), 2);
+    EXPECT_EQ(v.Latott[1].Cim, QStringLiteral(" Hasznos információ"));
+    EXPECT_TRUE(v.Latott[1].Szoveg.contains("Erre legközelebb is emlékeztesse a program?"));
+    EXPECT_EQ(tippek_[kTippJovahagyas], 0);
+    Valaszolo v2({QStringLiteral("Nem")});
+    EXPECT_FALSE(JovahagyasKerese(QStringLiteral("Töröl?")));
+    EXPECT_EQ(v2.Latott.size(), 1);
+}
+
+TEST_F(UzenetekTeszt, UnfinishedVariationNoticeComesOnceUntilDeclined)
+{
+    uzenetBeallitasok().MeretIndex = 1;
+    tippek_[kTippJovahagyas] = 0;
+    bool befejezetlen = true;
+    const BontasAllapotJelzok leallitott{false, true, false};
+    Valaszolo v({QStringLiteral("Nem"), QStringLiteral("Igen")});
+    EXPECT_FALSE(BefejezetlenVariacioUzenet(befejezetlen, leallitott, QStringLiteral("[Stop]"), true,
+                                            QStringLiteral("Mégis ellenőrzi a variációt?")));
+    EXPECT_TRUE(befejezetlen);
+    EXPECT_TRUE(BefejezetlenVariacioUzenet(befejezetlen, leallitott, QStringLiteral("[Stop]"), true,
+                                           QStringLiteral("Mégis ellenőrzi a variációt?")));
+    EXPECT_FALSE(befejezetlen);
+    EXPECT_TRUE(BefejezetlenVariacioUzenet(befejezetlen, leallitott, QStringLiteral("[Stop]"), true,
+                                           QStringLiteral("?")));
+    EXPECT_EQ(v.Latott.size(), 2);
+    EXPECT_EQ(v.Latott[0].Szoveg.left(6), QStringLiteral("[Stop]"));
+}
+
+}  // namespace
+}  // namespace kvx

@@ -1,0 +1,61 @@
+#pragma once
+// Test helper: answers every modal box that appears by clicking the button
+// with the next caption of its list, and records what it saw.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+
+namespace kvx::teszt {
+
+struct LatottDoboz {
+    QString Cim;
+    QString ObjektumNev;
+    QString Szoveg;
+    QStringList Gombok;
+};
+
+class Valaszolo : public QObject {
+public:
+    explicit Valaszolo(QStringList feliratok) : feliratok_(std::move(feliratok))
+    {
+        connect(&idozito_, &QTimer::timeout, this, &Valaszolo::nez);
+        idozito_.start(10);
+    }
+
+    QList<LatottDoboz> Latott;
+
+private:
+    void nez()
+    {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w || w == utolso_) return;
+        LatottDoboz d;
+        d.Cim = w->windowTitle();
+        d.ObjektumNev = w->objectName();
+        if (auto* mb = qobject_cast<QMessageBox*>(w)) d.Szoveg = mb->text();
+        else if (auto* l = w->findChild<QLabel*>(QStringLiteral("Message"))) d.Szoveg = l->text();
+        QAbstractButton* cel = nullptr;
+        const QString kell = feliratok_.isEmpty() ? QString() : feliratok_.front();
+        for (QAbstractButton* b : w->findChildren<QAbstractButton*>()) {
+            if (b->text().isEmpty()) continue;
+            d.Gombok << b->text();
+            if (b->text() == kell) cel = b;
+        }
+        Latott << d;
+        if (!cel) return;
+        utolso_ = w;
+        feliratok_.pop_front();
+        cel->click();
+    }
+
+    QStringList feliratok_;
+    QTimer idozito_;
+    QPointer<QWidget> utolso_;
+};
+
+}  // namespace kvx::teszt
