@@ -60,9 +60,10 @@ bool FutoPeldany::Figyel()
         szerver_->setSocketOptions(QLocalServer::UserAccessOption);
         connect(szerver_, &QLocalServer::newConnection, this, &FutoPeldany::ujKapcsolat);
     }
-    if (szerver_->listen(nev_)) return true;
+    // Asked first: listening with access options replaces an existing socket
+    // file, which would take the name from a running instance.
     if (MasikPeldanyFut(200)) return false;
-    // Nobody answers: the socket file was left behind by a crashed instance.
+    // Nobody answers: a socket file left behind by a crashed instance goes.
     QLocalServer::removeServer(nev_);
     return szerver_->listen(nev_);
 }

@@ -35,7 +35,10 @@ bool InitTaskbar(const QString& busCim)
     QDBusConnection bus = busCim.isEmpty()
                               ? QDBusConnection::sessionBus()
                               : QDBusConnection::connectToBus(busCim, QStringLiteral("kavarex-taskbar"));
-    if (!bus.isConnected()) return false;
+    if (!bus.isConnected()) {
+        if (!busCim.isEmpty()) QDBusConnection::disconnectFromBus(bus.name());
+        return false;
+    }
     g_taskbar.Kapcsolat = bus.name();
     g_taskbar.Elerheto = true;
     return true;

@@ -1,0 +1,118 @@
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "app/ui/kavarex_application.h"
+#include "app/ui/megszakitas.h"
+#include "valaszolo.h"
+
+namespace kvx {
+namespace {
+
+using teszt::Valaszolo;
+
+class Dobalo : public QWidget {
+public:
+    bool event(QEvent* e) override
+    {
+        if (e->type() == QEvent::User) throw std::out_of_range("Tartományon kívüli index");
+        return QWidget::event(e);
+    }
+};
+
+class HibaNaploTeszt : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        mentett = hibaKezeloBeallitasok();
+        hibaKezeloBeallitasok().ListKonyvtar = dir.path() + u'/';
+        hibaKezeloBeallitasok().Kilepes = [this] { ++kilepes; };
+        hibaKezeloBeallitasok().AllapotKitoltes = [](HibaNaploAdatok& a) { a.HuzasokSzama = 42; };
+    }
+    void TearDown() override { hibaKezeloBeallitasok() = mentett; }
+
+    QString naplo() const
+    {
+        QFile f(dir.path() + QStringLiteral("/KVXError.log"));
+        if (!f.open(QIODevice::ReadOnly)) return {};
+        return QString::fromUtf8(f.readAll());
+    }
+
+    QTemporaryDir dir;
+    HibaKezeloBeallitasok mentett;
+    int kilepes = 0;
+};
+
+TEST_F(HibaNaploTeszt, ExceptionInAnEventHandlerIsLoggedAndAsked)
+{
+    Dobalo w;
+    w.setWindowTitle(QStringLiteral("Dobáló"));
+    {
+        // No to quitting, then the ordinary error display.
+        Valaszolo v({QStringLiteral("Nem"), QStringLiteral("OK")});
+        QEvent e(QEvent::User);
+        EXPECT_FALSE(vedettErtesites(qApp, &w, &e));
+        ASSERT_EQ(v.Latott.size(), 2);
+        EXPECT_TRUE(v.Latott[0].Szoveg.contains(QStringLiteral("Tartományon kívüli index")));
+        EXPECT_TRUE(v.Latott[0].Szoveg.endsWith(QStringLiteral("Leállítja a program futását? Kilép a programból?")));
+        EXPECT_EQ(v.Latott[1].Szoveg, QStringLiteral("Tartományon kívüli index"));
+    }
+    EXPECT_EQ(kilepes, 0);
+    {
+        Valaszolo v({QStringLiteral("Igen")});
+        QEvent e(QEvent::User);
+        vedettErtesites(qApp, &w, &e);
+    }
+    EXPECT_EQ(kilepes, 1);
+
+    const QString s = naplo();
+    EXPECT_EQ(s.count(QStringLiteral("Tartományon kívüli index\nErrorName: std::out_of_range\n"
+                                     "ErrorParent: std::logic_error\n")),
+              2);
+    // The receiver's meta class and its parent.
+    EXPECT_TRUE(s.contains(QStringLiteral("ClassName: QWidget\nClassParent: QObject\n")));
+    EXPECT_TRUE(s.contains(QStringLiteral("DataBase Count F: 42\n")));
+    EXPECT_TRUE(s.contains(QStringLiteral("FThreadLog: -1\n")));
+    // Two reports, each closed by an empty line.
+    EXPECT_EQ(s.count(QStringLiteral("FWinPlatform: 0\n\n")), 2);
+    EXPECT_TRUE(s.endsWith(QStringLiteral("FWinPlatform: 0\n\n")));
+}
+
+TEST_F(HibaNaploTeszt, UnwritableLogStillAsks)
+{
+    hibaKezeloBeallitasok().ListKonyvtar = dir.path() + QStringLiteral("/nincs/ilyen/");
+    Dobalo w;
+    Valaszolo v({QStringLiteral("Igen")});
+    QEvent e(QEvent::User);
+    vedettErtesites(qApp, &w, &e);
+    ASSERT_EQ(v.Latott.size(), 1);
+    EXPECT_EQ(kilepes, 1);
+}
+
+TEST_F(HibaNaploTeszt, ExceptionInAWorkerEndsUpInTheLog)
+{
+    SzalNyilvantartas ny;
+    bool sikeres = true;
+    MegszakitasLeiras l;
+    l.Munka = [](std::stop_token) { throw std::runtime_error("Munkaszál hiba"); };
+    l.VegeKezelo = [&](bool ok) { sikeres = ok; };
+    Valaszolo v({QStringLiteral("Nem"), QStringLiteral("OK")});
+    auto sz = Megszakitas::Indit(std::move(l), ny);
+    QElapsedTimer t;
+    t.start();
+    while (v.Latott.size() < 2 && t.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    ny.Bevar(sz);
+    EXPECT_FALSE(sikeres);
+    EXPECT_TRUE(ny.Tetlen());
+    EXPECT_TRUE(naplo().startsWith(QStringLiteral("Munkaszál hiba\nErrorName: std::runtime_error\n")));
+}
+
+}  // namespace
+}  // namespace kvx
