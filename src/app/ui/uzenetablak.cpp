@@ -37,6 +37,7 @@ TUzenetAblak::TUzenetAblak(QWidget* foablak, double meretSzorzo, UzenetAblakAlla
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setAlignment(Qt::AlignCenter);
     QFont lf(QStringLiteral("Tahoma"));
+    lf.setBold(false);  // the window's font is bold, the text is not
     Label1->setFont(lf);
     QPalette lp = Label1->palette();
     lp.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::WindowText));
