@@ -15,20 +15,9 @@
 namespace kvx {
 namespace {
 
-using teszt::Valaszolo;
+using teszt::varj;
 
-// Processes events until the condition holds or 10 s pass.
-template <class F>
-bool varj(F felt)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!felt()) {
-        if (t.elapsed() > 10000) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
-}
+using teszt::Valaszolo;
 
 class UzenetekTeszt : public ::testing::Test {
 protected:

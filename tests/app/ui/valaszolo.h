@@ -3,6 +3,8 @@
 // with the next caption of its list, and records what it saw.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
@@ -57,5 +59,18 @@ private:
     QTimer idozito_;
     QPointer<QWidget> utolso_;
 };
+
+// Processes events until the condition holds or 10 s pass.
+template <class F>
+bool varj(F felt)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!felt()) {
+        if (t.elapsed() > 10000) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
+}
 
 }  // namespace kvx::teszt

@@ -13,21 +13,12 @@
 #include "app/ui/uzenetablak.h"
 #include "app/ui/uzenetek.h"
 #include "app/wait_jobs.h"
+#include "valaszolo.h"
 
 namespace kvx {
 namespace {
 
-template <class F>
-bool varj(F felt)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!felt()) {
-        if (t.elapsed() > 10000) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
-}
+using teszt::varj;
 
 TEST(Megszakitas, OrderOfTheWorkerPattern)
 {
