@@ -52,7 +52,8 @@ THuzSzamaUD::THuzSzamaUD(QWidget* parent) : QWidget(parent)
     for (QToolButton* b : {Fel, Le}) {
         b->setAutoRepeat(true);
         b->setFocusPolicy(Qt::NoFocus);
-        b->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+        b->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);
+        b->setFixedWidth(16);
         l->addWidget(b);
     }
     Fel->setArrowType(Qt::UpArrow);
@@ -119,8 +120,12 @@ void THuzSzama::FormCreate()
         b->setDefault(false);
     }
 
+    // The arrows take the edits' height.
+    for (THuzSzamaUD* ud : {ElsoHuzBeUD, UtolsoHuzBeUD})
+        ud->setFixedHeight(ElsoHuzBe->sizeHint().height());
+
     auto* mezok = new QGridLayout(Panel2);
-    mezok->setHorizontalSpacing(4);
+    mezok->setHorizontalSpacing(2);
     mezok->addWidget(ElsoHuzBeCimke, 0, 0, 1, 2);
     mezok->addWidget(UtolsoHuzBeCimke, 0, 3, 1, 2);
     mezok->addWidget(ElsoHuzBe, 1, 0);
