@@ -312,7 +312,9 @@ bool THuzSzama::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::KeyPress: {
         auto* k = static_cast<QKeyEvent*>(event);
-        if (k->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))
+        // Keys with Shift, Ctrl or Alt are swallowed; focus moves still work.
+        if ((k->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) &&
+            k->key() != Qt::Key_Tab && k->key() != Qt::Key_Backtab)
             return true;
         switch (k->key()) {
         case Qt::Key_Up:
