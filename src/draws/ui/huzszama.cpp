@@ -1,5 +1,7 @@
 #include "draws/ui/huzszama.h"
 
+#include "app/ui/uzenetek.h"
+
 #include "draws/draws_table.h"
 
 #include <QCheckBox>
@@ -12,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QToolButton>
@@ -190,9 +191,7 @@ bool THuzSzama::Start(int mode, const HuzSzamaKornyezet& kornyezet)
     Mutat();
     if (!e.Megjelenit) {
         if (!e.Figyelmeztetes.empty()) {
-            QMessageBox box(QMessageBox::Warning, QStringLiteral(" Figyelmeztetés"), uzenetSzoveg(e.Figyelmeztetes),
-                            QMessageBox::Ok, parentWidget());
-            box.exec();
+            FigyelmeztetoUzenet(uzenetSzoveg(e.Figyelmeztetes));
         }
         return false;
     }
