@@ -1,8 +1,20 @@
 #include "app/ui/foablak.h"
 
 #include "app/folders.h"
+#include "app/ini_file.h"
+#include "app/main_menu.h"
 #include "app/main_state.h"
 #include "app/settings.h"
+#include "app/ui/beallitasok.h"
+#include "app/ui/formok.h"
+#include "common/random_source.h"
+#include "conditions/ui/feltetelek.h"
+#include "conditions/ui/info.h"
+#include "draws/ui/huzlista.h"
+#include "statistics/ui/statisztika.h"
+#include "tickets/number_lists.h"
+#include "variation/ui/bontas.h"
+#include "variation/ui/bontlista.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -11,10 +23,15 @@
 #include <QFile>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProcess>
 #include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
 
 using namespace kvx;
 
@@ -31,38 +48,91 @@ QScreen* kepernyo(const QWidget* w)
     return s ? s : QGuiApplication::primaryScreen();
 }
 
-}  // namespace
-
-TFoablak::TFoablak(const QString& programAllomany, QWidget* parent) : QMainWindow(parent)
+// The program's random source as the number lists take it.
+int veletlen(int lo, int hi)
 {
-    setObjectName("Foablak");
-    FormCreate(programAllomany);
+    return lo + LibraryRandom(randomSource(), hi - lo + 1);
 }
 
-void TFoablak::FormCreate(const QString& programAllomany)
+}  // namespace
+
+TFoablak::TFoablak(const QString& programAllomany, const QStringList& args, QWidget* parent) : QMainWindow(parent)
 {
-    const QString exe = programAllomany.isEmpty() ? QCoreApplication::applicationFilePath() : programAllomany;
+    setObjectName("Foablak");
+    Kerdes = [this](const QString& szoveg) {
+        return QMessageBox::question(this, QApplication::applicationName(), szoveg, QMessageBox::Yes | QMessageBox::No) ==
+               QMessageBox::Yes;
+    };
+    HibaUzenet = [this](const QString& szoveg) {
+        QMessageBox::critical(this, QApplication::applicationName(), szoveg);
+    };
+    FormCreate(programAllomany, args);
+}
+
+void TFoablak::FormCreate(const QString& programAllomany, const QStringList& args)
+{
+    exe_ = programAllomany.isEmpty() ? QCoreApplication::applicationFilePath() : programAllomany;
     Folders& f = folders();
     Settings& s = settings();
+    MainState& ms = mainState();
+    ms.Kilepes = false;
+    std::vector<std::string> argv;
+    for (const QString& a : args)
+        argv.push_back(a.toStdString());
 
+    KonyvtarakBeallitasa(f, exe_.toStdString());
+    s.UzenetekLog.fill(1);
+
+    // Text size: from the screen, a restart's "-r N", or the INI file.
     const QScreen* scr = kepernyo(this);
     const QRect kep = scr ? scr->geometry() : QRect(0, 0, 1024, 768);
     const QRect munka = scr ? scr->availableGeometry() : kep;
     s.BetuMeret = AlapBetuMeret(kep.width(), scr ? static_cast<int>(scr->logicalDotsPerInch()) : 96);
-    AblakMinimum(kep.width(), kep.height(), {munka.x(), munka.y(), munka.width(), munka.height()},
-                 (s.BetuMeret - 8) / 2, minSzelesseg_, minMagassag_);
-    setMinimumSize(std::min(minSzelesseg_, munka.width()), std::min(minMagassag_, munka.height()));
+    const QString ini = utf8(f.IniAllomany);
+    const std::optional<std::int32_t> ujraMeret = UjrainditasiMeret(argv);
+    if (ujraMeret) {
+        s.BetuMeret = *ujraMeret;
+        if (QFile::exists(ini)) {
+            IniFile fajl;
+            bool ok = fajl.LoadFromFile(f.IniAllomany);
+            if (ok) {
+                fajl.WriteInteger("Kavarex", "Size", *ujraMeret);
+                ok = fajl.SaveToFile(f.IniAllomany);
+            }
+            if (!ok)
+                HibaUzenet(utf8(IniAllomanyHibaUzenet(f.IniAllomany, true)));
+        }
+    }
 
-    KonyvtarakBeallitasa(f, exe.toStdString());
-    KonyvtarakLetrehozasa(f);
-    UtolsoKonyvtarakAlap(f);
+    // Step 9: the file named on the command line (reading it is the number-set
+    // file's work; the path waits in ParancssoriAllomany).
+    ParancssoriAllomany = utf8(ParancssoriAllomanyKezdet(argv, [](const std::string& p) {
+        return QFile::exists(QString::fromStdString(p));
+    }));
+
+    // Step 11: free memory.
+    const std::optional<std::int64_t> szabad = SzabadMemoria();
+    if (szabad && *szabad < kMinSzabadMemoria && !Kerdes(QString::fromUtf8(kKevesMemoriaKerdes))) {
+        ms.Kilepes = true;
+        return;
+    }
+    // Step 12: the program folder must be writable.
+    if (!IrhatoKonyvtar(f.ProgramKonyvtar)) {
+        HibaUzenet(QString::fromUtf8(kNemIrhatoUzenet));
+        ms.Kilepes = true;
+        return;
+    }
 
     const int sorMagassag = QFontMetrics(font()).boundingRect(QStringLiteral("Í")).height();
-    SzelvIniAlap(s, game(), mainState(), sorMagassag);
+    const std::int32_t becsultMeret = s.BetuMeret;
+    SzelvIniAlap(s, game(), ms, sorMagassag);
+    s.BetuMeret = becsultMeret;
+    KonyvtarakLetrehozasa(f);
+    UtolsoKonyvtarakAlap(f);
+    AllomanyTipusokRegisztralasa();
 
-    JatekMenuEpites();
+    MenuEpites();
 
-    const QString ini = utf8(f.IniAllomany);
     if (QFile::exists(ini)) {
         AblakKorlatok k;
         k.MunkaTerulet = {munka.x(), munka.y(), munka.width(), munka.height()};
@@ -83,10 +153,156 @@ void TFoablak::FormCreate(const QString& programAllomany)
         AblakElhelyezes(true);
         KavarexIniIras();
     }
+    if (ujraMeret)
+        s.BetuMeret = *ujraMeret;
+    Betumeretek();
 
     KavarexIni();
-    JatekParameterek(game());
-    JatekMenuJeloles();
+    s.UzenetekLog[17] = 1;
+    SzelvLebont(true);
+    SzamsorrendKijelzes(s.SzamsorrendMod);
+    KijelolesMenuFrissites();
+
+    // The modifier mode is reset when the user comes back to the program.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState st) {
+        if (st == Qt::ApplicationActive)
+            GombStatusTorles();
+    });
+    qApp->installEventFilter(this);
+}
+
+void TFoablak::Betumeretek()
+{
+    Settings& s = settings();
+    BetuMeret = ErvenyesBetuMeret(s.BetuMeret) ? s.BetuMeret : 8;
+    s.BetuMeret = BetuMeret;
+    MeretSzorzo = BetuMeret / 8.0;
+    MeretIndex = (BetuMeret - 8) / 2;
+    QFont betu = font();
+    betu.setPointSize(BetuMeret);
+    setFont(betu);
+    QFont menuBetu = menuBar()->font();
+    menuBetu.setPointSize(MeretIndex > 1 ? BetuMeret - MeretIndex + 1 : BetuMeret);
+    menuBar()->setFont(menuBetu);
+    statusBar()->setFont(menuBetu);
+    if (MeretIndex > 0) {
+        static constexpr int kEszkoztarMeretek[7] = {27, 33, 39, 47, 53, 59, 66};
+        Eszkoztar->setMinimumHeight(kEszkoztarMeretek[MeretIndex]);
+        statusBar()->setMinimumHeight(MeretIndex * 2 + 22);
+    }
+    const QScreen* scr = kepernyo(this);
+    const QRect kep = scr ? scr->geometry() : QRect(0, 0, 1024, 768);
+    const QRect munka = scr ? scr->availableGeometry() : kep;
+    AblakMinimum(kep.width(), kep.height(), {munka.x(), munka.y(), munka.width(), munka.height()}, MeretIndex,
+                 minSzelesseg_, minMagassag_);
+    setMinimumSize(std::min(minSzelesseg_, munka.width()), std::min(minMagassag_, munka.height()));
+}
+
+void TFoablak::AllomanyTipusokRegisztralasa()
+{
+    // Registration of the ".tip" and ".top" file types for the current user
+    // with this executable: the platform layer's file-type unit is called here.
+}
+
+void TFoablak::MasikPeldanyKezelese()
+{
+    // A second running instance: the platform layer's instance check asks the
+    // user here and ends the earlier instance on Yes.
+}
+
+void TFoablak::Betoltes()
+{
+    MasikPeldanyKezelese();
+    // The online-access table, the draws database and the file named on the
+    // command line are loaded by their units; the database hook runs in
+    // SzelvLebont. The command-line file waits in ParancssoriAllomany.
+}
+
+QAction* TFoablak::Akcio(const QString& nev) const
+{
+    const auto it = akciok_.find(nev);
+    return it == akciok_.end() ? nullptr : it->second;
+}
+
+void TFoablak::MenuEpites()
+{
+    for (const char* cim : FomenuSorrend()) {
+        QMenu* m = menuBar()->addMenu(QString::fromUtf8(cim));
+        m->setToolTipsVisible(true);
+        menuk_[QString::fromUtf8(cim)] = m;
+    }
+    Eszkoztar = addToolBar(QStringLiteral("Eszköztár"));
+    Eszkoztar->setObjectName("ToolBar1");
+    Eszkoztar->setMovable(false);
+    sorrendCsoport_ = new QActionGroup(this);
+    sorrendCsoport_->setExclusive(true);
+    const QString nemElerheto = QString::fromUtf8(kNemElerheto);
+
+    for (const FomenuPont& p : FomenuPontok()) {
+        QMenu* hol = menuk_.at(QString::fromUtf8(p.Menu));
+        if (p.Fajta == PontFajta::Elvalaszto) {
+            hol->addSeparator();
+            continue;
+        }
+        const QString felirat = QString::fromUtf8(p.Felirat);
+        QAction* a = nullptr;
+        if (p.Fajta == PontFajta::Almenu) {
+            QMenu* al = hol->addMenu(felirat);
+            al->setToolTipsVisible(true);
+            menuk_[QString::fromUtf8(p.Menu) + "/" + felirat] = al;
+            a = al->menuAction();
+        } else {
+            a = hol->addAction(felirat);
+        }
+        a->setObjectName(QString::fromUtf8(p.Nev));
+        a->setData(p.Tag);
+        if (*p.Gyorsbillentyu)
+            a->setShortcut(QKeySequence(QString::fromUtf8(p.Gyorsbillentyu)));
+        const QString tipp = p.Kesz ? QString::fromUtf8(p.Tipp) : nemElerheto;
+        a->setToolTip(tipp);
+        a->setStatusTip(tipp);
+        a->setEnabled(p.Kesz);
+        if (p.Fajta == PontFajta::Valaszto) {
+            a->setCheckable(true);
+            sorrendCsoport_->addAction(a);
+            const int mode = p.Tag;
+            connect(a, &QAction::triggered, this, [this, mode] { SetSzamsorrend(mode); });
+        }
+        if (p.Eszkoztar)
+            Eszkoztar->addAction(a);
+        akciok_[a->objectName()] = a;
+    }
+    // The statistics button has no menu item of its own.
+    QAction* stat = Eszkoztar->addAction(QStringLiteral("Statisztika"));
+    stat->setObjectName("StatisztikaGomb");
+    stat->setEnabled(false);
+    stat->setToolTip(nemElerheto);
+    stat->setStatusTip(nemElerheto);
+    akciok_[stat->objectName()] = stat;
+
+    connect(Akcio("Kilps1"), &QAction::triggered, this, &TFoablak::Kilps1Click);
+    connect(Akcio("Kijellmind1"), &QAction::triggered, this, &TFoablak::Kijellmind1Click);
+    connect(Akcio("Mind1"), &QAction::triggered, this, &TFoablak::Mind1Click);
+    for (const char* nev : {"Bontsszmai1", "Fixszmok1", "llandszmok1", "Vletlenszmok2"}) {
+        QAction* a = Akcio(QString::fromUtf8(nev));
+        const int kind = a->data().toInt();
+        connect(a, &QAction::triggered, this, [this, kind] { SzamTorles(kind); });
+    }
+
+    JatekMenuEpites();
+
+    // Status bar: panel 0 takes the free width and shows the hints, 1 and 2
+    // stay at the right.
+    panel0_ = new QLabel(this);
+    panel1_ = new QLabel(this);
+    panel2_ = new QLabel(this);
+    panel0_->setObjectName("StatusPanel0");
+    panel1_->setObjectName("StatusPanel1");
+    panel2_->setObjectName("StatusPanel2");
+    statusBar()->setObjectName("StatusBar1");
+    statusBar()->addWidget(panel0_, 1);
+    statusBar()->addPermanentWidget(panel1_);
+    statusBar()->addPermanentWidget(panel2_);
 }
 
 void TFoablak::AblakElhelyezes(bool elsoInditas)
@@ -140,7 +356,7 @@ void TFoablak::JatekMenuEpites()
     jatekCsoport_ = new QActionGroup(this);
     jatekCsoport_->setExclusive(true);
 
-    LottoMenu = menuBar()->addMenu(QStringLiteral("Játék"));
+    LottoMenu = menuk_.at(QStringLiteral("Játék"));
     LottoMenu->menuAction()->setStatusTip(QStringLiteral(" Játék kiválasztása "));
     LottoMenu->menuAction()->setToolTip(QStringLiteral(" Játék kiválasztása "));
 
@@ -214,14 +430,230 @@ void TFoablak::JatekMenuJeloles()
     }
 }
 
+
 void TFoablak::LottoSelect(int tag)
 {
     if (tag < 0 || tag >= kJatekokSzama)
         return;
+    if (SzamsorModositas && !Kerdes(QString::fromUtf8(kModositasJatekvaltasKerdes))) {
+        JatekMenuJeloles();
+        return;
+    }
+    if (!TorlesJovahagyas(0)) {
+        JatekMenuJeloles();
+        return;
+    }
+    if (formok().Beallitasok)
+        formok().Beallitasok->close();
+    MindenSzamTorlese(szamListak(), game(), mainState());
     game().LottoIndex = tag;
     KavarexIni();
+    SzelvLebont(true);
+}
+
+void TFoablak::SzelvLebont(bool rebuild)
+{
+    const Formok& fm = formok();
+    if (fm.Beallitasok)
+        fm.Beallitasok->close();
+    if (fm.Statisztika)
+        fm.Statisztika->close();
+    if (fm.HuzLista)
+        fm.HuzLista->close();
+    MindenSzamTorlese(szamListak(), game(), mainState());
+    if (szelvenyekLebontasa)
+        szelvenyekLebontasa();
+    // Every other visible window closes.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this && w->isVisible() && w->objectName() != QStringLiteral("Foablak") && w->parentWidget() == this)
+            w->close();
+    if (!rebuild)
+        return;
+    // The ticket constructors set the game parameters; without tickets the
+    // parameters are set here, so every part reads the new game.
     JatekParameterek(game());
+    if (szelvenyekLetrehozasa)
+        szelvenyekLetrehozasa();
+    ListakInicializalasa(szamListak(), game(), mainState());
     JatekMenuJeloles();
+    Folders& f = folders();
+    const int jatek = game().LottoIndex;
+    f.AktualisAdatbazis[static_cast<std::size_t>(jatek)] =
+        f.DatKonyvtar + AdatbazisAllomany[static_cast<std::size_t>(jatek)];
+    if (huzasokBetoltese)
+        huzasokBetoltese();
+    KijelolesMenuFrissites();
+    if (szamokValtozasa)
+        szamokValtozasa();
+}
+
+bool TFoablak::TorlesJovahagyas(int kind)
+{
+    const SzamListak& l = szamListak();
+    TorlesHelyzet h;
+    h.Mentve = mainState().Mentve;
+    h.VanSzam = l.KijeloltSzamDb() + l.FixSzamDb() > 0;
+    const std::optional<std::string> kerdes = TorlesKerdes(kind, h);
+    return !kerdes || Kerdes(utf8(*kerdes));
+}
+
+void TFoablak::SzamTorles(int kind)
+{
+    if (!TorlesJovahagyas(kind))
+        return;
+    SzamListak& l = szamListak();
+    switch (kind) {
+    case 1: FixSzamokTorlese(l, game(), mainState()); break;
+    case 2: AllandoSzamokTorlese(l, game(), mainState()); break;
+    case 3: VeletlenSzamokTorlese(l, game(), mainState()); break;
+    default: KijeloltSzamokTorlese(l, game(), mainState()); break;
+    }
+    KijelolesMenuFrissites();
+    if (szamokValtozasa)
+        szamokValtozasa();
+}
+
+void TFoablak::Mind1Click()
+{
+    if (!TorlesJovahagyas(0))
+        return;
+    MindenSzamTorlese(szamListak(), game(), mainState());
+    KijelolesMenuFrissites();
+    if (szamokValtozasa)
+        szamokValtozasa();
+}
+
+void TFoablak::Kijellmind1Click()
+{
+    MindenSzamKijelolese(szamListak(), game(), mainState(), game().OsszesSzam);
+    KijelolesMenuFrissites();
+    if (szamokValtozasa)
+        szamokValtozasa();
+}
+
+void TFoablak::KijelolesMenuFrissites()
+{
+    const KijelolesMenu m = KijelolesMenuAllapot(szamListak(), game());
+    QAction* a = Akcio("Kijellmind1");
+    a->setEnabled(m.Engedelyezett);
+    a->setToolTip(utf8(m.KijelolesTipp));
+    a->setStatusTip(utf8(m.KijelolesTipp));
+}
+
+void TFoablak::SetSzamsorrend(int mode)
+{
+    if (mode < 0 || mode > 3)
+        return;
+    if (mode == settings().SzamsorrendMod) {
+        SzamsorrendKijelzes(mode);
+        return;
+    }
+    SzamsorrendKijelzes(mode);
+    Szamsorrend(szamListak(), game(), mainState(), mode, veletlen);
+    if (szamokValtozasa)
+        szamokValtozasa();
+}
+
+void TFoablak::SzamsorrendKijelzes(int mode)
+{
+    settings().SzamsorrendMod = mode;
+    for (QAction* a : sorrendCsoport_->actions())
+        a->setChecked(a->data().toInt() == mode);
+}
+
+void TFoablak::FormKeyDown(int /*key*/, Qt::KeyboardModifiers mods)
+{
+    // The draws list's navigation between the two drawings of a row comes
+    // with the draws list window.
+    BillentyuMod = BillentyuModSzamitas(mods.testFlag(Qt::ShiftModifier), mods.testFlag(Qt::ControlModifier),
+                                        mods.testFlag(Qt::AltModifier), game().PotSzamok);
+}
+
+void TFoablak::FormKeyUp()
+{
+    BillentyuMod = 0;
+}
+
+void TFoablak::GombStatusTorles()
+{
+    BillentyuMod = 0;
+}
+
+bool TFoablak::eventFilter(QObject* obj, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+        QWidget* w = qobject_cast<QWidget*>(obj);
+        // Keys of this window and its children only (the main window previews
+        // its keys); each key reaches the filter once, at its receiver.
+        if (w && w->isWindow() ? w == this : (w && w->window() == this)) {
+            auto* k = static_cast<QKeyEvent*>(event);
+            if (event->type() == QEvent::KeyPress)
+                FormKeyDown(k->key(), k->modifiers());
+            else if (!k->isAutoRepeat())
+                FormKeyUp();
+        }
+    }
+    return QMainWindow::eventFilter(obj, event);
+}
+
+void TFoablak::VariacioStatuszKiirasStatusBar(const VariacioAllapot& v, bool befejezett, bool allapotSzoveg)
+{
+    variacioAllapot_ = v;
+    if (!v.VanBontasAblak)
+        return;
+    if (const std::optional<std::string> s = VariacioStatuszSzoveg(v, befejezett, allapotSzoveg))
+        panel1_->setText(utf8(*s));
+    const int kar = QFontMetrics(statusBar()->font()).horizontalAdvance(QLatin1Char('_'));
+    const StatusPanelSzelessegek w = StatusPanelek(statusBar()->width(), kar, static_cast<std::int32_t>(panel1_->text().size()),
+                                                   static_cast<std::int32_t>(panel2_->text().size()));
+    panel1_->setFixedWidth(std::max(0, w.Panel1));
+    panel2_->setFixedWidth(std::max(0, w.Panel2));
+}
+
+QString TFoablak::StatusPanel(int index) const
+{
+    switch (index) {
+    case 0: return panel0_->text();
+    case 1: return panel1_->text();
+    default: return panel2_->text();
+    }
+}
+
+void TFoablak::SetStatusPanel2(const QString& szoveg)
+{
+    panel2_->setText(szoveg);
+    VariacioStatuszKiirasStatusBar(variacioAllapot_, true, false);
+}
+
+void TFoablak::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (panel1_)
+        VariacioStatuszKiirasStatusBar(variacioAllapot_, true, false);
+}
+
+void TFoablak::Reset1Click(bool meretJelzo, int index)
+{
+    // The reset of the settings (size flag false) comes with the settings window.
+    if (!meretJelzo || index < 0 || index > 6)
+        return;
+    QString szo = index > MeretIndex ? QStringLiteral("növelése") : QStringLiteral("csökkentése");
+    if (index > 0)
+        szo += QStringLiteral("\r\n\r\nA program nem tudja módosítani a Windows hatáskörébe tartozó, "
+                              "futásidőben szolgáltatott szöveg-és ablak méreteket.");
+    if (!TorlesJovahagyas(0))
+        return;
+    if (!Kerdes(QStringLiteral("Program újraindítása - ablakok méretének ") + szo +
+                QStringLiteral("\r\n\r\nBiztos újraindítja a programot?")))
+        return;
+    Settings& s = settings();
+    s.UzenetekLog[7] = 0;
+    const int meret = 8 + 2 * index;
+    s.BetuMeret = meret;
+    KavarexIniIras();
+    mainState().Kilepes = true;
+    QProcess::startDetached(exe_, {QStringLiteral("-r"), QString::number(meret)});
+    QCoreApplication::quit();
 }
 
 void TFoablak::KavarexIniIras()
@@ -233,20 +665,51 @@ void TFoablak::KavarexIniIras()
         HibaUzenet(utf8(r.HibaUzenet));
 }
 
-void TFoablak::HibaUzenet(const QString& szoveg)
+void TFoablak::Kilps1Click()
 {
-    QMessageBox::critical(this, QApplication::applicationName(), szoveg);
+    close();
+}
+
+bool TFoablak::FormCloseQuery()
+{
+    if (mainState().Kilepes)
+        return true;
+    const Formok& fm = formok();
+    bool canClose = true;
+    if (SzamsorModositas)
+        canClose = Kerdes(QString::fromUtf8(kModositasKilepesKerdes));
+    if (!canClose)
+        return false;
+    if (fm.Beallitasok && fm.Beallitasok->isVisible())
+        fm.Beallitasok->close();
+    if (fm.Statisztika && fm.Statisztika->isVisible())
+        fm.Statisztika->close();
+    if (fm.Info && fm.Info->isVisible())
+        fm.Info->close();
+    // A running generation is stopped by the variation window when it lands;
+    // the unsaved numbers are asked about in every case.
+    canClose = TorlesJovahagyas(0);
+    if (!canClose)
+        return false;
+    for (QWidget* w : {static_cast<QWidget*>(fm.HuzLista.data()), static_cast<QWidget*>(fm.BontLista.data()),
+                       static_cast<QWidget*>(fm.Feltetelek.data())})
+        if (w && w->isVisible())
+            w->close();
+    Settings& s = settings();
+    s.AblakBal = x();
+    s.AblakFelso = y();
+    s.AblakSzelesseg = width();
+    s.AblakMagassag = height();
+    KavarexIniIras();
+    return true;
 }
 
 void TFoablak::closeEvent(QCloseEvent* event)
 {
-    if (!mainState().Kilepes) {
-        Settings& s = settings();
-        s.AblakBal = x();
-        s.AblakFelso = y();
-        s.AblakSzelesseg = width();
-        s.AblakMagassag = height();
-        KavarexIniIras();
+    if (FormCloseQuery()) {
+        event->accept();
+        QCoreApplication::quit();
+    } else {
+        event->ignore();
     }
-    event->accept();
 }

@@ -1,47 +1,122 @@
 #pragma once
-// The main window: its start-up and shutdown and the game menu.
+// The main window: start-up and shutdown, the menus built from the command
+// table, the game menu, the keyboard modifier mode and the status bar.
 #include <QMainWindow>
+#include <QStringList>
 
 #include <array>
+#include <functional>
 #include <initializer_list>
+#include <map>
 
 #include "app/game_table.h"
+#include "app/shell_state.h"
 
 class QAction;
 class QActionGroup;
+class QLabel;
 class QMenu;
+class QToolBar;
 
 class TFoablak : public QMainWindow {
     Q_OBJECT
 public:
     // programAllomany: the executable's path the folders and the INI file are
-    // placed by; empty means the running program's own.
-    explicit TFoablak(const QString& programAllomany = QString(), QWidget* parent = nullptr);
+    // placed by; empty means the running program's own. args: the command
+    // line without the program path.
+    explicit TFoablak(const QString& programAllomany = QString(), const QStringList& args = QStringList(),
+                      QWidget* parent = nullptr);
 
     // The game menu "Játék".
     QMenu* LottoMenu = nullptr;
+    QToolBar* Eszkoztar = nullptr;
 
-public slots:
-    // Switches to the game whose menu item carries the tag.
+    // Font size, scale factor and size index of the windows.
+    std::int32_t BetuMeret = 8;
+    double MeretSzorzo = 1.0;
+    std::int32_t MeretIndex = 0;
+    // The first argument as kept at start ("-r" or a ".tip"/".top" path).
+    QString ParancssoriAllomany;
+    // A line of the variation is being edited in the variation list.
+    bool SzamsorModositas = false;
+
+    // Hooks of the parts built elsewhere.
+    std::function<void()> szelvenyekLetrehozasa;  // builds the six tickets (each runs JatekParameterek)
+    std::function<void()> szelvenyekLebontasa;    // destroys the six tickets
+    std::function<void()> huzasokBetoltese;       // loads AktualisAdatbazis[LottoIndex] (THuzLista::HuzasokBe)
+    std::function<void()> szamokValtozasa;        // the main ticket repaints its number lists
+    // Questions and messages; the message-box unit replaces these.
+    std::function<bool(const QString&)> Kerdes;      // Yes = true
+    std::function<void(const QString&)> HibaUzenet;  // error box
+
+    // The action of a menu item of the command table, by its name.
+    QAction* Akcio(const QString& nev) const;
+
+    // Called by the last created window when every window exists.
+    void Betoltes();
+    // The game menu's handler: switches to the game of the tag.
     void LottoSelect(int tag);
+    // Closes the dependent windows, clears the per-game state and, with
+    // rebuild, builds the tickets for the current game and loads its draws.
+    void SzelvLebont(bool rebuild);
+
+    std::int32_t GetBillentyuMod() const { return BillentyuMod; }
+    void SetBillentyuMod(std::int32_t mod) { BillentyuMod = mod; }
+    void FormKeyDown(int key, Qt::KeyboardModifiers mods);
+    void FormKeyUp();
+    void GombStatusTorles();
+
+    void SetSzamsorrend(int mode);
+    void SzamsorrendKijelzes(int mode);
+
+    // Status bar: panel 0 free text, 1 the variation state, 2 other parts.
+    void VariacioStatuszKiirasStatusBar(const kvx::VariacioAllapot& v, bool befejezett, bool allapotSzoveg);
+    QString StatusPanel(int index) const;
+    void SetStatusPanel2(const QString& szoveg);
+
+    // The main ticket's clearing question for kind 0..3; true = go on.
+    bool TorlesJovahagyas(int kind);
+    // The size path of the settings' reset: restarts with size 8 + 2 * index.
+    void Reset1Click(bool meretJelzo, int index);
+
+    // The close query: false keeps the program running.
+    bool FormCloseQuery();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* obj, QEvent* event) override;
 
 private:
-    void FormCreate(const QString& programAllomany);
+    void FormCreate(const QString& programAllomany, const QStringList& args);
     void KavarexIni();
+    void MenuEpites();
     void JatekMenuEpites();
     QAction* JatekMenuPont(QMenu* menu, int tag, const QString& felirat);
     QMenu* JatekAlmenu(const char* felirat, std::initializer_list<int> tagok);
-    // Checks the current game's item and marks the submenu that holds it.
     void JatekMenuJeloles();
     void AblakElhelyezes(bool elsoInditas);
+    void Betumeretek();
     void KavarexIniIras();
-    void HibaUzenet(const QString& szoveg);
+    void AllomanyTipusokRegisztralasa();
+    void MasikPeldanyKezelese();
+    void KijelolesMenuFrissites();
+    void SzamTorles(int kind);
+    void Kijellmind1Click();
+    void Mind1Click();
+    void Kilps1Click();
 
+    std::int32_t BillentyuMod = 0;
     QActionGroup* jatekCsoport_ = nullptr;
+    QActionGroup* sorrendCsoport_ = nullptr;
     std::array<QAction*, kvx::kJatekokSzama> jatekPontok_{};
+    std::map<QString, QAction*> akciok_;
+    std::map<QString, QMenu*> menuk_;
+    QLabel* panel0_ = nullptr;
+    QLabel* panel1_ = nullptr;
+    QLabel* panel2_ = nullptr;
+    kvx::VariacioAllapot variacioAllapot_;
+    QString exe_;
     int minSzelesseg_ = 0;
     int minMagassag_ = 0;
 };

@@ -1,0 +1,82 @@
+#pragma once
+// Start-up arguments, the keyboard modifier mode and the variation state
+// texts of the main window's status bar.
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kvx {
+
+// Text sizes accepted after "-r" and in the INI file.
+bool ErvenyesBetuMeret(std::int32_t meret);
+
+// The restart form of the command line: "-r" followed by exactly one of
+// "8", "10", ..., "20". args holds the arguments without the program path.
+std::optional<std::int32_t> UjrainditasiMeret(const std::vector<std::string>& args);
+
+// ParancssoriAllomany at start: the first argument; a path that names no
+// existing file is dropped ("-r" is kept).
+std::string ParancssoriAllomanyKezdet(const std::vector<std::string>& args,
+                                      const std::function<bool(const std::string&)>& letezik);
+
+// The first argument names a number set or a variation (ends in "tip" or
+// "top", letters compared case-insensitively).
+bool SzamsorVagyVariacioAllomany(const std::string& parancssoriAllomany);
+
+// The modifier mode from the held keys: 350 Shift+Alt (only when the game has
+// bonus numbers), 300 Alt, 200 Shift+Ctrl, 100 Ctrl, 50 Shift, otherwise 0.
+std::int32_t BillentyuModSzamitas(bool shift, bool ctrl, bool alt, std::int32_t potSzamok);
+
+// What the status bar needs to know about the variation.
+struct VariacioAllapot {
+    bool VanBontasAblak = true;     // the variation window and the main ticket exist
+    std::int64_t BontMatrixMeret = 0;  // rows of the variation store
+    std::int64_t BontSzelvszam = 0;    // lines of the variation
+    bool BontStatus = true;         // false: the run was stopped
+    bool BontasPause = false;
+    bool BontasBefejezetlen = false;
+    bool SzerkesztettVariacio = false;
+};
+
+// Text of the status bar's variation panel; nullopt when the panel is left
+// as it is (no variation window yet, or only the widths are refreshed).
+std::optional<std::string> VariacioStatuszSzoveg(const VariacioAllapot& v, bool befejezett, bool allapotSzoveg);
+// The long description of an unfinished or edited variation; empty otherwise.
+std::string GetMNBString(const VariacioAllapot& v);
+
+// Status-bar panel widths: panel 2 by its text, panel 1 by its text + 6
+// characters, panel 0 takes the rest.
+struct StatusPanelSzelessegek {
+    std::int32_t Panel0 = 0;
+    std::int32_t Panel1 = 0;
+    std::int32_t Panel2 = 0;
+};
+StatusPanelSzelessegek StatusPanelek(std::int32_t statusSzelesseg, std::int32_t karakterSzelesseg,
+                                     std::int32_t panel1Hossz, std::int32_t panel2Hossz);
+
+// Free physical memory in bytes from the text of /proc/meminfo (MemAvailable,
+// or MemFree when that is missing); nullopt when neither can be read.
+std::optional<std::int64_t> MemAvailableOlvasas(const std::string& meminfo);
+// The running system's free memory; nullopt when unknown.
+std::optional<std::int64_t> SzabadMemoria();
+// Below this the program asks whether to start at all (50 MiB).
+constexpr std::int64_t kMinSzabadMemoria = 52428800;
+
+// Texts of start-up.
+inline constexpr const char* kKevesMemoriaKerdes =
+    "Nincs elég szabad (RAM) memória.\r\nJavaslat: állítsa le a nem használt programokat.\r\n\r\n"
+    "Mégis elindítja a Kavarex Personal programot?";
+inline constexpr const char* kNemIrhatoUzenet =
+    "Nem írható adathordozóról indította a programot.\r\n\r\nA Kavarex Personal program befejezi futását.";
+inline constexpr const char* kModositasKilepesKerdes =
+    "Nem fejezte be a variáció számsorának módosítását.\r\n\r\nMégis kilép a programból?";
+inline constexpr const char* kModositasJatekvaltasKerdes =
+    "Nem fejezte be a variáció számsorának módosítását.\r\n\r\nMégis játékot vált?";
+
+// Whether a folder can be written: creates programKonyvtar + "01202wj3" (with
+// parents) and removes it again.
+bool IrhatoKonyvtar(const std::string& programKonyvtar);
+
+}  // namespace kvx

@@ -1,0 +1,45 @@
+#include "app/ui/formok.h"
+
+#include "app/ui/beallitasok.h"
+#include "app/ui/foablak.h"
+#include "app/ui/internetletoltesablak.h"
+#include "conditions/ui/feltetelek.h"
+#include "conditions/ui/info.h"
+#include "draws/ui/huzbe.h"
+#include "draws/ui/huzlista.h"
+#include "draws/ui/huzszama.h"
+#include "draws/ui/velszam.h"
+#include "printing/ui/nyomtopc.h"
+#include "statistics/ui/statisztika.h"
+#include "variation/ui/bontas.h"
+#include "variation/ui/bontlista.h"
+#include "variation/ui/bontteszt.h"
+
+Formok& formok()
+{
+    static Formok f;
+    return f;
+}
+
+void FormokLetrehozasa(TFoablak& foablak)
+{
+    Formok& f = formok();
+    f = Formok{};
+    f.Foablak = &foablak;
+    QWidget* szulo = &foablak;
+    f.InternetLetoltesAblak = new TInternetLetoltesAblak(szulo);
+    // Slot of the wait window TUzenetAblak: created here once its unit lands.
+    f.Feltetelek = new TFeltetelek(szulo);
+    f.HuzLista = new THuzLista(szulo);
+    f.BontLista = new TBontLista(szulo);
+    f.Bontas = new TBontas(szulo);
+    f.HuzSzama = new THuzSzama(szulo);
+    // Slot of the about box TNevjegy: created here once its unit lands.
+    f.HuzBe = new THuzBe(szulo);
+    f.VelSzam = new TVelSzam(szulo);
+    f.Beallitasok = new TBeallitasok(szulo);
+    f.Info = new TInfo(szulo);
+    f.NyomtOpc = new TNyomtOpc(szulo);
+    f.Statisztika = new TStatisztika(szulo);
+    f.BontTeszt = new TBontTeszt([&foablak] { foablak.Betoltes(); }, szulo);
+}
