@@ -1,0 +1,274 @@
+// The main window's commands, the program's windows after start-up, the
+// modifier mode, the status bar and the close query, on the offscreen platform.
+#include "app/game_table.h"
+#include "app/main_state.h"
+#include "app/settings.h"
+#include "app/ui/foablak.h"
+#include "app/ui/beallitasok.h"
+#include "app/ui/formok.h"
+#include "app/ui/internetletoltesablak.h"
+#include "conditions/ui/feltetelek.h"
+#include "conditions/ui/info.h"
+#include "draws/ui/huzbe.h"
+#include "draws/ui/huzlista.h"
+#include "draws/ui/huzszama.h"
+#include "draws/ui/velszam.h"
+#include "printing/ui/nyomtopc.h"
+#include "statistics/ui/statisztika.h"
+#include "variation/ui/bontas.h"
+#include "variation/ui/bontlista.h"
+#include "variation/ui/bontteszt.h"
+#include "tickets/number_lists.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class ShellTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir_.isValid());
+        window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
+        window_->Kerdes = [this](const QString& q) {
+            kerdesek_.push_back(q);
+            return valasz_;
+        };
+        FormokLetrehozasa(*window_);
+    }
+    QAction* a(const char* nev) { return window_->Akcio(QString::fromUtf8(nev)); }
+
+    QTemporaryDir dir_;
+    std::unique_ptr<TFoablak> window_;
+    QStringList kerdesek_;
+    bool valasz_ = true;
+};
+
+TEST_F(ShellTest, MenuCaptionsShortcutsAndStatesOfTheFirstGame)
+{
+    struct Sor { const char* nev; const char* felirat; const char* gyors; bool enabled; };
+    const Sor sorok[] = {
+        {"Kilps1", "Kilépés", "", true},
+        {"BELLTSOK1", "Beállítások", "", false},
+        {"Kijellmind1", "Kijelölés mind", "Ctrl+M", true},
+        {"Vletlenszmok1", "Véletlen számok", "Ctrl+W", false},
+        {"Vltozatlan1", "Változatlan", "", true},
+        {"Nvekv1", "Növekvő", "", true},
+        {"Bontsszmai1", "Variáció számai", "", true},
+        {"Fixszmok1", "Fix számok", "", true},
+        {"llandszmok1", "Állandó számok", "", true},
+        {"Vletlenszmok2", "Véletlen számok", "", true},
+        {"Ments3", "Mentés", "", false},
+        {"Normlalak1", "Normál alak", "Ctrl+N", false},
+        {"Szmoksorrenje1", "Számok sorrendje", "Ctrl+S", false},
+        {"Listzs1", "Kijelölés", "Ctrl+F", false},
+        {"Listzs3", "Listázás", "Ctrl+A", false},
+        {"Start1", "Start", "", false},
+        {"makrk1", "Témakörök", "F1", false},
+        {"Nvjegy1", "Névjegy", "", false},
+        {"Hzsokalapjn1", "Húzások alapján", "", false},
+        {"jverzikeresse1", "Új verzió keresése", "", false},
+        {"StatisztikaGomb", "Statisztika", "", false},
+    };
+    for (const Sor& s : sorok) {
+        QAction* act = a(s.nev);
+        ASSERT_NE(act, nullptr) << s.nev;
+        EXPECT_EQ(act->text(), QString::fromUtf8(s.felirat)) << s.nev;
+        EXPECT_EQ(act->shortcut(), QKeySequence(QString::fromUtf8(s.gyors))) << s.nev;
+        EXPECT_EQ(act->isEnabled(), s.enabled) << s.nev;
+        if (!s.enabled) {
+            EXPECT_EQ(act->statusTip(), QStringLiteral("Ez a funkció még nem érhető el.")) << s.nev;
+        }
+    }
+    QStringList menuk;
+    for (QAction* m : window_->menuBar()->actions())
+        menuk << m->text();
+    EXPECT_EQ(menuk, (QStringList{"Fájl", "Játék", "Számsor", "Főszelvény", "Feltételek", "Variáció", "Adatbázis",
+                                  "Példabontás", "Internet", "Súgó"}));
+    EXPECT_TRUE(a("Vltozatlan1")->isChecked());
+}
+
+TEST_F(ShellTest, SixteenWindowsExistWithTheirCaptions)
+{
+    const Formok& f = formok();
+    struct Sor { QWidget* w; const char* cim; };
+    const Sor sorok[] = {
+        {f.InternetLetoltesAblak, " Internetkapcsolat"}, {f.Feltetelek, " Feltételek kijelölése"},
+        {f.HuzLista, " Húzások listája"},                {f.BontLista, " Variáció listája"},
+        {f.Bontas, " Variáció készítése"},              {f.HuzSzama, "  Húzások száma"},
+        {f.VelSzam, " Véletlen számok"},                {f.Beallitasok, " Program beállítások"},
+        {f.Info, " Információk a variációról"},         {f.NyomtOpc, " Szelvények kitöltése nyomtatóval"},
+        {f.BontTeszt, " Variáció tesztje"},
+    };
+    for (const Sor& s : sorok) {
+        ASSERT_NE(s.w, nullptr);
+        EXPECT_EQ(s.w->windowTitle(), QString::fromUtf8(s.cim));
+        EXPECT_FALSE(s.w->isVisible());
+    }
+    EXPECT_NE(f.HuzBe, nullptr);
+    EXPECT_NE(f.Statisztika, nullptr);
+    EXPECT_EQ(f.Foablak, window_.get());
+}
+
+TEST_F(ShellTest, GameSwitchRebuildsThroughTheHooksAndLoadsTheDatabase)
+{
+    QStringList lepesek;
+    window_->szelvenyekLebontasa = [&] { lepesek << "lebont"; };
+    window_->szelvenyekLetrehozasa = [&] { lepesek << "letrehoz " + QString::number(kvx::game().LottoIndex); };
+    window_->huzasokBetoltese = [&] {
+        lepesek << QString::fromStdString(kvx::folders().AktualisAdatbazis[static_cast<std::size_t>(kvx::game().LottoIndex)])
+                       .section('/', -1);
+    };
+    formok().HuzLista->show();
+    QAction* hatos = nullptr;
+    for (QAction* m : window_->LottoMenu->actions())
+        if (!m->menu() && m->text() == QStringLiteral("Magyar 6/45"))
+            hatos = m;
+    ASSERT_NE(hatos, nullptr);
+    hatos->trigger();
+    EXPECT_EQ(kvx::game().LottoIndex, 1);
+    EXPECT_EQ(kvx::game().SzamsorHossz, 6);
+    EXPECT_TRUE(hatos->isChecked());
+    EXPECT_EQ(window_->windowTitle(), QStringLiteral("Kavarex Personal  -  Magyar 6/45"));
+    EXPECT_EQ(lepesek, (QStringList{"lebont", "letrehoz 1", QString::fromUtf8(kvx::AdatbazisAllomany[1])}));
+    EXPECT_FALSE(formok().HuzLista->isVisible());
+}
+
+TEST_F(ShellTest, GameSwitchRefusedKeepsGameAndNumbers)
+{
+    a("Kijellmind1")->trigger();
+    EXPECT_EQ(kvx::szamListak().KijeloltSzamDb(), 90);
+    EXPECT_FALSE(a("Kijellmind1")->isEnabled());
+    valasz_ = false;
+    window_->LottoSelect(30);
+    EXPECT_EQ(kerdesek_.size(), 1);
+    EXPECT_EQ(kvx::game().LottoIndex, 0);
+    EXPECT_EQ(kvx::szamListak().KijeloltSzamDb(), 90);
+    // The menu mark stays on the game in use.
+    bool jelolt = false;
+    for (QAction* m : window_->LottoMenu->actions())
+        if (!m->menu() && m->data().isValid() && m->data().toInt() == 0)
+            jelolt = m->isChecked();
+    EXPECT_TRUE(jelolt);
+}
+
+TEST_F(ShellTest, ModifierModeFromHeldKeysPerGame)
+{
+    struct Sor { int jatek; Qt::KeyboardModifiers mods; int mod; };
+    const Sor sorok[] = {
+        {0, Qt::ShiftModifier | Qt::AltModifier, 0},
+        {1, Qt::ShiftModifier | Qt::AltModifier, 350},
+        {0, Qt::ShiftModifier, 50},
+        {0, Qt::ControlModifier, 100},
+        {0, Qt::ShiftModifier | Qt::ControlModifier, 200},
+        {0, Qt::AltModifier, 300},
+        {1, Qt::ControlModifier | Qt::AltModifier, 0},
+    };
+    for (const Sor& s : sorok) {
+        window_->LottoSelect(s.jatek);
+        QKeyEvent le(QEvent::KeyPress, Qt::Key_F, s.mods);
+        QApplication::sendEvent(window_.get(), &le);
+        EXPECT_EQ(window_->GetBillentyuMod(), s.mod) << s.jatek << " " << int(s.mods);
+        QKeyEvent fel(QEvent::KeyRelease, Qt::Key_F, s.mods);
+        QApplication::sendEvent(window_.get(), &fel);
+        EXPECT_EQ(window_->GetBillentyuMod(), 0);
+    }
+    window_->SetBillentyuMod(100);
+    window_->GombStatusTorles();
+    EXPECT_EQ(window_->GetBillentyuMod(), 0);
+}
+
+TEST_F(ShellTest, NumberOrderAndClearingCommands)
+{
+    kvx::SzamListak& l = kvx::szamListak();
+    for (int n : {30, 5, 17})
+        kvx::SzamKattintas(n, 0);
+    a("Nvekv1")->trigger();
+    EXPECT_EQ(l.KijeloltSzamok, (kvx::TTombByte1D{5, 17, 30}));
+    EXPECT_EQ(kvx::settings().SzamsorrendMod, 1);
+    a("Cskken1")->trigger();
+    EXPECT_EQ(l.KijeloltSzamok, (kvx::TTombByte1D{30, 17, 5}));
+    EXPECT_TRUE(a("Cskken1")->isChecked());
+    EXPECT_FALSE(a("Nvekv1")->isChecked());
+
+    valasz_ = false;
+    a("Bontsszmai1")->trigger();
+    ASSERT_EQ(kerdesek_.size(), 1);
+    EXPECT_EQ(kerdesek_[0], QStringLiteral("Biztos törli a kijelölt számokat?"));
+    EXPECT_EQ(l.KijeloltSzamDb(), 3);
+    valasz_ = true;
+    a("Bontsszmai1")->trigger();
+    EXPECT_EQ(l.KijeloltSzamDb(), 0);
+}
+
+TEST_F(ShellTest, CloseQueryNeverQuitsAgainstNo)
+{
+    kvx::SzamKattintas(7, 0);
+    kvx::mainState().Mentve = false;
+    window_->SzamsorModositas = true;
+    valasz_ = false;
+    EXPECT_FALSE(window_->FormCloseQuery());
+    EXPECT_EQ(kerdesek_.size(), 1);  // the edit question; no later question overrides it
+
+    // Yes to the edit question still asks about the unsaved numbers.
+    kerdesek_.clear();
+    int valaszok = 0;
+    window_->Kerdes = [&](const QString& q) {
+        kerdesek_ << q;
+        return ++valaszok == 1;
+    };
+    EXPECT_FALSE(window_->FormCloseQuery());
+    EXPECT_EQ(kerdesek_.size(), 2);
+    EXPECT_EQ(kvx::szamListak().KijeloltSzamDb(), 1);
+
+    window_->SzamsorModositas = false;
+    window_->Kerdes = [](const QString&) { return true; };
+    QFile::remove(dir_.filePath("kavarex.ini"));
+    EXPECT_TRUE(window_->FormCloseQuery());
+    EXPECT_TRUE(QFile::exists(dir_.filePath("kavarex.ini")));
+}
+
+TEST_F(ShellTest, StatusBarShowsTheVariationState)
+{
+    kvx::VariacioAllapot v;
+    v.BontMatrixMeret = 5;
+    v.BontSzelvszam = 5;
+    v.BontStatus = false;
+    v.SzerkesztettVariacio = true;
+    window_->VariacioStatuszKiirasStatusBar(v, true, true);
+    EXPECT_EQ(window_->StatusPanel(1), QStringLiteral("Stop - Edited"));
+    window_->VariacioStatuszKiirasStatusBar(v, false, true);
+    EXPECT_EQ(window_->StatusPanel(1), QStringLiteral("Run"));
+}
+
+TEST_F(ShellTest, MenuImageForReview)
+{
+    window_->resize(1100, 700);
+    window_->show();
+    QMenu* szamsor = nullptr;
+    for (QAction* m : window_->menuBar()->actions())
+        if (m->text() == QStringLiteral("Számsor"))
+            szamsor = m->menu();
+    ASSERT_NE(szamsor, nullptr);
+    szamsor->popup(window_->mapToGlobal(QPoint(60, 25)));
+    QCoreApplication::processEvents();
+    window_->grab().save(QDir::temp().filePath("h7_main.png"));
+    szamsor->grab().save(QDir::temp().filePath("h7_menu.png"));
+    szamsor->close();
+    EXPECT_TRUE(QFile::exists(QDir::temp().filePath("h7_menu.png")));
+}
+
+}  // namespace
