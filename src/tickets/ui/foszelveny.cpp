@@ -1,0 +1,165 @@
+#include "tickets/ui/foszelveny.h"
+
+#include <QMouseEvent>
+
+#include <cmath>
+
+#include "app/game_table.h"
+#include "app/main_state.h"
+#include "app/settings.h"
+#include "common/random_source.h"
+#include "conditions/condition_records.h"
+#include "conditions/markers.h"
+#include "tickets/ui/szelvenyek.h"
+
+using namespace kvx;
+
+namespace {
+
+// The program's random source as the list rules draw from it: 0..hi - lo
+// shifted to lo..hi, since the source draws from 1 upwards.
+int veletlen(int lo, int hi)
+{
+    return GetRandom(randomSource(), 1, hi - lo + 1) - 1 + lo;
+}
+
+}  // namespace
+
+TFoszelveny::TFoszelveny(QWidget* foablak)
+    : TSzelveny(QStringLiteral("FSz"), FajtaFoszelveny, false, false, true, QStringLiteral(" Főszelvény"), foablak)
+{
+    if (foablak) {
+        const QPoint bal = foablak->mapToGlobal(QPoint(0, 0));
+        move(foablak->geometry().left() + 20,
+             bal.y() + static_cast<int>(std::lround(10 * settings().BetuMeret / 8.0)));
+    }
+    EgerSzam = 0;
+    ListakInicializalasa(szamListak(), game(), mainState());
+    for (TSzamPanel* p : SzamPanelek) {
+        p->setToolTip(QStringLiteral(" Szám: ") + QString::number(p->Tag));
+        connect(p, &TSzamPanel::Kattintas, this, &TFoszelveny::SzamClick);
+        connect(p, &TSzamPanel::JobbGombMozgas, this, &TFoszelveny::SzamMouseMove);
+        connect(p, &TSzamPanel::EgerFel, this, &TFoszelveny::SzamMouseUp);
+    }
+    Szinezes();
+    InfoKijelzes();
+    show();
+}
+
+void TFoszelveny::JelolesElott()
+{
+    FeltetelTorlesHelyzet h;
+    h.BackMentesEngedely = settings().BiztonsagiMentes;
+    FeltetelekTorlese(feltetelRekordok(), h);
+}
+
+void TFoszelveny::Szinezes()
+{
+    const SzelvenySor& look = Look();
+    const SzamListak& l = szamListak();
+    for (TSzamPanel* p : SzamPanelek)
+        PanelSzinezes(p, FoszelvenyPanelSzin(look, SzamSzerepe(l, p->Tag)));
+}
+
+void TFoszelveny::InfoKijelzes()
+{
+    if (!InfoCimke)
+        return;
+    InfoCimke->setText(InfoSzoveg(FoszelvenyInfoSzoveg(szamListak(), game(), settings().SzamsorrendMod)));
+    MagassagIgazitas();
+}
+
+void TFoszelveny::JelolesUtan(const JelolesEredmeny& r)
+{
+    Tag += r.FormTagValtozas;
+    if (!r.Informacio.empty())
+        SzelvenyUzenet(this, QString::fromStdString(r.Informacio), SzelvenyUzenetFajta::Informacio);
+    for (const std::string& f : r.Figyelmeztetesek)
+        SzelvenyUzenet(this, QString::fromStdString(f), SzelvenyUzenetFajta::Figyelmeztetes);
+    Szinezes();
+    InfoKijelzes();
+}
+
+void TFoszelveny::TobbJelolesUtan(const TobbJelolesEredmeny& r)
+{
+    for (const JelolesEredmeny& j : r.Jelolesek) {
+        if (!j.Informacio.empty())
+            SzelvenyUzenet(this, QString::fromStdString(j.Informacio), SzelvenyUzenetFajta::Informacio);
+        for (const std::string& f : j.Figyelmeztetesek)
+            SzelvenyUzenet(this, QString::fromStdString(f), SzelvenyUzenetFajta::Figyelmeztetes);
+    }
+    if (r.TeljesFrissites)
+        Tag = 1000;
+    Szinezes();
+    InfoKijelzes();
+}
+
+JelolesEredmeny TFoszelveny::SzamJeloles(int a, int mode, bool remove)
+{
+    const JelolesEredmeny r =
+        kvx::SzamJeloles(szamListak(), game(), mainState(), a, mode, remove, {}, &TFoszelveny::JelolesElott);
+    JelolesUtan(r);
+    return r;
+}
+
+void TFoszelveny::SzamClick(TSzamPanel* panel)
+{
+    if (!panel || !isEnabled())
+        return;
+    const JelolesEredmeny r = SzamKattintas(szamListak(), game(), mainState(), panel->Tag, GetBillentyuMod(), {},
+                                            &TFoszelveny::JelolesElott);
+    JelolesUtan(r);
+}
+
+void TFoszelveny::SzamMouseMove(QPoint globalPos)
+{
+    TSzamPanel* p = PanelItt(globalPos);
+    if (!p || p->Tag == EgerSzam)
+        return;
+    EgerSzam = p->Tag;
+    SzamClick(p);
+}
+
+void TFoszelveny::SzamMouseUp()
+{
+    EgerSzam = 0;
+}
+
+bool TFoszelveny::VeletlenSzamGeneralas(int lower, int upper)
+{
+    const JelolesEredmeny r = kvx::VeletlenSzamGeneralas(szamListak(), game(), mainState(), lower, upper, veletlen,
+                                                         {}, &TFoszelveny::JelolesElott);
+    JelolesUtan(r);
+    return !r.Elutasitva;
+}
+
+void TFoszelveny::MindenSzamKijelolese(int count)
+{
+    TobbJelolesUtan(kvx::MindenSzamKijelolese(szamListak(), game(), mainState(), count, {},
+                                              &TFoszelveny::JelolesElott));
+}
+
+void TFoszelveny::MindenSzamTorlese()
+{
+    TobbJelolesUtan(kvx::MindenSzamTorlese(szamListak(), game(), mainState(), {}, &TFoszelveny::JelolesElott));
+}
+
+void TFoszelveny::FixSzamokTorlese()
+{
+    TobbJelolesUtan(kvx::FixSzamokTorlese(szamListak(), game(), mainState(), {}, &TFoszelveny::JelolesElott));
+}
+
+void TFoszelveny::AllandoSzamokTorlese()
+{
+    TobbJelolesUtan(kvx::AllandoSzamokTorlese(szamListak(), game(), mainState(), {}, &TFoszelveny::JelolesElott));
+}
+
+void TFoszelveny::VeletlenSzamokTorlese()
+{
+    TobbJelolesUtan(kvx::VeletlenSzamokTorlese(szamListak(), game(), mainState(), {}, &TFoszelveny::JelolesElott));
+}
+
+void TFoszelveny::KijeloltSzamokTorlese()
+{
+    TobbJelolesUtan(kvx::KijeloltSzamokTorlese(szamListak(), game(), mainState(), {}, &TFoszelveny::JelolesElott));
+}

@@ -1,0 +1,48 @@
+#pragma once
+// The main ticket: where the user marks the numbers of a variation. The
+// number lists in core (tickets/number_lists.h) are the only record of what
+// is marked; every panel is painted from SzamSzerepe after each change.
+#include "tickets/number_lists.h"
+#include "tickets/ui/szelveny.h"
+
+class TFoszelveny : public TSzelveny {
+    Q_OBJECT
+public:
+    explicit TFoszelveny(QWidget* foablak);
+
+    // Number last passed while dragging with the right button; 0 = none.
+    int EgerSzam = 0;
+
+    // A click on a number panel: toggles it in the role of the held modifiers.
+    void SzamClick(TSzamPanel* panel);
+    // Dragging with the right button toggles each number entered once.
+    void SzamMouseMove(QPoint globalPos);
+    void SzamMouseUp();
+
+    // The marking engine with its messages and the repaint.
+    kvx::JelolesEredmeny SzamJeloles(int a, int mode, bool remove);
+    // Marks one random number of lower..upper that is not yet marked; when
+    // none is left, says so and returns false.
+    bool VeletlenSzamGeneralas(int lower, int upper);
+    // Marks every number 1..count that is neither fixed nor selected.
+    void MindenSzamKijelolese(int count);
+    // The clears (the confirmation belongs to the caller).
+    void MindenSzamTorlese();
+    void FixSzamokTorlese();
+    void AllandoSzamokTorlese();
+    void VeletlenSzamokTorlese();
+    void KijeloltSzamokTorlese();
+
+    // Info panel text from the lists.
+    void InfoKijelzes();
+
+protected:
+    void Szinezes() override;
+
+private:
+    // Shows the messages of a marking and repaints.
+    void JelolesUtan(const kvx::JelolesEredmeny& r);
+    void TobbJelolesUtan(const kvx::TobbJelolesEredmeny& r);
+    // What runs before a marking changes the lists: the conditions are cleared.
+    static void JelolesElott();
+};

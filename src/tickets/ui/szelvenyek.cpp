@@ -1,0 +1,95 @@
+#include "tickets/ui/szelvenyek.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "app/game_table.h"
+#include "tickets/ui/bontellszelveny.h"
+#include "tickets/ui/bontszelveny.h"
+#include "tickets/ui/foszelveny.h"
+#include "tickets/ui/huzbeszelveny.h"
+#include "tickets/ui/huzkeresszelveny.h"
+#include "tickets/ui/huzszelveny.h"
+
+SzelvenyekAllapot& szelvenyek()
+{
+    static SzelvenyekAllapot allapot;
+    return allapot;
+}
+
+namespace {
+
+template <typename T>
+void lebont(QPointer<T>& p)
+{
+    if (p) {
+        p->Bezaras = true;
+        p->close();
+        delete p.data();
+    }
+    p = nullptr;
+}
+
+}  // namespace
+
+void SzelvenyekLebontasa()
+{
+    SzelvenyekAllapot& s = szelvenyek();
+    lebont(s.HuzBeSzelveny);
+    lebont(s.BontSzelveny);
+    lebont(s.HuzSzelveny);
+    lebont(s.HuzKeresSzelveny);
+    lebont(s.BontEllSzelveny);
+    lebont(s.Foszelveny);
+}
+
+void SzelvenyekLetrehozasa(QWidget* mainWindow)
+{
+    SzelvenyekLebontasa();
+    SzelvenyekAllapot& s = szelvenyek();
+    s.Foablak = mainWindow;
+    // Each construction but the draw entry derives the game parameters
+    // again, so every ticket built after the main ticket sees the new game.
+    s.Foszelveny = new TFoszelveny(mainWindow);
+    s.BontEllSzelveny = new TBontEllSzelveny(mainWindow);
+    s.HuzKeresSzelveny = new THuzKeresSzelveny(mainWindow);
+    s.HuzSzelveny = new THuzSzelveny(mainWindow);
+    s.BontSzelveny = new TBontSzelveny(mainWindow);
+    s.HuzBeSzelveny = new THuzBeSzelveny(mainWindow);
+}
+
+int BillentyuModModositokbol(Qt::KeyboardModifiers m, int potSzamok)
+{
+    const bool shift = m & Qt::ShiftModifier;
+    const bool ctrl = m & Qt::ControlModifier;
+    const bool alt = m & Qt::AltModifier;
+    if (shift && alt && !ctrl)
+        return potSzamok > 0 ? 350 : 0;
+    if (alt && !shift && !ctrl)
+        return 300;
+    if (shift && ctrl && !alt)
+        return 200;
+    if (ctrl && !shift && !alt)
+        return 100;
+    if (shift && !ctrl && !alt)
+        return 50;
+    return 0;
+}
+
+int GetBillentyuMod()
+{
+    return BillentyuModModositokbol(QApplication::keyboardModifiers(), kvx::game().PotSzamok);
+}
+
+void SzelvenyUzenet(QWidget* parent, const QString& text, SzelvenyUzenetFajta fajta)
+{
+    const SzelvenyekAllapot& s = szelvenyek();
+    if (s.Uzenet) {
+        s.Uzenet(parent, text, fajta);
+        return;
+    }
+    if (fajta == SzelvenyUzenetFajta::Figyelmeztetes)
+        QMessageBox::warning(parent, QApplication::applicationName(), text);
+    else
+        QMessageBox::information(parent, QApplication::applicationName(), text);
+}

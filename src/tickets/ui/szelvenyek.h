@@ -1,0 +1,53 @@
+#pragma once
+// The six ticket windows of the current game: built on start and after a
+// game change, torn down before the next build. Also the few services the
+// tickets share until the main window and the message-box unit provide
+// them: the marking mode from the held modifier keys and the message box.
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+class TFoszelveny;
+class TBontSzelveny;
+class TBontEllSzelveny;
+class THuzSzelveny;
+class THuzBeSzelveny;
+class THuzKeresSzelveny;
+
+// Kind of message a ticket shows.
+enum class SzelvenyUzenetFajta { Informacio, Figyelmeztetes };
+
+using SzelvenyUzenetFuggveny = std::function<void(QWidget* parent, const QString& text, SzelvenyUzenetFajta fajta)>;
+
+struct SzelvenyekAllapot {
+    QPointer<QWidget> Foablak;
+    QPointer<TFoszelveny> Foszelveny;
+    QPointer<TBontEllSzelveny> BontEllSzelveny;
+    QPointer<THuzKeresSzelveny> HuzKeresSzelveny;
+    QPointer<THuzSzelveny> HuzSzelveny;
+    QPointer<TBontSzelveny> BontSzelveny;
+    QPointer<THuzBeSzelveny> HuzBeSzelveny;
+    // Shows a ticket's message; empty means a QMessageBox. Tests replace it.
+    SzelvenyUzenetFuggveny Uzenet;
+};
+
+// The program's one instance.
+SzelvenyekAllapot& szelvenyek();
+
+// Builds the six tickets for the current game in the order main ticket,
+// variation check, draw search, draws, variation, draw entry, and shows the
+// main ticket. Any tickets still standing are torn down first.
+void SzelvenyekLetrehozasa(QWidget* mainWindow);
+// Destroys the six tickets (the reverse of the build).
+void SzelvenyekLebontasa();
+
+// The marking mode from the modifier keys held now: Shift 50, Ctrl 100,
+// Shift+Ctrl 200, Alt 300, Shift+Alt 350 (games with bonus numbers only),
+// otherwise 0.
+int GetBillentyuMod();
+int BillentyuModModositokbol(Qt::KeyboardModifiers m, int potSzamok);
+
+// Shows a ticket's message through szelvenyek().Uzenet or a QMessageBox.
+void SzelvenyUzenet(QWidget* parent, const QString& text, SzelvenyUzenetFajta fajta);
