@@ -1,0 +1,233 @@
+// The main ticket and the other ticket windows, driven with the mouse on
+// Qt's offscreen platform; what is marked is read back from the number lists.
+#include <QApplication>
+#include <QFrame>
+#include <QMainWindow>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QtTest/QTest>
+#include <gtest/gtest.h>
+
+#include "app/game_table.h"
+#include "app/main_state.h"
+#include "app/settings.h"
+#include "tickets/number_lists.h"
+#include "tickets/ticket_layout.h"
+#include "tickets/ui/bontellszelveny.h"
+#include "tickets/ui/bontszelveny.h"
+#include "tickets/ui/foszelveny.h"
+#include "tickets/ui/huzbeszelveny.h"
+#include "tickets/ui/huzkeresszelveny.h"
+#include "tickets/ui/huzszelveny.h"
+#include "tickets/ui/szelvenyek.h"
+
+using namespace kvx;
+
+namespace {
+
+std::vector<int> lista(const TTombByte1D& v)
+{
+    return std::vector<int>(v.begin(), v.end());
+}
+
+QColor szin(std::int32_t rgb)
+{
+    return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+}
+
+class SzelvenyTeszt : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SzelvIniAlap(settings(), game(), mainState(), 13);
+        uzenetek.clear();
+        szelvenyek().Uzenet = [this](QWidget*, const QString& t, SzelvenyUzenetFajta) { uzenetek.push_back(t); };
+    }
+    void TearDown() override
+    {
+        SzelvenyekLebontasa();
+        szelvenyek().Uzenet = {};
+    }
+
+    TFoszelveny* epit(int jatek)
+    {
+        game().LottoIndex = jatek;
+        SzelvenyekLetrehozasa(&foablak);
+        return szelvenyek().Foszelveny.data();
+    }
+
+    TSzamPanel* panel(int n) { return szelvenyek().Foszelveny->SzamPanelek[static_cast<std::size_t>(n - 1)]; }
+
+    void kattint(int n, Qt::KeyboardModifiers m = Qt::NoModifier)
+    {
+        QTest::mouseClick(panel(n), Qt::LeftButton, m, panel(n)->rect().center());
+    }
+
+    QMainWindow foablak;
+    std::vector<QString> uzenetek;
+};
+
+TEST_F(SzelvenyTeszt, ClicksWithModifiersMarkTheRolesInTheLists)
+{
+    TFoszelveny* f = epit(0);
+    ASSERT_NE(f, nullptr);
+    EXPECT_TRUE(f->isVisible());
+    EXPECT_EQ(f->windowTitle(), QStringLiteral(" Főszelvény"));
+    ASSERT_EQ(f->SzamPanelek.size(), 90u);
+
+    kattint(5);
+    kattint(10, Qt::ShiftModifier);    // fixed
+    kattint(20, Qt::ControlModifier);  // constant
+    kattint(5, Qt::ControlModifier);   // already selected: nothing changes
+    kattint(5, Qt::ShiftModifier);     // likewise
+    const SzamListak& l = szamListak();
+    EXPECT_EQ(lista(l.KijeloltSzamok), (std::vector<int>{5, 20}));
+    EXPECT_EQ(lista(l.FixSzamok), (std::vector<int>{10}));
+    EXPECT_EQ(lista(l.AllandoSzamok), (std::vector<int>{20}));
+    EXPECT_TRUE(uzenetek.empty());
+
+    // The panels show the roles from the lists.
+    const SzelvenySor& look = settings().SzelvenyBeallitas[0];
+    EXPECT_EQ(panel(5)->palette().color(QPalette::Window), szin(look[SzeletJelolt]));
+    EXPECT_EQ(panel(10)->palette().color(QPalette::WindowText), szin(look[SzeletFix]));
+    EXPECT_EQ(panel(20)->palette().color(QPalette::WindowText), szin(look[SzeletAllando]));
+    EXPECT_EQ(panel(6)->palette().color(QPalette::Window), szin(look[SzeletCellaSzin]));
+    EXPECT_TRUE(f->InfoCimke->text().contains(QStringLiteral(" Kijelölve  :  3 szám")));
+
+    // At most three fixed numbers on 5/90: the fourth is refused with a message.
+    kattint(11, Qt::ShiftModifier);
+    kattint(12, Qt::ShiftModifier);
+    kattint(13, Qt::ShiftModifier);
+    EXPECT_EQ(lista(l.FixSzamok), (std::vector<int>{10, 11, 12}));
+    ASSERT_EQ(uzenetek.size(), 1u);
+    EXPECT_EQ(uzenetek[0], QStringLiteral("Nem lehetséges több fix szám kijelölése."));
+    EXPECT_EQ(panel(13)->palette().color(QPalette::Window), szin(look[SzeletCellaSzin]));
+
+    // Clicking a marked number again unmarks it in its role.
+    kattint(5);
+    kattint(10, Qt::ShiftModifier);
+    kattint(20, Qt::ControlModifier);
+    EXPECT_TRUE(l.KijeloltSzamok.empty());
+    EXPECT_EQ(lista(l.FixSzamok), (std::vector<int>{11, 12}));
+    EXPECT_TRUE(l.AllandoSzamok.empty());
+    EXPECT_EQ(panel(5)->palette().color(QPalette::Window), szin(look[SzeletCellaSzin]));
+}
+
+TEST_F(SzelvenyTeszt, ExtraPoolNumberCannotBeFixed)
+{
+    epit(30);
+    ASSERT_EQ(szelvenyek().Foszelveny->SzamPanelek.size(), 62u);
+    EXPECT_EQ(panel(51)->text(), QStringLiteral("1"));
+    kattint(52, Qt::ShiftModifier);
+    kattint(3);
+    kattint(52);
+    EXPECT_TRUE(szamListak().FixSzamok.empty());
+    EXPECT_EQ(lista(szamListak().KijeloltSzamok), (std::vector<int>{3, 52}));
+    ASSERT_EQ(uzenetek.size(), 1u);
+    EXPECT_TRUE(uzenetek[0].endsWith(QStringLiteral(" szám nem jelölhető ki fix számként.")));
+}
+
+TEST_F(SzelvenyTeszt, RightButtonDragTogglesEachNumberEnteredOnce)
+{
+    epit(0);
+    TSzamPanel* elso = panel(1);
+    const auto mozgas = [&](int n) {
+        const QPoint g = panel(n)->mapToGlobal(panel(n)->rect().center());
+        QMouseEvent e(QEvent::MouseMove, elso->mapFromGlobal(g), g, Qt::NoButton, Qt::RightButton, Qt::NoModifier);
+        QApplication::sendEvent(elso, &e);
+    };
+    QTest::mousePress(elso, Qt::RightButton, Qt::NoModifier, elso->rect().center());
+    mozgas(1);
+    mozgas(1);  // still on the same number: no second toggle
+    mozgas(2);
+    mozgas(3);
+    mozgas(3);
+    QTest::mouseRelease(elso, Qt::RightButton, Qt::NoModifier, elso->rect().center());
+    EXPECT_EQ(lista(szamListak().KijeloltSzamok), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(szelvenyek().Foszelveny->EgerSzam, 0);
+
+    // A new drag over a marked number unmarks it.
+    QTest::mousePress(elso, Qt::RightButton, Qt::NoModifier, elso->rect().center());
+    mozgas(2);
+    QTest::mouseRelease(elso, Qt::RightButton, Qt::NoModifier, elso->rect().center());
+    EXPECT_EQ(lista(szamListak().KijeloltSzamok), (std::vector<int>{1, 3}));
+}
+
+TEST_F(SzelvenyTeszt, RandomMarkingStopsWithAMessageWhenNoNumberIsFree)
+{
+    TFoszelveny* f = epit(8);  // Kenó: 80 numbers
+    for (int i = 0; i < 5; ++i)
+        EXPECT_TRUE(f->VeletlenSzamGeneralas(1, 10));
+    const SzamListak& l = szamListak();
+    EXPECT_EQ(l.VeletlenSzamDb(), 5);
+    for (int n : lista(l.VeletlenSzamok)) {
+        EXPECT_GE(n, 1);
+        EXPECT_LE(n, 10);
+        EXPECT_EQ(panel(n)->palette().color(QPalette::WindowText),
+                  szin(settings().SzelvenyBeallitas[0][SzeletVeletlen]));
+    }
+    for (int n = 1; n <= 10; ++n)
+        if (!KijeloltE(l, n)) kattint(n);
+    EXPECT_FALSE(f->VeletlenSzamGeneralas(1, 10));
+    ASSERT_EQ(uzenetek.size(), 1u);
+    EXPECT_EQ(uzenetek[0], QString::fromUtf8(kNincsSzabadSzam));
+    EXPECT_EQ(l.KijeloltSzamDb(), 10);
+    EXPECT_EQ(l.VeletlenSzamDb(), 5);
+}
+
+TEST_F(SzelvenyTeszt, RebuildMakesSixTicketsForTheNewGame)
+{
+    epit(0);
+    kattint(7);
+    epit(37);
+    const SzelvenyekAllapot& s = szelvenyek();
+    ASSERT_TRUE(s.Foszelveny && s.BontEllSzelveny && s.HuzKeresSzelveny && s.HuzSzelveny && s.BontSzelveny &&
+                s.HuzBeSzelveny);
+    EXPECT_EQ(game().LottoIndex, 37);
+    EXPECT_EQ(s.Foszelveny->SzamPanelek.size(), 59u);
+    EXPECT_EQ(s.Foszelveny->SzamPanelek[49]->text(), QStringLiteral("0"));
+    EXPECT_TRUE(szamListak().KijeloltSzamok.empty());  // a new main ticket starts empty
+
+    EXPECT_TRUE(s.Foszelveny->isVisible());
+    EXPECT_FALSE(s.BontSzelveny->isVisible());
+    EXPECT_FALSE(s.HuzBeSzelveny->InfoPanel->isVisibleTo(s.HuzBeSzelveny));
+    EXPECT_TRUE(s.BontEllSzelveny->TorlesGomb->isVisibleTo(s.BontEllSzelveny));
+    EXPECT_TRUE(s.HuzKeresSzelveny->KilepesGomb->isVisibleTo(s.HuzKeresSzelveny));
+    EXPECT_FALSE(s.Foszelveny->GombPanel->isVisibleTo(s.Foszelveny));
+    EXPECT_NE(s.BontEllSzelveny->InfoPanel2, nullptr);  // game 37 has an extra-pool panel
+
+    // The user cannot close a ticket.
+    s.Foszelveny->close();
+    EXPECT_TRUE(s.Foszelveny->isVisible());
+
+    SzelvenyekLebontasa();
+    EXPECT_FALSE(s.Foszelveny);
+    EXPECT_FALSE(s.HuzBeSzelveny);
+}
+
+// Pictures of the main ticket for a human look; written only when
+// KAVAREX_SZELVENY_KEPEK names a folder.
+TEST_F(SzelvenyTeszt, PicturesOfMarkedTickets)
+{
+    const QString mappa = qEnvironmentVariable("KAVAREX_SZELVENY_KEPEK");
+    if (mappa.isEmpty())
+        GTEST_SKIP() << "KAVAREX_SZELVENY_KEPEK not set";
+    for (int jatek : {0, 30, 8}) {
+        TFoszelveny* f = epit(jatek);
+        kattint(3);
+        kattint(14);
+        kattint(7, Qt::ShiftModifier);
+        kattint(21, Qt::ControlModifier);
+        kattint(33, Qt::ControlModifier);
+        f->VeletlenSzamGeneralas(40, 49);
+        f->VeletlenSzamGeneralas(40, 49);
+        if (jatek == 30) {
+            kattint(52);
+            kattint(60, Qt::ControlModifier);
+        }
+        QApplication::processEvents();
+        EXPECT_TRUE(f->grab().save(mappa + QStringLiteral("/foszelveny_%1.png").arg(jatek)));
+    }
+}
+
+}  // namespace
