@@ -212,10 +212,10 @@ std::string SzamFelirat(const GameParams& g, int i)
 PanelSzin FoszelvenyPanelSzin(const SzelvenySor& look, SzamSzerep szerep)
 {
     switch (szerep) {
-    case SzamSzerep::Kijelolt: return {look[SzeletJelolt], look[SzeletKijelolt]};
-    case SzamSzerep::Fix: return {look[SzeletJelolt], look[SzeletFix]};
-    case SzamSzerep::Allando: return {look[SzeletJelolt], look[SzeletAllando]};
-    case SzamSzerep::Veletlen: return {look[SzeletJelolt], look[SzeletVeletlen]};
+    case SzamSzerep::Kijelolt: return {look[SzeletJelolt], look[SzeletKijelolt], true};
+    case SzamSzerep::Fix: return {look[SzeletJelolt], look[SzeletFix], true};
+    case SzamSzerep::Allando: return {look[SzeletJelolt], look[SzeletAllando], true};
+    case SzamSzerep::Veletlen: return {look[SzeletJelolt], look[SzeletVeletlen], true};
     case SzamSzerep::Nincs: break;
     }
     return {look[SzeletCellaSzin], look[SzeletKijelolt]};

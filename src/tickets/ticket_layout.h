@@ -97,6 +97,9 @@ inline bool PluszSzamE(const GameParams& g, int n) { return g.VanPluszSzam && n 
 struct PanelSzin {
     std::int32_t Cella = 0;
     std::int32_t Betu = 0;
+    // Marked numbers are drawn bold, so that a selected number stands out
+    // even where its cell colour is close to the unmarked one.
+    bool Vastag = false;
     bool operator==(const PanelSzin&) const = default;
 };
 // Main ticket: unmarked = cell slot 2, font slot 9; marked = cell slot 3 with

@@ -125,12 +125,13 @@ TEST(PanelSzin, EveryRoleHasItsOwnFontOnTheMarkedCell)
     SzelvIniAlap(s, g, m, 13);
     const SzelvenySor& look = s.SzelvenyBeallitas[0];
     const PanelSzin nincs = FoszelvenyPanelSzin(look, SzamSzerep::Nincs);
-    EXPECT_EQ(nincs, (PanelSzin{look[2], look[9]}));
+    EXPECT_EQ(nincs, (PanelSzin{look[2], look[9], false}));
     std::set<std::int32_t> betuk;
     for (SzamSzerep sz : {SzamSzerep::Kijelolt, SzamSzerep::Fix, SzamSzerep::Allando, SzamSzerep::Veletlen}) {
         const PanelSzin p = FoszelvenyPanelSzin(look, sz);
         EXPECT_EQ(p.Cella, look[3]);
         EXPECT_NE(p.Cella, nincs.Cella);
+        EXPECT_TRUE(p.Vastag);
         betuk.insert(p.Betu);
     }
     EXPECT_EQ(betuk.size(), 4u);

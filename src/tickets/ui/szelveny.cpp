@@ -177,6 +177,11 @@ void TSzelveny::PanelSzinezes(TSzamPanel* panel, const PanelSzin& sz)
     p.setColor(QPalette::Window, szin(sz.Cella));
     p.setColor(QPalette::WindowText, szin(sz.Betu));
     panel->setPalette(p);
+    QFont f = panel->font();
+    if (f.bold() != sz.Vastag) {
+        f.setBold(sz.Vastag);
+        panel->setFont(f);
+    }
 }
 
 void TSzelveny::Szinezes()
