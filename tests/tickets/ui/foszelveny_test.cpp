@@ -212,7 +212,7 @@ TEST_F(SzelvenyTeszt, PicturesOfMarkedTickets)
     const QString mappa = qEnvironmentVariable("KAVAREX_SZELVENY_KEPEK");
     if (mappa.isEmpty())
         GTEST_SKIP() << "KAVAREX_SZELVENY_KEPEK not set";
-    for (int jatek : {0, 30, 8}) {
+    for (int jatek : {0, 30, 8, 24, 37}) {
         TFoszelveny* f = epit(jatek);
         kattint(3);
         kattint(14);
