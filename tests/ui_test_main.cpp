@@ -1,12 +1,17 @@
 // Entry point of the window tests: one QApplication for the whole program,
 // then GoogleTest runs the cases on the GUI thread.
 #include <QApplication>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The main window registers the program's file types for the user: the
+    // tests keep them out of the real data folder.
+    QTemporaryDir xdg;
+    qputenv("XDG_DATA_HOME", xdg.path().toLocal8Bit());
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -139,7 +139,7 @@ const std::vector<FomenuPont>& FomenuPontok()
         {"Súgó", "mogats1", "Támogatás", "", " Támogatás ", N},
         {"Súgó", "Fejleszts1", "Fejlesztés", "", " Fejlesztés - a felhasználói igények szerint ", N},
         {"Súgó", "", "", "", "", K, E},
-        {"Súgó", "Nvjegy1", "Névjegy", "", " Névjegy ", N},
+        {"Súgó", "Nvjegy1", "Névjegy", "", " Névjegy ", true},
     };
     return pontok;
 }

@@ -9,6 +9,9 @@ struct MainState {
     bool Mentve = false;
     // The program decided to end: closing asks nothing and writes nothing.
     bool Kilepes = false;
+    // Another instance was running at start and the user has not yet been
+    // asked whether to end it.
+    bool MasikPeldanyFut = false;
 };
 
 MainState& mainState();

@@ -111,37 +111,6 @@ StatusPanelSzelessegek StatusPanelek(std::int32_t statusSzelesseg, std::int32_t 
     return w;
 }
 
-std::optional<std::int64_t> MemAvailableOlvasas(const std::string& meminfo)
-{
-    std::optional<std::int64_t> szabad;
-    std::istringstream in(meminfo);
-    std::string sor;
-    while (std::getline(in, sor)) {
-        std::istringstream s(sor);
-        std::string kulcs, egyseg;
-        long long ertek = -1;
-        if (!(s >> kulcs >> ertek) || ertek < 0)
-            continue;
-        s >> egyseg;
-        const std::int64_t bajt = egyseg == "kB" ? static_cast<std::int64_t>(ertek) * 1024 : ertek;
-        if (kulcs == "MemAvailable:")
-            return bajt;
-        if (kulcs == "MemFree:")
-            szabad = bajt;
-    }
-    return szabad;
-}
-
-std::optional<std::int64_t> SzabadMemoria()
-{
-    std::ifstream f("/proc/meminfo");
-    if (!f)
-        return std::nullopt;
-    std::ostringstream s;
-    s << f.rdbuf();
-    return MemAvailableOlvasas(s.str());
-}
-
 bool IrhatoKonyvtar(const std::string& programKonyvtar)
 {
     namespace fs = std::filesystem;

@@ -56,11 +56,6 @@ struct StatusPanelSzelessegek {
 StatusPanelSzelessegek StatusPanelek(std::int32_t statusSzelesseg, std::int32_t karakterSzelesseg,
                                      std::int32_t panel1Hossz, std::int32_t panel2Hossz);
 
-// Free physical memory in bytes from the text of /proc/meminfo (MemAvailable,
-// or MemFree when that is missing); nullopt when neither can be read.
-std::optional<std::int64_t> MemAvailableOlvasas(const std::string& meminfo);
-// The running system's free memory; nullopt when unknown.
-std::optional<std::int64_t> SzabadMemoria();
 // Below this the program asks whether to start at all (50 MiB).
 constexpr std::int64_t kMinSzabadMemoria = 52428800;
 
@@ -74,6 +69,13 @@ inline constexpr const char* kModositasKilepesKerdes =
     "Nem fejezte be a variáció számsorának módosítását.\r\n\r\nMégis kilép a programból?";
 inline constexpr const char* kModositasJatekvaltasKerdes =
     "Nem fejezte be a variáció számsorának módosítását.\r\n\r\nMégis játékot vált?";
+
+inline constexpr const char* kMasikPeldanyKerdes =
+    "Már fut egy példánya a Kavarex Personal programnak.\r\n\r\nHa leállítja az előző példányt, annak minden "
+    "adata törlésre kerül.\r\nMég el tudja menteni az előző példány adatait.\r\n\r\nMégis leállítja a "
+    "Kavarex Personal program előző példányát?";
+// How long a new instance waits for the earlier one to go (ms).
+constexpr int kPeldanyVarakozasMs = 2000;
 
 // Whether a folder can be written: creates programKonyvtar + "01202wj3" (with
 // parents) and removes it again.

@@ -7,7 +7,8 @@
 
 namespace kvx::platform {
 
-// Bytes of MemAvailable in a /proc/meminfo text.
+// Bytes of MemAvailable in a /proc/meminfo text (MemFree when the kernel
+// has no MemAvailable).
 std::optional<std::uint64_t> memAvailableBol(std::string_view meminfo);
 // Free physical memory in bytes, from /proc/meminfo.
 std::optional<std::uint64_t> SzabadMemoria();

@@ -84,17 +84,6 @@ TEST(ShellState, StatusTextsOfTheVariationState)
     EXPECT_EQ(w.Panel0, 853);
 }
 
-TEST(ShellState, FreeMemoryFromMeminfo)
-{
-    EXPECT_EQ(MemAvailableOlvasas("MemTotal:  8000 kB\nMemFree:   100 kB\nMemAvailable:   2048 kB\n"), 2048 * 1024);
-    EXPECT_EQ(MemAvailableOlvasas("MemTotal:  8000 kB\nMemFree:   100 kB\n"), 100 * 1024);
-    EXPECT_EQ(MemAvailableOlvasas("garbage\nMemAvailable: x kB\n"), std::nullopt);
-    EXPECT_EQ(MemAvailableOlvasas(""), std::nullopt);
-    const auto most = SzabadMemoria();
-    ASSERT_TRUE(most.has_value());
-    EXPECT_GT(*most, 0);
-}
-
 TEST(ShellState, MenuTableNamesAreUniqueAndUnbuiltCommandsSayWhy)
 {
     std::set<std::string> nevek;

@@ -95,6 +95,8 @@ TEST(RendszerInfo, MemoryAndDisk)
 {
     EXPECT_EQ(memAvailableBol("MemTotal: 100 kB\nMemAvailable:   2048 kB\n"), 2048u * 1024u);
     EXPECT_FALSE(memAvailableBol("MemTotal: 100 kB\n"));
+    EXPECT_EQ(memAvailableBol("MemTotal: 8000 kB\nMemFree:   100 kB\n"), 100u * 1024u);
+    EXPECT_EQ(memAvailableBol("MemFree: 100 kB\nMemAvailable: 2048 kB\n"), 2048u * 1024u);
     EXPECT_FALSE(memAvailableBol("MemAvailable: x kB\n"));
     EXPECT_FALSE(memAvailableBol("MemAvailable: 99999999999999999999 kB\n"));
     const auto mem = SzabadMemoria();

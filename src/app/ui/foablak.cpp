@@ -7,10 +7,21 @@
 #include "app/settings.h"
 #include "app/ui/beallitasok.h"
 #include "app/ui/formok.h"
+#include "app/ui/kavarex_application.h"
+#include "app/ui/nevjegy.h"
+#include "app/ui/uzenetablak.h"
+#include "app/ui/uzenetek.h"
 #include "common/random_source.h"
 #include "conditions/ui/feltetelek.h"
 #include "conditions/ui/info.h"
+#include "draws/database_file.h"
+#include "draws/draw_ranges.h"
+#include "draws/draws_table.h"
 #include "draws/ui/huzlista.h"
+#include "draws/ui/huzszama.h"
+#include "platform/file_types.h"
+#include "platform/instance.h"
+#include "platform/system_info.h"
 #include "statistics/ui/statisztika.h"
 #include "tickets/number_lists.h"
 #include "variation/ui/bontas.h"
@@ -27,7 +38,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
 #include <QStatusBar>
@@ -59,13 +69,10 @@ int veletlen(int lo, int hi)
 TFoablak::TFoablak(const QString& programAllomany, const QStringList& args, QWidget* parent) : QMainWindow(parent)
 {
     setObjectName("Foablak");
-    Kerdes = [this](const QString& szoveg) {
-        return QMessageBox::question(this, QApplication::applicationName(), szoveg, QMessageBox::Yes | QMessageBox::No) ==
-               QMessageBox::Yes;
-    };
-    HibaUzenet = [this](const QString& szoveg) {
-        QMessageBox::critical(this, QApplication::applicationName(), szoveg);
-    };
+    Kerdes = [](const QString& szoveg) { return FigyelmeztetoKerdes(szoveg); };
+    HibaUzenet = [](const QString& szoveg) { kvx::HibaUzenet(szoveg); };
+    huzasokBetoltese = [this] { HuzasokBetoltese(); };
+    uzenetekAllapot().Tulajdonos = this;
     FormCreate(programAllomany, args);
 }
 
@@ -82,6 +89,7 @@ void TFoablak::FormCreate(const QString& programAllomany, const QStringList& arg
 
     KonyvtarakBeallitasa(f, exe_.toStdString());
     s.UzenetekLog.fill(1);
+    UzenetBeallitasokFrissitese();
 
     // Text size: from the screen, a restart's "-r N", or the INI file.
     const QScreen* scr = kepernyo(this);
@@ -111,8 +119,8 @@ void TFoablak::FormCreate(const QString& programAllomany, const QStringList& arg
     }));
 
     // Step 11: free memory.
-    const std::optional<std::int64_t> szabad = SzabadMemoria();
-    if (szabad && *szabad < kMinSzabadMemoria && !Kerdes(QString::fromUtf8(kKevesMemoriaKerdes))) {
+    const std::optional<std::uint64_t> szabad = platform::SzabadMemoria();
+    if (szabad && *szabad < static_cast<std::uint64_t>(kMinSzabadMemoria) && !Kerdes(QString::fromUtf8(kKevesMemoriaKerdes))) {
         ms.Kilepes = true;
         return;
     }
@@ -156,6 +164,7 @@ void TFoablak::FormCreate(const QString& programAllomany, const QStringList& arg
     if (ujraMeret)
         s.BetuMeret = *ujraMeret;
     Betumeretek();
+    UzenetBeallitasokFrissitese();
 
     KavarexIni();
     s.UzenetekLog[17] = 1;
@@ -198,24 +207,113 @@ void TFoablak::Betumeretek()
     setMinimumSize(std::min(minSzelesseg_, munka.width()), std::min(minMagassag_, munka.height()));
 }
 
-void TFoablak::AllomanyTipusokRegisztralasa()
+void TFoablak::UzenetBeallitasokFrissitese()
 {
-    // Registration of the ".tip" and ".top" file types for the current user
-    // with this executable: the platform layer's file-type unit is called here.
+    const Settings& s = settings();
+    UzenetBeallitasok& u = uzenetBeallitasok();
+    u.MeretIndex = MeretIndex;
+    u.MeretSzorzo = MeretSzorzo;
+    u.Jovahagyas = s.Jovahagyas;
+    u.Inform = s.Inform;
+    u.Hangjelzes = s.Hangjelzes;
+    u.IniAllomany = folders().IniAllomany;
+    u.UzenetekLog = &settings().UzenetekLog;
+    HibaKezeloBeallitasok& h = hibaKezeloBeallitasok();
+    h.ListKonyvtar = utf8(folders().ListKonyvtar);
+    h.UzenetAblakBezaras = [] {
+        if (formok().UzenetAblak && formok().UzenetAblak->isVisible())
+            formok().UzenetAblak->UzenetVege();
+    };
 }
 
-void TFoablak::MasikPeldanyKezelese()
+void TFoablak::AllomanyTipusokRegisztralasa()
 {
-    // A second running instance: the platform layer's instance check asks the
-    // user here and ends the earlier instance on Yes.
+    // ".tip" and ".top" open with this executable for the current user.
+    platform::FajltipusokRegisztralasa(exe_);
+}
+
+void TFoablak::PeldanyFigyeles(platform::FutoPeldany* peldany)
+{
+    if (peldany_)
+        disconnect(peldany_, nullptr, this, nullptr);
+    peldany_ = peldany;
+    if (peldany_)
+        connect(peldany_, &platform::FutoPeldany::KilepesKerve, this, &QWidget::close, Qt::QueuedConnection);
+}
+
+bool TFoablak::MasikPeldanyKezelese()
+{
+    MainState& ms = mainState();
+    if (!ms.MasikPeldanyFut)
+        return true;
+    if (!Kerdes(QString::fromUtf8(kMasikPeldanyKerdes))) {
+        // This instance ends; the earlier one keeps running untouched.
+        ms.Kilepes = true;
+        return false;
+    }
+    ms.MasikPeldanyFut = false;
+    // The earlier instance closes its main window the normal way (its close
+    // query and INI write run); this one waits for it as after a restart and
+    // then takes over the instance name.
+    if (peldany_ && peldany_->KilepesKerese()) {
+        peldany_->VarakozasKilepesre(kPeldanyVarakozasMs);
+        peldany_->Figyel();
+    }
+    return true;
 }
 
 void TFoablak::Betoltes()
 {
-    MasikPeldanyKezelese();
-    // The online-access table, the draws database and the file named on the
-    // command line are loaded by their units; the database hook runs in
-    // SzelvLebont. The command-line file waits in ParancssoriAllomany.
+    if (!MasikPeldanyKezelese())
+        return;
+    // The online-access table and the file named on the command line are
+    // loaded by their units; the command-line file waits in ParancssoriAllomany.
+    betoltesKesz_ = true;
+    if (!draws().AdatbazisBetoltve)
+        AdatbazisBetoltes();
+}
+
+void TFoablak::AdatbazisBetoltes()
+{
+    Folders& f = folders();
+    const int jatek = game().LottoIndex;
+    f.AktualisAdatbazis[static_cast<std::size_t>(jatek)] =
+        f.DatKonyvtar + AdatbazisAllomany[static_cast<std::size_t>(jatek)];
+    if (huzasokBetoltese)
+        huzasokBetoltese();
+}
+
+void TFoablak::HuzasokBetoltese()
+{
+    const std::string& utvonal = folders().AktualisAdatbazis[static_cast<std::size_t>(game().LottoIndex)];
+    BetoltesBeallitasok b;
+    b.AdatbazisTipus = true;
+    b.Kerdes = [this](const std::string& kerdes) { return Kerdes(utf8(kerdes)); };
+    const BetoltesEredmeny r = kvx::HuzasokBe(draws(), game(), utvonal, b, &huzSzama());
+    switch (r.Allapot) {
+    case BetoltesAllapot::Sikeres:
+        if (formok().HuzSzama)
+            formok().HuzSzama->Ini();
+        else
+            kvx::Ini(huzSzama(), draws().HuzasokSzama, 0);
+        break;
+    case BetoltesAllapot::Ervenytelen:
+        ErvenytelenAllomanyUzenet(utf8(utvonal), utf8(r.Uzenet), false);
+        break;
+    case BetoltesAllapot::TulSokHuzas:
+    case BetoltesAllapot::OlvasasiHiba:
+        HibaUzenet(utf8(r.Uzenet));
+        break;
+    case BetoltesAllapot::NincsAllomany:  // a fresh install has no database yet
+    case BetoltesAllapot::Elutasitva:
+        break;
+    }
+}
+
+void TFoablak::Nvjegy1Click()
+{
+    if (formok().Nevjegy)
+        formok().Nevjegy->Start();
 }
 
 QAction* TFoablak::Akcio(const QString& nev) const
@@ -281,6 +379,7 @@ void TFoablak::MenuEpites()
     akciok_[stat->objectName()] = stat;
 
     connect(Akcio("Kilps1"), &QAction::triggered, this, &TFoablak::Kilps1Click);
+    connect(Akcio("Nvjegy1"), &QAction::triggered, this, &TFoablak::Nvjegy1Click);
     connect(Akcio("Kijellmind1"), &QAction::triggered, this, &TFoablak::Kijellmind1Click);
     connect(Akcio("Mind1"), &QAction::triggered, this, &TFoablak::Mind1Click);
     for (const char* nev : {"Bontsszmai1", "Fixszmok1", "llandszmok1", "Vletlenszmok2"}) {
@@ -461,6 +560,9 @@ void TFoablak::SzelvLebont(bool rebuild)
     if (fm.HuzLista)
         fm.HuzLista->close();
     MindenSzamTorlese(szamListak(), game(), mainState());
+    // The draws belong to the old game: a new game without a database file
+    // must not show them.
+    FinalizeHuzasok(draws());
     if (szelvenyekLebontasa)
         szelvenyekLebontasa();
     // Every other visible window closes.
@@ -476,12 +578,9 @@ void TFoablak::SzelvLebont(bool rebuild)
         szelvenyekLetrehozasa();
     ListakInicializalasa(szamListak(), game(), mainState());
     JatekMenuJeloles();
-    Folders& f = folders();
-    const int jatek = game().LottoIndex;
-    f.AktualisAdatbazis[static_cast<std::size_t>(jatek)] =
-        f.DatKonyvtar + AdatbazisAllomany[static_cast<std::size_t>(jatek)];
-    if (huzasokBetoltese)
-        huzasokBetoltese();
+    // At start-up the database is loaded once every window exists (Betoltes).
+    if (betoltesKesz_)
+        AdatbazisBetoltes();
     KijelolesMenuFrissites();
     if (szamokValtozasa)
         szamokValtozasa();
@@ -643,7 +742,7 @@ void TFoablak::Reset1Click(bool meretJelzo, int index)
                               "futásidőben szolgáltatott szöveg-és ablak méreteket.");
     if (!TorlesJovahagyas(0))
         return;
-    if (!Kerdes(QStringLiteral("Program újraindítása - ablakok méretének ") + szo +
+    if (!JovahagyasKerdes(QStringLiteral("Program újraindítása - ablakok méretének ") + szo +
                 QStringLiteral("\r\n\r\nBiztos újraindítja a programot?")))
         return;
     Settings& s = settings();

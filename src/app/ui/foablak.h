@@ -17,6 +17,9 @@ class QActionGroup;
 class QLabel;
 class QMenu;
 class QToolBar;
+namespace kvx::platform {
+class FutoPeldany;
+}
 
 class TFoablak : public QMainWindow {
     Q_OBJECT
@@ -45,9 +48,22 @@ public:
     std::function<void()> szelvenyekLebontasa;    // destroys the six tickets
     std::function<void()> huzasokBetoltese;       // loads AktualisAdatbazis[LottoIndex] (THuzLista::HuzasokBe)
     std::function<void()> szamokValtozasa;        // the main ticket repaints its number lists
-    // Questions and messages; the message-box unit replaces these.
+    // Questions and messages: the program's warning question and error box
+    // (tests answer them here).
     std::function<bool(const QString&)> Kerdes;      // Yes = true
     std::function<void(const QString&)> HibaUzenet;  // error box
+
+    // The running-instance check of this program: a quit request of a later
+    // instance closes the main window the normal way; at start-up an earlier
+    // instance is asked through it to quit.
+    void PeldanyFigyeles(kvx::platform::FutoPeldany* peldany);
+    // Copies the settings the message boxes read (size, confirmations, tips,
+    // sounds, version, INI path, tip flags) and the error log's folder.
+    void UzenetBeallitasokFrissitese();
+    // Loads the current game's draws database (the default of
+    // huzasokBetoltese): a missing file leaves the database absent without a
+    // message; after a load the draw ranges start anew.
+    void HuzasokBetoltese();
 
     // The action of a menu item of the command table, by its name.
     QAction* Akcio(const QString& nev) const;
@@ -99,7 +115,9 @@ private:
     void Betumeretek();
     void KavarexIniIras();
     void AllomanyTipusokRegisztralasa();
-    void MasikPeldanyKezelese();
+    bool MasikPeldanyKezelese();
+    void AdatbazisBetoltes();
+    void Nvjegy1Click();
     void KijelolesMenuFrissites();
     void SzamTorles(int kind);
     void Kijellmind1Click();
@@ -119,4 +137,7 @@ private:
     QString exe_;
     int minSzelesseg_ = 0;
     int minMagassag_ = 0;
+    // Betoltes ran: from then on a rebuild loads the draws database.
+    bool betoltesKesz_ = false;
+    kvx::platform::FutoPeldany* peldany_ = nullptr;
 };

@@ -3,6 +3,9 @@
 #include "app/ui/beallitasok.h"
 #include "app/ui/foablak.h"
 #include "app/ui/internetletoltesablak.h"
+#include "app/ui/nevjegy.h"
+#include "app/ui/uzenetablak.h"
+#include "app/version.h"
 #include "conditions/ui/feltetelek.h"
 #include "conditions/ui/info.h"
 #include "draws/ui/huzbe.h"
@@ -28,13 +31,15 @@ void FormokLetrehozasa(TFoablak& foablak)
     f.Foablak = &foablak;
     QWidget* szulo = &foablak;
     f.InternetLetoltesAblak = new TInternetLetoltesAblak(szulo);
-    // Slot of the wait window TUzenetAblak: created here once its unit lands.
+    f.UzenetAblak = new kvx::TUzenetAblak(szulo, foablak.MeretSzorzo);
+    QObject::connect(&foablak, &QObject::destroyed, [w = f.UzenetAblak] { delete w.data(); });
     f.Feltetelek = new TFeltetelek(szulo);
     f.HuzLista = new THuzLista(szulo);
     f.BontLista = new TBontLista(szulo);
     f.Bontas = new TBontas(szulo);
     f.HuzSzama = new THuzSzama(szulo);
-    // Slot of the about box TNevjegy: created here once its unit lands.
+    // The online-access serial comes with the online-access table.
+    f.Nevjegy = new kvx::TNevjegy(szulo, QString::fromStdString(kvx::VerzioSzoveg()), QString(), foablak.MeretSzorzo);
     f.HuzBe = new THuzBe(szulo);
     f.VelSzam = new TVelSzam(szulo);
     f.Beallitasok = new TBeallitasok(szulo);

@@ -17,17 +17,22 @@ class TInfo;
 class TNyomtOpc;
 class TStatisztika;
 class TBontTeszt;
+namespace kvx {
+class TUzenetAblak;
+class TNevjegy;
+}
 
 struct Formok {
     QPointer<TFoablak> Foablak;
     QPointer<TInternetLetoltesAblak> InternetLetoltesAblak;
-    // TUzenetAblak (the wait window) is created here by its own unit.
+    // The wait window: a top-level window of its own, deleted with the main window.
+    QPointer<kvx::TUzenetAblak> UzenetAblak;
     QPointer<TFeltetelek> Feltetelek;
     QPointer<THuzLista> HuzLista;
     QPointer<TBontLista> BontLista;
     QPointer<TBontas> Bontas;
     QPointer<THuzSzama> HuzSzama;
-    // TNevjegy (the about box) is created here by its own unit.
+    QPointer<kvx::TNevjegy> Nevjegy;
     QPointer<THuzBe> HuzBe;
     QPointer<TVelSzam> VelSzam;
     QPointer<TBeallitasok> Beallitasok;

@@ -78,7 +78,7 @@ TEST_F(ShellTest, MenuCaptionsShortcutsAndStatesOfTheFirstGame)
         {"Listzs3", "Listázás", "Ctrl+A", false},
         {"Start1", "Start", "", false},
         {"makrk1", "Témakörök", "F1", false},
-        {"Nvjegy1", "Névjegy", "", false},
+        {"Nvjegy1", "Névjegy", "", true},
         {"Hzsokalapjn1", "Húzások alapján", "", false},
         {"jverzikeresse1", "Új verzió keresése", "", false},
         {"StatisztikaGomb", "Statisztika", "", false},
