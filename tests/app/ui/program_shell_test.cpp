@@ -1,0 +1,147 @@
+// The program body's services on the offscreen platform: the running-instance
+// hand-over and the draws database loaded once every window exists.
+#include "app/folders.h"
+#include "app/game_table.h"
+#include "app/main_state.h"
+#include "app/ui/foablak.h"
+#include "app/ui/formok.h"
+#include "app/ui/inditas.h"
+#include "common/binary_io.h"
+#include "draws/database_file.h"
+#include "draws/draw_ranges.h"
+#include "draws/draws_table.h"
+#include "platform/instance.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+QString teszNev(const char* utotag)
+{
+    return QStringLiteral("kavarex-test-%1-%2").arg(QCoreApplication::applicationPid()).arg(QLatin1String(utotag));
+}
+
+class ProgramShellTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+    void TearDown() override
+    {
+        window_.reset();
+        kvx::mainState().MasikPeldanyFut = false;
+        kvx::mainState().Kilepes = false;
+    }
+    void ablak()
+    {
+        window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
+        window_->Kerdes = [this](const QString& q) {
+            kerdesek_ << q;
+            return valasz_;
+        };
+        window_->HibaUzenet = [this](const QString& q) { hibak_ << q; };
+    }
+
+    QTemporaryDir dir_;
+    std::unique_ptr<TFoablak> window_;
+    QStringList kerdesek_;
+    QStringList hibak_;
+    bool valasz_ = true;
+};
+
+TEST_F(ProgramShellTest, QuitRequestOfALaterInstanceClosesTheWindowThroughItsCloseQuery)
+{
+    ablak();
+    FormokLetrehozasa(*window_);
+    kvx::platform::FutoPeldany elso(teszNev("quit"));
+    ASSERT_TRUE(elso.Figyel());
+    window_->PeldanyFigyeles(&elso);
+    window_->show();
+    const QString ini = QString::fromStdString(kvx::folders().IniAllomany);
+    ASSERT_TRUE(QFile::remove(ini));
+
+    kvx::platform::FutoPeldany masodik(teszNev("quit"));
+    ASSERT_TRUE(masodik.MasikPeldanyFut());
+    ASSERT_TRUE(masodik.KilepesKerese());
+    for (int i = 0; i < 100 && window_->isVisible(); ++i)
+        QTest::qWait(20);
+    EXPECT_FALSE(window_->isVisible());
+    // The normal close path wrote the settings.
+    EXPECT_TRUE(QFile::exists(ini));
+}
+
+TEST_F(ProgramShellTest, AnotherInstanceIsAskedAboutAndEndedOnlyOnYes)
+{
+    for (const bool igen : {false, true}) {
+        SCOPED_TRACE(igen);
+        kvx::platform::FutoPeldany korabbi(teszNev("masik"));
+        ASSERT_TRUE(korabbi.Figyel());
+        QSignalSpy kilepesKeres(&korabbi, &kvx::platform::FutoPeldany::KilepesKerve);
+
+        // The check before any window: no "-r", so the question waits for Betoltes.
+        kvx::platform::FutoPeldany uj(teszNev("masik"));
+        kvx::PeldanyEllenorzes(uj, {});
+        ASSERT_TRUE(kvx::mainState().MasikPeldanyFut);
+
+        kerdesek_.clear();
+        valasz_ = igen;
+        ablak();
+        window_->PeldanyFigyeles(&uj);
+        FormokLetrehozasa(*window_);
+        ASSERT_EQ(kerdesek_.size(), 1);
+        EXPECT_TRUE(kerdesek_[0].startsWith(QStringLiteral("Már fut egy példánya a Kavarex Personal programnak.")));
+        QTest::qWait(50);
+        // No: this instance ends and the earlier one hears nothing.
+        EXPECT_EQ(kvx::mainState().Kilepes, !igen);
+        EXPECT_EQ(kilepesKeres.count(), igen ? 1 : 0);
+        EXPECT_EQ(kvx::mainState().MasikPeldanyFut, !igen);
+        window_.reset();
+    }
+}
+
+TEST_F(ProgramShellTest, DatabaseOfTheGameIsLoadedOnceEveryWindowExists)
+{
+    // Three draws of game 0 in the program's data folder.
+    kvx::GameParams g;
+    g.LottoIndex = 0;
+    kvx::JatekParameterek(g);
+    kvx::TTombInt2D sorok;
+    for (int i = 1; i <= 3; ++i) {
+        kvx::TTombInt1D sor{i, 2020, i, 1 + i, 10 + i, 20 + i, 30 + i, 40 + i};
+        sor.resize(static_cast<std::size_t>(g.HuzottSzamok + 3), 0);
+        sorok.push_back(sor);
+    }
+    ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("Dat")));
+    const std::string adatbazis =
+        QDir(dir_.path()).filePath(QStringLiteral("Dat/")).toStdString() + kvx::AdatbazisAllomany[0];
+    ASSERT_TRUE(kvx::writeFileAtomic(adatbazis, kvx::AdatbazisKep(sorok, g, kvx::HuzasIroVerzio())));
+
+    ablak();
+    ASSERT_EQ(kvx::game().LottoIndex, 0);
+    EXPECT_FALSE(kvx::draws().AdatbazisBetoltve);  // not before the windows exist
+    kvx::huzSzama().LHuzSzamaUtolso = 1;
+    FormokLetrehozasa(*window_);
+    EXPECT_TRUE(kvx::draws().AdatbazisBetoltve);
+    EXPECT_EQ(kvx::draws().HuzasokSzama, 3);
+    EXPECT_EQ(kvx::folders().AktualisAdatbazis[0], adatbazis);
+    // The ranges start anew over the loaded draws.
+    EXPECT_EQ(kvx::huzSzama().HuzSzamaUtolso, 3);
+    EXPECT_EQ(kvx::huzSzama().LHuzSzamaUtolso, 3);
+
+    // A game without a database file: the old draws go, and no box appears.
+    window_->LottoSelect(1);
+    EXPECT_FALSE(kvx::draws().AdatbazisBetoltve);
+    EXPECT_EQ(kvx::draws().HuzasokSzama, 0);
+    EXPECT_TRUE(hibak_.isEmpty());
+    window_->LottoSelect(0);
+    EXPECT_EQ(kvx::draws().HuzasokSzama, 3);
+}
+
+}  // namespace
