@@ -21,7 +21,7 @@ constexpr const char* kCRLF = "\r\n";
 
 std::string sz(std::int64_t v) { return std::to_string(v); }
 
-bool OlvasVerzio(BinReader& r, TVerzio& v)
+bool OlvasVerzio(BinReader& r, THuzVerzio& v)
 {
     r.i32(v.Fo);
     r.i32(v.Al);
@@ -232,11 +232,11 @@ void IrHuzRekord(BinWriter& w, const THuzRekord& rek)
     w.bytes(rek.Szamok.data(), rek.Szamok.size());
 }
 
-TVerzio HuzasIroVerzio()
+THuzVerzio HuzasIroVerzio()
 {
-    TVerzio v{KAVAREX_VERSION_MAJOR, KAVAREX_VERSION_MINOR, KAVAREX_VERSION_PATCH};
+    THuzVerzio v{KAVAREX_VERSION_MAJOR, KAVAREX_VERSION_MINOR, KAVAREX_VERSION_PATCH};
     if (v.Osszetett() < 2660)
-        v = TVerzio{2, 6, 6};
+        v = THuzVerzio{2, 6, 6};
     return v;
 }
 
@@ -356,7 +356,7 @@ BetoltesEredmeny HuzasokBe(DrawsState& d, GameParams& g, const std::string& utvo
     }
 }
 
-std::vector<std::uint8_t> AdatbazisKep(const TTombInt2D& sorok, const GameParams& g, const TVerzio& verzio)
+std::vector<std::uint8_t> AdatbazisKep(const TTombInt2D& sorok, const GameParams& g, const THuzVerzio& verzio)
 {
     BinWriter w;
     w.data().reserve(kHuzFejlecMeret + kHuzRekordMeret * sorok.size());
@@ -375,12 +375,12 @@ std::vector<std::uint8_t> AdatbazisKep(const TTombInt2D& sorok, const GameParams
     return std::move(w.data());
 }
 
-std::vector<std::uint8_t> AdatbazisKep(const DrawsState& d, const GameParams& g, const TVerzio& verzio)
+std::vector<std::uint8_t> AdatbazisKep(const DrawsState& d, const GameParams& g, const THuzVerzio& verzio)
 {
     return AdatbazisKep(d.Huzasok, g, verzio);
 }
 
-bool AdatbazisMentese(const DrawsState& d, const GameParams& g, const std::string& utvonal, const TVerzio& verzio)
+bool AdatbazisMentese(const DrawsState& d, const GameParams& g, const std::string& utvonal, const THuzVerzio& verzio)
 {
     try {
         const std::vector<std::uint8_t> kep = AdatbazisKep(d, g, verzio);

@@ -23,7 +23,7 @@ constexpr std::size_t kHuzRekordSzamok = 21;
 constexpr std::size_t kHuzRekordRegiSzamok = 17;
 
 // Version of the writing program as the header keeps it.
-struct TVerzio {
+struct THuzVerzio {
     std::int32_t Fo = 0;      // major
     std::int32_t Al = 0;      // minor
     std::int32_t Kiadas = 0;  // release
@@ -31,7 +31,7 @@ struct TVerzio {
 };
 
 struct THuzFejlec {
-    TVerzio Verzio;
+    THuzVerzio Verzio;
     std::int32_t LottoIndex = 0;
 };
 
@@ -56,7 +56,7 @@ void IrHuzRekord(BinWriter& w, const THuzRekord& rek);
 // and the game field it writes are those that readers expect from 2.6.6 on,
 // so a lower build version is never stamped (it would be read as the older
 // layout).
-TVerzio HuzasIroVerzio();
+THuzVerzio HuzasIroVerzio();
 
 // Messages of the loader.
 extern const char* const kErvenytelenMeretUzenet;   // "Érvénytelen méretű állomány."
@@ -114,12 +114,12 @@ BetoltesEredmeny HuzasokBe(DrawsState& d, GameParams& g, const std::string& utvo
                            const BetoltesBeallitasok& beall, HuzSzamaState* tartomanyok = nullptr);
 
 // The file image of the table (header, then one record per row).
-std::vector<std::uint8_t> AdatbazisKep(const DrawsState& d, const GameParams& g, const TVerzio& verzio);
-std::vector<std::uint8_t> AdatbazisKep(const TTombInt2D& sorok, const GameParams& g, const TVerzio& verzio);
+std::vector<std::uint8_t> AdatbazisKep(const DrawsState& d, const GameParams& g, const THuzVerzio& verzio);
+std::vector<std::uint8_t> AdatbazisKep(const TTombInt2D& sorok, const GameParams& g, const THuzVerzio& verzio);
 
 // Writes the table through a temporary file that replaces the old one only
 // after a successful close. False on failure (the old file is untouched).
 bool AdatbazisMentese(const DrawsState& d, const GameParams& g, const std::string& utvonal,
-                      const TVerzio& verzio = HuzasIroVerzio());
+                      const THuzVerzio& verzio = HuzasIroVerzio());
 
 }  // namespace kvx

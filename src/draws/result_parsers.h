@@ -45,7 +45,7 @@ struct FrissitesKornyezet {
     GameParams* Jatek = nullptr;       // the current game
     std::string AdatbazisUtvonal;      // AktualisAdatbazis[LottoIndex]: the file written
     std::string FajlNev;               // the operator's (or the user's) file name, for the questions
-    TVerzio Verzio = HuzasIroVerzio(); // stamped on the written file
+    THuzVerzio Verzio = HuzasIroVerzio(); // stamped on the written file
     Datum Ma;                          // today
     bool AdatbazisTipus = true;        // the program's own database is the target
     KerdesFn Kerdes;                   // FigyelmeztetoKerdes; none means No

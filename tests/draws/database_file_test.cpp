@@ -278,7 +278,7 @@ TEST(DatabaseFile, AnotherGamesFileAsksFromVersion2660)
     EXPECT_EQ(kerdesek, 2);
 
     // Version 2650 (2.6.5): no question.
-    auto regi = AdatbazisKep(TTombInt2D{Sor(g1, 1, 2019, 1, {1, 2, 3, 4, 5, 6, 7})}, g1, TVerzio{2, 6, 5});
+    auto regi = AdatbazisKep(TTombInt2D{Sor(g1, 1, 2019, 1, {1, 2, 3, 4, 5, 6, 7})}, g1, THuzVerzio{2, 6, 5});
     EXPECT_TRUE(HuzasAdatbazisOlvasas(regi, g0, nem, "x", ki).sikeres());
     EXPECT_EQ(kerdesek, 2);
 
@@ -308,7 +308,7 @@ TEST(DatabaseFile, OlderRecordLayout)
 {
     GameParams g = Jatek(0);
     BinWriter w;
-    IrHuzFejlec(w, THuzFejlec{TVerzio{1, 9, 0}, 0});
+    IrHuzFejlec(w, THuzFejlec{THuzVerzio{1, 9, 0}, 0});
     w.i32(12345);  // ignored
     w.i32(1);
     w.u16(1999);

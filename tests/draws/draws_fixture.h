@@ -34,7 +34,7 @@ inline TTombInt1D Sor(const GameParams& g, std::int32_t seq, std::int32_t ev, st
     return s;
 }
 
-constexpr TVerzio kTesztVerzio{3, 1, 0};
+constexpr THuzVerzio kTesztVerzio{3, 1, 0};
 
 class TempDir {
 public:

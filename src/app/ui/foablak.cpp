@@ -1,5 +1,8 @@
 #include "app/ui/foablak.h"
 
+#include "tickets/ui/foszelveny.h"
+#include "tickets/ui/szelvenyek.h"
+
 #include "app/folders.h"
 #include "app/ini_file.h"
 #include "app/main_menu.h"
@@ -72,6 +75,18 @@ TFoablak::TFoablak(const QString& programAllomany, const QStringList& args, QWid
     Kerdes = [](const QString& szoveg) { return FigyelmeztetoKerdes(szoveg); };
     HibaUzenet = [](const QString& szoveg) { kvx::HibaUzenet(szoveg); };
     huzasokBetoltese = [this] { HuzasokBetoltese(); };
+    szelvenyekLetrehozasa = [this] { SzelvenyekLetrehozasa(this); };
+    szelvenyekLebontasa = [] { SzelvenyekLebontasa(); };
+    szamokValtozasa = [] {
+        if (TFoszelveny* fo = szelvenyek().Foszelveny)
+            fo->Frissites();
+    };
+    szelvenyek().Uzenet = [](QWidget*, const QString& szoveg, SzelvenyUzenetFajta fajta) {
+        if (fajta == SzelvenyUzenetFajta::Figyelmeztetes)
+            FigyelmeztetoUzenet(szoveg);
+        else
+            InformacioUzenet(szoveg);
+    };
     uzenetekAllapot().Tulajdonos = this;
     FormCreate(programAllomany, args);
 }

@@ -163,3 +163,9 @@ void TFoszelveny::KijeloltSzamokTorlese()
 {
     TobbJelolesUtan(kvx::KijeloltSzamokTorlese(szamListak(), game(), mainState(), {}, &TFoszelveny::JelolesElott));
 }
+
+void TFoszelveny::Frissites()
+{
+    Szinezes();
+    InfoKijelzes();
+}

@@ -35,6 +35,8 @@ public:
 
     // Info panel text from the lists.
     void InfoKijelzes();
+    // Repaints the panels and the info panel after the lists changed elsewhere.
+    void Frissites();
 
 protected:
     void Szinezes() override;

@@ -1,5 +1,7 @@
 #include "tickets/ui/szelvenyek.h"
 
+#include "app/shell_state.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -60,20 +62,7 @@ void SzelvenyekLetrehozasa(QWidget* mainWindow)
 
 int BillentyuModModositokbol(Qt::KeyboardModifiers m, int potSzamok)
 {
-    const bool shift = m & Qt::ShiftModifier;
-    const bool ctrl = m & Qt::ControlModifier;
-    const bool alt = m & Qt::AltModifier;
-    if (shift && alt && !ctrl)
-        return potSzamok > 0 ? 350 : 0;
-    if (alt && !shift && !ctrl)
-        return 300;
-    if (shift && ctrl && !alt)
-        return 200;
-    if (ctrl && !shift && !alt)
-        return 100;
-    if (shift && !ctrl && !alt)
-        return 50;
-    return 0;
+    return kvx::BillentyuModSzamitas(m & Qt::ShiftModifier, m & Qt::ControlModifier, m & Qt::AltModifier, potSzamok);
 }
 
 int GetBillentyuMod()
