@@ -1,4 +1,6 @@
 #include "app/ui/foablak.h"
+#include <cmath>
+#include <QShowEvent>
 
 #include "tickets/ui/foszelveny.h"
 #include "tickets/ui/szelvenyek.h"
@@ -75,7 +77,10 @@ TFoablak::TFoablak(const QString& programAllomany, const QStringList& args, QWid
     Kerdes = [](const QString& szoveg) { return FigyelmeztetoKerdes(szoveg); };
     HibaUzenet = [](const QString& szoveg) { kvx::HibaUzenet(szoveg); };
     huzasokBetoltese = [this] { HuzasokBetoltese(); };
-    szelvenyekLetrehozasa = [this] { SzelvenyekLetrehozasa(this); };
+    szelvenyekLetrehozasa = [this] {
+        SzelvenyekLetrehozasa(this);
+        FoszelvenyElhelyezes();
+    };
     szelvenyekLebontasa = [] { SzelvenyekLebontasa(); };
     szamokValtozasa = [] {
         if (TFoszelveny* fo = szelvenyek().Foszelveny)
@@ -826,4 +831,22 @@ void TFoablak::closeEvent(QCloseEvent* event)
     } else {
         event->ignore();
     }
+}
+
+void TFoablak::FoszelvenyElhelyezes()
+{
+    TFoszelveny* fo = szelvenyek().Foszelveny;
+    if (!fo || !isVisible())
+        return;
+    const int alatta = Eszkoztar ? Eszkoztar->mapToGlobal(QPoint(0, Eszkoztar->height())).y()
+                                 : mapToGlobal(QPoint(0, 0)).y();
+    fo->move(geometry().left() + 20, alatta + static_cast<int>(std::lround(10 * MeretSzorzo)));
+}
+
+void TFoablak::showEvent(QShowEvent* e)
+{
+    QMainWindow::showEvent(e);
+    // The tickets were built before the main window had its place on the
+    // screen; now that it has one, the main ticket goes under the toolbar.
+    FoszelvenyElhelyezes();
 }

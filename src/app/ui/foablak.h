@@ -37,6 +37,9 @@ public:
     // Font size, scale factor and size index of the windows.
     std::int32_t BetuMeret = 8;
     double MeretSzorzo = 1.0;
+
+    // Puts the main ticket at the left of the main window, under its toolbar.
+    void FoszelvenyElhelyezes();
     std::int32_t MeretIndex = 0;
     // The first argument as kept at start ("-r" or a ".tip"/".top" path).
     QString ParancssoriAllomany;
@@ -101,6 +104,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* e) override;
     bool eventFilter(QObject* obj, QEvent* event) override;
 
 private:
