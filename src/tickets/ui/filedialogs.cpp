@@ -1,0 +1,271 @@
+#include "tickets/ui/filedialogs.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QWidget>
+
+#include "conditions/markers.h"
+#include "tickets/file_helpers.h"
+
+using namespace kvx;
+
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+std::string s(const QString& q) { return q.toStdString(); }
+
+}  // namespace
+
+AllomanyDialogusAllapot AllomanyDialogusAllapot::Program()
+{
+    AllomanyDialogusAllapot a;
+    a.Jatek = &game();
+    a.Listak = &szamListak();
+    a.Feltetelek = &feltetelRekordok();
+    a.Konyvtarak = &folders();
+    a.Foallapot = &mainState();
+    a.Beallitasok = &settings();
+    return a;
+}
+
+TAllomanyDialogusok::TAllomanyDialogusok(QWidget* foablak, const AllomanyDialogusAllapot& allapot)
+    : QObject(foablak), Allapot(allapot), foablak_(foablak)
+{
+    auto keszit = [&](QFileDialog::AcceptMode m) {
+        auto* d = new QFileDialog(foablak);
+        d->setOption(QFileDialog::DontUseNativeDialog, true);
+        d->setAcceptMode(m);
+        d->setSizeGripEnabled(true);
+        d->setOption(QFileDialog::ReadOnly, false);
+        d->setFileMode(m == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+        return d;
+    };
+    OpenDialog1 = keszit(QFileDialog::AcceptOpen);
+    OpenDialog1->setObjectName("OpenDialog1");
+    SaveDialog1 = keszit(QFileDialog::AcceptSave);
+    SaveDialog1->setObjectName("SaveDialog1");
+    // The open dialog starts on the second filter entry.
+    szurokBeallitasa(OpenDialog1, kMegnyitasSzuro, 2);
+
+    Uzenet = [this](UzenetFajta f, const QString& t) {
+        switch (f) {
+        case UzenetFajta::Hiba: QMessageBox::critical(foablak_, QString(), t); break;
+        case UzenetFajta::Informacio: QMessageBox::information(foablak_, QString(), t); break;
+        case UzenetFajta::Figyelmeztetes: QMessageBox::warning(foablak_, QString(), t); break;
+        }
+    };
+    Kerdes = [this](const QString& t) {
+        return QMessageBox::question(foablak_, QString(), t, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    };
+    Mind1Click = [this] { MindenSzamTorlese(*Allapot.Listak, *Allapot.Jatek, *Allapot.Foallapot); };
+    JatekValtas = [this](int i) {
+        Allapot.Jatek->LottoIndex = i;
+        JatekParameterek(*Allapot.Jatek);
+        ListakInicializalasa(*Allapot.Listak, *Allapot.Jatek, *Allapot.Foallapot);
+    };
+    Betoltve = [](const SzamsorKep&) {};
+    Tipp = [this](const QString& t) {
+        QMessageBox::information(foablak_, QString(), t);
+        return std::uint8_t{1};
+    };
+}
+
+void TAllomanyDialogusok::szurokBeallitasa(QFileDialog* d, const std::string& szuro, int index)
+{
+    QStringList lista;
+    for (const SzuroElem& e : SzuroElemek(szuro)) lista << q(e.Leiras);
+    d->setNameFilters(lista);
+    if (index >= 1 && index <= lista.size()) d->selectNameFilter(lista[index - 1]);
+}
+
+void TAllomanyDialogusok::tippMutatas(int index, const char* szoveg)
+{
+    if (!Allapot.Beallitasok) return;
+    auto& flag = Allapot.Beallitasok->UzenetekLog[static_cast<std::size_t>(index)];
+    if (flag == 1) flag = Tipp(q(szoveg));
+}
+
+bool TAllomanyDialogusok::dialogusFuttatas(QFileDialog* d, int fajta, QString& nev, int& szuroIndex)
+{
+    Folders& f = *Allapot.Konyvtarak;
+    const int jatek = Allapot.Jatek->LottoIndex;
+    d->setDirectory(q(KezdoKonyvtar(f, fajta, jatek)));
+    const bool ok = d->exec() == QDialog::Accepted && !d->selectedFiles().isEmpty();
+    nev = ok ? d->selectedFiles().first() : QString();
+    szuroIndex = static_cast<int>(d->nameFilters().indexOf(d->selectedNameFilter())) + 1;
+    UtolsoKonyvtarFrissites(f, fajta, jatek, ok, s(nev));
+    return ok;
+}
+
+bool TAllomanyDialogusok::AllomanyDialogus(int mod, const QString& fajta, bool kerdes)
+{
+    SaveDialog1->setProperty("Tag", mod);
+    OpenDialog1->selectFile(QString());
+    SaveDialog1->selectFile(QString());
+    switch (mod) {
+    case ModMegnyitas: return megnyitas(kerdes);
+    case ModMentes: return mentes(fajta);
+    default:
+        // Private databases belong to the draws database work.
+        Uzenet(UzenetFajta::Informacio, q(kNemElerheto));
+        return false;
+    }
+}
+
+bool TAllomanyDialogusok::megnyitas(bool kerdes)
+{
+    const SzamListak& l = *Allapot.Listak;
+    const bool jovahagyas = Allapot.Beallitasok ? Allapot.Beallitasok->Jovahagyas : true;
+    if (kerdes && jovahagyas && Allapot.BontMatrixMeret == 0 && !Allapot.Foallapot->Mentve &&
+        l.KijeloltSzamDb() + l.FixSzamDb() > Allapot.Jatek->SzamsorHossz &&
+        Kerdes(QStringLiteral("Menti a kijelölt számsort és a kapcsolódó adatokat?")))
+        AllomanyDialogus(ModMentes, QStringLiteral("tip"), false);
+
+    OpenDialog1->setWindowTitle(q(kMegnyitasCim));
+    tippMutatas(kMegnyitasTippIndex, kMegnyitasTipp);
+    QString nev;
+    int index = 0;
+    if (!dialogusFuttatas(OpenDialog1, kSzamsorMegnyitas, nev, index)) return false;
+
+    switch (MegnyitasDontes(s(nev))) {
+    case MegnyitasCel::Valasszon:
+        Uzenet(UzenetFajta::Informacio, q(kValasszonAllomanyt));
+        return megnyitas(true);
+    case MegnyitasCel::Szamsor: return SzamsorBetoltese(nev);
+    case MegnyitasCel::Variacio: return VariacioBetoltese(nev);
+    case MegnyitasCel::Import:
+        Uzenet(UzenetFajta::Informacio, q(kNemElerheto));
+        return false;
+    case MegnyitasCel::Egyeb: break;
+    }
+    // A name that merely contains one of the endings: nothing to load.
+    Uzenet(UzenetFajta::Informacio, q(kValasszonAllomanyt));
+    return false;
+}
+
+bool TAllomanyDialogusok::mentes(const QString& fajta)
+{
+    const SzamListak& l = *Allapot.Listak;
+    const GameParams& g = *Allapot.Jatek;
+    const MentesBeallitas b = MentesDialogusBeallitas(s(fajta), Allapot.BontMatrixMeret);
+    SaveDialog1->setWindowTitle(q(b.Cim));
+    szurokBeallitasa(SaveDialog1, b.Szuro, b.SzuroIndex);
+    SaveDialog1->setDefaultSuffix(q(b.AlapKiterjesztes));
+    if (Allapot.Beallitasok && Allapot.Beallitasok->AutomatikusNev) {
+        AutomatikusNevAdatok a;
+        a.KijeloltFoSzamDb = l.KijeloltFoSzamDb;
+        a.VanPluszSzam = g.VanPluszSzam;
+        a.KijeloltPluszSzamDb = l.KijeloltPluszSzamDb;
+        a.FixSzamDb = l.FixSzamDb();
+        a.Variacio = b.AlapKiterjesztes == "top";
+        a.BontMatrixMeret = Allapot.BontMatrixMeret;
+        a.Hibapont = Allapot.Feltetelek->Hibapont;
+        a.VeletlenSzamsorok = Allapot.Opciok.VeletlenSzamsorok;
+        a.GyakorisagiEloszlas = Allapot.Opciok.GyakorisagiEloszlas;
+        a.Optimalizalt = Allapot.Opciok.Optimalizalt;
+        SaveDialog1->selectFile(q(AutomatikusNev(a)));
+    }
+    tippMutatas(kMentesTippIndex, kMentesTipp);
+    QString nev;
+    int index = 0;
+    if (!dialogusFuttatas(SaveDialog1, kSzamsorMentes, nev, index)) return false;
+
+    const std::string szuro = b.Szuro;
+    const MentesDontesEredmeny d = MentesDontes(s(fajta), index, szuro, s(nev), Allapot.BontMatrixMeret);
+    if (d.Cel == MentesCel::Variacio || d.Cel == MentesCel::Export) {
+        if (!VariacioMentesMegengedett(Allapot.BontMatrixMeret)) {
+            Uzenet(UzenetFajta::Informacio, q(kTobbMintEgyMillio));
+            return false;
+        }
+        if (d.Cel == MentesCel::Variacio) return VariacioMentese(nev);
+        Uzenet(UzenetFajta::Informacio, q(kNemElerheto));
+        return false;
+    }
+    if (d.Cel == MentesCel::Semmi) {
+        // The chosen entry and ending do not name a file this program writes.
+        Uzenet(UzenetFajta::Informacio, q(kValasszonAllomanyt));
+        return false;
+    }
+    const std::int64_t hely = SzabadHely(AllomanyKonyvtara(s(nev), std::string()));
+    if (hely >= 0 && hely < l.KijeloltSzamDb() + 1024) {
+        Uzenet(UzenetFajta::Hiba, q(kNincsSzabadHely));
+        return false;
+    }
+    return SzamsorMentese(nev);
+}
+
+bool TAllomanyDialogusok::SzamsorMentese(const QString& nev)
+{
+    const SzamsorKep kep = SzamsorKepKeszites(*Allapot.Listak, *Allapot.Jatek, *Allapot.Feltetelek,
+                                              Allapot.Beallitasok ? Allapot.Beallitasok->SzamsorrendMod : 0,
+                                              Allapot.Opciok);
+    // A number set the reader would refuse is saved only when the user insists.
+    const std::string hiba = SzamsorKepEllenorzes(kep, *Allapot.Jatek);
+    if (!hiba.empty() && !Kerdes(q(hiba + "\r\n\r\nMégis menti az állományt?"))) {
+        Allapot.Foallapot->Mentve = false;
+        return false;
+    }
+    std::string uzenet;
+    const bool ok = kvx::SzamsorMentese(s(nev), kep, uzenet);
+    if (!ok) Uzenet(UzenetFajta::Hiba, q(uzenet));
+    Allapot.Foallapot->Mentve = ok;
+    return ok;
+}
+
+bool TAllomanyDialogusok::SzamsorBetoltese(const QString& nev)
+{
+    SzamsorOlvasasKornyezet env;
+    env.Jatek = Allapot.Jatek;
+    env.Feltetelek = Allapot.Feltetelek;
+    env.AdatbazisBetoltve = Allapot.AdatbazisBetoltve;
+    env.AdatbazisTipus = Allapot.AdatbazisTipus;
+    env.HuzasokSzama = Allapot.HuzasokSzama;
+    SzamsorOlvasasEredmeny r = kvx::SzamsorBetoltese(s(nev), env);
+
+    // A file of another game is checked whole under that game first; the
+    // program switches only when the file is sound.
+    GameParams masik;
+    if (r.HibaFajta == SzamsorHiba::MasikJatek) {
+        masik.LottoIndex = r.JatekIndex;
+        JatekParameterek(masik);
+        FeltetelRekordok alap;
+        FeltetelekRekordokReset(alap, masik);
+        env.Jatek = &masik;
+        env.Feltetelek = &alap;
+        r = kvx::SzamsorBetoltese(s(nev), env);
+    }
+    if (!r.Ok) {
+        Uzenet(UzenetFajta::Hiba, q(r.Uzenet));
+        return false;
+    }
+    if (r.TalArKerdes && !Kerdes(q(kTalArMasikAdatbazisKerdes))) return false;
+
+    if (r.Kep.LottoIndex != Allapot.Jatek->LottoIndex) {
+        Uzenet(UzenetFajta::Figyelmeztetes, q(MasikJatekAllomanySzoveg(s(nev), false, r.Kep.LottoIndex)));
+        JatekValtas(r.Kep.LottoIndex);
+        if (Allapot.Jatek->LottoIndex != r.Kep.LottoIndex) return false;
+    }
+    Mind1Click();
+    if (Allapot.Listak->KijeloltSzamDb() > 0 || Allapot.Listak->FixSzamDb() > 0) return false;
+
+    for (const std::string& w : r.Figyelmeztetesek) Uzenet(UzenetFajta::Figyelmeztetes, q(w));
+    SzamsorKepAlkalmazas(r.Kep, *Allapot.Listak, *Allapot.Jatek, *Allapot.Foallapot, *Allapot.Feltetelek);
+    Allapot.Opciok = r.Kep.Opciok;
+    if (Allapot.Beallitasok) Allapot.Beallitasok->SzamsorrendMod = r.Kep.SzamsorrendMod;
+    Betoltve(r.Kep);
+    Allapot.Foallapot->Mentve = true;
+    return true;
+}
+
+bool TAllomanyDialogusok::VariacioMentese(const QString&)
+{
+    Uzenet(UzenetFajta::Informacio, q(kNemElerheto));
+    return false;
+}
+
+bool TAllomanyDialogusok::VariacioBetoltese(const QString&)
+{
+    Uzenet(UzenetFajta::Informacio, q(kNemElerheto));
+    return false;
+}

@@ -1,0 +1,84 @@
+#pragma once
+// The open and save dialogs of the main window (AllomanyDialogus) and the
+// number-set save and load behind them. The rules live in
+// tickets/file_helpers.h and tickets/number_set_file.h; this class runs the
+// dialogs, asks the questions and shows the messages.
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+#include "app/folders.h"
+#include "app/game_table.h"
+#include "app/main_state.h"
+#include "app/settings.h"
+#include "conditions/condition_records.h"
+#include "tickets/number_lists.h"
+#include "tickets/number_set_file.h"
+
+class QFileDialog;
+class QWidget;
+
+// The state the dialogs work on (the program's instances by default).
+struct AllomanyDialogusAllapot {
+    kvx::GameParams* Jatek = nullptr;
+    kvx::SzamListak* Listak = nullptr;
+    kvx::FeltetelRekordok* Feltetelek = nullptr;
+    kvx::Folders* Konyvtarak = nullptr;
+    kvx::MainState* Foallapot = nullptr;
+    kvx::Settings* Beallitasok = nullptr;
+    kvx::SzamsorOpciok Opciok;          // the options stored with a number set
+    std::int64_t BontMatrixMeret = 0;   // lines of the stored variation
+    bool AdatbazisBetoltve = false;
+    bool AdatbazisTipus = true;
+    std::int32_t HuzasokSzama = 0;
+
+    static AllomanyDialogusAllapot Program();
+};
+
+class TAllomanyDialogusok : public QObject {
+    Q_OBJECT
+public:
+    enum class UzenetFajta { Hiba, Informacio, Figyelmeztetes };
+
+    TAllomanyDialogusok(QWidget* foablak, const AllomanyDialogusAllapot& allapot);
+
+    QFileDialog* OpenDialog1 = nullptr;
+    QFileDialog* SaveDialog1 = nullptr;
+    AllomanyDialogusAllapot Allapot;
+
+    // Mode 0..3, kind "tip", "top", "pdb" or empty, ask-to-save flag.
+    // True when the dialog was confirmed and its action succeeded.
+    bool AllomanyDialogus(int mod, const QString& fajta, bool kerdes);
+
+    bool SzamsorMentese(const QString& nev);
+    // Reads a number set; a file of another game switches the game first.
+    // A refused file leaves the ticket and the conditions as they were.
+    bool SzamsorBetoltese(const QString& nev);
+    bool VariacioMentese(const QString& nev);
+    bool VariacioBetoltese(const QString& nev);
+
+    // What the window around provides. The defaults work on Allapot alone
+    // and show message boxes.
+    std::function<void(UzenetFajta, const QString&)> Uzenet;
+    std::function<bool(const QString&)> Kerdes;
+    // Clears the main ticket (it may ask); the load goes on only when the
+    // ticket is empty afterwards.
+    std::function<void()> Mind1Click;
+    // Switches the program to a game.
+    std::function<void(int)> JatekValtas;
+    // After a number set was applied: the number order and the refresh of
+    // the windows.
+    std::function<void(const kvx::SzamsorKep&)> Betoltve;
+    // Tip box before a dialog; returns the new value of the tip's flag.
+    std::function<std::uint8_t(const QString&)> Tipp;
+
+private:
+    bool megnyitas(bool kerdes);
+    bool mentes(const QString& fajta);
+    bool dialogusFuttatas(QFileDialog* d, int fajta, QString& nev, int& szuroIndex);
+    void szurokBeallitasa(QFileDialog* d, const std::string& szuro, int index);
+    void tippMutatas(int index, const char* szoveg);
+    QWidget* foablak_ = nullptr;
+};

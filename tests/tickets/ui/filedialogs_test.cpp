@@ -1,0 +1,186 @@
+// The save and open dialogs on the offscreen platform: a number set is saved
+// through the save dialog and opened again through the open dialog.
+#include "tickets/ui/filedialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include "conditions/markers.h"
+#include "tickets/file_helpers.h"
+
+using namespace kvx;
+
+namespace {
+
+// Fills the file name of the first visible file dialog and accepts it, or
+// cancels it when nev is empty.
+void dialogusKitoltese(const QString& nev, QString* cim = nullptr, QString* javasolt = nullptr)
+{
+    auto probal = std::make_shared<std::function<void()>>();
+    *probal = [=] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* d = qobject_cast<QFileDialog*>(w);
+            if (!d || !d->isVisible()) continue;
+            auto* edit = d->findChild<QLineEdit*>("fileNameEdit");
+            if (cim) *cim = d->windowTitle();
+            if (javasolt && edit) *javasolt = edit->text();
+            if (nev.isEmpty()) {
+                d->reject();
+                return;
+            }
+            edit->setText(nev);
+            QMetaObject::invokeMethod(d, "accept");
+            return;
+        }
+        QTimer::singleShot(20, *probal);
+    };
+    QTimer::singleShot(20, *probal);
+}
+
+struct Kornyezet {
+    Kornyezet()
+    {
+        g.LottoIndex = 0;
+        JatekParameterek(g);
+        ListakInicializalasa(l, g, ms);
+        FeltetelekRekordokReset(f, g);
+        konyvtarak.LottoKonyvtar = dir.path().toStdString() + "/Lotto/";
+        konyvtarak.PrivateKonyvtar = dir.path().toStdString() + "/Private/";
+        UtolsoKonyvtarakAlap(konyvtarak);
+        beallitasok.UzenetekLog.fill(0);
+        beallitasok.AutomatikusNev = true;
+        a.Jatek = &g;
+        a.Listak = &l;
+        a.Feltetelek = &f;
+        a.Konyvtarak = &konyvtarak;
+        a.Foallapot = &ms;
+        a.Beallitasok = &beallitasok;
+        a.AdatbazisBetoltve = true;
+        a.HuzasokSzama = 100;
+    }
+    QTemporaryDir dir;
+    GameParams g;
+    SzamListak l;
+    MainState ms;
+    FeltetelRekordok f;
+    Folders konyvtarak;
+    Settings beallitasok;
+    AllomanyDialogusAllapot a;
+};
+
+TEST(FileDialogs, SaveThroughTheDialogAndOpenAgain)
+{
+    Kornyezet k;
+    QWidget foablak;
+    TAllomanyDialogusok d(&foablak, k.a);
+    std::vector<QString> uzenetek;
+    d.Uzenet = [&](TAllomanyDialogusok::UzenetFajta, const QString& t) { uzenetek.push_back(t); };
+    d.Kerdes = [](const QString&) { return true; };
+
+    for (int n : {3, 14, 15, 92 - 50, 65, 35}) SzamJeloles(*d.Allapot.Listak, *d.Allapot.Jatek, *d.Allapot.Foallapot, n, ModKijelolt, false);
+    d.Allapot.Feltetelek->OsszegFeltetel = {1, {}, 100, 200};
+    d.Allapot.Feltetelek->FeltetelJelzo = true;
+    const TTombByte1D mentett = d.Allapot.Listak->KijeloltSzamok;
+
+    const QString nev = k.dir.path() + "/sajat.tip";
+    QString cim, javasolt;
+    dialogusKitoltese(nev, &cim, &javasolt);
+    ASSERT_TRUE(d.AllomanyDialogus(ModMentes, "tip", false)) << (uzenetek.empty() ? "" : uzenetek.back().toStdString());
+    EXPECT_EQ(cim, " Számsor mentése");
+    EXPECT_EQ(javasolt, "6sz_");
+    EXPECT_TRUE(QFileInfo::exists(nev));
+    EXPECT_TRUE(k.ms.Mentve);
+    EXPECT_EQ(k.konyvtarak.UtolsoKonyvtarak[kSzamsorMentes][0], k.dir.path().toStdString());
+
+    // Change the ticket and the conditions, then open the file again.
+    MindenSzamTorlese(k.l, k.g, k.ms);
+    k.f.OsszegFeltetel = {};
+    dialogusKitoltese(nev, &cim);
+    ASSERT_TRUE(d.AllomanyDialogus(ModMegnyitas, "", false));
+    EXPECT_EQ(cim, " Állomány betöltése");
+    EXPECT_EQ(k.l.KijeloltSzamok, mentett);
+    EXPECT_EQ(k.f.OsszegFeltetel, (TMinMaxFeltetel{1, {}, 100, 200}));
+}
+
+TEST(FileDialogs, RefusedFileLeavesTheTicketAndCancelResetsTheFolder)
+{
+    Kornyezet k;
+    QWidget foablak;
+    TAllomanyDialogusok d(&foablak, k.a);
+    std::vector<QString> uzenetek;
+    d.Uzenet = [&](TAllomanyDialogusok::UzenetFajta, const QString& t) { uzenetek.push_back(t); };
+    d.Kerdes = [](const QString&) { return true; };
+    for (int n : {1, 2, 3, 4, 5, 6}) SzamJeloles(k.l, k.g, k.ms, n, ModKijelolt, false);
+    k.f.OsszegFeltetel = {1, {}, 50, 60};
+
+    // A damaged file: a number set cut short.
+    const QString rossz = k.dir.path() + "/rossz.tip";
+    std::string hiba;
+    ASSERT_TRUE(kvx::SzamsorMentese(rossz.toStdString(), SzamsorKepKeszites(k.l, k.g, k.f, 0, {}), hiba));
+    ASSERT_TRUE(QFile::resize(rossz, 150));
+    k.f.OsszegFeltetel = {1, {}, 50, 60};
+    const TTombByte1D elotte = k.l.KijeloltSzamok;
+    dialogusKitoltese(rossz);
+    EXPECT_FALSE(d.AllomanyDialogus(ModMegnyitas, "", false));
+    ASSERT_FALSE(uzenetek.empty());
+    EXPECT_TRUE(uzenetek.back().contains("Érvénytelen méretű állomány.")) << uzenetek.back().toStdString();
+    EXPECT_EQ(k.l.KijeloltSzamok, elotte);
+    EXPECT_EQ(k.f.OsszegFeltetel, (TMinMaxFeltetel{1, {}, 50, 60}));
+
+    // Cancelling puts the game's default folder back.
+    k.konyvtarak.UtolsoKonyvtarak[kSzamsorMegnyitas][0] = "/somewhere";
+    dialogusKitoltese(QString());
+    EXPECT_FALSE(d.AllomanyDialogus(ModMegnyitas, "", false));
+    EXPECT_EQ(k.konyvtarak.UtolsoKonyvtarak[kSzamsorMegnyitas][0], k.konyvtarak.LottoKonyvtar + JatekMappa[0]);
+
+    // The variation file is later work: a clear message, no success.
+    uzenetek.clear();
+    EXPECT_FALSE(d.VariacioMentese(k.dir.path() + "/v.top"));
+    ASSERT_EQ(uzenetek.size(), 1u);
+    EXPECT_EQ(uzenetek[0], "Ez a funkció még nem érhető el.");
+}
+
+TEST(FileDialogs, FileOfAnotherGameSwitchesTheGameFirst)
+{
+    Kornyezet k;
+    // Written under game 1 (6 of 45).
+    GameParams g1;
+    g1.LottoIndex = 1;
+    JatekParameterek(g1);
+    SzamListak l1;
+    MainState ms1;
+    ListakInicializalasa(l1, g1, ms1);
+    for (int n : {1, 2, 3, 4, 5, 6, 7}) SzamJeloles(l1, g1, ms1, n, ModKijelolt, false);
+    FeltetelRekordok f1;
+    FeltetelekRekordokReset(f1, g1);
+    const std::string nev = (k.dir.path() + "/g1.tip").toStdString();
+    std::string uzenet;
+    ASSERT_TRUE(kvx::SzamsorMentese(nev, SzamsorKepKeszites(l1, g1, f1, 0, {}), uzenet));
+
+    QWidget foablak;
+    TAllomanyDialogusok d(&foablak, k.a);
+    std::vector<QString> uzenetek;
+    d.Uzenet = [&](TAllomanyDialogusok::UzenetFajta, const QString& t) { uzenetek.push_back(t); };
+    int valtas = -1;
+    auto alap = d.JatekValtas;
+    d.JatekValtas = [&](int i) {
+        valtas = i;
+        alap(i);
+    };
+    ASSERT_TRUE(d.SzamsorBetoltese(QString::fromStdString(nev)));
+    EXPECT_EQ(valtas, 1);
+    EXPECT_EQ(k.g.LottoIndex, 1);
+    EXPECT_EQ(k.l.KijeloltSzamDb(), 7);
+    ASSERT_FALSE(uzenetek.empty());
+    EXPECT_TRUE(uzenetek[0].startsWith("Nem az aktuális játékhoz tartozó állomány.")) << uzenetek[0].toStdString();
+}
+
+}  // namespace
