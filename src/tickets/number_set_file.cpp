@@ -702,6 +702,15 @@ std::string SzamsorKepEllenorzes(const SzamsorKep& kep, const GameParams& g)
     return {};
 }
 
+void TalalatiAranyIllesztes(TTalalatiAranyFeltetel& t, std::int32_t huzasokSzama)
+{
+    if (huzasokSzama < 1) return;
+    for (std::size_t i = 0; i < t.ElsoHuzas.size(); ++i) {
+        t.UtolsoHuzas[i] = std::clamp(t.UtolsoHuzas[i], 1, huzasokSzama);
+        t.ElsoHuzas[i] = std::clamp(t.ElsoHuzas[i], 1, t.UtolsoHuzas[i]);
+    }
+}
+
 void SzamsorKepAlkalmazas(const SzamsorKep& kep, SzamListak& l, const GameParams& g, MainState& ms,
                           FeltetelRekordok& f)
 {

@@ -130,6 +130,11 @@ std::string SzamsorKepEllenorzes(const SzamsorKep& kep, const GameParams& g);
 void SzamsorKepAlkalmazas(const SzamsorKep& kep, SzamListak& l, const GameParams& g, MainState& ms,
                           FeltetelRekordok& f);
 
+// Fits the draw ranges of the hit-ratio condition into a database of
+// huzasokSzama draws (1 <= first <= last <= huzasokSzama), so that no range
+// points past the draws table.
+void TalalatiAranyIllesztes(TTalalatiAranyFeltetel& t, std::int32_t huzasokSzama);
+
 // Texts of the message boxes around the number-set files.
 extern const char* const kErvenytelenMeret;     // "Érvénytelen méretű állomány."
 extern const char* const kErvenytelenAltalanos;  // the generic invalid-file text

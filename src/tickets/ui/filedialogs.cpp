@@ -251,6 +251,7 @@ bool TAllomanyDialogusok::SzamsorBetoltese(const QString& nev)
 
     for (const std::string& w : r.Figyelmeztetesek) Uzenet(UzenetFajta::Figyelmeztetes, q(w));
     SzamsorKepAlkalmazas(r.Kep, *Allapot.Listak, *Allapot.Jatek, *Allapot.Foallapot, *Allapot.Feltetelek);
+    if (Allapot.AdatbazisBetoltve) TalalatiAranyIllesztes(Allapot.Feltetelek->TalalatiAranyFeltetel, Allapot.HuzasokSzama);
     Allapot.Opciok = r.Kep.Opciok;
     if (Allapot.Beallitasok) Allapot.Beallitasok->SzamsorrendMod = r.Kep.SzamsorrendMod;
     Betoltve(r.Kep);
