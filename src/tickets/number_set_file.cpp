@@ -166,10 +166,19 @@ bool rekordokJok(const FeltetelRekordok& f)
 }
 
 // Selection positions of the selected conditions lie within the selection.
-bool indexekJok(const FeltetelRekordok& f, std::int32_t kijeloltDb)
+bool indexekJok(const FeltetelRekordok& f, std::int32_t kijeloltDb, std::int32_t k)
 {
     auto tartomanyban = [&](std::int32_t e, std::int32_t u) { return e >= 1 && e <= u && u <= kijeloltDb; };
+    auto helyen = [&](std::int32_t i) { return i >= 1 && i <= kijeloltDb; };
     if (f.FavFeltetel.Allapot && !tartomanyban(f.FavFeltetel.ElsoIndex, f.FavFeltetel.UtolsoIndex)) return false;
+    const auto& t = f.TerjedelemFeltetel;
+    if (t.Allapot && t.Fix && !tartomanyban(t.FixMin, t.FixMax)) return false;
+    if (f.SzamkeszletFeltetel.Allapot) {
+        for (std::int32_t p = 0; p < std::min<std::int32_t>(k, 11); ++p)
+            if (!helyen(f.SzamkeszletFeltetel.Elso[static_cast<std::size_t>(p)]) ||
+                !helyen(f.SzamkeszletFeltetel.Utolso[static_cast<std::size_t>(p)]))
+                return false;
+    }
     if (f.SzamcsoportokFeltetel.Allapot) {
         for (std::int32_t i = 0; i < f.SzamcsoportokFeltetel.Db; ++i) {
             const TCsoport& c = f.SzamcsoportokFeltetel.Csoport[static_cast<std::size_t>(i)];
@@ -617,7 +626,7 @@ SzamsorOlvasasEredmeny SzamsorKepOlvasas(std::span<const std::uint8_t> data, con
         kep.Hibapont = f.Hibapont;
         if (const char* h = hibapontHiba(kep.Hibapont, g)) return tartomanyHiba(h);
     }
-    if (!rekordokJok(f) || !indexekJok(f, static_cast<std::int32_t>(kep.KijeloltSzamok.size())))
+    if (!rekordokJok(f) || !indexekJok(f, static_cast<std::int32_t>(kep.KijeloltSzamok.size()), k))
         return tartomanyHiba(kErvenytelenAltalanos);
 
     // The hit-ratio condition and the draws database.
@@ -695,7 +704,8 @@ std::string SzamsorKepEllenorzes(const SzamsorKep& kep, const GameParams& g)
     if ((h = allandoHiba(kep.AllandoSzamok, kep.KijeloltSzamok, g))) return h;
     if ((h = sorrendHiba(kep.SzamsorrendMod))) return h;
     if ((h = hibapontHiba(kep.Hibapont, g))) return h;
-    if (!rekordokJok(kep.Feltetelek) || !indexekJok(kep.Feltetelek, szam(kep.KijeloltSzamok.size())))
+    if (!rekordokJok(kep.Feltetelek) ||
+        !indexekJok(kep.Feltetelek, szam(kep.KijeloltSzamok.size()), kep.VariacioMeret - g.PluszSzamDb))
         return kErvenytelenAltalanos;
     if ((h = veletlenDbHiba(szam(kep.VeletlenSzamok.size()), g))) return h;
     if ((h = veletlenHiba(kep.VeletlenSzamok, kep, g))) return h;

@@ -86,8 +86,10 @@ FeltetelRekordok mindenFeltetel(const GameParams& g)
     f.SzJParosFeltetel = {1, {}, 2, 5};
     f.SzJIsmetFeltetel = {1, 1, {}, 1, 2, 1, {}};
     f.SzamkeszletFeltetel.Allapot = 1;
-    f.SzamkeszletFeltetel.Elso[0] = 1;
-    f.SzamkeszletFeltetel.Utolso[0] = 2;
+    for (std::size_t p = 0; p < 5; ++p) {
+        f.SzamkeszletFeltetel.Elso[p] = static_cast<std::int32_t>(p + 1);
+        f.SzamkeszletFeltetel.Utolso[p] = static_cast<std::int32_t>(p + 2);
+    }
     f.SzamkeszletFeltetel.Elso[10] = 7;
     auto& ss = f.SzamsorokFeltetel;
     ss.Allapot = 1;
@@ -437,6 +439,8 @@ TEST(NumberSetFile, BadValuesAreRefusedWithTheirMessage)
         {"group count 11", [&](auto& d) { i32At(d, kBlokk + blokkEltolas("SzamcsoportokFeltetel") + 4, 11); }, ervenytelen},
         {"group index past the selection", [&](auto& d) { i32At(d, kBlokk + blokkEltolas("SzamcsoportokFeltetel") + 12, 7); }, ervenytelen},
         {"favourite index 0", [&](auto& d) { i32At(d, kBlokk + blokkEltolas("FavFeltetel") + 4, 0); }, ervenytelen},
+        {"pool position past the selection", [&](auto& d) { i32At(d, kBlokk + blokkEltolas("SzamkeszletFeltetel") + 8, 7); }, ervenytelen},
+        {"fixed spread range past the selection", [&](auto& d) { i32At(d, kBlokk + blokkEltolas("TerjedelemFeltetel") + 8, 7); }, ervenytelen},
         {"item code 10", [&](auto& d) { i32At(d, kBlokk + blokkEltolas("SzJTetelesFeltetel") + 8, 10); }, ervenytelen},
         {"item count -1", [&](auto& d) { i32At(d, kBlokk + blokkEltolas("SzamvegzodesTetelesFeltetel") + 4, -1); }, ervenytelen},
         {"pattern count 11", [&](auto& d) { i32At(d, kBlokk + blokkEltolas("SorozatFeltetel") + 4, 11); }, ervenytelen},
