@@ -266,7 +266,7 @@ bool SzamsorMentese(const std::string& nev, const SzamsorKep& kep, std::string& 
     BinWriter w;
     SzamsorKepIras(w, kep);
     if (writeFileAtomic(nev, std::span<const std::uint8_t>(w.data()))) return true;
-    uzenet = AllomanyHibaSzoveg(0, 1);
+    uzenet = allomanyHibaSzoveg(0, 1, "");
     return false;
 }
 
@@ -281,13 +281,13 @@ SzamsorOlvasasEredmeny SzamsorBetoltese(const std::string& nev, const SzamsorOlv
         SzamsorOlvasasEredmeny r;
         r.HibaFajta = SzamsorHiba::Meret;
         r.Hiba = kAllomanyNemTalalhato;
-        r.Uzenet = ErvenytelenAllomanySzoveg(nev, kAllomanyNemTalalhato);
+        r.Uzenet = ervenytelenAllomanySzoveg(nev, kAllomanyNemTalalhato, false);
         return r;
     }
     if (!readWholeFile(nev, d)) {
         SzamsorOlvasasEredmeny r;
         r.HibaFajta = SzamsorHiba::Meret;
-        r.Hiba = AllomanyHibaSzoveg(0, 0);
+        r.Hiba = allomanyHibaSzoveg(0, 0, "");
         r.Uzenet = r.Hiba;
         return r;
     }

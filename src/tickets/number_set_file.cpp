@@ -14,8 +14,6 @@ const char* const kTalArMasikAdatbazisKerdes =
     "A Találati arány feltételben beállított húzások száma több mint amit a most aktuális adatbázis tartalmaz.\r\n"
     "Ha betölti az állományt, a program módosítja a Találati arány - Húzások száma határértékeket.\r\n\r\n"
     "Mégis betölti az állományt?";
-const char* const kHianyzoHuzasLista =
-    "A kijelölt állomány a húzások listájára hivatkozik.\r\n\r\nA húzások listája hiányzik.";
 
 namespace {
 
@@ -213,37 +211,6 @@ std::string VerzioSzovegErtek(const TVerzio& v)
 {
     return std::to_string(v.major) + "." + std::to_string(v.minor) + "." + std::to_string(v.release) + "." +
            std::to_string(v.build);
-}
-
-std::string ErvenytelenAllomanySzoveg(const std::string& allomanyNev, const std::string& szoveg)
-{
-    return szoveg + "\r\n\r\n" + allomanyNev;
-}
-
-std::string MasikJatekAllomanySzoveg(const std::string& allomanyNev, bool hiba, int jatekIndex)
-{
-    std::string s = "Nem az aktuális játékhoz tartozó állomány";
-    if (hiba) return s + " - vagy módosult a játék számkészlete, szabályzata" + "\r\n\r\n" + allomanyNev;
-    s += ".";
-    if (jatekIndex >= 0 && jatekIndex < kJatekokSzama)
-        s += std::string("\r\n\r\n") + "A program megkísérli betölteni: " + JatekNev[static_cast<std::size_t>(jatekIndex)];
-    return s + "\r\n\r\n" + allomanyNev;
-}
-
-std::string UjabbVerzioAllomanySzoveg(const std::string& verzio)
-{
-    return "Aktuális verzió: Kavarex Personal " + VerzioSzoveg() + "\r\n\r\n" + "A " + "Kavarex Personal" + " " +
-           verzio + " verzió állományát tölti be." + "\r\n\r\n" +
-           "Az állomány olyan adatokat tartalmazhat, amelyeket nem tud értelmezni az aktuális verzió." + "\r\n\r\n" +
-           "Javaslat: Frissítse a programot. Kattintson a Súgó - Új verzió keresése menüpontra";
-}
-
-std::string AllomanyHibaSzoveg(int objektum, int muvelet)
-{
-    static constexpr const char* kObjektum[3] = {"a számsor", "a variáció", "az adatbázis"};
-    const char* o = kObjektum[std::clamp(objektum, 0, 2)];
-    return std::string("Hiba történt ") + o + " állományának " + (muvelet == 0 ? "betöltése" : "mentése") +
-           " során.";
 }
 
 SzamsorKep SzamsorKepKeszites(const SzamListak& l, const GameParams& g, const FeltetelRekordok& f,
@@ -527,13 +494,13 @@ SzamsorOlvasasEredmeny SzamsorKepOlvasas(std::span<const std::uint8_t> data, con
     auto meretHibaVege = [&]() {
         e.HibaFajta = SzamsorHiba::Meret;
         e.Hiba = kErvenytelenMeret;
-        e.Uzenet = ErvenytelenAllomanySzoveg(allomanyNev, kErvenytelenMeret);
+        e.Uzenet = ervenytelenAllomanySzoveg(allomanyNev, kErvenytelenMeret, false);
         return e;
     };
     auto tartomanyHiba = [&](const char* szoveg) {
         e.HibaFajta = SzamsorHiba::Tartomany;
         e.Hiba = szoveg;
-        e.Uzenet = ErvenytelenAllomanySzoveg(allomanyNev, e.VariacioVerzio + " verzió állománya" + "\r\n\r\n" + szoveg);
+        e.Uzenet = ervenytelenAllomanySzoveg(allomanyNev, e.VariacioVerzio + " verzió állománya" + "\r\n\r\n" + szoveg, false);
         return e;
     };
 
@@ -551,7 +518,7 @@ SzamsorOlvasasEredmeny SzamsorKepOlvasas(std::span<const std::uint8_t> data, con
     e.VariacioVerzio = VerzioSzovegErtek(kep.Verzio);
     const std::int32_t V = VerzioSzamErtek(kep.Verzio);
     e.AllomanyVerzioSzam = V;
-    if (V > env.ProgramVerzioSzam) e.Figyelmeztetesek.push_back(UjabbVerzioAllomanySzoveg(e.VariacioVerzio));
+    if (V > env.ProgramVerzioSzam) e.Figyelmeztetesek.push_back(ujabbVerzioAllomanySzoveg(VerzioSzoveg(), e.VariacioVerzio));
 
     // Game.
     if (!rd.has(4)) return meretHibaVege();
@@ -567,7 +534,7 @@ SzamsorOlvasasEredmeny SzamsorKepOlvasas(std::span<const std::uint8_t> data, con
     if (jatek != g.LottoIndex) {
         e.HibaFajta = SzamsorHiba::MasikJatek;
         e.Hiba = "Nem az aktuális játékhoz tartozó állomány";
-        e.Uzenet = MasikJatekAllomanySzoveg(allomanyNev, true, jatek);
+        e.Uzenet = masikJatekAllomanySzoveg(allomanyNev, true, jatek);
         return e;
     }
 

@@ -7,6 +7,7 @@
 // checks everything (length, counts, indexes, the lists against each other
 // and against the game) and only then may the caller apply it; a refused
 // file leaves the program state exactly as it was.
+#include "app/messages.h"
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -140,12 +141,5 @@ extern const char* const kErvenytelenMeret;     // "Érvénytelen méretű állo
 extern const char* const kErvenytelenAltalanos;  // the generic invalid-file text
 extern const char* const kAllomanyNemTalalhato;  // "A keresett állomány nem található."
 extern const char* const kTalArMasikAdatbazisKerdes;
-extern const char* const kHianyzoHuzasLista;
-std::string ErvenytelenAllomanySzoveg(const std::string& allomanyNev, const std::string& szoveg);
-// error = true: the refusal; false: the notice that the file is loaded as that game.
-std::string MasikJatekAllomanySzoveg(const std::string& allomanyNev, bool hiba, int jatekIndex);
-std::string UjabbVerzioAllomanySzoveg(const std::string& verzio);
-// kind 0 "a számsor", 1 "a variáció", 2 "az adatbázis"; muvelet 0 betöltése, 1 mentése.
-std::string AllomanyHibaSzoveg(int objektum, int muvelet);
 
 }  // namespace kvx

@@ -242,7 +242,7 @@ bool TAllomanyDialogusok::SzamsorBetoltese(const QString& nev)
     if (r.TalArKerdes && !Kerdes(q(kTalArMasikAdatbazisKerdes))) return false;
 
     if (r.Kep.LottoIndex != Allapot.Jatek->LottoIndex) {
-        Uzenet(UzenetFajta::Figyelmeztetes, q(MasikJatekAllomanySzoveg(s(nev), false, r.Kep.LottoIndex)));
+        Uzenet(UzenetFajta::Figyelmeztetes, q(masikJatekAllomanySzoveg(s(nev), false, r.Kep.LottoIndex)));
         JatekValtas(r.Kep.LottoIndex);
         if (Allapot.Jatek->LottoIndex != r.Kep.LottoIndex) return false;
     }
