@@ -4,10 +4,19 @@
 //     reference side by side;
 // (b) wheel of all 90 numbers of game 0 (5 per line), 1 error point;
 // (c) full variation of 90 numbers, 5 per line, with a sum and an even/odd
-//     condition.
+//     condition (a hand-written hook);
+// (c') the same through the per-line condition test with real records;
+// (d) the full variation of game 0 (43,949,268 lines) against 3,600 random
+//     draws with one excluded hit-ratio range.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <numeric>
+#include <random>
+
 #include "../tests/variation/reference_engine.h"
+#include "conditions/markers.h"
+#include "variation/condition_filter.h"
 #include "variation/line_enumerator.h"
 
 namespace {
@@ -90,9 +99,94 @@ void BM_Full90_5_SumEvenOdd(benchmark::State& st)
     st.counters["store_MB"] = mb;
 }
 
+// Game 0 with all 90 numbers selected, 5 per line.
+struct Jatek0 {
+    GameParams g;
+    SzamListak l;
+    FeltetelRekordok f;
+    SzamJelzok j;
+    Jatek0()
+    {
+        g.LottoIndex = 0;
+        JatekParameterek(g);
+        for (int i = 1; i <= 90; ++i)
+            l.KijeloltSzamok.push_back(static_cast<std::uint8_t>(i));
+        l.KijeloltFoSzamDb = 90;
+        l.KijeloltFoSzamFelso = 89;
+        l.VariacioMeret = l.VariacioFoMeret = 5;
+        l.VariacioMeretFelso = l.VariacioFoMeretFelso = 4;
+    }
+};
+
+void Futtat(benchmark::State& st, const BontasBemenet& b, FeltetelSzuro& sz)
+{
+    VariationStore t;
+    BontasAllapot all;
+    BontasVezerles vez;
+    TarolasKornyezet env;
+    env.JovahagyasVariacio = false;
+    BontasFuttatas(t, b, all, vez, env, sz);
+    st.counters["lines"] = static_cast<double>(t.BontSzelvszam);
+}
+
+void BM_Full90_5_SumEvenOdd_Records(benchmark::State& st)
+{
+    Jatek0 j;
+    j.f.OsszegFeltetel = {1, {}, 180, 280};
+    j.f.SzvParosFeltetel.Allapot = 1;
+    j.f.SzvParosFeltetel.Min = 2;
+    j.f.SzvParosFeltetel.Max = 3;
+    SzamJelzoBeallitas(j.j, j.l, j.g, j.f, 1);
+    for (auto _ : st) {
+        SorFeltetelTeszt t;
+        t.Elokeszites(j.f, j.j, j.l, j.g, 1, false);
+        FeltetelSzuro sz{&t, nullptr};
+        BontasBemenet b = Kerek(90, 5, 0);
+        b.FeltetelJelzo = true;
+        Futtat(st, b, sz);
+    }
+}
+
+void BM_Full90_5_HitRatio3600(benchmark::State& st)
+{
+    Jatek0 j;
+    DrawsState d;
+    SetHuzasok(d, 3600, 8);
+    std::mt19937 gen(2024);
+    std::vector<int> p(90);
+    for (int r = 0; r < 3600; ++r) {
+        std::iota(p.begin(), p.end(), 1);
+        std::shuffle(p.begin(), p.end(), gen);
+        std::sort(p.begin(), p.begin() + 5);
+        auto& sor = d.Huzasok[static_cast<std::size_t>(r)];
+        sor[0] = r + 1;
+        for (int i = 0; i < 5; ++i)
+            sor[static_cast<std::size_t>(3 + i)] = p[static_cast<std::size_t>(i)];
+    }
+    // Lines that ever had 3 or more hits are excluded.
+    auto& r = j.f.TalalatiAranyFeltetel;
+    r.Allapot = 1;
+    r.DbTartomany = 1;
+    r.Tipus[0] = 0;
+    r.TalalatMin[0] = 3;
+    r.TalalatMax[0] = 5;
+    r.ElsoHuzas[0] = 1;
+    r.UtolsoHuzas[0] = 3600;
+    for (auto _ : st) {
+        TalalatiAranyTeszt t;
+        t.Elokeszites(r, d, j.g, j.l.KijeloltSzamok, 90, 5, 5);
+        FeltetelSzuro sz{nullptr, &t};
+        BontasBemenet b = Kerek(90, 5, 0);
+        b.TalArAktiv = true;
+        Futtat(st, b, sz);
+    }
+}
+
 BENCHMARK(BM_Wheel50_5_h1_Engine)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_Wheel50_5_h1_Reference)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_Wheel90_5_h1_Engine)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_Full90_5_SumEvenOdd)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_Full90_5_SumEvenOdd_Records)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_Full90_5_HitRatio3600)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace

@@ -111,6 +111,17 @@ void TalalatiAranyTeszt::Elokeszites(const TTalalatiAranyFeltetel& r, const Draw
         }
     }
 
+    listaKezdet_.assign(static_cast<std::size_t>(n_) + 1, 0);
+    lista_.clear();
+    for (int i = 0; i < n_; ++i) {
+        listaKezdet_[static_cast<std::size_t>(i)] = static_cast<std::int32_t>(lista_.size());
+        const std::uint8_t* sor = inc_.data() + static_cast<std::size_t>(i) * static_cast<std::size_t>(E_);
+        for (std::int32_t e = 0; e < E_; ++e)
+            if (sor[e])
+                lista_.push_back(e);
+    }
+    listaKezdet_[static_cast<std::size_t>(n_)] = static_cast<std::int32_t>(lista_.size());
+
     tart_.clear();
     for (int t = 0; t < std::clamp(r.DbTartomany, 0, 10); ++t) {
         const auto ti = static_cast<std::size_t>(t);
@@ -176,6 +187,48 @@ void TalalatiAranyTeszt::tartomanyHalmaz(Tartomany& t)
     IndexHalmaz U, I;
     I.w.fill(~std::uint64_t{0});
     bool van0 = false;
+    auto alkalmaz = [&](int e) {
+        const std::uint8_t m = pm[e], p = pp[e];
+        const bool b0 = static_cast<std::uint8_t>(m - lo) <= w && static_cast<std::uint8_t>(p - plo) <= pw;
+        const bool b1 = static_cast<std::uint8_t>(m + fo1 - lo) <= w &&
+                        static_cast<std::uint8_t>(p + plusz1 - plo) <= pw;
+        const IndexHalmaz& h = huzasHalmaz_[static_cast<std::size_t>(e)];
+        if (b1)
+            for (std::size_t q = 0; q < 4; ++q)
+                U.w[q] |= h.w[q];
+        if (b0) {
+            van0 = true;
+            for (std::size_t q = 0; q < 4; ++q)
+                I.w[q] &= h.w[q];
+        }
+    };
+    auto lezar = [&] {
+        for (std::size_t q = 0; q < 4; ++q)
+            t.teljesul.w[q] = U.w[q] | (van0 ? ~I.w[q] : 0);
+    };
+    // When the rule needs kell >= 1 main hits from the prefix, only the
+    // drawings holding kell of its main numbers can meet it, and each of them
+    // holds one of the first prefixFo - kell + 1: walk their lists instead of
+    // every drawing (a drawing met twice changes nothing).
+    const int prefixFo = std::min(kf_, k_ - 1);
+    const int kell = t.lo - fo1;
+    if (kell >= 1 && prefixFo >= 1) {
+        for (int j = 0; j < prefixFo - kell + 1; ++j) {
+            const auto i = static_cast<std::size_t>(elozo_[static_cast<std::size_t>(j)]);
+            if (i >= static_cast<std::size_t>(n_))
+                continue;
+            const std::int32_t* a = lista_.data() + listaKezdet_[i];
+            const std::int32_t* b = lista_.data() + listaKezdet_[i + 1];
+            a = std::lower_bound(a, b, t.elso);
+            for (; a != b && *a < t.vege; ++a) {
+                const int e = *a;
+                if (pm[e] + fo1 >= t.lo)
+                    alkalmaz(e);
+            }
+        }
+        lezar();
+        return;
+    }
     constexpr int kBlokk = 64;
     for (int b = t.elso; b < t.vege; b += kBlokk) {
         const int vege = std::min(b + kBlokk, t.vege);
@@ -191,24 +244,10 @@ void TalalatiAranyTeszt::tartomanyHalmaz(Tartomany& t)
         }
         if (!barmely)
             continue;
-        for (int e = b; e < vege; ++e) {
-            const std::uint8_t m = pm[e], p = pp[e];
-            const bool b0 = static_cast<std::uint8_t>(m - lo) <= w && static_cast<std::uint8_t>(p - plo) <= pw;
-            const bool b1 = static_cast<std::uint8_t>(m + fo1 - lo) <= w &&
-                            static_cast<std::uint8_t>(p + plusz1 - plo) <= pw;
-            const IndexHalmaz& h = huzasHalmaz_[static_cast<std::size_t>(e)];
-            if (b1)
-                for (std::size_t q = 0; q < 4; ++q)
-                    U.w[q] |= h.w[q];
-            if (b0) {
-                van0 = true;
-                for (std::size_t q = 0; q < 4; ++q)
-                    I.w[q] &= h.w[q];
-            }
-        }
+        for (int e = b; e < vege; ++e)
+            alkalmaz(e);
     }
-    for (std::size_t q = 0; q < 4; ++q)
-        t.teljesul.w[q] = U.w[q] | (van0 ? ~I.w[q] : 0);
+    lezar();
 }
 
 bool TalalatiAranyTeszt::FeltVizsgTalalatiArany(const std::uint8_t* sor)

@@ -62,7 +62,9 @@ private:
     std::vector<Tartomany> tart_;
     // inc_[i * E_ + e]: selection index i hits drawing e (main or extra).
     std::vector<std::uint8_t> inc_;
-    std::vector<IndexHalmaz> huzasHalmaz_;  // per drawing: indexes that the last position could hit
+    std::vector<IndexHalmaz> huzasHalmaz_;
+    // Drawings of each selection index (ascending), main and extra hits alike.
+    std::vector<std::int32_t> lista_, listaKezdet_;  // per drawing: indexes that the last position could hit
     // Hits of the prefix 0 .. j per drawing: main [j][e], extra [j][e].
     std::vector<std::uint8_t> foSzint_, pluszSzint_;
     std::vector<std::uint8_t> nulla_;
