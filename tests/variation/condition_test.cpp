@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <numeric>
 #include <random>
 #include <vector>
 
@@ -572,5 +573,101 @@ INSTANTIATE_TEST_SUITE_P(Jatekok, TalalatiAranyOsszevetes,
                          ::testing::Values(JatekEset{0, 5, 5, 20, 20}, JatekEset{2, 7, 7, 16, 16},
                                            JatekEset{24, 5, 7, 14, 19}, JatekEset{27, 4, 5, 12, 17},
                                            JatekEset{0, 1, 1, 30, 30}));
+
+}  // namespace
+
+namespace {
+
+// A game with a separate extra pool (game 24: 5 of 50 and 2 of 12): 8 main
+// and 4 extra numbers selected, lines of 5 + 2. The constant numbers count
+// over the extra positions too; the ordinals and the hit-ratio test see the
+// extras.
+struct ExtraEset {
+    const char* nev;
+    std::function<void(FeltetelRekordok&)> beallit;
+};
+
+class ExtraVegpont : public ::testing::TestWithParam<ExtraEset> {};
+
+TEST_P(ExtraVegpont, EngineStoresExactlyTheLinesThatPass)
+{
+    Kornyezet k({4, 9, 13, 21, 30, 38, 44, 50, 51, 53, 58, 62}, 7, 24);
+    k.l.KijeloltFoSzamDb = 8;
+    k.l.KijeloltFoSzamFelso = 7;
+    k.l.KijeloltPluszSzamDb = 4;
+    k.l.VariacioFoMeret = 5;
+    k.l.VariacioFoMeretFelso = 4;
+    k.l.AllandoSzamok = {13, 53};
+    GetParam().beallit(k.f);
+
+    DrawsState d;
+    SetHuzasok(d, 80, k.g.HuzottSzamok + 3);
+    std::mt19937 gen(11);
+    for (int r = 0; r < 80; ++r) {
+        auto& sor = d.Huzasok[static_cast<std::size_t>(r)];
+        sor[0] = r + 1;
+        std::vector<int> fo(50), ex(12);
+        std::iota(fo.begin(), fo.end(), 1);
+        std::iota(ex.begin(), ex.end(), 51);
+        std::shuffle(fo.begin(), fo.end(), gen);
+        std::shuffle(ex.begin(), ex.end(), gen);
+        for (int i = 0; i < 5; ++i)
+            sor[static_cast<std::size_t>(3 + i)] = fo[static_cast<std::size_t>(i)];
+        for (int i = 0; i < 2; ++i)
+            sor[static_cast<std::size_t>(k.g.PluszSzamElsoOszlop + i)] = ex[static_cast<std::size_t>(i)];
+    }
+    const bool talAr = k.f.TalalatiAranyFeltetel.Allapot != 0;
+
+    SorFeltetelTeszt t;
+    k.teszt(t);
+    TalalatiAranyTeszt ta;
+    ta.Elokeszites(k.f.TalalatiAranyFeltetel, d, k.g, k.l.KijeloltSzamok, 8, 7, 5);
+    FeltetelSzuro sz{&t, &ta};
+    BontasBemenet b;
+    b.KijeloltSzamDb = 12;
+    b.KijeloltFoSzamDb = 8;
+    b.VariacioMeret = 7;
+    b.VariacioFoMeret = 5;
+    b.VanPluszSzam = true;
+    b.FeltetelJelzo = true;
+    b.TalArAktiv = talAr;
+    VariationStore tar;
+    BontasAllapot all;
+    BontasVezerles vez;
+    TarolasKornyezet env;
+    env.JovahagyasVariacio = false;
+    ASSERT_EQ(BontasFuttatas(tar, b, all, vez, env, sz).hiba, BontasHiba::Nincs);
+    std::vector<std::vector<std::uint8_t>> tarolt;
+    for (std::int32_t r = 0; r < tar.BontSzelvszam; ++r)
+        tarolt.emplace_back(tar.sor(r), tar.sor(r) + 7);
+
+    SorFeltetelTeszt ell;
+    k.teszt(ell, true);
+    std::vector<std::vector<std::uint8_t>> vart;
+    for (const auto& fo : TeljesVariacio(8, 5))
+        for (const auto& ex : TeljesVariacio(4, 2)) {
+            std::vector<std::uint8_t> s = fo;
+            for (auto x : ex)
+                s.push_back(static_cast<std::uint8_t>(x + 8));
+            std::int32_t poz = kNemIrt;
+            if (ell.FeltVizsgalat(s.data(), poz) &&
+                (!talAr || TalalatiAranyEgyszeru(k.f.TalalatiAranyFeltetel, d, k.g, k.l.KijeloltSzamok, s, 5)))
+                vart.push_back(s);
+        }
+    EXPECT_EQ(tarolt, vart);
+    EXPECT_GT(vart.size(), 0u);
+    EXPECT_LT(vart.size(), 336u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Esetek, ExtraVegpont,
+    ::testing::Values(
+        ExtraEset{"allando", [](auto& f) { f.AllandoFeltetel = {1, {}, 2, 2}; }},
+        ExtraEset{"allando_osszeg", [](auto& f) { f.AllandoFeltetel = {1, {}, 1, 1}; f.OsszegFeltetel = {1, {}, 90, 140}; }},
+        ExtraEset{"tartomany", [](auto& f) { auto& s = f.SzamsorokFeltetel; s.Allapot = 1; s.Tartomany = 1; s.DbTartomany = 2; s.Tipus = {1, 0}; s.Elso = {40, 100}; s.Utolso = {250, 120}; }},
+        ExtraEset{"sorozat", [](auto& f) { auto& s = f.SzamsorokFeltetel; s.Allapot = 1; s.Sorozat = 1; s.DbMinta = 2; s.MintaMod = {1, 0}; s.MintaTipus = {0, 1}; s.MintaErtek = {2, 5}; s.MintaMasolat = {12, 0}; }},
+        ExtraEset{"talalati_arany", [](auto& f) { auto& t = f.TalalatiAranyFeltetel; t.Allapot = 1; t.DbTartomany = 1; t.Tipus = {1}; t.TalalatMin = {2}; t.TalalatMax = {5}; t.PBMin = {1}; t.PBMax = {2}; t.ElsoHuzas = {1}; t.UtolsoHuzas = {80}; }},
+        ExtraEset{"talalati_arany_kizart", [](auto& f) { auto& t = f.TalalatiAranyFeltetel; t.Allapot = 1; t.DbTartomany = 1; t.Tipus = {0}; t.TalalatMin = {1}; t.TalalatMax = {5}; t.PBMin = {1}; t.PBMax = {2}; t.ElsoHuzas = {1}; t.UtolsoHuzas = {20}; }}),
+    [](const auto& i) { return std::string(i.param.nev); });
 
 }  // namespace
