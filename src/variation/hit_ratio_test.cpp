@@ -252,8 +252,8 @@ void TalalatiAranyTeszt::tartomanyHalmaz(Tartomany& t)
 
 bool TalalatiAranyTeszt::FeltVizsgTalalatiArany(const std::uint8_t* sor)
 {
-    if (k_ == 0)
-        return false;
+    if (k_ == 0 || n_ == 0)
+        return false;  // no line can be formed
     const int utolsoSzint = k_ - 2;
     int d = 0;
     while (d <= ervenyes_ && sor[d] == elozo_[static_cast<std::size_t>(d)])

@@ -671,3 +671,35 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& i) { return std::string(i.param.nev); });
 
 }  // namespace
+
+namespace {
+
+// Numbers above 103 count like any other: the sets are sized from the
+// values a line can hold, not from the 104 bits of the files.
+TEST(TalalatiArany, NumbersAbove103Hit)
+{
+    GameParams g = Jatek(0);
+    g.FoSzamKeszlet = g.OsszesSzam = 125;
+    std::vector<std::uint8_t> sel;
+    for (int x = 100; x <= 125; ++x)
+        sel.push_back(static_cast<std::uint8_t>(x));
+    const DrawsState d = Tabla({{1, 2, 3, 4, 5}, {104, 110, 117, 120, 125}});
+    TTalalatiAranyFeltetel r;
+    r.Allapot = 1;
+    r.DbTartomany = 1;
+    r.Tipus[0] = 1;
+    r.TalalatMin[0] = 5;
+    r.TalalatMax[0] = 5;
+    r.ElsoHuzas[0] = 1;
+    r.UtolsoHuzas[0] = 2;
+    const std::vector<std::uint8_t> talalt = {4, 10, 17, 20, 25};  // 104, 110, 117, 120, 125
+    const std::vector<std::uint8_t> nem = {4, 10, 17, 20, 24};
+    EXPECT_TRUE(TalalatiAranyEgyszeru(r, d, g, sel, talalt, 5));
+    EXPECT_FALSE(TalalatiAranyEgyszeru(r, d, g, sel, nem, 5));
+    TalalatiAranyTeszt t;
+    t.Elokeszites(r, d, g, sel, 26, 5, 5);
+    EXPECT_TRUE(t.FeltVizsgTalalatiArany(talalt.data()));
+    EXPECT_FALSE(t.FeltVizsgTalalatiArany(nem.data()));
+}
+
+}  // namespace
