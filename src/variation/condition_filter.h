@@ -16,7 +16,7 @@ struct FeltetelSzuro {
     TalalatiAranyTeszt* talar = nullptr;   // required when BontasBemenet::TalArAktiv
 
     bool feltetel(std::uint8_t* s, std::int32_t& poz) { return sor->FeltVizsgalat(s, poz); }
-    bool talalatiArany(std::uint8_t* s, std::int32_t&) { return talar->FeltVizsgTalalatiArany(s); }
+    bool talalatiArany(std::uint8_t* s, std::int32_t& poz) { return talar->FeltVizsgTalalatiArany(s, poz); }
 
     // Adds the conditions met during the run to the run's fulfilled set.
     void TeljesultBeirasa(BontasAllapot& all) const

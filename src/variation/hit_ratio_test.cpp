@@ -73,7 +73,6 @@ void TalalatiAranyTeszt::Elokeszites(const TTalalatiAranyFeltetel& r, const Draw
     n_ = static_cast<int>(std::min<std::size_t>(kijeloltSzamok.size(), 256));
     pluszSzamlalas_ = g.VanPluszSzam;
     utolsoFo_ = kf_ == k_;
-    (void)kijeloltFoSzamDb;
 
     // Number -> selection index, sized from the values the lines can hold.
     std::array<std::int16_t, 256> index;
@@ -110,6 +109,29 @@ void TalalatiAranyTeszt::Elokeszites(const TTalalatiAranyFeltetel& r, const Draw
             Cellak(sor, o2.foElso, o2.foUtolso, [&](std::int32_t v) { jelol(e, v); });
         }
     }
+
+    eSor_.assign(static_cast<std::size_t>(E_), 0);
+    eMasodik_.assign(static_cast<std::size_t>(E_), 0);
+    kijFo_.assign(static_cast<std::size_t>(E_), 0);
+    kijPlusz_.assign(static_cast<std::size_t>(E_), 0);
+    for (std::int32_t s = 0; s < sorDb; ++s)
+        for (std::int32_t e = sorKezdet[static_cast<std::size_t>(s)]; e < sorKezdet[static_cast<std::size_t>(s) + 1]; ++e) {
+            eSor_[static_cast<std::size_t>(e)] = s;
+            eMasodik_[static_cast<std::size_t>(e)] = e > sorKezdet[static_cast<std::size_t>(s)];
+        }
+    foMaszk_ = IndexHalmaz{};
+    const int nf = std::clamp<int>(kijeloltFoSzamDb, 0, n_);
+    for (int i = 0; i < nf; ++i)
+        foMaszk_.be(i);
+    for (std::int32_t e = 0; e < E_; ++e)
+        for (std::size_t q = 0; q < 4; ++q) {
+            const std::uint64_t h = huzasHalmaz_[static_cast<std::size_t>(e)].w[q];
+            kijFo_[static_cast<std::size_t>(e)] += static_cast<std::uint8_t>(__builtin_popcountll(h & foMaszk_.w[q]));
+            kijPlusz_[static_cast<std::size_t>(e)] += static_cast<std::uint8_t>(__builtin_popcountll(h & ~foMaszk_.w[q]));
+        }
+    masodikOszlop_ = g.MasodikHuzasOszlop;
+    FHuzasTarolva.assign(static_cast<std::size_t>(sorDb), {0, 0});
+    tarolo_ = nullptr;
 
     listaKezdet_.assign(static_cast<std::size_t>(n_) + 1, 0);
     lista_.clear();
@@ -277,6 +299,53 @@ bool TalalatiAranyTeszt::FeltVizsgTalalatiArany(const std::uint8_t* sor)
             return false;
     TeljesultFeltetelek.SetFeltetel(BitTalalatiArany);
     return true;
+}
+
+void TalalatiAranyTeszt::HuzasModBeallitas(HuzasTarolo tarolo)
+{
+    tarolo_ = std::move(tarolo);
+}
+
+bool TalalatiAranyTeszt::FeltVizsgTalalatiArany(const std::uint8_t* sor, std::int32_t& poz)
+{
+    if (tarolo_)
+        return huzasMod(sor, poz);
+    return FeltVizsgTalalatiArany(sor);
+}
+
+// Draw mode: every range is run; a drawing meeting the rule is stored while
+// its counter is 0 and it holds no more selected numbers than the rule
+// allows. The answer is always false (the candidate is never stored).
+bool TalalatiAranyTeszt::huzasMod(const std::uint8_t* sor, std::int32_t& poz)
+{
+    IndexHalmaz L;
+    for (int i = 0; i < k_; ++i)
+        L.be(sor[i]);
+    for (const Tartomany& t : tart_) {
+        for (std::int32_t e = t.elso; e < t.vege; ++e) {
+            const auto eu = static_cast<std::size_t>(e);
+            auto& szamlalo = FHuzasTarolva[static_cast<std::size_t>(eSor_[eu])][eMasodik_[eu]];
+            if (szamlalo != 0)
+                continue;  // examining it again cannot store it again
+            std::int32_t fo = 0, plusz = 0;
+            for (std::size_t q = 0; q < 4; ++q) {
+                const std::uint64_t h = huzasHalmaz_[eu].w[q] & L.w[q];
+                fo += __builtin_popcountll(h & foMaszk_.w[q]);
+                plusz += __builtin_popcountll(h & ~foMaszk_.w[q]);
+            }
+            const bool teljesul = fo >= t.lo && fo <= t.hi && (!pluszSzamlalas_ || eMasodik_[eu] ||
+                                                               (plusz >= t.pbLo && plusz <= t.pbHi));
+            if (!teljesul || kijFo_[eu] > t.hi || (pluszSzamlalas_ && !eMasodik_[eu] && kijPlusz_[eu] > t.pbHi))
+                continue;
+            TeljesultFeltetelek.SetFeltetel(BitTalalatiArany);
+            if (!tarolo_(eSor_[eu], eMasodik_[eu] ? masodikOszlop_ : 3)) {
+                poz = -1;  // the store is full: the run ends
+                return false;
+            }
+            ++szamlalo;
+        }
+    }
+    return false;
 }
 
 bool TalalatiAranyEgyszeru(const TTalalatiAranyFeltetel& r, const DrawsState& d, const GameParams& g,

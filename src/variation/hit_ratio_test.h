@@ -13,6 +13,7 @@
 // line; any call order works (a changed prefix is simply recomputed).
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -46,6 +47,18 @@ public:
     TFeltetelMaszk TeljesultFeltetelek;
     std::int32_t DrawingDb() const { return E_; }
 
+    // Draw mode (the variation is built from the draws): every drawing that
+    // meets a range's rule against some candidate is handed to the store
+    // once, the candidate itself never passes. The store gets the 0-based
+    // draw row and the column of the drawing's first number (3, or
+    // MasodikHuzasOszlop for the second drawing); false means the run must
+    // end, and the test then sets the restart position below 0.
+    using HuzasTarolo = std::function<bool(std::int32_t sor, std::int32_t kezdet)>;
+    void HuzasModBeallitas(HuzasTarolo tarolo);
+    bool FeltVizsgTalalatiArany(const std::uint8_t* sor, std::int32_t& poz);
+    // How often each drawing was stored: [row][0] first, [row][1] second.
+    std::vector<std::array<std::int32_t, 2>> FHuzasTarolva;
+
 private:
     struct Tartomany {
         bool keresett = false;
@@ -54,6 +67,14 @@ private:
         IndexHalmaz teljesul;             // last values meeting the rule for the current prefix
     };
     void szintFrissites(int j, const std::uint8_t* sor);
+    bool huzasMod(const std::uint8_t* sor, std::int32_t& poz);
+
+    HuzasTarolo tarolo_;
+    std::vector<std::int32_t> eSor_;             // draw row of each drawing
+    std::vector<std::uint8_t> eMasodik_;         // the drawing is a row's second one
+    std::vector<std::uint8_t> kijFo_, kijPlusz_; // selected main / extra numbers in the drawing
+    std::int32_t masodikOszlop_ = 0;
+    IndexHalmaz foMaszk_;                        // selection indexes of the main numbers
     void tartomanyHalmaz(Tartomany& t);
 
     int k_ = 0, kf_ = 0, n_ = 0, E_ = 0;

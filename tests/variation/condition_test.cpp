@@ -703,3 +703,65 @@ TEST(TalalatiArany, NumbersAbove103Hit)
 }
 
 }  // namespace
+
+namespace {
+
+struct HuzasModFutas {
+    std::vector<std::pair<std::int32_t, std::int32_t>> tarolt;
+    std::int32_t sorok = 0;
+};
+
+HuzasModFutas HuzasModFut(const DrawsState& d, int lo, int hi, std::size_t hely)
+{
+    const GameParams g = Jatek(0);
+    const auto sel = Egytol(12);
+    TTalalatiAranyFeltetel r;
+    r.Allapot = 1;
+    r.Forras = 1;
+    r.DbTartomany = 1;
+    r.Tipus[0] = 1;
+    r.TalalatMin[0] = lo;
+    r.TalalatMax[0] = hi;
+    r.ElsoHuzas[0] = 1;
+    r.UtolsoHuzas[0] = d.HuzasokSzama;
+    TalalatiAranyTeszt t;
+    t.Elokeszites(r, d, g, sel, 12, 5, 5);
+    HuzasModFutas f;
+    t.HuzasModBeallitas([&](std::int32_t sor, std::int32_t kezdet) {
+        f.tarolt.emplace_back(sor, kezdet);
+        return f.tarolt.size() < hely;
+    });
+    FeltetelSzuro sz{nullptr, &t};
+    BontasBemenet b;
+    b.KijeloltSzamDb = b.KijeloltFoSzamDb = 12;
+    b.VariacioMeret = b.VariacioFoMeret = 5;
+    b.TalArAktiv = true;
+    VariationStore tar;
+    BontasAllapot all;
+    BontasVezerles vez;
+    TarolasKornyezet env;
+    env.JovahagyasVariacio = false;
+    EXPECT_EQ(BontasFuttatas(tar, b, all, vez, env, sz).hiba, BontasHiba::Nincs);
+    f.sorok = tar.BontSzelvszam;
+    EXPECT_TRUE(t.TeljesultFeltetelek.Feltetel(BitTalalatiArany) == !f.tarolt.empty());
+    return f;
+}
+
+TEST(TalalatiArany, DrawModeStoresEachMetDrawingOnce)
+{
+    const DrawsState d = Tabla({{1, 2, 3, 4, 5}, {1, 2, 3, 50, 60}, {70, 71, 72, 73, 74}, {1, 2, 3, 4, 5}, {8, 9, 10, 80, 81}});
+    using P = std::vector<std::pair<std::int32_t, std::int32_t>>;
+    // 3 to 5 hits: the first candidate meets rows 0, 1 and 3; row 4 is met
+    // later; row 2 holds no selected number.
+    HuzasModFutas f = HuzasModFut(d, 3, 5, 100);
+    EXPECT_EQ(f.tarolt, (P{{0, 3}, {1, 3}, {3, 3}, {4, 3}}));
+    EXPECT_EQ(f.sorok, 0) << "the candidates themselves are never stored";
+    // Exactly 3: a drawing holding more selected numbers is never stored.
+    f = HuzasModFut(d, 3, 3, 100);
+    EXPECT_EQ(f.tarolt, (P{{1, 3}, {4, 3}}));
+    // A refusal of the store ends the run.
+    f = HuzasModFut(d, 3, 5, 2);
+    EXPECT_EQ(f.tarolt, (P{{0, 3}, {1, 3}}));
+}
+
+}  // namespace
