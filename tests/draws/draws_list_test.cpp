@@ -1,0 +1,101 @@
+// The draws list's hit tallies of the selected number row and its texts.
+#include "draws/draws_list.h"
+#include "draws_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace kvx {
+namespace {
+
+using testing::Jatek;
+using testing::Sor;
+
+DrawsState Tabla(const GameParams& g, std::vector<TTombInt1D> sorok)
+{
+    DrawsState d;
+    SetHuzasok(d, static_cast<std::int32_t>(sorok.size()), g.HuzottSzamok + 3);
+    d.Huzasok = std::move(sorok);
+    d.AdatbazisBetoltve = true;
+    return d;
+}
+
+TEST(TalalatEloszlasTest, FullMainHitWithAMatchingBonusIsTheFullHit)
+{
+    const GameParams g = Jatek(5);  // bonus numbers form classes of their own
+    ASSERT_TRUE(g.PotSzamTalalat);
+    DrawsState d = Tabla(g, {Sor(g, 1, 2020, 1, {1, 2, 3, 4, 5, 6, 7}), Sor(g, 2, 2020, 1, {1, 2, 3, 4, 5, 6, 7}),
+                             Sor(g, 3, 2020, 2, {1, 2, 3, 4, 5, 9, 7})});
+    HuzListaState s;
+    s.KivRekord = 1;
+    TalalatEloszlasSzamitas(s, d, g, 1, 3);
+    ASSERT_EQ(static_cast<int>(s.TalalatEloszlas.size()), TalalatEloszlasMeret(g));
+    // Draws 1 and 2 are full hits (with their bonus), draw 3 is 5 + 1.
+    EXPECT_EQ(s.TalalatEloszlas[static_cast<std::size_t>(6 * g.TalalatSzorzo)], 2);
+    EXPECT_EQ(s.TalalatEloszlas[static_cast<std::size_t>(5 * g.TalalatSzorzo + 1)], 1);
+    const HLRiport r = HLRiportKiir(s, d, g, 1, 3);
+    EXPECT_EQ(s.IsmetlodoHuzas, 1);
+    EXPECT_NE(r.Szoveg.find(" 6   találat:       1\r\n"), std::string::npos) << r.Szoveg;
+    EXPECT_NE(r.Szoveg.find(" 5+1 találat:       1\r\n"), std::string::npos) << r.Szoveg;
+    EXPECT_EQ(r.Felirat, " 1. húzás számsora");
+}
+
+TEST(TalalatEloszlasTest, BonusGameWithoutBonusClassesHasItsOwnFivePlusOne)
+{
+    const GameParams g = Jatek(1);  // 6/45 + 1
+    DrawsState d = Tabla(g, {Sor(g, 1, 2020, 1, {1, 2, 3, 4, 5, 6, 7}), Sor(g, 2, 2020, 2, {1, 2, 3, 4, 5, 9, 7}),
+                             Sor(g, 3, 2020, 3, {1, 2, 3, 4, 10, 11, 12})});
+    HuzListaState s;
+    s.KivRekord = 1;
+    TalalatEloszlasSzamitas(s, d, g, 1, 3);
+    EXPECT_EQ(s.TalalatEloszlas[7], 1);  // itself
+    EXPECT_EQ(s.TalalatEloszlas[6], 1);  // 5 + bonus
+    EXPECT_EQ(s.TalalatEloszlas[4], 1);
+    HLRiportKiir(s, d, g, 1, 3);
+    EXPECT_EQ(s.IsmetlodoHuzas, 0);
+}
+
+TEST(TalalatEloszlasTest, SecondDrawingIsARowOfItsOwnAndIsSelectedByItsCells)
+{
+    const GameParams g = Jatek(2);  // 7/35, two drawings
+    DrawsState d = Tabla(g, {Sor(g, 1, 2020, 1, {1, 2, 3, 4, 5, 6, 7, 11, 12, 13, 14, 15, 16, 17}),
+                             Sor(g, 2, 2020, 2, {11, 12, 13, 14, 15, 16, 17, 0, 0, 0, 0, 0, 0, 0})});
+    HuzListaState s;
+    HuzTablaSelectCell(s, d, g, g.MasodikHuzasOszlop + 2, 1);
+    EXPECT_EQ(s.KivSzamsorOszlop, g.MasodikHuzasOszlop);
+    TalalatEloszlasSzamitas(s, d, g, 1, 2);
+    EXPECT_EQ(s.TalalatEloszlas[7], 2);  // itself and draw 2's first drawing
+    HLRiportKiir(s, d, g, 1, 2);
+    EXPECT_EQ(s.IsmetlodoHuzas, 1);
+    // Down to a draw without a second drawing: the first row.
+    HuzTablaSelectCell(s, d, g, g.MasodikHuzasOszlop + 2, 2);
+    EXPECT_EQ(s.KivSzamsorOszlop, 3);
+    // Separate-pool extras count as extra hits.
+    const GameParams ej = Jatek(30);
+    DrawsState e = Tabla(ej, {Sor(ej, 1, 2020, 1, {1, 2, 3, 4, 5, 51, 52}), Sor(ej, 2, 2020, 2, {1, 2, 3, 9, 10, 51, 60})});
+    HuzListaState t;
+    t.KivRekord = 1;
+    TalalatEloszlasSzamitas(t, e, ej, 1, 2);
+    EXPECT_EQ(t.TalalatEloszlas[static_cast<std::size_t>(3 * ej.TalalatSzorzo + 1)], 1);
+}
+
+TEST(HuzTablaTest, HeadersAndCells)
+{
+    const GameParams g = Jatek(2);
+    EXPECT_EQ(HuzTablaFejlec(g, 0).Szoveg, "Húzás");
+    EXPECT_EQ(HuzTablaFejlec(g, 3).Szoveg, "1.");
+    EXPECT_EQ(HuzTablaFejlec(g, g.MasodikHuzasOszlop).Szoveg, "1.");
+    EXPECT_EQ(HuzTablaFejlec(Jatek(1), 9).Szoveg, "+");
+    const GameParams ej = Jatek(30);
+    DrawsState d = Tabla(ej, {Sor(ej, 1, 2020, 7, {1, 2, 3, 4, 5, 51, 62})});
+    HuzListaState s;
+    s.KivRekord = 1;
+    EXPECT_EQ(HuzTablaCella(s, d, ej, 1, 0, 1, 1).Szoveg, "1.");
+    EXPECT_TRUE(HuzTablaCella(s, d, ej, 1, 0, 1, 1).Vastag);
+    EXPECT_EQ(HuzTablaCella(s, d, ej, 1, 2, 1, 1).Szoveg, "7.");
+    EXPECT_EQ(HuzTablaCella(s, d, ej, 1, 9, 1, 1).Szoveg, "12");
+    EXPECT_EQ(HuzTablaCella(s, d, ej, 1, 3, 1, 1).Hatter, HuzCellaHatter::Kiemelo);
+    EXPECT_TRUE(HuzTablaCella(s, d, ej, 1, 3, 2, 2).Szurke);
+}
+
+}  // namespace
+}  // namespace kvx
