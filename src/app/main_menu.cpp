@@ -51,10 +51,10 @@ const std::vector<FomenuPont>& FomenuPontok()
         {"Számsor/Törlés", "Mind1", "Minden szám", "", " Minden szám törlése ", K, P, 0, true},
 
         // Főszelvény
-        {"Főszelvény", "Normlalak1", "Normál alak", "Ctrl+N", " Főszelvény normál alakja ", N},
-        {"Főszelvény", "Szmoksorrenje1", "Számok sorrendje", "Ctrl+S", " Számok kijelölési sorrendje ", N},
-        {"Főszelvény", "Hnyszorhztk1", "Hányszor húzták", "", " Hányszor húzták a számokat ", N, P, 1},
-        {"Főszelvény", "Hnyhzsta1", "Hány húzás óta...", "", " Hány húzás óta nem sorsolták a számokat ", N, P, 2},
+        {"Főszelvény", "Normlalak1", "Normál alak", "Ctrl+N", " Főszelvény normál alakja ", K, P, 0},
+        {"Főszelvény", "Szmoksorrenje1", "Számok sorrendje", "Ctrl+S", " Számok kijelölési sorrendje ", K, P, 3},
+        {"Főszelvény", "Hnyszorhztk1", "Hányszor húzták", "", " Hányszor húzták a számokat ", K, P, 1},
+        {"Főszelvény", "Hnyhzsta1", "Hány húzás óta...", "", " Hány húzás óta nem sorsolták a számokat ", K, P, 2},
         {"Főszelvény", "", "", "", "", K, E},
         {"Főszelvény", "Hzsokszma1", "Húzások száma", "", " Húzások számának (keresési tartomány) beállítása ", N},
 
@@ -89,7 +89,7 @@ const std::vector<FomenuPont>& FomenuPontok()
         {"Variáció", "rls2", "Törlés", "", " Variáció törlése ", N},
 
         // Adatbázis
-        {"Adatbázis", "Listzs3", "Listázás", "Ctrl+A", " Húzások listája ", N, P, 0, true},
+        {"Adatbázis", "Listzs3", "Listázás", "Ctrl+A", " Húzások listája ", K, P, 0, true},
         {"Adatbázis", "Keress1", "Keresés", "", " Számsor keresése a húzások listájában ", N, P, 0, true},
         {"Adatbázis", "Hzsokszma2", "Húzások száma", "", " Húzások számának (keresési tartomány) beállítása ", N},
         {"Adatbázis", "", "", "", "", K, E},

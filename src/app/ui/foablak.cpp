@@ -20,6 +20,7 @@
 #include "conditions/ui/feltetelek.h"
 #include "conditions/ui/info.h"
 #include "draws/database_file.h"
+#include "draws/draw_editing.h"
 #include "draws/draw_ranges.h"
 #include "draws/draws_table.h"
 #include "draws/ui/huzlista.h"
@@ -61,6 +62,16 @@ QScreen* kepernyo(const QWidget* w)
 {
     QScreen* s = w->screen();
     return s ? s : QGuiApplication::primaryScreen();
+}
+
+// "Listázás" works on a loaded database only; otherwise its hint says why.
+void ListazasAllapot(QAction* a)
+{
+    const bool van = draws().AdatbazisBetoltve;
+    const QString t = van ? QStringLiteral(" Húzások listája ") : QStringLiteral(" Hiányzik a húzások listája ");
+    a->setEnabled(van);
+    a->setToolTip(t);
+    a->setStatusTip(t);
 }
 
 // The program's random source as the number lists take it.
@@ -312,6 +323,7 @@ void TFoablak::HuzasokBetoltese()
     const BetoltesEredmeny r = kvx::HuzasokBe(draws(), game(), utvonal, b, &huzSzama());
     switch (r.Allapot) {
     case BetoltesAllapot::Sikeres:
+        huzLista() = HuzListaState{};  // a new table: no selection, no undo
         if (formok().HuzSzama)
             formok().HuzSzama->Ini();
         else
@@ -328,6 +340,7 @@ void TFoablak::HuzasokBetoltese()
     case BetoltesAllapot::Elutasitva:
         break;
     }
+    ListazasAllapot(Akcio("Listzs3"));
 }
 
 void TFoablak::Nvjegy1Click()
@@ -407,6 +420,34 @@ void TFoablak::MenuEpites()
         const int kind = a->data().toInt();
         connect(a, &QAction::triggered, this, [this, kind] { SzamTorles(kind); });
     }
+
+    // The draws list opens on a loaded database only.
+    connect(Akcio("Listzs3"), &QAction::triggered, this, [] {
+        if (formok().HuzLista && draws().AdatbazisBetoltve)
+            formok().HuzLista->Start();
+    });
+    // The main ticket's display modes form one radio group.
+    auto* nezetek = new QActionGroup(this);
+    nezetek->setExclusive(true);
+    for (const char* nev : {"Normlalak1", "Hnyszorhztk1", "Hnyhzsta1", "Szmoksorrenje1"}) {
+        QAction* a = Akcio(QString::fromUtf8(nev));
+        a->setCheckable(true);
+        nezetek->addAction(a);
+        const int mod = a->data().toInt();
+        connect(a, &QAction::triggered, this, [mod] {
+            TFoszelveny* fo = szelvenyek().Foszelveny;
+            if (!fo)
+                return;
+            switch (mod) {
+            case 1: fo->HanyszorHuztakNezet(); break;
+            case 2: fo->HanyHuzasOtaNezet(); break;
+            case 3: fo->SzamsorrendNezet(); break;
+            default: fo->NormalNezet(); break;
+            }
+        });
+    }
+    Akcio("Normlalak1")->setChecked(true);
+    ListazasAllapot(Akcio("Listzs3"));
 
     JatekMenuEpites();
 
@@ -583,6 +624,7 @@ void TFoablak::SzelvLebont(bool rebuild)
     // The draws belong to the old game: a new game without a database file
     // must not show them.
     FinalizeHuzasok(draws());
+    ListazasAllapot(Akcio("Listzs3"));
     if (szelvenyekLebontasa)
         szelvenyekLebontasa();
     // Every other visible window closes.
@@ -598,6 +640,7 @@ void TFoablak::SzelvLebont(bool rebuild)
         szelvenyekLetrehozasa();
     ListakInicializalasa(szamListak(), game(), mainState());
     JatekMenuJeloles();
+    Akcio("Normlalak1")->setChecked(true);
     // At start-up the database is loaded once every window exists (Betoltes).
     if (betoltesKesz_)
         AdatbazisBetoltes();

@@ -1,13 +1,66 @@
 #pragma once
-// The draw-entry window. Its content is built with its subsystem; for now
-// the window exists with its caption, created once at start-up.
+// The draw-entry window: year, week and the numbers of one draw, to append,
+// modify or insert a draw of the draws list. The numbers are marked on the
+// draw-entry ticket or read from clipboard text; the rules live in
+// draws/draw_entry.h.
 #include <QDialog>
+
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+class QFrame;
 
 class THuzBe : public QDialog {
     Q_OBJECT
 public:
     explicit THuzBe(QWidget* parent = nullptr);
 
+    // Opens the window in the draws list's mode (its MuveletKod); the empty
+    // row of a new or inserted draw is already in the list.
+    void Start();
+    void UjHuzasBe();
+    // Whether the draw is complete; sets Rendben's state to it.
+    bool Ellenorzes();
+    // Shows the entered numbers in the grids after a ticket click.
+    void SorKijelzes();
+
+    void RendbenGombClick();
+    void MegseGombClick();
+    void Szamsor1GombClick();
+    void Szamsor2GombClick();
+
+    // 1 accepted, 0 cancelled.
+    int Tag = 0;
+
+    QFrame* Panel1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QSpinBox* HetBe = nullptr;
+    QSpinBox* EvBe = nullptr;
+    QFrame* Panel2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QTableWidget* Szamsor1Lista = nullptr;
+    QTableWidget* Szamsor2Lista = nullptr;
+    QPushButton* Szamsor1Gomb = nullptr;
+    QPushButton* Szamsor2Gomb = nullptr;
+    int Szamsor2GombTag = 0;
+    QPushButton* MegseGomb = nullptr;
+    QPushButton* RendbenGomb = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void reject() override;
+
 private:
     void FormCreate();
+    void HetBeChange(int het);
+    void Szamsor1ListaDrawCell();
+    void SorTabla(QTableWidget* t, int sor);
+    void VagolapKitoltes();
+    void VagolapVege();
+    void RacsMeret(QTableWidget* t);
+
+    bool rendbenVolt_ = false;
+    bool lezarva_ = true;
 };

@@ -1,5 +1,139 @@
 #include "draws/ui/huzlista.h"
 
+#include "app/folders.h"
+#include "app/game_table.h"
+#include "app/main_menu.h"
+#include "app/settings.h"
+#include "app/ui/foablak.h"
+#include "app/ui/formok.h"
+#include "app/ui/uzenetek.h"
+#include "draws/database_file.h"
+#include "draws/draw_entry.h"
+#include "draws/draw_ranges.h"
+#include "draws/ui/huzbe.h"
+#include "draws/ui/huzszama.h"
+#include "tickets/ui/huzszelveny.h"
+#include "tickets/ui/szelvenyek.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+using namespace kvx;
+
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+QColor rgb(std::int32_t v) { return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF); }
+
+std::int32_t szelet(int fajta, int szelet) { return settings().SzelvenyBeallitas[static_cast<std::size_t>(fajta)][static_cast<std::size_t>(szelet)]; }
+
+QColor hatter(HuzCellaHatter h)
+{
+    switch (h) {
+    case HuzCellaHatter::Fejlec: return QApplication::palette().color(QPalette::Button);
+    case HuzCellaHatter::Sorszam: return rgb(szelet(1, 2));
+    case HuzCellaHatter::Hatter: return rgb(HatterSzin);
+    case HuzCellaHatter::Kiemelo: return rgb(KiemeloSzin);
+    case HuzCellaHatter::Fajta1Szelet6: return rgb(szelet(1, 6));
+    case HuzCellaHatter::Fajta3Szelet6: return rgb(szelet(3, 6));
+    case HuzCellaHatter::Fajta3Szelet14: return rgb(szelet(3, 14));
+    }
+    return Qt::white;
+}
+
+void tipp(QAction* a, const std::string& t)
+{
+    a->setToolTip(qs(t));
+    a->setStatusTip(qs(t));
+}
+
+void tipp(QAction* a, bool be, const std::string& t)
+{
+    a->setEnabled(be);
+    tipp(a, t);
+}
+
+std::int32_t listaElso() { return huzSzama().GetLHuzSzamaElso(); }
+std::int32_t listaUtolso() { return huzSzama().GetLHuzSzamaUtolso(); }
+
+std::string& adatbazisUtvonal() { return folders().AktualisAdatbazis[static_cast<std::size_t>(game().LottoIndex)]; }
+
+}  // namespace
+
+// ---- Model ----
+
+int THuzTablaModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : draws().HuzasokSzama;
+}
+
+int THuzTablaModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : HuzTablaOszlopok(game());
+}
+
+QVariant THuzTablaModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || role != Qt::DisplayRole)
+        return {};
+    return qs(HuzTablaCella(huzLista(), draws(), game(), index.row() + 1, index.column(), listaElso(), listaUtolso()).Szoveg);
+}
+
+QVariant THuzTablaModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal)
+        return {};
+    if (role == Qt::DisplayRole)
+        return qs(HuzTablaFejlec(game(), section).Szoveg);
+    if (role == Qt::ForegroundRole)
+        return QApplication::palette().color(QPalette::Disabled, QPalette::Text);
+    return {};
+}
+
+void THuzTablaModel::Ujratoltes()
+{
+    beginResetModel();
+    endResetModel();
+}
+
+void THuzTablaDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    const HuzCella c =
+        HuzTablaCella(huzLista(), draws(), game(), index.row() + 1, index.column(), listaElso(), listaUtolso());
+    painter->save();
+    painter->fillRect(option.rect, hatter(c.Hatter));
+    QFont f = option.font;
+    f.setBold(c.Vastag);
+    painter->setFont(f);
+    QColor szin = Qt::black;
+    if (c.Szurke)
+        szin = QApplication::palette().color(QPalette::Disabled, QPalette::Text);
+    if (c.Feher)
+        szin = Qt::white;
+    if (c.Piros)
+        szin = Qt::red;
+    painter->setPen(szin);
+    painter->drawText(option.rect, Qt::AlignCenter, qs(c.Szoveg));
+    painter->restore();
+}
+
+// ---- Window ----
+
 THuzLista::THuzLista(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("HuzLista"));
@@ -9,4 +143,474 @@ THuzLista::THuzLista(QWidget* parent) : QDialog(parent)
 void THuzLista::FormCreate()
 {
     setWindowTitle(QStringLiteral(" Húzások listája"));
+    setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint);
+    auto* fo = new QVBoxLayout(this);
+    fo->setContentsMargins(0, 0, 0, 0);
+    fo->setSpacing(0);
+
+    ToolBar1 = new QToolBar(this);
+    ToolBar1->setObjectName("ToolBar1");
+    ToolBar1->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    auto gomb = [this](const char* nev, const char* felirat, const char* t, int tag) {
+        QAction* a = ToolBar1->addAction(QString::fromUtf8(felirat));
+        a->setObjectName(QString::fromUtf8(nev));
+        a->setData(tag);
+        tipp(a, t);
+        return a;
+    };
+    BovitesGomb = gomb("BovitesGomb", "+", " Húzás hozzáadása ", 1);
+    BeszurasGomb = gomb("BeszurasGomb", "Be", " Húzás beszúrása ", 1);
+    ModositasGomb = gomb("ModositasGomb", "Mód", " Kijelölt húzás módosítása ", 1);
+    TorlesGomb = gomb("TorlesGomb", "−", " Kijelölt húzás törlése ", 1);
+    VisszaGomb = gomb("VisszaGomb", "↶", " Nincs visszavonható művelet ", 0);
+    MegseGomb = gomb("MegseGomb", "↷", " Nincs visszavonható művelet ", 0);
+    ToolBar1->addSeparator();
+    KeresesGomb = gomb("KeresesGomb", "Ker", kNemElerheto, 0);
+    ToolButton1 = gomb("ToolButton1", "Tart", " Húzások számának (keresési tartomány) beállítása ", 0);
+    KeresVariaciobanGomb = gomb("KeresVariaciobanGomb", "Var", " Nincs kész variáció ", 0);
+    ToolBar1->addSeparator();
+    MentesGomb = gomb("MentesGomb", "Ment", " Nincs mentésre váró adat ", 0);
+    ToolButton2 = gomb("ToolButton2", "Fájl", kNemElerheto, 0);
+    NyomtatasGomb = gomb("NyomtatasGomb", "Nyomt", kNemElerheto, 0);
+    ToolButton4 = gomb("ToolButton4", "Szelv", " Segédszelvény elrejtése ", 0);
+    for (QAction* a : {KeresesGomb, KeresVariaciobanGomb, ToolButton2, NyomtatasGomb, VisszaGomb, MegseGomb, MentesGomb})
+        a->setEnabled(false);
+    fo->addWidget(ToolBar1);
+
+    connect(BovitesGomb, &QAction::triggered, this, &THuzLista::BovitesGombClick);
+    connect(BeszurasGomb, &QAction::triggered, this, &THuzLista::BeszurasGombClick);
+    connect(ModositasGomb, &QAction::triggered, this, &THuzLista::ModositasGombClick);
+    connect(TorlesGomb, &QAction::triggered, this, &THuzLista::TorlesGombClick);
+    connect(VisszaGomb, &QAction::triggered, this, &THuzLista::VisszaGombClick);
+    connect(MegseGomb, &QAction::triggered, this, &THuzLista::MegseGombClick);
+    connect(MentesGomb, &QAction::triggered, this, &THuzLista::MentesGombClick);
+    connect(ToolButton1, &QAction::triggered, this, &THuzLista::ToolButton1Click);
+    connect(ToolButton4, &QAction::triggered, this, &THuzLista::ToolButton4Click);
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName("Panel1");
+    auto* nav = new QHBoxLayout(Panel1);
+    nav->setContentsMargins(1, 1, 1, 1);
+    nav->setSpacing(0);
+    auto navGomb = [this, nav](const char* nev, const char* felirat, const char* t) {
+        auto* b = new QPushButton(QString::fromUtf8(felirat), Panel1);
+        b->setObjectName(QString::fromUtf8(nev));
+        b->setToolTip(QString::fromUtf8(t));
+        b->setAutoDefault(false);
+        nav->addWidget(b);
+        return b;
+    };
+    EloreGomb = navGomb("EloreGomb", "|<", " Első húzás ");
+    EloreLapozGomb = navGomb("EloreLapozGomb", "<<", " Vissza lapoz ");
+    HatraLapozGomb = navGomb("HatraLapozGomb", ">>", " Tovább lapoz ");
+    HatraGomb = navGomb("HatraGomb", ">|", " Utolsó húzás ");
+    connect(EloreGomb, &QPushButton::clicked, this, &THuzLista::EloreGombClick);
+    connect(EloreLapozGomb, &QPushButton::clicked, this, &THuzLista::EloreLapozGombClick);
+    connect(HatraLapozGomb, &QPushButton::clicked, this, &THuzLista::HatraLapozGombClick);
+    connect(HatraGomb, &QPushButton::clicked, this, &THuzLista::HatraGombClick);
+    fo->addWidget(Panel1);
+
+    model_ = new THuzTablaModel(this);
+    HuzTabla = new QTableView(this);
+    HuzTabla->setObjectName("HuzTabla");
+    HuzTabla->setModel(model_);
+    HuzTabla->setItemDelegate(new THuzTablaDelegate(HuzTabla));
+    HuzTabla->setSelectionMode(QAbstractItemView::NoSelection);
+    HuzTabla->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    HuzTabla->setShowGrid(true);
+    HuzTabla->setFrameShape(QFrame::NoFrame);
+    HuzTabla->verticalHeader()->hide();
+    HuzTabla->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    HuzTabla->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    HuzTabla->horizontalHeader()->setHighlightSections(false);
+    HuzTabla->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    HuzTabla->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    connect(HuzTabla->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& cur, const QModelIndex&) {
+                if (cur.isValid() && !valasztas_)
+                    HuzTablaSelectCell(cur.column(), cur.row() + 1);
+            });
+    fo->addWidget(HuzTabla, 1);
+
+    auto* panel2 = new QFrame(this);
+    panel2->setObjectName("Panel2");
+    auto* p2 = new QHBoxLayout(panel2);
+    KilepesGomb = new QPushButton(QStringLiteral("Kilépés"), panel2);
+    KilepesGomb->setObjectName("KilepesGomb");
+    KilepesGomb->setAutoDefault(false);
+    p2->addStretch();
+    p2->addWidget(KilepesGomb);
+    p2->addStretch();
+    connect(KilepesGomb, &QPushButton::clicked, this, &THuzLista::KilepesGombClick);
+    fo->addWidget(panel2);
+}
+
+void THuzLista::Elrendezes()
+{
+    const GameParams& g = game();
+    const int sorMagassag = QFontMetrics(font()).height();
+    const double meret = font().pointSizeF() > 8 ? font().pointSizeF() / 8.0 : 1.0;
+    const int szamOszlop = static_cast<int>(std::lround(sorMagassag * 2.28));
+    const int d = g.HuzottSzamok;
+    int elso = static_cast<int>(std::lround(meret * 86));
+    if (d < 7)
+        elso += (7 - d) * szamOszlop;
+    HuzTabla->horizontalHeader()->setMinimumSectionSize(4);
+    HuzTabla->setColumnWidth(0, elso);
+    HuzTabla->setColumnWidth(1, static_cast<int>(std::lround(meret * 16)) + 2 * sorMagassag);
+    HuzTabla->setColumnWidth(2, static_cast<int>(std::lround(meret * 16)) + sorMagassag);
+    for (int c = 3; c < model_->columnCount(); ++c)
+        HuzTabla->setColumnWidth(c, szamOszlop);
+    const int sorM = static_cast<int>(std::lround(meret * 21));
+    HuzTabla->verticalHeader()->setDefaultSectionSize(sorM);
+    HuzTabla->horizontalHeader()->setFixedHeight(sorM);
+    int szelesseg = HuzTabla->verticalScrollBar()->sizeHint().width() + 2;
+    for (int c = 0; c < model_->columnCount(); ++c)
+        szelesseg += HuzTabla->columnWidth(c);
+    setFixedWidth(szelesseg);
+    const int sorok = std::min(16, std::max(draws().HuzasokSzama, 1));
+    HuzTabla->setMinimumHeight(sorM * 2 + sorM);
+    resize(szelesseg, height() - HuzTabla->height() + sorM * (sorok + 1) + 2);
+}
+
+int THuzLista::LathatoSorok() const
+{
+    const int h = HuzTabla->verticalHeader()->defaultSectionSize();
+    return h > 0 ? std::max(1, HuzTabla->viewport()->height() / h) : 1;
+}
+
+void THuzLista::Ujratoltes()
+{
+    model_->Ujratoltes();
+}
+
+void THuzLista::Start()
+{
+    if (!draws().AdatbazisBetoltve)
+        return;
+    setWindowTitle(QStringLiteral(" %1 ").arg(QString::fromUtf8(JatekNev[static_cast<std::size_t>(game().LottoIndex)])));
+    Ujratoltes();
+    Elrendezes();
+    show();
+    raise();
+    HatraGombClick();
+    ListaAktiv(huzLista().HuzasokModositva);
+}
+
+void THuzLista::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    if (THuzSzelveny* sz = szelvenyek().HuzSzelveny) {
+        if (SegedszelvenyLathato) {
+            if (sz->Tag == 1000 || sz->Tag == 0) {
+                const QRect r = frameGeometry();
+                sz->move(r.right() + 15, r.top());
+                sz->Tag = 1001;
+            }
+            sz->show();
+        }
+    }
+    SzelvKijelzes();
+    HuzTabla->setFocus();
+}
+
+void THuzLista::closeEvent(QCloseEvent* e)
+{
+    if (THuzSzelveny* sz = szelvenyek().HuzSzelveny)
+        sz->hide();
+    QDialog::closeEvent(e);
+}
+
+void THuzLista::KilepesGombClick()
+{
+    close();
+}
+
+void THuzLista::Kivalaszt(int sor)
+{
+    const int n = draws().HuzasokSzama;
+    if (n < 1)
+        return;
+    sor = std::clamp(sor, 1, n);
+    const int oszlop = huzLista().KivSzamsorOszlop;
+    valasztas_ = true;
+    HuzTabla->setCurrentIndex(model_->index(sor - 1, oszlop));
+    valasztas_ = false;
+    HuzTablaSelectCell(oszlop, sor);
+    HuzTabla->scrollTo(model_->index(sor - 1, 0));
+}
+
+void THuzLista::HuzTablaSelectCell(int oszlop, int sor)
+{
+    if (!draws().AdatbazisBetoltve)
+        return;
+    kvx::HuzTablaSelectCell(huzLista(), draws(), game(), oszlop, sor);
+    SzelvKijelzes();
+    HuzTabla->viewport()->update();
+}
+
+void THuzLista::EloreGombClick() { Kivalaszt(1); }
+void THuzLista::HatraGombClick() { Kivalaszt(draws().HuzasokSzama); }
+
+void THuzLista::EloreLapozGombClick()
+{
+    const int lap = LathatoSorok();
+    const int kiv = huzLista().KivRekord;
+    const int cel = kiv <= lap ? 1 : kiv - lap;
+    Kivalaszt(cel);
+    HuzTabla->scrollTo(model_->index(cel - 1, 0), QAbstractItemView::PositionAtTop);
+}
+
+void THuzLista::HatraLapozGombClick()
+{
+    const int lap = LathatoSorok();
+    const int n = draws().HuzasokSzama;
+    const int kiv = huzLista().KivRekord;
+    Kivalaszt(kiv > n - lap ? n : kiv + lap);
+}
+
+void THuzLista::SzelvKijelzes()
+{
+    HuzListaState& s = huzLista();
+    const DrawsState& d = draws();
+    const GameParams& g = game();
+    GetKivRekord(s, d);
+    if (!d.AdatbazisBetoltve || !isVisible())
+        return;
+    const int n = d.HuzasokSzama;
+    const int lap = LathatoSorok();
+    const bool lapoz = n - lap >= 2;
+    EloreGomb->setEnabled(lapoz && s.KivRekord > 1);
+    HatraGomb->setEnabled(lapoz && s.KivRekord < n);
+    EloreLapozGomb->setEnabled(EloreGomb->isEnabled() && s.KivRekord > lap);
+    HatraLapozGomb->setEnabled(HatraGomb->isEnabled() && s.KivRekord < n - lap + 1);
+
+    const bool bovithato = n < kMaxHuzasDb;
+    const std::string teli = " Az adatbázis mérete elérte a maximumot - nem bővíthető ";
+    tipp(BovitesGomb, bovithato, bovithato ? " Húzás hozzáadása " : teli);
+    tipp(BeszurasGomb, bovithato && n > 0, bovithato ? " Húzás beszúrása " : teli);
+    tipp(ModositasGomb, n > 0, " Kijelölt húzás módosítása ");
+    tipp(TorlesGomb, n > 0, " Kijelölt húzás törlése ");
+    if (n < 2) {
+        // The only draw opens the list: it is neither inserted before nor deleted.
+        tipp(BeszurasGomb, false, " Nyitó számsor: nem szúrható be új húzás ");
+        tipp(TorlesGomb, false, " Nyitó számsor: nem törölhető a húzás ");
+    }
+
+    TalalatEloszlasSzamitas(s, d, g, listaElso(), listaUtolso());
+    HLRiportKiir();
+}
+
+void THuzLista::HLRiportKiir()
+{
+    THuzSzelveny* sz = szelvenyek().HuzSzelveny;
+    HuzListaState& s = huzLista();
+    const HLRiport r = kvx::HLRiportKiir(s, draws(), game(), listaElso(), listaUtolso());
+    HuzTabla->setToolTip(s.IsmetlodoHuzas > 0 ? qs(IsmetlodoHuzasTipp(s.KivRekord)) : QString());
+    if (s.IsmetlodoHuzas > 0 && settings().Hangjelzes)
+        QApplication::beep();
+    if (sz)
+        sz->Kijelzes(s.KivSzamok, s.KivPotSzamok, r);
+}
+
+void THuzLista::ListaAktiv(bool modositott)
+{
+    const bool emlekezteto = isVisible() && isEnabled() && !(formok().HuzBe && formok().HuzBe->isVisible());
+    const ListaAktivAllapot a =
+        kvx::ListaAktiv(huzLista(), modositott, draws().AdatbazisBetoltve, BovitesGomb->isEnabled(), emlekezteto);
+    tipp(MentesGomb, a.Mentes, a.MentesTipp);
+    tipp(VisszaGomb, a.Vissza, a.VisszaTipp);
+    tipp(MegseGomb, a.Megse, a.MegseTipp);
+    if (a.Emlekezteto && JovahagyasKerdes(qs(MentesEmlekeztetoKerdes(huzLista()))))
+        AdatbazisMentese();
+}
+
+bool THuzLista::AdatbazisMentese()
+{
+    if (!kvx::AdatbazisMentese(draws(), game(), adatbazisUtvonal())) {
+        AllomanyHibaUzenet(2, 1);
+        SerultHuzasListaUzenet();
+        return false;
+    }
+    RekordPTorles(huzLista());
+    ListaAktiv(false);
+    return true;
+}
+
+void THuzLista::MentesGombClick()
+{
+    AdatbazisMentese();
+}
+
+void THuzLista::HuzTorlesEng()
+{
+    const std::string k = HuzTorlesEngKerdes(huzLista(), draws().AdatbazisBetoltve, windowTitle().toStdString(), "");
+    if (!k.empty() && FigyelmeztetoKerdes(qs(k)))
+        AdatbazisMentese();
+}
+
+void THuzLista::ToolButton1Click()
+{
+    if (!formok().HuzSzama)
+        return;
+    HuzSzamaKornyezet k = THuzSzama::Kornyezet();
+    k.ListaFelirat = windowTitle().toStdString();
+    if (formok().HuzSzama->Start(3, k)) {
+        Ujratoltes();
+        SzelvKijelzes();
+    }
+}
+
+void THuzLista::ToolButton4Click()
+{
+    SegedszelvenyLathato = !SegedszelvenyLathato;
+    tipp(ToolButton4, SegedszelvenyLathato ? " Segédszelvény elrejtése " : " Segédszelvény megjelenítése ");
+    if (THuzSzelveny* sz = szelvenyek().HuzSzelveny)
+        sz->setVisible(SegedszelvenyLathato && isVisible());
+}
+
+bool THuzLista::BBMElokesztes()
+{
+    const GameParams& g = game();
+    if (draws().HuzasokSzama >= kMaxHuzasDb)
+        return false;
+    VagolapState& v = vagolap();
+    TFoablak* fo = formok().Foablak;
+    v.VagolapBillentyuMod = fo ? fo->GetBillentyuMod() : 0;
+    if (fo)
+        fo->SetBillentyuMod(0);
+    const QString szoveg = QGuiApplication::clipboard()->text();
+    v.VagolapVan = (v.VagolapBillentyuMod == 300 || v.VagolapBillentyuMod == 350) && !szoveg.isEmpty();
+    v.VagolapSzoveg.clear();
+    v.VagolapPotSzamDb = 0;
+    v.VagolapMindketSzamsor = true;
+    v.VagolapSorrend = false;
+    if (!v.VagolapVan)
+        return true;
+    const std::string t = szoveg.toStdString();
+    const std::string hiba = VagolapMeretHiba(g, t.size());
+    if (!hiba.empty()) {
+        FigyelmeztetoUzenet(qs(hiba));
+        if (formok().HuzBe)
+            formok().HuzBe->setToolTip(qs(hiba));
+        v.VagolapVan = false;
+        return false;
+    }
+    v.VagolapSzoveg = t;
+    if (g.TobbSorsolas)
+        v.VagolapMindketSzamsor = JovahagyasKerdes(QStringLiteral("Húzásonként mindkét számsort tartalmazza a vágólap?"));
+    if (huzLista().MuveletKod == MuveletBeszuras && t.size() >= static_cast<std::size_t>(2 * g.HuzottSzamok))
+        v.VagolapSorrend = JovahagyasKerdes(
+            QStringLiteral("A vágólapra másolt számsorok sorrendje szerint módosítja az adatbázist?"));
+    if (v.VagolapBillentyuMod == 350 && huzLista().MuveletKod != MuveletModositas && g.VanPotSzam)
+        v.VagolapPotSzamDb = g.PotSzamok * g.SorsolasokSzama;
+    return true;
+}
+
+void THuzLista::BevitelInditas()
+{
+    Ujratoltes();
+    Kivalaszt(huzLista().KivRekord);
+    if (formok().HuzBe)
+        formok().HuzBe->Start();
+}
+
+void THuzLista::BovitesGombClick()
+{
+    if (!draws().AdatbazisBetoltve)
+        return;
+    huzLista().MuveletKod = MuveletBovites;
+    if (!BBMElokesztes())
+        return;
+    if (BovitesKezdes(huzLista(), draws()))
+        BevitelInditas();
+}
+
+void THuzLista::BeszurasGombClick()
+{
+    if (!draws().AdatbazisBetoltve)
+        return;
+    huzLista().MuveletKod = MuveletBeszuras;
+    if (!BBMElokesztes())
+        return;
+    if (BeszurasKezdes(huzLista(), draws()))
+        BevitelInditas();
+}
+
+void THuzLista::ModositasGombClick()
+{
+    if (!draws().AdatbazisBetoltve || draws().HuzasokSzama < 1)
+        return;
+    huzLista().MuveletKod = MuveletModositas;
+    BBMElokesztes();
+    ModositasKezdes(huzLista());
+    if (formok().HuzBe)
+        formok().HuzBe->Start();
+}
+
+void THuzLista::TorlesGombClick()
+{
+    if (!draws().AdatbazisBetoltve || draws().HuzasokSzama < 1)
+        return;
+    auto& naplo = settings().UzenetekLog;
+    if (naplo[24])
+        naplo[24] = HasznosInformacio(QString::fromUtf8(kTorlesTipp)) ? 1 : 0;
+    const SzerkesztesEredmeny e = HuzasTorles(huzLista(), draws(), huzSzama());
+    Ujratoltes();
+    Kivalaszt(huzLista().KivRekord);
+    if (e.TalArErtesites)
+        InformacioUzenet(QString::fromUtf8(kTalArModosultUzenet));
+    ListaAktiv(true);
+}
+
+void THuzLista::AdatbazisModositas(bool megerositett, bool bevitelbol)
+{
+    setEnabled(true);
+    const SzerkesztesEredmeny e = kvx::AdatbazisModositas(huzLista(), draws(), megerositett, bevitelbol, huzSzama());
+    Ujratoltes();
+    Kivalaszt(huzLista().KivRekord);
+    if (e.TalArErtesites)
+        InformacioUzenet(QString::fromUtf8(kTalArModosultUzenet));
+    show();
+}
+
+void THuzLista::VagolapFolytatas()
+{
+    VagolapState& v = vagolap();
+    const std::int32_t kod = huzLista().MuveletKod;
+    if (!v.VagolapVan || !VagolapHuzasVan(game(), v) || (kod != MuveletBovites && kod != MuveletBeszuras))
+        return;
+    if (kod == MuveletBovites) {
+        if (BovitesKezdes(huzLista(), draws()))
+            BevitelInditas();
+    } else {
+        if (v.VagolapSorrend)
+            huzLista().KivRekord = std::min(huzLista().KivRekord + 1, draws().HuzasokSzama);
+        if (BeszurasKezdes(huzLista(), draws()))
+            BevitelInditas();
+    }
+}
+
+void THuzLista::VisszaGombClick()
+{
+    SzerkesztesEredmeny e;
+    if (RekordPVissza(huzLista(), draws(), huzSzama(), nullptr, &e)) {
+        Ujratoltes();
+        Kivalaszt(huzLista().KivRekord);
+        if (e.TalArErtesites)
+            InformacioUzenet(QString::fromUtf8(kTalArModosultUzenet));
+    }
+    ListaAktiv(true);
+}
+
+void THuzLista::MegseGombClick()
+{
+    SzerkesztesEredmeny e;
+    if (RekordPMegse(huzLista(), draws(), huzSzama(), nullptr, &e)) {
+        Ujratoltes();
+        Kivalaszt(huzLista().KivRekord);
+        if (e.TalArErtesites)
+            InformacioUzenet(QString::fromUtf8(kTalArModosultUzenet));
+    }
+    ListaAktiv(true);
 }

@@ -1,13 +1,122 @@
 #pragma once
-// The draws list window. Its content is built with its subsystem; for now
-// the window exists with its caption, created once at start-up.
+// The draws list window: the draws table of the current game in a grid that
+// asks its model only for the rows on screen, a toolbar for editing with
+// undo and redo, navigation buttons, and the auxiliary ticket beside it that
+// shows the selected draw and how the draw-list range hits it. Everything it
+// shows comes from draws/draws_list.h and draws/draw_editing.h.
+#include <QAbstractTableModel>
 #include <QDialog>
+#include <QStyledItemDelegate>
+
+#include "draws/draw_editing.h"
+#include "draws/draws_list.h"
+
+class QAction;
+class QPushButton;
+class QTableView;
+class QToolBar;
+class QFrame;
+
+// Serves the cells of the draws table; only the rows the view paints are
+// ever asked for.
+class THuzTablaModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    // The table changed (load, edit): the view asks again.
+    void Ujratoltes();
+};
+
+// Paints a cell as HuzTablaCella describes it (HuzTablaDrawCell).
+class THuzTablaDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+};
 
 class THuzLista : public QDialog {
     Q_OBJECT
 public:
     explicit THuzLista(QWidget* parent = nullptr);
 
+    // Shows the window on the loaded table (the "Listázás" command).
+    void Start();
+
+    // Toolbar.
+    QToolBar* ToolBar1 = nullptr;
+    QAction* BovitesGomb = nullptr;
+    QAction* BeszurasGomb = nullptr;
+    QAction* ModositasGomb = nullptr;
+    QAction* TorlesGomb = nullptr;
+    QAction* VisszaGomb = nullptr;
+    QAction* MegseGomb = nullptr;
+    QAction* KeresesGomb = nullptr;
+    QAction* ToolButton1 = nullptr;
+    QAction* KeresVariaciobanGomb = nullptr;
+    QAction* MentesGomb = nullptr;
+    QAction* ToolButton2 = nullptr;
+    QAction* NyomtatasGomb = nullptr;
+    QAction* ToolButton4 = nullptr;
+    // Navigation.
+    QFrame* Panel1 = nullptr;
+    QPushButton* EloreGomb = nullptr;
+    QPushButton* EloreLapozGomb = nullptr;
+    QPushButton* HatraLapozGomb = nullptr;
+    QPushButton* HatraGomb = nullptr;
+    QTableView* HuzTabla = nullptr;
+    QPushButton* KilepesGomb = nullptr;
+
+    THuzTablaModel* Model() const { return model_; }
+
+    // Handlers.
+    void BovitesGombClick();
+    void BeszurasGombClick();
+    void ModositasGombClick();
+    void TorlesGombClick();
+    void VisszaGombClick();
+    void MegseGombClick();
+    void MentesGombClick();
+    void ToolButton1Click();
+    void ToolButton4Click();
+    void EloreGombClick();
+    void HatraGombClick();
+    void EloreLapozGombClick();
+    void HatraLapozGombClick();
+    void KilepesGombClick();
+
+    // Applies the result of the draw entry (THuzBe calls it when it closes).
+    void AdatbazisModositas(bool megerositett, bool bevitelbol);
+    // After an accepted entry the entry window asks for the next clipboard draw.
+    void VagolapFolytatas();
+    // Writes the table to the current database file; true on success.
+    bool AdatbazisMentese();
+    // Offers to save unsaved edits before the database is replaced or the
+    // program closes.
+    void HuzTorlesEng();
+    void ListaAktiv(bool modositott);
+    void SzelvKijelzes();
+    bool SegedszelvenyLathato = true;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
 private:
     void FormCreate();
+    void HuzTablaSelectCell(int oszlop, int sor);
+    void HLRiportKiir();
+    void Kivalaszt(int sor);
+    void Ujratoltes();
+    bool BBMElokesztes();
+    void BevitelInditas();
+    void Elrendezes();
+    int LathatoSorok() const;
+
+    THuzTablaModel* model_ = nullptr;
+    bool valasztas_ = false;
 };

@@ -10,6 +10,9 @@
 #include "common/random_source.h"
 #include "conditions/condition_records.h"
 #include "conditions/markers.h"
+#include "draws/draw_ranges.h"
+#include "draws/draws_table.h"
+#include "tickets/number_statistics.h"
 #include "tickets/ui/szelvenyek.h"
 
 using namespace kvx;
@@ -34,6 +37,8 @@ TFoszelveny::TFoszelveny(QWidget* foablak)
              bal.y() + static_cast<int>(std::lround(10 * settings().BetuMeret / 8.0)));
     }
     EgerSzam = 0;
+    // A new main ticket starts in the normal view.
+    szamStatisztika().NezetMod = NezetNormal;
     ListakInicializalasa(szamListak(), game(), mainState());
     for (TSzamPanel* p : SzamPanelek) {
         p->setToolTip(QStringLiteral(" Szám: ") + QString::number(p->Tag));
@@ -67,6 +72,48 @@ void TFoszelveny::InfoKijelzes()
         return;
     InfoCimke->setText(InfoSzoveg(FoszelvenyInfoSzoveg(szamListak(), game(), settings().SzamsorrendMod)));
     MagassagIgazitas();
+    const SzamStatisztikaState& st = szamStatisztika();
+    const bool statisztika = st.NezetMod == NezetHanyszorHuztak || st.NezetMod == NezetHanyHuzasOta;
+    const std::string osszegzes = statisztika ? StatisztikaSzoveg(huzSzama(), draws(), game()) : std::string();
+    for (TSzamPanel* p : SzamPanelek)
+        p->setToolTip(InfoSzoveg(SzamTipp(st, szamListak(), game(), p->Tag - 1, true) + osszegzes));
+}
+
+void TFoszelveny::StatisztikaKijelzes()
+{
+    const SzamStatisztikaState& st = szamStatisztika();
+    setWindowTitle(QString::fromStdString(NezetFelirat(st.NezetMod)));
+    for (TSzamPanel* p : SzamPanelek) {
+        if (st.NezetMod == NezetNormal)
+            p->setText(QString::fromStdString(SzamFelirat(game(), p->Tag - 1)));
+        else
+            p->setText(QString::fromStdString(StatisztikaPanelSzoveg(st, szamListak(), p->Tag)));
+    }
+    InfoKijelzes();
+}
+
+void TFoszelveny::HanyszorHuztakNezet()
+{
+    NezetValtas(szamStatisztika(), NezetHanyszorHuztak, draws(), game(), huzSzama(), szamListak());
+    StatisztikaKijelzes();
+}
+
+void TFoszelveny::HanyHuzasOtaNezet()
+{
+    NezetValtas(szamStatisztika(), NezetHanyHuzasOta, draws(), game(), huzSzama(), szamListak());
+    StatisztikaKijelzes();
+}
+
+void TFoszelveny::SzamsorrendNezet()
+{
+    NezetValtas(szamStatisztika(), NezetSzamsorrend, draws(), game(), huzSzama(), szamListak());
+    StatisztikaKijelzes();
+}
+
+void TFoszelveny::NormalNezet()
+{
+    NezetValtas(szamStatisztika(), NezetNormal, draws(), game(), huzSzama(), szamListak());
+    StatisztikaKijelzes();
 }
 
 void TFoszelveny::JelolesUtan(const JelolesEredmeny& r)
@@ -76,8 +123,7 @@ void TFoszelveny::JelolesUtan(const JelolesEredmeny& r)
         SzelvenyUzenet(this, QString::fromStdString(r.Informacio), SzelvenyUzenetFajta::Informacio);
     for (const std::string& f : r.Figyelmeztetesek)
         SzelvenyUzenet(this, QString::fromStdString(f), SzelvenyUzenetFajta::Figyelmeztetes);
-    Szinezes();
-    InfoKijelzes();
+    Frissites();
 }
 
 void TFoszelveny::TobbJelolesUtan(const TobbJelolesEredmeny& r)
@@ -90,8 +136,7 @@ void TFoszelveny::TobbJelolesUtan(const TobbJelolesEredmeny& r)
     }
     if (r.TeljesFrissites)
         Tag = 1000;
-    Szinezes();
-    InfoKijelzes();
+    Frissites();
 }
 
 JelolesEredmeny TFoszelveny::SzamJeloles(int a, int mode, bool remove)
@@ -167,5 +212,10 @@ void TFoszelveny::KijeloltSzamokTorlese()
 void TFoszelveny::Frissites()
 {
     Szinezes();
-    InfoKijelzes();
+    // The order view follows the selection; the statistic views keep their
+    // figures until chosen again or the range changes.
+    if (szamStatisztika().NezetMod == NezetSzamsorrend)
+        SzamsorrendNezet();
+    else
+        InfoKijelzes();
 }

@@ -33,8 +33,16 @@ public:
     void VeletlenSzamokTorlese();
     void KijeloltSzamokTorlese();
 
-    // Info panel text from the lists.
+    // Info panel text from the lists, and the per-number hints.
     void InfoKijelzes();
+
+    // Display modes: what each panel shows instead of its number.
+    void HanyszorHuztakNezet();
+    void HanyHuzasOtaNezet();
+    void SzamsorrendNezet();
+    void NormalNezet();
+    // Panel texts of the current mode.
+    void StatisztikaKijelzes();
     // Repaints the panels and the info panel after the lists changed elsewhere.
     void Frissites();
 
