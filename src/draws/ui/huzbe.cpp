@@ -344,13 +344,13 @@ void THuzBe::RendbenGombClick()
     Tag = 1;
     huzLista().HuzRekord = HuzBeRekord(game(), EvBe->value(), HetBe->value(), cellak(Szamsor1Lista),
                                        Szamsor2Lista->isVisible() ? cellak(Szamsor2Lista) : HuzBeCellak{});
-    close();
+    done(QDialog::Accepted);
 }
 
 void THuzBe::MegseGombClick()
 {
     Tag = 0;
-    close();
+    done(QDialog::Rejected);
 }
 
 void THuzBe::reject()
@@ -358,9 +358,9 @@ void THuzBe::reject()
     MegseGombClick();
 }
 
-void THuzBe::closeEvent(QCloseEvent* e)
+void THuzBe::done(int r)
 {
-    QDialog::closeEvent(e);
+    QDialog::done(r);
     if (lezarva_)
         return;
     lezarva_ = true;

@@ -49,7 +49,8 @@ public:
     QPushButton* RendbenGomb = nullptr;
 
 protected:
-    void closeEvent(QCloseEvent* e) override;
+    // Closing applies the result to the draws list.
+    void done(int r) override;
     void reject() override;
 
 private:
