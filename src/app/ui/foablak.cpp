@@ -618,8 +618,11 @@ void TFoablak::SzelvLebont(bool rebuild)
         fm.Beallitasok->close();
     if (fm.Statisztika)
         fm.Statisztika->close();
-    if (fm.HuzLista)
+    if (fm.HuzLista) {
+        // The table is about to be replaced: unsaved draw edits are offered for saving.
+        fm.HuzLista->HuzTorlesEng();
         fm.HuzLista->close();
+    }
     MindenSzamTorlese(szamListak(), game(), mainState());
     // The draws belong to the old game: a new game without a database file
     // must not show them.
@@ -853,6 +856,8 @@ bool TFoablak::FormCloseQuery()
     canClose = TorlesJovahagyas(0);
     if (!canClose)
         return false;
+    if (fm.HuzLista)
+        fm.HuzLista->HuzTorlesEng();
     for (QWidget* w : {static_cast<QWidget*>(fm.HuzLista.data()), static_cast<QWidget*>(fm.BontLista.data()),
                        static_cast<QWidget*>(fm.Feltetelek.data())})
         if (w && w->isVisible())
