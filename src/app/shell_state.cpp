@@ -124,4 +124,50 @@ bool IrhatoKonyvtar(const std::string& programKonyvtar)
     return true;
 }
 
+std::string SugoAllomany(const std::string& programKonyvtar, const std::string& exeAlapNev,
+                         const std::string& kiterjesztes)
+{
+    return programKonyvtar + "Help/" + exeAlapNev + kiterjesztes;
+}
+
+WebCimek WebMenuCimek(const std::string& honlap)
+{
+    std::string host = honlap;
+    while (!host.empty() && host.back() == '/') host.pop_back();
+    WebCimek c;
+    c.Honlap = host;
+    c.Kalkulator = host + "/hu/calc/calc.php?l=";
+    c.Szimulator = host + "/hu/sim/kvxsim.php";
+    c.Variaciok = host + "/hu/vari/lotto_variation.php";
+    return c;
+}
+
+bool UzenetekLogAllapot(std::array<std::uint8_t, 36>& uzenetekLog, bool lekerdezes)
+{
+    if (!lekerdezes) {
+        uzenetekLog.fill(1);
+        return true;
+    }
+    for (std::uint8_t v : uzenetekLog)
+        if (v != 1) return false;
+    return true;
+}
+
+std::string SugoTipp(const std::string& meretCimke)
+{
+    return "Szöveg-és ablak méretek beállítása: Beállítások - Általános - " + meretCimke +
+           "\r\nTovábbi információk, Súgó: Tartalom - Beállítások - Általános - Szöveg-és ablak méretek "
+           "módosítása\r\n\r\nA program használatában a Súgó lesz segítségére\r\n- F1 billentyű\r\n- Súgó - "
+           "Témakörök menüpont\r\n- Egy ablak vagy valamelyik komponense fölé húzva az egérkurzort, kattintson "
+           "az egér jobb gombjával, majd kattintson a \"Mi ez?\" felíratú ablakra";
+}
+
+const char* const kAdatbevitelTipp =
+    "Adatbevitel\r\nA hatékony adatbevitel érdekében, olvassa el a Súgó: Tartalom - Adatbevitel szakasz "
+    "tartalmát.\r\n\r\n"
+    "- Szám kijelölése/törlése: kattintson a számra az egér bal gombjával.\r\n"
+    "- Számsor kijelölése: az egér jobb gombját nyomva tartva húzza az egérkurzort a számok fölött.\r\n"
+    "- Fix szám: a SHIFT billentyűt nyomva tartva kattintson a számra.\r\n"
+    "- Állandó szám: a CTRL billentyűt nyomva tartva kattintson a számra.";
+
 }  // namespace kvx

@@ -1,6 +1,7 @@
 #pragma once
 // Start-up arguments, the keyboard modifier mode and the variation state
 // texts of the main window's status bar.
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -76,6 +77,37 @@ inline constexpr const char* kMasikPeldanyKerdes =
     "Kavarex Personal program előző példányát?";
 // How long a new instance waits for the earlier one to go (ms).
 constexpr int kPeldanyVarakozasMs = 2000;
+
+// The program's help file: programKonyvtar + "Help/" + the executable's base
+// name + ".chm"; with another extension the older help files of the same
+// name, which start-up removes.
+std::string SugoAllomany(const std::string& programKonyvtar, const std::string& exeAlapNev,
+                         const std::string& kiterjesztes = ".chm");
+// Hint of the help commands, and the message, when the help file is missing.
+inline constexpr const char* kSugoHianyzik = " Hiányzik a Súgó állománya ";
+
+// Addresses of the maker's pages behind the four web menu items.
+struct WebCimek {
+    std::string Honlap;       // "Kavarex a weben"
+    std::string Kalkulator;   // "Kavarex kalkulátor a weben"
+    std::string Szimulator;   // "Kavarex szimulátor a weben"
+    std::string Variaciok;    // "Variációk letöltése"
+};
+// honlap: the maker's home page ("https://host"), with or without a
+// trailing slash.
+WebCimek WebMenuCimek(const std::string& honlap);
+
+// With lekerdezes true: whether every tip flag is set; with false: sets all
+// of them and returns true.
+bool UzenetekLogAllapot(std::array<std::uint8_t, 36>& uzenetekLog, bool lekerdezes);
+
+// The start-up tips: 7 how to reach help (meretCimke is the caption of the
+// settings window's text-size label), 6 how to enter numbers.
+inline constexpr int kSugoTippIndex = 7;
+inline constexpr int kAdatbevitelTippIndex = 6;
+inline constexpr const char* kMeretvaltasCimke = "Szöveg-és ablak méretek módosítása";
+std::string SugoTipp(const std::string& meretCimke);
+extern const char* const kAdatbevitelTipp;
 
 // Whether a folder can be written: creates programKonyvtar + "01202wj3" (with
 // parents) and removes it again.

@@ -106,4 +106,47 @@ Teglalap egerMelleHelyezes(const FoablakMeretek& f, Teglalap ablak, int egerX, i
     return ablak;
 }
 
+int KovetesVizszintesEltolas(int dT, int dL, int dW, int dH)
+{
+    if (dT == 0 && dH == 0) {
+        if (dL > 0 && dW < 0) return dL + dW;
+        if (dL < 0 && dW > 0) return 0;
+        return dW;
+    }
+    if ((dT == 0 || dL == 0) && (dH == 0 || dW == 0)) return dW;
+    return dL + dW;
+}
+
+std::vector<Teglalap> WindowPosChanging(const Teglalap& elozo, const FoablakMeretek& uj,
+                                        const Teglalap& munkaTerulet, const std::vector<KovetoAblak>& ablakok)
+{
+    const int dT = uj.Top - elozo.Top;
+    const int dL = uj.Left - elozo.Left;
+    const int dW = uj.Width - elozo.Width;
+    const int dH = uj.Height - elozo.Height;
+    const int e = KovetesVizszintesEltolas(dT, dL, dW, dH);
+    std::vector<Teglalap> ki;
+    ki.reserve(ablakok.size());
+    for (const KovetoAblak& a : ablakok) ki.push_back(a.Hely);
+    if (dT == 0 && dL == 0 && e == 0) return ki;
+
+    const int munkaJobb = munkaTerulet.Left + munkaTerulet.Width;
+    const int munkaAlja = munkaTerulet.Top + munkaTerulet.Height;
+    for (std::size_t i = 0; i < ablakok.size(); ++i) {
+        Teglalap& t = ki[i];
+        t.Top += dT;
+        const int eltolt = t.Left + e;
+        if (!ablakok[i].Foszelveny && dW != 0 && eltolt > munkaTerulet.Left && eltolt + t.Width < munkaJobb)
+            t.Left = eltolt;
+        else
+            t.Left += dL;
+        if (t.Top < munkaTerulet.Top || t.Top > munkaAlja) t.Top = GetFormSetTop(uj);
+        if (t.Left < uj.Left)
+            t.Left = uj.Left + 20;
+        else if (t.Left + t.Width > uj.Left + uj.Width)
+            t.Left = uj.Left + uj.Width - 20 - t.Width;
+    }
+    return ki;
+}
+
 }  // namespace kvx

@@ -4,6 +4,7 @@
 // themselves and apply the results (app/ui/ablak_segedek.*).
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kvx {
 
@@ -40,6 +41,30 @@ std::optional<std::string> formMeretFigyelmeztetes(const std::string& felirat, i
                                                    int magassag, bool meretezheto,
                                                    const KepernyoMeretek& k,
                                                    int foablakBetuMeret);
+
+// How the other open windows follow the main window when it moves or is
+// resized. dT, dL, dW, dH are the changes of the main window's top, left,
+// width and height since the last call.
+//
+// The horizontal shift of the windows when the width changed: dragging the
+// left edge inwards moves them by dL + dW, dragging it outwards leaves them,
+// anything else moves them with the width.
+int KovetesVizszintesEltolas(int dT, int dL, int dW, int dH);
+
+struct KovetoAblak {
+    Teglalap Hely;            // frame, screen coordinates
+    bool Foszelveny = false;  // the main ticket stays at the main window's left
+};
+
+// New places of the windows after the main window went from elozo to the
+// rectangle in uj. A window keeps its vertical distance to the main window;
+// horizontally the main ticket moves with the left edge, the others with
+// the shift above while they still fit the work area. A window pushed off
+// the work area vertically goes under the toolbar; one outside the main
+// window's sides is pulled 20 pixels inside. Nothing moves when the main
+// window neither moved nor changed its width.
+std::vector<Teglalap> WindowPosChanging(const Teglalap& elozo, const FoablakMeretek& uj,
+                                        const Teglalap& munkaTerulet, const std::vector<KovetoAblak>& ablakok);
 
 // Placement of the wait window near the mouse.
 Teglalap egerMelleHelyezes(const FoablakMeretek& f, Teglalap ablak, int egerX, int egerY);

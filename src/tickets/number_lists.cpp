@@ -462,4 +462,11 @@ JelolesEredmeny SzamKattintas(int a, int mode, const BovitesAllapot& bov, const 
     return SzamKattintas(szamListak(), game(), mainState(), a, mode, bov, elott);
 }
 
+bool SzamsorTulteli(const SzamListak& l, const GameParams& g)
+{
+    if (!g.VanPluszSzam) return l.KijeloltSzamDb() + l.FixSzamDb() > g.SzamsorHossz;
+    return l.KijeloltSzamDb() + l.FixSzamDb() - l.KijeloltPluszSzamDb > g.SzamsorFoSzamDb &&
+           l.KijeloltPluszSzamDb >= g.PluszSzamDb;
+}
+
 }  // namespace kvx

@@ -181,6 +181,12 @@ struct KijelolesMenu {
 };
 KijelolesMenu KijelolesMenuAllapot(const SzamListak& l, const GameParams& g, const BovitesAllapot& bov = {});
 
+// The line holds more numbers than one line of the game: the conditions and
+// the save commands have something to work on. Without an extra pool
+// selected + fixed > SzamsorHossz; with one, the main numbers exceed
+// SzamsorFoSzamDb and the extra numbers fill PluszSzamDb.
+bool SzamsorTulteli(const SzamListak& l, const GameParams& g);
+
 // Confirmation before a clear. kind 0 selected, 1 fixed, 2 constant, 3 random.
 struct TorlesHelyzet {
     std::string BackFigyelmeztetes;  // prefix warning that no backup is made

@@ -98,3 +98,27 @@ TEST(ShellState, MenuTableNamesAreUniqueAndUnbuiltCommandsSayWhy)
     EXPECT_FALSE(FomenuPontKeres("Start1")->Kesz);
     EXPECT_EQ(FomenuPontKeres("nincs"), nullptr);
 }
+
+TEST(ShellState, WebAddressesAndHelpFileFollowTheConfiguredHost)
+{
+    for (const char* honlap : {"https://pelda.hu", "https://pelda.hu/"}) {
+        const kvx::WebCimek c = kvx::WebMenuCimek(honlap);
+        EXPECT_EQ(c.Honlap, "https://pelda.hu");
+        EXPECT_EQ(c.Kalkulator, "https://pelda.hu/hu/calc/calc.php?l=");
+        EXPECT_EQ(c.Szimulator, "https://pelda.hu/hu/sim/kvxsim.php");
+        EXPECT_EQ(c.Variaciok, "https://pelda.hu/hu/vari/lotto_variation.php");
+    }
+    EXPECT_EQ(kvx::SugoAllomany("/opt/k/", "kavarex"), "/opt/k/Help/kavarex.chm");
+    EXPECT_EQ(kvx::SugoAllomany("/opt/k/", "kavarex", ".hlp"), "/opt/k/Help/kavarex.hlp");
+}
+
+TEST(ShellState, TipFlagsAllSetOrSetAll)
+{
+    std::array<std::uint8_t, 36> log{};
+    log.fill(1);
+    EXPECT_TRUE(kvx::UzenetekLogAllapot(log, true));
+    log[35] = 0;
+    EXPECT_FALSE(kvx::UzenetekLogAllapot(log, true));
+    EXPECT_TRUE(kvx::UzenetekLogAllapot(log, false));
+    EXPECT_TRUE(kvx::UzenetekLogAllapot(log, true));
+}

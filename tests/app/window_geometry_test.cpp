@@ -92,3 +92,71 @@ TEST(AblakHelyezes, MenuFontSize)
 
 }  // namespace
 }  // namespace kvx
+
+namespace {
+
+// A main window at (100, 50), 1200 x 800 on a 1920 x 1040 work area, with a
+// main ticket at its left and a list window at its right.
+struct KovetesSor {
+    const char* eset;
+    kvx::Teglalap uj;                 // the main window after the change
+    kvx::Teglalap foszelveny, lista;  // expected places
+};
+
+}  // namespace
+
+TEST(WindowFollow, WindowsFollowTheMainWindow)
+{
+    const kvx::Teglalap elozo{100, 50, 1200, 800};
+    const kvx::Teglalap munka{0, 0, 1920, 1040};
+    const kvx::Teglalap fsz{120, 130, 300, 400};
+    const kvx::Teglalap lista{800, 130, 400, 500};
+    const KovetesSor sorok[] = {
+        {"drag 30 right", {130, 50, 1200, 800}, {150, 130, 300, 400}, {830, 130, 400, 500}},
+        {"drag 20 down, 10 left", {90, 70, 1200, 800}, {110, 150, 300, 400}, {790, 150, 400, 500}},
+        {"widen 50 at the right edge", {100, 50, 1250, 800}, fsz, {850, 130, 400, 500}},
+        {"widen 50 at the left edge", {50, 50, 1250, 800}, {70, 130, 300, 400}, lista},
+        {"narrow 50 at the right edge", {100, 50, 1150, 800}, fsz, {750, 130, 400, 500}},
+        {"narrow 50 at the left edge", {150, 50, 1150, 800}, {170, 130, 300, 400}, lista},
+        {"taller only", {100, 50, 1200, 900}, fsz, lista},
+    };
+    for (const KovetesSor& s : sorok) {
+        SCOPED_TRACE(s.eset);
+        kvx::FoablakMeretek f;
+        f.Left = s.uj.Left;
+        f.Top = s.uj.Top;
+        f.Width = s.uj.Width;
+        f.Height = s.uj.Height;
+        f.ClientWidth = s.uj.Width - 16;
+        f.ClientHeight = s.uj.Height - 39;
+        f.ToolBarHeight = 27;
+        const auto ki = kvx::WindowPosChanging(elozo, f, munka, {{fsz, true}, {lista, false}});
+        ASSERT_EQ(ki.size(), 2u);
+        EXPECT_EQ(ki[0], s.foszelveny);
+        EXPECT_EQ(ki[1], s.lista);
+    }
+}
+
+TEST(WindowFollow, WindowsStayOnTheWorkAreaAndInsideTheMainWindow)
+{
+    const kvx::Teglalap munka{0, 0, 1920, 1040};
+    kvx::FoablakMeretek f;
+    f.Left = 100;
+    f.Top = 50;
+    f.Width = 1300;
+    f.Height = 800;
+    f.ClientWidth = 1284;
+    f.ClientHeight = 761;
+    f.ToolBarHeight = 27;
+    // Widening by 100 would push the list past the work area's right edge:
+    // it keeps its place and is then pulled inside the main window.
+    const auto ki = kvx::WindowPosChanging({100, 50, 1200, 800}, f, munka, {{{1450, 130, 400, 500}, false}});
+    EXPECT_EQ(ki[0].Left, 100 + 1300 - 20 - 400);
+    // Moved up so far that a window would leave the work area: it goes under the toolbar.
+    const auto fent = kvx::WindowPosChanging({100, 350, 1300, 800}, f, munka, {{{300, 100, 400, 300}, false}});
+    EXPECT_EQ(fent[0].Top, kvx::GetFormSetTop(f));
+    EXPECT_EQ(fent[0].Left, 300);
+    // Nothing moved: nothing changes, even for a window outside the main window.
+    const auto semmi = kvx::WindowPosChanging({100, 50, 1300, 900}, f, munka, {{{10, 10, 50, 50}, false}});
+    EXPECT_EQ(semmi[0], (kvx::Teglalap{10, 10, 50, 50}));
+}

@@ -91,6 +91,27 @@ TEST(NumberLists, ExtraPoolNumbersStayAtTheEndInTheirOrder)
     EXPECT_EQ(KijeloltPozicio(j.l, 4), 0);
 }
 
+// More numbers than one line: counted with the fixed numbers, and with an
+// extra pool the main numbers must exceed a line while the extras fill theirs.
+TEST(NumberLists, OverFullLine)
+{
+    struct Sor { int jatek; std::vector<int> kijelolt; std::vector<int> fix; bool tulteli; };
+    const Sor sorok[] = {
+        {0, {1, 2, 3, 4, 5}, {}, false},
+        {0, {1, 2, 3, 4, 5, 6}, {}, true},
+        {0, {1, 2, 3, 4}, {7, 8}, true},
+        {24, {1, 2, 3, 4, 5, 6, 51}, {}, false},
+        {24, {1, 2, 3, 4, 5, 6, 51, 52}, {}, true},
+        {24, {1, 2, 3, 4, 5, 51, 52, 53}, {}, false},
+    };
+    for (const Sor& s : sorok) {
+        Jegy j(s.jatek);
+        for (int n : s.fix) j.jelol(n, ModFix);
+        for (int n : s.kijelolt) j.jelol(n, ModKijelolt);
+        EXPECT_EQ(SzamsorTulteli(j.l, j.g), s.tulteli) << s.jatek << " " << s.kijelolt.size() << "+" << s.fix.size();
+    }
+}
+
 // Constant and random numbers leave their lists by the exchange rule; the
 // selected list keeps its order.
 TEST(NumberLists, RemovalOrder)
