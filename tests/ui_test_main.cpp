@@ -12,6 +12,10 @@ int main(int argc, char** argv)
     // tests keep them out of the real data folder.
     QTemporaryDir xdg;
     qputenv("XDG_DATA_HOME", xdg.path().toLocal8Bit());
+    // The start-up boxes that only inform (missing help file, start-up tips)
+    // would wait for an answer in every test that builds the main window;
+    // the tests that look at them switch them on again.
+    qputenv("KAVAREX_NO_STARTUP_BOXES", "1");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

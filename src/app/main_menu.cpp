@@ -24,8 +24,8 @@ const std::vector<FomenuPont>& FomenuPontok()
 {
     static const std::vector<FomenuPont> pontok = {
         // Fájl
-        {"Fájl", "Megnyits1", "Megnyitás", "", " Számsor, variáció, import állományok megnyitása ", N, P, 0, true},
-        {"Fájl", "Mentsmsknt1", "Mentés másként", "", " Számsor, variáció, export állományok mentése ", N, P, 0, true},
+        {"Fájl", "Megnyits1", "Megnyitás", "", " Számsor, variáció, import állományok megnyitása ", K, P, 0, true},
+        {"Fájl", "Mentsmsknt1", "Mentés másként", "", " Számsor, variáció, export állományok mentése ", K, P, 0, true},
         {"Fájl", "Visszatlts1", "Visszatöltés", "", " Nincs visszatölthető állomány ", N, P, 0, true},
         {"Fájl", "", "", "", "", K, E},
         {"Fájl", "BELLTSOK1", "Beállítások", "", " Program beállítások ", N},
@@ -41,7 +41,7 @@ const std::vector<FomenuPont>& FomenuPontok()
         {"Számsor/Számsorrend", "Cskken1", "Csökkenő", "", " Csökkenő sorrend ", K, R, 2},
         {"Számsor/Számsorrend", "Vletlen1", "Véletlen", "", " Véletlen sorrend ", K, R, 3},
         {"Számsor", "", "", "", "", K, E},
-        {"Számsor", "Ments3", "Mentés", "", " Számsor és feltételek mentése ", N},
+        {"Számsor", "Ments3", "Mentés", "", " Számsor és feltételek mentése ", K},
         {"Számsor", "rls3", "Törlés", "", " Számok törlése a főszelvényről ", K, A},
         {"Számsor/Törlés", "Bontsszmai1", "Variáció számai", "", " Variáció számainak törlése ", K, P, 0},
         {"Számsor/Törlés", "Fixszmok1", "Fix számok", "", " Fix számok törlése ", K, P, 1},
@@ -134,7 +134,7 @@ const std::vector<FomenuPont>& FomenuPontok()
         {"Internet", "jverzikeresse1", "Új verzió keresése", "", " Új verzió keresése ", N, P, 6},
 
         // Súgó
-        {"Súgó", "makrk1", "Témakörök", "F1", " Súgó témakörök ", N, P, 0, true},
+        {"Súgó", "makrk1", "Témakörök", "F1", " Súgó témakörök ", K, P, 0, true},
         {"Súgó", "", "", "", "", K, E},
         {"Súgó", "mogats1", "Támogatás", "", " Támogatás ", N},
         {"Súgó", "Fejleszts1", "Fejlesztés", "", " Fejlesztés - a felhasználói igények szerint ", N},

@@ -208,7 +208,7 @@ std::int32_t AlapBetuMeret(std::int32_t kepernyoSzelesseg, std::int32_t pontPerH
     return 12;
 }
 
-void AblakMinimum(std::int32_t kepernyoSzelesseg, std::int32_t kepernyoMagassag, const Teglalap& munkaTerulet,
+void AblakMinimum(std::int32_t kepernyoSzelesseg, std::int32_t kepernyoMagassag, const KepernyoTeglalap& munkaTerulet,
                   std::int32_t meretIndex, std::int32_t& minSzelesseg, std::int32_t& minMagassag)
 {
     const std::int32_t dx = kepernyoSzelesseg - munkaTerulet.Szelesseg;
@@ -224,9 +224,9 @@ void AblakMinimum(std::int32_t kepernyoSzelesseg, std::int32_t kepernyoMagassag,
         minSzelesseg = 1280 - dx;
 }
 
-Teglalap AblakIllesztes(Teglalap r, const AblakKorlatok& k)
+KepernyoTeglalap AblakIllesztes(KepernyoTeglalap r, const AblakKorlatok& k)
 {
-    const Teglalap& w = k.MunkaTerulet;
+    const KepernyoTeglalap& w = k.MunkaTerulet;
     r.Felso = std::max(r.Felso, 0);
     r.Bal = std::max(r.Bal, 0);
     r.Magassag = std::max(r.Magassag, k.MinMagassag);
@@ -299,7 +299,7 @@ IniEredmeny KavarexIniOlvas(Settings& s, GameParams& g, Folders& f, const AblakK
     if (meret >= 8 && meret <= 20 && meret % 2 == 0)
         s.BetuMeret = meret;
 
-    Teglalap ablak;
+    KepernyoTeglalap ablak;
     ablak.Felso = ini.ReadInteger(kKavarex, "FT", 0);
     ablak.Bal = ini.ReadInteger(kKavarex, "FL", 0);
     ablak.Szelesseg = ini.ReadInteger(kKavarex, "FW", 0);

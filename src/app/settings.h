@@ -78,8 +78,8 @@ std::int32_t AlapPenznem(int jatek);
 // the number font size is s.BetuMeret.
 void SzelvIniAlap(Settings& s, GameParams& g, MainState& m, std::int32_t sorMagassag);
 
-// A rectangle of the screen in pixels.
-struct Teglalap {
+// A rectangle of the screen in pixels (the settings keep the main window in one).
+struct KepernyoTeglalap {
     std::int32_t Bal = 0;
     std::int32_t Felso = 0;
     std::int32_t Szelesseg = 0;
@@ -88,7 +88,7 @@ struct Teglalap {
 
 // What the window rule needs from the screen.
 struct AblakKorlatok {
-    Teglalap MunkaTerulet;  // the work area
+    KepernyoTeglalap MunkaTerulet;  // the work area
     std::int32_t MinSzelesseg = 0;
     std::int32_t MinMagassag = 0;
 };
@@ -97,11 +97,11 @@ struct AblakKorlatok {
 std::int32_t AlapBetuMeret(std::int32_t kepernyoSzelesseg, std::int32_t pontPerHuvelyk);
 // The main window's minimum size from the screen, its work area and the
 // size index (BetuMeret - 8) / 2.
-void AblakMinimum(std::int32_t kepernyoSzelesseg, std::int32_t kepernyoMagassag, const Teglalap& munkaTerulet,
+void AblakMinimum(std::int32_t kepernyoSzelesseg, std::int32_t kepernyoMagassag, const KepernyoTeglalap& munkaTerulet,
                   std::int32_t meretIndex, std::int32_t& minSzelesseg, std::int32_t& minMagassag);
 // Fits a stored window rectangle: never smaller than the minimum, never
 // larger than the work area, and lying within the work area.
-Teglalap AblakIllesztes(Teglalap r, const AblakKorlatok& k);
+KepernyoTeglalap AblakIllesztes(KepernyoTeglalap r, const AblakKorlatok& k);
 
 // Outcome of reading or writing the INI file.
 struct IniEredmeny {

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "app/folders.h"
+#include "app/main_menu.h"
+#include "app/messages.h"
 #include "tickets/number_set_file.h"
 
 namespace kvx {
@@ -108,8 +110,6 @@ inline constexpr const char* kTobbMintEgyMillio =
     "Több mint 1 millió számsor mentését kezdeményezte.\r\n\r\nAz aktuális verzió ezt nem teszi lehetővé.\r\n\r\n"
     "A variáció listáját nem, de a variáció számsorát és a kijelölt feltételeket \"tip\" kiterjesztésű állományba "
     "tudja menteni.";
-inline constexpr const char* kNincsSzabadHely = "Nincs elég szabad hely a kiválasztott meghajtón.";
-inline constexpr const char* kNemElerheto = "Ez a funkció még nem érhető el.";
 bool VariacioMentesMegengedett(std::int64_t bontMatrixMeret);
 // Free space of the drive of a folder; -1 when unknown.
 std::int64_t SzabadHely(const std::string& konyvtar);

@@ -370,7 +370,7 @@ TEST_F(SettingsIni, WindowRectangleRule)
     EXPECT_EQ(s.AblakFelso, 50);
     EXPECT_EQ(s.AblakBal, 40);
 
-    struct Case { Teglalap in, out; };
+    struct Case { KepernyoTeglalap in, out; };
     const AblakKorlatok wa{{0, 30, 1600, 970}, 1024, 720};
     for (const Case& c : {
              Case{{-10, -20, 1100, 750}, {0, 30, 1100, 750}},         // above and left of the screen
@@ -378,7 +378,7 @@ TEST_F(SettingsIni, WindowRectangleRule)
              Case{{0, 0, 5000, 4000}, {0, 30, 1600, 970}},            // larger than the work area
              Case{{1000, 600, 1200, 800}, {400, 200, 1200, 800}},     // past the right and bottom edges
          }) {
-        const Teglalap r = AblakIllesztes(c.in, wa);
+        const KepernyoTeglalap r = AblakIllesztes(c.in, wa);
         EXPECT_EQ(r.Bal, c.out.Bal);
         EXPECT_EQ(r.Felso, c.out.Felso);
         EXPECT_EQ(r.Szelesseg, c.out.Szelesseg);

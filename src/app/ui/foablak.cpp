@@ -4,10 +4,15 @@
 
 #include "tickets/ui/foszelveny.h"
 #include "tickets/ui/szelvenyek.h"
+#include "tickets/file_helpers.h"
+#include "tickets/ui/filedialogs.h"
 
 #include "app/folders.h"
 #include "app/ini_file.h"
 #include "app/main_menu.h"
+#include "app/maker_info.h"
+#include "app/messages.h"
+#include "app/window_geometry.h"
 #include "app/main_state.h"
 #include "app/settings.h"
 #include "app/ui/beallitasok.h"
@@ -30,6 +35,7 @@
 #include "platform/system_info.h"
 #include "statistics/ui/statisztika.h"
 #include "tickets/number_lists.h"
+#include "tickets/number_set_file.h"
 #include "variation/ui/bontas.h"
 #include "variation/ui/bontlista.h"
 
@@ -37,6 +43,11 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QMoveEvent>
+#include <QTextEdit>
+#include <QUrl>
 #include <QFile>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -74,6 +85,14 @@ void ListazasAllapot(QAction* a)
     a->setStatusTip(t);
 }
 
+// Set in the window tests: the start-up boxes that only inform (the missing
+// help file, the start-up tips) are not shown, so that start-up does not
+// wait for an answer.
+bool inditasiDobozok()
+{
+    return qEnvironmentVariableIsEmpty("KAVAREX_NO_STARTUP_BOXES");
+}
+
 // The program's random source as the number lists take it.
 int veletlen(int lo, int hi)
 {
@@ -103,8 +122,15 @@ TFoablak::TFoablak(const QString& programAllomany, const QStringList& args, QWid
         else
             InformacioUzenet(szoveg);
     };
+    szelvenyek().FeltMenuAll = [this](bool tulteli) { FeltMenuAll(tulteli); };
     uzenetekAllapot().Tulajdonos = this;
     FormCreate(programAllomany, args);
+}
+
+TFoablak::~TFoablak()
+{
+    // The tickets outlive this body for a moment; they must not call back.
+    szelvenyek().FeltMenuAll = nullptr;
 }
 
 void TFoablak::FormCreate(const QString& programAllomany, const QStringList& args)
@@ -171,6 +197,9 @@ void TFoablak::FormCreate(const QString& programAllomany, const QStringList& arg
     AllomanyTipusokRegisztralasa();
 
     MenuEpites();
+    SugoEllenorzes();
+    WebCimekBeallitasa();
+    AllomanyDialogusokLetrehozasa();
 
     if (QFile::exists(ini)) {
         AblakKorlatok k;
@@ -202,6 +231,7 @@ void TFoablak::FormCreate(const QString& programAllomany, const QStringList& arg
     SzelvLebont(true);
     SzamsorrendKijelzes(s.SzamsorrendMod);
     KijelolesMenuFrissites();
+    ListaPufferekLetrehozasa();
 
     // The modifier mode is reset when the user comes back to the program.
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState st) {
@@ -226,6 +256,10 @@ void TFoablak::Betumeretek()
     menuBar()->setFont(menuBetu);
     statusBar()->setFont(menuBetu);
     if (MeretIndex > 0) {
+        static constexpr int kIkonMeretek[7] = {18, 21, 24, 27, 30, 33, 36};
+        if (!IkonokAtmeretezese(kIkonMeretek[MeretIndex]))
+            HibaUzenet(QStringLiteral("Hiba történt az ikonok átméretezése során.\r\n\r\nAz ikonok az alapértelmezett "
+                                      "méretben kerülnek megjelenítésre."));
         static constexpr int kEszkoztarMeretek[7] = {27, 33, 39, 47, 53, 59, 66};
         Eszkoztar->setMinimumHeight(kEszkoztarMeretek[MeretIndex]);
         statusBar()->setMinimumHeight(MeretIndex * 2 + 22);
@@ -297,11 +331,56 @@ void TFoablak::Betoltes()
 {
     if (!MasikPeldanyKezelese())
         return;
-    // The online-access table and the file named on the command line are
-    // loaded by their units; the command-line file waits in ParancssoriAllomany.
+    // The online-access table is loaded by its unit.
+    ParancssoriAllomanyBetoltese();
     betoltesKesz_ = true;
     if (!draws().AdatbazisBetoltve)
         AdatbazisBetoltes();
+    FoszelvenyElhelyezes();
+    InditasiTippek();
+}
+
+void TFoablak::ParancssoriAllomanyBetoltese()
+{
+    if (ParancssoriAllomany.isEmpty() || ParancssoriAllomany == QStringLiteral("-r"))
+        return;
+    const QString veg = ParancssoriAllomany.right(3).toLower();
+    if (veg == QStringLiteral("top")) {
+        // Variation files come with the variation store.
+        InformacioUzenet(QString::fromUtf8(kNemElerheto));
+    } else if (veg == QStringLiteral("tip")) {
+        AllomanyDialogusAllapotFrissites();
+        // A damaged file has given its message and left the ticket empty;
+        // start-up goes on (the draws database, the tips), so the program
+        // comes up whole.
+        if (!AllomanyDialogusok->SzamsorBetoltese(ParancssoriAllomany)) {
+            MindenSzamTorlese(szamListak(), game(), mainState());
+            KijelolesMenuFrissites();
+            if (szamokValtozasa)
+                szamokValtozasa();
+            ParancssoriAllomany.clear();
+            return;
+        }
+    }
+    ParancssoriAllomany.clear();
+    mainState().Mentve = false;
+    VariacioStatuszKiirasStatusBar(variacioAllapot_, true, true);
+}
+
+void TFoablak::InditasiTippek()
+{
+    if (!inditasiDobozok())
+        return;
+    auto& log = settings().UzenetekLog;
+    if (log[kSugoTippIndex] == 1)
+        log[kSugoTippIndex] = HasznosInformacio(utf8(SugoTipp(kMeretvaltasCimke))) ? 1 : 0;
+    if (log[kAdatbevitelTippIndex] == 1)
+        log[kAdatbevitelTippIndex] = HasznosInformacio(QString::fromUtf8(kAdatbevitelTipp)) ? 1 : 0;
+}
+
+bool TFoablak::UzenetekLogAllapot(bool mod)
+{
+    return kvx::UzenetekLogAllapot(settings().UzenetekLog, mod);
 }
 
 void TFoablak::AdatbazisBetoltes()
@@ -415,6 +494,16 @@ void TFoablak::MenuEpites()
     connect(Akcio("Nvjegy1"), &QAction::triggered, this, &TFoablak::Nvjegy1Click);
     connect(Akcio("Kijellmind1"), &QAction::triggered, this, &TFoablak::Kijellmind1Click);
     connect(Akcio("Mind1"), &QAction::triggered, this, &TFoablak::Mind1Click);
+    connect(Akcio("Megnyits1"), &QAction::triggered, this, &TFoablak::Megnyits1Click);
+    connect(Akcio("Mentsmsknt1"), &QAction::triggered, this, &TFoablak::Mentsmsknt1Click);
+    connect(Akcio("Ments3"), &QAction::triggered, this, &TFoablak::Ments3Click);
+    connect(Akcio("makrk1"), &QAction::triggered, this, &TFoablak::makrk1Click);
+    // The pop-up menu of the main window: "Mi ez?".
+    Miez1 = new QAction(QStringLiteral("Mi ez?"), this);
+    Miez1->setObjectName("Miez1");
+    connect(Miez1, &QAction::triggered, this, &TFoablak::Miez1Click);
+    addAction(Miez1);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
     for (const char* nev : {"Bontsszmai1", "Fixszmok1", "llandszmok1", "Vletlenszmok2"}) {
         QAction* a = Akcio(QString::fromUtf8(nev));
         const int kind = a->data().toInt();
@@ -487,6 +576,24 @@ void TFoablak::AblakElhelyezes(bool elsoInditas)
 
 void TFoablak::KavarexIni()
 {
+    // A number set or variation named on the command line brings its game.
+    if (!ParancssoriAllomany.isEmpty() && ParancssoriAllomany != QStringLiteral("-r") &&
+        SzamsorVagyVariacioAllomany(ParancssoriAllomany.toStdString())) {
+        const bool variacio = ParancssoriAllomany.right(3).toLower() == QStringLiteral("top");
+        QFile fajl(ParancssoriAllomany);
+        if (!fajl.open(QIODevice::ReadOnly)) {
+            // One message for the unreadable file; nothing is loaded later.
+            HibaUzenet(utf8(allomanyHibaSzoveg(variacio ? 1 : 0, 0, folders().IniAllomany)));
+            ParancssoriAllomany.clear();
+        } else {
+            const QByteArray fej = fajl.read(64);
+            const std::int32_t j = SzamsorJatekIndex(std::span<const std::uint8_t>(
+                reinterpret_cast<const std::uint8_t*>(fej.constData()), static_cast<std::size_t>(fej.size())));
+            // A damaged head keeps the game; the load reports the damage.
+            if (j >= 0)
+                game().LottoIndex = j;
+        }
+    }
     const int jatek = game().LottoIndex;
     setWindowTitle(QStringLiteral("Kavarex Personal  -  ") + QString::fromUtf8(JatekNev[static_cast<std::size_t>(jatek)]));
     JatekKonyvtarakBeallitasa(folders(), jatek);
@@ -599,7 +706,14 @@ void TFoablak::LottoSelect(int tag)
         JatekMenuJeloles();
         return;
     }
-    if (!TorlesJovahagyas(0)) {
+    JatekValtas(tag, true);
+}
+
+void TFoablak::JatekValtas(int tag, bool kerdez)
+{
+    if (tag < 0 || tag >= kJatekokSzama)
+        return;
+    if (kerdez && !TorlesJovahagyas(0)) {
         JatekMenuJeloles();
         return;
     }
@@ -795,6 +909,55 @@ void TFoablak::resizeEvent(QResizeEvent* event)
     QMainWindow::resizeEvent(event);
     if (panel1_)
         VariacioStatuszKiirasStatusBar(variacioAllapot_, true, false);
+    WindowPosChanging();
+}
+
+void TFoablak::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    WindowPosChanging();
+}
+
+void TFoablak::WindowPosChanging()
+{
+    const QRect most = frameGeometry();
+    const std::optional<QRect> elozo = kovetesHely_;
+    kovetesHely_ = most;
+    if (!elozo || QCoreApplication::closingDown() || mainState().Kilepes || !szelvenyek().Foszelveny ||
+        !isVisible() || !isEnabled())
+        return;
+    std::vector<QWidget*> ablakok;
+    std::vector<KovetoAblak> helyek;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w == this || !w->isVisible() || w->objectName() == QStringLiteral("Foablak"))
+            continue;
+        // Menus, tooltips and the like are not the program's windows.
+        const Qt::WindowType t = w->windowType();
+        if (t != Qt::Window && t != Qt::Dialog && t != Qt::Tool)
+            continue;
+        const QRect r = w->frameGeometry();
+        ablakok.push_back(w);
+        helyek.push_back({{r.x(), r.y(), r.width(), r.height()}, w == szelvenyek().Foszelveny.data()});
+    }
+    if (ablakok.empty())
+        return;
+    FoablakMeretek f;
+    f.Left = most.x();
+    f.Top = most.y();
+    f.Width = most.width();
+    f.Height = most.height();
+    f.ClientWidth = width();
+    f.ClientHeight = height();
+    f.ToolBarHeight = Eszkoztar ? Eszkoztar->height() : 0;
+    f.MeretSzorzo = MeretSzorzo;
+    const QScreen* scr = kepernyo(this);
+    const QRect munka = scr ? scr->availableGeometry() : QRect(0, 0, 1024, 768);
+    const std::vector<Teglalap> uj = kvx::WindowPosChanging({elozo->x(), elozo->y(), elozo->width(), elozo->height()}, f,
+                                                            {munka.x(), munka.y(), munka.width(), munka.height()},
+                                                            helyek);
+    for (std::size_t i = 0; i < ablakok.size(); ++i)
+        if (uj[i] != helyek[i].Hely)
+            ablakok[i]->move(uj[i].Left, uj[i].Top);
 }
 
 void TFoablak::Reset1Click(bool meretJelzo, int index)
@@ -897,4 +1060,167 @@ void TFoablak::showEvent(QShowEvent* e)
     // The tickets were built before the main window had its place on the
     // screen; now that it has one, the main ticket goes under the toolbar.
     FoszelvenyElhelyezes();
+}
+
+void TFoablak::SugoEllenorzes()
+{
+    const std::string alap = QFileInfo(exe_).completeBaseName().toStdString();
+    const std::string& program = folders().ProgramKonyvtar;
+    // The help files of older versions go.
+    for (const char* kit : {".cnt", ".hlp"})
+        QFile::remove(utf8(kvx::SugoAllomany(program, alap, kit)));
+    const QString chm = utf8(kvx::SugoAllomany(program, alap));
+    QAction* temak = Akcio("makrk1");
+    if (QFile::exists(chm)) {
+        SugoAllomany = chm;
+        return;
+    }
+    SugoAllomany.clear();
+    const QString tipp = QString::fromUtf8(kSugoHianyzik);
+    // The same action is the menu item and the toolbar button.
+    temak->setEnabled(false);
+    temak->setToolTip(tipp);
+    temak->setStatusTip(tipp);
+    Miez1->setVisible(false);
+    disconnect(Miez1, &QAction::triggered, this, &TFoablak::Miez1Click);
+    if (inditasiDobozok())
+        HibaUzenet(tipp);
+}
+
+void TFoablak::makrk1Click()
+{
+    // The desktop's viewer opens the help file at its start: it cannot be
+    // opened at a context number.
+    if (!SugoAllomany.isEmpty())
+        QDesktopServices::openUrl(QUrl::fromLocalFile(SugoAllomany));
+}
+
+void TFoablak::Miez1Click()
+{
+    makrk1Click();
+}
+
+void TFoablak::WebCimekBeallitasa()
+{
+    // The internet actions open these addresses; until they exist the items
+    // stay disabled and their hints say so.
+    const WebCimek c = WebMenuCimek(gyartoCimek().Honlap);
+    const std::pair<const char*, const std::string*> pontok[] = {
+        {"Kavarexaweben1", &c.Honlap},
+        {"Kavarexkalkultoraweben1", &c.Kalkulator},
+        {"Kavarexszimultoraweben1", &c.Szimulator},
+        {"Varicikletltse1", &c.Variaciok},
+    };
+    for (const auto& [nev, cim] : pontok)
+        if (QAction* a = Akcio(QString::fromUtf8(nev)))
+            a->setProperty("WebCim", utf8(*cim));
+}
+
+QString TFoablak::WebCim(const QString& nev) const
+{
+    const QAction* a = Akcio(nev);
+    return a ? a->property("WebCim").toString() : QString();
+}
+
+bool TFoablak::IkonokAtmeretezese(int meret)
+{
+    // The toolbar draws its icons at this size; Qt scales the images.
+    if (!Eszkoztar || meret <= 0)
+        return false;
+    Eszkoztar->setIconSize(QSize(meret, meret));
+    return true;
+}
+
+void TFoablak::ListaPufferekLetrehozasa()
+{
+    const auto puffer = [this](const char* nev) {
+        auto* t = new QTextEdit(this);
+        t->setObjectName(QString::fromUtf8(nev));
+        t->setVisible(false);
+        t->setReadOnly(true);
+        t->setAcceptRichText(true);
+        t->setLineWrapMode(QTextEdit::NoWrap);
+        t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        QFont betu(QStringLiteral("Courier New"), 8);
+        t->setFont(betu);
+        t->document()->setDefaultFont(betu);
+        t->setAlignment(Qt::AlignLeft);
+        return t;
+    };
+    ListaPuffer = puffer("ListaPuffer");
+    ElvalasztoVonal = QString(90, QChar(0x2014));
+    ListaPuffer2 = puffer("ListaPuffer2");
+}
+
+void TFoablak::AllomanyDialogusokLetrehozasa()
+{
+    AllomanyDialogusok = new TAllomanyDialogusok(this, AllomanyDialogusAllapot::Program());
+    TAllomanyDialogusok& d = *AllomanyDialogusok;
+    d.Kerdes = [this](const QString& szoveg) { return Kerdes(szoveg); };
+    d.Mind1Click = [this] { Mind1Click(); };
+    d.JatekValtas = [this](int jatek) {
+        JatekValtas(jatek, false);
+        AllomanyDialogusAllapotFrissites();
+    };
+    d.Betoltve = [this](const SzamsorKep& kep) {
+        SzamsorrendKijelzes(kep.SzamsorrendMod);
+        KijelolesMenuFrissites();
+        if (szamokValtozasa)
+            szamokValtozasa();
+    };
+}
+
+void TFoablak::AllomanyDialogusAllapotFrissites()
+{
+    AllomanyDialogusAllapot& a = AllomanyDialogusok->Allapot;
+    a.AdatbazisBetoltve = draws().AdatbazisBetoltve;
+    a.HuzasokSzama = draws().HuzasokSzama;
+    a.AdatbazisTipus = true;
+    // No variation is stored before the variation store exists.
+    a.BontMatrixMeret = 0;
+}
+
+void TFoablak::Megnyits1Click()
+{
+    AllomanyDialogusAllapotFrissites();
+    // Marking the loaded conditions belongs to the conditions window.
+    AllomanyDialogusok->AllomanyDialogus(kvx::ModMegnyitas, QString(), true);
+    KijelolesMenuFrissites();
+    VariacioStatuszKiirasStatusBar(variacioAllapot_, true, true);
+}
+
+void TFoablak::Mentsmsknt1Click()
+{
+    AllomanyDialogusAllapotFrissites();
+    AllomanyDialogusok->AllomanyDialogus(kvx::ModMentes, QString(), false);
+    VariacioStatuszKiirasStatusBar(variacioAllapot_, true, true);
+}
+
+void TFoablak::Ments3Click()
+{
+    AllomanyDialogusAllapotFrissites();
+    AllomanyDialogusok->AllomanyDialogus(kvx::ModMentes, QStringLiteral("tip"), false);
+    VariacioStatuszKiirasStatusBar(variacioAllapot_, true, true);
+}
+
+void TFoablak::FeltMenuAll(bool on)
+{
+    tulteli_ = on;
+    // A number set is saved once its line is over-full (a stored variation
+    // will enable the save as well).
+    const bool mentes = on || variacioAllapot_.BontSzelvszam > 0;
+    const QString nincs = QStringLiteral(" Nincs mentésre váró adat ");
+    const std::pair<const char*, const char*> pontok[] = {
+        {"Mentsmsknt1", " Számsor, variáció, export állományok mentése "},
+        {"Ments3", " Számsor és feltételek mentése "},
+    };
+    for (const auto& [nev, tipp] : pontok) {
+        QAction* a = Akcio(QString::fromUtf8(nev));
+        const QString t = mentes ? QString::fromUtf8(tipp) : nincs;
+        a->setEnabled(mentes);
+        a->setToolTip(t);
+        a->setStatusTip(t);
+    }
+    KijelolesMenuFrissites();
 }

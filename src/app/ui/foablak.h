@@ -8,6 +8,8 @@
 #include <functional>
 #include <initializer_list>
 #include <map>
+#include <optional>
+#include <QRect>
 
 #include "app/game_table.h"
 #include "app/shell_state.h"
@@ -16,7 +18,9 @@ class QAction;
 class QActionGroup;
 class QLabel;
 class QMenu;
+class QTextEdit;
 class QToolBar;
+class TAllomanyDialogusok;
 namespace kvx::platform {
 class FutoPeldany;
 }
@@ -29,6 +33,7 @@ public:
     // line without the program path.
     explicit TFoablak(const QString& programAllomany = QString(), const QStringList& args = QStringList(),
                       QWidget* parent = nullptr);
+    ~TFoablak() override;
 
     // The game menu "Játék".
     QMenu* LottoMenu = nullptr;
@@ -45,6 +50,18 @@ public:
     QString ParancssoriAllomany;
     // A line of the variation is being edited in the variation list.
     bool SzamsorModositas = false;
+
+    // The open and save dialogs of the main window.
+    TAllomanyDialogusok* AllomanyDialogusok = nullptr;
+    // The two hidden print buffers the lists are built in before printing.
+    QTextEdit* ListaPuffer = nullptr;
+    QTextEdit* ListaPuffer2 = nullptr;
+    // The separator line of printed pages: 90 dashes.
+    QString ElvalasztoVonal;
+    // The pop-up item "Mi ez?" (context help).
+    QAction* Miez1 = nullptr;
+    // The help file; empty when it is missing.
+    QString SugoAllomany;
 
     // Hooks of the parts built elsewhere.
     std::function<void()> szelvenyekLetrehozasa;  // builds the six tickets (each runs JatekParameterek)
@@ -75,6 +92,27 @@ public:
     void Betoltes();
     // The game menu's handler: switches to the game of the tag.
     void LottoSelect(int tag);
+    // Switches the game; with kerdez false (a file of another game demands
+    // it, its numbers were cleared already) without the clearing question.
+    void JatekValtas(int tag, bool kerdez);
+
+    // File commands: "Megnyitás", "Mentés másként", Számsor "Mentés".
+    void Megnyits1Click();
+    void Mentsmsknt1Click();
+    void Ments3Click();
+    // Help: "Témakörök" and "Mi ez?" open the help file.
+    void makrk1Click();
+    void Miez1Click();
+    // The commands that need a line with more numbers than one line of the
+    // game (the save commands); on: the main ticket's line is over-full.
+    void FeltMenuAll(bool on);
+    // With true: all tip flags are set; with false: sets them all.
+    bool UzenetekLogAllapot(bool mod);
+    // The address a web menu item opens (kept until the internet actions
+    // open it); empty for any other item.
+    QString WebCim(const QString& nev) const;
+    // The toolbar's icons at the size of the text size.
+    bool IkonokAtmeretezese(int meret);
     // Closes the dependent windows, clears the per-game state and, with
     // rebuild, builds the tickets for the current game and loads its draws.
     void SzelvLebont(bool rebuild);
@@ -104,6 +142,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void showEvent(QShowEvent* e) override;
     bool eventFilter(QObject* obj, QEvent* event) override;
 
@@ -127,6 +166,15 @@ private:
     void Kijellmind1Click();
     void Mind1Click();
     void Kilps1Click();
+    void SugoEllenorzes();
+    void WebCimekBeallitasa();
+    void ListaPufferekLetrehozasa();
+    void AllomanyDialogusokLetrehozasa();
+    void AllomanyDialogusAllapotFrissites();
+    void ParancssoriAllomanyBetoltese();
+    void InditasiTippek();
+    // The other open windows follow the main window (WindowPosChanging).
+    void WindowPosChanging();
 
     std::int32_t BillentyuMod = 0;
     QActionGroup* jatekCsoport_ = nullptr;
@@ -144,4 +192,7 @@ private:
     // Betoltes ran: from then on a rebuild loads the draws database.
     bool betoltesKesz_ = false;
     kvx::platform::FutoPeldany* peldany_ = nullptr;
+    // The main window's rectangle at the last follow; unset until shown.
+    std::optional<QRect> kovetesHely_;
+    bool tulteli_ = false;
 };

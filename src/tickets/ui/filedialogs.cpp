@@ -2,9 +2,9 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QWidget>
 
+#include "app/ui/uzenetek.h"
 #include "conditions/markers.h"
 #include "tickets/file_helpers.h"
 
@@ -48,16 +48,15 @@ TAllomanyDialogusok::TAllomanyDialogusok(QWidget* foablak, const AllomanyDialogu
     // The open dialog starts on the second filter entry.
     szurokBeallitasa(OpenDialog1, kMegnyitasSzuro, 2);
 
-    Uzenet = [this](UzenetFajta f, const QString& t) {
+    // The program's message boxes (they centre on the main window).
+    Uzenet = [](UzenetFajta f, const QString& t) {
         switch (f) {
-        case UzenetFajta::Hiba: QMessageBox::critical(foablak_, QString(), t); break;
-        case UzenetFajta::Informacio: QMessageBox::information(foablak_, QString(), t); break;
-        case UzenetFajta::Figyelmeztetes: QMessageBox::warning(foablak_, QString(), t); break;
+        case UzenetFajta::Hiba: kvx::HibaUzenet(t); break;
+        case UzenetFajta::Informacio: InformacioUzenet(t); break;
+        case UzenetFajta::Figyelmeztetes: FigyelmeztetoUzenet(t); break;
         }
     };
-    Kerdes = [this](const QString& t) {
-        return QMessageBox::question(foablak_, QString(), t, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
-    };
+    Kerdes = [](const QString& t) { return FigyelmeztetoKerdes(t); };
     Mind1Click = [this] { MindenSzamTorlese(*Allapot.Listak, *Allapot.Jatek, *Allapot.Foallapot); };
     JatekValtas = [this](int i) {
         Allapot.Jatek->LottoIndex = i;
@@ -65,10 +64,7 @@ TAllomanyDialogusok::TAllomanyDialogusok(QWidget* foablak, const AllomanyDialogu
         ListakInicializalasa(*Allapot.Listak, *Allapot.Jatek, *Allapot.Foallapot);
     };
     Betoltve = [](const SzamsorKep&) {};
-    Tipp = [this](const QString& t) {
-        QMessageBox::information(foablak_, QString(), t);
-        return std::uint8_t{1};
-    };
+    Tipp = [](const QString& t) { return static_cast<std::uint8_t>(HasznosInformacio(t) ? 1 : 0); };
 }
 
 void TAllomanyDialogusok::szurokBeallitasa(QFileDialog* d, const std::string& szuro, int index)
@@ -241,13 +237,18 @@ bool TAllomanyDialogusok::SzamsorBetoltese(const QString& nev)
     }
     if (r.TalArKerdes && !Kerdes(q(kTalArMasikAdatbazisKerdes))) return false;
 
-    if (r.Kep.LottoIndex != Allapot.Jatek->LottoIndex) {
+    // The numbers on the ticket go first (their clearing may be asked and
+    // refused); only then does a file of another game switch the game, so
+    // the switch never drops unsaved numbers unasked.
+    const bool masikJatek = r.Kep.LottoIndex != Allapot.Jatek->LottoIndex;
+    if (masikJatek)
         Uzenet(UzenetFajta::Figyelmeztetes, q(masikJatekAllomanySzoveg(s(nev), false, r.Kep.LottoIndex)));
+    Mind1Click();
+    if (Allapot.Listak->KijeloltSzamDb() > 0 || Allapot.Listak->FixSzamDb() > 0) return false;
+    if (masikJatek) {
         JatekValtas(r.Kep.LottoIndex);
         if (Allapot.Jatek->LottoIndex != r.Kep.LottoIndex) return false;
     }
-    Mind1Click();
-    if (Allapot.Listak->KijeloltSzamDb() > 0 || Allapot.Listak->FixSzamDb() > 0) return false;
 
     for (const std::string& w : r.Figyelmeztetesek) Uzenet(UzenetFajta::Figyelmeztetes, q(w));
     SzamsorKepAlkalmazas(r.Kep, *Allapot.Listak, *Allapot.Jatek, *Allapot.Foallapot, *Allapot.Feltetelek);

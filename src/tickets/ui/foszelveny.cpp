@@ -218,4 +218,11 @@ void TFoszelveny::Frissites()
         SzamsorrendNezet();
     else
         InfoKijelzes();
+    FeltMenuAllErtesites();
+}
+
+void TFoszelveny::FeltMenuAllErtesites()
+{
+    if (const auto& f = szelvenyek().FeltMenuAll)
+        f(SzamsorTulteli(szamListak(), game()));
 }

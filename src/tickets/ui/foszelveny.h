@@ -53,6 +53,8 @@ private:
     // Shows the messages of a marking and repaints.
     void JelolesUtan(const kvx::JelolesEredmeny& r);
     void TobbJelolesUtan(const kvx::TobbJelolesEredmeny& r);
+    // Tells the main window that the numbers changed.
+    void FeltMenuAllErtesites();
     // What runs before a marking changes the lists: the conditions are cleared.
     static void JelolesElott();
 };
