@@ -1158,6 +1158,13 @@ void TFoablak::AllomanyDialogusokLetrehozasa()
     AllomanyDialogusok = new TAllomanyDialogusok(this, AllomanyDialogusAllapot::Program());
     TAllomanyDialogusok& d = *AllomanyDialogusok;
     d.Kerdes = [this](const QString& szoveg) { return Kerdes(szoveg); };
+    const auto alapUzenet = d.Uzenet;
+    d.Uzenet = [this, alapUzenet](TAllomanyDialogusok::UzenetFajta f, const QString& szoveg) {
+        if (f == TAllomanyDialogusok::UzenetFajta::Hiba)
+            HibaUzenet(szoveg);
+        else
+            alapUzenet(f, szoveg);
+    };
     d.Mind1Click = [this] { Mind1Click(); };
     d.JatekValtas = [this](int jatek) {
         JatekValtas(jatek, false);

@@ -1,0 +1,183 @@
+// The number-set file from the main window on the offscreen platform: saved
+// and opened again through the menu commands and the file dialogs, and
+// loaded from the command line at start-up.
+#include "app/folders.h"
+#include "app/game_table.h"
+#include "app/main_state.h"
+#include "app/settings.h"
+#include "app/ui/foablak.h"
+#include "app/ui/formok.h"
+#include "conditions/condition_records.h"
+#include "conditions/markers.h"
+#include "common/binary_io.h"
+#include "draws/database_file.h"
+#include "draws/draws_table.h"
+#include "tickets/file_helpers.h"
+#include "tickets/number_lists.h"
+#include "tickets/ui/filedialogs.h"
+#include "tickets/ui/foszelveny.h"
+#include "tickets/ui/szelvenyek.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// Fills the file name of the visible file dialog and accepts it.
+void dialogusKitoltese(const QString& nev, QString* cim = nullptr)
+{
+    auto probal = std::make_shared<std::function<void()>>();
+    *probal = [=] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* d = qobject_cast<QFileDialog*>(w);
+            if (!d || !d->isVisible()) continue;
+            if (cim) *cim = d->windowTitle();
+            d->findChild<QLineEdit*>("fileNameEdit")->setText(nev);
+            QMetaObject::invokeMethod(d, "accept");
+            return;
+        }
+        QTimer::singleShot(20, *probal);
+    };
+    QTimer::singleShot(20, *probal);
+}
+
+// A number set of game g with the given numbers, written as the program writes it.
+void szamsorAllomany(const QString& nev, int jatek, std::initializer_list<int> szamok)
+{
+    kvx::GameParams g;
+    g.LottoIndex = jatek;
+    kvx::JatekParameterek(g);
+    kvx::SzamListak l;
+    kvx::MainState ms;
+    kvx::ListakInicializalasa(l, g, ms);
+    for (int n : szamok) kvx::SzamJeloles(l, g, ms, n, kvx::ModKijelolt, false);
+    kvx::FeltetelRekordok f;
+    kvx::FeltetelekRekordokReset(f, g);
+    std::string hiba;
+    ASSERT_TRUE(kvx::SzamsorMentese(nev.toStdString(), kvx::SzamsorKepKeszites(l, g, f, 0, {}), hiba)) << hiba;
+}
+
+class SzamsorAllomanyTeszt : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+    void TearDown() override
+    {
+        window_.reset();
+        kvx::mainState().Kilepes = false;
+    }
+    void ablak(const QStringList& args = {})
+    {
+        window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"), args);
+        window_->Kerdes = [this](const QString& q) {
+            kerdesek_ << q;
+            return true;
+        };
+        window_->HibaUzenet = [this](const QString& q) { hibak_ << q; };
+        FormokLetrehozasa(*window_);
+    }
+    QAction* a(const char* nev) { return window_->Akcio(QString::fromUtf8(nev)); }
+
+    QTemporaryDir dir_;
+    std::unique_ptr<TFoablak> window_;
+    QStringList kerdesek_;
+    QStringList hibak_;
+};
+
+TEST_F(SzamsorAllomanyTeszt, SavedThroughTheMenuAndOpenedAgainOntoTheMainTicket)
+{
+    ablak();
+    kvx::settings().UzenetekLog[20] = 0;
+    kvx::settings().UzenetekLog[21] = 0;
+    TFoszelveny* fo = szelvenyek().Foszelveny;
+    ASSERT_NE(fo, nullptr);
+
+    // Five numbers are one line of 5/90: nothing to save yet.
+    for (int n : {3, 14, 15, 92 - 50, 65}) fo->SzamJeloles(n, kvx::ModKijelolt, false);
+    EXPECT_FALSE(a("Ments3")->isEnabled());
+    EXPECT_FALSE(a("Mentsmsknt1")->isEnabled());
+    fo->SzamJeloles(35, kvx::ModKijelolt, false);
+    ASSERT_TRUE(a("Ments3")->isEnabled());
+    EXPECT_EQ(a("Ments3")->statusTip(), QStringLiteral(" Számsor és feltételek mentése "));
+    EXPECT_TRUE(a("Mentsmsknt1")->isEnabled());
+    const kvx::TTombByte1D mentett = kvx::szamListak().KijeloltSzamok;
+    const QString info = fo->InfoCimke->text();
+
+    const QString nev = dir_.filePath("sajat.tip");
+    QString cim;
+    dialogusKitoltese(nev, &cim);
+    a("Ments3")->trigger();
+    EXPECT_EQ(cim, QStringLiteral(" Számsor mentése"));
+    ASSERT_TRUE(QFile::exists(nev)) << hibak_.join('|').toStdString();
+    EXPECT_TRUE(kvx::mainState().Mentve);
+
+    a("Mind1")->trigger();
+    EXPECT_EQ(kvx::szamListak().KijeloltSzamDb(), 0);
+    EXPECT_FALSE(a("Ments3")->isEnabled());
+    EXPECT_NE(fo->InfoCimke->text(), info);
+
+    dialogusKitoltese(nev, &cim);
+    a("Megnyits1")->trigger();
+    EXPECT_EQ(cim, QStringLiteral(" Állomány betöltése"));
+    EXPECT_EQ(kvx::szamListak().KijeloltSzamok, mentett);
+    // The main ticket shows them again and the save commands follow.
+    EXPECT_EQ(szelvenyek().Foszelveny->InfoCimke->text(), info);
+    EXPECT_TRUE(a("Ments3")->isEnabled());
+    EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join('|').toStdString();
+}
+
+TEST_F(SzamsorAllomanyTeszt, NumberSetOnTheCommandLineIsLoadedAtStartWithItsGame)
+{
+    // A draws database of game 0 shows that the rest of start-up ran.
+    const QString nev = dir_.filePath("hatos.tip");
+    szamsorAllomany(nev, 1, {1, 2, 3, 4, 5, 6, 7});
+    ablak({nev});
+    EXPECT_EQ(kvx::game().LottoIndex, 1);
+    EXPECT_EQ(window_->windowTitle(), QStringLiteral("Kavarex Personal  -  Magyar 6/45"));
+    EXPECT_EQ(kvx::szamListak().KijeloltSzamok, (kvx::TTombByte1D{1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_TRUE(window_->ParancssoriAllomany.isEmpty());
+    EXPECT_TRUE(a("Ments3")->isEnabled());
+    EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join('|').toStdString();
+}
+
+TEST_F(SzamsorAllomanyTeszt, DamagedNumberSetOnTheCommandLineLeavesStartUpGoing)
+{
+    kvx::GameParams g;
+    g.LottoIndex = 0;
+    kvx::JatekParameterek(g);
+    kvx::TTombInt2D sorok;
+    for (int i = 1; i <= 3; ++i) {
+        kvx::TTombInt1D sor{i, 2020, i, 1 + i, 10 + i, 20 + i, 30 + i, 40 + i};
+        sor.resize(static_cast<std::size_t>(g.HuzottSzamok + 3), 0);
+        sorok.push_back(sor);
+    }
+    ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("Dat")));
+    ASSERT_TRUE(kvx::writeFileAtomic(dir_.filePath("Dat/").toStdString() + kvx::AdatbazisAllomany[0],
+                                     kvx::AdatbazisKep(sorok, g, kvx::HuzasIroVerzio())));
+
+    const QString nev = dir_.filePath("rossz.tip");
+    szamsorAllomany(nev, 0, {1, 2, 3, 4, 5, 6});
+    ASSERT_TRUE(QFile::resize(nev, 150));
+    ablak({nev});
+    ASSERT_EQ(hibak_.size(), 1);
+    EXPECT_TRUE(hibak_[0].contains(QStringLiteral("Érvénytelen méretű állomány."))) << hibak_[0].toStdString();
+    EXPECT_EQ(kvx::game().LottoIndex, 0);
+    EXPECT_EQ(kvx::szamListak().KijeloltSzamDb(), 0);
+    EXPECT_TRUE(window_->ParancssoriAllomany.isEmpty());
+    // Start-up went on: the draws database is there.
+    EXPECT_TRUE(kvx::draws().AdatbazisBetoltve);
+    EXPECT_EQ(kvx::draws().HuzasokSzama, 3);
+}
+
+}  // namespace
