@@ -12,6 +12,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
+#include <QTextEdit>
+#include <QToolBar>
+
+#include "app/maker_info.h"
 
 #include <gtest/gtest.h>
 
@@ -171,6 +175,59 @@ TEST_F(FoablakTest, ClosingWritesTheGameAndTheNextStartTakesIt)
             ej = p.action;
     ASSERT_NE(ej, nullptr);
     EXPECT_TRUE(ej->isChecked());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(FoablakSugo, HelpCommandsFollowTheHelpFile)
+{
+    for (const bool van : {false, true}) {
+        SCOPED_TRACE(van);
+        QTemporaryDir dir;
+        ASSERT_TRUE(QDir(dir.path()).mkpath("Help"));
+        // An old help file of the same name goes at start.
+        QFile regi(dir.filePath("Help/kavarex.hlp"));
+        ASSERT_TRUE(regi.open(QIODevice::WriteOnly));
+        regi.close();
+        if (van) {
+            QFile chm(dir.filePath("Help/kavarex.chm"));
+            ASSERT_TRUE(chm.open(QIODevice::WriteOnly));
+        }
+        TFoablak w(dir.filePath("kavarex"));
+        QAction* temak = w.Akcio("makrk1");
+        EXPECT_EQ(temak->isEnabled(), van);
+        EXPECT_EQ(w.Miez1->isVisible(), van);
+        EXPECT_EQ(w.SugoAllomany.isEmpty(), !van);
+        if (!van) {
+            EXPECT_EQ(temak->statusTip(), QStringLiteral(" Hiányzik a Súgó állománya "));
+        }
+        EXPECT_FALSE(QFile::exists(dir.filePath("Help/kavarex.hlp")));
+        // The help toolbar button is the same command.
+        EXPECT_TRUE(w.Eszkoztar->actions().contains(temak));
+    }
+}
+
+TEST(FoablakPuffer, HiddenPrintBuffersAndWebAddresses)
+{
+    QTemporaryDir dir;
+    TFoablak w(dir.filePath("kavarex"));
+    for (QTextEdit* p : {w.ListaPuffer, w.ListaPuffer2}) {
+        ASSERT_NE(p, nullptr);
+        EXPECT_FALSE(p->isVisible());
+        EXPECT_TRUE(p->isReadOnly());
+        EXPECT_EQ(p->lineWrapMode(), QTextEdit::NoWrap);
+        EXPECT_EQ(p->font().family(), QStringLiteral("Courier New"));
+        EXPECT_EQ(p->font().pointSize(), 8);
+    }
+    EXPECT_EQ(w.ElvalasztoVonal.size(), 90);
+    const QString host = QString::fromStdString(kvx::gyartoCimek().Honlap);
+    EXPECT_EQ(w.WebCim("Kavarexkalkultoraweben1"), host + "/hu/calc/calc.php?l=");
+    EXPECT_EQ(w.WebCim("Varicikletltse1"), host + "/hu/vari/lotto_variation.php");
+    // Until the internet actions open them, the items say they are not available.
+    EXPECT_FALSE(w.Akcio("Kavarexaweben1")->isEnabled());
+    EXPECT_EQ(w.Akcio("Kavarexaweben1")->statusTip(), QStringLiteral("Ez a funkció még nem érhető el."));
 }
 
 }  // namespace

@@ -260,6 +260,22 @@ TEST_F(ShellTest, StatusBarShowsTheVariationState)
     EXPECT_EQ(window_->StatusPanel(1), QStringLiteral("Run"));
 }
 
+TEST_F(ShellTest, OpenWindowsFollowTheMainWindow)
+{
+    window_->setGeometry(100, 60, 1200, 800);
+    window_->show();
+    QWidget* lista = formok().HuzLista;
+    lista->show();
+    lista->move(700, 200);
+    QCoreApplication::processEvents();
+    const QPoint elotte = lista->pos();
+    window_->move(window_->x() + 30, window_->y());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(lista->pos(), elotte + QPoint(30, 0));
+    lista->close();
+    window_->hide();
+}
+
 TEST_F(ShellTest, MenuImageForReview)
 {
     window_->resize(1100, 700);
