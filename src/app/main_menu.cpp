@@ -59,7 +59,7 @@ const std::vector<FomenuPont>& FomenuPontok()
         {"Főszelvény", "Hzsokszma1", "Húzások száma", "", " Húzások számának (keresési tartomány) beállítása ", N},
 
         // Feltételek
-        {"Feltételek", "Listzs1", "Kijelölés", "Ctrl+F", " Feltételek kijelölése, hibapont beállítása ", N, P, 0, true},
+        {"Feltételek", "Listzs1", "Kijelölés", "Ctrl+F", " Feltételek kijelölése, hibapont beállítása ", K, P, 0, true},
         {"Feltételek", "Ellenrzs2", "Ellenőrzés", "", " Feltételek ellenőrzése ", N},
         {"Feltételek", "rls1", "Törlés", "", " Feltételek törlése ", N},
         {"Feltételek", "", "", "", "", K, E},

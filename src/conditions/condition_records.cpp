@@ -186,6 +186,69 @@ std::vector<std::string> BejelolendoDobozok(const TFeltetelMaszk& m)
     return dobozok;
 }
 
+namespace {
+
+// The Allapot byte of every working record with its condition bit; the
+// conditions with sub-conditions are handled apart.
+template <class F, class Fn> void allapotok(F& f, Fn&& fn)
+{
+    fn(BitFav, f.FavFeltetel.Allapot);
+    fn(BitMob, f.MobFeltetel.Allapot);
+    fn(BitFix, f.FixFeltetel.Allapot);
+    fn(BitSzcsParos, f.SzcsParosFeltetel.Allapot);
+    fn(BitSzcsIsmet, f.SzcsIsmetFeltetel.Allapot);
+    fn(BitTalalatiArany, f.TalalatiAranyFeltetel.Allapot);
+    fn(BitSzvParos, f.SzvParosFeltetel.Allapot);
+    fn(BitSzvIsmet, f.SzvIsmetFeltetel.Allapot);
+    fn(BitSzamcsoportTeteles, f.SzamcsoportTetelesFeltetel.Allapot);
+    fn(BitOsszeg, f.OsszegFeltetel.Allapot);
+    fn(BitIkerszam, f.IkerszamFeltetel.Allapot);
+    fn(BitTukorszam, f.TukorszamFeltetel.Allapot);
+    fn(BitSzoras, f.SzorasFeltetel.Allapot);
+    fn(BitPrimszam, f.PrimszamFeltetel.Allapot);
+    fn(BitSzamcsoportok, f.SzamcsoportokFeltetel.Allapot);
+    fn(BitAllando, f.AllandoFeltetel.Allapot);
+    fn(BitSzamvegzodesTeteles, f.SzamvegzodesTetelesFeltetel.Allapot);
+    fn(BitSzJTeteles, f.SzJTetelesFeltetel.Allapot);
+    fn(BitSorozat, f.SorozatFeltetel.Allapot);
+    fn(BitSzJParos, f.SzJParosFeltetel.Allapot);
+    fn(BitSzJIsmet, f.SzJIsmetFeltetel.Allapot);
+    fn(BitSzamkeszlet, f.SzamkeszletFeltetel.Allapot);
+}
+
+}  // namespace
+
+bool VanKijeloltFeltetel(const FeltetelRekordok& f)
+{
+    bool van = false;
+    allapotok(f, [&](int, std::uint8_t a) { van = van || a != 0; });
+    const TTerjedelemFeltetel& t = f.TerjedelemFeltetel;
+    const TSzomszedosFeltetel& sz = f.SzomszedosFeltetel;
+    const TSzamsorokFeltetel& ss = f.SzamsorokFeltetel;
+    return van || t.Allapot || t.Fix || t.Valtozo || sz.Allapot || sz.Alt || sz.Mob || sz.Fix || ss.Allapot ||
+           ss.Tartomany || ss.Sorozat;
+}
+
+void FeltetelekMaszkbol(FeltetelRekordok& f, const TFeltetelMaszk& m)
+{
+    allapotok(f, [&](int bit, std::uint8_t& a) {
+        if (m.Feltetel(bit)) a = 1;
+    });
+    auto al = [&](int bit, int alBit, std::uint8_t& b, std::uint8_t& allapot) {
+        if (m.Feltetel(bit) && m.AlFeltetel(alBit)) b = allapot = 1;
+    };
+    TTerjedelemFeltetel& t = f.TerjedelemFeltetel;
+    al(BitTerjedelem, AlBitTerjedelemFix, t.Fix, t.Allapot);
+    al(BitTerjedelem, AlBitTerjedelemValtozo, t.Valtozo, t.Allapot);
+    TSzomszedosFeltetel& sz = f.SzomszedosFeltetel;
+    al(BitSzomszedos, AlBitSzomszedosAlt, sz.Alt, sz.Allapot);
+    al(BitSzomszedos, AlBitSzomszedosMob, sz.Mob, sz.Allapot);
+    al(BitSzomszedos, AlBitSzomszedosFix, sz.Fix, sz.Allapot);
+    TSzamsorokFeltetel& ss = f.SzamsorokFeltetel;
+    al(BitSzamsorok, AlBitSzamsorokTartomany, ss.Tartomany, ss.Allapot);
+    al(BitSzamsorok, AlBitSzamsorokSorozat, ss.Sorozat, ss.Allapot);
+}
+
 const std::array<const char*, 10> kSzamcsoportNevek = {
     "Nullás", "Tízes", "Húszas", "Harmincas", "Negyvenes", "Ötvenes", "Hatvanas", "Hetvenes", "Nyolcvanas", "Kilencvenes",
 };

@@ -514,6 +514,15 @@ extern const std::array<FeltetelLeiras, kFeltetelekSzama> kFeltetelTabla;
 // boxes whose sub-condition bit is also set.
 std::vector<std::string> BejelolendoDobozok(const TFeltetelMaszk& m);
 
+// Whether any working record is selected (its Allapot or a sub-condition byte).
+bool VanKijeloltFeltetel(const FeltetelRekordok& f);
+
+// Selects the conditions of an active set in the records: the Allapot of
+// every set condition bit; for Terjedelem, Szomszédos and Számsorok eloszlása
+// only the sub-conditions whose bit is also set (and then the Allapot).
+// Nothing is ever unselected.
+void FeltetelekMaszkbol(FeltetelRekordok& f, const TFeltetelMaszk& m);
+
 // Item-name tables of the Tételes conditions (index = Kod).
 extern const std::array<const char*, 10> kSzamcsoportNevek;
 extern const std::array<const char*, 10> kSzamvegNevek;

@@ -154,7 +154,9 @@ TEST(DistributionConditions, ListTexts)
     for (int i = 1; i <= 17; ++i) sel.push_back(static_cast<std::uint8_t>(i));
     std::string vart = " Számcsoport számai: \r\n";
     for (int i = 1; i <= 17; ++i) {
-        vart += " " + std::to_string(i) + " ";
+        vart += ' ';
+        vart += std::to_string(i);
+        vart += ' ';
         if (i == 15) vart += "\r\n";
     }
     EXPECT_EQ(SzamcsoportSzamai(true, 0, 16, sel, 17), vart);
@@ -168,4 +170,25 @@ TEST(DistributionConditions, ListTexts)
     EXPECT_EQ(ElsoPozicioDupla(2, 4), 4);
     EXPECT_EQ(UtolsoPozicioDupla(4, 4, 12), 12);
     EXPECT_EQ(UtolsoPozicioDupla(2, 4, 12), 2);
+}
+
+TEST(DistributionConditions, ActiveSetSelectsRecordsWithoutUnselecting)
+{
+    FeltetelRekordok f;
+    f.OsszegFeltetel.Allapot = 1;
+    EXPECT_TRUE(VanKijeloltFeltetel(f));
+    TFeltetelMaszk m;
+    m.SetFeltetel(BitFav);
+    m.SetFeltetel(BitSzamcsoportok);
+    m.SetFeltetel(BitTerjedelem);  // without sub-bits: nothing
+    m.SetFeltetel(BitSzomszedos);
+    m.SetAlFeltetel(AlBitSzomszedosMob);
+    FeltetelekMaszkbol(f, m);
+    EXPECT_EQ(f.FavFeltetel.Allapot, 1);
+    EXPECT_EQ(f.SzamcsoportokFeltetel.Allapot, 1);
+    EXPECT_EQ(f.OsszegFeltetel.Allapot, 1);  // kept
+    EXPECT_EQ(f.TerjedelemFeltetel.Allapot, 0);
+    EXPECT_EQ(f.SzomszedosFeltetel.Mob, 1);
+    EXPECT_EQ(f.SzomszedosFeltetel.Alt, 0);
+    EXPECT_FALSE(VanKijeloltFeltetel(FeltetelRekordok{}));
 }

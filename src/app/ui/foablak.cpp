@@ -422,6 +422,12 @@ void TFoablak::HuzasokBetoltese()
     ListazasAllapot(Akcio("Listzs3"));
 }
 
+void TFoablak::Listzs1Click()
+{
+    if (formok().Feltetelek)
+        formok().Feltetelek->FeltetelStart();
+}
+
 void TFoablak::Nvjegy1Click()
 {
     if (formok().Nevjegy)
@@ -504,6 +510,7 @@ void TFoablak::MenuEpites()
     connect(Miez1, &QAction::triggered, this, &TFoablak::Miez1Click);
     addAction(Miez1);
     setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(Akcio("Listzs1"), &QAction::triggered, this, &TFoablak::Listzs1Click);
     for (const char* nev : {"Bontsszmai1", "Fixszmok1", "llandszmok1", "Vletlenszmok2"}) {
         QAction* a = Akcio(QString::fromUtf8(nev));
         const int kind = a->data().toInt();

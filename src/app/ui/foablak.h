@@ -161,6 +161,7 @@ private:
     bool MasikPeldanyKezelese();
     void AdatbazisBetoltes();
     void Nvjegy1Click();
+    void Listzs1Click();
     void KijelolesMenuFrissites();
     void SzamTorles(int kind);
     void Kijellmind1Click();

@@ -1,13 +1,184 @@
 #pragma once
-// The conditions window. Its content is built with its subsystem; for now
-// the window exists with its caption, created once at start-up.
+// The conditions window: the eight condition tabs, the variation options
+// panel and the buttons. The condition records are the model: every handler
+// writes the control's value into the record, lets core bring the record
+// within its limits, and shows the record again. Loading is the same: the
+// records are normalised and shown, no handler chain is replayed.
 #include <QDialog>
+#include <QSpinBox>
+
+#include <cstdint>
+#include <functional>
+
+#include "app/game_table.h"
+#include "conditions/condition_records.h"
+#include "conditions/distribution_conditions.h"
+#include "conditions/markers.h"
+#include "conditions/variation_options.h"
+#include "tickets/number_lists.h"
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+
+// A read-only value edit with its up-down: the value changes through the
+// arrows or by a double click, never by typing.
+class TErtekEdit : public QSpinBox {
+    Q_OBJECT
+public:
+    explicit TErtekEdit(QWidget* parent = nullptr);
+signals:
+    void duplaKattintas();
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+};
+
+// The state of the variation the window looks at.
+struct FeltetelekVariacio {
+    std::int64_t SzamsorDb = 0;       // lines of the variation
+    std::int64_t LefoglaltSorok = 0;  // rows allocated for it
+    bool BontasBovites = false;       // extension mode
+    bool Pause = false;
+    bool Szerkesztett = false;
+    bool Befejezetlen = false;
+};
+
+// What the window works on (the program's instances by default).
+struct FeltetelekAllapot {
+    kvx::GameParams* Jatek = nullptr;
+    kvx::SzamListak* Listak = nullptr;
+    kvx::FeltetelRekordok* Feltetelek = nullptr;
+    kvx::VariacioOpcioErtekek* Opciok = nullptr;
+    kvx::SzamJelzok* Jelzok = nullptr;
+    kvx::MainState* Foallapot = nullptr;
+    const std::int32_t* SzamsorrendMod = nullptr;  // the number-order mode
+
+    static FeltetelekAllapot Program();
+};
 
 class TFeltetelek : public QDialog {
     Q_OBJECT
 public:
-    explicit TFeltetelek(QWidget* parent = nullptr);
+    explicit TFeltetelek(QWidget* parent = nullptr, const FeltetelekAllapot& allapot = FeltetelekAllapot::Program());
+
+    FeltetelekAllapot Allapot;
+
+    // Hooks of the parts around the window.
+    enum class UzenetFajta { Informacio, Figyelmeztetes };
+    std::function<void(UzenetFajta, const QString&)> Uzenet;  // default: the program's message boxes
+    std::function<bool(const QString&)> Kerdes;               // default: JovahagyasKerese
+    std::function<FeltetelekVariacio()> Variacio;             // default: no variation
+    std::function<void()> Start1Click;                        // starts a run (Kijelölés mode)
+    std::function<void()> BontTorlesEng1;                     // asks to delete the variation (Listázás mode)
+
+    // Frame.
+    QTabWidget* FeltetelekPC = nullptr;
+    QWidget *EloszlasTS = nullptr, *SzamcsoportTS = nullptr, *TalaranyTS = nullptr, *SzamvegzodesTS = nullptr,
+            *EsemenyekTS = nullptr, *SzamjegyTS = nullptr, *MathTS = nullptr, *SpecTS = nullptr;
+    QFrame* Panel8 = nullptr;   // variation options
+    QFrame* Panel15 = nullptr;  // buttons
+    QPushButton *BontasGomb = nullptr, *KilepesGomb = nullptr, *TorlesGomb = nullptr, *EllenorzesGomb = nullptr;
+
+    // Distribution tab.
+    QFrame *Panel1 = nullptr, *Panel19 = nullptr, *Panel12 = nullptr, *Panel11 = nullptr, *Panel16 = nullptr;
+    QCheckBox *FavAllapotBox = nullptr, *AllandoAllapotBox = nullptr, *MobAllapotBox = nullptr,
+              *FixAllapotBox = nullptr, *SzamcsoportAllapotBox = nullptr;
+    TErtekEdit *FavSzamaiEdit = nullptr, *FavSzamaiMaxEdit = nullptr, *FavTalalatEdit = nullptr,
+               *FavTalalatMaxEdit = nullptr;
+    TErtekEdit *AllandoTalalatEdit = nullptr, *AllandoTalalatMaxEdit = nullptr;
+    TErtekEdit *MobSzamaiEdit = nullptr, *MobTalalatMaxEdit = nullptr, *FixSzamaiEdit = nullptr,
+               *FixTalalatMaxEdit = nullptr;
+    TErtekEdit *DbSzamcsoportEdit = nullptr, *AktSzamcsoportEdit = nullptr, *AktSzamcsoportElsoEdit = nullptr,
+               *AktSzamcsoportUtolsoEdit = nullptr, *AktSzamcsoportMinEdit = nullptr,
+               *AktSzamcsoportMaxEdit = nullptr;
+    QPushButton* SzamcsoportokMindenGomb = nullptr;
+    QLabel *Label2 = nullptr, *SzamcsoportMinLabel = nullptr, *Panel1IL = nullptr, *Panel3IL = nullptr;
+
+    // Variation options.
+    QSpinBox *HibapontBeEdit = nullptr, *TulirasEdit = nullptr, *TulirasTetelesEdit = nullptr,
+             *TulirasTetelesMaxEdit = nullptr, *OptBontModEdit = nullptr;
+    QCheckBox *TulirasBontBox = nullptr, *TulirasTetelesBox = nullptr, *TulirasSorozatBox = nullptr,
+              *GyakorisagiEloszlasBox = nullptr, *OptimalizaltBox = nullptr, *VeletlenSzamsorokBox = nullptr,
+              *OptBontNovelBox = nullptr, *OptBontCsokkentBox = nullptr, *OptBontFelulirasBox = nullptr,
+              *OptBontRendezBox = nullptr, *OptBontModBox = nullptr;
+    // The engine window's option label text, kept for it.
+    QString BontasOpcioFelirat;
+
+    // Frame and modes.
+    void FeltetelekPosition();
+    void FeltetelStart();
+    void SetFeltetelekKijelzes();
+    bool Listazas() const;  // the variation holds lines and is not being extended
+    void CBAction(QCheckBox* box, QFrame* panel, bool engedelyez);
+    void NemErtFelt(QCheckBox* box);
+    void FeltetelekPCChange();
+
+    // Loading and flags.
+    void BeolvFeltKijelolese();
+    void SetFeltetelJelzo(bool value);
+    void EllenorzesGombBeallitas();
+    void SetDbFeltetel(const kvx::TFeltetelMaszk& kijeloltFeltetelek);
+
+    // Buttons.
+    void BontasGombClick();
+    void KilepesGombClick();
+    void TorlesGombClick();
+    void EllenorzesGombClick();
+    void FeltetelekEllenorzeseShow(int lap);
+
+    // The options chain; HibapontBeEditChange is also called when the
+    // selection changes.
+    void HibapontBeEditChange();
+    void OpcioValtozas(kvx::OpcioForras forras);
+    void OptBontModEditDblClick();
+
+    // Distribution tab handlers.
+    void FavAllapotBoxClick();
+    void FavValtozas(kvx::FavMezo mezo);
+    void FavSzamaiEditDblClick();
+    void FavSzamaiMaxEditDblClick();
+    void AllandoAllapotBoxClick();
+    void AllandoValtozas(kvx::MinMaxMezo mezo);
+    void MobAllapotBoxClick();
+    void MobAllapotBoxEnter();
+    void MobValtozas();
+    void MobSzamaiEditDblClick();
+    void FixAllapotBoxClick();
+    void FixAllapotBoxEnter();
+    void FixValtozas();
+    void FixSzamaiEditDblClick();
+    void SzamcsoportAllapotBoxClick();
+    void SzamcsoportValtozas(kvx::SzamcsoportMezo mezo);
+    void AktSzamcsoportElsoEditDblClick();
+    void AktSzamcsoportUtolsoEditDblClick();
+    void SzamcsoportokMindenGombClick();
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
     void FormCreate();
+    void FormShow();
+    void EloszlasLapEpites();
+    void OpcioPanelEpites();
+    kvx::EloszlasKornyezet eloszlasKornyezet() const;
+    kvx::OpcioKornyezet opcioKornyezet() const;
+    kvx::OpcioDobozok opcioDobozok() const;
+    void opcioMegjelenites(const kvx::OpcioEredmeny& r);
+    void feltetelValtozott();
+    void uzenet(UzenetFajta f, const QString& s);
+    // Shows a normalised record; false when the selection refused it.
+    bool favMegjelenites();
+    bool allandoMegjelenites();
+    bool mobMegjelenites();
+    bool fixMegjelenites();
+    bool szamcsoportMegjelenites();
+    FeltetelekVariacio variacio() const;
+
+    std::int32_t aktSzamcsoport_ = 1;
+    bool betoltes_ = false;  // records are being shown: no change handler writes
 };
