@@ -151,7 +151,7 @@ void TFeltetelek::FormCreate()
     FeltetelekPC->setCurrentIndex(0);
     for (QCheckBox* b : {FavAllapotBox, AllandoAllapotBox, MobAllapotBox, FixAllapotBox, SzamcsoportAllapotBox})
         CBAction(b, qobject_cast<QFrame*>(b->parentWidget()), true);
-    HibapontBeEditChange();
+    OpcioBetoltes();
     FeltetelekPosition();
 }
 
@@ -546,11 +546,18 @@ void TFeltetelek::BeolvFeltKijelolese()
     SzamJelzoBeallitas(*Allapot.Jelzok, *Allapot.Listak, *Allapot.Jatek, f, mod);
     SetFeltetelJelzo(VanKijeloltFeltetel(f));
 
-    // The options panel shows the stored options.
+    OpcioBetoltes();
+}
+
+void TFeltetelek::OpcioBetoltes()
+{
+    FeltetelRekordok& f = *Allapot.Feltetelek;
     const OpcioDobozok d = OpcioDobozokBetoltese(f, *Allapot.Opciok);
-    OpcioEredmeny r = VariacioOpciokSzamitasa(d, OpcioForras::Nincs, opcioKornyezet(), f, *Allapot.Opciok);
+    const OpcioEredmeny r = VariacioOpciokSzamitasa(d, OpcioForras::Nincs, opcioKornyezet(), f, *Allapot.Opciok);
     opcioMegjelenites(r);
+    // Refused silently while the window is not showing, as the conditions are.
     if (!r.Hiba.empty() && isVisible()) uzenet(UzenetFajta::Informacio, q(r.Hiba));
+    EllenorzesGombBeallitas();
 }
 
 void TFeltetelek::SetFeltetelJelzo(bool value)
@@ -759,7 +766,8 @@ void TFeltetelek::OpcioValtozas(OpcioForras forras)
     const OpcioEredmeny r =
         VariacioOpciokSzamitasa(opcioDobozok(), forras, opcioKornyezet(), *Allapot.Feltetelek, *Allapot.Opciok);
     opcioMegjelenites(r);
-    if (!r.Hiba.empty()) uzenet(UzenetFajta::Informacio, q(r.Hiba));
+    // Refused silently while the window is not showing, as the conditions are.
+    if (!r.Hiba.empty() && isVisible()) uzenet(UzenetFajta::Informacio, q(r.Hiba));
     EllenorzesGombBeallitas();
 }
 

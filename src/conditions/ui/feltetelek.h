@@ -133,6 +133,8 @@ public:
     // selection changes.
     void HibapontBeEditChange();
     void OpcioValtozas(kvx::OpcioForras forras);
+    // The panel shows the stored options (after a load or at creation).
+    void OpcioBetoltes();
     void OptBontModEditDblClick();
 
     // Distribution tab handlers.

@@ -1,0 +1,225 @@
+// The conditions window on the offscreen platform: conditions set on the
+// window survive a number-set file round trip, the group rules hold when a
+// record is loaded, the modes and the check button.
+#include "conditions/ui/feltetelek.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "tickets/number_set_file.h"
+
+using namespace kvx;
+
+namespace {
+
+struct Kornyezet {
+    Kornyezet()
+    {
+        g.LottoIndex = 0;
+        JatekParameterek(g);
+        ListakInicializalasa(l, g, ms);
+        FeltetelekRekordokReset(f, g);
+        for (int n = 1; n <= 20; ++n) SzamJeloles(l, g, ms, n * 3, ModKijelolt, false);
+        a.Jatek = &g;
+        a.Listak = &l;
+        a.Feltetelek = &f;
+        a.Opciok = &o;
+        a.Jelzok = &j;
+        a.Foallapot = &ms;
+        a.SzamsorrendMod = &mod;
+    }
+    GameParams g;
+    SzamListak l;
+    MainState ms;
+    FeltetelRekordok f;
+    VariacioOpcioErtekek o;
+    SzamJelzok j;
+    std::int32_t mod = 0;
+    FeltetelekAllapot a;
+};
+
+struct Ablak {
+    explicit Ablak(Kornyezet& k) : w(nullptr, k.a)
+    {
+        w.Uzenet = [this](TFeltetelek::UzenetFajta, const QString& s) { uzenetek << s; };
+        w.Variacio = [this] { return variacio; };
+        w.show();
+    }
+    TFeltetelek w;
+    QStringList uzenetek;
+    FeltetelekVariacio variacio;
+};
+
+std::vector<std::uint8_t> mentes(const Kornyezet& k)
+{
+    BinWriter wr;
+    SzamsorKepIras(wr, SzamsorKepKeszites(k.l, k.g, k.f, k.mod, {}));
+    return wr.data();
+}
+
+}  // namespace
+
+TEST(FeltetelekWindow, ConditionsSetOnTheWindowSurviveANumberSetFile)
+{
+    Kornyezet k;
+    ASSERT_GE(k.l.VariacioFoMeret, 5);
+    Ablak a(k);
+    TFeltetelek& w = a.w;
+    EXPECT_EQ(w.FeltetelekPC->count(), 8);
+    EXPECT_EQ(w.FeltetelekPC->tabText(0), " Eloszlás ");
+    EXPECT_EQ(w.FeltetelekPC->tabText(7), " Spec ");
+    EXPECT_FALSE(w.FavSzamaiEdit->isEnabled());
+
+    // The user ticks Favorizált számok and moves its controls.
+    w.FavAllapotBox->click();
+    EXPECT_TRUE(w.FavSzamaiEdit->isEnabled());
+    EXPECT_EQ(w.FavAllapotBox->toolTip(), " Feltétel törlése ");
+    w.FavSzamaiMaxEdit->setValue(3);
+    w.FavSzamaiEdit->setValue(2);
+    w.FavTalalatMaxEdit->setValue(5);  // held at the group's size 2
+    w.FavTalalatEdit->setValue(2);
+    EXPECT_EQ(w.FavTalalatMaxEdit->value(), 2);
+    EXPECT_EQ(w.Label2->text(), "A számcsoport 2 számából minimum");
+    EXPECT_EQ(k.f.FavFeltetel, (TFavFeltetel{1, {}, 2, 3, 2, 2}));
+    // Számcsoportok: two groups, the list text is the count edit's hint.
+    w.SzamcsoportAllapotBox->click();
+    w.DbSzamcsoportEdit->setValue(2);
+    w.AktSzamcsoportEdit->setValue(2);
+    w.AktSzamcsoportUtolsoEdit->setValue(8);
+    w.AktSzamcsoportElsoEdit->setValue(4);
+    w.AktSzamcsoportMaxEdit->setValue(3);
+    EXPECT_TRUE(w.DbSzamcsoportEdit->toolTip().startsWith(" Kijelölt számcsoportok listája\n"));
+    EXPECT_TRUE(w.DbSzamcsoportEdit->toolTip().contains("  2. számcsoport  5 száma:  4. -  8. számig terjed"))
+        << w.DbSzamcsoportEdit->toolTip().toStdString();
+    w.MobAllapotBox->click();
+    w.MobSzamaiEdit->setValue(5);
+    w.HibapontBeEdit->setValue(2);
+    EXPECT_TRUE(k.f.FeltetelJelzo);
+    EXPECT_TRUE(w.TorlesGomb->isEnabled());
+    EXPECT_TRUE(w.EllenorzesGomb->isEnabled());
+
+    const std::vector<std::uint8_t> fajl = mentes(k);
+    const FeltetelRekordok mentett = k.f;
+
+    // Clear everything, then open the file again.
+    FeltetelekRekordokReset(k.f, k.g);
+    w.BeolvFeltKijelolese();
+    EXPECT_FALSE(w.FavAllapotBox->isChecked());
+    EXPECT_FALSE(w.FavSzamaiEdit->isEnabled());
+    EXPECT_EQ(w.HibapontBeEdit->value(), 0);
+    EXPECT_FALSE(w.TorlesGomb->isEnabled());
+
+    SzamsorOlvasasKornyezet env;
+    env.Jatek = &k.g;
+    env.Feltetelek = &k.f;
+    const SzamsorOlvasasEredmeny r = SzamsorKepOlvasas(fajl, "proba.tip", env);
+    ASSERT_TRUE(r.Ok) << r.Uzenet;
+    SzamsorKepAlkalmazas(r.Kep, k.l, k.g, k.ms, k.f);
+    w.BeolvFeltKijelolese();
+    EXPECT_TRUE(w.FavAllapotBox->isChecked());
+    EXPECT_EQ(w.FavSzamaiEdit->value(), 2);
+    EXPECT_EQ(w.FavSzamaiMaxEdit->value(), 3);
+    EXPECT_EQ(w.FavTalalatEdit->value(), 2);
+    EXPECT_EQ(w.FavTalalatMaxEdit->value(), 2);
+    EXPECT_TRUE(w.SzamcsoportAllapotBox->isChecked());
+    EXPECT_EQ(w.DbSzamcsoportEdit->value(), 2);
+    EXPECT_EQ(w.AktSzamcsoportEdit->value(), 1);  // loading shows the first group
+    w.AktSzamcsoportEdit->setValue(2);
+    EXPECT_EQ(w.AktSzamcsoportElsoEdit->value(), 4);
+    EXPECT_EQ(w.AktSzamcsoportUtolsoEdit->value(), 8);
+    EXPECT_EQ(w.AktSzamcsoportMaxEdit->value(), 3);
+    EXPECT_TRUE(w.MobAllapotBox->isChecked());
+    EXPECT_EQ(w.MobSzamaiEdit->value(), 5);
+    EXPECT_EQ(w.HibapontBeEdit->value(), 2);
+    EXPECT_EQ(k.f.FavFeltetel, mentett.FavFeltetel);
+    EXPECT_EQ(k.f.SzamcsoportokFeltetel, mentett.SzamcsoportokFeltetel);
+    EXPECT_TRUE(a.uzenetek.isEmpty()) << a.uzenetek.join("|").toStdString();
+}
+
+TEST(FeltetelekWindow, GroupRulesHoldWhenARecordIsLoaded)
+{
+    Kornyezet k;
+    // A file that selects the fixed groups with a selection of 9 numbers and
+    // 5 a line: 9 div 2 < 5, the condition is refused on loading.
+    MindenSzamTorlese(k.l, k.g, k.ms);
+    for (int n = 1; n <= 9; ++n) SzamJeloles(k.l, k.g, k.ms, n, ModKijelolt, false);
+    VariacioMeretBeallitas(k.l, k.g, 5);
+    Ablak a(k);
+    k.f.FixFeltetel = {1, {}, 3, 2};
+    k.f.MobFeltetel = {1, {}, 3, 2};
+    a.w.BeolvFeltKijelolese();
+    EXPECT_FALSE(a.w.FixAllapotBox->isChecked());
+    EXPECT_EQ(k.f.FixFeltetel.Allapot, 0);
+    EXPECT_EQ(k.f.FixFeltetel.Meret, 3);  // the other fields keep their values
+    EXPECT_TRUE(a.w.MobAllapotBox->isChecked());  // 9 >= 2 * 5 - 1
+    ASSERT_EQ(a.uzenetek.size(), 1);
+    EXPECT_EQ(a.uzenetek[0], "A kijelölt számsorral nem értelmezhető a feltétel.");
+
+    // Ticking by the user is refused the same way.
+    a.uzenetek.clear();
+    a.w.FixAllapotBox->click();
+    EXPECT_FALSE(a.w.FixAllapotBox->isChecked());
+    EXPECT_EQ(a.uzenetek.size(), 1);
+    EXPECT_FALSE(k.f.FeltetelJelzo && k.f.FixFeltetel.Allapot);
+}
+
+TEST(FeltetelekWindow, LineLengthOneFromAFileRefusesTalalatNotTheProgram)
+{
+    Kornyezet k;
+    Ablak a(k);
+    VariacioMeretBeallitas(k.l, k.g, 0);
+    k.o.TulirasBont = true;
+    k.o.TulirasTeteles = true;
+    a.w.BeolvFeltKijelolese();
+    EXPECT_FALSE(a.w.TulirasBontBox->isChecked());
+    EXPECT_FALSE(k.o.TulirasBont);
+    EXPECT_TRUE(a.uzenetek.contains("A kijelölt számsorral nem értelmezhető a feltétel."));
+}
+
+TEST(FeltetelekWindow, ListingModeAndCheckButton)
+{
+    Kornyezet k;
+    Ablak a(k);
+    a.variacio.SzamsorDb = 120;
+    bool torlesKerdes = false;
+    a.w.BontTorlesEng1 = [&] { torlesKerdes = true; };
+    a.w.hide();
+    a.w.show();
+    EXPECT_EQ(a.w.windowTitle(), " Feltételek listája");
+    EXPECT_EQ(a.w.BontasGomb->text(), "Módosítás");
+    EXPECT_FALSE(a.w.EloszlasTS->isEnabled());
+    EXPECT_FALSE(a.w.Panel8->isEnabled());
+    a.w.BontasGomb->click();
+    EXPECT_TRUE(torlesKerdes);
+
+    // Back to selecting; a favourite limit no line can meet fails the check
+    // and turns to its tab.
+    a.variacio.SzamsorDb = 0;
+    a.w.hide();
+    a.w.show();
+    EXPECT_EQ(a.w.windowTitle(), " Feltételek kijelölése");
+    EXPECT_FALSE(a.w.BontasGomb->isEnabled());  // starting a run is not wired here
+    a.w.FeltetelekPC->setCurrentIndex(3);
+    a.w.FavAllapotBox->click();
+    a.w.FavSzamaiEdit->setValue(1);
+    a.w.FavSzamaiMaxEdit->setValue(20);
+    a.w.FavTalalatEdit->setValue(0);
+    a.w.FavTalalatMaxEdit->setValue(1);
+    a.uzenetek.clear();
+    a.w.EllenorzesGomb->click();
+    EXPECT_EQ(a.w.FeltetelekPC->currentIndex(), 0);
+    ASSERT_FALSE(a.uzenetek.isEmpty());
+    EXPECT_TRUE(a.uzenetek[0].startsWith("Nem teljesülhet az Eloszlás - Favorizált számok feltétel"));
+
+    a.w.FavTalalatMaxEdit->setValue(5);
+    a.uzenetek.clear();
+    a.w.EllenorzesGomb->click();
+    ASSERT_EQ(a.uzenetek.size(), 1);
+    EXPECT_TRUE(a.uzenetek[0].startsWith("A vizsgált feltételek beállításai érvényesek"));
+}
