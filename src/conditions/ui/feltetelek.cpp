@@ -117,6 +117,9 @@ void TFeltetelek::FormCreate()
         (*l.w)->setObjectName(l.nev);
         FeltetelekPC->addTab(*l.w, QString::fromUtf8(l.cim));
     }
+    // Every tab caption stays readable: the window is as wide as the tabs.
+    FeltetelekPC->setUsesScrollButtons(false);
+    FeltetelekPC->setElideMode(Qt::ElideNone);
     fo->addWidget(FeltetelekPC, 1);
     EloszlasLapEpites();
 
@@ -308,6 +311,10 @@ void TFeltetelek::EloszlasLapEpites()
     connect(AktSzamcsoportUtolsoEdit, &TErtekEdit::duplaKattintas, this,
             &TFeltetelek::AktSzamcsoportUtolsoEditDblClick);
     connect(SzamcsoportokMindenGomb, &QPushButton::clicked, this, &TFeltetelek::SzamcsoportokMindenGombClick);
+    // The minimum labels change with the group size: room for the longest.
+    const int szeles = fontMetrics().horizontalAdvance(QStringLiteral("A számcsoport 10 számából minimum")) + 8;
+    Label2->setMinimumWidth(szeles);
+    SzamcsoportMinLabel->setMinimumWidth(szeles);
     lap->addStretch(1);
 }
 
