@@ -1236,5 +1236,13 @@ void TFoablak::FeltMenuAll(bool on)
         a->setToolTip(t);
         a->setStatusTip(t);
     }
+    // The conditions make sense only for an over-full line.
+    QAction* feltetelek = Akcio("Listzs1");
+    const QString ft = on ? QStringLiteral(" Feltételek kijelölése, hibapont beállítása ") : QStringLiteral(" Nincs kijelölt számsor ");
+    feltetelek->setEnabled(on);
+    feltetelek->setToolTip(ft);
+    feltetelek->setStatusTip(ft);
+    if (!on && formok().Feltetelek && formok().Feltetelek->isVisible())
+        formok().Feltetelek->close();
     KijelolesMenuFrissites();
 }

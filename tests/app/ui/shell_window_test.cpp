@@ -77,7 +77,7 @@ TEST_F(ShellTest, MenuCaptionsShortcutsAndStatesOfTheFirstGame)
         {"Ments3", "Mentés", "", false, " Nincs mentésre váró adat "},
         {"Normlalak1", "Normál alak", "Ctrl+N", true},
         {"Szmoksorrenje1", "Számok sorrendje", "Ctrl+S", true},
-        {"Listzs1", "Kijelölés", "Ctrl+F", true},
+        {"Listzs1", "Kijelölés", "Ctrl+F", false, " Nincs kijelölt számsor "},
         {"Start1", "Start", "", false},
         {"makrk1", "Témakörök", "F1", false, " Hiányzik a Súgó állománya "},
         {"Nvjegy1", "Névjegy", "", true},

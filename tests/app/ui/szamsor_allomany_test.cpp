@@ -107,8 +107,11 @@ TEST_F(SzamsorAllomanyTeszt, SavedThroughTheMenuAndOpenedAgainOntoTheMainTicket)
     for (int n : {3, 14, 15, 92 - 50, 65}) fo->SzamJeloles(n, kvx::ModKijelolt, false);
     EXPECT_FALSE(a("Ments3")->isEnabled());
     EXPECT_FALSE(a("Mentsmsknt1")->isEnabled());
+    EXPECT_FALSE(a("Listzs1")->isEnabled());
     fo->SzamJeloles(35, kvx::ModKijelolt, false);
     ASSERT_TRUE(a("Ments3")->isEnabled());
+    // An over-full line opens the conditions as well.
+    EXPECT_TRUE(a("Listzs1")->isEnabled());
     EXPECT_EQ(a("Ments3")->statusTip(), QStringLiteral(" Számsor és feltételek mentése "));
     EXPECT_TRUE(a("Mentsmsknt1")->isEnabled());
     const kvx::TTombByte1D mentett = kvx::szamListak().KijeloltSzamok;
