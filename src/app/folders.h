@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace kvx {
 
@@ -54,5 +55,44 @@ bool KonyvtarakLetrehozasa(const Folders& f);
 // DatKonyvtar + its built-in database; the current game's saved-files folder
 // and every game's private-database folder are created when missing.
 void JatekKonyvtarakBeallitasa(Folders& f, int lottoIndex);
+
+// Files older versions left in the program folder: base name and extension.
+struct RegiAllomany {
+    const char* Alap;
+    const char* Kiterjesztes;
+};
+extern const std::array<RegiAllomany, 6> RegiAllomanyNevek;
+
+// Name of an old file for a, b in 0..13: alap + A + B + "." + kiterjesztes,
+// where A is empty for a = 0 ("0" when b > 0) and a - 1 otherwise, and B is
+// empty for b = 0 and b - 1 otherwise.
+std::string RegiAllomanyNev(const std::string& alap, const std::string& kiterjesztes, int a, int b);
+
+// First run: removes every old file from ProgramKonyvtar. An ".rtf" file is
+// a list the user may want: it is copied into ListKonyvtar first, and kept
+// where it is when the copy cannot be made (an existing file of the same
+// name in ListKonyvtar is never overwritten).
+void RegiAllomanyokTorlese(const Folders& f);
+
+// Moves a folder; across file systems it is copied (under a temporary name
+// beside the target, renamed into place when complete) and then removed.
+// An existing target is never overwritten: an empty folder is replaced,
+// anything else makes the move fail. False when the folder was not moved
+// completely (the source, or what is left of it, stays).
+bool KonyvtarAthelyezese(const std::string& forras, const std::string& cel);
+
+// The saved-files folders of older versions lay in the program folder.
+struct AthelyezesEredmeny {
+    bool Lefutott = false;            // the folders were checked: the INI file is to be written
+    std::vector<std::string> Hibak;   // one message per folder that could not be moved
+};
+// Unless LottoKonyvtar and its "Otos" folder exist, this is not a first run
+// and no game folder is left in the program folder: creates LottoKonyvtar,
+// resets every game's last used folders and moves each game folder found in
+// ProgramKonyvtar into LottoKonyvtar.
+AthelyezesEredmeny MentettKonyvtarakAthelyezese(Folders& f, bool elsoInditas);
+
+// Message of a game folder that could not be moved.
+std::string AthelyezesHibaUzenet(const Folders& f, int jatek);
 
 }  // namespace kvx

@@ -57,6 +57,19 @@ void HuzTablaSelectCell(HuzListaState& s, const DrawsState& d, const GameParams&
     s.MasodikSzamsorKijelolt = g.TobbSorsolas && !masodik;
 }
 
+std::optional<std::int32_t> SorsolasValtoOszlop(const HuzListaState& s, const DrawsState& d, const GameParams& g,
+                                                std::int32_t sor, SorsolasBillentyu k)
+{
+    if (!g.TobbSorsolas || !d.AdatbazisBetoltve)
+        return std::nullopt;
+    if ((k == SorsolasBillentyu::Jobbra || k == SorsolasBillentyu::Tab) && s.MasodikSzamsorKijelolt &&
+        Ertek(d, sor, g.MasodikHuzasOszlop) > 0)
+        return g.MasodikHuzasOszlop;
+    if ((k == SorsolasBillentyu::Balra || k == SorsolasBillentyu::Tab) && !s.MasodikSzamsorKijelolt)
+        return 3;
+    return std::nullopt;
+}
+
 std::int32_t TalalatEloszlasMeret(const GameParams& g)
 {
     if (g.PotSzamTalalat)

@@ -7,6 +7,7 @@
 #include "draws/draws_table.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace kvx {
@@ -23,6 +24,16 @@ std::int32_t GetKivRekord(HuzListaState& s, const DrawsState& d);
 // changes while the second row was selected, away from column 3).
 void HuzTablaSelectCell(HuzListaState& s, const DrawsState& d, const GameParams& g, std::int32_t oszlop,
                         std::int32_t sor);
+
+// Keys that move between the two drawings of a row.
+enum class SorsolasBillentyu { Balra, Jobbra, Tab };
+// The column the grid moves to when one of those keys is pressed on draw
+// `sor` (1-based) in a game that draws twice: Right or Tab on the first
+// drawing goes to the second one (MasodikHuzasOszlop) when the draw has it;
+// otherwise Left or Tab on the second drawing goes back to column 3. nullopt
+// when the key is left to the grid.
+std::optional<std::int32_t> SorsolasValtoOszlop(const HuzListaState& s, const DrawsState& d, const GameParams& g,
+                                                std::int32_t sor, SorsolasBillentyu k);
 
 // Size of TalalatEloszlas for the game.
 std::int32_t TalalatEloszlasMeret(const GameParams& g);

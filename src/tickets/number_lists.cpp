@@ -436,6 +436,21 @@ KijelolesMenu KijelolesMenuAllapot(const SzamListak& l, const GameParams& g, con
     return m;
 }
 
+TorlesMenu TorlesMenuAllapot(const SzamListak& l)
+{
+    const auto pont = [](bool on, const char* igen, const char* nem) { return TorlesMenuPont{on, on ? igen : nem}; };
+    TorlesMenu m;
+    const bool van = l.KijeloltSzamDb() + l.FixSzamDb() > 0;
+    m.Torles = pont(van, " Számok törlése a főszelvényről ", " Nincs kijelölt számsor ");
+    m.Mind = pont(van, " Minden szám törlése ", " Nincs kijelölt számsor ");
+    m.Kijelolt = pont(van && l.AllandoSzamDb() + l.VeletlenSzamDb() != l.KijeloltSzamDb(), " Variáció számainak törlése ",
+                      " Nincs kijelölt szám ");
+    m.Fix = pont(van && l.FixSzamDb() > 0, " Fix számok törlése ", " Nincs kijelölve fix szám ");
+    m.Allando = pont(van && l.AllandoSzamDb() > 0, " Állandó számok törlése ", " Nincs kijelölve állandó szám ");
+    m.Veletlen = pont(van && l.VeletlenSzamDb() > 0, " Véletlen számok törlése ", " Nincs kijelölve véletlen szám ");
+    return m;
+}
+
 std::optional<std::string> TorlesKerdes(int kind, const TorlesHelyzet& h)
 {
     if (h.LetoltesFolyamatban || h.Mentve) return std::nullopt;

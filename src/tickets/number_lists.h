@@ -181,6 +181,24 @@ struct KijelolesMenu {
 };
 KijelolesMenu KijelolesMenuAllapot(const SzamListak& l, const GameParams& g, const BovitesAllapot& bov = {});
 
+// State of the clearing commands: the "Törlés" submenu and "Minden szám"
+// (with its toolbar button) need selected or fixed numbers; each item of
+// the submenu needs numbers of its own kind. A disabled item's hint says
+// what is missing.
+struct TorlesMenuPont {
+    bool Engedelyezett = false;
+    std::string Tipp;
+};
+struct TorlesMenu {
+    TorlesMenuPont Torles;      // the "Törlés" submenu
+    TorlesMenuPont Mind;        // "Minden szám" and the toolbar's "Törlés"
+    TorlesMenuPont Kijelolt;    // "Variáció számai": selected other than constant and random
+    TorlesMenuPont Fix;         // "Fix számok"
+    TorlesMenuPont Allando;     // "Állandó számok"
+    TorlesMenuPont Veletlen;    // "Véletlen számok"
+};
+TorlesMenu TorlesMenuAllapot(const SzamListak& l);
+
 // The line holds more numbers than one line of the game: the conditions and
 // the save commands have something to work on. Without an extra pool
 // selected + fixed > SzamsorHossz; with one, the main numbers exceed

@@ -78,6 +78,45 @@ TEST(TalalatEloszlasTest, SecondDrawingIsARowOfItsOwnAndIsSelectedByItsCells)
     EXPECT_EQ(t.TalalatEloszlas[static_cast<std::size_t>(3 * ej.TalalatSzorzo + 1)], 1);
 }
 
+// Left, Right and Tab move between the two drawings of a row, and only
+// where there is a drawing to move to.
+TEST(SorsolasValtoTest, KeysMoveBetweenTheTwoDrawingsOfARow)
+{
+    const GameParams g = Jatek(2);  // 7/35, two drawings
+    const DrawsState d = Tabla(g, {Sor(g, 1, 2020, 1, {1, 2, 3, 4, 5, 6, 7, 11, 12, 13, 14, 15, 16, 17}),
+                                   Sor(g, 2, 2020, 2, {11, 12, 13, 14, 15, 16, 17, 0, 0, 0, 0, 0, 0, 0})});
+    const std::int32_t m = g.MasodikHuzasOszlop;
+    using K = SorsolasBillentyu;
+    struct Eset {
+        bool elsoKijelolt;  // MasodikSzamsorKijelolt: the first drawing is selected
+        std::int32_t sor;
+        K kulcs;
+        std::optional<std::int32_t> oszlop;
+    };
+    const Eset esetek[] = {
+        {true, 1, K::Jobbra, m},  {true, 1, K::Tab, m},  {true, 1, K::Balra, std::nullopt},
+        // No second drawing in draw 2: the key is left to the grid.
+        {true, 2, K::Jobbra, std::nullopt}, {true, 2, K::Tab, std::nullopt},
+        {false, 1, K::Balra, 3}, {false, 1, K::Tab, 3}, {false, 1, K::Jobbra, std::nullopt},
+    };
+    for (const Eset& e : esetek) {
+        SCOPED_TRACE(std::to_string(e.sor) + " " + std::to_string(static_cast<int>(e.kulcs)) + " " +
+                     std::to_string(e.elsoKijelolt));
+        HuzListaState s;
+        s.MasodikSzamsorKijelolt = e.elsoKijelolt;
+        EXPECT_EQ(SorsolasValtoOszlop(s, d, g, e.sor, e.kulcs), e.oszlop);
+    }
+    // A game that draws once, or no database: nothing to do.
+    const GameParams egy = Jatek(0);
+    HuzListaState s;
+    s.MasodikSzamsorKijelolt = false;
+    const DrawsState d0 = Tabla(egy, {Sor(egy, 1, 2020, 1, {1, 2, 3, 4, 5})});
+    EXPECT_EQ(SorsolasValtoOszlop(s, d0, egy, 1, K::Tab), std::nullopt);
+    DrawsState ures = d;
+    ures.AdatbazisBetoltve = false;
+    EXPECT_EQ(SorsolasValtoOszlop(s, ures, g, 1, K::Tab), std::nullopt);
+}
+
 TEST(HuzTablaTest, HeadersAndCells)
 {
     const GameParams g = Jatek(2);

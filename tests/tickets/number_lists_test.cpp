@@ -313,6 +313,45 @@ TEST(NumberLists, SelectAllMarksTheFreeNumbersUpToCount)
     EXPECT_TRUE(VeletlenSzamGeneralas(j.l, j.g, j.ms, 1, 35, [](int lo, int) { return lo; }).Elutasitva);
 }
 
+// The clearing commands follow what the ticket holds, kind by kind.
+TEST(NumberLists, ClearingCommandsNeedNumbersOfTheirKind)
+{
+    Jegy j(0);
+    TorlesMenu m = TorlesMenuAllapot(j.l);
+    for (const TorlesMenuPont* p : {&m.Torles, &m.Mind, &m.Kijelolt, &m.Fix, &m.Allando, &m.Veletlen})
+        EXPECT_FALSE(p->Engedelyezett);
+    EXPECT_EQ(m.Mind.Tipp, " Nincs kijelölt számsor ");
+    EXPECT_EQ(m.Torles.Tipp, " Nincs kijelölt számsor ");
+    EXPECT_EQ(m.Fix.Tipp, " Nincs kijelölve fix szám ");
+    EXPECT_EQ(m.Allando.Tipp, " Nincs kijelölve állandó szám ");
+    EXPECT_EQ(m.Veletlen.Tipp, " Nincs kijelölve véletlen szám ");
+
+    // Only a fixed number: everything but the other kinds.
+    j.jelol(1, ModFix);
+    m = TorlesMenuAllapot(j.l);
+    EXPECT_TRUE(m.Torles.Engedelyezett);
+    EXPECT_TRUE(m.Mind.Engedelyezett);
+    EXPECT_EQ(m.Mind.Tipp, " Minden szám törlése ");
+    EXPECT_TRUE(m.Fix.Engedelyezett);
+    EXPECT_EQ(m.Fix.Tipp, " Fix számok törlése ");
+    EXPECT_FALSE(m.Kijelolt.Engedelyezett);
+    EXPECT_EQ(m.Kijelolt.Tipp, " Nincs kijelölt szám ");
+    EXPECT_FALSE(m.Allando.Engedelyezett);
+
+    // Constant and random numbers alone leave no plain selected number.
+    j.jelol(2, ModAllando);
+    j.jelol(3, ModVeletlen);
+    m = TorlesMenuAllapot(j.l);
+    EXPECT_TRUE(m.Allando.Engedelyezett);
+    EXPECT_TRUE(m.Veletlen.Engedelyezett);
+    EXPECT_EQ(m.Veletlen.Tipp, " Véletlen számok törlése ");
+    EXPECT_FALSE(m.Kijelolt.Engedelyezett);
+    j.jelol(4, ModKijelolt);
+    m = TorlesMenuAllapot(j.l);
+    EXPECT_TRUE(m.Kijelolt.Engedelyezett);
+    EXPECT_EQ(m.Kijelolt.Tipp, " Variáció számainak törlése ");
+}
+
 TEST(NumberLists, ExtensionModeWarnings)
 {
     {

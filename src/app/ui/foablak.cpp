@@ -333,6 +333,7 @@ void TFoablak::Betoltes()
         return;
     // The online-access table is loaded by its unit.
     ParancssoriAllomanyBetoltese();
+    RegiAllomanyokAthelyezese();
     betoltesKesz_ = true;
     if (!draws().AdatbazisBetoltve)
         AdatbazisBetoltes();
@@ -365,6 +366,19 @@ void TFoablak::ParancssoriAllomanyBetoltese()
     ParancssoriAllomany.clear();
     mainState().Mentve = false;
     VariacioStatuszKiirasStatusBar(variacioAllapot_, true, true);
+}
+
+void TFoablak::RegiAllomanyokAthelyezese()
+{
+    // Files and saved-files folders of older versions move to their places.
+    const bool elsoInditas = settings().InditasokSzama <= 0;
+    if (elsoInditas)
+        RegiAllomanyokTorlese(folders());
+    const AthelyezesEredmeny r = MentettKonyvtarakAthelyezese(folders(), elsoInditas);
+    for (const std::string& hiba : r.Hibak)
+        HibaUzenet(utf8(hiba));
+    if (r.Lefutott)
+        KavarexIniIras();
 }
 
 void TFoablak::InditasiTippek()
@@ -824,6 +838,18 @@ void TFoablak::KijelolesMenuFrissites()
     a->setEnabled(m.Engedelyezett);
     a->setToolTip(utf8(m.KijelolesTipp));
     a->setStatusTip(utf8(m.KijelolesTipp));
+    // The clearing commands need numbers of their kind on the ticket.
+    const TorlesMenu t = TorlesMenuAllapot(szamListak());
+    const std::pair<const char*, const TorlesMenuPont*> torlesek[] = {
+        {"rls3", &t.Torles},      {"Mind1", &t.Mind},           {"Bontsszmai1", &t.Kijelolt},
+        {"Fixszmok1", &t.Fix},    {"llandszmok1", &t.Allando}, {"Vletlenszmok2", &t.Veletlen},
+    };
+    for (const auto& [nev, p] : torlesek) {
+        QAction* b = Akcio(QString::fromUtf8(nev));
+        b->setEnabled(p->Engedelyezett);
+        b->setToolTip(utf8(p->Tipp));
+        b->setStatusTip(utf8(p->Tipp));
+    }
 }
 
 void TFoablak::SetSzamsorrend(int mode)
@@ -847,12 +873,14 @@ void TFoablak::SzamsorrendKijelzes(int mode)
         a->setChecked(a->data().toInt() == mode);
 }
 
-void TFoablak::FormKeyDown(int /*key*/, Qt::KeyboardModifiers mods)
+bool TFoablak::FormKeyDown(int key, Qt::KeyboardModifiers mods)
 {
-    // The draws list's navigation between the two drawings of a row comes
-    // with the draws list window.
+    BillentyuMod = 0;
+    // Left, Right and Tab move between the two drawings of the draws list's row.
+    const bool elnyelve = formok().HuzLista && formok().HuzLista->SorsolasValtas(key);
     BillentyuMod = BillentyuModSzamitas(mods.testFlag(Qt::ShiftModifier), mods.testFlag(Qt::ControlModifier),
                                         mods.testFlag(Qt::AltModifier), game().PotSzamok);
+    return elnyelve;
 }
 
 void TFoablak::FormKeyUp()
@@ -869,14 +897,18 @@ bool TFoablak::eventFilter(QObject* obj, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
         QWidget* w = qobject_cast<QWidget*>(obj);
-        // Keys of this window and its children only (the main window previews
-        // its keys); each key reaches the filter once, at its receiver.
-        if (w && w->isWindow() ? w == this : (w && w->window() == this)) {
+        // Keys of this window and its children (the main window previews its
+        // keys) and of the draws list, which reads the mode and whose row
+        // navigation is handled here.
+        const QWidget* ablak = w ? w->window() : nullptr;
+        if (ablak && (ablak == this || ablak == formok().HuzLista.data())) {
             auto* k = static_cast<QKeyEvent*>(event);
-            if (event->type() == QEvent::KeyPress)
-                FormKeyDown(k->key(), k->modifiers());
-            else if (!k->isAutoRepeat())
+            if (event->type() == QEvent::KeyPress) {
+                if (FormKeyDown(k->key(), k->modifiers()))
+                    return true;
+            } else if (!k->isAutoRepeat()) {
                 FormKeyUp();
+            }
         }
     }
     return QMainWindow::eventFilter(obj, event);

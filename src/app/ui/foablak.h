@@ -119,7 +119,8 @@ public:
 
     std::int32_t GetBillentyuMod() const { return BillentyuMod; }
     void SetBillentyuMod(std::int32_t mod) { BillentyuMod = mod; }
-    void FormKeyDown(int key, Qt::KeyboardModifiers mods);
+    // True when the key was used up (the draws list's row navigation).
+    bool FormKeyDown(int key, Qt::KeyboardModifiers mods);
     void FormKeyUp();
     void GombStatusTorles();
 
@@ -174,6 +175,7 @@ private:
     void AllomanyDialogusAllapotFrissites();
     void ParancssoriAllomanyBetoltese();
     void InditasiTippek();
+    void RegiAllomanyokAthelyezese();
     // The other open windows follow the main window (WindowPosChanging).
     void WindowPosChanging();
 

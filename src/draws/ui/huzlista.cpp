@@ -401,6 +401,29 @@ void THuzLista::SzelvKijelzes()
     HLRiportKiir();
 }
 
+bool THuzLista::SorsolasValtas(int key)
+{
+    kvx::SorsolasBillentyu k;
+    switch (key) {
+    case Qt::Key_Left: k = kvx::SorsolasBillentyu::Balra; break;
+    case Qt::Key_Right: k = kvx::SorsolasBillentyu::Jobbra; break;
+    case Qt::Key_Tab: k = kvx::SorsolasBillentyu::Tab; break;
+    default: return false;
+    }
+    // The list must be able to take the keys: shown, and not behind a modal window.
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (!HuzTabla || !isVisible() || !KilepesGomb->isVisible() || !KilepesGomb->isEnabled() ||
+        (modal && modal != this))
+        return false;
+    const QModelIndex most = HuzTabla->currentIndex();
+    const int sor = most.isValid() ? most.row() + 1 : huzLista().KivRekord;
+    const std::optional<std::int32_t> oszlop = kvx::SorsolasValtoOszlop(huzLista(), draws(), game(), sor, k);
+    if (!oszlop)
+        return false;
+    HuzTabla->setCurrentIndex(model_->index(sor - 1, *oszlop));
+    return true;
+}
+
 void THuzLista::HLRiportKiir()
 {
     THuzSzelveny* sz = szelvenyek().HuzSzelveny;

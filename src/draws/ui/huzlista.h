@@ -100,6 +100,10 @@ public:
     void HuzTorlesEng();
     void ListaAktiv(bool modositott);
     void SzelvKijelzes();
+    // Left, Right and Tab in a game that draws twice: moves the grid between
+    // the two drawings of the current row while the list is shown and can
+    // take the focus. True when the key was used up.
+    bool SorsolasValtas(int key);
     bool SegedszelvenyLathato = true;
 
 protected:
