@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -142,6 +143,47 @@ TEST_F(ProgramShellTest, DatabaseOfTheGameIsLoadedOnceEveryWindowExists)
     EXPECT_TRUE(hibak_.isEmpty());
     window_->LottoSelect(0);
     EXPECT_EQ(kvx::draws().HuzasokSzama, 3);
+}
+
+// The first start of the program over an older version's folder: the old
+// files go (lists into the List folder), the game folders move into Lotto,
+// a folder whose new place holds files already is reported and left as it is.
+TEST_F(ProgramShellTest, FirstStartMovesTheOlderVersionsFilesAndFolders)
+{
+    const auto ir = [this](const QString& nev, const QByteArray& tartalom) {
+        ASSERT_TRUE(QDir(dir_.path()).mkpath(QFileInfo(dir_.filePath(nev)).path()));
+        QFile f(dir_.filePath(nev));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(tartalom);
+    };
+    const auto olvas = [this](const QString& nev) {
+        QFile f(dir_.filePath(nev));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<nincs>");
+    };
+    ir(QStringLiteral("teszt0.tip"), "t");
+    ir(QStringLiteral("back.top"), "b");
+    ir(QStringLiteral("huzlist.rtf"), "lista");
+    ir(QStringLiteral("Otos/elso.tip"), "otos");
+    ir(QStringLiteral("Hatos/regi.tip"), "regi");
+    ir(QStringLiteral("Lotto/Hatos/uj.tip"), "uj");
+
+    ablak();
+    FormokLetrehozasa(*window_);
+
+    EXPECT_FALSE(QFile::exists(dir_.filePath(QStringLiteral("teszt0.tip"))));
+    EXPECT_FALSE(QFile::exists(dir_.filePath(QStringLiteral("back.top"))));
+    EXPECT_FALSE(QFile::exists(dir_.filePath(QStringLiteral("huzlist.rtf"))));
+    EXPECT_EQ(olvas(QStringLiteral("List/huzlist.rtf")), QByteArray("lista"));
+    // The current game's folder made at start gave way to the old one.
+    EXPECT_EQ(olvas(QStringLiteral("Lotto/Otos/elso.tip")), QByteArray("otos"));
+    EXPECT_FALSE(QFileInfo::exists(dir_.filePath(QStringLiteral("Otos"))));
+    EXPECT_EQ(olvas(QStringLiteral("Hatos/regi.tip")), QByteArray("regi"));
+    EXPECT_EQ(olvas(QStringLiteral("Lotto/Hatos/uj.tip")), QByteArray("uj"));
+    ASSERT_EQ(hibak_.size(), 1) << hibak_.join("|").toStdString();
+    EXPECT_EQ(hibak_[0], QString::fromStdString(kvx::folders().ProgramKonyvtar) +
+                             QStringLiteral("Hatos könyvtár áthelyezése sikertelen."));
+    // The INI file was written after the check.
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(kvx::folders().IniAllomany)));
 }
 
 }  // namespace

@@ -19,6 +19,8 @@
 #include "variation/ui/bontlista.h"
 #include "variation/ui/bontteszt.h"
 #include "tickets/number_lists.h"
+#include "tickets/ui/foszelveny.h"
+#include "tickets/ui/szelvenyek.h"
 
 #include <QAction>
 #include <QDialog>
@@ -221,6 +223,40 @@ TEST_F(ShellTest, NumberOrderAndClearingCommands)
     valasz_ = true;
     a("Bontsszmai1")->trigger();
     EXPECT_EQ(l.KijeloltSzamDb(), 0);
+}
+
+// The clearing commands follow every change of the main ticket: each one
+// is offered only while the ticket holds numbers of its kind.
+TEST_F(ShellTest, ClearingCommandsFollowTheMainTicket)
+{
+    TFoszelveny* fo = szelvenyek().Foszelveny;
+    ASSERT_NE(fo, nullptr);
+    const auto allapot = [this] {
+        QString s;
+        for (const char* nev : {"rls3", "Mind1", "Bontsszmai1", "Fixszmok1", "llandszmok1", "Vletlenszmok2"})
+            s += a(nev)->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+        return s;
+    };
+    EXPECT_EQ(allapot(), QStringLiteral("000000"));
+    fo->SzamJeloles(4, kvx::ModFix, false);
+    EXPECT_EQ(allapot(), QStringLiteral("110100"));
+    EXPECT_EQ(a("Mind1")->toolTip(), QStringLiteral(" Minden szám törlése "));
+    EXPECT_EQ(a("Bontsszmai1")->toolTip(), QStringLiteral(" Nincs kijelölt szám "));
+    fo->SzamJeloles(9, kvx::ModAllando, false);
+    EXPECT_EQ(allapot(), QStringLiteral("110110"));
+    fo->SzamJeloles(12, kvx::ModKijelolt, false);
+    EXPECT_EQ(allapot(), QStringLiteral("111110"));
+
+    // Clearing the fixed numbers through the menu takes their item away.
+    a("Fixszmok1")->trigger();
+    EXPECT_EQ(kvx::szamListak().FixSzamDb(), 0);
+    EXPECT_EQ(allapot(), QStringLiteral("111010"));
+    EXPECT_EQ(a("Fixszmok1")->statusTip(), QStringLiteral(" Nincs kijelölve fix szám "));
+    // "Minden szám" empties the ticket: everything goes off again.
+    a("Mind1")->trigger();
+    EXPECT_EQ(kvx::szamListak().KijeloltSzamDb(), 0);
+    EXPECT_EQ(allapot(), QStringLiteral("000000"));
+    EXPECT_EQ(a("Mind1")->statusTip(), QStringLiteral(" Nincs kijelölt számsor "));
 }
 
 TEST_F(ShellTest, CloseQueryNeverQuitsAgainstNo)
