@@ -79,10 +79,10 @@ inline constexpr const char* kMasikPeldanyKerdes =
 constexpr int kPeldanyVarakozasMs = 2000;
 
 // The program's help file: programKonyvtar + "Help/" + the executable's base
-// name + ".chm"; with another extension the older help files of the same
-// name, which start-up removes.
+// name + ".html" (an HTML page the desktop's browser shows); with another
+// extension the older help files of the same name, which start-up removes.
 std::string SugoAllomany(const std::string& programKonyvtar, const std::string& exeAlapNev,
-                         const std::string& kiterjesztes = ".chm");
+                         const std::string& kiterjesztes = ".html");
 // Hint of the help commands, and the message, when the help file is missing.
 inline constexpr const char* kSugoHianyzik = " Hiányzik a Súgó állománya ";
 

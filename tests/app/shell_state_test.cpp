@@ -108,7 +108,7 @@ TEST(ShellState, WebAddressesAndHelpFileFollowTheConfiguredHost)
         EXPECT_EQ(c.Szimulator, "https://pelda.hu/hu/sim/kvxsim.php");
         EXPECT_EQ(c.Variaciok, "https://pelda.hu/hu/vari/lotto_variation.php");
     }
-    EXPECT_EQ(kvx::SugoAllomany("/opt/k/", "kavarex"), "/opt/k/Help/kavarex.chm");
+    EXPECT_EQ(kvx::SugoAllomany("/opt/k/", "kavarex"), "/opt/k/Help/kavarex.html");
     EXPECT_EQ(kvx::SugoAllomany("/opt/k/", "kavarex", ".hlp"), "/opt/k/Help/kavarex.hlp");
 }
 

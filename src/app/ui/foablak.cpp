@@ -1106,7 +1106,7 @@ void TFoablak::SugoEllenorzes()
     const std::string alap = QFileInfo(exe_).completeBaseName().toStdString();
     const std::string& program = folders().ProgramKonyvtar;
     // The help files of older versions go.
-    for (const char* kit : {".cnt", ".hlp"})
+    for (const char* kit : {".cnt", ".hlp", ".chm"})
         QFile::remove(utf8(kvx::SugoAllomany(program, alap, kit)));
     const QString chm = utf8(kvx::SugoAllomany(program, alap));
     QAction* temak = Akcio("makrk1");

@@ -192,8 +192,8 @@ TEST(FoablakSugo, HelpCommandsFollowTheHelpFile)
         ASSERT_TRUE(regi.open(QIODevice::WriteOnly));
         regi.close();
         if (van) {
-            QFile chm(dir.filePath("Help/kavarex.chm"));
-            ASSERT_TRUE(chm.open(QIODevice::WriteOnly));
+            QFile sugo(dir.filePath("Help/kavarex.html"));
+            ASSERT_TRUE(sugo.open(QIODevice::WriteOnly));
         }
         TFoablak w(dir.filePath("kavarex"));
         QAction* temak = w.Akcio("makrk1");
