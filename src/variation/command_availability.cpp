@@ -1,0 +1,90 @@
+#include "variation/command_availability.h"
+
+namespace kvx {
+
+namespace {
+
+const char* kHuzasBovites =
+    " Húzások számsoraiból összeállított variáció \r\n Nem támogatott a variáció szerkesztése. ";
+const char* kHuzasTeszt = " Húzások számsoraiból összeállított variáció \r\n Nem támogatott a variáció tesztje. ";
+
+}  // namespace
+
+std::vector<ParancsAllapot> VanNincsBontas(const ParancsHelyzet& h)
+{
+    const bool e = h.VanBontas;
+    const std::string nincs = kNincsKeszVariacio;
+    std::vector<ParancsAllapot> t;
+    const auto be = [&](const char* nev, bool eng, const std::string& igen, const std::string& nem,
+                        std::string felirat = {}) {
+        t.push_back({nev, eng, eng ? igen : nem, std::move(felirat)});
+    };
+    // The plain items of the menu follow e.
+    be("Listzs2", e, " Variáció listája ", nincs);
+    be("Ellenrzs1", e, h.Peldabontas ? " Példabontás ellenőrzése " : " Variáció ellenőrzése ", nincs);
+    be("eszt1", e && !h.HuzasSzamsorVariacio, " Variáció tesztje ", h.HuzasSzamsorVariacio && e ? kHuzasTeszt : nincs);
+    const std::string modTipp = h.BontasBovites ? " Feltételek, hibapont módosítása "
+                                                : " Feltételek, hibapont módosítása - variáció törlése ";
+    be("Mdosts1", e, modTipp, nincs);
+    {
+        const bool eng = e && !h.HuzasSzamsorVariacio;
+        const std::string igen = h.BontasBovites ? " Variáció bővítésének tiltása "
+                                                 : " Variáció bővítése és/vagy a számsor módosítása ";
+        std::string nem = h.HuzasSzamsorVariacio && e ? kHuzasBovites : nincs;
+        if (h.BontasBovites && !eng)
+            nem = " Variáció bővítésének tiltása ";
+        be("Beilleszts1", eng, igen, nem);
+    }
+    // Extensions: the boundaries after the base.
+    const auto hatarok = static_cast<std::int32_t>(h.Import_Count.size());
+    const std::int32_t bovitmenyek = hatarok > 1 ? hatarok - 1 : 0;
+    {
+        const bool eng = e && bovitmenyek > 0;
+        std::string igen;
+        if (eng) {
+            const std::int32_t elozo = h.Import_Count[static_cast<std::size_t>(hatarok - 2)];
+            igen = " " + std::to_string(bovitmenyek) + ". bővítmény törlése " + "\r\n" + " - Első számsor: " +
+                   std::to_string(elozo + 1) + ". " + "\r\n" + " - Utolsó számsor: " +
+                   std::to_string(h.Import_Count.back()) + ". ";
+        }
+        be("Bvtmnytrlse1", eng, igen, " Nincs visszavonható bővítmény ");
+    }
+    {
+        const bool eng = e && h.BontasBovites && bovitmenyek > 0;
+        if (eng && bovitmenyek > 1)
+            be("BovitmenyBeilleszt", true,
+               " " + std::to_string(bovitmenyek) + " b" + "ővítmény egyesítése a variáció törzsével ", "",
+               "Bővítmények egyesítése");
+        else
+            be("BovitmenyBeilleszt", eng, std::string(" B") + "ővítmény egyesítése a variáció törzsével ",
+               " Nincs beilleszthető bővítmény ", "Bővítmény egyesítése");
+    }
+    be("PauseTorles", e && h.BontasPause, " Pause státusz törlése ",
+       e ? " Nem [Pause] felfüggesztett variáció " : nincs);
+    be("Rendezs1", e, " Variáció indexeinek rendezése ", nincs);
+    be("Eredetisorrend1", e, " Indexek korábbi sorrendjének visszaállítása ", nincs);
+    be("Vglegesszmsorrend1", e, " Indexek aktuális sorrendjének rögzítése ", nincs);
+    be("Ments2", e, " Variáció, export állományok mentése ", nincs);
+    be("Listanyomtatsa2", e, " Nyomtatás ", nincs);
+    be("Lista1", e, " Variáció listájának nyomtatása állományba ", nincs);
+    be("Szelvnyek1", e, " Szelvények kitöltése nyomtatóval ", nincs);
+    be("rls2", e, " Variáció törlése ", nincs);
+    be("Varicifeltltse1", e && h.VanFeltoltesCim, " Aktuális variáció játékba küldése - online fogadás ",
+       h.VanFeltoltesCim ? nincs : " " + h.JatekNev + " - nincs lehetőség online küldésre ");
+    // The run window's buttons.
+    be("Bontas.InfoGomb", e, " Információk a variációról ", nincs);
+    be("Bontas.TesztGomb", e && !h.HuzasSzamsorVariacio, " Variáció tesztje ",
+       h.HuzasSzamsorVariacio && e ? kHuzasTeszt : nincs);
+    be("Bontas.ModositGomb", e, modTipp, nincs);
+    return t;
+}
+
+const ParancsAllapot* ParancsKeres(const std::vector<ParancsAllapot>& t, const std::string& nev)
+{
+    for (const ParancsAllapot& p : t)
+        if (p.Nev == nev)
+            return &p;
+    return nullptr;
+}
+
+}  // namespace kvx

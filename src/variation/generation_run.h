@@ -1,0 +1,161 @@
+#pragma once
+// The generation run around the enumerator: the run-state flags of the
+// variation unit, the active-condition masks, the decisions of the Start
+// command, the texts of the run window (duration, header, line count, cost,
+// Pause/Break questions, the end report) and the deletion of the variation
+// with its confirmation front ends. Nothing here touches a window: questions
+// and the window-side effects go through callbacks the caller fills.
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "conditions/condition_records.h"
+#include "variation/line_enumerator.h"
+#include "variation/variation_store.h"
+
+namespace kvx {
+
+// The run state of the variation unit that lives beside the store.
+struct BontasEgyseg {
+    BontasVezerles Vezerles;  // flags and counters shared with the worker
+    BontasAllapot Allapot;    // pause line, Tételes window, fulfilled bits
+    bool SzerkesztettVariacio = false;
+    bool BontasBovites = false;
+    bool Peldabontas = false;
+    bool BefejezetlenVariacio = false;
+    bool OpcioModosulas = false;
+    std::atomic<bool> BontMegszAktiv{false};
+    double BontasIdotartam = 0.0;  // accumulated generation time, seconds
+    double BontasKezdoIdo = 0.0;   // seconds on the run's clock
+    double BontasZaroIdo = 0.0;
+    TFeltetelMaszk KijeloltFeltetelek;
+    std::int32_t SzamsorHossz = 0;  // length of the pause line
+};
+
+BontasEgyseg& bontasEgyseg();
+
+// Rebuilds the active-condition masks from the records and returns the
+// number of active conditions and sub-conditions.
+std::int32_t GetDbFeltetel(const FeltetelRekordok& f, TFeltetelMaszk& kijelolt);
+// Bits set in both sets.
+std::int32_t GetDbTeljesultFeltetel(const TFeltetelMaszk& teljesult);
+TFeltetelMaszk TeljesultMaszk(const BontasAllapot& all);
+
+// "Időtartam: " + [days ":"] + H:mm:ss + decimal separator + milliseconds.
+std::string VariacioIdotartama(double masodperc);
+
+// ---- Start
+
+// Full-variation line count as a real number, for sizes beyond int64.
+long double TeljBontSzelvszamValos(std::int32_t n, std::int32_t k, std::int32_t F, bool VanPluszSzam,
+                                   std::int32_t PluszSzamDb);
+
+struct StartHelyzet {
+    std::int64_t BontMatrixMeret = 0;
+    std::int64_t ABSZ = 0;            // INT64_MIN (or below 0) when it does not fit 64 bits
+    long double ABSZValos = 0;        // the same count as a real number
+    bool CsokkentOptimalizalas = false;
+    bool FeltetelJelzo = false;
+    std::int32_t Hibapont = 0;
+    bool TulirasBont = false;
+    std::int32_t Tuliras = 0;
+    std::int32_t TulirasMax = 0;      // upper limit of the Találat value
+};
+
+enum class StartDontes { Indul, ElerteTeljes, TulNagy };
+
+struct StartEredmeny {
+    StartDontes Dontes = StartDontes::Indul;
+    std::string Uzenet;  // information text of a refusal
+};
+
+inline constexpr const char* kSzovegElerteTeljes =
+    "A variáció számsorainak mennyisége elérte a teljes variáció méretét.";
+
+// Steps 3 and 5 of Start: the store already holds the full variation, or a
+// full variation would be larger than the program handles. A selection
+// whose full size overflows 64 bits is too large, never "reached".
+StartEredmeny StartEllenorzes(const StartHelyzet& h);
+
+// ---- Run window texts
+
+// "12 szám variációja " and its variants.
+std::string BontasFejlec(std::int32_t KijeloltFoSzamDb, std::int32_t FixSzamDb, bool VanPluszSzam,
+                         std::int32_t KijeloltPluszSzamDb, const std::string& PluszSzamNev, bool bovitett);
+// n with thousands separators + " számsor".
+std::string SzelvSzamSzoveg(std::int64_t n);
+// "Variáció költsége: " + lines x price + currency name.
+std::string KoltsegSzoveg(std::int64_t sorok, double jegyAr, std::int32_t penznemIndex);
+extern const std::array<const char*, 9> kPenznemNevek;
+// The Pause (tag 4) or Break (tag 7) question.
+std::string MegszakitasUzenet(int tag);
+// The Stop question; bovites/feluliras choose the middle part.
+std::string StopUzenet(bool bovites, bool feluliras);
+// Percentage of a tick from the cursor's position estimate.
+std::int32_t FolyamatSzazalek(const std::uint8_t* sor, std::int32_t kf, std::int64_t alap, std::int64_t oszto,
+                              std::int32_t folyamatAlap);
+// Progress scale of a run: origin and divisor of the percentage.
+void SetABSZV(std::int32_t nf, std::int32_t kf, std::int64_t& alap, std::int64_t& oszto);
+
+// ---- End of a run
+
+struct VegeBemenet {
+    std::int64_t BontSzelvszam = 0;
+    std::int64_t ABSZ = 0;
+    bool BontasPause = false;
+    bool BontStatus = true;
+    bool BontasBefejezetlen = false;
+    TFeltetelMaszk Kijelolt;   // active conditions (GetDbFeltetel)
+    std::int32_t KijeloltDb = 0;
+    TFeltetelMaszk Teljesult;  // conditions met during the run
+    bool TalalatTeteles = false;  // the Találat option with Tételes is on
+    bool Optimalizalas = false;
+    bool Csokkent = false;
+    std::int32_t Hibapont = 0;
+    std::string Felirat;  // the run window's caption of an example wheel, else empty
+};
+
+struct VegeJelentes {
+    std::string Szoveg;       // empty: nothing to show
+    bool HibaDoboz = false;   // error box (no line stored), else information box
+};
+
+// The end report of a run that was not stopped.
+VegeJelentes VegeJelentesKeszites(const VegeBemenet& be);
+
+// The extension boundaries at the end of a run with lines.
+void ImportCountVege(VariationStore& t);
+
+// ---- Deletion and its questions
+
+// What deletion needs from the windows and the rest of the program.
+struct TorlesKornyezet {
+    std::function<void()> AblakokBezarasa;          // statistics, list, run and test windows
+    std::function<void()> ParancsokFrissitese;      // VanNincsBontas with the new state
+    std::function<void()> StatuszFrissites;         // status bar
+    std::function<void()> VersionBeallitas;         // stamps the version into the variation
+    std::function<bool(const std::string&)> JovahagyasKerese;  // asked only when confirmations are on
+    std::function<void()> BackMentese;              // backup before deletion
+    std::function<bool()> FeltetelAblakBezarasa;     // closes the conditions window; true when it was open
+    std::function<void()> FeltetelAblakMegnyitasa;
+    std::function<void()> FeltetelekTorlese;
+    std::string BackFigyelmeztetes;
+    std::int32_t KijeloltSzamDb = 0;
+    bool FeltetelJelzo = false;
+    bool BovitesAzonosSzamok = false;  // extension with the selected and fixed counts it began with
+};
+
+void BontasPauseTorlese(BontasEgyseg& u);
+// Deletes the variation, or with truncate cuts it to the last extension boundary.
+void BontasTorlese(VariationStore& t, BontasEgyseg& u, bool truncate, bool& Mentve, const TorlesKornyezet& k);
+// The delete command's front end; true = the variation was deleted.
+bool BontTorlesEng1(VariationStore& t, BontasEgyseg& u, bool& Mentve, const TorlesKornyezet& k);
+// Before the conditions are cleared or the numbers of a varied ticket change.
+bool BontTorlesEng2(VariationStore& t, BontasEgyseg& u, bool& Mentve, bool& LetiltottFeltetelek,
+                    const TorlesKornyezet& k);
+// Marks the variation as edited by hand (e) or clears the mark.
+void SzerkesztettVariacioBeallitas(VariationStore& t, BontasEgyseg& u, bool e, bool& Mentve, const TorlesKornyezet& k);
+
+}  // namespace kvx
