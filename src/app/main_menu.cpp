@@ -66,7 +66,7 @@ const std::vector<FomenuPont>& FomenuPontok()
         {"Feltételek", "InfoGomb", "Információk", "", " Információk a variációról ", N, P, 0, true},
 
         // Variáció
-        {"Variáció", "Start1", "Start", "", " Variáció készítése ", N, P, 0, true},
+        {"Variáció", "Start1", "Start", "", " Variáció készítése ", K, P, 0, true},
         {"Variáció", "Listzs2", "Listázás", "", " Variáció listája ", N},
         {"Variáció", "Ellenrzs1", "Ellenőrzés", "", " Variáció ellenőrzése ", N},
         {"Variáció", "eszt1", "Teszt", "", " Variáció tesztje ", N},
@@ -75,7 +75,7 @@ const std::vector<FomenuPont>& FomenuPontok()
         {"Variáció", "Beilleszts1", "Bővítés", "", " Variáció bővítése és/vagy a számsor módosítása ", N},
         {"Variáció", "Bvtmnytrlse1", "Bővítmény törlése", "", " Utolsó bővítmény törlése ", N},
         {"Variáció", "BovitmenyBeilleszt", "Bővítmény egyesítése", "", " Bővítmény(ek) egyesítése a variáció törzsével ", N},
-        {"Variáció", "PauseTorles", "Pause törlés", "", " Pause státusz törlése ", N},
+        {"Variáció", "PauseTorles", "Pause törlés", "", " Pause státusz törlése ", K},
         {"Variáció", "", "", "", "", K, E},
         {"Variáció", "Rendezs1", "Indexek rendezése", "", " Variáció indexeinek rendezése ", N},
         {"Variáció", "Eredetisorrend1", "Indexek korábbi sorrendje", "", " Indexek korábbi sorrendjének visszaállítása ", N},
@@ -86,7 +86,7 @@ const std::vector<FomenuPont>& FomenuPontok()
         {"Variáció", "Lista1", "Nyomtatás állományba", "", " Variáció listájának nyomtatása állományba ", N},
         {"Variáció", "Szelvnyek1", "Szelvények kitöltése", "", " Szelvények kitöltése nyomtatóval ", N},
         {"Variáció", "", "", "", "", K, E},
-        {"Variáció", "rls2", "Törlés", "", " Variáció törlése ", N},
+        {"Variáció", "rls2", "Törlés", "", " Variáció törlése ", K},
 
         // Adatbázis
         {"Adatbázis", "Listzs3", "Listázás", "Ctrl+A", " Húzások listája ", K, P, 0, true},

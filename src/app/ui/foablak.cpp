@@ -560,6 +560,7 @@ void TFoablak::MenuEpites()
     ListazasAllapot(Akcio("Listzs3"));
 
     JatekMenuEpites();
+    VariacioParancsokBekotese();
 
     // Status bar: panel 0 takes the free width and shows the hints, 1 and 2
     // stay at the right.
@@ -793,6 +794,9 @@ bool TFoablak::TorlesJovahagyas(int kind)
     TorlesHelyzet h;
     h.Mentve = mainState().Mentve;
     h.VanSzam = l.KijeloltSzamDb() + l.FixSzamDb() > 0;
+    h.VanVariacio = variationStore().BontSzelvszam > 0;
+    h.BontasBovites = bontasEgyseg().BontasBovites;
+    h.FeltetelJelzo = feltetelRekordok().FeltetelJelzo;
     const std::optional<std::string> kerdes = TorlesKerdes(kind, h);
     return !kerdes || Kerdes(utf8(*kerdes));
 }
@@ -1053,13 +1057,15 @@ bool TFoablak::FormCloseQuery()
         fm.Statisztika->close();
     if (fm.Info && fm.Info->isVisible())
         fm.Info->close();
-    // A running generation is stopped by the variation window when it lands;
-    // the unsaved numbers are asked about in every case.
+    // The question that protects the unsaved numbers and variation is asked
+    // also while the run window shows; a running generation stops only
+    // after the user agreed to close.
     canClose = TorlesJovahagyas(0);
     if (!canClose)
         return false;
     if (fm.HuzLista)
         fm.HuzLista->HuzTorlesEng();
+    BontasLeallitasa();
     for (QWidget* w : {static_cast<QWidget*>(fm.HuzLista.data()), static_cast<QWidget*>(fm.BontLista.data()),
                        static_cast<QWidget*>(fm.Feltetelek.data())})
         if (w && w->isVisible())

@@ -13,6 +13,9 @@
 
 #include "app/game_table.h"
 #include "app/shell_state.h"
+#include "conditions/consistency_check.h"
+#include "variation/command_availability.h"
+#include "variation/generation_run.h"
 
 class QAction;
 class QActionGroup;
@@ -139,6 +142,23 @@ public:
 
     // The close query: false keeps the program running.
     bool FormCloseQuery();
+
+    // Variation commands (foablak_variacio.cpp).
+    void VariacioParancsokBekotese();
+    void BontasAblakBekotese();
+    void Start1Click();
+    void VariacioVege();
+    void rls2Click();
+    void PauseTorlesClick();
+    void PauseStatusTorlese();
+    // Applies the command availability of the variation state.
+    void BontMenuAll(const kvx::ParancsHelyzet& h);
+    kvx::ParancsHelyzet VariacioParancsHelyzet() const;
+    void VariacioStatuszFrissites();
+    kvx::EllenorzesEredmeny FeltetelekEllenorzese() const;
+    kvx::TorlesKornyezet TorlesKornyezetKeszites();
+    // Asks a running generation to stop (the program is closing).
+    void BontasLeallitasa();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

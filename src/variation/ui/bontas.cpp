@@ -1,12 +1,596 @@
 #include "variation/ui/bontas.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QElapsedTimer>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QThread>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <chrono>
+
+#include "app/game_table.h"
+#include "app/main_menu.h"
+#include "app/main_state.h"
+#include "app/settings.h"
+#include "app/ui/megszakitas.h"
+#include "app/ui/uzenetek.h"
+#include "conditions/condition_records.h"
+#include "conditions/markers.h"
+#include "draws/draws_table.h"
+#include "platform/system_info.h"
+#include "platform/taskbar_progress.h"
+#include "tickets/number_lists.h"
+#include "variation/condition_filter.h"
+#include "variation/generation_run.h"
+#include "variation/hit_ratio_test.h"
+#include "variation/line_condition_test.h"
+
+using namespace kvx;
+
+namespace {
+
+QString q(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+double most()
+{
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+// Indicator boxes of the run window: the conditions, then the options.
+struct Jelzo {
+    const char* Felirat;
+    int Bit;     // condition bit, -1 for an option
+};
+constexpr Jelzo kJelzok[] = {
+    {"Mobil számcsoportok", BitMob},          {"Fix számcsoportok", BitFix},
+    {"Számcsoport - Páros-páratlan", BitSzcsParos}, {"Számcsoport - Ismétlődés", BitSzcsIsmet},
+    {"Tükör számpár", BitTukorszam},          {"Számvégződés - Páros-páratlan", BitSzvParos},
+    {"Számvégződés - Ismétlődés", BitSzvIsmet}, {"Összeg", BitOsszeg},
+    {"Favorizált számok", BitFav},            {"Ikerszám", BitIkerszam},
+    {"Találalti arány", BitTalalatiArany},    {"Szórás", BitSzoras},
+    {"Terjedelem", BitTerjedelem},            {"Prímszám", BitPrimszam},
+    {"Számcsoportok", BitSzamcsoportok},      {"Szomszédos számok", BitSzomszedos},
+    {"Állandó számok", BitAllando},           {"Számok eloszlása", BitSorozat},
+    {"Számcsoport - Tételes", BitSzamcsoportTeteles}, {"Számjegy - Tételes", BitSzJTeteles},
+    {"Számvégződés - Tételes", BitSzamvegzodesTeteles}, {"Számjegy - Páros-páratlan", BitSzJParos},
+    {"Számjegy - Ismétlődés", BitSzJIsmet},   {"Számkészletek", BitSzamkeszlet},
+    {"Számsorok eloszlása", BitSzamsorok},    {"Gyakorisági eloszlás", -1},
+    {"Optimalizált", -2},                     {"Véletlen számsorok", -3},
+    {"Találat", -4},
+};
+
+}  // namespace
+
 TBontas::TBontas(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Bontas"));
     FormCreate();
 }
 
+TBontas::~TBontas()
+{
+    BontasMegszakitasa();
+    if (szal_)
+        szalak().Bevar(szal_);
+}
+
+void TBontas::gombBeallitas(QPushButton* b, int tag, const char* tipp)
+{
+    b->setProperty("Tag", tag);
+    b->setToolTip(QString::fromUtf8(tipp));
+}
+
 void TBontas::FormCreate()
 {
     setWindowTitle(QStringLiteral(" Variáció készítése"));
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    auto* fo = new QVBoxLayout(this);
+    const auto cimke = [this](const char* nev, const QString& szoveg) {
+        auto* l = new QLabel(szoveg, this);
+        l->setObjectName(QString::fromUtf8(nev));
+        return l;
+    };
+    VariacioFejlec = cimke("VariacioFejlec", QString());
+    QFont f = VariacioFejlec->font();
+    f.setBold(true);
+    VariacioFejlec->setFont(f);
+    SzelvSzamCimke = cimke("SzelvSzamCimke", QStringLiteral("0 számsor"));
+    SzelvSzamCimke->setFont(f);
+    TarolvaCimke = cimke("TarolvaCimke", QString());
+    IdoCimke = cimke("IdoCimke", QStringLiteral("Időtartam: 00:00:00"));
+    KoltsegCimke = cimke("KoltsegCimke", QStringLiteral("Variáció költsége: 0"));
+    Label5 = cimke("Label5", QStringLiteral("Hibapont: 1"));
+    Label4 = cimke("Label4", QStringLiteral("Folyamat: 0 %"));
+    BontFolyamatPB = new QProgressBar(this);
+    BontFolyamatPB->setObjectName(QStringLiteral("BontFolyamatPB"));
+    BontFolyamatPB->setRange(0, 100);
+    BontFolyamatPB->setTextVisible(false);
+    for (QLabel* l : {VariacioFejlec, SzelvSzamCimke, TarolvaCimke, IdoCimke, KoltsegCimke, Label5})
+        fo->addWidget(l);
+    fo->addWidget(Label4);
+    fo->addWidget(BontFolyamatPB);
+
+    auto* racs = new QGridLayout;
+    int i = 0;
+    for (const Jelzo& j : kJelzok) {
+        auto* c = new QCheckBox(QString::fromUtf8(j.Felirat), this);
+        c->setEnabled(false);
+        racs->addWidget(c, i / 3, i % 3);
+        Jelzok.push_back(c);
+        ++i;
+    }
+    fo->addLayout(racs);
+
+    const auto gomb = [this](const char* nev, const char* felirat) {
+        auto* b = new QPushButton(QString::fromUtf8(felirat), this);
+        b->setObjectName(QString::fromUtf8(nev));
+        b->setAutoDefault(false);
+        return b;
+    };
+    StopGomb = gomb("StopGomb", "Stop");
+    PauseGomb = gomb("PauseGomb", "Pause");
+    BreakGomb = gomb("BreakGomb", "Break");
+    KilepesGomb = gomb("KilepesGomb", "Háttérben");
+    ListaGomb = gomb("ListaGomb", "Lista");
+    EllenorzesGomb = gomb("EllenorzesGomb", "Ellenőrzés");
+    ModositGomb = gomb("ModositGomb", "Módosítás");
+    MentesGomb = gomb("MentesGomb", "Mentés");
+    TesztGomb = gomb("TesztGomb", "Teszt");
+    TorlesGomb = gomb("TorlesGomb", "Törlés");
+    BovitesGomb = gomb("BovitesGomb", "Bővítés");
+    InfoGomb = gomb("InfoGomb", "Info");
+    gombBeallitas(StopGomb, 0, " Folyamat leállítása ");
+    gombBeallitas(PauseGomb, 4, " Folyamat felfüggesztése ");
+    gombBeallitas(BreakGomb, 7, " Folyamat megszakítása ");
+    gombBeallitas(KilepesGomb, 0, " Variáció készítése a háttérben ");
+    gombBeallitas(EllenorzesGomb, 1, " Variáció ellenőrzése ");
+    gombBeallitas(ListaGomb, 2, " Variáció listája ");
+    gombBeallitas(MentesGomb, 3, " Variáció, export állományok mentése ");
+    gombBeallitas(ModositGomb, 4, " Feltételek, hibapont módosítása - variáció listájának törlése ");
+    gombBeallitas(TesztGomb, 5, " Variáció tesztje ");
+    gombBeallitas(TorlesGomb, 6, " Variáció törlése ");
+    gombBeallitas(BovitesGomb, 8, " Számsor és/vagy variáció módosítása ");
+    gombBeallitas(InfoGomb, 9, " Információk a variációról ");
+    auto* sor1 = new QHBoxLayout;
+    for (QPushButton* b : {StopGomb, PauseGomb, BreakGomb, KilepesGomb})
+        sor1->addWidget(b);
+    auto* sor2 = new QHBoxLayout;
+    for (QPushButton* b : {ListaGomb, EllenorzesGomb, ModositGomb, MentesGomb, TesztGomb, TorlesGomb, BovitesGomb,
+                           InfoGomb})
+        sor2->addWidget(b);
+    fo->addLayout(sor1);
+    fo->addLayout(sor2);
+
+    connect(StopGomb, &QPushButton::clicked, this, &TBontas::StopGombClick);
+    connect(KilepesGomb, &QPushButton::clicked, this, &TBontas::KilepesGombClick);
+    connect(PauseGomb, &QPushButton::clicked, this, [this] { PauseGombClick(PauseGomb->property("Tag").toInt()); });
+    connect(BreakGomb, &QPushButton::clicked, this, [this] {
+        const int tag = BreakGomb->property("Tag").toInt();
+        if (tag == 7)
+            PauseGombClick(tag);
+        else
+            EllenorzesGombClick(tag);
+    });
+    for (QPushButton* b : {ListaGomb, EllenorzesGomb, ModositGomb, MentesGomb, TesztGomb, TorlesGomb, BovitesGomb,
+                           InfoGomb})
+        connect(b, &QPushButton::clicked, this, [this, b] { EllenorzesGombClick(b->property("Tag").toInt()); });
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &TBontas::Timer1Timer);
+
+    BontasEgyseg& u = bontasEgyseg();
+    u.SzamsorHossz = game().SzamsorHossz;
+    BontasPauseTorlese(u);
+    u.Vezerles.FBontStatus.store(true);
+    for (QPushButton* b : {StopGomb, PauseGomb, BreakGomb, ListaGomb, EllenorzesGomb, ModositGomb, MentesGomb,
+                           TesztGomb, TorlesGomb, BovitesGomb, InfoGomb})
+        b->setEnabled(false);
+}
+
+bool TBontas::Fut() const
+{
+    return szal_ && bontasEgyseg().BontMegszAktiv.load();
+}
+
+void TBontas::Bevar()
+{
+    QElapsedTimer t;
+    t.start();
+    while (szal_ && (szalak().FThreadLog() > 0) && t.elapsed() < 600000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        if (!bontasEgyseg().BontMegszAktiv.load() && !isVisible())
+            break;
+        QThread::msleep(2);
+    }
+}
+
+bool TBontas::GetBontStatus() const
+{
+    return bontasEgyseg().Vezerles.FBontStatus.load();
+}
+
+void TBontas::BontasMegszakitasa()
+{
+    bontasEgyseg().Vezerles.BontasMegszakitasa();
+}
+
+void TBontas::szelvSzamKiiras(std::int64_t n)
+{
+    SzelvSzamCimke->setText(q(SzelvSzamSzoveg(n)));
+}
+
+void TBontas::koltsegKiiras(std::int64_t n)
+{
+    const Settings& s = settings();
+    const auto j = static_cast<std::size_t>(game().LottoIndex);
+    KoltsegCimke->setText(q(KoltsegSzoveg(n, s.JegyAr[j], s.PenznemIndex[j])));
+}
+
+void TBontas::jelzokBeallitasa(const BontasBemenet& b)
+{
+    const TFeltetelMaszk& m = bontasEgyseg().KijeloltFeltetelek;
+    const QScreen* scr = screen();
+    const bool latszik = !scr || scr->availableGeometry().height() >= sizeHint().height();
+    for (std::size_t i = 0; i < Jelzok.size(); ++i) {
+        const int bit = kJelzok[i].Bit;
+        bool be = false;
+        switch (bit) {
+        case -1: be = b.GyakorisagiEloszlas; break;
+        case -2: be = b.Optimalizalt; break;
+        case -3: be = b.VeletlenSzamsorok; break;
+        case -4: be = b.TulirasBont; break;
+        default: be = m.Feltetel(bit);
+        }
+        Jelzok[i]->setVisible(latszik);
+        Jelzok[i]->setChecked(be);
+    }
+}
+
+bool TBontas::BontasIndul()
+{
+    if (Fut())
+        return false;
+    BontasEgyseg& u = bontasEgyseg();
+    VariationStore& t = variationStore();
+    const SzamListak& l = szamListak();
+    const GameParams& g = game();
+    FeltetelRekordok& f = feltetelRekordok();
+    MainState& ms = mainState();
+
+    // 1. Markers and the snapshot the worker reads.
+    ms.Mentve = false;
+    SzamJelzoBeallitas(szamJelzok(), l, g, f, settings().SzamsorrendMod);
+    const std::int32_t dbFeltetel = GetDbFeltetel(f, u.KijeloltFeltetelek);
+    auto b = std::make_unique<BontasBemenet>();
+    b->KijeloltSzamDb = l.KijeloltSzamDb();
+    b->KijeloltFoSzamDb = l.KijeloltFoSzamDb;
+    b->VariacioMeret = l.VariacioMeret;
+    b->VariacioFoMeret = l.VariacioFoMeret;
+    b->VanPluszSzam = g.VanPluszSzam;
+    b->Hibapont = f.Hibapont;
+    b->SzorasAktiv = f.SzorasFeltetel.Allapot != 0;
+    b->BontasBovites = u.BontasBovites;
+    b->TalArAktiv = f.TalalatiAranyFeltetel.Allapot != 0 && draws().AdatbazisBetoltve;
+    sorTeszt_ = std::make_unique<SorFeltetelTeszt>();
+    sorTeszt_->Elokeszites(f, szamJelzok(), l, g, settings().SzamsorrendMod, false);
+    b->FeltetelJelzo = f.FeltetelJelzo && !f.LetiltottFeltetelek && sorTeszt_->VanFeltetel;
+    if (b->TalArAktiv) {
+        talarTeszt_ = std::make_unique<TalalatiAranyTeszt>();
+        talarTeszt_->Elokeszites(f.TalalatiAranyFeltetel, draws(), g, l.KijeloltSzamok, l.KijeloltFoSzamDb,
+                                 l.VariacioMeret, l.VariacioFoMeret);
+    } else {
+        talarTeszt_.reset();
+    }
+    if (BontasBemenetEllenorzes(*b) != BontasHiba::Nincs) {
+        HibaUzenet(QStringLiteral("A kijelölt számokból nem készíthető variáció."));
+        return false;
+    }
+    // 2. Not resuming: nothing fulfilled yet; a new run starts its time anew.
+    const bool folytatas = u.Vezerles.BontasPause.load();
+    if (!folytatas) {
+        u.Allapot.TeljesultFeltetelekA = 0;
+        u.Allapot.TeljesultFeltetelekB = 0;
+        u.BontasIdotartam = 0;
+    }
+    // 4. Buttons.
+    StopGomb->setEnabled(true);
+    PauseGomb->setEnabled(!f.HuzasSzamsorVariacio);
+    BreakGomb->setEnabled(!f.HuzasSzamsorVariacio);
+    for (QPushButton* gb : {ListaGomb, ModositGomb, EllenorzesGomb, MentesGomb, TorlesGomb, BovitesGomb, TesztGomb,
+                            InfoGomb})
+        gb->setEnabled(false);
+    KilepesGomb->setEnabled(true);
+    // 8. Labels.
+    t.ABSZ = BontasABSZ(*b);
+    szelvSzamKiiras(std::max<std::int64_t>(t.BontMatrixMeret, 0));
+    TarolvaCimke->setVisible(false);
+    koltsegKiiras(t.BontMatrixMeret);
+    VariacioFejlec->setText(q(BontasFejlec(l.KijeloltFoSzamDb, l.FixSzamDb(), g.VanPluszSzam, l.KijeloltPluszSzamDb,
+                                           g.PluszSzamNev, t.Import_Count.size() > 1)));
+    Label5->setText(QStringLiteral("Hibapont: %1").arg(b->Hibapont));
+    jelzokBeallitasa(*b);
+    (void)dbFeltetel;
+    // 10. Duration.
+    IdoCimke->setText(q(VariacioIdotartama(u.BontasIdotartam)));
+    SetABSZV(l.KijeloltFoSzamDb, l.VariacioFoMeret, absvAlap_, absvOszto_);
+    // 14. Button captions.
+    BreakGomb->setText(QStringLiteral("Break"));
+    BreakGomb->setToolTip(QStringLiteral(" Folyamat megszakítása "));
+    BreakGomb->setProperty("Tag", 7);
+    MentesGomb->setText(QStringLiteral("Mentés"));
+    MentesGomb->setToolTip(QStringLiteral(" Variáció, export állományok mentése "));
+    KilepesGomb->setText(QStringLiteral("Háttérben"));
+    KilepesGomb->setToolTip(QStringLiteral(" Variáció készítése a háttérben "));
+    // 15, 16. Run status and caption.
+    u.Vezerles.FBontStatus.store(true);
+    mentettFelirat_ = windowTitle() == QStringLiteral(" Variáció készítése") ? QString() : windowTitle();
+    setWindowTitle(mentettFelirat_.isEmpty() ? QStringLiteral(" Variáció készítése") : mentettFelirat_);
+    u.Peldabontas = !mentettFelirat_.isEmpty();
+    Label4->setText(QStringLiteral("Folyamat: 0%"));
+    BontFolyamatPB->setValue(0);
+    Tag = 0;
+
+    // The store's questions and messages reach the GUI thread from the worker.
+    auto env = std::make_unique<TarolasKornyezet>();
+    env->SzabadMemoria = [] {
+        const auto m = platform::SzabadMemoria();
+        return m ? static_cast<std::int64_t>(std::min<std::uint64_t>(*m, INT64_MAX)) : INT64_MAX;
+    };
+    env->JovahagyasKerdes = [](const std::string& s) {
+        return !SzalNyilvantartas::SajatLeallitasKerve() && JovahagyasKerdes(q(s));
+    };
+    env->InformacioUzenet = [](const std::string& s) { InformacioUzenet(q(s)); };
+    env->HibaUzenet = [](const std::string& s) { HibaUzenet(q(s)); };
+    env->JovahagyasVariacio = settings().JovahagyasVariacio;
+    kornyezet_ = std::move(env);
+    bemenet_ = std::move(b);
+    const bool bovites = bemenet_->BontasBovites;
+    u.Vezerles.PauseVizsgalat = [this] {
+        if (SzalNyilvantartas::SajatLeallitasKerve())
+            return false;
+        const bool igen = JovahagyasKerdes(q(MegszakitasUzenet(gombTag_.load())));
+        if (igen)
+            platform::SetTaskbarProgressState(4);
+        return igen;
+    };
+    u.Vezerles.StopVizsgalat = [bovites] {
+        if (SzalNyilvantartas::SajatLeallitasKerve())
+            return true;
+        return JovahagyasKerese(q(StopUzenet(bovites, false)));
+    };
+
+    if (StatuszFrissites)
+        StatuszFrissites();
+    // 18. Show the window and start the worker.
+    if (parentWidget()) {
+        const QRect p = parentWidget()->geometry();
+        adjustSize();
+        move(p.center() - QPoint(width() / 2, height() / 2));
+    }
+    show();
+    KilepesGomb->setFocus();
+    platform::SetTaskbarProgressState(2);
+    MegszakitasLeiras m;
+    m.Form = this;
+    m.Idozito = Timer1;
+    m.Munka = [this](std::stop_token st) { munka(st); };
+    m.VegeKezelo = [this](bool) { vegeKezelo(); };
+    szal_ = Megszakitas::Indit(std::move(m));
+    return szal_ != nullptr;
+}
+
+void TBontas::munka(std::stop_token st)
+{
+    BontasEgyseg& u = bontasEgyseg();
+    u.BontMegszAktiv.store(true);
+    std::stop_callback leallit(st, [&u] { u.Vezerles.BontasMegszakitasa(); });
+    u.BontasKezdoIdo = most();
+    u.BontasZaroIdo = u.BontasKezdoIdo;
+    try {
+        FeltetelSzuro szuro{sorTeszt_.get(), talarTeszt_.get()};
+        BontasFuttatas(variationStore(), *bemenet_, u.Allapot, u.Vezerles, *kornyezet_, szuro);
+        szuro.TeljesultBeirasa(u.Allapot);
+    } catch (...) {
+        u.BontMegszAktiv.store(false);
+        throw;
+    }
+    u.Allapot.BontasBefejezetlen = u.Vezerles.BontasPause.load() || !u.Vezerles.FBontStatus.load();
+    u.BontMegszAktiv.store(false);
+    u.BontasZaroIdo = most();
+    if (!u.Allapot.BontasBefejezetlen)
+        u.SzerkesztettVariacio = false;
+    u.BontasIdotartam += u.BontasZaroIdo - u.BontasKezdoIdo;
+}
+
+void TBontas::vegeKezelo()
+{
+    Vege();
+    if (!GetBontStatus())
+        KilepesGombClick();
+}
+
+void TBontas::Vege()
+{
+    BontasEgyseg& u = bontasEgyseg();
+    VariationStore& t = variationStore();
+    const bool status = u.Vezerles.FBontStatus.load();
+    const bool pause = u.Vezerles.BontasPause.load();
+    const bool vanSor = t.BontSzelvszam > 0;
+    // 1.
+    BontFolyamatPB->setValue(100);
+    StopGomb->setEnabled(false);
+    PauseGomb->setEnabled(false);
+    KilepesGomb->setText(QStringLiteral("Kilépés"));
+    KilepesGomb->setToolTip(QString());
+    Label4->setText(QStringLiteral("Folyamat: 100%"));
+    platform::SetTaskbarProgressState(0);
+    // 2.
+    if (vanSor && status) {
+        BreakGomb->setText(QStringLiteral("Statisztika"));
+        BreakGomb->setToolTip(QString::fromUtf8(kNemElerheto));
+        BreakGomb->setProperty("Tag", 10);
+        BreakGomb->setEnabled(false);
+        ImportCountVege(t);
+    } else {
+        BreakGomb->setEnabled(false);
+    }
+    // 3.
+    u.BefejezetlenVariacio = vanSor && (pause || !status || u.Allapot.BontasBefejezetlen);
+    if (StatuszFrissites)
+        StatuszFrissites();
+    // 4.
+    const FeltetelRekordok& f = feltetelRekordok();
+    VegeBemenet be;
+    be.BontSzelvszam = t.BontSzelvszam;
+    be.ABSZ = t.ABSZ;
+    be.BontasPause = pause;
+    be.BontStatus = status;
+    be.BontasBefejezetlen = u.Allapot.BontasBefejezetlen;
+    be.KijeloltDb = GetDbFeltetel(f, be.Kijelolt);
+    be.Teljesult = TeljesultMaszk(u.Allapot);
+    be.Hibapont = f.Hibapont;
+    be.Felirat = mentettFelirat_.toStdString();
+    const VegeJelentes j = VegeJelentesKeszites(be);
+    UtolsoJelentes = q(j.Szoveg);
+    UtolsoJelentesHiba = j.HibaDoboz;
+    IdoCimke->setText(q(VariacioIdotartama(u.BontasIdotartam)));
+    if (!vanSor) {
+        // 5. Nothing stored: the worker closes the window.
+        KilepesGomb->setFocus();
+        u.Vezerles.FBontStatus.store(false);
+        if (!j.Szoveg.empty())
+            HibaUzenet(UtolsoJelentes);
+        return;
+    }
+    // 6. Lines stored.
+    u.OpcioModosulas = false;
+    if (VersionBeallitas)
+        VersionBeallitas();
+    szelvSzamKiiras(t.BontSzelvszam);
+    koltsegKiiras(t.BontSzelvszam);
+    TorlesGomb->setEnabled(true);
+    VanNincsBontas(true);
+    if (!j.Szoveg.empty() && status)
+        InformacioUzenet(UtolsoJelentes);
+    if (pause)
+        KilepesGombClick();
+}
+
+void TBontas::Timer1Timer()
+{
+    BontasEgyseg& u = bontasEgyseg();
+    const BontasVezerles& v = u.Vezerles;
+    if (!Timer1->isActive() || v.FHibapontMenet.load() < 0 || !v.FBontStatus.load() || v.BontasPause.load())
+        return;
+    IdoCimke->setText(q(VariacioIdotartama(most() - u.BontasKezdoIdo + u.BontasIdotartam)));
+    const std::int32_t n = v.BontSzelvszam.load(std::memory_order_relaxed);
+    szelvSzamKiiras(n);
+    koltsegKiiras(n);
+    const std::int32_t kf = bemenet_ ? bemenet_->VariacioFoMeret : 0;
+    std::uint8_t sor[kMaxVariacioMeret]{};
+    for (std::int32_t i = 0; i < kf && i < kMaxVariacioMeret; ++i)
+        sor[i] = v.FAktSzamsor[static_cast<std::size_t>(i)].load(std::memory_order_relaxed);
+    const std::int32_t p = FolyamatSzazalek(sor, kf, absvAlap_, absvOszto_, v.FFolyamatAlap.load());
+    BontFolyamatPB->setValue(p);
+    Label4->setText(QStringLiteral("Folyamat: %1%").arg(p));
+    platform::SetTaskbarProgressValue(100, static_cast<std::uint64_t>(p));
+}
+
+void TBontas::StopGombClick()
+{
+    BontasEgyseg& u = bontasEgyseg();
+    if (u.Vezerles.FBontStatus.load() && !u.Vezerles.BontasPause.load())
+        u.Vezerles.BontasMegszakitasa();
+}
+
+void TBontas::PauseGombClick(int tag)
+{
+    BontasEgyseg& u = bontasEgyseg();
+    if (!u.Vezerles.FBontStatus.load() || u.Vezerles.BontasPause.load())
+        return;
+    Tag = tag;
+    gombTag_.store(tag);
+    u.Vezerles.PauseKeres();
+}
+
+void TBontas::EllenorzesGombClick(int tag)
+{
+    Tag = tag;
+    KilepesGombClick();
+}
+
+void TBontas::KilepesGombClick()
+{
+    if (StopGomb->isEnabled() && isVisible() && GetBontStatus()) {
+        // The run goes on in the background.
+        if (QWidget* fo = parentWidget())
+            fo->showMinimized();
+        return;
+    }
+    hide();
+    if (VariacioVegeKezelo)
+        VariacioVegeKezelo();
+}
+
+void TBontas::closeEvent(QCloseEvent* e)
+{
+    // The window closes only through its buttons while a run goes on.
+    if (Fut()) {
+        e->ignore();
+        return;
+    }
+    QDialog::closeEvent(e);
+}
+
+void TBontas::reject()
+{
+    if (!Fut())
+        KilepesGombClick();
+}
+
+ParancsHelyzet TBontas::ParancsHelyzetKeszites(bool e) const
+{
+    const BontasEgyseg& u = bontasEgyseg();
+    const VariationStore& t = variationStore();
+    ParancsHelyzet h;
+    h.VanBontas = e;
+    h.HuzasSzamsorVariacio = feltetelRekordok().HuzasSzamsorVariacio;
+    h.BontasBovites = u.BontasBovites;
+    h.Peldabontas = u.Peldabontas;
+    h.BontasPause = u.Vezerles.BontasPause.load();
+    h.BontSzelvszam = t.BontSzelvszam;
+    h.ABSZ = t.ABSZ;
+    h.Import_Count = t.Import_Count;
+    h.JatekNev = JatekNev[static_cast<std::size_t>(game().LottoIndex)];
+    return h;
+}
+
+void TBontas::VanNincsBontas(bool e)
+{
+    const ParancsHelyzet h = ParancsHelyzetKeszites(e);
+    // The window's buttons whose features are not built yet stay disabled.
+    const std::vector<ParancsAllapot> tabla = kvx::VanNincsBontas(h);
+    if (const ParancsAllapot* p = ParancsKeres(tabla, "Bontas.ModositGomb"))
+        ModositGomb->setToolTip(q(p->Tipp));
+    for (QPushButton* b : {ListaGomb, EllenorzesGomb, ModositGomb, MentesGomb, TesztGomb, BovitesGomb, InfoGomb}) {
+        b->setEnabled(false);
+        b->setToolTip(QString::fromUtf8(kNemElerheto));
+    }
+    TorlesGomb->setEnabled(e);
+    if (ParancsokAlkalmazasa)
+        ParancsokAlkalmazasa(h);
 }

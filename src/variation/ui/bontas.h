@@ -1,13 +1,112 @@
 #pragma once
-// The status window of a generation run. Its content is built with its subsystem; for now
-// the window exists with its caption, created once at start-up.
+// The run window " Variáció készítése": starts a generation run on its
+// worker, shows time, lines, cost and progress while it goes, hands the
+// Pause, Break and Stop requests to the worker, and writes the end report.
 #include <QDialog>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/workers.h"
+#include "variation/command_availability.h"
+
+class QCheckBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTimer;
+
+namespace kvx {
+class SorFeltetelTeszt;
+class TalalatiAranyTeszt;
+struct BontasBemenet;
+struct TarolasKornyezet;
+}  // namespace kvx
 
 class TBontas : public QDialog {
     Q_OBJECT
 public:
     explicit TBontas(QWidget* parent = nullptr);
+    ~TBontas() override;
+
+    // Set by the main window: the end-of-run handler (VariacioVege), the
+    // command states (VanNincsBontas applied), the status bar.
+    std::function<void()> VariacioVegeKezelo;
+    std::function<void(const kvx::ParancsHelyzet&)> ParancsokAlkalmazasa;
+    std::function<void()> StatuszFrissites;
+    std::function<void()> VersionBeallitas;
+
+    // Starts a run (GUI thread); false when it did not start.
+    bool BontasIndul();
+    // The worker is alive.
+    bool Fut() const;
+    // Waits (serving the GUI thread) until the worker has ended.
+    void Bevar();
+
+    // End of a run (GUI thread).
+    void Vege();
+    void KilepesGombClick();
+    void StopGombClick();
+    void PauseGombClick(int tag);
+    void EllenorzesGombClick(int tag);
+    void Timer1Timer();
+    void BontasMegszakitasa();
+    bool GetBontStatus() const;
+
+    // Sets every variation command by the current state.
+    void VanNincsBontas(bool e);
+    kvx::ParancsHelyzet ParancsHelyzetKeszites(bool e) const;
+
+    // The action the user chose with a button (the form's Tag).
+    int Tag = 0;
+    // The last end report and whether it went into an error box.
+    QString UtolsoJelentes;
+    bool UtolsoJelentesHiba = false;
+
+    QLabel* VariacioFejlec = nullptr;
+    QLabel* SzelvSzamCimke = nullptr;
+    QLabel* IdoCimke = nullptr;
+    QLabel* KoltsegCimke = nullptr;
+    QLabel* TarolvaCimke = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QProgressBar* BontFolyamatPB = nullptr;
+    QPushButton* EllenorzesGomb = nullptr;
+    QPushButton* ListaGomb = nullptr;
+    QPushButton* MentesGomb = nullptr;
+    QPushButton* ModositGomb = nullptr;
+    QPushButton* TesztGomb = nullptr;
+    QPushButton* TorlesGomb = nullptr;
+    QPushButton* BovitesGomb = nullptr;
+    QPushButton* InfoGomb = nullptr;
+    QPushButton* PauseGomb = nullptr;
+    QPushButton* BreakGomb = nullptr;
+    QPushButton* StopGomb = nullptr;
+    QPushButton* KilepesGomb = nullptr;
+    QTimer* Timer1 = nullptr;
+    std::vector<QCheckBox*> Jelzok;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void reject() override;
 
 private:
     void FormCreate();
+    void gombBeallitas(QPushButton* b, int tag, const char* tipp);
+    void jelzokBeallitasa(const kvx::BontasBemenet& b);
+    void munka(std::stop_token st);
+    void vegeKezelo();
+    void szelvSzamKiiras(std::int64_t n);
+    void koltsegKiiras(std::int64_t n);
+
+    std::unique_ptr<kvx::SorFeltetelTeszt> sorTeszt_;
+    std::unique_ptr<kvx::TalalatiAranyTeszt> talarTeszt_;
+    std::unique_ptr<kvx::BontasBemenet> bemenet_;
+    std::unique_ptr<kvx::TarolasKornyezet> kornyezet_;
+    kvx::SzalNyilvantartas::Azonosito szal_;
+    std::atomic<int> gombTag_{0};
+    std::int64_t absvAlap_ = 0, absvOszto_ = 1;
+    QString mentettFelirat_;
 };

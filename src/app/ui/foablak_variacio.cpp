@@ -1,0 +1,222 @@
+// The main window's variation commands: Start with its validation, the end
+// of a run, deletion, the pause clearing and the command states.
+#include "app/ui/foablak.h"
+
+#include <QAction>
+
+#include "app/game_table.h"
+#include "app/main_menu.h"
+#include "app/main_state.h"
+#include "app/settings.h"
+#include "app/ui/formok.h"
+#include "app/ui/uzenetek.h"
+#include "conditions/condition_records.h"
+#include "conditions/consistency_check.h"
+#include "conditions/markers.h"
+#include "tickets/number_lists.h"
+#include "variation/command_availability.h"
+#include "variation/generation_run.h"
+#include "variation/store_jobs.h"
+#include "variation/ui/bontas.h"
+
+using namespace kvx;
+
+namespace {
+
+QString q(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+// The commands of the table that work in this build.
+constexpr const char* kKeszVariacioParancsok[] = {"rls2", "PauseTorles"};
+
+}  // namespace
+
+void TFoablak::VariacioParancsokBekotese()
+{
+    connect(Akcio("Start1"), &QAction::triggered, this, [this] { Start1Click(); });
+    connect(Akcio("rls2"), &QAction::triggered, this, [this] { rls2Click(); });
+    connect(Akcio("PauseTorles"), &QAction::triggered, this, [this] { PauseTorlesClick(); });
+    BontMenuAll(VariacioParancsHelyzet());
+}
+
+kvx::ParancsHelyzet TFoablak::VariacioParancsHelyzet() const
+{
+    const VariationStore& t = variationStore();
+    if (TBontas* b = formok().Bontas)
+        return b->ParancsHelyzetKeszites(t.BontSzelvszam > 0);
+    ParancsHelyzet h;
+    h.VanBontas = t.BontSzelvszam > 0;
+    h.BontasPause = bontasEgyseg().Vezerles.BontasPause.load();
+    h.Import_Count = t.Import_Count;
+    return h;
+}
+
+void TFoablak::BontMenuAll(const kvx::ParancsHelyzet& h)
+{
+    const std::vector<ParancsAllapot> tabla = VanNincsBontas(h);
+    for (const char* nev : kKeszVariacioParancsok) {
+        const ParancsAllapot* p = ParancsKeres(tabla, nev);
+        QAction* a = Akcio(QString::fromUtf8(nev));
+        if (!p || !a)
+            continue;
+        a->setEnabled(p->Engedelyezett);
+        a->setToolTip(q(p->Tipp));
+        a->setStatusTip(q(p->Tipp));
+        if (!p->Felirat.empty())
+            a->setText(q(p->Felirat));
+    }
+}
+
+void TFoablak::BontasAblakBekotese()
+{
+    TBontas* b = formok().Bontas;
+    if (!b)
+        return;
+    b->VariacioVegeKezelo = [this] { VariacioVege(); };
+    b->ParancsokAlkalmazasa = [this](const ParancsHelyzet& h) { BontMenuAll(h); };
+    b->StatuszFrissites = [this] { VariacioStatuszFrissites(); };
+}
+
+void TFoablak::VariacioStatuszFrissites()
+{
+    const VariationStore& t = variationStore();
+    const BontasEgyseg& u = bontasEgyseg();
+    VariacioAllapot v;
+    v.BontMatrixMeret = t.BontMatrixMeret;
+    v.BontSzelvszam = t.BontSzelvszam;
+    v.BontStatus = u.Vezerles.FBontStatus.load();
+    v.BontasPause = u.Vezerles.BontasPause.load();
+    v.BontasBefejezetlen = u.Allapot.BontasBefejezetlen;
+    v.SzerkesztettVariacio = u.SzerkesztettVariacio;
+    VariacioStatuszKiirasStatusBar(v, !u.BontMegszAktiv.load(), true);
+}
+
+kvx::EllenorzesEredmeny TFoablak::FeltetelekEllenorzese() const
+{
+    const SzamListak& l = szamListak();
+    const SzamJelzok& j = szamJelzok();
+    EllenorzesBemenet be;
+    be.Feltetelek = &feltetelRekordok();
+    be.Jatek = &game();
+    be.KijeloltSzamok = l.KijeloltSzamok;
+    be.VariacioFoMeret = l.VariacioFoMeret;
+    be.KijeloltFoSzamDb = l.KijeloltFoSzamDb;
+    be.AllandoSzamDb = l.AllandoSzamDb();
+    be.AllandoPluszSzamDb = l.AllandoPluszSzamDb;
+    be.SzcsCsoportDb = j.SzcsCsoportDb;
+    be.SzvCsoportDb = j.SzvCsoportDb;
+    be.SzjCsoportDb = j.SzjCsoportDb;
+    be.EgyjegyuDb = j.EgyjegyuDb;
+    be.SzamsorDb = variationStore().BontSzelvszam;
+    be.LefoglaltSorok = variationStore().BontMatrixMeret;
+    return kvx::FeltetelekEllenorzese(be, false);
+}
+
+void TFoablak::Start1Click()
+{
+    TBontas* bontas = formok().Bontas;
+    if (!bontas || bontas->Fut())
+        return;
+    BontasAblakBekotese();
+    VariationStore& t = variationStore();
+    // 1. A sorted list goes back to its stored order.
+    BontListEredetiSorrend(t);
+    const SzamListak& l = szamListak();
+    const GameParams& g = game();
+    FeltetelRekordok& f = feltetelRekordok();
+    // 2. The consistency check of the conditions.
+    SzamJelzoBeallitas(szamJelzok(), l, g, f, settings().SzamsorrendMod);
+    if (f.FeltetelJelzo) {
+        const EllenorzesEredmeny r = FeltetelekEllenorzese();
+        if (!r.Ok && !Kerdes(q(r.EllenorzesUzenet) + QStringLiteral("\r\n\r\nMégis elindítja a variáció készítését?")))
+            return;
+    }
+    // 3, 5. The full variation: reached already, or too large.
+    StartHelyzet h;
+    h.BontMatrixMeret = t.BontMatrixMeret;
+    h.ABSZ = TeljBontSzelvszam(l.KijeloltSzamDb(), l.VariacioMeret, l.KijeloltPluszSzamDb, g.VanPluszSzam, g.PluszSzamDb);
+    h.ABSZValos = TeljBontSzelvszamValos(l.KijeloltSzamDb(), l.VariacioMeret, l.KijeloltPluszSzamDb, g.VanPluszSzam,
+                                         g.PluszSzamDb);
+    h.FeltetelJelzo = f.FeltetelJelzo;
+    h.Hibapont = f.Hibapont;
+    h.TulirasMax = l.VariacioMeret - 1;
+    if (l.VariacioMeret <= 0 || l.KijeloltSzamDb() < l.VariacioMeret) {
+        InformacioUzenet(QStringLiteral("A variáció készítéséhez jelöljön ki legalább %1 számot.").arg(l.VariacioMeret));
+        return;
+    }
+    const StartEredmeny s = StartEllenorzes(h);
+    if (s.Dontes != StartDontes::Indul) {
+        InformacioUzenet(q(s.Uzenet));
+        return;
+    }
+    // 6. The run.
+    bontas->Tag = 0;
+    bontas->BontasIndul();
+    BontMenuAll(VariacioParancsHelyzet());
+}
+
+void TFoablak::VariacioVege()
+{
+    TBontas* bontas = formok().Bontas;
+    VariationStore& t = variationStore();
+    BontasEgyseg& u = bontasEgyseg();
+    if (bontas && !bontas->GetBontStatus()) {
+        FinalizeFBontasMatrixOptMax(t);
+        bool& mentve = mainState().Mentve;
+        BontasTorlese(t, u, false, mentve, TorlesKornyezetKeszites());
+    }
+    if (t.BontSzelvszam > 0 || u.BontasBovites)
+        BontMatrixOpt(t, feltetelRekordok().HuzasSzamsorVariacio);
+    VariacioStatuszFrissites();
+    if (t.BontSzelvszam > 0 && bontas && bontas->Tag == 6)
+        rls2Click();
+    BontMenuAll(VariacioParancsHelyzet());
+}
+
+kvx::TorlesKornyezet TFoablak::TorlesKornyezetKeszites()
+{
+    TorlesKornyezet k;
+    k.AblakokBezarasa = [] {
+        if (TBontas* b = formok().Bontas; b && b->isVisible() && !b->Fut())
+            b->hide();
+    };
+    k.ParancsokFrissitese = [this] { BontMenuAll(VariacioParancsHelyzet()); };
+    k.StatuszFrissites = [this] { VariacioStatuszFrissites(); };
+    k.JovahagyasKerese = [](const std::string& s) { return JovahagyasKerese(q(s)); };
+    k.KijeloltSzamDb = szamListak().KijeloltSzamDb();
+    k.FeltetelJelzo = feltetelRekordok().FeltetelJelzo;
+    return k;
+}
+
+void TFoablak::rls2Click()
+{
+    if (TBontas* b = formok().Bontas; b && b->Fut())
+        return;
+    bool& mentve = mainState().Mentve;
+    BontTorlesEng1(variationStore(), bontasEgyseg(), mentve, TorlesKornyezetKeszites());
+    VariacioStatuszFrissites();
+    BontMenuAll(VariacioParancsHelyzet());
+}
+
+void TFoablak::PauseTorlesClick()
+{
+    if (!JovahagyasKerese(QStringLiteral("Biztos törli a Pause státuszt?")))
+        return;
+    PauseStatusTorlese();
+}
+
+void TFoablak::PauseStatusTorlese()
+{
+    BontasEgyseg& u = bontasEgyseg();
+    bool& mentve = mainState().Mentve;
+    SzerkesztettVariacioBeallitas(variationStore(), u, u.SzerkesztettVariacio, mentve, TorlesKornyezetKeszites());
+    BontMenuAll(VariacioParancsHelyzet());
+}
+
+void TFoablak::BontasLeallitasa()
+{
+    if (TBontas* b = formok().Bontas; b && b->Fut())
+        b->BontasMegszakitasa();
+}
