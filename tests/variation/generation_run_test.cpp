@@ -1,0 +1,235 @@
+// The run's decisions and texts, the deletion front ends and the command
+// availability table.
+#include "variation/command_availability.h"
+#include "variation/generation_run.h"
+#include "variation/store_jobs.h"
+
+#include <gtest/gtest.h>
+
+namespace kvx {
+namespace {
+
+TEST(CommandAvailability, TableOfStates)
+{
+    struct Sor {
+        const char* nev;
+        bool e, huzas, bovites, pause;
+        TTombInt1D hatarok;
+        bool eng;
+        const char* tipp;
+    };
+    const Sor sorok[] = {
+        {"rls2", false, false, false, false, {}, false, " Nincs kész variáció "},
+        {"rls2", true, false, false, false, {10}, true, " Variáció törlése "},
+        {"Listzs2", false, false, false, false, {}, false, " Nincs kész variáció "},
+        {"PauseTorles", false, false, false, true, {}, false, " Nincs kész variáció "},
+        {"PauseTorles", true, false, false, false, {10}, false, " Nem [Pause] felfüggesztett variáció "},
+        {"PauseTorles", true, false, false, true, {10}, true, " Pause státusz törlése "},
+        {"eszt1", true, true, false, false, {10}, false,
+         " Húzások számsoraiból összeállított variáció \r\n Nem támogatott a variáció tesztje. "},
+        {"eszt1", true, false, false, false, {10}, true, " Variáció tesztje "},
+        {"Beilleszts1", true, true, false, false, {10}, false,
+         " Húzások számsoraiból összeállított variáció \r\n Nem támogatott a variáció szerkesztése. "},
+        {"Beilleszts1", true, false, false, false, {10}, true, " Variáció bővítése és/vagy a számsor módosítása "},
+        {"Mdosts1", true, false, true, false, {10}, true, " Feltételek, hibapont módosítása "},
+        {"Mdosts1", true, false, false, false, {10}, true, " Feltételek, hibapont módosítása - variáció törlése "},
+        {"Bvtmnytrlse1", true, false, true, false, {10}, false, " Nincs visszavonható bővítmény "},
+        {"Bvtmnytrlse1", true, false, true, false, {10, 14, 20, 25}, true,
+         " 3. bővítmény törlése \r\n - Első számsor: 21. \r\n - Utolsó számsor: 25. "},
+        {"BovitmenyBeilleszt", true, false, true, false, {10, 14, 20, 25}, true,
+         " 3 bővítmény egyesítése a variáció törzsével "},
+        {"BovitmenyBeilleszt", true, false, true, false, {10, 14}, true, " Bővítmény egyesítése a variáció törzsével "},
+        {"BovitmenyBeilleszt", true, false, false, false, {10, 14}, false, " Nincs beilleszthető bővítmény "},
+        {"Bontas.InfoGomb", false, false, false, false, {}, false, " Nincs kész variáció "},
+        {"Varicifeltltse1", true, false, false, false, {10}, false, " Magyar 5/90 - nincs lehetőség online küldésre "},
+    };
+    for (const Sor& s : sorok) {
+        ParancsHelyzet h;
+        h.VanBontas = s.e;
+        h.HuzasSzamsorVariacio = s.huzas;
+        h.BontasBovites = s.bovites;
+        h.BontasPause = s.pause;
+        h.Import_Count = s.hatarok;
+        h.JatekNev = "Magyar 5/90";
+        const auto t = VanNincsBontas(h);
+        const ParancsAllapot* p = ParancsKeres(t, s.nev);
+        ASSERT_NE(p, nullptr) << s.nev;
+        EXPECT_EQ(p->Engedelyezett, s.eng) << s.nev << " e=" << s.e;
+        EXPECT_EQ(p->Tipp, s.tipp) << s.nev << " e=" << s.e;
+    }
+    // With no variation nothing is available.
+    ParancsHelyzet ures;
+    for (const ParancsAllapot& p : VanNincsBontas(ures))
+        EXPECT_FALSE(p.Engedelyezett) << p.Nev;
+    ParancsHelyzet harom;
+    harom.VanBontas = harom.BontasBovites = true;
+    harom.Import_Count = {10, 14, 20, 25};
+    EXPECT_EQ(ParancsKeres(VanNincsBontas(harom), "BovitmenyBeilleszt")->Felirat, "Bővítmények egyesítése");
+}
+
+TEST(GenerationRun, StartRefusesFullVariationsAboveTheLimitAndOverflows)
+{
+    StartHelyzet h;
+    h.ABSZ = 100000000;  // exactly the limit passes
+    EXPECT_EQ(StartEllenorzes(h).Dontes, StartDontes::Indul);
+    h.ABSZ = 100000001;
+    StartEredmeny e = StartEllenorzes(h);
+    EXPECT_EQ(e.Dontes, StartDontes::TulNagy);
+    EXPECT_EQ(e.Uzenet, "A teljes variáció 100 000 001 számsort igényel.\r\n\r\nAz aktuális verzió nem kezel ilyen "
+                        "méretű variációt:\r\n - Csökkentse a variációra kijelölt számok mennyiségét");
+    // With error points or conditions the run may go on.
+    h.Hibapont = 1;
+    EXPECT_EQ(StartEllenorzes(h).Dontes, StartDontes::Indul);
+    h.Hibapont = 0;
+    h.FeltetelJelzo = true;
+    EXPECT_EQ(StartEllenorzes(h).Dontes, StartDontes::Indul);
+    // A size that does not fit 64 bits is too large, never "reached".
+    h.ABSZ = TeljBontSzelvszam(128, 20, 0, false, 0);
+    ASSERT_LT(h.ABSZ, 0);
+    h.ABSZValos = TeljBontSzelvszamValos(128, 20, 0, false, 0);
+    h.BontMatrixMeret = 5;
+    e = StartEllenorzes(h);
+    EXPECT_EQ(e.Dontes, StartDontes::TulNagy);
+    EXPECT_NE(e.Uzenet.find("számsort igényel"), std::string::npos);
+    // The store already holds the full variation.
+    StartHelyzet k;
+    k.ABSZ = 792;
+    k.BontMatrixMeret = 792;
+    EXPECT_EQ(StartEllenorzes(k).Dontes, StartDontes::ElerteTeljes);
+    k.CsokkentOptimalizalas = true;
+    EXPECT_EQ(StartEllenorzes(k).Dontes, StartDontes::Indul);
+}
+
+TEST(GenerationRun, TextsOfTheRunWindow)
+{
+    EXPECT_EQ(VariacioIdotartama(0), "Időtartam: 0:00:00,000");
+    EXPECT_EQ(VariacioIdotartama(3723.25), "Időtartam: 1:02:03,250");
+    EXPECT_EQ(VariacioIdotartama(2 * 86400 + 5), "Időtartam: 2:0:00:05,000");
+    EXPECT_EQ(BontasFejlec(12, 2, false, 0, "", false), "12 + 2 fix szám variációja ");
+    EXPECT_EQ(BontasFejlec(12, 0, false, 0, "", true), "12 szám bővített variációja ");
+    EXPECT_EQ(BontasFejlec(10, 0, true, 2, " Powerball", false), "10 + 2 Powerball szám variációja ");
+    EXPECT_EQ(SzelvSzamSzoveg(1234567), "1 234 567 számsor");
+    EXPECT_EQ(KoltsegSzoveg(792, 300, 0), "Variáció költsége: 237 600 forint");
+    EXPECT_NE(MegszakitasUzenet(4).find("Felfüggeszti a folyamatot?"), std::string::npos);
+    EXPECT_NE(MegszakitasUzenet(7).find("Megszakítja a folyamatot?"), std::string::npos);
+    // The progress never shows 100 while a run goes on.
+    std::int64_t alap = 0, oszto = 0;
+    SetABSZV(12, 5, alap, oszto);
+    EXPECT_EQ(alap, 1);
+    EXPECT_EQ(oszto, (792 - 1) / 100);
+    const std::uint8_t utolso[] = {7, 8, 9, 10, 11};
+    EXPECT_EQ(FolyamatSzazalek(utolso, 5, alap, oszto, 0), 99);
+    EXPECT_EQ(FolyamatSzazalek(utolso, 5, alap, oszto, 80), 99);
+    SetABSZV(5, 5, alap, oszto);
+    EXPECT_EQ(oszto, 1);
+}
+
+TEST(GenerationRun, EndReportListsActiveConditionsNoLinePassed)
+{
+    VegeBemenet be;
+    be.BontSzelvszam = 40;
+    be.ABSZ = 792;
+    be.Kijelolt.SetFeltetel(BitOsszeg);
+    be.Kijelolt.SetFeltetel(BitSzomszedos);
+    be.Kijelolt.SetAlFeltetel(AlBitSzomszedosAlt);
+    be.Kijelolt.SetFeltetel(BitPrimszam);
+    be.KijeloltDb = 3;
+    be.Teljesult.SetFeltetel(BitPrimszam);
+    VegeJelentes j = VegeJelentesKeszites(be);
+    EXPECT_FALSE(j.HibaDoboz);
+    EXPECT_EQ(j.Szoveg,
+              "A folyamat során nem teljesült feltételek:"
+              "\r\n     »   Események - Szomszédos számok - Egy számsorban\r\n     »   Math - Összeg"
+              "\r\n\r\nElőfordulhat, hogy a nem teljesült feltételek"
+              "\r\n - szerint érvényes számsorok, már részei a variációnak"
+              "\r\n - a listában nem felsorolt feltétellel ütköznek"
+              "\r\n\r\nHibakeresés, Súgó: Tartalom - Feltétel - Ellenőrzés");
+    // Every condition met: nothing to report.
+    be.Teljesult.SetFeltetel(BitOsszeg);
+    be.Teljesult.SetAlFeltetel(AlBitSzomszedosAlt);
+    EXPECT_EQ(VegeJelentesKeszites(be).Szoveg, "");
+    // No line at all: an error box with the advice.
+    VegeBemenet ures;
+    ures.ABSZ = 792;
+    ures.Kijelolt.SetFeltetel(BitOsszeg);
+    ures.KijeloltDb = 1;
+    j = VegeJelentesKeszites(ures);
+    EXPECT_TRUE(j.HibaDoboz);
+    EXPECT_EQ(j.Szoveg, "A folyamat során nem teljesült feltétel:\r\n     »   Math - Összeg"
+                        "\r\n\r\nGondolja újra az alkalmazott logikai és/vagy numerikus értékeket."
+                        "\r\n\r\nHibakeresés, Súgó: Tartalom - Feltétel - Ellenőrzés");
+    VegeBemenet semmi;
+    semmi.ABSZ = 792;
+    semmi.Hibapont = 1;
+    EXPECT_EQ(VegeJelentesKeszites(semmi).Szoveg,
+              "Nincs kijelölt feltétel, mégis nulla a variáció számsorainak mennyisége.\r\n\r\nMódosítsa a hibapont "
+              "értékét és/vagy a kijelölt feltételeket.");
+    // A stopped run reports nothing.
+    semmi.BontStatus = false;
+    EXPECT_EQ(VegeJelentesKeszites(semmi).Szoveg, "");
+}
+
+TEST(GenerationRun, ImportCountAndDeletion)
+{
+    VariationStore t;
+    BontasEgyseg u;
+    u.SzamsorHossz = 5;
+    SetBontasMatrix(t, 30, 5, nullptr);
+    t.BontSzamGyakorisag.assign(12, 0);
+    t.BontSzelvszam = 20;
+    ImportCountVege(t);
+    EXPECT_EQ(t.Import_Count, (TTombInt1D{20}));
+    t.BontSzelvszam = 30;
+    ImportCountVege(t);
+    EXPECT_EQ(t.Import_Count, (TTombInt1D{20, 30}));
+    ImportCountVege(t);
+    EXPECT_EQ(t.Import_Count, (TTombInt1D{20, 30}));
+
+    // Truncation keeps the lines up to the last boundary and marks the edit.
+    t.Import_Count = {20};
+    bool mentve = true;
+    TorlesKornyezet k;
+    k.KijeloltSzamDb = 12;
+    BontasTorlese(t, u, true, mentve, k);
+    EXPECT_EQ(t.BontMatrixMeret, 20);
+    EXPECT_EQ(t.BontSzelvszam, 20);
+    EXPECT_TRUE(u.SzerkesztettVariacio);
+    EXPECT_TRUE(u.BefejezetlenVariacio);
+    EXPECT_FALSE(mentve);
+
+    // The delete command asks, and "Nem" keeps everything.
+    int kerdesek = 0;
+    k.JovahagyasKerese = [&](const std::string& s) {
+        ++kerdesek;
+        EXPECT_EQ(s, "Biztos törli a variáció listáját?");
+        return false;
+    };
+    EXPECT_FALSE(BontTorlesEng1(t, u, mentve, k));
+    EXPECT_EQ(t.BontMatrixMeret, 20);
+    k.JovahagyasKerese = [&](const std::string&) { return ++kerdesek, true; };
+    EXPECT_TRUE(BontTorlesEng1(t, u, mentve, k));
+    EXPECT_EQ(kerdesek, 2);
+    EXPECT_EQ(t.BontMatrixMeret, 0);
+    EXPECT_EQ(t.BontSzelvszam, 0);
+    EXPECT_FALSE(u.SzerkesztettVariacio);
+    EXPECT_FALSE(u.BefejezetlenVariacio);
+    // Empty and unsaved: nothing happens.
+    EXPECT_FALSE(BontTorlesEng1(t, u, mentve, k));
+    EXPECT_EQ(kerdesek, 2);
+
+    // Conditions before a varied ticket changes.
+    SetBontasMatrix(t, 10, 5, nullptr);
+    t.BontSzelvszam = 10;
+    k.FeltetelJelzo = true;
+    bool torolve = false, letiltva = false;
+    k.FeltetelekTorlese = [&] { torolve = true; };
+    std::string kerdes;
+    k.JovahagyasKerese = [&](const std::string& s) { return kerdes = s, true; };
+    mentve = false;
+    EXPECT_TRUE(BontTorlesEng2(t, u, mentve, letiltva, k));
+    EXPECT_EQ(kerdes, "Biztos törli a feltételeket és a variáció listáját?");
+    EXPECT_TRUE(torolve);
+}
+
+}  // namespace
+}  // namespace kvx
