@@ -1,0 +1,287 @@
+// The generation run driven the user's way: numbers marked, error points
+// set, Start, the run window while it goes and after it, Pause, resume and
+// Stop, and the end report.
+#include "variation/ui/bontas.h"
+
+#include "app/game_table.h"
+#include "app/main_state.h"
+#include "app/settings.h"
+#include "app/ui/foablak.h"
+#include "app/ui/formok.h"
+#include "app/ui/valaszolo.h"
+#include "app/workers.h"
+#include "conditions/condition_records.h"
+#include "conditions/markers.h"
+#include "tickets/number_lists.h"
+#include "variation/generation_run.h"
+#include "variation/line_enumerator.h"
+#include "variation/store_jobs.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using namespace kvx;
+using kvx::teszt::Valaszolo;
+
+template <class F>
+bool varj(F feltetel, int ms = 120000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!feltetel()) {
+        if (t.elapsed() > ms)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(1);
+    }
+    return true;
+}
+
+// Where the pictures go when KAVAREX_KEPEK names a folder.
+QString kepUtvonal(const char* nev)
+{
+    const QString d = qEnvironmentVariable("KAVAREX_KEPEK");
+    return d.isEmpty() ? QString() : QDir(d).filePath(QString::fromUtf8(nev));
+}
+
+class BontasTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir_.isValid());
+        window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
+        window_->Kerdes = [](const QString&) { return true; };
+        FormokLetrehozasa(*window_);
+        window_->show();
+        settings().JovahagyasVariacio = false;
+        // No one-time tips after the questions.
+        settings().UzenetekLog.fill(0);
+        bontas_ = formok().Bontas;
+        ASSERT_NE(bontas_, nullptr);
+        FinalizeFBontasMatrix(variationStore());
+        BontasPauseTorlese(bontasEgyseg());
+        feltetelRekordok() = FeltetelRekordok{};
+    }
+    void TearDown() override
+    {
+        if (bontas_)
+            bontas_->BontasMegszakitasa();
+        varj([] { return szalak().Tetlen(); }, 60000);
+        FinalizeFBontasMatrix(variationStore());
+        BontasPauseTorlese(bontasEgyseg());
+        feltetelRekordok() = FeltetelRekordok{};
+        MindenSzamTorlese(szamListak(), game(), mainState());
+        settings().JovahagyasVariacio = true;
+        window_.reset();
+        mainState().Kilepes = false;
+    }
+    void jelol(std::initializer_list<int> szamok)
+    {
+        for (int a : szamok)
+            SzamJeloles(szamListak(), game(), mainState(), a, 0, false);
+    }
+    bool vegeVar() const
+    {
+        return varj([this] { return !bontas_->Fut() && szalak().Tetlen(); });
+    }
+    QAction* a(const char* nev) const { return window_->Akcio(QString::fromUtf8(nev)); }
+
+    QTemporaryDir dir_;
+    std::unique_ptr<TFoablak> window_;
+    QPointer<TBontas> bontas_;
+};
+
+// The engine's own count for the same input.
+std::int32_t referencia(std::int32_t n, std::int32_t k, std::int32_t h, TTombByte1D* sorok = nullptr)
+{
+    VariationStore t;
+    BontasBemenet b;
+    b.KijeloltSzamDb = b.KijeloltFoSzamDb = n;
+    b.VariacioMeret = b.VariacioFoMeret = k;
+    b.Hibapont = h;
+    BontasAllapot all;
+    BontasVezerles vez;
+    TarolasKornyezet env;
+    env.JovahagyasVariacio = false;
+    BontasFuttatas(t, b, all, vez, env);
+    if (sorok)
+        sorok->assign(t.FBontasMatrix, t.FBontasMatrix + static_cast<std::size_t>(t.BontSzelvszam) * k);
+    return t.BontSzelvszam;
+}
+
+TEST_F(BontasTest, StartWithTwelveNumbersAndOneErrorPointStoresTheEnginesLines)
+{
+    EXPECT_FALSE(a("rls2")->isEnabled());
+    EXPECT_EQ(a("rls2")->toolTip(), QStringLiteral(" Nincs kész variáció "));
+    jelol({3, 9, 14, 22, 27, 31, 40, 48, 55, 61, 77, 88});
+    ASSERT_EQ(szamListak().KijeloltSzamDb(), 12);
+    feltetelRekordok().Hibapont = 1;
+
+    Valaszolo v(QStringList{});
+    a("Start1")->trigger();
+    EXPECT_TRUE(bontas_->isVisible());
+    EXPECT_EQ(bontas_->windowTitle(), QStringLiteral(" Variáció készítése"));
+    ASSERT_TRUE(vegeVar());
+
+    TTombByte1D elvart;
+    const std::int32_t db = referencia(12, 5, 1, &elvart);
+    ASSERT_GT(db, 0);
+    const VariationStore& t = variationStore();
+    EXPECT_EQ(t.BontSzelvszam, db);
+    EXPECT_TRUE(std::equal(elvart.begin(), elvart.end(), t.FBontasMatrix));
+    EXPECT_EQ(t.Import_Count, (TTombInt1D{db}));
+    // What the user sees after the run.
+    EXPECT_TRUE(bontas_->isVisible());
+    EXPECT_EQ(bontas_->SzelvSzamCimke->text(), QString::fromStdString(SzelvSzamSzoveg(db)));
+    EXPECT_EQ(bontas_->Label4->text(), QStringLiteral("Folyamat: 100%"));
+    EXPECT_EQ(bontas_->BontFolyamatPB->value(), 100);
+    EXPECT_EQ(bontas_->KilepesGomb->text(), QStringLiteral("Kilépés"));
+    EXPECT_EQ(bontas_->BreakGomb->text(), QStringLiteral("Statisztika"));
+    EXPECT_EQ(bontas_->Label5->text(), QStringLiteral("Hibapont: 1"));
+    EXPECT_EQ(bontas_->VariacioFejlec->text(), QStringLiteral("12 szám variációja "));
+    EXPECT_FALSE(bontas_->StopGomb->isEnabled());
+    EXPECT_TRUE(bontas_->TorlesGomb->isEnabled());
+    EXPECT_TRUE(bontas_->UtolsoJelentes.isEmpty());
+    EXPECT_TRUE(a("rls2")->isEnabled());
+    EXPECT_EQ(a("rls2")->toolTip(), QStringLiteral(" Variáció törlése "));
+    EXPECT_FALSE(a("PauseTorles")->isEnabled());
+    EXPECT_EQ(a("PauseTorles")->toolTip(), QStringLiteral(" Nem [Pause] felfüggesztett variáció "));
+    if (const QString p = kepUtvonal("bontas_vege.png"); !p.isEmpty())
+        bontas_->grab().save(p);
+
+    // Kilépés closes the window; the variation stays.
+    bontas_->KilepesGomb->click();
+    EXPECT_FALSE(bontas_->isVisible());
+    EXPECT_EQ(variationStore().BontSzelvszam, db);
+    // Start again: the full size is not reached, the run starts anew.
+    a("Start1")->trigger();
+    ASSERT_TRUE(vegeVar());
+    EXPECT_EQ(variationStore().BontSzelvszam, db);
+
+    // Delete: asked, then gone.
+    bontas_->KilepesGomb->click();
+    Valaszolo torles({QStringLiteral("Igen")});
+    a("rls2")->trigger();
+    EXPECT_EQ(variationStore().BontSzelvszam, 0);
+    EXPECT_FALSE(a("rls2")->isEnabled());
+}
+
+TEST_F(BontasTest, ConditionsNoLinePassesEndInTheErrorReport)
+{
+    jelol({3, 9, 14, 22, 27, 31, 40, 48, 55, 61, 77, 88});
+    FeltetelRekordok& f = feltetelRekordok();
+    f.Hibapont = 1;
+    f.OsszegFeltetel.Allapot = 1;
+    f.OsszegFeltetel.Min = 1;
+    f.OsszegFeltetel.Max = 10;  // no five of these numbers sum to 10
+    f.FeltetelJelzo = true;
+
+    QStringList latott;
+    QTimer figyelo;
+    QObject::connect(&figyelo, &QTimer::timeout, [&] {
+        auto* mb = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!mb)
+            return;
+        latott << mb->text();
+        if (const QString p = kepUtvonal("bontas_jelentes.png"); !p.isEmpty() && latott.size() == 1)
+            mb->grab().save(p);
+        for (QAbstractButton* b : mb->buttons())
+            if (b->text() == QStringLiteral("OK") || b->text() == QStringLiteral("Igen")) {
+                b->click();
+                return;
+            }
+    });
+    figyelo.start(20);
+    a("Start1")->trigger();
+    ASSERT_TRUE(vegeVar());
+    ASSERT_TRUE(varj([&] { return !bontas_->isVisible(); }, 10000));
+    figyelo.stop();
+    EXPECT_EQ(variationStore().BontSzelvszam, 0);
+    EXPECT_TRUE(bontas_->UtolsoJelentesHiba);
+    EXPECT_EQ(bontas_->UtolsoJelentes,
+              QStringLiteral("A folyamat során nem teljesült feltétel:\r\n     »   Math - Összeg"
+                             "\r\n\r\nGondolja újra az alkalmazott logikai és/vagy numerikus értékeket."
+                             "\r\n\r\nHibakeresés, Súgó: Tartalom - Feltétel - Ellenőrzés"));
+    ASSERT_FALSE(latott.isEmpty());
+    EXPECT_TRUE(latott.last().contains(QStringLiteral("Math - Összeg")));
+}
+
+TEST_F(BontasTest, LongRunCanBePausedResumedAndStopped)
+{
+    SzamListak& l = szamListak();
+    MindenSzamKijelolese(l, game(), mainState(), game().OsszesSzam);
+    ASSERT_EQ(l.KijeloltSzamDb(), 90);
+    feltetelRekordok().Hibapont = 1;
+
+    // Pause at once: the question is answered Igen, the window closes.
+    Valaszolo v({QStringLiteral("Igen")});
+    a("Start1")->trigger();
+    ASSERT_TRUE(bontas_->isVisible());
+    ASSERT_TRUE(varj([&] { return bontasEgyseg().Vezerles.BontSzelvszam.load() > 100; }, 60000));
+    bontas_->PauseGomb->click();
+    ASSERT_TRUE(vegeVar());
+    ASSERT_TRUE(varj([&] { return !bontas_->isVisible(); }, 10000));
+    ASSERT_FALSE(v.Latott.isEmpty());
+    EXPECT_TRUE(v.Latott.front().Szoveg.contains(QStringLiteral("Felfüggeszti a folyamatot?")));
+    EXPECT_TRUE(bontasEgyseg().Vezerles.BontasPause.load());
+    EXPECT_EQ(bontasEgyseg().Allapot.PauseSzamsor.size(), 5u);
+    EXPECT_TRUE(a("PauseTorles")->isEnabled() || variationStore().BontSzelvszam == 0);
+    const std::int32_t elso = variationStore().BontSzelvszam;
+
+    // Resume, let it run, then Stop (answered Igen): the list goes.
+    Valaszolo stop({QStringLiteral("Igen")});
+    a("Start1")->trigger();
+    ASSERT_TRUE(bontas_->isVisible());
+    ASSERT_TRUE(varj([&] { return bontasEgyseg().Vezerles.BontSzelvszam.load() > elso + 1000; }, 60000));
+    EXPECT_FALSE(bontasEgyseg().Vezerles.BontasPause.load());
+    if (const QString p = kepUtvonal("bontas_fut.png"); !p.isEmpty()) {
+        varj([&] { return bontas_->Label4->text() != QStringLiteral("Folyamat: 0%"); }, 3000);
+        bontas_->Timer1Timer();
+        bontas_->grab().save(p);
+    }
+    EXPECT_TRUE(bontas_->Fut());
+    bontas_->StopGomb->click();
+    ASSERT_TRUE(vegeVar());
+    ASSERT_TRUE(varj([&] { return !bontas_->isVisible(); }, 10000));
+    ASSERT_FALSE(stop.Latott.isEmpty());
+    EXPECT_TRUE(stop.Latott.front().Szoveg.contains(QStringLiteral("Leállítja a folyamatot?")));
+    EXPECT_FALSE(bontas_->GetBontStatus());
+    EXPECT_EQ(variationStore().BontSzelvszam, 0);
+    EXPECT_FALSE(a("rls2")->isEnabled());
+}
+
+TEST_F(BontasTest, CloseQueryAsksAboutAnUnsavedVariationAndKeepsRunningOnNo)
+{
+    jelol({3, 9, 14, 22, 27, 31, 40, 48, 55, 61, 77, 88});
+    a("Start1")->trigger();
+    ASSERT_TRUE(vegeVar());
+    ASSERT_GT(variationStore().BontSzelvszam, 0);
+    ASSERT_TRUE(bontas_->isVisible());
+    QStringList kerdesek;
+    window_->Kerdes = [&](const QString& q) {
+        kerdesek << q;
+        return false;
+    };
+    EXPECT_FALSE(mainState().Mentve);
+    EXPECT_FALSE(mainState().Kilepes);
+    EXPECT_FALSE(window_->FormCloseQuery());
+    ASSERT_EQ(kerdesek.size(), 1) << kerdesek.join("|").toStdString();
+    EXPECT_TRUE(kerdesek.front().contains(QStringLiteral("a variáció listáját?")));
+    EXPECT_EQ(variationStore().BontSzelvszam, 792);
+}
+
+}  // namespace
