@@ -778,10 +778,13 @@ BontasEredmeny Felsorolo<Szuro>::futtat()
     BontasEredmeny e;
     if (!elokeszites(e))
         return e;
-    folytatas_ = vez_.BontasPause.load();
+    // Resuming: the pause flag still set, or already moved into
+    // BontasFolytatas by the starter on the GUI thread.
+    folytatas_ = vez_.BontasPause.load() || all_.BontasFolytatas;
     all_.BontasFolytatas = folytatas_;
     vez_.BontasPause.store(false);
-    vez_.FBontStatus.store(true);
+    // FBontStatus is set by the starter before the worker begins: a Stop
+    // pressed before the first candidate must not be lost.
     if (!folytatas_) {
         all_.TeljesultFeltetelekA = 0;
         all_.TeljesultFeltetelekB = 0;

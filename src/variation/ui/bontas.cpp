@@ -335,8 +335,10 @@ bool TBontas::BontasIndul()
     MentesGomb->setToolTip(QStringLiteral(" Variáció, export állományok mentése "));
     KilepesGomb->setText(QStringLiteral("Háttérben"));
     KilepesGomb->setToolTip(QStringLiteral(" Variáció készítése a háttérben "));
-    // 15, 16. Run status and caption.
+    // 15, 16. Run status, the pause moved into the resume flag, caption.
     u.Vezerles.FBontStatus.store(true);
+    u.Allapot.BontasFolytatas = folytatas;
+    u.Vezerles.BontasPause.store(false);
     mentettFelirat_ = windowTitle() == QStringLiteral(" Variáció készítése") ? QString() : windowTitle();
     setWindowTitle(mentettFelirat_.isEmpty() ? QStringLiteral(" Variáció készítése") : mentettFelirat_);
     u.Peldabontas = !mentettFelirat_.isEmpty();
