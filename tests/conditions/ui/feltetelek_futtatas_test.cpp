@@ -1,0 +1,263 @@
+// A number-group condition set by hand on the conditions window, then a run
+// of the variation engine with the window's records: every stored line keeps
+// the rule, checked by a plain count written here, and without error points
+// the run stores exactly the lines of the full variation that keep it.
+#include "conditions/ui/feltetelek.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "variation/condition_filter.h"
+#include "variation/variation_store.h"
+
+using namespace kvx;
+
+namespace {
+
+using Sor = std::vector<std::uint8_t>;  // selection indexes, ascending
+
+// The user's means: a click on an arrow of the up-down, a double click on the
+// value.
+void Nyil(QSpinBox* e, bool fel)
+{
+    QStyleOptionSpinBox opt;
+    opt.initFrom(e);
+    opt.subControls = QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown | QStyle::SC_SpinBoxFrame;
+    opt.buttonSymbols = e->buttonSymbols();
+    opt.frame = e->hasFrame();
+    opt.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
+    const QRect r = e->style()->subControlRect(QStyle::CC_SpinBox, &opt,
+                                               fel ? QStyle::SC_SpinBoxUp : QStyle::SC_SpinBoxDown, e);
+    QTest::mouseClick(e, Qt::LeftButton, {}, r.center());
+}
+
+// Clicks the arrows until the edit shows the value (as a user would, one
+// step at a time); false when the arrows stop short of it.
+bool Allit(QSpinBox* e, int cel)
+{
+    for (int i = 0; i < 30 && e->value() != cel; ++i) {
+        const int elotte = e->value();
+        Nyil(e, cel > elotte);
+        if (e->value() == elotte) return false;
+    }
+    return e->value() == cel;
+}
+
+void Dupla(QSpinBox* e) { QTest::mouseDClick(e->findChild<QLineEdit*>(), Qt::LeftButton); }
+
+// The rule, counted plainly: for each of the first Db groups, the numbers of
+// the line at the 1-based selection positions ElsoIndex..UtolsoIndex number
+// between TalalatMin and TalalatMax.
+bool SzamcsoportSzabaly(const TSzamcsoportokFeltetel& r, const Sor& s)
+{
+    for (int g = 0; g < r.Db; ++g) {
+        const TCsoport& c = r.Csoport[static_cast<std::size_t>(g)];
+        int db = 0;
+        for (std::uint8_t i : s) {
+            const int pozicio = i + 1;
+            if (pozicio >= c.ElsoIndex && pozicio <= c.UtolsoIndex) ++db;
+        }
+        if (db < c.TalalatMin || db > c.TalalatMax) return false;
+    }
+    return true;
+}
+
+std::vector<Sor> MindenSor(int n, int k)
+{
+    std::vector<Sor> v;
+    Sor a(static_cast<std::size_t>(k));
+    for (int i = 0; i < k; ++i) a[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i);
+    for (;;) {
+        v.push_back(a);
+        int p = k - 1;
+        while (p >= 0 && a[static_cast<std::size_t>(p)] == n - k + p) --p;
+        if (p < 0) break;
+        ++a[static_cast<std::size_t>(p)];
+        for (int q = p + 1; q < k; ++q)
+            a[static_cast<std::size_t>(q)] = static_cast<std::uint8_t>(a[static_cast<std::size_t>(q - 1)] + 1);
+    }
+    return v;
+}
+
+int Kozos(const Sor& a, const Sor& b)
+{
+    int db = 0;
+    for (std::uint8_t x : a) db += std::count(b.begin(), b.end(), x) > 0 ? 1 : 0;
+    return db;
+}
+
+struct Kornyezet {
+    Kornyezet()
+    {
+        g.LottoIndex = 0;
+        JatekParameterek(g);
+        ListakInicializalasa(l, g, ms);
+        FeltetelekRekordokReset(f, g);
+        a.Jatek = &g;
+        a.Listak = &l;
+        a.Feltetelek = &f;
+        a.Opciok = &o;
+        a.Jelzok = &j;
+        a.Foallapot = &ms;
+        a.SzamsorrendMod = &mod;
+    }
+    GameParams g;
+    SzamListak l;
+    MainState ms;
+    FeltetelRekordok f;
+    VariacioOpcioErtekek o;
+    SzamJelzok j;
+    std::int32_t mod = 1;
+    FeltetelekAllapot a;
+};
+
+// A run of the engine with what the window left in the records, as a run
+// starts: markers, the per-line test's snapshot, the enumerator's input.
+std::vector<Sor> Futtatas(Kornyezet& k)
+{
+    SzamJelzoBeallitas(k.j, k.l, k.g, k.f, k.mod);
+    SorFeltetelTeszt t;
+    t.Elokeszites(k.f, k.j, k.l, k.g, k.mod, false);
+    FeltetelSzuro sz{&t, nullptr};
+    BontasBemenet b;
+    b.KijeloltSzamDb = k.l.KijeloltSzamDb();
+    b.KijeloltFoSzamDb = k.l.KijeloltFoSzamDb;
+    b.VariacioMeret = k.l.VariacioMeret;
+    b.VariacioFoMeret = k.l.VariacioFoMeret;
+    b.VanPluszSzam = k.g.VanPluszSzam;
+    b.Hibapont = k.f.Hibapont;
+    b.FeltetelJelzo = k.f.FeltetelJelzo;
+    VariationStore tar;
+    BontasAllapot all;
+    BontasVezerles vez;
+    TarolasKornyezet env;
+    env.JovahagyasVariacio = false;
+    const BontasEredmeny er = BontasFuttatas(tar, b, all, vez, env, sz);
+    EXPECT_EQ(er.hiba, BontasHiba::Nincs);
+    sz.TeljesultBeirasa(all);
+    EXPECT_TRUE(all.TeljesultFeltetelekA & (std::uint64_t{1} << BitSzamcsoportok));
+    std::vector<Sor> v;
+    for (std::int32_t r = 0; r < tar.BontSzelvszam; ++r) v.emplace_back(tar.sor(r), tar.sor(r) + b.VariacioMeret);
+    return v;
+}
+
+}  // namespace
+
+TEST(FeltetelekFuttatas, NumberGroupsSetOnTheWindowDriveTheEngine)
+{
+    Kornyezet k;
+    // Twelve numbers marked out of order: the groups count selection
+    // positions, not values.
+    const int szamok[] = {40, 3, 17, 88, 25, 9, 61, 54, 72, 11, 33, 80};
+    for (int n : szamok) SzamJeloles(k.l, k.g, k.ms, n, ModKijelolt, false);
+    ASSERT_EQ(k.l.KijeloltSzamDb(), 12);
+    ASSERT_EQ(k.l.KijeloltSzamok[0], 40);
+    if (k.l.VariacioMeret != 5) VariacioMeretBeallitas(k.l, k.g, 5);
+    ASSERT_EQ(k.l.VariacioFoMeret, 5);
+
+    TFeltetelek w(nullptr, k.a);
+    QStringList uzenetek;
+    w.Uzenet = [&](TFeltetelek::UzenetFajta, const QString& s) { uzenetek << s; };
+    w.FeltetelStart();
+    ASSERT_TRUE(w.isVisible());
+    EXPECT_FALSE(w.DbSzamcsoportEdit->isEnabled());
+
+    // Tick Számcsoportok; the panel opens on group 1 of at least one group.
+    w.SzamcsoportAllapotBox->click();
+    ASSERT_TRUE(w.SzamcsoportAllapotBox->isChecked());
+    ASSERT_TRUE(w.DbSzamcsoportEdit->isEnabled());
+    EXPECT_EQ(w.AktSzamcsoportEdit->value(), 1);
+    EXPECT_GE(w.DbSzamcsoportEdit->value(), 1);
+    EXPECT_EQ(w.AktSzamcsoportUtolsoEdit->maximum(), 12);
+    EXPECT_TRUE(w.Panel3IL->isVisible()) << "the selection is not ascending";
+
+    // Two groups. Group 1: positions 1..6, 2 to 3 numbers of a line.
+    ASSERT_TRUE(Allit(w.DbSzamcsoportEdit, 2));
+    EXPECT_FALSE(Allit(w.DbSzamcsoportEdit, 11)) << "at most 10 groups";
+    EXPECT_EQ(w.DbSzamcsoportEdit->value(), 10);
+    ASSERT_TRUE(Allit(w.DbSzamcsoportEdit, 2));
+    ASSERT_TRUE(Allit(w.AktSzamcsoportElsoEdit, 1));
+    ASSERT_TRUE(Allit(w.AktSzamcsoportUtolsoEdit, 6));
+    ASSERT_TRUE(Allit(w.AktSzamcsoportMaxEdit, 3));
+    ASSERT_TRUE(Allit(w.AktSzamcsoportMinEdit, 2));
+    EXPECT_EQ(w.SzamcsoportMinLabel->text(), "A számcsoport 6 számából minimum");
+    // The hint lists the numbers at those positions, in marking order.
+    EXPECT_TRUE(w.AktSzamcsoportElsoEdit->toolTip().contains(" 40  3  17  88  25  9 "))
+        << w.AktSzamcsoportElsoEdit->toolTip().toStdString();
+
+    // Group 2 by double clicks: the last position first falls to the first
+    // one, then, equal to it, goes to the last selected number; the first
+    // position is then raised to 5. It may hold 1 to 2 numbers.
+    ASSERT_TRUE(Allit(w.AktSzamcsoportEdit, 2));
+    if (w.AktSzamcsoportUtolsoEdit->value() != w.AktSzamcsoportElsoEdit->value()) {
+        Dupla(w.AktSzamcsoportUtolsoEdit);
+        EXPECT_EQ(w.AktSzamcsoportUtolsoEdit->value(), w.AktSzamcsoportElsoEdit->value());
+    }
+    Dupla(w.AktSzamcsoportUtolsoEdit);
+    EXPECT_EQ(w.AktSzamcsoportUtolsoEdit->value(), 12);
+    ASSERT_TRUE(Allit(w.AktSzamcsoportElsoEdit, 5));
+    EXPECT_FALSE(Allit(w.AktSzamcsoportMaxEdit, 6)) << "no more hits than numbers in a line";
+    EXPECT_EQ(w.AktSzamcsoportMaxEdit->value(), 5);
+    ASSERT_TRUE(Allit(w.AktSzamcsoportMaxEdit, 2));
+    ASSERT_TRUE(Allit(w.AktSzamcsoportMinEdit, 1));
+
+    // Back on group 1 the window shows what was set there.
+    ASSERT_TRUE(Allit(w.AktSzamcsoportEdit, 1));
+    EXPECT_EQ(w.AktSzamcsoportUtolsoEdit->value(), 6);
+    EXPECT_EQ(w.AktSzamcsoportMinEdit->value(), 2);
+
+    const TSzamcsoportokFeltetel& r = k.f.SzamcsoportokFeltetel;
+    ASSERT_EQ(r.Allapot, 1);
+    ASSERT_EQ(r.Db, 2);
+    EXPECT_EQ(r.Csoport[0], (TCsoport{1, 6, 2, 3, 0}));
+    EXPECT_EQ(r.Csoport[1], (TCsoport{5, 12, 1, 2, 0}));
+    EXPECT_TRUE(k.f.FeltetelJelzo);
+    EXPECT_EQ(k.f.Hibapont, 0);
+    EXPECT_TRUE(uzenetek.isEmpty()) << uzenetek.join("|").toStdString();
+
+    const std::vector<Sor> minden = MindenSor(12, 5);
+    ASSERT_EQ(minden.size(), 792u);
+    std::vector<Sor> jo;
+    for (const Sor& s : minden)
+        if (SzamcsoportSzabaly(r, s)) jo.push_back(s);
+    ASSERT_GT(jo.size(), 0u);
+    ASSERT_LT(jo.size(), minden.size()) << "the condition should refuse some lines";
+
+    // No error points: exactly the lines that keep the rule, in order.
+    const std::vector<Sor> tarolt = Futtatas(k);
+    EXPECT_EQ(std::count_if(tarolt.begin(), tarolt.end(), [&](const Sor& s) { return !SzamcsoportSzabaly(r, s); }), 0)
+        << "stored lines breaking the rule";
+    ASSERT_EQ(tarolt.size(), jo.size());
+    EXPECT_EQ(tarolt, jo);
+
+    // One error point set on the options panel: only lines keeping the rule,
+    // no two sharing more than 3 numbers, and every line that keeps the rule
+    // within one number of a stored one.
+    ASSERT_TRUE(w.HibapontBeEdit->isEnabled());
+    ASSERT_TRUE(Allit(w.HibapontBeEdit, 1));
+    ASSERT_EQ(k.f.Hibapont, 1);
+    const std::vector<Sor> fedo = Futtatas(k);
+    ASSERT_FALSE(fedo.empty());
+    EXPECT_LT(fedo.size(), jo.size());
+    int rossz = 0, kozeli = 0;
+    for (std::size_t i = 0; i < fedo.size(); ++i) {
+        rossz += SzamcsoportSzabaly(r, fedo[i]) ? 0 : 1;
+        for (std::size_t m = 0; m < i; ++m) kozeli += Kozos(fedo[i], fedo[m]) > 3 ? 1 : 0;
+    }
+    EXPECT_EQ(rossz, 0) << "stored lines breaking the rule";
+    EXPECT_EQ(kozeli, 0) << "pairs of stored lines sharing more than 3 numbers";
+    const auto fedetlen = std::count_if(jo.begin(), jo.end(), [&](const Sor& s) {
+        return std::none_of(fedo.begin(), fedo.end(), [&](const Sor& t) { return Kozos(s, t) >= 4; });
+    });
+    EXPECT_EQ(fedetlen, 0) << "lines keeping the rule left uncovered";
+    EXPECT_TRUE(uzenetek.isEmpty()) << uzenetek.join("|").toStdString();
+}
