@@ -14,6 +14,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <vector>
+
 #include "app/main_menu.h"
 #include "app/main_state.h"
 #include "app/settings.h"
@@ -179,6 +181,10 @@ void TFeltetelek::EloszlasLapEpites()
         return e;
     };
 
+    // The first-column labels of every panel share one width, so the value
+    // edits of the panels stand in one column.
+    std::vector<QLabel*> elsoOszlop;
+
     // Favorizált számok.
     Panel1 = panel("Panel1", FavAllapotBox, "FavAllapotBox", " Favorizált számok");
     FavSzamaiEdit = edit(Panel1, "FavSzamaiEdit");
@@ -192,7 +198,7 @@ void TFeltetelek::EloszlasLapEpites()
     {
         auto* g = new QGridLayout(Panel1);
         g->addWidget(FavAllapotBox, 0, 0, 1, 2);
-        g->addWidget(Panel1IL, 0, 5);
+        g->addWidget(Panel1IL, 0, 5, Qt::AlignRight);
         auto* l6 = cimke("csoportja a(z)", Panel1);
         l6->setObjectName("Label6");
         g->addWidget(l6, 1, 0);
@@ -222,7 +228,8 @@ void TFeltetelek::EloszlasLapEpites()
     {
         auto* g = new QGridLayout(Panel19);
         g->addWidget(AllandoAllapotBox, 0, 0, 1, 2);
-        g->addWidget(cimke("Az állandó számokból minimum", Panel19), 1, 0);
+        elsoOszlop.push_back(cimke("Az állandó számokból minimum", Panel19));
+        g->addWidget(elsoOszlop.back(), 1, 0);
         g->addWidget(AllandoTalalatEdit, 1, 1);
         g->addWidget(cimke("    maximum", Panel19), 1, 2);
         g->addWidget(AllandoTalalatMaxEdit, 1, 3);
@@ -237,9 +244,11 @@ void TFeltetelek::EloszlasLapEpites()
     auto csoportPanel = [&](QFrame* p, QCheckBox* box, TErtekEdit* w, TErtekEdit* k) {
         auto* g = new QGridLayout(p);
         g->addWidget(box, 0, 0, 1, 2);
-        g->addWidget(cimke("számainak mennyisége ", p), 1, 0);
+        elsoOszlop.push_back(cimke("számainak mennyisége ", p));
+        g->addWidget(elsoOszlop.back(), 1, 0);
         g->addWidget(w, 1, 1);
-        g->addWidget(cimke("Egy számcsoportból maximum", p), 2, 0);
+        elsoOszlop.push_back(cimke("Egy számcsoportból maximum", p));
+        g->addWidget(elsoOszlop.back(), 2, 0);
         g->addWidget(k, 2, 1);
         g->addWidget(cimke("   találat elérése.", p), 2, 2);
         g->setColumnStretch(2, 1);
@@ -281,7 +290,7 @@ void TFeltetelek::EloszlasLapEpites()
     {
         auto* g = new QGridLayout(Panel16);
         g->addWidget(SzamcsoportAllapotBox, 0, 0, 1, 2);
-        g->addWidget(Panel3IL, 0, 5);
+        g->addWidget(Panel3IL, 0, 5, Qt::AlignRight);
         g->addWidget(DbSzamcsoportEdit, 1, 1);
         g->addWidget(cimke("   számcsoport alkalmazása", Panel16), 1, 2, 1, 3);
         g->addWidget(AktSzamcsoportEdit, 2, 1);
@@ -315,6 +324,19 @@ void TFeltetelek::EloszlasLapEpites()
     const int szeles = fontMetrics().horizontalAdvance(QStringLiteral("A számcsoport 10 számából minimum")) + 8;
     Label2->setMinimumWidth(szeles);
     SzamcsoportMinLabel->setMinimumWidth(szeles);
+    for (QLabel* l : elsoOszlop) l->setMinimumWidth(szeles);
+    // The form's starting values, within each edit's own lower limit, until
+    // a selected condition brings its record.
+    const struct {
+        TErtekEdit* e;
+        Korlat k;
+        std::int32_t v;
+    } kezdo[] = {{FavSzamaiEdit, {1, 99}, 1},          {FavSzamaiMaxEdit, {1, 99}, 1},
+                 {MobSzamaiEdit, {2, 99}, 2},          {MobTalalatMaxEdit, {1, 9}, 1},
+                 {FixSzamaiEdit, {2, 99}, 2},          {FixTalalatMaxEdit, {1, 9}, 1},
+                 {DbSzamcsoportEdit, {1, 10}, 1},      {AktSzamcsoportEdit, {1, 10}, 1},
+                 {AktSzamcsoportElsoEdit, {1, 99}, 1}, {AktSzamcsoportUtolsoEdit, {1, 99}, 5}};
+    for (const auto& x : kezdo) ertek(x.e, x.k, x.v);
     lap->addStretch(1);
 }
 
