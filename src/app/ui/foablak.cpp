@@ -1,4 +1,5 @@
 #include "app/ui/foablak.h"
+#include <QTimer>
 #include <cmath>
 #include <QShowEvent>
 
@@ -338,7 +339,8 @@ void TFoablak::Betoltes()
     if (!draws().AdatbazisBetoltve)
         AdatbazisBetoltes();
     FoszelvenyElhelyezes();
-    InditasiTippek();
+    // The tips come once the main window is on the screen, not over an empty desktop.
+    QTimer::singleShot(0, this, [this] { InditasiTippek(); });
 }
 
 void TFoablak::ParancssoriAllomanyBetoltese()
