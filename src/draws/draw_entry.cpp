@@ -1,5 +1,8 @@
 #include "draws/draw_entry.h"
 
+#include "common/date_helpers.h"
+#include "common/random_source.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -347,6 +350,101 @@ VagolapHuzas VagolapOlvasas(const GameParams& g, VagolapState& v)
 std::string VagolapMaradekTipp(const std::string& maradek)
 {
     return "Vágólap nem feldolgozott tartalma:\r\n" + maradek;
+}
+
+PluszSzamTippFajta HuzBePluszSzamTipp(const HuzBeState& s, const GameParams& g, HuzBeKattintas k, bool sajatAdatbazis,
+                                      bool tipp9, bool tipp5, bool szelvenyLathato, bool vanTortenet)
+{
+    if (k != HuzBeKattintas::PotSzam || !g.VanPotSzam || !sajatAdatbazis)
+        return PluszSzamTippFajta::Nincs;
+    if (s.HuzBePotSzamDb[static_cast<std::size_t>(Sor(s))] < g.PotSzamok)
+        return PluszSzamTippFajta::Nincs;
+    if (tipp9)
+        return PluszSzamTippFajta::Tipp;
+    if (szelvenyLathato && tipp5 && vanTortenet)
+        return PluszSzamTippFajta::Tortenet;
+    return PluszSzamTippFajta::Nincs;
+}
+
+bool HuzBeUjraNyitas(bool adatbazisTipus, std::int32_t muveletKod, std::int32_t billentyuMod)
+{
+    return !adatbazisTipus && muveletKod == 1 && billentyuMod == 0;
+}
+
+const TTombInt1D* VeletlenMintaHuzas(const DrawsState& d, std::int32_t muveletKod, std::int32_t kivRekord)
+{
+    // 1-based draw number of the sample.
+    std::int32_t sor = 0;
+    switch (muveletKod) {
+    case 1: sor = d.HuzasokSzama - 1; break;  // the last row is the empty new one
+    case 2: sor = kivRekord; break;
+    case 3: sor = kivRekord + 1; break;       // the empty row is the selected one
+    default: return nullptr;
+    }
+    if (sor < 1 || sor > d.HuzasokSzama || static_cast<std::size_t>(sor) > d.Huzasok.size())
+        return nullptr;
+    return &d.Huzasok[static_cast<std::size_t>(sor - 1)];
+}
+
+namespace {
+
+// Whether the sample row has a positive value in column `oszlop` (true
+// without a sample).
+bool MintaVan(const TTombInt1D* minta, std::int32_t oszlop)
+{
+    if (!minta)
+        return true;
+    return oszlop >= 0 && static_cast<std::size_t>(oszlop) < minta->size() && (*minta)[static_cast<std::size_t>(oszlop)] > 0;
+}
+
+// One random drawing: hossz numbers of which foHossz main-pool numbers and
+// pot bonus numbers (from the main pool); ticket numbers out.
+void VeletlenSor(RandomState& rs, const GameParams& g, std::int32_t hossz, std::int32_t foHossz, std::int32_t pot,
+                 std::vector<std::int32_t>& szamok, std::vector<std::int32_t>& potSzamok)
+{
+    std::array<std::uint8_t, 64> sor{};
+    const std::int32_t n = hossz + pot;
+    const std::int32_t k = foHossz + pot;
+    if (!VeletlenSzamsor(rs, sor, n, k, false, pot, g.FoSzamKeszlet, g.OsszesSzam, g.VanPluszSzam))
+        return;
+    // Positions 0 .. foHossz-1 main numbers, foHossz .. k-1 the bonus
+    // numbers (drawn with the main ones, kept unsorted at the end by e = pot
+    // when there is no extra pool), k .. n-1 the extra-pool numbers.
+    for (std::int32_t i = 0; i < foHossz; ++i)
+        szamok.push_back(sor[static_cast<std::size_t>(i)] + 1);
+    for (std::int32_t i = k; i < n; ++i)
+        szamok.push_back(sor[static_cast<std::size_t>(i)] + 1);
+    for (std::int32_t i = foHossz; i < k; ++i)
+        potSzamok.push_back(sor[static_cast<std::size_t>(i)] + 1);
+}
+
+}  // namespace
+
+VeletlenHuzas HuzBeVeletlen(RandomState& rs, const GameParams& g, const TTombInt1D* minta)
+{
+    VeletlenHuzas h;
+    std::int32_t hossz = g.HuzottFoSzamok;
+    std::int32_t foHossz = g.HuzottFoSzamokPluszNelkul;
+    std::int32_t pot = g.PotSzamok;
+    const bool roman = g.LottoIndex == 17 && g.SzamsorHossz < g.HuzottFoSzamok;
+    if (roman) {
+        hossz = 5;
+        foHossz = 5;
+        pot = 1;
+    }
+    const std::int32_t pot1 = MintaVan(minta, g.SzamsorHossz + 3) ? pot : 0;
+    VeletlenSor(rs, g, hossz, foHossz, pot1, h.Sor1, h.Pot1);
+    // The sixth Román number is a plain number that stays last.
+    if (roman) {
+        h.Sor1.insert(h.Sor1.end(), h.Pot1.begin(), h.Pot1.end());
+        h.Pot1.clear();
+    }
+    if (g.TobbSorsolas && MintaVan(minta, g.MasodikHuzasOszlop)) {
+        const std::int32_t utolso = minta ? static_cast<std::int32_t>(minta->size()) - 1 : 0;
+        const std::int32_t pot2 = MintaVan(minta, utolso) ? pot : 0;
+        VeletlenSor(rs, g, hossz, foHossz, pot2, h.Sor2, h.Pot2);
+    }
+    return h;
 }
 
 }  // namespace kvx

@@ -16,6 +16,8 @@
 
 namespace kvx {
 
+struct RandomState;
+
 // Numbers entered for the draw; row 0 the first drawing, row 1 the second.
 struct HuzBeState {
     std::int32_t HuzBeSor = 0;                   // the row the ticket fills
@@ -74,6 +76,48 @@ THuzRekord HuzBeRekord(const GameParams& g, std::int32_t ev, std::int32_t het, c
 // The numbers of a stored draw row as ticket numbers to click, per drawing:
 // the drawn numbers, then each positive bonus number (modify mode).
 std::vector<std::int32_t> HuzasSzamai(const GameParams& g, const TTombInt1D& sor, std::int32_t sorsolas);
+
+// The bonus-number tip due after a ticket click.
+enum class PluszSzamTippFajta {
+    Nincs,
+    Tipp,       // PluszSzamTipp (tip flag 9 is set)
+    Tortenet,   // the game's bonus-number history as a one-time tip (flag 5)
+};
+// Due only when the click `k` filled the last free bonus slot of the row and
+// the program's own database is loaded: the tip while flag 9 is set, else
+// the history text (when there is one) while the entry ticket is visible and
+// flag 5 is set.
+PluszSzamTippFajta HuzBePluszSzamTipp(const HuzBeState& s, const GameParams& g, HuzBeKattintas k, bool sajatAdatbazis,
+                                      bool tipp9, bool tipp5, bool szelvenyLathato, bool vanTortenet);
+
+// After an accepted entry the append starts again (one draw after the other
+// until Mégse) when the loaded database is not the built-in one, the entry
+// appended a draw and no modifier mode was captured (no clipboard or random
+// filling).
+bool HuzBeUjraNyitas(bool adatbazisTipus, std::int32_t muveletKod, std::int32_t billentyuMod);
+
+// ---- Random filling (Shift+Ctrl) ----
+
+// The stored draw that decides whether a random draw gets bonus numbers and
+// a second drawing: for a new draw the last stored draw (the row before the
+// empty one), when modifying the selected draw, when inserting the draw
+// after the new empty row. nullptr when there is none.
+const TTombInt1D* VeletlenMintaHuzas(const DrawsState& d, std::int32_t muveletKod, std::int32_t kivRekord);
+
+// A random draw as ticket numbers to click, per row: the main-pool numbers,
+// then the extra-pool numbers, then (in Bonus) the bonus numbers. No bonus
+// numbers when the sample draw has none (row 1: its column SzamsorHossz + 3,
+// row 2: its last column); row 2 only in two-drawing games whose sample has
+// a second drawing. Without a sample draw everything is drawn. Román 5/40
+// with a line shorter than a drawing draws five numbers and the sixth as a
+// number that stays last.
+struct VeletlenHuzas {
+    std::vector<std::int32_t> Sor1;
+    std::vector<std::int32_t> Pot1;
+    std::vector<std::int32_t> Sor2;
+    std::vector<std::int32_t> Pot2;
+};
+VeletlenHuzas HuzBeVeletlen(RandomState& rs, const GameParams& g, const TTombInt1D* minta);
 
 // ---- Year and week ----
 

@@ -304,4 +304,28 @@ HuzCella HuzTablaCella(const HuzListaState& s, const DrawsState& d, const GamePa
     return c;
 }
 
+FoglaltHuzas FoglaltHuzasok(std::int32_t huzasokSzama, std::int32_t kivRekord, std::int32_t bontSzelvszam,
+                            bool talArAktiv, std::int32_t talaranyElsoHuzas, std::int32_t talaranyUtolsoHuzas)
+{
+    FoglaltHuzas f;
+    const bool nyito = huzasokSzama < 2;
+    const bool foglalt = bontSzelvszam > 0 && talArAktiv && kivRekord <= talaranyUtolsoHuzas;
+    if (!nyito && !foglalt)
+        return f;
+    const std::string elotag =
+        nyito ? " Nyitó számsor: " : " Variáció - Találati arány feltétel \r\n Foglalt tartomány: ";
+    if (nyito || kivRekord <= talaranyUtolsoHuzas) {
+        f.Beszuras = false;
+        f.BeszurasTipp = elotag + "nem szúrható be új húzás ";
+        f.Torles = false;
+        f.TorlesTipp = elotag + "nem törölhető a húzás ";
+    }
+    if (talArAktiv && kivRekord >= talaranyElsoHuzas && kivRekord <= talaranyUtolsoHuzas &&
+        (foglalt || nyito)) {
+        f.Modositas = false;
+        f.ModositasTipp = elotag + " nem módosítható a húzás ";
+    }
+    return f;
+}
+
 }  // namespace kvx

@@ -56,6 +56,25 @@ HLRiport HLRiportKiir(HuzListaState& s, const DrawsState& d, const GameParams& g
 // Hint of the grid when the selected draw occurs more than once.
 std::string IsmetlodoHuzasTipp(std::int32_t kivRekord);
 
+// ---- Reserved draws ----
+
+// Which edits the selected draw allows. The opening draw of a list of fewer
+// than two draws is neither inserted before nor deleted. While a variation
+// exists with the hit-ratio condition active, the draws up to the last draw
+// of its ranges are reserved: no insert or delete there, and no modification
+// from its first draw on.
+struct FoglaltHuzas {
+    bool Beszuras = true;
+    bool Modositas = true;
+    bool Torles = true;
+    // Hints of the refused buttons (empty for an allowed one).
+    std::string BeszurasTipp;
+    std::string ModositasTipp;
+    std::string TorlesTipp;
+};
+FoglaltHuzas FoglaltHuzasok(std::int32_t huzasokSzama, std::int32_t kivRekord, std::int32_t bontSzelvszam,
+                            bool talArAktiv, std::int32_t talaranyElsoHuzas, std::int32_t talaranyUtolsoHuzas);
+
 // ---- Grid cells ----
 
 bool PotOszlop(const GameParams& g, std::int32_t oszlop);

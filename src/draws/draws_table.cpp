@@ -8,6 +8,20 @@ DrawsState& draws()
     return state;
 }
 
+AdatbazisFajta& adatbazisFajta()
+{
+    static AdatbazisFajta state;
+    return state;
+}
+
+void SetAdatbazisTipusa(AdatbazisFajta& a, bool beepitett)
+{
+    a.AdatbazisTipus = beepitett;
+    if (beepitett)
+        a.PrivatAdatbazis = false;
+    a.AdatbazisFelirat = beepitett ? "Húzások listája" : a.PrivatAdatbazis ? "Privát adatbázis" : "Alternatív adatbázis";
+}
+
 void SetHuzasok(DrawsState& d, std::int32_t sorok, std::int32_t oszlopok)
 {
     if (sorok < 0)

@@ -6,6 +6,7 @@
 #include "common/arrays.h"
 
 #include <cstdint>
+#include <string>
 
 namespace kvx {
 
@@ -25,6 +26,23 @@ struct DrawsState {
 
 // The program's one table.
 DrawsState& draws();
+
+// Which kind of draws database is loaded: the program's own (built-in), a
+// private ".pdb" or the game's alternative one. Kept apart from the table so
+// that replacing the table does not forget the kind.
+struct AdatbazisFajta {
+    bool AdatbazisTipus = true;    // the built-in database
+    bool PrivatAdatbazis = false;  // a private database
+    std::string AdatbazisFelirat = "Húzások listája";  // caption of the kind, used in questions
+};
+
+// The program's one record of the kind.
+AdatbazisFajta& adatbazisFajta();
+
+// AdatbazisTipus := beepitett; the caption follows: "Húzások listája" for
+// the built-in one (which clears the private flag), "Privát adatbázis" for a
+// private one, else "Alternatív adatbázis".
+void SetAdatbazisTipusa(AdatbazisFajta& a, bool beepitett);
 
 // Sizes the table to rows x columns (all zero).
 void SetHuzasok(DrawsState& d, std::int32_t sorok, std::int32_t oszlopok);

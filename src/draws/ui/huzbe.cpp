@@ -4,6 +4,7 @@
 #include "app/settings.h"
 #include "app/ui/formok.h"
 #include "app/ui/uzenetek.h"
+#include "common/random_source.h"
 #include "draws/draw_editing.h"
 #include "draws/draw_entry.h"
 #include "draws/ui/huzlista.h"
@@ -267,9 +268,42 @@ void THuzBe::Start()
         if (g.TobbSorsolas)
             Szamsor1GombClick();
     }
+    if (bmod == 200) {
+        VeletlenKitoltes();
+        if (Ellenorzes())
+            RendbenGombClick();
+        return;
+    }
     if (vagolap().VagolapVan)
         VagolapKitoltes();
     Ellenorzes();
+}
+
+void THuzBe::VeletlenKitoltes()
+{
+    const GameParams& g = game();
+    THuzBeSzelveny* szelveny = szelvenyek().HuzBeSzelveny;
+    if (!szelveny)
+        return;
+    const HuzListaState& l = huzLista();
+    const VeletlenHuzas h = HuzBeVeletlen(randomSource(), g, VeletlenMintaHuzas(draws(), l.MuveletKod, l.KivRekord));
+    // A modified draw's numbers are replaced.
+    kvx::UjHuzasBe(huzBe(), g);
+    szelveny->SzinekAlaphelyzet();
+    auto sor = [&](int r, const std::vector<std::int32_t>& szamok, const std::vector<std::int32_t>& pot) {
+        huzBe().HuzBeSor = r;
+        Szamsor2GombTag = r;
+        for (std::int32_t n : szamok)
+            szelveny->SzamBevitel(n, 0, false);
+        for (std::int32_t n : pot)
+            szelveny->SzamBevitel(n, 50, false);
+    };
+    sor(0, h.Sor1, h.Pot1);
+    if (!h.Sor2.empty())
+        sor(1, h.Sor2, h.Pot2);
+    if (g.TobbSorsolas)
+        Szamsor1GombClick();
+    SorKijelzes();
 }
 
 void THuzBe::VagolapKitoltes()
@@ -375,6 +409,11 @@ void THuzBe::done(int r)
         lista->ListaAktiv(true);
         if (vagolap().VagolapVan)
             QTimer::singleShot(0, lista, [lista] { lista->VagolapFolytatas(); });
+        else if (HuzBeUjraNyitas(adatbazisFajta().AdatbazisTipus, huzLista().MuveletKod,
+                                 vagolap().VagolapBillentyuMod))
+            // On a user's own database draws are entered one after the other
+            // until Mégse.
+            QTimer::singleShot(0, lista, [lista] { lista->BovitesGombClick(); });
     }
     lista->HuzTabla->setFocus();
 }

@@ -24,6 +24,9 @@ public:
     bool Ellenorzes();
     // Shows the entered numbers in the grids after a ticket click.
     void SorKijelzes();
+    // Fills the rows with a random draw (Shift+Ctrl); Start then accepts it
+    // when it is complete.
+    void VeletlenKitoltes();
 
     void RendbenGombClick();
     void MegseGombClick();

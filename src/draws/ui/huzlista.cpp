@@ -7,6 +7,8 @@
 #include "app/ui/foablak.h"
 #include "app/ui/formok.h"
 #include "app/ui/uzenetek.h"
+#include "common/date_helpers.h"
+#include "conditions/condition_records.h"
 #include "draws/database_file.h"
 #include "draws/draw_entry.h"
 #include "draws/draw_ranges.h"
@@ -14,6 +16,7 @@
 #include "draws/ui/huzszama.h"
 #include "tickets/ui/huzszelveny.h"
 #include "tickets/ui/szelvenyek.h"
+#include "variation/variation_store.h"
 
 #include <QAction>
 #include <QApplication>
@@ -72,6 +75,28 @@ std::int32_t listaElso() { return huzSzama().GetLHuzSzamaElso(); }
 std::int32_t listaUtolso() { return huzSzama().GetLHuzSzamaUtolso(); }
 
 std::string& adatbazisUtvonal() { return folders().AktualisAdatbazis[static_cast<std::size_t>(game().LottoIndex)]; }
+
+// The hit-ratio condition's ranges as the edits shorten them.
+TalalatiAranyTartomanyok talArTartomanyok()
+{
+    FeltetelRekordok& f = feltetelRekordok();
+    return {f.TalalatiAranyFeltetel.ElsoHuzas, f.TalalatiAranyFeltetel.UtolsoHuzas, f.TalArAktiv};
+}
+
+// What the selected draw allows while the hit-ratio condition reserves its
+// draws (the bounds over the ranges in use, fitted to the table).
+FoglaltHuzas foglalt()
+{
+    const FeltetelRekordok& f = feltetelRekordok();
+    const TTalalatiAranyFeltetel& t = f.TalalatiAranyFeltetel;
+    std::array<TalalatiTartomany, 10> r{};
+    for (std::size_t i = 0; i < r.size(); ++i)
+        r[i] = {t.ElsoHuzas[i], t.UtolsoHuzas[i]};
+    const std::int32_t n = draws().HuzasokSzama;
+    const TalaranyHatarok h = TalaranyHuzSzamaElsoUtolso(r, n, t.DbTartomany, false);
+    return FoglaltHuzasok(n, huzLista().KivRekord, variationStore().BontSzelvszam, f.TalArAktiv, h.LegkisebbElso,
+                          h.LegnagyobbUtolso);
+}
 
 }  // namespace
 
@@ -391,11 +416,13 @@ void THuzLista::SzelvKijelzes()
     tipp(BeszurasGomb, bovithato && n > 0, bovithato ? " Húzás beszúrása " : teli);
     tipp(ModositasGomb, n > 0, " Kijelölt húzás módosítása ");
     tipp(TorlesGomb, n > 0, " Kijelölt húzás törlése ");
-    if (n < 2) {
-        // The only draw opens the list: it is neither inserted before nor deleted.
-        tipp(BeszurasGomb, false, " Nyitó számsor: nem szúrható be új húzás ");
-        tipp(TorlesGomb, false, " Nyitó számsor: nem törölhető a húzás ");
-    }
+    const FoglaltHuzas f = foglalt();
+    if (!f.Beszuras)
+        tipp(BeszurasGomb, false, f.BeszurasTipp);
+    if (!f.Modositas)
+        tipp(ModositasGomb, false, f.ModositasTipp);
+    if (!f.Torles)
+        tipp(TorlesGomb, false, f.TorlesTipp);
 
     TalalatEloszlasSzamitas(s, d, g, listaElso(), listaUtolso());
     HLRiportKiir();
@@ -467,7 +494,9 @@ void THuzLista::MentesGombClick()
 
 void THuzLista::HuzTorlesEng()
 {
-    const std::string k = HuzTorlesEngKerdes(huzLista(), draws().AdatbazisBetoltve, windowTitle().toStdString(), "");
+    const std::string privat = adatbazisFajta().PrivatAdatbazis ? adatbazisUtvonal() : std::string();
+    const std::string k =
+        HuzTorlesEngKerdes(huzLista(), draws().AdatbazisBetoltve, windowTitle().toStdString(), privat);
     if (!k.empty() && FigyelmeztetoKerdes(qs(k)))
         AdatbazisMentese();
 }
@@ -553,6 +582,8 @@ void THuzLista::BeszurasGombClick()
 {
     if (!draws().AdatbazisBetoltve)
         return;
+    if (!foglalt().Beszuras)
+        return;
     huzLista().MuveletKod = MuveletBeszuras;
     if (!BBMElokesztes())
         return;
@@ -562,7 +593,7 @@ void THuzLista::BeszurasGombClick()
 
 void THuzLista::ModositasGombClick()
 {
-    if (!draws().AdatbazisBetoltve || draws().HuzasokSzama < 1)
+    if (!draws().AdatbazisBetoltve || draws().HuzasokSzama < 1 || !foglalt().Modositas)
         return;
     huzLista().MuveletKod = MuveletModositas;
     BBMElokesztes();
@@ -573,12 +604,13 @@ void THuzLista::ModositasGombClick()
 
 void THuzLista::TorlesGombClick()
 {
-    if (!draws().AdatbazisBetoltve || draws().HuzasokSzama < 1)
+    if (!draws().AdatbazisBetoltve || draws().HuzasokSzama < 1 || !foglalt().Torles)
         return;
     auto& naplo = settings().UzenetekLog;
     if (naplo[24])
         naplo[24] = HasznosInformacio(QString::fromUtf8(kTorlesTipp)) ? 1 : 0;
-    const SzerkesztesEredmeny e = HuzasTorles(huzLista(), draws(), huzSzama());
+    TalalatiAranyTartomanyok t = talArTartomanyok();
+    const SzerkesztesEredmeny e = HuzasTorles(huzLista(), draws(), huzSzama(), &t);
     Ujratoltes();
     Kivalaszt(huzLista().KivRekord);
     if (e.TalArErtesites)
@@ -589,7 +621,9 @@ void THuzLista::TorlesGombClick()
 void THuzLista::AdatbazisModositas(bool megerositett, bool bevitelbol)
 {
     setEnabled(true);
-    const SzerkesztesEredmeny e = kvx::AdatbazisModositas(huzLista(), draws(), megerositett, bevitelbol, huzSzama());
+    TalalatiAranyTartomanyok t = talArTartomanyok();
+    const SzerkesztesEredmeny e =
+        kvx::AdatbazisModositas(huzLista(), draws(), megerositett, bevitelbol, huzSzama(), &t);
     Ujratoltes();
     Kivalaszt(huzLista().KivRekord);
     if (e.TalArErtesites)
@@ -617,7 +651,8 @@ void THuzLista::VagolapFolytatas()
 void THuzLista::VisszaGombClick()
 {
     SzerkesztesEredmeny e;
-    if (RekordPVissza(huzLista(), draws(), huzSzama(), nullptr, &e)) {
+    TalalatiAranyTartomanyok t = talArTartomanyok();
+    if (RekordPVissza(huzLista(), draws(), huzSzama(), &t, &e)) {
         Ujratoltes();
         Kivalaszt(huzLista().KivRekord);
         if (e.TalArErtesites)
@@ -629,7 +664,8 @@ void THuzLista::VisszaGombClick()
 void THuzLista::MegseGombClick()
 {
     SzerkesztesEredmeny e;
-    if (RekordPMegse(huzLista(), draws(), huzSzama(), nullptr, &e)) {
+    TalalatiAranyTartomanyok t = talArTartomanyok();
+    if (RekordPMegse(huzLista(), draws(), huzSzama(), &t, &e)) {
         Ujratoltes();
         Kivalaszt(huzLista().KivRekord);
         if (e.TalArErtesites)

@@ -7,6 +7,8 @@
 #include "app/game_table.h"
 #include "app/main_state.h"
 #include "app/settings.h"
+#include "app/ui/foablak.h"
+#include "app/ui/formok.h"
 #include "common/random_source.h"
 #include "conditions/condition_records.h"
 #include "conditions/markers.h"
@@ -37,6 +39,8 @@ TFoszelveny::TFoszelveny(QWidget* foablak)
              bal.y() + static_cast<int>(std::lround(10 * settings().BetuMeret / 8.0)));
     }
     EgerSzam = 0;
+    // The first refresh sets the commands whatever the count.
+    Tag = 1000;
     // A new main ticket starts in the normal view.
     szamStatisztika().NezetMod = NezetNormal;
     ListakInicializalasa(szamListak(), game(), mainState());
@@ -49,6 +53,38 @@ TFoszelveny::TFoszelveny(QWidget* foablak)
     Szinezes();
     InfoKijelzes();
     show();
+    Frissites();
+}
+
+bool TFoszelveny::ParancsokFrissitese()
+{
+    TFoablak* fo = formok().Foablak;
+    if (!fo)
+        return false;
+    const FoszelvenyParancsok p = FoszelvenyFrissites(szamListak(), game());
+    auto allit = [fo](const char* nev, bool be, const std::string* tipp) {
+        QAction* a = fo->Akcio(QString::fromUtf8(nev));
+        if (!a)
+            return;
+        a->setEnabled(be);
+        if (tipp) {
+            a->setToolTip(QString::fromStdString(*tipp));
+            a->setStatusTip(QString::fromStdString(*tipp));
+        }
+    };
+    allit("rls3", p.Torles, nullptr);
+    allit("Mind1", p.Torles, nullptr);
+    if (QAction* a = fo->Akcio(QStringLiteral("Mind1"))) {
+        // One action serves the tool button (tooltip) and the menu item (status tip).
+        a->setToolTip(QString::fromStdString(p.TorlesGombTipp));
+        a->setStatusTip(QString::fromStdString(p.MindenSzamTipp));
+    }
+    allit("Vletlenszmok2", p.Veletlen, &p.VeletlenTipp);
+    allit("Fixszmok1", p.Fix, &p.FixTipp);
+    allit("Bontsszmai1", p.Kijelolt, nullptr);
+    allit("llandszmok1", p.Allando, &p.AllandoTipp);
+    fo->SetStatusPanel2(QString::fromStdString(p.TeljesVariacio));
+    return true;
 }
 
 void TFoszelveny::JelolesElott()
@@ -212,6 +248,17 @@ void TFoszelveny::KijeloltSzamokTorlese()
 void TFoszelveny::Frissites()
 {
     Szinezes();
+    // The commands follow the selected count; the marking engine moves Tag
+    // away from it when only the fixed numbers changed, and the clears set
+    // it to 1000.
+    // The counts are compared too: the main window clears the lists without
+    // going through the ticket, which would leave the commands stale.
+    const SzamListak& l = szamListak();
+    const std::array<int, 4> db{l.KijeloltSzamDb(), l.FixSzamDb(), l.AllandoSzamDb(), l.VeletlenSzamDb()};
+    if ((Tag != l.KijeloltSzamDb() || db != parancsDb_) && ParancsokFrissitese()) {
+        Tag = l.KijeloltSzamDb();
+        parancsDb_ = db;
+    }
     // The order view follows the selection; the statistic views keep their
     // figures until chosen again or the range changes.
     if (szamStatisztika().NezetMod == NezetSzamsorrend)

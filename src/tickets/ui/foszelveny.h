@@ -3,6 +3,8 @@
 // number lists in core (tickets/number_lists.h) are the only record of what
 // is marked; every panel is painted from SzamSzerepe after each change.
 #include "tickets/number_lists.h"
+
+#include <array>
 #include "tickets/ui/szelveny.h"
 
 class TFoszelveny : public TSzelveny {
@@ -55,6 +57,11 @@ private:
     void TobbJelolesUtan(const kvx::TobbJelolesEredmeny& r);
     // Tells the main window that the numbers changed.
     void FeltMenuAllErtesites();
+    // The main window's number commands and the full-variation figure;
+    // false while there is no main window.
+    bool ParancsokFrissitese();
+    // The counts the commands were last set for.
+    std::array<int, 4> parancsDb_{-1, -1, -1, -1};
     // What runs before a marking changes the lists: the conditions are cleared.
     static void JelolesElott();
 };

@@ -1,10 +1,15 @@
 #include "tickets/ui/huzbeszelveny.h"
 
 #include "app/game_table.h"
+#include "app/messages.h"
 #include "app/settings.h"
-#include "draws/draw_entry.h"
-#include "draws/ui/huzbe.h"
+#include "app/ui/foablak.h"
 #include "app/ui/formok.h"
+#include "app/ui/uzenetek.h"
+#include "draws/draw_editing.h"
+#include "draws/draw_entry.h"
+#include "draws/draws_table.h"
+#include "draws/ui/huzbe.h"
 #include "tickets/ui/szelvenyek.h"
 
 using namespace kvx;
@@ -44,10 +49,35 @@ void THuzBeSzelveny::SzamClick(TSzamPanel* panel)
         SzamBevitel(panel->Tag, GetBillentyuMod());
 }
 
-void THuzBeSzelveny::SzamBevitel(int n, int mod)
+HuzBeKattintas THuzBeSzelveny::SzamBevitel(int n, int mod, bool tippek)
 {
-    HuzBeSzamClick(huzBe(), game(), n, mod);
+    const HuzBeKattintas k = HuzBeSzamClick(huzBe(), game(), n, mod);
     Szinezes();
+    if (tippek)
+        PluszSzamTippek(k);
     if (THuzBe* be = formok().HuzBe)
         be->SorKijelzes();
+    return k;
+}
+
+void THuzBeSzelveny::PluszSzamTippek(HuzBeKattintas k)
+{
+    const GameParams& g = game();
+    auto& naplo = settings().UzenetekLog;
+    const int sor = huzLista().KivRekord;
+    const std::string tortenet = pluszSzamTortenet(g.LottoIndex, sor);
+    switch (HuzBePluszSzamTipp(huzBe(), g, k, adatbazisFajta().AdatbazisTipus, naplo[kTippPluszSzam] != 0,
+                               naplo[kTippPluszSzamTortenet] != 0, isVisible(), !tortenet.empty())) {
+    case PluszSzamTippFajta::Tipp:
+        PluszSzamTipp(true, g.LottoIndex, sor);
+        // The box swallows the release of the Shift key.
+        if (TFoablak* fo = formok().Foablak)
+            fo->SetBillentyuMod(0);
+        break;
+    case PluszSzamTippFajta::Tortenet:
+        naplo[kTippPluszSzamTortenet] = HasznosInformacio(QString::fromStdString(tortenet)) ? 1 : 0;
+        break;
+    case PluszSzamTippFajta::Nincs:
+        break;
+    }
 }
