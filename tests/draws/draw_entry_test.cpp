@@ -1,9 +1,13 @@
 // Entering a draw: clipboard text, the year and week proposal, the
 // entry ticket's rows and the completeness check.
 #include "draws/draw_entry.h"
+#include "common/random_source.h"
 #include "draws_fixture.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
 
 namespace kvx {
 namespace {
@@ -202,6 +206,225 @@ TEST(HuzBeTest, SeveralBonusNumbersAreAllOrNone)
     EXPECT_FALSE(Ellenorzes(g, HuzBeSorCellak(s, g, 0), {}, false, true));
     HuzBeSzamClick(s, g, 31, 0);
     EXPECT_TRUE(Ellenorzes(g, HuzBeSorCellak(s, g, 0), {}, false, true));
+}
+
+// ---- Random filling ----
+
+// A stored row of game g with every number column filled, the bonus column
+// of row 1 and the second drawing (and its bonus) as asked.
+TTombInt1D MintaSor(const GameParams& g, bool pot, bool masodik, bool pot2 = true)
+{
+    TTombInt1D s(static_cast<std::size_t>(g.HuzottSzamok + 3), 0);
+    s[0] = 1;
+    s[1] = 2020;
+    s[2] = 5;
+    const std::int32_t vege = g.TobbSorsolas ? g.MasodikHuzasOszlop : g.HuzottSzamok + 3;
+    for (std::int32_t c = 3; c < vege; ++c)
+        s[static_cast<std::size_t>(c)] = c;
+    if (!pot && static_cast<std::size_t>(g.SzamsorHossz + 3) < s.size())
+        s[static_cast<std::size_t>(g.SzamsorHossz + 3)] = 0;
+    if (g.TobbSorsolas && masodik) {
+        for (std::size_t c = static_cast<std::size_t>(g.MasodikHuzasOszlop); c < s.size(); ++c)
+            s[c] = static_cast<std::int32_t>(c);
+        if (!pot2)
+            s.back() = 0;
+    }
+    return s;
+}
+
+struct VeletlenEset {
+    int Jatek;
+    bool VanMinta;
+    bool MintaPot;
+    bool MintaMasodik;
+};
+
+class VeletlenTest : public ::testing::TestWithParam<VeletlenEset> {};
+
+// Every random draw is a valid draw of the game: the right counts from the
+// right pools, no number twice, and entered on the ticket it is complete and
+// writes a record within the game's limits.
+TEST_P(VeletlenTest, DrawsACompleteValidDraw)
+{
+    const VeletlenEset& e = GetParam();
+    const GameParams g = Jatek(e.Jatek);
+    const TTombInt1D minta = MintaSor(g, e.MintaPot, e.MintaMasodik);
+    const bool roman = g.LottoIndex == 17;
+    const bool potVan = !e.VanMinta || e.MintaPot;
+    const bool masodikVan = g.TobbSorsolas && (!e.VanMinta || e.MintaMasodik);
+    RandomState rs(7);
+    rs.SzunetNelkul = true;
+    for (int kor = 0; kor < 40; ++kor) {
+        const VeletlenHuzas h = HuzBeVeletlen(rs, g, e.VanMinta ? &minta : nullptr);
+        const std::int32_t sorHossz = roman ? (potVan ? 6 : 5) : g.HuzottFoSzamok;
+        const std::size_t potDb = roman || !potVan ? 0 : static_cast<std::size_t>(g.PotSzamok);
+        auto ellenoriz = [&](const std::vector<std::int32_t>& sor, const std::vector<std::int32_t>& pot) {
+            ASSERT_EQ(static_cast<std::int32_t>(sor.size()), sorHossz);
+            ASSERT_EQ(pot.size(), potDb);
+            std::set<std::int32_t> mind(sor.begin(), sor.end());
+            mind.insert(pot.begin(), pot.end());
+            EXPECT_EQ(mind.size(), sor.size() + pot.size()) << "a number drawn twice";
+            const auto plusz = std::count_if(sor.begin(), sor.end(), [&](std::int32_t n) { return n > g.FoSzamKeszlet; });
+            EXPECT_EQ(plusz, g.VanPluszSzam ? g.PluszSzamDb : 0);
+            for (std::int32_t n : sor)
+                EXPECT_TRUE(n >= 1 && n <= g.OsszesSzam) << n;
+            for (std::int32_t n : pot)
+                EXPECT_TRUE(n >= 1 && n <= g.FoSzamKeszlet) << n;
+        };
+        ellenoriz(h.Sor1, h.Pot1);
+        EXPECT_EQ(!h.Sor2.empty(), masodikVan);
+        if (masodikVan)
+            ellenoriz(h.Sor2, h.Pot2);
+
+        HuzBeState s;
+        UjHuzasBe(s, g);
+        auto bevisz = [&](int r, const std::vector<std::int32_t>& sor, const std::vector<std::int32_t>& pot) {
+            s.HuzBeSor = r;
+            for (std::int32_t n : sor)
+                EXPECT_EQ(HuzBeSzamClick(s, g, n, 0), HuzBeKattintas::Szam) << n;
+            for (std::int32_t n : pot)
+                EXPECT_EQ(HuzBeSzamClick(s, g, n, 50), HuzBeKattintas::PotSzam) << n;
+        };
+        bevisz(0, h.Sor1, h.Pot1);
+        bevisz(1, h.Sor2, h.Pot2);
+        const HuzBeCellak c1 = HuzBeSorCellak(s, g, 0);
+        const HuzBeCellak c2 = HuzBeSorCellak(s, g, 1);
+        // Román 5/40 without the sixth number is not a complete draw.
+        EXPECT_EQ(Ellenorzes(g, c1, c2, g.TobbSorsolas, false), !(roman && !potVan));
+        const THuzRekord r = HuzBeRekord(g, 2024, 10, c1, c2);
+        for (std::int32_t i = 0; i < g.HuzottSzamok; ++i)
+            EXPECT_LE(r.Szamok[static_cast<std::size_t>(i)], g.OsszesSzam) << "column " << i;
+        if (g.VanPluszSzam) {
+            for (std::int32_t i = g.HuzottFoSzamokPluszNelkul; i < g.HuzottFoSzamok; ++i)
+                EXPECT_GT(r.Szamok[static_cast<std::size_t>(i)], g.FoSzamKeszlet) << "extra column " << i;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Jatekok, VeletlenTest,
+    ::testing::Values(VeletlenEset{0, true, true, false},    // 5/90
+                      VeletlenEset{1, true, true, false},    // 6/45 with its bonus number
+                      VeletlenEset{1, true, false, false},   // ... a sample without bonus: none drawn
+                      VeletlenEset{1, false, false, false},  // no sample: everything drawn
+                      VeletlenEset{2, true, false, true},    // 7/35, two drawings
+                      VeletlenEset{2, true, false, false},   // ... the sample had one drawing
+                      VeletlenEset{4, true, true, true},     // Szlovák 6/49: two drawings with bonus
+                      VeletlenEset{8, true, true, false},    // Kenó: 20 of 80
+                      VeletlenEset{17, true, true, false},   // Román 5/40: the sixth stays last
+                      VeletlenEset{17, true, false, false},
+                      VeletlenEset{30, true, true, false},   // EuroJackpot: 5 + 2 of a separate pool
+                      VeletlenEset{37, true, true, false},   // Német 6/49: super number 0..9
+                      VeletlenEset{38, true, true, false},   // Oz Lotto: three bonus numbers
+                      VeletlenEset{41, true, true, false}));
+
+TEST(VeletlenTest, SecondRowBonusFollowsTheSamplesLastColumn)
+{
+    const GameParams g = Jatek(4);
+    const TTombInt1D minta = MintaSor(g, true, true, false);
+    RandomState rs(3);
+    rs.SzunetNelkul = true;
+    const VeletlenHuzas h = HuzBeVeletlen(rs, g, &minta);
+    EXPECT_EQ(h.Pot1.size(), 1u);
+    EXPECT_EQ(h.Sor2.size(), 6u);
+    EXPECT_TRUE(h.Pot2.empty());
+}
+
+TEST(VeletlenTest, RomanSixthNumberStaysLast)
+{
+    const GameParams g = Jatek(17);
+    RandomState rs(5);
+    rs.SzunetNelkul = true;
+    for (int kor = 0; kor < 20; ++kor) {
+        const VeletlenHuzas h = HuzBeVeletlen(rs, g, nullptr);
+        ASSERT_EQ(h.Sor1.size(), 6u);
+        HuzBeState s;
+        UjHuzasBe(s, g);
+        for (std::int32_t n : h.Sor1)
+            HuzBeSzamClick(s, g, n, 0);
+        const HuzBeCellak c = HuzBeSorCellak(s, g, 0);
+        EXPECT_EQ(c[5], h.Sor1[5]);
+        EXPECT_TRUE(std::is_sorted(h.Sor1.begin(), h.Sor1.begin() + 5));
+    }
+}
+
+TEST(VeletlenTest, SampleDrawByMode)
+{
+    const GameParams g = Jatek(0);
+    DrawsState d;
+    d.Huzasok = {testing::Sor(g, 1, 2020, 1, {1, 2, 3, 4, 5}), testing::Sor(g, 2, 2020, 2, {6, 7, 8, 9, 10}),
+                 testing::Sor(g, 3, 2020, 3, {0, 0, 0, 0, 0})};
+    d.HuzasokSzama = 3;
+    // New draw: the empty last row follows the last stored draw.
+    ASSERT_NE(VeletlenMintaHuzas(d, 1, 3), nullptr);
+    EXPECT_EQ((*VeletlenMintaHuzas(d, 1, 3))[0], 2);
+    // Modify: the selected draw.
+    EXPECT_EQ((*VeletlenMintaHuzas(d, 2, 1))[0], 1);
+    // Insert: the draw after the new empty row.
+    EXPECT_EQ((*VeletlenMintaHuzas(d, 3, 2))[0], 3);
+    EXPECT_EQ(VeletlenMintaHuzas(d, 3, 3), nullptr);
+    DrawsState ures;
+    ures.Huzasok = {testing::Sor(g, 1, 2020, 1, {})};
+    ures.HuzasokSzama = 1;
+    EXPECT_EQ(VeletlenMintaHuzas(ures, 1, 1), nullptr);
+    EXPECT_EQ(VeletlenMintaHuzas(d, 0, 1), nullptr);
+}
+
+// ---- Bonus-number tips and re-opening ----
+
+TEST(PluszSzamTippTest, DueWhenTheLastBonusSlotIsFilledOnTheOwnDatabase)
+{
+    const GameParams g = Jatek(41);  // two bonus numbers
+    HuzBeState s;
+    UjHuzasBe(s, g);
+    for (std::int32_t n : {1, 2, 3, 4, 5, 6})
+        HuzBeSzamClick(s, g, n, 0);
+    const HuzBeKattintas k1 = HuzBeSzamClick(s, g, 7, 50);
+    ASSERT_EQ(k1, HuzBeKattintas::PotSzam);
+    // One slot still free: nothing yet.
+    EXPECT_EQ(HuzBePluszSzamTipp(s, g, k1, true, true, true, true, true), PluszSzamTippFajta::Nincs);
+    const HuzBeKattintas k2 = HuzBeSzamClick(s, g, 8, 50);
+    struct Eset {
+        bool Sajat, T9, T5, Lathato, Tortenet;
+        PluszSzamTippFajta Vart;
+    };
+    for (const Eset& e : {Eset{true, true, true, true, true, PluszSzamTippFajta::Tipp},
+                          Eset{true, true, false, false, false, PluszSzamTippFajta::Tipp},
+                          Eset{false, true, true, true, true, PluszSzamTippFajta::Nincs},
+                          Eset{true, false, true, true, true, PluszSzamTippFajta::Tortenet},
+                          Eset{true, false, true, false, true, PluszSzamTippFajta::Nincs},
+                          Eset{true, false, false, true, true, PluszSzamTippFajta::Nincs},
+                          Eset{true, false, true, true, false, PluszSzamTippFajta::Nincs}})
+        EXPECT_EQ(HuzBePluszSzamTipp(s, g, k2, e.Sajat, e.T9, e.T5, e.Lathato, e.Tortenet), e.Vart);
+    // A plain number or a removal never brings the tip.
+    EXPECT_EQ(HuzBePluszSzamTipp(s, g, HuzBeKattintas::Szam, true, true, true, true, true), PluszSzamTippFajta::Nincs);
+    EXPECT_EQ(HuzBePluszSzamTipp(s, g, HuzBeKattintas::Torolve, true, true, true, true, true),
+              PluszSzamTippFajta::Nincs);
+}
+
+TEST(HuzBeUjraNyitasTest, OnlyAppendingByHandOnAUsersDatabase)
+{
+    EXPECT_TRUE(HuzBeUjraNyitas(false, 1, 0));
+    EXPECT_FALSE(HuzBeUjraNyitas(true, 1, 0));    // the built-in database
+    EXPECT_FALSE(HuzBeUjraNyitas(false, 2, 0));   // modify
+    EXPECT_FALSE(HuzBeUjraNyitas(false, 3, 0));   // insert
+    EXPECT_FALSE(HuzBeUjraNyitas(false, 1, 200)); // random filling
+    EXPECT_FALSE(HuzBeUjraNyitas(false, 1, 300)); // clipboard
+}
+
+TEST(AdatbazisFajtaTest, CaptionFollowsTheKind)
+{
+    AdatbazisFajta a;
+    SetAdatbazisTipusa(a, false);
+    EXPECT_FALSE(a.AdatbazisTipus);
+    EXPECT_EQ(a.AdatbazisFelirat, "Alternatív adatbázis");
+    a.PrivatAdatbazis = true;
+    SetAdatbazisTipusa(a, false);
+    EXPECT_EQ(a.AdatbazisFelirat, "Privát adatbázis");
+    SetAdatbazisTipusa(a, true);
+    EXPECT_TRUE(a.AdatbazisTipus);
+    EXPECT_FALSE(a.PrivatAdatbazis);
+    EXPECT_EQ(a.AdatbazisFelirat, "Húzások listája");
 }
 
 }  // namespace

@@ -136,5 +136,42 @@ TEST(HuzTablaTest, HeadersAndCells)
     EXPECT_TRUE(HuzTablaCella(s, d, ej, 1, 3, 2, 2).Szurke);
 }
 
+// ---- Reserved draws ----
+
+TEST(FoglaltHuzasTest, EditsRefusedInsideTheHitRatioRange)
+{
+    const std::string v = " Variáció - Találati arány feltétel \r\n Foglalt tartomány: ";
+    struct Eset {
+        int N, Kiv, Bont;
+        bool TalAr;
+        int Elso, Utolso;
+        bool Beszuras, Modositas, Torles;
+        std::string Elotag;
+    };
+    for (const Eset& e : {
+             // No variation or no active condition: every edit allowed.
+             Eset{50, 10, 0, true, 5, 20, true, true, true, ""},
+             Eset{50, 10, 100, false, 5, 20, true, true, true, ""},
+             // Inside the range: nothing.
+             Eset{50, 10, 100, true, 5, 20, false, false, false, v},
+             Eset{50, 20, 100, true, 5, 20, false, false, false, v},
+             // Before the first draw: may be modified, not inserted before or deleted.
+             Eset{50, 3, 100, true, 5, 20, false, true, false, v},
+             // After the range: free.
+             Eset{50, 21, 100, true, 5, 20, true, true, true, ""},
+             // The opening draw of a one-draw list.
+             Eset{1, 1, 0, false, 1, 1, false, true, false, " Nyitó számsor: "},
+         }) {
+        const FoglaltHuzas f = FoglaltHuzasok(e.N, e.Kiv, e.Bont, e.TalAr, e.Elso, e.Utolso);
+        SCOPED_TRACE(std::to_string(e.N) + "/" + std::to_string(e.Kiv));
+        EXPECT_EQ(f.Beszuras, e.Beszuras);
+        EXPECT_EQ(f.Modositas, e.Modositas);
+        EXPECT_EQ(f.Torles, e.Torles);
+        EXPECT_EQ(f.BeszurasTipp, e.Beszuras ? "" : e.Elotag + "nem szúrható be új húzás ");
+        EXPECT_EQ(f.ModositasTipp, e.Modositas ? "" : e.Elotag + " nem módosítható a húzás ");
+        EXPECT_EQ(f.TorlesTipp, e.Torles ? "" : e.Elotag + "nem törölhető a húzás ");
+    }
+}
+
 }  // namespace
 }  // namespace kvx

@@ -1,5 +1,6 @@
 // The main ticket's display modes over a small table of draws.
 #include "tickets/number_statistics.h"
+#include "app/main_state.h"
 
 #include <gtest/gtest.h>
 
@@ -93,4 +94,76 @@ TEST(SzamStatisztikaTest, PanelTextsOfTheModes)
 }
 
 }  // namespace
+
+// ---- The main ticket's command states ----
+
+struct FrissitesEset {
+    int Jatek;
+    std::vector<int> Kijelolt;
+    std::vector<int> Fix;
+    std::vector<int> Allando;
+    std::vector<int> Veletlen;
+    const char* TeljesVariacio;
+};
+
+class FrissitesTest : public ::testing::TestWithParam<FrissitesEset> {};
+
+TEST_P(FrissitesTest, StatesAndFullVariation)
+{
+    const FrissitesEset& e = GetParam();
+    const GameParams g = Jatek(e.Jatek);
+    SzamListak l;
+    MainState ms;
+    ListakInicializalasa(l, g, ms);
+    for (int n : e.Kijelolt) SzamJeloles(l, g, ms, n, ModKijelolt, false);
+    for (int n : e.Fix) SzamJeloles(l, g, ms, n, ModFix, false);
+    for (int n : e.Allando) SzamJeloles(l, g, ms, n, ModAllando, false);
+    for (int n : e.Veletlen) SzamJeloles(l, g, ms, n, ModVeletlen, false);
+    const FoszelvenyParancsok p = FoszelvenyFrissites(l, g);
+    EXPECT_EQ(p.TeljesVariacio, e.TeljesVariacio);
+    const bool van = l.KijeloltSzamDb() + l.FixSzamDb() > 0;
+    EXPECT_EQ(p.Torles, van);
+    EXPECT_EQ(p.TorlesGombTipp, van ? " Számok törlése " : " Nincs kijelölt számsor ");
+    EXPECT_EQ(p.MindenSzamTipp, van ? " Minden szám törlése " : " Nincs kijelölt számsor ");
+    EXPECT_EQ(p.Fix, !e.Fix.empty());
+    EXPECT_EQ(p.FixTipp, e.Fix.empty() ? " Nincs kijelölve fix szám " : " Fix számok törlése ");
+    EXPECT_EQ(p.Allando, !e.Allando.empty());
+    EXPECT_EQ(p.AllandoTipp, e.Allando.empty() ? " Nincs kijelölve állandó szám " : " Állandó számok törlése ");
+    EXPECT_EQ(p.Veletlen, !e.Veletlen.empty());
+    EXPECT_EQ(p.VeletlenTipp, e.Veletlen.empty() ? " Nincs kijelölve véletlen szám " : " Véletlen számok törlése ");
+    // The plain selected numbers: some selected that are neither constant nor random.
+    EXPECT_EQ(p.Kijelolt, !e.Kijelolt.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Esetek, FrissitesTest,
+    ::testing::Values(
+        FrissitesEset{0, {}, {}, {}, {}, ""},
+        // Exactly one line: no full variation shown.
+        FrissitesEset{0, {1, 2, 3, 4, 5}, {}, {}, {}, ""},
+        FrissitesEset{0, {1, 2, 3, 4, 5, 6}, {}, {}, {}, "Teljes variáció: 6 számsor"},
+        // Fixed numbers shorten the varied part: 2 fixed + C(10, 3).
+        FrissitesEset{0, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {11, 12}, {}, {}, "Teljes variáció: 120 számsor"},
+        // Constant and random numbers are selected numbers too.
+        FrissitesEset{0, {}, {}, {1, 2, 3}, {4, 5, 6}, "Teljes variáció: 6 számsor"},
+        FrissitesEset{0, {1}, {}, {2, 3}, {4, 5, 6}, "Teljes variáció: 6 számsor"},
+        // EuroJackpot: without both extra numbers there is no full variation.
+        FrissitesEset{30, {1, 2, 3, 4, 5, 6, 51}, {}, {}, {}, ""},
+        FrissitesEset{30, {1, 2, 3, 4, 5, 6, 51, 52, 53}, {}, {}, {}, "Teljes variáció: 18 számsor"}));
+
+TEST(FrissitesTest, LargeCountsAreSeparated)
+{
+    const GameParams g = Jatek(0);
+    SzamListak l;
+    MainState ms;
+    ListakInicializalasa(l, g, ms);
+    for (int n = 1; n <= 20; ++n) SzamJeloles(l, g, ms, n, ModKijelolt, false);
+    const std::string t = FoszelvenyFrissites(l, g).TeljesVariacio;
+    // C(20, 5) = 15504
+    EXPECT_EQ(t.rfind("Teljes variáció: ", 0), 0u);
+    EXPECT_NE(t.find("15"), std::string::npos);
+    EXPECT_NE(t.find("504 számsor"), std::string::npos);
+    EXPECT_EQ(t.find("15504"), std::string::npos);
+}
+
 }  // namespace kvx
