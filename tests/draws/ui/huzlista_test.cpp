@@ -7,6 +7,7 @@
 #include "app/settings.h"
 #include "app/ui/foablak.h"
 #include "app/ui/formok.h"
+#include "conditions/condition_records.h"
 #include "common/binary_io.h"
 #include "draws/database_file.h"
 #include "draws/draws_table.h"
@@ -14,6 +15,12 @@
 #include "draws/ui/huzlista.h"
 #include "tickets/ui/huzbeszelveny.h"
 #include "tickets/ui/szelvenyek.h"
+#include "variation/variation_store.h"
+
+#include "../../app/ui/valaszolo.h"
+
+#include <QMessageBox>
+#include <QTimer>
 
 #include <QAction>
 #include <QApplication>
@@ -57,7 +64,13 @@ protected:
         kvx::settings().UzenetekLog.fill(0);
         ASSERT_TRUE(kvx::draws().AdatbazisBetoltve);
     }
-    void TearDown() override { window_.reset(); }
+    void TearDown() override
+    {
+        window_.reset();
+        kvx::feltetelRekordok().TalArAktiv = false;
+        kvx::variationStore().BontSzelvszam = 0;
+        kvx::SetAdatbazisTipusa(kvx::adatbazisFajta(), true);
+    }
 
     THuzLista* lista() { return formok().HuzLista; }
     THuzBe* be() { return formok().HuzBe; }
@@ -168,6 +181,134 @@ TEST_F(HuzListaAblakTest, DrawsOnTheClipboardAreAppendedOneAfterTheOther)
     EXPECT_EQ(cella(3, 3), QStringLiteral("1"));
     EXPECT_EQ(cella(4, 7), QStringLiteral("10"));
     EXPECT_FALSE(be()->isVisible());
+}
+
+
+// Shift+Ctrl fills the entry with a random draw and accepts it at once.
+TEST_F(HuzListaAblakTest, RandomFillingEntersAWholeDrawAndAcceptsIt)
+{
+    window_->Akcio("Listzs3")->trigger();
+    window_->SetBillentyuMod(200);
+    lista()->BovitesGomb->trigger();
+    EXPECT_FALSE(be()->isVisible());
+    ASSERT_EQ(lista()->Model()->rowCount(), 4);
+    EXPECT_EQ(window_->GetBillentyuMod(), 0);
+    std::vector<int> szamok;
+    for (int c = 3; c < 8; ++c)
+        szamok.push_back(cella(3, c).toInt());
+    EXPECT_TRUE(std::is_sorted(szamok.begin(), szamok.end()));
+    EXPECT_EQ(std::adjacent_find(szamok.begin(), szamok.end()), szamok.end());
+    for (int n : szamok)
+        EXPECT_TRUE(n >= 1 && n <= 90) << n;
+    EXPECT_EQ(cella(3, 2), QStringLiteral("4."));  // the proposed week
+    EXPECT_TRUE(lista()->MentesGomb->isEnabled());
+
+    // Modifying with Shift+Ctrl replaces the selected draw's numbers.
+    lista()->EloreGombClick();
+    const kvx::TTombInt1D elotte = kvx::draws().Huzasok[0];
+    window_->SetBillentyuMod(200);
+    lista()->ModositasGomb->trigger();
+    EXPECT_FALSE(be()->isVisible());
+    ASSERT_EQ(lista()->Model()->rowCount(), 4);
+    const kvx::TTombInt1D utana = kvx::draws().Huzasok[0];
+    EXPECT_EQ(utana[1], 2020);
+    EXPECT_EQ(utana[2], 1);
+    EXPECT_NE(elotte, utana);
+    // Undo brings the old numbers back.
+    lista()->VisszaGomb->trigger();
+    EXPECT_EQ(kvx::draws().Huzasok[0], elotte);
+}
+
+// With a variation built under an active hit-ratio condition, the draws of
+// its ranges can be neither changed nor removed.
+TEST_F(HuzListaAblakTest, EditsInsideTheReservedHitRatioRangeAreRefused)
+{
+    auto& f = kvx::feltetelRekordok();
+    f.TalArAktiv = true;
+    f.TalalatiAranyFeltetel.DbTartomany = 1;
+    f.TalalatiAranyFeltetel.ElsoHuzas[0] = 2;
+    f.TalalatiAranyFeltetel.UtolsoHuzas[0] = 2;
+    kvx::variationStore().BontSzelvszam = 10;
+    window_->Akcio("Listzs3")->trigger();
+
+    lista()->EloreGombClick();  // draw 1: before the range
+    EXPECT_FALSE(lista()->BeszurasGomb->isEnabled());
+    EXPECT_FALSE(lista()->TorlesGomb->isEnabled());
+    EXPECT_TRUE(lista()->ModositasGomb->isEnabled());
+    EXPECT_EQ(lista()->TorlesGomb->toolTip(),
+              QStringLiteral(" Variáció - Találati arány feltétel \r\n Foglalt tartomány: nem törölhető a húzás "));
+
+    lista()->HatraGombClick();  // draw 3: after the range
+    EXPECT_TRUE(lista()->BeszurasGomb->isEnabled());
+    EXPECT_TRUE(lista()->TorlesGomb->isEnabled());
+    EXPECT_TRUE(lista()->ModositasGomb->isEnabled());
+
+    // Draw 2 lies in the range: every edit is refused, also when asked directly.
+    lista()->HuzTabla->setCurrentIndex(lista()->Model()->index(1, 3));
+    EXPECT_EQ(kvx::huzLista().KivRekord, 2);
+    EXPECT_FALSE(lista()->ModositasGomb->isEnabled());
+    EXPECT_EQ(lista()->ModositasGomb->toolTip(),
+              QStringLiteral(" Variáció - Találati arány feltétel \r\n Foglalt tartomány:  nem módosítható a húzás "));
+    lista()->TorlesGombClick();
+    lista()->ModositasGombClick();
+    lista()->BeszurasGombClick();
+    EXPECT_FALSE(be()->isVisible());
+    EXPECT_EQ(lista()->Model()->rowCount(), 3);
+    EXPECT_FALSE(lista()->MentesGomb->isEnabled());
+
+    // Without the variation the range is free again.
+    kvx::variationStore().BontSzelvszam = 0;
+    lista()->SzelvKijelzes();
+    EXPECT_TRUE(lista()->TorlesGomb->isEnabled());
+}
+
+// Deleting the last draw shortens a hit-ratio range that reached it, and
+// the user is told.
+TEST_F(HuzListaAblakTest, DeletingTheLastDrawShortensTheHitRatioRange)
+{
+    auto& f = kvx::feltetelRekordok();
+    f.TalArAktiv = true;
+    f.TalalatiAranyFeltetel.DbTartomany = 1;
+    f.TalalatiAranyFeltetel.ElsoHuzas[0] = 1;
+    f.TalalatiAranyFeltetel.UtolsoHuzas[0] = 3;
+    window_->Akcio("Listzs3")->trigger();
+    lista()->HatraGombClick();
+    // The notice box is closed as soon as it shows; its text is kept.
+    QStringList latott;
+    QTimer figyelo;
+    QObject::connect(&figyelo, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            latott << box->text();
+            box->accept();
+        }
+    });
+    figyelo.start(10);
+    lista()->TorlesGomb->trigger();
+    figyelo.stop();
+    EXPECT_EQ(lista()->Model()->rowCount(), 2);
+    EXPECT_EQ(f.TalalatiAranyFeltetel.UtolsoHuzas[0], 2);
+    ASSERT_EQ(latott.size(), 1);
+    EXPECT_TRUE(latott.front().contains(QStringLiteral("Találati arány feltételben")));
+}
+
+// On a user's own database the entry opens again after each accepted draw,
+// until Mégse.
+TEST_F(HuzListaAblakTest, EntryReopensOnAUsersDatabase)
+{
+    kvx::SetAdatbazisTipusa(kvx::adatbazisFajta(), false);
+    window_->Akcio("Listzs3")->trigger();
+    lista()->BovitesGomb->trigger();
+    ASSERT_TRUE(be()->isVisible());
+    for (int n : {1, 2, 3, 4, 5})
+        kattint(n);
+    QTest::mouseClick(be()->RendbenGomb, Qt::LeftButton);
+    ASSERT_TRUE(kvx::teszt::varj([&] { return be()->isVisible(); }));
+    EXPECT_EQ(lista()->Model()->rowCount(), 5);  // the accepted draw and the next empty row
+    EXPECT_EQ(be()->HetBe->value(), 5);
+    QTest::mouseClick(be()->MegseGomb, Qt::LeftButton);
+    QTest::qWait(20);
+    EXPECT_FALSE(be()->isVisible());
+    EXPECT_EQ(lista()->Model()->rowCount(), 4);
 }
 
 }  // namespace
