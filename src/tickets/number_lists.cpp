@@ -441,7 +441,7 @@ TorlesMenu TorlesMenuAllapot(const SzamListak& l)
     const auto pont = [](bool on, const char* igen, const char* nem) { return TorlesMenuPont{on, on ? igen : nem}; };
     TorlesMenu m;
     const bool van = l.KijeloltSzamDb() + l.FixSzamDb() > 0;
-    m.Torles = pont(van, " Számok törlése a főszelvényről ", " Nincs kijelölt számsor ");
+    m.Torles = pont(van, " Számok törlése ", " Nincs kijelölt számsor ");
     m.Mind = pont(van, " Minden szám törlése ", " Nincs kijelölt számsor ");
     m.Kijelolt = pont(van && l.AllandoSzamDb() + l.VeletlenSzamDb() != l.KijeloltSzamDb(), " Variáció számainak törlése ",
                       " Nincs kijelölt szám ");

@@ -154,19 +154,7 @@ std::string StatisztikaSzoveg(HuzSzamaState& r, const DrawsState& d, const GameP
 FoszelvenyParancsok FoszelvenyFrissites(const SzamListak& l, const GameParams& g)
 {
     FoszelvenyParancsok p;
-    const std::int32_t kijelolt = l.KijeloltSzamDb();
     const std::int32_t fix = l.FixSzamDb();
-    p.Torles = kijelolt + fix > 0;
-    p.TorlesGombTipp = p.Torles ? " Számok törlése " : " Nincs kijelölt számsor ";
-    p.MindenSzamTipp = p.Torles ? " Minden szám törlése " : " Nincs kijelölt számsor ";
-    p.Veletlen = l.VeletlenSzamDb() > 0;
-    p.VeletlenTipp = p.Veletlen ? " Véletlen számok törlése " : " Nincs kijelölve véletlen szám ";
-    p.Fix = fix > 0;
-    p.FixTipp = p.Fix ? " Fix számok törlése " : " Nincs kijelölve fix szám ";
-    p.Kijelolt = l.AllandoSzamDb() + l.VeletlenSzamDb() != kijelolt;
-    p.Allando = l.AllandoSzamDb() > 0;
-    p.AllandoTipp = p.Allando ? " Állandó számok törlése " : " Nincs kijelölve állandó szám ";
-
     if (l.KijeloltFoSzamDb + fix > g.SzamsorFoSzamDb && l.KijeloltPluszSzamDb >= g.PluszSzamDb) {
         const std::optional<std::int64_t> fo = BinomalisEgyutthato(l.KijeloltFoSzamDb, l.VariacioFoMeret);
         const std::optional<std::int64_t> plusz =

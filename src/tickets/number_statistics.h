@@ -63,20 +63,9 @@ std::string StatisztikaSzoveg(HuzSzamaState& r, const DrawsState& d, const GameP
 
 // ---- Refresh of the main ticket's commands ----
 
-// The states and hints the main ticket's refresh gives the number commands
-// of the main window, and the status-bar figure of the full variation.
+// What the main ticket's refresh shows on the main window: the status-bar
+// figure of the full variation.
 struct FoszelvenyParancsok {
-    // "Törlés" menu, the delete tool button and "Minden szám".
-    bool Torles = false;
-    std::string TorlesGombTipp;    // the tool button
-    std::string MindenSzamTipp;    // the menu item "Minden szám"
-    bool Veletlen = false;         // "Véletlen számok" of the delete menu
-    std::string VeletlenTipp;
-    bool Fix = false;
-    std::string FixTipp;
-    bool Kijelolt = false;         // the plain selected numbers
-    bool Allando = false;
-    std::string AllandoTipp;
     // Status bar panel 2: "Teljes variáció: " + lines + " számsor", or empty
     // while the selection does not exceed one line.
     std::string TeljesVariacio;

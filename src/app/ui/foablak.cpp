@@ -856,6 +856,8 @@ void TFoablak::KijelolesMenuFrissites()
         b->setToolTip(utf8(p->Tipp));
         b->setStatusTip(utf8(p->Tipp));
     }
+    // "Minden szám" is also the delete tool button, whose hint is the shorter one.
+    Akcio("Mind1")->setToolTip(utf8(t.Torles.Tipp));
 }
 
 void TFoablak::SetSzamsorrend(int mode)

@@ -61,28 +61,9 @@ bool TFoszelveny::ParancsokFrissitese()
     TFoablak* fo = formok().Foablak;
     if (!fo)
         return false;
+    // The clearing commands follow the lists through the main window
+    // (KijelolesMenuFrissites); the ticket gives the full-variation figure.
     const FoszelvenyParancsok p = FoszelvenyFrissites(szamListak(), game());
-    auto allit = [fo](const char* nev, bool be, const std::string* tipp) {
-        QAction* a = fo->Akcio(QString::fromUtf8(nev));
-        if (!a)
-            return;
-        a->setEnabled(be);
-        if (tipp) {
-            a->setToolTip(QString::fromStdString(*tipp));
-            a->setStatusTip(QString::fromStdString(*tipp));
-        }
-    };
-    allit("rls3", p.Torles, nullptr);
-    allit("Mind1", p.Torles, nullptr);
-    if (QAction* a = fo->Akcio(QStringLiteral("Mind1"))) {
-        // One action serves the tool button (tooltip) and the menu item (status tip).
-        a->setToolTip(QString::fromStdString(p.TorlesGombTipp));
-        a->setStatusTip(QString::fromStdString(p.MindenSzamTipp));
-    }
-    allit("Vletlenszmok2", p.Veletlen, &p.VeletlenTipp);
-    allit("Fixszmok1", p.Fix, &p.FixTipp);
-    allit("Bontsszmai1", p.Kijelolt, nullptr);
-    allit("llandszmok1", p.Allando, &p.AllandoTipp);
     fo->SetStatusPanel2(QString::fromStdString(p.TeljesVariacio));
     return true;
 }
