@@ -104,6 +104,7 @@ struct BontasAllapot {
     TTombByte1D PauseSzamsor;
     bool BontasFolytatas = false;
     std::int32_t FPauseMenet = 0;
+    bool FTeljesVariacio = false;  // the last run walked the full variation (no covering)
     bool BontasBefejezetlen = false;
     std::int32_t TulirasAktMin = 0;
     std::int32_t TulirasAktMax = 0;
@@ -740,7 +741,7 @@ bool Felsorolo<Szuro>::elokeszites(BontasEredmeny& e)
     // The first allocation of the run.
     const std::int64_t absz = BontasABSZ(b_);
     std::int64_t foglalas = t_.BontEngedelyezettMeret > 0 ? t_.BontEngedelyezettMeret : 1;
-    const std::int64_t regiSorok = b_.BontasBovites ? t_.BontMatrixMeret : 0;
+    const std::int64_t regiSorok = (b_.BontasBovites || folytatas_) ? t_.BontMatrixMeret : 0;
     while (foglalas < regiSorok)
         foglalas *= 2;
     if (absz < foglalas)
@@ -754,7 +755,9 @@ bool Felsorolo<Szuro>::elokeszites(BontasEredmeny& e)
         e.veg = BontasVeg::Hibas;
         return false;
     }
-    const bool megtart = b_.BontasBovites && t_.BontMatrixSorHossz == k_ &&
+    // An extension appends to the stored lines, and so does a resumed pause:
+    // the lines stored before the pause are the beginning of the same run.
+    const bool megtart = (b_.BontasBovites || folytatas_) && t_.BontMatrixSorHossz == k_ &&
                          t_.BontSzamGyakorisag.size() == static_cast<std::size_t>(n_);
     if (!megtart) {
         FinalizeFBontasMatrix(t_);
@@ -776,11 +779,11 @@ template <class Szuro>
 BontasEredmeny Felsorolo<Szuro>::futtat()
 {
     BontasEredmeny e;
-    if (!elokeszites(e))
-        return e;
     // Resuming: the pause flag still set, or already moved into
     // BontasFolytatas by the starter on the GUI thread.
     folytatas_ = vez_.BontasPause.load() || all_.BontasFolytatas;
+    if (!elokeszites(e))
+        return e;
     all_.BontasFolytatas = folytatas_;
     vez_.BontasPause.store(false);
     // FBontStatus is set by the starter before the worker begins: a Stop
@@ -803,7 +806,13 @@ BontasEredmeny Felsorolo<Szuro>::futtat()
         all_.TulirasSorozatAkt = tmin;
         all_.TulirasAktMax = b_.TulirasSorozat ? tmin : tmax;
     }
-    teljes_ = b_.Hibapont == 0 && !b_.BontasBovites && !b_.TulirasBont;
+    // A resumed run walks the way the paused one did (the starter may have
+    // switched extension mode on to keep its lines).
+    if (folytatas_)
+        teljes_ = all_.FTeljesVariacio;
+    else
+        teljes_ = b_.Hibapont == 0 && !b_.BontasBovites && !b_.TulirasBont;
+    all_.FTeljesVariacio = teljes_;
     all_.FKiserletTorles = !(b_.VeletlenSzamsorok && folytatas_);
     indulReset();
     if (folytatas_) {

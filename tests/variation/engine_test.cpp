@@ -331,12 +331,15 @@ TEST(LineEnumerator, InputsThatWouldDivideByZeroAreRefused)
 }
 
 // A run paused after some candidates and resumed gives the same lines as an
-// uninterrupted one.
+// uninterrupted one, in the same order: resumed as it is (the lines stored
+// before the pause must stay), or with extension mode switched on, as the
+// main window's Start does for a paused variation.
 struct PauseEset {
     const char* nev;
     int n, k, h;
     bool gyakorisagi;
     int pauseUtan;
+    bool bovitessel;
 };
 
 class PauseFolytatas : public ::testing::TestWithParam<PauseEset> {};
@@ -363,7 +366,7 @@ TEST_P(PauseFolytatas, ResumedRunEqualsUninterrupted)
     int kerdesek = 0;
     vez.PauseVizsgalat = [&] { return ++kerdesek > 1; };  // the first question is answered No
     TesztSzuro ts;
-        ts.sz = &sz;
+    ts.sz = &sz;
     ts.hivasUtan = [&](int h) {
         if (h % p.pauseUtan == 0)
             vez.PauseKeres();
@@ -371,7 +374,7 @@ TEST_P(PauseFolytatas, ResumedRunEqualsUninterrupted)
     int szunetek = 0;
     for (int i = 0; i < 10000; ++i) {
         BontasBemenet bb = b;
-        bb.BontasBovites = i > 0;
+        bb.BontasBovites = p.bovitessel && i > 0;
         const BontasEredmeny e = BontasFuttatas(t, bb, all, vez, env, ts);
         ASSERT_NE(e.veg, BontasVeg::Hibas);
         EXPECT_EQ(t.BontMatrixMeret, t.BontSzelvszam);
@@ -382,14 +385,19 @@ TEST_P(PauseFolytatas, ResumedRunEqualsUninterrupted)
         vez.BontasPause.store(true);  // still paused: the next start resumes
     }
     EXPECT_GT(szunetek, 1);
+    ASSERT_EQ(Sorok(t).size(), egyben.sorok.size());
+    EXPECT_EQ(Hash(Sorok(t)), Hash(egyben.sorok));
     EXPECT_EQ(Sorok(t), egyben.sorok);
 }
 
 const PauseEset kPauseEsetek[] = {
-    {"full_16_5", 16, 5, 0, false, 700},
-    {"wheel_24_5_h1", 24, 5, 1, false, 300},
-    {"frequency_20_5_h1", 20, 5, 1, true, 200},
-    {"frequency_full_14_4", 14, 4, 0, true, 150},
+    {"full_16_5", 16, 5, 0, false, 700, false},
+    {"full_16_5_extension", 16, 5, 0, false, 700, true},
+    {"wheel_24_5_h1", 24, 5, 1, false, 300, false},
+    {"wheel_24_5_h1_extension", 24, 5, 1, false, 300, true},
+    {"frequency_20_5_h1", 20, 5, 1, true, 200, false},
+    {"frequency_20_5_h1_extension", 20, 5, 1, true, 200, true},
+    {"frequency_full_14_4", 14, 4, 0, true, 150, false},
 };
 
 INSTANTIATE_TEST_SUITE_P(Esetek, PauseFolytatas, ::testing::ValuesIn(kPauseEsetek),
