@@ -155,6 +155,39 @@ StartEredmeny StartEllenorzes(const StartHelyzet& h)
     return e;
 }
 
+BontasBemenet BontasBemenetKeszites(const SzamListak& l, const FeltetelRekordok& f, const VariacioOpcioErtekek& o,
+                                    const GameParams& g, const BontasBemenetKornyezet& k)
+{
+    BontasBemenet b;
+    b.KijeloltSzamDb = l.KijeloltSzamDb();
+    b.KijeloltFoSzamDb = l.KijeloltFoSzamDb;
+    b.VariacioMeret = l.VariacioMeret;
+    b.VariacioFoMeret = l.VariacioFoMeret;
+    b.VanPluszSzam = g.VanPluszSzam;
+    b.Hibapont = f.Hibapont;
+    // Conditions switched off for hand editing take no part in a run.
+    const bool feltetelek = f.FeltetelJelzo && !f.LetiltottFeltetelek;
+    b.FeltetelJelzo = feltetelek && k.VanSorFeltetel;
+    b.SzorasAktiv = feltetelek && f.SzorasFeltetel.Allapot != 0;
+    b.TalArAktiv = feltetelek && f.TalalatiAranyFeltetel.Allapot != 0 && k.AdatbazisBetoltve;
+    b.BontasBovites = k.BontasBovites;
+    b.VeletlenSzamsorok = o.VeletlenSzamsorok;
+    b.GyakorisagiEloszlas = o.GyakorisagiEloszlas;
+    b.Optimalizalt = o.Optimalizalt;
+    b.TulirasBont = o.TulirasBont;
+    if (o.TulirasBont) {
+        b.Tuliras = o.Tuliras;
+        b.TulirasTeteles = o.TulirasTeteles;
+        b.TulirasSorozat = o.TulirasTeteles && o.TulirasSorozat;
+        if (o.TulirasTeteles) {
+            b.TulirasTetelesMin = o.TulirasTetelesMin;
+            b.TulirasTetelesMax = o.TulirasTetelesMax;
+        }
+    }
+    b.VeletlenMag = k.VeletlenMag;
+    return b;
+}
+
 std::string BontasFejlec(std::int32_t KijeloltFoSzamDb, std::int32_t FixSzamDb, bool VanPluszSzam,
                          std::int32_t KijeloltPluszSzamDb, const std::string& PluszSzamNev, bool bovitett)
 {

@@ -11,7 +11,10 @@
 #include <functional>
 #include <string>
 
+#include "app/game_table.h"
 #include "conditions/condition_records.h"
+#include "conditions/variation_options.h"
+#include "tickets/number_lists.h"
 #include "variation/line_enumerator.h"
 #include "variation/variation_store.h"
 
@@ -78,6 +81,21 @@ inline constexpr const char* kSzovegElerteTeljes =
 // full variation would be larger than the program handles. A selection
 // whose full size overflows 64 bits is too large, never "reached".
 StartEredmeny StartEllenorzes(const StartHelyzet& h);
+
+// ---- The engine's input
+
+// What the run takes besides the selection, the records and the options.
+struct BontasBemenetKornyezet {
+    bool BontasBovites = false;      // extension mode
+    bool AdatbazisBetoltve = false;  // the hit-ratio test needs the draws
+    bool VanSorFeltetel = true;      // the per-line test has a condition to apply
+    std::uint64_t VeletlenMag = 0;   // seed of the random lines
+};
+
+// The engine's input from the selection, the condition records, the options
+// panel's stored state and the game. Start and the tests build it here only.
+BontasBemenet BontasBemenetKeszites(const SzamListak& l, const FeltetelRekordok& f, const VariacioOpcioErtekek& o,
+                                    const GameParams& g, const BontasBemenetKornyezet& k);
 
 // ---- Run window texts
 

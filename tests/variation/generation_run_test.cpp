@@ -233,3 +233,106 @@ TEST(GenerationRun, ImportCountAndDeletion)
 
 }  // namespace
 }  // namespace kvx
+
+namespace kvx {
+namespace {
+
+// The engine's input from the selection, the records, the options panel's
+// stored values and the game: every option reaches its field, options that
+// need another one stay off without it.
+TEST(GenerationRun, EngineInputFromTheOptionsTable)
+{
+    GameParams g;
+    g.LottoIndex = 0;
+    JatekParameterek(g);
+    SzamListak l;
+    l.KijeloltSzamok = {40, 3, 17, 88, 25, 9, 61, 54, 72, 11, 33, 80};
+    l.KijeloltFoSzamDb = 12;
+    l.VariacioMeret = l.VariacioFoMeret = 5;
+
+    struct Sor {
+        const char* nev;
+        std::int32_t hibapont;
+        VariacioOpcioErtekek o;
+        bool feltetel, letiltott, szoras, talar, adatbazis, bovites;
+        // expected
+        bool tulirasBont;
+        std::int32_t tuliras;
+        bool teteles, sorozat;
+        std::int32_t tmin, tmax;
+        bool gyak, opt, vel, feltJelzo, szorasAktiv, talarAktiv;
+    };
+    const auto opc = [](bool tb, int t, bool tt, int mn, int mx, bool s, bool gy, bool op, bool v) {
+        VariacioOpcioErtekek o;
+        o.TulirasBont = tb;
+        o.Tuliras = t;
+        o.TulirasTeteles = tt;
+        o.TulirasTetelesMin = mn;
+        o.TulirasTetelesMax = mx;
+        o.TulirasSorozat = s;
+        o.GyakorisagiEloszlas = gy;
+        o.Optimalizalt = op;
+        o.VeletlenSzamsorok = v;
+        return o;
+    };
+    const Sor sorok[] = {
+        {"nothing", 0, opc(false, 0, false, 0, 0, false, false, false, false), false, false, false, false, false, false,
+         false, 0, false, false, 0, 0, false, false, false, false, false, false},
+        {"error points", 2, opc(false, 0, false, 0, 0, false, false, false, false), false, false, false, false, false,
+         false, false, 0, false, false, 0, 0, false, false, false, false, false, false},
+        {"Találat", 1, opc(true, 3, false, 0, 0, false, false, false, false), false, false, false, false, false, false,
+         true, 3, false, false, 0, 0, false, false, false, false, false, false},
+        {"Találat with Tételes and Sorozat", 1, opc(true, 2, true, 2, 4, true, false, false, false), false, false, false,
+         false, false, false, true, 2, true, true, 2, 4, false, false, false, false, false, false},
+        {"Tételes left without Találat", 0, opc(false, 2, true, 2, 4, true, false, false, false), false, false, false,
+         false, false, false, false, 0, false, false, 0, 0, false, false, false, false, false, false},
+        {"Sorozat without Tételes", 0, opc(true, 2, false, 0, 0, true, false, false, false), false, false, false, false,
+         false, false, true, 2, false, false, 0, 0, false, false, false, false, false, false},
+        {"frequency, optimised, random", 1, opc(false, 0, false, 0, 0, false, true, true, true), false, false, false,
+         false, false, false, false, 0, false, false, 0, 0, true, true, true, false, false, false},
+        {"conditions", 0, opc(false, 0, false, 0, 0, false, false, false, false), true, false, true, true, true, true,
+         false, 0, false, false, 0, 0, false, false, false, true, true, true},
+        {"hit ratio without draws", 0, opc(false, 0, false, 0, 0, false, false, false, false), true, false, false, true,
+         false, false, false, 0, false, false, 0, 0, false, false, false, true, false, false},
+        {"conditions switched off", 0, opc(false, 0, false, 0, 0, false, false, false, false), true, true, true, true,
+         true, false, false, 0, false, false, 0, 0, false, false, false, false, false, false},
+    };
+    for (const Sor& s : sorok) {
+        SCOPED_TRACE(s.nev);
+        FeltetelRekordok f;
+        f.Hibapont = s.hibapont;
+        f.FeltetelJelzo = s.feltetel;
+        f.LetiltottFeltetelek = s.letiltott;
+        f.SzorasFeltetel.Allapot = s.szoras ? 1 : 0;
+        f.TalalatiAranyFeltetel.Allapot = s.talar ? 1 : 0;
+        BontasBemenetKornyezet k;
+        k.AdatbazisBetoltve = s.adatbazis;
+        k.BontasBovites = s.bovites;
+        k.VeletlenMag = 77;
+        const BontasBemenet b = BontasBemenetKeszites(l, f, s.o, g, k);
+        EXPECT_EQ(b.KijeloltSzamDb, 12);
+        EXPECT_EQ(b.KijeloltFoSzamDb, 12);
+        EXPECT_EQ(b.VariacioMeret, 5);
+        EXPECT_EQ(b.VariacioFoMeret, 5);
+        EXPECT_EQ(b.VanPluszSzam, g.VanPluszSzam);
+        EXPECT_EQ(b.Hibapont, s.hibapont);
+        EXPECT_EQ(b.BontasBovites, s.bovites);
+        EXPECT_EQ(b.TulirasBont, s.tulirasBont);
+        EXPECT_EQ(b.Tuliras, s.tuliras);
+        EXPECT_EQ(b.TulirasTeteles, s.teteles);
+        EXPECT_EQ(b.TulirasSorozat, s.sorozat);
+        EXPECT_EQ(b.TulirasTetelesMin, s.tmin);
+        EXPECT_EQ(b.TulirasTetelesMax, s.tmax);
+        EXPECT_EQ(b.GyakorisagiEloszlas, s.gyak);
+        EXPECT_EQ(b.Optimalizalt, s.opt);
+        EXPECT_EQ(b.VeletlenSzamsorok, s.vel);
+        EXPECT_EQ(b.FeltetelJelzo, s.feltJelzo);
+        EXPECT_EQ(b.SzorasAktiv, s.szorasAktiv);
+        EXPECT_EQ(b.TalArAktiv, s.talarAktiv);
+        EXPECT_EQ(b.VeletlenMag, 77u);
+        EXPECT_EQ(BontasBemenetEllenorzes(b), BontasHiba::Nincs);
+    }
+}
+
+}  // namespace
+}  // namespace kvx

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include <chrono>
+#include <random>
 
 #include "app/game_table.h"
 #include "app/main_menu.h"
@@ -275,19 +276,16 @@ bool TBontas::BontasIndul()
     ms.Mentve = false;
     SzamJelzoBeallitas(szamJelzok(), l, g, f, settings().SzamsorrendMod);
     const std::int32_t dbFeltetel = GetDbFeltetel(f, u.KijeloltFeltetelek);
-    auto b = std::make_unique<BontasBemenet>();
-    b->KijeloltSzamDb = l.KijeloltSzamDb();
-    b->KijeloltFoSzamDb = l.KijeloltFoSzamDb;
-    b->VariacioMeret = l.VariacioMeret;
-    b->VariacioFoMeret = l.VariacioFoMeret;
-    b->VanPluszSzam = g.VanPluszSzam;
-    b->Hibapont = f.Hibapont;
-    b->SzorasAktiv = f.SzorasFeltetel.Allapot != 0;
-    b->BontasBovites = u.BontasBovites;
-    b->TalArAktiv = f.TalalatiAranyFeltetel.Allapot != 0 && draws().AdatbazisBetoltve;
     sorTeszt_ = std::make_unique<SorFeltetelTeszt>();
     sorTeszt_->Elokeszites(f, szamJelzok(), l, g, settings().SzamsorrendMod, false);
-    b->FeltetelJelzo = f.FeltetelJelzo && !f.LetiltottFeltetelek && sorTeszt_->VanFeltetel;
+    BontasBemenetKornyezet bk;
+    bk.BontasBovites = u.BontasBovites;
+    bk.AdatbazisBetoltve = draws().AdatbazisBetoltve;
+    bk.VanSorFeltetel = sorTeszt_->VanFeltetel;
+    const VariacioOpcioErtekek& o = variacioOpcioErtekek();
+    if (o.VeletlenSzamsorok)
+        bk.VeletlenMag = std::random_device{}();
+    auto b = std::make_unique<BontasBemenet>(BontasBemenetKeszites(l, f, o, g, bk));
     if (b->TalArAktiv) {
         talarTeszt_ = std::make_unique<TalalatiAranyTeszt>();
         talarTeszt_->Elokeszites(f.TalalatiAranyFeltetel, draws(), g, l.KijeloltSzamok, l.KijeloltFoSzamDb,

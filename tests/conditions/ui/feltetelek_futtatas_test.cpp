@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "variation/condition_filter.h"
+#include "variation/generation_run.h"
 #include "variation/variation_store.h"
 
 using namespace kvx;
@@ -122,20 +123,15 @@ struct Kornyezet {
 
 // A run of the engine with what the window left in the records, as a run
 // starts: markers, the per-line test's snapshot, the enumerator's input.
-std::vector<Sor> Futtatas(Kornyezet& k)
+std::vector<Sor> Futtatas(Kornyezet& k, bool szamcsoportok = true)
 {
     SzamJelzoBeallitas(k.j, k.l, k.g, k.f, k.mod);
     SorFeltetelTeszt t;
     t.Elokeszites(k.f, k.j, k.l, k.g, k.mod, false);
     FeltetelSzuro sz{&t, nullptr};
-    BontasBemenet b;
-    b.KijeloltSzamDb = k.l.KijeloltSzamDb();
-    b.KijeloltFoSzamDb = k.l.KijeloltFoSzamDb;
-    b.VariacioMeret = k.l.VariacioMeret;
-    b.VariacioFoMeret = k.l.VariacioFoMeret;
-    b.VanPluszSzam = k.g.VanPluszSzam;
-    b.Hibapont = k.f.Hibapont;
-    b.FeltetelJelzo = k.f.FeltetelJelzo;
+    BontasBemenetKornyezet bk;
+    bk.VanSorFeltetel = t.VanFeltetel;
+    const BontasBemenet b = BontasBemenetKeszites(k.l, k.f, k.o, k.g, bk);
     VariationStore tar;
     BontasAllapot all;
     BontasVezerles vez;
@@ -144,7 +140,9 @@ std::vector<Sor> Futtatas(Kornyezet& k)
     const BontasEredmeny er = BontasFuttatas(tar, b, all, vez, env, sz);
     EXPECT_EQ(er.hiba, BontasHiba::Nincs);
     sz.TeljesultBeirasa(all);
-    EXPECT_TRUE(all.TeljesultFeltetelekA & (std::uint64_t{1} << BitSzamcsoportok));
+    if (szamcsoportok) {
+        EXPECT_TRUE(all.TeljesultFeltetelekA & (std::uint64_t{1} << BitSzamcsoportok));
+    }
     std::vector<Sor> v;
     for (std::int32_t r = 0; r < tar.BontSzelvszam; ++r) v.emplace_back(tar.sor(r), tar.sor(r) + b.VariacioMeret);
     return v;
@@ -259,5 +257,53 @@ TEST(FeltetelekFuttatas, NumberGroupsSetOnTheWindowDriveTheEngine)
         return std::none_of(fedo.begin(), fedo.end(), [&](const Sor& t) { return Kozos(s, t) >= 4; });
     });
     EXPECT_EQ(fedetlen, 0) << "lines keeping the rule left uncovered";
+    EXPECT_TRUE(uzenetek.isEmpty()) << uzenetek.join("|").toStdString();
+}
+
+// The Találat option ticked and set on the options panel reaches the engine:
+// the run stores what the engine gives for the same input written by hand.
+TEST(FeltetelekFuttatas, TalalatOptionSetOnThePanelDrivesTheEngine)
+{
+    Kornyezet k;
+    const int szamok[] = {40, 3, 17, 88, 25, 9, 61, 54, 72, 11, 33, 80};
+    for (int n : szamok) SzamJeloles(k.l, k.g, k.ms, n, ModKijelolt, false);
+    if (k.l.VariacioMeret != 5) VariacioMeretBeallitas(k.l, k.g, 5);
+    TFeltetelek w(nullptr, k.a);
+    QStringList uzenetek;
+    w.Uzenet = [&](TFeltetelek::UzenetFajta, const QString& s) { uzenetek << s; };
+    w.FeltetelStart();
+    ASSERT_TRUE(w.isVisible());
+
+    ASSERT_TRUE(w.TulirasBontBox->isEnabled());
+    w.TulirasBontBox->click();
+    ASSERT_TRUE(w.TulirasBontBox->isChecked());
+    ASSERT_TRUE(w.TulirasEdit->isEnabled());
+    ASSERT_TRUE(Allit(w.TulirasEdit, 2));
+    ASSERT_TRUE(k.o.TulirasBont);
+    ASSERT_EQ(k.o.Tuliras, 2);
+
+    const std::vector<Sor> tarolt = Futtatas(k, false);
+
+    BontasBemenet b;
+    b.KijeloltSzamDb = b.KijeloltFoSzamDb = 12;
+    b.VariacioMeret = b.VariacioFoMeret = 5;
+    b.Hibapont = k.f.Hibapont;
+    b.TulirasBont = true;
+    b.Tuliras = 2;
+    VariationStore tar;
+    BontasAllapot all;
+    BontasVezerles vez;
+    TarolasKornyezet env;
+    env.JovahagyasVariacio = false;
+    ASSERT_EQ(BontasFuttatas(tar, b, all, vez, env).hiba, BontasHiba::Nincs);
+    std::vector<Sor> elvart;
+    for (std::int32_t r = 0; r < tar.BontSzelvszam; ++r) elvart.emplace_back(tar.sor(r), tar.sor(r) + 5);
+    ASSERT_FALSE(elvart.empty());
+    EXPECT_EQ(tarolt, elvart);
+    // No two stored lines share more than two numbers.
+    int kozeli = 0;
+    for (std::size_t i = 0; i < tarolt.size(); ++i)
+        for (std::size_t m = 0; m < i; ++m) kozeli += Kozos(tarolt[i], tarolt[m]) > 2 ? 1 : 0;
+    EXPECT_EQ(kozeli, 0);
     EXPECT_TRUE(uzenetek.isEmpty()) << uzenetek.join("|").toStdString();
 }
