@@ -10,6 +10,12 @@ const char* kHuzasTeszt = " Húzások számsoraiból összeállított variáció
 
 }  // namespace
 
+bool StartEngedelyezes(const ParancsHelyzet& h)
+{
+    const bool vanSor = h.BontSzelvszam > 0;
+    return h.Tulteli && (!vanSor || (h.BontasBovites && h.BovitesAzonosSzamok));
+}
+
 std::vector<ParancsAllapot> VanNincsBontas(const ParancsHelyzet& h)
 {
     const bool e = h.VanBontas;
@@ -19,6 +25,20 @@ std::vector<ParancsAllapot> VanNincsBontas(const ParancsHelyzet& h)
                         std::string felirat = {}) {
         t.push_back({nev, eng, eng ? igen : nem, std::move(felirat)});
     };
+    // Start.
+    if (StartEngedelyezes(h)) {
+        t.push_back({"Start1", true, " Variáció készítése ", {}});
+    } else if (h.BontSzelvszam <= 0 || !h.Tulteli) {
+        t.push_back({"Start1", false, kNincsKijeloltSzamsor, {}});
+    } else if (h.BontasPause || h.SzerkesztettVariacio || h.BontasBefejezetlen || (h.BontasBovites && !h.BontStatus)) {
+        std::string tipp = h.BontasPause          ? " Felfüggesztett variáció befejezése "
+                           : !h.BontStatus        ? " Leállított variáció befejezése "
+                           : h.BontasBefejezetlen ? " Megszakított variáció befejezése "
+                                                  : " Szerkesztett, módosított variáció ellenőrzése ";
+        t.push_back({"Start1", true, std::move(tipp), {}});
+    } else {
+        t.push_back({"Start1", false, " A variáció elkészült ", {}});
+    }
     // The plain items of the menu follow e.
     be("Listzs2", e, " Variáció listája ", nincs);
     be("Ellenrzs1", e, h.Peldabontas ? " Példabontás ellenőrzése " : " Variáció ellenőrzése ", nincs);

@@ -21,6 +21,13 @@ struct ParancsHelyzet {
     TTombInt1D Import_Count;            // extension boundaries
     bool VanFeltoltesCim = false;       // the online-access table has an upload address
     std::string JatekNev;               // display name of the game
+    // Start: the main ticket's line is over-full (enough numbers for a
+    // variation), and what kind of stored variation there is.
+    bool Tulteli = false;
+    bool BovitesAzonosSzamok = false;   // extension mode with the counts it began with
+    bool SzerkesztettVariacio = false;
+    bool BontasBefejezetlen = false;
+    bool BontStatus = true;             // the last run was not stopped
 };
 
 struct ParancsAllapot {
@@ -31,9 +38,17 @@ struct ParancsAllapot {
 };
 
 inline constexpr const char* kNincsKeszVariacio = " Nincs kész variáció ";
+inline constexpr const char* kNincsKijeloltSzamsor = " Nincs kijelölt számsor ";
 
-// Every variation command of the main window (menu item names) and of the
-// run window ("Bontas.InfoGomb", "Bontas.TesztGomb", "Bontas.ModositGomb").
+// Start's own state: a new run can start (on) when the line is over-full and
+// there is no variation yet, or one is being extended with the counts it
+// began with; otherwise a stored variation that was paused, stopped, left
+// unfinished or edited can be completed.
+bool StartEngedelyezes(const ParancsHelyzet& h);
+
+// Every variation command of the main window (menu item names, "Start1"
+// included) and of the run window ("Bontas.InfoGomb", "Bontas.TesztGomb",
+// "Bontas.ModositGomb").
 std::vector<ParancsAllapot> VanNincsBontas(const ParancsHelyzet& h);
 
 // The entry of one command; nullptr when the table has none.

@@ -155,6 +155,26 @@ StartEredmeny StartEllenorzes(const StartHelyzet& h)
     return e;
 }
 
+ParancsHelyzet BontasParancsHelyzet(const VariationStore& t, const BontasEgyseg& u, const SzamListak& l,
+                                    bool HuzasSzamsorVariacio, bool e)
+{
+    ParancsHelyzet h;
+    h.VanBontas = e;
+    h.HuzasSzamsorVariacio = HuzasSzamsorVariacio;
+    h.BontasBovites = u.BontasBovites;
+    h.Peldabontas = u.Peldabontas;
+    h.BontasPause = u.Vezerles.BontasPause.load();
+    h.BontSzelvszam = t.BontSzelvszam;
+    h.ABSZ = t.ABSZ;
+    h.Import_Count = t.Import_Count;
+    h.BovitesAzonosSzamok = u.BontasBovites && l.KijeloltSzamDb() == u.BovitesKijeloltSzamDb &&
+                            l.FixSzamDb() == u.BovitesFixSzamDb;
+    h.SzerkesztettVariacio = u.SzerkesztettVariacio;
+    h.BontasBefejezetlen = u.Allapot.BontasBefejezetlen;
+    h.BontStatus = u.Vezerles.FBontStatus.load();
+    return h;
+}
+
 BontasBemenet BontasBemenetKeszites(const SzamListak& l, const FeltetelRekordok& f, const VariacioOpcioErtekek& o,
                                     const GameParams& g, const BontasBemenetKornyezet& k)
 {

@@ -14,6 +14,7 @@
 #include "app/game_table.h"
 #include "conditions/condition_records.h"
 #include "conditions/variation_options.h"
+#include "variation/command_availability.h"
 #include "tickets/number_lists.h"
 #include "variation/line_enumerator.h"
 #include "variation/variation_store.h"
@@ -26,6 +27,10 @@ struct BontasEgyseg {
     BontasAllapot Allapot;    // pause line, Tételes window, fulfilled bits
     bool SzerkesztettVariacio = false;
     bool BontasBovites = false;
+    // The main ticket's counts when extension mode was switched on (0 when off).
+    std::int32_t BovitesKijeloltSzamDb = 0;
+    std::int32_t BovitesPluszSzamDb = 0;
+    std::int32_t BovitesFixSzamDb = 0;
     bool Peldabontas = false;
     bool BefejezetlenVariacio = false;
     bool OpcioModosulas = false;
@@ -81,6 +86,12 @@ inline constexpr const char* kSzovegElerteTeljes =
 // full variation would be larger than the program handles. A selection
 // whose full size overflows 64 bits is too large, never "reached".
 StartEredmeny StartEllenorzes(const StartHelyzet& h);
+
+// The variation's state as the command availability reads it (e: a
+// variation exists). The game name and the ticket's over-full line are the
+// caller's.
+ParancsHelyzet BontasParancsHelyzet(const VariationStore& t, const BontasEgyseg& u, const SzamListak& l,
+                                    bool HuzasSzamsorVariacio, bool e);
 
 // ---- The engine's input
 

@@ -336,3 +336,57 @@ TEST(GenerationRun, EngineInputFromTheOptionsTable)
 
 }  // namespace
 }  // namespace kvx
+
+namespace kvx {
+namespace {
+
+// Start: a new run when the line is over-full and nothing is stored (or an
+// extension goes on with its counts); a stored variation offers completion by
+// its kind, or reports that it is ready.
+TEST(CommandAvailability, StartByTheLineAndTheStoredVariation)
+{
+    struct Sor {
+        const char* nev;
+        bool tulteli;
+        std::int32_t sorok;
+        bool bovites, azonos, pause, szerkesztett, befejezetlen, status;
+        bool eng;
+        const char* tipp;
+    };
+    const Sor sorok[] = {
+        {"empty ticket", false, 0, false, false, false, false, false, true, false, " Nincs kijelölt számsor "},
+        {"new run", true, 0, false, false, false, false, false, true, true, " Variáció készítése "},
+        {"paused before a line", true, 0, false, false, true, false, false, true, true, " Variáció készítése "},
+        {"ready", true, 792, false, false, false, false, false, true, false, " A variáció elkészült "},
+        {"paused", true, 300, false, false, true, false, true, true, true, " Felfüggesztett variáció befejezése "},
+        {"unfinished", true, 300, false, false, false, false, true, true, true, " Megszakított variáció befejezése "},
+        {"edited", true, 300, false, false, false, true, false, true, true,
+         " Szerkesztett, módosított variáció ellenőrzése "},
+        {"extension stopped, counts changed", true, 300, true, false, false, false, true, false, true,
+         " Leállított variáció befejezése "},
+        {"extension with its counts", true, 300, true, true, false, false, false, true, true, " Variáció készítése "},
+        {"extension, counts changed", true, 300, true, false, false, false, false, true, false,
+         " A variáció elkészült "},
+    };
+    for (const Sor& s : sorok) {
+        SCOPED_TRACE(s.nev);
+        ParancsHelyzet h;
+        h.Tulteli = s.tulteli;
+        h.BontSzelvszam = s.sorok;
+        h.VanBontas = s.sorok > 0;
+        h.BontasBovites = s.bovites;
+        h.BovitesAzonosSzamok = s.azonos;
+        h.BontasPause = s.pause;
+        h.SzerkesztettVariacio = s.szerkesztett;
+        h.BontasBefejezetlen = s.befejezetlen;
+        h.BontStatus = s.status;
+        const auto t = VanNincsBontas(h);
+        const ParancsAllapot* p = ParancsKeres(t, "Start1");
+        ASSERT_NE(p, nullptr);
+        EXPECT_EQ(p->Engedelyezett, s.eng);
+        EXPECT_EQ(p->Tipp, s.tipp);
+    }
+}
+
+}  // namespace
+}  // namespace kvx

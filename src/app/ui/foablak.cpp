@@ -1287,4 +1287,6 @@ void TFoablak::FeltMenuAll(bool on)
     if (!on && formok().Feltetelek && formok().Feltetelek->isVisible())
         formok().Feltetelek->close();
     KijelolesMenuFrissites();
+    // Start follows the line too.
+    BontMenuAll(VariacioParancsHelyzet());
 }

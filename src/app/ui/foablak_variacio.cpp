@@ -29,7 +29,7 @@ QString q(const std::string& s)
 }
 
 // The commands of the table that work in this build.
-constexpr const char* kKeszVariacioParancsok[] = {"rls2", "PauseTorles"};
+constexpr const char* kKeszVariacioParancsok[] = {"Start1", "rls2", "PauseTorles"};
 
 }  // namespace
 
@@ -46,15 +46,15 @@ kvx::ParancsHelyzet TFoablak::VariacioParancsHelyzet() const
     const VariationStore& t = variationStore();
     if (TBontas* b = formok().Bontas)
         return b->ParancsHelyzetKeszites(t.BontSzelvszam > 0);
-    ParancsHelyzet h;
-    h.VanBontas = t.BontSzelvszam > 0;
-    h.BontasPause = bontasEgyseg().Vezerles.BontasPause.load();
-    h.Import_Count = t.Import_Count;
-    return h;
+    return BontasParancsHelyzet(t, bontasEgyseg(), szamListak(), feltetelRekordok().HuzasSzamsorVariacio,
+                                t.BontSzelvszam > 0);
 }
 
-void TFoablak::BontMenuAll(const kvx::ParancsHelyzet& h)
+void TFoablak::BontMenuAll(const kvx::ParancsHelyzet& helyzet)
 {
+    // The main ticket's line decides whether a new run can start.
+    ParancsHelyzet h = helyzet;
+    h.Tulteli = tulteli_;
     const std::vector<ParancsAllapot> tabla = VanNincsBontas(h);
     for (const char* nev : kKeszVariacioParancsok) {
         const ParancsAllapot* p = ParancsKeres(tabla, nev);

@@ -564,17 +564,8 @@ void TBontas::reject()
 
 ParancsHelyzet TBontas::ParancsHelyzetKeszites(bool e) const
 {
-    const BontasEgyseg& u = bontasEgyseg();
-    const VariationStore& t = variationStore();
-    ParancsHelyzet h;
-    h.VanBontas = e;
-    h.HuzasSzamsorVariacio = feltetelRekordok().HuzasSzamsorVariacio;
-    h.BontasBovites = u.BontasBovites;
-    h.Peldabontas = u.Peldabontas;
-    h.BontasPause = u.Vezerles.BontasPause.load();
-    h.BontSzelvszam = t.BontSzelvszam;
-    h.ABSZ = t.ABSZ;
-    h.Import_Count = t.Import_Count;
+    ParancsHelyzet h = BontasParancsHelyzet(variationStore(), bontasEgyseg(), szamListak(),
+                                            feltetelRekordok().HuzasSzamsorVariacio, e);
     h.JatekNev = JatekNev[static_cast<std::size_t>(game().LottoIndex)];
     return h;
 }

@@ -83,7 +83,7 @@ TEST_F(ShellTest, MenuCaptionsShortcutsAndStatesOfTheFirstGame)
         {"Normlalak1", "Normál alak", "Ctrl+N", true},
         {"Szmoksorrenje1", "Számok sorrendje", "Ctrl+S", true},
         {"Listzs1", "Kijelölés", "Ctrl+F", false, " Nincs kijelölt számsor "},
-        {"Start1", "Start", "", true},
+        {"Start1", "Start", "", false, " Nincs kijelölt számsor "},
         {"makrk1", "Témakörök", "F1", false, " Hiányzik a Súgó állománya "},
         {"Nvjegy1", "Névjegy", "", true},
         {"Hzsokalapjn1", "Húzások alapján", "", false},

@@ -93,7 +93,10 @@ protected:
     {
         for (int a : szamok)
             SzamJeloles(szamListak(), game(), mainState(), a, 0, false);
+        tickets();
     }
+    // What the main ticket reports after a marking.
+    void tickets() { window_->FeltMenuAll(SzamsorTulteli(szamListak(), game())); }
     bool vegeVar() const
     {
         return varj([this] { return !bontas_->Fut() && szalak().Tetlen(); });
@@ -167,10 +170,9 @@ TEST_F(BontasTest, StartWithTwelveNumbersAndOneErrorPointStoresTheEnginesLines)
     bontas_->KilepesGomb->click();
     EXPECT_FALSE(bontas_->isVisible());
     EXPECT_EQ(variationStore().BontSzelvszam, db);
-    // Start again: the full size is not reached, the run starts anew.
-    a("Start1")->trigger();
-    ASSERT_TRUE(vegeVar());
-    EXPECT_EQ(variationStore().BontSzelvszam, db);
+    // The variation is ready: Start says so until it is deleted.
+    EXPECT_FALSE(a("Start1")->isEnabled());
+    EXPECT_EQ(a("Start1")->toolTip(), QStringLiteral(" A variáció elkészült "));
 
     // Delete: asked, then gone.
     bontas_->KilepesGomb->click();
@@ -178,6 +180,8 @@ TEST_F(BontasTest, StartWithTwelveNumbersAndOneErrorPointStoresTheEnginesLines)
     a("rls2")->trigger();
     EXPECT_EQ(variationStore().BontSzelvszam, 0);
     EXPECT_FALSE(a("rls2")->isEnabled());
+    EXPECT_TRUE(a("Start1")->isEnabled());
+    EXPECT_EQ(a("Start1")->toolTip(), QStringLiteral(" Variáció készítése "));
 }
 
 TEST_F(BontasTest, ConditionsNoLinePassesEndInTheErrorReport)
@@ -224,6 +228,7 @@ TEST_F(BontasTest, LongRunCanBePausedResumedAndStopped)
 {
     SzamListak& l = szamListak();
     MindenSzamKijelolese(l, game(), mainState(), game().OsszesSzam);
+    tickets();
     ASSERT_EQ(l.KijeloltSzamDb(), 90);
     feltetelRekordok().Hibapont = 1;
 
@@ -245,6 +250,8 @@ TEST_F(BontasTest, LongRunCanBePausedResumedAndStopped)
     EXPECT_EQ(bontasEgyseg().Allapot.PauseSzamsor.size(), 5u);
     EXPECT_TRUE(a("PauseTorles")->isEnabled() || variationStore().BontSzelvszam == 0);
     EXPECT_GT(variationStore().BontSzelvszam, 0);
+    EXPECT_TRUE(a("Start1")->isEnabled());
+    EXPECT_EQ(a("Start1")->toolTip(), QStringLiteral(" Felfüggesztett variáció befejezése "));
 
     // Resume and Stop at once (answered Igen): the list goes.
     Valaszolo stop({QStringLiteral("Igen")});
