@@ -352,13 +352,26 @@ VegeJelentes VegeJelentesKeszites(const VegeBemenet& be)
     std::string tetelek;
     bool optNemTeljesult = false, talalatNemTeljesult = false;
     if (!be.BontasPause && be.BontSzelvszam < be.ABSZ) {
+        const std::string megjegyzes = "\r\n          ( ! ) ";
         if (be.Optimalizalas && !be.Teljesult.Feltetel(BitOptimalizalas)) {
             optNemTeljesult = true;
             tetelek += tetel + (be.Csokkent ? "Variáció - Csökkent opció" : "Variáció - Növel opció");
+            if (be.Bovites && !be.Feluliras)
+                tetelek += megjegyzes + "Nem kijelölt a Felülírás opció";
+            if (be.Bovites && be.Feluliras && be.OptVedettSzamsor >= 1 && be.OptVedettSzamsor <= be.BontSzelvszam - 1)
+                tetelek += megjegyzes + "Felülírás - az első " + std::to_string(be.OptVedettSzamsor) +
+                           " számsor kivételével";
+            if (be.OptMod < 5 && be.OptElsoCiklus)
+                tetelek += megjegyzes + "Mód opció arányértéke: " + std::to_string(be.OptMod);
+            if (be.OptGyorskereses)
+                tetelek += megjegyzes + "Gyorskeresés opció bekapcsolt";
         }
         if (be.TalalatTeteles && !be.Teljesult.Feltetel(BitTalalat)) {
             talalatNemTeljesult = true;
             tetelek += tetel + "Variáció - Találat opció";
+            if ((be.TulirasTetelesMax > 0 && be.TulirasTetelesMax < be.TulirasTetelesLimit) ||
+                be.TulirasTetelesMin == be.TulirasTetelesMax)
+                tetelek += megjegyzes + "Tételes opció - esetek [min,max] értékei";
         }
         for (const JelentesTetel& t : kJelentesTetelek) {
             const bool aktiv = t.AlBit < 0 ? be.Kijelolt.Feltetel(t.Bit)
@@ -414,6 +427,81 @@ VegeJelentes VegeJelentesKeszites(const VegeBemenet& be)
         }
     }
     return j;
+}
+
+std::string SorozatCiklusSzoveg(std::int32_t akt, std::int32_t mn, std::int32_t mx)
+{
+    return std::to_string(akt - mn + 1) + "/" + std::to_string(mx - mn + 1) + " ciklus";
+}
+
+std::string ProbabontasPBInfo(const PeldabontasInfoBemenet& be, bool behuzas)
+{
+    if (!be.Peldabontas || !be.VanPluszSzam || be.Hibapont != 0 || !be.MindenSzamKijelolt || be.PluszSzamDb <= 0)
+        return {};
+    const std::int64_t plusz = BontBinom(be.PluszSzamKeszlet, be.PluszSzamDb);
+    if (plusz <= 0)
+        return {};
+    const int w = static_cast<int>(std::to_string(be.BontSzelvszam).size());
+    const auto szam = [w](std::int64_t n) {
+        std::string s = std::to_string(n);
+        return std::string(static_cast<std::size_t>(std::max(0, w - static_cast<int>(s.size()))), ' ') + s;
+    };
+    const std::string el = behuzas ? "  " : "";
+    return el + std::to_string(be.SzamsorFoSzamDb) + " + " + std::to_string(be.PluszSzamDb) +
+           " találat eléréséhez " + szam(be.BontSzelvszam) + " számsor" + "\r\n" + el +
+           std::to_string(be.SzamsorFoSzamDb) + " + 0 találat eléréséhez " + szam(be.BontSzelvszam / plusz) +
+           " számsor";
+}
+
+namespace {
+
+// Numbers eight to a line, each after four blanks (six for one digit).
+std::string szamLista(const std::vector<int>& v)
+{
+    std::string s;
+    for (std::size_t i = 0; i < v.size(); ++i) {
+        if (i > 0 && i % 8 == 0)
+            s += "\r\n";
+        s += (v[i] > 9 ? "    " : "      ") + std::to_string(v[i]);
+    }
+    return s;
+}
+
+}  // namespace
+
+std::string BontStatVizsgSzoveg(const BontStatBemenet& be)
+{
+    if (be.TalArHuzasForras)
+        return {};
+    std::string s;
+    if (be.VanTeljesult && !be.PeldabontasInfo.empty())
+        s = be.PeldabontasInfo + "\r\n\r\n";
+    std::vector<int> fo, plusz;
+    for (std::size_t i = 0; i < be.KijeloltSzamok.size() && i < be.BontSzamGyakorisag.size(); ++i) {
+        if (be.BontSzamGyakorisag[i] != 0)
+            continue;
+        const int a = be.KijeloltSzamok[i];
+        if (static_cast<std::int32_t>(i) < be.KijeloltFoSzamDb)
+            fo.push_back(a);
+        else
+            plusz.push_back(a - be.FoSzamKeszlet - be.PluszSzamEltolas);
+    }
+    if (fo.empty() && plusz.empty())
+        return s;
+    if (be.VanTeljesult) {
+        s += "A teljes variáció szűrését követően";
+        s += "\r\n";
+    }
+    if (!fo.empty())
+        s += std::to_string(fo.size()) + (be.VanPluszSzam ? " törzsszám" : " szám") +
+             " hiányzik a variációra kijelölt számsorból:" + "\r\n" + szamLista(fo);
+    if (be.VanPluszSzam && !plusz.empty()) {
+        if (!fo.empty())
+            s += "\r\n";
+        s += std::to_string(plusz.size()) + be.PluszSzamNev + " szám hiányzik a variációra kijelöl számsorból:" +
+             "\r\n" + szamLista(plusz);
+    }
+    return s;
 }
 
 void ImportCountVege(VariationStore& t)

@@ -128,7 +128,48 @@ std::int32_t FolyamatSzazalek(const std::uint8_t* sor, std::int32_t kf, std::int
 // Progress scale of a run: origin and divisor of the percentage.
 void SetABSZV(std::int32_t nf, std::int32_t kf, std::int64_t& alap, std::int64_t& oszto);
 
+// The line-count label with the Sorozat repetition: the cycle of the run
+// ("1/3 ciklus"); the stored lines go to the stored-lines label.
+std::string SorozatCiklusSzoveg(std::int32_t TulirasSorozatAkt, std::int32_t TulirasTetelesMin,
+                                std::int32_t TulirasTetelesMax);
+
 // ---- End of a run
+
+// The one-time tip after a run built from random lines.
+inline constexpr const char* kVeletlenTipp =
+    "Véletlen számsorokból összeállított variáció\r\nLehetséges, hogy nem került elő a teljes variáció minden "
+    "számsora.\r\nEbben az esetben kérdéses a beállított kritériumok teljesülése.";
+inline constexpr int kVeletlenTippIndex = 19;
+inline constexpr int kHianyzoSzamTippIndex = 22;
+
+// The example-wheel text: empty unless an example wheel of a game with an
+// extra pool, without error points, with every number of the game selected.
+struct PeldabontasInfoBemenet {
+    bool Peldabontas = false;
+    bool VanPluszSzam = false;
+    std::int32_t Hibapont = 0;
+    bool MindenSzamKijelolt = false;
+    std::int32_t SzamsorFoSzamDb = 0;
+    std::int32_t PluszSzamDb = 0;
+    std::int32_t PluszSzamKeszlet = 0;
+    std::int64_t BontSzelvszam = 0;
+};
+std::string ProbabontasPBInfo(const PeldabontasInfoBemenet& be, bool behuzas);
+
+// The missing-numbers tip after a run with lines (empty: nothing to show).
+struct BontStatBemenet {
+    bool TalArHuzasForras = false;  // the hit-ratio condition takes its lines from the draws
+    bool VanTeljesult = false;      // a condition passed during the run (set A)
+    std::string PeldabontasInfo;    // ProbabontasPBInfo, may be empty
+    TTombByte1D KijeloltSzamok;     // values, main-pool numbers first
+    std::int32_t KijeloltFoSzamDb = 0;
+    TTombInt1D BontSzamGyakorisag;  // per selection index
+    bool VanPluszSzam = false;      // the game has a separate extra pool
+    std::string PluszSzamNev;
+    std::int32_t FoSzamKeszlet = 0;
+    std::int32_t PluszSzamEltolas = 0;
+};
+std::string BontStatVizsgSzoveg(const BontStatBemenet& be);
 
 struct VegeBemenet {
     std::int64_t BontSzelvszam = 0;
@@ -142,6 +183,16 @@ struct VegeBemenet {
     bool TalalatTeteles = false;  // the Találat option with Tételes is on
     bool Optimalizalas = false;
     bool Csokkent = false;
+    // Notes of an unfulfilled optimisation and Találat option.
+    bool Bovites = false;                // extension mode
+    bool Feluliras = false;
+    std::int32_t OptVedettSzamsor = 0;   // lines protected from rewriting
+    std::int32_t OptMod = 10;            // Mód ratio
+    bool OptElsoCiklus = false;          // the best copy dates from the first cycle
+    bool OptGyorskereses = false;
+    std::int32_t TulirasTetelesMin = 0;
+    std::int32_t TulirasTetelesMax = 0;
+    std::int32_t TulirasTetelesLimit = 0;  // the limit of the Tételes edits
     std::int32_t Hibapont = 0;
     std::string Felirat;  // the run window's caption of an example wheel, else empty
 };

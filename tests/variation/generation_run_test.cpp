@@ -390,3 +390,81 @@ TEST(CommandAvailability, StartByTheLineAndTheStoredVariation)
 
 }  // namespace
 }  // namespace kvx
+
+namespace kvx {
+namespace {
+
+TEST(GenerationRun, MissingNumbersTipAndExampleWheelText)
+{
+    BontStatBemenet be;
+    be.KijeloltSzamok = {3, 5, 17, 20, 45, 60};
+    be.KijeloltFoSzamDb = 6;
+    be.BontSzamGyakorisag = {0, 4, 0, 2, 0, 1};
+    EXPECT_EQ(BontStatVizsgSzoveg(be), "3 szám hiányzik a variációra kijelölt számsorból:\r\n      3    17    45");
+    be.VanTeljesult = true;
+    EXPECT_EQ(BontStatVizsgSzoveg(be), "A teljes variáció szűrését követően\r\n3 szám hiányzik a variációra kijelölt "
+                                       "számsorból:\r\n      3    17    45");
+    be.TalArHuzasForras = true;
+    EXPECT_EQ(BontStatVizsgSzoveg(be), "");
+    // Nine missing numbers: eight on a line; an extra pool shown on the ticket's scale.
+    BontStatBemenet p;
+    p.KijeloltSzamok = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 52, 53};
+    p.KijeloltFoSzamDb = 10;
+    p.BontSzamGyakorisag = {0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 1};
+    p.VanPluszSzam = true;
+    p.PluszSzamNev = " Powerball";
+    p.FoSzamKeszlet = 50;
+    p.PluszSzamEltolas = 0;
+    EXPECT_EQ(BontStatVizsgSzoveg(p), "9 törzsszám hiányzik a variációra kijelölt számsorból:\r\n"
+                                      "      1      2      3      4      5      6      7      8\r\n      9\r\n"
+                                      "1 Powerball szám hiányzik a variációra kijelöl számsorból:\r\n      2");
+
+    PeldabontasInfoBemenet pb;
+    pb.Peldabontas = pb.VanPluszSzam = pb.MindenSzamKijelolt = true;
+    pb.SzamsorFoSzamDb = 5;
+    pb.PluszSzamDb = 1;
+    pb.PluszSzamKeszlet = 10;
+    pb.BontSzelvszam = 1200;
+    EXPECT_EQ(ProbabontasPBInfo(pb, true),
+              "  5 + 1 találat eléréséhez 1200 számsor\r\n  5 + 0 találat eléréséhez  120 számsor");
+    pb.Hibapont = 1;
+    EXPECT_EQ(ProbabontasPBInfo(pb, false), "");
+
+    EXPECT_EQ(SorozatCiklusSzoveg(2, 2, 4), "1/3 ciklus");
+    EXPECT_EQ(SorozatCiklusSzoveg(4, 2, 4), "3/3 ciklus");
+}
+
+TEST(GenerationRun, EndReportNotesOfTheOptimisationAndTheTalalatOption)
+{
+    VegeBemenet be;
+    be.BontSzelvszam = 40;
+    be.ABSZ = 792;
+    be.Optimalizalas = true;
+    be.Csokkent = true;
+    be.Bovites = true;
+    be.OptMod = 3;
+    be.OptElsoCiklus = true;
+    be.OptGyorskereses = true;
+    be.TalalatTeteles = true;
+    be.TulirasTetelesMin = be.TulirasTetelesMax = 2;
+    be.TulirasTetelesLimit = 9999;
+    const std::string s = VegeJelentesKeszites(be).Szoveg;
+    EXPECT_EQ(s.substr(0, s.find("\r\n\r\n")),
+              "A folyamat során nem teljesült feltételek:"
+              "\r\n     »   Variáció - Csökkent opció"
+              "\r\n          ( ! ) Nem kijelölt a Felülírás opció"
+              "\r\n          ( ! ) Mód opció arányértéke: 3"
+              "\r\n          ( ! ) Gyorskeresés opció bekapcsolt"
+              "\r\n     »   Variáció - Találat opció"
+              "\r\n          ( ! ) Tételes opció - esetek [min,max] értékei");
+    be.Feluliras = true;
+    be.OptVedettSzamsor = 12;
+    be.OptMod = 6;
+    be.OptGyorskereses = false;
+    be.TalalatTeteles = false;
+    const std::string f = VegeJelentesKeszites(be).Szoveg;
+    EXPECT_NE(f.find("\r\n          ( ! ) Felülírás - az első 12 számsor kivételével\r\n\r\n"), std::string::npos) << f;
+}
+
+}  // namespace
+}  // namespace kvx
