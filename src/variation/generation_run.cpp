@@ -520,11 +520,27 @@ void BontasPauseTorlese(BontasEgyseg& u)
     u.Vezerles.FPauseMenet.store(0);
 }
 
+void LMPStatusokTorlese(BontasEgyseg& u)
+{
+    BontasPauseTorlese(u);
+    u.Vezerles.FBontStatus.store(true);
+    u.Allapot.BontasBefejezetlen = false;
+}
+
 namespace {
 
 void hiv(const std::function<void()>& f)
 {
     if (f)
+        f();
+}
+
+// Large stores are resized or freed behind the wait window.
+void nagyFeladat(const VariationStore& t, const TorlesKornyezet& k, int kod, const std::function<void()>& f)
+{
+    if (k.NagyFeladat && t.BontMatrixMeret > kBontAblakosMeret)
+        k.NagyFeladat(kod, f);
+    else
         f();
 }
 
@@ -543,14 +559,15 @@ void BontasTorlese(VariationStore& t, BontasEgyseg& u, bool truncate, bool& Ment
     if ((truncate || !u.BontasBovites) && vanSor) {
         if (truncate) {
             const std::int32_t hatar = t.Import_Count.empty() ? 0 : t.Import_Count.back();
-            SetBontasMatrix(t, std::max(0, hatar), t.BontMatrixSorHossz, nullptr);
+            nagyFeladat(t, k, kFeladatListaModositas,
+                        [&] { SetBontasMatrix(t, std::max(0, hatar), t.BontMatrixSorHossz, nullptr); });
             t.BontSzelvszam = t.BontMatrixMeret;
             u.Allapot.VeletlenKiserletek = 0;
             u.Vezerles.VeletlenKiserletek.store(0);
             SzerkesztettVariacioBeallitas(t, u, true, Mentve, k);
             return;
         }
-        FinalizeFBontasMatrix(t);
+        nagyFeladat(t, k, kFeladatTorles, [&] { FinalizeFBontasMatrix(t); });
     }
     if (!truncate && !u.BontasBovites) {
         t.BontHuzasSorszam.clear();
@@ -621,6 +638,14 @@ bool BontTorlesEng2(VariationStore& t, BontasEgyseg& u, bool& Mentve, bool& Leti
         return true;
     }
     return BontTorlesEng1(t, u, Mentve, k);
+}
+
+void BovitesLeallitasUtan(VariationStore& t, std::int32_t KijeloltSzamDb, const TorlesKornyezet& k)
+{
+    const std::int32_t hatar = t.Import_Count.empty() ? 0 : std::max(0, t.Import_Count.back());
+    if (hatar < t.BontMatrixMeret)
+        nagyFeladat(t, k, kFeladatListaModositas, [&] { SetBontasMatrix(t, hatar, t.BontMatrixSorHossz, nullptr); });
+    BontasListazasTorlesUtan(t, KijeloltSzamDb);
 }
 
 void SzerkesztettVariacioBeallitas(VariationStore& t, BontasEgyseg& u, bool e, bool& Mentve, const TorlesKornyezet& k)

@@ -221,13 +221,25 @@ struct TorlesKornyezet {
     std::function<bool()> FeltetelAblakBezarasa;     // closes the conditions window; true when it was open
     std::function<void()> FeltetelAblakMegnyitasa;
     std::function<void()> FeltetelekTorlese;
+    // Runs a job on a large store behind the wait window (job code, work);
+    // empty: the work runs at once.
+    std::function<void(int, const std::function<void()>&)> NagyFeladat;
     std::string BackFigyelmeztetes;
     std::int32_t KijeloltSzamDb = 0;
     bool FeltetelJelzo = false;
     bool BovitesAzonosSzamok = false;  // extension with the selected and fixed counts it began with
 };
 
+// Above this many rows resizing or freeing the store runs behind the wait window.
+constexpr std::int32_t kBontAblakosMeret = 100000;
+// Job codes of the wait window for the store (registered by the caller).
+constexpr int kFeladatTombOptimalizalas = 3;  // "Variáció tömbjének optimalizálása"
+constexpr int kFeladatListaModositas = 5;     // "Variáció listájának módosítása"
+constexpr int kFeladatTorles = 6;             // "Variáció törlése"
+
 void BontasPauseTorlese(BontasEgyseg& u);
+// The run reached its full size: pause cleared, run status on, nothing unfinished.
+void LMPStatusokTorlese(BontasEgyseg& u);
 // Deletes the variation, or with truncate cuts it to the last extension boundary.
 void BontasTorlese(VariationStore& t, BontasEgyseg& u, bool truncate, bool& Mentve, const TorlesKornyezet& k);
 // The delete command's front end; true = the variation was deleted.
@@ -235,6 +247,10 @@ bool BontTorlesEng1(VariationStore& t, BontasEgyseg& u, bool& Mentve, const Torl
 // Before the conditions are cleared or the numbers of a varied ticket change.
 bool BontTorlesEng2(VariationStore& t, BontasEgyseg& u, bool& Mentve, bool& LetiltottFeltetelek,
                     const TorlesKornyezet& k);
+// A stopped run in extension mode: the store goes back to the lines it held
+// before the run (the last extension boundary), as the Stop question says.
+void BovitesLeallitasUtan(VariationStore& t, std::int32_t KijeloltSzamDb, const TorlesKornyezet& k);
+
 // Marks the variation as edited by hand (e) or clears the mark.
 void SzerkesztettVariacioBeallitas(VariationStore& t, BontasEgyseg& u, bool e, bool& Mentve, const TorlesKornyezet& k);
 

@@ -82,6 +82,7 @@ struct BontasVezerles {
     std::atomic<std::int64_t> VeletlenKiserletek{0};
     std::array<std::atomic<std::uint8_t>, kMaxVariacioMeret> FAktSzamsor{};
     std::atomic<std::int64_t> Vizsgalatok{0};  // loop steps taken (for progress and benchmarks)
+    std::atomic<std::int32_t> TulirasSorozatAkt{0};  // the Sorozat cycle's value, for the label
 
     std::function<bool()> PauseVizsgalat;  // true = pause the run
     std::function<bool()> StopVizsgalat;   // true = stop the run
@@ -813,6 +814,7 @@ BontasEredmeny Felsorolo<Szuro>::futtat()
     else
         teljes_ = b_.Hibapont == 0 && !b_.BontasBovites && !b_.TulirasBont;
     all_.FTeljesVariacio = teljes_;
+    vez_.TulirasSorozatAkt.store(all_.TulirasSorozatAkt);
     all_.FKiserletTorles = !(b_.VeletlenSzamsorok && folytatas_);
     indulReset();
     if (folytatas_) {
@@ -848,6 +850,7 @@ BontasEredmeny Felsorolo<Szuro>::futtat()
             ++all_.TulirasAktMin;
             ++all_.TulirasAktMax;
             ++all_.TulirasSorozatAkt;
+            vez_.TulirasSorozatAkt.store(all_.TulirasSorozatAkt);
             indulReset();
         }
     }

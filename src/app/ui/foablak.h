@@ -151,6 +151,8 @@ public:
     void rls2Click();
     void PauseTorlesClick();
     void PauseStatusTorlese();
+    // Opens the conditions window.
+    void Listzs1Click();
     // Applies the command availability of the variation state.
     void BontMenuAll(const kvx::ParancsHelyzet& h);
     kvx::ParancsHelyzet VariacioParancsHelyzet() const;
@@ -159,6 +161,16 @@ public:
     kvx::TorlesKornyezet TorlesKornyezetKeszites();
     // Asks a running generation to stop (the program is closing).
     void BontasLeallitasa();
+    // Extension mode on and off, the "Bővítés" command (menuPont: sent by
+    // its menu item), and the switch a paused or stopped variation's Start
+    // makes.
+    void Import_log_true();
+    void Import_log_false();
+    void Beilleszts1Click(bool menuPont);
+    void MegszakitatottStatus();
+    // A job on the variation store: at once up to 100,000 rows, else behind
+    // the wait window (job code of the registry).
+    void NagyVariacioFeladat(int kod, const std::function<void()>& munka, std::int64_t sorok);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -182,7 +194,6 @@ private:
     bool MasikPeldanyKezelese();
     void AdatbazisBetoltes();
     void Nvjegy1Click();
-    void Listzs1Click();
     void KijelolesMenuFrissites();
     void SzamTorles(int kind);
     void Kijellmind1Click();
@@ -198,6 +209,7 @@ private:
     void RegiAllomanyokAthelyezese();
     // The other open windows follow the main window (WindowPosChanging).
     void WindowPosChanging();
+    void bovitesKijelzes();
 
     std::int32_t BillentyuMod = 0;
     QActionGroup* jatekCsoport_ = nullptr;

@@ -9,7 +9,11 @@
 #include "app/main_state.h"
 #include "app/settings.h"
 #include "app/ui/formok.h"
+#include "app/ui/uzenetablak.h"
 #include "app/ui/uzenetek.h"
+#include "app/wait_jobs.h"
+#include "conditions/ui/feltetelek.h"
+#include "conditions/variation_options.h"
 #include "conditions/condition_records.h"
 #include "conditions/consistency_check.h"
 #include "conditions/markers.h"
@@ -29,7 +33,7 @@ QString q(const std::string& s)
 }
 
 // The commands of the table that work in this build.
-constexpr const char* kKeszVariacioParancsok[] = {"Start1", "rls2", "PauseTorles"};
+constexpr const char* kKeszVariacioParancsok[] = {"Start1", "rls2", "PauseTorles", "Beilleszts1"};
 
 }  // namespace
 
@@ -38,6 +42,7 @@ void TFoablak::VariacioParancsokBekotese()
     connect(Akcio("Start1"), &QAction::triggered, this, [this] { Start1Click(); });
     connect(Akcio("rls2"), &QAction::triggered, this, [this] { rls2Click(); });
     connect(Akcio("PauseTorles"), &QAction::triggered, this, [this] { PauseTorlesClick(); });
+    connect(Akcio("Beilleszts1"), &QAction::triggered, this, [this] { Beilleszts1Click(true); });
     BontMenuAll(VariacioParancsHelyzet());
 }
 
@@ -128,10 +133,17 @@ void TFoablak::Start1Click()
     FeltetelRekordok& f = feltetelRekordok();
     // 2. The consistency check of the conditions.
     SzamJelzoBeallitas(szamJelzok(), l, g, f, settings().SzamsorrendMod);
+    TFeltetelek* feltetelek = formok().Feltetelek;
     if (f.FeltetelJelzo) {
         const EllenorzesEredmeny r = FeltetelekEllenorzese();
-        if (!r.Ok && !Kerdes(q(r.EllenorzesUzenet) + QStringLiteral("\r\n\r\nMégis elindítja a variáció készítését?")))
-            return;
+        if (!r.Ok) {
+            // The conditions window shows the tab the check stopped at; it
+            // stays there when the user declines.
+            if (feltetelek)
+                feltetelek->FeltetelekEllenorzeseShow(r.EllenorzesLap);
+            if (!Kerdes(q(r.EllenorzesUzenet) + QStringLiteral("\r\n\r\nMégis elindítja a variáció készítését?")))
+                return;
+        }
     }
     // 3, 5. The full variation: reached already, or too large.
     StartHelyzet h;
@@ -141,12 +153,27 @@ void TFoablak::Start1Click()
                                          g.PluszSzamDb);
     h.FeltetelJelzo = f.FeltetelJelzo;
     h.Hibapont = f.Hibapont;
+    h.CsokkentOptimalizalas = f.VariacioOpciok.Optimalizalas != 0 && f.VariacioOpciok.Csokkent != 0;
+    const VariacioOpcioErtekek& o = variacioOpcioErtekek();
+    h.TulirasBont = o.TulirasBont;
+    h.Tuliras = o.Tuliras;
     h.TulirasMax = l.VariacioMeret - 1;
     if (l.VariacioMeret <= 0 || l.KijeloltSzamDb() < l.VariacioMeret) {
         InformacioUzenet(QStringLiteral("A variáció készítéséhez jelöljön ki legalább %1 számot.").arg(l.VariacioMeret));
         return;
     }
     const StartEredmeny s = StartEllenorzes(h);
+    if (s.Dontes == StartDontes::ElerteTeljes) {
+        InformacioUzenet(q(s.Uzenet));
+        LMPStatusokTorlese(bontasEgyseg());
+        BontMenuAll(VariacioParancsHelyzet());
+        return;
+    }
+    // 4. The conditions window closes; a paused, stopped or unfinished
+    // variation goes on as an extension of its stored lines.
+    if (feltetelek && feltetelek->isVisible())
+        feltetelek->KilepesGombClick();
+    MegszakitatottStatus();
     if (s.Dontes != StartDontes::Indul) {
         InformacioUzenet(q(s.Uzenet));
         return;
@@ -162,17 +189,111 @@ void TFoablak::VariacioVege()
     TBontas* bontas = formok().Bontas;
     VariationStore& t = variationStore();
     BontasEgyseg& u = bontasEgyseg();
+    const TorlesKornyezet k = TorlesKornyezetKeszites();
     if (bontas && !bontas->GetBontStatus()) {
         FinalizeFBontasMatrixOptMax(t);
-        bool& mentve = mainState().Mentve;
-        BontasTorlese(t, u, false, mentve, TorlesKornyezetKeszites());
+        if (u.BontasBovites && t.BontMatrixMeret > 0) {
+            // A stopped extension keeps the lines it had before the run.
+            BovitesLeallitasUtan(t, szamListak().KijeloltSzamDb(), k);
+        } else {
+            bool& mentve = mainState().Mentve;
+            BontasTorlese(t, u, false, mentve, k);
+        }
     }
-    if (t.BontSzelvszam > 0 || u.BontasBovites)
-        BontMatrixOpt(t, feltetelRekordok().HuzasSzamsorVariacio);
+    if (t.BontSzelvszam > 0 || u.BontasBovites) {
+        const bool huzas = feltetelRekordok().HuzasSzamsorVariacio;
+        k.NagyFeladat(kFeladatTombOptimalizalas, [&t, huzas] { BontMatrixOpt(t, huzas); });
+    }
     VariacioStatuszFrissites();
-    if (t.BontSzelvszam > 0 && bontas && bontas->Tag == 6)
+    if (t.BontSzelvszam == 0) {
+        if (u.BontasBovites && t.BontMatrixMeret > 0)
+            BontasListazasTorlesUtan(t, szamListak().KijeloltSzamDb());
+        BontMenuAll(VariacioParancsHelyzet());
+        Listzs1Click();
+        return;
+    }
+    if (bontas && bontas->Tag == 6) {
         rls2Click();
+        Listzs1Click();
+    }
     BontMenuAll(VariacioParancsHelyzet());
+}
+
+void TFoablak::NagyVariacioFeladat(int kod, const std::function<void()>& munka, std::int64_t sorok)
+{
+    kvx::TUzenetAblak* w = formok().UzenetAblak;
+    const char* szoveg = kod == kFeladatTombOptimalizalas ? "Variáció tömbjének optimalizálása"
+                         : kod == kFeladatListaModositas  ? "Variáció listájának módosítása"
+                                                          : "Variáció törlése";
+    if (!w || sorok <= kBontAblakosMeret) {
+        munka();
+        return;
+    }
+    // The job runs on the wait window's worker while the window shows its text.
+    uzenetAblakFeladatBejegyzes(uzenetAblakAllapot(), kod, [munka](std::stop_token, MunkaJelzok&) { munka(); });
+    w->UzenetKi(QString::fromUtf8(szoveg), 0, kod, true);
+    uzenetAblakFeladatBejegyzes(uzenetAblakAllapot(), kod, nullptr);
+}
+
+void TFoablak::MegszakitatottStatus()
+{
+    const BontasEgyseg& u = bontasEgyseg();
+    if (variationStore().BontMatrixMeret > 0 && !u.BontasBovites &&
+        (!u.Vezerles.FBontStatus.load() || u.Vezerles.BontasPause.load() || u.Allapot.BontasBefejezetlen))
+        Import_log_true();
+}
+
+void TFoablak::Import_log_true()
+{
+    BontasEgyseg& u = bontasEgyseg();
+    const VariationStore& t = variationStore();
+    const SzamListak& l = szamListak();
+    u.OpcioModosulas = t.BontSzelvszam > 0;
+    BontListEredetiSorrend(variationStore());
+    u.BontasBovites = true;
+    u.BovitesKijeloltSzamDb = l.KijeloltSzamDb();
+    u.BovitesPluszSzamDb = l.KijeloltPluszSzamDb;
+    u.BovitesFixSzamDb = l.FixSzamDb();
+    bovitesKijelzes();
+}
+
+void TFoablak::Import_log_false()
+{
+    BontasEgyseg& u = bontasEgyseg();
+    BontListEredetiSorrend(variationStore());
+    u.BontasBovites = false;
+    u.BovitesKijeloltSzamDb = 0;
+    u.BovitesPluszSzamDb = 0;
+    u.BovitesFixSzamDb = 0;
+    bovitesKijelzes();
+}
+
+void TFoablak::bovitesKijelzes()
+{
+    if (TFeltetelek* f = formok().Feltetelek) {
+        f->HibapontBeEditChange();
+        f->SetFeltetelekKijelzes();
+    }
+    BontMenuAll(VariacioParancsHelyzet());
+    VariacioStatuszFrissites();
+}
+
+void TFoablak::Beilleszts1Click(bool menuPont)
+{
+    BontasEgyseg& u = bontasEgyseg();
+    const VariationStore& t = variationStore();
+    u.OpcioModosulas = t.BontSzelvszam > 0;
+    const bool ujranyit = menuPont && !u.BontasBovites;
+    TFeltetelek* f = formok().Feltetelek;
+    const bool lathato = f && f->isVisible();
+    if (lathato)
+        f->KilepesGombClick();
+    if (u.BontasBovites)
+        Import_log_false();
+    else if (t.BontMatrixMeret > 0)
+        Import_log_true();
+    if (f && (ujranyit || lathato))
+        f->FeltetelStart();
 }
 
 kvx::TorlesKornyezet TFoablak::TorlesKornyezetKeszites()
@@ -187,6 +308,17 @@ kvx::TorlesKornyezet TFoablak::TorlesKornyezetKeszites()
     k.JovahagyasKerese = [](const std::string& s) { return JovahagyasKerese(q(s)); };
     k.KijeloltSzamDb = szamListak().KijeloltSzamDb();
     k.FeltetelJelzo = feltetelRekordok().FeltetelJelzo;
+    k.NagyFeladat = [this](int kod, const std::function<void()>& munka) {
+        NagyVariacioFeladat(kod, munka, variationStore().BontMatrixMeret);
+    };
+    k.FeltetelAblakBezarasa = [] {
+        TFeltetelek* f = formok().Feltetelek;
+        if (!f || !f->isVisible())
+            return false;
+        f->KilepesGombClick();
+        return true;
+    };
+    k.FeltetelAblakMegnyitasa = [this] { Listzs1Click(); };
     return k;
 }
 

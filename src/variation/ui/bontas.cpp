@@ -231,6 +231,13 @@ void TBontas::BontasMegszakitasa()
 
 void TBontas::szelvSzamKiiras(std::int64_t n)
 {
+    if (bemenet_ && bemenet_->TulirasSorozat) {
+        // The cycle on the line-count label, the lines beside it.
+        TarolvaCimke->setText(q(SzelvSzamSzoveg(n)));
+        SzelvSzamCimke->setText(q(SorozatCiklusSzoveg(bontasEgyseg().Vezerles.TulirasSorozatAkt.load(),
+                                                      bemenet_->TulirasTetelesMin, bemenet_->TulirasTetelesMax)));
+        return;
+    }
     SzelvSzamCimke->setText(q(SzelvSzamSzoveg(n)));
 }
 
@@ -240,6 +247,18 @@ void TBontas::koltsegKiiras(std::int64_t n)
     const auto j = static_cast<std::size_t>(game().LottoIndex);
     KoltsegCimke->setText(q(KoltsegSzoveg(n, s.JegyAr[j], s.PenznemIndex[j])));
 }
+
+namespace {
+
+// A resumed run keeps its Tételes window when every value lies within it.
+bool folytatasElott(const BontasAllapot& a, const BontasBemenet& b)
+{
+    const auto bent = [&](std::int32_t x) { return x >= b.TulirasTetelesMin && x <= b.TulirasTetelesMax; };
+    return bontasEgyseg().Vezerles.BontasPause.load() && bent(a.TulirasAktMin) && bent(a.TulirasAktMax) &&
+           bent(a.TulirasSorozatAkt);
+}
+
+}  // namespace
 
 void TBontas::jelzokBeallitasa(const BontasBemenet& b)
 {
@@ -265,6 +284,7 @@ bool TBontas::BontasIndul()
 {
     if (Fut())
         return false;
+    bemenet_.reset();
     BontasEgyseg& u = bontasEgyseg();
     VariationStore& t = variationStore();
     const SzamListak& l = szamListak();
@@ -315,7 +335,16 @@ bool TBontas::BontasIndul()
     // 8. Labels.
     t.ABSZ = BontasABSZ(*b);
     szelvSzamKiiras(std::max<std::int64_t>(t.BontMatrixMeret, 0));
-    TarolvaCimke->setVisible(false);
+    TarolvaCimke->setVisible(b->TulirasSorozat);
+    TarolvaCimke->setText(QStringLiteral("Tárolva: ") + q(SzelvSzamSzoveg(t.BontMatrixMeret)));
+    if (b->TulirasSorozat) {
+        // A resumed run keeps its cycle when it lies within the window.
+        const BontasAllapot& a = u.Allapot;
+        const bool bent = folytatasElott(a, *b);
+        const std::int32_t akt = bent ? a.TulirasSorozatAkt : b->TulirasTetelesMin;
+        u.Vezerles.TulirasSorozatAkt.store(akt);
+        SzelvSzamCimke->setText(q(SorozatCiklusSzoveg(akt, b->TulirasTetelesMin, b->TulirasTetelesMax)));
+    }
     koltsegKiiras(t.BontMatrixMeret);
     VariacioFejlec->setText(q(BontasFejlec(l.KijeloltFoSzamDb, l.FixSzamDb(), g.VanPluszSzam, l.KijeloltPluszSzamDb,
                                            g.PluszSzamNev, t.Import_Count.size() > 1)));
@@ -421,6 +450,57 @@ void TBontas::vegeKezelo()
     Vege();
     if (!GetBontStatus())
         KilepesGombClick();
+    else if (variationStore().BontSzelvszam > 0)
+        BontStatVizsg();
+}
+
+void TBontas::BontStatVizsg()
+{
+    auto& naplo = settings().UzenetekLog;
+    if (!naplo[kHianyzoSzamTippIndex])
+        return;
+    const VariationStore& t = variationStore();
+    const BontasEgyseg& u = bontasEgyseg();
+    const SzamListak& l = szamListak();
+    const GameParams& g = game();
+    const FeltetelRekordok& f = feltetelRekordok();
+    BontStatBemenet be;
+    be.TalArHuzasForras = f.TalalatiAranyFeltetel.Allapot != 0 && f.TalalatiAranyFeltetel.Forras == 1;
+    be.VanTeljesult = u.Allapot.TeljesultFeltetelekA != 0;
+    be.PeldabontasInfo = ProbabontasPBInfo(peldabontasInfo(), false);
+    be.KijeloltSzamok = l.KijeloltSzamok;
+    be.KijeloltFoSzamDb = l.KijeloltFoSzamDb;
+    be.BontSzamGyakorisag = t.BontSzamGyakorisag;
+    be.VanPluszSzam = g.VanPluszSzam;
+    be.PluszSzamNev = g.PluszSzamNev;
+    be.FoSzamKeszlet = g.FoSzamKeszlet;
+    be.PluszSzamEltolas = g.PluszSzamEltolas;
+    const std::string s = BontStatVizsgSzoveg(be);
+    if (!s.empty())
+        naplo[kHianyzoSzamTippIndex] = HasznosInformacio(q(s)) ? 1 : 0;
+}
+
+PeldabontasInfoBemenet TBontas::peldabontasInfo() const
+{
+    const GameParams& g = game();
+    const SzamListak& l = szamListak();
+    PeldabontasInfoBemenet p;
+    p.Peldabontas = bontasEgyseg().Peldabontas;
+    p.VanPluszSzam = g.VanPluszSzam;
+    p.Hibapont = feltetelRekordok().Hibapont;
+    p.MindenSzamKijelolt = l.KijeloltSzamDb() + l.FixSzamDb() >= g.OsszesSzam;
+    p.SzamsorFoSzamDb = g.SzamsorFoSzamDb;
+    p.PluszSzamDb = g.PluszSzamDb;
+    p.PluszSzamKeszlet = g.PluszSzamKeszlet;
+    p.BontSzelvszam = variationStore().BontSzelvszam;
+    return p;
+}
+
+void TBontas::veletlenTipp()
+{
+    auto& naplo = settings().UzenetekLog;
+    if (bemenet_ && bemenet_->VeletlenSzamsorok && naplo[kVeletlenTippIndex])
+        naplo[kVeletlenTippIndex] = HasznosInformacio(QString::fromUtf8(kVeletlenTipp)) ? 1 : 0;
 }
 
 void TBontas::Vege()
@@ -464,6 +544,20 @@ void TBontas::Vege()
     be.Teljesult = TeljesultMaszk(u.Allapot);
     be.Hibapont = f.Hibapont;
     be.Felirat = mentettFelirat_.toStdString();
+    if (bemenet_) {
+        be.TalalatTeteles = bemenet_->TulirasBont && bemenet_->TulirasTeteles;
+        be.TulirasTetelesMin = bemenet_->TulirasTetelesMin;
+        be.TulirasTetelesMax = bemenet_->TulirasTetelesMax;
+        be.TulirasTetelesLimit = static_cast<std::int32_t>(kTetelesLimitTalalattal);
+    }
+    const TVariacioOpciok& vo = f.VariacioOpciok;
+    be.Optimalizalas = vo.Optimalizalas != 0;
+    be.Csokkent = vo.Csokkent != 0;
+    be.Bovites = u.BontasBovites;
+    be.Feluliras = vo.Feluliras != 0;
+    be.OptVedettSzamsor = vo.VedettSzamsorDb();
+    be.OptMod = vo.Arany;
+    be.OptGyorskereses = vo.Mod != 0;
     const VegeJelentes j = VegeJelentesKeszites(be);
     UtolsoJelentes = q(j.Szoveg);
     UtolsoJelentesHiba = j.HibaDoboz;
@@ -472,6 +566,8 @@ void TBontas::Vege()
         // 5. Nothing stored: the worker closes the window.
         KilepesGomb->setFocus();
         u.Vezerles.FBontStatus.store(false);
+        if (!u.Allapot.BontasBefejezetlen)
+            veletlenTipp();
         if (!j.Szoveg.empty())
             HibaUzenet(UtolsoJelentes);
         return;
@@ -484,6 +580,7 @@ void TBontas::Vege()
     koltsegKiiras(t.BontSzelvszam);
     TorlesGomb->setEnabled(true);
     VanNincsBontas(true);
+    veletlenTipp();
     if (!j.Szoveg.empty() && status)
         InformacioUzenet(UtolsoJelentes);
     if (pause)

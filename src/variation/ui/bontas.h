@@ -23,6 +23,7 @@ class SorFeltetelTeszt;
 class TalalatiAranyTeszt;
 struct BontasBemenet;
 struct TarolasKornyezet;
+struct PeldabontasInfoBemenet;
 }  // namespace kvx
 
 class TBontas : public QDialog {
@@ -52,6 +53,8 @@ public:
     void PauseGombClick(int tag);
     void EllenorzesGombClick(int tag);
     void Timer1Timer();
+    // The missing-numbers tip after a run with lines (one-time tip 22).
+    void BontStatVizsg();
     void BontasMegszakitasa();
     bool GetBontStatus() const;
 
@@ -100,6 +103,8 @@ private:
     void vegeKezelo();
     void szelvSzamKiiras(std::int64_t n);
     void koltsegKiiras(std::int64_t n);
+    kvx::PeldabontasInfoBemenet peldabontasInfo() const;
+    void veletlenTipp();
 
     std::unique_ptr<kvx::SorFeltetelTeszt> sorTeszt_;
     std::unique_ptr<kvx::TalalatiAranyTeszt> talarTeszt_;

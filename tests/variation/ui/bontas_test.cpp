@@ -9,6 +9,7 @@
 #include "app/ui/foablak.h"
 #include "app/ui/formok.h"
 #include "app/ui/valaszolo.h"
+#include "conditions/ui/feltetelek.h"
 #include "app/workers.h"
 #include "conditions/condition_records.h"
 #include "conditions/markers.h"
@@ -253,18 +254,37 @@ TEST_F(BontasTest, LongRunCanBePausedResumedAndStopped)
     EXPECT_TRUE(a("Start1")->isEnabled());
     EXPECT_EQ(a("Start1")->toolTip(), QStringLiteral(" Felfüggesztett variáció befejezése "));
 
-    // Resume and Stop at once (answered Igen): the list goes.
+    const std::int32_t pauseSorok = variationStore().BontSzelvszam;
+    TTombByte1D pauseTartalom(variationStore().FBontasMatrix,
+                              variationStore().FBontasMatrix + static_cast<std::size_t>(pauseSorok) * 5);
+
+    // Resume: the paused variation goes on as an extension of its lines.
+    // Stop at once (answered Igen): the lines stored before the resumed run
+    // stay, as the question says.
     Valaszolo stop({QStringLiteral("Igen")});
     a("Start1")->trigger();
     ASSERT_TRUE(bontas_->isVisible());
+    EXPECT_TRUE(bontasEgyseg().BontasBovites);
     bontas_->StopGomb->click();
     ASSERT_TRUE(vegeVar());
     ASSERT_TRUE(varj([&] { return !bontas_->isVisible(); }, 10000));
     ASSERT_FALSE(stop.Latott.isEmpty());
     EXPECT_TRUE(stop.Latott.front().Szoveg.contains(QStringLiteral("Leállítja a folyamatot?")));
+    EXPECT_TRUE(stop.Latott.front().Szoveg.contains(QStringLiteral("a folyamatot megelőző számsorokat")));
     EXPECT_FALSE(bontas_->GetBontStatus());
-    EXPECT_EQ(variationStore().BontSzelvszam, 0);
-    EXPECT_FALSE(a("rls2")->isEnabled());
+    ASSERT_EQ(variationStore().BontSzelvszam, pauseSorok);
+    EXPECT_TRUE(std::equal(pauseTartalom.begin(), pauseTartalom.end(), variationStore().FBontasMatrix));
+    EXPECT_TRUE(a("rls2")->isEnabled());
+    EXPECT_TRUE(a("Start1")->isEnabled());
+    EXPECT_EQ(a("Start1")->toolTip(), QStringLiteral(" Variáció készítése "));
+    // "Bővítés" switches extension mode off again.
+    EXPECT_EQ(a("Beilleszts1")->toolTip(), QStringLiteral(" Variáció bővítésének tiltása "));
+    a("Beilleszts1")->trigger();
+    EXPECT_FALSE(bontasEgyseg().BontasBovites);
+    EXPECT_EQ(a("Beilleszts1")->toolTip(), QStringLiteral(" Variáció bővítése és/vagy a számsor módosítása "));
+    EXPECT_EQ(a("Start1")->toolTip(), QStringLiteral(" Leállított variáció befejezése "));
+    if (formok().Feltetelek)
+        formok().Feltetelek->hide();
 }
 
 TEST_F(BontasTest, CloseQueryAsksAboutAnUnsavedVariationAndKeepsRunningOnNo)
