@@ -20,24 +20,6 @@ bool operator==(const TSzorasFeltetel& a, const TSzorasFeltetel& b)
 }
 
 namespace {
-// The protected line count lies at byte 60 of the options, 48 into Motor.
-constexpr std::size_t kVedettEltolas = 60 - 12;
-}  // namespace
-
-std::int32_t TVariacioOpciok::VedettSzamsorDb() const
-{
-    std::uint32_t v = 0;
-    for (std::size_t i = 0; i < 4; ++i) v |= static_cast<std::uint32_t>(Motor[kVedettEltolas + i]) << (8 * i);
-    return static_cast<std::int32_t>(v);
-}
-
-void TVariacioOpciok::SetVedettSzamsorDb(std::int32_t n)
-{
-    const auto v = static_cast<std::uint32_t>(n);
-    for (std::size_t i = 0; i < 4; ++i) Motor[kVedettEltolas + i] = static_cast<std::uint8_t>(v >> (8 * i));
-}
-
-namespace {
 
 // The block's items in file order; the one place that fixes the order.
 template <class S, class F> void blokkElemek(S& f, F&& fn)

@@ -331,6 +331,28 @@ struct TSzamsorokFeltetel {
 // Options of the optimisation group, 104 bytes, stored with the variation
 // body. Bytes 12..103 are the engine's optimisation state; the protected
 // line count of Felülírás is the int32 at 60.
+// The variation options with the optimisation's search state: 104 bytes,
+// stored whole in the variation body. Offsets of the image:
+//   0 Optimalizalas (OptAktiv)     byte   Növel or Csökkent ticked and enabled
+//   1 Feluliras                    byte   lines of the variation may be rewritten
+//   2 Csokkent                     byte   Csökkent chosen (clear = Növel)
+//   3 Mod (OptGyorskereses)        byte   Mód: quick search
+//   4 Rendez                       byte   sort the rewritable lines
+//   5 pad1                         3 bytes
+//   8 Arany (OptMod)               int32  Mód ratio 0..10
+//  12 OptSzamsorHatar              int32  line count of the best copy (0 without one)
+//  16 OptMinHatar                  int32  lowest restart row
+//  20 pad2                         4 bytes
+//  24 OptCiklus                    int64  regeneration cycles
+//  32 OptTrillio                   int64  restarts of OptCiklus past 10^18
+//  40 OptLegjobbCiklus             int64  cycle of the best copy
+//  48 OptLegjobbTrillio            int64
+//  56 OptUjraindulas               int32  restart row
+//  60 OptVedettSzamsor             int32  protected line count of Felülírás
+//  64 OptReferenciaMeret           int32  reference line count
+//  68 OptHatarBajt                 byte   first index of the row at the protected count
+//  69 OptPause                     byte   the search was paused
+//  70 Tartalek                     34 bytes, zero
 struct TVariacioOpciok {
     static constexpr std::size_t kMeret = 104;
     std::uint8_t Optimalizalas = 0;  // " Növel" or " Csökkent" ticked and enabled
@@ -340,13 +362,28 @@ struct TVariacioOpciok {
     std::uint8_t Rendez = 0;
     Pad3 pad1{};
     std::int32_t Arany = 0;
-    std::array<std::uint8_t, 92> Motor{};
+    std::int32_t OptSzamsorHatar = 0;
+    std::int32_t OptMinHatar = 0;
+    std::array<std::uint8_t, 4> pad2{};
+    std::int64_t OptCiklus = 0;
+    std::int64_t OptTrillio = 0;
+    std::int64_t OptLegjobbCiklus = 0;
+    std::int64_t OptLegjobbTrillio = 0;
+    std::int32_t OptUjraindulas = 0;
+    std::int32_t OptVedettSzamsor = 0;
+    std::int32_t OptReferenciaMeret = 0;
+    std::uint8_t OptHatarBajt = 0;
+    std::uint8_t OptPause = 0;
+    std::array<std::uint8_t, 34> Tartalek{};
     template <class S, class F> static void mezok(S& s, F&& f)
     {
-        f(s.Optimalizalas); f(s.Feluliras); f(s.Csokkent); f(s.Mod); f(s.Rendez); f(s.pad1); f(s.Arany); f(s.Motor);
+        f(s.Optimalizalas); f(s.Feluliras); f(s.Csokkent); f(s.Mod); f(s.Rendez); f(s.pad1); f(s.Arany);
+        f(s.OptSzamsorHatar); f(s.OptMinHatar); f(s.pad2); f(s.OptCiklus); f(s.OptTrillio); f(s.OptLegjobbCiklus);
+        f(s.OptLegjobbTrillio); f(s.OptUjraindulas); f(s.OptVedettSzamsor); f(s.OptReferenciaMeret);
+        f(s.OptHatarBajt); f(s.OptPause); f(s.Tartalek);
     }
-    std::int32_t VedettSzamsorDb() const;
-    void SetVedettSzamsorDb(std::int32_t n);
+    std::int32_t VedettSzamsorDb() const { return OptVedettSzamsor; }
+    void SetVedettSzamsorDb(std::int32_t n) { OptVedettSzamsor = n; }
     bool operator==(const TVariacioOpciok&) const = default;
 };
 
@@ -533,6 +570,7 @@ struct MezoIro {
     BinWriter& w;
     void operator()(std::uint8_t v) const { w.u8(v); }
     void operator()(std::int32_t v) const { w.i32(v); }
+    void operator()(std::int64_t v) const { w.i64(v); }
     void operator()(float v) const { w.f32(v); }
     template <class T, std::size_t N> void operator()(const std::array<T, N>& a) const
     {
@@ -544,6 +582,7 @@ struct MezoOlvaso {
     BinReader& rd;
     void operator()(std::uint8_t& v) const { rd.u8(v); }
     void operator()(std::int32_t& v) const { rd.i32(v); }
+    void operator()(std::int64_t& v) const { rd.i64(v); }
     void operator()(float& v) const { rd.f32(v); }
     template <class T, std::size_t N> void operator()(std::array<T, N>& a) const
     {
