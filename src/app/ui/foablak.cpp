@@ -38,6 +38,7 @@
 #include "tickets/number_lists.h"
 #include "tickets/number_set_file.h"
 #include "variation/ui/bontas.h"
+#include "variation/variation_store.h"
 #include "variation/ui/bontlista.h"
 
 #include <QAction>
@@ -348,15 +349,14 @@ void TFoablak::ParancssoriAllomanyBetoltese()
     if (ParancssoriAllomany.isEmpty() || ParancssoriAllomany == QStringLiteral("-r"))
         return;
     const QString veg = ParancssoriAllomany.right(3).toLower();
-    if (veg == QStringLiteral("top")) {
-        // Variation files come with the variation store.
-        InformacioUzenet(QString::fromUtf8(kNemElerheto));
-    } else if (veg == QStringLiteral("tip")) {
+    if (veg == QStringLiteral("top") || veg == QStringLiteral("tip")) {
         AllomanyDialogusAllapotFrissites();
         // A damaged file has given its message and left the ticket empty;
         // start-up goes on (the draws database, the tips), so the program
         // comes up whole.
-        if (!AllomanyDialogusok->SzamsorBetoltese(ParancssoriAllomany)) {
+        const bool ok = veg == QStringLiteral("top") ? AllomanyDialogusok->VariacioBetoltese(ParancssoriAllomany)
+                                                     : AllomanyDialogusok->SzamsorBetoltese(ParancssoriAllomany);
+        if (!ok) {
             MindenSzamTorlese(szamListak(), game(), mainState());
             KijelolesMenuFrissites();
             if (szamokValtozasa)
@@ -1219,6 +1219,12 @@ void TFoablak::AllomanyDialogusokLetrehozasa()
         JatekValtas(jatek, false);
         AllomanyDialogusAllapotFrissites();
     };
+    d.VariacioValtozas = [this] {
+        if (TBontLista* lista = formok().BontLista)
+            lista->Tag = 0;
+        VariacioStatuszFrissites();
+        BontMenuAll(VariacioParancsHelyzet());
+    };
     d.Betoltve = [this](const SzamsorKep& kep) {
         SzamsorrendKijelzes(kep.SzamsorrendMod);
         KijelolesMenuFrissites();
@@ -1233,8 +1239,7 @@ void TFoablak::AllomanyDialogusAllapotFrissites()
     a.AdatbazisBetoltve = draws().AdatbazisBetoltve;
     a.HuzasokSzama = draws().HuzasokSzama;
     a.AdatbazisTipus = true;
-    // No variation is stored before the variation store exists.
-    a.BontMatrixMeret = 0;
+    a.BontMatrixMeret = variationStore().BontMatrixMeret;
 }
 
 void TFoablak::Megnyits1Click()

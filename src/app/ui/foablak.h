@@ -149,6 +149,8 @@ public:
     void Start1Click();
     void VariacioVege();
     void rls2Click();
+    void Listzs2Click();
+    void Ments2Click();
     void PauseTorlesClick();
     void PauseStatusTorlese();
     // Opens the conditions window.

@@ -22,6 +22,9 @@
 #include "variation/generation_run.h"
 #include "variation/store_jobs.h"
 #include "variation/ui/bontas.h"
+#include "variation/ui/bontlista.h"
+#include "tickets/file_helpers.h"
+#include "tickets/ui/filedialogs.h"
 
 using namespace kvx;
 
@@ -33,7 +36,7 @@ QString q(const std::string& s)
 }
 
 // The commands of the table that work in this build.
-constexpr const char* kKeszVariacioParancsok[] = {"Start1", "rls2", "PauseTorles", "Beilleszts1"};
+constexpr const char* kKeszVariacioParancsok[] = {"Start1", "rls2", "PauseTorles", "Beilleszts1", "Listzs2", "Ments2"};
 
 }  // namespace
 
@@ -43,6 +46,8 @@ void TFoablak::VariacioParancsokBekotese()
     connect(Akcio("rls2"), &QAction::triggered, this, [this] { rls2Click(); });
     connect(Akcio("PauseTorles"), &QAction::triggered, this, [this] { PauseTorlesClick(); });
     connect(Akcio("Beilleszts1"), &QAction::triggered, this, [this] { Beilleszts1Click(true); });
+    connect(Akcio("Listzs2"), &QAction::triggered, this, [this] { Listzs2Click(); });
+    connect(Akcio("Ments2"), &QAction::triggered, this, [this] { Ments2Click(); });
     BontMenuAll(VariacioParancsHelyzet());
 }
 
@@ -216,6 +221,12 @@ void TFoablak::VariacioVege()
         rls2Click();
         Listzs1Click();
     }
+    if (TBontLista* lista = formok().BontLista)
+        lista->Tag = 0;
+    if (bontas && bontas->Tag == 2)
+        Listzs2Click();
+    if (bontas && bontas->Tag == 3)
+        Ments2Click();
     BontMenuAll(VariacioParancsHelyzet());
 }
 
@@ -351,4 +362,29 @@ void TFoablak::BontasLeallitasa()
 {
     if (TBontas* b = formok().Bontas; b && b->Fut())
         b->BontasMegszakitasa();
+}
+
+void TFoablak::Listzs2Click()
+{
+    TBontLista* lista = formok().BontLista;
+    if (!lista)
+        return;
+    lista->Informacio = [](const QString& s) { InformacioUzenet(s); };
+    lista->ListazasTipp = [this](const QString& s) {
+        if (QAction* a = Akcio(QStringLiteral("Listzs2"))) {
+            a->setToolTip(s);
+            a->setStatusTip(s);
+        }
+    };
+    lista->MentesKezelo = [this] { Ments2Click(); };
+    lista->BontListaStart();
+}
+
+void TFoablak::Ments2Click()
+{
+    if (TBontas* b = formok().Bontas; b && b->Fut())
+        return;
+    AllomanyDialogusAllapotFrissites();
+    AllomanyDialogusok->AllomanyDialogus(kvx::ModMentes, QStringLiteral("top"), false);
+    VariacioStatuszFrissites();
 }

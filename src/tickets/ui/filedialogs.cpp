@@ -7,6 +7,13 @@
 #include "app/ui/uzenetek.h"
 #include "conditions/markers.h"
 #include "tickets/file_helpers.h"
+#include "conditions/variation_options.h"
+#include "variation/generation_run.h"
+#include "variation/store_jobs.h"
+#include "variation/variation_file.h"
+#include "variation/variation_store.h"
+
+#include <chrono>
 
 using namespace kvx;
 
@@ -14,6 +21,14 @@ namespace {
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 std::string s(const QString& q) { return q.toStdString(); }
+
+// Today as a date-time value: days since 1899-12-30, time of day as fraction.
+double MaiDatum()
+{
+    using namespace std::chrono;
+    const auto ms = duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
+    return 25569.0 + static_cast<double>(ms) / 86400000.0;
+}
 
 }  // namespace
 
@@ -64,6 +79,7 @@ TAllomanyDialogusok::TAllomanyDialogusok(QWidget* foablak, const AllomanyDialogu
         ListakInicializalasa(*Allapot.Listak, *Allapot.Jatek, *Allapot.Foallapot);
     };
     Betoltve = [](const SzamsorKep&) {};
+    VariacioValtozas = [] {};
     Tipp = [](const QString& t) { return static_cast<std::uint8_t>(HasznosInformacio(t) ? 1 : 0); };
 }
 
@@ -209,7 +225,11 @@ bool TAllomanyDialogusok::SzamsorMentese(const QString& nev)
     return ok;
 }
 
-bool TAllomanyDialogusok::SzamsorBetoltese(const QString& nev)
+bool TAllomanyDialogusok::SzamsorBetoltese(const QString& nev) { return betoltes(nev, false); }
+
+bool TAllomanyDialogusok::VariacioBetoltese(const QString& nev) { return betoltes(nev, true); }
+
+bool TAllomanyDialogusok::betoltes(const QString& nev, bool variacio)
 {
     SzamsorOlvasasKornyezet env;
     env.Jatek = Allapot.Jatek;
@@ -217,7 +237,8 @@ bool TAllomanyDialogusok::SzamsorBetoltese(const QString& nev)
     env.AdatbazisBetoltve = Allapot.AdatbazisBetoltve;
     env.AdatbazisTipus = Allapot.AdatbazisTipus;
     env.HuzasokSzama = Allapot.HuzasokSzama;
-    SzamsorOlvasasEredmeny r = kvx::SzamsorBetoltese(s(nev), env);
+    std::vector<std::uint8_t> adat;
+    SzamsorOlvasasEredmeny r = kvx::SzamsorBetoltese(s(nev), env, &adat);
 
     // A file of another game is checked whole under that game first; the
     // program switches only when the file is sound.
@@ -229,11 +250,21 @@ bool TAllomanyDialogusok::SzamsorBetoltese(const QString& nev)
         FeltetelekRekordokReset(alap, masik);
         env.Jatek = &masik;
         env.Feltetelek = &alap;
-        r = kvx::SzamsorBetoltese(s(nev), env);
+        r = kvx::SzamsorBetoltese(s(nev), env, &adat);
     }
     if (!r.Ok) {
         Uzenet(UzenetFajta::Hiba, q(r.Uzenet));
         return false;
+    }
+    // The variation body is read against the ticket part before anything
+    // is applied: a refused body leaves the program as it was.
+    TorzsOlvasasEredmeny torzs;
+    if (variacio) {
+        torzs = VariacioTorzsBetoltese(adat, r.Vege, r.Kep, *env.Jatek);
+        if (torzs.HibaFajta == TorzsHiba::Hibas) {
+            Uzenet(UzenetFajta::Hiba, q(TorzsHibaUzenet(s(nev), torzs)));
+            return false;
+        }
     }
     if (r.TalArKerdes && !Kerdes(q(kTalArMasikAdatbazisKerdes))) return false;
 
@@ -256,18 +287,48 @@ bool TAllomanyDialogusok::SzamsorBetoltese(const QString& nev)
     Allapot.Opciok = r.Kep.Opciok;
     if (Allapot.Beallitasok) Allapot.Beallitasok->SzamsorrendMod = r.Kep.SzamsorrendMod;
     Betoltve(r.Kep);
+    if (variacio) {
+        VariationStore& t = variationStore();
+        if (torzs.Ok) {
+            VariacioAllomanyAllapot& a = variacioAllomany();
+            VariacioTorzsAlkalmazas(torzs.Torzs, t, bontasEgyseg(), variacioOpcioErtekek(), *Allapot.Feltetelek, a);
+            const SzamListak& l = *Allapot.Listak;
+            const GameParams& g = *Allapot.Jatek;
+            t.ABSZ = TeljBontSzelvszam(l.KijeloltSzamDb(), l.VariacioMeret, l.KijeloltPluszSzamDb, g.VanPluszSzam,
+                                       g.PluszSzamDb);
+            a.BontLottoIndex = g.LottoIndex;
+            a.BontIdegenSzamsorDb = 0;
+        } else {
+            // Over a million lines: the numbers, conditions and options of
+            // the ticket part stay, the store stays empty.
+            FinalizeFBontasMatrix(t);
+            Uzenet(UzenetFajta::Informacio, q(torzs.Hiba));
+        }
+        VariacioValtozas();
+        if (torzs.Ok && bontasEgyseg().Vezerles.BontasPause.load() && Allapot.Beallitasok &&
+            Allapot.Beallitasok->UzenetekLog[2] == 1)
+            Allapot.Beallitasok->UzenetekLog[2] = Tipp(q(kTorzsPauseTipp));
+        if (!torzs.Ok) return false;
+    }
     Allapot.Foallapot->Mentve = true;
     return true;
 }
 
-bool TAllomanyDialogusok::VariacioMentese(const QString&)
+bool TAllomanyDialogusok::VariacioMentese(const QString& nev)
 {
-    Uzenet(UzenetFajta::Informacio, q(kNemElerheto));
-    return false;
-}
-
-bool TAllomanyDialogusok::VariacioBetoltese(const QString&)
-{
-    Uzenet(UzenetFajta::Informacio, q(kNemElerheto));
-    return false;
+    VariationStore& t = variationStore();
+    // The stored order goes into the file, not a sorted view of it.
+    BontListEredetiSorrend(t);
+    VariacioAllomanyAllapot& a = variacioAllomany();
+    if (a.VariacioDatum == 0.0) a.VariacioDatum = MaiDatum();
+    const SzamsorKep kep = SzamsorKepKeszites(*Allapot.Listak, *Allapot.Jatek, *Allapot.Feltetelek,
+                                              Allapot.Beallitasok ? Allapot.Beallitasok->SzamsorrendMod : 0,
+                                              Allapot.Opciok);
+    const VariacioTorzs torzs = VariacioTorzsKeszites(t, bontasEgyseg(), variacioOpcioErtekek(), *Allapot.Feltetelek,
+                                                      *Allapot.Listak, a);
+    std::string uzenet;
+    const bool ok = VariacioAllomanyIras(s(nev), kep, torzs, uzenet);
+    if (!ok) Uzenet(UzenetFajta::Hiba, q(uzenet));
+    Allapot.Foallapot->Mentve = ok;
+    return ok;
 }

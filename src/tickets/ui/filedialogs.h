@@ -71,11 +71,15 @@ public:
     // After a number set was applied: the number order and the refresh of
     // the windows.
     std::function<void(const kvx::SzamsorKep&)> Betoltve;
+    // After a variation was loaded (or its load declined): the list, the
+    // commands and the status bar follow the store.
+    std::function<void()> VariacioValtozas;
     // Tip box before a dialog; returns the new value of the tip's flag.
     std::function<std::uint8_t(const QString&)> Tipp;
 
 private:
     bool megnyitas(bool kerdes);
+    bool betoltes(const QString& nev, bool variacio);
     bool mentes(const QString& fajta);
     bool dialogusFuttatas(QFileDialog* d, int fajta, QString& nev, int& szuroIndex);
     void szurokBeallitasa(QFileDialog* d, const std::string& szuro, int index);

@@ -674,11 +674,13 @@ void TBontas::VanNincsBontas(bool e)
     const std::vector<ParancsAllapot> tabla = kvx::VanNincsBontas(h);
     if (const ParancsAllapot* p = ParancsKeres(tabla, "Bontas.ModositGomb"))
         ModositGomb->setToolTip(q(p->Tipp));
-    for (QPushButton* b : {ListaGomb, EllenorzesGomb, ModositGomb, MentesGomb, TesztGomb, BovitesGomb, InfoGomb}) {
+    for (QPushButton* b : {EllenorzesGomb, ModositGomb, TesztGomb, BovitesGomb, InfoGomb}) {
         b->setEnabled(false);
         b->setToolTip(QString::fromUtf8(kNemElerheto));
     }
     TorlesGomb->setEnabled(e);
+    ListaGomb->setEnabled(e);
+    MentesGomb->setEnabled(e);
     if (ParancsokAlkalmazasa)
         ParancsokAlkalmazasa(h);
 }

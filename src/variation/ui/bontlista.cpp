@@ -1,5 +1,132 @@
 #include "variation/ui/bontlista.h"
 
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFont>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QToolBar>
+#include <QToolButton>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+#include "app/game_table.h"
+#include "app/main_menu.h"
+#include "app/settings.h"
+#include "conditions/condition_records.h"
+#include "tickets/number_lists.h"
+#include "tickets/ui/bontszelveny.h"
+#include "tickets/ui/szelvenyek.h"
+#include "variation/generation_run.h"
+#include "variation/variation_store.h"
+
+using namespace kvx;
+
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+QColor szin(std::int32_t rgb) { return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF); }
+
+// A colour of the ticket look: kind, slot.
+QColor lookSzin(int fajta, int slot)
+{
+    return szin(settings().SzelvenyBeallitas[static_cast<std::size_t>(fajta)][static_cast<std::size_t>(slot)]);
+}
+
+// Rows of an odd extension stripe are drawn darker by RGB(10, 10, 10).
+QColor sotetites(QColor c, bool sotet)
+{
+    return sotet ? QColor(std::max(0, c.red() - 10), std::max(0, c.green() - 10), std::max(0, c.blue() - 10)) : c;
+}
+
+const QColor kKiemeloSzin(0, 0, 128);
+
+}  // namespace
+
+// ---------------------------------------------------------------- model
+
+void BontListaModell::Frissites(const BontListaNezet& n)
+{
+    beginResetModel();
+    Nezet = n;
+    endResetModel();
+}
+
+int BontListaModell::rowCount(const QModelIndex& p) const { return p.isValid() ? 0 : Nezet.SorDb(); }
+
+int BontListaModell::columnCount(const QModelIndex& p) const
+{
+    return p.isValid() || !Nezet.Tar ? 0 : Nezet.OszlopDb();
+}
+
+QVariant BontListaModell::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || !Nezet.Tar)
+        return {};
+    const int sor = index.row() + 1;
+    const int oszlop = index.column();
+    const CellaFajta f = BontListaCellaFajta(Nezet, oszlop);
+    const bool kivalasztott = sor == KivRekord;
+    switch (role) {
+    case Qt::DisplayRole: return q(BontListaCella(Nezet, sor, oszlop));
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Qt::Alignment(f == CellaFajta::Sorszam || f == CellaFajta::Huzas
+                                                     ? Qt::AlignRight | Qt::AlignVCenter
+                                                     : Qt::AlignCenter));
+    case Qt::BackgroundRole: {
+        const bool sotet = ImportDrawCell(Nezet, sor) == 1;
+        switch (f) {
+        case CellaFajta::Sorszam: return sotetites(lookSzin(1, 2), sotet);
+        case CellaFajta::Huzas: return sotetites(QApplication::palette().color(QPalette::Window), sotet);
+        case CellaFajta::FixSzam: return sotetites(lookSzin(3, 6), sotet);
+        case CellaFajta::PluszSzam: return sotetites(lookSzin(1, 14), sotet);
+        case CellaFajta::Szam: return kivalasztott ? kKiemeloSzin : sotetites(lookSzin(1, 6), sotet);
+        }
+        return {};
+    }
+    case Qt::ForegroundRole:
+        if (f == CellaFajta::Sorszam) {
+            if (kivalasztott && TobbszorosSor == KivRekord)
+                return QColor(Qt::red);
+            return SzurkeSorszam(Nezet, sor) ? QApplication::palette().color(QPalette::Disabled, QPalette::Text)
+                                             : QColor(Qt::black);
+        }
+        return f == CellaFajta::Szam && kivalasztott ? QColor(Qt::white) : QColor(Qt::black);
+    case Qt::FontRole: {
+        if (f != CellaFajta::Sorszam)
+            return {};
+        QFont font;
+        font.setBold(kivalasztott);
+        font.setUnderline(ReszElsoSora(Nezet, sor));
+        return font;
+    }
+    case Qt::ToolTipRole:
+        if (f == CellaFajta::Sorszam && kivalasztott && TobbszorosSor == KivRekord)
+            return q(TobbszorosTipp(sor));
+        return {};
+    default: return {};
+    }
+}
+
+QVariant BontListaModell::headerData(int section, Qt::Orientation o, int role) const
+{
+    if (o != Qt::Horizontal || !Nezet.Tar)
+        return {};
+    if (role == Qt::DisplayRole)
+        return q(BontListaFejlec(Nezet, section));
+    if (role == Qt::ForegroundRole)
+        return QApplication::palette().color(QPalette::Disabled, QPalette::Text);
+    return {};
+}
+
+// ---------------------------------------------------------------- window
+
 TBontLista::TBontLista(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("BontLista"));
@@ -9,4 +136,268 @@ TBontLista::TBontLista(QWidget* parent) : QDialog(parent)
 void TBontLista::FormCreate()
 {
     setWindowTitle(QStringLiteral(" Variáció listája"));
+    setWindowFlag(Qt::Tool, true);
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    auto* fo = new QVBoxLayout(this);
+    fo->setContentsMargins(2, 2, 2, 2);
+    fo->setSpacing(2);
+
+    auto* eszkoz = new QToolBar(this);
+    auto gomb = [&](const char* nev, const char* felirat, const char* tipp) {
+        auto* b = new QToolButton(this);
+        b->setObjectName(QString::fromUtf8(nev));
+        b->setText(QString::fromUtf8(felirat));
+        b->setToolTip(QString::fromUtf8(tipp));
+        eszkoz->addWidget(b);
+        return b;
+    };
+    MentesGomb = gomb("MentesGomb", "Mentés", " Variáció mentése ");
+    BontListBovitesGomb = gomb("BontListBovitesGomb", "+", " Számsor hozzáadása a variáció listájához ");
+    BontListModositasGomb = gomb("BontListModositasGomb", "*", " Kijelölt számsor módosítása ");
+    BontSzamsorokTorleseGomb = gomb("BontSzamsorokTorleseGomb", "-", " Számsorok törlése a bontás listájából ");
+    ToolButton6 = gomb("ToolButton6", "S", " Segédszelvény elrejtése ");
+    // Entering lines needs the check ticket's insert and modify modes and the
+    // range dialog's delete mode; until they are there the buttons say so.
+    for (QToolButton* b : {BontListBovitesGomb, BontListModositasGomb, BontSzamsorokTorleseGomb}) {
+        b->setEnabled(false);
+        b->setToolTip(QString::fromUtf8(kNemElerheto));
+    }
+    fo->addWidget(eszkoz);
+
+    BontTabla = new QTableView(this);
+    BontTabla->setObjectName(QStringLiteral("BontTabla"));
+    Modell = new BontListaModell(this);
+    BontTabla->setModel(Modell);
+    BontTabla->setSelectionBehavior(QAbstractItemView::SelectRows);
+    BontTabla->setSelectionMode(QAbstractItemView::SingleSelection);
+    BontTabla->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    BontTabla->verticalHeader()->setVisible(false);
+    // Uniform row heights: the view never measures rows it does not show.
+    BontTabla->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    BontTabla->verticalHeader()->setDefaultSectionSize(21);
+    BontTabla->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    BontTabla->horizontalHeader()->setDefaultSectionSize(34);
+    BontTabla->setShowGrid(true);
+    BontTabla->setFont(QFont(QStringLiteral("Courier New"), 9));
+    BontTabla->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    BontTabla->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    // The view paints the selected row through the model's colours.
+    QPalette p = BontTabla->palette();
+    p.setColor(QPalette::Highlight, kKiemeloSzin);
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    BontTabla->setPalette(p);
+    fo->addWidget(BontTabla, 1);
+
+    auto* nav = new QHBoxLayout;
+    auto navGomb = [&](const char* nev, const char* felirat) {
+        auto* b = new QPushButton(QString::fromUtf8(felirat), this);
+        b->setObjectName(QString::fromUtf8(nev));
+        b->setAutoDefault(false);
+        nav->addWidget(b);
+        return b;
+    };
+    EloreGomb = navGomb("EloreGomb", "|<");
+    EloreLapozGomb = navGomb("EloreLapozGomb", "<<");
+    HatraLapozGomb = navGomb("HatraLapozGomb", ">>");
+    HatraGomb = navGomb("HatraGomb", ">|");
+    fo->addLayout(nav);
+    KilepesGomb = new QPushButton(QStringLiteral("Kilépés"), this);
+    KilepesGomb->setObjectName(QStringLiteral("KilepesGomb"));
+    KilepesGomb->setAutoDefault(false);
+    auto* also = new QHBoxLayout;
+    also->addStretch();
+    also->addWidget(KilepesGomb);
+    also->addStretch();
+    fo->addLayout(also);
+
+    connect(EloreGomb, &QPushButton::clicked, this, &TBontLista::EloreGombClick);
+    connect(HatraGomb, &QPushButton::clicked, this, &TBontLista::HatraGombClick);
+    connect(EloreLapozGomb, &QPushButton::clicked, this, &TBontLista::EloreLapozGombClick);
+    connect(HatraLapozGomb, &QPushButton::clicked, this, &TBontLista::HatraLapozGombClick);
+    connect(KilepesGomb, &QPushButton::clicked, this, &TBontLista::KilepesGombClick);
+    connect(ToolButton6, &QToolButton::clicked, this, &TBontLista::ToolButton6Click);
+    connect(MentesGomb, &QToolButton::clicked, this, [this] {
+        if (MentesKezelo)
+            MentesKezelo();
+    });
+    connect(BontTabla->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& i) {
+                if (i.isValid())
+                    BontTablaSelectCell(i.row() + 1, i.column());
+            });
+    resize(300, 16 * 21 + 120);
+}
+
+BontListaNezet TBontLista::nezetKeszites() const
+{
+    const VariationStore& t = variationStore();
+    const SzamListak& l = szamListak();
+    BontListaNezet n;
+    n.Tar = &t;
+    n.Jatek = &game();
+    n.KijeloltSzamok = l.KijeloltSzamok;
+    n.FixSzamok = l.FixSzamok;
+    n.VariacioMeret = l.VariacioMeret;
+    n.VariacioFoMeret = l.VariacioFoMeret;
+    n.KijeloltFoSzamDb = l.KijeloltFoSzamDb;
+    n.KijeloltPluszSzamDb = l.KijeloltPluszSzamDb;
+    n.HuzasMod = feltetelRekordok().HuzasSzamsorVariacio;
+    n.Rendezett = t.FBontasMatrixEredetiSorok > 0 && t.FBontasMatrixEredetiSorok == t.BontMatrixMeret;
+    return n;
+}
+
+void TBontLista::UjBontTabla()
+{
+    KivOszlop = 1;
+    KivRekord = 1;
+    Modell->KivRekord = 1;
+    Modell->TobbszorosSor = 0;
+    Modell->Frissites(nezetKeszites());
+    Tag = 1;
+}
+
+void TBontLista::BontListaStart()
+{
+    if (variationStore().BontMatrixMeret > kBontListaMaxSor) {
+        if (Informacio)
+            Informacio(QString::fromUtf8(kSzovegListaTulNagy));
+        if (ListazasTipp)
+            ListazasTipp(QString::fromUtf8(kTippListaTulNagy));
+        return;
+    }
+    if (Tag == 0) {
+        UjBontTabla();
+        int szelesseg = 0;
+        for (int c = 0; c < Modell->columnCount(); ++c)
+            szelesseg += BontTabla->columnWidth(c);
+        setFixedWidth(std::max(250, szelesseg + BontTabla->verticalScrollBar()->sizeHint().width() + 12));
+    }
+    setWindowTitle(bontasEgyseg().Peldabontas ? QStringLiteral(" Példabontás listája")
+                                              : QStringLiteral(" Variáció listája"));
+    show();
+    raise();
+    if (Modell->rowCount() > 0)
+        AktSorKijelol(GetKivRekord());
+    BontTabla->setFocus();
+}
+
+int TBontLista::GetKivRekord() const
+{
+    const int n = Modell->rowCount();
+    return KivRekord <= 0 || KivRekord > n ? 1 : KivRekord;
+}
+
+void TBontLista::AktSorKijelol(int sor)
+{
+    if (Tag == 0 || sor < 1 || sor > Modell->rowCount())
+        return;
+    const QModelIndex i = Modell->index(sor - 1, std::max(0, KivOszlop));
+    BontTabla->setCurrentIndex(i);
+    BontTabla->scrollTo(i);
+    if (sor == KivRekord)
+        SzelvKijelzes();
+}
+
+void TBontLista::BontTablaSelectCell(int sor, int oszlop)
+{
+    const int regi = KivRekord;
+    KivOszlop = oszlop;
+    KivRekord = sor;
+    Modell->KivRekord = sor;
+    SzelvKijelzes();
+    const int oszlopok = Modell->columnCount();
+    if (regi >= 1 && regi <= Modell->rowCount())
+        emit Modell->dataChanged(Modell->index(regi - 1, 0), Modell->index(regi - 1, oszlopok - 1));
+    emit Modell->dataChanged(Modell->index(sor - 1, 0), Modell->index(sor - 1, oszlopok - 1));
+}
+
+int TBontLista::LathatoSorokSzama() const
+{
+    const int h = BontTabla->verticalHeader()->defaultSectionSize();
+    return std::max(1, BontTabla->viewport()->height() / std::max(1, h));
+}
+
+void TBontLista::SzelvKijelzes()
+{
+    const BontListaNezet& n = Modell->Nezet;
+    KivRekord = GetKivRekord();
+    const int sorok = Modell->rowCount();
+    const int v = LathatoSorokSzama();
+    if (sorok - v < 2) {
+        for (QPushButton* b : {EloreGomb, EloreLapozGomb, HatraLapozGomb, HatraGomb})
+            b->setEnabled(false);
+    } else {
+        EloreGomb->setEnabled(KivRekord > 1);
+        HatraGomb->setEnabled(KivRekord < sorok);
+        EloreLapozGomb->setEnabled(EloreGomb->isEnabled() && v < KivRekord);
+        HatraLapozGomb->setEnabled(HatraGomb->isEnabled() && KivRekord < sorok + 1 - v);
+    }
+    if (!n.Tar || sorok == 0)
+        return;
+    KivSzamsor = KivSzamsorKeszites(n, KivRekord);
+    TalalatEloszlas = TalalatEloszlasSzamitas(n, KivSzamsor);
+    BLRiportKiir();
+}
+
+void TBontLista::BLRiportKiir()
+{
+    Riport = BLRiportKeszites(Modell->Nezet, KivRekord, TalalatEloszlas, bontasEgyseg().Peldabontas);
+    const int regi = TobbszorosSor;
+    TobbszorosSor = Riport.TobbszorosSor;
+    Modell->TobbszorosSor = TobbszorosSor;
+    BontTabla->setToolTip(TobbszorosSor ? q(TobbszorosTipp(TobbszorosSor)) : QString());
+    if (TobbszorosSor && TobbszorosSor != regi && settings().Hangjelzes)
+        QApplication::beep();
+    TBontSzelveny* s = szelvenyek().BontSzelveny;
+    if (!s)
+        return;
+    s->setWindowTitle(q(Riport.Felirat));
+    if (s->InfoCimke)
+        s->InfoCimke->setText(TSzelveny::InfoSzoveg(Riport.Szoveg));
+    if (SegedszelvenyLathato && isVisible()) {
+        s->show();
+        s->MagassagIgazitas();
+    }
+}
+
+void TBontLista::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    if (TBontSzelveny* s = szelvenyek().BontSzelveny)
+        s->setVisible(SegedszelvenyLathato);
+}
+
+void TBontLista::closeEvent(QCloseEvent* e)
+{
+    if (TBontSzelveny* s = szelvenyek().BontSzelveny)
+        s->hide();
+    QDialog::closeEvent(e);
+}
+
+void TBontLista::KilepesGombClick() { close(); }
+
+void TBontLista::ToolButton6Click()
+{
+    SegedszelvenyLathato = !SegedszelvenyLathato;
+    ToolButton6->setToolTip(SegedszelvenyLathato ? QStringLiteral(" Segédszelvény elrejtése ")
+                                                 : QStringLiteral(" Segédszelvény megjelenítése "));
+    if (TBontSzelveny* s = szelvenyek().BontSzelveny)
+        s->setVisible(SegedszelvenyLathato && isVisible());
+}
+
+void TBontLista::EloreGombClick() { AktSorKijelol(1); }
+
+void TBontLista::HatraGombClick() { AktSorKijelol(Modell->rowCount()); }
+
+void TBontLista::EloreLapozGombClick()
+{
+    const int v = LathatoSorokSzama();
+    AktSorKijelol(v >= KivRekord ? 1 : KivRekord - v);
+}
+
+void TBontLista::HatraLapozGombClick()
+{
+    const int v = LathatoSorokSzama();
+    const int n = Modell->rowCount();
+    AktSorKijelol(KivRekord >= n - v ? n : KivRekord + v);
 }

@@ -1,13 +1,92 @@
 #pragma once
-// The variation list window. Its content is built with its subsystem; for now
-// the window exists with its caption, created once at start-up.
+// The variation list window: the lines of the variation in a table that
+// asks the model only for the rows on screen (a million lines open at
+// once), the selected line on the auxiliary ticket with its hit
+// distribution and ordinal, and the navigation buttons.
+#include <QAbstractTableModel>
 #include <QDialog>
+
+#include <functional>
+
+#include "common/arrays.h"
+#include "variation/variation_list.h"
+
+class QTableView;
+class QToolButton;
+class QPushButton;
+class QLabel;
+
+class BontListaModell : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit BontListaModell(QObject* parent) : QAbstractTableModel(parent) {}
+    kvx::BontListaNezet Nezet;
+    int KivRekord = 1;
+    int TobbszorosSor = 0;
+
+    void Frissites(const kvx::BontListaNezet& n);
+    int rowCount(const QModelIndex& = QModelIndex()) const override;
+    int columnCount(const QModelIndex& = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation o, int role) const override;
+};
 
 class TBontLista : public QDialog {
     Q_OBJECT
 public:
     explicit TBontLista(QWidget* parent = nullptr);
 
+    QTableView* BontTabla = nullptr;
+    BontListaModell* Modell = nullptr;
+    QPushButton* EloreGomb = nullptr;
+    QPushButton* EloreLapozGomb = nullptr;
+    QPushButton* HatraLapozGomb = nullptr;
+    QPushButton* HatraGomb = nullptr;
+    QPushButton* KilepesGomb = nullptr;
+    QToolButton* ToolButton6 = nullptr;
+    QToolButton* BontListBovitesGomb = nullptr;
+    QToolButton* BontListModositasGomb = nullptr;
+    QToolButton* BontSzamsorokTorleseGomb = nullptr;
+    QToolButton* MentesGomb = nullptr;
+
+    // The list-stale flag: 0 = rebuild at the next BontListaStart.
+    int Tag = 0;
+    int KivRekord = 1;
+    int KivOszlop = 1;
+    int TobbszorosSor = 0;
+    int LathatoSorok = 16;
+    bool SegedszelvenyLathato = true;
+    kvx::TTombInt1D TalalatEloszlas;
+    kvx::TTombByte1D KivSzamsor;
+    // The last report (also written into the auxiliary ticket).
+    kvx::BLRiport Riport;
+
+    // Set by the main window: the save command, the message box and the
+    // hint of the main window's list command.
+    std::function<void()> MentesKezelo;
+    std::function<void(const QString&)> Informacio;
+    std::function<void(const QString&)> ListazasTipp;
+
+    void BontListaStart();
+    void UjBontTabla();
+    int GetKivRekord() const;
+    void AktSorKijelol(int sor);
+    void SzelvKijelzes();
+    void BLRiportKiir();
+    void KilepesGombClick();
+    void ToolButton6Click();
+    void EloreGombClick();
+    void HatraGombClick();
+    void EloreLapozGombClick();
+    void HatraLapozGombClick();
+    int LathatoSorokSzama() const;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
 private:
     void FormCreate();
+    kvx::BontListaNezet nezetKeszites() const;
+    void BontTablaSelectCell(int sor, int oszlop);
 };

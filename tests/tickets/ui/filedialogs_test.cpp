@@ -141,11 +141,12 @@ TEST(FileDialogs, RefusedFileLeavesTheTicketAndCancelResetsTheFolder)
     EXPECT_FALSE(d.AllomanyDialogus(ModMegnyitas, "", false));
     EXPECT_EQ(k.konyvtarak.UtolsoKonyvtarak[kSzamsorMegnyitas][0], k.konyvtarak.LottoKonyvtar + JatekMappa[0]);
 
-    // The variation file is later work: a clear message, no success.
+    // A variation file without lines is refused (the reader would refuse it), and no file is left.
     uzenetek.clear();
     EXPECT_FALSE(d.VariacioMentese(k.dir.path() + "/v.top"));
     ASSERT_EQ(uzenetek.size(), 1u);
-    EXPECT_EQ(uzenetek[0], "Ez a funkció még nem érhető el.");
+    EXPECT_EQ(uzenetek[0], "A variáció számsorainak mennyisége érvénytelen tartományba esik.");
+    EXPECT_FALSE(QFile::exists(k.dir.path() + "/v.top"));
 }
 
 TEST(FileDialogs, FileOfAnotherGameSwitchesTheGameFirst)
