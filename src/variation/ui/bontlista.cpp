@@ -267,6 +267,9 @@ void TBontLista::BontListaStart()
     }
     if (Tag == 0) {
         UjBontTabla();
+        BontTabla->setColumnWidth(0, 70);
+        if (Modell->Nezet.HuzasMod)
+            BontTabla->setColumnWidth(1, 60);
         int szelesseg = 0;
         for (int c = 0; c < Modell->columnCount(); ++c)
             szelesseg += BontTabla->columnWidth(c);
