@@ -109,6 +109,8 @@ protected:
     {
         for (int n : {3, 9, 14, 22, 27, 31, 40, 48, 55, 61, 77, 88})
             SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
+        // The main ticket tells the main window about its numbers this way.
+        window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
         feltetelRekordok().Hibapont = 1;
         Valaszolo v(QStringList{});
         a("Start1")->trigger();
