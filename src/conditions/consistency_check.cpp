@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "common/delphi_format.h"
+#include "conditions/markers.h"
+#include "tickets/number_lists.h"
 
 namespace kvx {
 
@@ -624,6 +626,24 @@ void TartomanyMinMax(const TTombByte1D& kijelolt, std::int32_t elso, std::int32_
         return;
     }
     for (int i = 0; i + k <= m; ++i) min = std::min(min, t[static_cast<std::size_t>(i + k - 1)] - t[static_cast<std::size_t>(i)]);
+}
+
+EllenorzesBemenet EllenorzesBemenetKeszites(const FeltetelRekordok& f, const GameParams& g, const SzamListak& l,
+                                            const SzamJelzok& j)
+{
+    EllenorzesBemenet be;
+    be.Feltetelek = &f;
+    be.Jatek = &g;
+    be.KijeloltSzamok = l.KijeloltSzamok;
+    be.VariacioFoMeret = l.VariacioFoMeret;
+    be.KijeloltFoSzamDb = l.KijeloltFoSzamDb;
+    be.AllandoSzamDb = l.AllandoSzamDb();
+    be.AllandoPluszSzamDb = l.AllandoPluszSzamDb;
+    be.SzcsCsoportDb = j.SzcsCsoportDb;
+    be.SzvCsoportDb = j.SzvCsoportDb;
+    be.SzjCsoportDb = j.SzjCsoportDb;
+    be.EgyjegyuDb = j.EgyjegyuDb;
+    return be;
 }
 
 EllenorzesEredmeny FeltetelekEllenorzese(const EllenorzesBemenet& be, bool interaktiv)

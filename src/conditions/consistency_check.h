@@ -12,6 +12,9 @@
 
 namespace kvx {
 
+struct SzamListak;
+struct SzamJelzok;
+
 // Tab sheets of the conditions window, in page order.
 enum FeltetelLap : int {
     LapEloszlas = 0,       // " Eloszlás "
@@ -69,6 +72,12 @@ struct EllenorzesEredmeny {
     int EllenorzesSzamlalo = 0;
     bool FelulirasBejelolve = false;  // the non-interactive check ticked Felülírás itself
 };
+
+// The input from the records, the game, the selection and its markers; the
+// caller adds what only it knows (the Találat option, the line counts, the
+// list texts).
+EllenorzesBemenet EllenorzesBemenetKeszites(const FeltetelRekordok& f, const GameParams& g, const SzamListak& l,
+                                            const SzamJelzok& j);
 
 // Runs the rules; interaktiv = true from the "Ellenőrzés" button.
 EllenorzesEredmeny FeltetelekEllenorzese(const EllenorzesBemenet& be, bool interaktiv);

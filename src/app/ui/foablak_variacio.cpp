@@ -105,20 +105,7 @@ void TFoablak::VariacioStatuszFrissites()
 
 kvx::EllenorzesEredmeny TFoablak::FeltetelekEllenorzese() const
 {
-    const SzamListak& l = szamListak();
-    const SzamJelzok& j = szamJelzok();
-    EllenorzesBemenet be;
-    be.Feltetelek = &feltetelRekordok();
-    be.Jatek = &game();
-    be.KijeloltSzamok = l.KijeloltSzamok;
-    be.VariacioFoMeret = l.VariacioFoMeret;
-    be.KijeloltFoSzamDb = l.KijeloltFoSzamDb;
-    be.AllandoSzamDb = l.AllandoSzamDb();
-    be.AllandoPluszSzamDb = l.AllandoPluszSzamDb;
-    be.SzcsCsoportDb = j.SzcsCsoportDb;
-    be.SzvCsoportDb = j.SzvCsoportDb;
-    be.SzjCsoportDb = j.SzjCsoportDb;
-    be.EgyjegyuDb = j.EgyjegyuDb;
+    EllenorzesBemenet be = EllenorzesBemenetKeszites(feltetelRekordok(), game(), szamListak(), szamJelzok());
     be.SzamsorDb = variationStore().BontSzelvszam;
     be.LefoglaltSorok = variationStore().BontMatrixMeret;
     return kvx::FeltetelekEllenorzese(be, false);

@@ -659,21 +659,9 @@ void TFeltetelek::FeltetelekEllenorzeseShow(int lap)
 
 void TFeltetelek::EllenorzesGombClick()
 {
-    const SzamListak& l = *Allapot.Listak;
-    const SzamJelzok& j = *Allapot.Jelzok;
     const VariacioOpcioErtekek& o = *Allapot.Opciok;
-    EllenorzesBemenet be;
-    be.Feltetelek = Allapot.Feltetelek;
-    be.Jatek = Allapot.Jatek;
-    be.KijeloltSzamok = l.KijeloltSzamok;
-    be.VariacioFoMeret = l.VariacioFoMeret;
-    be.KijeloltFoSzamDb = l.KijeloltFoSzamDb;
-    be.AllandoSzamDb = l.AllandoSzamDb();
-    be.AllandoPluszSzamDb = l.AllandoPluszSzamDb;
-    be.SzcsCsoportDb = j.SzcsCsoportDb;
-    be.SzvCsoportDb = j.SzvCsoportDb;
-    be.SzjCsoportDb = j.SzjCsoportDb;
-    be.EgyjegyuDb = j.EgyjegyuDb;
+    EllenorzesBemenet be =
+        EllenorzesBemenetKeszites(*Allapot.Feltetelek, *Allapot.Jatek, *Allapot.Listak, *Allapot.Jelzok);
     be.TulirasBont = o.TulirasBont;
     be.TulirasTeteles = o.TulirasTeteles;
     be.TulirasTetelesMin = o.TulirasTetelesMin;
