@@ -108,6 +108,41 @@ SzerkesztesEredmeny Visszahelyezes(HuzListaState& s, DrawsState& d, const TTombI
     return AdatbazisModositas(s, d, true, false, r, talAr);
 }
 
+// Replays one undo entry. Undoing an insertion and redoing a deletion take
+// the row out again; undoing a deletion and redoing an insertion put the
+// saved row back; a modification swaps its values either way. False for an
+// entry of unknown kind.
+bool BejegyzesVisszajatszas(HuzListaState& s, DrawsState& d, TTombInt1D& e, bool visszavonas, HuzSzamaState& r,
+                            TalalatiAranyTartomanyok* talAr, SzerkesztesEredmeny& x)
+{
+    const std::int32_t kod = e.back();
+    bool beszurt = false;
+    switch (kod) {
+    case MuveletBovites:
+    case MuveletBeszuras:
+        beszurt = true;
+        break;
+    case MuveletTorles:
+        break;
+    case MuveletModositas:
+        ModositasCsere(s, d, e);
+        return true;
+    default:
+        return false;
+    }
+    if (beszurt != visszavonas) {
+        x = Visszahelyezes(s, d, e, r, talAr);
+        return true;
+    }
+    const std::int32_t sor = e[0];
+    s.KivRekord = sor;
+    s.CelSor = sor;
+    RekordTorles(s, d, sor);
+    x.TalArErtesites = TartomanyokRovidites(r, d.HuzasokSzama, talAr);
+    MindenHuzasTartomany(r, d.HuzasokSzama);
+    return true;
+}
+
 }  // namespace
 
 void RekordBeszuras(HuzListaState& s, DrawsState& d, std::int32_t hol)
@@ -261,27 +296,9 @@ bool RekordPVissza(HuzListaState& s, DrawsState& d, HuzSzamaState& r, TalalatiAr
     TTombInt1D& e = s.VisszavonasTar[static_cast<std::size_t>(s.VisszavonasPoz - 1)];
     if (e.size() < 4)
         return false;
-    const std::int32_t kod = e.back();
-    const std::int32_t sor = e[0];
     SzerkesztesEredmeny x;
-    switch (kod) {
-    case MuveletBovites:
-    case MuveletBeszuras:
-        s.KivRekord = sor;
-        s.CelSor = sor;
-        RekordTorles(s, d, sor);
-        x.TalArErtesites = TartomanyokRovidites(r, d.HuzasokSzama, talAr);
-        MindenHuzasTartomany(r, d.HuzasokSzama);
-        break;
-    case MuveletTorles:
-        x = Visszahelyezes(s, d, e, r, talAr);
-        break;
-    case MuveletModositas:
-        ModositasCsere(s, d, e);
-        break;
-    default:
+    if (!BejegyzesVisszajatszas(s, d, e, true, r, talAr, x))
         return false;
-    }
     --s.VisszavonasPoz;
     if (eredmeny)
         *eredmeny = x;
@@ -297,27 +314,9 @@ bool RekordPMegse(HuzListaState& s, DrawsState& d, HuzSzamaState& r, TalalatiAra
     TTombInt1D& e = s.VisszavonasTar[static_cast<std::size_t>(s.VisszavonasPoz - 1)];
     if (e.size() < 4)
         return false;
-    const std::int32_t kod = e.back();
-    const std::int32_t sor = e[0];
     SzerkesztesEredmeny x;
-    switch (kod) {
-    case MuveletBovites:
-    case MuveletBeszuras:
-        x = Visszahelyezes(s, d, e, r, talAr);
-        break;
-    case MuveletTorles:
-        s.KivRekord = sor;
-        s.CelSor = sor;
-        RekordTorles(s, d, sor);
-        x.TalArErtesites = TartomanyokRovidites(r, d.HuzasokSzama, talAr);
-        MindenHuzasTartomany(r, d.HuzasokSzama);
-        break;
-    case MuveletModositas:
-        ModositasCsere(s, d, e);
-        break;
-    default:
-        break;
-    }
+    // Redo steps over an entry of unknown kind rather than sticking at it.
+    BejegyzesVisszajatszas(s, d, e, false, r, talAr, x);
     if (eredmeny)
         *eredmeny = x;
     return true;
