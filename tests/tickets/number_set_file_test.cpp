@@ -6,23 +6,13 @@
 
 #include "conditions/markers.h"
 
+#include "tickets_fixture.h"
+
 namespace kvx {
 namespace {
 
-GameParams jatek(int index)
-{
-    GameParams g;
-    g.LottoIndex = index;
-    JatekParameterek(g);
-    return g;
-}
-
-TTombByte1D bajtok(std::initializer_list<int> v)
-{
-    TTombByte1D r;
-    for (int n : v) r.push_back(static_cast<std::uint8_t>(n));
-    return r;
-}
+using teszt::bajtok;
+using teszt::jatek;
 
 std::size_t blokkEltolas(const char* nev)
 {

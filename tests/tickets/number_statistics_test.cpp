@@ -4,16 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include "tickets_fixture.h"
+
 namespace kvx {
 namespace {
 
-GameParams Jatek(int i)
-{
-    GameParams g;
-    g.LottoIndex = i;
-    JatekParameterek(g);
-    return g;
-}
+using teszt::jatek;
 
 DrawsState Tabla(const GameParams& g, std::vector<std::vector<std::int32_t>> szamok)
 {
@@ -28,7 +24,7 @@ DrawsState Tabla(const GameParams& g, std::vector<std::vector<std::int32_t>> sza
 
 TEST(SzamStatisztikaTest, TimesDrawnAndDrawsSinceOverTheRange)
 {
-    const GameParams g = Jatek(1);  // 6/45 + 1 bonus
+    const GameParams g = jatek(1);  // 6/45 + 1 bonus
     const DrawsState d = Tabla(g, {{1, 2, 3, 4, 5, 6, 7}, {1, 8, 9, 10, 11, 12, 2}, {7, 13, 14, 15, 16, 17, 1}});
     SzamStatisztikaState s;
     HuzasStatisztika(s, d, g, 1, 3);
@@ -50,7 +46,7 @@ TEST(SzamStatisztikaTest, TimesDrawnAndDrawsSinceOverTheRange)
 
 TEST(SzamStatisztikaTest, SecondDrawingIsTakenFromItsOwnColumn)
 {
-    const GameParams g = Jatek(4);  // two drawings of 6 + 1
+    const GameParams g = jatek(4);  // two drawings of 6 + 1
     const DrawsState d = Tabla(g, {{1, 2, 3, 4, 5, 6, 7, 11, 12, 13, 14, 15, 16, 17}});
     SzamStatisztikaState s;
     HuzasStatisztika(s, d, g, 1, 1);
@@ -63,7 +59,7 @@ TEST(SzamStatisztikaTest, SecondDrawingIsTakenFromItsOwnColumn)
 
 TEST(SzamStatisztikaTest, PanelTextsOfTheModes)
 {
-    const GameParams g = Jatek(0);
+    const GameParams g = jatek(0);
     const DrawsState d = Tabla(g, {{1, 2, 3, 4, 5}, {6, 8, 9, 10, 11}, {7, 12, 13, 14, 15}});
     HuzSzamaState r;
     r.HuzSzamaElso = 1;
@@ -111,7 +107,7 @@ class FrissitesTest : public ::testing::TestWithParam<FrissitesEset> {};
 TEST_P(FrissitesTest, FullVariationFigure)
 {
     const FrissitesEset& e = GetParam();
-    const GameParams g = Jatek(e.Jatek);
+    const GameParams g = jatek(e.Jatek);
     SzamListak l;
     MainState ms;
     ListakInicializalasa(l, g, ms);
@@ -141,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(FrissitesTest, LargeCountsAreSeparated)
 {
-    const GameParams g = Jatek(0);
+    const GameParams g = jatek(0);
     SzamListak l;
     MainState ms;
     ListakInicializalasa(l, g, ms);

@@ -6,16 +6,12 @@
 #include <set>
 #include <utility>
 
+#include "tickets_fixture.h"
+
 namespace kvx {
 namespace {
 
-GameParams jatek(int index)
-{
-    GameParams g;
-    g.LottoIndex = index;
-    JatekParameterek(g);
-    return g;
-}
+using teszt::jatek;
 
 constexpr int S = 20;
 
