@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "feltetelek_kornyezet.h"
 #include "variation/condition_filter.h"
 #include "variation/generation_run.h"
 #include "variation/variation_store.h"
@@ -96,29 +97,8 @@ int Kozos(const Sor& a, const Sor& b)
     return db;
 }
 
-struct Kornyezet {
-    Kornyezet()
-    {
-        g.LottoIndex = 0;
-        JatekParameterek(g);
-        ListakInicializalasa(l, g, ms);
-        FeltetelekRekordokReset(f, g);
-        a.Jatek = &g;
-        a.Listak = &l;
-        a.Feltetelek = &f;
-        a.Opciok = &o;
-        a.Jelzok = &j;
-        a.Foallapot = &ms;
-        a.SzamsorrendMod = &mod;
-    }
-    GameParams g;
-    SzamListak l;
-    MainState ms;
-    FeltetelRekordok f;
-    VariacioOpcioErtekek o;
-    SzamJelzok j;
-    std::int32_t mod = 1;
-    FeltetelekAllapot a;
+struct Kornyezet : teszt::FeltetelekKornyezet {
+    Kornyezet() : FeltetelekKornyezet(1) {}
 };
 
 // A run of the engine with what the window left in the records, as a run

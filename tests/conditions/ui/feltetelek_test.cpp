@@ -12,36 +12,19 @@
 
 #include <gtest/gtest.h>
 
+#include "feltetelek_kornyezet.h"
 #include "tickets/number_set_file.h"
 
 using namespace kvx;
 
 namespace {
 
-struct Kornyezet {
-    Kornyezet()
+// Twenty numbers marked: 3, 6, ..., 60.
+struct Kornyezet : teszt::FeltetelekKornyezet {
+    Kornyezet() : FeltetelekKornyezet(0)
     {
-        g.LottoIndex = 0;
-        JatekParameterek(g);
-        ListakInicializalasa(l, g, ms);
-        FeltetelekRekordokReset(f, g);
         for (int n = 1; n <= 20; ++n) SzamJeloles(l, g, ms, n * 3, ModKijelolt, false);
-        a.Jatek = &g;
-        a.Listak = &l;
-        a.Feltetelek = &f;
-        a.Opciok = &o;
-        a.Jelzok = &j;
-        a.Foallapot = &ms;
-        a.SzamsorrendMod = &mod;
     }
-    GameParams g;
-    SzamListak l;
-    MainState ms;
-    FeltetelRekordok f;
-    VariacioOpcioErtekek o;
-    SzamJelzok j;
-    std::int32_t mod = 0;
-    FeltetelekAllapot a;
 };
 
 struct Ablak {
