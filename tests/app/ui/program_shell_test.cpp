@@ -22,6 +22,8 @@
 
 #include <gtest/gtest.h>
 
+#include "harom_huzas.h"
+
 #include <memory>
 
 namespace {
@@ -110,19 +112,8 @@ TEST_F(ProgramShellTest, AnotherInstanceIsAskedAboutAndEndedOnlyOnYes)
 TEST_F(ProgramShellTest, DatabaseOfTheGameIsLoadedOnceEveryWindowExists)
 {
     // Three draws of game 0 in the program's data folder.
-    kvx::GameParams g;
-    g.LottoIndex = 0;
-    kvx::JatekParameterek(g);
-    kvx::TTombInt2D sorok;
-    for (int i = 1; i <= 3; ++i) {
-        kvx::TTombInt1D sor{i, 2020, i, 1 + i, 10 + i, 20 + i, 30 + i, 40 + i};
-        sor.resize(static_cast<std::size_t>(g.HuzottSzamok + 3), 0);
-        sorok.push_back(sor);
-    }
-    ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("Dat")));
-    const std::string adatbazis =
-        QDir(dir_.path()).filePath(QStringLiteral("Dat/")).toStdString() + kvx::AdatbazisAllomany[0];
-    ASSERT_TRUE(kvx::writeFileAtomic(adatbazis, kvx::AdatbazisKep(sorok, g, kvx::HuzasIroVerzio())));
+    const std::string adatbazis = kvx::teszt::haromHuzasAdatbazis(dir_.path());
+    ASSERT_FALSE(adatbazis.empty());
 
     ablak();
     ASSERT_EQ(kvx::game().LottoIndex, 0);

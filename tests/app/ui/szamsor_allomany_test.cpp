@@ -30,6 +30,8 @@
 
 #include <gtest/gtest.h>
 
+#include "harom_huzas.h"
+
 #include <functional>
 #include <memory>
 
@@ -156,18 +158,7 @@ TEST_F(SzamsorAllomanyTeszt, NumberSetOnTheCommandLineIsLoadedAtStartWithItsGame
 
 TEST_F(SzamsorAllomanyTeszt, DamagedNumberSetOnTheCommandLineLeavesStartUpGoing)
 {
-    kvx::GameParams g;
-    g.LottoIndex = 0;
-    kvx::JatekParameterek(g);
-    kvx::TTombInt2D sorok;
-    for (int i = 1; i <= 3; ++i) {
-        kvx::TTombInt1D sor{i, 2020, i, 1 + i, 10 + i, 20 + i, 30 + i, 40 + i};
-        sor.resize(static_cast<std::size_t>(g.HuzottSzamok + 3), 0);
-        sorok.push_back(sor);
-    }
-    ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("Dat")));
-    ASSERT_TRUE(kvx::writeFileAtomic(dir_.filePath("Dat/").toStdString() + kvx::AdatbazisAllomany[0],
-                                     kvx::AdatbazisKep(sorok, g, kvx::HuzasIroVerzio())));
+    ASSERT_FALSE(kvx::teszt::haromHuzasAdatbazis(dir_.path()).empty());
 
     const QString nev = dir_.filePath("rossz.tip");
     szamsorAllomany(nev, 0, {1, 2, 3, 4, 5, 6});

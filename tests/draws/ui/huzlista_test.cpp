@@ -17,6 +17,7 @@
 #include "tickets/ui/szelvenyek.h"
 #include "variation/variation_store.h"
 
+#include "../../app/ui/harom_huzas.h"
 #include "../../app/ui/valaszolo.h"
 
 #include <QMessageBox>
@@ -44,17 +45,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir_.isValid());
-        kvx::GameParams g;
-        g.LottoIndex = 0;
-        kvx::JatekParameterek(g);
-        kvx::TTombInt2D sorok;
-        for (int i = 1; i <= 3; ++i) {
-            kvx::TTombInt1D sor{i, 2020, i, 1 + i, 10 + i, 20 + i, 30 + i, 40 + i};
-            sorok.push_back(sor);
-        }
-        ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("Dat")));
-        adatbazis_ = QDir(dir_.path()).filePath(QStringLiteral("Dat/")).toStdString() + kvx::AdatbazisAllomany[0];
-        ASSERT_TRUE(kvx::writeFileAtomic(adatbazis_, kvx::AdatbazisKep(sorok, g, kvx::HuzasIroVerzio())));
+        adatbazis_ = kvx::teszt::haromHuzasAdatbazis(dir_.path());
+        ASSERT_FALSE(adatbazis_.empty());
         window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
         window_->Kerdes = [](const QString&) { return true; };
         window_->HibaUzenet = [this](const QString& q) { hibak_ << q; };
