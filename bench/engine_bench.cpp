@@ -23,17 +23,6 @@ namespace {
 
 using namespace kvx;
 
-BontasBemenet Kerek(int n, int k, int h)
-{
-    BontasBemenet b;
-    b.KijeloltSzamDb = n;
-    b.KijeloltFoSzamDb = n;
-    b.VariacioMeret = k;
-    b.VariacioFoMeret = k;
-    b.Hibapont = h;
-    return b;
-}
-
 struct OsszegParos {
     static constexpr bool vanFeltetel = true;
     static constexpr bool vanTalalatiArany = false;
@@ -59,7 +48,7 @@ void Engine(benchmark::State& st, int n, int k, int h)
         BontasVezerles vez;
         TarolasKornyezet env;
         env.JovahagyasVariacio = false;
-        BontasFuttatas(t, Kerek(n, k, h), all, vez, env);
+        BontasFuttatas(t, ref::Bemenet(n, k, h), all, vez, env);
         sorok = t.BontSzelvszam;
         st.counters["steps"] = static_cast<double>(vez.Vizsgalatok.load());
     }
@@ -71,7 +60,7 @@ void BM_Wheel50_5_h1_Reference(benchmark::State& st)
 {
     std::size_t sorok = 0;
     for (auto _ : st) {
-        const auto r = ref::RefFuttatas(Kerek(50, 5, 1), {}, {});
+        const auto r = ref::RefFuttatas(ref::Bemenet(50, 5, 1), {}, {});
         sorok = r.sorok.size();
     }
     st.counters["lines"] = static_cast<double>(sorok);
@@ -88,7 +77,7 @@ void BM_Full90_5_SumEvenOdd(benchmark::State& st)
         BontasVezerles vez;
         TarolasKornyezet env;
         env.JovahagyasVariacio = false;
-        BontasBemenet b = Kerek(90, 5, 0);
+        BontasBemenet b = ref::Bemenet(90, 5, 0);
         b.FeltetelJelzo = true;
         OsszegParos sz;
         BontasFuttatas(t, b, all, vez, env, sz);
@@ -141,7 +130,7 @@ void BM_Full90_5_SumEvenOdd_Records(benchmark::State& st)
         SorFeltetelTeszt t;
         t.Elokeszites(j.f, j.j, j.l, j.g, 1, false);
         FeltetelSzuro sz{&t, nullptr};
-        BontasBemenet b = Kerek(90, 5, 0);
+        BontasBemenet b = ref::Bemenet(90, 5, 0);
         b.FeltetelJelzo = true;
         Futtat(st, b, sz);
     }
@@ -176,7 +165,7 @@ void BM_Full90_5_HitRatio3600(benchmark::State& st)
         TalalatiAranyTeszt t;
         t.Elokeszites(r, d, j.g, j.l.KijeloltSzamok, 90, 5, 5);
         FeltetelSzuro sz{nullptr, &t};
-        BontasBemenet b = Kerek(90, 5, 0);
+        BontasBemenet b = ref::Bemenet(90, 5, 0);
         b.TalArAktiv = true;
         Futtat(st, b, sz);
     }

@@ -13,6 +13,7 @@
 namespace kvx {
 namespace {
 
+using ref::Bemenet;
 using ref::Sor;
 
 // Per-line tests shared by both sides. Selection index i stands for the
@@ -84,17 +85,6 @@ struct TesztSzuro {
     }
     bool talalatiArany(std::uint8_t*, std::int32_t&) { return true; }
 };
-
-BontasBemenet Bemenet(int n, int k, int h)
-{
-    BontasBemenet b;
-    b.KijeloltSzamDb = n;
-    b.KijeloltFoSzamDb = n;
-    b.VariacioMeret = k;
-    b.VariacioFoMeret = k;
-    b.Hibapont = h;
-    return b;
-}
 
 std::vector<Sor> Sorok(const VariationStore& t)
 {

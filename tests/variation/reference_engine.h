@@ -19,6 +19,19 @@ using Sor = std::vector<std::uint8_t>;
 // Per-line test: may set the restart position and rewrite the line.
 using RefSzuro = std::function<bool(std::uint8_t* sor, std::int32_t& pozicio)>;
 
+// The input of a plain run: n selected numbers, all of the main pool, k per
+// line, h error points, nothing else set.
+inline BontasBemenet Bemenet(int n, int k, int h)
+{
+    BontasBemenet b;
+    b.KijeloltSzamDb = n;
+    b.KijeloltFoSzamDb = n;
+    b.VariacioMeret = k;
+    b.VariacioFoMeret = k;
+    b.Hibapont = h;
+    return b;
+}
+
 struct RefEredmeny {
     std::vector<Sor> sorok;
     std::uint64_t TeljesultFeltetelekA = 0;
