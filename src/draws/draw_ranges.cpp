@@ -95,6 +95,15 @@ void Tarol(HuzSzamaState& s, const HuzSzamaKornyezet& k, const HuzSzamaMezok& f,
     }
 }
 
+// An empty first field counts as 1, an empty last one as just past the first.
+void UresMezok(HuzSzamaMezok& f, std::int32_t res)
+{
+    if (!f.Elso)
+        f.Elso = 1;
+    if (!f.Utolso)
+        f.Utolso = *f.Elso + res;
+}
+
 // The count text under the fields.
 void Kijeloles(const HuzSzamaKornyezet& k, HuzSzamaMezok& f)
 {
@@ -256,10 +265,7 @@ HuzSzamaStartEredmeny Start(HuzSzamaState& s, const HuzSzamaKornyezet& k, std::i
 void ElsoHuzBeExit(HuzSzamaState& s, const HuzSzamaKornyezet& k, HuzSzamaMezok& f)
 {
     const std::int32_t res = Res(f.Mod);
-    if (!f.Elso)
-        f.Elso = 1;
-    if (!f.Utolso)
-        f.Utolso = *f.Elso + res;
+    UresMezok(f, res);
     std::int32_t& e = *f.Elso;
     std::int32_t& u = *f.Utolso;
     if (e >= f.ElsoMin && e <= f.ElsoMax && e >= u) {
@@ -277,10 +283,7 @@ void ElsoHuzBeExit(HuzSzamaState& s, const HuzSzamaKornyezet& k, HuzSzamaMezok& 
 void UtolsoHuzBeExit(HuzSzamaState& s, const HuzSzamaKornyezet& k, HuzSzamaMezok& f)
 {
     const std::int32_t res = Res(f.Mod);
-    if (!f.Elso)
-        f.Elso = 1;
-    if (!f.Utolso)
-        f.Utolso = *f.Elso + res;
+    UresMezok(f, res);
     std::int32_t& e = *f.Elso;
     std::int32_t& u = *f.Utolso;
     if (u >= f.UtolsoMin && u <= f.UtolsoMax && e >= u) {
@@ -302,10 +305,7 @@ void NyilLepes(HuzSzamaState& s, const HuzSzamaKornyezet& k, HuzSzamaMezok& f, b
         UtolsoHuzBeExit(s, k, f);
     if (!elso && !f.Elso)
         ElsoHuzBeExit(s, k, f);
-    if (!f.Elso)
-        f.Elso = 1;
-    if (!f.Utolso)
-        f.Utolso = *f.Elso + res;
+    UresMezok(f, res);
     std::int32_t& e = *f.Elso;
     std::int32_t& u = *f.Utolso;
     if (elso) {
