@@ -1,4 +1,6 @@
 #include "conditions/consistency_check.h"
+#include "conditions/distribution_conditions.h"
+#include "conditions/variation_options.h"
 
 #include <algorithm>
 #include <functional>
@@ -629,7 +631,7 @@ void TartomanyMinMax(const TTombByte1D& kijelolt, std::int32_t elso, std::int32_
 }
 
 EllenorzesBemenet EllenorzesBemenetKeszites(const FeltetelRekordok& f, const GameParams& g, const SzamListak& l,
-                                            const SzamJelzok& j)
+                                            const SzamJelzok& j, const VariacioOpcioErtekek& o)
 {
     EllenorzesBemenet be;
     be.Feltetelek = &f;
@@ -643,6 +645,10 @@ EllenorzesBemenet EllenorzesBemenetKeszites(const FeltetelRekordok& f, const Gam
     be.SzvCsoportDb = j.SzvCsoportDb;
     be.SzjCsoportDb = j.SzjCsoportDb;
     be.EgyjegyuDb = j.EgyjegyuDb;
+    be.TulirasBont = o.TulirasBont;
+    be.TulirasTeteles = o.TulirasTeteles;
+    be.TulirasTetelesMin = o.TulirasTetelesMin;
+    be.Listak.DbSzamcsoportEdit = SzamcsoportokListaja(f.SzamcsoportokFeltetel);
     return be;
 }
 

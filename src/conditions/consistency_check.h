@@ -14,6 +14,7 @@ namespace kvx {
 
 struct SzamListak;
 struct SzamJelzok;
+struct VariacioOpcioErtekek;
 
 // Tab sheets of the conditions window, in page order.
 enum FeltetelLap : int {
@@ -73,11 +74,11 @@ struct EllenorzesEredmeny {
     bool FelulirasBejelolve = false;  // the non-interactive check ticked Felülírás itself
 };
 
-// The input from the records, the game, the selection and its markers; the
-// caller adds what only it knows (the Találat option, the line counts, the
-// list texts).
+// The input from the records, the game, the selection, its markers and the
+// variation options (the Találat option), with the list texts the messages
+// quote; the caller adds the line counts, which only it knows.
 EllenorzesBemenet EllenorzesBemenetKeszites(const FeltetelRekordok& f, const GameParams& g, const SzamListak& l,
-                                            const SzamJelzok& j);
+                                            const SzamJelzok& j, const VariacioOpcioErtekek& o);
 
 // Runs the rules; interaktiv = true from the "Ellenőrzés" button.
 EllenorzesEredmeny FeltetelekEllenorzese(const EllenorzesBemenet& be, bool interaktiv);

@@ -105,7 +105,8 @@ void TFoablak::VariacioStatuszFrissites()
 
 kvx::EllenorzesEredmeny TFoablak::FeltetelekEllenorzese() const
 {
-    EllenorzesBemenet be = EllenorzesBemenetKeszites(feltetelRekordok(), game(), szamListak(), szamJelzok());
+    EllenorzesBemenet be =
+        EllenorzesBemenetKeszites(feltetelRekordok(), game(), szamListak(), szamJelzok(), variacioOpcioErtekek());
     be.SzamsorDb = variationStore().BontSzelvszam;
     be.LefoglaltSorok = variationStore().BontMatrixMeret;
     return kvx::FeltetelekEllenorzese(be, false);
@@ -126,16 +127,15 @@ void TFoablak::Start1Click()
     // 2. The consistency check of the conditions.
     SzamJelzoBeallitas(szamJelzok(), l, g, f, settings().SzamsorrendMod);
     TFeltetelek* feltetelek = formok().Feltetelek;
-    if (f.FeltetelJelzo) {
-        const EllenorzesEredmeny r = FeltetelekEllenorzese();
-        if (!r.Ok) {
-            // The conditions window shows the tab the check stopped at; it
-            // stays there when the user declines.
-            if (feltetelek)
-                feltetelek->FeltetelekEllenorzeseShow(r.EllenorzesLap);
-            if (!Kerdes(q(r.EllenorzesUzenet) + QStringLiteral("\r\n\r\nMégis elindítja a variáció készítését?")))
-                return;
-        }
+    // The check runs also without a selected condition: the Találat option
+    // has a rule of its own.
+    if (const EllenorzesEredmeny r = FeltetelekEllenorzese(); !r.Ok) {
+        // The conditions window shows the tab the check stopped at; it
+        // stays there when the user declines.
+        if (feltetelek)
+            feltetelek->FeltetelekEllenorzeseShow(r.EllenorzesLap);
+        if (!Kerdes(q(r.EllenorzesUzenet) + QStringLiteral("\r\n\r\nMégis elindítja a variáció készítését?")))
+            return;
     }
     // 3, 5. The full variation: reached already, or too large.
     StartHelyzet h;

@@ -661,14 +661,10 @@ void TFeltetelek::EllenorzesGombClick()
 {
     const VariacioOpcioErtekek& o = *Allapot.Opciok;
     EllenorzesBemenet be =
-        EllenorzesBemenetKeszites(*Allapot.Feltetelek, *Allapot.Jatek, *Allapot.Listak, *Allapot.Jelzok);
-    be.TulirasBont = o.TulirasBont;
-    be.TulirasTeteles = o.TulirasTeteles;
-    be.TulirasTetelesMin = o.TulirasTetelesMin;
+        EllenorzesBemenetKeszites(*Allapot.Feltetelek, *Allapot.Jatek, *Allapot.Listak, *Allapot.Jelzok, o);
     const FeltetelekVariacio v = variacio();
     be.SzamsorDb = v.SzamsorDb;
     be.LefoglaltSorok = v.LefoglaltSorok;
-    be.Listak.DbSzamcsoportEdit = SzamcsoportokListaja(Allapot.Feltetelek->SzamcsoportokFeltetel);
     const EllenorzesEredmeny r = FeltetelekEllenorzese(be, true);
     if (r.Ok) {
         uzenet(UzenetFajta::Informacio, QString::fromUtf8(kEllenorzesRendben));

@@ -1,6 +1,7 @@
 // The generation run driven the user's way: numbers marked, error points
 // set, Start, the run window while it goes and after it, Pause, resume and
 // Stop, and the end report.
+#include "conditions/variation_options.h"
 #include "variation/ui/bontas.h"
 
 #include "app/game_table.h"
@@ -223,6 +224,28 @@ TEST_F(BontasTest, ConditionsNoLinePassesEndInTheErrorReport)
                              "\r\n\r\nHibakeresés, Súgó: Tartalom - Feltétel - Ellenőrzés"));
     ASSERT_FALSE(latott.isEmpty());
     EXPECT_TRUE(latott.last().contains(QStringLiteral("Math - Összeg")));
+}
+
+// Start checks the Találat option too, not only the "Ellenőrzés" button.
+TEST_F(BontasTest, StartRefusesAnUnreachableTalalatCriterion)
+{
+    jelol({3, 9, 14, 22, 27, 31, 40, 48, 55, 61, 77, 88});
+    VariacioOpcioErtekek& o = variacioOpcioErtekek();
+    o.TulirasBont = true;
+    o.TulirasTeteles = true;
+    o.TulirasTetelesMin = 2;
+    QStringList kerdesek;
+    window_->Kerdes = [&](const QString& k) {
+        kerdesek << k;
+        return false;  // "Nem": the run does not start
+    };
+    a("Start1")->trigger();
+    o = VariacioOpcioErtekek{};
+    ASSERT_EQ(kerdesek.size(), 1);
+    EXPECT_TRUE(kerdesek.first().startsWith(QStringLiteral("Nem teljesülhet a Találat opció kritériuma")));
+    EXPECT_TRUE(kerdesek.first().endsWith(QStringLiteral("Mégis elindítja a variáció készítését?")));
+    EXPECT_FALSE(bontas_->Fut());
+    EXPECT_EQ(variationStore().BontSzelvszam, 0);
 }
 
 TEST_F(BontasTest, LongRunCanBePausedResumedAndStopped)
