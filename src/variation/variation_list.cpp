@@ -4,7 +4,10 @@
 #include <vector>
 
 #include "common/delphi_format.h"
+#include "common/line_info.h"
 #include "common/numbering.h"
+#include "conditions/condition_records.h"
+#include "tickets/ticket_layout.h"
 
 namespace kvx {
 
@@ -144,20 +147,11 @@ TTombInt1D TalalatEloszlasSzamitas(const BontListaNezet& n, const TTombByte1D& k
     return e;
 }
 
-BLRiport BLRiportKeszites(const BontListaNezet& n, std::int32_t sor, TTombInt1D e, bool peldabontas)
+std::string TalalatSorok(const GameParams& g, const TTombInt1D& e, std::int32_t teto)
 {
-    const GameParams& g = *n.Jatek;
-    BLRiport r;
-    r.Felirat = (peldabontas ? " Példabontás " : " Variáció ") + std::to_string(sor) + ". számsora";
-    if (e.empty())
-        return r;
-    const std::int32_t utolso = static_cast<std::int32_t>(e.size()) - 1;
-    const std::int32_t teto = g.KenoJatek ? std::min(utolso, g.SzamsorHossz) : utolso;
-    if (e[static_cast<std::size_t>(teto)] > 0)
-        --e[static_cast<std::size_t>(teto)];
-    std::string s = " Variáció listája\r\n";
+    std::string s;
     std::int32_t m = g.SzamsorFoSzamDb;
-    std::int32_t i = teto;
+    std::int32_t i = std::min<std::int32_t>(teto, static_cast<std::int32_t>(e.size()) - 1);
     while (i >= 0) {
         if (g.VanPluszSzam) {
             for (std::int32_t x = g.PluszSzamDb; x >= 1 && i >= 0; --x, --i)
@@ -172,27 +166,134 @@ BLRiport BLRiportKeszites(const BontListaNezet& n, std::int32_t sor, TTombInt1D 
         --i;
         --m;
     }
+    return s;
+}
+
+std::string SorszamSzoveg(const BontListaNezet& n, std::vector<std::uint8_t> tomb)
+{
+    const GameParams& g = *n.Jatek;
+    const NumberingDims d =
+        n.HuzasMod ? gameNumberingDims(g)
+                   : variationNumberingDims(n.KijeloltFoSzamDb, n.VariacioFoMeret, n.KijeloltPluszSzamDb, g.PluszSzamDb,
+                                            g.VanPluszSzam);
+    const auto o = SzamsorSorszamaTV(tomb, d);
+    if (!o)
+        return {};
+    const std::string dec = std::to_string(*o);
+    const std::string ezres = FormatThousands(static_cast<std::int64_t>(*o));
+    if (dec.size() <= 12)
+        return "\r\n Ssz:" + Format("%15s", {ezres}) + ".";
+    return "\r\n S:" + Format("%17s", {ezres}) + ".";
+}
+
+std::vector<SegedJeloles> SegedszelvenyJelolesek(const BontListaNezet& n, std::int32_t sor)
+{
+    const GameParams& g = *n.Jatek;
+    std::vector<SegedJeloles> j(static_cast<std::size_t>(std::max(0, g.OsszesSzam)), SegedJeloles::Nincs);
+    if (sor < 1 || sor > n.SorDb())
+        return j;
+    const auto jelol = [&j](std::int32_t szam, SegedJeloles m) {
+        if (szam >= 1 && static_cast<std::size_t>(szam) <= j.size())
+            j[static_cast<std::size_t>(szam - 1)] = m;
+    };
+    const auto benne = [](const TTombByte1D& v, std::uint8_t x) { return std::find(v.begin(), v.end(), x) != v.end(); };
+    const std::uint8_t* s = n.Tar->sor(sor - 1);
+    const std::int32_t len = std::min(n.SorHossz(), n.Tar->BontMatrixSorHossz);
+    for (std::int32_t p = 0; p < len; ++p) {
+        if (n.HuzasMod) {
+            jelol(s[p], SegedJeloles::Szam);
+            continue;
+        }
+        if (s[p] >= n.KijeloltSzamok.size())
+            continue;
+        const std::uint8_t szam = n.KijeloltSzamok[s[p]];
+        jelol(szam, benne(n.AllandoSzamok, szam)    ? SegedJeloles::Allando
+                    : benne(n.VeletlenSzamok, szam) ? SegedJeloles::Veletlen
+                                                    : SegedJeloles::Szam);
+    }
+    if (!n.HuzasMod)
+        for (std::uint8_t f : n.FixSzamok)
+            jelol(f, SegedJeloles::Fix);
+    return j;
+}
+
+TTombByte1D SorSzamai(const BontListaNezet& n, std::int32_t sor)
+{
+    TTombByte1D v;
+    if (sor < 1 || sor > n.SorDb())
+        return v;
+    const std::uint8_t* s = n.Tar->sor(sor - 1);
+    const std::int32_t len = std::min(n.SorHossz(), n.Tar->BontMatrixSorHossz);
+    for (std::int32_t p = 0; p < len; ++p) {
+        if (n.HuzasMod)
+            v.push_back(s[p]);
+        else if (s[p] < n.KijeloltSzamok.size())
+            v.push_back(n.KijeloltSzamok[s[p]]);
+    }
+    if (!n.HuzasMod)
+        v.insert(v.end(), n.FixSzamok.begin(), n.FixSzamok.end());
+    return v;
+}
+
+SorInfoSzovegek SorInfoKeszites(const GameParams& g, bool potSzamTalalat, TTombByte1D szamok, bool ellenorzo)
+{
+    // Line facts are about the main numbers: extra-pool numbers are left out.
+    std::erase_if(szamok, [&g](std::uint8_t x) { return g.VanPluszSzam && x > g.FoSzamKeszlet; });
+    std::sort(szamok.begin(), szamok.end());
+    TTombByte1D masik = szamok;
+    SorInfoSzovegek r;
+    const int jatek = g.LottoIndex;
+    const bool tizes = TizesRacsJatek(jatek) || (ellenorzo && (jatek == 38 || jatek == 41 || jatek == 42) &&
+                                                 (PluszPanelJatek(jatek) || potSzamTalalat));
+    if (tizes) {
+        r.Hozzafuzes = SegedszelvenyInfo(szamok, 4);
+        r.Masodik = SegedszelvenyInfo(masik, 5);
+    } else if (PluszPanelJatek(jatek) || potSzamTalalat) {
+        r.Hozzafuzes = SegedszelvenyInfo(szamok, 1);
+        r.Masodik = SegedszelvenyInfo(masik, 2);
+    } else {
+        r.Hozzafuzes = SegedszelvenyInfo(szamok, 0);
+    }
+    return r;
+}
+
+BLRiport BLRiportKeszites(const BontListaNezet& n, std::int32_t sor, TTombInt1D e, bool peldabontas,
+                          bool potSzamTalalat)
+{
+    const GameParams& g = *n.Jatek;
+    BLRiport r;
+    r.Felirat = (peldabontas ? " Példabontás " : " Variáció ") + std::to_string(sor) + ". számsora";
+    if (e.empty() || sor < 1 || sor > n.SorDb())
+        return r;
+    r.Jelolesek = SegedszelvenyJelolesek(n, sor);
+    const std::int32_t utolso = static_cast<std::int32_t>(e.size()) - 1;
+    const std::int32_t teto = g.KenoJatek ? std::min(utolso, g.SzamsorHossz) : utolso;
+    if (e[static_cast<std::size_t>(teto)] > 0)
+        --e[static_cast<std::size_t>(teto)];
+    std::string s = " Variáció listája\r\n" + TalalatSorok(g, e, teto);
     // The line's ordinal in the full variation.
     std::vector<std::uint8_t> tomb;
     const std::uint8_t* sr = n.Tar->sor(sor - 1);
     for (std::int32_t j = 0; j < std::min(n.SorHossz(), n.Tar->BontMatrixSorHossz); ++j)
         tomb.push_back(n.HuzasMod ? sr[j] : static_cast<std::uint8_t>(sr[j] + 1));
-    const NumberingDims d =
-        n.HuzasMod ? gameNumberingDims(g)
-                   : variationNumberingDims(n.KijeloltFoSzamDb, n.VariacioFoMeret, n.KijeloltPluszSzamDb, g.PluszSzamDb,
-                                            g.VanPluszSzam);
-    if (const auto o = SzamsorSorszamaTV(tomb, d)) {
-        const std::string dec = std::to_string(*o);
-        const std::string ezres = FormatThousands(static_cast<std::int64_t>(*o));
-        if (dec.size() <= 12)
-            s += "\r\n Ssz:" + Format("%15s", {ezres}) + ".";
-        else
-            s += "\r\n S:" + Format("%17s", {ezres}) + ".";
-    }
+    s += SorszamSzoveg(n, tomb);
+    // The line's facts: the whole line, fixed numbers included.
+    const SorInfoSzovegek info = SorInfoKeszites(g, potSzamTalalat, SorSzamai(n, sor), false);
+    s += info.Hozzafuzes;
     r.Szoveg = s;
+    r.Szoveg2 = info.Masodik;
     if (e[static_cast<std::size_t>(teto)] > 0)
         r.TobbszorosSor = sor;
     return r;
+}
+
+bool FelulirasHatarBeallitas(TVariacioOpciok& o, const VariationStore& t, std::int32_t sor)
+{
+    if (!o.Optimalizalas || !o.Feluliras || t.BontSzelvszam < 1 || sor < 1 || sor > t.BontSzelvszam)
+        return false;
+    o.SetVedettSzamsorDb(sor);
+    o.OptHatarBajt = sor < t.BontSzelvszam && t.BontMatrixSorHossz > 0 ? t.sor(sor)[0] : 0;
+    return true;
 }
 
 std::string TobbszorosTipp(std::int32_t sor)

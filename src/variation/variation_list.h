@@ -6,6 +6,7 @@
 // lines costs nothing until it is scrolled.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "app/game_table.h"
 #include "common/arrays.h"
@@ -25,6 +26,8 @@ struct BontListaNezet {
     const GameParams* Jatek = nullptr;
     TTombByte1D KijeloltSzamok;
     TTombByte1D FixSzamok;
+    TTombByte1D AllandoSzamok;   // constant numbers (coloured on the auxiliary ticket)
+    TTombByte1D VeletlenSzamok;  // random numbers
     std::int32_t VariacioMeret = 0;
     std::int32_t VariacioFoMeret = 0;
     std::int32_t KijeloltFoSzamDb = 0;
@@ -62,12 +65,50 @@ TTombByte1D KivSzamsorKeszites(const BontListaNezet& n, std::int32_t sor);
 // Lines of the variation per hit class against the selected line (itself included).
 TTombInt1D TalalatEloszlasSzamitas(const BontListaNezet& n, const TTombByte1D& kiv);
 
+// How a number of the auxiliary ticket is marked for the selected line.
+enum class SegedJeloles : std::uint8_t { Nincs, Szam, Allando, Veletlen, Fix };
+// One entry per ticket number (element i is number i + 1).
+std::vector<SegedJeloles> SegedszelvenyJelolesek(const BontListaNezet& n, std::int32_t sor);
+
+// The line-information texts of a line for a ticket: the part appended to
+// the report and the part of the second info panel (empty when the game has
+// none). The line is given as ticket numbers; extra-pool numbers are left
+// out. ellenorzo: the variation-check ticket (games 38, 41 and 42 use the
+// ten-column texts there).
+struct SorInfoSzovegek {
+    std::string Hozzafuzes;
+    std::string Masodik;
+};
+SorInfoSzovegek SorInfoKeszites(const GameParams& g, bool potSzamTalalat, TTombByte1D szamok, bool ellenorzo);
+
+// The hit rows of a distribution over the list's classes, from the top
+// class down: "   m találat:   count" (with an extra pool "m+e találat:"
+// rows first).
+std::string TalalatSorok(const GameParams& g, const TTombInt1D& e, std::int32_t teto);
+// "\r\n Ssz:" + the ordinal with thousands separators + "." (" S:" above
+// 12 digits); empty when the line has no ordinal.
+std::string SorszamSzoveg(const BontListaNezet& n, std::vector<std::uint8_t> tomb);
+
 struct BLRiport {
     std::string Felirat;       // the auxiliary ticket's caption
     std::string Szoveg;        // the report
+    std::string Szoveg2;       // the second info panel (line information)
+    std::vector<SegedJeloles> Jelolesek;  // how each ticket number is marked
     std::int32_t TobbszorosSor = 0;  // the line when another line holds the same numbers
 };
-BLRiport BLRiportKeszites(const BontListaNezet& n, std::int32_t sor, TTombInt1D eloszlas, bool peldabontas);
+BLRiport BLRiportKeszites(const BontListaNezet& n, std::int32_t sor, TTombInt1D eloszlas, bool peldabontas,
+                          bool potSzamTalalat = false);
+
+// The line's numbers as ticket numbers: the selected numbers of its varied
+// positions and the fixed numbers (the stored numbers in draw mode).
+TTombByte1D SorSzamai(const BontListaNezet& n, std::int32_t sor);
+
+// The Felülírás boundary of the optimisation: only with optimisation and
+// Felülírás on and lines stored. Returns false when it does not apply;
+// otherwise the protected line count becomes sor and the first stored byte
+// of the next line (0 after the last line) is kept beside it.
+struct TVariacioOpciok;
+bool FelulirasHatarBeallitas(TVariacioOpciok& o, const VariationStore& t, std::int32_t sor);
 
 // " " + line + ". számsor: többször szerepel a listában "
 std::string TobbszorosTipp(std::int32_t sor);
