@@ -91,6 +91,19 @@ std::vector<ParancsAllapot> VanNincsBontas(const ParancsHelyzet& h)
     be("rls2", e, " Variáció törlése ", nincs);
     be("Varicifeltltse1", e && h.VanFeltoltesCim, " Aktuális variáció játékba küldése - online fogadás ",
        h.VanFeltoltesCim ? nincs : " " + h.JatekNev + " - nincs lehetőség online küldésre ");
+    // The list window's editing buttons. A variation built from the draws
+    // holds numbers, not selection indexes: its lines are not entered by hand.
+    {
+        const bool szerk = e && !h.HuzasSzamsorVariacio;
+        const std::string nem = h.HuzasSzamsorVariacio && e ? kHuzasBovites : nincs;
+        if (szerk && h.ABSZ > 0 && h.BontSzelvszam >= h.ABSZ)
+            be("BontLista.BontListBovitesGomb", false, "",
+               " A variáció számsorainak mennyisége elérte a teljes variáció méretét ");
+        else
+            be("BontLista.BontListBovitesGomb", szerk, " Számsor hozzáadása a variáció listájához ", nem);
+        be("BontLista.BontListModositasGomb", szerk, " Kijelölt számsor módosítása ", nem);
+        be("BontLista.BontSzamsorokTorleseGomb", e, " Számsorok törlése a bontás listájából ", nincs);
+    }
     // The run window's buttons.
     be("Bontas.InfoGomb", e, " Információk a variációról ", nincs);
     be("Bontas.TesztGomb", e && !h.HuzasSzamsorVariacio, " Variáció tesztje ",

@@ -48,7 +48,9 @@ bool StartEngedelyezes(const ParancsHelyzet& h);
 
 // Every variation command of the main window (menu item names, "Start1"
 // included) and of the run window ("Bontas.InfoGomb", "Bontas.TesztGomb",
-// "Bontas.ModositGomb").
+// "Bontas.ModositGomb") and the list window's editing buttons
+// ("BontLista.BontListBovitesGomb", "BontLista.BontListModositasGomb",
+// "BontLista.BontSzamsorokTorleseGomb").
 std::vector<ParancsAllapot> VanNincsBontas(const ParancsHelyzet& h);
 
 // The entry of one command; nullptr when the table has none.

@@ -8,6 +8,16 @@
 
 namespace kvx {
 
+namespace {
+
+void mentettSorrendEldobasa(VariationStore& t)
+{
+    t.FBontasMatrixEredeti.clear();
+    t.FBontasMatrixEredetiSorok = 0;
+}
+
+}  // namespace
+
 bool BontSzamsorHozzaadasEllenorzes(const VariationStore& t, std::int64_t db, std::string& uzenet)
 {
     if (t.ABSZ >= 0 && static_cast<std::int64_t>(t.BontSzelvszam) + db > t.ABSZ) {
@@ -22,6 +32,7 @@ void BontSorokHozzaadasa(VariationStore& t, BontasEgyseg& u, const std::uint8_t*
 {
     if (db <= 0)
         return;
+    mentettSorrendEldobasa(t);
     const std::int32_t c = t.BontMatrixMeret;
     if (t.Import_Count.empty() && c > 0)
         t.Import_Count.push_back(c);
@@ -39,6 +50,7 @@ void BontSzamsorCsere(VariationStore& t, BontasEgyseg& u, std::int32_t m, const 
 {
     if (m < 0 || m >= t.BontMatrixMeret)
         return;
+    mentettSorrendEldobasa(t);
     std::memcpy(t.sor(m), sor, static_cast<std::size_t>(t.BontMatrixSorHossz));
     u.SzerkesztettVariacio = true;
     BontasListazasTorlesUtan(t, KijeloltSzamDb);
@@ -85,6 +97,7 @@ std::int32_t BontSzamsorTartomanyTorlese(VariationStore& t, BontasEgyseg& u, std
     l = std::min(l, n);
     if (f > l)
         return std::max(1, std::min(f, n));
+    mentettSorrendEldobasa(t);
     const std::int32_t d = l - f + 1;
     if (t.Import_Count.empty())
         t.Import_Count.push_back(n);
@@ -103,6 +116,20 @@ std::int32_t BontSzamsorTartomanyTorlese(VariationStore& t, BontasEgyseg& u, std
     u.SzerkesztettVariacio = true;
     BontasListazasTorlesUtan(t, KijeloltSzamDb);
     return t.BontMatrixMeret < f ? t.BontMatrixMeret : f;
+}
+
+bool UtolsoBovitmenyTorlese(VariationStore& t, BontasEgyseg& u, std::int32_t& BontIdegenSzamsorDb,
+                            std::int32_t KijeloltSzamDb)
+{
+    if (t.Import_Count.size() < 2)
+        return false;
+    const std::int32_t n = t.BontMatrixMeret;
+    t.Import_Count.pop_back();
+    const std::int32_t hatar = std::clamp(t.Import_Count.back(), 0, n);
+    if (hatar < n)
+        return BontSzamsorTartomanyTorlese(t, u, hatar + 1, n, BontIdegenSzamsorDb, KijeloltSzamDb) >= 0;
+    BontasListazasTorlesUtan(t, KijeloltSzamDb);
+    return true;
 }
 
 }  // namespace kvx

@@ -2,7 +2,9 @@
 // Editing the lines of a finished variation by hand: adding lines (one line
 // or a block of test lines, each a new extension part), replacing a line,
 // deleting a range of lines, and the repair of the extension boundaries
-// after a deletion. Every edit ends with the recount of the store.
+// after a deletion. Every edit ends with the recount of the store. An edit
+// keeps the order the user sees: an order saved by an earlier sort is
+// dropped, so that restoring it can never bring back replaced lines.
 #include <cstdint>
 #include <string>
 
@@ -36,6 +38,14 @@ void BontSzamsorCsere(VariationStore& t, BontasEgyseg& u, std::int32_t m, const 
 // Returns the line to select afterwards (1-based).
 std::int32_t BontSzamsorTartomanyTorlese(VariationStore& t, BontasEgyseg& u, std::int32_t f, std::int32_t l,
                                          std::int32_t& BontIdegenSzamsorDb, std::int32_t KijeloltSzamDb);
+
+inline constexpr const char* kSzovegBovitmenyTorlesKerdes =
+    "A bővítmény törlése nem visszavonható.\r\n\r\nBiztos törli az utolsó bővítményt?";
+
+// Deletes the last extension: the store is cut to the boundary before it
+// and that boundary becomes the last. False when there is no extension.
+bool UtolsoBovitmenyTorlese(VariationStore& t, BontasEgyseg& u, std::int32_t& BontIdegenSzamsorDb,
+                            std::int32_t KijeloltSzamDb);
 
 // Boundary repair after lines f..l were deleted (the last boundary already
 // holds the new line count).

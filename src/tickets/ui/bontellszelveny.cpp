@@ -1,6 +1,208 @@
 #include "tickets/ui/bontellszelveny.h"
 
+#include <QPushButton>
+
+#include <random>
+
+#include "app/game_table.h"
+#include "app/ui/formok.h"
+#include "tickets/number_lists.h"
+#include "tickets/ui/szelvenyek.h"
+#include "variation/ui/bontas.h"
+#include "variation/ui/bontlista.h"
+#include "variation/variation_store.h"
+
+using namespace kvx;
+
+namespace {
+
+QString q(const char* s) { return QString::fromUtf8(s); }
+
+// A selected number that occurs in no line of the variation.
+constexpr std::int32_t kNemSzereploSzin = 160 | (160 << 8) | (164 << 16);
+
+}  // namespace
+
 TBontEllSzelveny::TBontEllSzelveny(QWidget* foablak)
     : TSzelveny(QStringLiteral("BESz"), kvx::FajtaBontEllSzelveny, true, true, true, QStringLiteral(" Variáció ellenőrzés"), foablak)
 {
+    for (TSzamPanel* p : SzamPanelek)
+        connect(p, &TSzamPanel::Kattintas, this, &TBontEllSzelveny::SzamClick);
+    if (TorlesGomb)
+        connect(TorlesGomb, &QPushButton::clicked, this, &TBontEllSzelveny::TorlesGombClick);
+    if (KilepesGomb)
+        connect(KilepesGomb, &QPushButton::clicked, this, &TBontEllSzelveny::Torles);
+}
+
+void TBontEllSzelveny::Szinezes()
+{
+    const SzelvenySor& look = Look();
+    const SzamListak& l = szamListak();
+    const GameParams& g = game();
+    const VariationStore& t = variationStore();
+    for (std::size_t i = 0; i < SzamPanelek.size(); ++i) {
+        TSzamPanel* p = SzamPanelek[i];
+        const int n = p->Tag;
+        const SzamSzerep sz = SzamSzerepe(l, n);
+        std::int32_t betu = look[SzeletBetuSzin];
+        switch (sz) {
+        case SzamSzerep::Kijelolt: betu = look[SzeletKijelolt]; break;
+        case SzamSzerep::Allando: betu = look[SzeletAllando]; break;
+        case SzamSzerep::Veletlen: betu = look[SzeletVeletlen]; break;
+        case SzamSzerep::Fix: betu = look[SzeletFix]; break;
+        case SzamSzerep::Nincs: break;
+        }
+        const bool kattinthato = BontEllKattinthato(l, n);
+        if (kattinthato) {
+            // Grey when no line of the variation holds the number.
+            const auto pos = std::find(l.KijeloltSzamok.begin(), l.KijeloltSzamok.end(), static_cast<std::uint8_t>(n)) -
+                             l.KijeloltSzamok.begin();
+            if (static_cast<std::size_t>(pos) < t.BontSzamGyakorisag.size() && t.BontSzamGyakorisag[static_cast<std::size_t>(pos)] == 0)
+                betu = kNemSzereploSzin;
+        }
+        p->setText(kattinthato || sz == SzamSzerep::Fix ? QString::fromStdString(SzamFelirat(g, static_cast<int>(i)))
+                                                        : QStringLiteral("-"));
+        if (Jelolesek.Jelolt(n))
+            PanelSzinezes(p, {look[SzeletJelolt], betu, true});
+        else
+            PanelSzinezes(p, {look[SzeletCellaSzin], betu, false});
+    }
+}
+
+void TBontEllSzelveny::ModBeallitas(int mod)
+{
+    Torles();
+    Jelolesek.Mod = mod;
+    SzamsorTomb.clear();
+    TorlesGomb->setText(q(kBontEllTorles));
+    TorlesGomb->setToolTip(q(kTippSzamokTorlese));
+    QString felirat, tipp;
+    if (mod == BontEllModositas) {
+        TBontLista* lista = formok().BontLista;
+        felirat = QString::fromStdString(ModositasFelirat(lista ? lista->GetKivRekord() : 1));
+        tipp = felirat + QStringLiteral(" ");
+    } else {
+        felirat = q(kFeliratSzamsorBeolvasas);
+        tipp = q(kTippSzamsorBeillesztese);
+    }
+    setWindowTitle(felirat);
+    InfoPanel->setToolTip(tipp);
+    if (InfoPanel2)
+        InfoPanel2->setToolTip(tipp);
+    // Centred on the main window unless a remembered place lies inside it.
+    if (QWidget* fo = szelvenyek().Foablak) {
+        const QRect r = fo->frameGeometry();
+        const QRect sajat(hely_, frameGeometry().size());
+        if (!hely_.isNull() && r.contains(sajat))
+            move(hely_);
+        else
+            move(r.center() - QPoint(width() / 2, height() / 2));
+    }
+    Szinezes();
+    show();
+    EllenorzesKijelzes();
+}
+
+void TBontEllSzelveny::Torles()
+{
+    if (!isVisible())
+        return;
+    hely_ = pos();
+    hide();
+    Jelolesek.Torles();
+    SzamsorTomb.clear();
+    Szinezes();
+}
+
+void TBontEllSzelveny::SzamClick(TSzamPanel* panel)
+{
+    if (!panel)
+        return;
+    const int mod = koteg_ ? 0 : GetBillentyuMod();
+    const BontEllKattintas k = BontEllSzamClick(Jelolesek, szamListak(), game(), panel->Tag, mod);
+    if (k == BontEllKattintas::Elutasitva)
+        return;
+    Szinezes();
+    GombBeallitas();
+    if (!koteg_)
+        EllenorzesKijelzes();
+}
+
+void TBontEllSzelveny::GombBeallitas()
+{
+    const SzamListak& l = szamListak();
+    if (BontEllKesz(Jelolesek, l)) {
+        SzamsorTomb = BontEllSzamsorTomb(Jelolesek, l);
+        TorlesGomb->setText(q(kBontEllBeillesztes));
+        TorlesGomb->setToolTip(q(Jelolesek.Mod == BontEllModositas ? kTippModositott : kTippUjSzamsor));
+    } else {
+        SzamsorTomb.clear();
+        if (Jelolesek.Mod == BontEllModositas) {
+            TorlesGomb->setText(q(kBontEllKijeloles));
+            TorlesGomb->setToolTip(q(kTippAktualisBeolvasas));
+        } else {
+            TorlesGomb->setText(q(kBontEllTorles));
+            TorlesGomb->setToolTip(q(kTippSzamokTorlese));
+        }
+    }
+    TorlesGomb->setEnabled(true);
+}
+
+void TBontEllSzelveny::TorlesGombClick()
+{
+    TBontas* b = formok().Bontas;
+    if (!b)
+        return;
+    const bool kesz = !SzamsorTomb.empty();
+    if (Jelolesek.Mod == BontEllModositas) {
+        if (kesz)
+            b->BontSzamsorModositas();
+        else
+            b->BontSzamsorModositasStart();
+    } else {
+        if (kesz)
+            b->BontSzamsorHozzaadas();
+        else
+            b->BontSzamsorHozzaadasStart();
+    }
+}
+
+void TBontEllSzelveny::VeletlenSzamsor(bool force)
+{
+    if (TBontas::BillentyuMod() != 200 || (!force && Jelolesek.Mod == BontEllEllenorzes))
+        return;
+    std::mt19937 gen{std::random_device{}()};
+    const TTombByte1D v = BontEllVeletlenSzamsor(szamListak(), [&gen](int lo, int hi) {
+        return std::uniform_int_distribution<int>(lo, hi)(gen);
+    });
+    koteg_ = true;
+    for (std::uint8_t n : v)
+        if (n >= 1 && static_cast<std::size_t>(n) <= SzamPanelek.size())
+            SzamClick(SzamPanelek[n - 1]);
+    koteg_ = false;
+    EllenorzesKijelzes();
+}
+
+void TBontEllSzelveny::AktSzamsorKijeloles()
+{
+    TBontas* b = formok().Bontas;
+    const TTombByte1D v = BontEllSorSzamai(variationStore(), szamListak(), b ? b->ModositottSzamsorIndex : 0);
+    koteg_ = true;
+    for (std::uint8_t n : v)
+        if (n >= 1 && static_cast<std::size_t>(n) <= SzamPanelek.size() && !Jelolesek.Jelolt(n))
+            SzamClick(SzamPanelek[n - 1]);
+    koteg_ = false;
+    GombBeallitas();
+    EllenorzesKijelzes();
+}
+
+void TBontEllSzelveny::EllenorzesKijelzes()
+{
+    const BontEllInfo info = BontEllInfoKeszites(Jelolesek, BontListaAktualisNezet(), game().PotSzamTalalat);
+    InfoCimke->setText(InfoSzoveg(info.Szoveg));
+    if (InfoCimke2)
+        InfoCimke2->setText(InfoSzoveg(info.Szoveg2));
+    MagassagIgazitas();
+    if (isVisible())
+        raise();
 }

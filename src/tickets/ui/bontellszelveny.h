@@ -1,11 +1,44 @@
 #pragma once
-// The variation-check ticket: a line checked against the variation.
-// The window is built and laid out for the current game; its own marking
-// and info texts come with its later work.
+// The variation-check ticket. Its insert and modify modes take a line for
+// the variation list: the user marks the numbers of the line, and once the
+// line is complete the action button reads "Beillesztés" and hands the line
+// (SzamsorTomb) to the run window's editing. The check mode comes with the
+// variation check.
+#include <functional>
+
+#include "common/arrays.h"
 #include "tickets/ui/szelveny.h"
+#include "variation/line_entry.h"
 
 class TBontEllSzelveny : public TSzelveny {
     Q_OBJECT
 public:
     explicit TBontEllSzelveny(QWidget* foablak);
+
+    kvx::BontEllJelolesek Jelolesek;
+    // The complete line as selection indexes, ascending; empty otherwise.
+    kvx::TTombByte1D SzamsorTomb;
+
+    // 1: a new line, 2: the selected line is modified.
+    void ModBeallitas(int mod);
+    // Hides the ticket and clears its marks (the Kilépés button).
+    void Torles();
+    void SzamClick(TSzamPanel* panel);
+    // With Shift+Ctrl held (or force): marks a random line of the selection.
+    void VeletlenSzamsor(bool force);
+    // Marks the numbers of the line being modified (TBontas::ModositottSzamsorIndex).
+    void AktSzamsorKijeloles();
+    void EllenorzesKijelzes();
+    int Mod() const { return Jelolesek.Mod; }
+
+protected:
+    void Szinezes() override;
+
+private:
+    // The action button after a change of the marks.
+    void GombBeallitas();
+    void TorlesGombClick();
+    // The ticket's remembered place (0 = none).
+    QPoint hely_;
+    bool koteg_ = false;
 };

@@ -17,7 +17,15 @@
 
 #include "app/game_table.h"
 #include "app/main_menu.h"
+#include "app/main_state.h"
 #include "app/settings.h"
+#include "app/ui/foablak.h"
+#include "app/ui/formok.h"
+#include "conditions/ui/feltetelek.h"
+#include "draws/draw_ranges.h"
+#include "variation/command_availability.h"
+#include "variation/ui/bontas.h"
+#include "tickets/ui/bontellszelveny.h"
 #include "conditions/condition_records.h"
 #include "tickets/number_lists.h"
 #include "tickets/ui/bontszelveny.h"
@@ -156,12 +164,6 @@ void TBontLista::FormCreate()
     BontListModositasGomb = gomb("BontListModositasGomb", "*", " Kijelölt számsor módosítása ");
     BontSzamsorokTorleseGomb = gomb("BontSzamsorokTorleseGomb", "-", " Számsorok törlése a bontás listájából ");
     ToolButton6 = gomb("ToolButton6", "S", " Segédszelvény elrejtése ");
-    // Entering lines needs the check ticket's insert and modify modes and the
-    // range dialog's delete mode; until they are there the buttons say so.
-    for (QToolButton* b : {BontListBovitesGomb, BontListModositasGomb, BontSzamsorokTorleseGomb}) {
-        b->setEnabled(false);
-        b->setToolTip(QString::fromUtf8(kNemElerheto));
-    }
     fo->addWidget(eszkoz);
 
     BontTabla = new QTableView(this);
@@ -220,6 +222,10 @@ void TBontLista::FormCreate()
         if (MentesKezelo)
             MentesKezelo();
     });
+    connect(BontListBovitesGomb, &QToolButton::clicked, this, &TBontLista::BontListBovitesGombClick);
+    connect(BontListModositasGomb, &QToolButton::clicked, this, &TBontLista::BontListModositasGombClick);
+    connect(BontSzamsorokTorleseGomb, &QToolButton::clicked, this, &TBontLista::BontSzamsorokTorleseGombClick);
+    connect(BontTabla, &QTableView::doubleClicked, this, [this] { BontTablaDblClick(); });
     connect(BontTabla->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& i) {
                 if (i.isValid())
@@ -228,7 +234,7 @@ void TBontLista::FormCreate()
     resize(300, 16 * 21 + 120);
 }
 
-BontListaNezet TBontLista::nezetKeszites() const
+BontListaNezet BontListaAktualisNezet()
 {
     const VariationStore& t = variationStore();
     const SzamListak& l = szamListak();
@@ -237,6 +243,8 @@ BontListaNezet TBontLista::nezetKeszites() const
     n.Jatek = &game();
     n.KijeloltSzamok = l.KijeloltSzamok;
     n.FixSzamok = l.FixSzamok;
+    n.AllandoSzamok = l.AllandoSzamok;
+    n.VeletlenSzamok = l.VeletlenSzamok;
     n.VariacioMeret = l.VariacioMeret;
     n.VariacioFoMeret = l.VariacioFoMeret;
     n.KijeloltFoSzamDb = l.KijeloltFoSzamDb;
@@ -252,7 +260,7 @@ void TBontLista::UjBontTabla()
     KivRekord = 1;
     Modell->KivRekord = 1;
     Modell->TobbszorosSor = 0;
-    Modell->Frissites(nezetKeszites());
+    Modell->Frissites(BontListaAktualisNezet());
     Tag = 1;
 }
 
@@ -277,6 +285,7 @@ void TBontLista::BontListaStart()
     }
     setWindowTitle(bontasEgyseg().Peldabontas ? QStringLiteral(" Példabontás listája")
                                               : QStringLiteral(" Variáció listája"));
+    SzerkesztoGombokBeallitasa();
     show();
     raise();
     if (Modell->rowCount() > 0)
@@ -290,8 +299,13 @@ int TBontLista::GetKivRekord() const
     return KivRekord <= 0 || KivRekord > n ? 1 : KivRekord;
 }
 
-void TBontLista::AktSorKijelol(int sor)
+void TBontLista::AktSorKijelol(int sor, bool szerkesztett)
 {
+    // An edit marks the variation edited whether or not the list shows it.
+    if (szerkesztett)
+        if (TFoablak* fo = formok().Foablak)
+            SzerkesztettVariacioBeallitas(variationStore(), bontasEgyseg(), true, mainState().Mentve,
+                                          fo->TorlesKornyezetKeszites());
     if (Tag == 0 || sor < 1 || sor > Modell->rowCount())
         return;
     const QModelIndex i = Modell->index(sor - 1, std::max(0, KivOszlop));
@@ -344,7 +358,8 @@ void TBontLista::SzelvKijelzes()
 
 void TBontLista::BLRiportKiir()
 {
-    Riport = BLRiportKeszites(Modell->Nezet, KivRekord, TalalatEloszlas, bontasEgyseg().Peldabontas);
+    Riport = BLRiportKeszites(Modell->Nezet, KivRekord, TalalatEloszlas, bontasEgyseg().Peldabontas,
+                              game().PotSzamTalalat);
     const int regi = TobbszorosSor;
     TobbszorosSor = Riport.TobbszorosSor;
     Modell->TobbszorosSor = TobbszorosSor;
@@ -354,12 +369,10 @@ void TBontLista::BLRiportKiir()
     TBontSzelveny* s = szelvenyek().BontSzelveny;
     if (!s)
         return;
-    s->setWindowTitle(q(Riport.Felirat));
-    if (s->InfoCimke)
-        s->InfoCimke->setText(TSzelveny::InfoSzoveg(Riport.Szoveg));
+    s->Kijelzes(Riport.Jelolesek, Riport.Felirat, Riport.Szoveg, Riport.Szoveg2);
     if (SegedszelvenyLathato && isVisible()) {
         s->show();
-        s->MagassagIgazitas();
+        s->raise();
     }
 }
 
@@ -403,4 +416,58 @@ void TBontLista::HatraLapozGombClick()
     const int v = LathatoSorokSzama();
     const int n = Modell->rowCount();
     AktSorKijelol(KivRekord >= n - v ? n : KivRekord + v);
+}
+
+void TBontLista::SzerkesztoGombokBeallitasa()
+{
+    TFoablak* fo = formok().Foablak;
+    if (!fo)
+        return;
+    const std::vector<ParancsAllapot> t = VanNincsBontas(fo->VariacioParancsHelyzet());
+    const auto alkalmaz = [&t](QToolButton* b, const char* nev) {
+        if (const ParancsAllapot* p = ParancsKeres(t, nev)) {
+            b->setEnabled(p->Engedelyezett);
+            b->setToolTip(q(p->Tipp));
+        }
+    };
+    alkalmaz(BontListBovitesGomb, "BontLista.BontListBovitesGomb");
+    alkalmaz(BontListModositasGomb, "BontLista.BontListModositasGomb");
+    alkalmaz(BontSzamsorokTorleseGomb, "BontLista.BontSzamsorokTorleseGomb");
+}
+
+void TBontLista::BontListBovitesGombClick()
+{
+    const VariationStore& t = variationStore();
+    if (t.ABSZ > 0 && t.BontSzelvszam >= t.ABSZ)
+        return;
+    huzSzama().SetBontBovitesSzamsorElso(1);
+    huzSzama().SetBontBovitesSzamsorUtolso(1);
+    if (TBontas* b = formok().Bontas)
+        b->BontSzamsorHozzaadasStart();
+}
+
+void TBontLista::BontListModositasGombClick()
+{
+    if (TBontas* b = formok().Bontas)
+        b->BontSzamsorModositasStart();
+}
+
+void TBontLista::BontSzamsorokTorleseGombClick()
+{
+    if (TBontEllSzelveny* s = szelvenyek().BontEllSzelveny)
+        s->Torles();
+    if (TBontas* b = formok().Bontas)
+        b->BontSzamsorTorles();
+}
+
+void TBontLista::BontTablaDblClick()
+{
+    TFoablak* fo = formok().Foablak;
+    if (!fo || TBontas::BillentyuMod() != 200)
+        return;
+    if (!FelulirasHatarBeallitas(feltetelRekordok().VariacioOpciok, variationStore(), GetKivRekord()))
+        return;
+    fo->SetBillentyuMod(0);
+    if (TFeltetelek* f = formok().Feltetelek)
+        f->SetFeltetelekKijelzes();
 }

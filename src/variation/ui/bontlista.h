@@ -16,6 +16,9 @@ class QToolButton;
 class QPushButton;
 class QLabel;
 
+// What the list shows of the program's current variation.
+kvx::BontListaNezet BontListaAktualisNezet();
+
 class BontListaModell : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -70,7 +73,16 @@ public:
     void BontListaStart();
     void UjBontTabla();
     int GetKivRekord() const;
-    void AktSorKijelol(int sor);
+    // Selects a line; with szerkesztett the variation is marked edited.
+    void AktSorKijelol(int sor, bool szerkesztett = false);
+    // The editing buttons.
+    void BontListBovitesGombClick();
+    void BontListModositasGombClick();
+    void BontSzamsorokTorleseGombClick();
+    // The editing buttons' states and hints (with the variation's commands).
+    void SzerkesztoGombokBeallitasa();
+    // Shift+Ctrl double click: the Felülírás boundary of the optimisation.
+    void BontTablaDblClick();
     void SzelvKijelzes();
     void BLRiportKiir();
     void KilepesGombClick();
@@ -87,6 +99,5 @@ protected:
 
 private:
     void FormCreate();
-    kvx::BontListaNezet nezetKeszites() const;
     void BontTablaSelectCell(int sor, int oszlop);
 };
