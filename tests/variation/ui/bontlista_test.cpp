@@ -4,6 +4,7 @@
 #include "variation/ui/bontlista.h"
 
 #include "app/game_table.h"
+#include "common/delphi_format.h"
 #include "app/main_state.h"
 #include "app/settings.h"
 #include "app/ui/foablak.h"
@@ -16,6 +17,11 @@
 #include "variation/generation_run.h"
 #include "variation/store_jobs.h"
 #include "variation/ui/bontas.h"
+#include "draws/ui/huzszama.h"
+#include "tickets/ui/bontellszelveny.h"
+#include "tickets/ui/bontszelveny.h"
+#include "tickets/ui/szelvenyek.h"
+#include "variation/list_editing.h"
 #include "variation/variation_file.h"
 
 #include <QAction>
@@ -26,6 +32,8 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QCheckBox>
+#include <QToolButton>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QThread>
@@ -237,6 +245,209 @@ TEST_F(BontListaTest, GenerateListSaveClearOpen)
     // The list shows the loaded variation when opened again.
     a("Listzs2")->trigger();
     EXPECT_EQ(lista->BontTabla->model()->rowCount(), db);
+}
+
+// Fills the next range dialog with first..last and confirms it.
+void tartomanyKitoltese(int elso, int utolso)
+{
+    auto probal = std::make_shared<std::function<void()>>();
+    *probal = [=] {
+        THuzSzama* h = formok().HuzSzama;
+        if (!h || !h->isVisible()) {
+            QTimer::singleShot(20, *probal);
+            return;
+        }
+        h->ElsoHuzBe->setText(QString::number(elso));
+        h->UtolsoHuzBe->setText(QString::number(utolso));
+        h->RendbenGomb->click();
+    };
+    QTimer::singleShot(20, *probal);
+}
+
+std::vector<std::uint8_t> sorBajtjai(int r)
+{
+    const VariationStore& t = variationStore();
+    return {t.sor(r), t.sor(r) + t.BontMatrixSorHossz};
+}
+
+void jelol(TBontEllSzelveny* s, int n) { emit s->SzamPanelek[static_cast<std::size_t>(n - 1)]->Kattintas(s->SzamPanelek[static_cast<std::size_t>(n - 1)]); }
+
+TEST_F(BontListaTest, AddReplaceAndDeleteLinesFromTheList)
+{
+    general();
+    VariationStore& t = variationStore();
+    const std::int32_t db = t.BontSzelvszam;
+    ASSERT_GE(db, 8);
+    const TTombByte1D szamok = szamListak().KijeloltSzamok;
+    a("Listzs2")->trigger();
+    TBontLista* lista = formok().BontLista;
+    ASSERT_TRUE(lista->isVisible());
+    ASSERT_TRUE(lista->BontListBovitesGomb->isEnabled());
+    EXPECT_EQ(lista->BontListBovitesGomb->toolTip(), QStringLiteral(" Számsor hozzáadása a variáció listájához "));
+    ASSERT_TRUE(lista->BontListModositasGomb->isEnabled());
+    ASSERT_TRUE(lista->BontSzamsorokTorleseGomb->isEnabled());
+    TBontEllSzelveny* s = szelvenyek().BontEllSzelveny;
+    ASSERT_NE(s, nullptr);
+
+    // Adding a line: only the selected numbers can be marked, and no more
+    // than a line holds; the fifth mark makes the button "Beillesztés".
+    lista->BontListBovitesGomb->click();
+    ASSERT_TRUE(s->isVisible());
+    EXPECT_EQ(s->windowTitle(), QStringLiteral(" Számsor beolvasás"));
+    int kivul = 1;
+    while (std::find(szamok.begin(), szamok.end(), kivul) != szamok.end())
+        ++kivul;
+    jelol(s, kivul);
+    EXPECT_TRUE(s->Jelolesek.Jeloltek.empty());
+    for (int i : {4, 0, 2, 7})
+        jelol(s, szamok[static_cast<std::size_t>(i)]);
+    EXPECT_EQ(s->TorlesGomb->text(), QStringLiteral("Törlés"));
+    jelol(s, szamok[9]);
+    EXPECT_EQ(s->TorlesGomb->text(), QStringLiteral("Beillesztés"));
+    EXPECT_EQ(s->TorlesGomb->toolTip(), QStringLiteral(" Számsor hozzáadása a variáció listájához "));
+    jelol(s, szamok[10]);  // a sixth number is refused
+    EXPECT_EQ(s->Jelolesek.Jeloltek.size(), 5u);
+    EXPECT_TRUE(s->InfoCimke->text().contains(QStringLiteral("Ssz:")));
+    s->TorlesGomb->click();
+    ASSERT_EQ(t.BontSzelvszam, db + 1);
+    EXPECT_EQ(sorBajtjai(db), (std::vector<std::uint8_t>{0, 2, 4, 7, 9}));
+    EXPECT_EQ(t.Import_Count, (TTombInt1D{db, db + 1}));
+    EXPECT_TRUE(bontasEgyseg().SzerkesztettVariacio);
+    EXPECT_TRUE(bontasEgyseg().BontasBovites);
+    EXPECT_FALSE(mainState().Mentve);
+    EXPECT_TRUE(lista->isVisible());
+    EXPECT_EQ(lista->KivRekord, db + 1);
+    EXPECT_EQ(lista->BontTabla->model()->rowCount(), db + 1);
+    // The insert mode goes on for the next line.
+    EXPECT_TRUE(s->isVisible());
+    EXPECT_TRUE(s->Jelolesek.Jeloltek.empty());
+    s->KilepesGomb->click();
+    EXPECT_FALSE(s->isVisible());
+
+    // Replacing line 2: the ticket reads the line, one number is swapped.
+    lista->AktSorKijelol(2);
+    const std::vector<std::uint8_t> regi = sorBajtjai(1);
+    const std::vector<std::uint8_t> harmadik = sorBajtjai(2);
+    lista->BontListModositasGomb->click();
+    ASSERT_TRUE(s->isVisible());
+    EXPECT_EQ(s->windowTitle(), QStringLiteral(" 2. számsor módosítása"));
+    EXPECT_EQ(s->TorlesGomb->text(), QStringLiteral("Beillesztés"));
+    EXPECT_EQ(s->TorlesGomb->toolTip(), QStringLiteral(" Módosított számsor beillesztése "));
+    jelol(s, szamok[regi[0]]);
+    EXPECT_EQ(s->TorlesGomb->text(), QStringLiteral("Kijelölés"));
+    std::uint8_t uj = 0;
+    while (std::find(regi.begin(), regi.end(), uj) != regi.end())
+        ++uj;
+    jelol(s, szamok[uj]);
+    std::vector<std::uint8_t> vart(regi.begin() + 1, regi.end());
+    vart.push_back(uj);
+    std::sort(vart.begin(), vart.end());
+    s->TorlesGomb->click();
+    EXPECT_EQ(sorBajtjai(1), vart);
+    EXPECT_EQ(sorBajtjai(2), harmadik);
+    EXPECT_EQ(t.BontSzelvszam, db + 1);
+    EXPECT_EQ(t.Import_Count, (TTombInt1D{db, db + 1}));
+    EXPECT_EQ(lista->KivRekord, 2);
+    EXPECT_FALSE(s->isVisible());
+
+    // Deleting lines 3..5 through the range dialog: rows move up, the
+    // boundaries follow.
+    const std::vector<std::uint8_t> hatodik = sorBajtjai(5);
+    tartomanyKitoltese(3, 5);
+    {
+        Valaszolo v({QStringLiteral("Igen")});
+        lista->BontSzamsorokTorleseGomb->click();
+        bool kerdezte = false;
+        for (const auto& d : v.Latott)
+            kerdezte = kerdezte || d.Szoveg.contains(QStringLiteral("Biztos törli a kijelölt számsor(oka)t?"));
+        EXPECT_TRUE(kerdezte);
+    }
+    ASSERT_EQ(t.BontSzelvszam, db - 2);
+    EXPECT_EQ(sorBajtjai(2), hatodik);
+    EXPECT_EQ(t.Import_Count, (TTombInt1D{db - 3, db - 2}));
+    EXPECT_EQ(lista->BontTabla->model()->rowCount(), db - 2);
+    EXPECT_EQ(lista->KivRekord, 3);
+
+    // At the full variation the add button is inert, and a line entered
+    // anyway is refused with the message.
+    t.ABSZ = t.BontSzelvszam;
+    lista->SzerkesztoGombokBeallitasa();
+    EXPECT_FALSE(lista->BontListBovitesGomb->isEnabled());
+    EXPECT_EQ(lista->BontListBovitesGomb->toolTip(),
+              QStringLiteral(" A variáció számsorainak mennyisége elérte a teljes variáció méretét "));
+    formok().Bontas->BontSzamsorHozzaadasStart();
+    for (int i : {1, 3, 5, 6, 8})
+        jelol(s, szamok[static_cast<std::size_t>(i)]);
+    {
+        Valaszolo v({QStringLiteral("OK")});
+        s->TorlesGomb->click();
+        bool latta = false;
+        for (const auto& d : v.Latott)
+            latta = latta || d.Szoveg.contains(QStringLiteral("Nem bővíthető a variáció listája."));
+        EXPECT_TRUE(latta);
+    }
+    EXPECT_EQ(t.BontSzelvszam, db - 2);
+}
+
+TEST_F(BontListaTest, AuxiliaryTicketShowsTheSelectedLineAndItsFacts)
+{
+    general();
+    VariationStore& t = variationStore();
+    a("Listzs2")->trigger();
+    TBontLista* lista = formok().BontLista;
+    lista->AktSorKijelol(2);
+    TBontSzelveny* s = szelvenyek().BontSzelveny;
+    ASSERT_TRUE(s->isVisible());
+    EXPECT_EQ(s->windowTitle(), QStringLiteral(" Variáció 2. számsora"));
+    // Exactly the line's numbers are marked.
+    const TTombByte1D& szamok = szamListak().KijeloltSzamok;
+    std::vector<int> vart, jelolt;
+    for (std::int32_t j = 0; j < t.BontMatrixSorHossz; ++j)
+        vart.push_back(szamok[t.sor(1)[j]]);
+    std::sort(vart.begin(), vart.end());
+    for (std::size_t i = 0; i < s->Jelolesek().size(); ++i)
+        if (s->Jelolesek()[i] != SegedJeloles::Nincs)
+            jelolt.push_back(static_cast<int>(i) + 1);
+    EXPECT_EQ(jelolt, vart);
+    EXPECT_TRUE(s->SzamPanelek[static_cast<std::size_t>(vart[0] - 1)]->Szin.Vastag);
+    // The report ends with the line's facts.
+    const QString info = s->InfoCimke->text();
+    EXPECT_TRUE(info.contains(QStringLiteral("Ssz:")));
+    EXPECT_TRUE(info.contains(QStringLiteral("Összeg:")));
+    int osszeg = 0;
+    for (int x : vart)
+        osszeg += x;
+    EXPECT_TRUE(info.contains(QString::fromStdString(" Összeg:" + Format("%4.0u", {osszeg}))));
+}
+
+TEST_F(BontListaTest, ShiftCtrlDoubleClickSetsTheOverwriteBoundary)
+{
+    general();
+    VariationStore& t = variationStore();
+    a("Listzs2")->trigger();
+    TBontLista* lista = formok().BontLista;
+    lista->AktSorKijelol(3);
+    TVariacioOpciok& o = feltetelRekordok().VariacioOpciok;
+    // Without optimisation and Felülírás nothing changes.
+    window_->SetBillentyuMod(200);
+    lista->BontTablaDblClick();
+    EXPECT_EQ(o.VedettSzamsorDb(), 0);
+    o.Optimalizalas = 1;
+    o.Feluliras = 1;
+    window_->SetBillentyuMod(0);
+    lista->BontTablaDblClick();
+    EXPECT_EQ(o.VedettSzamsorDb(), 0);
+    window_->SetBillentyuMod(200);
+    lista->BontTablaDblClick();
+    EXPECT_EQ(o.VedettSzamsorDb(), 3);
+    EXPECT_EQ(o.OptHatarBajt, t.sor(3)[0]);
+    EXPECT_EQ(window_->GetBillentyuMod(), 0);
+    // On the last line the byte beside it is 0.
+    lista->HatraGomb->click();
+    window_->SetBillentyuMod(200);
+    lista->BontTablaDblClick();
+    EXPECT_EQ(o.VedettSzamsorDb(), t.BontSzelvszam);
+    EXPECT_EQ(o.OptHatarBajt, 0);
 }
 
 }  // namespace
