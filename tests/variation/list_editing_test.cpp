@@ -5,6 +5,7 @@
 
 #include "variation/generation_run.h"
 #include "variation/store_jobs.h"
+#include "variation/line_entry.h"
 
 namespace kvx {
 namespace {
@@ -110,6 +111,70 @@ TEST(ListEditing, ForeignLineCountFollowsTheDeletion)
         BontSzamsorTartomanyTorlese(t, u, e.f, e.l, idegen, 20);
         EXPECT_EQ(idegen, e.vart) << e.idegen;
     }
+}
+
+TEST(ListEditing, LastExtensionDeletionCutsToTheBoundaryBefore)
+{
+    VariationStore t;
+    BontasEgyseg u;
+    std::int32_t idegen = 0;
+    tolt(t, 10, {4, 7, 10});
+    ASSERT_TRUE(UtolsoBovitmenyTorlese(t, u, idegen, 20));
+    EXPECT_EQ(t.BontSzelvszam, 7);
+    EXPECT_EQ(t.Import_Count, (TTombInt1D{4, 7}));
+    EXPECT_EQ(t.sor(6)[0], 6);
+    tolt(t, 5, {5});
+    EXPECT_FALSE(UtolsoBovitmenyTorlese(t, u, idegen, 20));
+    EXPECT_EQ(t.BontSzelvszam, 5);
+}
+
+// Restoring the order of an earlier sort must never bring back a line
+// that was replaced since.
+TEST(ListEditing, AnEditDropsTheOrderSavedBySorting)
+{
+    VariationStore t;
+    BontasEgyseg u;
+    tolt(t, 6, {6});
+    for (std::int32_t i = 0; i < 6; ++i)
+        t.sor(i)[0] = static_cast<std::uint8_t>(10 - i);
+    ASSERT_TRUE(BontListRendezes(t, 0, 6, false));
+    const std::uint8_t uj[2] = {15, 16};
+    BontSzamsorCsere(t, u, 0, uj, 20);
+    EXPECT_FALSE(BontListEredetiSorrend(t));
+    EXPECT_EQ(t.sor(0)[0], 15);
+}
+
+TEST(LineEntry, MarksFollowTheSelectionAndTheLineShape)
+{
+    // Selection 3, 9, 14, 22, 27 (main) and 51, 52 (extra pool); a line has
+    // 3 main and 1 extra number.
+    GameParams g;
+    g.VanPluszSzam = true;
+    g.FoSzamKeszlet = 50;
+    SzamListak l;
+    l.KijeloltSzamok = {3, 9, 14, 22, 27, 51, 52};
+    l.KijeloltFoSzamDb = 5;
+    l.KijeloltPluszSzamDb = 2;
+    l.VariacioMeret = 4;
+    l.VariacioFoMeret = 3;
+    BontEllJelolesek j;
+    EXPECT_EQ(BontEllSzamClick(j, l, g, 4, 0), BontEllKattintas::Elutasitva);   // not selected
+    EXPECT_EQ(BontEllSzamClick(j, l, g, 9, 50), BontEllKattintas::Elutasitva);  // with a modifier
+    for (int n : {22, 3, 51})
+        EXPECT_EQ(BontEllSzamClick(j, l, g, n, 0), BontEllKattintas::Jelolve);
+    EXPECT_EQ(BontEllSzamClick(j, l, g, 52, 0), BontEllKattintas::Elutasitva);  // one extra per line
+    EXPECT_FALSE(BontEllKesz(j, l));
+    EXPECT_EQ(BontEllSzamClick(j, l, g, 14, 0), BontEllKattintas::Jelolve);
+    EXPECT_EQ(BontEllSzamClick(j, l, g, 27, 0), BontEllKattintas::Elutasitva);  // complete
+    ASSERT_TRUE(BontEllKesz(j, l));
+    EXPECT_EQ(BontEllSzamsorTomb(j, l), (TTombByte1D{0, 2, 3, 5}));
+    EXPECT_TRUE(SzamsorTombErvenyes(BontEllSzamsorTomb(j, l), l));
+    EXPECT_EQ(BontEllSzamClick(j, l, g, 51, 0), BontEllKattintas::Torolve);
+    EXPECT_EQ(j.PluszDb, 0);
+    // Lines the store must never take.
+    for (const TTombByte1D& rossz : {TTombByte1D{0, 2, 2, 5}, TTombByte1D{0, 1, 2, 3}, TTombByte1D{0, 2, 5, 6},
+                                     TTombByte1D{0, 2, 3, 9}, TTombByte1D{3, 2, 0, 5}, TTombByte1D{0, 2, 5}})
+        EXPECT_FALSE(SzamsorTombErvenyes(rossz, l)) << int(rossz[0]) << int(rossz[1]) << int(rossz[2]);
 }
 
 }  // namespace
