@@ -160,7 +160,11 @@ BontEllInfo BontEllInfoKeszites(const BontEllJelolesek& j, const BontListaNezet&
                 tomb.push_back(static_cast<std::uint8_t>(p + 1));
         s += SorszamSzoveg(n, tomb);
     }
-    const SorInfoSzovegek info = SorInfoKeszites(g, potSzamTalalat, j.Jeloltek, true);
+    // The facts of the whole line: the fixed numbers belong to every line.
+    TTombByte1D sor = j.Jeloltek;
+    if (j.Mod != BontEllEllenorzes)
+        sor.insert(sor.end(), n.FixSzamok.begin(), n.FixSzamok.end());
+    const SorInfoSzovegek info = SorInfoKeszites(g, potSzamTalalat, sor, true);
     r.Szoveg = s + info.Hozzafuzes;
     r.Szoveg2 = info.Masodik;
     return r;

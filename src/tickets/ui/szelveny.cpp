@@ -320,9 +320,20 @@ void TSzelveny::MagassagIgazitas()
         magassag = std::max(G, InfoCimke->y() + InfoCimke->height() + 2 * keretSzelesseg_);
         InfoPanel->resize(InfoPanel->width(), magassag);
     } else {
-        const int h = InfoCimke->height() + 3 * keretSzelesseg_;
+        // A second panel inside the info panel (ten-column games) shares its height.
+        int szoveg = InfoCimke->height();
+        if (InfoPanel2 && InfoPanel2->parentWidget() != this) {
+            InfoCimke2->adjustSize();
+            szoveg = std::max(szoveg, InfoCimke2->y() + InfoCimke2->height());
+        }
+        const int h = szoveg + 3 * keretSzelesseg_;
         InfoPanel->setGeometry(0, G, width(), h);
         magassag = G + h;
+        if (InfoPanel2 && InfoPanel2->parentWidget() != this) {
+            InfoPanel2->resize(InfoPanel2->width(), h);
+            if (ElvalasztoVonal)
+                ElvalasztoVonal->resize(1, h);
+        }
     }
     if (InfoPanel2 && InfoPanel2->parentWidget() == this) {
         InfoCimke2->adjustSize();
