@@ -148,7 +148,7 @@ BontEllInfo BontEllInfoKeszites(const BontEllJelolesek& j, const BontListaNezet&
     const std::int32_t db = static_cast<std::int32_t>(j.Jeloltek.size());
     std::string s = " Kijelölve: " + std::to_string(db - j.PluszDb);
     if (j.PluszDb > 0)
-        s += "+" + std::to_string(j.PluszDb);
+        s.append("+").append(std::to_string(j.PluszDb));
     s += " szám\r\n";
     const TTombInt1D e = BontEllTalalatok(j, n);
     const std::int32_t utolso = static_cast<std::int32_t>(e.size()) - 1;
@@ -170,6 +170,12 @@ BontEllInfo BontEllInfoKeszites(const BontEllJelolesek& j, const BontListaNezet&
     return r;
 }
 
-std::string ModositasFelirat(std::int32_t sor) { return " " + std::to_string(sor) + ". számsor módosítása"; }
+std::string ModositasFelirat(std::int32_t sor)
+{
+    std::string s = " ";
+    s += std::to_string(sor);
+    s += ". számsor módosítása";
+    return s;
+}
 
 }  // namespace kvx

@@ -602,4 +602,29 @@ std::string TorzsHibaUzenet(const std::string& nev, const TorzsOlvasasEredmeny& 
     return nev + "\r\n\r\n" + r.VariacioVerzio + " verzió állománya" + "\r\n\r\n" + r.Hiba;
 }
 
+std::string BetoltesUtaniTipp(bool BontasPause, const std::string& allapotSzoveg)
+{
+    if (BontasPause)
+        return kTorzsPauseTipp;
+    if (allapotSzoveg.empty() || allapotSzoveg == "Szerkesztett, módosított variáció.")
+        return {};
+    return allapotSzoveg;
+}
+
+std::string AllandoSzamokFigyelmeztetes(std::int32_t verzioSzam, const FeltetelRekordok& f, const SzamListak& l,
+                                        const GameParams& g)
+{
+    const TMinMaxFeltetel& a = f.AllandoFeltetel;
+    if (verzioSzam < 2340 || verzioSzam > 2415 || a.Allapot == 0 || a.Max <= 0 || l.AllandoPluszSzamDb <= 0)
+        return {};
+    return "A most betöltött variációban:\r\n   - kijelölt az Állandó számok feltétel\r\n   - egy számsorban maximum " +
+           std::to_string(a.Max) + " állandó szám engedélyezett" + "\r\n" + "   - " + std::to_string(l.AllandoSzamDb()) +
+           " állandó számból " + std::to_string(l.AllandoPluszSzamDb) + g.PluszSzamNev + " szám lett kijelölve" +
+           "\r\n\r\n" +
+           "A 2.4.1.6 verziótól kezdődően: az Állandó számok feltétel kiértékelése során, a program figyelembe veszi a" +
+           g.PluszSzamNev + " számokból kejelölt állandó számokat." + "\r\n\r\n" +
+           "Ezért előfordulhat, hogy a most betöltött variációt újra generálva eltérő méretű variációt, vagy azonos "
+           "méretű, de módosult tartalmú számsorokat kap eredményül.";
+}
+
 }  // namespace kvx

@@ -164,6 +164,18 @@ VariacioTorzs VariacioTorzsKeszites(const VariationStore& t, const BontasEgyseg&
 void VariacioTorzsAlkalmazas(const VariacioTorzs& tz, VariationStore& t, BontasEgyseg& u, VariacioOpcioErtekek& o,
                              FeltetelRekordok& f, VariacioAllomanyAllapot& a);
 
+// The tip after a successful load (one-time tip 2): the Pause tip for a
+// paused run, otherwise the state text of an unfinished run; empty when
+// there is nothing to say (an edited but finished variation included).
+std::string BetoltesUtaniTipp(bool BontasPause, const std::string& allapotSzoveg);
+
+// The warning after loading a body of versions 2340..2415 whose Állandó
+// számok condition limits the constant numbers per line while some of the
+// constant numbers are extra-pool numbers (those versions left them out of
+// the count); empty otherwise.
+std::string AllandoSzamokFigyelmeztetes(std::int32_t verzioSzam, const FeltetelRekordok& f, const SzamListak& l,
+                                        const GameParams& g);
+
 // Texts of the body.
 inline constexpr const char* kTorzsTulNagy =
     "Az aktuális verzió nem olvassa be az 1 millió számsornál nagyobb terjedelmű variációkat.";

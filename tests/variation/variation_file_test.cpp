@@ -419,5 +419,40 @@ TEST(VariationFile, RoundTripIsByteIdentical)
     EXPECT_EQ(w1.data(), w3.data());
 }
 
+TEST(VariacioTorzsBetoltes, TipAndConstantNumbersWarningAfterTheLoad)
+{
+    EXPECT_EQ(BetoltesUtaniTipp(true, ""), kTorzsPauseTipp);
+    EXPECT_EQ(BetoltesUtaniTipp(false, "[Stop] leállított folyamat, nem befejezett variáció."),
+              "[Stop] leállított folyamat, nem befejezett variáció.");
+    EXPECT_EQ(BetoltesUtaniTipp(false, "Szerkesztett, módosított variáció."), "");
+    EXPECT_EQ(BetoltesUtaniTipp(false, ""), "");
+
+    GameParams g;
+    g.PluszSzamNev = " Joker";
+    SzamListak l;
+    l.AllandoSzamok = {5, 61};
+    l.AllandoPluszSzamDb = 1;
+    FeltetelRekordok f;
+    f.AllandoFeltetel.Allapot = 1;
+    f.AllandoFeltetel.Max = 2;
+    const std::string w = AllandoSzamokFigyelmeztetes(2400, f, l, g);
+    EXPECT_NE(w.find("egy számsorban maximum 2 állandó szám engedélyezett\r\n   - 2 állandó számból 1 Joker szám lett "
+                     "kijelölve"),
+              std::string::npos);
+    EXPECT_NE(w.find("figyelembe veszi a Joker számokból kejelölt"), std::string::npos);
+    struct Eset { std::int32_t v; std::uint8_t allapot; std::int32_t max; std::int32_t plusz; };
+    for (const Eset e : {Eset{2339, 1, 2, 1}, Eset{2416, 1, 2, 1}, Eset{2340, 0, 2, 1}, Eset{2415, 1, 0, 1},
+                         Eset{2400, 1, 2, 0}}) {
+        f.AllandoFeltetel.Allapot = e.allapot;
+        f.AllandoFeltetel.Max = e.max;
+        l.AllandoPluszSzamDb = e.plusz;
+        EXPECT_EQ(AllandoSzamokFigyelmeztetes(e.v, f, l, g), "") << e.v;
+    }
+    f.AllandoFeltetel = {1, {}, 0, 3};
+    l.AllandoPluszSzamDb = 1;
+    EXPECT_FALSE(AllandoSzamokFigyelmeztetes(2340, f, l, g).empty());
+    EXPECT_FALSE(AllandoSzamokFigyelmeztetes(2415, f, l, g).empty());
+}
+
 }  // namespace
 }  // namespace kvx

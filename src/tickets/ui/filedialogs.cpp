@@ -1,5 +1,7 @@
 #include "tickets/ui/filedialogs.h"
 
+#include "app/shell_state.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QWidget>
@@ -305,9 +307,26 @@ bool TAllomanyDialogusok::betoltes(const QString& nev, bool variacio)
             Uzenet(UzenetFajta::Informacio, q(torzs.Hiba));
         }
         VariacioValtozas();
-        if (torzs.Ok && bontasEgyseg().Vezerles.BontasPause.load() && Allapot.Beallitasok &&
-            Allapot.Beallitasok->UzenetekLog[2] == 1)
-            Allapot.Beallitasok->UzenetekLog[2] = Tipp(q(kTorzsPauseTipp));
+        if (torzs.Ok) {
+            // The one-time tip about the state of the loaded run.
+            const BontasEgyseg& u = bontasEgyseg();
+            if (Allapot.Beallitasok && Allapot.Beallitasok->UzenetekLog[2] == 1) {
+                VariacioAllapot v;
+                v.BontMatrixMeret = t.BontMatrixMeret;
+                v.BontSzelvszam = t.BontSzelvszam;
+                v.BontStatus = u.Vezerles.FBontStatus.load();
+                v.BontasPause = u.Vezerles.BontasPause.load();
+                v.BontasBefejezetlen = u.Allapot.BontasBefejezetlen;
+                v.SzerkesztettVariacio = u.SzerkesztettVariacio;
+                const std::string tipp = BetoltesUtaniTipp(v.BontasPause, GetMNBString(v));
+                if (!tipp.empty())
+                    Allapot.Beallitasok->UzenetekLog[2] = Tipp(q(tipp));
+            }
+            const std::string figy = AllandoSzamokFigyelmeztetes(torzs.Torzs.VerzioSzam, *Allapot.Feltetelek,
+                                                                 *Allapot.Listak, *Allapot.Jatek);
+            if (!figy.empty())
+                Uzenet(UzenetFajta::Figyelmeztetes, q(figy));
+        }
         if (!torzs.Ok) return false;
     }
     Allapot.Foallapot->Mentve = true;
