@@ -29,6 +29,7 @@
 #include "conditions/condition_records.h"
 #include "tickets/number_lists.h"
 #include "tickets/ui/bontszelveny.h"
+#include "tickets/ui/foszelveny.h"
 #include "tickets/ui/szelvenyek.h"
 #include "variation/generation_run.h"
 #include "variation/variation_store.h"
@@ -286,6 +287,10 @@ void TBontLista::BontListaStart()
     setWindowTitle(bontasEgyseg().Peldabontas ? QStringLiteral(" Példabontás listája")
                                               : QStringLiteral(" Variáció listája"));
     SzerkesztoGombokBeallitasa();
+    if (!elhelyezve_) {
+        Elhelyezes();
+        elhelyezve_ = true;
+    }
     show();
     raise();
     if (Modell->rowCount() > 0)
@@ -470,4 +475,15 @@ void TBontLista::BontTablaDblClick()
     fo->SetBillentyuMod(0);
     if (TFeltetelek* f = formok().Feltetelek)
         f->SetFeltetelekKijelzes();
+}
+
+void TBontLista::Elhelyezes()
+{
+    const TFoszelveny* fo = szelvenyek().Foszelveny;
+    if (!fo || !fo->isVisible())
+        return;
+    const QRect r = fo->frameGeometry();
+    move(r.right() + 10, r.top());
+    if (TBontSzelveny* s = szelvenyek().BontSzelveny)
+        s->move(r.right() + 10 + frameGeometry().width() + 10, r.top());
 }

@@ -98,6 +98,10 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    // The list goes right of the main ticket and the auxiliary ticket right
+    // of the list, the first time they show, so that none covers another.
+    void Elhelyezes();
+    bool elhelyezve_ = false;
     void FormCreate();
     void BontTablaSelectCell(int sor, int oszlop);
 };
