@@ -340,8 +340,13 @@ void TFoablak::Betoltes()
     if (!draws().AdatbazisBetoltve)
         AdatbazisBetoltes();
     FoszelvenyElhelyezes();
-    // The tips come once the main window is on the screen, not over an empty desktop.
-    QTimer::singleShot(0, this, [this] { InditasiTippek(); });
+    // The tips come once the main window is on the screen, not over an empty
+    // desktop; a variation opened from the command line is listed then too.
+    QTimer::singleShot(0, this, [this] {
+        InditasiTippek();
+        if (variationStore().BontSzelvszam > 0 && Akcio("Listzs2")->isEnabled())
+            Listzs2Click();
+    });
 }
 
 void TFoablak::ParancssoriAllomanyBetoltese()

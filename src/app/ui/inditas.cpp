@@ -1,4 +1,7 @@
 #include "app/ui/inditas.h"
+#include <QLocale>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "app/main_state.h"
 #include "app/shell_state.h"
@@ -26,6 +29,11 @@ int KavarexFuttatas(int& argc, char** argv)
 {
     KavarexApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kavarex Personal"));
+    // Qt's own dialogs (the file dialogs above all) speak Hungarian like the rest.
+    QTranslator qtForditas;
+    if (qtForditas.load(QLocale(QLocale::Hungarian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtForditas);
     const QStringList args = app.arguments().mid(1);
 
     platform::FutoPeldany peldany;
