@@ -216,8 +216,8 @@ std::string Format(std::string_view fmt, std::initializer_list<FmtArg> args)
                 break;
             case 'e': case 'E': case 'g': case 'G': {
                 char buf[128];
-                const char spec[] = {'%', '.', '*', type, 0};
-                std::snprintf(buf, sizeof buf, spec, prec < 0 ? 15 : prec, v.asDouble());
+                const char minta[] = {'%', '.', '*', type, 0};
+                std::snprintf(buf, sizeof buf, minta, prec < 0 ? 15 : prec, v.asDouble());
                 field = buf;
                 for (auto& ch : field) if (ch == '.') ch = formatSettings().decimalSeparator;
                 break;
