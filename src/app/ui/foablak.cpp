@@ -742,12 +742,24 @@ void TFoablak::JatekValtas(int tag, bool kerdez)
 {
     if (tag < 0 || tag >= kJatekokSzama)
         return;
+    // A running generation writes the variation it would take away.
+    if (TBontas* b = formok().Bontas; b && b->Fut()) {
+        JatekMenuJeloles();
+        return;
+    }
     if (kerdez && !TorlesJovahagyas(0)) {
         JatekMenuJeloles();
         return;
     }
     if (formok().Beallitasok)
         formok().Beallitasok->close();
+    // The variation belongs to the old game: its paused state, the extension
+    // mode and its lines go before the numbers are cleared.
+    BontasEgyseg& u = bontasEgyseg();
+    BontasPauseTorlese(u);
+    if (u.BontasBovites)
+        Import_log_false();
+    BontasTorlese(variationStore(), u, false, mainState().Mentve, TorlesKornyezetKeszites());
     MindenSzamTorlese(szamListak(), game(), mainState());
     game().LottoIndex = tag;
     KavarexIni();

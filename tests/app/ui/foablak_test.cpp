@@ -16,6 +16,10 @@
 #include <QToolBar>
 
 #include "app/maker_info.h"
+#include "app/main_state.h"
+#include "variation/generation_run.h"
+#include "variation/store_jobs.h"
+#include "variation/variation_store.h"
 
 #include <gtest/gtest.h>
 
@@ -231,3 +235,24 @@ TEST(FoablakPuffer, HiddenPrintBuffersAndWebAddresses)
 }
 
 }  // namespace
+
+// A game change discards the old game's variation: its lines would otherwise
+// be listed, saved and extended under the new game's numbers.
+TEST_F(FoablakTest, GameChangeDeletesTheVariation)
+{
+    kvx::VariationStore& t = kvx::variationStore();
+    ASSERT_TRUE(kvx::SetBontasMatrix(t, 3, kvx::game().SzamsorHossz, nullptr));
+    for (std::int32_t r = 0; r < 3; ++r)
+        for (std::int32_t i = 0; i < t.BontMatrixSorHossz; ++i)
+            t.sor(r)[i] = static_cast<std::uint8_t>(r + i + 1);
+    t.BontSzelvszam = 3;
+    kvx::bontasEgyseg().BontasBovites = true;
+    kvx::mainState().Mentve = true;  // no question
+
+    window_->LottoSelect(1);
+
+    EXPECT_EQ(kvx::game().LottoIndex, 1);
+    EXPECT_EQ(t.BontSzelvszam, 0);
+    EXPECT_EQ(t.BontMatrixMeret, 0);
+    EXPECT_FALSE(kvx::bontasEgyseg().BontasBovites);
+}
