@@ -149,4 +149,16 @@ std::vector<Teglalap> WindowPosChanging(const Teglalap& elozo, const FoablakMere
     return ki;
 }
 
+int FeltetelekBal(const Teglalap& foablak, const std::optional<Teglalap>& szelveny, int sajatSzelesseg)
+{
+    if (foablak.Width <= 800)
+        return foablak.Left + foablak.Width - sajatSzelesseg - 20;
+    if (szelveny) {
+        const int bal = szelveny->Left + szelveny->Width + 20;
+        if (bal + sajatSzelesseg <= foablak.Left + foablak.Width)
+            return bal;
+    }
+    return foablak.Left + 20;
+}
+
 }  // namespace kvx

@@ -29,6 +29,11 @@ Teglalap FormSetLeft(const FoablakMeretek& f, Teglalap form);
 Teglalap FormSetTopLeftCenter(const FoablakMeretek& f, Teglalap form, bool fuggoleges);
 Teglalap FormSetLeftCustom(const FoablakMeretek& f, Teglalap form, int eltolas);
 
+// Left edge of the conditions window (frame, screen coordinates): beside the
+// main ticket so that it leaves the ticket free, at the main window's left
+// when it would not fit there, at the right on a narrow main window.
+int FeltetelekBal(const Teglalap& foablak, const std::optional<Teglalap>& szelveny, int sajatSzelesseg);
+
 // Menu font size of MainMenu1Change.
 int menuBetuMeret(int foablakBetuMeret, int meretIndex);
 

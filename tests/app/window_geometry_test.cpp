@@ -50,6 +50,32 @@ TEST(AblakHelyezes, LeftAndCentre)
     EXPECT_EQ(FormSetLeftCustom(f, {300, 0, 300, 100}, 8).Left, 300);
 }
 
+// The conditions window stands beside the main ticket and leaves it free.
+TEST(AblakHelyezes, ConditionsWindowBesideTheTicket)
+{
+    const Teglalap fo{100, 50, 1600, 900};
+    const Teglalap jegy{110, 100, 300, 400};
+    struct Eset {
+        Teglalap foablak;
+        std::optional<Teglalap> szelveny;
+        int szelesseg;
+        int bal;
+    };
+    const Eset esetek[] = {
+        {fo, jegy, 700, 110 + 300 + 20},             // beside the ticket
+        {fo, jegy, 1300, 100 + 20},                  // would reach past the main window
+        {fo, std::nullopt, 700, 100 + 20},           // no ticket shown
+        {{100, 50, 800, 600}, jegy, 500, 100 + 800 - 500 - 20},  // narrow main window
+    };
+    for (const Eset& e : esetek) {
+        const int bal = FeltetelekBal(e.foablak, e.szelveny, e.szelesseg);
+        EXPECT_EQ(bal, e.bal);
+        if (e.szelveny && e.foablak.Width > 800 && bal != e.foablak.Left + 20) {
+            EXPECT_GE(bal, e.szelveny->Left + e.szelveny->Width);
+        }
+    }
+}
+
 TEST(AblakHelyezes, WaitWindowNearTheMouse)
 {
     const FoablakMeretek f = foablak();

@@ -22,6 +22,9 @@
 #include "app/ui/foablak.h"
 #include "app/ui/formok.h"
 #include "app/ui/uzenetek.h"
+#include "app/window_geometry.h"
+#include "tickets/ui/foszelveny.h"
+#include "tickets/ui/szelvenyek.h"
 #include "conditions/consistency_check.h"
 
 using namespace kvx;
@@ -436,7 +439,12 @@ void TFeltetelek::FeltetelekPosition()
     TFoablak* fo = formok().Foablak;
     if (!fo) return;
     const QRect m = fo->frameGeometry();
-    int left = m.width() <= 800 ? m.left() + m.width() - width() - 20 : m.left() + 20;
+    std::optional<kvx::Teglalap> szelveny;
+    if (TFoszelveny* sz = szelvenyek().Foszelveny; sz && sz->isVisible()) {
+        const QRect r = sz->frameGeometry();
+        szelveny = kvx::Teglalap{r.left(), r.top(), r.width(), r.height()};
+    }
+    const int left = kvx::FeltetelekBal({m.left(), m.top(), m.width(), m.height()}, szelveny, frameGeometry().width());
     move(std::max(0, left), m.top() + 40);
 }
 
