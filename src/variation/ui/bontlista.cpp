@@ -287,9 +287,9 @@ void TBontLista::BontListaStart()
     setWindowTitle(bontasEgyseg().Peldabontas ? QStringLiteral(" Példabontás listája")
                                               : QStringLiteral(" Variáció listája"));
     SzerkesztoGombokBeallitasa();
-    if (!elhelyezve_) {
+    if (elhelyezveFo_ != szelvenyek().Foszelveny) {
         Elhelyezes();
-        elhelyezve_ = true;
+        elhelyezveFo_ = szelvenyek().Foszelveny;
     }
     show();
     raise();

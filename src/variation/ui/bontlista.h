@@ -5,6 +5,7 @@
 // distribution and ordinal, and the navigation buttons.
 #include <QAbstractTableModel>
 #include <QDialog>
+#include <QPointer>
 
 #include <functional>
 
@@ -15,6 +16,7 @@ class QTableView;
 class QToolButton;
 class QPushButton;
 class QLabel;
+class TFoszelveny;
 
 // What the list shows of the program's current variation.
 kvx::BontListaNezet BontListaAktualisNezet();
@@ -101,7 +103,8 @@ private:
     // The list goes right of the main ticket and the auxiliary ticket right
     // of the list, the first time they show, so that none covers another.
     void Elhelyezes();
-    bool elhelyezve_ = false;
+    // The main ticket the list was placed beside; a game change builds a new one.
+    QPointer<TFoszelveny> elhelyezveFo_;
     void FormCreate();
     void BontTablaSelectCell(int sor, int oszlop);
 };

@@ -20,6 +20,7 @@
 #include "draws/ui/huzszama.h"
 #include "tickets/ui/bontellszelveny.h"
 #include "tickets/ui/bontszelveny.h"
+#include "tickets/ui/foszelveny.h"
 #include "tickets/ui/szelvenyek.h"
 #include "variation/list_editing.h"
 #include "variation/variation_file.h"
@@ -451,3 +452,38 @@ TEST_F(BontListaTest, ShiftCtrlDoubleClickSetsTheOverwriteBoundary)
 }
 
 }  // namespace
+
+// After a game change the tickets are new and of another size: the list opens
+// beside the new main ticket again and its auxiliary ticket beside the list,
+// neither covering the other.
+TEST_F(BontListaTest, ListIsPlacedAgainBesideTheNewGamesTicket)
+{
+    general();
+    a("Listzs2")->trigger();
+    TBontLista* lista = formok().BontLista;
+    ASSERT_TRUE(lista->isVisible());
+    lista->close();
+
+    window_->LottoSelect(1);
+    ASSERT_EQ(game().LottoIndex, 1);
+    for (int n = 1; n <= 8; ++n)
+        SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
+    window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
+    feltetelRekordok().Hibapont = 1;
+    {
+        Valaszolo v(QStringList{});
+        a("Start1")->trigger();
+        TBontas* b = formok().Bontas;
+        ASSERT_TRUE(varj([b] { return !b->Fut() && szalak().Tetlen(); }));
+    }
+    ASSERT_GT(variationStore().BontSzelvszam, 0);
+    a("Listzs2")->trigger();
+    lista->AktSorKijelol(1);
+    const QRect fo = szelvenyek().Foszelveny->frameGeometry();
+    const QRect l = lista->frameGeometry();
+    EXPECT_EQ(l.left(), fo.right() + 10);
+    TBontSzelveny* s = szelvenyek().BontSzelveny;
+    ASSERT_TRUE(s->isVisible());
+    EXPECT_FALSE(s->frameGeometry().intersects(l));
+    EXPECT_FALSE(l.intersects(fo));
+}
