@@ -764,6 +764,9 @@ void TFoablak::JatekValtas(int tag, bool kerdez)
     game().LottoIndex = tag;
     KavarexIni();
     SzelvLebont(true);
+    // The new ticket has another size: the conditions window goes beside it.
+    if (TFeltetelek* f = formok().Feltetelek)
+        f->FeltetelekPosition();
 }
 
 void TFoablak::SzelvLebont(bool rebuild)

@@ -335,3 +335,21 @@ TEST_F(ShellTest, MenuImageForReview)
 }
 
 }  // namespace
+
+// The conditions window stands beside the main ticket, also after a game
+// change to a wider ticket.
+TEST_F(ShellTest, ConditionsWindowStaysBesideTheTicketAcrossGameChanges)
+{
+    window_->resize(1500, 900);
+    window_->show();
+    window_->LottoSelect(30);
+    TFeltetelek* f = formok().Feltetelek;
+    f->FeltetelekPosition();  // placed beside the narrow ticket, as at start-up
+    window_->LottoSelect(0);
+    ASSERT_EQ(kvx::game().LottoIndex, 0);
+    TFoszelveny* fo = szelvenyek().Foszelveny;
+    ASSERT_TRUE(fo && fo->isVisible());
+    f->show();
+    EXPECT_FALSE(f->frameGeometry().intersects(fo->frameGeometry()));
+    EXPECT_GT(f->frameGeometry().left(), fo->frameGeometry().right());
+}
