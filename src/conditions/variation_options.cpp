@@ -332,3 +332,20 @@ OpcioDobozok OpcioDobozokBetoltese(const FeltetelRekordok& f, const VariacioOpci
 }
 
 }  // namespace kvx
+
+namespace kvx {
+
+OpcioDobozok VariacioOpcioinakTorlese(OpcioDobozok d)
+{
+    d.GyakorisagiEloszlasBox = false;
+    d.OptimalizaltBox = false;
+    d.VeletlenSzamsorokBox = false;
+    d.TulirasBontBox = false;
+    d.OptBontNovelBox = false;
+    d.OptBontCsokkentBox = false;
+    d.OptBontFelulirasBox = false;
+    d.OptBontRendezBox = false;
+    return d;
+}
+
+}  // namespace kvx

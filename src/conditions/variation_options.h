@@ -133,6 +133,11 @@ struct OpcioEredmeny {
 OpcioEredmeny VariacioOpciokSzamitasa(const OpcioDobozok& be, OpcioForras forras, const OpcioKornyezet& env,
                                       FeltetelRekordok& f, VariacioOpcioErtekek& o);
 
+// The controls with the variation options unticked (Gyakorisági eloszlás,
+// Optimalizált, Véletlen számsorok, Találat, Növel, Csökkent, Felülírás,
+// Rendez); the error points and the values stay. Run the chain on the result.
+OpcioDobozok VariacioOpcioinakTorlese(OpcioDobozok d);
+
 // The panel's controls that show the stored options (after a load).
 OpcioDobozok OpcioDobozokBetoltese(const FeltetelRekordok& f, const VariacioOpcioErtekek& o);
 

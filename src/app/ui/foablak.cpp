@@ -761,6 +761,8 @@ void TFoablak::JatekValtas(int tag, bool kerdez)
         Import_log_false();
     BontasTorlese(variationStore(), u, false, mainState().Mentve, TorlesKornyezetKeszites());
     MindenSzamTorlese(szamListak(), game(), mainState());
+    if (TFeltetelek* f = formok().Feltetelek)
+        f->VariacioOpcioinakTorlese();
     game().LottoIndex = tag;
     KavarexIni();
     SzelvLebont(true);

@@ -597,6 +597,15 @@ void TFeltetelek::OpcioBetoltes()
     EllenorzesGombBeallitas();
 }
 
+void TFeltetelek::VariacioOpcioinakTorlese()
+{
+    FeltetelRekordok& f = *Allapot.Feltetelek;
+    const OpcioDobozok d = kvx::VariacioOpcioinakTorlese(OpcioDobozokBetoltese(f, *Allapot.Opciok));
+    const OpcioEredmeny r = VariacioOpciokSzamitasa(d, OpcioForras::Nincs, opcioKornyezet(), f, *Allapot.Opciok);
+    opcioMegjelenites(r);
+    EllenorzesGombBeallitas();
+}
+
 void TFeltetelek::SetFeltetelJelzo(bool value)
 {
     kvx::SetFeltetelJelzo(*Allapot.Feltetelek, value, variacio().BontasBovites);

@@ -135,6 +135,8 @@ public:
     void OpcioValtozas(kvx::OpcioForras forras);
     // The panel shows the stored options (after a load or at creation).
     void OpcioBetoltes();
+    // Unticks the variation options (a game change, an import).
+    void VariacioOpcioinakTorlese();
     void OptBontModEditDblClick();
 
     // Distribution tab handlers.

@@ -1,5 +1,6 @@
 // The main window's commands, the program's windows after start-up, the
 // modifier mode, the status bar and the close query, on the offscreen platform.
+#include "conditions/variation_options.h"
 #include "app/game_table.h"
 #include "app/main_state.h"
 #include "app/settings.h"
@@ -22,6 +23,7 @@
 #include "tickets/ui/foszelveny.h"
 #include "tickets/ui/szelvenyek.h"
 
+#include <QCheckBox>
 #include <QAction>
 #include <QDialog>
 #include <QDir>
@@ -338,6 +340,23 @@ TEST_F(ShellTest, MenuImageForReview)
 
 // The conditions window stands beside the main ticket, also after a game
 // change to a wider ticket.
+// A game change unticks the variation options: the next game starts without
+// the old game's Találat or frequency option.
+TEST_F(ShellTest, GameChangeUnticksTheVariationOptions)
+{
+    for (int n : {3, 9, 14, 22, 27, 31, 40, 48}) kvx::SzamJeloles(kvx::szamListak(), kvx::game(), kvx::mainState(), n, 0, false);
+    window_->FeltMenuAll(kvx::SzamsorTulteli(kvx::szamListak(), kvx::game()));
+    TFeltetelek* f = formok().Feltetelek;
+    ASSERT_NE(f, nullptr);
+    f->FeltetelStart();
+    f->TulirasBontBox->click();
+    ASSERT_TRUE(kvx::variacioOpcioErtekek().TulirasBont);
+    kvx::mainState().Mentve = true;  // no clearing question
+    window_->LottoSelect(1);
+    EXPECT_FALSE(kvx::variacioOpcioErtekek().TulirasBont);
+    EXPECT_FALSE(f->TulirasBontBox->isChecked());
+}
+
 TEST_F(ShellTest, ConditionsWindowStaysBesideTheTicketAcrossGameChanges)
 {
     window_->resize(1500, 900);
