@@ -243,8 +243,12 @@ void THuzBe::Start()
     }
 
     if (lista) {
+        // Before its first showing the dialog's width is not yet that of its
+        // layout; placed by it, it would cover the list's left part.
+        if (!testAttribute(Qt::WA_Resized))
+            adjustSize();
         const QRect r = lista->frameGeometry();
-        move(r.left() - width() - 15, r.top());
+        move(r.left() - frameGeometry().width() - 15, r.top());
     }
     lezarva_ = false;
     show();

@@ -304,3 +304,20 @@ TEST_F(HuzListaAblakTest, EntryReopensOnAUsersDatabase)
 }
 
 }  // namespace
+
+// The entry window and its ticket stand beside the list and leave its
+// columns and buttons free, also on their first showing.
+TEST_F(HuzListaAblakTest, EntryWindowDoesNotCoverTheList)
+{
+    window_->Akcio("Listzs3")->trigger();
+    ASSERT_TRUE(lista()->isVisible());
+    lista()->move(700, 300);
+    lista()->BovitesGomb->trigger();
+    ASSERT_TRUE(be()->isVisible());
+    const QRect l = lista()->frameGeometry();
+    EXPECT_FALSE(be()->frameGeometry().intersects(l));
+    EXPECT_LE(be()->frameGeometry().right(), l.left());
+    THuzBeSzelveny* sz = szelvenyek().HuzBeSzelveny;
+    ASSERT_TRUE(sz && sz->isVisible());
+    EXPECT_FALSE(sz->frameGeometry().intersects(l));
+}
