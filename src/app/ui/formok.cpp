@@ -17,6 +17,8 @@
 #include "variation/ui/bontas.h"
 #include "variation/ui/bontlista.h"
 #include "variation/ui/bontteszt.h"
+#include "variation/generation_run.h"
+#include "variation/variation_store.h"
 
 Formok& formok()
 {
@@ -34,6 +36,23 @@ void FormokLetrehozasa(TFoablak& foablak)
     f.UzenetAblak = new kvx::TUzenetAblak(szulo, foablak.MeretSzorzo);
     QObject::connect(&foablak, &QObject::destroyed, [w = f.UzenetAblak] { delete w.data(); });
     f.Feltetelek = new TFeltetelek(szulo);
+    // The conditions window knows the variation it stands beside: with lines
+    // it only lists the conditions, and its button starts a run or asks to
+    // delete the variation as the main window's commands do.
+    f.Feltetelek->Variacio = [] {
+        const kvx::VariationStore& t = kvx::variationStore();
+        const kvx::BontasEgyseg& u = kvx::bontasEgyseg();
+        FeltetelekVariacio v;
+        v.SzamsorDb = t.BontSzelvszam;
+        v.LefoglaltSorok = t.BontMatrixMeret;
+        v.BontasBovites = u.BontasBovites;
+        v.Pause = u.Vezerles.BontasPause.load();
+        v.Szerkesztett = u.SzerkesztettVariacio;
+        v.Befejezetlen = u.Allapot.BontasBefejezetlen;
+        return v;
+    };
+    f.Feltetelek->Start1Click = [&foablak] { foablak.Start1Click(); };
+    f.Feltetelek->BontTorlesEng1 = [&foablak] { foablak.rls2Click(); };
     f.HuzLista = new THuzLista(szulo);
     f.BontLista = new TBontLista(szulo);
     f.Bontas = new TBontas(szulo);

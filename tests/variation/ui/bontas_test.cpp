@@ -27,7 +27,9 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -331,3 +333,32 @@ TEST_F(BontasTest, CloseQueryAsksAboutAnUnsavedVariationAndKeepsRunningOnNo)
 }
 
 }  // namespace
+
+// The conditions window's button starts the run as the Start command does;
+// with the variation made the window lists the conditions and its button
+// deletes the variation.
+TEST_F(BontasTest, ConditionsWindowButtonStartsAndDeletesTheVariation)
+{
+    jelol({3, 9, 14, 22, 27, 31, 40});
+    TFeltetelek* f = formok().Feltetelek;
+    ASSERT_NE(f, nullptr);
+    a("Listzs1")->trigger();
+    ASSERT_TRUE(f->isVisible());
+    EXPECT_EQ(f->BontasGomb->text(), QStringLiteral("Variáció"));
+    ASSERT_TRUE(f->BontasGomb->isEnabled());
+
+    Valaszolo v(QStringList{});
+    QTest::mouseClick(f->BontasGomb, Qt::LeftButton);
+    ASSERT_TRUE(vegeVar());
+    EXPECT_EQ(variationStore().BontSzelvszam, 21);
+    bontas_->KilepesGomb->click();
+
+    a("Listzs1")->trigger();
+    ASSERT_TRUE(f->isVisible());
+    EXPECT_EQ(f->BontasGomb->text(), QStringLiteral("Módosítás"));
+    EXPECT_FALSE(f->FeltetelekPC->currentWidget()->isEnabled());
+    ASSERT_TRUE(f->BontasGomb->isEnabled());
+    Valaszolo torles({QStringLiteral("Igen")});
+    QTest::mouseClick(f->BontasGomb, Qt::LeftButton);
+    EXPECT_EQ(variationStore().BontSzelvszam, 0);
+}
