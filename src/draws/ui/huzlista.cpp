@@ -295,6 +295,10 @@ void THuzLista::Elrendezes()
     setFixedWidth(szelesseg);
     const int sorok = std::min(16, std::max(draws().HuzasokSzama, 1));
     HuzTabla->setMinimumHeight(sorM * 2 + sorM);
+    // The grid's share of the window is known only once the layout has set
+    // the children's geometry; before the first show it has not yet.
+    if (layout())
+        layout()->activate();
     resize(szelesseg, height() - HuzTabla->height() + sorM * (sorok + 1) + 2);
 }
 
