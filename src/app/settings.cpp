@@ -168,6 +168,14 @@ std::int32_t AlapPenznem(int jatek)
     return jatek >= 0 && jatek <= 16 ? 0 : 1;
 }
 
+void SzelvenyMeretekBeallitasa(Settings& s, std::int32_t sorMagassag)
+{
+    for (auto& fajta : s.SzelvenyBeallitas) {
+        fajta[1] = static_cast<std::int32_t>(std::lround(sorMagassag * 2.39));
+        fajta[4] = s.BetuMeret;
+    }
+}
+
 void SzelvIniAlap(Settings& s, GameParams& g, MainState& m, std::int32_t sorMagassag)
 {
     g.LottoIndex = 0;

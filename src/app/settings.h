@@ -76,6 +76,10 @@ std::int32_t AlapPenznem(int jatek);
 // Default settings, applied before the INI file is read. sorMagassag is the
 // text height of the main window's font (the cell size is 2.39 times it);
 // the number font size is s.BetuMeret.
+// The ticket look's sizes follow the text size in use: the cell size from the
+// text height (sorMagassag x 2.39) and the number font size, for every kind.
+// Called once the text size is final (after the INI file was read).
+void SzelvenyMeretekBeallitasa(Settings& s, std::int32_t sorMagassag);
 void SzelvIniAlap(Settings& s, GameParams& g, MainState& m, std::int32_t sorMagassag);
 
 // A rectangle of the screen in pixels (the settings keep the main window in one).

@@ -429,3 +429,24 @@ TEST(Settings, ScreenBasedFontSizeAndVersion)
 
 }  // namespace
 }  // namespace kvx
+
+namespace {
+
+// The ticket sizes follow the text size chosen after the defaults were set:
+// a cell of 2.39 text heights and the number font of the text size, every kind.
+TEST(SzelvenyMeretek, FollowTheFinalTextSize)
+{
+    kvx::Settings s;
+    kvx::GameParams g;
+    kvx::MainState m;
+    s.BetuMeret = 8;
+    kvx::SzelvIniAlap(s, g, m, 13);
+    s.BetuMeret = 12;
+    kvx::SzelvenyMeretekBeallitasa(s, 19);
+    for (const auto& fajta : s.SzelvenyBeallitas) {
+        EXPECT_EQ(fajta[1], 45);
+        EXPECT_EQ(fajta[4], 12);
+    }
+}
+
+}  // namespace

@@ -226,6 +226,9 @@ void TFoablak::FormCreate(const QString& programAllomany, const QStringList& arg
     if (ujraMeret)
         s.BetuMeret = *ujraMeret;
     Betumeretek();
+    // The text size is final now (the INI file may have changed it): the
+    // tickets take their cell and number sizes from it.
+    SzelvenyMeretekBeallitasa(s, QFontMetrics(font()).boundingRect(QStringLiteral("Í")).height());
     UzenetBeallitasokFrissitese();
 
     KavarexIni();
