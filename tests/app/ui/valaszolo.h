@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QStringList>
+#include <QThread>
 #include <QTimer>
 #include <QWidget>
 
@@ -60,15 +61,16 @@ private:
     QPointer<QWidget> utolso_;
 };
 
-// Processes events until the condition holds or 10 s pass.
+// Processes events until the condition holds or ms milliseconds pass.
 template <class F>
-bool varj(F felt)
+bool varj(F felt, int ms = 10000)
 {
     QElapsedTimer t;
     t.start();
     while (!felt()) {
-        if (t.elapsed() > 10000) return false;
+        if (t.elapsed() > ms) return false;
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(1);
     }
     return true;
 }
