@@ -194,4 +194,16 @@ void SorsolasMeretVisszaallitas(GameParams& g)
     SorsolasMeretBeallitas(g, g.MentettHuzottSzamok, g.MentettHuzottFoSzamok);
 }
 
+NumberingDims gameNumberingDims(const GameParams& g)
+{
+    NumberingDims d;
+    d.N = g.FoSzamKeszlet;
+    d.m = g.SzamsorFoSzamDb;
+    d.a = g.PluszSzamKeszlet;
+    d.e = g.PluszSzamDb;
+    d.T = g.OsszesSzam;
+    d.VanPluszSzam = g.VanPluszSzam;
+    return d;
+}
+
 }  // namespace kvx

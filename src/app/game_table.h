@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "common/numbering.h"
+
 namespace kvx {
 
 constexpr int kJatekokSzama = 44;
@@ -85,5 +87,8 @@ void SorsolasMeretVisszaallitas(GameParams& g);
 
 // Hit class of h main and e extra hits with the given stride.
 inline std::int32_t TalalatOsztaly(std::int32_t h, std::int32_t e, std::int32_t szorzo) { return h * szorzo + e; }
+
+// The numbering dimensions of the current game's full variation.
+NumberingDims gameNumberingDims(const GameParams& g);
 
 }  // namespace kvx

@@ -1,6 +1,5 @@
 #include "common/numbering.h"
 
-#include "app/game_table.h"
 
 #include <array>
 #include <limits>
@@ -95,18 +94,6 @@ bool NumberingDims::valid() const
     if (!VanPluszSzam)
         return true;
     return e >= 1 && e <= 2 && a >= e && T == N + a && T <= kBinomMax;
-}
-
-NumberingDims gameNumberingDims(const GameParams& g)
-{
-    NumberingDims d;
-    d.N = g.FoSzamKeszlet;
-    d.m = g.SzamsorFoSzamDb;
-    d.a = g.PluszSzamKeszlet;
-    d.e = g.PluszSzamDb;
-    d.T = g.OsszesSzam;
-    d.VanPluszSzam = g.VanPluszSzam;
-    return d;
 }
 
 NumberingDims variationNumberingDims(std::int32_t kijeloltFoSzamDb, std::int32_t variacioFoMeret,

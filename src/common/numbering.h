@@ -12,8 +12,6 @@
 
 namespace kvx {
 
-struct GameParams;
-
 // Dimensions of a numbering.
 //  - game dimensions: N = FoSzamKeszlet, m = SzamsorFoSzamDb,
 //    a = PluszSzamKeszlet, T = OsszesSzam; an extra number n (1..a) is coded
@@ -37,8 +35,6 @@ struct NumberingDims {
     bool valid() const;
 };
 
-// The current game's dimensions.
-NumberingDims gameNumberingDims(const GameParams& g);
 // Dimensions of a selection (variation dimensions); T is N + a.
 NumberingDims variationNumberingDims(std::int32_t kijeloltFoSzamDb, std::int32_t variacioFoMeret,
                                      std::int32_t kijeloltPluszSzamDb, std::int32_t pluszSzamDb, bool vanPluszSzam);

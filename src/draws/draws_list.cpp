@@ -4,7 +4,7 @@
 #include "common/line_info.h"
 #include "common/numbering.h"
 #include "draws/hit_class.h"
-#include "tickets/ticket_layout.h"
+#include "app/game_grid.h"
 
 #include <algorithm>
 

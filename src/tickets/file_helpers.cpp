@@ -261,37 +261,4 @@ bool AllomanyHozzaferheto(const std::string& nev, std::string& uzenet)
     return false;
 }
 
-bool SzamsorMentese(const std::string& nev, const SzamsorKep& kep, std::string& uzenet)
-{
-    BinWriter w;
-    SzamsorKepIras(w, kep);
-    if (writeFileAtomic(nev, std::span<const std::uint8_t>(w.data()))) return true;
-    uzenet = allomanyHibaSzoveg(0, 1, "");
-    return false;
-}
-
-SzamsorOlvasasEredmeny SzamsorBetoltese(const std::string& nev, const SzamsorOlvasasKornyezet& env,
-                                        std::vector<std::uint8_t>* adat)
-{
-    std::error_code ec;
-    std::vector<std::uint8_t> sajat;
-    std::vector<std::uint8_t>& d = adat ? *adat : sajat;
-    d.clear();
-    if (!std::filesystem::exists(nev, ec)) {
-        SzamsorOlvasasEredmeny r;
-        r.HibaFajta = SzamsorHiba::Meret;
-        r.Hiba = kAllomanyNemTalalhato;
-        r.Uzenet = ervenytelenAllomanySzoveg(nev, kAllomanyNemTalalhato, false);
-        return r;
-    }
-    if (!readWholeFile(nev, d)) {
-        SzamsorOlvasasEredmeny r;
-        r.HibaFajta = SzamsorHiba::Meret;
-        r.Hiba = allomanyHibaSzoveg(0, 0, "");
-        r.Uzenet = r.Hiba;
-        return r;
-    }
-    return SzamsorKepOlvasas(d, nev, env);
-}
-
 }  // namespace kvx

@@ -11,7 +11,6 @@
 #include "app/folders.h"
 #include "app/main_menu.h"
 #include "app/messages.h"
-#include "tickets/number_set_file.h"
 
 namespace kvx {
 
@@ -150,16 +149,5 @@ bool AllomanyLezarasa(KozosAllomanyAllapot& k, const std::string& nev, std::stri
 // uzenet holds FoglaltAllomanySzoveg.
 bool AllomanyHozzaferheto(const std::string& nev, std::string& uzenet);
 std::string FoglaltAllomanySzoveg(const std::string& nev);
-
-// Writes a ".tip" from an image (through a temporary file). False and the
-// saving error text in uzenet on failure.
-bool SzamsorMentese(const std::string& nev, const SzamsorKep& kep, std::string& uzenet);
-
-// Reads a ".tip" (or the ticket part of a ".top") into a staging image.
-// adat receives the whole file, so that a variation body reader can go on
-// at the result's Vege. A missing file is refused with
-// "A keresett állomány nem található.".
-SzamsorOlvasasEredmeny SzamsorBetoltese(const std::string& nev, const SzamsorOlvasasKornyezet& env,
-                                        std::vector<std::uint8_t>* adat = nullptr);
 
 }  // namespace kvx

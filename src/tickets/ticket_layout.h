@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/game_grid.h"
 #include "app/game_table.h"
 #include "app/settings.h"
 #include "tickets/number_lists.h"
@@ -42,24 +43,6 @@ enum SzelvenySzelet : int {
 };
 
 using SzelvenySor = std::array<std::int32_t, kSzelvenyErtekek>;
-
-// The grid of a game: cells per row, rows, empty cells before the first
-// number, and whether the bonus numbers form hit classes.
-struct JatekRacsAdat {
-    std::int32_t Oszlopok = 5;
-    std::int32_t Sorok = 16;
-    std::int32_t ElsoSorEltolas = 0;
-    bool PotSzamTalalat = false;
-};
-// Any index outside the table gives 5 columns and 16 rows.
-JatekRacsAdat JatekRacs(int lottoIndex);
-
-// Games whose numbers run down the columns (32, 33, 34).
-bool OszlopFolytonosJatek(int lottoIndex);
-// Games laid out on ten columns: 0, 17, 18, 26, 35, 39.
-bool TizesRacsJatek(int lottoIndex);
-// Games whose extra pool gets a panel of its own: 25, 29, 36, 37, 43.
-bool PluszPanelJatek(int lottoIndex);
 
 // Top-left corner of a number panel in client pixels.
 struct Cella {

@@ -8,7 +8,7 @@
 #include "app/main_state.h"
 #include "conditions/variation_options.h"
 #include "tickets/number_lists.h"
-#include "tickets/number_set_file.h"
+#include "conditions/number_set_file.h"
 #include "variation/generation_run.h"
 #include "variation/store_jobs.h"
 #include "variation/variation_store.h"

@@ -1,4 +1,5 @@
 #include "tickets/file_helpers.h"
+#include "conditions/number_set_file.h"
 
 #include <gtest/gtest.h>
 

@@ -11,7 +11,7 @@
 #include "app/game_table.h"
 #include "conditions/variation_options.h"
 #include "tickets/number_lists.h"
-#include "tickets/number_set_file.h"
+#include "conditions/number_set_file.h"
 #include "variation/generation_run.h"
 #include "variation/store_jobs.h"
 

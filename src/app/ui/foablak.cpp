@@ -36,7 +36,7 @@
 #include "platform/system_info.h"
 #include "statistics/ui/statisztika.h"
 #include "tickets/number_lists.h"
-#include "tickets/number_set_file.h"
+#include "conditions/number_set_file.h"
 #include "variation/ui/bontas.h"
 #include "variation/variation_store.h"
 #include "variation/ui/bontlista.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The open and save dialogs of the main window (AllomanyDialogus) and the
 // number-set save and load behind them. The rules live in
-// tickets/file_helpers.h and tickets/number_set_file.h; this class runs the
+// tickets/file_helpers.h and conditions/number_set_file.h; this class runs the
 // dialogs, asks the questions and shows the messages.
 #include <QObject>
 #include <QString>
@@ -15,7 +15,7 @@
 #include "app/settings.h"
 #include "conditions/condition_records.h"
 #include "tickets/number_lists.h"
-#include "tickets/number_set_file.h"
+#include "conditions/number_set_file.h"
 
 class QFileDialog;
 class QWidget;

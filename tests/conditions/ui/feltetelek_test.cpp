@@ -13,7 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "feltetelek_kornyezet.h"
-#include "tickets/number_set_file.h"
+#include "conditions/number_set_file.h"
 
 using namespace kvx;
 

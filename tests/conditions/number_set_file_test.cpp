@@ -1,4 +1,4 @@
-#include "tickets/number_set_file.h"
+#include "conditions/number_set_file.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 
 #include "conditions/markers.h"
 
-#include "tickets_fixture.h"
+#include "tickets/tickets_fixture.h"
 
 namespace kvx {
 namespace {

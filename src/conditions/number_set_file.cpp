@@ -1,7 +1,9 @@
-#include "tickets/number_set_file.h"
+#include "conditions/number_set_file.h"
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 namespace kvx {
 
@@ -701,6 +703,39 @@ void SzamsorKepAlkalmazas(const SzamsorKep& kep, SzamListak& l, const GameParams
     f.Hibapont = static_cast<std::uint8_t>(kep.Hibapont);
     f.FeltetelJelzo = kep.FeltetelJelzo != 0;
     f.TalArAktiv = f.FeltetelJelzo && f.TalalatiAranyFeltetel.Allapot;
+}
+
+bool SzamsorMentese(const std::string& nev, const SzamsorKep& kep, std::string& uzenet)
+{
+    BinWriter w;
+    SzamsorKepIras(w, kep);
+    if (writeFileAtomic(nev, std::span<const std::uint8_t>(w.data()))) return true;
+    uzenet = allomanyHibaSzoveg(0, 1, "");
+    return false;
+}
+
+SzamsorOlvasasEredmeny SzamsorBetoltese(const std::string& nev, const SzamsorOlvasasKornyezet& env,
+                                        std::vector<std::uint8_t>* adat)
+{
+    std::error_code ec;
+    std::vector<std::uint8_t> sajat;
+    std::vector<std::uint8_t>& d = adat ? *adat : sajat;
+    d.clear();
+    if (!std::filesystem::exists(nev, ec)) {
+        SzamsorOlvasasEredmeny r;
+        r.HibaFajta = SzamsorHiba::Meret;
+        r.Hiba = kAllomanyNemTalalhato;
+        r.Uzenet = ervenytelenAllomanySzoveg(nev, kAllomanyNemTalalhato, false);
+        return r;
+    }
+    if (!readWholeFile(nev, d)) {
+        SzamsorOlvasasEredmeny r;
+        r.HibaFajta = SzamsorHiba::Meret;
+        r.Hiba = allomanyHibaSzoveg(0, 0, "");
+        r.Uzenet = r.Hiba;
+        return r;
+    }
+    return SzamsorKepOlvasas(d, nev, env);
 }
 
 }  // namespace kvx

@@ -142,4 +142,15 @@ extern const char* const kErvenytelenAltalanos;  // the generic invalid-file tex
 extern const char* const kAllomanyNemTalalhato;  // "A keresett állomány nem található."
 extern const char* const kTalArMasikAdatbazisKerdes;
 
+// Writes a ".tip" from an image (through a temporary file). False and the
+// saving error text in uzenet on failure.
+bool SzamsorMentese(const std::string& nev, const SzamsorKep& kep, std::string& uzenet);
+
+// Reads a ".tip" (or the ticket part of a ".top") into a staging image.
+// adat receives the whole file, so that a variation body reader can go on
+// at the result's Vege. A missing file is refused with
+// "A keresett állomány nem található.".
+SzamsorOlvasasEredmeny SzamsorBetoltese(const std::string& nev, const SzamsorOlvasasKornyezet& env,
+                                        std::vector<std::uint8_t>* adat = nullptr);
+
 }  // namespace kvx
