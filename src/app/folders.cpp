@@ -153,12 +153,6 @@ Folders::Folders()
         AktualisAdatbazis[static_cast<std::size_t>(i)] = AdatbazisAllomany[static_cast<std::size_t>(i)];
 }
 
-Folders& folders()
-{
-    static Folders f;
-    return f;
-}
-
 void KonyvtarakBeallitasa(Folders& f, const std::string& programAllomany)
 {
     const fs::path exe(programAllomany);

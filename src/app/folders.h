@@ -35,8 +35,6 @@ struct Folders {
     Folders();
 };
 
-// The program's one instance.
-Folders& folders();
 
 // Computes every folder and the INI path from the executable's full path.
 void KonyvtarakBeallitasa(Folders& f, const std::string& programAllomany);

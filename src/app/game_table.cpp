@@ -103,12 +103,6 @@ bool PotSzamTalalatJatek(int i)
     }
 }
 
-GameParams& game()
-{
-    static GameParams params;
-    return params;
-}
-
 void JatekParameterek(GameParams& g)
 {
     if (g.LottoIndex < 0 || g.LottoIndex >= kJatekokSzama)

@@ -70,8 +70,6 @@ struct GameParams {
     std::int32_t VariacioTalalatOsztalyokSzama() const { return (SzamsorFoSzamDb + 1) * VariacioTalalatSzorzo; }
 };
 
-// The program's one instance.
-GameParams& game();
 
 // Sets every parameter of the game g.LottoIndex (an index outside 0..43 is
 // taken as 0).

@@ -2,10 +2,4 @@
 
 namespace kvx {
 
-MainState& mainState()
-{
-    static MainState state;
-    return state;
-}
-
 }  // namespace kvx

@@ -14,6 +14,5 @@ struct MainState {
     bool MasikPeldanyFut = false;
 };
 
-MainState& mainState();
 
 }  // namespace kvx

@@ -3,15 +3,12 @@
 namespace kvx {
 
 namespace {
-GyartoCimek g_gyartoCimek;
 
 const char* const kTamogatasBekezdes =
     "A program alkalmazásának sikerétől és/vagy a program felhasználójának akaratától függően, "
     "szabadon megválasztott összeggel, ajándéknak minősülő anyagi juttatással tudja támogatni a "
     "fejlesztést - kifejezni köszönetét.";
 }  // namespace
-
-GyartoCimek& gyartoCimek() { return g_gyartoCimek; }
 
 std::string fejlesztesSzoveg(const GyartoCimek& c)
 {

@@ -11,7 +11,6 @@ struct GyartoCimek {
     std::string Email = "info@kavarex.hu";
 };
 
-GyartoCimek& gyartoCimek();
 
 // Texts of the Help menu and the about box that carry the addresses.
 std::string fejlesztesSzoveg(const GyartoCimek& c);

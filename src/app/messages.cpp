@@ -11,8 +11,6 @@ namespace {
 #define KVX_STR2(x) #x
 #define KVX_STR(x) KVX_STR2(x)
 
-UzenetBeallitasok g_uzenetBeallitasok;
-
 }  // namespace
 
 std::string UzenetBeallitasok::defaultVerzioSzoveg()
@@ -20,8 +18,6 @@ std::string UzenetBeallitasok::defaultVerzioSzoveg()
     return KVX_STR(KAVAREX_VERSION_MAJOR) "." KVX_STR(KAVAREX_VERSION_MINOR) "." KVX_STR(
         KAVAREX_VERSION_PATCH) "." KVX_STR(KAVAREX_VERSION_TWEAK);
 }
-
-UzenetBeallitasok& uzenetBeallitasok() { return g_uzenetBeallitasok; }
 
 UzenetLeiras uzenetLeiras(UzenetRutin rutin)
 {

@@ -80,7 +80,6 @@ struct UzenetBeallitasok {
     static std::string defaultVerzioSzoveg();
 };
 
-UzenetBeallitasok& uzenetBeallitasok();
 
 // Tip flags used by the message boxes.
 constexpr int kTippJovahagyas = 25;

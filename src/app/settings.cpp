@@ -148,12 +148,6 @@ void cacheTakaritas(const std::string& nev, const Folders& f)
 
 }  // namespace
 
-Settings& settings()
-{
-    static Settings s;
-    return s;
-}
-
 double AlapJegyAr(int jatek)
 {
     if (jatek >= 0 && jatek <= 2)

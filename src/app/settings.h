@@ -66,8 +66,6 @@ struct Settings {
     bool operator==(const Settings&) const = default;
 };
 
-// The program's one instance.
-Settings& settings();
 
 // Price and currency of a game before the user changes them.
 double AlapJegyAr(int jatek);

@@ -3,10 +3,7 @@
 namespace kvx {
 
 namespace {
-UzenetAblakAllapot g_uzenetAblakAllapot;
 }
-
-UzenetAblakAllapot& uzenetAblakAllapot() { return g_uzenetAblakAllapot; }
 
 bool uzenetAblakFeladatBejegyzes(UzenetAblakAllapot& a, int kod, UzenetAblakMunka munka)
 {

@@ -37,7 +37,6 @@ struct UzenetAblakAllapot {
     std::array<UzenetAblakMunka, kUzenetAblakFeladatokSzama> Feladatok;
 };
 
-UzenetAblakAllapot& uzenetAblakAllapot();
 
 // Registers the function of a job code (1..6); false for any other code.
 bool uzenetAblakFeladatBejegyzes(UzenetAblakAllapot& a, int kod, UzenetAblakMunka munka);

@@ -12,7 +12,6 @@ struct SzalNyilvantartas::Szal {
 };
 
 namespace {
-SzalNyilvantartas g_szalak;
 // The registry of the worker running on this thread.
 thread_local const SzalNyilvantartas* t_nyilvantartas = nullptr;
 }  // namespace
@@ -21,8 +20,6 @@ bool SzalNyilvantartas::SajatLeallitasKerve()
 {
     return t_nyilvantartas != nullptr && t_nyilvantartas->Leall();
 }
-
-SzalNyilvantartas& szalak() { return g_szalak; }
 
 SzalNyilvantartas::~SzalNyilvantartas() { MindetLeallit(); }
 

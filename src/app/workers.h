@@ -73,7 +73,5 @@ private:
     std::list<Azonosito> szalak_;
 };
 
-// The program's one registry.
-SzalNyilvantartas& szalak();
 
 }  // namespace kvx

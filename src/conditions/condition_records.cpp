@@ -6,12 +6,6 @@
 
 namespace kvx {
 
-FeltetelRekordok& feltetelRekordok()
-{
-    static FeltetelRekordok state;
-    return state;
-}
-
 bool operator==(const TSzorasFeltetel& a, const TSzorasFeltetel& b)
 {
     return a.Allapot == b.Allapot && a.pad1 == b.pad1 &&

@@ -461,8 +461,6 @@ struct FeltetelRekordok {
     TVariacioOpciok VariacioOpciok;
 };
 
-// The program's one instance.
-FeltetelRekordok& feltetelRekordok();
 
 // The condition block of the ticket and variation files: 26 items, 2,037 bytes.
 struct FeltetelBlokkElem {

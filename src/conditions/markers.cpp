@@ -4,12 +4,6 @@
 
 namespace kvx {
 
-SzamJelzok& szamJelzok()
-{
-    static SzamJelzok state;
-    return state;
-}
-
 namespace {
 
 // Nothing above 95 is on any ticket, so the table ends at 89.

@@ -61,8 +61,6 @@ struct SzamJelzok {
     std::string SzamsorrendNeve;
 };
 
-// The program's one instance.
-SzamJelzok& szamJelzok();
 
 // Order flags and the order name (SzamsorrendMod: 0..3).
 void GetSzamsorRendezes(SzamJelzok& j, const SzamListak& l, const GameParams& g, int szamsorrendMod);

@@ -8,12 +8,6 @@
 
 namespace kvx {
 
-VariacioOpcioErtekek& variacioOpcioErtekek()
-{
-    static VariacioOpcioErtekek state;
-    return state;
-}
-
 namespace {
 
 constexpr std::int64_t kTelitett = std::numeric_limits<std::int64_t>::max() / 4;

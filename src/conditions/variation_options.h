@@ -33,8 +33,6 @@ struct VariacioOpcioErtekek {
     bool OpcioModosulas = false;
 };
 
-// The program's one instance.
-VariacioOpcioErtekek& variacioOpcioErtekek();
 
 // The panel's controls as the user left them.
 struct OpcioDobozok {

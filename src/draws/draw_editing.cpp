@@ -12,12 +12,6 @@ const char* const kTorlesTipp =
 const char* const kTalArModosultUzenet =
     "A beállításoknak megfelelően módosult(ak) a Találati arány feltételben kijelölt tartomány(ok).";
 
-HuzListaState& huzLista()
-{
-    static HuzListaState state;
-    return state;
-}
-
 namespace {
 
 std::size_t ix(std::int32_t sor) { return static_cast<std::size_t>(sor - 1); }

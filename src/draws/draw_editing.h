@@ -47,8 +47,6 @@ struct HuzListaState {
     TTombInt1D TalalatEloszlas;
 };
 
-// The program's one draws-list state.
-HuzListaState& huzLista();
 
 // At most this many draws.
 constexpr std::int32_t kMaxHuzasDb = kMaxHuzasok;

@@ -8,18 +8,6 @@
 
 namespace kvx {
 
-HuzBeState& huzBe()
-{
-    static HuzBeState state;
-    return state;
-}
-
-VagolapState& vagolap()
-{
-    static VagolapState state;
-    return state;
-}
-
 namespace {
 
 bool PluszE(const GameParams& g, std::int32_t n) { return g.VanPluszSzam && n > g.FoSzamKeszlet; }

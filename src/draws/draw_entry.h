@@ -27,8 +27,6 @@ struct HuzBeState {
     std::int32_t HuzBePluszSzamDb = 0;           // extra-pool numbers entered
 };
 
-// The program's one entry.
-HuzBeState& huzBe();
 
 // Empties both rows (UjHuzasBe).
 void UjHuzasBe(HuzBeState& s, const GameParams& g);
@@ -143,7 +141,6 @@ struct VagolapState {
     bool VagolapMindketSzamsor = true;
     bool VagolapSorrend = false;
 };
-VagolapState& vagolap();
 
 // Clipboard text of at least HuzottSzamok x 20,000 characters is refused
 // with this warning (empty when the text is acceptable).

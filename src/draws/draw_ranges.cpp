@@ -5,12 +5,6 @@
 
 namespace kvx {
 
-HuzSzamaState& huzSzama()
-{
-    static HuzSzamaState state;
-    return state;
-}
-
 namespace {
 
 bool KetHuzasos(std::int32_t m) { return m == 1 || m == 3 || m == 6; }

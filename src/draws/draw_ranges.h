@@ -58,8 +58,6 @@ struct HuzSzamaState {
     std::int32_t GetAktPluszSzam(std::int32_t flag) const { return AktPluszSzam[flag != 0 ? 1 : 0]; }
 };
 
-// The program's one set of ranges.
-HuzSzamaState& huzSzama();
 
 // The ten draw ranges of the hit-ratio condition, kept in its own record.
 struct TalalatiAranyTartomanyok {

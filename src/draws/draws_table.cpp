@@ -2,18 +2,6 @@
 
 namespace kvx {
 
-DrawsState& draws()
-{
-    static DrawsState state;
-    return state;
-}
-
-AdatbazisFajta& adatbazisFajta()
-{
-    static AdatbazisFajta state;
-    return state;
-}
-
 void SetAdatbazisTipusa(AdatbazisFajta& a, bool beepitett)
 {
     a.AdatbazisTipus = beepitett;

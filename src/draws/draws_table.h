@@ -24,8 +24,6 @@ struct DrawsState {
     bool AdatbazisBetoltve = false;
 };
 
-// The program's one table.
-DrawsState& draws();
 
 // Which kind of draws database is loaded: the program's own (built-in), a
 // private ".pdb" or the game's alternative one. Kept apart from the table so
@@ -36,8 +34,6 @@ struct AdatbazisFajta {
     std::string AdatbazisFelirat = "Húzások listája";  // caption of the kind, used in questions
 };
 
-// The program's one record of the kind.
-AdatbazisFajta& adatbazisFajta();
 
 // AdatbazisTipus := beepitett; the caption follows: "Húzások listája" for
 // the built-in one (which clears the private flag), "Privát adatbázis" for a

@@ -211,12 +211,6 @@ KozosAllomanyAllapot::~KozosAllomanyAllapot()
     if (KozosAllomany) std::fclose(KozosAllomany);
 }
 
-KozosAllomanyAllapot& kozosAllomany()
-{
-    static KozosAllomanyAllapot k;
-    return k;
-}
-
 bool AllomanyMegnyitasa(KozosAllomanyAllapot& k, const std::string& nev, std::string& uzenet)
 {
     if (k.KozosAllomany) std::fclose(k.KozosAllomany);

@@ -138,7 +138,6 @@ struct KozosAllomanyAllapot {
     std::FILE* KozosAllomany = nullptr;
     ~KozosAllomanyAllapot();
 };
-KozosAllomanyAllapot& kozosAllomany();
 
 // Each returns false and sets uzenet to the error text on failure.
 bool AllomanyMegnyitasa(KozosAllomanyAllapot& k, const std::string& nev, std::string& uzenet);

@@ -5,12 +5,6 @@
 
 namespace kvx {
 
-SzamListak& szamListak()
-{
-    static SzamListak state;
-    return state;
-}
-
 namespace {
 
 bool tartalmaz(const TTombByte1D& v, int n)
@@ -465,16 +459,6 @@ std::optional<std::string> TorlesKerdes(int kind, const TorlesHelyzet& h)
 bool TorlesElottiMentes(bool backMentesEngedely, const std::string& backTipus, std::int64_t bontMatrixMeret)
 {
     return backMentesEngedely && ((backTipus == "top" && bontMatrixMeret > 0) || backTipus == "tip");
-}
-
-JelolesEredmeny SzamJeloles(int a, int mode, bool remove, const BovitesAllapot& bov, const JelolesElott& elott)
-{
-    return SzamJeloles(szamListak(), game(), mainState(), a, mode, remove, bov, elott);
-}
-
-JelolesEredmeny SzamKattintas(int a, int mode, const BovitesAllapot& bov, const JelolesElott& elott)
-{
-    return SzamKattintas(szamListak(), game(), mainState(), a, mode, bov, elott);
 }
 
 bool SzamsorTulteli(const SzamListak& l, const GameParams& g)

@@ -70,8 +70,6 @@ struct SzamListak {
     bool SzamsorrendAlkalmaz = true;
 };
 
-// The program's one instance.
-SzamListak& szamListak();
 
 // Extension mode of the variation and the counts kept when it began.
 struct BovitesAllapot {
@@ -220,9 +218,5 @@ std::optional<std::string> TorlesKerdes(int kind, const TorlesHelyzet& h);
 // Whether the automatic backup is written before a clear is confirmed.
 bool TorlesElottiMentes(bool backMentesEngedely, const std::string& backTipus, std::int64_t bontMatrixMeret);
 
-// Convenience forms working on the program's instances.
-JelolesEredmeny SzamJeloles(int a, int mode, bool remove, const BovitesAllapot& bov = {},
-                            const JelolesElott& elott = {});
-JelolesEredmeny SzamKattintas(int a, int mode, const BovitesAllapot& bov = {}, const JelolesElott& elott = {});
 
 }  // namespace kvx

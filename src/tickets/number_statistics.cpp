@@ -7,12 +7,6 @@
 
 namespace kvx {
 
-SzamStatisztikaState& szamStatisztika()
-{
-    static SzamStatisztikaState state;
-    return state;
-}
-
 namespace {
 
 TTombInt2D Ures(const GameParams& g)

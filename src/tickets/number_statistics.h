@@ -32,8 +32,6 @@ struct SzamStatisztikaState {
     TTombInt2D AktivSzamStatisztika;
 };
 
-// The program's one instance.
-SzamStatisztikaState& szamStatisztika();
 
 // Fills HanyszorHuztak and HanyHuzasOta over the draws elso..utolso (1-based,
 // clipped to the table). Every number column of a drawing counts; the last

@@ -8,12 +8,6 @@
 
 namespace kvx {
 
-BontasEgyseg& bontasEgyseg()
-{
-    static BontasEgyseg u;
-    return u;
-}
-
 std::int32_t GetDbFeltetel(const FeltetelRekordok& f, TFeltetelMaszk& m)
 {
     m.Torles();

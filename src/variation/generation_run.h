@@ -42,7 +42,6 @@ struct BontasEgyseg {
     std::int32_t SzamsorHossz = 0;  // length of the pause line
 };
 
-BontasEgyseg& bontasEgyseg();
 
 // Rebuilds the active-condition masks from the records and returns the
 // number of active conditions and sub-conditions.

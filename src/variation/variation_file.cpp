@@ -15,12 +15,6 @@
 
 namespace kvx {
 
-VariacioAllomanyAllapot& variacioAllomany()
-{
-    static VariacioAllomanyAllapot a;
-    return a;
-}
-
 namespace {
 
 constexpr std::size_t kTermekJelMeret = 31;

@@ -60,7 +60,6 @@ struct VariacioAllomanyAllapot {
     std::int32_t BontIdegenSzamsorDb = 0;
     std::int32_t BontLottoIndex = -1;  // the game the variation was made for
 };
-VariacioAllomanyAllapot& variacioAllomany();
 
 // Staging copy of one body.
 struct VariacioTorzs {

@@ -6,12 +6,6 @@
 
 namespace kvx {
 
-namespace {
-VariationStore g_variationStore;
-}  // namespace
-
-VariationStore& variationStore() { return g_variationStore; }
-
 std::int64_t BontBinom(std::int64_t n, std::int64_t k)
 {
     if (k < 0 || n < k)

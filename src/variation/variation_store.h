@@ -60,8 +60,8 @@ struct TarolasFutas {
     bool HuzasSzamsorVariacio = false;
 };
 
-// The store state of the variation unit. One instance for the program
-// (variationStore()); tests make their own.
+// The store state of the variation unit; the program's one instance is
+// held by the Program object, tests make their own.
 struct VariationStore {
     VariationStore() = default;
     VariationStore(const VariationStore&) = delete;
@@ -127,7 +127,6 @@ struct VariationStore {
     bool MemoriaLefoglalas(TarolasKornyezet& env, bool& stopKeres);
 };
 
-VariationStore& variationStore();
 
 // Line count of the full variation: n numbers, k per line, F of them in the
 // separate extra pool (VanPluszSzam, PluszSzamDb extra numbers per line).

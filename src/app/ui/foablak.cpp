@@ -1,4 +1,5 @@
 #include "app/ui/foablak.h"
+#include "app/ui/program.h"
 #include <QTimer>
 #include <cmath>
 #include <QShowEvent>

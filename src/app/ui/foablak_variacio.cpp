@@ -1,6 +1,7 @@
 // The main window's variation commands: Start with its validation, the end
 // of a run, deletion, the pause clearing and the command states.
 #include "app/ui/foablak.h"
+#include "app/ui/program.h"
 
 #include <QAction>
 

@@ -1,4 +1,5 @@
 #include "app/ui/formok.h"
+#include "app/ui/program.h"
 
 #include "app/ui/beallitasok.h"
 #include "app/ui/foablak.h"

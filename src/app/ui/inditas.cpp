@@ -1,4 +1,5 @@
 #include "app/ui/inditas.h"
+#include "app/ui/program.h"
 #include <QLocale>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -25,7 +26,7 @@ void PeldanyEllenorzes(platform::FutoPeldany& peldany, const QStringList& args)
         peldany.VarakozasKilepesre(kPeldanyVarakozasMs);
 }
 
-int KavarexFuttatas(int& argc, char** argv)
+int KavarexFuttatas(Program& program, int& argc, char** argv)
 {
     KavarexApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kavarex Personal"));
@@ -42,17 +43,17 @@ int KavarexFuttatas(int& argc, char** argv)
     int kod = 0;
     {
         TFoablak foablak(QString(), args);
-        if (mainState().Kilepes)
+        if (program.Fo.Kilepes)
             return 0;
         foablak.PeldanyFigyeles(&peldany);
         FormokLetrehozasa(foablak);
-        if (mainState().Kilepes) {
+        if (program.Fo.Kilepes) {
             // The user chose to keep the earlier instance.
             MunkaszalakLeallitasa();
             return kMasikPeldanyKilepesiKod;
         }
         // The first instance (or the one that took over) answers later ones.
-        if (!mainState().MasikPeldanyFut)
+        if (!program.Fo.MasikPeldanyFut)
             peldany.Figyel();
         foablak.show();
         kod = app.exec();

@@ -9,6 +9,8 @@ class FutoPeldany;
 
 namespace kvx {
 
+class Program;
+
 // Exit code of an instance that ends because another one runs.
 constexpr int kMasikPeldanyKilepesiKod = 4;
 
@@ -18,7 +20,7 @@ constexpr int kMasikPeldanyKilepesiKod = 4;
 // it waits up to two seconds for the earlier instance to go.
 void PeldanyEllenorzes(platform::FutoPeldany& peldany, const QStringList& args);
 
-// Runs the program; returns the process exit code.
-int KavarexFuttatas(int& argc, char** argv);
+// Runs the program on its state; returns the process exit code.
+int KavarexFuttatas(Program& program, int& argc, char** argv);
 
 }  // namespace kvx

@@ -1,4 +1,5 @@
 #include "app/ui/kavarex_application.h"
+#include "app/ui/program.h"
 
 #include <QDateTime>
 #include <QLocale>

@@ -13,6 +13,7 @@
 #include <stop_token>
 
 #include "app/workers.h"
+#include "app/ui/program.h"
 
 namespace kvx {
 

@@ -1,4 +1,5 @@
 #include "app/ui/nevjegy.h"
+#include "app/ui/program.h"
 
 #include <QLabel>
 #include <QMouseEvent>

@@ -7,6 +7,7 @@
 #include <QPointer>
 
 #include "app/wait_jobs.h"
+#include "app/ui/program.h"
 
 class QLabel;
 class QTimer;

@@ -1,4 +1,5 @@
 #include "app/ui/uzenetek.h"
+#include "app/ui/program.h"
 
 #include <QAbstractButton>
 #include <QApplication>

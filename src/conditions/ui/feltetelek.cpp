@@ -1,4 +1,5 @@
 #include "conditions/ui/feltetelek.h"
+#include "app/ui/program.h"
 
 #include <QAction>
 #include <QCheckBox>

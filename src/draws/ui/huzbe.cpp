@@ -1,4 +1,5 @@
 #include "draws/ui/huzbe.h"
+#include "app/ui/program.h"
 
 #include "app/game_table.h"
 #include "app/settings.h"

@@ -1,4 +1,5 @@
 #include "draws/ui/huzlista.h"
+#include "app/ui/program.h"
 
 #include "app/folders.h"
 #include "app/game_table.h"

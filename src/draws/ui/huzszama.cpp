@@ -1,4 +1,5 @@
 #include "draws/ui/huzszama.h"
+#include "app/ui/program.h"
 
 #include "app/ui/uzenetek.h"
 

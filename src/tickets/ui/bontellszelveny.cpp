@@ -1,4 +1,5 @@
 #include "tickets/ui/bontellszelveny.h"
+#include "app/ui/program.h"
 
 #include <QPushButton>
 

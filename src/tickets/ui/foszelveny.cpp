@@ -1,4 +1,5 @@
 #include "tickets/ui/foszelveny.h"
+#include "app/ui/program.h"
 
 #include <QMouseEvent>
 

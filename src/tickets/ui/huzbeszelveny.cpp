@@ -1,4 +1,5 @@
 #include "tickets/ui/huzbeszelveny.h"
+#include "app/ui/program.h"
 
 #include "app/game_table.h"
 #include "app/messages.h"

@@ -1,4 +1,5 @@
 #include "tickets/ui/szelveny.h"
+#include "app/ui/program.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,4 +1,5 @@
 #include "tickets/ui/szelvenyek.h"
+#include "app/ui/program.h"
 
 #include "app/shell_state.h"
 

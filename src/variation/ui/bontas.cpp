@@ -1,4 +1,5 @@
 #include "variation/ui/bontas.h"
+#include "app/ui/program.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -2,6 +2,7 @@
 // replaced through the variation-check ticket, a range of lines deleted
 // through the range dialog. The store work is in variation/list_editing.
 #include "variation/ui/bontas.h"
+#include "app/ui/program.h"
 
 #include <QCheckBox>
 

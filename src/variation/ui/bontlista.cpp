@@ -1,4 +1,5 @@
 #include "variation/ui/bontlista.h"
+#include "app/ui/program.h"
 
 #include <QApplication>
 #include <QCloseEvent>

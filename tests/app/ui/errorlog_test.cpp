@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "app/ui/kavarex_application.h"
+#include "app/ui/program.h"
 #include "app/ui/megszakitas.h"
 #include "valaszolo.h"
 
@@ -26,6 +27,10 @@ public:
 };
 
 class HibaNaploTeszt : public ::testing::Test {
+protected:
+    // A fresh program state for every test.
+    kvx::Program program_;
+
 protected:
     void SetUp() override
     {

@@ -1,6 +1,7 @@
 // The main window on the offscreen platform: start-up, the game menu and the
 // INI file written on close.
 #include "app/ui/foablak.h"
+#include "app/ui/program.h"
 
 #include "app/folders.h"
 #include "app/game_table.h"
@@ -58,6 +59,10 @@ QAction* almenuAkcio(QMenu* menu, const QString& title)
 }
 
 class FoablakTest : public ::testing::Test {
+protected:
+    // A fresh program state for every test.
+    kvx::Program program_;
+
 protected:
     void SetUp() override
     {
@@ -187,6 +192,7 @@ namespace {
 
 TEST(FoablakSugo, HelpCommandsFollowTheHelpFile)
 {
+    kvx::Program program;
     for (const bool van : {false, true}) {
         SCOPED_TRACE(van);
         QTemporaryDir dir;
@@ -215,6 +221,7 @@ TEST(FoablakSugo, HelpCommandsFollowTheHelpFile)
 
 TEST(FoablakPuffer, HiddenPrintBuffersAndWebAddresses)
 {
+    kvx::Program program;
     QTemporaryDir dir;
     TFoablak w(dir.filePath("kavarex"));
     for (QTextEdit* p : {w.ListaPuffer, w.ListaPuffer2}) {

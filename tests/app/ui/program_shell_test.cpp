@@ -1,6 +1,7 @@
 // The program body's services on the offscreen platform: the running-instance
 // hand-over and the draws database loaded once every window exists.
 #include "app/folders.h"
+#include "app/ui/program.h"
 #include "app/game_table.h"
 #include "app/main_state.h"
 #include "app/ui/foablak.h"
@@ -35,12 +36,14 @@ QString teszNev(const char* utotag)
 
 class ProgramShellTest : public ::testing::Test {
 protected:
+    // A fresh program state for every test.
+    kvx::Program program_;
+
+protected:
     void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
     void TearDown() override
     {
         window_.reset();
-        kvx::mainState().MasikPeldanyFut = false;
-        kvx::mainState().Kilepes = false;
     }
     void ablak()
     {

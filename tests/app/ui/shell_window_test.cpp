@@ -1,6 +1,7 @@
 // The main window's commands, the program's windows after start-up, the
 // modifier mode, the status bar and the close query, on the offscreen platform.
 #include "conditions/variation_options.h"
+#include "app/ui/program.h"
 #include "app/game_table.h"
 #include "app/main_state.h"
 #include "app/settings.h"
@@ -42,6 +43,10 @@
 namespace {
 
 class ShellTest : public ::testing::Test {
+protected:
+    // A fresh program state for every test.
+    kvx::Program program_;
+
 protected:
     void SetUp() override
     {
@@ -208,7 +213,7 @@ TEST_F(ShellTest, NumberOrderAndClearingCommands)
 {
     kvx::SzamListak& l = kvx::szamListak();
     for (int n : {30, 5, 17})
-        kvx::SzamKattintas(n, 0);
+        kvx::SzamKattintas(l, kvx::game(), kvx::mainState(), n, 0);
     a("Nvekv1")->trigger();
     EXPECT_EQ(l.KijeloltSzamok, (kvx::TTombByte1D{5, 17, 30}));
     EXPECT_EQ(kvx::settings().SzamsorrendMod, 1);
@@ -265,7 +270,7 @@ TEST_F(ShellTest, ClearingCommandsFollowTheMainTicket)
 
 TEST_F(ShellTest, CloseQueryNeverQuitsAgainstNo)
 {
-    kvx::SzamKattintas(7, 0);
+    kvx::SzamKattintas(kvx::szamListak(), kvx::game(), kvx::mainState(), 7, 0);
     kvx::mainState().Mentve = false;
     window_->SzamsorModositas = true;
     valasz_ = false;

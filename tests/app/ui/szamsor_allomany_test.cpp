@@ -2,6 +2,7 @@
 // and opened again through the menu commands and the file dialogs, and
 // loaded from the command line at start-up.
 #include "app/folders.h"
+#include "app/ui/program.h"
 #include "app/game_table.h"
 #include "app/main_state.h"
 #include "app/settings.h"
@@ -73,11 +74,14 @@ void szamsorAllomany(const QString& nev, int jatek, std::initializer_list<int> s
 
 class SzamsorAllomanyTeszt : public ::testing::Test {
 protected:
+    // A fresh program state for every test.
+    kvx::Program program_;
+
+protected:
     void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
     void TearDown() override
     {
         window_.reset();
-        kvx::mainState().Kilepes = false;
     }
     void ablak(const QStringList& args = {})
     {

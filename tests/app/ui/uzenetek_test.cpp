@@ -1,4 +1,5 @@
 #include "app/ui/uzenetek.h"
+#include "app/ui/program.h"
 
 #include <QElapsedTimer>
 #include <QMessageBox>
@@ -20,6 +21,10 @@ using teszt::varj;
 using teszt::Valaszolo;
 
 class UzenetekTeszt : public ::testing::Test {
+protected:
+    // A fresh program state for every test.
+    kvx::Program program_;
+
 protected:
     void SetUp() override
     {

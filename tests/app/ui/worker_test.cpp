@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "app/ui/megszakitas.h"
+#include "app/ui/program.h"
 #include "app/ui/uzenetablak.h"
 #include "app/ui/uzenetek.h"
 #include "app/wait_jobs.h"
@@ -22,6 +23,7 @@ using teszt::varj;
 
 TEST(Megszakitas, OrderOfTheWorkerPattern)
 {
+    kvx::Program program;
     SzalNyilvantartas ny;
     QWidget form;
     QTimer idozito;
@@ -64,6 +66,7 @@ TEST(Megszakitas, OrderOfTheWorkerPattern)
 
 TEST(Megszakitas, ShutdownServesWaitingWorkersAndDoesNotAsk)
 {
+    kvx::Program program;
     SzalNyilvantartas ny;
     std::atomic<int> valasz{-1};
     std::atomic<bool> vege{false}, indult{false};
@@ -85,6 +88,10 @@ TEST(Megszakitas, ShutdownServesWaitingWorkersAndDoesNotAsk)
 }
 
 class VarakozoAblakTeszt : public ::testing::Test {
+protected:
+    // A fresh program state for every test.
+    kvx::Program program_;
+
 protected:
     void SetUp() override
     {

@@ -3,6 +3,7 @@
 // the rule, checked by a plain count written here, and without error points
 // the run stores exactly the lines of the full variation that keep it.
 #include "conditions/ui/feltetelek.h"
+#include "app/ui/program.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -132,6 +133,7 @@ std::vector<Sor> Futtatas(Kornyezet& k, bool szamcsoportok = true)
 
 TEST(FeltetelekFuttatas, NumberGroupsSetOnTheWindowDriveTheEngine)
 {
+    kvx::Program program;
     Kornyezet k;
     // Twelve numbers marked out of order: the groups count selection
     // positions, not values.
@@ -244,6 +246,7 @@ TEST(FeltetelekFuttatas, NumberGroupsSetOnTheWindowDriveTheEngine)
 // the run stores what the engine gives for the same input written by hand.
 TEST(FeltetelekFuttatas, TalalatOptionSetOnThePanelDrivesTheEngine)
 {
+    kvx::Program program;
     Kornyezet k;
     const int szamok[] = {40, 3, 17, 88, 25, 9, 61, 54, 72, 11, 33, 80};
     for (int n : szamok) SzamJeloles(k.l, k.g, k.ms, n, ModKijelolt, false);

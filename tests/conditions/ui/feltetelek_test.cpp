@@ -2,6 +2,7 @@
 // window survive a number-set file round trip, the group rules hold when a
 // record is loaded, the modes and the check button.
 #include "conditions/ui/feltetelek.h"
+#include "app/ui/program.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -50,6 +51,7 @@ std::vector<std::uint8_t> mentes(const Kornyezet& k)
 
 TEST(FeltetelekWindow, ConditionsSetOnTheWindowSurviveANumberSetFile)
 {
+    kvx::Program program;
     Kornyezet k;
     ASSERT_GE(k.l.VariacioFoMeret, 5);
     Ablak a(k);
@@ -127,6 +129,7 @@ TEST(FeltetelekWindow, ConditionsSetOnTheWindowSurviveANumberSetFile)
 
 TEST(FeltetelekWindow, GroupRulesHoldWhenARecordIsLoaded)
 {
+    kvx::Program program;
     Kornyezet k;
     // A file that selects the fixed groups with a selection of 9 numbers and
     // 5 a line: 9 div 2 < 5, the condition is refused on loading.
@@ -154,6 +157,7 @@ TEST(FeltetelekWindow, GroupRulesHoldWhenARecordIsLoaded)
 
 TEST(FeltetelekWindow, LineLengthOneFromAFileRefusesTalalatNotTheProgram)
 {
+    kvx::Program program;
     Kornyezet k;
     Ablak a(k);
     VariacioMeretBeallitas(k.l, k.g, 0);
@@ -167,6 +171,7 @@ TEST(FeltetelekWindow, LineLengthOneFromAFileRefusesTalalatNotTheProgram)
 
 TEST(FeltetelekWindow, ListingModeAndCheckButton)
 {
+    kvx::Program program;
     Kornyezet k;
     Ablak a(k);
     a.variacio.SzamsorDb = 120;

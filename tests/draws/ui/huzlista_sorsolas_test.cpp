@@ -2,6 +2,7 @@
 // previewed by the main window, move the grid between the two drawings of
 // the current row.
 #include "app/game_table.h"
+#include "app/ui/program.h"
 #include "app/messages.h"
 #include "app/settings.h"
 #include "app/ui/foablak.h"
@@ -26,6 +27,10 @@
 namespace {
 
 class KetSorsolasTest : public ::testing::Test {
+protected:
+    // A fresh program state for every test.
+    kvx::Program program_;
+
 protected:
     void SetUp() override
     {

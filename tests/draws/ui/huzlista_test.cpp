@@ -2,6 +2,7 @@
 // temporary program folder is listed, a draw is entered on the entry ticket
 // (or read from the clipboard), and saving writes it to the file.
 #include "app/folders.h"
+#include "app/ui/program.h"
 #include "app/game_table.h"
 #include "app/messages.h"
 #include "app/settings.h"
@@ -42,6 +43,10 @@ namespace {
 
 class HuzListaAblakTest : public ::testing::Test {
 protected:
+    // A fresh program state for every test.
+    kvx::Program program_;
+
+protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir_.isValid());
@@ -59,9 +64,6 @@ protected:
     void TearDown() override
     {
         window_.reset();
-        kvx::feltetelRekordok().TalArAktiv = false;
-        kvx::variationStore().BontSzelvszam = 0;
-        kvx::SetAdatbazisTipusa(kvx::adatbazisFajta(), true);
     }
 
     THuzLista* lista() { return formok().HuzLista; }

@@ -1,6 +1,7 @@
 // The range dialog on the offscreen platform: it is opened modally and driven
 // through its edits and buttons, as a user would.
 #include "draws/ui/huzszama.h"
+#include "app/ui/program.h"
 
 #include "app/game_table.h"
 #include "draws/draw_ranges.h"
@@ -55,12 +56,15 @@ void Kozben(THuzSzama& w, std::function<void()> lepesek)
 
 class HuzSzamaAblak : public ::testing::Test {
 protected:
+    // A fresh program state for every test.
+    kvx::Program program_;
+
+protected:
     void SetUp() override
     {
         Huzasok(20);
         ablak_ = std::make_unique<THuzSzama>();
     }
-    void TearDown() override { kvx::FinalizeHuzasok(kvx::draws()); }
     std::unique_ptr<THuzSzama> ablak_;
 };
 

@@ -1,6 +1,7 @@
 // The save and open dialogs on the offscreen platform: a number set is saved
 // through the save dialog and opened again through the open dialog.
 #include "tickets/ui/filedialogs.h"
+#include "app/ui/program.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -78,6 +79,7 @@ struct Kornyezet {
 
 TEST(FileDialogs, SaveThroughTheDialogAndOpenAgain)
 {
+    kvx::Program program;
     Kornyezet k;
     QWidget foablak;
     TAllomanyDialogusok d(&foablak, k.a);
@@ -112,6 +114,7 @@ TEST(FileDialogs, SaveThroughTheDialogAndOpenAgain)
 
 TEST(FileDialogs, RefusedFileLeavesTheTicketAndCancelResetsTheFolder)
 {
+    kvx::Program program;
     Kornyezet k;
     QWidget foablak;
     TAllomanyDialogusok d(&foablak, k.a);
@@ -151,6 +154,7 @@ TEST(FileDialogs, RefusedFileLeavesTheTicketAndCancelResetsTheFolder)
 
 TEST(FileDialogs, FileOfAnotherGameSwitchesTheGameFirst)
 {
+    kvx::Program program;
     Kornyezet k;
     // Written under game 1 (6 of 45).
     GameParams g1;

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "app/game_table.h"
+#include "app/ui/program.h"
 #include "app/main_state.h"
 #include "app/settings.h"
 #include "tickets/number_lists.h"
@@ -36,6 +37,10 @@ QColor szin(std::int32_t rgb)
 }
 
 class SzelvenyTeszt : public ::testing::Test {
+protected:
+    // A fresh program state for every test.
+    kvx::Program program_;
+
 protected:
     void SetUp() override
     {

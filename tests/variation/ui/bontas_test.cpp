@@ -2,6 +2,7 @@
 // set, Start, the run window while it goes and after it, Pause, resume and
 // Stop, and the end report.
 #include "conditions/variation_options.h"
+#include "app/ui/program.h"
 #include "variation/ui/bontas.h"
 
 #include "app/game_table.h"
@@ -57,6 +58,10 @@ QString kepUtvonal(const char* nev)
 
 class BontasTest : public ::testing::Test {
 protected:
+    // A fresh program state for every test.
+    kvx::Program program_;
+
+protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir_.isValid());
@@ -69,22 +74,13 @@ protected:
         settings().UzenetekLog.fill(0);
         bontas_ = formok().Bontas;
         ASSERT_NE(bontas_, nullptr);
-        FinalizeFBontasMatrix(variationStore());
-        BontasPauseTorlese(bontasEgyseg());
-        feltetelRekordok() = FeltetelRekordok{};
     }
     void TearDown() override
     {
         if (bontas_)
             bontas_->BontasMegszakitasa();
         varj([] { return szalak().Tetlen(); }, 60000);
-        FinalizeFBontasMatrix(variationStore());
-        BontasPauseTorlese(bontasEgyseg());
-        feltetelRekordok() = FeltetelRekordok{};
-        MindenSzamTorlese(szamListak(), game(), mainState());
-        settings().JovahagyasVariacio = true;
         window_.reset();
-        mainState().Kilepes = false;
     }
     void jelol(std::initializer_list<int> szamok)
     {

@@ -2,6 +2,7 @@
 // generated, listed, saved through the save dialog, cleared, and opened
 // again with its lines, numbers, conditions and options.
 #include "variation/ui/bontlista.h"
+#include "app/ui/program.h"
 
 #include "app/game_table.h"
 #include "common/delphi_format.h"
@@ -76,6 +77,10 @@ void dialogusKitoltese(const QString& nev)
 
 class BontListaTest : public ::testing::Test {
 protected:
+    // A fresh program state for every test.
+    kvx::Program program_;
+
+protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir_.isValid());
@@ -86,24 +91,13 @@ protected:
         settings().JovahagyasVariacio = false;
         settings().UzenetekLog.fill(0);
         settings().AutomatikusNev = false;
-        FinalizeFBontasMatrix(variationStore());
-        BontasPauseTorlese(bontasEgyseg());
-        feltetelRekordok() = FeltetelRekordok{};
-        variacioOpcioErtekek() = VariacioOpcioErtekek{};
     }
     void TearDown() override
     {
         if (TBontas* b = formok().Bontas)
             b->BontasMegszakitasa();
         varj([] { return szalak().Tetlen(); }, 60000);
-        FinalizeFBontasMatrix(variationStore());
-        BontasPauseTorlese(bontasEgyseg());
-        feltetelRekordok() = FeltetelRekordok{};
-        variacioOpcioErtekek() = VariacioOpcioErtekek{};
-        MindenSzamTorlese(szamListak(), game(), mainState());
-        settings().JovahagyasVariacio = true;
         window_.reset();
-        mainState().Kilepes = false;
     }
     QAction* a(const char* nev) const { return window_->Akcio(QString::fromUtf8(nev)); }
 

@@ -1,0 +1,100 @@
+#pragma once
+// The running program's state: every unit's state in one object. main.cpp
+// makes it before any window; a window test makes a fresh one in one line and
+// builds only the windows it needs. The short accessors below (game(),
+// szamListak(), ...) answer the Program made last, so a window reads the same
+// name as the unit it comes from.
+#include "app/folders.h"
+#include "app/game_table.h"
+#include "app/main_state.h"
+#include "app/maker_info.h"
+#include "app/messages.h"
+#include "app/settings.h"
+#include "app/wait_jobs.h"
+#include "app/workers.h"
+#include "conditions/condition_records.h"
+#include "conditions/markers.h"
+#include "conditions/variation_options.h"
+#include "draws/draw_editing.h"
+#include "draws/draw_entry.h"
+#include "draws/draw_ranges.h"
+#include "draws/draws_table.h"
+#include "tickets/file_helpers.h"
+#include "tickets/number_lists.h"
+#include "tickets/number_statistics.h"
+#include "variation/generation_run.h"
+#include "variation/variation_file.h"
+#include "variation/variation_store.h"
+
+namespace kvx {
+
+class Program {
+public:
+    Program();
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // The Program made last and still alive.
+    static Program& aktualis();
+
+    // Application shell and game model.
+    GameParams Jatek;
+    Settings Beallitasok;
+    Folders Konyvtarak;
+    MainState Fo;
+    UzenetBeallitasok Uzenetek;
+    GyartoCimek Gyarto;
+    UzenetAblakAllapot UzenetAblak;
+    // Draws database.
+    DrawsState Huzasok;
+    AdatbazisFajta Adatbazis;
+    HuzSzamaState HuzSzama;
+    HuzListaState HuzLista;
+    HuzBeState HuzBe;
+    VagolapState Vagolap;
+    // Tickets and saved files.
+    SzamListak Szamok;
+    SzamStatisztikaState SzamStatisztika;
+    KozosAllomanyAllapot KozosAllomany;
+    // Conditions.
+    FeltetelRekordok Feltetelek;
+    SzamJelzok SzamJelzok_;
+    VariacioOpcioErtekek VariacioOpciok;
+    // Variation engine.
+    VariationStore Tar;
+    BontasEgyseg Bontas;
+    VariacioAllomanyAllapot VariacioAllomany;
+    // Last, so that it is destroyed first: every worker is stopped and joined
+    // before the state it works on goes away.
+    SzalNyilvantartas Szalak;
+
+private:
+    Program* elozo_ = nullptr;
+};
+
+inline GameParams& game() { return Program::aktualis().Jatek; }
+inline Settings& settings() { return Program::aktualis().Beallitasok; }
+inline Folders& folders() { return Program::aktualis().Konyvtarak; }
+inline MainState& mainState() { return Program::aktualis().Fo; }
+inline UzenetBeallitasok& uzenetBeallitasok() { return Program::aktualis().Uzenetek; }
+inline GyartoCimek& gyartoCimek() { return Program::aktualis().Gyarto; }
+inline UzenetAblakAllapot& uzenetAblakAllapot() { return Program::aktualis().UzenetAblak; }
+inline DrawsState& draws() { return Program::aktualis().Huzasok; }
+inline AdatbazisFajta& adatbazisFajta() { return Program::aktualis().Adatbazis; }
+inline HuzSzamaState& huzSzama() { return Program::aktualis().HuzSzama; }
+inline HuzListaState& huzLista() { return Program::aktualis().HuzLista; }
+inline HuzBeState& huzBe() { return Program::aktualis().HuzBe; }
+inline VagolapState& vagolap() { return Program::aktualis().Vagolap; }
+inline SzamListak& szamListak() { return Program::aktualis().Szamok; }
+inline SzamStatisztikaState& szamStatisztika() { return Program::aktualis().SzamStatisztika; }
+inline KozosAllomanyAllapot& kozosAllomany() { return Program::aktualis().KozosAllomany; }
+inline FeltetelRekordok& feltetelRekordok() { return Program::aktualis().Feltetelek; }
+inline SzamJelzok& szamJelzok() { return Program::aktualis().SzamJelzok_; }
+inline VariacioOpcioErtekek& variacioOpcioErtekek() { return Program::aktualis().VariacioOpciok; }
+inline VariationStore& variationStore() { return Program::aktualis().Tar; }
+inline BontasEgyseg& bontasEgyseg() { return Program::aktualis().Bontas; }
+inline VariacioAllomanyAllapot& variacioAllomany() { return Program::aktualis().VariacioAllomany; }
+inline SzalNyilvantartas& szalak() { return Program::aktualis().Szalak; }
+
+}  // namespace kvx
