@@ -1,5 +1,9 @@
 #include "app/ui/program.h"
 
+#include "draws/ui/huzasok_vezerlo.h"
+#include "tickets/ui/szelveny_vezerlo.h"
+#include "variation/ui/variacio_vezerlo.h"
+
 #include <cstdlib>
 #include <cstdio>
 
@@ -9,12 +13,21 @@ namespace {
 Program* g_aktualis = nullptr;
 }  // namespace
 
-Program::Program() : elozo_(g_aktualis) { g_aktualis = this; }
+Program::Program() : elozo_(g_aktualis)
+{
+    g_aktualis = this;
+    huzasok_ = std::make_unique<HuzasokVezerlo>(*this);
+    szelveny_ = std::make_unique<SzelvenyVezerlo>(*this);
+    variacio_ = std::make_unique<VariacioVezerlo>(*this);
+}
 
 Program::~Program()
 {
     // The workers go first, while everything they read still exists.
     Szalak.MindetLeallit();
+    variacio_.reset();
+    szelveny_.reset();
+    huzasok_.reset();
     g_aktualis = elozo_;
 }
 

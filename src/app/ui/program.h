@@ -26,6 +26,12 @@
 #include "variation/variation_file.h"
 #include "variation/variation_store.h"
 
+#include <memory>
+
+class HuzasokVezerlo;
+class SzelvenyVezerlo;
+class VariacioVezerlo;
+
 namespace kvx {
 
 class Program {
@@ -65,12 +71,21 @@ public:
     VariationStore Tar;
     BontasEgyseg Bontas;
     VariacioAllomanyAllapot VariacioAllomany;
+    // The controllers: every change of shared state that more than one window
+    // shows goes through one of them, and they announce it with signals.
+    VariacioVezerlo& Variacio() { return *variacio_; }
+    HuzasokVezerlo& HuzasokV() { return *huzasok_; }
+    SzelvenyVezerlo& Szelveny() { return *szelveny_; }
+
     // Last, so that it is destroyed first: every worker is stopped and joined
     // before the state it works on goes away.
     SzalNyilvantartas Szalak;
 
 private:
     Program* elozo_ = nullptr;
+    std::unique_ptr<VariacioVezerlo> variacio_;
+    std::unique_ptr<HuzasokVezerlo> huzasok_;
+    std::unique_ptr<SzelvenyVezerlo> szelveny_;
 };
 
 inline GameParams& game() { return Program::aktualis().Jatek; }

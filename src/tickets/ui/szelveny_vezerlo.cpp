@@ -1,0 +1,5 @@
+#include "tickets/ui/szelveny_vezerlo.h"
+
+#include "app/ui/program.h"
+
+SzelvenyVezerlo::SzelvenyVezerlo(kvx::Program& program, QObject* parent) : QObject(parent), p_(program) {}
