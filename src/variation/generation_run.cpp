@@ -587,6 +587,23 @@ void BontasTorlese(VariationStore& t, BontasEgyseg& u, bool truncate, bool& Ment
     hiv(k.StatuszFrissites);
 }
 
+namespace {
+
+// The agreed deletion: a backup of unsaved lines, the conditions window
+// closed meanwhile and reopened, extension mode off, the lines gone.
+void torlesJovahagyas(VariationStore& t, BontasEgyseg& u, bool& Mentve, const TorlesKornyezet& k)
+{
+    if (!Mentve)
+        hiv(k.BackMentese);
+    const bool nyitva = k.FeltetelAblakBezarasa && k.FeltetelAblakBezarasa();
+    u.BontasBovites = false;
+    BontasTorlese(t, u, false, Mentve, k);
+    if (nyitva)
+        hiv(k.FeltetelAblakMegnyitasa);
+}
+
+}  // namespace
+
 bool BontTorlesEng1(VariationStore& t, BontasEgyseg& u, bool& Mentve, const TorlesKornyezet& k)
 {
     if (!Mentve) {
@@ -594,20 +611,17 @@ bool BontTorlesEng1(VariationStore& t, BontasEgyseg& u, bool& Mentve, const Torl
             return false;
         if (!kerdez(k, k.BackFigyelmeztetes + "Biztos törli a variáció listáját?"))
             return false;
-        hiv(k.BackMentese);
     }
-    const bool nyitva = k.FeltetelAblakBezarasa && k.FeltetelAblakBezarasa();
-    u.BontasBovites = false;
-    BontasTorlese(t, u, false, Mentve, k);
-    if (nyitva)
-        hiv(k.FeltetelAblakMegnyitasa);
+    torlesJovahagyas(t, u, Mentve, k);
     return true;
 }
 
 bool BontTorlesEng2(VariationStore& t, BontasEgyseg& u, bool& Mentve, bool& LetiltottFeltetelek,
                     const TorlesKornyezet& k)
 {
-    if (Mentve || t.BontSzelvszam <= 0 || u.BontasBovites) {
+    // Without lines, and in extension mode (where new numbers are meant to
+    // be added to the lines), only the conditions are at stake.
+    if (t.BontSzelvszam <= 0 || u.BontasBovites) {
         if (k.FeltetelJelzo) {
             bool igen;
             if (u.BontasBovites && k.BovitesAzonosSzamok) {
@@ -625,10 +639,15 @@ bool BontTorlesEng2(VariationStore& t, BontasEgyseg& u, bool& Mentve, bool& Leti
         hiv(k.FeltetelekTorlese);
         return true;
     }
+    // The stored lines are positions in the selection: once the numbers
+    // change they would stand for other numbers, so the lines go with the
+    // conditions. A saved variation goes without a question about its lines.
     if (k.FeltetelJelzo) {
-        if (!kerdez(k, k.BackFigyelmeztetes + "Biztos törli a feltételeket és a variáció listáját?"))
+        const char* kerdes = Mentve ? "Biztos törli a feltételeket?" : "Biztos törli a feltételeket és a variáció listáját?";
+        if (!kerdez(k, k.BackFigyelmeztetes + kerdes))
             return false;
         hiv(k.FeltetelekTorlese);
+        torlesJovahagyas(t, u, Mentve, k);
         return true;
     }
     return BontTorlesEng1(t, u, Mentve, k);

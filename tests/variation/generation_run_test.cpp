@@ -229,6 +229,61 @@ TEST(GenerationRun, ImportCountAndDeletion)
     EXPECT_TRUE(BontTorlesEng2(t, u, mentve, letiltva, k));
     EXPECT_EQ(kerdes, "Biztos törli a feltételeket és a variáció listáját?");
     EXPECT_TRUE(torolve);
+    // The question promised the list: it is gone too.
+    EXPECT_EQ(t.BontSzelvszam, 0);
+    EXPECT_EQ(t.BontMatrixMeret, 0);
+}
+
+// Before the numbers of the main ticket change: which question is asked,
+// and whether the conditions and the lines survive each answer. Lines left
+// behind would stand for other numbers once the selection changes.
+TEST(BontasTorles, SelectionChangeAsksAndNeverLeavesStaleLines)
+{
+    struct Eset {
+        const char* nev;
+        bool sorok, mentve, feltetel, bovites, valasz;
+        const char* kerdes;  // empty: no question
+        bool eredmeny, feltetelTorolve, sorokMaradnak, mentes;
+    };
+    const Eset esetek[] = {
+        {"nothing at stake", false, false, false, false, true, "", true, true, true, false},
+        {"conditions only, yes", false, false, true, false, true, "Biztos törli a feltételeket?", true, true, true, false},
+        {"conditions only, no", false, false, true, false, false, "Biztos törli a feltételeket?", false, false, true, false},
+        {"lines, yes", true, false, false, false, true, "Biztos törli a variáció listáját?", true, false, false, true},
+        {"lines, no", true, false, false, false, false, "Biztos törli a variáció listáját?", false, false, true, false},
+        {"lines and conditions, yes", true, false, true, false, true,
+         "Biztos törli a feltételeket és a variáció listáját?", true, true, false, true},
+        {"lines and conditions, no", true, false, true, false, false,
+         "Biztos törli a feltételeket és a variáció listáját?", false, false, true, false},
+        {"saved lines", true, true, false, false, false, "", true, false, false, false},
+        {"saved lines and conditions, yes", true, true, true, false, true, "Biztos törli a feltételeket?", true, true,
+         false, false},
+        {"extension keeps its lines", true, false, true, true, true, "Biztos törli a feltételeket?", true, true, true,
+         false},
+    };
+    for (const Eset& e : esetek) {
+        SCOPED_TRACE(e.nev);
+        VariationStore t;
+        BontasEgyseg u;
+        if (e.sorok) {
+            SetBontasMatrix(t, 10, 5, nullptr);
+            t.BontSzelvszam = 10;
+        }
+        u.BontasBovites = e.bovites;
+        bool mentve = e.mentve, letiltva = false, torolve = false;
+        int mentesek = 0;
+        std::string kerdes;
+        TorlesKornyezet k;
+        k.FeltetelJelzo = e.feltetel;
+        k.FeltetelekTorlese = [&] { torolve = true; };
+        k.BackMentese = [&] { ++mentesek; };
+        k.JovahagyasKerese = [&](const std::string& s) { return kerdes = s, e.valasz; };
+        EXPECT_EQ(BontTorlesEng2(t, u, mentve, letiltva, k), e.eredmeny);
+        EXPECT_EQ(kerdes, e.kerdes);
+        EXPECT_EQ(torolve, e.feltetelTorolve);
+        EXPECT_EQ(t.BontSzelvszam > 0, e.sorok && e.sorokMaradnak);
+        EXPECT_EQ(mentesek, e.mentes ? 1 : 0);
+    }
 }
 
 }  // namespace

@@ -19,6 +19,8 @@
 #include "app/settings.h"
 #include "app/ui/beallitasok.h"
 #include "app/ui/formok.h"
+#include "tickets/ui/szelveny_vezerlo.h"
+#include "variation/ui/variacio_vezerlo.h"
 #include "app/ui/kavarex_application.h"
 #include "app/ui/nevjegy.h"
 #include "app/ui/uzenetablak.h"
@@ -125,15 +127,18 @@ TFoablak::TFoablak(const QString& programAllomany, const QStringList& args, QWid
         else
             InformacioUzenet(szoveg);
     };
-    szelvenyek().FeltMenuAll = [this](bool tulteli) { FeltMenuAll(tulteli); };
+    SzelvenyVezerlo& sz = kvx::Program::aktualis().Szelveny();
+    connect(&sz, &SzelvenyVezerlo::szamokValtoztak, this, &TFoablak::FeltMenuAll);
+    connect(&sz, &SzelvenyVezerlo::teljesVariacio, this, &TFoablak::SetStatusPanel2);
+    VariacioVezerloBekotese();
     uzenetekAllapot().Tulajdonos = this;
     FormCreate(programAllomany, args);
 }
 
 TFoablak::~TFoablak()
 {
-    // The tickets outlive this body for a moment; they must not call back.
-    szelvenyek().FeltMenuAll = nullptr;
+    // The wait window dies with this window: the controller must not call it.
+    kvx::Program::aktualis().Variacio().NagyFeladat = nullptr;
 }
 
 void TFoablak::FormCreate(const QString& programAllomany, const QStringList& args)
@@ -763,7 +768,7 @@ void TFoablak::JatekValtas(int tag, bool kerdez)
     BontasPauseTorlese(u);
     if (u.BontasBovites)
         Import_log_false();
-    BontasTorlese(variationStore(), u, false, mainState().Mentve, TorlesKornyezetKeszites());
+    kvx::Program::aktualis().Variacio().BontasTorlese(false);
     MindenSzamTorlese(szamListak(), game(), mainState());
     if (TFeltetelek* f = formok().Feltetelek)
         f->VariacioOpcioinakTorlese();

@@ -9,7 +9,10 @@
 #include <initializer_list>
 #include <map>
 #include <optional>
+#include <QPointer>
 #include <QRect>
+
+#include <vector>
 
 #include "app/game_table.h"
 #include "app/shell_state.h"
@@ -145,7 +148,10 @@ public:
 
     // Variation commands (foablak_variacio.cpp).
     void VariacioParancsokBekotese();
-    void BontasAblakBekotese();
+    // Subscribes the main window to the variation controller.
+    void VariacioVezerloBekotese();
+    // During a run every window but the run window is switched off.
+    void FutasAlattiTiltas(bool tilt);
     void Start1Click();
     void VariacioVege();
     void rls2Click();
@@ -160,7 +166,6 @@ public:
     kvx::ParancsHelyzet VariacioParancsHelyzet() const;
     void VariacioStatuszFrissites();
     kvx::EllenorzesEredmeny FeltetelekEllenorzese() const;
-    kvx::TorlesKornyezet TorlesKornyezetKeszites();
     // Asks a running generation to stop (the program is closing).
     void BontasLeallitasa();
     // Extension mode on and off, the "Bővítés" command (menuPont: sent by
@@ -232,4 +237,6 @@ private:
     // The main window's rectangle at the last follow; unset until shown.
     std::optional<QRect> kovetesHely_;
     bool tulteli_ = false;
+    // What FutasAlattiTiltas switched off, to switch on again.
+    std::vector<QPointer<QWidget>> futasAlattTiltva_;
 };

@@ -4,6 +4,8 @@
 #include "app/ui/program.h"
 
 #include <QAction>
+#include <QMenuBar>
+#include <QToolBar>
 
 #include "app/game_table.h"
 #include "app/main_menu.h"
@@ -24,6 +26,7 @@
 #include "variation/store_jobs.h"
 #include "variation/ui/bontas.h"
 #include "variation/ui/bontlista.h"
+#include "variation/ui/variacio_vezerlo.h"
 #include "tickets/file_helpers.h"
 #include "tickets/ui/filedialogs.h"
 
@@ -54,11 +57,7 @@ void TFoablak::VariacioParancsokBekotese()
 
 kvx::ParancsHelyzet TFoablak::VariacioParancsHelyzet() const
 {
-    const VariationStore& t = variationStore();
-    if (TBontas* b = formok().Bontas)
-        return b->ParancsHelyzetKeszites(t.BontSzelvszam > 0);
-    return BontasParancsHelyzet(t, bontasEgyseg(), szamListak(), feltetelRekordok().HuzasSzamsorVariacio,
-                                t.BontSzelvszam > 0);
+    return kvx::Program::aktualis().Variacio().ParancsHelyzet();
 }
 
 void TFoablak::BontMenuAll(const kvx::ParancsHelyzet& helyzet)
@@ -80,14 +79,60 @@ void TFoablak::BontMenuAll(const kvx::ParancsHelyzet& helyzet)
     }
 }
 
-void TFoablak::BontasAblakBekotese()
+void TFoablak::VariacioVezerloBekotese()
 {
-    TBontas* b = formok().Bontas;
-    if (!b)
+    VariacioVezerlo& v = kvx::Program::aktualis().Variacio();
+    v.NagyFeladat = [this](int kod, const std::function<void()>& munka) {
+        NagyVariacioFeladat(kod, munka, variationStore().BontMatrixMeret);
+    };
+    connect(&v, &VariacioVezerlo::valtozott, this, [this] {
+        BontMenuAll(VariacioParancsHelyzet());
+        VariacioStatuszFrissites();
+    });
+    connect(&v, &VariacioVezerlo::futasIndul, this, [this] { FutasAlattiTiltas(true); });
+    connect(&v, &VariacioVezerlo::futasVege, this, [this] { FutasAlattiTiltas(false); });
+    connect(&v, &VariacioVezerlo::bontasAblakBezarva, this, [this] { VariacioVege(); });
+    // The run window shows the lines' figures: a deletion closes it unless
+    // a run is still going.
+    connect(&v, &VariacioVezerlo::torles, this, [] {
+        if (TBontas* b = formok().Bontas; b && b->isVisible() && !b->Fut())
+            b->hide();
+    });
+    connect(&v, &VariacioVezerlo::feltetelAblakBezarasa, this, [](bool* nyitva) {
+        TFeltetelek* f = formok().Feltetelek;
+        *nyitva = f && f->isVisible();
+        if (*nyitva)
+            f->KilepesGombClick();
+    });
+    connect(&v, &VariacioVezerlo::feltetelAblakMegnyitasa, this, [this] { Listzs1Click(); });
+}
+
+void TFoablak::FutasAlattiTiltas(bool tilt)
+{
+    // Only the run window answers while a run goes: the main window's menus,
+    // toolbar and every other window wait for its end. The windows are
+    // children of the main window, so each is switched on its own.
+    if (tilt) {
+        futasAlattTiltva_.clear();
+        const auto tiltas = [this](QWidget* w) {
+            if (w && w->isEnabled()) {
+                w->setEnabled(false);
+                futasAlattTiltva_.push_back(w);
+            }
+        };
+        tiltas(menuBar());
+        tiltas(Eszkoztar);
+        for (QObject* o : children()) {
+            auto* w = qobject_cast<QWidget*>(o);
+            if (w && w->isWindow() && w != formok().Bontas.data() && w != formok().UzenetAblak.data())
+                tiltas(w);
+        }
         return;
-    b->VariacioVegeKezelo = [this] { VariacioVege(); };
-    b->ParancsokAlkalmazasa = [this](const ParancsHelyzet& h) { BontMenuAll(h); };
-    b->StatuszFrissites = [this] { VariacioStatuszFrissites(); };
+    }
+    for (const QPointer<QWidget>& w : futasAlattTiltva_)
+        if (w)
+            w->setEnabled(true);
+    futasAlattTiltva_.clear();
 }
 
 void TFoablak::VariacioStatuszFrissites()
@@ -95,8 +140,14 @@ void TFoablak::VariacioStatuszFrissites()
     const VariationStore& t = variationStore();
     const BontasEgyseg& u = bontasEgyseg();
     VariacioAllapot v;
-    v.BontMatrixMeret = t.BontMatrixMeret;
-    v.BontSzelvszam = t.BontSzelvszam;
+    if (kvx::Program::aktualis().Variacio().Fut()) {
+        // The worker owns the store: only its published count is read.
+        v.BontSzelvszam = u.Vezerles.BontSzelvszam.load();
+        v.BontMatrixMeret = v.BontSzelvszam;
+    } else {
+        v.BontMatrixMeret = t.BontMatrixMeret;
+        v.BontSzelvszam = t.BontSzelvszam;
+    }
     v.BontStatus = u.Vezerles.FBontStatus.load();
     v.BontasPause = u.Vezerles.BontasPause.load();
     v.BontasBefejezetlen = u.Allapot.BontasBefejezetlen;
@@ -116,9 +167,8 @@ kvx::EllenorzesEredmeny TFoablak::FeltetelekEllenorzese() const
 void TFoablak::Start1Click()
 {
     TBontas* bontas = formok().Bontas;
-    if (!bontas || bontas->Fut())
+    if (!bontas || kvx::Program::aktualis().Variacio().Fut())
         return;
-    BontasAblakBekotese();
     VariationStore& t = variationStore();
     // 1. A sorted list goes back to its stored order.
     BontListEredetiSorrend(t);
@@ -182,20 +232,20 @@ void TFoablak::VariacioVege()
     TBontas* bontas = formok().Bontas;
     VariationStore& t = variationStore();
     BontasEgyseg& u = bontasEgyseg();
-    const TorlesKornyezet k = TorlesKornyezetKeszites();
+    VariacioVezerlo& vv = kvx::Program::aktualis().Variacio();
+    const TorlesKornyezet k = vv.TorlesKornyezet();
     if (bontas && !bontas->GetBontStatus()) {
         FinalizeFBontasMatrixOptMax(t);
         if (u.BontasBovites && t.BontMatrixMeret > 0) {
             // A stopped extension keeps the lines it had before the run.
             BovitesLeallitasUtan(t, szamListak().KijeloltSzamDb(), k);
         } else {
-            bool& mentve = mainState().Mentve;
-            BontasTorlese(t, u, false, mentve, k);
+            vv.BontasTorlese(false);
         }
     }
     if (t.BontSzelvszam > 0 || u.BontasBovites) {
         const bool huzas = feltetelRekordok().HuzasSzamsorVariacio;
-        k.NagyFeladat(kFeladatTombOptimalizalas, [&t, huzas] { BontMatrixOpt(t, huzas); });
+        NagyVariacioFeladat(kFeladatTombOptimalizalas, [&t, huzas] { BontMatrixOpt(t, huzas); }, t.BontMatrixMeret);
     }
     VariacioStatuszFrissites();
     if (t.BontSzelvszam == 0) {
@@ -295,40 +345,9 @@ void TFoablak::Beilleszts1Click(bool menuPont)
         f->FeltetelStart();
 }
 
-kvx::TorlesKornyezet TFoablak::TorlesKornyezetKeszites()
-{
-    TorlesKornyezet k;
-    k.AblakokBezarasa = [] {
-        if (TBontas* b = formok().Bontas; b && b->isVisible() && !b->Fut())
-            b->hide();
-    };
-    k.ParancsokFrissitese = [this] { BontMenuAll(VariacioParancsHelyzet()); };
-    k.StatuszFrissites = [this] { VariacioStatuszFrissites(); };
-    k.JovahagyasKerese = [](const std::string& s) { return JovahagyasKerese(q(s)); };
-    k.KijeloltSzamDb = szamListak().KijeloltSzamDb();
-    k.FeltetelJelzo = feltetelRekordok().FeltetelJelzo;
-    k.NagyFeladat = [this](int kod, const std::function<void()>& munka) {
-        NagyVariacioFeladat(kod, munka, variationStore().BontMatrixMeret);
-    };
-    k.FeltetelAblakBezarasa = [] {
-        TFeltetelek* f = formok().Feltetelek;
-        if (!f || !f->isVisible())
-            return false;
-        f->KilepesGombClick();
-        return true;
-    };
-    k.FeltetelAblakMegnyitasa = [this] { Listzs1Click(); };
-    return k;
-}
-
 void TFoablak::rls2Click()
 {
-    if (TBontas* b = formok().Bontas; b && b->Fut())
-        return;
-    bool& mentve = mainState().Mentve;
-    BontTorlesEng1(variationStore(), bontasEgyseg(), mentve, TorlesKornyezetKeszites());
-    VariacioStatuszFrissites();
-    BontMenuAll(VariacioParancsHelyzet());
+    kvx::Program::aktualis().Variacio().TorlesEng1();
 }
 
 void TFoablak::PauseTorlesClick()
@@ -340,10 +359,7 @@ void TFoablak::PauseTorlesClick()
 
 void TFoablak::PauseStatusTorlese()
 {
-    BontasEgyseg& u = bontasEgyseg();
-    bool& mentve = mainState().Mentve;
-    SzerkesztettVariacioBeallitas(variationStore(), u, u.SzerkesztettVariacio, mentve, TorlesKornyezetKeszites());
-    BontMenuAll(VariacioParancsHelyzet());
+    kvx::Program::aktualis().Variacio().SzerkesztettVariacioBeallitas(bontasEgyseg().SzerkesztettVariacio);
 }
 
 void TFoablak::BontasLeallitasa()

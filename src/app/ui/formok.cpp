@@ -56,7 +56,7 @@ void FormokLetrehozasa(TFoablak& foablak)
     f.Feltetelek->BontTorlesEng1 = [&foablak] { foablak.rls2Click(); };
     f.HuzLista = new THuzLista(szulo);
     f.BontLista = new TBontLista(szulo);
-    f.Bontas = new TBontas(szulo);
+    f.Bontas = new TBontas(kvx::Program::aktualis().Variacio(), szulo);
     f.HuzSzama = new THuzSzama(szulo);
     // The online-access serial comes with the online-access table.
     f.Nevjegy = new kvx::TNevjegy(szulo, QString::fromStdString(kvx::VerzioSzoveg()), QString(), foablak.MeretSzorzo);

@@ -18,7 +18,7 @@ Program::Program() : elozo_(g_aktualis)
     g_aktualis = this;
     huzasok_ = std::make_unique<HuzasokVezerlo>(*this);
     szelveny_ = std::make_unique<SzelvenyVezerlo>(*this);
-    variacio_ = std::make_unique<VariacioVezerlo>(*this);
+    variacio_ = std::make_unique<VariacioVezerlo>(*this, *szelveny_);
 }
 
 Program::~Program()

@@ -8,8 +8,6 @@
 #include "app/game_table.h"
 #include "app/main_state.h"
 #include "app/settings.h"
-#include "app/ui/foablak.h"
-#include "app/ui/formok.h"
 #include "common/random_source.h"
 #include "conditions/condition_records.h"
 #include "conditions/markers.h"
@@ -17,6 +15,7 @@
 #include "draws/draws_table.h"
 #include "tickets/number_statistics.h"
 #include "tickets/ui/szelvenyek.h"
+#include "tickets/ui/szelveny_vezerlo.h"
 
 using namespace kvx;
 
@@ -31,8 +30,9 @@ int veletlen(int lo, int hi)
 
 }  // namespace
 
-TFoszelveny::TFoszelveny(QWidget* foablak)
-    : TSzelveny(QStringLiteral("FSz"), FajtaFoszelveny, false, false, true, QStringLiteral(" Főszelvény"), foablak)
+TFoszelveny::TFoszelveny(SzelvenyVezerlo& vezerlo, QWidget* foablak)
+    : TSzelveny(QStringLiteral("FSz"), FajtaFoszelveny, false, false, true, QStringLiteral(" Főszelvény"), foablak),
+      vezerlo_(vezerlo)
 {
     if (foablak) {
         const QPoint bal = foablak->mapToGlobal(QPoint(0, 0));
@@ -59,13 +59,10 @@ TFoszelveny::TFoszelveny(QWidget* foablak)
 
 bool TFoszelveny::ParancsokFrissitese()
 {
-    TFoablak* fo = formok().Foablak;
-    if (!fo)
-        return false;
     // The clearing commands follow the lists through the main window
     // (KijelolesMenuFrissites); the ticket gives the full-variation figure.
     const FoszelvenyParancsok p = FoszelvenyFrissites(szamListak(), game());
-    fo->SetStatusPanel2(QString::fromStdString(p.TeljesVariacio));
+    vezerlo_.TeljesVariacioSzoveg(QString::fromStdString(p.TeljesVariacio));
     return true;
 }
 
@@ -167,7 +164,8 @@ JelolesEredmeny TFoszelveny::SzamJeloles(int a, int mode, bool remove)
 
 void TFoszelveny::SzamClick(TSzamPanel* panel)
 {
-    if (!panel || !isEnabled())
+    // A change that would lose a variation or conditions is asked first.
+    if (!panel || !isEnabled() || !vezerlo_.ValtozasEngedelyezett())
         return;
     const JelolesEredmeny r = SzamKattintas(szamListak(), game(), mainState(), panel->Tag, GetBillentyuMod(), {},
                                             &TFoszelveny::JelolesElott);
@@ -252,6 +250,5 @@ void TFoszelveny::Frissites()
 
 void TFoszelveny::FeltMenuAllErtesites()
 {
-    if (const auto& f = szelvenyek().FeltMenuAll)
-        f(SzamsorTulteli(szamListak(), game()));
+    vezerlo_.Valtozott();
 }

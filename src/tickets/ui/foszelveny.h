@@ -7,10 +7,12 @@
 #include <array>
 #include "tickets/ui/szelveny.h"
 
+class SzelvenyVezerlo;
+
 class TFoszelveny : public TSzelveny {
     Q_OBJECT
 public:
-    explicit TFoszelveny(QWidget* foablak);
+    TFoszelveny(SzelvenyVezerlo& vezerlo, QWidget* foablak);
 
     // Number last passed while dragging with the right button; 0 = none.
     int EgerSzam = 0;
@@ -64,4 +66,7 @@ private:
     std::array<int, 4> parancsDb_{-1, -1, -1, -1};
     // What runs before a marking changes the lists: the conditions are cleared.
     static void JelolesElott();
+
+private:
+    SzelvenyVezerlo& vezerlo_;
 };

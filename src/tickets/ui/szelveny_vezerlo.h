@@ -1,8 +1,11 @@
 #pragma once
-// The main ticket's number lists: every change of the selected, fixed,
-// constant and random numbers goes through here, after the variation
-// controller agreed to it, and is announced with szamokValtoztak.
+// The main ticket's number lists: a change of the selected, fixed, constant
+// and random numbers is first agreed (the variation controller asks whether
+// the variation and the conditions may go), then made, then announced with
+// szamokValtoztak.
 #include <QObject>
+
+#include <functional>
 
 namespace kvx {
 class Program;
@@ -13,10 +16,22 @@ class SzelvenyVezerlo : public QObject {
 public:
     explicit SzelvenyVezerlo(kvx::Program& program, QObject* parent = nullptr);
 
+    // True when the numbers may change now; asks where a variation or
+    // conditions would be lost.
+    bool ValtozasEngedelyezett();
+    // Set by the variation controller: its question before a change.
+    std::function<bool()> ValtozasEngedelyezes;
+
+    // The lists changed: tells every subscriber.
+    void Valtozott();
+    // The main ticket's figure of the full variation, for the status bar.
+    void TeljesVariacioSzoveg(const QString& s) { emit teljesVariacio(s); }
+
 signals:
-    // The number lists changed; tulteli: the line holds more numbers than
-    // one line of the game (a variation can be made of it).
+    // tulteli: the line holds more numbers than one line of the game (a
+    // variation can be made of it).
     void szamokValtoztak(bool tulteli);
+    void teljesVariacio(const QString& szoveg);
 
 private:
     kvx::Program& p_;

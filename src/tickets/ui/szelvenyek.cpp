@@ -53,7 +53,7 @@ void SzelvenyekLetrehozasa(QWidget* mainWindow)
     s.Foablak = mainWindow;
     // Each construction but the draw entry derives the game parameters
     // again, so every ticket built after the main ticket sees the new game.
-    s.Foszelveny = new TFoszelveny(mainWindow);
+    s.Foszelveny = new TFoszelveny(kvx::Program::aktualis().Szelveny(), mainWindow);
     s.BontEllSzelveny = new TBontEllSzelveny(mainWindow);
     s.HuzKeresSzelveny = new THuzKeresSzelveny(mainWindow);
     s.HuzSzelveny = new THuzSzelveny(mainWindow);

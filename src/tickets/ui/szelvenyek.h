@@ -31,9 +31,6 @@ struct SzelvenyekAllapot {
     QPointer<THuzBeSzelveny> HuzBeSzelveny;
     // Shows a ticket's message; empty means a QMessageBox. Tests replace it.
     SzelvenyUzenetFuggveny Uzenet;
-    // Told after every change of the main ticket's numbers, with whether the
-    // line is over-full (the main window sets its commands by it).
-    std::function<void(bool tulteli)> FeltMenuAll;
 };
 
 // The program's one instance.

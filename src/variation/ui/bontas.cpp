@@ -24,6 +24,7 @@
 #include "app/settings.h"
 #include "app/ui/megszakitas.h"
 #include "app/ui/uzenetek.h"
+#include "variation/ui/variacio_vezerlo.h"
 #include "conditions/condition_records.h"
 #include "conditions/markers.h"
 #include "draws/draws_table.h"
@@ -75,7 +76,7 @@ constexpr Jelzo kJelzok[] = {
 
 }  // namespace
 
-TBontas::TBontas(QWidget* parent) : QDialog(parent)
+TBontas::TBontas(VariacioVezerlo& vezerlo, QWidget* parent) : QDialog(parent), vezerlo_(vezerlo)
 {
     setObjectName(QStringLiteral("Bontas"));
     FormCreate();
@@ -403,9 +404,8 @@ bool TBontas::BontasIndul()
         return JovahagyasKerese(q(StopUzenet(bovites, false)));
     };
 
-    if (StatuszFrissites)
-        StatuszFrissites();
     // 18. Show the window and start the worker.
+    vezerlo_.FutasKezdete();
     if (parentWidget()) {
         const QRect p = parentWidget()->geometry();
         adjustSize();
@@ -448,6 +448,8 @@ void TBontas::munka(std::stop_token st)
 
 void TBontas::vegeKezelo()
 {
+    // The worker has ended: the store is the GUI thread's again.
+    vezerlo_.FutasVege();
     Vege();
     if (!GetBontStatus())
         KilepesGombClick();
@@ -531,8 +533,7 @@ void TBontas::Vege()
     }
     // 3.
     u.BefejezetlenVariacio = vanSor && (pause || !status || u.Allapot.BontasBefejezetlen);
-    if (StatuszFrissites)
-        StatuszFrissites();
+    vezerlo_.Ertesites();
     // 4.
     const FeltetelRekordok& f = feltetelRekordok();
     VegeBemenet be;
@@ -575,8 +576,6 @@ void TBontas::Vege()
     }
     // 6. Lines stored.
     u.OpcioModosulas = false;
-    if (VersionBeallitas)
-        VersionBeallitas();
     szelvSzamKiiras(t.BontSzelvszam);
     koltsegKiiras(t.BontSzelvszam);
     TorlesGomb->setEnabled(true);
@@ -640,8 +639,7 @@ void TBontas::KilepesGombClick()
         return;
     }
     hide();
-    if (VariacioVegeKezelo)
-        VariacioVegeKezelo();
+    vezerlo_.BontasAblakBezarva();
 }
 
 void TBontas::closeEvent(QCloseEvent* e)
@@ -682,6 +680,5 @@ void TBontas::VanNincsBontas(bool e)
     TorlesGomb->setEnabled(e);
     ListaGomb->setEnabled(e);
     MentesGomb->setEnabled(e);
-    if (ParancsokAlkalmazasa)
-        ParancsokAlkalmazasa(h);
+    vezerlo_.Ertesites();
 }

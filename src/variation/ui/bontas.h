@@ -17,6 +17,7 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 class QTimer;
+class VariacioVezerlo;
 
 namespace kvx {
 class SorFeltetelTeszt;
@@ -29,15 +30,8 @@ struct PeldabontasInfoBemenet;
 class TBontas : public QDialog {
     Q_OBJECT
 public:
-    explicit TBontas(QWidget* parent = nullptr);
+    explicit TBontas(VariacioVezerlo& vezerlo, QWidget* parent = nullptr);
     ~TBontas() override;
-
-    // Set by the main window: the end-of-run handler (VariacioVege), the
-    // command states (VanNincsBontas applied), the status bar.
-    std::function<void()> VariacioVegeKezelo;
-    std::function<void(const kvx::ParancsHelyzet&)> ParancsokAlkalmazasa;
-    std::function<void()> StatuszFrissites;
-    std::function<void()> VersionBeallitas;
 
     // Starts a run (GUI thread); false when it did not start.
     bool BontasIndul();
@@ -130,4 +124,5 @@ private:
     std::atomic<int> gombTag_{0};
     std::int64_t absvAlap_ = 0, absvOszto_ = 1;
     QString mentettFelirat_;
+    VariacioVezerlo& vezerlo_;
 };

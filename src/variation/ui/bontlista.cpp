@@ -1,5 +1,6 @@
 #include "variation/ui/bontlista.h"
 #include "app/ui/program.h"
+#include "variation/ui/variacio_vezerlo.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -309,9 +310,7 @@ void TBontLista::AktSorKijelol(int sor, bool szerkesztett)
 {
     // An edit marks the variation edited whether or not the list shows it.
     if (szerkesztett)
-        if (TFoablak* fo = formok().Foablak)
-            SzerkesztettVariacioBeallitas(variationStore(), bontasEgyseg(), true, mainState().Mentve,
-                                          fo->TorlesKornyezetKeszites());
+        kvx::Program::aktualis().Variacio().SzerkesztettVariacioBeallitas(true);
     if (Tag == 0 || sor < 1 || sor > Modell->rowCount())
         return;
     const QModelIndex i = Modell->index(sor - 1, std::max(0, KivOszlop));

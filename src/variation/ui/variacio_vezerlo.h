@@ -1,22 +1,75 @@
 #pragma once
 // The variation: its store, its runs and its deletion. Windows that show the
-// lines or depend on a run subscribe to the signals; the rules that span
-// windows (a changed selection deletes the variation, a deletion closes what
-// shows the lines, a run disables the other windows) live here.
+// lines or depend on a run hold this controller and subscribe to its
+// signals; the rules that span windows live here: a changed selection asks
+// and deletes the variation, a deletion closes what shows the lines, a run
+// disables the other windows until it has ended.
 #include <QObject>
+
+#include <functional>
+
+#include "variation/command_availability.h"
+#include "variation/generation_run.h"
 
 namespace kvx {
 class Program;
 }
+class SzelvenyVezerlo;
 
 class VariacioVezerlo : public QObject {
     Q_OBJECT
 public:
-    explicit VariacioVezerlo(kvx::Program& program, QObject* parent = nullptr);
+    VariacioVezerlo(kvx::Program& program, SzelvenyVezerlo& szelveny, QObject* parent = nullptr);
+
+    // A run is going: from its start until its worker has ended. While it
+    // goes the store belongs to the worker and no window reads it.
+    bool Fut() const { return fut_; }
+    void FutasKezdete();
+    void FutasVege();
+    // The run window closed: the main window acts on the button pressed.
+    void BontasAblakBezarva() { emit bontasAblakBezarva(); }
+
+    // Deletion. TorlesEng1: the delete command ("Biztos törli a variáció
+    // listáját?"); TorlesEng2: before the numbers of the main ticket or the
+    // conditions change. True: the caller may go on.
+    bool TorlesEng1();
+    bool TorlesEng2();
+    // Deletes the variation, or with truncate cuts it to its last extension
+    // boundary, without a question.
+    void BontasTorlese(bool truncate);
+    // Marks the variation edited by hand (e) or clears the mark.
+    void SzerkesztettVariacioBeallitas(bool e);
+    // What the deletion needs from the rest of the program.
+    kvx::TorlesKornyezet TorlesKornyezet();
+
+    // The command states of the current variation.
+    kvx::ParancsHelyzet ParancsHelyzet() const;
+    // Something changed the lines or the run state: every window that shows
+    // them refreshes.
+    void Ertesites() { emit valtozott(); }
+
+    // Runs a job on a large store behind the wait window; the main window
+    // provides it, since the wait window is its service. Empty: at once.
+    std::function<void(int kod, const std::function<void()>& munka)> NagyFeladat;
 
 signals:
+    // Lines, run state or extension mode changed.
     void valtozott();
+    // A deletion begins: the windows showing the lines close, the variation
+    // check ticket starts anew.
+    void torles();
+    // Deleting asks the conditions window to close and, afterwards, to open
+    // again if it was open (*nyitva tells whether it was).
+    void feltetelAblakBezarasa(bool* nyitva);
+    void feltetelAblakMegnyitasa();
+    // The conditions were cleared before a change.
+    void feltetelekTorolve();
+    // A run started or its window closed.
+    void futasIndul();
+    void futasVege();
+    void bontasAblakBezarva();
 
 private:
     kvx::Program& p_;
+    bool fut_ = false;
 };
