@@ -18,6 +18,7 @@
 #include "variation/ui/bontas.h"
 #include "variation/ui/bontlista.h"
 #include "variation/ui/bontteszt.h"
+#include "variation/ui/variacio_vezerlo.h"
 #include "variation/generation_run.h"
 #include "variation/variation_store.h"
 
@@ -55,7 +56,7 @@ void FormokLetrehozasa(TFoablak& foablak)
     f.Feltetelek->Start1Click = [&foablak] { foablak.Start1Click(); };
     f.Feltetelek->BontTorlesEng1 = [&foablak] { foablak.rls2Click(); };
     f.HuzLista = new THuzLista(szulo);
-    f.BontLista = new TBontLista(szulo);
+    f.BontLista = new TBontLista(kvx::Program::aktualis().Variacio(), szulo);
     f.Bontas = new TBontas(kvx::Program::aktualis().Variacio(), szulo);
     f.HuzSzama = new THuzSzama(szulo);
     // The online-access serial comes with the online-access table.
@@ -67,4 +68,7 @@ void FormokLetrehozasa(TFoablak& foablak)
     f.NyomtOpc = new TNyomtOpc(szulo);
     f.Statisztika = new TStatisztika(szulo);
     f.BontTeszt = new TBontTeszt([&foablak] { foablak.Betoltes(); }, szulo);
+    // The test window shows results of the lines: a deletion closes it.
+    QObject::connect(&kvx::Program::aktualis().Variacio(), &VariacioVezerlo::torles, f.BontTeszt.data(),
+                     &QWidget::close);
 }

@@ -13,6 +13,7 @@
 #include "tickets/ui/huzbeszelveny.h"
 #include "tickets/ui/huzkeresszelveny.h"
 #include "tickets/ui/huzszelveny.h"
+#include "variation/ui/variacio_vezerlo.h"
 
 SzelvenyekAllapot& szelvenyek()
 {
@@ -55,6 +56,9 @@ void SzelvenyekLetrehozasa(QWidget* mainWindow)
     // again, so every ticket built after the main ticket sees the new game.
     s.Foszelveny = new TFoszelveny(kvx::Program::aktualis().Szelveny(), mainWindow);
     s.BontEllSzelveny = new TBontEllSzelveny(mainWindow);
+    // The check ticket works on the lines: a deletion starts it anew.
+    QObject::connect(&kvx::Program::aktualis().Variacio(), &VariacioVezerlo::torles, s.BontEllSzelveny.data(),
+                     &TBontEllSzelveny::Torles);
     s.HuzKeresSzelveny = new THuzKeresSzelveny(mainWindow);
     s.HuzSzelveny = new THuzSzelveny(mainWindow);
     s.BontSzelveny = new TBontSzelveny(mainWindow);

@@ -138,10 +138,17 @@ QVariant BontListaModell::headerData(int section, Qt::Orientation o, int role) c
 
 // ---------------------------------------------------------------- window
 
-TBontLista::TBontLista(QWidget* parent) : QDialog(parent)
+TBontLista::TBontLista(VariacioVezerlo& vezerlo, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("BontLista"));
     FormCreate();
+    // The list shows the lines: a deletion closes it (and its auxiliary
+    // ticket) before the lines go.
+    connect(&vezerlo, &VariacioVezerlo::torles, this, [this] {
+        if (isVisible())
+            close();
+        Tag = 0;
+    });
 }
 
 void TBontLista::FormCreate()

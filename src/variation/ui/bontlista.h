@@ -36,10 +36,12 @@ public:
     QVariant headerData(int section, Qt::Orientation o, int role) const override;
 };
 
+class VariacioVezerlo;
+
 class TBontLista : public QDialog {
     Q_OBJECT
 public:
-    explicit TBontLista(QWidget* parent = nullptr);
+    explicit TBontLista(VariacioVezerlo& vezerlo, QWidget* parent = nullptr);
 
     QTableView* BontTabla = nullptr;
     BontListaModell* Modell = nullptr;

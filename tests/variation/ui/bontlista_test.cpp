@@ -40,6 +40,10 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
+#include <QMenuBar>
+#include <QTest>
+
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -474,3 +478,104 @@ TEST_F(BontListaTest, ListIsPlacedAgainBesideTheNewGamesTicket)
     EXPECT_FALSE(s->frameGeometry().intersects(l));
     EXPECT_FALSE(l.intersects(fo));
 }
+
+namespace {
+
+using namespace kvx;
+using kvx::teszt::Valaszolo;
+
+// The windows stay in step with the variation: a click on the main ticket
+// with a variation listed asks first; "Nem" keeps numbers and lines, "Igen"
+// deletes the lines and closes the list that showed them.
+TEST_F(BontListaTest, ClickOnTheMainTicketAsksBeforeTheVariationGoes)
+{
+    general();
+    formok().Bontas->ListaGomb->click();
+    TBontLista* lista = formok().BontLista;
+    ASSERT_TRUE(varj([lista] { return lista->isVisible(); }, 5000));
+    const std::int32_t db = variationStore().BontSzelvszam;
+    const TTombByte1D szamok = szamListak().KijeloltSzamok;
+    TSzamPanel* otos = szelvenyek().Foszelveny->SzamPanelek[4];
+    ASSERT_EQ(std::count(szamok.begin(), szamok.end(), 5), 0);
+
+    {
+        Valaszolo nem({QStringLiteral("Nem")});
+        QTest::mouseClick(otos, Qt::LeftButton, Qt::NoModifier, otos->rect().center());
+        ASSERT_EQ(nem.Latott.size(), 1);
+        EXPECT_TRUE(nem.Latott[0].Szoveg.contains(QStringLiteral("Biztos törli a variáció listáját?")));
+    }
+    EXPECT_EQ(szamListak().KijeloltSzamok, szamok);
+    EXPECT_EQ(variationStore().BontSzelvszam, db);
+    EXPECT_TRUE(lista->isVisible());
+
+    {
+        Valaszolo igen({QStringLiteral("Igen")});
+        QTest::mouseClick(otos, Qt::LeftButton, Qt::NoModifier, otos->rect().center());
+        ASSERT_EQ(igen.Latott.size(), 1);
+    }
+    EXPECT_EQ(variationStore().BontSzelvszam, 0);
+    EXPECT_FALSE(lista->isVisible());
+    EXPECT_FALSE(szelvenyek().BontSzelveny->isVisible());
+    EXPECT_EQ(std::count(szamListak().KijeloltSzamok.begin(), szamListak().KijeloltSzamok.end(), 5), 1);
+    EXPECT_FALSE(a("rls2")->isEnabled());
+
+    // Without a variation the next click asks nothing.
+    {
+        Valaszolo semmi({});
+        QTest::mouseClick(otos, Qt::LeftButton, Qt::NoModifier, otos->rect().center());
+        EXPECT_TRUE(semmi.Latott.isEmpty());
+    }
+    EXPECT_EQ(std::count(szamListak().KijeloltSzamok.begin(), szamListak().KijeloltSzamok.end(), 5), 0);
+}
+
+// Variáció › Törlés deletes the lines and closes the list showing them.
+TEST_F(BontListaTest, DeletingTheVariationClosesItsList)
+{
+    general();
+    formok().Bontas->ListaGomb->click();
+    TBontLista* lista = formok().BontLista;
+    ASSERT_TRUE(varj([lista] { return lista->isVisible(); }, 5000));
+    ASSERT_TRUE(a("rls2")->isEnabled());
+    {
+        Valaszolo igen({QStringLiteral("Igen")});
+        a("rls2")->trigger();
+        ASSERT_EQ(igen.Latott.size(), 1);
+        EXPECT_TRUE(igen.Latott[0].Szoveg.contains(QStringLiteral("Biztos törli a variáció listáját?")));
+    }
+    EXPECT_EQ(variationStore().BontSzelvszam, 0);
+    EXPECT_EQ(variationStore().BontMatrixMeret, 0);
+    EXPECT_FALSE(lista->isVisible());
+    EXPECT_FALSE(formok().Bontas->isVisible());
+    EXPECT_FALSE(a("rls2")->isEnabled());
+    EXPECT_FALSE(a("Listzs2")->isEnabled());
+    // The numbers stay: only the lines went.
+    EXPECT_EQ(szamListak().KijeloltSzamDb(), 12);
+}
+
+// While a run goes, only its window answers: the main ticket refuses clicks
+// and the main window's menus are off; both come back at the run's end.
+TEST_F(BontListaTest, MainTicketRefusesClicksDuringARun)
+{
+    for (int n : {3, 9, 14, 22, 27, 31, 40, 48, 55, 61, 77, 88})
+        SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
+    window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
+    Valaszolo v(QStringList{});
+    a("Start1")->trigger();
+    // The worker hands its end to this thread, so the run is still going
+    // here whatever its speed.
+    TFoszelveny* fo = szelvenyek().Foszelveny;
+    TSzamPanel* otos = fo->SzamPanelek[4];
+    EXPECT_FALSE(fo->isEnabled());
+    EXPECT_FALSE(window_->menuBar()->isEnabled());
+    EXPECT_TRUE(formok().Bontas->isEnabled());
+    QTest::mouseClick(otos, Qt::LeftButton, Qt::NoModifier, otos->rect().center());
+    EXPECT_EQ(szamListak().KijeloltSzamDb(), 12);
+
+    TBontas* b = formok().Bontas;
+    ASSERT_TRUE(varj([b] { return !b->Fut() && szalak().Tetlen(); }));
+    ASSERT_TRUE(varj([fo] { return fo->isEnabled(); }, 5000));
+    EXPECT_TRUE(window_->menuBar()->isEnabled());
+    EXPECT_GT(variationStore().BontSzelvszam, 0);
+}
+
+}  // namespace
