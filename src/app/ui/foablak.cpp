@@ -834,9 +834,25 @@ bool TFoablak::TorlesJovahagyas(int kind)
     return !kerdes || Kerdes(utf8(*kerdes));
 }
 
+bool TFoablak::SzamTorlesJovahagyas(int kind)
+{
+    VariacioVezerlo& v = kvx::Program::aktualis().Variacio();
+    if (v.Fut())
+        return false;
+    // In extension mode the lines stay for the numbers to come back to.
+    if (bontasEgyseg().BontasBovites)
+        return v.TorlesEng2();
+    if (!TorlesJovahagyas(kind))
+        return false;
+    // The question named the lines: they would stand for other numbers.
+    if (variationStore().BontSzelvszam > 0)
+        v.BontasTorlese(false);
+    return true;
+}
+
 void TFoablak::SzamTorles(int kind)
 {
-    if (!TorlesJovahagyas(kind))
+    if (!SzamTorlesJovahagyas(kind))
         return;
     SzamListak& l = szamListak();
     switch (kind) {
@@ -852,7 +868,7 @@ void TFoablak::SzamTorles(int kind)
 
 void TFoablak::Mind1Click()
 {
-    if (!TorlesJovahagyas(0))
+    if (!SzamTorlesJovahagyas(0))
         return;
     MindenSzamTorlese(szamListak(), game(), mainState());
     KijelolesMenuFrissites();
@@ -862,6 +878,8 @@ void TFoablak::Mind1Click()
 
 void TFoablak::Kijellmind1Click()
 {
+    if (!kvx::Program::aktualis().Szelveny().ValtozasEngedelyezett())
+        return;
     MindenSzamKijelolese(szamListak(), game(), mainState(), game().OsszesSzam);
     KijelolesMenuFrissites();
     if (szamokValtozasa)
@@ -897,6 +915,11 @@ void TFoablak::SetSzamsorrend(int mode)
         return;
     if (mode == settings().SzamsorrendMod) {
         SzamsorrendKijelzes(mode);
+        return;
+    }
+    // A new order renumbers the selection the lines point into.
+    if (!kvx::Program::aktualis().Szelveny().ValtozasEngedelyezett()) {
+        SzamsorrendKijelzes(settings().SzamsorrendMod);
         return;
     }
     SzamsorrendKijelzes(mode);

@@ -140,6 +140,8 @@ public:
 
     // The main ticket's clearing question for kind 0..3; true = go on.
     bool TorlesJovahagyas(int kind);
+    // Before a clear: the question, and the lines go with the numbers.
+    bool SzamTorlesJovahagyas(int kind);
     // The size path of the settings' reset: restarts with size 8 + 2 * index.
     void Reset1Click(bool meretJelzo, int index);
 

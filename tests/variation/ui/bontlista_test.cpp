@@ -579,3 +579,25 @@ TEST_F(BontListaTest, MainTicketRefusesClicksDuringARun)
 }
 
 }  // namespace
+
+namespace {
+
+using namespace kvx;
+using kvx::teszt::Valaszolo;
+
+// Clearing the numbers through the menu takes the lines with them, as its
+// question says.
+TEST_F(BontListaTest, ClearingTheNumbersTakesTheLinesWithThem)
+{
+    general();
+    QStringList kerdesek;
+    window_->Kerdes = [&kerdesek](const QString& k) { return kerdesek << k, true; };
+    a("Mind1")->trigger();
+    ASSERT_EQ(kerdesek.size(), 1);
+    EXPECT_TRUE(kerdesek[0].contains(QStringLiteral("és a variáció listáját?")));
+    EXPECT_EQ(szamListak().KijeloltSzamDb(), 0);
+    EXPECT_EQ(variationStore().BontSzelvszam, 0);
+    EXPECT_FALSE(a("rls2")->isEnabled());
+}
+
+}  // namespace
