@@ -22,8 +22,9 @@ enum UzenetAblakFeladatKod : int {
     kFeladatBontMatrixFoglalas = 4,  // resize the store for a run
     kFeladatBontMatrixImport = 5,    // resize the store for an import
     kFeladatBontMatrixFelszabaditas = 6,
+    kFeladatBontSzamsorTorles = 7,   // delete a range of the variation's lines
 };
-constexpr int kUzenetAblakFeladatokSzama = 7;
+constexpr int kUzenetAblakFeladatokSzama = 8;
 
 using UzenetAblakMunka = std::function<void(std::stop_token, MunkaJelzok&)>;
 

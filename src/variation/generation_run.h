@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 
+#include "app/wait_jobs.h"
 #include "app/game_table.h"
 #include "conditions/condition_records.h"
 #include "conditions/variation_options.h"
@@ -235,6 +236,7 @@ constexpr std::int32_t kBontAblakosMeret = 100000;
 constexpr int kFeladatTombOptimalizalas = 3;  // "Variáció tömbjének optimalizálása"
 constexpr int kFeladatListaModositas = 5;     // "Variáció listájának módosítása"
 constexpr int kFeladatTorles = 6;             // "Variáció törlése"
+constexpr int kFeladatSzamsorTorles = kFeladatBontSzamsorTorles;  // "Variáció számsorainak törlése, rendezése"
 
 void BontasPauseTorlese(BontasEgyseg& u);
 // The run reached its full size: pause cleared, run status on, nothing unfinished.

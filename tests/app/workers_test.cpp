@@ -73,8 +73,8 @@ TEST(VarakozoAblak, JobRegistryAcceptsOnlyJobCodes)
 {
     UzenetAblakAllapot a;
     EXPECT_FALSE(uzenetAblakFeladatBejegyzes(a, 0, [](std::stop_token, MunkaJelzok&) {}));
-    EXPECT_FALSE(uzenetAblakFeladatBejegyzes(a, 7, [](std::stop_token, MunkaJelzok&) {}));
-    EXPECT_TRUE(uzenetAblakFeladatBejegyzes(a, 6, [](std::stop_token, MunkaJelzok&) {}));
+    EXPECT_FALSE(uzenetAblakFeladatBejegyzes(a, kUzenetAblakFeladatokSzama, [](std::stop_token, MunkaJelzok&) {}));
+    EXPECT_TRUE(uzenetAblakFeladatBejegyzes(a, kFeladatBontSzamsorTorles, [](std::stop_token, MunkaJelzok&) {}));
 }
 
 }  // namespace

@@ -935,24 +935,28 @@ void TFoablak::SzamsorrendKijelzes(int mode)
         a->setChecked(a->data().toInt() == mode);
 }
 
+std::int32_t TFoablak::GetBillentyuMod() const { return mainState().BillentyuMod; }
+
+void TFoablak::SetBillentyuMod(std::int32_t mod) { mainState().BillentyuMod = mod; }
+
 bool TFoablak::FormKeyDown(int key, Qt::KeyboardModifiers mods)
 {
-    BillentyuMod = 0;
+    mainState().BillentyuMod = 0;
     // Left, Right and Tab move between the two drawings of the draws list's row.
     const bool elnyelve = formok().HuzLista && formok().HuzLista->SorsolasValtas(key);
-    BillentyuMod = BillentyuModSzamitas(mods.testFlag(Qt::ShiftModifier), mods.testFlag(Qt::ControlModifier),
+    mainState().BillentyuMod = BillentyuModSzamitas(mods.testFlag(Qt::ShiftModifier), mods.testFlag(Qt::ControlModifier),
                                         mods.testFlag(Qt::AltModifier), game().PotSzamok);
     return elnyelve;
 }
 
 void TFoablak::FormKeyUp()
 {
-    BillentyuMod = 0;
+    mainState().BillentyuMod = 0;
 }
 
 void TFoablak::GombStatusTorles()
 {
-    BillentyuMod = 0;
+    mainState().BillentyuMod = 0;
 }
 
 bool TFoablak::eventFilter(QObject* obj, QEvent* event)

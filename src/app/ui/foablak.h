@@ -123,8 +123,8 @@ public:
     // rebuild, builds the tickets for the current game and loads its draws.
     void SzelvLebont(bool rebuild);
 
-    std::int32_t GetBillentyuMod() const { return BillentyuMod; }
-    void SetBillentyuMod(std::int32_t mod) { BillentyuMod = mod; }
+    std::int32_t GetBillentyuMod() const;
+    void SetBillentyuMod(std::int32_t mod);
     // True when the key was used up (the draws list's row navigation).
     bool FormKeyDown(int key, Qt::KeyboardModifiers mods);
     void FormKeyUp();
@@ -175,6 +175,8 @@ public:
     // makes.
     void Import_log_true();
     void Import_log_false();
+    // The list's delete button: the range dialog chooses the rows.
+    void BontSzamsorTorles(int kivalasztottSor);
     void Beilleszts1Click(bool menuPont);
     void MegszakitatottStatus();
     // A job on the variation store: at once up to 100,000 rows, else behind
@@ -220,7 +222,6 @@ private:
     void WindowPosChanging();
     void bovitesKijelzes();
 
-    std::int32_t BillentyuMod = 0;
     QActionGroup* jatekCsoport_ = nullptr;
     QActionGroup* sorrendCsoport_ = nullptr;
     std::array<QAction*, kvx::kJatekokSzama> jatekPontok_{};

@@ -4,6 +4,9 @@
 #include "app/ui/program.h"
 
 #include <QAction>
+#include <QCheckBox>
+
+#include <limits>
 #include <QMenuBar>
 #include <QToolBar>
 
@@ -27,6 +30,10 @@
 #include "variation/ui/bontas.h"
 #include "variation/ui/bontlista.h"
 #include "variation/ui/variacio_vezerlo.h"
+#include "draws/ui/huzszama.h"
+#include "draws/draw_ranges.h"
+#include "tickets/ui/bontellszelveny.h"
+#include "tickets/ui/szelvenyek.h"
 #include "tickets/file_helpers.h"
 #include "tickets/ui/filedialogs.h"
 
@@ -82,8 +89,9 @@ void TFoablak::BontMenuAll(const kvx::ParancsHelyzet& helyzet)
 void TFoablak::VariacioVezerloBekotese()
 {
     VariacioVezerlo& v = kvx::Program::aktualis().Variacio();
+    // The controller asks for the wait window only where the job is large.
     v.NagyFeladat = [this](int kod, const std::function<void()>& munka) {
-        NagyVariacioFeladat(kod, munka, variationStore().BontMatrixMeret);
+        NagyVariacioFeladat(kod, munka, std::numeric_limits<std::int64_t>::max());
     };
     connect(&v, &VariacioVezerlo::valtozott, this, [this] {
         BontMenuAll(VariacioParancsHelyzet());
@@ -105,6 +113,11 @@ void TFoablak::VariacioVezerloBekotese()
             f->KilepesGombClick();
     });
     connect(&v, &VariacioVezerlo::feltetelAblakMegnyitasa, this, [this] { Listzs1Click(); });
+    connect(&v, &VariacioVezerlo::bovitesValtozott, this, [this] { bovitesKijelzes(); });
+    connect(&v, &VariacioVezerlo::feltetelKijelzes, this, [] {
+        if (TFeltetelek* f = formok().Feltetelek)
+            f->SetFeltetelekKijelzes();
+    });
 }
 
 void TFoablak::FutasAlattiTiltas(bool tilt)
@@ -273,6 +286,7 @@ void TFoablak::NagyVariacioFeladat(int kod, const std::function<void()>& munka, 
     kvx::TUzenetAblak* w = formok().UzenetAblak;
     const char* szoveg = kod == kFeladatTombOptimalizalas ? "Variáció tömbjének optimalizálása"
                          : kod == kFeladatListaModositas  ? "Variáció listájának módosítása"
+                         : kod == kFeladatSzamsorTorles   ? "Variáció számsorainak törlése, rendezése"
                                                           : "Variáció törlése";
     if (!w || sorok <= kBontAblakosMeret) {
         munka();
@@ -292,29 +306,30 @@ void TFoablak::MegszakitatottStatus()
         Import_log_true();
 }
 
-void TFoablak::Import_log_true()
-{
-    BontasEgyseg& u = bontasEgyseg();
-    const VariationStore& t = variationStore();
-    const SzamListak& l = szamListak();
-    u.OpcioModosulas = t.BontSzelvszam > 0;
-    BontListEredetiSorrend(variationStore());
-    u.BontasBovites = true;
-    u.BovitesKijeloltSzamDb = l.KijeloltSzamDb();
-    u.BovitesPluszSzamDb = l.KijeloltPluszSzamDb;
-    u.BovitesFixSzamDb = l.FixSzamDb();
-    bovitesKijelzes();
-}
+void TFoablak::Import_log_true() { kvx::Program::aktualis().Variacio().Import_log_true(); }
 
-void TFoablak::Import_log_false()
+void TFoablak::Import_log_false() { kvx::Program::aktualis().Variacio().Import_log_false(); }
+
+void TFoablak::BontSzamsorTorles(int kivalasztottSor)
 {
-    BontasEgyseg& u = bontasEgyseg();
-    BontListEredetiSorrend(variationStore());
-    u.BontasBovites = false;
-    u.BovitesKijeloltSzamDb = 0;
-    u.BovitesPluszSzamDb = 0;
-    u.BovitesFixSzamDb = 0;
-    bovitesKijelzes();
+    THuzSzama* h = formok().HuzSzama;
+    const VariationStore& t = variationStore();
+    const BontasEgyseg& u = bontasEgyseg();
+    if (!h || t.BontMatrixMeret < 1)
+        return;
+    if (TBontEllSzelveny* s = szelvenyek().BontEllSzelveny)
+        s->Torles();
+    HuzSzamaKornyezet k = THuzSzama::Kornyezet();
+    k.L = t.BontMatrixMeret;
+    k.BontSzelvszam = t.BontSzelvszam;
+    k.KivalasztottSor = kivalasztottSor;
+    k.BovitmenyKezdet = u.BontasBovites && t.Import_Count.size() > 1 ? t.Import_Count[t.Import_Count.size() - 2] + 1 : 0;
+    if (!h->Start(4, k))
+        return;
+    const HuzSzamaState& r = huzSzama();
+    const bool bovitmeny = h->MindHuzBox->isChecked() && h->MindHuzBox->isEnabled();
+    kvx::Program::aktualis().Variacio().BontSzamsorTartomanyTorles(r.GetBontSzamsorElso(), r.GetBontSzamsorUtolso(),
+                                                                   bovitmeny);
 }
 
 void TFoablak::bovitesKijelzes()

@@ -57,6 +57,7 @@ void FormokLetrehozasa(TFoablak& foablak)
     f.Feltetelek->BontTorlesEng1 = [&foablak] { foablak.rls2Click(); };
     f.HuzLista = new THuzLista(szulo);
     f.BontLista = new TBontLista(kvx::Program::aktualis().Variacio(), szulo);
+    QObject::connect(f.BontLista.data(), &TBontLista::tartomanyTorlesKerve, &foablak, &TFoablak::BontSzamsorTorles);
     f.Bontas = new TBontas(kvx::Program::aktualis().Variacio(), szulo);
     f.HuzSzama = new THuzSzama(szulo);
     // The online-access serial comes with the online-access table.

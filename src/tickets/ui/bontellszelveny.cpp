@@ -1,16 +1,14 @@
 #include "tickets/ui/bontellszelveny.h"
 #include "app/ui/program.h"
+#include "variation/ui/variacio_vezerlo.h"
 
 #include <QPushButton>
 
 #include <random>
 
 #include "app/game_table.h"
-#include "app/ui/formok.h"
 #include "tickets/number_lists.h"
 #include "tickets/ui/szelvenyek.h"
-#include "variation/ui/bontas.h"
-#include "variation/ui/bontlista.h"
 #include "variation/variation_store.h"
 
 using namespace kvx;
@@ -24,9 +22,15 @@ constexpr std::int32_t kNemSzereploSzin = 160 | (160 << 8) | (164 << 16);
 
 }  // namespace
 
-TBontEllSzelveny::TBontEllSzelveny(QWidget* foablak)
-    : TSzelveny(QStringLiteral("BESz"), kvx::FajtaBontEllSzelveny, true, true, true, QStringLiteral(" Variáció ellenőrzés"), foablak)
+TBontEllSzelveny::TBontEllSzelveny(VariacioVezerlo& vezerlo, QWidget* foablak)
+    : TSzelveny(QStringLiteral("BESz"), kvx::FajtaBontEllSzelveny, true, true, true, QStringLiteral(" Variáció ellenőrzés"), foablak),
+      vezerlo_(vezerlo)
 {
+    // The list's editing commands open this ticket for a line; an edit or a
+    // deletion of the lines starts it anew.
+    connect(&vezerlo, &VariacioVezerlo::szamsorBevitelKerve, this, &TBontEllSzelveny::SzamsorBevitel);
+    connect(&vezerlo, &VariacioVezerlo::szerkesztesElott, this, &TBontEllSzelveny::Torles);
+    connect(&vezerlo, &VariacioVezerlo::torles, this, &TBontEllSzelveny::Torles);
     for (TSzamPanel* p : SzamPanelek)
         connect(p, &TSzamPanel::Kattintas, this, &TBontEllSzelveny::SzamClick);
     if (TorlesGomb)
@@ -79,8 +83,7 @@ void TBontEllSzelveny::ModBeallitas(int mod)
     TorlesGomb->setToolTip(q(kTippSzamokTorlese));
     QString felirat, tipp;
     if (mod == BontEllModositas) {
-        TBontLista* lista = formok().BontLista;
-        felirat = QString::fromStdString(ModositasFelirat(lista ? lista->GetKivRekord() : 1));
+        felirat = QString::fromStdString(ModositasFelirat(vezerlo_.ModositottSzamsorIndex + 1));
         tipp = felirat + QStringLiteral(" ");
     } else {
         felirat = q(kFeliratSzamsorBeolvasas);
@@ -91,7 +94,7 @@ void TBontEllSzelveny::ModBeallitas(int mod)
     if (InfoPanel2)
         InfoPanel2->setToolTip(tipp);
     // Centred on the main window unless a remembered place lies inside it.
-    if (QWidget* fo = szelvenyek().Foablak) {
+    if (QWidget* fo = parentWidget()) {
         const QRect r = fo->frameGeometry();
         const QRect sajat(hely_, frameGeometry().size());
         if (!hely_.isNull() && r.contains(sajat))
@@ -151,26 +154,40 @@ void TBontEllSzelveny::GombBeallitas()
 
 void TBontEllSzelveny::TorlesGombClick()
 {
-    TBontas* b = formok().Bontas;
-    if (!b)
-        return;
-    const bool kesz = !SzamsorTomb.empty();
+    // A complete line goes into the store; otherwise the mode starts again.
+    const TTombByte1D sor = SzamsorTomb;
     if (Jelolesek.Mod == BontEllModositas) {
-        if (kesz)
-            b->BontSzamsorModositas();
+        if (!sor.empty())
+            vezerlo_.BontSzamsorModositas(sor);
         else
-            b->BontSzamsorModositasStart();
+            vezerlo_.BontSzamsorModositasStart(vezerlo_.ModositottSzamsorIndex + 1);
     } else {
-        if (kesz)
-            b->BontSzamsorHozzaadas();
+        if (!sor.empty())
+            vezerlo_.BontSzamsorHozzaadas(sor);
         else
-            b->BontSzamsorHozzaadasStart();
+            vezerlo_.BontSzamsorHozzaadasStart();
     }
+}
+
+void TBontEllSzelveny::SzamsorBevitel(int mod)
+{
+    ModBeallitas(mod);
+    // Shift+Ctrl: a random line of the selection goes in at once.
+    if (VariacioVezerlo::BillentyuMod() == 200) {
+        VeletlenSzamsor(false);
+        if (!SzamsorTomb.empty())
+            TorlesGombClick();
+        return;
+    }
+    if (mod == BontEllModositas)
+        AktSzamsorKijeloles();
+    else
+        EllenorzesKijelzes();
 }
 
 void TBontEllSzelveny::VeletlenSzamsor(bool force)
 {
-    if (TBontas::BillentyuMod() != 200 || (!force && Jelolesek.Mod == BontEllEllenorzes))
+    if (VariacioVezerlo::BillentyuMod() != 200 || (!force && Jelolesek.Mod == BontEllEllenorzes))
         return;
     std::mt19937 gen{std::random_device{}()};
     const TTombByte1D v = BontEllVeletlenSzamsor(szamListak(), [&gen](int lo, int hi) {
@@ -186,8 +203,7 @@ void TBontEllSzelveny::VeletlenSzamsor(bool force)
 
 void TBontEllSzelveny::AktSzamsorKijeloles()
 {
-    TBontas* b = formok().Bontas;
-    const TTombByte1D v = BontEllSorSzamai(variationStore(), szamListak(), b ? b->ModositottSzamsorIndex : 0);
+    const TTombByte1D v = BontEllSorSzamai(variationStore(), szamListak(), vezerlo_.ModositottSzamsorIndex);
     koteg_ = true;
     for (std::uint8_t n : v)
         if (n >= 1 && static_cast<std::size_t>(n) <= SzamPanelek.size() && !Jelolesek.Jelolt(n))
@@ -199,7 +215,7 @@ void TBontEllSzelveny::AktSzamsorKijeloles()
 
 void TBontEllSzelveny::EllenorzesKijelzes()
 {
-    const BontEllInfo info = BontEllInfoKeszites(Jelolesek, BontListaAktualisNezet(), game().PotSzamTalalat);
+    const BontEllInfo info = BontEllInfoKeszites(Jelolesek, vezerlo_.ListaNezet(), game().PotSzamTalalat);
     InfoCimke->setText(InfoSzoveg(info.Szoveg));
     if (InfoCimke2)
         InfoCimke2->setText(InfoSzoveg(info.Szoveg2));

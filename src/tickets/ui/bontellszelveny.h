@@ -10,10 +10,12 @@
 #include "tickets/ui/szelveny.h"
 #include "variation/line_entry.h"
 
+class VariacioVezerlo;
+
 class TBontEllSzelveny : public TSzelveny {
     Q_OBJECT
 public:
-    explicit TBontEllSzelveny(QWidget* foablak);
+    TBontEllSzelveny(VariacioVezerlo& vezerlo, QWidget* foablak);
 
     kvx::BontEllJelolesek Jelolesek;
     // The complete line as selection indexes, ascending; empty otherwise.
@@ -26,7 +28,7 @@ public:
     void SzamClick(TSzamPanel* panel);
     // With Shift+Ctrl held (or force): marks a random line of the selection.
     void VeletlenSzamsor(bool force);
-    // Marks the numbers of the line being modified (TBontas::ModositottSzamsorIndex).
+    // Marks the numbers of the line being modified.
     void AktSzamsorKijeloles();
     void EllenorzesKijelzes();
     int Mod() const { return Jelolesek.Mod; }
@@ -38,7 +40,10 @@ private:
     // The action button after a change of the marks.
     void GombBeallitas();
     void TorlesGombClick();
+    // Opens the ticket for a line of the list (mode 1 new, 2 replace).
+    void SzamsorBevitel(int mod);
     // The ticket's remembered place (0 = none).
     QPoint hely_;
     bool koteg_ = false;
+    VariacioVezerlo& vezerlo_;
 };

@@ -55,10 +55,7 @@ void SzelvenyekLetrehozasa(QWidget* mainWindow)
     // Each construction but the draw entry derives the game parameters
     // again, so every ticket built after the main ticket sees the new game.
     s.Foszelveny = new TFoszelveny(kvx::Program::aktualis().Szelveny(), mainWindow);
-    s.BontEllSzelveny = new TBontEllSzelveny(mainWindow);
-    // The check ticket works on the lines: a deletion starts it anew.
-    QObject::connect(&kvx::Program::aktualis().Variacio(), &VariacioVezerlo::torles, s.BontEllSzelveny.data(),
-                     &TBontEllSzelveny::Torles);
+    s.BontEllSzelveny = new TBontEllSzelveny(kvx::Program::aktualis().Variacio(), mainWindow);
     s.HuzKeresSzelveny = new THuzKeresSzelveny(mainWindow);
     s.HuzSzelveny = new THuzSzelveny(mainWindow);
     s.BontSzelveny = new TBontSzelveny(mainWindow);

@@ -56,21 +56,6 @@ public:
     void VanNincsBontas(bool e);
     kvx::ParancsHelyzet ParancsHelyzetKeszites(bool e) const;
 
-    // Editing the list by hand (the list window's buttons and the check
-    // ticket's insert and modify modes).
-    void BontSzamsorHozzaadasStart();
-    void BontSzamsorHozzaadas();
-    void BontSzamsorModositasStart();
-    void BontSzamsorModositas();
-    void BontSzamsorTorles();
-    bool BontSzamsorHozzaadasEllenorzes();
-    // The store update of an edit: 1 one new line, 2 the replacement.
-    bool BontTesztHozzaadas(int kind);
-    // The modifier mode of the editing commands: the main window's, or the
-    // keys held now (Shift+Ctrl = 200).
-    static int BillentyuMod();
-    // Row (0-based) of the line being replaced.
-    int ModositottSzamsorIndex = 0;
 
     // The action the user chose with a button (the form's Tag).
     int Tag = 0;

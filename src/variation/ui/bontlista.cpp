@@ -138,7 +138,7 @@ QVariant BontListaModell::headerData(int section, Qt::Orientation o, int role) c
 
 // ---------------------------------------------------------------- window
 
-TBontLista::TBontLista(VariacioVezerlo& vezerlo, QWidget* parent) : QDialog(parent)
+TBontLista::TBontLista(VariacioVezerlo& vezerlo, QWidget* parent) : QDialog(parent), vezerlo_(vezerlo)
 {
     setObjectName(QStringLiteral("BontLista"));
     FormCreate();
@@ -148,6 +148,18 @@ TBontLista::TBontLista(VariacioVezerlo& vezerlo, QWidget* parent) : QDialog(pare
         if (isVisible())
             close();
         Tag = 0;
+    });
+    // A hand edit closes the list while the store changes, then shows the
+    // edited lines with the edited row selected; the variation counts as
+    // edited.
+    connect(&vezerlo, &VariacioVezerlo::szerkesztesElott, this, [this] {
+        close();
+        Tag = 0;
+    });
+    connect(&vezerlo, &VariacioVezerlo::listaFrissites, this, [this](int sor) {
+        Tag = 0;
+        BontListaStart();
+        AktSorKijelol(sor, true);
     });
 }
 
@@ -244,25 +256,6 @@ void TBontLista::FormCreate()
     resize(300, 16 * 21 + 120);
 }
 
-BontListaNezet BontListaAktualisNezet()
-{
-    const VariationStore& t = variationStore();
-    const SzamListak& l = szamListak();
-    BontListaNezet n;
-    n.Tar = &t;
-    n.Jatek = &game();
-    n.KijeloltSzamok = l.KijeloltSzamok;
-    n.FixSzamok = l.FixSzamok;
-    n.AllandoSzamok = l.AllandoSzamok;
-    n.VeletlenSzamok = l.VeletlenSzamok;
-    n.VariacioMeret = l.VariacioMeret;
-    n.VariacioFoMeret = l.VariacioFoMeret;
-    n.KijeloltFoSzamDb = l.KijeloltFoSzamDb;
-    n.KijeloltPluszSzamDb = l.KijeloltPluszSzamDb;
-    n.HuzasMod = feltetelRekordok().HuzasSzamsorVariacio;
-    n.Rendezett = t.FBontasMatrixEredetiSorok > 0 && t.FBontasMatrixEredetiSorok == t.BontMatrixMeret;
-    return n;
-}
 
 void TBontLista::UjBontTabla()
 {
@@ -270,7 +263,7 @@ void TBontLista::UjBontTabla()
     KivRekord = 1;
     Modell->KivRekord = 1;
     Modell->TobbszorosSor = 0;
-    Modell->Frissites(BontListaAktualisNezet());
+    Modell->Frissites(vezerlo_.ListaNezet());
     Tag = 1;
 }
 
@@ -317,7 +310,7 @@ void TBontLista::AktSorKijelol(int sor, bool szerkesztett)
 {
     // An edit marks the variation edited whether or not the list shows it.
     if (szerkesztett)
-        kvx::Program::aktualis().Variacio().SzerkesztettVariacioBeallitas(true);
+        vezerlo_.SzerkesztettVariacioBeallitas(true);
     if (Tag == 0 || sor < 1 || sor > Modell->rowCount())
         return;
     const QModelIndex i = Modell->index(sor - 1, std::max(0, KivOszlop));
@@ -432,10 +425,7 @@ void TBontLista::HatraLapozGombClick()
 
 void TBontLista::SzerkesztoGombokBeallitasa()
 {
-    TFoablak* fo = formok().Foablak;
-    if (!fo)
-        return;
-    const std::vector<ParancsAllapot> t = VanNincsBontas(fo->VariacioParancsHelyzet());
+    const std::vector<ParancsAllapot> t = VanNincsBontas(vezerlo_.ParancsHelyzet());
     const auto alkalmaz = [&t](QToolButton* b, const char* nev) {
         if (const ParancsAllapot* p = ParancsKeres(t, nev)) {
             b->setEnabled(p->Engedelyezett);
@@ -454,34 +444,29 @@ void TBontLista::BontListBovitesGombClick()
         return;
     huzSzama().SetBontBovitesSzamsorElso(1);
     huzSzama().SetBontBovitesSzamsorUtolso(1);
-    if (TBontas* b = formok().Bontas)
-        b->BontSzamsorHozzaadasStart();
+    vezerlo_.BontSzamsorHozzaadasStart();
 }
 
 void TBontLista::BontListModositasGombClick()
 {
-    if (TBontas* b = formok().Bontas)
-        b->BontSzamsorModositasStart();
+    vezerlo_.BontSzamsorModositasStart(GetKivRekord());
 }
 
 void TBontLista::BontSzamsorokTorleseGombClick()
 {
-    if (TBontEllSzelveny* s = szelvenyek().BontEllSzelveny)
-        s->Torles();
-    if (TBontas* b = formok().Bontas)
-        b->BontSzamsorTorles();
+    // The range dialog chooses the rows; whoever built the windows shows it.
+    if (!vezerlo_.Fut() && variationStore().BontMatrixMeret >= 1)
+        emit tartomanyTorlesKerve(GetKivRekord());
 }
 
 void TBontLista::BontTablaDblClick()
 {
-    TFoablak* fo = formok().Foablak;
-    if (!fo || TBontas::BillentyuMod() != 200)
+    if (VariacioVezerlo::BillentyuMod() != 200)
         return;
     if (!FelulirasHatarBeallitas(feltetelRekordok().VariacioOpciok, variationStore(), GetKivRekord()))
         return;
-    fo->SetBillentyuMod(0);
-    if (TFeltetelek* f = formok().Feltetelek)
-        f->SetFeltetelekKijelzes();
+    mainState().BillentyuMod = 0;
+    vezerlo_.FeltetelKijelzesFrissites();
 }
 
 void TBontLista::Elhelyezes()

@@ -18,8 +18,6 @@ class QPushButton;
 class QLabel;
 class TFoszelveny;
 
-// What the list shows of the program's current variation.
-kvx::BontListaNezet BontListaAktualisNezet();
 
 class BontListaModell : public QAbstractTableModel {
     Q_OBJECT
@@ -97,6 +95,11 @@ public:
     void HatraLapozGombClick();
     int LathatoSorokSzama() const;
 
+signals:
+    // The delete button: the range dialog is to choose the rows to delete,
+    // sor is the selected row.
+    void tartomanyTorlesKerve(int sor);
+
 protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
@@ -109,4 +112,5 @@ private:
     QPointer<TFoszelveny> elhelyezveFo_;
     void FormCreate();
     void BontTablaSelectCell(int sor, int oszlop);
+    VariacioVezerlo& vezerlo_;
 };

@@ -4,6 +4,12 @@
 #include "app/ui/uzenetek.h"
 #include "conditions/markers.h"
 #include "tickets/ui/szelveny_vezerlo.h"
+#include "tickets/ui/szelvenyek.h"
+#include "variation/line_entry.h"
+#include "variation/list_editing.h"
+#include "variation/store_jobs.h"
+
+#include <algorithm>
 
 using namespace kvx;
 
@@ -102,4 +108,164 @@ kvx::ParancsHelyzet VariacioVezerlo::ParancsHelyzet() const
     }
     h.JatekNev = JatekNev[static_cast<std::size_t>(p_.Jatek.LottoIndex)];
     return h;
+}
+
+void VariacioVezerlo::Import_log_true()
+{
+    BontasEgyseg& u = p_.Bontas;
+    const SzamListak& l = p_.Szamok;
+    u.OpcioModosulas = p_.Tar.BontSzelvszam > 0;
+    BontListEredetiSorrend(p_.Tar);
+    u.BontasBovites = true;
+    u.BovitesKijeloltSzamDb = l.KijeloltSzamDb();
+    u.BovitesPluszSzamDb = l.KijeloltPluszSzamDb;
+    u.BovitesFixSzamDb = l.FixSzamDb();
+    emit bovitesValtozott();
+    emit valtozott();
+}
+
+void VariacioVezerlo::Import_log_false()
+{
+    BontasEgyseg& u = p_.Bontas;
+    BontListEredetiSorrend(p_.Tar);
+    u.BontasBovites = false;
+    u.BovitesKijeloltSzamDb = 0;
+    u.BovitesPluszSzamDb = 0;
+    u.BovitesFixSzamDb = 0;
+    emit bovitesValtozott();
+    emit valtozott();
+}
+
+int VariacioVezerlo::BillentyuMod()
+{
+    if (const int mod = Program::aktualis().Fo.BillentyuMod; mod != 0)
+        return mod;
+    return GetBillentyuMod();
+}
+
+void VariacioVezerlo::BontSzamsorHozzaadasStart()
+{
+    if (!fut_)
+        emit szamsorBevitelKerve(BontEllUjSzamsor);
+}
+
+void VariacioVezerlo::BontSzamsorModositasStart(int sor)
+{
+    if (fut_ || p_.Tar.BontMatrixMeret < 1)
+        return;
+    ModositottSzamsorIndex = std::clamp(sor, 1, p_.Tar.BontMatrixMeret) - 1;
+    emit szamsorBevitelKerve(BontEllModositas);
+}
+
+namespace {
+
+// The line is checked again before the store takes it.
+bool sorErvenyes(const TTombByte1D& sor, const SzamListak& l, const VariationStore& t)
+{
+    if (SzamsorTombErvenyes(sor, l) && static_cast<std::int32_t>(sor.size()) == t.BontMatrixSorHossz)
+        return true;
+    InformacioUzenet(QStringLiteral("A variáció egyik száma érvénytelen tartományba esik."));
+    return false;
+}
+
+}  // namespace
+
+bool VariacioVezerlo::BontSzamsorHozzaadas(const TTombByte1D& sor)
+{
+    VariationStore& t = p_.Tar;
+    if (fut_)
+        return false;
+    // The range of lines to add must fit below the full variation.
+    const std::int64_t db = static_cast<std::int64_t>(p_.HuzSzama.GetBontBovitesSzamsorUtolso()) -
+                            p_.HuzSzama.GetBontBovitesSzamsorElso() + 1;
+    std::string uzenet;
+    if (!kvx::BontSzamsorHozzaadasEllenorzes(t, db, uzenet)) {
+        InformacioUzenet(QString::fromStdString(uzenet));
+        return false;
+    }
+    if (!sorErvenyes(sor, p_.Szamok, t))
+        return false;
+    emit szerkesztesElott();
+    if (!p_.Bontas.BontasBovites)
+        Import_log_true();
+    BontSorokHozzaadasa(t, p_.Bontas, sor.data(), 1, p_.Szamok.KijeloltSzamDb());
+    emit valtozott();
+    emit listaFrissites(t.BontMatrixMeret);
+    // The insert mode goes on for the next line, unless Shift+Ctrl added a
+    // random one.
+    if (BillentyuMod() != 200) {
+        p_.HuzSzama.SetBontBovitesSzamsorElso(1);
+        p_.HuzSzama.SetBontBovitesSzamsorUtolso(1);
+        if (t.ABSZ <= 0 || t.BontSzelvszam < t.ABSZ)
+            BontSzamsorHozzaadasStart();
+    }
+    return true;
+}
+
+bool VariacioVezerlo::BontSzamsorModositas(const TTombByte1D& sor)
+{
+    VariationStore& t = p_.Tar;
+    const int m = ModositottSzamsorIndex;
+    if (fut_ || m < 0 || m >= t.BontMatrixMeret || !sorErvenyes(sor, p_.Szamok, t))
+        return false;
+    emit szerkesztesElott();
+    BontSzamsorCsere(t, p_.Bontas, m, sor.data(), p_.Szamok.KijeloltSzamDb());
+    emit valtozott();
+    emit listaFrissites(m + 1);
+    return true;
+}
+
+void VariacioVezerlo::BontSzamsorTartomanyTorles(int f, int l, bool bovitmeny)
+{
+    VariationStore& t = p_.Tar;
+    BontasEgyseg& u = p_.Bontas;
+    const std::int32_t n = t.BontMatrixMeret;
+    if (fut_ || n < 1)
+        return;
+    f = std::clamp(f, 1, n);
+    l = std::clamp(l, f, n);
+    if (f == 1 && l == n) {
+        TorlesEng1();
+        return;
+    }
+    const std::int32_t kijelolt = p_.Szamok.KijeloltSzamDb();
+    std::int32_t& idegen = p_.VariacioAllomany.BontIdegenSzamsorDb;
+    if (bovitmeny) {
+        if (!JovahagyasKerese(QString::fromUtf8(kSzovegBovitmenyTorlesKerdes)))
+            return;
+        if (!UtolsoBovitmenyTorlese(t, u, idegen, kijelolt))
+            return;
+    } else {
+        if (!JovahagyasKerese(QString::fromUtf8(kSzovegTorlesKerdes)))
+            return;
+        emit szerkesztesElott();
+        const auto torles = [&] { BontSzamsorTartomanyTorlese(t, u, f, l, idegen, kijelolt); };
+        // A long deletion works behind the wait window.
+        if (NagyFeladat && l - f > 10000)
+            NagyFeladat(kFeladatSzamsorTorles, torles);
+        else
+            torles();
+    }
+    emit valtozott();
+    emit listaFrissites(t.BontMatrixMeret < f ? t.BontMatrixMeret : f);
+}
+
+kvx::BontListaNezet VariacioVezerlo::ListaNezet() const
+{
+    const VariationStore& t = p_.Tar;
+    const SzamListak& l = p_.Szamok;
+    BontListaNezet n;
+    n.Tar = &t;
+    n.Jatek = &p_.Jatek;
+    n.KijeloltSzamok = l.KijeloltSzamok;
+    n.FixSzamok = l.FixSzamok;
+    n.AllandoSzamok = l.AllandoSzamok;
+    n.VeletlenSzamok = l.VeletlenSzamok;
+    n.VariacioMeret = l.VariacioMeret;
+    n.VariacioFoMeret = l.VariacioFoMeret;
+    n.KijeloltFoSzamDb = l.KijeloltFoSzamDb;
+    n.KijeloltPluszSzamDb = l.KijeloltPluszSzamDb;
+    n.HuzasMod = p_.Feltetelek.HuzasSzamsorVariacio;
+    n.Rendezett = t.FBontasMatrixEredetiSorok > 0 && t.FBontasMatrixEredetiSorok == t.BontMatrixMeret;
+    return n;
 }

@@ -8,8 +8,10 @@
 
 #include <functional>
 
+#include "common/arrays.h"
 #include "variation/command_availability.h"
 #include "variation/generation_run.h"
+#include "variation/variation_list.h"
 
 namespace kvx {
 class Program;
@@ -42,11 +44,36 @@ public:
     // What the deletion needs from the rest of the program.
     kvx::TorlesKornyezet TorlesKornyezet();
 
+    // What the list and the check ticket show of the lines now.
+    kvx::BontListaNezet ListaNezet() const;
     // The command states of the current variation.
     kvx::ParancsHelyzet ParancsHelyzet() const;
     // Something changed the lines or the run state: every window that shows
     // them refreshes.
     void Ertesites() { emit valtozott(); }
+
+    // Extension mode: new runs and hand-added lines append to the lines,
+    // with the counts of numbers it began with.
+    void Import_log_true();
+    void Import_log_false();
+
+    // Hand edits of the list. The variation-check ticket takes the line:
+    // Start opens it for a new line or for the replacement of row sor
+    // (1-based); the line it hands back goes into the store.
+    void BontSzamsorHozzaadasStart();
+    void BontSzamsorModositasStart(int sor);
+    bool BontSzamsorHozzaadas(const kvx::TTombByte1D& sor);
+    bool BontSzamsorModositas(const kvx::TTombByte1D& sor);
+    // Deletes rows f..l (1-based) after its question, or with bovitmeny
+    // the last extension; the range dialog chose them.
+    void BontSzamsorTartomanyTorles(int f, int l, bool bovitmeny);
+    // Row (0-based) of the line being replaced.
+    int ModositottSzamsorIndex = 0;
+    // The modifier mode of the editing commands: the main window's, or the
+    // keys held now (Shift+Ctrl = 200).
+    static int BillentyuMod();
+    // The options changed their display (the Felülírás boundary).
+    void FeltetelKijelzesFrissites() { emit feltetelKijelzes(); }
 
     // Runs a job on a large store behind the wait window; the main window
     // provides it, since the wait window is its service. Empty: at once.
@@ -64,6 +91,15 @@ signals:
     void feltetelAblakMegnyitasa();
     // The conditions were cleared before a change.
     void feltetelekTorolve();
+    // The variation-check ticket opens for a line: mode 1 new, 2 replace.
+    void szamsorBevitelKerve(int mod);
+    // A hand edit begins: the list closes and the check ticket starts anew.
+    void szerkesztesElott();
+    // The list shows the edited lines again with row sor selected.
+    void listaFrissites(int sor);
+    // Extension mode switched on or off.
+    void bovitesValtozott();
+    void feltetelKijelzes();
     // A run started or its window closed.
     void futasIndul();
     void futasVege();

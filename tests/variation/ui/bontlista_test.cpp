@@ -18,6 +18,7 @@
 #include "variation/generation_run.h"
 #include "variation/store_jobs.h"
 #include "variation/ui/bontas.h"
+#include "variation/ui/variacio_vezerlo.h"
 #include "draws/ui/huzszama.h"
 #include "tickets/ui/bontellszelveny.h"
 #include "tickets/ui/bontszelveny.h"
@@ -367,7 +368,7 @@ TEST_F(BontListaTest, AddReplaceAndDeleteLinesFromTheList)
     EXPECT_FALSE(lista->BontListBovitesGomb->isEnabled());
     EXPECT_EQ(lista->BontListBovitesGomb->toolTip(),
               QStringLiteral(" A variáció számsorainak mennyisége elérte a teljes variáció méretét "));
-    formok().Bontas->BontSzamsorHozzaadasStart();
+    program_.Variacio().BontSzamsorHozzaadasStart();
     for (int i : {1, 3, 5, 6, 8})
         jelol(s, szamok[static_cast<std::size_t>(i)]);
     {
