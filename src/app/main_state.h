@@ -1,6 +1,8 @@
 #pragma once
 // Flags of the main window that several subsystems read and write.
 
+#include <cstdint>
+
 namespace kvx {
 
 struct MainState {
@@ -12,6 +14,10 @@ struct MainState {
     // Another instance was running at start and the user has not yet been
     // asked whether to end it.
     bool MasikPeldanyFut = false;
+    // The marking mode of the modifier keys held at the main window or the
+    // draws list (0, 50 Shift, 100 Ctrl, 200 Shift+Ctrl, 300 Alt, 350
+    // Shift+Alt); a command that reads it may use it up.
+    std::int32_t BillentyuMod = 0;
 };
 
 

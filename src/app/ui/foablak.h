@@ -123,8 +123,9 @@ public:
     // rebuild, builds the tickets for the current game and loads its draws.
     void SzelvLebont(bool rebuild);
 
-    std::int32_t GetBillentyuMod() const { return BillentyuMod; }
-    void SetBillentyuMod(std::int32_t mod) { BillentyuMod = mod; }
+    // The marking mode of the held modifier keys (MainState::BillentyuMod).
+    std::int32_t GetBillentyuMod() const;
+    void SetBillentyuMod(std::int32_t mod);
     // True when the key was used up (the draws list's row navigation).
     bool FormKeyDown(int key, Qt::KeyboardModifiers mods);
     void FormKeyUp();
@@ -220,7 +221,6 @@ private:
     void WindowPosChanging();
     void bovitesKijelzes();
 
-    std::int32_t BillentyuMod = 0;
     QActionGroup* jatekCsoport_ = nullptr;
     QActionGroup* sorrendCsoport_ = nullptr;
     std::array<QAction*, kvx::kJatekokSzama> jatekPontok_{};
