@@ -51,7 +51,8 @@ void HuzasokVezerlo::HuzTorlesEng()
 {
     // The question names the game the table belongs to, which during a game
     // change is no longer the current one.
-    const std::string felirat = " " + std::string(JatekNev[static_cast<std::size_t>(jatek_.LottoIndex)]) + " ";
+    std::string felirat(" ");
+    felirat.append(JatekNev[static_cast<std::size_t>(jatek_.LottoIndex)]).append(" ");
     const std::string privat = p_.Adatbazis.PrivatAdatbazis ? utvonal_ : std::string();
     const std::string k = kvx::HuzTorlesEngKerdes(p_.HuzLista, p_.Huzasok.AdatbazisBetoltve, felirat, privat);
     if (!k.empty() && FigyelmeztetoKerdes(QString::fromStdString(k)))
