@@ -14,8 +14,9 @@ struct MainState {
     // Another instance was running at start and the user has not yet been
     // asked whether to end it.
     bool MasikPeldanyFut = false;
-    // The modifier-key mode of the main window (0, 50 Shift, 100 Ctrl,
-    // 200 Shift+Ctrl, 300 Alt, 350 Shift+Alt), read by the other windows.
+    // The marking mode of the modifier keys held at the main window or the
+    // draws list (0, 50 Shift, 100 Ctrl, 200 Shift+Ctrl, 300 Alt, 350
+    // Shift+Alt); a command that reads it may use it up.
     std::int32_t BillentyuMod = 0;
 };
 

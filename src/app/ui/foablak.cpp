@@ -32,8 +32,8 @@
 #include "draws/draw_editing.h"
 #include "draws/draw_ranges.h"
 #include "draws/draws_table.h"
+#include "draws/ui/huzasok_vezerlo.h"
 #include "draws/ui/huzlista.h"
-#include "draws/ui/huzszama.h"
 #include "platform/file_types.h"
 #include "platform/instance.h"
 #include "platform/system_info.h"
@@ -426,17 +426,10 @@ void TFoablak::AdatbazisBetoltes()
 void TFoablak::HuzasokBetoltese()
 {
     const std::string& utvonal = folders().AktualisAdatbazis[static_cast<std::size_t>(game().LottoIndex)];
-    BetoltesBeallitasok b;
-    b.AdatbazisTipus = true;
-    b.Kerdes = [this](const std::string& kerdes) { return Kerdes(utf8(kerdes)); };
-    const BetoltesEredmeny r = kvx::HuzasokBe(draws(), game(), utvonal, b, &huzSzama());
+    const BetoltesEredmeny r = Program::aktualis().HuzasokV().HuzasokBetoltese(
+        utvonal, [this](const std::string& kerdes) { return Kerdes(utf8(kerdes)); });
     switch (r.Allapot) {
     case BetoltesAllapot::Sikeres:
-        huzLista() = HuzListaState{};  // a new table: no selection, no undo
-        if (formok().HuzSzama)
-            formok().HuzSzama->Ini();
-        else
-            kvx::Ini(huzSzama(), draws().HuzasokSzama, 0);
         break;
     case BetoltesAllapot::Ervenytelen:
         ErvenytelenAllomanyUzenet(utf8(utvonal), utf8(r.Uzenet), false);
@@ -787,15 +780,11 @@ void TFoablak::SzelvLebont(bool rebuild)
         fm.Beallitasok->close();
     if (fm.Statisztika)
         fm.Statisztika->close();
-    if (fm.HuzLista) {
-        // The table is about to be replaced: unsaved draw edits are offered for saving.
-        fm.HuzLista->HuzTorlesEng();
-        fm.HuzLista->close();
-    }
+    // The draws belong to the old game: unsaved edits are offered for saving
+    // (to the old game's file), the draws list closes, and a new game without
+    // a database file does not show them.
+    Program::aktualis().HuzasokV().AdatbazisLezaras();
     MindenSzamTorlese(szamListak(), game(), mainState());
-    // The draws belong to the old game: a new game without a database file
-    // must not show them.
-    FinalizeHuzasok(draws());
     ListazasAllapot(Akcio("Listzs3"));
     if (szelvenyekLebontasa)
         szelvenyekLebontasa();
@@ -935,18 +924,25 @@ void TFoablak::SzamsorrendKijelzes(int mode)
         a->setChecked(a->data().toInt() == mode);
 }
 
-std::int32_t TFoablak::GetBillentyuMod() const { return mainState().BillentyuMod; }
-
-void TFoablak::SetBillentyuMod(std::int32_t mod) { mainState().BillentyuMod = mod; }
-
 bool TFoablak::FormKeyDown(int key, Qt::KeyboardModifiers mods)
 {
     mainState().BillentyuMod = 0;
     // Left, Right and Tab move between the two drawings of the draws list's row.
     const bool elnyelve = formok().HuzLista && formok().HuzLista->SorsolasValtas(key);
-    mainState().BillentyuMod = BillentyuModSzamitas(mods.testFlag(Qt::ShiftModifier), mods.testFlag(Qt::ControlModifier),
-                                        mods.testFlag(Qt::AltModifier), game().PotSzamok);
+    mainState().BillentyuMod = BillentyuModSzamitas(mods.testFlag(Qt::ShiftModifier),
+                                                    mods.testFlag(Qt::ControlModifier),
+                                                    mods.testFlag(Qt::AltModifier), game().PotSzamok);
     return elnyelve;
+}
+
+std::int32_t TFoablak::GetBillentyuMod() const
+{
+    return mainState().BillentyuMod;
+}
+
+void TFoablak::SetBillentyuMod(std::int32_t mod)
+{
+    mainState().BillentyuMod = mod;
 }
 
 void TFoablak::FormKeyUp()
@@ -1125,8 +1121,7 @@ bool TFoablak::FormCloseQuery()
     canClose = TorlesJovahagyas(0);
     if (!canClose)
         return false;
-    if (fm.HuzLista)
-        fm.HuzLista->HuzTorlesEng();
+    Program::aktualis().HuzasokV().HuzTorlesEng();
     BontasLeallitasa();
     for (QWidget* w : {static_cast<QWidget*>(fm.HuzLista.data()), static_cast<QWidget*>(fm.BontLista.data()),
                        static_cast<QWidget*>(fm.Feltetelek.data())})

@@ -123,6 +123,7 @@ public:
     // rebuild, builds the tickets for the current game and loads its draws.
     void SzelvLebont(bool rebuild);
 
+    // The marking mode of the held modifier keys (MainState::BillentyuMod).
     std::int32_t GetBillentyuMod() const;
     void SetBillentyuMod(std::int32_t mod);
     // True when the key was used up (the draws list's row navigation).

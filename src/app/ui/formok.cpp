@@ -9,6 +9,7 @@
 #include "app/version.h"
 #include "conditions/ui/feltetelek.h"
 #include "conditions/ui/info.h"
+#include "draws/ui/huzasok_vezerlo.h"
 #include "draws/ui/huzbe.h"
 #include "draws/ui/huzlista.h"
 #include "draws/ui/huzszama.h"
@@ -17,10 +18,70 @@
 #include "statistics/ui/statisztika.h"
 #include "variation/ui/bontas.h"
 #include "variation/ui/bontlista.h"
+#include "tickets/ui/huzbeszelveny.h"
+#include "tickets/ui/huzszelveny.h"
+#include "tickets/ui/szelvenyek.h"
 #include "variation/ui/bontteszt.h"
 #include "variation/ui/variacio_vezerlo.h"
 #include "variation/generation_run.h"
 #include "variation/variation_store.h"
+
+namespace {
+
+// The draws windows ask for their neighbours through their signals: the list
+// for its auxiliary ticket and the range dialog, the entry for its place
+// beside the list and for its ticket. The tickets are rebuilt with every
+// game, so each signal looks its ticket up when it comes.
+void HuzasokAblakokBekotese(const Formok& f)
+{
+    QPointer<THuzLista> lista = f.HuzLista;
+    QPointer<THuzBe> be = f.HuzBe;
+    QPointer<THuzSzama> tartomany = f.HuzSzama;
+    QObject::connect(lista, &THuzLista::segedszelvenyLathato, lista, [lista](bool lathato) {
+        THuzSzelveny* sz = szelvenyek().HuzSzelveny;
+        if (!sz)
+            return;
+        if (!lathato) {
+            sz->hide();
+            return;
+        }
+        // Placed beside the list at its first showing; later where the user left it.
+        if (sz->Tag == 1000 || sz->Tag == 0) {
+            const QRect r = lista->frameGeometry();
+            sz->move(r.right() + 15, r.top());
+            sz->Tag = 1001;
+        }
+        sz->show();
+    });
+    QObject::connect(lista, &THuzLista::huzasKijelzes, lista,
+                     [](const kvx::TTombByte1D& szamok, const kvx::TTombByte1D& potSzamok, const kvx::HLRiport& r) {
+                         if (THuzSzelveny* sz = szelvenyek().HuzSzelveny)
+                             sz->Kijelzes(szamok, potSzamok, r);
+                     });
+    QObject::connect(lista, &THuzLista::tartomanyBeallitas, lista, [tartomany](const kvx::HuzSzamaKornyezet& k) {
+        if (tartomany)
+            tartomany->Start(3, k);
+    });
+    QObject::connect(lista, &THuzLista::bevitelTipp, be, &QWidget::setToolTip);
+    QObject::connect(be, &THuzBe::megnyilik, be, [be, lista] {
+        if (!lista)
+            return;
+        const QRect r = lista->frameGeometry();
+        be->move(r.left() - be->frameGeometry().width() - 15, r.top());
+    });
+    QObject::connect(be, &THuzBe::megnyilt, be, [be] {
+        if (THuzBeSzelveny* sz = szelvenyek().HuzBeSzelveny) {
+            sz->move(be->frameGeometry().left(), be->frameGeometry().bottom() + 15);
+            sz->show();
+        }
+    });
+    QObject::connect(be, &THuzBe::bezarult, be, [] {
+        if (THuzBeSzelveny* sz = szelvenyek().HuzBeSzelveny)
+            sz->hide();
+    });
+}
+
+}  // namespace
 
 Formok& formok()
 {
@@ -55,14 +116,16 @@ void FormokLetrehozasa(TFoablak& foablak)
     };
     f.Feltetelek->Start1Click = [&foablak] { foablak.Start1Click(); };
     f.Feltetelek->BontTorlesEng1 = [&foablak] { foablak.rls2Click(); };
-    f.HuzLista = new THuzLista(szulo);
+    HuzasokVezerlo& huzasok = kvx::Program::aktualis().HuzasokV();
+    f.HuzLista = new THuzLista(huzasok, szulo);
     f.BontLista = new TBontLista(kvx::Program::aktualis().Variacio(), szulo);
     QObject::connect(f.BontLista.data(), &TBontLista::tartomanyTorlesKerve, &foablak, &TFoablak::BontSzamsorTorles);
     f.Bontas = new TBontas(kvx::Program::aktualis().Variacio(), szulo);
-    f.HuzSzama = new THuzSzama(szulo);
+    f.HuzSzama = new THuzSzama(huzasok, szulo);
     // The online-access serial comes with the online-access table.
     f.Nevjegy = new kvx::TNevjegy(szulo, QString::fromStdString(kvx::VerzioSzoveg()), QString(), foablak.MeretSzorzo);
-    f.HuzBe = new THuzBe(szulo);
+    f.HuzBe = new THuzBe(huzasok, szulo);
+    HuzasokAblakokBekotese(f);
     f.VelSzam = new TVelSzam(szulo);
     f.Beallitasok = new TBeallitasok(szulo);
     f.Info = new TInfo(szulo);

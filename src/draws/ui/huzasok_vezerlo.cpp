@@ -1,5 +1,189 @@
 #include "draws/ui/huzasok_vezerlo.h"
 
 #include "app/ui/program.h"
+#include "app/messages.h"
+#include "app/ui/uzenetek.h"
+
+using namespace kvx;
+
+namespace {
+
+// The hit-ratio condition's ranges as the edits shorten them.
+TalalatiAranyTartomanyok talArTartomanyok(FeltetelRekordok& f)
+{
+    return {f.TalalatiAranyFeltetel.ElsoHuzas, f.TalalatiAranyFeltetel.UtolsoHuzas, f.TalArAktiv};
+}
+
+}  // namespace
 
 HuzasokVezerlo::HuzasokVezerlo(kvx::Program& program, QObject* parent) : QObject(parent), p_(program) {}
+
+BetoltesEredmeny HuzasokVezerlo::HuzasokBetoltese(const std::string& utvonal,
+                                                  const std::function<bool(const std::string&)>& kerdes)
+{
+    BetoltesBeallitasok b;
+    b.AdatbazisTipus = true;
+    b.Kerdes = kerdes;
+    const BetoltesEredmeny r = HuzasokBe(p_.Huzasok, p_.Jatek, utvonal, b, &p_.HuzSzama);
+    if (!r.sikeres())
+        return r;
+    utvonal_ = utvonal;
+    jatek_ = p_.Jatek;
+    bevitel_ = false;
+    p_.HuzLista = HuzListaState{};  // a new table: no selection, no undo
+    Ini(p_.HuzSzama, p_.Huzasok.HuzasokSzama, 0);
+    emit valtozott();
+    emit betoltve();
+    return r;
+}
+
+void HuzasokVezerlo::AdatbazisLezaras()
+{
+    HuzTorlesEng();
+    emit lezaras();
+    FinalizeHuzasok(p_.Huzasok);
+    utvonal_.clear();
+    bevitel_ = false;
+    emit valtozott();
+}
+
+void HuzasokVezerlo::HuzTorlesEng()
+{
+    // The question names the game the table belongs to, which during a game
+    // change is no longer the current one.
+    std::string felirat(" ");
+    felirat.append(JatekNev[static_cast<std::size_t>(jatek_.LottoIndex)]).append(" ");
+    const std::string privat = p_.Adatbazis.PrivatAdatbazis ? utvonal_ : std::string();
+    const std::string k = kvx::HuzTorlesEngKerdes(p_.HuzLista, p_.Huzasok.AdatbazisBetoltve, felirat, privat);
+    if (!k.empty() && FigyelmeztetoKerdes(QString::fromStdString(k)))
+        AdatbazisMentese();
+}
+
+bool HuzasokVezerlo::AdatbazisMentese()
+{
+    // The table is written with the game it was loaded for, to the file it
+    // came from: during a game change the current game is already the next one.
+    if (utvonal_.empty() || !kvx::AdatbazisMentese(p_.Huzasok, jatek_, utvonal_)) {
+        AllomanyHibaUzenet(2, 1);
+        SerultHuzasListaUzenet();
+        return false;
+    }
+    RekordPTorles(p_.HuzLista);
+    p_.HuzLista.HuzasokModositva = false;
+    emit mentve();
+    return true;
+}
+
+void HuzasokVezerlo::SetAdatbazisTipusa(bool beepitett)
+{
+    kvx::SetAdatbazisTipusa(p_.Adatbazis, beepitett);
+    emit valtozott();
+}
+
+bool HuzasokVezerlo::BovitesKezdes()
+{
+    if (!kvx::BovitesKezdes(p_.HuzLista, p_.Huzasok))
+        return false;
+    emit valtozott();
+    return true;
+}
+
+bool HuzasokVezerlo::BeszurasKezdes()
+{
+    if (!kvx::BeszurasKezdes(p_.HuzLista, p_.Huzasok))
+        return false;
+    emit valtozott();
+    return true;
+}
+
+void HuzasokVezerlo::ModositasKezdes()
+{
+    kvx::ModositasKezdes(p_.HuzLista);
+}
+
+void HuzasokVezerlo::BevitelInditas()
+{
+    bevitel_ = true;
+    emit bevitelKezdodik();
+}
+
+void HuzasokVezerlo::BevitelVege(bool elfogadva)
+{
+    bevitel_ = false;
+    TalalatiAranyTartomanyok t = talArTartomanyok(p_.Feltetelek);
+    const SzerkesztesEredmeny e = kvx::AdatbazisModositas(p_.HuzLista, p_.Huzasok, elfogadva, true, p_.HuzSzama, &t);
+    emit valtozott();
+    emit bevitelVege(elfogadva, e.TalArErtesites);
+}
+
+SzerkesztesEredmeny HuzasokVezerlo::HuzasTorles()
+{
+    TalalatiAranyTartomanyok t = talArTartomanyok(p_.Feltetelek);
+    const SzerkesztesEredmeny e = kvx::HuzasTorles(p_.HuzLista, p_.Huzasok, p_.HuzSzama, &t);
+    emit valtozott();
+    return e;
+}
+
+bool HuzasokVezerlo::Visszavonas(SzerkesztesEredmeny& e)
+{
+    TalalatiAranyTartomanyok t = talArTartomanyok(p_.Feltetelek);
+    if (!RekordPVissza(p_.HuzLista, p_.Huzasok, p_.HuzSzama, &t, &e))
+        return false;
+    emit valtozott();
+    return true;
+}
+
+bool HuzasokVezerlo::Ujra(SzerkesztesEredmeny& e)
+{
+    TalalatiAranyTartomanyok t = talArTartomanyok(p_.Feltetelek);
+    if (!RekordPMegse(p_.HuzLista, p_.Huzasok, p_.HuzSzama, &t, &e))
+        return false;
+    emit valtozott();
+    return true;
+}
+
+void HuzasokVezerlo::HuzBeUj()
+{
+    UjHuzasBe(p_.HuzBe, p_.Jatek);
+    emit huzBeValtozott();
+}
+
+HuzBeKattintas HuzasokVezerlo::HuzBeSzamBevitel(int n, int mod, bool tippek)
+{
+    const GameParams& g = p_.Jatek;
+    const HuzBeKattintas k = HuzBeSzamClick(p_.HuzBe, g, n, mod);
+    // The tip is decided on the row the number went to: the windows may move
+    // the entry on to the next row when they show it.
+    auto& naplo = p_.Beallitasok.UzenetekLog;
+    const int sor = p_.HuzLista.KivRekord;
+    const std::string tortenet = pluszSzamTortenet(g.LottoIndex, sor);
+    const PluszSzamTippFajta tipp =
+        tippek ? HuzBePluszSzamTipp(p_.HuzBe, g, k, p_.Adatbazis.AdatbazisTipus, naplo[kTippPluszSzam] != 0,
+                                    naplo[kTippPluszSzamTortenet] != 0, bevitel_, !tortenet.empty())
+               : PluszSzamTippFajta::Nincs;
+    emit huzBeValtozott();
+    switch (tipp) {
+    case PluszSzamTippFajta::Tipp:
+        PluszSzamTipp(true, g.LottoIndex, sor);
+        // The box swallows the release of the Shift key.
+        p_.Fo.BillentyuMod = 0;
+        break;
+    case PluszSzamTippFajta::Tortenet:
+        naplo[kTippPluszSzamTortenet] = HasznosInformacio(QString::fromStdString(tortenet)) ? 1 : 0;
+        break;
+    case PluszSzamTippFajta::Nincs:
+        break;
+    }
+    return k;
+}
+
+void HuzasokVezerlo::HuzBeSorValtas(int sor)
+{
+    p_.HuzBe.HuzBeSor = sor;
+    emit huzBeSorValtozott();
+}
+
+void HuzasokVezerlo::TartomanyokModositva(int mod)
+{
+    emit tartomanyokValtoztak(mod);
+}

@@ -1,7 +1,18 @@
 #pragma once
 // The draws table of the current game, its edits and the database kind: the
-// windows that show draws change them through here and refresh on valtozott.
+// windows that show draws change them through here and refresh on the
+// signals. The controller also remembers which file and game the loaded
+// table came from, so that a save always goes back to that file, also while
+// the program is switching to another game.
 #include <QObject>
+
+#include "app/game_table.h"
+#include "draws/database_file.h"
+#include "draws/draw_editing.h"
+#include "draws/draw_entry.h"
+
+#include <functional>
+#include <string>
 
 namespace kvx {
 class Program;
@@ -12,10 +23,87 @@ class HuzasokVezerlo : public QObject {
 public:
     explicit HuzasokVezerlo(kvx::Program& program, QObject* parent = nullptr);
 
+    // ---- The database ----
+
+    // Loads the draws database at `utvonal` for the current game; `kerdes`
+    // answers the loader's questions (Yes = true). After a load the table
+    // has no selection and no undo history and the draw ranges start anew.
+    kvx::BetoltesEredmeny HuzasokBetoltese(const std::string& utvonal,
+                                           const std::function<bool(const std::string&)>& kerdes);
+    // The table is about to go (game change): unsaved edits are offered for
+    // saving, the windows showing the table close, then the table is freed.
+    void AdatbazisLezaras();
+    // Offers to save unsaved edits (before the table is replaced or the
+    // program closes).
+    void HuzTorlesEng();
+    // Writes the table to the file it was loaded from; on failure the user is
+    // told and false is returned. A save ends the undo history.
+    bool AdatbazisMentese();
+    // The database kind: built-in or the user's own.
+    void SetAdatbazisTipusa(bool beepitett);
+    // The file the loaded table came from (empty when none is loaded).
+    const std::string& BetoltottAllomany() const { return utvonal_; }
+
+    // ---- Edits of the table (rows 1-based, the selection in HuzListaState) ----
+
+    // Start an append, an insert or a modification (MuveletKod is set by the
+    // caller); false when the table is full.
+    bool BovitesKezdes();
+    bool BeszurasKezdes();
+    void ModositasKezdes();
+    // Opens the draw entry for the edit started.
+    void BevitelInditas();
+    // The draw entry closed: accepted (HuzRekord holds the draw) or not. The
+    // edit is applied and bevitelVege announces it.
+    void BevitelVege(bool elfogadva);
+    bool BevitelFolyamatban() const { return bevitel_; }
+    // Deletes the selected draw.
+    kvx::SzerkesztesEredmeny HuzasTorles();
+    // Undo and redo of one step; false when there is nothing to do.
+    bool Visszavonas(kvx::SzerkesztesEredmeny& e);
+    bool Ujra(kvx::SzerkesztesEredmeny& e);
+
+    // ---- The draw being entered ----
+
+    // Empties both number rows of the entry.
+    void HuzBeUj();
+    // Number n entered on (or removed from) the current row with the
+    // modifier mode. With tippek, a click that filled the bonus slots may
+    // bring the bonus-number tip or history once the windows show the number.
+    kvx::HuzBeKattintas HuzBeSzamBevitel(int n, int mod, bool tippek = true);
+    // The entry goes on in row `sor` (0 or 1).
+    void HuzBeSorValtas(int sor);
+
+    // ---- Draw ranges ----
+
+    // The range dialog was accepted in mode `mod`.
+    void TartomanyokModositva(int mod);
+
 signals:
-    // The draws table or its database changed (load, entry, edit, undo).
+    // The draws table changed (load, close, edit, undo).
     void valtozott();
+    // A new table was loaded: the draw ranges start anew.
+    void betoltve();
+    // The table is about to be freed: windows that show it close.
+    void lezaras();
+    // The table was written to its file; nothing is left to save.
+    void mentve();
+    // An edit wants the draw entry.
+    void bevitelKezdodik();
+    // The draw entry closed and its edit was applied; talArErtesites: the
+    // hit-ratio ranges were shortened (the user is told).
+    void bevitelVege(bool elfogadva, bool talArErtesites);
+    // The numbers of the draw being entered changed.
+    void huzBeValtozott();
+    // The entry moved to the other row.
+    void huzBeSorValtozott();
+    // The range dialog was accepted in mode `mod`.
+    void tartomanyokValtoztak(int mod);
 
 private:
     kvx::Program& p_;
+    // Where the loaded table came from and the game it belongs to.
+    std::string utvonal_;
+    kvx::GameParams jatek_;
+    bool bevitel_ = false;
 };

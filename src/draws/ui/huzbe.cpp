@@ -3,14 +3,11 @@
 
 #include "app/game_table.h"
 #include "app/settings.h"
-#include "app/ui/formok.h"
 #include "app/ui/uzenetek.h"
 #include "common/random_source.h"
 #include "draws/draw_editing.h"
 #include "draws/draw_entry.h"
-#include "draws/ui/huzlista.h"
-#include "tickets/ui/huzbeszelveny.h"
-#include "tickets/ui/szelvenyek.h"
+#include "draws/ui/huzasok_vezerlo.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -21,7 +18,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -56,10 +52,16 @@ bool tipp(int flag, const char* szoveg)
 
 }  // namespace
 
-THuzBe::THuzBe(QWidget* parent) : QDialog(parent)
+THuzBe::THuzBe(HuzasokVezerlo& vezerlo, QWidget* parent) : QDialog(parent), vezerlo_(vezerlo)
 {
     setObjectName(QStringLiteral("HuzBe"));
     FormCreate();
+    connect(&vezerlo_, &HuzasokVezerlo::bevitelKezdodik, this, &THuzBe::Start);
+    // A number entered on the ticket (or by the fillings below) shows in the grids.
+    connect(&vezerlo_, &HuzasokVezerlo::huzBeValtozott, this, [this] {
+        if (!lezarva_)
+            SorKijelzes();
+    });
 }
 
 void THuzBe::FormCreate()
@@ -157,7 +159,7 @@ void THuzBe::RacsMeret(QTableWidget* t)
 void THuzBe::UjHuzasBe()
 {
     const GameParams& g = game();
-    kvx::UjHuzasBe(huzBe(), g);
+    vezerlo_.HuzBeUj();
     Tag = 0;
     rendbenVolt_ = false;
     RacsMeret(Szamsor1Lista);
@@ -215,13 +217,7 @@ void THuzBe::Start()
 {
     const GameParams& g = game();
     HuzListaState& l = huzLista();
-    THuzLista* lista = formok().HuzLista;
-    THuzBeSzelveny* szelveny = szelvenyek().HuzBeSzelveny;
-    if (lista)
-        lista->HuzTabla->setEnabled(false);
     UjHuzasBe();
-    if (szelveny)
-        szelveny->SzinekAlaphelyzet();
     setToolTip(QString());
     RendbenGomb->setEnabled(false);
 
@@ -243,32 +239,26 @@ void THuzBe::Start()
             tipp(14, "A plusz szám helyét üresen hagyhatja - a hiányzó plusz számot nullával helyettesíti a program.");
     }
 
-    if (lista) {
-        // Before its first showing the dialog's width is not yet that of its
-        // layout; placed by it, it would cover the list's left part.
-        if (!testAttribute(Qt::WA_Resized))
-            adjustSize();
-        const QRect r = lista->frameGeometry();
-        move(r.left() - frameGeometry().width() - 15, r.top());
-    }
+    // Before its first showing the dialog's width is not yet that of its
+    // layout; placed by it, it would cover the list's left part.
+    if (!testAttribute(Qt::WA_Resized))
+        adjustSize();
+    emit megnyilik();
     lezarva_ = false;
     show();
     raise();
-    if (szelveny) {
-        szelveny->move(frameGeometry().left(), frameGeometry().bottom() + 15);
-        szelveny->show();
-    }
+    emit megnyilt();
 
-    if (mod == MuveletModositas && bmod != 300 && bmod != 350 && szelveny) {
+    if (mod == MuveletModositas && bmod != 300 && bmod != 350) {
         const TTombInt1D& sor = draws().Huzasok[static_cast<std::size_t>(l.KivRekord - 1)];
         for (std::int32_t n : HuzasSzamai(g, sor, 0))
-            szelveny->SzamBevitel(n, 0);
+            vezerlo_.HuzBeSzamBevitel(n, 0);
         if (g.TobbSorsolas && sor.size() > static_cast<std::size_t>(g.MasodikHuzasOszlop) &&
             sor[static_cast<std::size_t>(g.MasodikHuzasOszlop)] > 0) {
-            huzBe().HuzBeSor = 1;
             Szamsor2GombTag = 1;
+            vezerlo_.HuzBeSorValtas(1);
             for (std::int32_t n : HuzasSzamai(g, sor, 1))
-                szelveny->SzamBevitel(n, 0);
+                vezerlo_.HuzBeSzamBevitel(n, 0);
         }
         if (g.TobbSorsolas)
             Szamsor1GombClick();
@@ -287,21 +277,17 @@ void THuzBe::Start()
 void THuzBe::VeletlenKitoltes()
 {
     const GameParams& g = game();
-    THuzBeSzelveny* szelveny = szelvenyek().HuzBeSzelveny;
-    if (!szelveny)
-        return;
     const HuzListaState& l = huzLista();
     const VeletlenHuzas h = HuzBeVeletlen(randomSource(), g, VeletlenMintaHuzas(draws(), l.MuveletKod, l.KivRekord));
     // A modified draw's numbers are replaced.
-    kvx::UjHuzasBe(huzBe(), g);
-    szelveny->SzinekAlaphelyzet();
+    vezerlo_.HuzBeUj();
     auto sor = [&](int r, const std::vector<std::int32_t>& szamok, const std::vector<std::int32_t>& pot) {
-        huzBe().HuzBeSor = r;
         Szamsor2GombTag = r;
+        vezerlo_.HuzBeSorValtas(r);
         for (std::int32_t n : szamok)
-            szelveny->SzamBevitel(n, 0, false);
+            vezerlo_.HuzBeSzamBevitel(n, 0, false);
         for (std::int32_t n : pot)
-            szelveny->SzamBevitel(n, 50, false);
+            vezerlo_.HuzBeSzamBevitel(n, 50, false);
     };
     sor(0, h.Sor1, h.Pot1);
     if (!h.Sor2.empty())
@@ -315,7 +301,6 @@ void THuzBe::VagolapKitoltes()
 {
     const GameParams& g = game();
     VagolapState& v = vagolap();
-    THuzBeSzelveny* szelveny = szelvenyek().HuzBeSzelveny;
     static const char* const kSorok[] = {"Új húzás nyerőszámainak beolvasása -",
                                          "Aktuális húzás nyerőszámainak módosítása -",
                                          "Beillesztett húzás nyerőszámainak beolvasása -"};
@@ -328,21 +313,21 @@ void THuzBe::VagolapKitoltes()
                                "aktuális húzás sorszámát, az év és játékhét adatait automatikusan generálja a "
                                "program.\r\nCsak a húzás nyerőszámait kell kijelölni és vágólapra másolni.";
     tipp(3, szoveg.c_str());
-    if (!VagolapHuzasVan(g, v) || !szelveny) {
+    if (!VagolapHuzasVan(g, v)) {
         VagolapVege();
         return;
     }
     // Modifying replaces the draw's numbers.
-    kvx::UjHuzasBe(huzBe(), g);
+    vezerlo_.HuzBeUj();
     const VagolapHuzas h = VagolapOlvasas(g, v);
-    huzBe().HuzBeSor = 0;
+    vezerlo_.HuzBeSorValtas(0);
     for (std::int32_t n : h.Sor1)
-        szelveny->SzamBevitel(n, 0);
+        vezerlo_.HuzBeSzamBevitel(n, 0);
     if (!h.Sor2.empty()) {
-        huzBe().HuzBeSor = 1;
         Szamsor2GombTag = 1;
+        vezerlo_.HuzBeSorValtas(1);
         for (std::int32_t n : h.Sor2)
-            szelveny->SzamBevitel(n, 0);
+            vezerlo_.HuzBeSzamBevitel(n, 0);
     }
     SorKijelzes();
     if (h.Rendben && Ellenorzes()) {
@@ -362,18 +347,14 @@ void THuzBe::VagolapVege()
 
 void THuzBe::Szamsor1GombClick()
 {
-    huzBe().HuzBeSor = 0;
     Szamsor2GombTag = 0;
-    if (THuzBeSzelveny* sz = szelvenyek().HuzBeSzelveny)
-        sz->SorValtas();
+    vezerlo_.HuzBeSorValtas(0);
 }
 
 void THuzBe::Szamsor2GombClick()
 {
-    huzBe().HuzBeSor = 1;
     Szamsor2GombTag = 1;
-    if (THuzBeSzelveny* sz = szelvenyek().HuzBeSzelveny)
-        sz->SorValtas();
+    vezerlo_.HuzBeSorValtas(1);
 }
 
 void THuzBe::RendbenGombClick()
@@ -403,22 +384,7 @@ void THuzBe::done(int r)
     if (lezarva_)
         return;
     lezarva_ = true;
-    THuzLista* lista = formok().HuzLista;
-    if (THuzBeSzelveny* sz = szelvenyek().HuzBeSzelveny)
-        sz->hide();
-    if (!lista)
-        return;
-    lista->HuzTabla->setEnabled(true);
-    lista->AdatbazisModositas(Tag == 1, true);
-    if (Tag == 1) {
-        lista->ListaAktiv(true);
-        if (vagolap().VagolapVan)
-            QTimer::singleShot(0, lista, [lista] { lista->VagolapFolytatas(); });
-        else if (HuzBeUjraNyitas(adatbazisFajta().AdatbazisTipus, huzLista().MuveletKod,
-                                 vagolap().VagolapBillentyuMod))
-            // On a user's own database draws are entered one after the other
-            // until Mégse.
-            QTimer::singleShot(0, lista, [lista] { lista->BovitesGombClick(); });
-    }
-    lista->HuzTabla->setFocus();
+    emit bezarult();
+    // The controller applies the edit; the draws list follows its signal.
+    vezerlo_.BevitelVege(Tag == 1);
 }

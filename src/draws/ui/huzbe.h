@@ -2,9 +2,12 @@
 // The draw-entry window: year, week and the numbers of one draw, to append,
 // modify or insert a draw of the draws list. The numbers are marked on the
 // draw-entry ticket or read from clipboard text; the rules live in
-// draws/draw_entry.h.
+// draws/draw_entry.h. The draw being entered belongs to the draws
+// controller: the window opens when the controller asks for an entry, sends
+// its changes there, and hands the result back when it closes.
 #include <QDialog>
 
+class HuzasokVezerlo;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -14,7 +17,7 @@ class QFrame;
 class THuzBe : public QDialog {
     Q_OBJECT
 public:
-    explicit THuzBe(QWidget* parent = nullptr);
+    explicit THuzBe(HuzasokVezerlo& vezerlo, QWidget* parent = nullptr);
 
     // Opens the window in the draws list's mode (its MuveletKod); the empty
     // row of a new or inserted draw is already in the list.
@@ -51,6 +54,14 @@ public:
     QPushButton* MegseGomb = nullptr;
     QPushButton* RendbenGomb = nullptr;
 
+signals:
+    // About to show: the window is placed beside the draws list.
+    void megnyilik();
+    // Shown: its ticket goes below it.
+    void megnyilt();
+    // Closed: its ticket hides.
+    void bezarult();
+
 protected:
     // Closing applies the result to the draws list.
     void done(int r) override;
@@ -65,6 +76,7 @@ private:
     void VagolapVege();
     void RacsMeret(QTableWidget* t);
 
+    HuzasokVezerlo& vezerlo_;
     bool rendbenVolt_ = false;
     bool lezarva_ = true;
 };

@@ -5,18 +5,13 @@
 #include "app/game_table.h"
 #include "app/main_menu.h"
 #include "app/settings.h"
-#include "app/ui/foablak.h"
-#include "app/ui/formok.h"
 #include "app/ui/uzenetek.h"
 #include "common/date_helpers.h"
 #include "conditions/condition_records.h"
 #include "draws/database_file.h"
 #include "draws/draw_entry.h"
 #include "draws/draw_ranges.h"
-#include "draws/ui/huzbe.h"
-#include "draws/ui/huzszama.h"
-#include "tickets/ui/huzszelveny.h"
-#include "tickets/ui/szelvenyek.h"
+#include "draws/ui/huzasok_vezerlo.h"
 #include "variation/variation_store.h"
 
 #include <QAction>
@@ -27,10 +22,12 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -74,15 +71,6 @@ void tipp(QAction* a, bool be, const std::string& t)
 
 std::int32_t listaElso() { return huzSzama().GetLHuzSzamaElso(); }
 std::int32_t listaUtolso() { return huzSzama().GetLHuzSzamaUtolso(); }
-
-std::string& adatbazisUtvonal() { return folders().AktualisAdatbazis[static_cast<std::size_t>(game().LottoIndex)]; }
-
-// The hit-ratio condition's ranges as the edits shorten them.
-TalalatiAranyTartomanyok talArTartomanyok()
-{
-    FeltetelRekordok& f = feltetelRekordok();
-    return {f.TalalatiAranyFeltetel.ElsoHuzas, f.TalalatiAranyFeltetel.UtolsoHuzas, f.TalArAktiv};
-}
 
 // What the selected draw allows while the hit-ratio condition reserves its
 // draws (the bounds over the ranges in use, fitted to the table).
@@ -160,10 +148,22 @@ void THuzTablaDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
 
 // ---- Window ----
 
-THuzLista::THuzLista(QWidget* parent) : QDialog(parent)
+THuzLista::THuzLista(HuzasokVezerlo& vezerlo, QWidget* parent) : QDialog(parent), vezerlo_(vezerlo)
 {
     setObjectName(QStringLiteral("HuzLista"));
     FormCreate();
+    connect(&vezerlo_, &HuzasokVezerlo::valtozott, this, &THuzLista::Ujratoltes);
+    connect(&vezerlo_, &HuzasokVezerlo::mentve, this, [this] { ListaAktiv(false); });
+    // The table is about to go: the list shows it no longer.
+    connect(&vezerlo_, &HuzasokVezerlo::lezaras, this, &THuzLista::close);
+    connect(&vezerlo_, &HuzasokVezerlo::bevitelVege, this, &THuzLista::BevitelVege);
+    connect(&vezerlo_, &HuzasokVezerlo::tartomanyokValtoztak, this, [this](int mod) {
+        // Mode 3 is the list's own range: its shading and tallies follow it.
+        if (mod == 3) {
+            Ujratoltes();
+            SzelvKijelzes();
+        }
+    });
 }
 
 void THuzLista::FormCreate()
@@ -330,24 +330,15 @@ void THuzLista::Start()
 void THuzLista::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    if (THuzSzelveny* sz = szelvenyek().HuzSzelveny) {
-        if (SegedszelvenyLathato) {
-            if (sz->Tag == 1000 || sz->Tag == 0) {
-                const QRect r = frameGeometry();
-                sz->move(r.right() + 15, r.top());
-                sz->Tag = 1001;
-            }
-            sz->show();
-        }
-    }
+    if (SegedszelvenyLathato)
+        emit segedszelvenyLathato(true);
     SzelvKijelzes();
     HuzTabla->setFocus();
 }
 
 void THuzLista::closeEvent(QCloseEvent* e)
 {
-    if (THuzSzelveny* sz = szelvenyek().HuzSzelveny)
-        sz->hide();
+    emit segedszelvenyLathato(false);
     QDialog::closeEvent(e);
 }
 
@@ -458,72 +449,45 @@ bool THuzLista::SorsolasValtas(int key)
 
 void THuzLista::HLRiportKiir()
 {
-    THuzSzelveny* sz = szelvenyek().HuzSzelveny;
     HuzListaState& s = huzLista();
     const HLRiport r = kvx::HLRiportKiir(s, draws(), game(), listaElso(), listaUtolso());
     HuzTabla->setToolTip(s.IsmetlodoHuzas > 0 ? qs(IsmetlodoHuzasTipp(s.KivRekord)) : QString());
     if (s.IsmetlodoHuzas > 0 && settings().Hangjelzes)
         QApplication::beep();
-    if (sz)
-        sz->Kijelzes(s.KivSzamok, s.KivPotSzamok, r);
+    emit huzasKijelzes(s.KivSzamok, s.KivPotSzamok, r);
 }
 
 void THuzLista::ListaAktiv(bool modositott)
 {
-    const bool emlekezteto = isVisible() && isEnabled() && !(formok().HuzBe && formok().HuzBe->isVisible());
+    const bool emlekezteto = isVisible() && isEnabled() && !vezerlo_.BevitelFolyamatban();
     const ListaAktivAllapot a =
         kvx::ListaAktiv(huzLista(), modositott, draws().AdatbazisBetoltve, BovitesGomb->isEnabled(), emlekezteto);
     tipp(MentesGomb, a.Mentes, a.MentesTipp);
     tipp(VisszaGomb, a.Vissza, a.VisszaTipp);
     tipp(MegseGomb, a.Megse, a.MegseTipp);
     if (a.Emlekezteto && JovahagyasKerdes(qs(MentesEmlekeztetoKerdes(huzLista()))))
-        AdatbazisMentese();
-}
-
-bool THuzLista::AdatbazisMentese()
-{
-    if (!kvx::AdatbazisMentese(draws(), game(), adatbazisUtvonal())) {
-        AllomanyHibaUzenet(2, 1);
-        SerultHuzasListaUzenet();
-        return false;
-    }
-    RekordPTorles(huzLista());
-    ListaAktiv(false);
-    return true;
+        vezerlo_.AdatbazisMentese();
 }
 
 void THuzLista::MentesGombClick()
 {
-    AdatbazisMentese();
-}
-
-void THuzLista::HuzTorlesEng()
-{
-    const std::string privat = adatbazisFajta().PrivatAdatbazis ? adatbazisUtvonal() : std::string();
-    const std::string k =
-        HuzTorlesEngKerdes(huzLista(), draws().AdatbazisBetoltve, windowTitle().toStdString(), privat);
-    if (!k.empty() && FigyelmeztetoKerdes(qs(k)))
-        AdatbazisMentese();
+    vezerlo_.AdatbazisMentese();
 }
 
 void THuzLista::ToolButton1Click()
 {
-    if (!formok().HuzSzama)
-        return;
-    HuzSzamaKornyezet k = THuzSzama::Kornyezet();
+    HuzSzamaKornyezet k;
+    k.N = draws().HuzasokSzama;
+    k.EzresElvalaszto = QLocale().groupSeparator().toStdString();
     k.ListaFelirat = windowTitle().toStdString();
-    if (formok().HuzSzama->Start(3, k)) {
-        Ujratoltes();
-        SzelvKijelzes();
-    }
+    emit tartomanyBeallitas(k);
 }
 
 void THuzLista::ToolButton4Click()
 {
     SegedszelvenyLathato = !SegedszelvenyLathato;
     tipp(ToolButton4, SegedszelvenyLathato ? " Segédszelvény elrejtése " : " Segédszelvény megjelenítése ");
-    if (THuzSzelveny* sz = szelvenyek().HuzSzelveny)
-        sz->setVisible(SegedszelvenyLathato && isVisible());
+    emit segedszelvenyLathato(SegedszelvenyLathato && isVisible());
 }
 
 bool THuzLista::BBMElokesztes()
@@ -532,10 +496,9 @@ bool THuzLista::BBMElokesztes()
     if (draws().HuzasokSzama >= kMaxHuzasDb)
         return false;
     VagolapState& v = vagolap();
-    TFoablak* fo = formok().Foablak;
-    v.VagolapBillentyuMod = fo ? fo->GetBillentyuMod() : 0;
-    if (fo)
-        fo->SetBillentyuMod(0);
+    // The modifier mode held when the command started is used up here.
+    v.VagolapBillentyuMod = mainState().BillentyuMod;
+    mainState().BillentyuMod = 0;
     const QString szoveg = QGuiApplication::clipboard()->text();
     v.VagolapVan = (v.VagolapBillentyuMod == 300 || v.VagolapBillentyuMod == 350) && !szoveg.isEmpty();
     v.VagolapSzoveg.clear();
@@ -548,8 +511,7 @@ bool THuzLista::BBMElokesztes()
     const std::string hiba = VagolapMeretHiba(g, t.size());
     if (!hiba.empty()) {
         FigyelmeztetoUzenet(qs(hiba));
-        if (formok().HuzBe)
-            formok().HuzBe->setToolTip(qs(hiba));
+        emit bevitelTipp(qs(hiba));
         v.VagolapVan = false;
         return false;
     }
@@ -566,10 +528,10 @@ bool THuzLista::BBMElokesztes()
 
 void THuzLista::BevitelInditas()
 {
-    Ujratoltes();
     Kivalaszt(huzLista().KivRekord);
-    if (formok().HuzBe)
-        formok().HuzBe->Start();
+    // The grid rests until the entry closes (BevitelVege).
+    HuzTabla->setEnabled(false);
+    vezerlo_.BevitelInditas();
 }
 
 void THuzLista::BovitesGombClick()
@@ -579,7 +541,7 @@ void THuzLista::BovitesGombClick()
     huzLista().MuveletKod = MuveletBovites;
     if (!BBMElokesztes())
         return;
-    if (BovitesKezdes(huzLista(), draws()))
+    if (vezerlo_.BovitesKezdes())
         BevitelInditas();
 }
 
@@ -592,7 +554,7 @@ void THuzLista::BeszurasGombClick()
     huzLista().MuveletKod = MuveletBeszuras;
     if (!BBMElokesztes())
         return;
-    if (BeszurasKezdes(huzLista(), draws()))
+    if (vezerlo_.BeszurasKezdes())
         BevitelInditas();
 }
 
@@ -602,9 +564,9 @@ void THuzLista::ModositasGombClick()
         return;
     huzLista().MuveletKod = MuveletModositas;
     BBMElokesztes();
-    ModositasKezdes(huzLista());
-    if (formok().HuzBe)
-        formok().HuzBe->Start();
+    vezerlo_.ModositasKezdes();
+    HuzTabla->setEnabled(false);
+    vezerlo_.BevitelInditas();
 }
 
 void THuzLista::TorlesGombClick()
@@ -614,26 +576,32 @@ void THuzLista::TorlesGombClick()
     auto& naplo = settings().UzenetekLog;
     if (naplo[24])
         naplo[24] = HasznosInformacio(QString::fromUtf8(kTorlesTipp)) ? 1 : 0;
-    TalalatiAranyTartomanyok t = talArTartomanyok();
-    const SzerkesztesEredmeny e = HuzasTorles(huzLista(), draws(), huzSzama(), &t);
-    Ujratoltes();
+    const SzerkesztesEredmeny e = vezerlo_.HuzasTorles();
     Kivalaszt(huzLista().KivRekord);
     if (e.TalArErtesites)
         InformacioUzenet(QString::fromUtf8(kTalArModosultUzenet));
     ListaAktiv(true);
 }
 
-void THuzLista::AdatbazisModositas(bool megerositett, bool bevitelbol)
+void THuzLista::BevitelVege(bool elfogadva, bool talArErtesites)
 {
+    HuzTabla->setEnabled(true);
     setEnabled(true);
-    TalalatiAranyTartomanyok t = talArTartomanyok();
-    const SzerkesztesEredmeny e =
-        kvx::AdatbazisModositas(huzLista(), draws(), megerositett, bevitelbol, huzSzama(), &t);
-    Ujratoltes();
     Kivalaszt(huzLista().KivRekord);
-    if (e.TalArErtesites)
+    if (talArErtesites)
         InformacioUzenet(QString::fromUtf8(kTalArModosultUzenet));
     show();
+    if (elfogadva) {
+        ListaAktiv(true);
+        if (vagolap().VagolapVan)
+            QTimer::singleShot(0, this, [this] { VagolapFolytatas(); });
+        else if (HuzBeUjraNyitas(adatbazisFajta().AdatbazisTipus, huzLista().MuveletKod,
+                                 vagolap().VagolapBillentyuMod))
+            // On a user's own database draws are entered one after the other
+            // until Mégse.
+            QTimer::singleShot(0, this, [this] { BovitesGombClick(); });
+    }
+    HuzTabla->setFocus();
 }
 
 void THuzLista::VagolapFolytatas()
@@ -643,12 +611,12 @@ void THuzLista::VagolapFolytatas()
     if (!v.VagolapVan || !VagolapHuzasVan(game(), v) || (kod != MuveletBovites && kod != MuveletBeszuras))
         return;
     if (kod == MuveletBovites) {
-        if (BovitesKezdes(huzLista(), draws()))
+        if (vezerlo_.BovitesKezdes())
             BevitelInditas();
     } else {
         if (v.VagolapSorrend)
             huzLista().KivRekord = std::min(huzLista().KivRekord + 1, draws().HuzasokSzama);
-        if (BeszurasKezdes(huzLista(), draws()))
+        if (vezerlo_.BeszurasKezdes())
             BevitelInditas();
     }
 }
@@ -656,9 +624,7 @@ void THuzLista::VagolapFolytatas()
 void THuzLista::VisszaGombClick()
 {
     SzerkesztesEredmeny e;
-    TalalatiAranyTartomanyok t = talArTartomanyok();
-    if (RekordPVissza(huzLista(), draws(), huzSzama(), &t, &e)) {
-        Ujratoltes();
+    if (vezerlo_.Visszavonas(e)) {
         Kivalaszt(huzLista().KivRekord);
         if (e.TalArErtesites)
             InformacioUzenet(QString::fromUtf8(kTalArModosultUzenet));
@@ -669,9 +635,7 @@ void THuzLista::VisszaGombClick()
 void THuzLista::MegseGombClick()
 {
     SzerkesztesEredmeny e;
-    TalalatiAranyTartomanyok t = talArTartomanyok();
-    if (RekordPMegse(huzLista(), draws(), huzSzama(), &t, &e)) {
-        Ujratoltes();
+    if (vezerlo_.Ujra(e)) {
         Kivalaszt(huzLista().KivRekord);
         if (e.TalArErtesites)
             InformacioUzenet(QString::fromUtf8(kTalArModosultUzenet));

@@ -9,8 +9,10 @@
 #include <QStyledItemDelegate>
 
 #include "draws/draw_editing.h"
+#include "draws/draw_ranges.h"
 #include "draws/draws_list.h"
 
+class HuzasokVezerlo;
 class QAction;
 class QPushButton;
 class QTableView;
@@ -39,10 +41,14 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 };
 
+// Edits go through the draws controller; the list refreshes on its signals.
+// What the list asks of other windows (its auxiliary ticket, the range
+// dialog, the entry's hint) it asks through its own signals, which the main
+// window connects.
 class THuzLista : public QDialog {
     Q_OBJECT
 public:
-    explicit THuzLista(QWidget* parent = nullptr);
+    explicit THuzLista(HuzasokVezerlo& vezerlo, QWidget* parent = nullptr);
 
     // Shows the window on the loaded table (the "Listázás" command).
     void Start();
@@ -89,15 +95,8 @@ public:
     void HatraLapozGombClick();
     void KilepesGombClick();
 
-    // Applies the result of the draw entry (THuzBe calls it when it closes).
-    void AdatbazisModositas(bool megerositett, bool bevitelbol);
-    // After an accepted entry the entry window asks for the next clipboard draw.
+    // After an accepted entry the next clipboard draw is entered.
     void VagolapFolytatas();
-    // Writes the table to the current database file; true on success.
-    bool AdatbazisMentese();
-    // Offers to save unsaved edits before the database is replaced or the
-    // program closes.
-    void HuzTorlesEng();
     void ListaAktiv(bool modositott);
     void SzelvKijelzes();
     // Left, Right and Tab in a game that draws twice: moves the grid between
@@ -105,6 +104,17 @@ public:
     // take the focus. True when the key was used up.
     bool SorsolasValtas(int key);
     bool SegedszelvenyLathato = true;
+
+signals:
+    // The auxiliary ticket is to show (beside the list) or to hide.
+    void segedszelvenyLathato(bool lathato);
+    // The selected number row and its hit report, for the auxiliary ticket.
+    void huzasKijelzes(const kvx::TTombByte1D& kivSzamok, const kvx::TTombByte1D& kivPotSzamok,
+                       const kvx::HLRiport& riport);
+    // The user asks for the draws-list range (the range dialog in mode 3).
+    void tartomanyBeallitas(const kvx::HuzSzamaKornyezet& kornyezet);
+    // The clipboard cannot be read into the entry: the entry's hint says why.
+    void bevitelTipp(const QString& szoveg);
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -120,7 +130,10 @@ private:
     void BevitelInditas();
     void Elrendezes();
     int LathatoSorok() const;
+    // The draw entry closed and the controller applied its edit.
+    void BevitelVege(bool elfogadva, bool talArErtesites);
 
+    HuzasokVezerlo& vezerlo_;
     THuzTablaModel* model_ = nullptr;
     bool valasztas_ = false;
 };

@@ -4,6 +4,7 @@
 #include "app/ui/uzenetek.h"
 
 #include "draws/draws_table.h"
+#include "draws/ui/huzasok_vezerlo.h"
 
 #include <QCheckBox>
 #include <QFocusEvent>
@@ -62,10 +63,13 @@ THuzSzamaUD::THuzSzamaUD(QWidget* parent) : QWidget(parent)
     Le->setArrowType(Qt::DownArrow);
 }
 
-THuzSzama::THuzSzama(QWidget* parent) : QDialog(parent), allapot_(huzSzama())
+THuzSzama::THuzSzama(HuzasokVezerlo& vezerlo, QWidget* parent)
+    : QDialog(parent), vezerlo_(vezerlo), allapot_(huzSzama())
 {
     setObjectName("HuzSzama");
     FormCreate();
+    // A load has reset the stored ranges to the new table.
+    connect(&vezerlo_, &HuzasokVezerlo::betoltve, this, &THuzSzama::MezoHossz);
 }
 
 void THuzSzama::FormCreate()
@@ -172,9 +176,13 @@ HuzSzamaKornyezet THuzSzama::Kornyezet()
 
 void THuzSzama::Ini(std::int32_t bontMatrixMeret, TalalatiAranyTartomanyok* talAr)
 {
-    const std::int32_t n = draws().HuzasokSzama;
-    kvx::Ini(allapot_, n, bontMatrixMeret, talAr);
-    const int hossz = static_cast<int>(QString::number(std::max(n, 0)).size());
+    kvx::Ini(allapot_, draws().HuzasokSzama, bontMatrixMeret, talAr);
+    MezoHossz();
+}
+
+void THuzSzama::MezoHossz()
+{
+    const int hossz = static_cast<int>(QString::number(std::max(draws().HuzasokSzama, 0)).size());
     ElsoHuzBe->setMaxLength(hossz);
     UtolsoHuzBe->setMaxLength(hossz);
 }
@@ -199,7 +207,10 @@ bool THuzSzama::Start(int mode, const HuzSzamaKornyezet& kornyezet)
     ElsoHuzBe->setFocus();
     ElsoHuzBe->selectAll();
     exec();
-    return mezok_.MegseGombTag == mode;
+    if (mezok_.MegseGombTag != mode)
+        return false;
+    vezerlo_.TartomanyokModositva(mode);
+    return true;
 }
 
 void THuzSzama::Olvas()

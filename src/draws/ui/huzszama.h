@@ -6,10 +6,13 @@
 //
 // The program creates the dialog once and keeps it: the constructor resets
 // the stored ranges to the loaded draws table, like a database load does.
+// A load resets them through the draws controller; an accepted range is
+// announced there (tartomanyokValtoztak).
 #include <QDialog>
 
 #include "draws/draw_ranges.h"
 
+class HuzasokVezerlo;
 class QCheckBox;
 class QFrame;
 class QLabel;
@@ -29,7 +32,7 @@ public:
 class THuzSzama : public QDialog {
     Q_OBJECT
 public:
-    explicit THuzSzama(QWidget* parent = nullptr);
+    explicit THuzSzama(HuzasokVezerlo& vezerlo, QWidget* parent = nullptr);
 
     // What the dialog works on besides the stored pairs, as far as the draws
     // subsystem knows it: N from the loaded draws table, the locale's
@@ -86,6 +89,10 @@ private:
     void RendbenGombClick();
     void MegseGombClick();
 
+    // The edits' length follows the number of draws.
+    void MezoHossz();
+
+    HuzasokVezerlo& vezerlo_;
     kvx::HuzSzamaState& allapot_;
     kvx::HuzSzamaKornyezet kornyezet_;
     kvx::HuzSzamaMezok mezok_;

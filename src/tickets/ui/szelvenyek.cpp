@@ -59,7 +59,7 @@ void SzelvenyekLetrehozasa(QWidget* mainWindow)
     s.HuzKeresSzelveny = new THuzKeresSzelveny(mainWindow);
     s.HuzSzelveny = new THuzSzelveny(mainWindow);
     s.BontSzelveny = new TBontSzelveny(mainWindow);
-    s.HuzBeSzelveny = new THuzBeSzelveny(mainWindow);
+    s.HuzBeSzelveny = new THuzBeSzelveny(kvx::Program::aktualis().HuzasokV(), mainWindow);
 }
 
 int BillentyuModModositokbol(Qt::KeyboardModifiers m, int potSzamok)

@@ -63,7 +63,7 @@ protected:
     void SetUp() override
     {
         Huzasok(20);
-        ablak_ = std::make_unique<THuzSzama>();
+        ablak_ = std::make_unique<THuzSzama>(program_.HuzasokV());
     }
     std::unique_ptr<THuzSzama> ablak_;
 };
