@@ -3,6 +3,7 @@
 
 #include "app/game_table.h"
 #include "app/settings.h"
+#include "app/ui/ablak_elhelyezes.h"
 #include "app/ui/formok.h"
 #include "app/ui/uzenetek.h"
 #include "common/random_source.h"
@@ -243,20 +244,14 @@ void THuzBe::Start()
             tipp(14, "A plusz szám helyét üresen hagyhatja - a hiányzó plusz számot nullával helyettesíti a program.");
     }
 
-    if (lista) {
-        // Before its first showing the dialog's width is not yet that of its
-        // layout; placed by it, it would cover the list's left part.
-        if (!testAttribute(Qt::WA_Resized))
-            adjustSize();
-        const QRect r = lista->frameGeometry();
-        move(r.left() - frameGeometry().width() - 15, r.top());
-    }
     lezarva_ = false;
     show();
+    // Every opening puts it beside the draws list, its ticket under it.
+    AblakElhelyezese(this, true);
     raise();
     if (szelveny) {
-        szelveny->move(frameGeometry().left(), frameGeometry().bottom() + 15);
         szelveny->show();
+        AblakElhelyezese(szelveny, true);
     }
 
     if (mod == MuveletModositas && bmod != 300 && bmod != 350 && szelveny) {

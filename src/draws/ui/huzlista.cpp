@@ -5,6 +5,7 @@
 #include "app/game_table.h"
 #include "app/main_menu.h"
 #include "app/settings.h"
+#include "app/ui/ablak_elhelyezes.h"
 #include "app/ui/foablak.h"
 #include "app/ui/formok.h"
 #include "app/ui/uzenetek.h"
@@ -330,13 +331,12 @@ void THuzLista::Start()
 void THuzLista::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
+    AblakElhelyezese(this);
     if (THuzSzelveny* sz = szelvenyek().HuzSzelveny) {
         if (SegedszelvenyLathato) {
-            if (sz->Tag == 1000 || sz->Tag == 0) {
-                const QRect r = frameGeometry();
-                sz->move(r.right() + 15, r.top());
+            // The ticket goes beside the list when it shows.
+            if (sz->Tag == 1000 || sz->Tag == 0)
                 sz->Tag = 1001;
-            }
             sz->show();
         }
     }

@@ -38,7 +38,5 @@ private:
     // The action button after a change of the marks.
     void GombBeallitas();
     void TorlesGombClick();
-    // The ticket's remembered place (0 = none).
-    QPoint hely_;
     bool koteg_ = false;
 };
