@@ -285,21 +285,97 @@ Teglalap SzabadHely(const Teglalap& kivant, int minSzelesseg, int minMagassag, c
     return szabadHely(kivant, minSzelesseg, minMagassag, a, tarsak, munkaTerulet, hezag);
 }
 
-Teglalap AblakHelye(AblakFajta a, const ElhelyezesiKep& k, const Teglalap& ablak, bool elso, int minSzelesseg,
-                    int minMagassag)
+namespace {
+
+int hezagMeret(const ElhelyezesiKep& k) { return std::max(4, static_cast<int>(std::lround(6 * k.Fo.MeretSzorzo))); }
+
+std::vector<Akadaly> akadalyok(const ElhelyezesiKep& k, std::optional<std::size_t> kiveve = std::nullopt)
 {
-    const Teglalap kivant = KivantHely(a, k, ablak, elso);
     // Covering the toolbar takes the commands away: it weighs more than
     // covering part of a window.
     std::vector<Akadaly> foglalt{{k.Eszkoztar, 4}};
-    for (const NyitottAblak& n : k.Nyitott)
-        foglalt.push_back({n.Hely, 1, n.MinSzelesseg, n.MinMagassag});
+    for (std::size_t i = 0; i < k.Nyitott.size(); ++i)
+        if (i != kiveve)
+            foglalt.push_back({k.Nyitott[i].Hely, 1, k.Nyitott[i].MinSzelesseg, k.Nyitott[i].MinMagassag});
+    return foglalt;
+}
+
+std::vector<Teglalap> tarsHelyek(const ElhelyezesiKep& k, AblakFajta a)
+{
     std::vector<Teglalap> tarsak;
     for (AblakFajta t : AblakTarsai(a))
         if (const auto r = nyitott(k, t))
             tarsak.push_back(*r);
-    const int hezag = std::max(4, static_cast<int>(std::lround(6 * k.Fo.MeretSzorzo)));
-    return szabadHely(kivant, minSzelesseg, minMagassag, foglalt, tarsak, k.MunkaTerulet, hezag);
+    return tarsak;
+}
+
+long long fedes(const Teglalap& t, const std::vector<Akadaly>& foglalt)
+{
+    long long s = 0;
+    for (const Akadaly& a : foglalt)
+        s += Atfedes(t, a.Hely) * a.Suly;
+    return s;
+}
+
+}  // namespace
+
+Teglalap AblakHelye(AblakFajta a, const ElhelyezesiKep& k, const Teglalap& ablak, bool elso, int minSzelesseg,
+                    int minMagassag)
+{
+    return szabadHely(KivantHely(a, k, ablak, elso), minSzelesseg, minMagassag, akadalyok(k), tarsHelyek(k, a),
+                      k.MunkaTerulet, hezagMeret(k));
+}
+
+Elhelyezes AblakHelyeAtrendezessel(AblakFajta a, const ElhelyezesiKep& k, const Teglalap& ablak, bool elso,
+                                    int minSzelesseg, int minMagassag)
+{
+    const int hezag = hezagMeret(k);
+    const Teglalap kivant = KivantHely(a, k, ablak, elso);
+    const std::vector<Teglalap> tarsak = tarsHelyek(k, a);
+    Elhelyezes e{szabadHely(kivant, minSzelesseg, minMagassag, akadalyok(k), tarsak, k.MunkaTerulet, hezag), {}};
+    const auto kiteres = [&](const Teglalap& hely) {
+        std::vector<std::pair<std::size_t, Teglalap>> ki;
+        for (std::size_t i = 0; i < k.Nyitott.size(); ++i) {
+            const NyitottAblak& n = k.Nyitott[i];
+            if (Atfedes(n.Hely, hely) == 0)
+                continue;
+            const auto uj = Kiter(n.Hely, n.MinSzelesseg, n.MinMagassag, hely, hezag);
+            if (!uj)
+                return std::optional<std::vector<std::pair<std::size_t, Teglalap>>>{};
+            ki.push_back({i, *uj});
+        }
+        return std::optional{ki};
+    };
+    if (const auto ki = kiteres(e.Hely)) {
+        e.Kiteresek = *ki;
+        return e;
+    }
+    // Still over a window that cannot give way: try moving one open window
+    // out of the way to a free place of its own.
+    for (std::size_t i = 0; i < k.Nyitott.size(); ++i) {
+        const NyitottAblak& n = k.Nyitott[i];
+        if (n.Fajta == AblakFajta::Foszelveny)
+            continue;
+        std::vector<Akadaly> nelkule = akadalyok(k, i);
+        for (Akadaly& x : nelkule)
+            x.MinSzelesseg = x.MinMagassag = 0;
+        const Teglalap hely =
+            szabadHely(kivant, minSzelesseg, minMagassag, nelkule, tarsak, k.MunkaTerulet, hezag);
+        if (fedes(hely, nelkule) > 0)
+            continue;
+        nelkule.push_back({hely, 1});
+        const int minW = n.MinSzelesseg > 0 ? n.MinSzelesseg : n.Hely.Width;
+        const int minH = n.MinMagassag > 0 ? n.MinMagassag : n.Hely.Height;
+        std::vector<Akadaly> masikNak = nelkule;
+        for (Akadaly& x : masikNak)
+            x.MinSzelesseg = x.MinMagassag = 0;
+        const Teglalap masik =
+            szabadHely(n.Hely, minW, minH, masikNak, tarsHelyek(k, n.Fajta), k.MunkaTerulet, hezag);
+        if (fedes(masik, masikNak) > 0)
+            continue;
+        return {hely, {{i, masik}}};
+    }
+    return e;
 }
 
 }  // namespace kvx

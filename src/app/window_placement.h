@@ -77,6 +77,20 @@ Teglalap SzabadHely(const Teglalap& kivant, int minSzelesseg, int minMagassag,
 Teglalap AblakHelye(AblakFajta a, const ElhelyezesiKep& k, const Teglalap& ablak, bool elso,
                     int minSzelesseg, int minMagassag);
 
+// A placement with what the open windows do for it: the new window's place,
+// and the open windows (index into ElhelyezesiKep::Nyitott) that move or
+// shrink to make room.
+struct Elhelyezes {
+    Teglalap Hely;
+    std::vector<std::pair<std::size_t, Teglalap>> Kiteresek;
+};
+
+// AblakHelye, and where the window would still cover another, one open
+// window (never the main ticket) moves to a free place of its own, shrunk
+// if it may, when that leaves both free.
+Elhelyezes AblakHelyeAtrendezessel(AblakFajta a, const ElhelyezesiKep& k, const Teglalap& ablak, bool elso,
+                                    int minSzelesseg, int minMagassag);
+
 // How an open window gives way to a new one at `uj`: by moving one edge
 // away, keeping at least its smallest size and the gap; the cut keeping the
 // most of it. Nothing when it cannot; itself when they do not overlap.

@@ -157,18 +157,12 @@ void AblakElhelyezes::Elhelyez(QWidget* ablak, bool elolrol)
     const Teglalap most{hol.x(), hol.y(), ablak->width() + kw, ablak->height() + kh};
     const QSize legkisebb = legkisebbMeret(ablak, foablak_).value_or(QSize(most.Width, most.Height));
     const bool elso = elolrol || !ablak->property(kElhelyezve).toBool();
-    const Teglalap t = AblakHelye(fajta, k, most, elso, legkisebb.width(), legkisebb.height());
+    const Elhelyezes e = AblakHelyeAtrendezessel(fajta, k, most, elso, legkisebb.width(), legkisebb.height());
     ablak->setProperty(kElhelyezve, true);
-    alkalmaz(ablak, t, m);
-    // The open windows that may shrink give way to it.
-    const int hezag = std::max(4, static_cast<int>(std::lround(6 * k.Fo.MeretSzorzo)));
-    for (std::size_t i = 0; i < nyitott.size(); ++i) {
-        const NyitottAblak& n = k.Nyitott[i];
-        if (Atfedes(n.Hely, t) == 0)
-            continue;
-        if (const auto uj = Kiter(n.Hely, n.MinSzelesseg, n.MinMagassag, t, hezag))
-            alkalmaz(nyitott[i], *uj, keretMargok(nyitott[i], foablak_));
-    }
+    alkalmaz(ablak, e.Hely, m);
+    // The open windows that make room for it.
+    for (const auto& [i, hely] : e.Kiteresek)
+        alkalmaz(nyitott[i], hely, keretMargok(nyitott[i], foablak_));
 }
 
 TartalomGorgeto::TartalomGorgeto(QWidget* tartalom, int minSorok, QWidget* szulo)
