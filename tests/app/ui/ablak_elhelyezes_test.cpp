@@ -10,6 +10,7 @@
 #include "app/settings.h"
 #include "app/ui/foablak.h"
 #include "app/ui/formok.h"
+#include "app/ui/program.h"
 #include "app/ui/valaszolo.h"
 #include "app/workers.h"
 #include "conditions/condition_records.h"
@@ -38,6 +39,9 @@ using namespace kvx;
 
 class AblakElhelyezesTest : public ::testing::Test {
 protected:
+    // A fresh program state for every test.
+    kvx::Program program_;
+
     void SetUp() override
     {
         ASSERT_TRUE(dir_.isValid());
@@ -51,24 +55,13 @@ protected:
         window_->show();
         settings().JovahagyasVariacio = false;
         settings().UzenetekLog.fill(0);
-        FinalizeFBontasMatrix(variationStore());
-        BontasPauseTorlese(bontasEgyseg());
-        feltetelRekordok() = FeltetelRekordok{};
-        variacioOpcioErtekek() = VariacioOpcioErtekek{};
     }
     void TearDown() override
     {
         if (TBontas* b = formok().Bontas)
             b->BontasMegszakitasa();
         teszt::varj([] { return szalak().Tetlen(); }, 60000);
-        FinalizeFBontasMatrix(variationStore());
-        BontasPauseTorlese(bontasEgyseg());
-        feltetelRekordok() = FeltetelRekordok{};
-        variacioOpcioErtekek() = VariacioOpcioErtekek{};
-        MindenSzamTorlese(szamListak(), game(), mainState());
-        settings().JovahagyasVariacio = true;
         window_.reset();
-        mainState().Kilepes = false;
     }
 
     const QRect kMunka{0, 0, 1600, 1000};
