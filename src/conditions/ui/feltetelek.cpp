@@ -471,7 +471,9 @@ void TFeltetelek::FormShow()
 void TFeltetelek::FeltetelekPCChange()
 {
     if (!isVisible()) return;
-    adjustSize();
+    // The whole page where the screen has room (adjustSize would stop at two
+    // thirds of the screen); the placement makes it smaller where it has not.
+    resize(sizeHint());
     // Grown or shrunk with the page: it still leaves the others free.
     kvx::AblakElhelyezese(this);
 }

@@ -419,7 +419,7 @@ bool TBontas::BontasIndul()
 
     // 18. Show the window and start the worker.
     vezerlo_.FutasKezdete();
-    adjustSize();
+    resize(sizeHint());
     show();
     BontasPosition();
     KilepesGomb->setFocus();
