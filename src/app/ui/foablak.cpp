@@ -17,6 +17,7 @@
 #include "app/window_geometry.h"
 #include "app/main_state.h"
 #include "app/settings.h"
+#include "app/ui/ablak_elhelyezes.h"
 #include "app/ui/beallitasok.h"
 #include "app/ui/formok.h"
 #include "tickets/ui/szelveny_vezerlo.h"
@@ -132,6 +133,9 @@ TFoablak::TFoablak(const QString& programAllomany, const QStringList& args, QWid
     connect(&sz, &SzelvenyVezerlo::teljesVariacio, this, &TFoablak::SetStatusPanel2);
     VariacioVezerloBekotese();
     uzenetekAllapot().Tulajdonos = this;
+    // The windows made from here on find the placement service through
+    // their parent, this window.
+    new kvx::AblakElhelyezes(this);
     FormCreate(programAllomany, args);
 }
 
@@ -139,6 +143,10 @@ TFoablak::~TFoablak()
 {
     // The wait window dies with this window: the controller must not call it.
     kvx::Program::aktualis().Variacio().NagyFeladat = nullptr;
+    if (alapBetu_) {
+        QApplication::setFont(*alapBetu_);
+        QApplication::setFont(*alapBetu_, "QMenu");
+    }
 }
 
 void TFoablak::FormCreate(const QString& programAllomany, const QStringList& args)
@@ -266,6 +274,17 @@ void TFoablak::Betumeretek()
     menuBetu.setPointSize(MeretIndex > 1 ? BetuMeret - MeretIndex + 1 : BetuMeret);
     menuBar()->setFont(menuBetu);
     statusBar()->setFont(menuBetu);
+    // Every other window, dialog and pop-up menu follows the text size: the
+    // ones made later take it from the application, the ones standing
+    // already get it with the change.
+    if (!alapBetu_)
+        alapBetu_ = QApplication::font();
+    QFont alkalmazas = QApplication::font();
+    alkalmazas.setPointSize(BetuMeret);
+    QApplication::setFont(alkalmazas);
+    QFont felbukkano = alkalmazas;
+    felbukkano.setPointSize(menuBetuMeret(BetuMeret, MeretIndex));
+    QApplication::setFont(felbukkano, "QMenu");
     if (MeretIndex > 0) {
         static constexpr int kIkonMeretek[7] = {18, 21, 24, 27, 30, 33, 36};
         if (!IkonokAtmeretezese(kIkonMeretek[MeretIndex]))

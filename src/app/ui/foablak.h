@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <map>
 #include <optional>
+#include <QFont>
 #include <QPointer>
 #include <QRect>
 
@@ -243,4 +244,7 @@ private:
     bool tulteli_ = false;
     // What FutasAlattiTiltas switched off, to switch on again.
     std::vector<QPointer<QWidget>> futasAlattTiltva_;
+    // The application font before the text size was applied; given back
+    // when the main window goes.
+    std::optional<QFont> alapBetu_;
 };

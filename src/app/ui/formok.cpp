@@ -1,5 +1,6 @@
 #include "app/ui/formok.h"
 #include "app/ui/program.h"
+#include "app/ui/ablak_elhelyezes.h"
 
 #include "app/ui/beallitasok.h"
 #include "app/ui/foablak.h"
@@ -37,7 +38,7 @@ void HuzasokAblakokBekotese(const Formok& f)
     QPointer<THuzLista> lista = f.HuzLista;
     QPointer<THuzBe> be = f.HuzBe;
     QPointer<THuzSzama> tartomany = f.HuzSzama;
-    QObject::connect(lista, &THuzLista::segedszelvenyLathato, lista, [lista](bool lathato) {
+    QObject::connect(lista, &THuzLista::segedszelvenyLathato, lista, [](bool lathato) {
         THuzSzelveny* sz = szelvenyek().HuzSzelveny;
         if (!sz)
             return;
@@ -45,12 +46,9 @@ void HuzasokAblakokBekotese(const Formok& f)
             sz->hide();
             return;
         }
-        // Placed beside the list at its first showing; later where the user left it.
-        if (sz->Tag == 1000 || sz->Tag == 0) {
-            const QRect r = lista->frameGeometry();
-            sz->move(r.right() + 15, r.top());
+        // The ticket places itself beside the list when it shows.
+        if (sz->Tag == 1000 || sz->Tag == 0)
             sz->Tag = 1001;
-        }
         sz->show();
     });
     QObject::connect(lista, &THuzLista::huzasKijelzes, lista,
@@ -63,16 +61,10 @@ void HuzasokAblakokBekotese(const Formok& f)
             tartomany->Start(3, k);
     });
     QObject::connect(lista, &THuzLista::bevitelTipp, be, &QWidget::setToolTip);
-    QObject::connect(be, &THuzBe::megnyilik, be, [be, lista] {
-        if (!lista)
-            return;
-        const QRect r = lista->frameGeometry();
-        be->move(r.left() - be->frameGeometry().width() - 15, r.top());
-    });
-    QObject::connect(be, &THuzBe::megnyilt, be, [be] {
+    QObject::connect(be, &THuzBe::megnyilt, be, [] {
         if (THuzBeSzelveny* sz = szelvenyek().HuzBeSzelveny) {
-            sz->move(be->frameGeometry().left(), be->frameGeometry().bottom() + 15);
             sz->show();
+            kvx::AblakElhelyezese(sz, true);
         }
     });
     QObject::connect(be, &THuzBe::bezarult, be, [] {

@@ -20,12 +20,10 @@
 #include "app/main_menu.h"
 #include "app/main_state.h"
 #include "app/settings.h"
+#include "app/ui/ablak_elhelyezes.h"
 #include "app/ui/foablak.h"
 #include "app/ui/formok.h"
 #include "app/ui/uzenetek.h"
-#include "app/window_geometry.h"
-#include "tickets/ui/foszelveny.h"
-#include "tickets/ui/szelvenyek.h"
 #include "conditions/consistency_check.h"
 
 using namespace kvx;
@@ -119,12 +117,15 @@ void TFeltetelek::FormCreate()
                          {&EsemenyekTS, "EsemenyekTS", " Események "},   {&SzamjegyTS, "SzamjegyTS", " Számjegy "},
                          {&MathTS, "MathTS", " Math "},                   {&SpecTS, "SpecTS", " Spec "}};
     for (const Lap& l : lapok) {
-        *l.w = new QWidget(FeltetelekPC);
+        *l.w = new QWidget;
         (*l.w)->setObjectName(l.nev);
-        FeltetelekPC->addTab(*l.w, QString::fromUtf8(l.cim));
+        // A page shows whole where the screen has room; where it has not,
+        // the placement makes the window lower and the page scrolls.
+        FeltetelekPC->addTab(new kvx::TartalomGorgeto(*l.w, 4, FeltetelekPC), QString::fromUtf8(l.cim));
     }
-    // Every tab caption stays readable: the window is as wide as the tabs.
-    FeltetelekPC->setUsesScrollButtons(false);
+    // Every tab caption stays readable: the window is as wide as the tabs
+    // where the screen has room; a narrower one scrolls the tabs.
+    FeltetelekPC->setUsesScrollButtons(true);
     FeltetelekPC->setElideMode(Qt::ElideNone);
     fo->addWidget(FeltetelekPC, 1);
     EloszlasLapEpites();
@@ -161,7 +162,6 @@ void TFeltetelek::FormCreate()
     for (QCheckBox* b : {FavAllapotBox, AllandoAllapotBox, MobAllapotBox, FixAllapotBox, SzamcsoportAllapotBox})
         CBAction(b, qobject_cast<QFrame*>(b->parentWidget()), true);
     OpcioBetoltes();
-    FeltetelekPosition();
 }
 
 void TFeltetelek::EloszlasLapEpites()
@@ -437,16 +437,8 @@ bool TFeltetelek::Listazas() const
 
 void TFeltetelek::FeltetelekPosition()
 {
-    TFoablak* fo = formok().Foablak;
-    if (!fo) return;
-    const QRect m = fo->frameGeometry();
-    std::optional<kvx::Teglalap> szelveny;
-    if (TFoszelveny* sz = szelvenyek().Foszelveny; sz && sz->isVisible()) {
-        const QRect r = sz->frameGeometry();
-        szelveny = kvx::Teglalap{r.left(), r.top(), r.width(), r.height()};
-    }
-    const int left = kvx::FeltetelekBal({m.left(), m.top(), m.width(), m.height()}, szelveny, frameGeometry().width());
-    move(std::max(0, left), m.top() + 40);
+    // Beside the main ticket, afresh: now if showing, else at the next showing.
+    kvx::AblakElhelyezese(this, true);
 }
 
 void TFeltetelek::FeltetelStart()
@@ -479,7 +471,11 @@ void TFeltetelek::FormShow()
 void TFeltetelek::FeltetelekPCChange()
 {
     if (!isVisible()) return;
-    adjustSize();
+    // The whole page where the screen has room (adjustSize would stop at two
+    // thirds of the screen); the placement makes it smaller where it has not.
+    resize(sizeHint());
+    // Grown or shrunk with the page: it still leaves the others free.
+    kvx::AblakElhelyezese(this);
 }
 
 void TFeltetelek::SetFeltetelekKijelzes()

@@ -3,6 +3,7 @@
 
 #include "app/game_table.h"
 #include "app/settings.h"
+#include "app/ui/ablak_elhelyezes.h"
 #include "app/ui/uzenetek.h"
 #include "common/random_source.h"
 #include "draws/draw_editing.h"
@@ -240,12 +241,13 @@ void THuzBe::Start()
     }
 
     // Before its first showing the dialog's width is not yet that of its
-    // layout; placed by it, it would cover the list's left part.
+    // layout.
     if (!testAttribute(Qt::WA_Resized))
         adjustSize();
-    emit megnyilik();
     lezarva_ = false;
     show();
+    // Every opening puts it beside the draws list, its ticket under it.
+    AblakElhelyezese(this, true);
     raise();
     emit megnyilt();
 

@@ -55,8 +55,6 @@ public:
     QPushButton* RendbenGomb = nullptr;
 
 signals:
-    // About to show: the window is placed beside the draws list.
-    void megnyilik();
     // Shown: its ticket goes below it.
     void megnyilt();
     // Closed: its ticket hides.

@@ -5,6 +5,7 @@
 #include "app/game_table.h"
 #include "app/main_menu.h"
 #include "app/settings.h"
+#include "app/ui/ablak_elhelyezes.h"
 #include "app/ui/uzenetek.h"
 #include "common/date_helpers.h"
 #include "conditions/condition_records.h"
@@ -330,6 +331,7 @@ void THuzLista::Start()
 void THuzLista::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
+    AblakElhelyezese(this);
     if (SegedszelvenyLathato)
         emit segedszelvenyLathato(true);
     SzelvKijelzes();

@@ -93,15 +93,6 @@ void TBontEllSzelveny::ModBeallitas(int mod)
     InfoPanel->setToolTip(tipp);
     if (InfoPanel2)
         InfoPanel2->setToolTip(tipp);
-    // Centred on the main window unless a remembered place lies inside it.
-    if (QWidget* fo = parentWidget()) {
-        const QRect r = fo->frameGeometry();
-        const QRect sajat(hely_, frameGeometry().size());
-        if (!hely_.isNull() && r.contains(sajat))
-            move(hely_);
-        else
-            move(r.center() - QPoint(width() / 2, height() / 2));
-    }
     Szinezes();
     show();
     EllenorzesKijelzes();
@@ -111,7 +102,6 @@ void TBontEllSzelveny::Torles()
 {
     if (!isVisible())
         return;
-    hely_ = pos();
     hide();
     Jelolesek.Torles();
     SzamsorTomb.clear();

@@ -42,8 +42,6 @@ private:
     void TorlesGombClick();
     // Opens the ticket for a line of the list (mode 1 new, 2 replace).
     void SzamsorBevitel(int mod);
-    // The ticket's remembered place (0 = none).
-    QPoint hely_;
     bool koteg_ = false;
     VariacioVezerlo& vezerlo_;
 };

@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "app/game_table.h"
+#include "app/ui/ablak_elhelyezes.h"
 #include "app/settings.h"
 
 using namespace kvx;
@@ -154,6 +155,12 @@ TSzelveny::TSzelveny(const QString& name, int kind, bool torlesGomb, bool kilepe
 }
 
 TSzelveny::~TSzelveny() { Bezaras = true; }
+
+void TSzelveny::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    kvx::AblakElhelyezese(this);
+}
 
 const SzelvenySor& TSzelveny::Look() const
 {

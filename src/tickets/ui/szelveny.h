@@ -102,6 +102,8 @@ protected:
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void reject() override;
+    // Every ticket but the main one stands where the placement service puts it.
+    void showEvent(QShowEvent* e) override;
 
     int SorMagassag() const { return sorMagassag_; }
     double MeretSzorzo() const;

@@ -22,6 +22,7 @@
 #include "app/main_menu.h"
 #include "app/main_state.h"
 #include "app/settings.h"
+#include "app/ui/ablak_elhelyezes.h"
 #include "app/ui/megszakitas.h"
 #include "app/ui/uzenetek.h"
 #include "variation/ui/variacio_vezerlo.h"
@@ -89,6 +90,14 @@ TBontas::~TBontas()
         szalak().Bevar(szal_);
 }
 
+void TBontas::BontasPosition() { kvx::AblakElhelyezese(this); }
+
+void TBontas::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    BontasPosition();
+}
+
 void TBontas::gombBeallitas(QPushButton* b, int tag, const char* tipp)
 {
     b->setProperty("Tag", tag);
@@ -125,16 +134,20 @@ void TBontas::FormCreate()
     fo->addWidget(Label4);
     fo->addWidget(BontFolyamatPB);
 
-    auto* racs = new QGridLayout;
+    // The condition indicators scroll where the screen leaves the window
+    // no room for them all.
+    auto* jelzoLap = new QWidget;
+    auto* racs = new QGridLayout(jelzoLap);
+    racs->setContentsMargins(0, 0, 0, 0);
     int i = 0;
     for (const Jelzo& j : kJelzok) {
-        auto* c = new QCheckBox(QString::fromUtf8(j.Felirat), this);
+        auto* c = new QCheckBox(QString::fromUtf8(j.Felirat), jelzoLap);
         c->setEnabled(false);
         racs->addWidget(c, i / 3, i % 3);
         Jelzok.push_back(c);
         ++i;
     }
-    fo->addLayout(racs);
+    fo->addWidget(new kvx::TartalomGorgeto(jelzoLap, 2, this));
 
     const auto gomb = [this](const char* nev, const char* felirat) {
         auto* b = new QPushButton(QString::fromUtf8(felirat), this);
@@ -406,12 +419,9 @@ bool TBontas::BontasIndul()
 
     // 18. Show the window and start the worker.
     vezerlo_.FutasKezdete();
-    if (parentWidget()) {
-        const QRect p = parentWidget()->geometry();
-        adjustSize();
-        move(p.center() - QPoint(width() / 2, height() / 2));
-    }
+    resize(sizeHint());
     show();
+    BontasPosition();
     KilepesGomb->setFocus();
     platform::SetTaskbarProgressState(2);
     MegszakitasLeiras m;

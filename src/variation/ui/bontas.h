@@ -86,9 +86,13 @@ public:
     QTimer* Timer1 = nullptr;
     std::vector<QCheckBox*> Jelzok;
 
+    // Places the window beside the conditions window and the main ticket.
+    void BontasPosition();
+
 protected:
     void closeEvent(QCloseEvent* e) override;
     void reject() override;
+    void showEvent(QShowEvent* e) override;
 
 private:
     void FormCreate();

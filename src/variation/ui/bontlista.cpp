@@ -3,6 +3,7 @@
 #include "variation/ui/variacio_vezerlo.h"
 
 #include <QApplication>
+#include <cmath>
 #include <QCloseEvent>
 #include <QFont>
 #include <QHBoxLayout>
@@ -21,6 +22,7 @@
 #include "app/main_menu.h"
 #include "app/main_state.h"
 #include "app/settings.h"
+#include "app/ui/ablak_elhelyezes.h"
 #include "app/ui/foablak.h"
 #include "app/ui/formok.h"
 #include "conditions/ui/feltetelek.h"
@@ -37,6 +39,13 @@
 #include "variation/variation_store.h"
 
 using namespace kvx;
+
+namespace {
+
+// A size of the list drawn for text size 8, at the text size in use.
+int meret(int alap) { return static_cast<int>(std::lround(alap * settings().BetuMeret / 8.0)); }
+
+}  // namespace
 
 namespace {
 
@@ -198,11 +207,11 @@ void TBontLista::FormCreate()
     BontTabla->verticalHeader()->setVisible(false);
     // Uniform row heights: the view never measures rows it does not show.
     BontTabla->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    BontTabla->verticalHeader()->setDefaultSectionSize(21);
+    BontTabla->verticalHeader()->setDefaultSectionSize(meret(21));
     BontTabla->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    BontTabla->horizontalHeader()->setDefaultSectionSize(34);
+    BontTabla->horizontalHeader()->setDefaultSectionSize(meret(34));
     BontTabla->setShowGrid(true);
-    BontTabla->setFont(QFont(QStringLiteral("Courier New"), 9));
+    BontTabla->setFont(QFont(QStringLiteral("Courier New"), meret(9)));
     BontTabla->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     BontTabla->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     // The view paints the selected row through the model's colours.
@@ -253,7 +262,7 @@ void TBontLista::FormCreate()
                 if (i.isValid())
                     BontTablaSelectCell(i.row() + 1, i.column());
             });
-    resize(300, 16 * 21 + 120);
+    resize(meret(300), meret(16 * 21 + 120));
 }
 
 
@@ -278,13 +287,13 @@ void TBontLista::BontListaStart()
     }
     if (Tag == 0) {
         UjBontTabla();
-        BontTabla->setColumnWidth(0, 70);
+        BontTabla->setColumnWidth(0, meret(70));
         if (Modell->Nezet.HuzasMod)
-            BontTabla->setColumnWidth(1, 60);
+            BontTabla->setColumnWidth(1, meret(60));
         int szelesseg = 0;
         for (int c = 0; c < Modell->columnCount(); ++c)
             szelesseg += BontTabla->columnWidth(c);
-        setFixedWidth(std::max(250, szelesseg + BontTabla->verticalScrollBar()->sizeHint().width() + 12));
+        setFixedWidth(std::max(meret(250), szelesseg + BontTabla->verticalScrollBar()->sizeHint().width() + 12));
     }
     setWindowTitle(bontasEgyseg().Peldabontas ? QStringLiteral(" Példabontás listája")
                                               : QStringLiteral(" Variáció listája"));
@@ -384,6 +393,7 @@ void TBontLista::BLRiportKiir()
 void TBontLista::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
+    AblakElhelyezese(this);
     if (TBontSzelveny* s = szelvenyek().BontSzelveny)
         s->setVisible(SegedszelvenyLathato);
 }
@@ -471,11 +481,6 @@ void TBontLista::BontTablaDblClick()
 
 void TBontLista::Elhelyezes()
 {
-    const TFoszelveny* fo = szelvenyek().Foszelveny;
-    if (!fo || !fo->isVisible())
-        return;
-    const QRect r = fo->frameGeometry();
-    move(r.right() + 10, r.top());
-    if (TBontSzelveny* s = szelvenyek().BontSzelveny)
-        s->move(r.right() + 10 + frameGeometry().width() + 10, r.top());
+    // Afresh: beside the new main ticket's windows.
+    AblakElhelyezese(this, true);
 }

@@ -105,8 +105,8 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    // The list goes right of the main ticket and the auxiliary ticket right
-    // of the list, the first time they show, so that none covers another.
+    // Places the list afresh through the placement service (its auxiliary
+    // ticket follows it when it shows).
     void Elhelyezes();
     // The main ticket the list was placed beside; a game change builds a new one.
     QPointer<TFoszelveny> elhelyezveFo_;

@@ -5,6 +5,7 @@
 #include "app/game_table.h"
 #include "app/main_state.h"
 #include "app/settings.h"
+#include "app/ui/ablak_elhelyezes.h"
 #include "app/ui/foablak.h"
 #include "app/ui/beallitasok.h"
 #include "app/ui/formok.h"
@@ -365,6 +366,8 @@ TEST_F(ShellTest, GameChangeUnticksTheVariationOptions)
 TEST_F(ShellTest, ConditionsWindowStaysBesideTheTicketAcrossGameChanges)
 {
     window_->resize(1500, 900);
+    // The windows are placed on a screen as large as the main window.
+    window_->findChild<kvx::AblakElhelyezes*>()->SetMunkaTerulet(QRect(0, 0, 1500, 900));
     window_->show();
     window_->LottoSelect(30);
     TFeltetelek* f = formok().Feltetelek;

@@ -1,0 +1,381 @@
+#include "app/window_placement.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <tuple>
+
+namespace kvx {
+
+namespace {
+
+int jobb(const Teglalap& t) { return t.Left + t.Width; }
+int alja(const Teglalap& t) { return t.Top + t.Height; }
+
+Teglalap foablakKeret(const FoablakMeretek& f) { return {f.Left, f.Top, f.Width, f.Height}; }
+
+std::optional<Teglalap> nyitott(const ElhelyezesiKep& k, AblakFajta a)
+{
+    for (const NyitottAblak& n : k.Nyitott)
+        if (n.Fajta == a)
+            return n.Hely;
+    return std::nullopt;
+}
+
+// Edge-to-edge distance of two rectangles, 0 when they touch or overlap.
+int tavolsag(const Teglalap& a, const Teglalap& b)
+{
+    const int dx = std::max({0, b.Left - jobb(a), a.Left - jobb(b)});
+    const int dy = std::max({0, b.Top - alja(a), a.Top - alja(b)});
+    return dx + dy;
+}
+
+// The auxiliary ticket of a list at its first showing: at the list's top,
+// left of it while that stays inside the main window, else right of it
+// when that fits the main window, else at the main window's left.
+Teglalap listaMelle(const FoablakMeretek& f, const Teglalap& lista, Teglalap t)
+{
+    t.Top = lista.Top;
+    if (lista.Left - 15 - t.Width >= f.Left)
+        t.Left = lista.Left - 15 - t.Width;
+    else if (jobb(lista) + 15 + t.Width <= f.Left + f.ClientWidth)
+        t.Left = jobb(lista) + 15;
+    else
+        t.Left = f.Left + 15;
+    return t;
+}
+
+Teglalap jobbraIgazitva(const ElhelyezesiKep& k, Teglalap t)
+{
+    t = FormSetLeft(k.Fo, t);
+    t.Left -= 4 * k.KarakterSzelesseg;
+    return t;
+}
+
+struct Akadaly {
+    Teglalap Hely;
+    int Suly = 1;
+    // The smallest size an open window may give way to (0: it may not).
+    int MinSzelesseg = 0, MinMagassag = 0;
+};
+
+}  // namespace
+
+AblakFajta AblakFajtaNevbol(const std::string& n)
+{
+    static const std::pair<const char*, AblakFajta> kNevek[] = {
+        {"FSz", AblakFajta::Foszelveny},           {"Feltetelek", AblakFajta::Feltetelek},
+        {"Bontas", AblakFajta::Bontas},            {"BontLista", AblakFajta::BontLista},
+        {"BSz", AblakFajta::BontSzelveny},         {"BESz", AblakFajta::BontEllSzelveny},
+        {"HuzLista", AblakFajta::HuzLista},        {"HSz", AblakFajta::HuzSzelveny},
+        {"HKSz", AblakFajta::HuzKeresSzelveny},    {"HuzBe", AblakFajta::HuzBe},
+        {"HBSz", AblakFajta::HuzBeSzelveny},       {"HuzSzama", AblakFajta::HuzSzama},
+    };
+    for (const auto& [nev, fajta] : kNevek)
+        if (n == nev)
+            return fajta;
+    return AblakFajta::Egyeb;
+}
+
+std::vector<AblakFajta> AblakTarsai(AblakFajta a)
+{
+    switch (a) {
+    case AblakFajta::Feltetelek: return {AblakFajta::Foszelveny};
+    case AblakFajta::Bontas: return {AblakFajta::Feltetelek, AblakFajta::Foszelveny};
+    case AblakFajta::BontLista: return {AblakFajta::Bontas, AblakFajta::Feltetelek};
+    case AblakFajta::BontSzelveny:
+    case AblakFajta::BontEllSzelveny: return {AblakFajta::BontLista};
+    case AblakFajta::HuzSzelveny:
+    case AblakFajta::HuzKeresSzelveny:
+    case AblakFajta::HuzBe: return {AblakFajta::HuzLista};
+    case AblakFajta::HuzBeSzelveny: return {AblakFajta::HuzBe};
+    default: return {};
+    }
+}
+
+Teglalap KivantHely(AblakFajta a, const ElhelyezesiKep& k, Teglalap t, bool elso)
+{
+    const FoablakMeretek& f = k.Fo;
+    const auto szokott = [&](Teglalap r) { return FormSetTop(f, FormSetLeftCustom(f, r, 15), true); };
+    switch (a) {
+    case AblakFajta::Foszelveny:
+        t.Left = f.Left + 20;
+        t.Top = GetFormSetTop(f);
+        return t;
+    case AblakFajta::Feltetelek:
+        if (!elso)
+            return szokott(t);
+        t.Left = FeltetelekBal(foablakKeret(f), nyitott(k, AblakFajta::Foszelveny), t.Width);
+        return FormSetTop(f, t, false);
+    case AblakFajta::BontLista:
+    case AblakFajta::HuzLista:
+        if (elso)
+            return FormSetTop(f, jobbraIgazitva(k, t), false);
+        t = FormSetLeftCustom(f, t, 15);
+        if (jobb(t) > f.Left + f.Width - 20)
+            t = jobbraIgazitva(k, t);
+        return FormSetTop(f, t, true);
+    case AblakFajta::BontSzelveny:
+    case AblakFajta::HuzSzelveny:
+    case AblakFajta::HuzKeresSzelveny: {
+        const auto lista = nyitott(k, a == AblakFajta::BontSzelveny ? AblakFajta::BontLista : AblakFajta::HuzLista);
+        if (elso && lista)
+            return listaMelle(f, *lista, t);
+        return FormSetLeftCustom(f, t, 15);
+    }
+    case AblakFajta::HuzBe:
+        if (const auto lista = nyitott(k, AblakFajta::HuzLista); elso && lista) {
+            t.Left = lista->Left - t.Width - 15;
+            t.Top = lista->Top;
+            return t;
+        }
+        return szokott(t);
+    case AblakFajta::HuzBeSzelveny:
+        // Always right under the draw entry it belongs to.
+        if (const auto be = nyitott(k, AblakFajta::HuzBe)) {
+            t.Left = be->Left;
+            t.Top = alja(*be) + 15;
+            return t;
+        }
+        return szokott(t);
+    case AblakFajta::Bontas:
+    case AblakFajta::HuzSzama:
+        if (elso)
+            return FormSetTop(f, FormSetTopLeftCenter(f, t, false), false);
+        return szokott(t);
+    case AblakFajta::BontEllSzelveny:
+    case AblakFajta::Egyeb:
+        if (elso) {
+            t.Left = f.Left + f.Width / 2 - t.Width / 2;
+            t.Top = f.Top + f.Height / 2 - t.Height / 2;
+        }
+        return FormSetTopLeftCenter(f, t, true);
+    }
+    return t;
+}
+
+long long Atfedes(const Teglalap& a, const Teglalap& b)
+{
+    const long long dx = std::min(jobb(a), jobb(b)) - std::max(a.Left, b.Left);
+    const long long dy = std::min(alja(a), alja(b)) - std::max(a.Top, b.Top);
+    return dx > 0 && dy > 0 ? dx * dy : 0;
+}
+
+std::optional<Teglalap> Kiter(const Teglalap& a, int minSzelesseg, int minMagassag, const Teglalap& uj, int hezag)
+{
+    if (Atfedes(a, uj) == 0)
+        return a;
+    if (minSzelesseg <= 0 || minMagassag <= 0)
+        return std::nullopt;
+    std::optional<Teglalap> legjobb;
+    const auto probal = [&](Teglalap t) {
+        if (t.Width < minSzelesseg || t.Height < minMagassag || Atfedes(t, uj) > 0)
+            return;
+        if (!legjobb || static_cast<long long>(t.Width) * t.Height > static_cast<long long>(legjobb->Width) * legjobb->Height)
+            legjobb = t;
+    };
+    probal({a.Left, a.Top, a.Width, uj.Top - hezag - a.Top});                           // bottom edge up
+    probal({a.Left, alja(uj) + hezag, a.Width, alja(a) - alja(uj) - hezag});             // top edge down
+    probal({a.Left, a.Top, uj.Left - hezag - a.Left, a.Height});                         // right edge in
+    probal({jobb(uj) + hezag, a.Top, jobb(a) - jobb(uj) - hezag, a.Height});             // left edge in
+    return legjobb;
+}
+
+namespace {
+
+Teglalap szabadHely(const Teglalap& kivant, int minSzelesseg, int minMagassag, const std::vector<Akadaly>& foglalt,
+                    const std::vector<Teglalap>& tarsak, const Teglalap& m, int hezag)
+{
+    const int W = std::max(1, std::min(kivant.Width, m.Width));
+    const int H = std::max(1, std::min(kivant.Height, m.Height));
+    const int minW = std::clamp(minSzelesseg, 1, W);
+    const int minH = std::clamp(minMagassag, 1, H);
+
+    std::vector<int> xek{kivant.Left, m.Left, jobb(m) - W, jobb(m) - minW};
+    std::vector<int> yok{kivant.Top, m.Top, alja(m) - H, alja(m) - minH};
+    const auto szelek = [&](const Teglalap& r) {
+        for (int x : {jobb(r) + hezag, r.Left - hezag - W, r.Left - hezag - minW, r.Left, jobb(r) - W})
+            xek.push_back(x);
+        for (int y : {alja(r) + hezag, r.Top - hezag - H, r.Top - hezag - minH, r.Top, alja(r) - H})
+            yok.push_back(y);
+    };
+    for (const Akadaly& a : foglalt)
+        szelek(a.Hely);
+    for (const Teglalap& r : tarsak)
+        szelek(r);
+
+    // The overlap left when the windows that may give way have given way,
+    // and the area they lost.
+    const auto atfedes = [&](const Teglalap& t) {
+        std::pair<long long, long long> s{0, 0};
+        for (const Akadaly& a : foglalt) {
+            const long long x = Atfedes(t, a.Hely);
+            if (x == 0)
+                continue;
+            if (const auto k = Kiter(a.Hely, a.MinSzelesseg, a.MinMagassag, t, hezag))
+                s.second += static_cast<long long>(a.Hely.Width) * a.Hely.Height -
+                            static_cast<long long>(k->Width) * k->Height;
+            else
+                s.first += x * a.Suly;
+        }
+        return s;
+    };
+
+    // Lower is better: overlap, whether the window had to shrink, the area
+    // it and the others lost, the distance to its partners, the distance to
+    // its own spot.
+    using Pont = std::tuple<long long, int, long long, int, int>;
+    std::optional<Pont> legjobbPont;
+    Teglalap legjobb{};
+    for (int x0 : xek) {
+        for (int y0 : yok) {
+            Teglalap t{std::clamp(x0, m.Left, jobb(m) - minW), std::clamp(y0, m.Top, alja(m) - minH), 0, 0};
+            t.Width = std::min(W, jobb(m) - t.Left);
+            t.Height = std::min(H, alja(m) - t.Top);
+            // A window that may shrink gives way to what lies right of or
+            // under its top-left corner, as far as its smallest size allows.
+            for (std::size_t lepes = 0; lepes < foglalt.size(); ++lepes) {
+                const Akadaly* utban = nullptr;
+                for (const Akadaly& a : foglalt)
+                    if (Atfedes(t, a.Hely) > 0) {
+                        utban = &a;
+                        break;
+                    }
+                if (!utban)
+                    break;
+                const int w = utban->Hely.Left - hezag - t.Left;
+                const int h = utban->Hely.Top - hezag - t.Top;
+                const bool wJo = w >= minW && w < t.Width;
+                const bool hJo = h >= minH && h < t.Height;
+                if (!wJo && !hJo)
+                    break;
+                if (wJo && (!hJo || static_cast<long long>(w) * t.Height >= static_cast<long long>(h) * t.Width))
+                    t.Width = w;
+                else
+                    t.Height = h;
+            }
+            int tars = 0;
+            if (!tarsak.empty()) {
+                tars = tavolsag(t, tarsak.front());
+                for (const Teglalap& r : tarsak)
+                    tars = std::min(tars, tavolsag(t, r));
+            }
+            const bool kisebb = t.Width < W || t.Height < H;
+            const auto [fedes, masokVesztesege] = atfedes(t);
+            const Pont p{fedes, kisebb ? 1 : 0,
+                         static_cast<long long>(W) * H - static_cast<long long>(t.Width) * t.Height + masokVesztesege,
+                         tars, std::abs(t.Left - kivant.Left) + std::abs(t.Top - kivant.Top)};
+            if (!legjobbPont || p < *legjobbPont) {
+                legjobbPont = p;
+                legjobb = t;
+            }
+        }
+    }
+    return legjobb;
+}
+
+}  // namespace
+
+Teglalap SzabadHely(const Teglalap& kivant, int minSzelesseg, int minMagassag, const std::vector<Teglalap>& foglalt,
+                    const std::vector<Teglalap>& tarsak, const Teglalap& munkaTerulet, int hezag)
+{
+    std::vector<Akadaly> a;
+    for (const Teglalap& t : foglalt)
+        a.push_back({t, 1});
+    return szabadHely(kivant, minSzelesseg, minMagassag, a, tarsak, munkaTerulet, hezag);
+}
+
+namespace {
+
+int hezagMeret(const ElhelyezesiKep& k) { return std::max(4, static_cast<int>(std::lround(6 * k.Fo.MeretSzorzo))); }
+
+std::vector<Akadaly> akadalyok(const ElhelyezesiKep& k, std::optional<std::size_t> kiveve = std::nullopt)
+{
+    // Covering the toolbar takes the commands away: it weighs more than
+    // covering part of a window.
+    std::vector<Akadaly> foglalt{{k.Eszkoztar, 4}};
+    for (std::size_t i = 0; i < k.Nyitott.size(); ++i)
+        if (i != kiveve)
+            foglalt.push_back({k.Nyitott[i].Hely, 1, k.Nyitott[i].MinSzelesseg, k.Nyitott[i].MinMagassag});
+    return foglalt;
+}
+
+std::vector<Teglalap> tarsHelyek(const ElhelyezesiKep& k, AblakFajta a)
+{
+    std::vector<Teglalap> tarsak;
+    for (AblakFajta t : AblakTarsai(a))
+        if (const auto r = nyitott(k, t))
+            tarsak.push_back(*r);
+    return tarsak;
+}
+
+long long fedes(const Teglalap& t, const std::vector<Akadaly>& foglalt)
+{
+    long long s = 0;
+    for (const Akadaly& a : foglalt)
+        s += Atfedes(t, a.Hely) * a.Suly;
+    return s;
+}
+
+}  // namespace
+
+Teglalap AblakHelye(AblakFajta a, const ElhelyezesiKep& k, const Teglalap& ablak, bool elso, int minSzelesseg,
+                    int minMagassag)
+{
+    return szabadHely(KivantHely(a, k, ablak, elso), minSzelesseg, minMagassag, akadalyok(k), tarsHelyek(k, a),
+                      k.MunkaTerulet, hezagMeret(k));
+}
+
+Elhelyezes AblakHelyeAtrendezessel(AblakFajta a, const ElhelyezesiKep& k, const Teglalap& ablak, bool elso,
+                                    int minSzelesseg, int minMagassag)
+{
+    const int hezag = hezagMeret(k);
+    const Teglalap kivant = KivantHely(a, k, ablak, elso);
+    const std::vector<Teglalap> tarsak = tarsHelyek(k, a);
+    Elhelyezes e{szabadHely(kivant, minSzelesseg, minMagassag, akadalyok(k), tarsak, k.MunkaTerulet, hezag), {}};
+    const auto kiteres = [&](const Teglalap& hely) {
+        std::vector<std::pair<std::size_t, Teglalap>> ki;
+        for (std::size_t i = 0; i < k.Nyitott.size(); ++i) {
+            const NyitottAblak& n = k.Nyitott[i];
+            if (Atfedes(n.Hely, hely) == 0)
+                continue;
+            const auto uj = Kiter(n.Hely, n.MinSzelesseg, n.MinMagassag, hely, hezag);
+            if (!uj)
+                return std::optional<std::vector<std::pair<std::size_t, Teglalap>>>{};
+            ki.push_back({i, *uj});
+        }
+        return std::optional{ki};
+    };
+    if (const auto ki = kiteres(e.Hely)) {
+        e.Kiteresek = *ki;
+        return e;
+    }
+    // Still over a window that cannot give way: try moving one open window
+    // out of the way to a free place of its own.
+    for (std::size_t i = 0; i < k.Nyitott.size(); ++i) {
+        const NyitottAblak& n = k.Nyitott[i];
+        if (n.Fajta == AblakFajta::Foszelveny)
+            continue;
+        std::vector<Akadaly> nelkule = akadalyok(k, i);
+        for (Akadaly& x : nelkule)
+            x.MinSzelesseg = x.MinMagassag = 0;
+        const Teglalap hely =
+            szabadHely(kivant, minSzelesseg, minMagassag, nelkule, tarsak, k.MunkaTerulet, hezag);
+        if (fedes(hely, nelkule) > 0)
+            continue;
+        nelkule.push_back({hely, 1});
+        const int minW = n.MinSzelesseg > 0 ? n.MinSzelesseg : n.Hely.Width;
+        const int minH = n.MinMagassag > 0 ? n.MinMagassag : n.Hely.Height;
+        std::vector<Akadaly> masikNak = nelkule;
+        for (Akadaly& x : masikNak)
+            x.MinSzelesseg = x.MinMagassag = 0;
+        const Teglalap masik =
+            szabadHely(n.Hely, minW, minH, masikNak, tarsHelyek(k, n.Fajta), k.MunkaTerulet, hezag);
+        if (fedes(masik, masikNak) > 0)
+            continue;
+        return {hely, {{i, masik}}};
+    }
+    return e;
+}
+
+}  // namespace kvx

@@ -1,0 +1,148 @@
+#include "app/window_placement.h"
+
+#include <gtest/gtest.h>
+
+namespace kvx {
+namespace {
+
+const Teglalap kMunka{0, 0, 1600, 1000};
+
+bool benne(const Teglalap& t, const Teglalap& m)
+{
+    return t.Left >= m.Left && t.Top >= m.Top && t.Left + t.Width <= m.Left + m.Width &&
+           t.Top + t.Height <= m.Top + m.Height;
+}
+
+// Main window filling a 1600 x 1000 screen; toolbar band 0..70.
+ElhelyezesiKep kep()
+{
+    ElhelyezesiKep k;
+    k.Fo = {0, 0, 1600, 1000, 1600, 975, 45, 45, 1.0};
+    k.MunkaTerulet = kMunka;
+    k.Eszkoztar = {0, 0, 1600, 70};
+    k.Nyitott = {{AblakFajta::Foszelveny, {20, 80, 300, 350}}};
+    return k;
+}
+
+TEST(AblakElhelyezes, FreeSpotsTable)
+{
+    const std::vector<Teglalap> ures;
+    struct Eset {
+        const char* mit;
+        Teglalap kivant;
+        std::vector<Teglalap> foglalt;
+        Teglalap vart;
+    };
+    const Eset esetek[] = {
+        {"a free spot is kept", {400, 100, 200, 100}, {{0, 0, 300, 300}}, {400, 100, 200, 100}},
+        {"off the right edge: pulled in", {1500, 100, 200, 100}, {}, {1400, 100, 200, 100}},
+        {"off the top-left: pulled in", {-50, -20, 200, 100}, {}, {0, 0, 200, 100}},
+        {"over a window: beside it, nearest to the spot", {100, 100, 200, 100}, {{0, 0, 400, 300}}, {100, 310, 200, 100}},
+    };
+    for (const Eset& e : esetek) {
+        const Teglalap t = SzabadHely(e.kivant, e.kivant.Width, e.kivant.Height, e.foglalt, ures, kMunka, 10);
+        EXPECT_EQ(t, e.vart) << e.mit;
+    }
+}
+
+TEST(AblakElhelyezes, BesideItsPartnerBeforeItsOwnSpot)
+{
+    // The spot is free, but the partner stands elsewhere: the window goes
+    // beside the partner, 10 pixels off.
+    const Teglalap tars{800, 400, 200, 200};
+    const Teglalap t = SzabadHely({0, 0, 100, 100}, 100, 100, {tars}, {tars}, kMunka, 10);
+    EXPECT_EQ(Atfedes(t, tars), 0);
+    const int dx = std::max(t.Left - (tars.Left + tars.Width), tars.Left - (t.Left + t.Width));
+    const int dy = std::max(t.Top - (tars.Top + tars.Height), tars.Top - (t.Top + t.Height));
+    EXPECT_EQ(std::max(dx, dy), 10);
+}
+
+TEST(AblakElhelyezes, NoRoomShrinksLeastOverlapNeverOffScreen)
+{
+    // Only a 300-pixel band is free under the obstacle.
+    const std::vector<Teglalap> foglalt{{0, 0, 1600, 700}};
+    // A window that may shrink takes the band, made lower.
+    const Teglalap kicsi = SzabadHely({100, 100, 500, 500}, 500, 200, foglalt, {}, kMunka, 10);
+    EXPECT_EQ(kicsi, (Teglalap{100, 710, 500, 290}));
+    // One that may not covers the least it can and stays on the screen.
+    const Teglalap merev = SzabadHely({100, 100, 500, 500}, 500, 500, foglalt, {}, kMunka, 10);
+    EXPECT_TRUE(benne(merev, kMunka));
+    EXPECT_EQ(merev.Top, 500);
+    EXPECT_EQ(merev.Height, 500);
+    // Larger than the work area: cut to it.
+    const Teglalap nagy = SzabadHely({0, 0, 2000, 1200}, 2000, 1200, {}, {}, kMunka, 10);
+    EXPECT_EQ(nagy, kMunka);
+}
+
+TEST(AblakElhelyezes, OpenWindowGivesWay)
+{
+    const Teglalap nyitott{600, 80, 900, 900};
+    // It may shrink to 900 x 300: its bottom edge goes up.
+    EXPECT_EQ(Kiter(nyitott, 900, 300, {600, 700, 900, 300}, 10), (Teglalap{600, 80, 900, 610}));
+    // Its top edge comes down.
+    EXPECT_EQ(Kiter(nyitott, 900, 300, {600, 80, 900, 300}, 10), (Teglalap{600, 390, 900, 590}));
+    // Not below its smallest size, and not at all for a window that keeps its size.
+    EXPECT_FALSE(Kiter(nyitott, 900, 800, {600, 700, 900, 300}, 10));
+    EXPECT_FALSE(Kiter(nyitott, 0, 0, {600, 700, 900, 300}, 10));
+    // No overlap: it stays.
+    EXPECT_EQ(Kiter(nyitott, 900, 300, {0, 0, 100, 100}, 10), nyitott);
+}
+
+TEST(AblakElhelyezes, ConditionsBesideTicketOffToolbar)
+{
+    ElhelyezesiKep k = kep();
+    // The conditions window's first spot is beside the ticket; it never
+    // covers the toolbar band.
+    const Teglalap t = AblakHelye(AblakFajta::Feltetelek, k, {0, 0, 700, 600}, true, 700, 600);
+    EXPECT_GT(t.Left, 20 + 300);
+    EXPECT_LE(t.Left, 20 + 300 + 20);
+    EXPECT_GE(t.Top, 70);
+    EXPECT_EQ(Atfedes(t, k.Nyitott[0].Hely), 0);
+
+    // The run window then goes beside the conditions window, over neither.
+    k.Nyitott.push_back({AblakFajta::Feltetelek, t});
+    const Teglalap b = AblakHelye(AblakFajta::Bontas, k, {0, 0, 500, 400}, true, 500, 400);
+    for (const NyitottAblak& n : k.Nyitott)
+        EXPECT_EQ(Atfedes(b, n.Hely), 0);
+    EXPECT_EQ(Atfedes(b, k.Eszkoztar), 0);
+    EXPECT_TRUE(benne(b, kMunka));
+}
+
+TEST(AblakElhelyezes, AnOpenWindowMovesToMakeRoom)
+{
+    // Under the run window a list of fixed size stands where the wide
+    // conditions window could go; moved aside, it leaves room for both.
+    ElhelyezesiKep k = kep();
+    k.Nyitott.push_back({AblakFajta::Bontas, {330, 80, 1270, 500}});
+    k.Nyitott.push_back({AblakFajta::BontLista, {1000, 590, 400, 300}});
+    const Elhelyezes e = AblakHelyeAtrendezessel(AblakFajta::Feltetelek, k, {0, 0, 1100, 300}, true, 1100, 300);
+    ASSERT_EQ(e.Kiteresek.size(), 1u);
+    EXPECT_EQ(e.Kiteresek[0].first, 2u);
+    std::vector<Teglalap> mind{k.Eszkoztar, k.Nyitott[0].Hely, k.Nyitott[1].Hely, e.Kiteresek[0].second, e.Hely};
+    for (std::size_t i = 0; i < mind.size(); ++i) {
+        EXPECT_TRUE(benne(mind[i], kMunka)) << i;
+        for (std::size_t j = i + 1; j < mind.size(); ++j)
+            EXPECT_EQ(Atfedes(mind[i], mind[j]), 0) << i << " " << j;
+    }
+}
+
+TEST(AblakElhelyezes, LaterShowingKeepsAFreePlace)
+{
+    const ElhelyezesiKep k = kep();
+    const Teglalap hol{900, 500, 300, 200};
+    EXPECT_EQ(AblakHelye(AblakFajta::HuzLista, k, hol, false, 300, 200), hol);
+    // The first showing puts a list at the main window's right.
+    const Teglalap elso = AblakHelye(AblakFajta::HuzLista, k, hol, true, 300, 200);
+    EXPECT_EQ(elso.Left + elso.Width, 1600);
+}
+
+TEST(AblakElhelyezes, KnownNames)
+{
+    EXPECT_EQ(AblakFajtaNevbol("FSz"), AblakFajta::Foszelveny);
+    EXPECT_EQ(AblakFajtaNevbol("Feltetelek"), AblakFajta::Feltetelek);
+    EXPECT_EQ(AblakFajtaNevbol("BSz"), AblakFajta::BontSzelveny);
+    EXPECT_EQ(AblakFajtaNevbol("msgdlg"), AblakFajta::Egyeb);
+}
+
+}  // namespace
+}  // namespace kvx
