@@ -1,4 +1,6 @@
 #include "app/ui/formok.h"
+
+#include <QAction>
 #include "app/ui/program.h"
 #include "app/ui/ablak_elhelyezes.h"
 
@@ -23,6 +25,7 @@
 #include "tickets/ui/huzszelveny.h"
 #include "tickets/ui/szelvenyek.h"
 #include "variation/ui/bontteszt.h"
+#include "tickets/ui/bontszelveny.h"
 #include "variation/ui/variacio_vezerlo.h"
 #include "variation/generation_run.h"
 #include "variation/variation_store.h"
@@ -106,12 +109,37 @@ void FormokLetrehozasa(TFoablak& foablak)
         v.Befejezetlen = u.Allapot.BontasBefejezetlen;
         return v;
     };
-    f.Feltetelek->Start1Click = [&foablak] { foablak.Start1Click(); };
-    f.Feltetelek->BontTorlesEng1 = [&foablak] { foablak.rls2Click(); };
+    QObject::connect(f.Feltetelek.data(), &TFeltetelek::variacioKeszitesKerve, &foablak, &TFoablak::Start1Click);
+    QObject::connect(f.Feltetelek.data(), &TFeltetelek::variacioTorlesKerve, &foablak, &TFoablak::rls2Click);
+    QObject::connect(f.Feltetelek.data(), &TFeltetelek::menuPont, &foablak,
+                     [&foablak](const QString& felirat, const QString& tipp) {
+                         if (QAction* a = foablak.Akcio(QStringLiteral("Listzs1"))) {
+                             a->setText(felirat);
+                             a->setToolTip(tipp);
+                             a->setStatusTip(tipp);
+                         }
+                     });
     HuzasokVezerlo& huzasok = kvx::Program::aktualis().HuzasokV();
     f.HuzLista = new THuzLista(huzasok, szulo);
     f.BontLista = new TBontLista(kvx::Program::aktualis().Variacio(), szulo);
     QObject::connect(f.BontLista.data(), &TBontLista::tartomanyTorlesKerve, &foablak, &TFoablak::BontSzamsorTorles);
+    // The list's auxiliary ticket: rebuilt with every game, so looked up at
+    // each signal.
+    QObject::connect(f.BontLista.data(), &TBontLista::segedszelvenyKijelzes, f.BontLista.data(),
+                     [](const kvx::BLRiport& r, bool mutat) {
+                         TBontSzelveny* s = szelvenyek().BontSzelveny;
+                         if (!s)
+                             return;
+                         s->Kijelzes(r.Jelolesek, r.Felirat, r.Szoveg, r.Szoveg2);
+                         if (mutat) {
+                             s->show();
+                             s->raise();
+                         }
+                     });
+    QObject::connect(f.BontLista.data(), &TBontLista::segedszelvenyLathato, f.BontLista.data(), [](bool lathato) {
+        if (TBontSzelveny* s = szelvenyek().BontSzelveny)
+            s->setVisible(lathato);
+    });
     f.Bontas = new TBontas(kvx::Program::aktualis().Variacio(), szulo);
     f.HuzSzama = new THuzSzama(huzasok, szulo);
     // The online-access serial comes with the online-access table.

@@ -2,6 +2,7 @@
 #include "app/ui/program.h"
 
 #include <QAction>
+#include <QMetaMethod>
 #include <QCheckBox>
 #include <QEvent>
 #include <QFrame>
@@ -21,8 +22,6 @@
 #include "app/main_state.h"
 #include "app/settings.h"
 #include "app/ui/ablak_elhelyezes.h"
-#include "app/ui/foablak.h"
-#include "app/ui/formok.h"
 #include "app/ui/uzenetek.h"
 #include "conditions/consistency_check.h"
 
@@ -481,35 +480,27 @@ void TFeltetelek::FeltetelekPCChange()
 void TFeltetelek::SetFeltetelekKijelzes()
 {
     const FeltetelekVariacio v = variacio();
-    QAction* menu = formok().Foablak ? formok().Foablak->Akcio(QStringLiteral("Listzs1")) : nullptr;
     const QString nemElerheto = QString::fromUtf8(kNemElerheto);
     if (!Listazas()) {
-        if (menu) {
-            menu->setText(QStringLiteral("Kijelölés"));
-            const bool van = Allapot.Jatek->SzamsorFoSzamDb <
-                             Allapot.Listak->KijeloltFoSzamDb + Allapot.Listak->FixSzamDb();
-            const QString h = van ? QStringLiteral(" Feltételek kijelölése, hibapont beállítása ")
-                                  : QStringLiteral(" Nincs kijelölt számsor ");
-            menu->setToolTip(h);
-            menu->setStatusTip(h);
-        }
+        const bool van = Allapot.Jatek->SzamsorFoSzamDb <
+                         Allapot.Listak->KijeloltFoSzamDb + Allapot.Listak->FixSzamDb();
+        emit menuPont(QStringLiteral("Kijelölés"), van ? QStringLiteral(" Feltételek kijelölése, hibapont beállítása ")
+                                                       : QStringLiteral(" Nincs kijelölt számsor "));
         const bool folytatas = (v.SzamsorDb > 0 && v.Pause) || v.Szerkesztett || v.Befejezetlen;
+        const bool start = isSignalConnected(QMetaMethod::fromSignal(&TFeltetelek::variacioKeszitesKerve));
         BontasGomb->setText(QStringLiteral("Variáció"));
-        BontasGomb->setEnabled(static_cast<bool>(Start1Click));
-        BontasGomb->setToolTip(!Start1Click ? nemElerheto
+        BontasGomb->setEnabled(start);
+        BontasGomb->setToolTip(!start ? nemElerheto
                                : folytatas  ? QStringLiteral(" Variáció folytatása ")
                                             : QStringLiteral(" Variáció készítése "));
         setWindowTitle(QStringLiteral(" Feltételek kijelölése"));
         FeltetelekPC->setToolTip(QString());
     } else {
-        if (menu) {
-            menu->setText(QStringLiteral("Listázás"));
-            menu->setToolTip(QStringLiteral(" Feltételek listája, módosítása "));
-            menu->setStatusTip(menu->toolTip());
-        }
+        emit menuPont(QStringLiteral("Listázás"), QStringLiteral(" Feltételek listája, módosítása "));
+        const bool torles = isSignalConnected(QMetaMethod::fromSignal(&TFeltetelek::variacioTorlesKerve));
         BontasGomb->setText(QStringLiteral("Módosítás"));
-        BontasGomb->setEnabled(static_cast<bool>(BontTorlesEng1));
-        BontasGomb->setToolTip(BontTorlesEng1 ? QStringLiteral(
+        BontasGomb->setEnabled(torles);
+        BontasGomb->setToolTip(torles ? QStringLiteral(
                                                     " Variáció törlése, feltételek szerkesztésének engedélyezése ")
                                               : nemElerheto);
         setWindowTitle(QStringLiteral(" Feltételek listája"));
@@ -632,9 +623,9 @@ void TFeltetelek::SetDbFeltetel(const TFeltetelMaszk& kijeloltFeltetelek)
 void TFeltetelek::BontasGombClick()
 {
     if (!Listazas()) {
-        if (Start1Click) Start1Click();
-    } else if (BontTorlesEng1) {
-        BontTorlesEng1();
+        emit variacioKeszitesKerve();
+    } else {
+        emit variacioTorlesKerve();
     }
 }
 

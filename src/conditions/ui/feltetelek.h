@@ -71,8 +71,6 @@ public:
     std::function<void(UzenetFajta, const QString&)> Uzenet;  // default: the program's message boxes
     std::function<bool(const QString&)> Kerdes;               // default: JovahagyasKerese
     std::function<FeltetelekVariacio()> Variacio;             // default: no variation
-    std::function<void()> Start1Click;                        // starts a run (Kijelölés mode)
-    std::function<void()> BontTorlesEng1;                     // asks to delete the variation (Listázás mode)
 
     // Frame.
     QTabWidget* FeltetelekPC = nullptr;
@@ -159,6 +157,14 @@ public:
     void AktSzamcsoportElsoEditDblClick();
     void AktSzamcsoportUtolsoEditDblClick();
     void SzamcsoportokMindenGombClick();
+
+signals:
+    // The button in Kijelölés mode: a run is to start (disabled while nobody
+    // listens); in Listázás mode: the variation is to be deleted.
+    void variacioKeszitesKerve();
+    void variacioTorlesKerve();
+    // The main window's conditions command follows the mode: caption, hint.
+    void menuPont(const QString& felirat, const QString& tipp);
 
 protected:
     void showEvent(QShowEvent* e) override;

@@ -52,6 +52,7 @@ void SzelvenyekLetrehozasa(QWidget* mainWindow)
     SzelvenyekLebontasa();
     SzelvenyekAllapot& s = szelvenyek();
     s.Foablak = mainWindow;
+    ++s.Epites;
     // Each construction but the draw entry derives the game parameters
     // again, so every ticket built after the main ticket sees the new game.
     s.Foszelveny = new TFoszelveny(kvx::Program::aktualis().Szelveny(), mainWindow);

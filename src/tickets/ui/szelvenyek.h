@@ -29,6 +29,9 @@ struct SzelvenyekAllapot {
     QPointer<THuzSzelveny> HuzSzelveny;
     QPointer<TBontSzelveny> BontSzelveny;
     QPointer<THuzBeSzelveny> HuzBeSzelveny;
+    // Counts the builds: a window placed beside the main ticket sees whether
+    // a new one stands there since.
+    int Epites = 0;
     // Shows a ticket's message; empty means a QMessageBox. Tests replace it.
     SzelvenyUzenetFuggveny Uzenet;
 };

@@ -23,17 +23,10 @@
 #include "app/main_state.h"
 #include "app/settings.h"
 #include "app/ui/ablak_elhelyezes.h"
-#include "app/ui/foablak.h"
-#include "app/ui/formok.h"
-#include "conditions/ui/feltetelek.h"
 #include "draws/draw_ranges.h"
 #include "variation/command_availability.h"
-#include "variation/ui/bontas.h"
-#include "tickets/ui/bontellszelveny.h"
 #include "conditions/condition_records.h"
 #include "tickets/number_lists.h"
-#include "tickets/ui/bontszelveny.h"
-#include "tickets/ui/foszelveny.h"
 #include "tickets/ui/szelvenyek.h"
 #include "variation/generation_run.h"
 #include "variation/variation_store.h"
@@ -298,9 +291,10 @@ void TBontLista::BontListaStart()
     setWindowTitle(bontasEgyseg().Peldabontas ? QStringLiteral(" Példabontás listája")
                                               : QStringLiteral(" Variáció listája"));
     SzerkesztoGombokBeallitasa();
-    if (elhelyezveFo_ != szelvenyek().Foszelveny) {
+    // Placed afresh beside a main ticket built since the last showing.
+    if (elhelyezveEpites_ != szelvenyek().Epites) {
         Elhelyezes();
-        elhelyezveFo_ = szelvenyek().Foszelveny;
+        elhelyezveEpites_ = szelvenyek().Epites;
     }
     show();
     raise();
@@ -380,28 +374,19 @@ void TBontLista::BLRiportKiir()
     BontTabla->setToolTip(TobbszorosSor ? q(TobbszorosTipp(TobbszorosSor)) : QString());
     if (TobbszorosSor && TobbszorosSor != regi && settings().Hangjelzes)
         QApplication::beep();
-    TBontSzelveny* s = szelvenyek().BontSzelveny;
-    if (!s)
-        return;
-    s->Kijelzes(Riport.Jelolesek, Riport.Felirat, Riport.Szoveg, Riport.Szoveg2);
-    if (SegedszelvenyLathato && isVisible()) {
-        s->show();
-        s->raise();
-    }
+    emit segedszelvenyKijelzes(Riport, SegedszelvenyLathato && isVisible());
 }
 
 void TBontLista::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
     AblakElhelyezese(this);
-    if (TBontSzelveny* s = szelvenyek().BontSzelveny)
-        s->setVisible(SegedszelvenyLathato);
+    emit segedszelvenyLathato(SegedszelvenyLathato);
 }
 
 void TBontLista::closeEvent(QCloseEvent* e)
 {
-    if (TBontSzelveny* s = szelvenyek().BontSzelveny)
-        s->hide();
+    emit segedszelvenyLathato(false);
     QDialog::closeEvent(e);
 }
 
@@ -412,8 +397,7 @@ void TBontLista::ToolButton6Click()
     SegedszelvenyLathato = !SegedszelvenyLathato;
     ToolButton6->setToolTip(SegedszelvenyLathato ? QStringLiteral(" Segédszelvény elrejtése ")
                                                  : QStringLiteral(" Segédszelvény megjelenítése "));
-    if (TBontSzelveny* s = szelvenyek().BontSzelveny)
-        s->setVisible(SegedszelvenyLathato && isVisible());
+    emit segedszelvenyLathato(SegedszelvenyLathato && isVisible());
 }
 
 void TBontLista::EloreGombClick() { AktSorKijelol(1); }

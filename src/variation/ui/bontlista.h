@@ -16,7 +16,6 @@ class QTableView;
 class QToolButton;
 class QPushButton;
 class QLabel;
-class TFoszelveny;
 
 
 class BontListaModell : public QAbstractTableModel {
@@ -99,6 +98,10 @@ signals:
     // The delete button: the range dialog is to choose the rows to delete,
     // sor is the selected row.
     void tartomanyTorlesKerve(int sor);
+    // The auxiliary ticket shows the selected line's report (and comes to
+    // the front when mutat), or shows or hides.
+    void segedszelvenyKijelzes(const kvx::BLRiport& riport, bool mutat);
+    void segedszelvenyLathato(bool lathato);
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -109,7 +112,7 @@ private:
     // ticket follows it when it shows).
     void Elhelyezes();
     // The main ticket the list was placed beside; a game change builds a new one.
-    QPointer<TFoszelveny> elhelyezveFo_;
+    int elhelyezveEpites_ = -1;
     void FormCreate();
     void BontTablaSelectCell(int sor, int oszlop);
     VariacioVezerlo& vezerlo_;

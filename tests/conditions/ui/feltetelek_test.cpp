@@ -176,7 +176,7 @@ TEST(FeltetelekWindow, ListingModeAndCheckButton)
     Ablak a(k);
     a.variacio.SzamsorDb = 120;
     bool torlesKerdes = false;
-    a.w.BontTorlesEng1 = [&] { torlesKerdes = true; };
+    QObject::connect(&a.w, &TFeltetelek::variacioTorlesKerve, [&] { torlesKerdes = true; });
     a.w.hide();
     a.w.show();
     EXPECT_EQ(a.w.windowTitle(), " Feltételek listája");
