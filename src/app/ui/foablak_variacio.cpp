@@ -388,14 +388,6 @@ void TFoablak::Listzs2Click()
     TBontLista* lista = formok().BontLista;
     if (!lista)
         return;
-    lista->Informacio = [](const QString& s) { InformacioUzenet(s); };
-    lista->ListazasTipp = [this](const QString& s) {
-        if (QAction* a = Akcio(QStringLiteral("Listzs2"))) {
-            a->setToolTip(s);
-            a->setStatusTip(s);
-        }
-    };
-    lista->MentesKezelo = [this] { Ments2Click(); };
     lista->BontListaStart();
 }
 

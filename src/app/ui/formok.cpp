@@ -97,18 +97,7 @@ void FormokLetrehozasa(TFoablak& foablak)
     // The conditions window knows the variation it stands beside: with lines
     // it only lists the conditions, and its button starts a run or asks to
     // delete the variation as the main window's commands do.
-    f.Feltetelek->Variacio = [] {
-        const kvx::VariationStore& t = kvx::variationStore();
-        const kvx::BontasEgyseg& u = kvx::bontasEgyseg();
-        FeltetelekVariacio v;
-        v.SzamsorDb = t.BontSzelvszam;
-        v.LefoglaltSorok = t.BontMatrixMeret;
-        v.BontasBovites = u.BontasBovites;
-        v.Pause = u.Vezerles.BontasPause.load();
-        v.Szerkesztett = u.SzerkesztettVariacio;
-        v.Befejezetlen = u.Allapot.BontasBefejezetlen;
-        return v;
-    };
+    f.Feltetelek->SetVariacioVezerlo(&kvx::Program::aktualis().Variacio());
     QObject::connect(f.Feltetelek.data(), &TFeltetelek::variacioKeszitesKerve, &foablak, &TFoablak::Start1Click);
     QObject::connect(f.Feltetelek.data(), &TFeltetelek::variacioTorlesKerve, &foablak, &TFoablak::rls2Click);
     QObject::connect(f.Feltetelek.data(), &TFeltetelek::menuPont, &foablak,
@@ -123,6 +112,13 @@ void FormokLetrehozasa(TFoablak& foablak)
     f.HuzLista = new THuzLista(huzasok, szulo);
     f.BontLista = new TBontLista(kvx::Program::aktualis().Variacio(), szulo);
     QObject::connect(f.BontLista.data(), &TBontLista::tartomanyTorlesKerve, &foablak, &TFoablak::BontSzamsorTorles);
+    QObject::connect(f.BontLista.data(), &TBontLista::mentesKerve, &foablak, &TFoablak::Ments2Click);
+    QObject::connect(f.BontLista.data(), &TBontLista::listazasTipp, &foablak, [&foablak](const QString& s) {
+        if (QAction* a = foablak.Akcio(QStringLiteral("Listzs2"))) {
+            a->setToolTip(s);
+            a->setStatusTip(s);
+        }
+    });
     // The list's auxiliary ticket: rebuilt with every game, so looked up at
     // each signal.
     QObject::connect(f.BontLista.data(), &TBontLista::segedszelvenyKijelzes, f.BontLista.data(),

@@ -95,7 +95,12 @@ void TFeltetelek::uzenet(UzenetFajta f, const QString& s)
         FigyelmeztetoUzenet(s);
 }
 
-FeltetelekVariacio TFeltetelek::variacio() const { return Variacio ? Variacio() : FeltetelekVariacio{}; }
+FeltetelekVariacio TFeltetelek::variacio() const
+{
+    if (Variacio)
+        return Variacio();
+    return vezerlo_ ? vezerlo_->Kep() : FeltetelekVariacio{};
+}
 
 void TFeltetelek::FormCreate()
 {

@@ -5,6 +5,8 @@
 // within its limits, and shows the record again. Loading is the same: the
 // records are normalised and shown, no handler chain is replayed.
 #include <QDialog>
+
+#include "variation/ui/variacio_vezerlo.h"
 #include <QSpinBox>
 
 #include <cstdint>
@@ -37,14 +39,7 @@ protected:
 };
 
 // The state of the variation the window looks at.
-struct FeltetelekVariacio {
-    std::int64_t SzamsorDb = 0;       // lines of the variation
-    std::int64_t LefoglaltSorok = 0;  // rows allocated for it
-    bool BontasBovites = false;       // extension mode
-    bool Pause = false;
-    bool Szerkesztett = false;
-    bool Befejezetlen = false;
-};
+using FeltetelekVariacio = VariacioKep;
 
 // What the window works on (the program's instances by default).
 struct FeltetelekAllapot {
@@ -70,7 +65,10 @@ public:
     enum class UzenetFajta { Informacio, Figyelmeztetes };
     std::function<void(UzenetFajta, const QString&)> Uzenet;  // default: the program's message boxes
     std::function<bool(const QString&)> Kerdes;               // default: JovahagyasKerese
-    std::function<FeltetelekVariacio()> Variacio;             // default: no variation
+    // The variation's state; by default the one of the controller given to
+    // the window (none: no variation). Tests put a state of their own here.
+    std::function<FeltetelekVariacio()> Variacio;
+    void SetVariacioVezerlo(VariacioVezerlo* v) { vezerlo_ = v; }
 
     // Frame.
     QTabWidget* FeltetelekPC = nullptr;
@@ -191,4 +189,5 @@ private:
 
     std::int32_t aktSzamcsoport_ = 1;
     bool betoltes_ = false;  // records are being shown: no change handler writes
+    VariacioVezerlo* vezerlo_ = nullptr;
 };

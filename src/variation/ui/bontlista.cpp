@@ -23,6 +23,7 @@
 #include "app/main_state.h"
 #include "app/settings.h"
 #include "app/ui/ablak_elhelyezes.h"
+#include "app/ui/uzenetek.h"
 #include "draws/draw_ranges.h"
 #include "variation/command_availability.h"
 #include "conditions/condition_records.h"
@@ -242,10 +243,7 @@ void TBontLista::FormCreate()
     connect(HatraLapozGomb, &QPushButton::clicked, this, &TBontLista::HatraLapozGombClick);
     connect(KilepesGomb, &QPushButton::clicked, this, &TBontLista::KilepesGombClick);
     connect(ToolButton6, &QToolButton::clicked, this, &TBontLista::ToolButton6Click);
-    connect(MentesGomb, &QToolButton::clicked, this, [this] {
-        if (MentesKezelo)
-            MentesKezelo();
-    });
+    connect(MentesGomb, &QToolButton::clicked, this, &TBontLista::mentesKerve);
     connect(BontListBovitesGomb, &QToolButton::clicked, this, &TBontLista::BontListBovitesGombClick);
     connect(BontListModositasGomb, &QToolButton::clicked, this, &TBontLista::BontListModositasGombClick);
     connect(BontSzamsorokTorleseGomb, &QToolButton::clicked, this, &TBontLista::BontSzamsorokTorleseGombClick);
@@ -272,10 +270,8 @@ void TBontLista::UjBontTabla()
 void TBontLista::BontListaStart()
 {
     if (variationStore().BontMatrixMeret > kBontListaMaxSor) {
-        if (Informacio)
-            Informacio(QString::fromUtf8(kSzovegListaTulNagy));
-        if (ListazasTipp)
-            ListazasTipp(QString::fromUtf8(kTippListaTulNagy));
+        InformacioUzenet(QString::fromUtf8(kSzovegListaTulNagy));
+        emit listazasTipp(QString::fromUtf8(kTippListaTulNagy));
         return;
     }
     if (Tag == 0) {

@@ -65,12 +65,6 @@ public:
     // The last report (also written into the auxiliary ticket).
     kvx::BLRiport Riport;
 
-    // Set by the main window: the save command, the message box and the
-    // hint of the main window's list command.
-    std::function<void()> MentesKezelo;
-    std::function<void(const QString&)> Informacio;
-    std::function<void(const QString&)> ListazasTipp;
-
     void BontListaStart();
     void UjBontTabla();
     int GetKivRekord() const;
@@ -102,6 +96,9 @@ signals:
     // the front when mutat), or shows or hides.
     void segedszelvenyKijelzes(const kvx::BLRiport& riport, bool mutat);
     void segedszelvenyLathato(bool lathato);
+    // The save button; the list too large to show (the hint of the command).
+    void mentesKerve();
+    void listazasTipp(const QString& tipp);
 
 protected:
     void showEvent(QShowEvent* e) override;

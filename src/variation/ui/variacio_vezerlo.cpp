@@ -269,3 +269,22 @@ kvx::BontListaNezet VariacioVezerlo::ListaNezet() const
     n.Rendezett = t.FBontasMatrixEredetiSorok > 0 && t.FBontasMatrixEredetiSorok == t.BontMatrixMeret;
     return n;
 }
+
+VariacioKep VariacioVezerlo::Kep() const
+{
+    const VariationStore& t = p_.Tar;
+    const BontasEgyseg& u = p_.Bontas;
+    VariacioKep v;
+    v.Pause = u.Vezerles.BontasPause.load();
+    v.BontasBovites = u.BontasBovites;
+    if (fut_) {
+        v.SzamsorDb = u.Vezerles.BontSzelvszam.load();
+        v.LefoglaltSorok = v.SzamsorDb;
+        return v;
+    }
+    v.SzamsorDb = t.BontSzelvszam;
+    v.LefoglaltSorok = t.BontMatrixMeret;
+    v.Szerkesztett = u.SzerkesztettVariacio;
+    v.Befejezetlen = u.Allapot.BontasBefejezetlen;
+    return v;
+}

@@ -18,6 +18,17 @@ class Program;
 }
 class SzelvenyVezerlo;
 
+// The state of the variation that other windows show (the conditions
+// window's mode and buttons).
+struct VariacioKep {
+    std::int64_t SzamsorDb = 0;       // lines of the variation
+    std::int64_t LefoglaltSorok = 0;  // rows allocated for it
+    bool BontasBovites = false;       // extension mode
+    bool Pause = false;
+    bool Szerkesztett = false;
+    bool Befejezetlen = false;
+};
+
 class VariacioVezerlo : public QObject {
     Q_OBJECT
 public:
@@ -44,6 +55,8 @@ public:
     // What the deletion needs from the rest of the program.
     kvx::TorlesKornyezet TorlesKornyezet();
 
+    // The variation's state; during a run only what the worker publishes.
+    VariacioKep Kep() const;
     // What the list and the check ticket show of the lines now.
     kvx::BontListaNezet ListaNezet() const;
     // The command states of the current variation.
