@@ -1286,14 +1286,17 @@ BontasEredmeny Felsorolo<Szuro>::futtat()
 {
     BontasEredmeny e;
     // Resuming: the pause flag still set, or already moved into
-    // BontasFolytatas by the starter on the GUI thread.
-    folytatas_ = vez_.BontasPause.load() || all_.BontasFolytatas;
+    // BontasFolytatas by the starter on the GUI thread. A starter that made
+    // the first allocation has done that move: a Pause pressed since then
+    // asks to pause this run.
     foglalva_ = all_.ElsoFoglalasKesz;
     all_.ElsoFoglalasKesz = false;
+    folytatas_ = all_.BontasFolytatas || (!foglalva_ && vez_.BontasPause.load());
     if (!elokeszites(e))
         return e;
     all_.BontasFolytatas = folytatas_;
-    vez_.BontasPause.store(false);
+    if (!foglalva_)
+        vez_.BontasPause.store(false);
     // FBontStatus is set by the starter before the worker begins: a Stop
     // pressed before the first candidate must not be lost.
     if (!folytatas_) {
