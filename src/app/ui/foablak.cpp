@@ -372,7 +372,9 @@ void TFoablak::Betoltes()
     // desktop; a variation opened from the command line is listed then too.
     QTimer::singleShot(0, this, [this] {
         InditasiTippek();
-        if (variationStore().BontSzelvszam > 0 && Akcio("Listzs2")->isEnabled())
+        // A run started meanwhile owns the store until it ends.
+        if (!kvx::Program::aktualis().Variacio().Fut() && variationStore().BontSzelvszam > 0 &&
+            Akcio("Listzs2")->isEnabled())
             Listzs2Click();
     });
 }
