@@ -80,6 +80,15 @@ struct Ertekhalmaz128 {
     }
 };
 
+// Sets of selection indexes that a line may not share `rend` numbers with,
+// counted on its first `poziciok` positions (the line enumerator skips every
+// prefix that already does).
+struct TiltottReszhalmazok {
+    int rend = 0;
+    int poziciok = 0;
+    std::vector<std::vector<std::uint8_t>> halmazok;  // each ascending
+};
+
 class ReszhalmazTabla {
 public:
     // n: selection size (<= 128), j: subset size (0 .. 32), kiterjesztes:

@@ -36,9 +36,10 @@ struct BontasEgyseg {
     bool BefejezetlenVariacio = false;
     bool OpcioModosulas = false;
     std::atomic<bool> BontMegszAktiv{false};
-    double BontasIdotartam = 0.0;  // accumulated generation time, seconds
-    double BontasKezdoIdo = 0.0;   // seconds on the run's clock
-    double BontasZaroIdo = 0.0;
+    // Written by the worker while the run window's timer reads them.
+    std::atomic<double> BontasIdotartam{0.0};  // accumulated generation time, seconds
+    std::atomic<double> BontasKezdoIdo{0.0};   // seconds on the run's clock; moved on by questions and growth
+    std::atomic<double> BontasZaroIdo{0.0};
     TFeltetelMaszk KijeloltFeltetelek;
     std::int32_t SzamsorHossz = 0;  // length of the pause line
 };

@@ -167,6 +167,39 @@ void TalalatiAranyTeszt::Elokeszites(const TTalalatiAranyFeltetel& r, const Draw
     elozo_.fill(0);
     ervenyes_ = -1;
     halmazKesz_ = false;
+    vanVizsgalt_ = true;
+}
+
+std::vector<TiltottReszhalmazok> TalalatiAranyTeszt::KizartElotagokAtvetele()
+{
+    std::vector<TiltottReszhalmazok> ki;
+    if (tarolo_ || k_ == 0 || n_ == 0)
+        return ki;
+    for (Tartomany& t : tart_) {
+        if (t.keresett || t.atadva)
+            continue;
+        // Every main hit count from lo up is met, whatever the extra hits.
+        const bool pluszMindegy = !pluszSzamlalas_ || (t.pbLo <= 0 && t.pbHi >= k_ - kf_);
+        if (t.lo < 1 || t.lo > kf_ || t.hi < kf_ || !pluszMindegy)
+            continue;
+        auto it = std::find_if(ki.begin(), ki.end(), [&](const TiltottReszhalmazok& x) { return x.rend == t.lo; });
+        if (it == ki.end()) {
+            ki.push_back(TiltottReszhalmazok{t.lo, kf_, {}});
+            it = ki.end() - 1;
+        }
+        for (std::int32_t e = t.elso; e < t.vege; ++e) {
+            std::vector<std::uint8_t> h;
+            const IndexHalmaz& d = huzasHalmaz_[static_cast<std::size_t>(e)];
+            for (int i = 0; i < n_; ++i)
+                if (d.van(i) && foMaszk_.van(i))
+                    h.push_back(static_cast<std::uint8_t>(i));
+            if (static_cast<int>(h.size()) >= t.lo)
+                it->halmazok.push_back(std::move(h));
+        }
+        t.atadva = true;
+    }
+    vanVizsgalt_ = std::any_of(tart_.begin(), tart_.end(), [](const Tartomany& t) { return !t.atadva; });
+    return ki;
 }
 
 void TalalatiAranyTeszt::szintFrissites(int j, const std::uint8_t* sor)
@@ -276,6 +309,11 @@ bool TalalatiAranyTeszt::FeltVizsgTalalatiArany(const std::uint8_t* sor)
 {
     if (k_ == 0 || n_ == 0)
         return false;  // no line can be formed
+    if (!vanVizsgalt_) {
+        // The enumerator has applied every range already.
+        TeljesultFeltetelek.SetFeltetel(BitTalalatiArany);
+        return true;
+    }
     const int utolsoSzint = k_ - 2;
     int d = 0;
     while (d <= ervenyes_ && sor[d] == elozo_[static_cast<std::size_t>(d)])
@@ -290,12 +328,13 @@ bool TalalatiAranyTeszt::FeltVizsgTalalatiArany(const std::uint8_t* sor)
     }
     if (!halmazKesz_) {
         for (Tartomany& t : tart_)
-            tartomanyHalmaz(t);
+            if (!t.atadva)
+                tartomanyHalmaz(t);
         halmazKesz_ = true;
     }
     const int x = sor[k_ - 1];
     for (const Tartomany& t : tart_)
-        if (t.teljesul.van(x) != t.keresett)
+        if (!t.atadva && t.teljesul.van(x) != t.keresett)
             return false;
     TeljesultFeltetelek.SetFeltetel(BitTalalatiArany);
     return true;

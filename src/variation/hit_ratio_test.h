@@ -20,6 +20,7 @@
 #include "app/game_table.h"
 #include "conditions/condition_records.h"
 #include "draws/draws_table.h"
+#include "variation/covering_index.h"
 
 namespace kvx {
 
@@ -47,6 +48,17 @@ public:
     TFeltetelMaszk TeljesultFeltetelek;
     std::int32_t DrawingDb() const { return E_; }
 
+    // The "Kizárt" ranges whose rule is "at least lo main hits" (the upper
+    // bound and the extra-pool bounds hold for every line): a line fails such
+    // a range exactly when lo of its main numbers lie in one drawing of the
+    // range, which is the covering rule with the drawings as stored lines.
+    // They are handed to the line enumerator, which skips every prefix that
+    // already fails, and this test no longer checks them: call it only when
+    // every line tested afterwards comes from that enumerator. Nothing in
+    // draw mode.
+    std::vector<TiltottReszhalmazok> KizartElotagokAtvetele();
+    bool HuzasMod() const { return static_cast<bool>(tarolo_); }
+
     // Draw mode (the variation is built from the draws): every drawing that
     // meets a range's rule against some candidate is handed to the store
     // once, the candidate itself never passes. The store gets the 0-based
@@ -65,6 +77,7 @@ private:
         std::int32_t lo = 0, hi = 0, pbLo = 0, pbHi = 0;
         std::int32_t elso = 0, vege = 0;  // drawings [elso, vege)
         IndexHalmaz teljesul;             // last values meeting the rule for the current prefix
+        bool atadva = false;              // checked by the enumerator (KizartElotagokAtvetele)
     };
     void szintFrissites(int j, const std::uint8_t* sor);
     bool huzasMod(const std::uint8_t* sor, std::int32_t& poz);
@@ -92,6 +105,7 @@ private:
     std::array<std::uint8_t, 32> elozo_{};
     int ervenyes_ = -1;  // levels 0 .. ervenyes_ hold elozo_'s prefix
     bool halmazKesz_ = false;
+    bool vanVizsgalt_ = true;  // some range is still checked here
 };
 
 // The plain rule, drawing by drawing, for checks and for callers that test

@@ -14,12 +14,27 @@
 //
 // The per-line tests are a template parameter (see NincsSzuro) so the hot
 // loop inlines them; SorFeltetel is the virtual form for callers that need it.
+//
+// A full variation (no covering rule, lexicographic order) runs on several
+// threads when its tests can be copied (ParhuzamosSzuro): the candidates are
+// cut into slices by their first positions, each thread filters whole slices
+// into its own buffer, and the slices are stored in their order. The stored
+// lines and their order are those of the single-thread walk; a pause falls
+// on a slice boundary and keeps the slice's first line as the pause line.
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <concepts>
+#include <condition_variable>
 #include <cstdint>
+#include <cstdlib>
+#include <exception>
 #include <functional>
+#include <memory>
+#include <mutex>
 #include <random>
+#include <thread>
+#include <vector>
 
 #include "common/arrays.h"
 #include "variation/covering_index.h"
@@ -55,6 +70,8 @@ struct BontasBemenet {
     std::int32_t TulirasTetelesMin = 0;
     std::int32_t TulirasTetelesMax = 0;
     std::uint64_t VeletlenMag = 0;  // seed of the random lines
+    // Threads of a full variation: 0 every core, 1 the single-thread walk.
+    std::int32_t SzalDb = 0;
 };
 
 enum class BontasHiba {
@@ -119,7 +136,42 @@ struct BontasAllapot {
     bool FCsoportKorTarolt = false;  // the interrupted turn had stored a line
     bool FKiserletTorles = true;
     std::int64_t VeletlenKiserletek = 0;
+    // The store got the run's first allocation before the worker started
+    // (BontasElsoFoglalas); the run takes it as it is and clears the flag.
+    bool ElsoFoglalasKesz = false;
 };
+
+// Fulfilled-condition bits collected by a copy of the tests.
+struct TeljesultBitek {
+    std::uint64_t A = 0, B = 0;
+    void vagy(const TeljesultBitek& o)
+    {
+        A |= o.A;
+        B |= o.B;
+    }
+};
+
+// Tests that can run on several threads at once, each thread with a copy.
+template <class S>
+concept ParhuzamosSzuro = requires(S& s, const S& cs, const TeljesultBitek& t) {
+    { cs.parhuzamosithato() } -> std::convertible_to<bool>;
+    { cs.masolat() } -> std::same_as<S>;
+    { cs.teljesult() } -> std::same_as<TeljesultBitek>;
+    s.teljesultHozzaad(t);
+};
+
+// Tests that can hand hit-ratio ranges over to the enumerator's prefix skip.
+template <class S>
+concept KizartElotagSzuro = requires(S& s) {
+    { s.kizartElotagok() } -> std::same_as<std::vector<TiltottReszhalmazok>>;
+};
+
+// The first allocation of a run (Start does it before the worker begins,
+// behind the wait window when it is large). folytatas: the run resumes a
+// paused one. `foglalo` (rows, resize) performs the resize; empty: at once.
+// Nincs, or MemoriaLimit with the store unchanged when it does not fit.
+BontasHiba BontasElsoFoglalas(VariationStore& t, const BontasBemenet& b, bool folytatas, TarolasKornyezet& env,
+                              const std::function<bool(std::int64_t, const std::function<bool()>&)>& foglalo = {});
 
 // Per-line tests, virtual form. A failing test may set the restart position
 // (the position the enumerator advances next; below 0 ends the enumeration)
@@ -137,6 +189,10 @@ struct NincsSzuro {
     static constexpr bool vanTalalatiArany = false;
     bool feltetel(std::uint8_t*, std::int32_t&) { return true; }
     bool talalatiArany(std::uint8_t*, std::int32_t&) { return true; }
+    bool parhuzamosithato() const { return true; }
+    NincsSzuro masolat() const { return {}; }
+    TeljesultBitek teljesult() const { return {}; }
+    void teljesultHozzaad(const TeljesultBitek&) {}
 };
 
 struct VirtualisSzuro {
@@ -161,6 +217,76 @@ void VeletlenSzamsor(std::mt19937_64& gen, std::int32_t k, std::int32_t kf, std:
 
 // Full-variation line count of the selection as the enumerator walks it.
 std::int64_t BontasABSZ(const BontasBemenet& b);
+
+// The prefixes that hit-ratio ranges forbid (TiltottReszhalmazok): for
+// position p, the values that would put `rend` of the numbers at positions
+// 0 .. p into one listed set. The tables are shared by copies (one per
+// thread); the prefix levels are each copy's own and are rebuilt lazily from
+// the first position that changed.
+class ElotagTiltas {
+public:
+    void init(int n, const std::vector<TiltottReszhalmazok>& t);
+    bool aktiv() const { return aktiv_; }
+    int poziciok() const { return poziciok_; }
+    // The values position p (below poziciok()) may not take after a[0 .. p-1].
+    const Ertekhalmaz128& tilos(const std::uint8_t* a, int p)
+    {
+        if (ervenyes_ < p)
+            szintek(a, p);
+        return tilos_[p];
+    }
+    // a[p] changed: the levels of the later positions are stale.
+    void valtozott(int p)
+    {
+        if (ervenyes_ > p)
+            ervenyes_ = p < 0 ? 0 : p;
+    }
+    // The first position j in [tol, pos) whose value is forbidden, else pos.
+    int ellenorzes(const std::uint8_t* a, int tol, int pos)
+    {
+        const int veg = std::min(pos, poziciok_);
+        for (int j = std::max(tol, 0); j < veg; ++j)
+            if (tilos(a, j).tartalmaz(a[j]))
+                return j;
+        return pos;
+    }
+
+private:
+    struct Tabla {
+        int rend = 0;
+        bool suru = true;
+        std::vector<Ertekhalmaz128> kit;  // by the colex rank of a (rend-1)-subset
+        std::unordered_map<std::uint64_t, Ertekhalmaz128> kitRitka;
+        const Ertekhalmaz128& kiterjesztes(std::uint64_t r) const;
+    };
+    void szintek(const std::uint8_t* a, int p);
+
+    std::shared_ptr<const std::vector<Tabla>> tablak_;
+    bool aktiv_ = false;
+    int poziciok_ = 0;
+    int ervenyes_ = 0;  // levels 0 .. ervenyes_ are up to date
+    // ps_[t][d][m]: colex ranks of the m-subsets of a[0 .. d-1] (m < rend).
+    std::vector<std::vector<std::vector<std::uint64_t>>> ps_;
+    Ertekhalmaz128 tilos_[kMaxVariacioMeret]{};
+};
+
+// Lines of one slice of a parallel run, k bytes each.
+struct SorPuffer {
+    SorPuffer() = default;
+    SorPuffer(const SorPuffer&) = delete;
+    SorPuffer& operator=(const SorPuffer&) = delete;
+    ~SorPuffer() { std::free(p); }
+    std::uint8_t* p = nullptr;
+    std::size_t hossz = 0, kapacitas = 0;  // bytes
+    void tesz(const std::uint8_t* sor, SorMasoloFn masolo, std::size_t L)
+    {
+        if (hossz + L > kapacitas)
+            novel(L);
+        masolo(p + hossz, sor);
+        hossz += L;
+    }
+    void novel(std::size_t L);
+};
 
 namespace detail {
 
@@ -196,6 +322,7 @@ private:
     Lepes lexikografikus(bool egySor);
     template <int M>
     Lepes veletlen();
+    Lepes parhuzamos(int szalDb);
     void tablakEpitese();
     void kozzetesz()
     {
@@ -216,6 +343,22 @@ private:
     void bontasPauseTorlese();
     bool kovetkezo(int pos, std::uint8_t* ki) const;
     bool tarol();
+    int szalak() const;
+
+    // ---- slices of a parallel run
+    struct Szelet {
+        std::int32_t db = 0;      // lines in puffer
+        bool kesz = false;        // filtered, waiting to be stored
+        bool vege = false;        // a test ended the walk within this slice
+        std::int64_t lepesek = 0;
+        TeljesultBitek teljesult;  // the copy's bits after this slice
+        SorPuffer puffer;
+        std::vector<std::int32_t> gyakorisag;  // per selection index, over the slice's lines
+    };
+    // Filters the slice that starts with `kezdet` (its first d positions fixed).
+    void szeletSzures(Szuro& sz, ElotagTiltas& et, const std::uint8_t* kezdet, int d, Szelet& ki) const;
+    void szeletKezdetek(const std::uint8_t* s, int d, std::vector<std::uint8_t>& ki,
+                        std::vector<std::int64_t>& meret) const;
 
     VariationStore& t_;
     const BontasBemenet& b_;
@@ -231,6 +374,7 @@ private:
     bool folytatas_ = false;     // BontasFolytatas of this run
     bool kesz_ = false;          // the store reached the full variation
     bool pauseIgen_ = false;     // the pause was confirmed, waiting for a resumable line
+    bool foglalva_ = false;      // Start made the first allocation
     int hibapontMenet_ = 0;
     int talaltAkt_ = 0;
     int T_ = 0;                  // covering allowance of the current pass
@@ -245,6 +389,8 @@ private:
     std::vector<std::uint64_t> ps_[kMaxVariacioMeret + 1][kMaxVariacioMeret + 1];
     Ertekhalmaz128 tilos_[kMaxVariacioMeret]{};
     std::mt19937_64 gen_;
+    SorMasoloFn masolo_ = nullptr;
+    ElotagTiltas elotag_;
 };
 
 template <class Szuro>
@@ -298,18 +444,25 @@ template <int M>
 int Felsorolo<Szuro>::szuroUtan(const std::uint8_t* mentett, std::int32_t np)
 {
     int pos = std::min<std::int32_t>(np, k_ - 1);
+    if (pos < 0)
+        return pos;
+    if (M == kNincs && !elotag_.aktiv())
+        return pos;
+    int d = 0;
+    while (d < k_ && a_[d] == mentett[d])
+        ++d;
+    elotag_.valtozott(d);
+    if (d >= pos)
+        return pos;
     if constexpr (M != kNincs) {
-        if (pos < 0)
-            return pos;
-        int d = 0;
-        while (d < k_ && a_[d] == mentett[d])
-            ++d;
-        if (d < pos) {
-            if (d >= T_ && tilos_[d].tartalmaz(a_[d]))
-                return d;
-            return ujraepites(d + 1, pos);
-        }
+        if (d >= T_ && tilos_[d].tartalmaz(a_[d]))
+            pos = d;
+        else
+            pos = ujraepites(d + 1, pos);
     }
+    // The rewritten prefix may hold a prefix the hit-ratio ranges forbid.
+    if (elotag_.aktiv())
+        pos = elotag_.ellenorzes(a_, d, pos);
     return pos;
 }
 
@@ -388,7 +541,7 @@ template <class Szuro>
 bool Felsorolo<Szuro>::tarol()
 {
     bool stopKeres = false;
-    const bool tovabb = t_.BontasTarol(a_, env_, futas_, stopKeres);
+    const bool tovabb = t_.BontasTarol(a_, masolo_, env_, futas_, stopKeres);
     if (mod_ != kNincs)
         fedes_.hozzaad(a_, k_);
     if (mod_ == kTeteles)
@@ -423,6 +576,14 @@ typename Felsorolo<Szuro>::Lepes Felsorolo<Szuro>::lexikografikus(bool egySor)
     const int T = T_;
     std::uint8_t* const a = a_;
     std::uint8_t mentett[kMaxVariacioMeret];
+    // The start line's prefix was not checked against the hit-ratio ranges.
+    const bool tiltas = elotag_.aktiv();
+    const int tiltasPoz = elotag_.poziciok();
+    elotag_.valtozott(0);
+    if (tiltas)
+        pos = elotag_.ellenorzes(a, 0, pos);
+    // The line before a test, to see what a jump rewrote (szuroUtan).
+    const bool mentes = M != kNincs || tiltas;
     for (;;) {
         if (pos < 0)
             return Lepes::Elfogyott;
@@ -436,10 +597,18 @@ typename Felsorolo<Szuro>::Lepes Felsorolo<Szuro>::lexikografikus(bool egySor)
         if (vanExtra && a[p] < mn_[p])
             a[p] = static_cast<std::uint8_t>(mn_[p] - 1);
         int v = static_cast<std::uint8_t>(a[p] + 1);
-        if constexpr (M != kNincs) {
+        if (tiltas && p < tiltasPoz) {
+            Ertekhalmaz128 u = elotag_.tilos(a, p);
+            if constexpr (M != kNincs) {
+                if (p >= T)
+                    u.vagy(tilos_[p]);
+            }
+            v = u.elsoSzabad(v);
+        } else if constexpr (M != kNincs) {
             if (p >= T)
                 v = tilos_[p].elsoSzabad(v);
         }
+        elotag_.valtozott(p);
         if (v > mx_[p]) {
             a[p] = mx_[p];
             pos = p - 1;
@@ -456,7 +625,8 @@ typename Felsorolo<Szuro>::Lepes Felsorolo<Szuro>::lexikografikus(bool egySor)
         // A complete candidate: the per-line test, the Tételes count, the
         // hit-ratio test.
         if (feltAktiv) {
-            std::copy(a, a + k, mentett);
+            if (mentes)
+                masolo_(mentett, a);
             std::int32_t np = pos;
             if (!szuro_.feltetel(a, np)) {
                 pos = szuroUtan<M>(mentett, np);
@@ -471,7 +641,8 @@ typename Felsorolo<Szuro>::Lepes Felsorolo<Szuro>::lexikografikus(bool egySor)
             all_.TeljesultFeltetelekA |= kTulirasTetelesBit;
         }
         if (talArAktiv) {
-            std::copy(a, a + k, mentett);
+            if (mentes)
+                masolo_(mentett, a);
             std::int32_t np = pos;
             if (!szuro_.talalatiArany(a, np)) {
                 pos = szuroUtan<M>(mentett, np);
@@ -534,6 +705,351 @@ typename Felsorolo<Szuro>::Lepes Felsorolo<Szuro>::veletlen()
             return Lepes::Megallt;
     }
     return Lepes::Elfogyott;
+}
+
+template <class Szuro>
+int Felsorolo<Szuro>::szalak() const
+{
+    if (b_.SzalDb > 0)
+        return b_.SzalDb;
+    const unsigned h = std::thread::hardware_concurrency();
+    return h == 0 ? 1 : static_cast<int>(std::min(h, 64u));
+}
+
+// The first line of every prefix of d positions from the line s on (s
+// itself first), k bytes each, and how many candidates each prefix holds.
+template <class Szuro>
+void Felsorolo<Szuro>::szeletKezdetek(const std::uint8_t* s, int d, std::vector<std::uint8_t>& ki,
+                                      std::vector<std::int64_t>& meret) const
+{
+    const auto db = [&](const std::uint8_t* a) -> std::int64_t {
+        const int x = a[d - 1];
+        if (d < kf_)
+            return BontBinom(nf_ - 1 - x, kf_ - d) * BontBinom(n_ - nf_, k_ - kf_);
+        if (d == kf_)
+            return BontBinom(n_ - nf_, k_ - kf_);
+        return BontBinom(n_ - 1 - x, k_ - d);
+    };
+    std::uint8_t a[kMaxVariacioMeret];
+    std::copy(s, s + k_, a);
+    ki.assign(a, a + k_);
+    meret.assign(1, db(a));
+    for (;;) {
+        int p = d - 1;
+        while (p >= 0 && a[p] >= mx_[p])
+            --p;
+        if (p < 0)
+            return;
+        ++a[p];
+        for (int j = p + 1; j < k_; ++j)
+            a[j] = std::max<std::uint8_t>(static_cast<std::uint8_t>(a[j - 1] + 1), mn_[j]);
+        ki.insert(ki.end(), a, a + k_);
+        meret.push_back(db(a));
+    }
+}
+
+// One prefix: the lexicographic walk of the single-thread run, from the
+// line `kezdet` to the end of its first d positions, appended to `ki`. A
+// test that moves the cursor into the prefix, or rewrites the prefix, ends
+// it: every line it passes over fails that test, and the lines after it
+// belong to later prefixes.
+template <class Szuro>
+void Felsorolo<Szuro>::szeletSzures(Szuro& sz, ElotagTiltas& et, const std::uint8_t* kezdet, int d,
+                                    Szelet& ki) const
+{
+    const int k = k_;
+    const int utolso = k - 1;
+    const auto L = static_cast<std::size_t>(k);
+    const bool feltAktiv = Szuro::vanFeltetel && b_.FeltetelJelzo;
+    const bool talArAktiv = Szuro::vanTalalatiArany && b_.TalArAktiv;
+    const bool vanExtra = vanExtra_;
+    const bool tiltas = et.aktiv();
+    const int tiltasPoz = et.poziciok();
+    std::int32_t* const gy = ki.gyakorisag.data();
+    std::uint8_t a[kMaxVariacioMeret];
+    std::uint8_t mentett[kMaxVariacioMeret];
+    std::copy(kezdet, kezdet + k, a);
+    a[utolso] = static_cast<std::uint8_t>(a[utolso] - 1);
+    std::int64_t lepesek = 0;
+    int pos = utolso;
+    et.valtozott(0);
+    if (tiltas)
+        pos = et.ellenorzes(a, 0, pos);
+    // After a failed test with restart np: the position to advance next, or
+    // -1 when the prefix is done.
+    const auto utan = [&](std::int32_t np) {
+        if (np < 0) {
+            ki.vege = true;  // no later line passes either
+            return -1;
+        }
+        int q = std::min<std::int32_t>(np, utolso);
+        int e = 0;
+        while (e < k && a[e] == mentett[e])
+            ++e;
+        if (e < d || q < d)
+            return -1;
+        et.valtozott(e);
+        if (tiltas && e < q)
+            q = et.ellenorzes(a, e, q);
+        return q < d ? -1 : q;
+    };
+    while (pos >= d) {
+        ++lepesek;
+        const int p = pos;
+        if (vanExtra && a[p] < mn_[p])
+            a[p] = static_cast<std::uint8_t>(mn_[p] - 1);
+        int v = static_cast<std::uint8_t>(a[p] + 1);
+        if (tiltas && p < tiltasPoz)
+            v = et.tilos(a, p).elsoSzabad(v);
+        et.valtozott(p);
+        if (v > mx_[p]) {
+            a[p] = mx_[p];
+            pos = p - 1;
+            continue;
+        }
+        a[p] = static_cast<std::uint8_t>(v);
+        if (p < utolso) {
+            a[p + 1] = static_cast<std::uint8_t>(v);
+            pos = p + 1;
+            continue;
+        }
+        if (feltAktiv) {
+            masolo_(mentett, a);
+            std::int32_t np = pos;
+            if (!sz.feltetel(a, np)) {
+                pos = utan(np);
+                continue;
+            }
+        }
+        if (talArAktiv) {
+            masolo_(mentett, a);
+            std::int32_t np = pos;
+            if (!sz.talalatiArany(a, np)) {
+                pos = utan(np);
+                continue;
+            }
+        }
+        ki.puffer.tesz(a, masolo_, L);
+        for (int i = 0; i < k; ++i)
+            ++gy[a[i]];
+        ++ki.db;
+    }
+    ki.lepesek += lepesek;
+}
+
+// The full variation on several threads. The candidates are cut by their
+// first d positions; consecutive prefixes form slices of about equal size.
+// This thread stores the slices in their order (growing the store and asking
+// its questions as the single-thread walk would, line by line) and answers
+// Pause and Stop at slice boundaries; the workers filter the slices ahead of
+// it, at most `ablak` slices beyond the last one stored.
+template <class Szuro>
+typename Felsorolo<Szuro>::Lepes Felsorolo<Szuro>::parhuzamos(int szalDb)
+{
+    if (k_ < 2 || k_ > kMaxVariacioMeret)
+        return lexikografikus<kNincs>(false);
+    const int k = k_;
+    // The first line: the start line (a_ holds it less one in its last byte).
+    std::uint8_t kezdet[kMaxVariacioMeret];
+    std::copy(a_, a_ + k, kezdet);
+    kezdet[k - 1] = static_cast<std::uint8_t>(kezdet[k - 1] + 1);
+    if (vanExtra_ && kezdet[k - 1] < mn_[k - 1])
+        kezdet[k - 1] = mn_[k - 1];
+    // Prefixes short enough that the largest (the first) is a small share.
+    const std::int64_t szeletDb = 32LL * szalDb;
+    const std::int64_t cel = std::max<std::int64_t>(1, t_.ABSZ / szeletDb);
+    int d = 1;
+    std::vector<std::uint8_t> kezdetek;
+    std::vector<std::int64_t> meretek;
+    for (;; ++d) {
+        szeletKezdetek(kezdet, d, kezdetek, meretek);
+        if (d >= k - 1 || *std::max_element(meretek.begin(), meretek.end()) <= cel)
+            break;
+    }
+    // Slices: runs of consecutive prefixes of about `cel` candidates.
+    std::vector<std::size_t> hatarok{0};
+    std::int64_t osszeg = 0;
+    for (std::size_t j = 0; j < meretek.size(); ++j) {
+        osszeg += meretek[j];
+        if (osszeg >= cel) {
+            hatarok.push_back(j + 1);
+            osszeg = 0;
+        }
+    }
+    if (hatarok.back() != meretek.size())
+        hatarok.push_back(meretek.size());
+    const auto N = static_cast<std::int64_t>(hatarok.size()) - 1;
+    const int munkasok = static_cast<int>(std::min<std::int64_t>(szalDb, N));
+    const std::int64_t ablak = 2LL * munkasok;
+    std::vector<Szelet> szeletek(static_cast<std::size_t>(ablak));
+    const auto prefixKezdet = [&](std::size_t j) { return kezdetek.data() + j * static_cast<std::size_t>(k); };
+
+    // Shared with the workers, under mx.
+    std::mutex mx;
+    std::condition_variable keszCv, ablakCv;
+    std::int64_t kiosztott = 0;  // next slice to hand out
+    std::int64_t tarolt = 0;     // slices stored
+    std::int64_t vart = -1;      // the slice this thread waits for
+    int varoMunkasok = 0;
+    bool leall = false;
+    std::exception_ptr hiba;
+    std::atomic<std::int64_t> vegeSzelet{N};  // a test ended the walk in this slice
+
+    std::vector<Szuro> masolatok;
+    std::vector<ElotagTiltas> tiltasok;
+    masolatok.reserve(static_cast<std::size_t>(munkasok));
+    for (int w = 0; w < munkasok; ++w) {
+        masolatok.push_back(szuro_.masolat());
+        tiltasok.push_back(elotag_);
+    }
+    const auto munkas = [&](int w) {
+        Szuro& sz = masolatok[static_cast<std::size_t>(w)];
+        ElotagTiltas& et = tiltasok[static_cast<std::size_t>(w)];
+        for (;;) {
+            std::int64_t i;
+            {
+                std::unique_lock l(mx);
+                ++varoMunkasok;
+                ablakCv.wait(l, [&] { return leall || kiosztott >= N || kiosztott < tarolt + ablak; });
+                --varoMunkasok;
+                if (leall || kiosztott >= N)
+                    return;
+                i = kiosztott++;
+            }
+            Szelet& ki = szeletek[static_cast<std::size_t>(i % ablak)];
+            try {
+                ki.db = 0;
+                ki.vege = false;
+                ki.lepesek = 0;
+                ki.puffer.hossz = 0;
+                ki.gyakorisag.assign(static_cast<std::size_t>(n_), 0);
+                // Nothing after the slice that ended the walk is stored.
+                if (i <= vegeSzelet.load(std::memory_order_relaxed)) {
+                    const auto veg = hatarok[static_cast<std::size_t>(i) + 1];
+                    for (auto j = hatarok[static_cast<std::size_t>(i)]; j < veg && !ki.vege; ++j)
+                        szeletSzures(sz, et, prefixKezdet(j), d, ki);
+                }
+                ki.teljesult = sz.teljesult();
+                if (ki.vege) {
+                    std::int64_t v = vegeSzelet.load();
+                    while (i < v && !vegeSzelet.compare_exchange_weak(v, i)) {
+                    }
+                }
+            } catch (...) {
+                std::lock_guard l(mx);
+                if (!hiba)
+                    hiba = std::current_exception();
+                leall = true;
+                keszCv.notify_all();
+                ablakCv.notify_all();
+                return;
+            }
+            bool ebresztes;
+            {
+                std::lock_guard l(mx);
+                ki.kesz = true;
+                ebresztes = vart == i;
+            }
+            if (ebresztes)
+                keszCv.notify_one();
+        }
+    };
+    std::vector<std::jthread> futok;
+    futok.reserve(static_cast<std::size_t>(munkasok));
+    const auto leallitas = [&] {
+        {
+            std::lock_guard l(mx);
+            leall = true;
+        }
+        ablakCv.notify_all();
+        futok.clear();  // joins
+    };
+    struct Orszem {
+        const decltype(leallitas)& f;
+        ~Orszem() { f(); }
+    } orszem{leallitas};
+    for (int w = 0; w < munkasok; ++w)
+        futok.emplace_back(munkas, w);
+
+    TeljesultBitek teljesult;
+    Lepes eredmeny = Lepes::Elfogyott;
+    for (std::int64_t i = 0; i < N; ++i) {
+        const std::uint8_t* szeletKezdet = prefixKezdet(hatarok[static_cast<std::size_t>(i)]);
+        Szelet& ki = szeletek[static_cast<std::size_t>(i % ablak)];
+        bool kesz = false;
+        while (!kesz) {
+            if (vez_.BontasPause.load(std::memory_order_relaxed)) {
+                const bool igen = !vez_.PauseVizsgalat || vez_.PauseVizsgalat();
+                if (igen) {
+                    // The pause line is the slice's first line: a resumed
+                    // run stores from it on.
+                    all_.PauseSzamsor.assign(szeletKezdet, szeletKezdet + k);
+                    all_.FPauseMenet = hibapontMenet_;
+                    vez_.FPauseMenet.store(hibapontMenet_);
+                    eredmeny = Lepes::Megallt;
+                    break;
+                }
+                vez_.BontasPause.store(false);
+            }
+            if (!vez_.FBontStatus.load(std::memory_order_relaxed) && stopKezeles()) {
+                eredmeny = Lepes::Megallt;
+                break;
+            }
+            std::unique_lock l(mx);
+            vart = i;
+            // Pause and Stop are flags without a wake-up: look again now and then.
+            keszCv.wait_for(l, std::chrono::milliseconds(50), [&] { return ki.kesz || leall; });
+            vart = -1;
+            if (hiba) {
+                const std::exception_ptr e = hiba;
+                l.unlock();
+                std::rethrow_exception(e);
+            }
+            kesz = ki.kesz;
+        }
+        if (eredmeny == Lepes::Megallt)
+            break;
+        // Stored as one line after the other would be.
+        bool stopKeres = false;
+        std::int32_t db = 0;
+        const bool tovabb =
+            t_.BontasTarolTomb(ki.puffer.p, ki.db, ki.gyakorisag.data(), env_, futas_, stopKeres, db);
+        lepesek_ += ki.lepesek;
+        teljesult.vagy(ki.teljesult);
+        const bool vege = ki.vege;
+        bool ebresztes;
+        {
+            std::lock_guard l(mx);
+            ki.kesz = false;
+            tarolt = i + 1;
+            ebresztes = varoMunkasok > 0;
+        }
+        if (ebresztes)
+            ablakCv.notify_all();
+        vez_.BontSzelvszam.store(t_.BontSzelvszam, std::memory_order_relaxed);
+        if (i + 1 < N) {
+            const std::uint8_t* kov = prefixKezdet(hatarok[static_cast<std::size_t>(i) + 1]);
+            std::copy(kov, kov + k, a_);
+        }
+        kozzetesz();
+        if (!tovabb) {
+            if (stopKeres) {
+                vez_.FBontStatus.store(false);
+            } else {
+                kesz_ = true;
+                bontasPauseTorlese();
+                vez_.FBontStatus.store(true);
+                all_.BontasBefejezetlen = false;
+            }
+            eredmeny = Lepes::Megallt;
+            break;
+        }
+        if (vege)
+            break;
+    }
+    leallitas();
+    szuro_.teljesultHozzaad(teljesult);
+    return eredmeny;
 }
 
 template <class Szuro>
@@ -621,6 +1137,13 @@ bool Felsorolo<Szuro>::variacioStart()
     all_.BontasFolytatas = false;
     if (teljes_) {
         setTalaltAkt();
+        if (mod_ == kNincs && !b_.VeletlenSzamsorok) {
+            if constexpr (ParhuzamosSzuro<Szuro>) {
+                const int szalDb = szalak();
+                if (szalDb > 1 && k_ > 1 && szuro_.parhuzamosithato())
+                    return parhuzamos(szalDb) != Lepes::Megallt;
+            }
+        }
         return bontasGeneralas(false) != Lepes::Megallt;
     }
     while (hibapontMenet_ >= 0) {
@@ -732,45 +1255,27 @@ bool Felsorolo<Szuro>::elokeszites(BontasEredmeny& e)
         mn_[i] = static_cast<std::uint8_t>(nf_ + (i - kf_));
         mx_[i] = static_cast<std::uint8_t>(n_ - (k_ - kf_) + (i - kf_));
     }
-    futas_.FeltetelJelzo = b_.FeltetelJelzo;
+    // The hit-ratio condition is a selected condition too: the store grows
+    // by doubling, not at once to the full size.
+    futas_.FeltetelJelzo = b_.FeltetelJelzo || b_.TalArAktiv;
     futas_.Hibapont = h_;
     futas_.TulirasBont = b_.TulirasBont;
     futas_.Tuliras = b_.Tuliras;
     futas_.TulirasFelsoHatar = k_ - 1;
     gen_.seed(b_.VeletlenMag);
+    masolo_ = SorMasolo(k_);
+    elotag_ = ElotagTiltas{};
+    if constexpr (KizartElotagSzuro<Szuro>) {
+        if (b_.TalArAktiv && !b_.VeletlenSzamsorok)
+            elotag_.init(n_, szuro_.kizartElotagok());
+    }
 
-    // The first allocation of the run.
-    const std::int64_t absz = BontasABSZ(b_);
-    std::int64_t foglalas = t_.BontEngedelyezettMeret > 0 ? t_.BontEngedelyezettMeret : 1;
-    const std::int64_t regiSorok = (b_.BontasBovites || folytatas_) ? t_.BontMatrixMeret : 0;
-    while (foglalas < regiSorok)
-        foglalas *= 2;
-    if (absz < foglalas)
-        foglalas = absz;
-    foglalas = std::min(foglalas, kBontMaxSzelvszam);
-    const std::int64_t szabad = env_.szabadMemoria();
-    if (szabad / kBontSorMemoria < foglalas)
-        foglalas = szabad / kBontSorMemoria;
-    if (!t_.MemoriaLimit(foglalas, env_)) {
-        e.hiba = BontasHiba::MemoriaLimit;
-        e.veg = BontasVeg::Hibas;
-        return false;
-    }
-    // An extension appends to the stored lines, and so does a resumed pause:
-    // the lines stored before the pause are the beginning of the same run.
-    const bool megtart = (b_.BontasBovites || folytatas_) && t_.BontMatrixSorHossz == k_ &&
-                         t_.BontSzamGyakorisag.size() == static_cast<std::size_t>(n_);
-    if (!megtart) {
-        FinalizeFBontasMatrix(t_);
-        t_.BontSzamGyakorisag.assign(static_cast<std::size_t>(n_), 0);
-    }
-    t_.ABSZ = absz;
-    t_.BontSzelvszam = t_.BontMatrixMeret;  // an extension appends
-    t_.BontFoglalasMeret = std::max<std::int64_t>(foglalas, t_.BontMatrixMeret);
-    if (!SetBontasMatrix(t_, t_.BontFoglalasMeret, k_, &env_)) {
-        e.hiba = BontasHiba::MemoriaLimit;
-        e.veg = BontasVeg::Hibas;
-        return false;
+    if (!foglalva_) {
+        e.hiba = BontasElsoFoglalas(t_, b_, folytatas_, env_);
+        if (e.hiba != BontasHiba::Nincs) {
+            e.veg = BontasVeg::Hibas;
+            return false;
+        }
     }
     vez_.BontSzelvszam.store(t_.BontSzelvszam);
     return true;
@@ -781,12 +1286,17 @@ BontasEredmeny Felsorolo<Szuro>::futtat()
 {
     BontasEredmeny e;
     // Resuming: the pause flag still set, or already moved into
-    // BontasFolytatas by the starter on the GUI thread.
-    folytatas_ = vez_.BontasPause.load() || all_.BontasFolytatas;
+    // BontasFolytatas by the starter on the GUI thread. A starter that made
+    // the first allocation has done that move: a Pause pressed since then
+    // asks to pause this run.
+    foglalva_ = all_.ElsoFoglalasKesz;
+    all_.ElsoFoglalasKesz = false;
+    folytatas_ = all_.BontasFolytatas || (!foglalva_ && vez_.BontasPause.load());
     if (!elokeszites(e))
         return e;
     all_.BontasFolytatas = folytatas_;
-    vez_.BontasPause.store(false);
+    if (!foglalva_)
+        vez_.BontasPause.store(false);
     // FBontStatus is set by the starter before the worker begins: a Stop
     // pressed before the first candidate must not be lost.
     if (!folytatas_) {

@@ -8,35 +8,38 @@
 
 namespace kvx {
 
-bool SetBontasMatrix(VariationStore& t, std::int64_t sorok, std::int32_t sorHossz, const TarolasKornyezet*)
+bool SetBontasMatrix(VariationStore& t, std::int64_t sorok, std::int32_t sorHossz, const TarolasKornyezet*,
+                     bool nullazas)
 {
     if (sorok < 0 || sorHossz < 0 || sorok > kBontMaxSzelvszam)
         return false;
     const std::size_t ujMeret = static_cast<std::size_t>(sorok) * static_cast<std::size_t>(sorHossz);
     const std::int32_t megtart = static_cast<std::int32_t>(std::min<std::int64_t>(t.BontSzelvszam, sorok));
+    const std::size_t regiMeret = t.FBontasMatrix ? t.FBontasMatrixBajt : 0;
     if (ujMeret == 0) {
-        std::free(t.FBontasMatrix);
+        TarBlokkAtmeretezes(t.FBontasMatrix, regiMeret, 0);
         t.FBontasMatrix = nullptr;
     } else if (sorHossz == t.BontMatrixSorHossz || t.FBontasMatrix == nullptr) {
-        const std::size_t regiMeret =
-            t.FBontasMatrix ? static_cast<std::size_t>(t.BontMatrixMeret) * static_cast<std::size_t>(t.BontMatrixSorHossz) : 0;
-        // realloc lets large blocks grow in place (no second copy in memory).
-        auto* p = static_cast<std::uint8_t*>(std::realloc(t.FBontasMatrix, ujMeret));
+        // Large blocks grow in place (no second copy in memory).
+        std::uint8_t* p = TarBlokkAtmeretezes(t.FBontasMatrix, regiMeret, ujMeret);
         if (!p)
             return false;
-        if (ujMeret > regiMeret)
+        if (nullazas && ujMeret > regiMeret)
             std::memset(p + regiMeret, 0, ujMeret - regiMeret);
         t.FBontasMatrix = p;
     } else {
-        auto* p = static_cast<std::uint8_t*>(std::calloc(ujMeret, 1));
+        std::uint8_t* p = TarBlokkAtmeretezes(nullptr, 0, ujMeret);
         if (!p)
             return false;
+        if (nullazas)
+            std::memset(p, 0, ujMeret);
         const std::size_t masol = static_cast<std::size_t>(std::min(sorHossz, t.BontMatrixSorHossz));
         for (std::int32_t r = 0; r < megtart; ++r)
             std::memcpy(p + static_cast<std::size_t>(r) * static_cast<std::size_t>(sorHossz), t.sor(r), masol);
-        std::free(t.FBontasMatrix);
+        TarBlokkAtmeretezes(t.FBontasMatrix, regiMeret, 0);
         t.FBontasMatrix = p;
     }
+    t.FBontasMatrixBajt = t.FBontasMatrix ? ujMeret : 0;
     t.BontMatrixSorHossz = sorHossz;
     t.BontMatrixMeret = static_cast<std::int32_t>(sorok);
     t.BontSzelvszam = megtart;
@@ -45,8 +48,9 @@ bool SetBontasMatrix(VariationStore& t, std::int64_t sorok, std::int32_t sorHoss
 
 void FinalizeFBontasMatrix(VariationStore& t)
 {
-    std::free(t.FBontasMatrix);
+    TarBlokkAtmeretezes(t.FBontasMatrix, t.FBontasMatrixBajt, 0);
     t.FBontasMatrix = nullptr;
+    t.FBontasMatrixBajt = 0;
     t.BontMatrixMeret = 0;
     t.BontSzelvszam = 0;
     FinalizeFBontasMatrixOptMax(t);

@@ -13,9 +13,12 @@ namespace kvx {
 constexpr std::int32_t kBontRendezesMax = 100000;
 
 // Resizes the store to `sorok` rows of `sorHossz` bytes. Stored lines (up to
-// the new row count) keep their bytes; new rows are zero. False when the
-// memory could not be obtained (the store is then unchanged).
-bool SetBontasMatrix(VariationStore& t, std::int64_t sorok, std::int32_t sorHossz, const TarolasKornyezet* env);
+// the new row count) keep their bytes; new rows are zero, or left as they
+// come when `nullazas` is false (a run's growth: every row is written before
+// it counts as a line). False when the memory could not be obtained (the
+// store is then unchanged).
+bool SetBontasMatrix(VariationStore& t, std::int64_t sorok, std::int32_t sorHossz, const TarolasKornyezet* env,
+                     bool nullazas = true);
 
 // Releases the rows and everything that belongs to the variation's lines.
 void FinalizeFBontasMatrix(VariationStore& t);

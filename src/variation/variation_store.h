@@ -35,6 +35,22 @@ inline constexpr const char* kSzovegFoglalasHiba =
     "Hiba történt a memóriafoglalás során.\r\n\r\nJavaslat:\r\n  - mentse el a szükséges adatokat\r\n  - "
     "indítsa újra a programot";
 
+// Moments of a growth during a run: the growth begins (before its
+// questions) and ends; the reallocation itself begins and ends.
+enum class NovelesJelzes { Kezdet, FoglalasKezdet, FoglalasVege, Vege };
+
+// Copies one line of a fixed length; chosen once per run (SorMasolo).
+using SorMasoloFn = void (*)(std::uint8_t* cel, const std::uint8_t* forras);
+// The copy for lines of `hossz` bytes (1 .. 32); null for any other length.
+SorMasoloFn SorMasolo(std::int32_t hossz);
+
+// The store's block of lines. Like realloc (uj = 0 frees; null when the
+// memory cannot be had, the old block then unchanged), but large blocks are
+// mapped pages that grow and shrink without a copy and use huge pages where
+// the system offers them: a run's store grows with few page faults. New
+// bytes are not necessarily zero.
+std::uint8_t* TarBlokkAtmeretezes(std::uint8_t* p, std::size_t regi, std::size_t uj);
+
 // What the store needs from outside while it grows: free memory, the
 // questions and messages (passed to the GUI thread by the caller), and the
 // run facts that decide the kind of growth.
@@ -43,6 +59,9 @@ struct TarolasKornyezet {
     std::function<bool(const std::string&)> JovahagyasKerdes;      // always asked; true = Igen; empty = Igen
     std::function<void(const std::string&)> InformacioUzenet;     // may be empty
     std::function<void(const std::string&)> HibaUzenet;           // may be empty
+    // Told of every growth during a run (on the worker): the run window shows
+    // it and keeps its time out of the run's duration. May be empty.
+    std::function<void(NovelesJelzes)> NovelesJelzo;
     bool JovahagyasVariacio = true;  // ask before enlarging the store
     bool OptimalizaltKereses = false;  // the optimisation search keeps a second copy
 
@@ -66,11 +85,12 @@ struct VariationStore {
     VariationStore() = default;
     VariationStore(const VariationStore&) = delete;
     VariationStore& operator=(const VariationStore&) = delete;
-    ~VariationStore() { std::free(FBontasMatrix); }
+    ~VariationStore() { TarBlokkAtmeretezes(FBontasMatrix, FBontasMatrixBajt, 0); }
 
     // BontMatrixMeret rows of BontMatrixSorHossz bytes. Rows 0 ..
     // BontSzelvszam - 1 hold lines; the rest are unoccupied.
     std::uint8_t* FBontasMatrix = nullptr;
+    std::size_t FBontasMatrixBajt = 0;  // bytes of the block (set by SetBontasMatrix)
     std::int32_t BontMatrixSorHossz = 0;
     std::int32_t BontMatrixMeret = 0;
     std::int32_t BontSzelvszam = 0;
@@ -103,16 +123,21 @@ struct VariationStore {
     bool BontasTarol(const std::uint8_t* sor, TarolasKornyezet& env, const TarolasFutas& futas, bool& stopKeres)
     {
         std::memcpy(this->sor(BontSzelvszam), sor, static_cast<std::size_t>(BontMatrixSorHossz));
-        for (std::int32_t i = 0; i < BontMatrixSorHossz; ++i)
-            ++BontSzamGyakorisag[sor[i]];
-        FSzamsorTarolva = true;
-        ++BontSzelvszam;
-        if (BontSzelvszam >= ABSZ)
-            return false;  // the full variation is complete
-        if (BontSzelvszam < BontMatrixMeret)
-            return true;
-        return Noveles(env, futas, stopKeres);
+        return BontasTarolUtan(sor, env, futas, stopKeres);
     }
+    // The same with the run's fixed-length copy.
+    bool BontasTarol(const std::uint8_t* sor, SorMasoloFn masolo, TarolasKornyezet& env, const TarolasFutas& futas,
+                     bool& stopKeres)
+    {
+        masolo(this->sor(BontSzelvszam), sor);
+        return BontasTarolUtan(sor, env, futas, stopKeres);
+    }
+    // Stores `db` lines in a row, as that many BontasTarol calls would,
+    // stopping where the first of them would answer false. `tarolt` gets how
+    // many were stored. `gyakorisag` (may be null): how often each selection
+    // index occurs in the `db` lines, counted by the caller.
+    bool BontasTarolTomb(const std::uint8_t* sorok, std::int32_t db, const std::int32_t* gyakorisag,
+                         TarolasKornyezet& env, const TarolasFutas& futas, bool& stopKeres, std::int32_t& tarolt);
 
     // Stores one draw line of a variation built from the draws.
     bool BontasTarolHuzas(std::int32_t huzasSorszam, const std::uint8_t* szamok, TarolasKornyezet& env,
@@ -125,6 +150,22 @@ struct VariationStore {
     bool BontSzabadMemoria(const TarolasKornyezet& env) const;
     // Resizes the block to BontFoglalasMeret rows (one reallocation).
     bool MemoriaLefoglalas(TarolasKornyezet& env, bool& stopKeres);
+
+private:
+    bool novelesDontes(TarolasKornyezet& env, const TarolasFutas& futas, bool& stopKeres);
+    // The line is in row BontSzelvszam: count it, grow when full.
+    bool BontasTarolUtan(const std::uint8_t* sor, TarolasKornyezet& env, const TarolasFutas& futas, bool& stopKeres)
+    {
+        for (std::int32_t i = 0; i < BontMatrixSorHossz; ++i)
+            ++BontSzamGyakorisag[sor[i]];
+        FSzamsorTarolva = true;
+        ++BontSzelvszam;
+        if (BontSzelvszam >= ABSZ)
+            return false;  // the full variation is complete
+        if (BontSzelvszam < BontMatrixMeret)
+            return true;
+        return Noveles(env, futas, stopKeres);
+    }
 };
 
 

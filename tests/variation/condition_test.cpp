@@ -314,6 +314,15 @@ const std::vector<VegpontEset>& VegpontEsetek()
         {"fedes_osszeg", [](auto& f) { f.OsszegFeltetel = {1, {}, 150, 250}; f.FavFeltetel = {1, {}, 1, 5, 1, 2}; }, 2},
         {"fedes_tartomany", [](auto& f) { auto& s = f.SzamsorokFeltetel; s.Allapot = 1; s.Tartomany = 1; s.DbTartomany = 1; s.Tipus = {1}; s.Elso = {700}; s.Utolso = {2500}; }, 2},
         {"talalati_arany", [](auto& f) { auto& t = f.TalalatiAranyFeltetel; t.Allapot = 1; t.DbTartomany = 2; t.Tipus = {0, 1}; t.TalalatMin = {2, 1}; t.TalalatMax = {5, 5}; t.ElsoHuzas = {1, 30}; t.UtolsoHuzas = {40, 60}; }},
+        // Each kind of range: searched; excluded from a minimum up (skipped
+        // by prefix, one number or two); excluded below the top (tested
+        // line by line); two excluded orders with a sum beside them.
+        {"talalati_arany_keresett", [](auto& f) { auto& t = f.TalalatiAranyFeltetel; t.Allapot = 1; t.DbTartomany = 1; t.Tipus = {1}; t.TalalatMin = {3}; t.TalalatMax = {5}; t.ElsoHuzas = {1}; t.UtolsoHuzas = {60}; }},
+        {"talalati_arany_kizart_egy", [](auto& f) { auto& t = f.TalalatiAranyFeltetel; t.Allapot = 1; t.DbTartomany = 1; t.Tipus = {0}; t.TalalatMin = {1}; t.TalalatMax = {5}; t.ElsoHuzas = {3}; t.UtolsoHuzas = {4}; }},
+        {"talalati_arany_kizart_ket", [](auto& f) { auto& t = f.TalalatiAranyFeltetel; t.Allapot = 1; t.DbTartomany = 1; t.Tipus = {0}; t.TalalatMin = {2}; t.TalalatMax = {7}; t.ElsoHuzas = {1}; t.UtolsoHuzas = {60}; }},
+        {"talalati_arany_kizart_also", [](auto& f) { auto& t = f.TalalatiAranyFeltetel; t.Allapot = 1; t.DbTartomany = 1; t.Tipus = {0}; t.TalalatMin = {1}; t.TalalatMax = {1}; t.ElsoHuzas = {1}; t.UtolsoHuzas = {12}; }},
+        {"fedes_talalati_arany_kizart", [](auto& f) { auto& t = f.TalalatiAranyFeltetel; t.Allapot = 1; t.DbTartomany = 1; t.Tipus = {0}; t.TalalatMin = {3}; t.TalalatMax = {5}; t.ElsoHuzas = {1}; t.UtolsoHuzas = {60}; f.OsszegFeltetel = {1, {}, 100, 300}; }, 1},
+        {"talalati_arany_ket_kizart_osszeg", [](auto& f) { auto& t = f.TalalatiAranyFeltetel; t.Allapot = 1; t.DbTartomany = 3; t.Tipus = {0, 0, 1}; t.TalalatMin = {3, 2, 1}; t.TalalatMax = {5, 5, 5}; t.ElsoHuzas = {1, 50, 20}; t.UtolsoHuzas = {60, 55, 40}; f.OsszegFeltetel = {1, {}, 120, 260}; }},
     };
     return v;
 }
@@ -329,29 +338,40 @@ TEST_P(Vegpont, EngineStoresExactlyTheLinesThatPass)
     const DrawsState d = KisHuzasok(60, 7);
     const bool talAr = k.f.TalalatiAranyFeltetel.Allapot != 0;
 
-    SorFeltetelTeszt t;
-    k.teszt(t);
-    TalalatiAranyTeszt ta;
-    ta.Elokeszites(k.f.TalalatiAranyFeltetel, d, k.g, k.l.KijeloltSzamok, 15, 5, 5);
-    FeltetelSzuro sz{&t, &ta};
-
-    BontasBemenet b;
-    b.KijeloltSzamDb = b.KijeloltFoSzamDb = 15;
-    b.VariacioMeret = b.VariacioFoMeret = 5;
-    b.Hibapont = e.hibapont;
-    b.FeltetelJelzo = true;
-    b.TalArAktiv = talAr;
-    VariationStore tar;
-    BontasAllapot all;
-    BontasVezerles vez;
-    TarolasKornyezet env;
-    env.JovahagyasVariacio = false;
-    const BontasEredmeny er = BontasFuttatas(tar, b, all, vez, env, sz);
-    ASSERT_EQ(er.hiba, BontasHiba::Nincs);
-    sz.TeljesultBeirasa(all);
+    // The single-thread walk and the full variation in slices on 8 threads.
     std::vector<std::vector<std::uint8_t>> tarolt;
-    for (std::int32_t r = 0; r < tar.BontSzelvszam; ++r)
-        tarolt.emplace_back(tar.sor(r), tar.sor(r) + 5);
+    BontasAllapot all;
+    for (const std::int32_t szalak : {1, 8}) {
+        SCOPED_TRACE(testing::Message() << "threads " << szalak);
+        SorFeltetelTeszt t;
+        k.teszt(t);
+        TalalatiAranyTeszt ta;
+        ta.Elokeszites(k.f.TalalatiAranyFeltetel, d, k.g, k.l.KijeloltSzamok, 15, 5, 5);
+        FeltetelSzuro sz{&t, &ta};
+
+        BontasBemenet b;
+        b.KijeloltSzamDb = b.KijeloltFoSzamDb = 15;
+        b.VariacioMeret = b.VariacioFoMeret = 5;
+        b.Hibapont = e.hibapont;
+        b.FeltetelJelzo = true;
+        b.TalArAktiv = talAr;
+        b.SzalDb = szalak;
+        VariationStore tar;
+        all = BontasAllapot{};
+        BontasVezerles vez;
+        TarolasKornyezet env;
+        env.JovahagyasVariacio = false;
+        const BontasEredmeny er = BontasFuttatas(tar, b, all, vez, env, sz);
+        ASSERT_EQ(er.hiba, BontasHiba::Nincs);
+        sz.TeljesultBeirasa(all);
+        std::vector<std::vector<std::uint8_t>> sorok;
+        for (std::int32_t r = 0; r < tar.BontSzelvszam; ++r)
+            sorok.emplace_back(tar.sor(r), tar.sor(r) + 5);
+        if (szalak == 1)
+            tarolt = sorok;
+        else
+            EXPECT_EQ(sorok, tarolt);
+    }
 
     // Plain re-check of every line, with a test that never skips.
     SorFeltetelTeszt ell;
@@ -618,28 +638,37 @@ TEST_P(ExtraVegpont, EngineStoresExactlyTheLinesThatPass)
     }
     const bool talAr = k.f.TalalatiAranyFeltetel.Allapot != 0;
 
-    SorFeltetelTeszt t;
-    k.teszt(t);
-    TalalatiAranyTeszt ta;
-    ta.Elokeszites(k.f.TalalatiAranyFeltetel, d, k.g, k.l.KijeloltSzamok, 8, 7, 5);
-    FeltetelSzuro sz{&t, &ta};
-    BontasBemenet b;
-    b.KijeloltSzamDb = 12;
-    b.KijeloltFoSzamDb = 8;
-    b.VariacioMeret = 7;
-    b.VariacioFoMeret = 5;
-    b.VanPluszSzam = true;
-    b.FeltetelJelzo = true;
-    b.TalArAktiv = talAr;
-    VariationStore tar;
-    BontasAllapot all;
-    BontasVezerles vez;
-    TarolasKornyezet env;
-    env.JovahagyasVariacio = false;
-    ASSERT_EQ(BontasFuttatas(tar, b, all, vez, env, sz).hiba, BontasHiba::Nincs);
     std::vector<std::vector<std::uint8_t>> tarolt;
-    for (std::int32_t r = 0; r < tar.BontSzelvszam; ++r)
-        tarolt.emplace_back(tar.sor(r), tar.sor(r) + 7);
+    for (const std::int32_t szalak : {1, 8}) {
+        SCOPED_TRACE(testing::Message() << "threads " << szalak);
+        SorFeltetelTeszt t;
+        k.teszt(t);
+        TalalatiAranyTeszt ta;
+        ta.Elokeszites(k.f.TalalatiAranyFeltetel, d, k.g, k.l.KijeloltSzamok, 8, 7, 5);
+        FeltetelSzuro sz{&t, &ta};
+        BontasBemenet b;
+        b.KijeloltSzamDb = 12;
+        b.KijeloltFoSzamDb = 8;
+        b.VariacioMeret = 7;
+        b.VariacioFoMeret = 5;
+        b.VanPluszSzam = true;
+        b.FeltetelJelzo = true;
+        b.TalArAktiv = talAr;
+        b.SzalDb = szalak;
+        VariationStore tar;
+        BontasAllapot all;
+        BontasVezerles vez;
+        TarolasKornyezet env;
+        env.JovahagyasVariacio = false;
+        ASSERT_EQ(BontasFuttatas(tar, b, all, vez, env, sz).hiba, BontasHiba::Nincs);
+        std::vector<std::vector<std::uint8_t>> sorok;
+        for (std::int32_t r = 0; r < tar.BontSzelvszam; ++r)
+            sorok.emplace_back(tar.sor(r), tar.sor(r) + 7);
+        if (szalak == 1)
+            tarolt = sorok;
+        else
+            EXPECT_EQ(sorok, tarolt);
+    }
 
     SorFeltetelTeszt ell;
     k.teszt(ell, true);
@@ -667,7 +696,8 @@ INSTANTIATE_TEST_SUITE_P(
         ExtraEset{"tartomany", [](auto& f) { auto& s = f.SzamsorokFeltetel; s.Allapot = 1; s.Tartomany = 1; s.DbTartomany = 2; s.Tipus = {1, 0}; s.Elso = {40, 100}; s.Utolso = {250, 120}; }},
         ExtraEset{"sorozat", [](auto& f) { auto& s = f.SzamsorokFeltetel; s.Allapot = 1; s.Sorozat = 1; s.DbMinta = 2; s.MintaMod = {1, 0}; s.MintaTipus = {0, 1}; s.MintaErtek = {2, 5}; s.MintaMasolat = {12, 0}; }},
         ExtraEset{"talalati_arany", [](auto& f) { auto& t = f.TalalatiAranyFeltetel; t.Allapot = 1; t.DbTartomany = 1; t.Tipus = {1}; t.TalalatMin = {2}; t.TalalatMax = {5}; t.PBMin = {1}; t.PBMax = {2}; t.ElsoHuzas = {1}; t.UtolsoHuzas = {80}; }},
-        ExtraEset{"talalati_arany_kizart", [](auto& f) { auto& t = f.TalalatiAranyFeltetel; t.Allapot = 1; t.DbTartomany = 1; t.Tipus = {0}; t.TalalatMin = {1}; t.TalalatMax = {5}; t.PBMin = {1}; t.PBMax = {2}; t.ElsoHuzas = {1}; t.UtolsoHuzas = {20}; }}),
+        ExtraEset{"talalati_arany_kizart", [](auto& f) { auto& t = f.TalalatiAranyFeltetel; t.Allapot = 1; t.DbTartomany = 1; t.Tipus = {0}; t.TalalatMin = {1}; t.TalalatMax = {5}; t.PBMin = {1}; t.PBMax = {2}; t.ElsoHuzas = {1}; t.UtolsoHuzas = {20}; }},
+        ExtraEset{"talalati_arany_kizart_minden_pb", [](auto& f) { auto& t = f.TalalatiAranyFeltetel; t.Allapot = 1; t.DbTartomany = 1; t.Tipus = {0}; t.TalalatMin = {2}; t.TalalatMax = {5}; t.PBMin = {0}; t.PBMax = {2}; t.ElsoHuzas = {1}; t.UtolsoHuzas = {30}; }}),
     [](const auto& i) { return std::string(i.param.nev); });
 
 }  // namespace

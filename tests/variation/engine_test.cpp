@@ -2,7 +2,9 @@
 // behaviours of the store and of a run that the reference does not model.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
+#include <memory>
 #include <set>
 #include <string>
 
@@ -70,20 +72,25 @@ struct SzuroBeallitas {
     }
 };
 
+// The copies of a parallel run share the call counter.
 struct TesztSzuro {
     const SzuroBeallitas* sz = nullptr;
-    int hivasok = 0;
+    std::shared_ptr<std::atomic<int>> hivasok = std::make_shared<std::atomic<int>>(0);
     std::function<void(int)> hivasUtan;
     static constexpr bool vanFeltetel = true;
     static constexpr bool vanTalalatiArany = false;
     bool feltetel(std::uint8_t* s, std::int32_t& poz)
     {
-        ++hivasok;
+        const int h = ++*hivasok;
         if (hivasUtan)
-            hivasUtan(hivasok);
+            hivasUtan(h);
         return (*sz)(s, poz);
     }
     bool talalatiArany(std::uint8_t*, std::int32_t&) { return true; }
+    bool parhuzamosithato() const { return true; }
+    TesztSzuro masolat() const { return *this; }
+    TeljesultBitek teljesult() const { return {}; }
+    void teljesultHozzaad(const TeljesultBitek&) {}
 };
 
 std::vector<Sor> Sorok(const VariationStore& t)
@@ -121,6 +128,7 @@ struct Futas {
 
 Futas EngineFut(const BontasBemenet& b, const SzuroBeallitas& sz, const std::vector<Sor>& elozo = {})
 {
+    SCOPED_TRACE(testing::Message() << "threads " << b.SzalDb);
     VariationStore t;
     t.BontEngedelyezettMeret = 1000;  // small, so the runs grow the store
     if (b.BontasBovites)
@@ -218,12 +226,17 @@ TEST_P(EngineReferencia, SameLinesInTheSameOrder)
     const auto t0 = std::chrono::steady_clock::now();
     const ref::RefEredmeny r = ref::RefFuttatas(b, elozo, [&](std::uint8_t* s, std::int32_t& p) { return sz(s, p); });
     const double refIdo = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-    const Futas f = EngineFut(b, sz, elozo);
-    EXPECT_EQ(f.e.veg, BontasVeg::Kesz);
-    ASSERT_EQ(f.sorok.size(), r.sorok.size());
-    EXPECT_EQ(Hash(f.sorok), Hash(r.sorok));
-    EXPECT_EQ(f.sorok, r.sorok);
-    EXPECT_EQ(f.all.TeljesultFeltetelekA & kTulirasTetelesBit, r.TeljesultFeltetelekA & kTulirasTetelesBit);
+    // The single-thread walk, and the full variations cut into slices.
+    for (const std::int32_t szalak : {1, 8}) {
+        BontasBemenet bs = b;
+        bs.SzalDb = szalak;
+        const Futas f = EngineFut(bs, sz, elozo);
+        EXPECT_EQ(f.e.veg, BontasVeg::Kesz);
+        ASSERT_EQ(f.sorok.size(), r.sorok.size());
+        EXPECT_EQ(Hash(f.sorok), Hash(r.sorok));
+        EXPECT_EQ(f.sorok, r.sorok);
+        EXPECT_EQ(f.all.TeljesultFeltetelekA & kTulirasTetelesBit, r.TeljesultFeltetelekA & kTulirasTetelesBit);
+    }
     EXPECT_LT(refIdo, 3.0) << "keep the reference cases small";
 }
 
@@ -232,6 +245,12 @@ using F = SzuroBeallitas;
 const Eset kEsetek[] = {
     {"full_20_5", 20, 20, 5, 5, 0},
     {"full_20_5_sum", 20, 20, 5, 5, 0, F::Osszeg},
+    {"full_24_6_sum_even", 24, 24, 6, 6, 0, F::ParosOsszeg},
+    {"full_30_5_restart", 30, 30, 5, 5, 0, F::Kedvenc},
+    {"full_22_5_jump", 22, 22, 5, 5, 0, F::Ugras},
+    {"full_extra_26_6_sum", 26, 20, 6, 5, 0, F::Osszeg},
+    {"full_extra_16_4", 16, 12, 4, 3, 0},
+    {"full_9_2", 9, 9, 2, 2, 0},
     {"wheel_20_5_h1", 20, 20, 5, 5, 1},
     {"wheel_30_5_h1", 30, 30, 5, 5, 1},
     {"wheel_45_5_h2", 45, 45, 5, 5, 2},
@@ -330,6 +349,7 @@ struct PauseEset {
     bool gyakorisagi;
     int pauseUtan;
     bool bovitessel;
+    int szalak = 1;
 };
 
 class PauseFolytatas : public ::testing::TestWithParam<PauseEset> {};
@@ -340,6 +360,7 @@ TEST_P(PauseFolytatas, ResumedRunEqualsUninterrupted)
     BontasBemenet b = Bemenet(p.n, p.k, p.h);
     b.GyakorisagiEloszlas = p.gyakorisagi;
     b.FeltetelJelzo = true;
+    b.SzalDb = p.szalak;
     SzuroBeallitas sz;
     sz.fajta = SzuroBeallitas::Osszeg;
     sz.kf = p.k;
@@ -388,6 +409,8 @@ const PauseEset kPauseEsetek[] = {
     {"frequency_20_5_h1", 20, 5, 1, true, 200, false},
     {"frequency_20_5_h1_extension", 20, 5, 1, true, 200, true},
     {"frequency_full_14_4", 14, 4, 0, true, 150, false},
+    {"full_20_5_8_threads", 20, 5, 0, false, 2000, false, 8},
+    {"full_20_5_8_threads_extension", 20, 5, 0, false, 2000, true, 8},
 };
 
 INSTANTIATE_TEST_SUITE_P(Esetek, PauseFolytatas, ::testing::ValuesIn(kPauseEsetek),
@@ -442,6 +465,65 @@ TEST(VariationStore, FullVariationLineCounts)
 
 TEST(VariationStore, GrowsByDoublingAndAsksEachTime)
 {
+    for (const std::int32_t szalak : {1, 8}) {
+        SCOPED_TRACE(testing::Message() << "threads " << szalak);
+        VariationStore t;
+        t.BontEngedelyezettMeret = 100;
+        BontasAllapot all;
+        BontasVezerles vez;
+        TarolasKornyezet env;
+        std::vector<std::string> kerdesek;
+        env.JovahagyasKerdes = [&](const std::string& s) {
+            kerdesek.push_back(s);
+            return true;
+        };
+        // Every growth is announced around its questions and around the
+        // reallocation itself.
+        std::vector<std::int32_t> meretek;
+        std::string jelzesek;
+        env.NovelesJelzo = [&](NovelesJelzes j) {
+            jelzesek += "KFfV"[static_cast<int>(j)];
+            if (j == NovelesJelzes::FoglalasVege)
+                meretek.push_back(t.BontMatrixMeret);
+        };
+        SzuroBeallitas sz;
+        sz.fajta = SzuroBeallitas::Osszeg;
+        sz.kf = 5;
+        sz.osszegMax = 1000;
+        TesztSzuro ts;
+        ts.sz = &sz;
+        BontasBemenet b = Bemenet(30, 5, 0);
+        b.FeltetelJelzo = true;  // a condition: the store doubles
+        b.SzalDb = szalak;
+        BontasFuttatas(t, b, all, vez, env, ts);
+        EXPECT_EQ(t.BontSzelvszam, 142506);
+        EXPECT_EQ(meretek, (std::vector<std::int32_t>{200, 400, 800, 1600, 3200, 6400, 12800, 25600, 51200, 102400,
+                                                      142506}));
+        std::string vart;
+        for (int i = 0; i < 11; ++i)
+            vart += "KFfV";
+        EXPECT_EQ(jelzesek, vart);
+        ASSERT_EQ(kerdesek.size(), 11u);
+        EXPECT_EQ(kerdesek.front(), kSzovegNovelesResz);
+        EXPECT_EQ(kerdesek.back(), kSzovegNovelesMind);
+    }
+}
+
+// The hit-ratio condition is a selected condition: the store doubles rather
+// than taking the full size at once, as it would when every line is stored.
+struct CsakTalalat {
+    static constexpr bool vanFeltetel = false;
+    static constexpr bool vanTalalatiArany = true;
+    bool feltetel(std::uint8_t*, std::int32_t&) { return true; }
+    bool talalatiArany(std::uint8_t* s, std::int32_t&) { return s[0] < 3; }
+    bool parhuzamosithato() const { return true; }
+    CsakTalalat masolat() const { return *this; }
+    TeljesultBitek teljesult() const { return {}; }
+    void teljesultHozzaad(const TeljesultBitek&) {}
+};
+
+TEST(VariationStore, HitRatioAloneGrowsByDoubling)
+{
     VariationStore t;
     t.BontEngedelyezettMeret = 100;
     BontasAllapot all;
@@ -452,26 +534,52 @@ TEST(VariationStore, GrowsByDoublingAndAsksEachTime)
         kerdesek.push_back(s);
         return true;
     };
-    std::vector<std::int32_t> meretek;
-    SzuroBeallitas sz;
-    sz.fajta = SzuroBeallitas::Osszeg;
-    sz.kf = 5;
-    sz.osszegMax = 1000;
-    TesztSzuro ts;
-        ts.sz = &sz;
-    BontasBemenet b = Bemenet(30, 5, 0);
-    b.FeltetelJelzo = true;  // a condition: the store doubles
-    ts.hivasUtan = [&](int) {
-        if (meretek.empty() || meretek.back() != t.BontMatrixMeret)
-            meretek.push_back(t.BontMatrixMeret);
-    };
-    BontasFuttatas(t, b, all, vez, env, ts);
-    EXPECT_EQ(t.BontSzelvszam, 142506);
-    EXPECT_EQ(meretek, (std::vector<std::int32_t>{100, 200, 400, 800, 1600, 3200, 6400, 12800, 25600, 51200, 102400,
-                                                  142506}));
-    ASSERT_EQ(kerdesek.size(), 11u);
+    BontasBemenet b = Bemenet(20, 5, 0);
+    b.TalArAktiv = true;
+    CsakTalalat sz;
+    BontasFuttatas(t, b, all, vez, env, sz);
+    EXPECT_EQ(t.BontSzelvszam, 3876 + 3060 + 2380);  // first index 0, 1 or 2
+    ASSERT_FALSE(kerdesek.empty());
     EXPECT_EQ(kerdesek.front(), kSzovegNovelesResz);
-    EXPECT_EQ(kerdesek.back(), kSzovegNovelesMind);
+}
+
+// Start can make the first allocation itself (behind the wait window): the
+// run then takes the store as it is.
+TEST(VariationStore, FirstAllocationBeforeTheRun)
+{
+    VariationStore t;
+    t.BontEngedelyezettMeret = 2000;
+    BontasAllapot all;
+    BontasVezerles vez;
+    TarolasKornyezet env;
+    env.JovahagyasVariacio = false;
+    const BontasBemenet b = Bemenet(12, 5, 0);
+    std::vector<std::int64_t> foglalasok;
+    const auto foglalo = [&](std::int64_t sorok, const std::function<bool()>& munka) {
+        foglalasok.push_back(sorok);
+        return munka();
+    };
+    ASSERT_EQ(BontasElsoFoglalas(t, b, false, env, foglalo), BontasHiba::Nincs);
+    EXPECT_EQ(foglalasok, (std::vector<std::int64_t>{792}));  // the full size is smaller
+    EXPECT_EQ(t.BontMatrixMeret, 792);
+    all.ElsoFoglalasKesz = true;
+    int novelesek = 0;
+    env.NovelesJelzo = [&](NovelesJelzes j) { novelesek += j == NovelesJelzes::Kezdet; };
+    EXPECT_EQ(BontasFuttatas(t, b, all, vez, env).veg, BontasVeg::Kesz);
+    EXPECT_FALSE(all.ElsoFoglalasKesz);
+    EXPECT_EQ(t.BontSzelvszam, 792);
+    EXPECT_EQ(novelesek, 0);
+    // Little memory: the allocation shrinks to what fits (32 bytes a row);
+    // none: refused, with the store unchanged.
+    VariationStore u;
+    env.SzabadMemoria = [] { return std::int64_t{1000}; };
+    EXPECT_EQ(BontasElsoFoglalas(u, b, false, env, foglalo), BontasHiba::Nincs);
+    EXPECT_EQ(u.BontMatrixMeret, 31);
+    VariationStore v;
+    env.SzabadMemoria = [] { return std::int64_t{0}; };
+    EXPECT_EQ(BontasElsoFoglalas(v, b, false, env, foglalo), BontasHiba::MemoriaLimit);
+    EXPECT_EQ(v.BontMatrixMeret, 0);
+    EXPECT_EQ(foglalasok.size(), 2u);
 }
 
 TEST(VariationStore, RefusedGrowthStopsWithTheLinesSoFar)

@@ -11,6 +11,8 @@
 #include <QScreen>
 #include <QStyle>
 #include <QThread>
+
+#include <atomic>
 #include <cmath>
 #include <vector>
 
@@ -239,16 +241,24 @@ int guiSzalonValasz(const std::function<int()>& fn, int hibaEredmeny)
     if (!app || szalak().Leall() || SzalNyilvantartas::SajatLeallitasKerve()) return hibaEredmeny;
     g_uzenetekAllapot.MsgEredmeny.store(kMsgFuggoben);
     int eredmeny = hibaEredmeny;
+    // The GUI thread reads this thread's data (the text on its stack) and
+    // this thread reads the answer: the hand-over through the atomic makes
+    // that order visible to race checkers, which cannot see Qt's own wait.
+    std::atomic<int> atadas{0};
+    atadas.store(1, std::memory_order_release);
     const bool ok = QMetaObject::invokeMethod(
         app,
         [&] {
+            (void)atadas.load(std::memory_order_acquire);
             try {
                 eredmeny = fn();
             } catch (...) {
                 eredmeny = hibaEredmeny;
             }
+            atadas.store(2, std::memory_order_release);
         },
         Qt::BlockingQueuedConnection);
+    (void)atadas.load(std::memory_order_acquire);
     if (!ok) eredmeny = hibaEredmeny;
     g_uzenetekAllapot.MsgEredmeny.store(eredmeny);
     return eredmeny;

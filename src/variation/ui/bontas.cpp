@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPalette>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -23,8 +24,11 @@
 #include "app/main_state.h"
 #include "app/settings.h"
 #include "app/ui/ablak_elhelyezes.h"
+#include "app/ui/formok.h"
 #include "app/ui/megszakitas.h"
+#include "app/ui/uzenetablak.h"
 #include "app/ui/uzenetek.h"
+#include "app/wait_jobs.h"
 #include "variation/ui/variacio_vezerlo.h"
 #include "conditions/condition_records.h"
 #include "conditions/markers.h"
@@ -332,8 +336,46 @@ bool TBontas::BontasIndul()
         HibaUzenet(QStringLiteral("A kijelölt számokból nem készíthető variáció."));
         return false;
     }
-    // 2. Not resuming: nothing fulfilled yet; a new run starts its time anew.
     const bool folytatas = u.Vezerles.BontasPause.load();
+
+    // The store's questions and messages reach the GUI thread from the worker.
+    auto env = std::make_unique<TarolasKornyezet>();
+    env->SzabadMemoria = [] {
+        const auto m = platform::SzabadMemoria();
+        return m ? static_cast<std::int64_t>(std::min<std::uint64_t>(*m, INT64_MAX)) : INT64_MAX;
+    };
+    env->JovahagyasKerdes = [](const std::string& s) {
+        return !SzalNyilvantartas::SajatLeallitasKerve() && JovahagyasKerdes(q(s));
+    };
+    env->InformacioUzenet = [](const std::string& s) { InformacioUzenet(q(s)); };
+    env->HibaUzenet = [](const std::string& s) { HibaUzenet(q(s)); };
+    env->JovahagyasVariacio = settings().JovahagyasVariacio;
+    env->NovelesJelzo = [this](NovelesJelzes j) { novelesJelzes(j); };
+
+    // 6, 11. The first allocation: when it does not fit the run does not
+    // start and nothing else changes. A large one runs behind the wait window.
+    const std::int32_t regiSorok = t.BontMatrixMeret;
+    const bool bovitett = t.Import_Count.size() > 1;
+    const auto foglalo = [](std::int64_t sorok, const std::function<bool()>& munka) {
+        TUzenetAblak* w = formok().UzenetAblak.data();
+        if (!w || sorok <= kBontAblakosMeret)
+            return munka();
+        bool futott = false, ok = false;
+        uzenetAblakFeladatBejegyzes(uzenetAblakAllapot(), kFeladatBontMatrixFoglalas,
+                                    [&](std::stop_token, MunkaJelzok&) {
+                                        ok = munka();
+                                        futott = true;
+                                    });
+        w->UzenetKi(QStringLiteral("Variáció tömbjének előkészítése"), 0, kFeladatBontMatrixFoglalas, true);
+        uzenetAblakFeladatBejegyzes(uzenetAblakAllapot(), kFeladatBontMatrixFoglalas, nullptr);
+        // The wait window runs nothing while another worker is busy.
+        return futott ? ok : munka();
+    };
+    if (BontasElsoFoglalas(t, *b, folytatas, *env, foglalo) != BontasHiba::Nincs)
+        return false;
+    u.Allapot.ElsoFoglalasKesz = true;
+
+    // 2. Not resuming: nothing fulfilled yet; a new run starts its time anew.
     if (!folytatas) {
         u.Allapot.TeljesultFeltetelekA = 0;
         u.Allapot.TeljesultFeltetelekB = 0;
@@ -348,10 +390,9 @@ bool TBontas::BontasIndul()
         gb->setEnabled(false);
     KilepesGomb->setEnabled(true);
     // 8. Labels.
-    t.ABSZ = BontasABSZ(*b);
-    szelvSzamKiiras(std::max<std::int64_t>(t.BontMatrixMeret, 0));
+    szelvSzamKiiras(std::max<std::int64_t>(regiSorok, 0));
     TarolvaCimke->setVisible(b->TulirasSorozat);
-    TarolvaCimke->setText(QStringLiteral("Tárolva: ") + q(SzelvSzamSzoveg(t.BontMatrixMeret)));
+    TarolvaCimke->setText(QStringLiteral("Tárolva: ") + q(SzelvSzamSzoveg(regiSorok)));
     if (b->TulirasSorozat) {
         // A resumed run keeps its cycle when it lies within the window.
         const BontasAllapot& a = u.Allapot;
@@ -360,9 +401,9 @@ bool TBontas::BontasIndul()
         u.Vezerles.TulirasSorozatAkt.store(akt);
         SzelvSzamCimke->setText(q(SorozatCiklusSzoveg(akt, b->TulirasTetelesMin, b->TulirasTetelesMax)));
     }
-    koltsegKiiras(t.BontMatrixMeret);
+    koltsegKiiras(regiSorok);
     VariacioFejlec->setText(q(BontasFejlec(l.KijeloltFoSzamDb, l.FixSzamDb(), g.VanPluszSzam, l.KijeloltPluszSzamDb,
-                                           g.PluszSzamNev, t.Import_Count.size() > 1)));
+                                           g.PluszSzamNev, bovitett)));
     Label5->setText(QStringLiteral("Hibapont: %1").arg(b->Hibapont));
     jelzokBeallitasa(*b);
     (void)dbFeltetel;
@@ -381,6 +422,9 @@ bool TBontas::BontasIndul()
     u.Vezerles.FBontStatus.store(true);
     u.Allapot.BontasFolytatas = folytatas;
     u.Vezerles.BontasPause.store(false);
+    // The progress of the last run is not this one's.
+    u.Vezerles.BontSzelvszam.store(t.BontSzelvszam);
+    u.Vezerles.FFolyamatAlap.store(0);
     mentettFelirat_ = windowTitle() == QStringLiteral(" Variáció készítése") ? QString() : windowTitle();
     setWindowTitle(mentettFelirat_.isEmpty() ? QStringLiteral(" Variáció készítése") : mentettFelirat_);
     u.Peldabontas = !mentettFelirat_.isEmpty();
@@ -388,25 +432,16 @@ bool TBontas::BontasIndul()
     BontFolyamatPB->setValue(0);
     Tag = 0;
 
-    // The store's questions and messages reach the GUI thread from the worker.
-    auto env = std::make_unique<TarolasKornyezet>();
-    env->SzabadMemoria = [] {
-        const auto m = platform::SzabadMemoria();
-        return m ? static_cast<std::int64_t>(std::min<std::uint64_t>(*m, INT64_MAX)) : INT64_MAX;
-    };
-    env->JovahagyasKerdes = [](const std::string& s) {
-        return !SzalNyilvantartas::SajatLeallitasKerve() && JovahagyasKerdes(q(s));
-    };
-    env->InformacioUzenet = [](const std::string& s) { InformacioUzenet(q(s)); };
-    env->HibaUzenet = [](const std::string& s) { HibaUzenet(q(s)); };
-    env->JovahagyasVariacio = settings().JovahagyasVariacio;
     kornyezet_ = std::move(env);
     bemenet_ = std::move(b);
     const bool bovites = bemenet_->BontasBovites;
+    // The time a question is open does not count as run time.
     u.Vezerles.PauseVizsgalat = [this] {
         if (SzalNyilvantartas::SajatLeallitasKerve())
             return false;
+        const double kezdet = most();
         const bool igen = JovahagyasKerdes(q(MegszakitasUzenet(gombTag_.load())));
+        bontasEgyseg().BontasKezdoIdo += most() - kezdet;
         if (igen)
             platform::SetTaskbarProgressState(4);
         return igen;
@@ -414,7 +449,10 @@ bool TBontas::BontasIndul()
     u.Vezerles.StopVizsgalat = [bovites] {
         if (SzalNyilvantartas::SajatLeallitasKerve())
             return true;
-        return JovahagyasKerese(q(StopUzenet(bovites, false)));
+        const double kezdet = most();
+        const bool igen = JovahagyasKerese(q(StopUzenet(bovites, false)));
+        bontasEgyseg().BontasKezdoIdo += most() - kezdet;
+        return igen;
     };
 
     // 18. Show the window and start the worker.
@@ -439,7 +477,7 @@ void TBontas::munka(std::stop_token st)
     u.BontMegszAktiv.store(true);
     std::stop_callback leallit(st, [&u] { u.Vezerles.BontasMegszakitasa(); });
     u.BontasKezdoIdo = most();
-    u.BontasZaroIdo = u.BontasKezdoIdo;
+    u.BontasZaroIdo = u.BontasKezdoIdo.load();
     try {
         FeltetelSzuro szuro{sorTeszt_.get(), talarTeszt_.get()};
         BontasFuttatas(variationStore(), *bemenet_, u.Allapot, u.Vezerles, *kornyezet_, szuro);
@@ -454,6 +492,51 @@ void TBontas::munka(std::stop_token st)
     if (!u.Allapot.BontasBefejezetlen)
         u.SzerkesztettVariacio = false;
     u.BontasIdotartam += u.BontasZaroIdo - u.BontasKezdoIdo;
+}
+
+void TBontas::novelesJelzes(NovelesJelzes j)
+{
+    // The worker touches no widget: the window's changes are posted to the
+    // GUI thread, in order.
+    switch (j) {
+    case NovelesJelzes::Kezdet:
+        novelesKezdet_ = most();
+        novelesFut_.store(true);
+        break;
+    case NovelesJelzes::FoglalasKezdet:
+        QMetaObject::invokeMethod(this, [this] { kiterjesztesKijelzes(true); }, Qt::QueuedConnection);
+        break;
+    case NovelesJelzes::FoglalasVege:
+        QMetaObject::invokeMethod(this, [this] { kiterjesztesKijelzes(false); }, Qt::QueuedConnection);
+        break;
+    case NovelesJelzes::Vege:
+        // The growth, its questions included, does not count as run time.
+        bontasEgyseg().BontasKezdoIdo += most() - novelesKezdet_;
+        novelesFut_.store(false);
+        break;
+    }
+}
+
+void TBontas::kiterjesztesKijelzes(bool be)
+{
+    if (be) {
+        SzelvSzamCimke->setText(QStringLiteral("Variáció tömbjének kiterjesztése..."));
+        QPalette p = SzelvSzamCimke->palette();
+        p.setColor(QPalette::WindowText, QColor(0, 128, 128));
+        SzelvSzamCimke->setPalette(p);
+        for (QPushButton* b : {StopGomb, PauseGomb, BreakGomb, KilepesGomb})
+            b->setEnabled(false);
+        return;
+    }
+    SzelvSzamCimke->setPalette(QPalette());
+    szelvSzamKiiras(bontasEgyseg().Vezerles.BontSzelvszam.load());
+    if (!Fut())
+        return;  // the end of the run sets the buttons
+    const bool huzas = feltetelRekordok().HuzasSzamsorVariacio;
+    StopGomb->setEnabled(true);
+    KilepesGomb->setEnabled(true);
+    PauseGomb->setEnabled(!huzas);
+    BreakGomb->setEnabled(!huzas);
 }
 
 void TBontas::vegeKezelo()
@@ -601,7 +684,8 @@ void TBontas::Timer1Timer()
 {
     BontasEgyseg& u = bontasEgyseg();
     const BontasVezerles& v = u.Vezerles;
-    if (!Timer1->isActive() || v.FHibapontMenet.load() < 0 || !v.FBontStatus.load() || v.BontasPause.load())
+    if (!Timer1->isActive() || v.FHibapontMenet.load() < 0 || !v.FBontStatus.load() || v.BontasPause.load() ||
+        novelesFut_.load())
         return;
     IdoCimke->setText(q(VariacioIdotartama(most() - u.BontasKezdoIdo + u.BontasIdotartam)));
     const std::int32_t n = v.BontSzelvszam.load(std::memory_order_relaxed);

@@ -25,6 +25,7 @@ class TalalatiAranyTeszt;
 struct BontasBemenet;
 struct TarolasKornyezet;
 struct PeldabontasInfoBemenet;
+enum class NovelesJelzes;
 }  // namespace kvx
 
 class TBontas : public QDialog {
@@ -99,6 +100,10 @@ private:
     void gombBeallitas(QPushButton* b, int tag, const char* tipp);
     void jelzokBeallitasa(const kvx::BontasBemenet& b);
     void munka(std::stop_token st);
+    // A growth of the store during the run (on the worker).
+    void novelesJelzes(kvx::NovelesJelzes j);
+    // The growth's text on the line-count label and its buttons (GUI thread).
+    void kiterjesztesKijelzes(bool be);
     void vegeKezelo();
     void szelvSzamKiiras(std::int64_t n);
     void koltsegKiiras(std::int64_t n);
@@ -111,6 +116,8 @@ private:
     std::unique_ptr<kvx::TarolasKornyezet> kornyezet_;
     kvx::SzalNyilvantartas::Azonosito szal_;
     std::atomic<int> gombTag_{0};
+    std::atomic<bool> novelesFut_{false};  // the store grows: the timer shows nothing
+    double novelesKezdet_ = 0;             // worker only
     std::int64_t absvAlap_ = 0, absvOszto_ = 1;
     QString mentettFelirat_;
     VariacioVezerlo& vezerlo_;

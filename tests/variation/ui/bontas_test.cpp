@@ -10,6 +10,7 @@
 #include "app/settings.h"
 #include "app/ui/foablak.h"
 #include "app/ui/formok.h"
+#include "app/ui/uzenetablak.h"
 #include "app/ui/valaszolo.h"
 #include "conditions/ui/feltetelek.h"
 #include "app/workers.h"
@@ -215,6 +216,34 @@ TEST_F(BontasTest, ConditionsNoLinePassesEndInTheErrorReport)
                              "\r\n\r\nHibakeresés, Súgó: Tartalom - Feltétel - Ellenőrzés"));
     ASSERT_FALSE(latott.isEmpty());
     EXPECT_TRUE(latott.last().contains(QStringLiteral("Math - Összeg")));
+}
+
+// A first allocation above 100,000 rows is made behind the wait window
+// before the run starts; the run then stores into it.
+TEST_F(BontasTest, LargeFirstAllocationIsPreparedBehindTheWaitWindow)
+{
+    for (int i = 1; i <= 30; ++i)
+        SzamJeloles(szamListak(), game(), mainState(), i, 0, false);
+    tickets();
+    ASSERT_EQ(szamListak().KijeloltSzamDb(), 30);
+    FeltetelRekordok& f = feltetelRekordok();
+    f.OsszegFeltetel.Allapot = 1;
+    f.OsszegFeltetel.Min = 1;
+    f.OsszegFeltetel.Max = 1000;  // every line passes
+    f.FeltetelJelzo = true;
+    variationStore().BontEngedelyezettMeret = 200000;
+    ASSERT_NE(formok().UzenetAblak, nullptr);
+    formok().UzenetAblak->Label1->clear();
+
+    Valaszolo v(QStringList{});
+    a("Start1")->trigger();
+    const bool vege = vegeVar();
+    variationStore().BontEngedelyezettMeret = 100000;
+    ASSERT_TRUE(vege);
+    EXPECT_EQ(formok().UzenetAblak->Label1->text(), QStringLiteral("Variáció tömbjének előkészítése"));
+    EXPECT_FALSE(formok().UzenetAblak->isVisible());
+    EXPECT_EQ(variationStore().BontSzelvszam, 142506);
+    EXPECT_EQ(bontas_->SzelvSzamCimke->text(), QString::fromStdString(SzelvSzamSzoveg(142506)));
 }
 
 // Start checks the Találat option too, not only the "Ellenőrzés" button.
