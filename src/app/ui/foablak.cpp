@@ -1294,6 +1294,7 @@ void TFoablak::AllomanyDialogusokLetrehozasa()
         AllomanyDialogusAllapotFrissites();
     };
     d.VariacioValtozas = [this] {
+        variacioMegnyitva_ = true;
         if (TBontLista* lista = formok().BontLista)
             lista->Tag = 0;
         VariacioStatuszFrissites();
@@ -1319,10 +1320,14 @@ void TFoablak::AllomanyDialogusAllapotFrissites()
 void TFoablak::Megnyits1Click()
 {
     AllomanyDialogusAllapotFrissites();
+    variacioMegnyitva_ = false;
     // Marking the loaded conditions belongs to the conditions window.
     AllomanyDialogusok->AllomanyDialogus(kvx::ModMegnyitas, QString(), true);
     KijelolesMenuFrissites();
     VariacioStatuszKiirasStatusBar(variacioAllapot_, true, true);
+    // An opened variation shows its lines.
+    if (variacioMegnyitva_ && variationStore().BontSzelvszam > 0 && Akcio("Listzs2")->isEnabled())
+        Listzs2Click();
 }
 
 void TFoablak::Mentsmsknt1Click()

@@ -242,6 +242,8 @@ private:
     // The main window's rectangle at the last follow; unset until shown.
     std::optional<QRect> kovetesHely_;
     bool tulteli_ = false;
+    // The open dialog loaded a variation.
+    bool variacioMegnyitva_ = false;
     // What FutasAlattiTiltas switched off, to switch on again.
     std::vector<QPointer<QWidget>> futasAlattTiltva_;
     // The application font before the text size was applied; given back

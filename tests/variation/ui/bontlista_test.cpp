@@ -191,6 +191,7 @@ TEST_F(BontListaTest, GenerateListSaveClearOpen)
         a("rls2")->trigger();
     }
     ASSERT_EQ(t.BontSzelvszam, 0);
+    EXPECT_FALSE(formok().BontLista->isVisible());
     MindenSzamTorlese(szamListak(), game(), mainState());
     feltetelRekordok() = FeltetelRekordok{};
     variacioOpcioErtekek() = VariacioOpcioErtekek{};
@@ -213,6 +214,9 @@ TEST_F(BontListaTest, GenerateListSaveClearOpen)
     EXPECT_DOUBLE_EQ(bontasEgyseg().BontasIdotartam, 12.345);
     EXPECT_EQ(t.Import_Count, (TTombInt1D{db}));
     EXPECT_TRUE(a("Listzs2")->isEnabled());
+    // The opened variation is listed at once.
+    EXPECT_TRUE(formok().BontLista->isVisible());
+    EXPECT_EQ(formok().BontLista->BontTabla->model()->rowCount(), db);
 
     // A damaged copy is refused with its message and changes nothing.
     QFile be(nev);
