@@ -100,6 +100,23 @@ void FormokLetrehozasa(TFoablak& foablak)
     f.Feltetelek->SetVariacioVezerlo(&kvx::Program::aktualis().Variacio());
     QObject::connect(f.Feltetelek.data(), &TFeltetelek::variacioKeszitesKerve, &foablak, &TFoablak::Start1Click);
     QObject::connect(f.Feltetelek.data(), &TFeltetelek::variacioTorlesKerve, &foablak, &TFoablak::rls2Click);
+    QObject::connect(f.Feltetelek.data(), &TFeltetelek::feltetelParancsok, &foablak,
+                     [&foablak](bool torles, const QString& torlesTipp, bool ellenorzes, const QString& ellenorzesTipp) {
+                         const std::pair<const char*, std::pair<bool, QString>> pontok[] = {
+                             {"rls1", {torles, torlesTipp}}, {"Ellenrzs2", {ellenorzes, ellenorzesTipp}}};
+                         for (const auto& [nev, allapot] : pontok)
+                             if (QAction* a = foablak.Akcio(QString::fromUtf8(nev))) {
+                                 a->setEnabled(allapot.first);
+                                 a->setToolTip(allapot.second);
+                                 a->setStatusTip(allapot.second);
+                             }
+                     });
+    if (QAction* a = foablak.Akcio(QStringLiteral("rls1")))
+        QObject::connect(a, &QAction::triggered, f.Feltetelek.data(), &TFeltetelek::TorlesGombClick);
+    if (QAction* a = foablak.Akcio(QStringLiteral("Ellenrzs2")))
+        QObject::connect(a, &QAction::triggered, f.Feltetelek.data(), &TFeltetelek::EllenorzesGombClick);
+    // The items start as the window's buttons do.
+    f.Feltetelek->SetFeltetelJelzo(kvx::Program::aktualis().Feltetelek.FeltetelJelzo);
     QObject::connect(f.Feltetelek.data(), &TFeltetelek::menuPont, &foablak,
                      [&foablak](const QString& felirat, const QString& tipp) {
                          if (QAction* a = foablak.Akcio(QStringLiteral("Listzs1"))) {

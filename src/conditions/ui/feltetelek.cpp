@@ -615,6 +615,7 @@ void TFeltetelek::EllenorzesGombBeallitas()
                     (o.TulirasBont && o.TulirasTeteles && variacio().LefoglaltSorok == 0 && o.TulirasTetelesMin > 0);
     EllenorzesGomb->setEnabled(be);
     EllenorzesGomb->setToolTip(be ? QStringLiteral(" Feltételek ellenőrzése ") : TorlesGomb->toolTip());
+    emit feltetelParancsok(TorlesGomb->isEnabled(), TorlesGomb->toolTip(), be, EllenorzesGomb->toolTip());
 }
 
 void TFeltetelek::SetDbFeltetel(const TFeltetelMaszk& kijeloltFeltetelek)
@@ -646,7 +647,11 @@ void TFeltetelek::TorlesGombClick()
                  (Kerdes ? Kerdes(QStringLiteral("Biztos törli a feltételeket?"))
                          : JovahagyasKerese(QStringLiteral("Biztos törli a feltételeket?")));
     }
-    if (!tovabb) return;  // a variation with lines is deleted through the engine's confirmation
+    // With lines the variation controller asks, and deletes them with the
+    // conditions.
+    if (!tovabb && !(v.SzamsorDb == 0 || v.BontasBovites) && vezerlo_)
+        tovabb = vezerlo_->TorlesEng2();
+    if (!tovabb) return;
     FeltetelTorlesHelyzet h;
     h.BontasBovites = v.BontasBovites;
     h.TulirasBont = Allapot.Opciok->TulirasBont;

@@ -163,6 +163,9 @@ signals:
     void variacioTorlesKerve();
     // The main window's conditions command follows the mode: caption, hint.
     void menuPont(const QString& felirat, const QString& tipp);
+    // The main window's "Törlés" and "Ellenőrzés" conditions items follow
+    // the window's buttons: enabled states and hints.
+    void feltetelParancsok(bool torles, const QString& torlesTipp, bool ellenorzes, const QString& ellenorzesTipp);
 
 protected:
     void showEvent(QShowEvent* e) override;

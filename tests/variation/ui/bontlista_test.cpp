@@ -19,6 +19,7 @@
 #include "variation/store_jobs.h"
 #include "variation/ui/bontas.h"
 #include "variation/ui/variacio_vezerlo.h"
+#include "conditions/ui/feltetelek.h"
 #include "draws/ui/huzszama.h"
 #include "tickets/ui/bontellszelveny.h"
 #include "tickets/ui/bontszelveny.h"
@@ -605,6 +606,44 @@ TEST_F(BontListaTest, ClearingTheNumbersTakesTheLinesWithThem)
     EXPECT_EQ(szamListak().KijeloltSzamDb(), 0);
     EXPECT_EQ(variationStore().BontSzelvszam, 0);
     EXPECT_FALSE(a("rls2")->isEnabled());
+}
+
+}  // namespace
+
+namespace {
+
+using namespace kvx;
+using kvx::teszt::Valaszolo;
+
+// The main window's conditions items follow the conditions window's buttons;
+// "Törlés" with a variation listed asks the variation's question and takes
+// the lines with the conditions.
+TEST_F(BontListaTest, ConditionsItemsOfTheMainWindowClearConditionsAndLines)
+{
+    QAction* torles = a("rls1");
+    QAction* ellenorzes = a("Ellenrzs2");
+    EXPECT_FALSE(torles->isEnabled());
+    EXPECT_EQ(torles->toolTip(), QStringLiteral(" Nincs kijelölt feltétel "));
+    EXPECT_FALSE(ellenorzes->isEnabled());
+
+    general();
+    // A sum condition ticked on the conditions window.
+    feltetelRekordok().OsszegFeltetel = {1, {}, 60, 300};
+    formok().Feltetelek->SetFeltetelJelzo(true);
+    EXPECT_TRUE(torles->isEnabled());
+    EXPECT_EQ(torles->toolTip(), QStringLiteral(" Feltételek törlése "));
+    EXPECT_TRUE(ellenorzes->isEnabled());
+    EXPECT_EQ(ellenorzes->toolTip(), QStringLiteral(" Feltételek ellenőrzése "));
+
+    {
+        Valaszolo igen({QStringLiteral("Igen")});
+        torles->trigger();
+        ASSERT_FALSE(igen.Latott.isEmpty());
+        EXPECT_TRUE(igen.Latott[0].Szoveg.contains(QStringLiteral("Biztos törli a feltételeket és a variáció listáját?")));
+    }
+    EXPECT_FALSE(feltetelRekordok().FeltetelJelzo);
+    EXPECT_EQ(variationStore().BontSzelvszam, 0);
+    EXPECT_FALSE(torles->isEnabled());
 }
 
 }  // namespace
