@@ -164,8 +164,11 @@ void FormokLetrehozasa(TFoablak& foablak)
     f.Info = new TInfo(szulo);
     f.NyomtOpc = new TNyomtOpc(szulo);
     f.Statisztika = new TStatisztika(szulo);
-    f.BontTeszt = new TBontTeszt([&foablak] { foablak.Betoltes(); }, szulo);
+    f.BontTeszt = new TBontTeszt(szulo);
     // The test window shows results of the lines: a deletion closes it.
     QObject::connect(&kvx::Program::aktualis().Variacio(), &VariacioVezerlo::torles, f.BontTeszt.data(),
                      &QWidget::close);
+    // The test window is the last one: every window exists now, so the main
+    // window loads what needs them all.
+    foablak.Betoltes();
 }

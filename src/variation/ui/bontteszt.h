@@ -3,16 +3,11 @@
 // the window exists with its caption, created once at start-up.
 #include <QDialog>
 
-#include <functional>
-
 class TBontTeszt : public QDialog {
     Q_OBJECT
 public:
-    explicit TBontTeszt(std::function<void()> betoltes, QWidget* parent = nullptr);
+    explicit TBontTeszt(QWidget* parent = nullptr);
 
 private:
     void FormCreate();
-
-    // The main window's loading step; the last form to be created runs it.
-    std::function<void()> betoltes_;
 };
