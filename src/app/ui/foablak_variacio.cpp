@@ -287,6 +287,7 @@ void TFoablak::NagyVariacioFeladat(int kod, const std::function<void()>& munka, 
     const char* szoveg = kod == kFeladatTombOptimalizalas ? "Variáció tömbjének optimalizálása"
                          : kod == kFeladatListaModositas  ? "Variáció listájának módosítása"
                          : kod == kFeladatSzamsorTorles   ? "Variáció számsorainak törlése, rendezése"
+                         : kod == kFeladatBontMatrixFoglalas ? "Variáció tömbjének előkészítése"
                                                           : "Variáció törlése";
     if (!w || sorok <= kBontAblakosMeret) {
         munka();

@@ -24,9 +24,7 @@
 #include "app/main_state.h"
 #include "app/settings.h"
 #include "app/ui/ablak_elhelyezes.h"
-#include "app/ui/formok.h"
 #include "app/ui/megszakitas.h"
-#include "app/ui/uzenetablak.h"
 #include "app/ui/uzenetek.h"
 #include "app/wait_jobs.h"
 #include "variation/ui/variacio_vezerlo.h"
@@ -356,18 +354,14 @@ bool TBontas::BontasIndul()
     // start and nothing else changes. A large one runs behind the wait window.
     const std::int32_t regiSorok = t.BontMatrixMeret;
     const bool bovitett = t.Import_Count.size() > 1;
-    const auto foglalo = [](std::int64_t sorok, const std::function<bool()>& munka) {
-        TUzenetAblak* w = formok().UzenetAblak.data();
-        if (!w || sorok <= kBontAblakosMeret)
+    const auto foglalo = [this](std::int64_t sorok, const std::function<bool()>& munka) {
+        if (!vezerlo_.NagyFeladat || sorok <= kBontAblakosMeret)
             return munka();
         bool futott = false, ok = false;
-        uzenetAblakFeladatBejegyzes(uzenetAblakAllapot(), kFeladatBontMatrixFoglalas,
-                                    [&](std::stop_token, MunkaJelzok&) {
-                                        ok = munka();
-                                        futott = true;
-                                    });
-        w->UzenetKi(QStringLiteral("Variáció tömbjének előkészítése"), 0, kFeladatBontMatrixFoglalas, true);
-        uzenetAblakFeladatBejegyzes(uzenetAblakAllapot(), kFeladatBontMatrixFoglalas, nullptr);
+        vezerlo_.NagyFeladat(kFeladatBontMatrixFoglalas, [&] {
+            ok = munka();
+            futott = true;
+        });
         // The wait window runs nothing while another worker is busy.
         return futott ? ok : munka();
     };
