@@ -782,7 +782,10 @@ void TFoablak::JatekValtas(int tag, bool kerdez)
     BontasPauseTorlese(u);
     if (u.BontasBovites)
         Import_log_false();
-    kvx::Program::aktualis().Variacio().BontasTorlese(false);
+    VariacioVezerlo& v = kvx::Program::aktualis().Variacio();
+    v.BontasTorlese(false);
+    // The conditions were set for the old game's numbers.
+    v.FeltetelekTorlese();
     MindenSzamTorlese(szamListak(), game(), mainState());
     if (TFeltetelek* f = formok().Feltetelek)
         f->VariacioOpcioinakTorlese();
@@ -854,9 +857,12 @@ bool TFoablak::SzamTorlesJovahagyas(int kind)
         return v.TorlesEng2();
     if (!TorlesJovahagyas(kind))
         return false;
-    // The question named the lines: they would stand for other numbers.
+    // The question named the lines and the conditions: the lines would stand
+    // for other numbers, the conditions were set for the old selection.
     if (variationStore().BontSzelvszam > 0)
         v.BontasTorlese(false);
+    if (feltetelRekordok().FeltetelJelzo)
+        v.FeltetelekTorlese();
     return true;
 }
 

@@ -98,6 +98,12 @@ void FormokLetrehozasa(TFoablak& foablak)
     // it only lists the conditions, and its button starts a run or asks to
     // delete the variation as the main window's commands do.
     f.Feltetelek->SetVariacioVezerlo(&kvx::Program::aktualis().Variacio());
+    // Conditions cleared behind the window: its boxes and edits follow.
+    QObject::connect(&kvx::Program::aktualis().Variacio(), &VariacioVezerlo::feltetelekTorolve, f.Feltetelek.data(),
+                     [w = f.Feltetelek.data()] {
+                         w->BeolvFeltKijelolese();
+                         w->SetFeltetelJelzo(kvx::Program::aktualis().Feltetelek.FeltetelJelzo);
+                     });
     QObject::connect(f.Feltetelek.data(), &TFeltetelek::variacioKeszitesKerve, &foablak, &TFoablak::Start1Click);
     QObject::connect(f.Feltetelek.data(), &TFeltetelek::variacioTorlesKerve, &foablak, &TFoablak::rls2Click);
     QObject::connect(f.Feltetelek.data(), &TFeltetelek::feltetelParancsok, &foablak,

@@ -46,12 +46,7 @@ kvx::TorlesKornyezet VariacioVezerlo::TorlesKornyezet()
     k.JovahagyasKerese = [](const std::string& s) { return JovahagyasKerese(QString::fromStdString(s)); };
     k.KijeloltSzamDb = p_.Szamok.KijeloltSzamDb();
     k.FeltetelJelzo = p_.Feltetelek.FeltetelJelzo;
-    k.FeltetelekTorlese = [this] {
-        FeltetelTorlesHelyzet h;
-        h.BackMentesEngedely = p_.Beallitasok.BiztonsagiMentes;
-        FeltetelekTorlese(p_.Feltetelek, h);
-        emit feltetelekTorolve();
-    };
+    k.FeltetelekTorlese = [this] { FeltetelekTorlese(); };
     const BontasEgyseg& u = p_.Bontas;
     const SzamListak& l = p_.Szamok;
     k.BovitesAzonosSzamok = u.BontasBovites && l.KijeloltSzamDb() == u.BovitesKijeloltSzamDb &&
@@ -65,6 +60,15 @@ kvx::TorlesKornyezet VariacioVezerlo::TorlesKornyezet()
     };
     k.FeltetelAblakMegnyitasa = [this] { emit feltetelAblakMegnyitasa(); };
     return k;
+}
+
+void VariacioVezerlo::FeltetelekTorlese()
+{
+    FeltetelTorlesHelyzet h;
+    h.BackMentesEngedely = p_.Beallitasok.BiztonsagiMentes;
+    h.BontasBovites = p_.Bontas.BontasBovites;
+    kvx::FeltetelekTorlese(p_.Feltetelek, h);
+    emit feltetelekTorolve();
 }
 
 bool VariacioVezerlo::TorlesEng1()

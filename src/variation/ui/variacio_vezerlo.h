@@ -47,6 +47,9 @@ public:
     // conditions change. True: the caller may go on.
     bool TorlesEng1();
     bool TorlesEng2();
+    // Clears the conditions (the selection they were set for changes) and
+    // tells the conditions window.
+    void FeltetelekTorlese();
     // Deletes the variation, or with truncate cuts it to its last extension
     // boundary, without a question.
     void BontasTorlese(bool truncate);

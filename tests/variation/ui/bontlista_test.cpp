@@ -647,3 +647,52 @@ TEST_F(BontListaTest, ConditionsItemsOfTheMainWindowClearConditionsAndLines)
 }
 
 }  // namespace
+
+namespace {
+
+using namespace kvx;
+using kvx::teszt::Valaszolo;
+
+// Every command that changes the selection goes through the one rule: with
+// lines stored and a condition ticked, Igen takes both, Nem keeps both and
+// the order of the numbers.
+TEST_F(BontListaTest, EveryCommandThatChangesTheSelectionTakesLinesAndConditionsTogether)
+{
+    struct Eset {
+        const char* parancs;
+        bool igen;
+        bool sorokMaradnak;
+    };
+    const Eset esetek[] = {
+        {"Bontsszmai1", true, false}, {"Bontsszmai1", false, true}, {"Kijellmind1", true, false},
+        {"Cskken1", true, false},     {"Cskken1", false, true},     {"Jatek1", true, false},
+    };
+    for (const Eset& e : esetek) {
+        SCOPED_TRACE(std::string(e.parancs) + (e.igen ? " Igen" : " Nem"));
+        if (szamListak().KijeloltSzamDb() > 0)
+            MindenSzamTorlese(szamListak(), game(), mainState());
+        settings().SzamsorrendMod = 0;
+        window_->Kerdes = [](const QString&) { return true; };
+        general();
+        feltetelRekordok().OsszegFeltetel = {1, {}, 60, 300};
+        formok().Feltetelek->SetFeltetelJelzo(true);
+        const std::int32_t db = variationStore().BontSzelvszam;
+        const TTombByte1D szamok = szamListak().KijeloltSzamok;
+        window_->Kerdes = [&e](const QString&) { return e.igen; };
+        {
+            Valaszolo v({e.igen ? QStringLiteral("Igen") : QStringLiteral("Nem")});
+            if (std::string(e.parancs) == "Jatek1")
+                window_->LottoSelect(1);
+            else
+                a(e.parancs)->trigger();
+        }
+        EXPECT_EQ(variationStore().BontSzelvszam, e.sorokMaradnak ? db : 0);
+        EXPECT_EQ(feltetelRekordok().FeltetelJelzo, e.sorokMaradnak);
+        if (e.sorokMaradnak)
+            EXPECT_EQ(szamListak().KijeloltSzamok, szamok);
+        if (std::string(e.parancs) == "Jatek1")
+            window_->LottoSelect(0);
+    }
+}
+
+}  // namespace
