@@ -95,7 +95,9 @@ std::string AutomatikusNev(const AutomatikusNevAdatok& a)
         if (!a.VariacioAllapot.empty() && a.VariacioAllapot != "Ready") {
             std::string allapot = a.VariacioAllapot;
             const std::size_t p = allapot.find(" - ");
-            if (p != std::string::npos) allapot.replace(p, 3, "_");
+            // Built anew rather than replaced in place: GCC 12 warns wrongly
+            // about overlap in std::string::replace here.
+            if (p != std::string::npos) allapot = allapot.substr(0, p) + '_' + allapot.substr(p + 3);
             s += '_';
             s += allapot;
         }

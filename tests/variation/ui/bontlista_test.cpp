@@ -688,8 +688,9 @@ TEST_F(BontListaTest, EveryCommandThatChangesTheSelectionTakesLinesAndConditions
         }
         EXPECT_EQ(variationStore().BontSzelvszam, e.sorokMaradnak ? db : 0);
         EXPECT_EQ(feltetelRekordok().FeltetelJelzo, e.sorokMaradnak);
-        if (e.sorokMaradnak)
+        if (e.sorokMaradnak) {
             EXPECT_EQ(szamListak().KijeloltSzamok, szamok);
+        }
         if (std::string(e.parancs) == "Jatek1")
             window_->LottoSelect(0);
     }
