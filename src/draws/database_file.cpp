@@ -3,6 +3,7 @@
 #include "draws/draw_ranges.h"
 
 #include <filesystem>
+#include <limits>
 #include <new>
 
 namespace kvx {
@@ -184,6 +185,11 @@ std::string SzamokEllenorzese(const GameParams& p, const THuzRekord& rek, std::i
 
 }  // namespace
 
+bool THuzVerzio::Ervenyes() const
+{
+    return Fo >= 0 && Al >= 0 && Kiadas >= 0 && Osszetett() <= std::numeric_limits<std::int32_t>::max();
+}
+
 bool OlvasHuzFejlec(BinReader& r, THuzFejlec& f)
 {
     OlvasVerzio(r, f.Verzio);
@@ -256,7 +262,9 @@ BetoltesEredmeny HuzasAdatbazisOlvasas(std::span<const std::uint8_t> adat, const
     THuzFejlec fej;
     if (!OlvasHuzFejlec(r, fej))
         return hiba(BetoltesAllapot::Ervenytelen, kErvenytelenMeretUzenet);
-    const std::int32_t verzio = fej.Verzio.Osszetett();
+    if (!fej.Verzio.Ervenyes())
+        return hiba(BetoltesAllapot::Ervenytelen, kErvenytelenAllomanyUzenet);
+    const auto verzio = static_cast<std::int32_t>(fej.Verzio.Osszetett());
 
     if (verzio >= 2660) {
         if (fej.LottoIndex < 0 || fej.LottoIndex >= kJatekokSzama)
@@ -307,9 +315,13 @@ BetoltesEredmeny HuzasAdatbazisOlvasas(std::span<const std::uint8_t> adat, const
         std::int32_t het = rek.Het;
         if (beall.AdatbazisTipus && R > 1) {
             const TTombInt1D& P = uj.Tabla.Huzasok[static_cast<std::size_t>(R - 2)];
+            // A year end moves a draw by one year at most. A week-1 draw follows
+            // a predecessor already moved into the next year only when it is
+            // one year behind it: a year further back is not a year end, and
+            // moving it would move it again on every load of the saved file.
             if (het >= 52 && P[1] < ev)
                 het = 1;
-            if (het == 1 && ((P[1] == ev && P[2] >= 52) || (P[1] > ev && P[2] == 1)))
+            if (het == 1 && ((P[1] == ev && P[2] >= 52) || (P[1] == ev + 1 && P[2] == 1)))
                 ++ev;
         }
         if (ev < 1901 || ev > 10000)

@@ -27,7 +27,14 @@ struct THuzVerzio {
     std::int32_t Fo = 0;      // major
     std::int32_t Al = 0;      // minor
     std::int32_t Kiadas = 0;  // release
-    std::int32_t Osszetett() const { return Fo * 1000 + Al * 100 + Kiadas * 10; }
+    // major x 1000 + minor x 100 + release x 10, computed wide: a damaged
+    // header may hold any value in its fields.
+    std::int64_t Osszetett() const
+    {
+        return std::int64_t{Fo} * 1000 + std::int64_t{Al} * 100 + std::int64_t{Kiadas} * 10;
+    }
+    // No field is negative and the composite fits the 32-bit version number.
+    bool Ervenyes() const;
 };
 
 struct THuzFejlec {

@@ -5,6 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <iterator>
+#include <random>
+
 namespace kvx {
 namespace {
 
@@ -140,6 +145,13 @@ TEST(DatabaseFile, BrokenFilesAreRefusedAndTheEarlierTableIsKept)
         {"rekord_felig_szamok", vag(Rek(0) + 17), meret},
         {"masodik_rekord_csonka", vag(Rek(1) + 12), meret},
         {"masodik_rekord_utolso_bajt_hianyzik", vag(Rek(2) - 1), meret},
+        // Version fields whose composite (major x 1000 + ...) leaves the 32-bit range.
+        {"verzio_int_max", [](auto k) { SetI32(k, 0, INT32_MAX); return k; }, kErvenytelenAllomanyUzenet},
+        {"verzio_kozvetlenul_tul", [](auto k) { SetI32(k, 0, 2147484); return k; }, kErvenytelenAllomanyUzenet},
+        {"alverzio_int_max", [](auto k) { SetI32(k, 4, INT32_MAX); return k; }, kErvenytelenAllomanyUzenet},
+        {"kiadas_int_max", [](auto k) { SetI32(k, 8, INT32_MAX); return k; }, kErvenytelenAllomanyUzenet},
+        {"verzio_int_min", [](auto k) { SetI32(k, 0, INT32_MIN); return k; }, kErvenytelenAllomanyUzenet},
+        {"kiadas_negativ", [](auto k) { SetI32(k, 8, -1); return k; }, kErvenytelenAllomanyUzenet},
         {"jatek_index_44", [](auto k) { SetI32(k, 12, 44); return k; }, kErvenytelenAllomanyUzenet},
         {"jatek_index_negativ", [](auto k) { SetI32(k, 12, -1); return k; }, kErvenytelenAllomanyUzenet},
         {"sorszam_nulla", [](auto k) { SetI32(k, Rek(1), 0); return k; },
@@ -302,6 +314,52 @@ TEST(DatabaseFile, YearAndWeekCorrectedOnlyInTheProgramDatabase)
     EXPECT_EQ(ki.Tabla.Huzasok[3][1], 2022);  // week 1 after week 52 of the same year: next year
     ASSERT_TRUE(HuzasAdatbazisOlvasas(kep, g, {false, {}}, "x", ki).sikeres());
     EXPECT_EQ(ki.Tabla.Huzasok, sorok);
+
+    // A second week-1 draw after one moved into the next year follows it; a
+    // week-1 draw two or more years behind its predecessor is no year end.
+    const TTombInt2D tovabb = {Sor(g, 1, 2021, 52, {1, 2, 3, 4, 5}), Sor(g, 2, 2021, 1, {1, 2, 3, 4, 5}),
+                               Sor(g, 3, 2021, 1, {1, 2, 3, 4, 5}), Sor(g, 4, 2793, 1, {1, 2, 3, 4, 5}),
+                               Sor(g, 5, 2791, 1, {1, 2, 3, 4, 5})};
+    ASSERT_TRUE(HuzasAdatbazisOlvasas(AdatbazisKep(tovabb, g, kTesztVerzio), g, {true, {}}, "x", ki).sikeres());
+    std::vector<std::int32_t> evek;
+    for (const TTombInt1D& sor : ki.Tabla.Huzasok)
+        evek.push_back(sor[1]);
+    EXPECT_EQ(evek, (std::vector<std::int32_t>{2021, 2022, 2022, 2793, 2791}));
+}
+
+// The correction may change a file once, on its first load; from then on
+// loading and saving keeps the bytes. Generated databases with year ends,
+// repeated weeks and years that go back and forth.
+TEST(DatabaseFile, YearCorrectionIsStableOverLoadAndSave)
+{
+    GameParams g = Jatek(0);
+    std::mt19937 rnd(20260);
+    const std::int32_t hetek[] = {1, 1, 2, 26, 51, 52, 52, 53};
+    int betoltve = 0, valtozott = 0;
+    for (int db = 0; db < 400; ++db) {
+        SCOPED_TRACE(db);
+        TTombInt2D sorok;
+        std::int32_t ev = 1901 + static_cast<std::int32_t>(rnd() % 8000);
+        const int n = 2 + static_cast<int>(rnd() % 30);
+        for (int i = 0; i < n; ++i) {
+            const std::int32_t lepes[] = {0, 0, 0, 1, 1, -1, -2, 3, -700};
+            ev = std::clamp(ev + lepes[rnd() % std::size(lepes)], 1901, 9990);
+            sorok.push_back(Sor(g, i + 1, ev, hetek[rnd() % std::size(hetek)], {1, 2, 3, 4, 5}));
+        }
+        const auto eredeti = AdatbazisKep(sorok, g, kTesztVerzio);
+        BetoltottAdatbazis a, b;
+        if (!HuzasAdatbazisOlvasas(eredeti, g, {true, {}}, "x", a).sikeres())
+            continue;
+        ++betoltve;
+        const auto elso = AdatbazisKep(a.Tabla, g, kTesztVerzio);
+        valtozott += elso != eredeti;
+        ASSERT_TRUE(HuzasAdatbazisOlvasas(elso, g, {true, {}}, "x", b).sikeres());
+        const auto masodik = AdatbazisKep(b.Tabla, g, kTesztVerzio);
+        ASSERT_EQ(masodik, elso);
+    }
+    // The generator reaches both kinds of file.
+    EXPECT_GT(betoltve, 300);
+    EXPECT_GT(valtozott, 50);
 }
 
 TEST(DatabaseFile, OlderRecordLayout)
