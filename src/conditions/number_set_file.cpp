@@ -87,6 +87,9 @@ const char* kijeloltHiba(const TTombByte1D& v, const GameParams& g)
 
 const char* fixDbHiba(std::int32_t db, std::int32_t meret, const GameParams& g)
 {
+    // Each count within its own limit first: a count near the int32 limit
+    // must not take part in the sum.
+    if (db < 0 || db > g.SzamsorHossz || meret < 0 || meret > g.SzamsorHossz) return kHibaFixDb;
     return meret + db != g.SzamsorHossz ? kHibaFixDb : nullptr;
 }
 
@@ -286,13 +289,20 @@ std::int32_t SzamsorJatekIndex(std::span<const std::uint8_t> data)
 namespace {
 
 // Reads the condition records of a file of version V >= 2000 into f,
-// converting the layouts of older versions. False on a short file.
+// converting the layouts of older versions. False on a short file; a value
+// that cannot be converted sets `ervenytelen` (the records are read on).
 bool rekordokOlvasasa(BinReader& rd, std::int32_t V, std::int32_t k, FeltetelRekordok& f,
-                      std::string& szomszedFigyelmeztetes, const std::string& verzio)
+                      std::string& szomszedFigyelmeztetes, const std::string& verzio, bool& ervenytelen)
 {
     auto paros = [&](TParosFeltetel& p) {
         if (!RekordOlvasas(rd, p)) return false;
         if (V < 2500 && p.Jelzo == 0) {
+            // A line of k numbers holds 0..k of either parity; anything else
+            // is a damaged file, and mirroring it could overflow.
+            if (p.Min < 0 || p.Min > k || p.Max < 0 || p.Max > k) {
+                ervenytelen = true;
+                return true;
+            }
             // Old files counted the other parity: both limits mirror, and the
             // order of the limits turns round with them.
             const std::int32_t mn = p.Min, mx = p.Max;
@@ -587,7 +597,9 @@ SzamsorOlvasasEredmeny SzamsorKepOlvasas(std::span<const std::uint8_t> data, con
     if (V >= 2000) {
         if (!rd.has(1)) return meretHibaVege();
         rd.skip(1);  // the error points again as a byte; the range-checked int32 above counts
-        if (!rekordokOlvasasa(rd, V, k, f, szomszed, e.VariacioVerzio)) return meretHibaVege();
+        bool ervenytelen = false;
+        if (!rekordokOlvasasa(rd, V, k, f, szomszed, e.VariacioVerzio, ervenytelen)) return meretHibaVege();
+        if (ervenytelen) return tartomanyHiba(kErvenytelenAltalanos);
     } else {
         if (!rd.has(f.RegiFeltetelek.size())) return meretHibaVege();
         rd.bytes(f.RegiFeltetelek.data(), f.RegiFeltetelek.size());

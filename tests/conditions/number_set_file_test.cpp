@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 
 #include "conditions/markers.h"
@@ -275,14 +276,14 @@ TEST(NumberSetFile, Version1999StoresGamePlusFiveAndTheOldBlock)
 
 // 2.4.0.0: even/odd mirrored, 12-byte repetition, 188-byte hit ratio, old
 // spread, 56-byte neighbours; no itemised records.
-std::vector<std::uint8_t> fajl2400()
+std::vector<std::uint8_t> fajl2400(std::int32_t parosMin = 1, std::int32_t parosMax = 3)
 {
     RegiFajl f(2, 4, 0, 0, 0, 5, bajtok({1, 2, 3, 4, 5, 6, 7}), 0, 1);
     f.w.u8(0);                                               // error points byte
     f.rekord(20, {});                                        // Fav
     f.rekord(12, {});                                        // Mob
     f.rekord(12, {});                                        // Fix
-    f.rekord(16, {{4, 1}, {8, 3}}, {{0, 1}});                // SzcsParos, marker 0
+    f.rekord(16, {{4, parosMin}, {8, parosMax}}, {{0, 1}});  // SzcsParos, marker 0
     f.rekord(12, {{4, 1}, {8, 2}}, {{0, 1}, {1, 1}});        // SzcsIsmet old
     f.rekord(188, {{24, 1}, {64, 4}, {108, 3}, {148, 9}}, {{0, 0}, {12, 1}, {104, 1}});  // TalalatiArany old 2
     f.rekord(16, {{4, 2}, {8, 2}}, {{0, 1}, {12, 1}});       // SzvParos, marker 1: as it stands
@@ -337,6 +338,32 @@ TEST(NumberSetFile, Version2400ConvertsTheOldRecords)
     EXPECT_EQ(r.Vege, d.size());
     ASSERT_EQ(r.Figyelmeztetesek.size(), 1u);
     EXPECT_NE(r.Figyelmeztetesek[0].find("A 2.4.0.0 verzió állományát tölti be."), std::string::npos);
+}
+
+// Old even/odd limits are mirrored only when they fit a line of k = 5
+// numbers; others are refused before the conversion could overflow.
+TEST(NumberSetFile, Version2400EvenOddLimitsOutsideTheLineAreRefused)
+{
+    Allapot a;
+    const struct {
+        std::int32_t min, max;
+        bool jo;
+    } esetek[] = {
+        {0, 5, true}, {5, 5, true}, {0, 0, true},
+        {-1, 3, false}, {1, 6, false}, {INT32_MIN, 3, false}, {1, INT32_MIN, false}, {INT32_MAX, 3, false},
+    };
+    for (const auto& e : esetek) {
+        SCOPED_TRACE(std::to_string(e.min) + ".." + std::to_string(e.max));
+        const auto r = SzamsorKepOlvasas(fajl2400(e.min, e.max), "2400.tip", a.env());
+        EXPECT_EQ(r.Ok, e.jo);
+        if (e.jo) {
+            EXPECT_EQ(r.Kep.Feltetelek.SzcsParosFeltetel.Min, 5 - e.max);
+            EXPECT_EQ(r.Kep.Feltetelek.SzcsParosFeltetel.Max, 5 - e.min);
+        } else {
+            EXPECT_EQ(r.HibaFajta, SzamsorHiba::Tartomany);
+            EXPECT_EQ(r.Hiba, kErvenytelenAltalanos);
+        }
+    }
 }
 
 TEST(NumberSetFile, Version2300ReadsTheShortHitRatioRecord)
@@ -420,6 +447,8 @@ TEST(NumberSetFile, BadValuesAreRefusedWithTheirMessage)
         {"selected number 91", [](auto& d) { d[kKijelolt + 1] = 91; }, "Az egyik variációra kijelölt szám érvénytelen tartományba esik."},
         {"selected twice", [](auto& d) { d[kKijelolt + 1] = d[kKijelolt]; }, "Az egyik variációra kijelölt szám érvénytelen tartományba esik."},
         {"fixed count", [](auto& d) { i32At(d, kFixDb, 2); }, "A fix számok mennyisége érvénytelen tartományba esik."},
+        {"fixed count INT_MAX", [](auto& d) { i32At(d, kFixDb, INT32_MAX); }, "A fix számok mennyisége érvénytelen tartományba esik."},
+        {"fixed count INT_MIN", [](auto& d) { i32At(d, kFixDb, INT32_MIN); }, "A fix számok mennyisége érvénytelen tartományba esik."},
         {"constant count -1", [](auto& d) { i32At(d, kAllandoDb, -1); }, "Az állandó számok mennyisége érvénytelen tartományba esik."},
         {"constant not selected", [](auto& d) { d[kAllando] = 90; }, "Az egyik állandó szám érvénytelen tartományba esik."},
         {"order 4", [](auto& d) { i32At(d, kSorrend, 4); }, "A számsorrendet leíró kód érvénytelen tartományba esik."},
