@@ -1,9 +1,15 @@
 #include "common/binary_io.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <bit>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <random>
 
 namespace kvx {
 
@@ -167,28 +173,78 @@ bool readWholeFile(const std::string& path, std::vector<std::uint8_t>& out)
     return true;
 }
 
-bool writeFileAtomic(const std::string& path, std::span<const std::uint8_t> data)
+namespace {
+
+// Creates a new temporary file beside `path`, exclusively: an existing name,
+// and a symbolic link planted there in particular, is never opened, so the
+// write cannot reach another file. The mode asked for is the one a new file
+// gets (the umask applies).
+int ujIdeiglenes(const std::string& path, std::string& tmp)
 {
-    const std::string tmp = path + ".tmp";
-    {
-        std::FILE* f = std::fopen(tmp.c_str(), "wb");
-        if (!f)
-            return false;
-        bool ok = data.empty() || std::fwrite(data.data(), 1, data.size(), f) == data.size();
-        ok = (std::fflush(f) == 0) && ok;
-        ok = (std::fclose(f) == 0) && ok;
-        if (!ok) {
-            std::error_code ec;
-            std::filesystem::remove(tmp, ec);
+    std::random_device rd;
+    for (int proba = 0; proba < 100; ++proba) {
+        char utotag[48];
+        std::snprintf(utotag, sizeof utotag, ".tmp%ld.%08x%08x", static_cast<long>(::getpid()),
+                      static_cast<unsigned>(rd()), static_cast<unsigned>(rd()));
+        tmp = path + utotag;
+        const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+bool mindentIr(int fd, const std::uint8_t* p, std::size_t n)
+{
+    while (n > 0) {
+        const ssize_t k = ::write(fd, p, n);
+        if (k < 0) {
+            if (errno == EINTR)
+                continue;
             return false;
         }
+        p += k;
+        n -= static_cast<std::size_t>(k);
     }
-    std::error_code ec;
-    std::filesystem::rename(tmp, path, ec);
-    if (ec) {
-        std::filesystem::remove(tmp, ec);
+    return true;
+}
+
+// Makes the rename itself durable: the folder's entry is flushed too.
+void mappaSzinkron(const std::string& path)
+{
+    std::filesystem::path mappa = std::filesystem::path(path).parent_path();
+    if (mappa.empty())
+        mappa = ".";
+    const int fd = ::open(mappa.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+}  // namespace
+
+bool writeFileAtomic(const std::string& path, std::span<const std::uint8_t> data)
+{
+    std::string tmp;
+    const int fd = ujIdeiglenes(path, tmp);
+    if (fd < 0)
+        return false;
+    // A file that is replaced keeps its permission bits.
+    struct stat regi {};
+    bool ok = true;
+    if (::stat(path.c_str(), &regi) == 0 && S_ISREG(regi.st_mode))
+        ok = ::fchmod(fd, regi.st_mode & 07777) == 0;
+    ok = ok && mindentIr(fd, data.data(), data.size());
+    ok = ok && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    if (ok)
+        ok = ::rename(tmp.c_str(), path.c_str()) == 0;
+    if (!ok) {
+        ::unlink(tmp.c_str());
         return false;
     }
+    mappaSzinkron(path);
     return true;
 }
 

@@ -88,9 +88,11 @@ private:
 // Reads a whole file. False when it cannot be opened or read.
 bool readWholeFile(const std::string& path, std::vector<std::uint8_t>& out);
 
-// Writes a file safely: to path + ".tmp" in the same folder, then renames it
-// over the old file only after a successful close. False on any failure, in
-// which case the old file is untouched and the temporary file is removed.
+// Writes a file safely: to a new temporary file beside it (path + ".tmp" and
+// a unique tail, created exclusively, never through a symbolic link), flushed
+// to the disk, then renamed over the old file, whose permission bits it keeps;
+// the folder is flushed after the rename. False on any failure, in which case
+// the old file is untouched and the temporary file is removed.
 bool writeFileAtomic(const std::string& path, std::span<const std::uint8_t> data);
 bool writeFileAtomic(const std::string& path, std::string_view text);
 
