@@ -27,14 +27,12 @@ char lower(char c)
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool sameName(std::string_view a, std::string_view b)
+std::string lowerName(std::string_view s)
 {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    return true;
+    std::string l(s);
+    for (char& c : l)
+        c = lower(c);
+    return l;
 }
 
 }  // namespace
@@ -85,12 +83,43 @@ std::string IniFile::FormatFloat(double value)
     return std::string(buf, p);
 }
 
+void IniFile::Section::reindex()
+{
+    index.clear();
+    lastKey = npos;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (!lines[i].isKey)
+            continue;
+        index.emplace(lowerName(lines[i].key), i);
+        lastKey = i;
+    }
+}
+
+void IniFile::reindexSections()
+{
+    sectionIndex_.clear();
+    for (std::size_t i = 0; i < sections_.size(); ++i)
+        if (sections_[i].header)
+            sectionIndex_.emplace(lowerName(sections_[i].name), i);
+}
+
+IniFile::Section& IniFile::addSection(std::string_view name)
+{
+    sections_.push_back(Section{});
+    Section& s = sections_.back();
+    s.name = std::string(name);
+    s.header = true;
+    sectionIndex_.emplace(lowerName(name), sections_.size() - 1);
+    return s;
+}
+
 void IniFile::LoadFromString(std::string_view text)
 {
     sections_.clear();
+    sectionIndex_.clear();
     modified_ = false;
     sections_.push_back(Section{});  // lines before the first header
-    Section* current = &sections_.back();
+    std::size_t current = 0;
 
     std::size_t pos = 0;
     while (pos < text.size()) {
@@ -105,28 +134,28 @@ void IniFile::LoadFromString(std::string_view text)
         const std::string_view t = trim(raw);
         if (t.size() >= 2 && t.front() == '[' && t.find(']') != std::string_view::npos) {
             const std::string_view name = trim(t.substr(1, t.find(']') - 1));
-            if (Section* s = findSection(name)) {
-                current = s;
+            const auto it = sectionIndex_.find(lowerName(name));
+            if (it != sectionIndex_.end()) {
+                current = it->second;
             } else {
-                sections_.push_back(Section{std::string(name), true, {}});
-                current = &sections_.back();
+                addSection(name);
+                current = sections_.size() - 1;
             }
             continue;
         }
+        Section& s = sections_[current];
         const std::size_t eq = t.find('=');
         const bool comment = !t.empty() && (t.front() == ';' || t.front() == '#');
         if (!comment && eq != std::string_view::npos && !trim(t.substr(0, eq)).empty()) {
             const std::string_view key = trim(t.substr(0, eq));
-            bool duplicate = false;
-            for (const Line& l : current->lines)
-                if (l.isKey && sameName(l.key, key))
-                    duplicate = true;
-            if (!duplicate) {
-                current->lines.push_back(Line{true, std::string(key), std::string(trim(t.substr(eq + 1)))});
+            // The first of two equal keys counts; a later one is kept as text.
+            if (s.index.emplace(lowerName(key), s.lines.size()).second) {
+                s.lastKey = s.lines.size();
+                s.lines.push_back(Line{true, std::string(key), std::string(trim(t.substr(eq + 1)))});
                 continue;
             }
         }
-        current->lines.push_back(Line{false, {}, std::string(raw)});
+        s.lines.push_back(Line{false, {}, std::string(raw)});
     }
 }
 
@@ -144,15 +173,27 @@ bool IniFile::LoadFromFile(const std::string& path)
 
 std::string IniFile::ToString() const
 {
-    std::string out;
+    std::size_t size = 0;
     for (const Section& s : sections_) {
-        if (s.header)
-            out += "[" + s.name + "]\n";
+        size += s.name.size() + 3;
+        for (const Line& l : s.lines)
+            size += l.key.size() + l.value.size() + 2;
+    }
+    std::string out;
+    out.reserve(size);
+    for (const Section& s : sections_) {
+        if (s.header) {
+            out += '[';
+            out += s.name;
+            out += "]\n";
+        }
         for (const Line& l : s.lines) {
-            if (l.isKey)
-                out += l.key + "=" + l.value + "\n";
-            else
-                out += l.value + "\n";
+            if (l.isKey) {
+                out += l.key;
+                out += '=';
+            }
+            out += l.value;
+            out += '\n';
         }
     }
     return out;
@@ -165,18 +206,14 @@ bool IniFile::SaveToFile(const std::string& path) const
 
 const IniFile::Section* IniFile::findSection(std::string_view name) const
 {
-    for (const Section& s : sections_)
-        if (s.header && sameName(s.name, name))
-            return &s;
-    return nullptr;
+    const auto it = sectionIndex_.find(lowerName(name));
+    return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
 }
 
 IniFile::Section* IniFile::findSection(std::string_view name)
 {
-    for (Section& s : sections_)
-        if (s.header && sameName(s.name, name))
-            return &s;
-    return nullptr;
+    const auto it = sectionIndex_.find(lowerName(name));
+    return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
 }
 
 const IniFile::Line* IniFile::findKey(std::string_view section, std::string_view key) const
@@ -184,10 +221,8 @@ const IniFile::Line* IniFile::findKey(std::string_view section, std::string_view
     const Section* s = findSection(section);
     if (!s)
         return nullptr;
-    for (const Line& l : s->lines)
-        if (l.isKey && sameName(l.key, key))
-            return &l;
-    return nullptr;
+    const auto it = s->index.find(lowerName(key));
+    return it == s->index.end() ? nullptr : &s->lines[it->second];
 }
 
 bool IniFile::SectionExists(std::string_view section) const
@@ -252,25 +287,19 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
 {
     modified_ = true;
     Section* s = findSection(section);
-    if (!s) {
-        sections_.push_back(Section{std::string(section), true, {}});
-        s = &sections_.back();
+    if (!s)
+        s = &addSection(section);
+    std::string lowerKey = lowerName(key);
+    if (const auto it = s->index.find(lowerKey); it != s->index.end()) {
+        s->lines[it->second].value = std::string(value);
+        return;
     }
-    std::size_t lastKey = 0;
-    bool anyKey = false;
-    for (std::size_t i = 0; i < s->lines.size(); ++i) {
-        Line& l = s->lines[i];
-        if (!l.isKey)
-            continue;
-        if (sameName(l.key, key)) {
-            l.value = std::string(value);
-            return;
-        }
-        lastKey = i;
-        anyKey = true;
-    }
-    const auto at = anyKey ? s->lines.begin() + static_cast<std::ptrdiff_t>(lastKey + 1) : s->lines.begin();
-    s->lines.insert(at, Line{true, std::string(key), std::string(value)});
+    // After the section's last key: the lines that move are no keys, so the
+    // index stays valid.
+    const std::size_t at = s->lastKey == npos ? 0 : s->lastKey + 1;
+    s->lines.insert(s->lines.begin() + static_cast<std::ptrdiff_t>(at), Line{true, std::string(key), std::string(value)});
+    s->index.emplace(std::move(lowerKey), at);
+    s->lastKey = at;
 }
 
 void IniFile::WriteInteger(std::string_view section, std::string_view key, std::int32_t value)
@@ -293,24 +322,22 @@ void IniFile::DeleteKey(std::string_view section, std::string_view key)
     Section* s = findSection(section);
     if (!s)
         return;
-    for (auto it = s->lines.begin(); it != s->lines.end(); ++it) {
-        if (it->isKey && sameName(it->key, key)) {
-            s->lines.erase(it);
-            modified_ = true;
-            return;
-        }
-    }
+    const auto it = s->index.find(lowerName(key));
+    if (it == s->index.end())
+        return;
+    s->lines.erase(s->lines.begin() + static_cast<std::ptrdiff_t>(it->second));
+    s->reindex();
+    modified_ = true;
 }
 
 void IniFile::EraseSection(std::string_view section)
 {
-    for (auto it = sections_.begin(); it != sections_.end(); ++it) {
-        if (it->header && sameName(it->name, section)) {
-            sections_.erase(it);
-            modified_ = true;
-            return;
-        }
-    }
+    const auto it = sectionIndex_.find(lowerName(section));
+    if (it == sectionIndex_.end())
+        return;
+    sections_.erase(sections_.begin() + static_cast<std::ptrdiff_t>(it->second));
+    reindexSections();
+    modified_ = true;
 }
 
 }  // namespace kvx

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace kvx {
@@ -62,6 +63,7 @@ public:
     static bool ParseInteger(std::string_view text, std::int32_t& value);
 
 private:
+    static constexpr std::size_t npos = static_cast<std::size_t>(-1);
     struct Line {
         bool isKey = false;
         std::string key;    // trimmed key name (isKey)
@@ -71,13 +73,21 @@ private:
         std::string name;  // empty for the lines before the first header
         bool header = false;
         std::vector<Line> lines;
+        // Lower-case key name -> its line, beside the kept order; every
+        // lookup is one hash, so reading a large file stays linear.
+        std::unordered_map<std::string, std::size_t> index;
+        std::size_t lastKey = npos;  // line of the last key, npos when none
+        void reindex();
     };
-
     const Section* findSection(std::string_view name) const;
     Section* findSection(std::string_view name);
     const Line* findKey(std::string_view section, std::string_view key) const;
+    Section& addSection(std::string_view name);
+    void reindexSections();
 
     std::vector<Section> sections_;
+    // Lower-case section name -> its place in sections_ (headers only).
+    std::unordered_map<std::string, std::size_t> sectionIndex_;
     bool modified_ = false;
 };
 

@@ -60,6 +60,39 @@ TEST(IniFile, DeletingKeysAndSections)
     EXPECT_EQ(ini.ToString(), "[A]\ny=2\n[C]\nw=4\n");
 }
 
+// Keys are found through an index beside the kept order: deleting a key or a
+// section, a repeated header and keys appended before trailing comments must
+// all leave every other key where a read finds it.
+TEST(IniFile, LookupsFollowDeletesRepeatedHeadersAndAppends)
+{
+    IniFile ini;
+    ini.LoadFromString("[A]\nx=1\n; c\ny=2\n[B]\nz=3\n[a]\nw=4\n;end\n[C]\nv=5\n");
+    ini.DeleteKey("A", "x");
+    EXPECT_EQ(ini.ReadString("a", "Y", "-"), "2");
+    EXPECT_EQ(ini.ReadString("A", "w", "-"), "4");
+    ini.WriteString("A", "u", "6");
+    ini.WriteString("A", "Y", "7");
+    EXPECT_EQ(ini.ToString(), "[A]\n; c\ny=7\nw=4\nu=6\n;end\n[B]\nz=3\n[C]\nv=5\n");
+
+    ini.EraseSection("a");
+    EXPECT_FALSE(ini.ValueExists("A", "y"));
+    EXPECT_EQ(ini.ReadString("B", "z", "-"), "3");
+    EXPECT_EQ(ini.ReadString("c", "V", "-"), "5");
+    ini.WriteString("C", "t", "8");
+    ini.WriteString("A", "y", "9");  // a new section at the end
+    EXPECT_EQ(ini.ToString(), "[B]\nz=3\n[C]\nv=5\nt=8\n[A]\ny=9\n");
+
+    // Many keys: each read finds its own value.
+    IniFile nagy;
+    std::string szoveg = "[S]\n";
+    for (int i = 0; i < 2000; ++i)
+        szoveg += "Key" + std::to_string(i) + "=" + std::to_string(i * 7) + "\n";
+    nagy.LoadFromString(szoveg);
+    nagy.DeleteKey("S", "key1000");
+    for (int i = 0; i < 2000; i += 37)
+        EXPECT_EQ(nagy.ReadInteger("s", "KEY" + std::to_string(i), -1), i == 1000 ? -1 : i * 7) << i;
+}
+
 TEST(IniFile, NumberReadingFallsBackOnBadValues)
 {
     IniFile ini;
