@@ -253,6 +253,19 @@ std::string IniSerultUzenet(const std::string& path)
     return "Sérült a " + path + " állománya.";
 }
 
+void SerultIniEltavolitasa(const std::string& path, bool olvashatatlan)
+{
+    std::error_code ec;
+    if (olvashatatlan) {
+        const std::string bak = path + ".bak";
+        fs::remove_all(bak, ec);
+        fs::rename(path, bak, ec);
+        if (!ec)
+            return;
+    }
+    fs::remove(path, ec);
+}
+
 void KavarexIniOlvasOld(const IniFile& ini, Settings& s, GameParams& g, Folders& f)
 {
     const std::int32_t jatek = ini.ReadInteger(kKavarex, "Jatek", 5);

@@ -115,6 +115,11 @@ struct IniEredmeny {
 std::string IniAllomanyHibaUzenet(const std::string& path, bool mentes);
 // "Sérült a <path> állománya." - shown before a rejected file is replaced.
 std::string IniSerultUzenet(const std::string& path);
+// Removes a rejected INI file before it is written anew. A file that could
+// not be read (`olvashatatlan`) is kept as path + ".bak" instead: the failure
+// may have been passing, and the keys the program does not write would go
+// with it. An older ".bak" is replaced.
+void SerultIniEltavolitasa(const std::string& path, bool olvashatatlan);
 
 // Reads f.IniAllomany into the settings, the game index and the last used
 // folders. Rendben false means the caller replaces the file: with HibaUzenet

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 #include <unistd.h>
 
 namespace kvx {
@@ -410,6 +411,28 @@ TEST_F(SettingsIni, UnreadableAndUnwritableFiles)
     const IniEredmeny w = KavarexIniIras(s, g, nowhere, 1600, 1000);
     EXPECT_FALSE(w.Rendben);
     EXPECT_EQ(w.HibaUzenet, "Hiba történt a " + nowhere.IniAllomany + " állományának mentése során.");
+}
+
+// Before a rejected file is written anew: a file that could not be read is
+// kept aside (its own keys may matter, the failure may pass); a file read and
+// found outdated is simply replaced.
+TEST_F(SettingsIni, RejectedFileIsReplacedAndAnUnreadableOneKeptAsBak)
+{
+    const std::string sajat = "[Kavarex]\nStart=3\n[Sajat]\nKulcs=megmarad\n";
+    const std::string bak = f.IniAllomany + ".bak";
+    for (const bool olvashatatlan : {true, false}) {
+        SCOPED_TRACE(olvashatatlan);
+        fs::remove_all(bak);
+        ASSERT_TRUE(writeFileAtomic(bak, std::string_view("[Regi]\n")));
+        writeIni(sajat);
+        SerultIniEltavolitasa(f.IniAllomany, olvashatatlan);
+        EXPECT_FALSE(fs::exists(f.IniAllomany));
+        ASSERT_TRUE(KavarexIniIras(s, g, f, 1600, 1000).Rendben);
+        EXPECT_FALSE(fileNow().SectionExists("Sajat"));
+        std::vector<std::uint8_t> d;
+        ASSERT_TRUE(readWholeFile(bak, d));
+        EXPECT_EQ(std::string(d.begin(), d.end()), olvashatatlan ? sajat : "[Regi]\n");
+    }
 }
 
 TEST(Settings, ScreenBasedFontSizeAndVersion)

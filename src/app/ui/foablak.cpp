@@ -227,7 +227,7 @@ void TFoablak::FormCreate(const QString& programAllomany, const QStringList& arg
             if (!r.HibaUzenet.empty())
                 HibaUzenet(utf8(r.HibaUzenet));
             HibaUzenet(utf8(IniSerultUzenet(f.IniAllomany)));
-            QFile::remove(ini);
+            SerultIniEltavolitasa(f.IniAllomany, !r.HibaUzenet.empty());
             AblakElhelyezes(s.AblakSzelesseg <= 0);
             KavarexIniIras();
         } else {
