@@ -7,7 +7,8 @@
 //     condition (a hand-written hook);
 // (c') the same through the per-line condition test with real records;
 // (d) the full variation of game 0 (43,949,268 lines) against 3,600 random
-//     draws with one excluded hit-ratio range.
+//     draws with one excluded hit-ratio range;
+// (e) the largest cases of the engine's reference test, reference only.
 // The full variations (c, c', d) run side by side on one thread (the
 // single-thread walk) and on 8 (the argument). Counters: lines stored,
 // store_MB the lines' bytes, peak_store_MB the largest allocation the store
@@ -201,6 +202,29 @@ void BM_Full90_5_HitRatio3600(benchmark::State& st)
     }
 }
 
+// The largest cases of the engine's reference test, through the plain
+// reference: the test keeps them small enough for Debug and sanitizer
+// builds; here their time is watched (each well under 3 s in Release).
+void BM_ReferenceTestCase(benchmark::State& st)
+{
+    std::size_t sorok = 0;
+    for (auto _ : st) {
+        const auto r = ref::RefFuttatas(ref::Bemenet(static_cast<int>(st.range(0)), static_cast<int>(st.range(1)),
+                                                     static_cast<int>(st.range(2))),
+                                        {}, {});
+        sorok = r.sorok.size();
+    }
+    st.counters["lines"] = static_cast<double>(sorok);
+}
+
+BENCHMARK(BM_ReferenceTestCase)
+    ->ArgNames({"n", "k", "h"})
+    ->Args({45, 5, 2})
+    ->Args({40, 5, 3})
+    ->Args({36, 6, 3})
+    ->Args({35, 7, 4})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 BENCHMARK(BM_Wheel50_5_h1_Engine)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_Wheel50_5_h1_Reference)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_Wheel90_5_h1_Engine)->Unit(benchmark::kMillisecond)->Iterations(1);

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <chrono>
 #include <memory>
 #include <set>
 #include <string>
@@ -223,9 +222,7 @@ TEST_P(EngineReferencia, SameLinesInTheSameOrder)
         elozo = EngineFut(b0, SzuroBeallitas{}).sorok;
         ASSERT_FALSE(elozo.empty());
     }
-    const auto t0 = std::chrono::steady_clock::now();
     const ref::RefEredmeny r = ref::RefFuttatas(b, elozo, [&](std::uint8_t* s, std::int32_t& p) { return sz(s, p); });
-    const double refIdo = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     // The single-thread walk, and the full variations cut into slices.
     for (const std::int32_t szalak : {1, 8}) {
         BontasBemenet bs = b;
@@ -237,7 +234,6 @@ TEST_P(EngineReferencia, SameLinesInTheSameOrder)
         EXPECT_EQ(f.sorok, r.sorok);
         EXPECT_EQ(f.all.TeljesultFeltetelekA & kTulirasTetelesBit, r.TeljesultFeltetelekA & kTulirasTetelesBit);
     }
-    EXPECT_LT(refIdo, 3.0) << "keep the reference cases small";
 }
 
 using F = SzuroBeallitas;
