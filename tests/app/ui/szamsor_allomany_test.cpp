@@ -32,6 +32,7 @@
 #include <gtest/gtest.h>
 
 #include "harom_huzas.h"
+#include "ismetles.h"
 
 #include <functional>
 #include <memory>
@@ -41,19 +42,17 @@ namespace {
 // Fills the file name of the visible file dialog and accepts it.
 void dialogusKitoltese(const QString& nev, QString* cim = nullptr)
 {
-    auto probal = std::make_shared<std::function<void()>>();
-    *probal = [=] {
+    kvx::teszt::ismetlesAmigSikerul([=] {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             auto* d = qobject_cast<QFileDialog*>(w);
             if (!d || !d->isVisible()) continue;
             if (cim) *cim = d->windowTitle();
             d->findChild<QLineEdit*>("fileNameEdit")->setText(nev);
             QMetaObject::invokeMethod(d, "accept");
-            return;
+            return true;
         }
-        QTimer::singleShot(20, *probal);
-    };
-    QTimer::singleShot(20, *probal);
+        return false;
+    });
 }
 
 // A number set of game g with the given numbers, written as the program writes it.

@@ -1,6 +1,7 @@
 // The save and open dialogs on the offscreen platform: a number set is saved
 // through the save dialog and opened again through the open dialog.
 #include "tickets/ui/filedialogs.h"
+#include "app/ui/ismetles.h"
 #include "app/ui/program.h"
 
 #include <QApplication>
@@ -25,8 +26,7 @@ namespace {
 // cancels it when nev is empty.
 void dialogusKitoltese(const QString& nev, QString* cim = nullptr, QString* javasolt = nullptr)
 {
-    auto probal = std::make_shared<std::function<void()>>();
-    *probal = [=] {
+    kvx::teszt::ismetlesAmigSikerul([=] {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             auto* d = qobject_cast<QFileDialog*>(w);
             if (!d || !d->isVisible()) continue;
@@ -35,15 +35,14 @@ void dialogusKitoltese(const QString& nev, QString* cim = nullptr, QString* java
             if (javasolt && edit) *javasolt = edit->text();
             if (nev.isEmpty()) {
                 d->reject();
-                return;
+                return true;
             }
             edit->setText(nev);
             QMetaObject::invokeMethod(d, "accept");
-            return;
+            return true;
         }
-        QTimer::singleShot(20, *probal);
-    };
-    QTimer::singleShot(20, *probal);
+        return false;
+    });
 }
 
 struct Kornyezet {

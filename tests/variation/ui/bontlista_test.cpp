@@ -10,6 +10,7 @@
 #include "app/settings.h"
 #include "app/ui/foablak.h"
 #include "app/ui/formok.h"
+#include "app/ui/ismetles.h"
 #include "app/ui/valaszolo.h"
 #include "app/workers.h"
 #include "conditions/condition_records.h"
@@ -67,19 +68,17 @@ bool varj(F feltetel, int ms = 120000)
 // Types a name into the next file dialog and confirms it.
 void dialogusKitoltese(const QString& nev)
 {
-    auto probal = std::make_shared<std::function<void()>>();
-    *probal = [=] {
+    kvx::teszt::ismetlesAmigSikerul([=] {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             auto* d = qobject_cast<QFileDialog*>(w);
             if (!d || !d->isVisible())
                 continue;
             d->findChild<QLineEdit*>("fileNameEdit")->setText(nev);
             QMetaObject::invokeMethod(d, "accept");
-            return;
+            return true;
         }
-        QTimer::singleShot(20, *probal);
-    };
-    QTimer::singleShot(20, *probal);
+        return false;
+    });
 }
 
 class BontListaTest : public ::testing::Test {
@@ -249,18 +248,15 @@ TEST_F(BontListaTest, GenerateListSaveClearOpen)
 // Fills the next range dialog with first..last and confirms it.
 void tartomanyKitoltese(int elso, int utolso)
 {
-    auto probal = std::make_shared<std::function<void()>>();
-    *probal = [=] {
+    kvx::teszt::ismetlesAmigSikerul([=] {
         THuzSzama* h = formok().HuzSzama;
-        if (!h || !h->isVisible()) {
-            QTimer::singleShot(20, *probal);
-            return;
-        }
+        if (!h || !h->isVisible())
+            return false;
         h->ElsoHuzBe->setText(QString::number(elso));
         h->UtolsoHuzBe->setText(QString::number(utolso));
         h->RendbenGomb->click();
-    };
-    QTimer::singleShot(20, *probal);
+        return true;
+    });
 }
 
 std::vector<std::uint8_t> sorBajtjai(int r)
