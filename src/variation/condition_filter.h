@@ -5,8 +5,8 @@
 #include <memory>
 #include <vector>
 
-#include "variation/hit_ratio_test.h"
-#include "variation/line_condition_test.h"
+#include "variation/hit_ratio_check.h"
+#include "variation/line_condition_check.h"
 #include "variation/line_enumerator.h"
 
 namespace kvx {

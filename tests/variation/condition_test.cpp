@@ -12,8 +12,8 @@
 
 #include "conditions/markers.h"
 #include "variation/condition_filter.h"
-#include "variation/hit_ratio_test.h"
-#include "variation/line_condition_test.h"
+#include "variation/hit_ratio_check.h"
+#include "variation/line_condition_check.h"
 
 namespace {
 

@@ -36,8 +36,8 @@
 #include "tickets/number_lists.h"
 #include "variation/condition_filter.h"
 #include "variation/generation_run.h"
-#include "variation/hit_ratio_test.h"
-#include "variation/line_condition_test.h"
+#include "variation/hit_ratio_check.h"
+#include "variation/line_condition_check.h"
 
 using namespace kvx;
 

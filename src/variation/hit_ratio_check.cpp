@@ -1,4 +1,4 @@
-#include "variation/hit_ratio_test.h"
+#include "variation/hit_ratio_check.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "variation/line_condition_test.h"
+#include "variation/line_condition_check.h"
 
 #include <algorithm>
 #include <cmath>
