@@ -45,7 +45,7 @@ bool varj(F felt, int ms = 5000)
     return true;
 }
 
-TEST(FutoPeldanyTeszt, SecondInstanceSeesTheFirstAndAsksItToQuit)
+TEST(FutoPeldanyTest, SecondInstanceSeesTheFirstAndAsksItToQuit)
 {
     const QString nev = QStringLiteral("kavarex-test-%1").arg(QCoreApplication::applicationPid());
     FutoPeldany elso(nev);
@@ -78,7 +78,7 @@ TEST(FutoPeldanyTeszt, SecondInstanceSeesTheFirstAndAsksItToQuit)
     EXPECT_EQ(kerve, 1);
 }
 
-TEST(FutoPeldanyTeszt, StaleSocketIsTakenOver)
+TEST(FutoPeldanyTest, StaleSocketIsTakenOver)
 {
     const QString nev = QStringLiteral("kavarex-stale-%1").arg(QCoreApplication::applicationPid());
     {

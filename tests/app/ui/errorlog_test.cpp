@@ -26,7 +26,7 @@ public:
     }
 };
 
-class HibaNaploTeszt : public ::testing::Test {
+class HibaNaploTest : public ::testing::Test {
 protected:
     // A fresh program state for every test.
     kvx::Program program_;
@@ -54,7 +54,7 @@ protected:
     int kilepes = 0;
 };
 
-TEST_F(HibaNaploTeszt, ExceptionInAnEventHandlerIsLoggedAndAsked)
+TEST_F(HibaNaploTest, ExceptionInAnEventHandlerIsLoggedAndAsked)
 {
     Dobalo w;
     w.setWindowTitle(QStringLiteral("Dobáló"));
@@ -89,7 +89,7 @@ TEST_F(HibaNaploTeszt, ExceptionInAnEventHandlerIsLoggedAndAsked)
     EXPECT_TRUE(s.endsWith(QStringLiteral("FWinPlatform: 0\n\n")));
 }
 
-TEST_F(HibaNaploTeszt, UnwritableLogStillAsks)
+TEST_F(HibaNaploTest, UnwritableLogStillAsks)
 {
     hibaKezeloBeallitasok().ListKonyvtar = dir.path() + QStringLiteral("/nincs/ilyen/");
     Dobalo w;
@@ -100,7 +100,7 @@ TEST_F(HibaNaploTeszt, UnwritableLogStillAsks)
     EXPECT_EQ(kilepes, 1);
 }
 
-TEST_F(HibaNaploTeszt, ExceptionInAWorkerEndsUpInTheLog)
+TEST_F(HibaNaploTest, ExceptionInAWorkerEndsUpInTheLog)
 {
     SzalNyilvantartas ny;
     bool sikeres = true;

@@ -71,7 +71,7 @@ void szamsorAllomany(const QString& nev, int jatek, std::initializer_list<int> s
     ASSERT_TRUE(kvx::SzamsorMentese(nev.toStdString(), kvx::SzamsorKepKeszites(l, g, f, 0, {}), hiba)) << hiba;
 }
 
-class SzamsorAllomanyTeszt : public ::testing::Test {
+class SzamsorAllomanyTest : public ::testing::Test {
 protected:
     // A fresh program state for every test.
     kvx::Program program_;
@@ -100,7 +100,7 @@ protected:
     QStringList hibak_;
 };
 
-TEST_F(SzamsorAllomanyTeszt, SavedThroughTheMenuAndOpenedAgainOntoTheMainTicket)
+TEST_F(SzamsorAllomanyTest, SavedThroughTheMenuAndOpenedAgainOntoTheMainTicket)
 {
     ablak();
     kvx::settings().UzenetekLog[20] = 0;
@@ -145,7 +145,7 @@ TEST_F(SzamsorAllomanyTeszt, SavedThroughTheMenuAndOpenedAgainOntoTheMainTicket)
     EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join('|').toStdString();
 }
 
-TEST_F(SzamsorAllomanyTeszt, NumberSetOnTheCommandLineIsLoadedAtStartWithItsGame)
+TEST_F(SzamsorAllomanyTest, NumberSetOnTheCommandLineIsLoadedAtStartWithItsGame)
 {
     // A draws database of game 0 shows that the rest of start-up ran.
     const QString nev = dir_.filePath("hatos.tip");
@@ -159,7 +159,7 @@ TEST_F(SzamsorAllomanyTeszt, NumberSetOnTheCommandLineIsLoadedAtStartWithItsGame
     EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join('|').toStdString();
 }
 
-TEST_F(SzamsorAllomanyTeszt, DamagedNumberSetOnTheCommandLineLeavesStartUpGoing)
+TEST_F(SzamsorAllomanyTest, DamagedNumberSetOnTheCommandLineLeavesStartUpGoing)
 {
     ASSERT_FALSE(kvx::teszt::haromHuzasAdatbazis(dir_.path()).empty());
 

@@ -20,7 +20,7 @@ using teszt::varj;
 
 using teszt::Valaszolo;
 
-class UzenetekTeszt : public ::testing::Test {
+class UzenetekTest : public ::testing::Test {
 protected:
     // A fresh program state for every test.
     kvx::Program program_;
@@ -38,7 +38,7 @@ protected:
     std::array<std::uint8_t, 36> tippek_{};
 };
 
-TEST_F(UzenetekTeszt, QuestionFromWorkerIsAnsweredOnTheGuiThread)
+TEST_F(UzenetekTest, QuestionFromWorkerIsAnsweredOnTheGuiThread)
 {
     for (int meret : {0, 2}) {
         uzenetBeallitasok().MeretIndex = meret;
@@ -68,7 +68,7 @@ TEST_F(UzenetekTeszt, QuestionFromWorkerIsAnsweredOnTheGuiThread)
     }
 }
 
-TEST_F(UzenetekTeszt, BoxOnGuiThreadDuringARunDoesNotWait)
+TEST_F(UzenetekTest, BoxOnGuiThreadDuringARunDoesNotWait)
 {
     uzenetBeallitasok().MeretIndex = 1;
     SzalNyilvantartas ny;
@@ -83,7 +83,7 @@ TEST_F(UzenetekTeszt, BoxOnGuiThreadDuringARunDoesNotWait)
     ny.MindetLeallit();
 }
 
-TEST_F(UzenetekTeszt, BoxThatDoesNotFitAnswersNo)
+TEST_F(UzenetekTest, BoxThatDoesNotFitAnswersNo)
 {
     uzenetBeallitasok().MeretIndex = 3;
     uzenetBeallitasok().MeretSzorzo = 1.75;
@@ -97,7 +97,7 @@ TEST_F(UzenetekTeszt, BoxThatDoesNotFitAnswersNo)
     EXPECT_TRUE(v.Latott.isEmpty());
 }
 
-TEST_F(UzenetekTeszt, GatesAnswerWithoutAWindow)
+TEST_F(UzenetekTest, GatesAnswerWithoutAWindow)
 {
     uzenetBeallitasok().Jovahagyas = false;
     uzenetBeallitasok().Inform = false;
@@ -109,7 +109,7 @@ TEST_F(UzenetekTeszt, GatesAnswerWithoutAWindow)
     EXPECT_EQ(tippek_[kTippJovahagyas], 1);
 }
 
-TEST_F(UzenetekTeszt, ConfirmationThenItsTipOnce)
+TEST_F(UzenetekTest, ConfirmationThenItsTipOnce)
 {
     uzenetBeallitasok().MeretIndex = 1;
     // Yes to the question, No to the tip: the tip flag clears.
@@ -124,7 +124,7 @@ TEST_F(UzenetekTeszt, ConfirmationThenItsTipOnce)
     EXPECT_EQ(v2.Latott.size(), 1);
 }
 
-TEST_F(UzenetekTeszt, UnfinishedVariationNoticeComesOnceUntilDeclined)
+TEST_F(UzenetekTest, UnfinishedVariationNoticeComesOnceUntilDeclined)
 {
     uzenetBeallitasok().MeretIndex = 1;
     tippek_[kTippJovahagyas] = 0;

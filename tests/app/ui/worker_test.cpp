@@ -87,7 +87,7 @@ TEST(Megszakitas, ShutdownServesWaitingWorkersAndDoesNotAsk)
     EXPECT_EQ(valasz.load(), 0);
 }
 
-class VarakozoAblakTeszt : public ::testing::Test {
+class VarakozoAblakTest : public ::testing::Test {
 protected:
     // A fresh program state for every test.
     kvx::Program program_;
@@ -103,7 +103,7 @@ protected:
     SzalNyilvantartas ny;
 };
 
-TEST_F(VarakozoAblakTeszt, JobWithProgressAndCancel)
+TEST_F(VarakozoAblakTest, JobWithProgressAndCancel)
 {
     std::atomic<bool> leallitva{false};
     uzenetAblakFeladatBejegyzes(allapot, kFeladatVeletlenSzamsorok,
@@ -141,7 +141,7 @@ TEST_F(VarakozoAblakTeszt, JobWithProgressAndCancel)
     EXPECT_TRUE(feliratok[1].endsWith(QStringLiteral(" / 1000  számsor")));
 }
 
-TEST_F(VarakozoAblakTeszt, JobWithoutCodeClosesAtOnceAndBusyRefuses)
+TEST_F(VarakozoAblakTest, JobWithoutCodeClosesAtOnceAndBusyRefuses)
 {
     TUzenetAblak w(&foablak, 1.0, allapot, ny);
     w.UzenetKi(QStringLiteral("Semmi"), 0, 6, true);  // no job registered for 6
@@ -158,7 +158,7 @@ TEST_F(VarakozoAblakTeszt, JobWithoutCodeClosesAtOnceAndBusyRefuses)
     ny.Bevar(fut);
 }
 
-TEST_F(VarakozoAblakTeszt, ModelessTextDisablesTheOtherWindows)
+TEST_F(VarakozoAblakTest, ModelessTextDisablesTheOtherWindows)
 {
     TUzenetAblak w(&foablak, 1.0, allapot, ny);
     w.UzenetKi(QStringLiteral("Betöltés..."), 0, 0, false);

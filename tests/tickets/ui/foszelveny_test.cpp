@@ -36,7 +36,7 @@ QColor szin(std::int32_t rgb)
     return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
 }
 
-class SzelvenyTeszt : public ::testing::Test {
+class SzelvenyTest : public ::testing::Test {
 protected:
     // A fresh program state for every test.
     kvx::Program program_;
@@ -72,7 +72,7 @@ protected:
     std::vector<QString> uzenetek;
 };
 
-TEST_F(SzelvenyTeszt, ClicksWithModifiersMarkTheRolesInTheLists)
+TEST_F(SzelvenyTest, ClicksWithModifiersMarkTheRolesInTheLists)
 {
     TFoszelveny* f = epit(0);
     ASSERT_NE(f, nullptr);
@@ -118,7 +118,7 @@ TEST_F(SzelvenyTeszt, ClicksWithModifiersMarkTheRolesInTheLists)
     EXPECT_EQ(panel(5)->palette().color(QPalette::Window), szin(look[SzeletCellaSzin]));
 }
 
-TEST_F(SzelvenyTeszt, ExtraPoolNumberCannotBeFixed)
+TEST_F(SzelvenyTest, ExtraPoolNumberCannotBeFixed)
 {
     epit(30);
     ASSERT_EQ(szelvenyek().Foszelveny->SzamPanelek.size(), 62u);
@@ -132,7 +132,7 @@ TEST_F(SzelvenyTeszt, ExtraPoolNumberCannotBeFixed)
     EXPECT_TRUE(uzenetek[0].endsWith(QStringLiteral(" szám nem jelölhető ki fix számként.")));
 }
 
-TEST_F(SzelvenyTeszt, RightButtonDragTogglesEachNumberEnteredOnce)
+TEST_F(SzelvenyTest, RightButtonDragTogglesEachNumberEnteredOnce)
 {
     epit(0);
     TSzamPanel* elso = panel(1);
@@ -158,7 +158,7 @@ TEST_F(SzelvenyTeszt, RightButtonDragTogglesEachNumberEnteredOnce)
     EXPECT_EQ(lista(szamListak().KijeloltSzamok), (std::vector<int>{1, 3}));
 }
 
-TEST_F(SzelvenyTeszt, RandomMarkingStopsWithAMessageWhenNoNumberIsFree)
+TEST_F(SzelvenyTest, RandomMarkingStopsWithAMessageWhenNoNumberIsFree)
 {
     TFoszelveny* f = epit(8);  // Kenó: 80 numbers
     for (int i = 0; i < 5; ++i)
@@ -180,7 +180,7 @@ TEST_F(SzelvenyTeszt, RandomMarkingStopsWithAMessageWhenNoNumberIsFree)
     EXPECT_EQ(l.VeletlenSzamDb(), 5);
 }
 
-TEST_F(SzelvenyTeszt, RebuildMakesSixTicketsForTheNewGame)
+TEST_F(SzelvenyTest, RebuildMakesSixTicketsForTheNewGame)
 {
     epit(0);
     kattint(7);
@@ -212,7 +212,7 @@ TEST_F(SzelvenyTeszt, RebuildMakesSixTicketsForTheNewGame)
 
 // Pictures of the main ticket for a human look; written only when
 // KAVAREX_SZELVENY_KEPEK names a folder.
-TEST_F(SzelvenyTeszt, PicturesOfMarkedTickets)
+TEST_F(SzelvenyTest, PicturesOfMarkedTickets)
 {
     const QString mappa = qEnvironmentVariable("KAVAREX_SZELVENY_KEPEK");
     if (mappa.isEmpty())
