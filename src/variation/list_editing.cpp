@@ -124,11 +124,20 @@ bool UtolsoBovitmenyTorlese(VariationStore& t, BontasEgyseg& u, std::int32_t& Bo
     if (t.Import_Count.size() < 2)
         return false;
     const std::int32_t n = t.BontMatrixMeret;
+    // The extension is the rows after the boundary in the order they were
+    // stored: a sorted list goes back to that order before the cut, and is
+    // sorted again afterwards as the user had it.
+    const bool rendezett = t.FBontasMatrixEredetiSorok > 0 && t.FBontasMatrixEredetiSorok == n;
+    if (rendezett)
+        BontListEredetiSorrend(t);
     t.Import_Count.pop_back();
     const std::int32_t hatar = std::clamp(t.Import_Count.back(), 0, n);
     if (hatar < n)
-        return BontSzamsorTartomanyTorlese(t, u, hatar + 1, n, BontIdegenSzamsorDb, KijeloltSzamDb) >= 0;
-    BontasListazasTorlesUtan(t, KijeloltSzamDb);
+        BontSzamsorTartomanyTorlese(t, u, hatar + 1, n, BontIdegenSzamsorDb, KijeloltSzamDb);
+    else
+        BontasListazasTorlesUtan(t, KijeloltSzamDb);
+    if (rendezett && t.BontMatrixMeret > 0)
+        BontListRendezes(t, 0, t.BontMatrixMeret, false);
     return true;
 }
 

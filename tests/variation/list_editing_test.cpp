@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "variation/generation_run.h"
 #include "variation/store_jobs.h"
 #include "variation/line_entry.h"
@@ -126,6 +128,37 @@ TEST(ListEditing, LastExtensionDeletionCutsToTheBoundaryBefore)
     tolt(t, 5, {5});
     EXPECT_FALSE(UtolsoBovitmenyTorlese(t, u, idegen, 20));
     EXPECT_EQ(t.BontSzelvszam, 5);
+}
+
+// A sorted list: the last extension is the rows stored last, not the rows
+// that the sort put last. The cut keeps the base lines and the list stays
+// sorted; the earlier order is the base part's own.
+TEST(ListEditing, LastExtensionOfASortedListIsCutInStoredOrderAndSortedAgain)
+{
+    VariationStore t;
+    BontasEgyseg u;
+    std::int32_t idegen = 0;
+    tolt(t, 8, {5, 8});
+    // Base lines 10, 12, 14, 16, 18 (first byte); extension lines 1, 3, 5.
+    const std::uint8_t elso[8] = {18, 10, 16, 12, 14, 5, 1, 3};
+    for (std::int32_t i = 0; i < 8; ++i)
+        t.sor(i)[0] = elso[i];
+    ASSERT_TRUE(BontListRendezes(t, 0, 8, false));
+    ASSERT_EQ(t.sor(0)[0], 1);
+
+    ASSERT_TRUE(UtolsoBovitmenyTorlese(t, u, idegen, 20));
+    ASSERT_EQ(t.BontSzelvszam, 5);
+    std::vector<int> sorok;
+    for (std::int32_t i = 0; i < 5; ++i)
+        sorok.push_back(t.sor(i)[0]);
+    EXPECT_EQ(sorok, (std::vector<int>{10, 12, 14, 16, 18}));
+    EXPECT_EQ(t.Import_Count, (TTombInt1D{5}));
+
+    ASSERT_TRUE(BontListEredetiSorrend(t));
+    sorok.clear();
+    for (std::int32_t i = 0; i < 5; ++i)
+        sorok.push_back(t.sor(i)[0]);
+    EXPECT_EQ(sorok, (std::vector<int>{18, 10, 16, 12, 14}));
 }
 
 // Restoring the order of an earlier sort must never bring back a line
