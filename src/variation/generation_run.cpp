@@ -221,6 +221,12 @@ std::string SzelvSzamSzoveg(std::int64_t n)
     return FormatThousands(n) + " számsor";
 }
 
+std::string TarolasLeallitasSzoveg(std::int64_t n)
+{
+    return "A variáció készítése leállt.\r\n\r\nAz eddig elkészült " + SzelvSzamSzoveg(n) +
+           " megmaradt: a variáció listázható és menthető.";
+}
+
 const std::array<const char*, 9> kPenznemNevek = {" forint", " euro",    " kuna",   " lei",  " dinar",
                                                    " hrivnya", " dollar", " korona", " litas"};
 

@@ -121,6 +121,9 @@ std::string KoltsegSzoveg(std::int64_t sorok, double jegyAr, std::int32_t penzne
 extern const std::array<const char*, 9> kPenznemNevek;
 // The Pause (tag 4) or Break (tag 7) question.
 std::string MegszakitasUzenet(int tag);
+// Told after the store ended a run (a refused or impossible growth): the
+// lines stored so far stay.
+std::string TarolasLeallitasSzoveg(std::int64_t n);
 // The Stop question; bovites/feluliras choose the middle part.
 std::string StopUzenet(bool bovites, bool feluliras);
 // Percentage of a tick from the cursor's position estimate.

@@ -139,6 +139,9 @@ struct BontasAllapot {
     // The store got the run's first allocation before the worker started
     // (BontasElsoFoglalas); the run takes it as it is and clears the flag.
     bool ElsoFoglalasKesz = false;
+    // The store ended the run (its growth was refused or impossible): the
+    // lines stored so far stay, unlike after a confirmed Stop.
+    bool TarolasLeallitas = false;
 };
 
 // Fulfilled-condition bits collected by a copy of the tests.
@@ -551,6 +554,7 @@ bool Felsorolo<Szuro>::tarol()
         return true;
     if (stopKeres) {
         vez_.FBontStatus.store(false);
+        all_.TarolasLeallitas = true;
     } else {
         // The full variation is complete.
         kesz_ = true;
@@ -1035,6 +1039,7 @@ typename Felsorolo<Szuro>::Lepes Felsorolo<Szuro>::parhuzamos(int szalDb)
         if (!tovabb) {
             if (stopKeres) {
                 vez_.FBontStatus.store(false);
+                all_.TarolasLeallitas = true;
             } else {
                 kesz_ = true;
                 bontasPauseTorlese();
@@ -1292,6 +1297,7 @@ BontasEredmeny Felsorolo<Szuro>::futtat()
     foglalva_ = all_.ElsoFoglalasKesz;
     all_.ElsoFoglalasKesz = false;
     folytatas_ = all_.BontasFolytatas || (!foglalva_ && vez_.BontasPause.load());
+    all_.TarolasLeallitas = false;
     if (!elokeszites(e))
         return e;
     all_.BontasFolytatas = folytatas_;
@@ -1344,6 +1350,7 @@ BontasEredmeny Felsorolo<Szuro>::futtat()
         bool stopKeres = false;
         if (!t_.Noveles(env_, futas_, stopKeres)) {
             vez_.FBontStatus.store(false);
+            all_.TarolasLeallitas = true;
             keszFutas = false;
         }
     }

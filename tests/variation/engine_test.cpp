@@ -590,6 +590,15 @@ TEST(VariationStore, RefusedGrowthStopsWithTheLinesSoFar)
     EXPECT_EQ(e.veg, BontasVeg::Leallitva);
     EXPECT_EQ(t.BontSzelvszam, 100);
     EXPECT_EQ(t.BontMatrixMeret, 100);
+    // The store ended the run, not the user: the lines are to stay.
+    EXPECT_TRUE(all.TarolasLeallitas);
+
+    // A later run that is stopped by the user says otherwise.
+    VariationStore t2;
+    vez.BontasMegszakitasa();
+    env.JovahagyasKerdes = [](const std::string&) { return true; };
+    BontasFuttatas(t2, Bemenet(30, 5, 1), all, vez, env);
+    EXPECT_FALSE(all.TarolasLeallitas);
 }
 
 TEST(VariationStore, GrowthReachesTheHundredMillionLimit)

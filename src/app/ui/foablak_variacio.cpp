@@ -247,7 +247,9 @@ void TFoablak::VariacioVege()
     BontasEgyseg& u = bontasEgyseg();
     VariacioVezerlo& vv = kvx::Program::aktualis().Variacio();
     const TorlesKornyezet k = vv.TorlesKornyezet();
-    if (bontas && !bontas->GetBontStatus()) {
+    // A run that the store ended (its growth refused or impossible) keeps
+    // every line stored so far; only a confirmed Stop deletes.
+    if (bontas && !bontas->GetBontStatus() && !u.Allapot.TarolasLeallitas) {
         FinalizeFBontasMatrixOptMax(t);
         if (u.BontasBovites && t.BontMatrixMeret > 0) {
             // A stopped extension keeps the lines it had before the run.

@@ -617,6 +617,10 @@ void TBontas::Vege()
         ImportCountVege(t);
     } else {
         BreakGomb->setEnabled(false);
+        // The lines that the store kept when it ended the run close their
+        // part of the variation like the lines of a finished run.
+        if (vanSor && u.Allapot.TarolasLeallitas)
+            ImportCountVege(t);
     }
     // 3.
     u.BefejezetlenVariacio = vanSor && (pause || !status || u.Allapot.BontasBefejezetlen);
@@ -670,6 +674,8 @@ void TBontas::Vege()
     veletlenTipp();
     if (!j.Szoveg.empty() && status)
         InformacioUzenet(UtolsoJelentes);
+    if (!status && u.Allapot.TarolasLeallitas)
+        InformacioUzenet(q(TarolasLeallitasSzoveg(t.BontSzelvszam)));
     if (pause)
         KilepesGombClick();
 }

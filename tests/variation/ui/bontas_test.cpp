@@ -330,6 +330,32 @@ TEST_F(BontasTest, LongRunCanBePausedResumedAndStopped)
         formok().Feltetelek->hide();
 }
 
+// The store fills up and "Nem" refuses its growth: the run ends with the
+// lines stored so far, kept and said so, never deleted as after a Stop.
+TEST_F(BontasTest, RefusedGrowthKeepsTheStoredLinesAndSaysSo)
+{
+    jelol({3, 9, 14, 22, 27, 31, 40, 48, 55, 61, 77, 88});  // 792 lines in full
+    settings().JovahagyasVariacio = true;
+    variationStore().BontEngedelyezettMeret = 100;
+
+    Valaszolo v({QStringLiteral("Nem"), QStringLiteral("OK")});
+    a("Start1")->trigger();
+    ASSERT_TRUE(vegeVar());
+    ASSERT_TRUE(varj([&] { return !bontas_->isVisible() && v.Latott.size() >= 2; }, 10000));
+    EXPECT_TRUE(v.Latott[0].Szoveg.contains(QStringLiteral("Folytatja a variáció készítését?")));
+    EXPECT_TRUE(v.Latott[1].Szoveg.contains(QStringLiteral("Az eddig elkészült 100 számsor megmaradt")));
+    const VariationStore& t = variationStore();
+    ASSERT_EQ(t.BontSzelvszam, 100);
+    EXPECT_EQ(t.BontMatrixMeret, 100);
+    EXPECT_EQ(t.Import_Count, (TTombInt1D{100}));
+    // The first 100 lines of the full variation, in order.
+    TTombByte1D elvart;
+    referencia(12, 5, 0, &elvart);
+    EXPECT_TRUE(std::equal(t.FBontasMatrix, t.FBontasMatrix + 500, elvart.begin()));
+    EXPECT_TRUE(a("rls2")->isEnabled());
+    EXPECT_TRUE(bontasEgyseg().BefejezetlenVariacio);
+}
+
 TEST_F(BontasTest, CloseQueryAsksAboutAnUnsavedVariationAndKeepsRunningOnNo)
 {
     jelol({3, 9, 14, 22, 27, 31, 40, 48, 55, 61, 77, 88});
