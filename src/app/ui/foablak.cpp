@@ -66,6 +66,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include <utility>
+
 using namespace kvx;
 
 namespace {
@@ -81,14 +83,32 @@ QScreen* kepernyo(const QWidget* w)
     return s ? s : QGuiApplication::primaryScreen();
 }
 
-// "Listázás" works on a loaded database only; otherwise its hint says why.
-void ListazasAllapot(QAction* a)
+// The commands that work on a loaded database only: "Listázás" and the main
+// ticket's two draw views; without a database their hint says why. A view
+// that can no longer be shown gives way to the normal one.
+template <class AkcioFn>
+void AdatbazisParancsAllapot(AkcioFn akcio)
 {
     const bool van = draws().AdatbazisBetoltve;
-    const QString t = van ? QStringLiteral(" Húzások listája ") : QStringLiteral(" Hiányzik a húzások listája ");
-    a->setEnabled(van);
-    a->setToolTip(t);
-    a->setStatusTip(t);
+    const QString hianyzik = QStringLiteral(" Hiányzik a húzások listája ");
+    auto allit = [&](const char* nev, const QString& tipp) {
+        QAction* a = akcio(QString::fromUtf8(nev));
+        const QString t = van ? tipp : hianyzik;
+        a->setEnabled(van);
+        a->setToolTip(t);
+        a->setStatusTip(t);
+        return a;
+    };
+    allit("Listzs3", QStringLiteral(" Húzások listája "));
+    const std::pair<const char*, const char*> nezetek[] = {
+        {"Hnyszorhztk1", " Hányszor húzták a számokat "},
+        {"Hnyhzsta1", " Hány húzás óta nem sorsolták a számokat "},
+    };
+    for (const auto& [nev, tipp] : nezetek) {
+        QAction* a = allit(nev, QString::fromUtf8(tipp));
+        if (!van && a->isChecked())
+            akcio(QStringLiteral("Normlalak1"))->trigger();
+    }
 }
 
 // Set in the window tests: the start-up boxes that only inform (the missing
@@ -463,7 +483,7 @@ void TFoablak::HuzasokBetoltese()
     case BetoltesAllapot::Elutasitva:
         break;
     }
-    ListazasAllapot(Akcio("Listzs3"));
+    AdatbazisParancsAllapot([this](const QString& n) { return Akcio(n); });
 }
 
 void TFoablak::Listzs1Click()
@@ -587,7 +607,7 @@ void TFoablak::MenuEpites()
         });
     }
     Akcio("Normlalak1")->setChecked(true);
-    ListazasAllapot(Akcio("Listzs3"));
+    AdatbazisParancsAllapot([this](const QString& n) { return Akcio(n); });
 
     JatekMenuEpites();
     VariacioParancsokBekotese();
@@ -809,7 +829,7 @@ void TFoablak::SzelvLebont(bool rebuild)
     // a database file does not show them.
     Program::aktualis().HuzasokV().AdatbazisLezaras();
     MindenSzamTorlese(szamListak(), game(), mainState());
-    ListazasAllapot(Akcio("Listzs3"));
+    AdatbazisParancsAllapot([this](const QString& n) { return Akcio(n); });
     if (szelvenyekLebontasa)
         szelvenyekLebontasa();
     // Every other visible window closes.

@@ -13,6 +13,7 @@
 #include "draws/draws_table.h"
 #include "platform/instance.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -26,6 +27,7 @@
 #include "harom_huzas.h"
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -136,13 +138,33 @@ TEST_F(ProgramShellTest, DatabaseOfTheGameIsLoadedOnceEveryWindowExists)
     EXPECT_EQ(kvx::huzSzama().HuzSzamaUtolso, 3);
     EXPECT_EQ(kvx::huzSzama().LHuzSzamaUtolso, 3);
 
+    // The commands that need the draws follow the database.
+    const auto parancsok = [this](bool van) {
+        const std::pair<const char*, const char*> nevek[] = {
+            {"Listzs3", " Húzások listája "},
+            {"Hnyszorhztk1", " Hányszor húzták a számokat "},
+            {"Hnyhzsta1", " Hány húzás óta nem sorsolták a számokat "},
+        };
+        for (const auto& [nev, tipp] : nevek) {
+            SCOPED_TRACE(nev);
+            const QAction* a = window_->Akcio(QString::fromUtf8(nev));
+            EXPECT_EQ(a->isEnabled(), van);
+            EXPECT_EQ(a->toolTip(), van ? QString::fromUtf8(tipp) : QStringLiteral(" Hiányzik a húzások listája "));
+        }
+    };
+    parancsok(true);
+    window_->Akcio(QStringLiteral("Hnyszorhztk1"))->trigger();
+
     // A game without a database file: the old draws go, and no box appears.
     window_->LottoSelect(1);
     EXPECT_FALSE(kvx::draws().AdatbazisBetoltve);
     EXPECT_EQ(kvx::draws().HuzasokSzama, 0);
     EXPECT_TRUE(hibak_.isEmpty());
+    parancsok(false);
+    EXPECT_TRUE(window_->Akcio(QStringLiteral("Normlalak1"))->isChecked());
     window_->LottoSelect(0);
     EXPECT_EQ(kvx::draws().HuzasokSzama, 3);
+    parancsok(true);
 }
 
 // The first start of the program over an older version's folder: the old
