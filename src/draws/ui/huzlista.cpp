@@ -23,8 +23,13 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLayout>
+#include <QIcon>
 #include <QLocale>
 #include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QPolygonF>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
@@ -38,7 +43,108 @@ using namespace kvx;
 
 namespace {
 
+// Rows the window is sized for; a shorter list is shown whole.
+constexpr int kLathatoSorok = 16;
+
 QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+// The pictures of the toolbar buttons, drawn on a 32 x 32 grid in the text
+// colour; Qt derives the greyed picture of a disabled button itself.
+enum class Ikon { Plusz, Beszuras, Ceruza, Minusz, Vissza, Elore, Nagyito, Tartomany, NagyitoLista, Mentes, Lap, Nyomtato, Szelveny };
+
+QIcon ikonRajz(Ikon ikon, const QColor& szin)
+{
+    QPixmap kep(32, 32);
+    kep.fill(Qt::transparent);
+    QPainter p(&kep);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPen toll(szin, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(toll);
+    p.setBrush(Qt::NoBrush);
+    const auto nyil = [&](QPointF hegy, QPointF a, QPointF b) {
+        p.setBrush(szin);
+        p.drawPolygon(QPolygonF{hegy, a, b});
+        p.setBrush(Qt::NoBrush);
+    };
+    const auto nagyito = [&] {
+        p.drawEllipse(QPointF(13, 13), 8, 8);
+        toll.setWidthF(4);
+        p.setPen(toll);
+        p.drawLine(QPointF(19, 19), QPointF(27, 27));
+        toll.setWidthF(2.5);
+        p.setPen(toll);
+    };
+    switch (ikon) {
+    case Ikon::Plusz:
+        p.drawLine(QPointF(16, 6), QPointF(16, 26));
+        p.drawLine(QPointF(6, 16), QPointF(26, 16));
+        break;
+    case Ikon::Minusz:
+        p.drawLine(QPointF(6, 16), QPointF(26, 16));
+        break;
+    case Ikon::Beszuras:
+        p.drawLine(QPointF(12, 8), QPointF(28, 8));
+        p.drawLine(QPointF(12, 24), QPointF(28, 24));
+        p.drawLine(QPointF(3, 16), QPointF(20, 16));
+        nyil(QPointF(28, 16), QPointF(20, 11), QPointF(20, 21));
+        break;
+    case Ikon::Ceruza:
+        p.drawPolygon(QPolygonF{QPointF(6, 26), QPointF(8, 19), QPointF(22, 5), QPointF(27, 10), QPointF(13, 24)});
+        p.drawLine(QPointF(8, 19), QPointF(13, 24));
+        break;
+    case Ikon::Vissza:
+    case Ikon::Elore: {
+        const bool vissza = ikon == Ikon::Vissza;
+        const qreal x = vissza ? 1 : -1;
+        QPainterPath ut;
+        ut.moveTo(16 + x * -8, 12);
+        ut.cubicTo(16 + x * -2, 4, 16 + x * 12, 8, 16 + x * 10, 18);
+        ut.lineTo(16 + x * 6, 26);
+        p.drawPath(ut);
+        nyil(QPointF(16 + x * -12, 14), QPointF(16 + x * -4, 7), QPointF(16 + x * -6, 17));
+        break;
+    }
+    case Ikon::Nagyito:
+        nagyito();
+        break;
+    case Ikon::NagyitoLista:
+        nagyito();
+        p.drawLine(QPointF(9, 10), QPointF(17, 10));
+        p.drawLine(QPointF(9, 14), QPointF(17, 14));
+        p.drawLine(QPointF(9, 18), QPointF(17, 18));
+        break;
+    case Ikon::Tartomany:
+        p.drawPolyline(QPolygonF{QPointF(8, 6), QPointF(4, 6), QPointF(4, 26), QPointF(8, 26)});
+        p.drawPolyline(QPolygonF{QPointF(24, 6), QPointF(28, 6), QPointF(28, 26), QPointF(24, 26)});
+        p.drawLine(QPointF(11, 16), QPointF(21, 16));
+        nyil(QPointF(8, 16), QPointF(13, 12), QPointF(13, 20));
+        nyil(QPointF(24, 16), QPointF(19, 12), QPointF(19, 20));
+        break;
+    case Ikon::Mentes:
+        p.drawPolygon(QPolygonF{QPointF(5, 5), QPointF(23, 5), QPointF(27, 9), QPointF(27, 27), QPointF(5, 27)});
+        p.drawRect(QRectF(10, 5, 11, 7));
+        p.drawRect(QRectF(9, 17, 14, 10));
+        break;
+    case Ikon::Lap:
+        p.drawPolygon(QPolygonF{QPointF(7, 4), QPointF(19, 4), QPointF(25, 10), QPointF(25, 28), QPointF(7, 28)});
+        p.drawPolyline(QPolygonF{QPointF(19, 4), QPointF(19, 10), QPointF(25, 10)});
+        p.drawLine(QPointF(11, 16), QPointF(21, 16));
+        p.drawLine(QPointF(11, 21), QPointF(21, 21));
+        break;
+    case Ikon::Nyomtato:
+        p.drawRect(QRectF(9, 4, 14, 8));
+        p.drawRect(QRectF(4, 12, 24, 11));
+        p.drawRect(QRectF(9, 19, 14, 9));
+        break;
+    case Ikon::Szelveny:
+        for (int sor = 0; sor < 3; ++sor)
+            for (int oszlop = 0; oszlop < 3; ++oszlop)
+                p.drawRect(QRectF(4 + oszlop * 9, 4 + sor * 9, 6, 6));
+        break;
+    }
+    p.end();
+    return QIcon(kep);
+}
 
 QColor rgb(std::int32_t v) { return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF); }
 
@@ -177,29 +283,34 @@ void THuzLista::FormCreate()
 
     ToolBar1 = new QToolBar(this);
     ToolBar1->setObjectName("ToolBar1");
-    ToolBar1->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    auto gomb = [this](const char* nev, const char* felirat, const char* t, int tag) {
+    // The window is only as wide as its grid: the buttons show pictures, and
+    // their full captions stand in the hints and wherever text is shown.
+    ToolBar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    auto gomb = [this](const char* nev, const char* felirat, Ikon ikon, const char* t, int tag) {
         QAction* a = ToolBar1->addAction(QString::fromUtf8(felirat));
         a->setObjectName(QString::fromUtf8(nev));
+        a->setIcon(ikonRajz(ikon, palette().color(QPalette::ButtonText)));
         a->setData(tag);
         tipp(a, t);
         return a;
     };
-    BovitesGomb = gomb("BovitesGomb", "+", " Húzás hozzáadása ", 1);
-    BeszurasGomb = gomb("BeszurasGomb", "Be", " Húzás beszúrása ", 1);
-    ModositasGomb = gomb("ModositasGomb", "Mód", " Kijelölt húzás módosítása ", 1);
-    TorlesGomb = gomb("TorlesGomb", "−", " Kijelölt húzás törlése ", 1);
-    VisszaGomb = gomb("VisszaGomb", "↶", " Nincs visszavonható művelet ", 0);
-    MegseGomb = gomb("MegseGomb", "↷", " Nincs visszavonható művelet ", 0);
+    BovitesGomb = gomb("BovitesGomb", "Hozzáadás", Ikon::Plusz, " Húzás hozzáadása ", 1);
+    BeszurasGomb = gomb("BeszurasGomb", "Beszúrás", Ikon::Beszuras, " Húzás beszúrása ", 1);
+    ModositasGomb = gomb("ModositasGomb", "Módosítás", Ikon::Ceruza, " Kijelölt húzás módosítása ", 1);
+    TorlesGomb = gomb("TorlesGomb", "Törlés", Ikon::Minusz, " Kijelölt húzás törlése ", 1);
+    VisszaGomb = gomb("VisszaGomb", "Visszavonás", Ikon::Vissza, " Nincs visszavonható művelet ", 0);
+    MegseGomb = gomb("MegseGomb", "Visszavonás törlése", Ikon::Elore, " Nincs visszavonható művelet ", 0);
     ToolBar1->addSeparator();
-    KeresesGomb = gomb("KeresesGomb", "Ker", kNemElerheto, 0);
-    ToolButton1 = gomb("ToolButton1", "Tart", " Húzások számának (keresési tartomány) beállítása ", 0);
-    KeresVariaciobanGomb = gomb("KeresVariaciobanGomb", "Var", " Nincs kész variáció ", 0);
+    KeresesGomb = gomb("KeresesGomb", "Keresés", Ikon::Nagyito, kNemElerheto, 0);
+    ToolButton1 = gomb("ToolButton1", "Húzások száma", Ikon::Tartomany,
+                       " Húzások számának (keresési tartomány) beállítása ", 0);
+    KeresVariaciobanGomb = gomb("KeresVariaciobanGomb", "Keresés a variációban", Ikon::NagyitoLista,
+                                " Nincs kész variáció ", 0);
     ToolBar1->addSeparator();
-    MentesGomb = gomb("MentesGomb", "Ment", " Nincs mentésre váró adat ", 0);
-    ToolButton2 = gomb("ToolButton2", "Fájl", kNemElerheto, 0);
-    NyomtatasGomb = gomb("NyomtatasGomb", "Nyomt", kNemElerheto, 0);
-    ToolButton4 = gomb("ToolButton4", "Szelv", " Segédszelvény elrejtése ", 0);
+    MentesGomb = gomb("MentesGomb", "Mentés", Ikon::Mentes, " Nincs mentésre váró adat ", 0);
+    ToolButton2 = gomb("ToolButton2", "Nyomtatás állományba", Ikon::Lap, kNemElerheto, 0);
+    NyomtatasGomb = gomb("NyomtatasGomb", "Nyomtatás", Ikon::Nyomtato, kNemElerheto, 0);
+    ToolButton4 = gomb("ToolButton4", "Segédszelvény", Ikon::Szelveny, " Segédszelvény elrejtése ", 0);
     for (QAction* a : {KeresesGomb, KeresVariaciobanGomb, ToolButton2, NyomtatasGomb, VisszaGomb, MegseGomb, MentesGomb})
         a->setEnabled(false);
     fo->addWidget(ToolBar1);
@@ -278,6 +389,7 @@ void THuzLista::Elrendezes()
     const int sorMagassag = QFontMetrics(font()).height();
     const double meret = font().pointSizeF() > 8 ? font().pointSizeF() / 8.0 : 1.0;
     const int szamOszlop = static_cast<int>(std::lround(sorMagassag * 2.28));
+    ToolBar1->setIconSize(QSize(sorMagassag, sorMagassag));
     const int d = g.HuzottSzamok;
     int elso = static_cast<int>(std::lround(meret * 86));
     if (d < 7)
@@ -295,13 +407,38 @@ void THuzLista::Elrendezes()
     for (int c = 0; c < model_->columnCount(); ++c)
         szelesseg += HuzTabla->columnWidth(c);
     setFixedWidth(szelesseg);
-    const int sorok = std::min(16, std::max(draws().HuzasokSzama, 1));
+    const int sorok = std::min(kLathatoSorok, std::max(draws().HuzasokSzama, 1));
     HuzTabla->setMinimumHeight(sorM * 2 + sorM);
-    // The grid's share of the window is known only once the layout has set
-    // the children's geometry; before the first show it has not yet.
-    if (layout())
-        layout()->activate();
-    resize(szelesseg, height() - HuzTabla->height() + sorM * (sorok + 1) + 2);
+    setMaximumHeight(QWIDGETSIZE_MAX);
+    resize(szelesseg, RacsonKivul() + sorM * (sorok + 1) + 2);
+    MagassagIgazitas();
+}
+
+// The height of everything but the grid. Taken from the layout's wishes, not
+// from the current geometry: right after a resize the children may not have
+// been laid out anew yet.
+int THuzLista::RacsonKivul() const
+{
+    QLayout* l = layout();
+    const int i = l ? l->indexOf(HuzTabla) : -1;
+    if (i < 0)
+        return height() - HuzTabla->height();
+    l->activate();
+    return l->sizeHint().height() - l->itemAt(i)->sizeHint().height();
+}
+
+// The window is sized for every draw up to kLathatoSorok rows: it grows with
+// the list while draws are entered, and never stands taller than its rows
+// need when they fit under the main window.
+void THuzLista::MagassagIgazitas()
+{
+    const int sorM = HuzTabla->verticalHeader()->defaultSectionSize();
+    const int n = std::max(draws().HuzasokSzama, 1);
+    const int teljes = RacsonKivul() + sorM * (n + 1) + 2;
+    const QWidget* fo = parentWidget();
+    setMaximumHeight(fo && teljes < fo->height() ? teljes : QWIDGETSIZE_MAX);
+    if (n < kLathatoSorok)
+        resize(width(), teljes);
 }
 
 int THuzLista::LathatoSorok() const
@@ -398,6 +535,7 @@ void THuzLista::SzelvKijelzes()
     const DrawsState& d = draws();
     const GameParams& g = game();
     GetKivRekord(s, d);
+    MagassagIgazitas();
     if (!d.AdatbazisBetoltve || !isVisible())
         return;
     const int n = d.HuzasokSzama;

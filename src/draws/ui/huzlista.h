@@ -129,6 +129,8 @@ private:
     bool BBMElokesztes();
     void BevitelInditas();
     void Elrendezes();
+    void MagassagIgazitas();
+    int RacsonKivul() const;
     int LathatoSorok() const;
     // The draw entry closed and the controller applied its edit.
     void BevitelVege(bool elfogadva, bool talArErtesites);

@@ -28,10 +28,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTableWidget>
+#include <QToolBar>
+#include <QToolButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -72,6 +75,13 @@ protected:
     {
         return lista()->Model()->data(lista()->Model()->index(sor, oszlop)).toString();
     }
+    // Whole rows the grid shows, once the window's layout has settled.
+    int lathatoSorok()
+    {
+        QApplication::processEvents();
+        const QTableView* t = lista()->HuzTabla;
+        return t->viewport()->height() / t->verticalHeader()->defaultSectionSize();
+    }
     void kattint(int n)
     {
         THuzBeSzelveny* sz = szelvenyek().HuzBeSzelveny;
@@ -92,6 +102,7 @@ TEST_F(HuzListaAblakTest, AppendedDrawIsListedAndSavedToTheFile)
     listazas->trigger();
     ASSERT_TRUE(lista()->isVisible());
     EXPECT_EQ(lista()->Model()->rowCount(), 3);
+    EXPECT_EQ(lathatoSorok(), 3);
     EXPECT_EQ(cella(2, 0), QStringLiteral("3."));
     EXPECT_FALSE(lista()->MentesGomb->isEnabled());
 
@@ -111,6 +122,8 @@ TEST_F(HuzListaAblakTest, AppendedDrawIsListedAndSavedToTheFile)
 
     EXPECT_FALSE(be()->isVisible());
     ASSERT_EQ(lista()->Model()->rowCount(), 4);
+    // The window grew with the list: every draw is in view.
+    EXPECT_EQ(lathatoSorok(), 4);
     EXPECT_EQ(cella(3, 0), QStringLiteral("4."));
     EXPECT_EQ(cella(3, 2), QStringLiteral("4."));
     EXPECT_EQ(cella(3, 3), QStringLiteral("5"));
@@ -322,4 +335,32 @@ TEST_F(HuzListaAblakTest, EntryWindowDoesNotCoverTheList)
     THuzBeSzelveny* sz = szelvenyek().HuzBeSzelveny;
     ASSERT_TRUE(sz && sz->isVisible());
     EXPECT_FALSE(sz->frameGeometry().intersects(l));
+}
+
+// Every toolbar button is in view with its picture (the window is only as
+// wide as the grid), and nothing shows a cut caption.
+TEST_F(HuzListaAblakTest, ToolbarButtonsAreAllInViewWithPictures)
+{
+    window_->Akcio("Listzs3")->trigger();
+    ASSERT_TRUE(lista()->isVisible());
+    QApplication::processEvents();
+    QToolBar* tb = lista()->findChild<QToolBar*>(QStringLiteral("ToolBar1"));
+    ASSERT_NE(tb, nullptr);
+    int gombok = 0;
+    for (QAction* a : tb->actions()) {
+        if (a->isSeparator())
+            continue;
+        SCOPED_TRACE(a->objectName().toStdString());
+        ++gombok;
+        EXPECT_FALSE(a->icon().isNull());
+        EXPECT_GE(a->text().size(), 6);  // a whole word, not a stub
+        QWidget* w = tb->widgetForAction(a);
+        ASSERT_NE(w, nullptr);
+        EXPECT_TRUE(w->isVisible());
+        EXPECT_TRUE(tb->rect().contains(w->geometry()));
+    }
+    EXPECT_EQ(gombok, 13);
+    // No button went into the toolbar's overflow menu.
+    for (QToolButton* b : tb->findChildren<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        EXPECT_FALSE(b->isVisible());
 }
