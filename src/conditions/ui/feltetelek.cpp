@@ -126,6 +126,14 @@ void TFeltetelek::FormCreate()
         // A page shows whole where the screen has room; where it has not,
         // the placement makes the window lower and the page scrolls.
         FeltetelekPC->addTab(new kvx::TartalomGorgeto(*l.w, 4, FeltetelekPC), QString::fromUtf8(l.cim));
+        // A tab whose conditions are not built yet says so instead of
+        // standing blank.
+        if (l.w != &EloszlasTS) {
+            auto* sor = new QVBoxLayout(*l.w);
+            auto* cimke = new QLabel(QString::fromUtf8(kNemElerheto), *l.w);
+            cimke->setObjectName("NemElerhetoCimke");
+            sor->addWidget(cimke, 0, Qt::AlignCenter);
+        }
     }
     // Every tab caption stays readable: the window is as wide as the tabs
     // where the screen has room; a narrower one scrolls the tabs.

@@ -211,3 +211,23 @@ TEST(FeltetelekWindow, ListingModeAndCheckButton)
     ASSERT_EQ(a.uzenetek.size(), 1);
     EXPECT_TRUE(a.uzenetek[0].startsWith("A vizsgált feltételek beállításai érvényesek"));
 }
+
+// Every tab but the distribution tab is still to be built: each says so in
+// one line instead of standing blank.
+TEST(FeltetelekWindow, TabsNotBuiltYetSayTheyAreNotAvailable)
+{
+    Kornyezet k;
+    Ablak a(k);
+    ASSERT_EQ(a.w.FeltetelekPC->count(), 8);
+    for (int i = 0; i < a.w.FeltetelekPC->count(); ++i) {
+        SCOPED_TRACE(a.w.FeltetelekPC->tabText(i).toStdString());
+        const QList<QLabel*> cimkek =
+            a.w.FeltetelekPC->widget(i)->findChildren<QLabel*>(QStringLiteral("NemElerhetoCimke"));
+        if (a.w.FeltetelekPC->widget(i)->isAncestorOf(a.w.EloszlasTS)) {
+            EXPECT_TRUE(cimkek.isEmpty());
+            continue;
+        }
+        ASSERT_EQ(cimkek.size(), 1);
+        EXPECT_EQ(cimkek[0]->text(), QStringLiteral("Ez a funkció még nem érhető el."));
+    }
+}
