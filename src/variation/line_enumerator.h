@@ -1001,8 +1001,12 @@ typename Felsorolo<Szuro>::Lepes Felsorolo<Szuro>::parhuzamos(int szalDb)
             }
             std::unique_lock l(mx);
             vart = i;
-            // Pause and Stop are flags without a wake-up: look again now and then.
-            keszCv.wait_for(l, std::chrono::milliseconds(50), [&] { return ki.kesz || leall; });
+            // Pause and Stop are flags without a wake-up: look again now and
+            // then. The deadline is on the system clock: a steady-clock wait
+            // goes through pthread_cond_clockwait, which the race checker of
+            // this toolchain does not follow, so it would lose the mutex.
+            keszCv.wait_until(l, std::chrono::system_clock::now() + std::chrono::milliseconds(50),
+                              [&] { return ki.kesz || leall; });
             vart = -1;
             if (hiba) {
                 const std::exception_ptr e = hiba;
