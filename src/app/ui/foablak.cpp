@@ -142,12 +142,6 @@ TFoablak::TFoablak(const QString& programAllomany, const QStringList& args, QWid
         if (TFoszelveny* fo = szelvenyek().Foszelveny)
             fo->Frissites();
     };
-    szelvenyek().Uzenet = [](QWidget*, const QString& szoveg, SzelvenyUzenetFajta fajta) {
-        if (fajta == SzelvenyUzenetFajta::Figyelmeztetes)
-            FigyelmeztetoUzenet(szoveg);
-        else
-            InformacioUzenet(szoveg);
-    };
     SzelvenyVezerlo& sz = kvx::Program::aktualis().Szelveny();
     connect(&sz, &SzelvenyVezerlo::szamokValtoztak, this, &TFoablak::FeltMenuAll);
     connect(&sz, &SzelvenyVezerlo::teljesVariacio, this, &TFoablak::SetStatusPanel2);

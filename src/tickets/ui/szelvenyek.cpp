@@ -1,10 +1,10 @@
 #include "tickets/ui/szelvenyek.h"
 #include "app/ui/program.h"
+#include "app/ui/uzenetek.h"
 
 #include "app/shell_state.h"
 
 #include <QApplication>
-#include <QMessageBox>
 
 #include "app/game_table.h"
 #include "tickets/ui/bontellszelveny.h"
@@ -80,8 +80,10 @@ void SzelvenyUzenet(QWidget* parent, const QString& text, SzelvenyUzenetFajta fa
         s.Uzenet(parent, text, fajta);
         return;
     }
+    // The program's own message boxes, as everywhere else.
+    (void)parent;
     if (fajta == SzelvenyUzenetFajta::Figyelmeztetes)
-        QMessageBox::warning(parent, QApplication::applicationName(), text);
+        kvx::FigyelmeztetoUzenet(text);
     else
-        QMessageBox::information(parent, QApplication::applicationName(), text);
+        kvx::InformacioUzenet(text);
 }

@@ -52,5 +52,6 @@ void SzelvenyekLebontasa();
 int GetBillentyuMod();
 int BillentyuModModositokbol(Qt::KeyboardModifiers m, int potSzamok);
 
-// Shows a ticket's message through szelvenyek().Uzenet or a QMessageBox.
+// Shows a ticket's message through szelvenyek().Uzenet (tests) or the
+// program's message boxes.
 void SzelvenyUzenet(QWidget* parent, const QString& text, SzelvenyUzenetFajta fajta);
