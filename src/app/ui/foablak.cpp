@@ -1313,19 +1313,19 @@ void TFoablak::AllomanyDialogusokLetrehozasa()
         JatekValtas(jatek, false);
         AllomanyDialogusAllapotFrissites();
     };
-    d.VariacioValtozas = [this] {
+    connect(&d, &TAllomanyDialogusok::variacioValtozas, this, [this] {
         variacioMegnyitva_ = true;
         if (TBontLista* lista = formok().BontLista)
             lista->Tag = 0;
         VariacioStatuszFrissites();
         BontMenuAll(VariacioParancsHelyzet());
-    };
-    d.Betoltve = [this](const SzamsorKep& kep) {
+    });
+    connect(&d, &TAllomanyDialogusok::betoltve, this, [this](const SzamsorKep& kep) {
         SzamsorrendKijelzes(kep.SzamsorrendMod);
         KijelolesMenuFrissites();
         if (szamokValtozasa)
             szamokValtozasa();
-    };
+    });
 }
 
 void TFoablak::AllomanyDialogusAllapotFrissites()

@@ -81,8 +81,6 @@ TAllomanyDialogusok::TAllomanyDialogusok(QWidget* foablak, const AllomanyDialogu
         JatekParameterek(*Allapot.Jatek);
         ListakInicializalasa(*Allapot.Listak, *Allapot.Jatek, *Allapot.Foallapot);
     };
-    Betoltve = [](const SzamsorKep&) {};
-    VariacioValtozas = [] {};
     Tipp = [](const QString& t) { return static_cast<std::uint8_t>(HasznosInformacio(t) ? 1 : 0); };
 }
 
@@ -289,7 +287,7 @@ bool TAllomanyDialogusok::betoltes(const QString& nev, bool variacio)
     if (Allapot.AdatbazisBetoltve) TalalatiAranyIllesztes(Allapot.Feltetelek->TalalatiAranyFeltetel, Allapot.HuzasokSzama);
     Allapot.Opciok = r.Kep.Opciok;
     if (Allapot.Beallitasok) Allapot.Beallitasok->SzamsorrendMod = r.Kep.SzamsorrendMod;
-    Betoltve(r.Kep);
+    emit betoltve(r.Kep);
     if (variacio) {
         VariationStore& t = variationStore();
         if (torzs.Ok) {
@@ -307,7 +305,7 @@ bool TAllomanyDialogusok::betoltes(const QString& nev, bool variacio)
             FinalizeFBontasMatrix(t);
             Uzenet(UzenetFajta::Informacio, q(torzs.Hiba));
         }
-        VariacioValtozas();
+        emit variacioValtozas();
         if (torzs.Ok) {
             // The one-time tip about the state of the loaded run.
             const BontasEgyseg& u = bontasEgyseg();

@@ -68,14 +68,16 @@ public:
     std::function<void()> Mind1Click;
     // Switches the program to a game.
     std::function<void(int)> JatekValtas;
-    // After a number set was applied: the number order and the refresh of
-    // the windows.
-    std::function<void(const kvx::SzamsorKep&)> Betoltve;
-    // After a variation was loaded (or its load declined): the list, the
-    // commands and the status bar follow the store.
-    std::function<void()> VariacioValtozas;
     // Tip box before a dialog; returns the new value of the tip's flag.
     std::function<std::uint8_t(const QString&)> Tipp;
+
+signals:
+    // After a number set was applied: the number order and the refresh of
+    // the windows.
+    void betoltve(const kvx::SzamsorKep& kep);
+    // After a variation was loaded (or its load declined): the list, the
+    // commands and the status bar follow the store.
+    void variacioValtozas();
 
 private:
     bool megnyitas(bool kerdes);
