@@ -12,6 +12,8 @@ int main(int argc, char** argv)
     // tests keep them out of the real data folder.
     QTemporaryDir xdg;
     qputenv("XDG_DATA_HOME", xdg.path().toLocal8Bit());
+    // ... and start none of the desktop's database tools for them.
+    qputenv("KAVAREX_NO_DESKTOP_TOOLS", "1");
     // The start-up boxes that only inform (missing help file, start-up tips)
     // would wait for an answer in every test that builds the main window;
     // the tests that look at them switch them on again.
