@@ -288,6 +288,32 @@ std::int32_t SzamsorJatekIndex(std::span<const std::uint8_t> data)
 
 namespace {
 
+// Where the two older hit-ratio record layouts keep their one range.
+struct RegiTalalatiAranyHelyek {
+    std::size_t Tipus, TalalatMin, TalalatMax, Forras, ElsoHuzas, UtolsoHuzas;
+};
+
+// An older hit-ratio record becomes the current one with a single range.
+void regiTalalatiArany(TTalalatiAranyFeltetel& ta, const std::uint8_t* r, const RegiTalalatiAranyHelyek& h)
+{
+    ta.Allapot = r[0];
+    ta.DbTartomany = 1;
+    ta.AktTartomany = 0;
+    ta.Tipus[0] = r[h.Tipus];
+    ta.TalalatMin[0] = le32(&r[h.TalalatMin]);
+    ta.TalalatMax[0] = le32(&r[h.TalalatMax]);
+    ta.PBMin[0] = 0;
+    ta.PBMax[0] = 0;
+    ta.Forras = r[h.Forras];
+    ta.ElsoHuzas[0] = le32(&r[h.ElsoHuzas]);
+    ta.UtolsoHuzas[0] = le32(&r[h.UtolsoHuzas]);
+}
+
+}  // namespace
+
+
+namespace {
+
 // Reads the condition records of a file of version V >= 2000 into f,
 // converting the layouts of older versions. False on a short file; a value
 // that cannot be converted sets `ervenytelen` (the records are read on).
@@ -334,31 +360,11 @@ bool rekordokOlvasasa(BinReader& rd, std::int32_t V, std::int32_t k, FeltetelRek
     } else if (V <= 2320) {
         auto& r = f.RegiTalalatiAranyFeltetel;
         if (!rd.bytes(r.data(), r.size())) return false;
-        ta.Allapot = r[0];
-        ta.DbTartomany = 1;
-        ta.AktTartomany = 0;
-        ta.Tipus[0] = r[1];
-        ta.TalalatMin[0] = le32(&r[4]);
-        ta.TalalatMax[0] = le32(&r[8]);
-        ta.PBMin[0] = 0;
-        ta.PBMax[0] = 0;
-        ta.Forras = r[12];
-        ta.ElsoHuzas[0] = le32(&r[16]);
-        ta.UtolsoHuzas[0] = le32(&r[20]);
+        regiTalalatiArany(ta, r.data(), {1, 4, 8, 12, 16, 20});
     } else {
         auto& r = f.RegiTalalatiAranyFeltetel2;
         if (!rd.bytes(r.data(), r.size())) return false;
-        ta.Allapot = r[0];
-        ta.DbTartomany = 1;
-        ta.AktTartomany = 0;
-        ta.Tipus[0] = r[12];
-        ta.TalalatMin[0] = le32(&r[24]);
-        ta.TalalatMax[0] = le32(&r[64]);
-        ta.PBMin[0] = 0;
-        ta.PBMax[0] = 0;
-        ta.Forras = r[104];
-        ta.ElsoHuzas[0] = le32(&r[108]);
-        ta.UtolsoHuzas[0] = le32(&r[148]);
+        regiTalalatiArany(ta, r.data(), {12, 24, 64, 104, 108, 148});
     }
 
     if (!paros(f.SzvParosFeltetel) || !ismet(f.SzvIsmetFeltetel, f.RegiSzvIsmetFeltetel)) return false;
