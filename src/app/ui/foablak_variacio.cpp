@@ -194,12 +194,23 @@ void TFoablak::Start1Click()
     // The check runs also without a selected condition: the Találat option
     // has a rule of its own.
     if (const EllenorzesEredmeny r = FeltetelekEllenorzese(); !r.Ok) {
-        // The conditions window shows the tab the check stopped at; it
-        // stays there when the user declines.
+        // Conditions that contradict each other would make a run that finds
+        // nothing or not what the user meant: the conditions window shows
+        // the tab the check stopped at, and the run waits for a correction.
+        if (r.FelulirasBejelolve) {
+            // The check's own correction: every line of the modified
+            // variation may be overwritten from now on.
+            f.VariacioOpciok.Feluliras = 1;
+            f.VariacioOpciok.SetVedettSzamsorDb(0);
+            if (feltetelek)
+                feltetelek->OpcioBetoltes();
+        }
         if (feltetelek)
             feltetelek->FeltetelekEllenorzeseShow(r.EllenorzesLap);
-        if (!Kerdes(q(r.EllenorzesUzenet) + QStringLiteral("\r\n\r\nMégis elindítja a variáció készítését?")))
-            return;
+        FigyelmeztetoUzenet(q(r.EllenorzesUzenet));
+        if (r.EllenorzesSzamlalo > 0)
+            InformacioUzenet(QString::fromUtf8(kNemEllenorzottMinden));
+        return;
     }
     // 3, 5. The full variation: reached already, or too large.
     StartHelyzet h;

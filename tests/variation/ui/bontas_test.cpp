@@ -22,6 +22,7 @@
 #include "variation/store_jobs.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -246,7 +247,8 @@ TEST_F(BontasTest, LargeFirstAllocationIsPreparedBehindTheWaitWindow)
     EXPECT_EQ(bontas_->SzelvSzamCimke->text(), QString::fromStdString(SzelvSzamSzoveg(142506)));
 }
 
-// Start checks the Találat option too, not only the "Ellenőrzés" button.
+// Start checks the Találat option too, not only the "Ellenőrzés" button, and
+// a failed check never starts the run: it shows what to correct.
 TEST_F(BontasTest, StartRefusesAnUnreachableTalalatCriterion)
 {
     jelol({3, 9, 14, 22, 27, 31, 40, 48, 55, 61, 77, 88});
@@ -254,18 +256,55 @@ TEST_F(BontasTest, StartRefusesAnUnreachableTalalatCriterion)
     o.TulirasBont = true;
     o.TulirasTeteles = true;
     o.TulirasTetelesMin = 2;
-    QStringList kerdesek;
-    window_->Kerdes = [&](const QString& k) {
-        kerdesek << k;
-        return false;  // "Nem": the run does not start
+    int kerdesek = 0;
+    window_->Kerdes = [&](const QString&) {
+        ++kerdesek;
+        return true;
     };
+    Valaszolo v({QStringLiteral("OK"), QStringLiteral("OK")});
     a("Start1")->trigger();
     o = VariacioOpcioErtekek{};
-    ASSERT_EQ(kerdesek.size(), 1);
-    EXPECT_TRUE(kerdesek.first().startsWith(QStringLiteral("Nem teljesülhet a Találat opció kritériuma")));
-    EXPECT_TRUE(kerdesek.first().endsWith(QStringLiteral("Mégis elindítja a variáció készítését?")));
+    EXPECT_EQ(kerdesek, 0);
+    ASSERT_FALSE(v.Latott.isEmpty());
+    EXPECT_TRUE(v.Latott.front().Szoveg.startsWith(QStringLiteral("Nem teljesülhet a Találat opció kritériuma")));
+    EXPECT_FALSE(v.Latott.front().Szoveg.contains(QStringLiteral("Mégis elindítja")));
     EXPECT_FALSE(bontas_->Fut());
     EXPECT_EQ(variationStore().BontSzelvszam, 0);
+}
+
+// Reducing a finished variation without Felülírás would keep every line
+// protected: Start ticks Felülírás itself, says so, and waits for a new Start.
+TEST_F(BontasTest, StartTicksFelulirasForAReductionOfEveryProtectedLine)
+{
+    jelol({3, 9, 14, 22, 27, 31, 40, 48, 55});
+    feltetelRekordok().Hibapont = 1;
+    {
+        Valaszolo v(QStringList{});
+        a("Start1")->trigger();
+        ASSERT_TRUE(vegeVar());
+    }
+    const std::int32_t sorok = variationStore().BontSzelvszam;
+    ASSERT_GT(sorok, 0);
+    // Extension mode over the same numbers lets Start work on the lines.
+    a("Beilleszts1")->trigger();
+    ASSERT_TRUE(a("Start1")->isEnabled());
+    feltetelRekordok().Hibapont = 1;
+    TVariacioOpciok& vo = feltetelRekordok().VariacioOpciok;
+    vo.Optimalizalas = 1;
+    vo.Csokkent = 1;
+    vo.Feluliras = 0;
+    vo.SetVedettSzamsorDb(sorok);
+    Valaszolo v({QStringLiteral("OK"), QStringLiteral("OK")});
+    a("Start1")->trigger();
+    ASSERT_FALSE(v.Latott.isEmpty());
+    EXPECT_TRUE(v.Latott.front().Szoveg.startsWith(QStringLiteral("A program kijelölte a Felülírás opciót")));
+    EXPECT_EQ(feltetelRekordok().VariacioOpciok.Optimalizalas, 1);
+    EXPECT_EQ(feltetelRekordok().VariacioOpciok.Feluliras, 1);
+    EXPECT_EQ(feltetelRekordok().VariacioOpciok.VedettSzamsorDb(), 0);
+    ASSERT_NE(formok().Feltetelek, nullptr);
+    EXPECT_TRUE(formok().Feltetelek->OptBontFelulirasBox->isChecked());
+    EXPECT_FALSE(bontas_->Fut());
+    EXPECT_EQ(variationStore().BontSzelvszam, sorok);
 }
 
 TEST_F(BontasTest, LongRunCanBePausedResumedAndStopped)
