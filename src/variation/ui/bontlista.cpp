@@ -159,6 +159,13 @@ TBontLista::TBontLista(VariacioVezerlo& vezerlo, QWidget* parent) : QDialog(pare
         close();
         Tag = 0;
     });
+    // A run grows and moves the store under the list: it closes before the
+    // worker starts and is opened again from the run's end.
+    connect(&vezerlo, &VariacioVezerlo::futasIndul, this, [this] {
+        if (isVisible())
+            close();
+        Tag = 0;
+    });
     connect(&vezerlo, &VariacioVezerlo::listaFrissites, this, [this](int sor) {
         Tag = 0;
         BontListaStart();

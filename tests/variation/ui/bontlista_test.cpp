@@ -556,6 +556,23 @@ TEST_F(BontListaTest, DeletingTheVariationClosesItsList)
     EXPECT_EQ(szamListak().KijeloltSzamDb(), 12);
 }
 
+// An extension run grows the store the list reads: the list closes before
+// the worker starts.
+TEST_F(BontListaTest, ListClosesWhenARunStarts)
+{
+    general();
+    formok().Bontas->ListaGomb->click();
+    TBontLista* lista = formok().BontLista;
+    ASSERT_TRUE(varj([lista] { return lista->isVisible(); }, 5000));
+    a("Beilleszts1")->trigger();
+    ASSERT_TRUE(a("Start1")->isEnabled());
+    Valaszolo v(QStringList{});
+    a("Start1")->trigger();
+    EXPECT_FALSE(lista->isVisible());
+    TBontas* b = formok().Bontas;
+    ASSERT_TRUE(varj([b] { return !b->Fut() && szalak().Tetlen(); }));
+}
+
 // While a run goes, only its window answers: the main ticket refuses clicks
 // and the main window's menus are off; both come back at the run's end.
 TEST_F(BontListaTest, MainTicketRefusesClicksDuringARun)
