@@ -154,8 +154,10 @@ public:
     void VariacioParancsokBekotese();
     // Subscribes the main window to the variation controller.
     void VariacioVezerloBekotese();
-    // During a run every window but the run window is switched off.
-    void FutasAlattiTiltas(bool tilt);
+    // While a window must be answered first (a run, a draw entry), every
+    // other window, the menus and the toolbar are switched off; the message
+    // windows stay on. engedely true switches on what was switched off.
+    void FormokDE(bool engedely, const std::vector<QWidget*>& kivetelek = {});
     void Start1Click();
     void VariacioVege();
     void rls2Click();
@@ -244,8 +246,8 @@ private:
     bool tulteli_ = false;
     // The open dialog loaded a variation.
     bool variacioMegnyitva_ = false;
-    // What FutasAlattiTiltas switched off, to switch on again.
-    std::vector<QPointer<QWidget>> futasAlattTiltva_;
+    // What FormokDE switched off, to switch on again.
+    std::vector<QPointer<QWidget>> tiltottFormok_;
     // The application font before the text size was applied; given back
     // when the main window goes.
     std::optional<QFont> alapBetu_;

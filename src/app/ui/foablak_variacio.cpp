@@ -97,8 +97,8 @@ void TFoablak::VariacioVezerloBekotese()
         BontMenuAll(VariacioParancsHelyzet());
         VariacioStatuszFrissites();
     });
-    connect(&v, &VariacioVezerlo::futasIndul, this, [this] { FutasAlattiTiltas(true); });
-    connect(&v, &VariacioVezerlo::futasVege, this, [this] { FutasAlattiTiltas(false); });
+    connect(&v, &VariacioVezerlo::futasIndul, this, [this] { FormokDE(false, {formok().Bontas.data()}); });
+    connect(&v, &VariacioVezerlo::futasVege, this, [this] { FormokDE(true); });
     connect(&v, &VariacioVezerlo::bontasAblakBezarva, this, [this] { VariacioVege(); });
     // The run window shows the lines' figures: a deletion closes it unless
     // a run is still going.
@@ -120,32 +120,33 @@ void TFoablak::VariacioVezerloBekotese()
     });
 }
 
-void TFoablak::FutasAlattiTiltas(bool tilt)
+void TFoablak::FormokDE(bool engedely, const std::vector<QWidget*>& kivetelek)
 {
-    // Only the run window answers while a run goes: the main window's menus,
-    // toolbar and every other window wait for its end. The windows are
-    // children of the main window, so each is switched on its own.
-    if (tilt) {
-        futasAlattTiltva_.clear();
-        const auto tiltas = [this](QWidget* w) {
-            if (w && w->isEnabled()) {
-                w->setEnabled(false);
-                futasAlattTiltva_.push_back(w);
-            }
-        };
-        tiltas(menuBar());
-        tiltas(Eszkoztar);
-        for (QObject* o : children()) {
-            auto* w = qobject_cast<QWidget*>(o);
-            if (w && w->isWindow() && w != formok().Bontas.data() && w != formok().UzenetAblak.data())
-                tiltas(w);
-        }
+    if (engedely) {
+        for (const QPointer<QWidget>& w : tiltottFormok_)
+            if (w)
+                w->setEnabled(true);
+        tiltottFormok_.clear();
         return;
     }
-    for (const QPointer<QWidget>& w : futasAlattTiltva_)
-        if (w)
-            w->setEnabled(true);
-    futasAlattTiltva_.clear();
+    // The windows are children of the main window, so each is switched on
+    // its own; a window already off stays off afterwards too.
+    const auto tiltas = [this](QWidget* w) {
+        if (w && w->isEnabled()) {
+            w->setEnabled(false);
+            tiltottFormok_.push_back(w);
+        }
+    };
+    tiltas(menuBar());
+    tiltas(Eszkoztar);
+    for (QObject* o : children()) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (!w || !w->isWindow() || w == formok().UzenetAblak.data())
+            continue;
+        if (std::find(kivetelek.begin(), kivetelek.end(), w) != kivetelek.end())
+            continue;
+        tiltas(w);
+    }
 }
 
 void TFoablak::VariacioStatuszFrissites()

@@ -165,6 +165,16 @@ void FormokLetrehozasa(TFoablak& foablak)
     f.Nevjegy = new kvx::TNevjegy(szulo, QString::fromStdString(kvx::VerzioSzoveg()), QString(), foablak.MeretSzorzo);
     f.HuzBe = new THuzBe(huzasok, szulo);
     HuzasokAblakokBekotese(f);
+    // A draw entry is answered before anything else: the list's save, its
+    // deletion or a game switch in between would write or drop the empty
+    // row the entry holds open.
+    QObject::connect(&huzasok, &HuzasokVezerlo::bevitelKezdodik, &foablak, [&foablak, be = f.HuzBe] {
+        std::vector<QWidget*> kivetelek{be.data()};
+        if (THuzBeSzelveny* sz = szelvenyek().HuzBeSzelveny)
+            kivetelek.push_back(sz);
+        foablak.FormokDE(false, kivetelek);
+    });
+    QObject::connect(&huzasok, &HuzasokVezerlo::bevitelVege, &foablak, [&foablak] { foablak.FormokDE(true); });
     f.VelSzam = new TVelSzam(szulo);
     f.Beallitasok = new TBeallitasok(szulo);
     f.Info = new TInfo(szulo);

@@ -29,6 +29,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QHeaderView>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableView>
@@ -174,6 +175,41 @@ TEST_F(HuzListaAblakTest, CancelledEntryLeavesTheListAndUndoTakesADeletionBack)
     EXPECT_EQ(cella(1, 3), QStringLiteral("3"));
     EXPECT_EQ(cella(2, 0), QStringLiteral("3."));
     EXPECT_TRUE(lista()->MegseGomb->isEnabled());
+}
+
+// While a draw is entered, every other window waits: the list's "Ment" with
+// an unsaved edit would write the entry's empty row into the file.
+TEST_F(HuzListaAblakTest, EntryKeepsEveryOtherWindowWaiting)
+{
+    std::vector<std::uint8_t> elotte;
+    ASSERT_TRUE(kvx::readWholeFile(adatbazis_, elotte));
+    window_->show();
+    window_->Akcio("Listzs3")->trigger();
+    lista()->HuzTabla->setCurrentIndex(lista()->Model()->index(1, 3));
+    lista()->TorlesGomb->trigger();
+    ASSERT_TRUE(lista()->MentesGomb->isEnabled());
+    lista()->BovitesGomb->trigger();
+    ASSERT_TRUE(be()->isVisible());
+    EXPECT_TRUE(be()->isEnabled());
+    EXPECT_TRUE(szelvenyek().HuzBeSzelveny->isEnabled());
+    EXPECT_FALSE(lista()->isEnabled());
+    EXPECT_FALSE(window_->menuBar()->isEnabled());
+    // The user's click on the list's save button does nothing.
+    for (QToolButton* b : lista()->findChildren<QToolButton*>())
+        if (b->defaultAction() == lista()->MentesGomb)
+            QTest::mouseClick(b, Qt::LeftButton);
+    QTest::mouseClick(be()->MegseGomb, Qt::LeftButton);
+    std::vector<std::uint8_t> utana;
+    ASSERT_TRUE(kvx::readWholeFile(adatbazis_, utana));
+    EXPECT_EQ(utana, elotte);
+    EXPECT_TRUE(lista()->isEnabled());
+    EXPECT_TRUE(window_->menuBar()->isEnabled());
+    // The edit is still there to be saved, and saving writes a loadable file.
+    ASSERT_TRUE(lista()->MentesGomb->isEnabled());
+    lista()->MentesGomb->trigger();
+    ASSERT_TRUE(kvx::readWholeFile(adatbazis_, utana));
+    EXPECT_EQ(utana.size(), 16u + 2 * 28u);
+    EXPECT_TRUE(hibak_.isEmpty());
 }
 
 TEST_F(HuzListaAblakTest, DrawsOnTheClipboardAreAppendedOneAfterTheOther)
