@@ -1,4 +1,5 @@
 #include "conditions/number_set_file.h"
+#include "conditions/markers.h"
 
 #include <algorithm>
 #include <cstring>
@@ -670,8 +671,9 @@ SzamsorOlvasasEredmeny SzamsorKepOlvasas(std::span<const std::uint8_t> data, con
             (f.TalArAdatbazisTipus ? ", a Kavarex adatbázisát használta.\r\n\r\nJelenleg egy felhasználói adatbázis aktív."
                                    : ", egy felhasználói adatbázist használt.\r\n\r\nJelenleg a Kavarex adatbázisa aktív."));
     }
-    f.FeltetelJelzo = kep.FeltetelJelzo != 0;
-    f.TalArAktiv = talArAktiv;
+    // A file never holds an extension in progress at this point: a
+    // variation of drawn lines is told by its hit-ratio source alone.
+    SetFeltetelJelzo(f, kep.FeltetelJelzo != 0, false);
     e.Vege = rd.pos();
     e.Ok = true;
     return e;
@@ -719,8 +721,9 @@ void SzamsorKepAlkalmazas(const SzamsorKep& kep, SzamListak& l, const GameParams
     PluszSzamokAVegere(l, g, ms);
     f = kep.Feltetelek;
     f.Hibapont = static_cast<std::uint8_t>(kep.Hibapont);
-    f.FeltetelJelzo = kep.FeltetelJelzo != 0;
-    f.TalArAktiv = f.FeltetelJelzo && f.TalalatiAranyFeltetel.Allapot;
+    // Whether the body's rows are drawn lines or selection indexes follows
+    // from the conditions, before the body is read.
+    SetFeltetelJelzo(f, kep.FeltetelJelzo != 0, false);
 }
 
 bool SzamsorMentese(const std::string& nev, const SzamsorKep& kep, std::string& uzenet)

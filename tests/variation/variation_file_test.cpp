@@ -6,10 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
+#include <unistd.h>
 #include <functional>
 
 #include "app/game_table.h"
 #include "conditions/variation_options.h"
+#include "conditions/markers.h"
 #include "tickets/number_lists.h"
 #include "conditions/number_set_file.h"
 #include "variation/generation_run.h"
@@ -417,6 +420,58 @@ TEST(VariationFile, RoundTripIsByteIdentical)
     BinWriter w3;
     ASSERT_TRUE(VariacioTorzsIras(w3, z, hiba)) << hiba;
     EXPECT_EQ(w1.data(), w3.data());
+}
+
+// A variation made of drawn lines holds the numbers themselves, a whole
+// line per row: the file's conditions tell the reader so before the body.
+TEST(VariationFile, VariationOfDrawnLinesOpensAgain)
+{
+    GameParams g;
+    g.LottoIndex = 0;
+    JatekParameterek(g);
+    SzamListak l;
+    l.KijeloltSzamok = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    VariacioMeretBeallitas(l, g, 5);
+    l.KijeloltFoSzamDb = 10;
+    FeltetelRekordok f;
+    FeltetelekKezdoertekei(f, g);
+    f.TalalatiAranyFeltetel.Allapot = 1;
+    f.TalalatiAranyFeltetel.Forras = 1;
+    f.TalalatiAranyFeltetel.ElsoHuzas[0] = 1;
+    f.TalalatiAranyFeltetel.UtolsoHuzas[0] = 3;
+    SetFeltetelJelzo(f, true, false);
+    ASSERT_TRUE(f.HuzasSzamsorVariacio);
+    const SzamsorKep kep = SzamsorKepKeszites(l, g, f, 0, {});
+
+    VariacioTorzs z = minta();
+    z.HuzasSzamsorVariacio = true;
+    z.BontasBovites = false;
+    z.Import_Count = {2};
+    z.SzamsorDb = 2;
+    z.Sorok = {11, 21, 31, 41, 51, 2, 12, 22, 32, 88};
+    z.BontHuzasSorszam = {1, 3};
+    const std::string nev =
+        (std::filesystem::temp_directory_path() / ("kavarex_huzas_" + std::to_string(::getpid()) + ".top")).string();
+    std::string uzenet;
+    ASSERT_TRUE(VariacioAllomanyIras(nev, kep, z, uzenet)) << uzenet;
+
+    FeltetelRekordok jelenlegi;
+    FeltetelekKezdoertekei(jelenlegi, g);
+    SzamsorOlvasasKornyezet env;
+    env.Jatek = &g;
+    env.Feltetelek = &jelenlegi;
+    env.AdatbazisBetoltve = true;
+    env.HuzasokSzama = 3;
+    std::vector<std::uint8_t> adat;
+    const SzamsorOlvasasEredmeny r = SzamsorBetoltese(nev, env, &adat);
+    std::filesystem::remove(nev);
+    ASSERT_TRUE(r.Ok) << r.Uzenet;
+    const TorzsOlvasasEredmeny b = VariacioTorzsBetoltese(adat, r.Vege, r.Kep, g);
+    ASSERT_TRUE(b.Ok) << b.Hiba;
+    EXPECT_TRUE(b.Torzs.HuzasSzamsorVariacio);
+    EXPECT_EQ(b.Torzs.SorHossz, 5);
+    EXPECT_EQ(b.Torzs.Sorok, z.Sorok);
+    EXPECT_EQ(b.Torzs.BontHuzasSorszam, z.BontHuzasSorszam);
 }
 
 TEST(VariacioTorzsBetoltes, TipAndConstantNumbersWarningAfterTheLoad)
