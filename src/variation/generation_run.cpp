@@ -1,5 +1,7 @@
 #include "variation/generation_run.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 
@@ -199,6 +201,23 @@ BontasBemenet BontasBemenetKeszites(const SzamListak& l, const FeltetelRekordok&
         }
     }
     b.VeletlenMag = k.VeletlenMag;
+    // With the hit-ratio source "húzások" the variation is made of the
+    // drawings the candidates meet; an extension never is.
+    b.HuzasSzamsorVariacio = b.TalArAktiv && f.TalalatiAranyFeltetel.Forras == 1 && !k.BontasBovites;
+    if (b.HuzasSzamsorVariacio) {
+        b.SzamsorHossz = g.SzamsorHossz;
+        const TTalalatiAranyFeltetel& ta = f.TalalatiAranyFeltetel;
+        std::int32_t elso = INT32_MAX, utolso = 0;
+        for (std::int32_t r = 0; r < ta.DbTartomany && r < static_cast<std::int32_t>(ta.ElsoHuzas.size()); ++r) {
+            const auto u = static_cast<std::size_t>(r);
+            elso = std::min(elso, std::max(1, ta.ElsoHuzas[u]));
+            utolso = std::max(utolso, std::min(k.HuzasokSzama, ta.UtolsoHuzas[u]));
+        }
+        const std::int64_t sorsolas = std::max(1, g.SorsolasokSzama);
+        const std::int64_t tartomany = utolso >= elso ? utolso - elso + 1 : 0;
+        const std::int64_t cel = std::min<std::int64_t>(tartomany * sorsolas, std::int64_t{k.HuzasokSzama} * sorsolas);
+        b.CelSzelvszam = static_cast<std::int32_t>(std::clamp<std::int64_t>(cel, 1, kBontMaxSzelvszam));
+    }
     return b;
 }
 

@@ -101,6 +101,7 @@ struct BontasBemenetKornyezet {
     bool BontasBovites = false;      // extension mode
     bool AdatbazisBetoltve = false;  // the hit-ratio test needs the draws
     bool VanSorFeltetel = true;      // the per-line test has a condition to apply
+    std::int32_t HuzasokSzama = 0;   // draws in the loaded table
     std::uint64_t VeletlenMag = 0;   // seed of the random lines
 };
 

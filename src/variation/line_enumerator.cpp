@@ -140,17 +140,51 @@ std::int64_t BontasABSZ(const BontasBemenet& b)
     return p > INT64_MAX ? INT64_MIN : static_cast<std::int64_t>(p);
 }
 
+std::function<bool(std::int32_t, std::int32_t)> HuzasTaroloKeszites(VariationStore& t, const TTombInt2D& huzasok,
+                                                                     const BontasBemenet& b, TarolasKornyezet& env,
+                                                                     BontasVezerles& vez, BontasAllapot& all)
+{
+    TarolasFutas futas;
+    futas.FeltetelJelzo = true;
+    futas.Hibapont = b.Hibapont;
+    futas.TulirasBont = b.TulirasBont;
+    futas.Tuliras = b.Tuliras;
+    futas.TulirasFelsoHatar = b.VariacioMeret - 1;
+    futas.HuzasSzamsorVariacio = true;
+    const std::int32_t w = b.SzamsorHossz;
+    return [&t, &huzasok, &env, &vez, &all, futas, w](std::int32_t sor, std::int32_t kezdet) {
+        const auto r = static_cast<std::size_t>(sor);
+        if (sor < 0 || r >= huzasok.size() || kezdet < 0 ||
+            static_cast<std::size_t>(kezdet + w) > huzasok[r].size())
+            return true;  // not a drawing of the table: nothing to store
+        std::array<std::uint8_t, kMaxVariacioMeret> szamok{};
+        for (std::int32_t i = 0; i < w && i < kMaxVariacioMeret; ++i)
+            szamok[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(huzasok[r][static_cast<std::size_t>(kezdet + i)]);
+        bool stopKeres = false;
+        const bool tovabb = t.BontasTarolHuzas(huzasok[r][0], szamok.data(), env, futas, stopKeres);
+        vez.BontSzelvszam.store(t.BontSzelvszam, std::memory_order_relaxed);
+        if (!tovabb && stopKeres) {
+            vez.FBontStatus.store(false);
+            all.TarolasLeallitas = true;
+        }
+        return tovabb;
+    };
+}
+
 BontasHiba BontasElsoFoglalas(VariationStore& t, const BontasBemenet& b, bool folytatas, TarolasKornyezet& env,
                               const std::function<bool(std::int64_t, const std::function<bool()>&)>& foglalo)
 {
-    const int k = b.VariacioMeret, n = b.KijeloltSzamDb;
+    const bool huzasMod = b.HuzasSzamsorVariacio;
+    // A row of drawn lines holds a whole line of the game.
+    const int k = huzasMod ? b.SzamsorHossz : b.VariacioMeret;
+    const int n = b.KijeloltSzamDb;
     const std::int64_t absz = BontasABSZ(b);
     std::int64_t foglalas = t.BontEngedelyezettMeret > 0 ? t.BontEngedelyezettMeret : 1;
     const std::int64_t regiSorok = (b.BontasBovites || folytatas) ? t.BontMatrixMeret : 0;
     while (foglalas < regiSorok)
         foglalas *= 2;
     if (absz < foglalas)
-        foglalas = absz;
+        foglalas = huzasMod ? std::max<std::int64_t>(absz, b.CelSzelvszam) : absz;
     foglalas = std::min(foglalas, kBontMaxSzelvszam);
     const std::int64_t szabad = env.szabadMemoria();
     if (szabad / kBontSorMemoria < foglalas)
@@ -159,13 +193,15 @@ BontasHiba BontasElsoFoglalas(VariationStore& t, const BontasBemenet& b, bool fo
         return BontasHiba::MemoriaLimit;
     // An extension appends to the stored lines, and so does a resumed pause:
     // the lines stored before the pause are the beginning of the same run.
-    const bool megtart = (b.BontasBovites || folytatas) && t.BontMatrixSorHossz == k &&
+    const bool megtart = !huzasMod && (b.BontasBovites || folytatas) && t.BontMatrixSorHossz == k &&
                          t.BontSzamGyakorisag.size() == static_cast<std::size_t>(n);
     if (!megtart) {
         FinalizeFBontasMatrix(t);
         t.BontSzamGyakorisag.assign(static_cast<std::size_t>(n), 0);
     }
     t.ABSZ = absz;
+    t.FCelSzelvszam = huzasMod ? std::max(b.CelSzelvszam, 1) : 0;
+    t.BontHuzasSorszam.clear();
     t.BontSzelvszam = t.BontMatrixMeret;  // an extension appends
     t.BontFoglalasMeret = std::max<std::int64_t>(foglalas, t.BontMatrixMeret);
     const std::int64_t sorok = t.BontFoglalasMeret;

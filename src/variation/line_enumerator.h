@@ -72,6 +72,12 @@ struct BontasBemenet {
     std::uint64_t VeletlenMag = 0;  // seed of the random lines
     // Threads of a full variation: 0 every core, 1 the single-thread walk.
     std::int32_t SzalDb = 0;
+    // A variation of drawn lines: the hit-ratio test stores the drawings it
+    // meets, each a row of SzamsorHossz numbers; the candidates are never
+    // stored. CelSzelvszam: the drawings the ranges can give at most.
+    bool HuzasSzamsorVariacio = false;
+    std::int32_t SzamsorHossz = 0;
+    std::int32_t CelSzelvszam = 0;
 };
 
 enum class BontasHiba {
@@ -173,6 +179,15 @@ concept KizartElotagSzuro = requires(S& s) {
 // behind the wait window when it is large). folytatas: the run resumes a
 // paused one. `foglalo` (rows, resize) performs the resize; empty: at once.
 // Nincs, or MemoriaLimit with the store unchanged when it does not fit.
+// Draw mode: what the hit-ratio test calls with each drawing it meets (its
+// row in the draws table and the column of its first number). The drawing
+// becomes a line of the store with its sequence number; false ends the run:
+// every drawing the ranges can give is stored, or the store could not grow
+// (then Stop is set, as for any refused growth).
+std::function<bool(std::int32_t, std::int32_t)> HuzasTaroloKeszites(VariationStore& t, const TTombInt2D& huzasok,
+                                                                     const BontasBemenet& b, TarolasKornyezet& env,
+                                                                     BontasVezerles& vez, BontasAllapot& all);
+
 BontasHiba BontasElsoFoglalas(VariationStore& t, const BontasBemenet& b, bool folytatas, TarolasKornyezet& env,
                               const std::function<bool(std::int64_t, const std::function<bool()>&)>& foglalo = {});
 
@@ -1271,6 +1286,7 @@ bool Felsorolo<Szuro>::elokeszites(BontasEredmeny& e)
     futas_.TulirasBont = b_.TulirasBont;
     futas_.Tuliras = b_.Tuliras;
     futas_.TulirasFelsoHatar = k_ - 1;
+    futas_.HuzasSzamsorVariacio = b_.HuzasSzamsorVariacio;
     gen_.seed(b_.VeletlenMag);
     masolo_ = SorMasolo(k_);
     elotag_ = ElotagTiltas{};
@@ -1387,7 +1403,7 @@ BontasEredmeny Felsorolo<Szuro>::futtat()
     kozzetesz();
     vez_.VeletlenKiserletek.store(all_.VeletlenKiserletek);
     // The run ends with the rows cut to the stored lines.
-    BontMatrixOpt(t_, false);
+    BontMatrixOpt(t_, b_.HuzasSzamsorVariacio);
     vez_.BontSzelvszam.store(t_.BontSzelvszam);
     if (vez_.BontasPause.load())
         e.veg = BontasVeg::Szunet;

@@ -794,4 +794,57 @@ TEST(TalalatiArany, DrawModeStoresEachMetDrawingOnce)
     EXPECT_EQ(f.tarolt, (P{{0, 3}, {1, 3}}));
 }
 
+// The run itself in draw mode: the drawings become the lines, whole lines of
+// the game with their sequence numbers, each once; the run ends when every
+// drawing the ranges can give is stored.
+TEST(TalalatiArany, DrawModeRunStoresTheDrawingsAsLines)
+{
+    const DrawsState d = Tabla({{1, 2, 3, 4, 5}, {1, 2, 3, 50, 60}, {70, 71, 72, 73, 74}, {1, 2, 3, 4, 5}, {8, 9, 10, 80, 81}});
+    const GameParams g = Jatek(0);
+    TTalalatiAranyFeltetel r;
+    r.Allapot = 1;
+    r.Forras = 1;
+    r.DbTartomany = 1;
+    r.Tipus[0] = 1;
+    r.TalalatMin[0] = 3;
+    r.TalalatMax[0] = 5;
+    r.ElsoHuzas[0] = 1;
+    r.UtolsoHuzas[0] = d.HuzasokSzama;
+    for (const std::int32_t cel : {5, 2}) {
+        SCOPED_TRACE(cel);
+        TalalatiAranyTeszt t;
+        t.Elokeszites(r, d, g, Egytol(12), 12, 5, 5);
+        BontasBemenet b;
+        b.KijeloltSzamDb = b.KijeloltFoSzamDb = 12;
+        b.VariacioMeret = b.VariacioFoMeret = 5;
+        b.TalArAktiv = true;
+        b.HuzasSzamsorVariacio = true;
+        b.SzamsorHossz = 5;
+        b.CelSzelvszam = cel;
+        VariationStore tar;
+        tar.BontEngedelyezettMeret = 1;  // the store grows on the way
+        BontasAllapot all;
+        BontasVezerles vez;
+        TarolasKornyezet env;
+        env.JovahagyasVariacio = false;
+        t.HuzasModBeallitas(HuzasTaroloKeszites(tar, d.Huzasok, b, env, vez, all));
+        FeltetelSzuro sz{nullptr, &t};
+        const BontasEredmeny e = BontasFuttatas(tar, b, all, vez, env, sz);
+        ASSERT_EQ(e.hiba, BontasHiba::Nincs);
+        EXPECT_EQ(e.veg, BontasVeg::Kesz);
+        std::vector<std::vector<int>> sorok;
+        for (std::int32_t i = 0; i < tar.BontSzelvszam; ++i)
+            sorok.emplace_back(tar.sor(i), tar.sor(i) + 5);
+        EXPECT_EQ(tar.BontMatrixSorHossz, 5);
+        if (cel == 5) {
+            EXPECT_EQ(sorok, (std::vector<std::vector<int>>{{1, 2, 3, 4, 5}, {1, 2, 3, 50, 60}, {1, 2, 3, 4, 5},
+                                                            {8, 9, 10, 80, 81}}));
+            EXPECT_EQ(tar.BontHuzasSorszam, (TTombInt1D{1, 2, 4, 5}));
+        } else {
+            EXPECT_EQ(tar.BontSzelvszam, 2);
+            EXPECT_EQ(tar.BontHuzasSorszam, (TTombInt1D{1, 2}));
+        }
+    }
+}
+
 }  // namespace

@@ -386,7 +386,33 @@ TEST(GenerationRun, EngineInputFromTheOptionsTable)
         EXPECT_EQ(b.TalArAktiv, s.talarAktiv);
         EXPECT_EQ(b.VeletlenMag, 77u);
         EXPECT_EQ(BontasBemenetEllenorzes(b), BontasHiba::Nincs);
+        EXPECT_FALSE(b.HuzasSzamsorVariacio);
     }
+
+    // The hit-ratio source "húzások": drawn lines of the game's length, at
+    // most the draws the ranges span (within the table); never an extension.
+    FeltetelRekordok f;
+    f.FeltetelJelzo = true;
+    TTalalatiAranyFeltetel& ta = f.TalalatiAranyFeltetel;
+    ta.Allapot = 1;
+    ta.Forras = 1;
+    ta.DbTartomany = 2;
+    ta.ElsoHuzas[0] = 10;
+    ta.UtolsoHuzas[0] = 20;
+    ta.ElsoHuzas[1] = 15;
+    ta.UtolsoHuzas[1] = 40;
+    BontasBemenetKornyezet k;
+    k.AdatbazisBetoltve = true;
+    k.HuzasokSzama = 30;
+    BontasBemenet b = BontasBemenetKeszites(l, f, VariacioOpcioErtekek{}, g, k);
+    EXPECT_TRUE(b.HuzasSzamsorVariacio);
+    EXPECT_EQ(b.SzamsorHossz, g.SzamsorHossz);
+    EXPECT_EQ(b.CelSzelvszam, 21 * g.SorsolasokSzama);
+    k.BontasBovites = true;
+    EXPECT_FALSE(BontasBemenetKeszites(l, f, VariacioOpcioErtekek{}, g, k).HuzasSzamsorVariacio);
+    k.BontasBovites = false;
+    ta.Forras = 0;
+    EXPECT_FALSE(BontasBemenetKeszites(l, f, VariacioOpcioErtekek{}, g, k).HuzasSzamsorVariacio);
 }
 
 }  // namespace

@@ -319,6 +319,7 @@ bool TBontas::BontasIndul()
     bk.BontasBovites = u.BontasBovites;
     bk.AdatbazisBetoltve = draws().AdatbazisBetoltve;
     bk.VanSorFeltetel = sorTeszt_->VanFeltetel;
+    bk.HuzasokSzama = draws().HuzasokSzama;
     const VariacioOpcioErtekek& o = variacioOpcioErtekek();
     if (o.VeletlenSzamsorok)
         bk.VeletlenMag = std::random_device{}();
@@ -368,6 +369,10 @@ bool TBontas::BontasIndul()
     if (BontasElsoFoglalas(t, *b, folytatas, *env, foglalo) != BontasHiba::Nincs)
         return false;
     u.Allapot.ElsoFoglalasKesz = true;
+    // A variation of drawn lines: the drawings the candidates meet are the
+    // lines (the draws table does not change while a run goes).
+    if (talarTeszt_ && b->HuzasSzamsorVariacio)
+        talarTeszt_->HuzasModBeallitas(HuzasTaroloKeszites(t, draws().Huzasok, *b, *env, u.Vezerles, u.Allapot));
 
     // 2. Not resuming: nothing fulfilled yet; a new run starts its time anew.
     if (!folytatas) {
