@@ -1,11 +1,14 @@
 #include "variation/variation_file.h"
 
 #include <algorithm>
+#include <chrono>
+#include <ctime>
 #include <cmath>
 #include <cstring>
 
 #include "app/game_table.h"
 #include "app/main_state.h"
+#include "app/version.h"
 #include "conditions/variation_options.h"
 #include "tickets/number_lists.h"
 #include "conditions/number_set_file.h"
@@ -589,6 +592,23 @@ TorzsOlvasasEredmeny VariacioTorzsBetoltese(std::span<const std::uint8_t> adat, 
         return r;
     }
     return VariacioTorzsOlvasas(rd, TorzsKornyezet(kep, g));
+}
+
+double MaiDatum()
+{
+    using namespace std::chrono;
+    const auto ms = duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
+    const std::time_t most = std::time(nullptr);
+    std::tm helyi{};
+    localtime_r(&most, &helyi);
+    return 25569.0 + (static_cast<double>(ms) + static_cast<double>(helyi.tm_gmtoff) * 1000.0) / 86400000.0;
+}
+
+void VersionBeallitas(VariacioAllomanyAllapot& a)
+{
+    a.VariacioVerzio = VerzioSzoveg();
+    a.AllomanyVerzioSzam = VerzioSzam();
+    a.VariacioDatum = MaiDatum();
 }
 
 std::string TorzsHibaUzenet(const std::string& nev, const TorzsOlvasasEredmeny& r)

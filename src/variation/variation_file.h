@@ -202,4 +202,12 @@ TorzsOlvasasEredmeny VariacioTorzsBetoltese(std::span<const std::uint8_t> adat, 
 // The head of the error box of a refused body: file name, version, text.
 std::string TorzsHibaUzenet(const std::string& nev, const TorzsOlvasasEredmeny& r);
 
+// Now as a date-time value of the files: local days since 1899-12-30, the
+// time of day as the fraction.
+double MaiDatum();
+
+// A variation made or changed by this program carries its version and the
+// date of the change: both go into the next save.
+void VersionBeallitas(VariacioAllomanyAllapot& a);
+
 }  // namespace kvx

@@ -25,14 +25,6 @@ namespace {
 QString q(const std::string& s) { return QString::fromStdString(s); }
 std::string s(const QString& q) { return q.toStdString(); }
 
-// Today as a date-time value: days since 1899-12-30, time of day as fraction.
-double MaiDatum()
-{
-    using namespace std::chrono;
-    const auto ms = duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
-    return 25569.0 + static_cast<double>(ms) / 86400000.0;
-}
-
 }  // namespace
 
 AllomanyDialogusAllapot AllomanyDialogusAllapot::Program()

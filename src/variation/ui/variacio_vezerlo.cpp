@@ -24,6 +24,7 @@ VariacioVezerlo::VariacioVezerlo(Program& program, SzelvenyVezerlo& szelveny, QO
 
 void VariacioVezerlo::FutasKezdete()
 {
+    kvx::VersionBeallitas(p_.VariacioAllomany);
     fut_ = true;
     emit futasIndul();
 }
@@ -33,6 +34,8 @@ void VariacioVezerlo::FutasVege()
     if (!fut_)
         return;
     fut_ = false;
+    // The lines are this run's: its version and date go into the next save.
+    kvx::VersionBeallitas(p_.VariacioAllomany);
     emit futasVege();
     emit valtozott();
 }
@@ -43,6 +46,7 @@ kvx::TorlesKornyezet VariacioVezerlo::TorlesKornyezet()
     k.AblakokBezarasa = [this] { emit torles(); };
     k.ParancsokFrissitese = [this] { emit valtozott(); };
     k.StatuszFrissites = [this] { emit valtozott(); };
+    k.VersionBeallitas = [this] { kvx::VersionBeallitas(p_.VariacioAllomany); };
     k.JovahagyasKerese = [](const std::string& s) { return JovahagyasKerese(QString::fromStdString(s)); };
     k.KijeloltSzamDb = p_.Szamok.KijeloltSzamDb();
     k.FeltetelJelzo = p_.Feltetelek.FeltetelJelzo;

@@ -20,6 +20,9 @@
 #include "variation/generation_run.h"
 #include "variation/line_enumerator.h"
 #include "variation/store_jobs.h"
+#include "variation/variation_file.h"
+#include "variation/ui/variacio_vezerlo.h"
+#include "app/version.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -305,6 +308,32 @@ TEST_F(BontasTest, StartTicksFelulirasForAReductionOfEveryProtectedLine)
     EXPECT_TRUE(formok().Feltetelek->OptBontFelulirasBox->isChecked());
     EXPECT_FALSE(bontas_->Fut());
     EXPECT_EQ(variationStore().BontSzelvszam, sorok);
+}
+
+// Lines made or changed by this program carry its version and today's date
+// into the next save, whatever a loaded file said before.
+TEST_F(BontasTest, RunsAndEditsStampTheVersionAndTheDate)
+{
+    VariacioAllomanyAllapot& va = variacioAllomany();
+    const auto regi = [&va] {
+        va.VariacioVerzio = "2.7.0.0";
+        va.AllomanyVerzioSzam = 2700;
+        va.VariacioDatum = 40000.0;
+    };
+    regi();
+    jelol({3, 9, 14, 22, 27, 31, 40});
+    {
+        Valaszolo v(QStringList{});
+        a("Start1")->trigger();
+        ASSERT_TRUE(vegeVar());
+    }
+    EXPECT_EQ(va.VariacioVerzio, VerzioSzoveg());
+    EXPECT_EQ(va.AllomanyVerzioSzam, VerzioSzam());
+    EXPECT_NEAR(va.VariacioDatum, MaiDatum(), 1.0);
+    regi();
+    kvx::Program::aktualis().Variacio().SzerkesztettVariacioBeallitas(true);
+    EXPECT_EQ(va.VariacioVerzio, VerzioSzoveg());
+    EXPECT_NEAR(va.VariacioDatum, MaiDatum(), 1.0);
 }
 
 TEST_F(BontasTest, LongRunCanBePausedResumedAndStopped)
