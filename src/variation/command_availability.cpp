@@ -102,7 +102,7 @@ std::vector<ParancsAllapot> VanNincsBontas(const ParancsHelyzet& h)
         else
             be("BontLista.BontListBovitesGomb", szerk, " Számsor hozzáadása a variáció listájához ", nem);
         be("BontLista.BontListModositasGomb", szerk, " Kijelölt számsor módosítása ", nem);
-        be("BontLista.BontSzamsorokTorleseGomb", e, " Számsorok törlése a bontás listájából ", nincs);
+        be("BontLista.BontSzamsorokTorleseGomb", szerk, " Számsorok törlése a variáció listájából ", nem);
     }
     // The run window's buttons.
     be("Bontas.InfoGomb", e, " Információk a variációról ", nincs);

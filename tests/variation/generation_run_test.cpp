@@ -41,6 +41,10 @@ TEST(CommandAvailability, TableOfStates)
         {"BovitmenyBeilleszt", true, false, true, false, {10, 14}, true, " Bővítmény egyesítése a variáció törzsével "},
         {"BovitmenyBeilleszt", true, false, false, false, {10, 14}, false, " Nincs beilleszthető bővítmény "},
         {"Bontas.InfoGomb", false, false, false, false, {}, false, " Nincs kész variáció "},
+        {"BontLista.BontSzamsorokTorleseGomb", true, false, false, false, {10}, true,
+         " Számsorok törlése a variáció listájából "},
+        {"BontLista.BontSzamsorokTorleseGomb", true, true, false, false, {10}, false,
+         " Húzások számsoraiból összeállított variáció \r\n Nem támogatott a variáció szerkesztése. "},
         {"Varicifeltltse1", true, false, false, false, {10}, false, " Magyar 5/90 - nincs lehetőség online küldésre "},
     };
     for (const Sor& s : sorok) {
