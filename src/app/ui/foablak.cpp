@@ -1319,12 +1319,19 @@ void TFoablak::AllomanyDialogusokLetrehozasa()
             lista->Tag = 0;
         VariacioStatuszFrissites();
         BontMenuAll(VariacioParancsHelyzet());
+        // The body brought the Találat option and the optimisation; a hidden
+        // panel reads them when it opens.
+        if (TFeltetelek* f = formok().Feltetelek; f && f->isVisible())
+            f->OpcioBetoltes();
     });
     connect(&d, &TAllomanyDialogusok::betoltve, this, [this](const SzamsorKep& kep) {
         SzamsorrendKijelzes(kep.SzamsorrendMod);
         KijelolesMenuFrissites();
         if (szamokValtozasa)
             szamokValtozasa();
+        // The options panel shows the file's options.
+        if (TFeltetelek* f = formok().Feltetelek; f && f->isVisible())
+            f->OpcioBetoltes();
     });
 }
 

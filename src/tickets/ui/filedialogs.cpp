@@ -36,6 +36,7 @@ AllomanyDialogusAllapot AllomanyDialogusAllapot::Program()
     a.Konyvtarak = &folders();
     a.Foallapot = &mainState();
     a.Beallitasok = &settings();
+    a.VariacioOpciok = &variacioOpcioErtekek();
     return a;
 }
 
@@ -149,6 +150,17 @@ bool TAllomanyDialogusok::megnyitas(bool kerdes)
     return false;
 }
 
+SzamsorOpciok TAllomanyDialogusok::taroltOpciok() const
+{
+    SzamsorOpciok k;
+    if (const kvx::VariacioOpcioErtekek* o = Allapot.VariacioOpciok) {
+        k.GyakorisagiEloszlas = o->GyakorisagiEloszlas ? 1 : 0;
+        k.Optimalizalt = o->Optimalizalt ? 1 : 0;
+        k.VeletlenSzamsorok = o->VeletlenSzamsorok ? 1 : 0;
+    }
+    return k;
+}
+
 bool TAllomanyDialogusok::mentes(const QString& fajta)
 {
     const SzamListak& l = *Allapot.Listak;
@@ -166,9 +178,10 @@ bool TAllomanyDialogusok::mentes(const QString& fajta)
         a.Variacio = b.AlapKiterjesztes == "top";
         a.BontMatrixMeret = Allapot.BontMatrixMeret;
         a.Hibapont = Allapot.Feltetelek->Hibapont;
-        a.VeletlenSzamsorok = Allapot.Opciok.VeletlenSzamsorok;
-        a.GyakorisagiEloszlas = Allapot.Opciok.GyakorisagiEloszlas;
-        a.Optimalizalt = Allapot.Opciok.Optimalizalt;
+        const SzamsorOpciok o = taroltOpciok();
+        a.VeletlenSzamsorok = o.VeletlenSzamsorok;
+        a.GyakorisagiEloszlas = o.GyakorisagiEloszlas;
+        a.Optimalizalt = o.Optimalizalt;
         SaveDialog1->selectFile(q(AutomatikusNev(a)));
     }
     tippMutatas(kMentesTippIndex, kMentesTipp);
@@ -204,7 +217,7 @@ bool TAllomanyDialogusok::SzamsorMentese(const QString& nev)
 {
     const SzamsorKep kep = SzamsorKepKeszites(*Allapot.Listak, *Allapot.Jatek, *Allapot.Feltetelek,
                                               Allapot.Beallitasok ? Allapot.Beallitasok->SzamsorrendMod : 0,
-                                              Allapot.Opciok);
+                                              taroltOpciok());
     // A number set the reader would refuse is saved only when the user insists.
     const std::string hiba = SzamsorKepEllenorzes(kep, *Allapot.Jatek);
     if (!hiba.empty() && !Kerdes(q(hiba + "\r\n\r\nMégis menti az állományt?"))) {
@@ -277,7 +290,14 @@ bool TAllomanyDialogusok::betoltes(const QString& nev, bool variacio)
     for (const std::string& w : r.Figyelmeztetesek) Uzenet(UzenetFajta::Figyelmeztetes, q(w));
     SzamsorKepAlkalmazas(r.Kep, *Allapot.Listak, *Allapot.Jatek, *Allapot.Foallapot, *Allapot.Feltetelek);
     if (Allapot.AdatbazisBetoltve) TalalatiAranyIllesztes(Allapot.Feltetelek->TalalatiAranyFeltetel, Allapot.HuzasokSzama);
-    Allapot.Opciok = r.Kep.Opciok;
+    // The variation options are the file's: unticked first, then its three
+    // stored ones (a variation's body brings the Találat option after this).
+    if (kvx::VariacioOpcioErtekek* o = Allapot.VariacioOpciok) {
+        o->TulirasBont = false;
+        o->GyakorisagiEloszlas = r.Kep.Opciok.GyakorisagiEloszlas != 0;
+        o->Optimalizalt = r.Kep.Opciok.Optimalizalt != 0;
+        o->VeletlenSzamsorok = r.Kep.Opciok.VeletlenSzamsorok != 0;
+    }
     if (Allapot.Beallitasok) Allapot.Beallitasok->SzamsorrendMod = r.Kep.SzamsorrendMod;
     emit betoltve(r.Kep);
     if (variacio) {
@@ -333,7 +353,7 @@ bool TAllomanyDialogusok::VariacioMentese(const QString& nev)
     if (a.VariacioDatum == 0.0) a.VariacioDatum = MaiDatum();
     const SzamsorKep kep = SzamsorKepKeszites(*Allapot.Listak, *Allapot.Jatek, *Allapot.Feltetelek,
                                               Allapot.Beallitasok ? Allapot.Beallitasok->SzamsorrendMod : 0,
-                                              Allapot.Opciok);
+                                              taroltOpciok());
     const VariacioTorzs torzs = VariacioTorzsKeszites(t, bontasEgyseg(), variacioOpcioErtekek(), *Allapot.Feltetelek,
                                                       *Allapot.Listak, a);
     std::string uzenet;

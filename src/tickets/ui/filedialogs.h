@@ -16,6 +16,7 @@
 #include "conditions/condition_records.h"
 #include "tickets/number_lists.h"
 #include "conditions/number_set_file.h"
+#include "conditions/variation_options.h"
 
 class QFileDialog;
 class QWidget;
@@ -28,7 +29,8 @@ struct AllomanyDialogusAllapot {
     kvx::Folders* Konyvtarak = nullptr;
     kvx::MainState* Foallapot = nullptr;
     kvx::Settings* Beallitasok = nullptr;
-    kvx::SzamsorOpciok Opciok;          // the options stored with a number set
+    // The options panel's values; three of them are stored with a number set.
+    kvx::VariacioOpcioErtekek* VariacioOpciok = nullptr;
     std::int64_t BontMatrixMeret = 0;   // lines of the stored variation
     bool AdatbazisBetoltve = false;
     bool AdatbazisTipus = true;
@@ -83,6 +85,8 @@ private:
     bool megnyitas(bool kerdes);
     bool betoltes(const QString& nev, bool variacio);
     bool mentes(const QString& fajta);
+    // The three options a number set stores, as the options panel holds them.
+    kvx::SzamsorOpciok taroltOpciok() const;
     bool dialogusFuttatas(QFileDialog* d, int fajta, QString& nev, int& szuroIndex);
     void szurokBeallitasa(QFileDialog* d, const std::string& szuro, int index);
     void tippMutatas(int index, const char* szoveg);

@@ -111,6 +111,47 @@ TEST(FileDialogs, SaveThroughTheDialogAndOpenAgain)
     EXPECT_EQ(k.f.OsszegFeltetel, (TMinMaxFeltetel{1, {}, 100, 200}));
 }
 
+// The three options a number set stores are the options panel's, and a load
+// shows the file's ones: whatever was ticked before is unticked first.
+TEST(FileDialogs, OptionsOfThePanelAreSavedAndRestored)
+{
+    kvx::Program program;
+    Kornyezet k;
+    VariacioOpcioErtekek o;
+    k.a.VariacioOpciok = &o;
+    k.beallitasok.AutomatikusNev = false;
+    QWidget foablak;
+    TAllomanyDialogusok d(&foablak, k.a);
+    d.Uzenet = [](TAllomanyDialogusok::UzenetFajta, const QString&) {};
+    d.Kerdes = [](const QString&) { return true; };
+    struct Eset { bool gyak, opt, vel; };
+    int i = 0;
+    for (const Eset e : {Eset{true, false, false}, Eset{false, true, false}, Eset{false, false, true},
+                         Eset{false, false, false}}) {
+        SCOPED_TRACE(i);
+        MindenSzamTorlese(k.l, k.g, k.ms);
+        for (int n : {3, 14, 15, 42, 65, 35})
+            SzamJeloles(k.l, k.g, k.ms, n, ModKijelolt, false);
+        o = VariacioOpcioErtekek{};
+        o.GyakorisagiEloszlas = e.gyak;
+        o.Optimalizalt = e.opt;
+        o.VeletlenSzamsorok = e.vel;
+        const QString nev = k.dir.path() + QStringLiteral("/opciok%1.tip").arg(i++);
+        dialogusKitoltese(nev);
+        ASSERT_TRUE(d.AllomanyDialogus(ModMentes, "tip", false));
+        o.GyakorisagiEloszlas = !e.gyak;
+        o.Optimalizalt = !e.opt;
+        o.VeletlenSzamsorok = !e.vel;
+        o.TulirasBont = true;
+        dialogusKitoltese(nev);
+        ASSERT_TRUE(d.AllomanyDialogus(ModMegnyitas, "", false));
+        EXPECT_EQ(o.GyakorisagiEloszlas, e.gyak);
+        EXPECT_EQ(o.Optimalizalt, e.opt);
+        EXPECT_EQ(o.VeletlenSzamsorok, e.vel);
+        EXPECT_FALSE(o.TulirasBont);
+    }
+}
+
 TEST(FileDialogs, RefusedFileLeavesTheTicketAndCancelResetsTheFolder)
 {
     kvx::Program program;
