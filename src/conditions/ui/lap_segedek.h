@@ -60,6 +60,7 @@ inline RadioCsoport radioCsoport(QWidget* szulo, const char* nev, const char* ci
         r.Gombok->addButton(g, i++);
         l->addWidget(g);
     }
+    l->addStretch(1);
     return r;
 }
 

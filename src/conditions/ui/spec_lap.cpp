@@ -304,11 +304,17 @@ void TSpecLap::tartomanyMutat()
     SzamsorokTartomanyTipusGroup.SetItemIndex(r.Tipus[a] ? 1 : 0);
     SzamsorokTartomanyModGroup.SetItemIndex(r.Mod[a] ? 0 : 1);
     const bool tart = r.Mod[a] != 0;
-    szoveg(SzamsorokTartomanyMinEdit, r.Elso[a]);
-    szoveg(SzamsorokTartomanyMaxEdit, r.Utolso[a]);
-    const int hossz = static_cast<int>(std::to_string(tart ? Oszto(kornyezet_, r.Osztas[a]) : std::int64_t(kornyezet_.ABSZ)).size());
+    // Typed serial numbers have the digits of the full variation; the
+    // sub-range numbers those of D. (A shorter limit would cut the computed
+    // serial numbers shown in sub-range mode.)
+    const int hossz = static_cast<int>(std::to_string(kornyezet_.ABSZ).size());
     SzamsorokTartomanyMinEdit->setMaxLength(std::max(hossz, 1));
     SzamsorokTartomanyMaxEdit->setMaxLength(std::max(hossz, 1));
+    szoveg(SzamsorokTartomanyMinEdit, r.Elso[a]);
+    szoveg(SzamsorokTartomanyMaxEdit, r.Utolso[a]);
+    const int dHossz = static_cast<int>(std::to_string(Oszto(kornyezet_, r.Osztas[a])).size());
+    SzamsorokTartomanyMin->setMaxLength(std::max(dHossz, 1));
+    SzamsorokTartomanyMax->setMaxLength(std::max(dHossz, 1));
     SzamsorokTartomanyMinEdit->setReadOnly(tart);
     SzamsorokTartomanyMaxEdit->setReadOnly(tart);
     for (QWidget* x : {static_cast<QWidget*>(SzamsorokTartomanyCB), static_cast<QWidget*>(SzamsorokTartomanyMin),
@@ -394,9 +400,9 @@ void TSpecLap::mintaMutat()
     ertek(SzamsorokAktMintaEdit, {1, r.DbMinta}, r.AktMinta + 1);
     SzamsorokSorozatokModGroup.SetItemIndex(r.MintaMod[a] ? 0 : 1);
     SzamsorokSorozatokTipusGroup.SetItemIndex(r.MintaTipus[a] ? 1 : 0);
-    szoveg(SzamsorokSorozatokEdit, r.MintaErtek[a]);
     const std::uint64_t fel = kornyezet_.ABSZ / 2;
-    SzamsorokSorozatokEdit->setMaxLength(fel < 999999999 ? std::max<int>(1, static_cast<int>(std::to_string(fel).size())) : 9);
+    SzamsorokSorozatokEdit->setMaxLength(fel < 999999999 ? std::max<int>(1, static_cast<int>(std::to_string(fel).size())) : 10);
+    szoveg(SzamsorokSorozatokEdit, r.MintaErtek[a]);
     SzamsorokSorozatokCB->setVisible(r.MintaMod[a] != 0);
     if (r.MintaMod[a]) {
         const QSignalBlocker b(SzamsorokSorozatokCB);
