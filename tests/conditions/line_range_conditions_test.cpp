@@ -4,7 +4,11 @@
 
 #include <limits>
 
+#include "app/main_state.h"
 #include "common/numbering.h"
+#include "conditions/consistency_check.h"
+#include "conditions/markers.h"
+#include "conditions/variation_options.h"
 
 using namespace kvx;
 
@@ -187,4 +191,39 @@ TEST(Szamsorok, PatternsAndSorting)
     EXPECT_EQ(t.Elso[0], 1);
     EXPECT_EQ(t.Tipus[0], 1);
     EXPECT_EQ(t.Utolso[1], 60);
+}
+
+// The consistency check quotes the lists the tabs show.
+TEST(Szamsorok, TheCheckQuotesTheListsOfTheTabs)
+{
+    GameParams g;
+    g.LottoIndex = 0;
+    JatekParameterek(g);
+    SzamListak l;
+    MainState ms;
+    ListakInicializalasa(l, g, ms);
+    for (int n = 1; n <= 12; ++n) SzamJeloles(l, g, ms, n, ModKijelolt, false);
+    if (l.VariacioMeret != 5) VariacioMeretBeallitas(l, g, 5);
+    FeltetelRekordok f;
+    FeltetelekRekordokReset(f, g);
+    TSzamsorokFeltetel& r = f.SzamsorokFeltetel;
+    r.Allapot = r.Tartomany = 1;
+    r.DbTartomany = 2;
+    r.Tipus = {1, 0};
+    r.Elso = {10, 10};
+    r.Utolso = {20, 30};
+    f.FeltetelJelzo = true;
+    SzamJelzok j;
+    SzamJelzoBeallitas(j, l, g, f, 0);
+    const VariacioOpcioErtekek o;
+    const EllenorzesBemenet be = EllenorzesBemenetKeszites(f, g, l, j, o);
+    EXPECT_EQ(be.Listak.SzamsorokDbTartomanyEdit,
+              " Kijelölt tartományok listája\r\n  1. tartomány: 10. - 20. sorszámú számsorok keresése. \r\n  2. "
+              "tartomány: 10. - 30. sorszámú számsorok kizárása. ");
+    const EllenorzesEredmeny e = FeltetelekEllenorzese(be, false);
+    EXPECT_FALSE(e.Ok);
+    EXPECT_NE(e.EllenorzesUzenet.find(be.Listak.SzamsorokDbTartomanyEdit), std::string::npos) << e.EllenorzesUzenet;
+    EXPECT_EQ(e.EllenorzesLap, LapSpec);
+    EXPECT_TRUE(be.Listak.DbSorozatEdit.starts_with(" Kijelölt minták listája"));
+    EXPECT_TRUE(be.Listak.DbTartomanyEdit.starts_with(" Kijelölt tartományok listája"));
 }
