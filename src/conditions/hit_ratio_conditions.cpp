@@ -21,15 +21,20 @@ const char* const kTalArKeresettTipp =
 
 namespace {
 
-std::size_t ix(std::int32_t i) { return static_cast<std::size_t>(i); }
-std::int32_t hasznalt(const TTalalatiAranyFeltetel& r) { return std::clamp(r.DbTartomany, 1, 10); }
+std::size_t ix(std::int32_t i)
+{
+    return static_cast<std::size_t>(i);
+}
+std::int32_t hasznalt(const TTalalatiAranyFeltetel& r)
+{
+    return std::clamp(r.DbTartomany, 1, 10);
+}
 
 void huzasIgazitas(TTalalatiAranyFeltetel& r, const TalArKornyezet& e, std::int32_t i)
 {
     std::int32_t& elso = r.ElsoHuzas[ix(i)];
     std::int32_t& utolso = r.UtolsoHuzas[ix(i)];
-    if (e.AdatbazisBetoltve && e.HuzasokSzama >= 1)
-        utolso = std::min(utolso, e.HuzasokSzama);
+    if (e.AdatbazisBetoltve && e.HuzasokSzama >= 1) utolso = std::min(utolso, e.HuzasokSzama);
     elso = std::max(elso, 1);
     utolso = std::max(utolso, 1);
     if (elso > utolso) elso = 1;

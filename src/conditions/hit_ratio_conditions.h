@@ -17,7 +17,7 @@ struct TalArKornyezet {
     std::int32_t VariacioFoMeret = 0;  // k: main-pool hit limit
     std::int32_t PluszSzamDb = 0;      // extra-pool hit limit
     bool VanPluszSzam = false;
-    std::string PluszSzamNev;          // " Powerball" ...
+    std::string PluszSzamNev;  // " Powerball" ...
 };
 
 // The draws of the ranges in use fitted to the database when the box is

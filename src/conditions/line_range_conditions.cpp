@@ -17,7 +17,10 @@ constexpr std::uint64_t kListaHatar = 999999999;  // largest cofactor offered
 constexpr std::size_t kOsztoMax = 1000;
 constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
 
-std::size_t ix(std::int32_t i) { return static_cast<std::size_t>(i); }
+std::size_t ix(std::int32_t i)
+{
+    return static_cast<std::size_t>(i);
+}
 
 // Every divisor of x, ascending, from its prime factors.
 std::vector<std::uint64_t> osztok(std::uint64_t x)
@@ -48,7 +51,10 @@ std::vector<std::uint64_t> osztok(std::uint64_t x)
     return d;
 }
 
-std::string ezres(std::int64_t v) { return FormatThousands(v); }
+std::string ezres(std::int64_t v)
+{
+    return FormatThousands(v);
+}
 
 }  // namespace
 
@@ -69,7 +75,8 @@ std::vector<std::int64_t> OsztoLista(std::uint64_t absz)
         kovetkezo = d + 2;  // the number after a divisor is not tried
         if (lista.size() == kOsztoMax) break;
     }
-    for (std::size_t i = lista.size(); i-- > 0;) lista.push_back(static_cast<std::int64_t>(absz / static_cast<std::uint64_t>(lista[i])));
+    for (std::size_t i = lista.size(); i-- > 0;)
+        lista.push_back(static_cast<std::int64_t>(absz / static_cast<std::uint64_t>(lista[i])));
     return lista;
 }
 
@@ -168,13 +175,15 @@ void SzamsorokMintaNormalizalas(TSzamsorokFeltetel& r, const SzamsorokKornyezet&
     r.MintaTipus[a] = r.MintaTipus[a] ? 1 : 0;
     if (e.Lista.empty()) r.MintaMod[a] = 0;
     std::int64_t n = std::max<std::int64_t>(r.MintaErtek[a], 2);
-    if (e.ABSZ > 1) n = std::min<std::int64_t>(n, static_cast<std::int64_t>(std::min<std::uint64_t>(e.ABSZ / 2, kInt32Max)));
+    if (e.ABSZ > 1)
+        n = std::min<std::int64_t>(n, static_cast<std::int64_t>(std::min<std::uint64_t>(e.ABSZ / 2, kInt32Max)));
     const std::int64_t d = Oszto(e, r.MintaOsztas[a]);
     if (r.MintaMod[a]) n = std::min(n, d);
     r.MintaErtek[a] = static_cast<std::int32_t>(std::min(n, kInt32Max));
     r.MintaMasolat[a] =
-        r.MintaMod[a] ? static_cast<std::int32_t>(std::min<std::uint64_t>(e.ABSZ / static_cast<std::uint64_t>(d), kInt32Max))
-                      : r.MintaErtek[a];
+        r.MintaMod[a]
+            ? static_cast<std::int32_t>(std::min<std::uint64_t>(e.ABSZ / static_cast<std::uint64_t>(d), kInt32Max))
+            : r.MintaErtek[a];
 }
 
 void SzamsorokTartomanyokRendezese(TSzamsorokFeltetel& r)
@@ -203,7 +212,8 @@ void SzamsorokSorozatokRendezese(TSzamsorokFeltetel& r)
     const std::int32_t db = std::clamp(r.DbMinta, 1, 10);
     std::vector<std::size_t> p(ix(db));
     std::iota(p.begin(), p.end(), 0);
-    std::stable_sort(p.begin(), p.end(), [&](std::size_t x, std::size_t y) { return r.MintaMasolat[x] < r.MintaMasolat[y]; });
+    std::stable_sort(p.begin(), p.end(),
+                     [&](std::size_t x, std::size_t y) { return r.MintaMasolat[x] < r.MintaMasolat[y]; });
     const TSzamsorokFeltetel regi = r;
     for (std::size_t i = 0; i < p.size(); ++i) {
         r.MintaMod[i] = regi.MintaMod[p[i]];
@@ -215,14 +225,16 @@ void SzamsorokSorozatokRendezese(TSzamsorokFeltetel& r)
     r.AktMinta = 0;
 }
 
-std::string SzamsorokTartomanyokList(const TSzamsorokFeltetel& r, std::int32_t i, const std::vector<std::int64_t>& lista)
+std::string SzamsorokTartomanyokList(const TSzamsorokFeltetel& r, std::int32_t i,
+                                     const std::vector<std::int64_t>& lista)
 {
     if (!r.Allapot || !r.Tartomany) return {};
     const std::size_t a = ix(std::clamp(i, 0, 9));
     std::string s = Format("%3.0d", {i + 1}) + ". tartomány: " + ezres(r.Elso[a]) + ". - " + ezres(r.Utolso[a]) +
                     ". sorszámú számsorok " + (r.Tipus[a] ? "keresése" : "kizárása") + ". ";
     if (r.Mod[a] && !lista.empty()) {
-        const std::int64_t d = lista[ix(std::clamp<std::int32_t>(r.Osztas[a], 0, static_cast<std::int32_t>(lista.size()) - 1))];
+        const std::int64_t d =
+            lista[ix(std::clamp<std::int32_t>(r.Osztas[a], 0, static_cast<std::int32_t>(lista.size()) - 1))];
         s += "\r\n         " + ezres(d) + " tartományból: ";
         s += r.OsztasMin[a] == r.OsztasMax[a]
                  ? ezres(r.OsztasMin[a]) + ". sorszámú tartomány "

@@ -35,10 +35,10 @@ std::int32_t SorszamFelso(std::uint64_t absz);
 std::optional<std::int64_t> SorszamErtek(std::string_view s);
 
 struct SzamsorokKornyezet {
-    std::uint64_t ABSZ = 0;            // lines of the full variation
+    std::uint64_t ABSZ = 0;  // lines of the full variation
     std::int32_t KijeloltSzamDb = 0;
     std::int32_t VariacioMeret = 0;
-    std::vector<std::int64_t> Lista;   // OsztoLista(ABSZ)
+    std::vector<std::int64_t> Lista;  // OsztoLista(ABSZ)
 };
 
 // After ticking a sub-condition: when the selection changed since the
@@ -67,7 +67,8 @@ void SzamsorokSorozatokRendezese(TSzamsorokFeltetel& r);
 std::int64_t Oszto(const SzamsorokKornyezet& e, std::int32_t index);
 
 // List lines and lists (hints of the count edits).
-std::string SzamsorokTartomanyokList(const TSzamsorokFeltetel& r, std::int32_t i, const std::vector<std::int64_t>& lista);
+std::string SzamsorokTartomanyokList(const TSzamsorokFeltetel& r, std::int32_t i,
+                                     const std::vector<std::int64_t>& lista);
 std::string SzamsorokSorozatokList(const TSzamsorokFeltetel& r, std::int32_t i, const std::vector<std::int64_t>& lista);
 std::string SzamsorokTartomanyokListaja(const TSzamsorokFeltetel& r, const std::vector<std::int64_t>& lista);
 std::string SzamsorokSorozatokListaja(const TSzamsorokFeltetel& r, const std::vector<std::int64_t>& lista);

@@ -16,8 +16,9 @@ namespace {
 
 std::string nemSzomszedos(const char* mi)
 {
-    return std::string(" A variációra kijelölt számok nem szomszédosak (...9,10,11...) egymással. \r\n Csak a kijelölt "
-                       "számokból álló számsorokhoz tartozhat érvényes ") +
+    return std::string(
+               " A variációra kijelölt számok nem szomszédosak (...9,10,11...) egymással. \r\n Csak a kijelölt "
+               "számokból álló számsorokhoz tartozhat érvényes ") +
            mi;
 }
 
@@ -25,8 +26,8 @@ std::string nemSzomszedos(const char* mi)
 
 std::vector<int> RendezettFoSzamok(const MathKornyezet& e)
 {
-    const std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(std::max(e.KijeloltFoSzamDb, 0)),
-                                                 e.KijeloltSzamok.size());
+    const std::size_t n =
+        std::min<std::size_t>(static_cast<std::size_t>(std::max(e.KijeloltFoSzamDb, 0)), e.KijeloltSzamok.size());
     std::vector<int> s(e.KijeloltSzamok.begin(), e.KijeloltSzamok.begin() + static_cast<std::ptrdiff_t>(n));
     std::sort(s.begin(), s.end());
     return s;
@@ -89,8 +90,8 @@ void OsszegEllenorzes(TMinMaxFeltetel& r, const OsszegHatar& h, std::optional<st
 std::string OsszegTipp(const MathKornyezet& e, const OsszegHatar& h)
 {
     std::string s = e.KijeloltNemSzomszedos ? nemSzomszedos("összeg. \r\n\r\n") : std::string();
-    return s + " Összeg értékhatárok: \r\n Minimum: " + std::to_string(h.Min) + "\r\n Maximum: " +
-           std::to_string(h.Max) + " ";
+    return s + " Összeg értékhatárok: \r\n Minimum: " + std::to_string(h.Min) +
+           "\r\n Maximum: " + std::to_string(h.Max) + " ";
 }
 
 // ---------------------------------------------------------------- Szórás
@@ -165,13 +166,16 @@ std::optional<double> SzorasErtek(const std::string& s)
     return v;
 }
 
-std::string SzorasSzoveg(double v) { return Format("%.4f", {v}); }
+std::string SzorasSzoveg(double v)
+{
+    return Format("%.4f", {v});
+}
 
 std::string SzorasTipp(const MathKornyezet& e, const SzorasHatar& h)
 {
     std::string s = e.KijeloltNemSzomszedos ? nemSzomszedos("szórás. \r\n\r\n") : std::string();
-    return s + " Szórás értékhatárok: \r\n Minimum: " + SzorasSzoveg(h.Also + kSzorasTures) + "\r\n Maximum: " +
-           SzorasSzoveg(h.Felso - kSzorasTures) + "\r\n +- 0" + formatSettings().decimalSeparator +
+    return s + " Szórás értékhatárok: \r\n Minimum: " + SzorasSzoveg(h.Also + kSzorasTures) +
+           "\r\n Maximum: " + SzorasSzoveg(h.Felso - kSzorasTures) + "\r\n +- 0" + formatSettings().decimalSeparator +
            "0001 tűrés a kerekítések okán ";
 }
 
@@ -192,7 +196,8 @@ TerjedelemHatar TerjedelemHatarok(const MathKornyezet& e)
     if (!h.ValtozoErvenytelen) {
         h.ValtozoMin = 30000;
         for (int i = 0; i + k <= n; ++i)
-            h.ValtozoMin = std::min(h.ValtozoMin, s[static_cast<std::size_t>(i + k - 1)] - s[static_cast<std::size_t>(i)]);
+            h.ValtozoMin =
+                std::min(h.ValtozoMin, s[static_cast<std::size_t>(i + k - 1)] - s[static_cast<std::size_t>(i)]);
         h.ValtozoMax = s.back() - s.front();
     }
     return h;
@@ -201,9 +206,8 @@ TerjedelemHatar TerjedelemHatarok(const MathKornyezet& e)
 void TerjedelemNormalizalas(TTerjedelemFeltetel& r, const TerjedelemHatar& h, std::int32_t k, TerjedelemMezo valtozott)
 {
     if (r.Fix && !h.FixErvenytelen) {
-        if (r.FixMin < 1 || r.FixMin > h.FixElsoMax) r.FixMin = valtozott == TerjedelemMezo::FixMin
-                                                                    ? std::clamp(r.FixMin, 1, h.FixElsoMax)
-                                                                    : 1;
+        if (r.FixMin < 1 || r.FixMin > h.FixElsoMax)
+            r.FixMin = valtozott == TerjedelemMezo::FixMin ? std::clamp(r.FixMin, 1, h.FixElsoMax) : 1;
         if (r.FixMax < h.FixUtolsoMin || r.FixMax > h.FixUtolsoMax)
             r.FixMax = valtozott == TerjedelemMezo::FixMax ? std::clamp(r.FixMax, h.FixUtolsoMin, h.FixUtolsoMax)
                                                            : h.FixUtolsoMax;
@@ -229,7 +233,8 @@ void TerjedelemNormalizalas(TTerjedelemFeltetel& r, const TerjedelemHatar& h, st
 
 void FixTerjedelem(const MathKornyezet& e, const TTerjedelemFeltetel& r, std::int32_t& min, std::int32_t& max)
 {
-    const std::int32_t n = std::min<std::int32_t>(e.KijeloltFoSzamDb, static_cast<std::int32_t>(e.KijeloltSzamok.size()));
+    const std::int32_t n =
+        std::min<std::int32_t>(e.KijeloltFoSzamDb, static_cast<std::int32_t>(e.KijeloltSzamok.size()));
     std::vector<int> t;
     for (std::int32_t i = std::max(r.FixMin, 1); i <= std::min(r.FixMax, n); ++i)
         t.push_back(e.KijeloltSzamok[static_cast<std::size_t>(i - 1)]);
@@ -264,8 +269,8 @@ std::string TerjedelemFixTipp(const MathKornyezet& e, const TTerjedelemFeltetel&
 std::string TerjedelemValtozoTipp(const TerjedelemHatar& h, const TTerjedelemFeltetel& r)
 {
     if (!r.Valtozo) return {};
-    return " Terjedelem értékhatárok: \r\n Minimum: " + std::to_string(h.ValtozoMin) + "\r\n Maximum: " +
-           std::to_string(h.ValtozoMax) + " ";
+    return " Terjedelem értékhatárok: \r\n Minimum: " + std::to_string(h.ValtozoMin) +
+           "\r\n Maximum: " + std::to_string(h.ValtozoMax) + " ";
 }
 
 }  // namespace kvx

@@ -15,11 +15,11 @@
 namespace kvx {
 
 struct MathKornyezet {
-    TTombByte1D KijeloltSzamok;         // selection order, main-pool numbers first
-    std::int32_t KijeloltFoSzamDb = 0;  // n
-    std::int32_t VariacioFoMeret = 0;   // k
-    bool KijeloltNemSzomszedos = false; // the main-pool numbers are not one run
-    bool NovekvoMod = false;            // the number-order mode is ascending
+    TTombByte1D KijeloltSzamok;          // selection order, main-pool numbers first
+    std::int32_t KijeloltFoSzamDb = 0;   // n
+    std::int32_t VariacioFoMeret = 0;    // k
+    bool KijeloltNemSzomszedos = false;  // the main-pool numbers are not one run
+    bool NovekvoMod = false;             // the number-order mode is ascending
 };
 
 // The main-pool numbers of the selection, ascending.
@@ -74,9 +74,9 @@ std::string SzorasTipp(const MathKornyezet& e, const SzorasHatar& h);
 
 // ---- Terjedelem
 struct TerjedelemHatar {
-    bool FixErvenytelen = false;      // n <= k: no stretch longer than a line
-    std::int32_t FixElsoMax = 1;      // first position 1 .. n - k
-    std::int32_t FixUtolsoMin = 1;    // last position k + 1 .. n
+    bool FixErvenytelen = false;    // n <= k: no stretch longer than a line
+    std::int32_t FixElsoMax = 1;    // first position 1 .. n - k
+    std::int32_t FixUtolsoMin = 1;  // last position k + 1 .. n
     std::int32_t FixUtolsoMax = 1;
     bool ValtozoErvenytelen = false;  // fewer than k main-pool numbers
     std::int32_t ValtozoMin = 0;      // least spread of k sorted consecutive numbers
@@ -91,9 +91,9 @@ void TerjedelemNormalizalas(TTerjedelemFeltetel& r, const TerjedelemHatar& h, st
                             TerjedelemMezo valtozott = TerjedelemMezo::Nincs);
 // The spread limits of lines drawn from the fixed stretch.
 void FixTerjedelem(const MathKornyezet& e, const TTerjedelemFeltetel& r, std::int32_t& min, std::int32_t& max);
-std::string TerjedelemLabel37(const TTerjedelemFeltetel& r);                // "-dik számig, 6 szám variációja."
-std::string TerjedelemLabel5(std::int32_t min, std::int32_t max);          // "- a fix tartományból ..."
-std::string TerjedelemFixTipp(const MathKornyezet& e, const TTerjedelemFeltetel& r);      // Panel17IL
+std::string TerjedelemLabel37(const TTerjedelemFeltetel& r);       // "-dik számig, 6 szám variációja."
+std::string TerjedelemLabel5(std::int32_t min, std::int32_t max);  // "- a fix tartományból ..."
+std::string TerjedelemFixTipp(const MathKornyezet& e, const TTerjedelemFeltetel& r);        // Panel17IL
 std::string TerjedelemValtozoTipp(const TerjedelemHatar& h, const TTerjedelemFeltetel& r);  // Panel18IL
 
 extern const char* const kEgeszreCsonkolTipp;

@@ -15,7 +15,10 @@ const char* const kSorozatNemSzomszedosTipp =
 
 namespace {
 
-std::size_t ix(std::int32_t i) { return static_cast<std::size_t>(i); }
+std::size_t ix(std::int32_t i)
+{
+    return static_cast<std::size_t>(i);
+}
 
 // Keeps min <= max: the changed one drags the other.
 void par(std::int32_t& min, std::int32_t& max, bool maxValtozott)
@@ -34,7 +37,8 @@ SorozatNezet SorozatNormalizalas(TSorozatFeltetel& r, bool& sorozatSorrend, std:
 {
     SorozatNezet v;
     const std::int32_t k = e.VariacioFoMeret;
-    const std::int32_t n = std::min<std::int32_t>(e.KijeloltFoSzamDb, static_cast<std::int32_t>(e.KijeloltSzamok.size()));
+    const std::int32_t n =
+        std::min<std::int32_t>(e.KijeloltFoSzamDb, static_cast<std::int32_t>(e.KijeloltSzamok.size()));
     if (k < 2 || n < 2 * k) {
         v.Ervenytelen = true;
         return v;
@@ -81,9 +85,9 @@ SorozatNezet SorozatNormalizalas(TSorozatFeltetel& r, bool& sorozatSorrend, std:
     r.Minta[0].Tartalek = sorozatSorrend ? 1 : 0;
     v.MintaDbMinLathato = !sorozatSorrend;
     v.Lista = SorozatokListaja(r, sorozatSorrend);
-    v.SorrendFelirat = sorozatSorrend
-                           ? " Az első " + std::to_string(r.MintaDbMax) + " minta sorrendje szerint teljesült eloszlások."
-                           : " Az eloszlások a kijelölt minták sorrendje szerint teljesülnek.";
+    v.SorrendFelirat =
+        sorozatSorrend ? " Az első " + std::to_string(r.MintaDbMax) + " minta sorrendje szerint teljesült eloszlások."
+                       : " Az eloszlások a kijelölt minták sorrendje szerint teljesülnek.";
     return v;
 }
 
@@ -95,7 +99,10 @@ void MindenSorozat(TSorozatFeltetel& r, std::int32_t min, std::int32_t max)
     }
 }
 
-std::int32_t SMintaMinDupla(std::int32_t min, std::int32_t max) { return min < max ? max : 0; }
+std::int32_t SMintaMinDupla(std::int32_t min, std::int32_t max)
+{
+    return min < max ? max : 0;
+}
 
 std::int32_t SMintaMaxDupla(std::int32_t min, std::int32_t max, std::int32_t felso)
 {

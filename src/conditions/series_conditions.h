@@ -24,8 +24,8 @@ struct SorozatKornyezet {
 enum class SorozatMezo { Nincs, Db, Akt, TavolsagMin, TavolsagMax, EsetMin, EsetMax, MintaDbMin, MintaDbMax, Sorrend };
 
 struct SorozatNezet {
-    bool Ervenytelen = false;      // fewer than 2k selected numbers
-    std::int32_t Fesztav = 0;      // largest - smallest selected main-pool number + 1
+    bool Ervenytelen = false;  // fewer than 2k selected numbers
+    std::int32_t Fesztav = 0;  // largest - smallest selected main-pool number + 1
     Korlat Db, Akt, Tavolsag, Eset, MintaDb;
     bool SorrendEngedelyezett = false;  // the order box (more than one pattern may occur)
     bool MintaDbMinLathato = true;      // the pattern-count minimum shows without the order option

@@ -25,15 +25,13 @@ TEST(TalalatiArany, RangesAreFittedToTheDrawsWhenTheBoxIsTicked)
         std::int32_t huzasok, elso, utolso, vartElso, vartUtolso;
     };
     const Eset esetek[] = {
-        {true, 50, 10, 80, 10, 50},     // last cut to the table
-        {true, 50, 60, 80, 1, 50},      // the cut leaves first after last
-        {true, 120, 120, 120, 120, 120},// a one-draw range stays
-        {true, 120, 1, 1, 1, 1},
-        {true, 120, 30, 20, 1, 20},     // first after last
-        {true, 120, 0, 0, 1, 1},        // an empty record
-        {false, 0, 60, 80, 60, 80},     // no database: nothing to cut to
-        {false, 0, 5, 3, 1, 3},
-        {false, 0, 0, -4, 1, 1},
+        {true, 50, 10, 80, 10, 50},                                   // last cut to the table
+        {true, 50, 60, 80, 1, 50},                                    // the cut leaves first after last
+        {true, 120, 120, 120, 120, 120},                              // a one-draw range stays
+        {true, 120, 1, 1, 1, 1},         {true, 120, 30, 20, 1, 20},  // first after last
+        {true, 120, 0, 0, 1, 1},                                      // an empty record
+        {false, 0, 60, 80, 60, 80},                                   // no database: nothing to cut to
+        {false, 0, 5, 3, 1, 3},          {false, 0, 0, -4, 1, 1},
     };
     for (const Eset& c : esetek) {
         TTalalatiAranyFeltetel r;
@@ -77,10 +75,8 @@ TEST(TalalatiArany, LimitPairsDragEachOther)
         std::int32_t vMin, vMax, vPbMin, vPbMax;
     };
     const Eset esetek[] = {
-        {TalArMezo::Min, 4, 2, 0, 1, 4, 4, 0, 1},
-        {TalArMezo::Max, 4, 2, 0, 1, 2, 2, 0, 1},
-        {TalArMezo::PBMin, 1, 3, 2, 1, 1, 3, 2, 2},
-        {TalArMezo::PBMax, 1, 3, 2, 1, 1, 3, 1, 1},
+        {TalArMezo::Min, 4, 2, 0, 1, 4, 4, 0, 1},   {TalArMezo::Max, 4, 2, 0, 1, 2, 2, 0, 1},
+        {TalArMezo::PBMin, 1, 3, 2, 1, 1, 3, 2, 2}, {TalArMezo::PBMax, 1, 3, 2, 1, 1, 3, 1, 1},
         {TalArMezo::Max, 0, 9, 0, 7, 0, 5, 0, 2},  // held to k and to the extra count
     };
     for (const Eset& c : esetek) {

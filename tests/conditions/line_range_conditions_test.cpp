@@ -31,11 +31,15 @@ std::vector<std::int64_t> Bejaras(std::uint64_t a)
             ++i;
         }
     }
-    for (std::size_t j = v.size(); j-- > 0;) v.push_back(static_cast<std::int64_t>(a / static_cast<std::uint64_t>(v[j])));
+    for (std::size_t j = v.size(); j-- > 0;)
+        v.push_back(static_cast<std::int64_t>(a / static_cast<std::uint64_t>(v[j])));
     return v;
 }
 
-std::uint64_t C(int n, int k) { return static_cast<std::uint64_t>(*BinomalisEgyutthato(n, k)); }
+std::uint64_t C(int n, int k)
+{
+    return static_cast<std::uint64_t>(*BinomalisEgyutthato(n, k));
+}
 
 SzamsorokKornyezet Kornyezet(std::uint64_t absz)
 {

@@ -39,8 +39,9 @@ TEST(Math, LimitsOfOneToTen)
     EXPECT_EQ(t.FixElsoMax, 5);
     EXPECT_EQ(t.FixUtolsoMin, 6);
     EXPECT_EQ(t.FixUtolsoMax, 10);
-    EXPECT_EQ(SzorasTipp(e, s), " Szórás értékhatárok: \r\n Minimum: 1,5811\r\n Maximum: 4,1833\r\n +- 0,0001 tűrés a "
-                                "kerekítések okán ");
+    EXPECT_EQ(SzorasTipp(e, s),
+              " Szórás értékhatárok: \r\n Minimum: 1,5811\r\n Maximum: 4,1833\r\n +- 0,0001 tűrés a "
+              "kerekítések okán ");
     // A gap in the selection: every marker starts with the note.
     const MathKornyezet g = Kornyezet({1, 2, 3, 4, 5, 20, 21, 22, 23, 24}, 5);
     const char* megjegyzes = " A variációra kijelölt számok nem szomszédosak";
@@ -140,8 +141,8 @@ TEST(Math, SumAndDeviationValuesStayWithinTheirLimits)
     const SEset szoras[] = {
         {std::nullopt, std::nullopt, 1.5810, 1.5812},  // empty: the lower bound, 0.0002 apart
         {0.5, 9.0, 1.5810, 4.1834},                    // outside: the bounds
-        {4.1834, 4.1834, 4.1832, 4.1834},               // the two stay apart at the top
-        {3.0, 2.0, 3.0, 3.0002},                        // a maximum below the minimum
+        {4.1834, 4.1834, 4.1832, 4.1834},              // the two stay apart at the top
+        {3.0, 2.0, 3.0, 3.0002},                       // a maximum below the minimum
         {2.5, 3.25, 2.5, 3.25},
     };
     for (const SEset& c : szoras) {

@@ -39,8 +39,11 @@ TEST(Sorozat, LimitsFollowTheSelectionAndThePatterns)
         // One pattern must occur, the other may not: 1..1.
         {"must and may not", minta(2, {{0, 1, 1, 2, 0}, {2, 3, 0, 0, 0}}), {0, 15}, {0, 4}, {1, 1}},
         // Five patterns, four distances in a line: at most 4.
-        {"more patterns than gaps", minta(5, {{0, 0, 0, 1, 0}, {1, 1, 0, 1, 0}, {2, 2, 0, 1, 0}, {3, 3, 0, 1, 0}, {4, 4, 0, 1, 0}}),
-         {0, 15}, {0, 4}, {0, 4}},
+        {"more patterns than gaps",
+         minta(5, {{0, 0, 0, 1, 0}, {1, 1, 0, 1, 0}, {2, 2, 0, 1, 0}, {3, 3, 0, 1, 0}, {4, 4, 0, 1, 0}}),
+         {0, 15},
+         {0, 4},
+         {0, 4}},
     };
     for (const Eset& c : esetek) {
         TSorozatFeltetel r = c.r;
@@ -104,8 +107,10 @@ TEST(Sorozat, PatternLine)
     r.Minta[0] = {0, 2, 1, 3, 0};
     r.MintaDbMin = 1;
     r.MintaDbMax = 1;
-    EXPECT_EQ(SorozatokTetelesList(r, 0), "  1. minta: minimum  0, maximum  2 szám távolság lehet; minimum 1, maximum 3 esetben. ");
-    EXPECT_EQ(SorozatokListaja(r, false),
-              " Kijelölt minták listája\r\n  1. minta: minimum  0, maximum  2 szám távolság lehet; minimum 1, maximum 3 "
-              "esetben. \r\n Minimum 1, maximum 1 minta fordulhat elő egy számsorban. ");
+    EXPECT_EQ(SorozatokTetelesList(r, 0),
+              "  1. minta: minimum  0, maximum  2 szám távolság lehet; minimum 1, maximum 3 esetben. ");
+    EXPECT_EQ(
+        SorozatokListaja(r, false),
+        " Kijelölt minták listája\r\n  1. minta: minimum  0, maximum  2 szám távolság lehet; minimum 1, maximum 3 "
+        "esetben. \r\n Minimum 1, maximum 1 minta fordulhat elő egy számsorban. ");
 }

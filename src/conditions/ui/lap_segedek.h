@@ -18,9 +18,15 @@
 
 namespace kvx::lap {
 
-inline QString q(const std::string& s) { return QString::fromStdString(s); }
+inline QString q(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
 // Hints keep the program's "\r\n" line breaks; a tooltip breaks on "\n".
-inline QString tipp(const std::string& s) { return q(s).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+inline QString tipp(const std::string& s)
+{
+    return q(s).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
 
 // Shows a value with its limits, without running the edit's handlers.
 inline void ertek(QSpinBox* e, const Korlat& k, std::int32_t v)
@@ -46,7 +52,8 @@ struct RadioCsoport {
     }
 };
 
-inline RadioCsoport radioCsoport(QWidget* szulo, const char* nev, const char* cim, std::initializer_list<const char*> elemek)
+inline RadioCsoport radioCsoport(QWidget* szulo, const char* nev, const char* cim,
+                                 std::initializer_list<const char*> elemek)
 {
     RadioCsoport r;
     r.Doboz = new QGroupBox(QString::fromUtf8(cim), szulo);
@@ -87,6 +94,9 @@ private:
     std::function<void()> f_;
 };
 
-inline QLabel* cimke(const char* s, QWidget* p) { return new QLabel(QString::fromUtf8(s), p); }
+inline QLabel* cimke(const char* s, QWidget* p)
+{
+    return new QLabel(QString::fromUtf8(s), p);
+}
 
 }  // namespace kvx::lap

@@ -62,7 +62,8 @@ TMathLap::TMathLap(TFeltetelek& ablak, QWidget* lap) : QObject(lap), w_(ablak)
 {
     Tipp = [](const QString& s, int index) {
         auto& naplo = settings().UzenetekLog;
-        if (naplo[static_cast<std::size_t>(index)]) naplo[static_cast<std::size_t>(index)] = HasznosInformacio(s) ? 1 : 0;
+        if (naplo[static_cast<std::size_t>(index)])
+            naplo[static_cast<std::size_t>(index)] = HasznosInformacio(s) ? 1 : 0;
     };
     auto* sor = new QVBoxLayout(lap);
     sor->setContentsMargins(4, 4, 4, 4);
@@ -206,9 +207,9 @@ TMathLap::TMathLap(TFeltetelek& ablak, QWidget* lap) : QObject(lap), w_(ablak)
     connect(FixTartomanyBox, &QCheckBox::clicked, this, &TMathLap::FixTartomanyBoxClick);
     connect(MobilTartomanyBox, &QCheckBox::clicked, this, &TMathLap::MobilTartomanyBoxClick);
     const std::pair<TErtekEdit*, TerjedelemMezo> mezok[] = {{TartomanyEdit, TerjedelemMezo::FixMin},
-                                                             {TartomanyMaxEdit, TerjedelemMezo::FixMax},
-                                                             {MobilTartomanyEdit, TerjedelemMezo::ValtozoMin},
-                                                             {MobilTartomanyMaxEdit, TerjedelemMezo::ValtozoMax}};
+                                                            {TartomanyMaxEdit, TerjedelemMezo::FixMax},
+                                                            {MobilTartomanyEdit, TerjedelemMezo::ValtozoMin},
+                                                            {MobilTartomanyMaxEdit, TerjedelemMezo::ValtozoMax}};
     for (const auto& [e, m] : mezok) {
         const TerjedelemMezo mezo = m;
         connect(e, &QSpinBox::valueChanged, this, [this, mezo] { TerjedelemValtozas(mezo); });
@@ -245,7 +246,10 @@ MathKornyezet TMathLap::kornyezet() const
     return e;
 }
 
-void TMathLap::valtozott() { w_.feltetelValtozott(); }
+void TMathLap::valtozott()
+{
+    w_.feltetelValtozott();
+}
 
 bool TMathLap::eventFilter(QObject* o, QEvent* e)
 {

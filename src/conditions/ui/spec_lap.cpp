@@ -94,8 +94,10 @@ TSpecLap::TSpecLap(TFeltetelek& ablak, QWidget* lap) : QObject(lap), w_(ablak)
     SzamsorokAktTartomanyEdit = edit(Panel21, "SzamsorokAktTartomanyEdit");
     SzamsorokDbMintaEdit = edit(Panel21, "SzamsorokDbMintaEdit");
     SzamsorokAktMintaEdit = edit(Panel21, "SzamsorokAktMintaEdit");
-    SzamsorokTartomanyTipusGroup = radioCsoport(Panel21, "SzamsorokTartomanyTipusGroup", "  Típus  ", {"Kizárt", "Keresett"});
-    SzamsorokTartomanyModGroup = radioCsoport(Panel21, "SzamsorokTartomanyModGroup", "  Mód  ", {"tartományok", "számsorok"});
+    SzamsorokTartomanyTipusGroup =
+        radioCsoport(Panel21, "SzamsorokTartomanyTipusGroup", "  Típus  ", {"Kizárt", "Keresett"});
+    SzamsorokTartomanyModGroup =
+        radioCsoport(Panel21, "SzamsorokTartomanyModGroup", "  Mód  ", {"tartományok", "számsorok"});
     SzamsorokSorozatokModGroup =
         radioCsoport(Panel21, "SzamsorokSorozatokModGroup", "  Mód  ", {"tartományának", "számsorának"});
     SzamsorokSorozatokTipusGroup =
@@ -165,7 +167,8 @@ TSpecLap::TSpecLap(TFeltetelek& ablak, QWidget* lap) : QObject(lap), w_(ablak)
     SDbMintaMinEdit = edit(Panel23, "SDbMintaMinEdit");
     SDbMintaMaxEdit = edit(Panel23, "SDbMintaMaxEdit");
     MindenSorozatGomb = gomb(Panel23, "MindenSorozatGomb", "Mind");
-    SSorozatSorrendBox = new QCheckBox(QStringLiteral(" Az eloszlások a kijelölt minták sorrendje szerint teljesülnek."), Panel23);
+    SSorozatSorrendBox =
+        new QCheckBox(QStringLiteral(" Az eloszlások a kijelölt minták sorrendje szerint teljesülnek."), Panel23);
     SSorozatSorrendBox->setObjectName("SSorozatSorrendBox");
     Panel23IL = cimke("~", Panel23);
     Panel23IL->setObjectName("Panel23IL");
@@ -207,7 +210,8 @@ TSpecLap::TSpecLap(TFeltetelek& ablak, QWidget* lap) : QObject(lap), w_(ablak)
     connect(SzamsorokAktTartomanyEdit, &QSpinBox::valueChanged, this, &TSpecLap::SzamsorokAktTartomanyEditChange);
     for (QButtonGroup* b : {SzamsorokTartomanyTipusGroup.Gombok, SzamsorokTartomanyModGroup.Gombok})
         connect(b, &QButtonGroup::idClicked, this, [this] { SzamsorokTartomanyValtozas(SzamsorokMezo::Nincs); });
-    connect(SzamsorokTartomanyCB, &QComboBox::activated, this, [this] { SzamsorokTartomanyValtozas(SzamsorokMezo::Nincs); });
+    connect(SzamsorokTartomanyCB, &QComboBox::activated, this,
+            [this] { SzamsorokTartomanyValtozas(SzamsorokMezo::Nincs); });
     const std::pair<QLineEdit*, SzamsorokMezo> beirasok[] = {{SzamsorokTartomanyMinEdit, SzamsorokMezo::Elso},
                                                              {SzamsorokTartomanyMaxEdit, SzamsorokMezo::Utolso},
                                                              {SzamsorokTartomanyMin, SzamsorokMezo::OsztasMin},
@@ -216,14 +220,16 @@ TSpecLap::TSpecLap(TFeltetelek& ablak, QWidget* lap) : QObject(lap), w_(ablak)
         const SzamsorokMezo mezo = m;
         connect(e, &QLineEdit::editingFinished, this, [this, mezo] { SzamsorokTartomanyValtozas(mezo); });
     }
-    connect(SzamsorokTartomanyokRendezesGomb, &QPushButton::clicked, this, &TSpecLap::SzamsorokTartomanyokRendezesGombClick);
+    connect(SzamsorokTartomanyokRendezesGomb, &QPushButton::clicked, this,
+            &TSpecLap::SzamsorokTartomanyokRendezesGombClick);
     connect(SzamsorokDbMintaEdit, &QSpinBox::valueChanged, this, &TSpecLap::SzamsorokAktMintaEditChange);
     connect(SzamsorokAktMintaEdit, &QSpinBox::valueChanged, this, &TSpecLap::SzamsorokAktMintaEditChange);
     for (QButtonGroup* b : {SzamsorokSorozatokModGroup.Gombok, SzamsorokSorozatokTipusGroup.Gombok})
         connect(b, &QButtonGroup::idClicked, this, &TSpecLap::SzamsorokMintaValtozas);
     connect(SzamsorokSorozatokCB, &QComboBox::activated, this, &TSpecLap::SzamsorokMintaValtozas);
     connect(SzamsorokSorozatokEdit, &QLineEdit::editingFinished, this, &TSpecLap::SzamsorokMintaValtozas);
-    connect(SzamsorokSorozatokRendezesGomb, &QPushButton::clicked, this, &TSpecLap::SzamsorokSorozatokRendezesGombClick);
+    connect(SzamsorokSorozatokRendezesGomb, &QPushButton::clicked, this,
+            &TSpecLap::SzamsorokSorozatokRendezesGombClick);
 
     connect(SorozatAllapotBox, &QCheckBox::clicked, this, &TSpecLap::SorozatAllapotBoxClick);
     const std::pair<TErtekEdit*, SorozatMezo> mezok[] = {
@@ -240,7 +246,8 @@ TSpecLap::TSpecLap(TFeltetelek& ablak, QWidget* lap) : QObject(lap), w_(ablak)
     connect(SMintaMinEdit, &TErtekEdit::duplaKattintas, this,
             [this] { SMintaMinEdit->setValue(SMintaMinDupla(SMintaMinEdit->value(), SMintaMaxEdit->value())); });
     connect(SMintaMaxEdit, &TErtekEdit::duplaKattintas, this, [this] {
-        SMintaMaxEdit->setValue(SMintaMaxDupla(SMintaMinEdit->value(), SMintaMaxEdit->value(), SMintaMaxEdit->maximum()));
+        SMintaMaxEdit->setValue(
+            SMintaMaxDupla(SMintaMinEdit->value(), SMintaMaxEdit->value(), SMintaMaxEdit->maximum()));
     });
 
     w_.CBAction(SorozatAllapotBox, Panel23, true);
@@ -401,13 +408,15 @@ void TSpecLap::mintaMutat()
     SzamsorokSorozatokModGroup.SetItemIndex(r.MintaMod[a] ? 0 : 1);
     SzamsorokSorozatokTipusGroup.SetItemIndex(r.MintaTipus[a] ? 1 : 0);
     const std::uint64_t fel = kornyezet_.ABSZ / 2;
-    SzamsorokSorozatokEdit->setMaxLength(fel < 999999999 ? std::max<int>(1, static_cast<int>(std::to_string(fel).size())) : 10);
+    SzamsorokSorozatokEdit->setMaxLength(
+        fel < 999999999 ? std::max<int>(1, static_cast<int>(std::to_string(fel).size())) : 10);
     szoveg(SzamsorokSorozatokEdit, r.MintaErtek[a]);
     SzamsorokSorozatokCB->setVisible(r.MintaMod[a] != 0);
     if (r.MintaMod[a]) {
         const QSignalBlocker b(SzamsorokSorozatokCB);
         SzamsorokSorozatokCB->setCurrentIndex(r.MintaOsztas[a]);
-        SzamsorokSorozatokCB->setToolTip(tipp(SzamsorokOsztoTipp(kornyezet_.ABSZ, Oszto(kornyezet_, r.MintaOsztas[a]))));
+        SzamsorokSorozatokCB->setToolTip(
+            tipp(SzamsorokOsztoTipp(kornyezet_.ABSZ, Oszto(kornyezet_, r.MintaOsztas[a]))));
     }
     SzamsorokSorozatokRendezesGomb->setVisible(r.DbMinta > 1);
     SzamsorokDbMintaEdit->setToolTip(tipp(SzamsorokSorozatokListaja(r, kornyezet_.Lista)));

@@ -27,7 +27,8 @@ TTalalatiAranyLap::TTalalatiAranyLap(TFeltetelek& ablak, QWidget* lap) : QObject
 {
     Tipp = [](const QString& s, int index) {
         auto& naplo = settings().UzenetekLog;
-        if (naplo[static_cast<std::size_t>(index)]) naplo[static_cast<std::size_t>(index)] = HasznosInformacio(s) ? 1 : 0;
+        if (naplo[static_cast<std::size_t>(index)])
+            naplo[static_cast<std::size_t>(index)] = HasznosInformacio(s) ? 1 : 0;
     };
     auto* sor = new QVBoxLayout(lap);
     sor->setContentsMargins(4, 4, 4, 4);
@@ -100,9 +101,9 @@ TTalalatiAranyLap::TTalalatiAranyLap(TFeltetelek& ablak, QWidget* lap) : QObject
     connect(DbTartomanyEdit, &QSpinBox::valueChanged, this, &TTalalatiAranyLap::DbTartomanyEditChange);
     connect(AktTartomanyEdit, &QSpinBox::valueChanged, this, &TTalalatiAranyLap::AktTartomanyEditChange);
     const std::pair<TErtekEdit*, TalArMezo> mezok[] = {{TalArTalalatEdit, TalArMezo::Min},
-                                                        {TalArTalalatEditMax, TalArMezo::Max},
-                                                        {TalArTalalatPBEdit, TalArMezo::PBMin},
-                                                        {TalArTalalatPBEditMax, TalArMezo::PBMax}};
+                                                       {TalArTalalatEditMax, TalArMezo::Max},
+                                                       {TalArTalalatPBEdit, TalArMezo::PBMin},
+                                                       {TalArTalalatPBEditMax, TalArMezo::PBMax}};
     for (const auto& [e, m] : mezok) {
         const TalArMezo mezo = m;
         connect(e, &QSpinBox::valueChanged, this, [this, mezo] { TalArValtozas(mezo); });
@@ -136,7 +137,10 @@ TalArKornyezet TTalalatiAranyLap::kornyezet() const
     return e;
 }
 
-TTalalatiAranyFeltetel& TTalalatiAranyLap::rekord() const { return w_.Allapot.Feltetelek->TalalatiAranyFeltetel; }
+TTalalatiAranyFeltetel& TTalalatiAranyLap::rekord() const
+{
+    return w_.Allapot.Feltetelek->TalalatiAranyFeltetel;
+}
 
 // The range being edited into the controls.
 void TTalalatiAranyLap::mutat()

@@ -48,8 +48,8 @@ void Nyil(QAbstractSpinBox* e, bool fel)
     opt.buttonSymbols = e->buttonSymbols();
     opt.frame = e->hasFrame();
     opt.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
-    const QRect r = e->style()->subControlRect(QStyle::CC_SpinBox, &opt,
-                                               fel ? QStyle::SC_SpinBoxUp : QStyle::SC_SpinBoxDown, e);
+    const QRect r =
+        e->style()->subControlRect(QStyle::CC_SpinBox, &opt, fel ? QStyle::SC_SpinBoxUp : QStyle::SC_SpinBoxDown, e);
     QTest::mouseClick(e, Qt::LeftButton, {}, r.center());
 }
 
@@ -76,7 +76,10 @@ void Gepel(QWidget* e, const QString& s)
     QTest::keyClick(le, Qt::Key_Return);
 }
 
-void Radio(const lap::RadioCsoport& g, int i) { qobject_cast<QRadioButton*>(g.Gombok->button(i))->click(); }
+void Radio(const lap::RadioCsoport& g, int i)
+{
+    qobject_cast<QRadioButton*>(g.Gombok->button(i))->click();
+}
 
 std::vector<Sor> MindenSor(int n, int k)
 {
@@ -235,16 +238,19 @@ TEST(FeltetelekLapokFuttatas, HitRatioRangesSetOnTheTabDriveTheEngine)
     auto talalat = [&](const std::vector<int>& sor, int huzas) {
         int db = 0;
         for (int i = 0; i < 5; ++i)
-            db += std::count(sor.begin(), sor.end(), k.d.Huzasok[static_cast<std::size_t>(huzas - 1)][static_cast<std::size_t>(3 + i)]) > 0;
+            db += std::count(sor.begin(), sor.end(),
+                             k.d.Huzasok[static_cast<std::size_t>(huzas - 1)][static_cast<std::size_t>(3 + i)]) > 0;
         return db;
     };
     Osszevetes(k, [&](const Sor& s, std::uint64_t) {
         const std::vector<int> sor = k.szamok(s);
         for (int i = 0; i < 2; ++i) {
             bool van = false;
-            for (int h = r.ElsoHuzas[static_cast<std::size_t>(i)]; h <= r.UtolsoHuzas[static_cast<std::size_t>(i)]; ++h) {
+            for (int h = r.ElsoHuzas[static_cast<std::size_t>(i)]; h <= r.UtolsoHuzas[static_cast<std::size_t>(i)];
+                 ++h) {
                 const int c = talalat(sor, h);
-                van = van || (c >= r.TalalatMin[static_cast<std::size_t>(i)] && c <= r.TalalatMax[static_cast<std::size_t>(i)]);
+                van = van || (c >= r.TalalatMin[static_cast<std::size_t>(i)] &&
+                              c <= r.TalalatMax[static_cast<std::size_t>(i)]);
             }
             if (van != (r.Tipus[static_cast<std::size_t>(i)] == 1)) return false;
         }
@@ -404,7 +410,8 @@ TEST(FeltetelekLapokFuttatas, LineRangesSetOnTheTabDriveTheEngine)
     s.SzamsorokTartomanyBox->click();
     ASSERT_TRUE(s.SzamsorokTartomanyBox->isChecked());
     // C(12,5) = 792 lines.
-    EXPECT_EQ(s.OsztoLista(), (std::vector<std::int64_t>{2, 4, 6, 8, 11, 18, 22, 24, 33, 36, 44, 72, 99, 132, 198, 396}));
+    EXPECT_EQ(s.OsztoLista(),
+              (std::vector<std::int64_t>{2, 4, 6, 8, 11, 18, 22, 24, 33, 36, 44, 72, 99, 132, 198, 396}));
     EXPECT_EQ(s.SzamsorokTartomanyCB->count(), 16);
 
     // Range 1: searched, lines 100..400 typed.
@@ -437,7 +444,8 @@ TEST(FeltetelekLapokFuttatas, LineRangesSetOnTheTabDriveTheEngine)
     EXPECT_EQ(r.MintaMasolat[0], 3);
     EXPECT_EQ(r.KijeloltDb, 12);
     EXPECT_EQ(r.VariacioMeret, 5);
-    EXPECT_TRUE(s.SzamsorokDbTartomanyEdit->toolTip().contains("2. tartomány: 133. - 264. sorszámú számsorok kizárása. "))
+    EXPECT_TRUE(
+        s.SzamsorokDbTartomanyEdit->toolTip().contains("2. tartomány: 133. - 264. sorszámú számsorok kizárása. "))
         << s.SzamsorokDbTartomanyEdit->toolTip().toStdString();
     EXPECT_TRUE(a.uzenetek.isEmpty()) << a.uzenetek.join("|").toStdString();
 

@@ -108,9 +108,9 @@ TEST(FeltetelekLapok, LoadedRecordsReachTheControlsAndStayAsTheyWere)
     f.FeltetelJelzo = true;
     k.ms.Mentve = true;
     w.TorlesGombClick();
-    for (QCheckBox* b : {w.TalArLap->TalArAllapotBox, w.MathLap->EsemOsszegBox, w.MathLap->MathSzorasBox,
-                         w.MathLap->FixTartomanyBox, w.SpecLap->SorozatAllapotBox, w.SpecLap->SzamsorokTartomanyBox,
-                         w.SpecLap->SzamsorokSorozatokBox})
+    for (QCheckBox* b :
+         {w.TalArLap->TalArAllapotBox, w.MathLap->EsemOsszegBox, w.MathLap->MathSzorasBox, w.MathLap->FixTartomanyBox,
+          w.SpecLap->SorozatAllapotBox, w.SpecLap->SzamsorokTartomanyBox, w.SpecLap->SzamsorokSorozatokBox})
         EXPECT_FALSE(b->isChecked()) << b->objectName().toStdString();
     EXPECT_FALSE(w.TalArLap->DbTartomanyEdit->isEnabled());
     EXPECT_EQ(f.OsszegFeltetel.Min, 100);
