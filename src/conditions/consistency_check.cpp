@@ -1,5 +1,8 @@
 #include "conditions/consistency_check.h"
 #include "conditions/distribution_conditions.h"
+#include "conditions/hit_ratio_conditions.h"
+#include "conditions/line_range_conditions.h"
+#include "conditions/series_conditions.h"
 #include "conditions/variation_options.h"
 
 #include <algorithm>
@@ -649,6 +652,13 @@ EllenorzesBemenet EllenorzesBemenetKeszites(const FeltetelRekordok& f, const Gam
     be.TulirasTeteles = o.TulirasTeteles;
     be.TulirasTetelesMin = o.TulirasTetelesMin;
     be.Listak.DbSzamcsoportEdit = SzamcsoportokListaja(f.SzamcsoportokFeltetel);
+    be.Listak.DbTartomanyEdit = TalArListaja(f.TalalatiAranyFeltetel, g.VanPluszSzam);
+    be.Listak.DbSorozatEdit = SorozatokListaja(f.SorozatFeltetel, f.SorozatSorrend);
+    if (f.SzamsorokFeltetel.Allapot) {
+        const std::vector<std::int64_t> oszto = OsztoLista(TeljesVariacioMeret(l, g));
+        be.Listak.SzamsorokDbTartomanyEdit = SzamsorokTartomanyokListaja(f.SzamsorokFeltetel, oszto);
+        be.Listak.SzamsorokDbMintaEdit = SzamsorokSorozatokListaja(f.SzamsorokFeltetel, oszto);
+    }
     return be;
 }
 

@@ -161,6 +161,14 @@ void FormokLetrehozasa(TFoablak& foablak)
     });
     f.Bontas = new TBontas(kvx::Program::aktualis().Variacio(), szulo);
     f.HuzSzama = new THuzSzama(huzasok, szulo);
+    // The hit-ratio tab's draws of one range are chosen in the range dialog.
+    QObject::connect(f.Feltetelek.data(), &TFeltetelek::huzasTartomanyKerve, f.HuzSzama.data(),
+                     [tartomany = f.HuzSzama.data()](std::int32_t* elso, std::int32_t* utolso) {
+                         kvx::HuzSzamaKornyezet k = THuzSzama::Kornyezet();
+                         k.TalArElso = elso;
+                         k.TalArUtolso = utolso;
+                         tartomany->Start(2, k);
+                     });
     // The online-access serial comes with the online-access table.
     f.Nevjegy = new kvx::TNevjegy(szulo, QString::fromStdString(kvx::VerzioSzoveg()), QString(), foablak.MeretSzorzo);
     f.HuzBe = new THuzBe(huzasok, szulo);

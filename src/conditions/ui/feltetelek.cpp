@@ -24,6 +24,9 @@
 #include "app/ui/ablak_elhelyezes.h"
 #include "app/ui/uzenetek.h"
 #include "conditions/consistency_check.h"
+#include "conditions/ui/math_lap.h"
+#include "conditions/ui/spec_lap.h"
+#include "conditions/ui/talarany_lap.h"
 
 using namespace kvx;
 
@@ -74,6 +77,7 @@ FeltetelekAllapot FeltetelekAllapot::Program()
     a.Jelzok = &szamJelzok();
     a.Foallapot = &mainState();
     a.SzamsorrendMod = &settings().SzamsorrendMod;
+    a.Huzasok = &draws();
     return a;
 }
 
@@ -128,7 +132,7 @@ void TFeltetelek::FormCreate()
         FeltetelekPC->addTab(new kvx::TartalomGorgeto(*l.w, 4, FeltetelekPC), QString::fromUtf8(l.cim));
         // A tab whose conditions are not built yet says so instead of
         // standing blank.
-        if (l.w != &EloszlasTS) {
+        if (l.w != &EloszlasTS && l.w != &TalaranyTS && l.w != &MathTS && l.w != &SpecTS) {
             auto* sor = new QVBoxLayout(*l.w);
             auto* cimke = new QLabel(QString::fromUtf8(kNemElerheto), *l.w);
             cimke->setObjectName("NemElerhetoCimke");
@@ -167,6 +171,10 @@ void TFeltetelek::FormCreate()
     connect(TorlesGomb, &QPushButton::clicked, this, &TFeltetelek::TorlesGombClick);
     connect(EllenorzesGomb, &QPushButton::clicked, this, &TFeltetelek::EllenorzesGombClick);
     connect(FeltetelekPC, &QTabWidget::currentChanged, this, &TFeltetelek::FeltetelekPCChange);
+
+    TalArLap = new TTalalatiAranyLap(*this, TalaranyTS);
+    MathLap = new TMathLap(*this, MathTS);
+    SpecLap = new TSpecLap(*this, SpecTS);
 
     // Initial data of the records (the hit-ratio ranges and the flags).
     FeltetelekKezdoertekei(*Allapot.Feltetelek, *Allapot.Jatek);
@@ -581,6 +589,9 @@ void TFeltetelek::BeolvFeltKijelolese()
         CBAction(e.box, qobject_cast<QFrame*>(e.box->parentWidget()), true);
     }
     betoltes_ = false;
+    TalArLap->Betoltes();
+    MathLap->Betoltes();
+    SpecLap->Betoltes();
     SzamJelzoBeallitas(*Allapot.Jelzok, *Allapot.Listak, *Allapot.Jatek, f, mod);
     SetFeltetelJelzo(VanKijeloltFeltetel(f));
 
@@ -805,6 +816,7 @@ void TFeltetelek::OpcioValtozas(OpcioForras forras)
     // Refused silently while the window is not showing, as the conditions are.
     if (!r.Hiba.empty() && isVisible()) uzenet(UzenetFajta::Informacio, q(r.Hiba));
     EllenorzesGombBeallitas();
+    emit infoFrissites();
 }
 
 void TFeltetelek::HibapontBeEditChange() { OpcioValtozas(OpcioForras::Nincs); }
@@ -845,6 +857,7 @@ void TFeltetelek::feltetelValtozott()
     SzamJelzoBeallitas(*Allapot.Jelzok, *Allapot.Listak, *Allapot.Jatek, *Allapot.Feltetelek,
                        Allapot.SzamsorrendMod ? *Allapot.SzamsorrendMod : 0);
     EllenorzesGombBeallitas();
+    emit infoFrissites();
 }
 
 bool TFeltetelek::favMegjelenites()

@@ -24,6 +24,12 @@ class QFrame;
 class QLabel;
 class QPushButton;
 class QTabWidget;
+class TTalalatiAranyLap;
+class TMathLap;
+class TSpecLap;
+namespace kvx {
+struct DrawsState;
+}
 
 // A read-only value edit with its up-down: the value changes through the
 // arrows or by a double click, never by typing.
@@ -50,6 +56,7 @@ struct FeltetelekAllapot {
     kvx::SzamJelzok* Jelzok = nullptr;
     kvx::MainState* Foallapot = nullptr;
     const std::int32_t* SzamsorrendMod = nullptr;  // the number-order mode
+    const kvx::DrawsState* Huzasok = nullptr;       // the draws table (none: no database)
 
     static FeltetelekAllapot Program();
 };
@@ -92,6 +99,11 @@ public:
                *AktSzamcsoportMaxEdit = nullptr;
     QPushButton* SzamcsoportokMindenGomb = nullptr;
     QLabel *Label2 = nullptr, *SzamcsoportMinLabel = nullptr, *Panel1IL = nullptr, *Panel3IL = nullptr;
+
+    // The hit-ratio, math and Spec tabs, each with its controls and handlers.
+    TTalalatiAranyLap* TalArLap = nullptr;
+    TMathLap* MathLap = nullptr;
+    TSpecLap* SpecLap = nullptr;
 
     // Variation options.
     QSpinBox *HibapontBeEdit = nullptr, *TulirasEdit = nullptr, *TulirasTetelesEdit = nullptr,
@@ -157,6 +169,11 @@ public:
     void SzamcsoportokMindenGombClick();
 
 signals:
+    // A condition or option changed: a visible information window refreshes.
+    void infoFrissites();
+    // The hit-ratio tab's "Húzások száma": the draw-range dialog edits the
+    // given pair (its mode 2); the tab refreshes when the call returns.
+    void huzasTartomanyKerve(std::int32_t* elso, std::int32_t* utolso);
     // The button in Kijelölés mode: a run is to start (disabled while nobody
     // listens); in Listázás mode: the variation is to be deleted.
     void variacioKeszitesKerve();
@@ -172,6 +189,9 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
+    friend class TTalalatiAranyLap;
+    friend class TMathLap;
+    friend class TSpecLap;
     void FormCreate();
     void FormShow();
     void EloszlasLapEpites();
