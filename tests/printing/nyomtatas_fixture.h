@@ -39,7 +39,7 @@ inline DrawsState Huzasok(const GameParams& g, std::int32_t n)
         s[1] = 2000 + i / 52;
         s[2] = i % 52 + 1;
         for (std::int32_t c = 3; c < g.HuzottSzamok + 3; ++c)
-            s[static_cast<std::size_t>(c)] = (c - 3 + i) % g.HuzottFoSzamokPluszNelkul + 1;
+            s[static_cast<std::size_t>(c)] = (c - 3 + i) % g.FoSzamKeszlet + 1;
     }
     return d;
 }
