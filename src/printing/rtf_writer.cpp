@@ -106,7 +106,7 @@ std::string RtfSzoveg(const std::vector<NyomtSor>& puffer, std::int32_t betuMere
         Szoveg(ki, s.Szoveg);
         if (s.Vastag)
             ki += "\\b0";
-        ki += i + 1 < puffer.size() ? "\\par\r\n" : "\r\n";
+        ki += "\\par\r\n";
     }
     ki += "}\r\n";
     return ki;

@@ -13,8 +13,17 @@
 #include <cstdio>
 #include <filesystem>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
+
+namespace kvx {
+// How a failed comparison shows a line.
+inline void PrintTo(const NyomtSor& s, std::ostream* os)
+{
+    *os << (s.Vastag ? "[b]\"" : "\"") << s.Szoveg << "\"";
+}
+}  // namespace kvx
 
 namespace kvx::testing {
 

@@ -54,7 +54,7 @@ void TFoablak::Nyomtats3Click()
 
 void TFoablak::Listanyomtatsa2Click()
 {
-    if (!NyomtatasKerdes("Listanyomtatsa1") || !VanNyomtato())
+    if (!NyomtatasKerdes("Listanyomtatsa2") || !VanNyomtato())
         return;
     if (kvx::Program::aktualis().Tar.BontSzelvszam > kMaxNyomtatottSzamsor) {
         InformacioUzenet(QString::fromUtf8(kTobbMint10000));

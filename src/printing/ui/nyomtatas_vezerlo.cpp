@@ -133,24 +133,22 @@ bool NyomtatasVezerlo::LapokNyomtatasa(const QString& nev, int margoMm)
         const QRect ter(offX + t.Bal, offY + t.Felso, t.Jobb - t.Bal, t.Also - t.Felso);
         QFont betu(QStringLiteral("Courier New"), 8);
         betu.setStyleHint(QFont::TypeWriter);
-        int y = ter.top();
+        // Rows at the font's line spacing, closer when that is what it takes
+        // for the page's lines to fit the paper.
+        festo.setFont(betu);
+        int sorok = 0;
+        for (const NyomtSor& s : lapok[p])
+            sorok += s.Szoveg != kLapdobasSor;
+        const double koz = std::min<double>(festo.fontMetrics().lineSpacing(),
+                                            sorok > 0 ? static_cast<double>(ter.height()) / sorok : 0.0);
+        double y = ter.top();
         for (const NyomtSor& s : lapok[p]) {
             if (s.Szoveg == kLapdobasSor)
                 continue;
             betu.setBold(s.Vastag);
             festo.setFont(betu);
-            const QFontMetrics fm = festo.fontMetrics();
-            // A page longer than the paper goes on to a further sheet of the
-            // same job.
-            if (y + fm.height() > ter.bottom() && y > ter.top()) {
-                if (!pr->newPage()) {
-                    rendben = false;
-                    break;
-                }
-                y = ter.top();
-            }
-            festo.drawText(ter.left(), y + fm.ascent(), q(s.Szoveg));
-            y += fm.lineSpacing();
+            festo.drawText(QPointF(ter.left(), y + festo.fontMetrics().ascent()), q(s.Szoveg));
+            y += koz;
         }
         if (!festo.end())
             rendben = false;
