@@ -100,6 +100,8 @@ void AdatbazisParancsAllapot(AkcioFn akcio)
         return a;
     };
     allit("Listzs3", QStringLiteral(" Húzások listája "));
+    allit("Listanyomtatsa1", QStringLiteral(" Nyomtatás "));
+    allit("Nyomtats3", QStringLiteral(" Húzások listájának nyomtatása állományba "));
     const std::pair<const char*, const char*> nezetek[] = {
         {"Hnyszorhztk1", " Hányszor húzták a számokat "},
         {"Hnyhzsta1", " Hány húzás óta nem sorsolták a számokat "},
@@ -605,6 +607,7 @@ void TFoablak::MenuEpites()
 
     JatekMenuEpites();
     VariacioParancsokBekotese();
+    NyomtatasParancsokBekotese();
 
     // Status bar: panel 0 takes the free width and shows the hints, 1 and 2
     // stay at the right.

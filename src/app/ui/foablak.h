@@ -28,6 +28,7 @@ class QMenu;
 class QTextEdit;
 class QToolBar;
 class TAllomanyDialogusok;
+class NyomtatasVezerlo;
 namespace kvx::platform {
 class FutoPeldany;
 }
@@ -65,6 +66,8 @@ public:
     QTextEdit* ListaPuffer2 = nullptr;
     // The separator line of printed pages: 90 dashes.
     QString ElvalasztoVonal;
+    // Printing: the print buffer, the printer and the print files.
+    NyomtatasVezerlo* Nyomtatas = nullptr;
     // The pop-up item "Mi ez?" (context help).
     QAction* Miez1 = nullptr;
     // The help file; empty when it is missing.
@@ -186,6 +189,18 @@ public:
     // A job on the variation store: at once up to 100,000 rows, else behind
     // the wait window (job code of the registry).
     void NagyVariacioFeladat(int kod, const std::function<void()>& munka, std::int64_t sorok);
+
+    // List printing (foablak_nyomtatas.cpp): the draws list ("Adatbázis")
+    // and the variation list ("Variáció"), on paper or into a file.
+    void NyomtatasParancsokBekotese();
+    // A default printer exists; otherwise says so when the window shows.
+    bool VanNyomtato();
+    // "Elindítja a nyomtatást?" with the menu item's hint.
+    bool NyomtatasKerdes(const char* menuPont);
+    void Listanyomtatsa1Click();
+    void Nyomtats3Click();
+    void Listanyomtatsa2Click();
+    void Lista1Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,0 +1,73 @@
+// The main window's list-printing commands: the draws list and the
+// variation list, on paper or into an RTF file in the list folder.
+#include "app/ui/foablak.h"
+#include "app/ui/program.h"
+
+#include <QAction>
+
+#include "app/ui/uzenetek.h"
+#include "printing/print_pages.h"
+#include "printing/ui/nyomtatas_vezerlo.h"
+
+using namespace kvx;
+
+void TFoablak::NyomtatasParancsokBekotese()
+{
+    Nyomtatas = new NyomtatasVezerlo(this);
+    connect(Akcio("Listanyomtatsa1"), &QAction::triggered, this, [this] { Listanyomtatsa1Click(); });
+    connect(Akcio("Nyomtats3"), &QAction::triggered, this, [this] { Nyomtats3Click(); });
+    connect(Akcio("Listanyomtatsa2"), &QAction::triggered, this, [this] { Listanyomtatsa2Click(); });
+    connect(Akcio("Lista1"), &QAction::triggered, this, [this] { Lista1Click(); });
+}
+
+bool TFoablak::VanNyomtato()
+{
+    if (Nyomtatas && Nyomtatas->VanNyomtato())
+        return true;
+    if (isVisible())
+        HibaUzenet(QString::fromUtf8(kNincsNyomtato));
+    return false;
+}
+
+bool TFoablak::NyomtatasKerdes(const char* menuPont)
+{
+    QAction* a = Akcio(QString::fromUtf8(menuPont));
+    const QString tipp = a ? a->toolTip() : QString();
+    return JovahagyasKerdes(QString::fromUtf8(kElinditjaANyomtatast) + "\r\n\r\n" + tipp);
+}
+
+void TFoablak::Listanyomtatsa1Click()
+{
+    if (!kvx::Program::aktualis().Huzasok.AdatbazisBetoltve)
+        return;
+    if (!NyomtatasKerdes("Listanyomtatsa1") || !VanNyomtato())
+        return;
+    Nyomtatas->HuzListaNyomtatas(false);
+}
+
+void TFoablak::Nyomtats3Click()
+{
+    if (!kvx::Program::aktualis().Huzasok.AdatbazisBetoltve)
+        return;
+    Nyomtatas->HuzListaNyomtatas(true);
+}
+
+void TFoablak::Listanyomtatsa2Click()
+{
+    if (!NyomtatasKerdes("Listanyomtatsa2") || !VanNyomtato())
+        return;
+    if (kvx::Program::aktualis().Tar.BontSzelvszam > kMaxNyomtatottSzamsor) {
+        InformacioUzenet(QString::fromUtf8(kTobbMint10000));
+        return;
+    }
+    Nyomtatas->BontListaNyomtatas(false);
+}
+
+void TFoablak::Lista1Click()
+{
+    if (kvx::Program::aktualis().Tar.BontSzelvszam > kMaxNyomtatottSzamsor) {
+        InformacioUzenet(QString::fromUtf8(kTobbMint10000));
+        return;
+    }
+    Nyomtatas->BontListaNyomtatas(true);
+}

@@ -1,0 +1,342 @@
+#include "printing/ui/nyomtatas_vezerlo.h"
+
+#include <QDate>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QFont>
+#include <QFontMetrics>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QUrl>
+#include <QWidget>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "app/game_table.h"
+#include "app/shell_state.h"
+#include "app/ui/formok.h"
+#include "app/ui/program.h"
+#include "app/ui/uzenetablak.h"
+#include "app/ui/uzenetek.h"
+#include "app/version.h"
+#include "app/wait_jobs.h"
+#include "printing/draw_list_print.h"
+#include "printing/rtf_writer.h"
+#include "printing/variation_list_print.h"
+#include "tickets/file_helpers.h"
+#include "variation/generation_run.h"
+#include "variation/ui/variacio_vezerlo.h"
+
+using namespace kvx;
+
+namespace {
+
+QString q(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+double MaiNap()
+{
+    return static_cast<double>(QDate(1899, 12, 30).daysTo(QDate::currentDate()));
+}
+
+}  // namespace
+
+NyomtatasVezerlo::NyomtatasVezerlo(QWidget* foablak) : QObject(foablak), foablak_(foablak)
+{
+    NyomtatoElerheto = [] { return !QPrinterInfo::defaultPrinter().isNull(); };
+    NyomtatoKeszites = [this](int) { return kozosNyomtato(); };
+    Megnyitas = [](const QString& allomany) { QDesktopServices::openUrl(QUrl::fromLocalFile(allomany)); };
+}
+
+NyomtatasVezerlo::~NyomtatasVezerlo() = default;
+
+bool NyomtatasVezerlo::VanNyomtato() const
+{
+    return NyomtatoElerheto && NyomtatoElerheto();
+}
+
+QPrinter* NyomtatasVezerlo::kozosNyomtato()
+{
+    if (!nyomtato_) {
+        const QPrinterInfo alap = QPrinterInfo::defaultPrinter();
+        if (alap.isNull())
+            return nullptr;
+        nyomtato_ = std::make_unique<QPrinter>(alap, QPrinter::HighResolution);
+    }
+    return nyomtato_.get();
+}
+
+QPrintDialog* NyomtatasVezerlo::PrDialogCreate()
+{
+    if (!prDialog_ && VanNyomtato())
+        if (QPrinter* p = kozosNyomtato())
+            prDialog_ = new QPrintDialog(p, foablak_);
+    return prDialog_;
+}
+
+QPageSetupDialog* NyomtatasVezerlo::PrSetupCreate()
+{
+    if (!prSetup_ && VanNyomtato())
+        if (QPrinter* p = kozosNyomtato())
+            prSetup_ = new QPageSetupDialog(p, foablak_);
+    return prSetup_;
+}
+
+void NyomtatasVezerlo::VarakozasKi(const char* szoveg)
+{
+    if (TUzenetAblak* w = formok().UzenetAblak)
+        w->UzenetKi(QString::fromUtf8(szoveg), 0, kFeladatNincs, false);
+}
+
+void NyomtatasVezerlo::VarakozasVege()
+{
+    if (TUzenetAblak* w = formok().UzenetAblak)
+        w->UzenetVege();
+}
+
+bool NyomtatasVezerlo::LapokNyomtatasa(const QString& nev, int margoMm)
+{
+    VarakozasKi("Nyomtatás");
+    const auto lapok = LapokFelosztasa(Egyseg.ListaPuffer);
+    bool rendben = true;
+    for (std::size_t p = 0; p < lapok.size() && rendben; ++p) {
+        QPrinter* pr = NyomtatoKeszites ? NyomtatoKeszites(static_cast<int>(p) + 1) : nullptr;
+        if (!pr) {
+            rendben = false;
+            break;
+        }
+        pr->setDocName(nev + QString::number(p + 1));
+        pr->setFullPage(true);
+        QPainter festo;
+        if (!festo.begin(pr)) {
+            rendben = false;
+            break;
+        }
+        // The margin less the printer's own unprintable edge.
+        const int felbontas = pr->resolution();
+        const QPageLayout elrendezes = pr->pageLayout();
+        const QRect teljes = elrendezes.fullRectPixels(felbontas);
+        const QMarginsF minMargo = elrendezes.minimumMargins();
+        const auto px = [&](double pt) { return static_cast<int>(std::lround(pt * felbontas / 72.0)); };
+        const int offX = px(minMargo.left()), offY = px(minMargo.top());
+        const int szel = teljes.width() - offX - px(minMargo.right());
+        const int mag = teljes.height() - offY - px(minMargo.bottom());
+        LapTeglalap t = NyomtatasiTeglalap(felbontas, felbontas, offX, offY, szel, mag, margoMm);
+        if (t == LapTeglalap{})
+            t = {0, 0, szel, mag};
+        const QRect ter(offX + t.Bal, offY + t.Felso, t.Jobb - t.Bal, t.Also - t.Felso);
+        QFont betu(QStringLiteral("Courier New"), 8);
+        betu.setStyleHint(QFont::TypeWriter);
+        // Rows at the font's line spacing, closer when that is what it takes
+        // for the page's lines to fit the paper.
+        festo.setFont(betu);
+        int sorok = 0;
+        for (const NyomtSor& s : lapok[p])
+            sorok += s.Szoveg != kLapdobasSor;
+        const double koz = std::min<double>(festo.fontMetrics().lineSpacing(),
+                                            sorok > 0 ? static_cast<double>(ter.height()) / sorok : 0.0);
+        double y = ter.top();
+        for (const NyomtSor& s : lapok[p]) {
+            if (s.Szoveg == kLapdobasSor)
+                continue;
+            betu.setBold(s.Vastag);
+            festo.setFont(betu);
+            festo.drawText(QPointF(ter.left(), y + festo.fontMetrics().ascent()), q(s.Szoveg));
+            y += koz;
+        }
+        if (!festo.end())
+            rendben = false;
+    }
+    VarakozasVege();
+    if (!rendben)
+        HibaUzenet(QString::fromUtf8(kNyomtatasiHiba));
+    return rendben;
+}
+
+bool NyomtatasVezerlo::AllomanyMentese()
+{
+    const std::string f = Egyseg.ListaAllomany;
+    if (RtfMentes(f, Egyseg.ListaPuffer)) {
+        Megnyitas(q(f));
+        return true;
+    }
+    VarakozasVege();
+    HibaUzenet(QString::fromUtf8(kNemSikerultLetrehozni) + q(f));
+    std::error_code ec;
+    if (std::filesystem::exists(f, ec))
+        HibaUzenet(q(FoglaltAllomanySzoveg(f)));
+    return false;
+}
+
+bool NyomtatasVezerlo::AllomanyElokeszites(const char* nev)
+{
+    Egyseg.ListaAllomany = (std::filesystem::path(folders().ListKonyvtar) / nev).string();
+    std::string uzenet;
+    if (!AllomanyHozzaferheto(Egyseg.ListaAllomany, uzenet)) {
+        HibaUzenet(q(uzenet));
+        return false;
+    }
+    return true;
+}
+
+BontFejlecAdatok NyomtatasVezerlo::BontFejlecKeszites(Program& p)
+{
+    const SzamListak& l = p.Szamok;
+    const GameParams& g = p.Jatek;
+    BontFejlecAdatok f;
+    const std::string fejlec = BontasFejlec(l.KijeloltFoSzamDb, l.FixSzamDb(), g.VanPluszSzam, l.KijeloltPluszSzamDb,
+                                            g.PluszSzamNev, p.Bontas.BontasBovites);
+    f.Cim = BontListaCim(fejlec, p.Tar.BontSzelvszam, JatekNev[static_cast<std::size_t>(g.LottoIndex)]);
+    f.Verzio = p.VariacioAllomany.VariacioVerzio;
+    f.Datum = RovidDatum(p.VariacioAllomany.VariacioDatum != 0.0 ? p.VariacioAllomany.VariacioDatum : MaiNap());
+    return f;
+}
+
+VariacioInfoBemenet NyomtatasVezerlo::VariacioInfoBemenetKeszites(Program& p)
+{
+    VariacioInfoBemenet b;
+    const GameParams& g = p.Jatek;
+    const SzamListak& l = p.Szamok;
+    const VariationStore& t = p.Tar;
+    const BontasEgyseg& u = p.Bontas;
+    b.Jatek = g;
+    b.Feltetelek = p.Feltetelek;
+    b.BontSzelvszam = t.BontSzelvszam;
+    b.BontMatrixMeret = t.BontMatrixMeret;
+    b.BontSzamGyakorisag = t.BontSzamGyakorisag;
+    b.Import_Count = t.Import_Count;
+    b.BontasIdotartam = u.BontasIdotartam.load();
+    b.AllomanyVerzioSzam = p.VariacioAllomany.AllomanyVerzioSzam;
+    b.Peldabontas = u.Peldabontas;
+    PeldabontasInfoBemenet pb;
+    pb.Peldabontas = u.Peldabontas;
+    pb.VanPluszSzam = g.VanPluszSzam;
+    pb.Hibapont = p.Feltetelek.Hibapont;
+    pb.MindenSzamKijelolt = l.KijeloltSzamDb() + l.FixSzamDb() >= g.OsszesSzam;
+    pb.SzamsorFoSzamDb = g.SzamsorFoSzamDb;
+    pb.PluszSzamDb = g.PluszSzamDb;
+    pb.PluszSzamKeszlet = g.PluszSzamKeszlet;
+    pb.BontSzelvszam = t.BontSzelvszam;
+    b.PeldabontasInfo = ProbabontasPBInfo(pb, false);
+    VariacioAllapot v;
+    v.BontMatrixMeret = t.BontMatrixMeret;
+    v.BontSzelvszam = t.BontSzelvszam;
+    v.BontStatus = u.Vezerles.FBontStatus.load();
+    v.BontasPause = u.Vezerles.BontasPause.load();
+    v.BontasBefejezetlen = u.Allapot.BontasBefejezetlen;
+    v.SzerkesztettVariacio = u.SzerkesztettVariacio;
+    b.MNBString = GetMNBString(v);
+    b.OpcioModosulas = u.OpcioModosulas || p.VariacioOpciok.OpcioModosulas;
+    b.SzerkesztettVariacio = u.SzerkesztettVariacio;
+    b.BontLottoIndex = p.VariacioAllomany.BontLottoIndex < 0 ? g.LottoIndex : p.VariacioAllomany.BontLottoIndex;
+    b.BontIdegenSzamsorDb = p.VariacioAllomany.BontIdegenSzamsorDb;
+    b.VeletlenKiserletek = u.Vezerles.VeletlenKiserletek.load();
+    const auto jatek = static_cast<std::size_t>(std::clamp(g.LottoIndex, 0, kJatekokSzama - 1));
+    b.JegyAr = p.Beallitasok.JegyAr[jatek];
+    b.PenznemIndex = p.Beallitasok.PenznemIndex[jatek];
+    b.KijeloltSzamok = l.KijeloltSzamok;
+    b.KijeloltFoSzamDb = l.KijeloltFoSzamDb;
+    b.KijeloltPluszSzamDb = l.KijeloltPluszSzamDb;
+    b.FixSzamok = l.FixSzamok;
+    b.AllandoSzamok = l.AllandoSzamok;
+    b.AllandoPluszSzamDb = l.AllandoPluszSzamDb;
+    b.VeletlenSzamok = l.VeletlenSzamok;
+    b.VariacioFoMeretFelso = l.VariacioFoMeretFelso;
+    b.GyakorisagiEloszlas = p.VariacioOpciok.GyakorisagiEloszlas;
+    b.Optimalizalt = p.VariacioOpciok.Optimalizalt;
+    b.VeletlenSzamsorok = p.VariacioOpciok.VeletlenSzamsorok;
+    b.TulirasBont = p.VariacioOpciok.TulirasBont;
+    b.TulirasSorozat = p.VariacioOpciok.TulirasSorozat;
+    b.ProgramAdatbazis = p.Adatbazis.AdatbazisTipus;
+    b.AktualisVerzioAllomany = p.VariacioAllomany.AllomanyVerzioSzam == VerzioSzam();
+    b.HuzasokSzama = p.Huzasok.HuzasokSzama;
+    return b;
+}
+
+bool NyomtatasVezerlo::HuzListaNyomtatas(bool allomanyba)
+{
+    Program& p = Program::aktualis();
+    if (allomanyba && !AllomanyElokeszites(kHuzListAllomany))
+        return false;
+    OldalMeretek(Egyseg, allomanyba);
+    VarakozasKi(allomanyba ? kNyomtatasAllomanyba : kNyomtatasElokeszitese);
+    const HuzListaCimAdatok c{p.Adatbazis.AdatbazisTipus, p.Adatbazis.AdatbazisFelirat, VerzioSzoveg(),
+                              RovidDatum(MaiNap())};
+    kvx::HuzListaNyomtatas(Egyseg, p.Jatek, HuzListaRacsKeszites(p.Huzasok, p.Jatek), c);
+    VarakozasVege();
+    return allomanyba ? AllomanyMentese() : LapokNyomtatasa(QStringLiteral("huzlist"), kNyomtatasiMargoMm);
+}
+
+bool NyomtatasVezerlo::BontListaNyomtatas(bool allomanyba)
+{
+    Program& p = Program::aktualis();
+    if (allomanyba && !AllomanyElokeszites(kBontListAllomany))
+        return false;
+    OldalMeretek(Egyseg, allomanyba);
+    VarakozasKi(allomanyba ? kNyomtatasAllomanyba : kNyomtatasElokeszitese);
+    const VariationStore& t = p.Tar;
+    BontListaSorok s;
+    s.SorHossz = t.BontMatrixSorHossz;
+    if (t.FBontasMatrix && t.BontSzelvszam > 0 && t.BontMatrixSorHossz > 0)
+        s.Adat.assign(t.FBontasMatrix, t.FBontasMatrix + static_cast<std::size_t>(t.BontSzelvszam) *
+                                                           static_cast<std::size_t>(t.BontMatrixSorHossz));
+    s.HuzasSzamsorVariacio = p.Feltetelek.HuzasSzamsorVariacio;
+    s.HuzasSorszam = t.BontHuzasSorszam;
+    s.KijeloltSzamok = p.Szamok.KijeloltSzamok;
+    s.FixSzamok = p.Szamok.FixSzamok;
+    s.VariacioMeret = p.Szamok.VariacioMeret;
+    s.VariacioFoMeret = p.Szamok.VariacioFoMeret;
+    Egyseg.Fejlec = BontFejlecKeszites(p);
+    Egyseg.NyomtLapozas = true;
+    VariacioInfoBemenet leiras = VariacioInfoBemenetKeszites(p);
+    leiras.Szoveg = LeirasSzovegek;
+    kvx::BontListaNyomtatas(Egyseg, p.Jatek, s, leiras);
+    VarakozasVege();
+    return allomanyba ? AllomanyMentese() : LapokNyomtatasa(QStringLiteral("bontlist"), kNyomtatasiMargoMm);
+}
+
+std::vector<NyomtSor> NyomtatasVezerlo::InfoSzoveg()
+{
+    Program& p = Program::aktualis();
+    Egyseg.Torles();
+    Egyseg.NyomtOldal = 1;
+    Egyseg.NyomtOldalKezdet = 0;
+    Egyseg.NyomtLapozas = false;
+    Egyseg.Fejlec = BontFejlecKeszites(p);
+    VariacioInfoBemenet leiras = VariacioInfoBemenetKeszites(p);
+    leiras.Szoveg = LeirasSzovegek;
+    BontListaFejlec(Egyseg);
+    VariacioInfoKiir(Egyseg, leiras);
+    Egyseg.NyomtLapozas = true;
+    return Egyseg.ListaPuffer;
+}
+
+bool NyomtatasVezerlo::InfoNyomtatas(bool allomanyba)
+{
+    Program& p = Program::aktualis();
+    if (allomanyba && !AllomanyElokeszites(kInfoListAllomany))
+        return false;
+    OldalMeretek(Egyseg, allomanyba);
+    InfoSzoveg();
+    if (Egyseg.SorDb() > Egyseg.OldalSorok) {
+        VariacioInfoBemenet leiras = VariacioInfoBemenetKeszites(p);
+        leiras.Szoveg = LeirasSzovegek;
+        for (int menet = 0; menet < 2; ++menet) {
+            Egyseg.Torles();
+            Egyseg.NyomtOldal = 1;
+            Egyseg.NyomtOldalKezdet = 0;
+            Egyseg.NyomtSorokSzama = Egyseg.OldalListaSorok;
+            BontListaFejlec(Egyseg);
+            VariacioInfoKiir(Egyseg, leiras);
+            if (menet == 0)
+                Egyseg.NyomtOldalakSzama = Egyseg.NyomtOldal;
+        }
+    }
+    return allomanyba ? AllomanyMentese() : LapokNyomtatasa(QStringLiteral("infolist"), kNyomtatasiMargoMm);
+}

@@ -1,0 +1,87 @@
+#pragma once
+// The printing controller: owns the print buffer and its page state, sends
+// the buffer to the printer page by page (one job per page), writes it as an
+// RTF file and opens that file with the desktop's program, and builds the
+// draw list, the variation list and the variation description from the
+// program's state.
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "printing/print_pages.h"
+#include "printing/variation_info.h"
+
+class QPrinter;
+class QPrintDialog;
+class QPageSetupDialog;
+class QWidget;
+
+namespace kvx {
+class Program;
+}
+
+class NyomtatasVezerlo : public QObject {
+    Q_OBJECT
+public:
+    explicit NyomtatasVezerlo(QWidget* foablak);
+    ~NyomtatasVezerlo() override;
+
+    // The printing unit: buffer, page bookkeeping, the file being written.
+    kvx::NyomtatasEgyseg Egyseg;
+
+    // Platform services, replaced by tests: whether a default printer
+    // exists, the printer of the job of page `lap` (null when none; a
+    // printer starts a new job every time painting on it begins), and the
+    // opening of a written file with the desktop's program.
+    std::function<bool()> NyomtatoElerheto;
+    std::function<QPrinter*(int lap)> NyomtatoKeszites;
+    std::function<void(const QString&)> Megnyitas;
+
+    // A default printer exists.
+    bool VanNyomtato() const;
+    // The shared print and page set-up dialogs, created once on first use
+    // and only when a printer exists (null otherwise). The printer they set
+    // up is the one the printouts go to.
+    QPrintDialog* PrDialogCreate();
+    QPageSetupDialog* PrSetupCreate();
+
+    // Prints the buffer: one job per page, titled nev + page number. False
+    // when a page could not be printed (reported; later pages are dropped).
+    bool LapokNyomtatasa(const QString& nev, int margoMm);
+    // Saves the buffer to Egyseg.ListaAllomany and, only when that
+    // succeeded, opens it. A failure is reported and nothing is opened.
+    bool AllomanyMentese();
+
+    // The printouts. allomanyba: into the list folder's RTF file (after the
+    // in-use check) and opened, otherwise on paper (the caller asked and
+    // checked the printer).
+    bool HuzListaNyomtatas(bool allomanyba);
+    bool BontListaNyomtatas(bool allomanyba);
+    // The information window: the page head and the description without
+    // paging, as the window shows it.
+    std::vector<kvx::NyomtSor> InfoSzoveg();
+    // The information window's print button: with paging when the text is
+    // longer than a page, to "infolist.rtf" or to paper.
+    bool InfoNyomtatas(bool allomanyba);
+
+    // What the description and the page head read from the program.
+    static kvx::VariacioInfoBemenet VariacioInfoBemenetKeszites(kvx::Program& p);
+    static kvx::BontFejlecAdatok BontFejlecKeszites(kvx::Program& p);
+    // Texts of the conditions window the description quotes (empty until
+    // its tabs provide them).
+    kvx::LeirasSzovegForras LeirasSzovegek;
+
+private:
+    bool AllomanyElokeszites(const char* nev);
+    void VarakozasKi(const char* szoveg);
+    void VarakozasVege();
+    QPrinter* kozosNyomtato();
+
+    QWidget* foablak_ = nullptr;
+    std::unique_ptr<QPrinter> nyomtato_;
+    QPrintDialog* prDialog_ = nullptr;
+    QPageSetupDialog* prSetup_ = nullptr;
+};

@@ -1,0 +1,268 @@
+// Printing through Qt's printer into PDF files (one per job) checked with
+// poppler's tools, and the print files checked with a real RTF reader.
+#include "app/ui/foablak.h"
+#include "app/ui/program.h"
+#include "printing/ui/nyomtatas_vezerlo.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include "app/folders.h"
+#include "printing/nyomtatas_fixture.h"
+#include "printing/print_pages.h"
+#include "variation/store_jobs.h"
+#include "app/ui/valaszolo.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <sstream>
+
+using namespace kvx;
+using namespace kvx::testing;
+
+namespace {
+
+// A box's text with its line breaks as the box shows them.
+std::string Sima(QString s)
+{
+    return s.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).toStdString();
+}
+
+class NyomtatasTest : public ::testing::Test {
+protected:
+    kvx::Program program_;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir_.isValid());
+        window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
+        ny_ = window_->Nyomtatas;
+        ASSERT_NE(ny_, nullptr);
+        ny_->NyomtatoElerheto = [this] { return vanNyomtato_; };
+        ny_->NyomtatoKeszites = [this](int) {
+            auto p = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
+            p->setOutputFormat(QPrinter::PdfFormat);
+            p->setPageSize(QPageSize(QPageSize::A4));
+            p->setOutputFileName(dir_.filePath(QStringLiteral("job%1.pdf").arg(nyomtatok_.size() + 1)));
+            nyomtatok_.push_back(std::move(p));
+            return nyomtatok_.back().get();
+        };
+        ny_->Megnyitas = [this](const QString& f) { megnyitva_ << f; };
+    }
+
+    void Huzasok(int db)
+    {
+        program_.Huzasok = kvx::testing::Huzasok(program_.Jatek, db);
+        program_.Huzasok.AdatbazisBetoltve = true;
+    }
+
+    // A variation of `db` lines of 5 over the selected numbers 1..12.
+    void Variacio(int db)
+    {
+        SzamListak& l = program_.Szamok;
+        l.KijeloltSzamok.clear();
+        for (int i = 1; i <= 12; ++i)
+            l.KijeloltSzamok.push_back(static_cast<std::uint8_t>(i));
+        l.KijeloltFoSzamDb = 12;
+        l.KijeloltFoSzamFelso = 11;
+        l.VariacioMeret = l.VariacioFoMeret = 5;
+        l.VariacioMeretFelso = l.VariacioFoMeretFelso = 4;
+        VariationStore& t = program_.Tar;
+        ASSERT_TRUE(SetBontasMatrix(t, db, 5, nullptr));
+        for (int s = 0; s < db; ++s)
+            for (int k = 0; k < 5; ++k)
+                t.sor(s)[k] = static_cast<std::uint8_t>((s + k) % 12);
+        t.BontSzelvszam = db;
+    }
+
+    // pdfinfo's fields of a job's file.
+    std::map<std::string, std::string> Info(int job)
+    {
+        std::map<std::string, std::string> m;
+        std::istringstream in(Futtatas("pdfinfo '" + dir_.filePath(QStringLiteral("job%1.pdf").arg(job)).toStdString() + "'"));
+        for (std::string sor; std::getline(in, sor);) {
+            const auto k = sor.find(':');
+            if (k == std::string::npos)
+                continue;
+            std::string v = sor.substr(k + 1);
+            v.erase(0, v.find_first_not_of(' '));
+            m[sor.substr(0, k)] = v;
+        }
+        return m;
+    }
+
+    // The text lines of a job's PDF, blanks collapsed, empty lines dropped.
+    std::vector<std::string> Szoveg(int job)
+    {
+        std::istringstream in(Futtatas("pdftotext -layout -enc UTF-8 '" +
+                                       dir_.filePath(QStringLiteral("job%1.pdf").arg(job)).toStdString() + "' -"));
+        std::vector<std::string> v;
+        for (std::string sor; std::getline(in, sor);) {
+            if (!sor.empty() && sor.back() == '\f')
+                sor.pop_back();
+            std::string t = Tomor(sor);
+            if (!t.empty() && t != "\f")
+                v.push_back(t);
+        }
+        return v;
+    }
+
+    // A page of the buffer as the PDF's text should show it.
+    static std::vector<std::string> Vart(const std::vector<NyomtSor>& lap)
+    {
+        std::vector<std::string> v;
+        for (const NyomtSor& s : lap) {
+            const std::string t = Tomor(s.Szoveg);
+            if (!t.empty() && s.Szoveg != kLapdobasSor)
+                v.push_back(t);
+        }
+        return v;
+    }
+
+    QTemporaryDir dir_;
+    std::unique_ptr<TFoablak> window_;
+    NyomtatasVezerlo* ny_ = nullptr;
+    bool vanNyomtato_ = true;
+    std::vector<std::unique_ptr<QPrinter>> nyomtatok_;
+    QStringList megnyitva_;
+};
+
+}  // namespace
+
+TEST_F(NyomtatasTest, EveryPageIsAJobOfItsOwnTitledByTheStemAndItsNumber)
+{
+    Huzasok(300);
+    ASSERT_TRUE(ny_->HuzListaNyomtatas(false));
+    const auto lapok = LapokFelosztasa(ny_->Egyseg.ListaPuffer);
+    // Paper pages: 74 rows of two draws, 300 draws make 3 pages.
+    ASSERT_EQ(lapok.size(), 3u);
+    ASSERT_EQ(nyomtatok_.size(), 3u);
+    for (int job = 1; job <= 3; ++job) {
+        const auto info = Info(job);
+        EXPECT_EQ(info.at("Title"), "huzlist" + std::to_string(job));
+        EXPECT_EQ(info.at("Pages"), "1");
+        EXPECT_EQ(Szoveg(job), Vart(lapok[static_cast<std::size_t>(job - 1)])) << "job " << job;
+    }
+    EXPECT_TRUE(megnyitva_.isEmpty());
+}
+
+TEST_F(NyomtatasTest, ABufferWithoutFormFeedsIsOneJob)
+{
+    ny_->Egyseg.Torles();
+    ny_->Egyseg.Hozzaad("Árvíztűrő tükörfúrógép", true);
+    ny_->Egyseg.Hozzaad("  második sor");
+    ASSERT_TRUE(ny_->LapokNyomtatasa(QStringLiteral("infolist"), 25));
+    ASSERT_EQ(nyomtatok_.size(), 1u);
+    EXPECT_EQ(Info(1).at("Title"), "infolist1");
+    EXPECT_EQ(Szoveg(1), (std::vector<std::string>{"Árvíztűrő tükörfúrógép", "második sor"}));
+}
+
+TEST_F(NyomtatasTest, TheDrawListFileIsWrittenThenOpened)
+{
+    Huzasok(150);
+    window_->Nyomtats3Click();
+    const QString f = QString::fromStdString(folders().ListKonyvtar) + QStringLiteral("huzlist.rtf");
+    ASSERT_EQ(megnyitva_, QStringList{f});
+    EXPECT_EQ(RtfOlvasas(f.toStdString()), Tomoritve(ny_->Egyseg.ListaPuffer));
+    EXPECT_EQ(ny_->Egyseg.OldalSorok, kAllomanyOldalSorok);
+    EXPECT_TRUE(nyomtatok_.empty());
+}
+
+TEST_F(NyomtatasTest, AFailedSaveIsReportedAndNothingIsOpened)
+{
+    Huzasok(10);
+    // The list folder is gone: the file cannot be written.
+    const std::string regi = folders().ListKonyvtar;
+    folders().ListKonyvtar = dir_.filePath(QStringLiteral("nincs/ilyen/")).toStdString();
+    teszt::Valaszolo v({QStringLiteral("OK")});
+    EXPECT_FALSE(ny_->HuzListaNyomtatas(true));
+    EXPECT_TRUE(megnyitva_.isEmpty());
+    ASSERT_EQ(v.Latott.size(), 1);
+    EXPECT_EQ(Sima(v.Latott[0].Szoveg),
+              Sima(QString::fromUtf8(kNemSikerultLetrehozni) + dir_.filePath(QStringLiteral("nincs/ilyen/huzlist.rtf"))));
+    folders().ListKonyvtar = regi;
+
+    // A file in use (here: a folder in its place) stops before anything is
+    // built, with the in-use message.
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(regi) + QStringLiteral("huzlist.rtf")));
+    teszt::Valaszolo v2({QStringLiteral("OK")});
+    EXPECT_FALSE(ny_->HuzListaNyomtatas(true));
+    EXPECT_TRUE(megnyitva_.isEmpty());
+    ASSERT_EQ(v2.Latott.size(), 1);
+    EXPECT_TRUE(v2.Latott[0].Szoveg.startsWith(QStringLiteral("Foglalt állomány")));
+}
+
+TEST_F(NyomtatasTest, PaperCommandsAskFirstAndNeedAPrinter)
+{
+    Variacio(20);
+    window_->show();
+    // Declined: nothing printed.
+    {
+        teszt::Valaszolo v({QStringLiteral("Nem")});
+        window_->Listanyomtatsa2Click();
+        ASSERT_EQ(v.Latott.size(), 1);
+        EXPECT_EQ(Sima(v.Latott[0].Szoveg),
+                  Sima("Elindítja a nyomtatást?\n\n" + window_->Akcio(QStringLiteral("Listanyomtatsa2"))->toolTip()));
+        EXPECT_TRUE(nyomtatok_.empty());
+    }
+    // No printer.
+    vanNyomtato_ = false;
+    {
+        teszt::Valaszolo v({QStringLiteral("Igen"), QStringLiteral("OK")});
+        window_->Listanyomtatsa2Click();
+        ASSERT_EQ(v.Latott.size(), 2);
+        EXPECT_EQ(Sima(v.Latott[1].Szoveg), "Nincs alapértelmezett nyomtató.");
+        EXPECT_TRUE(nyomtatok_.empty());
+    }
+    // With a printer: the variation list, jobs titled "bontlist" + page.
+    vanNyomtato_ = true;
+    {
+        teszt::Valaszolo v({QStringLiteral("Igen")});
+        window_->Listanyomtatsa2Click();
+    }
+    ASSERT_EQ(nyomtatok_.size(), LapokFelosztasa(ny_->Egyseg.ListaPuffer).size());
+    EXPECT_EQ(Info(1).at("Title"), "bontlist1");
+    EXPECT_EQ(Szoveg(1), Vart(LapokFelosztasa(ny_->Egyseg.ListaPuffer)[0]));
+    window_->hide();
+}
+
+TEST_F(NyomtatasTest, MoreThan10000LinesAreRefusedBeforeAnythingIsBuilt)
+{
+    struct Eset {
+        int sorok;
+        bool elutasitva;
+    } esetek[] = {{10000, false}, {10001, true}};
+    for (const Eset& e : esetek) {
+        Variacio(e.sorok);
+        megnyitva_.clear();
+        ny_->Egyseg.Torles();
+        teszt::Valaszolo v({QStringLiteral("OK")});
+        window_->Lista1Click();
+        EXPECT_EQ(megnyitva_.isEmpty(), e.elutasitva) << e.sorok;
+        if (e.elutasitva) {
+            ASSERT_EQ(v.Latott.size(), 1);
+            EXPECT_EQ(Sima(v.Latott[0].Szoveg), Sima(QString::fromUtf8(kTobbMint10000)));
+            EXPECT_TRUE(ny_->Egyseg.ListaPuffer.empty());
+        }
+    }
+}
+
+TEST_F(NyomtatasTest, InformationTextWithoutPagingAndItsPrintFile)
+{
+    Variacio(30);
+    const auto szoveg = ny_->InfoSzoveg();
+    ASSERT_GE(szoveg.size(), 4u);
+    EXPECT_TRUE(szoveg[0].Vastag);
+    EXPECT_EQ(szoveg[1].Szoveg.find("oldal"), std::string::npos);
+    for (const auto& s : szoveg)
+        EXPECT_NE(s.Szoveg, kLapdobasSor);
+    ASSERT_TRUE(ny_->InfoNyomtatas(true));
+    const QString f = QString::fromStdString(folders().ListKonyvtar) + QStringLiteral("infolist.rtf");
+    EXPECT_EQ(megnyitva_, QStringList{f});
+    EXPECT_EQ(RtfOlvasas(f.toStdString()), Tomoritve(szoveg));
+}
