@@ -1,6 +1,8 @@
 #include "conditions/consistency_check.h"
 #include "conditions/distribution_conditions.h"
 #include "conditions/variation_options.h"
+#include "conditions/item_conditions.h"
+#include "conditions/number_pools.h"
 
 #include <algorithm>
 #include <functional>
@@ -649,6 +651,10 @@ EllenorzesBemenet EllenorzesBemenetKeszites(const FeltetelRekordok& f, const Gam
     be.TulirasTeteles = o.TulirasTeteles;
     be.TulirasTetelesMin = o.TulirasTetelesMin;
     be.Listak.DbSzamcsoportEdit = SzamcsoportokListaja(f.SzamcsoportokFeltetel);
+    be.Listak.SzCsTetelesDbEdit = TetelesListaja(TetelLap::Szamcsoport, f.SzamcsoportTetelesFeltetel);
+    be.Listak.SzVTetelesDbEdit = TetelesListaja(TetelLap::Szamvegzodes, f.SzamvegzodesTetelesFeltetel);
+    be.Listak.SzJTetelesDbEdit = TetelesListaja(TetelLap::Szamjegy, f.SzJTetelesFeltetel);
+    be.Listak.AktSzamEdit = SzamokListaja(f.SzamkeszletFeltetel, l.VariacioFoMeret);
     return be;
 }
 
