@@ -24,6 +24,9 @@
 #include "app/ui/ablak_elhelyezes.h"
 #include "app/ui/uzenetek.h"
 #include "conditions/consistency_check.h"
+#include "conditions/ui/esemenyek_lap.h"
+#include "conditions/ui/szamkeszlet_panel.h"
+#include "conditions/ui/tetel_ful.h"
 
 using namespace kvx;
 
@@ -128,7 +131,8 @@ void TFeltetelek::FormCreate()
         FeltetelekPC->addTab(new kvx::TartalomGorgeto(*l.w, 4, FeltetelekPC), QString::fromUtf8(l.cim));
         // A tab whose conditions are not built yet says so instead of
         // standing blank.
-        if (l.w != &EloszlasTS) {
+        if (l.w != &EloszlasTS && l.w != &SzamcsoportTS && l.w != &SzamvegzodesTS && l.w != &EsemenyekTS &&
+            l.w != &SzamjegyTS) {
             auto* sor = new QVBoxLayout(*l.w);
             auto* cimke = new QLabel(QString::fromUtf8(kNemElerheto), *l.w);
             cimke->setObjectName("NemElerhetoCimke");
@@ -141,6 +145,13 @@ void TFeltetelek::FormCreate()
     FeltetelekPC->setElideMode(Qt::ElideNone);
     fo->addWidget(FeltetelekPC, 1);
     EloszlasLapEpites();
+    SzamkeszletPanel = new TSzamkeszletPanel(*this, EloszlasTS);
+    if (auto* sor = qobject_cast<QVBoxLayout*>(EloszlasTS->layout()))
+        sor->insertWidget(sor->count() - 1, SzamkeszletPanel);
+    SzamcsoportLap = new TTetelFul(*this, TetelLap::Szamcsoport, SzamcsoportTS);
+    SzamvegzodesLap = new TTetelFul(*this, TetelLap::Szamvegzodes, SzamvegzodesTS);
+    SzamjegyLap = new TTetelFul(*this, TetelLap::Szamjegy, SzamjegyTS);
+    EsemenyekLap = new TEsemenyekLap(*this, EsemenyekTS);
 
     OpcioPanelEpites();
     fo->addWidget(Panel8);
@@ -173,6 +184,9 @@ void TFeltetelek::FormCreate()
     FeltetelekPC->setCurrentIndex(0);
     for (QCheckBox* b : {FavAllapotBox, AllandoAllapotBox, MobAllapotBox, FixAllapotBox, SzamcsoportAllapotBox})
         CBAction(b, qobject_cast<QFrame*>(b->parentWidget()), true);
+    SzamkeszletPanel->Betoltes();
+    for (TTetelFul* lap : {SzamcsoportLap, SzamvegzodesLap, SzamjegyLap}) lap->Betoltes();
+    EsemenyekLap->Betoltes();
     OpcioBetoltes();
 }
 
@@ -580,6 +594,9 @@ void TFeltetelek::BeolvFeltKijelolese()
         }
         CBAction(e.box, qobject_cast<QFrame*>(e.box->parentWidget()), true);
     }
+    SzamkeszletPanel->Betoltes();
+    for (TTetelFul* lap : {SzamcsoportLap, SzamvegzodesLap, SzamjegyLap}) lap->Betoltes();
+    EsemenyekLap->Betoltes();
     betoltes_ = false;
     SzamJelzoBeallitas(*Allapot.Jelzok, *Allapot.Listak, *Allapot.Jatek, f, mod);
     SetFeltetelJelzo(VanKijeloltFeltetel(f));
@@ -805,6 +822,7 @@ void TFeltetelek::OpcioValtozas(OpcioForras forras)
     // Refused silently while the window is not showing, as the conditions are.
     if (!r.Hiba.empty() && isVisible()) uzenet(UzenetFajta::Informacio, q(r.Hiba));
     EllenorzesGombBeallitas();
+    emit feltetelekValtoztak();
 }
 
 void TFeltetelek::HibapontBeEditChange() { OpcioValtozas(OpcioForras::Nincs); }
@@ -845,6 +863,12 @@ void TFeltetelek::feltetelValtozott()
     SzamJelzoBeallitas(*Allapot.Jelzok, *Allapot.Listak, *Allapot.Jatek, *Allapot.Feltetelek,
                        Allapot.SzamsorrendMod ? *Allapot.SzamsorrendMod : 0);
     EllenorzesGombBeallitas();
+    emit feltetelekValtoztak();
+}
+
+bool TFeltetelek::LapKerdes(const QString& s)
+{
+    return Kerdes ? Kerdes(s) : FigyelmeztetoKerdes(s);
 }
 
 bool TFeltetelek::favMegjelenites()

@@ -24,6 +24,9 @@ class QFrame;
 class QLabel;
 class QPushButton;
 class QTabWidget;
+class TTetelFul;
+class TEsemenyekLap;
+class TSzamkeszletPanel;
 
 // A read-only value edit with its up-down: the value changes through the
 // arrows or by a double click, never by typing.
@@ -93,6 +96,16 @@ public:
     QPushButton* SzamcsoportokMindenGomb = nullptr;
     QLabel *Label2 = nullptr, *SzamcsoportMinLabel = nullptr, *Panel1IL = nullptr, *Panel3IL = nullptr;
 
+    // The item tabs, the events tab and the number pools of the
+    // distribution tab (each in its own file).
+    TTetelFul *SzamcsoportLap = nullptr, *SzamvegzodesLap = nullptr, *SzamjegyLap = nullptr;
+    TEsemenyekLap* EsemenyekLap = nullptr;
+    TSzamkeszletPanel* SzamkeszletPanel = nullptr;
+    // What the tabs call after a change, to show a message, to ask.
+    void LapValtozas() { feltetelValtozott(); }
+    void LapUzenet(UzenetFajta f, const QString& s) { uzenet(f, s); }
+    bool LapKerdes(const QString& s);
+
     // Variation options.
     QSpinBox *HibapontBeEdit = nullptr, *TulirasEdit = nullptr, *TulirasTetelesEdit = nullptr,
              *TulirasTetelesMaxEdit = nullptr, *OptBontModEdit = nullptr;
@@ -157,6 +170,8 @@ public:
     void SzamcsoportokMindenGombClick();
 
 signals:
+    // A condition or option changed: a visible information window refreshes.
+    void feltetelekValtoztak();
     // The button in Kijelölés mode: a run is to start (disabled while nobody
     // listens); in Listázás mode: the variation is to be deleted.
     void variacioKeszitesKerve();
