@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -95,10 +96,10 @@ TEsemenyekLap::TEsemenyekLap(TFeltetelek& ablak, QWidget* oldal) : QObject(oldal
 
     // Szomszédos számok.
     SzomszedosPanel = panel("SzomszedosPanel");
-    auto* g = new QGridLayout(SzomszedosPanel);
+    auto* v = new QVBoxLayout(SzomszedosPanel);
     auto* fej = cimke("Szomszédos számok", SzomszedosPanel);
     felkover(fej);
-    g->addWidget(fej, 0, 0, 1, 4);
+    v->addWidget(fej);
     auto box = [&](QCheckBox*& b, const char* nev, const char* felirat) {
         b = new QCheckBox(QString::fromUtf8(felirat), SzomszedosPanel);
         b->setObjectName(nev);
@@ -107,6 +108,14 @@ TEsemenyekLap::TEsemenyekLap(TFeltetelek& ablak, QWidget* oldal) : QObject(oldal
     auto sorrend = [&](QCheckBox*& b, const char* nev) {
         b = new QCheckBox(SzomszedosPanel);
         b->setObjectName(nev);
+    };
+    // One row of widgets, left-aligned, with an indent for the value rows.
+    auto sorba = [&](std::initializer_list<QWidget*> elemek, int behuzas) {
+        auto* h = new QHBoxLayout;
+        h->addSpacing(behuzas);
+        for (QWidget* e : elemek) h->addWidget(e);
+        h->addStretch(1);
+        v->addLayout(h);
     };
     box(SzomszedosAltBox, "SzomszedosAltBox", " Egy számsorban");
     sorrend(SzomszedosSorrendAltBox, "SzomszedosSorrendAltBox");
@@ -118,39 +127,27 @@ TEsemenyekLap::TEsemenyekLap(TFeltetelek& ablak, QWidget* oldal) : QObject(oldal
     AltMaxLabel->setObjectName("AltMaxLabel");
     EsetKotojel = cimke("-", SzomszedosPanel);
     EsetLabel = cimke("   esetben.", SzomszedosPanel);
-    g->addWidget(SzomszedosAltBox, 1, 0);
-    g->addWidget(SzomszedosSorrendAltBox, 1, 1);
-    g->addWidget(SzomszedosSzamokAltEditMin, 2, 0, Qt::AlignRight);
-    g->addWidget(cimke("-", SzomszedosPanel), 2, 1);
-    g->addWidget(SzomszedosSzamokAltEditMax, 2, 2);
-    g->addWidget(AltMaxLabel, 2, 3);
-    g->addWidget(SzomszedosSzamokAltMinEdit, 3, 0, Qt::AlignRight);
-    g->addWidget(EsetKotojel, 3, 1);
-    g->addWidget(SzomszedosSzamokAltMaxEdit, 3, 2);
-    g->addWidget(EsetLabel, 3, 3);
+    sorba({SzomszedosAltBox, SzomszedosSorrendAltBox}, 0);
+    sorba({SzomszedosSzamokAltEditMin, cimke("-", SzomszedosPanel), SzomszedosSzamokAltEditMax, AltMaxLabel}, 20);
+    sorba({SzomszedosSzamokAltMinEdit, EsetKotojel, SzomszedosSzamokAltMaxEdit, EsetLabel}, 20);
 
     box(SzomszedosMobBox, "SzomszedosMobBox", " Mobil");
     sorrend(SzomszedosSorrendMobBox, "SzomszedosSorrendMobBox");
     SzomszedosSzamokMobEdit = edit(SzomszedosPanel, "SzomszedosSzamokMobEdit");
     SzomszedosSzamokMobMaxEdit = edit(SzomszedosPanel, "SzomszedosSzamokMobMaxEdit");
-    g->addWidget(SzomszedosMobBox, 4, 0);
-    g->addWidget(SzomszedosSorrendMobBox, 4, 1);
-    g->addWidget(SzomszedosSzamokMobEdit, 5, 0, Qt::AlignRight);
-    g->addWidget(cimke("   szomszédos számból, maximum", SzomszedosPanel), 5, 1, 1, 2);
-    g->addWidget(SzomszedosSzamokMobMaxEdit, 5, 3, Qt::AlignLeft);
-    g->addWidget(cimke("   találat elérése.", SzomszedosPanel), 5, 4);
+    sorba({SzomszedosMobBox, SzomszedosSorrendMobBox}, 0);
+    sorba({SzomszedosSzamokMobEdit, cimke("   szomszédos számból, maximum", SzomszedosPanel), SzomszedosSzamokMobMaxEdit,
+           cimke("   találat elérése.", SzomszedosPanel)},
+          20);
 
     box(SzomszedosFixBox, "SzomszedosFixBox", " Fix");
     sorrend(SzomszedosSorrendFixBox, "SzomszedosSorrendFixBox");
     SzomszedosSzamokFixEdit = edit(SzomszedosPanel, "SzomszedosSzamokFixEdit");
     SzomszedosSzamokFixMaxEdit = edit(SzomszedosPanel, "SzomszedosSzamokFixMaxEdit");
-    g->addWidget(SzomszedosFixBox, 6, 0);
-    g->addWidget(SzomszedosSorrendFixBox, 6, 1);
-    g->addWidget(SzomszedosSzamokFixEdit, 7, 0, Qt::AlignRight);
-    g->addWidget(cimke("   szomszédos számból, maximum", SzomszedosPanel), 7, 1, 1, 2);
-    g->addWidget(SzomszedosSzamokFixMaxEdit, 7, 3, Qt::AlignLeft);
-    g->addWidget(cimke("   találat elérése. ", SzomszedosPanel), 7, 4);
-    g->setColumnStretch(4, 1);
+    sorba({SzomszedosFixBox, SzomszedosSorrendFixBox}, 0);
+    sorba({SzomszedosSzamokFixEdit, cimke("   szomszédos számból, maximum", SzomszedosPanel), SzomszedosSzamokFixMaxEdit,
+           cimke("   találat elérése. ", SzomszedosPanel)},
+          20);
     sor->addStretch(1);
 
     const QCheckBox* boxok[] = {SzomszedosAltBox, SzomszedosMobBox, SzomszedosFixBox};

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
@@ -46,10 +47,13 @@ TSzamkeszletPanel::TSzamkeszletPanel(TFeltetelek& ablak, QWidget* oldal) : QFram
     g->addWidget(cimke("   -dik számtól a(z)", this), 1, 4);
     g->addWidget(AktSzamUtolsoEdit, 2, 3);
     g->addWidget(cimke("   -dik számig terjed.", this), 2, 4);
-    g->addWidget(SzamokResetLabel, 3, 1, 1, 2);
-    g->addWidget(SzamokOptimalisLabel, 3, 3);
-    g->addWidget(SzamokAlapertelmezettLabel, 3, 4);
-    g->setColumnStretch(4, 1);
+    auto* gombok = new QHBoxLayout;
+    gombok->addWidget(SzamokResetLabel);
+    gombok->addWidget(SzamokOptimalisLabel);
+    gombok->addWidget(SzamokAlapertelmezettLabel);
+    gombok->addStretch(1);
+    g->addLayout(gombok, 3, 0, 1, 6);
+    g->setColumnStretch(5, 1);
 
     connect(SzamokAllapotBox, &QCheckBox::clicked, this, &TSzamkeszletPanel::SzamokAllapotBoxClick);
     const std::pair<TErtekEdit*, SzamkeszletMezo> mezok[] = {{AktSzamEdit, SzamkeszletMezo::Akt},

@@ -73,9 +73,6 @@ void TTetelFul::epites(QWidget* oldal)
         p->setFrameShape(QFrame::StyledPanel);
         box = new QCheckBox(QString::fromUtf8(felirat), p);
         box->setObjectName(boxNev);
-        QFont f = box->font();
-        f.setBold(true);
-        box->setFont(f);
         sor->addWidget(p);
         return p;
     };

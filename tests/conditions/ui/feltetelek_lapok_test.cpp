@@ -329,6 +329,8 @@ TEST(InfoWindow, RefreshKeepsTheDisplayWhenNothingChangedAndHeadingsBold)
 TEST(InfoWindow, DescribesTheProgramsConditions)
 {
     kvx::Program program;
+    JatekParameterek(game());
+    ListakInicializalasa(szamListak(), game(), mainState());
     for (int n : {2, 11, 3, 40, 22}) SzamJeloles(szamListak(), game(), mainState(), n, ModKijelolt, false);
     feltetelRekordok().PrimszamFeltetel = {1, {}, 2, 2};
     TInfo w;
@@ -336,4 +338,5 @@ TEST(InfoWindow, DescribesTheProgramsConditions)
     const QString s = w.BontInfo->toPlainText();
     EXPECT_TRUE(s.contains("Események - Prímszám")) << s.toStdString();
     EXPECT_TRUE(s.contains("  Egy számsorban, pontosan 2 prímszám szerepelhet.")) << s.toStdString();
+    EXPECT_TRUE(s.contains(" 2 - 11 -  3 - 40 - 22")) << s.toStdString();
 }
