@@ -63,7 +63,7 @@ const std::vector<FomenuPont>& FomenuPontok()
         {"Feltételek", "Ellenrzs2", "Ellenőrzés", "", " Feltételek ellenőrzése ", N},
         {"Feltételek", "rls1", "Törlés", "", " Feltételek törlése ", N},
         {"Feltételek", "", "", "", "", K, E},
-        {"Feltételek", "InfoGomb", "Információk", "", " Információk a variációról ", N, P, 0, true},
+        {"Feltételek", "InfoGomb", "Információk", "", " Információk a variációról ", K, P, 0, true},
 
         // Variáció
         {"Variáció", "Start1", "Start", "", " Variáció készítése ", K, P, 0, true},

@@ -4,6 +4,8 @@
 #include "conditions/line_range_conditions.h"
 #include "conditions/series_conditions.h"
 #include "conditions/variation_options.h"
+#include "conditions/item_conditions.h"
+#include "conditions/number_pools.h"
 
 #include <algorithm>
 #include <functional>
@@ -659,6 +661,10 @@ EllenorzesBemenet EllenorzesBemenetKeszites(const FeltetelRekordok& f, const Gam
         be.Listak.SzamsorokDbTartomanyEdit = SzamsorokTartomanyokListaja(f.SzamsorokFeltetel, oszto);
         be.Listak.SzamsorokDbMintaEdit = SzamsorokSorozatokListaja(f.SzamsorokFeltetel, oszto);
     }
+    be.Listak.SzCsTetelesDbEdit = TetelesListaja(TetelLap::Szamcsoport, f.SzamcsoportTetelesFeltetel);
+    be.Listak.SzVTetelesDbEdit = TetelesListaja(TetelLap::Szamvegzodes, f.SzamvegzodesTetelesFeltetel);
+    be.Listak.SzJTetelesDbEdit = TetelesListaja(TetelLap::Szamjegy, f.SzJTetelesFeltetel);
+    be.Listak.AktSzamEdit = SzamokListaja(f.SzamkeszletFeltetel, l.VariacioFoMeret);
     return be;
 }
 

@@ -24,6 +24,7 @@
 #include "tickets/ui/huzbeszelveny.h"
 #include "tickets/ui/huzszelveny.h"
 #include "tickets/ui/szelvenyek.h"
+#include "tickets/ui/szelveny_vezerlo.h"
 #include "variation/ui/bontteszt.h"
 #include "tickets/ui/bontszelveny.h"
 #include "variation/ui/variacio_vezerlo.h"
@@ -186,6 +187,18 @@ void FormokLetrehozasa(TFoablak& foablak)
     f.VelSzam = new TVelSzam(szulo);
     f.Beallitasok = new TBeallitasok(szulo);
     f.Info = new TInfo(szulo);
+    // The information window: opened by its command, refreshed while it is
+    // visible by every change of the conditions, the options, the ticket
+    // and the variation (cheap when nothing it shows changed).
+    if (QAction* a = foablak.Akcio(QStringLiteral("InfoGomb")))
+        QObject::connect(a, &QAction::triggered, f.Info.data(), &TInfo::Start);
+    const auto infoFrissites = [w = f.Info.data()] {
+        if (w->isVisible()) w->Listazas();
+    };
+    QObject::connect(f.Feltetelek.data(), &TFeltetelek::feltetelekValtoztak, f.Info.data(), infoFrissites);
+    QObject::connect(&kvx::Program::aktualis().Szelveny(), &SzelvenyVezerlo::szamokValtoztak, f.Info.data(),
+                     infoFrissites);
+    QObject::connect(&kvx::Program::aktualis().Variacio(), &VariacioVezerlo::valtozott, f.Info.data(), infoFrissites);
     f.NyomtOpc = new TNyomtOpc(szulo);
     f.Statisztika = new TStatisztika(szulo);
     f.BontTeszt = new TBontTeszt(szulo);

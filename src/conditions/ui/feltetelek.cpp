@@ -27,6 +27,9 @@
 #include "conditions/ui/math_lap.h"
 #include "conditions/ui/spec_lap.h"
 #include "conditions/ui/talarany_lap.h"
+#include "conditions/ui/esemenyek_lap.h"
+#include "conditions/ui/szamkeszlet_panel.h"
+#include "conditions/ui/tetel_ful.h"
 
 using namespace kvx;
 
@@ -130,14 +133,6 @@ void TFeltetelek::FormCreate()
         // A page shows whole where the screen has room; where it has not,
         // the placement makes the window lower and the page scrolls.
         FeltetelekPC->addTab(new kvx::TartalomGorgeto(*l.w, 4, FeltetelekPC), QString::fromUtf8(l.cim));
-        // A tab whose conditions are not built yet says so instead of
-        // standing blank.
-        if (l.w != &EloszlasTS && l.w != &TalaranyTS && l.w != &MathTS && l.w != &SpecTS) {
-            auto* sor = new QVBoxLayout(*l.w);
-            auto* cimke = new QLabel(QString::fromUtf8(kNemElerheto), *l.w);
-            cimke->setObjectName("NemElerhetoCimke");
-            sor->addWidget(cimke, 0, Qt::AlignCenter);
-        }
     }
     // Every tab caption stays readable: the window is as wide as the tabs
     // where the screen has room; a narrower one scrolls the tabs.
@@ -145,6 +140,13 @@ void TFeltetelek::FormCreate()
     FeltetelekPC->setElideMode(Qt::ElideNone);
     fo->addWidget(FeltetelekPC, 1);
     EloszlasLapEpites();
+    SzamkeszletPanel = new TSzamkeszletPanel(*this, EloszlasTS);
+    if (auto* sor = qobject_cast<QVBoxLayout*>(EloszlasTS->layout()))
+        sor->insertWidget(sor->count() - 1, SzamkeszletPanel);
+    SzamcsoportLap = new TTetelFul(*this, TetelLap::Szamcsoport, SzamcsoportTS);
+    SzamvegzodesLap = new TTetelFul(*this, TetelLap::Szamvegzodes, SzamvegzodesTS);
+    SzamjegyLap = new TTetelFul(*this, TetelLap::Szamjegy, SzamjegyTS);
+    EsemenyekLap = new TEsemenyekLap(*this, EsemenyekTS);
 
     OpcioPanelEpites();
     fo->addWidget(Panel8);
@@ -181,6 +183,9 @@ void TFeltetelek::FormCreate()
     FeltetelekPC->setCurrentIndex(0);
     for (QCheckBox* b : {FavAllapotBox, AllandoAllapotBox, MobAllapotBox, FixAllapotBox, SzamcsoportAllapotBox})
         CBAction(b, qobject_cast<QFrame*>(b->parentWidget()), true);
+    SzamkeszletPanel->Betoltes();
+    for (TTetelFul* lap : {SzamcsoportLap, SzamvegzodesLap, SzamjegyLap}) lap->Betoltes();
+    EsemenyekLap->Betoltes();
     OpcioBetoltes();
 }
 
@@ -588,6 +593,9 @@ void TFeltetelek::BeolvFeltKijelolese()
         }
         CBAction(e.box, qobject_cast<QFrame*>(e.box->parentWidget()), true);
     }
+    SzamkeszletPanel->Betoltes();
+    for (TTetelFul* lap : {SzamcsoportLap, SzamvegzodesLap, SzamjegyLap}) lap->Betoltes();
+    EsemenyekLap->Betoltes();
     betoltes_ = false;
     TalArLap->Betoltes();
     MathLap->Betoltes();
@@ -816,7 +824,7 @@ void TFeltetelek::OpcioValtozas(OpcioForras forras)
     // Refused silently while the window is not showing, as the conditions are.
     if (!r.Hiba.empty() && isVisible()) uzenet(UzenetFajta::Informacio, q(r.Hiba));
     EllenorzesGombBeallitas();
-    emit infoFrissites();
+    emit feltetelekValtoztak();
 }
 
 void TFeltetelek::HibapontBeEditChange() { OpcioValtozas(OpcioForras::Nincs); }
@@ -857,7 +865,12 @@ void TFeltetelek::feltetelValtozott()
     SzamJelzoBeallitas(*Allapot.Jelzok, *Allapot.Listak, *Allapot.Jatek, *Allapot.Feltetelek,
                        Allapot.SzamsorrendMod ? *Allapot.SzamsorrendMod : 0);
     EllenorzesGombBeallitas();
-    emit infoFrissites();
+    emit feltetelekValtoztak();
+}
+
+bool TFeltetelek::LapKerdes(const QString& s)
+{
+    return Kerdes ? Kerdes(s) : FigyelmeztetoKerdes(s);
 }
 
 bool TFeltetelek::favMegjelenites()

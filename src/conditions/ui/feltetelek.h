@@ -30,6 +30,9 @@ class TSpecLap;
 namespace kvx {
 struct DrawsState;
 }
+class TTetelFul;
+class TEsemenyekLap;
+class TSzamkeszletPanel;
 
 // A read-only value edit with its up-down: the value changes through the
 // arrows or by a double click, never by typing.
@@ -104,6 +107,15 @@ public:
     TTalalatiAranyLap* TalArLap = nullptr;
     TMathLap* MathLap = nullptr;
     TSpecLap* SpecLap = nullptr;
+    // The item tabs, the events tab and the number pools of the
+    // distribution tab (each in its own file).
+    TTetelFul *SzamcsoportLap = nullptr, *SzamvegzodesLap = nullptr, *SzamjegyLap = nullptr;
+    TEsemenyekLap* EsemenyekLap = nullptr;
+    TSzamkeszletPanel* SzamkeszletPanel = nullptr;
+    // What the tabs call after a change, to show a message, to ask.
+    void LapValtozas() { feltetelValtozott(); }
+    void LapUzenet(UzenetFajta f, const QString& s) { uzenet(f, s); }
+    bool LapKerdes(const QString& s);
 
     // Variation options.
     QSpinBox *HibapontBeEdit = nullptr, *TulirasEdit = nullptr, *TulirasTetelesEdit = nullptr,
@@ -170,10 +182,10 @@ public:
 
 signals:
     // A condition or option changed: a visible information window refreshes.
-    void infoFrissites();
     // The hit-ratio tab's "Húzások száma": the draw-range dialog edits the
     // given pair (its mode 2); the tab refreshes when the call returns.
     void huzasTartomanyKerve(std::int32_t* elso, std::int32_t* utolso);
+    void feltetelekValtoztak();
     // The button in Kijelölés mode: a run is to start (disabled while nobody
     // listens); in Listázás mode: the variation is to be deleted.
     void variacioKeszitesKerve();

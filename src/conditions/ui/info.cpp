@@ -1,5 +1,22 @@
 #include "conditions/ui/info.h"
 
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include "app/main_menu.h"
+#include "app/ui/ablak_elhelyezes.h"
+#include "app/settings.h"
+#include "app/ui/program.h"
+
+using namespace kvx;
+
 TInfo::TInfo(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Info"));
@@ -9,4 +26,87 @@ TInfo::TInfo(QWidget* parent) : QDialog(parent)
 void TInfo::FormCreate()
 {
     setWindowTitle(QStringLiteral(" Információk a variációról"));
+    auto* fo = new QVBoxLayout(this);
+    fo->setContentsMargins(4, 4, 4, 4);
+    BontInfo = new QTextEdit(this);
+    BontInfo->setObjectName("BontInfo");
+    BontInfo->setReadOnly(true);
+    BontInfo->setLineWrapMode(QTextEdit::NoWrap);
+    QFont f(QStringLiteral("Courier New"));
+    f.setStyleHint(QFont::Monospace);
+    f.setPointSize(9);
+    BontInfo->setFont(f);
+    fo->addWidget(BontInfo, 1);
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName("Panel1");
+    auto* gombok = new QHBoxLayout(Panel1);
+    gombok->setContentsMargins(0, 0, 0, 0);
+    Button1 = new QPushButton(QStringLiteral("Kilépés"), Panel1);
+    Button1->setObjectName("Button1");
+    Button2 = new QPushButton(QStringLiteral("Nyomtatás"), Panel1);
+    Button2->setObjectName("Button2");
+    Button4 = new QPushButton(QStringLiteral("Diagram"), Panel1);
+    Button4->setObjectName("Button4");
+    // Printing and the statistics window are not built yet.
+    for (QPushButton* b : {Button2, Button4}) {
+        b->setEnabled(false);
+        b->setToolTip(QString::fromUtf8(kNemElerheto));
+    }
+    for (QPushButton* b : {Button1, Button2, Button4}) {
+        b->setAutoDefault(false);
+        gombok->addWidget(b);
+    }
+    fo->addWidget(Panel1);
+    connect(Button1, &QPushButton::clicked, this, &TInfo::Button1Click);
+    resize(560, 600);
 }
+
+void TInfo::Start()
+{
+    Listazas();
+    show();
+    raise();
+    activateWindow();
+    kvx::AblakElhelyezese(this);
+}
+
+void TInfo::Listazas()
+{
+    InfoSorok uj;
+    if (Epito) {
+        uj = Epito();
+    } else {
+        SzamJelzoBeallitas(szamJelzok(), szamListak(), game(), feltetelRekordok(), settings().SzamsorrendMod);
+        uj = VariacioInfoSorok({&game(), &szamListak(), &feltetelRekordok(), &szamJelzok()});
+    }
+    // The same lines: the display, its scroll position and selection stay.
+    if (!sorok_.empty() && uj == sorok_) return;
+    const int elso = BontInfo->verticalScrollBar()->value();
+    BontInfo->clear();
+    QTextCursor c(BontInfo->document());
+    QTextBlockFormat bekezdes;
+    bekezdes.setLeftMargin(10);
+    QTextCharFormat normal, felkover;
+    felkover.setFontWeight(QFont::Bold);
+    normal.setFontWeight(QFont::Normal);
+    for (std::size_t i = 0; i < uj.size(); ++i) {
+        if (i == 0)
+            c.setBlockFormat(bekezdes);
+        else
+            c.insertBlock(bekezdes);
+        c.insertText(QString::fromStdString(uj[i].Szoveg), uj[i].Felkover ? felkover : normal);
+    }
+    sorok_ = std::move(uj);
+    BontInfo->moveCursor(QTextCursor::Start);
+    // The reader keeps their place.
+    BontInfo->verticalScrollBar()->setValue(elso);
+}
+
+void TInfo::ListaTorlese(bool bezar)
+{
+    if (bezar) close();
+    BontInfo->clear();
+    sorok_.clear();
+}
+
+void TInfo::Button1Click() { close(); }

@@ -1,13 +1,36 @@
 #pragma once
-// The information window that describes the variation. Its content is built with its subsystem; for now
-// the window exists with its caption, created once at start-up.
+// The information window: the variation's settings in words, read only.
+// The text comes as lines with a bold flag; a refresh that brings the same
+// lines leaves the display, its scroll position and selection alone.
 #include <QDialog>
+
+#include <functional>
+
+#include "conditions/info_text.h"
+
+class QPushButton;
+class QTextEdit;
+class QFrame;
 
 class TInfo : public QDialog {
     Q_OBJECT
 public:
     explicit TInfo(QWidget* parent = nullptr);
 
+    QTextEdit* BontInfo = nullptr;
+    QFrame* Panel1 = nullptr;
+    QPushButton *Button1 = nullptr, *Button2 = nullptr, *Button4 = nullptr;  // Kilépés, Nyomtatás, Diagram
+
+    // Where the lines come from; by default the program's description of
+    // the selection, the error points and the selected conditions.
+    std::function<kvx::InfoSorok()> Epito;
+
+    void Start();
+    void Listazas();
+    void ListaTorlese(bool bezar);
+    void Button1Click();
+
 private:
     void FormCreate();
+    kvx::InfoSorok sorok_;  // what the display shows
 };

@@ -11,6 +11,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 
