@@ -456,6 +456,7 @@ void TFoablak::AdatbazisBetoltes()
     const int jatek = game().LottoIndex;
     f.AktualisAdatbazis[static_cast<std::size_t>(jatek)] =
         f.DatKonyvtar + AdatbazisAllomany[static_cast<std::size_t>(jatek)];
+    Program::aktualis().HuzasokV().SetAdatbazisTipusa(true);
     if (huzasokBetoltese)
         huzasokBetoltese();
 }
@@ -465,6 +466,7 @@ void TFoablak::HuzasokBetoltese()
     const std::string& utvonal = folders().AktualisAdatbazis[static_cast<std::size_t>(game().LottoIndex)];
     const BetoltesEredmeny r = Program::aktualis().HuzasokV().HuzasokBetoltese(
         utvonal, [this](const std::string& kerdes) { return Kerdes(utf8(kerdes)); });
+    UtolsoBetoltes = r.Allapot;
     switch (r.Allapot) {
     case BetoltesAllapot::Sikeres:
         break;
@@ -480,6 +482,7 @@ void TFoablak::HuzasokBetoltese()
         break;
     }
     AdatbazisParancsAllapot([this](const QString& n) { return Akcio(n); });
+    AdatbazisJelenlet();
 }
 
 void TFoablak::Listzs1Click()
@@ -608,6 +611,7 @@ void TFoablak::MenuEpites()
     JatekMenuEpites();
     VariacioParancsokBekotese();
     NyomtatasParancsokBekotese();
+    AdatbazisParancsokBekotese();
 
     // Status bar: panel 0 takes the free width and shows the hints, 1 and 2
     // stay at the right.

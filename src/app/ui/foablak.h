@@ -18,6 +18,7 @@
 #include "app/game_table.h"
 #include "app/shell_state.h"
 #include "conditions/consistency_check.h"
+#include "draws/database_file.h"
 #include "variation/command_availability.h"
 #include "variation/generation_run.h"
 
@@ -201,6 +202,35 @@ public:
     void Nyomtats3Click();
     void Listanyomtatsa2Click();
     void Lista1Click();
+    // ---- The draws databases (foablak_adatbazis.cpp) ----
+    // The commands that need a draws database follow its presence; the
+    // alternative-database commands follow whether the game's alternative
+    // file exists.
+    void NincsAdatbazisAction();
+    void VanAdatbazisAction();
+    void AlternativAdatbazisAction(bool van);
+    // Van- or NincsAdatbazisAction, as the current state says.
+    void AdatbazisJelenlet();
+    // Loads the database the command of the tag stands for (kvx::AdatbazisParancs;
+    // fajl: the private database of tag 5) after the switch guard.
+    void Betlts1Click(int tag, const QString& fajl = QString());
+    // "Új adatbázis", "Mentés", "Felülírás" and "Bővítés" (darab random draws).
+    void Hzsoklistjbl1Click(int tag, int darab = 0);
+    void Bvts1Click();
+    void Megnyits2Click();
+    void Mentsmsknt2Click();
+    // Before any switch of database: false cancels it.
+    bool AlternativAdatbazisBetoltesEng();
+    // Before the built-in database is updated: true lets the update go on.
+    bool AlternativAdatbazisFrissitesElott();
+    // Chooses a private database file (mentes: for saving); empty cancels.
+    // The default runs the file dialog; tests answer here.
+    std::function<QString(bool mentes)> PrivatAllomanyValasztas;
+    // Asks how many random draws to add, 1..maximum; 0 cancels. The default
+    // runs the count dialog.
+    std::function<int(int maximum)> VeletlenDarab;
+    // What the last load of the draws database ended with.
+    kvx::BetoltesAllapot UtolsoBetoltes = kvx::BetoltesAllapot::NincsAllomany;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -240,6 +270,12 @@ private:
     // The other open windows follow the main window (WindowPosChanging).
     void WindowPosChanging();
     void bovitesKijelzes();
+    void AdatbazisParancsokBekotese();
+    void AdatbazisAllapotAllitas(const char* nev, bool on, const QString& tipp);
+    // Loads the database of the tag without the switch guard; false when the
+    // load failed (the database loaded before stays).
+    bool AdatbazisValtas(int tag, const QString& fajl = QString());
+    bool alternativVan_ = false;
 
     QActionGroup* jatekCsoport_ = nullptr;
     QActionGroup* sorrendCsoport_ = nullptr;
