@@ -26,7 +26,7 @@ const std::vector<FomenuPont>& FomenuPontok()
         // Fájl
         {"Fájl", "Megnyits1", "Megnyitás", "", " Számsor, variáció, import állományok megnyitása ", K, P, 0, true},
         {"Fájl", "Mentsmsknt1", "Mentés másként", "", " Számsor, variáció, export állományok mentése ", K, P, 0, true},
-        {"Fájl", "Visszatlts1", "Visszatöltés", "", " Nincs visszatölthető állomány ", N, P, 0, true},
+        {"Fájl", "Visszatlts1", "Visszatöltés", "", " Nincs visszatölthető állomány ", K, P, 0, true},
         {"Fájl", "", "", "", "", K, E},
         {"Fájl", "BELLTSOK1", "Beállítások", "", " Program beállítások ", N},
         {"Fájl", "", "", "", "", K, E},

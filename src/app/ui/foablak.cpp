@@ -159,6 +159,7 @@ TFoablak::~TFoablak()
 {
     // The wait window dies with this window: the controller must not call it.
     kvx::Program::aktualis().Variacio().NagyFeladat = nullptr;
+    kvx::Program::aktualis().Variacio().BackMentese = nullptr;
     if (alapBetu_) {
         QApplication::setFont(*alapBetu_);
         QApplication::setFont(*alapBetu_, "QMenu");
@@ -865,7 +866,11 @@ bool TFoablak::TorlesJovahagyas(int kind)
     h.BontasBovites = bontasEgyseg().BontasBovites;
     h.FeltetelJelzo = feltetelRekordok().FeltetelJelzo;
     const std::optional<std::string> kerdes = TorlesKerdes(kind, h);
-    return !kerdes || Kerdes(utf8(*kerdes));
+    const bool igen = !kerdes || Kerdes(utf8(*kerdes));
+    // What is about to go is kept in the Back folder first.
+    if (igen && !h.Mentve)
+        BackMentese();
+    return igen;
 }
 
 bool TFoablak::SzamTorlesJovahagyas(int kind)
@@ -1347,7 +1352,7 @@ void TFoablak::AllomanyDialogusAllapotFrissites()
     AllomanyDialogusAllapot& a = AllomanyDialogusok->Allapot;
     a.AdatbazisBetoltve = draws().AdatbazisBetoltve;
     a.HuzasokSzama = draws().HuzasokSzama;
-    a.AdatbazisTipus = true;
+    a.AdatbazisTipus = adatbazisFajta().AdatbazisTipus;
     a.BontMatrixMeret = variationStore().BontMatrixMeret;
 }
 

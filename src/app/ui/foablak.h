@@ -229,6 +229,18 @@ public:
     // Asks how many random draws to add, 1..maximum; 0 cancels. The default
     // runs the count dialog.
     std::function<int(int maximum)> VeletlenDarab;
+    // ---- Automatic backups (foablak_back.cpp) ----
+    // Before unsaved work is thrown away: a backup when backups are on.
+    void BackMentese();
+    // Writes one backup of the unsaved work when one is due: n "" the current
+    // backup (the older generation makes room), "2" the work kept aside by a
+    // restore. The path written, empty when nothing was written.
+    std::string BackTipusaBeallitas(const std::string& n);
+    // The restore command follows whether a current backup exists.
+    bool VanElmentettUtolsoBontas();
+    // "Visszatöltés": loads the newest backup.
+    void BackVisszatoltesGombClick();
+
     // What the last load of the draws database ended with.
     kvx::BetoltesAllapot UtolsoBetoltes = kvx::BetoltesAllapot::NincsAllomany;
 
@@ -276,6 +288,8 @@ private:
     // load failed (the database loaded before stays).
     bool AdatbazisValtas(int tag, const QString& fajl = QString());
     bool alternativVan_ = false;
+    // Off while a restore runs: the restore makes no automatic backup.
+    bool backMentesEngedely_ = true;
 
     QActionGroup* jatekCsoport_ = nullptr;
     QActionGroup* sorrendCsoport_ = nullptr;

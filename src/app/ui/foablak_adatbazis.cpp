@@ -155,6 +155,8 @@ void TFoablak::AlternativAdatbazisAction(bool van)
 
 void TFoablak::AdatbazisJelenlet()
 {
+    // Every game keeps its own backups.
+    VanElmentettUtolsoBontas();
     if (draws().AdatbazisBetoltve)
         VanAdatbazisAction();
     else
@@ -200,6 +202,9 @@ void TFoablak::AdatbazisParancsokBekotese()
         });
     }
     connect(Akcio(QStringLiteral("Mentsmsknt2")), &QAction::triggered, this, [this] { Mentsmsknt2Click(); });
+    // The backups of the unsaved work (foablak_back.cpp).
+    connect(Akcio(QStringLiteral("Visszatlts1")), &QAction::triggered, this, [this] { BackVisszatoltesGombClick(); });
+    Program::aktualis().Variacio().BackMentese = [this] { BackMentese(); };
     HuzasokVezerlo& h = Program::aktualis().HuzasokV();
     // An edit or a save changes whether the list can be saved elsewhere.
     connect(&h, &HuzasokVezerlo::valtozott, this, [this] { AlternativAdatbazisAction(alternativVan_); });
