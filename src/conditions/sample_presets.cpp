@@ -178,6 +178,31 @@ void talalatiArany(TTalalatiAranyFeltetel& t, const FeltetelRekordok& f, const G
 
 }  // namespace
 
+TTombInt1D PeldaHuzasSzamai(const TTombInt1D& sor, const GameParams& g, std::int32_t oszlop,
+                            const PeldaVeletlen& veletlen)
+{
+    const bool kenoResz = g.KenoJatek && g.SzamsorHossz < g.HuzottFoSzamok;
+    const std::int32_t db = kenoResz ? g.HuzottFoSzamok : g.SzamsorHossz;
+    TTombInt1D huzott;
+    for (std::int32_t k = 0; k < db; ++k) {
+        const std::int32_t n = at(sor, oszlop + k);
+        if (n > 0)
+            huzott.push_back(n);
+    }
+    if (!kenoResz)
+        return huzott;
+    // Each pick comes from the numbers not chosen yet, so it always ends.
+    TTombInt1D ki;
+    for (std::int32_t i = 0; i < g.SzamsorHossz && !huzott.empty(); ++i) {
+        const auto n = static_cast<std::int32_t>(huzott.size());
+        const std::int32_t j = std::clamp<std::int32_t>(veletlen(n), 0, n - 1);
+        ki.push_back(huzott[static_cast<std::size_t>(j)]);
+        huzott.erase(huzott.begin() + j);
+    }
+    std::sort(ki.begin(), ki.end());
+    return ki;
+}
+
 bool PeldaCsoportokNelkul(const GameParams& g)
 {
     return g.LottoIndex == 15 || g.LottoIndex == 16;

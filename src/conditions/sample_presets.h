@@ -10,6 +10,7 @@
 #include "draws/draws_table.h"
 
 #include <cstdint>
+#include <functional>
 
 namespace kvx {
 
@@ -25,6 +26,16 @@ struct PeldaBemenet {
     // Last draw of the hit-ratio range (the draws before the example's own).
     std::int32_t UtolsoHuzas = 0;
 };
+
+// Random value in 0 .. n - 1.
+using PeldaVeletlen = std::function<std::int32_t(std::int32_t)>;
+
+// The example numbers taken from one draw row from column `oszlop` on: the
+// line's SzamsorHossz numbers; in Keno, where a line holds fewer numbers
+// than a draw, that many distinct numbers chosen at random among the drawn
+// ones.
+TTombInt1D PeldaHuzasSzamai(const TTombInt1D& sor, const GameParams& g, std::int32_t oszlop,
+                            const PeldaVeletlen& veletlen);
 
 // Games whose lines are too short for the group and favourite presets.
 bool PeldaCsoportokNelkul(const GameParams& g);

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <set>
+
 namespace kvx {
 namespace {
 
@@ -163,6 +166,36 @@ TEST(PeldaBeallitasok, ShortKenoLinesGetNoGroupPresetsAndNeighboursNoMobileGroup
     EXPECT_EQ(f.MobFeltetelPelda.Meret, 18);
     EXPECT_EQ(f.MobFeltetelPelda.TalalatMax, 1);
     EXPECT_EQ(f.TalalatiAranyFeltetelPelda.Allapot, 0);  // no draws
+}
+
+TEST(PeldaHuzasSzamai, KenoTakesDistinctDrawnNumbersOtherGamesTheLine)
+{
+    std::mt19937 gen(3);
+    const PeldaVeletlen veletlen = [&](std::int32_t n) { return static_cast<std::int32_t>(gen() % static_cast<unsigned>(n)); };
+    const GameParams keno = jatek(8);
+    ASSERT_EQ(keno.SzamsorHossz, 10);
+    TTombInt1D sor{1, 2024, 5};
+    for (int n = 1; n <= 20; ++n)
+        sor.push_back(4 * n);
+    std::set<std::int32_t> valaha;
+    for (int proba = 0; proba < 200; ++proba) {
+        const TTombInt1D p = PeldaHuzasSzamai(sor, keno, 3, veletlen);
+        ASSERT_EQ(p.size(), 10u);
+        const std::set<std::int32_t> kulonbozo(p.begin(), p.end());
+        ASSERT_EQ(kulonbozo.size(), 10u);
+        for (std::int32_t n : p) {
+            EXPECT_EQ(n % 4, 0);
+            valaha.insert(n);
+        }
+    }
+    EXPECT_EQ(valaha.size(), 20u);  // every drawn number can be picked
+    // A generator that always answers 0 still gives ten numbers.
+    EXPECT_EQ(PeldaHuzasSzamai(sor, keno, 3, [](std::int32_t) { return 0; }).size(), 10u);
+
+    const GameParams ket = jatek(2);  // 7/35, two drawings
+    TTombInt1D sor2{1, 2024, 5, 1, 2, 3, 4, 5, 6, 7, 11, 12, 13, 14, 15, 16, 17};
+    EXPECT_EQ(PeldaHuzasSzamai(sor2, ket, ket.MasodikHuzasOszlop, veletlen), (TTombInt1D{11, 12, 13, 14, 15, 16, 17}));
+    EXPECT_EQ(PeldaHuzasSzamai(sor2, ket, 3, veletlen), (TTombInt1D{1, 2, 3, 4, 5, 6, 7}));
 }
 
 }  // namespace
