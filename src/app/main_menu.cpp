@@ -110,9 +110,9 @@ const std::vector<FomenuPont>& FomenuPontok()
         {"Adatbázis/Alternatív adatbázis", "Mentsmsknt2", "Mentés másként", "", " Privát adatbázis mentése ", K},
 
         // Példabontás
-        {"Példabontás", "Hzsokalapjn1", "Húzások alapján", "", " Példabontás (variáció) készítése a kijelölt húzás számsora alapján ", N},
-        {"Példabontás", "Vletlen2", "Véletlen számokkal", "", " Példabontás véletlen számsor alapján ", N},
-        {"Példabontás", "Sajtszmokkal1", "Saját számokkal", "", " Példabontás a kijelölt számok alapján ", N},
+        {"Példabontás", "Hzsokalapjn1", "Húzások alapján", "", " Példabontás (variáció) készítése a kijelölt húzás számsora alapján ", K},
+        {"Példabontás", "Vletlen2", "Véletlen számokkal", "", " Példabontás véletlen számsor alapján ", K},
+        {"Példabontás", "Sajtszmokkal1", "Saját számokkal", "", " Példabontás a kijelölt számok alapján ", K},
 
         // Internet
         {"Internet", "Honlap1", "Honlap", "", " A játékot üzemeltető Társaság honlapja ", N, P, 0},

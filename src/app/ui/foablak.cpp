@@ -613,6 +613,7 @@ void TFoablak::MenuEpites()
     VariacioParancsokBekotese();
     NyomtatasParancsokBekotese();
     AdatbazisParancsokBekotese();
+    PeldaParancsokBekotese();
 
     // Status bar: panel 0 takes the free width and shows the hints, 1 and 2
     // stay at the right.

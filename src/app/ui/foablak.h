@@ -241,6 +241,20 @@ public:
     // "Visszatöltés": loads the newest backup.
     void BackVisszatoltesGombClick();
 
+    // ---- Sample variations (foablak_pelda.cpp) ----
+    // "Húzások alapján": the draw selected in the draws list is the example.
+    void Hzsokalapjn1Click();
+    // The draw of row `sor` (1-based) from column `oszlop` is the example.
+    void HuzasokAlapjan(int sor, int oszlop);
+    // "Véletlen számokkal" and "Saját számokkal".
+    void Vletlen2Click();
+    void Sajtszmokkal1Click();
+    // Presets from the example on the main ticket, every number selected,
+    // then a run; utolsoHuzas: the last draw the hit-ratio preset looks at.
+    void PeldaBontasok(int utolsoHuzas, const QString& felirat);
+    // The Keno notice before a sample (kind 0 draw, 1 random, 2 own numbers).
+    void KenoProbabontasUzenet(int kind);
+
     // What the last load of the draws database ended with.
     kvx::BetoltesAllapot UtolsoBetoltes = kvx::BetoltesAllapot::NincsAllomany;
 
@@ -283,6 +297,7 @@ private:
     void WindowPosChanging();
     void bovitesKijelzes();
     void AdatbazisParancsokBekotese();
+    void PeldaParancsokBekotese();
     void AdatbazisAllapotAllitas(const char* nev, bool on, const QString& tipp);
     // Loads the database of the tag without the switch guard; false when the
     // load failed (the database loaded before stays).
