@@ -1,5 +1,7 @@
 #include "draws/ui/velszam.h"
 
+#include "app/ui/ablak_elhelyezes.h"
+
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
@@ -90,6 +92,10 @@ int TVelSzam::Start(int maximum, bool ketHuzas)
     VelSzamBeUD->findChild<QLineEdit*>()->setMaxLength(5);
     VelSzamBeUD->setFocus();
     VelSzamBeUD->selectAll();
+    // The label changed: the dialog takes its width, and stands beside the
+    // windows it works with.
+    adjustSize();
+    kvx::AblakElhelyezese(this, true);
     if (exec() != QDialog::Accepted)
         Tag = 0;
     return Tag == 0 ? 0 : VelSzamBeUD->value();

@@ -128,9 +128,11 @@ TEST_F(AdatbazisokTest, CommandsFollowWhichDatabaseIsLoaded)
     EXPECT_EQ(tipp(akcio("Betlts1")), QStringLiteral(" Nincs alternatív adatbázis "));
     EXPECT_FALSE(akcio("Vletlenszmsorok1")->isEnabled());
     EXPECT_FALSE(akcio("Kavarexadatbzis1")->isEnabled());
-    // Commands of other parts stay off with their hint.
     EXPECT_FALSE(akcio("Hzsokalapjn1")->isEnabled());
-    EXPECT_EQ(tipp(akcio("Hzsokalapjn1")), QString::fromUtf8(kvx::kNemElerheto));
+    EXPECT_EQ(tipp(akcio("Hzsokalapjn1")), QStringLiteral(" Hiányzik a húzások listája "));
+    // A command of another part stays off with its hint.
+    EXPECT_FALSE(akcio("Keress1")->isEnabled());
+    EXPECT_EQ(tipp(akcio("Keress1")), QString::fromUtf8(kvx::kNemElerheto));
     EXPECT_TRUE(v.Latott.isEmpty());
     window_.reset();
 
