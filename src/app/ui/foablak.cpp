@@ -159,6 +159,7 @@ TFoablak::~TFoablak()
 {
     // The wait window dies with this window: the controller must not call it.
     kvx::Program::aktualis().Variacio().NagyFeladat = nullptr;
+    kvx::Program::aktualis().Variacio().BackMentese = nullptr;
     if (alapBetu_) {
         QApplication::setFont(*alapBetu_);
         QApplication::setFont(*alapBetu_, "QMenu");
@@ -456,6 +457,7 @@ void TFoablak::AdatbazisBetoltes()
     const int jatek = game().LottoIndex;
     f.AktualisAdatbazis[static_cast<std::size_t>(jatek)] =
         f.DatKonyvtar + AdatbazisAllomany[static_cast<std::size_t>(jatek)];
+    Program::aktualis().HuzasokV().SetAdatbazisTipusa(true);
     if (huzasokBetoltese)
         huzasokBetoltese();
 }
@@ -465,6 +467,7 @@ void TFoablak::HuzasokBetoltese()
     const std::string& utvonal = folders().AktualisAdatbazis[static_cast<std::size_t>(game().LottoIndex)];
     const BetoltesEredmeny r = Program::aktualis().HuzasokV().HuzasokBetoltese(
         utvonal, [this](const std::string& kerdes) { return Kerdes(utf8(kerdes)); });
+    UtolsoBetoltes = r.Allapot;
     switch (r.Allapot) {
     case BetoltesAllapot::Sikeres:
         break;
@@ -480,6 +483,7 @@ void TFoablak::HuzasokBetoltese()
         break;
     }
     AdatbazisParancsAllapot([this](const QString& n) { return Akcio(n); });
+    AdatbazisJelenlet();
 }
 
 void TFoablak::Listzs1Click()
@@ -608,6 +612,8 @@ void TFoablak::MenuEpites()
     JatekMenuEpites();
     VariacioParancsokBekotese();
     NyomtatasParancsokBekotese();
+    AdatbazisParancsokBekotese();
+    PeldaParancsokBekotese();
 
     // Status bar: panel 0 takes the free width and shows the hints, 1 and 2
     // stay at the right.
@@ -861,7 +867,11 @@ bool TFoablak::TorlesJovahagyas(int kind)
     h.BontasBovites = bontasEgyseg().BontasBovites;
     h.FeltetelJelzo = feltetelRekordok().FeltetelJelzo;
     const std::optional<std::string> kerdes = TorlesKerdes(kind, h);
-    return !kerdes || Kerdes(utf8(*kerdes));
+    const bool igen = !kerdes || Kerdes(utf8(*kerdes));
+    // What is about to go is kept in the Back folder first.
+    if (igen && !h.Mentve)
+        BackMentese();
+    return igen;
 }
 
 bool TFoablak::SzamTorlesJovahagyas(int kind)
@@ -1343,7 +1353,7 @@ void TFoablak::AllomanyDialogusAllapotFrissites()
     AllomanyDialogusAllapot& a = AllomanyDialogusok->Allapot;
     a.AdatbazisBetoltve = draws().AdatbazisBetoltve;
     a.HuzasokSzama = draws().HuzasokSzama;
-    a.AdatbazisTipus = true;
+    a.AdatbazisTipus = adatbazisFajta().AdatbazisTipus;
     a.BontMatrixMeret = variationStore().BontMatrixMeret;
 }
 

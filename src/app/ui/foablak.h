@@ -18,6 +18,7 @@
 #include "app/game_table.h"
 #include "app/shell_state.h"
 #include "conditions/consistency_check.h"
+#include "draws/database_file.h"
 #include "variation/command_availability.h"
 #include "variation/generation_run.h"
 
@@ -201,6 +202,61 @@ public:
     void Nyomtats3Click();
     void Listanyomtatsa2Click();
     void Lista1Click();
+    // ---- The draws databases (foablak_adatbazis.cpp) ----
+    // The commands that need a draws database follow its presence; the
+    // alternative-database commands follow whether the game's alternative
+    // file exists.
+    void NincsAdatbazisAction();
+    void VanAdatbazisAction();
+    void AlternativAdatbazisAction(bool van);
+    // Van- or NincsAdatbazisAction, as the current state says.
+    void AdatbazisJelenlet();
+    // Loads the database the command of the tag stands for (kvx::AdatbazisParancs;
+    // fajl: the private database of tag 5) after the switch guard.
+    void Betlts1Click(int tag, const QString& fajl = QString());
+    // "Új adatbázis", "Mentés", "Felülírás" and "Bővítés" (darab random draws).
+    void Hzsoklistjbl1Click(int tag, int darab = 0);
+    void Bvts1Click();
+    void Megnyits2Click();
+    void Mentsmsknt2Click();
+    // Before any switch of database: false cancels it.
+    bool AlternativAdatbazisBetoltesEng();
+    // Before the built-in database is updated: true lets the update go on.
+    bool AlternativAdatbazisFrissitesElott();
+    // Chooses a private database file (mentes: for saving); empty cancels.
+    // The default runs the file dialog; tests answer here.
+    std::function<QString(bool mentes)> PrivatAllomanyValasztas;
+    // Asks how many random draws to add, 1..maximum; 0 cancels. The default
+    // runs the count dialog.
+    std::function<int(int maximum)> VeletlenDarab;
+    // ---- Automatic backups (foablak_back.cpp) ----
+    // Before unsaved work is thrown away: a backup when backups are on.
+    void BackMentese();
+    // Writes one backup of the unsaved work when one is due: n "" the current
+    // backup (the older generation makes room), "2" the work kept aside by a
+    // restore. The path written, empty when nothing was written.
+    std::string BackTipusaBeallitas(const std::string& n);
+    // The restore command follows whether a current backup exists.
+    bool VanElmentettUtolsoBontas();
+    // "Visszatöltés": loads the newest backup.
+    void BackVisszatoltesGombClick();
+
+    // ---- Sample variations (foablak_pelda.cpp) ----
+    // "Húzások alapján": the draw selected in the draws list is the example.
+    void Hzsokalapjn1Click();
+    // The draw of row `sor` (1-based) from column `oszlop` is the example.
+    void HuzasokAlapjan(int sor, int oszlop);
+    // "Véletlen számokkal" and "Saját számokkal".
+    void Vletlen2Click();
+    void Sajtszmokkal1Click();
+    // Presets from the example on the main ticket, every number selected,
+    // then a run; utolsoHuzas: the last draw the hit-ratio preset looks at.
+    void PeldaBontasok(int utolsoHuzas, const QString& felirat);
+    // The Keno notice before a sample (kind 0 draw, 1 random, 2 own numbers).
+    void KenoProbabontasUzenet(int kind);
+
+    // What the last load of the draws database ended with.
+    kvx::BetoltesAllapot UtolsoBetoltes = kvx::BetoltesAllapot::NincsAllomany;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -240,6 +296,15 @@ private:
     // The other open windows follow the main window (WindowPosChanging).
     void WindowPosChanging();
     void bovitesKijelzes();
+    void AdatbazisParancsokBekotese();
+    void PeldaParancsokBekotese();
+    void AdatbazisAllapotAllitas(const char* nev, bool on, const QString& tipp);
+    // Loads the database of the tag without the switch guard; false when the
+    // load failed (the database loaded before stays).
+    bool AdatbazisValtas(int tag, const QString& fajl = QString());
+    bool alternativVan_ = false;
+    // Off while a restore runs: the restore makes no automatic backup.
+    bool backMentesEngedely_ = true;
 
     QActionGroup* jatekCsoport_ = nullptr;
     QActionGroup* sorrendCsoport_ = nullptr;

@@ -16,13 +16,29 @@ TalalatiAranyTartomanyok talArTartomanyok(FeltetelRekordok& f)
 
 }  // namespace
 
-HuzasokVezerlo::HuzasokVezerlo(kvx::Program& program, QObject* parent) : QObject(parent), p_(program) {}
+HuzasokVezerlo::HuzasokVezerlo(kvx::Program& program, QObject* parent) : QObject(parent), p_(program)
+{
+    AllomanyIro = [](const std::string& utvonal, const std::vector<std::uint8_t>& kep) {
+        return writeFileAtomic(utvonal, kep);
+    };
+}
+
+bool HuzasokVezerlo::TablaIrasa(const kvx::DrawsState& d, const std::string& utvonal)
+{
+    try {
+        return AllomanyIro(utvonal, AdatbazisKep(d, p_.Jatek, HuzasIroVerzio()));
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+}
 
 BetoltesEredmeny HuzasokVezerlo::HuzasokBetoltese(const std::string& utvonal,
                                                   const std::function<bool(const std::string&)>& kerdes)
 {
     BetoltesBeallitasok b;
-    b.AdatbazisTipus = true;
+    // The built-in database's dates are corrected and its draw size kept;
+    // the user's own databases are taken as they are.
+    b.AdatbazisTipus = p_.Adatbazis.AdatbazisTipus;
     b.Kerdes = kerdes;
     const BetoltesEredmeny r = HuzasokBe(p_.Huzasok, p_.Jatek, utvonal, b, &p_.HuzSzama);
     if (!r.sikeres())
@@ -63,7 +79,13 @@ bool HuzasokVezerlo::AdatbazisMentese()
 {
     // The table is written with the game it was loaded for, to the file it
     // came from: during a game change the current game is already the next one.
-    if (utvonal_.empty() || !kvx::AdatbazisMentese(p_.Huzasok, jatek_, utvonal_)) {
+    bool ok = false;
+    try {
+        ok = !utvonal_.empty() && AllomanyIro(utvonal_, AdatbazisKep(p_.Huzasok, jatek_, HuzasIroVerzio()));
+    } catch (const std::bad_alloc&) {
+        ok = false;
+    }
+    if (!ok) {
         AllomanyHibaUzenet(2, 1);
         SerultHuzasListaUzenet();
         return false;

@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace kvx {
 class Program;
@@ -39,6 +40,12 @@ public:
     // Writes the table to the file it was loaded from; on failure the user is
     // told and false is returned. A save ends the undo history.
     bool AdatbazisMentese();
+    // Writes a draws table of the current game to another file (the user's
+    // own databases), through AllomanyIro. False on failure: the file that
+    // was there is left as it was. Nothing is told to the user.
+    bool TablaIrasa(const kvx::DrawsState& d, const std::string& utvonal);
+    // Writes a database image; replaced in tests to make a write fail.
+    std::function<bool(const std::string&, const std::vector<std::uint8_t>&)> AllomanyIro;
     // The database kind: built-in or the user's own.
     void SetAdatbazisTipusa(bool beepitett);
     // The file the loaded table came from (empty when none is loaded).

@@ -57,6 +57,8 @@ kvx::TorlesKornyezet VariacioVezerlo::TorlesKornyezet()
                             l.FixSzamDb() == u.BovitesFixSzamDb;
     if (NagyFeladat)
         k.NagyFeladat = NagyFeladat;
+    if (BackMentese)
+        k.BackMentese = BackMentese;
     k.FeltetelAblakBezarasa = [this] {
         bool nyitva = false;
         emit feltetelAblakBezarasa(&nyitva);

@@ -94,6 +94,8 @@ public:
     // Runs a job on a large store behind the wait window; the main window
     // provides it, since the wait window is its service. Empty: at once.
     std::function<void(int kod, const std::function<void()>& munka)> NagyFeladat;
+    // Keeps the unsaved lines before a deletion; the main window provides it.
+    std::function<void()> BackMentese;
 
 signals:
     // Lines, run state or extension mode changed.

@@ -94,7 +94,7 @@ TEST_F(ShellTest, MenuCaptionsShortcutsAndStatesOfTheFirstGame)
         {"Start1", "Start", "", false, " Nincs kijelölt számsor "},
         {"makrk1", "Témakörök", "F1", false, " Hiányzik a Súgó állománya "},
         {"Nvjegy1", "Névjegy", "", true},
-        {"Hzsokalapjn1", "Húzások alapján", "", false},
+        {"Hzsokalapjn1", "Húzások alapján", "", false, " Hiányzik a húzások listája "},
         {"jverzikeresse1", "Új verzió keresése", "", false},
         {"StatisztikaGomb", "Statisztika", "", false},
     };

@@ -1,0 +1,124 @@
+#include "app/backups.h"
+
+#include "app/game_table.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace kvx {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool van(const std::string& p)
+{
+    std::error_code ec;
+    return !p.empty() && fs::is_regular_file(p, ec);
+}
+
+// A name beside `p` for a file on its way ("back...3.tip" for "back....tip").
+std::string atmeneti(const std::string& p)
+{
+    const std::size_t pont = p.rfind('.');
+    if (pont == std::string::npos)
+        return p + ".3";
+    return p.substr(0, pont) + "3" + p.substr(pont);
+}
+
+}  // namespace
+
+bool Atnevezes(const std::string& honnan, const std::string& hova)
+{
+    std::error_code ec;
+    fs::rename(honnan, hova, ec);
+    return !ec;
+}
+
+std::string BackAllomany(const Folders& f, int jatek, const std::string& n, const std::string& fajta)
+{
+    const int j = jatek < 0 || jatek >= kJatekokSzama ? 0 : jatek;
+    return f.BackKonyvtar + "back" + JatekMappa[static_cast<std::size_t>(j)] + n + "." + fajta;
+}
+
+std::string BackIrasFajta(const std::string& backTipus, std::int64_t bontMatrixMeret)
+{
+    if (backTipus == "top" && bontMatrixMeret > 100000)
+        return "tip";
+    return backTipus == "top" ? "top" : "tip";
+}
+
+bool BackEsedekes(const BackHelyzet& h, const std::string& fajta)
+{
+    if (h.KijeloltEsFixSzamDb <= h.SzamsorHossz || !h.Engedely || h.Mentve)
+        return false;
+    return fajta != "top" || h.BontMatrixMeret > 0;
+}
+
+BackCsere BackKorrekcio(const std::string& aktualis, const std::string& egyes, const AtnevezesFn& atnevez)
+{
+    BackCsere r;
+    r.VoltEgyes = van(egyes);
+    if (!r.VoltEgyes)
+        return r;
+    if (!van(aktualis)) {
+        r.Sikeres = atnevez(egyes, aktualis);
+        return r;
+    }
+    const std::string ketto = atmeneti(aktualis);
+    if (!atnevez(aktualis, ketto)) {
+        r.Sikeres = false;
+        return r;
+    }
+    if (!atnevez(egyes, aktualis)) {
+        atnevez(ketto, aktualis);
+        r.Sikeres = false;
+        return r;
+    }
+    if (!atnevez(ketto, egyes)) {
+        atnevez(aktualis, egyes);
+        atnevez(ketto, aktualis);
+        r.Sikeres = false;
+    }
+    return r;
+}
+
+BackCsere BackForgatas(const std::string& aktualis, const std::string& egyes, const std::string& tartalek,
+                       const AtnevezesFn& atnevez)
+{
+    if (!van(tartalek))
+        return BackKorrekcio(aktualis, egyes, atnevez);
+    BackCsere r;
+    r.VoltEgyes = van(egyes);
+    // The older backup steps aside first; it is removed only once the new
+    // generations are in place.
+    const std::string regi = atmeneti(egyes);
+    if (r.VoltEgyes && !atnevez(egyes, regi)) {
+        r.Sikeres = false;
+        return r;
+    }
+    auto visszaRegi = [&] {
+        if (r.VoltEgyes)
+            atnevez(regi, egyes);
+    };
+    if (van(aktualis) && !atnevez(aktualis, egyes)) {
+        visszaRegi();
+        r.Sikeres = false;
+        return r;
+    }
+    if (!atnevez(tartalek, aktualis)) {
+        atnevez(egyes, aktualis);
+        visszaRegi();
+        r.Sikeres = false;
+        return r;
+    }
+    if (r.VoltEgyes) {
+        std::error_code ec;
+        fs::remove(regi, ec);
+    }
+    // The work kept aside is now the current backup: a restore can bring it back.
+    r.VoltEgyes = true;
+    return r;
+}
+
+}  // namespace kvx

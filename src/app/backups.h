@@ -1,0 +1,56 @@
+#pragma once
+// Automatic backups of the unsaved number set or variation: one current
+// backup and one older generation per game and kind in the Back folder. The
+// file format is the program's ".tip"/".top"; this unit names the files,
+// decides when a backup is due and moves the generations, checking every
+// rename and putting the files back when one fails.
+#include "app/folders.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace kvx {
+
+// BackKonyvtar + "back" + the game's folder + n + "." + kind; n is "" for the
+// current backup, "1" for the older one, "2" for the unsaved work kept during
+// a restore.
+std::string BackAllomany(const Folders& f, int jatek, const std::string& n, const std::string& fajta);
+
+// The kind written: "top" with more than 100,000 lines becomes "tip".
+std::string BackIrasFajta(const std::string& backTipus, std::int64_t bontMatrixMeret);
+
+struct BackHelyzet {
+    std::int32_t KijeloltEsFixSzamDb = 0;  // selected + fixed numbers
+    std::int32_t SzamsorHossz = 0;
+    bool Engedely = true;                  // BackMentesEngedely
+    bool Mentve = false;                   // the current state is saved
+    std::int64_t BontMatrixMeret = 0;      // stored lines
+};
+// A backup of the kind is due: more numbers than one line holds, backups
+// allowed, the state unsaved, and for "top" lines to keep.
+bool BackEsedekes(const BackHelyzet& h, const std::string& fajta);
+
+// Renames a file over another; false when it failed. Tests make it fail.
+using AtnevezesFn = std::function<bool(const std::string& honnan, const std::string& hova)>;
+bool Atnevezes(const std::string& honnan, const std::string& hova);
+
+struct BackCsere {
+    bool VoltEgyes = false;  // the older backup existed
+    bool Sikeres = true;     // every rename succeeded (else the files are as before)
+};
+
+// Before a new current backup is written: the current and the older backup
+// change places, so the one about to be replaced is the older one.
+BackCsere BackKorrekcio(const std::string& aktualis, const std::string& egyes,
+                        const AtnevezesFn& atnevez = Atnevezes);
+
+// After the current backup was loaded by a restore. With the unsaved work
+// kept in `tartalek`: the loaded backup becomes the older one and the work
+// the current one (the oldest generation goes). Without it (empty name or no
+// file): the two backups change places. On a failed rename the files are
+// put back as they were.
+BackCsere BackForgatas(const std::string& aktualis, const std::string& egyes, const std::string& tartalek,
+                       const AtnevezesFn& atnevez = Atnevezes);
+
+}  // namespace kvx

@@ -1,0 +1,430 @@
+// The main window's database commands: the states of the commands that need
+// a draws database, switching between the built-in, the alternative and
+// private databases, and creating, saving and filling the user's own
+// databases with random draws.
+#include "app/ui/foablak.h"
+#include "app/ui/program.h"
+
+#include <QAction>
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+
+#include "app/folders.h"
+#include "app/game_table.h"
+#include "app/main_menu.h"
+#include "app/settings.h"
+#include "app/ui/formok.h"
+#include "app/ui/uzenetek.h"
+#include "common/date_helpers.h"
+#include "common/random_source.h"
+#include "conditions/ui/feltetelek.h"
+#include "draws/alternative_databases.h"
+#include "draws/database_file.h"
+#include "draws/draws_table.h"
+#include "draws/ui/huzasok_vezerlo.h"
+#include "draws/ui/huzlista.h"
+#include "draws/ui/velszam.h"
+#include "statistics/ui/statisztika.h"
+#include "variation/ui/variacio_vezerlo.h"
+
+#include <filesystem>
+
+using namespace kvx;
+
+namespace {
+
+QString q(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+std::string s(const QString& t)
+{
+    return t.toStdString();
+}
+
+bool letezik(const std::string& utvonal)
+{
+    std::error_code ec;
+    return std::filesystem::is_regular_file(utvonal, ec);
+}
+
+std::size_t jatekIndex()
+{
+    return static_cast<std::size_t>(game().LottoIndex);
+}
+
+std::string beepitettUtvonal()
+{
+    return folders().DatKonyvtar + AdatbazisAllomany[jatekIndex()];
+}
+
+std::string alternativUtvonal()
+{
+    return folders().DatKonyvtar + AlternativAllomany[jatekIndex()];
+}
+
+const QString kHianyzik = QStringLiteral(" Hiányzik a húzások listája ");
+
+// The commands of the alternative-database menu that this build runs.
+// ("Mentés másként" has no tag of its own and is wired apart.)
+constexpr const char* kAdatbazisParancsok[] = {"Kavarexadatbzis1", "Betlts1", "jadatbzis1", "Ments4",
+                                               "Fellrs1",          "Bvts1",   "Megnyits2"};
+
+}  // namespace
+
+// ---- Command states ----
+
+void TFoablak::AdatbazisAllapotAllitas(const char* nev, bool on, const QString& tipp)
+{
+    QAction* a = Akcio(QString::fromUtf8(nev));
+    if (!a)
+        return;
+    // A command whose feature is not built stays off with its hint.
+    const FomenuPont* p = FomenuPontKeres(nev);
+    if (p && !p->Kesz)
+        return;
+    a->setEnabled(on);
+    a->setToolTip(tipp);
+    a->setStatusTip(tipp);
+}
+
+void TFoablak::NincsAdatbazisAction()
+{
+    draws().AdatbazisBetoltve = false;
+    for (const char* nev : {"Listzs3", "Keress1", "Hzsokszma2", "Listanyomtatsa1", "Hzsokalapjn1", "Kavarexadatbzis1",
+                            "Hnyszorhztk1", "Hnyhzsta1", "Ments4", "Mentsmsknt2", "Fellrs1", "Bvts1"})
+        AdatbazisAllapotAllitas(nev, false, kHianyzik);
+    if (QAction* v = Akcio(QStringLiteral("Vletlenszmsorok1")))
+        v->setEnabled(false);
+    // Without a database the user can still make one of their own: the
+    // alternative-database menu stays open.
+    AdatbazisAllapotAllitas("Alternatvadatbzis1", true,
+                            QStringLiteral(" Alternatív, felhasználói adatbázisok létrehozása, betöltése "));
+    AdatbazisAllapotAllitas("jadatbzis1", true, QStringLiteral(" Alternatív adatbázis létrehozása "));
+    AdatbazisAllapotAllitas("Megnyits2", true, QStringLiteral(" Privát adatbázis megnyitása "));
+    AlternativAdatbazisAction(letezik(alternativUtvonal()));
+}
+
+void TFoablak::VanAdatbazisAction()
+{
+    const bool beepitett = adatbazisFajta().AdatbazisTipus;
+    AdatbazisAllapotAllitas("Listzs3", true, QStringLiteral(" Húzások listája "));
+    AdatbazisAllapotAllitas("Alternatvadatbzis1", true,
+                            QStringLiteral(" Alternatív, felhasználói adatbázisok létrehozása, betöltése "));
+    AdatbazisAllapotAllitas("Keress1", true,
+                            beepitett ? QStringLiteral(" Számsor keresése a húzások listájában ")
+                                      : QStringLiteral(" Számsor keresése az alternatív, felhasználói adatbázis listájában "));
+    AdatbazisAllapotAllitas("Hzsokszma2", true, QStringLiteral(" Húzások számának (keresési tartomány) beállítása "));
+    AdatbazisAllapotAllitas("Listanyomtatsa1", true, QStringLiteral(" Nyomtatás "));
+    AdatbazisAllapotAllitas("Hnyszorhztk1", true, QStringLiteral(" Hányszor húzták a számokat "));
+    AdatbazisAllapotAllitas("Hnyhzsta1", true, QStringLiteral(" Hány húzás óta nem sorsolták a számokat "));
+    AdatbazisAllapotAllitas("Hzsokalapjn1", true,
+                            QStringLiteral(" Példabontás (variáció) készítése a kijelölt húzás számsora alapján "));
+    AdatbazisAllapotAllitas("jadatbzis1", true, QStringLiteral(" Alternatív adatbázis létrehozása "));
+    AdatbazisAllapotAllitas("Megnyits2", true, QStringLiteral(" Privát adatbázis megnyitása "));
+    AdatbazisAllapotAllitas("Mentsmsknt2", true, QStringLiteral(" Privát adatbázis mentése "));
+    AdatbazisAllapotAllitas("Fellrs1", true, QStringLiteral(" Adatbázis felülírása véletlen számsorokkal "));
+    AdatbazisAllapotAllitas("Bvts1", true, QStringLiteral(" Aktuális lista bővítése véletlen számsorokkal "));
+    AlternativAdatbazisAction(letezik(alternativUtvonal()));
+}
+
+void TFoablak::AlternativAdatbazisAction(bool van)
+{
+    alternativVan_ = van;
+    const AdatbazisFajta& a = adatbazisFajta();
+    const bool betoltve = draws().AdatbazisBetoltve;
+    const bool beepitettVagyPrivat = a.AdatbazisTipus || a.PrivatAdatbazis;
+    const bool betoltes = van && beepitettVagyPrivat;
+    AdatbazisAllapotAllitas("Betlts1", betoltes,
+                            van ? QStringLiteral(" Alternatív adatbázis betöltése ") : QStringLiteral(" Nincs alternatív adatbázis "));
+    // Saving into the alternative database takes the list as it is saved.
+    AdatbazisAllapotAllitas("Ments4", betoltve && !huzLista().HuzasokModositva,
+                            betoltve ? QStringLiteral(" Alternatív adatbázis mentése ") : kHianyzik);
+    const bool kavarex = betoltve && !betoltes && !a.AdatbazisTipus;
+    AdatbazisAllapotAllitas("Kavarexadatbzis1", kavarex,
+                            kavarex     ? QStringLiteral(" Kavarex adatbázis visszatöltése ")
+                            : betoltve ? QStringLiteral(" Kavarex adatbázis betöltve ")
+                                       : kHianyzik);
+    if (QAction* v = Akcio(QStringLiteral("Vletlenszmsorok1")))
+        v->setEnabled(betoltve && !a.AdatbazisTipus);
+}
+
+void TFoablak::AdatbazisJelenlet()
+{
+    // Every game keeps its own backups.
+    VanElmentettUtolsoBontas();
+    if (draws().AdatbazisBetoltve)
+        VanAdatbazisAction();
+    else
+        NincsAdatbazisAction();
+}
+
+void TFoablak::AdatbazisParancsokBekotese()
+{
+    if (!PrivatAllomanyValasztas)
+        PrivatAllomanyValasztas = [this](bool mentes) {
+            Folders& f = folders();
+            const int fajta = mentes ? kPrivateMentes : kPrivateMegnyitas;
+            QString konyvtar = q(f.UtolsoKonyvtarak[static_cast<std::size_t>(fajta)][jatekIndex()]);
+            if (konyvtar.isEmpty())
+                konyvtar = q(f.PrivateKonyvtar + JatekMappa[jatekIndex()] + "/");
+            const QString szuro = QStringLiteral("Privát adatbázis (*.pdb)");
+            QString nev = mentes ? QFileDialog::getSaveFileName(this, QStringLiteral("Mentés másként"), konyvtar, szuro)
+                                 : QFileDialog::getOpenFileName(this, QStringLiteral("Megnyitás"), konyvtar, szuro);
+            if (nev.isEmpty())
+                return nev;
+            if (mentes && QFileInfo(nev).suffix().isEmpty())
+                nev += QStringLiteral(".pdb");
+            f.UtolsoKonyvtarak[static_cast<std::size_t>(fajta)][jatekIndex()] =
+                s(QFileInfo(nev).absolutePath() + QStringLiteral("/"));
+            return nev;
+        };
+    if (!VeletlenDarab)
+        VeletlenDarab = [](int maximum) {
+            TVelSzam* d = formok().VelSzam;
+            return d ? d->Start(maximum, game().TobbSorsolas) : 0;
+        };
+    for (const char* nev : kAdatbazisParancsok) {
+        QAction* a = Akcio(QString::fromUtf8(nev));
+        const int tag = a->data().toInt();
+        connect(a, &QAction::triggered, this, [this, tag] {
+            switch (tag) {
+            case kVeletlenBovites: Bvts1Click(); break;
+            case kPrivatMegnyitas: Megnyits2Click(); break;
+            case kKavarexAdatbazis:
+            case kAlternativBetoltes: Betlts1Click(tag); break;
+            default: Hzsoklistjbl1Click(tag); break;
+            }
+        });
+    }
+    connect(Akcio(QStringLiteral("Mentsmsknt2")), &QAction::triggered, this, [this] { Mentsmsknt2Click(); });
+    // The backups of the unsaved work (foablak_back.cpp).
+    connect(Akcio(QStringLiteral("Visszatlts1")), &QAction::triggered, this, [this] { BackVisszatoltesGombClick(); });
+    Program::aktualis().Variacio().BackMentese = [this] { BackMentese(); };
+    HuzasokVezerlo& h = Program::aktualis().HuzasokV();
+    // An edit or a save changes whether the list can be saved elsewhere.
+    connect(&h, &HuzasokVezerlo::valtozott, this, [this] { AlternativAdatbazisAction(alternativVan_); });
+    connect(&h, &HuzasokVezerlo::mentve, this, [this] { AlternativAdatbazisAction(alternativVan_); });
+    AdatbazisJelenlet();
+}
+
+// ---- Switching ----
+
+bool TFoablak::AlternativAdatbazisBetoltesEng()
+{
+    if (formok().Statisztika && formok().Statisztika->isVisible())
+        formok().Statisztika->close();
+    FeltetelRekordok& f = feltetelRekordok();
+    if (f.FeltetelJelzo && f.TalArAktiv) {
+        if (f.HuzasSzamsorVariacio) {
+            if (!JovahagyasKerdes(QStringLiteral("Adatbázis váltás - Húzások számsoraiból összeállított variáció\r\n\r\n"
+                                                 "Biztos törli a Találati arány feltétel kijelölését és a variáció listáját?")))
+                return false;
+            Program::aktualis().Variacio().BontasTorlese(false);
+        } else if (!JovahagyasKerdes(QStringLiteral("Adatbázis váltás\r\n\r\nBiztos törli a Találati arány feltétel kijelölését?"))) {
+            return false;
+        }
+        f.TalalatiAranyFeltetel.Allapot = 0;
+        f.TalArAktiv = false;
+        if (formok().Feltetelek)
+            formok().Feltetelek->BeolvFeltKijelolese();
+    }
+    // Unsaved edits are offered for saving once; what the user decides holds
+    // for the switch.
+    Program::aktualis().HuzasokV().HuzTorlesEng();
+    huzLista().HuzasokModositva = false;
+    return true;
+}
+
+bool TFoablak::AlternativAdatbazisFrissitesElott()
+{
+    if (adatbazisFajta().AdatbazisTipus)
+        return true;
+    const bool igen = JovahagyasKerdes(QStringLiteral(
+        "Jelenleg egy alternatív, felhasználói adatbázis aktív.\r\n\r\nA Kavarex adatbázisának frissítéséhez, a "
+        "program adatbázist vált.\r\n\r\nLetölti a Kavarex adatbázisát?"));
+    if (igen)
+        Betlts1Click(kKavarexAdatbazis);
+    return igen;
+}
+
+void TFoablak::Betlts1Click(int tag, const QString& fajl)
+{
+    if (!AlternativAdatbazisBetoltesEng())
+        return;
+    AdatbazisValtas(tag, fajl);
+}
+
+bool TFoablak::AdatbazisValtas(int tag, const QString& fajl)
+{
+    Folders& f = folders();
+    std::string& aktualis = f.AktualisAdatbazis[jatekIndex()];
+    // The built-in database can be reloaded only where it is; the user's own
+    // databases do not need it.
+    if (tag == kKavarexAdatbazis && !letezik(beepitettUtvonal())) {
+        HibaUzenet(QStringLiteral(" %1 állomány nem található.").arg(q(beepitettUtvonal())));
+        return false;
+    }
+    if (formok().HuzLista)
+        formok().HuzLista->close();
+    AdatbazisFajta& fajta = adatbazisFajta();
+    const std::string regiUtvonal = aktualis;
+    const AdatbazisFajta regiFajta = fajta;
+    switch (tag) {
+    case kKavarexAdatbazis: aktualis = beepitettUtvonal(); break;
+    case kVeletlenFeluliras:
+    case kVeletlenBovites: break;
+    case kPrivatMegnyitas:
+        aktualis = s(fajl);
+        fajta.PrivatAdatbazis = true;
+        break;
+    default:
+        fajta.PrivatAdatbazis = false;
+        aktualis = alternativUtvonal();
+        break;
+    }
+    HuzasokVezerlo& h = Program::aktualis().HuzasokV();
+    h.SetAdatbazisTipusa(tag == kKavarexAdatbazis);
+    HuzasokBetoltese();
+    const bool ok = UtolsoBetoltes == BetoltesAllapot::Sikeres;
+    if (!ok) {
+        // The database that was loaded stays, with its kind and path.
+        const std::string probalt = aktualis;
+        aktualis = regiUtvonal;
+        fajta = regiFajta;
+        h.SetAdatbazisTipusa(regiFajta.AdatbazisTipus);
+        if (UtolsoBetoltes == BetoltesAllapot::NincsAllomany)
+            HibaUzenet(QStringLiteral(" %1 állomány nem található.").arg(q(probalt)));
+    }
+    AdatbazisJelenlet();
+    if (ok && draws().AdatbazisBetoltve && Akcio(QStringLiteral("Listzs3"))->isEnabled())
+        Akcio(QStringLiteral("Listzs3"))->trigger();
+    return ok;
+}
+
+// ---- The user's own databases ----
+
+void TFoablak::Hzsoklistjbl1Click(int tag, int darab)
+{
+    const AdatbazisFajta& fajta = adatbazisFajta();
+    DrawsState& d = draws();
+    const GameParams& g = game();
+    HuzasokVezerlo& h = Program::aktualis().HuzasokV();
+    const std::string alt = alternativUtvonal();
+    const bool altVan = letezik(alt);
+    // Random draws go only into the user's own loaded database.
+    if ((tag == kVeletlenFeluliras || tag == kVeletlenBovites) && (!d.AdatbazisBetoltve || fajta.AdatbazisTipus))
+        return;
+    if (tag == kAlternativMentes && !d.AdatbazisBetoltve)
+        return;
+
+    AdatbazisKerdesAdatok ka;
+    ka.Tag = tag;
+    ka.AlternativLetezik = altVan;
+    ka.BeepitettVagyPrivat = fajta.AdatbazisTipus || fajta.PrivatAdatbazis;
+    ka.AlternativUtvonal = s(QDir::toNativeSeparators(q(alt)));
+    ka.AdatbazisFelirat = fajta.AdatbazisFelirat;
+    ka.VeletlenSorok = std::int64_t{darab} * std::max<std::int32_t>(1, g.SorsolasokSzama);
+    const AdatbazisKerdes k = AdatbazisKerdesSzoveg(ka);
+    if (!k.Szoveg.empty() && !(k.Mindig ? JovahagyasKerdes(q(k.Szoveg)) : JovahagyasKerese(q(k.Szoveg))))
+        return;
+    auto& naplo = settings().UzenetekLog;
+    if (naplo[15] == 1)
+        naplo[15] = HasznosInformacio(QString::fromUtf8(kKlonozasTipp)) ? 1 : 0;
+
+    if (tag == kAlternativMentes) {
+        // A copy of the list goes into the alternative file; the loaded
+        // database stays the one in use.
+        if (!h.TablaIrasa(d, alt)) {
+            kvx::HibaUzenet(QString::fromUtf8(kAllomanyLetrehozasHiba));
+            return;
+        }
+        if (h.BetoltottAllomany() == alt)
+            huzLista().HuzasokModositva = false;
+        AlternativAdatbazisAction(true);
+        return;
+    }
+
+    if (!AlternativAdatbazisBetoltesEng())
+        return;
+    // The new content is built aside: a failed write leaves both the file and
+    // the loaded list as they were.
+    DrawsState uj;
+    std::string cel = folders().AktualisAdatbazis[jatekIndex()];
+    if (tag == kAlternativUj) {
+        GameParams alap = g;
+        SorsolasMeretVisszaallitas(alap);
+        SetHuzasok(uj, 0, alap.HuzottSzamok + 3);
+        cel = alt;
+    } else {
+        uj = d;
+        const HianyzoReszek hianyzik = HianyzoReszekVizsgalata(uj, g);
+        VeletlenGeneralas p;
+        p.ElsoSor = 0;
+        if (tag == kVeletlenBovites) {
+            p.ElsoSor = uj.HuzasokSzama;
+            const QDate ma = QDate::currentDate();
+            if (!VeletlenHuzasokHozzaadasa(uj, g, darab, ma.year(), IsoHet(ma.year(), ma.month(), ma.day()))) {
+                kvx::HibaUzenet(QString::fromUtf8(kTulSokHuzasUzenet));
+                return;
+            }
+        }
+        p.MasodikFeltoltes = !(g.TobbSorsolas && (tag == kVeletlenBovites || hianyzik.Szamsorok)) ||
+                             JovahagyasKerdes(q(MasodikFeltoltesKerdes(tag)));
+        p.PluszFeltoltes = !(g.VanPotSzam && (tag == kVeletlenBovites || hianyzik.PluszSzamok)) ||
+                           JovahagyasKerdes(q(PluszFeltoltesKerdes(tag)));
+        RandomState& r = randomSource();
+        VeletlenSzamsorGeneralasa(uj, g, p, [&r](std::int32_t n) { return LibraryRandom(r, n); });
+    }
+    if (!h.TablaIrasa(uj, cel)) {
+        kvx::HibaUzenet(QString::fromUtf8(kAllomanyLetrehozasHiba));
+        return;
+    }
+    if (tag == kAlternativUj)
+        AlternativAdatbazisAction(true);
+    AdatbazisValtas(tag == kAlternativUj ? kAlternativBetoltes : tag);
+}
+
+void TFoablak::Bvts1Click()
+{
+    const DrawsState& d = draws();
+    if (!d.AdatbazisBetoltve || adatbazisFajta().AdatbazisTipus)
+        return;
+    const int max = VeletlenHuzasokMaximum(d.HuzasokSzama, game().SorsolasokSzama);
+    if (max < 1) {
+        kvx::HibaUzenet(QString::fromUtf8(kTulSokHuzasUzenet));
+        return;
+    }
+    const int darab = VeletlenDarab ? VeletlenDarab(max) : 0;
+    if (darab > 0)
+        Hzsoklistjbl1Click(kVeletlenBovites, std::min(darab, max));
+}
+
+void TFoablak::Megnyits2Click()
+{
+    SetBillentyuMod(0);
+    const QString nev = PrivatAllomanyValasztas ? PrivatAllomanyValasztas(false) : QString();
+    if (nev.isEmpty())
+        return;
+    Betlts1Click(kPrivatMegnyitas, nev);
+}
+
+void TFoablak::Mentsmsknt2Click()
+{
+    if (!draws().AdatbazisBetoltve)
+        return;
+    const QString nev = PrivatAllomanyValasztas ? PrivatAllomanyValasztas(true) : QString();
+    if (nev.isEmpty())
+        return;
+    if (!Program::aktualis().HuzasokV().TablaIrasa(draws(), s(nev))) {
+        kvx::HibaUzenet(QString::fromUtf8(kAllomanyLetrehozasHiba));
+        return;
+    }
+    // The list now lives in the private file: later saves go there.
+    huzLista().HuzasokModositva = false;
+    AdatbazisValtas(kPrivatMegnyitas, nev);
+}

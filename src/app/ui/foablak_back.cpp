@@ -1,0 +1,168 @@
+// The main window's automatic backups: the unsaved number set or variation
+// is kept in the Back folder before it is thrown away, and "Visszatöltés"
+// brings the newest backup back while keeping the work it replaces.
+#include "app/ui/foablak.h"
+#include "app/ui/program.h"
+
+#include <QAction>
+
+#include "app/backups.h"
+#include "app/folders.h"
+#include "app/main_state.h"
+#include "app/settings.h"
+#include "app/ui/formok.h"
+#include "conditions/ui/feltetelek.h"
+#include "tickets/number_lists.h"
+#include "tickets/ui/filedialogs.h"
+#include "variation/ui/variacio_vezerlo.h"
+#include "variation/variation_store.h"
+
+#include <filesystem>
+
+using namespace kvx;
+
+namespace {
+
+bool letezik(const std::string& utvonal)
+{
+    std::error_code ec;
+    return std::filesystem::is_regular_file(utvonal, ec);
+}
+
+std::string backFajta()
+{
+    return settings().BackTipus == "top" ? "top" : "tip";
+}
+
+std::string backUt(const std::string& n, const std::string& fajta)
+{
+    return BackAllomany(folders(), game().LottoIndex, n, fajta);
+}
+
+void torol(const std::string& utvonal)
+{
+    std::error_code ec;
+    std::filesystem::remove(utvonal, ec);
+}
+
+}  // namespace
+
+void TFoablak::BackMentese()
+{
+    if (!settings().BiztonsagiMentes)
+        return;
+    if (BackTipusaBeallitas("").empty() && !Akcio(QStringLiteral("Visszatlts1"))->isEnabled())
+        VanElmentettUtolsoBontas();
+}
+
+std::string TFoablak::BackTipusaBeallitas(const std::string& n)
+{
+    const std::int64_t sorok = variationStore().BontSzelvszam;
+    const std::string fajta = BackIrasFajta(settings().BackTipus, sorok);
+    const SzamListak& l = szamListak();
+    BackHelyzet h;
+    h.KijeloltEsFixSzamDb = l.KijeloltSzamDb() + l.FixSzamDb();
+    h.SzamsorHossz = game().SzamsorHossz;
+    h.Engedely = backMentesEngedely_;
+    h.Mentve = mainState().Mentve;
+    h.BontMatrixMeret = sorok;
+    if (!BackEsedekes(h, fajta) || !AllomanyDialogusok || folders().BackKonyvtar.empty())
+        return {};
+    std::error_code ec;
+    std::filesystem::create_directories(folders().BackKonyvtar, ec);
+    const std::string ut = backUt(n, fajta);
+    // The backup about to be replaced is the older one.
+    if (n.empty())
+        BackKorrekcio(ut, backUt("1", fajta));
+    AllomanyDialogusAllapotFrissites();
+    // A backup does not save the user's work: it stays unsaved.
+    const bool mentve = mainState().Mentve;
+    const QString nev = QString::fromStdString(ut);
+    const bool ok = fajta == "top" ? AllomanyDialogusok->VariacioMentese(nev) : AllomanyDialogusok->SzamsorMentese(nev);
+    mainState().Mentve = mentve;
+    VanElmentettUtolsoBontas();
+    return ok ? ut : std::string();
+}
+
+bool TFoablak::VanElmentettUtolsoBontas()
+{
+    const bool van = letezik(backUt("", backFajta()));
+    const QString tipp = !van ? QStringLiteral(" Nincs visszatölthető állomány ")
+                         : backFajta() != "tip" ? QStringLiteral(" Utolsó (nem mentett) variáció visszatöltése ")
+                                                : QStringLiteral(" Utolsó (nem mentett) számsor visszatöltése ");
+    if (QAction* a = Akcio(QStringLiteral("Visszatlts1"))) {
+        a->setEnabled(van);
+        a->setToolTip(tipp);
+        a->setStatusTip(tipp);
+    }
+    return van;
+}
+
+void TFoablak::BackVisszatoltesGombClick()
+{
+    const std::string fajta = backFajta();
+    const std::string aktualis = backUt("", fajta);
+    if (!letezik(aktualis) || !AllomanyDialogusok) {
+        VanElmentettUtolsoBontas();
+        return;
+    }
+    if (bontasEgyseg().BontasBovites)
+        Import_log_false();
+    // The unsaved work waits aside under a spare name: no backup is touched
+    // before the newest one has loaded.
+    const std::string tartalek = BackTipusaBeallitas("2");
+    const std::string tartalekFajta = tartalek.empty() ? fajta : tartalek.substr(tartalek.rfind('.') + 1);
+    backMentesEngedely_ = false;
+    if (!TorlesJovahagyas(0)) {
+        if (!tartalek.empty())
+            torol(tartalek);
+        backMentesEngedely_ = true;
+        return;
+    }
+    // The question was answered: the load clears the ticket without asking again.
+    const bool mentve = mainState().Mentve;
+    mainState().Mentve = true;
+    AllomanyDialogusAllapotFrissites();
+    const QString nev = QString::fromStdString(aktualis);
+    bool ok = fajta == "top" ? AllomanyDialogusok->VariacioBetoltese(nev) : AllomanyDialogusok->SzamsorBetoltese(nev);
+    ok = ok && mainState().Mentve;
+    if (ok) {
+        BackCsere r;
+        if (!tartalek.empty() && tartalekFajta == fajta) {
+            r = BackForgatas(aktualis, backUt("1", fajta), tartalek);
+        } else {
+            r = BackKorrekcio(aktualis, backUt("1", fajta));
+            if (!tartalek.empty())
+                Atnevezes(tartalek, backUt("", tartalekFajta));
+        }
+        if (TFeltetelek* f = formok().Feltetelek)
+            f->BeolvFeltKijelolese();
+        if (fajta == "tip")
+            Listzs1Click();
+        else if (Akcio(QStringLiteral("Listzs2"))->isEnabled())
+            Listzs2Click();
+        VanElmentettUtolsoBontas();
+        if (!r.VoltEgyes) {
+            QAction* a = Akcio(QStringLiteral("Visszatlts1"));
+            a->setEnabled(false);
+            a->setToolTip(QStringLiteral(" Visszatöltés sikeres "));
+            a->setStatusTip(QStringLiteral(" Visszatöltés sikeres "));
+        }
+    } else {
+        // The backup could not be read: the work kept aside comes back.
+        if (!tartalek.empty()) {
+            const QString vissza = QString::fromStdString(tartalek);
+            if (tartalekFajta == "top")
+                AllomanyDialogusok->VariacioBetoltese(vissza);
+            else
+                AllomanyDialogusok->SzamsorBetoltese(vissza);
+            torol(tartalek);
+            mainState().Mentve = false;
+        } else {
+            mainState().Mentve = mentve;
+        }
+        VanElmentettUtolsoBontas();
+    }
+    backMentesEngedely_ = true;
+    VariacioStatuszFrissites();
+}

@@ -1,0 +1,92 @@
+#pragma once
+// The user's own draws databases: the game's alternative database, private
+// databases and databases of random draws. The rules that decide what the
+// commands ask, how many random draws may be added and how random draws are
+// filled live here; the main window runs the commands.
+#include "app/game_table.h"
+#include "draws/draws_table.h"
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace kvx {
+
+// The database commands, by their menu tags.
+enum AdatbazisParancs : std::int32_t {
+    kKavarexAdatbazis = 0,     // reload the built-in database
+    kAlternativBetoltes = 1,   // load the alternative database
+    kAlternativUj = 2,         // create the alternative database
+    kAlternativMentes = 3,     // save the current list into the alternative database
+    kVeletlenFeluliras = 4,    // overwrite the current list with random draws
+    kPrivatMegnyitas = 5,      // open a private database
+    kVeletlenBovites = 6,      // extend the current list with random draws
+};
+
+// The largest number of random draws the extension may add: 10,000 lines
+// (a two-drawing draw holds two), and never more than the database holds
+// below 100,000 draws. 0 when the database is full.
+std::int32_t VeletlenHuzasokMaximum(std::int32_t huzasokSzama, std::int32_t sorsolasokSzama);
+
+// What a database command asks before it changes a file.
+struct AdatbazisKerdesAdatok {
+    std::int32_t Tag = 0;
+    bool AlternativLetezik = false;       // the game's alternative file exists
+    bool BeepitettVagyPrivat = false;     // the built-in or a private database is loaded
+    std::string AlternativUtvonal;        // the alternative file's full path
+    std::string AdatbazisFelirat;         // caption of the loaded database kind
+    std::int64_t VeletlenSorok = 0;       // extension: random lines added
+};
+struct AdatbazisKerdes {
+    std::string Szoveg;   // empty: nothing is asked (counts as Yes)
+    bool Mindig = false;  // asked even when confirmations are off
+};
+AdatbazisKerdes AdatbazisKerdesSzoveg(const AdatbazisKerdesAdatok& a);
+
+// The once-tip of the alternative-database commands.
+extern const char* const kKlonozasTipp;
+// The once-tip after random draws were written.
+extern const char* const kVeletlenAdatbazisTipp;
+// A database file could not be written.
+extern const char* const kAllomanyLetrehozasHiba;
+
+// Which parts of the stored draws are missing (two-drawing games: second
+// lines; games with bonus numbers: bonus numbers).
+struct HianyzoReszek {
+    bool Szamsorok = false;
+    bool PluszSzamok = false;
+};
+HianyzoReszek HianyzoReszekVizsgalata(const DrawsState& d, const GameParams& g);
+
+// The fill questions of the random commands; empty when not to be asked.
+std::string MasodikFeltoltesKerdes(std::int32_t tag);
+std::string PluszFeltoltesKerdes(std::int32_t tag);
+
+// Appends `darab` empty draws: sequence number = row + 1, the given year and
+// ISO week. False (the table unchanged) when it would pass 100,000 draws.
+bool VeletlenHuzasokHozzaadasa(DrawsState& d, const GameParams& g, std::int32_t darab, std::int32_t ev,
+                               std::int32_t het);
+
+struct VeletlenGeneralas {
+    std::int32_t ElsoSor = 0;        // first row to fill (0-based)
+    // Fill bonus numbers also where the row has none.
+    bool PluszFeltoltes = true;
+    // Fill the second drawing also where the row has none.
+    bool MasodikFeltoltes = true;
+    // Row being filled, for a progress display; may be null.
+    std::atomic<std::int32_t>* SorIndex = nullptr;
+};
+
+// Random value in 0 .. n - 1.
+using VeletlenFn = std::function<std::int32_t(std::int32_t)>;
+
+// Fills the rows from ElsoSor on with random draws of the game's shape:
+// every drawn column gets a number, the main numbers distinct and ascending,
+// then the extra-pool numbers (distinct, ascending), then the bonus numbers
+// (distinct from the main numbers). A row's bonus numbers (second drawing)
+// are left empty where the row has none and filling them was declined.
+void VeletlenSzamsorGeneralasa(DrawsState& d, const GameParams& g, const VeletlenGeneralas& p,
+                               const VeletlenFn& veletlen);
+
+}  // namespace kvx

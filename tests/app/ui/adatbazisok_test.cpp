@@ -1,0 +1,323 @@
+// The user's own draws databases in the running program: the commands that
+// follow the database's presence, creating an alternative database and
+// entering draws into it, saving it as a private database, random draws, and
+// a write that fails.
+#include "app/folders.h"
+#include "app/game_table.h"
+#include "app/messages.h"
+#include "app/settings.h"
+#include "app/ui/foablak.h"
+#include "app/ui/formok.h"
+#include "app/ui/program.h"
+#include "common/binary_io.h"
+#include "draws/alternative_databases.h"
+#include "draws/database_file.h"
+#include "draws/draws_table.h"
+#include "draws/ui/huzasok_vezerlo.h"
+#include "draws/ui/huzbe.h"
+#include "draws/ui/huzlista.h"
+#include "draws/ui/velszam.h"
+#include "tickets/ui/huzbeszelveny.h"
+#include "tickets/ui/szelvenyek.h"
+
+#include "harom_huzas.h"
+#include "valaszolo.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+
+namespace {
+
+using kvx::teszt::Valaszolo;
+
+QString tipp(QAction* a)
+{
+    return a->toolTip();
+}
+
+std::vector<std::uint8_t> tartalom(const std::string& utvonal)
+{
+    std::vector<std::uint8_t> adat;
+    kvx::readWholeFile(utvonal, adat);
+    return adat;
+}
+
+class AdatbazisokTest : public ::testing::Test {
+protected:
+    // A fresh program state for every test.
+    kvx::Program program_;
+
+protected:
+    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+    void TearDown() override { window_.reset(); }
+
+    // Starts the program in the test folder, with or without the built-in
+    // database of game 0.
+    void indit(bool beepitett)
+    {
+        if (beepitett) {
+            ASSERT_FALSE(kvx::teszt::haromHuzasAdatbazis(dir_.path()).empty());
+        }
+        window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
+        window_->Kerdes = [](const QString&) { return true; };
+        window_->HibaUzenet = [this](const QString& q) { hibak_ << q; };
+        window_->PrivatAllomanyValasztas = [this](bool) { return privat_; };
+        window_->VeletlenDarab = [this](int maximum) {
+            maximumok_ << maximum;
+            return darab_;
+        };
+        FormokLetrehozasa(*window_);
+        kvx::uzenetBeallitasok().Inform = false;
+        kvx::uzenetBeallitasok().Jovahagyas = false;
+        kvx::settings().UzenetekLog.fill(0);
+    }
+    QAction* akcio(const char* nev) { return window_->Akcio(QString::fromUtf8(nev)); }
+    std::string alternativ() const { return kvx::folders().DatKonyvtar + kvx::AlternativAllomany[0]; }
+    THuzLista* lista() { return formok().HuzLista; }
+    THuzBe* be() { return formok().HuzBe; }
+    void kattint(int n)
+    {
+        THuzBeSzelveny* sz = szelvenyek().HuzBeSzelveny;
+        QTest::mouseClick(sz->SzamPanelek[static_cast<std::size_t>(n - 1)], Qt::LeftButton);
+    }
+    // Appends a draw through the list's append button and the entry ticket.
+    void huzasBevitel(std::initializer_list<int> szamok)
+    {
+        lista()->BovitesGomb->trigger();
+        ASSERT_TRUE(be()->isVisible());
+        for (int n : szamok)
+            kattint(n);
+        ASSERT_TRUE(be()->RendbenGomb->isEnabled());
+        QTest::mouseClick(be()->RendbenGomb, Qt::LeftButton);
+    }
+
+    QTemporaryDir dir_;
+    std::unique_ptr<TFoablak> window_;
+    QStringList hibak_;
+    QString privat_;
+    int darab_ = 0;
+    QList<int> maximumok_;
+};
+
+TEST_F(AdatbazisokTest, CommandsFollowWhichDatabaseIsLoaded)
+{
+    // A fresh install: no database, nothing asked, but the user can make one.
+    Valaszolo v(QStringList{});
+    indit(false);
+    EXPECT_FALSE(kvx::draws().AdatbazisBetoltve);
+    for (const char* nev : {"Listzs3", "Hnyszorhztk1", "Hnyhzsta1", "Mentsmsknt2", "Ments4"}) {
+        EXPECT_FALSE(akcio(nev)->isEnabled()) << nev;
+        EXPECT_EQ(tipp(akcio(nev)), QStringLiteral(" Hiányzik a húzások listája ")) << nev;
+    }
+    for (const char* nev : {"Alternatvadatbzis1", "jadatbzis1", "Megnyits2"})
+        EXPECT_TRUE(akcio(nev)->isEnabled()) << nev;
+    EXPECT_FALSE(akcio("Betlts1")->isEnabled());
+    EXPECT_EQ(tipp(akcio("Betlts1")), QStringLiteral(" Nincs alternatív adatbázis "));
+    EXPECT_FALSE(akcio("Vletlenszmsorok1")->isEnabled());
+    EXPECT_FALSE(akcio("Kavarexadatbzis1")->isEnabled());
+    EXPECT_FALSE(akcio("Hzsokalapjn1")->isEnabled());
+    EXPECT_EQ(tipp(akcio("Hzsokalapjn1")), QStringLiteral(" Hiányzik a húzások listája "));
+    // A command of another part stays off with its hint.
+    EXPECT_FALSE(akcio("Keress1")->isEnabled());
+    EXPECT_EQ(tipp(akcio("Keress1")), QString::fromUtf8(kvx::kNemElerheto));
+    EXPECT_TRUE(v.Latott.isEmpty());
+    window_.reset();
+
+    // The built-in database and an alternative file.
+    ASSERT_FALSE(kvx::teszt::haromHuzasAdatbazis(dir_.path()).empty());
+    ASSERT_TRUE(QFile::copy(dir_.filePath("Dat/") + QString::fromUtf8(kvx::AdatbazisAllomany[0]),
+                            dir_.filePath("Dat/") + QString::fromUtf8(kvx::AlternativAllomany[0])));
+    indit(false);
+    ASSERT_TRUE(kvx::draws().AdatbazisBetoltve);
+    EXPECT_TRUE(akcio("Listzs3")->isEnabled());
+    EXPECT_TRUE(akcio("Betlts1")->isEnabled());
+    EXPECT_EQ(tipp(akcio("Betlts1")), QStringLiteral(" Alternatív adatbázis betöltése "));
+    EXPECT_FALSE(akcio("Kavarexadatbzis1")->isEnabled());
+    EXPECT_EQ(tipp(akcio("Kavarexadatbzis1")), QStringLiteral(" Kavarex adatbázis betöltve "));
+    EXPECT_FALSE(akcio("Vletlenszmsorok1")->isEnabled());
+    EXPECT_TRUE(akcio("Ments4")->isEnabled());
+
+    akcio("Betlts1")->trigger();
+    EXPECT_FALSE(kvx::adatbazisFajta().AdatbazisTipus);
+    EXPECT_EQ(kvx::Program::aktualis().HuzasokV().BetoltottAllomany(), alternativ());
+    EXPECT_TRUE(lista()->isVisible());
+    EXPECT_FALSE(akcio("Betlts1")->isEnabled());
+    EXPECT_TRUE(akcio("Kavarexadatbzis1")->isEnabled());
+    EXPECT_EQ(tipp(akcio("Kavarexadatbzis1")), QStringLiteral(" Kavarex adatbázis visszatöltése "));
+    EXPECT_TRUE(akcio("Vletlenszmsorok1")->isEnabled());
+
+    akcio("Kavarexadatbzis1")->trigger();
+    EXPECT_TRUE(kvx::adatbazisFajta().AdatbazisTipus);
+    EXPECT_TRUE(akcio("Betlts1")->isEnabled());
+    EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join("|").toStdString();
+}
+
+// The road of a new user: an alternative database is made, three draws are
+// entered and saved, the list is saved as a private database; after a
+// restart both load with the draws.
+TEST_F(AdatbazisokTest, OwnDatabaseMadeFromNothingKeepsItsDrawsOverARestart)
+{
+    indit(false);
+    akcio("jadatbzis1")->trigger();
+    ASSERT_TRUE(kvx::draws().AdatbazisBetoltve);
+    EXPECT_EQ(kvx::draws().HuzasokSzama, 0);
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(alternativ())));
+    ASSERT_TRUE(lista()->isVisible());
+    EXPECT_FALSE(akcio("Betlts1")->isEnabled());  // the alternative database is the one loaded
+
+    huzasBevitel({1, 2, 3, 4, 5});
+    huzasBevitel({10, 20, 30, 40, 50});
+    huzasBevitel({86, 87, 88, 89, 90});
+    ASSERT_EQ(kvx::draws().HuzasokSzama, 3);
+    // Not saved yet: the list cannot be copied into the alternative file.
+    EXPECT_FALSE(akcio("Ments4")->isEnabled());
+    lista()->MentesGomb->trigger();
+    EXPECT_TRUE(akcio("Ments4")->isEnabled());
+    EXPECT_EQ(tartalom(alternativ()).size(), 16u + 3 * 28u);
+
+    privat_ = QString::fromStdString(kvx::folders().PrivateKonyvtar) + QStringLiteral("Otos/sajat.pdb");
+    akcio("Mentsmsknt2")->trigger();
+    EXPECT_TRUE(kvx::adatbazisFajta().PrivatAdatbazis);
+    EXPECT_EQ(kvx::Program::aktualis().HuzasokV().BetoltottAllomany(), privat_.toStdString());
+    EXPECT_EQ(tartalom(privat_.toStdString()), tartalom(alternativ()));
+    ASSERT_TRUE(hibak_.isEmpty()) << hibak_.join("|").toStdString();
+
+    // Restart.
+    window_.reset();
+    kvx::Program ujra;
+    indit(false);
+    EXPECT_FALSE(kvx::draws().AdatbazisBetoltve);
+    ASSERT_TRUE(akcio("Betlts1")->isEnabled());
+    akcio("Betlts1")->trigger();
+    ASSERT_EQ(kvx::draws().HuzasokSzama, 3);
+    EXPECT_EQ(kvx::draws().Huzasok[2][3], 86);
+    akcio("Megnyits2")->trigger();
+    EXPECT_TRUE(kvx::adatbazisFajta().PrivatAdatbazis);
+    ASSERT_EQ(kvx::draws().HuzasokSzama, 3);
+    EXPECT_EQ(kvx::draws().Huzasok[1][3], 10);
+    EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join("|").toStdString();
+    window_.reset();
+}
+
+TEST_F(AdatbazisokTest, RandomDatabaseOfAThousandDrawsIsListed)
+{
+    indit(false);
+    akcio("jadatbzis1")->trigger();
+    ASSERT_TRUE(akcio("Bvts1")->isEnabled());
+    darab_ = 1000;
+    kvx::uzenetBeallitasok().Jovahagyas = true;
+    Valaszolo v({QStringLiteral("Igen")});
+    akcio("Bvts1")->trigger();
+    EXPECT_EQ(maximumok_, QList<int>{10000});
+    ASSERT_EQ(v.Latott.size(), 1);
+    EXPECT_TRUE(v.Latott[0].Szoveg.startsWith(QStringLiteral("Adatbázis bővítése 1 000 véletlen számsorral")))
+        << v.Latott[0].Szoveg.toStdString();
+    ASSERT_EQ(kvx::draws().HuzasokSzama, 1000);
+    EXPECT_EQ(tartalom(alternativ()).size(), 16u + 1000 * 28u);
+    ASSERT_TRUE(lista()->isVisible());
+    EXPECT_EQ(lista()->Model()->rowCount(), 1000);
+    for (const kvx::TTombInt1D& sor : kvx::draws().Huzasok)
+        EXPECT_EQ(std::set<std::int32_t>(sor.begin() + 3, sor.begin() + 8).size(), 5u);
+    EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join("|").toStdString();
+}
+
+// Every command that writes a database file: a write that fails leaves the
+// file byte for byte and the loaded list as they were, and tells the user.
+TEST_F(AdatbazisokTest, FailedWriteKeepsTheFileThatWasThere)
+{
+    struct Eset {
+        const char* nev;
+        const char* parancs;
+        bool alternativBetoltve;
+    };
+    const Eset esetek[] = {
+        {"save into the alternative", "Ments4", false},
+        {"new over the alternative", "jadatbzis1", false},
+        {"overwrite with random draws", "Fellrs1", true},
+        {"extend with random draws", "Bvts1", true},
+    };
+    indit(true);
+    ASSERT_TRUE(QFile::copy(dir_.filePath("Dat/") + QString::fromUtf8(kvx::AdatbazisAllomany[0]),
+                            QString::fromStdString(alternativ())));
+    const std::vector<std::uint8_t> regi = tartalom(alternativ());
+    darab_ = 5;
+    for (const Eset& e : esetek) {
+        SCOPED_TRACE(e.nev);
+        if (e.alternativBetoltve)
+            window_->Betlts1Click(kvx::kAlternativBetoltes);
+        else
+            window_->Betlts1Click(kvx::kKavarexAdatbazis);
+        const kvx::TTombInt2D tabla = kvx::draws().Huzasok;
+        HuzasokVezerlo& h = kvx::Program::aktualis().HuzasokV();
+        const auto iro = h.AllomanyIro;
+        h.AllomanyIro = [](const std::string&, const std::vector<std::uint8_t>&) { return false; };
+        Valaszolo v({QStringLiteral("Igen"), QStringLiteral("OK")});
+        kvx::uzenetBeallitasok().Jovahagyas = true;
+        ASSERT_TRUE(akcio(e.parancs)->isEnabled());
+        akcio(e.parancs)->trigger();
+        kvx::uzenetBeallitasok().Jovahagyas = false;
+        h.AllomanyIro = iro;
+        EXPECT_EQ(tartalom(alternativ()), regi);
+        EXPECT_EQ(kvx::draws().Huzasok, tabla);
+        ASSERT_FALSE(v.Latott.isEmpty());
+        EXPECT_EQ(v.Latott.back().Szoveg, QStringLiteral("Nem sikerült létrehozni az állományt."));
+        EXPECT_EQ(kvx::adatbazisFajta().AdatbazisTipus, !e.alternativBetoltve);
+    }
+}
+
+TEST_F(AdatbazisokTest, SavingTheLoadedAlternativeIntoItselfAsksNothing)
+{
+    indit(true);
+    ASSERT_TRUE(QFile::copy(dir_.filePath("Dat/") + QString::fromUtf8(kvx::AdatbazisAllomany[0]),
+                            QString::fromStdString(alternativ())));
+    window_->Betlts1Click(kvx::kAlternativBetoltes);
+    ASSERT_FALSE(kvx::adatbazisFajta().AdatbazisTipus);
+    kvx::uzenetBeallitasok().Jovahagyas = true;
+    Valaszolo v(QStringList{});
+    akcio("Ments4")->trigger();
+    EXPECT_TRUE(v.Latott.isEmpty());
+    EXPECT_EQ(tartalom(alternativ()).size(), 16u + 3 * 28u);
+
+    // From the built-in database it always asks, naming the file it replaces.
+    window_->Betlts1Click(kvx::kKavarexAdatbazis);
+    kvx::uzenetBeallitasok().Jovahagyas = false;
+    Valaszolo nem({QStringLiteral("Nem")});
+    akcio("Ments4")->trigger();
+    ASSERT_EQ(nem.Latott.size(), 1);
+    EXPECT_TRUE(nem.Latott[0].Szoveg.contains(QStringLiteral("felülírása nem visszavonható")));
+}
+
+TEST_F(AdatbazisokTest, CountDialogOffersOneToTheMaximum)
+{
+    indit(false);
+    TVelSzam* d = formok().VelSzam;
+    ASSERT_NE(d, nullptr);
+    QTimer::singleShot(0, d, [d] {
+        QLineEdit* e = d->VelSzamBeUD->findChild<QLineEdit*>();
+        e->selectAll();
+        QTest::keyClicks(e, QStringLiteral("99999"));
+        QTest::mouseClick(d->KijelolesGomb, Qt::LeftButton);
+    });
+    EXPECT_EQ(d->Start(5000, false), 5000);
+    EXPECT_EQ(d->VelSzamBeCimke->text(), QStringLiteral("Véletlen számsorok mennyisége"));
+    EXPECT_EQ(d->VelSzamBeUD->toolTip(), QStringLiteral(" Minimum: 1\r\n Maximum: 5000 "));
+
+    QTimer::singleShot(0, d, [d] { QTest::mouseClick(d->MegseGomb, Qt::LeftButton); });
+    EXPECT_EQ(d->Start(5000, true), 0);
+    EXPECT_EQ(d->VelSzamBeCimke->text(), QStringLiteral("Véletlen húzások mennyisége"));
+}
+
+}  // namespace

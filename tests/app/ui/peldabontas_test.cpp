@@ -1,0 +1,105 @@
+// Sample variations in the running program: the example line's presets
+// reach the conditions, every number is selected, and the run that follows
+// keeps the example itself among lines of the same sum.
+#include "app/game_table.h"
+#include "app/settings.h"
+#include "app/ui/foablak.h"
+#include "app/ui/formok.h"
+#include "app/ui/program.h"
+#include "app/workers.h"
+#include "conditions/condition_records.h"
+#include "draws/draws_table.h"
+#include "tickets/number_lists.h"
+#include "variation/ui/bontas.h"
+#include "variation/variation_store.h"
+
+#include "valaszolo.h"
+
+#include <QAction>
+#include <QPointer>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <set>
+
+namespace {
+
+using namespace kvx;
+
+class PeldabontasTest : public ::testing::Test {
+protected:
+    // A fresh program state for every test.
+    kvx::Program program_;
+
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir_.isValid());
+        window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
+        window_->Kerdes = [](const QString&) { return true; };
+        FormokLetrehozasa(*window_);
+        window_->show();
+        settings().JovahagyasVariacio = false;
+        settings().UzenetekLog.fill(0);
+        bontas_ = formok().Bontas;
+    }
+    void TearDown() override
+    {
+        if (bontas_)
+            bontas_->BontasMegszakitasa();
+        teszt::varj([] { return szalak().Tetlen(); }, 60000);
+        window_.reset();
+    }
+    QAction* a(const char* nev) const { return window_->Akcio(QString::fromUtf8(nev)); }
+
+    QTemporaryDir dir_;
+    std::unique_ptr<TFoablak> window_;
+    QPointer<TBontas> bontas_;
+};
+
+TEST_F(PeldabontasTest, OwnNumbersGiveARunOfLinesLikeTheExample)
+{
+    window_->LottoSelect(3);  // 5/35: a full run is quick
+    ASSERT_EQ(game().LottoIndex, 3);
+    const std::vector<int> pelda{3, 9, 17, 26, 33};
+    for (int n : pelda)
+        SzamJeloles(szamListak(), game(), mainState(), n, ModKijelolt, false);
+    ASSERT_TRUE(a("Sajtszmokkal1")->isEnabled());
+    teszt::Valaszolo v({QStringLiteral("OK"), QStringLiteral("OK")});
+    a("Sajtszmokkal1")->trigger();
+    ASSERT_TRUE(teszt::varj([this] { return bontas_ && !bontas_->Fut() && szalak().Tetlen(); }, 120000));
+    for (const auto& d : v.Latott)
+        ADD_FAILURE() << d.Cim.toStdString() << ": " << d.Szoveg.toStdString() << " [" << d.Gombok.join(",").toStdString() << "]";
+
+    EXPECT_EQ(szamListak().KijeloltSzamDb(), 35);
+    EXPECT_EQ(bontas_->windowTitle(), QStringLiteral(" Példabontás: saját számok alapján"));
+    EXPECT_TRUE(bontasEgyseg().Peldabontas);
+    const FeltetelRekordok& f = feltetelRekordok();
+    EXPECT_TRUE(f.FeltetelJelzo);
+    EXPECT_EQ(f.OsszegFeltetel.Allapot, 1);
+    EXPECT_EQ(f.OsszegFeltetel.Min, 88);
+    EXPECT_EQ(f.TalalatiAranyFeltetel.Allapot, 0);  // no draws
+
+    const VariationStore& t = variationStore();
+    ASSERT_GT(t.BontSzelvszam, 0);
+    const std::size_t k = static_cast<std::size_t>(t.BontMatrixSorHossz);
+    bool peldaKozte = false;
+    for (std::int32_t r = 0; r < t.BontSzelvszam; ++r) {
+        std::vector<int> sor;
+        for (std::size_t c = 0; c < k; ++c)
+            sor.push_back(szamListak().KijeloltSzamok[t.FBontasMatrix[static_cast<std::size_t>(r) * k + c]]);
+        std::sort(sor.begin(), sor.end());
+        int osszeg = 0;
+        for (int n : sor)
+            osszeg += n;
+        ASSERT_EQ(osszeg, 88) << r;
+        peldaKozte = peldaKozte || sor == pelda;
+    }
+    // The example passes the conditions made from it.
+    EXPECT_TRUE(peldaKozte);
+}
+
+}  // namespace

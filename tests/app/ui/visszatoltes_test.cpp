@@ -1,0 +1,157 @@
+// Automatic backups in the running program: clearing unsaved numbers keeps
+// them in the Back folder, and "Visszatöltés" brings the newest backup back
+// while keeping the work it replaces.
+#include "app/backups.h"
+#include "app/folders.h"
+#include "app/main_state.h"
+#include "app/settings.h"
+#include "app/ui/foablak.h"
+#include "app/ui/formok.h"
+#include "app/ui/program.h"
+#include "conditions/number_set_file.h"
+#include "tickets/number_lists.h"
+#include "tickets/ui/foszelveny.h"
+#include "tickets/ui/szelvenyek.h"
+
+#include <QAction>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using Szamok = std::vector<int>;
+
+class VisszatoltesTest : public ::testing::Test {
+protected:
+    // A fresh program state for every test.
+    kvx::Program program_;
+
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir_.isValid());
+        window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
+        window_->Kerdes = [](const QString&) { return true; };
+        window_->HibaUzenet = [this](const QString& q) { hibak_ << q; };
+        FormokLetrehozasa(*window_);
+        kvx::settings().BackTipus = "tip";
+        kvx::settings().BiztonsagiMentes = true;
+        kvx::settings().UzenetekLog.fill(0);
+        window_->VanElmentettUtolsoBontas();
+    }
+    void TearDown() override { window_.reset(); }
+
+    QAction* visszatoltes() { return window_->Akcio(QStringLiteral("Visszatlts1")); }
+    std::string ut(const char* n) const { return kvx::BackAllomany(kvx::folders(), 0, n, "tip"); }
+    // Marks the numbers on an empty main ticket: unsaved work.
+    void jelol(const Szamok& szamok)
+    {
+        for (int n : szamok)
+            szelvenyek().Foszelveny->SzamJeloles(n, kvx::ModKijelolt, false);
+        ASSERT_FALSE(kvx::mainState().Mentve);
+    }
+    Szamok ticket() const
+    {
+        const kvx::SzamListak& l = kvx::szamListak();
+        Szamok v(l.KijeloltSzamok.begin(), l.KijeloltSzamok.begin() + l.KijeloltSzamDb());
+        std::sort(v.begin(), v.end());
+        return v;
+    }
+    // The numbers of a backup file, or nothing when there is none.
+    Szamok fajl(const std::string& utvonal)
+    {
+        if (!QFile::exists(QString::fromStdString(utvonal)))
+            return {};
+        kvx::SzamsorOlvasasKornyezet env;
+        env.Jatek = &kvx::game();
+        kvx::FeltetelRekordok f;
+        kvx::FeltetelekRekordokReset(f, kvx::game());
+        env.Feltetelek = &f;
+        const kvx::SzamsorOlvasasEredmeny r = kvx::SzamsorBetoltese(utvonal, env, nullptr);
+        EXPECT_TRUE(r.Ok) << r.Uzenet;
+        Szamok v;
+        for (std::uint8_t n : r.Kep.KijeloltSzamok)
+            if (n)
+                v.push_back(n);
+        std::sort(v.begin(), v.end());
+        return v;
+    }
+
+    QTemporaryDir dir_;
+    std::unique_ptr<TFoablak> window_;
+    QStringList hibak_;
+};
+
+const Szamok A{1, 2, 3, 4, 5, 6};
+const Szamok W{11, 12, 13, 14, 15, 16};
+
+TEST_F(VisszatoltesTest, ClearingUnsavedNumbersKeepsThemAndOneLineIsNotKept)
+{
+    EXPECT_FALSE(visszatoltes()->isEnabled());
+    EXPECT_EQ(visszatoltes()->toolTip(), QStringLiteral(" Nincs visszatölthető állomány "));
+    // One line of 5/90 is not worth a backup.
+    jelol({1, 2, 3, 4, 5});
+    window_->Akcio(QStringLiteral("Mind1"))->trigger();
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(ut(""))));
+
+    jelol(A);
+    window_->Akcio(QStringLiteral("Mind1"))->trigger();
+    EXPECT_TRUE(ticket().empty());
+    EXPECT_EQ(fajl(ut("")), A);
+    EXPECT_TRUE(visszatoltes()->isEnabled());
+    EXPECT_EQ(visszatoltes()->toolTip(), QStringLiteral(" Utolsó (nem mentett) számsor visszatöltése "));
+    // The backup did not make the work count as saved elsewhere.
+    EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join('|').toStdString();
+}
+
+TEST_F(VisszatoltesTest, RestoreWithoutWorkOrOlderBackupEndsTheCommand)
+{
+    jelol(A);
+    window_->Akcio(QStringLiteral("Mind1"))->trigger();
+    visszatoltes()->trigger();
+    EXPECT_EQ(ticket(), A);
+    EXPECT_FALSE(visszatoltes()->isEnabled());
+    EXPECT_EQ(visszatoltes()->toolTip(), QStringLiteral(" Visszatöltés sikeres "));
+    EXPECT_EQ(fajl(ut("")), A);
+    EXPECT_TRUE(fajl(ut("1")).empty());
+}
+
+// The newest backup A is loaded, not an older one, and the unsaved work W
+// takes its place, so a second restore brings W back and a third A again.
+TEST_F(VisszatoltesTest, RestoreKeepsTheNewestBackupAndTwiceReturnsToTheStart)
+{
+    for (bool regebbi : {false, true}) {
+        SCOPED_TRACE(regebbi ? "with an older backup" : "without an older backup");
+        window_->Akcio(QStringLiteral("Mind1"))->trigger();
+        QFile::remove(QString::fromStdString(ut("1")));
+        if (regebbi) {
+            // B is written first, then A replaces it as the newest.
+            jelol({21, 22, 23, 24, 25, 26});
+            window_->Akcio(QStringLiteral("Mind1"))->trigger();
+            ASSERT_TRUE(QFile::rename(QString::fromStdString(ut("")), QString::fromStdString(ut("1"))));
+        }
+        jelol(A);
+        window_->Akcio(QStringLiteral("Mind1"))->trigger();
+        ASSERT_EQ(fajl(ut("")), A);
+
+        jelol(W);
+        visszatoltes()->trigger();
+        EXPECT_EQ(ticket(), A);
+        EXPECT_EQ(fajl(ut("")), W);
+        EXPECT_EQ(fajl(ut("1")), A);
+        EXPECT_TRUE(visszatoltes()->isEnabled());
+
+        visszatoltes()->trigger();
+        EXPECT_EQ(ticket(), W);
+        visszatoltes()->trigger();
+        EXPECT_EQ(ticket(), A);
+        EXPECT_FALSE(QFile::exists(QString::fromStdString(ut("2"))));
+    }
+    EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join('|').toStdString();
+}
+
+}  // namespace

@@ -1,0 +1,204 @@
+#include "draws/alternative_databases.h"
+
+#include "draws/database_file.h"
+#include "draws_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <set>
+
+namespace kvx {
+namespace {
+
+using testing::Jatek;
+
+TEST(VeletlenHuzasokMaximum, KeepsTheDatabaseWithinItsLimit)
+{
+    struct Eset {
+        std::int32_t huzasok, sorsolasok, max;
+    };
+    const Eset esetek[] = {
+        {0, 1, 10000},      {90000, 1, 10000}, {95000, 1, 5000}, {99999, 1, 1},
+        {100000, 1, 0},     {0, 2, 5000},      {96000, 2, 4000}, {95000, 2, 5000},
+    };
+    for (const Eset& e : esetek)
+        EXPECT_EQ(VeletlenHuzasokMaximum(e.huzasok, e.sorsolasok), e.max) << e.huzasok << " / " << e.sorsolasok;
+}
+
+TEST(AdatbazisKerdesSzoveg, NamesWhatIsLostAndAsksAlwaysOnlyForAnExistingFile)
+{
+    AdatbazisKerdesAdatok a;
+    a.AlternativUtvonal = "/p/Dat/Otos.adb";
+    a.AdatbazisFelirat = "Húzások listája";
+    a.BeepitettVagyPrivat = true;
+
+    a.Tag = kAlternativUj;
+    a.AlternativLetezik = true;
+    AdatbazisKerdes k = AdatbazisKerdesSzoveg(a);
+    EXPECT_TRUE(k.Mindig);
+    EXPECT_EQ(k.Szoveg, "Alternatív adatbázis létrehozása\r\n\r\nAz adatbázis már létezik - felülírása nem "
+                        "visszavonható:\r\n/p/Dat/Otos.adb\r\n\r\nSzükség esetén mentse privát adatbázisba:\r\n"
+                        "Adatbázis - Alternatív adatbázis - Mentés másként\r\n\r\nBiztos felülírja az adatbázist?");
+    a.AlternativLetezik = false;
+    k = AdatbazisKerdesSzoveg(a);
+    EXPECT_FALSE(k.Mindig);
+    EXPECT_EQ(k.Szoveg, "Alternatív adatbázis létrehozása");
+
+    a.Tag = kAlternativMentes;
+    a.AlternativLetezik = true;
+    k = AdatbazisKerdesSzoveg(a);
+    EXPECT_TRUE(k.Mindig);
+    EXPECT_EQ(k.Szoveg.rfind("Alternatív adatbázis felülírása a Húzások listája tartalmával\r\n\r\nAz adatbázis", 0), 0u);
+    // Saving the alternative database into itself asks nothing.
+    a.BeepitettVagyPrivat = false;
+    EXPECT_TRUE(AdatbazisKerdesSzoveg(a).Szoveg.empty());
+
+    a.Tag = kVeletlenFeluliras;
+    k = AdatbazisKerdesSzoveg(a);
+    EXPECT_FALSE(k.Mindig);
+    EXPECT_EQ(k.Szoveg, "Adatbázis felülírása véletlen számsorokkal\r\n\r\nBiztos felülírja az adatbázist?");
+
+    // Ten draws of a two-drawing game are twenty lines.
+    a.Tag = kVeletlenBovites;
+    a.VeletlenSorok = 10 * Jatek(2).SorsolasokSzama;
+    EXPECT_EQ(AdatbazisKerdesSzoveg(a).Szoveg,
+              "Adatbázis bővítése 20 véletlen számsorral\r\n\r\nBiztos felülírja az adatbázist?");
+    a.VeletlenSorok = 10000;
+    EXPECT_NE(AdatbazisKerdesSzoveg(a).Szoveg.find("10 000"), std::string::npos);
+}
+
+// Random draws of every game: each drawn column holds a number, the main
+// numbers are distinct and ascending, bonus numbers differ from them, and
+// the file written from them loads back unchanged.
+TEST(VeletlenSzamsorGeneralasa, EveryGameGetsWholeDrawsThatLoadBack)
+{
+    std::mt19937 gen(27);
+    const VeletlenFn veletlen = [&](std::int32_t n) { return static_cast<std::int32_t>(gen() % static_cast<unsigned>(n)); };
+    for (int jatek = 0; jatek < kJatekokSzama; ++jatek) {
+        SCOPED_TRACE(jatek);
+        const GameParams g = Jatek(jatek);
+        DrawsState d;
+        SetHuzasok(d, 0, g.HuzottSzamok + 3);
+        ASSERT_TRUE(VeletlenHuzasokHozzaadasa(d, g, 40, 2026, 50));
+        VeletlenSzamsorGeneralasa(d, g, VeletlenGeneralas{}, veletlen);
+        const std::int32_t egyHuzas = g.HuzottFoSzamok + g.PotSzamok;
+        for (const TTombInt1D& sor : d.Huzasok) {
+            for (int s = 0; s < g.SorsolasokSzama; ++s) {
+                const auto c0 = static_cast<std::size_t>(s == 0 ? 3 : g.MasodikHuzasOszlop);
+                const auto fo = static_cast<std::size_t>(g.HuzottFoSzamok - g.PluszSzamDb);
+                std::set<std::int32_t> foSzamok;
+                for (std::size_t c = c0; c < c0 + static_cast<std::size_t>(egyHuzas); ++c) {
+                    ASSERT_GT(sor[c], 0) << "column " << c;
+                    if (c < c0 + fo || c >= c0 + static_cast<std::size_t>(g.HuzottFoSzamok)) {
+                        EXPECT_LE(sor[c], g.FoSzamKeszlet);
+                        EXPECT_TRUE(foSzamok.insert(sor[c]).second) << "repeated " << sor[c];
+                    } else {
+                        EXPECT_GT(sor[c], g.FoSzamKeszlet);
+                        EXPECT_LE(sor[c], g.OsszesSzam);
+                    }
+                }
+                EXPECT_TRUE(std::is_sorted(sor.begin() + static_cast<std::ptrdiff_t>(c0),
+                                           sor.begin() + static_cast<std::ptrdiff_t>(c0 + fo)));
+            }
+        }
+        BetoltottAdatbazis ki;
+        BetoltesBeallitasok b;
+        b.AdatbazisTipus = false;
+        const BetoltesEredmeny r = HuzasAdatbazisOlvasas(AdatbazisKep(d, g, HuzasIroVerzio()), g, b, "x", ki);
+        ASSERT_TRUE(r.sikeres()) << r.Uzenet;
+        EXPECT_EQ(ki.Tabla.Huzasok, d.Huzasok);
+    }
+}
+
+TEST(VeletlenSzamsorGeneralasa, Game17FillsEverySixthColumn)
+{
+    const GameParams g = Jatek(17);
+    ASSERT_LT(g.SzamsorHossz, g.HuzottFoSzamok);
+    DrawsState d;
+    SetHuzasok(d, 0, g.HuzottSzamok + 3);
+    ASSERT_TRUE(VeletlenHuzasokHozzaadasa(d, g, 200, 2026, 1));
+    std::mt19937 gen(5);
+    VeletlenSzamsorGeneralasa(d, g, {}, [&](std::int32_t n) { return static_cast<std::int32_t>(gen() % static_cast<unsigned>(n)); });
+    for (const TTombInt1D& sor : d.Huzasok) {
+        const std::set<std::int32_t> szamok(sor.begin() + 3, sor.begin() + 3 + g.HuzottFoSzamok);
+        EXPECT_EQ(szamok.size(), 6u);
+        EXPECT_EQ(szamok.count(0), 0u);
+    }
+}
+
+// A generator that always answers 0 still ends: the numbers are chosen among
+// the free ones, never drawn again.
+TEST(VeletlenSzamsorGeneralasa, AConstantGeneratorStillGivesDistinctNumbers)
+{
+    const GameParams g = Jatek(8);  // Keno: 20 of 80
+    DrawsState d;
+    SetHuzasok(d, 0, g.HuzottSzamok + 3);
+    ASSERT_TRUE(VeletlenHuzasokHozzaadasa(d, g, 1, 2026, 1));
+    VeletlenSzamsorGeneralasa(d, g, {}, [](std::int32_t) { return 0; });
+    for (int i = 0; i < 20; ++i)
+        EXPECT_EQ(d.Huzasok[0][static_cast<std::size_t>(3 + i)], i + 1);
+}
+
+TEST(VeletlenSzamsorGeneralasa, DeclinedFillingLeavesMissingPartsEmpty)
+{
+    std::mt19937 gen(9);
+    const VeletlenFn veletlen = [&](std::int32_t n) { return static_cast<std::int32_t>(gen() % static_cast<unsigned>(n)); };
+    struct Eset {
+        int jatek;
+        bool plusz, masodik;
+    };
+    for (const Eset e : {Eset{1, false, true}, Eset{1, true, true}, Eset{2, true, false}, Eset{2, true, true},
+                         Eset{4, false, false}}) {
+        SCOPED_TRACE(::testing::Message() << e.jatek << " plusz " << e.plusz << " masodik " << e.masodik);
+        const GameParams g = Jatek(e.jatek);
+        // Row 1 has every part, row 2 only the main numbers of the first drawing.
+        DrawsState d;
+        SetHuzasok(d, 0, g.HuzottSzamok + 3);
+        ASSERT_TRUE(VeletlenHuzasokHozzaadasa(d, g, 2, 2026, 3));
+        VeletlenSzamsorGeneralasa(d, g, {}, veletlen);
+        const auto pot1 = static_cast<std::size_t>(3 + g.HuzottFoSzamok);
+        for (std::size_t c = pot1; c < d.Huzasok[1].size(); ++c)
+            d.Huzasok[1][c] = 0;
+        const HianyzoReszek h = HianyzoReszekVizsgalata(d, g);
+        EXPECT_EQ(h.Szamsorok, g.TobbSorsolas);
+        EXPECT_EQ(h.PluszSzamok, g.VanPotSzam);
+
+        VeletlenGeneralas p;
+        p.PluszFeltoltes = e.plusz;
+        p.MasodikFeltoltes = e.masodik;
+        VeletlenSzamsorGeneralasa(d, g, p, veletlen);
+        const TTombInt1D& tele = d.Huzasok[0];
+        const TTombInt1D& hianyos = d.Huzasok[1];
+        EXPECT_TRUE(std::all_of(tele.begin() + 3, tele.end(), [](std::int32_t v) { return v > 0; }));
+        if (g.VanPotSzam) {
+            EXPECT_EQ(hianyos[pot1] > 0, e.plusz);
+        }
+        if (g.TobbSorsolas) {
+            EXPECT_EQ(hianyos[static_cast<std::size_t>(g.MasodikHuzasOszlop)] > 0, e.masodik);
+        }
+        BetoltottAdatbazis ki;
+        BetoltesBeallitasok b;
+        b.AdatbazisTipus = false;
+        const BetoltesEredmeny r = HuzasAdatbazisOlvasas(AdatbazisKep(d, g, HuzasIroVerzio()), g, b, "x", ki);
+        EXPECT_TRUE(r.sikeres()) << r.Uzenet;
+    }
+}
+
+TEST(VeletlenHuzasokHozzaadasa, NumbersNewDrawsAfterTheLastAndStopsAtTheLimit)
+{
+    const GameParams g = Jatek(0);
+    DrawsState d;
+    SetHuzasok(d, 3, g.HuzottSzamok + 3);
+    ASSERT_TRUE(VeletlenHuzasokHozzaadasa(d, g, 2, 2026, 50));
+    ASSERT_EQ(d.HuzasokSzama, 5);
+    EXPECT_EQ(d.HuzasokUtolsoIndex, 4);
+    EXPECT_EQ((TTombInt1D{d.Huzasok[3][0], d.Huzasok[3][1], d.Huzasok[3][2]}), (TTombInt1D{4, 2026, 50}));
+    EXPECT_EQ(d.Huzasok[4][0], 5);
+    EXPECT_FALSE(VeletlenHuzasokHozzaadasa(d, g, kMaxHuzasok - 4, 2026, 50));
+    EXPECT_EQ(d.HuzasokSzama, 5);
+}
+
+}  // namespace
+}  // namespace kvx
