@@ -11,8 +11,10 @@
 #include "draws/draw_editing.h"
 #include "draws/draw_ranges.h"
 #include "draws/draws_list.h"
+#include "draws/hit_search.h"
 
 class HuzasokVezerlo;
+class TKeresPanel;
 class QAction;
 class QPushButton;
 class QTableView;
@@ -75,6 +77,8 @@ public:
     QPushButton* HatraLapozGomb = nullptr;
     QPushButton* HatraGomb = nullptr;
     QTableView* HuzTabla = nullptr;
+    // The search by hits (shown while the draw-search ticket has matches).
+    TKeresPanel* KeresPanel = nullptr;
     QPushButton* KilepesGomb = nullptr;
 
     THuzTablaModel* Model() const { return model_; }
@@ -94,6 +98,15 @@ public:
     void EloreLapozGombClick();
     void HatraLapozGombClick();
     void KilepesGombClick();
+    // The search by hits.
+    void KeresesGombClick();
+    void KeresPanelBe();
+    void KeresPanelKi();
+    void KeresBoxSelect();
+    void ElsoreKeresGombClick(bool hang = false);
+    void UtolsoraKeresGombClick(bool hang = false);
+    void TovabbKeresGombClick();
+    void VisszaKeresGombClick();
 
     // After an accepted entry the next clipboard draw is entered.
     void VagolapFolytatas();
@@ -125,6 +138,9 @@ private:
     void HuzTablaSelectCell(int oszlop, int sor);
     void HLRiportKiir();
     void Kivalaszt(int sor);
+    // Selects a number row found by the search.
+    void KeresKivalaszt(kvx::SzamsorHely h);
+    kvx::SzamsorHely KivSzamsor() const;
     void Ujratoltes();
     bool BBMElokesztes();
     void BevitelInditas();
