@@ -317,7 +317,8 @@ void THuzLista::FormCreate()
     KeresesGomb = gomb("KeresesGomb", "Keresés", Ikon::Nagyito, " Kijelölt számsor találati arányai - tételes keresés ", 0);
     ToolButton1 = gomb("ToolButton1", "Húzások száma", Ikon::Tartomany,
                        " Húzások számának (keresési tartomány) beállítása ", 0);
-    KeresVariaciobanGomb = gomb("KeresVariaciobanGomb", "Keresés a variációban", Ikon::NagyitoLista, kNemElerheto, 0);
+    KeresVariaciobanGomb = gomb("KeresVariaciobanGomb", "Keresés a variációban", Ikon::NagyitoLista,
+                                " Nincs kész variáció ", 0);
     ToolBar1->addSeparator();
     MentesGomb = gomb("MentesGomb", "Mentés", Ikon::Mentes, " Nincs mentésre váró adat ", 0);
     ToolButton2 = gomb("ToolButton2", "Nyomtatás állományba", Ikon::Lap, kNemElerheto, 0);
@@ -337,6 +338,7 @@ void THuzLista::FormCreate()
     connect(ToolButton1, &QAction::triggered, this, &THuzLista::ToolButton1Click);
     connect(ToolButton4, &QAction::triggered, this, &THuzLista::ToolButton4Click);
     connect(KeresesGomb, &QAction::triggered, this, &THuzLista::KeresesGombClick);
+    connect(KeresVariaciobanGomb, &QAction::triggered, this, &THuzLista::KeresVariaciobanGombClick);
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName("Panel1");
@@ -944,4 +946,31 @@ void THuzLista::VisszaKeresGombClick()
         ElsoreKeresGombClick(true);
     else
         KeresKivalaszt(h);
+}
+
+void THuzLista::SetVariacioKesz(bool van)
+{
+    tipp(KeresVariaciobanGomb, van, van ? " Számsor keresése a variáció listájában " : " Nincs kész variáció ");
+}
+
+void THuzLista::KeresVariaciobanGombClick()
+{
+    const HuzListaState& s = huzLista();
+    const GameParams& g = game();
+    if (!draws().AdatbazisBetoltve || s.KivRekord < 1 || s.KivRekord > draws().HuzasokSzama)
+        return;
+    mainState().BillentyuMod = 0;
+    // The bonus numbers of the selected drawing follow its drawn numbers.
+    TTombByte1D pot;
+    if (g.VanPotSzam) {
+        const TTombInt1D& sor = draws().Huzasok[static_cast<std::size_t>(s.KivRekord - 1)];
+        for (std::int32_t p = 0; p < g.PotSzamok; ++p) {
+            const std::size_t i = static_cast<std::size_t>(s.KivSzamsorOszlop + g.HuzottFoSzamok + p);
+            if (i < sor.size() && sor[i] > 0 && sor[i] < 256)
+                pot.push_back(static_cast<std::uint8_t>(sor[i]));
+        }
+    }
+    emit variacioKeresKerve(s.KivSzamok, pot,
+                            QStringLiteral(" Keres: húzások %1. számsora")
+                                .arg(GetKivSzamsorSorszama(g, s.KivRekord, s.KivSzamsorOszlop)));
 }

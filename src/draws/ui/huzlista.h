@@ -107,6 +107,10 @@ public:
     void UtolsoraKeresGombClick(bool hang = false);
     void TovabbKeresGombClick();
     void VisszaKeresGombClick();
+    // The selected number row goes onto the variation-check ticket.
+    void KeresVariaciobanGombClick();
+    // A variation exists (the button above works only then).
+    void SetVariacioKesz(bool van);
 
     // After an accepted entry the next clipboard draw is entered.
     void VagolapFolytatas();
@@ -126,6 +130,9 @@ signals:
                        const kvx::HLRiport& riport);
     // The user asks for the draws-list range (the range dialog in mode 3).
     void tartomanyBeallitas(const kvx::HuzSzamaKornyezet& kornyezet);
+    // The selected number row is to be checked against the variation: its
+    // numbers, its drawing's bonus numbers and the check ticket's caption.
+    void variacioKeresKerve(const kvx::TTombByte1D& szamok, const kvx::TTombByte1D& potSzamok, const QString& felirat);
     // The clipboard cannot be read into the entry: the entry's hint says why.
     void bevitelTipp(const QString& szoveg);
 

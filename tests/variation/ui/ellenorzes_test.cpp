@@ -10,7 +10,9 @@
 #include "app/ui/foablak.h"
 #include "app/ui/formok.h"
 #include "app/ui/ismetles.h"
+#include "app/ui/harom_huzas.h"
 #include "app/ui/keres_panel.h"
+#include "draws/ui/huzlista.h"
 #include "app/ui/valaszolo.h"
 #include "app/workers.h"
 #include "conditions/condition_records.h"
@@ -47,6 +49,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir_.isValid());
+        ASSERT_FALSE(kvx::teszt::haromHuzasAdatbazis(dir_.path()).empty());
         window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
         window_->Kerdes = [](const QString&) { return true; };
         FormokLetrehozasa(*window_);
@@ -192,6 +195,28 @@ TEST_F(EllenorzesTest, ListLineGoesOntoTheCheckTicket)
     window_->Akcio("rls2")->trigger();
     EXPECT_FALSE(sz->isVisible());
     EXPECT_TRUE(program_.Variacio().BontEllTalalatok().empty());
+}
+
+TEST_F(EllenorzesTest, DrawIsCheckedAgainstTheVariation)
+{
+    window_->Akcio("Listzs3")->trigger();
+    THuzLista* huzasok = formok().HuzLista;
+    ASSERT_TRUE(huzasok->isVisible());
+    EXPECT_FALSE(huzasok->KeresVariaciobanGomb->isEnabled());
+    general();
+    ASSERT_TRUE(huzasok->KeresVariaciobanGomb->isEnabled());
+    huzasok->EloreGombClick();
+    huzasok->KeresVariaciobanGomb->trigger();
+    TBontEllSzelveny* sz = szelvenyek().BontEllSzelveny;
+    ASSERT_TRUE(sz->isVisible());
+    EXPECT_EQ(sz->windowTitle(), QStringLiteral(" Keres: húzások 1. számsora"));
+    // Draw 1 is 2, 11, 21, 31, 41: only 31 is among the variation's numbers.
+    EXPECT_EQ(sz->Jelolesek.Jeloltek, (TTombByte1D{2, 11, 21, 31, 41}));
+    const int sorok = variationStore().BontSzelvszam;
+    int db = 0;
+    for (int r = 0; r < sorok; ++r)
+        db += talalat(r, {31}) == 1;
+    EXPECT_TRUE(sz->InfoCimke->text().contains(QStringLiteral("   1 találat:%1").arg(db, 8)));
 }
 
 }  // namespace
