@@ -280,6 +280,40 @@ std::string BontEllSorszam(const BontEllJelolesek& j, const BontListaNezet& n)
     return SorszamSzoveg(n, tomb);
 }
 
+std::string BontEllSzamTipp(const BontEllJelolesek& j, const BontListaNezet& n, std::int32_t szam)
+{
+    const GameParams& g = *n.Jatek;
+    const bool plusz = g.VanPluszSzam && szam > g.FoSzamKeszlet;
+    const std::string p = plusz ? g.PluszSzamNev : std::string();
+    const auto benne = [szam](const TTombByte1D& v) {
+        return std::find(v.begin(), v.end(), static_cast<std::uint8_t>(szam)) != v.end();
+    };
+    std::string s;
+    const auto poz = std::find(n.KijeloltSzamok.begin(), n.KijeloltSzamok.end(), static_cast<std::uint8_t>(szam));
+    const auto fix = std::find(n.FixSzamok.begin(), n.FixSzamok.end(), static_cast<std::uint8_t>(szam));
+    if (poz != n.KijeloltSzamok.end()) {
+        if (n.HuzasMod) {
+            s = " Nem a variáció számsorából készült listát ellenőrzi. \r\n Húzások számsoraiból összeállított variáció. ";
+        } else {
+            const auto i = static_cast<std::size_t>(poz - n.KijeloltSzamok.begin());
+            s = benne(n.AllandoSzamok) ? " Variációra kijelölt állandó"
+                : benne(n.VeletlenSzamok) ? " Variációra kijelölt véletlen"
+                                          : " Variációra kijelölt";
+            s += p + " szám ";
+            if (n.Tar && i < n.Tar->BontSzamGyakorisag.size() && n.Tar->BontSzamGyakorisag[i] == 0)
+                s += "- nem szerepel a variációban. ";
+            s += "\r\n " + std::to_string(i + 1) + ". szám a számsorban ";
+        }
+    } else if (fix != n.FixSzamok.end()) {
+        s = " Variációra kijelölt " + std::to_string(fix - n.FixSzamok.begin() + 1) + ". fix szám ";
+    } else {
+        s = " Szám" + p + " : " + std::to_string(plusz ? g.PluszSzamKijelzes(szam) : szam) + " ";
+    }
+    if (j.PotJelolt(szam))
+        s += "\r\n Plusz számként kijelölve ";
+    return s;
+}
+
 BontEllInfo BontEllInfoKeszites(const BontEllJelolesek& j, const BontListaNezet& n, bool potSzamTalalat,
                                 const TTombInt1D& talalatok)
 {

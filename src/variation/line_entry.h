@@ -129,6 +129,11 @@ TTombInt1D BontEllTalalatok(const BontEllJelolesek& j, const BontListaNezet& n);
 // (SzamsorHossz numbers for a variation built from the draws).
 std::string BontEllSorszam(const BontEllJelolesek& j, const BontListaNezet& n);
 
+// The hint of number n on the check ticket: its role in the selection (its
+// position, and whether any line holds it), a fixed number's position, or
+// just the number; a bonus mark says so.
+std::string BontEllSzamTipp(const BontEllJelolesek& j, const BontListaNezet& n, std::int32_t szam);
+
 struct BontEllInfo {
     std::string Szoveg;   // the info panel
     std::string Szoveg2;  // the second info panel

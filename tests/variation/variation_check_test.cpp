@@ -182,6 +182,24 @@ TEST(VariationCheck, CheckModeMarks)
     EXPECT_EQ(j.Jeloltek.size(), 6u);
 }
 
+TEST(VariationCheck, NumberHints)
+{
+    // 6/45: selection 1..9 (4 constant), fixed 10; no line holds 9.
+    Variacio v(1, Tol(1, 9), 0, {10}, {Tol(1, 5), {2, 3, 4, 5, 6}});
+    v.n.AllandoSzamok = {4};
+    v.t.BontSzamGyakorisag = {1, 2, 2, 2, 2, 1, 0, 0, 0};
+    const BontEllJelolesek j = Jelolesek(v.g, {1}, {20});
+    const std::pair<int, std::string> esetek[] = {
+        {2, " Variációra kijelölt szám \r\n 2. szám a számsorban "},
+        {4, " Variációra kijelölt állandó szám \r\n 4. szám a számsorban "},
+        {9, " Variációra kijelölt szám - nem szerepel a variációban. \r\n 9. szám a számsorban "},
+        {10, " Variációra kijelölt 1. fix szám "},
+        {20, " Szám : 20 \r\n Plusz számként kijelölve "},
+    };
+    for (const auto& [szam, vart] : esetek)
+        EXPECT_EQ(BontEllSzamTipp(j, v.n, szam), vart) << szam;
+}
+
 // For every game: random selections, lines and marks never score past the
 // tally of the check.
 TEST(VariationCheck, RandomMarksAndLinesNeverPassTheTally)

@@ -7,6 +7,9 @@
 #include <random>
 
 #include "app/game_table.h"
+#include "app/messages.h"
+#include "app/settings.h"
+#include "app/ui/uzenetek.h"
 #include "tickets/number_lists.h"
 #include "tickets/ui/szelvenyek.h"
 #include "variation/variation_store.h"
@@ -16,6 +19,11 @@ using namespace kvx;
 namespace {
 
 QString q(const char* s) { return QString::fromUtf8(s); }
+
+constexpr const char* kPeldabontasTipp =
+    "Egy példabontás (variáció) ellenőrzését végzi.\r\n\r\nA variáció egyetlen - a Főszelvényen más színnel "
+    "jelölt - számsor tulajdonságai alapján készült.\r\nAz ellenőrzés során a program hatékonyságát, annak helyes "
+    "működését vizsgálja.";
 
 // A selected number that occurs in no line of the variation.
 constexpr std::int32_t kNemSzereploSzin = 160 | (160 << 8) | (164 << 16);
@@ -46,6 +54,7 @@ void TBontEllSzelveny::Szinezes()
     const SzamListak& l = szamListak();
     const GameParams& g = game();
     const VariationStore& t = variationStore();
+    const BontListaNezet nezet = vezerlo_.ListaNezet();
     for (std::size_t i = 0; i < SzamPanelek.size(); ++i) {
         TSzamPanel* p = SzamPanelek[i];
         const int n = p->Tag;
@@ -68,6 +77,7 @@ void TBontEllSzelveny::Szinezes()
         }
         p->setText(kattinthato || sz == SzamSzerep::Fix ? QString::fromStdString(SzamFelirat(g, static_cast<int>(i)))
                                                         : QStringLiteral("-"));
+        p->setToolTip(QString::fromStdString(BontEllSzamTipp(Jelolesek, nezet, n)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         if (Jelolesek.PotJelolt(n))
             PanelSzinezes(p, {look[SzeletJelolt], look[SzeletPluszBetu], true});
         else if (Jelolesek.Jelolt(n))
@@ -81,6 +91,7 @@ void TBontEllSzelveny::ModBeallitas(int mod)
 {
     Torles();
     Jelolesek.Mod = mod;
+    peldaTippVolt_ = false;
     Jelolesek.PotSzamok.assign(static_cast<std::size_t>(std::max(game().PotSzamok, 0)), 0);
     SzamsorTomb.clear();
     TorlesGomb->setText(q(kBontEllTorles));
@@ -151,6 +162,10 @@ void TBontEllSzelveny::SzamClick(TSzamPanel* panel)
     const BontEllKattintas k = BontEllSzamClick(Jelolesek, szamListak(), game(), panel->Tag, mod);
     if (k == BontEllKattintas::Elutasitva)
         return;
+    // All bonus slots used on the program's own database: how Shift marks them.
+    if (k == BontEllKattintas::PotJelolve && !koteg_ && Jelolesek.PotDb == game().PotSzamok &&
+        settings().UzenetekLog[kTippPluszSzam] && adatbazisFajta().AdatbazisTipus)
+        PluszSzamTipp(false, game().LottoIndex, huzLista().KivRekord);
     Szinezes();
     if (Jelolesek.Mod != BontEllEllenorzes)
         GombBeallitas();
@@ -256,6 +271,11 @@ void TBontEllSzelveny::EllenorzesKijelzes()
     InfoCimke->setText(InfoSzoveg(info.Szoveg));
     if (InfoCimke2)
         InfoCimke2->setText(InfoSzoveg(info.Szoveg2));
+    if (ellenorzes && !ures && !peldaTippVolt_ && bontasEgyseg().Peldabontas && settings().UzenetekLog[0]) {
+        // The first check of an example wheel says what is being checked.
+        peldaTippVolt_ = true;
+        settings().UzenetekLog[0] = HasznosInformacio(QString::fromUtf8(kPeldabontasTipp)) ? 1 : 0;
+    }
     if (ellenorzes) {
         // Nothing marked: no search in the list, and nothing to clear.
         if (ures)

@@ -49,5 +49,7 @@ private:
     // Opens the ticket for a line of the list (mode 1 new, 2 replace).
     void SzamsorBevitel(int mod);
     bool koteg_ = false;
+    // The example-wheel tip was shown since the mode was set.
+    bool peldaTippVolt_ = false;
     VariacioVezerlo& vezerlo_;
 };

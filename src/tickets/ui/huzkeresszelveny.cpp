@@ -2,7 +2,10 @@
 
 #include <QPushButton>
 
+#include "app/messages.h"
+#include "app/settings.h"
 #include "app/ui/program.h"
+#include "app/ui/uzenetek.h"
 #include "draws/ui/huzasok_vezerlo.h"
 #include "tickets/ui/szelvenyek.h"
 
@@ -21,9 +24,13 @@ THuzKeresSzelveny::THuzKeresSzelveny(HuzasokVezerlo& vezerlo, QWidget* foablak)
     if (KilepesGomb)
         connect(KilepesGomb, &QPushButton::clicked, this, &THuzKeresSzelveny::KeresesTorlese);
     connect(&vezerlo, &HuzasokVezerlo::keresesKerve, this, &THuzKeresSzelveny::KeresesInditas);
-    // The table goes: so does the search. The list's range changes: the
-    // rows are counted again.
+    // The table goes: so does the search. The table (an undo) or the list's
+    // range changes: the rows are counted again.
     connect(&vezerlo, &HuzasokVezerlo::lezaras, this, &THuzKeresSzelveny::KeresesTorlese);
+    connect(&vezerlo, &HuzasokVezerlo::valtozott, this, [this] {
+        if (isVisible() && draws().AdatbazisBetoltve)
+            TalalatokSzamolasa();
+    });
     connect(&vezerlo, &HuzasokVezerlo::tartomanyokValtoztak, this, [this](int mod) {
         if (mod == 3 && isVisible())
             TalalatokSzamolasa();
@@ -100,8 +107,13 @@ void THuzKeresSzelveny::SzamClick(TSzamPanel* panel)
     if (!panel)
         return;
     const int mod = koteg_ ? 0 : GetBillentyuMod();
-    if (HuzKeresSzamClick(Jelolesek, game(), panel->Tag, mod) == KeresKattintas::Elutasitva)
+    const KeresKattintas k = HuzKeresSzamClick(Jelolesek, game(), panel->Tag, mod);
+    if (k == KeresKattintas::Elutasitva)
         return;
+    // All bonus slots used on the program's own database: how Shift marks them.
+    if (k == KeresKattintas::PotJelolve && !koteg_ && Jelolesek.PotDb == game().PotSzamok &&
+        settings().UzenetekLog[kTippPluszSzam] && adatbazisFajta().AdatbazisTipus)
+        PluszSzamTipp(true, game().LottoIndex, huzLista().KivRekord);
     Szinezes();
     if (!koteg_)
         TalalatokSzamolasa();
