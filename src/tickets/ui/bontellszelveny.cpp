@@ -40,6 +40,8 @@ TBontEllSzelveny::TBontEllSzelveny(VariacioVezerlo& vezerlo, QWidget* foablak)
     connect(&vezerlo, &VariacioVezerlo::ellenorzesKerve, this, &TBontEllSzelveny::EllenorzesInditas);
     connect(&vezerlo, &VariacioVezerlo::szerkesztesElott, this, &TBontEllSzelveny::Torles);
     connect(&vezerlo, &VariacioVezerlo::torles, this, &TBontEllSzelveny::Torles);
+    // A run changes the lines under a check: the check ends with it.
+    connect(&vezerlo, &VariacioVezerlo::futasIndul, this, &TBontEllSzelveny::Torles);
     for (TSzamPanel* p : SzamPanelek)
         connect(p, &TSzamPanel::Kattintas, this, &TBontEllSzelveny::SzamClick);
     if (TorlesGomb)
