@@ -53,7 +53,7 @@ std::string TalalatCimke(const GameParams& g, std::int32_t ertek)
     const Bontott b = Bontas(g, ertek);
     std::string s = std::to_string(b.Fo);
     if (b.Szint > 0)
-        s += "+" + std::to_string(b.Szint);
+        s.append(1, '+').append(std::to_string(b.Szint));
     return s + " találat";
 }
 
@@ -65,7 +65,7 @@ std::string TalalatSorokSzovege(const GameParams& g, const TTombInt1D& tabla)
         const Bontott b = Bontas(g, j);
         s += rovid ? Format("%2.0u", {b.Fo}) : Format("%4.0u", {b.Fo});
         if (b.Szint > 0)
-            s += "+" + std::to_string(b.Szint);
+            s.append(1, '+').append(std::to_string(b.Szint));
         else if (rovid)
             s += "  ";
         s += " találat:" + Format("%8.0u", {tabla[static_cast<std::size_t>(j)]}) + "\r\n";
@@ -246,11 +246,12 @@ HuzKeresInfo HuzKeresInfoKeszites(const GameParams& g, const HuzKeresJelolesek& 
     HuzKeresInfo r;
     std::string s = Format(" %d. - %d. húzások\r\n", {elso, utolso});
     const std::int32_t db = static_cast<std::int32_t>(j.Jeloltek.size());
-    s += " Kijelölve: " + std::to_string(db - j.PluszDb);
+    s += " Kijelölve: ";
+    s += std::to_string(db - j.PluszDb);
     if (j.PotDb > 0)
-        s += "+" + std::to_string(j.PotDb);
+        s.append(1, '+').append(std::to_string(j.PotDb));
     if (j.PluszDb > 0)
-        s += "+" + std::to_string(j.PluszDb);
+        s.append(1, '+').append(std::to_string(j.PluszDb));
     s += " szám\r\n";
     s += TalalatSorokSzovege(g, tabla);
     TTombByte1D szamok = j.Jeloltek;
