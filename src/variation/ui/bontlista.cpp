@@ -358,8 +358,9 @@ void TBontLista::BontTablaSelectCell(int sor, int oszlop)
         bool talalat = KeresPanel->Minden();
         if (!talalat) {
             const BontEllKereso k = vezerlo_.Kereso();
-            KeresSor = k.Keres(sor - 1, 1, KeresPanel->KeresMin(), KeresPanel->KeresMax()) == sor - 1 ? sor - 1 : -1;
-            talalat = KeresSor == sor - 1;
+            const std::int32_t v = sor >= 1 && sor <= k.SorDb() ? k.SzamsorTalalat(sor - 1) : -1;
+            talalat = v >= KeresPanel->KeresMin() && v <= KeresPanel->KeresMax();
+            KeresSor = talalat ? sor - 1 : -1;
         }
         KeresPanel->CimkeKiemeles(talalat);
         if (!talalat)
