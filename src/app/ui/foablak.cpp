@@ -102,6 +102,7 @@ void AdatbazisParancsAllapot(AkcioFn akcio)
     allit("Listzs3", QStringLiteral(" Húzások listája "));
     allit("Listanyomtatsa1", QStringLiteral(" Nyomtatás "));
     allit("Nyomtats3", QStringLiteral(" Húzások listájának nyomtatása állományba "));
+    allit("Keress1", QStringLiteral(" Számsor keresése a húzások listájában "));
     const std::pair<const char*, const char*> nezetek[] = {
         {"Hnyszorhztk1", " Hányszor húzták a számokat "},
         {"Hnyhzsta1", " Hány húzás óta nem sorsolták a számokat "},
@@ -585,6 +586,11 @@ void TFoablak::MenuEpites()
     connect(Akcio("Listzs3"), &QAction::triggered, this, [] {
         if (formok().HuzLista && draws().AdatbazisBetoltve)
             formok().HuzLista->Start();
+    });
+    // The draw search opens with an empty ticket.
+    connect(Akcio("Keress1"), &QAction::triggered, this, [] {
+        if (draws().AdatbazisBetoltve)
+            kvx::Program::aktualis().HuzasokV().KeresesInditas();
     });
     // The main ticket's display modes form one radio group.
     auto* nezetek = new QActionGroup(this);

@@ -48,7 +48,7 @@ QString q(const std::string& s)
 
 // The commands of the table that work in this build.
 constexpr const char* kKeszVariacioParancsok[] = {"Start1", "rls2", "PauseTorles", "Beilleszts1", "Listzs2", "Ments2",
-                                                   "Listanyomtatsa2", "Lista1"};
+                                                   "Listanyomtatsa2", "Lista1", "Ellenrzs1"};
 
 }  // namespace
 
@@ -60,6 +60,7 @@ void TFoablak::VariacioParancsokBekotese()
     connect(Akcio("Beilleszts1"), &QAction::triggered, this, [this] { Beilleszts1Click(true); });
     connect(Akcio("Listzs2"), &QAction::triggered, this, [this] { Listzs2Click(); });
     connect(Akcio("Ments2"), &QAction::triggered, this, [this] { Ments2Click(); });
+    connect(Akcio("Ellenrzs1"), &QAction::triggered, this, [] { kvx::Program::aktualis().Variacio().EllenorzesStart(); });
     BontMenuAll(VariacioParancsHelyzet());
 }
 

@@ -65,6 +65,15 @@ void HuzasokAblakokBekotese(const Formok& f)
             tartomany->Start(3, k);
     });
     QObject::connect(lista, &THuzLista::bevitelTipp, be, &QWidget::setToolTip);
+    // A draw checked against the variation; the button follows the variation.
+    VariacioVezerlo& v = kvx::Program::aktualis().Variacio();
+    QObject::connect(lista, &THuzLista::variacioKeresKerve, &v, &VariacioVezerlo::EllenorzesStart);
+    const auto variacioKesz = [lista, &v] {
+        if (lista)
+            lista->SetVariacioKesz(!v.Fut() && kvx::Program::aktualis().Tar.BontSzelvszam > 0);
+    };
+    QObject::connect(&v, &VariacioVezerlo::valtozott, lista, variacioKesz);
+    variacioKesz();
     QObject::connect(be, &THuzBe::megnyilt, be, [] {
         if (THuzBeSzelveny* sz = szelvenyek().HuzBeSzelveny) {
             sz->show();

@@ -209,3 +209,40 @@ void HuzasokVezerlo::TartomanyokModositva(int mod)
 {
     emit tartomanyokValtoztak(mod);
 }
+
+void HuzasokVezerlo::KeresesInditas(const kvx::TTombByte1D& szamok, const kvx::TTombByte1D& potSzamok,
+                                    const QString& felirat)
+{
+    if (!p_.Huzasok.AdatbazisBetoltve)
+        return;
+    emit keresesKerve(szamok, potSzamok, felirat);
+}
+
+void HuzasokVezerlo::TalalatokSzamolasa(const kvx::HuzKeresJelolesek& j)
+{
+    keresJelek_ = j;
+    huzKeresTalalatok_ = kvx::TalalatokSzamolasa(p_.Jatek, j, p_.Huzasok, p_.HuzSzama.GetLHuzSzamaElso(),
+                                                 p_.HuzSzama.GetLHuzSzamaUtolso());
+    emit keresValtozott();
+}
+
+void HuzasokVezerlo::KeresesTorlese()
+{
+    keresJelek_ = {};
+    huzKeresTalalatok_.clear();
+    emit keresTorolve();
+}
+
+kvx::HuzKeresLepes HuzasokVezerlo::KeresLepes(std::int32_t min, std::int32_t max, bool minden) const
+{
+    kvx::HuzKeresLepes l;
+    l.Jatek = &p_.Jatek;
+    l.Huzasok = &p_.Huzasok;
+    l.Jelolesek = &keresJelek_;
+    l.Elso = p_.HuzSzama.GetLHuzSzamaElso();
+    l.Utolso = p_.HuzSzama.GetLHuzSzamaUtolso();
+    l.Min = min;
+    l.Max = max;
+    l.Minden = minden;
+    return l;
+}

@@ -10,6 +10,7 @@
 #include "draws/database_file.h"
 #include "draws/draw_editing.h"
 #include "draws/draw_entry.h"
+#include "draws/hit_search.h"
 
 #include <functional>
 #include <string>
@@ -86,6 +87,25 @@ public:
     // The range dialog was accepted in mode `mod`.
     void TartomanyokModositva(int mod);
 
+    // ---- The search by hits ----
+
+    // Opens the draw-search ticket; with numbers it marks them (potSzamok
+    // as bonus marks) and counts at once, with the caption given.
+    void KeresesInditas(const kvx::TTombByte1D& szamok = {}, const kvx::TTombByte1D& potSzamok = {},
+                        const QString& felirat = {});
+    // Counts the number rows of the draws-list range per hit value against
+    // the marks and keeps both (keresValtozott).
+    void TalalatokSzamolasa(const kvx::HuzKeresJelolesek& j);
+    // The search ticket closed or lost its marks (keresTorolve).
+    void KeresesTorlese();
+    // The search ticket is open.
+    bool KeresAktiv() const { return keresAktiv_; }
+    void SetKeresAktiv(bool a) { keresAktiv_ = a; }
+    const kvx::HuzKeresJelolesek& KeresJelek() const { return keresJelek_; }
+    const kvx::TTombInt1D& HuzKeresTalalatok() const { return huzKeresTalalatok_; }
+    // A walk over the matches of the last count within the draws-list range.
+    kvx::HuzKeresLepes KeresLepes(std::int32_t min, std::int32_t max, bool minden) const;
+
 signals:
     // The draws table changed (load, close, edit, undo).
     void valtozott();
@@ -106,6 +126,11 @@ signals:
     void huzBeSorValtozott();
     // The range dialog was accepted in mode `mod`.
     void tartomanyokValtoztak(int mod);
+    // The draw-search ticket is to open (and mark the numbers given).
+    void keresesKerve(const kvx::TTombByte1D& szamok, const kvx::TTombByte1D& potSzamok, const QString& felirat);
+    // The search counted the rows anew, or ended.
+    void keresValtozott();
+    void keresTorolve();
 
 private:
     kvx::Program& p_;
@@ -113,4 +138,7 @@ private:
     std::string utvonal_;
     kvx::GameParams jatek_;
     bool bevitel_ = false;
+    bool keresAktiv_ = false;
+    kvx::HuzKeresJelolesek keresJelek_;
+    kvx::TTombInt1D huzKeresTalalatok_;
 };

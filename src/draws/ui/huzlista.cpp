@@ -6,6 +6,7 @@
 #include "app/main_menu.h"
 #include "app/settings.h"
 #include "app/ui/ablak_elhelyezes.h"
+#include "app/ui/keres_panel.h"
 #include "app/ui/uzenetek.h"
 #include "common/date_helpers.h"
 #include "conditions/condition_records.h"
@@ -264,6 +265,18 @@ THuzLista::THuzLista(HuzasokVezerlo& vezerlo, QWidget* parent) : QDialog(parent)
     // The table is about to go: the list shows it no longer.
     connect(&vezerlo_, &HuzasokVezerlo::lezaras, this, &THuzLista::close);
     connect(&vezerlo_, &HuzasokVezerlo::bevitelVege, this, &THuzLista::BevitelVege);
+    // The draw-search ticket counted its marks: the list shows (opening
+    // when closed) the classes that occur; the search ended: the panel goes.
+    connect(&vezerlo_, &HuzasokVezerlo::keresValtozott, this, [this] {
+        if (!isVisible())
+            Start();
+        KeresPanelBe();
+        SzelvKijelzes();
+    });
+    connect(&vezerlo_, &HuzasokVezerlo::keresTorolve, this, [this] {
+        KeresPanelKi();
+        SzelvKijelzes();
+    });
     connect(&vezerlo_, &HuzasokVezerlo::tartomanyokValtoztak, this, [this](int mod) {
         // Mode 3 is the list's own range: its shading and tallies follow it.
         if (mod == 3) {
@@ -301,7 +314,7 @@ void THuzLista::FormCreate()
     VisszaGomb = gomb("VisszaGomb", "Visszavonás", Ikon::Vissza, " Nincs visszavonható művelet ", 0);
     MegseGomb = gomb("MegseGomb", "Visszavonás törlése", Ikon::Elore, " Nincs visszavonható művelet ", 0);
     ToolBar1->addSeparator();
-    KeresesGomb = gomb("KeresesGomb", "Keresés", Ikon::Nagyito, kNemElerheto, 0);
+    KeresesGomb = gomb("KeresesGomb", "Keresés", Ikon::Nagyito, " Kijelölt számsor találati arányai - tételes keresés ", 0);
     ToolButton1 = gomb("ToolButton1", "Húzások száma", Ikon::Tartomany,
                        " Húzások számának (keresési tartomány) beállítása ", 0);
     KeresVariaciobanGomb = gomb("KeresVariaciobanGomb", "Keresés a variációban", Ikon::NagyitoLista,
@@ -311,7 +324,7 @@ void THuzLista::FormCreate()
     ToolButton2 = gomb("ToolButton2", "Nyomtatás állományba", Ikon::Lap, kNemElerheto, 0);
     NyomtatasGomb = gomb("NyomtatasGomb", "Nyomtatás", Ikon::Nyomtato, kNemElerheto, 0);
     ToolButton4 = gomb("ToolButton4", "Segédszelvény", Ikon::Szelveny, " Segédszelvény elrejtése ", 0);
-    for (QAction* a : {KeresesGomb, KeresVariaciobanGomb, ToolButton2, NyomtatasGomb, VisszaGomb, MegseGomb, MentesGomb})
+    for (QAction* a : {KeresVariaciobanGomb, ToolButton2, NyomtatasGomb, VisszaGomb, MegseGomb, MentesGomb})
         a->setEnabled(false);
     fo->addWidget(ToolBar1);
 
@@ -324,6 +337,8 @@ void THuzLista::FormCreate()
     connect(MentesGomb, &QAction::triggered, this, &THuzLista::MentesGombClick);
     connect(ToolButton1, &QAction::triggered, this, &THuzLista::ToolButton1Click);
     connect(ToolButton4, &QAction::triggered, this, &THuzLista::ToolButton4Click);
+    connect(KeresesGomb, &QAction::triggered, this, &THuzLista::KeresesGombClick);
+    connect(KeresVariaciobanGomb, &QAction::triggered, this, &THuzLista::KeresVariaciobanGombClick);
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName("Panel1");
@@ -369,6 +384,15 @@ void THuzLista::FormCreate()
                     HuzTablaSelectCell(cur.column(), cur.row() + 1);
             });
     fo->addWidget(HuzTabla, 1);
+
+    KeresPanel = new TKeresPanel(this);
+    KeresPanel->hide();
+    fo->addWidget(KeresPanel);
+    connect(KeresPanel, &TKeresPanel::valasztas, this, &THuzLista::KeresBoxSelect);
+    connect(KeresPanel, &TKeresPanel::elsore, this, [this] { ElsoreKeresGombClick(); });
+    connect(KeresPanel, &TKeresPanel::utolsora, this, [this] { UtolsoraKeresGombClick(); });
+    connect(KeresPanel, &TKeresPanel::tovabb, this, &THuzLista::TovabbKeresGombClick);
+    connect(KeresPanel, &TKeresPanel::vissza, this, &THuzLista::VisszaKeresGombClick);
 
     auto* panel2 = new QFrame(this);
     panel2->setObjectName("Panel2");
@@ -472,11 +496,14 @@ void THuzLista::showEvent(QShowEvent* e)
     if (SegedszelvenyLathato)
         emit segedszelvenyLathato(true);
     SzelvKijelzes();
+    if (vezerlo_.KeresAktiv())
+        KeresPanelBe();
     HuzTabla->setFocus();
 }
 
 void THuzLista::closeEvent(QCloseEvent* e)
 {
+    KeresPanelKi();
     emit segedszelvenyLathato(false);
     QDialog::closeEvent(e);
 }
@@ -505,15 +532,34 @@ void THuzLista::HuzTablaSelectCell(int oszlop, int sor)
     if (!draws().AdatbazisBetoltve)
         return;
     kvx::HuzTablaSelectCell(huzLista(), draws(), game(), oszlop, sor);
+    if (KeresPanel->isVisible()) {
+        // The caption tells whether the row is a match of the class; off a
+        // match both pairs of search buttons go again.
+        const bool talalat = KeresPanel->Minden() ||
+                             vezerlo_.KeresLepes(KeresPanel->KeresMin(), KeresPanel->KeresMax(), false).Talalat(KivSzamsor());
+        KeresPanel->CimkeKiemeles(talalat);
+        if (!talalat)
+            KeresPanel->TovabbVisszaAllapot();
+    }
     SzelvKijelzes();
     HuzTabla->viewport()->update();
 }
 
-void THuzLista::EloreGombClick() { Kivalaszt(1); }
-void THuzLista::HatraGombClick() { Kivalaszt(draws().HuzasokSzama); }
+void THuzLista::EloreGombClick()
+{
+    KeresPanel->TovabbVisszaAllapot();
+    Kivalaszt(1);
+}
+
+void THuzLista::HatraGombClick()
+{
+    KeresPanel->TovabbVisszaAllapot();
+    Kivalaszt(draws().HuzasokSzama);
+}
 
 void THuzLista::EloreLapozGombClick()
 {
+    KeresPanel->TovabbVisszaAllapot();
     const int lap = LathatoSorok();
     const int kiv = huzLista().KivRekord;
     const int cel = kiv <= lap ? 1 : kiv - lap;
@@ -523,6 +569,7 @@ void THuzLista::EloreLapozGombClick()
 
 void THuzLista::HatraLapozGombClick()
 {
+    KeresPanel->TovabbVisszaAllapot();
     const int lap = LathatoSorok();
     const int n = draws().HuzasokSzama;
     const int kiv = huzLista().KivRekord;
@@ -559,6 +606,11 @@ void THuzLista::SzelvKijelzes()
         tipp(ModositasGomb, false, f.ModositasTipp);
     if (!f.Torles)
         tipp(TorlesGomb, false, f.TorlesTipp);
+
+    // No edits while a search is open.
+    if (vezerlo_.KeresAktiv())
+        for (QAction* a : {BovitesGomb, BeszurasGomb, ModositasGomb, TorlesGomb})
+            tipp(a, false, " Számsor keresése aktív: nem engedélyezett funkció ");
 
     TalalatEloszlasSzamitas(s, d, g, listaElso(), listaUtolso());
     HLRiportKiir();
@@ -781,4 +833,144 @@ void THuzLista::MegseGombClick()
             InformacioUzenet(QString::fromUtf8(kTalArModosultUzenet));
     }
     ListaAktiv(true);
+}
+
+// ---- Search by hits ----
+
+SzamsorHely THuzLista::KivSzamsor() const
+{
+    const HuzListaState& s = huzLista();
+    return {s.KivRekord, s.KivSzamsorOszlop == 3 ? 0 : 1};
+}
+
+void THuzLista::KeresKivalaszt(SzamsorHely h)
+{
+    if (h.Huzas < 1)
+        return;
+    const int oszlop = SzamsorOszlop(game(), h.Sorsolas);
+    valasztas_ = true;
+    HuzTabla->setCurrentIndex(model_->index(h.Huzas - 1, oszlop));
+    valasztas_ = false;
+    HuzTablaSelectCell(oszlop, h.Huzas);
+    HuzTabla->scrollTo(model_->index(h.Huzas - 1, 0));
+}
+
+void THuzLista::KeresesGombClick()
+{
+    const HuzListaState& s = huzLista();
+    if (!draws().AdatbazisBetoltve || draws().HuzasokSzama < 1)
+        return;
+    // Shift+Ctrl: an empty search ticket.
+    const Qt::KeyboardModifiers m = QGuiApplication::queryKeyboardModifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
+    if (mainState().BillentyuMod == 200 || m == (Qt::ShiftModifier | Qt::ControlModifier)) {
+        vezerlo_.KeresesInditas();
+        return;
+    }
+    TTombByte1D pot;
+    if (game().VanPotSzam)
+        pot = s.KivPotSzamok;
+    const QString felirat = QStringLiteral(" Keres: húzások %1. számsora")
+                                .arg(GetKivSzamsorSorszama(game(), s.KivRekord, s.KivSzamsorOszlop));
+    vezerlo_.KeresesInditas(s.KivSzamok, pot, felirat);
+}
+
+void THuzLista::KeresPanelBe()
+{
+    if (!isVisible())
+        return;
+    const TTombInt1D& t = vezerlo_.HuzKeresTalalatok();
+    if (!vezerlo_.KeresAktiv() || !VanTalalat(t, 0)) {
+        KeresPanelKi();
+        return;
+    }
+    if (!KeresPanel->isVisible()) {
+        const int h = KeresPanel->sizeHint().height();
+        KeresPanel->show();
+        setMinimumHeight(minimumHeight() + h);
+        MagassagIgazitas();
+        resize(width(), height() + h);
+    }
+    KeresPanel->Feltoltes(game(), t);
+}
+
+void THuzLista::KeresPanelKi()
+{
+    if (!KeresPanel->isVisible())
+        return;
+    const int h = KeresPanel->height();
+    KeresPanel->hide();
+    setMinimumHeight(std::max(0, minimumHeight() - h));
+    MagassagIgazitas();
+    resize(width(), std::max(minimumHeight(), height() - h));
+}
+
+void THuzLista::KeresBoxSelect()
+{
+    ElsoreKeresGombClick();
+    HuzTabla->setFocus();
+}
+
+void THuzLista::ElsoreKeresGombClick(bool hang)
+{
+    KeresPanel->VisszaAllapot(false, hang);
+    KeresPanel->TovabbAllapot(true);
+    KeresKivalaszt(vezerlo_.KeresLepes(KeresPanel->KeresMin(), KeresPanel->KeresMax(), KeresPanel->Minden()).ElsoTalalat());
+}
+
+void THuzLista::UtolsoraKeresGombClick(bool hang)
+{
+    KeresPanel->TovabbAllapot(false, hang);
+    KeresPanel->VisszaAllapot(true);
+    KeresKivalaszt(vezerlo_.KeresLepes(KeresPanel->KeresMin(), KeresPanel->KeresMax(), KeresPanel->Minden()).UtolsoTalalat());
+}
+
+void THuzLista::TovabbKeresGombClick()
+{
+    KeresPanel->TovabbAllapot(true);
+    KeresPanel->VisszaAllapot(true);
+    const SzamsorHely h =
+        vezerlo_.KeresLepes(KeresPanel->KeresMin(), KeresPanel->KeresMax(), KeresPanel->Minden()).Kovetkezo(KivSzamsor());
+    if (h.Huzas < 1)
+        UtolsoraKeresGombClick(true);
+    else
+        KeresKivalaszt(h);
+}
+
+void THuzLista::VisszaKeresGombClick()
+{
+    KeresPanel->TovabbAllapot(true);
+    KeresPanel->VisszaAllapot(true);
+    const SzamsorHely h =
+        vezerlo_.KeresLepes(KeresPanel->KeresMin(), KeresPanel->KeresMax(), KeresPanel->Minden()).Elozo(KivSzamsor());
+    if (h.Huzas < 1)
+        ElsoreKeresGombClick(true);
+    else
+        KeresKivalaszt(h);
+}
+
+void THuzLista::SetVariacioKesz(bool van)
+{
+    tipp(KeresVariaciobanGomb, van, van ? " Számsor keresése a variáció listájában " : " Nincs kész variáció ");
+}
+
+void THuzLista::KeresVariaciobanGombClick()
+{
+    const HuzListaState& s = huzLista();
+    const GameParams& g = game();
+    if (!draws().AdatbazisBetoltve || s.KivRekord < 1 || s.KivRekord > draws().HuzasokSzama)
+        return;
+    mainState().BillentyuMod = 0;
+    // The bonus numbers of the selected drawing follow its drawn numbers.
+    TTombByte1D pot;
+    if (g.VanPotSzam) {
+        const TTombInt1D& sor = draws().Huzasok[static_cast<std::size_t>(s.KivRekord - 1)];
+        for (std::int32_t p = 0; p < g.PotSzamok; ++p) {
+            const std::size_t i = static_cast<std::size_t>(s.KivSzamsorOszlop + g.HuzottFoSzamok + p);
+            if (i < sor.size() && sor[i] > 0 && sor[i] < 256)
+                pot.push_back(static_cast<std::uint8_t>(sor[i]));
+        }
+    }
+    emit variacioKeresKerve(s.KivSzamok, pot,
+                            QStringLiteral(" Keres: húzások %1. számsora")
+                                .arg(GetKivSzamsorSorszama(g, s.KivRekord, s.KivSzamsorOszlop)));
 }

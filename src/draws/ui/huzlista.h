@@ -11,8 +11,10 @@
 #include "draws/draw_editing.h"
 #include "draws/draw_ranges.h"
 #include "draws/draws_list.h"
+#include "draws/hit_search.h"
 
 class HuzasokVezerlo;
+class TKeresPanel;
 class QAction;
 class QPushButton;
 class QTableView;
@@ -75,6 +77,8 @@ public:
     QPushButton* HatraLapozGomb = nullptr;
     QPushButton* HatraGomb = nullptr;
     QTableView* HuzTabla = nullptr;
+    // The search by hits (shown while the draw-search ticket has matches).
+    TKeresPanel* KeresPanel = nullptr;
     QPushButton* KilepesGomb = nullptr;
 
     THuzTablaModel* Model() const { return model_; }
@@ -94,6 +98,19 @@ public:
     void EloreLapozGombClick();
     void HatraLapozGombClick();
     void KilepesGombClick();
+    // The search by hits.
+    void KeresesGombClick();
+    void KeresPanelBe();
+    void KeresPanelKi();
+    void KeresBoxSelect();
+    void ElsoreKeresGombClick(bool hang = false);
+    void UtolsoraKeresGombClick(bool hang = false);
+    void TovabbKeresGombClick();
+    void VisszaKeresGombClick();
+    // The selected number row goes onto the variation-check ticket.
+    void KeresVariaciobanGombClick();
+    // A variation exists (the button above works only then).
+    void SetVariacioKesz(bool van);
 
     // After an accepted entry the next clipboard draw is entered.
     void VagolapFolytatas();
@@ -113,6 +130,9 @@ signals:
                        const kvx::HLRiport& riport);
     // The user asks for the draws-list range (the range dialog in mode 3).
     void tartomanyBeallitas(const kvx::HuzSzamaKornyezet& kornyezet);
+    // The selected number row is to be checked against the variation: its
+    // numbers, its drawing's bonus numbers and the check ticket's caption.
+    void variacioKeresKerve(const kvx::TTombByte1D& szamok, const kvx::TTombByte1D& potSzamok, const QString& felirat);
     // The clipboard cannot be read into the entry: the entry's hint says why.
     void bevitelTipp(const QString& szoveg);
 
@@ -125,6 +145,9 @@ private:
     void HuzTablaSelectCell(int oszlop, int sor);
     void HLRiportKiir();
     void Kivalaszt(int sor);
+    // Selects a number row found by the search.
+    void KeresKivalaszt(kvx::SzamsorHely h);
+    kvx::SzamsorHely KivSzamsor() const;
     void Ujratoltes();
     bool BBMElokesztes();
     void BevitelInditas();

@@ -7,6 +7,9 @@
 #include <random>
 
 #include "app/game_table.h"
+#include "app/messages.h"
+#include "app/settings.h"
+#include "app/ui/uzenetek.h"
 #include "tickets/number_lists.h"
 #include "tickets/ui/szelvenyek.h"
 #include "variation/variation_store.h"
@@ -16,6 +19,11 @@ using namespace kvx;
 namespace {
 
 QString q(const char* s) { return QString::fromUtf8(s); }
+
+constexpr const char* kPeldabontasTipp =
+    "Egy példabontás (variáció) ellenőrzését végzi.\r\n\r\nA variáció egyetlen - a Főszelvényen más színnel "
+    "jelölt - számsor tulajdonságai alapján készült.\r\nAz ellenőrzés során a program hatékonyságát, annak helyes "
+    "működését vizsgálja.";
 
 // A selected number that occurs in no line of the variation.
 constexpr std::int32_t kNemSzereploSzin = 160 | (160 << 8) | (164 << 16);
@@ -29,8 +37,11 @@ TBontEllSzelveny::TBontEllSzelveny(VariacioVezerlo& vezerlo, QWidget* foablak)
     // The list's editing commands open this ticket for a line; an edit or a
     // deletion of the lines starts it anew.
     connect(&vezerlo, &VariacioVezerlo::szamsorBevitelKerve, this, &TBontEllSzelveny::SzamsorBevitel);
+    connect(&vezerlo, &VariacioVezerlo::ellenorzesKerve, this, &TBontEllSzelveny::EllenorzesInditas);
     connect(&vezerlo, &VariacioVezerlo::szerkesztesElott, this, &TBontEllSzelveny::Torles);
     connect(&vezerlo, &VariacioVezerlo::torles, this, &TBontEllSzelveny::Torles);
+    // A run changes the lines under a check: the check ends with it.
+    connect(&vezerlo, &VariacioVezerlo::futasIndul, this, &TBontEllSzelveny::Torles);
     for (TSzamPanel* p : SzamPanelek)
         connect(p, &TSzamPanel::Kattintas, this, &TBontEllSzelveny::SzamClick);
     if (TorlesGomb)
@@ -45,6 +56,7 @@ void TBontEllSzelveny::Szinezes()
     const SzamListak& l = szamListak();
     const GameParams& g = game();
     const VariationStore& t = variationStore();
+    const BontListaNezet nezet = vezerlo_.ListaNezet();
     for (std::size_t i = 0; i < SzamPanelek.size(); ++i) {
         TSzamPanel* p = SzamPanelek[i];
         const int n = p->Tag;
@@ -67,7 +79,10 @@ void TBontEllSzelveny::Szinezes()
         }
         p->setText(kattinthato || sz == SzamSzerep::Fix ? QString::fromStdString(SzamFelirat(g, static_cast<int>(i)))
                                                         : QStringLiteral("-"));
-        if (Jelolesek.Jelolt(n))
+        p->setToolTip(QString::fromStdString(BontEllSzamTipp(Jelolesek, nezet, n)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        if (Jelolesek.PotJelolt(n))
+            PanelSzinezes(p, {look[SzeletJelolt], look[SzeletPluszBetu], true});
+        else if (Jelolesek.Jelolt(n))
             PanelSzinezes(p, {look[SzeletJelolt], betu, true});
         else
             PanelSzinezes(p, {look[SzeletCellaSzin], betu, false});
@@ -78,11 +93,17 @@ void TBontEllSzelveny::ModBeallitas(int mod)
 {
     Torles();
     Jelolesek.Mod = mod;
+    peldaTippVolt_ = false;
+    Jelolesek.PotSzamok.assign(static_cast<std::size_t>(std::max(game().PotSzamok, 0)), 0);
     SzamsorTomb.clear();
     TorlesGomb->setText(q(kBontEllTorles));
     TorlesGomb->setToolTip(q(kTippSzamokTorlese));
     QString felirat, tipp;
-    if (mod == BontEllModositas) {
+    if (mod == BontEllEllenorzes) {
+        felirat = bontasEgyseg().Peldabontas ? QStringLiteral(" Példabontás ellenőrzés")
+                                             : QStringLiteral(" Variáció ellenőrzés");
+        tipp = QStringLiteral(" Számsor keresése a variáció listájában ");
+    } else if (mod == BontEllModositas) {
         felirat = QString::fromStdString(ModositasFelirat(vezerlo_.ModositottSzamsorIndex + 1));
         tipp = felirat + QStringLiteral(" ");
     } else {
@@ -98,6 +119,32 @@ void TBontEllSzelveny::ModBeallitas(int mod)
     EllenorzesKijelzes();
 }
 
+void TBontEllSzelveny::EllenorzesInditas(const TTombByte1D& szamok, const TTombByte1D& potSzamok, const QString& felirat)
+{
+    ModBeallitas(BontEllEllenorzes);
+    if (szamok.empty() && potSzamok.empty())
+        return;
+    // One batch: the lines are counted once, after the last mark.
+    const GameParams& g = game();
+    for (std::uint8_t n : szamok)
+        if (n >= 1)
+            BontEllSzamClick(Jelolesek, szamListak(), g, n, 0);
+    for (std::uint8_t n : potSzamok)
+        if (n >= 1)
+            BontEllSzamClick(Jelolesek, szamListak(), g, n, 50);
+    Szinezes();
+    if (!felirat.isEmpty())
+        setWindowTitle(felirat);
+    Ellenorzes();
+}
+
+void TBontEllSzelveny::Ellenorzes()
+{
+    if (Jelolesek.Mod == BontEllEllenorzes)
+        vezerlo_.Ellenorzes(Jelolesek);
+    EllenorzesKijelzes();
+}
+
 void TBontEllSzelveny::Torles()
 {
     if (!isVisible())
@@ -106,6 +153,7 @@ void TBontEllSzelveny::Torles()
     Jelolesek.Torles();
     SzamsorTomb.clear();
     Szinezes();
+    vezerlo_.EllenorzesTorles();
 }
 
 void TBontEllSzelveny::SzamClick(TSzamPanel* panel)
@@ -116,10 +164,15 @@ void TBontEllSzelveny::SzamClick(TSzamPanel* panel)
     const BontEllKattintas k = BontEllSzamClick(Jelolesek, szamListak(), game(), panel->Tag, mod);
     if (k == BontEllKattintas::Elutasitva)
         return;
+    // All bonus slots used on the program's own database: how Shift marks them.
+    if (k == BontEllKattintas::PotJelolve && !koteg_ && Jelolesek.PotDb == game().PotSzamok &&
+        settings().UzenetekLog[kTippPluszSzam] && adatbazisFajta().AdatbazisTipus)
+        PluszSzamTipp(false, game().LottoIndex, huzLista().KivRekord);
     Szinezes();
-    GombBeallitas();
+    if (Jelolesek.Mod != BontEllEllenorzes)
+        GombBeallitas();
     if (!koteg_)
-        EllenorzesKijelzes();
+        Ellenorzes();
 }
 
 void TBontEllSzelveny::GombBeallitas()
@@ -146,7 +199,10 @@ void TBontEllSzelveny::TorlesGombClick()
 {
     // A complete line goes into the store; otherwise the mode starts again.
     const TTombByte1D sor = SzamsorTomb;
-    if (Jelolesek.Mod == BontEllModositas) {
+    if (Jelolesek.Mod == BontEllEllenorzes) {
+        // The check starts again with no marks.
+        ModBeallitas(BontEllEllenorzes);
+    } else if (Jelolesek.Mod == BontEllModositas) {
         if (!sor.empty())
             vezerlo_.BontSzamsorModositas(sor);
         else
@@ -205,10 +261,29 @@ void TBontEllSzelveny::AktSzamsorKijeloles()
 
 void TBontEllSzelveny::EllenorzesKijelzes()
 {
-    const BontEllInfo info = BontEllInfoKeszites(Jelolesek, vezerlo_.ListaNezet(), game().PotSzamTalalat);
+    const BontListaNezet n = vezerlo_.ListaNezet();
+    const bool ellenorzes = Jelolesek.Mod == BontEllEllenorzes;
+    const bool ures = Jelolesek.Jeloltek.empty() && Jelolesek.PotDb == 0;
+    // The check mode shows the controller's count; the entry modes count
+    // for their own text.
+    TTombInt1D talalatok;
+    if (!ures)
+        talalatok = ellenorzes ? vezerlo_.BontEllTalalatok() : BontEllTalalatok(Jelolesek, n);
+    const BontEllInfo info = BontEllInfoKeszites(Jelolesek, n, game().PotSzamTalalat, talalatok);
     InfoCimke->setText(InfoSzoveg(info.Szoveg));
     if (InfoCimke2)
         InfoCimke2->setText(InfoSzoveg(info.Szoveg2));
+    if (ellenorzes && !ures && !peldaTippVolt_ && bontasEgyseg().Peldabontas && settings().UzenetekLog[0]) {
+        // The first check of an example wheel says what is being checked.
+        peldaTippVolt_ = true;
+        settings().UzenetekLog[0] = HasznosInformacio(QString::fromUtf8(kPeldabontasTipp)) ? 1 : 0;
+    }
+    if (ellenorzes) {
+        // Nothing marked: no search in the list, and nothing to clear.
+        if (ures)
+            vezerlo_.EllenorzesTorles();
+        TorlesGomb->setEnabled(!ures);
+    }
     MagassagIgazitas();
     if (isVisible())
         raise();

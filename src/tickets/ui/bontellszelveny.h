@@ -2,8 +2,9 @@
 // The variation-check ticket. Its insert and modify modes take a line for
 // the variation list: the user marks the numbers of the line, and once the
 // line is complete the action button reads "Beillesztés" and hands the line
-// (SzamsorTomb) to the run window's editing. The check mode comes with the
-// variation check.
+// (SzamsorTomb) to the run window's editing. In its check mode the user
+// marks a line (and bonus numbers) and sees how many lines of the variation
+// reach each hit value; the variation list searches the lines by it.
 #include <functional>
 
 #include "common/arrays.h"
@@ -21,8 +22,13 @@ public:
     // The complete line as selection indexes, ascending; empty otherwise.
     kvx::TTombByte1D SzamsorTomb;
 
-    // 1: a new line, 2: the selected line is modified.
+    // 0: check, 1: a new line, 2: the selected line is modified.
     void ModBeallitas(int mod);
+    // Opens the check mode; marks szamok (potSzamok as bonus marks) in one
+    // batch and checks, with the caption given (when not empty).
+    void EllenorzesInditas(const kvx::TTombByte1D& szamok, const kvx::TTombByte1D& potSzamok, const QString& felirat);
+    // Counts the lines against the marks (check mode) and shows the result.
+    void Ellenorzes();
     // Hides the ticket and clears its marks (the Kilépés button).
     void Torles();
     void SzamClick(TSzamPanel* panel);
@@ -43,5 +49,7 @@ private:
     // Opens the ticket for a line of the list (mode 1 new, 2 replace).
     void SzamsorBevitel(int mod);
     bool koteg_ = false;
+    // The example-wheel tip was shown since the mode was set.
+    bool peldaTippVolt_ = false;
     VariacioVezerlo& vezerlo_;
 };

@@ -57,7 +57,7 @@ void SzelvenyekLetrehozasa(QWidget* mainWindow)
     // again, so every ticket built after the main ticket sees the new game.
     s.Foszelveny = new TFoszelveny(kvx::Program::aktualis().Szelveny(), mainWindow);
     s.BontEllSzelveny = new TBontEllSzelveny(kvx::Program::aktualis().Variacio(), mainWindow);
-    s.HuzKeresSzelveny = new THuzKeresSzelveny(mainWindow);
+    s.HuzKeresSzelveny = new THuzKeresSzelveny(kvx::Program::aktualis().HuzasokV(), mainWindow);
     s.HuzSzelveny = new THuzSzelveny(mainWindow);
     s.BontSzelveny = new TBontSzelveny(mainWindow);
     s.HuzBeSzelveny = new THuzBeSzelveny(kvx::Program::aktualis().HuzasokV(), mainWindow);

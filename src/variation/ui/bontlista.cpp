@@ -23,6 +23,7 @@
 #include "app/main_state.h"
 #include "app/settings.h"
 #include "app/ui/ablak_elhelyezes.h"
+#include "app/ui/keres_panel.h"
 #include "app/ui/uzenetek.h"
 #include "draws/draw_ranges.h"
 #include "variation/command_availability.h"
@@ -166,6 +167,15 @@ TBontLista::TBontLista(VariacioVezerlo& vezerlo, QWidget* parent) : QDialog(pare
             close();
         Tag = 0;
     });
+    // A check of the lines: the list shows (opening when it can) the classes
+    // that occur; the marks are gone: the panel goes.
+    connect(&vezerlo, &VariacioVezerlo::ellenorzesKesz, this, [this] {
+        const VariationStore& t = variationStore();
+        if (!isVisible() && t.BontSzelvszam > 0 && t.BontMatrixMeret <= kBontListaMaxSor)
+            BontListaStart();
+        KeresPanelBe();
+    });
+    connect(&vezerlo, &VariacioVezerlo::ellenorzesTorolve, this, &TBontLista::KeresPanelKi);
     connect(&vezerlo, &VariacioVezerlo::listaFrissites, this, [this](int sor) {
         Tag = 0;
         BontListaStart();
@@ -195,6 +205,7 @@ void TBontLista::FormCreate()
     BontListBovitesGomb = gomb("BontListBovitesGomb", "+", " Számsor hozzáadása a variáció listájához ");
     BontListModositasGomb = gomb("BontListModositasGomb", "*", " Kijelölt számsor módosítása ");
     BontSzamsorokTorleseGomb = gomb("BontSzamsorokTorleseGomb", "-", " Számsorok törlése a bontás listájából ");
+    EllenorzesGomb = gomb("EllenorzesGomb", "Ellenőrzés", " Variáció ellenőrzése ");
     ToolButton6 = gomb("ToolButton6", "S", " Segédszelvény elrejtése ");
     fo->addWidget(eszkoz);
 
@@ -235,6 +246,14 @@ void TBontLista::FormCreate()
     HatraLapozGomb = navGomb("HatraLapozGomb", ">>");
     HatraGomb = navGomb("HatraGomb", ">|");
     fo->addLayout(nav);
+    KeresPanel = new TKeresPanel(this);
+    KeresPanel->hide();
+    fo->addWidget(KeresPanel);
+    connect(KeresPanel, &TKeresPanel::valasztas, this, &TBontLista::KeresBoxSelect);
+    connect(KeresPanel, &TKeresPanel::elsore, this, [this] { ElsoreKeresGombClick(); });
+    connect(KeresPanel, &TKeresPanel::utolsora, this, [this] { UtolsoraKeresGombClick(); });
+    connect(KeresPanel, &TKeresPanel::tovabb, this, &TBontLista::TovabbKeresGombClick);
+    connect(KeresPanel, &TKeresPanel::vissza, this, &TBontLista::VisszaKeresGombClick);
     KilepesGomb = new QPushButton(QStringLiteral("Kilépés"), this);
     KilepesGomb->setObjectName(QStringLiteral("KilepesGomb"));
     KilepesGomb->setAutoDefault(false);
@@ -250,6 +269,7 @@ void TBontLista::FormCreate()
     connect(HatraLapozGomb, &QPushButton::clicked, this, &TBontLista::HatraLapozGombClick);
     connect(KilepesGomb, &QPushButton::clicked, this, &TBontLista::KilepesGombClick);
     connect(ToolButton6, &QToolButton::clicked, this, &TBontLista::ToolButton6Click);
+    connect(EllenorzesGomb, &QToolButton::clicked, this, &TBontLista::VariacioSzamsorKeres);
     connect(MentesGomb, &QToolButton::clicked, this, &TBontLista::mentesKerve);
     connect(BontListBovitesGomb, &QToolButton::clicked, this, &TBontLista::BontListBovitesGombClick);
     connect(BontListModositasGomb, &QToolButton::clicked, this, &TBontLista::BontListModositasGombClick);
@@ -332,6 +352,20 @@ void TBontLista::BontTablaSelectCell(int sor, int oszlop)
     KivOszlop = oszlop;
     KivRekord = sor;
     Modell->KivRekord = sor;
+    if (KeresPanel->isVisible()) {
+        // The caption tells whether the line is a match of the class; off a
+        // match both pairs of search buttons go again.
+        bool talalat = KeresPanel->Minden();
+        if (!talalat) {
+            const BontEllKereso k = vezerlo_.Kereso();
+            const std::int32_t v = sor >= 1 && sor <= k.SorDb() ? k.SzamsorTalalat(sor - 1) : -1;
+            talalat = v >= KeresPanel->KeresMin() && v <= KeresPanel->KeresMax();
+            KeresSor = talalat ? sor - 1 : -1;
+        }
+        KeresPanel->CimkeKiemeles(talalat);
+        if (!talalat)
+            KeresPanel->TovabbVisszaAllapot();
+    }
     SzelvKijelzes();
     const int oszlopok = Modell->columnCount();
     if (regi >= 1 && regi <= Modell->rowCount())
@@ -385,10 +419,13 @@ void TBontLista::showEvent(QShowEvent* e)
     QDialog::showEvent(e);
     AblakElhelyezese(this);
     emit segedszelvenyLathato(SegedszelvenyLathato);
+    if (!vezerlo_.BontEllTalalatok().empty())
+        KeresPanelBe();
 }
 
 void TBontLista::closeEvent(QCloseEvent* e)
 {
+    KeresPanelKi();
     emit segedszelvenyLathato(false);
     QDialog::closeEvent(e);
 }
@@ -403,18 +440,28 @@ void TBontLista::ToolButton6Click()
     emit segedszelvenyLathato(SegedszelvenyLathato && isVisible());
 }
 
-void TBontLista::EloreGombClick() { AktSorKijelol(1); }
+void TBontLista::EloreGombClick()
+{
+    KeresPanel->TovabbVisszaAllapot();
+    AktSorKijelol(1);
+}
 
-void TBontLista::HatraGombClick() { AktSorKijelol(Modell->rowCount()); }
+void TBontLista::HatraGombClick()
+{
+    KeresPanel->TovabbVisszaAllapot();
+    AktSorKijelol(Modell->rowCount());
+}
 
 void TBontLista::EloreLapozGombClick()
 {
+    KeresPanel->TovabbVisszaAllapot();
     const int v = LathatoSorokSzama();
     AktSorKijelol(v >= KivRekord ? 1 : KivRekord - v);
 }
 
 void TBontLista::HatraLapozGombClick()
 {
+    KeresPanel->TovabbVisszaAllapot();
     const int v = LathatoSorokSzama();
     const int n = Modell->rowCount();
     AktSorKijelol(KivRekord >= n - v ? n : KivRekord + v);
@@ -470,4 +517,97 @@ void TBontLista::Elhelyezes()
 {
     // Afresh: beside the new main ticket's windows.
     AblakElhelyezese(this, true);
+}
+
+// ---------------------------------------------------------------- search
+
+void TBontLista::KeresPanelBe()
+{
+    if (!isVisible())
+        return;
+    // Only hits count: a check that hits no line hides the panel.
+    const TTombInt1D& t = vezerlo_.BontEllTalalatok();
+    if (!VanTalalat(t, 1)) {
+        KeresPanelKi();
+        return;
+    }
+    if (!KeresPanel->isVisible()) {
+        const int h = KeresPanel->sizeHint().height();
+        KeresPanel->show();
+        setMinimumHeight(minimumHeight() + h);
+        resize(width(), height() + h);
+    }
+    KeresPanel->Feltoltes(game(), t);
+}
+
+void TBontLista::KeresPanelKi()
+{
+    if (!KeresPanel->isVisible())
+        return;
+    const int h = KeresPanel->height();
+    KeresPanel->hide();
+    setMinimumHeight(std::max(0, minimumHeight() - h));
+    resize(width(), std::max(minimumHeight(), height() - h));
+}
+
+void TBontLista::KeresBoxSelect()
+{
+    ElsoreKeresGombClick();
+    BontTabla->setFocus();
+}
+
+void TBontLista::ElsoreKeresGombClick(bool hang)
+{
+    KeresPanel->VisszaAllapot(false, hang);
+    KeresPanel->TovabbAllapot(true);
+    const int r = KeresPanel->Minden() ? 0 : vezerlo_.Kereso().Keres(0, 1, KeresPanel->KeresMin(), KeresPanel->KeresMax());
+    if (r >= 0 && r < Modell->rowCount())
+        AktSorKijelol(r + 1);
+}
+
+void TBontLista::UtolsoraKeresGombClick(bool hang)
+{
+    KeresPanel->TovabbAllapot(false, hang);
+    KeresPanel->VisszaAllapot(true);
+    const BontEllKereso k = vezerlo_.Kereso();
+    const int r = KeresPanel->Minden() ? k.SorDb() - 1 : k.Keres(k.SorDb() - 1, -1, KeresPanel->KeresMin(), KeresPanel->KeresMax());
+    if (r >= 0 && r < Modell->rowCount())
+        AktSorKijelol(r + 1);
+}
+
+void TBontLista::TovabbKeresGombClick()
+{
+    KeresPanel->VisszaAllapot(true);
+    const BontEllKereso k = vezerlo_.Kereso();
+    // The row after the selected one (KivRekord is 1-based).
+    const int tol = GetKivRekord();
+    const int r = KeresPanel->Minden() ? (tol < k.SorDb() ? tol : -1)
+                                       : k.Keres(tol, 1, KeresPanel->KeresMin(), KeresPanel->KeresMax());
+    if (r < 0)
+        UtolsoraKeresGombClick(true);
+    else
+        AktSorKijelol(r + 1);
+}
+
+void TBontLista::VisszaKeresGombClick()
+{
+    KeresPanel->TovabbAllapot(true);
+    const BontEllKereso k = vezerlo_.Kereso();
+    const int tol = GetKivRekord() - 2;
+    const int r = KeresPanel->Minden() ? tol : k.Keres(tol, -1, KeresPanel->KeresMin(), KeresPanel->KeresMax());
+    if (r < 0)
+        ElsoreKeresGombClick(true);
+    else
+        AktSorKijelol(r + 1);
+}
+
+void TBontLista::VariacioSzamsorKeres()
+{
+    if (VariacioVezerlo::BillentyuMod() == 200) {
+        vezerlo_.EllenorzesStart();
+        return;
+    }
+    const int n = GetKivRekord();
+    const TTombByte1D szamok = SorSzamai(Modell->Nezet, n);
+    vezerlo_.EllenorzesStart(szamok, {}, QStringLiteral(" Keres: variáció %1. számsora").arg(n));
 }

@@ -16,6 +16,7 @@ class QTableView;
 class QToolButton;
 class QPushButton;
 class QLabel;
+class TKeresPanel;
 
 
 class BontListaModell : public QAbstractTableModel {
@@ -52,6 +53,12 @@ public:
     QToolButton* BontListModositasGomb = nullptr;
     QToolButton* BontSzamsorokTorleseGomb = nullptr;
     QToolButton* MentesGomb = nullptr;
+    // Checks the selected line against the others (the check ticket).
+    QToolButton* EllenorzesGomb = nullptr;
+    // The search by hits of the last check.
+    TKeresPanel* KeresPanel = nullptr;
+    // Row (0-based) of the match the search stands on, -1 when none.
+    int KeresSor = -1;
 
     // The list-stale flag: 0 = rebuild at the next BontListaStart.
     int Tag = 0;
@@ -87,6 +94,17 @@ public:
     void EloreLapozGombClick();
     void HatraLapozGombClick();
     int LathatoSorokSzama() const;
+    // The search panel and its buttons.
+    void KeresPanelBe();
+    void KeresPanelKi();
+    void KeresBoxSelect();
+    void ElsoreKeresGombClick(bool hang = false);
+    void UtolsoraKeresGombClick(bool hang = false);
+    void TovabbKeresGombClick();
+    void VisszaKeresGombClick();
+    // The selected line goes onto the check ticket (Shift+Ctrl: the ticket
+    // opens empty).
+    void VariacioSzamsorKeres();
 
 signals:
     // The delete button: the range dialog is to choose the rows to delete,

@@ -159,6 +159,29 @@ void VariacioVezerlo::BontSzamsorHozzaadasStart()
         emit szamsorBevitelKerve(BontEllUjSzamsor);
 }
 
+void VariacioVezerlo::EllenorzesStart(const TTombByte1D& szamok, const TTombByte1D& potSzamok, const QString& felirat)
+{
+    if (fut_ || p_.Tar.BontSzelvszam < 1)
+        return;
+    emit ellenorzesKerve(szamok, potSzamok, felirat);
+}
+
+void VariacioVezerlo::Ellenorzes(const BontEllJelolesek& j)
+{
+    if (fut_)
+        return;
+    ellenorzoJelek_ = j;
+    bontEllTalalatok_ = kvx::BontEllTalalatok(j, ListaNezet());
+    emit ellenorzesKesz();
+}
+
+void VariacioVezerlo::EllenorzesTorles()
+{
+    ellenorzoJelek_ = {};
+    bontEllTalalatok_.clear();
+    emit ellenorzesTorolve();
+}
+
 void VariacioVezerlo::BontSzamsorModositasStart(int sor)
 {
     if (fut_ || p_.Tar.BontMatrixMeret < 1)

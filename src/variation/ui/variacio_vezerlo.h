@@ -11,6 +11,7 @@
 #include "common/arrays.h"
 #include "variation/command_availability.h"
 #include "variation/generation_run.h"
+#include "variation/line_entry.h"
 #include "variation/variation_list.h"
 
 namespace kvx {
@@ -88,6 +89,23 @@ public:
     // The modifier mode of the editing commands: the main window's, or the
     // keys held now (Shift+Ctrl = 200).
     static int BillentyuMod();
+    // The check of the lines against a marked line (the variation-check
+    // ticket in its check mode). EllenorzesStart opens the ticket; with
+    // numbers it marks them (bonus numbers as bonus marks) and checks at
+    // once, with a caption for the ticket.
+    void EllenorzesStart(const kvx::TTombByte1D& szamok = {}, const kvx::TTombByte1D& potSzamok = {},
+                         const QString& felirat = {});
+    // Counts the lines per hit value against the marks and keeps both for
+    // the list's search; ellenorzesKesz announces it.
+    void Ellenorzes(const kvx::BontEllJelolesek& j);
+    // The marks are gone: the list's search ends.
+    void EllenorzesTorles();
+    // The last check: its marks and BontEllTalalatok (empty when none).
+    const kvx::BontEllJelolesek& EllenorzoJelek() const { return ellenorzoJelek_; }
+    const kvx::TTombInt1D& BontEllTalalatok() const { return bontEllTalalatok_; }
+    // Scores the stored lines against the marks of the last check.
+    kvx::BontEllKereso Kereso() const { return kvx::BontEllKereso(ellenorzoJelek_, ListaNezet()); }
+
     // The options changed their display (the Felülírás boundary).
     void FeltetelKijelzesFrissites() { emit feltetelKijelzes(); }
 
@@ -111,6 +129,12 @@ signals:
     void feltetelekTorolve();
     // The variation-check ticket opens for a line: mode 1 new, 2 replace.
     void szamsorBevitelKerve(int mod);
+    // The variation-check ticket opens in its check mode, marking the given
+    // numbers when there are any.
+    void ellenorzesKerve(const kvx::TTombByte1D& szamok, const kvx::TTombByte1D& potSzamok, const QString& felirat);
+    // A check counted the lines (BontEllTalalatok), or its marks were cleared.
+    void ellenorzesKesz();
+    void ellenorzesTorolve();
     // A hand edit begins: the list closes and the check ticket starts anew.
     void szerkesztesElott();
     // The list shows the edited lines again with row sor selected.
@@ -126,4 +150,6 @@ signals:
 private:
     kvx::Program& p_;
     bool fut_ = false;
+    kvx::BontEllJelolesek ellenorzoJelek_;
+    kvx::TTombInt1D bontEllTalalatok_;
 };
