@@ -35,6 +35,9 @@ struct BontasEgyseg {
     bool Peldabontas = false;
     bool BefejezetlenVariacio = false;
     bool OpcioModosulas = false;
+    // Lines are being imported from a text file: clearing the conditions
+    // meanwhile neither backs up nor deletes the variation.
+    bool ImportFolyamatban = false;
     std::atomic<bool> BontMegszAktiv{false};
     // Written by the worker while the run window's timer reads them.
     std::atomic<double> BontasIdotartam{0.0};  // accumulated generation time, seconds
