@@ -324,6 +324,9 @@ bool TBontas::BontasIndul()
     if (o.VeletlenSzamsorok)
         bk.VeletlenMag = std::random_device{}();
     auto b = std::make_unique<BontasBemenet>(BontasBemenetKeszites(l, f, o, g, bk));
+    // The Csökkent / Növel search follows the run and keeps its state in the options record.
+    if (f.VariacioOpciok.Optimalizalas)
+        b->Opt = &f.VariacioOpciok;
     if (b->TalArAktiv) {
         talarTeszt_ = std::make_unique<TalalatiAranyTeszt>();
         talarTeszt_->Elokeszites(f.TalalatiAranyFeltetel, draws(), g, l.KijeloltSzamok, l.KijeloltFoSzamDb,
