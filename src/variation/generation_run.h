@@ -141,6 +141,13 @@ void SetABSZV(std::int32_t nf, std::int32_t kf, std::int64_t& alap, std::int64_t
 std::string SorozatCiklusSzoveg(std::int32_t TulirasSorozatAkt, std::int32_t TulirasTetelesMin,
                                 std::int32_t TulirasTetelesMax);
 
+// The optimisation search's cycle count: [trillions " trillió "] cycles
+// " ciklus vizsgálata".
+std::string OptCiklusSzoveg(std::int64_t trillio, std::int64_t ciklus);
+// The cycle that gave the best copy: "Tárolva " [trillions " trillió "]
+// cycle ". ciklus: " lines " számsor".
+std::string OptTaroltSzoveg(std::int64_t trillio, std::int64_t ciklus, std::int64_t sorok);
+
 // ---- End of a run
 
 // The one-time tip after a run built from random lines.
