@@ -352,6 +352,7 @@ bool TBontas::BontasIndul()
     env->InformacioUzenet = [](const std::string& s) { InformacioUzenet(q(s)); };
     env->HibaUzenet = [](const std::string& s) { HibaUzenet(q(s)); };
     env->JovahagyasVariacio = settings().JovahagyasVariacio;
+    env->OptimalizaltKereses = b->Opt != nullptr;
     env->NovelesJelzo = [this](NovelesJelzes j) { novelesJelzes(j); };
 
     // 6, 11. The first allocation: when it does not fit the run does not
