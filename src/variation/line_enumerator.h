@@ -34,10 +34,12 @@
 #include <memory>
 #include <mutex>
 #include <random>
+#include <string>
 #include <thread>
 #include <vector>
 
 #include "common/arrays.h"
+#include "common/delphi_format.h"
 #include "conditions/condition_records.h"
 #include "variation/covering_index.h"
 #include "variation/store_jobs.h"
@@ -392,6 +394,9 @@ private:
     bool optMasolat(bool csokkent, bool ujra);
     void optJelolt(std::int32_t r, std::uint8_t* ki) const;
     void optCiklusNoveles();
+    void optIndulas(bool csokkent);
+    void optTombVissza();
+    bool optTeszt(bool csokkent);
     // Runs the covering walk from a_; false when a pause or a stop ended it.
     bool optBejaras();
 
@@ -868,6 +873,67 @@ void Felsorolo<Szuro>::optTombokCsereje()
     vez_.BontSzelvszam.store(t_.BontSzelvszam);
 }
 
+// The best copy back into the store (the trial changed the store).
+template <class Szuro>
+void Felsorolo<Szuro>::optTombVissza()
+{
+    const std::int32_t n = t_.OptLegjobbSzamsorDb;
+    if (n <= 0)
+        return;
+    if (n > t_.BontMatrixMeret)
+        SetBontasMatrix(t_, n, t_.BontMatrixSorHossz, nullptr, false);
+    for (std::int32_t r = 0; r < t_.BontMatrixMeret; ++r) {
+        std::uint8_t* sor = t_.sor(r);
+        if (r < n)
+            std::copy_n(t_.OptLegjobbSzamsorok.begin() + static_cast<std::ptrdiff_t>(r) * k_, k_, sor);
+        else
+            std::fill(sor, sor + t_.BontMatrixSorHossz, 0);
+    }
+    t_.BontSzelvszam = n;
+    std::fill(t_.BontSzamGyakorisag.begin(), t_.BontSzamGyakorisag.end(), 0);
+    for (std::int32_t r = 0; r < n; ++r)
+        for (int i = 0; i < k_; ++i)
+            ++t_.BontSzamGyakorisag[t_.sor(r)[i]];
+    tablakEpitese();
+    vez_.BontSzelvszam.store(n);
+}
+
+// The trial of a variation that Felülírás may rewrite: does completing it,
+// or rebuilding it from halves of it, give a different starting size? False
+// proposes the size the store holds now; true leaves the best copy in place.
+template <class Szuro>
+bool Felsorolo<Szuro>::optTeszt(bool csokkent)
+{
+    std::int32_t n = t_.BontSzelvszam;
+    optLimitAktiv_ = false;
+    minimumok(a_);
+    t_.FSzamsorTarolva = false;
+    if (optBejaras()) {
+        optLimitAktiv_ = csokkent;
+        if (t_.BontSzelvszam > (csokkent ? n * 2 : n))
+            return false;
+        int felezesek = 0;
+        while (n > 2) {
+            t_.FSzamsorTarolva = false;
+            n /= 2;
+            optVagas(n);
+            minimumok(a_);
+            if (!optBejaras())
+                break;
+            ++felezesek;
+            if (t_.FSzamsorTarolva) {
+                if (felezesek == 1)
+                    break;
+                return false;
+            }
+        }
+    } else {
+        optLimitAktiv_ = csokkent;
+    }
+    optTombVissza();
+    return true;
+}
+
 template <class Szuro>
 bool Felsorolo<Szuro>::optBejaras()
 {
@@ -931,6 +997,25 @@ void Felsorolo<Szuro>::optCiklusNoveles()
     vez_.OptCiklus.fetch_add(1, std::memory_order_relaxed);
 }
 
+// The first best copy: the variation as the run left it.
+template <class Szuro>
+void Felsorolo<Szuro>::optIndulas(bool csokkent)
+{
+    TVariacioOpciok& o = *opt_;
+    std::int32_t& vedett = o.OptVedettSzamsor;
+    if (!o.Feluliras)
+        vedett = t_.BontSzelvszam;
+    if (o.Rendez)
+        optSorokRendezese(vedett);
+    optMinHatar();
+    o.OptSzamsorHatar = csokkent ? kOptCsokkentKezdoHatar : 0;
+    optMasolat(csokkent, false);
+    o.OptReferenciaMeret = t_.BontSzelvszam;
+    std::uint8_t sorV[kMaxVariacioMeret];
+    optJelolt(vedett, sorV);
+    o.OptHatarBajt = sorV[0];
+}
+
 template <class Szuro>
 void Felsorolo<Szuro>::optimalizalas(bool folytatas)
 {
@@ -962,16 +1047,20 @@ void Felsorolo<Szuro>::optimalizalas(bool folytatas)
         o.OptUjraindulas = std::max(o.OptUjraindulas, vedett);
         o.OptMinHatar = std::max(o.OptMinHatar, vedett);
     } else {
-        if (!o.Feluliras)
-            vedett = t_.BontSzelvszam;
-        if (o.Rendez)
-            optSorokRendezese(vedett);
-        optMinHatar();
-        o.OptSzamsorHatar = csokkent ? kOptCsokkentKezdoHatar : 0;
-        optMasolat(csokkent, false);
-        o.OptReferenciaMeret = t_.BontSzelvszam;
-        optJelolt(vedett, sorV);
-        o.OptHatarBajt = sorV[0];
+        optIndulas(csokkent);
+        if (o.Feluliras && !vez_.BontasPause.load() && vez_.FBontStatus.load() && !optTeszt(csokkent)) {
+            const std::string kerdes =
+                "A módosított variáció számsorainak mennyisége: " + FormatThousands(t_.OptLegjobbSzamsorDb) +
+                "\r\n\r\n" + "A jelenlegi beállítások mellett, a program " + FormatThousands(t_.BontSzelvszam) +
+                " számsorban határozza meg a módosított variáció induló méretét." + "\r\n\r\n" +
+                "Elfogadja a program javaslatát?";
+            if (!env_.JovahagyasKerdes || env_.JovahagyasKerdes(kerdes)) {
+                FinalizeFBontasMatrixOptMax(t_);
+                optIndulas(csokkent);
+            } else {
+                optTombVissza();
+            }
+        }
     }
     vez_.OptLegjobb.store(t_.OptLegjobbSzamsorDb);
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "variation/line_enumerator.h"
@@ -199,6 +200,48 @@ TEST(Optimalizalas, ProtectedRowsStayByteForByte)
         ASSERT_GE(utana.size(), static_cast<std::size_t>(vedett));
         EXPECT_TRUE(std::equal(elotte.begin(), elotte.begin() + vedett, utana.begin()));
         fedesEllenorzes(utana, w);
+    }
+}
+
+TEST(Optimalizalas, ARewritableVariationWithSpareLinesIsOfferedASmallerStart)
+{
+    // Every line of the wheel twice: half of the variation already covers
+    // every candidate, which the trial finds and proposes to start from.
+    const Wheel w{10, 4, 1};
+    Futas alap;
+    alap.fut(w, false);
+    const std::vector<Sor> kerek = alap.sorok();
+    const auto W = static_cast<std::int32_t>(kerek.size());
+    for (bool igen : {true, false}) {
+        SCOPED_TRACE(igen);
+        Futas f;
+        f.o.Optimalizalas = 1;
+        f.o.Csokkent = 1;
+        f.o.Feluliras = 1;
+        SetBontasMatrix(f.t, 2 * W, w.k, nullptr);
+        f.t.BontSzamGyakorisag.assign(static_cast<std::size_t>(w.n), 0);
+        for (std::int32_t r = 0; r < 2 * W; ++r) {
+            const Sor& s = kerek[static_cast<std::size_t>(r % W)];
+            std::copy(s.begin(), s.end(), f.t.sor(r));
+            for (auto x : s) ++f.t.BontSzamGyakorisag[x];
+        }
+        f.t.BontSzelvszam = 2 * W;
+        f.t.Import_Count = {2 * W};
+        std::vector<std::string> kerdesek;
+        f.env.JovahagyasKerdes = [&](const std::string& k) {
+            kerdesek.push_back(k);
+            return igen;
+        };
+        f.fut(w, true, true);
+        ASSERT_EQ(kerdesek.size(), 1u);
+        EXPECT_EQ(kerdesek[0].rfind("A módosított variáció számsorainak mennyisége: " + std::to_string(2 * W) +
+                                        "\r\n\r\nA jelenlegi beállítások mellett, a program ", 0),
+                  0u)
+            << kerdesek[0];
+        EXPECT_LT(f.t.BontSzelvszam, 2 * W);
+        EXPECT_EQ(f.e.veg, BontasVeg::Kesz);
+        // Duplicates share every number: the rule check finds any left.
+        fedesEllenorzes(f.sorok(), w);
     }
 }
 
