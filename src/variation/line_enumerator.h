@@ -745,7 +745,7 @@ bool Felsorolo<Szuro>::optimalizalasKell() const
     // and the Tételes count have nothing to improve this way.
     return !vez_.BontasPause.load() && vez_.FBontStatus.load() && t_.BontSzelvszam > 0 &&
            (opt_->Csokkent || t_.BontSzelvszam < t_.ABSZ) && !teljes_ && !b_.VeletlenSzamsorok &&
-           !(b_.TulirasBont && b_.TulirasTeteles);
+           !b_.HuzasSzamsorVariacio && !(b_.TulirasBont && b_.TulirasTeteles);
 }
 
 template <class Szuro>

@@ -23,8 +23,8 @@ struct ExportFejlec {
     double VariacioDatum = 0.0;   // days since 1899-12-30
 };
 
-// The date as the program shows a short date: "2024.05.17.".
-std::string RovidDatum(double datum);
+// The date as the program shows a short date: "2024. 05. 17.".
+std::string ExportDatum(double datum);
 
 // The whole export text; formatum is "csv", "txt", "html" or "tmb" (any
 // other gives an empty text).

@@ -154,15 +154,6 @@ std::string szamHiba(std::int64_t sor, int poz, int ertek, const char* mi)
     return std::to_string(sor) + ". sor " + std::to_string(poz) + ". száma (" + std::to_string(ertek) + ") " + mi;
 }
 
-double maiDatum()
-{
-    using namespace std::chrono;
-    const std::time_t most = system_clock::to_time_t(system_clock::now());
-    std::tm helyi{};
-    localtime_r(&most, &helyi);
-    return 25569.0 + static_cast<double>(most + helyi.tm_gmtoff) / 86400.0;
-}
-
 // The file's last change as a local date-time value; 0 when unknown.
 double allomanyDatum(const std::string& nev)
 {
@@ -390,11 +381,10 @@ ImportEredmeny ImportBeolvasas(const std::string& nev, ImportKornyezet& k)
 
     // The variation carries this version and the file's date.
     VariacioAllomanyAllapot& a = *k.Allomany;
+    VersionBeallitas(a);
     a.AllomanyVerzio = ProgramVerzio();
-    a.AllomanyVerzioSzam = VerzioSzam();
-    a.VariacioVerzio = VerzioSzoveg();
-    const double datum = allomanyDatum(nev);
-    a.VariacioDatum = datum > 0.0 ? datum : (k.Ma ? k.Ma() : maiDatum());
+    if (const double datum = allomanyDatum(nev); datum > 0.0)
+        a.VariacioDatum = datum;
     a.BontLottoIndex = g.LottoIndex;
     a.BontIdegenSzamsorDb = 0;
 

@@ -47,8 +47,6 @@ struct ImportKornyezet {
     // The wait window: shown with a text, closed. Both may be empty.
     std::function<void(const std::string&)> VarakozasKi;
     std::function<void()> VarakozasVege;
-    // Today as a date-time value (days since 1899-12-30); empty: the clock.
-    std::function<double()> Ma;
 };
 
 struct ImportEredmeny {

@@ -138,7 +138,7 @@ TEST_F(ImportExport, FormatsWriteTheExactBytes)
     EXPECT_EQ(szoveg("tmb"), "Array(1,2,13,24,35,3,4,5,6,7);\r\n");
     EXPECT_EQ(szoveg("html"),
               "<!DOCTYPE HTML>\r\n<html>\r\n<head>\r\n"
-              "<meta name=\"generator\" content=\"Kavarex Personal 2.8.1.7 - 2024.05.17.\" />\r\n"
+              "<meta name=\"generator\" content=\"Kavarex Personal 2.8.1.7 - 2024. 05. 17.\" />\r\n"
               "<meta charset=\"utf-8\">\r\n<title>Magyar 5/90</title>\r\n"
               "<style type=\"text/css\"> ol li {font-family:\"Courier New\", Courier, monospace; white-space:pre; "
               "font-size:14px; margin-left:30px;}</style>\r\n"
