@@ -240,6 +240,18 @@ std::string SzelvSzamSzoveg(std::int64_t n)
     return FormatThousands(n) + " számsor";
 }
 
+std::string OptCiklusSzoveg(std::int64_t trillio, std::int64_t ciklus)
+{
+    return (trillio > 0 ? FormatThousands(trillio) + " trillió " : std::string()) + FormatThousands(ciklus) +
+           " ciklus vizsgálata";
+}
+
+std::string OptTaroltSzoveg(std::int64_t trillio, std::int64_t ciklus, std::int64_t sorok)
+{
+    return "Tárolva " + (trillio > 0 ? FormatThousands(trillio) + " trillió " : std::string()) +
+           FormatThousands(ciklus) + ". ciklus: " + SzelvSzamSzoveg(sorok);
+}
+
 std::string TarolasLeallitasSzoveg(std::int64_t n)
 {
     return "A variáció készítése leállt.\r\n\r\nAz eddig elkészült " + SzelvSzamSzoveg(n) +

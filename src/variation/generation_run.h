@@ -35,6 +35,9 @@ struct BontasEgyseg {
     bool Peldabontas = false;
     bool BefejezetlenVariacio = false;
     bool OpcioModosulas = false;
+    // Lines are being imported from a text file: clearing the conditions
+    // meanwhile neither backs up nor deletes the variation.
+    bool ImportFolyamatban = false;
     std::atomic<bool> BontMegszAktiv{false};
     // Written by the worker while the run window's timer reads them.
     std::atomic<double> BontasIdotartam{0.0};  // accumulated generation time, seconds
@@ -137,6 +140,13 @@ void SetABSZV(std::int32_t nf, std::int32_t kf, std::int64_t& alap, std::int64_t
 // ("1/3 ciklus"); the stored lines go to the stored-lines label.
 std::string SorozatCiklusSzoveg(std::int32_t TulirasSorozatAkt, std::int32_t TulirasTetelesMin,
                                 std::int32_t TulirasTetelesMax);
+
+// The optimisation search's cycle count: [trillions " trillió "] cycles
+// " ciklus vizsgálata".
+std::string OptCiklusSzoveg(std::int64_t trillio, std::int64_t ciklus);
+// The cycle that gave the best copy: "Tárolva " [trillions " trillió "]
+// cycle ". ciklus: " lines " számsor".
+std::string OptTaroltSzoveg(std::int64_t trillio, std::int64_t ciklus, std::int64_t sorok);
 
 // ---- End of a run
 

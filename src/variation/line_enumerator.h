@@ -24,6 +24,7 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <cmath>
 #include <concepts>
 #include <condition_variable>
 #include <cstdint>
@@ -33,10 +34,13 @@
 #include <memory>
 #include <mutex>
 #include <random>
+#include <string>
 #include <thread>
 #include <vector>
 
 #include "common/arrays.h"
+#include "common/delphi_format.h"
+#include "conditions/condition_records.h"
 #include "variation/covering_index.h"
 #include "variation/store_jobs.h"
 #include "variation/variation_store.h"
@@ -78,7 +82,20 @@ struct BontasBemenet {
     bool HuzasSzamsorVariacio = false;
     std::int32_t SzamsorHossz = 0;
     std::int32_t CelSzelvszam = 0;
+    // The optimisation search after the run (Csökkent / Növel): its options
+    // and its state, which outlives the run (it is saved with the variation
+    // and a paused search resumes from it). Null: no search. Only the worker
+    // touches it while the run goes.
+    TVariacioOpciok* Opt = nullptr;
 };
+
+// The optimisation bit of the fulfilled conditions: a search found a better
+// variation than the first one.
+constexpr std::uint64_t kOptimalizalasBit = 0x4000000;
+// The cycle counter rolls over into the trillion counter above this.
+constexpr std::int64_t kOptCiklusMax = 1000000000000000000LL;
+// The line-count bar of a Csökkent search before its first best copy.
+constexpr std::int32_t kOptCsokkentKezdoHatar = 1000000000;
 
 enum class BontasHiba {
     Nincs,
@@ -106,6 +123,8 @@ struct BontasVezerles {
     std::array<std::atomic<std::uint8_t>, kMaxVariacioMeret> FAktSzamsor{};
     std::atomic<std::int64_t> Vizsgalatok{0};  // loop steps taken (for progress and benchmarks)
     std::atomic<std::int32_t> TulirasSorozatAkt{0};  // the Sorozat cycle's value, for the label
+    std::atomic<std::int64_t> OptCiklus{0};          // cycles of the optimisation search so far
+    std::atomic<std::int32_t> OptLegjobb{0};         // line count of its best copy (0: none yet)
 
     std::function<bool()> PauseVizsgalat;  // true = pause the run
     std::function<bool()> StopVizsgalat;   // true = stop the run
@@ -363,6 +382,24 @@ private:
     bool tarol();
     int szalak() const;
 
+    // ---- the optimisation search
+    bool optimalizalasKell() const;
+    void optimalizalas(bool folytatas);
+    void optElokeszites();  // a new (not resumed) run releases the best copy
+    void optMinHatar();
+    void optVagas(std::int32_t r);
+    void optSorokRendezese(std::int32_t elso);
+    void optLegjobbMasolas();
+    void optTombokCsereje();
+    bool optMasolat(bool csokkent, bool ujra);
+    void optJelolt(std::int32_t r, std::uint8_t* ki) const;
+    void optCiklusNoveles();
+    void optIndulas(bool csokkent);
+    void optTombVissza();
+    bool optTeszt(bool csokkent);
+    // Runs the covering walk from a_; false when a pause or a stop ended it.
+    bool optBejaras();
+
     // ---- slices of a parallel run
     struct Szelet {
         std::int32_t db = 0;      // lines in puffer
@@ -392,6 +429,10 @@ private:
     bool folytatas_ = false;     // BontasFolytatas of this run
     bool kesz_ = false;          // the store reached the full variation
     bool pauseIgen_ = false;     // the pause was confirmed, waiting for a resumable line
+    TVariacioOpciok* opt_ = nullptr;
+    bool optLimitAktiv_ = false;   // a walk ends when the store reaches the bar
+    bool optLimitElerve_ = false;  // the last walk ended at the bar
+    std::uint8_t optElsoMax_ = 0;  // the highest first index a completing walk visits
     bool foglalva_ = false;      // Start made the first allocation
     int hibapontMenet_ = 0;
     int talaltAkt_ = 0;
@@ -565,6 +606,11 @@ bool Felsorolo<Szuro>::tarol()
     if (mod_ == kTeteles)
         teteles_.hozzaad(a_, k_);
     vez_.BontSzelvszam.store(t_.BontSzelvszam, std::memory_order_relaxed);
+    if (tovabb && optLimitAktiv_ && t_.BontSzelvszam >= opt_->OptSzamsorHatar) {
+        // A Csökkent walk that reached its bar can no longer win.
+        optLimitElerve_ = true;
+        return false;
+    }
     if (tovabb)
         return true;
     if (stopKeres) {
@@ -679,6 +725,408 @@ typename Felsorolo<Szuro>::Lepes Felsorolo<Szuro>::lexikografikus(bool egySor)
         if (egySor)
             return Lepes::Tarolt;
     }
+}
+
+// ---- The optimisation search
+//
+// After a covering run the search looks for a variation with fewer lines
+// (Csökkent) or more lines (Növel) under the same covering rule: it cuts the
+// variation at a restart row, lets the walk continue after the line that
+// stood there, completes the coverage from the first line, and keeps the
+// best variation found as the best copy. Rows below the protected count are
+// never cut. At the end (or at a pause) the best copy becomes the variation
+// and the working state is kept as the best copy, so a resumed search swaps
+// them back and goes on.
+
+template <class Szuro>
+bool Felsorolo<Szuro>::optimalizalasKell() const
+{
+    // Only a covering walk can be searched; a full variation, random lines
+    // and the Tételes count have nothing to improve this way.
+    return !vez_.BontasPause.load() && vez_.FBontStatus.load() && t_.BontSzelvszam > 0 &&
+           (opt_->Csokkent || t_.BontSzelvszam < t_.ABSZ) && !teljes_ && !b_.VeletlenSzamsorok &&
+           !b_.HuzasSzamsorVariacio && !(b_.TulirasBont && b_.TulirasTeteles);
+}
+
+template <class Szuro>
+void Felsorolo<Szuro>::optElokeszites()
+{
+    TVariacioOpciok& o = *opt_;
+    FinalizeFBontasMatrixOptMax(t_);
+    o.OptSzamsorHatar = 0;
+    o.OptCiklus = 1;
+    o.OptTrillio = 0;
+    o.OptLegjobbCiklus = 1;
+    o.OptLegjobbTrillio = 0;
+    o.OptPause = 0;
+    // Without Felülírás the lines that exist before the run are protected.
+    const std::int32_t n = t_.BontSzelvszam;
+    if (!o.Feluliras)
+        o.OptVedettSzamsor = o.OptVedettSzamsor == 0 ? n : std::min(o.OptVedettSzamsor, n);
+    else if (n == 0)
+        o.OptVedettSzamsor = 0;
+    o.OptUjraindulas = o.OptVedettSzamsor;
+    vez_.OptCiklus.store(0);
+    vez_.OptLegjobb.store(0);
+}
+
+template <class Szuro>
+void Felsorolo<Szuro>::optMinHatar()
+{
+    TVariacioOpciok& o = *opt_;
+    if (o.Arany <= 0) {
+        o.OptMinHatar = o.OptVedettSzamsor;
+        return;
+    }
+    // Rounded half to even.
+    const auto h = static_cast<std::int32_t>(std::nearbyint(static_cast<double>(t_.BontSzelvszam) * o.Arany / 10.0));
+    o.OptMinHatar = std::max(h, o.OptVedettSzamsor);
+}
+
+template <class Szuro>
+void Felsorolo<Szuro>::optJelolt(std::int32_t r, std::uint8_t* ki) const
+{
+    // A row at or above the line count holds no line: it reads as zeros,
+    // and the store is never read past its lines.
+    if (r >= 0 && r < t_.BontSzelvszam && r < t_.BontMatrixMeret)
+        std::copy(t_.sor(r), t_.sor(r) + k_, ki);
+    else
+        std::fill(ki, ki + k_, 0);
+}
+
+template <class Szuro>
+void Felsorolo<Szuro>::optVagas(std::int32_t r)
+{
+    r = std::max(0, r);
+    for (std::int32_t j = t_.BontSzelvszam - 1; j >= r; --j) {
+        std::uint8_t* sor = t_.sor(j);
+        if (mod_ != kNincs)
+            fedes_.elvesz(sor, k_);
+        for (int i = 0; i < k_; ++i)
+            --t_.BontSzamGyakorisag[sor[i]];
+        std::fill(sor, sor + k_, 0);
+    }
+    if (r < t_.BontSzelvszam)
+        t_.BontSzelvszam = r;
+    vez_.BontSzelvszam.store(t_.BontSzelvszam, std::memory_order_relaxed);
+}
+
+template <class Szuro>
+void Felsorolo<Szuro>::optSorokRendezese(std::int32_t elso)
+{
+    const std::int32_t n = t_.BontSzelvszam;
+    if (elso < 0 || elso >= n - 1)
+        return;
+    const auto L = static_cast<std::size_t>(t_.BontMatrixSorHossz);
+    std::vector<std::uint8_t> sorok(t_.sor(elso), t_.sor(n));
+    std::vector<std::int32_t> rend(static_cast<std::size_t>(n - elso));
+    for (std::size_t i = 0; i < rend.size(); ++i)
+        rend[i] = static_cast<std::int32_t>(i);
+    std::stable_sort(rend.begin(), rend.end(), [&](std::int32_t x, std::int32_t y) {
+        return std::lexicographical_compare(sorok.begin() + x * static_cast<std::ptrdiff_t>(L),
+                                            sorok.begin() + (x + 1) * static_cast<std::ptrdiff_t>(L),
+                                            sorok.begin() + y * static_cast<std::ptrdiff_t>(L),
+                                            sorok.begin() + (y + 1) * static_cast<std::ptrdiff_t>(L));
+    });
+    for (std::size_t i = 0; i < rend.size(); ++i)
+        std::copy_n(sorok.begin() + rend[i] * static_cast<std::ptrdiff_t>(L), L,
+                    t_.sor(elso + static_cast<std::int32_t>(i)));
+}
+
+template <class Szuro>
+void Felsorolo<Szuro>::optLegjobbMasolas()
+{
+    const std::int32_t n = t_.BontSzelvszam;
+    SetBontasMatrixOptMax(t_, n, k_);
+    for (std::int32_t r = 0; r < n; ++r)
+        std::copy(t_.sor(r), t_.sor(r) + k_, t_.OptLegjobbSzamsorok.begin() + static_cast<std::ptrdiff_t>(r) * k_);
+    opt_->OptSzamsorHatar = n;
+    vez_.OptLegjobb.store(n);
+}
+
+template <class Szuro>
+void Felsorolo<Szuro>::optTombokCsereje()
+{
+    const std::int32_t regi = t_.BontSzelvszam;
+    const std::int32_t legjobb = t_.OptLegjobbSzamsorDb;
+    std::vector<std::uint8_t> munka(static_cast<std::size_t>(regi) * static_cast<std::size_t>(k_));
+    for (std::int32_t r = 0; r < regi; ++r)
+        std::copy(t_.sor(r), t_.sor(r) + k_, munka.begin() + static_cast<std::ptrdiff_t>(r) * k_);
+    if (legjobb > t_.BontMatrixMeret)
+        SetBontasMatrix(t_, legjobb, t_.BontMatrixSorHossz, nullptr, false);
+    for (std::int32_t r = 0; r < t_.BontMatrixMeret; ++r) {
+        std::uint8_t* sor = t_.sor(r);
+        if (r < legjobb)
+            std::copy_n(t_.OptLegjobbSzamsorok.begin() + static_cast<std::ptrdiff_t>(r) * k_, k_, sor);
+        else
+            std::fill(sor, sor + t_.BontMatrixSorHossz, 0);
+    }
+    t_.BontSzelvszam = legjobb;
+    std::fill(t_.BontSzamGyakorisag.begin(), t_.BontSzamGyakorisag.end(), 0);
+    for (std::int32_t r = 0; r < legjobb; ++r)
+        for (int i = 0; i < k_; ++i)
+            ++t_.BontSzamGyakorisag[t_.sor(r)[i]];
+    SetBontasMatrixOptMax(t_, regi, k_);
+    std::copy(munka.begin(), munka.end(), t_.OptLegjobbSzamsorok.begin());
+    opt_->OptSzamsorHatar = regi;
+    tablakEpitese();
+    vez_.BontSzelvszam.store(t_.BontSzelvszam);
+}
+
+// The best copy back into the store (the trial changed the store).
+template <class Szuro>
+void Felsorolo<Szuro>::optTombVissza()
+{
+    const std::int32_t n = t_.OptLegjobbSzamsorDb;
+    if (n <= 0)
+        return;
+    if (n > t_.BontMatrixMeret)
+        SetBontasMatrix(t_, n, t_.BontMatrixSorHossz, nullptr, false);
+    for (std::int32_t r = 0; r < t_.BontMatrixMeret; ++r) {
+        std::uint8_t* sor = t_.sor(r);
+        if (r < n)
+            std::copy_n(t_.OptLegjobbSzamsorok.begin() + static_cast<std::ptrdiff_t>(r) * k_, k_, sor);
+        else
+            std::fill(sor, sor + t_.BontMatrixSorHossz, 0);
+    }
+    t_.BontSzelvszam = n;
+    std::fill(t_.BontSzamGyakorisag.begin(), t_.BontSzamGyakorisag.end(), 0);
+    for (std::int32_t r = 0; r < n; ++r)
+        for (int i = 0; i < k_; ++i)
+            ++t_.BontSzamGyakorisag[t_.sor(r)[i]];
+    tablakEpitese();
+    vez_.BontSzelvszam.store(n);
+}
+
+// The trial of a variation that Felülírás may rewrite: does completing it,
+// or rebuilding it from halves of it, give a different starting size? False
+// proposes the size the store holds now; true leaves the best copy in place.
+template <class Szuro>
+bool Felsorolo<Szuro>::optTeszt(bool csokkent)
+{
+    std::int32_t n = t_.BontSzelvszam;
+    optLimitAktiv_ = false;
+    minimumok(a_);
+    t_.FSzamsorTarolva = false;
+    if (optBejaras()) {
+        optLimitAktiv_ = csokkent;
+        if (t_.BontSzelvszam > (csokkent ? n * 2 : n))
+            return false;
+        int felezesek = 0;
+        while (n > 2) {
+            t_.FSzamsorTarolva = false;
+            n /= 2;
+            optVagas(n);
+            minimumok(a_);
+            if (!optBejaras())
+                break;
+            ++felezesek;
+            if (t_.FSzamsorTarolva) {
+                if (felezesek == 1)
+                    break;
+                return false;
+            }
+        }
+    } else {
+        optLimitAktiv_ = csokkent;
+    }
+    optTombVissza();
+    return true;
+}
+
+template <class Szuro>
+bool Felsorolo<Szuro>::optBejaras()
+{
+    optLimitElerve_ = false;
+    const Lepes l = lexikografikus<kFedes>(false);
+    if (l != Lepes::Megallt || optLimitElerve_)
+        return true;
+    if (kesz_) {
+        // Every line of the full variation is stored: nothing more to add.
+        kesz_ = false;
+        return true;
+    }
+    return false;
+}
+
+template <class Szuro>
+bool Felsorolo<Szuro>::optMasolat(bool csokkent, bool ujra)
+{
+    TVariacioOpciok& o = *opt_;
+    const std::int32_t n0 = t_.BontSzelvszam;
+    if (csokkent ? !(n0 > 0 && n0 < o.OptSzamsorHatar) : !(n0 > 0 && n0 > o.OptSzamsorHatar))
+        return false;
+    if (ujra) {
+        // Complete the coverage from the first line; lines whose first index
+        // lies above the restart line's were all visited by the last walk.
+        const std::uint8_t mx0 = mx_[0];
+        mx_[0] = std::max(mn_[0], std::min(mx0, optElsoMax_));
+        minimumok(a_);
+        vez_.FFolyamatAlap.store(0);
+        const bool ok = optBejaras();
+        mx_[0] = mx0;
+        if (!ok)
+            return false;
+    }
+    if (!csokkent || t_.BontSzelvszam < o.OptSzamsorHatar) {
+        if (o.Rendez)
+            optSorokRendezese(o.OptVedettSzamsor);
+        optMinHatar();
+        optLegjobbMasolas();
+        o.OptUjraindulas = t_.BontSzelvszam - 2 >= 0 ? t_.BontSzelvszam - 2 : t_.BontSzelvszam - 1;
+        o.OptLegjobbCiklus = o.OptCiklus;
+        o.OptLegjobbTrillio = o.OptTrillio;
+        if (ujra)
+            all_.TeljesultFeltetelekA |= kOptimalizalasBit;
+        return true;
+    }
+    // Not better: the lines this completion added go again.
+    optVagas(n0);
+    return false;
+}
+
+template <class Szuro>
+void Felsorolo<Szuro>::optCiklusNoveles()
+{
+    TVariacioOpciok& o = *opt_;
+    if (++o.OptCiklus > kOptCiklusMax) {
+        o.OptCiklus = 1;
+        if (++o.OptTrillio < 0)
+            o.OptTrillio = 1;
+    }
+    vez_.OptCiklus.fetch_add(1, std::memory_order_relaxed);
+}
+
+// The first best copy: the variation as the run left it.
+template <class Szuro>
+void Felsorolo<Szuro>::optIndulas(bool csokkent)
+{
+    TVariacioOpciok& o = *opt_;
+    std::int32_t& vedett = o.OptVedettSzamsor;
+    if (!o.Feluliras)
+        vedett = t_.BontSzelvszam;
+    if (o.Rendez)
+        optSorokRendezese(vedett);
+    optMinHatar();
+    o.OptSzamsorHatar = csokkent ? kOptCsokkentKezdoHatar : 0;
+    optMasolat(csokkent, false);
+    o.OptReferenciaMeret = t_.BontSzelvszam;
+    std::uint8_t sorV[kMaxVariacioMeret];
+    optJelolt(vedett, sorV);
+    o.OptHatarBajt = sorV[0];
+}
+
+template <class Szuro>
+void Felsorolo<Szuro>::optimalizalas(bool folytatas)
+{
+    TVariacioOpciok& o = *opt_;
+    const bool csokkent = o.Csokkent != 0;
+    const bool teljes = o.Arany >= 10 && !o.Mod;  // the ratio at its maximum, quick search off
+    // One walk at the final allowance.
+    hibapontMenet_ = 0;
+    setTalaltAkt();
+    if (mod_ != kFedes)
+        return;
+    optLimitAktiv_ = csokkent;
+    optElsoMax_ = mx_[0];
+    std::int32_t& vedett = o.OptVedettSzamsor;
+    std::uint8_t sorV[kMaxVariacioMeret];
+    if (folytatas) {
+        const std::int32_t n = t_.BontSzelvszam;
+        if (!o.Feluliras)
+            vedett = vedett == 0 ? n : std::min(vedett, n);
+        else if (n == 0)
+            vedett = 0;
+        if (o.OptMinHatar < static_cast<std::int32_t>(std::nearbyint(static_cast<double>(n) * o.Arany / 10.0)))
+            optMinHatar();
+        if (o.Rendez)
+            optSorokRendezese(vedett);
+        optTombokCsereje();
+        if (o.Rendez)
+            optSorokRendezese(vedett);
+        o.OptUjraindulas = std::max(o.OptUjraindulas, vedett);
+        o.OptMinHatar = std::max(o.OptMinHatar, vedett);
+    } else {
+        optIndulas(csokkent);
+        if (o.Feluliras && !vez_.BontasPause.load() && vez_.FBontStatus.load() && !optTeszt(csokkent)) {
+            const std::string kerdes =
+                "A módosított variáció számsorainak mennyisége: " + FormatThousands(t_.OptLegjobbSzamsorDb) +
+                "\r\n\r\n" + "A jelenlegi beállítások mellett, a program " + FormatThousands(t_.BontSzelvszam) +
+                " számsorban határozza meg a módosított variáció induló méretét." + "\r\n\r\n" +
+                "Elfogadja a program javaslatát?";
+            if (!env_.JovahagyasKerdes || env_.JovahagyasKerdes(kerdes)) {
+                FinalizeFBontasMatrixOptMax(t_);
+                optIndulas(csokkent);
+            } else {
+                optTombVissza();
+            }
+        }
+    }
+    vez_.OptLegjobb.store(t_.OptLegjobbSzamsorDb);
+
+    bool elso = true;
+    t_.FSzamsorTarolva = false;
+    for (;;) {
+        optJelolt(vedett, sorV);
+        if ((!elso && vedett >= t_.BontSzelvszam) || sorV[0] > o.OptHatarBajt)
+            break;
+        if (vedett >= o.OptUjraindulas)
+            o.OptUjraindulas = t_.BontSzelvszam - 1;
+        if (t_.FSzamsorTarolva || (elso && folytatas)) {
+            t_.FSzamsorTarolva = false;
+            if (!optMasolat(csokkent, true)) {
+                if (vez_.BontasPause.load() || !vez_.FBontStatus.load())
+                    break;
+                const std::int32_t n = t_.BontSzelvszam;
+                if (teljes) {
+                    o.OptUjraindulas = n - 2;
+                } else if (o.OptUjraindulas >= o.OptMinHatar) {
+                    if (csokkent ? n < o.OptReferenciaMeret : n > o.OptReferenciaMeret)
+                        o.OptReferenciaMeret = n;
+                    else
+                        --o.OptUjraindulas;
+                } else if (o.Mod) {
+                    if ((csokkent ? o.OptMinHatar >= n : o.OptMinHatar > n) && o.OptMinHatar > vedett)
+                        --o.OptMinHatar;
+                } else if ((b_.FeltetelJelzo || (csokkent ? n < o.OptSzamsorHatar : n >= o.OptSzamsorHatar)) &&
+                           (o.OptCiklus & 1) != 0) {
+                    o.OptUjraindulas = n - 2;
+                }
+            }
+        } else {
+            --o.OptUjraindulas;
+        }
+        // The restart row: never below the protected lines, never past the last line.
+        o.OptUjraindulas = std::max(std::min(o.OptUjraindulas, t_.BontSzelvszam - 1), vedett);
+        optJelolt(o.OptUjraindulas, a_);
+        if (o.OptUjraindulas >= t_.BontSzelvszam)
+            minimumok(a_);  // no line there: the walk starts from the first line
+        optElsoMax_ = a_[0];
+        optVagas(o.OptUjraindulas);
+        vez_.FFolyamatAlap.store(0);
+        t_.FSzamsorTarolva = false;
+        if (!optBejaras())
+            break;
+        if (elso) {
+            optJelolt(vedett, sorV);
+            o.OptHatarBajt = sorV[0];
+            elso = false;
+        }
+        optCiklusNoveles();
+    }
+
+    // The best copy becomes the variation; the working state is kept beside
+    // it for a resumed search.
+    if (t_.OptLegjobbSzamsorDb == 0)
+        o.OptSzamsorHatar = 0;
+    else
+        optTombokCsereje();
+    if (o.Feluliras || vedett == 0) {
+        SetLengthImport_Count(t_, 1);
+        t_.Import_Count[0] = t_.BontSzelvszam;
+    }
+    o.OptPause = vez_.BontasPause.load() ? 1 : 0;
+    optLimitAktiv_ = false;
 }
 
 template <class Szuro>
@@ -1363,8 +1811,23 @@ BontasEredmeny Felsorolo<Szuro>::futtat()
     }
     vez_.FHibapontMenet.store(hibapontMenet_);
 
-    bool keszFutas = true;
-    if (t_.BontSzelvszam >= t_.ABSZ) {
+    // A paused optimisation search resumes without a generation when its
+    // best copy is the one it paused with; otherwise its pause is forgotten.
+    opt_ = b_.Opt && b_.Opt->Optimalizalas ? b_.Opt : nullptr;
+    bool optFolytatas = false;
+    if (opt_) {
+        if (opt_->OptPause) {
+            optFolytatas = folytatas_ && t_.OptLegjobbSzamsorDb > 0 &&
+                           opt_->OptSzamsorHatar == t_.OptLegjobbSzamsorDb;
+            opt_->OptPause = 0;
+        }
+        if (!optFolytatas)
+            optElokeszites();
+    }
+
+    bool keszFutas = !optFolytatas;
+    if (optFolytatas) {
+    } else if (t_.BontSzelvszam >= t_.ABSZ) {
         kesz_ = true;
     } else if (t_.BontSzelvszam >= t_.BontMatrixMeret) {
         bool stopKeres = false;
@@ -1397,6 +1860,15 @@ BontasEredmeny Felsorolo<Szuro>::futtat()
         pauseIgen_ = false;
         bontasPauseTorlese();
         all_.BontasBefejezetlen = !vez_.FBontStatus.load();
+    }
+    if (opt_ && (optFolytatas || optimalizalasKell())) {
+        optimalizalas(optFolytatas);
+        if (pauseIgen_) {
+            pauseIgen_ = false;
+            bontasPauseTorlese();
+            opt_->OptPause = 0;
+        }
+        all_.BontasBefejezetlen = vez_.BontasPause.load() || !vez_.FBontStatus.load();
     }
     if (kesz_)
         all_.BontasBefejezetlen = false;

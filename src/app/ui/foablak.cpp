@@ -1328,6 +1328,7 @@ void TFoablak::AllomanyDialogusokLetrehozasa()
             alapUzenet(f, szoveg);
     };
     d.Mind1Click = [this] { Mind1Click(); };
+    d.Import = [this](const QString& nev) { return Import(nev); };
     d.JatekValtas = [this](int jatek) {
         JatekValtas(jatek, false);
         AllomanyDialogusAllapotFrissites();

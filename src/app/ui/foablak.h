@@ -183,6 +183,9 @@ public:
     // makes.
     void Import_log_true();
     void Import_log_false();
+    // Reads the lines of a ".csv" or ".txt" file as the variation: the
+    // conditions and the variation options are cleared first.
+    bool Import(const QString& nev);
     // The list's delete button: the range dialog chooses the rows.
     void BontSzamsorTorles(int kivalasztottSor);
     void Beilleszts1Click(bool menuPont);

@@ -27,6 +27,7 @@
 #include "variation/command_availability.h"
 #include "variation/generation_run.h"
 #include "variation/store_jobs.h"
+#include "variation/variation_import.h"
 #include "variation/ui/bontas.h"
 #include "variation/ui/bontlista.h"
 #include "variation/ui/variacio_vezerlo.h"
@@ -326,6 +327,45 @@ void TFoablak::MegszakitatottStatus()
 void TFoablak::Import_log_true() { kvx::Program::aktualis().Variacio().Import_log_true(); }
 
 void TFoablak::Import_log_false() { kvx::Program::aktualis().Variacio().Import_log_false(); }
+
+bool TFoablak::Import(const QString& nev)
+{
+    VariacioVezerlo& v = kvx::Program::aktualis().Variacio();
+    if (bontasEgyseg().BontasBovites)
+        Import_log_false();
+    v.FeltetelekTorlese();
+    if (TFeltetelek* f = formok().Feltetelek)
+        f->VariacioOpcioinakTorlese();
+    // The selection is built ascending, as the lines' indexes expect.
+    SzamsorrendKijelzes(1);
+    ImportKornyezet k;
+    k.Listak = &szamListak();
+    k.Jatek = &game();
+    k.Foallapot = &mainState();
+    k.Tar = &variationStore();
+    k.Bontas = &bontasEgyseg();
+    k.Allomany = &variacioAllomany();
+    QPointer<kvx::TUzenetAblak> w = formok().UzenetAblak.data();
+    k.VarakozasKi = [w](const std::string& szoveg) {
+        if (w)
+            w->UzenetKi(QString::fromStdString(szoveg), 0, 0, false);
+    };
+    k.VarakozasVege = [w] {
+        if (w)
+            w->UzenetVege();
+    };
+    const ImportEredmeny r = ImportBeolvasas(nev.toStdString(), k);
+    if (!r.Ok)
+        HibaUzenet(QString::fromStdString(r.Uzenet));
+    mainState().Mentve = false;
+    if (szamokValtozasa)
+        szamokValtozasa();
+    KijelolesMenuFrissites();
+    v.Ertesites();
+    VariacioStatuszFrissites();
+    BontMenuAll(VariacioParancsHelyzet());
+    return r.Ok;
+}
 
 void TFoablak::BontSzamsorTorles(int kivalasztottSor)
 {

@@ -13,7 +13,9 @@
 #include "conditions/variation_options.h"
 #include "variation/generation_run.h"
 #include "variation/store_jobs.h"
+#include "variation/variation_export.h"
 #include "variation/variation_file.h"
+#include "variation/variation_import.h"
 #include "variation/variation_store.h"
 
 #include <chrono>
@@ -75,6 +77,18 @@ TAllomanyDialogusok::TAllomanyDialogusok(QWidget* foablak, const AllomanyDialogu
         ListakInicializalasa(*Allapot.Listak, *Allapot.Jatek, *Allapot.Foallapot);
     };
     Tipp = [](const QString& t) { return static_cast<std::uint8_t>(HasznosInformacio(t) ? 1 : 0); };
+    Import = [this](const QString& nev) {
+        ImportKornyezet k;
+        k.Listak = Allapot.Listak;
+        k.Jatek = Allapot.Jatek;
+        k.Foallapot = Allapot.Foallapot;
+        k.Tar = &variationStore();
+        k.Bontas = &bontasEgyseg();
+        k.Allomany = &variacioAllomany();
+        const ImportEredmeny r = ImportBeolvasas(s(nev), k);
+        if (!r.Ok) Uzenet(UzenetFajta::Hiba, q(r.Uzenet));
+        return r.Ok;
+    };
 }
 
 void TAllomanyDialogusok::szurokBeallitasa(QFileDialog* d, const std::string& szuro, int index)
@@ -140,9 +154,18 @@ bool TAllomanyDialogusok::megnyitas(bool kerdes)
         return megnyitas(true);
     case MegnyitasCel::Szamsor: return SzamsorBetoltese(nev);
     case MegnyitasCel::Variacio: return VariacioBetoltese(nev);
-    case MegnyitasCel::Import:
-        Uzenet(UzenetFajta::Informacio, q(kNemElerheto));
+    case MegnyitasCel::Import: {
+        // The lines become the variation of an empty ticket.
+        Mind1Click();
+        if (Allapot.Listak->KijeloltSzamDb() > 0 || Allapot.Listak->FixSzamDb() > 0) return false;
+        std::string uzenet;
+        if (!AllomanyHozzaferheto(s(nev), uzenet)) {
+            Uzenet(UzenetFajta::Hiba, q(uzenet));
+            return false;
+        }
+        if (Import(nev)) emit variacioValtozas();
         return false;
+    }
     case MegnyitasCel::Egyeb: break;
     }
     // A name that merely contains one of the endings: nothing to load.
@@ -197,8 +220,7 @@ bool TAllomanyDialogusok::mentes(const QString& fajta)
             return false;
         }
         if (d.Cel == MentesCel::Variacio) return VariacioMentese(nev);
-        Uzenet(UzenetFajta::Informacio, q(kNemElerheto));
-        return false;
+        return ExportKiiras(nev, q(d.ExportFormatum));
     }
     if (d.Cel == MentesCel::Semmi) {
         // The chosen entry and ending do not name a file this program writes.
@@ -342,6 +364,21 @@ bool TAllomanyDialogusok::betoltes(const QString& nev, bool variacio)
     }
     Allapot.Foallapot->Mentve = true;
     return true;
+}
+
+bool TAllomanyDialogusok::ExportKiiras(const QString& nev, const QString& formatum)
+{
+    VariationStore& t = variationStore();
+    // The stored order goes out, not a sorted view of it.
+    BontListEredetiSorrend(t);
+    const VariacioAllomanyAllapot& a = variacioAllomany();
+    ExportFejlec fejlec;
+    fejlec.VariacioVerzio = a.VariacioVerzio;
+    fejlec.VariacioDatum = a.VariacioDatum != 0.0 ? a.VariacioDatum : MaiDatum();
+    std::string uzenet;
+    const bool ok = kvx::ExportKiiras(s(nev), s(formatum), t, *Allapot.Listak, *Allapot.Jatek, fejlec, uzenet);
+    if (!ok) Uzenet(UzenetFajta::Hiba, q(uzenet));
+    return ok;
 }
 
 bool TAllomanyDialogusok::VariacioMentese(const QString& nev)

@@ -60,6 +60,9 @@ public:
     bool SzamsorBetoltese(const QString& nev);
     bool VariacioMentese(const QString& nev);
     bool VariacioBetoltese(const QString& nev);
+    // Writes the variation's lines in an export format ("csv", "txt",
+    // "html" or "tmb").
+    bool ExportKiiras(const QString& nev, const QString& formatum);
 
     // What the window around provides. The defaults work on Allapot alone
     // and show message boxes.
@@ -72,6 +75,10 @@ public:
     std::function<void(int)> JatekValtas;
     // Tip box before a dialog; returns the new value of the tip's flag.
     std::function<std::uint8_t(const QString&)> Tipp;
+    // Reads the lines of a ".csv" or ".txt" file as the variation (the
+    // ticket is empty by then); true when they were imported. The default
+    // imports into the program's state and shows a refusal as an error.
+    std::function<bool(const QString&)> Import;
 
 signals:
     // After a number set was applied: the number order and the refresh of

@@ -324,6 +324,9 @@ bool TBontas::BontasIndul()
     if (o.VeletlenSzamsorok)
         bk.VeletlenMag = std::random_device{}();
     auto b = std::make_unique<BontasBemenet>(BontasBemenetKeszites(l, f, o, g, bk));
+    // The Csökkent / Növel search follows the run and keeps its state in the options record.
+    if (f.VariacioOpciok.Optimalizalas)
+        b->Opt = &f.VariacioOpciok;
     if (b->TalArAktiv) {
         talarTeszt_ = std::make_unique<TalalatiAranyTeszt>();
         talarTeszt_->Elokeszites(f.TalalatiAranyFeltetel, draws(), g, l.KijeloltSzamok, l.KijeloltFoSzamDb,
@@ -349,6 +352,7 @@ bool TBontas::BontasIndul()
     env->InformacioUzenet = [](const std::string& s) { InformacioUzenet(q(s)); };
     env->HibaUzenet = [](const std::string& s) { HibaUzenet(q(s)); };
     env->JovahagyasVariacio = settings().JovahagyasVariacio;
+    env->OptimalizaltKereses = b->Opt != nullptr;
     env->NovelesJelzo = [this](NovelesJelzes j) { novelesJelzes(j); };
 
     // 6, 11. The first allocation: when it does not fit the run does not
@@ -656,6 +660,7 @@ void TBontas::Vege()
     be.OptVedettSzamsor = vo.VedettSzamsorDb();
     be.OptMod = vo.Arany;
     be.OptGyorskereses = vo.Mod != 0;
+    be.OptElsoCiklus = vo.OptLegjobbCiklus <= 1 && vo.OptLegjobbTrillio == 0;
     const VegeJelentes j = VegeJelentesKeszites(be);
     UtolsoJelentes = q(j.Szoveg);
     UtolsoJelentesHiba = j.HibaDoboz;
@@ -673,6 +678,12 @@ void TBontas::Vege()
     // 6. Lines stored.
     u.OpcioModosulas = false;
     szelvSzamKiiras(t.BontSzelvszam);
+    if (bemenet_ && bemenet_->Opt && t.OptLegjobbSzamsorDb > 0) {
+        // The search's cycles, and the cycle its best variation came from.
+        SzelvSzamCimke->setText(q(OptCiklusSzoveg(vo.OptTrillio, vo.OptCiklus)));
+        TarolvaCimke->setText(q(OptTaroltSzoveg(vo.OptLegjobbTrillio, vo.OptLegjobbCiklus, t.BontSzelvszam)));
+        TarolvaCimke->setVisible(true);
+    }
     koltsegKiiras(t.BontSzelvszam);
     TorlesGomb->setEnabled(true);
     VanNincsBontas(true);
@@ -696,6 +707,11 @@ void TBontas::Timer1Timer()
     const std::int32_t n = v.BontSzelvszam.load(std::memory_order_relaxed);
     szelvSzamKiiras(n);
     koltsegKiiras(n);
+    if (const std::int64_t c = v.OptCiklus.load(std::memory_order_relaxed); bemenet_ && bemenet_->Opt && c > 0) {
+        SzelvSzamCimke->setText(q(OptCiklusSzoveg(0, c)));
+        TarolvaCimke->setText(QStringLiteral("Tárolva: ") + q(SzelvSzamSzoveg(v.OptLegjobb.load())));
+        TarolvaCimke->setVisible(true);
+    }
     const std::int32_t kf = bemenet_ ? bemenet_->VariacioFoMeret : 0;
     std::uint8_t sor[kMaxVariacioMeret]{};
     for (std::int32_t i = 0; i < kf && i < kMaxVariacioMeret; ++i)

@@ -73,6 +73,7 @@ void VariacioVezerlo::FeltetelekTorlese()
     FeltetelTorlesHelyzet h;
     h.BackMentesEngedely = p_.Beallitasok.BiztonsagiMentes;
     h.BontasBovites = p_.Bontas.BontasBovites;
+    h.ImportFolyamatban = p_.Bontas.ImportFolyamatban;
     kvx::FeltetelekTorlese(p_.Feltetelek, h);
     emit feltetelekTorolve();
 }

@@ -24,7 +24,7 @@ namespace {
 
 // Fills the file name of the first visible file dialog and accepts it, or
 // cancels it when nev is empty.
-void dialogusKitoltese(const QString& nev, QString* cim = nullptr, QString* javasolt = nullptr)
+void dialogusKitoltese(const QString& nev, QString* cim = nullptr, QString* javasolt = nullptr, int szuro = 0)
 {
     kvx::teszt::ismetlesAmigSikerul([=] {
         for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -37,6 +37,7 @@ void dialogusKitoltese(const QString& nev, QString* cim = nullptr, QString* java
                 d->reject();
                 return true;
             }
+            if (szuro > 0) d->selectNameFilter(d->nameFilters().at(szuro - 1));
             edit->setText(nev);
             QMetaObject::invokeMethod(d, "accept");
             return true;
@@ -226,6 +227,55 @@ TEST(FileDialogs, FileOfAnotherGameSwitchesTheGameFirst)
     EXPECT_EQ(k.l.KijeloltSzamDb(), 7);
     ASSERT_FALSE(uzenetek.empty());
     EXPECT_TRUE(uzenetek[0].startsWith("Nem az aktuális játékhoz tartozó állomány.")) << uzenetek[0].toStdString();
+}
+
+TEST(FileDialogs, LinesAreImportedAndExportedThroughTheDialogs)
+{
+    kvx::Program program;
+    Kornyezet k;
+    QWidget foablak;
+    TAllomanyDialogusok d(&foablak, k.a);
+    std::vector<QString> uzenetek;
+    d.Uzenet = [&](TAllomanyDialogusok::UzenetFajta, const QString& t) { uzenetek.push_back(t); };
+    d.Kerdes = [](const QString&) { return true; };
+    int valtozas = 0;
+    QObject::connect(&d, &TAllomanyDialogusok::variacioValtozas, [&] { ++valtozas; });
+    const auto fajl = [&](const QString& nev, const char* tartalom) {
+        QFile f(k.dir.path() + "/" + nev);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(tartalom);
+        return f.fileName();
+    };
+
+    // A refused file: its message, no variation.
+    dialogusKitoltese(fajl("rossz.txt", "1;2;3;4;95\r\n"));
+    EXPECT_FALSE(d.AllomanyDialogus(ModMegnyitas, "", false));
+    ASSERT_EQ(uzenetek.size(), 1u);
+    EXPECT_EQ(uzenetek[0], "1. sor 5. száma (95) érvénytelen tartományba esik.");
+    EXPECT_EQ(valtozas, 0);
+    EXPECT_EQ(program.Tar.BontSzelvszam, 0);
+
+    // The ticket's numbers give way to the file's.
+    SzamJeloles(k.l, k.g, k.ms, 44, ModKijelolt, false);
+    dialogusKitoltese(fajl("sorok.csv", "Sorok\r\n1;2;3;4;5\r\n6;7;8;9;10\r\n"));
+    d.AllomanyDialogus(ModMegnyitas, "", false);
+    EXPECT_EQ(valtozas, 1);
+    EXPECT_EQ(program.Tar.BontSzelvszam, 2);
+    EXPECT_EQ(k.l.KijeloltSzamok, (TTombByte1D{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+
+    // The save dialog's csv and txt entries write the export.
+    d.Allapot.BontMatrixMeret = program.Tar.BontMatrixMeret;
+    const QString csv = k.dir.path() + "/ki.csv", txt = k.dir.path() + "/ki.txt";
+    dialogusKitoltese(csv, nullptr, nullptr, 2);
+    EXPECT_TRUE(d.AllomanyDialogus(ModMentes, "top", false));
+    dialogusKitoltese(txt, nullptr, nullptr, 3);
+    EXPECT_TRUE(d.AllomanyDialogus(ModMentes, "top", false));
+    const auto olvas = [](const QString& nev) {
+        QFile f(nev);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    EXPECT_EQ(olvas(csv), QByteArray("1;2;3;4;5\r\n6;7;8;9;10\r\n"));
+    EXPECT_EQ(olvas(txt), QByteArray(" 1 -  2 -  3 -  4 -  5\r\n 6 -  7 -  8 -  9 - 10\r\n"));
 }
 
 }  // namespace

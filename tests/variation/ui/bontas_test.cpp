@@ -182,6 +182,32 @@ TEST_F(BontasTest, StartWithTwelveNumbersAndOneErrorPointStoresTheEnginesLines)
     EXPECT_EQ(a("Start1")->toolTip(), QStringLiteral(" Variáció készítése "));
 }
 
+TEST_F(BontasTest, CsokkentSearchFollowsTheRunAndShowsItsCycles)
+{
+    jelol({3, 9, 14, 22, 27, 31, 40, 48, 55, 61, 77, 88});
+    feltetelRekordok().Hibapont = 1;
+    TVariacioOpciok& o = feltetelRekordok().VariacioOpciok;
+    o.Optimalizalas = 1;
+    o.Csokkent = 1;
+    o.Feluliras = 1;
+
+    Valaszolo v(QStringList{});
+    a("Start1")->trigger();
+    ASSERT_TRUE(vegeVar());
+    const std::int32_t db = referencia(12, 5, 1);
+    const VariationStore& t = variationStore();
+    EXPECT_GT(t.BontSzelvszam, 0);
+    EXPECT_LE(t.BontSzelvszam, db);
+    EXPECT_GT(o.OptCiklus, 1);
+    EXPECT_EQ(bontas_->SzelvSzamCimke->text(),
+              QString::fromStdString(OptCiklusSzoveg(o.OptTrillio, o.OptCiklus)));
+    EXPECT_TRUE(bontas_->TarolvaCimke->isVisible());
+    EXPECT_EQ(bontas_->TarolvaCimke->text(),
+              QString::fromStdString(OptTaroltSzoveg(o.OptLegjobbTrillio, o.OptLegjobbCiklus, t.BontSzelvszam)));
+    if (const QString p = kepUtvonal("bontas_csokkent.png"); !p.isEmpty())
+        bontas_->grab().save(p);
+}
+
 TEST_F(BontasTest, ConditionsNoLinePassesEndInTheErrorReport)
 {
     jelol({3, 9, 14, 22, 27, 31, 40, 48, 55, 61, 77, 88});
