@@ -18,6 +18,12 @@
 #include "draws/ui/huzszama.h"
 #include "draws/ui/velszam.h"
 #include "printing/ui/nyomtopc.h"
+#include "printing/ui/nyomtatas_vezerlo.h"
+#include "printing/variation_info.h"
+#include "conditions/item_conditions.h"
+#include "conditions/line_range_conditions.h"
+#include "conditions/number_pools.h"
+#include "conditions/series_conditions.h"
 #include "statistics/ui/statisztika.h"
 #include "variation/ui/bontas.h"
 #include "variation/ui/bontlista.h"
@@ -83,6 +89,62 @@ void HuzasokAblakokBekotese(const Formok& f)
     QObject::connect(be, &THuzBe::bezarult, be, [] {
         if (THuzBeSzelveny* sz = szelvenyek().HuzBeSzelveny)
             sz->hide();
+    });
+}
+
+// The information window shows the variation's description as the printed
+// one reads, and prints it. The description quotes the conditions window:
+// its list lines from the records, the hints of its edits as they stand.
+void InfoNyomtatasBekotese(TFoablak& foablak, TInfo& info, TFeltetelek& feltetelek)
+{
+    NyomtatasVezerlo* ny = foablak.Nyomtatas;
+    if (!ny)
+        return;
+    QPointer<TFeltetelek> fw = &feltetelek;
+    ny->LeirasSzovegek = [fw](kvx::LeirasSzoveg mi, std::int32_t i) -> std::string {
+        const kvx::Program& p = kvx::Program::aktualis();
+        const kvx::FeltetelRekordok& f = p.Feltetelek;
+        const auto tipp = [fw](const char* nev) {
+            QWidget* w = fw ? fw->findChild<QWidget*>(QString::fromUtf8(nev)) : nullptr;
+            return w ? w->toolTip().replace(QStringLiteral("\n"), QStringLiteral("\r\n")).toStdString()
+                     : std::string();
+        };
+        const auto oszto = [&p] { return kvx::OsztoLista(kvx::TeljesVariacioMeret(p.Szamok, p.Jatek)); };
+        using L = kvx::LeirasSzoveg;
+        switch (mi) {
+        case L::SzcsIsmetEdit: return tipp("SzcsIsmetEdit");
+        case L::SzvIsmetEdit: return tipp("SzvIsmetEdit");
+        case L::SzJIsmetEdit: return tipp("SzJIsmetEdit");
+        case L::SzamokList: return kvx::SzamokList(f.SzamkeszletFeltetel, i);
+        case L::SzamcsoportTetelesList:
+            return kvx::TetelesList(kvx::TetelLap::Szamcsoport, f.SzamcsoportTetelesFeltetel, i);
+        case L::SzamvegzodesTetelesList:
+            return kvx::TetelesList(kvx::TetelLap::Szamvegzodes, f.SzamvegzodesTetelesFeltetel, i);
+        case L::SzamjegyekTetelesList: return kvx::TetelesList(kvx::TetelLap::Szamjegy, f.SzJTetelesFeltetel, i);
+        case L::SorozatokTetelesList: return kvx::SorozatokTetelesList(f.SorozatFeltetel, i);
+        case L::SzamsorokTartomanyokList: return kvx::SzamsorokTartomanyokList(f.SzamsorokFeltetel, i, oszto());
+        case L::SzamsorokSorozatokList: return kvx::SzamsorokSorozatokList(f.SzamsorokFeltetel, i, oszto());
+        case L::SzomszedosSzamokAltEditMax: return tipp("SzomszedosSzamokAltEditMax");
+        case L::SzomszedosSzamokAltMaxEdit: return tipp("SzomszedosSzamokAltMaxEdit");
+        case L::SzomszedosSzamokMobEdit: return tipp("SzomszedosSzamokMobEdit");
+        case L::SzomszedosSzamokMobMaxEdit: return tipp("SzomszedosSzamokMobMaxEdit");
+        case L::SzomszedosSzamokFixEdit: return tipp("SzomszedosSzamokFixEdit");
+        case L::SzomszedosSzamokFixMaxEdit: return tipp("SzomszedosSzamokFixMaxEdit");
+        }
+        return {};
+    };
+    info.Epito = [ny] {
+        kvx::InfoSorok sorok;
+        for (const kvx::NyomtSor& s : ny->InfoSzoveg())
+            kvx::InfoHozzaad(sorok, s.Szoveg, s.Vastag);
+        return sorok;
+    };
+    info.NyomtatasEngedelyezes();
+    QObject::connect(&info, &TInfo::nyomtatasKerve, &foablak, [&foablak, ny](bool allomanyba) {
+        if (allomanyba)
+            ny->InfoNyomtatas(true);
+        else if (foablak.VanNyomtato())
+            ny->InfoNyomtatas(false);
     });
 }
 
@@ -208,6 +270,7 @@ void FormokLetrehozasa(TFoablak& foablak)
     QObject::connect(&kvx::Program::aktualis().Szelveny(), &SzelvenyVezerlo::szamokValtoztak, f.Info.data(),
                      infoFrissites);
     QObject::connect(&kvx::Program::aktualis().Variacio(), &VariacioVezerlo::valtozott, f.Info.data(), infoFrissites);
+    InfoNyomtatasBekotese(foablak, *f.Info, *f.Feltetelek);
     f.NyomtOpc = new TNyomtOpc(szulo);
     f.Statisztika = new TStatisztika(szulo);
     f.BontTeszt = new TBontTeszt(szulo);

@@ -13,6 +13,8 @@
 #include "app/main_menu.h"
 #include "app/ui/ablak_elhelyezes.h"
 #include "app/settings.h"
+#include "app/messages.h"
+#include "app/ui/uzenetek.h"
 #include "app/ui/program.h"
 
 using namespace kvx;
@@ -47,7 +49,8 @@ void TInfo::FormCreate()
     Button2->setObjectName("Button2");
     Button4 = new QPushButton(QStringLiteral("Diagram"), Panel1);
     Button4->setObjectName("Button4");
-    // Printing and the statistics window are not built yet.
+    // Printing is switched on by whoever prints; the statistics window is
+    // not built yet.
     for (QPushButton* b : {Button2, Button4}) {
         b->setEnabled(false);
         b->setToolTip(QString::fromUtf8(kNemElerheto));
@@ -58,6 +61,7 @@ void TInfo::FormCreate()
     }
     fo->addWidget(Panel1);
     connect(Button1, &QPushButton::clicked, this, &TInfo::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TInfo::Button2Click);
     resize(560, 600);
 }
 
@@ -110,3 +114,19 @@ void TInfo::ListaTorlese(bool bezar)
 }
 
 void TInfo::Button1Click() { close(); }
+
+void TInfo::NyomtatasEngedelyezes()
+{
+    Button2->setEnabled(true);
+    Button2->setToolTip(QString());
+}
+
+void TInfo::Button2Click()
+{
+    const int v = IgenNemMegseKerdes(QStringLiteral(
+        "Információk nyomtatása\r\n\r\n  Igen  -  állományba nyomtat\r\n  Nem  -  papírra nyomtat\r\n  Mégse  -  nem nyomtat"));
+    if (v == mrYes)
+        emit nyomtatasKerve(true);
+    else if (v == mrNo)
+        emit nyomtatasKerve(false);
+}

@@ -29,6 +29,13 @@ public:
     void Listazas();
     void ListaTorlese(bool bezar);
     void Button1Click();
+    // "Nyomtatás": asks file, paper or nothing, then asks for the printout.
+    void Button2Click();
+    // Someone prints: the button works from now on.
+    void NyomtatasEngedelyezes();
+
+signals:
+    void nyomtatasKerve(bool allomanyba);
 
 private:
     void FormCreate();
