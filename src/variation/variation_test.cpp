@@ -147,6 +147,11 @@ struct TesztSor {
 
 struct VariacioTeszt::Belso {
     std::vector<Bit128> sorok;
+    // The same rows as index lists of sorL entries, distinct and ascending,
+    // padded with kUres (worth nothing in every test line's table).
+    static constexpr int kUres = 128;
+    std::vector<std::uint8_t> index;
+    int sorL = 0;
     // Rows holding each selection index (the fast path).
     std::vector<std::int32_t> listaKezdet, lista;
     Bit128 fo;             // selection indexes of the main pool
@@ -158,6 +163,7 @@ struct VariacioTeszt::Belso {
     struct Szal {
         std::vector<std::uint16_t> db;
         std::vector<std::int32_t> erintett;
+        std::vector<std::array<std::uint16_t, kUres + 1>> tablak;
         TesztFeltetelFv feltetel;
     };
     std::vector<Szal> szalak;
@@ -174,36 +180,108 @@ struct VariacioTeszt::Belso {
         return m * 32 + e;
     }
 
-    int legjobb(const TesztSor& t, Szal& sz) const
+    static constexpr int kMaxTobb = 64;
+
+    // Best points of db test lines (db <= kMaxTobb). The stored lines are
+    // read in blocks that stay in the cache while every test line of the
+    // group is compared with them.
+    void legjobbTobb(const TesztSor* t, int db, int* best, Szal& sz) const
     {
         const int n = static_cast<int>(sorok.size());
-        if (n == 0)
-            return pont(t.fm, t.fe);
-        if (gyors)
-            return legjobbGyors(t, sz);
-        const int felso = pont(t.fm + std::min(kozos(t.A, t.A), sorHossz), t.fe + std::min(kozos(t.E, t.E), sorHossz));
-        int best = -1;
-        if (!potSzabaly) {
-            const int alap = t.fm * 32 + t.fe;
-            for (const Bit128& s : sorok) {
-                const int p = alap + kozos(s, t.A) * 32 + kozos(s, t.E);
-                if (p > best) {
-                    best = p;
-                    if (best >= felso)
-                        break;
+        if (n == 0) {
+            for (int i = 0; i < db; ++i)
+                best[i] = pont(t[i].fm, t[i].fe);
+            return;
+        }
+        if (gyors) {
+            for (int i = 0; i < db; ++i)
+                best[i] = legjobbGyors(t[i], sz);
+            return;
+        }
+        std::array<int, kMaxTobb> felso{};
+        std::array<bool, kMaxTobb> kesz{};
+        int hatra = db;
+        for (int i = 0; i < db; ++i) {
+            best[i] = -1;
+            // No line can do better than every number of the test line.
+            felso[static_cast<std::size_t>(i)] = pont(t[i].fm + std::min(kozos(t[i].A, t[i].A), sorHossz),
+                                                      t[i].fe + std::min(kozos(t[i].E, t[i].E), sorHossz));
+        }
+        // Per test line a table of what each selection index is worth:
+        // 32 for a main hit, 1 for an extra hit.
+        std::vector<std::array<std::uint16_t, kUres + 1>>& tabla = sz.tablak;
+        tabla.resize(static_cast<std::size_t>(db));
+        for (int i = 0; i < db; ++i) {
+            std::array<std::uint16_t, kUres + 1>& w = tabla[static_cast<std::size_t>(i)];
+            for (int x = 0; x <= kUres; ++x)
+                w[static_cast<std::size_t>(x)] = x < 128 ? (t[i].A.van(x) ? 32 : t[i].E.van(x) ? 1 : 0) : 0;
+        }
+        constexpr int kBlokk = 4096;
+        for (int r0 = 0; r0 < n && hatra > 0; r0 += kBlokk) {
+            const int r1 = std::min(n, r0 + kBlokk);
+            for (int i = 0; i < db; ++i) {
+                if (kesz[static_cast<std::size_t>(i)])
+                    continue;
+                const std::uint16_t* w = tabla[static_cast<std::size_t>(i)].data();
+                const int f = felso[static_cast<std::size_t>(i)];
+                int b = best[i];
+                if (!potSzabaly) {
+                    const int alap = t[i].fm * 32 + t[i].fe;
+                    b = std::max(b, blokkLegjobb(r0, r1, w, f - alap) + alap);
+                } else {
+                    const std::uint8_t* x = index.data() + static_cast<std::size_t>(r0) * static_cast<std::size_t>(sorL);
+                    for (int r = r0; r < r1 && b < f; ++r, x += sorL) {
+                        int p = 0;
+                        for (int k = 0; k < sorL; ++k)
+                            p += w[x[k]];
+                        b = std::max(b, pont(t[i].fm + (p >> 5), t[i].fe + (p & 31)));
+                    }
+                }
+                best[i] = b;
+                if (b >= f) {
+                    kesz[static_cast<std::size_t>(i)] = true;
+                    --hatra;
                 }
             }
-            return best;
         }
-        for (const Bit128& s : sorok) {
-            const int p = pont(t.fm + kozos(s, t.A), t.fe + kozos(s, t.E));
-            if (p > best) {
-                best = p;
-                if (best >= felso)
+    }
+
+    // Best sum of the table over rows r0 .. r1 - 1, stopping at `cel`.
+    template <int L>
+    int blokkLegjobbL(int r0, int r1, const std::uint16_t* w, int cel) const
+    {
+        const std::uint8_t* x = index.data() + static_cast<std::size_t>(r0) * L;
+        int b = -1;
+        for (int r = r0; r < r1; ++r, x += L) {
+            int p = 0;
+            for (int k = 0; k < L; ++k)
+                p += w[x[k]];
+            if (p > b) {
+                b = p;
+                if (b >= cel)
                     break;
             }
         }
-        return best;
+        return b;
+    }
+    int blokkLegjobb(int r0, int r1, const std::uint16_t* w, int cel) const
+    {
+        switch (sorL) {
+        case 5: return blokkLegjobbL<5>(r0, r1, w, cel);
+        case 6: return blokkLegjobbL<6>(r0, r1, w, cel);
+        case 7: return blokkLegjobbL<7>(r0, r1, w, cel);
+        default: {
+            const std::uint8_t* x = index.data() + static_cast<std::size_t>(r0) * static_cast<std::size_t>(sorL);
+            int b = -1;
+            for (int r = r0; r < r1 && b < cel; ++r, x += sorL) {
+                int p = 0;
+                for (int k = 0; k < sorL; ++k)
+                    p += w[x[k]];
+                b = std::max(b, p);
+            }
+            return b;
+        }
+        }
     }
 
     int legjobbGyors(const TesztSor& t, Szal& sz) const
@@ -265,6 +343,14 @@ VariacioTeszt::VariacioTeszt(TesztBemenet be) : be_(std::move(be)), b_(std::make
             }
         }
     }
+    b.sorL = std::max(L, 1);
+    b.index.assign(static_cast<std::size_t>(std::max(be_.SorDb, 0)) * static_cast<std::size_t>(b.sorL), Belso::kUres);
+    for (std::int32_t r = 0; r < be_.SorDb; ++r) {
+        std::uint8_t* x = b.index.data() + static_cast<std::size_t>(r) * static_cast<std::size_t>(b.sorL);
+        for (int i = 0; i < 128; ++i)
+            if (b.sorok[static_cast<std::size_t>(r)].van(i))
+                *x++ = static_cast<std::uint8_t>(i);
+    }
     b.sorHossz = L + static_cast<int>(be_.FixSzamok.size());
     b.potSzabaly = be_.B.HuzasokTeszt && be_.Jatek.VanPotSzam;
     b.potSzamTalalat = be_.Jatek.PotSzamTalalat;
@@ -275,7 +361,7 @@ VariacioTeszt::VariacioTeszt(TesztBemenet be) : be_(std::move(be)), b_(std::make
     const double resz = be_.B.HuzasokTeszt && be_.Jatek.OsszesSzam > 0
                             ? static_cast<double>(t) * L / be_.Jatek.OsszesSzam
                             : (n > 0 ? static_cast<double>(be_.B.TesztValtozoSzamDb) * L / n : 1.0);
-    b.gyors = be_.Gyors == GyorsKereses::Be || (be_.Gyors == GyorsKereses::Automatikus && resz < 0.5);
+    b.gyors = be_.Gyors == GyorsKereses::Be || (be_.Gyors == GyorsKereses::Automatikus && resz < 0.2);
     if (b.gyors) {
         b.listaKezdet.assign(130, 0);
         for (int i = 0; i < 128; ++i)
@@ -383,26 +469,28 @@ bool VariacioTeszt::BontasGepiEllenorzes()
         osztaly.assign(m, 0);
         megfelel.assign(m, 1);
         std::atomic<std::size_t> kov{0};
+        // Lines are taken in groups that share a pass over the stored lines.
+        const std::size_t darab = std::clamp<std::size_t>(m / (bel.szalak.size() * 2), 1, Belso::kMaxTobb);
         const auto munka = [&](Belso::Szal& sz) {
-            constexpr std::size_t darab = 4;
+            std::array<int, Belso::kMaxTobb> pontok{};
             for (;;) {
                 const std::size_t k = kov.fetch_add(darab);
-                if (k >= m)
+                if (k >= m || !BontTesztFut_.load(std::memory_order_relaxed))
                     return;
-                for (std::size_t i = k; i < std::min(m, k + darab); ++i) {
-                    if (!BontTesztFut_.load(std::memory_order_relaxed))
-                        return;
-                    TesztSor& t = adag[i];
-                    if (sz.feltetel)
-                        megfelel[i] = sz.feltetel(t.indexek.data()) ? 1 : 0;
-                    const int p = bel.legjobb(t, sz);
+                const std::size_t v = std::min(m, k + darab);
+                if (sz.feltetel)
+                    for (std::size_t i = k; i < v; ++i)
+                        megfelel[i] = sz.feltetel(adag[i].indexek.data()) ? 1 : 0;
+                bel.legjobbTobb(adag.data() + k, static_cast<int>(v - k), pontok.data(), sz);
+                for (std::size_t i = k; i < v; ++i) {
+                    const int p = pontok[i - k];
                     const int fo = p < 0 ? 0 : p >> 5;
                     const int extra = p < 0 ? 0 : p & 31;
                     osztaly[i] = static_cast<std::int16_t>(std::clamp(szorzo * fo + extra, 0, osztalyok - 1));
                 }
             }
         };
-        const std::size_t segitok = std::max<std::size_t>(std::min<std::size_t>(bel.szalak.size(), (m + 3) / 4), 1) - 1;
+        const std::size_t segitok = std::max<std::size_t>(std::min<std::size_t>(bel.szalak.size(), (m + darab - 1) / darab), 1) - 1;
         std::vector<std::jthread> sz;
         sz.reserve(segitok);
         for (std::size_t i = 0; i < segitok; ++i)
@@ -455,10 +543,11 @@ bool VariacioTeszt::BontasGepiEllenorzes()
         return true;
     };
 
-    // Lines per batch: about 2^22 row comparisons per thread.
+    // Lines per batch: about 2^24 row comparisons per thread, and groups of
+    // several lines for every thread.
     const std::size_t adagMeret = std::clamp<std::size_t>(
-        (std::size_t{1} << 22) * static_cast<std::size_t>(szalDb) / std::max<std::size_t>(bel.sorok.size(), 1),
-        static_cast<std::size_t>(szalDb) * 4, 65536);
+        (std::size_t{1} << 24) * static_cast<std::size_t>(szalDb) / std::max<std::size_t>(bel.sorok.size(), 1),
+        static_cast<std::size_t>(szalDb) * 16, 65536);
 
     // Selection index of every number (0 when not selected, else index + 1).
     std::array<std::int16_t, 256> index{};

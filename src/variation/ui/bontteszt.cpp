@@ -377,7 +377,8 @@ void TBontTeszt::TesztVege()
     v.BontasBefejezetlen = p.Bontas.Allapot.BontasBefejezetlen;
     v.SzerkesztettVariacio = p.Bontas.SzerkesztettVariacio;
     const TesztLista l = teszt_.Lista(TesztListDbTalalatraUpDown->value(), GetMNBString(v));
-    RichEdit1->setPlainText(sorok(teszt_.PeldabontasLog() + l.Szoveg));
+    // The list follows the report on a line of its own.
+    RichEdit1->setPlainText(sorok(teszt_.PeldabontasLog() + "\r\n" + l.Szoveg));
     BovitesTesztGomb->setToolTip(q(l.BeillesztTipp));
     BontFolyamatTesztPB->setValue(100);
     Label1->setText(QStringLiteral("Folyamat: 100%"));

@@ -252,6 +252,8 @@ TEST_F(BontTesztTest, StopClosesWithoutAReportAndTheNextTestStartsAnew)
     if (!program_.Teszt().Fut())
         GTEST_SKIP() << "the test ended before the clock moved on";
     EXPECT_TRUE(teszt_->isVisible());
+    if (const QString p = kepUtvonal("teszt_fut.png"); !p.isEmpty())
+        teszt_->grab().save(p);
     ora = 1000 + 200000;
     Valaszolo v({QStringLiteral("OK")});
     teszt_->Timer2Timer();
