@@ -516,10 +516,18 @@ void TBontTeszt::BontTesztHeightBeallitas()
     const int sorMagassag = QFontMetrics(RichEdit1->font()).lineSpacing();
     const int kell = (m + 1) * std::max(teszt_.Beallitas.TesztTalalatSzorzo, 1) + 20;
     int magassag = height() - RichEdit1->height() + kell * sorMagassag;
-    if (const QScreen* s = screen())
+    // As wide as the longest line of the text (the conditions columns).
+    const QFontMetrics fm(RichEdit1->font());
+    int szeles = 0;
+    for (const QString& sor : RichEdit1->toPlainText().split(QLatin1Char('\n')))
+        szeles = std::max(szeles, fm.horizontalAdvance(sor));
+    int szelesseg = width() - RichEdit1->viewport()->width() + szeles + 2 * 8 + 4;
+    if (const QScreen* s = screen()) {
         magassag = std::min(magassag, s->availableGeometry().height() - 40);
-    if (height() < magassag)
-        resize(width(), magassag);
+        szelesseg = std::min(szelesseg, s->availableGeometry().width() - 40);
+    }
+    if (height() < magassag || width() < szelesseg)
+        resize(std::max(width(), szelesseg), std::max(height(), magassag));
 }
 
 void TBontTeszt::showEvent(QShowEvent* e)

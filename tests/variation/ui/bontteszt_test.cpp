@@ -292,3 +292,44 @@ TEST_F(BontTesztTest, TheRunWindowsTesztButtonOpensTheTestAfterTheRun)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(BontTesztTest, FullTestJudgesTheLinesAgainstTheConditions)
+{
+    variacio({2, 3, 4, 11, 12, 13, 21}, 1);
+    // A sum condition is set after the run: the test shows which of the 21
+    // lines meet it.
+    FeltetelRekordok& f = feltetelRekordok();
+    f.OsszegFeltetel.Allapot = 1;
+    f.OsszegFeltetel.Min = 50;
+    f.OsszegFeltetel.Max = 60;
+    f.FeltetelJelzo = true;
+    teszt_->HuzasokLogCB->setChecked(false);
+    a("eszt1")->trigger();
+    ASSERT_TRUE(tesztVegeVar());
+    ASSERT_TRUE(teszt_->FeltetelekLogCB->isEnabled());
+    EXPECT_TRUE(program_.Teszt().FeltetelekTeszt);
+    const int szamok[] = {2, 3, 4, 11, 12, 13, 21};
+    int jo = 0;
+    for (int x = 0; x < 7; ++x)
+        for (int y = x + 1; y < 7; ++y) {
+            const int osszeg = 66 - szamok[x] - szamok[y];
+            jo += osszeg >= 50 && osszeg <= 60;
+        }
+    const QString r = jelentes();
+    EXPECT_TRUE(r.contains(QStringLiteral("Legrosszabb eset       Minden feltétel teljesül"))) << r.toStdString();
+    EXPECT_TRUE(r.contains(QStringLiteral("                    21 db 100,00%%1 db").arg(21 - jo, 17)))
+        << r.toStdString();
+    if (const QString p = kepUtvonal("teszt_feltetelek.png"); !p.isEmpty())
+        teszt_->grab().save(p);
+
+    // Unticking the box restarts the test without the conditions columns.
+    teszt_->FeltetelekLogCB->click();
+    ASSERT_TRUE(varj([this] { return teszt_->isVisible(); }));
+    ASSERT_TRUE(tesztVegeVar());
+    EXPECT_FALSE(program_.Teszt().FeltetelekTeszt);
+    EXPECT_FALSE(jelentes().contains(QStringLiteral("Legrosszabb eset")));
+}
+
+}  // namespace
