@@ -167,6 +167,9 @@ public:
     void rls2Click();
     void Listzs2Click();
     void Ments2Click();
+    // Teszt: the variation test's set-up and start.
+    void eszt1Click();
+    void TesztAblakBekotese();
     void PauseTorlesClick();
     void PauseStatusTorlese();
     // Opens the conditions window.

@@ -49,7 +49,7 @@ QString q(const std::string& s)
 
 // The commands of the table that work in this build.
 constexpr const char* kKeszVariacioParancsok[] = {"Start1", "rls2", "PauseTorles", "Beilleszts1", "Listzs2", "Ments2",
-                                                   "Listanyomtatsa2", "Lista1", "Ellenrzs1"};
+                                                   "Listanyomtatsa2", "Lista1", "Ellenrzs1", "eszt1"};
 
 }  // namespace
 
@@ -62,6 +62,7 @@ void TFoablak::VariacioParancsokBekotese()
     connect(Akcio("Listzs2"), &QAction::triggered, this, [this] { Listzs2Click(); });
     connect(Akcio("Ments2"), &QAction::triggered, this, [this] { Ments2Click(); });
     connect(Akcio("Ellenrzs1"), &QAction::triggered, this, [] { kvx::Program::aktualis().Variacio().EllenorzesStart(); });
+    connect(Akcio("eszt1"), &QAction::triggered, this, [this] { eszt1Click(); });
     BontMenuAll(VariacioParancsHelyzet());
 }
 
@@ -295,6 +296,8 @@ void TFoablak::VariacioVege()
         Listzs2Click();
     if (bontas && bontas->Tag == 3)
         Ments2Click();
+    if (bontas && bontas->Tag == 5)
+        eszt1Click();
     BontMenuAll(VariacioParancsHelyzet());
 }
 

@@ -273,10 +273,11 @@ void FormokLetrehozasa(TFoablak& foablak)
     InfoNyomtatasBekotese(foablak, *f.Info, *f.Feltetelek);
     f.NyomtOpc = new TNyomtOpc(szulo);
     f.Statisztika = new TStatisztika(szulo);
-    f.BontTeszt = new TBontTeszt(szulo);
+    f.BontTeszt = new TBontTeszt(kvx::Program::aktualis().Teszt(), kvx::Program::aktualis().Variacio(), szulo);
     // The test window shows results of the lines: a deletion closes it.
     QObject::connect(&kvx::Program::aktualis().Variacio(), &VariacioVezerlo::torles, f.BontTeszt.data(),
                      &QWidget::close);
+    foablak.TesztAblakBekotese();
     // The test window is the last one: every window exists now, so the main
     // window loads what needs them all.
     foablak.Betoltes();

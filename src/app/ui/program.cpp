@@ -2,6 +2,7 @@
 
 #include "draws/ui/huzasok_vezerlo.h"
 #include "tickets/ui/szelveny_vezerlo.h"
+#include "variation/ui/teszt_vezerlo.h"
 #include "variation/ui/variacio_vezerlo.h"
 
 #include <cstdlib>
@@ -19,12 +20,14 @@ Program::Program() : elozo_(g_aktualis)
     huzasok_ = std::make_unique<HuzasokVezerlo>(*this);
     szelveny_ = std::make_unique<SzelvenyVezerlo>(*this);
     variacio_ = std::make_unique<VariacioVezerlo>(*this, *szelveny_);
+    teszt_ = std::make_unique<TesztVezerlo>(*this, *variacio_);
 }
 
 Program::~Program()
 {
     // The workers go first, while everything they read still exists.
     Szalak.MindetLeallit();
+    teszt_.reset();
     variacio_.reset();
     szelveny_.reset();
     huzasok_.reset();

@@ -30,6 +30,7 @@
 
 class HuzasokVezerlo;
 class SzelvenyVezerlo;
+class TesztVezerlo;
 class VariacioVezerlo;
 
 namespace kvx {
@@ -76,6 +77,7 @@ public:
     VariacioVezerlo& Variacio() { return *variacio_; }
     HuzasokVezerlo& HuzasokV() { return *huzasok_; }
     SzelvenyVezerlo& Szelveny() { return *szelveny_; }
+    TesztVezerlo& Teszt() { return *teszt_; }
 
     // Last, so that it is destroyed first: every worker is stopped and joined
     // before the state it works on goes away.
@@ -86,6 +88,7 @@ private:
     std::unique_ptr<VariacioVezerlo> variacio_;
     std::unique_ptr<HuzasokVezerlo> huzasok_;
     std::unique_ptr<SzelvenyVezerlo> szelveny_;
+    std::unique_ptr<TesztVezerlo> teszt_;
 };
 
 inline GameParams& game() { return Program::aktualis().Jatek; }

@@ -788,9 +788,13 @@ void TBontas::VanNincsBontas(bool e)
     const std::vector<ParancsAllapot> tabla = kvx::VanNincsBontas(h);
     if (const ParancsAllapot* p = ParancsKeres(tabla, "Bontas.ModositGomb"))
         ModositGomb->setToolTip(q(p->Tipp));
-    for (QPushButton* b : {EllenorzesGomb, ModositGomb, TesztGomb, BovitesGomb, InfoGomb}) {
+    for (QPushButton* b : {EllenorzesGomb, ModositGomb, BovitesGomb, InfoGomb}) {
         b->setEnabled(false);
         b->setToolTip(QString::fromUtf8(kNemElerheto));
+    }
+    if (const ParancsAllapot* p = ParancsKeres(tabla, "Bontas.TesztGomb")) {
+        TesztGomb->setEnabled(p->Engedelyezett);
+        TesztGomb->setToolTip(q(p->Tipp));
     }
     TorlesGomb->setEnabled(e);
     ListaGomb->setEnabled(e);

@@ -249,6 +249,25 @@ bool VariacioVezerlo::BontSzamsorModositas(const TTombByte1D& sor)
     return true;
 }
 
+bool VariacioVezerlo::BontSzamsorTesztHozzaadas(const std::uint8_t* sorok, std::int32_t db)
+{
+    VariationStore& t = p_.Tar;
+    if (fut_ || db <= 0)
+        return false;
+    std::string uzenet;
+    if (!kvx::BontSzamsorHozzaadasEllenorzes(t, db, uzenet)) {
+        InformacioUzenet(QString::fromStdString(uzenet));
+        return false;
+    }
+    emit szerkesztesElott();
+    if (!p_.Bontas.BontasBovites)
+        Import_log_true();
+    BontSorokHozzaadasa(t, p_.Bontas, sorok, db, p_.Szamok.KijeloltSzamDb());
+    emit valtozott();
+    emit listaFrissites(t.BontMatrixMeret);
+    return true;
+}
+
 void VariacioVezerlo::BontSzamsorTartomanyTorles(int f, int l, bool bovitmeny)
 {
     VariationStore& t = p_.Tar;

@@ -84,6 +84,9 @@ public:
     // Deletes rows f..l (1-based) after its question, or with bovitmeny
     // the last extension; the range dialog chose them.
     void BontSzamsorTartomanyTorles(int f, int l, bool bovitmeny);
+    // Appends db test lines (rows of the store's width) as a new extension
+    // part; the list then selects the last line.
+    bool BontSzamsorTesztHozzaadas(const std::uint8_t* sorok, std::int32_t db);
     // Row (0-based) of the line being replaced.
     int ModositottSzamsorIndex = 0;
     // The modifier mode of the editing commands: the main window's, or the
