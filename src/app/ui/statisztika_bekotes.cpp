@@ -8,6 +8,7 @@
 #include "app/ui/formok.h"
 #include "app/ui/program.h"
 #include "app/ui/uzenetek.h"
+#include "draws/ui/huzasok_vezerlo.h"
 #include "draws/ui/huzlista.h"
 #include "draws/ui/huzszama.h"
 #include "statistics/ui/statisztika.h"
@@ -16,6 +17,37 @@
 #include "variation/ui/bontlista.h"
 
 using namespace kvx;
+
+namespace {
+
+// The two range commands work on a loaded database only.
+void TartomanyParancsok(TFoablak& foablak)
+{
+    const bool van = draws().AdatbazisBetoltve;
+    const QString tipp = van ? QStringLiteral(" Húzások számának (keresési tartomány) beállítása ")
+                             : QStringLiteral(" Hiányzik a húzások listája ");
+    for (const char* nev : {"Hzsokszma1", "Hzsokszma2"})
+        if (QAction* a = foablak.Akcio(QString::fromUtf8(nev))) {
+            a->setEnabled(van);
+            a->setToolTip(tipp);
+            a->setStatusTip(tipp);
+        }
+}
+
+// The range dialog in mode 1 (main ticket) or 3 (database); true unless
+// it was cancelled. The results it invalidates are dropped by the window,
+// which hears of the new range from the draws controller.
+bool TartomanyDialogus(int mod)
+{
+    THuzSzama* d = formok().HuzSzama;
+    if (!d || !draws().AdatbazisBetoltve)
+        return false;
+    HuzSzamaKornyezet k = THuzSzama::Kornyezet();
+    k.ListaFelirat = adatbazisFajta().AdatbazisFelirat;
+    return d->Start(mod, k);
+}
+
+}  // namespace
 
 void StatisztikaGombClick(TStatisztika& s)
 {
@@ -62,12 +94,22 @@ void StatisztikaBekotese(TFoablak& foablak, TStatisztika& s)
         if (TBontLista* l = formok().BontLista)
             l->AktSorKijelol(sor);
     });
-    QObject::connect(&s, &TStatisztika::tartomanyKerve, &s, [](int mod) {
-        THuzSzama* d = formok().HuzSzama;
-        if (!d || !draws().AdatbazisBetoltve)
-            return;
-        HuzSzamaKornyezet k = THuzSzama::Kornyezet();
-        k.ListaFelirat = adatbazisFajta().AdatbazisFelirat;
-        d->Start(mod, k);
+    QObject::connect(&s, &TStatisztika::tartomanyKerve, &s, [](int mod) { TartomanyDialogus(mod); });
+
+    // The main window's two range commands.
+    TartomanyParancsok(foablak);
+    HuzasokVezerlo& h = Program::aktualis().HuzasokV();
+    QObject::connect(&h, &HuzasokVezerlo::betoltve, &foablak, [&foablak] { TartomanyParancsok(foablak); });
+    QObject::connect(&h, &HuzasokVezerlo::lezaras, &foablak, [&foablak] {
+        // Emitted before the table goes: the commands follow once it has.
+        QMetaObject::invokeMethod(&foablak, [&foablak] { TartomanyParancsok(foablak); }, Qt::QueuedConnection);
     });
+    if (QAction* a = foablak.Akcio(QStringLiteral("Hzsokszma1")))
+        QObject::connect(a, &QAction::triggered, &s, [&s] {
+            // A new main-ticket range shows its counts at once.
+            if (TartomanyDialogus(1) && !s.isVisible() && !s.Fut())
+                s.StatisztikaKeszites(1);
+        });
+    if (QAction* a = foablak.Akcio(QStringLiteral("Hzsokszma2")))
+        QObject::connect(a, &QAction::triggered, &s, [] { TartomanyDialogus(3); });
 }
