@@ -13,6 +13,7 @@
 #include "draws/ui/huzszama.h"
 #include "statistics/ui/statisztika.h"
 #include "tickets/ui/foszelveny.h"
+#include "tickets/ui/szelveny_vezerlo.h"
 #include "tickets/ui/szelvenyek.h"
 #include "variation/ui/bontlista.h"
 
@@ -81,6 +82,9 @@ void StatisztikaBekotese(TFoablak& foablak, TStatisztika& s)
             return;
         fo->SzamClick(fo->SzamPanelek[static_cast<std::size_t>(szam - 1)]);
     });
+    // The bars take the colours of the numbers' roles on the main ticket.
+    QObject::connect(&Program::aktualis().Szelveny(), &SzelvenyVezerlo::szamokValtoztak, &s,
+                     [&s] { s.SelectionSortBox->update(); });
     QObject::connect(&s, &TStatisztika::huzasSorKerve, &s, [](int sor) {
         THuzLista* l = formok().HuzLista;
         if (!l || !draws().AdatbazisBetoltve)

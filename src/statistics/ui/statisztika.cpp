@@ -103,9 +103,8 @@ TStatisztika::TStatisztika(VariacioVezerlo& variacio, HuzasokVezerlo& huzasok, Q
 
 TStatisztika::~TStatisztika()
 {
-    futas_.StatisztikaFut.store(false);
-    if (szal_)
-        szalak().Bevar(szal_);
+    // A run still going stops at its next line; its end finds no window.
+    futas_->StatisztikaFut.store(false);
 }
 
 void TStatisztika::FormCreate()
@@ -233,8 +232,11 @@ void TStatisztika::MenuEpites()
                                               QStringLiteral("     "));
     Adatbzis1->setObjectName(QStringLiteral("Adatbzis1"));
     // The main-ticket statistics' captions and hints are the main window's.
-    pontok_[1]->setToolTip(QStringLiteral(" Hányszor húzták a számokat "));
-    pontok_[2]->setToolTip(QStringLiteral(" Hány húzás óta nem sorsolták a számokat "));
+    for (const auto& [tag, tipp] : {std::pair<int, const char*>{1, " Hányszor húzták a számokat "},
+                                    std::pair<int, const char*>{2, " Hány húzás óta nem sorsolták a számokat "}}) {
+        pontok_[tag]->setToolTip(QString::fromUtf8(tipp));
+        pontok_[tag]->setStatusTip(QString::fromUtf8(tipp));
+    }
     Kilepes = MainMenu2->addAction(QStringLiteral("     Kilépés     "));
     Kilepes->setObjectName(QStringLiteral("Kilepes"));
     connect(Kilepes, &QAction::triggered, this, &TStatisztika::KilepesClick);
@@ -404,10 +406,10 @@ void TStatisztika::StatisztikaKeszites(int tag)
     FormokDE(false, QStringLiteral("Statisztika"));
     fut_ = true;
     menukAllapota(true);
-    futas_.Haladas.store(0);
-    futas_.Ciklus.store(1);
-    futas_.CiklusDb.store(1);
-    futas_.StatisztikaFut.store(true);
+    futas_->Haladas.store(0);
+    futas_->Ciklus.store(1);
+    futas_->CiklusDb.store(1);
+    futas_->StatisztikaFut.store(true);
 
     // What the worker reads: the slot and tables of this statistic, copied,
     // and the lines or draws, which no window changes while it runs.
@@ -435,8 +437,9 @@ void TStatisztika::StatisztikaKeszites(int tag)
     MegszakitasLeiras m;
     m.Form = this;
     m.Idozito = Timer3;
-    m.Munka = [this, be, huzasok, tar](std::stop_token st) {
-        std::stop_callback leallit(st, [this] { futas_.StatisztikaFut.store(false); });
+    std::shared_ptr<StatFutas> futas = futas_;
+    m.Munka = [futas, be, huzasok, tar](std::stop_token st) {
+        std::stop_callback leallit(st, [futas] { futas->StatisztikaFut.store(false); });
         TTombInt2D aktiv;
         if (be->Tag <= 2) {
             SzamStatisztikaState s;
@@ -444,11 +447,14 @@ void TStatisztika::StatisztikaKeszites(int tag)
             aktiv = be->Tag == 1 ? std::move(s.HanyszorHuztak) : std::move(s.HanyHuzasOta);
         }
         const BlokkSorForras forras(tar->FBontasMatrix, tar->BontSzelvszam, tar->BontMatrixSorHossz);
-        be->Mutat = DiagramLekerdezes(be->Tag, be->Helyi, aktiv, forras, be->Gyakorisag, futas_, be->Eredmeny);
+        be->Mutat = DiagramLekerdezes(be->Tag, be->Helyi, aktiv, forras, be->Gyakorisag, *futas, be->Eredmeny);
     };
-    m.VegeKezelo = [this, be, torlesek](bool sikeres) {
+    QPointer<TStatisztika> ablak(this);
+    m.VegeKezelo = [this, ablak, be, torlesek](bool sikeres) {
+        if (!ablak)
+            return;
         // Stored only when the data did not change while it ran.
-        if (sikeres && be->Mutat && futas_.StatisztikaFut.load() && torlesek == torlesek_) {
+        if (sikeres && be->Mutat && futas_->StatisztikaFut.load() && torlesek == torlesek_) {
             StatMasolat& c = statMasolat();
             c.Tarolas(be->Tag, be->Eredmeny);
             if (be->Tag == 3)
@@ -460,7 +466,7 @@ void TStatisztika::StatisztikaKeszites(int tag)
     szal_ = Megszakitas::Indit(std::move(m));
     if (!szal_) {
         fut_ = false;
-        futas_.StatisztikaFut.store(false);
+        futas_->StatisztikaFut.store(false);
         FormokDE(true, QStringLiteral("xx"));
         menukAllapota(false);
     }
@@ -468,10 +474,10 @@ void TStatisztika::StatisztikaKeszites(int tag)
 
 void TStatisztika::Timer3Timer()
 {
-    if (!fut_ || !futas_.StatisztikaFut.load())
+    if (!fut_ || !futas_->StatisztikaFut.load())
         return;
     if (v_.SzazalekEgyseg > 0) {
-        szazalek_ = std::clamp(futas_.Haladas.load() / v_.SzazalekEgyseg, 0, 100);
+        szazalek_ = std::clamp(futas_->Haladas.load() / v_.SzazalekEgyseg, 0, 100);
         SelectionSortBox->update();
         platform::SetTaskbarProgressValue(szazalek_, 100);
     }
@@ -481,9 +487,9 @@ void TStatisztika::StatisztikaKeszitesVege(bool sikeres)
 {
     platform::SetTaskbarProgressValue(0, 100);
     platform::SetTaskbarProgressState(0);
-    const bool kesz = sikeres && futas_.StatisztikaFut.load();
+    const bool kesz = sikeres && futas_->StatisztikaFut.load();
     fut_ = false;
-    futas_.StatisztikaFut.store(false);
+    futas_->StatisztikaFut.store(false);
     FormokDE(true, QStringLiteral("xx"));
     menukAllapota(false);
     if (!kesz) {
@@ -617,11 +623,11 @@ void TStatisztika::SelectionSortBoxPaint(QPainter& p)
             f.setPointSize(a.BetuMeret);
             p.setFont(f);
             p.setPen(kHaladasSzin);
-            const int ciklusDb = futas_.CiklusDb.load();
+            const int ciklusDb = futas_->CiklusDb.load();
             const QString t = ciklusDb <= 1
                                   ? QStringLiteral(" Adatgyűjtés:  %1%").arg(szazalek_)
                                   : QStringLiteral(" Adatgyűjtés %1/%2 ciklus:  %3%")
-                                        .arg(futas_.Ciklus.load())
+                                        .arg(futas_->Ciklus.load())
                                         .arg(ciklusDb)
                                         .arg(szazalek_);
             p.drawText(QPoint(a.MeretIndex + 10, kerek(32 * a.MeretSzorzo) + QFontMetrics(f).ascent()), t);
@@ -717,7 +723,7 @@ void TStatisztika::KilepesClick()
 void TStatisztika::closeEvent(QCloseEvent* e)
 {
     // Closing cancels a run; the result of a cancelled run is not kept.
-    futas_.StatisztikaFut.store(false);
+    futas_->StatisztikaFut.store(false);
     QDialog::closeEvent(e);
 }
 

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 
 #include "statistics/chart_model.h"
 #include "statistics/diagram_engine.h"
@@ -80,7 +81,7 @@ public:
     const kvx::StatMunkavaltozok& Munkavaltozok() const { return v_; }
     QString Fejlec() const { return fejlec_; }
     // Rows read by the last run of a variation statistic.
-    const kvx::StatFutas& Futas() const { return futas_; }
+    const kvx::StatFutas& Futas() const { return *futas_; }
 
     QMenuBar* MainMenu2 = nullptr;
     QMenu* Fszelvny1 = nullptr;
@@ -153,7 +154,8 @@ private:
     std::uint64_t torlesek_ = 0;
     kvx::StatMunkavaltozok v_;
     kvx::StatKornyezet kornyezet_;
-    kvx::StatFutas futas_;
+    // Shared with the worker, which may outlive a closing window.
+    std::shared_ptr<kvx::StatFutas> futas_ = std::make_shared<kvx::StatFutas>();
     kvx::StatEredmeny eredmeny_;
     kvx::DiagramModell modell_;
     kvx::DiagramOpciok opciok_;
