@@ -189,6 +189,23 @@ bool TalalatiAranyTulMeretes(const StatMunkavaltozok& v)
     return v.TalalatiAranyStat && v.VizsgaltSzamOsszes > kTalalatiAranyHatar;
 }
 
+InditasDontes TalalatiAranyDontes(std::int32_t tag, std::int32_t elozo, const StatKornyezet& k)
+{
+    InditasDontes d;
+    if (!TalalatiAranyTulMeretes(MunkavaltozokBeallitasa(tag, k))) {
+        d.Tag = tag;
+        return d;
+    }
+    d.Uzenet = kTalalatiAranyTulMeretes;
+    // The previous statistic instead, checked as strictly: falling back must
+    // not start the quadratic run that was just refused.
+    const StatLeiras* e = StatLeirasTag(elozo);
+    if (e && e->Kesz && elozo != tag && !TalalatiAranyTulMeretes(MunkavaltozokBeallitasa(elozo, k)) &&
+        InditasElutasitas(elozo, k).empty())
+        d.Tag = elozo;
+    return d;
+}
+
 std::string StatAblakFelirat(std::int32_t tag, const StatMunkavaltozok& v, const std::string& adatbazisFelirat)
 {
     const StatLeiras* l = StatLeirasTag(tag);

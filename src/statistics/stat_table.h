@@ -89,6 +89,15 @@ inline constexpr const char* kTalalatiAranyTulMeretes =
     "Több mint 1 millió szám találati arányának vizsgálatát kezdeményezte.\r\nAz aktuális verzió ezt nem teszi lehetővé.";
 bool TalalatiAranyTulMeretes(const StatMunkavaltozok& v);
 
+// Which statistic a start runs: tag, or after a refused hit-ratio start the
+// previous one (elozo) when that one may run, else none (0). Uzenet is the
+// refusal to show, empty when there is none.
+struct InditasDontes {
+    std::int32_t Tag = 0;
+    std::string Uzenet;
+};
+InditasDontes TalalatiAranyDontes(std::int32_t tag, std::int32_t elozo, const StatKornyezet& k);
+
 // " Statisztika - " + source + " - " + caption.
 std::string StatAblakFelirat(std::int32_t tag, const StatMunkavaltozok& v, const std::string& adatbazisFelirat);
 

@@ -370,6 +370,32 @@ TEST(StatTabla, RefusalsBeforeAStart)
     EXPECT_FALSE(TalalatiAranyTulMeretes(MunkavaltozokBeallitasa(1, h)));
 }
 
+TEST(StatTabla, ARefusedHitRatioStartFallsBackOnlyToAStatisticThatMayRun)
+{
+    StatKornyezet k;
+    k.Jatek = jatek(0);
+    k.AdbSorok = 300000;  // 1.5 million numbers in the database range
+    k.FoSorok = 300000;
+    k.BontSzelvszam = 10;
+    const std::string tulMeretes = kTalalatiAranyTulMeretes;
+    struct Eset {
+        const char* nev;
+        int tag, elozo, varhato;
+        bool uzenet;
+    } const esetek[] = {
+        {"within the limit", 12, 1, 12, false},
+        {"refused, the previous chart runs", 4, 1, 1, true},
+        {"refused, the previous one is the refused kind too", 4, 4, 0, true},
+        {"refused, nothing shown before", 4, 0, 0, true},
+    };
+    for (const Eset& c : esetek) {
+        SCOPED_TRACE(c.nev);
+        const InditasDontes d = TalalatiAranyDontes(c.tag, c.elozo, k);
+        EXPECT_EQ(d.Tag, c.varhato);
+        EXPECT_EQ(d.Uzenet, c.uzenet ? tulMeretes : std::string());
+    }
+}
+
 TEST(StatTabla, HeaderTexts)
 {
     StatKornyezet k;

@@ -367,21 +367,16 @@ void TStatisztika::StatisztikaKeszites(int tag)
     }
     aktualisMenupont_ = tag;
     menukAllapota(false);
-    const int elozo = formTag_;
+    const InditasDontes d = TalalatiAranyDontes(tag, formTag_, kornyezet_);
+    if (!d.Uzenet.empty())
+        InformacioUzenet(q(d.Uzenet));
+    if (d.Tag == 0)
+        return;
     if (mod_ == 2)
         diagramSzelesseg_ = width();
-    formTag_ = tag;
+    formTag_ = d.Tag;
+    aktualisMenupont_ = d.Tag;
     MunkavaltozokBeallitasa();
-    if (TalalatiAranyTulMeretes(v_)) {
-        InformacioUzenet(QString::fromUtf8(kTalalatiAranyTulMeretes));
-        // The previous statistic runs instead, unless it is refused as well.
-        formTag_ = elozo;
-        MunkavaltozokBeallitasa();
-        const StatLeiras* e = StatLeirasTag(elozo);
-        if (!e || !e->Kesz || TalalatiAranyTulMeretes(v_) || !InditasElutasitas(elozo, kornyezet_).empty())
-            return;
-        aktualisMenupont_ = elozo;
-    }
     for (int t : {1, 2})
         MenuPont(t)->setChecked(formTag_ == t);
     setWindowTitle(q(StatAblakFelirat(formTag_, v_, adatbazisFajta().AdatbazisFelirat)));
