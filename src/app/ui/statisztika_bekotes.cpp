@@ -2,12 +2,14 @@
 
 #include <QAction>
 #include <QAbstractItemModel>
+#include <QPushButton>
 #include <QTableView>
 
 #include "app/ui/foablak.h"
 #include "app/ui/formok.h"
 #include "app/ui/program.h"
 #include "app/ui/uzenetek.h"
+#include "conditions/ui/info.h"
 #include "draws/ui/huzasok_vezerlo.h"
 #include "draws/ui/huzlista.h"
 #include "draws/ui/huzszama.h"
@@ -21,18 +23,18 @@ using namespace kvx;
 
 namespace {
 
-// The two range commands work on a loaded database only.
+// The main ticket's range command works on a loaded database only (the
+// database's own follows the database commands).
 void TartomanyParancsok(TFoablak& foablak)
 {
     const bool van = draws().AdatbazisBetoltve;
     const QString tipp = van ? QStringLiteral(" Húzások számának (keresési tartomány) beállítása ")
                              : QStringLiteral(" Hiányzik a húzások listája ");
-    for (const char* nev : {"Hzsokszma1", "Hzsokszma2"})
-        if (QAction* a = foablak.Akcio(QString::fromUtf8(nev))) {
-            a->setEnabled(van);
-            a->setToolTip(tipp);
-            a->setStatusTip(tipp);
-        }
+    if (QAction* a = foablak.Akcio(QStringLiteral("Hzsokszma1"))) {
+        a->setEnabled(van);
+        a->setToolTip(tipp);
+        a->setStatusTip(tipp);
+    }
 }
 
 // The range dialog in mode 1 (main ticket) or 3 (database); true unless
@@ -116,4 +118,14 @@ void StatisztikaBekotese(TFoablak& foablak, TStatisztika& s)
         });
     if (QAction* a = foablak.Akcio(QStringLiteral("Hzsokszma2")))
         QObject::connect(a, &QAction::triggered, &s, [] { TartomanyDialogus(3); });
+
+    // The information window's "Diagram": the frequency distribution of the lines.
+    if (TInfo* info = formok().Info) {
+        info->Button4->setEnabled(true);
+        info->Button4->setToolTip(QString());
+        QObject::connect(info->Button4, &QPushButton::clicked, &s, [&s] {
+            if (!s.Fut() && variationStore().BontSzelvszam > 0)
+                s.StatisztikaKeszites(3);
+        });
+    }
 }

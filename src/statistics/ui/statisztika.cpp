@@ -161,6 +161,10 @@ void TStatisztika::FormCreate()
         if (isVisible() && v_.StatForras == 0)
             KilepesClick();
     });
+    connect(&huzasok_, &HuzasokVezerlo::betoltve, this, [this] {
+        AMasolatTorles();
+        A1MasolatTorles();
+    });
     connect(&huzasok_, &HuzasokVezerlo::valtozott, this, [this] {
         AMasolatTorles();
         A1MasolatTorles();

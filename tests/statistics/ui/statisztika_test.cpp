@@ -10,6 +10,7 @@
 #include "app/ui/harom_huzas.h"
 #include "app/ui/program.h"
 #include "app/ui/valaszolo.h"
+#include "conditions/ui/info.h"
 #include "draws/ui/huzasok_vezerlo.h"
 #include "tickets/number_lists.h"
 #include "variation/ui/bontas.h"
@@ -19,6 +20,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QImage>
+#include <QPushButton>
 #include <QMenu>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -346,6 +348,14 @@ TEST_F(StatisztikaAblak, FrequencyDistributionOfAVariationIsCachedUnlessCancelle
     ASSERT_TRUE(varj([this] { return kesz(); }));
     EXPECT_TRUE(statMasolat().Van(3));
     EXPECT_EQ(s_->Modell().Tabla().size(), 12u);
+
+    // The information window's Diagram button shows it again.
+    s_->KilepesClick();
+    ASSERT_TRUE(formok().Info->Button4->isEnabled());
+    formok().Info->Button4->click();
+    ASSERT_TRUE(varj([this] { return kesz(); }));
+    EXPECT_TRUE(s_->isVisible());
+    EXPECT_EQ(s_->FormTag(), 3);
 
     // Deleting the variation drops its results and closes a window showing them.
     {
