@@ -8,6 +8,7 @@
 #include "app/ui/foablak.h"
 #include "app/ui/internetletoltesablak.h"
 #include "app/ui/nevjegy.h"
+#include "app/ui/statisztika_bekotes.h"
 #include "app/ui/uzenetablak.h"
 #include "app/version.h"
 #include "conditions/ui/feltetelek.h"
@@ -272,7 +273,8 @@ void FormokLetrehozasa(TFoablak& foablak)
     QObject::connect(&kvx::Program::aktualis().Variacio(), &VariacioVezerlo::valtozott, f.Info.data(), infoFrissites);
     InfoNyomtatasBekotese(foablak, *f.Info, *f.Feltetelek);
     f.NyomtOpc = new TNyomtOpc(szulo);
-    f.Statisztika = new TStatisztika(szulo);
+    f.Statisztika = new TStatisztika(kvx::Program::aktualis().Variacio(), huzasok, szulo);
+    StatisztikaBekotese(foablak, *f.Statisztika);
     f.BontTeszt = new TBontTeszt(kvx::Program::aktualis().Teszt(), kvx::Program::aktualis().Variacio(), szulo);
     // The test window shows results of the lines: a deletion closes it.
     QObject::connect(&kvx::Program::aktualis().Variacio(), &VariacioVezerlo::torles, f.BontTeszt.data(),

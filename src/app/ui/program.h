@@ -19,6 +19,7 @@
 #include "draws/draw_entry.h"
 #include "draws/draw_ranges.h"
 #include "draws/draws_table.h"
+#include "statistics/stat_result.h"
 #include "tickets/file_helpers.h"
 #include "tickets/number_lists.h"
 #include "tickets/number_statistics.h"
@@ -72,6 +73,8 @@ public:
     VariationStore Tar;
     BontasEgyseg Bontas;
     VariacioAllomanyAllapot VariacioAllomany;
+    // Statistics: the cached result of every statistic.
+    StatMasolat Statisztika;
     // The controllers: every change of shared state that more than one window
     // shows goes through one of them, and they announce it with signals.
     VariacioVezerlo& Variacio() { return *variacio_; }
@@ -113,6 +116,7 @@ inline VariacioOpcioErtekek& variacioOpcioErtekek() { return Program::aktualis()
 inline VariationStore& variationStore() { return Program::aktualis().Tar; }
 inline BontasEgyseg& bontasEgyseg() { return Program::aktualis().Bontas; }
 inline VariacioAllomanyAllapot& variacioAllomany() { return Program::aktualis().VariacioAllomany; }
+inline StatMasolat& statMasolat() { return Program::aktualis().Statisztika; }
 inline SzalNyilvantartas& szalak() { return Program::aktualis().Szalak; }
 
 }  // namespace kvx

@@ -49,8 +49,7 @@ void TInfo::FormCreate()
     Button2->setObjectName("Button2");
     Button4 = new QPushButton(QStringLiteral("Diagram"), Panel1);
     Button4->setObjectName("Button4");
-    // Printing is switched on by whoever prints; the statistics window is
-    // not built yet.
+    // Printing and the diagram are switched on by whoever provides them.
     for (QPushButton* b : {Button2, Button4}) {
         b->setEnabled(false);
         b->setToolTip(QString::fromUtf8(kNemElerheto));

@@ -1,12 +1,759 @@
 #include "statistics/ui/statisztika.h"
 
-TStatisztika::TStatisztika(QWidget* parent) : QDialog(parent)
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
+
+#include "app/settings.h"
+#include "app/ui/ablak_elhelyezes.h"
+#include "app/ui/ablak_segedek.h"
+#include "app/ui/megszakitas.h"
+#include "app/ui/program.h"
+#include "app/ui/uzenetek.h"
+#include "app/main_menu.h"
+#include "draws/ui/huzasok_vezerlo.h"
+#include "platform/taskbar_progress.h"
+#include "statistics/ui/diagram_festes.h"
+#include "tickets/number_statistics.h"
+#include "variation/generation_run.h"
+#include "variation/ui/variacio_vezerlo.h"
+
+using namespace kvx;
+
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+const char* const kTipp10 =
+    "A statisztikai adatok gyűjtése a háttérben történik.\r\nLeállíthatja a folyamatot, ha a Kilépés menüpontra "
+    "kattint.\r\n\r\nAz alábbi statisztikák esetében kétszer kattintva a diagram kiválasztott elemére, a program "
+    "kijelöli/törli az aktuális számot - a váltóbillentyűk használatával a fix és az állandó számokat:\r\n  - "
+    "Főszelvény statisztikák\r\n  - Variáció számainak gyakorisági eloszlása\r\n  - Szomszédos számok tételes "
+    "kimutatása\r\n  - Számkészletek\r\n\r\nA diagram aktuális eleme fölé húzva az egérkurzort:\r\n- ha nyomva "
+    "tartja a SHIFT + CTRL billentyűket majd kétszer kattint, a listában utoljrára előforduló esetre (húzásra) "
+    "pozicionál a program \r\n- a súgóbuborék további információkat jelenít meg\r\n\r\nA számsorokat érintő "
+    "statisztikák csak a törzsszámokat vizsgálják.\r\n\r\nA diagramok és a program főablakának méretétől függően "
+    "módosíthatja a Statisztika ablak szélességét - az egér görgőjével vízszintesen görgetheti az ablak tartalmát.";
+
+const QColor kHaladasSzin(0, 102, 153);
+
+int kerek(double v) { return static_cast<int>(std::lround(v)); }
+
+// What one run computes with, taken on the GUI thread before it starts.
+struct FutasBemenet {
+    int Tag = 0;
+    StatMasolat Helyi;          // the slot and the tables the run may read
+    GyakorisagBemenet Gyakorisag;
+    std::int32_t FoElso = 1, FoUtolso = 0;
+    StatEredmeny Eredmeny;
+    bool Mutat = false;         // not cancelled: show and store
+};
+
+}  // namespace
+
+TDiagramDoboz::TDiagramDoboz(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("SelectionSortBox"));
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TDiagramDoboz::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    if (Festes)
+        Festes(p);
+    else
+        p.fillRect(rect(), Qt::white);
+}
+
+void TDiagramDoboz::mouseMoveEvent(QMouseEvent* e)
+{
+    UtolsoEger = e->position().toPoint();
+}
+
+void TDiagramDoboz::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    UtolsoEger = e->position().toPoint();
+    emit duplaKattintas(UtolsoEger);
+}
+
+TStatisztika::TStatisztika(VariacioVezerlo& variacio, HuzasokVezerlo& huzasok, QWidget* parent)
+    : QDialog(parent), variacio_(variacio), huzasok_(huzasok)
 {
     setObjectName(QStringLiteral("Statisztika"));
     FormCreate();
 }
 
+TStatisztika::~TStatisztika()
+{
+    // A run still going stops at its next line; its end finds no window.
+    futas_->StatisztikaFut.store(false);
+}
+
 void TStatisztika::FormCreate()
 {
     setWindowTitle(QStringLiteral(" Statisztika"));
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    const int betu = settings().BetuMeret;
+    const int meretIndex = std::clamp((betu - 8) / 2, 0, 6);
+    alapSzelesseg_ = meretIndex <= 1 ? 915 + 105 * meretIndex : 915 + 105 * (2 * meretIndex - 1);
+
+    auto* fo = new QVBoxLayout(this);
+    fo->setContentsMargins(0, 0, 0, 0);
+    fo->setSpacing(0);
+    MainMenu2 = new QMenuBar(this);
+    MainMenu2->setObjectName(QStringLiteral("MainMenu2"));
+    fo->setMenuBar(MainMenu2);
+    SelectionSortBox = new TDiagramDoboz(this);
+    SelectionSortBox->Festes = [this](QPainter& p) { SelectionSortBoxPaint(p); };
+    connect(SelectionSortBox, &TDiagramDoboz::duplaKattintas, this, &TStatisztika::SelectionSortBoxDblClick);
+    fo->addWidget(SelectionSortBox);
+    ScrollBar1 = new QScrollBar(Qt::Horizontal, this);
+    ScrollBar1->setObjectName(QStringLiteral("ScrollBar1"));
+    connect(ScrollBar1, &QScrollBar::valueChanged, this, &TStatisztika::ScrollBar1Change);
+    fo->addWidget(ScrollBar1);
+    PanelEpites();
+    fo->addWidget(Panel2);
+    MenuEpites();
+
+    Timer3 = new QTimer(this);
+    Timer3->setInterval(1000);
+    connect(Timer3, &QTimer::timeout, this, &TStatisztika::Timer3Timer);
+
+    SelectionSortBox->setFixedHeight(kerek(alapSzelesseg_ / 2.36));
+    Panel2->setFixedHeight(kerek(QFontMetrics(font()).height() * 5.1 / 2));
+    resize(alapSzelesseg_, sizeHint().height());
+    ScrollBar1->hide();
+    Panel2->hide();
+
+    // The cache follows the data behind it.
+    connect(&variacio_, &VariacioVezerlo::torles, this, [this] {
+        VMasolatTorles();
+        if (isVisible() && v_.StatForras == 1)
+            KilepesClick();
+    });
+    connect(&variacio_, &VariacioVezerlo::futasIndul, this, [this] {
+        VMasolatTorles();
+        if (isVisible() && v_.StatForras == 1)
+            KilepesClick();
+    });
+    connect(&variacio_, &VariacioVezerlo::valtozott, this, &TStatisztika::VMasolatTorles);
+    connect(&huzasok_, &HuzasokVezerlo::lezaras, this, [this] {
+        AMasolatTorles();
+        A1MasolatTorles();
+        if (isVisible() && v_.StatForras == 0)
+            KilepesClick();
+    });
+    connect(&huzasok_, &HuzasokVezerlo::betoltve, this, [this] {
+        AMasolatTorles();
+        A1MasolatTorles();
+    });
+    connect(&huzasok_, &HuzasokVezerlo::valtozott, this, [this] {
+        AMasolatTorles();
+        A1MasolatTorles();
+    });
+    connect(&huzasok_, &HuzasokVezerlo::tartomanyokValtoztak, this, [this](int mod) {
+        if (mod == 1) {
+            A1MasolatTorles();
+            if (isVisible() && formTag_ <= 2)
+                StatisztikaAktiv(false);
+        } else if (mod == 3) {
+            AMasolatTorles();
+            if (isVisible() && SlotOldala(formTag_) == StatOldal::Adatbazis)
+                StatisztikaAktiv(false);
+        }
+    });
+}
+
+void TStatisztika::MenuEpites()
+{
+    const QString nemElerheto = QString::fromUtf8(kNemElerheto);
+    auto epit = [&](StatMenu m, const QString& felirat) {
+        QMenu* menu = MainMenu2->addMenu(felirat);
+        menu->setToolTipsVisible(true);
+        for (std::int32_t tag : StatMenuPontok(m)) {
+            if (tag == kElvalaszto) {
+                menu->addSeparator();
+                continue;
+            }
+            if (tag == kRejtettElvalaszto)
+                continue;
+            QAction* a = nullptr;
+            if (tag == kFoszelvenyTartomany || tag == kAdatbazisTartomany) {
+                a = menu->addAction(QStringLiteral("Húzások száma"));
+                const QString t = QStringLiteral(" Húzások számának (keresési tartomány) beállítása ");
+                a->setToolTip(t);
+                a->setStatusTip(t);
+                const int mod = tag == kFoszelvenyTartomany ? 1 : 3;
+                connect(a, &QAction::triggered, this, [this, mod] { emit tartomanyKerve(mod); });
+            } else if (tag >= kAdatbazisReset) {
+                a = menu->addAction(QStringLiteral("Reset"));
+                const char* t = tag == kVariacioReset    ? " Variáció - tárolt statisztikai adatok törlése "
+                                : tag == kAdatbazisReset ? " Adatbázis - tárolt statisztikai adatok törlése  "
+                                                         : " Főszelvény - tárolt statisztikai adatok törlése ";
+                a->setToolTip(QString::fromUtf8(t));
+                a->setStatusTip(QString::fromUtf8(t));
+                a->setEnabled(false);
+                connect(a, &QAction::triggered, this, [this, tag] { Reset1Click(tag); });
+            } else {
+                const StatLeiras* l = StatLeirasTag(tag);
+                a = menu->addAction(QString::fromUtf8(l->Felirat));
+                // Statistics not built yet stay disabled and say so.
+                a->setEnabled(l->Kesz);
+                a->setToolTip(l->Kesz ? QString() : nemElerheto);
+                a->setStatusTip(l->Kesz ? QString() : nemElerheto);
+                if (tag <= 2)
+                    a->setCheckable(true);
+                connect(a, &QAction::triggered, this, [this, tag] { StatisztikaKeszites(tag); });
+            }
+            a->setData(tag);
+            pontok_[tag] = a;
+        }
+        return menu;
+    };
+    Fszelvny1 = epit(StatMenu::Foszelveny, QStringLiteral("     Főszelvény     "));
+    Fszelvny1->setObjectName(QStringLiteral("Fszelvny1"));
+    Varici1 = epit(StatMenu::Variacio, QStringLiteral("     Variáció     "));
+    Varici1->setObjectName(QStringLiteral("Varici1"));
+    Adatbzis1 = epit(StatMenu::Adatbazis, QStringLiteral("     ") + q(adatbazisFajta().AdatbazisFelirat) +
+                                              QStringLiteral("     "));
+    Adatbzis1->setObjectName(QStringLiteral("Adatbzis1"));
+    // The main-ticket statistics' captions and hints are the main window's.
+    for (const auto& [tag, tipp] : {std::pair<int, const char*>{1, " Hányszor húzták a számokat "},
+                                    std::pair<int, const char*>{2, " Hány húzás óta nem sorsolták a számokat "}}) {
+        pontok_[tag]->setToolTip(QString::fromUtf8(tipp));
+        pontok_[tag]->setStatusTip(QString::fromUtf8(tipp));
+    }
+    Kilepes = MainMenu2->addAction(QStringLiteral("     Kilépés     "));
+    Kilepes->setObjectName(QStringLiteral("Kilepes"));
+    connect(Kilepes, &QAction::triggered, this, &TStatisztika::KilepesClick);
+}
+
+void TStatisztika::PanelEpites()
+{
+    Panel2 = new QWidget(this);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    auto* sor = new QHBoxLayout(Panel2);
+    sor->setContentsMargins(6, 2, 6, 2);
+    auto doboz = [&](QCheckBox*& cb, const char* nev, const QString& felirat, int tag, bool be) {
+        cb = new QCheckBox(felirat, Panel2);
+        cb->setObjectName(QString::fromUtf8(nev));
+        cb->setChecked(be);
+        sor->addWidget(cb);
+        connect(cb, &QCheckBox::clicked, this, [this, tag] { Start(tag); });
+    };
+    doboz(ZoomCheckBox, "ZoomCheckBox", QStringLiteral(" Zoom"), 1, false);
+    doboz(InverzCheckBox, "InverzCheckBox", QStringLiteral(" Inverz"), 2, false);
+    doboz(MindCheckBox, "MindCheckBox", QStringLiteral(" Mind"), 3, true);
+    doboz(MicroCheckBox, "MicroCheckBox", QStringLiteral("Mikro"), 7, false);
+    doboz(NanoCheckBox, "NanoCheckBox", QStringLiteral("nano"), 8, false);
+    doboz(ElmeletiCheckBox, "ElmeletiCheckBox", QStringLiteral(" Elméleti"), 4, true);
+    doboz(TenylegesCheckBox, "TenylegesCheckBox", QStringLiteral(" Tényleges"), 5, true);
+    doboz(TimeCheckBox, "TimeCheckBox", QStringLiteral(" Húzás"), 6, false);
+    SzomszedosSzamokCB = new QComboBox(Panel2);
+    SzomszedosSzamokCB->setObjectName(QStringLiteral("SzomszedosSzamokCB"));
+    SzomszedosSzamokCB->hide();
+    sor->addWidget(SzomszedosSzamokCB);
+    sor->addStretch(1);
+    auto gomb = [&](QToolButton*& b, const char* nev, const QString& felirat, const QString& tipp) {
+        b = new QToolButton(Panel2);
+        b->setObjectName(QString::fromUtf8(nev));
+        b->setText(felirat);
+        b->setToolTip(tipp);
+        sor->addWidget(b);
+    };
+    gomb(EredetiGomb, "EredetiGomb", QStringLiteral("Eredeti"), QStringLiteral(" Eredeti sorrend "));
+    gomb(NovekvoGomb, "NovekvoGomb", QStringLiteral("Növekvő"), QStringLiteral(" Növekvő sorrend "));
+    gomb(CsokkenoGomb, "CsokkenoGomb", QStringLiteral("Csökkenő"), QStringLiteral(" Csökkenő sorrend "));
+    connect(EredetiGomb, &QToolButton::clicked, this, [this] { EredetiGombClick(0); });
+    connect(NovekvoGomb, &QToolButton::clicked, this, [this] { EredetiGombClick(1); });
+    connect(CsokkenoGomb, &QToolButton::clicked, this, [this] { EredetiGombClick(2); });
+    gomb(SpeedButton1, "SpeedButton1", QStringLiteral("<>"), QStringLiteral(" Szélesség a főablakhoz "));
+    gomb(SpeedButton2, "SpeedButton2", QStringLiteral("><"), QStringLiteral(" Alapértelmezett szélesség "));
+    connect(SpeedButton2, &QToolButton::clicked, this, [this] {
+        resize(alapSzelesseg_, height());
+        AblakElhelyezese(this, true);
+    });
+    connect(SpeedButton1, &QToolButton::clicked, this, [this] {
+        if (QWidget* f = parentWidget()) {
+            resize(std::max(minimumWidth(), f->width() - 30), height());
+            move(f->x() + 15, y());
+        }
+    });
+}
+
+QAction* TStatisztika::MenuPont(int tag) const
+{
+    const auto it = pontok_.find(tag);
+    return it == pontok_.end() ? nullptr : it->second;
+}
+
+StatKornyezet TStatisztika::kornyezet() const
+{
+    Program& p = Program::aktualis();
+    StatKornyezet k;
+    k.Jatek = p.Jatek;
+    HuzSzamaState& r = p.HuzSzama;
+    if (p.Huzasok.AdatbazisBetoltve) {
+        k.FoSorok = GetAktHuzSzama(r, p.Huzasok, p.Jatek, 0);
+        k.FoPlusz = r.GetAktPluszSzam(0);
+        k.AdbSorok = GetAktHuzSzama(r, p.Huzasok, p.Jatek, 1);
+        k.AdbPlusz = r.GetAktPluszSzam(1);
+    }
+    k.FoElso = r.GetHuzSzamaElso();
+    k.FoUtolso = std::min(r.GetHuzSzamaUtolso(), p.Huzasok.HuzasokSzama);
+    k.AdbElso = r.GetLHuzSzamaElso();
+    k.AdbUtolso = std::min(r.GetLHuzSzamaUtolso(), p.Huzasok.HuzasokSzama);
+    k.BontSzelvszam = p.Tar.BontSzelvszam;
+    k.HuzasSzamsorVariacio = p.Feltetelek.HuzasSzamsorVariacio;
+    k.FixSzamDb = p.Szamok.FixSzamDb();
+    k.VariacioMeret = p.Szamok.VariacioMeret;
+    k.VariacioFoMeret = p.Szamok.VariacioFoMeret;
+    k.KijeloltPluszSzamDb = p.Szamok.KijeloltPluszSzamDb;
+    k.ABSZ = p.Tar.ABSZ;
+    k.HuzasMeret = p.Jatek.HuzottFoSzamok;
+    return k;
+}
+
+void TStatisztika::MunkavaltozokBeallitasa()
+{
+    v_ = kvx::MunkavaltozokBeallitasa(formTag_, kornyezet_);
+}
+
+void TStatisztika::menukAllapota(bool futas)
+{
+    const bool adatbazis = draws().AdatbazisBetoltve;
+    Fszelvny1->setEnabled(!futas && adatbazis);
+    Adatbzis1->setEnabled(!futas && adatbazis);
+    Varici1->setEnabled(!futas && variationStore().BontMatrixMeret > 0 && variationStore().BontSzelvszam > 0);
+    MenuPont(kVariacioReset)->setEnabled(Varici1->isEnabled() && statMasolat().OldalonVan(StatOldal::Variacio));
+    MenuPont(kAdatbazisReset)->setEnabled(Adatbzis1->isEnabled() && statMasolat().OldalonVan(StatOldal::Adatbazis));
+    MenuPont(kFoszelvenyReset)->setEnabled(Fszelvny1->isEnabled() && statMasolat().OldalonVan(StatOldal::Foszelveny));
+}
+
+void TStatisztika::StatisztikaKeszites(int tag)
+{
+    const StatLeiras* l = StatLeirasTag(tag);
+    if (!l || !l->Kesz || fut_)
+        return;
+    kornyezet_ = kornyezet();
+    if (const std::string ok = InditasElutasitas(tag, kornyezet_); !ok.empty()) {
+        InformacioUzenet(q(ok));
+        return;
+    }
+    // A new statistic starts with its own defaults of Inverz.
+    if (tag != formTag_ && !fut_) {
+        const std::int32_t ki[] = {19, 21, 22, 23, 24, 25, 28, 29, 32, 33};
+        const bool kiKell = tag <= 3 || std::find(std::begin(ki), std::end(ki), tag) != std::end(ki);
+        const std::int32_t be[] = {8, 9, 14, 15, 16, 17, 26, 27};
+        if (InverzCheckBox->isChecked() && kiKell)
+            InverzCheckBox->setChecked(false);
+        else if (!InverzCheckBox->isChecked() && std::find(std::begin(be), std::end(be), tag) != std::end(be) &&
+                 TimeCheckBox->isEnabled() && !TimeCheckBox->isChecked())
+            InverzCheckBox->setChecked(true);
+    }
+    aktualisMenupont_ = tag;
+    menukAllapota(false);
+    const InditasDontes d = TalalatiAranyDontes(tag, formTag_, kornyezet_);
+    if (!d.Uzenet.empty())
+        InformacioUzenet(q(d.Uzenet));
+    if (d.Tag == 0)
+        return;
+    if (mod_ == 2)
+        diagramSzelesseg_ = width();
+    formTag_ = d.Tag;
+    aktualisMenupont_ = d.Tag;
+    MunkavaltozokBeallitasa();
+    for (int t : {1, 2})
+        MenuPont(t)->setChecked(formTag_ == t);
+    setWindowTitle(q(StatAblakFelirat(formTag_, v_, adatbazisFajta().AdatbazisFelirat)));
+    Adatbzis1->setTitle(QStringLiteral("     ") + q(adatbazisFajta().AdatbazisFelirat) + QStringLiteral("     "));
+
+    // The progress layout: a narrow band with the progress text.
+    mod_ = 1;
+    szazalek_ = 0;
+    eredmeny_.FinalizeSortArray();
+    Panel2->hide();
+    ScrollBar1->hide();
+    ScrollBar1->setValue(0);
+    SelectionSortBox->setFixedHeight(kerek(60 * settings().BetuMeret / 8.0));
+    fejlec_ = q(FejlecSzoveg(formTag_, v_, kornyezet_, 0, ""));
+    if (!isVisible()) {
+        show();
+        AblakElhelyezese(this);
+    }
+    SelectionSortBox->update();
+
+    platform::SetTaskbarProgressState(2);
+    FormokDE(false, QStringLiteral("Statisztika"));
+    fut_ = true;
+    menukAllapota(true);
+    futas_->Haladas.store(0);
+    futas_->Ciklus.store(1);
+    futas_->CiklusDb.store(1);
+    futas_->StatisztikaFut.store(true);
+
+    // What the worker reads: the slot and tables of this statistic, copied,
+    // and the lines or draws, which no window changes while it runs.
+    auto be = std::make_shared<FutasBemenet>();
+    be->Tag = formTag_;
+    const StatMasolat& c = statMasolat();
+    if (c.Van(formTag_)) {
+        be->Helyi.Tablak[static_cast<std::size_t>(formTag_)] = c.Tablak[static_cast<std::size_t>(formTag_)];
+        be->Helyi.Ertekek[static_cast<std::size_t>(formTag_)] = c.Ertekek[static_cast<std::size_t>(formTag_)];
+    }
+    be->Helyi.GyakorisagTabla = c.GyakorisagTabla;
+    Program& p = Program::aktualis();
+    GyakorisagBemenet& g = be->Gyakorisag;
+    g.Jatek = p.Jatek;
+    g.HuzasSzamsorVariacio = p.Feltetelek.HuzasSzamsorVariacio;
+    g.KijeloltSzamok = p.Szamok.KijeloltSzamok;
+    g.VariacioMeretFelso = p.Szamok.VariacioMeretFelso;
+    g.TartomanyUtolso = v_.StatForras == 1 ? v_.TartomanyUtolso : 0;
+    be->FoElso = p.HuzSzama.GetHuzSzamaElso();
+    be->FoUtolso = p.HuzSzama.GetHuzSzamaUtolso();
+    const std::uint64_t torlesek = torlesek_;
+    const DrawsState* huzasok = &p.Huzasok;
+    const VariationStore* tar = &p.Tar;
+
+    MegszakitasLeiras m;
+    m.Form = this;
+    m.Idozito = Timer3;
+    std::shared_ptr<StatFutas> futas = futas_;
+    m.Munka = [futas, be, huzasok, tar](std::stop_token st) {
+        std::stop_callback leallit(st, [futas] { futas->StatisztikaFut.store(false); });
+        TTombInt2D aktiv;
+        if (be->Tag <= 2) {
+            SzamStatisztikaState s;
+            HuzasStatisztika(s, *huzasok, be->Gyakorisag.Jatek, be->FoElso, be->FoUtolso);
+            aktiv = be->Tag == 1 ? std::move(s.HanyszorHuztak) : std::move(s.HanyHuzasOta);
+        }
+        const BlokkSorForras forras(tar->FBontasMatrix, tar->BontSzelvszam, tar->BontMatrixSorHossz);
+        be->Mutat = DiagramLekerdezes(be->Tag, be->Helyi, aktiv, forras, be->Gyakorisag, *futas, be->Eredmeny);
+    };
+    QPointer<TStatisztika> ablak(this);
+    m.VegeKezelo = [this, ablak, be, torlesek](bool sikeres) {
+        if (!ablak)
+            return;
+        // Stored only when the data did not change while it ran.
+        if (sikeres && be->Mutat && futas_->StatisztikaFut.load() && torlesek == torlesek_) {
+            StatMasolat& c = statMasolat();
+            c.Tarolas(be->Tag, be->Eredmeny);
+            if (be->Tag == 3)
+                c.GyakorisagTabla = be->Helyi.GyakorisagTabla;
+        }
+        eredmeny_ = std::move(be->Eredmeny);
+        StatisztikaKeszitesVege(sikeres && be->Mutat);
+    };
+    szal_ = Megszakitas::Indit(std::move(m));
+    if (!szal_) {
+        fut_ = false;
+        futas_->StatisztikaFut.store(false);
+        FormokDE(true, QStringLiteral("xx"));
+        menukAllapota(false);
+    }
+}
+
+void TStatisztika::Timer3Timer()
+{
+    if (!fut_ || !futas_->StatisztikaFut.load())
+        return;
+    if (v_.SzazalekEgyseg > 0) {
+        szazalek_ = std::clamp(futas_->Haladas.load() / v_.SzazalekEgyseg, 0, 100);
+        SelectionSortBox->update();
+        platform::SetTaskbarProgressValue(szazalek_, 100);
+    }
+}
+
+void TStatisztika::StatisztikaKeszitesVege(bool sikeres)
+{
+    platform::SetTaskbarProgressValue(0, 100);
+    platform::SetTaskbarProgressState(0);
+    const bool kesz = sikeres && futas_->StatisztikaFut.load();
+    fut_ = false;
+    futas_->StatisztikaFut.store(false);
+    FormokDE(true, QStringLiteral("xx"));
+    menukAllapota(false);
+    if (!kesz) {
+        mod_ = 0;
+        SelectionSortBox->update();
+        return;
+    }
+    mod_ = 2;
+    SelectionSortBox->setFixedHeight(kerek(alapSzelesseg_ / 2.36));
+    Panel2->show();
+    ScrollBar1->show();
+    if (diagramSzelesseg_ > 0)
+        resize(diagramSzelesseg_, height());
+    modell_.Ujrakezdes(eredmeny_.SortArray);
+    Start(0);
+}
+
+void TStatisztika::opciokOlvasasa()
+{
+    opciok_.Zoom = ZoomCheckBox->isChecked();
+    opciok_.Inverz = InverzCheckBox->isChecked();
+    opciok_.Mind = MindCheckBox->isChecked();
+    opciok_.Mikro = MicroCheckBox->isChecked();
+    opciok_.Nano = NanoCheckBox->isChecked();
+    opciok_.Elmeleti = ElmeletiCheckBox->isChecked();
+    opciok_.Tenyleges = TenylegesCheckBox->isChecked();
+    opciok_.Huzas = TimeCheckBox->isChecked();
+}
+
+void TStatisztika::opciokKiirasa()
+{
+    const DiagramEngedelyek& e = modell_.Engedelyek();
+    const std::pair<QCheckBox*, bool> allapot[] = {
+        {ZoomCheckBox, opciok_.Zoom},         {InverzCheckBox, opciok_.Inverz},
+        {MindCheckBox, opciok_.Mind},         {MicroCheckBox, opciok_.Mikro},
+        {NanoCheckBox, opciok_.Nano},         {ElmeletiCheckBox, opciok_.Elmeleti},
+        {TenylegesCheckBox, opciok_.Tenyleges}, {TimeCheckBox, opciok_.Huzas}};
+    for (const auto& [cb, be] : allapot) {
+        const QSignalBlocker b(cb);
+        cb->setChecked(be);
+    }
+    ZoomCheckBox->setEnabled(e.Zoom);
+    MindCheckBox->setEnabled(e.Mind);
+    ElmeletiCheckBox->setEnabled(e.Elmeleti);
+    TenylegesCheckBox->setEnabled(e.Tenyleges);
+    TimeCheckBox->setEnabled(e.Huzas);
+    TimeCheckBox->setText(v_.StatForras == 1 ? QStringLiteral(" Számsor") : QStringLiteral(" Húzás"));
+}
+
+DiagramMeretek TStatisztika::meretek() const
+{
+    DiagramMeretek m;
+    m.BetuMeret = settings().BetuMeret;
+    m.MeretSzorzo = m.BetuMeret / 8.0;
+    m.MeretIndex = std::clamp((m.BetuMeret - 8) / 2, 0, 6);
+    m.SorMagassag = QFontMetrics(font()).height();
+    m.FestoMagassag = SelectionSortBox->height();
+    return m;
+}
+
+void TStatisztika::Start(int kuldo)
+{
+    if (mod_ != 2 || fut_)
+        return;
+    opciokOlvasasa();
+    if (kuldo == 1 || kuldo == 7 || kuldo == 8)
+        ScrollBar1->setValue(0);
+    DiagramBemenet b;
+    b.Tag = formTag_;
+    b.V = v_;
+    b.Jatek = game();
+    const StatMasolat& c = statMasolat();
+    if (c.Van(formTag_)) {
+        b.Gyorsitotar = c.Tablak[static_cast<std::size_t>(formTag_)];
+        b.Ertekek = c.Ertekek[static_cast<std::size_t>(formTag_)];
+    } else {
+        b.Gyorsitotar = eredmeny_.SortArray;
+        b.Ertekek = eredmeny_.StatErtekek;
+    }
+    modell_.Start(opciok_, b, meretek(), kuldo == 7);
+    opciokKiirasa();
+    fejlec_ = q(FejlecSzoveg(formTag_, v_, kornyezet_, static_cast<std::int32_t>(modell_.Tabla().size()),
+                             formTag_ == 3 ? BontasFejlec(szamListak().KijeloltFoSzamDb, szamListak().FixSzamDb(),
+                                                          game().VanPluszSzam, szamListak().KijeloltPluszSzamDb,
+                                                          game().PluszSzamNev, false)
+                                           : std::string()));
+    AblakMeretBeallitas();
+    SelectionSortBox->update();
+}
+
+void TStatisztika::EredetiGombClick(int rend)
+{
+    opciok_.Rendezes = rend;
+    Start(0);
+}
+
+void TStatisztika::AblakMeretBeallitas()
+{
+    const int cw = std::max(1, modell_.OszlopSzelesseg());
+    const int teljes = modell_.TeljesSzelesseg();
+    const int kliens = SelectionSortBox->width();
+    ScrollBar1->setPageStep(cw);
+    ScrollBar1->setSingleStep(cw);
+    ScrollBar1->setRange(0, teljes <= kliens ? 0 : teljes + cw - kliens);
+}
+
+void TStatisztika::ScrollBar1Change(int pos)
+{
+    const int cw = std::max(1, modell_.OszlopSzelesseg());
+    if (pos % cw != 0) {
+        ScrollBar1->setValue(pos - pos % cw);
+        return;
+    }
+    SelectionSortBox->update();
+}
+
+void TStatisztika::SelectionSortBoxPaint(QPainter& p)
+{
+    DiagramFestesAdatok a;
+    a.Fejlec = fejlec_;
+    a.Tag = formTag_;
+    a.BetuMeret = settings().BetuMeret;
+    a.MeretSzorzo = a.BetuMeret / 8.0;
+    a.MeretIndex = std::clamp((a.BetuMeret - 8) / 2, 0, 6);
+    a.SorMagassag = QFontMetrics(font()).height();
+    if (mod_ != 2) {
+        p.fillRect(SelectionSortBox->rect(), Qt::white);
+        if (mod_ == 1) {
+            FejlecFestes(p, SelectionSortBox->width(), a);
+            QFont f = p.font();
+            f.setPointSize(a.BetuMeret);
+            p.setFont(f);
+            p.setPen(kHaladasSzin);
+            const int ciklusDb = futas_->CiklusDb.load();
+            const QString t = ciklusDb <= 1
+                                  ? QStringLiteral(" Adatgyűjtés:  %1%").arg(szazalek_)
+                                  : QStringLiteral(" Adatgyűjtés %1/%2 ciklus:  %3%")
+                                        .arg(futas_->Ciklus.load())
+                                        .arg(ciklusDb)
+                                        .arg(szazalek_);
+            p.drawText(QPoint(a.MeretIndex + 10, kerek(32 * a.MeretSzorzo) + QFontMetrics(f).ascent()), t);
+        }
+        return;
+    }
+    a.Gorgetes = ScrollBar1->value();
+    a.Nano = NanoCheckBox->isChecked();
+    a.MindKitoltes = MindCheckBox->isChecked() || !MindCheckBox->isEnabled();
+    a.Jatek = game();
+    a.Szamok = &szamListak();
+    DiagramFestes(p, SelectionSortBox->size(), modell_, a);
+}
+
+void TStatisztika::SelectionSortBoxDblClick(QPoint hol)
+{
+    if (mod_ != 2 || fut_)
+        return;
+    const int i = modell_.OszlopItt(hol.x(), ScrollBar1->value());
+    if (i < 0 || modell_.ZoomAktiv())
+        return;
+    if (SelectionSortBox->grab().toImage().pixelColor(hol) == QColor(Qt::white))
+        return;
+    const Qt::KeyboardModifiers mods = QGuiApplication::keyboardModifiers();
+    const TTombInt1D& sor = modell_.Tabla()[static_cast<std::size_t>(i)];
+    if (mods.testFlag(Qt::ShiftModifier) && mods.testFlag(Qt::ControlModifier)) {
+        // The row where the key last occurred.
+        const int r = opciok_.Huzas ? sor[static_cast<std::size_t>(1 - modell_.InverzOszlop())] : sor[2];
+        if (v_.StatForras == 0) {
+            if (r >= 1 && r <= draws().HuzasokSzama)
+                emit huzasSorKerve(r);
+        } else if (r >= 1 && r <= variationStore().BontMatrixMeret) {
+            emit variacioSorKerve(r);
+        }
+        return;
+    }
+    const int szam = modell_.Kulcs(i);
+    if (formTag_ < 4 && szam >= 1 && szam <= game().OsszesSzam) {
+        emit szamJelolesKerve(szam);
+        SelectionSortBox->update();
+    }
+}
+
+void TStatisztika::StatisztikaAktiv(bool kerdes)
+{
+    if (!isVisible() || fut_)
+        return;
+    if (kerdes && !JovahagyasKerese(QStringLiteral("Frissíti a") + windowTitle() + QStringLiteral(" ablak tartalmát?")))
+        return;
+    StatisztikaKeszites(formTag_);
+}
+
+void TStatisztika::VMasolatTorles()
+{
+    ++torlesek_;
+    statMasolat().VMasolatTorles();
+    menukAllapota(fut_);
+}
+
+void TStatisztika::AMasolatTorles()
+{
+    ++torlesek_;
+    statMasolat().AMasolatTorles();
+    menukAllapota(fut_);
+}
+
+void TStatisztika::A1MasolatTorles()
+{
+    ++torlesek_;
+    statMasolat().A1MasolatTorles();
+    menukAllapota(fut_);
+}
+
+void TStatisztika::Reset1Click(int tag)
+{
+    if (tag == kVariacioReset)
+        VMasolatTorles();
+    else if (tag == kAdatbazisReset)
+        AMasolatTorles();
+    else
+        A1MasolatTorles();
+    if (QAction* a = MenuPont(tag))
+        a->setEnabled(false);
+    SzomszedosSzamokCB->setCurrentIndex(SzomszedosSzamokCB->count() > 0 ? 0 : -1);
+    StatisztikaAktiv(false);
+}
+
+void TStatisztika::KilepesClick()
+{
+    close();
+}
+
+void TStatisztika::closeEvent(QCloseEvent* e)
+{
+    // Closing cancels a run; the result of a cancelled run is not kept.
+    futas_->StatisztikaFut.store(false);
+    QDialog::closeEvent(e);
+}
+
+void TStatisztika::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    menukAllapota(fut_);
+    std::uint8_t& tipp = settings().UzenetekLog[10];
+    if (tipp) {
+        QTimer::singleShot(0, this, [this] {
+            std::uint8_t& t = settings().UzenetekLog[10];
+            if (t && isVisible())
+                t = HasznosInformacio(QString::fromUtf8(kTipp10)) ? 1 : 0;
+        });
+    }
+}
+
+void TStatisztika::wheelEvent(QWheelEvent* e)
+{
+    if (mod_ == 2 && ScrollBar1->isVisible()) {
+        const int cw = std::max(1, modell_.OszlopSzelesseg());
+        ScrollBar1->setValue(ScrollBar1->value() + (e->angleDelta().y() < 0 ? cw : -cw));
+        e->accept();
+        return;
+    }
+    QDialog::wheelEvent(e);
+}
+
+void TStatisztika::resizeEvent(QResizeEvent* e)
+{
+    QDialog::resizeEvent(e);
+    if (mod_ == 2)
+        AblakMeretBeallitas();
 }

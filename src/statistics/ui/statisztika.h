@@ -1,13 +1,164 @@
 #pragma once
-// The statistics window. Its content is built with its subsystem; for now
-// the window exists with its caption, created once at start-up.
+// The statistics window: three menus of statistics over the main ticket, the
+// variation and the draws database. A statistic is computed on a worker
+// (which only computes and reports through atomics), its result cached per
+// statistic, and shown as a bar chart painted from the result table.
 #include <QDialog>
+#include <QPointer>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "statistics/chart_model.h"
+#include "statistics/diagram_engine.h"
+#include "statistics/stat_result.h"
+#include "statistics/stat_table.h"
+#include "app/workers.h"
+
+class HuzasokVezerlo;
+class VariacioVezerlo;
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QMenu;
+class QMenuBar;
+class QScrollBar;
+class QTimer;
+class QToolButton;
+class QWidget;
+
+// The paint box: paints through the window and reports double clicks.
+class TDiagramDoboz : public QWidget {
+    Q_OBJECT
+public:
+    explicit TDiagramDoboz(QWidget* parent = nullptr);
+    std::function<void(QPainter&)> Festes;
+    QPoint UtolsoEger;  // last mouse position over the box
+
+signals:
+    void duplaKattintas(QPoint hol);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+};
 
 class TStatisztika : public QDialog {
     Q_OBJECT
 public:
-    explicit TStatisztika(QWidget* parent = nullptr);
+    TStatisztika(VariacioVezerlo& variacio, HuzasokVezerlo& huzasok, QWidget* parent = nullptr);
+    ~TStatisztika() override;
+
+    // Starts the statistic of menu Tag tag (the items' OnClick).
+    void StatisztikaKeszites(int tag);
+    // The shown statistic again, after its data changed; asks first when
+    // kerdes is set.
+    void StatisztikaAktiv(bool kerdes);
+    // A run is going.
+    bool Fut() const { return fut_; }
+    // Closes the window; a run going is cancelled.
+    void KilepesClick();
+    // Drop the cached results of one side.
+    void VMasolatTorles();
+    void AMasolatTorles();
+    void A1MasolatTorles();
+    // Handler of the three Reset items.
+    void Reset1Click(int tag);
+    // Sort order: 0 as computed, 1 ascending, 2 descending.
+    void EredetiGombClick(int rend);
+    // Redraws the chart from the cached result with the options (the boxes'
+    // OnClick); kuldo: the box's Tag (1 Zoom, 7 Mikro, 8 nano) or 0.
+    void Start(int kuldo = 0);
+    // A double click at x, y of the paint box.
+    void SelectionSortBoxDblClick(QPoint hol);
+
+    // The statistic shown (the form's Tag).
+    int FormTag() const { return formTag_; }
+    QAction* MenuPont(int tag) const;
+    const kvx::DiagramModell& Modell() const { return modell_; }
+    const kvx::StatMunkavaltozok& Munkavaltozok() const { return v_; }
+    QString Fejlec() const { return fejlec_; }
+    // Rows read by the last run of a variation statistic.
+    const kvx::StatFutas& Futas() const { return *futas_; }
+
+    QMenuBar* MainMenu2 = nullptr;
+    QMenu* Fszelvny1 = nullptr;
+    QMenu* Varici1 = nullptr;
+    QMenu* Adatbzis1 = nullptr;
+    QAction* Kilepes = nullptr;
+    TDiagramDoboz* SelectionSortBox = nullptr;
+    QScrollBar* ScrollBar1 = nullptr;
+    QWidget* Panel2 = nullptr;
+    QCheckBox* ZoomCheckBox = nullptr;
+    QCheckBox* InverzCheckBox = nullptr;
+    QCheckBox* MindCheckBox = nullptr;
+    QCheckBox* MicroCheckBox = nullptr;
+    QCheckBox* NanoCheckBox = nullptr;
+    QCheckBox* ElmeletiCheckBox = nullptr;
+    QCheckBox* TenylegesCheckBox = nullptr;
+    QCheckBox* TimeCheckBox = nullptr;
+    QComboBox* SzomszedosSzamokCB = nullptr;
+    QToolButton* EredetiGomb = nullptr;
+    QToolButton* NovekvoGomb = nullptr;
+    QToolButton* CsokkenoGomb = nullptr;
+    QToolButton* SpeedButton1 = nullptr;
+    QToolButton* SpeedButton2 = nullptr;
+    QTimer* Timer3 = nullptr;
+
+signals:
+    // A double click on a bar asks to toggle the number on the main ticket.
+    void szamJelolesKerve(int szam);
+    // Shift+Ctrl double click: the row of the draws list or the variation list.
+    void huzasSorKerve(int sor);
+    void variacioSorKerve(int sor);
+    // A range item: the range dialog in mode 1 (main ticket) or 3 (database).
+    void tartomanyKerve(int mod);
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     void FormCreate();
+    void MenuEpites();
+    void PanelEpites();
+    kvx::StatKornyezet kornyezet() const;
+    void MunkavaltozokBeallitasa();
+    void Timer3Timer();
+    void StatisztikaKeszitesVege(bool sikeres);
+    void SelectionSortBoxPaint(QPainter& p);
+    void AblakMeretBeallitas();
+    void ScrollBar1Change(int pos);
+    void menukAllapota(bool futas);
+    void ikon(int tag, bool kesz);
+    kvx::DiagramMeretek meretek() const;
+    void opciokOlvasasa();
+    void opciokKiirasa();
+
+    VariacioVezerlo& variacio_;
+    HuzasokVezerlo& huzasok_;
+    std::map<int, QAction*> pontok_;
+    int formTag_ = 1;
+    int aktualisMenupont_ = 0;
+    bool fut_ = false;
+    // 0 nothing, 1 a run's progress, 2 a chart.
+    int mod_ = 0;
+    int szazalek_ = 0;
+    int diagramSzelesseg_ = 0;
+    int alapSzelesseg_ = 915;
+    // Counts the cache drops: a run that saw one stores nothing.
+    std::uint64_t torlesek_ = 0;
+    kvx::StatMunkavaltozok v_;
+    kvx::StatKornyezet kornyezet_;
+    // Shared with the worker, which may outlive a closing window.
+    std::shared_ptr<kvx::StatFutas> futas_ = std::make_shared<kvx::StatFutas>();
+    kvx::StatEredmeny eredmeny_;
+    kvx::DiagramModell modell_;
+    kvx::DiagramOpciok opciok_;
+    QString fejlec_;
+    kvx::SzalNyilvantartas::Azonosito szal_;
 };

@@ -1,0 +1,131 @@
+#include "app/ui/statisztika_bekotes.h"
+
+#include <QAction>
+#include <QAbstractItemModel>
+#include <QPushButton>
+#include <QTableView>
+
+#include "app/ui/foablak.h"
+#include "app/ui/formok.h"
+#include "app/ui/program.h"
+#include "app/ui/uzenetek.h"
+#include "conditions/ui/info.h"
+#include "draws/ui/huzasok_vezerlo.h"
+#include "draws/ui/huzlista.h"
+#include "draws/ui/huzszama.h"
+#include "statistics/ui/statisztika.h"
+#include "tickets/ui/foszelveny.h"
+#include "tickets/ui/szelveny_vezerlo.h"
+#include "tickets/ui/szelvenyek.h"
+#include "variation/ui/bontlista.h"
+
+using namespace kvx;
+
+namespace {
+
+// The main ticket's range command works on a loaded database only (the
+// database's own follows the database commands).
+void TartomanyParancsok(TFoablak& foablak)
+{
+    const bool van = draws().AdatbazisBetoltve;
+    const QString tipp = van ? QStringLiteral(" Húzások számának (keresési tartomány) beállítása ")
+                             : QStringLiteral(" Hiányzik a húzások listája ");
+    if (QAction* a = foablak.Akcio(QStringLiteral("Hzsokszma1"))) {
+        a->setEnabled(van);
+        a->setToolTip(tipp);
+        a->setStatusTip(tipp);
+    }
+}
+
+// The range dialog in mode 1 (main ticket) or 3 (database); true unless
+// it was cancelled. The results it invalidates are dropped by the window,
+// which hears of the new range from the draws controller.
+bool TartomanyDialogus(int mod)
+{
+    THuzSzama* d = formok().HuzSzama;
+    if (!d || !draws().AdatbazisBetoltve)
+        return false;
+    HuzSzamaKornyezet k = THuzSzama::Kornyezet();
+    k.ListaFelirat = adatbazisFajta().AdatbazisFelirat;
+    return d->Start(mod, k);
+}
+
+}  // namespace
+
+void StatisztikaGombClick(TStatisztika& s)
+{
+    if (s.Fut())
+        return;
+    if (s.isVisible()) {
+        s.raise();
+        s.activateWindow();
+        return;
+    }
+    if (!draws().AdatbazisBetoltve && variationStore().BontSzelvszam == 0) {
+        HibaUzenet(QStringLiteral("Hiányzik a Kavarex adatbázis, nincs kész/betöltött variáció."));
+        return;
+    }
+    s.StatisztikaKeszites(draws().AdatbazisBetoltve ? 1 : 3);
+}
+
+void StatisztikaBekotese(TFoablak& foablak, TStatisztika& s)
+{
+    if (QAction* gomb = foablak.Akcio(QStringLiteral("StatisztikaGomb"))) {
+        const QString tipp = QStringLiteral(" Statisztika ");
+        gomb->setEnabled(true);
+        gomb->setToolTip(tipp);
+        gomb->setStatusTip(tipp);
+        QObject::connect(gomb, &QAction::triggered, &s, [&s] { StatisztikaGombClick(s); });
+    }
+    // A double click on a bar marks its number as a click on the ticket would.
+    QObject::connect(&s, &TStatisztika::szamJelolesKerve, &s, [](int szam) {
+        TFoszelveny* fo = szelvenyek().Foszelveny;
+        if (!fo || szam < 1 || static_cast<std::size_t>(szam) > fo->SzamPanelek.size())
+            return;
+        fo->SzamClick(fo->SzamPanelek[static_cast<std::size_t>(szam - 1)]);
+    });
+    // The bars take the colours of the numbers' roles on the main ticket.
+    QObject::connect(&Program::aktualis().Szelveny(), &SzelvenyVezerlo::szamokValtoztak, &s,
+                     [&s] { s.SelectionSortBox->update(); });
+    QObject::connect(&s, &TStatisztika::huzasSorKerve, &s, [](int sor) {
+        THuzLista* l = formok().HuzLista;
+        if (!l || !draws().AdatbazisBetoltve)
+            return;
+        l->Start();
+        if (QAbstractItemModel* m = l->HuzTabla->model(); m && sor >= 1 && sor <= m->rowCount())
+            l->HuzTabla->setCurrentIndex(m->index(sor - 1, std::min(3, m->columnCount() - 1)));
+    });
+    QObject::connect(&s, &TStatisztika::variacioSorKerve, &s, [&foablak](int sor) {
+        foablak.Listzs2Click();
+        if (TBontLista* l = formok().BontLista)
+            l->AktSorKijelol(sor);
+    });
+    QObject::connect(&s, &TStatisztika::tartomanyKerve, &s, [](int mod) { TartomanyDialogus(mod); });
+
+    // The main window's two range commands.
+    TartomanyParancsok(foablak);
+    HuzasokVezerlo& h = Program::aktualis().HuzasokV();
+    QObject::connect(&h, &HuzasokVezerlo::betoltve, &foablak, [&foablak] { TartomanyParancsok(foablak); });
+    QObject::connect(&h, &HuzasokVezerlo::lezaras, &foablak, [&foablak] {
+        // Emitted before the table goes: the commands follow once it has.
+        QMetaObject::invokeMethod(&foablak, [&foablak] { TartomanyParancsok(foablak); }, Qt::QueuedConnection);
+    });
+    if (QAction* a = foablak.Akcio(QStringLiteral("Hzsokszma1")))
+        QObject::connect(a, &QAction::triggered, &s, [&s] {
+            // A new main-ticket range shows its counts at once.
+            if (TartomanyDialogus(1) && !s.isVisible() && !s.Fut())
+                s.StatisztikaKeszites(1);
+        });
+    if (QAction* a = foablak.Akcio(QStringLiteral("Hzsokszma2")))
+        QObject::connect(a, &QAction::triggered, &s, [] { TartomanyDialogus(3); });
+
+    // The information window's "Diagram": the frequency distribution of the lines.
+    if (TInfo* info = formok().Info) {
+        info->Button4->setEnabled(true);
+        info->Button4->setToolTip(QString());
+        QObject::connect(info->Button4, &QPushButton::clicked, &s, [&s] {
+            if (!s.Fut() && variationStore().BontSzelvszam > 0)
+                s.StatisztikaKeszites(3);
+        });
+    }
+}

@@ -1,0 +1,12 @@
+#pragma once
+// The statistics window's place among the others: the main window's
+// statistics button, and what the window asks of the main ticket, the lists
+// and the range dialog.
+class TFoablak;
+class TStatisztika;
+
+void StatisztikaBekotese(TFoablak& foablak, TStatisztika& statisztika);
+
+// The statistics button: shows the window with the first statistic of what
+// exists (the draws, else the variation); an error when neither does.
+void StatisztikaGombClick(TStatisztika& statisztika);

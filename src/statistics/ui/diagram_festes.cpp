@@ -1,0 +1,131 @@
+#include "statistics/ui/diagram_festes.h"
+
+#include <QFontMetrics>
+#include <QPalette>
+#include <cmath>
+
+using namespace kvx;
+
+namespace {
+
+const QColor kGombSzin(240, 240, 240);      // button face
+const QColor kSotetArnyek(105, 105, 105);   // dark shadow: the header text
+const QColor kCimkeSzin(132, 132, 132);
+const QColor kPluszCimkeSzin(173, 90, 121);
+const QColor kCimkeHatter(254, 254, 255);
+
+int kerek(double v) { return static_cast<int>(std::lround(v)); }
+
+}  // namespace
+
+const DiagramSzinek& OszlopSzinek(OszlopSzerep sz)
+{
+    static const DiagramSzinek normal{{93, 138, 168}, {143, 188, 218}, {163, 208, 228}, {113, 158, 188}};
+    static const DiagramSzinek zoom{{124, 145, 124}, {174, 195, 174}, {194, 215, 194}, {144, 165, 144}};
+    static const DiagramSzinek kijelolt{{53, 98, 128}, {73, 118, 148}, {93, 138, 168}, {113, 158, 188}};
+    static const DiagramSzinek allando{{145, 84, 84}, {185, 114, 114}, {195, 134, 134}, {155, 94, 94}};
+    static const DiagramSzinek fix{{94, 115, 94}, {124, 145, 124}, {144, 165, 144}, {104, 125, 104}};
+    static const DiagramSzinek veletlen{{94, 94, 115}, {134, 134, 155}, {154, 154, 175}, {114, 114, 135}};
+    switch (sz) {
+    case OszlopSzerep::Zoom: return zoom;
+    case OszlopSzerep::Kijelolt: return kijelolt;
+    case OszlopSzerep::Allando: return allando;
+    case OszlopSzerep::Fix: return fix;
+    case OszlopSzerep::Veletlen: return veletlen;
+    default: return normal;
+    }
+}
+
+OszlopSzerep OszlopSzerepe(const DiagramModell& m, const DiagramFestesAdatok& a, std::int32_t i)
+{
+    if (m.ZoomAktiv())
+        return OszlopSzerep::Zoom;
+    if (a.Tag > 3 || !a.Szamok)
+        return OszlopSzerep::Normal;
+    const int n = m.Kulcs(i);
+    if (AllandoE(*a.Szamok, n))
+        return OszlopSzerep::Allando;
+    if (FixE(*a.Szamok, n))
+        return OszlopSzerep::Fix;
+    if (VeletlenE(*a.Szamok, n))
+        return OszlopSzerep::Veletlen;
+    if (KijeloltE(*a.Szamok, n))
+        return OszlopSzerep::Kijelolt;
+    return OszlopSzerep::Normal;
+}
+
+void FejlecFestes(QPainter& p, std::int32_t szelesseg, const DiagramFestesAdatok& a)
+{
+    p.fillRect(QRect(0, 0, szelesseg, kerek(23 * a.MeretSzorzo)), kGombSzin);
+    QFont f = p.font();
+    f.setPointSize(a.BetuMeret);
+    p.setFont(f);
+    p.setPen(kSotetArnyek);
+    const int y = kerek(a.MeretIndex * 1.5) + 3;
+    p.drawText(QPoint(a.MeretIndex + 10, y + QFontMetrics(f).ascent()), a.Fejlec);
+    p.setPen(QColor(33, 33, 33));
+}
+
+void DiagramFestes(QPainter& p, QSize meret, const DiagramModell& m, const DiagramFestesAdatok& a)
+{
+    p.fillRect(QRect(QPoint(0, 0), meret), Qt::white);
+    FejlecFestes(p, meret.width(), a);
+    QFont f = p.font();
+    f.setPointSize(a.BetuMeret);
+    p.setFont(f);
+    const QFontMetrics fm(f);
+    const int n = static_cast<int>(m.Tabla().size());
+    const int belso = a.Nano ? 0 : 5;  // the actual part sits inside the bar
+    for (int i = 0; i < n; ++i) {
+        const Oszlop o = m.OszlopGeometria(i, a.Gorgetes, meret.width());
+        if (!o.Lathato)
+            continue;
+        const DiagramSzinek& sz = OszlopSzinek(OszlopSzerepe(m, a, i));
+        if (o.Magassag > 0) {
+            const QRect r(QPoint(o.X0, o.Teto), QPoint(o.X1 - 1, o.Alj - 1));
+            p.fillRect(r, sz.Ecset);
+            p.setPen(sz.Toll);
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(r.adjusted(0, 0, -1, -1));
+            const OszlopReszek resz = m.Reszek(i, o);
+            if (resz.Elmeleti && resz.Elmeleti->second > resz.Elmeleti->first)
+                p.fillRect(QRect(QPoint(o.X0, resz.Elmeleti->first), QPoint(o.X1 - 1, resz.Elmeleti->second - 1)),
+                           sz.Toll);
+            if (resz.Tenyleges && resz.Tenyleges->second > resz.Tenyleges->first && o.X1 - o.X0 > 2 * belso)
+                p.fillRect(QRect(QPoint(o.X0 + belso, resz.Tenyleges->first),
+                                 QPoint(o.X1 - 1 - belso, resz.Tenyleges->second - 1)),
+                           sz.Masodik);
+        }
+        if (!m.Cimkek())
+            continue;
+        const TTombInt1D& sor = m.Tabla()[static_cast<std::size_t>(i)];
+        p.setBackgroundMode(Qt::OpaqueMode);
+        p.setBackground(kCimkeHatter);
+        // The value above the bar; above the band when the bar is taller.
+        const QString ertek = QString::number(sor[1]);
+        const int ex = o.X0 + (o.X1 - o.X0 - fm.horizontalAdvance(ertek)) / 2;
+        const std::int64_t hpx = o.Magassag * m.Egyseg();
+        const int ey = hpx > m.H() ? kerek(28 * a.MeretSzorzo) - 4
+                                   : static_cast<int>(kerek(23 * a.MeretSzorzo) + m.H() + a.MeretIndex - hpx);
+        p.setPen(sz.Betu);
+        p.drawText(QPoint(ex, ey + fm.ascent()), ertek);
+        // The key under the bar; extra-pool numbers renumbered in their own colour.
+        int kulcs = sor[0];
+        bool plusz = false;
+        if (!m.ZoomAktiv() && a.Tag <= 3 && a.Jatek.VanPluszSzam && m.Kulcs(i) > a.Jatek.FoSzamKeszlet) {
+            plusz = true;
+            if (m.InverzOszlop() == 0)
+                kulcs = a.Jatek.PluszSzamKijelzes(kulcs);
+        }
+        const QString cimke = QString::number(kulcs);
+        p.setPen(plusz ? kPluszCimkeSzin : kCimkeSzin);
+        const int ky = o.Alj + (a.MeretIndex >= 2 ? a.SorMagassag / 3 : a.SorMagassag / 4);
+        p.drawText(QPoint(o.X0 + (o.X1 - o.X0 - fm.horizontalAdvance(cimke)) / 2, ky + fm.ascent()), cimke);
+        p.setBackgroundMode(Qt::TransparentMode);
+    }
+    if (a.MindKitoltes) {
+        const int x = n > 0 ? std::max(0, m.OszlopGeometria(n - 1, a.Gorgetes, meret.width()).X1) : 0;
+        if (x < meret.width())
+            p.fillRect(QRect(x, kerek(23 * a.MeretSzorzo), meret.width() - x, meret.height()), kGombSzin);
+    }
+}

@@ -1,0 +1,665 @@
+// The statistics' computations against a brute force, the result cache and
+// its drops, the working variables and refusals, and the chart's model:
+// scale, options, expected values, sort orders and Zoom.
+#include "statistics/chart_model.h"
+#include "statistics/diagram_engine.h"
+#include "statistics/stat_result.h"
+#include "statistics/stat_table.h"
+
+#include "app/game_table.h"
+#include "common/delphi_format.h"
+#include "draws/draws_table.h"
+#include "tickets/number_statistics.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <map>
+#include <random>
+
+namespace {
+
+using namespace kvx;
+
+GameParams jatek(int index)
+{
+    GameParams g;
+    g.LottoIndex = index;
+    JatekParameterek(g);
+    return g;
+}
+
+// Random draws of the game: each row the first drawing's numbers, sorted.
+DrawsState veletlenHuzasok(const GameParams& g, int sorok, unsigned mag)
+{
+    std::mt19937 r(mag);
+    DrawsState d;
+    SetHuzasok(d, sorok, g.HuzottSzamok + 3);
+    for (int i = 0; i < sorok; ++i) {
+        std::vector<int> fo(static_cast<std::size_t>(g.FoSzamKeszlet));
+        for (int n = 0; n < g.FoSzamKeszlet; ++n)
+            fo[static_cast<std::size_t>(n)] = n + 1;
+        std::shuffle(fo.begin(), fo.end(), r);
+        TTombInt1D& sor = d.Huzasok[static_cast<std::size_t>(i)];
+        sor[0] = i + 1;
+        for (int j = 0; j < g.HuzottFoSzamokPluszNelkul; ++j)
+            sor[static_cast<std::size_t>(3 + j)] = fo[static_cast<std::size_t>(j)];
+        std::sort(sor.begin() + 3, sor.begin() + 3 + g.HuzottFoSzamokPluszNelkul);
+    }
+    d.AdatbazisBetoltve = true;
+    return d;
+}
+
+// A source that counts the rows it hands out and may cancel the run after
+// a number of them.
+class SzamlaloForras : public VariacioSorForras {
+public:
+    SzamlaloForras(std::vector<std::uint8_t> blokk, std::int32_t hossz)
+        : blokk_(std::move(blokk)), hossz_(hossz)
+    {
+    }
+    std::int32_t SorDb() const override { return static_cast<std::int32_t>(blokk_.size()) / hossz_; }
+    std::int32_t SorHossz() const override { return hossz_; }
+    const std::uint8_t* Sor(std::int32_t m) const override
+    {
+        ++Olvasasok;
+        Legnagyobb = std::max(Legnagyobb, m);
+        if (Utana)
+            Utana(Olvasasok);
+        return blokk_.data() + static_cast<std::size_t>(m) * static_cast<std::size_t>(hossz_);
+    }
+    mutable int Olvasasok = 0;
+    mutable int Legnagyobb = -1;
+    std::function<void(int)> Utana;
+
+private:
+    std::vector<std::uint8_t> blokk_;
+    std::int32_t hossz_;
+};
+
+// ---- Tags 1 and 2 ----
+
+TEST(FoszelvenyStatisztika, MatchesACountOverTheDrawsAndSplitsAnOddPoolsMiddle)
+{
+    for (int index : {0, 1}) {  // 90 numbers (even pool), 45 numbers (odd pool)
+        SCOPED_TRACE(index);
+        const GameParams g = jatek(index);
+        const DrawsState d = veletlenHuzasok(g, 200, 7u + static_cast<unsigned>(index));
+        SzamStatisztikaState s;
+        HuzasStatisztika(s, d, g, 21, 180);
+        StatEredmeny e;
+        FoszelvenyStatisztika(s.HanyszorHuztak, g, e);
+
+        std::vector<int> db(static_cast<std::size_t>(g.OsszesSzam), 0), utolso(db.size(), 0);
+        for (int r = 21; r <= 180; ++r)
+            for (int j = 0; j < g.HuzottFoSzamokPluszNelkul; ++j) {
+                const int n = d.Huzasok[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(3 + j)];
+                ++db[static_cast<std::size_t>(n - 1)];
+                utolso[static_cast<std::size_t>(n - 1)] = r;
+            }
+        ASSERT_EQ(e.SortArraySorDb(), g.OsszesSzam);
+        double also = 0, felso = 0, osszes = 0;
+        const int fo = g.FoSzamKeszlet;
+        for (int i = 0; i < g.OsszesSzam; ++i) {
+            const TTombInt1D& sor = e.SortArray[static_cast<std::size_t>(i)];
+            EXPECT_EQ(sor[0], i + 1);
+            EXPECT_EQ(sor[1], db[static_cast<std::size_t>(i)]);
+            EXPECT_EQ(sor[2], utolso[static_cast<std::size_t>(i)]);
+            osszes += db[static_cast<std::size_t>(i)];
+            if (fo % 2 == 1 && i == fo / 2) {
+                also += db[static_cast<std::size_t>(i)] / 2.0;
+                felso += db[static_cast<std::size_t>(i)] / 2.0;
+            } else if (i < fo / 2)
+                also += db[static_cast<std::size_t>(i)];
+            else
+                felso += db[static_cast<std::size_t>(i)];
+        }
+        EXPECT_DOUBLE_EQ(e.StatErtekek[3], osszes);
+        EXPECT_DOUBLE_EQ(e.StatErtekek[4], also);
+        EXPECT_DOUBLE_EQ(e.StatErtekek[5], felso);
+        EXPECT_DOUBLE_EQ(e.StatErtekek[4] + e.StatErtekek[5], e.StatErtekek[3]);
+    }
+}
+
+// ---- Tag 3 ----
+
+struct GyakorisagEset {
+    const char* nev;
+    int jatek;
+    bool huzasokbol;
+    TTombByte1D kijelolt;  // index-based variations
+    int sorHossz;
+};
+
+// Brute force over the block: occurrences and last line per table row.
+TTombInt2D kezzelSzamolt(const std::vector<std::uint8_t>& blokk, const GyakorisagEset& c, const GameParams& g,
+                         int poz)
+{
+    const int sorok = c.huzasokbol ? g.OsszesSzam : static_cast<int>(c.kijelolt.size());
+    TTombInt2D t(static_cast<std::size_t>(sorok), TTombInt1D(3, 0));
+    for (int i = 0; i < sorok; ++i)
+        t[static_cast<std::size_t>(i)][0] = c.huzasokbol ? i + 1 : c.kijelolt[static_cast<std::size_t>(i)];
+    const int n = static_cast<int>(blokk.size()) / c.sorHossz;
+    for (int m = 0; m < n; ++m)
+        for (int j = 0; j < poz; ++j) {
+            const int b = blokk[static_cast<std::size_t>(m * c.sorHossz + j)];
+            const int r = c.huzasokbol ? b - 1 : b;
+            ++t[static_cast<std::size_t>(r)][1];
+            t[static_cast<std::size_t>(r)][2] = m + 1;
+        }
+    return t;
+}
+
+TEST(GyakorisagiEloszlas, MatchesACountOverTheLines)
+{
+    const GyakorisagEset esetek[] = {
+        {"indexes of eight numbers, 5/90", 0, false, {4, 9, 17, 23, 38, 51, 66, 80}, 5},
+        {"indexes with extra-pool numbers last, EuroJackpot", 30, false, {3, 8, 15, 22, 31, 44, 51, 52, 55}, 7},
+        {"numbers of a variation built from draws, 6/45", 1, true, {}, 6},
+    };
+    for (const GyakorisagEset& c : esetek) {
+        SCOPED_TRACE(c.nev);
+        const GameParams g = jatek(c.jatek);
+        std::mt19937 r(3);
+        std::vector<std::uint8_t> blokk;
+        const int kSorok = 400;
+        for (int m = 0; m < kSorok; ++m)
+            for (int j = 0; j < c.sorHossz; ++j) {
+                if (c.huzasokbol)
+                    blokk.push_back(static_cast<std::uint8_t>(1 + r() % static_cast<unsigned>(g.OsszesSzam)));
+                else
+                    blokk.push_back(static_cast<std::uint8_t>(r() % c.kijelolt.size()));
+            }
+        const SzamlaloForras src(blokk, c.sorHossz);
+        GyakorisagBemenet b;
+        b.Jatek = g;
+        b.HuzasSzamsorVariacio = c.huzasokbol;
+        b.KijeloltSzamok = c.kijelolt;
+        b.VariacioMeretFelso = c.sorHossz - 1;
+        b.TartomanyUtolso = kSorok;
+        StatMasolat cache;
+        StatFutas f;
+        f.StatisztikaFut = true;
+        StatEredmeny e;
+        ASSERT_TRUE(DiagramLekerdezes(3, cache, {}, src, b, f, e));
+        const int poz = c.huzasokbol ? std::min(g.HuzottFoSzamok, c.sorHossz) : c.sorHossz;
+        const TTombInt2D varhato = kezzelSzamolt(blokk, c, g, poz);
+        EXPECT_EQ(e.SortArray, varhato);
+
+        // Main-pool rows come first; extra-pool rows only feed [7].
+        int plusz = 0;
+        double pluszDb = 0, fo = 0;
+        for (const TTombInt1D& sor : varhato)
+            if (g.VanPluszSzam && sor[0] > g.FoSzamKeszlet) {
+                ++plusz;
+                pluszDb += sor[1];
+            } else
+                fo += sor[1];
+        const int M = static_cast<int>(varhato.size()) - plusz;
+        EXPECT_DOUBLE_EQ(e.StatErtekek[2], fo);
+        EXPECT_DOUBLE_EQ(e.StatErtekek[7], pluszDb);
+        EXPECT_DOUBLE_EQ(e.StatErtekek[6], (M + 1) / 2);
+        EXPECT_DOUBLE_EQ(e.StatErtekek[4] + e.StatErtekek[5], fo);
+        if (c.jatek == 30) {
+            EXPECT_GT(plusz, 0);
+        }
+    }
+}
+
+TEST(GyakorisagiEloszlas, ReadsOnlyTheLinesAndTheBytesThatExist)
+{
+    // A game whose draws are longer than its lines: a variation built from
+    // draws holds 5 numbers per row while a draw has 6.
+    const GameParams g = jatek(17);
+    ASSERT_LT(g.SzamsorHossz, g.HuzottFoSzamok);
+    const int hossz = g.SzamsorHossz;
+    std::vector<std::uint8_t> blokk;
+    for (int m = 0; m < 3; ++m)
+        for (int j = 0; j < hossz; ++j)
+            blokk.push_back(static_cast<std::uint8_t>(1 + m * hossz + j));
+    const SzamlaloForras src(blokk, hossz);
+    GyakorisagBemenet b;
+    b.Jatek = g;
+    b.HuzasSzamsorVariacio = true;
+    b.TartomanyUtolso = 3 + 1;  // one past the last line
+    StatMasolat cache;
+    StatFutas f;
+    f.StatisztikaFut = true;
+    StatEredmeny e;
+    ASSERT_TRUE(DiagramLekerdezes(3, cache, {}, src, b, f, e));
+    EXPECT_LE(src.Legnagyobb, 2);
+    // Every number of the three rows once; the next row's first number is
+    // not counted into the row before it.
+    for (int n = 1; n <= g.OsszesSzam; ++n)
+        EXPECT_EQ(e.SortArray[static_cast<std::size_t>(n - 1)][1], n <= 3 * hossz ? 1 : 0) << n;
+}
+
+// ---- The cache ----
+
+TEST(StatMasolat, SecondRunReadsNoLineAndACancelledRunKeepsNothing)
+{
+    const GameParams g = jatek(0);
+    std::vector<std::uint8_t> blokk;
+    for (int m = 0; m < 50; ++m)
+        for (int j = 0; j < 5; ++j)
+            blokk.push_back(static_cast<std::uint8_t>((m + j * 3) % 8));
+    SzamlaloForras src(blokk, 5);
+    GyakorisagBemenet b;
+    b.Jatek = g;
+    b.KijeloltSzamok = {3, 9, 14, 22, 27, 31, 40, 48};
+    b.VariacioMeretFelso = 4;
+    b.TartomanyUtolso = 50;
+    StatMasolat cache;
+    StatFutas f;
+
+    // Cancelled midway: nothing cached, the occurrence table starts afresh.
+    f.StatisztikaFut = true;
+    src.Utana = [&f](int n) {
+        if (n == 20)
+            f.StatisztikaFut = false;
+    };
+    StatEredmeny e0;
+    EXPECT_FALSE(DiagramLekerdezes(3, cache, {}, src, b, f, e0));
+    EXPECT_FALSE(cache.Van(3));
+    EXPECT_TRUE(cache.GyakorisagTabla.empty());
+
+    src.Utana = nullptr;
+    src.Olvasasok = 0;
+    f.StatisztikaFut = true;
+    StatEredmeny e1;
+    ASSERT_TRUE(DiagramLekerdezes(3, cache, {}, src, b, f, e1));
+    EXPECT_EQ(src.Olvasasok, 50);
+    ASSERT_TRUE(cache.Van(3));
+
+    src.Olvasasok = 0;
+    StatEredmeny e2;
+    ASSERT_TRUE(DiagramLekerdezes(3, cache, {}, src, b, f, e2));
+    EXPECT_EQ(src.Olvasasok, 0);
+    EXPECT_EQ(e2.SortArray, e1.SortArray);
+    EXPECT_EQ(e2.StatErtekek, e1.StatErtekek);
+}
+
+TEST(StatMasolat, EachDropEmptiesItsOwnSide)
+{
+    const struct {
+        const char* nev;
+        void (StatMasolat::*torles)();
+        StatOldal oldal;
+    } esetek[] = {
+        {"variation", &StatMasolat::VMasolatTorles, StatOldal::Variacio},
+        {"database", &StatMasolat::AMasolatTorles, StatOldal::Adatbazis},
+        {"main ticket", &StatMasolat::A1MasolatTorles, StatOldal::Foszelveny},
+    };
+    for (const auto& c : esetek) {
+        SCOPED_TRACE(c.nev);
+        StatMasolat m;
+        StatEredmeny e;
+        e.SetSortArray(2, 3);
+        for (int t = 1; t <= 33; ++t)
+            m.Tarolas(t, e);
+        m.GyakorisagTabla = {{1, 2, 3}};
+        (m.*c.torles)();
+        for (int t = 1; t <= 33; ++t)
+            EXPECT_EQ(m.Van(t), SlotOldala(t) != c.oldal) << t;
+        EXPECT_EQ(m.GyakorisagTabla.empty(), c.oldal == StatOldal::Variacio);
+        EXPECT_FALSE(m.OldalonVan(c.oldal));
+    }
+    // Every statistic belongs to exactly one side; slot 0 to none.
+    EXPECT_EQ(SlotOldala(0), StatOldal::Nincs);
+    int db[4] = {};
+    for (int t = 1; t <= 33; ++t)
+        ++db[static_cast<int>(SlotOldala(t))];
+    EXPECT_EQ(db[1], 2);
+    EXPECT_EQ(db[2], 16);
+    EXPECT_EQ(db[3], 15);
+}
+
+// ---- Working variables, refusals and header ----
+
+TEST(StatTabla, SourcesAndKindsOfTheStatistics)
+{
+    StatKornyezet k;
+    k.Jatek = jatek(0);
+    for (int t = 1; t <= 33; ++t) {
+        const StatLeiras* l = StatLeirasTag(t);
+        ASSERT_NE(l, nullptr);
+        const StatMunkavaltozok v = MunkavaltozokBeallitasa(t, k);
+        EXPECT_EQ(v.StatForras, l->Forras) << t;
+        EXPECT_EQ(v.DiagramStat, l->Diagram) << t;
+        // The menu holds the statistic in the menu the table names.
+        const auto& p = StatMenuPontok(l->Menu);
+        EXPECT_EQ(std::count(p.begin(), p.end(), t), 1) << t;
+    }
+    EXPECT_EQ(StatLeirasTag(0), nullptr);
+    EXPECT_EQ(StatLeirasTag(34), nullptr);
+}
+
+TEST(StatTabla, RefusalsBeforeAStart)
+{
+    StatKornyezet k;
+    k.Jatek = jatek(0);
+    k.BontSzelvszam = 1;
+    k.AdbSorok = 1;
+    const std::string egy = "Egy számsor esetén nem értelmezett a kért statisztika.";
+    EXPECT_EQ(InditasElutasitas(25, k), egy);
+    EXPECT_EQ(InditasElutasitas(32, k), egy);
+    EXPECT_EQ(InditasElutasitas(24, k), egy);
+    EXPECT_EQ(InditasElutasitas(3, k), "");
+    k.BontSzelvszam = 2;
+    EXPECT_EQ(InditasElutasitas(25, k), "");
+
+    // Keno: a draw of 20 numbers is too long for the line statistics.
+    k.Jatek = jatek(8);
+    k.AdbSorok = 100;
+    k.HuzasMeret = 20;
+    const std::string keno = InditasElutasitas(33, k);
+    EXPECT_EQ(keno, "A vizsgált számsorok 20 számból állnak\r\n\r\nAz aktuális verzió nem kezel ilyen számsorokat.\r\n"
+                    "20/80 teljes variációja: " +
+                        FormatThousands(3535316142212174320LL) + " számsor");
+    EXPECT_EQ(InditasElutasitas(1, k), "");
+
+    // The hit-ratio statistics above a million numbers.
+    StatKornyezet h;
+    h.Jatek = jatek(0);
+    h.AdbSorok = 200001;
+    EXPECT_TRUE(TalalatiAranyTulMeretes(MunkavaltozokBeallitasa(4, h)));
+    h.AdbSorok = 200000;
+    EXPECT_FALSE(TalalatiAranyTulMeretes(MunkavaltozokBeallitasa(4, h)));
+    EXPECT_FALSE(TalalatiAranyTulMeretes(MunkavaltozokBeallitasa(1, h)));
+}
+
+TEST(StatTabla, ARefusedHitRatioStartFallsBackOnlyToAStatisticThatMayRun)
+{
+    StatKornyezet k;
+    k.Jatek = jatek(0);
+    k.AdbSorok = 300000;  // 1.5 million numbers in the database range
+    k.FoSorok = 300000;
+    k.BontSzelvszam = 10;
+    const std::string tulMeretes = kTalalatiAranyTulMeretes;
+    struct Eset {
+        const char* nev;
+        int tag, elozo, varhato;
+        bool uzenet;
+    } const esetek[] = {
+        {"within the limit", 12, 1, 12, false},
+        {"refused, the previous chart runs", 4, 1, 1, true},
+        {"refused, the previous one is the refused kind too", 4, 4, 0, true},
+        {"refused, nothing shown before", 4, 0, 0, true},
+    };
+    for (const Eset& c : esetek) {
+        SCOPED_TRACE(c.nev);
+        const InditasDontes d = TalalatiAranyDontes(c.tag, c.elozo, k);
+        EXPECT_EQ(d.Tag, c.varhato);
+        EXPECT_EQ(d.Uzenet, c.uzenet ? tulMeretes : std::string());
+    }
+}
+
+TEST(StatTabla, HeaderTexts)
+{
+    StatKornyezet k;
+    k.Jatek = jatek(0);
+    k.FoSorok = 1200;
+    k.FoElso = 11;
+    k.FoUtolso = 1210;
+    k.BontSzelvszam = 3000;
+    const std::string e = FormatThousands(1200);
+    EXPECT_EQ(FejlecSzoveg(1, MunkavaltozokBeallitasa(1, k), k, 90, ""),
+              "Tartomány: 11. - " + FormatThousands(1210) + ". húzások alapján " + e + " számsor, " +
+                  FormatThousands(6000) + " szám");
+    EXPECT_EQ(FejlecSzoveg(3, MunkavaltozokBeallitasa(3, k), k, 8, "8 szám variációja "),
+              "Tartomány: 8 szám variációja " + FormatThousands(3000) + " számsorra - 8 szám gyakorisági eloszlása");
+    k.FixSzamDb = 2;
+    EXPECT_EQ(FejlecSzoveg(3, MunkavaltozokBeallitasa(3, k), k, 8, "X "),
+              "Tartomány: X " + FormatThousands(3000) + " számsorra - 8 szám gyakorisági eloszlása - fix számok "
+                                                         "kivételével");
+    EXPECT_EQ(StatAblakFelirat(2, MunkavaltozokBeallitasa(2, k), "Húzások listája"),
+              " Statisztika - Főszelvény - Hány húzás óta...");
+    EXPECT_EQ(StatAblakFelirat(3, MunkavaltozokBeallitasa(3, k), "Húzások listája"),
+              " Statisztika - Variáció - Gyakorisági eloszlás");
+}
+
+// ---- The chart's model ----
+
+DiagramBemenet bemenet(int tag, const TTombInt2D& t, int sorok = 3)
+{
+    DiagramBemenet b;
+    b.Tag = tag;
+    b.Jatek = jatek(0);
+    StatKornyezet k;
+    k.Jatek = b.Jatek;
+    k.FoSorok = sorok;
+    k.BontSzelvszam = sorok;
+    b.V = MunkavaltozokBeallitasa(tag, k);
+    b.Gyorsitotar = t;
+    return b;
+}
+
+TTombInt2D tabla(std::initializer_list<std::int32_t> ertekek)
+{
+    TTombInt2D t;
+    int i = 0;
+    for (std::int32_t v : ertekek) {
+        ++i;
+        t.push_back({i, v, v > 0 ? 100 + i : 0});
+    }
+    return t;
+}
+
+TEST(DiagramModell, BarTopsFollowTheScale)
+{
+    struct Eset {
+        const char* nev;
+        TTombInt2D t;
+        std::int64_t alap;
+        int egyseg, tomorites;
+        int jegyek;  // digits of the widest label: the column width
+    };
+    // Paint box 388 high: H = 332, bars stand on y = 370.
+    const Eset esetek[] = {
+        {"small values fill the height", tabla({10, 20, 30}), 9, 15, 1, 3},
+        {"a zero count starts the axis at 0", tabla({0, 4, 8}), 0, 41, 1, 3},
+        {"values far apart are compressed", tabla({10, 500, 1000}), 9, 1, 3, 4},
+        {"values above the height start at their minimum", tabla({1000, 1100, 1200}), 999, 1, 1, 4},
+    };
+    for (const Eset& c : esetek) {
+        SCOPED_TRACE(c.nev);
+        DiagramModell m;
+        m.Ujrakezdes(c.t);
+        DiagramOpciok o;
+        m.Start(o, bemenet(1, c.t), DiagramMeretek{});
+        EXPECT_EQ(m.H(), 332);
+        EXPECT_EQ(m.AljY(), 370);
+        EXPECT_EQ(m.Alap(), c.alap);
+        EXPECT_EQ(m.Egyseg(), c.egyseg);
+        EXPECT_EQ(m.Tomorites(), c.tomorites);
+        for (int i = 0; i < static_cast<int>(c.t.size()); ++i) {
+            const Oszlop b = m.OszlopGeometria(i, 0, 900);
+            std::int64_t h = c.t[static_cast<std::size_t>(i)][1] - c.alap;
+            if (c.tomorites > 1)
+                h = h / c.tomorites + 1;
+            EXPECT_EQ(b.Teto, 370 - h * c.egyseg) << i;
+            // No bar leaves the chart.
+            EXPECT_GE(b.Teto, 370 - 332 - c.egyseg) << i;
+            // Font size 8 per digit and 2; the margin is the digits and 2.
+            const int w = 8 * c.jegyek + 2;
+            EXPECT_EQ(b.X0, i * w + c.jegyek + 2);
+            EXPECT_EQ(b.X1, (i + 1) * w);
+        }
+    }
+}
+
+TEST(DiagramModell, MindHidesRowsWithoutACount)
+{
+    const TTombInt2D t = tabla({3, 0, 5, 0});
+    DiagramModell m;
+    m.Ujrakezdes(t);
+    DiagramOpciok o;
+    m.Start(o, bemenet(1, t), DiagramMeretek{});
+    EXPECT_TRUE(m.Engedelyek().Mind);
+    EXPECT_EQ(m.Tabla().size(), 4u);
+    o.Mind = false;
+    m.Start(o, bemenet(1, t), DiagramMeretek{});
+    ASSERT_EQ(m.Tabla().size(), 2u);
+    EXPECT_EQ(m.Tabla()[0][0], 1);
+    EXPECT_EQ(m.Tabla()[1][0], 3);
+    // Without empty rows Mind stays disabled.
+    const TTombInt2D teli = tabla({3, 4});
+    m.Ujrakezdes(teli);
+    m.Start(o, bemenet(1, teli), DiagramMeretek{});
+    EXPECT_FALSE(m.Engedelyek().Mind);
+}
+
+TEST(DiagramModell, SortOrdersAndZoom)
+{
+    const TTombInt2D t = tabla({5, 3, 5, 7, 3, 5, 1, 7});
+    for (int rend : {0, 1, 2}) {
+        SCOPED_TRACE(rend);
+        DiagramModell m;
+        m.Ujrakezdes(t);
+        DiagramOpciok o;
+        o.Rendezes = rend;
+        m.Start(o, bemenet(1, t), DiagramMeretek{});
+        const TTombInt2D& r = m.Tabla();
+        ASSERT_EQ(r.size(), t.size());
+        // The same rows, whole, in the order asked.
+        TTombInt2D a = r, b = t;
+        std::sort(a.begin(), a.end());
+        std::sort(b.begin(), b.end());
+        EXPECT_EQ(a, b);
+        for (std::size_t i = 1; i < r.size(); ++i) {
+            if (rend == 1) {
+                EXPECT_LE(r[i - 1][1], r[i][1]);
+            } else if (rend == 2) {
+                EXPECT_GE(r[i - 1][1], r[i][1]);
+            }
+        }
+        if (rend == 0) {
+            EXPECT_EQ(r, t);
+        }
+    }
+    // Zoom: one bar per distinct count, labelled with how many numbers had it.
+    DiagramModell m;
+    m.Ujrakezdes(t);
+    DiagramOpciok o;
+    o.Zoom = true;
+    o.Rendezes = 2;
+    m.Start(o, bemenet(1, t), DiagramMeretek{});
+    EXPECT_TRUE(m.ZoomAktiv());
+    std::map<int, int> kapott;
+    for (const TTombInt1D& r : m.Tabla())
+        kapott[r[1]] = r[0];
+    EXPECT_EQ(kapott, (std::map<int, int>{{1, 1}, {3, 2}, {5, 3}, {7, 2}}));
+    EXPECT_EQ(m.Tabla().front()[1], 7);
+    // Inverz turns Zoom off for the main-ticket charts.
+    o.Inverz = true;
+    m.Start(o, bemenet(1, t), DiagramMeretek{});
+    EXPECT_FALSE(m.Engedelyek().Zoom);
+    EXPECT_FALSE(m.ZoomAktiv());
+}
+
+TEST(DiagramModell, InverzAndHuzasExchangeTheColumns)
+{
+    // (number, times drawn, last draw)
+    const TTombInt2D t = {{1, 4, 30}, {2, 1, 12}, {3, 6, 29}};
+    DiagramModell m;
+    m.Ujrakezdes(t);
+    DiagramOpciok o;
+    o.Huzas = true;
+    m.Start(o, bemenet(1, t), DiagramMeretek{});
+    // Húzás: the bars are the last draws, the count goes behind.
+    EXPECT_EQ(m.Tabla(), (TTombInt2D{{1, 30, 4}, {2, 12, 1}, {3, 29, 6}}));
+    EXPECT_FALSE(m.Engedelyek().Tenyleges);
+    o.Huzas = false;
+    o.Inverz = true;
+    m.Start(o, bemenet(1, t), DiagramMeretek{});
+    EXPECT_EQ(m.Tabla(), (TTombInt2D{{4, 1, 30}, {1, 2, 12}, {6, 3, 29}}));
+    EXPECT_EQ(m.Kulcs(2), 3);
+    o.Inverz = false;
+    m.Start(o, bemenet(1, t), DiagramMeretek{});
+    EXPECT_EQ(m.Tabla(), t);
+}
+
+TEST(DiagramModell, MikroAndNanoExcludeEachOther)
+{
+    const TTombInt2D t = tabla({1, 2});
+    DiagramModell m;
+    m.Ujrakezdes(t);
+    DiagramOpciok o;
+    o.Mikro = true;
+    o.Nano = true;
+    m.Start(o, bemenet(1, t), DiagramMeretek{}, false);  // nano was clicked
+    EXPECT_FALSE(o.Mikro);
+    EXPECT_EQ(m.OszlopSzelesseg(), 3);
+    EXPECT_FALSE(m.Cimkek());
+    o.Mikro = true;
+    m.Start(o, bemenet(1, t), DiagramMeretek{}, true);  // Mikro was clicked
+    EXPECT_FALSE(o.Nano);
+    EXPECT_EQ(m.OszlopSzelesseg(), 10);
+    EXPECT_EQ(m.Margo(), 2);
+}
+
+TEST(DiagramModell, ExpectedValuesAndTheirUndefinedCases)
+{
+    // 5/90, 3 draws of 5 numbers: each number is expected 3 x 5 / 90 times.
+    TTombInt2D t;
+    for (int n = 1; n <= 90; ++n)
+        t.push_back({n, n <= 15 ? 1 : 0, n <= 15 ? 3 : 0});
+    DiagramBemenet b = bemenet(1, t);
+    b.Ertekek[3] = 15;
+    DiagramModell m;
+    m.Ujrakezdes(t);
+    DiagramOpciok o;
+    m.Start(o, b, DiagramMeretek{});
+    EXPECT_NEAR(m.Ertekek()[0], 15.0 / 90, 1e-12);
+    EXPECT_NEAR(m.Ertekek()[1], 90.0 / 5, 1e-12);
+    EXPECT_NEAR(m.Ertekek()[2], 15.0 / 90, 1e-12);
+    EXPECT_TRUE(m.TenylegesSzint().has_value());
+    // Tag 2 exchanges the two.
+    DiagramBemenet b2 = bemenet(2, t);
+    b2.Ertekek[3] = 15;
+    m.Ujrakezdes(t);
+    m.Start(o, b2, DiagramMeretek{});
+    EXPECT_NEAR(m.Ertekek()[0], 90.0 / 5, 1e-12);
+    ASSERT_TRUE(m.ElmeletiSzint().has_value());
+
+    // Mind unticked with no count at all: no bar, and no level is drawn
+    // from a division by zero.
+    TTombInt2D ures;
+    for (int n = 1; n <= 90; ++n)
+        ures.push_back({n, 0, 0});
+    m.Ujrakezdes(ures);
+    o.Mind = false;
+    m.Start(o, bemenet(1, ures), DiagramMeretek{});
+    EXPECT_TRUE(m.Tabla().empty());
+    EXPECT_FALSE(m.TenylegesSzint().has_value());
+    EXPECT_FALSE(m.ElmeletiSzint().has_value());
+
+    // The frequency distribution with no main-pool bar left.
+    DiagramBemenet b3 = bemenet(3, {});
+    b3.Ertekek[2] = 10;
+    m.Ujrakezdes({});
+    m.Start(o, b3, DiagramMeretek{});
+    EXPECT_FALSE(m.TenylegesSzint().has_value());
+}
+
+TEST(DiagramModell, TheBarUnderTheMouse)
+{
+    const TTombInt2D t = tabla({1, 2, 3, 4});
+    DiagramModell m;
+    m.Ujrakezdes(t);
+    DiagramOpciok o;
+    m.Start(o, bemenet(1, t), DiagramMeretek{});
+    EXPECT_EQ(m.OszlopItt(0, 0), 0);
+    EXPECT_EQ(m.OszlopItt(27, 0), 1);
+    EXPECT_EQ(m.OszlopItt(27, 52), 3);  // scrolled by two bars
+    EXPECT_EQ(m.OszlopItt(4 * 26, 0), -1);
+    EXPECT_EQ(m.OszlopItt(-1, 0), -1);
+    // Scrolled away bars are not drawn.
+    EXPECT_FALSE(m.OszlopGeometria(0, 52, 900).Lathato);
+    EXPECT_TRUE(m.OszlopGeometria(2, 52, 900).Lathato);
+    EXPECT_EQ(m.OszlopGeometria(2, 52, 900).X0, 5);
+}
+
+}  // namespace

@@ -1,0 +1,369 @@
+// The statistics window the user's way, and its chart painted into an image:
+// bar tops, the colours of the numbers' roles, Zoom and the filler after the
+// last bar.
+#include "statistics/ui/statisztika.h"
+#include "statistics/ui/diagram_festes.h"
+
+#include "app/main_menu.h"
+#include "app/ui/foablak.h"
+#include "app/ui/formok.h"
+#include "app/ui/harom_huzas.h"
+#include "app/ui/program.h"
+#include "app/ui/valaszolo.h"
+#include "conditions/ui/info.h"
+#include "draws/ui/huzasok_vezerlo.h"
+#include "tickets/number_lists.h"
+#include "variation/ui/bontas.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QImage>
+#include <QPushButton>
+#include <QMenu>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using namespace kvx;
+using kvx::teszt::Valaszolo;
+
+template <class F>
+bool varj(F feltetel, int ms = 120000)
+{
+    return kvx::teszt::varj(feltetel, ms);
+}
+
+void kep(QWidget* w, const char* nev)
+{
+    if (const QString d = qEnvironmentVariable("KAVAREX_KEPEK"); !d.isEmpty()) {
+        QApplication::processEvents();
+        w->grab().save(QDir(d).filePath(QString::fromUtf8(nev)));
+    }
+}
+
+// ---- The chart in an image ----
+
+class DiagramKep : public ::testing::Test {
+protected:
+    kvx::Program program_;
+
+    // Numbers 1..6 drawn 2, 4, 6, 8, 10 and 0 times.
+    void SetUp() override
+    {
+        GameParams& g = game();
+        g.LottoIndex = 0;
+        JatekParameterek(g);
+        for (int n = 1; n <= 6; ++n)
+            tabla_.push_back({n, 2 * n % 12, n});
+        StatKornyezet k;
+        k.Jatek = g;
+        k.FoSorok = 3;
+        b_.Tag = 1;
+        b_.Jatek = g;
+        b_.V = MunkavaltozokBeallitasa(1, k);
+        b_.Gyorsitotar = tabla_;
+        a_.Tag = 1;
+        a_.Jatek = g;
+        a_.Szamok = &szamListak();
+    }
+
+    QImage fest(DiagramOpciok o)
+    {
+        m_.Ujrakezdes(tabla_);
+        m_.Start(o, b_, DiagramMeretek{});
+        a_.Nano = o.Nano;
+        QImage kep(600, 388, QImage::Format_RGB32);
+        QPainter p(&kep);
+        DiagramFestes(p, kep.size(), m_, a_);
+        return kep;
+    }
+
+    // The first row from the top, below the header band, whose pixel in
+    // column x is not white.
+    static int teto(const QImage& k, int x, int tol)
+    {
+        for (int y = tol; y < k.height(); ++y)
+            if (k.pixelColor(x, y) != QColor(Qt::white))
+                return y;
+        return -1;
+    }
+
+    TTombInt2D tabla_;
+    DiagramBemenet b_;
+    DiagramFestesAdatok a_;
+    DiagramModell m_;
+};
+
+TEST_F(DiagramKep, BarsStandAtTheirValuesInTheColoursOfTheNumbersRoles)
+{
+    // 1 selected, 2 fixed, 3 constant, 4 random; 5 plain.
+    SzamListak& l = szamListak();
+    l.KijeloltSzamok = {1, 3, 4};
+    l.FixSzamok = {2};
+    l.AllandoSzamok = {3};
+    l.VeletlenSzamok = {4};
+    DiagramOpciok o;
+    o.Mikro = true;  // no labels: the first coloured pixel is the bar's top
+    o.Elmeleti = false;
+    o.Tenyleges = false;
+    const QImage k = fest(o);
+    const OszlopSzerep szerep[] = {OszlopSzerep::Kijelolt, OszlopSzerep::Fix, OszlopSzerep::Allando,
+                                   OszlopSzerep::Veletlen, OszlopSzerep::Normal};
+    for (int i = 0; i < 5; ++i) {
+        SCOPED_TRACE(i);
+        const Oszlop b = m_.OszlopGeometria(i, 0, k.width());
+        const int x = (b.X0 + b.X1) / 2;
+        EXPECT_EQ(teto(k, x, 40), b.Teto);
+        // With a zero among the counts the axis starts at 0: bar i + 1
+        // stands 2 x (i + 1) steps high.
+        EXPECT_EQ(m_.Alap(), 0);
+        EXPECT_EQ(b.Teto, m_.AljY() - 2 * (i + 1) * m_.Egyseg());
+        EXPECT_EQ(k.pixelColor(x, b.Teto + 3), OszlopSzinek(szerep[i]).Ecset);
+        EXPECT_EQ(k.pixelColor(x, b.Teto + 3), OszlopSzinek(OszlopSzerepe(m_, a_, i)).Ecset);
+    }
+    // Number 6 was never drawn: no bar; Mind ticked fills after the last one.
+    const Oszlop utolso = m_.OszlopGeometria(5, 0, k.width());
+    EXPECT_EQ(teto(k, (utolso.X0 + utolso.X1) / 2, 40), -1);
+    a_.MindKitoltes = true;
+    const QImage k2 = fest(o);
+    EXPECT_EQ(k2.pixelColor(utolso.X1 + 20, 200), QColor(240, 240, 240));
+    EXPECT_EQ(k2.pixelColor(utolso.X1 + 20, 10), QColor(240, 240, 240));  // the header band
+}
+
+TEST_F(DiagramKep, ZoomPaintsItsOwnColourAndTheExpectedPartIsDrawnAgain)
+{
+    DiagramOpciok o;
+    o.Mikro = true;
+    o.Zoom = true;
+    o.Tenyleges = false;
+    o.Elmeleti = false;
+    const QImage z = fest(o);
+    ASSERT_TRUE(m_.ZoomAktiv());
+    const Oszlop b = m_.OszlopGeometria(0, 0, z.width());
+    EXPECT_EQ(z.pixelColor((b.X0 + b.X1) / 2, b.Teto + 3), OszlopSzinek(OszlopSzerep::Zoom).Ecset);
+
+    // "Hány húzás óta...": the part of a bar above the expected value is
+    // drawn in the pen colour, the rest keeps the brush.
+    b_.Tag = 2;
+    a_.Tag = 2;
+    StatKornyezet k;
+    k.Jatek = game();
+    k.FoSorok = 3;
+    b_.V = MunkavaltozokBeallitasa(2, k);
+    // 90 numbers, 5 a draw: a number is expected every 18 draws.
+    tabla_ = {{1, 5, 1}, {2, 10, 2}, {3, 20, 3}, {4, 30, 4}, {5, 40, 5}};
+    b_.Gyorsitotar = tabla_;
+    o = DiagramOpciok{};
+    o.Mikro = true;
+    o.Tenyleges = false;
+    const QImage e = fest(o);
+    ASSERT_TRUE(m_.ElmeletiSzint().has_value());
+    const int szint = *m_.ElmeletiSzint();
+    EXPECT_NEAR(m_.Ertekek()[0], 18.0, 1e-9);
+    int felette = 0;
+    for (int i = 0; i < 5; ++i) {
+        const Oszlop c = m_.OszlopGeometria(i, 0, e.width());
+        const int x = (c.X0 + c.X1) / 2;
+        if (c.Teto + 2 < szint) {
+            ++felette;
+            EXPECT_EQ(e.pixelColor(x, c.Teto + 2), OszlopSzinek(OszlopSzerep::Normal).Toll) << i;
+            EXPECT_EQ(e.pixelColor(x, szint + 2), OszlopSzinek(OszlopSzerep::Normal).Ecset) << i;
+        } else {
+            EXPECT_EQ(e.pixelColor(x, c.Teto + 2), OszlopSzinek(OszlopSzerep::Normal).Ecset) << i;
+        }
+    }
+    EXPECT_EQ(felette, 3);
+}
+
+// ---- The window ----
+
+class StatisztikaAblak : public ::testing::Test {
+protected:
+    kvx::Program program_;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir_.isValid());
+        ASSERT_FALSE(kvx::teszt::haromHuzasAdatbazis(dir_.path()).empty());
+        window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
+        window_->Kerdes = [](const QString&) { return true; };
+        FormokLetrehozasa(*window_);
+        window_->show();
+        uzenetBeallitasok().Inform = false;
+        settings().UzenetekLog.fill(0);
+        settings().JovahagyasVariacio = false;
+        ASSERT_TRUE(draws().AdatbazisBetoltve);
+        s_ = formok().Statisztika;
+        ASSERT_NE(s_, nullptr);
+    }
+    void TearDown() override
+    {
+        if (s_)
+            s_->close();
+        if (TBontas* b = formok().Bontas)
+            b->BontasMegszakitasa();
+        varj([] { return szalak().Tetlen(); }, 60000);
+        window_.reset();
+    }
+    QAction* a(const char* nev) const { return window_->Akcio(QString::fromUtf8(nev)); }
+    bool kesz() const { return !s_->Fut() && szalak().Tetlen(); }
+
+    QTemporaryDir dir_;
+    std::unique_ptr<TFoablak> window_;
+    TStatisztika* s_ = nullptr;
+};
+
+TEST_F(StatisztikaAblak, MainTicketChartsFromTheMenuAndADoubleClickMarksTheNumber)
+{
+    // The statistics button opens "Hányszor húzták" on a loaded database.
+    ASSERT_TRUE(a("StatisztikaGomb")->isEnabled());
+    a("StatisztikaGomb")->trigger();
+    ASSERT_TRUE(s_->isVisible());
+    ASSERT_TRUE(varj([this] { return kesz(); }));
+    EXPECT_EQ(s_->FormTag(), 1);
+    EXPECT_EQ(s_->windowTitle(), QStringLiteral(" Statisztika - Főszelvény - Hányszor húzták"));
+    EXPECT_EQ(s_->Fejlec(), QStringLiteral("Tartomány: 1. - 3. húzások alapján 3 számsor, 15 szám"));
+    // The three draws hold 2-4, 11-13, 21-23, 31-33 and 41-43.
+    const TTombInt2D& t = s_->Modell().Tabla();
+    ASSERT_EQ(t.size(), 90u);
+    for (int n = 1; n <= 90; ++n) {
+        const int j = n % 10;
+        const int varhato = (n < 50 && j >= (n < 10 ? 2 : 1) && j <= (n < 10 ? 4 : 3)) ? 1 : 0;
+        EXPECT_EQ(t[static_cast<std::size_t>(n - 1)][1], varhato) << n;
+    }
+    EXPECT_TRUE(statMasolat().Van(1));
+    EXPECT_TRUE(s_->MenuPont(kFoszelvenyReset)->isEnabled());
+    kep(s_, "hanyszor_huztak.png");
+
+    // Every statistic not built yet is disabled and says so.
+    for (int tag = 4; tag <= 33; ++tag) {
+        EXPECT_FALSE(s_->MenuPont(tag)->isEnabled()) << tag;
+        EXPECT_EQ(s_->MenuPont(tag)->statusTip(), QString::fromUtf8(kNemElerheto)) << tag;
+    }
+    // Without a variation its menu is off.
+    EXPECT_FALSE(s_->Varici1->isEnabled());
+
+    // A double click on the bar of 12 marks 12 on the main ticket; one on
+    // the empty column of 50 changes nothing.
+    const Oszlop b = s_->Modell().OszlopGeometria(11, s_->ScrollBar1->value(), s_->SelectionSortBox->width());
+    ASSERT_TRUE(b.Lathato);
+    ASSERT_FALSE(KijeloltE(szamListak(), 12));
+    QTest::mouseDClick(s_->SelectionSortBox, Qt::LeftButton, {}, QPoint((b.X0 + b.X1) / 2, b.Teto + 5));
+    EXPECT_TRUE(KijeloltE(szamListak(), 12));
+    const int db = szamListak().KijeloltSzamDb();
+    const Oszlop ures = s_->Modell().OszlopGeometria(49, 0, s_->SelectionSortBox->width());
+    if (ures.Lathato) {
+        QTest::mouseDClick(s_->SelectionSortBox, Qt::LeftButton, {}, QPoint((ures.X0 + ures.X1) / 2, ures.Alj - 5));
+        EXPECT_EQ(szamListak().KijeloltSzamDb(), db);
+    }
+
+    // "Hány húzás óta..." from the menu; Zoom groups the numbers by value.
+    s_->MenuPont(2)->trigger();
+    ASSERT_TRUE(varj([this] { return kesz(); }));
+    EXPECT_EQ(s_->windowTitle(), QStringLiteral(" Statisztika - Főszelvény - Hány húzás óta..."));
+    EXPECT_EQ(s_->Modell().Tabla()[42][1], 0);   // 43 came in the last draw
+    EXPECT_EQ(s_->Modell().Tabla()[41][1], 1);   // 42 one draw before it
+    EXPECT_EQ(s_->Modell().Tabla()[1][1], 2);    // 2 two draws before
+    EXPECT_TRUE(s_->ElmeletiCheckBox->isEnabled());
+    kep(s_, "hany_huzas_ota.png");
+    s_->ZoomCheckBox->click();
+    EXPECT_TRUE(s_->Modell().ZoomAktiv());
+    std::int32_t szamok = 0;
+    for (const TTombInt1D& r : s_->Modell().Tabla())
+        szamok += r[0];
+    EXPECT_EQ(szamok, 90);
+    kep(s_, "hany_huzas_ota_zoom.png");
+    s_->ZoomCheckBox->click();
+    s_->NovekvoGomb->click();
+    kep(s_, "hany_huzas_ota_novekvo.png");
+
+    // A new main-ticket range drops the main ticket's results and shows
+    // the statistic again over the new range.
+    EXPECT_TRUE(a("Hzsokszma1")->isEnabled());
+    EXPECT_TRUE(a("Hzsokszma2")->isEnabled());
+    ASSERT_TRUE(statMasolat().Van(1));
+    huzSzama().SetHuzSzamaElso(2);
+    Program::aktualis().HuzasokV().TartomanyokModositva(1);
+    EXPECT_FALSE(statMasolat().Van(1));
+    ASSERT_TRUE(varj([this] { return kesz(); }));
+    EXPECT_EQ(s_->FormTag(), 2);
+    EXPECT_EQ(s_->Fejlec(), QStringLiteral("Tartomány: 2. - 3. húzások alapján 2 számsor, 10 szám"));
+    // Still in ascending order; 2 never came in the range: the range's length.
+    for (const TTombInt1D& r : s_->Modell().Tabla()) {
+        if (r[0] == 2) {
+            EXPECT_EQ(r[1], 2);
+        }
+    }
+    EXPECT_EQ(s_->Modell().Tabla().back()[1], 2);
+}
+
+TEST_F(StatisztikaAblak, FrequencyDistributionOfAVariationIsCachedUnlessCancelled)
+{
+    for (int n : {3, 9, 14, 22, 27, 31, 40, 48, 55, 61, 77, 88})
+        SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
+    window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
+    feltetelRekordok().Hibapont = 1;
+    {
+        Valaszolo v(QStringList{});
+        a("Start1")->trigger();
+        TBontas* b = formok().Bontas;
+        ASSERT_TRUE(varj([b] { return !b->Fut() && szalak().Tetlen(); }));
+    }
+    const std::int32_t sorok = variationStore().BontSzelvszam;
+    ASSERT_GT(sorok, 0);
+
+    // Started and closed at once: the run is cancelled and nothing is kept.
+    s_->StatisztikaKeszites(3);
+    s_->KilepesClick();
+    ASSERT_TRUE(varj([this] { return kesz(); }));
+    EXPECT_FALSE(statMasolat().Van(3));
+
+    s_->StatisztikaKeszites(3);
+    ASSERT_TRUE(varj([this] { return kesz(); }));
+    EXPECT_EQ(s_->windowTitle(), QStringLiteral(" Statisztika - Variáció - Gyakorisági eloszlás"));
+    const TTombInt2D& t = s_->Modell().Tabla();
+    ASSERT_EQ(t.size(), 12u);
+    std::int64_t osszes = 0;
+    for (const TTombInt1D& r : t)
+        osszes += r[1];
+    EXPECT_EQ(osszes, static_cast<std::int64_t>(sorok) * 5);
+    EXPECT_EQ(t[0][0], 3);
+    EXPECT_TRUE(statMasolat().Van(3));
+    EXPECT_TRUE(s_->MenuPont(kVariacioReset)->isEnabled());
+    EXPECT_TRUE(s_->Fejlec().startsWith(QStringLiteral("Tartomány: ")));
+    EXPECT_TRUE(s_->Fejlec().endsWith(QStringLiteral(" számsorra - 12 szám gyakorisági eloszlása")));
+    kep(s_, "gyakorisagi_eloszlas.png");
+
+    // Reset drops the variation's results and computes it again.
+    s_->Reset1Click(kVariacioReset);
+    ASSERT_TRUE(varj([this] { return kesz(); }));
+    EXPECT_TRUE(statMasolat().Van(3));
+    EXPECT_EQ(s_->Modell().Tabla().size(), 12u);
+
+    // The information window's Diagram button shows it again.
+    s_->KilepesClick();
+    ASSERT_TRUE(formok().Info->Button4->isEnabled());
+    formok().Info->Button4->click();
+    ASSERT_TRUE(varj([this] { return kesz(); }));
+    EXPECT_TRUE(s_->isVisible());
+    EXPECT_EQ(s_->FormTag(), 3);
+
+    // Deleting the variation drops its results and closes a window showing them.
+    {
+        Valaszolo v({QStringLiteral("Igen")});
+        a("rls2")->trigger();
+    }
+    EXPECT_FALSE(statMasolat().Van(3));
+    EXPECT_FALSE(s_->isVisible());
+}
+
+}  // namespace
