@@ -1,4 +1,5 @@
 #include "app/ui/foablak.h"
+#include "variation/variation_file.h"
 #include "app/ui/program.h"
 #include <QTimer>
 #include <cmath>
@@ -150,6 +151,8 @@ TFoablak::TFoablak(const QString& programAllomany, const QStringList& args, QWid
     connect(&sz, &SzelvenyVezerlo::teljesVariacio, this, &TFoablak::SetStatusPanel2);
     VariacioVezerloBekotese();
     uzenetekAllapot().Tulajdonos = this;
+    // Until a file says otherwise, the variation is this program's, of today.
+    kvx::VersionBeallitas(kvx::Program::aktualis().VariacioAllomany);
     // The windows made from here on find the placement service through
     // their parent, this window.
     new kvx::AblakElhelyezes(this);

@@ -1,5 +1,8 @@
 #include "conditions/ui/info.h"
 
+#include <algorithm>
+
+#include <QFontMetrics>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -61,7 +64,8 @@ void TInfo::FormCreate()
     fo->addWidget(Panel1);
     connect(Button1, &QPushButton::clicked, this, &TInfo::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TInfo::Button2Click);
-    resize(560, 600);
+    // The description's separator line is 90 characters: the window shows it whole.
+    resize(std::max(560, QFontMetrics(f).horizontalAdvance(QString(92, QLatin1Char('M'))) + 40), 600);
 }
 
 void TInfo::Start()
