@@ -263,7 +263,15 @@ std::string TerjedelemLabel5(std::int32_t min, std::int32_t max)
 
 std::string TerjedelemFixTipp(const MathKornyezet& e, const TTerjedelemFeltetel& r)
 {
-    return r.Fix && e.KijeloltNemSzomszedos ? nemSzomszedos("terjedelem. ") : std::string();
+    if (!r.Fix) return {};
+    std::string s = e.KijeloltNemSzomszedos ? nemSzomszedos("terjedelem. ") : std::string();
+    // The number pools may narrow the positions the span is reckoned over.
+    if (e.SzamkeszletAktiv && (e.SzamkeszletElso != r.FixMin || e.SzamkeszletUtolso != r.FixMax)) {
+        if (!s.empty()) s += "\r\n\r\n";
+        s += " A Számkészletek feltétel beállítása szerint: \r\n " + std::to_string(e.SzamkeszletElso) + ". - " +
+             std::to_string(e.SzamkeszletUtolso) + ". sorszámú számok vesznek részt a variációban. ";
+    }
+    return s;
 }
 
 std::string TerjedelemValtozoTipp(const TerjedelemHatar& h, const TTerjedelemFeltetel& r)

@@ -20,6 +20,9 @@ struct MathKornyezet {
     std::int32_t VariacioFoMeret = 0;    // k
     bool KijeloltNemSzomszedos = false;  // the main-pool numbers are not one run
     bool NovekvoMod = false;             // the number-order mode is ascending
+    // The number pools condition: the first and last positions its places allow.
+    bool SzamkeszletAktiv = false;
+    std::int32_t SzamkeszletElso = 0, SzamkeszletUtolso = 0;
 };
 
 // The main-pool numbers of the selection, ascending.

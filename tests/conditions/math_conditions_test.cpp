@@ -51,6 +51,26 @@ TEST(Math, LimitsOfOneToTen)
     r.Fix = 1;
     EXPECT_TRUE(TerjedelemFixTipp(g, r).starts_with(megjegyzes));
     EXPECT_TRUE(OsszegTipp(e, o).starts_with(" Összeg értékhatárok"));
+
+    // Number pools narrower than the Fix positions: the marker says which
+    // positions take part, after the note when there is one.
+    MathKornyezet p = g;
+    p.SzamkeszletAktiv = true;
+    p.SzamkeszletElso = 2;
+    p.SzamkeszletUtolso = 8;
+    r.FixMin = 1;
+    r.FixMax = 10;
+    const char* keszlet =
+        " A Számkészletek feltétel beállítása szerint: \r\n 2. - 8. sorszámú számok vesznek részt a variációban. ";
+    EXPECT_EQ(TerjedelemFixTipp(p, r), TerjedelemFixTipp(g, r) + "\r\n\r\n" + keszlet);
+    p.KijeloltNemSzomszedos = false;
+    EXPECT_EQ(TerjedelemFixTipp(p, r), keszlet);
+    r.FixMin = 2;
+    r.FixMax = 8;
+    EXPECT_EQ(TerjedelemFixTipp(p, r), "");
+    r.Fix = 0;
+    r.FixMax = 10;
+    EXPECT_EQ(TerjedelemFixTipp(p, r), "");
 }
 
 // The greatest deviation is not always that of one fixed split.

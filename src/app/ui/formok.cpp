@@ -272,6 +272,9 @@ void FormokLetrehozasa(TFoablak& foablak)
                      infoFrissites);
     QObject::connect(&kvx::Program::aktualis().Variacio(), &VariacioVezerlo::valtozott, f.Info.data(), infoFrissites);
     InfoNyomtatasBekotese(foablak, *f.Info, *f.Feltetelek);
+    // A run changes what the description says: the window closes before it.
+    QObject::connect(&kvx::Program::aktualis().Variacio(), &VariacioVezerlo::futasIndul, f.Info.data(),
+                     [w = f.Info.data()] { w->ListaTorlese(true); });
     f.NyomtOpc = new TNyomtOpc(szulo);
     f.Statisztika = new TStatisztika(kvx::Program::aktualis().Variacio(), huzasok, szulo);
     StatisztikaBekotese(foablak, *f.Statisztika);

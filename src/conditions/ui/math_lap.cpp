@@ -1,4 +1,5 @@
 #include "conditions/ui/math_lap.h"
+#include "conditions/number_pools.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
@@ -243,6 +244,12 @@ MathKornyezet TMathLap::kornyezet() const
     e.VariacioFoMeret = a.Listak->VariacioFoMeret;
     e.KijeloltNemSzomszedos = a.Jelzok->KijeloltNemSzomszedos;
     e.NovekvoMod = a.SzamsorrendMod && *a.SzamsorrendMod == 1;
+    const TSzamkeszletFeltetel& sz = a.Feltetelek->SzamkeszletFeltetel;
+    e.SzamkeszletAktiv = sz.Allapot != 0;
+    if (e.SzamkeszletAktiv) {
+        e.SzamkeszletElso = GetSzamokIndexMinMax(sz, e.VariacioFoMeret, true);
+        e.SzamkeszletUtolso = GetSzamokIndexMinMax(sz, e.VariacioFoMeret, false);
+    }
     return e;
 }
 
@@ -416,8 +423,9 @@ bool TMathLap::terjedelemMutat()
         if (s == 2 || s == 3) x->setEnabled(fix);
         if (s == 5) x->setEnabled(valtozo);
     }
-    Panel17IL->setVisible(fix && e.KijeloltNemSzomszedos);
-    Panel17IL->setToolTip(tipp(TerjedelemFixTipp(e, r)));
+    const std::string fixTipp = TerjedelemFixTipp(e, r);
+    Panel17IL->setVisible(fix && !fixTipp.empty());
+    Panel17IL->setToolTip(tipp(fixTipp));
     Panel18IL->setVisible(valtozo);
     if (fix && !h.FixErvenytelen) {
         ertek(TartomanyEdit, {1, h.FixElsoMax}, r.FixMin);
