@@ -8,18 +8,6 @@ namespace kvx {
 
 namespace {
 
-std::int32_t tart(std::int32_t v, const Korlat& k) { return std::clamp(v, k.Min, std::max(k.Min, k.Max)); }
-
-// Keeps min <= max; the field the user moved drags the other one.
-void minMax(std::int32_t& min, std::int32_t& max, bool maxValtozott)
-{
-    if (min <= max) return;
-    if (maxValtozott)
-        min = max;
-    else
-        max = min;
-}
-
 std::string szam(std::int64_t v) { return std::to_string(v); }
 
 std::string szamcsoportMinLabel(std::int32_t s)
@@ -41,8 +29,8 @@ FavNezet FavNormalizalas(TFavFeltetel& r, const EloszlasKornyezet& e, FavMezo va
         return v;
     }
     v.Elso = v.Utolso = {1, n};
-    r.ElsoIndex = tart(r.ElsoIndex, v.Elso);
-    r.UtolsoIndex = tart(r.UtolsoIndex, v.Utolso);
+    r.ElsoIndex = KorlatonBelul(r.ElsoIndex, v.Elso);
+    r.UtolsoIndex = KorlatonBelul(r.UtolsoIndex, v.Utolso);
     if (r.ElsoIndex > r.UtolsoIndex) {
         if (valtozott == FavMezo::Utolso)
             r.ElsoIndex = r.UtolsoIndex;
@@ -51,9 +39,9 @@ FavNezet FavNormalizalas(TFavFeltetel& r, const EloszlasKornyezet& e, FavMezo va
     }
     const std::int32_t s = r.UtolsoIndex - r.ElsoIndex + 1;
     v.TalalatMin = v.TalalatMax = {0, std::min(s, k)};
-    r.TalalatMin = tart(r.TalalatMin, v.TalalatMin);
-    r.TalalatMax = tart(r.TalalatMax, v.TalalatMax);
-    minMax(r.TalalatMin, r.TalalatMax, valtozott == FavMezo::TalalatMax);
+    r.TalalatMin = KorlatonBelul(r.TalalatMin, v.TalalatMin);
+    r.TalalatMax = KorlatonBelul(r.TalalatMax, v.TalalatMax);
+    MinMaxIgazitas(r.TalalatMin, r.TalalatMax, valtozott == FavMezo::TalalatMax);
     v.Label2 = szamcsoportMinLabel(s);
     if (r.Allapot)
         v.PozicioTipp = SzamcsoportSzamai(true, r.ElsoIndex - 1, r.UtolsoIndex - 1, e.KijeloltSzamok, n);
@@ -68,9 +56,9 @@ AllandoNezet AllandoNormalizalas(TMinMaxFeltetel& r, const EloszlasKornyezet& e,
         return v;
     }
     v.Min = v.Max = {0, std::max(0, std::min(e.VariacioMeret, e.AllandoSzamDb))};
-    r.Min = tart(r.Min, v.Min);
-    r.Max = tart(r.Max, v.Max);
-    minMax(r.Min, r.Max, valtozott == MinMaxMezo::Max);
+    r.Min = KorlatonBelul(r.Min, v.Min);
+    r.Max = KorlatonBelul(r.Max, v.Max);
+    MinMaxIgazitas(r.Min, r.Max, valtozott == MinMaxMezo::Max);
     return v;
 }
 
@@ -95,14 +83,14 @@ CsoportNezet csoport(TCsoportFeltetel& r, const EloszlasKornyezet& e, std::int32
     CsoportNezet v;
     const std::int32_t n = e.KijeloltFoSzamDb, k = e.VariacioFoMeret;
     v.Meret = {2, maxW};
-    r.Meret = tart(r.Meret, v.Meret);
+    r.Meret = KorlatonBelul(r.Meret, v.Meret);
     const std::int32_t w = r.Meret;
     const std::int32_t kMax = w > k ? k - 1 : w - 1;
     std::int32_t kMin = 1;
     const double csoportok = static_cast<double>(n) / static_cast<double>(w);
     while (kMin < kMax && static_cast<double>(k - 1) >= csoportok * kMin) ++kMin;
     v.TalalatMax = {kMin, std::max(kMin, kMax)};
-    r.TalalatMax = tart(r.TalalatMax, v.TalalatMax);
+    r.TalalatMax = KorlatonBelul(r.TalalatMax, v.TalalatMax);
     return v;
 }
 
@@ -132,17 +120,17 @@ SzamcsoportNezet SzamcsoportNormalizalas(TSzamcsoportokFeltetel& r, std::int32_t
         return v;
     }
     v.Db = {1, 10};
-    r.Db = tart(r.Db, v.Db);
+    r.Db = KorlatonBelul(r.Db, v.Db);
     v.Akt = {1, r.Db};
-    akt = tart(akt, v.Akt);
+    akt = KorlatonBelul(akt, v.Akt);
     v.Elso = v.Utolso = {1, n};
     // Every group in use stays valid, not only the one shown: the engine and
     // the check read them all.
     for (std::int32_t i = 0; i < r.Db; ++i) {
         TCsoport& c = r.Csoport[static_cast<std::size_t>(i)];
         const bool ez = i == akt - 1;
-        c.ElsoIndex = tart(c.ElsoIndex, v.Elso);
-        c.UtolsoIndex = tart(c.UtolsoIndex, v.Utolso);
+        c.ElsoIndex = KorlatonBelul(c.ElsoIndex, v.Elso);
+        c.UtolsoIndex = KorlatonBelul(c.UtolsoIndex, v.Utolso);
         if (c.ElsoIndex > c.UtolsoIndex) {
             if (ez && valtozott == SzamcsoportMezo::Utolso)
                 c.ElsoIndex = c.UtolsoIndex;
@@ -150,9 +138,9 @@ SzamcsoportNezet SzamcsoportNormalizalas(TSzamcsoportokFeltetel& r, std::int32_t
                 c.UtolsoIndex = c.ElsoIndex;
         }
         const Korlat talalat{0, std::min(c.UtolsoIndex - c.ElsoIndex + 1, k)};
-        c.TalalatMin = tart(c.TalalatMin, talalat);
-        c.TalalatMax = tart(c.TalalatMax, talalat);
-        minMax(c.TalalatMin, c.TalalatMax, ez && valtozott == SzamcsoportMezo::TalalatMax);
+        c.TalalatMin = KorlatonBelul(c.TalalatMin, talalat);
+        c.TalalatMax = KorlatonBelul(c.TalalatMax, talalat);
+        MinMaxIgazitas(c.TalalatMin, c.TalalatMax, ez && valtozott == SzamcsoportMezo::TalalatMax);
     }
     const TCsoport& c = r.Csoport[static_cast<std::size_t>(akt - 1)];
     const std::int32_t s = c.UtolsoIndex - c.ElsoIndex + 1;

@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 // The conditions of the distribution tab (" Eloszlás "): favourite numbers,
 // constant numbers, mobile and fixed groups, number groups. The record is
 // the model: each function here takes the record, the field the user
@@ -30,6 +31,22 @@ struct Korlat {
     std::int32_t Max = 0;
     bool operator==(const Korlat&) const = default;
 };
+
+// v within the limits (an empty range holds its minimum).
+inline std::int32_t KorlatonBelul(std::int32_t v, const Korlat& k)
+{
+    return std::clamp(v, k.Min, std::max(k.Min, k.Max));
+}
+
+// Keeps min <= max; the field the user moved drags the other one.
+inline void MinMaxIgazitas(std::int32_t& min, std::int32_t& max, bool maxValtozott)
+{
+    if (min <= max) return;
+    if (maxValtozott)
+        min = max;
+    else
+        max = min;
+}
 
 // Favorizált számok.
 enum class FavMezo { Nincs, Elso, Utolso, TalalatMin, TalalatMax };

@@ -6,17 +6,6 @@ namespace kvx {
 
 namespace {
 
-std::int32_t tart(std::int32_t v, const Korlat& k) { return std::clamp(v, k.Min, std::max(k.Min, k.Max)); }
-
-void minMax(std::int32_t& min, std::int32_t& max, bool maxValtozott)
-{
-    if (min <= max) return;
-    if (maxValtozott)
-        min = max;
-    else
-        max = min;
-}
-
 std::string szam(std::int64_t v) { return std::to_string(v); }
 
 EsemenyMinMaxNezet minMaxNezet(TMinMaxFeltetel& r, std::int32_t felso, bool ervenytelen, MinMaxMezo valtozott)
@@ -27,9 +16,9 @@ EsemenyMinMaxNezet minMaxNezet(TMinMaxFeltetel& r, std::int32_t felso, bool erve
         return v;
     }
     v.Min = v.Max = {0, std::max(0, felso)};
-    r.Min = tart(r.Min, v.Min);
-    r.Max = tart(r.Max, v.Max);
-    minMax(r.Min, r.Max, valtozott == MinMaxMezo::Max);
+    r.Min = KorlatonBelul(r.Min, v.Min);
+    r.Max = KorlatonBelul(r.Max, v.Max);
+    MinMaxIgazitas(r.Min, r.Max, valtozott == MinMaxMezo::Max);
     return v;
 }
 
@@ -47,7 +36,7 @@ void csoport(std::int32_t& meret, std::int32_t& talalat, bool be, std::int32_t m
 {
     const std::int32_t n = e.KijeloltFoSzamDb, k = e.VariacioFoMeret;
     meretKorlat = {2, std::max(2, meretMax)};
-    meret = tart(meret, meretKorlat);
+    meret = KorlatonBelul(meret, meretKorlat);
     const std::int32_t tMax = std::max(1, meret > k ? k - 1 : meret - 1);
     std::int32_t tMin = 1;
     if (be) {
@@ -55,7 +44,7 @@ void csoport(std::int32_t& meret, std::int32_t& talalat, bool be, std::int32_t m
         while (tMin < tMax && static_cast<double>(k - 1) >= csoportok * tMin) ++tMin;
     }
     talalatKorlat = {tMin, tMax};
-    talalat = tart(talalat, talalatKorlat);
+    talalat = KorlatonBelul(talalat, talalatKorlat);
 }
 
 std::string sorrendTipp(bool be, const EsemenyKornyezet& e)
@@ -202,17 +191,17 @@ SzomszedNezet SzomszedosValtozas(TSzomszedosFeltetel& r, const EsemenyKornyezet&
     // Egy számsorban: run lengths 0..k but never 1.
     v.AltMin = v.AltMax = {0, k};
     for (std::int32_t* m : {&r.SzomszedMin, &r.SzomszedMax}) {
-        *m = tart(*m, v.AltMin);
+        *m = KorlatonBelul(*m, v.AltMin);
         if (*m == 1) *m = k >= 2 ? 2 : 0;
     }
-    minMax(r.SzomszedMin, r.SzomszedMax, valtozott == SzomszedMezo::AltMax);
+    MinMaxIgazitas(r.SzomszedMin, r.SzomszedMax, valtozott == SzomszedMezo::AltMax);
     v.EsetMin = {0, k / 2};
     v.EsetMax = {0, r.SzomszedMin == 0 ? k : k / r.SzomszedMin};
-    r.EsetMin = tart(r.EsetMin, v.EsetMin);
-    r.EsetMax = tart(r.EsetMax, v.EsetMax);
-    minMax(r.EsetMin, r.EsetMax, valtozott == SzomszedMezo::EsetMax);
-    r.EsetMin = std::min(tart(r.EsetMin, v.EsetMin), r.EsetMax);
-    r.EsetMax = tart(r.EsetMax, v.EsetMax);
+    r.EsetMin = KorlatonBelul(r.EsetMin, v.EsetMin);
+    r.EsetMax = KorlatonBelul(r.EsetMax, v.EsetMax);
+    MinMaxIgazitas(r.EsetMin, r.EsetMax, valtozott == SzomszedMezo::EsetMax);
+    r.EsetMin = std::min(KorlatonBelul(r.EsetMin, v.EsetMin), r.EsetMax);
+    r.EsetMax = KorlatonBelul(r.EsetMax, v.EsetMax);
     v.EsetLathato = r.SzomszedMax > 1;
     v.AltMaxLabel = std::string("   szomszédos szám lehet") + (r.SzomszedMax == 0 ? "." : "");
     v.AltTipp = r.SzomszedMax == 0 ? std::string(" Nem lehetnek szomszédos számok egy számsorban. ")

@@ -12,16 +12,7 @@ namespace {
 // played on 10 numbers.
 constexpr std::int32_t kKeno10 = 8;
 
-std::int32_t tart(std::int32_t v, const Korlat& k) { return std::clamp(v, k.Min, std::max(k.Min, k.Max)); }
 
-void minMax(std::int32_t& min, std::int32_t& max, bool maxValtozott)
-{
-    if (min <= max) return;
-    if (maxValtozott)
-        min = max;
-    else
-        max = min;
-}
 
 std::string szam(std::int64_t v) { return std::to_string(v); }
 
@@ -91,7 +82,7 @@ Korlat tetelTartomany(TetelLap lap, const TetelKornyezet& e)
 std::int32_t lepes(TetelLap lap, std::int32_t kod, bool fel, const TetelKornyezet& e)
 {
     const Korlat t = tetelTartomany(lap, e);
-    kod = tart(kod, t);
+    kod = KorlatonBelul(kod, t);
     if (darab(lap, kod, e) > 0) return kod;
     for (int irany : {fel ? 1 : -1, fel ? -1 : 1})
         for (std::int32_t i = kod + irany; i >= t.Min && i <= t.Max; i += irany)
@@ -175,9 +166,9 @@ ParosNezet ParosNormalizalas(TetelLap lap, std::int32_t& min, std::int32_t& max,
         const std::int32_t also = s.Paratlan < k ? k - s.Paratlan : 0;
         v.Min = v.Max = {also, std::max(also, std::min(s.Paros, k))};
     }
-    min = tart(min, v.Min);
-    max = tart(max, v.Max);
-    minMax(min, max, valtozott == MinMaxMezo::Max);
+    min = KorlatonBelul(min, v.Min);
+    max = KorlatonBelul(max, v.Max);
+    MinMaxIgazitas(min, max, valtozott == MinMaxMezo::Max);
     return v;
 }
 
@@ -232,9 +223,9 @@ IsmetNezet IsmetNormalizalas(TetelLap lap, TIsmetFeltetel& r, const TetelKornyez
     }
     if (v.Tag == 2) also = 2;
     v.Min = v.Max = {also, std::max(also, felso)};
-    r.Min = tart(r.Min, v.Min);
-    r.Max = tart(r.Max, v.Max);
-    minMax(r.Min, r.Max, valtozott == IsmetMezo::Max);
+    r.Min = KorlatonBelul(r.Min, v.Min);
+    r.Max = KorlatonBelul(r.Max, v.Max);
+    MinMaxIgazitas(r.Min, r.Max, valtozott == IsmetMezo::Max);
 
     // "Csak több": only with several repeating items, "Több" and a minimum
     // above 1; where the selection demands several, it stays ticked.
@@ -284,9 +275,9 @@ TetelesNezet TetelesNormalizalas(TetelLap lap, TTetelesFeltetel& r, std::int32_t
         return v;
     }
     v.Db = {1, std::min<std::int32_t>(s.CsoportDb, 10)};
-    r.Db = tart(r.Db, v.Db);
+    r.Db = KorlatonBelul(r.Db, v.Db);
     v.Akt = {1, r.Db};
-    akt = tart(akt, v.Akt);
+    akt = KorlatonBelul(akt, v.Akt);
     v.Kod = tetelTartomany(lap, e);
     // Every entry in use stays valid, not only the one shown: the engine and
     // the check read them all.
@@ -295,9 +286,9 @@ TetelesNezet TetelesNormalizalas(TetelLap lap, TTetelesFeltetel& r, std::int32_t
         const bool ez = i == akt - 1;
         t.Kod = lepes(lap, t.Kod, ez ? fel : true, e);
         const Korlat talalat{0, TetelTalalatMax(lap, t.Kod, e)};
-        t.TalalatMin = tart(t.TalalatMin, talalat);
-        t.TalalatMax = tart(t.TalalatMax, talalat);
-        minMax(t.TalalatMin, t.TalalatMax, ez && valtozott == TetelesMezo::TalalatMax);
+        t.TalalatMin = KorlatonBelul(t.TalalatMin, talalat);
+        t.TalalatMax = KorlatonBelul(t.TalalatMax, talalat);
+        MinMaxIgazitas(t.TalalatMin, t.TalalatMax, ez && valtozott == TetelesMezo::TalalatMax);
     }
     const TTetel& t = r.Tetel[static_cast<std::size_t>(akt - 1)];
     v.TalalatMin = v.TalalatMax = {0, TetelTalalatMax(lap, t.Kod, e)};

@@ -10,7 +10,6 @@ namespace {
 
 constexpr std::int32_t kHelyek = 11;  // places the record holds
 
-std::int32_t tart(std::int32_t v, const Korlat& k) { return std::clamp(v, k.Min, std::max(k.Min, k.Max)); }
 
 std::size_t ix(std::int32_t p) { return static_cast<std::size_t>(std::clamp(p, 0, kHelyek - 1)); }
 
@@ -34,13 +33,13 @@ SzamkeszletNezet SzamkeszletNormalizalas(TSzamkeszletFeltetel& r, std::int32_t& 
     }
     if (ures(r, k)) SzamokAlapertelmezett(r, n, k);
     v.Akt = {1, k};
-    akt = tart(akt, v.Akt);
+    akt = KorlatonBelul(akt, v.Akt);
     for (std::int32_t p = 1; p <= k; ++p) {
         const Korlat b{p, n - k + p};
         std::int32_t& elso = r.Elso[ix(p - 1)];
         std::int32_t& utolso = r.Utolso[ix(p - 1)];
-        elso = tart(elso, b);
-        utolso = tart(utolso, b);
+        elso = KorlatonBelul(elso, b);
+        utolso = KorlatonBelul(utolso, b);
         if (utolso < elso) {
             if (p == akt && valtozott == SzamkeszletMezo::Utolso)
                 elso = utolso;
