@@ -2,6 +2,11 @@
 // poppler's tools, and the print files checked with a real RTF reader.
 #include "app/ui/foablak.h"
 #include "app/ui/program.h"
+#include "app/ui/formok.h"
+#include "conditions/number_pools.h"
+#include "conditions/ui/info.h"
+#include <QPushButton>
+#include <QTextEdit>
 #include "printing/ui/nyomtatas_vezerlo.h"
 
 #include <QAction>
@@ -266,3 +271,45 @@ TEST_F(NyomtatasTest, InformationTextWithoutPagingAndItsPrintFile)
     EXPECT_EQ(megnyitva_, QStringList{f});
     EXPECT_EQ(RtfOlvasas(f.toStdString()), Tomoritve(szoveg));
 }
+
+namespace {
+
+// The information window shows the printed description, quoting the
+// conditions window's lists, and its "Nyomtatás" writes the print file after
+// its three-way question.
+TEST_F(NyomtatasTest, InformationWindowShowsAndPrintsTheDescription)
+{
+    FormokLetrehozasa(*window_);
+    Variacio(30);
+    FeltetelRekordok& f = program_.Feltetelek;
+    f.SzamkeszletFeltetel.Allapot = 1;
+    SzamokAlapertelmezett(f.SzamkeszletFeltetel, 12, 5);
+    f.FeltetelJelzo = true;
+    TInfo* info = formok().Info;
+    ASSERT_NE(info, nullptr);
+    info->Start();
+    const QString szoveg = info->BontInfo->toPlainText();
+    EXPECT_TRUE(szoveg.contains(QStringLiteral("Variációra kijelölt számok")));
+    EXPECT_TRUE(szoveg.contains(QStringLiteral("Eloszlás - Számkészletek")));
+    EXPECT_TRUE(szoveg.contains(QString::fromStdString(SzamokList(f.SzamkeszletFeltetel, 0))));
+    ASSERT_TRUE(info->Button2->isEnabled());
+    {
+        teszt::Valaszolo v({QStringLiteral("Mégse")});
+        info->Button2->click();
+        ASSERT_EQ(v.Latott.size(), 1);
+        EXPECT_TRUE(v.Latott[0].Szoveg.startsWith(QStringLiteral("Információk nyomtatása")));
+    }
+    EXPECT_TRUE(megnyitva_.isEmpty());
+    {
+        teszt::Valaszolo v({QStringLiteral("Igen")});
+        info->Button2->click();
+    }
+    const QString fajl = QString::fromStdString(folders().ListKonyvtar) + QStringLiteral("infolist.rtf");
+    EXPECT_EQ(megnyitva_, QStringList{fajl});
+    const std::vector<NyomtSor> rtf = RtfOlvasas(fajl.toStdString());
+    EXPECT_TRUE(std::any_of(rtf.begin(), rtf.end(),
+                            [](const NyomtSor& s) { return s.Szoveg.find("Eloszlás - Számkészletek") != std::string::npos; }));
+    info->close();
+}
+
+}  // namespace
