@@ -40,7 +40,7 @@ std::string hibaNaploSzoveg(const HibaNaploAdatok& a)
         sor("DataBase Table Rows: " + std::to_string(a.HuzTabla->Sorok));
         sor("DataBase Table Row: " + std::to_string(a.HuzTabla->Sor));
     }
-    sor("Variation version: " + std::to_string(a.VariacioVerzio));
+    sor("Variation version: " + a.VariacioVerzio);
     sor("Variation Count: " + std::to_string(a.BontasMatrixHossz));
     sor("Variation Count F: " + std::to_string(a.BontMatrixMeret));
     if (a.BontTabla) {

@@ -37,7 +37,7 @@ struct HibaNaploAdatok {
     std::int64_t HuzasokHossz = 0;
     std::int64_t HuzasokSzama = 0;
     std::optional<TablaPozicio> HuzTabla;
-    std::int32_t VariacioVerzio = 0;
+    std::string VariacioVerzio = "0.0.0.0";
     std::int64_t BontasMatrixHossz = 0;
     std::int64_t BontMatrixMeret = 0;
     std::optional<TablaPozicio> BontTabla;

@@ -24,6 +24,7 @@ HibaNaploAdatok minta()
     a.LottoIndex = 3;
     a.HuzasokHossz = 10;
     a.HuzasokSzama = 9;
+    a.VariacioVerzio = "2.8.1.7";
     a.FThreadLog = true;
     a.Platform = "linux";
     a.PlatformFoVerzio = std::string("6");
@@ -47,7 +48,7 @@ TEST(HibaNaplo, ReportLayout)
         "Lotto: 3\n"
         "DataBase Count: 10\n"
         "DataBase Count F: 9\n"
-        "Variation version: 0\n"
+        "Variation version: 2.8.1.7\n"
         "Variation Count: 0\n"
         "Variation Count F: 0\n"
         "Variation N: 0\n"

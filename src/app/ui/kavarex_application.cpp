@@ -76,13 +76,20 @@ void KVXException(const QString& kuldoOsztaly, const QString& kuldoSzulo, std::e
     }
     a.LottoIndex = game().LottoIndex;
     a.FThreadLog = szalak().Tetlen();
+    // The state lines: what the program holds at the moment of the error.
+    {
+        const Program& p = Program::aktualis();
+        a.HuzasokHossz = static_cast<std::int64_t>(p.Huzasok.Huzasok.size());
+        a.HuzasokSzama = p.Huzasok.HuzasokSzama;
+        a.VariacioVerzio = p.VariacioAllomany.VariacioVerzio;
+        a.BontasMatrixHossz = p.Tar.BontFoglalasMeret;
+        a.BontMatrixMeret = p.Tar.BontMatrixMeret;
+        a.KijeloltSzamDb = p.Szamok.KijeloltSzamDb();
+        a.AllandoSzamDb = p.Szamok.AllandoSzamDb();
+        a.FixSzamDb = p.Szamok.FixSzamDb();
+    }
     a.Platform = QSysInfo::kernelType().toStdString();
     a.PlatformFoVerzio = QSysInfo::kernelVersion().section(u'.', 0, 0).toStdString();
-    try {
-        if (g_hibaKezelo.AllapotKitoltes) g_hibaKezelo.AllapotKitoltes(a);
-    } catch (...) {
-        // A broken state provider must not hide the original error.
-    }
 
     // A log that cannot be written does not stop the question.
     const QString utvonal = g_hibaKezelo.ListKonyvtar + QString::fromLatin1(kHibaNaploNev);

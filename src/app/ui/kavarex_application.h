@@ -15,9 +15,6 @@ namespace kvx {
 struct HibaKezeloBeallitasok {
     // The list folder, ending in a separator; the log is written there.
     QString ListKonyvtar;
-    // Fills the report lines of the program state that other units own
-    // (draws, variation, number counts, the tables' rows, FWinPlatform).
-    std::function<void(HibaNaploAdatok&)> AllapotKitoltes;
     // Closes the wait window when it is visible.
     std::function<void()> UzenetAblakBezaras;
     // Yes to the question: ends the program. Default: marks the program as

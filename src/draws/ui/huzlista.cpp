@@ -480,7 +480,9 @@ void THuzLista::Start()
 {
     if (!draws().AdatbazisBetoltve)
         return;
-    setWindowTitle(QStringLiteral(" %1 ").arg(QString::fromUtf8(JatekNev[static_cast<std::size_t>(game().LottoIndex)])));
+    // The caption names the kind of database loaded, as the questions about
+    // its unsaved edits quote it.
+    setWindowTitle(QStringLiteral(" %1 ").arg(QString::fromStdString(adatbazisFajta().AdatbazisFelirat)));
     Ujratoltes();
     Elrendezes();
     show();

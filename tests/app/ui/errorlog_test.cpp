@@ -38,7 +38,9 @@ protected:
         mentett = hibaKezeloBeallitasok();
         hibaKezeloBeallitasok().ListKonyvtar = dir.path() + u'/';
         hibaKezeloBeallitasok().Kilepes = [this] { ++kilepes; };
-        hibaKezeloBeallitasok().AllapotKitoltes = [](HibaNaploAdatok& a) { a.HuzasokSzama = 42; };
+        program_.Huzasok.HuzasokSzama = 42;
+        program_.Szamok.KijeloltSzamok = {3, 9, 14, 22, 27, 31, 40};
+        program_.Szamok.KijeloltFoSzamDb = 7;
     }
     void TearDown() override { hibaKezeloBeallitasok() = mentett; }
 
@@ -82,7 +84,9 @@ TEST_F(HibaNaploTest, ExceptionInAnEventHandlerIsLoggedAndAsked)
               2);
     // The receiver's meta class and its parent.
     EXPECT_TRUE(s.contains(QStringLiteral("ClassName: QWidget\nClassParent: QObject\n")));
+    // The state lines come from the program's state.
     EXPECT_TRUE(s.contains(QStringLiteral("DataBase Count F: 42\n")));
+    EXPECT_TRUE(s.contains(QStringLiteral("Variation N: 7")));
     EXPECT_TRUE(s.contains(QStringLiteral("FThreadLog: -1\n")));
     // Two reports, each closed by an empty line.
     EXPECT_EQ(s.count(QStringLiteral("FWinPlatform: 0\n\n")), 2);

@@ -102,6 +102,7 @@ TEST_F(HuzListaAblakTest, AppendedDrawIsListedAndSavedToTheFile)
     ASSERT_TRUE(listazas->isEnabled());
     listazas->trigger();
     ASSERT_TRUE(lista()->isVisible());
+    EXPECT_EQ(lista()->windowTitle(), QStringLiteral(" Húzások listája "));
     EXPECT_EQ(lista()->Model()->rowCount(), 3);
     EXPECT_EQ(lathatoSorok(), 3);
     EXPECT_EQ(cella(2, 0), QStringLiteral("3."));
