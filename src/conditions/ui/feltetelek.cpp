@@ -35,6 +35,12 @@ using namespace kvx;
 
 namespace {
 
+// The "~" of a position-based condition: its positions follow the order the
+// numbers were selected in.
+constexpr const char* kNemNovekvoTipp =
+    " Nem növekvő a variációra kijelölt számok sorrendje. \r\n Indexek számkészlete: kijelölt számok sorrendje "
+    "szerint. ";
+
 QString q(const std::string& s) { return QString::fromStdString(s); }
 // Hints keep the program's "\r\n" line breaks; a tooltip breaks on "\n".
 QString tipp(const std::string& s) { return q(s).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
@@ -886,8 +892,7 @@ bool TFeltetelek::favMegjelenites()
     FavSzamaiEdit->setToolTip(tipp(v.PozicioTipp));
     FavSzamaiMaxEdit->setToolTip(tipp(v.PozicioTipp));
     Panel1IL->setVisible(r.Allapot && !Allapot.Jelzok->Novekvo);
-    Panel1IL->setToolTip(tipp(" Nem növekvő a variációra kijelölt számok sorrendje. \r\n Indexek számkészlete: "
-                              "kijelölt számok sorrendje szerint. "));
+    Panel1IL->setToolTip(tipp(kNemNovekvoTipp));
     return true;
 }
 
@@ -1077,6 +1082,7 @@ bool TFeltetelek::szamcsoportMegjelenites()
         tipp(" Minden kijelölt számcsoport találati arányainak értékadása, \r\n az aktuálisan beállított minimum és "
              "maximum értékek szerint. "));
     Panel3IL->setVisible(r.Allapot && !Allapot.Jelzok->Novekvo);
+    Panel3IL->setToolTip(tipp(kNemNovekvoTipp));
     return true;
 }
 

@@ -159,6 +159,7 @@ TEST(FeltetelekFuttatas, NumberGroupsSetOnTheWindowDriveTheEngine)
     EXPECT_GE(w.DbSzamcsoportEdit->value(), 1);
     EXPECT_EQ(w.AktSzamcsoportUtolsoEdit->maximum(), 12);
     EXPECT_TRUE(w.Panel3IL->isVisible()) << "the selection is not ascending";
+    EXPECT_TRUE(w.Panel3IL->toolTip().startsWith(QStringLiteral(" Nem növekvő a variációra kijelölt számok sorrendje.")));
 
     // Two groups. Group 1: positions 1..6, 2 to 3 numbers of a line.
     ASSERT_TRUE(Allit(w.DbSzamcsoportEdit, 2));
