@@ -442,6 +442,17 @@ bool TBontas::BontasIndul()
     u.Vezerles.PauseVizsgalat = [this] {
         if (SzalNyilvantartas::SajatLeallitasKerve())
             return false;
+        // The question quotes where the run stands: the line count shows it
+        // first (the timer stops refreshing once the pause is asked).
+        const auto felirat = [this] {
+            const std::int32_t n = bontasEgyseg().Vezerles.BontSzelvszam.load();
+            szelvSzamKiiras(n);
+            koltsegKiiras(n);
+        };
+        if (QThread::currentThread() == thread())
+            felirat();
+        else
+            QMetaObject::invokeMethod(this, felirat, Qt::BlockingQueuedConnection);
         const double kezdet = most();
         const bool igen = JovahagyasKerdes(q(MegszakitasUzenet(gombTag_.load())));
         bontasEgyseg().BontasKezdoIdo += most() - kezdet;
