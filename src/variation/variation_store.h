@@ -3,7 +3,9 @@
 // in one flat block, with the counters that belong to it, the full-variation
 // line count and the storing of one accepted line (with the growth of the
 // block during a run).
+#include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
@@ -17,6 +19,16 @@ namespace kvx {
 constexpr std::int64_t kBontMaxSzelvszam = 100000000;
 // Memory estimate per line used for every free-memory comparison.
 constexpr std::int64_t kBontSorMemoria = 32;
+
+// The largest line count the free memory affords (unknown memory: the
+// limit itself), at most 100,000,000.
+inline std::int64_t BontasOptMerete(std::optional<std::uint64_t> szabadMemoria)
+{
+    constexpr std::int64_t kMax = 100'000'000;
+    if (!szabadMemoria)
+        return kMax;
+    return static_cast<std::int64_t>(std::min<std::uint64_t>(*szabadMemoria / kBontSorMemoria, kMax));
+}
 constexpr std::int64_t kBontSorMemoriaOpt = 64;
 
 inline constexpr const char* kSzoveg100Millio =

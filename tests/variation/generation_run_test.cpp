@@ -553,3 +553,18 @@ TEST(GenerationRun, EndReportNotesOfTheOptimisationAndTheTalalatOption)
 
 }  // namespace
 }  // namespace kvx
+
+namespace kvx {
+namespace {
+
+// The first allocation of a run is held to what the free memory affords.
+TEST(GenerationRun, LargestAffordableVariation)
+{
+    EXPECT_EQ(BontasOptMerete(std::nullopt), 100'000'000);
+    EXPECT_EQ(BontasOptMerete(std::uint64_t{32} * 5 + 31), 5);
+    EXPECT_EQ(BontasOptMerete(std::uint64_t{0}), 0);
+    EXPECT_EQ(BontasOptMerete(std::uint64_t{1} << 40), 100'000'000);
+}
+
+}  // namespace
+}  // namespace kvx

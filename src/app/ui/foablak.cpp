@@ -678,6 +678,9 @@ void TFoablak::KavarexIni()
                 game().LottoIndex = j;
         }
     }
+    // The first allocation of a run never asks for more than the memory holds.
+    VariationStore& t = variationStore();
+    t.BontEngedelyezettMeret = std::min(t.BontEngedelyezettMeret, BontasOptMerete(platform::SzabadMemoria()));
     const int jatek = game().LottoIndex;
     setWindowTitle(QStringLiteral("Kavarex Personal  -  ") + QString::fromUtf8(JatekNev[static_cast<std::size_t>(jatek)]));
     JatekKonyvtarakBeallitasa(folders(), jatek);
