@@ -56,7 +56,9 @@ WebValasz futtat(const QUrl& cim, const WebKorlatok& k, const std::string& ugyno
         sajatOk = ok;
         // Not from inside the reply's own signal: it is aborted once control
         // is back in the loop.
-        QMetaObject::invokeMethod(reply.get(), &QNetworkReply::abort, Qt::QueuedConnection);
+        QNetworkReply* r = reply.get();
+        QMetaObject::invokeMethod(
+            r, [r] { if (!r->isFinished()) r->abort(); }, Qt::QueuedConnection);
     };
     const auto statusz = [&] { return reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(); };
 

@@ -11,6 +11,8 @@
 #include "app/ui/internet_vezerlo.h"
 #include "app/ui/nevjegy.h"
 #include "app/ui/program.h"
+#include "draws/alternative_databases.h"
+#include "draws/ui/huzlista.h"
 
 using namespace kvx;
 
@@ -33,6 +35,12 @@ void TFoablak::InternetParancsokBekotese()
         connect(a, &QAction::triggered, this, [kind] { Program::aktualis().InternetV().InternetMegszStart(kind); });
     }
     connect(&iv, &InternetVezerlo::onlineValtozott, this, &TFoablak::InternetMenuFrissites);
+    iv.FrissitesElott = [this] { return AlternativAdatbazisFrissitesElott(); };
+    // The updated built-in database is loaded again and listed.
+    connect(&iv, &InternetVezerlo::adatbazisFrissult, this, [this] {
+        if (AdatbazisValtas(kKavarexAdatbazis) && draws().AdatbazisBetoltve && formok().HuzLista)
+            Akcio(QStringLiteral("Listzs3"))->trigger();
+    });
     // While an action downloads, no second one starts.
     connect(&iv, &InternetVezerlo::futasValtozott, this, [this](bool fut) {
         for (const char* nev : kInternetPontok)

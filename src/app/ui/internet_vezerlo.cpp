@@ -15,6 +15,7 @@
 #include "app/ui/megszakitas.h"
 #include "app/ui/program.h"
 #include "app/ui/uzenetek.h"
+#include "app/game_table.h"
 #include "app/version.h"
 #include "common/binary_io.h"
 #include "common/text_codec.h"
@@ -175,7 +176,7 @@ bool InternetVezerlo::Kicsomagolas(const QString& archive, const QString& konyvt
 bool InternetVezerlo::MuveletKesz(int kind)
 {
     switch (kind) {
-    case 0: case 1: case 2: case 3: case 4: case 5: case 10: case 13: case 14:
+    case 0: case 1: case 2: case 3: case 4: case 5: case 7: case 8: case 10: case 13: case 14:
         return true;
     default:
         return false;
@@ -258,18 +259,84 @@ void InternetVezerlo::InternetMegszStart(int kind)
     default: break;
     }
 
+    // The database updates ask before anything is fetched.
+    if (kind == 7 || kind == 8) {
+        if (FrissitesElott && !FrissitesElott())
+            return;
+        const QString forras = QStringLiteral("Forrás: ") + q(p.Gyarto.Honlap) + QStringLiteral("\r\n\r\n");
+        const QString kerdes =
+            kind == 7 ? q(JatekNev[static_cast<std::size_t>(g)]) +
+                            QString::fromUtf8(" - húzásainak frissítése a program honlapjáról.") +
+                            QStringLiteral("\r\n\r\n") + forras
+                      : QString::fromUtf8("Minden játék húzásainak frissítése a program honlapjáról.") +
+                            QStringLiteral("\r\n\r\n") + forras;
+        if (!JovahagyasKerese(kerdes + QString::fromUtf8("Frissíti az adatbázisokat?")))
+            return;
+    }
+
     // The downloading kinds: the worker runs while the connection window
     // shows; no second action starts meanwhile.
     fut_ = true;
     emit futasValtozott(true);
     emit ablakNyitas();
-    munkaFuttatasa([this, kind] {
-        if (kind == 13)
+    munkaFuttatasa([this, kind, g] {
+        if (kind == 13) {
             EleresekFrissitese();
+            return;
+        }
+        if (kind == 7) {
+            Adatbzis_letoltes(false, g);
+        } else if (kind == 8) {
+            for (int j = 0; j < kJatekokSzama; ++j) {
+                if (j >= 9 && j <= 16)
+                    continue;  // the Keno games share one file
+                if (!Adatbzis_letoltes(true, j))
+                    break;
+            }
+        }
+        // A due refresh of the table follows every update.
+        UjValtozat(false);
     });
     emit ablakZaras();
     fut_ = false;
     emit futasValtozott(false);
+    if ((kind == 7 || kind == 8) &&
+        QFile::exists(q(p.Konyvtarak.DatKonyvtar) + QString::fromUtf8(AdatbazisAllomany[static_cast<std::size_t>(g)])))
+        emit adatbazisFrissult();
+}
+
+bool InternetVezerlo::Adatbzis_letoltes(bool osszes, int jatek)
+{
+    const Folders& f = Program::aktualis().Konyvtarak;
+    const QString nev = QString::fromUtf8(AdatbazisAllomany[static_cast<std::size_t>(jatek)]);
+    const QString letoltott = q(f.CacheKonyvtar) + nev;
+    const QString aktualis = q(f.DatKonyvtar) + nev;
+    if (!GetInetFile(GyartoCim(QStringLiteral("/hu/download/Database/") + nev), letoltott, true,
+                     QString::fromUtf8("Húzások listájának letöltése")))
+        return false;
+    const QFileInfo uj(letoltott), regi(aktualis);
+    if (regi.exists() && uj.size() < regi.size()) {
+        const bool felulir = FigyelmeztetoKerdes(
+            q(JatekNev[static_cast<std::size_t>(jatek)]) + QString::fromUtf8(" - húzásainak letöltése") +
+            QStringLiteral("\r\n\r\n") + QString::fromUtf8("A program honlapjáról letölthető") +
+            QString::fromUtf8(" állomány kevesebb húzás adatait tartalmazza, mint a húzások jelenleg aktuális "
+                              "listája.\r\n\r\nMégis felülírja a húzások jelenleg aktuális listáját?"));
+        if (!felulir) {
+            QFile::remove(letoltott);
+            return osszes;
+        }
+    }
+    // Replaced through a temporary file: a failed copy leaves the database
+    // in use whole.
+    std::vector<std::uint8_t> adat;
+    const bool ok = readWholeFile(s(letoltott), adat) && writeFileAtomic(s(aktualis), adat);
+    QFile::remove(letoltott);
+    if (!ok) {
+        kvx::HibaUzenet(QString::fromUtf8("Sikertelen az állomány elérése: \r\n") + aktualis);
+        return false;
+    }
+    emit statusz(QString::fromUtf8("Adatbázis frissítése"));
+    return true;
 }
 
 void InternetVezerlo::EleresekFrissitese()

@@ -56,6 +56,13 @@ public:
     // Refreshes the table from the web when a refresh is due; runs on the
     // worker. Messages only when interaktiv.
     bool UjValtozat(bool interaktiv);
+    // One game's built-in database from the maker's site into DatKonyvtar
+    // (osszes: part of the every-game update, whose loop goes on after a
+    // declined replacement). Runs on the worker.
+    bool Adatbzis_letoltes(bool osszes, int jatek);
+    // Before the built-in database is updated: false stops the action
+    // (the main window's guard; unset lets it go on).
+    std::function<bool()> FrissitesElott;
     // An action's worker runs.
     bool Fut() const { return fut_; }
 
@@ -77,6 +84,9 @@ signals:
     // An action with the window started or ended (the internet items are
     // switched off meanwhile).
     void futasValtozott(bool fut);
+    // A database update ended and the game's file exists: the draws are
+    // loaded again and listed.
+    void adatbazisFrissult();
 
 private:
     // Opens an address after checking its scheme; false when refused.

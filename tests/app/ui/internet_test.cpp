@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <zip.h>
 
+#include "app/game_table.h"
 #include "app/online_access.h"
 #include "app/ui/internet_vezerlo.h"
 #include "app/ui/internetletoltesablak.h"
@@ -283,6 +284,51 @@ TEST_F(InternetTest, TableOfTheWrongSizeIsRefusedOnLoad)
         ASSERT_EQ(dobozok(v).size(), 1);
         EXPECT_TRUE(dobozok(v)[0].startsWith(QStringLiteral("Érvénytelen állomány: Online.odb")));
         EXPECT_EQ(program_.Online.OnlineEleresek.Sorszam, 5);
+    }
+}
+
+// The current game's database from the maker's site: a shorter file replaces
+// the one in use only after a Yes, a failed download never touches it.
+TEST_F(InternetTest, DatabaseUpdateReplacesOnlyWhenAllowed)
+{
+    program_.Uzenetek.Jovahagyas = false;
+    program_.Jatek.LottoIndex = 0;
+    const QString nev = QString::fromUtf8(kvx::AdatbazisAllomany[0]);
+    const QString ut = dir_.filePath(QStringLiteral("Dat/")) + nev;
+    const std::string regi(400, 'r');
+    const auto alap = [&] {
+        QFile f(ut);
+        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        f.write(regi.data(), static_cast<qint64>(regi.size()));
+    };
+    int frissult = 0;
+    QObject::connect(&iv(), &InternetVezerlo::adatbazisFrissult, [&] { ++frissult; });
+    const std::string tartalom = "/hu/download/Database/" + nev.toStdString();
+    const struct {
+        const char* eset;
+        int statusz;
+        std::size_t meret;
+        HttpSzerver::Mod mod;
+        QStringList valaszok;
+        char varhato;  // the byte the database file then holds
+    } esetek[] = {
+        {"longer download", 200, 500, HttpSzerver::Mod::Egesz, {}, 'n'},
+        {"shorter, Yes", 200, 300, HttpSzerver::Mod::Egesz, {QStringLiteral("Igen")}, 'n'},
+        {"shorter, No", 200, 300, HttpSzerver::Mod::Egesz, {QStringLiteral("Nem")}, 'r'},
+        {"not found", 404, 20, HttpSzerver::Mod::Egesz, {QStringLiteral("OK")}, 'r'},
+        {"cut short", 200, 800, HttpSzerver::Mod::Csonka, {QStringLiteral("OK")}, 'r'},
+    };
+    for (const auto& e : esetek) {
+        SCOPED_TRACE(e.eset);
+        alap();
+        szerver_.beallit(tartalom, {e.statusz, std::string(e.meret, 'n'), e.mod});
+        Valaszolo v(e.valaszok);
+        frissult = 0;
+        iv().InternetMegszStart(7);
+        EXPECT_EQ(olvas(ut), e.varhato == 'r' ? regi : std::string(e.meret, 'n'));
+        EXPECT_TRUE(cache().isEmpty()) << cache().join(' ').toStdString();
+        EXPECT_EQ(dobozok(v).size(), e.valaszok.size()) << dobozok(v).join('|').toStdString();
+        EXPECT_EQ(frissult, 1);
     }
 }
 
