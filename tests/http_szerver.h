@@ -149,9 +149,9 @@ private:
             break;
         case Mod::Lassu:
             for (std::size_t i = 0; i < v.Torzs.size() && !stop_; i += 1024) {
+                var(v.SzunetMs);
                 if (!kuld(c, v.Torzs.data() + i, std::min<std::size_t>(1024, v.Torzs.size() - i)))
                     break;
-                var(v.SzunetMs);
             }
             break;
         }

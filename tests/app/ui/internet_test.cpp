@@ -9,6 +9,7 @@
 
 #include "app/game_table.h"
 #include "app/online_access.h"
+#include "app/ui/foablak.h"
 #include "app/ui/internet_vezerlo.h"
 #include "app/ui/internetletoltesablak.h"
 #include "app/ui/program.h"
@@ -329,6 +330,37 @@ TEST_F(InternetTest, DatabaseUpdateReplacesOnlyWhenAllowed)
         EXPECT_TRUE(cache().isEmpty()) << cache().join(' ').toStdString();
         EXPECT_EQ(dobozok(v).size(), e.valaszok.size()) << dobozok(v).join('|').toStdString();
         EXPECT_EQ(frissult, 1);
+    }
+}
+
+// The main window's per-game items follow the table in use.
+TEST_F(InternetTest, MenuItemsFollowTheTable)
+{
+    TFoablak w(dir_.filePath(QStringLiteral("prog/kavarex")));
+    program_.Jatek.LottoIndex = 0;
+    kvx::TOnlineEleresek t = tabla(6);
+    t.KeziFogadas[0].clear();
+    t.RekordNyeremenyek.clear();
+    t.EredmenyAllomany[0] = "eredmeny.csv";
+    const std::string d = kep(t);
+    QFile f(datOdb());
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    f.write(d.data(), static_cast<qint64>(d.size()));
+    f.close();
+    ASSERT_TRUE(iv().OnlineEleresBetoltes(datOdb()));
+    const QString n = QString::fromUtf8(kvx::JatekNev[0]);
+    EXPECT_EQ(w.Akcio(QStringLiteral("Honlap1"))->text(), n + QStringLiteral(" honlap"));
+    EXPECT_TRUE(w.Akcio(QStringLiteral("Honlap1"))->isEnabled());
+    EXPECT_FALSE(w.Akcio(QStringLiteral("Rekordnyeremnyek1"))->isVisible());
+    EXPECT_FALSE(w.Akcio(QStringLiteral("Kziadatbevitel1"))->isEnabled());
+    EXPECT_EQ(w.Akcio(QStringLiteral("Kziadatbevitel1"))->statusTip(), QStringLiteral(" %1 - nincs lehetőség online fogadásra ").arg(n));
+    EXPECT_TRUE(w.Akcio(QStringLiteral("Naprakszadatbzis1"))->isVisible());
+    EXPECT_EQ(w.Akcio(QStringLiteral("Aktulisadatbzisfrisstse1"))->statusTip(),
+              QStringLiteral(" %1 adatbázisának frissítése a program honlapjáról ").arg(n));
+    // Not built yet: the up-to-date download, the upload and the version search.
+    for (const char* nev : {"Naprakszadatbzis1", "Varicifeltltse1", "jverzikeresse1"}) {
+        EXPECT_FALSE(w.Akcio(QString::fromUtf8(nev))->isEnabled()) << nev;
+        EXPECT_EQ(w.Akcio(QString::fromUtf8(nev))->statusTip(), QStringLiteral("Ez a funkció még nem érhető el.")) << nev;
     }
 }
 
