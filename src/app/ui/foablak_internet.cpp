@@ -11,6 +11,7 @@
 #include "app/ui/internet_vezerlo.h"
 #include "app/ui/nevjegy.h"
 #include "app/ui/program.h"
+#include "app/ui/uzenetek.h"
 #include "draws/alternative_databases.h"
 #include "draws/ui/huzlista.h"
 
@@ -36,6 +37,8 @@ void TFoablak::InternetParancsokBekotese()
     }
     connect(&iv, &InternetVezerlo::onlineValtozott, this, &TFoablak::InternetMenuFrissites);
     iv.FrissitesElott = [this] { return AlternativAdatbazisFrissitesElott(); };
+    // A damaged draws list offers the download of the current game's database.
+    uzenetekAllapot().AktualisAdatbazisFrissites = [] { Program::aktualis().InternetV().InternetMegszStart(7); };
     // The updated built-in database is loaded again and listed.
     connect(&iv, &InternetVezerlo::adatbazisFrissult, this, [this] {
         if (AdatbazisValtas(kKavarexAdatbazis) && draws().AdatbazisBetoltve && formok().HuzLista)
