@@ -143,9 +143,11 @@ TEST_F(InternetTest, RefreshReplacesTheTableWithANewerOne)
     const std::string uj = kep(tabla(8));
     kinal("8", {200, zipKep("Online.odb", uj), HttpSzerver::Mod::Lassu, 2});
     QStringList statuszok;
-    QObject::connect(&iv(), &InternetVezerlo::statusz, [&](const QString& s) { statuszok << s; });
+    // Received on this thread, as the window receives them.
+    QObject::connect(&iv(), &InternetVezerlo::statusz, &ablak_, [&](const QString& s) { statuszok << s; });
     bool ablakLatszott = false;
-    QObject::connect(&iv(), &InternetVezerlo::statusz, [&] { ablakLatszott = ablakLatszott || ablak_.isVisible(); });
+    QObject::connect(&iv(), &InternetVezerlo::statusz, &ablak_,
+                     [&] { ablakLatszott = ablakLatszott || ablak_.isVisible(); });
     Valaszolo v(QStringList{});
     iv().InternetMegszStart(13);
     EXPECT_EQ(olvas(datOdb()), uj);
