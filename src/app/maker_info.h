@@ -9,6 +9,8 @@ namespace kvx {
 struct GyartoCimek {
     std::string Honlap = "https://www.kavarex.hu";
     std::string Email = "info@kavarex.hu";
+    // The connection probe asks this address; any answer means online.
+    std::string ProbaCim = "https://www.kavarex.hu/";
 };
 
 

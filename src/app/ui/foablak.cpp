@@ -382,7 +382,7 @@ void TFoablak::Betoltes()
 {
     if (!MasikPeldanyKezelese())
         return;
-    // The online-access table is loaded by its unit.
+    OnlineEleresBetoltes();
     ParancssoriAllomanyBetoltese();
     RegiAllomanyokAthelyezese();
     betoltesKesz_ = true;
@@ -623,6 +623,7 @@ void TFoablak::MenuEpites()
     NyomtatasParancsokBekotese();
     AdatbazisParancsokBekotese();
     PeldaParancsokBekotese();
+    InternetParancsokBekotese();
 
     // Status bar: panel 0 takes the free width and shows the hints, 1 and 2
     // stay at the right.
@@ -827,6 +828,7 @@ void TFoablak::JatekValtas(int tag, bool kerdez)
     game().LottoIndex = tag;
     KavarexIni();
     SzelvLebont(true);
+    InternetMenuFrissites();
     // The new ticket has another size: the conditions window goes beside it.
     if (TFeltetelek* f = formok().Feltetelek)
         f->FeltetelekPosition();

@@ -235,6 +235,12 @@ public:
     // Asks how many random draws to add, 1..maximum; 0 cancels. The default
     // runs the count dialog.
     std::function<int(int maximum)> VeletlenDarab;
+    // ---- The internet menu (foablak_internet.cpp) ----
+    void InternetParancsokBekotese();
+    // Loads DatKonyvtar + "Online.odb" when it exists.
+    void OnlineEleresBetoltes();
+    // The per-game internet items follow the online-access table.
+    void InternetMenuFrissites();
     // ---- Automatic backups (foablak_back.cpp) ----
     // Before unsaved work is thrown away: a backup when backups are on.
     void BackMentese();

@@ -1,4 +1,5 @@
 #include "app/ui/formok.h"
+#include "app/ui/internet_vezerlo.h"
 
 #include <QAction>
 #include "app/ui/program.h"
@@ -163,7 +164,8 @@ void FormokLetrehozasa(TFoablak& foablak)
     f = Formok{};
     f.Foablak = &foablak;
     QWidget* szulo = &foablak;
-    f.InternetLetoltesAblak = new TInternetLetoltesAblak(szulo);
+    f.InternetLetoltesAblak = new TInternetLetoltesAblak(szulo, foablak.MeretSzorzo);
+    f.InternetLetoltesAblak->SetVezerlo(&kvx::Program::aktualis().InternetV());
     f.UzenetAblak = new kvx::TUzenetAblak(szulo, foablak.MeretSzorzo);
     QObject::connect(&foablak, &QObject::destroyed, [w = f.UzenetAblak] { delete w.data(); });
     f.Feltetelek = new TFeltetelek(szulo);
@@ -243,7 +245,10 @@ void FormokLetrehozasa(TFoablak& foablak)
                          tartomany->Start(2, k);
                      });
     // The online-access serial comes with the online-access table.
-    f.Nevjegy = new kvx::TNevjegy(szulo, QString::fromStdString(kvx::VerzioSzoveg()), QString(), foablak.MeretSzorzo);
+    f.Nevjegy = new kvx::TNevjegy(szulo, QString::fromStdString(kvx::VerzioSzoveg()),
+                                  QString::number(kvx::Program::aktualis().Online.OnlineEleresek.Sorszam),
+                                  foablak.MeretSzorzo);
+    f.Nevjegy->setInternetMegszStart([](int tag) { kvx::Program::aktualis().InternetV().InternetMegszStart(tag); });
     f.HuzBe = new THuzBe(huzasok, szulo);
     HuzasokAblakokBekotese(f);
     // A draw entry is answered before anything else: the list's save, its

@@ -1,12 +1,85 @@
 #include "app/ui/internetletoltesablak.h"
 
-TInternetLetoltesAblak::TInternetLetoltesAblak(QWidget* parent) : QDialog(parent)
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "app/ui/internet_vezerlo.h"
+
+TInternetLetoltesAblak::TInternetLetoltesAblak(QWidget* parent, double meretSzorzo) : QDialog(parent)
 {
     setObjectName(QStringLiteral("InternetLetoltesAblak"));
-    FormCreate();
+    FormCreate(meretSzorzo);
 }
 
-void TInternetLetoltesAblak::FormCreate()
+void TInternetLetoltesAblak::FormCreate(double meretSzorzo)
 {
     setWindowTitle(QStringLiteral(" Internetkapcsolat"));
+    // A dialog without border icons that stays on top while it shows.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint);
+    setWindowModality(Qt::ApplicationModal);
+    QFont f(QStringLiteral("Tahoma"));
+    const double szorzo = meretSzorzo > 1.0 ? std::round(meretSzorzo * 100.0) / 100.0 : 1.0;
+    f.setPointSizeF(8.0 * szorzo);
+    setFont(f);
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setWordWrap(true);
+    auto* l = new QVBoxLayout(this);
+    l->setContentsMargins(4, 4, 4, 4);
+    l->addWidget(Label1);
+    setFixedSize(static_cast<int>(404 * szorzo), static_cast<int>(51 * szorzo));
+}
+
+void TInternetLetoltesAblak::SetVezerlo(InternetVezerlo* v)
+{
+    connect(v, &InternetVezerlo::statusz, this, &TInternetLetoltesAblak::UzenetKi);
+    connect(v, &InternetVezerlo::ablakNyitas, this, [this] {
+        bezarhato_ = false;
+        if (QWidget* p = parentWidget())
+            move(p->geometry().center() - QPoint(width() / 2, height() / 2));
+        show();
+        raise();
+    });
+    connect(v, &InternetVezerlo::ablakZaras, this, [this] {
+        bezarhato_ = true;
+        hide();
+    });
+}
+
+void TInternetLetoltesAblak::UzenetKi(const QString& szoveg)
+{
+    Label1->setText(szoveg + QLatin1Char('.'));
+    Label1->repaint();
+}
+
+void TInternetLetoltesAblak::FormShow()
+{
+    setEnabled(true);
+    Label1->setText(QStringLiteral("Internetkapcsolat..."));
+}
+
+void TInternetLetoltesAblak::showEvent(QShowEvent* e)
+{
+    FormShow();
+    QDialog::showEvent(e);
+}
+
+void TInternetLetoltesAblak::closeEvent(QCloseEvent* e)
+{
+    // The worker closes it when the action ends.
+    if (!bezarhato_)
+        e->ignore();
+    else
+        QDialog::closeEvent(e);
+}
+
+void TInternetLetoltesAblak::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Escape && !bezarhato_)
+        return;
+    QDialog::keyPressEvent(e);
 }

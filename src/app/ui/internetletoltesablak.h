@@ -1,13 +1,33 @@
 #pragma once
-// The connection window shown while a download runs. Its content is built with its subsystem; for now
-// the window exists with its caption, created once at start-up.
+// The connection window " Internetkapcsolat": one status line while an
+// internet action runs on its worker. It follows the internet controller:
+// shown (modal) when an action that needs it starts, the status line set on
+// the worker's behalf, hidden when the action ends.
 #include <QDialog>
+
+class QLabel;
+class InternetVezerlo;
 
 class TInternetLetoltesAblak : public QDialog {
     Q_OBJECT
 public:
-    explicit TInternetLetoltesAblak(QWidget* parent = nullptr);
+    explicit TInternetLetoltesAblak(QWidget* parent = nullptr, double meretSzorzo = 1.0);
+
+    // Follows the controller's signals.
+    void SetVezerlo(InternetVezerlo* v);
+
+    QLabel* Label1 = nullptr;
+
+    // Status line := text + ".", painted at once.
+    void UzenetKi(const QString& szoveg);
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
-    void FormCreate();
+    void FormCreate(double meretSzorzo);
+    void FormShow();
+    bool bezarhato_ = true;
 };

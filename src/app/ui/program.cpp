@@ -1,5 +1,6 @@
 #include "app/ui/program.h"
 
+#include "app/ui/internet_vezerlo.h"
 #include "draws/ui/huzasok_vezerlo.h"
 #include "tickets/ui/szelveny_vezerlo.h"
 #include "variation/ui/teszt_vezerlo.h"
@@ -21,6 +22,7 @@ Program::Program() : elozo_(g_aktualis)
     szelveny_ = std::make_unique<SzelvenyVezerlo>(*this);
     variacio_ = std::make_unique<VariacioVezerlo>(*this, *szelveny_);
     teszt_ = std::make_unique<TesztVezerlo>(*this, *variacio_);
+    internet_ = std::make_unique<InternetVezerlo>();
 }
 
 Program::~Program()
@@ -28,6 +30,7 @@ Program::~Program()
     // The workers go first, while everything they read still exists.
     Szalak.MindetLeallit();
     teszt_.reset();
+    internet_.reset();
     variacio_.reset();
     szelveny_.reset();
     huzasok_.reset();

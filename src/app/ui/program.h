@@ -9,6 +9,7 @@
 #include "app/main_state.h"
 #include "app/maker_info.h"
 #include "app/messages.h"
+#include "app/online_access.h"
 #include "app/settings.h"
 #include "app/wait_jobs.h"
 #include "app/workers.h"
@@ -30,6 +31,7 @@
 #include <memory>
 
 class HuzasokVezerlo;
+class InternetVezerlo;
 class SzelvenyVezerlo;
 class TesztVezerlo;
 class VariacioVezerlo;
@@ -54,6 +56,7 @@ public:
     UzenetBeallitasok Uzenetek;
     GyartoCimek Gyarto;
     UzenetAblakAllapot UzenetAblak;
+    OnlineAllapot Online;
     // Draws database.
     DrawsState Huzasok;
     AdatbazisFajta Adatbazis;
@@ -81,6 +84,7 @@ public:
     HuzasokVezerlo& HuzasokV() { return *huzasok_; }
     SzelvenyVezerlo& Szelveny() { return *szelveny_; }
     TesztVezerlo& Teszt() { return *teszt_; }
+    InternetVezerlo& InternetV() { return *internet_; }
 
     // Last, so that it is destroyed first: every worker is stopped and joined
     // before the state it works on goes away.
@@ -92,6 +96,7 @@ private:
     std::unique_ptr<HuzasokVezerlo> huzasok_;
     std::unique_ptr<SzelvenyVezerlo> szelveny_;
     std::unique_ptr<TesztVezerlo> teszt_;
+    std::unique_ptr<InternetVezerlo> internet_;
 };
 
 inline GameParams& game() { return Program::aktualis().Jatek; }

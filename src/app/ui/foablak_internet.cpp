@@ -1,0 +1,97 @@
+// The internet menu: every item starts its action through the internet
+// controller; the per-game items follow the online-access table.
+#include "app/ui/foablak.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+
+#include "app/main_menu.h"
+#include "app/ui/formok.h"
+#include "app/ui/internet_vezerlo.h"
+#include "app/ui/nevjegy.h"
+#include "app/ui/program.h"
+#include "app/ui/uzenetek.h"
+#include "draws/alternative_databases.h"
+#include "draws/ui/huzlista.h"
+
+using namespace kvx;
+
+namespace {
+const char* const kInternetPontok[] = {
+    "Honlap1", "Rekordnyeremnyek1", "Kziadatbevitel1", "Varicifeltltse1", "Naprakszadatbzis1",
+    "Aktulisadatbzisfrisstse1", "Mindenadatbzisfrisstse1", "Elrsekfrisstse1", "Kavarexaweben1",
+    "Kavarexkalkultoraweben1", "Kavarexszimultoraweben1", "Varicikletltse1", "jverzikeresse1",
+};
+}  // namespace
+
+void TFoablak::InternetParancsokBekotese()
+{
+    InternetVezerlo& iv = Program::aktualis().InternetV();
+    for (const char* nev : kInternetPontok) {
+        QAction* a = Akcio(QString::fromUtf8(nev));
+        if (!a)
+            continue;
+        const int kind = a->data().toInt();
+        connect(a, &QAction::triggered, this, [kind] { Program::aktualis().InternetV().InternetMegszStart(kind); });
+    }
+    connect(&iv, &InternetVezerlo::onlineValtozott, this, &TFoablak::InternetMenuFrissites);
+    iv.FrissitesElott = [this] { return AlternativAdatbazisFrissitesElott(); };
+    // A damaged draws list offers the download of the current game's database.
+    uzenetekAllapot().AktualisAdatbazisFrissites = [] { Program::aktualis().InternetV().InternetMegszStart(7); };
+    // The updated built-in database is loaded again and listed.
+    connect(&iv, &InternetVezerlo::adatbazisFrissult, this, [this] {
+        if (AdatbazisValtas(kKavarexAdatbazis) && draws().AdatbazisBetoltve && formok().HuzLista)
+            Akcio(QStringLiteral("Listzs3"))->trigger();
+    });
+    // While an action downloads, no second one starts.
+    connect(&iv, &InternetVezerlo::futasValtozott, this, [this](bool fut) {
+        for (const char* nev : kInternetPontok)
+            if (QAction* a = Akcio(QString::fromUtf8(nev)))
+                a->setEnabled(!fut && InternetVezerlo::MuveletKesz(a->data().toInt()) && a->property("OnlineEngedett").toBool());
+    });
+    InternetMenuFrissites();
+}
+
+void TFoablak::OnlineEleresBetoltes()
+{
+    const QString ut = QString::fromStdString(folders().DatKonyvtar) + QStringLiteral("Online.odb");
+    if (QFile::exists(ut))
+        Program::aktualis().InternetV().OnlineEleresBetoltes(ut);
+}
+
+void TFoablak::InternetMenuFrissites()
+{
+    const OnlineMenuAllapot m = Program::aktualis().InternetV().MenuAllapot();
+    const auto allit = [this](const char* nev, bool engedett, const QString& tipp) {
+        QAction* a = Akcio(QString::fromUtf8(nev));
+        if (!a)
+            return;
+        const bool kesz = InternetVezerlo::MuveletKesz(a->data().toInt());
+        a->setProperty("OnlineEngedett", engedett);
+        a->setEnabled(kesz && engedett && !Program::aktualis().InternetV().Fut());
+        const QString t = kesz ? tipp : QString::fromUtf8(kNemElerheto);
+        a->setToolTip(t);
+        a->setStatusTip(t);
+    };
+    const auto u = [](const std::string& s) { return QString::fromStdString(s); };
+    const auto sajat = [](const char* nev) { return QString::fromUtf8(FomenuPontKeres(nev)->Tipp); };
+    QAction* honlap = Akcio(QStringLiteral("Honlap1"));
+    honlap->setVisible(m.TarsasagLathato);
+    honlap->setText(u(m.TarsasagFelirat));
+    allit("Honlap1", true, u(m.TarsasagTipp));
+    Akcio(QStringLiteral("Rekordnyeremnyek1"))->setVisible(m.RekordLathato);
+    allit("Rekordnyeremnyek1", true, sajat("Rekordnyeremnyek1"));
+    allit("Kziadatbevitel1", m.KeziEngedett, u(m.KeziTipp));
+    allit("Varicifeltltse1", true, u(m.FeltoltesTipp));
+    Akcio(QStringLiteral("Naprakszadatbzis1"))->setVisible(m.NaprakeszLathato);
+    allit("Naprakszadatbzis1", true, u(m.NaprakeszTipp));
+    allit("Aktulisadatbzisfrisstse1", true, u(m.AktualisTipp));
+    for (const char* nev : {"Mindenadatbzisfrisstse1", "Elrsekfrisstse1", "Kavarexaweben1", "Kavarexkalkultoraweben1",
+                            "Kavarexszimultoraweben1", "Varicikletltse1", "jverzikeresse1"})
+        allit(nev, true, sajat(nev));
+    // The about box shows the serial of the table in use.
+    if (formok().Nevjegy)
+        formok().Nevjegy->VariantLabel->setText(
+            QStringLiteral("Online: %1").arg(Program::aktualis().Online.OnlineEleresek.Sorszam));
+}

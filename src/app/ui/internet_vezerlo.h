@@ -1,0 +1,97 @@
+#pragma once
+// The internet actions and the online-access table. The controller owns the
+// table in use, starts every internet action (the menu items and the about
+// box's links) and runs the ones that download on a worker while the
+// connection window shows; windows follow its signals. Web addresses are
+// built from the maker's host of the configuration, so tests point them at
+// a local server.
+#include <QObject>
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/online_access.h"
+#include "platform/web_access.h"
+
+class InternetVezerlo : public QObject {
+    Q_OBJECT
+public:
+    explicit InternetVezerlo(QObject* parent = nullptr);
+
+    // ---- The table ----
+    // Loads path; a bad file is reported ("Érvénytelen állomány: Online.odb"
+    // ...) and the table in memory stays. Announces the change.
+    bool OnlineEleresBetoltes(const QString& path);
+    // Writes the table in use to path (temporary file, then rename).
+    bool OnlineEleresMentes(const QString& path);
+    // The menu items of the current game.
+    kvx::OnlineMenuAllapot MenuAllapot() const;
+
+    // ---- The web routines; callable from any thread ----
+    bool InternetElerheto() const;
+    // Reads the maker's serial text ("online.txt"): true when it is a valid
+    // serial; then UjEleresElerheto tells whether it is above the table's.
+    bool VersionDownloadURL_NOCache(const QUrl& cim);
+    // Downloads cim into cel; reports failures itself (the no-internet
+    // message only with nincsInternetUzenet). The status text goes to the
+    // connection window when not empty.
+    bool GetInetFile(const QUrl& cim, const QString& cel, bool nincsInternetUzenet, const QString& statuszSzoveg);
+    // Unpacks an archive of the expected member names into the folder;
+    // the archive is removed afterwards in every case.
+    bool Kicsomagolas(const QString& archive, const QString& konyvtar, const std::vector<std::string>& nevek);
+
+    // An address on the maker's host.
+    QUrl GyartoCim(const QString& ut) const;
+
+    // ---- The actions ----
+    // The handler of every internet menu item and link: kind 0..14.
+    void InternetMegszStart(int kind);
+    // True for the kinds that are built; the others stay disabled.
+    static bool MuveletKesz(int kind);
+    // "Elérések frissítése": a refresh is due, then it runs.
+    void EleresekFrissitese();
+    // Refreshes the table from the web when a refresh is due; runs on the
+    // worker. Messages only when interaktiv.
+    bool UjValtozat(bool interaktiv);
+    // One game's built-in database from the maker's site into DatKonyvtar
+    // (osszes: part of the every-game update, whose loop goes on after a
+    // declined replacement). Runs on the worker.
+    bool Adatbzis_letoltes(bool osszes, int jatek);
+    // Before the built-in database is updated: false stops the action
+    // (the main window's guard; unset lets it go on).
+    std::function<bool()> FrissitesElott;
+    // An action's worker runs.
+    bool Fut() const { return fut_; }
+
+    // Opens an address in the desktop's browser or mail program; the
+    // default is QDesktopServices::openUrl.
+    std::function<bool(const QUrl&)> UrlMegnyitas;
+    // Time and size limits of every request.
+    kvx::platform::WebKorlatok Korlatok;
+    // The probe's time limit.
+    int ProbaMs = 8000;
+
+signals:
+    // The table in use changed: menus and the about box follow.
+    void onlineValtozott();
+    // The connection window: show, set the status line, hide.
+    void ablakNyitas();
+    void statusz(const QString& szoveg);
+    void ablakZaras();
+    // An action with the window started or ended (the internet items are
+    // switched off meanwhile).
+    void futasValtozott(bool fut);
+    // A database update ended and the game's file exists: the draws are
+    // loaded again and listed.
+    void adatbazisFrissult();
+
+private:
+    // Opens an address after checking its scheme; false when refused.
+    bool cimMegnyitas(const std::string& cim, bool level);
+    // Runs the job on a worker and waits (keeping the GUI alive) until it ended.
+    void munkaFuttatasa(const std::function<void()>& munka);
+    bool fut_ = false;
+};

@@ -1,0 +1,371 @@
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <gtest/gtest.h>
+#include <zip.h>
+
+#include "app/game_table.h"
+#include "app/online_access.h"
+#include "app/ui/foablak.h"
+#include "app/ui/internet_vezerlo.h"
+#include "app/ui/internetletoltesablak.h"
+#include "app/ui/program.h"
+#include "app/version.h"
+#include "common/binary_io.h"
+#include "http_szerver.h"
+#include "valaszolo.h"
+
+namespace {
+
+using kvx::teszt::HttpSzerver;
+using kvx::teszt::Valaszolo;
+
+// Records the addresses the program asks the desktop to open.
+class UrlNaplo : public QObject {
+    Q_OBJECT
+public:
+    UrlNaplo()
+    {
+        for (const char* s : {"http", "https", "mailto", "file", "javascript"})
+            QDesktopServices::setUrlHandler(QString::fromLatin1(s), this, "megnyit");
+    }
+    ~UrlNaplo() override
+    {
+        for (const char* s : {"http", "https", "mailto", "file", "javascript"})
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(s));
+    }
+    QStringList Megnyitott;
+public slots:
+    void megnyit(const QUrl& u) { Megnyitott << u.toString(QUrl::FullyEncoded); }
+};
+
+kvx::TOnlineEleresek tabla(std::int32_t sorszam, std::int32_t verzio = kvx::VerzioSzam())
+{
+    kvx::TOnlineEleresek t;
+    t.Verzio = {verzio / 1000, verzio / 100 % 10, verzio / 10 % 10, verzio % 10};
+    t.Sorszam = sorszam;
+    for (int g = 0; g < kvx::kJatekokSzama; ++g) {
+        t.TarsasagHonlap[g] = "https://op.example/" + std::to_string(g);
+        t.KalkulatorKod[g] = 40 + g;
+    }
+    t.KeziFogadas[0] = "https://bet.example/manual?g=0";
+    t.RekordNyeremenyek = "https://op.example/records";
+    return t;
+}
+
+std::string kep(const kvx::TOnlineEleresek& t)
+{
+    const std::vector<std::uint8_t> d = kvx::OnlineEleresekIras(t);
+    return std::string(d.begin(), d.end());
+}
+
+std::string zipKep(const std::string& nev, const std::string& tartalom)
+{
+    QTemporaryDir d;
+    const std::string ut = d.filePath(QStringLiteral("a.zip")).toStdString();
+    int err = 0;
+    zip_t* z = zip_open(ut.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &err);
+    zip_source_t* s = zip_source_buffer(z, tartalom.data(), tartalom.size(), 0);
+    zip_file_add(z, nev.c_str(), s, ZIP_FL_ENC_UTF_8);
+    zip_close(z);
+    QFile f(QString::fromStdString(ut));
+    f.open(QIODevice::ReadOnly);
+    return f.readAll().toStdString();
+}
+
+std::string olvas(const QString& ut)
+{
+    QFile f(ut);
+    return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string("<missing>");
+}
+
+QStringList dobozok(const Valaszolo& v)
+{
+    QStringList l;
+    for (const auto& d : v.Latott)
+        if (d.ObjektumNev != QStringLiteral("InternetLetoltesAblak"))
+            l << d.Szoveg;
+    return l;
+}
+
+class InternetTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        kvx::Folders& f = program_.Konyvtarak;
+        QDir(dir_.path()).mkpath(QStringLiteral("Dat"));
+        QDir(dir_.path()).mkpath(QStringLiteral("Cache"));
+        f.DatKonyvtar = dir_.filePath(QStringLiteral("Dat/")).toStdString();
+        f.CacheKonyvtar = dir_.filePath(QStringLiteral("Cache/")).toStdString();
+        program_.Gyarto.Honlap = szerver_.cim("");
+        program_.Gyarto.ProbaCim = szerver_.cim("/");
+        program_.Gyarto.Email = "info@kavarex.example";
+        iv().Korlatok.CsendMs = 1500;
+        iv().Korlatok.OsszesMs = 8000;
+        iv().ProbaMs = 3000;
+        ablak_.SetVezerlo(&iv());
+        // The table in use: serial 5.
+        const std::string regi = kep(tabla(5));
+        QFile o(datOdb());
+        o.open(QIODevice::WriteOnly);
+        o.write(regi.data(), static_cast<qint64>(regi.size()));
+        o.close();
+        ASSERT_TRUE(iv().OnlineEleresBetoltes(datOdb()));
+    }
+
+    InternetVezerlo& iv() { return program_.InternetV(); }
+    QString datOdb() const { return dir_.filePath(QStringLiteral("Dat/Online.odb")); }
+    QStringList cache() const
+    {
+        return QDir(dir_.filePath(QStringLiteral("Cache"))).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+    QStringList dat() const
+    {
+        return QDir(dir_.filePath(QStringLiteral("Dat"))).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+    void kinal(const std::string& sorszam, HttpSzerver::Valasz zip)
+    {
+        szerver_.beallit("/hu/download/online.txt", {200, sorszam});
+        szerver_.beallit("/hu/download/Database/Online.zip", std::move(zip));
+    }
+
+    kvx::Program program_;
+    QTemporaryDir dir_;
+    HttpSzerver szerver_;
+    TInternetLetoltesAblak ablak_;
+};
+
+TEST_F(InternetTest, RefreshReplacesTheTableWithANewerOne)
+{
+    const std::string uj = kep(tabla(8));
+    kinal("8", {200, zipKep("Online.odb", uj), HttpSzerver::Mod::Lassu, 2});
+    QStringList statuszok;
+    // Received on this thread, as the window receives them.
+    QObject::connect(&iv(), &InternetVezerlo::statusz, &ablak_, [&](const QString& s) { statuszok << s; });
+    bool ablakLatszott = false;
+    QObject::connect(&iv(), &InternetVezerlo::statusz, &ablak_,
+                     [&] { ablakLatszott = ablakLatszott || ablak_.isVisible(); });
+    Valaszolo v(QStringList{});
+    iv().InternetMegszStart(13);
+    EXPECT_EQ(olvas(datOdb()), uj);
+    EXPECT_EQ(program_.Online.OnlineEleresek.Sorszam, 8);
+    EXPECT_FALSE(program_.Online.EleresFrissitesKell);
+    EXPECT_TRUE(dobozok(v).isEmpty()) << dobozok(v).join('|').toStdString();
+    EXPECT_TRUE(cache().isEmpty()) << cache().join(' ').toStdString();
+    EXPECT_EQ(dat(), QStringList{QStringLiteral("Online.odb")});
+    EXPECT_TRUE(ablakLatszott);
+    EXPECT_FALSE(ablak_.isVisible());
+    EXPECT_TRUE(statuszok.contains(
+        QStringLiteral("Internetes hivatkozások, online fogadások eléréseinek frissítése")));
+    EXPECT_EQ(ablak_.Label1->text(), QStringLiteral("Internetes hivatkozások, online fogadások eléréseinek frissítése."));
+}
+
+// Whatever is wrong with the offered table, the one in use stays byte for
+// byte, nothing is left in the download folder, and the user is told.
+TEST_F(InternetTest, RefreshRefusesBadDownloadsAndKeepsTheTable)
+{
+    std::string rovid = kep(tabla(8));
+    rovid.pop_back();
+    std::string hosszu = kep(tabla(8));
+    hosszu.push_back('\0');
+    const struct {
+        const char* eset;
+        std::string sorszam;
+        HttpSzerver::Valasz zip;
+        const char* uzenet;  // part of the first box shown; empty: not checked
+    } esetek[] = {
+        {"short table", "8", {200, zipKep("Online.odb", rovid)}, "Érvénytelen méretű állomány."},
+        {"long table", "8", {200, zipKep("Online.odb", hosszu)}, "Érvénytelen méretű állomány."},
+        {"older serial", "8", {200, zipKep("Online.odb", kep(tabla(4)))}, ""},
+        {"needs a newer program", "8", {200, zipKep("Online.odb", kep(tabla(8, kvx::VerzioSzam() + 1)))}, ""},
+        {"archive missing", "8", {404, "<html>no</html>"}, "Sikertelen az állomány letöltése."},
+        {"server error", "8", {500, "<html>oops</html>"}, "Sikertelen az állomány letöltése."},
+        {"cut archive", "8", {200, zipKep("Online.odb", kep(tabla(8))), HttpSzerver::Mod::Csonka}, "Sikertelen az állomány letöltése."},
+        {"corrupt archive", "8", {200, std::string(3000, 'Z')}, "A rendszer nem tudja kicsomagolni"},
+        {"climbing member", "8", {200, zipKep("../Online.odb", kep(tabla(8)))}, "A rendszer nem tudja kicsomagolni"},
+        {"serial with a line break", "8\r\n", {200, zipKep("Online.odb", kep(tabla(8)))}, "Nem elérhetőek a verzió információk"},
+    };
+    const std::string regi = olvas(datOdb());
+    for (const auto& e : esetek) {
+        SCOPED_TRACE(e.eset);
+        kinal(e.sorszam, e.zip);
+        Valaszolo v({QStringLiteral("OK"), QStringLiteral("OK"), QStringLiteral("OK")});
+        iv().InternetMegszStart(13);
+        EXPECT_EQ(olvas(datOdb()), regi);
+        EXPECT_EQ(program_.Online.OnlineEleresek.Sorszam, 5);
+        EXPECT_TRUE(cache().isEmpty()) << cache().join(' ').toStdString();
+        EXPECT_EQ(dat(), QStringList{QStringLiteral("Online.odb")});
+        EXPECT_FALSE(QFile::exists(dir_.filePath(QStringLiteral("Online.odb"))));
+        const QStringList l = dobozok(v);
+        if (*e.uzenet) {
+            ASSERT_FALSE(l.isEmpty());
+            EXPECT_TRUE(l.front().contains(QString::fromUtf8(e.uzenet))) << l.join('|').toStdString();
+        }
+    }
+}
+
+TEST_F(InternetTest, SameSerialSaysSoAndRewritesTheTable)
+{
+    kinal("5", {404, ""});
+    QFile::remove(datOdb());
+    Valaszolo v({QStringLiteral("OK")});
+    iv().InternetMegszStart(13);
+    const QStringList l = dobozok(v);
+    ASSERT_EQ(l.size(), 1);
+    EXPECT_TRUE(l[0].endsWith(QStringLiteral("A legfrissebb adatbázist használja.")));
+    EXPECT_EQ(olvas(datOdb()), kep(tabla(5)));
+    EXPECT_EQ(szerver_.kert().back(), "/hu/download/online.txt");
+}
+
+TEST_F(InternetTest, NoAnswerFromTheProbeStopsTheAction)
+{
+    {
+        HttpSzerver zart;
+        program_.Gyarto.ProbaCim = zart.cim("/");
+    }
+    UrlNaplo n;
+    Valaszolo v({QStringLiteral("OK"), QStringLiteral("OK")});
+    iv().InternetMegszStart(2);
+    iv().InternetMegszStart(13);
+    EXPECT_EQ(dobozok(v), QStringList({QStringLiteral("Nincs internetkapcsolat."), QStringLiteral("Nincs internetkapcsolat.")}));
+    EXPECT_TRUE(n.Megnyitott.isEmpty());
+}
+
+TEST_F(InternetTest, LinksOpenOnlyWebAddressesWithEncodedValues)
+{
+    UrlNaplo n;
+    const QString host = QString::fromStdString(szerver_.cim(""));
+    program_.Jatek.LottoIndex = 0;
+    iv().InternetMegszStart(0);
+    iv().InternetMegszStart(10);
+    iv().InternetMegszStart(14);
+    iv().InternetMegszStart(2);
+    iv().InternetMegszStart(4);
+    iv().InternetMegszStart(5);
+    program_.Jatek.KenoJatek = true;
+    program_.Jatek.SzamsorHossz = 8;
+    iv().InternetMegszStart(3);
+    EXPECT_EQ(n.Megnyitott,
+              QStringList({QStringLiteral("https://op.example/0"), QStringLiteral("https://bet.example/manual?g=0"),
+                           QStringLiteral("https://op.example/records"), host + "/", host + "/hu/sim/kvxsim.php",
+                           host + "/hu/vari/lotto_variation.php", host + "/hu/calc/calc.php?l=40&jt=8&tt=12"}));
+
+    // Addresses from a table that point elsewhere than the web are refused.
+    n.Megnyitott.clear();
+    program_.Online.OnlineEleresek.TarsasagHonlap[0] = "file:///etc/passwd";
+    program_.Online.OnlineEleresek.KeziFogadas[0] = "javascript:alert(1)";
+    program_.Online.OnlineEleresek.RekordNyeremenyek = "";
+    Valaszolo v({QStringLiteral("OK"), QStringLiteral("OK"), QStringLiteral("OK")});
+    iv().InternetMegszStart(0);
+    iv().InternetMegszStart(10);
+    iv().InternetMegszStart(14);
+    EXPECT_TRUE(n.Megnyitott.isEmpty()) << n.Megnyitott.join(' ').toStdString();
+    EXPECT_EQ(dobozok(v).size(), 3);
+
+    // The mail link asks first and opens a mail with an encoded subject.
+    Valaszolo igen({QStringLiteral("Igen")});
+    iv().InternetMegszStart(1);
+    ASSERT_EQ(n.Megnyitott.size(), 1);
+    EXPECT_EQ(n.Megnyitott[0], QStringLiteral("mailto:info@kavarex.example?subject=Fejleszt%C3%A9s%20t%C3%A1mogat%C3%A1sa%2C%20%C3%A9szrev%C3%A9telek"));
+}
+
+TEST_F(InternetTest, TableOfTheWrongSizeIsRefusedOnLoad)
+{
+    std::string d = kep(tabla(9));
+    for (const int delta : {-1, +1}) {
+        std::string x = d;
+        x.resize(x.size() + delta, '\0');
+        QFile f(datOdb());
+        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        f.write(x.data(), static_cast<qint64>(x.size()));
+        f.close();
+        Valaszolo v({QStringLiteral("OK")});
+        EXPECT_FALSE(iv().OnlineEleresBetoltes(datOdb()));
+        ASSERT_EQ(dobozok(v).size(), 1);
+        EXPECT_TRUE(dobozok(v)[0].startsWith(QStringLiteral("Érvénytelen állomány: Online.odb")));
+        EXPECT_EQ(program_.Online.OnlineEleresek.Sorszam, 5);
+    }
+}
+
+// The current game's database from the maker's site: a shorter file replaces
+// the one in use only after a Yes, a failed download never touches it.
+TEST_F(InternetTest, DatabaseUpdateReplacesOnlyWhenAllowed)
+{
+    program_.Uzenetek.Jovahagyas = false;
+    program_.Jatek.LottoIndex = 0;
+    const QString nev = QString::fromUtf8(kvx::AdatbazisAllomany[0]);
+    const QString ut = dir_.filePath(QStringLiteral("Dat/")) + nev;
+    const std::string regi(400, 'r');
+    const auto alap = [&] {
+        QFile f(ut);
+        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        f.write(regi.data(), static_cast<qint64>(regi.size()));
+    };
+    int frissult = 0;
+    QObject::connect(&iv(), &InternetVezerlo::adatbazisFrissult, [&] { ++frissult; });
+    const std::string tartalom = "/hu/download/Database/" + nev.toStdString();
+    const struct {
+        const char* eset;
+        int statusz;
+        std::size_t meret;
+        HttpSzerver::Mod mod;
+        QStringList valaszok;
+        char varhato;  // the byte the database file then holds
+    } esetek[] = {
+        {"longer download", 200, 500, HttpSzerver::Mod::Egesz, {}, 'n'},
+        {"shorter, Yes", 200, 300, HttpSzerver::Mod::Egesz, {QStringLiteral("Igen")}, 'n'},
+        {"shorter, No", 200, 300, HttpSzerver::Mod::Egesz, {QStringLiteral("Nem")}, 'r'},
+        {"not found", 404, 20, HttpSzerver::Mod::Egesz, {QStringLiteral("OK")}, 'r'},
+        {"cut short", 200, 800, HttpSzerver::Mod::Csonka, {QStringLiteral("OK")}, 'r'},
+    };
+    for (const auto& e : esetek) {
+        SCOPED_TRACE(e.eset);
+        alap();
+        szerver_.beallit(tartalom, {e.statusz, std::string(e.meret, 'n'), e.mod});
+        Valaszolo v(e.valaszok);
+        frissult = 0;
+        iv().InternetMegszStart(7);
+        EXPECT_EQ(olvas(ut), e.varhato == 'r' ? regi : std::string(e.meret, 'n'));
+        EXPECT_TRUE(cache().isEmpty()) << cache().join(' ').toStdString();
+        EXPECT_EQ(dobozok(v).size(), e.valaszok.size()) << dobozok(v).join('|').toStdString();
+        EXPECT_EQ(frissult, 1);
+    }
+}
+
+// The main window's per-game items follow the table in use.
+TEST_F(InternetTest, MenuItemsFollowTheTable)
+{
+    TFoablak w(dir_.filePath(QStringLiteral("prog/kavarex")));
+    program_.Jatek.LottoIndex = 0;
+    kvx::TOnlineEleresek t = tabla(6);
+    t.KeziFogadas[0].clear();
+    t.RekordNyeremenyek.clear();
+    t.EredmenyAllomany[0] = "eredmeny.csv";
+    const std::string d = kep(t);
+    QFile f(datOdb());
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    f.write(d.data(), static_cast<qint64>(d.size()));
+    f.close();
+    ASSERT_TRUE(iv().OnlineEleresBetoltes(datOdb()));
+    const QString n = QString::fromUtf8(kvx::JatekNev[0]);
+    EXPECT_EQ(w.Akcio(QStringLiteral("Honlap1"))->text(), n + QStringLiteral(" honlap"));
+    EXPECT_TRUE(w.Akcio(QStringLiteral("Honlap1"))->isEnabled());
+    EXPECT_FALSE(w.Akcio(QStringLiteral("Rekordnyeremnyek1"))->isVisible());
+    EXPECT_FALSE(w.Akcio(QStringLiteral("Kziadatbevitel1"))->isEnabled());
+    EXPECT_EQ(w.Akcio(QStringLiteral("Kziadatbevitel1"))->statusTip(), QStringLiteral(" %1 - nincs lehetőség online fogadásra ").arg(n));
+    EXPECT_TRUE(w.Akcio(QStringLiteral("Naprakszadatbzis1"))->isVisible());
+    EXPECT_EQ(w.Akcio(QStringLiteral("Aktulisadatbzisfrisstse1"))->statusTip(),
+              QStringLiteral(" %1 adatbázisának frissítése a program honlapjáról ").arg(n));
+    // Not built yet: the up-to-date download, the upload and the version search.
+    for (const char* nev : {"Naprakszadatbzis1", "Varicifeltltse1", "jverzikeresse1"}) {
+        EXPECT_FALSE(w.Akcio(QString::fromUtf8(nev))->isEnabled()) << nev;
+        EXPECT_EQ(w.Akcio(QString::fromUtf8(nev))->statusTip(), QStringLiteral("Ez a funkció még nem érhető el.")) << nev;
+    }
+}
+
+}  // namespace
+
+#include "internet_test.moc"
