@@ -12,6 +12,8 @@
 #include "app/ui/nevjegy.h"
 #include "app/ui/program.h"
 #include "app/ui/uzenetek.h"
+#include "variation/ui/variacio_vezerlo.h"
+#include "variation/variation_store.h"
 #include "draws/alternative_databases.h"
 #include "draws/ui/huzlista.h"
 
@@ -36,6 +38,8 @@ void TFoablak::InternetParancsokBekotese()
         connect(a, &QAction::triggered, this, [kind] { Program::aktualis().InternetV().InternetMegszStart(kind); });
     }
     connect(&iv, &InternetVezerlo::onlineValtozott, this, &TFoablak::InternetMenuFrissites);
+    // The upload item follows the variation.
+    connect(&Program::aktualis().Variacio(), &VariacioVezerlo::valtozott, this, &TFoablak::InternetMenuFrissites);
     iv.FrissitesElott = [this] { return AlternativAdatbazisFrissitesElott(); };
     // A damaged draws list offers the download of the current game's database.
     uzenetekAllapot().AktualisAdatbazisFrissites = [] { Program::aktualis().InternetV().InternetMegszStart(7); };
@@ -83,7 +87,7 @@ void TFoablak::InternetMenuFrissites()
     Akcio(QStringLiteral("Rekordnyeremnyek1"))->setVisible(m.RekordLathato);
     allit("Rekordnyeremnyek1", true, sajat("Rekordnyeremnyek1"));
     allit("Kziadatbevitel1", m.KeziEngedett, u(m.KeziTipp));
-    allit("Varicifeltltse1", true, u(m.FeltoltesTipp));
+    allit("Varicifeltltse1", m.FeltoltesLehetseges && variationStore().BontSzelvszam > 0, u(m.FeltoltesTipp));
     Akcio(QStringLiteral("Naprakszadatbzis1"))->setVisible(m.NaprakeszLathato);
     allit("Naprakszadatbzis1", true, u(m.NaprakeszTipp));
     allit("Aktulisadatbzisfrisstse1", true, u(m.AktualisTipp));

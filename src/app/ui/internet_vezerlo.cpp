@@ -1,4 +1,7 @@
 #include "app/ui/internet_vezerlo.h"
+#include "variation/store_jobs.h"
+#include "variation/variation_file.h"
+#include "variation/variation_export.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -176,7 +179,7 @@ bool InternetVezerlo::Kicsomagolas(const QString& archive, const QString& konyvt
 bool InternetVezerlo::MuveletKesz(int kind)
 {
     switch (kind) {
-    case 0: case 1: case 2: case 3: case 4: case 5: case 7: case 8: case 10: case 13: case 14:
+    case 0: case 1: case 2: case 3: case 4: case 5: case 7: case 8: case 10: case 11: case 13: case 14:
         return true;
     default:
         return false;
@@ -255,6 +258,35 @@ void InternetVezerlo::InternetMegszStart(int kind)
     case 4: cimMegnyitas(host + "/hu/sim/kvxsim.php", false); return;
     case 5: cimMegnyitas(host + "/hu/vari/lotto_variation.php", false); return;
     case 10: cimMegnyitas(u8(t.KeziFogadas[g]), false); return;
+    case 11: {
+        // The variation goes to the operator's page as a file it reads; a
+        // variation longer than one upload carries is split by hand.
+        VariationStore& tar = p.Tar;
+        const std::int64_t sorok = tar.BontSzelvszam;
+        if (sorok <= 0)
+            return;
+        const std::int64_t maximum = t.FeltoltesMaximum[static_cast<std::size_t>(g)];
+        if (maximum < sorok) {
+            FigyelmeztetoUzenet(q(FeltoltesFelosztasSzoveg(maximum, sorok)));
+            return;
+        }
+        BontListEredetiSorrend(tar);
+        const std::string allomany = p.Konyvtarak.ListKonyvtar + "variation.csv";
+        ExportFejlec fejlec;
+        fejlec.VariacioVerzio = p.VariacioAllomany.VariacioVerzio;
+        fejlec.VariacioDatum = p.VariacioAllomany.VariacioDatum != 0.0 ? p.VariacioAllomany.VariacioDatum : MaiDatum();
+        std::string hiba;
+        if (!ExportKiiras(allomany, "csv", tar, p.Szamok, p.Jatek, fejlec, hiba)) {
+            HibaUzenet(q(hiba));
+            return;
+        }
+        InformacioUzenet(q("Online fogadás állománya sikeresen létrehozva.\r\n\r\n" +
+                           FeltoltesMegjegyzes(t.FeltoltesElfogadott[static_cast<std::size_t>(g)] != 0,
+                                               JatekNev[static_cast<std::size_t>(g)]) +
+                           "A program továbbítja a variáció állományának útvonalát:\r\n" + allomany));
+        cimMegnyitas(FeltoltesCim(t, g, sorok, allomany), false);
+        return;
+    }
     case 14: cimMegnyitas(u8(t.RekordNyeremenyek), false); return;
     default: break;
     }

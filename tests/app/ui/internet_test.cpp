@@ -15,6 +15,9 @@
 #include "app/ui/program.h"
 #include "app/version.h"
 #include "common/binary_io.h"
+#include "tickets/number_lists.h"
+#include "variation/store_jobs.h"
+#include "variation/variation_store.h"
 #include "http_szerver.h"
 #include "valaszolo.h"
 
@@ -272,6 +275,58 @@ TEST_F(InternetTest, LinksOpenOnlyWebAddressesWithEncodedValues)
     EXPECT_EQ(n.Megnyitott[0], QStringLiteral("mailto:info@kavarex.example?subject=Fejleszt%C3%A9s%20t%C3%A1mogat%C3%A1sa%2C%20%C3%A9szrev%C3%A9telek"));
 }
 
+// The upload writes the variation as "variation.csv" into the list folder and
+// opens the operator's upload address with its line count and path; a
+// variation longer than one upload carries gets the splitting instructions.
+TEST_F(InternetTest, UploadWritesTheVariationFileAndOpensTheUploadAddress)
+{
+    UrlNaplo n;
+    program_.Jatek.LottoIndex = 0;
+    kvx::JatekParameterek(program_.Jatek);
+    QDir(dir_.path()).mkpath(QStringLiteral("List"));
+    program_.Konyvtarak.ListKonyvtar = dir_.filePath(QStringLiteral("List/")).toStdString();
+    kvx::SzamListak& l = program_.Szamok;
+    l.KijeloltSzamok = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+    l.KijeloltFoSzamDb = 12;
+    l.KijeloltFoSzamFelso = 11;
+    l.VariacioMeret = l.VariacioFoMeret = 5;
+    l.VariacioMeretFelso = l.VariacioFoMeretFelso = 4;
+    kvx::VariationStore& t = program_.Tar;
+    ASSERT_TRUE(kvx::SetBontasMatrix(t, 5, 5, nullptr));
+    for (int r = 0; r < 5; ++r)
+        for (int k = 0; k < 5; ++k)
+            t.sor(r)[k] = static_cast<std::uint8_t>((r + k) % 12);
+    t.BontSzelvszam = 5;
+    kvx::TOnlineEleresek& o = program_.Online.OnlineEleresek;
+    o.Feltoltes1[0] = "https://up.example/send?";
+    o.Feltoltes2[0] = "n=";
+    o.Feltoltes3[0] = "&f=";
+    o.FeltoltesSzam[0] = -1;
+    o.FeltoltesElfogadott[0] = 1;
+    o.FeltoltesMaximum[0] = 3;
+    {
+        Valaszolo v({QStringLiteral("OK")});
+        iv().InternetMegszStart(11);
+        ASSERT_EQ(dobozok(v).size(), 1);
+        EXPECT_EQ(dobozok(v)[0].replace(QStringLiteral("\n"), QStringLiteral("\r\n")).toStdString(), kvx::FeltoltesFelosztasSzoveg(3, 5));
+    }
+    EXPECT_TRUE(n.Megnyitott.isEmpty());
+    const QString csv = dir_.filePath(QStringLiteral("List/variation.csv"));
+    EXPECT_FALSE(QFile::exists(csv));
+
+    o.FeltoltesMaximum[0] = 10;
+    {
+        Valaszolo v({QStringLiteral("OK")});
+        iv().InternetMegszStart(11);
+        ASSERT_EQ(dobozok(v).size(), 1);
+        EXPECT_TRUE(dobozok(v)[0].startsWith(QStringLiteral("Online fogadás állománya sikeresen létrehozva.")));
+    }
+    ASSERT_TRUE(QFile::exists(csv));
+    ASSERT_EQ(n.Megnyitott.size(), 1);
+    EXPECT_EQ(n.Megnyitott[0], QStringLiteral("https://up.example/send?n=5&f=") +
+                                   QString::fromStdString(kvx::UrlKodolas(csv.toStdString())));
+}
+
 TEST_F(InternetTest, TableOfTheWrongSizeIsRefusedOnLoad)
 {
     std::string d = kep(tabla(9));
@@ -359,8 +414,11 @@ TEST_F(InternetTest, MenuItemsFollowTheTable)
     EXPECT_TRUE(w.Akcio(QStringLiteral("Naprakszadatbzis1"))->isVisible());
     EXPECT_EQ(w.Akcio(QStringLiteral("Aktulisadatbzisfrisstse1"))->statusTip(),
               QStringLiteral(" %1 adatbázisának frissítése a program honlapjáról ").arg(n));
-    // Not built yet: the up-to-date download, the upload and the version search.
-    for (const char* nev : {"Naprakszadatbzis1", "Varicifeltltse1", "jverzikeresse1"}) {
+    // The upload needs a variation.
+    EXPECT_FALSE(w.Akcio(QStringLiteral("Varicifeltltse1"))->isEnabled());
+    EXPECT_EQ(w.Akcio(QStringLiteral("Varicifeltltse1"))->statusTip(), QStringLiteral(" Nincs kész variáció "));
+    // Not built yet: the up-to-date download and the version search.
+    for (const char* nev : {"Naprakszadatbzis1", "jverzikeresse1"}) {
         EXPECT_FALSE(w.Akcio(QString::fromUtf8(nev))->isEnabled()) << nev;
         EXPECT_EQ(w.Akcio(QString::fromUtf8(nev))->statusTip(), QStringLiteral("Ez a funkció még nem érhető el.")) << nev;
     }
