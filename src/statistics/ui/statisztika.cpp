@@ -29,6 +29,7 @@
 #include "app/main_menu.h"
 #include "draws/ui/huzasok_vezerlo.h"
 #include "platform/taskbar_progress.h"
+#include "statistics/chart_hints.h"
 #include "statistics/ui/diagram_festes.h"
 #include "tickets/number_statistics.h"
 #include "variation/generation_run.h"
@@ -86,6 +87,7 @@ void TDiagramDoboz::paintEvent(QPaintEvent*)
 void TDiagramDoboz::mouseMoveEvent(QMouseEvent* e)
 {
     UtolsoEger = e->position().toPoint();
+    emit egerMozgas(UtolsoEger);
 }
 
 void TDiagramDoboz::mouseDoubleClickEvent(QMouseEvent* e)
@@ -124,6 +126,7 @@ void TStatisztika::FormCreate()
     SelectionSortBox = new TDiagramDoboz(this);
     SelectionSortBox->Festes = [this](QPainter& p) { SelectionSortBoxPaint(p); };
     connect(SelectionSortBox, &TDiagramDoboz::duplaKattintas, this, &TStatisztika::SelectionSortBoxDblClick);
+    connect(SelectionSortBox, &TDiagramDoboz::egerMozgas, this, &TStatisztika::SelectionSortBoxMouseMove);
     fo->addWidget(SelectionSortBox);
     ScrollBar1 = new QScrollBar(Qt::Horizontal, this);
     ScrollBar1->setObjectName(QStringLiteral("ScrollBar1"));
@@ -503,6 +506,11 @@ void TStatisztika::StatisztikaKeszitesVege(bool sikeres)
     if (diagramSzelesseg_ > 0)
         resize(diagramSzelesseg_, height());
     modell_.Ujrakezdes(eredmeny_.SortArray);
+    if (formTag_ <= 2) {
+        Program& p = Program::aktualis();
+        HuzasStatisztika(foszelvenyStat_, p.Huzasok, p.Jatek, p.HuzSzama.GetHuzSzamaElso(),
+                         p.HuzSzama.GetHuzSzamaUtolso());
+    }
     Start(0);
 }
 
@@ -668,6 +676,60 @@ void TStatisztika::SelectionSortBoxDblClick(QPoint hol)
         emit szamJelolesKerve(szam);
         SelectionSortBox->update();
     }
+}
+
+void TStatisztika::SelectionSortBoxMouseMove(QPoint hol)
+{
+    SelectionSortBox->setToolTip(QString());
+    if (mod_ != 2 || fut_)
+        return;
+    const int fejlecAlja = kerek(28 * settings().BetuMeret / 8.0);
+    const int i = modell_.OszlopItt(hol.x(), ScrollBar1->value());
+    const bool vanTipp = formTag_ <= 3;
+    if (hol.y() < fejlecAlja || i < 0 || !vanTipp) {
+        if (hol.y() < fejlecAlja && width() < modell_.TeljesSzelesseg())
+            if (const StatLeiras* l = StatLeirasTag(formTag_))
+                SelectionSortBox->setToolTip(QStringLiteral(" ") + QString::fromUtf8(l->Felirat) +
+                                             QStringLiteral(" "));
+        return;
+    }
+    if (SelectionSortBox->grab(QRect(hol, QSize(1, 1))).toImage().pixelColor(0, 0) == QColor(Qt::white))
+        return;
+    DiagramTippBemenet b;
+    b.Tag = formTag_;
+    b.Jatek = game();
+    b.Kulcs = modell_.Kulcs(i);
+    // The bar's own values are looked up by its number in the result.
+    const TTombInt2D& t = statMasolat().Van(formTag_)
+                              ? statMasolat().Tablak[static_cast<std::size_t>(formTag_)]
+                              : eredmeny_.SortArray;
+    for (const TTombInt1D& r : t)
+        if (r.size() >= 3 && r[0] == b.Kulcs) {
+            b.Ertek = r[1];
+            b.Utolso = r[2];
+            break;
+        }
+    b.R = v_.VizsgaltSorDb;
+    b.VizsgaltPluszDb = v_.VizsgaltPluszDb;
+    b.Ertekek = modell_.Ertekek();
+    b.Zoom = modell_.ZoomAktiv();
+    b.Elmeleti = modell_.ElmeletiMutat();
+    b.Tenyleges = modell_.TenylegesMutat();
+    b.Huzas = opciok_.Huzas;
+    b.Inverz = modell_.InverzOszlop() == 1;
+    b.PluszSorok = modell_.PluszOszlopok();
+    b.FoSorok = static_cast<std::int32_t>(modell_.Tabla().size()) - b.PluszSorok;
+    AtlagSzamlalok(t, game().FoSzamKeszlet, b.Ertekek[2], b.Alatta, b.Atlagos, b.Felette);
+    const std::size_t x = static_cast<std::size_t>(b.Kulcs - 1);
+    if (b.Kulcs >= 1 && x < foszelvenyStat_.HanyHuzasOta.size() && !foszelvenyStat_.HanyHuzasOta[x].empty())
+        b.HanyHuzasOta = foszelvenyStat_.HanyHuzasOta[x][0];
+    if (b.Kulcs >= 1 && x < foszelvenyStat_.HanyszorHuztak.size() && !foszelvenyStat_.HanyszorHuztak[x].empty())
+        b.HanyszorHuztak = foszelvenyStat_.HanyszorHuztak[x][0];
+    if (formTag_ == 3) {
+        b.SzamTipp = SzamTipp(szamStatisztika(), szamListak(), game(), b.Kulcs - 1, false);
+        b.KijeloltVagyFix = KijeloltE(szamListak(), b.Kulcs) || FixE(szamListak(), b.Kulcs);
+    }
+    SelectionSortBox->setToolTip(q(DiagramTipp(b)));
 }
 
 void TStatisztika::StatisztikaAktiv(bool kerdes)

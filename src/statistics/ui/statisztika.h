@@ -15,6 +15,7 @@
 #include "statistics/stat_result.h"
 #include "statistics/stat_table.h"
 #include "app/workers.h"
+#include "tickets/number_statistics.h"
 
 class HuzasokVezerlo;
 class VariacioVezerlo;
@@ -38,6 +39,7 @@ public:
 
 signals:
     void duplaKattintas(QPoint hol);
+    void egerMozgas(QPoint hol);
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -73,6 +75,8 @@ public:
     void Start(int kuldo = 0);
     // A double click at x, y of the paint box.
     void SelectionSortBoxDblClick(QPoint hol);
+    // The mouse at x, y of the paint box: the hint of the bar under it.
+    void SelectionSortBoxMouseMove(QPoint hol);
 
     // The statistic shown (the form's Tag).
     int FormTag() const { return formTag_; }
@@ -160,5 +164,8 @@ private:
     kvx::DiagramModell modell_;
     kvx::DiagramOpciok opciok_;
     QString fejlec_;
+    // Times drawn and draws since over the main-ticket range, for the hints
+    // of its two charts.
+    kvx::SzamStatisztikaState foszelvenyStat_;
     kvx::SzalNyilvantartas::Azonosito szal_;
 };

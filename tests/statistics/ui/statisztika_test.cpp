@@ -259,11 +259,19 @@ TEST_F(StatisztikaAblak, MainTicketChartsFromTheMenuAndADoubleClickMarksTheNumbe
     ASSERT_FALSE(KijeloltE(szamListak(), 12));
     QTest::mouseDClick(s_->SelectionSortBox, Qt::LeftButton, {}, QPoint((b.X0 + b.X1) / 2, b.Teto + 5));
     EXPECT_TRUE(KijeloltE(szamListak(), 12));
+    // The bar's hint: 12 came once, in the second of the three draws.
+    s_->SelectionSortBoxMouseMove(QPoint((b.X0 + b.X1) / 2, b.Teto + 5));
+    const QString tipp = s_->SelectionSortBox->toolTip();
+    EXPECT_TRUE(tipp.startsWith(QStringLiteral(" 1 esetben sorsolták \r\n Utoljára: 2. húzás számsorából"))) << tipp.toStdString();
+    EXPECT_TRUE(tipp.contains(QStringLiteral("   - 1 húzás óta nem került elő "))) << tipp.toStdString();
     const int db = szamListak().KijeloltSzamDb();
     const Oszlop ures = s_->Modell().OszlopGeometria(49, 0, s_->SelectionSortBox->width());
     if (ures.Lathato) {
         QTest::mouseDClick(s_->SelectionSortBox, Qt::LeftButton, {}, QPoint((ures.X0 + ures.X1) / 2, ures.Alj - 5));
         EXPECT_EQ(szamListak().KijeloltSzamDb(), db);
+        // Nor is there a hint over the white of an empty column.
+        s_->SelectionSortBoxMouseMove(QPoint((ures.X0 + ures.X1) / 2, ures.Alj - 5));
+        EXPECT_TRUE(s_->SelectionSortBox->toolTip().isEmpty());
     }
 
     // "Hány húzás óta..." from the menu; Zoom groups the numbers by value.
