@@ -87,14 +87,14 @@ private:
     std::int32_t elso_ = 0, utolso_ = 0;
 };
 
-std::uint8_t jelzo(const SzamJelzok& j, std::int32_t n)
+std::uint8_t jelzo(const StatJelzok& j, std::int32_t n)
 {
     return n >= 1 && static_cast<std::size_t>(n) <= j.StatSzamJelzo.size()
                ? j.StatSzamJelzo[static_cast<std::size_t>(n - 1)]
                : 0;
 }
 
-std::int32_t bitDb(const SzamJelzok& j, const SorPuffer& p, std::int32_t k, std::uint8_t bit)
+std::int32_t bitDb(const StatJelzok& j, const SorPuffer& p, std::int32_t k, std::uint8_t bit)
 {
     std::int32_t c = 0;
     for (std::int32_t i = 0; i < k; ++i)
@@ -126,7 +126,7 @@ bool passz(const SorOlvaso& o, StatFutas& f, std::int32_t huzas, Fv fv)
     return true;
 }
 
-bool parosParatlan(const SorOlvaso& o, const SzamJelzok& j, StatFutas& f, StatEredmeny& e)
+bool parosParatlan(const SorOlvaso& o, const StatJelzok& j, StatFutas& f, StatEredmeny& e)
 {
     SorPuffer p{};
     const std::int32_t k = o.K();
@@ -198,7 +198,7 @@ bool ismetlodesek(const SorOlvaso& o, std::int32_t sorsolasok, StatFutas& f, Sta
     return true;
 }
 
-bool esemenyek(const SorOlvaso& o, const SzamJelzok& j, std::int32_t sorsolasok, StatFutas& f, StatEredmeny& e)
+bool esemenyek(const SorOlvaso& o, const StatJelzok& j, std::int32_t sorsolasok, StatFutas& f, StatEredmeny& e)
 {
     SorPuffer p{};
     const std::int32_t k = o.K();
@@ -233,7 +233,7 @@ bool esemenyek(const SorOlvaso& o, const SzamJelzok& j, std::int32_t sorsolasok,
 }  // namespace
 
 SzamTulajdonsagok AdatbazisJelzoBeallitas(const GameParams& g, std::int32_t forras, const TTombByte1D& kijeloltSzamok,
-                                          std::int32_t kijeloltFoSzamDb, SzamJelzok& j)
+                                          std::int32_t kijeloltFoSzamDb, StatJelzok& j)
 {
     SzamTulajdonsagok t;
     const std::size_t osszes = static_cast<std::size_t>(std::max(g.OsszesSzam, 0));
@@ -300,7 +300,7 @@ SzamTulajdonsagok AdatbazisJelzoBeallitas(const GameParams& g, std::int32_t forr
 bool SzamsorTulajdonsagStatisztika(std::int32_t tag, StatMasolat& c, const SzamsorBemenet& b, const DrawsState& d,
                                    const VariacioSorForras& src, StatFutas& f, StatEredmeny& e, SzamTulajdonsagok& t)
 {
-    SzamJelzok j;
+    StatJelzok j;
     t = AdatbazisJelzoBeallitas(b.Jatek, b.StatForras, b.KijeloltSzamok, b.KijeloltFoSzamDb, j);
     if (c.Betoltes(tag, e))
         return f.StatisztikaFut.load();

@@ -20,7 +20,7 @@ inline constexpr std::uint8_t kIkerBit = 4;
 inline constexpr std::uint8_t kPrimBit = 8;
 inline constexpr std::uint8_t kTukorBit = 16;
 
-struct SzamJelzok {
+struct StatJelzok {
     TTombByte1D StatSzamJelzo;  // by number - 1
     TTombInt1D StatTukorPar;    // partner's number - 1, or -1
 };
@@ -36,7 +36,7 @@ struct SzamTulajdonsagok {
 // Marks every main-pool number and counts the pool; with forras 1 also the
 // selected main numbers (the first kijeloltFoSzamDb of kijeloltSzamok).
 SzamTulajdonsagok AdatbazisJelzoBeallitas(const GameParams& g, std::int32_t forras, const TTombByte1D& kijeloltSzamok,
-                                          std::int32_t kijeloltFoSzamDb, SzamJelzok& j);
+                                          std::int32_t kijeloltFoSzamDb, StatJelzok& j);
 
 // What the routines read besides the lines.
 struct SzamsorBemenet {

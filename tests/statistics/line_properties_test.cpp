@@ -182,7 +182,7 @@ TEST(SzamsorTulajdonsagok, HandPickedDrawsLandInTheirColumns)
 
 TEST(SzamsorTulajdonsagok, PoolAndSelectionCounts)
 {
-    SzamJelzok j;
+    StatJelzok j;
     const GameParams g = jatek(0);
     // 21 then 12 selected: one selected mirror pair whatever the order.
     for (const TTombByte1D& kij : {TTombByte1D{21, 5, 12}, TTombByte1D{12, 21, 5}}) {
@@ -204,7 +204,7 @@ TEST(SzamsorTulajdonsagok, PoolAndSelectionCounts)
     EXPECT_EQ(j.StatTukorPar[22], 31);
     EXPECT_EQ(j.StatTukorPar[10], -1);
     // Above 95 nothing is prime, extra-pool numbers have no bits.
-    SzamJelzok k;
+    StatJelzok k;
     AdatbazisJelzoBeallitas(jatek(27), 0, {}, 0, k);
     for (std::size_t n = 70; n < k.StatSzamJelzo.size(); ++n)
         EXPECT_EQ(k.StatSzamJelzo[n], 0) << n + 1;

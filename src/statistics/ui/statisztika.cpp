@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
@@ -62,9 +63,33 @@ struct FutasBemenet {
     StatMasolat Helyi;          // the slot and the tables the run may read
     GyakorisagBemenet Gyakorisag;
     std::int32_t FoElso = 1, FoUtolso = 0;
+    SzamsorBemenet Szamsor;     // even/odd, repetition, events
+    TalalatiAranyBemenet Talalat;  // hit ratios
+    SzamTulajdonsagok Tulajdonsagok;
+    AzonosLista Azonos;
+    bool AzonosUj = false;      // the hit ratios were computed, not loaded
     StatEredmeny Eredmeny;
     bool Mutat = false;         // not cancelled: show and store
 };
+
+// The computation of a statistic of the line-counting and hit-ratio
+// families; false for the others.
+bool SzamsorSzamitas(FutasBemenet& be, StatMasolat& c, const DrawsState& d, const VariacioSorForras& src,
+                     StatFutas& f)
+{
+    switch (be.Tag) {
+    case 4:
+    case 12:
+        be.AzonosUj = !c.Van(be.Tag);
+        be.Mutat = TalalatiAranyok(be.Tag, c, be.Talalat, d, src, f, be.Eredmeny, be.Azonos);
+        return true;
+    case 5: case 6: case 7: case 10: case 11: case 13:
+        be.Mutat = SzamsorTulajdonsagStatisztika(be.Tag, c, be.Szamsor, d, src, f, be.Eredmeny, be.Tulajdonsagok);
+        return true;
+    default:
+        return false;
+    }
+}
 
 }  // namespace
 
@@ -430,6 +455,23 @@ void TStatisztika::StatisztikaKeszites(int tag)
     g.KijeloltSzamok = p.Szamok.KijeloltSzamok;
     g.VariacioMeretFelso = p.Szamok.VariacioMeretFelso;
     g.TartomanyUtolso = v_.StatForras == 1 ? v_.TartomanyUtolso : 0;
+    SzamsorBemenet& sz = be->Szamsor;
+    sz.Jatek = p.Jatek;
+    sz.StatForras = v_.StatForras;
+    sz.K = v_.VizsgaltSzamDb;
+    sz.TartomanyElso = v_.TartomanyElso;
+    sz.TartomanyUtolso = v_.TartomanyUtolso;
+    sz.HuzasSzamsorVariacio = p.Feltetelek.HuzasSzamsorVariacio;
+    sz.KijeloltSzamok = p.Szamok.KijeloltSzamok;
+    sz.KijeloltFoSzamDb = p.Szamok.KijeloltFoSzamDb;
+    TalalatiAranyBemenet& ta = be->Talalat;
+    ta.Jatek = p.Jatek;
+    ta.StatForras = v_.StatForras;
+    ta.K = v_.VizsgaltSzamDb;
+    ta.TalalatLepes = v_.TalalatLepes;
+    ta.FixSzamDb = v_.StatForras == 1 && !p.Feltetelek.HuzasSzamsorVariacio ? p.Szamok.FixSzamDb() : 0;
+    ta.TartomanyElso = v_.TartomanyElso;
+    ta.TartomanyUtolso = v_.TartomanyUtolso;
     be->FoElso = p.HuzSzama.GetHuzSzamaElso();
     be->FoUtolso = p.HuzSzama.GetHuzSzamaUtolso();
     const std::uint64_t torlesek = torlesek_;
@@ -449,6 +491,8 @@ void TStatisztika::StatisztikaKeszites(int tag)
             aktiv = be->Tag == 1 ? std::move(s.HanyszorHuztak) : std::move(s.HanyHuzasOta);
         }
         const BlokkSorForras forras(tar->FBontasMatrix, tar->BontSzelvszam, tar->BontMatrixSorHossz);
+        if (SzamsorSzamitas(*be, be->Helyi, *huzasok, forras, *futas))
+            return;
         be->Mutat = DiagramLekerdezes(be->Tag, be->Helyi, aktiv, forras, be->Gyakorisag, *futas, be->Eredmeny);
     };
     QPointer<TStatisztika> ablak(this);
@@ -462,6 +506,9 @@ void TStatisztika::StatisztikaKeszites(int tag)
             if (be->Tag == 3)
                 c.GyakorisagTabla = be->Helyi.GyakorisagTabla;
         }
+        tulajdonsagok_ = be->Tulajdonsagok;
+        if (be->AzonosUj && be->Mutat)
+            azonos_[be->Tag == 12 ? 1 : 0] = std::move(be->Azonos);
         eredmeny_ = std::move(be->Eredmeny);
         StatisztikaKeszitesVege(sikeres && be->Mutat);
     };
@@ -499,7 +546,13 @@ void TStatisztika::StatisztikaKeszitesVege(bool sikeres)
         SelectionSortBox->update();
         return;
     }
+    if (const StatLeiras* l = StatLeirasTag(formTag_); l && !l->Diagram) {
+        mod_ = 3;
+        jelentesKeszites();
+        return;
+    }
     mod_ = 2;
+    jelentes_ = {};
     SelectionSortBox->setFixedHeight(kerek(alapSzelesseg_ / 2.36));
     Panel2->show();
     ScrollBar1->show();
@@ -622,6 +675,11 @@ void TStatisztika::SelectionSortBoxPaint(QPainter& p)
     a.MeretSzorzo = a.BetuMeret / 8.0;
     a.MeretIndex = std::clamp((a.BetuMeret - 8) / 2, 0, 6);
     a.SorMagassag = QFontMetrics(font()).height();
+    if (mod_ == 3) {
+        SelectionSortBoxPaint_2(p);
+        FejlecFestes(p, SelectionSortBox->width(), a);
+        return;
+    }
     if (mod_ != 2) {
         p.fillRect(SelectionSortBox->rect(), Qt::white);
         if (mod_ == 1) {
@@ -647,6 +705,60 @@ void TStatisztika::SelectionSortBoxPaint(QPainter& p)
     a.Jatek = game();
     a.Szamok = &szamListak();
     DiagramFestes(p, SelectionSortBox->size(), modell_, a);
+}
+
+void TStatisztika::jelentesKeszites()
+{
+    Program& p = Program::aktualis();
+    JelentesBemenet b;
+    b.Tag = formTag_;
+    b.Jatek = p.Jatek;
+    b.V = v_;
+    b.Tabla = eredmeny_.SortArray;
+    b.Tul = tulajdonsagok_;
+    b.Azonos = azonos_[v_.StatForras == 1 ? 1 : 0];
+    b.FixSzamDb = p.Feltetelek.HuzasSzamsorVariacio ? 0 : p.Szamok.FixSzamDb();
+    b.VariacioMeret = p.Feltetelek.HuzasSzamsorVariacio ? p.Jatek.SzamsorHossz : p.Szamok.VariacioMeret;
+    b.HuzasokSzama = p.Huzasok.HuzasokSzama;
+    b.BontMatrixMeret = p.Tar.BontMatrixMeret;
+    QFont f(QStringLiteral("Courier New"));
+    f.setPointSize(settings().BetuMeret + 1);
+    const QFontMetrics fm(f);
+    JelentesMeretek m;
+    m.MeretSzorzo = settings().BetuMeret / 8.0;
+    m.MeretIndex = std::clamp((settings().BetuMeret - 8) / 2, 0, 6);
+    if (const QScreen* k = screen())
+        m.KepernyoMagassag = k->geometry().height();
+    m.Szelesseg = [&fm](const std::string& s) { return fm.horizontalAdvance(q(s)); };
+    jelentes_ = SzovegesJelentes(b, m);
+    Panel2->hide();
+    ScrollBar1->hide();
+    SelectionSortBox->setFixedHeight(std::max(jelentes_.Magassag, kerek(60 * m.MeretSzorzo)));
+    resize(std::max(jelentes_.Szelesseg, minimumSizeHint().width()), sizeHint().height());
+    SelectionSortBox->update();
+}
+
+void TStatisztika::SelectionSortBoxPaint_2(QPainter& p)
+{
+    p.fillRect(SelectionSortBox->rect(), Qt::white);
+    QFont f(QStringLiteral("Courier New"));
+    f.setPointSize(settings().BetuMeret + 1);
+    p.setFont(f);
+    const int emelkedes = QFontMetrics(f).ascent();
+    for (const JelentesLepes& l : jelentes_.Lepesek) {
+        switch (l.Szin) {
+        case JelentesSzin::Sav1:
+            p.fillRect(QRect(0, l.Y, SelectionSortBox->width(), SelectionSortBox->height() - l.Y), QColor(245, 245, 248));
+            continue;
+        case JelentesSzin::Sav2:
+            p.fillRect(QRect(0, l.Y, SelectionSortBox->width(), SelectionSortBox->height() - l.Y), QColor(235, 235, 238));
+            continue;
+        case JelentesSzin::Szoveg: p.setPen(QColor(33, 33, 33)); break;
+        case JelentesSzin::Ertek: p.setPen(QColor(0, 102, 153)); break;
+        case JelentesSzin::Szazalek: p.setPen(QColor(0, 102, 102)); break;
+        }
+        p.drawText(QPoint(l.X, l.Y + emelkedes), q(l.Szoveg));
+    }
 }
 
 void TStatisztika::SelectionSortBoxDblClick(QPoint hol)

@@ -29,6 +29,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 
 namespace {
@@ -246,6 +247,8 @@ TEST_F(StatisztikaAblak, MainTicketChartsFromTheMenuAndADoubleClickMarksTheNumbe
 
     // Every statistic not built yet is disabled and says so.
     for (int tag = 4; tag <= 33; ++tag) {
+        if (StatLeirasTag(tag)->Kesz)
+            continue;
         EXPECT_FALSE(s_->MenuPont(tag)->isEnabled()) << tag;
         EXPECT_EQ(s_->MenuPont(tag)->statusTip(), QString::fromUtf8(kNemElerheto)) << tag;
     }
@@ -312,6 +315,47 @@ TEST_F(StatisztikaAblak, MainTicketChartsFromTheMenuAndADoubleClickMarksTheNumbe
         }
     }
     EXPECT_EQ(s_->Modell().Tabla().back()[1], 2);
+}
+
+TEST_F(StatisztikaAblak, DatabaseTextReportsFromTheMenu)
+{
+    // The three draws 2 11 21 31 41, 3 12 22 32 42, 4 13 23 33 43.
+    struct Eset {
+        int Tag;
+        const char* Felirat;
+        std::string Sor;
+    } esetek[] = {
+        {5, "Páros-páratlan", "Kihúzott páros számok összesen               :  6 szám,"},
+        {6, "Ismétlődés", "Számvégződés ismétlődés összesen     : 3 számsor,"},
+        {7, "Események", "Kihúzott ikerszám összesen            : 3 szám,"},
+        {4, "Találati arányok", "0 találatot elérő számsor: 3 db"},
+    };
+    for (const Eset& e : esetek) {
+        s_->StatisztikaKeszites(e.Tag);
+        ASSERT_TRUE(varj([this] { return kesz(); })) << e.Tag;
+        EXPECT_EQ(s_->windowTitle(), QStringLiteral(" Statisztika - Húzások listája - ") + QString::fromUtf8(e.Felirat));
+        EXPECT_TRUE(statMasolat().Van(e.Tag));
+        std::map<int, std::string> sorok;
+        for (const JelentesLepes& l : s_->Jelentes().Lepesek)
+            if (!l.Sav)
+                sorok[l.Y] += l.Szoveg;
+        bool van = false;
+        for (const auto& [y, t] : sorok)
+            van = van || t.find(e.Sor) != std::string::npos;
+        EXPECT_TRUE(van) << e.Tag << " misses [" << e.Sor << "]";
+        // The report is painted: the value colour is on the box.
+        const QImage k = s_->SelectionSortBox->grab().toImage();
+        bool ertekSzin = false;
+        for (int y = 0; y < k.height() && !ertekSzin; ++y)
+            for (int x = 0; x < k.width() && !ertekSzin; ++x) {
+                // Antialiased: a clearly blue-green pixel of the values.
+                const QColor c = k.pixelColor(x, y);
+                ertekSzin = c.red() < 60 && c.blue() > c.red() + 80 && c.green() < c.blue();
+            }
+        EXPECT_TRUE(ertekSzin) << e.Tag;
+        kep(s_, (std::string("jelentes_") + std::to_string(e.Tag) + ".png").c_str());
+    }
+    EXPECT_TRUE(s_->MenuPont(kAdatbazisReset)->isEnabled());
 }
 
 TEST_F(StatisztikaAblak, FrequencyDistributionOfAVariationIsCachedUnlessCancelled)
