@@ -89,6 +89,60 @@ void szal(const std::vector<Vonal>& v, const Szabaly& s, std::int32_t kezd, std:
     }
 }
 
+// Lines without extra or bonus numbers: the main bit sets kept in two
+// arrays, so the inner loop reads 16 bytes a line.
+[[gnu::always_inline]] inline void szalGyorsTorzs(const std::vector<std::uint64_t>& a0,
+                                                  const std::vector<std::uint64_t>& a1, const Szabaly& s,
+                                                  std::int32_t kezd, std::int32_t lepes, StatFutas& f,
+                                                  std::atomic<std::int32_t>& kesz, SzalEredmeny& r)
+{
+    const std::int32_t n = static_cast<std::int32_t>(a0.size());
+    r.Elert.assign(a0.size(), 0);
+    std::uint64_t* elert = r.Elert.data();
+    const std::uint64_t* x0 = a0.data();
+    const std::uint64_t* x1 = a1.data();
+    const std::int32_t felsoFo = s.Felso / s.Lepes;
+    for (std::int32_t p = kezd; p < n; p += lepes) {
+        if (!f.StatisztikaFut.load(std::memory_order_relaxed))
+            return;
+        const std::uint64_t t0 = x0[p], t1 = x1[p];
+        std::uint64_t sajat = 0;
+        for (std::int32_t q = p + 1; q < n; ++q) {
+            const std::int32_t fo = s.Alap + std::popcount(t0 & x0[q]) + std::popcount(t1 & x1[q]);
+            const std::uint64_t bit = std::uint64_t{1} << (fo * s.Lepes);
+            sajat |= bit;
+            elert[q] |= bit;
+            if (fo == felsoFo) [[unlikely]] {
+                ++r.ParDb;
+                if (r.Parok.size() < kAzonosParMax)
+                    r.Parok.emplace_back(p, q);
+            }
+        }
+        elert[p] |= sajat;
+        const std::int32_t k = kesz.fetch_add(1, std::memory_order_relaxed) + 1;
+        f.Haladas.store(k, std::memory_order_relaxed);
+    }
+}
+
+// The same with the processor's population-count instruction, where it has
+// one: the portable count is several times slower.
+[[gnu::target("popcnt")]] void szalGyorsPopcnt(const std::vector<std::uint64_t>& a0,
+                                               const std::vector<std::uint64_t>& a1, const Szabaly& s,
+                                               std::int32_t kezd, std::int32_t lepes, StatFutas& f,
+                                               std::atomic<std::int32_t>& kesz, SzalEredmeny& r)
+{
+    szalGyorsTorzs(a0, a1, s, kezd, lepes, f, kesz, r);
+}
+
+void szalGyors(const std::vector<std::uint64_t>& a0, const std::vector<std::uint64_t>& a1, const Szabaly& s,
+               std::int32_t kezd, std::int32_t lepes, StatFutas& f, std::atomic<std::int32_t>& kesz, SzalEredmeny& r)
+{
+    if (__builtin_cpu_supports("popcnt"))
+        szalGyorsPopcnt(a0, a1, s, kezd, lepes, f, kesz, r);
+    else
+        szalGyorsTorzs(a0, a1, s, kezd, lepes, f, kesz, r);
+}
+
 }  // namespace
 
 std::int32_t TalalatiOsztalyDb(const TalalatiAranyBemenet& b)
@@ -188,9 +242,24 @@ bool TalalatiAranyok(std::int32_t tag, StatMasolat& c, const TalalatiAranyBemene
         szalDb = 1;
     std::vector<SzalEredmeny> r(static_cast<std::size_t>(szalDb));
     std::atomic<std::int32_t> kesz{0};
+    // Without extra or bonus numbers a class is main hits x stride, the top
+    // class a whole multiple of it.
+    const bool gyors = !plusz && !s.Pot && s.Lepes >= 1 && s.Felso % s.Lepes == 0 &&
+                       (s.Alap + b.K) * s.Lepes < s.C && (s.Alap + b.K) * s.Lepes <= 63;
+    std::vector<std::uint64_t> a0, a1;
+    if (gyors) {
+        a0.reserve(v.size());
+        a1.reserve(v.size());
+        for (const Vonal& x : v) {
+            a0.push_back(x.F0);
+            a1.push_back(x.F1);
+        }
+    }
     auto indit = [&](std::int32_t i) {
         SzalEredmeny& x = r[static_cast<std::size_t>(i)];
-        if (plusz && s.Pot)
+        if (gyors)
+            szalGyors(a0, a1, s, i, szalDb, f, kesz, x);
+        else if (plusz && s.Pot)
             szal<true, true>(v, s, i, szalDb, f, kesz, x);
         else if (plusz)
             szal<true, false>(v, s, i, szalDb, f, kesz, x);
