@@ -409,6 +409,23 @@ TEST_F(StatisztikaAblak, FrequencyDistributionOfAVariationIsCachedUnlessCancelle
     EXPECT_TRUE(s_->isVisible());
     EXPECT_EQ(s_->FormTag(), 3);
 
+    // The variation's text reports: even/odd over its lines, and the hit
+    // ratios, where no two lines of a variation are identical.
+    for (int tag : {10, 12}) {
+        s_->StatisztikaKeszites(tag);
+        ASSERT_TRUE(varj([this] { return kesz(); })) << tag;
+        EXPECT_EQ(s_->FormTag(), tag);
+        EXPECT_TRUE(statMasolat().Van(tag));
+        std::string osszes;
+        for (const JelentesLepes& l : s_->Jelentes().Lepesek)
+            osszes += l.Szoveg;
+        EXPECT_NE(osszes.find(tag == 10 ? "Variált páros számok összesen" : "Maximum 5 találatot elérő számsor: "),
+                  std::string::npos)
+            << tag;
+        EXPECT_EQ(osszes.find("sorszámainak listája"), std::string::npos) << tag;
+        kep(s_, tag == 10 ? "jelentes_10.png" : "jelentes_12.png");
+    }
+
     // Deleting the variation drops its results and closes a window showing them.
     {
         Valaszolo v({QStringLiteral("Igen")});
