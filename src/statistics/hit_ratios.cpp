@@ -35,7 +35,7 @@ struct Szabaly {
 };
 
 template <bool Plusz, bool Bonusz>
-std::int32_t osztaly(const Vonal& t, const Vonal& d, const Szabaly& s)
+[[gnu::always_inline]] inline std::int32_t osztaly(const Vonal& t, const Vonal& d, const Szabaly& s)
 {
     std::int32_t fo = s.Alap + std::popcount(t.F0 & d.F0) + std::popcount(t.F1 & d.F1);
     std::int32_t plusz = 0;
@@ -62,7 +62,7 @@ struct SzalEredmeny {
 };
 
 template <bool Plusz, bool Bonusz>
-void szal(const std::vector<Vonal>& v, const Szabaly& s, std::int32_t kezd, std::int32_t lepes, StatFutas& f,
+[[gnu::always_inline]] inline void szalTorzs(const std::vector<Vonal>& v, const Szabaly& s, std::int32_t kezd, std::int32_t lepes, StatFutas& f,
           std::atomic<std::int32_t>& kesz, SzalEredmeny& r)
 {
     const std::int32_t n = static_cast<std::int32_t>(v.size());
@@ -87,6 +87,24 @@ void szal(const std::vector<Vonal>& v, const Szabaly& s, std::int32_t kezd, std:
         const std::int32_t k = kesz.fetch_add(1, std::memory_order_relaxed) + 1;
         f.Haladas.store(k, std::memory_order_relaxed);
     }
+}
+
+template <bool Plusz, bool Bonusz>
+[[gnu::target("popcnt")]] void szalPopcnt(const std::vector<Vonal>& v, const Szabaly& s, std::int32_t kezd,
+                                          std::int32_t lepes, StatFutas& f, std::atomic<std::int32_t>& kesz,
+                                          SzalEredmeny& r)
+{
+    szalTorzs<Plusz, Bonusz>(v, s, kezd, lepes, f, kesz, r);
+}
+
+template <bool Plusz, bool Bonusz>
+void szal(const std::vector<Vonal>& v, const Szabaly& s, std::int32_t kezd, std::int32_t lepes, StatFutas& f,
+          std::atomic<std::int32_t>& kesz, SzalEredmeny& r)
+{
+    if (__builtin_cpu_supports("popcnt"))
+        szalPopcnt<Plusz, Bonusz>(v, s, kezd, lepes, f, kesz, r);
+    else
+        szalTorzs<Plusz, Bonusz>(v, s, kezd, lepes, f, kesz, r);
 }
 
 // Lines without extra or bonus numbers: the main bit sets kept in two
