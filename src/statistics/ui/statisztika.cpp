@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
@@ -29,6 +30,7 @@
 #include "app/main_menu.h"
 #include "draws/ui/huzasok_vezerlo.h"
 #include "platform/taskbar_progress.h"
+#include "statistics/chart_hints.h"
 #include "statistics/ui/diagram_festes.h"
 #include "tickets/number_statistics.h"
 #include "variation/generation_run.h"
@@ -61,9 +63,33 @@ struct FutasBemenet {
     StatMasolat Helyi;          // the slot and the tables the run may read
     GyakorisagBemenet Gyakorisag;
     std::int32_t FoElso = 1, FoUtolso = 0;
+    SzamsorBemenet Szamsor;     // even/odd, repetition, events
+    TalalatiAranyBemenet Talalat;  // hit ratios
+    SzamTulajdonsagok Tulajdonsagok;
+    AzonosLista Azonos;
+    bool AzonosUj = false;      // the hit ratios were computed, not loaded
     StatEredmeny Eredmeny;
     bool Mutat = false;         // not cancelled: show and store
 };
+
+// The computation of a statistic of the line-counting and hit-ratio
+// families; false for the others.
+bool SzamsorSzamitas(FutasBemenet& be, StatMasolat& c, const DrawsState& d, const VariacioSorForras& src,
+                     StatFutas& f)
+{
+    switch (be.Tag) {
+    case 4:
+    case 12:
+        be.AzonosUj = !c.Van(be.Tag);
+        be.Mutat = TalalatiAranyok(be.Tag, c, be.Talalat, d, src, f, be.Eredmeny, be.Azonos);
+        return true;
+    case 5: case 6: case 7: case 10: case 11: case 13:
+        be.Mutat = SzamsorTulajdonsagStatisztika(be.Tag, c, be.Szamsor, d, src, f, be.Eredmeny, be.Tulajdonsagok);
+        return true;
+    default:
+        return false;
+    }
+}
 
 }  // namespace
 
@@ -86,6 +112,7 @@ void TDiagramDoboz::paintEvent(QPaintEvent*)
 void TDiagramDoboz::mouseMoveEvent(QMouseEvent* e)
 {
     UtolsoEger = e->position().toPoint();
+    emit egerMozgas(UtolsoEger);
 }
 
 void TDiagramDoboz::mouseDoubleClickEvent(QMouseEvent* e)
@@ -124,6 +151,7 @@ void TStatisztika::FormCreate()
     SelectionSortBox = new TDiagramDoboz(this);
     SelectionSortBox->Festes = [this](QPainter& p) { SelectionSortBoxPaint(p); };
     connect(SelectionSortBox, &TDiagramDoboz::duplaKattintas, this, &TStatisztika::SelectionSortBoxDblClick);
+    connect(SelectionSortBox, &TDiagramDoboz::egerMozgas, this, &TStatisztika::SelectionSortBoxMouseMove);
     fo->addWidget(SelectionSortBox);
     ScrollBar1 = new QScrollBar(Qt::Horizontal, this);
     ScrollBar1->setObjectName(QStringLiteral("ScrollBar1"));
@@ -427,6 +455,23 @@ void TStatisztika::StatisztikaKeszites(int tag)
     g.KijeloltSzamok = p.Szamok.KijeloltSzamok;
     g.VariacioMeretFelso = p.Szamok.VariacioMeretFelso;
     g.TartomanyUtolso = v_.StatForras == 1 ? v_.TartomanyUtolso : 0;
+    SzamsorBemenet& sz = be->Szamsor;
+    sz.Jatek = p.Jatek;
+    sz.StatForras = v_.StatForras;
+    sz.K = v_.VizsgaltSzamDb;
+    sz.TartomanyElso = v_.TartomanyElso;
+    sz.TartomanyUtolso = v_.TartomanyUtolso;
+    sz.HuzasSzamsorVariacio = p.Feltetelek.HuzasSzamsorVariacio;
+    sz.KijeloltSzamok = p.Szamok.KijeloltSzamok;
+    sz.KijeloltFoSzamDb = p.Szamok.KijeloltFoSzamDb;
+    TalalatiAranyBemenet& ta = be->Talalat;
+    ta.Jatek = p.Jatek;
+    ta.StatForras = v_.StatForras;
+    ta.K = v_.VizsgaltSzamDb;
+    ta.TalalatLepes = v_.TalalatLepes;
+    ta.FixSzamDb = v_.StatForras == 1 && !p.Feltetelek.HuzasSzamsorVariacio ? p.Szamok.FixSzamDb() : 0;
+    ta.TartomanyElso = v_.TartomanyElso;
+    ta.TartomanyUtolso = v_.TartomanyUtolso;
     be->FoElso = p.HuzSzama.GetHuzSzamaElso();
     be->FoUtolso = p.HuzSzama.GetHuzSzamaUtolso();
     const std::uint64_t torlesek = torlesek_;
@@ -446,6 +491,8 @@ void TStatisztika::StatisztikaKeszites(int tag)
             aktiv = be->Tag == 1 ? std::move(s.HanyszorHuztak) : std::move(s.HanyHuzasOta);
         }
         const BlokkSorForras forras(tar->FBontasMatrix, tar->BontSzelvszam, tar->BontMatrixSorHossz);
+        if (SzamsorSzamitas(*be, be->Helyi, *huzasok, forras, *futas))
+            return;
         be->Mutat = DiagramLekerdezes(be->Tag, be->Helyi, aktiv, forras, be->Gyakorisag, *futas, be->Eredmeny);
     };
     QPointer<TStatisztika> ablak(this);
@@ -459,6 +506,9 @@ void TStatisztika::StatisztikaKeszites(int tag)
             if (be->Tag == 3)
                 c.GyakorisagTabla = be->Helyi.GyakorisagTabla;
         }
+        tulajdonsagok_ = be->Tulajdonsagok;
+        if (be->AzonosUj && be->Mutat)
+            azonos_[be->Tag == 12 ? 1 : 0] = std::move(be->Azonos);
         eredmeny_ = std::move(be->Eredmeny);
         StatisztikaKeszitesVege(sikeres && be->Mutat);
     };
@@ -496,13 +546,24 @@ void TStatisztika::StatisztikaKeszitesVege(bool sikeres)
         SelectionSortBox->update();
         return;
     }
+    if (const StatLeiras* l = StatLeirasTag(formTag_); l && !l->Diagram) {
+        mod_ = 3;
+        jelentesKeszites();
+        return;
+    }
     mod_ = 2;
+    jelentes_ = {};
     SelectionSortBox->setFixedHeight(kerek(alapSzelesseg_ / 2.36));
     Panel2->show();
     ScrollBar1->show();
     if (diagramSzelesseg_ > 0)
         resize(diagramSzelesseg_, height());
     modell_.Ujrakezdes(eredmeny_.SortArray);
+    if (formTag_ <= 2) {
+        Program& p = Program::aktualis();
+        HuzasStatisztika(foszelvenyStat_, p.Huzasok, p.Jatek, p.HuzSzama.GetHuzSzamaElso(),
+                         p.HuzSzama.GetHuzSzamaUtolso());
+    }
     Start(0);
 }
 
@@ -614,6 +675,11 @@ void TStatisztika::SelectionSortBoxPaint(QPainter& p)
     a.MeretSzorzo = a.BetuMeret / 8.0;
     a.MeretIndex = std::clamp((a.BetuMeret - 8) / 2, 0, 6);
     a.SorMagassag = QFontMetrics(font()).height();
+    if (mod_ == 3) {
+        SelectionSortBoxPaint_2(p);
+        FejlecFestes(p, SelectionSortBox->width(), a);
+        return;
+    }
     if (mod_ != 2) {
         p.fillRect(SelectionSortBox->rect(), Qt::white);
         if (mod_ == 1) {
@@ -639,6 +705,60 @@ void TStatisztika::SelectionSortBoxPaint(QPainter& p)
     a.Jatek = game();
     a.Szamok = &szamListak();
     DiagramFestes(p, SelectionSortBox->size(), modell_, a);
+}
+
+void TStatisztika::jelentesKeszites()
+{
+    Program& p = Program::aktualis();
+    JelentesBemenet b;
+    b.Tag = formTag_;
+    b.Jatek = p.Jatek;
+    b.V = v_;
+    b.Tabla = eredmeny_.SortArray;
+    b.Tul = tulajdonsagok_;
+    b.Azonos = azonos_[v_.StatForras == 1 ? 1 : 0];
+    b.FixSzamDb = p.Feltetelek.HuzasSzamsorVariacio ? 0 : p.Szamok.FixSzamDb();
+    b.VariacioMeret = p.Feltetelek.HuzasSzamsorVariacio ? p.Jatek.SzamsorHossz : p.Szamok.VariacioMeret;
+    b.HuzasokSzama = p.Huzasok.HuzasokSzama;
+    b.BontMatrixMeret = p.Tar.BontMatrixMeret;
+    QFont f(QStringLiteral("Courier New"));
+    f.setPointSize(settings().BetuMeret + 1);
+    const QFontMetrics fm(f);
+    JelentesMeretek m;
+    m.MeretSzorzo = settings().BetuMeret / 8.0;
+    m.MeretIndex = std::clamp((settings().BetuMeret - 8) / 2, 0, 6);
+    if (const QScreen* k = screen())
+        m.KepernyoMagassag = k->geometry().height();
+    m.Szelesseg = [&fm](const std::string& s) { return fm.horizontalAdvance(q(s)); };
+    jelentes_ = SzovegesJelentes(b, m);
+    Panel2->hide();
+    ScrollBar1->hide();
+    SelectionSortBox->setFixedHeight(std::max(jelentes_.Magassag, kerek(60 * m.MeretSzorzo)));
+    resize(std::max(jelentes_.Szelesseg, minimumSizeHint().width()), sizeHint().height());
+    SelectionSortBox->update();
+}
+
+void TStatisztika::SelectionSortBoxPaint_2(QPainter& p)
+{
+    p.fillRect(SelectionSortBox->rect(), Qt::white);
+    QFont f(QStringLiteral("Courier New"));
+    f.setPointSize(settings().BetuMeret + 1);
+    p.setFont(f);
+    const int emelkedes = QFontMetrics(f).ascent();
+    for (const JelentesLepes& l : jelentes_.Lepesek) {
+        switch (l.Szin) {
+        case JelentesSzin::Sav1:
+            p.fillRect(QRect(0, l.Y, SelectionSortBox->width(), SelectionSortBox->height() - l.Y), QColor(245, 245, 248));
+            continue;
+        case JelentesSzin::Sav2:
+            p.fillRect(QRect(0, l.Y, SelectionSortBox->width(), SelectionSortBox->height() - l.Y), QColor(235, 235, 238));
+            continue;
+        case JelentesSzin::Szoveg: p.setPen(QColor(33, 33, 33)); break;
+        case JelentesSzin::Ertek: p.setPen(QColor(0, 102, 153)); break;
+        case JelentesSzin::Szazalek: p.setPen(QColor(0, 102, 102)); break;
+        }
+        p.drawText(QPoint(l.X, l.Y + emelkedes), q(l.Szoveg));
+    }
 }
 
 void TStatisztika::SelectionSortBoxDblClick(QPoint hol)
@@ -668,6 +788,60 @@ void TStatisztika::SelectionSortBoxDblClick(QPoint hol)
         emit szamJelolesKerve(szam);
         SelectionSortBox->update();
     }
+}
+
+void TStatisztika::SelectionSortBoxMouseMove(QPoint hol)
+{
+    SelectionSortBox->setToolTip(QString());
+    if (mod_ != 2 || fut_)
+        return;
+    const int fejlecAlja = kerek(28 * settings().BetuMeret / 8.0);
+    const int i = modell_.OszlopItt(hol.x(), ScrollBar1->value());
+    const bool vanTipp = formTag_ <= 3;
+    if (hol.y() < fejlecAlja || i < 0 || !vanTipp) {
+        if (hol.y() < fejlecAlja && width() < modell_.TeljesSzelesseg())
+            if (const StatLeiras* l = StatLeirasTag(formTag_))
+                SelectionSortBox->setToolTip(QStringLiteral(" ") + QString::fromUtf8(l->Felirat) +
+                                             QStringLiteral(" "));
+        return;
+    }
+    if (SelectionSortBox->grab(QRect(hol, QSize(1, 1))).toImage().pixelColor(0, 0) == QColor(Qt::white))
+        return;
+    DiagramTippBemenet b;
+    b.Tag = formTag_;
+    b.Jatek = game();
+    b.Kulcs = modell_.Kulcs(i);
+    // The bar's own values are looked up by its number in the result.
+    const TTombInt2D& t = statMasolat().Van(formTag_)
+                              ? statMasolat().Tablak[static_cast<std::size_t>(formTag_)]
+                              : eredmeny_.SortArray;
+    for (const TTombInt1D& r : t)
+        if (r.size() >= 3 && r[0] == b.Kulcs) {
+            b.Ertek = r[1];
+            b.Utolso = r[2];
+            break;
+        }
+    b.R = v_.VizsgaltSorDb;
+    b.VizsgaltPluszDb = v_.VizsgaltPluszDb;
+    b.Ertekek = modell_.Ertekek();
+    b.Zoom = modell_.ZoomAktiv();
+    b.Elmeleti = modell_.ElmeletiMutat();
+    b.Tenyleges = modell_.TenylegesMutat();
+    b.Huzas = opciok_.Huzas;
+    b.Inverz = modell_.InverzOszlop() == 1;
+    b.PluszSorok = modell_.PluszOszlopok();
+    b.FoSorok = static_cast<std::int32_t>(modell_.Tabla().size()) - b.PluszSorok;
+    AtlagSzamlalok(t, game().FoSzamKeszlet, b.Ertekek[2], b.Alatta, b.Atlagos, b.Felette);
+    const std::size_t x = static_cast<std::size_t>(b.Kulcs - 1);
+    if (b.Kulcs >= 1 && x < foszelvenyStat_.HanyHuzasOta.size() && !foszelvenyStat_.HanyHuzasOta[x].empty())
+        b.HanyHuzasOta = foszelvenyStat_.HanyHuzasOta[x][0];
+    if (b.Kulcs >= 1 && x < foszelvenyStat_.HanyszorHuztak.size() && !foszelvenyStat_.HanyszorHuztak[x].empty())
+        b.HanyszorHuztak = foszelvenyStat_.HanyszorHuztak[x][0];
+    if (formTag_ == 3) {
+        b.SzamTipp = SzamTipp(szamStatisztika(), szamListak(), game(), b.Kulcs - 1, false);
+        b.KijeloltVagyFix = KijeloltE(szamListak(), b.Kulcs) || FixE(szamListak(), b.Kulcs);
+    }
+    SelectionSortBox->setToolTip(q(DiagramTipp(b)));
 }
 
 void TStatisztika::StatisztikaAktiv(bool kerdes)

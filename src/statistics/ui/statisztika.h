@@ -15,6 +15,10 @@
 #include "statistics/stat_result.h"
 #include "statistics/stat_table.h"
 #include "app/workers.h"
+#include "tickets/number_statistics.h"
+#include "statistics/hit_ratios.h"
+#include "statistics/line_properties.h"
+#include "statistics/text_reports.h"
 
 class HuzasokVezerlo;
 class VariacioVezerlo;
@@ -38,6 +42,7 @@ public:
 
 signals:
     void duplaKattintas(QPoint hol);
+    void egerMozgas(QPoint hol);
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -73,6 +78,8 @@ public:
     void Start(int kuldo = 0);
     // A double click at x, y of the paint box.
     void SelectionSortBoxDblClick(QPoint hol);
+    // The mouse at x, y of the paint box: the hint of the bar under it.
+    void SelectionSortBoxMouseMove(QPoint hol);
 
     // The statistic shown (the form's Tag).
     int FormTag() const { return formTag_; }
@@ -80,6 +87,8 @@ public:
     const kvx::DiagramModell& Modell() const { return modell_; }
     const kvx::StatMunkavaltozok& Munkavaltozok() const { return v_; }
     QString Fejlec() const { return fejlec_; }
+    // The text report shown (empty while a chart is).
+    const kvx::JelentesKep& Jelentes() const { return jelentes_; }
     // Rows read by the last run of a variation statistic.
     const kvx::StatFutas& Futas() const { return *futas_; }
 
@@ -131,6 +140,9 @@ private:
     void Timer3Timer();
     void StatisztikaKeszitesVege(bool sikeres);
     void SelectionSortBoxPaint(QPainter& p);
+    // The text report of the statistic shown.
+    void SelectionSortBoxPaint_2(QPainter& p);
+    void jelentesKeszites();
     void AblakMeretBeallitas();
     void ScrollBar1Change(int pos);
     void menukAllapota(bool futas);
@@ -145,7 +157,7 @@ private:
     int formTag_ = 1;
     int aktualisMenupont_ = 0;
     bool fut_ = false;
-    // 0 nothing, 1 a run's progress, 2 a chart.
+    // 0 nothing, 1 a run's progress, 2 a chart, 3 a text report.
     int mod_ = 0;
     int szazalek_ = 0;
     int diagramSzelesseg_ = 0;
@@ -160,5 +172,14 @@ private:
     kvx::DiagramModell modell_;
     kvx::DiagramOpciok opciok_;
     QString fejlec_;
+    // What the text reports read besides the table: the pool and selection
+    // counts of the last run, and per source the identical pairs of the
+    // last hit-ratio run.
+    kvx::SzamTulajdonsagok tulajdonsagok_;
+    kvx::AzonosLista azonos_[2];
+    kvx::JelentesKep jelentes_;
+    // Times drawn and draws since over the main-ticket range, for the hints
+    // of its two charts.
+    kvx::SzamStatisztikaState foszelvenyStat_;
     kvx::SzalNyilvantartas::Azonosito szal_;
 };

@@ -29,6 +29,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 
 namespace {
@@ -246,6 +247,8 @@ TEST_F(StatisztikaAblak, MainTicketChartsFromTheMenuAndADoubleClickMarksTheNumbe
 
     // Every statistic not built yet is disabled and says so.
     for (int tag = 4; tag <= 33; ++tag) {
+        if (StatLeirasTag(tag)->Kesz)
+            continue;
         EXPECT_FALSE(s_->MenuPont(tag)->isEnabled()) << tag;
         EXPECT_EQ(s_->MenuPont(tag)->statusTip(), QString::fromUtf8(kNemElerheto)) << tag;
     }
@@ -259,11 +262,19 @@ TEST_F(StatisztikaAblak, MainTicketChartsFromTheMenuAndADoubleClickMarksTheNumbe
     ASSERT_FALSE(KijeloltE(szamListak(), 12));
     QTest::mouseDClick(s_->SelectionSortBox, Qt::LeftButton, {}, QPoint((b.X0 + b.X1) / 2, b.Teto + 5));
     EXPECT_TRUE(KijeloltE(szamListak(), 12));
+    // The bar's hint: 12 came once, in the second of the three draws.
+    s_->SelectionSortBoxMouseMove(QPoint((b.X0 + b.X1) / 2, b.Teto + 5));
+    const QString tipp = s_->SelectionSortBox->toolTip();
+    EXPECT_TRUE(tipp.startsWith(QStringLiteral(" 1 esetben sorsolták \r\n Utoljára: 2. húzás számsorából"))) << tipp.toStdString();
+    EXPECT_TRUE(tipp.contains(QStringLiteral("   - 1 húzás óta nem került elő "))) << tipp.toStdString();
     const int db = szamListak().KijeloltSzamDb();
     const Oszlop ures = s_->Modell().OszlopGeometria(49, 0, s_->SelectionSortBox->width());
     if (ures.Lathato) {
         QTest::mouseDClick(s_->SelectionSortBox, Qt::LeftButton, {}, QPoint((ures.X0 + ures.X1) / 2, ures.Alj - 5));
         EXPECT_EQ(szamListak().KijeloltSzamDb(), db);
+        // Nor is there a hint over the white of an empty column.
+        s_->SelectionSortBoxMouseMove(QPoint((ures.X0 + ures.X1) / 2, ures.Alj - 5));
+        EXPECT_TRUE(s_->SelectionSortBox->toolTip().isEmpty());
     }
 
     // "Hány húzás óta..." from the menu; Zoom groups the numbers by value.
@@ -304,6 +315,47 @@ TEST_F(StatisztikaAblak, MainTicketChartsFromTheMenuAndADoubleClickMarksTheNumbe
         }
     }
     EXPECT_EQ(s_->Modell().Tabla().back()[1], 2);
+}
+
+TEST_F(StatisztikaAblak, DatabaseTextReportsFromTheMenu)
+{
+    // The three draws 2 11 21 31 41, 3 12 22 32 42, 4 13 23 33 43.
+    struct Eset {
+        int Tag;
+        const char* Felirat;
+        std::string Sor;
+    } esetek[] = {
+        {5, "Páros-páratlan", "Kihúzott páros számok összesen               :  6 szám,"},
+        {6, "Ismétlődés", "Számvégződés ismétlődés összesen     : 3 számsor,"},
+        {7, "Események", "Kihúzott ikerszám összesen            : 3 szám,"},
+        {4, "Találati arányok", "0 találatot elérő számsor: 3 db"},
+    };
+    for (const Eset& e : esetek) {
+        s_->StatisztikaKeszites(e.Tag);
+        ASSERT_TRUE(varj([this] { return kesz(); })) << e.Tag;
+        EXPECT_EQ(s_->windowTitle(), QStringLiteral(" Statisztika - Húzások listája - ") + QString::fromUtf8(e.Felirat));
+        EXPECT_TRUE(statMasolat().Van(e.Tag));
+        std::map<int, std::string> sorok;
+        for (const JelentesLepes& l : s_->Jelentes().Lepesek)
+            if (!l.Sav)
+                sorok[l.Y] += l.Szoveg;
+        bool van = false;
+        for (const auto& [y, t] : sorok)
+            van = van || t.find(e.Sor) != std::string::npos;
+        EXPECT_TRUE(van) << e.Tag << " misses [" << e.Sor << "]";
+        // The report is painted: the value colour is on the box.
+        const QImage k = s_->SelectionSortBox->grab().toImage();
+        bool ertekSzin = false;
+        for (int y = 0; y < k.height() && !ertekSzin; ++y)
+            for (int x = 0; x < k.width() && !ertekSzin; ++x) {
+                // Antialiased: a clearly blue-green pixel of the values.
+                const QColor c = k.pixelColor(x, y);
+                ertekSzin = c.red() < 60 && c.blue() > c.red() + 80 && c.green() < c.blue();
+            }
+        EXPECT_TRUE(ertekSzin) << e.Tag;
+        kep(s_, (std::string("jelentes_") + std::to_string(e.Tag) + ".png").c_str());
+    }
+    EXPECT_TRUE(s_->MenuPont(kAdatbazisReset)->isEnabled());
 }
 
 TEST_F(StatisztikaAblak, FrequencyDistributionOfAVariationIsCachedUnlessCancelled)
@@ -356,6 +408,23 @@ TEST_F(StatisztikaAblak, FrequencyDistributionOfAVariationIsCachedUnlessCancelle
     ASSERT_TRUE(varj([this] { return kesz(); }));
     EXPECT_TRUE(s_->isVisible());
     EXPECT_EQ(s_->FormTag(), 3);
+
+    // The variation's text reports: even/odd over its lines, and the hit
+    // ratios, where no two lines of a variation are identical.
+    for (int tag : {10, 12}) {
+        s_->StatisztikaKeszites(tag);
+        ASSERT_TRUE(varj([this] { return kesz(); })) << tag;
+        EXPECT_EQ(s_->FormTag(), tag);
+        EXPECT_TRUE(statMasolat().Van(tag));
+        std::string osszes;
+        for (const JelentesLepes& l : s_->Jelentes().Lepesek)
+            osszes += l.Szoveg;
+        EXPECT_NE(osszes.find(tag == 10 ? "Variált páros számok összesen" : "Maximum 5 találatot elérő számsor: "),
+                  std::string::npos)
+            << tag;
+        EXPECT_EQ(osszes.find("sorszámainak listája"), std::string::npos) << tag;
+        kep(s_, tag == 10 ? "jelentes_10.png" : "jelentes_12.png");
+    }
 
     // Deleting the variation drops its results and closes a window showing them.
     {

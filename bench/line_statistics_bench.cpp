@@ -1,0 +1,139 @@
+// Hit ratios and the even/odd, repetition and event counts over large sets.
+// Run by hand: build/bench/line_statistics_bench
+#include "statistics/hit_ratios.h"
+#include "statistics/line_properties.h"
+
+#include "app/game_table.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <random>
+
+namespace {
+
+using namespace kvx;
+
+GameParams jatek(int index)
+{
+    GameParams g;
+    g.LottoIndex = index;
+    JatekParameterek(g);
+    return g;
+}
+
+DrawsState huzasok(const GameParams& g, int db)
+{
+    std::mt19937 r(1);
+    DrawsState d;
+    SetHuzasok(d, db, g.HuzottSzamok + 3);
+    std::vector<int> a(static_cast<std::size_t>(g.FoSzamKeszlet));
+    for (int i = 0; i < db; ++i) {
+        for (int n = 0; n < g.FoSzamKeszlet; ++n)
+            a[static_cast<std::size_t>(n)] = n + 1;
+        std::shuffle(a.begin(), a.end(), r);
+        std::sort(a.begin(), a.begin() + g.HuzottFoSzamok);
+        for (int j = 0; j < g.HuzottFoSzamok; ++j)
+            d.Huzasok[static_cast<std::size_t>(i)][static_cast<std::size_t>(3 + j)] = a[static_cast<std::size_t>(j)];
+    }
+    d.AdatbazisBetoltve = true;
+    return d;
+}
+
+std::vector<std::uint8_t> variacio(std::int64_t sorok, int k, int kijelolt)
+{
+    std::mt19937 r(2);
+    std::vector<std::uint8_t> b(static_cast<std::size_t>(sorok * k));
+    for (std::int64_t i = 0; i < sorok; ++i)
+        for (int j = 0; j < k; ++j)
+            b[static_cast<std::size_t>(i * k + j)] = static_cast<std::uint8_t>((r() % (kijelolt / k)) + j * (kijelolt / k));
+    return b;
+}
+
+void BM_TalalatiAranyokKenoAdatbazis(benchmark::State& st)
+{
+    const GameParams g = jatek(8);
+    const DrawsState d = huzasok(g, 10000);
+    TalalatiAranyBemenet b;
+    b.Jatek = g;
+    b.K = 20;
+    b.TartomanyUtolso = 10000;
+    const BlokkSorForras ures(nullptr, 0, 1);
+    for (auto _ : st) {
+        StatMasolat c;
+        StatFutas f;
+        f.StatisztikaFut = true;
+        StatEredmeny e;
+        AzonosLista a;
+        benchmark::DoNotOptimize(TalalatiAranyok(4, c, b, d, ures, f, e, a));
+    }
+}
+BENCHMARK(BM_TalalatiAranyokKenoAdatbazis)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_TalalatiAranyokVariacio(benchmark::State& st)
+{
+    const std::int32_t sorok = static_cast<std::int32_t>(st.range(0));
+    const std::vector<std::uint8_t> blokk = variacio(sorok, 5, 60);
+    const BlokkSorForras src(blokk.data(), sorok, 5);
+    TalalatiAranyBemenet b;
+    b.Jatek = jatek(0);
+    b.StatForras = 1;
+    b.K = 5;
+    for (auto _ : st) {
+        StatMasolat c;
+        StatFutas f;
+        f.StatisztikaFut = true;
+        StatEredmeny e;
+        AzonosLista a;
+        benchmark::DoNotOptimize(TalalatiAranyok(12, c, b, DrawsState{}, src, f, e, a));
+    }
+}
+// 50,000 lines; 200,000 lines of five is the million-number cap.
+BENCHMARK(BM_TalalatiAranyokVariacio)->Arg(50000)->Arg(200000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_TulajdonsagokVariacio(benchmark::State& st)
+{
+    const std::int32_t sorok = 10000000;
+    const std::vector<std::uint8_t> blokk = variacio(sorok, 5, 60);
+    const BlokkSorForras src(blokk.data(), sorok, 5);
+    SzamsorBemenet b;
+    b.Jatek = jatek(0);
+    b.StatForras = 1;
+    b.K = 5;
+    for (int n = 1; n <= 60; ++n)
+        b.KijeloltSzamok.push_back(static_cast<std::uint8_t>(n + 20));
+    b.KijeloltFoSzamDb = 60;
+    const int tag = static_cast<int>(st.range(0));
+    for (auto _ : st) {
+        StatMasolat c;
+        StatFutas f;
+        f.StatisztikaFut = true;
+        StatEredmeny e;
+        SzamTulajdonsagok t;
+        benchmark::DoNotOptimize(SzamsorTulajdonsagStatisztika(tag, c, b, DrawsState{}, src, f, e, t));
+    }
+}
+BENCHMARK(BM_TulajdonsagokVariacio)->Arg(10)->Arg(11)->Arg(13)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_TulajdonsagokAdatbazis(benchmark::State& st)
+{
+    const GameParams g = jatek(0);
+    const DrawsState d = huzasok(g, 100000);
+    SzamsorBemenet b;
+    b.Jatek = g;
+    b.K = 5;
+    b.TartomanyUtolso = 100000;
+    const BlokkSorForras ures(nullptr, 0, 1);
+    const int tag = static_cast<int>(st.range(0));
+    for (auto _ : st) {
+        StatMasolat c;
+        StatFutas f;
+        f.StatisztikaFut = true;
+        StatEredmeny e;
+        SzamTulajdonsagok t;
+        benchmark::DoNotOptimize(SzamsorTulajdonsagStatisztika(tag, c, b, d, ures, f, e, t));
+    }
+}
+BENCHMARK(BM_TulajdonsagokAdatbazis)->Arg(5)->Arg(6)->Arg(7)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
