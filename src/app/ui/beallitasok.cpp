@@ -248,8 +248,7 @@ void TBeallitasok::BeallitasokStart(bool mutat)
     InformAllapotCheck->setEnabled(s.Inform);
     const auto j = static_cast<std::size_t>(std::clamp(p.Jatek.LottoIndex, 0, kJatekokSzama - 1));
     ComboBox1->setCurrentIndex(std::clamp(s.PenznemIndex[j], 0, kPenznemekSzama - 1));
-    SzelvArEdit->setText(q(ArSzoveg(s.JegyAr[j], tizedesJel())));
-    SzelvArEditChange();
+    ArSzovegKiiras(s.JegyAr[j]);
     Memo3Label->setText(q(KonyvtarStrukturaSzoveg(p.Konyvtarak.ProgramKonyvtar, p.Jatek.LottoIndex))
                             .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     betoltes_ = false;
@@ -361,6 +360,14 @@ void TBeallitasok::SzelvArEditChange()
         SzelvArEdit->setText(q(igazitott));
 }
 
+void TBeallitasok::ArSzovegKiiras(double ar)
+{
+    // The length limit of the text typed last must not cut the stored price.
+    SzelvArEdit->setMaxLength(32767);
+    SzelvArEdit->setText(q(ArSzoveg(ar, tizedesJel())));
+    SzelvArEditChange();
+}
+
 void TBeallitasok::SzelvArEditExit()
 {
     Program& p = Program::aktualis();
@@ -368,7 +375,7 @@ void TBeallitasok::SzelvArEditExit()
     const double tarolt = p.Beallitasok.JegyAr[j];
     const double ar = ArErtek(SzelvArEdit->text().toStdString(), tizedesJel(), tarolt);
     if (ar == tarolt)
-        SzelvArEdit->setText(q(ArSzoveg(tarolt, tizedesJel())));
+        ArSzovegKiiras(tarolt);
     BeallitasokAlkalmazasa();
 }
 

@@ -74,6 +74,7 @@ private:
     void BontMaxMereteTBChange();
     void SzelvArEditChange();
     void SzelvArEditExit();
+    void ArSzovegKiiras(double ar);
     void JovahagyasCheckClick();
     void BackLogCheckClick();
     void InformCheckClick();
