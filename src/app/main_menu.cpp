@@ -28,7 +28,7 @@ const std::vector<FomenuPont>& FomenuPontok()
         {"Fájl", "Mentsmsknt1", "Mentés másként", "", " Számsor, variáció, export állományok mentése ", K, P, 0, true},
         {"Fájl", "Visszatlts1", "Visszatöltés", "", " Nincs visszatölthető állomány ", K, P, 0, true},
         {"Fájl", "", "", "", "", K, E},
-        {"Fájl", "BELLTSOK1", "Beállítások", "", " Program beállítások ", N},
+        {"Fájl", "BELLTSOK1", "Beállítások", "", " Program beállítások ", K},
         {"Fájl", "", "", "", "", K, E},
         {"Fájl", "Kilps1", "Kilépés", "", " Kilépés a programból ", K},
 
@@ -84,7 +84,7 @@ const std::vector<FomenuPont>& FomenuPontok()
         {"Variáció", "Ments2", "Mentés", "", " Variáció mentése ", N},
         {"Variáció", "Listanyomtatsa2", "Nyomtatás", "", " Variáció listájának nyomtatása ", K},
         {"Variáció", "Lista1", "Nyomtatás állományba", "", " Variáció listájának nyomtatása állományba ", K},
-        {"Variáció", "Szelvnyek1", "Szelvények kitöltése", "", " Szelvények kitöltése nyomtatóval ", N},
+        {"Variáció", "Szelvnyek1", "Szelvények kitöltése", "", " Szelvények kitöltése nyomtatóval ", K},
         {"Variáció", "", "", "", "", K, E},
         {"Variáció", "rls2", "Törlés", "", " Variáció törlése ", K},
 

@@ -1,13 +1,89 @@
 #pragma once
-// The settings dialog. Its content is built with its subsystem; for now
-// the window exists with its caption, created once at start-up.
+// The settings dialog: the option flags, the price and currency of the
+// current game, the permitted variation size, backups, tips and the text
+// size. Every change is applied at once; "Kilépés" only closes.
 #include <QDialog>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSlider;
+class QTabWidget;
 
 class TBeallitasok : public QDialog {
     Q_OBJECT
 public:
     explicit TBeallitasok(QWidget* parent = nullptr);
 
+    // Loads the controls from the settings; with mutat the dialog shows on
+    // its first tab.
+    void BeallitasokStart(bool mutat);
+    // Writes the controls back to the settings (only while visible).
+    void BeallitasokAlkalmazasa();
+    void KilepesGombClick();
+    // "Reset": the defaults of the flags, the size and the tips.
+    void ResetGombClick();
+
+    // Free physical memory in bytes (tests replace it).
+    std::function<std::optional<std::uint64_t>()> SzabadMemoria;
+    // The largest size the slider offers now.
+    std::int64_t BontMaximum() const { return maximum_; }
+
+    QTabWidget* Lapok = nullptr;
+    QCheckBox* JovahagyasCheck = nullptr;
+    QCheckBox* BuborekKiBeBox = nullptr;
+    QCheckBox* InformCheck = nullptr;
+    QCheckBox* InformAllapotCheck = nullptr;
+    QCheckBox* NewVersionCheck = nullptr;
+    QCheckBox* SoundCheckBox = nullptr;
+    QCheckBox* BackLogCheck = nullptr;
+    QCheckBox* BackTipusaGomb = nullptr;
+    QCheckBox* AllomanyNeveBox = nullptr;
+    QLineEdit* SzelvArEdit = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QComboBox* MeretvaltasBox = nullptr;
+    QPushButton* Button1 = nullptr;
+    QSlider* BontMaxMereteTB = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Memo1Label = nullptr;
+    QLabel* Memo2Label = nullptr;
+    QCheckBox* JovahagyasCheckVariation = nullptr;
+    QLabel* Memo3Label = nullptr;
+    QPushButton* KilepesGomb = nullptr;
+    QPushButton* ResetGomb = nullptr;
+
+signals:
+    // A new text size was chosen (index 0..6): the main window asks and restarts.
+    void meretValtas(int index);
+    // The settings changed: whoever copies or shows them refreshes.
+    void alkalmazva();
+    // "Nyomtató beállítás".
+    void nyomtatoBeallitas();
+
+protected:
+    bool eventFilter(QObject* obj, QEvent* e) override;
+
 private:
     void FormCreate();
+    void BontMaxMereteTBChange();
+    void SzelvArEditChange();
+    void SzelvArEditExit();
+    void ArSzovegKiiras(double ar);
+    void JovahagyasCheckClick();
+    void BackLogCheckClick();
+    void InformCheckClick();
+    void BuborekKiBeBoxClick();
+    void MeretvaltasBoxChange(int index);
+    void MeretIndexKijelzes();
+    int meretIndex() const;
+
+    std::int64_t maximum_ = 100000;
+    bool memoriaKorlat_ = false;
+    bool betoltes_ = false;
 };

@@ -18,6 +18,7 @@
 #include "app/window_geometry.h"
 #include "app/main_state.h"
 #include "app/settings.h"
+#include "app/settings_dialog.h"
 #include "app/ui/ablak_elhelyezes.h"
 #include "app/ui/beallitasok.h"
 #include "app/ui/formok.h"
@@ -875,6 +876,7 @@ bool TFoablak::TorlesJovahagyas(int kind)
 {
     const SzamListak& l = szamListak();
     TorlesHelyzet h;
+    h.BackFigyelmeztetes = BackFigyelmeztetesSzoveg(settings().BiztonsagiMentes);
     h.Mentve = mainState().Mentve;
     h.VanSzam = l.KijeloltSzamDb() + l.FixSzamDb() > 0;
     h.VanVariacio = variationStore().BontSzelvszam > 0;

@@ -208,6 +208,8 @@ public:
     void Nyomtats3Click();
     void Listanyomtatsa2Click();
     void Lista1Click();
+    // "Szelvények kitöltése": the options window of coupon filling.
+    void SzelvenyKitoltesStart();
     // ---- The draws databases (foablak_adatbazis.cpp) ----
     // The commands that need a draws database follow its presence; the
     // alternative-database commands follow whether the game's alternative

@@ -7,7 +7,9 @@
 
 #include "app/ui/uzenetek.h"
 #include "printing/print_pages.h"
+#include "app/ui/formok.h"
 #include "printing/ui/nyomtatas_vezerlo.h"
+#include "printing/ui/nyomtopc.h"
 
 using namespace kvx;
 
@@ -18,6 +20,7 @@ void TFoablak::NyomtatasParancsokBekotese()
     connect(Akcio("Nyomtats3"), &QAction::triggered, this, [this] { Nyomtats3Click(); });
     connect(Akcio("Listanyomtatsa2"), &QAction::triggered, this, [this] { Listanyomtatsa2Click(); });
     connect(Akcio("Lista1"), &QAction::triggered, this, [this] { Lista1Click(); });
+    connect(Akcio("Szelvnyek1"), &QAction::triggered, this, [this] { SzelvenyKitoltesStart(); });
 }
 
 bool TFoablak::VanNyomtato()
@@ -70,4 +73,15 @@ void TFoablak::Lista1Click()
         return;
     }
     Nyomtatas->BontListaNyomtatas(true);
+}
+
+void TFoablak::SzelvenyKitoltesStart()
+{
+    if (kvx::Program::aktualis().Tar.BontSzelvszam <= 0 || !VanNyomtato())
+        return;
+    TNyomtOpc* w = formok().NyomtOpc;
+    if (!w)
+        return;
+    FormokDE(false, {w});
+    w->Start();
 }

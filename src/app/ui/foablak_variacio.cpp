@@ -49,7 +49,7 @@ QString q(const std::string& s)
 
 // The commands of the table that work in this build.
 constexpr const char* kKeszVariacioParancsok[] = {"Start1", "rls2", "PauseTorles", "Beilleszts1", "Listzs2", "Ments2",
-                                                   "Listanyomtatsa2", "Lista1", "Ellenrzs1", "eszt1"};
+                                                   "Listanyomtatsa2", "Lista1", "Ellenrzs1", "eszt1", "Szelvnyek1"};
 
 }  // namespace
 

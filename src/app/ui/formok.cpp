@@ -2,6 +2,7 @@
 #include "app/ui/internet_vezerlo.h"
 
 #include <QAction>
+#include <QPageSetupDialog>
 #include "app/ui/program.h"
 #include "app/ui/ablak_elhelyezes.h"
 
@@ -263,6 +264,23 @@ void FormokLetrehozasa(TFoablak& foablak)
     QObject::connect(&huzasok, &HuzasokVezerlo::bevitelVege, &foablak, [&foablak] { foablak.FormokDE(true); });
     f.VelSzam = new TVelSzam(szulo);
     f.Beallitasok = new TBeallitasok(szulo);
+    if (QAction* a = foablak.Akcio(QStringLiteral("BELLTSOK1")))
+        QObject::connect(a, &QAction::triggered, f.Beallitasok.data(),
+                         [w = f.Beallitasok.data()] { w->BeallitasokStart(true); });
+    QObject::connect(f.Beallitasok.data(), &TBeallitasok::meretValtas, &foablak,
+                     [&foablak](int index) { foablak.Reset1Click(true, index); });
+    QObject::connect(f.Beallitasok.data(), &TBeallitasok::alkalmazva, &foablak, [&foablak] {
+        foablak.UzenetBeallitasokFrissitese();
+        foablak.VanElmentettUtolsoBontas();
+        if (TInfo* i = formok().Info; i && i->isVisible())
+            i->Listazas();
+    });
+    QObject::connect(f.Beallitasok.data(), &TBeallitasok::nyomtatoBeallitas, &foablak, [&foablak] {
+        if (!foablak.VanNyomtato())
+            return;
+        if (QPageSetupDialog* d = foablak.Nyomtatas->PrSetupCreate())
+            d->exec();
+    });
     f.Info = new TInfo(szulo);
     // The information window: opened by its command, refreshed while it is
     // visible by every change of the conditions, the options, the ticket
@@ -280,7 +298,11 @@ void FormokLetrehozasa(TFoablak& foablak)
     // A run changes what the description says: the window closes before it.
     QObject::connect(&kvx::Program::aktualis().Variacio(), &VariacioVezerlo::futasIndul, f.Info.data(),
                      [w = f.Info.data()] { w->ListaTorlese(true); });
-    f.NyomtOpc = new TNyomtOpc(szulo);
+    f.NyomtOpc = new TNyomtOpc(foablak.Nyomtatas, szulo);
+    QObject::connect(f.NyomtOpc.data(), &TNyomtOpc::bezarva, &foablak, [&foablak] { foablak.FormokDE(true); });
+    // A deleted variation offers every sheet again at the next filling.
+    QObject::connect(&kvx::Program::aktualis().Variacio(), &VariacioVezerlo::torles, f.NyomtOpc.data(),
+                     [w = f.NyomtOpc.data()] { w->NyomtTartomanyReset = true; });
     f.Statisztika = new TStatisztika(kvx::Program::aktualis().Variacio(), huzasok, szulo);
     StatisztikaBekotese(foablak, *f.Statisztika);
     f.BontTeszt = new TBontTeszt(kvx::Program::aktualis().Teszt(), kvx::Program::aktualis().Variacio(), szulo);

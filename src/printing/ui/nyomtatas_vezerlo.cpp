@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "app/game_grid.h"
 #include "app/game_table.h"
 #include "app/shell_state.h"
 #include "app/ui/formok.h"
@@ -339,4 +340,111 @@ bool NyomtatasVezerlo::InfoNyomtatas(bool allomanyba)
         }
     }
     return allomanyba ? AllomanyMentese() : LapokNyomtatasa(QStringLiteral("infolist"), kNyomtatasiMargoMm);
+}
+
+std::int32_t NyomtatasVezerlo::SzelvenySorDb() const
+{
+    return SzelvenySorDbJatek(Program::aktualis().Jatek.LottoIndex);
+}
+
+std::int32_t NyomtatasVezerlo::SzelvenyLapokSzama() const
+{
+    return SzelvenyLapDbSzamitas(Program::aktualis().Tar.BontSzelvszam, SzelvenySorDb());
+}
+
+SzelvenyGeometria NyomtatasVezerlo::Meretezes(const NyomtatoJellemzok& n, const SzelvenyOpciok& o) const
+{
+    const Program& p = Program::aktualis();
+    const Settings& s = p.Beallitasok;
+    SzelvenyMeretezesBemenet b;
+    b.Nyomtato = n;
+    for (std::size_t t = 0; t < kSzelvenyTipusDb; ++t) {
+        b.SzelvenyOrigoX[t] = s.SzelvenyOrigoX[t];
+        b.SzelvenyOrigoY[t] = s.SzelvenyOrigoY[t];
+    }
+    b.NyomtatasiMargok = s.NyomtatasiMargok;
+    b.AktualisTipus = SzelvenyTipus(p.Jatek.LottoIndex);
+    b.SzamsorHossz = p.Jatek.SzamsorHossz;
+    b.Tet = o.Tet;
+    b.Sorsolasok = o.Sorsolasok;
+    return SzelvenyMeretezes(b);
+}
+
+bool NyomtatasVezerlo::SzelvenyekNyomtatasa(const SzelvenyOpciok& o)
+{
+    const Program& p = Program::aktualis();
+    const VariationStore& tar = p.Tar;
+    const std::vector<SzelvenyLap> lapok = SzelvenyLapok(tar.BontSzelvszam, SzelvenySorDb(), o.Tol, o.Ig);
+    if (lapok.empty())
+        return false;
+    SzelvenyKitoltesBemenet b;
+    b.Tipus = SzelvenyTipus(p.Jatek.LottoIndex);
+    b.Oszlopok = JatekRacs(p.Jatek.LottoIndex).Oszlopok;
+    b.FoSzamKeszlet = p.Jatek.FoSzamKeszlet;
+    b.VanPluszSzam = p.Jatek.VanPluszSzam;
+    b.Sorsolasok = o.Sorsolasok;
+    b.JokerValasztas = o.JokerValasztas;
+    b.OtHetes = o.OtHetes;
+    b.TovabbiJoker = o.TovabbiJoker;
+    b.Sorszamozas = o.Sorszamozas;
+    bool elso = true;
+    bool rendben = true;
+    for (const SzelvenyLap& lap : lapok) {
+        QPrinter* pr = NyomtatoKeszites ? NyomtatoKeszites(lap.Lap) : nullptr;
+        if (!pr) {
+            rendben = false;
+            break;
+        }
+        pr->setFullPage(true);
+        pr->setDocName(QStringLiteral("szelveny%1").arg(lap.Lap));
+        const int dpi = pr->resolution();
+        const QPageLayout elrendezes = pr->pageLayout();
+        const QRect teljes = elrendezes.fullRectPixels(dpi);
+        const QMarginsF minMargo = elrendezes.minimumMargins();
+        NyomtatoJellemzok n;
+        n.NyomtatoDpiX = n.NyomtatoDpiY = dpi;
+        n.FizikaiMargoX = static_cast<std::int32_t>(std::lround(minMargo.left() * dpi / 72.0));
+        n.FizikaiMargoY = static_cast<std::int32_t>(std::lround(minMargo.top() * dpi / 72.0));
+        const SzelvenyGeometria g = Meretezes(n, o);
+        if (elso) {
+            std::string hiba = PapirMeretHiba(teljes.width(), teljes.height(), dpi, dpi);
+            if (hiba.empty())
+                hiba = MargoHiba(n, g);
+            if (!hiba.empty()) {
+                HibaUzenet(q(hiba));
+                return false;
+            }
+            VarakozasKi("Nyomtatási állományok készítése");
+            elso = false;
+        }
+        b.Lap = lap;
+        b.Sorok.clear();
+        for (std::int32_t r = 0; r < lap.SorDb; ++r) {
+            const std::int64_t sor = lap.ElsoSor + r;
+            b.Sorok.push_back(SzelvenySzamsor(tar.FBontasMatrix + sor * tar.BontMatrixSorHossz,
+                                              tar.BontMatrixSorHossz, p.Feltetelek.HuzasSzamsorVariacio,
+                                              p.Szamok.VariacioMeret, p.Szamok.KijeloltSzamok, p.Szamok.FixSzamok));
+        }
+        QPainter festo;
+        if (!festo.begin(pr)) {
+            rendben = false;
+            break;
+        }
+        // The positions are measured from the printable area's corner.
+        festo.translate(n.FizikaiMargoX, n.FizikaiMargoY);
+        QFont betu = foablak_ ? foablak_->font() : QFont();
+        betu.setPointSize(8);
+        festo.setFont(betu);
+        const int emelkedes = festo.fontMetrics().ascent();
+        for (const SzelvenyJel& j : SzelvenyJelek(g, b))
+            festo.drawText(QPointF(j.Hely.X, j.Hely.Y + emelkedes), q(j.Szoveg));
+        if (!festo.end()) {
+            rendben = false;
+            break;
+        }
+    }
+    VarakozasVege();
+    if (!rendben)
+        HibaUzenet(QString::fromUtf8(kNyomtatasiHiba));
+    return rendben;
 }

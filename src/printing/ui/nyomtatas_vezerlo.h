@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "printing/coupon_geometry.h"
 #include "printing/print_pages.h"
 #include "printing/variation_info.h"
 
@@ -66,6 +67,25 @@ public:
     // The information window's print button: with paging when the text is
     // longer than a page, to "infolist.rtf" or to paper.
     bool InfoNyomtatas(bool allomanyba);
+
+    // Coupon filling. The options the options window chose.
+    struct SzelvenyOpciok {
+        std::int32_t Tol = 1, Ig = 1;  // the range of sheets
+        std::int32_t JokerValasztas = kvx::kJokerNem;
+        bool OtHetes = false;
+        bool TovabbiJoker = false;
+        std::int32_t Sorsolasok = 1;
+        std::int32_t Tet = 1;
+        bool Sorszamozas = true;
+    };
+    // Lines per sheet and sheets of the current game and variation.
+    std::int32_t SzelvenySorDb() const;
+    std::int32_t SzelvenyLapokSzama() const;
+    // The coupon geometry for the printer's values and the options.
+    kvx::SzelvenyGeometria Meretezes(const kvx::NyomtatoJellemzok& n, const SzelvenyOpciok& o) const;
+    // Prints the sheets of the range, one job each. False when nothing or not
+    // everything was printed (the reason was shown).
+    bool SzelvenyekNyomtatasa(const SzelvenyOpciok& o);
 
     // What the description and the page head read from the program.
     static kvx::VariacioInfoBemenet VariacioInfoBemenetKeszites(kvx::Program& p);

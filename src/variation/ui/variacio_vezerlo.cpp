@@ -2,6 +2,7 @@
 
 #include "app/ui/program.h"
 #include "app/ui/uzenetek.h"
+#include "app/settings_dialog.h"
 #include "conditions/markers.h"
 #include "tickets/ui/szelveny_vezerlo.h"
 #include "tickets/ui/szelvenyek.h"
@@ -43,6 +44,7 @@ void VariacioVezerlo::FutasVege()
 kvx::TorlesKornyezet VariacioVezerlo::TorlesKornyezet()
 {
     kvx::TorlesKornyezet k;
+    k.BackFigyelmeztetes = kvx::BackFigyelmeztetesSzoveg(p_.Beallitasok.BiztonsagiMentes);
     k.AblakokBezarasa = [this] { emit torles(); };
     k.ParancsokFrissitese = [this] { emit valtozott(); };
     k.StatuszFrissites = [this] { emit valtozott(); };

@@ -73,7 +73,7 @@ TEST_F(ShellTest, MenuCaptionsShortcutsAndStatesOfTheFirstGame)
     struct Sor { const char* nev; const char* felirat; const char* gyors; bool enabled; const char* miert = ""; };
     const Sor sorok[] = {
         {"Kilps1", "Kilépés", "", true},
-        {"BELLTSOK1", "Beállítások", "", false},
+        {"BELLTSOK1", "Beállítások", "", true},
         {"Kijellmind1", "Kijelölés mind", "Ctrl+M", true},
         {"Vletlenszmok1", "Véletlen számok", "Ctrl+W", false},
         {"Vltozatlan1", "Változatlan", "", true},
