@@ -16,6 +16,7 @@
 
 #include <algorithm>
 
+#include "app/ui/ablak_elhelyezes.h"
 #include "app/settings_dialog.h"
 #include "app/ui/program.h"
 #include "app/ui/uzenetek.h"
@@ -255,6 +256,7 @@ void TBeallitasok::BeallitasokStart(bool mutat)
     if (mutat) {
         Lapok->setCurrentIndex(0);
         show();
+        kvx::AblakElhelyezese(this);
         raise();
     }
 }

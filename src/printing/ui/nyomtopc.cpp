@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/ui/ablak_elhelyezes.h"
 #include "app/game_table.h"
 #include "app/settings_dialog.h"
 #include "app/ui/program.h"
@@ -202,6 +203,7 @@ void TNyomtOpc::Start()
     Label1->setText(QString::fromUtf8(JatekNev[static_cast<std::size_t>(std::clamp(p.Jatek.LottoIndex, 0, kJatekokSzama - 1))]) +
                     QStringLiteral(" - normál szelvény kitöltése"));
     show();
+    kvx::AblakElhelyezese(this);
     raise();
     activateWindow();
 }
