@@ -32,6 +32,8 @@
 #include "platform/taskbar_progress.h"
 #include "statistics/chart_hints.h"
 #include "statistics/ui/diagram_festes.h"
+#include "statistics/line_stats_engine.h"
+#include "statistics/neighbour_stats.h"
 #include "tickets/number_statistics.h"
 #include "variation/generation_run.h"
 #include "variation/ui/variacio_vezerlo.h"
@@ -62,6 +64,12 @@ struct FutasBemenet {
     int Tag = 0;
     StatMasolat Helyi;          // the slot and the tables the run may read
     GyakorisagBemenet Gyakorisag;
+    SzamsorBejarasBemenet Bejaras;
+    NumberingDims Dims;
+    std::int64_t N = 0;
+    std::int32_t Valasztas = 0;
+    std::shared_ptr<const SorszamTablak> Sorszam;
+    std::shared_ptr<const TTombInt2D> Szamkeszlet;
     std::int32_t FoElso = 1, FoUtolso = 0;
     SzamsorBemenet Szamsor;     // even/odd, repetition, events
     TalalatiAranyBemenet Talalat;  // hit ratios
@@ -298,7 +306,21 @@ void TStatisztika::PanelEpites()
     SzomszedosSzamokCB = new QComboBox(Panel2);
     SzomszedosSzamokCB->setObjectName(QStringLiteral("SzomszedosSzamokCB"));
     SzomszedosSzamokCB->hide();
+    // Wide enough for its longest item ("2 szomszédos szám ").
+    SzomszedosSzamokCB->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     sor->addWidget(SzomszedosSzamokCB);
+    // Another number of ranges: the counts are kept, only the chart changes.
+    connect(SzomszedosSzamokCB, &QComboBox::activated, this, [this] {
+        if (fut_)
+            return;
+        if (v_.SzomszedosDiagramStat && SzomszedosSzamokCB->currentIndex() > 0 && mod_ == 2) {
+            // A chain length only changes the view of the counts.
+            modell_.Ujrakezdes(szomszedosNezet(eredmeny_.SortArray));
+            Start(0);
+        } else if (SorszamStatTag(formTag_) || SzamkeszletStatTag(formTag_) || v_.SzomszedosDiagramStat) {
+            StatisztikaKeszites(formTag_);
+        }
+    });
     sor->addStretch(1);
     auto gomb = [&](QToolButton*& b, const char* nev, const QString& felirat, const QString& tipp) {
         b = new QToolButton(Panel2);
@@ -477,6 +499,41 @@ void TStatisztika::StatisztikaKeszites(int tag)
     const std::uint64_t torlesek = torlesek_;
     const DrawsState* huzasok = &p.Huzasok;
     const VariationStore* tar = &p.Tar;
+    if (SorszamStatTag(formTag_)) {
+        be->Bejaras = SzamsorBejarasBeallitasa(v_, p.Jatek, g.HuzasSzamsorVariacio, g.KijeloltSzamok,
+                                               p.Szamok.KijeloltFoSzamDb);
+        be->Bejaras.SoronkentiHuzasok = true;
+        const bool sajat = v_.StatForras == 0 || g.HuzasSzamsorVariacio;
+        be->Bejaras.Poziciok = !sajat;
+        if (v_.StatForras == 0)
+            be->Bejaras.Huzasok = huzasok;
+        be->Dims = sajat ? gameNumberingDims(p.Jatek)
+                         : variationNumberingDims(p.Szamok.KijeloltFoSzamDb,
+                                                  v_.VizsgaltSzamDb - (p.Jatek.VanPluszSzam ? p.Jatek.PluszSzamDb : 0),
+                                                  p.Szamok.KijeloltPluszSzamDb, p.Jatek.PluszSzamDb,
+                                                  p.Jatek.VanPluszSzam);
+        be->N = v_.TeljesMeret > 0 ? v_.TeljesMeret
+                                   : static_cast<std::int64_t>(fullVariationSize(be->Dims).value_or(0));
+        be->Sorszam = sorszamTablak_[static_cast<std::size_t>(v_.StatForras == 1 ? 1 : 0)];
+        const int i = SzomszedosSzamokCB->currentIndex();
+        be->Valasztas = be->Sorszam && i >= 0 && i < static_cast<int>(be->Sorszam->Valasztek.size()) ? i : 0;
+    }
+    if (SzamkeszletStatTag(formTag_)) {
+        be->Bejaras = SzamsorBejarasBeallitasa(v_, p.Jatek, g.HuzasSzamsorVariacio, g.KijeloltSzamok,
+                                               p.Szamok.KijeloltFoSzamDb);
+        be->Bejaras.Poziciok = true;
+        if (v_.StatForras == 0)
+            be->Bejaras.Huzasok = huzasok;
+        be->Szamkeszlet = szamkeszletTablak_[static_cast<std::size_t>(v_.StatForras == 1 ? 1 : 0)];
+        const int i = SzomszedosSzamokCB->currentIndex();
+        be->Valasztas = i >= 0 && i < v_.VizsgaltSzamDb ? i : 0;
+    }
+    if (SzamsorStatTag(formTag_)) {
+        be->Bejaras = SzamsorBejarasBeallitasa(v_, p.Jatek, g.HuzasSzamsorVariacio, g.KijeloltSzamok,
+                                               p.Szamok.KijeloltFoSzamDb);
+        if (v_.StatForras == 0)
+            be->Bejaras.Huzasok = huzasok;
+    }
 
     MegszakitasLeiras m;
     m.Form = this;
@@ -493,7 +550,19 @@ void TStatisztika::StatisztikaKeszites(int tag)
         const BlokkSorForras forras(tar->FBontasMatrix, tar->BontSzelvszam, tar->BontMatrixSorHossz);
         if (SzamsorSzamitas(*be, be->Helyi, *huzasok, forras, *futas))
             return;
-        be->Mutat = DiagramLekerdezes(be->Tag, be->Helyi, aktiv, forras, be->Gyakorisag, *futas, be->Eredmeny);
+        if (SorszamStatTag(be->Tag)) {
+            be->Bejaras.Variacio = &forras;
+            be->Mutat = SorszamStatLekerdezes(be->Tag, be->Helyi, be->Bejaras, be->Dims, be->N, be->Valasztas,
+                                              be->Sorszam, *futas, be->Eredmeny);
+        } else if (SzamkeszletStatTag(be->Tag)) {
+            be->Bejaras.Variacio = &forras;
+            be->Mutat = SzamkeszletStatLekerdezes(be->Tag, be->Helyi, be->Bejaras, be->Valasztas, be->Szamkeszlet,
+                                                  *futas, be->Eredmeny);
+        } else if (SzamsorStatTag(be->Tag)) {
+            be->Bejaras.Variacio = &forras;
+            be->Mutat = SzamsorStatLekerdezes(be->Tag, be->Helyi, be->Bejaras, *futas, be->Eredmeny);
+        } else
+            be->Mutat = DiagramLekerdezes(be->Tag, be->Helyi, aktiv, forras, be->Gyakorisag, *futas, be->Eredmeny);
     };
     QPointer<TStatisztika> ablak(this);
     m.VegeKezelo = [this, ablak, be, torlesek](bool sikeres) {
@@ -505,11 +574,18 @@ void TStatisztika::StatisztikaKeszites(int tag)
             c.Tarolas(be->Tag, be->Eredmeny);
             if (be->Tag == 3)
                 c.GyakorisagTabla = be->Helyi.GyakorisagTabla;
+            if (SorszamStatTag(be->Tag))
+                sorszamTablak_[static_cast<std::size_t>(be->Tag == 25 || be->Tag == 32 ? 1 : 0)] = be->Sorszam;
         }
         tulajdonsagok_ = be->Tulajdonsagok;
         if (be->AzonosUj && be->Mutat)
             azonos_[be->Tag == 12 ? 1 : 0] = std::move(be->Azonos);
+        // A cancelled number-sets run empties its table; a finished one keeps it.
+        if (SzamkeszletStatTag(be->Tag) && torlesek == torlesek_)
+            szamkeszletTablak_[static_cast<std::size_t>(be->Tag == 29 ? 1 : 0)] =
+                sikeres && be->Mutat ? be->Szamkeszlet : nullptr;
         eredmeny_ = std::move(be->Eredmeny);
+        sorszamValasztek();
         StatisztikaKeszitesVege(sikeres && be->Mutat);
     };
     szal_ = Megszakitas::Indit(std::move(m));
@@ -519,6 +595,53 @@ void TStatisztika::StatisztikaKeszites(int tag)
         FormokDE(true, QStringLiteral("xx"));
         menukAllapota(false);
     }
+}
+
+TTombInt2D TStatisztika::szomszedosNezet(const TTombInt2D& t) const
+{
+    const int i = SzomszedosSzamokCB->currentIndex();
+    const int L = i > 0 && i <= static_cast<int>(szomszedHossz_.size()) ? szomszedHossz_[static_cast<std::size_t>(i - 1)] : 0;
+    return SzomszedosNezet(t, v_.VizsgaltSzamDb, L);
+}
+
+// The range choices of the line-distribution charts in the combo box, the
+// one shown selected; the box is hidden for every other statistic.
+void TStatisztika::sorszamValasztek()
+{
+    const QSignalBlocker b(SzomszedosSzamokCB);
+    const auto& t = sorszamTablak_[static_cast<std::size_t>(v_.StatForras == 1 ? 1 : 0)];
+    if (v_.SzomszedosDiagramStat) {
+        SzomszedosSzamokCB->clear();
+        SzomszedosSzamokCB->addItem(QStringLiteral("Tételes"));
+        szomszedHossz_.clear();
+        for (const std::int32_t L : SzomszedHosszLista(eredmeny_.SortArray, v_.VizsgaltSzamDb)) {
+            szomszedHossz_.push_back(L);
+            SzomszedosSzamokCB->addItem(QString::number(L) + QStringLiteral(" szomszédos szám "));
+        }
+        SzomszedosSzamokCB->setCurrentIndex(0);
+        SzomszedosSzamokCB->setMinimumWidth(SzomszedosSzamokCB->sizeHint().width());
+        SzomszedosSzamokCB->show();
+        return;
+    }
+    if (SzamkeszletStatTag(formTag_)) {
+        const int i = SzomszedosSzamokCB->currentIndex();
+        SzomszedosSzamokCB->clear();
+        for (int p = 1; p <= v_.VizsgaltSzamDb; ++p)
+            SzomszedosSzamokCB->addItem(QStringLiteral("Számsor ") + QString::number(p) + QStringLiteral(". száma "));
+        SzomszedosSzamokCB->setCurrentIndex(i >= 0 && i < SzomszedosSzamokCB->count() ? i : 0);
+        SzomszedosSzamokCB->show();
+        return;
+    }
+    if (!SorszamStatTag(formTag_) || !t) {
+        SzomszedosSzamokCB->hide();
+        return;
+    }
+    const int i = SzomszedosSzamokCB->currentIndex();
+    SzomszedosSzamokCB->clear();
+    for (const TartomanyValasztas& c : t->Valasztek)
+        SzomszedosSzamokCB->addItem(QString::number(c.L) + QStringLiteral(" tartomány "));
+    SzomszedosSzamokCB->setCurrentIndex(i >= 0 && i < SzomszedosSzamokCB->count() ? i : 0);
+    SzomszedosSzamokCB->show();
 }
 
 void TStatisztika::Timer3Timer()
@@ -558,7 +681,7 @@ void TStatisztika::StatisztikaKeszitesVege(bool sikeres)
     ScrollBar1->show();
     if (diagramSzelesseg_ > 0)
         resize(diagramSzelesseg_, height());
-    modell_.Ujrakezdes(eredmeny_.SortArray);
+    modell_.Ujrakezdes(v_.SzomszedosDiagramStat ? szomszedosNezet(eredmeny_.SortArray) : eredmeny_.SortArray);
     if (formTag_ <= 2) {
         Program& p = Program::aktualis();
         HuzasStatisztika(foszelvenyStat_, p.Huzasok, p.Jatek, p.HuzSzama.GetHuzSzamaElso(),
@@ -629,6 +752,8 @@ void TStatisztika::Start(int kuldo)
         b.Gyorsitotar = eredmeny_.SortArray;
         b.Ertekek = eredmeny_.StatErtekek;
     }
+    if (v_.SzomszedosDiagramStat)
+        b.Gyorsitotar = szomszedosNezet(b.Gyorsitotar);
     modell_.Start(opciok_, b, meretek(), kuldo == 7);
     opciokKiirasa();
     fejlec_ = q(FejlecSzoveg(formTag_, v_, kornyezet_, static_cast<std::int32_t>(modell_.Tabla().size()),

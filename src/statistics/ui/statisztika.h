@@ -6,12 +6,15 @@
 #include <QDialog>
 #include <QPointer>
 
+#include <array>
 #include <functional>
 #include <map>
+#include <vector>
 #include <memory>
 
 #include "statistics/chart_model.h"
 #include "statistics/diagram_engine.h"
+#include "statistics/line_distribution.h"
 #include "statistics/stat_result.h"
 #include "statistics/stat_table.h"
 #include "app/workers.h"
@@ -182,4 +185,14 @@ private:
     // of its two charts.
     kvx::SzamStatisztikaState foszelvenyStat_;
     kvx::SzalNyilvantartas::Azonosito szal_;
+    // The line-distribution counts of every range choice, per source
+    // (database, variation); valid while the statistic's slot is.
+    std::array<std::shared_ptr<const kvx::SorszamTablak>, 2> sorszamTablak_;
+    // The number sets' position tables, per source, the same way.
+    std::array<std::shared_ptr<const kvx::TTombInt2D>, 2> szamkeszletTablak_;
+    void sorszamValasztek();
+    // The neighbour chart: chain lengths offered after "Tételes", and the
+    // view of the per-number table the combo box chooses.
+    std::vector<int> szomszedHossz_;
+    kvx::TTombInt2D szomszedosNezet(const kvx::TTombInt2D& t) const;
 };

@@ -1,0 +1,48 @@
+#pragma once
+// The engine of the per-line chart statistics (sums, deviations, spans,
+// pairs, consecutive numbers) over the database range or the variation:
+// serves a cached result or computes and stores it.
+#include "statistics/line_distribution.h"
+#include "statistics/line_walk.h"
+#include "statistics/stat_result.h"
+#include "statistics/stat_table.h"
+
+#include <cstdint>
+#include <memory>
+
+namespace kvx {
+
+// Tags this engine computes.
+bool SzamsorStatTag(std::int32_t tag);
+
+// The walk of the statistic of v: the values, extras and range it reads. The
+// draws or the variation source are set by the caller.
+SzamsorBejarasBemenet SzamsorBejarasBeallitasa(const StatMunkavaltozok& v, const GameParams& g,
+                                               bool huzasSzamsorVariacio, const TTombByte1D& kijeloltSzamok,
+                                               std::int32_t kijeloltFoSzamDb);
+
+// Loads the slot of tag or computes into e and stores it. True when the run
+// was not cancelled and the chart is to be shown.
+bool SzamsorStatLekerdezes(std::int32_t tag, StatMasolat& c, const SzamsorBejarasBemenet& b, StatFutas& f,
+                           StatEredmeny& e);
+
+// The line-distribution and consecutive-lines statistics.
+bool SorszamStatTag(std::int32_t tag);
+
+// Serves tag from its slot and the kept tables of its source (tablak) for
+// range choice f, or walks the lines into new tables first (tablak is then
+// replaced). The lines' ordinals are those of numbering d of N lines.
+bool SorszamStatLekerdezes(std::int32_t tag, StatMasolat& c, const SzamsorBejarasBemenet& b, const NumberingDims& d,
+                           std::int64_t N, std::int32_t f, std::shared_ptr<const SorszamTablak>& tablak, StatFutas& fu,
+                           StatEredmeny& e);
+
+// The number-sets charts.
+bool SzamkeszletStatTag(std::int32_t tag);
+
+// Serves tag from the kept position table of its source (tabla) while the
+// slot is valid, or walks the lines into a new one first (game 17's database
+// every time); the chart shows position f. A cancelled run empties tabla.
+bool SzamkeszletStatLekerdezes(std::int32_t tag, StatMasolat& c, const SzamsorBejarasBemenet& b, std::int32_t f,
+                               std::shared_ptr<const TTombInt2D>& tabla, StatFutas& fu, StatEredmeny& e);
+
+}  // namespace kvx
