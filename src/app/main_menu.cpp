@@ -34,7 +34,7 @@ const std::vector<FomenuPont>& FomenuPontok()
 
         // Számsor
         {"Számsor", "Kijellmind1", "Kijelölés mind", "Ctrl+M", " Minden szám kijelölése ", K},
-        {"Számsor", "Vletlenszmok1", "Véletlen számok", "Ctrl+W", " Egy/több véletlen szám generálása ", N},
+        {"Számsor", "Vletlenszmok1", "Véletlen számok", "Ctrl+W", " Egy/több véletlen szám generálása ", K},
         {"Számsor", "Szmsorrend1", "Számsorrend", "", " A kijelölt számsor sorrendje ", K, A},
         {"Számsor/Számsorrend", "Vltozatlan1", "Változatlan", "", " Kijelölés sorrendje ", K, R, 0},
         {"Számsor/Számsorrend", "Nvekv1", "Növekvő", "", " Növekvő sorrend ", K, R, 1},

@@ -376,6 +376,46 @@ JelolesEredmeny VeletlenSzamGeneralas(SzamListak& l, const GameParams& g, MainSt
     return SzamJeloles(l, g, ms, szabad[static_cast<std::size_t>(i)], ModVeletlen, false, bov, elott);
 }
 
+int VeletlenSzamokMaximum(const SzamListak& l, const GameParams& g, const BovitesAllapot& bov)
+{
+    const int jelolt = l.KijeloltSzamDb() + l.FixSzamDb();
+    if (bov.BontasBovites)
+        return std::max(0, bov.BovitesKijeloltSzamDb + bov.BovitesFixSzamDb - jelolt);
+    return std::max(0, static_cast<int>(g.OsszesSzam) - jelolt);
+}
+
+TobbJelolesEredmeny VeletlenSzamokKijelolese(SzamListak& l, const GameParams& g, MainState& ms, int n,
+                                             const VeletlenFuggveny& rnd, const BovitesAllapot& bov,
+                                             const JelolesElott& elott)
+{
+    TobbJelolesEredmeny t;
+    const auto jelolt = [&l] { return l.KijeloltSzamDb() + l.FixSzamDb(); };
+    const int cel = jelolt() + std::clamp(n, 0, VeletlenSzamokMaximum(l, g, bov));
+    // One number of lo..hi; false once the count is reached or nothing more
+    // can be marked there, so every loop below ends.
+    const auto egy = [&](int lo, int hi) {
+        if (jelolt() >= cel)
+            return false;
+        const int elotte = jelolt();
+        JelolesEredmeny r = VeletlenSzamGeneralas(l, g, ms, lo, hi, rnd, bov, elott);
+        const bool tovabb = !r.Elutasitva && jelolt() > elotte;
+        if (!r.Elutasitva)
+            gyujt(t, std::move(r));
+        return tovabb;
+    };
+    const int megtartott = bov.BovitesKijeloltSzamDb + bov.BovitesFixSzamDb;
+    if (bov.BontasBovites && megtartott != 0 && megtartott != g.OsszesSzam) {
+        while (l.KijeloltPluszSzamDb < bov.BovitesPluszSzamDb && egy(g.FoSzamKeszlet + 1, g.OsszesSzam)) {
+        }
+        while (egy(1, g.FoSzamKeszlet)) {
+        }
+    } else {
+        while (egy(1, g.OsszesSzam)) {
+        }
+    }
+    return t;
+}
+
 void Szamsorrend(SzamListak& l, const GameParams& g, MainState& ms, int mode, const VeletlenFuggveny& rnd)
 {
     if (!l.SzamsorrendAlkalmaz) return;

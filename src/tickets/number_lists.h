@@ -163,6 +163,20 @@ JelolesEredmeny VeletlenSzamGeneralas(SzamListak& l, const GameParams& g, MainSt
                                       const VeletlenFuggveny& rnd, const BovitesAllapot& bov = {},
                                       const JelolesElott& elott = {});
 
+// The most numbers the random-numbers command may add: the free numbers of
+// the ticket; in extension mode the numbers the extended selection still
+// lacks.
+int VeletlenSzamokMaximum(const SzamListak& l, const GameParams& g, const BovitesAllapot& bov = {});
+
+// Marks n random numbers among the unmarked ones of 1..OsszesSzam. In
+// extension mode (kept counts neither 0 nor every number) the missing
+// extra-pool numbers come first, then main-pool numbers. Never more than n
+// nor than VeletlenSzamokMaximum; it stops early when no free number of the
+// range is left.
+TobbJelolesEredmeny VeletlenSzamokKijelolese(SzamListak& l, const GameParams& g, MainState& ms, int n,
+                                             const VeletlenFuggveny& rnd, const BovitesAllapot& bov = {},
+                                             const JelolesElott& elott = {});
+
 // Orders KijeloltSzamok by mode (1 ascending, 2 descending, 3 random, 0
 // leaves it) when SzamsorrendAlkalmaz is set, then moves the extra-pool
 // numbers to the end. The random order is a uniform shuffle.

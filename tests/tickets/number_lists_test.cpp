@@ -4,6 +4,8 @@
 
 #include <map>
 #include <random>
+#include <set>
+#include <vector>
 
 #include "tickets_fixture.h"
 
@@ -210,6 +212,55 @@ TEST(NumberLists, RandomNumberPicksOnlyFreeNumbersAndStopsWhenNoneIsLeft)
     EXPECT_EQ(hivasok, 0);
     EXPECT_EQ(j.l.KijeloltSzamok, elotte.KijeloltSzamok);
     EXPECT_EQ(j.l.VeletlenSzamok, elotte.VeletlenSzamok);
+}
+
+// The random-numbers command: how many it may add, and what it adds. In
+// extension mode the extra-pool numbers the variation had come back first.
+TEST(NumberLists, RandomNumbersCommandAddsUpToTheCountAndEnds)
+{
+    struct Eset {
+        const char* nev;
+        int jatek;
+        std::vector<int> kijelolt;
+        std::vector<int> fix;
+        BovitesAllapot bov;
+        int maximum;
+        int n;
+        int kijeloltUtana;  // KijeloltSzamDb afterwards
+        int pluszUtana;     // KijeloltPluszSzamDb afterwards
+    };
+    const Eset esetek[] = {
+        {"free numbers of 5/90", 0, {2, 3}, {4}, {}, 87, 7, 9, 0},
+        {"more than are free stops at the last one", 0, {}, {}, {}, 90, 95, 90, 0},
+        {"extension: the extra-pool numbers first", 24, {1, 2, 3}, {}, {true, 7, 0, 2}, 4, 4, 7, 2},
+        {"extension: never more than asked", 24, {1, 2, 3}, {}, {true, 7, 0, 2}, 4, 1, 4, 1},
+        {"extension: the extended selection is whole", 0, {1, 2, 3, 4, 5, 6}, {}, {true, 6, 0, 0}, 0, 3, 6, 0},
+    };
+    std::mt19937 gen(7);
+    const VeletlenFuggveny rnd = [&gen](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(gen); };
+    for (const Eset& e : esetek) {
+        SCOPED_TRACE(e.nev);
+        Jegy j(e.jatek);
+        for (int n : e.kijelolt) j.jelol(n, ModKijelolt, e.bov);
+        for (int n : e.fix) j.jelol(n, ModFix, e.bov);
+        const SzamListak elotte = j.l;
+        EXPECT_EQ(VeletlenSzamokMaximum(j.l, j.g, e.bov), e.maximum);
+        const TobbJelolesEredmeny r = VeletlenSzamokKijelolese(j.l, j.g, j.ms, e.n, rnd, e.bov, [&j] { ++j.elott; });
+        EXPECT_EQ(j.l.KijeloltSzamDb(), e.kijeloltUtana);
+        EXPECT_EQ(j.l.KijeloltPluszSzamDb, e.pluszUtana);
+        EXPECT_EQ(j.l.FixSzamok, elotte.FixSzamok);
+        const int uj = e.kijeloltUtana - elotte.KijeloltSzamDb();
+        EXPECT_EQ(j.l.VeletlenSzamDb(), uj);
+        EXPECT_EQ(r.Valtozott, uj > 0);
+        // Every new number is a distinct, free one of the ticket.
+        std::set<int> latott(elotte.KijeloltSzamok.begin(), elotte.KijeloltSzamok.end());
+        latott.insert(elotte.FixSzamok.begin(), elotte.FixSzamok.end());
+        for (int n : j.l.VeletlenSzamok) {
+            EXPECT_TRUE(n >= 1 && n <= j.g.OsszesSzam) << n;
+            EXPECT_TRUE(latott.insert(n).second) << n;
+        }
+        for (const JelolesEredmeny& m : r.Jelolesek) EXPECT_TRUE(m.Figyelmeztetesek.empty());
+    }
 }
 
 TEST(NumberLists, NumberOrderSortsMainAndExtraNumbersSeparately)

@@ -37,6 +37,7 @@
 #include "draws/draws_table.h"
 #include "draws/ui/huzasok_vezerlo.h"
 #include "draws/ui/huzlista.h"
+#include "draws/ui/velszam.h"
 #include "platform/file_types.h"
 #include "platform/instance.h"
 #include "platform/system_info.h"
@@ -128,6 +129,18 @@ bool inditasiDobozok()
 int veletlen(int lo, int hi)
 {
     return lo + LibraryRandom(randomSource(), hi - lo + 1);
+}
+
+// Extension mode and the counts it keeps, as the marking rules take them.
+BovitesAllapot bovitesAllapot()
+{
+    const BontasEgyseg& u = bontasEgyseg();
+    BovitesAllapot bov;
+    bov.BontasBovites = u.BontasBovites;
+    bov.BovitesKijeloltSzamDb = u.BovitesKijeloltSzamDb;
+    bov.BovitesFixSzamDb = u.BovitesFixSzamDb;
+    bov.BovitesPluszSzamDb = u.BovitesPluszSzamDb;
+    return bov;
 }
 
 }  // namespace
@@ -568,6 +581,7 @@ void TFoablak::MenuEpites()
     connect(Akcio("Kilps1"), &QAction::triggered, this, &TFoablak::Kilps1Click);
     connect(Akcio("Nvjegy1"), &QAction::triggered, this, &TFoablak::Nvjegy1Click);
     connect(Akcio("Kijellmind1"), &QAction::triggered, this, &TFoablak::Kijellmind1Click);
+    connect(Akcio("Vletlenszmok1"), &QAction::triggered, this, &TFoablak::Vletlenszmok1Click);
     connect(Akcio("Mind1"), &QAction::triggered, this, &TFoablak::Mind1Click);
     connect(Akcio("Megnyits1"), &QAction::triggered, this, &TFoablak::Megnyits1Click);
     connect(Akcio("Mentsmsknt1"), &QAction::triggered, this, &TFoablak::Mentsmsknt1Click);
@@ -945,6 +959,30 @@ void TFoablak::Kijellmind1Click()
         szamokValtozasa();
 }
 
+void TFoablak::Vletlenszmok1Click()
+{
+    const SzamListak& l = szamListak();
+    const GameParams& g = game();
+    const BovitesAllapot bov = bovitesAllapot();
+    const int maximum = VeletlenSzamokMaximum(l, g, bov);
+    if (maximum < 1)
+        return;
+    int darab = 1;
+    // With one number left there is nothing to ask.
+    if (g.OsszesSzam - l.KijeloltSzamDb() - l.FixSzamDb() >= 2) {
+        TVelSzam* d = formok().VelSzam;
+        darab = d ? d->SzamokStart(maximum) : 0;
+        if (darab < 1)
+            return;
+    }
+    if (!kvx::Program::aktualis().Szelveny().ValtozasEngedelyezett())
+        return;
+    VeletlenSzamokKijelolese(szamListak(), g, mainState(), std::min(darab, maximum), veletlen, bov);
+    KijelolesMenuFrissites();
+    if (szamokValtozasa)
+        szamokValtozasa();
+}
+
 void TFoablak::KijelolesMenuFrissites()
 {
     const KijelolesMenu m = KijelolesMenuAllapot(szamListak(), game());
@@ -952,6 +990,14 @@ void TFoablak::KijelolesMenuFrissites()
     a->setEnabled(m.Engedelyezett);
     a->setToolTip(utf8(m.KijelolesTipp));
     a->setStatusTip(utf8(m.KijelolesTipp));
+    // Random numbers can be added while numbers are free; in extension mode
+    // only up to the extended selection.
+    const BovitesAllapot bov = bovitesAllapot();
+    const KijelolesMenu vm = KijelolesMenuAllapot(szamListak(), game(), bov);
+    QAction* v = Akcio("Vletlenszmok1");
+    v->setEnabled(vm.Engedelyezett);
+    v->setToolTip(utf8(vm.VeletlenTipp));
+    v->setStatusTip(utf8(vm.VeletlenTipp));
     // The clearing commands need numbers of their kind on the ticket.
     const TorlesMenu t = TorlesMenuAllapot(szamListak());
     const std::pair<const char*, const TorlesMenuPont*> torlesek[] = {

@@ -297,6 +297,9 @@ private:
     void KijelolesMenuFrissites();
     void SzamTorles(int kind);
     void Kijellmind1Click();
+    // "Véletlen számok": random numbers onto the main ticket, as many as the
+    // count dialog says (one at once when fewer than two are free).
+    void Vletlenszmok1Click();
     void Mind1Click();
     void Kilps1Click();
     void SugoEllenorzes();

@@ -85,17 +85,30 @@ int TVelSzam::Start(int maximum, bool ketHuzas)
     setWindowTitle(QStringLiteral(" Véletlen számsorok"));
     VelSzamBeCimke->setText(ketHuzas ? QStringLiteral("Véletlen húzások mennyisége")
                                      : QStringLiteral("Véletlen számsorok mennyisége"));
+    return Futtatas(maximum, 5, VelSzamBeUD);
+}
+
+int TVelSzam::SzamokStart(int maximum)
+{
+    Tag = 1;
+    setWindowTitle(QStringLiteral(" Véletlen számok"));
+    VelSzamBeCimke->setText(QStringLiteral("Véletlen számok mennyisége"));
+    return Futtatas(maximum, 2, KijelolesGomb);
+}
+
+int TVelSzam::Futtatas(int maximum, int hossz, QWidget* fokusz)
+{
     VelSzamBeUD->setRange(1, std::max(1, maximum));
     VelSzamBeUD->setValue(1);
     const QString tipp = QStringLiteral(" Minimum: 1\r\n Maximum: %1 ").arg(maximum);
     VelSzamBeUD->setToolTip(tipp);
-    VelSzamBeUD->findChild<QLineEdit*>()->setMaxLength(5);
-    VelSzamBeUD->setFocus();
+    VelSzamBeUD->findChild<QLineEdit*>()->setMaxLength(hossz);
     VelSzamBeUD->selectAll();
     // The label changed: the dialog takes its width, and stands beside the
     // windows it works with.
     adjustSize();
     kvx::AblakElhelyezese(this, true);
+    fokusz->setFocus();
     if (exec() != QDialog::Accepted)
         Tag = 0;
     return Tag == 0 ? 0 : VelSzamBeUD->value();

@@ -1,6 +1,7 @@
 #pragma once
-// The random-count dialog: how many random draws to add to the database.
-// Created once at start-up; Start opens it modally.
+// The random-count dialog: how many random draws to add to the database, or
+// how many random numbers to mark on the main ticket. Created once at
+// start-up; Start and SzamokStart open it modally.
 #include <QDialog>
 
 class QLabel;
@@ -16,6 +17,9 @@ public:
     // ketHuzas: a draw of the game holds two lines. Returns the count
     // chosen, 0 when the dialog was cancelled.
     int Start(int maximum, bool ketHuzas);
+    // Opens the dialog for random numbers of the main ticket (Tag 1) with
+    // the count 1..maximum. Returns the count chosen, 0 when cancelled.
+    int SzamokStart(int maximum);
 
     // 0 after "Mégse"; "Kijelölés" leaves it as Start set it.
     int Tag = 0;
@@ -36,4 +40,7 @@ protected:
 
 private:
     void FormCreate();
+    // Shows the dialog modally with the count 1..maximum; the chosen count
+    // or 0.
+    int Futtatas(int maximum, int hossz, QWidget* fokusz);
 };
