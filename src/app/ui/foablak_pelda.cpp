@@ -16,6 +16,7 @@
 #include "conditions/markers.h"
 #include "conditions/sample_presets.h"
 #include "conditions/ui/feltetelek.h"
+#include "draws/ui/huzlista.h"
 #include "draws/draws_table.h"
 #include "tickets/number_lists.h"
 #include "tickets/ui/foszelveny.h"
@@ -89,9 +90,14 @@ void TFoablak::Hzsokalapjn1Click()
     if (!draws().AdatbazisBetoltve)
         return;
     KenoProbabontasUzenet(0);
-    // The draw selected in the draws list is the example.
-    const std::int32_t sor = std::clamp(huzLista().KivRekord, 1, std::max(1, draws().HuzasokSzama));
-    HuzasokAlapjan(sor, 3);
+    // The number row selected in the draws list is the example: the list
+    // shows which one it is, and its own sample command runs.
+    THuzLista* lista = formok().HuzLista;
+    if (!lista)
+        return;
+    if (!lista->isVisible())
+        lista->Start();
+    lista->Pldabonts1Click();
 }
 
 void TFoablak::HuzasokAlapjan(int sor, int oszlop)

@@ -209,6 +209,7 @@ void FormokLetrehozasa(TFoablak& foablak)
                      });
     HuzasokVezerlo& huzasok = kvx::Program::aktualis().HuzasokV();
     f.HuzLista = new THuzLista(huzasok, szulo);
+    QObject::connect(f.HuzLista.data(), &THuzLista::peldabontasKerve, &foablak, &TFoablak::HuzasokAlapjan);
     f.BontLista = new TBontLista(kvx::Program::aktualis().Variacio(), szulo);
     QObject::connect(f.BontLista.data(), &TBontLista::tartomanyTorlesKerve, &foablak, &TFoablak::BontSzamsorTorles);
     QObject::connect(f.BontLista.data(), &TBontLista::mentesKerve, &foablak, &TFoablak::Ments2Click);

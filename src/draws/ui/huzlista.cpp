@@ -384,6 +384,12 @@ void THuzLista::FormCreate()
                     HuzTablaSelectCell(cur.column(), cur.row() + 1);
             });
     fo->addWidget(HuzTabla, 1);
+    Pldabonts1 = new QAction(QStringLiteral("Példabontás"), HuzTabla);
+    Pldabonts1->setObjectName("Pldabonts1");
+    tipp(Pldabonts1, " Példabontás (variáció) készítése a kijelölt húzás számsora alapján ");
+    HuzTabla->addAction(Pldabonts1);
+    HuzTabla->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(Pldabonts1, &QAction::triggered, this, &THuzLista::Pldabonts1Click);
 
     KeresPanel = new TKeresPanel(this);
     KeresPanel->hide();
@@ -975,4 +981,13 @@ void THuzLista::KeresVariaciobanGombClick()
     emit variacioKeresKerve(s.KivSzamok, pot,
                             QStringLiteral(" Keres: húzások %1. számsora")
                                 .arg(GetKivSzamsorSorszama(g, s.KivRekord, s.KivSzamsorOszlop)));
+}
+
+void THuzLista::Pldabonts1Click()
+{
+    const HuzListaState& s = huzLista();
+    if (!draws().AdatbazisBetoltve || s.KivRekord < 1 || s.KivRekord > draws().HuzasokSzama)
+        return;
+    // The selected drawing: the first, or the second of a two-drawing game.
+    emit peldabontasKerve(s.KivRekord, s.KivSzamsorOszlop == 3 ? 3 : game().MasodikHuzasOszlop);
 }

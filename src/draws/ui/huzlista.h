@@ -80,6 +80,8 @@ public:
     // The search by hits (shown while the draw-search ticket has matches).
     TKeresPanel* KeresPanel = nullptr;
     QPushButton* KilepesGomb = nullptr;
+    // The grid's pop-up menu: "Példabontás".
+    QAction* Pldabonts1 = nullptr;
 
     THuzTablaModel* Model() const { return model_; }
 
@@ -111,6 +113,8 @@ public:
     void KeresVariaciobanGombClick();
     // A variation exists (the button above works only then).
     void SetVariacioKesz(bool van);
+    // A sample variation from the selected number row.
+    void Pldabonts1Click();
 
     // After an accepted entry the next clipboard draw is entered.
     void VagolapFolytatas();
@@ -135,6 +139,9 @@ signals:
     void variacioKeresKerve(const kvx::TTombByte1D& szamok, const kvx::TTombByte1D& potSzamok, const QString& felirat);
     // The clipboard cannot be read into the entry: the entry's hint says why.
     void bevitelTipp(const QString& szoveg);
+    // A sample variation is asked for from the draw of row sor (1-based),
+    // its drawing starting at table column oszlop.
+    void peldabontasKerve(int sor, int oszlop);
 
 protected:
     void showEvent(QShowEvent* e) override;

@@ -2,13 +2,17 @@
 // reach the conditions, every number is selected, and the run that follows
 // keeps the example itself among lines of the same sum.
 #include "app/game_table.h"
+#include "app/messages.h"
 #include "app/settings.h"
 #include "app/ui/foablak.h"
 #include "app/ui/formok.h"
 #include "app/ui/program.h"
 #include "app/workers.h"
+#include "common/binary_io.h"
 #include "conditions/condition_records.h"
+#include "draws/database_file.h"
 #include "draws/draws_table.h"
+#include "draws/ui/huzlista.h"
 #include "tickets/number_lists.h"
 #include "variation/ui/bontas.h"
 #include "variation/variation_store.h"
@@ -16,6 +20,8 @@
 #include "valaszolo.h"
 
 #include <QAction>
+#include <QDir>
+#include <QTableView>
 #include <QPointer>
 #include <QTemporaryDir>
 
@@ -100,6 +106,47 @@ TEST_F(PeldabontasTest, OwnNumbersGiveARunOfLinesLikeTheExample)
     }
     // The example passes the conditions made from it.
     EXPECT_TRUE(peldaKozte);
+}
+
+// The draws list's pop-up command takes the number row selected in the
+// list: in a two-drawing game the second drawing is an example of its own.
+TEST_F(PeldabontasTest, DrawsListPopUpTakesTheSelectedDrawing)
+{
+    GameParams g;
+    g.LottoIndex = 2;  // 7/35, two drawings a week
+    JatekParameterek(g);
+    ASSERT_TRUE(g.TobbSorsolas);
+    TTombInt2D sorok;
+    for (int i = 1; i <= 3; ++i) {
+        TTombInt1D sor{i, 2021, i, i, 5 + i, 10 + i, 15 + i, 20 + i, 25 + i, 28 + i};
+        for (int n : {1, 3, 5, 7, 9, 11, 13 + i})
+            sor.push_back(n);
+        sor.resize(static_cast<std::size_t>(g.HuzottSzamok + 3), 0);
+        sorok.push_back(sor);
+    }
+    ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("Dat")));
+    ASSERT_TRUE(writeFileAtomic(dir_.filePath(QStringLiteral("Dat/")).toStdString() + AdatbazisAllomany[2],
+                                AdatbazisKep(sorok, g, HuzasIroVerzio())));
+    window_->LottoSelect(2);
+    ASSERT_EQ(draws().HuzasokSzama, 3);
+    THuzLista* lista = formok().HuzLista;
+    lista->Start();
+    // The second drawing of the second draw.
+    lista->HuzTabla->setCurrentIndex(lista->Model()->index(1, g.MasodikHuzasOszlop));
+    ASSERT_EQ(lista->HuzTabla->contextMenuPolicy(), Qt::ActionsContextMenu);
+    ASSERT_TRUE(lista->HuzTabla->actions().contains(lista->Pldabonts1));
+    // Stopping the run at the end asks nothing.
+    uzenetBeallitasok().Jovahagyas = false;
+    teszt::Valaszolo v(QStringList{});
+    lista->Pldabonts1->trigger();
+    ASSERT_TRUE(bontas_);
+    EXPECT_EQ(bontas_->windowTitle(), QStringLiteral(" Példabontás: húzások 4. számsora alapján"));
+    EXPECT_EQ(std::set<int>(szamListak().AllandoSzamok.begin(), szamListak().AllandoSzamok.end()),
+              (std::set<int>{1, 3, 5, 7, 9, 11, 15}));
+    EXPECT_EQ(szamListak().KijeloltSzamDb(), 35);
+    // Only the draw before it is there for the hit ratio: fewer than three.
+    EXPECT_EQ(feltetelRekordok().TalalatiAranyFeltetel.Allapot, 0);
+    EXPECT_TRUE(v.Latott.isEmpty());
 }
 
 }  // namespace
