@@ -1,8 +1,10 @@
 #include "draws/alternative_databases.h"
 
 #include "common/delphi_format.h"
+#include "draws/result_parsers.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <vector>
 
 namespace kvx {
@@ -196,6 +198,50 @@ void VeletlenSzamsorGeneralasa(DrawsState& d, const GameParams& g, const Veletle
         if (g.TobbSorsolas && (p.MasodikFeltoltes || vanMasodik))
             huzasKitoltes(sor, masodik, g, pot2Db, veletlen);
     }
+}
+
+std::string ImportCelUtvonal(const std::string& privateKonyvtar, const std::string& jatekMappa,
+                             const std::string& importAllomany)
+{
+    std::string nev = std::filesystem::path(importAllomany).filename().string();
+    nev = nev.size() > 4 ? nev.substr(0, nev.size() - 4) : std::string();
+    return (std::filesystem::path(privateKonyvtar) / jatekMappa / (nev + ".pdb")).string();
+}
+
+ImportEredmeny HuzasokImportalasa(const std::string& importAllomany, const std::string& cel, const GameParams& g,
+                                  std::int32_t ev, std::int32_t ho, std::int32_t nap)
+{
+    ImportEredmeny e;
+    std::vector<std::string> sorok;
+    if (!AllomanySorai(importAllomany, sorok)) {
+        e.Uzenet = "Hiba történt: " + importAllomany + " megnyitása.";
+        return e;
+    }
+    // A file of no draws would make an empty database that looks imported.
+    if (sorok.empty()) {
+        e.Uzenet = ImportHibaUzenet(importAllomany);
+        return e;
+    }
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::path(cel).parent_path(), ec);
+    GameParams jatek = g;
+    FrissitesKornyezet k;
+    k.Jatek = &jatek;
+    k.AdatbazisUtvonal = cel;
+    k.FajlNev = importAllomany;
+    k.AdatbazisTipus = false;
+    k.Ma = Datum{ev, ho, nap};
+    const FrissitesEredmeny r = HuzasokFrissitesKenoHU(k, sorok, 0, true);
+    if (r.Siker) {
+        e.Siker = true;
+        e.Huzasok = r.KilepesGombTag;
+        return e;
+    }
+    // A failed write says so; anything else is data out of range.
+    e.Uzenet = r.Tipus == FrissitesUzenetTipus::Hiba && r.Uzenet != ImportHibaUzenet(importAllomany)
+                   ? r.Uzenet
+                   : ImportHibaUzenet(importAllomany);
+    return e;
 }
 
 }  // namespace kvx

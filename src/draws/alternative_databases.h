@@ -89,4 +89,26 @@ using VeletlenFn = std::function<std::int32_t(std::int32_t)>;
 void VeletlenSzamsorGeneralasa(DrawsState& d, const GameParams& g, const VeletlenGeneralas& p,
                                const VeletlenFn& veletlen);
 
+// ---- A user's draws file imported into a private database ----
+
+// The private database an imported file becomes: the game's folder of
+// private databases, the file's name without its last four characters (its
+// ".csv" or ".txt"), then ".pdb".
+std::string ImportCelUtvonal(const std::string& privateKonyvtar, const std::string& jatekMappa,
+                             const std::string& importAllomany);
+
+struct ImportEredmeny {
+    bool Siker = false;
+    std::int32_t Huzasok = 0;  // draws written
+    std::string Uzenet;        // what to tell the user when it failed
+};
+
+// Reads the user's file of number lines (one draw a line, numbers only),
+// checks every draw with the loader's rules and writes the private database
+// `cel` through a temporary file, creating its folder. Every draw gets
+// today's year and ISO week. A file that cannot be read, holds no line or a
+// line out of range writes nothing: an existing `cel` stays as it was.
+ImportEredmeny HuzasokImportalasa(const std::string& importAllomany, const std::string& cel, const GameParams& g,
+                                  std::int32_t ev, std::int32_t ho, std::int32_t nap);
+
 }  // namespace kvx

@@ -1,11 +1,14 @@
 #include "draws/alternative_databases.h"
 
 #include "draws/database_file.h"
+#include "draws/result_parsers.h"
 #include "draws_fixture.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <random>
 #include <set>
 
@@ -198,6 +201,64 @@ TEST(VeletlenHuzasokHozzaadasa, NumbersNewDrawsAfterTheLastAndStopsAtTheLimit)
     EXPECT_EQ(d.Huzasok[4][0], 5);
     EXPECT_FALSE(VeletlenHuzasokHozzaadasa(d, g, kMaxHuzasok - 4, 2026, 50));
     EXPECT_EQ(d.HuzasokSzama, 5);
+}
+
+TEST(HuzasokImportalasa, TargetIsTheGamesPrivateFolderUnderTheFilesName)
+{
+    EXPECT_EQ(ImportCelUtvonal("/p/Dat/Private/", "Otos", "/home/u/letolt/draws.csv"), "/p/Dat/Private/Otos/draws.pdb");
+    EXPECT_EQ(ImportCelUtvonal("/p/Dat/Private/", "Keno10", "sajat.txt"), "/p/Dat/Private/Keno10/sajat.pdb");
+}
+
+// The user's file becomes a private database only whole: a file that cannot
+// be read, holds nothing or a number out of range writes nothing and leaves
+// a database already there byte for byte.
+TEST(HuzasokImportalasa, WritesAWholeDatabaseOrNothing)
+{
+    testing::TempDir dir;
+    const GameParams g = Jatek(0);
+    const std::string cel = dir.file("Private/Otos/draws.pdb");
+    const std::string jo = dir.file("draws.csv");
+    {
+        std::ofstream f(jo, std::ios::binary);
+        f << "5;17;3;88;41\r\n12 13 14 15 16\r\n";
+    }
+    const ImportEredmeny r = HuzasokImportalasa(jo, cel, g, 2024, 12, 30);
+    ASSERT_TRUE(r.Siker) << r.Uzenet;
+    EXPECT_EQ(r.Huzasok, 2);
+    BetoltottAdatbazis t;
+    const BetoltesEredmeny b =
+        HuzasAdatbazisOlvasas(testing::Olvas(cel), g, BetoltesBeallitasok{false, {}}, cel, t);
+    ASSERT_TRUE(b.sikeres()) << b.Uzenet;
+    ASSERT_EQ(t.Tabla.Huzasok.size(), 2u);
+    EXPECT_EQ(t.Tabla.Huzasok[0], testing::Sor(g, 1, 2024, 1, {3, 5, 17, 41, 88}));
+    EXPECT_EQ(t.Tabla.Huzasok[1], testing::Sor(g, 2, 2024, 1, {12, 13, 14, 15, 16}));
+
+    struct Eset {
+        const char* nev;
+        const char* tartalom;  // nullptr: no such file
+        std::string uzenet;
+    };
+    const std::string rossz = dir.file("rossz.csv");
+    const Eset esetek[] = {
+        {"missing", nullptr, "Hiba történt: " + rossz + " megnyitása."},
+        {"empty", "", ImportHibaUzenet(rossz)},
+        {"number above the ticket", "1 2 3 4 5\n1 2 3 4 91\n", ImportHibaUzenet(rossz)},
+        {"too few numbers", "1 2 3 4\n", ImportHibaUzenet(rossz)},
+        {"not numbers", "egy kettő három\n", ImportHibaUzenet(rossz)},
+    };
+    const std::vector<std::uint8_t> elotte = testing::Olvas(cel);
+    for (const Eset& e : esetek) {
+        SCOPED_TRACE(e.nev);
+        std::filesystem::remove(rossz);
+        if (e.tartalom) {
+            std::ofstream f(rossz, std::ios::binary);
+            f << e.tartalom;
+        }
+        const ImportEredmeny h = HuzasokImportalasa(rossz, cel, g, 2024, 12, 30);
+        EXPECT_FALSE(h.Siker);
+        EXPECT_EQ(h.Uzenet, e.uzenet);
+        EXPECT_EQ(testing::Olvas(cel), elotte);
+    }
 }
 
 }  // namespace

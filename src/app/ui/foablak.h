@@ -226,6 +226,9 @@ public:
     void Hzsoklistjbl1Click(int tag, int darab = 0);
     void Bvts1Click();
     void Megnyits2Click();
+    // Builds a private database from the user's ".csv" or ".txt" file of
+    // number lines and loads it.
+    void HuzasokImportja(const QString& nev);
     void Mentsmsknt2Click();
     // Before any switch of database: false cancels it.
     bool AlternativAdatbazisBetoltesEng();

@@ -173,8 +173,12 @@ void TFoablak::AdatbazisParancsokBekotese()
             if (konyvtar.isEmpty())
                 konyvtar = q(f.PrivateKonyvtar + JatekMappa[jatekIndex()] + "/");
             const QString szuro = QStringLiteral("Privát adatbázis (*.pdb)");
+            // Opening also takes a draws file of the user's to import.
+            const QString megnyitasSzuro =
+                szuro + QStringLiteral(";;Import adatbázis csv (*.csv);;Import adatbázis txt (*.txt)");
             QString nev = mentes ? QFileDialog::getSaveFileName(this, QStringLiteral("Mentés másként"), konyvtar, szuro)
-                                 : QFileDialog::getOpenFileName(this, QStringLiteral("Megnyitás"), konyvtar, szuro);
+                                 : QFileDialog::getOpenFileName(this, QStringLiteral("Megnyitás"), konyvtar,
+                                                                megnyitasSzuro);
             if (nev.isEmpty())
                 return nev;
             if (mentes && QFileInfo(nev).suffix().isEmpty())
@@ -410,7 +414,29 @@ void TFoablak::Megnyits2Click()
     const QString nev = PrivatAllomanyValasztas ? PrivatAllomanyValasztas(false) : QString();
     if (nev.isEmpty())
         return;
+    const QString veg = nev.right(3).toLower();
+    if (veg == QStringLiteral("csv") || veg == QStringLiteral("txt")) {
+        HuzasokImportja(nev);
+        return;
+    }
     Betlts1Click(kPrivatMegnyitas, nev);
+}
+
+void TFoablak::HuzasokImportja(const QString& nev)
+{
+    const std::string cel = ImportCelUtvonal(folders().PrivateKonyvtar, JatekMappa[jatekIndex()], s(nev));
+    if (letezik(cel) && !FigyelmeztetoKerdes(QStringLiteral("Az állomány már létezik:\r\n%1\r\n\r\nBiztos cseréli az állományt?")
+                                                 .arg(QDir::toNativeSeparators(q(cel)))))
+        return;
+    // The private database is written whole or not at all: a bad line
+    // leaves the file that was there and the database in use.
+    const QDate ma = QDate::currentDate();
+    const ImportEredmeny e = HuzasokImportalasa(s(nev), cel, game(), ma.year(), ma.month(), ma.day());
+    if (!e.Siker) {
+        kvx::HibaUzenet(q(e.Uzenet));
+        return;
+    }
+    Betlts1Click(kPrivatMegnyitas, q(cel));
 }
 
 void TFoablak::Mentsmsknt2Click()

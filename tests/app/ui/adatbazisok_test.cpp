@@ -12,6 +12,7 @@
 #include "common/binary_io.h"
 #include "draws/alternative_databases.h"
 #include "draws/database_file.h"
+#include "draws/result_parsers.h"
 #include "draws/draws_table.h"
 #include "draws/ui/huzasok_vezerlo.h"
 #include "draws/ui/huzbe.h"
@@ -318,6 +319,60 @@ TEST_F(AdatbazisokTest, CountDialogOffersOneToTheMaximum)
     QTimer::singleShot(0, d, [d] { QTest::mouseClick(d->MegseGomb, Qt::LeftButton); });
     EXPECT_EQ(d->Start(5000, true), 0);
     EXPECT_EQ(d->VelSzamBeCimke->text(), QStringLiteral("Véletlen húzások mennyisége"));
+}
+
+// "Megnyitás" takes the user's file of number lines as well: it becomes a
+// private database of the game under the file's name and is loaded. A bad
+// file changes nothing: neither the database in use nor a file of that name.
+TEST_F(AdatbazisokTest, ImportedDrawsFileBecomesAPrivateDatabase)
+{
+    indit(true);
+    const auto ir = [this](const char* nev, const char* szoveg) {
+        QFile f(dir_.filePath(QString::fromUtf8(nev)));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(szoveg);
+        return f.fileName();
+    };
+    const QString cel = QString::fromStdString(kvx::folders().PrivateKonyvtar) + QStringLiteral("Otos/huzasaim.pdb");
+    privat_ = ir("huzasaim.csv", "7;21;3;84;60\r\n1;2;3;4;5\r\n90;89;88;87;86\r\n");
+    {
+        Valaszolo v(QStringList{});
+        akcio("Megnyits2")->trigger();
+        EXPECT_TRUE(v.Latott.isEmpty());
+    }
+    EXPECT_TRUE(kvx::adatbazisFajta().PrivatAdatbazis);
+    EXPECT_EQ(QString::fromStdString(kvx::folders().AktualisAdatbazis[0]), cel);
+    ASSERT_EQ(kvx::draws().HuzasokSzama, 3);
+    EXPECT_EQ(kvx::draws().Huzasok[0][3], 3);
+    EXPECT_EQ(kvx::draws().Huzasok[2][7], 90);
+    EXPECT_TRUE(lista()->isVisible());
+    const std::vector<std::uint8_t> kep = tartalom(cel.toStdString());
+
+    // The same name again with a bad line: asked to replace, refused whole.
+    privat_ = ir("huzasaim.txt", "1 2 3 4 5\n1 2 3 4 91\n");
+    {
+        Valaszolo v({QStringLiteral("Igen"), QStringLiteral("OK")});
+        akcio("Megnyits2")->trigger();
+        ASSERT_EQ(v.Latott.size(), 2);
+        EXPECT_TRUE(v.Latott[0].Szoveg.startsWith(QStringLiteral("Az állomány már létezik:\n") + cel))
+            << v.Latott[0].Szoveg.toStdString();
+        // The box shows the lines without their carriage returns.
+        EXPECT_EQ(v.Latott[1].Szoveg,
+                  QString::fromStdString(kvx::ImportHibaUzenet(privat_.toStdString())).replace("\r\n", "\n"));
+    }
+    EXPECT_EQ(tartalom(cel.toStdString()), kep);
+    EXPECT_EQ(kvx::draws().HuzasokSzama, 3);
+    EXPECT_EQ(QString::fromStdString(kvx::folders().AktualisAdatbazis[0]), cel);
+
+    // Declining the replacement reads nothing.
+    privat_ = ir("huzasaim.txt", "11 12 13 14 15\n");
+    {
+        Valaszolo v({QStringLiteral("Nem")});
+        akcio("Megnyits2")->trigger();
+        EXPECT_EQ(v.Latott.size(), 1);
+    }
+    EXPECT_EQ(tartalom(cel.toStdString()), kep);
+    EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join("|").toStdString();
 }
 
 }  // namespace
