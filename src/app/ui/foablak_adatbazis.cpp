@@ -27,6 +27,7 @@
 #include "draws/ui/huzasok_vezerlo.h"
 #include "draws/ui/huzlista.h"
 #include "draws/ui/velszam.h"
+#include "statistics/stat_table.h"
 #include "statistics/ui/statisztika.h"
 #include "variation/ui/variacio_vezerlo.h"
 
@@ -68,6 +69,9 @@ std::string alternativUtvonal()
 }
 
 const QString kHianyzik = QStringLiteral(" Hiányzik a húzások listája ");
+
+// The database statistic "Találati arányok" (menu tag).
+constexpr std::int32_t kTalalatiAranyokStat = 4;
 
 // The commands of the alternative-database menu that this build runs.
 // ("Mentés másként" has no tag of its own and is wired apart.)
@@ -384,13 +388,25 @@ void TFoablak::Hzsoklistjbl1Click(int tag, int darab)
         RandomState& r = randomSource();
         VeletlenSzamsorGeneralasa(uj, g, p, [&r](std::int32_t n) { return LibraryRandom(r, n); });
     }
+    // Random draws may repeat one another: the statistic that finds
+    // identical lines runs on them. Its tip promises that, so both wait for
+    // the statistic to exist.
+    const StatLeiras* talalatiAranyok = StatLeirasTag(kTalalatiAranyokStat);
+    const bool ellenorzes = (tag == kVeletlenFeluliras || tag == kVeletlenBovites) && uj.HuzasokSzama > 1 &&
+                            talalatiAranyok && talalatiAranyok->Kesz;
+    if (ellenorzes && (tag == kVeletlenFeluliras || darab > 1) && naplo[26] == 1)
+        naplo[26] = HasznosInformacio(QString::fromUtf8(kVeletlenAdatbazisTipp)) ? 1 : 0;
     if (!h.TablaIrasa(uj, cel)) {
         kvx::HibaUzenet(QString::fromUtf8(kAllomanyLetrehozasHiba));
         return;
     }
     if (tag == kAlternativUj)
         AlternativAdatbazisAction(true);
-    AdatbazisValtas(tag == kAlternativUj ? kAlternativBetoltes : tag);
+    if (!AdatbazisValtas(tag == kAlternativUj ? kAlternativBetoltes : tag))
+        return;
+    if (ellenorzes && !adatbazisFajta().AdatbazisTipus && draws().HuzasokSzama > 1 &&
+        Akcio(QStringLiteral("Listzs3"))->isEnabled() && formok().Statisztika)
+        formok().Statisztika->StatisztikaKeszites(kTalalatiAranyokStat);
 }
 
 void TFoablak::Bvts1Click()

@@ -18,6 +18,8 @@
 #include "draws/ui/huzbe.h"
 #include "draws/ui/huzlista.h"
 #include "draws/ui/velszam.h"
+#include "statistics/stat_table.h"
+#include "statistics/ui/statisztika.h"
 #include "tickets/ui/huzbeszelveny.h"
 #include "tickets/ui/szelvenyek.h"
 
@@ -373,6 +375,35 @@ TEST_F(AdatbazisokTest, ImportedDrawsFileBecomesAPrivateDatabase)
     }
     EXPECT_EQ(tartalom(cel.toStdString()), kep);
     EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join("|").toStdString();
+}
+
+// Random draws may repeat one another: the statistic that finds identical
+// lines follows them, announced once by its tip. Neither comes while that
+// statistic is not there to run.
+TEST_F(AdatbazisokTest, RandomDrawsAreCheckedForRepeatsOnlyByAStatisticThatExists)
+{
+    indit(false);
+    akcio("jadatbzis1")->trigger();
+    kvx::settings().UzenetekLog[26] = 1;
+    darab_ = 5;
+    Valaszolo v({QStringLiteral("OK")});
+    akcio("Bvts1")->trigger();
+    ASSERT_EQ(kvx::draws().HuzasokSzama, 5);
+    const kvx::StatLeiras* l = kvx::StatLeirasTag(4);
+    ASSERT_NE(l, nullptr);
+    ASSERT_EQ(std::string(l->Felirat), "Találati arányok");
+    TStatisztika* st = formok().Statisztika;
+    if (l->Kesz) {
+        ASSERT_EQ(v.Latott.size(), 1);
+        EXPECT_TRUE(v.Latott[0].Szoveg.startsWith(QStringLiteral("Véletlen számsorokkal módosított adatbázis")));
+        EXPECT_EQ(kvx::settings().UzenetekLog[26], 0);
+        EXPECT_TRUE(kvx::teszt::varj([st] { return st->isVisible() && !st->Fut(); }));
+        EXPECT_EQ(st->FormTag(), 4);
+    } else {
+        EXPECT_TRUE(v.Latott.isEmpty());
+        EXPECT_EQ(kvx::settings().UzenetekLog[26], 1);
+        EXPECT_FALSE(st->isVisible());
+    }
 }
 
 }  // namespace
