@@ -93,7 +93,7 @@ const std::vector<FomenuPont>& FomenuPontok()
         {"Adatbázis", "Keress1", "Keresés", "", " Számsor keresése a húzások listájában ", N, P, 0, true},
         {"Adatbázis", "Hzsokszma2", "Húzások száma", "", " Húzások számának (keresési tartomány) beállítása ", K},
         {"Adatbázis", "", "", "", "", K, E},
-        {"Adatbázis", "Ments1", "Mentés", "", " Adatbázis mentése ", N},
+        {"Adatbázis", "Ments1", "Mentés", "", " Módosított adatbázis mentése ", K},
         {"Adatbázis", "Listanyomtatsa1", "Nyomtatás", "", " Nyomtatás ", K},
         {"Adatbázis", "Nyomtats3", "Nyomtatás állományba", "", " Húzások listájának nyomtatása állományba ", K},
         {"Adatbázis", "", "", "", "", K, E},

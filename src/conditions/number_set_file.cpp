@@ -717,6 +717,9 @@ void SzamsorKepAlkalmazas(const SzamsorKep& kep, SzamListak& l, const GameParams
     l.FixSzamok = kep.FixSzamok;
     l.AllandoSzamok = kep.AllandoSzamok;
     l.VeletlenSzamok = kep.VeletlenSzamok;
+    // The file's order is the one its lines point into: the ticket's refresh
+    // leaves it alone until the load has ended.
+    l.SzamsorrendAlkalmaz = false;
     VariacioMeretBeallitas(l, g, kep.VariacioMeret);
     PluszSzamokAVegere(l, g, ms);
     f = kep.Feltetelek;

@@ -358,6 +358,23 @@ TobbJelolesEredmeny MindenSzamKijelolese(SzamListak& l, const GameParams& g, Mai
     return t;
 }
 
+TobbJelolesEredmeny KijelolesMind(SzamListak& l, const GameParams& g, MainState& ms, const BovitesAllapot& bov,
+                                  const JelolesElott& elott)
+{
+    const int rogzitett = bov.BovitesKijeloltSzamDb + bov.BovitesFixSzamDb;
+    if (!bov.BontasBovites || rogzitett == 0 || rogzitett == g.OsszesSzam)
+        return MindenSzamKijelolese(l, g, ms, g.OsszesSzam, bov, elott);
+    TobbJelolesEredmeny t;
+    const int fo = bov.BovitesKijeloltSzamDb - bov.BovitesPluszSzamDb;
+    const int foFelso = g.VanPluszSzam ? static_cast<int>(g.FoSzamKeszlet) : static_cast<int>(g.OsszesSzam);
+    for (int n = 1; n <= foFelso && l.KijeloltFoSzamDb < fo; ++n)
+        if (!JeloltE(l, n)) gyujt(t, SzamJeloles(l, g, ms, n, ModKijelolt, false, bov, elott));
+    if (g.VanPluszSzam)
+        for (int n = foFelso + 1; n <= g.OsszesSzam && l.KijeloltPluszSzamDb < bov.BovitesPluszSzamDb; ++n)
+            if (!JeloltE(l, n)) gyujt(t, SzamJeloles(l, g, ms, n, ModKijelolt, false, bov, elott));
+    return t;
+}
+
 JelolesEredmeny VeletlenSzamGeneralas(SzamListak& l, const GameParams& g, MainState& ms, int lower, int upper,
                                       const VeletlenFuggveny& rnd, const BovitesAllapot& bov,
                                       const JelolesElott& elott)

@@ -153,6 +153,14 @@ TobbJelolesEredmeny MindenSzamTorlese(SzamListak& l, const GameParams& g, MainSt
 TobbJelolesEredmeny MindenSzamKijelolese(SzamListak& l, const GameParams& g, MainState& ms, int count,
                                          const BovitesAllapot& bov = {}, const JelolesElott& elott = {});
 
+// "Kijelölés mind". Outside extension mode, or when the counts kept at its
+// start are 0 or the whole ticket, every free number is marked. In extension
+// mode the lines are positions in a selection of a fixed size: only as many
+// main numbers (ascending from 1) and extra-pool numbers (ascending from the
+// first) are marked as the extended variation had.
+TobbJelolesEredmeny KijelolesMind(SzamListak& l, const GameParams& g, MainState& ms, const BovitesAllapot& bov = {},
+                                  const JelolesElott& elott = {});
+
 // Text of the refusal when lower..upper holds no free number.
 inline constexpr const char* kNincsSzabadSzam = "Nincs több kijelölhető szám.";
 

@@ -436,6 +436,45 @@ TEST(NumberLists, ExtensionModeWarnings)
     }
 }
 
+// In extension mode select-all fills the selection back up to the counts the
+// extension began with, main numbers and extra-pool numbers each, and no
+// further; outside it (or with nothing recorded) every free number is marked.
+TEST(NumberLists, SelectAllInExtensionModeStopsAtTheRecordedCounts)
+{
+    struct Eset {
+        const char* nev;
+        int jatek;
+        BovitesAllapot bov;
+        std::vector<int> elotte;
+        std::vector<int> utana;  // empty: every number of the ticket
+    };
+    const Eset esetek[] = {
+        {"5/90 extension of 6", 0, {true, 6, 0, 0}, {10, 20, 30, 40}, {10, 20, 30, 40, 1, 2}},
+        {"with a fixed number", 0, {true, 5, 1, 0}, {3}, {3, 1, 2, 4, 5}},
+        {"main and extra counts", 24, {true, 7, 0, 2}, {5, 51}, {5, 1, 2, 3, 4, 51, 52}},
+        {"outside extension mode", 3, {false, 0, 0, 0}, {7}, {}},
+        {"nothing recorded", 3, {true, 0, 0, 0}, {7}, {}},
+    };
+    for (const Eset& e : esetek) {
+        SCOPED_TRACE(e.nev);
+        Jegy j(e.jatek);
+        for (int n : e.elotte) j.jelol(n, ModKijelolt);
+        if (e.bov.BovitesFixSzamDb > 0) j.jelol(e.jatek == 0 ? 90 : 1, ModFix);
+        const TobbJelolesEredmeny t = KijelolesMind(j.l, j.g, j.ms, e.bov, [&j] { ++j.elott; });
+        if (e.utana.empty()) {
+            EXPECT_EQ(j.l.KijeloltSzamDb() + j.l.FixSzamDb(), j.g.OsszesSzam);
+            continue;
+        }
+        EXPECT_EQ(std::vector<int>(j.l.KijeloltSzamok.begin(), j.l.KijeloltSzamok.end()), e.utana);
+        // The last mark brought the ticket back to the extended variation's numbers.
+        ASSERT_FALSE(t.Jelolesek.empty());
+        EXPECT_TRUE(t.Jelolesek.back().BovitesVisszaallt);
+        EXPECT_FALSE(KijelolesMenuAllapot(j.l, j.g, e.bov).Engedelyezett);
+        // A second select-all finds nothing to do.
+        EXPECT_FALSE(KijelolesMind(j.l, j.g, j.ms, e.bov).Valtozott);
+    }
+}
+
 TEST(NumberLists, ClearConfirmationQuestion)
 {
     TorlesHelyzet h;

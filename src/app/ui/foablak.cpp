@@ -506,6 +506,9 @@ void TFoablak::HuzasokBetoltese()
 
 void TFoablak::Listzs1Click()
 {
+    // Conditions changed for a stopped, paused or unfinished variation
+    // apply to the lines still to come: it is edited as an extension.
+    MegszakitatottStatus();
     if (formok().Feltetelek)
         formok().Feltetelek->FeltetelStart();
 }
@@ -582,7 +585,7 @@ void TFoablak::MenuEpites()
     connect(Akcio("Nvjegy1"), &QAction::triggered, this, &TFoablak::Nvjegy1Click);
     connect(Akcio("Kijellmind1"), &QAction::triggered, this, &TFoablak::Kijellmind1Click);
     connect(Akcio("Vletlenszmok1"), &QAction::triggered, this, &TFoablak::Vletlenszmok1Click);
-    connect(Akcio("Mind1"), &QAction::triggered, this, &TFoablak::Mind1Click);
+    connect(Akcio("Mind1"), &QAction::triggered, this, [this] { Mind1Click(true); });
     connect(Akcio("Megnyits1"), &QAction::triggered, this, &TFoablak::Megnyits1Click);
     connect(Akcio("Mentsmsknt1"), &QAction::triggered, this, &TFoablak::Mentsmsknt1Click);
     connect(Akcio("Ments3"), &QAction::triggered, this, &TFoablak::Ments3Click);
@@ -928,22 +931,40 @@ void TFoablak::SzamTorles(int kind)
     if (!SzamTorlesJovahagyas(kind))
         return;
     SzamListak& l = szamListak();
+    const BovitesAllapot b = Szelveny().Bovites();
+    TobbJelolesEredmeny r;
     switch (kind) {
-    case 1: FixSzamokTorlese(l, game(), mainState()); break;
-    case 2: AllandoSzamokTorlese(l, game(), mainState()); break;
-    case 3: VeletlenSzamokTorlese(l, game(), mainState()); break;
-    default: KijeloltSzamokTorlese(l, game(), mainState()); break;
+    case 1: r = FixSzamokTorlese(l, game(), mainState(), b); break;
+    case 2: r = AllandoSzamokTorlese(l, game(), mainState(), b); break;
+    case 3: r = VeletlenSzamokTorlese(l, game(), mainState(), b); break;
+    default: r = KijeloltSzamokTorlese(l, game(), mainState(), b); break;
     }
     KijelolesMenuFrissites();
     if (szamokValtozasa)
         szamokValtozasa();
+    Szelveny().JelolesekUtan(r);
 }
 
-void TFoablak::Mind1Click()
+void TFoablak::Mind1Click(bool menuPont)
 {
-    if (!SzamTorlesJovahagyas(0))
-        return;
-    MindenSzamTorlese(szamListak(), game(), mainState());
+    VariacioVezerlo& v = kvx::Program::aktualis().Variacio();
+    if (menuPont || !bontasEgyseg().BontasBovites) {
+        // The user's own clear keeps an extension: its lines wait for the
+        // numbers to come back.
+        if (!SzamTorlesJovahagyas(0))
+            return;
+    } else {
+        // A command that starts from an empty ticket (a sample, a file being
+        // opened) ends the extension: its lines go with the numbers.
+        if (v.Fut() || !TorlesJovahagyas(0))
+            return;
+        Import_log_false();
+        if (variationStore().BontSzelvszam > 0 || variationStore().BontMatrixMeret > 0)
+            v.BontasTorlese(false);
+        if (feltetelRekordok().FeltetelJelzo)
+            v.FeltetelekTorlese();
+    }
+    Szelveny().JelolesekUtan(MindenSzamTorlese(szamListak(), game(), mainState(), Szelveny().Bovites()));
     KijelolesMenuFrissites();
     if (szamokValtozasa)
         szamokValtozasa();
@@ -951,12 +972,18 @@ void TFoablak::Mind1Click()
 
 void TFoablak::Kijellmind1Click()
 {
-    if (!kvx::Program::aktualis().Szelveny().ValtozasEngedelyezett())
+    if (!Szelveny().ValtozasEngedelyezett())
         return;
-    MindenSzamKijelolese(szamListak(), game(), mainState(), game().OsszesSzam);
+    const TobbJelolesEredmeny r = KijelolesMind(szamListak(), game(), mainState(), Szelveny().Bovites());
     KijelolesMenuFrissites();
     if (szamokValtozasa)
         szamokValtozasa();
+    Szelveny().JelolesekUtan(r);
+}
+
+SzelvenyVezerlo& TFoablak::Szelveny()
+{
+    return kvx::Program::aktualis().Szelveny();
 }
 
 void TFoablak::Vletlenszmok1Click()
@@ -985,7 +1012,7 @@ void TFoablak::Vletlenszmok1Click()
 
 void TFoablak::KijelolesMenuFrissites()
 {
-    const KijelolesMenu m = KijelolesMenuAllapot(szamListak(), game());
+    const KijelolesMenu m = KijelolesMenuAllapot(szamListak(), game(), Szelveny().Bovites());
     QAction* a = Akcio("Kijellmind1");
     a->setEnabled(m.Engedelyezett);
     a->setToolTip(utf8(m.KijelolesTipp));
@@ -1073,6 +1100,10 @@ void TFoablak::GombStatusTorles()
 
 bool TFoablak::eventFilter(QObject* obj, QEvent* event)
 {
+    // With hints switched off (the INI's Hint=0) no window shows a tooltip;
+    // the status bar keeps its texts.
+    if (event->type() == QEvent::ToolTip && !settings().ShowHint)
+        return true;
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
         QWidget* w = qobject_cast<QWidget*>(obj);
         // Keys of this window and its children (the main window previews its
@@ -1385,6 +1416,8 @@ void TFoablak::AllomanyDialogusokLetrehozasa()
     };
     d.Mind1Click = [this] { Mind1Click(); };
     d.Import = [this](const QString& nev) { return Import(nev); };
+    d.Import_log_true = [this] { Import_log_true(); };
+    d.MegszakitatottStatus = [this] { MegszakitatottStatus(); };
     d.JatekValtas = [this](int jatek) {
         JatekValtas(jatek, false);
         AllomanyDialogusAllapotFrissites();
@@ -1465,7 +1498,10 @@ void TFoablak::FeltMenuAll(bool on)
         a->setToolTip(t);
         a->setStatusTip(t);
     }
-    // The conditions make sense only for an over-full line.
+    // The conditions make sense only for an over-full line; while a
+    // variation is extended, only for the numbers it was made of.
+    if (const BontasEgyseg& u = bontasEgyseg(); u.BontasBovites)
+        on = szamListak().KijeloltSzamDb() == u.BovitesKijeloltSzamDb && szamListak().FixSzamDb() == u.BovitesFixSzamDb;
     QAction* feltetelek = Akcio("Listzs1");
     const QString ft = on ? QStringLiteral(" Feltételek kijelölése, hibapont beállítása ") : QStringLiteral(" Nincs kijelölt számsor ");
     feltetelek->setEnabled(on);

@@ -30,6 +30,7 @@ class QTextEdit;
 class QToolBar;
 class TAllomanyDialogusok;
 class NyomtatasVezerlo;
+class SzelvenyVezerlo;
 namespace kvx::platform {
 class FutoPeldany;
 }
@@ -146,8 +147,17 @@ public:
 
     // The main ticket's clearing question for kind 0..3; true = go on.
     bool TorlesJovahagyas(int kind);
+    // menuPont: the user's "Minden szám" (or the toolbar's "Törlés");
+    // otherwise a command that needs an empty ticket.
+    void Mind1Click(bool menuPont = false);
+    // "Húzások száma" of the main ticket and of the draws database: the
+    // draw-range dialog in its mode 1 and 3.
+    void Hzsokszma1Click();
+    void Hzsokszma2Click();
     // Before a clear: the question, and the lines go with the numbers.
     bool SzamTorlesJovahagyas(int kind);
+    // The main ticket's lists and their extension state.
+    static SzelvenyVezerlo& Szelveny();
     // The size path of the settings' reset: restarts with size 8 + 2 * index.
     void Reset1Click(bool meretJelzo, int index);
 
@@ -303,7 +313,6 @@ private:
     // "Véletlen számok": random numbers onto the main ticket, as many as the
     // count dialog says (one at once when fewer than two are free).
     void Vletlenszmok1Click();
-    void Mind1Click();
     void Kilps1Click();
     void SugoEllenorzes();
     void WebCimekBeallitasa();

@@ -26,9 +26,13 @@
 #include "draws/draws_table.h"
 #include "draws/ui/huzasok_vezerlo.h"
 #include "draws/ui/huzlista.h"
+#include "draws/ui/huzszama.h"
 #include "draws/ui/velszam.h"
 #include "statistics/stat_table.h"
 #include "statistics/ui/statisztika.h"
+#include "tickets/number_statistics.h"
+#include "tickets/ui/foszelveny.h"
+#include "tickets/ui/szelvenyek.h"
 #include "variation/ui/variacio_vezerlo.h"
 
 #include <filesystem>
@@ -99,7 +103,7 @@ void TFoablak::AdatbazisAllapotAllitas(const char* nev, bool on, const QString& 
 void TFoablak::NincsAdatbazisAction()
 {
     draws().AdatbazisBetoltve = false;
-    for (const char* nev : {"Listzs3", "Keress1", "Hzsokszma2", "Listanyomtatsa1", "Hzsokalapjn1", "Kavarexadatbzis1",
+    for (const char* nev : {"Listzs3", "Keress1", "Hzsokszma1", "Hzsokszma2", "Listanyomtatsa1", "Hzsokalapjn1", "Kavarexadatbzis1",
                             "Hnyszorhztk1", "Hnyhzsta1", "Ments4", "Mentsmsknt2", "Fellrs1", "Bvts1"})
         AdatbazisAllapotAllitas(nev, false, kHianyzik);
     if (QAction* v = Akcio(QStringLiteral("Vletlenszmsorok1")))
@@ -122,6 +126,7 @@ void TFoablak::VanAdatbazisAction()
     AdatbazisAllapotAllitas("Keress1", true,
                             beepitett ? QStringLiteral(" Számsor keresése a húzások listájában ")
                                       : QStringLiteral(" Számsor keresése az alternatív, felhasználói adatbázis listájában "));
+    AdatbazisAllapotAllitas("Hzsokszma1", true, QStringLiteral(" Húzások számának (keresési tartomány) beállítása "));
     AdatbazisAllapotAllitas("Hzsokszma2", true, QStringLiteral(" Húzások számának (keresési tartomány) beállítása "));
     AdatbazisAllapotAllitas("Listanyomtatsa1", true, QStringLiteral(" Nyomtatás "));
     AdatbazisAllapotAllitas("Hnyszorhztk1", true, QStringLiteral(" Hányszor húzták a számokat "));
@@ -148,6 +153,11 @@ void TFoablak::AlternativAdatbazisAction(bool van)
     // Saving into the alternative database takes the list as it is saved.
     AdatbazisAllapotAllitas("Ments4", betoltve && !huzLista().HuzasokModositva,
                             betoltve ? QStringLiteral(" Alternatív adatbázis mentése ") : kHianyzik);
+    // The table's own file takes only unsaved edits.
+    const bool modositott = betoltve && huzLista().HuzasokModositva;
+    AdatbazisAllapotAllitas("Ments1", modositott,
+                            modositott ? QStringLiteral(" Módosított adatbázis mentése ")
+                                       : QStringLiteral(" Nincs mentésre váró adat "));
     const bool kavarex = betoltve && !betoltes && !a.AdatbazisTipus;
     AdatbazisAllapotAllitas("Kavarexadatbzis1", kavarex,
                             kavarex     ? QStringLiteral(" Kavarex adatbázis visszatöltése ")
@@ -210,6 +220,11 @@ void TFoablak::AdatbazisParancsokBekotese()
         });
     }
     connect(Akcio(QStringLiteral("Mentsmsknt2")), &QAction::triggered, this, [this] { Mentsmsknt2Click(); });
+    connect(Akcio(QStringLiteral("Ments1")), &QAction::triggered, this,
+            [] { Program::aktualis().HuzasokV().AdatbazisMentese(); });
+    // The draw ranges of the main ticket's figures and of the draws list.
+    connect(Akcio(QStringLiteral("Hzsokszma1")), &QAction::triggered, this, [this] { Hzsokszma1Click(); });
+    connect(Akcio(QStringLiteral("Hzsokszma2")), &QAction::triggered, this, [this] { Hzsokszma2Click(); });
     // The backups of the unsaved work (foablak_back.cpp).
     connect(Akcio(QStringLiteral("Visszatlts1")), &QAction::triggered, this, [this] { BackVisszatoltesGombClick(); });
     Program::aktualis().Variacio().BackMentese = [this] { BackMentese(); };
@@ -469,4 +484,30 @@ void TFoablak::Mentsmsknt2Click()
     // The list now lives in the private file: later saves go there.
     huzLista().HuzasokModositva = false;
     AdatbazisValtas(kPrivatMegnyitas, nev);
+}
+
+void TFoablak::Hzsokszma1Click()
+{
+    THuzSzama* h = formok().HuzSzama;
+    if (!h || !draws().AdatbazisBetoltve)
+        return;
+    if (!h->Start(1))
+        return;
+    // The statistic views of the main ticket count over the new range.
+    if (TFoszelveny* fo = szelvenyek().Foszelveny) {
+        const int mod = szamStatisztika().NezetMod;
+        if (mod == NezetHanyszorHuztak)
+            fo->HanyszorHuztakNezet();
+        else if (mod == NezetHanyHuzasOta)
+            fo->HanyHuzasOtaNezet();
+        fo->Frissites();
+    }
+}
+
+void TFoablak::Hzsokszma2Click()
+{
+    THuzSzama* h = formok().HuzSzama;
+    if (!h || !draws().AdatbazisBetoltve)
+        return;
+    h->Start(3);
 }

@@ -398,7 +398,8 @@ void TFoablak::bovitesKijelzes()
         f->HibapontBeEditChange();
         f->SetFeltetelekKijelzes();
     }
-    BontMenuAll(VariacioParancsHelyzet());
+    // The number commands follow the counts the extension keeps.
+    FeltMenuAll(SzamsorTulteli(szamListak(), game()));
     VariacioStatuszFrissites();
 }
 

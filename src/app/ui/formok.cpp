@@ -180,6 +180,9 @@ void FormokLetrehozasa(TFoablak& foablak)
                          w->BeolvFeltKijelolese();
                          w->SetFeltetelJelzo(kvx::Program::aktualis().Feltetelek.FeltetelJelzo);
                      });
+    // The error-point and Találat limits follow the numbers of the line.
+    QObject::connect(&kvx::Program::aktualis().Szelveny(), &SzelvenyVezerlo::szamokValtoztak, f.Feltetelek.data(),
+                     [w = f.Feltetelek.data()] { w->HibapontBeEditChange(); });
     QObject::connect(f.Feltetelek.data(), &TFeltetelek::variacioKeszitesKerve, &foablak, &TFoablak::Start1Click);
     QObject::connect(f.Feltetelek.data(), &TFeltetelek::variacioTorlesKerve, &foablak, &TFoablak::rls2Click);
     QObject::connect(f.Feltetelek.data(), &TFeltetelek::feltetelParancsok, &foablak,
@@ -210,6 +213,14 @@ void FormokLetrehozasa(TFoablak& foablak)
     HuzasokVezerlo& huzasok = kvx::Program::aktualis().HuzasokV();
     f.HuzLista = new THuzLista(huzasok, szulo);
     QObject::connect(f.HuzLista.data(), &THuzLista::peldabontasKerve, &foablak, &TFoablak::HuzasokAlapjan);
+    QObject::connect(f.HuzLista.data(), &THuzLista::mentesAllapot, &foablak,
+                     [&foablak](bool on, const QString& tipp) {
+                         if (QAction* a = foablak.Akcio(QStringLiteral("Ments1"))) {
+                             a->setEnabled(on);
+                             a->setToolTip(tipp);
+                             a->setStatusTip(tipp);
+                         }
+                     });
     f.BontLista = new TBontLista(kvx::Program::aktualis().Variacio(), szulo);
     QObject::connect(f.BontLista.data(), &TBontLista::tartomanyTorlesKerve, &foablak, &TFoablak::BontSzamsorTorles);
     QObject::connect(f.BontLista.data(), &TBontLista::mentesKerve, &foablak, &TFoablak::Ments2Click);

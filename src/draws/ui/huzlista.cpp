@@ -663,6 +663,7 @@ void THuzLista::ListaAktiv(bool modositott)
     const ListaAktivAllapot a =
         kvx::ListaAktiv(huzLista(), modositott, draws().AdatbazisBetoltve, BovitesGomb->isEnabled(), emlekezteto);
     tipp(MentesGomb, a.Mentes, a.MentesTipp);
+    emit mentesAllapot(a.Mentes, qs(a.MentesTipp));
     tipp(VisszaGomb, a.Vissza, a.VisszaTipp);
     tipp(MegseGomb, a.Megse, a.MegseTipp);
     if (a.Emlekezteto && JovahagyasKerdes(qs(MentesEmlekeztetoKerdes(huzLista()))))

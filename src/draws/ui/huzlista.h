@@ -127,6 +127,9 @@ public:
     bool SegedszelvenyLathato = true;
 
 signals:
+    // Whether the table holds unsaved edits: the main window's "Mentés"
+    // follows the list's save button.
+    void mentesAllapot(bool engedelyezett, const QString& tipp);
     // The auxiliary ticket is to show (beside the list) or to hide.
     void segedszelvenyLathato(bool lathato);
     // The selected number row and its hit report, for the auxiliary ticket.

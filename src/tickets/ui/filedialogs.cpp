@@ -326,13 +326,25 @@ bool TAllomanyDialogusok::betoltes(const QString& nev, bool variacio)
         VariationStore& t = variationStore();
         if (torzs.Ok) {
             VariacioAllomanyAllapot& a = variacioAllomany();
-            VariacioTorzsAlkalmazas(torzs.Torzs, t, bontasEgyseg(), variacioOpcioErtekek(), *Allapot.Feltetelek, a);
+            BontasEgyseg& u = bontasEgyseg();
+            VariacioTorzsAlkalmazas(torzs.Torzs, t, u, variacioOpcioErtekek(), *Allapot.Feltetelek, a);
+            if (u.BontasBovites && Import_log_true) {
+                // The extension state needs the counts of the numbers it
+                // extends; the options-changed flag stays the file's.
+                const bool opcio = u.OpcioModosulas;
+                u.BontasBovites = false;
+                Import_log_true();
+                u.OpcioModosulas = opcio;
+            }
             const SzamListak& l = *Allapot.Listak;
             const GameParams& g = *Allapot.Jatek;
             t.ABSZ = TeljBontSzelvszam(l.KijeloltSzamDb(), l.VariacioMeret, l.KijeloltPluszSzamDb, g.VanPluszSzam,
                                        g.PluszSzamDb);
             a.BontLottoIndex = g.LottoIndex;
-            a.BontIdegenSzamsorDb = 0;
+            // Lines whose hit ratio was met on another game's draws.
+            a.BontIdegenSzamsorDb = masikJatek && Allapot.Feltetelek->TalArAktiv ? t.BontSzelvszam : 0;
+            if (MegszakitatottStatus)
+                MegszakitatottStatus();
         } else {
             // Over a million lines: the numbers, conditions and options of
             // the ticket part stay, the store stays empty.
@@ -362,6 +374,7 @@ bool TAllomanyDialogusok::betoltes(const QString& nev, bool variacio)
         }
         if (!torzs.Ok) return false;
     }
+    Allapot.Listak->SzamsorrendAlkalmaz = true;
     Allapot.Foallapot->Mentve = true;
     return true;
 }

@@ -73,6 +73,12 @@ public:
     std::function<void()> Mind1Click;
     // Switches the program to a game.
     std::function<void(int)> JatekValtas;
+    // A loaded variation in the extension state: extension mode begins with
+    // the loaded numbers' counts.
+    std::function<void()> Import_log_true;
+    // After a load: a stopped, paused or edited variation goes on as an
+    // extension of its lines.
+    std::function<void()> MegszakitatottStatus;
     // Tip box before a dialog; returns the new value of the tip's flag.
     std::function<std::uint8_t(const QString&)> Tipp;
     // Reads the lines of a ".csv" or ".txt" file as the variation (the

@@ -134,11 +134,15 @@ void TFoszelveny::NormalNezet()
 void TFoszelveny::JelolesUtan(const JelolesEredmeny& r)
 {
     Tag += r.FormTagValtozas;
+    if (r.ModVisszaallitas)
+        mainState().BillentyuMod = 0;
     if (!r.Informacio.empty())
         SzelvenyUzenet(this, QString::fromStdString(r.Informacio), SzelvenyUzenetFajta::Informacio);
     for (const std::string& f : r.Figyelmeztetesek)
         SzelvenyUzenet(this, QString::fromStdString(f), SzelvenyUzenetFajta::Figyelmeztetes);
     Frissites();
+    if (r.BovitesVisszaallt)
+        vezerlo_.BovitesVisszaallt();
 }
 
 void TFoszelveny::TobbJelolesUtan(const TobbJelolesEredmeny& r)
@@ -152,12 +156,14 @@ void TFoszelveny::TobbJelolesUtan(const TobbJelolesEredmeny& r)
     if (r.TeljesFrissites)
         Tag = 1000;
     Frissites();
+    vezerlo_.JelolesekUtan(r);
 }
 
 JelolesEredmeny TFoszelveny::SzamJeloles(int a, int mode, bool remove)
 {
     const JelolesEredmeny r =
-        kvx::SzamJeloles(szamListak(), game(), mainState(), a, mode, remove, {}, &TFoszelveny::JelolesElott);
+        kvx::SzamJeloles(szamListak(), game(), mainState(), a, mode, remove, vezerlo_.Bovites(),
+                         &TFoszelveny::JelolesElott);
     JelolesUtan(r);
     return r;
 }
@@ -167,7 +173,8 @@ void TFoszelveny::SzamClick(TSzamPanel* panel)
     // A change that would lose a variation or conditions is asked first.
     if (!panel || !isEnabled() || !vezerlo_.ValtozasEngedelyezett())
         return;
-    const JelolesEredmeny r = SzamKattintas(szamListak(), game(), mainState(), panel->Tag, GetBillentyuMod(), {},
+    const JelolesEredmeny r = SzamKattintas(szamListak(), game(), mainState(), panel->Tag, GetBillentyuMod(),
+                                            vezerlo_.Bovites(),
                                             &TFoszelveny::JelolesElott);
     JelolesUtan(r);
 }
@@ -189,40 +196,45 @@ void TFoszelveny::SzamMouseUp()
 bool TFoszelveny::VeletlenSzamGeneralas(int lower, int upper)
 {
     const JelolesEredmeny r = kvx::VeletlenSzamGeneralas(szamListak(), game(), mainState(), lower, upper, veletlen,
-                                                         {}, &TFoszelveny::JelolesElott);
+                                                         vezerlo_.Bovites(), &TFoszelveny::JelolesElott);
     JelolesUtan(r);
     return !r.Elutasitva;
 }
 
 void TFoszelveny::MindenSzamKijelolese(int count)
 {
-    TobbJelolesUtan(kvx::MindenSzamKijelolese(szamListak(), game(), mainState(), count, {},
+    TobbJelolesUtan(kvx::MindenSzamKijelolese(szamListak(), game(), mainState(), count, vezerlo_.Bovites(),
                                               &TFoszelveny::JelolesElott));
 }
 
 void TFoszelveny::MindenSzamTorlese()
 {
-    TobbJelolesUtan(kvx::MindenSzamTorlese(szamListak(), game(), mainState(), {}, &TFoszelveny::JelolesElott));
+    TobbJelolesUtan(kvx::MindenSzamTorlese(szamListak(), game(), mainState(), vezerlo_.Bovites(),
+                                           &TFoszelveny::JelolesElott));
 }
 
 void TFoszelveny::FixSzamokTorlese()
 {
-    TobbJelolesUtan(kvx::FixSzamokTorlese(szamListak(), game(), mainState(), {}, &TFoszelveny::JelolesElott));
+    TobbJelolesUtan(kvx::FixSzamokTorlese(szamListak(), game(), mainState(), vezerlo_.Bovites(),
+                                          &TFoszelveny::JelolesElott));
 }
 
 void TFoszelveny::AllandoSzamokTorlese()
 {
-    TobbJelolesUtan(kvx::AllandoSzamokTorlese(szamListak(), game(), mainState(), {}, &TFoszelveny::JelolesElott));
+    TobbJelolesUtan(kvx::AllandoSzamokTorlese(szamListak(), game(), mainState(), vezerlo_.Bovites(),
+                                              &TFoszelveny::JelolesElott));
 }
 
 void TFoszelveny::VeletlenSzamokTorlese()
 {
-    TobbJelolesUtan(kvx::VeletlenSzamokTorlese(szamListak(), game(), mainState(), {}, &TFoszelveny::JelolesElott));
+    TobbJelolesUtan(kvx::VeletlenSzamokTorlese(szamListak(), game(), mainState(), vezerlo_.Bovites(),
+                                               &TFoszelveny::JelolesElott));
 }
 
 void TFoszelveny::KijeloltSzamokTorlese()
 {
-    TobbJelolesUtan(kvx::KijeloltSzamokTorlese(szamListak(), game(), mainState(), {}, &TFoszelveny::JelolesElott));
+    TobbJelolesUtan(kvx::KijeloltSzamokTorlese(szamListak(), game(), mainState(), vezerlo_.Bovites(),
+                                               &TFoszelveny::JelolesElott));
 }
 
 void TFoszelveny::Frissites()
@@ -238,6 +250,9 @@ void TFoszelveny::Frissites()
     if ((Tag != l.KijeloltSzamDb() || db != parancsDb_) && ParancsokFrissitese()) {
         Tag = l.KijeloltSzamDb();
         parancsDb_ = db;
+        // A number marked or taken away takes its place in the chosen order
+        // (a loaded file keeps its own order: SzamsorrendAlkalmaz is off).
+        kvx::Szamsorrend(szamListak(), game(), mainState(), settings().SzamsorrendMod, veletlen);
     }
     // The order view follows the selection; the statistic views keep their
     // figures until chosen again or the range changes.

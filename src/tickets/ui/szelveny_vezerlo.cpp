@@ -13,3 +13,18 @@ void SzelvenyVezerlo::Valtozott()
 {
     emit szamokValtoztak(kvx::SzamsorTulteli(p_.Szamok, p_.Jatek));
 }
+
+kvx::BovitesAllapot SzelvenyVezerlo::Bovites() const
+{
+    const kvx::BontasEgyseg& u = p_.Bontas;
+    return {u.BontasBovites, u.BovitesKijeloltSzamDb, u.BovitesFixSzamDb, u.BovitesPluszSzamDb};
+}
+
+void SzelvenyVezerlo::JelolesekUtan(const kvx::TobbJelolesEredmeny& r)
+{
+    for (const kvx::JelolesEredmeny& j : r.Jelolesek)
+        if (j.BovitesVisszaallt) {
+            BovitesVisszaallt();
+            return;
+        }
+}

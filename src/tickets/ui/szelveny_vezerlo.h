@@ -7,6 +7,8 @@
 
 #include <functional>
 
+#include "tickets/number_lists.h"
+
 namespace kvx {
 class Program;
 }
@@ -24,6 +26,13 @@ public:
 
     // The lists changed: tells every subscriber.
     void Valtozott();
+    // The extension state the marking rules work under (the variation's).
+    kvx::BovitesAllapot Bovites() const;
+    // A marking brought the selection back to the extended variation's
+    // numbers: the lines are valid again.
+    void BovitesVisszaallt() { emit bovitesSzamokVisszaalltak(); }
+    // Looks through the results of markings for that moment.
+    void JelolesekUtan(const kvx::TobbJelolesEredmeny& r);
     // The main ticket's figure of the full variation, for the status bar.
     void TeljesVariacioSzoveg(const QString& s) { emit teljesVariacio(s); }
 
@@ -32,6 +41,7 @@ signals:
     // variation can be made of it).
     void szamokValtoztak(bool tulteli);
     void teljesVariacio(const QString& szoveg);
+    void bovitesSzamokVisszaalltak();
 
 private:
     kvx::Program& p_;

@@ -438,8 +438,10 @@ bool TBontas::BontasIndul()
     kornyezet_ = std::move(env);
     bemenet_ = std::move(b);
     const bool bovites = bemenet_->BontasBovites;
-    // The time a question is open does not count as run time.
-    u.Vezerles.PauseVizsgalat = [this] {
+    // The time a question is open does not count as run time. With
+    // confirmations off Pause and Break take effect without a question.
+    const bool jovahagyas = uzenetBeallitasok().Jovahagyas;
+    u.Vezerles.PauseVizsgalat = [this, jovahagyas] {
         if (SzalNyilvantartas::SajatLeallitasKerve())
             return false;
         // The question quotes where the run stands: the line count shows it
@@ -453,6 +455,10 @@ bool TBontas::BontasIndul()
             felirat();
         else
             QMetaObject::invokeMethod(this, felirat, Qt::BlockingQueuedConnection);
+        if (!jovahagyas) {
+            platform::SetTaskbarProgressState(4);
+            return true;
+        }
         const double kezdet = most();
         const bool igen = JovahagyasKerdes(q(MegszakitasUzenet(gombTag_.load())));
         bontasEgyseg().BontasKezdoIdo += most() - kezdet;

@@ -21,6 +21,20 @@ VariacioVezerlo::VariacioVezerlo(Program& program, SzelvenyVezerlo& szelveny, QO
     // stored lines are positions in the selection and stand for other
     // numbers once it changes.
     szelveny.ValtozasEngedelyezes = [this] { return TorlesEng2(); };
+    connect(&szelveny, &SzelvenyVezerlo::bovitesSzamokVisszaalltak, this, &VariacioVezerlo::BovitesSzamokVisszaalltak);
+}
+
+void VariacioVezerlo::BovitesSzamokVisszaalltak()
+{
+    VariationStore& t = p_.Tar;
+    if (fut_ || !p_.Bontas.BontasBovites || t.BontMatrixMeret < 1)
+        return;
+    // The selection has the extended variation's numbers again: the lines
+    // are counted afresh and shown as they are.
+    BontasListazasTorlesUtan(t, p_.Szamok.KijeloltSzamDb());
+    emit valtozott();
+    if (t.BontSzelvszam > 0 && t.BontSzelvszam < kBontListaMaxSor)
+        emit listaFrissites(1);
 }
 
 void VariacioVezerlo::FutasKezdete()

@@ -73,6 +73,8 @@ public:
     // with the counts of numbers it began with.
     void Import_log_true();
     void Import_log_false();
+    // The main ticket holds the extended variation's numbers again.
+    void BovitesSzamokVisszaalltak();
 
     // Hand edits of the list. The variation-check ticket takes the line:
     // Start opens it for a new line or for the replacement of row sor

@@ -17,6 +17,10 @@
 #include "draws/ui/huzasok_vezerlo.h"
 #include "draws/ui/huzbe.h"
 #include "draws/ui/huzlista.h"
+#include "draws/ui/huzszama.h"
+#include "draws/draw_ranges.h"
+#include "tickets/ui/foszelveny.h"
+#include "ismetles.h"
 #include "draws/ui/velszam.h"
 #include "statistics/stat_table.h"
 #include "statistics/ui/statisztika.h"
@@ -404,6 +408,67 @@ TEST_F(AdatbazisokTest, RandomDrawsAreCheckedForRepeatsOnlyByAStatisticThatExist
         EXPECT_EQ(kvx::settings().UzenetekLog[26], 1);
         EXPECT_FALSE(st->isVisible());
     }
+}
+
+// "Mentés" writes the table back to its file, and only while it holds
+// unsaved edits.
+TEST_F(AdatbazisokTest, SaveCommandFollowsUnsavedEdits)
+{
+    indit(true);
+    ASSERT_TRUE(kvx::draws().AdatbazisBetoltve);
+    EXPECT_FALSE(akcio("Ments1")->isEnabled());
+    EXPECT_EQ(tipp(akcio("Ments1")), QStringLiteral(" Nincs mentésre váró adat "));
+    akcio("Listzs3")->trigger();
+    huzasBevitel({5, 15, 25, 35, 45});
+    ASSERT_EQ(kvx::draws().HuzasokSzama, 4);
+    EXPECT_TRUE(akcio("Ments1")->isEnabled());
+    EXPECT_EQ(tipp(akcio("Ments1")), QStringLiteral(" Módosított adatbázis mentése "));
+    akcio("Ments1")->trigger();
+    EXPECT_FALSE(akcio("Ments1")->isEnabled());
+    window_.reset();
+    indit(false);
+    EXPECT_EQ(kvx::draws().HuzasokSzama, 4);
+    EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join("|").toStdString();
+}
+
+// "Húzások száma" of the main ticket sets the range its figures count over;
+// that of the database the range of the draws list.
+TEST_F(AdatbazisokTest, DrawRangeCommandsSetTheirOwnRanges)
+{
+    indit(true);
+    ASSERT_TRUE(akcio("Hzsokszma1")->isEnabled());
+    ASSERT_TRUE(akcio("Hzsokszma2")->isEnabled());
+    TFoszelveny* fo = szelvenyek().Foszelveny;
+    ASSERT_NE(fo, nullptr);
+    akcio("Hnyszorhztk1")->trigger();
+    // Draw 1 holds 2, draw 3 holds 4; over draws 2..3 only 4 was drawn.
+    EXPECT_EQ(fo->SzamPanelek[1]->text(), QStringLiteral("1"));
+    const auto kitolt = [](int elso, int utolso) {
+        kvx::teszt::ismetlesAmigSikerul([=] {
+            THuzSzama* h = formok().HuzSzama;
+            if (!h || !h->isVisible())
+                return false;
+            h->ElsoHuzBe->setText(QString::number(elso));
+            h->UtolsoHuzBe->setText(QString::number(utolso));
+            h->RendbenGomb->click();
+            return true;
+        });
+    };
+    kitolt(2, 3);
+    akcio("Hzsokszma1")->trigger();
+    EXPECT_EQ(kvx::huzSzama().GetHuzSzamaElso(), 2);
+    EXPECT_EQ(kvx::huzSzama().GetHuzSzamaUtolso(), 3);
+    EXPECT_EQ(fo->SzamPanelek[1]->text(), QStringLiteral("-"));
+    EXPECT_EQ(fo->SzamPanelek[3]->text(), QStringLiteral("1"));
+    EXPECT_EQ(kvx::huzSzama().GetLHuzSzamaElso(), 1);
+
+    EXPECT_EQ(kvx::huzSzama().GetLHuzSzamaUtolso(), 3);
+
+    kitolt(1, 2);
+    akcio("Hzsokszma2")->trigger();
+    EXPECT_EQ(kvx::huzSzama().GetLHuzSzamaElso(), 1);
+    EXPECT_EQ(kvx::huzSzama().GetLHuzSzamaUtolso(), 2);
+    EXPECT_EQ(kvx::huzSzama().GetHuzSzamaElso(), 2);
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include "app/ini_file.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QHelpEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QMenu>
@@ -184,6 +186,36 @@ TEST_F(FoablakTest, ClosingWritesTheGameAndTheNextStartTakesIt)
             ej = p.action;
     ASSERT_NE(ej, nullptr);
     EXPECT_TRUE(ej->isChecked());
+}
+
+// The INI's Hint key switches every window's tooltips; Hint=0 shows none.
+TEST_F(FoablakTest, TheIniHintKeySwitchesTooltips)
+{
+    struct Szamlalo : QWidget {
+        int db = 0;
+        bool event(QEvent* e) override
+        {
+            if (e->type() == QEvent::ToolTip)
+                ++db;
+            return QWidget::event(e);
+        }
+    };
+    for (const bool hint : {false, true}) {
+        SCOPED_TRACE(hint);
+        window_->close();
+        window_.reset();
+        kvx::IniFile ini;
+        const std::string nev = dir_.filePath("kavarex.ini").toStdString();
+        ASSERT_TRUE(ini.LoadFromFile(nev));
+        ini.WriteBool("Kavarex", "Hint", hint);
+        ASSERT_TRUE(ini.SaveToFile(nev));
+        window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
+        Szamlalo w;
+        w.setToolTip(QStringLiteral(" Tipp "));
+        QHelpEvent e(QEvent::ToolTip, QPoint(1, 1), QPoint(1, 1));
+        QApplication::sendEvent(&w, &e);
+        EXPECT_EQ(w.db, hint ? 1 : 0);
+    }
 }
 
 }  // namespace

@@ -118,6 +118,29 @@ TEST_F(SzelvenyTest, ClicksWithModifiersMarkTheRolesInTheLists)
     EXPECT_EQ(panel(5)->palette().color(QPalette::Window), szin(look[SzeletCellaSzin]));
 }
 
+// The chosen number order holds after every marking, not only when it is
+// chosen; a loaded file's own order is left alone.
+TEST_F(SzelvenyTest, EveryMarkingTakesItsPlaceInTheNumberOrder)
+{
+    const std::pair<int, std::vector<int>> esetek[] = {
+        {0, {30, 5, 12}}, {1, {5, 12, 30}}, {2, {30, 12, 5}}};
+    for (const auto& [mod, vart] : esetek) {
+        SCOPED_TRACE(mod);
+        epit(0);
+        settings().SzamsorrendMod = mod;
+        for (int n : {30, 5, 12})
+            kattint(n);
+        EXPECT_EQ(lista(szamListak().KijeloltSzamok), vart);
+        SzelvenyekLebontasa();
+    }
+    epit(0);
+    settings().SzamsorrendMod = 1;
+    szamListak().KijeloltSzamok = {30, 5, 12};
+    szamListak().SzamsorrendAlkalmaz = false;
+    szelvenyek().Foszelveny->Frissites();
+    EXPECT_EQ(lista(szamListak().KijeloltSzamok), (std::vector<int>{30, 5, 12}));
+}
+
 TEST_F(SzelvenyTest, ExtraPoolNumberCannotBeFixed)
 {
     epit(30);

@@ -500,3 +500,35 @@ TEST_F(BontasTest, ConditionsWindowButtonStartsAndDeletesTheVariation)
     QTest::mouseClick(f->BontasGomb, Qt::LeftButton);
     EXPECT_EQ(variationStore().BontSzelvszam, 0);
 }
+
+namespace {
+
+// With confirmations switched off, Pause and Break take effect at once: no
+// question is shown and the run ends paused with its lines.
+TEST_F(BontasTest, PauseAndBreakAskNothingWithConfirmationsOff)
+{
+    uzenetBeallitasok().Jovahagyas = false;
+    for (const char* gomb : {"PauseGomb", "BreakGomb"}) {
+        SCOPED_TRACE(gomb);
+        if (variationStore().BontMatrixMeret > 0) {
+            window_->rls2Click();
+            LMPStatusokTorlese(bontasEgyseg());
+        }
+        SzamListak& l = szamListak();
+        if (l.KijeloltSzamDb() < game().OsszesSzam)
+            MindenSzamKijelolese(l, game(), mainState(), game().OsszesSzam);
+        tickets();
+        feltetelRekordok().Hibapont = 1;
+        Valaszolo v({QStringLiteral("Igen")});
+        a("Start1")->trigger();
+        ASSERT_TRUE(bontas_->isVisible());
+        ASSERT_TRUE(varj([&] { return bontasEgyseg().Vezerles.BontSzelvszam.load() > 100; }, 60000));
+        bontas_->findChild<QPushButton*>(QString::fromUtf8(gomb))->click();
+        ASSERT_TRUE(vegeVar());
+        EXPECT_TRUE(v.Latott.isEmpty());
+        EXPECT_TRUE(bontasEgyseg().Vezerles.BontasPause.load());
+        EXPECT_GT(variationStore().BontSzelvszam, 0);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,237 @@
+// Extension mode the user's way: a variation is generated and switched to
+// extension, then the main ticket is marked, cleared and filled again. The
+// stored lines are positions in the selection, so the ticket holds the
+// extension to the numbers it began with.
+#include "app/ui/program.h"
+
+#include "app/game_table.h"
+#include "app/main_state.h"
+#include "app/settings.h"
+#include "app/ui/foablak.h"
+#include "app/ui/formok.h"
+#include "app/ui/ismetles.h"
+#include "app/ui/valaszolo.h"
+#include "app/workers.h"
+#include "conditions/condition_records.h"
+#include "conditions/ui/feltetelek.h"
+#include "tickets/number_lists.h"
+#include "tickets/ui/filedialogs.h"
+#include "tickets/ui/foszelveny.h"
+#include "tickets/ui/szelvenyek.h"
+#include "variation/ui/bontas.h"
+#include "variation/ui/bontlista.h"
+
+#include <QAction>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using namespace kvx;
+using kvx::teszt::Valaszolo;
+
+class BovitesTest : public ::testing::Test {
+protected:
+    // A fresh program state for every test.
+    kvx::Program program_;
+
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir_.isValid());
+        window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
+        window_->Kerdes = [](const QString&) { return true; };
+        FormokLetrehozasa(*window_);
+        window_->show();
+        settings().JovahagyasVariacio = false;
+        settings().UzenetekLog.fill(0);
+        settings().AutomatikusNev = false;
+        szelvenyek().Uzenet = [this](QWidget*, const QString& t, SzelvenyUzenetFajta) { uzenetek_.push_back(t); };
+    }
+    void TearDown() override
+    {
+        szelvenyek().Uzenet = {};
+        if (TBontas* b = formok().Bontas)
+            b->BontasMegszakitasa();
+        kvx::teszt::varj([] { return szalak().Tetlen(); }, 60000);
+        window_.reset();
+    }
+    QAction* a(const char* nev) const { return window_->Akcio(QString::fromUtf8(nev)); }
+
+    // Twelve numbers of 5/90 wheeled with one error point, then extension mode.
+    void bovitesben()
+    {
+        for (int n : {3, 9, 14, 22, 27, 31, 40, 48, 55, 61, 77, 88})
+            SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
+        window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
+        feltetelRekordok().Hibapont = 1;
+        {
+            Valaszolo v(QStringList{});
+            a("Start1")->trigger();
+            TBontas* b = formok().Bontas;
+            ASSERT_TRUE(kvx::teszt::varj([b] { return !b->Fut() && szalak().Tetlen(); }, 120000));
+        }
+        ASSERT_GT(variationStore().BontSzelvszam, 0);
+        a("Beilleszts1")->trigger();
+        ASSERT_TRUE(bontasEgyseg().BontasBovites);
+        ASSERT_EQ(bontasEgyseg().BovitesKijeloltSzamDb, 12);
+    }
+
+    void kattint(int n, Qt::KeyboardModifiers m = Qt::NoModifier)
+    {
+        TSzamPanel* p = szelvenyek().Foszelveny->SzamPanelek[static_cast<std::size_t>(n - 1)];
+        QTest::mouseClick(p, Qt::LeftButton, m, p->rect().center());
+    }
+
+    QTemporaryDir dir_;
+    std::unique_ptr<TFoablak> window_;
+    std::vector<QString> uzenetek_;
+};
+
+// One number too many is reported and takes the conditions command away;
+// taking it back makes the lines valid again and lists them; select-all
+// fills only the places the lines point to.
+TEST_F(BovitesTest, TheTicketKeepsTheExtensionToItsNumbers)
+{
+    bovitesben();
+    const std::int32_t db = variationStore().BontSzelvszam;
+    EXPECT_FALSE(a("Kijellmind1")->isEnabled());
+    EXPECT_TRUE(a("Listzs1")->isEnabled());
+
+    kattint(1);
+    ASSERT_EQ(uzenetek_.size(), 1u);
+    EXPECT_EQ(uzenetek_[0], QStringLiteral("1 számmal jelölt ki többet, mint a variáció 12 száma.\r\n\r\nTöröljön 1 számot."));
+    EXPECT_FALSE(a("Listzs1")->isEnabled());
+    EXPECT_FALSE(a("Kijellmind1")->isEnabled());
+
+    if (TBontLista* l = formok().BontLista)
+        l->close();
+    kattint(1);
+    EXPECT_EQ(uzenetek_.size(), 1u);
+    EXPECT_TRUE(a("Listzs1")->isEnabled());
+    EXPECT_EQ(variationStore().BontSzelvszam, db);
+    EXPECT_TRUE(formok().BontLista->isVisible());
+
+    // One number taken away: select-all puts back one, the lowest free.
+    kattint(88);
+    EXPECT_TRUE(a("Kijellmind1")->isEnabled());
+    a("Kijellmind1")->trigger();
+    EXPECT_EQ(szamListak().KijeloltSzamDb(), 12);
+    EXPECT_TRUE(KijeloltE(szamListak(), 1));
+    EXPECT_FALSE(KijeloltE(szamListak(), 2));
+    EXPECT_FALSE(a("Kijellmind1")->isEnabled());
+    EXPECT_TRUE(bontasEgyseg().BontasBovites);
+    EXPECT_EQ(variationStore().BontSzelvszam, db);
+}
+
+// "Minden szám" keeps the extension and its lines for the numbers to come
+// back to; a command that needs an empty ticket ends it with its lines.
+TEST_F(BovitesTest, ClearingTheTicketKeepsOrEndsTheExtensionByWhoAsks)
+{
+    bovitesben();
+    const std::int32_t db = variationStore().BontSzelvszam;
+    a("Mind1")->trigger();
+    EXPECT_EQ(szamListak().KijeloltSzamDb(), 0);
+    EXPECT_TRUE(bontasEgyseg().BontasBovites);
+    EXPECT_EQ(variationStore().BontMatrixMeret, db);
+    EXPECT_TRUE(a("Kijellmind1")->isEnabled());
+
+    a("Kijellmind1")->trigger();
+    EXPECT_EQ(szamListak().KijeloltSzamDb(), 12);
+    EXPECT_TRUE(a("Listzs1")->isEnabled());
+
+    window_->Mind1Click(false);
+    EXPECT_EQ(szamListak().KijeloltSzamDb(), 0);
+    EXPECT_FALSE(bontasEgyseg().BontasBovites);
+    EXPECT_EQ(variationStore().BontMatrixMeret, 0);
+}
+
+// A loaded variation comes back in the state it can go on from: saved in
+// extension mode, or stopped, it is an extension of its lines with the
+// loaded numbers' counts; a finished one is not.
+TEST_F(BovitesTest, ALoadedVariationResumesAsAnExtensionWhenItWasOne)
+{
+    struct Eset {
+        const char* nev;
+        bool bovites;
+        bool leallitott;
+        bool vart;
+    };
+    const Eset esetek[] = {
+        {"saved in extension mode", true, false, true},
+        {"stopped run", false, true, true},
+        {"finished run", false, false, false},
+    };
+    for (const Eset& e : esetek) {
+        SCOPED_TRACE(e.nev);
+        if (szamListak().KijeloltSzamDb() > 0)
+            window_->Mind1Click(false);
+        bovitesben();
+        if (!e.bovites)
+            a("Beilleszts1")->trigger();
+        ASSERT_EQ(bontasEgyseg().BontasBovites, e.bovites);
+        bontasEgyseg().Vezerles.FBontStatus.store(!e.leallitott);
+        const std::int32_t db = variationStore().BontSzelvszam;
+        const QString nev = dir_.filePath(QStringLiteral("bov.top"));
+        ASSERT_TRUE(window_->AllomanyDialogusok->VariacioMentese(nev));
+        window_->Mind1Click(false);
+        ASSERT_EQ(variationStore().BontMatrixMeret, 0);
+        bontasEgyseg().Vezerles.FBontStatus.store(true);
+
+        ASSERT_TRUE(window_->AllomanyDialogusok->VariacioBetoltese(nev));
+        EXPECT_EQ(variationStore().BontSzelvszam, db);
+        EXPECT_EQ(bontasEgyseg().BontasBovites, e.vart);
+        EXPECT_EQ(bontasEgyseg().BovitesKijeloltSzamDb, e.vart ? 12 : 0);
+        // In extension mode a number beyond the loaded ones is reported, not undone.
+        uzenetek_.clear();
+        if (e.vart) {
+            kattint(1);
+            EXPECT_TRUE(KijeloltE(szamListak(), 1));
+            ASSERT_EQ(uzenetek_.size(), 1u);
+            EXPECT_TRUE(uzenetek_[0].startsWith(QStringLiteral("1 számmal jelölt ki többet")));
+            kattint(1);
+        }
+    }
+}
+
+// Opening the conditions for a stopped variation makes it an extension: the
+// conditions then apply to the lines still to come.
+TEST_F(BovitesTest, OpeningTheConditionsOfAStoppedVariationBeginsAnExtension)
+{
+    bovitesben();
+    a("Beilleszts1")->trigger();
+    ASSERT_FALSE(bontasEgyseg().BontasBovites);
+    if (formok().Feltetelek)
+        formok().Feltetelek->hide();
+    a("Listzs1")->trigger();
+    EXPECT_FALSE(bontasEgyseg().BontasBovites);
+    formok().Feltetelek->hide();
+    bontasEgyseg().Vezerles.FBontStatus.store(false);
+    a("Listzs1")->trigger();
+    EXPECT_TRUE(bontasEgyseg().BontasBovites);
+    EXPECT_EQ(bontasEgyseg().BovitesKijeloltSzamDb, 12);
+}
+
+using KijelolesTest = BovitesTest;
+
+// The error-point limit is worked out from the line's numbers: a fixed number
+// marked while the conditions window is open lowers it there and then.
+TEST_F(KijelolesTest, TheErrorPointLimitFollowsTheSelectionInAnOpenConditionsWindow)
+{
+    for (int n : {3, 9, 14, 22, 27, 31, 40})
+        SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
+    window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
+    a("Listzs1")->trigger();
+    TFeltetelek* f = formok().Feltetelek;
+    ASSERT_TRUE(f->isVisible());
+    EXPECT_GT(f->HibapontBeEdit->maximum(), 3);
+    kattint(50, Qt::ShiftModifier);
+    ASSERT_EQ(szamListak().FixSzamDb(), 1);
+    EXPECT_EQ(f->HibapontBeEdit->maximum(), 3);
+}
+
+}  // namespace
