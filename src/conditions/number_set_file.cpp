@@ -706,7 +706,10 @@ void TalalatiAranyIllesztes(TTalalatiAranyFeltetel& t, std::int32_t huzasokSzama
     if (huzasokSzama < 1) return;
     for (std::size_t i = 0; i < t.ElsoHuzas.size(); ++i) {
         t.UtolsoHuzas[i] = std::clamp(t.UtolsoHuzas[i], 1, huzasokSzama);
-        t.ElsoHuzas[i] = std::clamp(t.ElsoHuzas[i], 1, t.UtolsoHuzas[i]);
+        // A range cut down to the database keeps two draws where it can.
+        if (t.ElsoHuzas[i] > t.UtolsoHuzas[i])
+            t.ElsoHuzas[i] = std::max(t.UtolsoHuzas[i] - 1, 1);
+        t.ElsoHuzas[i] = std::max(t.ElsoHuzas[i], 1);
     }
 }
 

@@ -515,9 +515,13 @@ TEST(NumberSetFile, HitRatioNeedsADatabaseAndAsksWhenTheRangesDoNotFit)
     TalalatiAranyIllesztes(t, 30);
     EXPECT_EQ(t.ElsoHuzas[1], 5);
     EXPECT_EQ(t.UtolsoHuzas[1], 30);
+    // A range beyond the database keeps its last two draws, or the one there is.
     TalalatiAranyIllesztes(t, 3);
-    EXPECT_EQ(t.ElsoHuzas[1], 3);
+    EXPECT_EQ(t.ElsoHuzas[1], 2);
     EXPECT_EQ(t.UtolsoHuzas[1], 3);
+    TalalatiAranyIllesztes(t, 1);
+    EXPECT_EQ(t.ElsoHuzas[1], 1);
+    EXPECT_EQ(t.UtolsoHuzas[1], 1);
     env.AdatbazisBetoltve = false;
     r = SzamsorKepOlvasas(d, "t.tip", env);
     EXPECT_FALSE(r.Ok);

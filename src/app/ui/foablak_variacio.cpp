@@ -456,6 +456,12 @@ void TFoablak::Ments2Click()
 {
     if (TBontas* b = formok().Bontas; b && b->Fut())
         return;
+    // Refused before the dialog: the user would choose a name for nothing.
+    if (variationStore().BontMatrixMeret > 1000000) {
+        InformacioUzenet(QStringLiteral(
+            "Több mint 1 millió számsor mentését kezdeményezte.\r\n\r\nAz aktuális verzió ezt nem teszi lehetővé."));
+        return;
+    }
     AllomanyDialogusAllapotFrissites();
     AllomanyDialogusok->AllomanyDialogus(kvx::ModMentes, QStringLiteral("top"), false);
     VariacioStatuszFrissites();

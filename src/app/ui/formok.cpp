@@ -180,9 +180,14 @@ void FormokLetrehozasa(TFoablak& foablak)
                          w->BeolvFeltKijelolese();
                          w->SetFeltetelJelzo(kvx::Program::aktualis().Feltetelek.FeltetelJelzo);
                      });
-    // The error-point and Találat limits follow the numbers of the line.
+    // The error-point and Találat limits of an open window follow the
+    // numbers of the line. They are worked out from the records, which a
+    // load may have replaced behind the window's edits.
     QObject::connect(&kvx::Program::aktualis().Szelveny(), &SzelvenyVezerlo::szamokValtoztak, f.Feltetelek.data(),
-                     [w = f.Feltetelek.data()] { w->HibapontBeEditChange(); });
+                     [w = f.Feltetelek.data()] {
+                         if (w->isVisible())
+                             w->OpcioBetoltes();
+                     });
     QObject::connect(f.Feltetelek.data(), &TFeltetelek::variacioKeszitesKerve, &foablak, &TFoablak::Start1Click);
     QObject::connect(f.Feltetelek.data(), &TFeltetelek::variacioTorlesKerve, &foablak, &TFoablak::rls2Click);
     QObject::connect(f.Feltetelek.data(), &TFeltetelek::feltetelParancsok, &foablak,

@@ -20,8 +20,12 @@
 #include "tickets/ui/szelvenyek.h"
 #include "variation/ui/bontas.h"
 #include "variation/ui/bontlista.h"
+#include "variation/store_jobs.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QTimer>
+#include <QFileDialog>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -214,6 +218,32 @@ TEST_F(BovitesTest, OpeningTheConditionsOfAStoppedVariationBeginsAnExtension)
     a("Listzs1")->trigger();
     EXPECT_TRUE(bontasEgyseg().BontasBovites);
     EXPECT_EQ(bontasEgyseg().BovitesKijeloltSzamDb, 12);
+}
+
+// More lines than a file takes are refused before a file name is asked for.
+TEST_F(BovitesTest, SavingMoreThanAMillionLinesIsRefusedBeforeTheDialog)
+{
+    for (int n : {3, 9, 14, 22, 27, 31, 40})
+        SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
+    VariationStore& t = variationStore();
+    ASSERT_TRUE(SetBontasMatrix(t, 1000001, 5, nullptr));
+    t.BontSzelvszam = 1000001;
+    bool dialogus = false;
+    QTimer figyelo;
+    QObject::connect(&figyelo, &QTimer::timeout, [&dialogus] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* d = qobject_cast<QFileDialog*>(w); d && d->isVisible()) {
+                dialogus = true;
+                d->reject();
+            }
+    });
+    figyelo.start(20);
+    Valaszolo v({QStringLiteral("OK")});
+    window_->Ments2Click();
+    EXPECT_FALSE(dialogus);
+    ASSERT_EQ(v.Latott.size(), 1);
+    EXPECT_TRUE(v.Latott[0].Szoveg.startsWith(QStringLiteral("Több mint 1 millió számsor mentését kezdeményezte.")));
+    FinalizeFBontasMatrix(t);
 }
 
 using KijelolesTest = BovitesTest;
