@@ -47,7 +47,11 @@ BetoltesEredmeny HuzasokVezerlo::HuzasokBetoltese(const std::string& utvonal,
     jatek_ = p_.Jatek;
     bevitel_ = false;
     p_.HuzLista = HuzListaState{};  // a new table: no selection, no undo
-    Ini(p_.HuzSzama, p_.Huzasok.HuzasokSzama, 0);
+    // The hit-ratio ranges start as the whole table unless a selected
+    // condition or a variation depends on the ones set.
+    TTalalatiAranyFeltetel& ta = p_.Feltetelek.TalalatiAranyFeltetel;
+    TalalatiAranyTartomanyok talAr{ta.ElsoHuzas, ta.UtolsoHuzas, p_.Feltetelek.TalArAktiv};
+    Ini(p_.HuzSzama, p_.Huzasok.HuzasokSzama, p_.Tar.BontMatrixMeret, &talAr);
     emit valtozott();
     emit betoltve();
     return r;

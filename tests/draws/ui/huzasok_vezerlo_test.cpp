@@ -193,3 +193,31 @@ TEST_F(JatekValtasMentesTest, UnsavedDrawsAreSavedToTheOldGamesFile)
 }
 
 }  // namespace
+
+namespace {
+
+// After a load the hit-ratio ranges cover the new table, unless the
+// condition is selected or a variation was made with the ranges set.
+TEST_F(HuzasokVezerloTest, ALoadResetsTheHitRatioRangesOnlyWhenNothingDependsOnThem)
+{
+    struct Eset {
+        bool talArAktiv;
+        bool variacio;
+        bool visszaall;
+    };
+    for (const Eset e : {Eset{false, false, true}, Eset{true, false, false}, Eset{false, true, false}}) {
+        SCOPED_TRACE(testing::Message() << e.talArAktiv << e.variacio);
+        kvx::FeltetelRekordok& f = kvx::feltetelRekordok();
+        f.TalalatiAranyFeltetel.ElsoHuzas.fill(2);
+        f.TalalatiAranyFeltetel.UtolsoHuzas.fill(2);
+        f.TalArAktiv = e.talArAktiv;
+        kvx::variationStore().BontMatrixMeret = e.variacio ? 5 : 0;
+        ASSERT_TRUE(vezerlo().HuzasokBetoltese(std::string(vezerlo().BetoltottAllomany()), {}).sikeres());
+        EXPECT_EQ(f.TalalatiAranyFeltetel.ElsoHuzas[9], e.visszaall ? 1 : 2);
+        EXPECT_EQ(f.TalalatiAranyFeltetel.UtolsoHuzas[9], e.visszaall ? 3 : 2);
+        EXPECT_EQ(kvx::huzSzama().GetBontSzamsorUtolso(), e.variacio ? 5 : 1);
+        kvx::variationStore().BontMatrixMeret = 0;
+    }
+}
+
+}  // namespace
