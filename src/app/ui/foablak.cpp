@@ -1058,6 +1058,12 @@ void TFoablak::SetSzamsorrend(int mode)
     Szamsorrend(szamListak(), game(), mainState(), mode, veletlen);
     if (szamokValtozasa)
         szamokValtozasa();
+    // An extension keeps its lines over the new order: they are listed
+    // with the numbers they now stand for.
+    const BontasEgyseg& u = bontasEgyseg();
+    if (u.BontasBovites && szamListak().KijeloltSzamDb() == u.BovitesKijeloltSzamDb &&
+        szamListak().FixSzamDb() == u.BovitesFixSzamDb)
+        Szelveny().BovitesVisszaallt();
 }
 
 void TFoablak::SzamsorrendKijelzes(int mode)

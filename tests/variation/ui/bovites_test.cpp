@@ -23,6 +23,8 @@
 #include "variation/store_jobs.h"
 
 #include <QAction>
+#include <QAbstractItemModel>
+#include <QTableView>
 #include <QApplication>
 #include <QTimer>
 #include <QFileDialog>
@@ -130,6 +132,24 @@ TEST_F(BovitesTest, TheTicketKeepsTheExtensionToItsNumbers)
     EXPECT_FALSE(a("Kijellmind1")->isEnabled());
     EXPECT_TRUE(bontasEgyseg().BontasBovites);
     EXPECT_EQ(variationStore().BontSzelvszam, db);
+}
+
+// A new number order in extension mode keeps the lines and lists them with
+// the numbers they now stand for.
+TEST_F(BovitesTest, ANewNumberOrderListsTheExtendedLinesAgain)
+{
+    bovitesben();
+    const std::int32_t db = variationStore().BontSzelvszam;
+    if (TBontLista* l = formok().BontLista)
+        l->close();
+    a("Cskken1")->trigger();
+    EXPECT_EQ(szamListak().KijeloltSzamok.front(), 88);
+    EXPECT_EQ(variationStore().BontSzelvszam, db);
+    EXPECT_TRUE(bontasEgyseg().BontasBovites);
+    ASSERT_TRUE(formok().BontLista->isVisible());
+    QAbstractItemModel* m = formok().BontLista->BontTabla->model();
+    const std::uint8_t* sor = variationStore().sor(0);
+    EXPECT_EQ(m->data(m->index(0, 1)).toInt(), szamListak().KijeloltSzamok[sor[0]]);
 }
 
 // "Minden szám" keeps the extension and its lines for the numbers to come
