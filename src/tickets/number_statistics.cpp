@@ -16,6 +16,14 @@ TTombInt2D Ures(const GameParams& g)
 
 }  // namespace
 
+void SzamStatisztikaInicializalasa(SzamStatisztikaState& s, const GameParams& g)
+{
+    s.NezetMod = NezetNormal;
+    s.HanyszorHuztak = Ures(g);
+    s.HanyHuzasOta = Ures(g);
+    s.AktivSzamStatisztika = Ures(g);
+}
+
 void HuzasStatisztika(SzamStatisztikaState& s, const DrawsState& d, const GameParams& g, std::int32_t elso,
                       std::int32_t utolso)
 {

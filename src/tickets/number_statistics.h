@@ -33,6 +33,10 @@ struct SzamStatisztikaState {
 };
 
 
+// The state of a new main ticket: the normal view and the three arrays
+// sized for the game and zeroed (no figure of another game's draws remains).
+void SzamStatisztikaInicializalasa(SzamStatisztikaState& s, const GameParams& g);
+
 // Fills HanyszorHuztak and HanyHuzasOta over the draws elso..utolso (1-based,
 // clipped to the table). Every number column of a drawing counts; the last
 // PotSzamok columns of each drawing are bonus positions. A second drawing

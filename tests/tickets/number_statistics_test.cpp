@@ -44,6 +44,24 @@ TEST(SzamStatisztikaTest, TimesDrawnAndDrawsSinceOverTheRange)
     EXPECT_EQ(s.HanyHuzasOta[2][0], 1);
 }
 
+// A new ticket of another game starts with no figures of the old game's draws.
+TEST(SzamStatisztikaTest, ANewTicketStartsWithEmptyFiguresOfItsGame)
+{
+    const GameParams g = jatek(1);
+    const DrawsState d = Tabla(g, {{1, 2, 3, 4, 5, 6, 7}});
+    SzamStatisztikaState s;
+    HuzasStatisztika(s, d, g, 1, 1);
+    s.NezetMod = NezetHanyszorHuztak;
+    const GameParams uj = jatek(0);
+    SzamStatisztikaInicializalasa(s, uj);
+    EXPECT_EQ(s.NezetMod, NezetNormal);
+    for (const TTombInt2D* t : {&s.HanyszorHuztak, &s.HanyHuzasOta, &s.AktivSzamStatisztika}) {
+        ASSERT_EQ(t->size(), static_cast<std::size_t>(uj.OsszesSzam));
+        for (const TTombInt1D& sor : *t)
+            EXPECT_EQ(sor, (TTombInt1D{0, 0, 0}));
+    }
+}
+
 TEST(SzamStatisztikaTest, SecondDrawingIsTakenFromItsOwnColumn)
 {
     const GameParams g = jatek(4);  // two drawings of 6 + 1

@@ -42,8 +42,9 @@ TFoszelveny::TFoszelveny(SzelvenyVezerlo& vezerlo, QWidget* foablak)
     EgerSzam = 0;
     // The first refresh sets the commands whatever the count.
     Tag = 1000;
-    // A new main ticket starts in the normal view.
-    szamStatisztika().NezetMod = NezetNormal;
+    // A new main ticket starts in the normal view, with no figures of the
+    // previous game's draws.
+    SzamStatisztikaInicializalasa(szamStatisztika(), game());
     ListakInicializalasa(szamListak(), game(), mainState());
     for (TSzamPanel* p : SzamPanelek) {
         p->setToolTip(QStringLiteral(" Szám: ") + QString::number(p->Tag));
