@@ -328,6 +328,10 @@ bool TAllomanyDialogusok::betoltes(const QString& nev, bool variacio)
             VariacioAllomanyAllapot& a = variacioAllomany();
             BontasEgyseg& u = bontasEgyseg();
             VariacioTorzsAlkalmazas(torzs.Torzs, t, u, variacioOpcioErtekek(), *Allapot.Feltetelek, a);
+            // Lines whose hit ratio was met on draws this database does not
+            // hold: the variation counts as edited, not as made here.
+            if (r.TalArKerdes)
+                u.SzerkesztettVariacio = true;
             if (u.BontasBovites && Import_log_true) {
                 // The extension state needs the counts of the numbers it
                 // extends; the options-changed flag stays the file's.

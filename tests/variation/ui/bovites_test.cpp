@@ -9,6 +9,7 @@
 #include "app/settings.h"
 #include "app/ui/foablak.h"
 #include "app/ui/formok.h"
+#include "app/ui/harom_huzas.h"
 #include "app/ui/ismetles.h"
 #include "app/ui/valaszolo.h"
 #include "app/workers.h"
@@ -264,6 +265,54 @@ TEST_F(BovitesTest, SavingMoreThanAMillionLinesIsRefusedBeforeTheDialog)
     ASSERT_EQ(v.Latott.size(), 1);
     EXPECT_TRUE(v.Latott[0].Szoveg.startsWith(QStringLiteral("Több mint 1 millió számsor mentését kezdeményezte.")));
     FinalizeFBontasMatrix(t);
+}
+
+// The same with a database of three draws.
+class BovitesAdatbazisTest : public BovitesTest {
+protected:
+    void SetUp() override
+    {
+        ASSERT_FALSE(kvx::teszt::haromHuzasAdatbazis(dir_.path()).empty());
+        BovitesTest::SetUp();
+        ASSERT_TRUE(draws().AdatbazisBetoltve);
+    }
+};
+
+// A variation whose hit-ratio ranges reach beyond this database is loaded
+// only when the user agrees, and then counts as edited.
+TEST_F(BovitesAdatbazisTest, AVariationOfAnotherDatabaseLoadsAsEdited)
+{
+    Valaszolo v({QStringLiteral("OK"), QStringLiteral("OK"), QStringLiteral("OK")});
+    bovitesben();
+    a("Beilleszts1")->trigger();
+    if (formok().Feltetelek)
+        formok().Feltetelek->hide();
+    FeltetelRekordok& f = feltetelRekordok();
+    f.TalalatiAranyFeltetel.Allapot = 1;
+    f.TalalatiAranyFeltetel.DbTartomany = 1;
+    f.TalalatiAranyFeltetel.ElsoHuzas[0] = 1;
+    f.TalalatiAranyFeltetel.UtolsoHuzas[0] = 40;
+    formok().Feltetelek->SetFeltetelJelzo(true);
+    ASSERT_TRUE(f.TalArAktiv);
+    ASSERT_FALSE(bontasEgyseg().SzerkesztettVariacio);
+    const QString nev = dir_.filePath(QStringLiteral("masik.top"));
+    ASSERT_TRUE(window_->AllomanyDialogusok->VariacioMentese(nev));
+    window_->Mind1Click(false);
+
+    QStringList kerdesek;
+    window_->Kerdes = [&kerdesek](const QString& k) {
+        kerdesek << k;
+        return true;
+    };
+    // What the main window tells the dialogs before it opens one.
+    window_->AllomanyDialogusok->Allapot.AdatbazisBetoltve = true;
+    window_->AllomanyDialogusok->Allapot.HuzasokSzama = draws().HuzasokSzama;
+    ASSERT_TRUE(window_->AllomanyDialogusok->VariacioBetoltese(nev));
+    ASSERT_FALSE(kerdesek.isEmpty());
+    EXPECT_TRUE(kerdesek.back().startsWith(QStringLiteral("A beolvasott állomány egy másik adatbázisra hivatkozik.")));
+    EXPECT_GT(variationStore().BontSzelvszam, 0);
+    EXPECT_TRUE(bontasEgyseg().SzerkesztettVariacio);
+    EXPECT_EQ(f.TalalatiAranyFeltetel.UtolsoHuzas[0], 3);
 }
 
 using KijelolesTest = BovitesTest;
