@@ -150,10 +150,6 @@ public:
     // menuPont: the user's "Minden szám" (or the toolbar's "Törlés");
     // otherwise a command that needs an empty ticket.
     void Mind1Click(bool menuPont = false);
-    // "Húzások száma" of the main ticket and of the draws database: the
-    // draw-range dialog in its mode 1 and 3.
-    void Hzsokszma1Click();
-    void Hzsokszma2Click();
     // Before a clear: the question, and the lines go with the numbers.
     bool SzamTorlesJovahagyas(int kind);
     // The main ticket's lists and their extension state.

@@ -103,7 +103,7 @@ void TFoablak::AdatbazisAllapotAllitas(const char* nev, bool on, const QString& 
 void TFoablak::NincsAdatbazisAction()
 {
     draws().AdatbazisBetoltve = false;
-    for (const char* nev : {"Listzs3", "Keress1", "Hzsokszma1", "Hzsokszma2", "Listanyomtatsa1", "Hzsokalapjn1", "Kavarexadatbzis1",
+    for (const char* nev : {"Listzs3", "Keress1", "Hzsokszma2", "Listanyomtatsa1", "Hzsokalapjn1", "Kavarexadatbzis1",
                             "Hnyszorhztk1", "Hnyhzsta1", "Ments4", "Mentsmsknt2", "Fellrs1", "Bvts1"})
         AdatbazisAllapotAllitas(nev, false, kHianyzik);
     if (QAction* v = Akcio(QStringLiteral("Vletlenszmsorok1")))
@@ -126,7 +126,6 @@ void TFoablak::VanAdatbazisAction()
     AdatbazisAllapotAllitas("Keress1", true,
                             beepitett ? QStringLiteral(" Számsor keresése a húzások listájában ")
                                       : QStringLiteral(" Számsor keresése az alternatív, felhasználói adatbázis listájában "));
-    AdatbazisAllapotAllitas("Hzsokszma1", true, QStringLiteral(" Húzások számának (keresési tartomány) beállítása "));
     AdatbazisAllapotAllitas("Hzsokszma2", true, QStringLiteral(" Húzások számának (keresési tartomány) beállítása "));
     AdatbazisAllapotAllitas("Listanyomtatsa1", true, QStringLiteral(" Nyomtatás "));
     AdatbazisAllapotAllitas("Hnyszorhztk1", true, QStringLiteral(" Hányszor húzták a számokat "));
@@ -222,9 +221,17 @@ void TFoablak::AdatbazisParancsokBekotese()
     connect(Akcio(QStringLiteral("Mentsmsknt2")), &QAction::triggered, this, [this] { Mentsmsknt2Click(); });
     connect(Akcio(QStringLiteral("Ments1")), &QAction::triggered, this,
             [] { Program::aktualis().HuzasokV().AdatbazisMentese(); });
-    // The draw ranges of the main ticket's figures and of the draws list.
-    connect(Akcio(QStringLiteral("Hzsokszma1")), &QAction::triggered, this, [this] { Hzsokszma1Click(); });
-    connect(Akcio(QStringLiteral("Hzsokszma2")), &QAction::triggered, this, [this] { Hzsokszma2Click(); });
+    // A new draw range: the main ticket's statistic view counts over it.
+    connect(&Program::aktualis().HuzasokV(), &HuzasokVezerlo::tartomanyokValtoztak, this, [](int mod) {
+        TFoszelveny* fo = szelvenyek().Foszelveny;
+        if (!fo || mod < 1 || mod > 3)
+            return;
+        const int nezet = szamStatisztika().NezetMod;
+        if (nezet == NezetHanyszorHuztak)
+            fo->HanyszorHuztakNezet();
+        else if (nezet == NezetHanyHuzasOta)
+            fo->HanyHuzasOtaNezet();
+    });
     // The backups of the unsaved work (foablak_back.cpp).
     connect(Akcio(QStringLiteral("Visszatlts1")), &QAction::triggered, this, [this] { BackVisszatoltesGombClick(); });
     Program::aktualis().Variacio().BackMentese = [this] { BackMentese(); };
@@ -486,28 +493,3 @@ void TFoablak::Mentsmsknt2Click()
     AdatbazisValtas(kPrivatMegnyitas, nev);
 }
 
-void TFoablak::Hzsokszma1Click()
-{
-    THuzSzama* h = formok().HuzSzama;
-    if (!h || !draws().AdatbazisBetoltve)
-        return;
-    if (!h->Start(1))
-        return;
-    // The statistic views of the main ticket count over the new range.
-    if (TFoszelveny* fo = szelvenyek().Foszelveny) {
-        const int mod = szamStatisztika().NezetMod;
-        if (mod == NezetHanyszorHuztak)
-            fo->HanyszorHuztakNezet();
-        else if (mod == NezetHanyHuzasOta)
-            fo->HanyHuzasOtaNezet();
-        fo->Frissites();
-    }
-}
-
-void TFoablak::Hzsokszma2Click()
-{
-    THuzSzama* h = formok().HuzSzama;
-    if (!h || !draws().AdatbazisBetoltve)
-        return;
-    h->Start(3);
-}
