@@ -390,8 +390,11 @@ TEST_F(AdatbazisokTest, RandomDrawsAreCheckedForRepeatsOnlyByAStatisticThatExist
     akcio("jadatbzis1")->trigger();
     kvx::settings().UzenetekLog[26] = 1;
     darab_ = 5;
-    Valaszolo v({QStringLiteral("OK")});
+    kvx::uzenetBeallitasok().Inform = true;
+    // "Nem": the tip is not wanted again.
+    Valaszolo v({QStringLiteral("Nem")});
     akcio("Bvts1")->trigger();
+    kvx::uzenetBeallitasok().Inform = false;
     ASSERT_EQ(kvx::draws().HuzasokSzama, 5);
     const kvx::StatLeiras* l = kvx::StatLeirasTag(4);
     ASSERT_NE(l, nullptr);
