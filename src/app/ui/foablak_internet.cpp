@@ -7,6 +7,7 @@
 #include <QLabel>
 
 #include "app/main_menu.h"
+#include "app/online_source.h"
 #include "app/ui/formok.h"
 #include "app/ui/internet_vezerlo.h"
 #include "app/ui/nevjegy.h"
@@ -60,6 +61,9 @@ void TFoablak::InternetParancsokBekotese()
 void TFoablak::OnlineEleresBetoltes()
 {
     const QString ut = QString::fromStdString(folders().DatKonyvtar) + QStringLiteral("Online.odb");
+    // A first start gets the table shipped beside the executable; one the
+    // user already has (perhaps refreshed from the web) is never replaced.
+    AlapOnlineTelepites(folders().ProgramKonyvtar + "Alap/Online.odb", ut.toStdString());
     if (QFile::exists(ut))
         Program::aktualis().InternetV().OnlineEleresBetoltes(ut);
 }
