@@ -19,9 +19,7 @@
 #include "app/game_grid.h"
 #include "app/game_table.h"
 #include "app/shell_state.h"
-#include "app/ui/formok.h"
 #include "app/ui/program.h"
-#include "app/ui/uzenetablak.h"
 #include "app/ui/uzenetek.h"
 #include "app/version.h"
 #include "app/wait_jobs.h"
@@ -91,14 +89,12 @@ QPageSetupDialog* NyomtatasVezerlo::PrSetupCreate()
 
 void NyomtatasVezerlo::VarakozasKi(const char* szoveg)
 {
-    if (TUzenetAblak* w = formok().UzenetAblak)
-        w->UzenetKi(QString::fromUtf8(szoveg), 0, kFeladatNincs, false);
+    emit varakozasKezdete(QString::fromUtf8(szoveg));
 }
 
 void NyomtatasVezerlo::VarakozasVege()
 {
-    if (TUzenetAblak* w = formok().UzenetAblak)
-        w->UzenetVege();
+    emit varakozasVege();
 }
 
 bool NyomtatasVezerlo::LapokNyomtatasa(const QString& nev, int margoMm)
