@@ -39,11 +39,6 @@ QString q(const std::string& s)
     return QString::fromStdString(s);
 }
 
-double MaiNap()
-{
-    return static_cast<double>(QDate(1899, 12, 30).daysTo(QDate::currentDate()));
-}
-
 }  // namespace
 
 NyomtatasVezerlo::NyomtatasVezerlo(QWidget* foablak) : QObject(foablak), foablak_(foablak)
@@ -191,7 +186,7 @@ BontFejlecAdatok NyomtatasVezerlo::BontFejlecKeszites(Program& p)
                                             g.PluszSzamNev, p.Bontas.BontasBovites);
     f.Cim = BontListaCim(fejlec, p.Tar.BontSzelvszam, JatekNev[static_cast<std::size_t>(g.LottoIndex)]);
     f.Verzio = p.VariacioAllomany.VariacioVerzio;
-    f.Datum = RovidDatum(p.VariacioAllomany.VariacioDatum != 0.0 ? p.VariacioAllomany.VariacioDatum : MaiNap());
+    f.Datum = RovidDatum(p.VariacioAllomany.VariacioDatum != 0.0 ? p.VariacioAllomany.VariacioDatum : MaiDatum());
     return f;
 }
 
@@ -264,7 +259,7 @@ bool NyomtatasVezerlo::HuzListaNyomtatas(bool allomanyba)
     OldalMeretek(Egyseg, allomanyba);
     VarakozasKi(allomanyba ? kNyomtatasAllomanyba : kNyomtatasElokeszitese);
     const HuzListaCimAdatok c{p.Adatbazis.AdatbazisTipus, p.Adatbazis.AdatbazisFelirat, VerzioSzoveg(),
-                              RovidDatum(MaiNap())};
+                              RovidDatum(MaiDatum())};
     kvx::HuzListaNyomtatas(Egyseg, p.Jatek, HuzListaRacsKeszites(p.Huzasok, p.Jatek), c);
     VarakozasVege();
     return allomanyba ? AllomanyMentese() : LapokNyomtatasa(QStringLiteral("huzlist"), kNyomtatasiMargoMm);
