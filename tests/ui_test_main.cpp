@@ -18,6 +18,9 @@ int main(int argc, char** argv)
     // would wait for an answer in every test that builds the main window;
     // the tests that look at them switch them on again.
     qputenv("KAVAREX_NO_STARTUP_BOXES", "1");
+    // Nor do the start-up checks of the dates run (they may probe the web);
+    // the tests of those checks call them with a probe of their own.
+    qputenv("KAVAREX_NO_STARTUP_CHECKS", "1");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

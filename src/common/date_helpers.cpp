@@ -5,6 +5,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <ctime>
+
+#include "common/delphi_format.h"
 
 namespace kvx {
 
@@ -116,6 +120,25 @@ TalaranyHatarok TalaranyHuzSzamaElsoUtolso(std::span<TalalatiTartomany, 10> rang
         result.LegkisebbElso = std::min(result.LegkisebbElso, ranges[static_cast<std::size_t>(i)].Elso);
     }
     return result;
+}
+
+double MaiDatum()
+{
+    using namespace std::chrono;
+    const auto ms = duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
+    const std::time_t most = std::time(nullptr);
+    std::tm helyi{};
+    localtime_r(&most, &helyi);
+    return 25569.0 + (static_cast<double>(ms) + static_cast<double>(helyi.tm_gmtoff) * 1000.0) / 86400000.0;
+}
+
+std::string RovidDatum(double nap)
+{
+    using namespace std::chrono;
+    const sys_days d = sys_days{year{1899} / December / 30} + days{static_cast<int>(std::floor(nap))};
+    const year_month_day ymd{d};
+    return Format("%d. %2.2d. %2.2d.", {static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
+                                        static_cast<int>(static_cast<unsigned>(ymd.day()))});
 }
 
 }  // namespace kvx

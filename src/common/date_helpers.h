@@ -4,11 +4,19 @@
 #include <chrono>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace kvx {
 
 struct RandomState;
+
+// Date-time values as the files store them: days since 1899-12-30, the time
+// of day as the fraction.
+// Now, in local time.
+double MaiDatum();
+// The date of such a value as the program shows a short date: "2024. 05. 17.".
+std::string RovidDatum(double nap);
 
 // ISO 8601 week number (1..53) of the date; 0 for a date that does not exist.
 std::int32_t IsoHet(std::chrono::year_month_day date);

@@ -138,13 +138,5 @@ LapTeglalap NyomtatasiTeglalap(double dpiX, double dpiY, std::int32_t eltolasX, 
     return t;
 }
 
-std::string RovidDatum(double nap)
-{
-    using namespace std::chrono;
-    const sys_days d = sys_days{year{1899} / December / 30} + days{static_cast<int>(std::floor(nap))};
-    const year_month_day ymd{d};
-    return Format("%d. %2.2d. %2.2d.", {static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
-                                        static_cast<int>(static_cast<unsigned>(ymd.day()))});
-}
 
 }  // namespace kvx

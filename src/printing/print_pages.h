@@ -1,4 +1,5 @@
 #pragma once
+#include "common/date_helpers.h"
 // The print buffer and its pages. Every printout is a list of fixed-width
 // text lines, some of them bold; a line holding a single form feed ends a
 // page. The page bookkeeping (rows per page, page number, page count, the
@@ -113,8 +114,6 @@ struct LapTeglalap {
 LapTeglalap NyomtatasiTeglalap(double dpiX, double dpiY, std::int32_t eltolasX, std::int32_t eltolasY,
                                std::int32_t szelesseg, std::int32_t magassag, std::int32_t margoMm);
 
-// A date (days since 1899-12-30, time as fraction) in the short form
-// "2026. 12. 10.".
-std::string RovidDatum(double nap);
+
 
 }  // namespace kvx

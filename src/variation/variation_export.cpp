@@ -11,16 +11,6 @@
 
 namespace kvx {
 
-std::string ExportDatum(double datum)
-{
-    using namespace std::chrono;
-    const auto nap = static_cast<std::int64_t>(std::floor(datum));
-    const year_month_day d{sys_days{days{nap - 25569}}};
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%d. %02u. %02u.", static_cast<int>(d.year()), static_cast<unsigned>(d.month()),
-                  static_cast<unsigned>(d.day()));
-    return buf;
-}
 
 namespace {
 
@@ -77,7 +67,7 @@ std::string ExportSzoveg(const VariationStore& t, const SzamListak& l, const Gam
     const std::int32_t sorDb = std::min(t.BontSzelvszam, t.BontMatrixMeret);
 
     if (f == Formatum::Html) {
-        const std::string gen = "Kavarex Personal " + fejlec.VariacioVerzio + " - " + ExportDatum(fejlec.VariacioDatum);
+        const std::string gen = "Kavarex Personal " + fejlec.VariacioVerzio + " - " + RovidDatum(fejlec.VariacioDatum);
         const std::size_t jatek = static_cast<std::size_t>(std::clamp(g.LottoIndex, 0, kJatekokSzama));
         for (const std::string& s : {std::string("<!DOCTYPE HTML>"), std::string("<html>"), std::string("<head>"),
                                      "<meta name=\"generator\" content=\"" + gen + "\" />",

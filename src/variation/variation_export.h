@@ -1,4 +1,5 @@
 #pragma once
+#include "common/date_helpers.h"
 // Export of the variation's lines into a text file for use outside the
 // program: ".csv" (numbers separated by semicolons), ".txt" (aligned numbers
 // separated by dashes), ".html" (a numbered list for a web browser) and
@@ -23,8 +24,6 @@ struct ExportFejlec {
     double VariacioDatum = 0.0;   // days since 1899-12-30
 };
 
-// The date as the program shows a short date: "2024. 05. 17.".
-std::string ExportDatum(double datum);
 
 // The whole export text; formatum is "csv", "txt", "html" or "tmb" (any
 // other gives an empty text).

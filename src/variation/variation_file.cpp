@@ -1,8 +1,6 @@
 #include "variation/variation_file.h"
 
 #include <algorithm>
-#include <chrono>
-#include <ctime>
 #include <cmath>
 #include <cstring>
 
@@ -594,15 +592,6 @@ TorzsOlvasasEredmeny VariacioTorzsBetoltese(std::span<const std::uint8_t> adat, 
     return VariacioTorzsOlvasas(rd, TorzsKornyezet(kep, g));
 }
 
-double MaiDatum()
-{
-    using namespace std::chrono;
-    const auto ms = duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
-    const std::time_t most = std::time(nullptr);
-    std::tm helyi{};
-    localtime_r(&most, &helyi);
-    return 25569.0 + (static_cast<double>(ms) + static_cast<double>(helyi.tm_gmtoff) * 1000.0) / 86400000.0;
-}
 
 void VersionBeallitas(VariacioAllomanyAllapot& a)
 {

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/date_helpers.h"
 // The variation body of a ".top" file: the part after the ticket part.
 //
 // The body is gathered into a staging copy (VariacioTorzs) from the program
@@ -202,9 +203,6 @@ TorzsOlvasasEredmeny VariacioTorzsBetoltese(std::span<const std::uint8_t> adat, 
 // The head of the error box of a refused body: file name, version, text.
 std::string TorzsHibaUzenet(const std::string& nev, const TorzsOlvasasEredmeny& r);
 
-// Now as a date-time value of the files: local days since 1899-12-30, the
-// time of day as the fraction.
-double MaiDatum();
 
 // A variation made or changed by this program carries its version and the
 // date of the change: both go into the next save.

@@ -411,6 +411,7 @@ void TFoablak::Betoltes()
         if (!kvx::Program::aktualis().Variacio().Fut() && variationStore().BontSzelvszam > 0 &&
             Akcio("Listzs2")->isEnabled())
             Listzs2Click();
+        InditasiEllenorzes();
     });
 }
 

@@ -252,6 +252,10 @@ public:
     void OnlineEleresBetoltes();
     // The per-game internet items follow the online-access table.
     void InternetMenuFrissites();
+    // After loading: an old draws database or online-access table is
+    // updated or reported; at most one internet action starts. Switched off
+    // by KAVAREX_NO_STARTUP_CHECKS (tests, CI).
+    void InditasiEllenorzes();
     // ---- Automatic backups (foablak_back.cpp) ----
     // Before unsaved work is thrown away: a backup when backups are on.
     void BackMentese();

@@ -3,10 +3,14 @@
 #include "app/ui/foablak.h"
 
 #include <QAction>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QFile>
 #include <QLabel>
 
 #include "app/main_menu.h"
+#include "app/online_source.h"
+#include "app/startup_checks.h"
 #include "app/ui/formok.h"
 #include "app/ui/internet_vezerlo.h"
 #include "app/ui/nevjegy.h"
@@ -60,6 +64,9 @@ void TFoablak::InternetParancsokBekotese()
 void TFoablak::OnlineEleresBetoltes()
 {
     const QString ut = QString::fromStdString(folders().DatKonyvtar) + QStringLiteral("Online.odb");
+    // A first start gets the table shipped beside the executable; one the
+    // user already has (perhaps refreshed from the web) is never replaced.
+    AlapOnlineTelepites(folders().ProgramKonyvtar + "Alap/Online.odb", ut.toStdString());
     if (QFile::exists(ut))
         Program::aktualis().InternetV().OnlineEleresBetoltes(ut);
 }
@@ -98,4 +105,51 @@ void TFoablak::InternetMenuFrissites()
     if (formok().Nevjegy)
         formok().Nevjegy->VariantLabel->setText(
             QStringLiteral("Online: %1").arg(Program::aktualis().Online.OnlineEleresek.Sorszam));
+}
+
+namespace {
+// Days from the file's last write to the INI file's; nullopt when either
+// is missing.
+std::optional<double> napokAzIniig(const QString& ut)
+{
+    const QFileInfo ini(QString::fromStdString(folders().IniAllomany));
+    const QFileInfo f(ut);
+    if (!ini.exists() || !f.exists())
+        return std::nullopt;
+    return static_cast<double>(f.lastModified().msecsTo(ini.lastModified())) / 86400000.0;
+}
+}  // namespace
+
+void TFoablak::InditasiEllenorzes()
+{
+    if (!qEnvironmentVariableIsEmpty("KAVAREX_NO_STARTUP_CHECKS") || mainState().MasikPeldanyFut)
+        return;
+    InternetVezerlo& iv = Program::aktualis().InternetV();
+    const QString dat = QString::fromStdString(folders().DatKonyvtar);
+    const QString adatbazis =
+        dat + QString::fromUtf8(AdatbazisAllomany[static_cast<std::size_t>(game().LottoIndex)]);
+    InditasiAllapot a;
+    if (QFile::exists(adatbazis))
+        a.AdatbazisNapok = napokAzIniig(adatbazis);
+    a.OnlineOdbVan = QFile::exists(dat + QStringLiteral("Online.odb"));
+    if (a.OnlineOdbVan)
+        a.OnlineNapok = napokAzIniig(dat + QStringLiteral("Online.odb"));
+    a.UjVerzioKereses = settings().UjVerzioKereses;
+    a.VerzioKeresesElerheto = InternetVezerlo::MuveletKesz(6);
+    a.VanKijeloles = szamListak().KijeloltSzamDb() > 0;
+    a.VanVariacio = variationStore().BontSzelvszam > 0;
+
+    InditasiValaszok v;
+    v.InternetElerheto = [&iv] { return iv.InternetElerheto(); };
+    v.Figyelmeztetes = [](const std::string& s) { FigyelmeztetoUzenet(QString::fromStdString(s)); };
+    v.Jovahagyas = [](const std::string& s) { return JovahagyasKerese(QString::fromStdString(s)); };
+    v.HibaKerdes = [](const std::string& s) { return HibaKerdes(QString::fromStdString(s)); };
+    const InditasiEredmeny e = kvx::InditasiEllenorzes(a, Program::aktualis().Gyarto.Honlap, v);
+    iv.AdatbazisKora = e.AdatbazisKora;
+    switch (e.Muvelet) {
+    case InditasiMuvelet::TeljesFrissites: iv.InternetMegszStart(8); break;
+    case InditasiMuvelet::VerzioKereses: iv.InternetMegszStart(6); break;
+    case InditasiMuvelet::EleresFrissites: iv.InternetMegszStart(13); break;
+    case InditasiMuvelet::Semmi: break;
+    }
 }

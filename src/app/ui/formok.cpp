@@ -13,6 +13,7 @@
 #include "app/ui/statisztika_bekotes.h"
 #include "app/ui/uzenetablak.h"
 #include "app/version.h"
+#include "app/wait_jobs.h"
 #include "conditions/ui/feltetelek.h"
 #include "conditions/ui/info.h"
 #include "draws/ui/huzasok_vezerlo.h"
@@ -169,6 +170,15 @@ void FormokLetrehozasa(TFoablak& foablak)
     f.InternetLetoltesAblak->SetVezerlo(&kvx::Program::aktualis().InternetV());
     f.UzenetAblak = new kvx::TUzenetAblak(szulo, foablak.MeretSzorzo);
     QObject::connect(&foablak, &QObject::destroyed, [w = f.UzenetAblak] { delete w.data(); });
+    // A long printout shows the wait window while it goes.
+    if (NyomtatasVezerlo* ny = foablak.Nyomtatas) {
+        QObject::connect(ny, &NyomtatasVezerlo::varakozasKezdete, f.UzenetAblak.data(),
+                         [w = f.UzenetAblak](const QString& szoveg) {
+                             if (w)
+                                 w->UzenetKi(szoveg, 0, kvx::kFeladatNincs, false);
+                         });
+        QObject::connect(ny, &NyomtatasVezerlo::varakozasVege, f.UzenetAblak.data(), &kvx::TUzenetAblak::UzenetVege);
+    }
     f.Feltetelek = new TFeltetelek(szulo);
     // The conditions window knows the variation it stands beside: with lines
     // it only lists the conditions, and its button starts a run or asks to
@@ -321,7 +331,7 @@ void FormokLetrehozasa(TFoablak& foablak)
     QObject::connect(&kvx::Program::aktualis().Variacio(), &VariacioVezerlo::torles, f.NyomtOpc.data(),
                      [w = f.NyomtOpc.data()] { w->NyomtTartomanyReset = true; });
     f.Statisztika = new TStatisztika(kvx::Program::aktualis().Variacio(), huzasok, szulo);
-    StatisztikaBekotese(foablak, *f.Statisztika);
+    StatisztikaBekotese(foablak, *f.Statisztika, f);
     f.BontTeszt = new TBontTeszt(kvx::Program::aktualis().Teszt(), kvx::Program::aktualis().Variacio(), szulo);
     // The test window shows results of the lines: a deletion closes it.
     QObject::connect(&kvx::Program::aktualis().Variacio(), &VariacioVezerlo::torles, f.BontTeszt.data(),

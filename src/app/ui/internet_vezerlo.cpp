@@ -121,6 +121,8 @@ QUrl InternetVezerlo::GyartoCim(const QString& ut) const
 
 bool InternetVezerlo::InternetElerheto() const
 {
+    if (Proba)
+        return Proba();
     return platform::InternetElerheto(QUrl(q(Program::aktualis().Gyarto.ProbaCim)), ProbaMs);
 }
 
@@ -295,12 +297,17 @@ void InternetVezerlo::InternetMegszStart(int kind)
     if (kind == 7 || kind == 8) {
         if (FrissitesElott && !FrissitesElott())
             return;
+        const QString kor =
+            AdatbazisKora > 0 ? QString::number(AdatbazisKora) + QString::fromUtf8(" napja nem frissült - ") +
+                                    q(JatekNev[static_cast<std::size_t>(g)]) +
+                                    QString::fromUtf8(" húzásainak listája.") + QStringLiteral("\r\n\r\n")
+                              : QString();
         const QString forras = QStringLiteral("Forrás: ") + q(p.Gyarto.Honlap) + QStringLiteral("\r\n\r\n");
         const QString kerdes =
             kind == 7 ? q(JatekNev[static_cast<std::size_t>(g)]) +
                             QString::fromUtf8(" - húzásainak frissítése a program honlapjáról.") +
                             QStringLiteral("\r\n\r\n") + forras
-                      : QString::fromUtf8("Minden játék húzásainak frissítése a program honlapjáról.") +
+                      : kor + QString::fromUtf8("Minden játék húzásainak frissítése a program honlapjáról.") +
                             QStringLiteral("\r\n\r\n") + forras;
         if (!JovahagyasKerese(kerdes + QString::fromUtf8("Frissíti az adatbázisokat?")))
             return;

@@ -73,6 +73,11 @@ public:
     kvx::platform::WebKorlatok Korlatok;
     // The probe's time limit.
     int ProbaMs = 8000;
+    // Replaces the connection probe when set (tests answer it themselves).
+    std::function<bool()> Proba;
+    // Days the draws database had not been updated, found at start; the
+    // every-game update names them in its question.
+    int AdatbazisKora = 0;
 
 signals:
     // The table in use changed: menus and the about box follow.

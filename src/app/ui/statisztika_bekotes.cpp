@@ -1,6 +1,7 @@
 #include "app/ui/statisztika_bekotes.h"
 
 #include <QAction>
+#include <QPointer>
 #include <QAbstractItemModel>
 #include <QPushButton>
 #include <QTableView>
@@ -40,9 +41,8 @@ void TartomanyParancsok(TFoablak& foablak)
 // The range dialog in mode 1 (main ticket) or 3 (database); true unless
 // it was cancelled. The results it invalidates are dropped by the window,
 // which hears of the new range from the draws controller.
-bool TartomanyDialogus(int mod)
+bool TartomanyDialogus(THuzSzama* d, int mod)
 {
-    THuzSzama* d = formok().HuzSzama;
     if (!d || !draws().AdatbazisBetoltve)
         return false;
     HuzSzamaKornyezet k = THuzSzama::Kornyezet();
@@ -68,8 +68,11 @@ void StatisztikaGombClick(TStatisztika& s)
     s.StatisztikaKeszites(draws().AdatbazisBetoltve ? 1 : 3);
 }
 
-void StatisztikaBekotese(TFoablak& foablak, TStatisztika& s)
+void StatisztikaBekotese(TFoablak& foablak, TStatisztika& s, const Formok& f)
 {
+    QPointer<THuzSzama> tartomany = f.HuzSzama;
+    QPointer<THuzLista> huzLista = f.HuzLista;
+    QPointer<TBontLista> bontLista = f.BontLista;
     if (QAction* gomb = foablak.Akcio(QStringLiteral("StatisztikaGomb"))) {
         const QString tipp = QStringLiteral(" Statisztika ");
         gomb->setEnabled(true);
@@ -87,20 +90,20 @@ void StatisztikaBekotese(TFoablak& foablak, TStatisztika& s)
     // The bars take the colours of the numbers' roles on the main ticket.
     QObject::connect(&Program::aktualis().Szelveny(), &SzelvenyVezerlo::szamokValtoztak, &s,
                      [&s] { s.SelectionSortBox->update(); });
-    QObject::connect(&s, &TStatisztika::huzasSorKerve, &s, [](int sor) {
-        THuzLista* l = formok().HuzLista;
+    QObject::connect(&s, &TStatisztika::huzasSorKerve, &s, [huzLista](int sor) {
+        THuzLista* l = huzLista;
         if (!l || !draws().AdatbazisBetoltve)
             return;
         l->Start();
         if (QAbstractItemModel* m = l->HuzTabla->model(); m && sor >= 1 && sor <= m->rowCount())
             l->HuzTabla->setCurrentIndex(m->index(sor - 1, std::min(3, m->columnCount() - 1)));
     });
-    QObject::connect(&s, &TStatisztika::variacioSorKerve, &s, [&foablak](int sor) {
+    QObject::connect(&s, &TStatisztika::variacioSorKerve, &s, [&foablak, bontLista](int sor) {
         foablak.Listzs2Click();
-        if (TBontLista* l = formok().BontLista)
+        if (TBontLista* l = bontLista)
             l->AktSorKijelol(sor);
     });
-    QObject::connect(&s, &TStatisztika::tartomanyKerve, &s, [](int mod) { TartomanyDialogus(mod); });
+    QObject::connect(&s, &TStatisztika::tartomanyKerve, &s, [tartomany](int mod) { TartomanyDialogus(tartomany, mod); });
 
     // The main window's two range commands.
     TartomanyParancsok(foablak);
@@ -111,19 +114,18 @@ void StatisztikaBekotese(TFoablak& foablak, TStatisztika& s)
         QMetaObject::invokeMethod(&foablak, [&foablak] { TartomanyParancsok(foablak); }, Qt::QueuedConnection);
     });
     if (QAction* a = foablak.Akcio(QStringLiteral("Hzsokszma1")))
-        QObject::connect(a, &QAction::triggered, &s, [&s] {
+        QObject::connect(a, &QAction::triggered, &s, [&s, tartomany] {
             // A new main-ticket range shows its counts at once.
-            if (TartomanyDialogus(1) && !s.isVisible() && !s.Fut())
+            if (TartomanyDialogus(tartomany, 1) && !s.isVisible() && !s.Fut())
                 s.StatisztikaKeszites(1);
         });
     if (QAction* a = foablak.Akcio(QStringLiteral("Hzsokszma2")))
-        QObject::connect(a, &QAction::triggered, &s, [] { TartomanyDialogus(3); });
+        QObject::connect(a, &QAction::triggered, &s, [tartomany] { TartomanyDialogus(tartomany, 3); });
 
     // The information window's "Diagram": the frequency distribution of the lines.
-    if (TInfo* info = formok().Info) {
-        info->Button4->setEnabled(true);
-        info->Button4->setToolTip(QString());
-        QObject::connect(info->Button4, &QPushButton::clicked, &s, [&s] {
+    if (TInfo* info = f.Info) {
+        info->DiagramEngedelyezes();
+        QObject::connect(info, &TInfo::diagramKerve, &s, [&s] {
             if (!s.Fut() && variationStore().BontSzelvszam > 0)
                 s.StatisztikaKeszites(3);
         });

@@ -4,8 +4,10 @@
 // and the range dialog.
 class TFoablak;
 class TStatisztika;
+struct Formok;
 
-void StatisztikaBekotese(TFoablak& foablak, TStatisztika& statisztika);
+// The windows it works with come from the main window's set of windows.
+void StatisztikaBekotese(TFoablak& foablak, TStatisztika& statisztika, const Formok& ablakok);
 
 // The statistics button: shows the window with the first statistic of what
 // exists (the draws, else the variation); an error when neither does.

@@ -64,6 +64,7 @@ void TInfo::FormCreate()
     fo->addWidget(Panel1);
     connect(Button1, &QPushButton::clicked, this, &TInfo::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TInfo::Button2Click);
+    connect(Button4, &QPushButton::clicked, this, &TInfo::diagramKerve);
     // The description's separator line is 90 characters: the window shows it whole.
     resize(std::max(560, QFontMetrics(f).horizontalAdvance(QString(92, QLatin1Char('M'))) + 40), 600);
 }
@@ -122,6 +123,12 @@ void TInfo::NyomtatasEngedelyezes()
 {
     Button2->setEnabled(true);
     Button2->setToolTip(QString());
+}
+
+void TInfo::DiagramEngedelyezes()
+{
+    Button4->setEnabled(true);
+    Button4->setToolTip(QString());
 }
 
 void TInfo::Button2Click()

@@ -33,9 +33,12 @@ public:
     void Button2Click();
     // Someone prints: the button works from now on.
     void NyomtatasEngedelyezes();
+    // Someone shows the diagram: "Diagram" works from now on.
+    void DiagramEngedelyezes();
 
 signals:
     void nyomtatasKerve(bool allomanyba);
+    void diagramKerve();
 
 private:
     void FormCreate();

@@ -19,9 +19,7 @@
 #include "app/game_grid.h"
 #include "app/game_table.h"
 #include "app/shell_state.h"
-#include "app/ui/formok.h"
 #include "app/ui/program.h"
-#include "app/ui/uzenetablak.h"
 #include "app/ui/uzenetek.h"
 #include "app/version.h"
 #include "app/wait_jobs.h"
@@ -39,11 +37,6 @@ namespace {
 QString q(const std::string& s)
 {
     return QString::fromStdString(s);
-}
-
-double MaiNap()
-{
-    return static_cast<double>(QDate(1899, 12, 30).daysTo(QDate::currentDate()));
 }
 
 }  // namespace
@@ -91,14 +84,12 @@ QPageSetupDialog* NyomtatasVezerlo::PrSetupCreate()
 
 void NyomtatasVezerlo::VarakozasKi(const char* szoveg)
 {
-    if (TUzenetAblak* w = formok().UzenetAblak)
-        w->UzenetKi(QString::fromUtf8(szoveg), 0, kFeladatNincs, false);
+    emit varakozasKezdete(QString::fromUtf8(szoveg));
 }
 
 void NyomtatasVezerlo::VarakozasVege()
 {
-    if (TUzenetAblak* w = formok().UzenetAblak)
-        w->UzenetVege();
+    emit varakozasVege();
 }
 
 bool NyomtatasVezerlo::LapokNyomtatasa(const QString& nev, int margoMm)
@@ -195,7 +186,7 @@ BontFejlecAdatok NyomtatasVezerlo::BontFejlecKeszites(Program& p)
                                             g.PluszSzamNev, p.Bontas.BontasBovites);
     f.Cim = BontListaCim(fejlec, p.Tar.BontSzelvszam, JatekNev[static_cast<std::size_t>(g.LottoIndex)]);
     f.Verzio = p.VariacioAllomany.VariacioVerzio;
-    f.Datum = RovidDatum(p.VariacioAllomany.VariacioDatum != 0.0 ? p.VariacioAllomany.VariacioDatum : MaiNap());
+    f.Datum = RovidDatum(p.VariacioAllomany.VariacioDatum != 0.0 ? p.VariacioAllomany.VariacioDatum : MaiDatum());
     return f;
 }
 
@@ -268,7 +259,7 @@ bool NyomtatasVezerlo::HuzListaNyomtatas(bool allomanyba)
     OldalMeretek(Egyseg, allomanyba);
     VarakozasKi(allomanyba ? kNyomtatasAllomanyba : kNyomtatasElokeszitese);
     const HuzListaCimAdatok c{p.Adatbazis.AdatbazisTipus, p.Adatbazis.AdatbazisFelirat, VerzioSzoveg(),
-                              RovidDatum(MaiNap())};
+                              RovidDatum(MaiDatum())};
     kvx::HuzListaNyomtatas(Egyseg, p.Jatek, HuzListaRacsKeszites(p.Huzasok, p.Jatek), c);
     VarakozasVege();
     return allomanyba ? AllomanyMentese() : LapokNyomtatasa(QStringLiteral("huzlist"), kNyomtatasiMargoMm);

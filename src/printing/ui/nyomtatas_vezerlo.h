@@ -94,6 +94,11 @@ public:
     // its tabs provide them).
     kvx::LeirasSzovegForras LeirasSzovegek;
 
+signals:
+    // A long printout is going: the wait window shows the text, then closes.
+    void varakozasKezdete(const QString& szoveg);
+    void varakozasVege();
+
 private:
     bool AllomanyElokeszites(const char* nev);
     void VarakozasKi(const char* szoveg);

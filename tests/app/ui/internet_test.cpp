@@ -5,6 +5,9 @@
 #include <QTemporaryDir>
 #include <QUrl>
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
 #include <zip.h>
 
 #include "app/game_table.h"
@@ -422,6 +425,87 @@ TEST_F(InternetTest, MenuItemsFollowTheTable)
         EXPECT_FALSE(w.Akcio(QString::fromUtf8(nev))->isEnabled()) << nev;
         EXPECT_EQ(w.Akcio(QString::fromUtf8(nev))->statusTip(), QStringLiteral("Ez a funkció még nem érhető el.")) << nev;
     }
+}
+
+// The start-up checks of the file dates, run through the main window with a
+// probe of the test's own.
+TEST_F(InternetTest, StartUpChecksFollowTheFileDates)
+{
+    namespace fs = std::filesystem;
+    TFoablak w(dir_.filePath(QStringLiteral("prog/kavarex")));
+    kvx::Folders& f = program_.Konyvtarak;
+    f.DatKonyvtar = dir_.filePath(QStringLiteral("Dat/")).toStdString();
+    f.IniAllomany = dir_.filePath(QStringLiteral("kavarex.ini")).toStdString();
+    program_.Jatek.LottoIndex = 0;
+    const std::string db = f.DatKonyvtar + kvx::AdatbazisAllomany[0];
+    for (const std::string& ut : {f.IniAllomany, db}) {
+        QFile d(QString::fromStdString(ut));
+        d.open(QIODevice::WriteOnly);
+        d.write("x");
+    }
+    const auto most = fs::last_write_time(f.IniAllomany);
+    const auto datum = [&](const std::string& ut, int napja) {
+        fs::last_write_time(ut, most - std::chrono::hours(24 * napja));
+    };
+    bool online = false;
+    int probak = 0;
+    iv().Proba = [&] {
+        ++probak;
+        return online;
+    };
+    const QByteArray regi = qgetenv("KAVAREX_NO_STARTUP_CHECKS");
+    qunsetenv("KAVAREX_NO_STARTUP_CHECKS");
+    program_.Beallitasok.UjVerzioKereses = true;
+
+    // Old database, offline: the warning names the days; the table is fresh.
+    datum(db, 21);
+    datum(datOdb().toStdString(), 1);
+    {
+        Valaszolo v({QStringLiteral("OK")});
+        w.InditasiEllenorzes();
+        ASSERT_EQ(dobozok(v).size(), 1);
+        EXPECT_TRUE(dobozok(v)[0].startsWith(QString::fromUtf8("21 napja nem frissült a húzások adatbázisa.")));
+    }
+    // Online: the every-game update starts and its question names the days.
+    // (The confirmation's tip follows it once; No clears it.)
+    online = true;
+    {
+        Valaszolo v({QStringLiteral("Nem"), QStringLiteral("Nem")});
+        w.InditasiEllenorzes();
+        ASSERT_GE(dobozok(v).size(), 1);
+        EXPECT_TRUE(dobozok(v)[0].startsWith(
+            QString::fromUtf8("21 napja nem frissült - %1 húzásainak listája.").arg(QString::fromUtf8(kvx::JatekNev[0]))))
+            << dobozok(v)[0].toStdString();
+    }
+    // A fresh database and an old table, online, No: nothing starts.
+    datum(db, 1);
+    datum(datOdb().toStdString(), 30);
+    {
+        Valaszolo v({QStringLiteral("Nem")});
+        w.InditasiEllenorzes();
+        ASSERT_EQ(dobozok(v).size(), 1);
+        EXPECT_TRUE(dobozok(v)[0].startsWith(QString::fromUtf8("30 napja nem frissült az internetes")));
+    }
+    // A missing table asks whatever the dates; the probe is not needed.
+    QFile::remove(datOdb());
+    online = false;
+    probak = 0;
+    {
+        Valaszolo v({QStringLiteral("Nem")});
+        w.InditasiEllenorzes();
+        ASSERT_EQ(dobozok(v).size(), 1);
+        EXPECT_TRUE(dobozok(v)[0].startsWith(QString::fromUtf8("Hiányzik az internetes hivatkozások")));
+        EXPECT_EQ(probak, 0);
+    }
+    // Switched off: nothing is asked at all.
+    qputenv("KAVAREX_NO_STARTUP_CHECKS", "1");
+    {
+        Valaszolo v({QStringLiteral("Nem")});
+        w.InditasiEllenorzes();
+        EXPECT_TRUE(dobozok(v).isEmpty());
+    }
+    if (regi.isEmpty())
+        qunsetenv("KAVAREX_NO_STARTUP_CHECKS");
 }
 
 }  // namespace
