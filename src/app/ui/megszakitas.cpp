@@ -38,9 +38,7 @@ private:
     std::shared_ptr<std::atomic<bool>> jelzo_;
 };
 
-// Runs fn on the GUI thread and waits for it. While the program shuts down
-// the GUI thread itself waits for the workers, so a call it has not started
-// yet is dropped instead of waited for (a blocking call would never return).
+// Runs fn on the GUI thread and waits for it.
 void guiSzalon(const std::function<void()>& fn)
 {
     QCoreApplication* app = QCoreApplication::instance();
@@ -49,28 +47,7 @@ void guiSzalon(const std::function<void()>& fn)
         fn();
         return;
     }
-    enum : int { Var = 0, Fut = 1, Kesz = 2, Eldobva = 3 };
-    auto allapot = std::make_shared<std::atomic<int>>(Var);
-    QMetaObject::invokeMethod(
-        app,
-        [allapot, fn] {
-            int var = Var;
-            if (!allapot->compare_exchange_strong(var, Fut)) return;
-            struct Jelzes {
-                std::atomic<int>& a;
-                ~Jelzes() { a.store(Kesz); }
-            } jelzes{*allapot};
-            fn();
-        },
-        Qt::QueuedConnection);
-    for (;;) {
-        int most = allapot->load();
-        if (most == Kesz) return;
-        if (most == Var && SzalNyilvantartas::SajatLeallitasKerve() &&
-            allapot->compare_exchange_strong(most, Eldobva))
-            return;
-        std::this_thread::sleep_for(std::chrono::microseconds(200));
-    }
+    QMetaObject::invokeMethod(app, fn, Qt::BlockingQueuedConnection);
 }
 
 }  // namespace

@@ -1,11 +1,14 @@
 #include "app/ui/program.h"
 
 #include "app/ui/internet_vezerlo.h"
+#include "app/ui/megszakitas.h"
 #include "draws/ui/huzasok_vezerlo.h"
 #include "tickets/ui/szelveny_vezerlo.h"
 #include "variation/ui/teszt_vezerlo.h"
 #include "variation/ui/variacio_vezerlo.h"
 
+#include <QCoreApplication>
+#include <QThread>
 #include <cstdlib>
 #include <cstdio>
 
@@ -27,8 +30,14 @@ Program::Program() : elozo_(g_aktualis)
 
 Program::~Program()
 {
-    // The workers go first, while everything they read still exists.
-    Szalak.MindetLeallit();
+    // The workers go first, while everything they read still exists. A
+    // worker may be waiting for the GUI thread (its end handler, a question):
+    // on that thread the events are served while waiting, or both would wait
+    // for each other.
+    if (QCoreApplication* app = QCoreApplication::instance(); app && QThread::currentThread() == app->thread())
+        MunkaszalakLeallitasa(Szalak);
+    else
+        Szalak.MindetLeallit();
     teszt_.reset();
     internet_.reset();
     variacio_.reset();
