@@ -1,7 +1,6 @@
 #include "statistics/line_stats_engine.h"
 
 #include "statistics/line_sum_stats.h"
-#include "statistics/neighbour_stats.h"
 #include "statistics/number_set_stats.h"
 #include "statistics/pair_stats.h"
 
@@ -10,7 +9,8 @@ namespace kvx {
 bool SzamsorStatTag(std::int32_t tag)
 {
     switch (tag) {
-    case 8: case 9: case 14: case 15: case 16: case 17: case 19: case 21: case 22: case 23: case 26: case 27:
+    case 8: case 9: case 14: case 15: case 16: case 17: case 18: case 19: case 20: case 21: case 22: case 23:
+    case 26: case 27:
         return true;
     default:
         return false;
@@ -37,12 +37,20 @@ SzamsorBejarasBemenet SzamsorBejarasBeallitasa(const StatMunkavaltozok& v, const
     return b;
 }
 
+bool SzomszedosStatTag(std::int32_t tag)
+{
+    return tag >= 18 && tag <= 21;
+}
+
 bool SzamsorStatLekerdezes(std::int32_t tag, StatMasolat& c, const SzamsorBejarasBemenet& b, StatFutas& f,
-                           StatEredmeny& e)
+                           StatEredmeny& e, std::shared_ptr<const SzomszedosEredmeny>* szomszed)
 {
     f.CiklusDb.store(1);
     f.Ciklus.store(1);
-    if (c.Betoltes(tag, e))
+    // A neighbour slot without the line table of its source is built again:
+    // the text report could not be shown from it.
+    const bool tablaHianyzik = SzomszedosStatTag(tag) && szomszed && !*szomszed;
+    if (!tablaHianyzik && c.Betoltes(tag, e))
         return f.StatisztikaFut.load();
     switch (tag) {
     case 8: case 14: OsszegStatisztika(b, f, e); break;
@@ -50,9 +58,11 @@ bool SzamsorStatLekerdezes(std::int32_t tag, StatMasolat& c, const SzamsorBejara
     case 16: case 17: TerjedelemStatisztika(b, f, e); break;
     case 22: case 23: SzamparStatisztika(b, f, e); break;
     case 26: case 27: EgymastKovetoSzamStatisztika(b, f, e); break;
-    case 19: case 21: {
+    case 18: case 19: case 20: case 21: {
         SzomszedosEredmeny s;
         SzomszedosSzamok(b, f, e, s);
+        if (szomszed && f.StatisztikaFut.load())
+            *szomszed = std::make_shared<const SzomszedosEredmeny>(std::move(s));
         break;
     }
     default: return false;
@@ -88,7 +98,7 @@ bool SorszamStatLekerdezes(std::int32_t tag, StatMasolat& c, const SzamsorBejara
 
 bool SzamkeszletStatTag(std::int32_t tag)
 {
-    return tag == 28 || tag == 29;
+    return tag >= 28 && tag <= 31;
 }
 
 bool SzamkeszletStatLekerdezes(std::int32_t tag, StatMasolat& c, const SzamsorBejarasBemenet& b, std::int32_t f,

@@ -4,6 +4,7 @@
 // serves a cached result or computes and stores it.
 #include "statistics/line_distribution.h"
 #include "statistics/line_walk.h"
+#include "statistics/neighbour_stats.h"
 #include "statistics/stat_result.h"
 #include "statistics/stat_table.h"
 
@@ -22,9 +23,14 @@ SzamsorBejarasBemenet SzamsorBejarasBeallitasa(const StatMunkavaltozok& v, const
                                                std::int32_t kijeloltFoSzamDb);
 
 // Loads the slot of tag or computes into e and stores it. True when the run
-// was not cancelled and the chart is to be shown.
+// was not cancelled and the result is to be shown. The neighbour statistics
+// (chart and text) also keep the line table of their source in *szomszed:
+// a build replaces it, and a slot is served only together with it.
 bool SzamsorStatLekerdezes(std::int32_t tag, StatMasolat& c, const SzamsorBejarasBemenet& b, StatFutas& f,
-                           StatEredmeny& e);
+                           StatEredmeny& e, std::shared_ptr<const SzomszedosEredmeny>* szomszed = nullptr);
+
+// The neighbouring-numbers statistics, chart (19, 21) or text (18, 20).
+bool SzomszedosStatTag(std::int32_t tag);
 
 // The line-distribution and consecutive-lines statistics.
 bool SorszamStatTag(std::int32_t tag);
@@ -36,12 +42,13 @@ bool SorszamStatLekerdezes(std::int32_t tag, StatMasolat& c, const SzamsorBejara
                            std::int64_t N, std::int32_t f, std::shared_ptr<const SorszamTablak>& tablak, StatFutas& fu,
                            StatEredmeny& e);
 
-// The number-sets charts.
+// The number-sets statistics, chart (28, 29) or text (30, 31).
 bool SzamkeszletStatTag(std::int32_t tag);
 
 // Serves tag from the kept position table of its source (tabla) while the
 // slot is valid, or walks the lines into a new one first (game 17's database
-// every time); the chart shows position f. A cancelled run empties tabla.
+// every time); the result shows position f (the text statistics pass 0). A
+// cancelled run empties tabla.
 bool SzamkeszletStatLekerdezes(std::int32_t tag, StatMasolat& c, const SzamsorBejarasBemenet& b, std::int32_t f,
                                std::shared_ptr<const TTombInt2D>& tabla, StatFutas& fu, StatEredmeny& e);
 

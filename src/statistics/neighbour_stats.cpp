@@ -115,4 +115,11 @@ TTombInt2D SzomszedosNezet(const TTombInt2D& t, std::int32_t K, std::int32_t L)
     return n;
 }
 
+void SzomszedosLancKezdet(TTombInt2D& n)
+{
+    const auto it = std::find_if(n.begin(), n.end(), [](const TTombInt1D& r) { return r.size() > 1 && r[1] > 0; });
+    if (it != n.end())
+        n.erase(n.begin(), it);
+}
+
 }  // namespace kvx

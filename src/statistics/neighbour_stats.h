@@ -37,4 +37,9 @@ std::vector<std::int32_t> SzomszedHosszLista(const TTombInt2D& t, std::int32_t K
 // (number, runs starting at it, last such line).
 TTombInt2D SzomszedosNezet(const TTombInt2D& t, std::int32_t K, std::int32_t L);
 
+// The chart of one chain length starts at the first number such a chain
+// started at: the rows of the view n before it are dropped (a view with no
+// such row is left whole).
+void SzomszedosLancKezdet(TTombInt2D& n);
+
 }  // namespace kvx

@@ -51,4 +51,24 @@ void SzamkeszletEredmeny(const TTombInt2D& t, std::int32_t f, const SzamsorBejar
     }
 }
 
+TTombInt2D SzamkeszletOsszesites(const TTombInt2D& t, std::int32_t K, bool adatbazis)
+{
+    K = std::max(0, K);
+    const auto sorok = static_cast<std::int32_t>(t.size());
+    // Every line counts once at every position: column 0 sums to the lines.
+    std::int64_t vonalak = 0;
+    for (const TTombInt1D& r : t)
+        vonalak += r.empty() ? 0 : r[0];
+    const auto lehetseges =
+        adatbazis ? static_cast<std::int32_t>(std::min<std::int64_t>(vonalak, sorok)) : sorok;
+    TTombInt2D o(static_cast<std::size_t>(K), TTombInt1D(2, 0));
+    for (std::int32_t p = 0; p < K; ++p) {
+        for (const TTombInt1D& r : t)
+            if (static_cast<std::size_t>(p) < r.size() && r[static_cast<std::size_t>(p)] > 0)
+                ++o[static_cast<std::size_t>(p)][0];
+        o[static_cast<std::size_t>(p)][1] = lehetseges;
+    }
+    return o;
+}
+
 }  // namespace kvx

@@ -18,4 +18,9 @@ TTombInt2D SzamkeszletTablaEpites(const SzamsorBejarasBemenet& b, StatFutas& f);
 // line); [2] the lines counted at that position.
 void SzamkeszletEredmeny(const TTombInt2D& t, std::int32_t f, const SzamsorBejarasBemenet& b, StatEredmeny& e);
 
+// Per position p (K rows): [0] how many values occurred at p, [1] how many
+// are possible there: the table's rows, and over the draws no more than the
+// lines read (a range of three draws can meet at most three values).
+TTombInt2D SzamkeszletOsszesites(const TTombInt2D& t, std::int32_t K, bool adatbazis);
+
 }  // namespace kvx

@@ -40,14 +40,18 @@ public:
     void Ugras(std::int32_t n) { sor_ = n; }
     void Ures() { ++sor_; }
 
+    // The report's lines start at y0 instead.
+    void Kezdet(std::int32_t y0) { y0_ = y0; }
+
     // One report line of seven segments at x on line n; returns the pen's x.
-    std::int32_t Kiir(std::int32_t x, std::int32_t n, const Reszek& s)
+    std::int32_t Kiir(std::int32_t x, std::int32_t n, const Reszek& s) { return KiirY(x, Y(n), s); }
+    // The same at a y of its own.
+    std::int32_t KiirY(std::int32_t x, std::int32_t y, const Reszek& s)
     {
         static constexpr JelentesSzin szin[7] = {JelentesSzin::Szoveg,   JelentesSzin::Ertek,  JelentesSzin::Szoveg,
                                                  JelentesSzin::Szazalek, JelentesSzin::Szoveg, JelentesSzin::Ertek,
                                                  JelentesSzin::Szoveg};
         static constexpr std::int32_t hezag[7] = {0, 1, 1, 5, 1, 1, 1};
-        const std::int32_t y = Y(n);
         std::int32_t toll = x;
         for (std::size_t i = 0; i < 7; ++i) {
             if (s[i].empty())
@@ -68,6 +72,8 @@ public:
         const std::int32_t y = Y(sor_ - 1) + kerek(15 * m_.MeretSzorzo) / 2 + lh_ - m_.MeretIndex;
         k_.Lepesek.push_back({true, 0, y, {}, sz});
     }
+    // A band from y down to alja.
+    void Sav(JelentesSzin sz, std::int32_t y, std::int32_t alja) { k_.Lepesek.push_back({true, 0, y, {}, sz, alja}); }
     JelentesKep Kesz()
     {
         k_.Szelesseg = szeles_ + bal_;
@@ -122,12 +128,15 @@ Reszek eloszlasSor(const Kozos& k, const std::string& cimke, std::int64_t db)
 }
 
 // The columns of a table: column c's lines start 2 line heights after the
-// end of column c - 1's first line.
-void oszlopok(Iro& w, std::int32_t elso, const std::vector<std::vector<std::pair<bool, Reszek>>>& oszl)
+// end of column c - 1's first line. Returns the x of every column.
+std::vector<std::int32_t> oszlopok(Iro& w, std::int32_t elso,
+                                   const std::vector<std::vector<std::pair<bool, Reszek>>>& oszl)
 {
     std::int32_t x = w.Bal();
     std::int32_t sorok = 0;
+    std::vector<std::int32_t> xek;
     for (const auto& o : oszl) {
+        xek.push_back(x);
         std::int32_t veg = x;
         for (std::size_t i = 0; i < o.size(); ++i) {
             if (!o[i].first)
@@ -140,6 +149,7 @@ void oszlopok(Iro& w, std::int32_t elso, const std::vector<std::vector<std::pair
         x = veg + 2 * w.Lh();
     }
     w.Ugras(elso + sorok);
+    return xek;
 }
 
 void parosParatlan(Iro& w, const JelentesBemenet& b, const Kozos& k)
@@ -373,6 +383,54 @@ void talalatiAranyok(Iro& w, const JelentesBemenet& b, const Kozos& k, const Jel
     }
 }
 
+void szomszedos(Iro& w, const JelentesBemenet& b, const Kozos& k, const JelentesMeretek& m)
+{
+    const TTombInt2D& t = b.SzomszedosTabla;
+    // The titles stand in a band of their own above the rows.
+    w.Sav(JelentesSzin::Sav1, w.Lh(), w.Lh() + kerek(28 * m.MeretSzorzo) + 2);
+    std::vector<std::pair<bool, Reszek>> bal, jobb;
+    for (std::int32_t j = 0; j <= k.K; ++j) {
+        if (j == 1)
+            continue;
+        bal.push_back({true, eloszlasSor(k, ezw(j, k.wK) + " szomszédos szám: ", cella(t, 0, j))});
+        jobb.push_back({j >= 4, eloszlasSor(k, "Összesen " + std::to_string(j) + " szomszédos szám: ", cella(t, 1, j))});
+    }
+    w.Kezdet(kerek(57 * m.MeretSzorzo));
+    const std::vector<std::int32_t> x = oszlopok(w, 0, {bal, jobb});
+    const std::int32_t cimY = kerek(27 * m.MeretSzorzo);
+    w.KiirY(x[0], cimY, {"Szomszédos számok egy esetben/számsor", "", "", "", "", "", ""});
+    w.KiirY(x[1], cimY, {"Szomszédos számok több esetben/számsor", "", "", "", "", "", ""});
+    w.Sav(JelentesSzin::Sav1);
+    w.Ures();
+    std::int64_t W = 0;
+    for (std::int32_t c = 2; c <= k.K; ++c)
+        W += cella(t, 1, c);
+    const std::int64_t szomszedos = static_cast<std::int64_t>(k.N) - cella(t, 0, 0);
+    auto osszesito = [&](const std::string& cimke, std::int64_t db) {
+        w.Kovetkezo({cimke, ezw(db, k.wN), " számsor,", szazalek(static_cast<double>(db), k.N, "%8.4n"), " a(z) ",
+                     ezw(k.N, k.wN), " számsorból "});
+    };
+    osszesito("Szomszédos számok összesen   : ", szomszedos);
+    osszesito("Több esetben/számsor összesen: ", W);
+    osszesito("Egy esetben/számsor összesen : ", szomszedos - W);
+}
+
+void szamkeszletek(Iro& w, const JelentesBemenet& b)
+{
+    const TTombInt2D& o = b.SzamkeszletOsszesito;
+    const auto K = static_cast<std::int32_t>(o.size());
+    const std::size_t wj = K < 10 ? 1 : 2;
+    const bool ketjegyu = std::any_of(o.begin(), o.end(), [](const TTombInt1D& r) { return !r.empty() && r[0] > 9; });
+    const std::size_t wm = ketjegyu ? 2 : 1;
+    const std::size_t wp = cella(o, 0, 1) < 10 ? 1 : 2;
+    for (std::int32_t p = 0; p < K; ++p) {
+        const std::int32_t db = cella(o, p, 0), lehetseges = cella(o, p, 1);
+        w.Kovetkezo({jobbra(std::to_string(p + 1), wj) + ". index számkészlete: ", jobbra(std::to_string(db), wm),
+                     " szám - a lehetséges " + jobbra(std::to_string(lehetseges), wp) + " számból:",
+                     szazalek(db, lehetseges, "%6.2n"), "", "", ""});
+    }
+}
+
 }  // namespace
 
 JelentesKep SzovegesJelentes(const JelentesBemenet& b, const JelentesMeretek& m)
@@ -384,6 +442,8 @@ JelentesKep SzovegesJelentes(const JelentesBemenet& b, const JelentesMeretek& m)
     case 5: case 10: parosParatlan(w, b, k); break;
     case 6: case 11: ismetlodes(w, b, k); break;
     case 7: case 13: esemenyek(w, b, k); break;
+    case 18: case 20: szomszedos(w, b, k, m); break;
+    case 30: case 31: szamkeszletek(w, b); break;
     default: return {};
     }
     return w.Kesz();

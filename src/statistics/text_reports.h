@@ -1,6 +1,6 @@
 #pragma once
 // The text reports of the statistics shown as text: hit ratios, even/odd,
-// repetition and events. A report is laid out into drawing steps (a text at
+// repetition, events, neighbouring numbers and number sets. A report is laid out into drawing steps (a text at
 // a position in one of the report's colours, or a band from a y to the
 // bottom), which the window paints and a test reads as a table.
 #include "app/game_table.h"
@@ -19,10 +19,11 @@ namespace kvx {
 enum class JelentesSzin { Szoveg, Ertek, Szazalek, Sav1, Sav2 };
 
 struct JelentesLepes {
-    bool Sav = false;  // a band from Y to the bottom
+    bool Sav = false;  // a band from Y down to SavAlja
     std::int32_t X = 0, Y = 0;
     std::string Szoveg;
     JelentesSzin Szin = JelentesSzin::Szoveg;
+    std::int32_t SavAlja = 0;  // 0: the bottom of the report
 };
 
 struct JelentesKep {
@@ -50,9 +51,14 @@ struct JelentesBemenet {
     std::int32_t VariacioMeret = 0;
     std::int32_t HuzasokSzama = 0;      // rows of the draws table
     std::int32_t BontMatrixMeret = 0;   // allocated variation lines
+    // Lines by their runs of neighbouring numbers (2 x (K + 1)).
+    TTombInt2D SzomszedosTabla;
+    // Per position of a line: values met there, values possible there.
+    TTombInt2D SzamkeszletOsszesito;
 };
 
-// The report of b.Tag (4, 5, 6, 7, 10, 11, 12, 13); empty for other tags.
+// The report of b.Tag (4, 5, 6, 7, 10, 11, 12, 13, 18, 20, 30, 31); empty for
+// other tags.
 JelentesKep SzovegesJelentes(const JelentesBemenet& b, const JelentesMeretek& m);
 
 }  // namespace kvx

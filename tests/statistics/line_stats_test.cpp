@@ -866,4 +866,90 @@ TEST(SzomszedosSzamok, ChartViewsOfTheChains)
     EXPECT_EQ(SzomszedosNezet(r.SortArray, 5, 3)[2], (TTombInt1D{3, 1, 1}));
 }
 
+TEST(SzomszedosSzamok, AChainsChartStartsAtItsFirstStart)
+{
+    // Runs of 2 at 7 and 20, of 3 at 3.
+    std::vector<std::uint8_t> blokk = {3, 4, 5, 20, 21, 7, 8, 30, 50, 70};
+    BlokkSorForras src(blokk.data(), 2, 5);
+    SzamsorBejarasBemenet b;
+    b.Jatek = jatek(0);
+    b.Variacio = &src;
+    b.HuzasSzamsorVariacio = true;
+    b.K = 5;
+    Futo f;
+    StatEredmeny r;
+    SzomszedosEredmeny sz;
+    SzomszedosSzamok(b, f, r, sz);
+    struct {
+        int L;
+        std::size_t Sorok;
+        TTombInt1D Elso;
+    } const esetek[] = {{2, 84, {7, 1, 2}}, {3, 88, {3, 1, 1}}};
+    for (const auto& c : esetek) {
+        TTombInt2D n = SzomszedosNezet(r.SortArray, 5, c.L);
+        SzomszedosLancKezdet(n);
+        ASSERT_EQ(n.size(), c.Sorok) << c.L;
+        EXPECT_EQ(n.front(), c.Elso) << c.L;
+        EXPECT_EQ(n.back()[0], 90) << c.L;
+    }
+    // A view without any chain stays whole.
+    TTombInt2D ures(4, TTombInt1D{1, 0, 0});
+    SzomszedosLancKezdet(ures);
+    EXPECT_EQ(ures.size(), 4u);
+}
+
+TEST(SzomszedosSzamok, TheTextStatisticIsServedWithTheLineTableOfItsSource)
+{
+    auto e = huzasVariacio("x", 0, 30, 5);
+    StatMasolat c;
+    std::shared_ptr<const SzomszedosEredmeny> tabla;
+    Futo f;
+    StatEredmeny r;
+    ASSERT_TRUE(SzamsorStatLekerdezes(18, c, e->B, f, r, &tabla));
+    ASSERT_TRUE(tabla);
+    ASSERT_TRUE(c.Van(18));
+    // Every line once in the line table.
+    std::int64_t sorok = 0;
+    for (const TTombInt1D& x : tabla->SzomszedosTabla)
+        for (std::int32_t v : x)
+            sorok += v;
+    EXPECT_EQ(sorok, 30);
+    const auto elso = tabla;
+
+    // The slot with its table: served without reading a line.
+    StatEredmeny r2;
+    f.Haladas.store(0);
+    ASSERT_TRUE(SzamsorStatLekerdezes(18, c, e->B, f, r2, &tabla));
+    EXPECT_EQ(f.Haladas.load(), 0);
+    EXPECT_EQ(tabla, elso);
+    EXPECT_EQ(r2.SortArray, r.SortArray);
+
+    // The slot without the table (it was dropped): built again.
+    tabla.reset();
+    StatEredmeny r3;
+    ASSERT_TRUE(SzamsorStatLekerdezes(18, c, e->B, f, r3, &tabla));
+    ASSERT_TRUE(tabla);
+    EXPECT_EQ(f.Haladas.load(), 30);
+    EXPECT_EQ(tabla->SzomszedosTabla, elso->SzomszedosTabla);
+
+    // A cancelled build keeps neither a slot nor a table.
+    StatMasolat ures;
+    std::shared_ptr<const SzomszedosEredmeny> semmi;
+    f.StatisztikaFut.store(false);
+    EXPECT_FALSE(SzamsorStatLekerdezes(20, ures, e->B, f, r3, &semmi));
+    EXPECT_FALSE(semmi);
+    EXPECT_FALSE(ures.Van(20));
+}
+
+TEST(Szamkeszlet, SummaryOfThePositions)
+{
+    // Pool of 5, lines of 2 (value offsets 0..3): the lines (1, 3) and
+    // (1, 4) meet one value at the first position and two at the second.
+    const TTombInt2D t = {{2, 0, 2, 0}, {0, 1, 0, 1}, {0, 1, 0, 2}, {0, 0, 0, 0}};
+    // Over the draws no more values than lines can be met.
+    EXPECT_EQ(SzamkeszletOsszesites(t, 2, true), (TTombInt2D{{1, 2}, {2, 2}}));
+    EXPECT_EQ(SzamkeszletOsszesites(t, 2, false), (TTombInt2D{{1, 4}, {2, 4}}));
+    EXPECT_TRUE(SzamkeszletOsszesites({}, 3, true) == (TTombInt2D{{0, 0}, {0, 0}, {0, 0}}));
+}
+
 }  // namespace

@@ -248,4 +248,112 @@ TEST(SzovegesJelentes, RepetitionTotalsAndTheKenoStart)
     EXPECT_EQ(szoveg(k).find("egy számcsoportból"), std::string::npos);
 }
 
+// The steps with their (x, y, text, colour) must all be among the calls.
+struct Hivas {
+    int X, Y;
+    std::string Szoveg;
+    JelentesSzin Szin;
+};
+
+void hivasokKozott(const JelentesKep& k, const std::vector<Hivas>& varhato)
+{
+    for (const Hivas& h : varhato) {
+        const auto it = std::find_if(k.Lepesek.begin(), k.Lepesek.end(), [&](const JelentesLepes& l) {
+            return !l.Sav && l.X == h.X && l.Y == h.Y && l.Szoveg == h.Szoveg && l.Szin == h.Szin;
+        });
+        EXPECT_NE(it, k.Lepesek.end()) << h.X << "," << h.Y << " [" << h.Szoveg << "] in\n" << szoveg(k);
+    }
+}
+
+TEST(SzovegesJelentes, NeighbourReportCallsAsATable)
+{
+    // 11 lines of 5: 3 without a run, one run of 2 in 4, of 3 in 1, of 5 in
+    // 1; several runs of 4 numbers in 1 line and of 5 in 1.
+    JelentesBemenet b;
+    b.Tag = 20;
+    b.Jatek = jatek(0);
+    b.V.VizsgaltSorDb = 11;
+    b.V.VizsgaltSzamDb = 5;
+    b.SzomszedosTabla = {{3, 0, 4, 1, 0, 1}, {0, 0, 0, 0, 1, 1}};
+    const JelentesKep k = SzovegesJelentes(b, meretek());
+    const std::string sep(1, formatSettings().decimalSeparator);
+    // Rows from y 57, 18 apart; the right column 2 line heights after the
+    // end of the first row.
+    const std::string bal = "0 szomszédos szám: ";
+    const int x2 = 10 + 7 * betuk(bal) + 1;
+    const int x3 = x2 + 7 * 2 + 1;
+    const int x4 = x3 + 7 * 8 + 5;
+    const int jobbX = x4 + 7 * 9 + 2 * 18;
+    hivasokKozott(k, {
+                         {10, 27, "Szomszédos számok egy esetben/számsor", JelentesSzin::Szoveg},
+                         {jobbX, 27, "Szomszédos számok több esetben/számsor", JelentesSzin::Szoveg},
+                         {10, 57, bal, JelentesSzin::Szoveg},
+                         {x2, 57, " 3", JelentesSzin::Ertek},
+                         {x3, 57, " számsor", JelentesSzin::Szoveg},
+                         {x4, 57, " 27" + sep + "2727%", JelentesSzin::Szazalek},
+                         {10, 75, "2 szomszédos szám: ", JelentesSzin::Szoveg},
+                         {jobbX, 111, "Összesen 4 szomszédos szám: ", JelentesSzin::Szoveg},
+                         {jobbX, 129, "Összesen 5 szomszédos szám: ", JelentesSzin::Szoveg},
+                     });
+    EXPECT_EQ(sor(k, 75), "2 szomszédos szám:  4 számsor 36" + sep + "3636%");
+    EXPECT_EQ(sor(k, 111), "4 szomszédos szám:  0 számsor  0" + sep + "0000%Összesen 4 szomszédos szám:  1 számsor  9" +
+                               sep + "0909%");
+    // No row for a single number; no several-runs column below 4.
+    EXPECT_EQ(szoveg(k).find("1 szomszédos szám"), std::string::npos);
+    EXPECT_EQ(szoveg(k).find("Összesen 3"), std::string::npos);
+    EXPECT_EQ(szoveg(k).find("Összesen 2"), std::string::npos);
+    // After the five rows a band, a blank line and the three totals:
+    // 8 lines with neighbours, 2 of them with several runs.
+    EXPECT_EQ(sor(k, 57 + 6 * 18),
+              "Szomszédos számok összesen   :  8 számsor, 72" + sep + "7273% a(z) 11 számsorból ");
+    EXPECT_EQ(sor(k, 57 + 7 * 18),
+              "Több esetben/számsor összesen:  2 számsor, 18" + sep + "1818% a(z) 11 számsorból ");
+    EXPECT_EQ(sor(k, 57 + 8 * 18),
+              "Egy esetben/számsor összesen :  6 számsor, 54" + sep + "5455% a(z) 11 számsorból ");
+    // The title band has a bottom; the band under the rows reaches the end.
+    std::vector<std::pair<int, int>> savok;
+    for (const JelentesLepes& l : k.Lepesek)
+        if (l.Sav)
+            savok.emplace_back(l.Y, l.SavAlja);
+    EXPECT_EQ(savok, (std::vector<std::pair<int, int>>{{18, 48}, {57 + 4 * 18 + 7 + 18, 0}}));
+    EXPECT_EQ(k.Magassag, 57 + 8 * 18 + 23 + 2);
+}
+
+TEST(SzovegesJelentes, NumberSetReportWidths)
+{
+    struct Eset {
+        TTombInt2D Osszesito;
+        std::vector<std::string> Sorok;
+    };
+    const std::string sep(1, formatSettings().decimalSeparator);
+    const Eset esetek[] = {
+        // Three draws of 5/90: three values met of three possible.
+        {{{3, 3}, {2, 3}},
+         {"1. index számkészlete: 3 szám - a lehetséges 3 számból:100" + sep + "00%",
+          "2. index számkészlete: 2 szám - a lehetséges 3 számból: 66" + sep + "67%"}},
+        // Ten positions, a count above 9 and 71 possible values: two wide.
+        {{{12, 71}, {5, 71}, {0, 71}, {0, 71}, {0, 71}, {0, 71}, {0, 71}, {0, 71}, {0, 71}, {1, 71}},
+         {" 1. index számkészlete: 12 szám - a lehetséges 71 számból: 16" + sep + "90%",
+          " 2. index számkészlete:  5 szám - a lehetséges 71 számból:  7" + sep + "04%"}},
+        // Nothing possible: no division.
+        {{{0, 0}}, {"1. index számkészlete: 0 szám - a lehetséges 0 számból:  0" + sep + "00%"}},
+    };
+    for (int tag : {30, 31})
+        for (const Eset& e : esetek) {
+            JelentesBemenet b;
+            b.Tag = tag;
+            b.Jatek = jatek(0);
+            b.V.StatForras = tag == 31 ? 1 : 0;
+            b.SzamkeszletOsszesito = e.Osszesito;
+            const JelentesKep k = SzovegesJelentes(b, meretek());
+            for (std::size_t i = 0; i < e.Sorok.size(); ++i)
+                EXPECT_EQ(sor(k, 30 + static_cast<int>(i) * 18), e.Sorok[i]) << tag;
+            // One line per position; the count in the value colour, the
+            // share in the percentage colour.
+            EXPECT_EQ(k.Lepesek.size(), 4 * e.Osszesito.size());
+            EXPECT_EQ(k.Lepesek[1].Szin, JelentesSzin::Ertek);
+            EXPECT_EQ(k.Lepesek[3].Szin, JelentesSzin::Szazalek);
+        }
+}
+
 }  // namespace

@@ -28,12 +28,14 @@
 #include "app/ui/program.h"
 #include "app/ui/uzenetek.h"
 #include "app/main_menu.h"
+#include "conditions/markers.h"
 #include "draws/ui/huzasok_vezerlo.h"
 #include "platform/taskbar_progress.h"
 #include "statistics/chart_hints.h"
 #include "statistics/ui/diagram_festes.h"
 #include "statistics/line_stats_engine.h"
 #include "statistics/neighbour_stats.h"
+#include "statistics/number_set_stats.h"
 #include "tickets/number_statistics.h"
 #include "variation/generation_run.h"
 #include "variation/ui/variacio_vezerlo.h"
@@ -70,6 +72,7 @@ struct FutasBemenet {
     std::int32_t Valasztas = 0;
     std::shared_ptr<const SorszamTablak> Sorszam;
     std::shared_ptr<const TTombInt2D> Szamkeszlet;
+    std::shared_ptr<const SzomszedosEredmeny> Szomszed;
     std::int32_t FoElso = 1, FoUtolso = 0;
     SzamsorBemenet Szamsor;     // even/odd, repetition, events
     TalalatiAranyBemenet Talalat;  // hit ratios
@@ -379,6 +382,14 @@ StatKornyezet TStatisztika::kornyezet() const
     k.KijeloltPluszSzamDb = p.Szamok.KijeloltPluszSzamDb;
     k.ABSZ = p.Tar.ABSZ;
     k.HuzasMeret = p.Jatek.HuzottFoSzamok;
+    // Lines of the game's full variation, in the numbering the line
+    // distribution uses for the draws.
+    k.TeljesVariacioMeret = static_cast<std::int64_t>(fullVariationSize(gameNumberingDims(p.Jatek)).value_or(0));
+    // The expected values of a variation hold for a selection of
+    // neighbouring numbers only.
+    SzamJelzok j;
+    GetSzamsorRendezes(j, p.Szamok, p.Jatek, 0);
+    k.KijeloltNemSzomszedos = j.KijeloltNemSzomszedos;
     return k;
 }
 
@@ -525,7 +536,8 @@ void TStatisztika::StatisztikaKeszites(int tag)
         if (v_.StatForras == 0)
             be->Bejaras.Huzasok = huzasok;
         be->Szamkeszlet = szamkeszletTablak_[static_cast<std::size_t>(v_.StatForras == 1 ? 1 : 0)];
-        const int i = SzomszedosSzamokCB->currentIndex();
+        // The text report lists every position; the chart the one chosen.
+        const int i = v_.SzamkeszletDiagramStat ? SzomszedosSzamokCB->currentIndex() : 0;
         be->Valasztas = i >= 0 && i < v_.VizsgaltSzamDb ? i : 0;
     }
     if (SzamsorStatTag(formTag_)) {
@@ -533,6 +545,7 @@ void TStatisztika::StatisztikaKeszites(int tag)
                                                p.Szamok.KijeloltFoSzamDb);
         if (v_.StatForras == 0)
             be->Bejaras.Huzasok = huzasok;
+        be->Szomszed = szomszedosTablak_[static_cast<std::size_t>(v_.StatForras == 1 ? 1 : 0)];
     }
 
     MegszakitasLeiras m;
@@ -560,7 +573,7 @@ void TStatisztika::StatisztikaKeszites(int tag)
                                                   *futas, be->Eredmeny);
         } else if (SzamsorStatTag(be->Tag)) {
             be->Bejaras.Variacio = &forras;
-            be->Mutat = SzamsorStatLekerdezes(be->Tag, be->Helyi, be->Bejaras, *futas, be->Eredmeny);
+            be->Mutat = SzamsorStatLekerdezes(be->Tag, be->Helyi, be->Bejaras, *futas, be->Eredmeny, &be->Szomszed);
         } else
             be->Mutat = DiagramLekerdezes(be->Tag, be->Helyi, aktiv, forras, be->Gyakorisag, *futas, be->Eredmeny);
     };
@@ -580,10 +593,13 @@ void TStatisztika::StatisztikaKeszites(int tag)
         tulajdonsagok_ = be->Tulajdonsagok;
         if (be->AzonosUj && be->Mutat)
             azonos_[be->Tag == 12 ? 1 : 0] = std::move(be->Azonos);
+        const std::size_t forras = SlotOldala(be->Tag) == StatOldal::Variacio ? 1 : 0;
         // A cancelled number-sets run empties its table; a finished one keeps it.
         if (SzamkeszletStatTag(be->Tag) && torlesek == torlesek_)
-            szamkeszletTablak_[static_cast<std::size_t>(be->Tag == 29 ? 1 : 0)] =
-                sikeres && be->Mutat ? be->Szamkeszlet : nullptr;
+            szamkeszletTablak_[forras] = sikeres && be->Mutat ? be->Szamkeszlet : nullptr;
+        // A neighbour build keeps the line table of its source.
+        if (SzomszedosStatTag(be->Tag) && torlesek == torlesek_ && sikeres && be->Mutat)
+            szomszedosTablak_[forras] = be->Szomszed;
         eredmeny_ = std::move(be->Eredmeny);
         sorszamValasztek();
         StatisztikaKeszitesVege(sikeres && be->Mutat);
@@ -601,7 +617,10 @@ TTombInt2D TStatisztika::szomszedosNezet(const TTombInt2D& t) const
 {
     const int i = SzomszedosSzamokCB->currentIndex();
     const int L = i > 0 && i <= static_cast<int>(szomszedHossz_.size()) ? szomszedHossz_[static_cast<std::size_t>(i - 1)] : 0;
-    return SzomszedosNezet(t, v_.VizsgaltSzamDb, L);
+    TTombInt2D n = SzomszedosNezet(t, v_.VizsgaltSzamDb, L);
+    if (L > 0)
+        SzomszedosLancKezdet(n);
+    return n;
 }
 
 // The range choices of the line-distribution charts in the combo box, the
@@ -623,7 +642,7 @@ void TStatisztika::sorszamValasztek()
         SzomszedosSzamokCB->show();
         return;
     }
-    if (SzamkeszletStatTag(formTag_)) {
+    if (v_.SzamkeszletDiagramStat) {
         const int i = SzomszedosSzamokCB->currentIndex();
         SzomszedosSzamokCB->clear();
         for (int p = 1; p <= v_.VizsgaltSzamDb; ++p)
@@ -846,6 +865,11 @@ void TStatisztika::jelentesKeszites()
     b.VariacioMeret = p.Feltetelek.HuzasSzamsorVariacio ? p.Jatek.SzamsorHossz : p.Szamok.VariacioMeret;
     b.HuzasokSzama = p.Huzasok.HuzasokSzama;
     b.BontMatrixMeret = p.Tar.BontMatrixMeret;
+    const std::size_t forras = v_.StatForras == 1 ? 1 : 0;
+    if (v_.SzomszedosListaStat && szomszedosTablak_[forras])
+        b.SzomszedosTabla = szomszedosTablak_[forras]->SzomszedosTabla;
+    if (v_.SzamkeszletListaStat && szamkeszletTablak_[forras])
+        b.SzamkeszletOsszesito = SzamkeszletOsszesites(*szamkeszletTablak_[forras], v_.VizsgaltSzamDb, forras == 0);
     QFont f(QStringLiteral("Courier New"));
     f.setPointSize(settings().BetuMeret + 1);
     const QFontMetrics fm(f);
@@ -873,11 +897,12 @@ void TStatisztika::SelectionSortBoxPaint_2(QPainter& p)
     for (const JelentesLepes& l : jelentes_.Lepesek) {
         switch (l.Szin) {
         case JelentesSzin::Sav1:
-            p.fillRect(QRect(0, l.Y, SelectionSortBox->width(), SelectionSortBox->height() - l.Y), QColor(245, 245, 248));
+        case JelentesSzin::Sav2: {
+            const int alja = l.SavAlja > 0 ? l.SavAlja : SelectionSortBox->height();
+            p.fillRect(QRect(0, l.Y, SelectionSortBox->width(), alja - l.Y),
+                       l.Szin == JelentesSzin::Sav1 ? QColor(245, 245, 248) : QColor(235, 235, 238));
             continue;
-        case JelentesSzin::Sav2:
-            p.fillRect(QRect(0, l.Y, SelectionSortBox->width(), SelectionSortBox->height() - l.Y), QColor(235, 235, 238));
-            continue;
+        }
         case JelentesSzin::Szoveg: p.setPen(QColor(33, 33, 33)); break;
         case JelentesSzin::Ertek: p.setPen(QColor(0, 102, 153)); break;
         case JelentesSzin::Szazalek: p.setPen(QColor(0, 102, 102)); break;
@@ -981,6 +1006,7 @@ void TStatisztika::StatisztikaAktiv(bool kerdes)
 void TStatisztika::VMasolatTorles()
 {
     ++torlesek_;
+    szomszedosTablak_[1].reset();
     statMasolat().VMasolatTorles();
     menukAllapota(fut_);
 }
@@ -988,6 +1014,7 @@ void TStatisztika::VMasolatTorles()
 void TStatisztika::AMasolatTorles()
 {
     ++torlesek_;
+    szomszedosTablak_[0].reset();
     statMasolat().AMasolatTorles();
     menukAllapota(fut_);
 }

@@ -15,6 +15,7 @@
 #include "statistics/chart_model.h"
 #include "statistics/diagram_engine.h"
 #include "statistics/line_distribution.h"
+#include "statistics/neighbour_stats.h"
 #include "statistics/stat_result.h"
 #include "statistics/stat_table.h"
 #include "app/workers.h"
@@ -191,6 +192,9 @@ private:
     // The number sets' position tables, per source, the same way.
     std::array<std::shared_ptr<const kvx::TTombInt2D>, 2> szamkeszletTablak_;
     void sorszamValasztek();
+    // The neighbour statistics' line table (lines by their runs), per
+    // source; replaced by every build, dropped with the source's slots.
+    std::array<std::shared_ptr<const kvx::SzomszedosEredmeny>, 2> szomszedosTablak_;
     // The neighbour chart: chain lengths offered after "Tételes", and the
     // view of the per-number table the combo box chooses.
     std::vector<int> szomszedHossz_;
