@@ -3,6 +3,7 @@
 #include "statistics/ui/statisztika.h"
 
 #include "app/main_menu.h"
+#include "common/delphi_format.h"
 #include "app/ui/foablak.h"
 #include "app/ui/formok.h"
 #include "app/ui/harom_huzas.h"
@@ -13,13 +14,18 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+#include <numeric>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -84,6 +90,35 @@ protected:
         for (const TTombInt1D& r : t)
             s += r[c];
         return s;
+    }
+
+    // The full variation of the numbers in lines of 5.
+    void teljesVariacio(std::initializer_list<int> szamok)
+    {
+        for (int n : szamok)
+            SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
+        window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
+        feltetelRekordok().Hibapont = 0;
+        Valaszolo v(QStringList{});
+        window_->Akcio(QStringLiteral("Start1"))->trigger();
+        TBontas* b = formok().Bontas;
+        ASSERT_TRUE(varj([b] { return !b->Fut() && szalak().Tetlen(); }));
+    }
+    // The report's lines by their y, each line's texts joined.
+    std::map<int, std::string> jelentesSorai() const
+    {
+        std::map<int, std::string> sorok;
+        for (const JelentesLepes& l : s_->Jelentes().Lepesek)
+            if (!l.Sav)
+                sorok[l.Y] += l.Szoveg;
+        return sorok;
+    }
+    bool jelentesben(const std::string& sor) const
+    {
+        for (const auto& [y, t] : jelentesSorai())
+            if (t.find(sor) != std::string::npos)
+                return true;
+        return false;
     }
 
     QTemporaryDir dir_;
@@ -279,7 +314,141 @@ TEST_F(SzamsorStatisztikaAblak, NeighbourChartOffersTheChainsThatOccurred)
         lathato += r[1];
     EXPECT_GT(kettes, 0);
     EXPECT_EQ(lathato, kettes);
+    // The chart starts at the first number a run of exactly two started at.
+    const auto elso = std::find_if(tabla.begin(), tabla.end(), [](const TTombInt1D& r) { return r[4] > 0; });
+    ASSERT_NE(elso, tabla.end());
+    EXPECT_EQ(s_->Modell().Tabla().front()[0], (*elso)[0]);
+    EXPECT_GT((*elso)[0], 1);
+    EXPECT_EQ(s_->Modell().Tabla().back()[0], 90);
+    // Zoom over all neighbours: one bar per count, labelled with how many
+    // numbers had it; every number of the pool is among them.
+    cb->setCurrentIndex(0);
+    emit cb->activated(0);
+    ASSERT_TRUE(varj([this] { return kesz(); }));
+    s_->ZoomCheckBox->click();
+    ASSERT_TRUE(s_->Modell().ZoomAktiv());
+    EXPECT_EQ(osszeg(s_->Modell().Tabla(), 0), 90);
+    s_->ZoomCheckBox->click();
     kep(s_, "szomszedos_szamok_variacio.png");
+}
+
+TEST_F(SzamsorStatisztikaAblak, DatabaseTextReportsOfNeighboursAndNumberSets)
+{
+    // Draws 2 11 21 31 41, 3 12 22 32 42, 4 13 23 33 43: no neighbours; three
+    // values at every position.
+    s_->StatisztikaKeszites(1);
+    ASSERT_TRUE(varj([this] { return kesz(); }));
+    const std::string sep(1, formatSettings().decimalSeparator);
+    struct {
+        int Tag;
+        const char* Felirat;
+        std::vector<std::string> Sorok;
+    } const esetek[] = {
+        {20, "Szomszédos számok",
+         {"0 szomszédos szám: 3 számsor100" + sep + "0000%", "Szomszédos számok összesen   : 0 számsor,",
+          "Egy esetben/számsor összesen : 0 számsor,"}},
+        {30, "Számkészletek",
+         {"1. index számkészlete: 3 szám - a lehetséges 3 számból:100" + sep + "00%",
+          "5. index számkészlete: 3 szám - a lehetséges 3 számból:100" + sep + "00%"}},
+    };
+    for (const auto& e : esetek) {
+        ASSERT_TRUE(s_->MenuPont(e.Tag)->isEnabled()) << e.Tag;
+        fut(e.Tag);
+        EXPECT_EQ(s_->windowTitle(), QStringLiteral(" Statisztika - Húzások listája - ") + QString::fromUtf8(e.Felirat));
+        EXPECT_FALSE(s_->SzomszedosSzamokCB->isVisible()) << e.Tag;
+        EXPECT_TRUE(statMasolat().Van(e.Tag)) << e.Tag;
+        for (const std::string& sor : e.Sorok)
+            EXPECT_TRUE(jelentesben(sor)) << e.Tag << " misses [" << sor << "]";
+        kep(s_, (std::string("jelentes_") + std::to_string(e.Tag) + ".png").c_str());
+    }
+    // From the cache: the same report without reading a draw.
+    fut(20);
+    EXPECT_EQ(s_->Futas().Haladas.load(), 0);
+    EXPECT_TRUE(jelentesben("0 szomszédos szám: 3 számsor"));
+    // The database statistics are measured against 5/90's full variation.
+    EXPECT_EQ(s_->Munkavaltozok().TeljesMeret, 43949268);
+}
+
+TEST_F(SzamsorStatisztikaAblak, VariationTextReportsOfNeighboursAndNumberSets)
+{
+    teljesVariacio({4, 5, 6, 9, 10, 30, 60});
+    ASSERT_EQ(variationStore().BontSzelvszam, 21);
+    // Lines holding two numbers that differ by one, counted directly.
+    int szomszedos = 0;
+    const VariationStore& t = variationStore();
+    for (int m = 0; m < t.BontSzelvszam; ++m) {
+        std::vector<int> v;
+        for (int j = 0; j < 5; ++j)
+            v.push_back(szamListak().KijeloltSzamok[t.sor(m)[j]]);
+        std::sort(v.begin(), v.end());
+        bool van = false;
+        for (int j = 1; j < 5; ++j)
+            van = van || v[static_cast<std::size_t>(j)] == v[static_cast<std::size_t>(j - 1)] + 1;
+        szomszedos += van ? 1 : 0;
+    }
+    fut(18);
+    EXPECT_EQ(s_->windowTitle(), QStringLiteral(" Statisztika - Variáció - Szomszédos számok"));
+    EXPECT_TRUE(jelentesben("Szomszédos számok összesen   : " + std::to_string(szomszedos) + " számsor,"))
+        << szomszedos;
+    kep(s_, "jelentes_18.png");
+    // Seven selected numbers in lines of 5: three positions possible at
+    // each place, all of them met by the full variation.
+    fut(31);
+    EXPECT_EQ(s_->windowTitle(), QStringLiteral(" Statisztika - Variáció - Számkészletek"));
+    const std::string sep(1, formatSettings().decimalSeparator);
+    for (int p = 1; p <= 5; ++p)
+        EXPECT_TRUE(jelentesben(std::to_string(p) + ". index számkészlete: 3 szám - a lehetséges 3 számból:100" +
+                                sep + "00%"))
+            << p;
+    kep(s_, "jelentes_31.png");
+    // The chart after the text: the same position table serves it.
+    fut(29);
+    EXPECT_TRUE(s_->SzomszedosSzamokCB->isVisible());
+    EXPECT_EQ(s_->SzomszedosSzamokCB->count(), 5);
+    // 4 .. 60 are not one run: no expected values for the sums.
+    fut(14);
+    EXPECT_FALSE(s_->ElmeletiCheckBox->isEnabled());
+}
+
+TEST_F(SzamsorStatisztikaAblak, ExpectedValuesOfAVariationOfNeighbouringNumbers)
+{
+    teljesVariacio({10, 11, 12, 13, 14, 15, 16});
+    ASSERT_EQ(variationStore().BontSzelvszam, 21);
+    // Every 5 of 10..16, enumerated.
+    double osszeg = 0, terjedelem = 0, db = 0;
+    for (int a = 10; a <= 16; ++a)
+        for (int b = 10; b <= 16; ++b)
+            if (b != a) {
+                // The two numbers left out.
+                if (b < a)
+                    continue;
+                std::vector<int> v;
+                for (int n = 10; n <= 16; ++n)
+                    if (n != a && n != b)
+                        v.push_back(n);
+                osszeg += std::accumulate(v.begin(), v.end(), 0);
+                terjedelem += v.back() - v.front();
+                ++db;
+            }
+    ASSERT_EQ(db, 21);
+    struct {
+        int Tag;
+        double Vart;
+    } const esetek[] = {{14, osszeg / db}, {16, terjedelem / db}};
+    for (const auto& c : esetek) {
+        fut(c.Tag);
+        EXPECT_TRUE(s_->Munkavaltozok().VanElmeleti) << c.Tag;
+        EXPECT_TRUE(s_->ElmeletiCheckBox->isEnabled()) << c.Tag;
+        EXPECT_NEAR(s_->Modell().Ertekek()[0], c.Vart, 1e-9) << c.Tag;
+        EXPECT_TRUE(s_->Modell().ElmeletiSzint().has_value()) << c.Tag;
+    }
+    // The actual mean sum of the full variation is the expected one.
+    fut(14);
+    EXPECT_NEAR(s_->Modell().Ertekek()[2], osszeg / db, 1e-9);
+    kep(s_, "osszeg_elmeleti_variacio.png");
+    // Deviations of 5 numbers have an expected line too.
+    fut(15);
+    EXPECT_TRUE(s_->ElmeletiCheckBox->isEnabled());
 }
 
 }  // namespace
