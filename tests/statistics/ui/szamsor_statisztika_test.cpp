@@ -320,6 +320,7 @@ TEST_F(SzamsorStatisztikaAblak, NeighbourChartOffersTheChainsThatOccurred)
     EXPECT_EQ(s_->Modell().Tabla().front()[0], (*elso)[0]);
     EXPECT_GT((*elso)[0], 1);
     EXPECT_EQ(s_->Modell().Tabla().back()[0], 90);
+    kep(s_, "szomszedos_lanc_variacio.png");
     // Zoom over all neighbours: one bar per count, labelled with how many
     // numbers had it; every number of the pool is among them.
     cb->setCurrentIndex(0);
