@@ -707,6 +707,18 @@ void TStatisztika::StatisztikaKeszitesVege(bool sikeres)
                          p.HuzSzama.GetHuzSzamaUtolso());
     }
     Start(0);
+    // A neighbour chart with no neighbours to chart: the text report of the
+    // same source shows the lines instead.
+    const std::size_t forras = v_.StatForras == 1 ? 1 : 0;
+    if (v_.SzomszedosDiagramStat && szomszedosTablak_[forras] && !szomszedosTablak_[forras]->VanSzomszed) {
+        const int szoveges = formTag_ == 21 ? 20 : 18;
+        QTimer::singleShot(0, this, [this, szoveges, forras] {
+            InformacioUzenet(forras == 0 ? QStringLiteral("Nincs szomszédos szám a kijelölt tartományon belül. ")
+                                         : QStringLiteral("Nincs szomszédos szám a variáció listájában. "));
+            if (isVisible() && !fut_)
+                StatisztikaKeszites(szoveges);
+        });
+    }
 }
 
 void TStatisztika::opciokOlvasasa()
