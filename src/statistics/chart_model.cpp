@@ -110,8 +110,9 @@ void DiagramModell::Start(DiagramOpciok& o, const DiagramBemenet& b, const Diagr
 
     // A change of Húzás rebuilds the working copy from the cached result.
     if (o.Huzas != huzasVolt_) {
+        // The neighbour chart's view is keyed by the number in column 0 too.
         const bool kulcsElol = tag <= 3 || v.SzamkeszletDiagramStat || v.SzamparStat || v.EloszlasStat ||
-                               v.EgymastKovetoSorStat;
+                               v.EgymastKovetoSorStat || v.SzomszedosDiagramStat;
         const std::size_t kulcs = kulcsElol ? 0 : 1;
         const std::size_t inv = static_cast<std::size_t>(inverzOszlop_);
         munka_.assign(b.Gyorsitotar.size(), TTombInt1D(3, 0));

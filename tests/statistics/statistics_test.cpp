@@ -581,6 +581,24 @@ TEST(DiagramModell, InverzAndHuzasExchangeTheColumns)
     EXPECT_EQ(m.Tabla(), t);
 }
 
+TEST(DiagramModell, HuzasKeepsTheNumberAsTheKeyOfTheNeighbourChart)
+{
+    // The neighbour chart's view: (number, neighbour pairs, last line).
+    const TTombInt2D t = {{4, 2, 7}, {5, 3, 9}, {6, 1, 7}};
+    for (int tag : {19, 21}) {
+        DiagramModell m;
+        m.Ujrakezdes(t);
+        DiagramOpciok o;
+        o.Huzas = true;
+        m.Start(o, bemenet(tag, t), DiagramMeretek{});
+        EXPECT_EQ(m.Tabla(), (TTombInt2D{{4, 7, 2}, {5, 9, 3}, {6, 7, 1}})) << tag;
+        EXPECT_EQ(m.Kulcs(1), 5) << tag;
+        o.Huzas = false;
+        m.Start(o, bemenet(tag, t), DiagramMeretek{});
+        EXPECT_EQ(m.Tabla(), t) << tag;
+    }
+}
+
 TEST(DiagramModell, MikroAndNanoExcludeEachOther)
 {
     const TTombInt2D t = tabla({1, 2});
