@@ -117,7 +117,7 @@ TEST(SzovegesJelentes, EvenOddCallsAsATable)
 
 TEST(SzovegesJelentes, EmptyRunsShowZeroShares)
 {
-    for (int tag : {4, 5, 6, 7, 10, 11, 12, 13}) {
+    for (int tag : {4, 5, 6, 7, 10, 11, 12, 13, 18, 20}) {
         JelentesBemenet b;
         b.Tag = tag;
         b.Jatek = jatek(0);
