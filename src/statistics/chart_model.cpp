@@ -93,7 +93,7 @@ void DiagramModell::Start(DiagramOpciok& o, const DiagramBemenet& b, const Diagr
     }
     eng_ = DiagramEngedelyek{};
     // Húzás first: the boxes that follow depend on it.
-    if ((o.Zoom && (v.EloszlasStat || v.EgymastKovetoSorStat || v.SzomszedosDiagramStat)) ||
+    if ((o.Zoom && (v.EloszlasStat || v.EgymastKovetoSorStat || (v.SzomszedosDiagramStat && b.SzomszedosElem == 0))) ||
         (!v.SzamparStat && tag > 3 && o.Inverz)) {
         o.Huzas = false;
         eng_.Huzas = false;

@@ -51,6 +51,7 @@ struct DiagramBemenet {
     StatMunkavaltozok V;
     GameParams Jatek;
     TTombInt2D Gyorsitotar;              // the statistic's cached table
+    std::int32_t SzomszedosElem = 0;     // neighbour chart: 0 all, else a chain length's item
     std::array<double, 8> Ertekek{};     // and its eight values
 };
 

@@ -597,6 +597,20 @@ TEST(DiagramModell, HuzasKeepsTheNumberAsTheKeyOfTheNeighbourChart)
         m.Start(o, bemenet(tag, t), DiagramMeretek{});
         EXPECT_EQ(m.Tabla(), t) << tag;
     }
+    // Zoom takes Húzás away from the chart of all neighbours only.
+    for (int elem : {0, 1}) {
+        DiagramModell m;
+        m.Ujrakezdes(t);
+        DiagramOpciok o;
+        o.Zoom = true;
+        o.Huzas = true;
+        DiagramBemenet b = bemenet(21, t);
+        b.SzomszedosElem = elem;
+        m.Start(o, b, DiagramMeretek{});
+        EXPECT_EQ(m.Engedelyek().Huzas, elem != 0) << elem;
+        EXPECT_EQ(o.Huzas, elem != 0) << elem;
+        EXPECT_TRUE(m.ZoomAktiv()) << elem;
+    }
 }
 
 TEST(DiagramModell, MikroAndNanoExcludeEachOther)

@@ -783,8 +783,10 @@ void TStatisztika::Start(int kuldo)
         b.Gyorsitotar = eredmeny_.SortArray;
         b.Ertekek = eredmeny_.StatErtekek;
     }
-    if (v_.SzomszedosDiagramStat)
+    if (v_.SzomszedosDiagramStat) {
         b.Gyorsitotar = szomszedosNezet(b.Gyorsitotar);
+        b.SzomszedosElem = std::max(0, SzomszedosSzamokCB->currentIndex());
+    }
     modell_.Start(opciok_, b, meretek(), kuldo == 7);
     opciokKiirasa();
     fejlec_ = q(FejlecSzoveg(formTag_, v_, kornyezet_, static_cast<std::int32_t>(modell_.Tabla().size()),
