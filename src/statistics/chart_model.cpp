@@ -215,6 +215,19 @@ void DiagramModell::Start(DiagramOpciok& o, const DiagramBemenet& b, const Diagr
     } else if (tag == 3) {
         const std::int32_t fo = bars - pluszOszlopok_;
         ertekek_[2] = fo > 0 ? b.Ertekek[2] / fo : kNincs;
+    } else if (v.EgymastKovetoSzamStat || v.TerjedelemStat) {
+        // The mean value over the lines: each row's value (cached column 1)
+        // weighted by its count (column 0), whatever the view.
+        double osszeg = 0, db = 0;
+        for (const TTombInt1D& r : b.Gyorsitotar) {
+            osszeg += static_cast<double>(cella(r, 0)) * cella(r, 1);
+            db += cella(r, 0);
+        }
+        ertekek_[1] = 0;
+        ertekek_[2] = db > 0 ? osszeg / db : kNincs;
+    } else if (v.SzamparStat || v.SzamkeszletDiagramStat) {
+        // The result holds the total of the counts: the mean per bar.
+        ertekek_[2] = bars > 0 ? b.Ertekek[2] / bars : kNincs;
     }
     const std::int32_t s = v.SzorasStat ? 1 : 0;
     s_ = s;

@@ -134,21 +134,30 @@ void SzorasStatisztika(const SzamsorBejarasBemenet& b, StatFutas& f, StatEredmen
         return;
     if (db > 0)
         e.StatErtekek[2] = osszes / static_cast<double>(db);
-    if (!finom)
-        return;
     // The mean's class by the same rule as the lines', so a line of the
     // mean's class counts as "at" on either side of 1.
     const std::int32_t c0 = SzorasFinomOsztalya(e.StatErtekek[2]);
     std::int64_t alatta = 0, rajta = 0, folotte = 0;
-    finom->clear();
+    if (finom)
+        finom->clear();
     for (std::size_t c = 0; c < osztalyok.size(); ++c) {
         const std::int32_t x = osztalyok[c];
         if (x <= 0)
             continue;
-        finom->push_back(x);
+        if (finom)
+            finom->push_back(x);
         const auto ci = static_cast<std::int32_t>(c);
         (ci < c0 ? alatta : ci == c0 ? rajta : folotte) += x;
     }
+    // Kept with the table: the chart's hint reads the lines below, at and
+    // above the mean and the bounds of the first and the last row.
+    e.StatErtekek[3] = static_cast<double>(alatta);
+    e.StatErtekek[4] = static_cast<double>(rajta);
+    e.StatErtekek[5] = static_cast<double>(folotte);
+    e.StatErtekek[6] = minimum;
+    e.StatErtekek[7] = maximum;
+    if (!finom)
+        return;
     finom->push_back(static_cast<std::int32_t>(alatta));
     finom->push_back(static_cast<std::int32_t>(rajta));
     finom->push_back(static_cast<std::int32_t>(folotte));

@@ -23,7 +23,9 @@ std::int32_t SzorasFinomOsztalya(double d);
 void OsszegStatisztika(const SzamsorBejarasBemenet& b, StatFutas& f, StatEredmeny& e);
 
 // Rows (lines, integer part, last line) from the smallest to the largest
-// possible deviation; [0] the expected mean, [2] the mean actual deviation.
+// possible deviation; [0] the expected mean, [2] the mean actual deviation,
+// [3], [4], [5] the lines below, at and above the mean's 0.001 class, [6]
+// and [7] the smallest and the largest possible deviation.
 // finom gets the counts of the 0.001 classes that occurred, ascending, then
 // the lines below, at and above the class of the mean.
 void SzorasStatisztika(const SzamsorBejarasBemenet& b, StatFutas& f, StatEredmeny& e, TTombInt1D* finom = nullptr);

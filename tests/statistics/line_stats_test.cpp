@@ -456,6 +456,12 @@ TEST(SzamsorStatisztikak, DeviationEdges)
         // Classes 0 (twice), 25962 and 27005; the mean 14.24 has none of
         // them: two lines below it, two above.
         EXPECT_EQ(finom, (TTombInt1D{2, 1, 1, 2, 0, 2}));
+        // The same counts and the widest deviation stay with the result.
+        EXPECT_EQ(r.StatErtekek[3], 2.0);
+        EXPECT_EQ(r.StatErtekek[4], 0.0);
+        EXPECT_EQ(r.StatErtekek[5], 2.0);
+        EXPECT_DOUBLE_EQ(r.StatErtekek[7], d);
+        EXPECT_DOUBLE_EQ(r.StatErtekek[6], 1.0);
     }
 }
 

@@ -676,6 +676,42 @@ TEST(DiagramModell, ExpectedValuesAndTheirUndefinedCases)
     EXPECT_FALSE(m.TenylegesSzint().has_value());
 }
 
+TEST(DiagramModell, ActualAverageOfTheValueAndCountFamilies)
+{
+    // Spans (lines, span, last): 2 lines of span 4, 1 of span 10: the mean
+    // span is 6 in either view, and the second value is cleared.
+    const TTombInt2D span = {{2, 4, 5}, {0, 5, 0}, {1, 10, 3}};
+    // Pairs (row, count, last, first, second): 9 occurrences over 3 bars,
+    // or over the 2 bars left with Mind unticked.
+    const TTombInt2D par = {{1, 4, 3, 1, 2}, {2, 0, 0, 1, 3}, {3, 5, 2, 2, 3}};
+    struct Eset {
+        const char* Nev;
+        int Tag;
+        TTombInt2D T;
+        bool Inverz, Mind;
+        double Atlag;
+    } esetek[] = {
+        {"span", 17, span, true, true, 6.0},
+        {"span, Inverz off", 17, span, false, true, 6.0},
+        {"consecutive numbers", 26, span, true, true, 6.0},
+        {"pairs", 22, par, false, true, 3.0},
+        {"pairs, Mind unticked", 22, par, false, false, 4.5},
+        {"number sets", 28, {{1, 3, 1}, {2, 6, 2}}, false, true, 4.5},
+    };
+    for (const Eset& e : esetek) {
+        DiagramBemenet b = bemenet(e.Tag, e.T);
+        b.Ertekek = {1, 7, 9, 0, 0, 0, 0, 0};
+        DiagramModell m;
+        m.Ujrakezdes(e.T);
+        DiagramOpciok o;
+        o.Inverz = e.Inverz;
+        o.Mind = e.Mind;
+        m.Start(o, b, DiagramMeretek{});
+        EXPECT_DOUBLE_EQ(m.Ertekek()[2], e.Atlag) << e.Nev;
+        EXPECT_EQ(m.Ertekek()[0], 1.0) << e.Nev;
+    }
+}
+
 TEST(DiagramModell, TheBarUnderTheMouse)
 {
     const TTombInt2D t = tabla({1, 2, 3, 4});
