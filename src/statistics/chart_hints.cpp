@@ -194,24 +194,6 @@ std::int64_t RendezettsegSkala(std::int32_t tag, const GameParams& g, std::int32
     return std::max<std::int64_t>(1, S);
 }
 
-void AtlagSzamlalok(const TTombInt2D& sorok, std::int32_t foSzamKeszlet, double atlag, std::int64_t& alatta,
-                    std::int64_t& atlagos, std::int64_t& felette)
-{
-    alatta = atlagos = felette = 0;
-    for (const TTombInt1D& s : sorok) {
-        if (s.size() < 2 || s[0] < 1 || s[0] > foSzamKeszlet)
-            continue;
-        const std::int64_t v = s[1];
-        const std::int64_t a = std::llround(atlag);
-        if (v == 0 || v < a)
-            ++alatta;
-        else if (v == a)
-            ++atlagos;
-        else
-            ++felette;
-    }
-}
-
 std::string DiagramTipp(const DiagramTippBemenet& b)
 {
     if (csalad(b.Tag) != Csalad::Foszelveny)

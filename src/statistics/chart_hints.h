@@ -106,10 +106,4 @@ std::int64_t RendezettsegSkala(std::int32_t tag, const GameParams& g, std::int32
                                const std::vector<std::int64_t>& kulcsok, std::int32_t K,
                                std::int64_t szamkeszletUtolso);
 
-// Counts the bars of a main-ticket or frequency chart against the actual
-// average: a bar (key, value) of the main pool adds 1 below, at or above it;
-// a value of 0 counts as below; the average is taken rounded.
-void AtlagSzamlalok(const TTombInt2D& sorok, std::int32_t foSzamKeszlet, double atlag, std::int64_t& alatta,
-                    std::int64_t& atlagos, std::int64_t& felette);
-
 }  // namespace kvx

@@ -138,12 +138,11 @@ TEST(DiagramTipp, BarsCountAgainstTheRoundedAverage)
 {
     // (number, value): 0 is below whatever the average; extra-pool bars
     // are left out.
-    const TTombInt2D sorok = {{1, 0}, {2, 3}, {3, 4}, {4, 5}, {5, 9}, {91, 1}};
-    std::int64_t a = 0, k = 0, f = 0;
-    AtlagSzamlalok(sorok, 90, 4.2, a, k, f);
-    EXPECT_EQ(a, 2);
-    EXPECT_EQ(k, 1);
-    EXPECT_EQ(f, 2);
+    const TTombInt2D sorok = {{1, 0, 0}, {2, 3, 0}, {3, 4, 0}, {4, 5, 0}, {5, 9, 0}, {91, 1, 0}};
+    const AtlagSzamlalo a = DiagramAtlagSzamlalok(sorok, 1, 0, false, jatek(0), 4.2);
+    EXPECT_EQ(a.Alatta, 2);
+    EXPECT_EQ(a.Atlagos, 1);
+    EXPECT_EQ(a.Felette, 2);
 }
 
 }  // namespace

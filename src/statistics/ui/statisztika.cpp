@@ -961,51 +961,174 @@ void TStatisztika::SelectionSortBoxMouseMove(QPoint hol)
         return;
     const int fejlecAlja = kerek(28 * settings().BetuMeret / 8.0);
     const int i = modell_.OszlopItt(hol.x(), ScrollBar1->value());
-    const bool vanTipp = formTag_ <= 3;
+    const StatLeiras* l = StatLeirasTag(formTag_);
+    const bool vanTipp = l && l->Diagram;
     if (hol.y() < fejlecAlja || i < 0 || !vanTipp) {
-        if (hol.y() < fejlecAlja && width() < modell_.TeljesSzelesseg())
-            if (const StatLeiras* l = StatLeirasTag(formTag_))
-                SelectionSortBox->setToolTip(QStringLiteral(" ") + QString::fromUtf8(l->Felirat) +
-                                             QStringLiteral(" "));
+        if (hol.y() < fejlecAlja && width() < modell_.TeljesSzelesseg() && l)
+            SelectionSortBox->setToolTip(QStringLiteral(" ") + QString::fromUtf8(l->Felirat) + QStringLiteral(" "));
         return;
     }
     if (SelectionSortBox->grab(QRect(hol, QSize(1, 1))).toImage().pixelColor(0, 0) == QColor(Qt::white))
         return;
+    const QString tipp = q(DiagramTipp(diagramTippBemenet(i)));
+    SelectionSortBox->setToolTip(tipp);
+}
+
+DiagramTippBemenet TStatisztika::diagramTippBemenet(int i) const
+{
+    Program& p = Program::aktualis();
+    const GameParams& g = p.Jatek;
     DiagramTippBemenet b;
     b.Tag = formTag_;
-    b.Jatek = game();
-    b.Kulcs = modell_.Kulcs(i);
-    // The bar's own values are looked up by its number in the result.
-    const TTombInt2D& t = statMasolat().Van(formTag_)
-                              ? statMasolat().Tablak[static_cast<std::size_t>(formTag_)]
-                              : eredmeny_.SortArray;
+    b.Jatek = g;
+    const std::int32_t inv = modell_.InverzOszlop();
+    const TTombInt1D& d = modell_.Tabla()[static_cast<std::size_t>(i)];
+    // The bar's own values are looked up by its key in the result (the
+    // neighbours chart: in the view of its table the combo box chose).
+    const StatMasolat& c = statMasolat();
+    const TTombInt2D& gyorsitotar =
+        c.Van(formTag_) ? c.Tablak[static_cast<std::size_t>(formTag_)] : eredmeny_.SortArray;
+    const TTombInt2D nezet = v_.SzomszedosDiagramStat ? szomszedosNezet(gyorsitotar) : TTombInt2D{};
+    const TTombInt2D& t = v_.SzomszedosDiagramStat ? nezet : gyorsitotar;
+    b.Zoom = modell_.ZoomAktiv();
+    b.Huzas = opciok_.Huzas;
+    b.Inverz = inv == 1;
+    const TippSor ts = DiagramTippSor(d, formTag_, inv, b.Huzas);
+    b.Kulcs = static_cast<std::int32_t>(formTag_ <= 3 ? modell_.Kulcs(i) : ts.Kulcs);
+    b.Ertek = ts.Darab;
+    b.Utolso = static_cast<std::int32_t>(ts.Utolso);
+    const std::size_t kulcsOszlop = KulcsElol(formTag_) ? 0 : 1;
+    const TTombInt1D* sor = nullptr;
     for (const TTombInt1D& r : t)
-        if (r.size() >= 3 && r[0] == b.Kulcs) {
-            b.Ertek = r[1];
-            b.Utolso = r[2];
+        if (r.size() > kulcsOszlop && r[kulcsOszlop] == b.Kulcs) {
+            sor = &r;
             break;
         }
+    auto cella = [&](std::size_t k) -> std::int64_t { return sor && k < sor->size() ? (*sor)[k] : 0; };
+    if (sor) {
+        b.Ertek = cella(1 - kulcsOszlop);
+        b.Utolso = static_cast<std::int32_t>(cella(2));
+    }
+    if (b.Zoom) {
+        // One bar per value: its label counts the rows that share it.
+        b.Csoport = d.empty() ? 0 : d[0];
+        b.Ertek = d.size() > 1 ? d[1] : 0;
+    }
     b.R = v_.VizsgaltSorDb;
     b.VizsgaltPluszDb = v_.VizsgaltPluszDb;
+    b.K = v_.VizsgaltSzamDb;
+    b.TartomanyUtolso = v_.TartomanyUtolso;
+    b.OsszesSor = static_cast<std::int32_t>(t.size());
     b.Ertekek = modell_.Ertekek();
-    b.Zoom = modell_.ZoomAktiv();
     b.Elmeleti = modell_.ElmeletiMutat();
     b.Tenyleges = modell_.TenylegesMutat();
-    b.Huzas = opciok_.Huzas;
-    b.Inverz = modell_.InverzOszlop() == 1;
+    b.Mind = MindCheckBox->isChecked();
     b.PluszSorok = modell_.PluszOszlopok();
     b.FoSorok = static_cast<std::int32_t>(modell_.Tabla().size()) - b.PluszSorok;
-    AtlagSzamlalok(t, game().FoSzamKeszlet, b.Ertekek[2], b.Alatta, b.Atlagos, b.Felette);
+    if (v_.SzorasStat) {
+        // Counted by the 0.001 classes of the deviation, not by the bars.
+        b.Alatta = std::llround(b.Ertekek[3]);
+        b.Atlagos = std::llround(b.Ertekek[4]);
+        b.Felette = std::llround(b.Ertekek[5]);
+    } else {
+        const AtlagSzamlalo a = DiagramAtlagSzamlalok(modell_.Tabla(), formTag_, inv, b.Huzas, g, b.Ertekek[2]);
+        b.Alatta = a.Alatta;
+        b.Atlagos = a.Atlagos;
+        b.Felette = a.Felette;
+    }
+    RendezettsegBemenet& r = b.Rendezettseg;
+    r.Kulcsok = RendezettsegKulcsok(modell_.Tabla(), formTag_, inv);
+    r.PluszOszlopok = modell_.PluszOszlopok();
+    r.K = v_.VizsgaltSzamDb;
+    std::int64_t szamkeszletUtolso = 1;
+    if (const auto& k = szamkeszletTablak_[static_cast<std::size_t>(v_.StatForras == 1 ? 1 : 0)];
+        k && !k->empty() && !k->back().empty())
+        szamkeszletUtolso = k->back()[0];
+    r.Skala = RendezettsegSkala(formTag_, g, p.Szamok.KijeloltPluszSzamDb, r.Kulcsok, r.K, szamkeszletUtolso);
+
     const std::size_t x = static_cast<std::size_t>(b.Kulcs - 1);
-    if (b.Kulcs >= 1 && x < foszelvenyStat_.HanyHuzasOta.size() && !foszelvenyStat_.HanyHuzasOta[x].empty())
-        b.HanyHuzasOta = foszelvenyStat_.HanyHuzasOta[x][0];
-    if (b.Kulcs >= 1 && x < foszelvenyStat_.HanyszorHuztak.size() && !foszelvenyStat_.HanyszorHuztak[x].empty())
-        b.HanyszorHuztak = foszelvenyStat_.HanyszorHuztak[x][0];
-    if (formTag_ == 3) {
-        b.SzamTipp = SzamTipp(szamStatisztika(), szamListak(), game(), b.Kulcs - 1, false);
+    if (formTag_ <= 2) {
+        if (b.Kulcs >= 1 && x < foszelvenyStat_.HanyHuzasOta.size() && !foszelvenyStat_.HanyHuzasOta[x].empty())
+            b.HanyHuzasOta = foszelvenyStat_.HanyHuzasOta[x][0];
+        if (b.Kulcs >= 1 && x < foszelvenyStat_.HanyszorHuztak.size() && !foszelvenyStat_.HanyszorHuztak[x].empty())
+            b.HanyszorHuztak = foszelvenyStat_.HanyszorHuztak[x][0];
+    }
+    if (formTag_ == 3 || formTag_ == 19) {
+        b.SzamTipp = SzamTipp(szamStatisztika(), szamListak(), g, b.Kulcs - 1, false);
         b.KijeloltVagyFix = KijeloltE(szamListak(), b.Kulcs) || FixE(szamListak(), b.Kulcs);
     }
-    SelectionSortBox->setToolTip(q(DiagramTipp(b)));
+    if (v_.SzamparStat) {
+        b.Par1 = static_cast<std::int32_t>(cella(3));
+        b.Par2 = static_cast<std::int32_t>(cella(4));
+    }
+    if (v_.EgymastKovetoSorStat) {
+        b.Csokkeno = cella(3);
+        b.Novekvo = cella(4);
+    }
+    if (v_.SzamkeszletDiagramStat)
+        b.Pozicio = std::max(0, SzomszedosSzamokCB->currentIndex()) + 1;
+    if (v_.SzomszedosDiagramStat) {
+        const int ci = SzomszedosSzamokCB->currentIndex();
+        b.Lanc = ci > 0 && ci <= static_cast<int>(szomszedHossz_.size()) ? szomszedHossz_[static_cast<std::size_t>(ci - 1)]
+                                                                          : 0;
+        b.LancSzoveg = SzomszedosSzamokCB->currentText().toStdString();
+        // Pairs with the lower and the upper neighbour, from the full table.
+        for (const TTombInt1D& rr : gyorsitotar)
+            if (rr.size() > 3 && rr[0] == b.Kulcs) {
+                b.Elozo = rr[2];
+                b.Kovetkezo = rr[3];
+                break;
+            }
+    }
+    if (v_.EloszlasStat || v_.EgymastKovetoSorStat) {
+        const bool variacio = v_.StatForras == 1;
+        const bool sajat = !variacio || p.Feltetelek.HuzasSzamsorVariacio;
+        if (const auto& st = sorszamTablak_[variacio ? 1 : 0]) {
+            const int ci = SzomszedosSzamokCB->currentIndex();
+            const std::size_t f =
+                ci >= 0 && static_cast<std::size_t>(ci) < st->Valasztek.size() ? static_cast<std::size_t>(ci) : 0;
+            b.TeljesMeret = st->N;
+            b.OlvasottSorok = st->Sorok;
+            if (f < st->Valasztek.size())
+                b.Szelesseg = st->Valasztek[f].W;
+        }
+        b.IndexAlapu = !sajat;
+        b.VeletlenSzamsorok = variacio && variacioOpcioErtekek().VeletlenSzamsorok;
+        if (v_.EloszlasStat && b.Kulcs >= 1) {
+            const NumberingDims dims =
+                sajat ? gameNumberingDims(g)
+                      : variationNumberingDims(p.Szamok.KijeloltFoSzamDb,
+                                               v_.VizsgaltSzamDb - (g.VanPluszSzam ? g.PluszSzamDb : 0),
+                                               p.Szamok.KijeloltPluszSzamDb, g.PluszSzamDb, g.VanPluszSzam);
+            const std::int32_t plusz = dims.VanPluszSzam ? dims.e : 0;
+            // The line of an ordinal, as the numbers of the game.
+            auto szamsor = [&](std::int64_t o) {
+                std::vector<std::int32_t> v(static_cast<std::size_t>(std::max(0, dims.lineLength())), 0);
+                if (o < 1 || !SorszamSzamsoraTV(static_cast<std::uint64_t>(o), dims, v))
+                    return std::vector<std::int32_t>{};
+                const TTombByte1D& ksz = p.Szamok.KijeloltSzamok;
+                for (std::size_t j = 0; j < v.size(); ++j) {
+                    const bool extra = static_cast<std::int32_t>(j) >= dims.m;
+                    std::int32_t szam = v[j];
+                    if (!sajat) {
+                        const std::size_t hol = static_cast<std::size_t>((extra ? p.Szamok.KijeloltFoSzamDb : 0) + v[j] - 1);
+                        szam = hol < ksz.size() ? ksz[hol] : 0;
+                        if (extra)
+                            szam = g.PluszSzamKijelzes(szam);
+                    } else if (extra) {
+                        szam = g.PluszSzamKijelzes(g.FoSzamKeszlet + v[j]);
+                    }
+                    v[j] = szam;
+                }
+                return v;
+            };
+            const std::int64_t W = std::max<std::int64_t>(1, b.Szelesseg);
+            b.ElsoSzamsor = szamsor(W * (b.Kulcs - 1) + 1);
+            b.UtolsoSzamsor = szamsor(W * b.Kulcs);
+            b.SzamsorPluszDb = plusz;
+        }
+    }
+    return b;
 }
 
 void TStatisztika::StatisztikaAktiv(bool kerdes)

@@ -12,6 +12,7 @@
 #include <vector>
 #include <memory>
 
+#include "statistics/chart_hints.h"
 #include "statistics/chart_model.h"
 #include "statistics/diagram_engine.h"
 #include "statistics/line_distribution.h"
@@ -199,4 +200,6 @@ private:
     // view of the per-number table the combo box chooses.
     std::vector<int> szomszedHossz_;
     kvx::TTombInt2D szomszedosNezet(const kvx::TTombInt2D& t) const;
+    // What the hint of bar i of the shown chart is built from.
+    kvx::DiagramTippBemenet diagramTippBemenet(int i) const;
 };
