@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QScrollBar>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -462,3 +463,68 @@ TEST_F(SzamsorStatisztikaAblak, ExpectedValuesOfAVariationOfNeighbouringNumbers)
 }
 
 }  // namespace
+
+namespace {
+
+// Scrolls bar i of the chart into view and moves the mouse onto it.
+QString tippBar(TStatisztika* s, int i)
+{
+    s->ScrollBar1->setValue(i * s->Modell().OszlopSzelesseg());
+    const Oszlop b = s->Modell().OszlopGeometria(i, s->ScrollBar1->value(), s->SelectionSortBox->width());
+    EXPECT_TRUE(b.Lathato);
+    s->SelectionSortBoxMouseMove(QPoint((b.X0 + b.X1) / 2, b.Teto + 2));
+    return s->SelectionSortBox->toolTip();
+}
+
+}  // namespace
+
+TEST_F(SzamsorStatisztikaAblak, HintsOfTheBarsOfTheLineCharts)
+{
+    s_->StatisztikaKeszites(1);
+    ASSERT_TRUE(varj([this] { return kesz(); }));
+    // The draws are 1+i 10+i 20+i 30+i 40+i for i = 1, 2, 3: sums 106, 111
+    // and 116. The bar of 111 is the mean's.
+    auto bar = [this](int tag, auto felt) {
+        const TTombInt2D& t = s_->Modell().Tabla();
+        for (std::size_t r = 0; r < t.size(); ++r)
+            if (felt(DiagramTippSor(t[r], tag, s_->Modell().InverzOszlop(), false).Kulcs))
+                return static_cast<int>(r);
+        return -1;
+    };
+    fut(8);
+    int i = bar(8, [](std::int64_t k) { return k == 111; });
+    ASSERT_GE(i, 0);
+    QString tipp = tippBar(s_, i);
+    EXPECT_TRUE(tipp.startsWith(QStringLiteral(" Kihúzott számsor (5 szám) összege: 111 \r\n 1 számsor ")))
+        << tipp.toStdString();
+    EXPECT_TRUE(tipp.contains(QStringLiteral(" Tartomány (összegek) átlaga: 111,0000* \r\n Eltérés: 0,0000 ")))
+        << tipp.toStdString();
+    // One line below the mean, one at it, one above.
+    EXPECT_TRUE(tipp.contains(QStringLiteral("\r\n * Átlag alatti előfordulás: 1 számsor \r\n * Átlagos előfordulás: "
+                                             "1 számsor \r\n * Átlag feletti előfordulás: 1 számsor ")))
+        << tipp.toStdString();
+    kep(s_, "tipp_osszeg.png");
+
+    // The first of two ranges of the line distribution starts at the first
+    // line of the game and holds the three draws.
+    fut(24);
+    tipp = tippBar(s_, 0);
+    EXPECT_TRUE(tipp.startsWith(QStringLiteral(" Teljes variáció 1. tartománya (21 974 634 számsor) \r\n"
+                                               " 1. - 21 974 634. sorszámú számsorokból áll \r\n"
+                                               " Tartomány első számsora: 1, 2, 3, 4, 5 ")))
+        << tipp.toStdString();
+    EXPECT_TRUE(tipp.contains(QStringLiteral("\r\n A tartományból 3 számsor került kihúzásra "))) << tipp.toStdString();
+
+    // Pairs: 2-11 came in the first draw only.
+    fut(22);
+    const TTombInt2D& parok = statMasolat().Tablak[22];
+    std::int64_t sor = 0;
+    for (const TTombInt1D& r : parok)
+        if (r[3] == 2 && r[4] == 11)
+            sor = r[0];
+    i = bar(22, [sor](std::int64_t k) { return k == sor; });
+    ASSERT_GE(i, 0);
+    tipp = tippBar(s_, i);
+    EXPECT_TRUE(tipp.startsWith(QStringLiteral(" Számpár: 2 - 11\r\n 1 esetben fordul elő "))) << tipp.toStdString();
+    EXPECT_TRUE(tipp.contains(QStringLiteral("\r\n ** 3 975 számpár nem került kihúzásra "))) << tipp.toStdString();
+}
