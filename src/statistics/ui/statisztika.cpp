@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -164,6 +165,13 @@ void TStatisztika::FormCreate()
     connect(SelectionSortBox, &TDiagramDoboz::duplaKattintas, this, &TStatisztika::SelectionSortBoxDblClick);
     connect(SelectionSortBox, &TDiagramDoboz::egerMozgas, this, &TStatisztika::SelectionSortBoxMouseMove);
     fo->addWidget(SelectionSortBox);
+    StaticText1 = new QLabel(SelectionSortBox);
+    StaticText1->setObjectName(QStringLiteral("StaticText1"));
+    StaticText1->setFixedSize(1, 1);
+    StaticText1->setAutoFillBackground(true);
+    StaticText1->setMouseTracking(true);
+    StaticText1->installEventFilter(this);
+    StaticText1->hide();
     ScrollBar1 = new QScrollBar(Qt::Horizontal, this);
     ScrollBar1->setObjectName(QStringLiteral("ScrollBar1"));
     connect(ScrollBar1, &QScrollBar::valueChanged, this, &TStatisztika::ScrollBar1Change);
@@ -450,6 +458,7 @@ void TStatisztika::StatisztikaKeszites(int tag)
     // The progress layout: a narrow band with the progress text.
     mod_ = 1;
     szazalek_ = 0;
+    StaticText1->hide();
     eredmeny_.FinalizeSortArray();
     Panel2->hide();
     ScrollBar1->hide();
@@ -768,6 +777,7 @@ void TStatisztika::Start(int kuldo)
 {
     if (mod_ != 2 || fut_)
         return;
+    StaticText1->hide();
     opciokOlvasasa();
     if (kuldo == 1 || kuldo == 7 || kuldo == 8)
         ScrollBar1->setValue(0);
@@ -954,9 +964,27 @@ void TStatisztika::SelectionSortBoxDblClick(QPoint hol)
     }
 }
 
+bool TStatisztika::eventFilter(QObject* o, QEvent* e)
+{
+    // The marker stands under the mouse: its moves and double clicks are
+    // the paint box's.
+    if (o == StaticText1 && (e->type() == QEvent::MouseMove || e->type() == QEvent::MouseButtonDblClick)) {
+        const QPoint hol = StaticText1->mapToParent(static_cast<QMouseEvent*>(e)->position().toPoint());
+        SelectionSortBox->UtolsoEger = hol;
+        if (e->type() == QEvent::MouseMove)
+            SelectionSortBoxMouseMove(hol);
+        else
+            SelectionSortBoxDblClick(hol);
+        return true;
+    }
+    return QDialog::eventFilter(o, e);
+}
+
 void TStatisztika::SelectionSortBoxMouseMove(QPoint hol)
 {
     SelectionSortBox->setToolTip(QString());
+    StaticText1->hide();
+    StaticText1->setToolTip(QString());
     if (mod_ != 2 || fut_)
         return;
     const int fejlecAlja = kerek(28 * settings().BetuMeret / 8.0);
@@ -968,10 +996,22 @@ void TStatisztika::SelectionSortBoxMouseMove(QPoint hol)
             SelectionSortBox->setToolTip(QStringLiteral(" ") + QString::fromUtf8(l->Felirat) + QStringLiteral(" "));
         return;
     }
-    if (SelectionSortBox->grab(QRect(hol, QSize(1, 1))).toImage().pixelColor(0, 0) == QColor(Qt::white))
+    const QColor szin = SelectionSortBox->grab(QRect(hol, QSize(1, 1))).toImage().pixelColor(0, 0);
+    if (szin == QColor(Qt::white))
         return;
     const QString tipp = q(DiagramTipp(diagramTippBemenet(i)));
-    SelectionSortBox->setToolTip(tipp);
+    if (!NanoCheckBox->isChecked()) {
+        SelectionSortBox->setToolTip(tipp);
+        return;
+    }
+    // Nano bars are three pixels wide: the hint rides on a marker placed at
+    // the mouse, so each bar brings its own.
+    QPalette pal = StaticText1->palette();
+    pal.setColor(QPalette::Window, szin);
+    StaticText1->setPalette(pal);
+    StaticText1->setToolTip(tipp);
+    StaticText1->move(hol);
+    StaticText1->show();
 }
 
 DiagramTippBemenet TStatisztika::diagramTippBemenet(int i) const

@@ -30,6 +30,7 @@ class VariacioVezerlo;
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QMenu;
 class QMenuBar;
 class QScrollBar;
@@ -103,6 +104,9 @@ public:
     QMenu* Adatbzis1 = nullptr;
     QAction* Kilepes = nullptr;
     TDiagramDoboz* SelectionSortBox = nullptr;
+    // The one-pixel marker that carries the hint in the nano display, at
+    // the mouse, in the colour of the bar under it.
+    QLabel* StaticText1 = nullptr;
     QScrollBar* ScrollBar1 = nullptr;
     QWidget* Panel2 = nullptr;
     QCheckBox* ZoomCheckBox = nullptr;
@@ -135,6 +139,7 @@ protected:
     void showEvent(QShowEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
     void FormCreate();

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QScrollBar>
 #include <QDir>
 #include <QTemporaryDir>
@@ -527,4 +528,22 @@ TEST_F(SzamsorStatisztikaAblak, HintsOfTheBarsOfTheLineCharts)
     tipp = tippBar(s_, i);
     EXPECT_TRUE(tipp.startsWith(QStringLiteral(" Számpár: 2 - 11\r\n 1 esetben fordul elő "))) << tipp.toStdString();
     EXPECT_TRUE(tipp.contains(QStringLiteral("\r\n ** 3 975 számpár nem került kihúzásra "))) << tipp.toStdString();
+
+    // Nano: the paint box keeps no hint; the marker at the mouse carries it,
+    // in the colour of the bar under it.
+    s_->NanoCheckBox->click();
+    ASSERT_EQ(s_->Modell().OszlopSzelesseg(), 3);
+    EXPECT_TRUE(tippBar(s_, i).isEmpty());
+    ASSERT_TRUE(s_->StaticText1->isVisible());
+    EXPECT_TRUE(s_->StaticText1->toolTip().startsWith(QStringLiteral(" Számpár: 2 - 11\r\n")))
+        << s_->StaticText1->toolTip().toStdString();
+    const QPoint hol = s_->StaticText1->pos();
+    EXPECT_NE(s_->StaticText1->palette().color(QPalette::Window), QColor(Qt::white));
+    s_->StaticText1->hide();
+    EXPECT_EQ(s_->SelectionSortBox->grab(QRect(hol, QSize(1, 1))).toImage().pixelColor(0, 0),
+              s_->StaticText1->palette().color(QPalette::Window));
+    // Off the bars the marker goes.
+    s_->SelectionSortBoxMouseMove(QPoint(hol.x(), 5));
+    EXPECT_FALSE(s_->StaticText1->isVisible());
+    s_->NanoCheckBox->click();
 }
