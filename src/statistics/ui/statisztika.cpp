@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QHBoxLayout>
 #include <QMenu>
@@ -16,6 +17,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
+#include <QToolTip>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWheelEvent>
@@ -171,6 +173,7 @@ void TStatisztika::FormCreate()
     StaticText1->setAutoFillBackground(true);
     StaticText1->setMouseTracking(true);
     StaticText1->installEventFilter(this);
+    SelectionSortBox->installEventFilter(this);
     StaticText1->hide();
     ScrollBar1 = new QScrollBar(Qt::Horizontal, this);
     ScrollBar1->setObjectName(QStringLiteral("ScrollBar1"));
@@ -975,6 +978,13 @@ bool TStatisztika::eventFilter(QObject* o, QEvent* e)
             SelectionSortBoxMouseMove(hol);
         else
             SelectionSortBoxDblClick(hol);
+        return true;
+    }
+    // The paint box's own hint is off in the nano display: the mouse rests
+    // on the marker, whose hint is shown.
+    if (o == SelectionSortBox && e->type() == QEvent::ToolTip && StaticText1->isVisible() &&
+        !StaticText1->toolTip().isEmpty()) {
+        QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(), StaticText1->toolTip(), StaticText1);
         return true;
     }
     return QDialog::eventFilter(o, e);

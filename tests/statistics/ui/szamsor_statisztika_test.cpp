@@ -19,7 +19,9 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QDir>
+#include <QHelpEvent>
 #include <QTemporaryDir>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -538,6 +540,11 @@ TEST_F(SzamsorStatisztikaAblak, HintsOfTheBarsOfTheLineCharts)
     EXPECT_TRUE(s_->StaticText1->toolTip().startsWith(QStringLiteral(" Számpár: 2 - 11\r\n")))
         << s_->StaticText1->toolTip().toStdString();
     const QPoint hol = s_->StaticText1->pos();
+    // Resting on the bar shows the marker's hint.
+    QHelpEvent pihen(QEvent::ToolTip, hol, s_->SelectionSortBox->mapToGlobal(hol));
+    QApplication::sendEvent(s_->SelectionSortBox, &pihen);
+    EXPECT_EQ(QToolTip::text(), s_->StaticText1->toolTip());
+    QToolTip::hideText();
     EXPECT_NE(s_->StaticText1->palette().color(QPalette::Window), QColor(Qt::white));
     s_->StaticText1->hide();
     EXPECT_EQ(s_->SelectionSortBox->grab(QRect(hol, QSize(1, 1))).toImage().pixelColor(0, 0),
