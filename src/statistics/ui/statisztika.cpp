@@ -1063,6 +1063,7 @@ DiagramTippBemenet TStatisztika::diagramTippBemenet(int i) const
         // One bar per value: its label counts the rows that share it.
         b.Csoport = d.empty() ? 0 : d[0];
         b.Ertek = d.size() > 1 ? d[1] : 0;
+        b.Utolso = d.size() > 2 ? d[2] : 0;
     }
     b.R = v_.VizsgaltSorDb;
     b.VizsgaltPluszDb = v_.VizsgaltPluszDb;
