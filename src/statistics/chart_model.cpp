@@ -225,6 +225,17 @@ void DiagramModell::Start(DiagramOpciok& o, const DiagramBemenet& b, const Diagr
         }
         ertekek_[1] = 0;
         ertekek_[2] = db > 0 ? osszeg / db : kNincs;
+    } else if (v.SzomszedosDiagramStat) {
+        // The view the combo box chose has counts of its own: the average
+        // over the numbers that have one.
+        double osszeg = 0, db = 0;
+        for (const TTombInt1D& r : b.Gyorsitotar)
+            if (cella(r, 1) > 0) {
+                osszeg += cella(r, 1);
+                ++db;
+            }
+        if (db > 0)
+            ertekek_[2] = osszeg / db;
     } else if (v.SzamparStat || v.SzamkeszletDiagramStat) {
         // The result holds the total of the counts: the mean per bar.
         ertekek_[2] = bars > 0 ? b.Ertekek[2] / bars : kNincs;

@@ -697,6 +697,9 @@ TEST(DiagramModell, ActualAverageOfTheValueAndCountFamilies)
         {"pairs", 22, par, false, true, 3.0},
         {"pairs, Mind unticked", 22, par, false, false, 4.5},
         {"number sets", 28, {{1, 3, 1}, {2, 6, 2}}, false, true, 4.5},
+        // The neighbours' view (number, count, last): over the numbers with
+        // a count.
+        {"neighbours", 21, {{1, 0, 0}, {2, 3, 1}, {3, 6, 2}}, false, true, 4.5},
     };
     for (const Eset& e : esetek) {
         DiagramBemenet b = bemenet(e.Tag, e.T);
