@@ -531,6 +531,31 @@ TEST_F(SzamsorStatisztikaAblak, HintsOfTheBarsOfTheLineCharts)
     EXPECT_TRUE(tipp.startsWith(QStringLiteral(" Számpár: 2 - 11\r\n 1 esetben fordul elő "))) << tipp.toStdString();
     EXPECT_TRUE(tipp.contains(QStringLiteral("\r\n ** 3 975 számpár nem került kihúzásra "))) << tipp.toStdString();
 
+    // The first bar with a count in other families: the hint opens with the
+    // family's own line.
+    struct {
+        int Tag;
+        const char* Eleje;
+    } const csaladok[] = {
+        {9, " Kihúzott számsor (5 szám) szórása: 15 - 15,9999 \r\n 3 számsor "},
+        {17, " Kihúzott számsor (5 szám) terjedelme: 39 \r\n 3 számsor "},
+        {26, " Egymást követő számok távolsága: 8 szám \r\n 3 esetben "},
+        {28, " Számsor 1. száma: 2 \r\n 1 számsor esetében \r\n 2 szám fordul elő utoljára a(z) 1. húzás számsorában "},
+        {33, " Egymást követő számsorok távolsága (abs): 0 - 21 974 634 \r\n 2 esetben "},
+    };
+    for (const auto& c : csaladok) {
+        fut(c.Tag);
+        const TTombInt2D& t = s_->Modell().Tabla();
+        int j = -1;
+        for (std::size_t r = 0; r < t.size() && j < 0; ++r)
+            if (DiagramTippSor(t[r], c.Tag, s_->Modell().InverzOszlop(), false).Darab > 0)
+                j = static_cast<int>(r);
+        ASSERT_GE(j, 0) << c.Tag;
+        tipp = tippBar(s_, j);
+        EXPECT_TRUE(tipp.startsWith(QString::fromUtf8(c.Eleje))) << c.Tag << "\n" << tipp.toStdString();
+    }
+    fut(22);
+
     // Nano: the paint box keeps no hint; the marker at the mouse carries it,
     // in the colour of the bar under it.
     s_->NanoCheckBox->click();
