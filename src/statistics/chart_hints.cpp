@@ -157,6 +157,24 @@ AtlagSzamlalo DiagramAtlagSzamlalok(const TTombInt2D& tabla, std::int32_t tag, s
     return a;
 }
 
+std::int64_t KulonalloElofordulas(const TTombInt2D& t, std::int32_t K, std::int32_t szam, std::int64_t elofordulas)
+{
+    auto cella = [&](std::int64_t n, std::int64_t c) -> std::int64_t {
+        if (n < 1 || static_cast<std::size_t>(n) > t.size())
+            return 0;
+        const TTombInt1D& r = t[static_cast<std::size_t>(n - 1)];
+        return c >= 0 && static_cast<std::size_t>(c) < r.size() ? r[static_cast<std::size_t>(c)] : 0;
+    };
+    // Lines where it had both neighbours: runs of 3 or more that hold it
+    // inside, not at an end.
+    std::int64_t belso = 0;
+    for (std::int32_t c = 3; c <= K; ++c)
+        for (std::int64_t kezdet = szam - c + 2; kezdet <= szam - 1; ++kezdet)
+            belso += cella(kezdet, c + 2);
+    const std::int64_t futasban = cella(szam, 2) + cella(szam, 3) - belso;
+    return std::max<std::int64_t>(0, elofordulas - futasban);
+}
+
 std::vector<std::int64_t> RendezettsegKulcsok(const TTombInt2D& tabla, std::int32_t tag, std::int32_t inverzOszlop)
 {
     // The Inverz column, or the other one for the charts whose count is
@@ -540,6 +558,10 @@ std::string csaladTipp(const DiagramTippBemenet& b)
     case Csalad::Szomszed:
         s += "\r\n " + ez(n) + " esetben szomszédos" + (lancos ? "ak " : " ");
         if (!lancos) {
+            if (b.Kulonallo > 0)
+                s += "\r\n Különállóan " + ez(b.Kulonallo) + " esetben fordul elő ";
+            else if (b.Kulonallo == 0)
+                s += "\r\n Különállóan nem fordul elő ";
             if (kulcs > 1)
                 s += "\r\n   - Előző számmal (" + ez(kulcs - 1) + "): " + ez(b.Elozo) + " esetben ";
             if (kulcs < g.FoSzamKeszlet)

@@ -63,6 +63,7 @@ struct DiagramTippBemenet {
     std::int32_t Lanc = 0;
     std::string LancSzoveg;
     std::int64_t Elozo = 0, Kovetkezo = 0;
+    std::int64_t Kulonallo = -1;  // lines holding the number without a neighbour; -1 unknown
     bool Mind = true;
     // The keys of the bars and the scale for the orderliness line; the
     // counts below/at/above above are copied into it by the builder.
@@ -105,5 +106,11 @@ std::vector<std::int64_t> RendezettsegKulcsok(const TTombInt2D& tabla, std::int3
 std::int64_t RendezettsegSkala(std::int32_t tag, const GameParams& g, std::int32_t kijeloltPluszSzamDb,
                                const std::vector<std::int64_t>& kulcsok, std::int32_t K,
                                std::int64_t szamkeszletUtolso);
+
+// Lines that held number szam without either neighbour: the lines holding it
+// (elofordulas) less those in which it stood in a run, read from the
+// per-number neighbour table t (row n - 1: [2] with its lower, [3] with its
+// upper neighbour, [c + 2] runs of exactly c numbers starting at n).
+std::int64_t KulonalloElofordulas(const TTombInt2D& t, std::int32_t K, std::int32_t szam, std::int64_t elofordulas);
 
 }  // namespace kvx

@@ -3,10 +3,15 @@
 #include "statistics/chart_hints.h"
 
 #include "common/delphi_format.h"
+#include "statistics/diagram_engine.h"
+#include "statistics/neighbour_stats.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <numeric>
+#include <random>
 
 namespace {
 
@@ -632,4 +637,53 @@ TEST(DiagramTipp, RowsOfTheViewAndTheirCounts)
     // Pairs count bars, whatever their numbers.
     a = DiagramAtlagSzamlalok(tartomanyok, 22, 0, false, jatek(0), 1.0);
     EXPECT_EQ(a.Alatta + a.Atlagos + a.Felette, 3);
+}
+
+TEST(DiagramTipp, NumbersDrawnWithoutANeighbour)
+{
+    // Dense random lines of 6 out of 20: runs of every length. The count
+    // derived from the neighbour table matches the lines themselves.
+    std::mt19937 rng(7);
+    const int K = 6, sorok = 300;
+    std::vector<std::uint8_t> blokk;
+    std::vector<std::int64_t> elofordulas(90, 0), kulonallo(90, 0);
+    for (int s = 0; s < sorok; ++s) {
+        std::vector<int> v(20);
+        std::iota(v.begin(), v.end(), 1);
+        std::shuffle(v.begin(), v.end(), rng);
+        v.resize(K);
+        for (int n : v) {
+            blokk.push_back(static_cast<std::uint8_t>(n));
+            ++elofordulas[static_cast<std::size_t>(n - 1)];
+            const bool also = std::find(v.begin(), v.end(), n - 1) != v.end();
+            const bool felso = std::find(v.begin(), v.end(), n + 1) != v.end();
+            if (!also && !felso)
+                ++kulonallo[static_cast<std::size_t>(n - 1)];
+        }
+    }
+    BlokkSorForras src(blokk.data(), sorok, K);
+    SzamsorBejarasBemenet b;
+    b.Jatek = jatek(0);
+    b.Variacio = &src;
+    b.HuzasSzamsorVariacio = true;
+    b.K = K;
+    StatFutas f;
+    f.StatisztikaFut.store(true);
+    StatEredmeny e;
+    SzomszedosEredmeny sz;
+    SzomszedosSzamok(b, f, e, sz);
+    for (int n = 1; n <= 20; ++n)
+        EXPECT_EQ(KulonalloElofordulas(e.SortArray, K, n, elofordulas[static_cast<std::size_t>(n - 1)]),
+                  kulonallo[static_cast<std::size_t>(n - 1)])
+            << n;
+
+    // In the hint: a count, or none at all.
+    DiagramTippBemenet h = csalad(21);
+    h.Kulcs = 5;
+    h.Kulonallo = 4;
+    EXPECT_NE(DiagramTipp(h).find(" esetben szomszédos \r\n Különállóan 4 esetben fordul elő "), std::string::npos);
+    h.Kulonallo = 0;
+    EXPECT_NE(DiagramTipp(h).find("\r\n Különállóan nem fordul elő "), std::string::npos);
+    h.Kulonallo = -1;
+    EXPECT_EQ(DiagramTipp(h).find("Különállóan"), std::string::npos);
 }

@@ -1130,6 +1130,11 @@ DiagramTippBemenet TStatisztika::diagramTippBemenet(int i) const
                 b.Kovetkezo = rr[3];
                 break;
             }
+        if (b.Lanc == 0 && !b.Zoom && b.Kulcs >= 1) {
+            const std::vector<std::int64_t>& db = szomszedElofordulas();
+            if (x < db.size())
+                b.Kulonallo = KulonalloElofordulas(gyorsitotar, v_.VizsgaltSzamDb, b.Kulcs, db[x]);
+        }
     }
     if (v_.EloszlasStat || v_.EgymastKovetoSorStat) {
         const bool variacio = v_.StatForras == 1;
@@ -1180,6 +1185,33 @@ DiagramTippBemenet TStatisztika::diagramTippBemenet(int i) const
         }
     }
     return b;
+}
+
+const std::vector<std::int64_t>& TStatisztika::szomszedElofordulas() const
+{
+    if (szomszedElofordulasTag_ == formTag_ && szomszedElofordulasTorles_ == torlesek_)
+        return szomszedElofordulas_;
+    Program& p = Program::aktualis();
+    SzamsorBejarasBemenet be = SzamsorBejarasBeallitasa(v_, p.Jatek, p.Feltetelek.HuzasSzamsorVariacio,
+                                                        p.Szamok.KijeloltSzamok, p.Szamok.KijeloltFoSzamDb);
+    const BlokkSorForras forras(p.Tar.FBontasMatrix, p.Tar.BontSzelvszam, p.Tar.BontMatrixSorHossz);
+    if (v_.StatForras == 0)
+        be.Huzasok = &p.Huzasok;
+    else
+        be.Variacio = &forras;
+    std::vector<std::int64_t> db(static_cast<std::size_t>(std::max(0, p.Jatek.OsszesSzam)), 0);
+    StatFutas f;
+    f.StatisztikaFut.store(true);
+    const std::size_t K = static_cast<std::size_t>(std::max(0, v_.VizsgaltSzamDb));
+    SzamsorBejaras(be, f, [&](const std::vector<std::int32_t>& sor, std::int32_t) {
+        for (std::size_t j = 0; j < K && j < sor.size(); ++j)
+            if (sor[j] >= 1 && static_cast<std::size_t>(sor[j]) <= db.size())
+                ++db[static_cast<std::size_t>(sor[j] - 1)];
+    });
+    szomszedElofordulas_ = std::move(db);
+    szomszedElofordulasTag_ = formTag_;
+    szomszedElofordulasTorles_ = torlesek_;
+    return szomszedElofordulas_;
 }
 
 void TStatisztika::StatisztikaAktiv(bool kerdes)

@@ -207,4 +207,10 @@ private:
     kvx::TTombInt2D szomszedosNezet(const kvx::TTombInt2D& t) const;
     // What the hint of bar i of the shown chart is built from.
     kvx::DiagramTippBemenet diagramTippBemenet(int i) const;
+    // Lines of the neighbours chart's source holding each number, counted
+    // at the first hint and kept until the statistic or the data change.
+    const std::vector<std::int64_t>& szomszedElofordulas() const;
+    mutable std::vector<std::int64_t> szomszedElofordulas_;
+    mutable int szomszedElofordulasTag_ = 0;
+    mutable std::uint64_t szomszedElofordulasTorles_ = 0;
 };

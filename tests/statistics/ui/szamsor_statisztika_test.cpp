@@ -579,3 +579,48 @@ TEST_F(SzamsorStatisztikaAblak, HintsOfTheBarsOfTheLineCharts)
     EXPECT_FALSE(s_->StaticText1->isVisible());
     s_->NanoCheckBox->click();
 }
+
+TEST_F(SzamsorStatisztikaAblak, NeighbourHintCountsTheLinesWithoutANeighbour)
+{
+    s_->StatisztikaKeszites(1);
+    ASSERT_TRUE(varj([this] { return kesz(); }));
+    for (int n : {4, 5, 6, 9, 10, 30, 60})
+        SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
+    window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
+    feltetelRekordok().Hibapont = 0;  // every line of 5 of the 7
+    {
+        Valaszolo v(QStringList{});
+        window_->Akcio(QStringLiteral("Start1"))->trigger();
+        TBontas* b = formok().Bontas;
+        ASSERT_TRUE(varj([b] { return !b->Fut() && szalak().Tetlen(); }));
+    }
+    // The lines holding 9 without 10 (8 is not selected), counted here.
+    const VariationStore& tar = variationStore();
+    std::int64_t egyedul = 0, szomszeddal = 0;
+    for (std::int32_t m = 0; m < tar.BontSzelvszam; ++m) {
+        bool kilenc = false, tiz = false;
+        for (std::int32_t j = 0; j < 5; ++j) {
+            const int n = szamListak().KijeloltSzamok[tar.FBontasMatrix[m * tar.BontMatrixSorHossz + j]];
+            kilenc = kilenc || n == 9;
+            tiz = tiz || n == 10;
+        }
+        egyedul += kilenc && !tiz;
+        szomszeddal += kilenc && tiz;
+    }
+    ASSERT_EQ(tar.BontSzelvszam, 21);
+    ASSERT_EQ(egyedul, 5);
+    fut(19);
+    const TTombInt2D& t = s_->Modell().Tabla();
+    int i = -1;
+    for (std::size_t r = 0; r < t.size(); ++r)
+        if (DiagramTippSor(t[r], 19, s_->Modell().InverzOszlop(), false).Kulcs == 9)
+            i = static_cast<int>(r);
+    ASSERT_GE(i, 0);
+    const QString tipp = tippBar(s_, i);
+    EXPECT_TRUE(tipp.contains(QStringLiteral("\r\n %1 esetben szomszédos \r\n Különállóan %2 esetben fordul elő ")
+                                  .arg(szomszeddal)
+                                  .arg(egyedul)))
+        << tipp.toStdString();
+    EXPECT_TRUE(tipp.contains(QStringLiteral("   - Következő számmal (10): %1 esetben ").arg(szomszeddal)))
+        << tipp.toStdString();
+}
