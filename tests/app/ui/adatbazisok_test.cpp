@@ -7,6 +7,7 @@
 #include "app/messages.h"
 #include "app/settings.h"
 #include "app/ui/foablak.h"
+#include "app/ui/ablak_elhelyezes.h"
 #include "app/ui/formok.h"
 #include "app/ui/program.h"
 #include "conditions/ui/feltetelek.h"
@@ -27,6 +28,7 @@
 #include "statistics/stat_table.h"
 #include "statistics/ui/statisztika.h"
 #include "tickets/ui/huzbeszelveny.h"
+#include "tickets/ui/huzszelveny.h"
 #include "tickets/ui/szelvenyek.h"
 
 #include "harom_huzas.h"
@@ -409,6 +411,34 @@ TEST_F(AdatbazisokTest, CountDialogOffersOneToTheMaximum)
     QTimer::singleShot(0, d, [d] { QTest::mouseClick(d->MegseGomb, Qt::LeftButton); });
     EXPECT_EQ(d->Start(5000, true), 0);
     EXPECT_EQ(d->VelSzamBeCimke->text(), QStringLiteral("Véletlen húzások mennyisége"));
+}
+
+// Opened over the draws list, the dialog stands beside the windows in use,
+// not centred over the main window (where the draws ticket stands).
+TEST_F(AdatbazisokTest, CountDialogStandsBesideTheOpenWindows)
+{
+    indit(false);
+    window_->resize(1500, 900);
+    window_->findChild<kvx::AblakElhelyezes*>()->SetMunkaTerulet(QRect(0, 0, 1500, 900));
+    window_->show();
+    akcio("jadatbzis1")->trigger();
+    ASSERT_TRUE(lista()->isVisible());
+    const QList<QWidget*> nyitott{static_cast<QWidget*>(szelvenyek().Foszelveny.data()), lista(),
+                                  static_cast<QWidget*>(szelvenyek().HuzSzelveny.data())};
+    for (QWidget* w : nyitott)
+        ASSERT_TRUE(w && w->isVisible());
+    TVelSzam* d = formok().VelSzam;
+    QList<QRect> atfedesek;
+    QRect hely;
+    QTimer::singleShot(0, d, [&] {
+        hely = d->frameGeometry();
+        for (QWidget* w : nyitott)
+            if (hely.intersects(w->frameGeometry()))
+                atfedesek << w->frameGeometry();
+        QTest::mouseClick(d->MegseGomb, Qt::LeftButton);
+    });
+    EXPECT_EQ(d->Start(5000, false), 0);
+    EXPECT_TRUE(atfedesek.isEmpty()) << hely.x() << "," << hely.y() << " " << hely.width() << "x" << hely.height();
 }
 
 // "Megnyitás" takes the user's file of number lines as well: it becomes a
