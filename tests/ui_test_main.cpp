@@ -21,6 +21,9 @@ int main(int argc, char** argv)
     // Nor do the start-up checks of the dates run (they may probe the web);
     // the tests of those checks call them with a probe of their own.
     qputenv("KAVAREX_NO_STARTUP_CHECKS", "1");
+    // Nor is the download of a missing draws database offered after a game
+    // switch (Yes would go to the web); its test switches it on again.
+    qputenv("KAVAREX_NO_DOWNLOAD_OFFER", "1");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -402,6 +402,9 @@ void TFoablak::Betoltes()
     betoltesKesz_ = true;
     if (!draws().AdatbazisBetoltve)
         AdatbazisBetoltes();
+    // A database missing at start-up only switches its commands off; a later
+    // load that misses the built-in database offers the download.
+    letoltesAjanlhato_ = true;
     FoszelvenyElhelyezes();
     // The tips come once the main window is on the screen, not over an empty
     // desktop; a variation opened from the command line is listed then too.
@@ -502,7 +505,7 @@ void TFoablak::HuzasokBetoltese()
         break;
     }
     AdatbazisParancsAllapot([this](const QString& n) { return Akcio(n); });
-    AdatbazisJelenlet();
+    AdatbazisJelenlet(true);
 }
 
 void TFoablak::Listzs1Click()

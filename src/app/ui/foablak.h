@@ -220,11 +220,18 @@ public:
     // The commands that need a draws database follow its presence; the
     // alternative-database commands follow whether the game's alternative
     // file exists.
-    void NincsAdatbazisAction();
+    // betolto: the loader has just failed on the game's database; a missing
+    // built-in database is then offered for download (not at start-up;
+    // switched off by KAVAREX_NO_DOWNLOAD_OFFER in the window tests).
+    void NincsAdatbazisAction(bool betolto = false);
     void VanAdatbazisAction();
     void AlternativAdatbazisAction(bool van);
     // Van- or NincsAdatbazisAction, as the current state says.
-    void AdatbazisJelenlet();
+    void AdatbazisJelenlet(bool betolto = false);
+    // "Hiányzik: ... Letölti a húzások listáját?": Igen downloads the game's
+    // built-in database ("Aktuális adatbázis frissítése"). Asks only while
+    // the built-in database is the one wanted and still missing.
+    void AdatbazisLetoltesAjanlat();
     // Loads the database the command of the tag stands for (kvx::AdatbazisParancs;
     // fajl: the private database of tag 5) after the switch guard.
     void Betlts1Click(int tag, const QString& fajl = QString());
@@ -349,6 +356,10 @@ private:
     int minMagassag_ = 0;
     // Betoltes ran: from then on a rebuild loads the draws database.
     bool betoltesKesz_ = false;
+    // The start-up load is over: a missing built-in database is offered for
+    // download from then on; an offer waits for the event loop.
+    bool letoltesAjanlhato_ = false;
+    bool letoltesAjanlatVar_ = false;
     kvx::platform::FutoPeldany* peldany_ = nullptr;
     // The main window's rectangle at the last follow; unset until shown.
     std::optional<QRect> kovetesHely_;

@@ -11,12 +11,14 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
+#include <QTimer>
 
 #include "app/folders.h"
 #include "app/game_table.h"
 #include "app/main_menu.h"
 #include "app/settings.h"
 #include "app/ui/formok.h"
+#include "app/ui/internet_vezerlo.h"
 #include "app/ui/uzenetek.h"
 #include "common/date_helpers.h"
 #include "common/random_source.h"
@@ -100,7 +102,7 @@ void TFoablak::AdatbazisAllapotAllitas(const char* nev, bool on, const QString& 
     a->setStatusTip(tipp);
 }
 
-void TFoablak::NincsAdatbazisAction()
+void TFoablak::NincsAdatbazisAction(bool betolto)
 {
     draws().AdatbazisBetoltve = false;
     for (const char* nev : {"Listzs3", "Keress1", "Hzsokszma2", "Listanyomtatsa1", "Hzsokalapjn1", "Kavarexadatbzis1",
@@ -115,6 +117,29 @@ void TFoablak::NincsAdatbazisAction()
     AdatbazisAllapotAllitas("jadatbzis1", true, QStringLiteral(" Alternatív adatbázis létrehozása "));
     AdatbazisAllapotAllitas("Megnyits2", true, QStringLiteral(" Privát adatbázis megnyitása "));
     AlternativAdatbazisAction(letezik(alternativUtvonal()));
+    if (TFeltetelek* f = formok().Feltetelek)
+        f->TalalatiAranyElerheto(false);
+    // The download is offered once the load that missed the database is
+    // over (a game switch finishes first), and not at start-up.
+    if (!betolto || !letoltesAjanlhato_ || letoltesAjanlatVar_ || !adatbazisFajta().AdatbazisTipus ||
+        !qEnvironmentVariableIsEmpty("KAVAREX_NO_DOWNLOAD_OFFER"))
+        return;
+    letoltesAjanlatVar_ = true;
+    const int jatek = game().LottoIndex;
+    QTimer::singleShot(0, this, [this, jatek] {
+        letoltesAjanlatVar_ = false;
+        if (game().LottoIndex == jatek)
+            AdatbazisLetoltesAjanlat();
+    });
+}
+
+void TFoablak::AdatbazisLetoltesAjanlat()
+{
+    if (draws().AdatbazisBetoltve || !adatbazisFajta().AdatbazisTipus)
+        return;
+    const QString nev = QString::fromUtf8(JatekNev[jatekIndex()]);
+    if (kvx::HibaKerdes(QStringLiteral("Hiányzik: %1 húzásainak listája\r\n\r\nLetölti a húzások listáját?").arg(nev)))
+        Program::aktualis().InternetV().InternetMegszStart(7);
 }
 
 void TFoablak::VanAdatbazisAction()
@@ -138,6 +163,8 @@ void TFoablak::VanAdatbazisAction()
     AdatbazisAllapotAllitas("Fellrs1", true, QStringLiteral(" Adatbázis felülírása véletlen számsorokkal "));
     AdatbazisAllapotAllitas("Bvts1", true, QStringLiteral(" Aktuális lista bővítése véletlen számsorokkal "));
     AlternativAdatbazisAction(letezik(alternativUtvonal()));
+    if (TFeltetelek* f = formok().Feltetelek)
+        f->TalalatiAranyElerheto(true);
 }
 
 void TFoablak::AlternativAdatbazisAction(bool van)
@@ -166,14 +193,14 @@ void TFoablak::AlternativAdatbazisAction(bool van)
         v->setEnabled(betoltve && !a.AdatbazisTipus);
 }
 
-void TFoablak::AdatbazisJelenlet()
+void TFoablak::AdatbazisJelenlet(bool betolto)
 {
     // Every game keeps its own backups.
     VanElmentettUtolsoBontas();
     if (draws().AdatbazisBetoltve)
         VanAdatbazisAction();
     else
-        NincsAdatbazisAction();
+        NincsAdatbazisAction(betolto);
 }
 
 void TFoablak::AdatbazisParancsokBekotese()

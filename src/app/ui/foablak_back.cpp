@@ -5,6 +5,7 @@
 #include "app/ui/program.h"
 
 #include <QAction>
+#include <QToolBar>
 
 #include "app/backups.h"
 #include "app/folders.h"
@@ -49,7 +50,11 @@ void torol(const std::string& utvonal)
 
 void TFoablak::BackMentese()
 {
-    if (!settings().BiztonsagiMentes)
+    // Only while the statistics button can be used: a run, a test or a
+    // statistic in progress holds the work that would be written.
+    QAction* stat = Akcio(QStringLiteral("StatisztikaGomb"));
+    const QWidget* gomb = stat && Eszkoztar ? Eszkoztar->widgetForAction(stat) : nullptr;
+    if (!stat || !stat->isEnabled() || (gomb && !gomb->isEnabled()) || !settings().BiztonsagiMentes)
         return;
     if (BackTipusaBeallitas("").empty() && !Akcio(QStringLiteral("Visszatlts1"))->isEnabled())
         VanElmentettUtolsoBontas();

@@ -632,6 +632,11 @@ void TFeltetelek::VariacioOpcioinakTorlese()
     EllenorzesGombBeallitas();
 }
 
+void TFeltetelek::TalalatiAranyElerheto(bool adatbazis)
+{
+    if (TalArLap && TalArLap->Panel) TalArLap->Panel->setEnabled(adatbazis);
+}
+
 void TFeltetelek::SetFeltetelJelzo(bool value)
 {
     kvx::SetFeltetelJelzo(*Allapot.Feltetelek, value, variacio().BontasBovites);

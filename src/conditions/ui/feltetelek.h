@@ -139,6 +139,10 @@ public:
     // Loading and flags.
     void BeolvFeltKijelolese();
     void SetFeltetelJelzo(bool value);
+    // The hit-ratio condition compares lines with the draws: without a draws
+    // database its check box and panel are off (their own states come back
+    // with the database).
+    void TalalatiAranyElerheto(bool adatbazis);
     void EllenorzesGombBeallitas();
     void SetDbFeltetel(const kvx::TFeltetelMaszk& kijeloltFeltetelek);
 

@@ -104,14 +104,20 @@ int TVelSzam::Futtatas(int maximum, int hossz, QWidget* fokusz)
     VelSzamBeUD->setToolTip(tipp);
     VelSzamBeUD->findChild<QLineEdit*>()->setMaxLength(hossz);
     VelSzamBeUD->selectAll();
-    // The label changed: the dialog takes its width, and stands beside the
-    // windows it works with.
+    // The label changed: the dialog takes its width, and is placed afresh
+    // when it shows.
     adjustSize();
     kvx::AblakElhelyezese(this, true);
     fokusz->setFocus();
     if (exec() != QDialog::Accepted)
         Tag = 0;
     return Tag == 0 ? 0 : VelSzamBeUD->value();
+}
+
+void TVelSzam::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    kvx::AblakElhelyezese(this);
 }
 
 void TVelSzam::KijelolesGombClick()

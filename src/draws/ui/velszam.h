@@ -37,6 +37,9 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The dialog stands beside the windows it works with, not centred over
+    // them.
+    void showEvent(QShowEvent* event) override;
 
 private:
     void FormCreate();

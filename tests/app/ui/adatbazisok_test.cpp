@@ -7,8 +7,11 @@
 #include "app/messages.h"
 #include "app/settings.h"
 #include "app/ui/foablak.h"
+#include "app/ui/ablak_elhelyezes.h"
 #include "app/ui/formok.h"
 #include "app/ui/program.h"
+#include "conditions/ui/feltetelek.h"
+#include "conditions/ui/talarany_lap.h"
 #include "common/binary_io.h"
 #include "draws/alternative_databases.h"
 #include "draws/database_file.h"
@@ -25,12 +28,15 @@
 #include "statistics/stat_table.h"
 #include "statistics/ui/statisztika.h"
 #include "tickets/ui/huzbeszelveny.h"
+#include "tickets/ui/huzszelveny.h"
 #include "tickets/ui/szelvenyek.h"
 
 #include "harom_huzas.h"
+#include "http_szerver.h"
 #include "valaszolo.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -94,6 +100,7 @@ protected:
     QAction* akcio(const char* nev) { return window_->Akcio(QString::fromUtf8(nev)); }
     std::string alternativ() const { return kvx::folders().DatKonyvtar + kvx::AlternativAllomany[0]; }
     THuzLista* lista() { return formok().HuzLista; }
+    TTalalatiAranyLap* talAr() { return formok().Feltetelek->TalArLap; }
     THuzBe* be() { return formok().HuzBe; }
     void kattint(int n)
     {
@@ -140,6 +147,8 @@ TEST_F(AdatbazisokTest, CommandsFollowWhichDatabaseIsLoaded)
     // The search needs draws to search in.
     EXPECT_FALSE(akcio("Keress1")->isEnabled());
     EXPECT_EQ(tipp(akcio("Keress1")), QStringLiteral(" Hiányzik a húzások listája "));
+    // Nor can the hit-ratio condition be set: it compares with the draws.
+    EXPECT_FALSE(talAr()->TalArAllapotBox->isEnabled());
     EXPECT_TRUE(v.Latott.isEmpty());
     window_.reset();
 
@@ -156,6 +165,9 @@ TEST_F(AdatbazisokTest, CommandsFollowWhichDatabaseIsLoaded)
     EXPECT_EQ(tipp(akcio("Kavarexadatbzis1")), QStringLiteral(" Kavarex adatbázis betöltve "));
     EXPECT_FALSE(akcio("Vletlenszmsorok1")->isEnabled());
     EXPECT_TRUE(akcio("Ments4")->isEnabled());
+    // The box is back; its edits wait for it to be checked.
+    EXPECT_TRUE(talAr()->TalArAllapotBox->isEnabled());
+    EXPECT_FALSE(talAr()->DbTartomanyEdit->isEnabled());
 
     akcio("Betlts1")->trigger();
     EXPECT_FALSE(kvx::adatbazisFajta().AdatbazisTipus);
@@ -170,6 +182,80 @@ TEST_F(AdatbazisokTest, CommandsFollowWhichDatabaseIsLoaded)
     EXPECT_TRUE(kvx::adatbazisFajta().AdatbazisTipus);
     EXPECT_TRUE(akcio("Betlts1")->isEnabled());
     EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join("|").toStdString();
+}
+
+// A missing built-in database: at start-up its commands only go off; a later
+// load that misses it offers the download, which comes from the maker's site
+// (here a server on 127.0.0.1), is loaded and listed.
+TEST_F(AdatbazisokTest, MissingDatabaseIsOfferedForDownloadAfterStartUp)
+{
+    struct AjanlatBe {
+        AjanlatBe() : regi(qgetenv("KAVAREX_NO_DOWNLOAD_OFFER")) { qunsetenv("KAVAREX_NO_DOWNLOAD_OFFER"); }
+        ~AjanlatBe() { qputenv("KAVAREX_NO_DOWNLOAD_OFFER", regi); }
+        QByteArray regi;
+    } ajanlat;
+    kvx::teszt::HttpSzerver szerver;
+    QTemporaryDir oldal;
+    const std::vector<std::uint8_t> adatbazis = tartalom(kvx::teszt::haromHuzasAdatbazis(oldal.path()));
+    ASSERT_FALSE(adatbazis.empty());
+    const std::string nev = kvx::AdatbazisAllomany[0];
+    szerver.beallit("/hu/download/Database/" + nev, {200, std::string(adatbazis.begin(), adatbazis.end())});
+    program_.Gyarto.Honlap = szerver.cim("");
+    program_.Gyarto.ProbaCim = szerver.cim("/");
+    const auto dobozok = [](const Valaszolo& v) {
+        QStringList l;
+        for (const auto& d : v.Latott)
+            if (d.ObjektumNev != QStringLiteral("InternetLetoltesAblak"))
+                l << d.Szoveg;
+        return l;
+    };
+    const auto kerdes = [](int jatek) {
+        return QString::fromUtf8("Hiányzik: %1 húzásainak listája").arg(QString::fromUtf8(kvx::JatekNev[jatek]));
+    };
+
+    Valaszolo csend(QStringList{});
+    indit(false);
+    QTest::qWait(100);
+    EXPECT_TRUE(dobozok(csend).isEmpty()) << dobozok(csend).join('|').toStdString();
+    ASSERT_EQ(program_.Gyarto.Honlap, szerver.cim(""));
+
+    // Another game without its database: asked; No fetches nothing.
+    {
+        Valaszolo v({QStringLiteral("Nem")});
+        window_->LottoSelect(1);
+        ASSERT_TRUE(kvx::teszt::varj([&] { return !v.Latott.isEmpty(); }));
+        QTest::qWait(50);
+        ASSERT_EQ(dobozok(v).size(), 1) << dobozok(v).join('|').toStdString();
+        EXPECT_TRUE(dobozok(v)[0].startsWith(kerdes(1))) << dobozok(v)[0].toStdString();
+        EXPECT_TRUE(dobozok(v)[0].endsWith(QString::fromUtf8("Letölti a húzások listáját?")));
+    }
+    // A private database that fails to open is not the built-in one: its
+    // error is all the user hears.
+    {
+        Valaszolo v(QStringList{});
+        window_->Betlts1Click(kvx::kPrivatMegnyitas, dir_.filePath(QStringLiteral("nincs.pdb")));
+        QTest::qWait(100);
+        EXPECT_TRUE(dobozok(v).isEmpty()) << dobozok(v).join('|').toStdString();
+        EXPECT_EQ(hibak_.size(), 1);
+    }
+    EXPECT_TRUE(szerver.kert().empty());
+
+    // Back to the first game: Yes downloads its database, which is loaded
+    // and listed.
+    {
+        Valaszolo v({QStringLiteral("Igen")});
+        window_->LottoSelect(0);
+        ASSERT_TRUE(kvx::teszt::varj([] { return kvx::draws().AdatbazisBetoltve; }))
+            << dobozok(v).join('|').toStdString();
+        EXPECT_TRUE(dobozok(v).value(0).startsWith(kerdes(0)));
+    }
+    EXPECT_EQ(kvx::draws().HuzasokSzama, 3);
+    EXPECT_TRUE(kvx::adatbazisFajta().AdatbazisTipus);
+    EXPECT_EQ(tartalom(kvx::folders().DatKonyvtar + nev), adatbazis);
+    EXPECT_TRUE(lista()->isVisible());
+    EXPECT_TRUE(akcio("Listzs3")->isEnabled());
+    const std::vector<std::string> kert = szerver.kert();
+    EXPECT_NE(std::find(kert.begin(), kert.end(), "/hu/download/Database/" + nev), kert.end());
 }
 
 // The road of a new user: an alternative database is made, three draws are
@@ -325,6 +411,34 @@ TEST_F(AdatbazisokTest, CountDialogOffersOneToTheMaximum)
     QTimer::singleShot(0, d, [d] { QTest::mouseClick(d->MegseGomb, Qt::LeftButton); });
     EXPECT_EQ(d->Start(5000, true), 0);
     EXPECT_EQ(d->VelSzamBeCimke->text(), QStringLiteral("Véletlen húzások mennyisége"));
+}
+
+// Opened over the draws list, the dialog stands beside the windows in use,
+// not centred over the main window (where the draws ticket stands).
+TEST_F(AdatbazisokTest, CountDialogStandsBesideTheOpenWindows)
+{
+    indit(false);
+    window_->resize(1500, 900);
+    window_->findChild<kvx::AblakElhelyezes*>()->SetMunkaTerulet(QRect(0, 0, 1500, 900));
+    window_->show();
+    akcio("jadatbzis1")->trigger();
+    ASSERT_TRUE(lista()->isVisible());
+    const QList<QWidget*> nyitott{static_cast<QWidget*>(szelvenyek().Foszelveny.data()), lista(),
+                                  static_cast<QWidget*>(szelvenyek().HuzSzelveny.data())};
+    for (QWidget* w : nyitott)
+        ASSERT_TRUE(w && w->isVisible());
+    TVelSzam* d = formok().VelSzam;
+    QList<QRect> atfedesek;
+    QRect hely;
+    QTimer::singleShot(0, d, [&] {
+        hely = d->frameGeometry();
+        for (QWidget* w : nyitott)
+            if (hely.intersects(w->frameGeometry()))
+                atfedesek << w->frameGeometry();
+        QTest::mouseClick(d->MegseGomb, Qt::LeftButton);
+    });
+    EXPECT_EQ(d->Start(5000, false), 0);
+    EXPECT_TRUE(atfedesek.isEmpty()) << hely.x() << "," << hely.y() << " " << hely.width() << "x" << hely.height();
 }
 
 // "Megnyitás" takes the user's file of number lines as well: it becomes a

@@ -98,6 +98,15 @@ TEST_F(VisszatoltesTest, ClearingUnsavedNumbersKeepsThemAndOneLineIsNotKept)
     window_->Akcio(QStringLiteral("Mind1"))->trigger();
     EXPECT_FALSE(QFile::exists(QString::fromStdString(ut(""))));
 
+    // While a run or a statistic holds the program (its commands, the
+    // statistics button among them, are off) nothing is written.
+    jelol(W);
+    window_->FormokDE(false);
+    window_->Akcio(QStringLiteral("Mind1"))->trigger();
+    window_->FormokDE(true);
+    EXPECT_TRUE(ticket().empty());
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(ut(""))));
+
     jelol(A);
     window_->Akcio(QStringLiteral("Mind1"))->trigger();
     EXPECT_TRUE(ticket().empty());
