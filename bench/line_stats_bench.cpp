@@ -1,8 +1,10 @@
 // The per-line statistics: pairs and sums of 10,000,000 variation lines of
-// selected numbers, each of them over 100,000 draws, and the line
-// distribution of 1,000,000 lines with all its range choices.
+// selected numbers, each of them over 100,000 draws, the line distribution
+// of 1,000,000 lines with all its range choices, and the lines per number
+// of 1,000,000 lines.
 #include "statistics/line_distribution.h"
 #include "statistics/line_stats_engine.h"
+#include "statistics/neighbour_stats.h"
 
 #include "draws/draws_table.h"
 
@@ -154,5 +156,19 @@ void BM_SorszamEloszlasAdatbazis100k(benchmark::State& st)
     }
 }
 BENCHMARK(BM_SorszamEloszlasAdatbazis100k)->Unit(benchmark::kMillisecond);
+
+// The neighbours hint's lines per number: one pass over a 1,000,000-line
+// variation of selected numbers, made at the first hint of the chart.
+void BM_SzamSorElofordulas1M(benchmark::State& st)
+{
+    Variacio v(1000000);
+    for (auto _ : st) {
+        StatFutas f;
+        f.StatisztikaFut.store(true);
+        const std::vector<std::int64_t> db = SzamSorElofordulas(v.B, f, v.B.Jatek.OsszesSzam);
+        benchmark::DoNotOptimize(db.data());
+    }
+}
+BENCHMARK(BM_SzamSorElofordulas1M)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -147,6 +147,20 @@ void DiagramModell::Start(DiagramOpciok& o, const DiagramBemenet& b, const Diagr
     if (eng_.Mind && !o.Mind)
         tabla_.erase(std::remove_if(tabla_.begin(), tabla_.end(), ures), tabla_.end());
 
+    // Pairs are labelled with their numbers, looked up by the row number.
+    jatek_ = g;
+    szampar_ = v.SzamparStat;
+    kulcsSzam_ = tag <= 3 || v.SzomszedosDiagramStat || v.SzamparStat;
+    parok_.clear();
+    if (szampar_) {
+        parok_.assign(b.Gyorsitotar.size(), {0, 0});
+        for (const TTombInt1D& c : b.Gyorsitotar) {
+            const std::int32_t r = cella(c, 0);
+            if (r >= 1 && static_cast<std::size_t>(r) <= parok_.size())
+                parok_[static_cast<std::size_t>(r - 1)] = {cella(c, 3), cella(c, 4)};
+        }
+    }
+
     // Scale.
     const std::int32_t felso = kerekit(28 * m.MeretSzorzo);
     h_ = std::max(1, m.FestoMagassag - 2 * felso);
@@ -162,7 +176,10 @@ void DiagramModell::Start(DiagramOpciok& o, const DiagramBemenet& b, const Diagr
         if (i == 0 || r[1] < mn)
             mn = r[1];
         jegy = std::max({jegy, jegyek(r[0]), jegyek(r[1])});
-        if (g.VanPluszSzam && kulcsSzam && Kulcs(static_cast<std::int32_t>(i)) > g.FoSzamKeszlet)
+        // A pair counts by its second number, the others by their key.
+        const std::int32_t k = Kulcs(static_cast<std::int32_t>(i));
+        const std::int32_t szam = szampar_ ? sorPar(k).second : k;
+        if (g.VanPluszSzam && kulcsSzam && szam > g.FoSzamKeszlet)
             ++pluszOszlopok_;
     }
     if (v.SzamparStat)
@@ -226,16 +243,21 @@ void DiagramModell::Start(DiagramOpciok& o, const DiagramBemenet& b, const Diagr
         ertekek_[1] = 0;
         ertekek_[2] = db > 0 ? osszeg / db : kNincs;
     } else if (v.SzomszedosDiagramStat) {
-        // The view the combo box chose has counts of its own: the average
-        // over the numbers that have one.
+        // From the counts of the numbers shown (of the view the combo box
+        // chose): expected is the total spread evenly over the bars, actual
+        // the average over the numbers that have a count. With Húzás the
+        // count stands in column 2.
+        const std::size_t c = o.Huzas ? 2 : static_cast<std::size_t>(1 - inverzOszlop_);
         double osszeg = 0, db = 0;
-        for (const TTombInt1D& r : b.Gyorsitotar)
-            if (cella(r, 1) > 0) {
-                osszeg += cella(r, 1);
+        for (const TTombInt1D& r : tabla_)
+            if (cella(r, c) > 0) {
+                osszeg += cella(r, c);
                 ++db;
             }
-        if (db > 0)
+        if (db > 0) {
+            ertekek_[0] = osszeg / static_cast<double>(tabla_.size());
             ertekek_[2] = osszeg / db;
+        }
     } else if (v.SzamparStat || v.SzamkeszletDiagramStat) {
         // The result holds the total of the counts: the mean per bar.
         ertekek_[2] = bars > 0 ? b.Ertekek[2] / bars : kNincs;
@@ -314,6 +336,52 @@ std::int32_t DiagramModell::Kulcs(std::int32_t i) const
     if (i < 0 || static_cast<std::size_t>(i) >= tabla_.size())
         return 0;
     return tabla_[static_cast<std::size_t>(i)][static_cast<std::size_t>(inverzOszlop_)];
+}
+
+std::pair<std::int32_t, std::int32_t> DiagramModell::sorPar(std::int32_t r) const
+{
+    if (r < 1 || static_cast<std::size_t>(r) > parok_.size())
+        return {0, 0};
+    return parok_[static_cast<std::size_t>(r - 1)];
+}
+
+std::pair<std::int32_t, std::int32_t> DiagramModell::Par(std::int32_t i) const
+{
+    // A Zoom bar is a group of values, not a row.
+    if (!szampar_ || zoomAktiv_)
+        return {0, 0};
+    return sorPar(Kulcs(i));
+}
+
+OszlopCimke DiagramModell::Cimke(std::int32_t i) const
+{
+    OszlopCimke c;
+    if (i < 0 || static_cast<std::size_t>(i) >= tabla_.size())
+        return c;
+    const std::int32_t cimke = tabla_[static_cast<std::size_t>(i)][0];
+    c.Szoveg = std::to_string(cimke);
+    // A Zoom bar is labelled with how many rows share its value.
+    if (zoomAktiv_ || !kulcsSzam_ || (!jatek_.VanPluszSzam && !szampar_))
+        return c;
+    const bool kulcsAlatta = inverzOszlop_ == 0;  // the label is the key, not the count
+    if (szampar_) {
+        const auto [x, y] = Par(i);
+        if (x <= 0)
+            return c;
+        // Both numbers of an extra pair are shown in the extra pool's own numbering.
+        const bool plusz = jatek_.VanPluszSzam && x > jatek_.FoSzamKeszlet;
+        c.Plusz = plusz;
+        if (kulcsAlatta)
+            c.Szoveg = std::to_string(plusz ? jatek_.PluszSzamKijelzes(x) : x) + "-" +
+                       std::to_string(plusz ? jatek_.PluszSzamKijelzes(y) : y);
+        return c;
+    }
+    if (Kulcs(i) > jatek_.FoSzamKeszlet) {
+        c.Plusz = true;
+        if (kulcsAlatta)
+            c.Szoveg = std::to_string(jatek_.PluszSzamKijelzes(cimke));
+    }
+    return c;
 }
 
 std::int32_t DiagramModell::TeljesSzelesseg() const

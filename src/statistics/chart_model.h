@@ -11,7 +11,9 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <utility>
+#include <vector>
 
 namespace kvx {
 
@@ -60,6 +62,12 @@ struct Oszlop {
     std::int32_t X0 = 0, X1 = 0;  // left (after the margin) and right edge
     std::int32_t Teto = 0, Alj = 0;
     std::int64_t Magassag = 0;    // height in value steps
+};
+
+// What stands under a bar, and whether it is drawn in the extra pool's colour.
+struct OszlopCimke {
+    std::string Szoveg;
+    bool Plusz = false;
 };
 
 // The parts of a bar drawn again: above the expected value (pen colour) and
@@ -111,11 +119,17 @@ public:
     std::int32_t OszlopItt(std::int32_t x, std::int32_t gorgetes) const;
     // The number a bar stands for (the key column).
     std::int32_t Kulcs(std::int32_t i) const;
+    // The two numbers of a pairs chart's bar, smaller first (0, 0 when the
+    // chart is not of pairs or the bar is a Zoom group).
+    std::pair<std::int32_t, std::int32_t> Par(std::int32_t i) const;
+    // The label under bar i.
+    OszlopCimke Cimke(std::int32_t i) const;
     // Total width of the bars.
     std::int32_t TeljesSzelesseg() const;
 
 private:
     void rendezes(std::int32_t rend);
+    std::pair<std::int32_t, std::int32_t> sorPar(std::int32_t sorszam) const;
     std::optional<std::int32_t> szint(double ertek, std::int32_t s) const;
 
     TTombInt2D munka_;
@@ -134,6 +148,13 @@ private:
     std::int32_t oszlopSzel_ = 26, margo_ = 5;
     std::int32_t pluszOszlopok_ = 0;
     std::int32_t s_ = 0;  // standard deviations count from 1
+    GameParams jatek_;
+    // Keys are numbers of the game (main-ticket charts, neighbours, pairs),
+    // not values such as sums or ranges.
+    bool kulcsSzam_ = false;
+    bool szampar_ = false;
+    // Pairs: the two numbers of each row number (1-based) of the result.
+    std::vector<std::pair<std::int32_t, std::int32_t>> parok_;
     std::optional<std::int32_t> elmeletiSzint_, tenylegesSzint_;
 };
 

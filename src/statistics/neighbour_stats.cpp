@@ -123,3 +123,19 @@ void SzomszedosLancKezdet(TTombInt2D& n)
 }
 
 }  // namespace kvx
+
+namespace kvx {
+
+std::vector<std::int64_t> SzamSorElofordulas(const SzamsorBejarasBemenet& b, StatFutas& f, std::int32_t szamDb)
+{
+    std::vector<std::int64_t> db(static_cast<std::size_t>(std::max(0, szamDb)), 0);
+    const std::size_t K = static_cast<std::size_t>(std::max(0, b.K));
+    SzamsorBejaras(b, f, [&](const std::vector<std::int32_t>& sor, std::int32_t) {
+        for (std::size_t j = 0; j < K && j < sor.size(); ++j)
+            if (sor[j] >= 1 && static_cast<std::size_t>(sor[j]) <= db.size())
+                ++db[static_cast<std::size_t>(sor[j] - 1)];
+    });
+    return db;
+}
+
+}  // namespace kvx

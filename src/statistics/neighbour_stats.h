@@ -42,4 +42,8 @@ TTombInt2D SzomszedosNezet(const TTombInt2D& t, std::int32_t K, std::int32_t L);
 // such row is left whole).
 void SzomszedosLancKezdet(TTombInt2D& n);
 
+// Lines of the source holding each number (index n - 1 for n = 1..szamDb),
+// read from the first K values of every line.
+std::vector<std::int64_t> SzamSorElofordulas(const SzamsorBejarasBemenet& b, StatFutas& f, std::int32_t szamDb);
+
 }  // namespace kvx

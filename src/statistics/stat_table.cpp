@@ -161,8 +161,11 @@ StatMunkavaltozok MunkavaltozokBeallitasa(std::int32_t t, const StatKornyezet& k
     v.VizsgaltSzamDb = K;
     v.VizsgaltSzamDbMax = K - 1;
     v.SzazalekEgyseg = v.VizsgaltSorDb / 100;
-    v.VanElmeleti = t == 2 || (((v.SzorasStat && K > 2) || v.TerjedelemStat || v.OsszegStat) &&
-                               (v.StatForras == 0 || !k.KijeloltNemSzomszedos));
+    // The neighbours chart's expected count comes from the counts it shows,
+    // so it has one for either source.
+    v.VanElmeleti = t == 2 || v.SzomszedosDiagramStat ||
+                    (((v.SzorasStat && K > 2) || v.TerjedelemStat || v.OsszegStat) &&
+                     (v.StatForras == 0 || !k.KijeloltNemSzomszedos));
     return v;
 }
 

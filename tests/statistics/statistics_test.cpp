@@ -697,9 +697,6 @@ TEST(DiagramModell, ActualAverageOfTheValueAndCountFamilies)
         {"pairs", 22, par, false, true, 3.0},
         {"pairs, Mind unticked", 22, par, false, false, 4.5},
         {"number sets", 28, {{1, 3, 1}, {2, 6, 2}}, false, true, 4.5},
-        // The neighbours' view (number, count, last): over the numbers with
-        // a count.
-        {"neighbours", 21, {{1, 0, 0}, {2, 3, 1}, {3, 6, 2}}, false, true, 4.5},
     };
     for (const Eset& e : esetek) {
         DiagramBemenet b = bemenet(e.Tag, e.T);
@@ -712,6 +709,172 @@ TEST(DiagramModell, ActualAverageOfTheValueAndCountFamilies)
         m.Start(o, b, DiagramMeretek{});
         EXPECT_DOUBLE_EQ(m.Ertekek()[2], e.Atlag) << e.Nev;
         EXPECT_EQ(m.Ertekek()[0], 1.0) << e.Nev;
+    }
+}
+
+TEST(DiagramModell, NeighbourChartsExpectAndAverageFromTheCountsShown)
+{
+    // The neighbours' view (number, count, last): 9 neighbour pairs over 4
+    // numbers, 2 of which have one.
+    const TTombInt2D t = {{1, 0, 0}, {2, 3, 1}, {3, 6, 2}, {4, 0, 0}};
+    struct Eset {
+        const char* Nev;
+        bool Mind, Huzas, Inverz;
+        double Elmeleti, Tenyleges;
+        bool ElmeletiMutat;
+    } esetek[] = {
+        {"all numbers shown", true, false, false, 9.0 / 4, 4.5, true},
+        // Without the numbers lacking a count both are the same average.
+        {"Mind unticked", false, false, false, 4.5, 4.5, true},
+        // The count stands behind the last line: the same values, but no
+        // expected part is drawn over last lines.
+        {"Húzás", true, true, false, 9.0 / 4, 4.5, false},
+        {"Inverz", true, false, true, 9.0 / 4, 4.5, true},
+    };
+    for (int tag : {19, 21})
+        for (const Eset& e : esetek) {
+            SCOPED_TRACE(std::string(e.Nev) + " " + std::to_string(tag));
+            DiagramBemenet b = bemenet(tag, t);
+            EXPECT_TRUE(b.V.VanElmeleti);
+            b.Ertekek = {1, 7, 9, 0, 0, 0, 0, 0};
+            DiagramModell m;
+            m.Ujrakezdes(t);
+            DiagramOpciok o;
+            o.Mind = e.Mind;
+            o.Huzas = e.Huzas;
+            o.Inverz = e.Inverz;
+            m.Start(o, b, DiagramMeretek{});
+            EXPECT_DOUBLE_EQ(m.Ertekek()[0], e.Elmeleti);
+            EXPECT_DOUBLE_EQ(m.Ertekek()[2], e.Tenyleges);
+            EXPECT_EQ(m.ElmeletiMutat(), e.ElmeletiMutat);
+            EXPECT_EQ(m.ElmeletiSzint().has_value(), true);
+        }
+    // A chart with no count keeps the values it was given.
+    const TTombInt2D ures = {{1, 0, 0}, {2, 0, 0}};
+    DiagramBemenet b = bemenet(21, ures);
+    b.Ertekek = {1, 7, 9, 0, 0, 0, 0, 0};
+    DiagramModell m;
+    m.Ujrakezdes(ures);
+    DiagramOpciok o;
+    m.Start(o, b, DiagramMeretek{});
+    EXPECT_EQ(m.Ertekek()[0], 1.0);
+    EXPECT_EQ(m.Ertekek()[2], 9.0);
+}
+
+// The result table of pairs: every pair of 1..P (rows 1..C(P, 2)), then
+// the extra pairs as their stored numbers above P; count c at the rows
+// asked for.
+TTombInt2D parTabla(const GameParams& g, const std::map<int, int>& darab)
+{
+    TTombInt2D t;
+    auto resz = [&](int n, int alap) {
+        for (int i = 1; i <= n; ++i)
+            for (int j = i + 1; j <= n; ++j) {
+                const int r = static_cast<int>(t.size()) + 1;
+                const auto it = darab.find(r);
+                const int c = it == darab.end() ? 0 : it->second;
+                t.push_back({r, c, c > 0 ? r % 7 + 1 : 0, alap + i, alap + j});
+            }
+    };
+    resz(g.FoSzamKeszlet, 0);
+    if (g.VanPluszSzam && g.PluszSzamDb > 1)
+        resz(g.PluszSzamKeszlet, g.FoSzamKeszlet);
+    return t;
+}
+
+TEST(DiagramModell, PairBarsAreLabelledWithTheirNumbers)
+{
+    // EuroJackpot: 1225 main pairs of 1..50, then 66 pairs of the 12 extras.
+    DiagramBemenet b = bemenet(22, {});
+    b.Jatek = jatek(30);
+    b.V.SzamparStat = true;
+    ASSERT_EQ(b.Jatek.FoSzamKeszlet, 50);
+    const std::map<int, int> darab = {{1, 4}, {1225, 2}, {1226, 3}, {1291, 1}};
+    b.Gyorsitotar = parTabla(b.Jatek, darab);
+    ASSERT_EQ(b.Gyorsitotar.size(), 1291u);
+    struct Eset {
+        const char* Nev;
+        bool Mind, Inverz, Huzas, Zoom;
+        std::vector<std::pair<std::string, bool>> Cimkek;  // the first bars' labels, extra colour
+        std::int32_t Plusz;  // bars of extra pairs
+    } esetek[] = {
+        {"all pairs", true, false, false, false, {{"1-2", false}, {"1-3", false}}, 66},
+        // Rows 1225 (49-50), 1226 (the first extra pair, 51-52) and 1291
+        // (the last, 61-62) are shown in the extra pool's numbering.
+        {"pairs that came", false, false, false, false,
+         {{"1-2", false}, {"49-50", false}, {"1-2", true}, {"11-12", true}}, 2},
+        {"Húzás", false, false, true, false, {{"1-2", false}, {"49-50", false}, {"1-2", true}, {"11-12", true}}, 2},
+        // Inverz: the count stands under the bar, still in the extra colour.
+        {"Inverz", false, true, false, false, {{"4", false}, {"2", false}, {"3", true}, {"1", true}}, 2},
+        // Zoom: one bar per count, labelled with how many pairs have it.
+        {"Zoom", false, false, false, true, {{"1", false}, {"1", false}, {"1", false}, {"1", false}}, 2},
+    };
+    for (const Eset& e : esetek) {
+        SCOPED_TRACE(e.Nev);
+        DiagramModell m;
+        m.Ujrakezdes(b.Gyorsitotar);
+        DiagramOpciok o;
+        o.Mind = e.Mind;
+        o.Inverz = e.Inverz;
+        o.Huzas = e.Huzas;
+        o.Zoom = e.Zoom;
+        m.Start(o, b, DiagramMeretek{});
+        ASSERT_GE(m.Tabla().size(), e.Cimkek.size());
+        for (std::size_t i = 0; i < e.Cimkek.size(); ++i) {
+            const OszlopCimke c = m.Cimke(static_cast<std::int32_t>(i));
+            EXPECT_EQ(c.Szoveg, e.Cimkek[i].first) << i;
+            EXPECT_EQ(c.Plusz, e.Cimkek[i].second) << i;
+        }
+        EXPECT_EQ(m.PluszOszlopok(), e.Plusz);
+    }
+    // The bars of the last extra pair name its stored numbers.
+    DiagramModell m;
+    m.Ujrakezdes(b.Gyorsitotar);
+    DiagramOpciok o;
+    m.Start(o, b, DiagramMeretek{});
+    EXPECT_EQ(m.Par(1290), (std::pair<std::int32_t, std::int32_t>{61, 62}));
+
+    // 5/90 has no extra pool: its last pair is 89-90, nothing in the extra colour.
+    DiagramBemenet b90 = bemenet(22, {});
+    b90.Gyorsitotar = parTabla(b90.Jatek, {{4005, 1}});
+    DiagramModell m90;
+    m90.Ujrakezdes(b90.Gyorsitotar);
+    m90.Start(o, b90, DiagramMeretek{});
+    EXPECT_EQ(m90.Cimke(4004).Szoveg, "89-90");
+    EXPECT_FALSE(m90.Cimke(4004).Plusz);
+    EXPECT_EQ(m90.PluszOszlopok(), 0);
+}
+
+TEST(DiagramModell, OnlyKeysThatAreNumbersAreRenumberedAsExtras)
+{
+    // EuroJackpot: a main-ticket bar of the stored number 51 is extra
+    // number 1; a sum of 120 is a value and stays as it is.
+    const GameParams g = jatek(30);
+    struct Eset {
+        int Tag;
+        TTombInt2D T;
+        bool Inverz;
+        std::string Cimke;
+        bool Plusz;
+    } esetek[] = {
+        {1, {{51, 3, 9}}, false, "1", true},
+        {1, {{51, 3, 9}}, true, "3", true},
+        {1, {{50, 3, 9}}, false, "50", false},
+        // Sums: (lines, sum, last); Inverz puts the sum under the bar.
+        {8, {{2, 120, 9}}, true, "120", false},
+        {17, {{2, 49, 9}, {1, 52, 4}}, true, "49", false},
+    };
+    for (const Eset& e : esetek) {
+        SCOPED_TRACE(e.Tag);
+        DiagramBemenet b = bemenet(e.Tag, e.T);
+        b.Jatek = g;
+        DiagramModell m;
+        m.Ujrakezdes(e.T);
+        DiagramOpciok o;
+        o.Inverz = e.Inverz;
+        m.Start(o, b, DiagramMeretek{});
+        EXPECT_EQ(m.Cimke(0).Szoveg, e.Cimke);
+        EXPECT_EQ(m.Cimke(0).Plusz, e.Plusz);
     }
 }
 

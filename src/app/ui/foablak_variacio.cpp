@@ -19,6 +19,7 @@
 #include "app/ui/uzenetek.h"
 #include "app/wait_jobs.h"
 #include "conditions/ui/feltetelek.h"
+#include "conditions/ui/info.h"
 #include "conditions/variation_options.h"
 #include "conditions/condition_records.h"
 #include "conditions/consistency_check.h"
@@ -299,6 +300,11 @@ void TFoablak::VariacioVege()
     if (bontas && bontas->Tag == 5)
         eszt1Click();
     BontMenuAll(VariacioParancsHelyzet());
+    // "Statisztika": the frequency distribution of the new lines, as the
+    // information window's "Diagram" shows it.
+    if (bontas && bontas->Tag == 10)
+        if (TInfo* info = formok().Info)
+            info->Button4Click();
 }
 
 void TFoablak::NagyVariacioFeladat(int kod, const std::function<void()>& munka, std::int64_t sorok)

@@ -18,6 +18,7 @@
 #include "tickets/ui/foszelveny.h"
 #include "tickets/ui/szelveny_vezerlo.h"
 #include "tickets/ui/szelvenyek.h"
+#include "variation/ui/bontas.h"
 #include "variation/ui/bontlista.h"
 
 using namespace kvx;
@@ -122,6 +123,10 @@ void StatisztikaBekotese(TFoablak& foablak, TStatisztika& s, const Formok& f)
     if (QAction* a = foablak.Akcio(QStringLiteral("Hzsokszma2")))
         QObject::connect(a, &QAction::triggered, &s, [tartomany] { TartomanyDialogus(tartomany, 3); });
 
+    // The run window's "Statisztika" after a run asks the same of the
+    // information window's "Diagram".
+    if (TBontas* bontas = f.Bontas)
+        bontas->StatisztikaEngedelyezes();
     // The information window's "Diagram": the frequency distribution of the lines.
     if (TInfo* info = f.Info) {
         info->DiagramEngedelyezes();

@@ -64,7 +64,7 @@ void TInfo::FormCreate()
     fo->addWidget(Panel1);
     connect(Button1, &QPushButton::clicked, this, &TInfo::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TInfo::Button2Click);
-    connect(Button4, &QPushButton::clicked, this, &TInfo::diagramKerve);
+    connect(Button4, &QPushButton::clicked, this, &TInfo::Button4Click);
     // The description's separator line is 90 characters: the window shows it whole.
     resize(std::max(560, QFontMetrics(f).horizontalAdvance(QString(92, QLatin1Char('M'))) + 40), 600);
 }
@@ -130,6 +130,8 @@ void TInfo::DiagramEngedelyezes()
     Button4->setEnabled(true);
     Button4->setToolTip(QString());
 }
+
+void TInfo::Button4Click() { emit diagramKerve(); }
 
 void TInfo::Button2Click()
 {

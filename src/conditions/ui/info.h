@@ -35,6 +35,8 @@ public:
     void NyomtatasEngedelyezes();
     // Someone shows the diagram: "Diagram" works from now on.
     void DiagramEngedelyezes();
+    // "Diagram": asks for the frequency distribution of the variation.
+    void Button4Click();
 
 signals:
     void nyomtatasKerve(bool allomanyba);

@@ -40,7 +40,7 @@ OszlopSzerep OszlopSzerepe(const DiagramModell& m, const DiagramFestesAdatok& a,
 {
     if (m.ZoomAktiv())
         return OszlopSzerep::Zoom;
-    if (a.Tag > 3 || !a.Szamok)
+    if ((a.Tag > 3 && !a.SzamSzerep) || !a.Szamok)
         return OszlopSzerep::Normal;
     const int n = m.Kulcs(i);
     if (AllandoE(*a.Szamok, n))
@@ -110,15 +110,9 @@ void DiagramFestes(QPainter& p, QSize meret, const DiagramModell& m, const Diagr
         p.setPen(sz.Betu);
         p.drawText(QPoint(ex, ey + fm.ascent()), ertek);
         // The key under the bar; extra-pool numbers renumbered in their own colour.
-        int kulcs = sor[0];
-        bool plusz = false;
-        if (!m.ZoomAktiv() && a.Tag <= 3 && a.Jatek.VanPluszSzam && m.Kulcs(i) > a.Jatek.FoSzamKeszlet) {
-            plusz = true;
-            if (m.InverzOszlop() == 0)
-                kulcs = a.Jatek.PluszSzamKijelzes(kulcs);
-        }
-        const QString cimke = QString::number(kulcs);
-        p.setPen(plusz ? kPluszCimkeSzin : kCimkeSzin);
+        const OszlopCimke c = m.Cimke(i);
+        const QString cimke = QString::fromStdString(c.Szoveg);
+        p.setPen(c.Plusz ? kPluszCimkeSzin : kCimkeSzin);
         const int ky = o.Alj + (a.MeretIndex >= 2 ? a.SorMagassag / 3 : a.SorMagassag / 4);
         p.drawText(QPoint(o.X0 + (o.X1 - o.X0 - fm.horizontalAdvance(cimke)) / 2, ky + fm.ascent()), cimke);
         p.setBackgroundMode(Qt::TransparentMode);

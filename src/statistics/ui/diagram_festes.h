@@ -30,6 +30,9 @@ struct DiagramFestesAdatok {
     bool MindKitoltes = false;      // Mind ticked or disabled: fill after the last bar
     kvx::GameParams Jatek;
     const kvx::SzamListak* Szamok = nullptr;  // the main ticket's roles
+    // Beside the main-ticket charts (Tags 1-3), the bars of this chart stand
+    // for numbers whose role on the main ticket colours them.
+    bool SzamSzerep = false;
 };
 
 // The colour group of bar i.

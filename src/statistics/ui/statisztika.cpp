@@ -625,6 +625,13 @@ void TStatisztika::StatisztikaKeszites(int tag)
     }
 }
 
+bool TStatisztika::szamKulcsu() const
+{
+    // The number sets' bars and the neighbours chart's bars of all numbers
+    // stand for numbers of the main ticket, as the main-ticket charts' do.
+    return v_.SzamkeszletDiagramStat || (v_.SzomszedosDiagramStat && SzomszedosSzamokCB->currentIndex() <= 0);
+}
+
 TTombInt2D TStatisztika::szomszedosNezet(const TTombInt2D& t) const
 {
     const int i = SzomszedosSzamokCB->currentIndex();
@@ -875,6 +882,7 @@ void TStatisztika::SelectionSortBoxPaint(QPainter& p)
     a.MindKitoltes = MindCheckBox->isChecked() || !MindCheckBox->isEnabled();
     a.Jatek = game();
     a.Szamok = &szamListak();
+    a.SzamSzerep = szamKulcsu();
     DiagramFestes(p, SelectionSortBox->size(), modell_, a);
 }
 
@@ -961,7 +969,7 @@ void TStatisztika::SelectionSortBoxDblClick(QPoint hol)
         return;
     }
     const int szam = modell_.Kulcs(i);
-    if (formTag_ < 4 && szam >= 1 && szam <= game().OsszesSzam) {
+    if ((formTag_ < 4 || szamKulcsu()) && szam >= 1 && szam <= game().OsszesSzam) {
         emit szamJelolesKerve(szam);
         SelectionSortBox->update();
     }
@@ -1199,16 +1207,9 @@ const std::vector<std::int64_t>& TStatisztika::szomszedElofordulas() const
         be.Huzasok = &p.Huzasok;
     else
         be.Variacio = &forras;
-    std::vector<std::int64_t> db(static_cast<std::size_t>(std::max(0, p.Jatek.OsszesSzam)), 0);
     StatFutas f;
     f.StatisztikaFut.store(true);
-    const std::size_t K = static_cast<std::size_t>(std::max(0, v_.VizsgaltSzamDb));
-    SzamsorBejaras(be, f, [&](const std::vector<std::int32_t>& sor, std::int32_t) {
-        for (std::size_t j = 0; j < K && j < sor.size(); ++j)
-            if (sor[j] >= 1 && static_cast<std::size_t>(sor[j]) <= db.size())
-                ++db[static_cast<std::size_t>(sor[j] - 1)];
-    });
-    szomszedElofordulas_ = std::move(db);
+    szomszedElofordulas_ = SzamSorElofordulas(be, f, p.Jatek.OsszesSzam);
     szomszedElofordulasTag_ = formTag_;
     szomszedElofordulasTorles_ = torlesek_;
     return szomszedElofordulas_;

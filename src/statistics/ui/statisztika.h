@@ -205,6 +205,9 @@ private:
     // view of the per-number table the combo box chooses.
     std::vector<int> szomszedHossz_;
     kvx::TTombInt2D szomszedosNezet(const kvx::TTombInt2D& t) const;
+    // Bars of a chart above Tag 3 that stand for numbers of the main ticket
+    // (coloured by their role, a double click marks them).
+    bool szamKulcsu() const;
     // What the hint of bar i of the shown chart is built from.
     kvx::DiagramTippBemenet diagramTippBemenet(int i) const;
     // Lines of the neighbours chart's source holding each number, counted

@@ -637,9 +637,9 @@ void TBontas::Vege()
     // 2.
     if (vanSor && status) {
         BreakGomb->setText(QStringLiteral("Statisztika"));
-        BreakGomb->setToolTip(QString::fromUtf8(kNemElerheto));
+        BreakGomb->setToolTip(statisztikaElerheto_ ? QString() : QString::fromUtf8(kNemElerheto));
         BreakGomb->setProperty("Tag", 10);
-        BreakGomb->setEnabled(false);
+        BreakGomb->setEnabled(statisztikaElerheto_);
         ImportCountVege(t);
     } else {
         BreakGomb->setEnabled(false);

@@ -53,6 +53,10 @@ public:
     void BontasMegszakitasa();
     bool GetBontStatus() const;
 
+    // Someone shows the statistics: after a run with lines the Break button
+    // becomes a working "Statisztika" from now on.
+    void StatisztikaEngedelyezes() { statisztikaElerheto_ = true; }
+
     // Sets every variation command by the current state.
     void VanNincsBontas(bool e);
     kvx::ParancsHelyzet ParancsHelyzetKeszites(bool e) const;
@@ -116,6 +120,7 @@ private:
     std::unique_ptr<kvx::TarolasKornyezet> kornyezet_;
     kvx::SzalNyilvantartas::Azonosito szal_;
     std::atomic<int> gombTag_{0};
+    bool statisztikaElerheto_ = false;
     std::atomic<bool> novelesFut_{false};  // the store grows: the timer shows nothing
     double novelesKezdet_ = 0;             // worker only
     std::int64_t absvAlap_ = 0, absvOszto_ = 1;

@@ -530,6 +530,19 @@ TEST_F(SzamsorStatisztikaAblak, HintsOfTheBarsOfTheLineCharts)
     tipp = tippBar(s_, i);
     EXPECT_TRUE(tipp.startsWith(QStringLiteral(" Számpár: 2 - 11\r\n 1 esetben fordul elő "))) << tipp.toStdString();
     EXPECT_TRUE(tipp.contains(QStringLiteral("\r\n ** 3 975 számpár nem került kihúzásra "))) << tipp.toStdString();
+    // The bar is labelled with its pair, not with its row number.
+    EXPECT_EQ(s_->Modell().Cimke(i).Szoveg, "2-11");
+    // Only the 30 pairs that came: each labelled with its two numbers.
+    s_->MindCheckBox->click();
+    ASSERT_EQ(s_->Modell().Tabla().size(), 30u);
+    for (int j = 0; j < 30; ++j) {
+        const auto [x, y] = s_->Modell().Par(j);
+        EXPECT_EQ(s_->Modell().Cimke(j).Szoveg, std::to_string(x) + "-" + std::to_string(y)) << j;
+        EXPECT_LT(x, y) << j;
+    }
+    EXPECT_EQ(s_->Modell().Cimke(0).Szoveg, "2-11");
+    kep(s_, "szampar_cimkek.png");
+    s_->MindCheckBox->click();
 
     // The first bar with a count in other families: the hint opens with the
     // family's own line.
@@ -623,4 +636,27 @@ TEST_F(SzamsorStatisztikaAblak, NeighbourHintCountsTheLinesWithoutANeighbour)
         << tipp.toStdString();
     EXPECT_TRUE(tipp.contains(QStringLiteral("   - Következő számmal (10): %1 esetben ").arg(szomszeddal)))
         << tipp.toStdString();
+
+    // The expected count is the shown total spread over the numbers shown;
+    // the hint gives it with the bar's distance from it.
+    EXPECT_TRUE(s_->ElmeletiCheckBox->isEnabled());
+    ASSERT_TRUE(s_->ElmeletiCheckBox->isChecked());
+    std::int64_t osszes = 0, vanDb = 0;
+    for (const TTombInt1D& r : t) {
+        osszes += r[1];
+        vanDb += r[1] > 0;
+    }
+    ASSERT_GT(vanDb, 0);
+    EXPECT_DOUBLE_EQ(s_->Modell().Ertekek()[0], static_cast<double>(osszes) / static_cast<double>(t.size()));
+    EXPECT_DOUBLE_EQ(s_->Modell().Ertekek()[2], static_cast<double>(osszes) / static_cast<double>(vanDb));
+    const QString varhato = QString::fromStdString(
+        " Szomszédos számok átlagos gyakorisága: " +
+        FormatFloatThousands(static_cast<double>(osszes) / static_cast<double>(t.size()), 2) + " \r\n Eltérés: ");
+    EXPECT_TRUE(tipp.contains(varhato)) << tipp.toStdString();
+    // Without the numbers lacking a neighbour the two averages are one.
+    s_->MindCheckBox->click();
+    ASSERT_FALSE(s_->MindCheckBox->isChecked());
+    EXPECT_DOUBLE_EQ(s_->Modell().Ertekek()[0], s_->Modell().Ertekek()[2]);
+    s_->MindCheckBox->click();
+    kep(s_, "szomszedos_elmeleti_variacio.png");
 }

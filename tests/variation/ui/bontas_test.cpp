@@ -22,6 +22,7 @@
 #include "variation/store_jobs.h"
 #include "variation/variation_file.h"
 #include "variation/ui/variacio_vezerlo.h"
+#include "statistics/ui/statisztika.h"
 #include "app/version.h"
 
 #include <QAction>
@@ -499,6 +500,42 @@ TEST_F(BontasTest, ConditionsWindowButtonStartsAndDeletesTheVariation)
     Valaszolo torles({QStringLiteral("Igen")});
     QTest::mouseClick(f->BontasGomb, Qt::LeftButton);
     EXPECT_EQ(variationStore().BontSzelvszam, 0);
+}
+
+TEST_F(BontasTest, StatisztikaAfterARunShowsHowOftenEachNumberCame)
+{
+    // 7 numbers in lines of 5 with no error point: the 21 lines of the full
+    // variation, each number in 15 of them.
+    jelol({3, 9, 14, 22, 27, 31, 40});
+    feltetelRekordok().Hibapont = 0;
+    Valaszolo v(QStringList{});
+    a("Start1")->trigger();
+    ASSERT_TRUE(vegeVar());
+    ASSERT_EQ(variationStore().BontSzelvszam, 21);
+    QPushButton* gomb = bontas_->BreakGomb;
+    EXPECT_EQ(gomb->text(), QStringLiteral("Statisztika"));
+    EXPECT_TRUE(gomb->isEnabled());
+    EXPECT_TRUE(gomb->toolTip().isEmpty());
+
+    TStatisztika* s = formok().Statisztika;
+    ASSERT_NE(s, nullptr);
+    ASSERT_FALSE(s->isVisible());
+    QTest::mouseClick(gomb, Qt::LeftButton);
+    EXPECT_FALSE(bontas_->isVisible());
+    ASSERT_TRUE(varj([s] { return s->isVisible() && !s->Fut() && szalak().Tetlen(); }));
+    EXPECT_EQ(s->FormTag(), 3);
+    EXPECT_EQ(s->windowTitle(), QStringLiteral(" Statisztika - Variáció - Gyakorisági eloszlás"));
+    const TTombInt2D& t = s->Modell().Tabla();
+    ASSERT_EQ(t.size(), 7u);
+    for (const TTombInt1D& r : t)
+        EXPECT_EQ(r[1], 15) << r[0];
+    // The lines are still there.
+    EXPECT_EQ(variationStore().BontSzelvszam, 21);
+    if (const QString p = kepUtvonal("bontas_statisztika.png"); !p.isEmpty()) {
+        QCoreApplication::processEvents();
+        s->grab().save(p);
+    }
+    s->close();
 }
 
 namespace {
