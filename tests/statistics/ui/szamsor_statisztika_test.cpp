@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QHelpEvent>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolTip>
 
 #include <gtest/gtest.h>
@@ -276,6 +277,29 @@ TEST_F(SzamsorStatisztikaAblak, NumberSetsShowTheChosenPosition)
     EXPECT_EQ(u.front()[0], 3);
     EXPECT_EQ(u[19], (TTombInt1D{22, 1, 2}));
     kep(s_, "szamkeszletek_adatbazis.png");
+
+    // Its bars stand for numbers: a double click on the bar of 22 marks 22
+    // on the main ticket, and the bar takes the colour of a selected number.
+    const TTombInt2D& d = s_->Modell().Tabla();
+    int i = -1;
+    for (std::size_t r = 0; r < d.size(); ++r)
+        if (s_->Modell().Kulcs(static_cast<std::int32_t>(r)) == 22)
+            i = static_cast<int>(r);
+    ASSERT_GE(i, 0);
+    s_->ScrollBar1->setValue(i * s_->Modell().OszlopSzelesseg());
+    const Oszlop b = s_->Modell().OszlopGeometria(i, s_->ScrollBar1->value(), s_->SelectionSortBox->width());
+    ASSERT_TRUE(b.Lathato);
+    // Beside the actual part, which is drawn inset in a shade of its own.
+    const QPoint hol(b.X0 + 2, b.Teto + 5);
+    ASSERT_FALSE(KijeloltE(szamListak(), 22));
+    const QColor elotte = s_->SelectionSortBox->grab().toImage().pixelColor(hol);
+    QTest::mouseDClick(s_->SelectionSortBox, Qt::LeftButton, {}, hol);
+    EXPECT_TRUE(KijeloltE(szamListak(), 22));
+    const QColor utana = s_->SelectionSortBox->grab().toImage().pixelColor(hol);
+    EXPECT_NE(utana, elotte);
+    EXPECT_EQ(utana, QColor(93, 138, 168));  // the selected number's brush
+    QTest::mouseDClick(s_->SelectionSortBox, Qt::LeftButton, {}, hol);
+    EXPECT_FALSE(KijeloltE(szamListak(), 22));
 }
 
 TEST_F(SzamsorStatisztikaAblak, NeighbourChartOffersTheChainsThatOccurred)
@@ -541,6 +565,7 @@ TEST_F(SzamsorStatisztikaAblak, HintsOfTheBarsOfTheLineCharts)
         EXPECT_LT(x, y) << j;
     }
     EXPECT_EQ(s_->Modell().Cimke(0).Szoveg, "2-11");
+    s_->ScrollBar1->setValue(0);
     kep(s_, "szampar_cimkek.png");
     s_->MindCheckBox->click();
 
