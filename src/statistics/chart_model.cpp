@@ -147,7 +147,8 @@ void DiagramModell::Start(DiagramOpciok& o, const DiagramBemenet& b, const Diagr
     if (eng_.Mind && !o.Mind)
         tabla_.erase(std::remove_if(tabla_.begin(), tabla_.end(), ures), tabla_.end());
 
-    // Pairs are labelled with their numbers, looked up by the row number.
+    // What the labels read: the game (extra-pool numbers), whether the keys
+    // are numbers, and for pairs the two numbers of each row number.
     jatek_ = g;
     szampar_ = v.SzamparStat;
     kulcsSzam_ = tag <= 3 || v.SzomszedosDiagramStat || v.SzamparStat;
