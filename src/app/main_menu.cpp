@@ -137,7 +137,7 @@ const std::vector<FomenuPont>& FomenuPontok()
         {"Súgó", "makrk1", "Témakörök", "F1", " Súgó témakörök ", K, P, 0, true},
         {"Súgó", "", "", "", "", K, E},
         {"Súgó", "mogats1", "Támogatás", "", " Támogatás ", N},
-        {"Súgó", "Fejleszts1", "Fejlesztés", "", " Fejlesztés - a felhasználói igények szerint ", N},
+        {"Súgó", "Fejleszts1", "Fejlesztés", "", " Fejlesztés - a felhasználói igények szerint ", K},
         {"Súgó", "", "", "", "", K, E},
         {"Súgó", "Nvjegy1", "Névjegy", "", " Névjegy ", true},
     };

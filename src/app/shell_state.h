@@ -83,6 +83,10 @@ constexpr int kPeldanyVarakozasMs = 2000;
 // extension the older help files of the same name, which start-up removes.
 std::string SugoAllomany(const std::string& programKonyvtar, const std::string& exeAlapNev,
                          const std::string& kiterjesztes = ".html");
+// Topics of the help page: its contents, the ticket's info panel, the licence.
+inline constexpr int kSugoTemakorok = 501;
+inline constexpr int kSugoSzelvenyInfo = 20;
+inline constexpr int kSugoLicenc = 2000;
 // Hint of the help commands, and the message, when the help file is missing.
 inline constexpr const char* kSugoHianyzik = " Hiányzik a Súgó állománya ";
 
@@ -108,6 +112,12 @@ inline constexpr int kAdatbevitelTippIndex = 6;
 inline constexpr const char* kMeretvaltasCimke = "Szöveg-és ablak méretek módosítása";
 std::string SugoTipp(const std::string& meretCimke);
 extern const char* const kAdatbevitelTipp;
+// Tip 1: the advice on fixed numbers, given when the conditions open after a
+// fixed number was marked.
+inline constexpr int kFixSzamTippIndex = 1;
+inline constexpr const char* kFixSzamTipp =
+    "A fix számokat minden feltétel esetében figyelmen kívül hagyja a program.\r\n\r\nPszeudo fix számok "
+    "alkalmazása, Súgó: Tartalom - Számsor - Fix szám";
 
 // Whether a folder can be written: creates programKonyvtar + "01202wj3" (with
 // parents) and removes it again.

@@ -342,4 +342,28 @@ OpcioDobozok VariacioOpcioinakTorlese(OpcioDobozok d)
     return d;
 }
 
+std::string OpcioTippSzoveg(int tipp)
+{
+    switch (tipp) {
+    case 33:
+        return "Növel/Csökkent opció\r\nA variáció elkészülte után a program olyan variációt keres, amely a "
+               "kijelölt feltételeknek és a hibapontnak (találatnak) megfelelve kevesebb (Csökkent) vagy több "
+               "(Növel) számsort tartalmaz.\r\nA keresés felfüggeszthető és folytatható; a program a legjobb "
+               "eredményt őrzi meg, és a keresés végén az lesz a variáció.";
+    case 30:
+        return "Mód opció\r\nA Mód opció kijelölésével gyorskeresést engedélyez.\r\nArányérték: 0 <= 1%  ...  "
+               "10 <= 100%; legnagyobb értéke és jelöletlen Mód opció esetén a program a teljes keresést "
+               "alkalmazza.";
+    case 31:
+        return "Felülírás opció\r\nKijelölt Felülírás opció esetén a keresés a variáció bármely számsorát "
+               "felülírhatja.\r\nJelöletlen Felülírás opció esetén a variáció meglévő számsorai változatlanok "
+               "maradnak, csak az utánuk következő számsorok módosulhatnak.";
+    case 34:
+        return "Rendez opció\r\nKijelölt Rendez opció esetén a program minden javulás után rendezi a variáció "
+               "felülírható számsorait.";
+    default:
+        return {};
+    }
+}
+
 }  // namespace kvx

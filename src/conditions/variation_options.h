@@ -149,6 +149,10 @@ bool TulirasTetelesLimit(bool tulirasBont, std::int32_t t, const OpcioKornyezet&
 inline constexpr std::int64_t kTetelesLimitTalalatNelkul = 999999;
 inline constexpr std::int64_t kTetelesLimitTalalattal = 9999;
 
+// Text of a once-only tip of the optimisation group (33 Növel/Csökkent, 30 Mód,
+// 31 Felülírás, 34 Rendez); empty for any other number.
+std::string OpcioTippSzoveg(int tipp);
+
 // The refusal text of a condition or option the selection makes meaningless.
 inline constexpr const char* kNemErtelmezhetoFeltetel = "A kijelölt számsorral nem értelmezhető a feltétel.";
 

@@ -32,11 +32,14 @@ TaskbarAllapot& taskbarAllapot() { return g_taskbar; }
 bool InitTaskbar(const QString& busCim)
 {
     if (g_taskbar.Elerheto) return true;
-    QDBusConnection bus = busCim.isEmpty()
-                              ? QDBusConnection::sessionBus()
-                              : QDBusConnection::connectToBus(busCim, QStringLiteral("kavarex-taskbar"));
+    // The session bus named by the desktop session: without one there is no
+    // launcher to talk to (and no bus is started on the program's behalf).
+    const QString cim =
+        busCim.isEmpty() ? QString::fromLocal8Bit(qgetenv("DBUS_SESSION_BUS_ADDRESS")) : busCim;
+    if (cim.isEmpty()) return false;
+    QDBusConnection bus = QDBusConnection::connectToBus(cim, QStringLiteral("kavarex-taskbar"));
     if (!bus.isConnected()) {
-        if (!busCim.isEmpty()) QDBusConnection::disconnectFromBus(bus.name());
+        QDBusConnection::disconnectFromBus(bus.name());
         return false;
     }
     g_taskbar.Kapcsolat = bus.name();
@@ -64,7 +67,7 @@ bool SetTaskbarProgressValue(std::uint64_t osszes, std::uint64_t kesz)
 
 void DoneTaskbar()
 {
-    if (g_taskbar.Kapcsolat == QLatin1String("kavarex-taskbar"))
+    if (!g_taskbar.Kapcsolat.isEmpty())
         QDBusConnection::disconnectFromBus(g_taskbar.Kapcsolat);
     g_taskbar.Elerheto = false;
     g_taskbar.Kapcsolat.clear();

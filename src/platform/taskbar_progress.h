@@ -17,9 +17,9 @@ struct TaskbarAllapot {
 
 TaskbarAllapot& taskbarAllapot();
 
-// Connects to the session bus (or to the bus at busCim when given, which
-// tests use). True when the launcher progress can be sent; true at once when
-// already connected.
+// Connects to the session bus named by DBUS_SESSION_BUS_ADDRESS (or to the
+// bus at busCim when given). True when the launcher progress can be sent;
+// true at once when already connected. The main window calls it at start.
 bool InitTaskbar(const QString& busCim = QString());
 bool TaskbarAvailable();
 // 1 indeterminate, 2 normal, 3 error, 4 paused, anything else no progress.

@@ -119,6 +119,7 @@ void fixJeloles(SzamListak& l, const GameParams& g, int a, const BovitesAllapot&
         VariacioMeretBeallitas(l, g, g.SzamsorHossz - l.FixSzamDb());
         r.FormTagValtozas = 1;
         r.FixSzamUzenet = true;
+        l.FixSzamUzenet = true;
         r.Valtozott = true;
         return;
     }

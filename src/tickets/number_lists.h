@@ -68,6 +68,9 @@ struct SzamListak {
 
     // The number order is applied to the selection (cleared while a file loads).
     bool SzamsorrendAlkalmaz = true;
+    // A fixed number was marked since the conditions window last gave its
+    // advice on fixed numbers: the advice is due.
+    bool FixSzamUzenet = false;
 };
 
 

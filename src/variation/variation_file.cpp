@@ -1,5 +1,7 @@
 #include "variation/variation_file.h"
 
+#include <filesystem>
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -229,6 +231,7 @@ TorzsOlvasasEredmeny VariacioTorzsOlvasas(BinReader& rd, const TorzsOlvasasKorny
     t.FCsoportFelso = env.FCsoportFelso;
     t.FCsoportSzamsorok.assign(static_cast<std::size_t>(csopDb) * static_cast<std::size_t>(std::max(0, vm)), 0);
     t.FCsoportAktiv.assign(static_cast<std::size_t>(csopDb), 0);
+    r.TorzsHianyzik = rd.remaining() < 16;
     try {
         // 1. Version.
         std::int32_t p[4];
@@ -603,6 +606,25 @@ void VersionBeallitas(VariacioAllomanyAllapot& a)
 std::string TorzsHibaUzenet(const std::string& nev, const TorzsOlvasasEredmeny& r)
 {
     return nev + "\r\n\r\n" + r.VariacioVerzio + " verzió állománya" + "\r\n\r\n" + r.Hiba;
+}
+
+bool TorzsHianyzikMagyarazat(std::int32_t szamsorVerzioSzam, const TorzsOlvasasEredmeny& r)
+{
+    return r.HibaFajta == TorzsHiba::Hibas && r.TorzsHianyzik && szamsorVerzioSzam >= 2000 &&
+           szamsorVerzioSzam <= 2019;
+}
+
+std::string VariacioVarakozasSzoveg(const std::string& nev, const std::string& jatekMappa, bool mentes)
+{
+    const auto kisbetus = [](std::string x) {
+        for (char& c : x)
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        return x;
+    };
+    const std::string fajl = std::filesystem::path(nev).filename().string();
+    const bool back = !jatekMappa.empty() && kisbetus(fajl).find("back" + kisbetus(jatekMappa)) != std::string::npos;
+    if (mentes) return back ? "Utolsó variáció mentése" : "Variáció mentése állományba";
+    return back ? "Biztonsági másolat visszatöltése" : "Variáció állományának betöltése";
 }
 
 std::string BetoltesUtaniTipp(bool BontasPause, const std::string& allapotSzoveg)

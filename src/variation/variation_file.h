@@ -139,6 +139,8 @@ struct TorzsOlvasasEredmeny {
     TorzsHiba HibaFajta = TorzsHiba::Nincs;
     std::string Hiba;
     std::string VariacioVerzio = "0.0.0.0";  // for the head of the error box
+    // The file ends with the ticket part: not even a body's version follows.
+    bool TorzsHianyzik = false;
     VariacioTorzs Torzs;
 };
 
@@ -202,6 +204,22 @@ TorzsOlvasasEredmeny VariacioTorzsBetoltese(std::span<const std::uint8_t> adat, 
 
 // The head of the error box of a refused body: file name, version, text.
 std::string TorzsHibaUzenet(const std::string& nev, const TorzsOlvasasEredmeny& r);
+
+// A ".top" whose body is missing while its ticket part comes from versions
+// 2000..2019: those versions could save a number set over a variation file.
+// The explanation follows the size message; the file is then opened as the
+// number set it is, so that the variation can be generated again.
+bool TorzsHianyzikMagyarazat(std::int32_t szamsorVerzioSzam, const TorzsOlvasasEredmeny& r);
+inline constexpr const char* kTorzsHianyzikSzoveg =
+    "Csak a variáció számsorát, a kijelölt feltételeket és az egyéb opciók beállításait tartalmazza az "
+    "állomány.\r\n\r\nA hiba egyik lehetséges oka:\r\nA 2.0.0.0 - 2.0.1.9 verzióig, ha az Eszköztár - Mentés "
+    "funkciót használta, a számsor állományával íród(hat)ott felül a variáció állománya.\r\n\r\nA betöltött "
+    "adatokkal újra tudja generálni a variáció listáját.";
+
+// Text of the wait window while a variation file is saved (mentes) or
+// loaded: the current game's automatic backup ("back" + the game's folder,
+// in any letter case) has texts of its own.
+std::string VariacioVarakozasSzoveg(const std::string& nev, const std::string& jatekMappa, bool mentes);
 
 
 // A variation made or changed by this program carries its version and the

@@ -511,3 +511,27 @@ TEST(VariacioTorzsBetoltes, TipAndConstantNumbersWarningAfterTheLoad)
 
 }  // namespace
 }  // namespace kvx
+
+// The wait window's text: the current game's automatic backup has its own,
+// whatever the letter case of its name; any other file is a variation file.
+TEST(VariationFile, WaitWindowTextOfSavingAndLoading)
+{
+    struct Eset {
+        const char* nev;
+        bool mentes;
+        const char* szoveg;
+    };
+    const Eset esetek[] = {
+        {"/x/Lotto/Otos/sajat.top", true, "Variáció mentése állományba"},
+        {"/x/Back/backOtos.top", true, "Utolsó variáció mentése"},
+        {"/x/Back/BACKOTOS1.top", true, "Utolsó variáció mentése"},
+        {"/x/Lotto/Otos/sajat.top", false, "Variáció állományának betöltése"},
+        {"/x/Back/backotos.top", false, "Biztonsági másolat visszatöltése"},
+        {"/x/Back/backHatos.top", false, "Variáció állományának betöltése"},  // another game's backup
+        {"/backOtos/sajat.top", false, "Variáció állományának betöltése"},    // only the file's name counts
+    };
+    for (const Eset& e : esetek) {
+        SCOPED_TRACE(e.nev);
+        EXPECT_EQ(kvx::VariacioVarakozasSzoveg(e.nev, "Otos", e.mentes), e.szoveg);
+    }
+}

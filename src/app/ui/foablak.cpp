@@ -1,4 +1,5 @@
 #include "app/ui/foablak.h"
+#include "platform/taskbar_progress.h"
 #include "variation/variation_file.h"
 #include "app/ui/program.h"
 #include <QTimer>
@@ -22,6 +23,7 @@
 #include "app/ui/ablak_elhelyezes.h"
 #include "app/ui/beallitasok.h"
 #include "app/ui/formok.h"
+#include "app/ui/sugo.h"
 #include "tickets/ui/szelveny_vezerlo.h"
 #include "variation/ui/variacio_vezerlo.h"
 #include "app/ui/kavarex_application.h"
@@ -175,6 +177,8 @@ TFoablak::TFoablak(const QString& programAllomany, const QStringList& args, QWid
 
 TFoablak::~TFoablak()
 {
+    platform::SetTaskbarProgressState(0);
+    platform::DoneTaskbar();
     // The wait window dies with this window: the controller must not call it.
     kvx::Program::aktualis().Variacio().NagyFeladat = nullptr;
     kvx::Program::aktualis().Variacio().BackMentese = nullptr;
@@ -219,6 +223,10 @@ void TFoablak::FormCreate(const QString& programAllomany, const QStringList& arg
                 HibaUzenet(utf8(IniAllomanyHibaUzenet(f.IniAllomany, true)));
         }
     }
+
+    // Step 8: the launcher progress that the run, test, statistics and wait
+    // windows report to (nothing when the desktop session offers no bus).
+    platform::InitTaskbar();
 
     // Step 9: the file named on the command line (reading it is the number-set
     // file's work; the path waits in ParancssoriAllomany).
@@ -513,6 +521,13 @@ void TFoablak::Listzs1Click()
     // Conditions changed for a stopped, paused or unfinished variation
     // apply to the lines still to come: it is edited as an extension.
     MegszakitatottStatus();
+    // The advice on fixed numbers, once after fixed numbers were marked.
+    SzamListak& l = szamListak();
+    auto& jelzo = settings().UzenetekLog[kFixSzamTippIndex];
+    if (l.FixSzamUzenet && jelzo == 1 && l.FixSzamDb() > 0) {
+        jelzo = HasznosInformacio(QString::fromUtf8(kFixSzamTipp)) ? 1 : 0;
+        l.FixSzamUzenet = false;
+    }
     if (formok().Feltetelek)
         formok().Feltetelek->FeltetelStart();
 }
@@ -599,7 +614,11 @@ void TFoablak::MenuEpites()
     Miez1->setObjectName("Miez1");
     connect(Miez1, &QAction::triggered, this, &TFoablak::Miez1Click);
     addAction(Miez1);
-    setContextMenuPolicy(Qt::ActionsContextMenu);
+    // The windows find the help through their parent, this window; the
+    // main window's own topic is the help's contents.
+    SugoSzolgaltatas = new kvx::Sugo(this, Miez1);
+    kvx::Sugo::KontextusBeallitas(this, kSugoTemakorok);
+    connect(Akcio("Fejleszts1"), &QAction::triggered, this, &TFoablak::Fejleszts1Click);
     connect(Akcio("Listzs1"), &QAction::triggered, this, &TFoablak::Listzs1Click);
     for (const char* nev : {"Bontsszmai1", "Fixszmok1", "llandszmok1", "Vletlenszmok2"}) {
         QAction* a = Akcio(QString::fromUtf8(nev));
@@ -1332,9 +1351,11 @@ void TFoablak::SugoEllenorzes()
     QAction* temak = Akcio("makrk1");
     if (QFile::exists(chm)) {
         SugoAllomany = chm;
+        SugoSzolgaltatas->Allomany = chm;
         return;
     }
     SugoAllomany.clear();
+    SugoSzolgaltatas->Allomany.clear();
     const QString tipp = QString::fromUtf8(kSugoHianyzik);
     // The same action is the menu item and the toolbar button.
     temak->setEnabled(false);
@@ -1348,15 +1369,19 @@ void TFoablak::SugoEllenorzes()
 
 void TFoablak::makrk1Click()
 {
-    // The desktop's viewer opens the help file at its start: it cannot be
-    // opened at a context number.
-    if (!SugoAllomany.isEmpty())
-        QDesktopServices::openUrl(QUrl::fromLocalFile(SugoAllomany));
+    SugoSzolgaltatas->Megnyitas(kSugoTemakorok);
 }
 
 void TFoablak::Miez1Click()
 {
-    makrk1Click();
+    // The topic of the control the pop-up was opened on.
+    const QWidget* cel = SugoSzolgaltatas->Celpont();
+    SugoSzolgaltatas->MiEz(cel ? cel : this);
+}
+
+void TFoablak::Fejleszts1Click()
+{
+    InformacioUzenet(QString::fromStdString(fejlesztesSzoveg(gyartoCimek())));
 }
 
 void TFoablak::WebCimekBeallitasa()
@@ -1425,6 +1450,15 @@ void TFoablak::AllomanyDialogusokLetrehozasa()
             alapUzenet(f, szoveg);
     };
     d.Mind1Click = [this] { Mind1Click(); };
+    // Writing and reading a variation file show the wait window.
+    d.VarakozasKi = [](const QString& szoveg) {
+        if (kvx::TUzenetAblak* w = formok().UzenetAblak)
+            w->UzenetKi(szoveg, 0, kFeladatNincs, false);
+    };
+    d.VarakozasVege = [] {
+        if (kvx::TUzenetAblak* w = formok().UzenetAblak)
+            w->UzenetVege();
+    };
     d.Import = [this](const QString& nev) { return Import(nev); };
     d.Import_log_true = [this] { Import_log_true(); };
     d.MegszakitatottStatus = [this] { MegszakitatottStatus(); };

@@ -34,6 +34,9 @@ class SzelvenyVezerlo;
 namespace kvx::platform {
 class FutoPeldany;
 }
+namespace kvx {
+class Sugo;
+}
 
 class TFoablak : public QMainWindow {
     Q_OBJECT
@@ -72,6 +75,8 @@ public:
     NyomtatasVezerlo* Nyomtatas = nullptr;
     // The pop-up item "Mi ez?" (context help).
     QAction* Miez1 = nullptr;
+    // The help service the windows find through their parent, this window.
+    kvx::Sugo* SugoSzolgaltatas = nullptr;
     // The help file; empty when it is missing.
     QString SugoAllomany;
 
@@ -115,6 +120,8 @@ public:
     // Help: "Témakörök" and "Mi ez?" open the help file.
     void makrk1Click();
     void Miez1Click();
+    // Help "Fejlesztés": the maker's development offer.
+    void Fejleszts1Click();
     // The commands that need a line with more numbers than one line of the
     // game (the save commands); on: the main ticket's line is over-full.
     void FeltMenuAll(bool on);

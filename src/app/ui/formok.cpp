@@ -2,6 +2,7 @@
 #include "app/ui/internet_vezerlo.h"
 
 #include <QAction>
+#include <QPointer>
 #include <QPageSetupDialog>
 #include "app/ui/program.h"
 #include "app/ui/ablak_elhelyezes.h"
@@ -10,6 +11,9 @@
 #include "app/ui/foablak.h"
 #include "app/ui/internetletoltesablak.h"
 #include "app/ui/nevjegy.h"
+#include "app/ui/sugo.h"
+#include "app/ui/uzenetek.h"
+#include "app/shell_state.h"
 #include "app/ui/statisztika_bekotes.h"
 #include "app/ui/uzenetablak.h"
 #include "app/version.h"
@@ -277,6 +281,13 @@ void FormokLetrehozasa(TFoablak& foablak)
                                   QString::number(kvx::Program::aktualis().Online.OnlineEleresek.Sorszam),
                                   foablak.MeretSzorzo);
     f.Nevjegy->setInternetMegszStart([](int tag) { kvx::Program::aktualis().InternetV().InternetMegszStart(tag); });
+    // "Licenc" opens the help at the licence.
+    f.Nevjegy->setLicencMegnyitas([sugo = QPointer<kvx::Sugo>(foablak.SugoSzolgaltatas)] {
+        if (!sugo || sugo->Allomany.isEmpty())
+            kvx::HibaUzenet(QString::fromUtf8(kvx::kSugoHianyzik));
+        else
+            sugo->Megnyitas(kvx::kSugoLicenc);
+    });
     f.HuzBe = new THuzBe(huzasok, szulo);
     HuzasokAblakokBekotese(f);
     // A draw entry is answered before anything else: the list's save, its

@@ -834,6 +834,13 @@ void TFeltetelek::OpcioValtozas(OpcioForras forras)
     opcioMegjelenites(r);
     // Refused silently while the window is not showing, as the conditions are.
     if (!r.Hiba.empty() && isVisible()) uzenet(UzenetFajta::Informacio, q(r.Hiba));
+    // The once-only tips of the optimisation options the user just ticked.
+    auto& naplo = settings().UzenetekLog;
+    for (const int t : r.Tippek) {
+        const std::string szoveg = OpcioTippSzoveg(t);
+        if (t >= 0 && t < static_cast<int>(naplo.size()) && naplo[static_cast<std::size_t>(t)] && !szoveg.empty())
+            naplo[static_cast<std::size_t>(t)] = HasznosInformacio(q(szoveg)) ? 1 : 0;
+    }
     EllenorzesGombBeallitas();
     emit feltetelekValtoztak();
 }

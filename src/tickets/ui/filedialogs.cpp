@@ -27,6 +27,30 @@ namespace {
 QString q(const std::string& s) { return QString::fromStdString(s); }
 std::string s(const QString& q) { return q.toStdString(); }
 
+// The wait window for as long as the object lives.
+class Varakozas {
+public:
+    Varakozas(const TAllomanyDialogusok& d, const std::string& szoveg) : d_(d)
+    {
+        if (d_.VarakozasKi) d_.VarakozasKi(q(szoveg));
+    }
+    ~Varakozas()
+    {
+        if (d_.VarakozasKi && d_.VarakozasVege) d_.VarakozasVege();
+    }
+    Varakozas(const Varakozas&) = delete;
+    Varakozas& operator=(const Varakozas&) = delete;
+
+private:
+    const TAllomanyDialogusok& d_;
+};
+
+std::string varakozasSzoveg(const QString& nev, int jatek, bool mentes)
+{
+    const int j = jatek < 0 || jatek >= kJatekokSzama ? 0 : jatek;
+    return VariacioVarakozasSzoveg(s(nev), JatekMappa[static_cast<std::size_t>(j)], mentes);
+}
+
 }  // namespace
 
 AllomanyDialogusAllapot AllomanyDialogusAllapot::Program()
@@ -288,10 +312,18 @@ bool TAllomanyDialogusok::betoltes(const QString& nev, bool variacio)
     // is applied: a refused body leaves the program as it was.
     TorzsOlvasasEredmeny torzs;
     if (variacio) {
-        torzs = VariacioTorzsBetoltese(adat, r.Vege, r.Kep, *env.Jatek);
+        {
+            const Varakozas v(*this, varakozasSzoveg(nev, env.Jatek->LottoIndex, false));
+            torzs = VariacioTorzsBetoltese(adat, r.Vege, r.Kep, *env.Jatek);
+        }
         if (torzs.HibaFajta == TorzsHiba::Hibas) {
             Uzenet(UzenetFajta::Hiba, q(TorzsHibaUzenet(s(nev), torzs)));
-            return false;
+            if (!TorzsHianyzikMagyarazat(r.AllomanyVerzioSzam, torzs))
+                return false;
+            // A number set written over a variation file by an old version:
+            // it opens as the number set it is.
+            Uzenet(UzenetFajta::Hiba, q(kTorzsHianyzikSzoveg));
+            variacio = false;
         }
     }
     if (r.TalArKerdes && !Kerdes(q(kTalArMasikAdatbazisKerdes))) return false;
@@ -327,7 +359,10 @@ bool TAllomanyDialogusok::betoltes(const QString& nev, bool variacio)
         if (torzs.Ok) {
             VariacioAllomanyAllapot& a = variacioAllomany();
             BontasEgyseg& u = bontasEgyseg();
-            VariacioTorzsAlkalmazas(torzs.Torzs, t, u, variacioOpcioErtekek(), *Allapot.Feltetelek, a);
+            {
+                const Varakozas v(*this, varakozasSzoveg(nev, Allapot.Jatek->LottoIndex, false));
+                VariacioTorzsAlkalmazas(torzs.Torzs, t, u, variacioOpcioErtekek(), *Allapot.Feltetelek, a);
+            }
             // Lines whose hit ratio was met on draws this database does not
             // hold: the variation counts as edited, not as made here.
             if (r.TalArKerdes)
@@ -411,7 +446,11 @@ bool TAllomanyDialogusok::VariacioMentese(const QString& nev)
     const VariacioTorzs torzs = VariacioTorzsKeszites(t, bontasEgyseg(), variacioOpcioErtekek(), *Allapot.Feltetelek,
                                                       *Allapot.Listak, a);
     std::string uzenet;
-    const bool ok = VariacioAllomanyIras(s(nev), kep, torzs, uzenet);
+    bool ok = false;
+    {
+        const Varakozas v(*this, varakozasSzoveg(nev, Allapot.Jatek->LottoIndex, true));
+        ok = VariacioAllomanyIras(s(nev), kep, torzs, uzenet);
+    }
     if (!ok) Uzenet(UzenetFajta::Hiba, q(uzenet));
     Allapot.Foallapot->Mentve = ok;
     return ok;

@@ -79,6 +79,10 @@ public:
     // After a load: a stopped, paused or edited variation goes on as an
     // extension of its lines.
     std::function<void()> MegszakitatottStatus;
+    // The wait window while a variation file is written or read (unset:
+    // none); every VarakozasKi is followed by a VarakozasVege.
+    std::function<void(const QString&)> VarakozasKi;
+    std::function<void()> VarakozasVege;
     // Tip box before a dialog; returns the new value of the tip's flag.
     std::function<std::uint8_t(const QString&)> Tipp;
     // Reads the lines of a ".csv" or ".txt" file as the variation (the

@@ -15,6 +15,8 @@
 
 #include "app/game_table.h"
 #include "app/ui/ablak_elhelyezes.h"
+#include "app/ui/sugo.h"
+#include "app/shell_state.h"
 #include "app/settings.h"
 
 using namespace kvx;
@@ -110,6 +112,8 @@ TSzelveny::TSzelveny(const QString& name, int kind, bool torlesGomb, bool kilepe
     hatter(InfoPanel, look[SzeletInfo]);
     betuSzin(InfoCimke, look[SzeletInfoBetu]);
     InfoPanel->setVisible(InfoLathato);
+    // Right-click on the panel: "Mi ez?" opens the help at the ticket's info.
+    kvx::Sugo::KontextusBeallitas(InfoPanel, kSugoSzelvenyInfo);
 
     TizesRacs = TizesRacsJatek(g.LottoIndex);
     PluszPanel = PluszPanelJatek(g.LottoIndex);

@@ -14,6 +14,8 @@
 #include <gtest/gtest.h>
 
 #include "feltetelek_kornyezet.h"
+#include "app/settings.h"
+#include "app/ui/valaszolo.h"
 #include "conditions/number_set_file.h"
 
 using namespace kvx;
@@ -222,4 +224,51 @@ TEST(FeltetelekWindow, EveryTabHoldsItsConditions)
         SCOPED_TRACE(a.w.FeltetelekPC->tabText(i).toStdString());
         EXPECT_FALSE(a.w.FeltetelekPC->widget(i)->findChildren<QCheckBox*>().isEmpty());
     }
+}
+
+// Ticking an optimisation option shows its once-only tips; a tip answered
+// "Nem" is never shown again, one answered "Igen" comes back.
+TEST(FeltetelekWindow, OptimisationOptionsShowTheirTipsOnce)
+{
+    kvx::Program program;
+    settings().UzenetekLog.fill(1);
+    uzenetBeallitasok().UzenetekLog = &settings().UzenetekLog;
+    Kornyezet k;
+    Ablak a(k);
+    TFeltetelek& w = a.w;
+    w.HibapontBeEdit->setValue(2);
+    ASSERT_TRUE(w.OptBontNovelBox->isEnabled());
+
+    const auto elso = [](const teszt::Valaszolo& v) {
+        QStringList cimek;
+        for (const teszt::LatottDoboz& d : v.Latott) cimek << QString(d.Szoveg).remove(QChar('\r')).section(QChar('\n'), 0, 0);
+        return cimek;
+    };
+    {
+        teszt::Valaszolo v({QStringLiteral("Nem"), QStringLiteral("Igen")});
+        w.OptBontNovelBox->click();
+        EXPECT_EQ(elso(v), (QStringList{QStringLiteral("Növel/Csökkent opció"), QStringLiteral("Mód opció")}));
+    }
+    EXPECT_EQ(settings().UzenetekLog[33], 0);
+    EXPECT_EQ(settings().UzenetekLog[30], 1);
+    {
+        teszt::Valaszolo v({QStringLiteral("Nem"), QStringLiteral("Nem")});
+        w.OptBontRendezBox->click();
+        w.OptBontFelulirasBox->click();
+        EXPECT_EQ(elso(v), (QStringList{QStringLiteral("Rendez opció"), QStringLiteral("Felülírás opció")}));
+    }
+    EXPECT_TRUE(w.OptBontFelulirasBox->isChecked());
+    {
+        // Csökkent: only the Mód tip is still due; unticking shows nothing.
+        teszt::Valaszolo v({QStringLiteral("Nem")});
+        w.OptBontCsokkentBox->click();
+        w.OptBontRendezBox->click();
+        w.OptBontRendezBox->click();
+        w.OptBontFelulirasBox->click();
+        w.OptBontFelulirasBox->click();
+        EXPECT_EQ(elso(v), (QStringList{QStringLiteral("Mód opció")}));
+        for (const teszt::LatottDoboz& d : v.Latott)
+            EXPECT_TRUE(d.Szoveg.contains(QStringLiteral("Erre legközelebb is emlékeztesse a program?")));
+    }
+    for (int t : {30, 31, 33, 34}) EXPECT_EQ(settings().UzenetekLog[static_cast<std::size_t>(t)], 0) << t;
 }

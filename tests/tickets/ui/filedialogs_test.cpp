@@ -17,6 +17,8 @@
 
 #include "conditions/markers.h"
 #include "tickets/file_helpers.h"
+#include "common/binary_io.h"
+#include "variation/variation_file.h"
 
 using namespace kvx;
 
@@ -276,6 +278,122 @@ TEST(FileDialogs, LinesAreImportedAndExportedThroughTheDialogs)
     };
     EXPECT_EQ(olvas(csv), QByteArray("1;2;3;4;5\r\n6;7;8;9;10\r\n"));
     EXPECT_EQ(olvas(txt), QByteArray(" 1 -  2 -  3 -  4 -  5\r\n 6 -  7 -  8 -  9 - 10\r\n"));
+}
+
+// Writing and reading a variation file show the wait window with the text of
+// the kind of file, and close it again, also when the file is refused.
+TEST(FileDialogs, VariationFilesShowTheWaitWindow)
+{
+    kvx::Program program;
+    Kornyezet k;
+    QWidget foablak;
+    TAllomanyDialogusok d(&foablak, k.a);
+    QStringList uzenetek, varakozas;
+    int nyitva = 0;
+    d.Uzenet = [&](TAllomanyDialogusok::UzenetFajta, const QString& t) { uzenetek << t; };
+    d.Kerdes = [](const QString&) { return true; };
+    d.VarakozasKi = [&](const QString& t) {
+        varakozas << t;
+        ++nyitva;
+    };
+    d.VarakozasVege = [&] { --nyitva; };
+    QFile sorok(k.dir.path() + "/sorok.csv");
+    ASSERT_TRUE(sorok.open(QIODevice::WriteOnly));
+    sorok.write("Sorok\r\n1;2;3;4;5\r\n6;7;8;9;10\r\n");
+    sorok.close();
+    ASSERT_TRUE(d.Import(sorok.fileName()));
+    ASSERT_EQ(program.Tar.BontSzelvszam, 2);
+
+    const QString sajat = k.dir.path() + "/sajat.top";
+    const QString back = k.dir.path() + "/backOtos.top";
+    ASSERT_TRUE(d.VariacioMentese(sajat));
+    ASSERT_TRUE(d.VariacioMentese(back));
+    EXPECT_EQ(varakozas, (QStringList{"Variáció mentése állományba", "Utolsó variáció mentése"}));
+    varakozas.clear();
+    ASSERT_TRUE(d.VariacioBetoltese(sajat)) << uzenetek.join('|').toStdString();
+    ASSERT_TRUE(d.VariacioBetoltese(back));
+    EXPECT_EQ(program.Tar.BontSzelvszam, 2);
+    // The body is read, then put in place: the window shows for both.
+    EXPECT_EQ(varakozas, (QStringList{"Variáció állományának betöltése", "Variáció állományának betöltése",
+                                      "Biztonsági másolat visszatöltése", "Biztonsági másolat visszatöltése"}));
+    EXPECT_EQ(nyitva, 0);
+
+    // A cut body: the window closes before the refusal is shown.
+    ASSERT_TRUE(QFile::resize(sajat, QFileInfo(sajat).size() - 7));
+    varakozas.clear();
+    uzenetek.clear();
+    d.VarakozasKi = [&](const QString& t) {
+        varakozas << t;
+        ++nyitva;
+        EXPECT_TRUE(uzenetek.isEmpty());
+    };
+    EXPECT_FALSE(d.VariacioBetoltese(sajat));
+    EXPECT_EQ(varakozas, QStringList{"Variáció állományának betöltése"});
+    EXPECT_EQ(nyitva, 0);
+    ASSERT_EQ(uzenetek.size(), 1);
+    EXPECT_TRUE(uzenetek[0].contains("Érvénytelen méretű állomány.")) << uzenetek[0].toStdString();
+}
+
+// A ".top" that holds only a ticket part: versions 2.0.0.0 - 2.0.1.9 could
+// save a number set over a variation file. The size message is followed by
+// the explanation, and the file opens as the number set it holds; a file of
+// any later version is refused as it stands.
+TEST(FileDialogs, VariationFileWithoutItsBodyFromAnOldVersion)
+{
+    struct Eset {
+        int verzio;  // minor.release of 2.x.y.0
+        bool magyarazat;
+    };
+    for (const Eset e : {Eset{1, true}, Eset{2, false}}) {
+        SCOPED_TRACE(e.verzio);
+        kvx::Program program;
+        Kornyezet k;
+        QWidget foablak;
+        TAllomanyDialogusok d(&foablak, k.a);
+        QStringList uzenetek;
+        d.Uzenet = [&](TAllomanyDialogusok::UzenetFajta, const QString& t) { uzenetek << t; };
+        d.Kerdes = [](const QString&) { return true; };
+        for (int n : {80, 81, 82, 83, 84, 85, 86}) SzamJeloles(k.l, k.g, k.ms, n, ModKijelolt, false);
+        const TTombByte1D elotte = k.l.KijeloltSzamok;
+
+        // The ticket part of version 2.0.e.0: the header, the lists, then
+        // the condition records of that layout (all clear), the options.
+        BinWriter w;
+        for (int v : {2, 0, e.verzio, 0}) w.i32(v);
+        w.i32(0);  // game
+        w.i32(5);  // variation size
+        w.i32(6);
+        for (std::uint8_t n : {1, 2, 3, 4, 5, 6}) w.u8(n);
+        w.i32(0);  // fixed
+        w.i32(0);  // constant
+        w.i32(1);  // order
+        w.i32(2);  // error points
+        w.u8(1);   // conditions flag
+        w.u8(2);   // error points as a byte
+        for (int n : {20, 12, 12, 16, 12, 24, 16, 12, 12, 12, 12, 12, 12, 12}) w.zeros(static_cast<std::size_t>(n));
+        w.i32(0);    // random numbers
+        w.u8(0);     // frequency
+        w.zeros(31); // marker
+        w.u8(0);     // optimised
+        const QString nev = k.dir.path() + "/regi.top";
+        QFile f(nev);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        const std::vector<std::uint8_t> adat = w.data();
+        f.write(reinterpret_cast<const char*>(adat.data()), static_cast<qint64>(adat.size()));
+        f.close();
+
+        EXPECT_EQ(d.VariacioBetoltese(nev), e.magyarazat);
+        ASSERT_EQ(uzenetek.size(), e.magyarazat ? 2 : 1);
+        EXPECT_TRUE(uzenetek[0].contains("Érvénytelen méretű állomány.")) << uzenetek[0].toStdString();
+        if (e.magyarazat) {
+            EXPECT_EQ(uzenetek[1], QString::fromUtf8(kTorzsHianyzikSzoveg));
+            EXPECT_EQ(k.l.KijeloltSzamok, (TTombByte1D{1, 2, 3, 4, 5, 6}));
+            EXPECT_EQ(k.f.Hibapont, 2);
+        } else {
+            EXPECT_EQ(k.l.KijeloltSzamok, elotte);
+        }
+        EXPECT_EQ(program.Tar.BontSzelvszam, 0);
+    }
 }
 
 }  // namespace
