@@ -5,6 +5,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QWidget>
 
 #include "app/ui/uzenetek.h"
@@ -115,6 +116,15 @@ TAllomanyDialogusok::TAllomanyDialogusok(QWidget* foablak, const AllomanyDialogu
     };
 }
 
+void TAllomanyDialogusok::nevTorlese(QFileDialog* d)
+{
+    // selectFile() ignores an empty name, so the last chosen name would stay
+    // in the name box and be offered again, even in another game's folder.
+    if (auto* edit = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+        edit->clear();
+    d->setHistory({});
+}
+
 void TAllomanyDialogusok::szurokBeallitasa(QFileDialog* d, const std::string& szuro, int index)
 {
     QStringList lista;
@@ -145,8 +155,8 @@ bool TAllomanyDialogusok::dialogusFuttatas(QFileDialog* d, int fajta, QString& n
 bool TAllomanyDialogusok::AllomanyDialogus(int mod, const QString& fajta, bool kerdes)
 {
     SaveDialog1->setProperty("Tag", mod);
-    OpenDialog1->selectFile(QString());
-    SaveDialog1->selectFile(QString());
+    nevTorlese(OpenDialog1);
+    nevTorlese(SaveDialog1);
     switch (mod) {
     case ModMegnyitas: return megnyitas(kerdes);
     case ModMentes: return mentes(fajta);

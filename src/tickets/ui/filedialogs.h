@@ -105,6 +105,7 @@ private:
     // The three options a number set stores, as the options panel holds them.
     kvx::SzamsorOpciok taroltOpciok() const;
     bool dialogusFuttatas(QFileDialog* d, int fajta, QString& nev, int& szuroIndex);
+    void nevTorlese(QFileDialog* d);
     void szurokBeallitasa(QFileDialog* d, const std::string& szuro, int index);
     void tippMutatas(int index, const char* szoveg);
     QWidget* foablak_ = nullptr;

@@ -114,6 +114,36 @@ TEST(FileDialogs, SaveThroughTheDialogAndOpenAgain)
     EXPECT_EQ(k.f.OsszegFeltetel, (TMinMaxFeltetel{1, {}, 100, 200}));
 }
 
+// A dialog opens with an empty name box: the name chosen last time is not
+// offered again (it may belong to another game's folder).
+TEST(FileDialogs, NameChosenLastTimeIsNotOfferedAgain)
+{
+    kvx::Program program;
+    Kornyezet k;
+    k.beallitasok.AutomatikusNev = false;
+    QWidget foablak;
+    TAllomanyDialogusok d(&foablak, k.a);
+    d.Uzenet = [](TAllomanyDialogusok::UzenetFajta, const QString&) {};
+    d.Kerdes = [](const QString&) { return true; };
+    for (int n : {1, 2, 3, 4, 5, 6, 7}) SzamJeloles(k.l, k.g, k.ms, n, ModKijelolt, false);
+
+    const QString nev = k.dir.path() + "/elso.tip";
+    QString javasolt = "x";
+    dialogusKitoltese(nev, nullptr, &javasolt);
+    ASSERT_TRUE(d.AllomanyDialogus(ModMentes, "tip", false));
+    EXPECT_EQ(javasolt, "");
+    dialogusKitoltese(QString(), nullptr, &javasolt);
+    EXPECT_FALSE(d.AllomanyDialogus(ModMentes, "tip", false));
+    EXPECT_TRUE(javasolt.isEmpty()) << "save dialog offers " << javasolt.toStdString();
+
+    dialogusKitoltese(nev, nullptr, &javasolt);
+    ASSERT_TRUE(d.AllomanyDialogus(ModMegnyitas, "", false));
+    EXPECT_EQ(javasolt, "");
+    dialogusKitoltese(QString(), nullptr, &javasolt);
+    EXPECT_FALSE(d.AllomanyDialogus(ModMegnyitas, "", false));
+    EXPECT_TRUE(javasolt.isEmpty()) << "open dialog offers " << javasolt.toStdString();
+}
+
 // The three options a number set stores are the options panel's, and a load
 // shows the file's ones: whatever was ticked before is unticked first.
 TEST(FileDialogs, OptionsOfThePanelAreSavedAndRestored)
