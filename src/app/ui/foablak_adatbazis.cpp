@@ -249,15 +249,26 @@ void TFoablak::AdatbazisParancsokBekotese()
     connect(Akcio(QStringLiteral("Ments1")), &QAction::triggered, this,
             [] { Program::aktualis().HuzasokV().AdatbazisMentese(); });
     // A new draw range: the main ticket's statistic view counts over it.
-    connect(&Program::aktualis().HuzasokV(), &HuzasokVezerlo::tartomanyokValtoztak, this, [](int mod) {
+    auto statisztikaNezetFrissites = [] {
         TFoszelveny* fo = szelvenyek().Foszelveny;
-        if (!fo || mod < 1 || mod > 3)
+        if (!fo)
             return;
         const int nezet = szamStatisztika().NezetMod;
         if (nezet == NezetHanyszorHuztak)
             fo->HanyszorHuztakNezet();
         else if (nezet == NezetHanyHuzasOta)
             fo->HanyHuzasOtaNezet();
+    };
+    connect(&Program::aktualis().HuzasokV(), &HuzasokVezerlo::tartomanyokValtoztak, this,
+            [statisztikaNezetFrissites](int mod) {
+                if (mod >= 1 && mod <= 3)
+                    statisztikaNezetFrissites();
+            });
+    // So does a draw added, deleted or restored, or another table loaded: the
+    // view must not go on counting the draws that were there before.
+    connect(&Program::aktualis().HuzasokV(), &HuzasokVezerlo::valtozott, this, [statisztikaNezetFrissites] {
+        if (draws().AdatbazisBetoltve && !Program::aktualis().HuzasokV().BevitelFolyamatban())
+            statisztikaNezetFrissites();
     });
     // The backups of the unsaved work (foablak_back.cpp).
     connect(Akcio(QStringLiteral("Visszatlts1")), &QAction::triggered, this, [this] { BackVisszatoltesGombClick(); });

@@ -548,6 +548,29 @@ TEST_F(AdatbazisokTest, SaveCommandFollowsUnsavedEdits)
     EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join("|").toStdString();
 }
 
+// The main ticket's "Hányszor húzták" view follows the edits of the draws:
+// an appended, a deleted and a restored draw are counted at once.
+TEST_F(AdatbazisokTest, TimesDrawnViewFollowsEditsOfTheDraws)
+{
+    indit(true);
+    TFoszelveny* fo = szelvenyek().Foszelveny;
+    ASSERT_NE(fo, nullptr);
+    akcio("Hnyszorhztk1")->trigger();
+    const auto cella = [fo](int n) { return fo->SzamPanelek[static_cast<std::size_t>(n - 1)]->text(); };
+    ASSERT_EQ(cella(2), QStringLiteral("1"));
+    akcio("Listzs3")->trigger();
+    huzasBevitel({2, 15, 25, 35, 45});
+    ASSERT_EQ(kvx::draws().HuzasokSzama, 4);
+    EXPECT_EQ(cella(2), QStringLiteral("2")) << "after the new draw";
+    EXPECT_EQ(cella(15), QStringLiteral("1"));
+    lista()->TorlesGomb->trigger();
+    ASSERT_EQ(kvx::draws().HuzasokSzama, 3);
+    EXPECT_EQ(cella(2), QStringLiteral("1")) << "after the delete";
+    lista()->VisszaGomb->trigger();
+    ASSERT_EQ(kvx::draws().HuzasokSzama, 4);
+    EXPECT_EQ(cella(2), QStringLiteral("2")) << "after the undo";
+}
+
 // A new main-ticket range: the ticket's figures count over it; the
 // database's "Húzások száma" sets the range of the draws list only.
 TEST_F(AdatbazisokTest, DrawRangeCommandsSetTheirOwnRanges)
