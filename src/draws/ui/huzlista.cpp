@@ -510,6 +510,8 @@ void THuzLista::Start()
     // The caption names the kind of database loaded, as the questions about
     // its unsaved edits quote it.
     setWindowTitle(QStringLiteral(" %1 ").arg(QString::fromStdString(adatbazisFajta().AdatbazisFelirat)));
+    // The grid's rebuild moves its cursor: the selected draw is kept here.
+    const int kivalasztott = huzLista().KivRekord;
     Ujratoltes();
     Elrendezes();
     show();
@@ -519,7 +521,7 @@ void THuzLista::Start()
     if (betoltve_)
         HatraGombClick();
     else
-        Kivalaszt(huzLista().KivRekord);
+        Kivalaszt(kivalasztott);
     betoltve_ = false;
     ListaAktiv(huzLista().HuzasokModositva);
 }
