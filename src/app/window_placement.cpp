@@ -88,6 +88,7 @@ AblakFajta AblakFajtaNevbol(const std::string& n)
         {"HuzLista", AblakFajta::HuzLista},        {"HSz", AblakFajta::HuzSzelveny},
         {"HKSz", AblakFajta::HuzKeresSzelveny},    {"HuzBe", AblakFajta::HuzBe},
         {"HBSz", AblakFajta::HuzBeSzelveny},       {"HuzSzama", AblakFajta::HuzSzama},
+        {"Statisztika", AblakFajta::Statisztika},
     };
     for (const auto& [nev, fajta] : kNevek)
         if (n == nev)
@@ -173,6 +174,7 @@ Teglalap KivantHely(AblakFajta a, const ElhelyezesiKep& k, Teglalap t, bool elso
             return FormSetTop(f, FormSetTopLeftCenter(f, t, false), false);
         return szokott(t);
     case AblakFajta::BontEllSzelveny:
+    case AblakFajta::Statisztika:
     case AblakFajta::Egyeb:
         if (elso) {
             t.Left = f.Left + f.Width / 2 - t.Width / 2;
@@ -324,12 +326,16 @@ std::vector<Akadaly> akadalyok(const ElhelyezesiKep& k, AblakFajta a = AblakFajt
     // Covering the toolbar takes the commands away, covering the window one
     // works with hides what one works on: both weigh more than covering part
     // of another window.
+    // The statistics window never covers the run window whose progress and
+    // buttons it would hide, while any other place is left.
     const std::vector<AblakFajta> tarsai = AblakTarsai(a);
     std::vector<Akadaly> foglalt{{k.Eszkoztar, 4}};
     for (std::size_t i = 0; i < k.Nyitott.size(); ++i)
         if (i != kiveve) {
-            const bool tars = std::find(tarsai.begin(), tarsai.end(), k.Nyitott[i].Fajta) != tarsai.end();
-            foglalt.push_back({k.Nyitott[i].Hely, tars ? 4 : 1, k.Nyitott[i].MinSzelesseg, k.Nyitott[i].MinMagassag});
+            const AblakFajta f = k.Nyitott[i].Fajta;
+            const bool tars = std::find(tarsai.begin(), tarsai.end(), f) != tarsai.end();
+            const int suly = a == AblakFajta::Statisztika && f == AblakFajta::Bontas ? 100 : tars ? 4 : 1;
+            foglalt.push_back({k.Nyitott[i].Hely, suly, k.Nyitott[i].MinSzelesseg, k.Nyitott[i].MinMagassag});
         }
     return foglalt;
 }

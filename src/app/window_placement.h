@@ -29,6 +29,7 @@ enum class AblakFajta {
     HuzBe,             // "HuzBe"
     HuzBeSzelveny,     // "HBSz"
     HuzSzama,          // "HuzSzama"
+    Statisztika,       // "Statisztika"
 };
 
 AblakFajta AblakFajtaNevbol(const std::string& objektumNev);

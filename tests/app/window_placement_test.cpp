@@ -207,10 +207,23 @@ TEST(AblakElhelyezes, EntryWindowsAndAGrownWindowLeaveTheOthersFree)
     s.Nyitott.push_back({AblakFajta::Bontas, {550, 80, 500, 400}});
     const Teglalap nott{400, 300, 700, 500};
     ASSERT_GT(Atfedes(nott, s.Nyitott.back().Hely), 0);
-    const Teglalap uj = AblakHelye(AblakFajta::Egyeb, s, nott, false, 700, 500);
+    const Teglalap uj = AblakHelye(AblakFajta::Statisztika, s, nott, false, 700, 500);
     for (const NyitottAblak& n : s.Nyitott)
         EXPECT_EQ(Atfedes(uj, n.Hely), 0);
     EXPECT_TRUE(benne(uj, kMunka));
+
+    // No free place is left for the statistics window (it may only become
+    // lower): it covers the lists at the right rather than the run window.
+    ElhelyezesiKep z = kep();
+    z.Nyitott.push_back({AblakFajta::Bontas, {147, 425, 704, 461}});
+    z.Nyitott.push_back({AblakFajta::HuzSzelveny, {857, 80, 321, 480}});
+    z.Nyitott.push_back({AblakFajta::HuzLista, {1193, 80, 383, 428}});
+    const Teglalap stat = AblakHelye(AblakFajta::Statisztika, z, {761, 547, 839, 453}, true, 839, 300);
+    EXPECT_EQ(Atfedes(stat, z.Nyitott[1].Hely), 0);
+    EXPECT_TRUE(benne(stat, kMunka));
+    // Any other window takes the least overlap, the run window's too.
+    const Teglalap egyeb = AblakHelye(AblakFajta::Egyeb, z, {761, 547, 839, 453}, true, 839, 300);
+    EXPECT_GT(Atfedes(egyeb, z.Nyitott[1].Hely), 0);
 }
 
 TEST(AblakElhelyezes, KnownNames)
