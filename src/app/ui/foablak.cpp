@@ -148,8 +148,8 @@ BovitesAllapot bovitesAllapot()
 }
 
 // The main window's background in extension mode: the variation ticket's
-// cell colour fading in from the top, and the command's caption standing
-// large and faint in the corner, so that the mode shows at a glance.
+// colours fading in from the top, and the command's caption repeated
+// faintly across it, so that the mode shows between the windows at a glance.
 class BovitesHatter : public QWidget {
 public:
     explicit BovitesHatter(QWidget* szulo) : QWidget(szulo) { setObjectName(QStringLiteral("Image1")); }
@@ -158,19 +158,28 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
-        const std::int32_t bgr = settings().SzelvenyBeallitas[1][2];
-        const QColor cella(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+        const auto szin = [](std::int32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); };
+        const QColor cella = szin(settings().SzelvenyBeallitas[1][2]);
+        const QColor jelolt = szin(settings().SzelvenyBeallitas[1][3]);
         QLinearGradient g(rect().topLeft(), rect().bottomLeft());
         g.setColorAt(0, palette().color(QPalette::Window));
-        g.setColorAt(1, cella);
+        g.setColorAt(0.5, cella);
+        g.setColorAt(1, jelolt);
         p.fillRect(rect(), g);
         QFont f = font();
-        f.setPixelSize(std::max(12, height() / 8));
+        f.setPointSize(font().pointSize() * 2);
         f.setBold(true);
         p.setFont(f);
-        p.setPen(cella.darker(112));
-        p.drawText(rect().adjusted(0, 0, -f.pixelSize() / 2, -f.pixelSize() / 4), Qt::AlignRight | Qt::AlignBottom,
-                   QStringLiteral("Bővítés"));
+        QColor felirat = jelolt.darker(115);
+        felirat.setAlpha(70);
+        p.setPen(felirat);
+        const QString szoveg = QStringLiteral("Bővítés");
+        const int lx = QFontMetrics(f).horizontalAdvance(szoveg) * 2;
+        const int ly = QFontMetrics(f).height() * 4;
+        p.rotate(-20);
+        for (int y = -height(); y < 2 * height(); y += ly)
+            for (int x = -width(); x < 2 * width(); x += lx)
+                p.drawText(x + (y / ly % 2) * lx / 2, y, szoveg);
     }
 };
 
