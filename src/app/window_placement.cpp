@@ -386,6 +386,28 @@ Elhelyezes AblakHelyeAtrendezessel(AblakFajta a, const ElhelyezesiKep& k, const 
                                     int minSzelesseg, int minMagassag)
 {
     const int hezag = hezagMeret(k);
+    // An auxiliary ticket that fits on neither side of its list: the list is
+    // placed again at the main window's right first, when that leaves the
+    // others free, and the ticket goes beside it there.
+    if (elso && (a == AblakFajta::BontSzelveny || a == AblakFajta::HuzSzelveny)) {
+        const AblakFajta listaFajta = a == AblakFajta::BontSzelveny ? AblakFajta::BontLista : AblakFajta::HuzLista;
+        for (std::size_t i = 0; i < k.Nyitott.size(); ++i) {
+            if (k.Nyitott[i].Fajta != listaFajta)
+                continue;
+            const Teglalap& lista = k.Nyitott[i].Hely;
+            const bool balFer = lista.Left - 15 - ablak.Width >= k.Fo.Left;
+            const bool jobbFer = jobb(lista) + 15 + ablak.Width <= k.Fo.Left + k.Fo.ClientWidth;
+            const Teglalap jobbra = FormSetLeft(k.Fo, lista);
+            if (balFer || jobbFer || jobbra == lista || fedes(jobbra, akadalyok(k, listaFajta, i)) > 0)
+                break;
+            ElhelyezesiKep k2 = k;
+            k2.Nyitott[i].Hely = jobbra;
+            Elhelyezes e = AblakHelyeAtrendezessel(a, k2, ablak, elso, minSzelesseg, minMagassag);
+            if (std::none_of(e.Kiteresek.begin(), e.Kiteresek.end(), [i](const auto& x) { return x.first == i; }))
+                e.Kiteresek.push_back({i, jobbra});
+            return e;
+        }
+    }
     const Teglalap kivant = KivantHely(a, k, ablak, elso);
     if (sajatHelySzabad(kivant, k))
         return {kivant, {}};

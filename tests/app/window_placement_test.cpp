@@ -184,6 +184,23 @@ TEST(AblakElhelyezes, PartnerRulesTable)
     }
 }
 
+TEST(AblakElhelyezes, AListAtTheLeftMovesRightForItsTicket)
+{
+    // The draws list stands at the main window's left, its ticket fits on
+    // neither side: the list goes to the main window's right, the ticket
+    // left of it.
+    ElhelyezesiKep k = kep();
+    k.Nyitott.front().Hely = {20, 80, 300, 350};
+    k.Nyitott.push_back({AblakFajta::HuzLista, {300, 500, 1000, 400}});
+    const Elhelyezes e = AblakHelyeAtrendezessel(AblakFajta::HuzSzelveny, k, {0, 0, 320, 360}, true, 320, 360);
+    ASSERT_EQ(e.Kiteresek.size(), 1u);
+    EXPECT_EQ(e.Kiteresek[0].first, 1u);
+    const Teglalap lista = e.Kiteresek[0].second;
+    EXPECT_EQ(lista, (Teglalap{600, 500, 1000, 400}));
+    EXPECT_EQ(e.Hely, (Teglalap{265, 500, 320, 360}));
+    EXPECT_EQ(Atfedes(e.Hely, k.Nyitott.front().Hely), 0);
+}
+
 TEST(AblakElhelyezes, EntryWindowsAndAGrownWindowLeaveTheOthersFree)
 {
     ElhelyezesiKep k = kep();

@@ -1,7 +1,10 @@
 #include "conditions/ui/feltetelek.h"
 #include "app/ui/program.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
+#include <QApplication>
+#include <QScrollBar>
 #include <QMetaMethod>
 #include <QCheckBox>
 #include <QEvent>
@@ -534,6 +537,11 @@ void TFeltetelek::SetScroll(int h)
     // Frame height: the limit is on the window as the desktop shows it.
     const int keret = frameGeometry().height() - geometry().height();
     hatar -= std::max(0, keret);
+    // One wheel step scrolls a page by the button panel's height.
+    const int lepes = std::max(1, Panel15->sizeHint().height() / std::max(1, QApplication::wheelScrollLines()));
+    for (int i = 0; i < FeltetelekPC->count(); ++i)
+        if (auto* g = qobject_cast<QAbstractScrollArea*>(FeltetelekPC->widget(i)))
+            g->verticalScrollBar()->setSingleStep(lepes);
     if (h <= hatar) {
         setMaximumHeight(QWIDGETSIZE_MAX);
         return;
