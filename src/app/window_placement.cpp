@@ -32,16 +32,34 @@ int tavolsag(const Teglalap& a, const Teglalap& b)
 
 // The auxiliary ticket of a list at its first showing: at the list's top,
 // left of it while that stays inside the main window, else right of it
-// when that fits the main window, else at the main window's left.
-Teglalap listaMelle(const FoablakMeretek& f, const Teglalap& lista, Teglalap t)
+// when that fits the main window, else at the main window's left. A side
+// where another window or the toolbar stands is passed over for a free one.
+Teglalap listaMelle(const ElhelyezesiKep& k, const Teglalap& lista, Teglalap t)
 {
+    const FoablakMeretek& f = k.Fo;
+    const auto szabad = [&k](const Teglalap& r) {
+        if (Atfedes(r, k.Eszkoztar) > 0)
+            return false;
+        for (const NyitottAblak& n : k.Nyitott)
+            if (Atfedes(r, n.Hely) > 0)
+                return false;
+        return true;
+    };
     t.Top = lista.Top;
-    if (lista.Left - 15 - t.Width >= f.Left)
-        t.Left = lista.Left - 15 - t.Width;
-    else if (jobb(lista) + 15 + t.Width <= f.Left + f.ClientWidth)
-        t.Left = jobb(lista) + 15;
-    else
-        t.Left = f.Left + 15;
+    Teglalap bal = t, jobbra = t;
+    bal.Left = lista.Left - 15 - t.Width;
+    jobbra.Left = jobb(lista) + 15;
+    const bool balFer = bal.Left >= f.Left;
+    const bool jobbFer = jobb(jobbra) <= f.Left + f.ClientWidth;
+    if (balFer && szabad(bal))
+        return bal;
+    if (jobbFer && szabad(jobbra))
+        return jobbra;
+    if (balFer)
+        return bal;
+    if (jobbFer)
+        return jobbra;
+    t.Left = f.Left + 15;
     return t;
 }
 
@@ -70,6 +88,7 @@ AblakFajta AblakFajtaNevbol(const std::string& n)
         {"HuzLista", AblakFajta::HuzLista},        {"HSz", AblakFajta::HuzSzelveny},
         {"HKSz", AblakFajta::HuzKeresSzelveny},    {"HuzBe", AblakFajta::HuzBe},
         {"HBSz", AblakFajta::HuzBeSzelveny},       {"HuzSzama", AblakFajta::HuzSzama},
+        {"Statisztika", AblakFajta::Statisztika},
     };
     for (const auto& [nev, fajta] : kNevek)
         if (n == nev)
@@ -120,30 +139,42 @@ Teglalap KivantHely(AblakFajta a, const ElhelyezesiKep& k, Teglalap t, bool elso
     case AblakFajta::HuzKeresSzelveny: {
         const auto lista = nyitott(k, a == AblakFajta::BontSzelveny ? AblakFajta::BontLista : AblakFajta::HuzLista);
         if (elso && lista)
-            return listaMelle(f, *lista, t);
+            return listaMelle(k, *lista, t);
         return FormSetLeftCustom(f, t, 15);
     }
     case AblakFajta::HuzBe:
+        // Left of the draws list at its top, but never further left than
+        // the main window's left + 15.
         if (const auto lista = nyitott(k, AblakFajta::HuzLista); elso && lista) {
-            t.Left = lista->Left - t.Width - 15;
+            t.Left = std::max(lista->Left - t.Width - 15, f.Left + 15);
             t.Top = lista->Top;
             return t;
         }
         return szokott(t);
     case AblakFajta::HuzBeSzelveny:
-        // Always right under the draw entry it belongs to.
+        // Under the draw entry it belongs to while it ends above the main
+        // window's status bar, or when right of the entry it would not fit
+        // the main window; else right of the entry, at its top.
         if (const auto be = nyitott(k, AblakFajta::HuzBe)) {
-            t.Left = be->Left;
-            t.Top = alja(*be) + 15;
-            return t;
+            const int statusSor = k.StatusSorTeto > 0 ? k.StatusSorTeto : f.Top + f.Height;
+            Teglalap alatta = t, mellette = t;
+            alatta.Left = be->Left;
+            alatta.Top = alja(*be) + 15;
+            mellette.Left = jobb(*be) + 15;
+            mellette.Top = be->Top;
+            return alja(alatta) <= statusSor || jobb(mellette) > f.Left + f.Width ? alatta : mellette;
         }
         return szokott(t);
     case AblakFajta::Bontas:
+        // Centred on the main window at every showing, under its toolbar.
+        t.Left = f.Left + f.Width / 2 - t.Width / 2;
+        return FormSetTop(f, t, true);
     case AblakFajta::HuzSzama:
         if (elso)
             return FormSetTop(f, FormSetTopLeftCenter(f, t, false), false);
         return szokott(t);
     case AblakFajta::BontEllSzelveny:
+    case AblakFajta::Statisztika:
     case AblakFajta::Egyeb:
         if (elso) {
             t.Left = f.Left + f.Width / 2 - t.Width / 2;
@@ -289,14 +320,23 @@ namespace {
 
 int hezagMeret(const ElhelyezesiKep& k) { return std::max(4, static_cast<int>(std::lround(6 * k.Fo.MeretSzorzo))); }
 
-std::vector<Akadaly> akadalyok(const ElhelyezesiKep& k, std::optional<std::size_t> kiveve = std::nullopt)
+std::vector<Akadaly> akadalyok(const ElhelyezesiKep& k, AblakFajta a = AblakFajta::Egyeb,
+                               std::optional<std::size_t> kiveve = std::nullopt)
 {
-    // Covering the toolbar takes the commands away: it weighs more than
-    // covering part of a window.
+    // Covering the toolbar takes the commands away, covering the window one
+    // works with hides what one works on: both weigh more than covering part
+    // of another window.
+    // The statistics window never covers the run window whose progress and
+    // buttons it would hide, while any other place is left.
+    const std::vector<AblakFajta> tarsai = AblakTarsai(a);
     std::vector<Akadaly> foglalt{{k.Eszkoztar, 4}};
     for (std::size_t i = 0; i < k.Nyitott.size(); ++i)
-        if (i != kiveve)
-            foglalt.push_back({k.Nyitott[i].Hely, 1, k.Nyitott[i].MinSzelesseg, k.Nyitott[i].MinMagassag});
+        if (i != kiveve) {
+            const AblakFajta f = k.Nyitott[i].Fajta;
+            const bool tars = std::find(tarsai.begin(), tarsai.end(), f) != tarsai.end();
+            const int suly = a == AblakFajta::Statisztika && f == AblakFajta::Bontas ? 100 : tars ? 4 : 1;
+            foglalt.push_back({k.Nyitott[i].Hely, suly, k.Nyitott[i].MinSzelesseg, k.Nyitott[i].MinMagassag});
+        }
     return foglalt;
 }
 
@@ -319,10 +359,26 @@ long long fedes(const Teglalap& t, const std::vector<Akadaly>& foglalt)
 
 }  // namespace
 
+namespace {
+
+// The window's own spot is taken as it is when it lies on the work area
+// and covers neither the toolbar band nor an open window.
+bool sajatHelySzabad(const Teglalap& t, const ElhelyezesiKep& k)
+{
+    const Teglalap& m = k.MunkaTerulet;
+    if (t.Left < m.Left || t.Top < m.Top || jobb(t) > jobb(m) || alja(t) > alja(m))
+        return false;
+    return fedes(t, akadalyok(k)) == 0;
+}
+
+}  // namespace
+
 Teglalap AblakHelye(AblakFajta a, const ElhelyezesiKep& k, const Teglalap& ablak, bool elso, int minSzelesseg,
                     int minMagassag)
 {
-    return szabadHely(KivantHely(a, k, ablak, elso), minSzelesseg, minMagassag, akadalyok(k), tarsHelyek(k, a),
+    if (const Teglalap kivant = KivantHely(a, k, ablak, elso); sajatHelySzabad(kivant, k))
+        return kivant;
+    return szabadHely(KivantHely(a, k, ablak, elso), minSzelesseg, minMagassag, akadalyok(k, a), tarsHelyek(k, a),
                       k.MunkaTerulet, hezagMeret(k));
 }
 
@@ -330,9 +386,33 @@ Elhelyezes AblakHelyeAtrendezessel(AblakFajta a, const ElhelyezesiKep& k, const 
                                     int minSzelesseg, int minMagassag)
 {
     const int hezag = hezagMeret(k);
+    // An auxiliary ticket that fits on neither side of its list: the list is
+    // placed again at the main window's right first, when that leaves the
+    // others free, and the ticket goes beside it there.
+    if (elso && (a == AblakFajta::BontSzelveny || a == AblakFajta::HuzSzelveny)) {
+        const AblakFajta listaFajta = a == AblakFajta::BontSzelveny ? AblakFajta::BontLista : AblakFajta::HuzLista;
+        for (std::size_t i = 0; i < k.Nyitott.size(); ++i) {
+            if (k.Nyitott[i].Fajta != listaFajta)
+                continue;
+            const Teglalap& lista = k.Nyitott[i].Hely;
+            const bool balFer = lista.Left - 15 - ablak.Width >= k.Fo.Left;
+            const bool jobbFer = jobb(lista) + 15 + ablak.Width <= k.Fo.Left + k.Fo.ClientWidth;
+            const Teglalap jobbra = FormSetLeft(k.Fo, lista);
+            if (balFer || jobbFer || jobbra == lista || fedes(jobbra, akadalyok(k, listaFajta, i)) > 0)
+                break;
+            ElhelyezesiKep k2 = k;
+            k2.Nyitott[i].Hely = jobbra;
+            Elhelyezes e = AblakHelyeAtrendezessel(a, k2, ablak, elso, minSzelesseg, minMagassag);
+            if (std::none_of(e.Kiteresek.begin(), e.Kiteresek.end(), [i](const auto& x) { return x.first == i; }))
+                e.Kiteresek.push_back({i, jobbra});
+            return e;
+        }
+    }
     const Teglalap kivant = KivantHely(a, k, ablak, elso);
+    if (sajatHelySzabad(kivant, k))
+        return {kivant, {}};
     const std::vector<Teglalap> tarsak = tarsHelyek(k, a);
-    Elhelyezes e{szabadHely(kivant, minSzelesseg, minMagassag, akadalyok(k), tarsak, k.MunkaTerulet, hezag), {}};
+    Elhelyezes e{szabadHely(kivant, minSzelesseg, minMagassag, akadalyok(k, a), tarsak, k.MunkaTerulet, hezag), {}};
     const auto kiteres = [&](const Teglalap& hely) {
         std::vector<std::pair<std::size_t, Teglalap>> ki;
         for (std::size_t i = 0; i < k.Nyitott.size(); ++i) {
@@ -356,7 +436,7 @@ Elhelyezes AblakHelyeAtrendezessel(AblakFajta a, const ElhelyezesiKep& k, const 
         const NyitottAblak& n = k.Nyitott[i];
         if (n.Fajta == AblakFajta::Foszelveny)
             continue;
-        std::vector<Akadaly> nelkule = akadalyok(k, i);
+        std::vector<Akadaly> nelkule = akadalyok(k, a, i);
         for (Akadaly& x : nelkule)
             x.MinSzelesseg = x.MinMagassag = 0;
         const Teglalap hely =

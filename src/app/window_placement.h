@@ -29,6 +29,7 @@ enum class AblakFajta {
     HuzBe,             // "HuzBe"
     HuzBeSzelveny,     // "HBSz"
     HuzSzama,          // "HuzSzama"
+    Statisztika,       // "Statisztika"
 };
 
 AblakFajta AblakFajtaNevbol(const std::string& objektumNev);
@@ -54,6 +55,9 @@ struct ElhelyezesiKep {
     // Every other open window of the program but the main window.
     std::vector<NyitottAblak> Nyitott;
     int KarakterSzelesseg = 0;
+    // Top of the main window's status bar (screen); 0: the main window has
+    // none, its bottom counts.
+    int StatusSorTeto = 0;
 };
 
 // The spot the window takes by the program's own rules, before anything
@@ -74,6 +78,8 @@ Teglalap SzabadHely(const Teglalap& kivant, int minSzelesseg, int minMagassag,
 
 // The whole placement of one window: its spot, its partners among the open
 // windows, and what it must leave free (the toolbar band and the others).
+// A spot that is free already is kept: the rules of its kind stand where
+// they leave the others free.
 Teglalap AblakHelye(AblakFajta a, const ElhelyezesiKep& k, const Teglalap& ablak, bool elso,
                     int minSzelesseg, int minMagassag);
 

@@ -136,6 +136,113 @@ TEST(AblakElhelyezes, LaterShowingKeepsAFreePlace)
     EXPECT_EQ(elso.Left + elso.Width, 1600);
 }
 
+TEST(AblakElhelyezes, PartnerRulesTable)
+{
+    // Main window 0..1600 x 0..1000, toolbar band to 70, first row under
+    // the toolbar 80, status bar from 975; the main ticket at the left.
+    const Teglalap fo{20, 80, 300, 350};
+    struct Eset {
+        const char* mit;
+        AblakFajta fajta;
+        std::vector<NyitottAblak> nyitott;  // besides the main ticket
+        Teglalap ablak;
+        bool elso;
+        Teglalap vart;
+    };
+    const Teglalap lista{900, 80, 400, 500};
+    const Eset esetek[] = {
+        {"draw entry: left of the list, at its top", AblakFajta::HuzBe, {{AblakFajta::HuzLista, lista}},
+         {0, 0, 300, 200}, true, {585, 80, 300, 200}},
+        {"draw entry: never further left than the main window + 15", AblakFajta::HuzBe,
+         {{AblakFajta::HuzLista, {200, 80, 400, 500}}}, {0, 0, 300, 200}, true, {15, 80, 300, 200}},
+        {"entry ticket: under the entry while it ends above the status bar", AblakFajta::HuzBeSzelveny,
+         {{AblakFajta::HuzBe, {585, 80, 300, 200}}}, {0, 0, 320, 360}, true, {585, 295, 320, 360}},
+        {"entry ticket: right of the entry when under it reaches the status bar", AblakFajta::HuzBeSzelveny,
+         {{AblakFajta::HuzBe, {585, 500, 300, 200}}}, {0, 0, 320, 360}, true, {900, 500, 320, 360}},
+        {"entry ticket: under the entry when right of it leaves the main window", AblakFajta::HuzBeSzelveny,
+         {{AblakFajta::HuzBe, {1300, 500, 300, 200}}}, {0, 0, 320, 360}, true, {1300, 715, 320, 360}},
+        {"auxiliary ticket: left of the list when that is free", AblakFajta::HuzSzelveny,
+         {{AblakFajta::HuzLista, lista}}, {0, 0, 320, 360}, true, {565, 80, 320, 360}},
+        {"auxiliary ticket: right of the list when the left holds the main ticket", AblakFajta::BontSzelveny,
+         {{AblakFajta::BontLista, {500, 80, 400, 500}}}, {0, 0, 320, 360}, true, {915, 80, 320, 360}},
+        {"auxiliary ticket: left of the list when the right does not fit either", AblakFajta::BontSzelveny,
+         {{AblakFajta::BontLista, {500, 80, 1000, 500}}}, {0, 0, 320, 360}, true, {165, 80, 320, 360}},
+        {"auxiliary ticket: at the main window's left + 15 when neither side fits", AblakFajta::HuzSzelveny,
+         {{AblakFajta::HuzLista, {100, 80, 1400, 500}}}, {0, 0, 320, 360}, true, {15, 80, 320, 360}},
+        {"run window: centred on the main window at every showing, its top kept", AblakFajta::Bontas,
+         {}, {30, 600, 500, 400}, false, {550, 600, 500, 400}},
+        {"main ticket: under the toolbar at the main window's left + 20", AblakFajta::Foszelveny, {},
+         {400, 400, 300, 350}, false, {20, 80, 300, 350}},
+    };
+    for (const Eset& e : esetek) {
+        ElhelyezesiKep k = kep();
+        k.StatusSorTeto = 975;
+        k.Nyitott.front().Hely = fo;
+        for (const NyitottAblak& n : e.nyitott)
+            k.Nyitott.push_back(n);
+        EXPECT_EQ(KivantHely(e.fajta, k, e.ablak, e.elso), e.vart) << e.mit;
+    }
+}
+
+TEST(AblakElhelyezes, AListAtTheLeftMovesRightForItsTicket)
+{
+    // The draws list stands at the main window's left, its ticket fits on
+    // neither side: the list goes to the main window's right, the ticket
+    // left of it.
+    ElhelyezesiKep k = kep();
+    k.Nyitott.front().Hely = {20, 80, 300, 350};
+    k.Nyitott.push_back({AblakFajta::HuzLista, {300, 500, 1000, 400}});
+    const Elhelyezes e = AblakHelyeAtrendezessel(AblakFajta::HuzSzelveny, k, {0, 0, 320, 360}, true, 320, 360);
+    ASSERT_EQ(e.Kiteresek.size(), 1u);
+    EXPECT_EQ(e.Kiteresek[0].first, 1u);
+    const Teglalap lista = e.Kiteresek[0].second;
+    EXPECT_EQ(lista, (Teglalap{600, 500, 1000, 400}));
+    EXPECT_EQ(e.Hely, (Teglalap{265, 500, 320, 360}));
+    EXPECT_EQ(Atfedes(e.Hely, k.Nyitott.front().Hely), 0);
+}
+
+TEST(AblakElhelyezes, EntryWindowsAndAGrownWindowLeaveTheOthersFree)
+{
+    ElhelyezesiKep k = kep();
+    k.StatusSorTeto = 975;
+    // The draws list with its auxiliary ticket at its left: the draw entry
+    // and its ticket go where they cover neither.
+    k.Nyitott.push_back({AblakFajta::HuzLista, {1100, 80, 400, 500}});
+    k.Nyitott.push_back({AblakFajta::HuzSzelveny, {765, 80, 320, 360}});
+    const Teglalap be = AblakHelye(AblakFajta::HuzBe, k, {0, 0, 300, 200}, true, 300, 200);
+    EXPECT_GE(be.Left, 15);
+    for (const NyitottAblak& n : k.Nyitott)
+        EXPECT_EQ(Atfedes(be, n.Hely), 0);
+    k.Nyitott.push_back({AblakFajta::HuzBe, be});
+    const Teglalap t = AblakHelye(AblakFajta::HuzBeSzelveny, k, {0, 0, 320, 360}, true, 320, 360);
+    for (const NyitottAblak& n : k.Nyitott)
+        EXPECT_EQ(Atfedes(t, n.Hely), 0);
+
+    // A window that grew over the run window where it stood (a statistic's
+    // chart arrived) is moved off it at its next placement.
+    ElhelyezesiKep s = kep();
+    s.Nyitott.push_back({AblakFajta::Bontas, {550, 80, 500, 400}});
+    const Teglalap nott{400, 300, 700, 500};
+    ASSERT_GT(Atfedes(nott, s.Nyitott.back().Hely), 0);
+    const Teglalap uj = AblakHelye(AblakFajta::Statisztika, s, nott, false, 700, 500);
+    for (const NyitottAblak& n : s.Nyitott)
+        EXPECT_EQ(Atfedes(uj, n.Hely), 0);
+    EXPECT_TRUE(benne(uj, kMunka));
+
+    // No free place is left for the statistics window (it may only become
+    // lower): it covers the lists at the right rather than the run window.
+    ElhelyezesiKep z = kep();
+    z.Nyitott.push_back({AblakFajta::Bontas, {147, 425, 704, 461}});
+    z.Nyitott.push_back({AblakFajta::HuzSzelveny, {857, 80, 321, 480}});
+    z.Nyitott.push_back({AblakFajta::HuzLista, {1193, 80, 383, 428}});
+    const Teglalap stat = AblakHelye(AblakFajta::Statisztika, z, {761, 547, 839, 453}, true, 839, 300);
+    EXPECT_EQ(Atfedes(stat, z.Nyitott[1].Hely), 0);
+    EXPECT_TRUE(benne(stat, kMunka));
+    // Any other window takes the least overlap, the run window's too.
+    const Teglalap egyeb = AblakHelye(AblakFajta::Egyeb, z, {761, 547, 839, 453}, true, 839, 300);
+    EXPECT_GT(Atfedes(egyeb, z.Nyitott[1].Hely), 0);
+}
+
 TEST(AblakElhelyezes, KnownNames)
 {
     EXPECT_EQ(AblakFajtaNevbol("FSz"), AblakFajta::Foszelveny);

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QToolBar>
 
 #include <algorithm>
@@ -59,9 +60,12 @@ std::optional<QSize> legkisebbMeret(const QWidget* w, const QWidget* foablak)
 void alkalmaz(QWidget* w, const Teglalap& t, const QMargins& m)
 {
     const QSize meret(t.Width - m.left() - m.right(), t.Height - m.top() - m.bottom());
+    // A window that keeps the size its user gave it tells this resize apart.
+    w->setProperty("kvxElhelyezes", true);
     if (meret != w->size())
         w->resize(meret);
     w->move(t.Left, t.Top);
+    w->setProperty("kvxElhelyezes", false);
 }
 
 }  // namespace
@@ -85,6 +89,20 @@ QRect AblakElhelyezes::MunkaTerulet() const
 }
 
 void AblakElhelyezes::SetMunkaTerulet(std::optional<QRect> r) { munkaTerulet_ = r; }
+
+int AblakElhelyezes::KepernyoMagassag() const
+{
+    if (munkaTerulet_)
+        return munkaTerulet_->height();
+    const QScreen* s = foablak_->screen() ? foablak_->screen() : QGuiApplication::primaryScreen();
+    return s ? s->geometry().height() : MunkaTerulet().height();
+}
+
+int AblakElhelyezes::StatusSorMagassag() const
+{
+    const QStatusBar* s = foablak_->findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly);
+    return s && s->isVisible() ? s->height() : 0;
+}
 
 QRect AblakElhelyezes::EszkoztarSav() const
 {
@@ -126,17 +144,25 @@ void AblakElhelyezes::Elhelyez(QWidget* ablak, bool elolrol)
     if (!ablak || ablak == foablak_)
         return;
     const AblakFajta fajta = AblakFajtaNevbol(ablak->objectName().toStdString());
-    // The main ticket stands where the main window puts it.
-    if (fajta == AblakFajta::Foszelveny)
-        return;
-    if (ablak->layout())
-        ablak->layout()->activate();
-
     ElhelyezesiKep k;
     k.Fo = Meretek();
     k.MunkaTerulet = teglalap(MunkaTerulet());
     k.Eszkoztar = teglalap(EszkoztarSav());
     k.KarakterSzelesseg = QFontMetrics(foablak_->font()).averageCharWidth();
+    if (const QStatusBar* s = foablak_->findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly);
+        s && s->isVisible())
+        k.StatusSorTeto = s->mapToGlobal(QPoint(0, 0)).y();
+    // The main ticket has its one place under the toolbar at the main
+    // window's left; the other windows keep off it.
+    if (fajta == AblakFajta::Foszelveny) {
+        const Teglalap t = KivantHely(fajta, k, {}, true);
+        if (ablak->pos() != QPoint(t.Left, t.Top))
+            ablak->move(t.Left, t.Top);
+        return;
+    }
+    if (ablak->layout())
+        ablak->layout()->activate();
+
     std::vector<QWidget*> nyitott;
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (w == ablak || w == foablak_ || !w->isVisible() || !programAblak(w))

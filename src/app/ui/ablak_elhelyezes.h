@@ -39,6 +39,10 @@ public:
     FoablakMeretek Meretek() const;
     // The main window's title, menu and toolbar band (frame, screen coordinates).
     QRect EszkoztarSav() const;
+    // The screen's height (with a work area given: that area's) and the
+    // height of the main window's status bar (0 without one).
+    int KepernyoMagassag() const;
+    int StatusSorMagassag() const;
 
 private:
     QMainWindow* foablak_;

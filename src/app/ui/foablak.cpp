@@ -56,7 +56,9 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QLinearGradient>
 #include <QMoveEvent>
+#include <QPainter>
 #include <QTextEdit>
 #include <QUrl>
 #include <QFile>
@@ -144,6 +146,42 @@ BovitesAllapot bovitesAllapot()
     bov.BovitesPluszSzamDb = u.BovitesPluszSzamDb;
     return bov;
 }
+
+// The main window's background in extension mode: the variation ticket's
+// colours fading in from the top, and the command's caption repeated
+// faintly across it, so that the mode shows between the windows at a glance.
+class BovitesHatter : public QWidget {
+public:
+    explicit BovitesHatter(QWidget* szulo) : QWidget(szulo) { setObjectName(QStringLiteral("Image1")); }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        const auto szin = [](std::int32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); };
+        const QColor cella = szin(settings().SzelvenyBeallitas[1][2]);
+        const QColor jelolt = szin(settings().SzelvenyBeallitas[1][3]);
+        QLinearGradient g(rect().topLeft(), rect().bottomLeft());
+        g.setColorAt(0, palette().color(QPalette::Window));
+        g.setColorAt(0.5, cella);
+        g.setColorAt(1, jelolt);
+        p.fillRect(rect(), g);
+        QFont f = font();
+        f.setPointSize(font().pointSize() * 2);
+        f.setBold(true);
+        p.setFont(f);
+        QColor felirat = jelolt.darker(115);
+        felirat.setAlpha(70);
+        p.setPen(felirat);
+        const QString szoveg = QStringLiteral("Bővítés");
+        const int lx = QFontMetrics(f).horizontalAdvance(szoveg) * 2;
+        const int ly = QFontMetrics(f).height() * 4;
+        p.rotate(-20);
+        for (int y = -height(); y < 2 * height(); y += ly)
+            for (int x = -width(); x < 2 * width(); x += lx)
+                p.drawText(x + (y / ly % 2) * lx / 2, y, szoveg);
+    }
+};
 
 }  // namespace
 
@@ -256,6 +294,9 @@ void TFoablak::FormCreate(const QString& programAllomany, const QStringList& arg
     AllomanyTipusokRegisztralasa();
 
     MenuEpites();
+    Image1 = new BovitesHatter(this);
+    setCentralWidget(Image1);
+    Image1->hide();
     SugoEllenorzes();
     WebCimekBeallitasa();
     AllomanyDialogusokLetrehozasa();
@@ -1139,10 +1180,15 @@ bool TFoablak::eventFilter(QObject* obj, QEvent* event)
         // keys) and of the draws list, which reads the mode and whose row
         // navigation is handled here.
         const QWidget* ablak = w ? w->window() : nullptr;
-        if (ablak && (ablak == this || ablak == formok().HuzLista.data())) {
+        const bool feltetelek = ablak && ablak == formok().Feltetelek.data();
+        if (ablak && (ablak == this || ablak == formok().HuzLista.data() || feltetelek)) {
             auto* k = static_cast<QKeyEvent*>(event);
             if (event->type() == QEvent::KeyPress) {
                 if (FormKeyDown(k->key(), k->modifiers()))
+                    return true;
+                // The conditions window takes no key pressed with a modifier:
+                // the modifiers only set the marking mode.
+                if (feltetelek && TFeltetelek::FormKeyDown(k->key(), k->modifiers()))
                     return true;
             } else if (!k->isAutoRepeat()) {
                 FormKeyUp();
@@ -1327,9 +1373,8 @@ void TFoablak::FoszelvenyElhelyezes()
     TFoszelveny* fo = szelvenyek().Foszelveny;
     if (!fo || !isVisible())
         return;
-    const int alatta = Eszkoztar ? Eszkoztar->mapToGlobal(QPoint(0, Eszkoztar->height())).y()
-                                 : mapToGlobal(QPoint(0, 0)).y();
-    fo->move(geometry().left() + 20, alatta + static_cast<int>(std::lround(10 * MeretSzorzo)));
+    // Its place under the toolbar is the placement service's.
+    kvx::AblakElhelyezese(fo);
 }
 
 void TFoablak::showEvent(QShowEvent* e)

@@ -51,6 +51,8 @@ public:
     // The game menu "Játék".
     QMenu* LottoMenu = nullptr;
     QToolBar* Eszkoztar = nullptr;
+    // The background shown under the toolbar while extension mode is on.
+    QWidget* Image1 = nullptr;
 
     // Font size, scale factor and size index of the windows.
     std::int32_t BetuMeret = 8;

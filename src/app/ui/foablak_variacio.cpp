@@ -400,6 +400,8 @@ void TFoablak::BontSzamsorTorles(int kivalasztottSor)
 
 void TFoablak::bovitesKijelzes()
 {
+    if (Image1)
+        Image1->setVisible(bontasEgyseg().BontasBovites);
     if (TFeltetelek* f = formok().Feltetelek) {
         f->HibapontBeEditChange();
         f->SetFeltetelekKijelzes();

@@ -1,7 +1,10 @@
 #include "conditions/ui/feltetelek.h"
 #include "app/ui/program.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
+#include <QApplication>
+#include <QScrollBar>
 #include <QMetaMethod>
 #include <QCheckBox>
 #include <QEvent>
@@ -11,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QToolBar>
@@ -22,6 +26,7 @@
 #include "app/main_state.h"
 #include "app/settings.h"
 #include "app/ui/ablak_elhelyezes.h"
+#include "app/ui/ablak_segedek.h"
 #include "app/ui/uzenetek.h"
 #include "conditions/consistency_check.h"
 #include "conditions/ui/math_lap.h"
@@ -87,6 +92,7 @@ FeltetelekAllapot FeltetelekAllapot::Program()
     a.Foallapot = &mainState();
     a.SzamsorrendMod = &settings().SzamsorrendMod;
     a.Huzasok = &draws();
+    a.Beallitasok = &settings();
     return a;
 }
 
@@ -415,6 +421,9 @@ void TFeltetelek::OpcioPanelEpites()
     spin(OptBontModEdit, "OptBontModEdit", 10);
     OptBontModEdit->setToolTip(QStringLiteral(" Arányérték: 0 <= 1%  ...  10 <= 100% "));
     OptBontModEdit->installEventFilter(this);
+    for (QSpinBox* e : {TulirasTetelesEdit, TulirasTetelesMaxEdit})
+        if (QLineEdit* l = e->findChild<QLineEdit*>())
+            l->installEventFilter(this);
 
     g->addWidget(cimke("Hibapont ", Panel8), 0, 0);
     g->addWidget(HibapontBeEdit, 0, 1);
@@ -504,9 +513,63 @@ void TFeltetelek::FeltetelekPCChange()
     if (!isVisible()) return;
     // The whole page where the screen has room (adjustSize would stop at two
     // thirds of the screen); the placement makes it smaller where it has not.
-    resize(sizeHint());
+    SetScroll(sizeHint().height());
+    resize(sizeHint().boundedTo(maximumSize()));
     // Grown or shrunk with the page: it still leaves the others free.
     kvx::AblakElhelyezese(this);
+    if (Allapot.Beallitasok && Allapot.Listak->KijeloltSzamDb() > 0)
+        FormHeightSizeWarning(this, false, Allapot.Beallitasok->BetuMeret, Allapot.Beallitasok->UzenetekLog[17]);
+}
+
+void TFeltetelek::SetScroll(int h)
+{
+    // The limit: twice the work area's height less the screen's height (the
+    // work area less what the desktop's bars take, twice) less four status
+    // bars of the main window.
+    const kvx::AblakElhelyezes* e = kvx::AblakElhelyezes::Keres(this);
+    int hatar = QWIDGETSIZE_MAX;
+    if (e) {
+        const QRect munka = e->MunkaTerulet();
+        hatar = 2 * munka.height() - e->KepernyoMagassag() - 4 * e->StatusSorMagassag();
+    } else if (const QScreen* k = screen()) {
+        hatar = 2 * k->availableGeometry().height() - k->geometry().height();
+    }
+    // Frame height: the limit is on the window as the desktop shows it.
+    const int keret = frameGeometry().height() - geometry().height();
+    hatar -= std::max(0, keret);
+    // One wheel step scrolls a page by the button panel's height.
+    const int lepes = std::max(1, Panel15->sizeHint().height() / std::max(1, QApplication::wheelScrollLines()));
+    for (int i = 0; i < FeltetelekPC->count(); ++i)
+        if (auto* g = qobject_cast<QAbstractScrollArea*>(FeltetelekPC->widget(i)))
+            g->verticalScrollBar()->setSingleStep(lepes);
+    if (h <= hatar) {
+        setMaximumHeight(QWIDGETSIZE_MAX);
+        return;
+    }
+    // The page scrolls above the options and the buttons, which keep their
+    // places at the bottom.
+    setMaximumHeight(std::max(minimumSizeHint().height(), hatar));
+}
+
+bool TFeltetelek::FormKeyDown(int key, Qt::KeyboardModifiers mods)
+{
+    if (key == Qt::Key_Backtab)
+        return false;
+    return mods & (Qt::ShiftModifier | Qt::AltModifier | Qt::ControlModifier);
+}
+
+void TFeltetelek::TulirasTetelesEditDblClick()
+{
+    if (!TulirasTetelesEdit->isEnabled()) return;
+    const int max = TulirasTetelesMaxEdit->value();
+    TulirasTetelesEdit->setValue(max > TulirasTetelesEdit->value() ? max : TulirasTetelesEdit->minimum());
+}
+
+void TFeltetelek::TulirasTetelesMaxEditDblClick()
+{
+    if (!TulirasTetelesMaxEdit->isEnabled()) return;
+    const int limit = TulirasTetelesMaxEdit->maximum();
+    TulirasTetelesMaxEdit->setValue(TulirasTetelesMaxEdit->value() < limit ? limit : TulirasTetelesEdit->value());
 }
 
 void TFeltetelek::SetFeltetelekKijelzes()
@@ -861,6 +924,14 @@ bool TFeltetelek::eventFilter(QObject* o, QEvent* e)
         if (o == FixAllapotBox) FixAllapotBoxEnter();
     }
     if (o == OptBontModEdit && e->type() == QEvent::MouseButtonDblClick) OptBontModEditDblClick();
+    if (e->type() == QEvent::MouseButtonDblClick && o->parent() == TulirasTetelesEdit) {
+        TulirasTetelesEditDblClick();
+        return true;
+    }
+    if (e->type() == QEvent::MouseButtonDblClick && o->parent() == TulirasTetelesMaxEdit) {
+        TulirasTetelesMaxEditDblClick();
+        return true;
+    }
     return QDialog::eventFilter(o, e);
 }
 

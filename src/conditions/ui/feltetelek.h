@@ -29,6 +29,7 @@ class TMathLap;
 class TSpecLap;
 namespace kvx {
 struct DrawsState;
+struct Settings;
 }
 class TTetelFul;
 class TEsemenyekLap;
@@ -60,6 +61,8 @@ struct FeltetelekAllapot {
     kvx::MainState* Foallapot = nullptr;
     const std::int32_t* SzamsorrendMod = nullptr;  // the number-order mode
     const kvx::DrawsState* Huzasok = nullptr;       // the draws table (none: no database)
+    // The text size and the tips (none: no oversize warning).
+    kvx::Settings* Beallitasok = nullptr;
 
     static FeltetelekAllapot Program();
 };
@@ -135,6 +138,19 @@ public:
     void CBAction(QCheckBox* box, QFrame* panel, bool engedelyez);
     void NemErtFelt(QCheckBox* box);
     void FeltetelekPCChange();
+    // Fits the window to the needed client height `h`: above the screen's
+    // limit the window is held at the limit and its page scrolls (by the
+    // bar and the wheel) above the button panel, which stays at the bottom.
+    void SetScroll(int h);
+    // The key filter of the window (the main window passes it its keys): a
+    // key pressed with Shift, Alt or Ctrl is swallowed (true); moving the
+    // focus backwards still works.
+    static bool FormKeyDown(int key, Qt::KeyboardModifiers mods);
+    // Double clicks on the Tételes edits: the minimum takes the maximum when
+    // that is larger, else its lowest value; the maximum takes the limit
+    // when below it, else the minimum.
+    void TulirasTetelesEditDblClick();
+    void TulirasTetelesMaxEditDblClick();
 
     // Loading and flags.
     void BeolvFeltKijelolese();

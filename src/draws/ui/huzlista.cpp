@@ -25,6 +25,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLayout>
+#include <QResizeEvent>
 #include <QIcon>
 #include <QLocale>
 #include <QPainter>
@@ -45,7 +46,6 @@ using namespace kvx;
 namespace {
 
 // Rows the window is sized for; a shorter list is shown whole.
-constexpr int kLathatoSorok = 16;
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
@@ -261,6 +261,7 @@ THuzLista::THuzLista(HuzasokVezerlo& vezerlo, QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("HuzLista"));
     FormCreate();
     connect(&vezerlo_, &HuzasokVezerlo::valtozott, this, &THuzLista::Ujratoltes);
+    connect(&vezerlo_, &HuzasokVezerlo::betoltve, this, [this] { betoltve_ = true; });
     connect(&vezerlo_, &HuzasokVezerlo::mentve, this, [this] { ListaAktiv(false); });
     // The table is about to go: the list shows it no longer.
     connect(&vezerlo_, &HuzasokVezerlo::lezaras, this, &THuzLista::close);
@@ -437,10 +438,13 @@ void THuzLista::Elrendezes()
     for (int c = 0; c < model_->columnCount(); ++c)
         szelesseg += HuzTabla->columnWidth(c);
     setFixedWidth(szelesseg);
-    const int sorok = std::min(kLathatoSorok, std::max(draws().HuzasokSzama, 1));
+    // The rows the window is sized for, the heading row among them.
+    const int sorok = std::min(LathatoSorok, std::max(draws().HuzasokSzama, 1) + 1);
     HuzTabla->setMinimumHeight(sorM * 2 + sorM);
+    ++sajatMeretezes_;
     setMaximumHeight(QWIDGETSIZE_MAX);
-    resize(szelesseg, RacsonKivul() + sorM * (sorok + 1) + 2);
+    resize(szelesseg, RacsonKivul() + sorM * sorok + 2);
+    --sajatMeretezes_;
     MagassagIgazitas();
 }
 
@@ -457,21 +461,38 @@ int THuzLista::RacsonKivul() const
     return l->sizeHint().height() - l->itemAt(i)->sizeHint().height();
 }
 
-// The window is sized for every draw up to kLathatoSorok rows: it grows with
-// the list while draws are entered, and never stands taller than its rows
-// need when they fit under the main window.
+// The window shows every row while they are fewer than the rows it is sized
+// for: it grows with the list while draws are entered, and never stands
+// taller than all its rows need when they fit under the main window.
 void THuzLista::MagassagIgazitas()
 {
     const int sorM = HuzTabla->verticalHeader()->defaultSectionSize();
     const int n = std::max(draws().HuzasokSzama, 1);
     const int teljes = RacsonKivul() + sorM * (n + 1) + 2;
     const QWidget* fo = parentWidget();
+    ++sajatMeretezes_;
     setMaximumHeight(fo && teljes < fo->height() ? teljes : QWIDGETSIZE_MAX);
-    if (n < kLathatoSorok)
+    if (n + 1 < LathatoSorok)
         resize(width(), teljes);
+    --sajatMeretezes_;
 }
 
-int THuzLista::LathatoSorok() const
+void THuzLista::resizeEvent(QResizeEvent* e)
+{
+    QDialog::resizeEvent(e);
+    // Resized by the user: the window keeps that many rows from now on (the
+    // heading row counted); its own sizing and the placement's do not count.
+    if (isVisible() && sajatMeretezes_ == 0 && !property("kvxElhelyezes").toBool() &&
+        e->oldSize().height() != e->size().height()) {
+        if (QLayout* l = layout())
+            l->activate();
+        LathatoSorok = LathatoSorokSzama() + 1;
+    }
+    if (draws().AdatbazisBetoltve && isVisible())
+        NavigacioAllapot();
+}
+
+int THuzLista::LathatoSorokSzama() const
 {
     const int h = HuzTabla->verticalHeader()->defaultSectionSize();
     return h > 0 ? std::max(1, HuzTabla->viewport()->height() / h) : 1;
@@ -489,11 +510,19 @@ void THuzLista::Start()
     // The caption names the kind of database loaded, as the questions about
     // its unsaved edits quote it.
     setWindowTitle(QStringLiteral(" %1 ").arg(QString::fromStdString(adatbazisFajta().AdatbazisFelirat)));
+    // The grid's rebuild moves its cursor: the selected draw is kept here.
+    const int kivalasztott = huzLista().KivRekord;
     Ujratoltes();
     Elrendezes();
     show();
     raise();
-    HatraGombClick();
+    // A freshly loaded table opens at its last draw; otherwise the list
+    // opens at the draw that was selected.
+    if (betoltve_)
+        HatraGombClick();
+    else
+        Kivalaszt(kivalasztott);
+    betoltve_ = false;
     ListaAktiv(huzLista().HuzasokModositva);
 }
 
@@ -568,7 +597,7 @@ void THuzLista::HatraGombClick()
 void THuzLista::EloreLapozGombClick()
 {
     KeresPanel->TovabbVisszaAllapot();
-    const int lap = LathatoSorok();
+    const int lap = LathatoSorokSzama();
     const int kiv = huzLista().KivRekord;
     const int cel = kiv <= lap ? 1 : kiv - lap;
     Kivalaszt(cel);
@@ -578,10 +607,23 @@ void THuzLista::EloreLapozGombClick()
 void THuzLista::HatraLapozGombClick()
 {
     KeresPanel->TovabbVisszaAllapot();
-    const int lap = LathatoSorok();
+    const int lap = LathatoSorokSzama();
     const int n = draws().HuzasokSzama;
     const int kiv = huzLista().KivRekord;
     Kivalaszt(kiv > n - lap ? n : kiv + lap);
+}
+
+void THuzLista::NavigacioAllapot()
+{
+    const HuzListaState& s = huzLista();
+    const int n = draws().HuzasokSzama;
+    const int lap = LathatoSorokSzama();
+    // Paging only while at least two draws are out of sight.
+    const bool lapoz = n - lap >= 2;
+    EloreGomb->setEnabled(lapoz && s.KivRekord > 1);
+    HatraGomb->setEnabled(lapoz && s.KivRekord < n);
+    EloreLapozGomb->setEnabled(EloreGomb->isEnabled() && s.KivRekord > lap);
+    HatraLapozGomb->setEnabled(HatraGomb->isEnabled() && s.KivRekord < n - lap + 1);
 }
 
 void THuzLista::SzelvKijelzes()
@@ -594,12 +636,7 @@ void THuzLista::SzelvKijelzes()
     if (!d.AdatbazisBetoltve || !isVisible())
         return;
     const int n = d.HuzasokSzama;
-    const int lap = LathatoSorok();
-    const bool lapoz = n - lap >= 2;
-    EloreGomb->setEnabled(lapoz && s.KivRekord > 1);
-    HatraGomb->setEnabled(lapoz && s.KivRekord < n);
-    EloreLapozGomb->setEnabled(EloreGomb->isEnabled() && s.KivRekord > lap);
-    HatraLapozGomb->setEnabled(HatraGomb->isEnabled() && s.KivRekord < n - lap + 1);
+    NavigacioAllapot();
 
     const bool bovithato = n < kMaxHuzasDb;
     const std::string teli = " Az adatbázis mérete elérte a maximumot - nem bővíthető ";
@@ -895,9 +932,11 @@ void THuzLista::KeresPanelBe()
     if (!KeresPanel->isVisible()) {
         const int h = KeresPanel->sizeHint().height();
         KeresPanel->show();
+        ++sajatMeretezes_;
         setMinimumHeight(minimumHeight() + h);
         MagassagIgazitas();
         resize(width(), height() + h);
+        --sajatMeretezes_;
     }
     KeresPanel->Feltoltes(game(), t);
 }
@@ -908,9 +947,11 @@ void THuzLista::KeresPanelKi()
         return;
     const int h = KeresPanel->height();
     KeresPanel->hide();
+    ++sajatMeretezes_;
     setMinimumHeight(std::max(0, minimumHeight() - h));
     MagassagIgazitas();
     resize(width(), std::max(minimumHeight(), height() - h));
+    --sajatMeretezes_;
 }
 
 void THuzLista::KeresBoxSelect()

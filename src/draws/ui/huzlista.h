@@ -126,6 +126,10 @@ public:
     bool SorsolasValtas(int key);
     bool SegedszelvenyLathato = true;
 
+    // Grid rows (the heading row too) the window is sized for: 16 at first,
+    // then as many as the user showed by resizing it.
+    int LathatoSorok = 16;
+
 signals:
     // Whether the table holds unsaved edits: the main window's "Mentés"
     // follows the list's save button.
@@ -149,6 +153,7 @@ signals:
 protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     void FormCreate();
@@ -164,11 +169,18 @@ private:
     void Elrendezes();
     void MagassagIgazitas();
     int RacsonKivul() const;
-    int LathatoSorok() const;
+    // Draw rows the grid shows whole.
+    int LathatoSorokSzama() const;
+    // The four paging buttons from the selection and the rows in sight.
+    void NavigacioAllapot();
     // The draw entry closed and the controller applied its edit.
     void BevitelVege(bool elfogadva, bool talArErtesites);
 
     HuzasokVezerlo& vezerlo_;
     THuzTablaModel* model_ = nullptr;
     bool valasztas_ = false;
+    // Set while the window sizes itself: such a resize is not the user's.
+    int sajatMeretezes_ = 0;
+    // A table was loaded since the list last showed: the last draw is selected.
+    bool betoltve_ = true;
 };

@@ -719,6 +719,10 @@ void TStatisztika::StatisztikaKeszitesVege(bool sikeres)
     ScrollBar1->show();
     if (diagramSzelesseg_ > 0)
         resize(diagramSzelesseg_, height());
+    // Grown with its result: it keeps off the windows beside it (the run
+    // window above all).
+    if (isVisible())
+        AblakElhelyezese(this);
     modell_.Ujrakezdes(v_.SzomszedosDiagramStat ? szomszedosNezet(eredmeny_.SortArray) : eredmeny_.SortArray);
     if (formTag_ <= 2) {
         Program& p = Program::aktualis();
@@ -919,6 +923,8 @@ void TStatisztika::jelentesKeszites()
     ScrollBar1->hide();
     SelectionSortBox->setFixedHeight(std::max(jelentes_.Magassag, kerek(60 * m.MeretSzorzo)));
     resize(std::max(jelentes_.Szelesseg, minimumSizeHint().width()), sizeHint().height());
+    if (isVisible())
+        AblakElhelyezese(this);
     SelectionSortBox->update();
 }
 

@@ -8,6 +8,7 @@
 #include "app/game_table.h"
 #include "app/main_state.h"
 #include "app/settings.h"
+#include "app/ui/ablak_elhelyezes.h"
 #include "common/random_source.h"
 #include "conditions/condition_records.h"
 #include "conditions/markers.h"
@@ -56,6 +57,20 @@ TFoszelveny::TFoszelveny(SzelvenyVezerlo& vezerlo, QWidget* foablak)
     InfoKijelzes();
     show();
     Frissites();
+}
+
+void TFoszelveny::FormDeactivate()
+{
+    if (isEnabled() && isVisible())
+        kvx::AblakElhelyezese(this);
+}
+
+bool TFoszelveny::event(QEvent* e)
+{
+    const bool r = TSzelveny::event(e);
+    if (e->type() == QEvent::WindowDeactivate)
+        FormDeactivate();
+    return r;
 }
 
 bool TFoszelveny::ParancsokFrissitese()

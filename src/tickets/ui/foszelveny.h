@@ -50,8 +50,13 @@ public:
     // Repaints the panels and the info panel after the lists changed elsewhere.
     void Frissites();
 
+    // The ticket lost the activation: moved away, it goes back under the
+    // main window's toolbar at the main window's left.
+    void FormDeactivate();
+
 protected:
     void Szinezes() override;
+    bool event(QEvent* e) override;
 
 private:
     // Shows the messages of a marking and repaints.

@@ -357,7 +357,12 @@ void TSzelveny::MagassagIgazitas()
         GombPanel->move(0, magassag);
         magassag += GombPanel->height();
     }
+    const int regi = height();
     setFixedSize(width(), std::max(magassag, G));
+    // Grown with its text after it was placed: it keeps off the windows
+    // beside it.
+    if (isVisible() && height() > regi)
+        kvx::AblakElhelyezese(this);
 }
 
 void TSzelveny::closeEvent(QCloseEvent* e)

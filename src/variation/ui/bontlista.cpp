@@ -9,6 +9,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QLayout>
+#include <QResizeEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -310,6 +312,12 @@ void TBontLista::BontListaStart()
         for (int c = 0; c < Modell->columnCount(); ++c)
             szelesseg += BontTabla->columnWidth(c);
         setFixedWidth(std::max(meret(250), szelesseg + BontTabla->verticalScrollBar()->sizeHint().width() + 12));
+        // Sized for LathatoSorok rows (fewer when the lines are fewer), at
+        // least two.
+        ++sajatMeretezes_;
+        setMinimumHeight(sorokMagassaga(2));
+        resize(width(), sorokMagassaga(std::min(LathatoSorok, Modell->rowCount() + 1)));
+        --sajatMeretezes_;
     }
     setWindowTitle(bontasEgyseg().Peldabontas ? QStringLiteral(" Példabontás listája")
                                               : QStringLiteral(" Variáció listája"));
@@ -379,21 +387,75 @@ int TBontLista::LathatoSorokSzama() const
     return std::max(1, BontTabla->viewport()->height() / std::max(1, h));
 }
 
+int TBontLista::racsonKivul() const
+{
+    QLayout* l = layout();
+    const int i = l ? l->indexOf(BontTabla) : -1;
+    if (i < 0)
+        return height() - BontTabla->height();
+    l->activate();
+    return l->sizeHint().height() - l->itemAt(i)->sizeHint().height();
+}
+
+int TBontLista::sorokMagassaga(int sorok) const
+{
+    const int sorM = BontTabla->verticalHeader()->defaultSectionSize();
+    const int fejlec = BontTabla->horizontalHeader()->sizeHint().height();
+    // The heading row is one of the rows.
+    return racsonKivul() + fejlec + sorM * std::max(0, sorok - 1) + 2 * BontTabla->frameWidth();
+}
+
+void TBontLista::MagassagIgazitas()
+{
+    const int sorok = Modell->rowCount() + 1;
+    const int teljes = sorokMagassaga(sorok);
+    const QWidget* fo = parentWidget();
+    // Never taller than all rows; fewer rows than LathatoSorok got their
+    // height when the list was built. It does not grow back here: the
+    // placement may have made it lower to leave a window beside it free.
+    ++sajatMeretezes_;
+    setMaximumHeight(fo && teljes < fo->height() ? teljes : QWIDGETSIZE_MAX);
+    --sajatMeretezes_;
+}
+
+void TBontLista::NavigacioAllapot()
+{
+    // RowCount counts the heading row.
+    const int rowCount = Modell->rowCount() + 1;
+    const int v = LathatoSorokSzama();
+    if (rowCount - v < 2) {
+        for (QPushButton* b : {EloreGomb, EloreLapozGomb, HatraLapozGomb, HatraGomb})
+            b->setEnabled(false);
+        return;
+    }
+    EloreGomb->setEnabled(KivRekord > 1);
+    HatraGomb->setEnabled(KivRekord < rowCount - 1);
+    EloreLapozGomb->setEnabled(EloreGomb->isEnabled() && v < KivRekord);
+    HatraLapozGomb->setEnabled(HatraGomb->isEnabled() && KivRekord < rowCount - v);
+}
+
+void TBontLista::resizeEvent(QResizeEvent* e)
+{
+    QDialog::resizeEvent(e);
+    // Resized by the user: the window keeps that many rows from now on (the
+    // heading row counted); its own sizing and the placement's do not count.
+    if (isVisible() && sajatMeretezes_ == 0 && !property("kvxElhelyezes").toBool() &&
+        e->oldSize().height() != e->size().height()) {
+        if (QLayout* l = layout())
+            l->activate();
+        LathatoSorok = LathatoSorokSzama() + 1;
+    }
+    if (Tag != 0)
+        NavigacioAllapot();
+}
+
 void TBontLista::SzelvKijelzes()
 {
     const BontListaNezet& n = Modell->Nezet;
     KivRekord = GetKivRekord();
     const int sorok = Modell->rowCount();
-    const int v = LathatoSorokSzama();
-    if (sorok - v < 2) {
-        for (QPushButton* b : {EloreGomb, EloreLapozGomb, HatraLapozGomb, HatraGomb})
-            b->setEnabled(false);
-    } else {
-        EloreGomb->setEnabled(KivRekord > 1);
-        HatraGomb->setEnabled(KivRekord < sorok);
-        EloreLapozGomb->setEnabled(EloreGomb->isEnabled() && v < KivRekord);
-        HatraLapozGomb->setEnabled(HatraGomb->isEnabled() && KivRekord < sorok + 1 - v);
-    }
+    MagassagIgazitas();
+    NavigacioAllapot();
     if (!n.Tar || sorok == 0)
         return;
     KivSzamsor = KivSzamsorKeszites(n, KivRekord);
@@ -534,8 +596,12 @@ void TBontLista::KeresPanelBe()
     if (!KeresPanel->isVisible()) {
         const int h = KeresPanel->sizeHint().height();
         KeresPanel->show();
+        ++sajatMeretezes_;
         setMinimumHeight(minimumHeight() + h);
+        setMaximumHeight(QWIDGETSIZE_MAX);
         resize(width(), height() + h);
+        --sajatMeretezes_;
+        MagassagIgazitas();
     }
     KeresPanel->Feltoltes(game(), t);
 }
@@ -546,8 +612,11 @@ void TBontLista::KeresPanelKi()
         return;
     const int h = KeresPanel->height();
     KeresPanel->hide();
+    ++sajatMeretezes_;
     setMinimumHeight(std::max(0, minimumHeight() - h));
     resize(width(), std::max(minimumHeight(), height() - h));
+    --sajatMeretezes_;
+    MagassagIgazitas();
 }
 
 void TBontLista::KeresBoxSelect()

@@ -121,8 +121,19 @@ signals:
 protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
+    // The height of everything but the grid, and the window's height for
+    // `sorok` grid rows (the heading row counted).
+    int racsonKivul() const;
+    int sorokMagassaga(int sorok) const;
+    // The height follows the rows: never taller than all of them.
+    void MagassagIgazitas();
+    // The four paging buttons from the selection and the rows in sight.
+    void NavigacioAllapot();
+    // Set while the window sizes itself: such a resize is not the user's.
+    int sajatMeretezes_ = 0;
     // Places the list afresh through the placement service (its auxiliary
     // ticket follows it when it shows).
     void Elhelyezes();

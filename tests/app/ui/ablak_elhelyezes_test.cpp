@@ -27,7 +27,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -123,6 +129,121 @@ TEST_F(AblakElhelyezesTest, AtTextSize14TheMainRoadWindowsLeaveEachOtherFree)
     QMenu felbukkano;
     felbukkano.ensurePolished();
     EXPECT_EQ(felbukkano.font().pointSize(), menuBetuMeret(14, 3));
+}
+
+TEST_F(AblakElhelyezesTest, MovedMainTicketGoesBackWhenItLosesTheActivation)
+{
+    TFoszelveny* fo = szelvenyek().Foszelveny;
+    ASSERT_TRUE(fo && fo->isVisible());
+    QEvent deaktivalas(QEvent::WindowDeactivate);
+    fo->move(600, 500);
+    fo->setEnabled(false);
+    QApplication::sendEvent(fo, &deaktivalas);
+    EXPECT_EQ(fo->pos(), QPoint(600, 500)) << "a disabled ticket stays where it is";
+    fo->setEnabled(true);
+    QApplication::sendEvent(fo, &deaktivalas);
+    // Back at its place: at the main window's left + 20, just under the toolbar.
+    EXPECT_EQ(fo->pos().x(), window_->frameGeometry().left() + 20);
+    const int sav = elhelyezes_->EszkoztarSav().bottom();
+    EXPECT_GT(fo->pos().y(), sav);
+    EXPECT_LT(fo->pos().y(), sav + 30);
+}
+
+// The conditions window on a screen too low for its page: the window stays
+// within the limit (the work area less four status bars), the page scrolls
+// by its bar and the wheel, and the buttons stay at the bottom in sight.
+TEST_F(AblakElhelyezesTest, ConditionsWindowAboveTheScreenLimitScrollsItsPage)
+{
+    const QRect alacsony(0, 0, 1600, 560);
+    elhelyezes_->SetMunkaTerulet(alacsony);
+    window_->setGeometry(alacsony);
+    for (int n : {3, 9, 14, 22, 27, 31, 40, 48})
+        SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
+    TFeltetelek* f = formok().Feltetelek;
+    f->FeltetelStart();
+    QApplication::processEvents();
+    const int hatar = alacsony.height() - 4 * elhelyezes_->StatusSorMagassag();
+    EXPECT_LE(f->frameGeometry().height(), hatar);
+    auto* lap = qobject_cast<QScrollArea*>(f->FeltetelekPC->currentWidget());
+    ASSERT_NE(lap, nullptr);
+    QScrollBar* sav = lap->verticalScrollBar();
+    EXPECT_TRUE(sav->isVisible());
+    ASSERT_GT(sav->maximum(), 0);
+    EXPECT_EQ(sav->value(), 0);
+    QWheelEvent gorgetes(QPointF(10, 10), lap->viewport()->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120),
+                         Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(lap->viewport(), &gorgetes);
+    // One wheel step: about the button panel's height.
+    EXPECT_NEAR(sav->value(), f->Panel15->sizeHint().height(), QApplication::wheelScrollLines());
+    // The buttons under the page, whole in the window.
+    ASSERT_TRUE(f->BontasGomb->isVisible());
+    const QRect gombok(f->Panel15->mapTo(f, QPoint(0, 0)), f->Panel15->size());
+    EXPECT_TRUE(f->rect().contains(gombok));
+    EXPECT_GT(gombok.top(), lap->mapTo(f, QPoint(0, lap->height())).y() - 1);
+
+    // On a taller screen the limit follows it.
+    elhelyezes_->SetMunkaTerulet(kMunka);
+    window_->setGeometry(kMunka);
+    f->FeltetelekPC->setCurrentIndex(1);
+    f->FeltetelekPC->setCurrentIndex(0);
+    EXPECT_GT(f->maximumHeight(), hatar);
+    EXPECT_LE(f->maximumHeight(), kMunka.height() - 4 * elhelyezes_->StatusSorMagassag());
+}
+
+// A tab change with numbers selected checks the window against the screen
+// and warns once; without numbers it does not.
+TEST_F(AblakElhelyezesTest, TabChangeWithNumbersWarnsAboutAWindowLargerThanTheScreen)
+{
+    TFeltetelek* f = formok().Feltetelek;
+    f->FeltetelStart();
+    f->setMinimumWidth(5000);
+    settings().UzenetekLog[17] = 1;
+    {
+        teszt::Valaszolo v({QStringLiteral("Nem")});
+        f->FeltetelekPC->setCurrentIndex(1);
+        QApplication::processEvents();
+        EXPECT_TRUE(v.Latott.isEmpty()) << "no numbers selected";
+    }
+    for (int n : {3, 9, 14, 22, 27, 31})
+        SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
+    {
+        teszt::Valaszolo v({QStringLiteral("Nem")});
+        f->FeltetelekPC->setCurrentIndex(2);
+        ASSERT_EQ(v.Latott.size(), 1);
+        EXPECT_TRUE(v.Latott[0].Szoveg.contains(QStringLiteral("szélessége meghaladja")));
+        EXPECT_EQ(settings().UzenetekLog[17], 0);
+        f->FeltetelekPC->setCurrentIndex(3);
+        QApplication::processEvents();
+        EXPECT_EQ(v.Latott.size(), 1) << "answered Nem: not asked again";
+    }
+}
+
+// A key pressed with a modifier in the conditions window only sets the
+// marking mode, as on the main window; plain keys work as ever.
+TEST_F(AblakElhelyezesTest, ConditionsWindowTakesNoKeyPressedWithAModifier)
+{
+    for (int n : {3, 9, 14, 22, 27, 31, 40, 48})
+        SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
+    TFeltetelek* f = formok().Feltetelek;
+    f->FeltetelStart();
+    QSpinBox* e = f->HibapontBeEdit;
+    ASSERT_TRUE(e->isEnabled());
+    ASSERT_GT(e->maximum(), 1);
+    e->setFocus();
+    const int ertek = e->value();
+    struct Eset {
+        Qt::KeyboardModifiers mod;
+        std::int32_t billentyuMod;
+    };
+    for (const Eset& c : {Eset{Qt::ShiftModifier, 50}, Eset{Qt::ControlModifier, 100}, Eset{Qt::AltModifier, 300}}) {
+        QTest::keyPress(e, Qt::Key_Up, c.mod);
+        EXPECT_EQ(mainState().BillentyuMod, c.billentyuMod);
+        EXPECT_EQ(e->value(), ertek);
+        QTest::keyRelease(e, Qt::Key_Up, c.mod);
+        EXPECT_EQ(mainState().BillentyuMod, 0);
+    }
+    QTest::keyClick(e, Qt::Key_Up);
+    EXPECT_EQ(e->value(), ertek + 1);
 }
 
 }  // namespace

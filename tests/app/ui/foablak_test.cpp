@@ -23,6 +23,7 @@
 #include "variation/generation_run.h"
 #include "variation/store_jobs.h"
 #include "variation/variation_store.h"
+#include "variation/ui/variacio_vezerlo.h"
 
 #include <gtest/gtest.h>
 
@@ -273,6 +274,19 @@ TEST(FoablakPuffer, HiddenPrintBuffersAndWebAddresses)
     EXPECT_EQ(w.Akcio("Kavarexaweben1")->statusTip(), QStringLiteral(" Kavarex a weben "));
     EXPECT_FALSE(w.Akcio("jverzikeresse1")->isEnabled());
     EXPECT_EQ(w.Akcio("jverzikeresse1")->statusTip(), QStringLiteral("Ez a funkció még nem érhető el."));
+}
+
+TEST_F(FoablakTest, ExtensionModeShowsItsBackground)
+{
+    ASSERT_NE(window_->Image1, nullptr);
+    window_->show();
+    EXPECT_FALSE(window_->Image1->isVisible());
+    VariacioVezerlo& v = kvx::Program::aktualis().Variacio();
+    v.Import_log_true();
+    EXPECT_TRUE(window_->Image1->isVisible());
+    EXPECT_GT(window_->Image1->height(), 0);
+    v.Import_log_false();
+    EXPECT_FALSE(window_->Image1->isVisible());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
-// Test helper: a draws database of game 0 with three draws, written into the
+// Test helper: a draws database of game 0 with three draws (or as many as
+// asked), written into the
 // Dat subfolder of a program folder where start-up looks for it.
 #include <QDir>
 #include <QString>
@@ -15,13 +16,14 @@
 namespace kvx::teszt {
 
 // The path of the database written, empty when it could not be written.
-inline std::string haromHuzasAdatbazis(const QString& mappa)
+// `db` draws (at most 49), one a week.
+inline std::string haromHuzasAdatbazis(const QString& mappa, int db = 3)
 {
     GameParams g;
     g.LottoIndex = 0;
     JatekParameterek(g);
     TTombInt2D sorok;
-    for (int i = 1; i <= 3; ++i) {
+    for (int i = 1; i <= db; ++i) {
         TTombInt1D sor{i, 2020, i, 1 + i, 10 + i, 20 + i, 30 + i, 40 + i};
         sor.resize(static_cast<std::size_t>(g.HuzottSzamok + 3), 0);
         sorok.push_back(sor);

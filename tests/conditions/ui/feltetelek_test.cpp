@@ -7,6 +7,8 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -271,4 +273,40 @@ TEST(FeltetelekWindow, OptimisationOptionsShowTheirTipsOnce)
             EXPECT_TRUE(d.Szoveg.contains(QStringLiteral("Erre legközelebb is emlékeztesse a program?")));
     }
     for (int t : {30, 31, 33, 34}) EXPECT_EQ(settings().UzenetekLog[static_cast<std::size_t>(t)], 0) << t;
+}
+
+// A double click on a Tételes edit jumps it: the minimum to the maximum or
+// back to its lowest value, the maximum to the limit or back to the minimum.
+TEST(FeltetelekWindow, DoubleClickJumpsTheTetelesEdits)
+{
+    kvx::Program program;
+    Kornyezet k;
+    Ablak a(k);
+    TFeltetelek& w = a.w;
+    w.TulirasBontBox->click();
+    w.TulirasTetelesBox->click();
+    ASSERT_TRUE(w.TulirasTetelesEdit->isEnabled());
+    const int limit = w.TulirasTetelesMaxEdit->maximum();
+    ASSERT_GE(limit, 2);
+    w.TulirasTetelesMaxEdit->setValue(limit - 1);
+    w.TulirasTetelesEdit->setValue(limit - 2);
+    QLineEdit* min = w.TulirasTetelesEdit->findChild<QLineEdit*>();
+    QLineEdit* max = w.TulirasTetelesMaxEdit->findChild<QLineEdit*>();
+    struct Lepes {
+        QLineEdit* hova;
+        int vartMin, vartMax;
+    };
+    const Lepes lepesek[] = {
+        {min, limit - 1, limit - 1},  // the larger maximum
+        {min, 0, limit - 1},          // not larger: the lowest value
+        {max, 0, limit},  // below the limit: the limit
+        {max, 0, 0},      // at the limit: the minimum
+    };
+    for (const Lepes& l : lepesek) {
+        QTest::mouseDClick(l.hova, Qt::LeftButton);
+        EXPECT_EQ(w.TulirasTetelesEdit->value(), l.vartMin);
+        EXPECT_EQ(w.TulirasTetelesMaxEdit->value(), l.vartMax);
+    }
+    EXPECT_EQ(k.o.TulirasTetelesMin, 0);
+    EXPECT_EQ(k.o.TulirasTetelesMax, 0);
 }

@@ -6,12 +6,14 @@
 #include "app/game_table.h"
 #include "app/messages.h"
 #include "app/settings.h"
+#include "app/ui/ablak_elhelyezes.h"
 #include "app/ui/foablak.h"
 #include "app/ui/formok.h"
 #include "conditions/condition_records.h"
 #include "common/binary_io.h"
 #include "draws/database_file.h"
 #include "draws/draws_table.h"
+#include "draws/ui/huzasok_vezerlo.h"
 #include "draws/ui/huzbe.h"
 #include "draws/ui/huzlista.h"
 #include "tickets/ui/huzbeszelveny.h"
@@ -400,4 +402,88 @@ TEST_F(HuzListaAblakTest, ToolbarButtonsAreAllInViewWithPictures)
     // No button went into the toolbar's overflow menu.
     for (QToolButton* b : tb->findChildren<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
         EXPECT_FALSE(b->isVisible());
+}
+
+namespace {
+
+// A database of twenty draws: more than the list shows at first.
+class HuzListaSorokTest : public ::testing::Test {
+protected:
+    kvx::Program program_;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir_.isValid());
+        adatbazis_ = kvx::teszt::haromHuzasAdatbazis(dir_.path(), 20);
+        ASSERT_FALSE(adatbazis_.empty());
+        window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
+        window_->Kerdes = [](const QString&) { return true; };
+        FormokLetrehozasa(*window_);
+        kvx::uzenetBeallitasok().Inform = false;
+        kvx::settings().UzenetekLog.fill(0);
+        // Room under the main window for every row.
+        window_->findChild<kvx::AblakElhelyezes*>()->SetMunkaTerulet(QRect(0, 0, 1400, 1000));
+        window_->setGeometry(0, 0, 1400, 1000);
+        window_->show();
+        ASSERT_EQ(kvx::draws().HuzasokSzama, 20);
+    }
+
+    THuzLista* lista() { return formok().HuzLista; }
+    int sorMagassag() { return lista()->HuzTabla->verticalHeader()->defaultSectionSize(); }
+    // Whole draw rows the grid shows, once the layout has settled.
+    int lathato()
+    {
+        QApplication::processEvents();
+        return lista()->HuzTabla->viewport()->height() / sorMagassag();
+    }
+    void megnyit()
+    {
+        window_->Akcio("Listzs3")->trigger();
+        QApplication::processEvents();
+    }
+
+    QTemporaryDir dir_;
+    std::string adatbazis_;
+    std::unique_ptr<TFoablak> window_;
+};
+
+}  // namespace
+
+// The list keeps the rows the user resized it to, grows no taller than all
+// its rows, and opens at the last draw only after a load.
+TEST_F(HuzListaSorokTest, TheListKeepsItsRowsAndItsSelection)
+{
+    megnyit();
+    ASSERT_TRUE(lista()->isVisible());
+    EXPECT_EQ(lista()->LathatoSorok, 16);
+    EXPECT_EQ(lathato(), 15);  // the heading row is one of the 16
+    EXPECT_EQ(kvx::huzLista().KivRekord, 20);
+
+    // The user makes it seven rows lower.
+    lista()->resize(lista()->width(), lista()->height() - 7 * sorMagassag());
+    EXPECT_EQ(lathato(), 8);
+    EXPECT_EQ(lista()->LathatoSorok, 9);
+    // Paging follows the rows in sight.
+    lista()->EloreGomb->click();
+    EXPECT_EQ(kvx::huzLista().KivRekord, 1);
+    EXPECT_TRUE(lista()->HatraLapozGomb->isEnabled());
+    lista()->HatraLapozGomb->click();
+    EXPECT_EQ(kvx::huzLista().KivRekord, 9);
+
+    // Opened again: the same rows, the same draw.
+    lista()->close();
+    megnyit();
+    EXPECT_EQ(lathato(), 8);
+    EXPECT_EQ(kvx::huzLista().KivRekord, 9);
+
+    // Never taller than every row: stretched, it shows the twenty draws.
+    lista()->resize(lista()->width(), lista()->height() + 40 * sorMagassag());
+    EXPECT_EQ(lathato(), 20);
+    EXPECT_EQ(lista()->LathatoSorok, 21);
+
+    // A load opens the list at the last draw again.
+    lista()->close();
+    ASSERT_TRUE(kvx::Program::aktualis().HuzasokV().HuzasokBetoltese(adatbazis_, {}).sikeres());
+    megnyit();
+    EXPECT_EQ(kvx::huzLista().KivRekord, 20);
 }

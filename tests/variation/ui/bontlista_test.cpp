@@ -8,6 +8,7 @@
 #include "common/delphi_format.h"
 #include "app/main_state.h"
 #include "app/settings.h"
+#include "app/ui/ablak_elhelyezes.h"
 #include "app/ui/foablak.h"
 #include "app/ui/formok.h"
 #include "app/ui/ismetles.h"
@@ -32,6 +33,7 @@
 #include <QAction>
 #include <QScreen>
 #include <QApplication>
+#include <QHeaderView>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -481,6 +483,63 @@ TEST_F(BontListaTest, ListIsPlacedAgainBesideTheNewGamesTicket)
     ASSERT_TRUE(s->isVisible());
     EXPECT_FALSE(s->frameGeometry().intersects(l));
     EXPECT_FALSE(l.intersects(fo));
+}
+
+// The list is sized for its rows: at first sixteen with the heading row,
+// never more than all of them; it keeps the rows the user resized it to, and
+// its paging buttons follow RowCount (heading counted) less the rows in sight.
+TEST_F(BontListaTest, ListHeightAndPagingFollowTheRowsInSight)
+{
+    window_->findChild<AblakElhelyezes*>()->SetMunkaTerulet(QRect(0, 0, 1400, 1000));
+    window_->setGeometry(0, 0, 1400, 1000);
+    for (int n : {3, 9, 14, 22, 27, 31, 40})
+        SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
+    window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
+    feltetelRekordok().Hibapont = 0;
+    {
+        Valaszolo v(QStringList{});
+        a("Start1")->trigger();
+        TBontas* b = formok().Bontas;
+        ASSERT_TRUE(varj([b] { return !b->Fut() && szalak().Tetlen(); }));
+    }
+    ASSERT_EQ(variationStore().BontSzelvszam, 21);
+    a("Listzs2")->trigger();
+    TBontLista* l = formok().BontLista;
+    ASSERT_TRUE(l->isVisible());
+    const int sorM = l->BontTabla->verticalHeader()->defaultSectionSize();
+    const auto lathato = [&] {
+        QApplication::processEvents();
+        return l->BontTabla->viewport()->height() / sorM;
+    };
+    EXPECT_EQ(lathato(), 15);
+
+    // RowCount is 22: paging needs at least two rows out of sight.
+    struct Eset {
+        int sorok;  // draw rows in sight
+        bool lapoz;
+    };
+    for (const Eset& e : {Eset{19, true}, Eset{20, true}, Eset{21, false}}) {
+        l->resize(l->width(), l->height() + (e.sorok - lathato()) * sorM);
+        ASSERT_EQ(lathato(), e.sorok);
+        EXPECT_EQ(l->LathatoSorok, e.sorok + 1);
+        l->AktSorKijelol(1);
+        EXPECT_EQ(l->HatraGomb->isEnabled(), e.lapoz) << e.sorok;
+        EXPECT_EQ(l->HatraLapozGomb->isEnabled(), e.lapoz) << e.sorok;
+        EXPECT_FALSE(l->EloreGomb->isEnabled()) << e.sorok;
+    }
+    // Never taller than all rows.
+    l->resize(l->width(), l->height() + 10 * sorM);
+    EXPECT_EQ(lathato(), 21);
+
+    // Made lower by the user, it opens again with those rows, also rebuilt.
+    l->resize(l->width(), l->height() - 9 * sorM);
+    EXPECT_EQ(lathato(), 12);
+    l->close();
+    l->Tag = 0;
+    l->BontListaStart();
+    EXPECT_EQ(lathato(), 12);
+    l->AktSorKijelol(1);
+    EXPECT_TRUE(l->HatraLapozGomb->isEnabled());
 }
 
 namespace {
