@@ -207,6 +207,33 @@ bool VariacioTorzsIras(BinWriter& w, const VariacioTorzs& t, std::string& hiba, 
 
 // ---------------------------------------------------------------- reading
 
+namespace {
+
+// The start line of each frequency group g: the indexes g, g+1, ... on the
+// main positions, the first extra-pool indexes on the others, the last
+// byte one below (the enumerator steps it before its first test).
+void csoportKezdoSorok(VariacioTorzs& t, const TorzsOlvasasKornyezet& env)
+{
+    const std::int32_t vm = env.VariacioMeret;
+    const std::int32_t kf = env.VariacioFoMeret > 0 ? std::min(env.VariacioFoMeret, vm) : vm;
+    const std::int32_t nf = env.FCsoportFelso + kf;
+    const std::size_t csop = t.FCsoportAktiv.size();
+    if (vm < 1 || csop == 0 || t.FCsoportSzamsorok.size() != csop * static_cast<std::size_t>(vm))
+        return;
+    for (std::size_t g = 0; g < csop; ++g) {
+        std::uint8_t* s = t.FCsoportSzamsorok.data() + g * static_cast<std::size_t>(vm);
+        for (std::int32_t i = 0; i < kf; ++i)
+            s[i] = static_cast<std::uint8_t>(static_cast<std::int32_t>(g) + i);
+        for (std::int32_t i = kf; i < vm; ++i)
+            s[i] = static_cast<std::uint8_t>(nf + (i - kf));
+        s[vm - 1] = static_cast<std::uint8_t>(s[vm - 1] - 1);
+        t.FCsoportAktiv[g] = 1;
+    }
+    t.FCsoportIndex = 0;
+}
+
+}  // namespace
+
 TorzsOlvasasEredmeny VariacioTorzsOlvasas(BinReader& rd, const TorzsOlvasasKornyezet& env)
 {
     TorzsOlvasasEredmeny r;
@@ -255,6 +282,11 @@ TorzsOlvasasEredmeny VariacioTorzsOlvasas(BinReader& rd, const TorzsOlvasasKorny
         if (n < 1)
             throw Elutasitas{kHibaSorDb};
         t.SzamsorDb = n;
+        // Bodies before 2710 keep no frequency-group state: the groups start
+        // from their first lines, every one active, so a resumed frequency
+        // run goes on instead of finding every group used up.
+        if (v < 2710)
+            csoportKezdoSorok(t, env);
         t.VariacioDatum = o.f64();
         // 4. Lines.
         const std::int32_t w = env.HuzasSzamsorVariacio ? env.SzamsorHossz : vm;
@@ -419,6 +451,7 @@ TorzsOlvasasKornyezet TorzsKornyezet(const SzamListak& l, const GameParams& g, c
     e.OsszesSzamMax = g.OsszesSzamMax;
     e.KijeloltSzamDb = l.KijeloltSzamDb();
     e.FCsoportFelso = l.KijeloltFoSzamDb - l.VariacioFoMeret;
+    e.VariacioFoMeret = l.VariacioFoMeret;
     e.ABSZ = TeljBontSzelvszam(l.KijeloltSzamDb(), l.VariacioMeret, l.KijeloltPluszSzamDb, g.VanPluszSzam,
                                g.PluszSzamDb);
     e.HuzasSzamsorVariacio = f.HuzasSzamsorVariacio;

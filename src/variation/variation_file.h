@@ -123,6 +123,7 @@ struct TorzsOlvasasKornyezet {
     std::int32_t OsszesSzamMax = 0;
     std::int32_t KijeloltSzamDb = 0;
     std::int32_t FCsoportFelso = 0;   // KijeloltFoSzamDb - VariacioFoMeret
+    std::int32_t VariacioFoMeret = 0; // main-pool positions of a line
     std::int64_t ABSZ = 0;            // lines of the full variation
     bool HuzasSzamsorVariacio = false;
     bool SzerkesztettVariacio = false;  // set by the ticket part

@@ -16,6 +16,7 @@
 #include "tickets/number_lists.h"
 #include "conditions/number_set_file.h"
 #include "variation/generation_run.h"
+#include "variation/line_enumerator.h"
 #include "variation/store_jobs.h"
 
 namespace kvx {
@@ -32,6 +33,7 @@ TorzsOlvasasKornyezet kornyezet()
     e.OsszesSzamMax = 100;
     e.KijeloltSzamDb = 10;
     e.FCsoportFelso = 5;
+    e.VariacioFoMeret = 5;
     e.ABSZ = 252;
     return e;
 }
@@ -223,7 +225,56 @@ TEST(VariationFile, VersionGates)
         EXPECT_EQ(t.OptLegjobbSzamsorDb, e.futasAllapot ? 2 : 0);
         EXPECT_EQ(t.Tuliras, e.v >= 2000 ? 3 : 0);
         EXPECT_EQ(t.BontasPause, e.v >= 2000);
+        // Frequency groups: the file's state, or without one every group
+        // from its first line (group 2: indexes 2..6, the last one below).
+        if (e.futasAllapot) {
+            EXPECT_EQ(t.FCsoportSzamsorok, minta().FCsoportSzamsorok);
+            EXPECT_EQ(t.FCsoportAktiv, minta().FCsoportAktiv);
+        } else {
+            ASSERT_EQ(t.FCsoportSzamsorok.size(), 30u);
+            EXPECT_EQ(t.FCsoportAktiv, TTombByte1D(6, 1));
+            EXPECT_EQ(TTombByte1D(t.FCsoportSzamsorok.begin() + 10, t.FCsoportSzamsorok.begin() + 15),
+                      (TTombByte1D{2, 3, 4, 5, 5}));
+        }
     }
+}
+
+// A paused frequency-mode run saved by a version before 2710 (no group
+// state in the file) goes on after the load and adds lines.
+TEST(VariationFile, PausedFrequencyRunOfAnOldFileGoesOn)
+{
+    VariacioTorzs regi;
+    regi.SzamsorDb = 3;
+    regi.Sorok = {0, 1, 2, 3, 4, 1, 2, 3, 4, 5, 2, 3, 4, 5, 6};
+    regi.BontSzamGyakorisag.assign(10, 0);
+    regi.Import_Count = {3};
+    regi.BontasPause = true;
+    regi.PauseSzamsor = {2, 3, 4, 5, 6};
+    const auto b = regiIras(regi, 2705);
+    const TorzsOlvasasEredmeny r = olvas(b);
+    ASSERT_TRUE(r.Ok) << r.Hiba;
+
+    VariationStore t;
+    t.BontEngedelyezettMeret = 1000;
+    BontasEgyseg u;
+    VariacioOpcioErtekek o;
+    FeltetelRekordok f;
+    VariacioAllomanyAllapot a;
+    VariacioTorzsAlkalmazas(r.Torzs, t, u, o, f, a);
+    ASSERT_EQ(t.BontSzelvszam, 3);
+    ASSERT_TRUE(u.Vezerles.BontasPause.load());
+
+    BontasBemenet be;
+    be.KijeloltSzamDb = 10;
+    be.KijeloltFoSzamDb = 10;
+    be.VariacioMeret = 5;
+    be.VariacioFoMeret = 5;
+    be.GyakorisagiEloszlas = true;
+    TarolasKornyezet env;
+    env.JovahagyasVariacio = false;
+    const BontasEredmeny e = BontasFuttatas(t, be, u.Allapot, u.Vezerles, env);
+    ASSERT_NE(e.veg, BontasVeg::Hibas);
+    EXPECT_GT(t.BontSzelvszam, 3);
 }
 
 TEST(VariationFile, ImportStateOfOldBodiesAndTheOptionsChangedFlag)
