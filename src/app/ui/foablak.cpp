@@ -1540,6 +1540,8 @@ void TFoablak::AllomanyDialogusAllapotFrissites()
     a.HuzasokSzama = draws().HuzasokSzama;
     a.AdatbazisTipus = adatbazisFajta().AdatbazisTipus;
     a.BontMatrixMeret = variationStore().BontMatrixMeret;
+    a.VariacioAllapot = panel1_ ? panel1_->text().toStdString() : std::string();
+    a.Peldabontas = bontasEgyseg().Peldabontas;
 }
 
 void TFoablak::Megnyits1Click()

@@ -102,6 +102,7 @@ TAllomanyDialogusok::TAllomanyDialogusok(QWidget* foablak, const AllomanyDialogu
         ListakInicializalasa(*Allapot.Listak, *Allapot.Jatek, *Allapot.Foallapot);
     };
     Tipp = [](const QString& t) { return static_cast<std::uint8_t>(HasznosInformacio(t) ? 1 : 0); };
+    SzabadHely = [](const std::string& konyvtar) { return kvx::SzabadHely(konyvtar); };
     Import = [this](const QString& nev) {
         ImportKornyezet k;
         k.Listak = Allapot.Listak;
@@ -239,6 +240,21 @@ bool TAllomanyDialogusok::mentes(const QString& fajta)
         a.VeletlenSzamsorok = o.VeletlenSzamsorok;
         a.GyakorisagiEloszlas = o.GyakorisagiEloszlas;
         a.Optimalizalt = o.Optimalizalt;
+        if (const kvx::VariacioOpcioErtekek* v = Allapot.VariacioOpciok) {
+            a.TulirasBont = v->TulirasBont;
+            a.Tuliras = v->Tuliras;
+            a.TulirasTeteles = v->TulirasTeteles;
+            a.TulirasSorozat = v->TulirasSorozat;
+        }
+        const TVariacioOpciok& opt = Allapot.Feltetelek->VariacioOpciok;
+        a.Optimalizalas = opt.Optimalizalas != 0;
+        a.Csokkent = opt.Csokkent != 0;
+        a.Feluliras = opt.Feluliras != 0;
+        a.Rendez = opt.Rendez != 0;
+        a.Mod = opt.Mod != 0;
+        a.Arany = opt.Arany;
+        a.VariacioAllapot = Allapot.VariacioAllapot;
+        a.Peldabontas = Allapot.Peldabontas;
         SaveDialog1->selectFile(q(AutomatikusNev(a)));
     }
     tippMutatas(kMentesTippIndex, kMentesTipp);
@@ -249,6 +265,13 @@ bool TAllomanyDialogusok::mentes(const QString& fajta)
     const std::string szuro = b.Szuro;
     const MentesDontesEredmeny d = MentesDontes(s(fajta), index, szuro, s(nev), Allapot.BontMatrixMeret);
     if (d.Cel == MentesCel::Variacio || d.Cel == MentesCel::Export) {
+        // Room for the lines and the ticket part, checked before anything
+        // is written: a full disk must not end in a half-written file.
+        const std::int64_t hely = SzabadHely(AllomanyKonyvtara(s(nev), std::string()));
+        if (hely >= 0 && hely < Allapot.BontMatrixMeret * g.SzamsorHossz + 1024) {
+            Uzenet(UzenetFajta::Hiba, q(kNincsSzabadHely));
+            return false;
+        }
         if (!VariacioMentesMegengedett(Allapot.BontMatrixMeret)) {
             Uzenet(UzenetFajta::Informacio, q(kTobbMintEgyMillio));
             return false;

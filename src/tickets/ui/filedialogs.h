@@ -32,6 +32,10 @@ struct AllomanyDialogusAllapot {
     // The options panel's values; three of them are stored with a number set.
     kvx::VariacioOpcioErtekek* VariacioOpciok = nullptr;
     std::int64_t BontMatrixMeret = 0;   // lines of the stored variation
+    // The status bar's variation state ("Ready", "Stop - Edited", ...) and
+    // whether the variation is a sample wheel: both go into the proposed name.
+    std::string VariacioAllapot;
+    bool Peldabontas = false;
     bool AdatbazisBetoltve = false;
     bool AdatbazisTipus = true;
     std::int32_t HuzasokSzama = 0;
@@ -89,6 +93,8 @@ public:
     // ticket is empty by then); true when they were imported. The default
     // imports into the program's state and shows a refusal as an error.
     std::function<bool(const QString&)> Import;
+    // Free bytes on the drive of a folder (-1 when unknown).
+    std::function<std::int64_t(const std::string&)> SzabadHely;
 
 signals:
     // After a number set was applied: the number order and the refresh of

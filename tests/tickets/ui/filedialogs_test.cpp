@@ -185,6 +185,90 @@ TEST(FileDialogs, OptionsOfThePanelAreSavedAndRestored)
     }
 }
 
+// The name the save dialog proposes for a variation carries its options,
+// the Találat part and the state of the run.
+TEST(FileDialogs, ProposedVariationNameCarriesTheOptionsAndTheState)
+{
+    kvx::Program program;
+    Kornyezet k;
+    VariacioOpcioErtekek o;
+    k.a.VariacioOpciok = &o;
+    k.a.BontMatrixMeret = 1234;
+    QWidget foablak;
+    TAllomanyDialogusok d(&foablak, k.a);
+    d.Uzenet = [](TAllomanyDialogusok::UzenetFajta, const QString&) {};
+    for (int n : {3, 14, 15, 42, 65, 35})
+        SzamJeloles(k.l, k.g, k.ms, n, ModKijelolt, false);
+    k.f.Hibapont = 1;
+    struct Eset {
+        const char* allapot;
+        bool talalat, teteles, sorozat, csokkent, pelda;
+        const char* nev;
+    };
+    const Eset esetek[] = {
+        {"Ready", false, false, false, false, false, "6sz_1234szs_1h"},
+        {"", false, false, false, false, false, "6sz_1234szs_1h"},
+        {"Stop - Edited", true, true, false, false, false, "6sz_1234szs_T3t_Stop_Edited"},
+        {"Pause", true, false, true, false, false, "6sz_1234szs_T3s_Pause"},
+        {"Edited", false, false, false, true, false, "6sz_1234szs_1h_Csfm7_Edited"},
+        {"Ready", false, false, false, false, true, "p_6sz_1234szs_1h"},
+    };
+    for (const Eset& e : esetek) {
+        SCOPED_TRACE(e.nev);
+        d.Allapot.VariacioAllapot = e.allapot;
+        d.Allapot.Peldabontas = e.pelda;
+        o = VariacioOpcioErtekek{};
+        o.TulirasBont = e.talalat;
+        o.Tuliras = 3;
+        o.TulirasTeteles = e.teteles;
+        o.TulirasSorozat = e.sorozat;
+        k.f.VariacioOpciok = TVariacioOpciok{};
+        if (e.csokkent) {
+            k.f.VariacioOpciok.Optimalizalas = 1;
+            k.f.VariacioOpciok.Csokkent = 1;
+            k.f.VariacioOpciok.Feluliras = 1;
+            k.f.VariacioOpciok.Arany = 7;
+        }
+        QString javasolt;
+        dialogusKitoltese(QString(), nullptr, &javasolt);
+        EXPECT_FALSE(d.AllomanyDialogus(ModMentes, "top", false));
+        EXPECT_EQ(javasolt.toStdString(), e.nev);
+    }
+}
+
+// A variation is saved only when the drive has room for its lines: the
+// check comes before the line limit and before anything is written.
+TEST(FileDialogs, VariationSaveNeedsRoomForItsLines)
+{
+    kvx::Program program;
+    Kornyezet k;
+    k.a.BontMatrixMeret = 1000000;  // 5 numbers a line: 5,001,024 bytes needed
+    QWidget foablak;
+    TAllomanyDialogusok d(&foablak, k.a);
+    std::vector<QString> uzenetek;
+    d.Uzenet = [&](TAllomanyDialogusok::UzenetFajta, const QString& t) { uzenetek.push_back(t); };
+    struct Eset {
+        std::int64_t szabad;
+        const char* uzenet;
+    };
+    const Eset esetek[] = {
+        {5001023, kNincsSzabadHely},
+        {5001024, kTobbMintEgyMillio},
+        {-1, kTobbMintEgyMillio},  // unknown: the save is not refused for it
+    };
+    for (const Eset& e : esetek) {
+        SCOPED_TRACE(e.szabad);
+        d.SzabadHely = [&](const std::string&) { return e.szabad; };
+        uzenetek.clear();
+        const QString nev = k.dir.path() + "/sok.top";
+        dialogusKitoltese(nev);
+        EXPECT_FALSE(d.AllomanyDialogus(ModMentes, "top", false));
+        ASSERT_EQ(uzenetek.size(), 1u);
+        EXPECT_EQ(uzenetek[0].toStdString(), e.uzenet);
+        EXPECT_FALSE(QFileInfo::exists(nev));
+    }
+}
+
 TEST(FileDialogs, RefusedFileLeavesTheTicketAndCancelResetsTheFolder)
 {
     kvx::Program program;
