@@ -892,6 +892,9 @@ void TFoablak::JatekValtas(int tag, bool kerdez)
         JatekMenuJeloles();
         return;
     }
+    // The question above offered the unsaved draws already: closing the old
+    // game's table does not ask a second time.
+    huzTorlesKerdezve_ = kerdez;
     if (formok().Beallitasok)
         formok().Beallitasok->close();
     // The variation belongs to the old game: its paused state, the extension
@@ -910,6 +913,7 @@ void TFoablak::JatekValtas(int tag, bool kerdez)
     game().LottoIndex = tag;
     KavarexIni();
     SzelvLebont(true);
+    huzTorlesKerdezve_ = false;
     InternetMenuFrissites();
     // The new ticket has another size: the conditions window goes beside it.
     if (TFeltetelek* f = formok().Feltetelek)
@@ -926,7 +930,7 @@ void TFoablak::SzelvLebont(bool rebuild)
     // The draws belong to the old game: unsaved edits are offered for saving
     // (to the old game's file), the draws list closes, and a new game without
     // a database file does not show them.
-    Program::aktualis().HuzasokV().AdatbazisLezaras();
+    Program::aktualis().HuzasokV().AdatbazisLezaras(!huzTorlesKerdezve_);
     MindenSzamTorlese(szamListak(), game(), mainState());
     AdatbazisParancsAllapot([this](const QString& n) { return Akcio(n); });
     if (szelvenyekLebontasa)
@@ -955,6 +959,9 @@ void TFoablak::SzelvLebont(bool rebuild)
 
 bool TFoablak::TorlesJovahagyas(int kind)
 {
+    // Unsaved edits of the draws table are offered for saving first: what
+    // the question precedes may replace the table (a game switch, a restart).
+    Program::aktualis().HuzasokV().HuzTorlesEng();
     const SzamListak& l = szamListak();
     TorlesHelyzet h;
     h.BackFigyelmeztetes = BackFigyelmeztetesSzoveg(settings().BiztonsagiMentes);
@@ -1340,10 +1347,10 @@ bool TFoablak::FormCloseQuery()
     // The question that protects the unsaved numbers and variation is asked
     // also while the run window shows; a running generation stops only
     // after the user agreed to close.
+    // It also offered the unsaved draws for saving.
     canClose = TorlesJovahagyas(0);
     if (!canClose)
         return false;
-    Program::aktualis().HuzasokV().HuzTorlesEng();
     BontasLeallitasa();
     for (QWidget* w : {static_cast<QWidget*>(fm.HuzLista.data()), static_cast<QWidget*>(fm.BontLista.data()),
                        static_cast<QWidget*>(fm.Feltetelek.data())})

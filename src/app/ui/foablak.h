@@ -373,6 +373,8 @@ private:
     // The main window's rectangle at the last follow; unset until shown.
     std::optional<QRect> kovetesHely_;
     bool tulteli_ = false;
+    // A game switch's question has offered the unsaved draws for saving.
+    bool huzTorlesKerdezve_ = false;
     // The open dialog loaded a variation.
     bool variacioMegnyitva_ = false;
     // What FormokDE switched off, to switch on again.

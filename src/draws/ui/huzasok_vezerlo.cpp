@@ -57,9 +57,10 @@ BetoltesEredmeny HuzasokVezerlo::HuzasokBetoltese(const std::string& utvonal,
     return r;
 }
 
-void HuzasokVezerlo::AdatbazisLezaras()
+void HuzasokVezerlo::AdatbazisLezaras(bool kerdez)
 {
-    HuzTorlesEng();
+    if (kerdez)
+        HuzTorlesEng();
     emit lezaras();
     FinalizeHuzasok(p_.Huzasok);
     utvonal_.clear();

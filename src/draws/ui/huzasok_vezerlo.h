@@ -34,7 +34,8 @@ public:
                                            const std::function<bool(const std::string&)>& kerdes);
     // The table is about to go (game change): unsaved edits are offered for
     // saving, the windows showing the table close, then the table is freed.
-    void AdatbazisLezaras();
+    // kerdez: unsaved edits are offered for saving first.
+    void AdatbazisLezaras(bool kerdez = true);
     // Offers to save unsaved edits (before the table is replaced or the
     // program closes).
     void HuzTorlesEng();

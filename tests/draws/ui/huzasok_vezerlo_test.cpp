@@ -192,6 +192,52 @@ TEST_F(JatekValtasMentesTest, UnsavedDrawsAreSavedToTheOldGamesFile)
     window.reset();
 }
 
+// The main ticket's clearing question offers the unsaved draws for saving;
+// a game switch asks it once, declined or not, and a declined save writes
+// nothing.
+TEST_F(JatekValtasMentesTest, ClearingQuestionOffersTheUnsavedDrawsOnce)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string regi = kvx::teszt::haromHuzasAdatbazis(dir.path());
+    ASSERT_FALSE(regi.empty());
+    std::vector<std::uint8_t> eredeti;
+    ASSERT_TRUE(kvx::readWholeFile(regi, eredeti));
+    auto window = std::make_unique<TFoablak>(dir.filePath("kavarex"));
+    window->Kerdes = [](const QString&) { return true; };
+    window->HibaUzenet = [](const QString&) {};
+    FormokLetrehozasa(*window);
+    kvx::uzenetBeallitasok().Inform = false;
+    kvx::settings().UzenetekLog.fill(0);
+    THuzLista* lista = formok().HuzLista;
+    window->Akcio("Listzs3")->trigger();
+    lista->EloreGombClick();
+    lista->TorlesGomb->trigger();
+    ASSERT_TRUE(kvx::huzLista().HuzasokModositva);
+
+    const auto kerdesek = [](const kvx::teszt::Valaszolo& v) {
+        int n = 0;
+        for (const kvx::teszt::LatottDoboz& d : v.Latott)
+            n += d.Szoveg.startsWith(QStringLiteral("Módosította, de nem mentette:")) ? 1 : 0;
+        return n;
+    };
+    {
+        kvx::teszt::Valaszolo v({QStringLiteral("Nem")});
+        EXPECT_TRUE(window->SzamTorlesJovahagyas(0));
+        EXPECT_EQ(kerdesek(v), 1);
+    }
+    {
+        kvx::teszt::Valaszolo v({QStringLiteral("Nem"), QStringLiteral("OK"), QStringLiteral("OK")});
+        window->LottoSelect(1);
+        EXPECT_EQ(kerdesek(v), 1);
+    }
+    EXPECT_EQ(kvx::game().LottoIndex, 1);
+    std::vector<std::uint8_t> adat;
+    ASSERT_TRUE(kvx::readWholeFile(regi, adat));
+    EXPECT_EQ(adat, eredeti);
+    window.reset();
+}
+
 }  // namespace
 
 namespace {
