@@ -118,6 +118,11 @@ void TFoablak::VariacioVezerloBekotese()
             f->KilepesGombClick();
     });
     connect(&v, &VariacioVezerlo::feltetelAblakMegnyitasa, this, [this] { Listzs1Click(); });
+    connect(&v, &VariacioVezerlo::letiltottFeltetelekAktivalasa, this, [this](const kvx::TFeltetelMaszk& m) {
+        if (TFeltetelek* f = formok().Feltetelek)
+            f->SetDbFeltetel(m);
+        Listzs1Click();
+    });
     connect(&v, &VariacioVezerlo::bovitesValtozott, this, [this] { bovitesKijelzes(); });
     connect(&v, &VariacioVezerlo::feltetelKijelzes, this, [] {
         if (TFeltetelek* f = formok().Feltetelek)

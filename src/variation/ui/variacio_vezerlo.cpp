@@ -35,6 +35,20 @@ void VariacioVezerlo::BovitesSzamokVisszaalltak()
     emit valtozott();
     if (t.BontSzelvszam > 0 && t.BontSzelvszam < kBontListaMaxSor)
         emit listaFrissites(1);
+    SzamsorModositasUtan();
+}
+
+void VariacioVezerlo::SzamsorModositasUtan()
+{
+    FeltetelRekordok& f = p_.Feltetelek;
+    if (!f.LetiltottFeltetelek)
+        return;
+    if (!JovahagyasKerese(QStringLiteral(
+            "Letiltott feltételek aktiválása\r\n\r\nFigyelem!\r\n- Nincs több lehetőség az automatikus aktiválásra.\r\n"
+            "- A program nem ellenőrzi a feltételek érvényességét.\r\n\r\nAktiválja a letiltott feltételeket?")))
+        return;
+    f.LetiltottFeltetelek = false;
+    emit letiltottFeltetelekAktivalasa(letiltottMaszk_);
 }
 
 void VariacioVezerlo::FutasKezdete()
@@ -107,8 +121,15 @@ bool VariacioVezerlo::TorlesEng2()
 {
     if (fut_)
         return false;
+    // What is selected now is what a switch-off for the change of the
+    // numbers takes away, and what the re-activation gives back.
+    TFeltetelMaszk most;
+    GetDbFeltetel(p_.Feltetelek, most);
+    const bool letiltva = p_.Feltetelek.LetiltottFeltetelek;
     const bool r =
         kvx::BontTorlesEng2(p_.Tar, p_.Bontas, p_.Fo.Mentve, p_.Feltetelek.LetiltottFeltetelek, TorlesKornyezet());
+    if (!letiltva && p_.Feltetelek.LetiltottFeltetelek)
+        letiltottMaszk_ = most;
     emit valtozott();
     return r;
 }

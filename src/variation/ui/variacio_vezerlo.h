@@ -75,6 +75,9 @@ public:
     void Import_log_false();
     // The main ticket holds the extended variation's numbers again.
     void BovitesSzamokVisszaalltak();
+    // After the numbers came back: conditions switched off while they were
+    // changed may be switched on again (asked).
+    void SzamsorModositasUtan();
 
     // Hand edits of the list. The variation-check ticket takes the line:
     // Start opens it for a new line or for the replacement of row sor
@@ -147,6 +150,9 @@ signals:
     // Extension mode switched on or off.
     void bovitesValtozott();
     void feltetelKijelzes();
+    // The switched-off conditions are to be ticked again (the set they
+    // had) and the conditions window opened.
+    void letiltottFeltetelekAktivalasa(const kvx::TFeltetelMaszk& maszk);
     // A run started or its window closed.
     void futasIndul();
     void futasVege();
@@ -156,5 +162,8 @@ private:
     kvx::Program& p_;
     bool fut_ = false;
     kvx::BontEllJelolesek ellenorzoJelek_;
+    // The conditions that were selected when they were switched off for
+    // the change of the numbers.
+    kvx::TFeltetelMaszk letiltottMaszk_;
     kvx::TTombInt1D bontEllTalalatok_;
 };

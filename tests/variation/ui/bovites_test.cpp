@@ -153,6 +153,44 @@ TEST_F(BovitesTest, ANewNumberOrderListsTheExtendedLinesAgain)
     EXPECT_EQ(m->data(m->index(0, 1)).toInt(), szamListak().KijeloltSzamok[sor[0]]);
 }
 
+// Conditions switched off while the numbers of an extension change are
+// offered back once the ticket holds the extension's numbers again: Igen
+// ticks them again and opens the conditions window, Nem leaves them off.
+TEST_F(BovitesTest, SwitchedOffConditionsAreOfferedBackWhenTheNumbersReturn)
+{
+    uzenetBeallitasok().Jovahagyas = true;
+    const QString kerdes = QStringLiteral("Letiltott feltételek aktiválása");
+    for (const bool igen : {true, false}) {
+        SCOPED_TRACE(igen);
+        if (szamListak().KijeloltSzamDb() > 0)
+            window_->Mind1Click(false);
+        bovitesben();
+        FeltetelRekordok& f = feltetelRekordok();
+        f.OsszegFeltetel = {1, {}, 10, 400};
+        f.FeltetelJelzo = true;
+        if (TBontLista* l = formok().BontLista)
+            l->close();
+        {
+            Valaszolo v({QStringLiteral("Igen")});
+            kattint(88);
+            ASSERT_FALSE(v.Latott.isEmpty());
+            EXPECT_TRUE(v.Latott.front().Szoveg.startsWith(QStringLiteral("Variáció számsorának módosítása")));
+        }
+        ASSERT_TRUE(f.LetiltottFeltetelek);
+        EXPECT_EQ(f.OsszegFeltetel.Allapot, 0);
+        {
+            Valaszolo v({igen ? QStringLiteral("Igen") : QStringLiteral("Nem")});
+            kattint(88);
+            ASSERT_EQ(v.Latott.size(), 1);
+            EXPECT_TRUE(v.Latott.front().Szoveg.startsWith(kerdes));
+        }
+        EXPECT_EQ(f.LetiltottFeltetelek, !igen);
+        EXPECT_EQ(f.OsszegFeltetel.Allapot, igen ? 1 : 0);
+        EXPECT_EQ(formok().Feltetelek->isVisible(), igen);
+        formok().Feltetelek->close();
+    }
+}
+
 // "Minden szám" keeps the extension and its lines for the numbers to come
 // back to; a command that needs an empty ticket ends it with its lines.
 TEST_F(BovitesTest, ClearingTheTicketKeepsOrEndsTheExtensionByWhoAsks)
