@@ -304,6 +304,14 @@ void TFoablak::VariacioVege()
         Ments2Click();
     if (bontas && bontas->Tag == 5)
         eszt1Click();
+    if (bontas && bontas->Tag == 8) {
+        // Bővítés: the lines become an extension, listed, and the
+        // conditions open for the numbers or settings to change.
+        Import_log_true();
+        if (t.BontMatrixMeret <= 1000000)
+            Listzs2Click();
+        Listzs1Click();
+    }
     BontMenuAll(VariacioParancsHelyzet());
     // "Statisztika": the frequency distribution of the new lines, as the
     // information window's "Diagram" shows it.

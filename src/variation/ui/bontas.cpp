@@ -704,6 +704,9 @@ void TBontas::Vege()
     koltsegKiiras(t.BontSzelvszam);
     TorlesGomb->setEnabled(true);
     VanNincsBontas(true);
+    // The lines can be extended at once, unless they are an extension
+    // already or are the draws' own lines.
+    BovitesGomb->setEnabled(!u.BontasBovites && !f.HuzasSzamsorVariacio);
     veletlenTipp();
     if (!j.Szoveg.empty() && status)
         InformacioUzenet(UtolsoJelentes);
@@ -805,10 +808,12 @@ void TBontas::VanNincsBontas(bool e)
     const std::vector<ParancsAllapot> tabla = kvx::VanNincsBontas(h);
     if (const ParancsAllapot* p = ParancsKeres(tabla, "Bontas.ModositGomb"))
         ModositGomb->setToolTip(q(p->Tipp));
-    for (QPushButton* b : {EllenorzesGomb, ModositGomb, BovitesGomb, InfoGomb}) {
+    for (QPushButton* b : {EllenorzesGomb, ModositGomb, InfoGomb}) {
         b->setEnabled(false);
         b->setToolTip(QString::fromUtf8(kNemElerheto));
     }
+    if (!e)
+        BovitesGomb->setEnabled(false);
     if (const ParancsAllapot* p = ParancsKeres(tabla, "Bontas.TesztGomb")) {
         TesztGomb->setEnabled(p->Engedelyezett);
         TesztGomb->setToolTip(q(p->Tipp));
