@@ -81,9 +81,18 @@ std::vector<ParancsAllapot> VanNincsBontas(const ParancsHelyzet& h)
     }
     be("PauseTorles", e && h.BontasPause, " Pause státusz törlése ",
        e ? " Nem [Pause] felfüggesztett variáció " : nincs);
-    be("Rendezs1", e, " Variáció indexeinek rendezése ", nincs);
-    be("Eredetisorrend1", e, " Indexek korábbi sorrendjének visszaállítása ", nincs);
-    be("Vglegesszmsorrend1", e, " Indexek aktuális sorrendjének rögzítése ", nincs);
+    // Index order: a sort saves the order it found; until that order is
+    // restored or fixed the list is a view to read, not to edit.
+    {
+        const bool rendezheto = e && !h.HuzasSzamsorVariacio && !h.Rendezett;
+        std::string nem = h.HuzasSzamsorVariacio && e ? kHuzasBovites : nincs;
+        if (e && h.Rendezett)
+            nem = " A variáció indexei rendezettek ";
+        be("Rendezs1", rendezheto, " Variáció indexeinek rendezése ", nem);
+        const std::string rogzitett = e ? " Az indexek sorrendje rögzített " : nincs;
+        be("Eredetisorrend1", e && h.Rendezett, " Indexek korábbi sorrendjének visszaállítása ", rogzitett);
+        be("Vglegesszmsorrend1", e && h.Rendezett, " Indexek aktuális sorrendjének rögzítése ", rogzitett);
+    }
     be("Ments2", e, " Variáció, export állományok mentése ", nincs);
     be("Listanyomtatsa2", e, " Nyomtatás ", nincs);
     be("Lista1", e, " Variáció listájának nyomtatása állományba ", nincs);
@@ -96,13 +105,20 @@ std::vector<ParancsAllapot> VanNincsBontas(const ParancsHelyzet& h)
     {
         const bool szerk = e && !h.HuzasSzamsorVariacio;
         const std::string nem = h.HuzasSzamsorVariacio && e ? kHuzasBovites : nincs;
-        if (szerk && h.ABSZ > 0 && h.BontSzelvszam >= h.ABSZ)
-            be("BontLista.BontListBovitesGomb", false, "",
-               " A variáció számsorainak mennyisége elérte a teljes variáció méretét ");
-        else
-            be("BontLista.BontListBovitesGomb", szerk, " Számsor hozzáadása a variáció listájához ", nem);
-        be("BontLista.BontListModositasGomb", szerk, " Kijelölt számsor módosítása ", nem);
-        be("BontLista.BontSzamsorokTorleseGomb", szerk, " Számsorok törlése a variáció listájából ", nem);
+        if (szerk && h.Rendezett) {
+            const std::string r = ": a variáció indexeinek rögzített állapota esetén engedélyezett. ";
+            be("BontLista.BontListBovitesGomb", false, "", " Számsor hozzáadása" + r);
+            be("BontLista.BontListModositasGomb", false, "", " Számsor módosítása" + r);
+            be("BontLista.BontSzamsorokTorleseGomb", false, "", " Számsor törlése" + r);
+        } else {
+            if (szerk && h.ABSZ > 0 && h.BontSzelvszam >= h.ABSZ)
+                be("BontLista.BontListBovitesGomb", false, "",
+                   " A variáció számsorainak mennyisége elérte a teljes variáció méretét ");
+            else
+                be("BontLista.BontListBovitesGomb", szerk, " Számsor hozzáadása a variáció listájához ", nem);
+            be("BontLista.BontListModositasGomb", szerk, " Kijelölt számsor módosítása ", nem);
+            be("BontLista.BontSzamsorokTorleseGomb", szerk, " Számsorok törlése a variáció listájából ", nem);
+        }
     }
     // The run window's buttons.
     be("Bontas.InfoGomb", e, " Információk a variációról ", nincs);

@@ -28,6 +28,7 @@ struct ParancsHelyzet {
     bool SzerkesztettVariacio = false;
     bool BontasBefejezetlen = false;
     bool BontStatus = true;             // the last run was not stopped
+    bool Rendezett = false;             // the lines are in a sorted order that can be restored
 };
 
 struct ParancsAllapot {
@@ -50,7 +51,8 @@ bool StartEngedelyezes(const ParancsHelyzet& h);
 // included) and of the run window ("Bontas.InfoGomb", "Bontas.TesztGomb",
 // "Bontas.ModositGomb") and the list window's editing buttons
 // ("BontLista.BontListBovitesGomb", "BontLista.BontListModositasGomb",
-// "BontLista.BontSzamsorokTorleseGomb").
+// "BontLista.BontSzamsorokTorleseGomb"). The list window's other tool
+// buttons follow the menu items they stand for.
 std::vector<ParancsAllapot> VanNincsBontas(const ParancsHelyzet& h);
 
 // The entry of one command; nullptr when the table has none.

@@ -168,6 +168,7 @@ ParancsHelyzet BontasParancsHelyzet(const VariationStore& t, const BontasEgyseg&
     h.SzerkesztettVariacio = u.SzerkesztettVariacio;
     h.BontasBefejezetlen = u.Allapot.BontasBefejezetlen;
     h.BontStatus = u.Vezerles.FBontStatus.load();
+    h.Rendezett = BontListRendezett(t);
     return h;
 }
 

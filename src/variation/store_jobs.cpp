@@ -109,6 +109,18 @@ bool BontListEredetiSorrend(VariationStore& t)
     return true;
 }
 
+bool BontListRendezett(const VariationStore& t)
+{
+    return t.BontMatrixMeret > 0 && t.FBontasMatrixEredetiSorok == t.BontMatrixMeret;
+}
+
+void BontListSorrendRogzitese(VariationStore& t)
+{
+    t.FBontasMatrixEredeti.clear();
+    t.FBontasMatrixEredeti.shrink_to_fit();
+    t.FBontasMatrixEredetiSorok = 0;
+}
+
 void SetBontasMatrixOptMax(VariationStore& t, std::int32_t sorok, std::int32_t sorHossz)
 {
     t.OptLegjobbSzamsorok.resize(static_cast<std::size_t>(std::max(0, sorok)) * static_cast<std::size_t>(std::max(0, sorHossz)));

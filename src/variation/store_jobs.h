@@ -40,6 +40,10 @@ bool BontListRendezes(VariationStore& t, std::int32_t elso, std::int32_t veg, bo
 
 // Restores the order saved by the last sort when the row count still matches.
 bool BontListEredetiSorrend(VariationStore& t);
+// The lines are in an order that a sort made and that can be restored.
+bool BontListRendezett(const VariationStore& t);
+// Keeps the current order: the order saved by the last sort is dropped.
+void BontListSorrendRogzitese(VariationStore& t);
 
 void SetBontasMatrixOptMax(VariationStore& t, std::int32_t sorok, std::int32_t sorHossz);
 void FinalizeFBontasMatrixOptMax(VariationStore& t);

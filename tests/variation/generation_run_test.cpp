@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace kvx {
 namespace {
 
@@ -69,6 +71,62 @@ TEST(CommandAvailability, TableOfStates)
     harom.VanBontas = harom.BontasBovites = true;
     harom.Import_Count = {10, 14, 20, 25};
     EXPECT_EQ(ParancsKeres(VanNincsBontas(harom), "BovitmenyBeilleszt")->Felirat, "Bővítmények egyesítése");
+}
+
+// The index order: a sorted list can be restored or fixed, and is not
+// edited until then.
+TEST(CommandAvailability, IndexOrderCommandsFollowTheSort)
+{
+    struct Sor {
+        bool rendezett, huzas;
+        const char* nev;
+        bool eng;
+        const char* tipp;
+    };
+    const Sor sorok[] = {
+        {false, false, "Rendezs1", true, " Variáció indexeinek rendezése "},
+        {true, false, "Rendezs1", false, " A variáció indexei rendezettek "},
+        {false, true, "Rendezs1", false,
+         " Húzások számsoraiból összeállított variáció \r\n Nem támogatott a variáció szerkesztése. "},
+        {false, false, "Eredetisorrend1", false, " Az indexek sorrendje rögzített "},
+        {true, false, "Eredetisorrend1", true, " Indexek korábbi sorrendjének visszaállítása "},
+        {false, false, "Vglegesszmsorrend1", false, " Az indexek sorrendje rögzített "},
+        {true, false, "Vglegesszmsorrend1", true, " Indexek aktuális sorrendjének rögzítése "},
+        {false, false, "BontLista.BontListModositasGomb", true, " Kijelölt számsor módosítása "},
+        {true, false, "BontLista.BontListBovitesGomb", false, " Számsor hozzáadása: a variáció indexeinek rögzített állapota esetén engedélyezett. "},
+        {true, false, "BontLista.BontListModositasGomb", false, " Számsor módosítása: a variáció indexeinek rögzített állapota esetén engedélyezett. "},
+        {true, false, "BontLista.BontSzamsorokTorleseGomb", false, " Számsor törlése: a variáció indexeinek rögzített állapota esetén engedélyezett. "},
+    };
+    for (const Sor& s : sorok) {
+        ParancsHelyzet h;
+        h.VanBontas = true;
+        h.BontSzelvszam = 10;
+        h.ABSZ = 252;
+        h.Import_Count = {10};
+        h.Rendezett = s.rendezett;
+        h.HuzasSzamsorVariacio = s.huzas;
+        const auto t = VanNincsBontas(h);
+        EXPECT_EQ(std::count_if(t.begin(), t.end(), [&](const ParancsAllapot& p) { return p.Nev == s.nev; }), 1)
+            << s.nev;
+        const ParancsAllapot* p = ParancsKeres(t, s.nev);
+        ASSERT_NE(p, nullptr) << s.nev;
+        EXPECT_EQ(p->Engedelyezett, s.eng) << s.nev << " rendezett=" << s.rendezett;
+        EXPECT_EQ(p->Tipp, s.tipp) << s.nev << " rendezett=" << s.rendezett;
+    }
+    // The state is the store's: a sort makes it, a restore ends it.
+    VariationStore t;
+    SetBontasMatrix(t, 3, 2, nullptr);
+    const std::uint8_t sorokAdat[] = {2, 3, 0, 1, 1, 2};
+    std::copy(std::begin(sorokAdat), std::end(sorokAdat), t.FBontasMatrix);
+    t.BontSzelvszam = 3;
+    EXPECT_FALSE(BontListRendezett(t));
+    ASSERT_TRUE(BontListRendezes(t, 0, 3, false));
+    EXPECT_TRUE(BontListRendezett(t));
+    EXPECT_EQ(t.sor(0)[0], 0);
+    BontListSorrendRogzitese(t);
+    EXPECT_FALSE(BontListRendezett(t));
+    EXPECT_FALSE(BontListEredetiSorrend(t));
+    EXPECT_EQ(t.sor(0)[0], 0);
 }
 
 TEST(GenerationRun, StartRefusesFullVariationsAboveTheLimitAndOverflows)

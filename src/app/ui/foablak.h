@@ -187,6 +187,13 @@ public:
     void TesztAblakBekotese();
     void PauseTorlesClick();
     void PauseStatusTorlese();
+    // The index order of the lines: sort, earlier order, fix the order.
+    void Rendezs1Click();
+    void Eredetisorrend1Click();
+    void Vglegesszmsorrend1Click();
+    // "Bővítmény törlése" and "Bővítmény egyesítése".
+    void Bvtmnytrlse1Click();
+    void BovitmenyBeillesztClick();
     // Opens the conditions window.
     void Listzs1Click();
     // Applies the command availability of the variation state.

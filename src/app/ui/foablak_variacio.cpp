@@ -20,6 +20,7 @@
 #include "app/wait_jobs.h"
 #include "conditions/ui/feltetelek.h"
 #include "conditions/ui/info.h"
+#include "statistics/ui/statisztika.h"
 #include "conditions/variation_options.h"
 #include "conditions/condition_records.h"
 #include "conditions/consistency_check.h"
@@ -50,7 +51,9 @@ QString q(const std::string& s)
 
 // The commands of the table that work in this build.
 constexpr const char* kKeszVariacioParancsok[] = {"Start1", "rls2", "PauseTorles", "Beilleszts1", "Listzs2", "Ments2",
-                                                   "Listanyomtatsa2", "Lista1", "Ellenrzs1", "eszt1", "Szelvnyek1"};
+                                                   "Listanyomtatsa2", "Lista1", "Ellenrzs1", "eszt1", "Szelvnyek1",
+                                                   "Rendezs1", "Eredetisorrend1", "Vglegesszmsorrend1",
+                                                   "Bvtmnytrlse1", "BovitmenyBeilleszt"};
 
 }  // namespace
 
@@ -64,8 +67,77 @@ void TFoablak::VariacioParancsokBekotese()
     connect(Akcio("Ments2"), &QAction::triggered, this, [this] { Ments2Click(); });
     connect(Akcio("Ellenrzs1"), &QAction::triggered, this, [] { kvx::Program::aktualis().Variacio().EllenorzesStart(); });
     connect(Akcio("eszt1"), &QAction::triggered, this, [this] { eszt1Click(); });
+    connect(Akcio("Rendezs1"), &QAction::triggered, this, [this] { Rendezs1Click(); });
+    connect(Akcio("Eredetisorrend1"), &QAction::triggered, this, [this] { Eredetisorrend1Click(); });
+    connect(Akcio("Vglegesszmsorrend1"), &QAction::triggered, this, [this] { Vglegesszmsorrend1Click(); });
+    connect(Akcio("Bvtmnytrlse1"), &QAction::triggered, this, [this] { Bvtmnytrlse1Click(); });
+    connect(Akcio("BovitmenyBeilleszt"), &QAction::triggered, this, [this] { BovitmenyBeillesztClick(); });
     BontMenuAll(VariacioParancsHelyzet());
 }
+
+void TFoablak::Rendezs1Click()
+{
+    VariacioVezerlo& v = kvx::Program::aktualis().Variacio();
+    const VariationStore& t = variationStore();
+    if (v.Fut() || t.BontMatrixMeret <= 1)
+        return;
+    if (t.BontMatrixMeret > kBontRendezesMax) {
+        InformacioUzenet(QStringLiteral("100 000 számsor felett nem áll rendelkezésre a funkció."));
+        return;
+    }
+    if (TStatisztika* s = formok().Statisztika; s && s->isVisible())
+        s->close();
+    if (TBontEllSzelveny* s = szelvenyek().BontEllSzelveny)
+        s->Torles();
+    auto& naplo = settings().UzenetekLog;
+    if (t.BontMatrixMeret > 10000 && naplo[27] == 1)
+        naplo[27] = HasznosInformacio(QStringLiteral(
+                        "10 000 számsor felett (a számítógép teljesítményétől függően) több másodpercig tarthat az "
+                        "indexek rendezése.\r\n\r\nA rendezés folyamata nem megszakítható."))
+                        ? 1
+                        : 0;
+    TBontLista* lista = formok().BontLista;
+    const int sor = lista ? lista->GetKivRekord() : 1;
+    if (!v.IndexRendezes())
+        return;
+    mainState().BillentyuMod = 0;
+    if (lista && t.BontSzelvszam > 0) {
+        lista->Tag = 0;
+        lista->BontListaStart();
+        lista->AktSorKijelol(sor);
+    }
+}
+
+void TFoablak::Eredetisorrend1Click()
+{
+    VariacioVezerlo& v = kvx::Program::aktualis().Variacio();
+    if (v.Fut() || !Akcio("Eredetisorrend1")->isEnabled())
+        return;
+    if (TBontEllSzelveny* s = szelvenyek().BontEllSzelveny)
+        s->Torles();
+    TBontLista* lista = formok().BontLista;
+    const int sor = lista ? lista->GetKivRekord() : 1;
+    if (!v.IndexEredetiSorrend())
+        return;
+    if (lista && variationStore().BontSzelvszam > 0) {
+        lista->Tag = 0;
+        if (lista->isVisible()) {
+            lista->BontListaStart();
+            lista->AktSorKijelol(sor);
+        }
+    }
+}
+
+void TFoablak::Vglegesszmsorrend1Click()
+{
+    kvx::Program::aktualis().Variacio().IndexSorrendRogzitese();
+    if (TInfo* i = formok().Info; i && i->isVisible())
+        i->Listazas();
+}
+
+void TFoablak::Bvtmnytrlse1Click() { kvx::Program::aktualis().Variacio().UtolsoBovitmenyTorles(); }
+
+void TFoablak::BovitmenyBeillesztClick() { kvx::Program::aktualis().Variacio().BovitmenyEgyesites(); }
 
 kvx::ParancsHelyzet TFoablak::VariacioParancsHelyzet() const
 {
@@ -323,7 +395,8 @@ void TFoablak::VariacioVege()
 void TFoablak::NagyVariacioFeladat(int kod, const std::function<void()>& munka, std::int64_t sorok)
 {
     kvx::TUzenetAblak* w = formok().UzenetAblak;
-    const char* szoveg = kod == kFeladatTombOptimalizalas ? "Variáció tömbjének optimalizálása"
+    const char* szoveg = kod == kFeladatBontListRendezes  ? "Variáció indexeinek rendezése"
+                         : kod == kFeladatTombOptimalizalas ? "Variáció tömbjének optimalizálása"
                          : kod == kFeladatListaModositas  ? "Variáció listájának módosítása"
                          : kod == kFeladatSzamsorTorles   ? "Variáció számsorainak törlése, rendezése"
                          : kod == kFeladatBontMatrixFoglalas ? "Variáció tömbjének előkészítése"

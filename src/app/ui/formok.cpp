@@ -243,6 +243,10 @@ void FormokLetrehozasa(TFoablak& foablak)
     f.BontLista = new TBontLista(kvx::Program::aktualis().Variacio(), szulo);
     QObject::connect(f.BontLista.data(), &TBontLista::tartomanyTorlesKerve, &foablak, &TFoablak::BontSzamsorTorles);
     QObject::connect(f.BontLista.data(), &TBontLista::mentesKerve, &foablak, &TFoablak::Ments2Click);
+    QObject::connect(f.BontLista.data(), &TBontLista::parancsKerve, &foablak, [&foablak](const QString& nev) {
+        if (QAction* a = foablak.Akcio(nev); a && a->isEnabled())
+            a->trigger();
+    });
     QObject::connect(f.BontLista.data(), &TBontLista::listazasTipp, &foablak, [&foablak](const QString& s) {
         if (QAction* a = foablak.Akcio(QStringLiteral("Listzs2"))) {
             a->setToolTip(s);

@@ -150,6 +150,11 @@ TBontLista::TBontLista(VariacioVezerlo& vezerlo, QWidget* parent) : QDialog(pare
     FormCreate();
     // The list shows the lines: a deletion closes it (and its auxiliary
     // ticket) before the lines go.
+    // The buttons follow the commands while the list shows.
+    connect(&vezerlo, &VariacioVezerlo::valtozott, this, [this] {
+        if (isVisible())
+            SzerkesztoGombokBeallitasa();
+    });
     connect(&vezerlo, &VariacioVezerlo::torles, this, [this] {
         if (isVisible())
             close();
@@ -209,6 +214,15 @@ void TBontLista::FormCreate()
     BontSzamsorokTorleseGomb = gomb("BontSzamsorokTorleseGomb", "-", " Számsorok törlése a bontás listájából ");
     EllenorzesGomb = gomb("EllenorzesGomb", "Ellenőrzés", " Variáció ellenőrzése ");
     ToolButton6 = gomb("ToolButton6", "S", " Segédszelvény elrejtése ");
+    fo->addWidget(eszkoz);
+    // The second bar: the variation commands of the main window.
+    eszkoz = new QToolBar(this);
+    TorlesGomb = gomb("TorlesGomb", "Törlés", " Variáció törlése ");
+    BovitmenyTorlesGomb = gomb("BovitmenyTorlesGomb", "B-", " Nincs visszavonható bővítmény ");
+    BovitmenyEgyesitesGomb = gomb("BovitmenyEgyesitesGomb", "B+", " Nincs beilleszthető bővítmény ");
+    RendezesGomb = gomb("RendezesGomb", "Rendezés", " Variáció indexeinek rendezése ");
+    EredetiSorrendGomb = gomb("EredetiSorrendGomb", "Korábbi", " Az indexek sorrendje rögzített ");
+    RogzitesGomb = gomb("RogzitesGomb", "Rögzítés", " Az indexek sorrendje rögzített ");
     fo->addWidget(eszkoz);
 
     BontTabla = new QTableView(this);
@@ -273,6 +287,8 @@ void TBontLista::FormCreate()
     connect(ToolButton6, &QToolButton::clicked, this, &TBontLista::ToolButton6Click);
     connect(EllenorzesGomb, &QToolButton::clicked, this, &TBontLista::VariacioSzamsorKeres);
     connect(MentesGomb, &QToolButton::clicked, this, &TBontLista::mentesKerve);
+    for (const auto& [b, nev] : parancsGombok())
+        connect(b, &QToolButton::clicked, this, [this, n = nev] { emit parancsKerve(QString::fromUtf8(n)); });
     connect(BontListBovitesGomb, &QToolButton::clicked, this, &TBontLista::BontListBovitesGombClick);
     connect(BontListModositasGomb, &QToolButton::clicked, this, &TBontLista::BontListModositasGombClick);
     connect(BontSzamsorokTorleseGomb, &QToolButton::clicked, this, &TBontLista::BontSzamsorokTorleseGombClick);
@@ -541,6 +557,18 @@ void TBontLista::SzerkesztoGombokBeallitasa()
     alkalmaz(BontListBovitesGomb, "BontLista.BontListBovitesGomb");
     alkalmaz(BontListModositasGomb, "BontLista.BontListModositasGomb");
     alkalmaz(BontSzamsorokTorleseGomb, "BontLista.BontSzamsorokTorleseGomb");
+    for (const auto& [b, nev] : parancsGombok())
+        alkalmaz(b, nev);
+}
+
+std::vector<std::pair<QToolButton*, const char*>> TBontLista::parancsGombok() const
+{
+    return {{TorlesGomb, "rls2"},
+            {BovitmenyTorlesGomb, "Bvtmnytrlse1"},
+            {BovitmenyEgyesitesGomb, "BovitmenyBeilleszt"},
+            {RendezesGomb, "Rendezs1"},
+            {EredetiSorrendGomb, "Eredetisorrend1"},
+            {RogzitesGomb, "Vglegesszmsorrend1"}};
 }
 
 void TBontLista::BontListBovitesGombClick()

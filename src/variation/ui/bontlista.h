@@ -8,6 +8,8 @@
 #include <QPointer>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "common/arrays.h"
 #include "variation/variation_list.h"
@@ -53,6 +55,14 @@ public:
     QToolButton* BontListModositasGomb = nullptr;
     QToolButton* BontSzamsorokTorleseGomb = nullptr;
     QToolButton* MentesGomb = nullptr;
+    // Buttons of the main window's variation commands (named after their
+    // menu items' components); their states and hints are the commands'.
+    QToolButton* TorlesGomb = nullptr;         // "rls2"
+    QToolButton* BovitmenyTorlesGomb = nullptr;  // "Bvtmnytrlse1"
+    QToolButton* BovitmenyEgyesitesGomb = nullptr;  // "BovitmenyBeilleszt"
+    QToolButton* RendezesGomb = nullptr;       // "Rendezs1"
+    QToolButton* EredetiSorrendGomb = nullptr;  // "Eredetisorrend1"
+    QToolButton* RogzitesGomb = nullptr;       // "Vglegesszmsorrend1"
     // Checks the selected line against the others (the check ticket).
     QToolButton* EllenorzesGomb = nullptr;
     // The search by hits of the last check.
@@ -116,6 +126,9 @@ signals:
     void segedszelvenyLathato(bool lathato);
     // The save button; the list too large to show (the hint of the command).
     void mentesKerve();
+    // A button of a main window command: the command named by its menu
+    // item's component is to run.
+    void parancsKerve(const QString& nev);
     void listazasTipp(const QString& tipp);
 
 protected:
@@ -140,6 +153,8 @@ private:
     // The main ticket the list was placed beside; a game change builds a new one.
     int elhelyezveEpites_ = -1;
     void FormCreate();
+    // The buttons of the main window's commands with their components' names.
+    std::vector<std::pair<QToolButton*, const char*>> parancsGombok() const;
     void BontTablaSelectCell(int sor, int oszlop);
     VariacioVezerlo& vezerlo_;
 };

@@ -305,6 +305,77 @@ bool VariacioVezerlo::BontSzamsorTesztHozzaadas(const std::uint8_t* sorok, std::
     return true;
 }
 
+bool VariacioVezerlo::IndexRendezes()
+{
+    VariationStore& t = p_.Tar;
+    if (fut_ || t.BontMatrixMeret <= 1 || t.BontMatrixMeret > kBontRendezesMax || BontListRendezett(t))
+        return false;
+    bool ok = false;
+    const bool huzas = p_.Feltetelek.HuzasSzamsorVariacio;
+    const auto rendezes = [&] { ok = BontListRendezes(t, 0, t.BontMatrixMeret, huzas); };
+    if (NagyFeladat)
+        NagyFeladat(kFeladatBontListRendezes, rendezes);
+    else
+        rendezes();
+    emit valtozott();
+    return ok;
+}
+
+bool VariacioVezerlo::IndexEredetiSorrend()
+{
+    if (fut_)
+        return false;
+    const bool ok = BontListEredetiSorrend(p_.Tar);
+    emit valtozott();
+    return ok;
+}
+
+bool VariacioVezerlo::IndexSorrendRogzitese()
+{
+    VariationStore& t = p_.Tar;
+    if (fut_ || !BontListRendezett(t))
+        return false;
+    if (t.Import_Count.size() > 1) {
+        // With extensions the fixed order is the merged variation's.
+        BovitmenyEgyesites();
+    } else {
+        BontListSorrendRogzitese(t);
+        // The lines now stand in another order than the one saved or loaded.
+        p_.Fo.Mentve = false;
+    }
+    BontasPauseTorlese(p_.Bontas);
+    emit valtozott();
+    return !BontListRendezett(t);
+}
+
+void VariacioVezerlo::UtolsoBovitmenyTorles()
+{
+    VariationStore& t = p_.Tar;
+    if (fut_ || t.Import_Count.size() < 2)
+        return;
+    if (!JovahagyasKerese(QString::fromUtf8(kSzovegBovitmenyTorlesKerdes)))
+        return;
+    emit torles();
+    UtolsoBovitmenyTorlese(t, p_.Bontas, p_.VariacioAllomany.BontIdegenSzamsorDb, p_.Szamok.KijeloltSzamDb());
+    p_.Bontas.Allapot.VeletlenKiserletek = 0;
+    p_.Bontas.Vezerles.VeletlenKiserletek.store(0);
+    SzerkesztettVariacioBeallitas(true);
+}
+
+void VariacioVezerlo::BovitmenyEgyesites()
+{
+    VariationStore& t = p_.Tar;
+    if (fut_ || t.Import_Count.size() < 2)
+        return;
+    if (!JovahagyasKerese(QStringLiteral("A bővítmény(ek) egyesítése nem visszavonható.\r\nAz indexek aktuális "
+                                         "sorrendje szerint történik az egyesítés.\r\n\r\nBiztos egyesíti a "
+                                         "bővítmény(eke)t a variáció törzsével?")))
+        return;
+    BontListSorrendRogzitese(t);
+    t.Import_Count.assign(1, t.BontMatrixMeret);
+    BontasTorlese(true);
+}
+
 void VariacioVezerlo::BontSzamsorTartomanyTorles(int f, int l, bool bovitmeny)
 {
     VariationStore& t = p_.Tar;

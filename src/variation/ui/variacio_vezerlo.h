@@ -79,6 +79,19 @@ public:
     // changed may be switched on again (asked).
     void SzamsorModositasUtan();
 
+    // The index order of the lines: IndexRendezes sorts them and keeps the
+    // order it found, IndexEredetiSorrend restores that order,
+    // IndexSorrendRogzitese keeps the current one for good. Each returns
+    // whether the lines changed their order or the kept order went.
+    bool IndexRendezes();
+    bool IndexEredetiSorrend();
+    bool IndexSorrendRogzitese();
+    // "Bővítmény törlése": the last extension goes, after its question.
+    void UtolsoBovitmenyTorles();
+    // "Bővítmény egyesítése": after its question the extensions become part
+    // of the base variation, in the current order of the lines.
+    void BovitmenyEgyesites();
+
     // Hand edits of the list. The variation-check ticket takes the line:
     // Start opens it for a new line or for the replacement of row sor
     // (1-based); the line it hands back goes into the store.

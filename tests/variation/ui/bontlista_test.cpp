@@ -386,6 +386,116 @@ TEST_F(BontListaTest, AddReplaceAndDeleteLinesFromTheList)
     EXPECT_EQ(t.BontSzelvszam, db - 2);
 }
 
+// The index order from the list's buttons (the main window's commands): a
+// sort orders the lines and locks the editing buttons, the earlier order
+// brings the lines back, fixing keeps the sorted order for good.
+TEST_F(BontListaTest, IndexOrderIsSortedRestoredAndFixedFromTheList)
+{
+    general();
+    VariationStore& t = variationStore();
+    const std::size_t L = static_cast<std::size_t>(t.BontMatrixSorHossz);
+    const auto sorok = [&t, L] {
+        std::vector<std::string> r;
+        for (std::int32_t i = 0; i < t.BontSzelvszam; ++i)
+            r.emplace_back(reinterpret_cast<const char*>(t.sor(i)), L);
+        return r;
+    };
+    // The lines in an order of their own.
+    auto forditott = sorok();
+    std::sort(forditott.begin(), forditott.end(), std::greater<>());
+    for (std::size_t i = 0; i < forditott.size(); ++i)
+        std::copy(forditott[i].begin(), forditott[i].end(), t.sor(static_cast<std::int32_t>(i)));
+    const std::vector<std::string> rendezett(forditott.rbegin(), forditott.rend());
+    mainState().Mentve = true;
+
+    a("Listzs2")->trigger();
+    TBontLista* lista = formok().BontLista;
+    ASSERT_TRUE(lista->isVisible());
+    ASSERT_TRUE(lista->RendezesGomb->isEnabled());
+    EXPECT_FALSE(lista->EredetiSorrendGomb->isEnabled());
+    EXPECT_EQ(lista->EredetiSorrendGomb->toolTip(), QStringLiteral(" Az indexek sorrendje rögzített "));
+
+    lista->RendezesGomb->click();
+    EXPECT_EQ(sorok(), rendezett);
+    EXPECT_TRUE(lista->isVisible());
+    EXPECT_FALSE(a("Rendezs1")->isEnabled());
+    EXPECT_EQ(a("Rendezs1")->toolTip(), QStringLiteral(" A variáció indexei rendezettek "));
+    EXPECT_FALSE(lista->RendezesGomb->isEnabled());
+    EXPECT_TRUE(lista->EredetiSorrendGomb->isEnabled());
+    EXPECT_TRUE(lista->RogzitesGomb->isEnabled());
+    EXPECT_FALSE(lista->BontListModositasGomb->isEnabled());
+    EXPECT_EQ(lista->BontListModositasGomb->toolTip(),
+              QStringLiteral(" Számsor módosítása: a variáció indexeinek rögzített állapota esetén engedélyezett. "));
+
+    lista->EredetiSorrendGomb->click();
+    EXPECT_EQ(sorok(), forditott);
+    EXPECT_TRUE(a("Rendezs1")->isEnabled());
+    EXPECT_FALSE(a("Eredetisorrend1")->isEnabled());
+    EXPECT_TRUE(lista->BontListModositasGomb->isEnabled());
+    EXPECT_TRUE(mainState().Mentve);
+
+    lista->RendezesGomb->click();
+    lista->RogzitesGomb->click();
+    EXPECT_EQ(sorok(), rendezett);
+    EXPECT_FALSE(a("Eredetisorrend1")->isEnabled());
+    EXPECT_TRUE(a("Rendezs1")->isEnabled());
+    EXPECT_FALSE(mainState().Mentve);
+    // Restoring now has nothing to go back to.
+    window_->Eredetisorrend1Click();
+    EXPECT_EQ(sorok(), rendezett);
+}
+
+// The extension commands from the list's buttons: the last extension goes
+// after its question, the others are merged into the base.
+TEST_F(BontListaTest, ExtensionsAreDeletedAndMergedFromTheList)
+{
+    uzenetBeallitasok().Jovahagyas = true;
+    general();
+    VariationStore& t = variationStore();
+    const std::int32_t db = t.BontSzelvszam;
+    VariacioVezerlo& v = kvx::Program::aktualis().Variacio();
+    const std::uint8_t egy[] = {0, 1, 2, 3, 4};
+    ASSERT_TRUE(v.BontSzamsorTesztHozzaadas(egy, 1));
+    const std::uint8_t ketto[] = {0, 1, 2, 3, 5, 0, 1, 2, 3, 6};
+    ASSERT_TRUE(v.BontSzamsorTesztHozzaadas(ketto, 2));
+    ASSERT_EQ(t.Import_Count.size(), 3u);
+    ASSERT_TRUE(bontasEgyseg().BontasBovites);
+
+    a("Listzs2")->trigger();
+    TBontLista* lista = formok().BontLista;
+    ASSERT_TRUE(lista->isVisible());
+    ASSERT_TRUE(lista->BovitmenyTorlesGomb->isEnabled());
+    EXPECT_EQ(lista->BovitmenyTorlesGomb->toolTip(),
+              QStringLiteral(" 2. bővítmény törlése \r\n - Első számsor: %1. \r\n - Utolsó számsor: %2. ")
+                  .arg(db + 2)
+                  .arg(db + 3));
+    ASSERT_TRUE(lista->BovitmenyEgyesitesGomb->isEnabled());
+    EXPECT_EQ(lista->BovitmenyEgyesitesGomb->toolTip(), QStringLiteral(" 2 bővítmény egyesítése a variáció törzsével "));
+    EXPECT_EQ(lista->TorlesGomb->toolTip(), QStringLiteral(" Variáció törlése "));
+    {
+        Valaszolo k({QStringLiteral("Igen")});
+        lista->BovitmenyTorlesGomb->click();
+        ASSERT_EQ(k.Latott.size(), 1);
+        EXPECT_TRUE(k.Latott.front().Szoveg.startsWith(QStringLiteral("A bővítmény törlése nem visszavonható.")));
+    }
+    EXPECT_EQ(t.BontSzelvszam, db + 1);
+    EXPECT_EQ(t.Import_Count, (TTombInt1D{db, db + 1}));
+    EXPECT_TRUE(bontasEgyseg().SzerkesztettVariacio);
+
+    a("Listzs2")->trigger();
+    ASSERT_TRUE(lista->BovitmenyEgyesitesGomb->isEnabled());
+    {
+        Valaszolo k({QStringLiteral("Igen")});
+        lista->BovitmenyEgyesitesGomb->click();
+        ASSERT_EQ(k.Latott.size(), 1);
+    }
+    EXPECT_EQ(t.BontSzelvszam, db + 1);
+    EXPECT_EQ(t.Import_Count, (TTombInt1D{db + 1}));
+    EXPECT_FALSE(a("Bvtmnytrlse1")->isEnabled());
+    EXPECT_EQ(a("Bvtmnytrlse1")->toolTip(), QStringLiteral(" Nincs visszavonható bővítmény "));
+    EXPECT_FALSE(a("BovitmenyBeilleszt")->isEnabled());
+}
+
 TEST_F(BontListaTest, AuxiliaryTicketShowsTheSelectedLineAndItsFacts)
 {
     general();
