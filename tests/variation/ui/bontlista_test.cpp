@@ -47,6 +47,7 @@
 #include <QThread>
 #include <QTimer>
 #include <QMenuBar>
+#include <QSpinBox>
 #include <QTest>
 
 #include <algorithm>
@@ -494,6 +495,23 @@ TEST_F(BontListaTest, ExtensionsAreDeletedAndMergedFromTheList)
     EXPECT_FALSE(a("Bvtmnytrlse1")->isEnabled());
     EXPECT_EQ(a("Bvtmnytrlse1")->toolTip(), QStringLiteral(" Nincs visszavonható bővítmény "));
     EXPECT_FALSE(a("BovitmenyBeilleszt")->isEnabled());
+}
+
+// An open conditions window follows the selection: a number marked on the
+// main ticket raises the Tételes limit to the new full variation's size.
+TEST_F(BontListaTest, OpenConditionsWindowFollowsTheSelectionsLimits)
+{
+    for (int n : {3, 9, 14, 22, 27, 31})
+        SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
+    window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
+    a("Listzs1")->trigger();
+    TFeltetelek* f = formok().Feltetelek;
+    ASSERT_TRUE(f->isVisible());
+    EXPECT_EQ(f->TulirasTetelesEdit->maximum(), 6);  // C(6, 5)
+    TSzamPanel* p = szelvenyek().Foszelveny->SzamPanelek[69];
+    QTest::mouseClick(p, Qt::LeftButton, Qt::NoModifier, p->rect().center());
+    ASSERT_EQ(szamListak().KijeloltSzamDb(), 7);
+    EXPECT_EQ(f->TulirasTetelesEdit->maximum(), 21);  // C(7, 5)
 }
 
 TEST_F(BontListaTest, AuxiliaryTicketShowsTheSelectedLineAndItsFacts)
