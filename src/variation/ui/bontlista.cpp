@@ -220,9 +220,10 @@ void TBontLista::FormCreate()
     TorlesGomb = gomb("TorlesGomb", "Törlés", " Variáció törlése ");
     BovitmenyTorlesGomb = gomb("BovitmenyTorlesGomb", "B-", " Nincs visszavonható bővítmény ");
     BovitmenyEgyesitesGomb = gomb("BovitmenyEgyesitesGomb", "B+", " Nincs beilleszthető bővítmény ");
-    RendezesGomb = gomb("RendezesGomb", "Rendezés", " Variáció indexeinek rendezése ");
-    EredetiSorrendGomb = gomb("EredetiSorrendGomb", "Korábbi", " Az indexek sorrendje rögzített ");
-    RogzitesGomb = gomb("RogzitesGomb", "Rögzítés", " Az indexek sorrendje rögzített ");
+    // Short signs: the window is as narrow as its columns; the hints name them.
+    RendezesGomb = gomb("RendezesGomb", "↑", " Variáció indexeinek rendezése ");
+    EredetiSorrendGomb = gomb("EredetiSorrendGomb", "↶", " Az indexek sorrendje rögzített ");
+    RogzitesGomb = gomb("RogzitesGomb", "✔", " Az indexek sorrendje rögzített ");
     fo->addWidget(eszkoz);
 
     BontTabla = new QTableView(this);
