@@ -1,5 +1,6 @@
 #include "app/ui/foablak.h"
 #include "platform/taskbar_progress.h"
+#include "variation/store_jobs.h"
 #include "variation/variation_file.h"
 #include "app/ui/program.h"
 #include <QTimer>
@@ -1567,7 +1568,9 @@ void TFoablak::Megnyits1Click()
 void TFoablak::Mentsmsknt1Click()
 {
     AllomanyDialogusAllapotFrissites();
+    const bool rendezett = BontListRendezett(variationStore());
     AllomanyDialogusok->AllomanyDialogus(kvx::ModMentes, QString(), false);
+    SorrendVisszaallitasUtan(rendezett);
     VariacioStatuszKiirasStatusBar(variacioAllapot_, true, true);
 }
 

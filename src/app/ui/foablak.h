@@ -194,6 +194,9 @@ public:
     // "Bővítmény törlése" and "Bővítmény egyesítése".
     void Bvtmnytrlse1Click();
     void BovitmenyBeillesztClick();
+    // A save or export put a sorted list back into its stored order: the
+    // commands and an open list follow.
+    void SorrendVisszaallitasUtan(bool rendezettVolt);
     // Opens the conditions window.
     void Listzs1Click();
     // Applies the command availability of the variation state.

@@ -557,6 +557,21 @@ void TFoablak::Ments2Click()
         return;
     }
     AllomanyDialogusAllapotFrissites();
+    const bool rendezett = BontListRendezett(variationStore());
     AllomanyDialogusok->AllomanyDialogus(kvx::ModMentes, QStringLiteral("top"), false);
+    SorrendVisszaallitasUtan(rendezett);
     VariacioStatuszFrissites();
+}
+
+void TFoablak::SorrendVisszaallitasUtan(bool rendezettVolt)
+{
+    if (!rendezettVolt || BontListRendezett(variationStore()))
+        return;
+    kvx::Program::aktualis().Variacio().Ertesites();
+    if (TBontLista* l = formok().BontLista; l && l->isVisible()) {
+        const int sor = l->GetKivRekord();
+        l->Tag = 0;
+        l->BontListaStart();
+        l->AktSorKijelol(sor);
+    }
 }

@@ -435,6 +435,20 @@ TEST_F(BontListaTest, IndexOrderIsSortedRestoredAndFixedFromTheList)
     EXPECT_TRUE(lista->BontListModositasGomb->isEnabled());
     EXPECT_TRUE(mainState().Mentve);
 
+    // A save writes the stored order: the list and the commands follow it.
+    lista->RendezesGomb->click();
+    dialogusKitoltese(dir_.filePath("rendezett.top"));
+    {
+        Valaszolo v(QStringList{});
+        a("Ments2")->trigger();
+    }
+    EXPECT_EQ(sorok(), forditott);
+    EXPECT_TRUE(a("Rendezs1")->isEnabled());
+    EXPECT_FALSE(lista->EredetiSorrendGomb->isEnabled());
+    QAbstractItemModel* m = lista->BontTabla->model();
+    EXPECT_EQ(m->data(m->index(0, 1)).toInt(),
+              szamListak().KijeloltSzamok[static_cast<std::uint8_t>(forditott[0][0])]);
+
     lista->RendezesGomb->click();
     lista->RogzitesGomb->click();
     EXPECT_EQ(sorok(), rendezett);
