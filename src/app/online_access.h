@@ -108,6 +108,11 @@ struct OnlineAllapot {
     bool InternetAblakKell = false;
     // The start-up version check has ended (or never ran).
     std::atomic<bool> VerzioKeresesVege{true};
+    // A version check is due (asked for, and not yet answered by the site).
+    bool UjVerzioKereses = false;
+    // What the maker's version file said: the four digits and the dotted text.
+    std::string UjVerzioSzam;
+    std::string UjVerzioSzoveg;
 };
 
 // ---- Internet actions ----

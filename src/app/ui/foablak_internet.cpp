@@ -3,6 +3,8 @@
 #include "app/ui/foablak.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QToolBar>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QFile>
@@ -52,6 +54,29 @@ void TFoablak::InternetParancsokBekotese()
         if (AdatbazisValtas(kKavarexAdatbazis) && draws().AdatbazisBetoltve && formok().HuzLista)
             Akcio(QStringLiteral("Listzs3"))->trigger();
     });
+    // A newer version announces itself with a toolbar button that starts
+    // the version action (which offers the download page).
+    QAction* ertesito = Eszkoztar->addAction(QString::fromUtf8("Új verzió"));
+    ertesito->setObjectName(QStringLiteral("VerzioErtesitoGomb"));
+    ertesito->setVisible(false);
+    connect(ertesito, &QAction::triggered, this, [] { Program::aktualis().InternetV().InternetMegszStart(6); });
+    connect(&iv, &InternetVezerlo::ujVerzioLetoltheto, this, [this, ertesito](const QString& verzio) {
+        if (!ertesito->isVisible() && settings().Hangjelzes)
+            QApplication::beep();
+        const QString tipp = QString::fromUtf8(" Megjelent a Kavarex Personal ") + verzio +
+                             QString::fromUtf8(" verziója. ") + QStringLiteral("\r\n") +
+                             QString::fromUtf8(" Kattintson, frissítse a programot. ");
+        ertesito->setVisible(true);
+        ertesito->setEnabled(true);
+        ertesito->setToolTip(tipp);
+        ertesito->setStatusTip(tipp);
+        if (QAction* a = Akcio(QStringLiteral("jverzikeresse1"))) {
+            a->setText(QString::fromUtf8("Új verzió letöltése"));
+            a->setToolTip(QString::fromUtf8(" Új verzió letöltése, telepítése "));
+            a->setStatusTip(a->toolTip());
+            a->setProperty("UjVerzio", true);
+        }
+    });
     // While an action downloads, no second one starts.
     connect(&iv, &InternetVezerlo::futasValtozott, this, [this](bool fut) {
         for (const char* nev : kInternetPontok)
@@ -99,8 +124,13 @@ void TFoablak::InternetMenuFrissites()
     allit("Naprakszadatbzis1", true, u(m.NaprakeszTipp));
     allit("Aktulisadatbzisfrisstse1", true, u(m.AktualisTipp));
     for (const char* nev : {"Mindenadatbzisfrisstse1", "Elrsekfrisstse1", "Kavarexaweben1", "Kavarexkalkultoraweben1",
-                            "Kavarexszimultoraweben1", "Varicikletltse1", "jverzikeresse1"})
+                            "Kavarexszimultoraweben1", "Varicikletltse1"})
         allit(nev, true, sajat(nev));
+    // Once a newer version was announced, the item keeps its download hint.
+    QAction* verzio = Akcio(QStringLiteral("jverzikeresse1"));
+    allit("jverzikeresse1", true,
+          verzio && verzio->property("UjVerzio").toBool() ? QString::fromUtf8(" Új verzió letöltése, telepítése ")
+                                                           : sajat("jverzikeresse1"));
     // The about box shows the serial of the table in use.
     if (formok().Nevjegy)
         formok().Nevjegy->VariantLabel->setText(
@@ -138,6 +168,10 @@ void TFoablak::InditasiEllenorzes()
     a.VerzioKeresesElerheto = InternetVezerlo::MuveletKesz(6);
     a.VanKijeloles = szamListak().KijeloltSzamDb() > 0;
     a.VanVariacio = variationStore().BontSzelvszam > 0;
+    // An old table is refreshed after the version check (or after an update
+    // that the checks start), whichever runs.
+    if (a.OnlineNapok && *a.OnlineNapok > 20)
+        Program::aktualis().Online.EleresFrissitesKell = true;
 
     InditasiValaszok v;
     v.InternetElerheto = [&iv] { return iv.InternetElerheto(); };
@@ -148,7 +182,7 @@ void TFoablak::InditasiEllenorzes()
     iv.AdatbazisKora = e.AdatbazisKora;
     switch (e.Muvelet) {
     case InditasiMuvelet::TeljesFrissites: iv.InternetMegszStart(8); break;
-    case InditasiMuvelet::VerzioKereses: iv.InternetMegszStart(6); break;
+    case InditasiMuvelet::VerzioKereses: iv.UjVerzioMegszakitas(); break;
     case InditasiMuvelet::EleresFrissites: iv.InternetMegszStart(13); break;
     case InditasiMuvelet::Semmi: break;
     }

@@ -4,6 +4,7 @@
 #include "variation/variation_export.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QDesktopServices>
 #include <QDir>
 #include <QEventLoop>
@@ -11,6 +12,7 @@
 #include <QFileInfo>
 #include <QThread>
 
+#include <algorithm>
 #include <chrono>
 #include <future>
 #include <memory>
@@ -19,11 +21,17 @@
 #include "app/ui/program.h"
 #include "app/ui/uzenetek.h"
 #include "app/game_table.h"
+#include "app/operator_download.h"
 #include "app/version.h"
 #include "common/binary_io.h"
+#include "common/date_helpers.h"
 #include "common/text_codec.h"
+#include "draws/database_file.h"
+#include "draws/result_parsers.h"
 #include "platform/zip_unpack.h"
 #include "variation/variation_store.h"
+
+#include <filesystem>
 
 using namespace kvx;
 
@@ -165,15 +173,38 @@ bool InternetVezerlo::GetInetFile(const QUrl& cim, const QString& cel, bool ninc
 }
 
 bool InternetVezerlo::Kicsomagolas(const QString& archive, const QString& konyvtar,
-                                   const std::vector<std::string>& nevek)
+                                   const std::vector<std::string>& nevek, std::vector<std::string>* kibontott)
 {
     platform::ZipKorlatok k;
     k.Nevek = nevek;
-    k.MaxTagok = static_cast<int>(nevek.size()) + 0;
+    // A long list of allowed names (numbered files) still means a few members.
+    k.MaxTagok = std::min(static_cast<int>(nevek.size()), 16);
     k.MaxKibontott = 16ULL * 1024 * 1024;
     const platform::ZipEredmeny e = platform::Kicsomagolas(s(archive), s(konyvtar), k);
     QFile::remove(archive);
+    if (kibontott)
+        *kibontott = e.Kibontott;
     return e.ok();
+}
+
+bool InternetVezerlo::VerzioOlvasas()
+{
+    OnlineAllapot& o = online();
+    o.UjEleresElerheto = false;
+    o.UjVerzioSzam.clear();
+    o.UjVerzioSzoveg.clear();
+    platform::WebKorlatok k = Korlatok;
+    k.MaxMeret = 4096;
+    const platform::WebValasz v =
+        platform::SzovegLetoltes(GyartoCim(QStringLiteral("/hu/download/kvxversion.txt")), k, "kvxversion.txt");
+    if (!v.ok())
+        return false;
+    const auto szoveg = VerzioSzovegbol(v.Torzs);
+    if (!szoveg)
+        return false;
+    o.UjVerzioSzam = v.Torzs;
+    o.UjVerzioSzoveg = *szoveg;
+    return true;
 }
 
 // ---- The actions ----
@@ -181,7 +212,8 @@ bool InternetVezerlo::Kicsomagolas(const QString& archive, const QString& konyvt
 bool InternetVezerlo::MuveletKesz(int kind)
 {
     switch (kind) {
-    case 0: case 1: case 2: case 3: case 4: case 5: case 7: case 8: case 10: case 11: case 13: case 14:
+    case 0: case 1: case 2: case 3: case 4: case 5: case 6: case 7: case 8: case 9: case 10: case 11: case 13:
+    case 14:
         return true;
     default:
         return false;
@@ -196,7 +228,9 @@ bool InternetVezerlo::cimMegnyitas(const std::string& cim, bool level)
         kvx::HibaUzenet(QStringLiteral("Érvénytelen internetes cím: %1").arg(q(cim)));
         return false;
     }
-    return UrlMegnyitas(QUrl(q(cim), QUrl::TolerantMode));
+    bool ok = false;
+    guiSzalon([&] { ok = UrlMegnyitas(QUrl(q(cim), QUrl::TolerantMode)); });
+    return ok;
 }
 
 void InternetVezerlo::munkaFuttatasa(const std::function<void()>& munka)
@@ -294,6 +328,8 @@ void InternetVezerlo::InternetMegszStart(int kind)
     }
 
     // The database updates ask before anything is fetched.
+    if (kind == 9 && FrissitesElott && !FrissitesElott())
+        return;
     if (kind == 7 || kind == 8) {
         if (FrissitesElott && !FrissitesElott())
             return;
@@ -318,9 +354,14 @@ void InternetVezerlo::InternetMegszStart(int kind)
     fut_ = true;
     emit futasValtozott(true);
     emit ablakNyitas();
-    munkaFuttatasa([this, kind, g] {
+    bool naprakesz = false;
+    munkaFuttatasa([this, kind, g, &naprakesz] {
         if (kind == 13) {
             EleresekFrissitese();
+            return;
+        }
+        if (kind == 6) {
+            UjVerzioKeresese();
             return;
         }
         if (kind == 7) {
@@ -332,15 +373,22 @@ void InternetVezerlo::InternetMegszStart(int kind)
                 if (!Adatbzis_letoltes(true, j))
                     break;
             }
+        } else if (kind == 9) {
+            naprakesz = NaprakeszAdatbazisletoltes();
         }
-        // A due refresh of the table follows every update.
-        UjValtozat(false);
+        // A due version check, or else a due refresh of the table, follows
+        // every update.
+        if (online().UjVerzioKereses)
+            UjVerzio(false);
+        else
+            UjValtozat(false);
     });
     emit ablakZaras();
     fut_ = false;
     emit futasValtozott(false);
-    if ((kind == 7 || kind == 8) &&
-        QFile::exists(q(p.Konyvtarak.DatKonyvtar) + QString::fromUtf8(AdatbazisAllomany[static_cast<std::size_t>(g)])))
+    if (((kind == 7 || kind == 8) &&
+         QFile::exists(q(p.Konyvtarak.DatKonyvtar) + QString::fromUtf8(AdatbazisAllomany[static_cast<std::size_t>(g)]))) ||
+        (kind == 9 && naprakesz))
         emit adatbazisFrissult();
 }
 
@@ -350,27 +398,40 @@ bool InternetVezerlo::Adatbzis_letoltes(bool osszes, int jatek)
     const QString nev = QString::fromUtf8(AdatbazisAllomany[static_cast<std::size_t>(jatek)]);
     const QString letoltott = q(f.CacheKonyvtar) + nev;
     const QString aktualis = q(f.DatKonyvtar) + nev;
-    if (!GetInetFile(GyartoCim(QStringLiteral("/hu/download/Database/") + nev), letoltott, true,
-                     QString::fromUtf8("Húzások listájának letöltése")))
+    const QUrl cim = GyartoCim(QStringLiteral("/hu/download/Database/") + nev);
+    if (!GetInetFile(cim, letoltott, true, QString::fromUtf8("Húzások listájának letöltése")))
         return false;
-    const QFileInfo uj(letoltott), regi(aktualis);
-    if (regi.exists() && uj.size() < regi.size()) {
+    std::vector<std::uint8_t> adat;
+    const bool olvasva = readWholeFile(s(letoltott), adat);
+    QFile::remove(letoltott);
+    if (!olvasva) {
+        kvx::HibaUzenet(QString::fromUtf8("Sikertelen az állomány elérése: \r\n") + letoltott);
+        return false;
+    }
+    // Whatever arrived is read as the game's database first: an error page,
+    // another game's file or a cut file never replaces the one in use.
+    GameParams jatekParameterek;
+    jatekParameterek.LottoIndex = jatek;
+    JatekParameterek(jatekParameterek);
+    BetoltottAdatbazis uj;
+    const BetoltesEredmeny b = HuzasAdatbazisOlvasas(adat, jatekParameterek, BetoltesBeallitasok{true, {}}, s(aktualis), uj);
+    if (!b.sikeres()) {
+        ErvenytelenAllomanyUzenet(cim.toString(), q(b.Uzenet), b.Uzenet.empty());
+        return false;
+    }
+    const QFileInfo regi(aktualis);
+    if (regi.exists() && static_cast<qint64>(adat.size()) < regi.size()) {
         const bool felulir = FigyelmeztetoKerdes(
             q(JatekNev[static_cast<std::size_t>(jatek)]) + QString::fromUtf8(" - húzásainak letöltése") +
             QStringLiteral("\r\n\r\n") + QString::fromUtf8("A program honlapjáról letölthető") +
             QString::fromUtf8(" állomány kevesebb húzás adatait tartalmazza, mint a húzások jelenleg aktuális "
                               "listája.\r\n\r\nMégis felülírja a húzások jelenleg aktuális listáját?"));
-        if (!felulir) {
-            QFile::remove(letoltott);
+        if (!felulir)
             return osszes;
-        }
     }
-    // Replaced through a temporary file: a failed copy leaves the database
+    // Replaced through a temporary file: a failed write leaves the database
     // in use whole.
-    std::vector<std::uint8_t> adat;
-    const bool ok = readWholeFile(s(letoltott), adat) && writeFileAtomic(s(aktualis), adat);
-    QFile::remove(letoltott);
-    if (!ok) {
+    if (!writeFileAtomic(s(aktualis), adat)) {
         kvx::HibaUzenet(QString::fromUtf8("Sikertelen az állomány elérése: \r\n") + aktualis);
         return false;
     }
@@ -465,4 +526,225 @@ bool InternetVezerlo::UjValtozat(bool interaktiv)
     });
     o.EleresFrissitesKell = !betoltve;
     return betoltve;
+}
+
+// ---- The version check ----
+
+void InternetVezerlo::UjVerzioKeresese()
+{
+    online().UjVerzioKereses = true;
+    UjVerzio(true);
+}
+
+void InternetVezerlo::UjVerzioLetoltheto()
+{
+    const QString szoveg = q(online().UjVerzioSzoveg);
+    guiSzalon([this, szoveg] { emit ujVerzioLetoltheto(szoveg); });
+}
+
+bool InternetVezerlo::UjVerzio(bool interaktiv)
+{
+    Program& p = Program::aktualis();
+    OnlineAllapot& o = p.Online;
+    bool eredmeny = true;
+    if (o.UjVerzioKereses && !p.Bontas.BontasBovites) {
+        emit statusz(QString::fromUtf8("Új verzió keresése"));
+        if (!VerzioOlvasas()) {
+            if (interaktiv)
+                kvx::HibaUzenet(QString::fromUtf8("Nem elérhetőek a verzió információk, nem lehetséges a program "
+                                                  "online frissítése.") +
+                                QString::fromUtf8(kLehetsegesOkok));
+            eredmeny = false;
+        } else {
+            o.UjVerzioKereses = false;
+            eredmeny = false;
+            if (VerzioSzam() >= std::stoi(o.UjVerzioSzam)) {
+                if (interaktiv)
+                    InformacioUzenet(QString::fromUtf8("Aktuális verzió: Kavarex Personal ") + q(VerzioSzoveg()) +
+                                     QStringLiteral("\r\n\r\n") + QString::fromUtf8("Nem jelent meg újabb verzió."));
+            } else {
+                // This program is a portable copy and never starts what it
+                // downloads: the new version's download page is opened, the
+                // user takes it from there (an installer left in the
+                // download folder is not touched either).
+                UjVerzioLetoltheto();
+                if (JovahagyasKerdes(QString::fromUtf8("Megjelent a Kavarex Personal ") + q(o.UjVerzioSzoveg) +
+                                     QString::fromUtf8(" verziója. ") + QStringLiteral("\r\n\r\n") +
+                                     QString::fromUtf8("Letölti az új hordozható verziót?")))
+                    cimMegnyitas(s(GyartoCim(QStringLiteral("/index.php?id=download/download")).toString()), false);
+            }
+        }
+    }
+    if (!p.Fo.Kilepes)
+        UjValtozat(false);
+    return eredmeny;
+}
+
+void InternetVezerlo::UjVerzioMegszakitas()
+{
+    OnlineAllapot& o = online();
+    o.VerzioKeresesVege = false;
+    MegszakitasLeiras l;
+    l.Munka = [this](std::stop_token) {
+        if (!VerzioOlvasas())
+            return;
+        // No second internet action meanwhile.
+        guiSzalon([this] { emit futasValtozott(true); });
+        if (std::stoi(online().UjVerzioSzam) > VerzioSzam())
+            UjVerzioLetoltheto();
+        else
+            UjValtozat(false);
+        guiSzalon([this] { emit futasValtozott(false); });
+    };
+    l.VegeKezelo = [](bool) { online().VerzioKeresesVege = true; };
+    if (!Megszakitas::Indit(std::move(l)))
+        o.VerzioKeresesVege = true;
+}
+
+// ---- The operator's result file ----
+
+bool InternetVezerlo::NaprakeszAdatbazisletoltes()
+{
+    Program& p = Program::aktualis();
+    const Folders& f = p.Konyvtarak;
+    const int g = p.Jatek.LottoIndex;
+    const QString cache = q(f.CacheKonyvtar);
+    const Datum ma = [] {
+        const QDate d = QDate::currentDate();
+        return Datum{d.year(), d.month(), d.day()};
+    }();
+    const NaprakeszTerv terv = NaprakeszLetoltesTerv(p.Online.OnlineEleresek, g, ma.Ev);
+    const QString statuszSzoveg = QString::fromUtf8("Húzások naprakész listájának letöltése");
+    const QString tomoritettHianyzik =
+        cache + QString::fromUtf8(" könyvtár nem tartalmazza a naprakész húzások tömörített állományát.") +
+        QStringLiteral("\r\n\r\n");
+    const QString allomanyHianyzik =
+        cache + QString::fromUtf8(" könyvtár nem tartalmazza a naprakész húzások állományát.") +
+        QStringLiteral("\r\n\r\n");
+    const QString kicsomagolasHiba = QString::fromUtf8("A rendszer nem tudja kicsomagolni a tömörített állományt.\r\n\r\n");
+
+    // Everything this update puts into the download folder goes again at
+    // the end, whatever happened.
+    std::vector<QString> takaritas;
+    for (const std::string& n : terv.Torlendo)
+        takaritas.push_back(cache + q(n));
+    const auto vege = [&](bool siker) {
+        for (const QString& n : takaritas)
+            QFile::remove(n);
+        return siker;
+    };
+    const auto kibontva = [&](const std::vector<std::string>& nevek) {
+        for (const std::string& n : nevek)
+            takaritas.push_back(cache + q(n));
+    };
+
+    QString eredmenyNev = q(terv.Allomany);
+    takaritas.push_back(cache + eredmenyNev);
+    if (!terv.Archivum.empty()) {
+        const QString archivum = cache + q(terv.Archivum);
+        takaritas.push_back(archivum);
+        if (!GetInetFile(QUrl(q(terv.Cim)), archivum, true, statuszSzoveg))
+            return vege(false);
+        if (!QFile::exists(archivum)) {
+            kvx::HibaUzenet(tomoritettHianyzik + archivum);
+            return vege(false);
+        }
+        std::vector<std::string> nevek;
+        const bool ok = Kicsomagolas(archivum, cache, terv.ArchivumTagok, &nevek);
+        kibontva(nevek);
+        if (!ok) {
+            kvx::HibaUzenet(kicsomagolasHiba + cache + eredmenyNev);
+            return vege(false);
+        }
+    } else if (!GetInetFile(QUrl(q(terv.Cim)), cache + eredmenyNev, true, statuszSzoveg)) {
+        return vege(false);
+    }
+
+    for (const NaprakeszExtra& e : terv.Extrak) {
+        const QString cel = cache + q(e.Nev);
+        takaritas.push_back(cel);
+        if (!GetInetFile(QUrl(q(e.Cim)), cel, true, statuszSzoveg)) {
+            kvx::HibaUzenet((e.Tag.empty() ? allomanyHianyzik : tomoritettHianyzik) + (e.Tag.empty() ? q(e.Nev) : cel));
+            return vege(false);
+        }
+        if (e.Tag.empty())
+            continue;
+        std::vector<std::string> nevek;
+        const bool ok = Kicsomagolas(cel, cache, {e.Tag}, &nevek);
+        kibontva(nevek);
+        if (!ok) {
+            kvx::HibaUzenet(kicsomagolasHiba + cel);
+            return vege(false);
+        }
+        if (!QFile::exists(cache + q(e.Tag))) {
+            kvx::HibaUzenet(allomanyHianyzik + q(e.Tag));
+            return vege(false);
+        }
+    }
+
+    if (!terv.SorszamElotag.empty())
+        for (int n = terv.SorszamKezdet; n < 3000; ++n) {
+            const QString nev = q(terv.SorszamElotag) + QString::number(n) + QStringLiteral(".txt");
+            if (QFile::exists(cache + nev)) {
+                eredmenyNev = nev;
+                break;
+            }
+        }
+    const QString eredmeny = cache + eredmenyNev;
+    if (eredmenyNev.isEmpty() || !QFile::exists(eredmeny)) {
+        kvx::HibaUzenet(allomanyHianyzik + eredmenyNev);
+        return vege(false);
+    }
+
+    // The parser works on the game's database as its file holds it, and
+    // writes the result beside it under a temporary name; the database
+    // file is replaced only when the update brought draws, so a failure at
+    // any point leaves it as it was (and none is made where none was).
+    GameParams jatek = p.Jatek;
+    DrawsState tabla;
+    const std::string adatbazis = f.DatKonyvtar + AdatbazisAllomany[static_cast<std::size_t>(g)];
+    const std::string ideiglenes = adatbazis + ".naprakesz";
+    if (std::filesystem::exists(adatbazis))
+        HuzasokBe(tabla, jatek, adatbazis, BetoltesBeallitasok{true, {}});
+    std::vector<std::string> sorok;
+    if (!AllomanySorai(s(eredmeny), sorok)) {
+        kvx::HibaUzenet(allomanyHianyzik + eredmenyNev);
+        return vege(false);
+    }
+    FrissitesKornyezet k;
+    k.Tabla = &tabla;
+    k.Jatek = &jatek;
+    k.AdatbazisUtvonal = ideiglenes;
+    k.FajlNev = s(eredmenyNev);
+    k.Ma = ma;
+    k.AdatbazisTipus = true;
+    k.Kerdes = [](const std::string& kerdes) { return FigyelmeztetoKerdes(q(kerdes)); };
+    k.CacheAllomany = [&](const std::string& nev, std::vector<std::string>& ki) {
+        return AllomanySorai(f.CacheKonyvtar + nev, ki);
+    };
+    const std::int32_t aktualisDb = tabla.HuzasokSzama;
+    const FrissitesEredmeny r = terv.KenoHU ? HuzasokFrissitesKenoHU(k, sorok, aktualisDb, false)
+                                            : HuzasokFrissiteseNaprakesz(k, std::move(sorok), aktualisDb);
+    bool siker = r.Siker && r.KilepesGombTag > 0;
+    if (siker) {
+        std::error_code ec;
+        std::filesystem::rename(ideiglenes, adatbazis, ec);
+        if (ec) {
+            siker = false;
+            kvx::HibaUzenet(QString::fromUtf8(kAdatbazisMentesHiba));
+        }
+    } else if (!r.Uzenet.empty()) {
+        if (r.Tipus == FrissitesUzenetTipus::Figyelmeztetes)
+            FigyelmeztetoUzenet(q(r.Uzenet));
+        else
+            kvx::HibaUzenet(q(r.Uzenet));
+    } else if (r.FoablakTag == 0) {
+        QString uzenet = QString::fromUtf8(kFormatumValtozottUzenet);
+        if (!r.Reszlet.empty())
+            uzenet += QStringLiteral("\r\n\r\n") + q(r.Reszlet);
+        kvx::HibaUzenet(uzenet);
+    }
+    std::error_code ec;
+    std::filesystem::remove(ideiglenes, ec);
+    return vege(siker);
 }

@@ -41,7 +41,11 @@ public:
     bool GetInetFile(const QUrl& cim, const QString& cel, bool nincsInternetUzenet, const QString& statuszSzoveg);
     // Unpacks an archive of the expected member names into the folder;
     // the archive is removed afterwards in every case.
-    bool Kicsomagolas(const QString& archive, const QString& konyvtar, const std::vector<std::string>& nevek);
+    bool Kicsomagolas(const QString& archive, const QString& konyvtar, const std::vector<std::string>& nevek,
+                      std::vector<std::string>* kibontott = nullptr);
+    // Reads the maker's version file ("kvxversion.txt"): true when it holds
+    // four digits, kept in UjVerzioSzam and UjVerzioSzoveg.
+    bool VerzioOlvasas();
 
     // An address on the maker's host.
     QUrl GyartoCim(const QString& ut) const;
@@ -51,6 +55,22 @@ public:
     void InternetMegszStart(int kind);
     // True for the kinds that are built; the others stay disabled.
     static bool MuveletKesz(int kind);
+    // "Új verzió keresése": a check is due, then it runs (on the worker).
+    void UjVerzioKeresese();
+    // The version check when one is due: tells whether a newer version
+    // appeared and offers its download page. Nothing downloaded is ever
+    // started: the program is a portable copy, so only the page opens.
+    // Messages of a failed or needless check only when interaktiv. A due
+    // refresh of the table follows. Runs on the worker.
+    bool UjVerzio(bool interaktiv);
+    // The start-up check on a worker of its own, without a window: a newer
+    // version is announced, otherwise the table is refreshed silently when
+    // due. VerzioKeresesVege is false while it runs.
+    void UjVerzioMegszakitas();
+    // "Naprakész adatbázis": the current game's draws from its operator's
+    // result file. The database is replaced only when the update succeeded
+    // whole. Runs on the worker.
+    bool NaprakeszAdatbazisletoltes();
     // "Elérések frissítése": a refresh is due, then it runs.
     void EleresekFrissitese();
     // Refreshes the table from the web when a refresh is due; runs on the
@@ -92,11 +112,16 @@ signals:
     // A database update ended and the game's file exists: the draws are
     // loaded again and listed.
     void adatbazisFrissult();
+    // A newer version of the program appeared (its dotted version text):
+    // the notification button shows.
+    void ujVerzioLetoltheto(const QString& verzio);
 
 private:
     // Opens an address after checking its scheme; false when refused.
     bool cimMegnyitas(const std::string& cim, bool level);
     // Runs the job on a worker and waits (keeping the GUI alive) until it ended.
     void munkaFuttatasa(const std::function<void()>& munka);
+    // The notification of a newer version, on the GUI thread.
+    void UjVerzioLetoltheto();
     bool fut_ = false;
 };

@@ -1,12 +1,18 @@
 #include <QDesktopServices>
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
+#include <QAction>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <zip.h>
 
@@ -18,6 +24,7 @@
 #include "app/ui/program.h"
 #include "app/version.h"
 #include "common/binary_io.h"
+#include "draws/database_file.h"
 #include "tickets/number_lists.h"
 #include "variation/store_jobs.h"
 #include "variation/variation_store.h"
@@ -348,49 +355,268 @@ TEST_F(InternetTest, TableOfTheWrongSizeIsRefusedOnLoad)
     }
 }
 
-// The current game's database from the maker's site: a shorter file replaces
-// the one in use only after a Yes, a failed download never touches it.
-TEST_F(InternetTest, DatabaseUpdateReplacesOnlyWhenAllowed)
+// A database image of game jatek with db draws of the year ev (weeks 1..db).
+std::string adatbazisKep(int jatek, int db, int ev = 2020)
+{
+    kvx::GameParams g;
+    g.LottoIndex = jatek;
+    kvx::JatekParameterek(g);
+    kvx::TTombInt2D sorok;
+    for (int i = 1; i <= db; ++i) {
+        kvx::TTombInt1D sor{i, ev, i};
+        for (int j = 0; j < g.HuzottSzamok; ++j)
+            sor.push_back(1 + j + i % 3);
+        sorok.push_back(sor);
+    }
+    const std::vector<std::uint8_t> d = kvx::AdatbazisKep(sorok, g, kvx::HuzasIroVerzio());
+    return std::string(d.begin(), d.end());
+}
+
+void ir(const QString& ut, const std::string& tartalom)
+{
+    QFile f(ut);
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    f.write(tartalom.data(), static_cast<qint64>(tartalom.size()));
+}
+
+// The current game's database from the maker's site: what arrives is read as
+// the game's database before it may replace the one in use; a shorter one
+// replaces it only after a Yes; anything broken leaves it byte for byte.
+TEST_F(InternetTest, DatabaseUpdateReplacesOnlyWithAWholeDatabase)
 {
     program_.Uzenetek.Jovahagyas = false;
     program_.Jatek.LottoIndex = 0;
     const QString nev = QString::fromUtf8(kvx::AdatbazisAllomany[0]);
     const QString ut = dir_.filePath(QStringLiteral("Dat/")) + nev;
-    const std::string regi(400, 'r');
-    const auto alap = [&] {
-        QFile f(ut);
-        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        f.write(regi.data(), static_cast<qint64>(regi.size()));
-    };
+    const std::string regi = adatbazisKep(0, 3);
     int frissult = 0;
     QObject::connect(&iv(), &InternetVezerlo::adatbazisFrissult, [&] { ++frissult; });
     const std::string tartalom = "/hu/download/Database/" + nev.toStdString();
+    std::string levagott = adatbazisKep(0, 4);
+    levagott.resize(levagott.size() - 13);
+    const QString ervenytelen = QString::fromUtf8("Érvénytelen");
+    const QString sikertelen = QString::fromUtf8("Sikertelen az állomány letöltése.");
     const struct {
         const char* eset;
-        int statusz;
-        std::size_t meret;
-        HttpSzerver::Mod mod;
+        HttpSzerver::Valasz valasz;
         QStringList valaszok;
-        char varhato;  // the byte the database file then holds
+        bool csere;      // the download replaces the database
+        QString uzenet;  // start of the one box shown; empty: not checked
     } esetek[] = {
-        {"longer download", 200, 500, HttpSzerver::Mod::Egesz, {}, 'n'},
-        {"shorter, Yes", 200, 300, HttpSzerver::Mod::Egesz, {QStringLiteral("Igen")}, 'n'},
-        {"shorter, No", 200, 300, HttpSzerver::Mod::Egesz, {QStringLiteral("Nem")}, 'r'},
-        {"not found", 404, 20, HttpSzerver::Mod::Egesz, {QStringLiteral("OK")}, 'r'},
-        {"cut short", 200, 800, HttpSzerver::Mod::Csonka, {QStringLiteral("OK")}, 'r'},
+        {"longer download", {200, adatbazisKep(0, 4)}, {}, true, {}},
+        {"shorter, Yes", {200, adatbazisKep(0, 2)}, {QStringLiteral("Igen")}, true, {}},
+        {"shorter, No", {200, adatbazisKep(0, 2)}, {QStringLiteral("Nem")}, false, {}},
+        {"not found", {404, adatbazisKep(0, 4)}, {QStringLiteral("OK")}, false, sikertelen},
+        {"transfer cut short", {200, adatbazisKep(0, 4), HttpSzerver::Mod::Csonka}, {QStringLiteral("OK")}, false, sikertelen},
+        {"error page sent whole", {200, "<html><body>" + std::string(900, 'x') + "</body></html>"},
+         {QStringLiteral("OK")}, false, ervenytelen},
+        {"truncated database sent whole", {200, levagott}, {QStringLiteral("OK")}, false, ervenytelen},
+        {"another game's database", {200, adatbazisKep(1, 4)}, {QStringLiteral("OK")}, false, ervenytelen},
     };
     for (const auto& e : esetek) {
         SCOPED_TRACE(e.eset);
-        alap();
-        szerver_.beallit(tartalom, {e.statusz, std::string(e.meret, 'n'), e.mod});
+        ir(ut, regi);
+        szerver_.beallit(tartalom, e.valasz);
         Valaszolo v(e.valaszok);
         frissult = 0;
         iv().InternetMegszStart(7);
-        EXPECT_EQ(olvas(ut), e.varhato == 'r' ? regi : std::string(e.meret, 'n'));
+        EXPECT_EQ(olvas(ut), e.csere ? e.valasz.Torzs : regi);
         EXPECT_TRUE(cache().isEmpty()) << cache().join(' ').toStdString();
-        EXPECT_EQ(dobozok(v).size(), e.valaszok.size()) << dobozok(v).join('|').toStdString();
+        EXPECT_EQ(dat(), QStringList({nev, QStringLiteral("Online.odb")}));
+        const QStringList l = dobozok(v);
+        EXPECT_EQ(l.size(), e.valaszok.size()) << l.join('|').toStdString();
+        if (!e.uzenet.isEmpty() && !l.isEmpty()) {
+            EXPECT_TRUE(l.front().startsWith(e.uzenet)) << l.front().toStdString();
+        }
         EXPECT_EQ(frissult, 1);
     }
+
+    // Without a database of its own, an error page makes none.
+    QFile::remove(ut);
+    szerver_.beallit(tartalom, {200, "<html>moved</html>"});
+    Valaszolo v({QStringLiteral("OK")});
+    iv().InternetMegszStart(7);
+    EXPECT_EQ(dobozok(v).size(), 1);
+    EXPECT_EQ(dat(), QStringList{QStringLiteral("Online.odb")});
+    EXPECT_TRUE(cache().isEmpty());
+}
+
+// Every game's database: games in order (the Keno games share game 8's
+// file); the first failure ends the loop, later games are not asked for.
+TEST_F(InternetTest, EveryGameUpdateStopsAtTheFirstFailure)
+{
+    program_.Uzenetek.Jovahagyas = false;
+    const auto cim = [](int g) {
+        return "/hu/download/Database/" + std::string(kvx::AdatbazisAllomany[static_cast<std::size_t>(g)]);
+    };
+    const auto helyi = [this](int g) {
+        return dir_.filePath(QStringLiteral("Dat/")) + QString::fromUtf8(kvx::AdatbazisAllomany[static_cast<std::size_t>(g)]);
+    };
+    for (int g = 0; g < 2; ++g)
+        szerver_.beallit(cim(g), {200, adatbazisKep(g, 3)});
+    szerver_.beallit(cim(2), {200, "<html>not here</html>"});
+    szerver_.beallit(cim(3), {200, adatbazisKep(3, 3)});
+    Valaszolo v({QStringLiteral("OK")});
+    iv().InternetMegszStart(8);
+    EXPECT_EQ(dobozok(v).size(), 1);
+    for (int g = 0; g < 2; ++g)
+        EXPECT_EQ(olvas(helyi(g)), adatbazisKep(g, 3));
+    EXPECT_FALSE(QFile::exists(helyi(2)));
+    const std::vector<std::string> kert = szerver_.kert();
+    EXPECT_NE(std::find(kert.begin(), kert.end(), cim(2)), kert.end());
+    EXPECT_EQ(std::find(kert.begin(), kert.end(), cim(3)), kert.end());
+    EXPECT_TRUE(cache().isEmpty());
+}
+
+// Four digits of a version number, as the maker's version file holds them.
+std::string negyJegy(int v)
+{
+    char b[16];
+    std::snprintf(b, sizeof b, "%04d", v);
+    return b;
+}
+QString pontokkal(int v)
+{
+    const std::string s = negyJegy(v);
+    return QStringLiteral("%1.%2.%3.%4").arg(s[0]).arg(s[1]).arg(s[2]).arg(s[3]);
+}
+
+void varVegeig(const kvx::OnlineAllapot& o)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!o.VerzioKeresesVege.load() && t.elapsed() < 15000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+// "Új verzió keresése": the same or an older version says so; a newer one is
+// announced and, on Yes, only its download page opens. An installer sitting
+// in the download folder is never started and nothing executable is
+// fetched. An unreachable site or a bad version file says plainly that the
+// version information is not available.
+TEST_F(InternetTest, VersionCheckOpensOnlyTheDownloadPage)
+{
+    UrlNaplo n;
+    QStringList bejelentve;
+    QObject::connect(&iv(), &InternetVezerlo::ujVerzioLetoltheto, [&](const QString& v) { bejelentve << v; });
+    const int most = kvx::VerzioSzam();
+    const QString telepito = dir_.filePath(QStringLiteral("Cache/kavarex%1.exe").arg(QString::fromStdString(negyJegy(most + 1))));
+    const QString jel = dir_.filePath(QStringLiteral("futott"));
+    ir(telepito, "#!/bin/sh\ntouch '" + jel.toStdString() + "'\n");
+    QFile::setPermissions(telepito, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const std::string telepitoTartalom = olvas(telepito);
+    const QString oldal = QString::fromStdString(szerver_.cim("/index.php?id=download/download"));
+    const QString aktualis = QString::fromUtf8("Aktuális verzió: Kavarex Personal ") + QString::fromStdString(kvx::VerzioSzoveg());
+    const QString megjelent = QString::fromUtf8("Megjelent a Kavarex Personal %1 verziója.").arg(pontokkal(most + 1));
+    const QString nemElerheto = QString::fromUtf8("Nem elérhetőek a verzió információk, nem lehetséges a program online frissítése.");
+    const struct {
+        const char* eset;
+        HttpSzerver::Valasz verzio;
+        bool zartHost;
+        const char* valasz;
+        QString uzenet;
+        QStringList megnyitott;
+        bool bejelentes;
+    } esetek[] = {
+        {"same version", {200, negyJegy(most)}, false, "OK", aktualis, {}, false},
+        {"older version", {200, negyJegy(most - 1)}, false, "OK", aktualis, {}, false},
+        {"newer, Yes", {200, negyJegy(most + 1)}, false, "Igen", megjelent, {oldal}, true},
+        {"newer, No", {200, negyJegy(most + 1)}, false, "Nem", megjelent, {}, true},
+        {"no version file", {404, negyJegy(most + 1)}, false, "OK", nemElerheto, {}, false},
+        {"five digits", {200, negyJegy(most + 1) + "0"}, false, "OK", nemElerheto, {}, false},
+        {"line break after the digits", {200, negyJegy(most + 1) + "\r\n"}, false, "OK", nemElerheto, {}, false},
+        {"site not reachable", {200, negyJegy(most + 1)}, true, "OK", nemElerheto, {}, false},
+    };
+    const std::string host = program_.Gyarto.Honlap;
+    iv().Proba = [] { return true; };
+    for (const auto& e : esetek) {
+        SCOPED_TRACE(e.eset);
+        szerver_.beallit("/hu/download/kvxversion.txt", e.verzio);
+        if (e.zartHost) {
+            HttpSzerver zart;
+            program_.Gyarto.Honlap = zart.cim("");
+        }
+        n.Megnyitott.clear();
+        bejelentve.clear();
+        Valaszolo v({QString::fromUtf8(e.valasz)});
+        iv().InternetMegszStart(6);
+        program_.Gyarto.Honlap = host;
+        const QStringList l = dobozok(v);
+        ASSERT_EQ(l.size(), 1) << l.join('|').toStdString();
+        EXPECT_TRUE(l[0].startsWith(e.uzenet)) << l[0].toStdString();
+        EXPECT_EQ(n.Megnyitott, e.megnyitott);
+        EXPECT_EQ(bejelentve, e.bejelentes ? QStringList{pontokkal(most + 1)} : QStringList{});
+        // A check the site did not answer stays due: the next database
+        // update tries it again.
+        EXPECT_EQ(program_.Online.UjVerzioKereses, e.uzenet == nemElerheto);
+        program_.Online.UjVerzioKereses = false;
+    }
+    EXPECT_FALSE(QFile::exists(jel));
+    EXPECT_EQ(olvas(telepito), telepitoTartalom);
+    for (const std::string& k : szerver_.kert())
+        EXPECT_EQ(k.find(".exe"), std::string::npos) << k;
+    EXPECT_EQ(cache(), QStringList{QFileInfo(telepito).fileName()});
+}
+
+// The start-up check runs on a worker of its own without any box: a newer
+// version is only announced; otherwise a due refresh of the table runs
+// silently. Meanwhile the window actions wait for it with a message.
+TEST_F(InternetTest, StartUpVersionCheckIsSilent)
+{
+    UrlNaplo n;
+    QStringList bejelentve;
+    QObject::connect(&iv(), &InternetVezerlo::ujVerzioLetoltheto, [&](const QString& v) { bejelentve << v; });
+    const int most = kvx::VerzioSzam();
+    iv().Proba = [] { return true; };
+    szerver_.beallit("/hu/download/online.txt", {200, "5"});
+
+    // The same version, slow to answer; the table is due for a refresh.
+    szerver_.beallit("/hu/download/kvxversion.txt", {200, negyJegy(most), HttpSzerver::Mod::Lassu, 400});
+    program_.Online.EleresFrissitesKell = true;
+    {
+        Valaszolo v({QStringLiteral("OK")});
+        iv().UjVerzioMegszakitas();
+        EXPECT_FALSE(program_.Online.VerzioKeresesVege.load());
+        iv().InternetMegszStart(13);
+        varVegeig(program_.Online);
+        ASSERT_TRUE(program_.Online.VerzioKeresesVege.load());
+        ASSERT_EQ(dobozok(v).size(), 1);
+        EXPECT_TRUE(dobozok(v)[0].startsWith(QString::fromUtf8("Kavarex Personal új verzió keresése folyamatban.")));
+    }
+    std::vector<std::string> kert = szerver_.kert();
+    ASSERT_GE(kert.size(), 2u);
+    EXPECT_EQ(kert.back(), "/hu/download/online.txt");
+    EXPECT_FALSE(program_.Online.EleresFrissitesKell);
+    EXPECT_TRUE(bejelentve.isEmpty());
+
+    // A newer version: announced, nothing asked, nothing opened, no refresh.
+    szerver_.beallit("/hu/download/kvxversion.txt", {200, negyJegy(most + 1)});
+    program_.Online.EleresFrissitesKell = true;
+    const std::size_t elotte = szerver_.kert().size();
+    {
+        Valaszolo v({});
+        iv().UjVerzioMegszakitas();
+        varVegeig(program_.Online);
+        EXPECT_TRUE(dobozok(v).isEmpty()) << dobozok(v).join('|').toStdString();
+    }
+    EXPECT_EQ(bejelentve, QStringList{pontokkal(most + 1)});
+    EXPECT_TRUE(n.Megnyitott.isEmpty());
+    kert = szerver_.kert();
+    EXPECT_EQ(kert.size(), elotte + 1);
+    EXPECT_EQ(kert.back(), "/hu/download/kvxversion.txt");
+
+    // The site cannot be reached: nothing to say at start-up.
+    {
+        HttpSzerver zart;
+        program_.Gyarto.Honlap = zart.cim("");
+    }
+    {
+        Valaszolo v({});
+        iv().UjVerzioMegszakitas();
+        varVegeig(program_.Online);
+        EXPECT_TRUE(dobozok(v).isEmpty());
+    }
+    EXPECT_EQ(bejelentve.size(), 1);
 }
 
 // The main window's per-game items follow the table in use.
@@ -420,11 +646,12 @@ TEST_F(InternetTest, MenuItemsFollowTheTable)
     // The upload needs a variation.
     EXPECT_FALSE(w.Akcio(QStringLiteral("Varicifeltltse1"))->isEnabled());
     EXPECT_EQ(w.Akcio(QStringLiteral("Varicifeltltse1"))->statusTip(), QStringLiteral(" Nincs kész variáció "));
-    // Not built yet: the up-to-date download and the version search.
-    for (const char* nev : {"Naprakszadatbzis1", "jverzikeresse1"}) {
-        EXPECT_FALSE(w.Akcio(QString::fromUtf8(nev))->isEnabled()) << nev;
-        EXPECT_EQ(w.Akcio(QString::fromUtf8(nev))->statusTip(), QStringLiteral("Ez a funkció még nem érhető el.")) << nev;
-    }
+    // The up-to-date download and the version search run.
+    EXPECT_TRUE(w.Akcio(QStringLiteral("Naprakszadatbzis1"))->isEnabled());
+    EXPECT_EQ(w.Akcio(QStringLiteral("Naprakszadatbzis1"))->statusTip(),
+              QStringLiteral(" %1 naprakész adatbázisának letöltése a játékot üzemeltető Társaság honlapjáról ").arg(n));
+    EXPECT_TRUE(w.Akcio(QStringLiteral("jverzikeresse1"))->isEnabled());
+    EXPECT_EQ(w.Akcio(QStringLiteral("jverzikeresse1"))->statusTip(), QString::fromUtf8(" Új verzió keresése "));
 }
 
 // The start-up checks of the file dates, run through the main window with a
@@ -477,15 +704,42 @@ TEST_F(InternetTest, StartUpChecksFollowTheFileDates)
             QString::fromUtf8("21 napja nem frissült - %1 húzásainak listája.").arg(QString::fromUtf8(kvx::JatekNev[0]))))
             << dobozok(v)[0].toStdString();
     }
-    // A fresh database and an old table, online, No: nothing starts.
+    // A fresh database and an old table, online, with a variation (as when
+    // one is opened from the command line): no version check; the table's
+    // age is asked, No: nothing starts.
     datum(db, 1);
     datum(datOdb().toStdString(), 30);
+    ASSERT_TRUE(kvx::SetBontasMatrix(program_.Tar, 1, 5, nullptr));
+    program_.Tar.BontSzelvszam = 1;
     {
         Valaszolo v({QStringLiteral("Nem")});
         w.InditasiEllenorzes();
         ASSERT_EQ(dobozok(v).size(), 1);
         EXPECT_TRUE(dobozok(v)[0].startsWith(QString::fromUtf8("30 napja nem frissült az internetes")));
+        EXPECT_TRUE(program_.Online.VerzioKeresesVege.load());
     }
+    for (const std::string& k : szerver_.kert())
+        EXPECT_NE(k, "/hu/download/kvxversion.txt");
+    // Without one, the version check runs silently instead: a newer version
+    // shows the notification button, the due refresh waits for later.
+    program_.Tar.BontSzelvszam = 0;
+    szerver_.beallit("/hu/download/kvxversion.txt", {200, negyJegy(kvx::VerzioSzam() + 1)});
+    QAction* ertesito = w.findChild<QAction*>(QStringLiteral("VerzioErtesitoGomb"));
+    ASSERT_NE(ertesito, nullptr);
+    EXPECT_FALSE(ertesito->isVisible());
+    {
+        Valaszolo v({});
+        w.InditasiEllenorzes();
+        varVegeig(program_.Online);
+        EXPECT_TRUE(dobozok(v).isEmpty()) << dobozok(v).join('|').toStdString();
+    }
+    EXPECT_EQ(szerver_.kert().back(), "/hu/download/kvxversion.txt");
+    EXPECT_TRUE(ertesito->isVisible());
+    EXPECT_TRUE(ertesito->toolTip().startsWith(
+        QString::fromUtf8(" Megjelent a Kavarex Personal %1 verziója. ").arg(pontokkal(kvx::VerzioSzam() + 1))));
+    EXPECT_EQ(w.Akcio(QStringLiteral("jverzikeresse1"))->text(), QString::fromUtf8("Új verzió letöltése"));
+    EXPECT_TRUE(program_.Online.EleresFrissitesKell);
+    program_.Beallitasok.UjVerzioKereses = false;
     // A missing table asks whatever the dates; the probe is not needed.
     QFile::remove(datOdb());
     online = false;
