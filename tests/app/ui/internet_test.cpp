@@ -1,5 +1,6 @@
 #include <QDesktopServices>
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -23,6 +24,7 @@
 #include "app/ui/internetletoltesablak.h"
 #include "app/ui/program.h"
 #include "app/version.h"
+#include "draws/result_parsers.h"
 #include "common/binary_io.h"
 #include "draws/database_file.h"
 #include "tickets/number_lists.h"
@@ -617,6 +619,198 @@ TEST_F(InternetTest, StartUpVersionCheckIsSilent)
         EXPECT_TRUE(dobozok(v).isEmpty());
     }
     EXPECT_EQ(bejelentve.size(), 1);
+}
+
+std::string zipTobb(const std::vector<std::pair<std::string, std::string>>& tagok)
+{
+    QTemporaryDir d;
+    const std::string ut = d.filePath(QStringLiteral("a.zip")).toStdString();
+    int err = 0;
+    zip_t* z = zip_open(ut.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &err);
+    for (const auto& [nev, tartalom] : tagok) {
+        zip_source_t* s = zip_source_buffer(z, tartalom.data(), tartalom.size(), 0);
+        zip_file_add(z, nev.c_str(), s, ZIP_FL_ENC_UTF_8);
+    }
+    zip_close(z);
+    return olvas(QString::fromStdString(ut));
+}
+
+// The draws of a database file as the loader reads them.
+kvx::TTombInt2D huzasok(const QString& ut, int jatek)
+{
+    kvx::DrawsState d;
+    kvx::GameParams g;
+    g.LottoIndex = jatek;
+    kvx::JatekParameterek(g);
+    EXPECT_TRUE(kvx::HuzasokBe(d, g, ut.toStdString(), {true, {}}).sikeres());
+    return d.Huzasok;
+}
+
+std::string sorok(const std::vector<std::string>& l)
+{
+    std::string s;
+    for (const std::string& x : l)
+        s += x + "\r\n";
+    return s;
+}
+
+class NaprakeszTest : public InternetTest {
+protected:
+    void jatek(int g, const std::string& cim, const std::string& allomany, const std::string& archivum = {})
+    {
+        program_.Jatek.LottoIndex = g;
+        kvx::JatekParameterek(program_.Jatek);
+        kvx::TOnlineEleresek& t = program_.Online.OnlineEleresek;
+        t.EredmenyCim[g] = szerver_.cim(cim);
+        t.EredmenyAllomany[g] = allomany;
+        t.EredmenyArchivum[g] = archivum;
+        frissult_ = 0;
+        QObject::connect(&iv(), &InternetVezerlo::adatbazisFrissult, [this] { ++frissult_; });
+    }
+    QString adatbazis(int g) const
+    {
+        return dir_.filePath(QStringLiteral("Dat/")) + QString::fromUtf8(kvx::AdatbazisAllomany[static_cast<std::size_t>(g)]);
+    }
+    int frissult_ = 0;
+};
+
+// A line of the 5/90 game's result file (newest first): year, week, nine
+// other fields, the five numbers.
+std::string otos(int ev, int het, const std::string& szamok)
+{
+    return std::to_string(ev) + ";" + std::to_string(het) +
+           ";2019.01.12.;0;0 Ft;35;1 850 490 Ft;2951;22 070 Ft;89413;1 395 Ft;" + szamok;
+}
+
+// The 5/90 game's update from its result file: a good file replaces the
+// database; a broken one, a declined shorter one, a failed download or a
+// new file that cannot be written leave it byte for byte, and make none
+// where there was none. Nothing stays in the download folder.
+TEST_F(NaprakeszTest, ResultFileUpdatesTheDatabaseOnlyWhenItReadsWhole)
+{
+    jatek(0, "/cmsfiles/otos.csv", "otos.csv");
+    const QString db = adatbazis(0);
+    const std::string regi = adatbazisKep(0, 3);
+    const std::string jo = sorok({otos(2024, 4, "90;66;45;17;3"), otos(2024, 3, "1;2;3;4;5"), otos(2024, 2, "6;7;8;9;10"),
+                                  otos(2024, 1, "11;12;13;14;15")});
+    const std::string hibas = sorok({otos(2024, 4, "90;66;45;17;91"), otos(2024, 3, "1;2;3;4;5"),
+                                     otos(2024, 2, "6;7;8;9;10"), otos(2024, 1, "11;12;13;14;15")});
+    const QString formatum = QString::fromUtf8("A Társaság honlapján elérhető állomány formátuma megváltozott");
+    const QString blokk = db + QStringLiteral(".naprakesz");
+    const struct {
+        const char* eset;
+        bool elozo;                 // a database exists before
+        bool foglalt;               // the new file's temporary place is taken
+        int statusz;
+        const std::string* torzs;
+        const char* gomb;           // the answer to the one box; null: no box
+        QString uzenet;
+        bool csere;
+    } esetek[] = {
+        {"good file", true, false, 200, &jo, nullptr, {}, true},
+        {"number out of range", true, false, 200, &hibas, "OK", formatum, false},
+        {"new file cannot be written", true, true, 200, &jo, "OK",
+         QString::fromUtf8("Hiba történt az adatbázis állományának mentése során."), false},
+        {"no database, number out of range", false, false, 200, &hibas, "OK", formatum, false},
+        {"no database, not found", false, false, 404, &jo, "OK", QString::fromUtf8("Sikertelen az állomány letöltése."), false},
+    };
+    for (const auto& e : esetek) {
+        SCOPED_TRACE(e.eset);
+        QFile::remove(db);
+        if (e.elozo)
+            ir(db, regi);
+        if (e.foglalt) {
+            QDir().mkpath(blokk);
+            ir(blokk + QStringLiteral("/x"), "x");
+        }
+        szerver_.beallit("/cmsfiles/otos.csv", {e.statusz, *e.torzs});
+        frissult_ = 0;
+        Valaszolo v(e.gomb ? QStringList{QString::fromUtf8(e.gomb)} : QStringList{});
+        iv().InternetMegszStart(9);
+        const QStringList l = dobozok(v);
+        ASSERT_EQ(l.size(), e.gomb ? 1 : 0) << l.join('|').toStdString();
+        if (e.gomb) {
+            EXPECT_TRUE(l[0].startsWith(e.uzenet)) << l[0].toStdString();
+        }
+        if (e.csere) {
+            const kvx::TTombInt2D t = huzasok(db, 0);
+            ASSERT_EQ(t.size(), 4u);
+            EXPECT_EQ(std::vector<int>(t[3].begin(), t[3].begin() + 8), (std::vector<int>{4, 2024, 4, 3, 17, 45, 66, 90}));
+        } else {
+            EXPECT_EQ(olvas(db), e.elozo ? regi : std::string("<missing>"));
+        }
+        EXPECT_EQ(frissult_, e.csere ? 1 : 0);
+        EXPECT_TRUE(cache().isEmpty()) << cache().join(' ').toStdString();
+        QStringList varhato{QStringLiteral("Online.odb")};
+        if (e.elozo || e.csere)
+            varhato.prepend(QFileInfo(db).fileName());
+        EXPECT_EQ(dat(), varhato);
+        if (e.foglalt)
+            QDir(blokk).removeRecursively();
+    }
+}
+
+// Game 5 publishes one file a year: the address of the table (of an
+// earlier year) is rebuilt for the current year, and the year's draws
+// follow the earlier years' ones.
+TEST_F(NaprakeszTest, Game5FetchesTheCurrentYearsFile)
+{
+    const int ev = QDate::currentDate().year();
+    jatek(5, "/cmsfiles/NN_W2D_STAT_Lotto_2019.csv", "NN_W2D_STAT_Lotto_2019.csv");
+    const QString db = adatbazis(5);
+    ir(db, adatbazisKep(5, 2, ev - 1));
+    const std::string ut = "/cmsfiles/NN_W2D_STAT_Lotto_" + std::to_string(ev) + ".csv";
+    szerver_.beallit(ut, {200, sorok({"Lotto 6 aus 45", "Ziehung aufsteigend 02.01. 3 7 12 25 33 41 Zz 9",
+                                      "Ziehung in Reihenfolge 02.01. 33 7 12 25 3 41 Zz 9",
+                                      "Ziehung aufsteigend 05.01. 4 8 13 26 34 42 Zz 10"})});
+    Valaszolo v({QStringLiteral("Igen")});
+    iv().InternetMegszStart(9);
+    const QStringList l = dobozok(v);
+    ASSERT_EQ(l.size(), 1) << l.join('|').toStdString();
+    EXPECT_TRUE(l[0].startsWith(QString::fromUtf8("A letöltött állomány az aktuális (%1) év").arg(ev))) << l[0].toStdString();
+    EXPECT_EQ(szerver_.kert().back(), ut);
+    const kvx::TTombInt2D t = huzasok(db, 5);
+    ASSERT_EQ(t.size(), 4u);
+    EXPECT_EQ(std::vector<int>(t[2].begin(), t[2].begin() + 10), (std::vector<int>{3, ev, kvx::IsoHet({ev, 1, 2}), 3, 7, 12, 25, 33, 41, 9}));
+    EXPECT_EQ(t[3][1], ev);
+    EXPECT_EQ(t[1][1], ev - 1);
+    EXPECT_EQ(frissult_, 1);
+    EXPECT_TRUE(cache().isEmpty()) << cache().join(' ').toStdString();
+}
+
+// Game 22's archive holds numbered result files: the lowest number from
+// 1189 on is read (with the older draws' file of the same archive), every
+// unpacked file is removed again.
+TEST_F(NaprakeszTest, Game22ReadsTheFirstNumberedFile)
+{
+    jatek(22, "/results/maxima.zip", "Maxima_Results__402-1189.txt", "maxima.zip");
+    const std::string regiek = sorok({"N;Date;Type;B1;B2;B3;B4;B5", "402;2023.12.29;x;1;7;15;23;39", "end"});
+    const std::string ujak = sorok({"N;Date;Type;B1;B2;B3;B4;B5", "405;2024.01.12;x;41;9;17;25;3",
+                                    "404;2024.01.09;x;2;8;16;24;40", "end"});
+    const std::string kesobbi = sorok({"N;Date;Type;B1;B2;B3;B4;B5", "999;2024.02.01;x;1;2;3;4;5", "end"});
+    szerver_.beallit("/results/maxima.zip",
+                     {200, zipTobb({{"Maxima_Results__1-402.txt", regiek},
+                                    {"Maxima_Results__402-1190.txt", kesobbi},
+                                    {"Maxima_Results__402-1189.txt", ujak}})});
+    Valaszolo v({});
+    iv().InternetMegszStart(9);
+    EXPECT_TRUE(dobozok(v).isEmpty()) << dobozok(v).join('|').toStdString();
+    const kvx::TTombInt2D t = huzasok(adatbazis(22), 22);
+    ASSERT_EQ(t.size(), 3u);
+    EXPECT_EQ(std::vector<int>(t[0].begin(), t[0].begin() + 8), (std::vector<int>{1, 2023, 52, 1, 7, 15, 23, 39}));
+    EXPECT_EQ(std::vector<int>(t[2].begin(), t[2].begin() + 8), (std::vector<int>{3, 2024, 2, 3, 9, 17, 25, 41}));
+    EXPECT_TRUE(cache().isEmpty()) << cache().join(' ').toStdString();
+
+    // An archive with a member it should not hold unpacks nothing and
+    // keeps the database.
+    const std::string elotte = olvas(adatbazis(22));
+    szerver_.beallit("/results/maxima.zip", {200, zipTobb({{"Maxima_Results__402-1189.txt", ujak}, {"run.sh", "x"}})});
+    Valaszolo v2({QStringLiteral("OK")});
+    iv().InternetMegszStart(9);
+    ASSERT_EQ(dobozok(v2).size(), 1);
+    EXPECT_TRUE(dobozok(v2)[0].startsWith(QString::fromUtf8("A rendszer nem tudja kicsomagolni a tömörített állományt.")));
+    EXPECT_EQ(olvas(adatbazis(22)), elotte);
+    EXPECT_TRUE(cache().isEmpty()) << cache().join(' ').toStdString();
 }
 
 // The main window's per-game items follow the table in use.
