@@ -1,5 +1,7 @@
 #include "app/maker_info.h"
 
+#include "app/ini_file.h"
+
 namespace kvx {
 
 namespace {
@@ -8,7 +10,29 @@ const char* const kTamogatasBekezdes =
     "A program alkalmazásának sikerétől és/vagy a program felhasználójának akaratától függően, "
     "szabadon megválasztott összeggel, ajándéknak minősülő anyagi juttatással tudja támogatni a "
     "fejlesztést - kifejezni köszönetét.";
+bool webCim(const std::string& s)
+{
+    return (s.rfind("http://", 0) == 0 && s.size() > 7) || (s.rfind("https://", 0) == 0 && s.size() > 8);
+}
 }  // namespace
+
+bool GyartoCimekOlvasas(const std::string& iniAllomany, GyartoCimek& c)
+{
+    IniFile ini;
+    if (!ini.LoadFromFile(iniAllomany))
+        return false;
+    const std::string host = ini.ReadString("Kavarex", "Host", "");
+    const std::string proba = ini.ReadString("Kavarex", "Probe", "");
+    if (webCim(host)) {
+        c.Honlap = host;
+        while (c.Honlap.size() > 8 && c.Honlap.back() == '/')
+            c.Honlap.pop_back();
+        c.ProbaCim = c.Honlap + "/";
+    }
+    if (webCim(proba))
+        c.ProbaCim = proba;
+    return true;
+}
 
 std::string fejlesztesSzoveg(const GyartoCimek& c)
 {

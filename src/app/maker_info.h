@@ -14,6 +14,13 @@ struct GyartoCimek {
 };
 
 
+// The installation may point the maker's site elsewhere: keys "Host" (the
+// home page, whose paths the maker-site actions use) and "Probe" (the
+// connection probe's address) of the INI file's "Kavarex" section. Only
+// http and https addresses are taken; a host without a probe of its own is
+// also probed. False when the file cannot be read.
+bool GyartoCimekOlvasas(const std::string& iniAllomany, GyartoCimek& c);
+
 // Texts of the Help menu and the about box that carry the addresses.
 std::string fejlesztesSzoveg(const GyartoCimek& c);
 std::string tamogatasKerdes(const GyartoCimek& c);

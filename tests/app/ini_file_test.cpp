@@ -1,4 +1,5 @@
 #include "app/ini_file.h"
+#include "app/maker_info.h"
 
 #include "common/binary_io.h"
 
@@ -137,6 +138,34 @@ TEST(IniFile, FileRoundTripAndWindows1250)
     EXPECT_FALSE(back.LoadFromFile((dir / "missing.ini").string()));
     EXPECT_TRUE(back.ReadSections().empty());
     std::filesystem::remove_all(dir);
+}
+
+// The maker's site can be pointed elsewhere by the installation; anything
+// but a web address is ignored and the compiled-in one stays.
+TEST(IniFile, MakerHostAndProbeComeFromTheKavarexSection)
+{
+    const std::string ut = (std::filesystem::temp_directory_path() / ("kvx_gyarto_" + std::to_string(::getpid()) + ".ini")).string();
+    const GyartoCimek alap;
+    const struct {
+        const char* szoveg;
+        const char* honlap;
+        const char* proba;
+    } esetek[] = {
+        {"[Kavarex]\nHost=http://127.0.0.1:8080/\n", "http://127.0.0.1:8080", "http://127.0.0.1:8080/"},
+        {"[Kavarex]\nHost=http://127.0.0.1:8080\nProbe=https://probe.example/\n", "http://127.0.0.1:8080", "https://probe.example/"},
+        {"[Kavarex]\nHost=file:///etc\nProbe=javascript:x\n", alap.Honlap.c_str(), alap.ProbaCim.c_str()},
+        {"[Kavarex]\nGame=3\n", alap.Honlap.c_str(), alap.ProbaCim.c_str()},
+    };
+    for (const auto& e : esetek) {
+        SCOPED_TRACE(e.szoveg);
+        ASSERT_TRUE(writeFileAtomic(ut, std::string_view(e.szoveg)));
+        GyartoCimek c;
+        ASSERT_TRUE(GyartoCimekOlvasas(ut, c));
+        EXPECT_EQ(c.Honlap, e.honlap);
+        EXPECT_EQ(c.ProbaCim, e.proba);
+        EXPECT_EQ(c.Email, alap.Email);
+    }
+    std::filesystem::remove(ut);
 }
 
 }  // namespace

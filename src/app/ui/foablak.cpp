@@ -299,6 +299,8 @@ void TFoablak::FormCreate(const QString& programAllomany, const QStringList& arg
     setCentralWidget(Image1);
     Image1->hide();
     SugoEllenorzes();
+    if (QFile::exists(ini))
+        GyartoCimekOlvasas(f.IniAllomany, gyartoCimek());
     WebCimekBeallitasa();
     AllomanyDialogusokLetrehozasa();
 
