@@ -69,6 +69,9 @@ void guiSzalon(const std::function<void()>& fn)
         fn();
         return;
     }
+    // A worker of a program that is closing waits for nothing more.
+    if (SzalNyilvantartas::SajatLeallitasKerve())
+        return;
     QMetaObject::invokeMethod(app, fn, Qt::BlockingQueuedConnection);
 }
 

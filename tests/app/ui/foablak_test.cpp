@@ -269,11 +269,11 @@ TEST(FoablakPuffer, HiddenPrintBuffersAndWebAddresses)
     const QString host = QString::fromStdString(kvx::gyartoCimek().Honlap);
     EXPECT_EQ(w.WebCim("Kavarexkalkultoraweben1"), host + "/hu/calc/calc.php?l=");
     EXPECT_EQ(w.WebCim("Varicikletltse1"), host + "/hu/vari/lotto_variation.php");
-    // The web items open their pages; the new-version search is not built.
+    // The web items open their pages, the new-version search runs.
     EXPECT_TRUE(w.Akcio("Kavarexaweben1")->isEnabled());
     EXPECT_EQ(w.Akcio("Kavarexaweben1")->statusTip(), QStringLiteral(" Kavarex a weben "));
-    EXPECT_FALSE(w.Akcio("jverzikeresse1")->isEnabled());
-    EXPECT_EQ(w.Akcio("jverzikeresse1")->statusTip(), QStringLiteral("Ez a funkció még nem érhető el."));
+    EXPECT_TRUE(w.Akcio("jverzikeresse1")->isEnabled());
+    EXPECT_EQ(w.Akcio("jverzikeresse1")->statusTip(), QString::fromUtf8(" Új verzió keresése "));
 }
 
 TEST_F(FoablakTest, ExtensionModeShowsItsBackground)

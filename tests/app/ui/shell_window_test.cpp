@@ -95,7 +95,7 @@ TEST_F(ShellTest, MenuCaptionsShortcutsAndStatesOfTheFirstGame)
         {"makrk1", "Témakörök", "F1", false, " Hiányzik a Súgó állománya "},
         {"Nvjegy1", "Névjegy", "", true},
         {"Hzsokalapjn1", "Húzások alapján", "", false, " Hiányzik a húzások listája "},
-        {"jverzikeresse1", "Új verzió keresése", "", false},
+        {"jverzikeresse1", "Új verzió keresése", "", true},
         {"StatisztikaGomb", "Statisztika", "", true},
     };
     for (const Sor& s : sorok) {
