@@ -813,6 +813,26 @@ TEST_F(NaprakeszTest, Game22ReadsTheFirstNumberedFile)
     EXPECT_TRUE(cache().isEmpty()) << cache().join(' ').toStdString();
 }
 
+// Game 4 needs a second file from the same host; when it cannot be fetched
+// the update stops, and the result file already fetched goes again.
+TEST_F(NaprakeszTest, MissingExtraFileStopsTheUpdate)
+{
+    jatek(4, "/res/loto.csv", "loto.csv");
+    szerver_.beallit("/res/loto.csv", {200, "fejlec\r\n"});
+    Valaszolo v({QStringLiteral("OK"), QStringLiteral("OK")});
+    iv().InternetMegszStart(9);
+    const QStringList l = dobozok(v);
+    ASSERT_EQ(l.size(), 2) << l.join('|').toStdString();
+    EXPECT_TRUE(l[0].startsWith(QString::fromUtf8("Sikertelen az állomány letöltése.")));
+    EXPECT_TRUE(l[1].contains(QString::fromUtf8("könyvtár nem tartalmazza a naprakész húzások állományát.")));
+    EXPECT_TRUE(l[1].endsWith(QStringLiteral("loto2.csv")));
+    const std::vector<std::string> kert = szerver_.kert();
+    EXPECT_NE(std::find(kert.begin(), kert.end(), "/Documents/Csv/loto2.csv"), kert.end());
+    EXPECT_TRUE(cache().isEmpty()) << cache().join(' ').toStdString();
+    EXPECT_EQ(dat(), QStringList{QStringLiteral("Online.odb")});
+    EXPECT_EQ(frissult_, 0);
+}
+
 // The main window's per-game items follow the table in use.
 TEST_F(InternetTest, MenuItemsFollowTheTable)
 {
