@@ -191,6 +191,12 @@ void TFoablak::AlternativAdatbazisAction(bool van)
                                        : kHianyzik);
     if (QAction* v = Akcio(QStringLiteral("Vletlenszmsorok1")))
         v->setEnabled(betoltve && !a.AdatbazisTipus);
+    // A database without draws has no list to print: the printout would be
+    // a header of page 1 of 0.
+    const bool vanHuzas = betoltve && draws().HuzasokSzama > 0;
+    AdatbazisAllapotAllitas("Listanyomtatsa1", vanHuzas, vanHuzas ? QStringLiteral(" Nyomtatás ") : kHianyzik);
+    AdatbazisAllapotAllitas("Nyomtats3", vanHuzas,
+                            vanHuzas ? QStringLiteral(" Húzások listájának nyomtatása állományba ") : kHianyzik);
 }
 
 void TFoablak::AdatbazisJelenlet(bool betolto)

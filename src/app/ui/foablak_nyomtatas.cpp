@@ -41,7 +41,8 @@ bool TFoablak::NyomtatasKerdes(const char* menuPont)
 
 void TFoablak::Listanyomtatsa1Click()
 {
-    if (!kvx::Program::aktualis().Huzasok.AdatbazisBetoltve)
+    const kvx::DrawsState& d = kvx::Program::aktualis().Huzasok;
+    if (!d.AdatbazisBetoltve || d.HuzasokSzama <= 0)
         return;
     if (!NyomtatasKerdes("Listanyomtatsa1") || !VanNyomtato())
         return;
@@ -50,7 +51,8 @@ void TFoablak::Listanyomtatsa1Click()
 
 void TFoablak::Nyomtats3Click()
 {
-    if (!kvx::Program::aktualis().Huzasok.AdatbazisBetoltve)
+    const kvx::DrawsState& d = kvx::Program::aktualis().Huzasok;
+    if (!d.AdatbazisBetoltve || d.HuzasokSzama <= 0)
         return;
     Nyomtatas->HuzListaNyomtatas(true);
 }

@@ -614,3 +614,26 @@ TEST_F(AdatbazisokTest, DrawRangeCommandsSetTheirOwnRanges)
 }
 
 }  // namespace
+
+// A new alternative database holds no draw: there is no list to print until
+// the first draw is entered.
+TEST_F(AdatbazisokTest, EmptyDatabaseHasNoListToPrint)
+{
+    indit(true);
+    ASSERT_TRUE(akcio("Listanyomtatsa1")->isEnabled());
+    ASSERT_TRUE(akcio("Nyomtats3")->isEnabled());
+    akcio("jadatbzis1")->trigger();
+    ASSERT_TRUE(kvx::draws().AdatbazisBetoltve);
+    ASSERT_EQ(kvx::draws().HuzasokSzama, 0);
+    for (const char* nev : {"Listanyomtatsa1", "Nyomtats3"}) {
+        EXPECT_FALSE(akcio(nev)->isEnabled()) << nev;
+        EXPECT_EQ(tipp(akcio(nev)), QStringLiteral(" Hiányzik a húzások listája ")) << nev;
+    }
+    huzasBevitel({1, 2, 3, 4, 5});
+    ASSERT_EQ(kvx::draws().HuzasokSzama, 1);
+    EXPECT_TRUE(akcio("Listanyomtatsa1")->isEnabled());
+    EXPECT_EQ(tipp(akcio("Listanyomtatsa1")), QStringLiteral(" Nyomtatás "));
+    EXPECT_TRUE(akcio("Nyomtats3")->isEnabled());
+    EXPECT_EQ(tipp(akcio("Nyomtats3")), QStringLiteral(" Húzások listájának nyomtatása állományba "));
+    EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join("|").toStdString();
+}
