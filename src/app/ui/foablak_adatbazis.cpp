@@ -197,6 +197,10 @@ void TFoablak::AlternativAdatbazisAction(bool van)
     AdatbazisAllapotAllitas("Listanyomtatsa1", vanHuzas, vanHuzas ? QStringLiteral(" Nyomtatás ") : kHianyzik);
     AdatbazisAllapotAllitas("Nyomtats3", vanHuzas,
                             vanHuzas ? QStringLiteral(" Húzások listájának nyomtatása állományba ") : kHianyzik);
+    // Overwriting replaces the draws there are; without any it would ask and
+    // then do nothing. Extending is what fills an empty database.
+    AdatbazisAllapotAllitas("Fellrs1", vanHuzas,
+                            vanHuzas ? QStringLiteral(" Adatbázis felülírása véletlen számsorokkal ") : kHianyzik);
 }
 
 void TFoablak::AdatbazisJelenlet(bool betolto)
@@ -392,6 +396,8 @@ void TFoablak::Hzsoklistjbl1Click(int tag, int darab)
     const bool altVan = letezik(alt);
     // Random draws go only into the user's own loaded database.
     if ((tag == kVeletlenFeluliras || tag == kVeletlenBovites) && (!d.AdatbazisBetoltve || fajta.AdatbazisTipus))
+        return;
+    if (tag == kVeletlenFeluliras && d.HuzasokSzama <= 0)
         return;
     if (tag == kAlternativMentes && !d.AdatbazisBetoltve)
         return;

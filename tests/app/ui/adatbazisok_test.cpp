@@ -637,3 +637,26 @@ TEST_F(AdatbazisokTest, EmptyDatabaseHasNoListToPrint)
     EXPECT_EQ(tipp(akcio("Nyomtats3")), QStringLiteral(" Húzások listájának nyomtatása állományba "));
     EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join("|").toStdString();
 }
+
+// Overwriting with random draws replaces the draws there are: an empty
+// database offers only the extension, until it holds a draw.
+TEST_F(AdatbazisokTest, RandomOverwriteWaitsForDrawsToReplace)
+{
+    indit(false);
+    akcio("jadatbzis1")->trigger();
+    ASSERT_TRUE(kvx::draws().AdatbazisBetoltve);
+    ASSERT_EQ(kvx::draws().HuzasokSzama, 0);
+    ASSERT_TRUE(akcio("Vletlenszmsorok1")->isEnabled());
+    EXPECT_FALSE(akcio("Fellrs1")->isEnabled());
+    EXPECT_EQ(tipp(akcio("Fellrs1")), QStringLiteral(" Hiányzik a húzások listája "));
+    EXPECT_TRUE(akcio("Bvts1")->isEnabled());
+
+    darab_ = 3;
+    akcio("Bvts1")->trigger();
+    ASSERT_EQ(kvx::draws().HuzasokSzama, 3);
+    EXPECT_TRUE(akcio("Fellrs1")->isEnabled());
+    EXPECT_EQ(tipp(akcio("Fellrs1")), QStringLiteral(" Adatbázis felülírása véletlen számsorokkal "));
+    akcio("Fellrs1")->trigger();
+    EXPECT_EQ(kvx::draws().HuzasokSzama, 3);
+    EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join("|").toStdString();
+}
