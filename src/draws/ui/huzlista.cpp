@@ -657,6 +657,13 @@ void THuzLista::SzelvKijelzes()
         for (QAction* a : {BovitesGomb, BeszurasGomb, ModositasGomb, TorlesGomb})
             tipp(a, false, " Számsor keresése aktív: nem engedélyezett funkció ");
 
+    // Without a draw there is nothing to show: no marks, no range, no tally.
+    if (n <= 0) {
+        s.IsmetlodoHuzas = 0;
+        HuzTabla->setToolTip(QString());
+        emit huzasKijelzes({}, {}, kvx::HLRiport{});
+        return;
+    }
     TalalatEloszlasSzamitas(s, d, g, listaElso(), listaUtolso());
     HLRiportKiir();
 }

@@ -25,7 +25,8 @@ void THuzSzelveny::Kijelzes(const TTombByte1D& kivSzamok, const TTombByte1D& /*k
 {
     szamok_ = kivSzamok;
     Szinezes();
-    setWindowTitle(QString::fromStdString(r.Felirat));
+    // No draw selected (an empty database): the ticket's own caption.
+    setWindowTitle(r.Felirat.empty() ? QStringLiteral(" Húzások szelvénye") : QString::fromStdString(r.Felirat));
     if (InfoCimke)
         InfoCimke->setText(InfoSzoveg(r.Szoveg));
     if (InfoCimke2)

@@ -660,3 +660,36 @@ TEST_F(AdatbazisokTest, RandomOverwriteWaitsForDrawsToReplace)
     EXPECT_EQ(kvx::draws().HuzasokSzama, 3);
     EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join("|").toStdString();
 }
+
+// The draws ticket beside the list of an empty database shows no draw: no
+// range of draws "1. - 0.", no tally, no marks, until a draw is entered.
+TEST_F(AdatbazisokTest, DrawsTicketOfAnEmptyDatabaseShowsNoDraw)
+{
+    indit(true);
+    akcio("Listzs3")->trigger();
+    THuzSzelveny* sz = szelvenyek().HuzSzelveny;
+    ASSERT_NE(sz, nullptr);
+    ASSERT_TRUE(sz->InfoCimke->text().startsWith(QStringLiteral(" 1. - 3. húzások")));
+    const auto jelolt = [sz] {
+        int db = 0;
+        const kvx::PanelSzin alap = kvx::AlapPanelSzin(sz->Look());
+        for (TSzamPanel* p : sz->SzamPanelek)
+            db += p->Szin.Cella != alap.Cella;
+        return db;
+    };
+    ASSERT_EQ(jelolt(), 5);
+
+    akcio("jadatbzis1")->trigger();
+    ASSERT_EQ(kvx::draws().HuzasokSzama, 0);
+    ASSERT_TRUE(lista()->isVisible());
+    EXPECT_EQ(sz->InfoCimke->text().toStdString(), "");
+    EXPECT_EQ(jelolt(), 0);
+    EXPECT_EQ(sz->windowTitle().toStdString(), " Húzások szelvénye");
+
+    huzasBevitel({1, 2, 3, 4, 5});
+    ASSERT_EQ(kvx::draws().HuzasokSzama, 1);
+    EXPECT_TRUE(sz->InfoCimke->text().startsWith(QStringLiteral(" 1. - 1. húzások"))) << sz->InfoCimke->text().toStdString();
+    EXPECT_EQ(jelolt(), 5);
+    EXPECT_EQ(sz->windowTitle().toStdString(), " 1. húzás számsora");
+    EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join("|").toStdString();
+}
