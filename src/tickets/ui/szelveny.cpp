@@ -131,8 +131,14 @@ TSzelveny::TSzelveny(const QString& name, int kind, bool torlesGomb, bool kilepe
         InfoCimke2 = new QLabel(InfoPanel2);
         InfoCimke2->setFont(fix);
         betuSzin(InfoCimke2, look[SzeletInfoBetu]);
-        InfoCimke2->move(sajat ? keretSzelesseg_ : 2, sajat ? keretSzelesseg_ : 0);
+        // On ten-column games the right half's text starts on the same line
+        // as the left half's.
+        InfoCimke2->move(sajat ? keretSzelesseg_ : 2, keretSzelesseg_);
     }
+
+    racsAlatt_ = new QFrame(this);
+    racsAlatt_->setFrameShape(QFrame::NoFrame);
+    racsAlatt_->hide();
 
     GombPanel = new QFrame(this);
     GombPanel->setFrameShape(QFrame::NoFrame);
@@ -305,6 +311,8 @@ void TSzelveny::Elrendezes()
         InfoCimke2->clear();
     }
 
+    racsAlattKitoltes(magassag);
+
     // Buttons under everything.
     if (GombPanel->isVisibleTo(this)) {
         const int gh = 2 * sorMagassag_;
@@ -353,6 +361,7 @@ void TSzelveny::MagassagIgazitas()
         InfoPanel2->setGeometry(0, G, InfoPanel2->width(), h2);
         magassag = std::max(magassag, G + h2);
     }
+    racsAlattKitoltes(magassag);
     if (GombPanel->isVisibleTo(this)) {
         GombPanel->move(0, magassag);
         magassag += GombPanel->height();
@@ -363,6 +372,21 @@ void TSzelveny::MagassagIgazitas()
     // beside it.
     if (isVisible() && height() > regi)
         kvx::AblakElhelyezese(this);
+}
+
+void TSzelveny::racsAlattKitoltes(int magassag)
+{
+    if (!racsAlatt_)
+        return;
+    // The form colour draws the lines between the cells; a whole area of it
+    // below a short grid looks like a hole in the window.
+    const bool kell = jobbInfo_ && InfoPanel && magassag > grafikaAlja_;
+    racsAlatt_->setVisible(kell);
+    if (!kell)
+        return;
+    hatter(racsAlatt_, Look()[SzeletInfo]);
+    racsAlatt_->setGeometry(0, grafikaAlja_, InfoPanel->x(), magassag - grafikaAlja_);
+    racsAlatt_->lower();
 }
 
 void TSzelveny::closeEvent(QCloseEvent* e)

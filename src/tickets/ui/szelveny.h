@@ -109,6 +109,12 @@ protected:
     double MeretSzorzo() const;
 
 private:
+    // Fills the space below the grid, beside a right-hand info panel that is
+    // taller than the grid, with the info colour (height: the window's
+    // content without the buttons).
+    void racsAlattKitoltes(int magassag);
+
+    QFrame* racsAlatt_ = nullptr;
     int sorMagassag_ = 13;
     int keretSzelesseg_ = 3;
     int grafikaAlja_ = 0;

@@ -233,6 +233,34 @@ TEST_F(SzelvenyTest, RebuildMakesSixTicketsForTheNewGame)
     EXPECT_FALSE(s.HuzBeSzelveny);
 }
 
+// The variation ticket as the user sees it: on a grid shorter than the info
+// panel beside it (6/45, 7 columns) the space below the grid has the info
+// colour, not the form colour that draws the cell lines; on ten-column games
+// (5/90) the two halves of the info panel start on the same line.
+TEST_F(SzelvenyTest, VariationTicketHasNoHoleBelowTheGridAndAlignedInfoHalves)
+{
+    epit(1);
+    TBontSzelveny* b = szelvenyek().BontSzelveny;
+    ASSERT_NE(b, nullptr);
+    b->show();
+    const QRect utolso = b->SzamPanelek.back()->geometry();
+    const int y = utolso.bottom() + 6;
+    ASSERT_LT(y, b->height() - (b->GombPanel->isVisibleTo(b) ? b->GombPanel->height() : 0))
+        << "the info panel is taller than the grid";
+    const QImage kep = b->grab().toImage();
+    const SzelvenySor& look = settings().SzelvenyBeallitas[FajtaBontSzelveny];
+    ASSERT_NE(look[SzeletInfo], look[SzeletAblak]);
+    EXPECT_EQ(kep.pixelColor(utolso.center().x(), y), szin(look[SzeletInfo]));
+    EXPECT_EQ(kep.pixelColor(2, y), szin(look[SzeletInfo]));
+
+    epit(0);
+    b = szelvenyek().BontSzelveny;
+    ASSERT_NE(b, nullptr);
+    ASSERT_NE(b->InfoCimke2, nullptr);
+    EXPECT_EQ(b->InfoCimke2->y(), b->InfoCimke->y());
+    EXPECT_GT(b->InfoCimke2->y(), 0);
+}
+
 // Pictures of the main ticket for a human look; written only when
 // KAVAREX_SZELVENY_KEPEK names a folder.
 TEST_F(SzelvenyTest, PicturesOfMarkedTickets)
