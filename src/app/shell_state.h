@@ -87,6 +87,14 @@ std::string SugoAllomany(const std::string& programKonyvtar, const std::string& 
 inline constexpr int kSugoTemakorok = 501;
 inline constexpr int kSugoSzelvenyInfo = 20;
 inline constexpr int kSugoLicenc = 2000;
+// The settings window's tabs, the count dialog of random numbers and of
+// random draws, and the options of coupon filling.
+inline constexpr int kSugoBeallitasAltalanos = 50;
+inline constexpr int kSugoBeallitasInformaciok = 60;
+inline constexpr int kSugoBeallitasVariacio = 70;
+inline constexpr int kSugoVeletlenSzamok = 300;
+inline constexpr int kSugoVeletlenSzamsorok = 700;
+inline constexpr int kSugoSzelvenyKitoltes = 650;
 // Hint of the help commands, and the message, when the help file is missing.
 inline constexpr const char* kSugoHianyzik = " Hiányzik a Súgó állománya ";
 

@@ -15,8 +15,11 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <iterator>
 
+#include "app/shell_state.h"
 #include "app/ui/ablak_elhelyezes.h"
+#include "app/ui/sugo.h"
 #include "app/settings_dialog.h"
 #include "app/ui/program.h"
 #include "app/ui/uzenetek.h"
@@ -176,6 +179,17 @@ void TBeallitasok::FormCreate()
     il->addWidget(ics);
     il->addStretch();
     Lapok->addTab(info, QStringLiteral("Információk"));
+
+    // Each tab has its help topic; the rest of the window (tab bar, buttons)
+    // takes the topic of the tab shown.
+    const int temak[] = {kvx::kSugoBeallitasAltalanos, kvx::kSugoBeallitasVariacio, kvx::kSugoBeallitasInformaciok};
+    for (int i = 0; i < Lapok->count(); ++i)
+        kvx::Sugo::KontextusBeallitas(Lapok->widget(i), temak[i]);
+    kvx::Sugo::KontextusBeallitas(this, temak[0]);
+    connect(Lapok, &QTabWidget::currentChanged, this, [this, temak](int i) {
+        if (i >= 0 && i < static_cast<int>(std::size(temak)))
+            kvx::Sugo::KontextusBeallitas(this, temak[i]);
+    });
 
     auto* gombok = new QHBoxLayout;
     ResetGomb = new QPushButton(QStringLiteral("Reset"), this);

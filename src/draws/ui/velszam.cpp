@@ -1,6 +1,8 @@
 #include "draws/ui/velszam.h"
 
+#include "app/shell_state.h"
 #include "app/ui/ablak_elhelyezes.h"
+#include "app/ui/sugo.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -83,6 +85,7 @@ int TVelSzam::Start(int maximum, bool ketHuzas)
 {
     Tag = 2;
     setWindowTitle(QStringLiteral(" Véletlen számsorok"));
+    kvx::Sugo::KontextusBeallitas(this, kvx::kSugoVeletlenSzamsorok);
     VelSzamBeCimke->setText(ketHuzas ? QStringLiteral("Véletlen húzások mennyisége")
                                      : QStringLiteral("Véletlen számsorok mennyisége"));
     return Futtatas(maximum, 5, VelSzamBeUD);
@@ -92,6 +95,7 @@ int TVelSzam::SzamokStart(int maximum)
 {
     Tag = 1;
     setWindowTitle(QStringLiteral(" Véletlen számok"));
+    kvx::Sugo::KontextusBeallitas(this, kvx::kSugoVeletlenSzamok);
     VelSzamBeCimke->setText(QStringLiteral("Véletlen számok mennyisége"));
     return Futtatas(maximum, 2, KijelolesGomb);
 }

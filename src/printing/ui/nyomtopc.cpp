@@ -18,7 +18,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/shell_state.h"
 #include "app/ui/ablak_elhelyezes.h"
+#include "app/ui/sugo.h"
 #include "app/game_table.h"
 #include "app/settings_dialog.h"
 #include "app/ui/program.h"
@@ -72,6 +74,7 @@ TNyomtOpc::TNyomtOpc(NyomtatasVezerlo* nyomtatas, QWidget* parent) : QDialog(par
 void TNyomtOpc::FormCreate()
 {
     setWindowTitle(QStringLiteral(" Szelvények kitöltése nyomtatóval"));
+    kvx::Sugo::KontextusBeallitas(this, kvx::kSugoSzelvenyKitoltes);
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     auto* fo = new QVBoxLayout(this);
     Label1 = new QLabel(this);

@@ -3,7 +3,10 @@
 // right-clicked for "Mi ez?", the about box's licence and the development
 // text, the fixed-number advice before the conditions open, and the launcher
 // progress connected at start.
+#include "app/ui/beallitasok.h"
 #include "app/ui/foablak.h"
+#include "draws/ui/velszam.h"
+#include "printing/ui/nyomtopc.h"
 #include "app/ui/formok.h"
 #include "app/ui/nevjegy.h"
 #include "app/ui/program.h"
@@ -17,6 +20,10 @@
 #include <QFile>
 #include <QMenu>
 #include <QProcess>
+#include <QSlider>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -121,6 +128,49 @@ TEST_F(SugoTest, HelpOpensAtTheTopicOfTheCommandOrTheControl)
     ASSERT_TRUE(oldal.open(QIODevice::ReadOnly));
     const QByteArray html = oldal.readAll();
     for (const char* h : {"id=\"k501\"", "id=\"k20\"", "id=\"k2000\""}) EXPECT_TRUE(html.contains(h)) << h;
+}
+
+// The settings window: a control of a tab opens that tab's topic; the tab bar
+// and the buttons the topic of the tab shown. The count dialog of random
+// draws and the coupon-filling options have theirs. The page has the anchors
+// of every window topic.
+TEST_F(SugoTest, SettingsTabsOpenTheHelpAtTheirOwnTopic)
+{
+    ablak(true);
+    UrlNaplo naplo;
+    TBeallitasok* b = formok().Beallitasok;
+    ASSERT_NE(b, nullptr);
+    b->show();
+    b->Lapok->setCurrentIndex(1);
+    ASSERT_TRUE(miEz(b->BontMaxMereteTB, b->BontMaxMereteTB->rect().center()));
+    QTabBar* fulek = b->Lapok->tabBar();
+    ASSERT_TRUE(miEz(fulek, fulek->tabRect(1).center()));
+    b->Lapok->setCurrentIndex(2);
+    ASSERT_TRUE(miEz(fulek, fulek->tabRect(2).center()));
+    b->Lapok->setCurrentIndex(0);
+    ASSERT_TRUE(miEz(b->Lapok->currentWidget(), QPoint(2, 2)));
+    b->hide();
+    // The count dialog of random draws, while it waits for the count.
+    TVelSzam* v = formok().VelSzam;
+    ASSERT_NE(v, nullptr);
+    bool felugro = false;
+    QTimer::singleShot(0, v, [&] {
+        felugro = miEz(v, QPoint(2, 2));
+        v->MegseGomb->click();
+    });
+    EXPECT_EQ(v->Start(10, false), 0);
+    EXPECT_TRUE(felugro);
+    formok().NyomtOpc->show();
+    ASSERT_TRUE(miEz(formok().NyomtOpc, QPoint(2, 2)));
+    EXPECT_EQ(naplo.Horgonyok, (QStringList{"k70", "k70", "k60", "k50", "k700", "k650"}));
+    EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join('|').toStdString();
+
+    QFile oldal(QDir::cleanPath(QStringLiteral(KAVAREX_FIXTURES "/../../data/Help/kavarex.html")));
+    ASSERT_TRUE(oldal.open(QIODevice::ReadOnly));
+    const QByteArray html = oldal.readAll();
+    for (const int k : {kSugoBeallitasAltalanos, kSugoBeallitasInformaciok, kSugoBeallitasVariacio, kSugoVeletlenSzamok,
+                        kSugoVeletlenSzamsorok, kSugoSzelvenyKitoltes})
+        EXPECT_TRUE(html.contains(QStringLiteral("id=\"k%1\"").arg(k).toUtf8())) << k;
 }
 
 TEST_F(SugoTest, WithoutTheHelpPageNothingOpensAndTheLicenceSaysWhy)
