@@ -332,6 +332,13 @@ bool TFoablak::AlternativAdatbazisFrissitesElott()
 
 void TFoablak::Betlts1Click(int tag, const QString& fajl)
 {
+    // A switch to a built-in database that is not there is refused before the
+    // guard asks about unsaved draws or the hit-ratio condition: nothing is
+    // given up for a switch that cannot happen.
+    if (tag == kKavarexAdatbazis && !letezik(beepitettUtvonal())) {
+        HibaUzenet(QStringLiteral(" %1 állomány nem található.").arg(q(beepitettUtvonal())));
+        return;
+    }
     if (!AlternativAdatbazisBetoltesEng())
         return;
     AdatbazisValtas(tag, fajl);

@@ -46,6 +46,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
 
 #include <gtest/gtest.h>
 
@@ -692,4 +695,41 @@ TEST_F(AdatbazisokTest, DrawsTicketOfAnEmptyDatabaseShowsNoDraw)
     EXPECT_EQ(jelolt(), 5);
     EXPECT_EQ(sz->windowTitle().toStdString(), " 1. húzás számsora");
     EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join("|").toStdString();
+}
+
+// "Kavarex adatbázis" without the built-in file: the message says so before
+// anything is asked or changed, so unsaved draws stay unsaved (the save
+// question answered "Nem" would otherwise mark them saved for a switch that
+// never happens).
+TEST_F(AdatbazisokTest, MissingBuiltInDatabaseIsReportedBeforeTheSwitchAsksAnything)
+{
+    indit(false);
+    akcio("jadatbzis1")->trigger();
+    huzasBevitel({1, 2, 3, 4, 5});
+    ASSERT_TRUE(kvx::huzLista().HuzasokModositva);
+    ASSERT_TRUE(akcio("Kavarexadatbzis1")->isEnabled());
+    // Every question that shows is answered "Nem" and counted.
+    int kerdesek = 0;
+    QTimer valaszolo;
+    QObject::connect(&valaszolo, &QTimer::timeout, [&kerdesek] {
+        auto* mb = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!mb || !mb->isVisible())
+            return;
+        for (QAbstractButton* b : mb->buttons())
+            if (b->text() == QStringLiteral("Nem")) {
+                ++kerdesek;
+                b->click();
+                return;
+            }
+    });
+    valaszolo.start(10);
+    akcio("Kavarexadatbzis1")->trigger();
+    valaszolo.stop();
+    EXPECT_EQ(kerdesek, 0);
+    ASSERT_EQ(hibak_.size(), 1);
+    EXPECT_TRUE(hibak_[0].endsWith(QStringLiteral(" állomány nem található."))) << hibak_[0].toStdString();
+    EXPECT_TRUE(kvx::huzLista().HuzasokModositva);
+    EXPECT_TRUE(akcio("Ments1")->isEnabled());
+    EXPECT_EQ(kvx::draws().HuzasokSzama, 1);
+    EXPECT_EQ(kvx::Program::aktualis().HuzasokV().BetoltottAllomany(), alternativ());
 }
