@@ -882,7 +882,7 @@ void TFoablak::LottoSelect(int tag)
     JatekValtas(tag, true);
 }
 
-void TFoablak::JatekValtas(int tag, bool kerdez)
+void TFoablak::JatekValtas(int tag, bool kerdez, bool huzTorlesKerdezve)
 {
     if (tag < 0 || tag >= kJatekokSzama)
         return;
@@ -897,7 +897,7 @@ void TFoablak::JatekValtas(int tag, bool kerdez)
     }
     // The question above offered the unsaved draws already: closing the old
     // game's table does not ask a second time.
-    huzTorlesKerdezve_ = kerdez;
+    huzTorlesKerdezve_ = kerdez || huzTorlesKerdezve;
     if (formok().Beallitasok)
         formok().Beallitasok->close();
     // The variation belongs to the old game: its paused state, the extension
@@ -1517,8 +1517,9 @@ void TFoablak::AllomanyDialogusokLetrehozasa()
     d.Import = [this](const QString& nev) { return Import(nev); };
     d.Import_log_true = [this] { Import_log_true(); };
     d.MegszakitatottStatus = [this] { MegszakitatottStatus(); };
+    // The open cleared the ticket first; that question offered the draws.
     d.JatekValtas = [this](int jatek) {
-        JatekValtas(jatek, false);
+        JatekValtas(jatek, false, true);
         AllomanyDialogusAllapotFrissites();
     };
     connect(&d, &TAllomanyDialogusok::variacioValtozas, this, [this] {

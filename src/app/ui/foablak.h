@@ -113,7 +113,9 @@ public:
     void LottoSelect(int tag);
     // Switches the game; with kerdez false (a file of another game demands
     // it, its numbers were cleared already) without the clearing question.
-    void JatekValtas(int tag, bool kerdez);
+    // huzTorlesKerdezve: the caller's question offered the unsaved draws
+    // already (a file open's clearing); closing the old table does not ask.
+    void JatekValtas(int tag, bool kerdez, bool huzTorlesKerdezve = false);
 
     // File commands: "Megnyitás", "Mentés másként", Számsor "Mentés".
     void Megnyits1Click();
@@ -187,6 +189,15 @@ public:
     void TesztAblakBekotese();
     void PauseTorlesClick();
     void PauseStatusTorlese();
+    // The notice of an unfinished variation with its question; true goes on.
+    bool BefejezetlenKerdes(const QString& kerdes);
+    // "Ellenőrzés": the check ticket, after the notice of an unfinished run.
+    void Ellenrzs1Click();
+    // "Módosítás": the variation's lines go (unless it is an extension or
+    // paused), and the conditions open for a new run.
+    void Mdosts1Click();
+    // "Információk": the information window.
+    void InfoGombClick();
     // The index order of the lines: sort, earlier order, fix the order.
     void Rendezs1Click();
     void Eredetisorrend1Click();

@@ -24,20 +24,7 @@ void TFoablak::eszt1Click()
     if (!w || p.Variacio().Fut() || teszt.Fut() || p.Tar.BontSzelvszam <= 0)
         return;
     // 1. An unfinished variation is tested only when the user agrees.
-    BontasEgyseg& u = p.Bontas;
-    BontasAllapotJelzok a;
-    a.BontasPause = u.Vezerles.BontasPause.load();
-    a.Leallitott = !u.Vezerles.FBontStatus.load();
-    a.BontasBefejezetlen = u.Allapot.BontasBefejezetlen;
-    VariacioAllapot v;
-    v.BontMatrixMeret = p.Tar.BontMatrixMeret;
-    v.BontSzelvszam = p.Tar.BontSzelvszam;
-    v.BontStatus = !a.Leallitott;
-    v.BontasPause = a.BontasPause;
-    v.BontasBefejezetlen = a.BontasBefejezetlen;
-    v.SzerkesztettVariacio = u.SzerkesztettVariacio;
-    if (!BefejezetlenVariacioUzenet(u.BefejezetlenVariacio, a, QString::fromStdString(GetMNBString(v)), true,
-                                    QStringLiteral("Mégis teszteli a variációt?")))
+    if (!BefejezetlenKerdes(QStringLiteral("Mégis teszteli a variációt?")))
         return;
     // 2, 4-9. The sizes, strides and limits of the test.
     const SzamListak& l = p.Szamok;

@@ -14,6 +14,8 @@
 #include "app/main_menu.h"
 #include "app/main_state.h"
 #include "app/settings.h"
+#include "app/shell_state.h"
+#include "app/messages.h"
 #include "app/ui/formok.h"
 #include "app/ui/uzenetablak.h"
 #include "app/ui/uzenetek.h"
@@ -53,7 +55,7 @@ QString q(const std::string& s)
 constexpr const char* kKeszVariacioParancsok[] = {"Start1", "rls2", "PauseTorles", "Beilleszts1", "Listzs2", "Ments2",
                                                    "Listanyomtatsa2", "Lista1", "Ellenrzs1", "eszt1", "Szelvnyek1",
                                                    "Rendezs1", "Eredetisorrend1", "Vglegesszmsorrend1",
-                                                   "Bvtmnytrlse1", "BovitmenyBeilleszt"};
+                                                   "Bvtmnytrlse1", "BovitmenyBeilleszt", "Mdosts1"};
 
 }  // namespace
 
@@ -65,7 +67,8 @@ void TFoablak::VariacioParancsokBekotese()
     connect(Akcio("Beilleszts1"), &QAction::triggered, this, [this] { Beilleszts1Click(true); });
     connect(Akcio("Listzs2"), &QAction::triggered, this, [this] { Listzs2Click(); });
     connect(Akcio("Ments2"), &QAction::triggered, this, [this] { Ments2Click(); });
-    connect(Akcio("Ellenrzs1"), &QAction::triggered, this, [] { kvx::Program::aktualis().Variacio().EllenorzesStart(); });
+    connect(Akcio("Ellenrzs1"), &QAction::triggered, this, [this] { Ellenrzs1Click(); });
+    connect(Akcio("Mdosts1"), &QAction::triggered, this, [this] { Mdosts1Click(); });
     connect(Akcio("eszt1"), &QAction::triggered, this, [this] { eszt1Click(); });
     connect(Akcio("Rendezs1"), &QAction::triggered, this, [this] { Rendezs1Click(); });
     connect(Akcio("Eredetisorrend1"), &QAction::triggered, this, [this] { Eredetisorrend1Click(); });
@@ -376,6 +379,19 @@ void TFoablak::VariacioVege()
         Ments2Click();
     if (bontas && bontas->Tag == 5)
         eszt1Click();
+    // Ellenőrzés, Módosítás (and Pause, whose button shares its code),
+    // Break, Info.
+    if (bontas && bontas->Tag == 1)
+        Ellenrzs1Click();
+    if (bontas && (bontas->Tag == 4 || bontas->Tag == 7)) {
+        Mdosts1Click();
+        if (u.BontasBovites && t.BontMatrixMeret <= 1000000)
+            Listzs2Click();
+        if (bontas->Tag == 7)
+            PauseStatusTorlese();
+    }
+    if (bontas && bontas->Tag == 9)
+        InfoGombClick();
     if (bontas && bontas->Tag == 8) {
         // Bővítés: the lines become an extension, listed, and the
         // conditions open for the numbers or settings to change.
@@ -530,6 +546,52 @@ void TFoablak::PauseTorlesClick()
 void TFoablak::PauseStatusTorlese()
 {
     kvx::Program::aktualis().Variacio().SzerkesztettVariacioBeallitas(bontasEgyseg().SzerkesztettVariacio);
+}
+
+bool TFoablak::BefejezetlenKerdes(const QString& kerdes)
+{
+    Program& p = Program::aktualis();
+    BontasEgyseg& u = p.Bontas;
+    BontasAllapotJelzok a;
+    a.BontasPause = u.Vezerles.BontasPause.load();
+    a.Leallitott = !u.Vezerles.FBontStatus.load();
+    a.BontasBefejezetlen = u.Allapot.BontasBefejezetlen;
+    VariacioAllapot v;
+    v.BontMatrixMeret = p.Tar.BontMatrixMeret;
+    v.BontSzelvszam = p.Tar.BontSzelvszam;
+    v.BontStatus = !a.Leallitott;
+    v.BontasPause = a.BontasPause;
+    v.BontasBefejezetlen = a.BontasBefejezetlen;
+    v.SzerkesztettVariacio = u.SzerkesztettVariacio;
+    return BefejezetlenVariacioUzenet(u.BefejezetlenVariacio, a, QString::fromStdString(GetMNBString(v)), true,
+                                      kerdes);
+}
+
+void TFoablak::Ellenrzs1Click()
+{
+    VariacioVezerlo& v = Program::aktualis().Variacio();
+    if (v.Fut() || variationStore().BontSzelvszam < 1)
+        return;
+    if (BefejezetlenKerdes(QStringLiteral("Mégis ellenőrzi a variációt?")))
+        v.EllenorzesStart();
+}
+
+void TFoablak::Mdosts1Click()
+{
+    const BontasEgyseg& u = bontasEgyseg();
+    if (kvx::Program::aktualis().Variacio().Fut())
+        return;
+    // An extension or a paused run goes on from its lines: nothing to delete.
+    if (!u.BontasBovites && !u.Vezerles.BontasPause.load() && variationStore().BontSzelvszam > 0)
+        if (TFeltetelek* f = formok().Feltetelek)
+            f->BontasGombClick();
+    Listzs1Click();
+}
+
+void TFoablak::InfoGombClick()
+{
+    if (TInfo* i = formok().Info)
+        i->Start();
 }
 
 void TFoablak::BontasLeallitasa()

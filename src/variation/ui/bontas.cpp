@@ -18,6 +18,7 @@
 
 #include <chrono>
 #include <random>
+#include <utility>
 
 #include "app/game_table.h"
 #include "app/main_menu.h"
@@ -804,13 +805,16 @@ ParancsHelyzet TBontas::ParancsHelyzetKeszites(bool e) const
 void TBontas::VanNincsBontas(bool e)
 {
     const ParancsHelyzet h = ParancsHelyzetKeszites(e);
-    // The window's buttons whose features are not built yet stay disabled.
     const std::vector<ParancsAllapot> tabla = kvx::VanNincsBontas(h);
-    if (const ParancsAllapot* p = ParancsKeres(tabla, "Bontas.ModositGomb"))
-        ModositGomb->setToolTip(q(p->Tipp));
-    for (QPushButton* b : {EllenorzesGomb, ModositGomb, InfoGomb}) {
-        b->setEnabled(false);
-        b->setToolTip(QString::fromUtf8(kNemElerheto));
+    // Check, modify and info hand their action to the main window when the
+    // window closes; they follow the menu items they stand for.
+    const std::pair<QPushButton*, const char*> gombok[] = {
+        {EllenorzesGomb, "Ellenrzs1"}, {ModositGomb, "Bontas.ModositGomb"}, {InfoGomb, "Bontas.InfoGomb"}};
+    for (const auto& [b, nev] : gombok) {
+        if (const ParancsAllapot* p = ParancsKeres(tabla, nev)) {
+            b->setEnabled(p->Engedelyezett);
+            b->setToolTip(q(p->Tipp));
+        }
     }
     if (!e)
         BovitesGomb->setEnabled(false);

@@ -209,6 +209,9 @@ void TBontLista::FormCreate()
         return b;
     };
     MentesGomb = gomb("MentesGomb", "Mentés", " Variáció mentése ");
+    NyomtatasGomb = gomb("NyomtatasGomb", "Ny", " Nyomtatás ");
+    NyomtatasAllomanybaGomb = gomb("NyomtatasAllomanybaGomb", "Rtf", " Variáció listájának nyomtatása állományba ");
+    SzelvenyekGomb = gomb("SzelvenyekGomb", "Sz", " Szelvények kitöltése nyomtatóval ");
     BontListBovitesGomb = gomb("BontListBovitesGomb", "+", " Számsor hozzáadása a variáció listájához ");
     BontListModositasGomb = gomb("BontListModositasGomb", "*", " Kijelölt számsor módosítása ");
     BontSzamsorokTorleseGomb = gomb("BontSzamsorokTorleseGomb", "-", " Számsorok törlése a bontás listájából ");
@@ -218,6 +221,7 @@ void TBontLista::FormCreate()
     // The second bar: the variation commands of the main window.
     eszkoz = new QToolBar(this);
     TorlesGomb = gomb("TorlesGomb", "Törlés", " Variáció törlése ");
+    ModositasGomb = gomb("ModositasGomb", "Mód", " Feltételek, hibapont módosítása - variáció törlése ");
     BovitmenyTorlesGomb = gomb("BovitmenyTorlesGomb", "B-", " Nincs visszavonható bővítmény ");
     BovitmenyEgyesitesGomb = gomb("BovitmenyEgyesitesGomb", "B+", " Nincs beilleszthető bővítmény ");
     // Short signs: the window is as narrow as its columns; the hints name them.
@@ -569,7 +573,11 @@ std::vector<std::pair<QToolButton*, const char*>> TBontLista::parancsGombok() co
             {BovitmenyEgyesitesGomb, "BovitmenyBeilleszt"},
             {RendezesGomb, "Rendezs1"},
             {EredetiSorrendGomb, "Eredetisorrend1"},
-            {RogzitesGomb, "Vglegesszmsorrend1"}};
+            {RogzitesGomb, "Vglegesszmsorrend1"},
+            {NyomtatasGomb, "Listanyomtatsa2"},
+            {NyomtatasAllomanybaGomb, "Lista1"},
+            {SzelvenyekGomb, "Szelvnyek1"},
+            {ModositasGomb, "Mdosts1"}};
 }
 
 void TBontLista::BontListBovitesGombClick()

@@ -63,6 +63,10 @@ public:
     QToolButton* RendezesGomb = nullptr;       // "Rendezs1"
     QToolButton* EredetiSorrendGomb = nullptr;  // "Eredetisorrend1"
     QToolButton* RogzitesGomb = nullptr;       // "Vglegesszmsorrend1"
+    QToolButton* NyomtatasGomb = nullptr;      // "Listanyomtatsa2"
+    QToolButton* NyomtatasAllomanybaGomb = nullptr;  // "Lista1"
+    QToolButton* SzelvenyekGomb = nullptr;     // "Szelvnyek1"
+    QToolButton* ModositasGomb = nullptr;      // "Mdosts1"
     // Checks the selected line against the others (the check ticket).
     QToolButton* EllenorzesGomb = nullptr;
     // The search by hits of the last check.

@@ -1,0 +1,163 @@
+// The run window's end buttons Ellenőrzés, Módosítás and Info: each closes
+// the window and the main window carries out what the button names, on the
+// lines the run has just stored.
+#include "app/ui/program.h"
+
+#include "app/game_table.h"
+#include "app/main_state.h"
+#include "app/settings.h"
+#include "app/ui/foablak.h"
+#include "app/ui/formok.h"
+#include "app/ui/valaszolo.h"
+#include "app/workers.h"
+#include "conditions/condition_records.h"
+#include "conditions/ui/feltetelek.h"
+#include "conditions/ui/info.h"
+#include "tickets/number_lists.h"
+#include "tickets/ui/bontellszelveny.h"
+#include "tickets/ui/szelvenyek.h"
+#include "variation/ui/bontas.h"
+#include "variation/ui/bontlista.h"
+#include "variation/ui/variacio_vezerlo.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using namespace kvx;
+using kvx::teszt::Valaszolo;
+
+class FutasVegeTest : public ::testing::Test {
+protected:
+    kvx::Program program_;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir_.isValid());
+        window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
+        window_->Kerdes = [](const QString&) { return true; };
+        FormokLetrehozasa(*window_);
+        window_->show();
+        settings().UzenetekLog.fill(0);
+        settings().AutomatikusNev = false;
+        szelvenyek().Uzenet = [](QWidget*, const QString&, SzelvenyUzenetFajta) {};
+        for (int n : {3, 9, 14, 22, 27, 31, 40, 48, 55, 61, 77, 88})
+            SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
+        window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
+    }
+    void TearDown() override
+    {
+        szelvenyek().Uzenet = {};
+        if (TBontas* b = formok().Bontas)
+            b->BontasMegszakitasa();
+        kvx::teszt::varj([] { return szalak().Tetlen(); }, 60000);
+        window_.reset();
+    }
+    QAction* a(const char* nev) const { return window_->Akcio(QString::fromUtf8(nev)); }
+
+    // Twelve numbers of 5/90 wheeled with one error point; the run window
+    // stays open on its end report.
+    void futas()
+    {
+        feltetelRekordok().Hibapont = 1;
+        TBontas* b = formok().Bontas;
+        Valaszolo v(QStringList{});
+        a("Start1")->trigger();
+        ASSERT_TRUE(kvx::teszt::varj([b] { return !b->Fut() && szalak().Tetlen(); }, 120000));
+        ASSERT_GT(variationStore().BontSzelvszam, 0);
+        ASSERT_TRUE(b->isVisible());
+    }
+
+    QTemporaryDir dir_;
+    std::unique_ptr<TFoablak> window_;
+};
+
+TEST_F(FutasVegeTest, EndButtonsFollowTheMenuAndHandTheirActionToTheMainWindow)
+{
+    enum class Kovetkezmeny { Ellenorzes, Torolve, Megmaradt, Info };
+    struct Eset {
+        const char* gomb;
+        QStringList valaszok;  // the boxes' answers
+        Kovetkezmeny vart;
+    };
+    const Eset esetek[] = {
+        {"EllenorzesGomb", {}, Kovetkezmeny::Ellenorzes},
+        {"ModositGomb", {QStringLiteral("Igen")}, Kovetkezmeny::Torolve},
+        {"ModositGomb", {QStringLiteral("Nem")}, Kovetkezmeny::Megmaradt},
+        {"InfoGomb", {}, Kovetkezmeny::Info},
+    };
+    for (const Eset& e : esetek) {
+        SCOPED_TRACE(testing::Message() << e.gomb << " " << e.valaszok.join(',').toStdString());
+        VariacioVezerlo& vv = kvx::Program::aktualis().Variacio();
+        if (variationStore().BontMatrixMeret > 0)
+            vv.BontasTorlese(false);
+        for (QWidget* w : {static_cast<QWidget*>(formok().Feltetelek.data()), static_cast<QWidget*>(formok().Info.data()),
+                           static_cast<QWidget*>(szelvenyek().BontEllSzelveny)})
+            if (w)
+                w->hide();
+        futas();
+        TBontas* b = formok().Bontas;
+        const std::int32_t db = variationStore().BontSzelvszam;
+        // The three buttons carry the hints of the commands they stand for.
+        for (const auto& [gomb, menu] : {std::pair<QPushButton*, const char*>{b->EllenorzesGomb, "Ellenrzs1"},
+                                         std::pair<QPushButton*, const char*>{b->ModositGomb, "Mdosts1"},
+                                         std::pair<QPushButton*, const char*>{b->InfoGomb, "InfoGomb"}}) {
+            EXPECT_TRUE(gomb->isEnabled()) << menu;
+            EXPECT_EQ(gomb->toolTip(), a(menu)->toolTip()) << menu;
+        }
+
+        Valaszolo v(e.valaszok);
+        QTest::mouseClick(b->findChild<QPushButton*>(QString::fromUtf8(e.gomb)), Qt::LeftButton);
+        EXPECT_FALSE(b->isVisible());
+        TBontEllSzelveny* ell = szelvenyek().BontEllSzelveny;
+        switch (e.vart) {
+        case Kovetkezmeny::Ellenorzes:
+            ASSERT_NE(ell, nullptr);
+            EXPECT_TRUE(ell->isVisible());
+            EXPECT_EQ(variationStore().BontSzelvszam, db);
+            break;
+        case Kovetkezmeny::Torolve:
+        case Kovetkezmeny::Megmaradt:
+            ASSERT_EQ(v.Latott.size(), 1);
+            EXPECT_TRUE(v.Latott[0].Szoveg.contains(QStringLiteral("Biztos törli a variáció listáját?")));
+            EXPECT_EQ(variationStore().BontSzelvszam, e.vart == Kovetkezmeny::Torolve ? 0 : db);
+            // The conditions open for the next run either way.
+            EXPECT_TRUE(formok().Feltetelek->isVisible());
+            EXPECT_FALSE(bontasEgyseg().BontasBovites);
+            break;
+        case Kovetkezmeny::Info:
+            EXPECT_TRUE(formok().Info->isVisible());
+            EXPECT_EQ(variationStore().BontSzelvszam, db);
+            break;
+        }
+    }
+}
+
+// An extension's lines are not deleted by Módosítás: the conditions open
+// for the numbers or settings to change, and the list shows the lines.
+TEST_F(FutasVegeTest, ModositasKeepsAnExtensionsLines)
+{
+    futas();
+    const std::int32_t db = variationStore().BontSzelvszam;
+    window_->Import_log_true();
+    ASSERT_TRUE(bontasEgyseg().BontasBovites);
+    TBontas* b = formok().Bontas;
+    b->VanNincsBontas(true);
+    ASSERT_TRUE(b->ModositGomb->isEnabled());
+    EXPECT_EQ(b->ModositGomb->toolTip(), QStringLiteral(" Feltételek, hibapont módosítása "));
+    Valaszolo v(QStringList{});
+    QTest::mouseClick(b->ModositGomb, Qt::LeftButton);
+    EXPECT_TRUE(v.Latott.isEmpty());
+    EXPECT_EQ(variationStore().BontSzelvszam, db);
+    EXPECT_TRUE(formok().Feltetelek->isVisible());
+    EXPECT_TRUE(formok().BontLista->isVisible());
+}
+
+}  // namespace
