@@ -15,11 +15,20 @@
 #include "draws/ui/huzasok_vezerlo.h"
 #include "draws/ui/huzbe.h"
 #include "draws/ui/huzlista.h"
+#include "conditions/condition_records.h"
+#include "conditions/number_set_file.h"
+#include "tickets/number_lists.h"
+#include "tickets/ui/filedialogs.h"
 
 #include "../../app/ui/harom_huzas.h"
 #include "../../app/ui/valaszolo.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
 #include <QDir>
 #include <QPushButton>
 #include <QTableView>
@@ -232,6 +241,81 @@ TEST_F(JatekValtasMentesTest, ClearingQuestionOffersTheUnsavedDrawsOnce)
         EXPECT_EQ(kerdesek(v), 1);
     }
     EXPECT_EQ(kvx::game().LottoIndex, 1);
+    std::vector<std::uint8_t> adat;
+    ASSERT_TRUE(kvx::readWholeFile(regi, adat));
+    EXPECT_EQ(adat, eredeti);
+    window.reset();
+}
+
+// Opening a file of another game clears the ticket (whose question offers
+// the unsaved draws) and then switches the game: the draws are offered once,
+// and declined they leave the old game's file as it was.
+TEST_F(JatekValtasMentesTest, OpeningAFileOfAnotherGameOffersTheUnsavedDrawsOnce)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string regi = kvx::teszt::haromHuzasAdatbazis(dir.path());
+    ASSERT_FALSE(regi.empty());
+    std::vector<std::uint8_t> eredeti;
+    ASSERT_TRUE(kvx::readWholeFile(regi, eredeti));
+    // A number set of game 1 (6 of 45).
+    kvx::GameParams g1;
+    g1.LottoIndex = 1;
+    kvx::JatekParameterek(g1);
+    kvx::SzamListak l1;
+    kvx::MainState ms1;
+    kvx::ListakInicializalasa(l1, g1, ms1);
+    for (int n : {1, 2, 3, 4, 5, 6, 7})
+        kvx::SzamJeloles(l1, g1, ms1, n, kvx::ModKijelolt, false);
+    kvx::FeltetelRekordok f1;
+    kvx::FeltetelekRekordokReset(f1, g1);
+    const std::string tip = dir.filePath(QStringLiteral("g1.tip")).toStdString();
+    std::string hiba;
+    ASSERT_TRUE(kvx::SzamsorMentese(tip, kvx::SzamsorKepKeszites(l1, g1, f1, 0, {}), hiba)) << hiba;
+
+    auto window = std::make_unique<TFoablak>(dir.filePath("kavarex"));
+    window->Kerdes = [](const QString&) { return true; };
+    window->HibaUzenet = [](const QString&) {};
+    FormokLetrehozasa(*window);
+    kvx::uzenetBeallitasok().Inform = false;
+    kvx::settings().UzenetekLog.fill(0);
+    THuzLista* lista = formok().HuzLista;
+    window->Akcio("Listzs3")->trigger();
+    lista->EloreGombClick();
+    lista->TorlesGomb->trigger();
+    ASSERT_TRUE(kvx::huzLista().HuzasokModositva);
+
+    // Every question is declined, every notice acknowledged.
+    int kerdesek = 0;
+    QTimer valaszolo;
+    QObject::connect(&valaszolo, &QTimer::timeout, [&kerdesek] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w)
+            return;
+        QString szoveg;
+        if (auto* mb = qobject_cast<QMessageBox*>(w))
+            szoveg = mb->text();
+        else if (auto* l = w->findChild<QLabel*>(QStringLiteral("Message")))
+            szoveg = l->text();
+        QAbstractButton* nem = nullptr;
+        QAbstractButton* ok = nullptr;
+        for (QAbstractButton* b : w->findChildren<QAbstractButton*>()) {
+            if (b->text() == QStringLiteral("Nem"))
+                nem = b;
+            else if (b->text() == QStringLiteral("OK"))
+                ok = b;
+        }
+        if (!nem && !ok)
+            return;
+        kerdesek += szoveg.startsWith(QStringLiteral("Módosította, de nem mentette:")) ? 1 : 0;
+        (nem ? nem : ok)->click();
+    });
+    valaszolo.start(10);
+    ASSERT_TRUE(window->AllomanyDialogusok->SzamsorBetoltese(QString::fromStdString(tip)));
+    valaszolo.stop();
+    EXPECT_EQ(kvx::game().LottoIndex, 1);
+    EXPECT_EQ(kvx::szamListak().KijeloltSzamDb(), 7);
+    EXPECT_EQ(kerdesek, 1);
     std::vector<std::uint8_t> adat;
     ASSERT_TRUE(kvx::readWholeFile(regi, adat));
     EXPECT_EQ(adat, eredeti);
