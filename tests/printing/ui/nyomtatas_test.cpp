@@ -5,6 +5,11 @@
 #include "app/ui/formok.h"
 #include "conditions/number_pools.h"
 #include "conditions/ui/info.h"
+#include "conditions/ui/feltetelek.h"
+#include "printing/ui/nyomtopc.h"
+#include "variation/ui/bontlista.h"
+#include "variation/ui/variacio_vezerlo.h"
+#include <QToolButton>
 #include <QPushButton>
 #include <QTextEdit>
 #include "printing/ui/nyomtatas_vezerlo.h"
@@ -16,6 +21,7 @@
 #include <QTemporaryDir>
 
 #include "app/folders.h"
+#include "app/settings.h"
 #include "printing/nyomtatas_fixture.h"
 #include "printing/print_pages.h"
 #include "variation/store_jobs.h"
@@ -310,6 +316,78 @@ TEST_F(NyomtatasTest, InformationWindowShowsAndPrintsTheDescription)
     EXPECT_TRUE(std::any_of(rtf.begin(), rtf.end(),
                             [](const NyomtSor& s) { return s.Szoveg.find("Eloszlás - Számkészletek") != std::string::npos; }));
     info->close();
+}
+
+// The variation list's tool bar carries the main window's print, print to
+// file, coupon and modify commands: each button takes its command's state
+// and hint, and runs it.
+TEST_F(NyomtatasTest, TheVariationListsToolBarRunsThePrintCouponAndModifyCommands)
+{
+    FormokLetrehozasa(*window_);
+    settings().UzenetekLog.fill(0);  // no once-only tips
+    window_->show();
+    Variacio(20);
+    program_.Variacio().Ertesites();
+    window_->BontMenuAll(window_->VariacioParancsHelyzet());
+    TBontLista* lista = formok().BontLista;
+    ASSERT_NE(lista, nullptr);
+    lista->Tag = 0;
+    lista->BontListaStart();
+    ASSERT_TRUE(lista->isVisible());
+    const std::pair<QToolButton*, const char*> gombok[] = {{lista->NyomtatasGomb, "Listanyomtatsa2"},
+                                                           {lista->NyomtatasAllomanybaGomb, "Lista1"},
+                                                           {lista->SzelvenyekGomb, "Szelvnyek1"},
+                                                           {lista->ModositasGomb, "Mdosts1"}};
+    for (const auto& [b, nev] : gombok) {
+        ASSERT_NE(b, nullptr) << nev;
+        EXPECT_TRUE(b->isVisible()) << nev;
+        EXPECT_TRUE(b->isEnabled()) << nev;
+        EXPECT_EQ(b->toolTip(), window_->Akcio(QString::fromUtf8(nev))->toolTip()) << nev;
+    }
+    EXPECT_EQ(lista->NyomtatasAllomanybaGomb->toolTip(), QStringLiteral(" Variáció listájának nyomtatása állományba "));
+    EXPECT_EQ(lista->SzelvenyekGomb->toolTip(), QStringLiteral(" Szelvények kitöltése nyomtatóval "));
+
+    // Print to file: the list's RTF file, opened.
+    lista->NyomtatasAllomanybaGomb->click();
+    const QString fajl = QString::fromStdString(folders().ListKonyvtar) + QStringLiteral("bontlist.rtf");
+    ASSERT_EQ(megnyitva_, QStringList{fajl});
+    EXPECT_EQ(RtfOlvasas(fajl.toStdString()), Tomoritve(ny_->Egyseg.ListaPuffer));
+    EXPECT_TRUE(nyomtatok_.empty());
+
+    // Paper: asked first, then one job per page.
+    {
+        teszt::Valaszolo v({QStringLiteral("Igen")});
+        lista->NyomtatasGomb->click();
+        ASSERT_EQ(v.Latott.size(), 1);
+        EXPECT_TRUE(v.Latott[0].Szoveg.startsWith(QStringLiteral("Elindítja a nyomtatást?")));
+    }
+    ASSERT_EQ(nyomtatok_.size(), LapokFelosztasa(ny_->Egyseg.ListaPuffer).size());
+    EXPECT_EQ(Info(1).at("Title"), "bontlist1");
+
+    // Coupons: the filling options open.
+    TNyomtOpc* opc = formok().NyomtOpc;
+    ASSERT_NE(opc, nullptr);
+    lista->SzelvenyekGomb->click();
+    EXPECT_TRUE(opc->isVisible());
+    opc->reject();
+    EXPECT_FALSE(opc->isVisible());
+    EXPECT_TRUE(lista->isEnabled());
+
+    // Modify: the lines go when the user agrees, and the conditions open.
+    {
+        teszt::Valaszolo v({QStringLiteral("Igen")});
+        lista->ModositasGomb->click();
+        ASSERT_EQ(v.Latott.size(), 1);
+        EXPECT_TRUE(v.Latott[0].Szoveg.contains(QStringLiteral("Biztos törli a variáció listáját?")));
+    }
+    EXPECT_EQ(program_.Tar.BontSzelvszam, 0);
+    EXPECT_FALSE(lista->isVisible());
+    EXPECT_TRUE(formok().Feltetelek->isVisible());
+    // Without lines the commands are off: the list's buttons with them.
+    lista->SzerkesztoGombokBeallitasa();
+    for (const auto& [b, nev] : gombok)
+        EXPECT_FALSE(b->isEnabled()) << nev;
+    formok().Feltetelek->close();
 }
 
 }  // namespace
