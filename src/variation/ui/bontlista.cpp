@@ -209,9 +209,6 @@ void TBontLista::FormCreate()
         return b;
     };
     MentesGomb = gomb("MentesGomb", "Mentés", " Variáció mentése ");
-    NyomtatasGomb = gomb("NyomtatasGomb", "Ny", " Nyomtatás ");
-    NyomtatasAllomanybaGomb = gomb("NyomtatasAllomanybaGomb", "Rtf", " Variáció listájának nyomtatása állományba ");
-    SzelvenyekGomb = gomb("SzelvenyekGomb", "Sz", " Szelvények kitöltése nyomtatóval ");
     BontListBovitesGomb = gomb("BontListBovitesGomb", "+", " Számsor hozzáadása a variáció listájához ");
     BontListModositasGomb = gomb("BontListModositasGomb", "*", " Kijelölt számsor módosítása ");
     BontSzamsorokTorleseGomb = gomb("BontSzamsorokTorleseGomb", "-", " Számsorok törlése a bontás listájából ");
@@ -228,6 +225,12 @@ void TBontLista::FormCreate()
     RendezesGomb = gomb("RendezesGomb", "↑", " Variáció indexeinek rendezése ");
     EredetiSorrendGomb = gomb("EredetiSorrendGomb", "↶", " Az indexek sorrendje rögzített ");
     RogzitesGomb = gomb("RogzitesGomb", "✔", " Az indexek sorrendje rögzített ");
+    fo->addWidget(eszkoz);
+    // The third bar: paper, the print file and the coupons.
+    eszkoz = new QToolBar(this);
+    NyomtatasGomb = gomb("NyomtatasGomb", "Nyomtatás", " Nyomtatás ");
+    NyomtatasAllomanybaGomb = gomb("NyomtatasAllomanybaGomb", "Rtf", " Variáció listájának nyomtatása állományba ");
+    SzelvenyekGomb = gomb("SzelvenyekGomb", "Szelvények", " Szelvények kitöltése nyomtatóval ");
     fo->addWidget(eszkoz);
 
     BontTabla = new QTableView(this);

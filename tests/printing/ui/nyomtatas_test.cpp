@@ -9,6 +9,7 @@
 #include "printing/ui/nyomtopc.h"
 #include "variation/ui/bontlista.h"
 #include "variation/ui/variacio_vezerlo.h"
+#include <QToolBar>
 #include <QToolButton>
 #include <QPushButton>
 #include <QTextEdit>
@@ -344,6 +345,14 @@ TEST_F(NyomtatasTest, TheVariationListsToolBarRunsThePrintCouponAndModifyCommand
         EXPECT_TRUE(b->isEnabled()) << nev;
         EXPECT_EQ(b->toolTip(), window_->Akcio(QString::fromUtf8(nev))->toolTip()) << nev;
     }
+    // The narrow window keeps every tool button on its bars (none pushed
+    // into an overflow menu).
+    for (QToolBar* bar : lista->findChildren<QToolBar*>())
+        for (QToolButton* b : bar->findChildren<QToolButton*>())
+            if (!b->objectName().startsWith(QStringLiteral("qt_")))
+                EXPECT_TRUE(b->isVisible()) << b->objectName().toStdString();
+    if (const QString d = qEnvironmentVariable("KAVAREX_KEPEK"); !d.isEmpty())
+        lista->grab().save(QDir(d).filePath(QStringLiteral("lista_nyomtatas_gombok.png")));
     EXPECT_EQ(lista->NyomtatasAllomanybaGomb->toolTip(), QStringLiteral(" Variáció listájának nyomtatása állományba "));
     EXPECT_EQ(lista->SzelvenyekGomb->toolTip(), QStringLiteral(" Szelvények kitöltése nyomtatóval "));
 

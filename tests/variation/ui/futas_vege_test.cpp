@@ -21,6 +21,7 @@
 #include "variation/ui/variacio_vezerlo.h"
 
 #include <QAction>
+#include <QDir>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -113,6 +114,8 @@ TEST_F(FutasVegeTest, EndButtonsFollowTheMenuAndHandTheirActionToTheMainWindow)
             EXPECT_EQ(gomb->toolTip(), a(menu)->toolTip()) << menu;
         }
 
+        if (const QString d = qEnvironmentVariable("KAVAREX_KEPEK"); !d.isEmpty())
+            b->grab().save(QDir(d).filePath(QStringLiteral("futas_vege.png")));
         Valaszolo v(e.valaszok);
         QTest::mouseClick(b->findChild<QPushButton*>(QString::fromUtf8(e.gomb)), Qt::LeftButton);
         EXPECT_FALSE(b->isVisible());
