@@ -348,9 +348,11 @@ TEST_F(NyomtatasTest, TheVariationListsToolBarRunsThePrintCouponAndModifyCommand
     // The narrow window keeps every tool button on its bars (none pushed
     // into an overflow menu).
     for (QToolBar* bar : lista->findChildren<QToolBar*>())
-        for (QToolButton* b : bar->findChildren<QToolButton*>())
-            if (!b->objectName().startsWith(QStringLiteral("qt_")))
+        for (QToolButton* b : bar->findChildren<QToolButton*>()) {
+            if (!b->objectName().startsWith(QStringLiteral("qt_"))) {
                 EXPECT_TRUE(b->isVisible()) << b->objectName().toStdString();
+            }
+        }
     if (const QString d = qEnvironmentVariable("KAVAREX_KEPEK"); !d.isEmpty())
         lista->grab().save(QDir(d).filePath(QStringLiteral("lista_nyomtatas_gombok.png")));
     EXPECT_EQ(lista->NyomtatasAllomanybaGomb->toolTip(), QStringLiteral(" Variáció listájának nyomtatása állományba "));
