@@ -37,6 +37,13 @@ inline constexpr const char* kTobbMint10000 =
     "Több mint 10 000 számsor listáját kérte nyomtatásba.\r\n\r\nAz aktuális verzió ezt nem teszi lehetővé.";
 // Variation lists above this many lines are not printed.
 inline constexpr std::int64_t kMaxNyomtatottSzamsor = 10000;
+// Betting slips are filled for at most this many lines.
+inline constexpr std::int64_t kMaxKitoltottSzamsor = 1000;
+inline constexpr const char* kTobbMint1000Szelveny =
+    "Több mint 1000 számsor nyomtatását kezdeményezte.\r\n\r\nAz aktuális verzió ezt nem teszi lehetővé.";
+inline constexpr const char* kSzelvenyNemElerheto = "A kiválasztott játék esetében nem elérhető a funkció.";
+// Games whose betting slip the program can fill: the first three, the Keno games and game 30.
+constexpr bool SzelvenyKitoltesJatek(int jatek) { return jatek < 3 || (jatek >= 8 && jatek <= 16) || jatek == 30; }
 inline constexpr const char* kNyomtatasAllomanyba = "Nyomtatás állományba";
 inline constexpr const char* kNyomtatasElokeszitese = "Nyomtatás előkészítése";
 

@@ -79,7 +79,22 @@ void TFoablak::Lista1Click()
 
 void TFoablak::SzelvenyKitoltesStart()
 {
-    if (kvx::Program::aktualis().Tar.BontSzelvszam <= 0 || !VanNyomtato())
+    const std::int64_t sorok = kvx::Program::aktualis().Tar.BontSzelvszam;
+    if (sorok <= 0)
+        return;
+    // Slip layouts exist for the first three games, the Keno games and game 30 only.
+    if (!SzelvenyKitoltesJatek(game().LottoIndex)) {
+        InformacioUzenet(QString::fromUtf8(kSzelvenyNemElerheto));
+        return;
+    }
+    if (sorok > kMaxKitoltottSzamsor) {
+        InformacioUzenet(QString::fromUtf8(kTobbMint1000Szelveny));
+        return;
+    }
+    if (!BefejezetlenKerdes(QStringLiteral("Mégis kitölti a szelvényeket?")))
+        return;
+    Eredetisorrend1Click();
+    if (!VanNyomtato())
         return;
     TNyomtOpc* w = formok().NyomtOpc;
     if (!w)

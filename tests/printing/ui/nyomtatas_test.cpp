@@ -402,3 +402,41 @@ TEST_F(NyomtatasTest, TheVariationListsToolBarRunsThePrintCouponAndModifyCommand
 }
 
 }  // namespace
+
+// Slips are filled only for the games whose slips the program knows, and for
+// at most 1,000 lines; otherwise the command says why and opens nothing.
+TEST_F(NyomtatasTest, SlipFillingRefusesOtherGamesAndMoreThanAThousandLines)
+{
+    struct Eset {
+        int jatek;
+        int sorok;
+        const char* uzenet;  // nullptr: the filling options open
+    } esetek[] = {
+        {0, 1000, nullptr},
+        {0, 1001, kTobbMint1000Szelveny},
+        {3, 10, kSzelvenyNemElerheto},
+        {8, 10, nullptr},
+        {17, 10, kSzelvenyNemElerheto},
+        {30, 10, nullptr},
+    };
+    FormokLetrehozasa(*window_);
+    settings().UzenetekLog.fill(0);  // no once-only tips
+    TNyomtOpc* opc = formok().NyomtOpc;
+    ASSERT_NE(opc, nullptr);
+    for (const Eset& e : esetek) {
+        program_.Jatek = NyJatek(e.jatek);
+        Variacio(e.sorok);
+        teszt::Valaszolo v({QStringLiteral("OK")});
+        window_->SzelvenyKitoltesStart();
+        if (e.uzenet) {
+            ASSERT_EQ(v.Latott.size(), 1) << e.jatek << " " << e.sorok;
+            EXPECT_EQ(Sima(v.Latott[0].Szoveg), Sima(QString::fromUtf8(e.uzenet)));
+            EXPECT_FALSE(opc->isVisible());
+        } else {
+            EXPECT_TRUE(v.Latott.isEmpty()) << e.jatek;
+            EXPECT_TRUE(opc->isVisible()) << e.jatek;
+            opc->reject();
+            window_->FormokDE(true, {});
+        }
+    }
+}
