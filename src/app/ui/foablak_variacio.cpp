@@ -572,8 +572,16 @@ void TFoablak::Ellenrzs1Click()
     VariacioVezerlo& v = Program::aktualis().Variacio();
     if (v.Fut() || variationStore().BontSzelvszam < 1)
         return;
-    if (BefejezetlenKerdes(QStringLiteral("Mégis ellenőrzi a variációt?")))
-        v.EllenorzesStart();
+    if (!BefejezetlenKerdes(QStringLiteral("Mégis ellenőrzi a variációt?")))
+        return;
+    // Shift+Ctrl: the check starts on a random line of the selection.
+    const bool veletlen = GetBillentyuMod() == 200;
+    v.EllenorzesStart();
+    if (veletlen)
+        if (TBontEllSzelveny* t = szelvenyek().BontEllSzelveny; t && t->isVisible()) {
+            t->VeletlenSzamsor(true);
+            t->Ellenorzes();
+        }
 }
 
 void TFoablak::Mdosts1Click()

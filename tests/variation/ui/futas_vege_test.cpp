@@ -28,7 +28,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -164,3 +166,25 @@ TEST_F(FutasVegeTest, ModositasKeepsAnExtensionsLines)
 }
 
 }  // namespace
+
+// "Ellenőrzés" with Shift+Ctrl held starts the check on a random line of the
+// selection: five of the selected numbers are marked and checked at once.
+TEST_F(FutasVegeTest, EllenorzesWithShiftCtrlChecksARandomLineOfTheSelection)
+{
+    futas();
+    formok().Bontas->hide();
+    window_->SetBillentyuMod(200);
+    window_->Ellenrzs1Click();
+    window_->SetBillentyuMod(0);
+    TBontEllSzelveny* ell = szelvenyek().BontEllSzelveny;
+    ASSERT_NE(ell, nullptr);
+    ASSERT_TRUE(ell->isVisible());
+    const TTombByte1D jelek = ell->Jelolesek.Jeloltek;
+    ASSERT_EQ(jelek.size(), 5u);
+    const std::vector<int> kijelolt{3, 9, 14, 22, 27, 31, 40, 48, 55, 61, 77, 88};
+    for (auto n : jelek)
+        EXPECT_NE(std::find(kijelolt.begin(), kijelolt.end(), int(n)), kijelolt.end()) << int(n);
+    // The controller checked these very marks.
+    EXPECT_EQ(program_.Variacio().EllenorzoJelek().Jeloltek, jelek);
+    EXPECT_FALSE(program_.Variacio().BontEllTalalatok().empty());
+}
