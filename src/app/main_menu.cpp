@@ -136,7 +136,7 @@ const std::vector<FomenuPont>& FomenuPontok()
         // Súgó
         {"Súgó", "makrk1", "Témakörök", "F1", " Súgó témakörök ", K, P, 0, true},
         {"Súgó", "", "", "", "", K, E},
-        {"Súgó", "mogats1", "Támogatás", "", " Támogatás ", N},
+        {"Súgó", "mogats1", "Támogatás", "", " Támogatás ", K},
         {"Súgó", "Fejleszts1", "Fejlesztés", "", " Fejlesztés - a felhasználói igények szerint ", K},
         {"Súgó", "", "", "", "", K, E},
         {"Súgó", "Nvjegy1", "Névjegy", "", " Névjegy ", true},

@@ -663,6 +663,11 @@ void TFoablak::MenuEpites()
     SugoSzolgaltatas = new kvx::Sugo(this, Miez1);
     kvx::Sugo::KontextusBeallitas(this, kSugoTemakorok);
     connect(Akcio("Fejleszts1"), &QAction::triggered, this, &TFoablak::Fejleszts1Click);
+    // "Támogatás" asks and mails exactly as the about box's button does.
+    connect(Akcio("mogats1"), &QAction::triggered, this, [] {
+        if (formok().Nevjegy)
+            formok().Nevjegy->TamogatasGombClick();
+    });
     connect(Akcio("Listzs1"), &QAction::triggered, this, &TFoablak::Listzs1Click);
     for (const char* nev : {"Bontsszmai1", "Fixszmok1", "llandszmok1", "Vletlenszmok2"}) {
         QAction* a = Akcio(QString::fromUtf8(nev));

@@ -304,3 +304,18 @@ TEST(SugoIndulas, LauncherProgressIsConnectedAtStart)
 }  // namespace
 
 #include "sugo_test.moc"
+
+// "Súgó - Támogatás" asks the about box's support question; "Nem" sends nothing.
+TEST_F(SugoTest, SupportItemAsksTheAboutBoxsQuestion)
+{
+    ablak(true);
+    ASSERT_TRUE(a("mogats1")->isEnabled());
+    uzenetBeallitasok().Jovahagyas = true;
+    teszt::Valaszolo v({QStringLiteral("Nem")});
+    a("mogats1")->trigger();
+    ASSERT_EQ(v.Latott.size(), 1);
+    EXPECT_EQ(QString(v.Latott[0].Szoveg).remove(QChar('\r')),
+              QString::fromStdString(tamogatasKerdes(gyartoCimek())).remove(QChar('\r')));
+    ASSERT_NE(formok().Nevjegy, nullptr);
+    EXPECT_EQ(formok().Nevjegy->TamogatasGombTag, 1);
+}
