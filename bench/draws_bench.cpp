@@ -10,13 +10,7 @@ namespace {
 
 using namespace kvx;
 
-GameParams Jatek(int index)
-{
-    GameParams g;
-    g.LottoIndex = index;
-    JatekParameterek(g);
-    return g;
-}
+GameParams Jatek(int index) { return kvx::JatekParameterei(index); }
 
 // 100,000 Keno draws of 20 distinct ascending numbers.
 TTombInt2D KenoSorok(const GameParams& g)

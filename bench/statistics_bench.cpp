@@ -13,13 +13,7 @@ namespace {
 
 using namespace kvx;
 
-GameParams Jatek(int index)
-{
-    GameParams g;
-    g.LottoIndex = index;
-    JatekParameterek(g);
-    return g;
-}
+GameParams Jatek(int index) { return kvx::JatekParameterei(index); }
 
 DrawsState Huzasok(const GameParams& g, int sorok)
 {

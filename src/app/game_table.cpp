@@ -103,6 +103,14 @@ bool PotSzamTalalatJatek(int i)
     }
 }
 
+GameParams JatekParameterei(int index)
+{
+    GameParams g;
+    g.LottoIndex = index;
+    JatekParameterek(g);
+    return g;
+}
+
 void JatekParameterek(GameParams& g)
 {
     if (g.LottoIndex < 0 || g.LottoIndex >= kJatekokSzama)

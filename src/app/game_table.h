@@ -74,6 +74,8 @@ struct GameParams {
 // Sets every parameter of the game g.LottoIndex (an index outside 0..43 is
 // taken as 0).
 void JatekParameterek(GameParams& g);
+// The parameters of the game of the given index, as one value.
+GameParams JatekParameterei(int index);
 
 // Stores HuzottSzamok and HuzottFoSzamok.
 void SorsolasMeretMentese(GameParams& g);

@@ -5,13 +5,7 @@
 namespace kvx {
 namespace {
 
-GameParams jatek(int index)
-{
-    GameParams g;
-    g.LottoIndex = index;
-    JatekParameterek(g);
-    return g;
-}
+GameParams jatek(int index) { return kvx::JatekParameterei(index); }
 
 struct Kijeloles {
     Kijeloles(int index, std::initializer_list<int> szamok, int mode = ModKijelolt) : g(jatek(index))

@@ -8,13 +8,7 @@
 namespace kvx {
 namespace {
 
-GameParams jatek(int index)
-{
-    GameParams g;
-    g.LottoIndex = index;
-    JatekParameterek(g);
-    return g;
-}
+GameParams jatek(int index) { return kvx::JatekParameterei(index); }
 
 // Three 5/90 draws: 2 11 21 31 41, 3 12 22 32 42, 4 13 23 33 43.
 DrawsState haromHuzas(const GameParams& g)

@@ -15,13 +15,7 @@
 
 namespace kvx::testing {
 
-inline GameParams Jatek(int index)
-{
-    GameParams g;
-    g.LottoIndex = index;
-    JatekParameterek(g);
-    return g;
-}
+inline GameParams Jatek(int index) { return kvx::JatekParameterei(index); }
 
 // A row: sequence, year, week, then the number columns (padded with zeros to
 // HuzottSzamok).

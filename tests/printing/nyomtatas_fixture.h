@@ -27,13 +27,7 @@ inline void PrintTo(const NyomtSor& s, std::ostream* os)
 
 namespace kvx::testing {
 
-inline GameParams NyJatek(int index)
-{
-    GameParams g;
-    g.LottoIndex = index;
-    JatekParameterek(g);
-    return g;
-}
+inline GameParams NyJatek(int index) { return kvx::JatekParameterei(index); }
 
 // n draws numbered 1..n, year 2000 + i / 52, week i % 52 + 1, numbers
 // 1.. in order shifted by the draw (so each draw is told apart by its

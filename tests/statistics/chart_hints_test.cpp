@@ -17,13 +17,7 @@ namespace {
 
 using namespace kvx;
 
-GameParams jatek(int index)
-{
-    GameParams g;
-    g.LottoIndex = index;
-    JatekParameterek(g);
-    return g;
-}
+GameParams jatek(int index) { return kvx::JatekParameterei(index); }
 
 DiagramTippBemenet alap(int tag)
 {

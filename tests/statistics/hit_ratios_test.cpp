@@ -15,13 +15,7 @@ namespace {
 
 using namespace kvx;
 
-GameParams jatek(int index)
-{
-    GameParams g;
-    g.LottoIndex = index;
-    JatekParameterek(g);
-    return g;
-}
+GameParams jatek(int index) { return kvx::JatekParameterei(index); }
 
 // One drawing: main-pool part, extra-pool part, bonus numbers.
 struct Sor {

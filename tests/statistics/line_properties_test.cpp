@@ -17,13 +17,7 @@ namespace {
 
 using namespace kvx;
 
-GameParams jatek(int index)
-{
-    GameParams g;
-    g.LottoIndex = index;
-    JatekParameterek(g);
-    return g;
-}
+GameParams jatek(int index) { return kvx::JatekParameterei(index); }
 
 const std::set<int> kPrimek = {2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37, 41, 43, 47,
                                53, 59, 61, 67, 71, 73, 79, 83, 89};

@@ -26,13 +26,7 @@ namespace {
 
 using namespace kvx;
 
-GameParams jatek(int index)
-{
-    GameParams g;
-    g.LottoIndex = index;
-    JatekParameterek(g);
-    return g;
-}
+GameParams jatek(int index) { return kvx::JatekParameterei(index); }
 
 std::vector<int> veletlenReszhalmaz(std::mt19937& r, int n, int k, int kezdo)
 {

@@ -23,13 +23,7 @@ namespace {
 
 using namespace kvx;
 
-GameParams jatek(int index)
-{
-    GameParams g;
-    g.LottoIndex = index;
-    JatekParameterek(g);
-    return g;
-}
+GameParams jatek(int index) { return kvx::JatekParameterei(index); }
 
 // Random draws of the game: each row the first drawing's numbers, sorted.
 DrawsState veletlenHuzasok(const GameParams& g, int sorok, unsigned mag)

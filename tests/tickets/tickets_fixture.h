@@ -9,13 +9,7 @@
 
 namespace kvx::teszt {
 
-inline GameParams jatek(int index)
-{
-    GameParams g;
-    g.LottoIndex = index;
-    JatekParameterek(g);
-    return g;
-}
+inline GameParams jatek(int index) { return kvx::JatekParameterei(index); }
 
 inline TTombByte1D bajtok(std::initializer_list<int> v)
 {

@@ -21,13 +21,7 @@ using namespace kvx;
 
 constexpr std::int32_t kNemIrt = -99;  // poz left untouched
 
-GameParams Jatek(int i)
-{
-    GameParams g;
-    g.LottoIndex = i;
-    JatekParameterek(g);
-    return g;
-}
+GameParams Jatek(int i) { return kvx::JatekParameterei(i); }
 
 struct Kornyezet {
     GameParams g;

@@ -16,13 +16,7 @@
 namespace kvx {
 namespace {
 
-GameParams Jatek(int index)
-{
-    GameParams g;
-    g.LottoIndex = index;
-    JatekParameterek(g);
-    return g;
-}
+GameParams Jatek(int index) { return kvx::JatekParameterei(index); }
 
 // A variation over the selection `kijelolt` (main numbers first, then
 // `plusz` extra-pool numbers) with the fixed numbers `fix`; its lines are

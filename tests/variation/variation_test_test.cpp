@@ -15,13 +15,7 @@
 namespace kvx {
 namespace {
 
-GameParams jatek(int index)
-{
-    GameParams g;
-    g.LottoIndex = index;
-    JatekParameterek(g);
-    return g;
-}
+GameParams jatek(int index) { return kvx::JatekParameterei(index); }
 
 // Distinct random lines of k selection indexes of n (ascending), the first
 // kf of them from the nf main indexes, the rest from the extra ones.
