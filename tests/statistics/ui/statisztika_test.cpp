@@ -2,6 +2,7 @@
 // bar tops, the colours of the numbers' roles, Zoom and the filler after the
 // last bar.
 #include "statistics/ui/statisztika.h"
+#include "statistics/ui/statisztika_ablak.h"
 #include "statistics/ui/diagram_festes.h"
 
 #include "app/main_menu.h"
@@ -40,16 +41,9 @@ using kvx::teszt::Valaszolo;
 template <class F>
 bool varj(F feltetel, int ms = 120000)
 {
-    return kvx::teszt::varj(feltetel, ms);
+    return kvx::teszt::statisztikaVarj(feltetel, ms);
 }
-
-void kep(QWidget* w, const char* nev)
-{
-    if (const QString d = qEnvironmentVariable("KAVAREX_KEPEK"); !d.isEmpty()) {
-        QApplication::processEvents();
-        w->grab().save(QDir(d).filePath(QString::fromUtf8(nev)));
-    }
-}
+using kvx::teszt::kep;
 
 // ---- The chart in an image ----
 
@@ -187,40 +181,11 @@ TEST_F(DiagramKep, ZoomPaintsItsOwnColourAndTheExpectedPartIsDrawnAgain)
 
 // ---- The window ----
 
-class StatisztikaAblak : public ::testing::Test {
+class StatisztikaAblak : public kvx::teszt::StatisztikaAblakAlap {
 protected:
-    kvx::Program program_;
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir_.isValid());
-        ASSERT_FALSE(kvx::teszt::haromHuzasAdatbazis(dir_.path()).empty());
-        window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
-        window_->Kerdes = [](const QString&) { return true; };
-        FormokLetrehozasa(*window_);
-        window_->show();
-        uzenetBeallitasok().Inform = false;
-        settings().UzenetekLog.fill(0);
-        settings().JovahagyasVariacio = false;
-        ASSERT_TRUE(draws().AdatbazisBetoltve);
-        s_ = formok().Statisztika;
-        ASSERT_NE(s_, nullptr);
-    }
-    void TearDown() override
-    {
-        if (s_)
-            s_->close();
-        if (TBontas* b = formok().Bontas)
-            b->BontasMegszakitasa();
-        varj([] { return szalak().Tetlen(); }, 60000);
-        window_.reset();
-    }
     QAction* a(const char* nev) const { return window_->Akcio(QString::fromUtf8(nev)); }
     bool kesz() const { return !s_->Fut() && szalak().Tetlen(); }
 
-    QTemporaryDir dir_;
-    std::unique_ptr<TFoablak> window_;
-    TStatisztika* s_ = nullptr;
 };
 
 TEST_F(StatisztikaAblak, MainTicketChartsFromTheMenuAndADoubleClickMarksTheNumber)

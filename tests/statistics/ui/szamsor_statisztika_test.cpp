@@ -1,6 +1,7 @@
 // The per-line charts of the statistics window over the draws database and
 // over a variation: started from their menu items, shown and cached.
 #include "statistics/ui/statisztika.h"
+#include "statistics/ui/statisztika_ablak.h"
 
 #include "app/main_menu.h"
 #include "common/delphi_format.h"
@@ -40,45 +41,12 @@ using kvx::teszt::Valaszolo;
 template <class F>
 bool varj(F feltetel, int ms = 120000)
 {
-    return kvx::teszt::varj(feltetel, ms);
+    return kvx::teszt::statisztikaVarj(feltetel, ms);
 }
+using kvx::teszt::kep;
 
-void kep(QWidget* w, const char* nev)
-{
-    if (const QString d = qEnvironmentVariable("KAVAREX_KEPEK"); !d.isEmpty()) {
-        QApplication::processEvents();
-        w->grab().save(QDir(d).filePath(QString::fromUtf8(nev)));
-    }
-}
-
-class SzamsorStatisztikaAblak : public ::testing::Test {
+class SzamsorStatisztikaAblak : public kvx::teszt::StatisztikaAblakAlap {
 protected:
-    kvx::Program program_;
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir_.isValid());
-        ASSERT_FALSE(kvx::teszt::haromHuzasAdatbazis(dir_.path()).empty());
-        window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
-        window_->Kerdes = [](const QString&) { return true; };
-        FormokLetrehozasa(*window_);
-        window_->show();
-        uzenetBeallitasok().Inform = false;
-        settings().UzenetekLog.fill(0);
-        settings().JovahagyasVariacio = false;
-        ASSERT_TRUE(draws().AdatbazisBetoltve);
-        s_ = formok().Statisztika;
-        ASSERT_NE(s_, nullptr);
-    }
-    void TearDown() override
-    {
-        if (s_)
-            s_->close();
-        if (TBontas* b = formok().Bontas)
-            b->BontasMegszakitasa();
-        varj([] { return szalak().Tetlen(); }, 60000);
-        window_.reset();
-    }
     bool kesz() const { return !s_->Fut() && szalak().Tetlen(); }
     // Starts tag from its menu item and waits for the chart.
     const TTombInt2D& fut(int tag)
@@ -126,9 +94,6 @@ protected:
         return false;
     }
 
-    QTemporaryDir dir_;
-    std::unique_ptr<TFoablak> window_;
-    TStatisztika* s_ = nullptr;
 };
 
 TEST_F(SzamsorStatisztikaAblak, DatabaseChartsCountEveryDraw)
