@@ -3,6 +3,7 @@
 // again with its lines, numbers, conditions and options.
 #include "variation/ui/bontlista.h"
 #include "app/ui/program.h"
+#include "variation/ui/futas_alap.h"
 
 #include "app/game_table.h"
 #include "common/delphi_format.h"
@@ -84,48 +85,15 @@ void dialogusKitoltese(const QString& nev)
     });
 }
 
-class BontListaTest : public ::testing::Test {
+class BontListaTest : public kvx::teszt::FutasAlap {
 protected:
-    // A fresh program state for every test.
-    kvx::Program program_;
-
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir_.isValid());
-        window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
-        window_->Kerdes = [](const QString&) { return true; };
-        FormokLetrehozasa(*window_);
-        window_->show();
-        settings().JovahagyasVariacio = false;
-        settings().UzenetekLog.fill(0);
-        settings().AutomatikusNev = false;
-    }
-    void TearDown() override
-    {
-        if (TBontas* b = formok().Bontas)
-            b->BontasMegszakitasa();
-        varj([] { return szalak().Tetlen(); }, 60000);
-        window_.reset();
-    }
-    QAction* a(const char* nev) const { return window_->Akcio(QString::fromUtf8(nev)); }
 
     void general()
     {
-        for (int n : {3, 9, 14, 22, 27, 31, 40, 48, 55, 61, 77, 88})
-            SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
-        // The main ticket tells the main window about its numbers this way.
-        window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
-        feltetelRekordok().Hibapont = 1;
-        Valaszolo v(QStringList{});
-        a("Start1")->trigger();
-        TBontas* b = formok().Bontas;
-        ASSERT_TRUE(varj([b] { return !b->Fut() && szalak().Tetlen(); }));
-        ASSERT_GT(variationStore().BontSzelvszam, 0);
+        tizenketSzam();
+        futtatas();
     }
 
-    QTemporaryDir dir_;
-    std::unique_ptr<TFoablak> window_;
 };
 
 TEST_F(BontListaTest, GenerateListSaveClearOpen)

@@ -3,6 +3,7 @@
 // stored lines are positions in the selection, so the ticket holds the
 // extension to the numbers it began with.
 #include "app/ui/program.h"
+#include "variation/ui/futas_alap.h"
 
 #include "app/game_table.h"
 #include "app/main_state.h"
@@ -42,48 +43,19 @@ namespace {
 using namespace kvx;
 using kvx::teszt::Valaszolo;
 
-class BovitesTest : public ::testing::Test {
-protected:
-    // A fresh program state for every test.
-    kvx::Program program_;
-
+class BovitesTest : public kvx::teszt::FutasAlap {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir_.isValid());
-        window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
-        window_->Kerdes = [](const QString&) { return true; };
-        FormokLetrehozasa(*window_);
-        window_->show();
-        settings().JovahagyasVariacio = false;
-        settings().UzenetekLog.fill(0);
-        settings().AutomatikusNev = false;
+        FutasAlap::SetUp();
         szelvenyek().Uzenet = [this](QWidget*, const QString& t, SzelvenyUzenetFajta) { uzenetek_.push_back(t); };
     }
-    void TearDown() override
-    {
-        szelvenyek().Uzenet = {};
-        if (TBontas* b = formok().Bontas)
-            b->BontasMegszakitasa();
-        kvx::teszt::varj([] { return szalak().Tetlen(); }, 60000);
-        window_.reset();
-    }
-    QAction* a(const char* nev) const { return window_->Akcio(QString::fromUtf8(nev)); }
 
     // Twelve numbers of 5/90 wheeled with one error point, then extension mode.
     void bovitesben()
     {
-        for (int n : {3, 9, 14, 22, 27, 31, 40, 48, 55, 61, 77, 88})
-            SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
-        window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
-        feltetelRekordok().Hibapont = 1;
-        {
-            Valaszolo v(QStringList{});
-            a("Start1")->trigger();
-            TBontas* b = formok().Bontas;
-            ASSERT_TRUE(kvx::teszt::varj([b] { return !b->Fut() && szalak().Tetlen(); }, 120000));
-        }
-        ASSERT_GT(variationStore().BontSzelvszam, 0);
+        tizenketSzam();
+        futtatas();
         a("Beilleszts1")->trigger();
         ASSERT_TRUE(bontasEgyseg().BontasBovites);
         ASSERT_EQ(bontasEgyseg().BovitesKijeloltSzamDb, 12);
@@ -95,8 +67,6 @@ protected:
         QTest::mouseClick(p, Qt::LeftButton, m, p->rect().center());
     }
 
-    QTemporaryDir dir_;
-    std::unique_ptr<TFoablak> window_;
     std::vector<QString> uzenetek_;
 };
 

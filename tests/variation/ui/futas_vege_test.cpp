@@ -2,6 +2,7 @@
 // the window and the main window carries out what the button names, on the
 // lines the run has just stored.
 #include "app/ui/program.h"
+#include "variation/ui/futas_alap.h"
 
 #include "app/game_table.h"
 #include "app/main_state.h"
@@ -37,49 +38,25 @@ namespace {
 using namespace kvx;
 using kvx::teszt::Valaszolo;
 
-class FutasVegeTest : public ::testing::Test {
+class FutasVegeTest : public kvx::teszt::FutasAlap {
 protected:
-    kvx::Program program_;
-
     void SetUp() override
     {
-        ASSERT_TRUE(dir_.isValid());
-        window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
-        window_->Kerdes = [](const QString&) { return true; };
-        FormokLetrehozasa(*window_);
-        window_->show();
-        settings().UzenetekLog.fill(0);
-        settings().AutomatikusNev = false;
+        FutasAlap::SetUp();
+        // The end buttons' questions are part of what is tested here.
+        settings().JovahagyasVariacio = true;
         szelvenyek().Uzenet = [](QWidget*, const QString&, SzelvenyUzenetFajta) {};
-        for (int n : {3, 9, 14, 22, 27, 31, 40, 48, 55, 61, 77, 88})
-            SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
-        window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
+        tizenketSzam();
     }
-    void TearDown() override
-    {
-        szelvenyek().Uzenet = {};
-        if (TBontas* b = formok().Bontas)
-            b->BontasMegszakitasa();
-        kvx::teszt::varj([] { return szalak().Tetlen(); }, 60000);
-        window_.reset();
-    }
-    QAction* a(const char* nev) const { return window_->Akcio(QString::fromUtf8(nev)); }
 
     // Twelve numbers of 5/90 wheeled with one error point; the run window
     // stays open on its end report.
     void futas()
     {
-        feltetelRekordok().Hibapont = 1;
-        TBontas* b = formok().Bontas;
-        Valaszolo v(QStringList{});
-        a("Start1")->trigger();
-        ASSERT_TRUE(kvx::teszt::varj([b] { return !b->Fut() && szalak().Tetlen(); }, 120000));
-        ASSERT_GT(variationStore().BontSzelvszam, 0);
-        ASSERT_TRUE(b->isVisible());
+        futtatas();
+        ASSERT_TRUE(formok().Bontas->isVisible());
     }
 
-    QTemporaryDir dir_;
-    std::unique_ptr<TFoablak> window_;
 };
 
 TEST_F(FutasVegeTest, EndButtonsFollowTheMenuAndHandTheirActionToTheMainWindow)
