@@ -28,6 +28,17 @@ using namespace kvx;
 
 GameParams jatek(int index) { return kvx::JatekParameterei(index); }
 
+// A walk over 5/90 lines given as their numbers (not selection positions).
+SzamsorBejarasBemenet otosSzamsorok(const VariacioSorForras& src)
+{
+    SzamsorBejarasBemenet b;
+    b.Jatek = jatek(0);
+    b.Variacio = &src;
+    b.HuzasSzamsorVariacio = true;
+    b.K = 5;
+    return b;
+}
+
 std::vector<int> veletlenReszhalmaz(std::mt19937& r, int n, int k, int kezdo)
 {
     std::vector<int> v(static_cast<std::size_t>(n));
@@ -753,11 +764,7 @@ TEST(SzomszedosSzamok, LinesOfRuns)
     for (const auto& c : esetek) {
         std::vector<std::uint8_t> blokk = c.Sor;
         BlokkSorForras src(blokk.data(), 1, 5);
-        SzamsorBejarasBemenet b;
-        b.Jatek = jatek(0);
-        b.Variacio = &src;
-        b.HuzasSzamsorVariacio = true;
-        b.K = 5;
+        const SzamsorBejarasBemenet b = otosSzamsorok(src);
         Futo f;
         StatEredmeny r;
         SzomszedosEredmeny sz;
@@ -770,11 +777,7 @@ TEST(SzomszedosSzamok, LinesOfRuns)
     // 3 4 5 20 21: a run of 3 at 3 and of 2 at 20; 4 has both neighbours.
     std::vector<std::uint8_t> blokk = {3, 4, 5, 20, 21};
     BlokkSorForras src(blokk.data(), 1, 5);
-    SzamsorBejarasBemenet b;
-    b.Jatek = jatek(0);
-    b.Variacio = &src;
-    b.HuzasSzamsorVariacio = true;
-    b.K = 5;
+    const SzamsorBejarasBemenet b = otosSzamsorok(src);
     Futo f;
     StatEredmeny r;
     SzomszedosEredmeny sz;
@@ -845,11 +848,7 @@ TEST(SzomszedosSzamok, ChartViewsOfTheChains)
     // 3 4 5 20 21 and 7 8: runs of 3 at 3, of 2 at 20 and at 7.
     std::vector<std::uint8_t> blokk = {3, 4, 5, 20, 21, 7, 8, 30, 50, 70};
     BlokkSorForras src(blokk.data(), 2, 5);
-    SzamsorBejarasBemenet b;
-    b.Jatek = jatek(0);
-    b.Variacio = &src;
-    b.HuzasSzamsorVariacio = true;
-    b.K = 5;
+    const SzamsorBejarasBemenet b = otosSzamsorok(src);
     Futo f;
     StatEredmeny r;
     SzomszedosEredmeny sz;
@@ -871,11 +870,7 @@ TEST(SzomszedosSzamok, AChainsChartStartsAtItsFirstStart)
     // Runs of 2 at 7 and 20, of 3 at 3.
     std::vector<std::uint8_t> blokk = {3, 4, 5, 20, 21, 7, 8, 30, 50, 70};
     BlokkSorForras src(blokk.data(), 2, 5);
-    SzamsorBejarasBemenet b;
-    b.Jatek = jatek(0);
-    b.Variacio = &src;
-    b.HuzasSzamsorVariacio = true;
-    b.K = 5;
+    const SzamsorBejarasBemenet b = otosSzamsorok(src);
     Futo f;
     StatEredmeny r;
     SzomszedosEredmeny sz;
