@@ -61,19 +61,8 @@ auto hatterben(F fn)
     return f.get();
 }
 
-// Runs fn on the GUI thread and waits for it (at once when already there).
-void guiSzalon(const std::function<void()>& fn)
-{
-    QCoreApplication* app = QCoreApplication::instance();
-    if (!app || QThread::currentThread() == app->thread()) {
-        fn();
-        return;
-    }
-    // A worker of a program that is closing waits for nothing more.
-    if (SzalNyilvantartas::SajatLeallitasKerve())
-        return;
-    QMetaObject::invokeMethod(app, fn, Qt::BlockingQueuedConnection);
-}
+// A worker of a program that is closing waits for nothing more.
+void guiSzalon(const std::function<void()>& fn) { GuiSzalonFuttatas(fn, false); }
 
 }  // namespace
 

@@ -38,17 +38,9 @@ private:
     std::shared_ptr<std::atomic<bool>> jelzo_;
 };
 
-// Runs fn on the GUI thread and waits for it.
-void guiSzalon(const std::function<void()>& fn)
-{
-    QCoreApplication* app = QCoreApplication::instance();
-    if (!app) return;
-    if (QThread::currentThread() == app->thread()) {
-        fn();
-        return;
-    }
-    QMetaObject::invokeMethod(app, fn, Qt::BlockingQueuedConnection);
-}
+// The end handlers still run while the program closes: it serves them
+// while it waits for its workers.
+void guiSzalon(const std::function<void()>& fn) { GuiSzalonFuttatas(fn, true); }
 
 }  // namespace
 
@@ -95,6 +87,18 @@ SzalNyilvantartas::Azonosito Megszakitas::Indit(MegszakitasLeiras l, SzalNyilvan
                     Qt::QueuedConnection);
         }
     });
+}
+
+void GuiSzalonFuttatas(const std::function<void()>& fn, bool leallaskorIs)
+{
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app || QThread::currentThread() == app->thread()) {
+        fn();
+        return;
+    }
+    if (!leallaskorIs && SzalNyilvantartas::SajatLeallitasKerve())
+        return;
+    QMetaObject::invokeMethod(app, fn, Qt::BlockingQueuedConnection);
 }
 
 void MunkaszalakLeallitasa(SzalNyilvantartas& ny)

@@ -41,4 +41,10 @@ public:
 // it at shutdown before the windows are destroyed.
 void MunkaszalakLeallitasa(SzalNyilvantartas& nyilvantartas = szalak());
 
+// Runs fn on the GUI thread and waits for it (at once when already there or
+// when there is no application). A worker of a closing program skips it
+// unless leallaskorIs: the GUI thread serves such calls only while it waits
+// for its workers.
+void GuiSzalonFuttatas(const std::function<void()>& fn, bool leallaskorIs);
+
 }  // namespace kvx
