@@ -57,16 +57,6 @@ void FormSetLeftCustom(const FoablakMeretek& f, QWidget* form, int eltolas)
     if (form) alkalmaz(form, FormSetLeftCustom(f, keret(form), eltolas));
 }
 
-void FormokDE(bool engedelyez, const QString& formNev)
-{
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == formNev) continue;
-        if (w->isModal() && w->isVisible()) continue;
-        if (w->windowType() == Qt::Popup || w->windowType() == Qt::ToolTip) continue;
-        w->setEnabled(engedelyez);
-    }
-}
-
 void FormHeightSizeWarning(QWidget* form, bool meretezheto, int foablakBetuMeret,
                            std::uint8_t& tippJelzo)
 {

@@ -1,6 +1,6 @@
 #pragma once
 // Window helpers the secondary windows call: placement relative to the main
-// window, enabling or disabling all windows as a group, the oversize warning.
+// window and the oversize warning (switching windows off is AblakTiltas).
 // The rectangles are computed in app/window_geometry.*; these functions only
 // measure the windows and apply the result.
 #include <QString>
@@ -20,10 +20,6 @@ void FormSetTop(const FoablakMeretek& f, QWidget* form, bool megtart);
 void FormSetLeft(const FoablakMeretek& f, QWidget* form);
 void FormSetTopLeftCenter(const FoablakMeretek& f, QWidget* form, bool fuggoleges);
 void FormSetLeftCustom(const FoablakMeretek& f, QWidget* form, int eltolas);
-
-// Enables or disables every top-level window except the one with the given
-// object name and any window shown modally.
-void FormokDE(bool engedelyez, const QString& formNev);
 
 // Asks, while the tip flag is set, about a window larger than the work area;
 // the answer becomes the new flag value.

@@ -17,6 +17,7 @@
 
 #include "app/game_table.h"
 #include "app/shell_state.h"
+#include "app/ui/ablak_tiltas.h"
 #include "conditions/consistency_check.h"
 #include "draws/database_file.h"
 #include "variation/command_availability.h"
@@ -175,10 +176,6 @@ public:
     void VariacioParancsokBekotese();
     // Subscribes the main window to the variation controller.
     void VariacioVezerloBekotese();
-    // While a window must be answered first (a run, a draw entry), every
-    // other window, the menus and the toolbar are switched off; the message
-    // windows stay on. engedely true switches on what was switched off.
-    void FormokDE(bool engedely, const std::vector<QWidget*>& kivetelek = {});
     void Start1Click();
     void VariacioVege();
     void rls2Click();
@@ -398,8 +395,9 @@ private:
     bool huzTorlesKerdezve_ = false;
     // The open dialog loaded a variation.
     bool variacioMegnyitva_ = false;
-    // What FormokDE switched off, to switch on again.
-    std::vector<QPointer<QWidget>> tiltottFormok_;
+    // While a run or a variation test goes, only its window answers.
+    kvx::AblakTiltas futasTiltas_;
+    kvx::AblakTiltas tesztTiltas_;
     // The application font before the text size was applied; given back
     // when the main window goes.
     std::optional<QFont> alapBetu_;

@@ -99,6 +99,5 @@ void TFoablak::SzelvenyKitoltesStart()
     TNyomtOpc* w = formok().NyomtOpc;
     if (!w)
         return;
-    FormokDE(false, {w});
     w->Start();
 }

@@ -59,8 +59,9 @@ void TFoablak::TesztAblakBekotese()
         return;
     TesztVezerlo& teszt = Program::aktualis().Teszt();
     // Only the test window answers while a test runs.
-    connect(&teszt, &TesztVezerlo::tesztIndul, this, [this] { FormokDE(false, {formok().BontTeszt.data()}); });
-    connect(&teszt, &TesztVezerlo::tesztVege, this, [this] { FormokDE(true); });
+    connect(&teszt, &TesztVezerlo::tesztIndul, this,
+            [this] { tesztTiltas_ = AblakTiltas::MindenMasAblak(formok().BontTeszt.data()); });
+    connect(&teszt, &TesztVezerlo::tesztVege, this, [this] { tesztTiltas_.Vege(); });
     connect(w, &TBontTeszt::ujrainditasKerve, this, &TFoablak::eszt1Click);
     connect(w, &TBontTeszt::tartomanyKerve, this, [this, w] {
         THuzSzama* h = formok().HuzSzama;

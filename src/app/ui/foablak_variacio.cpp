@@ -7,8 +7,6 @@
 #include <QCheckBox>
 
 #include <limits>
-#include <QMenuBar>
-#include <QToolBar>
 
 #include "app/game_table.h"
 #include "app/main_menu.h"
@@ -177,8 +175,9 @@ void TFoablak::VariacioVezerloBekotese()
         BontMenuAll(VariacioParancsHelyzet());
         VariacioStatuszFrissites();
     });
-    connect(&v, &VariacioVezerlo::futasIndul, this, [this] { FormokDE(false, {formok().Bontas.data()}); });
-    connect(&v, &VariacioVezerlo::futasVege, this, [this] { FormokDE(true); });
+    connect(&v, &VariacioVezerlo::futasIndul, this,
+            [this] { futasTiltas_ = AblakTiltas::MindenMasAblak(formok().Bontas.data()); });
+    connect(&v, &VariacioVezerlo::futasVege, this, [this] { futasTiltas_.Vege(); });
     connect(&v, &VariacioVezerlo::bontasAblakBezarva, this, [this] { VariacioVege(); });
     // The run window shows the lines' figures: a deletion closes it unless
     // a run is still going.
@@ -203,35 +202,6 @@ void TFoablak::VariacioVezerloBekotese()
         if (TFeltetelek* f = formok().Feltetelek)
             f->SetFeltetelekKijelzes();
     });
-}
-
-void TFoablak::FormokDE(bool engedely, const std::vector<QWidget*>& kivetelek)
-{
-    if (engedely) {
-        for (const QPointer<QWidget>& w : tiltottFormok_)
-            if (w)
-                w->setEnabled(true);
-        tiltottFormok_.clear();
-        return;
-    }
-    // The windows are children of the main window, so each is switched on
-    // its own; a window already off stays off afterwards too.
-    const auto tiltas = [this](QWidget* w) {
-        if (w && w->isEnabled()) {
-            w->setEnabled(false);
-            tiltottFormok_.push_back(w);
-        }
-    };
-    tiltas(menuBar());
-    tiltas(Eszkoztar);
-    for (QObject* o : children()) {
-        auto* w = qobject_cast<QWidget*>(o);
-        if (!w || !w->isWindow() || w == formok().UzenetAblak.data())
-            continue;
-        if (std::find(kivetelek.begin(), kivetelek.end(), w) != kivetelek.end())
-            continue;
-        tiltas(w);
-    }
 }
 
 void TFoablak::VariacioStatuszFrissites()

@@ -2,6 +2,7 @@
 #include "app/ui/internet_vezerlo.h"
 
 #include <QAction>
+#include <memory>
 #include <QPointer>
 #include <QPageSetupDialog>
 #include "app/ui/program.h"
@@ -297,13 +298,11 @@ void FormokLetrehozasa(TFoablak& foablak)
     // A draw entry is answered before anything else: the list's save, its
     // deletion or a game switch in between would write or drop the empty
     // row the entry holds open.
-    QObject::connect(&huzasok, &HuzasokVezerlo::bevitelKezdodik, &foablak, [&foablak, be = f.HuzBe] {
-        std::vector<QWidget*> kivetelek{be.data()};
-        if (THuzBeSzelveny* sz = szelvenyek().HuzBeSzelveny)
-            kivetelek.push_back(sz);
-        foablak.FormokDE(false, kivetelek);
+    auto bevitelTiltas = std::make_shared<kvx::AblakTiltas>();
+    QObject::connect(&huzasok, &HuzasokVezerlo::bevitelKezdodik, &foablak, [bevitelTiltas, be = f.HuzBe] {
+        *bevitelTiltas = kvx::AblakTiltas::MindenMasAblak(be.data(), {szelvenyek().HuzBeSzelveny.data()});
     });
-    QObject::connect(&huzasok, &HuzasokVezerlo::bevitelVege, &foablak, [&foablak] { foablak.FormokDE(true); });
+    QObject::connect(&huzasok, &HuzasokVezerlo::bevitelVege, &foablak, [bevitelTiltas] { bevitelTiltas->Vege(); });
     f.VelSzam = new TVelSzam(szulo);
     f.Beallitasok = new TBeallitasok(szulo);
     if (QAction* a = foablak.Akcio(QStringLiteral("BELLTSOK1")))
@@ -341,7 +340,6 @@ void FormokLetrehozasa(TFoablak& foablak)
     QObject::connect(&kvx::Program::aktualis().Variacio(), &VariacioVezerlo::futasIndul, f.Info.data(),
                      [w = f.Info.data()] { w->ListaTorlese(true); });
     f.NyomtOpc = new TNyomtOpc(foablak.Nyomtatas, szulo);
-    QObject::connect(f.NyomtOpc.data(), &TNyomtOpc::bezarva, &foablak, [&foablak] { foablak.FormokDE(true); });
     // A deleted variation offers every sheet again at the next filling.
     QObject::connect(&kvx::Program::aktualis().Variacio(), &VariacioVezerlo::torles, f.NyomtOpc.data(),
                      [w = f.NyomtOpc.data()] { w->NyomtTartomanyReset = true; });

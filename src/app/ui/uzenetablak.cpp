@@ -16,8 +16,8 @@ namespace kvx {
 
 TUzenetAblak::TUzenetAblak(QWidget* foablak, double meretSzorzo, UzenetAblakAllapot& allapot,
                            SzalNyilvantartas& szalak)
-    // Not a child of the main window: the main window is disabled while the
-    // modeless text shows, and a child would be disabled with it.
+    // Not a child of the main window: it is none of the program's windows
+    // that a switch-off names, so it answers whatever else is off.
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       foablak_(foablak),
       meretSzorzo_(meretSzorzo),
@@ -88,7 +88,9 @@ void TUzenetAblak::UzenetKi(const QString& szoveg, int elhelyezes, int feladat, 
     }
 
     if (!futtat) {
-        FormokDE(false, objectName());
+        // The caller works on the GUI thread now: no window of the program
+        // takes the user's input until UzenetVege.
+        tiltas_ = AblakTiltas::MindenMasAblak(this);
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
         setModal(false);
         show();
@@ -135,7 +137,7 @@ void TUzenetAblak::UzenetKi(const QString& szoveg, int elhelyezes, int feladat, 
 void TUzenetAblak::UzenetVege()
 {
     close();
-    FormokDE(true, QStringLiteral("xx"));
+    tiltas_.Vege();
     hide();
 }
 

@@ -7,6 +7,7 @@
 #include <QPointer>
 
 #include "app/wait_jobs.h"
+#include "app/ui/ablak_tiltas.h"
 #include "app/ui/program.h"
 
 class QLabel;
@@ -49,6 +50,7 @@ private:
     UzenetAblakAllapot& allapot_;
     SzalNyilvantartas& szalak_;
     SzalNyilvantartas::Azonosito munka_;  // the running job, if any
+    AblakTiltas tiltas_;                  // the windows off while the modeless text shows
 };
 
 }  // namespace kvx

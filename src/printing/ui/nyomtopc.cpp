@@ -174,7 +174,6 @@ void TNyomtOpc::FormCreate()
     connect(SorsolasUpDown, &QSpinBox::valueChanged, this, &TNyomtOpc::SorsolasEditChange);
     for (QSlider* s : {TrackBarTopLeft, TrackBarTopRight, TrackBarLeft})
         connect(s, &QSlider::valueChanged, this, [this, s] { TrackBarTopLeftChange(s); });
-    connect(this, &QDialog::finished, this, &TNyomtOpc::bezarva);
     JokerValasztas = kJokerNem;
     SegedSorszamozas = true;
     NyomtTartomanyReset = true;
@@ -205,6 +204,9 @@ void TNyomtOpc::Start()
     OtHetesBox->setEnabled(t <= 2);
     Label1->setText(QString::fromUtf8(JatekNev[static_cast<std::size_t>(std::clamp(p.Jatek.LottoIndex, 0, kJatekokSzama - 1))]) +
                     QStringLiteral(" - normál szelvény kitöltése"));
+    // The options print the variation's lines: nothing may change them while
+    // the window is open.
+    tiltas_ = kvx::AblakTiltas::MindenMasAblak(this);
     show();
     kvx::AblakElhelyezese(this);
     raise();
@@ -215,6 +217,14 @@ void TNyomtOpc::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
     FormShow();
+}
+
+void TNyomtOpc::hideEvent(QHideEvent* e)
+{
+    QDialog::hideEvent(e);
+    // Closed (not minimised): the other windows are usable again.
+    if (!isVisible())
+        tiltas_.Vege();
 }
 
 void TNyomtOpc::FormShow()

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "app/ui/ablak_tiltas.h"
 #include "printing/ui/nyomtatas_vezerlo.h"
 
 class QButtonGroup;
@@ -23,7 +24,8 @@ class TNyomtOpc : public QDialog {
 public:
     explicit TNyomtOpc(NyomtatasVezerlo* nyomtatas, QWidget* parent = nullptr);
 
-    // Opens the window for the current variation's sheets.
+    // Opens the window for the current variation's sheets; until it closes
+    // every other window of the program is off.
     void Start();
     void NyomtatasGombClick();
     void MegseGombClick();
@@ -59,12 +61,9 @@ public:
     QSlider* TrackBarTopRight = nullptr;
     QSlider* TrackBarLeft = nullptr;
 
-signals:
-    // The window closed: the other windows are usable again.
-    void bezarva();
-
 protected:
     void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
 
 private:
     void FormCreate();
@@ -76,4 +75,5 @@ private:
 
     NyomtatasVezerlo* nyomtatas_ = nullptr;
     std::int64_t utolsoSorok_ = -1;
+    kvx::AblakTiltas tiltas_;
 };

@@ -26,7 +26,6 @@
 
 #include "app/settings.h"
 #include "app/ui/ablak_elhelyezes.h"
-#include "app/ui/ablak_segedek.h"
 #include "app/ui/megszakitas.h"
 #include "app/ui/program.h"
 #include "app/ui/uzenetek.h"
@@ -475,7 +474,7 @@ void TStatisztika::StatisztikaKeszites(int tag)
     SelectionSortBox->update();
 
     platform::SetTaskbarProgressState(2);
-    FormokDE(false, QStringLiteral("Statisztika"));
+    tiltas_ = AblakTiltas::MindenMasAblak(this);
     fut_ = true;
     menukAllapota(true);
     futas_->Haladas.store(0);
@@ -620,7 +619,7 @@ void TStatisztika::StatisztikaKeszites(int tag)
     if (!szal_) {
         fut_ = false;
         futas_->StatisztikaFut.store(false);
-        FormokDE(true, QStringLiteral("xx"));
+        tiltas_.Vege();
         menukAllapota(false);
     }
 }
@@ -700,7 +699,7 @@ void TStatisztika::StatisztikaKeszitesVege(bool sikeres)
     const bool kesz = sikeres && futas_->StatisztikaFut.load();
     fut_ = false;
     futas_->StatisztikaFut.store(false);
-    FormokDE(true, QStringLiteral("xx"));
+    tiltas_.Vege();
     menukAllapota(false);
     if (!kesz) {
         mod_ = 0;
@@ -1277,6 +1276,13 @@ void TStatisztika::closeEvent(QCloseEvent* e)
     // Closing cancels a run; the result of a cancelled run is not kept.
     futas_->StatisztikaFut.store(false);
     QDialog::closeEvent(e);
+}
+
+void TStatisztika::reject()
+{
+    // Esc hides the dialog without a close event: it cancels a run too.
+    futas_->StatisztikaFut.store(false);
+    QDialog::reject();
 }
 
 void TStatisztika::showEvent(QShowEvent* e)

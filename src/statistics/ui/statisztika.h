@@ -12,6 +12,7 @@
 #include <vector>
 #include <memory>
 
+#include "app/ui/ablak_tiltas.h"
 #include "statistics/chart_hints.h"
 #include "statistics/chart_model.h"
 #include "statistics/diagram_engine.h"
@@ -71,6 +72,8 @@ public:
     bool Fut() const { return fut_; }
     // Closes the window; a run going is cancelled.
     void KilepesClick();
+    // Esc: hides the window and cancels a run going, as closing does.
+    void reject() override;
     // Drop the cached results of one side.
     void VMasolatTorles();
     void AMasolatTorles();
@@ -192,6 +195,8 @@ private:
     // of its two charts.
     kvx::SzamStatisztikaState foszelvenyStat_;
     kvx::SzalNyilvantartas::Azonosito szal_;
+    // While a run goes every other window of the program is off.
+    kvx::AblakTiltas tiltas_;
     // The line-distribution counts of every range choice, per source
     // (database, variation); valid while the statistic's slot is.
     std::array<std::shared_ptr<const kvx::SorszamTablak>, 2> sorszamTablak_;

@@ -5,6 +5,7 @@
 #include "app/folders.h"
 #include "app/main_state.h"
 #include "app/settings.h"
+#include "app/ui/ablak_tiltas.h"
 #include "app/ui/foablak.h"
 #include "app/ui/formok.h"
 #include "app/ui/program.h"
@@ -101,9 +102,10 @@ TEST_F(VisszatoltesTest, ClearingUnsavedNumbersKeepsThemAndOneLineIsNotKept)
     // While a run or a statistic holds the program (its commands, the
     // statistics button among them, are off) nothing is written.
     jelol(W);
-    window_->FormokDE(false);
-    window_->Akcio(QStringLiteral("Mind1"))->trigger();
-    window_->FormokDE(true);
+    {
+        const kvx::AblakTiltas tiltas = kvx::AblakTiltas::MindenMasAblak(nullptr);
+        window_->Akcio(QStringLiteral("Mind1"))->trigger();
+    }
     EXPECT_TRUE(ticket().empty());
     EXPECT_FALSE(QFile::exists(QString::fromStdString(ut(""))));
 

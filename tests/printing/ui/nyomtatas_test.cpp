@@ -436,7 +436,6 @@ TEST_F(NyomtatasTest, SlipFillingRefusesOtherGamesAndMoreThanAThousandLines)
             EXPECT_TRUE(v.Latott.isEmpty()) << e.jatek;
             EXPECT_TRUE(opc->isVisible()) << e.jatek;
             opc->reject();
-            window_->FormokDE(true, {});
         }
     }
 }
