@@ -13,6 +13,9 @@
 #include <QToolButton>
 #include <QPushButton>
 #include <QTextEdit>
+#include <QTest>
+#include <QApplication>
+#include "app/ui/uzenetablak.h"
 #include "printing/ui/nyomtatas_vezerlo.h"
 
 #include <QAction>
@@ -438,4 +441,72 @@ TEST_F(NyomtatasTest, SlipFillingRefusesOtherGamesAndMoreThanAThousandLines)
             opc->reject();
         }
     }
+}
+
+namespace {
+
+// The windows the user can work in now: shown, of the program's kinds
+// (no menus or tooltips), and on.
+std::vector<QWidget*> Valaszolok()
+{
+    std::vector<QWidget*> v;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        const Qt::WindowType t = w->windowType();
+        if (w->isVisible() && w->isEnabled() && (t == Qt::Window || t == Qt::Dialog || t == Qt::Tool))
+            v.push_back(w);
+    }
+    return v;
+}
+
+}  // namespace
+
+// While the coupon options are open they are the only window that answers,
+// and a test sheet, printed behind the wait window, does not change that:
+// the variation list's "Módosítás", which would delete the lines the
+// options are about to print, cannot be reached until the options close.
+TEST_F(NyomtatasTest, ACouponTestSheetLeavesTheOptionsTheOnlyWindowThatAnswers)
+{
+    FormokLetrehozasa(*window_);
+    settings().UzenetekLog.fill(0);  // no once-only tips
+    window_->show();
+    Variacio(20);
+    program_.Variacio().Ertesites();
+    window_->BontMenuAll(window_->VariacioParancsHelyzet());
+    TBontLista* lista = formok().BontLista;
+    lista->Tag = 0;
+    lista->BontListaStart();
+    ASSERT_TRUE(lista->isVisible());
+    TNyomtOpc* opc = formok().NyomtOpc;
+    kvx::TUzenetAblak* varakozas = formok().UzenetAblak;
+    // What answers once the wait window has come up for the printing.
+    std::vector<std::vector<QWidget*>> kozben;
+    QObject::connect(ny_, &NyomtatasVezerlo::varakozasKezdete, varakozas,
+                     [&kozben] { kozben.push_back(Valaszolok()); });
+
+    lista->SzelvenyekGomb->click();
+    ASSERT_TRUE(opc->isVisible());
+    EXPECT_EQ(Valaszolok(), std::vector<QWidget*>{opc});
+    opc->TesztGomb->click();
+    ASSERT_EQ(nyomtatok_.size(), 1u);
+    // While it printed only the wait window showed and answered.
+    ASSERT_EQ(kozben.size(), 1u);
+    EXPECT_EQ(kozben[0], std::vector<QWidget*>{varakozas});
+    EXPECT_FALSE(varakozas->isVisible());
+    EXPECT_TRUE(opc->isVisible());
+    EXPECT_EQ(Valaszolok(), std::vector<QWidget*>{opc});
+    EXPECT_FALSE(lista->ModositasGomb->isEnabled());
+    {
+        teszt::Valaszolo v({QStringLiteral("Igen")});
+        QTest::mouseClick(lista->ModositasGomb, Qt::LeftButton);
+        QTest::qWait(100);
+        EXPECT_TRUE(v.Latott.isEmpty());
+    }
+    EXPECT_EQ(program_.Tar.BontSzelvszam, 20);
+
+    // Closed: everything answers again.
+    opc->MegseGomb->click();
+    EXPECT_FALSE(opc->isVisible());
+    EXPECT_TRUE(window_->isEnabled());
+    EXPECT_TRUE(lista->isEnabled());
+    EXPECT_TRUE(lista->ModositasGomb->isEnabled());
 }

@@ -15,14 +15,17 @@
 #include "draws/ui/huzasok_vezerlo.h"
 #include "tickets/number_lists.h"
 #include "variation/ui/bontas.h"
+#include "variation/ui/bontlista.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QWindow>
 #include <QImage>
 #include <QPushButton>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -30,6 +33,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -400,6 +404,49 @@ TEST_F(StatisztikaAblak, FrequencyDistributionOfAVariationIsCachedUnlessCancelle
     }
     EXPECT_FALSE(statMasolat().Van(3));
     EXPECT_FALSE(s_->isVisible());
+}
+
+// A running statistic is cancelled the user's ways: the "Kilépés" menu,
+// Esc and the close box. While it runs the statistics window is the only
+// one that answers; a cancelled run keeps nothing, and every window is back.
+TEST_F(StatisztikaAblak, ARunningStatisticStopsByKilepesEscOrTheCloseBox)
+{
+    // The hit ratios of the 142,506 lines of 30 numbers take seconds.
+    for (int n = 1; n <= 30; ++n)
+        SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
+    window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
+    feltetelRekordok().Hibapont = 0;
+    {
+        Valaszolo v(QStringList{});
+        a("Start1")->trigger();
+        TBontas* b = formok().Bontas;
+        ASSERT_TRUE(varj([b] { return !b->Fut() && szalak().Tetlen(); }));
+    }
+    ASSERT_EQ(variationStore().BontSzelvszam, 142506);
+    const std::pair<const char*, std::function<void()>> modok[] = {
+        {"Kilépés",
+         [this] {
+             QTest::mouseClick(s_->MainMenu2, Qt::LeftButton, {}, s_->MainMenu2->actionGeometry(s_->Kilepes).center());
+         }},
+        {"Esc", [this] { QTest::keyClick(s_, Qt::Key_Escape); }},
+        {"close box", [this] { s_->windowHandle()->close(); }},
+    };
+    QWidget* lista = formok().BontLista;
+    for (const auto& [nev, leallitas] : modok) {
+        s_->StatisztikaKeszites(12);
+        ASSERT_TRUE(s_->Fut()) << nev;
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(s_)) << nev;
+        EXPECT_TRUE(s_->isEnabled()) << nev;
+        EXPECT_TRUE(s_->Kilepes->isEnabled()) << nev;
+        EXPECT_FALSE(window_->isEnabled()) << nev;
+        EXPECT_FALSE(lista->isEnabled()) << nev;
+        leallitas();
+        ASSERT_TRUE(varj([this] { return kesz(); })) << nev;
+        EXPECT_FALSE(statMasolat().Van(12)) << nev;
+        EXPECT_FALSE(s_->isVisible()) << nev;
+        EXPECT_TRUE(window_->isEnabled()) << nev;
+        EXPECT_TRUE(lista->isEnabled()) << nev;
+    }
 }
 
 }  // namespace
