@@ -95,6 +95,23 @@ protected:
         t.BontSzelvszam = db;
     }
 
+    // Every window made and shown, a variation of `db` lines and its list open.
+    TBontLista* ListaNyitva(int db)
+    {
+        FormokLetrehozasa(*window_);
+        settings().UzenetekLog.fill(0);  // no once-only tips
+        window_->show();
+        Variacio(db);
+        program_.Variacio().Ertesites();
+        window_->BontMenuAll(window_->VariacioParancsHelyzet());
+        TBontLista* lista = formok().BontLista;
+        if (lista) {
+            lista->Tag = 0;
+            lista->BontListaStart();
+        }
+        return lista;
+    }
+
     // pdfinfo's fields of a job's file.
     std::map<std::string, std::string> Info(int job)
     {
@@ -327,17 +344,8 @@ TEST_F(NyomtatasTest, InformationWindowShowsAndPrintsTheDescription)
 // and hint, and runs it.
 TEST_F(NyomtatasTest, TheVariationListsToolBarRunsThePrintCouponAndModifyCommands)
 {
-    FormokLetrehozasa(*window_);
-    settings().UzenetekLog.fill(0);  // no once-only tips
-    window_->show();
-    Variacio(20);
-    program_.Variacio().Ertesites();
-    window_->BontMenuAll(window_->VariacioParancsHelyzet());
-    TBontLista* lista = formok().BontLista;
-    ASSERT_NE(lista, nullptr);
-    lista->Tag = 0;
-    lista->BontListaStart();
-    ASSERT_TRUE(lista->isVisible());
+    TBontLista* lista = ListaNyitva(20);
+    ASSERT_TRUE(lista && lista->isVisible());
     const std::pair<QToolButton*, const char*> gombok[] = {{lista->NyomtatasGomb, "Listanyomtatsa2"},
                                                            {lista->NyomtatasAllomanybaGomb, "Lista1"},
                                                            {lista->SzelvenyekGomb, "Szelvnyek1"},
@@ -466,16 +474,8 @@ std::vector<QWidget*> Valaszolok()
 // options are about to print, cannot be reached until the options close.
 TEST_F(NyomtatasTest, ACouponTestSheetLeavesTheOptionsTheOnlyWindowThatAnswers)
 {
-    FormokLetrehozasa(*window_);
-    settings().UzenetekLog.fill(0);  // no once-only tips
-    window_->show();
-    Variacio(20);
-    program_.Variacio().Ertesites();
-    window_->BontMenuAll(window_->VariacioParancsHelyzet());
-    TBontLista* lista = formok().BontLista;
-    lista->Tag = 0;
-    lista->BontListaStart();
-    ASSERT_TRUE(lista->isVisible());
+    TBontLista* lista = ListaNyitva(20);
+    ASSERT_TRUE(lista && lista->isVisible());
     TNyomtOpc* opc = formok().NyomtOpc;
     kvx::TUzenetAblak* varakozas = formok().UzenetAblak;
     // What answers once the wait window has come up for the printing.

@@ -8,7 +8,9 @@
 #include "app/ui/program.h"
 #include "app/ui/valaszolo.h"
 #include "app/workers.h"
+#include "conditions/condition_records.h"
 #include "statistics/ui/statisztika.h"
+#include "tickets/number_lists.h"
 #include "variation/ui/bontas.h"
 
 #include <QApplication>
@@ -18,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace kvx::teszt {
 
@@ -63,6 +66,20 @@ protected:
             b->BontasMegszakitasa();
         statisztikaVarj([] { return szalak().Tetlen(); }, 60000);
         window_.reset();
+    }
+
+    // The numbers selected on the main ticket and a variation of them in
+    // lines of 5 made by "Start" (error points 0: every such line).
+    void variacio(const std::vector<int>& szamok, int hibapont)
+    {
+        for (int n : szamok)
+            SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
+        window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
+        feltetelRekordok().Hibapont = hibapont;
+        Valaszolo v(QStringList{});
+        window_->Akcio(QStringLiteral("Start1"))->trigger();
+        TBontas* b = formok().Bontas;
+        ASSERT_TRUE(statisztikaVarj([b] { return !b->Fut() && szalak().Tetlen(); }));
     }
 
     QTemporaryDir dir_;

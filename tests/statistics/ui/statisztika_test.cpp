@@ -36,6 +36,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <numeric>
 
 namespace {
 
@@ -331,16 +332,7 @@ TEST_F(StatisztikaAblak, DatabaseTextReportsFromTheMenu)
 
 TEST_F(StatisztikaAblak, FrequencyDistributionOfAVariationIsCachedUnlessCancelled)
 {
-    for (int n : {3, 9, 14, 22, 27, 31, 40, 48, 55, 61, 77, 88})
-        SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
-    window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
-    feltetelRekordok().Hibapont = 1;
-    {
-        Valaszolo v(QStringList{});
-        a("Start1")->trigger();
-        TBontas* b = formok().Bontas;
-        ASSERT_TRUE(varj([b] { return !b->Fut() && szalak().Tetlen(); }));
-    }
+    variacio({3, 9, 14, 22, 27, 31, 40, 48, 55, 61, 77, 88}, 1);
     const std::int32_t sorok = variationStore().BontSzelvszam;
     ASSERT_GT(sorok, 0);
 
@@ -412,16 +404,9 @@ TEST_F(StatisztikaAblak, FrequencyDistributionOfAVariationIsCachedUnlessCancelle
 TEST_F(StatisztikaAblak, ARunningStatisticStopsByKilepesEscOrTheCloseBox)
 {
     // The hit ratios of the 142,506 lines of 30 numbers take seconds.
-    for (int n = 1; n <= 30; ++n)
-        SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
-    window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
-    feltetelRekordok().Hibapont = 0;
-    {
-        Valaszolo v(QStringList{});
-        a("Start1")->trigger();
-        TBontas* b = formok().Bontas;
-        ASSERT_TRUE(varj([b] { return !b->Fut() && szalak().Tetlen(); }));
-    }
+    std::vector<int> szamok(30);
+    std::iota(szamok.begin(), szamok.end(), 1);
+    variacio(szamok, 0);
     ASSERT_EQ(variationStore().BontSzelvszam, 142506);
     const std::pair<const char*, std::function<void()>> modok[] = {
         {"Kilépés",

@@ -65,18 +65,6 @@ protected:
         return s;
     }
 
-    // The full variation of the numbers in lines of 5.
-    void teljesVariacio(std::initializer_list<int> szamok)
-    {
-        for (int n : szamok)
-            SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
-        window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
-        feltetelRekordok().Hibapont = 0;
-        Valaszolo v(QStringList{});
-        window_->Akcio(QStringLiteral("Start1"))->trigger();
-        TBontas* b = formok().Bontas;
-        ASSERT_TRUE(varj([b] { return !b->Fut() && szalak().Tetlen(); }));
-    }
     // The report's lines by their y, each line's texts joined.
     std::map<int, std::string> jelentesSorai() const
     {
@@ -122,16 +110,7 @@ TEST_F(SzamsorStatisztikaAblak, DatabaseChartsCountEveryDraw)
 
 TEST_F(SzamsorStatisztikaAblak, VariationChartsCountEveryLine)
 {
-    for (int n : {3, 9, 14, 22, 27, 31, 40, 48})
-        SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
-    window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
-    feltetelRekordok().Hibapont = 1;
-    {
-        Valaszolo v(QStringList{});
-        window_->Akcio(QStringLiteral("Start1"))->trigger();
-        TBontas* b = formok().Bontas;
-        ASSERT_TRUE(varj([b] { return !b->Fut() && szalak().Tetlen(); }));
-    }
+    variacio({3, 9, 14, 22, 27, 31, 40, 48}, 1);
     const std::int64_t sorok = variationStore().BontSzelvszam;
     ASSERT_GT(sorok, 0);
     struct {
@@ -189,16 +168,7 @@ TEST_F(SzamsorStatisztikaAblak, LineDistributionChangesItsRangesWithoutReadingTh
 
 TEST_F(SzamsorStatisztikaAblak, LineDistributionOfAVariation)
 {
-    for (int n : {3, 9, 14, 22, 27, 31, 40})
-        SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
-    window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
-    feltetelRekordok().Hibapont = 1;
-    {
-        Valaszolo v(QStringList{});
-        window_->Akcio(QStringLiteral("Start1"))->trigger();
-        TBontas* b = formok().Bontas;
-        ASSERT_TRUE(varj([b] { return !b->Fut() && szalak().Tetlen(); }));
-    }
+    variacio({3, 9, 14, 22, 27, 31, 40}, 1);
     const std::int64_t sorok = variationStore().BontSzelvszam;
     ASSERT_GT(sorok, 1);
     fut(25);
@@ -289,16 +259,7 @@ TEST_F(SzamsorStatisztikaAblak, NeighbourChartOffersTheChainsThatOccurred)
         EXPECT_FALSE(s_->Jelentes().Lepesek.empty());
     }
 
-    for (int n : {4, 5, 6, 9, 10, 30, 60})
-        SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
-    window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
-    feltetelRekordok().Hibapont = 1;
-    {
-        Valaszolo v(QStringList{});
-        window_->Akcio(QStringLiteral("Start1"))->trigger();
-        TBontas* b = formok().Bontas;
-        ASSERT_TRUE(varj([b] { return !b->Fut() && szalak().Tetlen(); }));
-    }
+    variacio({4, 5, 6, 9, 10, 30, 60}, 1);
     ASSERT_GT(variationStore().BontSzelvszam, 0);
     fut(19);
     ASSERT_GT(cb->count(), 1);
@@ -374,7 +335,7 @@ TEST_F(SzamsorStatisztikaAblak, DatabaseTextReportsOfNeighboursAndNumberSets)
 
 TEST_F(SzamsorStatisztikaAblak, VariationTextReportsOfNeighboursAndNumberSets)
 {
-    teljesVariacio({4, 5, 6, 9, 10, 30, 60});
+    variacio({4, 5, 6, 9, 10, 30, 60}, 0);
     ASSERT_EQ(variationStore().BontSzelvszam, 21);
     // Lines holding two numbers that differ by one, counted directly.
     int szomszedos = 0;
@@ -415,7 +376,7 @@ TEST_F(SzamsorStatisztikaAblak, VariationTextReportsOfNeighboursAndNumberSets)
 
 TEST_F(SzamsorStatisztikaAblak, ExpectedValuesOfAVariationOfNeighbouringNumbers)
 {
-    teljesVariacio({10, 11, 12, 13, 14, 15, 16});
+    variacio({10, 11, 12, 13, 14, 15, 16}, 0);
     ASSERT_EQ(variationStore().BontSzelvszam, 21);
     // Every 5 of 10..16, enumerated.
     double osszeg = 0, terjedelem = 0, db = 0;
@@ -587,16 +548,7 @@ TEST_F(SzamsorStatisztikaAblak, NeighbourHintCountsTheLinesWithoutANeighbour)
 {
     s_->StatisztikaKeszites(1);
     ASSERT_TRUE(varj([this] { return kesz(); }));
-    for (int n : {4, 5, 6, 9, 10, 30, 60})
-        SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
-    window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
-    feltetelRekordok().Hibapont = 0;  // every line of 5 of the 7
-    {
-        Valaszolo v(QStringList{});
-        window_->Akcio(QStringLiteral("Start1"))->trigger();
-        TBontas* b = formok().Bontas;
-        ASSERT_TRUE(varj([b] { return !b->Fut() && szalak().Tetlen(); }));
-    }
+    variacio({4, 5, 6, 9, 10, 30, 60}, 0);  // every line of 5 of the 7
     // The lines holding 9 without 10 (8 is not selected), counted here.
     const VariationStore& tar = variationStore();
     std::int64_t egyedul = 0, szomszeddal = 0;
