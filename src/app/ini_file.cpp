@@ -126,10 +126,10 @@ void IniFile::LoadFromString(std::string_view text)
         std::size_t end = text.find('\n', pos);
         if (end == std::string_view::npos)
             end = text.size();
-        std::string_view raw = text.substr(pos, end - pos);
+        // A kept line keeps every byte up to its "\n": a CR before it (a
+        // Windows line end, or one of the line's own) is written back too.
+        const std::string_view raw = text.substr(pos, end - pos);
         pos = end + 1;
-        if (!raw.empty() && raw.back() == '\r')
-            raw.remove_suffix(1);
 
         const std::string_view t = trim(raw);
         if (t.size() >= 2 && t.front() == '[' && t.find(']') != std::string_view::npos) {

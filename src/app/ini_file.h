@@ -4,7 +4,8 @@
 // Section and key names compare case-insensitively (ASCII), the order of
 // sections and keys is kept, and lines that are neither a header nor a
 // key=value pair (comments, blank lines, stray text) are kept where they
-// stand, so a file written back changes only what the program changed.
+// stand, byte for byte, so a file written back changes only what the
+// program changed.
 // The first of two equal keys in a section is the one read and written; a
 // repeated section header continues the earlier section.
 #include <cstdint>
@@ -24,7 +25,8 @@ public:
     bool LoadFromFile(const std::string& path);
     // Replaces the contents by the parsed text.
     void LoadFromString(std::string_view text);
-    // The whole file as UTF-8 text with "\n" line ends.
+    // The whole file as UTF-8 text with "\n" line ends (a kept line keeps a
+    // CR it ended in).
     std::string ToString() const;
     // Writes the file safely (temporary file, then rename). False on failure.
     bool SaveToFile(const std::string& path) const;

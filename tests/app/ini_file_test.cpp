@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <unistd.h>
 #include <string>
+#include <vector>
 
 namespace kvx {
 namespace {
@@ -137,6 +138,42 @@ TEST(IniFile, FileRoundTripAndWindows1250)
 
     EXPECT_FALSE(back.LoadFromFile((dir / "missing.ini").string()));
     EXPECT_TRUE(back.ReadSections().empty());
+    std::filesystem::remove_all(dir);
+}
+
+// A kept line keeps every byte through any number of saves, a CR at its end
+// (or several, or a Windows line end) among them; the keys stay readable.
+TEST(IniFile, KeptLinesEndingInCarriageReturnsSurviveEverySave)
+{
+    const auto dir = std::filesystem::temp_directory_path() / ("kvx_ini_cr_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    const std::string path = (dir / "k.ini").string();
+    const std::string kezdet =
+        "; note\r\n"
+        "[Kavarex]\r\n"
+        "Game=3\r\n"
+        "stray\r\r\n"
+        "\r\n"
+        "end\r";
+    ASSERT_TRUE(writeFileAtomic(path, kezdet));
+    std::string elozo;
+    for (int mentes = 1; mentes <= 3; ++mentes) {
+        SCOPED_TRACE(mentes);
+        IniFile ini;
+        ASSERT_TRUE(ini.LoadFromFile(path));
+        EXPECT_EQ(ini.ReadInteger("Kavarex", "Game", -1), 3);
+        ini.WriteInteger("Kavarex", "Game", 3);
+        ASSERT_TRUE(ini.SaveToFile(path));
+        std::vector<std::uint8_t> adat;
+        ASSERT_TRUE(readWholeFile(path, adat));
+        const std::string most(adat.begin(), adat.end());
+        EXPECT_NE(most.find("; note\r\n"), std::string::npos);
+        EXPECT_NE(most.find("\nstray\r\r\n\r\nend\r\n"), std::string::npos) << most;
+        // From the first save on the file stays the same byte for byte.
+        if (mentes > 1)
+            EXPECT_EQ(most, elozo);
+        elozo = most;
+    }
     std::filesystem::remove_all(dir);
 }
 
