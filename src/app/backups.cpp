@@ -3,7 +3,9 @@
 #include "app/game_table.h"
 
 #include <filesystem>
+#include <string_view>
 #include <system_error>
+#include <unistd.h>
 
 namespace kvx {
 
@@ -33,6 +35,104 @@ bool Atnevezes(const std::string& honnan, const std::string& hova)
     std::error_code ec;
     fs::rename(honnan, hova, ec);
     return !ec;
+}
+
+bool MasodikNev(const std::string& honnan, const std::string& hova)
+{
+    std::error_code ec;
+    fs::create_hard_link(honnan, hova, ec);
+    if (!ec)
+        return true;
+    ec.clear();
+    if (fs::copy_file(honnan, hova, fs::copy_options::none, ec) && !ec)
+        return true;
+    fs::remove(hova, ec);
+    return false;
+}
+
+namespace {
+
+constexpr std::string_view kAtmenetiUtotag = ".uj";
+
+void torol(const BackMuveletek& m, const std::string& p)
+{
+    if (m.Torles) {
+        m.Torles(p);
+        return;
+    }
+    std::error_code ec;
+    fs::remove(p, ec);
+}
+
+}  // namespace
+
+std::string BackAtmeneti(const std::string& backAllomany)
+{
+    return backAllomany + std::string(kAtmenetiUtotag);
+}
+
+bool BackAtmenetiNev(const std::string& nev)
+{
+    // "back" + game folder + ("" or "1") + "." + kind + ".uj"
+    std::string_view n(nev);
+    if (!n.starts_with("back") || !n.ends_with(kAtmenetiUtotag))
+        return false;
+    n.remove_prefix(4);
+    n.remove_suffix(kAtmenetiUtotag.size());
+    if (!n.ends_with(".tip") && !n.ends_with(".top"))
+        return false;
+    n.remove_suffix(4);
+    if (n.ends_with('1'))
+        n.remove_suffix(1);
+    for (const char* mappa : JatekMappa)
+        if (n == mappa)
+            return true;
+    return false;
+}
+
+bool BackUjMentes(const std::string& aktualis, const std::string& egyes,
+                  const std::function<bool(const std::string&)>& iras, const BackMuveletek& m)
+{
+    const std::string uj = BackAtmeneti(aktualis);
+    torol(m, uj);
+    if (!iras(uj)) {
+        torol(m, uj);
+        return false;
+    }
+    // Where an older generation is kept, the current set takes its place;
+    // it stays under its own name while a second name of it replaces the
+    // older backup.
+    if (van(aktualis) && van(egyes)) {
+        const std::string masodik = BackAtmeneti(egyes);
+        torol(m, masodik);
+        if (!m.MasodikNev(aktualis, masodik)) {
+            torol(m, uj);
+            return false;
+        }
+        if (!m.Atnevezes(masodik, egyes)) {
+            torol(m, masodik);
+            torol(m, uj);
+            return false;
+        }
+    }
+    if (!m.Atnevezes(uj, aktualis)) {
+        torol(m, uj);
+        return false;
+    }
+    return true;
+}
+
+std::string BackHibaOka(const std::string& backKonyvtar, const std::string& allomany)
+{
+    std::error_code ec;
+    if (!fs::is_directory(backKonyvtar, ec))
+        return "A(z) " + backKonyvtar + " mappa nem érhető el.";
+    if (::access(backKonyvtar.c_str(), W_OK) != 0)
+        return "A(z) " + backKonyvtar + " mappa írásvédett.";
+    const fs::space_info hely = fs::space(backKonyvtar, ec);
+    if (!ec && hely.available < 1024 * 1024)
+        return "Nincs elég szabad hely a(z) " + backKonyvtar + " mappa lemezén.";
+    return "A(z) " + allomany + " állomány nem írható.";
 }
 
 std::string BackAllomany(const Folders& f, int jatek, const std::string& n, const std::string& fajta)

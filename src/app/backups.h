@@ -34,6 +34,39 @@ bool BackEsedekes(const BackHelyzet& h, const std::string& fajta);
 // Renames a file over another; false when it failed. Tests make it fail.
 using AtnevezesFn = std::function<bool(const std::string& honnan, const std::string& hova)>;
 bool Atnevezes(const std::string& honnan, const std::string& hova);
+// A second name for a file: a hard link, or a copy where no link can be
+// made. The new name must not exist; false when neither worked.
+bool MasodikNev(const std::string& honnan, const std::string& hova);
+
+// The file operations of a new backup. Tests stop them part way through, as
+// a kill would.
+struct BackMuveletek {
+    AtnevezesFn Atnevezes = kvx::Atnevezes;
+    AtnevezesFn MasodikNev = kvx::MasodikNev;
+    std::function<void(const std::string&)> Torles;  // empty: removes the file
+};
+
+// The temporary name beside a backup file: a new set is written there, and
+// the current set's second name waits there before it replaces the older one.
+std::string BackAtmeneti(const std::string& backAllomany);
+// The name is one of these temporary names (of any game and kind), which
+// nothing reads: a file left under it by a killed program can go.
+bool BackAtmenetiNev(const std::string& nev);
+
+// Writes a new current backup: `iras` writes the new set under its
+// temporary name, and only when that succeeded the generations move: where
+// an older backup exists, the current set takes its place through a second
+// name (so the one replaced is the older one), then the new set takes the
+// current name in one rename. Killed at any point, the current name holds
+// the newest complete set (the one before or the new one) and only
+// temporary names are left over. False when the write failed (the backups
+// are untouched) or a rename failed.
+bool BackUjMentes(const std::string& aktualis, const std::string& egyes,
+                  const std::function<bool(const std::string&)>& iras, const BackMuveletek& m = {});
+
+// What stands in the way of writing a backup, for the message: the folder
+// missing or no folder, write-protected, the disk full, or else the file.
+std::string BackHibaOka(const std::string& backKonyvtar, const std::string& allomany);
 
 struct BackCsere {
     bool VoltEgyes = false;  // the older backup existed

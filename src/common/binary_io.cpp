@@ -1,6 +1,7 @@
 #include "common/binary_io.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -247,6 +248,33 @@ bool writeFileAtomic(const std::string& path, std::span<const std::uint8_t> data
     mappaSzinkron(path);
     return true;
 }
+
+bool AtomiIrasIdeiglenesNev(std::string_view nev, std::string* cel, long* pid)
+{
+    const std::size_t tmp = nev.rfind(".tmp");
+    if (tmp == std::string_view::npos || tmp == 0)
+        return false;
+    std::string_view farok = nev.substr(tmp + 4);
+    const std::size_t pont = farok.find('.');
+    if (pont == 0 || pont == std::string_view::npos || pont > 10 || farok.size() - pont - 1 != 16)
+        return false;
+    long p = 0;
+    for (const char c : farok.substr(0, pont)) {
+        if (c < '0' || c > '9')
+            return false;
+        p = p * 10 + (c - '0');
+    }
+    for (const char c : farok.substr(pont + 1))
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f')))
+            return false;
+    if (cel)
+        *cel = std::string(nev.substr(0, tmp));
+    if (pid)
+        *pid = p;
+    return true;
+}
+
+void FajlmeretJelzesKikapcsolasa() { ::signal(SIGXFSZ, SIG_IGN); }
 
 bool writeFileAtomic(const std::string& path, std::string_view text)
 {

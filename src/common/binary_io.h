@@ -96,4 +96,14 @@ bool readWholeFile(const std::string& path, std::vector<std::uint8_t>& out);
 bool writeFileAtomic(const std::string& path, std::span<const std::uint8_t> data);
 bool writeFileAtomic(const std::string& path, std::string_view text);
 
+// The name is one writeFileAtomic's temporary files get: the target's name,
+// ".tmp", the writer's process id, "." and 16 hexadecimal digits. `cel`
+// receives the target's name and `pid` the process id.
+bool AtomiIrasIdeiglenesNev(std::string_view nev, std::string* cel = nullptr, long* pid = nullptr);
+
+// A write past the process's file-size limit (ulimit -f) then fails with an
+// error like a full disk, instead of the limit's signal ending the program
+// with the temporary file left behind. Called once at start.
+void FajlmeretJelzesKikapcsolasa();
+
 }  // namespace kvx

@@ -1,4 +1,5 @@
 #include "app/backups.h"
+#include "app/stale_files.h"
 
 #include "common/binary_io.h"
 
@@ -6,7 +7,9 @@
 
 #include <filesystem>
 #include <map>
+#include <set>
 #include <string>
+#include <unistd.h>
 
 namespace kvx {
 namespace {
@@ -142,6 +145,104 @@ TEST_F(BackFajlok, AFailedRenameLosesNoBackup)
             EXPECT_EQ(allapot(), elotte);
         }
     }
+}
+
+// The program is killed after `hatar` file operations of a new backup (the
+// write of the new set is one of them, cut short with its temporary file
+// left behind); the next start removes the temporary files. Whatever the
+// point, the current backup is the one before or the new one, never the
+// older generation, and nothing but the two backup names is left.
+TEST_F(BackFajlok, NoKillLeavesTheNewestSetUnderANameNothingReads)
+{
+    struct Olve {};
+    struct Kiindulas {
+        const char* nev;
+        bool aktualis, egyes;
+    };
+    for (const Kiindulas& k : {Kiindulas{"current and older", true, true}, Kiindulas{"current only", true, false},
+                               Kiindulas{"first backup", false, false}}) {
+        for (int hatar = 0;; ++hatar) {
+            SCOPED_TRACE(::testing::Message() << k.nev << ", killed after " << hatar << " operations");
+            fs::remove_all(dir_);
+            fs::create_directories(dir_);
+            if (k.aktualis)
+                ir("", "P");
+            if (k.egyes)
+                ir("1", "O");
+            int muveletek = 0;
+            const auto lepes = [&] {
+                if (muveletek++ == hatar)
+                    throw Olve{};
+            };
+            BackMuveletek m;
+            m.Atnevezes = [&](const std::string& a, const std::string& b) { return lepes(), Atnevezes(a, b); };
+            m.MasodikNev = [&](const std::string& a, const std::string& b) { return lepes(), MasodikNev(a, b); };
+            m.Torles = [&](const std::string& p) {
+                lepes();
+                fs::remove(p);
+            };
+            const auto iras = [&](const std::string& hova) {
+                if (muveletek++ == hatar) {
+                    // Killed while writing: a half-written temporary file.
+                    std::string cel = hova + ".tmp" + std::to_string(::getpid()) + ".0123456789abcdef";
+                    writeFileAtomic(cel, std::string_view("N?"));
+                    throw Olve{};
+                }
+                return writeFileAtomic(hova, std::string_view("N"));
+            };
+            bool megolve = false;
+            try {
+                EXPECT_TRUE(BackUjMentes(ut(""), ut("1"), iras, m));
+            } catch (const Olve&) {
+                megolve = true;
+            }
+            Folders f;
+            f.BackKonyvtar = dir_.string() + "/";
+            ElhagyottAtmenetiAllomanyokTorlese(f, [](long) { return false; });
+
+            const auto most = allapot();
+            std::set<std::string> nevek;
+            for (const auto& [nev, tartalom] : most)
+                nevek.insert(nev);
+            EXPECT_TRUE(nevek.count("backOtos.top") || !k.aktualis);
+            nevek.erase("backOtos.top");
+            nevek.erase("backOtos1.top");
+            EXPECT_TRUE(nevek.empty()) << *nevek.begin();
+            const std::string aktualis = most.count("backOtos.top") ? most.at("backOtos.top") : "";
+            EXPECT_TRUE(aktualis == "N" || aktualis == (k.aktualis ? "P" : "")) << aktualis;
+            if (k.egyes) {
+                const std::string egyes = most.count("backOtos1.top") ? most.at("backOtos1.top") : "";
+                EXPECT_TRUE(egyes == "O" || egyes == "P") << egyes;
+            }
+            if (!megolve) {
+                // Every point has been tried: the whole run made the new set
+                // current and kept the one before as the older generation.
+                EXPECT_EQ(aktualis, "N");
+                if (k.egyes)
+                    EXPECT_EQ(most.at("backOtos1.top"), "P");
+                else
+                    EXPECT_FALSE(most.count("backOtos1.top"));
+                break;
+            }
+        }
+    }
+}
+
+// A new set that cannot be written leaves both generations as they were.
+TEST_F(BackFajlok, AFailedWriteMovesNoGeneration)
+{
+    ir("", "P");
+    ir("1", "O");
+    const auto elotte = allapot();
+    EXPECT_FALSE(BackUjMentes(ut(""), ut("1"), [](const std::string&) { return false; }));
+    EXPECT_EQ(allapot(), elotte);
+    // A folder standing in the current backup's way: the set is written but
+    // cannot take its name; nothing is lost and nothing is left behind.
+    fs::remove(ut(""));
+    fs::create_directories(ut("") + "/x");
+    EXPECT_FALSE(BackUjMentes(ut(""), ut("1"), [](const std::string& p) { return writeFileAtomic(p, std::string_view("N")); }));
+    fs::remove_all(ut(""));
+    EXPECT_EQ(allapot(), (std::map<std::string, std::string>{{"backOtos1.top", "O"}}));
 }
 
 }  // namespace
