@@ -7,6 +7,7 @@
 
 #include "common/delphi_format.h"
 #include "variation/store_jobs.h"
+#include "variation/variation_file.h"
 
 namespace kvx {
 
@@ -620,6 +621,10 @@ void BontasTorlese(VariationStore& t, BontasEgyseg& u, bool truncate, bool& Ment
                               u.Allapot.BontasBefejezetlen);
     t.BontSzelvszam = 0;
     u.Vezerles.BontSzelvszam.store(0);
+    if (k.Allomany) {
+        k.Allomany->BontLottoIndex = k.LottoIndex;
+        k.Allomany->BontIdegenSzamsorDb = 0;
+    }
     u.OpcioModosulas = false;
     hiv(k.ParancsokFrissitese);
     hiv(k.StatuszFrissites);
@@ -627,17 +632,23 @@ void BontasTorlese(VariationStore& t, BontasEgyseg& u, bool truncate, bool& Ment
 
 namespace {
 
-// The agreed deletion: a backup of unsaved lines, the conditions window
-// closed meanwhile and reopened, extension mode off, the lines gone.
-void torlesJovahagyas(VariationStore& t, BontasEgyseg& u, bool& Mentve, const TorlesKornyezet& k)
+// The agreed deletion: a backup of the unsaved lines and conditions first
+// (a backup that cannot be written, and the user keeps the work: false,
+// nothing changed), then the conditions when they go too, the conditions
+// window closed meanwhile and reopened, extension mode off, the lines gone.
+bool torlesJovahagyas(VariationStore& t, BontasEgyseg& u, bool& Mentve, const TorlesKornyezet& k,
+                      bool feltetelekIs)
 {
-    if (!Mentve)
-        hiv(k.BackMentese);
+    if (!Mentve && k.BackMentese && !k.BackMentese())
+        return false;
+    if (feltetelekIs)
+        hiv(k.FeltetelekTorlese);
     const bool nyitva = k.FeltetelAblakBezarasa && k.FeltetelAblakBezarasa();
     u.BontasBovites = false;
     BontasTorlese(t, u, false, Mentve, k);
     if (nyitva)
         hiv(k.FeltetelAblakMegnyitasa);
+    return true;
 }
 
 }  // namespace
@@ -650,8 +661,7 @@ bool BontTorlesEng1(VariationStore& t, BontasEgyseg& u, bool& Mentve, const Torl
         if (!kerdez(k, k.BackFigyelmeztetes + "Biztos törli a variáció listáját?"))
             return false;
     }
-    torlesJovahagyas(t, u, Mentve, k);
-    return true;
+    return torlesJovahagyas(t, u, Mentve, k, false);
 }
 
 bool BontTorlesEng2(VariationStore& t, BontasEgyseg& u, bool& Mentve, bool& LetiltottFeltetelek,
@@ -684,9 +694,7 @@ bool BontTorlesEng2(VariationStore& t, BontasEgyseg& u, bool& Mentve, bool& Leti
         const char* kerdes = Mentve ? "Biztos törli a feltételeket?" : "Biztos törli a feltételeket és a variáció listáját?";
         if (!kerdez(k, k.BackFigyelmeztetes + kerdes))
             return false;
-        hiv(k.FeltetelekTorlese);
-        torlesJovahagyas(t, u, Mentve, k);
-        return true;
+        return torlesJovahagyas(t, u, Mentve, k, true);
     }
     return BontTorlesEng1(t, u, Mentve, k);
 }

@@ -22,6 +22,8 @@
 
 namespace kvx {
 
+struct VariacioAllomanyAllapot;
+
 // The run state of the variation unit that lives beside the store.
 struct BontasEgyseg {
     BontasVezerles Vezerles;  // flags and counters shared with the worker
@@ -232,7 +234,9 @@ struct TorlesKornyezet {
     std::function<void()> StatuszFrissites;         // status bar
     std::function<void()> VersionBeallitas;         // stamps the version into the variation
     std::function<bool(const std::string&)> JovahagyasKerese;  // asked only when confirmations are on
-    std::function<void()> BackMentese;              // backup before deletion
+    // Backup before deletion; false: it could not be written and the user
+    // keeps the work (nothing is deleted).
+    std::function<bool()> BackMentese;
     std::function<bool()> FeltetelAblakBezarasa;     // closes the conditions window; true when it was open
     std::function<void()> FeltetelAblakMegnyitasa;
     std::function<void()> FeltetelekTorlese;
@@ -240,6 +244,10 @@ struct TorlesKornyezet {
     // empty: the work runs at once.
     std::function<void(int, const std::function<void()>&)> NagyFeladat;
     std::string BackFigyelmeztetes;
+    // A deleted variation belongs to the current game again and holds no
+    // lines of another game (unset: nothing to reset).
+    VariacioAllomanyAllapot* Allomany = nullptr;
+    std::int32_t LottoIndex = 0;
     std::int32_t KijeloltSzamDb = 0;
     bool FeltetelJelzo = false;
     bool BovitesAzonosSzamok = false;  // extension with the selected and fixed counts it began with

@@ -3,6 +3,7 @@
 #include "variation/command_availability.h"
 #include "variation/generation_run.h"
 #include "variation/store_jobs.h"
+#include "variation/variation_file.h"
 
 #include <gtest/gtest.h>
 
@@ -296,6 +297,31 @@ TEST(GenerationRun, ImportCountAndDeletion)
     EXPECT_EQ(t.BontMatrixMeret, 0);
 }
 
+// A deleted variation holds no lines of another game and belongs to the
+// current game again; cutting back to the last extension keeps both.
+TEST(BontasTorles, DeletionBelongsToTheCurrentGameAgain)
+{
+    for (const bool truncate : {false, true}) {
+        SCOPED_TRACE(truncate ? "truncate" : "delete");
+        VariationStore t;
+        BontasEgyseg u;
+        SetBontasMatrix(t, 10, 5, nullptr);
+        t.BontSzelvszam = 10;
+        t.Import_Count = {4};
+        VariacioAllomanyAllapot a;
+        a.BontLottoIndex = 7;
+        a.BontIdegenSzamsorDb = 4;
+        TorlesKornyezet k;
+        k.Allomany = &a;
+        k.LottoIndex = 2;
+        bool mentve = true;
+        BontasTorlese(t, u, truncate, mentve, k);
+        EXPECT_EQ(a.BontLottoIndex, truncate ? 7 : 2);
+        EXPECT_EQ(a.BontIdegenSzamsorDb, truncate ? 4 : 0);
+        EXPECT_EQ(t.BontSzelvszam, truncate ? 4 : 0);
+    }
+}
+
 // Before the numbers of the main ticket change: which question is asked,
 // and whether the conditions and the lines survive each answer. Lines left
 // behind would stand for other numbers once the selection changes.
@@ -306,6 +332,7 @@ TEST(BontasTorles, SelectionChangeAsksAndNeverLeavesStaleLines)
         bool sorok, mentve, feltetel, bovites, valasz;
         const char* kerdes;  // empty: no question
         bool eredmeny, feltetelTorolve, sorokMaradnak, mentes;
+        bool mentesHiba = false;  // the backup cannot be written and the user keeps the work
     };
     const Eset esetek[] = {
         {"nothing at stake", false, false, false, false, true, "", true, true, true, false},
@@ -322,6 +349,10 @@ TEST(BontasTorles, SelectionChangeAsksAndNeverLeavesStaleLines)
          false, false},
         {"extension keeps its lines", true, false, true, true, true, "Biztos törli a feltételeket?", true, true, true,
          false},
+        {"lines, backup failed", true, false, false, false, true, "Biztos törli a variáció listáját?", false, false,
+         true, true, true},
+        {"lines and conditions, backup failed", true, false, true, false, true,
+         "Biztos törli a feltételeket és a variáció listáját?", false, false, true, true, true},
     };
     for (const Eset& e : esetek) {
         SCOPED_TRACE(e.nev);
@@ -338,7 +369,12 @@ TEST(BontasTorles, SelectionChangeAsksAndNeverLeavesStaleLines)
         TorlesKornyezet k;
         k.FeltetelJelzo = e.feltetel;
         k.FeltetelekTorlese = [&] { torolve = true; };
-        k.BackMentese = [&] { ++mentesek; };
+        // The backup holds the conditions: it comes before they are cleared.
+        k.BackMentese = [&] {
+            ++mentesek;
+            EXPECT_FALSE(torolve);
+            return !e.mentesHiba;
+        };
         k.JovahagyasKerese = [&](const std::string& s) { return kerdes = s, e.valasz; };
         EXPECT_EQ(BontTorlesEng2(t, u, mentve, letiltva, k), e.eredmeny);
         EXPECT_EQ(kerdes, e.kerdes);

@@ -20,6 +20,7 @@
 #include "app/window_geometry.h"
 #include "app/main_state.h"
 #include "app/settings.h"
+#include "app/stale_files.h"
 #include "app/settings_dialog.h"
 #include "app/ui/ablak_elhelyezes.h"
 #include "app/ui/beallitasok.h"
@@ -448,6 +449,10 @@ void TFoablak::Betoltes()
 {
     if (!MasikPeldanyKezelese())
         return;
+    // What a killed earlier run left under its writers' temporary names goes,
+    // now that no other instance works on the folders.
+    if (!peldany_ || peldany_->Figyelo() || !peldany_->MasikPeldanyFut(100))
+        ElhagyottAtmenetiAllomanyokTorlese(folders());
     OnlineEleresBetoltes();
     ParancssoriAllomanyBetoltese();
     RegiAllomanyokAthelyezese();
@@ -980,9 +985,10 @@ bool TFoablak::TorlesJovahagyas(int kind)
     h.FeltetelJelzo = feltetelRekordok().FeltetelJelzo;
     const std::optional<std::string> kerdes = TorlesKerdes(kind, h);
     const bool igen = !kerdes || Kerdes(utf8(*kerdes));
-    // What is about to go is kept in the Back folder first.
+    // What is about to go is kept in the Back folder first; when it cannot
+    // be kept, it goes only if the user says so.
     if (igen && !h.Mentve)
-        BackMentese();
+        return BackMentese();
     return igen;
 }
 

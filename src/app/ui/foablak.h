@@ -292,11 +292,19 @@ public:
     void InditasiEllenorzes();
     // ---- Automatic backups (foablak_back.cpp) ----
     // Before unsaved work is thrown away: a backup when backups are on.
-    void BackMentese();
+    // False when the backup was due but could not be written and the user,
+    // told why, keeps the work (the question's default); nothing is then
+    // deleted.
+    bool BackMentese();
     // Writes one backup of the unsaved work when one is due: n "" the current
-    // backup (the older generation makes room), "2" the work kept aside by a
-    // restore. The path written, empty when nothing was written.
-    std::string BackTipusaBeallitas(const std::string& n);
+    // backup (the older generation makes room only once the new one is
+    // written), "2" the work kept aside by a restore. Ut: the path written,
+    // empty when nothing was written; Hiba: it was due and failed.
+    struct BackIras {
+        std::string Ut;
+        bool Hiba = false;
+    };
+    BackIras BackTipusaBeallitas(const std::string& n);
     // The restore command follows whether a current backup exists.
     bool VanElmentettUtolsoBontas();
     // "Visszatöltés": loads the newest backup.

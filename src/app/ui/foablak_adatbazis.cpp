@@ -282,7 +282,7 @@ void TFoablak::AdatbazisParancsokBekotese()
     });
     // The backups of the unsaved work (foablak_back.cpp).
     connect(Akcio(QStringLiteral("Visszatlts1")), &QAction::triggered, this, [this] { BackVisszatoltesGombClick(); });
-    Program::aktualis().Variacio().BackMentese = [this] { BackMentese(); };
+    Program::aktualis().Variacio().BackMentese = [this] { return BackMentese(); };
     HuzasokVezerlo& h = Program::aktualis().HuzasokV();
     // An edit or a save changes whether the list can be saved elsewhere.
     connect(&h, &HuzasokVezerlo::valtozott, this, [this] { AlternativAdatbazisAction(alternativVan_); });

@@ -46,21 +46,38 @@ void torol(const std::string& utvonal)
     std::filesystem::remove(utvonal, ec);
 }
 
+// The question after a backup that could not be written: why, and whether
+// the work goes all the same.
+QString backHibaKerdes(const std::string& ut)
+{
+    const bool variacio = ut.ends_with(".top");
+    return QStringLiteral("Nem sikerült a biztonsági mentés.\r\n") +
+           QString::fromStdString(BackHibaOka(folders().BackKonyvtar, ut)) +
+           (variacio ? QStringLiteral("\r\n\r\nMentés nélkül a variáció nem tölthető vissza.\r\n\r\n"
+                                      "Mégis törli a variációt?")
+                     : QStringLiteral("\r\n\r\nMentés nélkül a számsor nem tölthető vissza.\r\n\r\n"
+                                      "Mégis törli a számsort?"));
+}
+
 }  // namespace
 
-void TFoablak::BackMentese()
+bool TFoablak::BackMentese()
 {
     // Only while the statistics button can be used: a run, a test or a
     // statistic in progress holds the work that would be written.
     QAction* stat = Akcio(QStringLiteral("StatisztikaGomb"));
     const QWidget* gomb = stat && Eszkoztar ? Eszkoztar->widgetForAction(stat) : nullptr;
     if (!stat || !stat->isEnabled() || (gomb && !gomb->isEnabled()) || !settings().BiztonsagiMentes)
-        return;
-    if (BackTipusaBeallitas("").empty() && !Akcio(QStringLiteral("Visszatlts1"))->isEnabled())
+        return true;
+    const BackIras r = BackTipusaBeallitas("");
+    if (r.Hiba)
+        return Kerdes(backHibaKerdes(r.Ut));
+    if (r.Ut.empty() && !Akcio(QStringLiteral("Visszatlts1"))->isEnabled())
         VanElmentettUtolsoBontas();
+    return true;
 }
 
-std::string TFoablak::BackTipusaBeallitas(const std::string& n)
+TFoablak::BackIras TFoablak::BackTipusaBeallitas(const std::string& n)
 {
     const std::int64_t sorok = variationStore().BontSzelvszam;
     const std::string fajta = BackIrasFajta(settings().BackTipus, sorok);
@@ -76,17 +93,21 @@ std::string TFoablak::BackTipusaBeallitas(const std::string& n)
     std::error_code ec;
     std::filesystem::create_directories(folders().BackKonyvtar, ec);
     const std::string ut = backUt(n, fajta);
-    // The backup about to be replaced is the older one.
-    if (n.empty())
-        BackKorrekcio(ut, backUt("1", fajta));
     AllomanyDialogusAllapotFrissites();
     // A backup does not save the user's work: it stays unsaved.
     const bool mentve = mainState().Mentve;
-    const QString nev = QString::fromStdString(ut);
-    const bool ok = fajta == "top" ? AllomanyDialogusok->VariacioMentese(nev) : AllomanyDialogusok->SzamsorMentese(nev);
+    const auto iras = [&](const std::string& hova) {
+        const QString nev = QString::fromStdString(hova);
+        return fajta == "top" ? AllomanyDialogusok->VariacioMentese(nev) : AllomanyDialogusok->SzamsorMentese(nev);
+    };
+    // The current backup becomes the older one only once the new one is whole.
+    const bool ok = n.empty() ? BackUjMentes(ut, backUt("1", fajta), iras) : iras(ut);
     mainState().Mentve = mentve;
     VanElmentettUtolsoBontas();
-    return ok ? ut : std::string();
+    BackIras r;
+    r.Ut = ut;
+    r.Hiba = !ok;
+    return r;
 }
 
 bool TFoablak::VanElmentettUtolsoBontas()
@@ -114,8 +135,12 @@ void TFoablak::BackVisszatoltesGombClick()
     if (bontasEgyseg().BontasBovites)
         Import_log_false();
     // The unsaved work waits aside under a spare name: no backup is touched
-    // before the newest one has loaded.
-    const std::string tartalek = BackTipusaBeallitas("2");
+    // before the newest one has loaded. Work that cannot be kept aside is
+    // replaced only when the user says so.
+    const BackIras felre = BackTipusaBeallitas("2");
+    if (felre.Hiba && !Kerdes(backHibaKerdes(felre.Ut)))
+        return;
+    const std::string tartalek = felre.Hiba ? std::string() : felre.Ut;
     const std::string tartalekFajta = tartalek.empty() ? fajta : tartalek.substr(tartalek.rfind('.') + 1);
     backMentesEngedely_ = false;
     if (!TorlesJovahagyas(0)) {

@@ -742,21 +742,34 @@ void TFeltetelek::TorlesGombClick()
 {
     FeltetelRekordok& f = *Allapot.Feltetelek;
     const FeltetelekVariacio v = variacio();
-    bool tovabb = Allapot.Foallapot->Mentve;
-    if (!tovabb && (v.SzamsorDb == 0 || v.BontasBovites)) {
-        tovabb = !f.FeltetelJelzo ||
-                 (Kerdes ? Kerdes(QStringLiteral("Biztos törli a feltételeket?"))
-                         : JovahagyasKerese(QStringLiteral("Biztos törli a feltételeket?")));
+    if (vezerlo_ && vezerlo_->Fut()) return;
+    const auto kerdes = [this](const char* szoveg) {
+        const QString q = QString::fromUtf8(szoveg);
+        return Kerdes ? Kerdes(q) : JovahagyasKerese(q);
+    };
+    // The lines were made for the conditions and go with them (in extension
+    // mode they stay for the numbers to come back to).
+    const bool sorok = v.SzamsorDb > 0 && !v.BontasBovites;
+    bool tovabb;
+    if (Allapot.Foallapot->Mentve) {
+        // A saved variation's lines are in its file; still they go only
+        // after the question.
+        tovabb = !sorok || kerdes(f.FeltetelJelzo ? "Biztos törli a feltételeket és a variáció listáját?"
+                                                  : "Biztos törli a variáció listáját?");
+    } else if (!sorok) {
+        tovabb = !f.FeltetelJelzo || kerdes("Biztos törli a feltételeket?");
+    } else {
+        // Unsaved lines: the variation controller asks, keeps them in the
+        // Back folder, and deletes them with the conditions.
+        tovabb = vezerlo_ && vezerlo_->TorlesEng2();
     }
-    // With lines the variation controller asks, and deletes them with the
-    // conditions.
-    if (!tovabb && !(v.SzamsorDb == 0 || v.BontasBovites) && vezerlo_)
-        tovabb = vezerlo_->TorlesEng2();
     if (!tovabb) return;
     FeltetelTorlesHelyzet h;
+    h.VariacioVanSzamsor = variacio().SzamsorDb > 0 && !v.BontasBovites;
     h.BontasBovites = v.BontasBovites;
     h.TulirasBont = Allapot.Opciok->TulirasBont;
     const FeltetelTorlesEredmeny r = FeltetelekTorlese(f, h);
+    if (r.VariacioTorlendo && vezerlo_) vezerlo_->BontasTorlese(false);
     if (r.HibapontTorolve) {
         const QSignalBlocker b1(HibapontBeEdit), b2(TulirasBontBox);
         HibapontBeEdit->setValue(0);

@@ -79,6 +79,8 @@ kvx::TorlesKornyezet VariacioVezerlo::TorlesKornyezet()
     k.VersionBeallitas = [this] { kvx::VersionBeallitas(p_.VariacioAllomany); };
     k.JovahagyasKerese = [](const std::string& s) { return JovahagyasKerese(QString::fromStdString(s)); };
     k.KijeloltSzamDb = p_.Szamok.KijeloltSzamDb();
+    k.Allomany = &p_.VariacioAllomany;
+    k.LottoIndex = p_.Jatek.LottoIndex;
     k.FeltetelJelzo = p_.Feltetelek.FeltetelJelzo;
     k.FeltetelekTorlese = [this] { FeltetelekTorlese(); };
     const BontasEgyseg& u = p_.Bontas;

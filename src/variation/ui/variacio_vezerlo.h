@@ -133,8 +133,9 @@ public:
     // Runs a job on a large store behind the wait window; the main window
     // provides it, since the wait window is its service. Empty: at once.
     std::function<void(int kod, const std::function<void()>& munka)> NagyFeladat;
-    // Keeps the unsaved lines before a deletion; the main window provides it.
-    std::function<void()> BackMentese;
+    // Keeps the unsaved lines before a deletion; the main window provides
+    // it. False: the backup failed and the user keeps the work.
+    std::function<bool()> BackMentese;
 
 signals:
     // Lines, run state or extension mode changed.

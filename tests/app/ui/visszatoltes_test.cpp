@@ -9,17 +9,29 @@
 #include "app/ui/foablak.h"
 #include "app/ui/formok.h"
 #include "app/ui/program.h"
+#include "app/ui/uzenetek.h"
+#include "common/binary_io.h"
 #include "conditions/number_set_file.h"
 #include "tickets/number_lists.h"
 #include "tickets/ui/foszelveny.h"
 #include "tickets/ui/szelvenyek.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "valaszolo.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -163,6 +175,100 @@ TEST_F(VisszatoltesTest, RestoreKeepsTheNewestBackupAndTwiceReturnsToTheStart)
         EXPECT_FALSE(QFile::exists(QString::fromStdString(ut("2"))));
     }
     EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join('|').toStdString();
+}
+
+// A backup that cannot be written stops the clearing: after the writer's
+// message the user is told why and asked; No keeps every number, Yes clears
+// them. The older generation stays as it was either way.
+TEST_F(VisszatoltesTest, AFailedBackupStopsTheClearingUntilTheUserSaysSo)
+{
+    namespace fs = std::filesystem;
+    const std::string back = kvx::folders().BackKonyvtar;
+    const std::string backMappa = back.substr(0, back.size() - 1);
+    struct Akadaly {
+        const char* nev;
+        const char* ok;  // the reason the question gives
+        bool iroUzenete;  // the writer failed and said so (else the set could not take its name)
+        std::function<void()> allit, bont;
+    };
+    const Akadaly akadalyok[] = {
+        {"the Back folder is a file", "mappa nem érhető el.", true,
+         [&] {
+             fs::rename(backMappa, backMappa + ".el");
+             ASSERT_TRUE(kvx::writeFileAtomic(backMappa, std::string_view("x")));
+         },
+         [&] {
+             fs::remove(backMappa);
+             fs::rename(backMappa + ".el", backMappa);
+         }},
+        {"a folder in the backup's way", "állomány nem írható.", false,
+         [&] {
+             fs::remove(ut(""));
+             fs::create_directories(ut("") + "/x");
+         },
+         [&] { fs::remove_all(ut("")); }},
+    };
+    const Szamok B{21, 22, 23, 24, 25, 26};
+    for (const Akadaly& a : akadalyok) {
+        for (const bool megis : {false, true}) {
+            SCOPED_TRACE(::testing::Message() << a.nev << (megis ? ", deleted anyway" : ", kept"));
+            // An older generation B, then unsaved work A.
+            window_->Kerdes = [](const QString&) { return true; };
+            jelol(B);
+            window_->Akcio(QStringLiteral("Mind1"))->trigger();
+            ASSERT_TRUE(QFile::rename(QString::fromStdString(ut("")), QString::fromStdString(ut("1"))));
+            jelol(A);
+            a.allit();
+            QStringList kerdesek;
+            window_->Kerdes = [&](const QString& q) {
+                kerdesek << q;
+                return kerdesek.size() == 1 || megis;
+            };
+            hibak_.clear();
+            window_->Akcio(QStringLiteral("Mind1"))->trigger();
+            a.bont();
+
+            EXPECT_EQ(hibak_, a.iroUzenete
+                                  ? QStringList{QStringLiteral("Hiba történt a számsor állományának mentése során.")}
+                                  : QStringList{});
+            ASSERT_EQ(kerdesek.size(), 2);
+            EXPECT_TRUE(kerdesek[1].startsWith(QStringLiteral("Nem sikerült a biztonsági mentés.\r\n")));
+            EXPECT_TRUE(kerdesek[1].contains(QString::fromUtf8(a.ok))) << kerdesek[1].toStdString();
+            EXPECT_TRUE(kerdesek[1].endsWith(QStringLiteral("Mégis törli a számsort?")));
+            EXPECT_EQ(ticket(), megis ? Szamok{} : A);
+            EXPECT_EQ(fajl(ut("1")), B);
+            EXPECT_FALSE(QFile::exists(QString::fromStdString(ut(""))));
+            EXPECT_TRUE(QDir(QString::fromStdString(back)).entryList({QStringLiteral("*.uj")}).isEmpty());
+            window_->Kerdes = [](const QString&) { return true; };
+            window_->Akcio(QStringLiteral("Mind1"))->trigger();
+            QFile::remove(QString::fromStdString(ut("")));
+            QFile::remove(QString::fromStdString(ut("1")));
+        }
+    }
+}
+
+// The question after a failed backup is the warning box whose default
+// button is No: Enter keeps the numbers.
+TEST_F(VisszatoltesTest, AFailedBackupQuestionDefaultsToKeepingTheWork)
+{
+    jelol(A);
+    std::filesystem::create_directories(ut("") + "/x");
+    window_->Kerdes = [](const QString& q) { return kvx::FigyelmeztetoKerdes(q); };
+    // Yes to the clearing question, then Enter on the backup's question.
+    kvx::teszt::Valaszolo valaszolo({QStringLiteral("Igen")});
+    QTimer enter;
+    QStringList latott;
+    QObject::connect(&enter, &QTimer::timeout, [&] {
+        auto* mb = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!mb || !mb->text().startsWith(QStringLiteral("Nem sikerült a biztonsági mentés.")))
+            return;
+        latott << mb->defaultButton()->text();
+        QTest::keyClick(mb, Qt::Key_Return);
+    });
+    enter.start(10);
+    window_->Akcio(QStringLiteral("Mind1"))->trigger();
+    EXPECT_EQ(latott, QStringList{QStringLiteral("Nem")});
+    EXPECT_EQ(ticket(), A);
 }
 
 }  // namespace
