@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 #include <vector>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace kvx {
@@ -52,6 +53,34 @@ protected:
     MainState m;
     AblakKorlatok k;
 };
+
+// Under a file-size limit (ulimit -f) the writer fails like on a full disk:
+// the program lives on to show the message, the old file is intact, and no
+// temporary file is left. The limit's signal would end the child at once.
+TEST_F(SettingsIni, AWritePastTheFileSizeLimitFailsLikeAnyOtherWrite)
+{
+    writeIni("[Kavarex]\nGame=3\n");
+    // Runs in the child: 0 when everything is as it should be.
+    const auto korlatMellett = [this] {
+        FajlmeretJelzesKikapcsolasa();
+        rlimit korlat{};
+        korlat.rlim_cur = korlat.rlim_max = 1024;
+        if (::setrlimit(RLIMIT_FSIZE, &korlat) != 0)
+            return 10;
+        const IniEredmeny r = KavarexIniIras(s, g, f, 1920, 1080);
+        int hiba = 0;
+        if (r.Rendben || r.HibaUzenet != IniAllomanyHibaUzenet(f.IniAllomany, true))
+            hiba |= 1;
+        std::vector<std::uint8_t> adat;
+        if (!readWholeFile(f.IniAllomany, adat) || std::string(adat.begin(), adat.end()) != "[Kavarex]\nGame=3\n")
+            hiba |= 2;
+        for (const auto& e : fs::directory_iterator(dir_))
+            if (e.is_regular_file() && e.path() != fs::path(f.IniAllomany))
+                hiba |= 4;
+        return hiba;
+    };
+    EXPECT_EXIT(std::_Exit(korlatMellett()), ::testing::ExitedWithCode(0), "");
+}
 
 TEST_F(SettingsIni, FoldersAndDefaults)
 {

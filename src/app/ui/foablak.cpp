@@ -70,7 +70,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QProcess>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
@@ -1313,19 +1312,20 @@ void TFoablak::Reset1Click(bool meretJelzo, int index)
     if (index > 0)
         szo += QStringLiteral("\r\n\r\nA program nem tudja módosítani a Windows hatáskörébe tartozó, "
                               "futásidőben szolgáltatott szöveg-és ablak méreteket.");
-    if (!TorlesJovahagyas(0))
-        return;
     if (!JovahagyasKerdes(QStringLiteral("Program újraindítása - ablakok méretének ") + szo +
                 QStringLiteral("\r\n\r\nBiztos újraindítja a programot?")))
         return;
-    Settings& s = settings();
-    s.UzenetekLog[7] = 0;
-    const int meret = 8 + 2 * index;
-    s.BetuMeret = meret;
-    KavarexIniIras();
-    mainState().Kilepes = true;
-    QProcess::startDetached(exe_, {QStringLiteral("-r"), QString::number(meret)});
-    QCoreApplication::quit();
+    // The restart closes the way "Kilépés" does, with its questions and
+    // backups; a refused close keeps this instance as it was. The new
+    // instance is started by the program body once this one has ended.
+    ujrainditasMeret_ = 8 + 2 * index;
+    if (!close())
+        ujrainditasMeret_.reset();
+}
+
+std::optional<std::int32_t> TFoablak::UjrainditasMeret() const
+{
+    return ujrainditasMeret_;
 }
 
 void TFoablak::KavarexIniIras()
@@ -1375,6 +1375,11 @@ bool TFoablak::FormCloseQuery()
     s.AblakFelso = y();
     s.AblakSzelesseg = width();
     s.AblakMagassag = height();
+    // A restart takes its text size, and shows the help tip no more.
+    if (ujrainditasMeret_) {
+        s.UzenetekLog[7] = 0;
+        s.BetuMeret = *ujrainditasMeret_;
+    }
     KavarexIniIras();
     return true;
 }

@@ -168,6 +168,9 @@ public:
     static SzelvenyVezerlo& Szelveny();
     // The size path of the settings' reset: restarts with size 8 + 2 * index.
     void Reset1Click(bool meretJelzo, int index);
+    // The text size of a restart whose close went through: the program body
+    // starts the new instance with it once this one has ended.
+    std::optional<std::int32_t> UjrainditasMeret() const;
 
     // The close query: false keeps the program running.
     bool FormCloseQuery();
@@ -406,6 +409,8 @@ private:
     // While a run or a variation test goes, only its window answers.
     kvx::AblakTiltas futasTiltas_;
     kvx::AblakTiltas tesztTiltas_;
+    // A restart asked for, while its close is under way or once it went through.
+    std::optional<std::int32_t> ujrainditasMeret_;
     // The application font before the text size was applied; given back
     // when the main window goes.
     std::optional<QFont> alapBetu_;

@@ -1,8 +1,13 @@
 #include "app/ui/inditas.h"
 #include "app/ui/program.h"
+#include <QCoreApplication>
 #include <QLocale>
 #include <QLibraryInfo>
+#include <QProcess>
 #include <QTranslator>
+
+#include <memory>
+#include <optional>
 
 #include "app/main_state.h"
 #include "app/shell_state.h"
@@ -10,6 +15,8 @@
 #include "app/ui/formok.h"
 #include "app/ui/kavarex_application.h"
 #include "app/ui/megszakitas.h"
+#include "app/ui/uzenetek.h"
+#include "common/binary_io.h"
 #include "platform/instance.h"
 
 namespace kvx {
@@ -20,32 +27,26 @@ void PeldanyEllenorzes(platform::FutoPeldany& peldany, const QStringList& args)
     ms.MasikPeldanyFut = false;
     if (!peldany.MasikPeldanyFut())
         return;
-    if (args.value(0) != QStringLiteral("-r"))
+    // Two instances never work on one folder: an earlier one that has not
+    // gone in time is asked about like any other.
+    if (args.value(0) != QStringLiteral("-r") || !peldany.VarakozasKilepesre(kPeldanyVarakozasMs))
         ms.MasikPeldanyFut = true;
-    else
-        peldany.VarakozasKilepesre(kPeldanyVarakozasMs);
 }
 
-int KavarexFuttatas(Program& program, int& argc, char** argv)
+int ProgramFuttatas(Program& program, const QStringList& args, const FuttatasBeallitasok& b)
 {
-    KavarexApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kavarex Personal"));
-    // Qt's own dialogs (the file dialogs above all) speak Hungarian like the rest.
-    QTranslator qtForditas;
-    if (qtForditas.load(QLocale(QLocale::Hungarian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qtForditas);
-    const QStringList args = app.arguments().mid(1);
-
-    platform::FutoPeldany peldany;
-    PeldanyEllenorzes(peldany, args);
+    auto peldany = std::make_unique<platform::FutoPeldany>(b.PeldanyNev.isEmpty() ? platform::peldanyNev()
+                                                                                  : b.PeldanyNev);
+    PeldanyEllenorzes(*peldany, args);
 
     int kod = 0;
+    std::optional<std::int32_t> ujrainditas;
+    QString exe = b.ProgramAllomany;
     {
-        TFoablak foablak(QString(), args);
+        TFoablak foablak(b.ProgramAllomany, args);
         if (program.Fo.Kilepes)
             return 0;
-        foablak.PeldanyFigyeles(&peldany);
+        foablak.PeldanyFigyeles(peldany.get());
         FormokLetrehozasa(foablak);
         if (program.Fo.Kilepes) {
             // The user chose to keep the earlier instance.
@@ -54,13 +55,43 @@ int KavarexFuttatas(Program& program, int& argc, char** argv)
         }
         // The first instance (or the one that took over) answers later ones.
         if (!program.Fo.MasikPeldanyFut)
-            peldany.Figyel();
+            peldany->Figyel();
         foablak.show();
-        kod = app.exec();
+        kod = QCoreApplication::exec();
         // Workers may still use the windows: they stop before the windows go.
         MunkaszalakLeallitasa();
+        ujrainditas = foablak.UjrainditasMeret();
+    }
+    // This instance has ended its work: no window, no worker, and nobody
+    // answers on the instance name any more. Only now may the next one start.
+    peldany.reset();
+    if (ujrainditas) {
+        if (exe.isEmpty())
+            exe = QCoreApplication::applicationFilePath();
+        const QStringList param{QStringLiteral("-r"), QString::number(*ujrainditas)};
+        const bool indult = b.ProgramInditas ? b.ProgramInditas(exe, param) : QProcess::startDetached(exe, param);
+        if (!indult) {
+            HibaUzenet(QStringLiteral("A program újraindítása nem sikerült.\r\n\r\nIndítsa el újra a ") + exe +
+                       QStringLiteral(" programot."));
+            return 1;
+        }
     }
     return kod;
+}
+
+int KavarexFuttatas(Program& program, int& argc, char** argv)
+{
+    // A write past a file-size limit fails like a full disk: its message,
+    // the old file intact, no temporary file left.
+    FajlmeretJelzesKikapcsolasa();
+    KavarexApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kavarex Personal"));
+    // Qt's own dialogs (the file dialogs above all) speak Hungarian like the rest.
+    QTranslator qtForditas;
+    if (qtForditas.load(QLocale(QLocale::Hungarian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtForditas);
+    return ProgramFuttatas(program, app.arguments().mid(1));
 }
 
 }  // namespace kvx

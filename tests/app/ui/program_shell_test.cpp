@@ -1,6 +1,9 @@
 // The program body's services on the offscreen platform: the running-instance
 // hand-over and the draws database loaded once every window exists.
+#include "app/backups.h"
 #include "app/folders.h"
+#include "app/ini_file.h"
+#include "app/settings.h"
 #include "app/ui/program.h"
 #include "app/game_table.h"
 #include "app/main_state.h"
@@ -12,8 +15,12 @@
 #include "draws/draw_ranges.h"
 #include "draws/draws_table.h"
 #include "platform/instance.h"
+#include "tickets/number_lists.h"
+#include "tickets/ui/foszelveny.h"
+#include "tickets/ui/szelvenyek.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -21,13 +28,17 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include "harom_huzas.h"
+#include "valaszolo.h"
 
+#include <functional>
 #include <memory>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -118,6 +129,129 @@ TEST_F(ProgramShellTest, AnotherInstanceIsAskedAboutAndEndedOnlyOnYes)
         EXPECT_EQ(kvx::mainState().MasikPeldanyFut, !igen);
         window_.reset();
     }
+}
+
+// A restart asked for by the program itself ("-r") waits for the earlier
+// instance; one that is still there after the wait is asked about like any
+// other, so two instances never work on one folder.
+TEST_F(ProgramShellTest, RestartArgumentWaitsForTheEarlierInstanceAndNeverRunsBesideIt)
+{
+    kvx::platform::FutoPeldany uj(teszNev("ujra"));
+    kvx::PeldanyEllenorzes(uj, {QStringLiteral("-r"), QStringLiteral("16")});
+    EXPECT_FALSE(kvx::mainState().MasikPeldanyFut);
+
+    kvx::platform::FutoPeldany marad(teszNev("ujra"));
+    ASSERT_TRUE(marad.Figyel());
+    kvx::PeldanyEllenorzes(uj, {QStringLiteral("-r"), QStringLiteral("16")});
+    EXPECT_TRUE(kvx::mainState().MasikPeldanyFut);
+}
+
+// The program body runs on the test's folder and instance name; `munka`
+// runs once the main window is up, with the main window. What a restart
+// starts is recorded with what could be seen at that moment.
+class ProgramUjrainditasTest : public ProgramShellTest {
+protected:
+    struct Inditas {
+        QString Program;
+        QStringList Parameterek;
+        bool FoablakVan;    // a main window still existed
+        bool PeldanyFelel;  // something answered on the instance name
+    };
+
+    int futtatas(const std::function<void(TFoablak&)>& munka)
+    {
+        kvx::FuttatasBeallitasok b;
+        b.PeldanyNev = teszNev("ujrainditas");
+        b.ProgramAllomany = dir_.filePath("kavarex");
+        b.ProgramInditas = [this, nev = b.PeldanyNev](const QString& program, const QStringList& param) {
+            bool foablak = false;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                foablak = foablak || qobject_cast<TFoablak*>(w);
+            inditasok_.push_back({program, param, foablak, kvx::platform::FutoPeldany(nev).MasikPeldanyFut()});
+            return true;
+        };
+        QTimer::singleShot(0, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* f = qobject_cast<TFoablak*>(w)) {
+                    f->Kerdes = [this](const QString& q) {
+                        kerdesek_ << q;
+                        return valasz_;
+                    };
+                    f->HibaUzenet = [this](const QString& q) { hibak_ << q; };
+                    munka(*f);
+                    return;
+                }
+            ADD_FAILURE() << "no main window";
+            QCoreApplication::quit();
+        });
+        return kvx::ProgramFuttatas(program_, {}, b);
+    }
+    // Seven marked numbers of 5/90: unsaved work worth a backup.
+    static void hetSzam()
+    {
+        kvx::settings().BiztonsagiMentes = true;
+        kvx::settings().BackTipus = "tip";
+        for (int n : {4, 8, 15, 16, 23, 42, 77})
+            szelvenyek().Foszelveny->SzamJeloles(n, kvx::ModKijelolt, false);
+    }
+    std::vector<Inditas> inditasok_;
+};
+
+// The restart closes the way "Kilépés" does: the unsaved-work question and
+// its backup, the settings written with the new size; the new instance is
+// started only once the old one has no window left and no longer answers.
+TEST_F(ProgramUjrainditasTest, ClosesLikeKilepesAndStartsTheNewInstanceOnlyAfterTheOldHasEnded)
+{
+    kvx::teszt::Valaszolo valaszolo({QStringLiteral("Igen")});
+    const int kod = futtatas([](TFoablak& f) {
+        hetSzam();
+        f.Reset1Click(true, 4);
+    });
+    EXPECT_EQ(kod, 0);
+    ASSERT_EQ(valaszolo.Latott.size(), 1);
+    EXPECT_TRUE(valaszolo.Latott[0].Szoveg.startsWith(QStringLiteral("Program újraindítása - ablakok méretének növelése")));
+    ASSERT_EQ(kerdesek_.size(), 1) << kerdesek_.join('|').toStdString();
+    EXPECT_TRUE(kerdesek_[0].contains(QStringLiteral("Biztos törli"))) << kerdesek_[0].toStdString();
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(kvx::BackAllomany(kvx::folders(), 0, "", "tip"))));
+    kvx::IniFile ini;
+    ASSERT_TRUE(ini.LoadFromFile(kvx::folders().IniAllomany));
+    EXPECT_EQ(ini.ReadInteger("Kavarex", "Size", 0), 16);
+
+    ASSERT_EQ(inditasok_.size(), 1u);
+    EXPECT_EQ(inditasok_[0].Program, dir_.filePath("kavarex"));
+    EXPECT_EQ(inditasok_[0].Parameterek, (QStringList{QStringLiteral("-r"), QStringLiteral("16")}));
+    EXPECT_FALSE(inditasok_[0].FoablakVan);
+    EXPECT_FALSE(inditasok_[0].PeldanyFelel);
+}
+
+// "Nem" to the unsaved-work question keeps the old instance as it was: its
+// window, its numbers, its text size; nothing is started, and a later
+// ordinary close does not restart either.
+TEST_F(ProgramUjrainditasTest, RefusedCloseKeepsTheOldInstanceWithItsWork)
+{
+    kvx::teszt::Valaszolo valaszolo({QStringLiteral("Igen")});
+    valasz_ = false;
+    const int kod = futtatas([this](TFoablak& f) {
+        hetSzam();
+        const std::int32_t meret = kvx::settings().BetuMeret;
+        f.Reset1Click(true, 4);
+        EXPECT_TRUE(f.isVisible());
+        EXPECT_EQ(kvx::szamListak().KijeloltSzamDb(), 7);
+        EXPECT_FALSE(kvx::mainState().Kilepes);
+        EXPECT_EQ(kvx::settings().BetuMeret, meret);
+        EXPECT_FALSE(f.UjrainditasMeret());
+        EXPECT_TRUE(inditasok_.empty());
+        EXPECT_EQ(kerdesek_.size(), 1);
+        // Kilépés now: the same question, answered Igen this time.
+        valasz_ = true;
+        f.close();
+    });
+    EXPECT_EQ(kod, 0);
+    EXPECT_EQ(kerdesek_.size(), 2);
+    EXPECT_TRUE(inditasok_.empty());
+    kvx::IniFile ini;
+    ASSERT_TRUE(ini.LoadFromFile(kvx::folders().IniAllomany));
+    EXPECT_NE(ini.ReadInteger("Kavarex", "Size", 0), 16);
 }
 
 TEST_F(ProgramShellTest, DatabaseOfTheGameIsLoadedOnceEveryWindowExists)
