@@ -36,6 +36,7 @@
 #include "valaszolo.h"
 
 #include <functional>
+#include <unistd.h>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -129,6 +130,32 @@ TEST_F(ProgramShellTest, AnotherInstanceIsAskedAboutAndEndedOnlyOnYes)
         EXPECT_EQ(kvx::mainState().MasikPeldanyFut, !igen);
         window_.reset();
     }
+}
+
+// At start the files a killed earlier run left under its writers' temporary
+// names go; a write of another running process and the backups stay.
+TEST_F(ProgramShellTest, StartRemovesTheTemporaryFilesAKilledRunLeft)
+{
+    const auto ir = [this](const QString& nev) {
+        ASSERT_TRUE(QDir(dir_.path()).mkpath(QFileInfo(dir_.filePath(nev)).path()));
+        QFile f(dir_.filePath(nev));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("x");
+    };
+    const QString halott = QStringLiteral(".tmp%1.0123456789abcdef").arg(QCoreApplication::applicationPid());
+    const QString elo = QStringLiteral(".tmp%1.0123456789abcdef").arg(::getppid());
+    const QStringList maradek = {QStringLiteral("Back/backOtos.tip.uj"), QStringLiteral("Dat/Huzas5.ldb") + halott,
+                                 QStringLiteral("kavarex.ini") + halott};
+    const QStringList marad = {QStringLiteral("Back/backOtos.tip"), QStringLiteral("Back/backOtos3.tip"),
+                               QStringLiteral("Dat/Huzas6.ldb") + elo};
+    for (const QString& n : maradek + marad)
+        ir(n);
+    ablak();
+    FormokLetrehozasa(*window_);
+    for (const QString& n : maradek)
+        EXPECT_FALSE(QFile::exists(dir_.filePath(n))) << n.toStdString();
+    for (const QString& n : marad)
+        EXPECT_TRUE(QFile::exists(dir_.filePath(n))) << n.toStdString();
 }
 
 // A restart asked for by the program itself ("-r") waits for the earlier
