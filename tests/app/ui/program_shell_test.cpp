@@ -68,6 +68,14 @@ protected:
         };
         window_->HibaUzenet = [this](const QString& q) { hibak_ << q; };
     }
+    // A file of the program's folder, with the folders on its way.
+    void ir(const QString& nev, const QByteArray& tartalom)
+    {
+        ASSERT_TRUE(QDir(dir_.path()).mkpath(QFileInfo(dir_.filePath(nev)).path()));
+        QFile f(dir_.filePath(nev));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(tartalom);
+    }
 
     QTemporaryDir dir_;
     std::unique_ptr<TFoablak> window_;
@@ -136,12 +144,6 @@ TEST_F(ProgramShellTest, AnotherInstanceIsAskedAboutAndEndedOnlyOnYes)
 // names go; a write of another running process and the backups stay.
 TEST_F(ProgramShellTest, StartRemovesTheTemporaryFilesAKilledRunLeft)
 {
-    const auto ir = [this](const QString& nev) {
-        ASSERT_TRUE(QDir(dir_.path()).mkpath(QFileInfo(dir_.filePath(nev)).path()));
-        QFile f(dir_.filePath(nev));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("x");
-    };
     const QString halott = QStringLiteral(".tmp%1.0123456789abcdef").arg(QCoreApplication::applicationPid());
     const QString elo = QStringLiteral(".tmp%1.0123456789abcdef").arg(::getppid());
     const QStringList maradek = {QStringLiteral("Back/backOtos.tip.uj"), QStringLiteral("Dat/Huzas5.ldb") + halott,
@@ -149,7 +151,7 @@ TEST_F(ProgramShellTest, StartRemovesTheTemporaryFilesAKilledRunLeft)
     const QStringList marad = {QStringLiteral("Back/backOtos.tip"), QStringLiteral("Back/backOtos3.tip"),
                                QStringLiteral("Dat/Huzas6.ldb") + elo};
     for (const QString& n : maradek + marad)
-        ir(n);
+        ir(n, "x");
     ablak();
     FormokLetrehozasa(*window_);
     for (const QString& n : maradek)
@@ -333,12 +335,6 @@ TEST_F(ProgramShellTest, DatabaseOfTheGameIsLoadedOnceEveryWindowExists)
 // a folder whose new place holds files already is reported and left as it is.
 TEST_F(ProgramShellTest, FirstStartMovesTheOlderVersionsFilesAndFolders)
 {
-    const auto ir = [this](const QString& nev, const QByteArray& tartalom) {
-        ASSERT_TRUE(QDir(dir_.path()).mkpath(QFileInfo(dir_.filePath(nev)).path()));
-        QFile f(dir_.filePath(nev));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(tartalom);
-    };
     const auto olvas = [this](const QString& nev) {
         QFile f(dir_.filePath(nev));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<nincs>");
