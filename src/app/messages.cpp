@@ -1,8 +1,10 @@
 #include "app/messages.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "app/game_table.h"
+#include "common/text_codec.h"
 
 namespace kvx {
 
@@ -169,6 +171,66 @@ std::string masikJatekAllomanySzoveg(const std::string& allomany, bool hiba, int
         szoveg += std::string("\r\n\r\n") + "A program megkísérli betölteni: " +
                   JatekNev[static_cast<std::size_t>(lottoIndex)];
     return szoveg + "\r\n\r\n" + allomany;
+}
+
+namespace {
+
+// "5 különböző szám 1 és 90 között"; nev is an extra pool's name (" Euro")
+// or empty.
+std::string szamok(int db, const std::string& nev, int also, int felso)
+{
+    return std::to_string(db) + (db > 1 ? " különböző" : "") + nev + " szám " + std::to_string(also) + " és " +
+           std::to_string(felso) + " között";
+}
+
+}  // namespace
+
+std::string importSorLeiras(const GameParams& g, bool huzas)
+{
+    const int fo = huzas ? g.HuzottFoSzamokPluszNelkul : g.SzamsorFoSzamDb;
+    const int plusz = g.VanPluszSzam ? g.PluszSzamDb : 0;
+    const int pot = huzas ? g.PotSzamok : 0;
+    const int pluszAlso = 1 - g.PluszSzamEltolas;
+    std::string leiras = szamok(fo, "", 1, g.FoSzamKeszlet);
+    if (plusz > 0)
+        leiras += ", majd " + szamok(plusz, g.PluszSzamNev, pluszAlso, g.PluszSzamKeszlet - g.PluszSzamEltolas);
+    if (pot > 0)
+        leiras += ", majd " + szamok(pot, " plusz", 1, g.FoSzamKeszlet) + " (elhagyható)";
+    const int sorsolasok = huzas ? std::max(1, g.SorsolasokSzama) : 1;
+    if (sorsolasok > 1)
+        leiras += ", majd a " + std::to_string(sorsolasok) + ". sorsolás számai ugyanígy (elhagyható)";
+    if (!huzas)
+        leiras += ", elválasztójellel";
+    // The example: the smallest numbers of each part.
+    std::string pelda;
+    const auto hozzaad = [&pelda](int v) {
+        if (!pelda.empty()) pelda += ';';
+        pelda += std::to_string(v);
+    };
+    for (int s = 0; s < sorsolasok; ++s) {
+        for (int i = 1; i <= fo; ++i) hozzaad(i);
+        for (int i = 0; i < plusz; ++i) hozzaad(pluszAlso + i);
+        for (int i = 1; i <= pot; ++i) hozzaad(fo + i);
+    }
+    return leiras + ", például: " + pelda;
+}
+
+std::string importHibasSor(std::int64_t sor, std::string_view szoveg, const std::string& leiras)
+{
+    constexpr std::size_t kMaxKarakter = 60;
+    std::string idezet = toUtf8Detect(szoveg);
+    std::size_t karakterek = 0, vag = std::string::npos;
+    for (std::size_t i = 0; i < idezet.size(); ++i) {
+        if ((static_cast<unsigned char>(idezet[i]) & 0xC0) == 0x80) continue;
+        if (++karakterek > kMaxKarakter) {
+            vag = i;
+            break;
+        }
+    }
+    if (vag != std::string::npos) idezet = idezet.substr(0, vag) + "…";
+    const bool ures = idezet.find_first_not_of(" \t") == std::string::npos;
+    return "\r\n\r\n" + std::to_string(sor) + ". sor: " + (ures ? std::string("üres") : "„" + idezet + "”") +
+           "\r\nEgy sorban: " + leiras;
 }
 
 std::string pluszSzamTortenet(int lottoIndex, int sor)

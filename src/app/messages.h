@@ -6,8 +6,11 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace kvx {
+
+struct GameParams;
 
 // Result codes of a box, the values the rest of the program compares with.
 constexpr int mrOk = 1;
@@ -112,6 +115,17 @@ std::string ujabbVerzioAllomanySzoveg(const std::string& verzioSzoveg,
 // With the error flag the text of a HibaUzenet, otherwise of a FigyelmeztetoUzenet
 // (the caller then loads the file as the named game).
 std::string masikJatekAllomanySzoveg(const std::string& allomany, bool hiba, int lottoIndex);
+// What one line of an import file must hold, in the game's own terms: for a
+// draw (huzas true) the numbers of every drawing with its extra and bonus
+// numbers, for a line of a variation its main and extra numbers with the
+// separators between them; with an example line. Extra numbers count as the
+// ticket shows them (from 0 where the pool starts at 0).
+std::string importSorLeiras(const GameParams& g, bool huzas);
+// The detail a refused import adds after its message: an empty line, the
+// line's number (from 1) and its text as read (quoted, cut after 60
+// characters; an empty line says so), then what a line must hold.
+std::string importHibasSor(std::int64_t sor, std::string_view szoveg, const std::string& leiras);
+
 // The extra-number history note of a game at a draws-list row, or "".
 std::string pluszSzamTortenet(int lottoIndex, int huzTablaSor);
 std::string pluszSzamTippSzoveg(bool tortenettel, bool tortenetTipp, const std::string& tortenet);

@@ -1,5 +1,7 @@
 #include "draws/alternative_databases.h"
 
+#include "app/messages.h"
+#include "common/binary_io.h"
 #include "common/delphi_format.h"
 #include "draws/result_parsers.h"
 
@@ -208,8 +210,8 @@ std::string ImportCelUtvonal(const std::string& privateKonyvtar, const std::stri
     return (std::filesystem::path(privateKonyvtar) / jatekMappa / (nev + ".pdb")).string();
 }
 
-ImportEredmeny HuzasokImportalasa(const std::string& importAllomany, const std::string& cel, const GameParams& g,
-                                  std::int32_t ev, std::int32_t ho, std::int32_t nap)
+ImportEredmeny HuzasokImportBeolvasasa(const std::string& importAllomany, const GameParams& g, std::int32_t ev,
+                                       std::int32_t ho, std::int32_t nap)
 {
     ImportEredmeny e;
     std::vector<std::string> sorok;
@@ -217,30 +219,50 @@ ImportEredmeny HuzasokImportalasa(const std::string& importAllomany, const std::
         e.Uzenet = "Hiba történt: " + importAllomany + " megnyitása.";
         return e;
     }
+    // Blank lines closing the file are no draws.
+    while (!sorok.empty() && sorok.back().find_first_not_of(" \t") == std::string::npos)
+        sorok.pop_back();
     // A file of no draws would make an empty database that looks imported.
     if (sorok.empty()) {
         e.Uzenet = ImportHibaUzenet(importAllomany);
         return e;
     }
-    std::error_code ec;
-    std::filesystem::create_directories(std::filesystem::path(cel).parent_path(), ec);
     GameParams jatek = g;
     FrissitesKornyezet k;
     k.Jatek = &jatek;
-    k.AdatbazisUtvonal = cel;
+    k.AdatbazisUtvonal = importAllomany;
     k.FajlNev = importAllomany;
     k.AdatbazisTipus = false;
     k.Ma = Datum{ev, ho, nap};
+    k.Iras = [&e](const std::vector<std::uint8_t>& kep) {
+        e.Kep = kep;
+        return true;
+    };
     const FrissitesEredmeny r = HuzasokFrissitesKenoHU(k, sorok, 0, true);
     if (r.Siker) {
         e.Siker = true;
         e.Huzasok = r.KilepesGombTag;
         return e;
     }
-    // A failed write says so; anything else is data out of range.
-    e.Uzenet = r.Tipus == FrissitesUzenetTipus::Hiba && r.Uzenet != ImportHibaUzenet(importAllomany)
-                   ? r.Uzenet
-                   : ImportHibaUzenet(importAllomany);
+    e.Kep.clear();
+    e.Uzenet = ImportHibaUzenet(importAllomany);
+    if (r.HibasSor >= 0 && r.HibasSor < static_cast<std::int32_t>(sorok.size()))
+        e.Uzenet += importHibasSor(r.HibasSor + 1, sorok[static_cast<std::size_t>(r.HibasSor)],
+                                   importSorLeiras(g, true));
+    return e;
+}
+
+ImportEredmeny HuzasokImportIrasa(const ImportEredmeny& beolvasott, const std::string& cel)
+{
+    ImportEredmeny e;
+    e.Huzasok = beolvasott.Huzasok;
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::path(cel).parent_path(), ec);
+    if (!beolvasott.Siker || !writeFileAtomic(cel, beolvasott.Kep)) {
+        e.Uzenet = kAdatbazisMentesHiba;
+        return e;
+    }
+    e.Siker = true;
     return e;
 }
 

@@ -99,16 +99,22 @@ std::string ImportCelUtvonal(const std::string& privateKonyvtar, const std::stri
 
 struct ImportEredmeny {
     bool Siker = false;
-    std::int32_t Huzasok = 0;  // draws written
-    std::string Uzenet;        // what to tell the user when it failed
+    std::int32_t Huzasok = 0;       // draws read
+    std::string Uzenet;             // what to tell the user when it failed
+    std::vector<std::uint8_t> Kep;  // the checked database, ready to be written
 };
 
-// Reads the user's file of number lines (one draw a line, numbers only),
-// checks every draw with the loader's rules and writes the private database
-// `cel` through a temporary file, creating its folder. Every draw gets
-// today's year and ISO week. A file that cannot be read, holds no line or a
-// line out of range writes nothing: an existing `cel` stays as it was.
-ImportEredmeny HuzasokImportalasa(const std::string& importAllomany, const std::string& cel, const GameParams& g,
-                                  std::int32_t ev, std::int32_t ho, std::int32_t nap);
+// Reads the user's file of number lines (one draw a line, numbers only) and
+// checks every draw with the loader's rules; nothing is written. Every draw
+// gets today's year and ISO week. Blank lines at the end of the file are
+// dropped; any other line is a draw, so a blank line between draws is
+// refused like any line without its numbers. A refused file's message names
+// its first bad line, the line as read and what a line must hold.
+ImportEredmeny HuzasokImportBeolvasasa(const std::string& importAllomany, const GameParams& g, std::int32_t ev,
+                                       std::int32_t ho, std::int32_t nap);
+// Writes a file read by HuzasokImportBeolvasasa as the private database
+// `cel` through a temporary file, creating its folder. On failure an
+// existing `cel` stays as it was.
+ImportEredmeny HuzasokImportIrasa(const ImportEredmeny& beolvasott, const std::string& cel);
 
 }  // namespace kvx

@@ -250,7 +250,9 @@ BetoltesEredmeny HuzasAdatbazisOlvasas(std::span<const std::uint8_t> adat, const
                                        const BetoltesBeallitasok& beall, const std::string& utvonal,
                                        BetoltottAdatbazis& ki)
 {
-    auto hiba = [](BetoltesAllapot a, std::string u) { return BetoltesEredmeny{a, std::move(u)}; };
+    auto hiba = [](BetoltesAllapot a, std::string u, std::int32_t huzas = 0) {
+        return BetoltesEredmeny{a, std::move(u), huzas};
+    };
     const std::size_t meret = adat.size();
     // The header must be whole; a header alone is an empty database; records
     // must be whole (a cut record is never read past the end of the file).
@@ -300,7 +302,7 @@ BetoltesEredmeny HuzasAdatbazisOlvasas(std::span<const std::uint8_t> adat, const
             while (V < korlat && rek.Szamok[static_cast<std::size_t>(V)] != 0)
                 ++V;
             if (V < p.HuzottSzamok && V < p.SzamsorHossz)
-                return hiba(BetoltesAllapot::Ervenytelen, KevesSzamUzenet(p, rek, R, V));
+                return hiba(BetoltesAllapot::Ervenytelen, KevesSzamUzenet(p, rek, R, V), R);
             if ((p.KenoJatek || p.LottoIndex == 17) && !beall.AdatbazisTipus)
                 SorsolasMeretBeallitas(p, V, V);
             SetHuzasok(uj.Tabla, n, p.HuzottSzamok + 3);
@@ -308,7 +310,7 @@ BetoltesEredmeny HuzasAdatbazisOlvasas(std::span<const std::uint8_t> adat, const
         TTombInt1D& sor = uj.Tabla.Huzasok[static_cast<std::size_t>(R - 1)];
 
         if (rek.Sorszam < 1 || rek.Sorszam > kMaxHuzasok)
-            return hiba(BetoltesAllapot::Ervenytelen, Rs + ". húzás sorszáma érvénytelen tartományba esik.");
+            return hiba(BetoltesAllapot::Ervenytelen, Rs + ". húzás sorszáma érvénytelen tartományba esik.", R);
         sor[0] = rek.Sorszam;
 
         std::int32_t ev = rek.Ev;
@@ -325,15 +327,15 @@ BetoltesEredmeny HuzasAdatbazisOlvasas(std::span<const std::uint8_t> adat, const
                 ++ev;
         }
         if (ev < 1901 || ev > 10000)
-            return hiba(BetoltesAllapot::Ervenytelen, Rs + ". húzás évszáma érvénytelen tartományba esik.");
+            return hiba(BetoltesAllapot::Ervenytelen, Rs + ". húzás évszáma érvénytelen tartományba esik.", R);
         sor[1] = ev;
         if (het < 1 || het > 53)
-            return hiba(BetoltesAllapot::Ervenytelen, Rs + ". húzás hete érvénytelen tartományba esik.");
+            return hiba(BetoltesAllapot::Ervenytelen, Rs + ". húzás hete érvénytelen tartományba esik.", R);
         sor[2] = het;
 
         std::string uzenet = SzamokEllenorzese(p, rek, R, sor);
         if (!uzenet.empty())
-            return hiba(BetoltesAllapot::Ervenytelen, std::move(uzenet));
+            return hiba(BetoltesAllapot::Ervenytelen, std::move(uzenet), R);
     }
     uj.HuzottSzamok = p.HuzottSzamok;
     uj.HuzottFoSzamok = p.HuzottFoSzamok;

@@ -84,6 +84,7 @@ enum class BetoltesAllapot {
 struct BetoltesEredmeny {
     BetoltesAllapot Allapot = BetoltesAllapot::Sikeres;
     std::string Uzenet;
+    std::int32_t Huzas = 0;  // the draw (from 1) that broke a rule; 0 for the file as a whole
     bool sikeres() const { return Allapot == BetoltesAllapot::Sikeres; }
 };
 

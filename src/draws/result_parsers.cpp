@@ -212,18 +212,21 @@ std::string KevesebbKerdes(const std::string& nev)
 bool Kerdez(const FrissitesKornyezet& k, const std::string& kerdes) { return k.Kerdes && k.Kerdes(kerdes); }
 
 // Checks the whole new table with the loader's rules and writes it. The
-// table is returned through `tabla` when it is valid.
+// table is returned through `tabla` when it is valid. `forras` gives the
+// input line of every new row, so a row the loader refuses names its line.
 FrissitesEredmeny EllenorizEsIr(const FrissitesKornyezet& k, const GameParams& g, const TTombInt2D& sorok,
-                                BetoltottAdatbazis& tabla)
+                                BetoltottAdatbazis& tabla, const std::vector<std::int32_t>* forras = nullptr)
 {
     const std::vector<std::uint8_t> kep = AdatbazisKep(sorok, g, k.Verzio);
     const BetoltesEredmeny b = HuzasAdatbazisOlvasas(kep, g, BetoltesBeallitasok{k.AdatbazisTipus, {}}, k.AdatbazisUtvonal, tabla);
     if (!b.sikeres()) {
         FrissitesEredmeny e;
         e.Reszlet = b.Uzenet;
+        if (forras && b.Huzas >= 1 && b.Huzas <= static_cast<std::int32_t>(forras->size()))
+            e.HibasSor = (*forras)[static_cast<std::size_t>(b.Huzas - 1)];
         return e;
     }
-    if (!writeFileAtomic(k.AdatbazisUtvonal, kep)) {
+    if (!(k.Iras ? k.Iras(kep) : writeFileAtomic(k.AdatbazisUtvonal, kep))) {
         FrissitesEredmeny e;
         e.Tipus = FrissitesUzenetTipus::Hiba;
         e.Uzenet = kAdatbazisMentesHiba;
@@ -334,6 +337,7 @@ FrissitesEredmeny HuzasokFrissitesKenoHU(const FrissitesKornyezet& k, const std:
                                            : szelesseg;
 
     TTombInt2D uj;
+    std::vector<std::int32_t> forras;  // the line of every row
     for (std::int32_t lepes = 0; lepes < n - kezdo; ++lepes) {
         const std::int32_t i = legujabbElol ? n - 1 - lepes : kezdo + lepes;
         const std::int32_t sorszam = legujabbElol ? n - i : import ? i + 1 : i - (kezdo - 1);
@@ -366,10 +370,11 @@ FrissitesEredmeny HuzasokFrissitesKenoHU(const FrissitesKornyezet& k, const std:
         }
         SorRendezese(g, sor);
         uj.push_back(std::move(sor));
+        forras.push_back(i);
     }
 
     BetoltottAdatbazis tabla;
-    FrissitesEredmeny e = EllenorizEsIr(k, g, uj, tabla);
+    FrissitesEredmeny e = EllenorizEsIr(k, g, uj, tabla, &forras);
     if (e.Siker)
         e.KilepesGombTag = static_cast<std::int32_t>(uj.size());
     else if (import && e.Uzenet.empty()) {

@@ -52,6 +52,9 @@ struct FrissitesKornyezet {
     // Lines of a fixed extra file of the cache folder ("loto2.csv", ...);
     // false when it is missing.
     std::function<bool(const std::string& nev, std::vector<std::string>& sorok)> CacheAllomany;
+    // Takes the checked image of the new database instead of writing it to
+    // AdatbazisUtvonal; false fails the update as a failed write does.
+    std::function<bool(const std::vector<std::uint8_t>& kep)> Iras;
 };
 
 enum class FrissitesUzenetTipus { Nincs, Figyelmeztetes, Hiba };

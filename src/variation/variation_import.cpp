@@ -119,11 +119,14 @@ bool utf8Sor(std::string_view s)
     return false;
 }
 
-enum class SorFajta { Kihagyott, Hianyos, Szamsor };
+enum class SorFajta { Ures, NemNumerikus, Hianyos, Szamsor };
 
-// The shape of a line: skipped, malformed, or one to read numbers from.
+// The shape of a line: blank (skipped), without any digit, malformed, or one
+// to read numbers from.
 SorFajta sorFajta(std::string_view s, int k, bool utolso)
 {
+    if (s.find_first_not_of(' ') == std::string_view::npos)
+        return SorFajta::Ures;
     const bool utf8 = utf8Sor(s);
     std::int64_t karakterek = 0, szamjegyek = 0, elvalasztok = 0;
     for (char c : s) {
@@ -136,13 +139,8 @@ SorFajta sorFajta(std::string_view s, int k, bool utolso)
         else if (c != ' ')
             ++elvalasztok;
     }
-    if (karakterek <= k)
-        return SorFajta::Kihagyott;
-    bool vanSzamjegy = false;
-    for (std::size_t i = 0; i + 1 < s.size() && !vanSzamjegy; ++i)
-        vanSzamjegy = szamjegy(s[i]);
-    if (!vanSzamjegy)
-        return SorFajta::Kihagyott;
+    if (szamjegyek == 0)
+        return SorFajta::NemNumerikus;
     if (szamjegyek < k || szamjegyek > 2 * k || elvalasztok != k - 1 || (!utolso && karakterek < 2 * k - 1))
         return SorFajta::Hianyos;
     return SorFajta::Szamsor;
@@ -203,80 +201,61 @@ void tarUrites(ImportKornyezet& k)
     u.Vezerles.BontSzelvszam.store(0);
 }
 
-ImportEredmeny elutasitas(ImportKornyezet& k, std::string szoveg, bool szamokMaradnak)
+// How many of a line's kk positions hold main-pool numbers.
+int foPoziciok(const GameParams& g, int kk)
 {
-    tarUrites(k);
-    if (!szamokMaradnak)
-        MindenSzamTorlese(*k.Listak, *k.Jatek, *k.Foallapot);
+    return g.VanPluszSzam ? std::min(std::clamp(g.SzamsorFoSzamDb, 0, kMaxVariacioMeret), kk) : kk;
+}
+
+ImportEredmeny elutasitas(std::string szoveg)
+{
     ImportEredmeny r;
     r.Uzenet = std::move(szoveg);
     return r;
 }
 
-}  // namespace
+// The file read and checked whole: its lines as coded values, kk a line.
+struct ImportSorok {
+    std::string Hiba;  // the refusal; empty when every line is good
+    std::vector<std::uint8_t> Ertekek;
+    std::int32_t Szamlalt = 0;
+    std::array<bool, 256> Hasznalt{};  // the numbers the lines use
+    int Kulonbozo = 0;
+};
 
-ImportEredmeny ImportBeolvasas(const std::string& nev, ImportKornyezet& k)
+// Reads every line of an open file of osszesSor text lines for a game whose
+// lines hold kk numbers; touches nothing but the file.
+ImportSorok sorokOlvasasa(std::FILE* f, const std::string& nev, const GameParams& g, int kk, std::int64_t osszesSor)
 {
-    SzamListak& l = *k.Listak;
-    const GameParams& g = *k.Jatek;
-    const std::string altalanos = ervenytelenAllomanySzoveg(nev, std::string(), true);
-
-    // Count the text lines first, without keeping any of them.
-    std::int64_t osszesSor = 0;
-    {
-        Fajl f(std::fopen(nev.c_str(), "rb"));
-        if (!f) {
-            ImportEredmeny r;
-            r.Uzenet = altalanos;
-            return r;
-        }
-        SorOlvaso o(f.get());
-        std::string_view s;
-        while (o.kovetkezo(s))
-            if (++osszesSor > kImportMaxSor) {
-                ImportEredmeny r;
-                r.Uzenet = kImportTulNagy;
-                return r;
-            }
-    }
-
-    ImportFolyamat folyamat(k);
-    folyamat.ablak(kImportBetoltesSzoveg);
-    Fajl f(std::fopen(nev.c_str(), "rb"));
-    if (!f)
-        return elutasitas(k, altalanos, false);
-
-    const int kf0 = std::clamp(g.SzamsorFoSzamDb, 0, kMaxVariacioMeret);
-    const int k0 = std::clamp(l.VariacioMeret > 0 ? l.VariacioMeret : g.SzamsorHossz, 1, kMaxVariacioMeret);
-    const int kf = g.VanPluszSzam ? std::min(kf0, k0) : k0;
-    const int kk = k0;
-
-    // Coded values of every counted line, kk bytes each.
-    std::vector<std::uint8_t> sorok;
-    sorok.reserve(static_cast<std::size_t>(std::min<std::int64_t>(osszesSor, kImportMaxSor)) *
-                  static_cast<std::size_t>(kk));
-    std::array<bool, 256> kijelolt{};
-    for (std::uint8_t n : l.KijeloltSzamok)
-        kijelolt[n] = true;
-    std::int32_t szamlalt = 0;
-
-    SorOlvaso o(f.get());
+    const int kf = foPoziciok(g, kk);
+    const std::string leiras = importSorLeiras(g, false);
+    ImportSorok e;
+    e.Ertekek.reserve(static_cast<std::size_t>(std::min<std::int64_t>(osszesSor, kImportMaxSor)) *
+                      static_cast<std::size_t>(kk));
+    SorOlvaso o(f);
     std::string_view s;
     std::int64_t r = 0;
     std::uint8_t sor[kMaxVariacioMeret];
+    // Every refusal names the line, as read, and what a line must hold.
+    const auto hiba = [&](const std::string& szoveg) {
+        e.Hiba = szoveg + importHibasSor(r, s, leiras);
+        return e;
+    };
     while (o.kovetkezo(s)) {
         ++r;
         const SorFajta fajta = sorFajta(s, kk, r >= osszesSor);
-        if (fajta == SorFajta::Kihagyott)
+        if (fajta == SorFajta::Ures)
             continue;
+        if (fajta == SorFajta::NemNumerikus)
+            return hiba(kImportNemNumerikus);
         if (fajta == SorFajta::Hianyos)
-            return elutasitas(k, kImportHianyos, false);
+            return hiba(kImportHianyos);
         std::size_t i = 0;
         for (int p = 0; p < kk; ++p) {
             while (i < s.size() && !szamjegy(s[i]))
                 ++i;
             if (i >= s.size())
-                return elutasitas(k, kImportNemNumerikus, false);
+                return hiba(kImportNemNumerikus);
             int ertek = 0, jegyek = 0;
             while (i < s.size() && szamjegy(s[i]) && jegyek < 3) {
                 ertek = ertek * 10 + (s[i] - '0');
@@ -298,38 +277,85 @@ ImportEredmeny ImportBeolvasas(const std::string& nev, ImportKornyezet& k)
             const int also = extra ? g.FoSzamKeszlet + 1 : 1;
             const int felso = g.VanPluszSzam && !extra ? g.FoSzamKeszlet : g.OsszesSzam;
             if (kod < also || kod > felso)
-                return elutasitas(k, szamHiba(r, p + 1, kod, "érvénytelen tartományba esik."), false);
+                return hiba(szamHiba(r, p + 1, kod, "érvénytelen tartományba esik."));
             for (int j = 0; j < p; ++j)
                 if (sor[j] == kod)
-                    return elutasitas(k, szamHiba(r, p + 1, kod, "ismétlődik."), false);
+                    return hiba(szamHiba(r, p + 1, kod, "ismétlődik."));
             sor[p] = static_cast<std::uint8_t>(kod);
-            if (!kijelolt[static_cast<std::size_t>(kod)]) {
-                SzamJeloles(l, g, *k.Foallapot, kod, ModKijelolt, false);
-                // The ticket may refuse a number (a full selection): the line
-                // could then not be stored as positions of the selection.
-                if (!KijeloltE(l, kod))
-                    return elutasitas(k, szamHiba(r, p + 1, kod, "nem jelölhető ki."), false);
-                kijelolt[static_cast<std::size_t>(kod)] = true;
-            }
         }
-        sorok.insert(sorok.end(), sor, sor + kk);
-        ++szamlalt;
         while (i < s.size() && s[i] == ' ')
             ++i;
         if (i < s.size())
-            return elutasitas(k, masikJatekAllomanySzoveg(nev, true, -1), true);
+            return hiba(masikJatekAllomanySzoveg(nev, true, -1));
+        e.Ertekek.insert(e.Ertekek.end(), sor, sor + kk);
+        ++e.Szamlalt;
+        for (int p = 0; p < kk; ++p)
+            if (!e.Hasznalt[sor[p]]) {
+                e.Hasznalt[sor[p]] = true;
+                ++e.Kulonbozo;
+            }
     }
-    f.reset();
+    // An import needs at least one line and more numbers than a line holds.
+    if (e.Szamlalt == 0 || e.Kulonbozo <= g.SzamsorHossz)
+        e.Hiba = "Érvénytelen formátumú állomány\r\n\r\n" + nev;
+    return e;
+}
 
-    if (szamlalt == 0 || l.KijeloltSzamDb() <= g.SzamsorHossz)
-        return elutasitas(k, "Érvénytelen formátumú állomány\r\n\r\n" + nev, false);
+}  // namespace
 
-    // The selection ascending, extra-pool numbers after the main ones.
-    std::sort(l.KijeloltSzamok.begin(), l.KijeloltSzamok.end());
+ImportEredmeny ImportBeolvasas(const std::string& nev, ImportKornyezet& k)
+{
+    SzamListak& l = *k.Listak;
+    const GameParams& g = *k.Jatek;
+    const std::string altalanos = ervenytelenAllomanySzoveg(nev, std::string(), true);
+    // The ticket is emptied before the lines are stored: a line holds the
+    // game's whole line, no fixed numbers.
+    const int kk = std::clamp(g.SzamsorHossz, 1, kMaxVariacioMeret);
+
+    // Count the text lines first, without keeping any of them.
+    std::int64_t osszesSor = 0;
+    {
+        Fajl f(std::fopen(nev.c_str(), "rb"));
+        if (!f)
+            return elutasitas(altalanos);
+        SorOlvaso o(f.get());
+        std::string_view s;
+        while (o.kovetkezo(s))
+            if (++osszesSor > kImportMaxSor)
+                return elutasitas(kImportTulNagy);
+    }
+
+    // Every line is read and checked before anything changes: a refused
+    // file leaves the ticket, the conditions and the variation as they were.
+    ImportSorok be;
+    {
+        ImportFolyamat folyamat(k);
+        folyamat.ablak(kImportBetoltesSzoveg);
+        Fajl f(std::fopen(nev.c_str(), "rb"));
+        if (!f)
+            return elutasitas(altalanos);
+        be = sorokOlvasasa(f.get(), nev, g, kk, osszesSor);
+    }
+    if (!be.Hiba.empty())
+        return elutasitas(std::move(be.Hiba));
+    // Now the ticket and the conditions make way (the caller may ask first).
+    if (k.Elokeszites && !k.Elokeszites())
+        return {};
+    if (l.KijeloltSzamDb() > 0 || l.FixSzamDb() > 0)
+        return {};
+
+    ImportFolyamat folyamat(k);
+    // The selection: the numbers the lines use, ascending, extra-pool
+    // numbers after the main ones.
+    for (int n = 1; n < static_cast<int>(be.Hasznalt.size()); ++n)
+        if (be.Hasznalt[static_cast<std::size_t>(n)])
+            SzamJeloles(l, g, *k.Foallapot, n, ModKijelolt, false);
     PluszSzamokAVegere(l, g, *k.Foallapot);
     std::array<std::uint8_t, 256> index{};
     for (std::size_t i = 0; i < l.KijeloltSzamok.size(); ++i)
         index[l.KijeloltSzamok[i]] = static_cast<std::uint8_t>(i);
+    const std::int32_t szamlalt = be.Szamlalt;
+    const int kf = foPoziciok(g, kk);
 
     // Preparation of the store and the run state, as before a load.
     VariationStore& t = *k.Tar;
@@ -353,15 +379,18 @@ ImportEredmeny ImportBeolvasas(const std::string& nev, ImportKornyezet& k)
                                        TTombByte1D(static_cast<std::size_t>(kk), 0));
 
     folyamat.ablak(kImportVariacioSzoveg);
-    if (!SetBontasMatrix(t, szamlalt, kk, nullptr))
-        return elutasitas(k, altalanos, false);
+    if (!SetBontasMatrix(t, szamlalt, kk, nullptr)) {
+        tarUrites(k);
+        MindenSzamTorlese(l, g, *k.Foallapot);
+        return elutasitas(altalanos);
+    }
     t.BontSzamGyakorisag.assign(static_cast<std::size_t>(l.KijeloltSzamDb()), 0);
     const bool resz = g.VanPluszSzam && kf < kk;
     for (std::int32_t m = 0; m < szamlalt; ++m) {
-        const std::uint8_t* be = sorok.data() + static_cast<std::size_t>(m) * static_cast<std::size_t>(kk);
+        const std::uint8_t* sor = be.Ertekek.data() + static_cast<std::size_t>(m) * static_cast<std::size_t>(kk);
         std::uint8_t* ki = t.sor(m);
         for (int j = 0; j < kk; ++j)
-            ki[j] = index[be[j]];
+            ki[j] = index[sor[j]];
         if (resz) {
             std::sort(ki, ki + kf);
             std::sort(ki + kf, ki + kk);

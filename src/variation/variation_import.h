@@ -2,16 +2,19 @@
 // Import of number lines from a plain text file (".csv" or ".txt") as the
 // current variation. The file is read as a stream twice: once to count its
 // text lines (a file of more than a million lines is refused before any line
-// is looked at), once to check every line, select its numbers on the main
-// ticket and keep the line. The kept lines then become rows of indexes into
-// the selection, sorted within the main and the extra part.
+// is looked at), once to check every line and keep it. Only a file found
+// good throughout replaces anything: the caller then empties the main ticket
+// and the conditions, the numbers the lines use become the selection and
+// the lines rows of indexes into it, sorted within the main and the extra
+// part.
 //
-// A line that is not longer than a line of numbers, or that holds no digit
-// before its last character, is a title or a blank line and is skipped.
-// Every other line holds exactly k numbers of one or two digits with k - 1
-// separators (any character but a digit or a blank) between them; blanks
-// may stand anywhere. An extra-pool number is written as the player sees it
-// (from 1, or from 0 where the pool counts from 0), the way the export
+// A line of blanks only is skipped wherever it stands. Every other line
+// holds exactly k numbers of one or two digits with k - 1 separators (any
+// character but a digit or a blank) between them; blanks may stand
+// anywhere. A line without any digit (a title, a row of letters) is refused
+// like any other bad line, and every refusal names the line, as read, and
+// what a line must hold. An extra-pool number is written as the player sees
+// it (from 1, or from 0 where the pool counts from 0), the way the export
 // writes it.
 #include <cstdint>
 #include <functional>
@@ -47,6 +50,11 @@ struct ImportKornyezet {
     // The wait window: shown with a text, closed. Both may be empty.
     std::function<void(const std::string&)> VarakozasKi;
     std::function<void()> VarakozasVege;
+    // Called once the whole file was found good, before anything changes:
+    // empties the main ticket and clears the conditions (it may ask the
+    // user). False, or a ticket not empty afterwards, stops the import with
+    // no message. Unset: the ticket must be empty already.
+    std::function<bool()> Elokeszites;
 };
 
 struct ImportEredmeny {
@@ -55,15 +63,14 @@ struct ImportEredmeny {
     std::string Uzenet;      // the refusal's text (error box); empty on success
 };
 
-// Reads the file into the store. The main ticket must be empty and the
-// conditions cleared before (the caller's part). On success the ticket
-// holds exactly the numbers the lines use, ascending, and the store holds
-// the lines in file order with one extension boundary. On any refusal the
-// store is empty and its line count 0; the ticket is emptied, except when
-// a line holds more numbers than a line of the game (the numbers selected
-// so far stay, as the message suggests a file of another game). The
-// import-in-progress flag (Bontas->ImportFolyamatban) is set while the file
-// is read and cleared on every way out, and the wait window is closed.
+// Reads the file into the store. On success the ticket holds exactly the
+// numbers the lines use, ascending, and the store holds the lines in file
+// order with one extension boundary. A refused file (Uzenet says why) and a
+// declined preparation (Uzenet empty) leave the ticket, the conditions and
+// the store as they were. The import-in-progress flag
+// (Bontas->ImportFolyamatban) is set while the file is read and while the
+// lines are stored, never while the preparation runs, and the wait window is
+// closed on every way out.
 ImportEredmeny ImportBeolvasas(const std::string& nev, ImportKornyezet& k);
 
 }  // namespace kvx

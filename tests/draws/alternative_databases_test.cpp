@@ -210,8 +210,8 @@ TEST(HuzasokImportalasa, TargetIsTheGamesPrivateFolderUnderTheFilesName)
 }
 
 // The user's file becomes a private database only whole: a file that cannot
-// be read, holds nothing or a number out of range writes nothing and leaves
-// a database already there byte for byte.
+// be read or holds nothing writes nothing and leaves a database already there
+// byte for byte.
 TEST(HuzasokImportalasa, WritesAWholeDatabaseOrNothing)
 {
     testing::TempDir dir;
@@ -220,11 +220,15 @@ TEST(HuzasokImportalasa, WritesAWholeDatabaseOrNothing)
     const std::string jo = dir.file("draws.csv");
     {
         std::ofstream f(jo, std::ios::binary);
-        f << "5;17;3;88;41\r\n12 13 14 15 16\r\n";
+        // Blank lines closing the file are no draws.
+        f << "5;17;3;88;41\r\n12 13 14 15 16\r\n\r\n  \r\n";
     }
-    const ImportEredmeny r = HuzasokImportalasa(jo, cel, g, 2024, 12, 30);
+    const ImportEredmeny be = HuzasokImportBeolvasasa(jo, g, 2024, 12, 30);
+    ASSERT_TRUE(be.Siker) << be.Uzenet;
+    EXPECT_EQ(be.Huzasok, 2);
+    EXPECT_FALSE(std::filesystem::exists(cel));
+    const ImportEredmeny r = HuzasokImportIrasa(be, cel);
     ASSERT_TRUE(r.Siker) << r.Uzenet;
-    EXPECT_EQ(r.Huzasok, 2);
     BetoltottAdatbazis t;
     const BetoltesEredmeny b =
         HuzasAdatbazisOlvasas(testing::Olvas(cel), g, BetoltesBeallitasok{false, {}}, cel, t);
@@ -233,32 +237,81 @@ TEST(HuzasokImportalasa, WritesAWholeDatabaseOrNothing)
     EXPECT_EQ(t.Tabla.Huzasok[0], testing::Sor(g, 1, 2024, 1, {3, 5, 17, 41, 88}));
     EXPECT_EQ(t.Tabla.Huzasok[1], testing::Sor(g, 2, 2024, 1, {12, 13, 14, 15, 16}));
 
-    struct Eset {
-        const char* nev;
-        const char* tartalom;  // nullptr: no such file
-        std::string uzenet;
-    };
     const std::string rossz = dir.file("rossz.csv");
-    const Eset esetek[] = {
-        {"missing", nullptr, "Hiba történt: " + rossz + " megnyitása."},
-        {"empty", "", ImportHibaUzenet(rossz)},
-        {"number above the ticket", "1 2 3 4 5\n1 2 3 4 91\n", ImportHibaUzenet(rossz)},
-        {"too few numbers", "1 2 3 4\n", ImportHibaUzenet(rossz)},
-        {"not numbers", "egy kettő három\n", ImportHibaUzenet(rossz)},
-    };
     const std::vector<std::uint8_t> elotte = testing::Olvas(cel);
-    for (const Eset& e : esetek) {
-        SCOPED_TRACE(e.nev);
+    for (const char* tartalom : {static_cast<const char*>(nullptr), "", "\r\n \r\n"}) {
+        SCOPED_TRACE(tartalom ? tartalom : "missing");
         std::filesystem::remove(rossz);
-        if (e.tartalom) {
-            std::ofstream f(rossz, std::ios::binary);
-            f << e.tartalom;
-        }
-        const ImportEredmeny h = HuzasokImportalasa(rossz, cel, g, 2024, 12, 30);
+        if (tartalom)
+            std::ofstream(rossz, std::ios::binary) << tartalom;
+        const ImportEredmeny h = HuzasokImportBeolvasasa(rossz, g, 2024, 12, 30);
         EXPECT_FALSE(h.Siker);
-        EXPECT_EQ(h.Uzenet, e.uzenet);
+        EXPECT_EQ(h.Uzenet, tartalom ? ImportHibaUzenet(rossz) : "Hiba történt: " + rossz + " megnyitása.");
+        EXPECT_FALSE(HuzasokImportIrasa(h, cel).Siker);
         EXPECT_EQ(testing::Olvas(cel), elotte);
     }
+}
+
+// A file with one bad line is refused whole; the message names the line, as
+// read, and what a line of the game holds. A blank line between draws is a
+// draw without numbers, like any other line.
+TEST(HuzasokImportalasa, ARefusedLineIsNamed)
+{
+    testing::TempDir dir;
+    const std::string nev = dir.file("draws.txt");
+    const std::string otos = "Egy sorban: 5 különböző szám 1 és 90 között, például: 1;2;3;4;5";
+    struct Eset {
+        int jatek;
+        const char* tartalom;
+        std::string reszlet;  // after ImportHibaUzenet
+    };
+    const Eset esetek[] = {
+        {0, "1;2;3;4;5\r\negy;kettő;három;négy;öt\r\n", "2. sor: „egy;kettő;három;négy;öt”\r\n" + otos},
+        {0, "1;2;3;4;5\r\n6;7;8;9;10\r\n11;12;13;14;91\r\n", "3. sor: „11;12;13;14;91”\r\n" + otos},
+        {0, "1 2 3 4\n", "1. sor: „1 2 3 4”\r\n" + otos},
+        {0, "1;2;3;4;5\r\n\r\n6;7;8;9;10\r\n", "2. sor: üres\r\n" + otos},
+        {0, "1;2;3;4;5\r\n6;7;8;9;10\r\n1;2;3;3;5\r\n", "3. sor: „1;2;3;3;5”\r\n" + otos},
+        // The line as the user wrote it, in the code page of an older editor.
+        {0, "Sz\xE1mok\r\n1;2;3;4;5\r\n", "1. sor: „Számok”\r\n" + otos},
+        // Extra numbers as the ticket shows them; bonus numbers may be left off.
+        {30, "1;2;3;4;5;1;2\r\n1;2;3;4;5;1;13\r\n",
+         "2. sor: „1;2;3;4;5;1;13”\r\nEgy sorban: 5 különböző szám 1 és 50 között, majd 2 különböző Euro szám 1 és "
+         "12 között, például: 1;2;3;4;5;1;2"},
+        {37, "1;2;3;4;5;6;0\r\n1;2;3;4;5;6;10\r\n",
+         "2. sor: „1;2;3;4;5;6;10”\r\nEgy sorban: 6 különböző szám 1 és 49 között, majd 1 Super szám 0 és 9 "
+         "között, például: 1;2;3;4;5;6;0"},
+        {1, "1;2;3;4;5;6\r\n1;2;3;4;5;6;6\r\n",
+         "2. sor: „1;2;3;4;5;6;6”\r\nEgy sorban: 6 különböző szám 1 és 45 között, majd 1 plusz szám 1 és 45 "
+         "között (elhagyható), például: 1;2;3;4;5;6;7"},
+        {2, "1;2;3;4;5;6;7\r\n1;2;3;4;5;6;7;8;9\r\n",
+         "2. sor: „1;2;3;4;5;6;7;8;9”\r\nEgy sorban: 7 különböző szám 1 és 35 között, majd a 2. sorsolás számai "
+         "ugyanígy (elhagyható), például: 1;2;3;4;5;6;7;1;2;3;4;5;6;7"},
+    };
+    for (const Eset& e : esetek) {
+        SCOPED_TRACE(e.tartalom);
+        std::ofstream(nev, std::ios::binary | std::ios::trunc) << e.tartalom;
+        const ImportEredmeny r = HuzasokImportBeolvasasa(nev, Jatek(e.jatek), 2024, 12, 30);
+        EXPECT_FALSE(r.Siker);
+        EXPECT_TRUE(r.Kep.empty());
+        EXPECT_EQ(r.Uzenet, ImportHibaUzenet(nev) + "\r\n\r\n" + e.reszlet);
+    }
+    // Good lines of the same games pass.
+    for (const auto& [jatek, sor] : {std::pair{30, "1;2;3;4;5;1;12"}, std::pair{37, "1;2;3;4;5;6;9"},
+                                     std::pair{1, "1;2;3;4;5;6;7"}, std::pair{2, "1;2;3;4;5;6;7"}}) {
+        SCOPED_TRACE(sor);
+        std::ofstream(nev, std::ios::binary | std::ios::trunc) << sor << "\r\n";
+        EXPECT_TRUE(HuzasokImportBeolvasasa(nev, Jatek(jatek), 2024, 12, 30).Siker);
+    }
+}
+
+// A long line is quoted only in part.
+TEST(HuzasokImportalasa, ALongLineIsCutInTheMessage)
+{
+    testing::TempDir dir;
+    const std::string nev = dir.file("draws.txt");
+    std::ofstream(nev, std::ios::binary) << std::string(100, 'x') << "\r\n";
+    const ImportEredmeny r = HuzasokImportBeolvasasa(nev, Jatek(0), 2024, 12, 30);
+    EXPECT_NE(r.Uzenet.find("1. sor: „" + std::string(60, 'x') + "…”\r\n"), std::string::npos) << r.Uzenet;
 }
 
 }  // namespace

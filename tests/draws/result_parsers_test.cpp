@@ -241,6 +241,7 @@ TEST(ResultParsers, ImportOfTheUsersFile)
     EXPECT_EQ(rossz.Tipus, FrissitesUzenetTipus::Hiba);
     EXPECT_EQ(rossz.Uzenet, ImportHibaUzenet("/home/u/sajat.csv"));
     EXPECT_EQ(rossz.Reszlet, "2. húzás 1. Euro száma nulla - hiányos számsor.");
+    EXPECT_EQ(rossz.HibasSor, 1);  // the line the refused draw came from
     EXPECT_EQ(testing::Olvas(f.k.AdatbazisUtvonal), elotte);
 }
 

@@ -1,7 +1,7 @@
 // Export of the variation's lines as text and import of text lines as the
 // variation: the exact bytes of each format, a round trip for each kind of
-// game, the refusals of a bad file (each leaving an empty store and the flag
-// clear) and a file written by hand.
+// game, the refusals of a bad file (each naming its line and changing
+// nothing) and a file written by hand.
 #include "variation/variation_export.h"
 #include "variation/variation_import.h"
 
@@ -275,49 +275,89 @@ TEST_F(ImportExport, LinesAreReadByTheirSeparators)
     }
 }
 
-TEST_F(ImportExport, RefusalsLeaveNoLinesAndTheFlagClear)
+// A refused file changes nothing: the variation, the ticket and the
+// preparation that would clear them stay untouched, the flag is clear and
+// the wait window closed. A refused line is named with its text and what a
+// line of the game holds.
+TEST_F(ImportExport, ARefusedFileNamesItsLineAndChangesNothing)
 {
     const std::string masik = "Nem az aktuális játékhoz tartozó állomány - vagy módosult a játék számkészlete, "
-                              "szabályzata\r\n\r\n";
+                              "szabályzata\r\n\r\n@";
+    const std::string sorban = "\r\nEgy sorban: 5 különböző szám 1 és 90 között, elválasztójellel, például: 1;2;3;4;5";
     struct Eset {
         const char* fajl;
         std::string uzenet;  // "@" stands for the file name
-        bool szamokMaradnak;
     };
     const Eset esetek[] = {
-        {"1 2 3 4 5\r\n6;7;8;9;10\r\n", "Hiányos számsor.", false},
-        {"1;2;3;4\r\n6;7;8;9;10\r\n", "Hiányos számsor.", false},
-        {"6;7;8;9;10\r\n1;2;3;4;5;6\r\n", "Hiányos számsor.", false},
-        {"Húzás 2024\r\n1;2;3;4;5\r\n", "Hiányos számsor.", false},
-        {"6;7;8;9;10\r\n1;2;3;4;5 6\r\n", masik + "@", true},
-        {"1;2;3;4;95\r\n", "1. sor 5. száma (95) érvénytelen tartományba esik.", false},
-        {"6;7;8;9;10\r\n1;2;3;4;100\r\n", "2. sor 5. száma (0) érvénytelen tartományba esik.", false},
-        {"1;2;3;2;5\r\n", "1. sor 4. száma (2) ismétlődik.", false},
-        {"1;2;3;4;5\r\n", "Érvénytelen formátumú állomány\r\n\r\n@", false},
-        {"Számsorok\r\n\r\n", "Érvénytelen formátumú állomány\r\n\r\n@", false},
-        {"", "Érvénytelen formátumú állomány\r\n\r\n@", false},
+        {"6;7;8;9;10\r\negy;kettő;három;négy;öt\r\n",
+         "Nem numerikus karakter.\r\n\r\n2. sor: „egy;kettő;három;négy;öt”" + sorban},
+        {"Számsorok\r\n1;2;3;4;5\r\n6;7;8;9;10\r\n", "Nem numerikus karakter.\r\n\r\n1. sor: „Számsorok”" + sorban},
+        {"6;7;8;9;10\r\n11;12;13;14;15\r\n1;2;3;4;91\r\n",
+         "3. sor 5. száma (91) érvénytelen tartományba esik.\r\n\r\n3. sor: „1;2;3;4;91”" + sorban},
+        {"1;2;3;4\r\n6;7;8;9;10\r\n", "Hiányos számsor.\r\n\r\n1. sor: „1;2;3;4”" + sorban},
+        {"6;7;8;9;10\r\n\r\n1;2;3;2;5\r\n", "3. sor 4. száma (2) ismétlődik.\r\n\r\n3. sor: „1;2;3;2;5”" + sorban},
+        {"1 2 3 4 5\r\n6;7;8;9;10\r\n", "Hiányos számsor.\r\n\r\n1. sor: „1 2 3 4 5”" + sorban},
+        {"6;7;8;9;10\r\n1;2;3;4;5;6\r\n", "Hiányos számsor.\r\n\r\n2. sor: „1;2;3;4;5;6”" + sorban},
+        {"Húzás 2024\r\n1;2;3;4;5\r\n", "Hiányos számsor.\r\n\r\n1. sor: „Húzás 2024”" + sorban},
+        {"6;7;8;9;10\r\n1;2;3;4;5 6\r\n", masik + "\r\n\r\n2. sor: „1;2;3;4;5 6”" + sorban},
+        {"6;7;8;9;10\r\n1;2;3;4;100\r\n",
+         "2. sor 5. száma (0) érvénytelen tartományba esik.\r\n\r\n2. sor: „1;2;3;4;100”" + sorban},
+        {"1;2;3;4;5\r\n", "Érvénytelen formátumú állomány\r\n\r\n@"},
+        {"\r\n  \r\n", "Érvénytelen formátumú állomány\r\n\r\n@"},
+        {"", "Érvénytelen formátumú állomány\r\n\r\n@"},
     };
     for (const Eset& e : esetek) {
         SCOPED_TRACE(e.fajl);
         jatek(0);
-        // A variation from before stays no longer than the import.
         variacio({{11, 12, 13, 14, 15}, {16, 17, 18, 19, 20}});
-        ListakInicializalasa(l, g, ms);
-        const ImportEredmeny r = import(e.fajl);
+        const TTombByte1D szamok = l.KijeloltSzamok;
+        const auto sorok = szamsorok();
+        ImportKornyezet k = kornyezet();
+        int elokeszites = 0;
+        k.Elokeszites = [&] {
+            ++elokeszites;
+            return true;
+        };
+        const ImportEredmeny r = ImportBeolvasas(fajl("be.csv", e.fajl), k);
         std::string vart = e.uzenet;
         if (const auto at = vart.find('@'); at != std::string::npos) vart.replace(at, 1, (mappa / "be.csv").string());
         EXPECT_FALSE(r.Ok);
         EXPECT_EQ(r.Uzenet, vart);
-        EXPECT_EQ(t.BontSzelvszam, 0);
-        EXPECT_EQ(t.BontMatrixMeret, 0);
-        EXPECT_TRUE(t.Import_Count.empty());
+        EXPECT_EQ(elokeszites, 0);
+        EXPECT_EQ(l.KijeloltSzamok, szamok);
+        EXPECT_EQ(szamsorok(), sorok);
         EXPECT_FALSE(u.ImportFolyamatban);
         EXPECT_EQ(ablakNyitva, 0);
-        if (e.szamokMaradnak)
-            EXPECT_EQ(l.KijeloltSzamok, (TTombByte1D{6, 7, 8, 9, 10, 1, 2, 3, 4, 5}));
-        else
-            EXPECT_EQ(l.KijeloltSzamDb(), 0);
     }
+}
+
+// A good file asks for the preparation once, with the flag clear; a declined
+// preparation leaves everything as it was and says nothing.
+TEST_F(ImportExport, TheTicketIsClearedOnlyForAGoodFile)
+{
+    const std::string nev = fajl("be.csv", "1;2;3;4;5\r\n6;7;8;9;10\r\n");
+    variacio({{11, 12, 13, 14, 15}, {16, 17, 18, 19, 20}});
+    const auto sorok = szamsorok();
+    ImportKornyezet k = kornyezet();
+    bool folyamatban = true;
+    k.Elokeszites = [&] {
+        folyamatban = u.ImportFolyamatban;
+        EXPECT_EQ(ablakNyitva, 0);
+        return false;
+    };
+    ImportEredmeny r = ImportBeolvasas(nev, k);
+    EXPECT_FALSE(r.Ok);
+    EXPECT_TRUE(r.Uzenet.empty());
+    EXPECT_FALSE(folyamatban);
+    EXPECT_EQ(szamsorok(), sorok);
+
+    k.Elokeszites = [&] {
+        ListakInicializalasa(l, g, ms);
+        return true;
+    };
+    r = ImportBeolvasas(nev, k);
+    ASSERT_TRUE(r.Ok) << r.Uzenet;
+    EXPECT_EQ(szamsorok(), (std::vector<std::vector<int>>{{1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}}));
 }
 
 TEST_F(ImportExport, MainAndExtraPositionsTakeOnlyTheirOwnPool)
@@ -345,7 +385,9 @@ TEST_F(ImportExport, MainAndExtraPositionsTakeOnlyTheirOwnPool)
         SCOPED_TRACE(e.sor);
         jatek(24);
         r = import(std::string(e.sor) + "\r\n");
-        EXPECT_EQ(r.Uzenet, e.uzenet);
+        EXPECT_EQ(r.Uzenet, std::string(e.uzenet) + "\r\n\r\n1. sor: „" + e.sor +
+                                "”\r\nEgy sorban: 5 különböző szám 1 és 50 között, majd 2 különböző Lucky Star "
+                                "szám 1 és 12 között, elválasztójellel, például: 1;2;3;4;5;1;2");
         EXPECT_EQ(t.BontSzelvszam, 0);
     }
     // The super number 0 of a pool counted from 0 is its first number.
@@ -358,9 +400,9 @@ TEST_F(ImportExport, MainAndExtraPositionsTakeOnlyTheirOwnPool)
 
 TEST_F(ImportExport, AFileWrittenByHandImports)
 {
-    // A byte-order mark, a title, blank lines, blanks around the numbers,
-    // a last line without an ending.
-    const std::string be = "\xEF\xBB\xBFSzámsorok\r\n\r\n 5 ; 17; 33 ;60;  90\r\n   \r\n1;2;3;4;5\r\n"
+    // A byte-order mark, blank lines, blanks around the numbers, a last line
+    // without an ending.
+    const std::string be = "\xEF\xBB\xBF\r\n\r\n 5 ; 17; 33 ;60;  90\r\n   \r\n1;2;3;4;5\r\n"
                            "12;13;14;15;16";
     const ImportEredmeny r = import(be);
     ASSERT_TRUE(r.Ok) << r.Uzenet;

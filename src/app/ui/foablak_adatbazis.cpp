@@ -519,14 +519,20 @@ void TFoablak::Megnyits2Click()
 
 void TFoablak::HuzasokImportja(const QString& nev)
 {
+    // The whole file is read and checked first: a bad line costs nothing,
+    // not even a question about the file it would have replaced.
+    const QDate ma = QDate::currentDate();
+    const ImportEredmeny be = HuzasokImportBeolvasasa(s(nev), game(), ma.year(), ma.month(), ma.day());
+    if (!be.Siker) {
+        kvx::HibaUzenet(q(be.Uzenet));
+        return;
+    }
     const std::string cel = ImportCelUtvonal(folders().PrivateKonyvtar, JatekMappa[jatekIndex()], s(nev));
     if (letezik(cel) && !FigyelmeztetoKerdes(QStringLiteral("Az állomány már létezik:\r\n%1\r\n\r\nBiztos cseréli az állományt?")
                                                  .arg(QDir::toNativeSeparators(q(cel)))))
         return;
-    // The private database is written whole or not at all: a bad line
-    // leaves the file that was there and the database in use.
-    const QDate ma = QDate::currentDate();
-    const ImportEredmeny e = HuzasokImportalasa(s(nev), cel, game(), ma.year(), ma.month(), ma.day());
+    // The private database is written whole or not at all.
+    const ImportEredmeny e = HuzasokImportIrasa(be, cel);
     if (!e.Siker) {
         kvx::HibaUzenet(q(e.Uzenet));
         return;

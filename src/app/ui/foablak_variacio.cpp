@@ -412,13 +412,6 @@ void TFoablak::Import_log_false() { kvx::Program::aktualis().Variacio().Import_l
 bool TFoablak::Import(const QString& nev)
 {
     VariacioVezerlo& v = kvx::Program::aktualis().Variacio();
-    if (bontasEgyseg().BontasBovites)
-        Import_log_false();
-    v.FeltetelekTorlese();
-    if (TFeltetelek* f = formok().Feltetelek)
-        f->VariacioOpcioinakTorlese();
-    // The selection is built ascending, as the lines' indexes expect.
-    SzamsorrendKijelzes(1);
     ImportKornyezet k;
     k.Listak = &szamListak();
     k.Jatek = &game();
@@ -435,9 +428,28 @@ bool TFoablak::Import(const QString& nev)
         if (w)
             w->UzenetVege();
     };
+    // Only a file found good clears the ticket, which asks before it
+    // deletes a variation, and the conditions.
+    bool valtozott = false;
+    k.Elokeszites = [&] {
+        valtozott = true;
+        Mind1Click();
+        if (szamListak().KijeloltSzamDb() > 0 || szamListak().FixSzamDb() > 0)
+            return false;
+        if (bontasEgyseg().BontasBovites)
+            Import_log_false();
+        v.FeltetelekTorlese();
+        if (TFeltetelek* f = formok().Feltetelek)
+            f->VariacioOpcioinakTorlese();
+        // The selection is built ascending, as the lines' indexes expect.
+        SzamsorrendKijelzes(1);
+        return true;
+    };
     const ImportEredmeny r = ImportBeolvasas(nev.toStdString(), k);
-    if (!r.Ok)
+    if (!r.Ok && !r.Uzenet.empty())
         HibaUzenet(QString::fromStdString(r.Uzenet));
+    if (!valtozott)
+        return false;
     mainState().Mentve = false;
     if (szamokValtozasa)
         szamokValtozasa();

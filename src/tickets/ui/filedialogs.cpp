@@ -111,8 +111,12 @@ TAllomanyDialogusok::TAllomanyDialogusok(QWidget* foablak, const AllomanyDialogu
         k.Tar = &variationStore();
         k.Bontas = &bontasEgyseg();
         k.Allomany = &variacioAllomany();
+        k.Elokeszites = [this] {
+            Mind1Click();
+            return true;
+        };
         const ImportEredmeny r = ImportBeolvasas(s(nev), k);
-        if (!r.Ok) Uzenet(UzenetFajta::Hiba, q(r.Uzenet));
+        if (!r.Ok && !r.Uzenet.empty()) Uzenet(UzenetFajta::Hiba, q(r.Uzenet));
         return r.Ok;
     };
 }
@@ -190,9 +194,8 @@ bool TAllomanyDialogusok::megnyitas(bool kerdes)
     case MegnyitasCel::Szamsor: return SzamsorBetoltese(nev);
     case MegnyitasCel::Variacio: return VariacioBetoltese(nev);
     case MegnyitasCel::Import: {
-        // The lines become the variation of an empty ticket.
-        Mind1Click();
-        if (Allapot.Listak->KijeloltSzamDb() > 0 || Allapot.Listak->FixSzamDb() > 0) return false;
+        // The lines become the variation of an empty ticket; the import
+        // clears the ticket only once the file was found good.
         std::string uzenet;
         if (!AllomanyHozzaferheto(s(nev), uzenet)) {
             Uzenet(UzenetFajta::Hiba, q(uzenet));

@@ -89,9 +89,11 @@ public:
     std::function<void()> VarakozasVege;
     // Tip box before a dialog; returns the new value of the tip's flag.
     std::function<std::uint8_t(const QString&)> Tipp;
-    // Reads the lines of a ".csv" or ".txt" file as the variation (the
-    // ticket is empty by then); true when they were imported. The default
-    // imports into the program's state and shows a refusal as an error.
+    // Reads the lines of a ".csv" or ".txt" file as the variation; true
+    // when they were imported. The whole file is checked before the ticket
+    // is cleared (Mind1Click), so a refused file changes nothing. The
+    // default imports into the program's state and shows a refusal as an
+    // error.
     std::function<bool(const QString&)> Import;
     // Free bytes on the drive of a folder (-1 when unknown).
     std::function<std::int64_t(const std::string&)> SzabadHely;

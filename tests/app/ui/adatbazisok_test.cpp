@@ -446,7 +446,8 @@ TEST_F(AdatbazisokTest, CountDialogStandsBesideTheOpenWindows)
 
 // "Megnyitás" takes the user's file of number lines as well: it becomes a
 // private database of the game under the file's name and is loaded. A bad
-// file changes nothing: neither the database in use nor a file of that name.
+// file changes nothing: neither the database in use nor a file of that name,
+// and it is refused before the question about replacing that file.
 TEST_F(AdatbazisokTest, ImportedDrawsFileBecomesAPrivateDatabase)
 {
     indit(true);
@@ -471,28 +472,32 @@ TEST_F(AdatbazisokTest, ImportedDrawsFileBecomesAPrivateDatabase)
     EXPECT_TRUE(lista()->isVisible());
     const std::vector<std::uint8_t> kep = tartalom(cel.toStdString());
 
-    // The same name again with a bad line: asked to replace, refused whole.
+    // The same name again with a bad line: refused whole, before any
+    // question about the file it would replace.
     privat_ = ir("huzasaim.txt", "1 2 3 4 5\n1 2 3 4 91\n");
     {
-        Valaszolo v({QStringLiteral("Igen"), QStringLiteral("OK")});
+        Valaszolo v({QStringLiteral("OK")});
         akcio("Megnyits2")->trigger();
-        ASSERT_EQ(v.Latott.size(), 2);
-        EXPECT_TRUE(v.Latott[0].Szoveg.startsWith(QStringLiteral("Az állomány már létezik:\n") + cel))
-            << v.Latott[0].Szoveg.toStdString();
+        ASSERT_EQ(v.Latott.size(), 1);
         // The box shows the lines without their carriage returns.
-        EXPECT_EQ(v.Latott[1].Szoveg,
-                  QString::fromStdString(kvx::ImportHibaUzenet(privat_.toStdString())).replace("\r\n", "\n"));
+        EXPECT_EQ(v.Latott[0].Szoveg,
+                  QString::fromStdString(kvx::ImportHibaUzenet(privat_.toStdString()) +
+                                         "\r\n\r\n2. sor: „1 2 3 4 91”\r\nEgy sorban: 5 különböző szám 1 és 90 "
+                                         "között, például: 1;2;3;4;5")
+                      .replace("\r\n", "\n"));
     }
     EXPECT_EQ(tartalom(cel.toStdString()), kep);
     EXPECT_EQ(kvx::draws().HuzasokSzama, 3);
     EXPECT_EQ(QString::fromStdString(kvx::folders().AktualisAdatbazis[0]), cel);
 
-    // Declining the replacement reads nothing.
+    // A good file of that name asks first; declining writes nothing.
     privat_ = ir("huzasaim.txt", "11 12 13 14 15\n");
     {
         Valaszolo v({QStringLiteral("Nem")});
         akcio("Megnyits2")->trigger();
-        EXPECT_EQ(v.Latott.size(), 1);
+        ASSERT_EQ(v.Latott.size(), 1);
+        EXPECT_TRUE(v.Latott[0].Szoveg.startsWith(QStringLiteral("Az állomány már létezik:\n") + cel))
+            << v.Latott[0].Szoveg.toStdString();
     }
     EXPECT_EQ(tartalom(cel.toStdString()), kep);
     EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join("|").toStdString();

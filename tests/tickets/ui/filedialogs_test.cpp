@@ -363,17 +363,19 @@ TEST(FileDialogs, LinesAreImportedAndExportedThroughTheDialogs)
         return f.fileName();
     };
 
-    // A refused file: its message, no variation.
+    // A refused file: its message naming the line; the ticket is not cleared.
+    SzamJeloles(k.l, k.g, k.ms, 44, ModKijelolt, false);
     dialogusKitoltese(fajl("rossz.txt", "1;2;3;4;95\r\n"));
     EXPECT_FALSE(d.AllomanyDialogus(ModMegnyitas, "", false));
     ASSERT_EQ(uzenetek.size(), 1u);
-    EXPECT_EQ(uzenetek[0], "1. sor 5. száma (95) érvénytelen tartományba esik.");
+    EXPECT_TRUE(uzenetek[0].startsWith("1. sor 5. száma (95) érvénytelen tartományba esik.\r\n\r\n1. sor: „1;2;3;4;95”"))
+        << uzenetek[0].toStdString();
     EXPECT_EQ(valtozas, 0);
     EXPECT_EQ(program.Tar.BontSzelvszam, 0);
+    EXPECT_EQ(k.l.KijeloltSzamok, (TTombByte1D{44}));
 
     // The ticket's numbers give way to the file's.
-    SzamJeloles(k.l, k.g, k.ms, 44, ModKijelolt, false);
-    dialogusKitoltese(fajl("sorok.csv", "Sorok\r\n1;2;3;4;5\r\n6;7;8;9;10\r\n"));
+    dialogusKitoltese(fajl("sorok.csv", "1;2;3;4;5\r\n6;7;8;9;10\r\n"));
     d.AllomanyDialogus(ModMegnyitas, "", false);
     EXPECT_EQ(valtozas, 1);
     EXPECT_EQ(program.Tar.BontSzelvszam, 2);
@@ -413,7 +415,7 @@ TEST(FileDialogs, VariationFilesShowTheWaitWindow)
     d.VarakozasVege = [&] { --nyitva; };
     QFile sorok(k.dir.path() + "/sorok.csv");
     ASSERT_TRUE(sorok.open(QIODevice::WriteOnly));
-    sorok.write("Sorok\r\n1;2;3;4;5\r\n6;7;8;9;10\r\n");
+    sorok.write("1;2;3;4;5\r\n6;7;8;9;10\r\n");
     sorok.close();
     ASSERT_TRUE(d.Import(sorok.fileName()));
     ASSERT_EQ(program.Tar.BontSzelvszam, 2);

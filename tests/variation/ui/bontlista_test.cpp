@@ -777,6 +777,57 @@ using kvx::teszt::Valaszolo;
 
 // Clearing the numbers through the menu takes the lines with them, as its
 // question says.
+// A file of lines with a bad row is refused before anything is asked: the
+// current variation, its numbers and its list stay. A good file asks about
+// the variation first and then takes its place.
+TEST_F(BontListaTest, ARefusedImportKeepsTheVariationAndAsksNothing)
+{
+    general();
+    formok().Bontas->ListaGomb->click();
+    TBontLista* lista = formok().BontLista;
+    ASSERT_TRUE(varj([lista] { return lista->isVisible(); }, 5000));
+    const VariationStore& t = variationStore();
+    const std::int32_t db = t.BontSzelvszam;
+    const std::vector<std::uint8_t> sorok(t.FBontasMatrix, t.FBontasMatrix + static_cast<std::size_t>(db) * 5);
+    const TTombByte1D szamok = szamListak().KijeloltSzamok;
+    QStringList kerdesek;
+    window_->Kerdes = [&kerdesek](const QString& k) { return kerdesek << k, true; };
+    const auto fajl = [this](const char* nev, const char* tartalom) {
+        QFile f(dir_.filePath(QString::fromUtf8(nev)));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(tartalom);
+        return f.fileName();
+    };
+
+    dialogusKitoltese(fajl("rossz.csv", "1;2;3;4;5\r\n6;7;8;9;10\r\nA;B;C;D;E\r\n"));
+    {
+        Valaszolo v({QStringLiteral("OK")});
+        a("Megnyits1")->trigger();
+        // The open dialog, then the refusal alone.
+        ASSERT_EQ(v.Latott.size(), 2);
+        EXPECT_EQ(v.Latott[0].ObjektumNev, QStringLiteral("OpenDialog1"));
+        EXPECT_EQ(v.Latott[1].Cim, QStringLiteral(" Hiba"));
+        EXPECT_TRUE(v.Latott[1].Szoveg.startsWith(QStringLiteral("Nem numerikus karakter.\n\n3. sor: „A;B;C;D;E”")))
+            << v.Latott[1].Szoveg.toStdString();
+    }
+    EXPECT_TRUE(kerdesek.isEmpty()) << kerdesek.join('|').toStdString();
+    ASSERT_EQ(t.BontSzelvszam, db);
+    EXPECT_TRUE(std::equal(sorok.begin(), sorok.end(), t.FBontasMatrix));
+    EXPECT_EQ(szamListak().KijeloltSzamok, szamok);
+    EXPECT_TRUE(lista->isVisible());
+    EXPECT_EQ(lista->BontTabla->model()->rowCount(), db);
+
+    dialogusKitoltese(fajl("jo.csv", "1;2;3;4;5\r\n6;7;8;9;10\r\n"));
+    {
+        Valaszolo v(QStringList{});
+        a("Megnyits1")->trigger();
+    }
+    ASSERT_EQ(kerdesek.size(), 1);
+    EXPECT_TRUE(kerdesek[0].contains(QStringLiteral("és a variáció listáját?"))) << kerdesek[0].toStdString();
+    EXPECT_EQ(t.BontSzelvszam, 2);
+    EXPECT_EQ(szamListak().KijeloltSzamok, (TTombByte1D{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+}
+
 TEST_F(BontListaTest, ClearingTheNumbersTakesTheLinesWithThem)
 {
     general();
