@@ -95,6 +95,21 @@ inline constexpr int kSugoBeallitasVariacio = 70;
 inline constexpr int kSugoVeletlenSzamok = 300;
 inline constexpr int kSugoVeletlenSzamsorok = 700;
 inline constexpr int kSugoSzelvenyKitoltes = 650;
+// The statistics window and the controls under its chart: the option boxes,
+// the sort buttons, the two width buttons and the chooser beside them.
+inline constexpr int kSugoStatisztika = 800;
+inline constexpr int kSugoStatZoom = 801;
+inline constexpr int kSugoStatInverz = 802;
+inline constexpr int kSugoStatMind = 803;
+inline constexpr int kSugoStatMikro = 804;
+inline constexpr int kSugoStatNano = 805;
+inline constexpr int kSugoStatElmeleti = 806;
+inline constexpr int kSugoStatTenyleges = 807;
+inline constexpr int kSugoStatHuzas = 808;
+inline constexpr int kSugoStatSorrend = 809;
+inline constexpr int kSugoStatFoablakSzelesseg = 810;
+inline constexpr int kSugoStatAlapSzelesseg = 811;
+inline constexpr int kSugoStatValaszto = 812;
 // Hint of the help commands, and the message, when the help file is missing.
 inline constexpr const char* kSugoHianyzik = " Hiányzik a Súgó állománya ";
 

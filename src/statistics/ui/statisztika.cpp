@@ -25,9 +25,11 @@
 #include <cmath>
 
 #include "app/settings.h"
+#include "app/shell_state.h"
 #include "app/ui/ablak_elhelyezes.h"
 #include "app/ui/megszakitas.h"
 #include "app/ui/program.h"
+#include "app/ui/sugo.h"
 #include "app/ui/uzenetek.h"
 #include "app/main_menu.h"
 #include "conditions/markers.h"
@@ -150,6 +152,7 @@ TStatisztika::~TStatisztika()
 void TStatisztika::FormCreate()
 {
     setWindowTitle(QStringLiteral(" Statisztika"));
+    kvx::Sugo::KontextusBeallitas(this, kvx::kSugoStatisztika);
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     const int betu = settings().BetuMeret;
     const int meretIndex = std::clamp((betu - 8) / 2, 0, 6);
@@ -301,23 +304,26 @@ void TStatisztika::PanelEpites()
     Panel2->setObjectName(QStringLiteral("Panel2"));
     auto* sor = new QHBoxLayout(Panel2);
     sor->setContentsMargins(6, 2, 6, 2);
-    auto doboz = [&](QCheckBox*& cb, const char* nev, const QString& felirat, int tag, bool be) {
+    // Every control of the panel has its own help topic for "Mi ez?".
+    auto doboz = [&](QCheckBox*& cb, const char* nev, const QString& felirat, int tag, bool be, int sugo) {
         cb = new QCheckBox(felirat, Panel2);
         cb->setObjectName(QString::fromUtf8(nev));
         cb->setChecked(be);
+        kvx::Sugo::KontextusBeallitas(cb, sugo);
         sor->addWidget(cb);
         connect(cb, &QCheckBox::clicked, this, [this, tag] { Start(tag); });
     };
-    doboz(ZoomCheckBox, "ZoomCheckBox", QStringLiteral(" Zoom"), 1, false);
-    doboz(InverzCheckBox, "InverzCheckBox", QStringLiteral(" Inverz"), 2, false);
-    doboz(MindCheckBox, "MindCheckBox", QStringLiteral(" Mind"), 3, true);
-    doboz(MicroCheckBox, "MicroCheckBox", QStringLiteral("Mikro"), 7, false);
-    doboz(NanoCheckBox, "NanoCheckBox", QStringLiteral("nano"), 8, false);
-    doboz(ElmeletiCheckBox, "ElmeletiCheckBox", QStringLiteral(" Elméleti"), 4, true);
-    doboz(TenylegesCheckBox, "TenylegesCheckBox", QStringLiteral(" Tényleges"), 5, true);
-    doboz(TimeCheckBox, "TimeCheckBox", QStringLiteral(" Húzás"), 6, false);
+    doboz(ZoomCheckBox, "ZoomCheckBox", QStringLiteral(" Zoom"), 1, false, kvx::kSugoStatZoom);
+    doboz(InverzCheckBox, "InverzCheckBox", QStringLiteral(" Inverz"), 2, false, kvx::kSugoStatInverz);
+    doboz(MindCheckBox, "MindCheckBox", QStringLiteral(" Mind"), 3, true, kvx::kSugoStatMind);
+    doboz(MicroCheckBox, "MicroCheckBox", QStringLiteral("Mikro"), 7, false, kvx::kSugoStatMikro);
+    doboz(NanoCheckBox, "NanoCheckBox", QStringLiteral("nano"), 8, false, kvx::kSugoStatNano);
+    doboz(ElmeletiCheckBox, "ElmeletiCheckBox", QStringLiteral(" Elméleti"), 4, true, kvx::kSugoStatElmeleti);
+    doboz(TenylegesCheckBox, "TenylegesCheckBox", QStringLiteral(" Tényleges"), 5, true, kvx::kSugoStatTenyleges);
+    doboz(TimeCheckBox, "TimeCheckBox", QStringLiteral(" Húzás"), 6, false, kvx::kSugoStatHuzas);
     SzomszedosSzamokCB = new QComboBox(Panel2);
     SzomszedosSzamokCB->setObjectName(QStringLiteral("SzomszedosSzamokCB"));
+    kvx::Sugo::KontextusBeallitas(SzomszedosSzamokCB, kvx::kSugoStatValaszto);
     SzomszedosSzamokCB->hide();
     // Wide enough for its longest item ("2 szomszédos szám ").
     SzomszedosSzamokCB->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -335,21 +341,25 @@ void TStatisztika::PanelEpites()
         }
     });
     sor->addStretch(1);
-    auto gomb = [&](QToolButton*& b, const char* nev, const QString& felirat, const QString& tipp) {
+    auto gomb = [&](QToolButton*& b, const char* nev, const QString& felirat, const QString& tipp, int sugo) {
         b = new QToolButton(Panel2);
         b->setObjectName(QString::fromUtf8(nev));
         b->setText(felirat);
         b->setToolTip(tipp);
+        kvx::Sugo::KontextusBeallitas(b, sugo);
         sor->addWidget(b);
     };
-    gomb(EredetiGomb, "EredetiGomb", QStringLiteral("Eredeti"), QStringLiteral(" Eredeti sorrend "));
-    gomb(NovekvoGomb, "NovekvoGomb", QStringLiteral("Növekvő"), QStringLiteral(" Növekvő sorrend "));
-    gomb(CsokkenoGomb, "CsokkenoGomb", QStringLiteral("Csökkenő"), QStringLiteral(" Csökkenő sorrend "));
+    gomb(EredetiGomb, "EredetiGomb", QStringLiteral("Eredeti"), QStringLiteral(" Eredeti sorrend "), kvx::kSugoStatSorrend);
+    gomb(NovekvoGomb, "NovekvoGomb", QStringLiteral("Növekvő"), QStringLiteral(" Növekvő sorrend "), kvx::kSugoStatSorrend);
+    gomb(CsokkenoGomb, "CsokkenoGomb", QStringLiteral("Csökkenő"), QStringLiteral(" Csökkenő sorrend "),
+         kvx::kSugoStatSorrend);
     connect(EredetiGomb, &QToolButton::clicked, this, [this] { EredetiGombClick(0); });
     connect(NovekvoGomb, &QToolButton::clicked, this, [this] { EredetiGombClick(1); });
     connect(CsokkenoGomb, &QToolButton::clicked, this, [this] { EredetiGombClick(2); });
-    gomb(SpeedButton1, "SpeedButton1", QStringLiteral("<>"), QStringLiteral(" Szélesség a főablakhoz "));
-    gomb(SpeedButton2, "SpeedButton2", QStringLiteral("><"), QStringLiteral(" Alapértelmezett szélesség "));
+    gomb(SpeedButton1, "SpeedButton1", QStringLiteral("<>"), QStringLiteral(" Szélesség a főablakhoz "),
+         kvx::kSugoStatFoablakSzelesseg);
+    gomb(SpeedButton2, "SpeedButton2", QStringLiteral("><"), QStringLiteral(" Alapértelmezett szélesség "),
+         kvx::kSugoStatAlapSzelesseg);
     connect(SpeedButton2, &QToolButton::clicked, this, [this] {
         resize(alapSzelesseg_, height());
         AblakElhelyezese(this, true);

@@ -7,6 +7,7 @@
 #include "app/ui/foablak.h"
 #include "draws/ui/velszam.h"
 #include "printing/ui/nyomtopc.h"
+#include "statistics/ui/statisztika.h"
 #include "app/ui/formok.h"
 #include "app/ui/nevjegy.h"
 #include "app/ui/program.h"
@@ -25,6 +26,11 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTextDocumentFragment>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QToolButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -171,6 +177,58 @@ TEST_F(SugoTest, SettingsTabsOpenTheHelpAtTheirOwnTopic)
     for (const int k : {kSugoBeallitasAltalanos, kSugoBeallitasInformaciok, kSugoBeallitasVariacio, kSugoVeletlenSzamok,
                         kSugoVeletlenSzamsorok, kSugoSzelvenyKitoltes})
         EXPECT_TRUE(html.contains(QStringLiteral("id=\"k%1\"").arg(k).toUtf8())) << k;
+}
+
+// The statistics window: "Mi ez?" on each control under the chart opens the
+// section of that control, titled with the control's own caption; the chart
+// itself opens the window's section.
+TEST_F(SugoTest, StatisticsControlsOpenTheirOwnSections)
+{
+    ablak(true);
+    UrlNaplo naplo;
+    TStatisztika* s = formok().Statisztika;
+    ASSERT_NE(s, nullptr);
+    s->show();
+    QFile oldal(QDir::cleanPath(QStringLiteral(KAVAREX_FIXTURES "/../../data/Help/kavarex.html")));
+    ASSERT_TRUE(oldal.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(oldal.readAll());
+    const auto cim = [&html](const QString& horgony) {
+        const QRegularExpression h(QStringLiteral("<h(\\d) id=\"%1\">(.*?)</h\\1>").arg(horgony));
+        const QRegularExpressionMatch m = h.match(html);
+        return m.hasMatch() ? QTextDocumentFragment::fromHtml(m.captured(2)).toPlainText() : QString();
+    };
+    struct Eset {
+        QWidget* w;
+        QString felirat;  // what the section's title holds
+        int tema;
+    };
+    const Eset esetek[] = {
+        {s->ZoomCheckBox, s->ZoomCheckBox->text(), kSugoStatZoom},
+        {s->InverzCheckBox, s->InverzCheckBox->text(), kSugoStatInverz},
+        {s->MindCheckBox, s->MindCheckBox->text(), kSugoStatMind},
+        {s->MicroCheckBox, s->MicroCheckBox->text(), kSugoStatMikro},
+        {s->NanoCheckBox, s->NanoCheckBox->text(), kSugoStatNano},
+        {s->ElmeletiCheckBox, s->ElmeletiCheckBox->text(), kSugoStatElmeleti},
+        {s->TenylegesCheckBox, s->TenylegesCheckBox->text(), kSugoStatTenyleges},
+        {s->TimeCheckBox, s->TimeCheckBox->text(), kSugoStatHuzas},
+        {s->EredetiGomb, s->EredetiGomb->text(), kSugoStatSorrend},
+        {s->NovekvoGomb, s->NovekvoGomb->text(), kSugoStatSorrend},
+        {s->CsokkenoGomb, s->CsokkenoGomb->text(), kSugoStatSorrend},
+        {s->SpeedButton1, s->SpeedButton1->text(), kSugoStatFoablakSzelesseg},
+        {s->SpeedButton2, s->SpeedButton2->text(), kSugoStatAlapSzelesseg},
+        {s->SzomszedosSzamokCB, QStringLiteral("Választólista"), kSugoStatValaszto},
+        {s->SelectionSortBox, QStringLiteral("Statisztika"), kSugoStatisztika},
+    };
+    for (const Eset& e : esetek) {
+        SCOPED_TRACE(e.felirat.toStdString());
+        naplo.Horgonyok.clear();
+        ASSERT_TRUE(miEz(e.w, QPoint(2, 2)));
+        const QString horgony = QStringLiteral("k%1").arg(e.tema);
+        EXPECT_EQ(naplo.Horgonyok, QStringList{horgony});
+        const QString c = cim(horgony);
+        EXPECT_TRUE(c.contains(e.felirat.trimmed())) << c.toStdString();
+    }
+    EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join('|').toStdString();
 }
 
 TEST_F(SugoTest, WithoutTheHelpPageNothingOpensAndTheLicenceSaysWhy)
