@@ -239,7 +239,8 @@ ImportSorok sorokOlvasasa(std::FILE* f, const std::string& nev, const GameParams
     // Every refusal names the line, as read, and what a line must hold.
     const auto hiba = [&](const std::string& szoveg) {
         e.Hiba = szoveg + importHibasSor(r, s, leiras);
-        return e;
+        e.Ertekek.clear();
+        return std::move(e);
     };
     while (o.kovetkezo(s)) {
         ++r;

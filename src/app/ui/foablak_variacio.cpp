@@ -432,10 +432,10 @@ bool TFoablak::Import(const QString& nev)
     // deletes a variation, and the conditions.
     bool valtozott = false;
     k.Elokeszites = [&] {
-        valtozott = true;
         Mind1Click();
         if (szamListak().KijeloltSzamDb() > 0 || szamListak().FixSzamDb() > 0)
             return false;
+        valtozott = true;
         if (bontasEgyseg().BontasBovites)
             Import_log_false();
         v.FeltetelekTorlese();
