@@ -210,10 +210,10 @@ std::string ImportCelUtvonal(const std::string& privateKonyvtar, const std::stri
     return (std::filesystem::path(privateKonyvtar) / jatekMappa / (nev + ".pdb")).string();
 }
 
-ImportEredmeny HuzasokImportBeolvasasa(const std::string& importAllomany, const GameParams& g, std::int32_t ev,
+HuzasImportEredmeny HuzasokImportBeolvasasa(const std::string& importAllomany, const GameParams& g, std::int32_t ev,
                                        std::int32_t ho, std::int32_t nap)
 {
-    ImportEredmeny e;
+    HuzasImportEredmeny e;
     std::vector<std::string> sorok;
     if (!AllomanySorai(importAllomany, sorok)) {
         e.Uzenet = "Hiba történt: " + importAllomany + " megnyitása.";
@@ -252,9 +252,9 @@ ImportEredmeny HuzasokImportBeolvasasa(const std::string& importAllomany, const 
     return e;
 }
 
-ImportEredmeny HuzasokImportIrasa(const ImportEredmeny& beolvasott, const std::string& cel)
+HuzasImportEredmeny HuzasokImportIrasa(const HuzasImportEredmeny& beolvasott, const std::string& cel)
 {
-    ImportEredmeny e;
+    HuzasImportEredmeny e;
     e.Huzasok = beolvasott.Huzasok;
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::path(cel).parent_path(), ec);

@@ -97,7 +97,7 @@ void VeletlenSzamsorGeneralasa(DrawsState& d, const GameParams& g, const Veletle
 std::string ImportCelUtvonal(const std::string& privateKonyvtar, const std::string& jatekMappa,
                              const std::string& importAllomany);
 
-struct ImportEredmeny {
+struct HuzasImportEredmeny {
     bool Siker = false;
     std::int32_t Huzasok = 0;       // draws read
     std::string Uzenet;             // what to tell the user when it failed
@@ -110,11 +110,11 @@ struct ImportEredmeny {
 // dropped; any other line is a draw, so a blank line between draws is
 // refused like any line without its numbers. A refused file's message names
 // its first bad line, the line as read and what a line must hold.
-ImportEredmeny HuzasokImportBeolvasasa(const std::string& importAllomany, const GameParams& g, std::int32_t ev,
+HuzasImportEredmeny HuzasokImportBeolvasasa(const std::string& importAllomany, const GameParams& g, std::int32_t ev,
                                        std::int32_t ho, std::int32_t nap);
 // Writes a file read by HuzasokImportBeolvasasa as the private database
 // `cel` through a temporary file, creating its folder. On failure an
 // existing `cel` stays as it was.
-ImportEredmeny HuzasokImportIrasa(const ImportEredmeny& beolvasott, const std::string& cel);
+HuzasImportEredmeny HuzasokImportIrasa(const HuzasImportEredmeny& beolvasott, const std::string& cel);
 
 }  // namespace kvx

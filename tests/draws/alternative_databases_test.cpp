@@ -223,11 +223,11 @@ TEST(HuzasokImportalasa, WritesAWholeDatabaseOrNothing)
         // Blank lines closing the file are no draws.
         f << "5;17;3;88;41\r\n12 13 14 15 16\r\n\r\n  \r\n";
     }
-    const ImportEredmeny be = HuzasokImportBeolvasasa(jo, g, 2024, 12, 30);
+    const HuzasImportEredmeny be = HuzasokImportBeolvasasa(jo, g, 2024, 12, 30);
     ASSERT_TRUE(be.Siker) << be.Uzenet;
     EXPECT_EQ(be.Huzasok, 2);
     EXPECT_FALSE(std::filesystem::exists(cel));
-    const ImportEredmeny r = HuzasokImportIrasa(be, cel);
+    const HuzasImportEredmeny r = HuzasokImportIrasa(be, cel);
     ASSERT_TRUE(r.Siker) << r.Uzenet;
     BetoltottAdatbazis t;
     const BetoltesEredmeny b =
@@ -244,7 +244,7 @@ TEST(HuzasokImportalasa, WritesAWholeDatabaseOrNothing)
         std::filesystem::remove(rossz);
         if (tartalom)
             std::ofstream(rossz, std::ios::binary) << tartalom;
-        const ImportEredmeny h = HuzasokImportBeolvasasa(rossz, g, 2024, 12, 30);
+        const HuzasImportEredmeny h = HuzasokImportBeolvasasa(rossz, g, 2024, 12, 30);
         EXPECT_FALSE(h.Siker);
         EXPECT_EQ(h.Uzenet, tartalom ? ImportHibaUzenet(rossz) : "Hiba történt: " + rossz + " megnyitása.");
         EXPECT_FALSE(HuzasokImportIrasa(h, cel).Siker);
@@ -290,7 +290,7 @@ TEST(HuzasokImportalasa, ARefusedLineIsNamed)
     for (const Eset& e : esetek) {
         SCOPED_TRACE(e.tartalom);
         std::ofstream(nev, std::ios::binary | std::ios::trunc) << e.tartalom;
-        const ImportEredmeny r = HuzasokImportBeolvasasa(nev, Jatek(e.jatek), 2024, 12, 30);
+        const HuzasImportEredmeny r = HuzasokImportBeolvasasa(nev, Jatek(e.jatek), 2024, 12, 30);
         EXPECT_FALSE(r.Siker);
         EXPECT_TRUE(r.Kep.empty());
         EXPECT_EQ(r.Uzenet, ImportHibaUzenet(nev) + "\r\n\r\n" + e.reszlet);
@@ -310,7 +310,7 @@ TEST(HuzasokImportalasa, ALongLineIsCutInTheMessage)
     testing::TempDir dir;
     const std::string nev = dir.file("draws.txt");
     std::ofstream(nev, std::ios::binary) << std::string(100, 'x') << "\r\n";
-    const ImportEredmeny r = HuzasokImportBeolvasasa(nev, Jatek(0), 2024, 12, 30);
+    const HuzasImportEredmeny r = HuzasokImportBeolvasasa(nev, Jatek(0), 2024, 12, 30);
     EXPECT_NE(r.Uzenet.find("1. sor: „" + std::string(60, 'x') + "…”\r\n"), std::string::npos) << r.Uzenet;
 }
 

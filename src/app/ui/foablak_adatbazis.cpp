@@ -522,7 +522,7 @@ void TFoablak::HuzasokImportja(const QString& nev)
     // The whole file is read and checked first: a bad line costs nothing,
     // not even a question about the file it would have replaced.
     const QDate ma = QDate::currentDate();
-    const ImportEredmeny be = HuzasokImportBeolvasasa(s(nev), game(), ma.year(), ma.month(), ma.day());
+    const HuzasImportEredmeny be = HuzasokImportBeolvasasa(s(nev), game(), ma.year(), ma.month(), ma.day());
     if (!be.Siker) {
         kvx::HibaUzenet(q(be.Uzenet));
         return;
@@ -532,7 +532,7 @@ void TFoablak::HuzasokImportja(const QString& nev)
                                                  .arg(QDir::toNativeSeparators(q(cel)))))
         return;
     // The private database is written whole or not at all.
-    const ImportEredmeny e = HuzasokImportIrasa(be, cel);
+    const HuzasImportEredmeny e = HuzasokImportIrasa(be, cel);
     if (!e.Siker) {
         kvx::HibaUzenet(q(e.Uzenet));
         return;
