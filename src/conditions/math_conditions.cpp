@@ -75,16 +75,28 @@ void OsszegNormalizalas(TMinMaxFeltetel& r, const OsszegHatar& h, MathMezo valto
 }
 
 void OsszegEllenorzes(TMinMaxFeltetel& r, const OsszegHatar& h, std::optional<std::int32_t> min,
-                      std::optional<std::int32_t> max)
+                      std::optional<std::int32_t> max, MathMezo kilepett)
 {
-    std::int32_t a = min.value_or(h.Min);
-    if (a < h.Min) a = h.Min;
-    if (a > h.Max) a = h.Max;
+    std::int32_t a = std::clamp(r.Min, h.Min, h.Max);
+    if (kilepett != MathMezo::Max) {
+        a = min.value_or(h.Min);
+        if (max && *max < a) max = a;
+        a = std::clamp(a, h.Min, h.Max);
+    } else if (min) {
+        a = std::clamp(*min, h.Min, h.Max);
+    }
     std::int32_t b = max.value_or(h.Min);
-    // A maximum below the minimum takes the minimum; above the top, the top.
-    b = std::clamp(b, a, h.Max);
+    if (b < a && b > h.Min) a = b;
+    if (b < h.Min || b > h.Max || b < a) b = b > a ? h.Max : a;
     r.Min = a;
     r.Max = b;
+}
+
+void OsszegBejeloles(TMinMaxFeltetel& r, const OsszegHatar& h, std::int32_t editMin, std::int32_t editMax)
+{
+    const std::int32_t a = r.Min < h.Min ? h.Min : std::clamp(editMin, h.Min, h.Max);
+    const std::int32_t b = r.Max > h.Max ? h.Max : std::clamp(editMax, h.Min, h.Max);
+    OsszegEllenorzes(r, h, a, b, MathMezo::Min);
 }
 
 std::string OsszegTipp(const MathKornyezet& e, const OsszegHatar& h)

@@ -43,9 +43,21 @@ OsszegHatar OsszegHatarok(const MathKornyezet& e);
 // maximum, a maximum lowered below the minimum drags the minimum.
 enum class MathMezo { Nincs, Min, Max };
 void OsszegNormalizalas(TMinMaxFeltetel& r, const OsszegHatar& h, MathMezo valtozott = MathMezo::Nincs);
-// The exit check of the two edits (also run when the window closes).
+// The exit check of the edit the user left (`kilepett`), with the values
+// the two edits hold (nullopt for an empty one). Leaving the minimum: empty
+// is the lowest sum, a maximum below it takes its value, a minimum beyond
+// the limits takes the nearer limit; then the maximum's check. Leaving the
+// maximum: empty is the lowest sum; a maximum below the minimum but above
+// the lowest sum takes the minimum down with it; a maximum beyond the limits
+// or below the minimum becomes the highest sum when above the minimum, else
+// the minimum. (Both run when the window closes.)
 void OsszegEllenorzes(TMinMaxFeltetel& r, const OsszegHatar& h, std::optional<std::int32_t> min,
-                      std::optional<std::int32_t> max);
+                      std::optional<std::int32_t> max, MathMezo kilepett = MathMezo::Min);
+// Ticking the box: the edits keep what they show (the form's values on a
+// fresh record), except that a stored minimum below the lowest sum, or a
+// stored maximum above the highest, is brought to that limit; the values
+// are held within the limits and the minimum's exit check runs.
+void OsszegBejeloles(TMinMaxFeltetel& r, const OsszegHatar& h, std::int32_t editMin, std::int32_t editMax);
 std::string OsszegTipp(const MathKornyezet& e, const OsszegHatar& h);
 
 // ---- Szórás

@@ -57,19 +57,29 @@ SzamkeszletNezet SzamkeszletNormalizalas(TSzamkeszletFeltetel& r, std::int32_t& 
         v.UtolsoTipp += "\r\n" + szamok;
     }
     v.AktTipp = SzamokListaja(r, k);
-    if (r.Allapot && !e.Novekvo) {
-        v.ILLathato = true;
-        v.ILTipp = " Nem növekvő a variációra kijelölt számok sorrendje. \r\n Indexek számkészlete: kijelölt számok "
-                   "sorrendje szerint. ";
+    const SzamkeszletJelzes j = SzamkeszletJelzo(r, e);
+    v.ILLathato = j.Lathato;
+    v.ILTipp = j.Tipp;
+    return v;
+}
+
+SzamkeszletJelzes SzamkeszletJelzo(const TSzamkeszletFeltetel& r, const SzamkeszletKornyezet& e)
+{
+    SzamkeszletJelzes j;
+    if (!r.Allapot) return j;
+    if (!e.Novekvo) {
+        j.Lathato = true;
+        j.Tipp = " Nem növekvő a variációra kijelölt számok sorrendje. \r\n Indexek számkészlete: kijelölt számok "
+                 "sorrendje szerint. ";
     }
     const TTerjedelemFeltetel& t = e.Terjedelem;
-    if (r.Allapot && t.Allapot && t.Fix && (t.FixMin > 1 || t.FixMax < n)) {
-        if (!v.ILTipp.empty()) v.ILTipp += "\r\n\r\n";
-        v.ILTipp += " Terjedelem - Fix feltétel beállítása szerint:\r\n  - " + std::to_string(t.FixMin) + ". - " +
-                    std::to_string(t.FixMax) + ". sorszámú számok vesznek részt a variációban. ";
-        v.ILLathato = true;
+    if (t.Allapot && t.Fix && (t.FixMin > 1 || t.FixMax < e.KijeloltFoSzamDb)) {
+        if (!j.Tipp.empty()) j.Tipp += "\r\n\r\n";
+        j.Tipp += " Terjedelem - Fix feltétel beállítása szerint:\r\n  - " + std::to_string(t.FixMin) + ". - " +
+                  std::to_string(t.FixMax) + ". sorszámú számok vesznek részt a variációban. ";
+        j.Lathato = true;
     }
-    return v;
+    return j;
 }
 
 void SzamokReset(TSzamkeszletFeltetel& r, std::int32_t n, std::int32_t k)

@@ -37,6 +37,16 @@ struct SzamkeszletNezet {
 SzamkeszletNezet SzamkeszletNormalizalas(TSzamkeszletFeltetel& r, std::int32_t& akt, const SzamkeszletKornyezet& e,
                                          SzamkeszletMezo valtozott = SzamkeszletMezo::Nincs);
 
+// The "~" indicator: while the condition is selected, shown when the
+// selection is not strictly increasing (positions follow the order of
+// selection) or the Math tab's fixed range narrows the selection; its hint
+// says which. Also refreshed when that range changes.
+struct SzamkeszletJelzes {
+    bool Lathato = false;
+    std::string Tipp;
+};
+SzamkeszletJelzes SzamkeszletJelzo(const TSzamkeszletFeltetel& r, const SzamkeszletKornyezet& e);
+
 // Presets over n selected numbers and k places (the refresh afterwards
 // pulls them into bounds).
 void SzamokReset(TSzamkeszletFeltetel& r, std::int32_t n, std::int32_t k);          // minimal

@@ -236,6 +236,7 @@ void TFeltetelek::EloszlasLapEpites()
     Label2->setObjectName("Label2");
     Panel1IL = cimke("~", Panel1);
     Panel1IL->setObjectName("Panel1IL");
+    Panel1IL->setVisible(false);
     {
         auto* g = new QGridLayout(Panel1);
         g->addWidget(FavAllapotBox, 0, 0, 1, 2);
@@ -328,6 +329,7 @@ void TFeltetelek::EloszlasLapEpites()
     SzamcsoportMinLabel->setObjectName("SzamcsoportMinLabel");
     Panel3IL = cimke("~", Panel16);
     Panel3IL->setObjectName("Panel3IL");
+    Panel3IL->setVisible(false);
     {
         auto* g = new QGridLayout(Panel16);
         g->addWidget(SzamcsoportAllapotBox, 0, 0, 1, 2);
@@ -662,6 +664,9 @@ void TFeltetelek::BeolvFeltKijelolese()
         }
         CBAction(e.box, qobject_cast<QFrame*>(e.box->parentWidget()), true);
     }
+    // The "~" of a condition that is not selected is off.
+    if (!f.FavFeltetel.Allapot) Panel1IL->setVisible(false);
+    if (!f.SzamcsoportokFeltetel.Allapot) Panel3IL->setVisible(false);
     SzamkeszletPanel->Betoltes();
     for (TTetelFul* lap : {SzamcsoportLap, SzamvegzodesLap, SzamjegyLap}) lap->Betoltes();
     EsemenyekLap->Betoltes();
@@ -670,6 +675,7 @@ void TFeltetelek::BeolvFeltKijelolese()
     MathLap->Betoltes();
     SpecLap->Betoltes();
     SzamJelzoBeallitas(*Allapot.Jelzok, *Allapot.Listak, *Allapot.Jatek, f, mod);
+    jelzokFrissitese();
     SetFeltetelJelzo(VanKijeloltFeltetel(f));
 
     OpcioBetoltes();
@@ -966,8 +972,17 @@ void TFeltetelek::feltetelValtozott()
 {
     SzamJelzoBeallitas(*Allapot.Jelzok, *Allapot.Listak, *Allapot.Jatek, *Allapot.Feltetelek,
                        Allapot.SzamsorrendMod ? *Allapot.SzamsorrendMod : 0);
+    jelzokFrissitese();
     EllenorzesGombBeallitas();
     emit feltetelekValtoztak();
+}
+
+void TFeltetelek::jelzokFrissitese()
+{
+    // The number pools and the Math tab's fixed range each name the other's
+    // positions in their markers' hints.
+    if (MathLap) MathLap->Panel17ILHint();
+    if (SzamkeszletPanel) SzamkeszletPanel->Panel26ILHint();
 }
 
 bool TFeltetelek::LapKerdes(const QString& s)

@@ -233,6 +233,7 @@ private:
     kvx::OpcioDobozok opcioDobozok() const;
     void opcioMegjelenites(const kvx::OpcioEredmeny& r);
     void feltetelValtozott();
+    void jelzokFrissitese();
     void uzenet(UzenetFajta f, const QString& s);
     // Shows a normalised record; false when the selection refused it.
     bool favMegjelenites();

@@ -59,6 +59,29 @@ QLabel* jelzo(const char* nev, QWidget* p)
 
 }  // namespace
 
+void TOsszegEdit::stepBy(int steps)
+{
+    const int elotte = value();
+    QSpinBox::stepBy(steps);
+    if (value() != elotte) emit lepes();
+}
+
+QValidator::State TOsszegEdit::validate(QString& input, int&) const
+{
+    if (input.size() > lineEdit()->maxLength()) return QValidator::Invalid;
+    for (const QChar c : input)
+        if (!c.isDigit()) return QValidator::Invalid;
+    return QValidator::Acceptable;
+}
+
+int TOsszegEdit::valueFromText(const QString& text) const
+{
+    bool ok = false;
+    const qlonglong v = text.toLongLong(&ok);
+    if (!ok) return minimum();
+    return static_cast<int>(std::clamp<qlonglong>(v, minimum(), maximum()));
+}
+
 TMathLap::TMathLap(TFeltetelek& ablak, QWidget* lap) : QObject(lap), w_(ablak)
 {
     Tipp = [](const QString& s, int index) {
@@ -81,7 +104,7 @@ TMathLap::TMathLap(TFeltetelek& ablak, QWidget* lap) : QObject(lap), w_(ablak)
     Panel6 = panel("Panel6");
     EsemOsszegBox = felteteles(" Összeg", "EsemOsszegBox", Panel6);
     auto osszeg = [&](const char* nev) {
-        auto* e = new QSpinBox(Panel6);
+        auto* e = new TOsszegEdit(Panel6);
         e->setObjectName(nev);
         e->setKeyboardTracking(false);
         e->setAlignment(Qt::AlignRight);
@@ -195,8 +218,10 @@ TMathLap::TMathLap(TFeltetelek& ablak, QWidget* lap) : QObject(lap), w_(ablak)
     connect(EsemOsszegBox, &QCheckBox::clicked, this, &TMathLap::EsemOsszegBoxClick);
     connect(EsemOsszFixEdit, &QSpinBox::valueChanged, this, [this] { OsszegValtozas(MathMezo::Min); });
     connect(EsemOsszMaxEdit, &QSpinBox::valueChanged, this, [this] { OsszegValtozas(MathMezo::Max); });
-    connect(EsemOsszFixEdit, &QSpinBox::editingFinished, this, &TMathLap::EsemOsszEllenorzes);
-    connect(EsemOsszMaxEdit, &QSpinBox::editingFinished, this, &TMathLap::EsemOsszEllenorzes);
+    connect(EsemOsszFixEdit, &TOsszegEdit::lepes, this, &TMathLap::EsemOsszFixUDClick);
+    connect(EsemOsszMaxEdit, &TOsszegEdit::lepes, this, &TMathLap::EsemOsszMaxUDClick);
+    connect(EsemOsszFixEdit, &QSpinBox::editingFinished, this, &TMathLap::EsemOsszFixEllenorzes);
+    connect(EsemOsszMaxEdit, &QSpinBox::editingFinished, this, &TMathLap::EsemOsszMaxEllenorzes);
     new DuplaKattintas(EsemOsszFixEdit, [this] { EsemOsszFixEditDblClick(); });
     new DuplaKattintas(EsemOsszMaxEdit, [this] { EsemOsszMaxEditDblClick(); });
     connect(MathSzorasBox, &QCheckBox::clicked, this, &TMathLap::MathSzorasBoxClick);
@@ -261,7 +286,10 @@ void TMathLap::valtozott()
 bool TMathLap::eventFilter(QObject* o, QEvent* e)
 {
     if (o == &w_ && e->type() == QEvent::Close) {
-        if (EsemOsszegBox->isChecked()) EsemOsszEllenorzes();
+        if (EsemOsszegBox->isChecked()) {
+            EsemOsszFixEllenorzes();
+            EsemOsszMaxEllenorzes();
+        }
         if (MathSzorasBox->isChecked()) SzorasMinMaxEllenorzes();
     }
     return QObject::eventFilter(o, e);
@@ -276,6 +304,8 @@ bool TMathLap::osszegMutat()
     const OsszegHatar h = OsszegHatarok(e);
     if (h.Ervenytelen) return false;
     OsszegNormalizalas(r, h);
+    const int hossz = static_cast<int>(std::to_string(h.Max).size());
+    for (TOsszegEdit* x : {EsemOsszFixEdit, EsemOsszMaxEdit}) x->SetMaxLength(hossz);
     ertek(EsemOsszFixEdit, {h.Min, h.Max}, r.Min);
     ertek(EsemOsszMaxEdit, {h.Min, h.Max}, r.Max);
     Panel6IL->setToolTip(tipp(OsszegTipp(e, h)));
@@ -286,16 +316,36 @@ void TMathLap::EsemOsszegBoxClick()
 {
     TMinMaxFeltetel& r = w_.Allapot.Feltetelek->OsszegFeltetel;
     r.Allapot = EsemOsszegBox->isChecked() ? 1 : 0;
-    if (r.Allapot && !osszegMutat()) {
-        r.Allapot = 0;
-        w_.NemErtFelt(EsemOsszegBox);
+    if (r.Allapot) {
+        const OsszegHatar h = OsszegHatarok(kornyezet());
+        if (h.Ervenytelen) {
+            r.Allapot = 0;
+            w_.NemErtFelt(EsemOsszegBox);
+        } else {
+            OsszegBejeloles(r, h, EsemOsszFixEdit->value(), EsemOsszMaxEdit->value());
+            osszegMutat();
+        }
     }
     w_.CBAction(EsemOsszegBox, Panel6, true);
     Panel6IL->setVisible(r.Allapot != 0);
     valtozott();
 }
 
+// A typed value (or one set by a double click) is taken within the limits;
+// the exit check that follows puts the two in order.
 void TMathLap::OsszegValtozas(MathMezo mezo)
+{
+    TMinMaxFeltetel& r = w_.Allapot.Feltetelek->OsszegFeltetel;
+    if (!r.Allapot) return;
+    if (mezo == MathMezo::Min)
+        r.Min = EsemOsszFixEdit->value();
+    else
+        r.Max = EsemOsszMaxEdit->value();
+    valtozott();
+}
+
+// A step of an up-down: the other value follows it when they cross.
+void TMathLap::osszegLepes(MathMezo mezo)
 {
     TMinMaxFeltetel& r = w_.Allapot.Feltetelek->OsszegFeltetel;
     if (!r.Allapot) return;
@@ -306,16 +356,23 @@ void TMathLap::OsszegValtozas(MathMezo mezo)
     valtozott();
 }
 
-void TMathLap::EsemOsszEllenorzes()
+void TMathLap::EsemOsszFixUDClick() { osszegLepes(MathMezo::Min); }
+void TMathLap::EsemOsszMaxUDClick() { osszegLepes(MathMezo::Max); }
+
+// The exit check of the edit left.
+void TMathLap::osszegEllenorzes(MathMezo kilepett)
 {
     TMinMaxFeltetel& r = w_.Allapot.Feltetelek->OsszegFeltetel;
     if (!r.Allapot) return;
     const OsszegHatar h = OsszegHatarok(kornyezet());
     if (h.Ervenytelen) return;
-    OsszegEllenorzes(r, h, egesz(EsemOsszFixEdit), egesz(EsemOsszMaxEdit));
+    OsszegEllenorzes(r, h, egesz(EsemOsszFixEdit), egesz(EsemOsszMaxEdit), kilepett);
     osszegMutat();
     valtozott();
 }
+
+void TMathLap::EsemOsszFixEllenorzes() { osszegEllenorzes(MathMezo::Min); }
+void TMathLap::EsemOsszMaxEllenorzes() { osszegEllenorzes(MathMezo::Max); }
 
 void TMathLap::EsemOsszFixEditDblClick()
 {
@@ -423,9 +480,7 @@ bool TMathLap::terjedelemMutat()
         if (s == 2 || s == 3) x->setEnabled(fix);
         if (s == 5) x->setEnabled(valtozo);
     }
-    const std::string fixTipp = TerjedelemFixTipp(e, r);
-    Panel17IL->setVisible(fix && !fixTipp.empty());
-    Panel17IL->setToolTip(tipp(fixTipp));
+    Panel17ILHint();
     Panel18IL->setVisible(valtozo);
     if (fix && !h.FixErvenytelen) {
         ertek(TartomanyEdit, {1, h.FixElsoMax}, r.FixMin);
@@ -438,8 +493,20 @@ bool TMathLap::terjedelemMutat()
         ertek(MobilTartomanyEdit, {h.ValtozoMin, h.ValtozoMax}, r.ValtozoMin);
         ertek(MobilTartomanyMaxEdit, {h.ValtozoMin, h.ValtozoMax}, r.ValtozoMax);
     }
-    Panel18IL->setToolTip(tipp(TerjedelemValtozoTipp(h, r)));
     return true;
+}
+
+void TMathLap::Panel17ILHint()
+{
+    // A cleared condition keeps its sub-condition bytes: its markers are off.
+    TTerjedelemFeltetel r = w_.Allapot.Feltetelek->TerjedelemFeltetel;
+    r.Fix = r.Allapot && r.Fix;
+    r.Valtozo = r.Allapot && r.Valtozo;
+    const MathKornyezet e = kornyezet();
+    const std::string fixTipp = TerjedelemFixTipp(e, r);
+    Panel17IL->setVisible(r.Fix && !fixTipp.empty());
+    Panel17IL->setToolTip(tipp(fixTipp));
+    Panel18IL->setToolTip(tipp(TerjedelemValtozoTipp(TerjedelemHatarok(e), r)));
 }
 
 void TMathLap::FixTartomanyBoxClick()

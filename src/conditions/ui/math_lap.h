@@ -4,6 +4,7 @@
 // reach); every handler writes the controls into the record, lets core hold
 // it within them and shows it again.
 #include <QObject>
+#include <QSpinBox>
 
 #include <functional>
 
@@ -17,7 +18,26 @@ class QDoubleSpinBox;
 class QFrame;
 class QLabel;
 class QPushButton;
-class QSpinBox;
+
+// A sum edit with its up-down. Digits are typed, up to as many as the
+// highest sum has; the value typed is taken within the limits (beyond them,
+// the nearer limit; empty, the lowest) and the exit checks place it. The
+// arrows, keys and wheel step as ever and say so.
+class TOsszegEdit : public QSpinBox {
+    Q_OBJECT
+public:
+    using QSpinBox::QSpinBox;
+    void SetMaxLength(int n) { lineEdit()->setMaxLength(n); }
+    void stepBy(int steps) override;
+
+signals:
+    void lepes();  // the value was stepped (the up-down's click)
+
+protected:
+    QValidator::State validate(QString& input, int& pos) const override;
+    int valueFromText(const QString& text) const override;
+    void fixup(QString&) const override {}
+};
 
 class TMathLap : public QObject {
     Q_OBJECT
@@ -29,7 +49,7 @@ public:
 
     QFrame *Panel6 = nullptr, *Panel13 = nullptr, *Panel17 = nullptr;
     QCheckBox* EsemOsszegBox = nullptr;
-    QSpinBox *EsemOsszFixEdit = nullptr, *EsemOsszMaxEdit = nullptr;
+    TOsszegEdit *EsemOsszFixEdit = nullptr, *EsemOsszMaxEdit = nullptr;
     QLabel* Panel6IL = nullptr;
     QCheckBox* MathSzorasBox = nullptr;
     QDoubleSpinBox *SzorasEdit = nullptr, *SzorasMaxEdit = nullptr;
@@ -43,7 +63,10 @@ public:
     // Handlers.
     void EsemOsszegBoxClick();
     void OsszegValtozas(kvx::MathMezo mezo);
-    void EsemOsszEllenorzes();
+    void EsemOsszFixUDClick();
+    void EsemOsszMaxUDClick();
+    void EsemOsszFixEllenorzes();
+    void EsemOsszMaxEllenorzes();
     void EsemOsszFixEditDblClick();
     void EsemOsszMaxEditDblClick();
     void MathSzorasBoxClick();
@@ -57,6 +80,9 @@ public:
     void TerjedelemValtozas(kvx::TerjedelemMezo mezo);
     void TartomanyEditDblClick();
     void TartomanyMaxEditDblClick();
+    // The markers of the spread: the fixed range's quotes the number pools'
+    // positions, so it is rebuilt after every change of either.
+    void Panel17ILHint();
     // The record into the controls.
     void Betoltes();
     // The spread limits of the fixed stretch (read by the consistency check).
@@ -68,6 +94,8 @@ protected:
 private:
     kvx::MathKornyezet kornyezet() const;
     bool osszegMutat();
+    void osszegLepes(kvx::MathMezo mezo);
+    void osszegEllenorzes(kvx::MathMezo kilepett);
     bool szorasMutat();
     bool terjedelemMutat();
     void valtozott();

@@ -94,12 +94,18 @@ bool TSzamkeszletPanel::mutat(SzamkeszletMezo mezo)
     AktSzamEdit->setToolTip(tipp(v.AktTipp));
     AktSzamElsoEdit->setToolTip(tipp(v.ElsoTipp));
     AktSzamUtolsoEdit->setToolTip(tipp(v.UtolsoTipp));
-    Panel26IL->setVisible(v.ILLathato);
-    Panel26IL->setToolTip(tipp(v.ILTipp));
+    Panel26ILHint();
     SzamokResetLabel->setToolTip(QStringLiteral(" Minimális számkészlet beállítása "));
     SzamokOptimalisLabel->setToolTip(QStringLiteral(" Optimális számkészlet beállítása "));
     SzamokAlapertelmezettLabel->setToolTip(QStringLiteral(" Alapértelmezett számkészlet beállítása "));
     return true;
+}
+
+void TSzamkeszletPanel::Panel26ILHint()
+{
+    const SzamkeszletJelzes j = SzamkeszletJelzo(w_.Allapot.Feltetelek->SzamkeszletFeltetel, kornyezet());
+    Panel26IL->setVisible(j.Lathato);
+    Panel26IL->setToolTip(tipp(j.Tipp));
 }
 
 void TSzamkeszletPanel::SzamokAllapotBoxClick()

@@ -31,6 +31,9 @@ public:
     void SzamokAlapertelmezettLabelClick();
     void AktSzamElsoEditDblClick();
     void AktSzamUtolsoEditDblClick();
+    // The "~" and its hint; the Math tab's fixed range is quoted there, so
+    // it is rebuilt after every change of either.
+    void Panel26ILHint();
 
 private:
     kvx::SzamkeszletKornyezet kornyezet() const;
