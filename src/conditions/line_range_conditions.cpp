@@ -159,12 +159,9 @@ void SzamsorokTartomanyNormalizalas(TSzamsorokFeltetel& r, const SzamsorokKornye
     r.Elso[a] = std::clamp(r.Elso[a], 1, felso);
     if (r.Utolso[a] < 1) r.Utolso[a] = r.Elso[a];
     r.Utolso[a] = std::clamp(r.Utolso[a], 1, felso);
-    if (r.Utolso[a] < r.Elso[a]) {
-        if (valtozott == SzamsorokMezo::Utolso)
-            r.Elso[a] = r.Utolso[a];
-        else
-            r.Utolso[a] = r.Elso[a];
-    }
+    // A last serial number below the first, typed or left by a new first,
+    // takes the first's value: the first the user gave is not moved.
+    if (r.Utolso[a] < r.Elso[a]) r.Utolso[a] = r.Elso[a];
 }
 
 void SzamsorokMintaNormalizalas(TSzamsorokFeltetel& r, const SzamsorokKornyezet& e)

@@ -50,7 +50,8 @@ void SzamsorokOsztoBeallitas(TSzamsorokFeltetel& r, const SzamsorokKornyezet& e)
 // The current range (AktTartomany) normalised: type and mode as stored, the
 // sub-range mode only with a divisor; in sub-range mode the serial numbers
 // are computed from the sub-ranges; all serial numbers within
-// 1..SorszamFelso and the last not below the first.
+// 1..SorszamFelso. A last serial number below the first takes the first's
+// value; a last sub-range moved below the first takes the first with it.
 enum class SzamsorokMezo { Nincs, Elso, Utolso, OsztasMin, OsztasMax };
 void SzamsorokTartomanyNormalizalas(TSzamsorokFeltetel& r, const SzamsorokKornyezet& e,
                                     SzamsorokMezo valtozott = SzamsorokMezo::Nincs);

@@ -158,6 +158,37 @@ TEST(Szamsorok, SubRangesGiveSerialNumbers)
     EXPECT_EQ(s.KijeloltDb, 13);
 }
 
+// The last serial number below the first takes the first's value, whichever
+// end moved; the first stays as given. Sub-ranges: a last moved below the
+// first takes the first with it.
+TEST(Szamsorok, ALastBelowTheFirstTakesTheFirst)
+{
+    const SzamsorokKornyezet e = Kornyezet(792);
+    struct Eset {
+        SzamsorokMezo mezo;
+        std::int32_t mod, elso, utolso, vElso, vUtolso;
+    };
+    const Eset esetek[] = {
+        {SzamsorokMezo::Utolso, 0, 150, 140, 150, 150},
+        {SzamsorokMezo::Elso, 0, 300, 200, 300, 300},
+        {SzamsorokMezo::Utolso, 0, 150, 999, 150, 792},
+        {SzamsorokMezo::OsztasMax, 1, 3, 2, 2, 2},
+        {SzamsorokMezo::OsztasMin, 1, 3, 2, 3, 3},
+    };
+    for (const Eset& c : esetek) {
+        SCOPED_TRACE(::testing::Message() << c.elso << "-" << c.utolso << " mode " << c.mod);
+        TSzamsorokFeltetel r;
+        r.DbTartomany = 1;
+        r.Mod[0] = static_cast<std::uint8_t>(c.mod);
+        r.Osztas[0] = 2;  // D = 6 in sub-range mode
+        (c.mod ? r.OsztasMin : r.Elso)[0] = c.elso;
+        (c.mod ? r.OsztasMax : r.Utolso)[0] = c.utolso;
+        SzamsorokTartomanyNormalizalas(r, e, c.mezo);
+        EXPECT_EQ((c.mod ? r.OsztasMin : r.Elso)[0], c.vElso);
+        EXPECT_EQ((c.mod ? r.OsztasMax : r.Utolso)[0], c.vUtolso);
+    }
+}
+
 TEST(Szamsorok, PatternsAndSorting)
 {
     SzamsorokKornyezet e = Kornyezet(36);

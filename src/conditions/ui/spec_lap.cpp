@@ -52,6 +52,18 @@ void szoveg(QLineEdit* e, std::int64_t v)
     e->setText(QString::number(v));
 }
 
+// The double click of the first end of a range: the last's text when they
+// differ, else `also`; of the last end: the first's text, else `felso`.
+void ElsoDupla(QLineEdit* elso, const QLineEdit* utolso, const QString& also)
+{
+    elso->setText(elso->text() != utolso->text() ? utolso->text() : also);
+}
+
+void UtolsoDupla(const QLineEdit* elso, QLineEdit* utolso, const QString& felso)
+{
+    utolso->setText(utolso->text() != elso->text() ? elso->text() : felso);
+}
+
 }  // namespace
 
 TSpecLap::TSpecLap(TFeltetelek& ablak, QWidget* lap) : QObject(lap), w_(ablak)
@@ -177,7 +189,8 @@ TSpecLap::TSpecLap(TFeltetelek& ablak, QWidget* lap) : QObject(lap), w_(ablak)
     SDbMintaMaxCimke = cimke("   maximum", Panel23);
     {
         auto* g = new QGridLayout(Panel23);
-        g->addWidget(felcim("Számok eloszlása", Panel23), 0, 0, 1, 3);
+        szamokEloszlasa_ = felcim("Számok eloszlása", Panel23);
+        g->addWidget(szamokEloszlasa_, 0, 0, 1, 3);
         g->addWidget(Panel23IL, 0, 6, Qt::AlignRight);
         g->addWidget(SorozatAllapotBox, 1, 0, 1, 2);
         g->addWidget(DbSorozatEdit, 2, 1);
@@ -222,6 +235,11 @@ TSpecLap::TSpecLap(TFeltetelek& ablak, QWidget* lap) : QObject(lap), w_(ablak)
     }
     connect(SzamsorokTartomanyokRendezesGomb, &QPushButton::clicked, this,
             &TSpecLap::SzamsorokTartomanyokRendezesGombClick);
+    new DuplaKattintas(SzamsorokTartomanyMinEdit, [this] { SzamsorokTartomanyMinEditDblClick(); });
+    new DuplaKattintas(SzamsorokTartomanyMaxEdit, [this] { SzamsorokTartomanyMaxEditDblClick(); });
+    new DuplaKattintas(SzamsorokTartomanyMin, [this] { SzamsorokTartomanyMinDblClick(); });
+    new DuplaKattintas(SzamsorokTartomanyMax, [this] { SzamsorokTartomanyMaxDblClick(); });
+    new DuplaKattintas(SzamsorokSorozatokEdit, [this] { SzamsorokSorozatokEditDblClick(); });
     connect(SzamsorokDbMintaEdit, &QSpinBox::valueChanged, this, &TSpecLap::SzamsorokAktMintaEditChange);
     connect(SzamsorokAktMintaEdit, &QSpinBox::valueChanged, this, &TSpecLap::SzamsorokAktMintaEditChange);
     for (QButtonGroup* b : {SzamsorokSorozatokModGroup.Gombok, SzamsorokSorozatokTipusGroup.Gombok})
@@ -250,7 +268,7 @@ TSpecLap::TSpecLap(TFeltetelek& ablak, QWidget* lap) : QObject(lap), w_(ablak)
             SMintaMaxDupla(SMintaMinEdit->value(), SMintaMaxEdit->value(), SMintaMaxEdit->maximum()));
     });
 
-    w_.CBAction(SorozatAllapotBox, Panel23, true);
+    sorozatCBAction();
     szamsorokEngedelyezes();
 }
 
@@ -398,6 +416,54 @@ void TSpecLap::SzamsorokTartomanyokRendezesGombClick()
     w_.feltetelValtozott();
 }
 
+void TSpecLap::SzamsorokTartomanyMinEditDblClick()
+{
+    // Computed from the sub-ranges in range mode.
+    if (SzamsorokTartomanyMinEdit->isReadOnly()) return;
+    ElsoDupla(SzamsorokTartomanyMinEdit, SzamsorokTartomanyMaxEdit, QStringLiteral("1"));
+    SzamsorokTartomanyValtozas(SzamsorokMezo::Elso);
+}
+
+void TSpecLap::SzamsorokTartomanyMaxEditDblClick()
+{
+    if (SzamsorokTartomanyMaxEdit->isReadOnly()) return;
+    UtolsoDupla(SzamsorokTartomanyMinEdit, SzamsorokTartomanyMaxEdit, QString::number(kornyezet_.ABSZ));
+    SzamsorokTartomanyValtozas(SzamsorokMezo::Utolso);
+}
+
+void TSpecLap::SzamsorokTartomanyMinDblClick()
+{
+    ElsoDupla(SzamsorokTartomanyMin, SzamsorokTartomanyMax, QStringLiteral("1"));
+    SzamsorokTartomanyValtozas(SzamsorokMezo::OsztasMin);
+}
+
+void TSpecLap::SzamsorokTartomanyMaxDblClick()
+{
+    const TSzamsorokFeltetel& r = w_.Allapot.Feltetelek->SzamsorokFeltetel;
+    const std::int64_t d = Oszto(kornyezet_, r.Osztas[static_cast<std::size_t>(r.AktTartomany)]);
+    UtolsoDupla(SzamsorokTartomanyMin, SzamsorokTartomanyMax, QString::number(d));
+    SzamsorokTartomanyValtozas(SzamsorokMezo::OsztasMax);
+}
+
+void TSpecLap::SzamsorokSorozatokEditDblClick()
+{
+    const TSzamsorokFeltetel& r = w_.Allapot.Feltetelek->SzamsorokFeltetel;
+    if (!r.Allapot || !r.Sorozat) return;
+    const auto a = static_cast<std::size_t>(r.AktMinta);
+    QString uj;
+    if (r.MintaMod[a] && !kornyezet_.Lista.empty()) {
+        // Every D-th sub-range, or the smallest D offered.
+        const QString d = QString::number(Oszto(kornyezet_, r.MintaOsztas[a]));
+        const QString most = SzamsorokSorozatokEdit->text();
+        uj = most == d || most.isEmpty() ? QString::number(kornyezet_.Lista.front()) : d;
+    } else {
+        const std::uint64_t fel = kornyezet_.ABSZ / 2;
+        uj = static_cast<std::uint64_t>(r.MintaErtek[a]) < fel ? QString::number(fel) : QStringLiteral("2");
+    }
+    SzamsorokSorozatokEdit->setText(uj);
+    SzamsorokMintaValtozas();
+}
+
 void TSpecLap::mintaMutat()
 {
     TSzamsorokFeltetel& r = w_.Allapot.Feltetelek->SzamsorokFeltetel;
@@ -480,6 +546,12 @@ void TSpecLap::SzamsorokSorozatokRendezesGombClick()
 
 // ---------------------------------------------------------------- Sorozatok
 
+void TSpecLap::sorozatCBAction()
+{
+    w_.CBAction(SorozatAllapotBox, Panel23, true);
+    szamokEloszlasa_->setEnabled(true);
+}
+
 SorozatKornyezet TSpecLap::sorozatKornyezet() const
 {
     const FeltetelekAllapot& a = w_.Allapot;
@@ -538,7 +610,7 @@ void TSpecLap::SorozatAllapotBoxClick()
             w_.NemErtFelt(SorozatAllapotBox);
         }
     }
-    w_.CBAction(SorozatAllapotBox, Panel23, true);
+    sorozatCBAction();
     if (r.Allapot) sorozatMutat(SorozatMezo::Nincs);
     Panel23IL->setVisible(r.Allapot && w_.Allapot.Jelzok->KijeloltNemSzomszedos);
     w_.feltetelValtozott();
@@ -587,7 +659,7 @@ void TSpecLap::Betoltes()
         s.Allapot = 0;
         w_.NemErtFelt(SorozatAllapotBox);
     }
-    w_.CBAction(SorozatAllapotBox, Panel23, true);
+    sorozatCBAction();
     if (s.Allapot) sorozatMutat(SorozatMezo::Nincs);
     Panel23IL->setVisible(s.Allapot && w_.Allapot.Jelzok->KijeloltNemSzomszedos);
 

@@ -55,6 +55,14 @@ public:
     void SzamsorokTartomanyValtozas(kvx::SzamsorokMezo mezo);
     void SzamsorokAktTartomanyEditChange();
     void SzamsorokTartomanyokRendezesGombClick();
+    // Double clicks: a serial number or sub-range takes the other end's
+    // value, or its own extreme when both are equal; N jumps between its
+    // extremes.
+    void SzamsorokTartomanyMinEditDblClick();
+    void SzamsorokTartomanyMaxEditDblClick();
+    void SzamsorokTartomanyMinDblClick();
+    void SzamsorokTartomanyMaxDblClick();
+    void SzamsorokSorozatokEditDblClick();
     void SzamsorokSorozatokBoxClick();
     void SzamsorokMintaValtozas();
     void SzamsorokAktMintaEditChange();
@@ -74,9 +82,12 @@ private:
     void szamsorokEngedelyezes();
     kvx::SorozatKornyezet sorozatKornyezet() const;
     bool sorozatMutat(kvx::SorozatMezo mezo);
+    // The panel's controls follow the box; its caption stays readable.
+    void sorozatCBAction();
 
     TFeltetelek& w_;
     kvx::SzamsorokKornyezet kornyezet_;
+    QLabel* szamokEloszlasa_ = nullptr;  // the caption "Számok eloszlása"
     std::int32_t aktSorozat_ = 1;
     bool mutat_ = false;  // controls are being shown: no handler writes
 };

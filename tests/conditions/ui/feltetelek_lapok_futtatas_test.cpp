@@ -29,12 +29,14 @@
 #include "conditions/ui/spec_lap.h"
 #include "conditions/ui/talarany_lap.h"
 #include "feltetelek_kornyezet.h"
+#include "lap_kezeles.h"
 #include "variation/condition_filter.h"
 #include "variation/generation_run.h"
 #include "variation/hit_ratio_check.h"
 #include "variation/variation_store.h"
 
 using namespace kvx;
+using teszt::Gepel;
 
 namespace {
 
@@ -62,18 +64,6 @@ bool Allit(QSpinBox* e, int cel)
         if (e->value() == elotte) return false;
     }
     return e->value() == cel;
-}
-
-// Types a text into an edit (a spin box's or a line edit) and presses Enter.
-void Gepel(QWidget* e, const QString& s)
-{
-    QLineEdit* le = qobject_cast<QLineEdit*>(e);
-    if (!le) le = e->findChild<QLineEdit*>();
-    le->setFocus();
-    le->selectAll();
-    QTest::keyClick(le, Qt::Key_Backspace);
-    QTest::keyClicks(le, s);
-    QTest::keyClick(le, Qt::Key_Return);
 }
 
 void Radio(const lap::RadioCsoport& g, int i)

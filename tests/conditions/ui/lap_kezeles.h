@@ -47,6 +47,19 @@ inline bool Allit(QSpinBox* e, int cel)
 }
 
 inline void Dupla(QSpinBox* e) { QTest::mouseDClick(e->findChild<QLineEdit*>(), Qt::LeftButton); }
+inline void Dupla(QLineEdit* e) { QTest::mouseDClick(e, Qt::LeftButton); }
+
+// Types a text into an edit (a spin box's or a line edit) and presses Enter.
+inline void Gepel(QWidget* e, const QString& s)
+{
+    QLineEdit* le = qobject_cast<QLineEdit*>(e);
+    if (!le) le = e->findChild<QLineEdit*>();
+    le->setFocus();
+    le->selectAll();
+    QTest::keyClick(le, Qt::Key_Backspace);
+    QTest::keyClicks(le, s);
+    QTest::keyClick(le, Qt::Key_Return);
+}
 
 inline std::vector<Sor> MindenSor(int n, int k)
 {
