@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
@@ -19,6 +20,9 @@
 #include "app/messages.h"
 #include "app/ui/uzenetek.h"
 #include "app/ui/program.h"
+#include "app/ui/ablak_segedek.h"
+#include "app/window_geometry.h"
+#include "variation/ui/variacio_vezerlo.h"
 
 using namespace kvx;
 
@@ -26,6 +30,8 @@ TInfo::TInfo(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Info"));
     FormCreate();
+    // "Diagram" follows the variation's rows.
+    connect(&Program::aktualis().Variacio(), &VariacioVezerlo::valtozott, this, &TInfo::DiagramAllapot);
 }
 
 void TInfo::FormCreate()
@@ -65,8 +71,11 @@ void TInfo::FormCreate()
     connect(Button1, &QPushButton::clicked, this, &TInfo::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TInfo::Button2Click);
     connect(Button4, &QPushButton::clicked, this, &TInfo::Button4Click);
-    // The description's separator line is 90 characters: the window shows it whole.
-    resize(std::max(560, QFontMetrics(f).horizontalAdvance(QString(92, QLatin1Char('M'))) + 40), 600);
+    // The description's separator line is 90 characters: the window shows
+    // it whole, at a width of its own; only its height changes.
+    const int szeles = std::max(560, QFontMetrics(f).horizontalAdvance(QString(92, QLatin1Char('M'))) + 40);
+    setFixedWidth(szeles);
+    resize(szeles, 600);
 }
 
 void TInfo::Start()
@@ -76,6 +85,63 @@ void TInfo::Start()
     raise();
     activateWindow();
     kvx::AblakElhelyezese(this);
+    Settings& b = settings();
+    FormHeightSizeWarning(this, true, b.BetuMeret, b.UzenetekLog[17]);
+}
+
+void TInfo::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    FormShow();
+}
+
+void TInfo::resizeEvent(QResizeEvent* e)
+{
+    QDialog::resizeEvent(e);
+    FormResize();
+}
+
+void TInfo::FormShow()
+{
+    if (!meretezve_) {
+        meretezve_ = true;
+        MagassagBeallitas();
+    }
+    FormResize();
+    DiagramAllapot();
+    BontInfo->setFocus();
+}
+
+void TInfo::MagassagBeallitas()
+{
+    const int keret = std::max(0, frameGeometry().height() - geometry().height());
+    const QMargins m = layout()->contentsMargins();
+    setMinimumHeight(Panel1->sizeHint().height() + m.top() + m.bottom());
+    const AblakElhelyezes* e = AblakElhelyezes::Keres(this);
+    if (!e) return;
+    // The main window's client area less its title, menu and toolbar band
+    // above and as much again below (the band as the main window's own
+    // measure, wherever it stands on the screen).
+    const FoablakMeretek f = e->Meretek();
+    const int sav = GetFormSetTop(f) - f.Top;
+    resize(width(), std::max(minimumHeight(), f.ClientHeight - 2 * sav - keret));
+}
+
+void TInfo::FormResize()
+{
+    const AblakElhelyezes* e = AblakElhelyezes::Keres(this);
+    const QRect munka = e ? e->MunkaTerulet() : (screen() ? screen()->availableGeometry() : QRect());
+    if (!munka.isValid()) return;
+    const int keret = std::max(0, frameGeometry().height() - geometry().height());
+    const int max = std::max(minimumHeight(), munka.height() - keret);
+    if (maximumHeight() != max) setMaximumHeight(max);
+}
+
+void TInfo::DiagramAllapot()
+{
+    const bool sorok = VanSor ? VanSor() : Program::aktualis().Variacio().Kep().LefoglaltSorok > 0;
+    Button4->setEnabled(diagram_ && sorok);
+    Button4->setToolTip(diagram_ ? QString() : QString::fromUtf8(kNemElerheto));
 }
 
 void TInfo::Listazas()
@@ -105,6 +171,7 @@ void TInfo::Listazas()
         c.insertText(QString::fromStdString(uj[i].Szoveg), uj[i].Felkover ? felkover : normal);
     }
     sorok_ = std::move(uj);
+    DiagramAllapot();
     BontInfo->moveCursor(QTextCursor::Start);
     // The reader keeps their place.
     BontInfo->verticalScrollBar()->setValue(elso);
@@ -127,8 +194,8 @@ void TInfo::NyomtatasEngedelyezes()
 
 void TInfo::DiagramEngedelyezes()
 {
-    Button4->setEnabled(true);
-    Button4->setToolTip(QString());
+    diagram_ = true;
+    DiagramAllapot();
 }
 
 void TInfo::Button4Click() { emit diagramKerve(); }

@@ -24,6 +24,9 @@ public:
     // Where the lines come from; by default the program's description of
     // the selection, the error points and the selected conditions.
     std::function<kvx::InfoSorok()> Epito;
+    // Whether rows are allocated for the variation ("Diagram" needs them);
+    // by default the program's variation, followed as it changes.
+    std::function<bool()> VanSor;
 
     void Start();
     void Listazas();
@@ -42,7 +45,19 @@ signals:
     void nyomtatasKerve(bool allomanyba);
     void diagramKerve();
 
+protected:
+    void showEvent(QShowEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
 private:
     void FormCreate();
+    void FormShow();
+    void FormResize();
+    // At the first showing: as high as the main window's client area less
+    // its toolbar band twice, down to the button panel alone.
+    void MagassagBeallitas();
+    void DiagramAllapot();
     kvx::InfoSorok sorok_;  // what the display shows
+    bool diagram_ = false;  // someone shows the diagram
+    bool meretezve_ = false;
 };
