@@ -272,11 +272,11 @@ std::string DiagramTipp(const DiagramTippBemenet& b)
         s += "\r\n     1 - " + ez(fele) + "-ig:  " + tiz(E[4], 0) + " esetben ~ " + reszArany(std::llround(E[4])) + "% ";
         s += "\r\n   " + ez(fele + 1) + " - " + ez(g.FoSzamKeszlet) + "-ig:  " + tiz(E[5], 0) + " esetben ~ " +
              reszArany(std::llround(E[5])) + "% ";
+        // This chart has no expected curve of its own: the expected draws
+        // since a number came are always given beside its own.
         s += "\r\n\r\n Hány húzás óta nem került elő: \r\n   - " + ez(b.HanyHuzasOta) + " húzás óta nem került elő ";
-        if (b.Elmeleti) {
-            s += "\r\n   - Elméleti gyakoriság" + zarojel + ": " + tiz(E[1], 2) + " húzás ";
-            s += "\r\n   - Eltérés: " + tiz(E[1] - b.HanyHuzasOta, 2) + " húzás ";
-        }
+        s += "\r\n   - Elméleti gyakoriság" + zarojel + ": " + tiz(E[1], 2) + " húzás ";
+        s += "\r\n   - Eltérés: " + tiz(E[1] - b.HanyHuzasOta, 2) + " húzás ";
         if (b.Tenyleges) {
             s += "\r\n\r\n Hányszor húzták: \r\n   - Számok" + zarojel + " átlagos előfordulása: " + tiz(E[2], 4) +
                  " húzás* ";

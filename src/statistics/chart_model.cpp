@@ -137,8 +137,13 @@ void DiagramModell::Start(DiagramOpciok& o, const DiagramBemenet& b, const Diagr
     inverzOszlop_ = o.Inverz ? 1 : 0;
     tabla_ = munka_;
 
-    // Mind: rows without a count are shown only while it is ticked.
+    // Mind: rows without a count are shown only while it is ticked. The
+    // draws since a number came are a count of their own: 0 is a number of
+    // the last draw, and a number is empty only when it never came in the
+    // range (no last draw).
     auto ures = [&](const TTombInt1D& r) {
+        if (tag == 2 && !o.Huzas)
+            return r[2] == 0;
         if (v.SzorasStat || v.EgymastKovetoSzamStat)
             return o.Huzas ? r[1] == 0 : r[static_cast<std::size_t>(inverzOszlop_)] == 0;
         return r[0] == 0 || r[1] == 0;
@@ -225,10 +230,14 @@ void DiagramModell::Start(DiagramOpciok& o, const DiagramBemenet& b, const Diagr
             x = v.VizsgaltPluszDb / (g.PotSzamok * sorok);
         const double N = o.Mind ? g.FoSzamKeszlet : bars - pluszOszlopok_;
         const double oszto = (v.VizsgaltSzamDb - g.PluszSzamDb + x) * g.SorsolasokSzama;
+        // gg draws per occurrence of a number; e the times it is expected.
         const double gg = oszto > 0 ? N / oszto : kNincs;
         const double e = gg > 0 && g.SorsolasokSzama > 0 ? sorok / gg / g.SorsolasokSzama : kNincs;
-        ertekek_[0] = tag == 2 ? gg : e;
-        ertekek_[1] = tag == 2 ? e : gg;
+        // Draws since a number came count from 0 (it came in the last
+        // draw): one less than the draws per occurrence.
+        const double ota = gg - 1;
+        ertekek_[0] = tag == 2 ? ota : e;
+        ertekek_[1] = tag == 2 ? e : ota;
         ertekek_[2] = N > 0 ? ertekek_[3] / N : kNincs;
     } else if (tag == 3) {
         const std::int32_t fo = bars - pluszOszlopok_;
@@ -337,6 +346,28 @@ std::int32_t DiagramModell::Kulcs(std::int32_t i) const
     if (i < 0 || static_cast<std::size_t>(i) >= tabla_.size())
         return 0;
     return tabla_[static_cast<std::size_t>(i)][static_cast<std::size_t>(inverzOszlop_)];
+}
+
+std::int32_t HuzasUgrasOszlop(std::int32_t tag, std::int32_t kulcs, const TTombInt1D& sor, const GameParams& g)
+{
+    constexpr std::int32_t elso = 3;
+    if (!g.TobbSorsolas || !(tag < 3 || tag == 21 || tag == 28))
+        return elso;
+    // The second drawing: its numbers, bonus numbers last.
+    const std::int32_t kezdet = g.MasodikHuzasOszlop;
+    const std::int32_t szelesseg = g.MasodikHuzasOszlop - elso;
+    for (std::int32_t j = 0; j < szelesseg; ++j) {
+        const std::size_t c = static_cast<std::size_t>(kezdet + j);
+        if (c >= sor.size())
+            break;
+        if (sor[c] != kulcs)
+            continue;
+        if (tag != 21)
+            return kezdet;
+        const bool szomszed = j + 1 < g.HuzottFoSzamok && c + 1 < sor.size() && sor[c + 1] == kulcs + 1;
+        return szomszed ? kezdet : elso;
+    }
+    return elso;
 }
 
 std::pair<std::int32_t, std::int32_t> DiagramModell::sorPar(std::int32_t r) const

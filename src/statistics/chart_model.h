@@ -158,6 +158,13 @@ private:
     std::optional<std::int32_t> elmeletiSzint_, tenylegesSzint_;
 };
 
+// The column of the draws table that a jump from a bar to draw row sor
+// selects: the first number column, or in games with two drawings the first
+// column of the second drawing when the bar's number kulcs came there (the
+// main-ticket charts, the database's neighbours chart and number sets; for
+// the neighbours only when the next number of that drawing is kulcs + 1).
+std::int32_t HuzasUgrasOszlop(std::int32_t tag, std::int32_t kulcs, const TTombInt1D& sor, const GameParams& g);
+
 // Sort order 1 ascending, 2 descending over column 1, then with zoom every
 // distinct value is merged into one row whose column 0 counts its rows.
 void SortArrayRendezes(TTombInt2D& t, std::int32_t rend, bool zoom);

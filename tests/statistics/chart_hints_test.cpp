@@ -58,6 +58,10 @@ TEST(DiagramTipp, LinesFollowTheBarAndTheChart)
           " átlagos előfordulása: 27" + sep + "5000 húzás* ", "\r\n * Átlag alatti előfordulás: ",
           "\r\n\r\n Értékkészlet (x): 90 szám előfordulása "},
          {" húzás óta nem fordult elő"}},
+        {"times drawn, no expected curve shown", 1, [](DiagramTippBemenet& b) { b.Elmeleti = false; },
+         {"   - 20 húzás óta nem került elő ", "\r\n   - Elméleti gyakoriság: 18" + sep + "00 húzás ",
+          "\r\n   - Eltérés: -2" + sep + "00 húzás "},
+         {}},
         {"count 0 and never drawn", 1,
          [](DiagramTippBemenet& b) {
              b.Ertek = 0;

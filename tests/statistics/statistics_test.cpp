@@ -505,6 +505,98 @@ TEST(DiagramModell, MindHidesRowsWithoutACount)
     EXPECT_FALSE(m.Engedelyek().Mind);
 }
 
+// Draws since a number came, over real histories: the expected value is
+// their mean, and a number of the last draw (0 draws since) is a value,
+// not an empty row; only a number that never came in the range is empty.
+TEST(DiagramModell, DrawsSinceExpectedValueAndMindOverRandomHistories)
+{
+    const GameParams g = jatek(0);
+    double osszeg = 0;
+    int db = 0;
+    DiagramModell m;
+    for (unsigned mag = 1; mag <= 200; ++mag) {
+        const DrawsState d = veletlenHuzasok(g, 400, mag);
+        SzamStatisztikaState st;
+        HuzasStatisztika(st, d, g, 1, 400);
+        StatEredmeny e;
+        FoszelvenyStatisztika(st.HanyHuzasOta, g, e);
+        for (const TTombInt1D& r : e.SortArray) {
+            osszeg += r[1];
+            ++db;
+        }
+        if (mag == 1) {
+            m.Ujrakezdes(e.SortArray);
+            DiagramOpciok o;
+            m.Start(o, bemenet(2, e.SortArray, 400), DiagramMeretek{});
+            // Every number came in 400 draws: nothing to hide.
+            EXPECT_FALSE(m.Engedelyek().Mind);
+            o.Mind = false;
+            m.Start(o, bemenet(2, e.SortArray, 400), DiagramMeretek{});
+            EXPECT_EQ(m.Tabla().size(), 90u);
+        }
+    }
+    const double atlag = osszeg / db;
+    EXPECT_NEAR(atlag, 17.0, 0.4);
+    EXPECT_NEAR(m.Ertekek()[0], atlag, 0.4);
+
+    // Three draws of 1-5, 6-10 and 11-15: 11-15 came in the last draw.
+    DrawsState d;
+    SetHuzasok(d, 3, g.HuzottSzamok + 3);
+    for (int r = 0; r < 3; ++r)
+        for (int j = 0; j < 5; ++j)
+            d.Huzasok[static_cast<std::size_t>(r)][static_cast<std::size_t>(3 + j)] = 5 * r + j + 1;
+    SzamStatisztikaState st;
+    HuzasStatisztika(st, d, g, 1, 3);
+    StatEredmeny e;
+    FoszelvenyStatisztika(st.HanyHuzasOta, g, e);
+    m.Ujrakezdes(e.SortArray);
+    DiagramOpciok o;
+    o.Mind = false;
+    m.Start(o, bemenet(2, e.SortArray, 3), DiagramMeretek{});
+    EXPECT_TRUE(m.Engedelyek().Mind);
+    ASSERT_EQ(m.Tabla().size(), 15u);
+    EXPECT_EQ(std::count_if(m.Tabla().begin(), m.Tabla().end(), [](const TTombInt1D& r) { return r[1] == 0; }), 5);
+    // The same with the last draws shown (Húzás): the rows by their draw.
+    o.Huzas = true;
+    m.Start(o, bemenet(2, e.SortArray, 3), DiagramMeretek{});
+    EXPECT_EQ(m.Tabla().size(), 15u);
+}
+
+// A jump from a bar selects the drawing the number came in: the second
+// drawing's first column only in a game of two drawings, for the charts
+// keyed by the numbers of a draw, and for the neighbours chart only where
+// the number and the next one stand side by side.
+TEST(HuzasUgrasOszlop, FindsTheSecondDrawing)
+{
+    const GameParams ket = jatek(2);  // 7/35, two drawings of 7
+    ASSERT_TRUE(ket.TobbSorsolas);
+    const std::int32_t masodik = ket.MasodikHuzasOszlop;
+    TTombInt1D sor(static_cast<std::size_t>(ket.HuzottSzamok + 3), 0);
+    const std::int32_t elso[] = {1, 5, 9, 13, 17, 21, 25};
+    const std::int32_t masik[] = {2, 6, 7, 14, 18, 22, 30};
+    for (int j = 0; j < 7; ++j) {
+        sor[static_cast<std::size_t>(3 + j)] = elso[j];
+        sor[static_cast<std::size_t>(masodik + j)] = masik[j];
+    }
+    struct Eset {
+        const char* Nev;
+        GameParams Jatek;
+        std::int32_t Tag, Kulcs, Oszlop;
+    } esetek[] = {
+        {"first drawing", ket, 1, 5, 3},
+        {"second drawing, times drawn", ket, 1, 14, masodik},
+        {"second drawing, draws since", ket, 2, 30, masodik},
+        {"second drawing, number sets", ket, 28, 18, masodik},
+        {"second drawing, neighbours 6-7", ket, 21, 6, masodik},
+        {"second drawing, neighbour is not next", ket, 21, 14, 3},
+        {"second drawing, last number", ket, 21, 30, 3},
+        {"second drawing, sums", ket, 8, 14, 3},
+        {"one drawing", jatek(0), 1, 14, 3},
+    };
+    for (const Eset& e : esetek)
+        EXPECT_EQ(HuzasUgrasOszlop(e.Tag, e.Kulcs, sor, e.Jatek), e.Oszlop) << e.Nev;
+}
+
 TEST(DiagramModell, SortOrdersAndZoom)
 {
     const TTombInt2D t = tabla({5, 3, 5, 7, 3, 5, 1, 7});
@@ -639,7 +731,8 @@ TEST(DiagramModell, ExpectedValuesAndTheirUndefinedCases)
     DiagramOpciok o;
     m.Start(o, b, DiagramMeretek{});
     EXPECT_NEAR(m.Ertekek()[0], 15.0 / 90, 1e-12);
-    EXPECT_NEAR(m.Ertekek()[1], 90.0 / 5, 1e-12);
+    // A number last drawn in the last draw counts 0 draws since it came.
+    EXPECT_NEAR(m.Ertekek()[1], 90.0 / 5 - 1, 1e-12);
     EXPECT_NEAR(m.Ertekek()[2], 15.0 / 90, 1e-12);
     EXPECT_TRUE(m.TenylegesSzint().has_value());
     // Tag 2 exchanges the two.
@@ -647,7 +740,7 @@ TEST(DiagramModell, ExpectedValuesAndTheirUndefinedCases)
     b2.Ertekek[3] = 15;
     m.Ujrakezdes(t);
     m.Start(o, b2, DiagramMeretek{});
-    EXPECT_NEAR(m.Ertekek()[0], 90.0 / 5, 1e-12);
+    EXPECT_NEAR(m.Ertekek()[0], 90.0 / 5 - 1, 1e-12);
     ASSERT_TRUE(m.ElmeletiSzint().has_value());
 
     // Mind unticked with no count at all: no bar, and no level is drawn
