@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QTableView>
 
+#include <algorithm>
+
 #include "app/ui/foablak.h"
 #include "app/ui/formok.h"
 #include "app/ui/program.h"
@@ -91,13 +93,13 @@ void StatisztikaBekotese(TFoablak& foablak, TStatisztika& s, const Formok& f)
     // The bars take the colours of the numbers' roles on the main ticket.
     QObject::connect(&Program::aktualis().Szelveny(), &SzelvenyVezerlo::szamokValtoztak, &s,
                      [&s] { s.SelectionSortBox->update(); });
-    QObject::connect(&s, &TStatisztika::huzasSorKerve, &s, [huzLista](int sor) {
+    QObject::connect(&s, &TStatisztika::huzasSorKerve, &s, [huzLista](int sor, int oszlop) {
         THuzLista* l = huzLista;
         if (!l || !draws().AdatbazisBetoltve)
             return;
         l->Start();
         if (QAbstractItemModel* m = l->HuzTabla->model(); m && sor >= 1 && sor <= m->rowCount())
-            l->HuzTabla->setCurrentIndex(m->index(sor - 1, std::min(3, m->columnCount() - 1)));
+            l->HuzTabla->setCurrentIndex(m->index(sor - 1, std::clamp(oszlop, 0, m->columnCount() - 1)));
     });
     QObject::connect(&s, &TStatisztika::variacioSorKerve, &s, [&foablak, bontLista](int sor) {
         foablak.Listzs2Click();

@@ -123,3 +123,39 @@ void DiagramFestes(QPainter& p, QSize meret, const DiagramModell& m, const Diagr
             p.fillRect(QRect(x, kerek(23 * a.MeretSzorzo), meret.width() - x, meret.height()), kGombSzin);
     }
 }
+
+QIcon StatMenuKep(int index, const QColor& szin)
+{
+    QPixmap kep(32, 32);
+    kep.fill(Qt::transparent);
+    QPainter p(&kep);
+    p.setRenderHint(QPainter::Antialiasing);
+    const bool kesz = index == kKepSzovegesKesz || index == kKepDiagramKesz;
+    p.setPen(QPen(szin, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    if (index == kKepSzoveges || index == kKepSzovegesKesz) {
+        // A page of lines; kept: filled as the chart's bars are, the lines
+        // in the report's value colour.
+        p.setBrush(kesz ? QBrush(OszlopSzinek(OszlopSzerep::Normal).Ecset) : QBrush(Qt::NoBrush));
+        p.drawPolygon(QPolygonF{QPointF(7, 4), QPointF(19, 4), QPointF(25, 10), QPointF(25, 28), QPointF(7, 28)});
+        p.drawPolyline(QPolygonF{QPointF(19, 4), QPointF(19, 10), QPointF(25, 10)});
+        if (kesz)
+            p.setPen(QPen(QColor(0, 102, 153), 2.5, Qt::SolidLine, Qt::RoundCap));
+        for (const qreal y : {15.0, 19.5, 24.0})
+            p.drawLine(QPointF(11, y), QPointF(21, y));
+    } else {
+        // Three bars on a base line; kept: the bars in the chart's colours.
+        const DiagramSzinek& sz = OszlopSzinek(OszlopSzerep::Normal);
+        const QRectF oszlopok[] = {{6, 16, 5, 11}, {13.5, 7, 5, 20}, {21, 12, 5, 15}};
+        for (const QRectF& o : oszlopok) {
+            if (kesz) {
+                p.setPen(QPen(sz.Betu, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+                p.setBrush(sz.Ecset);
+            }
+            p.drawRect(o);
+        }
+        p.setPen(QPen(szin, 2.5, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(3, 28), QPointF(29, 28));
+    }
+    p.end();
+    return QIcon(kep);
+}

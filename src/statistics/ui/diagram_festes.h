@@ -4,6 +4,7 @@
 // their expected and actual parts, the labels, and the filler after the
 // last bar. A paint box and a test's QImage are painted alike.
 #include <QColor>
+#include <QIcon>
 #include <QPainter>
 #include <QString>
 
@@ -42,3 +43,12 @@ OszlopSzerep OszlopSzerepe(const kvx::DiagramModell& m, const DiagramFestesAdato
 void FejlecFestes(QPainter& p, std::int32_t szelesseg, const DiagramFestesAdatok& a);
 // The whole chart on a canvas of the given size.
 void DiagramFestes(QPainter& p, QSize meret, const kvx::DiagramModell& m, const DiagramFestesAdatok& a);
+
+// The pictures of the statistics menu's items, drawn on a 32 x 32 grid in the
+// text colour szin: 51 a text report, 52 a chart; 53 and 54 the same filled
+// with the report's and the chart's colours while a result is kept.
+inline constexpr int kKepSzoveges = 51;
+inline constexpr int kKepDiagram = 52;
+inline constexpr int kKepSzovegesKesz = 53;
+inline constexpr int kKepDiagramKesz = 54;
+QIcon StatMenuKep(int index, const QColor& szin);

@@ -27,6 +27,7 @@
 #include "app/settings.h"
 #include "app/shell_state.h"
 #include "app/ui/ablak_elhelyezes.h"
+#include "app/ui/ablak_segedek.h"
 #include "app/ui/megszakitas.h"
 #include "app/ui/program.h"
 #include "app/ui/sugo.h"
@@ -60,6 +61,10 @@ const char* const kTipp10 =
     "pozicionál a program \r\n- a súgóbuborék további információkat jelenít meg\r\n\r\nA számsorokat érintő "
     "statisztikák csak a törzsszámokat vizsgálják.\r\n\r\nA diagramok és a program főablakának méretétől függően "
     "módosíthatja a Statisztika ablak szélességét - az egér görgőjével vízszintesen görgetheti az ablak tartalmát.";
+
+const char* const kTipp11 =
+    "Kiválasztható tartományok maximuma: 10 000\r\n\r\nA több száz elemből álló diagramok könnyebb "
+    "áttekinhetősége érdekében, aktiválja a Mikro opciót.";
 
 const QColor kHaladasSzin(0, 102, 153);
 
@@ -183,6 +188,12 @@ void TStatisztika::FormCreate()
     fo->addWidget(ScrollBar1);
     PanelEpites();
     fo->addWidget(Panel2);
+    const QColor szin = MainMenu2->palette().color(QPalette::ButtonText);
+    for (int diagram : {0, 1})
+        for (int kesz : {0, 1})
+            kepek_[diagram][kesz] =
+                StatMenuKep(diagram ? (kesz ? kKepDiagramKesz : kKepDiagram) : (kesz ? kKepSzovegesKesz : kKepSzoveges),
+                            szin);
     MenuEpites();
 
     Timer3 = new QTimer(this);
@@ -191,7 +202,10 @@ void TStatisztika::FormCreate()
 
     SelectionSortBox->setFixedHeight(kerek(alapSzelesseg_ / 2.36));
     Panel2->setFixedHeight(kerek(QFontMetrics(font()).height() * 5.1 / 2));
+    setMinimumWidth(minimalisSzelesseg());
     resize(alapSzelesseg_, sizeHint().height());
+    // The first chart comes in the default width.
+    diagramSzelesseg_ = alapSzelesseg_;
     ScrollBar1->hide();
     Panel2->hide();
 
@@ -273,6 +287,7 @@ void TStatisztika::MenuEpites()
                 a->setStatusTip(l->Kesz ? QString() : nemElerheto);
                 if (tag <= 2)
                     a->setCheckable(true);
+                a->setIcon(kepek_[l->Diagram ? 1 : 0][0]);
                 connect(a, &QAction::triggered, this, [this, tag] { StatisztikaKeszites(tag); });
             }
             a->setData(tag);
@@ -427,6 +442,37 @@ void TStatisztika::menukAllapota(bool futas)
     MenuPont(kVariacioReset)->setEnabled(Varici1->isEnabled() && statMasolat().OldalonVan(StatOldal::Variacio));
     MenuPont(kAdatbazisReset)->setEnabled(Adatbzis1->isEnabled() && statMasolat().OldalonVan(StatOldal::Adatbazis));
     MenuPont(kFoszelvenyReset)->setEnabled(Fszelvny1->isEnabled() && statMasolat().OldalonVan(StatOldal::Foszelveny));
+    MenuKepek();
+}
+
+void TStatisztika::MenuKepek()
+{
+    // A statistic whose result is kept shows it; a drop puts the plain
+    // picture back.
+    const StatMasolat& c = statMasolat();
+    for (const auto& [tag, a] : pontok_)
+        if (const StatLeiras* l = StatLeirasTag(tag))
+            a->setIcon(kepek_[l->Diagram ? 1 : 0][c.Van(tag) ? 1 : 0]);
+}
+
+int TStatisztika::minimalisSzelesseg() const
+{
+    const QLayout* l = Panel2->layout();
+    return l->minimumSize().width() - l->contentsMargins().right() + SpeedButton2->sizeHint().width();
+}
+
+void TStatisztika::valasztoTipp()
+{
+    const bool lathato =
+        v_.SzomszedosDiagramStat || v_.EloszlasStat || v_.EgymastKovetoSorStat || v_.SzamkeszletDiagramStat;
+    SzomszedosSzamokCB->setVisible(lathato);
+    if (!lathato)
+        return;
+    const char* t = v_.SzomszedosDiagramStat     ? " Szomszédos számok "
+                    : v_.SzamkeszletDiagramStat  ? " Számkészletek "
+                    : v_.EgymastKovetoSorStat    ? " Egymást követő számsorok "
+                                                 : " Számsorok eloszlása ";
+    SzomszedosSzamokCB->setToolTip(QString::fromUtf8(t));
 }
 
 void TStatisztika::StatisztikaKeszites(int tag)
@@ -475,7 +521,10 @@ void TStatisztika::StatisztikaKeszites(int tag)
     Panel2->hide();
     ScrollBar1->hide();
     ScrollBar1->setValue(0);
+    valasztoTipp();
+    // The progress band: as narrow as a chart may be, as high as its text.
     SelectionSortBox->setFixedHeight(kerek(60 * settings().BetuMeret / 8.0));
+    AblakMeretBeallitas();
     fejlec_ = q(FejlecSzoveg(formTag_, v_, kornyezet_, 0, ""));
     if (!isVisible()) {
         show();
@@ -667,7 +716,7 @@ void TStatisztika::sorszamValasztek()
         }
         SzomszedosSzamokCB->setCurrentIndex(0);
         SzomszedosSzamokCB->setMinimumWidth(SzomszedosSzamokCB->sizeHint().width());
-        SzomszedosSzamokCB->show();
+        valasztoTipp();
         return;
     }
     if (v_.SzamkeszletDiagramStat) {
@@ -676,7 +725,7 @@ void TStatisztika::sorszamValasztek()
         for (int p = 1; p <= v_.VizsgaltSzamDb; ++p)
             SzomszedosSzamokCB->addItem(QStringLiteral("Számsor ") + QString::number(p) + QStringLiteral(". száma "));
         SzomszedosSzamokCB->setCurrentIndex(i >= 0 && i < SzomszedosSzamokCB->count() ? i : 0);
-        SzomszedosSzamokCB->show();
+        valasztoTipp();
         return;
     }
     if (!SorszamStatTag(formTag_) || !t) {
@@ -688,7 +737,7 @@ void TStatisztika::sorszamValasztek()
     for (const TartomanyValasztas& c : t->Valasztek)
         SzomszedosSzamokCB->addItem(QString::number(c.L) + QStringLiteral(" tartomány "));
     SzomszedosSzamokCB->setCurrentIndex(i >= 0 && i < SzomszedosSzamokCB->count() ? i : 0);
-    SzomszedosSzamokCB->show();
+    valasztoTipp();
 }
 
 void TStatisztika::Timer3Timer()
@@ -726,6 +775,7 @@ void TStatisztika::StatisztikaKeszitesVege(bool sikeres)
     SelectionSortBox->setFixedHeight(kerek(alapSzelesseg_ / 2.36));
     Panel2->show();
     ScrollBar1->show();
+    AblakMeretBeallitas();
     if (diagramSzelesseg_ > 0)
         resize(diagramSzelesseg_, height());
     // Grown with its result: it keeps off the windows beside it (the run
@@ -749,6 +799,12 @@ void TStatisztika::StatisztikaKeszitesVege(bool sikeres)
                                          : QStringLiteral("Nincs szomszédos szám a variáció listájában. "));
             if (isVisible() && !fut_)
                 StatisztikaKeszites(szoveges);
+        });
+    } else if ((v_.EloszlasStat || v_.EgymastKovetoSorStat) && settings().UzenetekLog[11]) {
+        QTimer::singleShot(0, this, [this] {
+            std::uint8_t& t = settings().UzenetekLog[11];
+            if (t && isVisible())
+                t = HasznosInformacio(QString::fromUtf8(kTipp11)) ? 1 : 0;
         });
     }
 }
@@ -839,6 +895,24 @@ void TStatisztika::EredetiGombClick(int rend)
 
 void TStatisztika::AblakMeretBeallitas()
 {
+    // No wider than the work area (the frame beside the client area known
+    // once the window is shown); as high as what it shows.
+    const QScreen* k = screen();
+    const int keret = frameGeometry().width() - width();
+    const int legszelesebb = k ? std::max(1, k->availableGeometry().width() - keret) : QWIDGETSIZE_MAX;
+    const int magassag = layout()->totalSizeHint().height();
+    setMinimumHeight(magassag);
+    setMaximumHeight(magassag);
+    if (mod_ != 2) {
+        // The progress band and the text report keep the width of their text.
+        const int w = std::min(mod_ == 3 ? std::max(jelentes_.Szelesseg, minimumSizeHint().width()) : minimalisSzelesseg(),
+                               legszelesebb);
+        setMinimumWidth(w);
+        setMaximumWidth(w);
+        return;
+    }
+    setMinimumWidth(std::min(minimalisSzelesseg(), legszelesebb));
+    setMaximumWidth(legszelesebb);
     const int cw = std::max(1, modell_.OszlopSzelesseg());
     const int teljes = modell_.TeljesSzelesseg();
     const int kliens = SelectionSortBox->width();
@@ -931,7 +1005,7 @@ void TStatisztika::jelentesKeszites()
     Panel2->hide();
     ScrollBar1->hide();
     SelectionSortBox->setFixedHeight(std::max(jelentes_.Magassag, kerek(60 * m.MeretSzorzo)));
-    resize(std::max(jelentes_.Szelesseg, minimumSizeHint().width()), sizeHint().height());
+    AblakMeretBeallitas();
     if (isVisible())
         AblakElhelyezese(this);
     SelectionSortBox->update();
@@ -977,7 +1051,8 @@ void TStatisztika::SelectionSortBoxDblClick(QPoint hol)
         const int r = opciok_.Huzas ? sor[static_cast<std::size_t>(1 - modell_.InverzOszlop())] : sor[2];
         if (v_.StatForras == 0) {
             if (r >= 1 && r <= draws().HuzasokSzama)
-                emit huzasSorKerve(r);
+                emit huzasSorKerve(r, HuzasUgrasOszlop(formTag_, modell_.Kulcs(i),
+                                                       draws().Huzasok[static_cast<std::size_t>(r - 1)], game()));
         } else if (r >= 1 && r <= variationStore().BontMatrixMeret) {
             emit variacioSorKerve(r);
         }
@@ -1325,4 +1400,17 @@ void TStatisztika::resizeEvent(QResizeEvent* e)
     QDialog::resizeEvent(e);
     if (mod_ == 2)
         AblakMeretBeallitas();
+    // Once per statistic: a window the work area cannot hold says so.
+    const QScreen* k = screen();
+    if (!isVisible() || !k || figyelmeztetettTag_ == formTag_)
+        return;
+    const QRect munka = k->availableGeometry();
+    const QRect r = frameGeometry();
+    if (r.height() <= munka.height() && r.width() <= munka.width())
+        return;
+    figyelmeztetettTag_ = formTag_;
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible())
+            FormHeightSizeWarning(this, false, settings().BetuMeret, settings().UzenetekLog[17]);
+    });
 }

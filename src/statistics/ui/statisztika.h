@@ -4,6 +4,7 @@
 // (which only computes and reports through atomics), its result cached per
 // statistic, and shown as a bar chart painted from the result table.
 #include <QDialog>
+#include <QIcon>
 #include <QPointer>
 
 #include <array>
@@ -131,8 +132,9 @@ public:
 signals:
     // A double click on a bar asks to toggle the number on the main ticket.
     void szamJelolesKerve(int szam);
-    // Shift+Ctrl double click: the row of the draws list or the variation list.
-    void huzasSorKerve(int sor);
+    // Shift+Ctrl double click: the row of the draws list (and the column of
+    // the draws table to select in it) or the variation list.
+    void huzasSorKerve(int sor, int oszlop);
     void variacioSorKerve(int sor);
     // A range item: the range dialog in mode 1 (main ticket) or 3 (database).
     void tartomanyKerve(int mod);
@@ -159,7 +161,14 @@ private:
     void AblakMeretBeallitas();
     void ScrollBar1Change(int pos);
     void menukAllapota(bool futas);
-    void ikon(int tag, bool kesz);
+    // Every statistic item's picture: kept result or not, text or chart.
+    void MenuKepek();
+    // The narrowest client width of a chart: the option panel up to its last
+    // button and as much again as that button.
+    int minimalisSzelesseg() const;
+    // The chooser of the charts that have one is shown, its hint naming
+    // what it chooses.
+    void valasztoTipp();
     kvx::DiagramMeretek meretek() const;
     void opciokOlvasasa();
     void opciokKiirasa();
@@ -174,6 +183,10 @@ private:
     int mod_ = 0;
     int szazalek_ = 0;
     int diagramSzelesseg_ = 0;
+    // The statistic whose oversized window was last warned about.
+    int figyelmeztetettTag_ = 0;
+    // The menu pictures by kind (text, chart) and kept result.
+    QIcon kepek_[2][2];
     int alapSzelesseg_ = 915;
     // Counts the cache drops: a run that saw one stores nothing.
     std::uint64_t torlesek_ = 0;

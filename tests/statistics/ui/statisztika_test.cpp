@@ -13,6 +13,7 @@
 #include "app/ui/valaszolo.h"
 #include "conditions/ui/info.h"
 #include "draws/ui/huzasok_vezerlo.h"
+#include "draws/ui/huzlista.h"
 #include "tickets/number_lists.h"
 #include "variation/ui/bontas.h"
 #include "variation/ui/bontlista.h"
@@ -26,7 +27,9 @@
 #include <QPushButton>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollBar>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QTest>
@@ -191,8 +194,151 @@ class StatisztikaAblak : public kvx::teszt::StatisztikaAblakAlap {
 protected:
     QAction* a(const char* nev) const { return window_->Akcio(QString::fromUtf8(nev)); }
     bool kesz() const { return !s_->Fut() && szalak().Tetlen(); }
-
+    // The item of tag shows menu picture index.
+    bool kepe(int tag, int index) const
+    {
+        const QColor szin = s_->MainMenu2->palette().color(QPalette::ButtonText);
+        return s_->MenuPont(tag)->icon().pixmap(32, 32).toImage() == StatMenuKep(index, szin).pixmap(32, 32).toImage();
+    }
 };
+
+TEST_F(StatisztikaAblak, MenuPicturesShowWhichResultsAreKept)
+{
+    for (int tag = 1; tag <= 33; ++tag)
+        EXPECT_TRUE(kepe(tag, StatLeirasTag(tag)->Diagram ? kKepDiagram : kKepSzoveges)) << tag;
+    s_->StatisztikaKeszites(1);
+    ASSERT_TRUE(varj([this] { return kesz(); }));
+    s_->StatisztikaKeszites(5);
+    ASSERT_TRUE(varj([this] { return kesz(); }));
+    EXPECT_TRUE(kepe(1, kKepDiagramKesz));
+    EXPECT_TRUE(kepe(5, kKepSzovegesKesz));
+    EXPECT_TRUE(kepe(2, kKepDiagram));
+    EXPECT_TRUE(kepe(6, kKepSzoveges));
+    // A new main-ticket range drops the main ticket's results only.
+    Program::aktualis().HuzasokV().TartomanyokModositva(1);
+    EXPECT_TRUE(kepe(1, kKepDiagram));
+    EXPECT_TRUE(kepe(5, kKepSzovegesKesz));
+    // A new database range with the window closed: nothing is shown again.
+    s_->KilepesClick();
+    Program::aktualis().HuzasokV().TartomanyokModositva(3);
+    EXPECT_TRUE(kepe(5, kKepSzoveges));
+}
+
+// The window is as large as what it shows: a narrow band while a statistic
+// runs, a chart no narrower than its option panel and never wider than the
+// screen, a text report exactly its own size; the height follows the content.
+TEST_F(StatisztikaAblak, WindowSizeFollowsWhatItShows)
+{
+    const int munka = s_->screen()->availableGeometry().width();
+    s_->StatisztikaKeszites(1);
+    ASSERT_TRUE(s_->Fut());
+    EXPECT_FALSE(s_->Panel2->isVisible());
+    const int sav = s_->width();
+    const int savMagas = s_->height();
+    if (s_->frameGeometry().width() >= munka)
+        GTEST_SKIP() << "the screen is narrower than the option panel (ctest gives these tests a wider one)";
+    ASSERT_TRUE(varj([this] { return kesz(); }));
+    QApplication::processEvents();
+    EXPECT_TRUE(s_->Panel2->isVisible());
+    EXPECT_GT(s_->width(), sav);
+    EXPECT_GT(s_->height(), savMagas);
+    EXPECT_LE(s_->frameGeometry().width(), munka);
+    EXPECT_EQ(s_->minimumWidth(), sav);
+
+    // As narrow as it may be: the last button still shows whole.
+    const QSize diagram = s_->size();
+    s_->resize(100, diagram.height() + 200);
+    QApplication::processEvents();
+    EXPECT_EQ(s_->width(), sav);
+    EXPECT_EQ(s_->height(), diagram.height());
+    EXPECT_LE(s_->SpeedButton2->geometry().right(), s_->Panel2->width());
+    s_->resize(munka + 300, diagram.height());
+    QApplication::processEvents();
+    EXPECT_LE(s_->frameGeometry().width(), munka);
+
+    const int vege = s_->width();
+    s_->StatisztikaKeszites(5);
+    ASSERT_TRUE(varj([this] { return kesz(); }));
+    QApplication::processEvents();
+    EXPECT_FALSE(s_->Panel2->isVisible());
+    const QSize jelentes = s_->size();
+    s_->resize(jelentes + QSize(100, 100));
+    QApplication::processEvents();
+    EXPECT_EQ(s_->size(), jelentes);
+    s_->resize(jelentes - QSize(100, 50));
+    QApplication::processEvents();
+    EXPECT_EQ(s_->size(), jelentes);
+
+    // The chart comes back in the width it had.
+    s_->StatisztikaKeszites(2);
+    ASSERT_TRUE(varj([this] { return kesz(); }));
+    QApplication::processEvents();
+    EXPECT_EQ(s_->size(), QSize(vege, diagram.height()));
+}
+
+// A window the screen cannot hold says so once per statistic.
+TEST_F(StatisztikaAblak, AWindowTooLargeForTheScreenWarnsOncePerStatistic)
+{
+    settings().BetuMeret = 20;
+    settings().UzenetekLog[17] = 1;
+    TStatisztika nagy(Program::aktualis().Variacio(), Program::aktualis().HuzasokV(), window_.get());
+    const auto kesz = [&nagy] { return !nagy.Fut() && szalak().Tetlen(); };
+    // More answers than warnings due: one too many is counted, not left open.
+    Valaszolo v(QStringList(4, QStringLiteral("Igen")));
+    const auto figyelmeztetesek = [&v] {
+        return std::count_if(v.Latott.begin(), v.Latott.end(), [](const kvx::teszt::LatottDoboz& d) {
+            return d.Szoveg.contains(QStringLiteral(" ablak magassága meghaladja a kijelző"));
+        });
+    };
+    nagy.StatisztikaKeszites(1);
+    ASSERT_TRUE(varj([&] { return kesz() && figyelmeztetesek() == 1; }, 20000));
+    EXPECT_TRUE(v.Latott.back().Szoveg.startsWith(QStringLiteral("A(z) Statisztika - Főszelvény - Hányszor húzták ablak")))
+        << v.Latott.back().Szoveg.toStdString();
+    EXPECT_GT(nagy.frameGeometry().height(), nagy.screen()->availableGeometry().height());
+    nagy.StatisztikaKeszites(1);
+    ASSERT_TRUE(varj(kesz));
+    QTest::qWait(200);
+    EXPECT_EQ(figyelmeztetesek(), 1);
+    nagy.StatisztikaKeszites(2);
+    EXPECT_TRUE(varj([&] { return kesz() && figyelmeztetesek() == 2; }, 20000));
+    EXPECT_EQ(settings().UzenetekLog[17], 1);
+    nagy.close();
+}
+
+// Shift+Ctrl and a double click on a bar open the draws list at the draw
+// where its number came last, in a game of two drawings at the drawing.
+TEST_F(StatisztikaAblak, ShiftCtrlDoubleClickOpensTheDrawsListAtTheDrawing)
+{
+    GameParams g;
+    g.LottoIndex = 2;  // 7/35, two drawings
+    JatekParameterek(g);
+    ASSERT_TRUE(g.TobbSorsolas);
+    // Draw 2 has no second drawing; draw 3's second drawing holds 29-35.
+    const TTombInt2D sorok = {{1, 2020, 1, 1, 2, 3, 4, 5, 6, 7, 21, 22, 23, 24, 25, 26, 27},
+                              {2, 2020, 2, 8, 9, 10, 11, 12, 13, 14, 0, 0, 0, 0, 0, 0, 0},
+                              {3, 2020, 3, 15, 16, 17, 18, 19, 20, 28, 29, 30, 31, 32, 33, 34, 35}};
+    ASSERT_TRUE(writeFileAtomic(dir_.filePath(QStringLiteral("Dat/")).toStdString() + AdatbazisAllomany[2],
+                                AdatbazisKep(sorok, g, HuzasIroVerzio())));
+    window_->LottoSelect(2);
+    ASSERT_EQ(draws().HuzasokSzama, 3);
+    s_->StatisztikaKeszites(1);
+    ASSERT_TRUE(varj([this] { return kesz(); }));
+    THuzLista* l = formok().HuzLista;
+    const struct {
+        int Szam, Sor, Oszlop;
+    } esetek[] = {{30, 2, g.MasodikHuzasOszlop}, {16, 2, 3}, {12, 1, 3}};
+    for (const auto& e : esetek) {
+        const Oszlop b = s_->Modell().OszlopGeometria(e.Szam - 1, s_->ScrollBar1->value(), s_->SelectionSortBox->width());
+        ASSERT_TRUE(b.Lathato) << e.Szam;
+        QTest::mouseDClick(s_->SelectionSortBox, Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier,
+                           QPoint((b.X0 + b.X1) / 2, b.Teto + 5));
+        ASSERT_TRUE(varj([l] { return l->isVisible(); }, 5000)) << e.Szam;
+        EXPECT_EQ(l->HuzTabla->currentIndex().row(), e.Sor) << e.Szam;
+        EXPECT_EQ(l->HuzTabla->currentIndex().column(), e.Oszlop) << e.Szam;
+        // A jump marks nothing.
+        EXPECT_FALSE(KijeloltE(szamListak(), e.Szam)) << e.Szam;
+    }
+}
 
 TEST_F(StatisztikaAblak, MainTicketChartsFromTheMenuAndADoubleClickMarksTheNumber)
 {
@@ -429,6 +575,7 @@ TEST_F(StatisztikaAblak, ARunningStatisticStopsByKilepesEscOrTheCloseBox)
         leallitas();
         ASSERT_TRUE(varj([this] { return kesz(); })) << nev;
         EXPECT_FALSE(statMasolat().Van(12)) << nev;
+        EXPECT_TRUE(kepe(12, kKepSzoveges)) << nev;
         EXPECT_FALSE(s_->isVisible()) << nev;
         EXPECT_TRUE(window_->isEnabled()) << nev;
         EXPECT_TRUE(lista->isEnabled()) << nev;

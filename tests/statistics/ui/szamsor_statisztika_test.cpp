@@ -296,6 +296,45 @@ TEST_F(SzamsorStatisztikaAblak, NeighbourChartOffersTheChainsThatOccurred)
     kep(s_, "szomszedos_szamok_variacio.png");
 }
 
+// The chooser under a chart names what it chooses; the charts of many
+// ranges bring their tip after the run, until it is answered "Nem".
+TEST_F(SzamsorStatisztikaAblak, ChoosersNameWhatTheyChooseAndRangeChartsBringTheirTip)
+{
+    variacio({4, 5, 6, 9, 10, 30, 60}, 1);
+    ASSERT_GT(variationStore().BontSzelvszam, 0);
+    uzenetBeallitasok().Inform = true;
+    settings().UzenetekLog[11] = 1;
+    Valaszolo v({QStringLiteral("Igen"), QStringLiteral("Nem")});
+    const auto tippek = [&v] {
+        return std::count_if(v.Latott.begin(), v.Latott.end(), [](const kvx::teszt::LatottDoboz& d) {
+            return d.Szoveg.contains(QStringLiteral("Kiválasztható tartományok maximuma: 10 000"));
+        });
+    };
+    const struct {
+        int Tag;
+        const char* Tipp;
+        long Tippek;  // tips seen after the run
+    } esetek[] = {
+        {19, " Szomszédos számok ", 0},
+        {28, " Számkészletek ", 0},
+        {33, " Egymást követő számsorok ", 1},
+        {25, " Számsorok eloszlása ", 2},  // answered "Nem"
+        {24, " Számsorok eloszlása ", 2},
+    };
+    for (const auto& e : esetek) {
+        fut(e.Tag);
+        EXPECT_TRUE(s_->SzomszedosSzamokCB->isVisible()) << e.Tag;
+        EXPECT_EQ(s_->SzomszedosSzamokCB->toolTip(), QString::fromUtf8(e.Tipp)) << e.Tag;
+        varj([&] { return tippek() >= e.Tippek; }, 5000);
+        QTest::qWait(100);
+        EXPECT_EQ(tippek(), e.Tippek) << e.Tag;
+    }
+    EXPECT_EQ(settings().UzenetekLog[11], 0);
+    // Charts without a chooser hide it.
+    fut(8);
+    EXPECT_FALSE(s_->SzomszedosSzamokCB->isVisible());
+}
+
 TEST_F(SzamsorStatisztikaAblak, DatabaseTextReportsOfNeighboursAndNumberSets)
 {
     // Draws 2 11 21 31 41, 3 12 22 32 42, 4 13 23 33 43: no neighbours; three
