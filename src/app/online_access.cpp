@@ -71,9 +71,14 @@ struct Iro {
     void rovid(RovidSzoveg& s) { rovidIr(w, s); }
 };
 
-std::int32_t verzioErtek(const std::array<std::int32_t, 4>& v)
+std::int64_t verzioErtek(const std::array<std::int32_t, 4>& v)
 {
-    return v[0] * 1000 + v[1] * 100 + v[2] * 10 + v[3];
+    if (v[0] < 0)
+        return INT64_MAX;
+    for (std::size_t i = 1; i < 4; ++i)
+        if (v[i] < 0 || v[i] > 9)
+            return INT64_MAX;
+    return std::int64_t{v[0]} * 1000 + v[1] * 100 + v[2] * 10 + v[3];
 }
 
 std::string verzioSzoveg(const std::array<std::int32_t, 4>& v)
@@ -86,7 +91,7 @@ std::string u8(const RovidSzoveg& s) { return cp1250ToUtf8(s); }
 
 }  // namespace
 
-std::int32_t TOnlineEleresek::OnlineVerzio() const { return verzioErtek(Verzio); }
+std::int64_t TOnlineEleresek::OnlineVerzio() const { return verzioErtek(Verzio); }
 std::string TOnlineEleresek::OnlineVerzioSzoveg() const { return verzioSzoveg(Verzio); }
 
 std::optional<TOnlineEleresek> OnlineEleresekOlvasas(std::span<const std::uint8_t> adat)

@@ -43,8 +43,12 @@ struct TOnlineEleresek {
     JatekTabla<RovidSzoveg> EredmenyCim;
     JatekTabla<RovidSzoveg> EredmenyArchivum;
 
-    // a x 1000 + b x 100 + c x 10 + d, and the four parts joined by ".".
-    std::int32_t OnlineVerzio() const;
+    // a x 1000 + b x 100 + c x 10 + d, computed in 64 bits, and the four
+    // parts joined by ".". A part outside its range (a below 0; b, c or d
+    // outside 0..9) is no version this program's numbering can name: the
+    // composite is then above every program version, so the table counts as
+    // one that needs a newer program.
+    std::int64_t OnlineVerzio() const;
     std::string OnlineVerzioSzoveg() const;
 };
 
@@ -81,7 +85,7 @@ enum class LetoltottTabla {
 };
 struct LetoltottTablaEredmeny {
     LetoltottTabla Allapot = LetoltottTabla::Meret;
-    std::int32_t Verzio = 0;        // the required version read (0 when unreadable)
+    std::int64_t Verzio = 0;        // the required version read (0 when unreadable)
     std::string VerzioSzoveg;       // its four parts joined by "."
     std::optional<TOnlineEleresek> Tabla;  // set when accepted
 };

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 
@@ -119,6 +120,10 @@ TEST_F(OnlineAllomanyTest, LoadAcceptsOnlyTheExactSizeAndKeepsTheTableOtherwise)
     ir(OnlineEleresekIras(mintaTabla(11, {2, 9, 0, 0})));
     EXPECT_EQ(OnlineEleresBetoltes(ut_, 2817, t), OnlineBetoltes::UjabbVerzio);
     EXPECT_EQ(t.Sorszam, 11);
+    // Its version composite taken in 32 bits would read as 2817.
+    ir(OnlineEleresekIras(mintaTabla(12, {4294968, 0, 0, 2113})));
+    EXPECT_EQ(OnlineEleresBetoltes(ut_, 2817, t), OnlineBetoltes::UjabbVerzio);
+    EXPECT_EQ(t.OnlineVerzioSzoveg(), "4294968.0.0.2113");
     EXPECT_EQ(OnlineEleresBetoltes((dir_ / "nincs.odb").string(), 2817, t), OnlineBetoltes::Megnyitas);
 }
 
@@ -154,6 +159,13 @@ TEST(LetoltottTablaTest, OnlyAWholeNewerTableForThisVersionIsAccepted)
         {"needs a newer program", kep(20, {2, 8, 1, 8}), 10, LetoltottTabla::UjabbVerzio},
         {"for an older program", kep(20, {2, 8, 0, 0}), 10, LetoltottTabla::MasVerzio},
         {"older program, nothing loaded", kep(1, {2, 8, 0, 0}), 0, LetoltottTabla::Elfogadva},
+        // Parts whose composite wraps around 32 bits, or that lie outside
+        // their digit, cannot pass for this program's version.
+        {"composite above 32 bits", kep(20, {4294968, 0, 0, 2113}), 10, LetoltottTabla::UjabbVerzio},
+        {"composite above 32 bits, nothing loaded", kep(20, {4294968, 0, 0, 2113}), 0, LetoltottTabla::UjabbVerzio},
+        {"largest major", kep(20, {INT32_MAX, 9, 9, 9}), 10, LetoltottTabla::UjabbVerzio},
+        {"a part above 9", kep(20, {2, 7, 1, 107}), 10, LetoltottTabla::UjabbVerzio},
+        {"a negative part", kep(20, {2, 8, 2, -3}), 10, LetoltottTabla::UjabbVerzio},
     };
     for (const auto& e : esetek) {
         SCOPED_TRACE(e.eset);
@@ -162,6 +174,7 @@ TEST(LetoltottTablaTest, OnlyAWholeNewerTableForThisVersionIsAccepted)
         EXPECT_EQ(r.Tabla.has_value(), e.varhato == LetoltottTabla::Elfogadva);
     }
     EXPECT_EQ(LetoltottTablaEllenorzes(kep(20, {2, 9, 0, 1}), 10, 2817).VerzioSzoveg, "2.9.0.1");
+    EXPECT_EQ(LetoltottTablaEllenorzes(kep(20, {4294968, 0, 0, 2113}), 10, 2817).VerzioSzoveg, "4294968.0.0.2113");
 }
 
 TEST(WebSzovegTest, VersionAndSerialTexts)
