@@ -82,6 +82,63 @@ ZipHiba kiir(zip_t* z, zip_uint64_t index, zip_uint64_t meret, const std::string
     return hiba;
 }
 
+struct Tag {
+    zip_uint64_t index;
+    zip_uint64_t meret;
+    std::string nev;
+};
+
+// Puts every staged member in place of its name, or none: a file already
+// there is first moved aside, and when any step fails the members already
+// placed are removed and the files moved aside return, so the folder holds
+// what it held before. The staged files that were not placed are left to
+// the caller.
+bool csere(const std::filesystem::path& cel, const std::vector<Tag>& tagok, const std::vector<std::string>& ideiglenes)
+{
+    struct Lepes {
+        std::string vegso;
+        std::string felre;  // where the old file waits; empty when there was none
+        bool athelyezve = false;
+    };
+    std::vector<Lepes> lepesek;
+    const auto visszaallit = [&] {
+        for (auto it = lepesek.rbegin(); it != lepesek.rend(); ++it) {
+            if (it->athelyezve)
+                ::unlink(it->vegso.c_str());
+            if (!it->felre.empty())
+                std::rename(it->felre.c_str(), it->vegso.c_str());
+        }
+    };
+    for (std::size_t i = 0; i < tagok.size(); ++i) {
+        Lepes l;
+        l.vegso = (cel / tagok[i].nev).string();
+        // Hidden and ending in ".tmp", like the staged names: a crash in
+        // between leaves only names that are cleared as temporary files.
+        const std::string felre = (cel / ("." + tagok[i].nev + ".regi.tmp")).string();
+        struct stat st;
+        // Only a file (or a link) is moved aside; anything else in the way
+        // makes the rename below fail.
+        if (::lstat(l.vegso.c_str(), &st) == 0 && (S_ISREG(st.st_mode) || S_ISLNK(st.st_mode))) {
+            ::unlink(felre.c_str());
+            if (std::rename(l.vegso.c_str(), felre.c_str()) != 0) {
+                visszaallit();
+                return false;
+            }
+            l.felre = felre;
+        }
+        lepesek.push_back(l);
+        if (std::rename(ideiglenes[i].c_str(), l.vegso.c_str()) != 0) {
+            visszaallit();
+            return false;
+        }
+        lepesek.back().athelyezve = true;
+    }
+    for (const Lepes& l : lepesek)
+        if (!l.felre.empty())
+            ::unlink(l.felre.c_str());
+    return true;
+}
+
 }  // namespace
 
 ZipEredmeny Kicsomagolas(const std::string& archive, const std::string& celKonyvtar, const ZipKorlatok& k)
@@ -103,11 +160,6 @@ ZipEredmeny Kicsomagolas(const std::string& archive, const std::string& celKonyv
         return e;
     }
 
-    struct Tag {
-        zip_uint64_t index;
-        zip_uint64_t meret;
-        std::string nev;
-    };
     std::vector<Tag> tagok;
     std::uint64_t osszes = 0;
     for (zip_int64_t i = 0; i < n; ++i) {
@@ -171,16 +223,13 @@ ZipEredmeny Kicsomagolas(const std::string& archive, const std::string& celKonyv
         }
         ideiglenes.push_back(ut);
     }
-    for (std::size_t i = 0; i < tagok.size(); ++i) {
-        const std::string vegso = (cel / tagok[i].nev).string();
-        if (std::rename(ideiglenes[i].c_str(), vegso.c_str()) != 0) {
-            for (std::size_t j = i; j < ideiglenes.size(); ++j)
-                ::unlink(ideiglenes[j].c_str());
-            e.Hiba = ZipHiba::Iras;
-            return e;
-        }
-        e.Kibontott.push_back(tagok[i].nev);
+    if (!csere(cel, tagok, ideiglenes)) {
+        takarit();
+        e.Hiba = ZipHiba::Iras;
+        return e;
     }
+    for (const Tag& t : tagok)
+        e.Kibontott.push_back(t.nev);
     return e;
 }
 

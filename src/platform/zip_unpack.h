@@ -3,7 +3,8 @@
 // the archive are taken, and only when every member passes: no folders, no
 // symbolic links, no absolute or climbing paths, no unexpected names, within
 // a member count and a total size. Each member is written to a temporary
-// name in the target folder and renamed when it is complete.
+// name in the target folder; only when all of them are whole do they take
+// their names, all of them or none.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -36,7 +37,10 @@ struct ZipEredmeny {
 // Unpacks archive into the folder (which must exist). Nothing is written
 // unless every member passed the checks; a member that fails while being
 // written leaves no file behind, and members written before it are removed.
-// The archive itself is left in place.
+// The members then replace the files of their names all together: when one
+// of them cannot take its name, those already placed are taken back and
+// every file that was there stays as it was. The archive itself is left in
+// place.
 ZipEredmeny Kicsomagolas(const std::string& archive, const std::string& celKonyvtar, const ZipKorlatok& k);
 
 }  // namespace kvx::platform

@@ -256,6 +256,40 @@ TEST(ZipUnpackTest, HostileOrBrokenArchivesWriteNothing)
     }
 }
 
+// The members replace their files all together or not at all: when a later
+// member cannot take its name (a folder stands there, which no rename can
+// replace, not even as root), the earlier members' files keep their old
+// content, and nothing new is left beside them.
+TEST(ZipUnpackTest, MembersReplaceTheirFilesAllOrNone)
+{
+    QTemporaryDir d;
+    const std::string arch = d.filePath(QStringLiteral("res.zip")).toStdString();
+    zipKeszit(arch, {{"a.txt", "new a"}, {"b.txt", "new b"}, {"c.txt", "new c"}});
+    const QString cel = d.filePath(QStringLiteral("cel"));
+    QDir().mkpath(cel);
+    ir(cel + QStringLiteral("/a.txt"), "old a");
+    QDir().mkpath(cel + QStringLiteral("/c.txt"));
+    ir(cel + QStringLiteral("/c.txt/benne"), "kept");
+    ZipKorlatok k;
+    k.Nevek = {"a.txt", "b.txt", "c.txt"};
+    const ZipEredmeny r = Kicsomagolas(arch, cel.toStdString(), k);
+    EXPECT_EQ(r.Hiba, ZipHiba::Iras);
+    EXPECT_TRUE(r.Kibontott.empty());
+    EXPECT_EQ(olvas(cel + QStringLiteral("/a.txt")), "old a");
+    EXPECT_FALSE(QFile::exists(cel + QStringLiteral("/b.txt")));
+    EXPECT_EQ(olvas(cel + QStringLiteral("/c.txt/benne")), "kept");
+    EXPECT_EQ(egyebek(cel, {QStringLiteral("a.txt")}), QStringList());
+
+    // With the way clear, every member takes its name.
+    QDir(cel + QStringLiteral("/c.txt")).removeRecursively();
+    const ZipEredmeny jo = Kicsomagolas(arch, cel.toStdString(), k);
+    ASSERT_TRUE(jo.ok()) << static_cast<int>(jo.Hiba);
+    EXPECT_EQ(jo.Kibontott, (std::vector<std::string>{"a.txt", "b.txt", "c.txt"}));
+    for (const char* n : {"a", "b", "c"})
+        EXPECT_EQ(olvas(cel + QStringLiteral("/%1.txt").arg(QLatin1String(n))), std::string("new ") + n);
+    EXPECT_EQ(egyebek(cel, {QStringLiteral("a.txt"), QStringLiteral("b.txt"), QStringLiteral("c.txt")}), QStringList());
+}
+
 TEST(ZipUnpackTest, CorruptOrMissingArchiveIsRefused)
 {
     QTemporaryDir d;
