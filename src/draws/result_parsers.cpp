@@ -6,6 +6,7 @@
 #include "common/text_codec.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <array>
 #include <optional>
 
@@ -20,6 +21,19 @@ std::string ImportHibaUzenet(const std::string& importAllomany)
     return "Egy/több beolvasott adat érvénytelen tartományba esik.\r\n\r\n"
            "Alternatív, felhasználói adatbázis létrehozása sikertelen.\r\n" +
            importAllomany;
+}
+
+std::string KevesebbHuzasKerdes(const std::string& nev)
+{
+    return nev + " állomány kevesebb húzás adatait tartalmazza, mint a húzások jelenleg aktuális listája.\r\n\r\n"
+                 "Mégis felülírja a húzások jelenleg aktuális listáját?";
+}
+
+std::string GyartoKevesebbKerdes(const std::string& jatekNev)
+{
+    // The file is named by where it comes from: "A program honlapjáról
+    // letölthető" + " állomány kevesebb ...".
+    return jatekNev + " - húzásainak letöltése\r\n\r\n" + KevesebbHuzasKerdes("A program honlapjáról letölthető");
 }
 
 // ---- Dates ----
@@ -203,13 +217,24 @@ FrissitesEredmeny Figyelmeztetes(std::string uzenet)
     return e;
 }
 
-std::string KevesebbKerdes(const std::string& nev)
-{
-    return nev + " állomány kevesebb húzás adatait tartalmazza, mint a húzások jelenleg aktuális listája.\r\n\r\n"
-                 "Mégis felülírja a húzások jelenleg aktuális listáját?";
-}
-
 bool Kerdez(const FrissitesKornyezet& k, const std::string& kerdes) { return k.Kerdes && k.Kerdes(kerdes); }
+
+// The update's answer to "fewer draws than the list in use": asked at most
+// once per run, so a Yes given to one of the early questions (on the line
+// counts) stands for the final count too.
+struct KevesebbValasz {
+    const FrissitesKornyezet& k;
+    std::int32_t aktualisDb;
+    bool igen = false;
+    // False when db is below the current count and the user does not agree.
+    bool rendben(std::int32_t db, const std::string& nev)
+    {
+        if (db >= aktualisDb || igen)
+            return true;
+        igen = Kerdez(k, KevesebbHuzasKerdes(nev));
+        return igen;
+    }
+};
 
 // Checks the whole new table with the loader's rules and writes it. The
 // table is returned through `tabla` when it is valid. `forras` gives the
@@ -310,12 +335,15 @@ FrissitesEredmeny HuzasokFrissitesKenoHU(const FrissitesKornyezet& k, const std:
 
     std::vector<std::string> loto2;
     const bool szlovak649 = idx == 4 && !import;
+    // The import makes a database of its own: nothing in use is lost.
+    KevesebbValasz kevesebb{k, import ? 0 : aktualisDb};
     if (szlovak649) {
         if (!k.CacheAllomany || !k.CacheAllomany("loto2.csv", loto2))
             return Hiba();
-        if (static_cast<std::int32_t>(loto2.size()) < aktualisDb && !Kerdez(k, KevesebbKerdes("loto2.csv")))
+        if (!kevesebb.rendben(static_cast<std::int32_t>(loto2.size()), "loto2.csv"))
             return Elutasitva();
-        if (n < aktualisDb && !Kerdez(k, KevesebbKerdes(k.FajlNev)))
+        kevesebb.igen = false;  // the main file gets its own question
+        if (!kevesebb.rendben(n, k.FajlNev))
             return Elutasitva();
     }
 
@@ -372,6 +400,9 @@ FrissitesEredmeny HuzasokFrissitesKenoHU(const FrissitesKornyezet& k, const std:
         uj.push_back(std::move(sor));
         forras.push_back(i);
     }
+    // The whole file is rewritten: a shorter (or cut) file would drop draws.
+    if (!kevesebb.rendben(static_cast<std::int32_t>(uj.size()), k.FajlNev))
+        return Elutasitva();
 
     BetoltottAdatbazis tabla;
     FrissitesEredmeny e = EllenorizEsIr(k, g, uj, tabla, &forras);
@@ -580,9 +611,8 @@ FrissitesEredmeny HuzasokFrissiteseNaprakesz(const FrissitesKornyezet& k, std::v
     auto cache = [&](const std::string& nev, std::vector<std::string>& ki) {
         return k.CacheAllomany && k.CacheAllomany(nev, ki);
     };
-    auto kevesebb = [&](std::int32_t db) {
-        return db < aktualisDb && !Kerdez(k, KevesebbKerdes(k.FajlNev));
-    };
+    KevesebbValasz valasz{k, aktualisDb};
+    auto kevesebb = [&](std::int32_t db) { return !valasz.rendben(db, k.FajlNev); };
 
     if (sz.alulrol && !sz.hozzafuz && idx != 22 && idx != 23 && idx != 37 && idx != 40 && idx != 41 &&
         kevesebb(static_cast<std::int32_t>(sorok.size())))
@@ -683,8 +713,7 @@ FrissitesEredmeny HuzasokFrissiteseNaprakesz(const FrissitesKornyezet& k, std::v
             lista.push_back(sorok[i]);
         }
         sorok = std::move(lista);
-        if (static_cast<std::int32_t>(sorok.size()) - 1 < aktualisDb - 1765 &&
-            !Kerdez(k, KevesebbKerdes(k.FajlNev)))
+        if (kevesebb(static_cast<std::int32_t>(sorok.size()) - 1 + 1765))
             return Elutasitva();
         megtartott = 1765;
     }
@@ -788,6 +817,11 @@ FrissitesEredmeny HuzasokFrissiteseNaprakesz(const FrissitesKornyezet& k, std::v
     }
     for (std::size_t r = static_cast<std::size_t>(sz.hozzafuz ? elsoUj : 0); r < uj.size(); ++r)
         uj[r][0] = static_cast<std::int32_t>(r) + 1;
+    // Whatever the game's way, the database would end with fewer draws than
+    // it holds (a shorter or cut file, dropped lines, the current year's
+    // rows replaced by fewer): only after a Yes.
+    if (kevesebb(static_cast<std::int32_t>(uj.size())))
+        return Elutasitva();
 
     BetoltottAdatbazis tabla;
     FrissitesEredmeny e = EllenorizEsIr(k, g, uj, tabla);
@@ -802,6 +836,40 @@ FrissitesEredmeny HuzasokFrissiteseNaprakesz(const FrissitesKornyezet& k, std::v
     } else {
         e.KilepesGombTag = static_cast<std::int32_t>(uj.size());
     }
+    return e;
+}
+
+// ---- The maker's database download ----
+
+LetoltottAdatbazisEredmeny LetoltottAdatbazisEllenorzes(std::span<const std::uint8_t> adat, const GameParams& g,
+                                                        const std::string& aktualis)
+{
+    LetoltottAdatbazisEredmeny e;
+    BetoltottAdatbazis uj;
+    const BetoltesEredmeny b = HuzasAdatbazisOlvasas(adat, g, BetoltesBeallitasok{true, {}}, aktualis, uj);
+    if (!b.sikeres()) {
+        e.Allapot = LetoltottAdatbazis::Ervenytelen;
+        e.Uzenet = b.Uzenet;
+        return e;
+    }
+    e.UjDb = uj.Tabla.HuzasokSzama;
+    std::error_code ec;
+    if (std::filesystem::exists(aktualis, ec)) {
+        std::vector<std::uint8_t> regi;
+        if (!readWholeFile(aktualis, regi)) {
+            e.Allapot = LetoltottAdatbazis::OlvasasiHiba;
+            return e;
+        }
+        // A database in use that the loader refuses holds no draws to lose:
+        // the download is how it is mended.
+        BetoltottAdatbazis r;
+        if (HuzasAdatbazisOlvasas(regi, g, BetoltesBeallitasok{true, {}}, aktualis, r).sikeres())
+            e.RegiDb = r.Tabla.HuzasokSzama;
+    } else if (ec) {
+        e.Allapot = LetoltottAdatbazis::OlvasasiHiba;
+        return e;
+    }
+    e.Allapot = e.UjDb < e.RegiDb ? LetoltottAdatbazis::KevesebbHuzas : LetoltottAdatbazis::Csere;
     return e;
 }
 

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -69,6 +70,11 @@ struct FrissitesEredmeny {
     std::int32_t HibasSor = -1;       // 0-based line of the input that stopped the update
 };
 
+// The question asked before an update leaves fewer draws than the list in
+// use holds; nev names the file ("... állomány kevesebb húzás ..."). No (the
+// default) keeps the database as it is.
+std::string KevesebbHuzasKerdes(const std::string& nev);
+
 // Games 5, 22..24 and 26..43.
 FrissitesEredmeny HuzasokFrissiteseNaprakesz(const FrissitesKornyezet& k, std::vector<std::string> sorok,
                                              std::int32_t aktualisDb);
@@ -76,5 +82,28 @@ FrissitesEredmeny HuzasokFrissiteseNaprakesz(const FrissitesKornyezet& k, std::v
 // for any game, written to k.AdatbazisUtvonal.
 FrissitesEredmeny HuzasokFrissitesKenoHU(const FrissitesKornyezet& k, const std::vector<std::string>& sorok,
                                          std::int32_t aktualisDb, bool import);
+
+// ---- The maker's database download ----
+// A game's built-in database fetched from the maker's site replaces the one
+// in use only when the loader takes it as the game's database, and only
+// after the user's Yes when it holds fewer draws than the one in use.
+enum class LetoltottAdatbazis {
+    Csere,          // at least as many draws: it replaces the one in use
+    KevesebbHuzas,  // fewer draws: GyartoKevesebbKerdes first, No keeps the old
+    Ervenytelen,    // not a database of the game (Uzenet: the loader's message)
+    OlvasasiHiba,   // the database in use exists but cannot be read
+};
+struct LetoltottAdatbazisEredmeny {
+    LetoltottAdatbazis Allapot = LetoltottAdatbazis::Ervenytelen;
+    std::string Uzenet;
+    std::int32_t UjDb = 0;   // draws of the download
+    std::int32_t RegiDb = 0; // draws of the database in use (0: none, or one the loader refuses)
+};
+LetoltottAdatbazisEredmeny LetoltottAdatbazisEllenorzes(std::span<const std::uint8_t> adat, const GameParams& g,
+                                                        const std::string& aktualis);
+// The maker's download's question: display name + " - húzásainak letöltése"
+// and the file "A program honlapjáról letölthető" named as the one with
+// fewer draws.
+std::string GyartoKevesebbKerdes(const std::string& jatekNev);
 
 }  // namespace kvx

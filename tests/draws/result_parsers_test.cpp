@@ -245,6 +245,172 @@ TEST(ResultParsers, ImportOfTheUsersFile)
     EXPECT_EQ(testing::Olvas(f.k.AdatbazisUtvonal), elotte);
 }
 
+// The result file of a game with n draws in the game's own layout, newest
+// or oldest first as the operator publishes it; its first k lines are what a
+// download cut at a line end leaves.
+std::vector<std::string> EredmenyFajl(int jatek, int n)
+{
+    const auto szamok = [](int tol, int db) {
+        std::string s;
+        for (int i = 0; i < db; ++i)
+            s += ";" + std::to_string(tol + i);
+        return s;
+    };
+    std::vector<std::string> sorok;
+    switch (jatek) {
+    case 0:
+    case 1:
+    case 2:
+    case 8: {
+        // Newest first: year; week; the skipped fields; the numbers.
+        const std::string mezok = jatek == 1 ? ";a;b;c;d;e;f;g;h;i;j;k" : jatek == 8 ? ";a;b" : ";a;b;c;d;e;f;g;h;i";
+        const std::string sz = jatek == 0 ? szamok(1, 5) : jatek == 1 ? szamok(1, 7) : jatek == 2 ? szamok(1, 14) : szamok(1, 20);
+        for (int het = n; het >= 1; --het)
+            sorok.push_back("2023;" + std::to_string(het) + mezok + sz);
+        break;
+    }
+    case 3:
+        // Oldest first after a heading: number; date; week; the numbers.
+        sorok.push_back("fejlec");
+        for (int het = 1; het <= n; ++het)
+            sorok.push_back(std::to_string(het) + ";2023-01-05;" + (het < 10 ? "0" : "") + std::to_string(het) + szamok(1, 5));
+        break;
+    case 30:
+    case 32:
+        // Oldest first after a heading, a date on every line.
+        sorok.push_back(jatek == 30 ? "Datum;Zahlen" : "\"fejlec\"");
+        for (int nap = 1; nap <= n; ++nap) {
+            const std::string d = (nap < 10 ? "0" : "") + std::to_string(nap);
+            sorok.push_back(jatek == 30 ? d + ".03.2024;38;5;23;11;50;12;3" : "\"649\"2020-01-" + d + ",1,2,3,4,5,6,7");
+        }
+        break;
+    default:
+        ADD_FAILURE() << jatek;
+    }
+    return sorok;
+}
+
+// Every update that rewrites the database asks before it would leave fewer
+// draws than the list in use holds, however it comes to fewer: a shorter
+// file, a file cut at a line end, lines dropped as out of range. No (also
+// when nobody can be asked) keeps the file; Yes writes the fewer draws; as
+// many draws as before ask nothing.
+TEST(ResultParsers, FewerDrawsThanTheListInUseReplaceItOnlyAfterAYes)
+{
+    const struct {
+        int jatek;
+        bool kenoHU;
+        int vagas;          // lines of the full file left (the rest is cut)
+        int ejtettSor = -1; // this line gets a number the game drops the line for
+        std::string ejtett;
+    } esetek[] = {
+        {0, true, 3},  {1, true, 3},   {2, true, 3}, {8, true, 3},
+        {3, true, 4},  {30, false, 4}, {32, false, 5, 3, "\"649\"2020-01-03,1,2,3,4,5,0,7"},
+    };
+    const int teljes = 4;
+    for (const auto& e : esetek) {
+        SCOPED_TRACE(e.jatek);
+        Futas f(e.jatek);
+        const auto futtat = [&](std::vector<std::string> sorok, std::int32_t db) {
+            return e.kenoHU ? HuzasokFrissitesKenoHU(f.k, sorok, db, false) : HuzasokFrissiteseNaprakesz(f.k, sorok, db);
+        };
+        // The database in use: the whole file.
+        const FrissitesEredmeny elso = futtat(EredmenyFajl(e.jatek, teljes), 0);
+        ASSERT_TRUE(elso.Siker) << elso.Reszlet;
+        ASSERT_EQ(elso.KilepesGombTag, teljes);
+        const std::vector<std::uint8_t> regi = testing::Olvas(f.k.AdatbazisUtvonal);
+        GameParams g = f.g;
+        ASSERT_TRUE(HuzasokBe(f.d, g, f.k.AdatbazisUtvonal, {true, {}}).sikeres());
+
+        std::vector<std::string> rovid = EredmenyFajl(e.jatek, teljes);
+        rovid.resize(static_cast<std::size_t>(e.vagas));
+        if (e.ejtettSor >= 0)
+            rovid[static_cast<std::size_t>(e.ejtettSor)] = e.ejtett;
+        std::vector<std::string> kerdesek;
+        bool valasz = false;
+        f.k.Kerdes = [&](const std::string& q) {
+            kerdesek.push_back(q);
+            return valasz;
+        };
+        const FrissitesEredmeny nem = futtat(rovid, teljes);
+        EXPECT_FALSE(nem.Siker);
+        EXPECT_EQ(nem.FoablakTag, 1);
+        EXPECT_EQ(kerdesek, std::vector<std::string>{KevesebbHuzasKerdes("eredmeny.csv")});
+        EXPECT_EQ(testing::Olvas(f.k.AdatbazisUtvonal), regi);
+
+        f.k.Kerdes = nullptr;
+        EXPECT_EQ(futtat(rovid, teljes).FoablakTag, 1);
+        EXPECT_EQ(testing::Olvas(f.k.AdatbazisUtvonal), regi);
+
+        f.k.Kerdes = [&](const std::string& q) {
+            kerdesek.push_back(q);
+            return true;
+        };
+        kerdesek.clear();
+        const FrissitesEredmeny igen = futtat(rovid, teljes);
+        ASSERT_TRUE(igen.Siker) << igen.Reszlet;
+        EXPECT_EQ(kerdesek.size(), 1u);
+        EXPECT_EQ(igen.KilepesGombTag, teljes - 1);
+        EXPECT_EQ(f.Irt().size(), static_cast<std::size_t>(teljes - 1));
+
+        kerdesek.clear();
+        EXPECT_TRUE(futtat(EredmenyFajl(e.jatek, teljes), teljes).Siker);
+        EXPECT_TRUE(kerdesek.empty());
+    }
+    EXPECT_EQ(KevesebbHuzasKerdes("otos.csv"),
+              "otos.csv állomány kevesebb húzás adatait tartalmazza, mint a húzások jelenleg aktuális listája.\r\n\r\n"
+              "Mégis felülírja a húzások jelenleg aktuális listáját?");
+}
+
+// The maker's download of a game's database: read as that game's database
+// first, then counted against the one in use.
+TEST(ResultParsers, MakersDatabaseDownloadIsCountedAgainstTheOneInUse)
+{
+    testing::TempDir dir;
+    const GameParams g = Jatek(0);
+    const auto kep = [&](int db, int jatek = 0) {
+        const GameParams j = Jatek(jatek);
+        TTombInt2D sorok;
+        for (int i = 1; i <= db; ++i)
+            sorok.push_back(testing::Sor(j, i, 2020, i, {1, 2, 3, 4, 5, 6, 7}));
+        return AdatbazisKep(sorok, j, testing::kTesztVerzio);
+    };
+    const std::string ut = dir.file("Otos.ldb");
+    const std::vector<std::uint8_t> szemet(300, 0x5a);
+    const struct {
+        const char* eset;
+        std::vector<std::uint8_t> letoltott;
+        const std::vector<std::uint8_t>* aktualis;  // null: no database in use
+        LetoltottAdatbazis varhato;
+        std::int32_t regiDb;
+    } esetek[] = {
+        {"more draws", kep(4), nullptr, LetoltottAdatbazis::Csere, 3},
+        {"fewer draws", kep(2), nullptr, LetoltottAdatbazis::KevesebbHuzas, 3},
+        {"as many draws", kep(3), nullptr, LetoltottAdatbazis::Csere, 3},
+        {"no database in use", kep(2), nullptr, LetoltottAdatbazis::Csere, 0},
+        {"the one in use is broken", kep(2), &szemet, LetoltottAdatbazis::Csere, 0},
+        {"an error page", std::vector<std::uint8_t>(szemet), nullptr, LetoltottAdatbazis::Ervenytelen, 0},
+        {"another game's database", kep(4, 1), nullptr, LetoltottAdatbazis::Ervenytelen, 0},
+    };
+    const std::vector<std::uint8_t> harom = kep(3);
+    for (const auto& e : esetek) {
+        SCOPED_TRACE(e.eset);
+        std::filesystem::remove(ut);
+        if (std::string(e.eset) != "no database in use")
+            testing::Ir(ut, e.aktualis ? *e.aktualis : harom);
+        const LetoltottAdatbazisEredmeny r = LetoltottAdatbazisEllenorzes(e.letoltott, g, ut);
+        EXPECT_EQ(r.Allapot, e.varhato);
+        if (e.varhato != LetoltottAdatbazis::Ervenytelen) {
+            EXPECT_EQ(r.RegiDb, e.regiDb);
+            EXPECT_EQ(r.UjDb, static_cast<std::int32_t>((e.letoltott.size() - kHuzFejlecMeret) / kHuzRekordMeret));
+        }
+    }
+    EXPECT_EQ(GyartoKevesebbKerdes("Magyar 5/90"),
+              "Magyar 5/90 - húzásainak letöltése\r\n\r\nA program honlapjáról letölthető állomány kevesebb húzás "
+              "adatait tartalmazza, mint a húzások jelenleg aktuális listája.\r\n\r\nMégis felülírja a húzások "
+              "jelenleg aktuális listáját?");
+}
+
 TEST(ResultParsers, DatesAndLines)
 {
     EXPECT_EQ(IsoHet(Datum{2021, 1, 1}), 53);
