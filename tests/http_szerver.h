@@ -2,7 +2,9 @@
 // A small HTTP/1.1 server for the tests, on 127.0.0.1 at a free port, on its
 // own threads (so a client may wait synchronously on any thread). Each path
 // answers as set: a status and a body, sent whole, cut short, stalled after a
-// part, or trickled slowly. Unknown paths get a 404 HTML page.
+// part, or trickled slowly, or sent whole without a length header (the
+// client then takes the closed connection as the body's end); or the server
+// keeps silent, answering nothing at all. Unknown paths get a 404 HTML page.
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -22,7 +24,7 @@ namespace kvx::teszt {
 
 class HttpSzerver {
 public:
-    enum class Mod { Egesz, Csonka, Akad, Lassu };
+    enum class Mod { Egesz, Csonka, Akad, Lassu, HosszNelkul, Hallgat };
     struct Valasz {
         int Statusz = 200;
         std::string Torzs;
@@ -132,12 +134,19 @@ private:
             else
                 v = {404, "<html><body>404 Not Found</body></html>", Mod::Egesz};
         }
-        const std::string fej = "HTTP/1.1 " + std::to_string(v.Statusz) + " X\r\nContent-Length: " +
-                                std::to_string(v.Torzs.size()) + "\r\nContent-Type: application/octet-stream" +
-                                "\r\nConnection: close\r\n\r\n";
+        if (v.Mod == Mod::Hallgat) {
+            var(30000);
+            ::close(c);
+            return;
+        }
+        const std::string hossz =
+            v.Mod == Mod::HosszNelkul ? "" : "\r\nContent-Length: " + std::to_string(v.Torzs.size());
+        const std::string fej = "HTTP/1.1 " + std::to_string(v.Statusz) + " X" + hossz +
+                                "\r\nContent-Type: application/octet-stream\r\nConnection: close\r\n\r\n";
         kuld(c, fej.data(), fej.size());
         switch (v.Mod) {
         case Mod::Egesz:
+        case Mod::HosszNelkul:
             kuld(c, v.Torzs.data(), v.Torzs.size());
             break;
         case Mod::Csonka:

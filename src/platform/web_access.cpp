@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <vector>
 
 namespace kvx::platform {
 
@@ -62,7 +63,18 @@ WebValasz futtat(const QUrl& cim, const WebKorlatok& k, const std::string& ugyno
     };
     const auto statusz = [&] { return reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(); };
 
-    QObject::connect(reply.get(), &QNetworkReply::metaDataChanged, [&] {
+    // Our handlers go with this call: disconnected here, on the calling
+    // thread, before the reply is destroyed.
+    std::vector<QMetaObject::Connection> kotesek;
+    struct Bontas {
+        std::vector<QMetaObject::Connection>& k;
+        ~Bontas()
+        {
+            for (const QMetaObject::Connection& c : k)
+                QObject::disconnect(c);
+        }
+    } bontas{kotesek};
+    kotesek.push_back(QObject::connect(reply.get(), &QNetworkReply::metaDataChanged, [&] {
         const int s = statusz();
         if (s >= 300 && s < 400)
             return;  // a redirect being followed
@@ -81,8 +93,8 @@ WebValasz futtat(const QUrl& cim, const WebKorlatok& k, const std::string& ugyno
             if (hossz > k.MaxMeret)
                 megszakit(WebHiba::Tul_nagy);
         }
-    });
-    QObject::connect(reply.get(), &QNetworkReply::readyRead, [&] {
+    }));
+    kotesek.push_back(QObject::connect(reply.get(), &QNetworkReply::readyRead, [&] {
         if (sajatOk != WebHiba::Nincs)
             return;
         const int s = statusz();
@@ -104,11 +116,11 @@ WebValasz futtat(const QUrl& cim, const WebKorlatok& k, const std::string& ugyno
         }
         if (haladas)
             haladas(v.Meret, hossz);
-    });
-    QObject::connect(reply.get(), &QNetworkReply::finished, [&] {
+    }));
+    kotesek.push_back(QObject::connect(reply.get(), &QNetworkReply::finished, [&] {
         kesz = true;
         hurok.quit();
-    });
+    }));
 
     QTimer osszes;
     osszes.setSingleShot(true);
@@ -179,7 +191,8 @@ bool WebCimEngedett(const QUrl& cim)
     return cim.isValid() && (s == QLatin1String("http") || s == QLatin1String("https")) && !cim.host().isEmpty();
 }
 
-WebValasz SzovegLetoltes(const QUrl& cim, const WebKorlatok& korlatok, const std::string& ugynok)
+WebValasz SzovegLetoltes(const QUrl& cim, const WebKorlatok& korlatok, const std::string& ugynok,
+                         const std::atomic<bool>* megszakitas)
 {
     std::string torzs;
     WebValasz v = futtat(
@@ -188,7 +201,7 @@ WebValasz SzovegLetoltes(const QUrl& cim, const WebKorlatok& korlatok, const std
             torzs.append(d.constData(), static_cast<std::size_t>(d.size()));
             return true;
         },
-        {}, nullptr);
+        {}, megszakitas);
     if (v.ok())
         v.Torzs = std::move(torzs);
     return v;
@@ -225,15 +238,15 @@ WebValasz AllomanyLetoltes(const QUrl& cim, const QString& cel, const WebKorlato
     return v;
 }
 
-bool InternetElerheto(const QUrl& probaCim, int idokorlatMs)
+bool InternetElerheto(const QUrl& probaCim, int idokorlatMs, const std::atomic<bool>* megszakitas)
 {
     WebKorlatok k;
     k.CsendMs = idokorlatMs;
     k.OsszesMs = idokorlatMs;
     k.MaxMeret = 1024 * 1024;
     const WebValasz v =
-        futtat(probaCim, k, "Kavarex Personal", [](const QByteArray&) { return true; }, {}, nullptr, true);
-    return v.ok();
+        futtat(probaCim, k, "Kavarex Personal", [](const QByteArray&) { return true; }, {}, megszakitas, true);
+    return v.ok() && !(megszakitas && megszakitas->load());
 }
 
 }  // namespace kvx::platform

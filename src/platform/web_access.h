@@ -46,9 +46,11 @@ struct WebValasz {
 // unknown). Called on the calling thread.
 using WebHaladas = std::function<void(std::int64_t kapott, std::int64_t osszes)>;
 
-// Reads a resource into memory (capped at korlatok.MaxMeret).
+// Reads a resource into memory (capped at korlatok.MaxMeret). A set stop
+// flag ends it with Megszakitva.
 WebValasz SzovegLetoltes(const QUrl& cim, const WebKorlatok& korlatok,
-                         const std::string& ugynok = "Kavarex Personal");
+                         const std::string& ugynok = "Kavarex Personal",
+                         const std::atomic<bool>* megszakitas = nullptr);
 
 // Downloads a resource into cel: it is written to a temporary file in the
 // same folder and renamed over cel only after a complete 2xx answer. On any
@@ -58,8 +60,9 @@ WebValasz AllomanyLetoltes(const QUrl& cim, const QString& cel, const WebKorlato
                            const std::string& ugynok = "Kavarex Personal");
 
 // The connection probe: true when the probe address answers at all (any
-// HTTP status means the machine is online).
-bool InternetElerheto(const QUrl& probaCim, int idokorlatMs = 8000);
+// HTTP status means the machine is online). A set stop flag ends the wait
+// with false.
+bool InternetElerheto(const QUrl& probaCim, int idokorlatMs = 8000, const std::atomic<bool>* megszakitas = nullptr);
 
 // True for http and https addresses with a host.
 bool WebCimEngedett(const QUrl& cim);

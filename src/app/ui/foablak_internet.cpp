@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QFile>
 #include <QLabel>
+#include <QTimer>
 
 #include "app/main_menu.h"
 #include "app/online_source.h"
@@ -26,6 +27,40 @@
 using namespace kvx;
 
 namespace {
+
+// While an internet action runs, closing the main window stops it first;
+// once the action has ended the window closes the usual way.
+class InternetBezaras : public QObject {
+public:
+    InternetBezaras(QWidget* ablak, InternetVezerlo& iv) : QObject(ablak), ablak_(ablak), iv_(iv)
+    {
+        ablak->installEventFilter(this);
+        connect(&iv, &InternetVezerlo::futasValtozott, this, [this](bool fut) {
+            if (fut || !kerve_)
+                return;
+            kerve_ = false;
+            QTimer::singleShot(0, ablak_, [a = ablak_] { a->close(); });
+        });
+    }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (o == ablak_ && e->type() == QEvent::Close && iv_.Fut()) {
+            iv_.Leallitas();
+            kerve_ = true;
+            e->ignore();
+            return true;
+        }
+        return false;
+    }
+
+private:
+    QWidget* ablak_;
+    InternetVezerlo& iv_;
+    bool kerve_ = false;
+};
+
 const char* const kInternetPontok[] = {
     "Honlap1", "Rekordnyeremnyek1", "Kziadatbevitel1", "Varicifeltltse1", "Naprakszadatbzis1",
     "Aktulisadatbzisfrisstse1", "Mindenadatbzisfrisstse1", "Elrsekfrisstse1", "Kavarexaweben1",
@@ -44,6 +79,7 @@ void TFoablak::InternetParancsokBekotese()
         connect(a, &QAction::triggered, this, [kind] { Program::aktualis().InternetV().InternetMegszStart(kind); });
     }
     connect(&iv, &InternetVezerlo::onlineValtozott, this, &TFoablak::InternetMenuFrissites);
+    new InternetBezaras(this, iv);
     // The upload item follows the variation.
     connect(&Program::aktualis().Variacio(), &VariacioVezerlo::valtozott, this, &TFoablak::InternetMenuFrissites);
     iv.FrissitesElott = [this] { return AlternativAdatbazisFrissitesElott(); };
@@ -174,7 +210,8 @@ void TFoablak::InditasiEllenorzes()
         Program::aktualis().Online.EleresFrissitesKell = true;
 
     InditasiValaszok v;
-    v.InternetElerheto = [&iv] { return iv.InternetElerheto(); };
+    // The checks offer the maker's downloads: the maker's site is probed.
+    v.InternetElerheto = [&iv] { return iv.ProbaAblakkal(iv.GyartoCim(QStringLiteral("/"))); };
     v.Figyelmeztetes = [](const std::string& s) { FigyelmeztetoUzenet(QString::fromStdString(s)); };
     v.Jovahagyas = [](const std::string& s) { return JovahagyasKerese(QString::fromStdString(s)); };
     v.HibaKerdes = [](const std::string& s) { return HibaKerdes(QString::fromStdString(s)); };

@@ -11,18 +11,22 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
+#include <QTimer>
 
 #include <algorithm>
 #include <chrono>
 #include <future>
 #include <memory>
 
-#include "app/ui/megszakitas.h"
+#include "app/ui/gui_sor.h"
+#include "app/ui/kavarex_application.h"
 #include "app/ui/program.h"
 #include "app/ui/uzenetek.h"
+#include "app/connection_probe.h"
 #include "app/game_table.h"
 #include "app/operator_download.h"
 #include "app/version.h"
+#include "app/workers.h"
 #include "common/binary_io.h"
 #include "common/date_helpers.h"
 #include "common/text_codec.h"
@@ -50,19 +54,22 @@ OnlineAllapot& online() { return Program::aktualis().Online; }
 // The kinds whose work runs on the worker behind the connection window.
 bool ablakos(int kind) { return (kind >= 6 && kind <= 9) || kind == 13; }
 
-// Runs fn on a helper thread while the GUI thread keeps serving (without
-// user input), and gives its result.
+// Runs fn on a helper thread while the GUI thread keeps serving, and gives
+// its result. Only the connection window takes input meanwhile (it is
+// modal), so its Escape and close box reach the controller.
 template <class F>
 auto hatterben(F fn)
 {
     auto f = std::async(std::launch::async, std::move(fn));
     while (f.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 5);
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     return f.get();
 }
 
 // A worker of a program that is closing waits for nothing more.
-void guiSzalon(const std::function<void()>& fn) { GuiSzalonFuttatas(fn, false); }
+void guiSzalon(const std::function<void()>& fn) { GuiSorHivas(fn, false); }
+
+const char* const kGyartoNemElerheto = "Nem érhető el a program honlapja:\r\n";
 
 }  // namespace
 
@@ -119,11 +126,48 @@ QUrl InternetVezerlo::GyartoCim(const QString& ut) const
     return QUrl(host + ut);
 }
 
-bool InternetVezerlo::InternetElerheto() const
+bool InternetVezerlo::InternetElerheto(const QUrl& cim) const
 {
+    const ProbaCel p = CimProbaja(s(cim.toString()), Program::aktualis().Gyarto);
+    // Nothing to probe: fetching or opening it refuses the address itself.
+    if (p.Cim.empty())
+        return true;
     if (Proba)
-        return Proba();
-    return platform::InternetElerheto(QUrl(q(Program::aktualis().Gyarto.ProbaCim)), ProbaMs);
+        return Proba(QUrl(q(p.Cim))) && !Leallitva();
+    return platform::InternetElerheto(QUrl(q(p.Cim)), ProbaMs, &leallitas_);
+}
+
+void InternetVezerlo::NincsKapcsolatUzenet(const QUrl& cim) const
+{
+    if (Leallitva())
+        return;
+    if (CimProbaja(s(cim.toString()), Program::aktualis().Gyarto).Gyarto)
+        kvx::HibaUzenet(QString::fromUtf8(kGyartoNemElerheto) + q(Program::aktualis().Gyarto.Honlap));
+    else
+        NincsInternetUzenet();
+}
+
+bool InternetVezerlo::ProbaAblakkal(const QUrl& cim)
+{
+    if (CimProbaja(s(cim.toString()), Program::aktualis().Gyarto).Cim.empty())
+        return true;
+    const bool futott = fut_;
+    leallitas_.store(false);
+    fut_ = true;
+    emit futasValtozott(true);
+    emit ablakNyitas();
+    const bool ok = hatterben([this, cim] { return InternetElerheto(cim); });
+    emit ablakZaras();
+    fut_ = futott;
+    emit futasValtozott(futott);
+    return ok;
+}
+
+void InternetVezerlo::Leallitas() { leallitas_.store(true); }
+
+void InternetVezerlo::statuszKi(const QString& szoveg)
+{
+    guiSzalon([this, &szoveg] { emit statusz(szoveg); });
 }
 
 bool InternetVezerlo::VersionDownloadURL_NOCache(const QUrl& cim)
@@ -133,7 +177,7 @@ bool InternetVezerlo::VersionDownloadURL_NOCache(const QUrl& cim)
     // The serial is a few digits: a few KiB is more than enough.
     platform::WebKorlatok k = Korlatok;
     k.MaxMeret = 4096;
-    const platform::WebValasz v = platform::SzovegLetoltes(cim, k, "online.txt");
+    const platform::WebValasz v = platform::SzovegLetoltes(cim, k, "online.txt", &leallitas_);
     if (!v.ok())
         return false;
     const auto sorszam = SorszamSzoveg(v.Torzs);
@@ -146,19 +190,22 @@ bool InternetVezerlo::VersionDownloadURL_NOCache(const QUrl& cim)
 bool InternetVezerlo::GetInetFile(const QUrl& cim, const QString& cel, bool nincsInternetUzenet,
                                   const QString& statuszSzoveg)
 {
-    if (!InternetElerheto()) {
+    if (!InternetElerheto(cim)) {
         if (nincsInternetUzenet)
-            NincsInternetUzenet();
+            NincsKapcsolatUzenet(cim);
         return false;
     }
     if (!statuszSzoveg.isEmpty())
-        emit statusz(statuszSzoveg);
+        statuszKi(statuszSzoveg);
     const platform::WebValasz v = platform::AllomanyLetoltes(
-        cim, cel, Korlatok, {}, nullptr, s(QFileInfo(QCoreApplication::applicationFilePath()).fileName()));
+        cim, cel, Korlatok, {}, &leallitas_, s(QFileInfo(QCoreApplication::applicationFilePath()).fileName()));
     if (v.ok())
         return true;
-    if (nincsInternetUzenet && !InternetElerheto())
-        NincsInternetUzenet();
+    // Stopped by the user: the target stays as it was, nothing to say.
+    if (Leallitva())
+        return false;
+    if (nincsInternetUzenet && !InternetElerheto(cim))
+        NincsKapcsolatUzenet(cim);
     else
         kvx::HibaUzenet(QString::fromUtf8("Sikertelen az állomány letöltése. ") + QString::fromUtf8(kLehetsegesOkok));
     return false;
@@ -187,8 +234,8 @@ bool InternetVezerlo::VerzioOlvasas()
     o.UjVerzioSzoveg.clear();
     platform::WebKorlatok k = Korlatok;
     k.MaxMeret = 4096;
-    const platform::WebValasz v =
-        platform::SzovegLetoltes(GyartoCim(QStringLiteral("/hu/download/kvxversion.txt")), k, "kvxversion.txt");
+    const platform::WebValasz v = platform::SzovegLetoltes(GyartoCim(QStringLiteral("/hu/download/kvxversion.txt")),
+                                                           k, "kvxversion.txt", &leallitas_);
     if (!v.ok())
         return false;
     const auto szoveg = VerzioSzovegbol(v.Torzs);
@@ -227,23 +274,30 @@ bool InternetVezerlo::cimMegnyitas(const std::string& cim, bool level)
 
 void InternetVezerlo::munkaFuttatasa(const std::function<void()>& munka)
 {
+    GuiSorElokeszites();
+    // The worker's last act; its release, read with acquire here, orders
+    // everything the worker did before what the GUI thread does after.
     auto vege = std::make_shared<std::atomic<bool>>(false);
-    QEventLoop hurok;
-    MegszakitasLeiras l;
-    l.Munka = [munka](std::stop_token) {
+    const auto szal = szalak().Indit([this, munka, vege](std::stop_token st) {
+        // A program that closes stops the download as the user would.
+        std::stop_callback leall(st, [this] { Leallitas(); });
         try {
             munka();
         } catch (...) {
             kvx::HibaUzenet(QString::fromUtf8("Ismeretlen hiba történt az internetelérés során."));
         }
-    };
-    l.VegeKezelo = [vege, &hurok](bool) {
-        vege->store(true);
-        hurok.quit();
-    };
-    if (!Megszakitas::Indit(std::move(l)))
+        vege->store(true, std::memory_order_release);
+    });
+    if (!szal)
         return;
-    if (!vege->load())
+    QEventLoop hurok;
+    QTimer figyelo;
+    QObject::connect(&figyelo, &QTimer::timeout, &hurok, [&] {
+        if (vege->load(std::memory_order_acquire))
+            hurok.quit();
+    });
+    figyelo.start(10);
+    if (!vege->load(std::memory_order_acquire))
         hurok.exec();
 }
 
@@ -253,8 +307,13 @@ void InternetVezerlo::InternetMegszStart(int kind)
         return;
     Program& p = Program::aktualis();
     OnlineAllapot& o = p.Online;
-    if (!hatterben([this] { return InternetElerheto(); })) {
-        NincsInternetUzenet();
+    const int g = p.Jatek.LottoIndex;
+    const TOnlineEleresek& t = o.OnlineEleresek;
+    // The host the action will use answers first; the connection window
+    // shows meanwhile, and its Escape or close box gives the action up.
+    const QUrl cel(q(MuveletCime(kind, t, g, QDate::currentDate().year(), p.Gyarto)), QUrl::TolerantMode);
+    if (!ProbaAblakkal(cel)) {
+        NincsKapcsolatUzenet(cel);
         return;
     }
     if (kind == 1 && !JovahagyasKerdes(q(emailMegerosites(p.Gyarto))))
@@ -267,8 +326,6 @@ void InternetVezerlo::InternetMegszStart(int kind)
         return;
     }
 
-    const int g = p.Jatek.LottoIndex;
-    const TOnlineEleresek& t = o.OnlineEleresek;
     const auto u8 = [](const RovidSzoveg& r) { return cp1250ToUtf8(r); };
     const std::string host = s(GyartoCim(QString()).toString());
     switch (kind) {
@@ -342,7 +399,9 @@ void InternetVezerlo::InternetMegszStart(int kind)
     }
 
     // The downloading kinds: the worker runs while the connection window
-    // shows; no second action starts meanwhile.
+    // shows; no second action starts meanwhile. Escape, the window's close
+    // box or the main window's close stop it.
+    leallitas_.store(false);
     fut_ = true;
     emit futasValtozott(true);
     emit ablakNyitas();
@@ -359,7 +418,7 @@ void InternetVezerlo::InternetMegszStart(int kind)
         if (kind == 7) {
             Adatbzis_letoltes(false, g);
         } else if (kind == 8) {
-            for (int j = 0; j < kJatekokSzama; ++j) {
+            for (int j = 0; j < kJatekokSzama && !Leallitva(); ++j) {
                 if (j >= 9 && j <= 16)
                     continue;  // the Keno games share one file
                 if (!Adatbzis_letoltes(true, j))
@@ -369,7 +428,9 @@ void InternetVezerlo::InternetMegszStart(int kind)
             naprakesz = NaprakeszAdatbazisletoltes();
         }
         // A due version check, or else a due refresh of the table, follows
-        // every update.
+        // every update that was not stopped.
+        if (Leallitva())
+            return;
         if (online().UjVerzioKereses)
             UjVerzio(false);
         else
@@ -401,25 +462,23 @@ bool InternetVezerlo::Adatbzis_letoltes(bool osszes, int jatek)
         return false;
     }
     // Whatever arrived is read as the game's database first: an error page,
-    // another game's file or a cut file never replaces the one in use.
-    GameParams jatekParameterek;
-    jatekParameterek.LottoIndex = jatek;
-    JatekParameterek(jatekParameterek);
-    BetoltottAdatbazis uj;
-    const BetoltesEredmeny b = HuzasAdatbazisOlvasas(adat, jatekParameterek, BetoltesBeallitasok{true, {}}, s(aktualis), uj);
-    if (!b.sikeres()) {
-        ErvenytelenAllomanyUzenet(cim.toString(), q(b.Uzenet), b.Uzenet.empty());
+    // another game's file or a cut file never replaces the one in use, and
+    // one with fewer draws only after a Yes.
+    const GameParams jatekParameterek = JatekParameterei(jatek);
+    const LetoltottAdatbazisEredmeny e = LetoltottAdatbazisEllenorzes(adat, jatekParameterek, s(aktualis));
+    switch (e.Allapot) {
+    case LetoltottAdatbazis::Csere:
+        break;
+    case LetoltottAdatbazis::Ervenytelen:
+        ErvenytelenAllomanyUzenet(cim.toString(), q(e.Uzenet), e.Uzenet.empty());
         return false;
-    }
-    const QFileInfo regi(aktualis);
-    if (regi.exists() && static_cast<qint64>(adat.size()) < regi.size()) {
-        const bool felulir = FigyelmeztetoKerdes(
-            q(JatekNev[static_cast<std::size_t>(jatek)]) + QString::fromUtf8(" - húzásainak letöltése") +
-            QStringLiteral("\r\n\r\n") + QString::fromUtf8("A program honlapjáról letölthető") +
-            QString::fromUtf8(" állomány kevesebb húzás adatait tartalmazza, mint a húzások jelenleg aktuális "
-                              "listája.\r\n\r\nMégis felülírja a húzások jelenleg aktuális listáját?"));
-        if (!felulir)
+    case LetoltottAdatbazis::OlvasasiHiba:
+        kvx::HibaUzenet(QString::fromUtf8("Sikertelen az állomány elérése: \r\n") + aktualis);
+        return false;
+    case LetoltottAdatbazis::KevesebbHuzas:
+        if (!FigyelmeztetoKerdes(q(GyartoKevesebbKerdes(JatekNev[static_cast<std::size_t>(jatek)]))))
             return osszes;
+        break;
     }
     // Replaced through a temporary file: a failed write leaves the database
     // in use whole.
@@ -427,7 +486,7 @@ bool InternetVezerlo::Adatbzis_letoltes(bool osszes, int jatek)
         kvx::HibaUzenet(QString::fromUtf8("Sikertelen az állomány elérése: \r\n") + aktualis);
         return false;
     }
-    emit statusz(QString::fromUtf8("Adatbázis frissítése"));
+    statuszKi(QString::fromUtf8("Adatbázis frissítése"));
     return true;
 }
 
@@ -444,9 +503,18 @@ bool InternetVezerlo::UjValtozat(bool interaktiv)
         return true;
     const Folders& f = Program::aktualis().Konyvtarak;
     const QString statuszSzoveg = QString::fromUtf8(kFrissitesStatusz);
-    emit statusz(statuszSzoveg);
+    statuszKi(statuszSzoveg);
     o.EleresFrissitesKell = false;
+    // A refresh the user stopped is still due.
+    const auto leallitva = [&] {
+        if (!Leallitva())
+            return false;
+        o.EleresFrissitesKell = true;
+        return true;
+    };
     if (!VersionDownloadURL_NOCache(GyartoCim(QStringLiteral("/hu/download/online.txt")))) {
+        if (leallitva())
+            return false;
         if (interaktiv)
             kvx::HibaUzenet(QString::fromUtf8("Nem elérhetőek a verzió információk, sikertelen az internetes "
                                               "hivatkozások, online fogadások eléréseinek frissítése.") +
@@ -465,7 +533,7 @@ bool InternetVezerlo::UjValtozat(bool interaktiv)
     }
     const QString zip = q(f.CacheKonyvtar) + QStringLiteral("Online.zip");
     if (!GetInetFile(GyartoCim(QStringLiteral("/hu/download/Database/Online.zip")), zip, interaktiv, statuszSzoveg)) {
-        if (interaktiv)
+        if (interaktiv && !leallitva())
             kvx::HibaUzenet(QString::fromUtf8(
                 "Sikertelen az internetes hivatkozások, online fogadások eléréseinek letöltése - frissítése."));
         o.EleresFrissitesKell = true;
@@ -540,9 +608,9 @@ bool InternetVezerlo::UjVerzio(bool interaktiv)
     OnlineAllapot& o = p.Online;
     bool eredmeny = true;
     if (o.UjVerzioKereses && !p.Bontas.BontasBovites) {
-        emit statusz(QString::fromUtf8("Új verzió keresése"));
+        statuszKi(QString::fromUtf8("Új verzió keresése"));
         if (!VerzioOlvasas()) {
-            if (interaktiv)
+            if (interaktiv && !Leallitva())
                 kvx::HibaUzenet(QString::fromUtf8("Nem elérhetőek a verzió információk, nem lehetséges a program "
                                                   "online frissítése.") +
                                 QString::fromUtf8(kLehetsegesOkok));
@@ -567,29 +635,42 @@ bool InternetVezerlo::UjVerzio(bool interaktiv)
             }
         }
     }
-    if (!p.Fo.Kilepes)
-        UjValtozat(false);
+    if (!Leallitva()) {
+        // The flag is the GUI thread's; a program that closes skips the call
+        // and the refresh with it.
+        bool kilepes = true;
+        guiSzalon([&] { kilepes = p.Fo.Kilepes; });
+        if (!kilepes)
+            UjValtozat(false);
+    }
     return eredmeny;
 }
 
 void InternetVezerlo::UjVerzioMegszakitas()
 {
     OnlineAllapot& o = online();
+    GuiSorElokeszites();
     o.VerzioKeresesVege = false;
-    MegszakitasLeiras l;
-    l.Munka = [this](std::stop_token) {
-        if (!VerzioOlvasas())
-            return;
-        // No second internet action meanwhile.
-        guiSzalon([this] { emit futasValtozott(true); });
-        if (std::stoi(online().UjVerzioSzam) > VerzioSzam())
-            UjVerzioLetoltheto();
-        else
-            UjValtozat(false);
-        guiSzalon([this] { emit futasValtozott(false); });
-    };
-    l.VegeKezelo = [](bool) { online().VerzioKeresesVege = true; };
-    if (!Megszakitas::Indit(std::move(l)))
+    const auto szal = szalak().Indit([this](std::stop_token st) {
+        std::stop_callback leall(st, [this] { Leallitas(); });
+        try {
+            if (VerzioOlvasas()) {
+                // No second internet action meanwhile.
+                guiSzalon([this] { emit futasValtozott(true); });
+                if (std::stoi(online().UjVerzioSzam) > VerzioSzam())
+                    UjVerzioLetoltheto();
+                else
+                    UjValtozat(false);
+                guiSzalon([this] { emit futasValtozott(false); });
+            }
+        } catch (...) {
+            const std::exception_ptr hiba = std::current_exception();
+            guiSzalon([hiba] { KVXException(QStringLiteral("InternetVezerlo"), QStringLiteral("UjVerzioMegszakitas"), hiba); });
+        }
+        // The last act: whoever reads the flag set sees everything before.
+        online().VerzioKeresesVege.store(true);
+    });
+    if (!szal)
         o.VerzioKeresesVege = true;
 }
 
@@ -656,7 +737,8 @@ bool InternetVezerlo::NaprakeszAdatbazisletoltes()
         const QString cel = cache + q(e.Nev);
         takaritas.push_back(cel);
         if (!GetInetFile(QUrl(q(e.Cim)), cel, true, statuszSzoveg)) {
-            kvx::HibaUzenet((e.Tag.empty() ? allomanyHianyzik : tomoritettHianyzik) + (e.Tag.empty() ? q(e.Nev) : cel));
+            if (!Leallitva())
+                kvx::HibaUzenet((e.Tag.empty() ? allomanyHianyzik : tomoritettHianyzik) + (e.Tag.empty() ? q(e.Nev) : cel));
             return vege(false);
         }
         if (e.Tag.empty())
@@ -682,6 +764,9 @@ bool InternetVezerlo::NaprakeszAdatbazisletoltes()
                 break;
             }
         }
+    // Stopped after the last download: the database stays as it is.
+    if (Leallitva())
+        return vege(false);
     const QString eredmeny = cache + eredmenyNev;
     if (eredmenyNev.isEmpty() || !QFile::exists(eredmeny)) {
         kvx::HibaUzenet(allomanyHianyzik + eredmenyNev);

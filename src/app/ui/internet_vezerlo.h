@@ -9,6 +9,7 @@
 #include <QString>
 #include <QUrl>
 
+#include <atomic>
 #include <functional>
 #include <string>
 #include <vector>
@@ -31,7 +32,18 @@ public:
     kvx::OnlineMenuAllapot MenuAllapot() const;
 
     // ---- The web routines; callable from any thread ----
-    bool InternetElerheto() const;
+    // The connection probe for an address about to be fetched or opened:
+    // its own host answers (the maker's probe address for the maker's
+    // site). True for an address that is no web address (its fetch refuses
+    // it); false once the action is stopped.
+    bool InternetElerheto(const QUrl& cim) const;
+    // The message of a failed probe: for the maker's site that the site
+    // cannot be reached, otherwise "Nincs internetkapcsolat."; none for a
+    // stopped action.
+    void NincsKapcsolatUzenet(const QUrl& cim) const;
+    // The probe on the GUI thread: the connection window shows while it
+    // waits, and its Escape or close box gives it up (false).
+    bool ProbaAblakkal(const QUrl& cim);
     // Reads the maker's serial text ("online.txt"): true when it is a valid
     // serial; then UjEleresElerheto tells whether it is above the table's.
     bool VersionDownloadURL_NOCache(const QUrl& cim);
@@ -83,8 +95,13 @@ public:
     // Before the built-in database is updated: false stops the action
     // (the main window's guard; unset lets it go on).
     std::function<bool()> FrissitesElott;
-    // An action's worker runs.
+    // An action's worker (or its probe) runs.
     bool Fut() const { return fut_; }
+    // Stops the running action: its download ends at once, the target and
+    // the database stay as they were, and the rest of a batch is left out.
+    // Any thread.
+    void Leallitas();
+    bool Leallitva() const { return leallitas_.load(); }
 
     // Opens an address in the desktop's browser or mail program; the
     // default is QDesktopServices::openUrl.
@@ -93,8 +110,9 @@ public:
     kvx::platform::WebKorlatok Korlatok;
     // The probe's time limit.
     int ProbaMs = 8000;
-    // Replaces the connection probe when set (tests answer it themselves).
-    std::function<bool()> Proba;
+    // Replaces the connection probe when set (tests answer it themselves);
+    // it receives the probe address.
+    std::function<bool(const QUrl& proba)> Proba;
     // Days the draws database had not been updated, found at start; the
     // every-game update names them in its question.
     int AdatbazisKora = 0;
@@ -123,5 +141,8 @@ private:
     void munkaFuttatasa(const std::function<void()>& munka);
     // The notification of a newer version, on the GUI thread.
     void UjVerzioLetoltheto();
+    // The connection window's status line, from any thread.
+    void statuszKi(const QString& szoveg);
     bool fut_ = false;
+    std::atomic<bool> leallitas_{false};
 };

@@ -36,6 +36,7 @@ void TInternetLetoltesAblak::FormCreate(double meretSzorzo)
 
 void TInternetLetoltesAblak::SetVezerlo(InternetVezerlo* v)
 {
+    vezerlo_ = v;
     connect(v, &InternetVezerlo::statusz, this, &TInternetLetoltesAblak::UzenetKi);
     connect(v, &InternetVezerlo::ablakNyitas, this, [this] {
         bezarhato_ = false;
@@ -70,16 +71,23 @@ void TInternetLetoltesAblak::showEvent(QShowEvent* e)
 
 void TInternetLetoltesAblak::closeEvent(QCloseEvent* e)
 {
-    // The worker closes it when the action ends.
-    if (!bezarhato_)
+    // While the action runs, closing stops it; the window goes when the
+    // action has ended.
+    if (!bezarhato_) {
         e->ignore();
-    else
+        if (vezerlo_)
+            vezerlo_->Leallitas();
+    } else {
         QDialog::closeEvent(e);
+    }
 }
 
 void TInternetLetoltesAblak::keyPressEvent(QKeyEvent* e)
 {
-    if (e->key() == Qt::Key_Escape && !bezarhato_)
+    if (e->key() == Qt::Key_Escape && !bezarhato_) {
+        if (vezerlo_)
+            vezerlo_->Leallitas();
         return;
+    }
     QDialog::keyPressEvent(e);
 }

@@ -2,7 +2,8 @@
 // The connection window " Internetkapcsolat": one status line while an
 // internet action runs on its worker. It follows the internet controller:
 // shown (modal) when an action that needs it starts, the status line set on
-// the worker's behalf, hidden when the action ends.
+// the worker's behalf, hidden when the action ends. Escape or its close box
+// stop the running action.
 #include <QDialog>
 
 class QLabel;
@@ -30,4 +31,5 @@ private:
     void FormCreate(double meretSzorzo);
     void FormShow();
     bool bezarhato_ = true;
+    InternetVezerlo* vezerlo_ = nullptr;
 };

@@ -8,6 +8,8 @@
 #include <QAction>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -235,23 +237,77 @@ TEST_F(InternetTest, SameSerialSaysSoAndRewritesTheTable)
     EXPECT_EQ(szerver_.kert().back(), "/hu/download/online.txt");
 }
 
-TEST_F(InternetTest, NoAnswerFromTheProbeStopsTheAction)
+// No maker's site answers: every maker action says that the site cannot be
+// reached (not that the machine is offline), and nothing is opened or
+// fetched.
+TEST_F(InternetTest, MakersSiteThatDoesNotAnswerIsNamed)
 {
     {
         HttpSzerver zart;
+        program_.Gyarto.Honlap = zart.cim("");
         program_.Gyarto.ProbaCim = zart.cim("/");
     }
+    program_.Uzenetek.Jovahagyas = false;
     UrlNaplo n;
-    Valaszolo v({QStringLiteral("OK"), QStringLiteral("OK")});
-    iv().InternetMegszStart(2);
-    iv().InternetMegszStart(13);
-    EXPECT_EQ(dobozok(v), QStringList({QStringLiteral("Nincs internetkapcsolat."), QStringLiteral("Nincs internetkapcsolat.")}));
+    Valaszolo v({QStringLiteral("OK"), QStringLiteral("OK"), QStringLiteral("OK"), QStringLiteral("OK")});
+    for (const int kind : {2, 6, 7, 13})
+        iv().InternetMegszStart(kind);
+    const QString uzenet = QString::fromUtf8("Nem érhető el a program honlapja:");
+    const QStringList l = dobozok(v);
+    ASSERT_EQ(l.size(), 4) << l.join('|').toStdString();
+    for (const QString& d : l) {
+        EXPECT_TRUE(d.startsWith(uzenet)) << d.toStdString();
+        EXPECT_TRUE(d.contains(QString::fromStdString(program_.Gyarto.Honlap))) << d.toStdString();
+    }
     EXPECT_TRUE(n.Megnyitott.isEmpty());
+    EXPECT_TRUE(szerver_.kert().empty());
+    EXPECT_FALSE(ablak_.isVisible());
+}
+
+// While the probe waits for an answer, the connection window shows
+// "Internetkapcsolat..."; Escape there gives the action up at once, without
+// a message, and nothing else is asked of the server.
+TEST_F(InternetTest, ProbeWaitShowsTheConnectionWindowAndEscapeEndsIt)
+{
+    szerver_.beallit("/", {200, "", HttpSzerver::Mod::Hallgat});
+    iv().ProbaMs = 20000;
+    for (const bool bezarasGomb : {false, true}) {
+        SCOPED_TRACE(bezarasGomb ? "close box" : "Escape");
+        bool latszott = false;
+        QString felirat;
+        QTimer::singleShot(300, &ablak_, [&] {
+            latszott = ablak_.isVisible();
+            felirat = ablak_.Label1->text();
+            if (bezarasGomb)
+                ablak_.close();
+            else
+                QTest::keyClick(&ablak_, Qt::Key_Escape);
+        });
+        Valaszolo v({});
+        QElapsedTimer t;
+        t.start();
+        iv().InternetMegszStart(13);
+        EXPECT_LT(t.elapsed(), 3000);
+        EXPECT_TRUE(latszott);
+        EXPECT_EQ(felirat, QStringLiteral("Internetkapcsolat..."));
+        EXPECT_FALSE(ablak_.isVisible());
+        EXPECT_TRUE(dobozok(v).isEmpty()) << dobozok(v).join('|').toStdString();
+        EXPECT_FALSE(iv().Fut());
+    }
+    for (const std::string& k : szerver_.kert())
+        EXPECT_EQ(k, "/");
 }
 
 TEST_F(InternetTest, LinksOpenOnlyWebAddressesWithEncodedValues)
 {
     UrlNaplo n;
+    // Each link probes the host it opens (answered here, nothing leaves the
+    // machine); the mail link probes nothing.
+    QStringList probak;
+    iv().Proba = [&](const QUrl& p) {
+        probak << p.toString();
+        return true;
+    };
     const QString host = QString::fromStdString(szerver_.cim(""));
     program_.Jatek.LottoIndex = 0;
     iv().InternetMegszStart(0);
@@ -267,6 +323,8 @@ TEST_F(InternetTest, LinksOpenOnlyWebAddressesWithEncodedValues)
               QStringList({QStringLiteral("https://op.example/0"), QStringLiteral("https://bet.example/manual?g=0"),
                            QStringLiteral("https://op.example/records"), host + "/", host + "/hu/sim/kvxsim.php",
                            host + "/hu/vari/lotto_variation.php", host + "/hu/calc/calc.php?l=40&jt=8&tt=12"}));
+    EXPECT_EQ(probak, QStringList({QStringLiteral("https://op.example/"), QStringLiteral("https://bet.example/"),
+                                   QStringLiteral("https://op.example/"), host + "/", host + "/", host + "/", host + "/"}));
 
     // Addresses from a table that point elsewhere than the web are refused.
     n.Megnyitott.clear();
@@ -281,8 +339,10 @@ TEST_F(InternetTest, LinksOpenOnlyWebAddressesWithEncodedValues)
     EXPECT_EQ(dobozok(v).size(), 3);
 
     // The mail link asks first and opens a mail with an encoded subject.
+    probak.clear();
     Valaszolo igen({QStringLiteral("Igen")});
     iv().InternetMegszStart(1);
+    EXPECT_TRUE(probak.isEmpty());
     ASSERT_EQ(n.Megnyitott.size(), 1);
     EXPECT_EQ(n.Megnyitott[0], QStringLiteral("mailto:info@kavarex.example?subject=Fejleszt%C3%A9s%20t%C3%A1mogat%C3%A1sa%2C%20%C3%A9szrev%C3%A9telek"));
 }
@@ -293,6 +353,7 @@ TEST_F(InternetTest, LinksOpenOnlyWebAddressesWithEncodedValues)
 TEST_F(InternetTest, UploadWritesTheVariationFileAndOpensTheUploadAddress)
 {
     UrlNaplo n;
+    iv().Proba = [](const QUrl& p) { return p.toString() == QStringLiteral("https://up.example/"); };
     program_.Jatek.LottoIndex = 0;
     kvx::JatekParameterek(program_.Jatek);
     QDir(dir_.path()).mkpath(QStringLiteral("List"));
@@ -530,7 +591,7 @@ TEST_F(InternetTest, VersionCheckOpensOnlyTheDownloadPage)
         {"site not reachable", {200, negyJegy(most + 1)}, true, "OK", nemElerheto, {}, false},
     };
     const std::string host = program_.Gyarto.Honlap;
-    iv().Proba = [] { return true; };
+    iv().Proba = [](const QUrl&) { return true; };
     for (const auto& e : esetek) {
         SCOPED_TRACE(e.eset);
         szerver_.beallit("/hu/download/kvxversion.txt", e.verzio);
@@ -569,7 +630,7 @@ TEST_F(InternetTest, StartUpVersionCheckIsSilent)
     QStringList bejelentve;
     QObject::connect(&iv(), &InternetVezerlo::ujVerzioLetoltheto, [&](const QString& v) { bejelentve << v; });
     const int most = kvx::VerzioSzam();
-    iv().Proba = [] { return true; };
+    iv().Proba = [](const QUrl&) { return true; };
     szerver_.beallit("/hu/download/online.txt", {200, "5"});
 
     // The same version, slow to answer; the table is due for a refresh.
@@ -833,6 +894,143 @@ TEST_F(NaprakeszTest, MissingExtraFileStopsTheUpdate)
     EXPECT_EQ(frissult_, 0);
 }
 
+// The operator's update asks only the operator's server: without any
+// maker's site it runs; with the operator's server gone it says there is no
+// connection and keeps the database.
+TEST_F(NaprakeszTest, OperatorUpdateProbesTheOperatorsServer)
+{
+    {
+        HttpSzerver zart;
+        program_.Gyarto.Honlap = zart.cim("");
+        program_.Gyarto.ProbaCim = zart.cim("/");
+    }
+    jatek(0, "/cmsfiles/otos.csv", "otos.csv");
+    szerver_.beallit("/cmsfiles/otos.csv", {200, sorok({otos(2024, 2, "1;2;3;4;5"), otos(2024, 1, "6;7;8;9;10")})});
+    {
+        Valaszolo v({});
+        iv().InternetMegszStart(9);
+        EXPECT_TRUE(dobozok(v).isEmpty()) << dobozok(v).join('|').toStdString();
+    }
+    EXPECT_EQ(huzasok(adatbazis(0), 0).size(), 2u);
+    EXPECT_EQ(frissult_, 1);
+    EXPECT_EQ(szerver_.kert(), (std::vector<std::string>{"/", "/", "/cmsfiles/otos.csv"}));
+
+    const std::string elotte = olvas(adatbazis(0));
+    {
+        HttpSzerver zart;
+        program_.Online.OnlineEleresek.EredmenyCim[0] = zart.cim("/cmsfiles/otos.csv");
+    }
+    Valaszolo v({QStringLiteral("OK")});
+    iv().InternetMegszStart(9);
+    EXPECT_EQ(dobozok(v), QStringList{QStringLiteral("Nincs internetkapcsolat.")});
+    EXPECT_EQ(olvas(adatbazis(0)), elotte);
+    EXPECT_TRUE(cache().isEmpty()) << cache().join(' ').toStdString();
+}
+
+// A result file shorter than the history, as a download cut at a line end
+// and sent without a length header arrives: whole to the client, but with
+// fewer draws. The update asks first; No (the default) keeps the database
+// byte for byte, Yes takes the fewer draws.
+TEST_F(NaprakeszTest, ShorterResultFileReplacesTheHistoryOnlyAfterAYes)
+{
+    jatek(0, "/cmsfiles/otos.csv", "otos.csv");
+    const QString db = adatbazis(0);
+    const std::string regi = adatbazisKep(0, 4);
+    szerver_.beallit("/cmsfiles/otos.csv", {200, sorok({otos(2024, 2, "1;2;3;4;5"), otos(2024, 1, "6;7;8;9;10")}),
+                                            HttpSzerver::Mod::HosszNelkul});
+    const QString kerdes = QString::fromStdString(kvx::KevesebbHuzasKerdes("otos.csv")).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    for (const char* valasz : {"Nem", "Igen"}) {
+        SCOPED_TRACE(valasz);
+        ir(db, regi);
+        frissult_ = 0;
+        Valaszolo v({QString::fromUtf8(valasz)});
+        iv().InternetMegszStart(9);
+        const QStringList l = dobozok(v);
+        ASSERT_EQ(l.size(), 1) << l.join('|').toStdString();
+        EXPECT_EQ(QString(l[0]).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), kerdes);
+        if (std::string(valasz) == "Nem") {
+            EXPECT_EQ(olvas(db), regi);
+            EXPECT_EQ(frissult_, 0);
+        } else {
+            EXPECT_EQ(huzasok(db, 0).size(), 2u);
+            EXPECT_EQ(frissult_, 1);
+        }
+        EXPECT_TRUE(cache().isEmpty()) << cache().join(' ').toStdString();
+        EXPECT_EQ(dat(), QStringList({QFileInfo(db).fileName(), QStringLiteral("Online.odb")}));
+    }
+}
+
+// A download that trickles in is stopped at once by Escape, by the
+// connection window's close box and by the main window's close, which then
+// goes on once the action has ended; the every-game update leaves out the
+// games after it. The database and the download folder stay as they were,
+// and nothing is said.
+TEST_F(InternetTest, SlowDownloadStopsOnEscapeAndOnClose)
+{
+    TFoablak w(dir_.filePath(QStringLiteral("prog/kavarex")));
+    program_.Uzenetek.Jovahagyas = false;
+    program_.Jatek.LottoIndex = 0;
+    const auto cim = [](int g) {
+        return "/hu/download/Database/" + std::string(kvx::AdatbazisAllomany[static_cast<std::size_t>(g)]);
+    };
+    const QString db = dir_.filePath(QStringLiteral("Dat/")) + QString::fromUtf8(kvx::AdatbazisAllomany[0]);
+    const std::string regi = adatbazisKep(0, 3);
+    // About 40 KiB at 1 KiB every 150 ms: six seconds if nothing stops it.
+    for (int g = 0; g < 2; ++g)
+        szerver_.beallit(cim(g), {200, adatbazisKep(g, 1500), HttpSzerver::Mod::Lassu, 150});
+    // The main window's close reaches its own handler only once the action
+    // has ended; here that second close is counted and kept from quitting.
+    struct Bezarasok : QObject {
+        InternetVezerlo& iv;
+        int utana = 0;
+        explicit Bezarasok(InternetVezerlo& v) : iv(v) {}
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() != QEvent::Close || iv.Fut())
+                return false;
+            ++utana;
+            e->ignore();
+            return true;
+        }
+    } bezarasok(iv());
+    w.installEventFilter(&bezarasok);
+    const struct {
+        const char* eset;
+        int kind;
+        std::function<void()> leallit;
+    } esetek[] = {
+        {"Escape", 7, [this] { QTest::keyClick(&ablak_, Qt::Key_Escape); }},
+        {"close box", 7, [this] { ablak_.close(); }},
+        {"every game, Escape", 8, [this] { QTest::keyClick(&ablak_, Qt::Key_Escape); }},
+        {"main window", 7, [&w] { w.close(); }},
+    };
+    for (const auto& e : esetek) {
+        SCOPED_TRACE(e.eset);
+        ir(db, regi);
+        const std::size_t kertElotte = szerver_.kert().size();
+        bool futott = false;
+        QTimer::singleShot(600, &ablak_, [&] {
+            futott = iv().Fut() && ablak_.isVisible();
+            e.leallit();
+        });
+        Valaszolo v({});
+        QElapsedTimer t;
+        t.start();
+        iv().InternetMegszStart(e.kind);
+        EXPECT_LT(t.elapsed(), 3000);
+        EXPECT_TRUE(futott);
+        EXPECT_EQ(olvas(db), regi);
+        EXPECT_TRUE(cache().isEmpty()) << cache().join(' ').toStdString();
+        EXPECT_EQ(dat(), QStringList({QFileInfo(db).fileName(), QStringLiteral("Online.odb")}));
+        EXPECT_TRUE(dobozok(v).isEmpty()) << dobozok(v).join('|').toStdString();
+        EXPECT_FALSE(ablak_.isVisible());
+        const std::vector<std::string> kert = szerver_.kert();
+        EXPECT_EQ(std::find(kert.begin() + static_cast<std::ptrdiff_t>(kertElotte), kert.end(), cim(1)), kert.end());
+    }
+    // The main window's close went on after its action had ended.
+    EXPECT_TRUE(kvx::teszt::varj([&] { return bezarasok.utana == 1; }, 2000));
+}
+
 // The main window's per-game items follow the table in use.
 TEST_F(InternetTest, MenuItemsFollowTheTable)
 {
@@ -890,8 +1088,10 @@ TEST_F(InternetTest, StartUpChecksFollowTheFileDates)
     };
     bool online = false;
     int probak = 0;
-    iv().Proba = [&] {
+    // The checks offer the maker's downloads: they probe the maker's site.
+    iv().Proba = [&](const QUrl& proba) {
         ++probak;
+        EXPECT_EQ(proba.toString().toStdString(), program_.Gyarto.ProbaCim);
         return online;
     };
     const QByteArray regi = qgetenv("KAVAREX_NO_STARTUP_CHECKS");
