@@ -9,14 +9,15 @@ namespace kvx {
 struct GyartoCimek {
     std::string Honlap = "https://www.kavarex.hu";
     std::string Email = "info@kavarex.hu";
-    // The connection probe asks this address; any answer means online.
+    // The connection probe asks this address before an action on the
+    // maker's site; any answer means the site is there.
     std::string ProbaCim = "https://www.kavarex.hu/";
 };
 
 
 // The installation may point the maker's site elsewhere: keys "Host" (the
 // home page, whose paths the maker-site actions use) and "Probe" (the
-// connection probe's address) of the INI file's "Kavarex" section. Only
+// address probed before those actions) of the INI file's "Kavarex" section. Only
 // http and https addresses are taken; a host without a probe of its own is
 // also probed. False when the file cannot be read.
 bool GyartoCimekOlvasas(const std::string& iniAllomany, GyartoCimek& c);
