@@ -42,19 +42,19 @@ private:
     std::shared_ptr<std::atomic<bool>> jelzo_;
 };
 
-// Calls from a worker to the GUI thread. Qt's own hand-over of a queued
-// call (its queue, and the wait of a blocking call) locks inside Qt, which
-// the system builds without race checking, so a race checker sees none of
-// the order it gives. So the call is stated in terms it does see: the worker
-// fills its call completely, then increments g_atadasok (release), and the
+// Calls from a worker to the GUI thread. Qt hands a queued call over under
+// locks inside Qt, which the system builds without race checking, so a race
+// checker sees no order between the worker's data and the GUI thread's
+// reads of it. The order is therefore stated where it can see it as well:
+// the worker fills its call, then increments g_atadasok (release); the
 // receiver loads the counter (acquire) before it reads anything of the call;
-// a waiting worker gets its answer under a mutex of the call. What Qt itself
-// carries is one pointer, by name of the method, which Qt copies into an
-// event it makes (a functor's call object, a blocking call's arguments and
-// our own events are read by our code or by the event filters before the
-// receiver could reach the counter). Increments are read-modify-writes, so
-// an acquire load that reads the counter synchronizes with every increment
-// before it.
+// a waiting worker gets its answer under the call's mutex. The call goes by
+// the method's name and carries one pointer, which Qt copies into an event
+// of its own: a functor's call object, a blocking call's arguments or an
+// event of ours would be written by our code after the increment, or read
+// (by the event filters, by the generated code) before the receiver reaches
+// the counter. Only read-modify-writes change the counter, so an acquire
+// load of it synchronizes with every increment before.
 std::atomic<std::uint64_t> g_atadasok{0};
 
 // A call a worker waits for, on the worker's stack.
