@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QPointer>
 #include <QThread>
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -11,6 +12,7 @@
 #include <memory>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 #include "app/ui/kavarex_application.h"
 
@@ -67,7 +69,7 @@ struct VarakozoHivas {
     bool futott = false;  // ... and ran to its end
 };
 
-// A call nobody waits for, owned by its event.
+// A call nobody waits for.
 struct KuldottHivas {
     std::function<void()> fn;
     QPointer<QObject> cel;  // the call is dropped once it is gone
@@ -100,17 +102,37 @@ public:
     Q_INVOKABLE void Kuldes(void* h)
     {
         (void)g_atadasok.load(std::memory_order_acquire);
-        const std::unique_ptr<KuldottHivas> hivas(static_cast<KuldottHivas*>(h));
+        std::unique_ptr<KuldottHivas> hivas;
+        {
+            std::lock_guard l(m_);
+            const auto it = std::find_if(fuggo_.begin(), fuggo_.end(), [h](const auto& p) { return p.get() == h; });
+            if (it == fuggo_.end())
+                return;
+            hivas = std::move(*it);
+            fuggo_.erase(it);
+        }
         if (!hivas->celVan || hivas->cel)
             hivas->fn();
     }
+    // Keeps a call until it runs; what is still waiting when the receiver
+    // goes (with the application) goes with it.
+    KuldottHivas* Fuggo(std::unique_ptr<KuldottHivas> h)
+    {
+        std::lock_guard l(m_);
+        fuggo_.push_back(std::move(h));
+        return fuggo_.back().get();
+    }
+
+private:
+    std::mutex m_;
+    std::vector<std::unique_ptr<KuldottHivas>> fuggo_;
 };
 
 namespace {
 
 // The receiver, made on the GUI thread as the application starts, before
 // any worker exists; it goes with the application.
-QPointer<QObject> g_fogado;
+QPointer<GuiHivasFogado> g_fogado;
 
 void fogadoKeszites()
 {
@@ -201,10 +223,10 @@ void GuiSzalonKuldes(QObject* cel, std::function<void()> fn)
     QCoreApplication* app = QCoreApplication::instance();
     if (!app)
         return;
-    QObject* fogado = g_fogado.data();
+    GuiHivasFogado* fogado = g_fogado.data();
     if (!fogado)
         return;
-    void* arg = new KuldottHivas{std::move(fn), cel, cel != nullptr};
+    void* arg = fogado->Fuggo(std::make_unique<KuldottHivas>(KuldottHivas{std::move(fn), cel, cel != nullptr}));
     g_atadasok.fetch_add(1, std::memory_order_release);
     QMetaObject::invokeMethod(fogado, "Kuldes", Qt::QueuedConnection, Q_ARG(void*, arg));
 }
