@@ -464,14 +464,25 @@ void TFoablak::Betoltes()
     FoszelvenyElhelyezes();
     // The tips come once the main window is on the screen, not over an empty
     // desktop; a variation opened from the command line is listed then too.
-    QTimer::singleShot(0, this, [this] {
-        InditasiTippek();
-        // A run started meanwhile owns the store.
-        if (!kvx::Program::aktualis().Variacio().Fut() && variationStore().BontSzelvszam > 0 &&
-            Akcio("Listzs2")->isEnabled())
-            Listzs2Click();
-        InditasiEllenorzes();
-    });
+    QTimer::singleShot(0, this, [this] { InditasUtan(); });
+}
+
+void TFoablak::InditasUtan()
+{
+    VariacioVezerlo& v = kvx::Program::aktualis().Variacio();
+    // A command started before the program came up (a Start) may be
+    // allocating the store on the wait window's worker, whose window serves
+    // this call: the steps wait until the worker has let go of the store.
+    if (v.TarMunkaban()) {
+        connect(&v, &VariacioVezerlo::tarMunkaUtan, this, [this] { InditasUtan(); },
+                static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
+        return;
+    }
+    InditasiTippek();
+    // A run started meanwhile owns the store.
+    if (!v.Fut() && variationStore().BontSzelvszam > 0 && Akcio("Listzs2")->isEnabled())
+        Listzs2Click();
+    InditasiEllenorzes();
 }
 
 void TFoablak::ParancssoriAllomanyBetoltese()

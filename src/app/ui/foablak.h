@@ -366,6 +366,9 @@ private:
     void AllomanyDialogusAllapotFrissites();
     void ParancssoriAllomanyBetoltese();
     void InditasiTippek();
+    // What follows the start-up once the main window shows: the tips, the
+    // list of a variation opened from the command line, the start-up checks.
+    void InditasUtan();
     void RegiAllomanyokAthelyezese();
     // The other open windows follow the main window (WindowPosChanging).
     void WindowPosChanging();

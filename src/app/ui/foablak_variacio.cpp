@@ -391,10 +391,20 @@ void TFoablak::NagyVariacioFeladat(int kod, const std::function<void()>& munka, 
         munka();
         return;
     }
-    // The job runs on the wait window's worker while the window shows its text.
+    // The job runs on the wait window's worker while the window shows its
+    // text; the windows that paint from the store are closed meanwhile.
+    struct TarMunka {
+        VariacioVezerlo& v;
+        int kod;
+        ~TarMunka()
+        {
+            uzenetAblakFeladatBejegyzes(uzenetAblakAllapot(), kod, nullptr);
+            v.TarMunkaVege();
+        }
+    } tarMunka{kvx::Program::aktualis().Variacio(), kod};
+    tarMunka.v.TarMunkaKezdete();
     uzenetAblakFeladatBejegyzes(uzenetAblakAllapot(), kod, [munka](std::stop_token, MunkaJelzok&) { munka(); });
     w->UzenetKi(QString::fromUtf8(szoveg), 0, kod, true);
-    uzenetAblakFeladatBejegyzes(uzenetAblakAllapot(), kod, nullptr);
 }
 
 void TFoablak::MegszakitatottStatus()

@@ -13,6 +13,7 @@
 #include "app/maker_info.h"
 #include "app/messages.h"
 #include "app/workers.h"
+#include "app/ui/megszakitas.h"
 
 namespace kvx {
 
@@ -144,9 +145,7 @@ bool vedettErtesites(QApplication* app, QObject* fogado, QEvent* esemeny)
             const QMetaObject* mo = fogado ? fogado->metaObject() : nullptr;
             const QString osztaly = mo ? QString::fromLatin1(mo->className()) : QString();
             const QString szulo = szuloOsztaly(mo);
-            QMetaObject::invokeMethod(
-                app, [osztaly, szulo, hiba] { KVXException(osztaly, szulo, hiba); },
-                Qt::QueuedConnection);
+            GuiSzalonKuldes(app, [osztaly, szulo, hiba] { KVXException(osztaly, szulo, hiba); });
         }
         return false;
     }

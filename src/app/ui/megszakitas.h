@@ -44,7 +44,14 @@ void MunkaszalakLeallitasa(SzalNyilvantartas& nyilvantartas = szalak());
 // Runs fn on the GUI thread and waits for it (at once when already there or
 // when there is no application). A worker of a closing program skips it
 // unless leallaskorIs: the GUI thread serves such calls only while it waits
-// for its workers.
-void GuiSzalonFuttatas(const std::function<void()>& fn, bool leallaskorIs);
+// for its workers. Returns whether fn ran (false also when the application
+// goes before it could). Everything the worker did before the call happens
+// before fn, and fn before everything after it, in a way that race
+// checkers see as well.
+bool GuiSzalonFuttatas(const std::function<void()>& fn, bool leallaskorIs);
+
+// Hands fn to the GUI thread without waiting, with the same ordering of
+// what the worker did before; with cel set it runs only while cel exists.
+void GuiSzalonKuldes(QObject* cel, std::function<void()> fn);
 
 }  // namespace kvx

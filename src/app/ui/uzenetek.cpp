@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "app/workers.h"
+#include "app/ui/megszakitas.h"
 
 namespace kvx {
 
@@ -242,23 +243,16 @@ int guiSzalonValasz(const std::function<int()>& fn, int hibaEredmeny)
     g_uzenetekAllapot.MsgEredmeny.store(kMsgFuggoben);
     int eredmeny = hibaEredmeny;
     // The GUI thread reads this thread's data (the text on its stack) and
-    // this thread reads the answer: the hand-over through the atomic makes
-    // that order visible to race checkers, which cannot see Qt's own wait.
-    std::atomic<int> atadas{0};
-    atadas.store(1, std::memory_order_release);
-    const bool ok = QMetaObject::invokeMethod(
-        app,
+    // this thread reads the answer, in the order the blocking call gives.
+    const bool ok = GuiSzalonFuttatas(
         [&] {
-            (void)atadas.load(std::memory_order_acquire);
             try {
                 eredmeny = fn();
             } catch (...) {
                 eredmeny = hibaEredmeny;
             }
-            atadas.store(2, std::memory_order_release);
         },
-        Qt::BlockingQueuedConnection);
-    (void)atadas.load(std::memory_order_acquire);
+        true);
     if (!ok) eredmeny = hibaEredmeny;
     g_uzenetekAllapot.MsgEredmeny.store(eredmeny);
     return eredmeny;

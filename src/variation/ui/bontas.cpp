@@ -452,10 +452,7 @@ bool TBontas::BontasIndul()
             szelvSzamKiiras(n);
             koltsegKiiras(n);
         };
-        if (QThread::currentThread() == thread())
-            felirat();
-        else
-            QMetaObject::invokeMethod(this, felirat, Qt::BlockingQueuedConnection);
+        GuiSzalonFuttatas(felirat, false);
         if (!jovahagyas) {
             platform::SetTaskbarProgressState(4);
             return true;
@@ -525,10 +522,10 @@ void TBontas::novelesJelzes(NovelesJelzes j)
         novelesFut_.store(true);
         break;
     case NovelesJelzes::FoglalasKezdet:
-        QMetaObject::invokeMethod(this, [this] { kiterjesztesKijelzes(true); }, Qt::QueuedConnection);
+        GuiSzalonKuldes(this, [this] { kiterjesztesKijelzes(true); });
         break;
     case NovelesJelzes::FoglalasVege:
-        QMetaObject::invokeMethod(this, [this] { kiterjesztesKijelzes(false); }, Qt::QueuedConnection);
+        GuiSzalonKuldes(this, [this] { kiterjesztesKijelzes(false); });
         break;
     case NovelesJelzes::Vege:
         // The growth, its questions included, does not count as run time.

@@ -174,6 +174,31 @@ TBontLista::TBontLista(VariacioVezerlo& vezerlo, QWidget* parent) : QDialog(pare
             close();
         Tag = 0;
     });
+    // A worker rewrites the store in place (a sort moves every row): the
+    // list closes and lets go of the store before the worker starts, and
+    // shows again once it has ended, unless the command that ran the job
+    // has shown it already or a run took the store meanwhile.
+    connect(&vezerlo, &VariacioVezerlo::tarMunkaElott, this, [this] {
+        tarMunkaAlattBezarva_ = isVisible();
+        if (tarMunkaAlattBezarva_)
+            close();
+        Modell->Frissites({});
+        Tag = 0;
+    });
+    connect(
+        &vezerlo, &VariacioVezerlo::tarMunkaUtan, this,
+        [this] {
+            if (!std::exchange(tarMunkaAlattBezarva_, false) || isVisible() || vezerlo_.Fut() ||
+                vezerlo_.TarMunkaban())
+                return;
+            const VariationStore& t = variationStore();
+            if (t.BontSzelvszam > 0 && t.BontMatrixMeret <= kBontListaMaxSor) {
+                const int sor = KivRekord;
+                BontListaStart();
+                AktSorKijelol(sor);
+            }
+        },
+        Qt::QueuedConnection);
     // A check of the lines: the list shows (opening when it can) the classes
     // that occur; the marks are gone: the panel goes.
     connect(&vezerlo, &VariacioVezerlo::ellenorzesKesz, this, [this] {

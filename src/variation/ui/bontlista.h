@@ -160,5 +160,7 @@ private:
     // The buttons of the main window's commands with their components' names.
     std::vector<std::pair<QToolButton*, const char*>> parancsGombok() const;
     void BontTablaSelectCell(int sor, int oszlop);
+    // The list closed for a worker's job on the store and shows again after it.
+    bool tarMunkaAlattBezarva_ = false;
     VariacioVezerlo& vezerlo_;
 };

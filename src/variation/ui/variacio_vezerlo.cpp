@@ -69,6 +69,18 @@ void VariacioVezerlo::FutasVege()
     emit valtozott();
 }
 
+void VariacioVezerlo::TarMunkaKezdete()
+{
+    tarMunka_ = true;
+    emit tarMunkaElott();
+}
+
+void VariacioVezerlo::TarMunkaVege()
+{
+    tarMunka_ = false;
+    emit tarMunkaUtan();
+}
+
 kvx::TorlesKornyezet VariacioVezerlo::TorlesKornyezet()
 {
     kvx::TorlesKornyezet k;

@@ -40,6 +40,13 @@ public:
     bool Fut() const { return fut_; }
     void FutasKezdete();
     void FutasVege();
+    // A job of the wait window's worker rewrites the store in place (a
+    // sort, an allocation, a compaction, a deletion): from TarMunkaKezdete
+    // to TarMunkaVege no window reads the store. tarMunkaElott closes the
+    // windows that paint from it; tarMunkaUtan tells that it is free again.
+    bool TarMunkaban() const { return tarMunka_; }
+    void TarMunkaKezdete();
+    void TarMunkaVege();
     // The run window closed: the main window acts on the button pressed.
     void BontasAblakBezarva() { emit bontasAblakBezarva(); }
 
@@ -167,6 +174,9 @@ signals:
     // The switched-off conditions are to be ticked again (the set they
     // had) and the conditions window opened.
     void letiltottFeltetelekAktivalasa(const kvx::TFeltetelMaszk& maszk);
+    // A worker is about to rewrite the store, or has finished with it.
+    void tarMunkaElott();
+    void tarMunkaUtan();
     // A run started or its window closed.
     void futasIndul();
     void futasVege();
@@ -175,6 +185,7 @@ signals:
 private:
     kvx::Program& p_;
     bool fut_ = false;
+    bool tarMunka_ = false;
     kvx::BontEllJelolesek ellenorzoJelek_;
     // The conditions that were selected when they were switched off for
     // the change of the numbers.

@@ -8,6 +8,7 @@
 #include "app/game_table.h"
 #include "app/main_state.h"
 #include "app/settings.h"
+#include "app/shell_state.h"
 #include "app/ui/foablak.h"
 #include "app/ui/formok.h"
 #include "app/ui/uzenetablak.h"
@@ -26,6 +27,7 @@
 #include "app/version.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -38,6 +40,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -275,6 +278,48 @@ TEST_F(BontasTest, LargeFirstAllocationIsPreparedBehindTheWaitWindow)
     EXPECT_FALSE(formok().UzenetAblak->isVisible());
     EXPECT_EQ(variationStore().BontSzelvszam, 142506);
     EXPECT_EQ(bontas_->SzelvSzamCimke->text(), QString::fromStdString(SzelvSzamSzoveg(142506)));
+}
+
+// The steps that follow the main window's start-up (its tips, the list of a
+// variation opened with the program) wait for a first allocation that a
+// Start began before them: the wait window's worker owns the store until it
+// has ended, so no tip comes up over the wait window while it allocates.
+TEST_F(BontasTest, StartUpStepsWaitForAFirstAllocationBehindTheWaitWindow)
+{
+    struct Visszaallitas {
+        ~Visszaallitas() { qputenv("KAVAREX_NO_STARTUP_BOXES", "1"); }
+    } visszaallitas;
+    qunsetenv("KAVAREX_NO_STARTUP_BOXES");
+    settings().UzenetekLog[kSugoTippIndex] = 1;
+    for (int i = 1; i <= 30; ++i)
+        SzamJeloles(szamListak(), game(), mainState(), i, 0, false);
+    tickets();
+    FeltetelRekordok& f = feltetelRekordok();
+    f.OsszegFeltetel = {1, {}, 1, 1000};  // every line passes
+    f.FeltetelJelzo = true;
+    variationStore().BontEngedelyezettMeret = 200000;
+    TUzenetAblak* varakozo = formok().UzenetAblak;
+    ASSERT_NE(varakozo, nullptr);
+    bool tippLatott = false, tippVarakozasAlatt = false;
+    QTimer figyelo;
+    QObject::connect(&figyelo, &QTimer::timeout, [&] {
+        const QWidget* w = QApplication::activeModalWidget();
+        if (!w || w->windowTitle() != QStringLiteral(" Hasznos információ"))
+            return;
+        tippLatott = true;
+        tippVarakozasAlatt = tippVarakozasAlatt || varakozo->isVisible();
+    });
+    figyelo.start(1);
+
+    Valaszolo v({QStringLiteral("Igen")});
+    a("Start1")->trigger();
+    const bool vege = vegeVar();
+    variationStore().BontEngedelyezettMeret = 100000;
+    ASSERT_TRUE(vege);
+    EXPECT_EQ(varakozo->Label1->text(), QStringLiteral("Variáció tömbjének előkészítése"));
+    EXPECT_TRUE(varj([&] { return tippLatott && !QApplication::activeModalWidget(); }, 10000));
+    EXPECT_FALSE(tippVarakozasAlatt);
+    EXPECT_EQ(variationStore().BontSzelvszam, 142506);
 }
 
 // Start checks the Találat option too, not only the "Ellenőrzés" button, and

@@ -13,6 +13,7 @@
 #include "app/ui/foablak.h"
 #include "app/ui/formok.h"
 #include "app/ui/ismetles.h"
+#include "app/ui/uzenetablak.h"
 #include "app/ui/valaszolo.h"
 #include "app/workers.h"
 #include "conditions/condition_records.h"
@@ -55,7 +56,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -94,6 +98,54 @@ protected:
         futtatas();
     }
 
+    // The stored lines, one string of row bytes each.
+    static std::vector<std::string> sorok()
+    {
+        const VariationStore& t = variationStore();
+        const std::size_t L = static_cast<std::size_t>(t.BontMatrixSorHossz);
+        std::vector<std::string> r;
+        for (std::int32_t i = 0; i < t.BontSzelvszam; ++i)
+            r.emplace_back(reinterpret_cast<const char*>(t.sor(i)), L);
+        return r;
+    }
+    // Puts the lines in descending order, an order a sort changes entirely.
+    static std::vector<std::string> forditottSorrend()
+    {
+        VariationStore& t = variationStore();
+        auto f = sorok();
+        std::sort(f.begin(), f.end(), std::greater<>());
+        for (std::size_t i = 0; i < f.size(); ++i)
+            std::copy(f[i].begin(), f[i].end(), t.sor(static_cast<std::int32_t>(i)));
+        return f;
+    }
+
+};
+
+// Notes how the list stands when the wait window appears: its worker waits
+// for that moment, so this is how the list stands while the job runs.
+class VarakozasFigyelo : public QObject {
+public:
+    VarakozasFigyelo(QWidget* varakozoAblak, TBontLista* lista) : lista_(lista)
+    {
+        varakozoAblak->installEventFilter(this);
+    }
+    int Megjelenesek = 0;
+    bool ListaLathato = false;
+    int ListaSorai = -1;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Show) {
+            ++Megjelenesek;
+            ListaLathato = lista_->isVisible();
+            ListaSorai = lista_->BontTabla->model()->rowCount();
+        }
+        return false;
+    }
+
+private:
+    TBontLista* lista_;
 };
 
 TEST_F(BontListaTest, GenerateListSaveClearOpen)
@@ -361,19 +413,8 @@ TEST_F(BontListaTest, AddReplaceAndDeleteLinesFromTheList)
 TEST_F(BontListaTest, IndexOrderIsSortedRestoredAndFixedFromTheList)
 {
     general();
-    VariationStore& t = variationStore();
-    const std::size_t L = static_cast<std::size_t>(t.BontMatrixSorHossz);
-    const auto sorok = [&t, L] {
-        std::vector<std::string> r;
-        for (std::int32_t i = 0; i < t.BontSzelvszam; ++i)
-            r.emplace_back(reinterpret_cast<const char*>(t.sor(i)), L);
-        return r;
-    };
     // The lines in an order of their own.
-    auto forditott = sorok();
-    std::sort(forditott.begin(), forditott.end(), std::greater<>());
-    for (std::size_t i = 0; i < forditott.size(); ++i)
-        std::copy(forditott[i].begin(), forditott[i].end(), t.sor(static_cast<std::int32_t>(i)));
+    const std::vector<std::string> forditott = forditottSorrend();
     const std::vector<std::string> rendezett(forditott.rbegin(), forditott.rend());
     mainState().Mentve = true;
 
@@ -426,6 +467,58 @@ TEST_F(BontListaTest, IndexOrderIsSortedRestoredAndFixedFromTheList)
     // Restoring now has nothing to go back to.
     window_->Eredetisorrend1Click();
     EXPECT_EQ(sorok(), rendezett);
+}
+
+// The sort moves every row of the store on the wait window's worker: the
+// list has closed and let go of the lines before the worker starts, and
+// shows the sorted lines with the same row selected once it has ended. A
+// sort that cannot run (another worker is busy) brings the list back as it
+// stood.
+TEST_F(BontListaTest, ListLetsGoOfTheLinesWhileTheSortRunsAndShowsThemSortedAfter)
+{
+    general();
+    const std::vector<std::string> forditott = forditottSorrend();
+    const std::vector<std::string> rendezett(forditott.rbegin(), forditott.rend());
+    const TTombByte1D& szamok = szamListak().KijeloltSzamok;
+    const auto elsoSzam = [&szamok](const std::string& sor) {
+        return static_cast<int>(szamok[static_cast<std::uint8_t>(sor[0])]);
+    };
+    a("Listzs2")->trigger();
+    TBontLista* lista = formok().BontLista;
+    ASSERT_TRUE(lista->isVisible());
+    lista->AktSorKijelol(3);
+    ASSERT_EQ(lista->GetKivRekord(), 3);
+    QAbstractItemModel* m = lista->BontTabla->model();
+    const int n = static_cast<int>(forditott.size());
+
+    VarakozasFigyelo figyelo(formok().UzenetAblak.data(), lista);
+    lista->RendezesGomb->click();
+    ASSERT_EQ(figyelo.Megjelenesek, 1);
+    EXPECT_FALSE(figyelo.ListaLathato);
+    EXPECT_EQ(figyelo.ListaSorai, 0);
+    EXPECT_EQ(sorok(), rendezett);
+    EXPECT_TRUE(lista->isVisible());
+    ASSERT_EQ(m->rowCount(), n);
+    EXPECT_EQ(m->data(m->index(0, 1)).toInt(), elsoSzam(rendezett.front()));
+    EXPECT_EQ(m->data(m->index(n - 1, 1)).toInt(), elsoSzam(rendezett.back()));
+    EXPECT_EQ(lista->GetKivRekord(), 3);
+
+    lista->EredetiSorrendGomb->click();
+    ASSERT_EQ(sorok(), forditott);
+    std::atomic<bool> enged{false};
+    const auto foglalt = szalak().Indit([&enged](std::stop_token st) {
+        while (!enged.load() && !st.stop_requested())
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    });
+    lista->RendezesGomb->click();
+    EXPECT_TRUE(varj([lista] { return lista->isVisible(); }, 10000));
+    enged.store(true);
+    szalak().Bevar(foglalt);
+    EXPECT_EQ(figyelo.Megjelenesek, 1);
+    EXPECT_EQ(sorok(), forditott);
+    ASSERT_EQ(m->rowCount(), n);
+    EXPECT_EQ(m->data(m->index(0, 1)).toInt(), elsoSzam(forditott.front()));
+    EXPECT_EQ(lista->GetKivRekord(), 3);
 }
 
 // The extension commands from the list's buttons: the last extension goes
