@@ -58,4 +58,60 @@ inline void ReszhalmazRangok(const std::uint8_t* e, std::int32_t n, const Reszha
     }
 }
 
+namespace reszhalmaz_reszletek {
+
+// Element I of the set is left out or taken as the (J + 1)-th smallest of
+// the subset; every leaf of the choices is one subset.
+template <std::int32_t I, std::int32_t K, std::int32_t J, typename F>
+[[gnu::always_inline]] inline void bejar(const std::uint8_t* e, const ReszhalmazBinomok& C, std::uint64_t rang, F& fn)
+{
+    if constexpr (I == K) {
+        fn(J, rang);
+    } else {
+        bejar<I + 1, K, J>(e, C, rang, fn);
+        bejar<I + 1, K, J + 1>(e, C, rang + C.nyers(e[I], J + 1), fn);
+    }
+}
+
+// Larger sets by the masks' ranks (apart, so that its tables do not weigh
+// on the frame of every call).
+template <typename F>
+[[gnu::noinline]] void tablaval(const std::uint8_t* e, std::int32_t k, const ReszhalmazBinomok& C, F& fn)
+{
+    std::array<std::uint64_t, 1u << kReszhalmazElemMax> r;
+    std::array<std::uint8_t, 1u << kReszhalmazElemMax> meret;
+    ReszhalmazRangok(e, k, C, r.data(), meret.data());
+    for (std::uint32_t m = 0; m < (1u << k); ++m)
+        fn(meret[m], r[m]);
+}
+
+}  // namespace reszhalmaz_reszletek
+
+// Calls fn(size, rank) for each of the 2^K subsets of the ascending elements
+// e[0..K) (each below 128), the empty one first; the choices unroll at
+// compile time, one addition per subset.
+template <std::int32_t K, typename F>
+inline void ReszhalmazBejaras(const std::uint8_t* e, const ReszhalmazBinomok& C, F&& fn)
+{
+    reszhalmaz_reszletek::bejar<0, K, 0>(e, C, 0, fn);
+}
+
+// The same for a size known only when it runs (0 <= k <= kReszhalmazElemMax).
+template <typename F>
+inline void ReszhalmazBejaras(const std::uint8_t* e, std::int32_t k, const ReszhalmazBinomok& C, F&& fn)
+{
+    switch (k) {
+    case 0: ReszhalmazBejaras<0>(e, C, fn); break;
+    case 1: ReszhalmazBejaras<1>(e, C, fn); break;
+    case 2: ReszhalmazBejaras<2>(e, C, fn); break;
+    case 3: ReszhalmazBejaras<3>(e, C, fn); break;
+    case 4: ReszhalmazBejaras<4>(e, C, fn); break;
+    case 5: ReszhalmazBejaras<5>(e, C, fn); break;
+    case 6: ReszhalmazBejaras<6>(e, C, fn); break;
+    case 7: ReszhalmazBejaras<7>(e, C, fn); break;
+    case 8: ReszhalmazBejaras<8>(e, C, fn); break;
+    default: reszhalmaz_reszletek::tablaval(e, k, C, fn); break;
+    }
+}
+
 }  // namespace kvx

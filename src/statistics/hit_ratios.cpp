@@ -242,24 +242,30 @@ std::optional<ReszAdat> reszAdat(const std::vector<Vonal>& v, bool plusz, std::i
     }
     if (!plusz)
         e0 = e1 = 0;
-    std::array<std::uint8_t, 128> fo{}, ex{};
+    // Numbered from the top: the lines of a variation stored in
+    // lexicographic order then count into neighbouring cells.
     ReszAdat d;
-    for (int i = 0; i < 128; ++i) {
+    d.UM = std::popcount(m0) + std::popcount(m1);
+    d.UE = std::popcount(e0) + std::popcount(e1);
+    std::array<std::uint8_t, 128> fo{}, ex{};
+    for (int i = 0, a = d.UM, b = d.UE; i < 128; ++i) {
         if ((i < 64 ? m0 >> i : m1 >> (i - 64)) & 1u)
-            fo[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(d.UM++);
+            fo[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(--a);
         if ((i < 64 ? e0 >> i : e1 >> (i - 64)) & 1u)
-            ex[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(d.UE++);
+            ex[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(--b);
     }
-    // At most kReszMax of a part; a line with more stops the counting.
+    // At most kReszMax of a part (ascending); a line with more stops the
+    // counting.
     const auto elemek = [](std::uint64_t a0, std::uint64_t a1, const std::array<std::uint8_t, 128>& sorszam,
                            std::uint8_t* ki) -> std::int32_t {
-        std::int32_t db = 0;
-        for (; a0 != 0 && db <= kReszMax; a0 &= a0 - 1, ++db)
-            if (db < kReszMax)
-                ki[db] = sorszam[static_cast<std::size_t>(std::countr_zero(a0))];
-        for (; a1 != 0 && db <= kReszMax; a1 &= a1 - 1, ++db)
-            if (db < kReszMax)
-                ki[db] = sorszam[static_cast<std::size_t>(64 + std::countr_zero(a1))];
+        const std::int32_t db = std::popcount(a0) + std::popcount(a1);
+        if (db > kReszMax)
+            return db;
+        std::int32_t k = db;
+        for (; a0 != 0; a0 &= a0 - 1)
+            ki[--k] = sorszam[static_cast<std::size_t>(std::countr_zero(a0))];
+        for (; a1 != 0; a1 &= a1 - 1)
+            ki[--k] = sorszam[static_cast<std::size_t>(64 + std::countr_zero(a1))];
         return db;
     };
     d.Sorok.resize(v.size());
@@ -288,7 +294,7 @@ std::optional<ReszAdat> reszAdat(const std::vector<Vonal>& v, bool plusz, std::i
 }
 
 struct ReszTerv {
-    std::int32_t FelsoA = -1, FelsoB = -1;  // the top class as (main, extra); -1: no pair reaches it
+    bool Felso = false;                     // pairs reach the top class (both lines full and the same)
     std::uint64_t SuruCellak = 0;           // cells of the tables below the full main part
     std::uint64_t ESzor = 0;                // sum of C(UE, i), i = 0..Emax
     bool SuruCsoport = false;               // the full main parts numbered by their rank, not hashed
@@ -312,8 +318,7 @@ std::optional<ReszTerv> reszTerv(const ReszAdat& d, const Szabaly& s, const Bino
     if (a >= 0 && a <= d.Kmax && b <= d.Emax) {
         if (a != d.Kmax || b != d.Emax)
             return std::nullopt;
-        t.FelsoA = a;
-        t.FelsoB = b;
+        t.Felso = true;
     }
     for (std::int32_t i = 0; i <= d.Emax; ++i)
         t.ESzor += C(d.UE, i);
@@ -444,24 +449,36 @@ bool reszhalmazSzamlalas(const std::vector<Vonal>& v, ReszAdat& d, const ReszTer
         }
     // The cells of every part of a line, main mask outer, extra mask inner;
     // returns how many.
-    const auto reszCellak = [&](const ReszSor& y, std::uint64_t* ki) -> std::uint32_t {
+    // szint receives each part's place in the line's h table, j (se + 1) + i.
+    const auto reszCellak = [&](const ReszSor& y, std::uint64_t* ki, std::uint8_t* szint) -> std::uint32_t {
+        if (E == 0) {
+            std::uint32_t db = 0;
+            const std::uint64_t* kz = kezdet.data();
+            ReszhalmazBejaras(y.M.data(), y.mDb, C,
+                              [ki, szint, kz, &db](std::int32_t j, std::uint64_t rang) __attribute__((always_inline)) {
+                                  ki[db] = kz[j] + rang;
+                                  szint[db++] = static_cast<std::uint8_t>(j);
+                              });
+            // The full part, the last one, is counted by its group.
+            if (y.mDb == K)
+                ki[db - 1] = kz[K] + static_cast<std::uint64_t>(y.Csoport);
+            return db;
+        }
         std::array<std::uint64_t, 1u << kReszMax> rm, re;
         std::array<std::uint8_t, 1u << kReszMax> jm, ie;
         ReszhalmazRangok(y.M.data(), y.mDb, C, rm.data(), jm.data());
         const std::uint32_t teljes = (1u << y.mDb) - 1;
         if (y.mDb == K)
             rm[teljes] = static_cast<std::uint64_t>(y.Csoport);
-        if (E == 0) {
-            for (std::uint32_t a = 0; a <= teljes; ++a)
-                ki[a] = kezdet[jm[a]] + rm[a];
-            return teljes + 1;
-        }
         ReszhalmazRangok(y.E.data(), y.eDb, C, re.data(), ie.data());
+        const std::int32_t W = y.eDb + 1;
         std::uint32_t db = 0;
         for (std::uint32_t a = 0; a <= teljes; ++a) {
             const std::uint64_t* k = kezdet.data() + static_cast<std::size_t>(jm[a] * (E + 1));
-            for (std::uint32_t b = 0; b < (1u << y.eDb); ++b)
-                ki[db++] = k[ie[b]] + rm[a] * eSzel[ie[b]] + re[b];
+            for (std::uint32_t b = 0; b < (1u << y.eDb); ++b) {
+                ki[db] = k[ie[b]] + rm[a] * eSzel[ie[b]] + re[b];
+                szint[db++] = static_cast<std::uint8_t>(jm[a] * W + ie[b]);
+            }
         }
         return db;
     };
@@ -489,10 +506,11 @@ bool reszhalmazSzamlalas(const std::vector<Vonal>& v, ReszAdat& d, const ReszTer
             tab.assign(static_cast<std::size_t>(cellak), 0);
         std::int32_t* x = tab.data();
         std::vector<std::uint64_t> puffer(pufferMeret);
+        std::vector<std::uint8_t> szint(pufferMeret);
         for (std::size_t i = a; i < b; i += csoport) {
             std::uint32_t db = 0;
             for (std::size_t l = i; l < std::min(b, i + csoport); ++l)
-                db += reszCellak(r[l], puffer.data() + db);
+                db += reszCellak(r[l], puffer.data() + db, szint.data() + db);
             for (std::uint32_t k = 0; k < db; ++k)
                 ++x[puffer[k]];
         }
@@ -518,30 +536,27 @@ bool reszhalmazSzamlalas(const std::vector<Vonal>& v, ReszAdat& d, const ReszTer
 
     // Per line the other lines by shared (main, extra) numbers, and from
     // them the classes it reaches and its best one.
-    std::array<std::uint8_t, 1u << kReszMax> nepesseg{};
-    for (std::uint32_t m = 1; m < nepesseg.size(); ++m)
-        nepesseg[m] = static_cast<std::uint8_t>(nepesseg[m & (m - 1)] + 1);
     std::vector<ReszEredmeny> reszEr(static_cast<std::size_t>(T));
     const auto osztalyok = [&](std::int32_t sz, std::size_t a, std::size_t b) {
         ReszEredmeny& x = reszEr[static_cast<std::size_t>(sz)];
         std::array<std::int64_t, (kReszMax + 1) * (kReszMax + 1)> h{};
         std::vector<std::uint64_t> puffer(pufferMeret);
+        std::vector<std::uint8_t> szint(pufferMeret);
         std::vector<std::int32_t> ertek(pufferMeret);
         for (std::size_t i = a; i < b; i += csoport) {
             const std::size_t v = std::min(b, i + csoport);
             std::uint32_t db = 0;
             for (std::size_t l = i; l < v; ++l)
-                db += reszCellak(r[l], puffer.data() + db);
+                db += reszCellak(r[l], puffer.data() + db, szint.data() + db);
             for (std::uint32_t k = 0; k < db; ++k)
                 ertek[k] = cnt[puffer[k]];
-            const std::int32_t* e0 = ertek.data();
+            std::uint32_t k = 0;
             for (std::size_t l = i; l < v; ++l) {
                 const ReszSor& y = r[l];
                 const std::int32_t sm = y.mDb, se = y.eDb, W = se + 1;
                 std::fill(h.begin(), h.begin() + (sm + 1) * W, 0);
-                for (std::uint32_t ma = 0; ma < (1u << sm); ++ma)
-                    for (std::uint32_t mb = 0; mb < (1u << se); ++mb)
-                        h[static_cast<std::size_t>(nepesseg[ma] * W + nepesseg[mb])] += *e0++;
+                for (const std::uint32_t vege = k + (1u << (sm + se)); k < vege; ++k)
+                    h[szint[k]] += ertek[k];
                 // The line itself holds each of its parts once.
                 for (std::int32_t j = 0; j <= sm; ++j)
                     for (std::int32_t q = 0; q <= se; ++q)
@@ -578,7 +593,7 @@ bool reszhalmazSzamlalas(const std::vector<Vonal>& v, ReszAdat& d, const ReszTer
 
     // Identical pairs: lines of one full (main, extra) part, chained in
     // order; the first pairs in ticket order.
-    if (t.FelsoA >= 0) {
+    if (t.Felso) {
         const std::uint64_t k0 = kezdet[static_cast<std::size_t>(K * (E + 1) + E)];
         std::vector<std::int32_t> utolso(static_cast<std::size_t>(static_cast<std::uint64_t>(G) * eSzel[static_cast<std::size_t>(E)]), -1);
         std::vector<std::int32_t> kov(n, -1);

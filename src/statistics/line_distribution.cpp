@@ -57,10 +57,12 @@ public:
     bool ervenyes() const { return ervenyes_; }
     std::int32_t hossz() const { return hossz_; }
 
-    // v holds hossz() values; it is sorted in place.
-    std::uint64_t operator()(std::uint8_t* v) const
+    // v holds hossz() values; it is sorted in place. Lk: the line's length
+    // when known where it is called (the loops then unroll), else 0.
+    template <std::int32_t Lk = 0>
+    std::uint64_t szamol(std::uint8_t* v) const
     {
-        const std::int32_t L = hossz_;
+        const std::int32_t L = Lk > 0 ? Lk : hossz_;
         // A zero is never a number of a line (and never sorted forward).
         for (std::int32_t i = 0; i < L; ++i)
             if (v[i] == 0)
@@ -457,7 +459,7 @@ SorszamTablak SorszamEloszlasSzamitas(const SzamsorBejarasBemenet& b, const Numb
                 const std::int32_t x = j < static_cast<std::int32_t>(s.size()) ? s[static_cast<std::size_t>(j)] : 0;
                 sor[static_cast<std::size_t>(j)] = static_cast<std::uint8_t>(std::clamp(x, 0, 255));
             }
-            if (const std::uint64_t o = szamolt(kepzo(sor.data())); o != 0) {
+            if (const std::uint64_t o = szamolt(kepzo.szamol(sor.data())); o != 0) {
                 ord.push_back(o);
                 sorszam.push_back(sz);
             }
@@ -489,18 +491,30 @@ SorszamTablak SorszamEloszlasSzamitas(const SzamsorBejarasBemenet& b, const Numb
         // A value the row does not hold is 0, and no line has an ordinal.
         const bool olvashato = kepzo.ervenyes() && L >= 1 && L <= hossz && L <= 64;
         f.CiklusDb.store(1);
-        const auto sorszam = [&](std::int64_t i) -> std::uint64_t {
-            if (!olvashato)
-                return 0;
-            const std::uint8_t* s = v.Sor(static_cast<std::int32_t>(i));
-            std::array<std::uint8_t, 64> x;
-            for (std::int32_t j = 0; j < L; ++j)
-                x[static_cast<std::size_t>(j)] = ertek[s[j]];
-            return szamolt(kepzo(x.data()));
+        const auto futtat = [&]<std::int32_t Lk>() {
+            const auto sorszam = [&](std::int64_t i) -> std::uint64_t {
+                if (!olvashato)
+                    return 0;
+                const std::uint8_t* s = v.Sor(static_cast<std::int32_t>(i));
+                std::array<std::uint8_t, 64> x;
+                for (std::int32_t j = 0; j < (Lk > 0 ? Lk : L); ++j)
+                    x[static_cast<std::size_t>(j)] = ertek[s[j]];
+                return szamolt(kepzo.szamol<Lk>(x.data()));
+            };
+            bejaras(
+                v.SorDb(), sorszam, [](std::int64_t i) { return static_cast<std::int32_t>(i + 1); }, Nd, fin,
+                szalak, blokk, f, szamlalok, ossz);
         };
-        bejaras(
-            v.SorDb(), sorszam, [](std::int64_t i) { return static_cast<std::int32_t>(i + 1); }, Nd, fin, szalak,
-            blokk, f, szamlalok, ossz);
+        // The usual lengths with their loops unrolled.
+        switch (olvashato ? L : 0) {
+        case 2: futtat.template operator()<2>(); break;
+        case 3: futtat.template operator()<3>(); break;
+        case 4: futtat.template operator()<4>(); break;
+        case 5: futtat.template operator()<5>(); break;
+        case 6: futtat.template operator()<6>(); break;
+        case 7: futtat.template operator()<7>(); break;
+        default: futtat.template operator()<0>(); break;
+        }
     }
     for (Szamlalo& s : szamlalok)
         s.zar();

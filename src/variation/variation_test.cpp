@@ -376,7 +376,9 @@ bool VariacioTeszt::Belso::bitkepEpites(const TesztBemenet& be, int szalDb, cons
     const std::int32_t n = static_cast<std::int32_t>(be.KijeloltSzamok.size());
     bitU = std::min(n, 128);
     bitL = std::min(be.SorHossz, bitU);
+    // Size 0 (the empty subset, marked by every line) gets a word of its own.
     bitKezdet.assign(static_cast<std::size_t>(bitL) + 2, 0);
+    bitKezdet[1] = 64;
     for (std::int32_t j = 1; j <= bitL; ++j)
         bitKezdet[static_cast<std::size_t>(j) + 1] =
             bitKezdet[static_cast<std::size_t>(j)] + (binom(bitU, j) + 63) / 64 * 64;
@@ -396,8 +398,7 @@ bool VariacioTeszt::Belso::bitkepEpites(const TesztBemenet& be, int szalDb, cons
         std::vector<std::uint64_t>& x = sajat[static_cast<std::size_t>(sz)];
         x.assign(szavak, 0);
         std::uint64_t* w = x.data();
-        std::array<std::uint64_t, 1u << kReszhalmazElemMax> r;
-        std::array<std::uint8_t, 1u << kReszhalmazElemMax> meret;
+        const std::uint64_t* kz = bitKezdet.data();
         std::array<std::uint8_t, kReszhalmazElemMax> e;
         for (;;) {
             if (!fut.load(std::memory_order_relaxed))
@@ -413,16 +414,18 @@ bool VariacioTeszt::Belso::bitkepEpites(const TesztBemenet& be, int szalDb, cons
                 for (std::int32_t p = 0; p < L; ++p)
                     if (const std::uint8_t i = sor[p]; i < bitU)
                         (i < 64 ? h0 : h1) |= std::uint64_t{1} << (i & 63);
+                // Counted from the top of the selection: lines stored in
+                // lexicographic order then mark neighbouring bits.
                 std::int32_t k = 0;
-                for (; h0 != 0; h0 &= h0 - 1)
-                    e[static_cast<std::size_t>(k++)] = static_cast<std::uint8_t>(std::countr_zero(h0));
-                for (; h1 != 0; h1 &= h1 - 1)
-                    e[static_cast<std::size_t>(k++)] = static_cast<std::uint8_t>(64 + std::countr_zero(h1));
-                ReszhalmazRangok(e.data(), k, binom, r.data(), meret.data());
-                for (std::uint32_t m = 1; m < (1u << k); ++m) {
-                    const std::uint64_t bit = bitKezdet[meret[m]] + r[m];
-                    w[bit >> 6] |= std::uint64_t{1} << (bit & 63);
-                }
+                for (; h1 != 0; h1 &= ~(std::uint64_t{1} << (63 - std::countl_zero(h1))))
+                    e[static_cast<std::size_t>(k++)] = static_cast<std::uint8_t>(bitU - 1 - (127 - std::countl_zero(h1)));
+                for (; h0 != 0; h0 &= ~(std::uint64_t{1} << (63 - std::countl_zero(h0))))
+                    e[static_cast<std::size_t>(k++)] = static_cast<std::uint8_t>(bitU - 1 - (63 - std::countl_zero(h0)));
+                ReszhalmazBejaras(e.data(), k, binom,
+                                  [w, kz](std::int32_t j, std::uint64_t rang) __attribute__((always_inline)) {
+                                      const std::uint64_t bit = kz[j] + rang;
+                                      w[bit >> 6] |= std::uint64_t{1} << (bit & 63);
+                                  });
             }
         }
     };
@@ -462,9 +465,9 @@ int VariacioTeszt::Belso::bitkepLegjobb(const Bit128& a) const
 {
     std::array<std::uint8_t, kReszhalmazElemMax> e;
     std::int32_t k = 0;
-    for (int i = 0; i < bitU && k < kReszhalmazElemMax; ++i)
+    for (int i = bitU - 1; i >= 0 && k < kReszhalmazElemMax; --i)
         if (a.van(i))
-            e[static_cast<std::size_t>(k++)] = static_cast<std::uint8_t>(i);
+            e[static_cast<std::size_t>(k++)] = static_cast<std::uint8_t>(bitU - 1 - i);
     std::array<std::uint64_t, 1u << kReszhalmazElemMax> r;
     std::array<std::uint8_t, 1u << kReszhalmazElemMax> meret;
     ReszhalmazRangok(e.data(), k, binom, r.data(), meret.data());
