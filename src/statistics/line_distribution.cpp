@@ -183,7 +183,7 @@ struct Szamlalo {
     std::uint64_t MinOrd = 0, MaxOrd = 0, MinTav = 0, MaxTav = 0;
     // Consecutive lines that fall into the same range of every choice are
     // counted as one run: [lo, hi) of the ordinal - 1, the ranges of it.
-    std::uint64_t lo = 1, hi = 0;
+    std::uint64_t lo = 0, hi = 0;
     std::vector<std::uint32_t> akt;
     std::int32_t futDb = 0, futUtolso = 0;
 
@@ -205,21 +205,9 @@ struct Szamlalo {
         futDb = 0;
     }
 
-    void sor(std::uint64_t o, std::int32_t sorszam)
+    // A line outside the current run starts a new one.
+    void ujFutam(std::uint64_t x, std::int32_t sorszam)
     {
-        if (!VanSor) {
-            MinOrd = MaxOrd = o;
-            VanSor = true;
-        } else {
-            MinOrd = std::min(MinOrd, o);
-            MaxOrd = std::max(MaxOrd, o);
-        }
-        const std::uint64_t x = o - 1;
-        if (x >= lo && x < hi) {
-            ++futDb;
-            futUtolso = sorszam;
-            return;
-        }
         zar();
         lo = 0;
         hi = std::numeric_limits<std::uint64_t>::max();
@@ -232,6 +220,33 @@ struct Szamlalo {
         }
         futDb = 1;
         futUtolso = sorszam;
+    }
+
+    // The counted lines o[0..db) of a block in reading order, with their
+    // line numbers, and the steps between them.
+    void blokk(const std::uint64_t* o, const std::int32_t* sz, std::size_t db)
+    {
+        if (db == 0)
+            return;
+        std::uint64_t mn = o[0], mx = o[0];
+        for (std::size_t j = 1; j < db; ++j) {
+            mn = std::min(mn, o[j]);
+            mx = std::max(mx, o[j]);
+        }
+        MinOrd = VanSor ? std::min(MinOrd, mn) : mn;
+        MaxOrd = VanSor ? std::max(MaxOrd, mx) : mx;
+        VanSor = true;
+        for (std::size_t j = 0; j < db; ++j) {
+            const std::uint64_t x = o[j] - 1;
+            if (x - lo < hi - lo) {
+                ++futDb;
+                futUtolso = sz[j];
+            } else {
+                ujFutam(x, sz[j]);
+            }
+        }
+        for (std::size_t j = 1; j < db; ++j)
+            lepes(static_cast<std::int64_t>(o[j]) - static_cast<std::int64_t>(o[j - 1]), sz[j]);
     }
 
     void lepes(std::int64_t d, std::int32_t sorszam)
@@ -261,6 +276,8 @@ struct Szamlalo {
 // One block of lines as the in-order sum needs it: per counted line its
 // ordinal / N and (from its second counted line on) its distance / N.
 struct Blokk {
+    std::vector<std::uint64_t> Ord;
+    std::vector<std::int32_t> Szam;
     std::vector<double> Hely, Tav;
     std::int64_t Db = 0;
     std::uint64_t Elso = 0, Utolso = 0;
@@ -272,30 +289,32 @@ template <typename Sorszam, typename Szam>
 void blokkSzamitas(std::int64_t a, std::int64_t b, const Sorszam& sorszam, const Szam& szam, double Nd, Szamlalo& sz,
                    Blokk& bl)
 {
-    bl.Hely.resize(static_cast<std::size_t>(b - a));
-    bl.Tav.resize(static_cast<std::size_t>(b - a));
-    bl.Db = 0;
-    std::uint64_t elozo = 0;
+    const auto m = static_cast<std::size_t>(b - a);
+    bl.Ord.resize(m);
+    bl.Szam.resize(m);
+    bl.Hely.resize(m);
+    bl.Tav.resize(m);
+    std::uint64_t* o = bl.Ord.data();
+    std::int32_t* s = bl.Szam.data();
+    // The counted lines packed: an uncounted line is written over.
+    std::size_t db = 0;
     for (std::int64_t i = a; i < b; ++i) {
-        const std::uint64_t o = sorszam(i);
-        if (o == 0)
-            continue;
-        const std::int32_t s = szam(i);
-        sz.sor(o, s);
-        const std::size_t j = static_cast<std::size_t>(bl.Db);
-        bl.Hely[j] = static_cast<double>(o) / Nd;
-        if (bl.Db == 0) {
-            bl.Elso = o;
-            bl.ElsoSorszam = s;
-        } else {
-            const std::int64_t d = static_cast<std::int64_t>(o) - static_cast<std::int64_t>(elozo);
-            sz.lepes(d, s);
-            bl.Tav[j] = static_cast<double>(d) / Nd;
-        }
-        elozo = o;
-        ++bl.Db;
+        const std::uint64_t x = sorszam(i);
+        o[db] = x;
+        s[db] = szam(i);
+        db += x != 0;
     }
-    bl.Utolso = elozo;
+    sz.blokk(o, s, db);
+    double* hely = bl.Hely.data();
+    double* tav = bl.Tav.data();
+    for (std::size_t j = 0; j < db; ++j)
+        hely[j] = static_cast<double>(o[j]) / Nd;
+    for (std::size_t j = 1; j < db; ++j)
+        tav[j] = static_cast<double>(static_cast<std::int64_t>(o[j]) - static_cast<std::int64_t>(o[j - 1])) / Nd;
+    bl.Db = static_cast<std::int64_t>(db);
+    bl.Elso = db > 0 ? o[0] : 0;
+    bl.ElsoSorszam = db > 0 ? s[0] : 0;
+    bl.Utolso = db > 0 ? o[db - 1] : 0;
 }
 
 // The sums of the scale, added line after line in reading order as they
