@@ -332,6 +332,10 @@ std::optional<ReszTerv> reszTerv(const ReszAdat& d, const Szabaly& s, const Bino
     const std::uint64_t teljes = C(d.UM, d.Kmax);
     t.SuruCsoport = teljes <= std::max<std::uint64_t>(4 * d.Sorok.size(), 1u << 16);
     t.CsoportCellak = teljes;
+    // One table of them must fit the memory (a gigabyte at most).
+    const std::uint64_t csoportok = t.SuruCsoport ? teljes : d.Sorok.size();
+    if ((t.SuruCellak + csoportok * t.ESzor) > (std::uint64_t{1} << 28))
+        return std::nullopt;
     return t;
 }
 
