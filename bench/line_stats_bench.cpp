@@ -8,6 +8,7 @@
 
 #include "common/numbering.h"
 #include "draws/draws_table.h"
+#include "full_variation.h"
 
 #include <benchmark/benchmark.h>
 
@@ -167,19 +168,7 @@ struct TeljesVariacio {
         const GameParams g = Jatek(0);
         D = variationNumberingDims(90, 5, 0, 0, false);
         N = static_cast<std::int64_t>(*fullVariationSize(D));
-        Blokk.reserve(static_cast<std::size_t>(N) * 5);
-        std::uint8_t c[5] = {0, 1, 2, 3, 4};
-        for (;;) {
-            Blokk.insert(Blokk.end(), c, c + 5);
-            int i = 4;
-            while (i >= 0 && c[i] == 85 + i)
-                --i;
-            if (i < 0)
-                break;
-            ++c[i];
-            for (int j = i + 1; j < 5; ++j)
-                c[j] = static_cast<std::uint8_t>(c[j - 1] + 1);
-        }
+        Blokk = bench::TeljesOtosVariacio();
         Forras = std::make_unique<BlokkSorForras>(Blokk.data(), static_cast<std::int32_t>(N), 5);
         B.Jatek = g;
         B.Variacio = Forras.get();

@@ -14,6 +14,7 @@
 #include <random>
 #include <set>
 
+#include "full_variation.h"
 #include "variation/variation_test.h"
 
 namespace {
@@ -52,7 +53,8 @@ std::vector<std::uint8_t> sorok(int db, int n, unsigned mag)
     return ki;
 }
 
-void BM_HuzasTeszt(benchmark::State& st)
+// The draw test of game 0 over all 90 numbers against db random draws.
+TesztBemenet huzasTeszt(int db, unsigned mag)
 {
     const GameParams g = jatek0();
     TesztBemenet be;
@@ -61,17 +63,23 @@ void BM_HuzasTeszt(benchmark::State& st)
     for (int v = 1; v <= 90; ++v)
         be.KijeloltSzamok.push_back(static_cast<std::uint8_t>(v));
     be.KijeloltFoSzamDb = 90;
-    be.Sorok = sorok(1000000, 90, 1);
     be.SorHossz = 5;
-    be.SorDb = 1000000;
-    const std::vector<std::uint8_t> h = sorok(3600, 90, 2);
-    for (int i = 0; i < 3600; ++i) {
+    const std::vector<std::uint8_t> h = sorok(db, 90, mag);
+    for (int i = 0; i < db; ++i) {
         TTombInt1D s{i + 1, 2000 + i / 52, i % 52 + 1};
         for (int j = 0; j < 5; ++j)
             s.push_back(h[static_cast<std::size_t>(i) * 5 + static_cast<std::size_t>(j)] + 1);
         be.Huzasok.push_back(s);
     }
     be.SzalDb = 8;
+    return be;
+}
+
+void BM_HuzasTeszt(benchmark::State& st)
+{
+    TesztBemenet be = huzasTeszt(3600, 2);
+    be.Sorok = sorok(1000000, 90, 1);
+    be.SorDb = 1000000;
     be.Gyors = st.range(0) ? GyorsKereses::Be : GyorsKereses::Ki;
     be.Bitkep = st.range(1) ? GyorsKereses::Automatikus : GyorsKereses::Ki;
     std::int64_t db = 0;
@@ -86,40 +94,13 @@ BENCHMARK(BM_HuzasTeszt)->Args({1, 1})->Args({1, 0})->Args({0, 0})->Unit(benchma
 
 // (c) the full 5/90 variation (43,949,268 lines) against 3,445 random draws,
 //     the size of the real history; target: under 2.5 s, the variation's
-//     copy into the test included.
+//     copy into the test included. Argument: the subset bitmaps where they
+//     pay (1 / 0).
 void BM_TeljesVariacioHuzasTeszt(benchmark::State& st)
 {
-    const GameParams g = jatek0();
-    TesztBemenet be;
-    be.Jatek = g;
-    be.B = TesztBeallitasKeszites({g, 90, 90, 0, 0, 5, true, true, false, 5, 5}).B;
-    for (int v = 1; v <= 90; ++v)
-        be.KijeloltSzamok.push_back(static_cast<std::uint8_t>(v));
-    be.KijeloltFoSzamDb = 90;
-    std::vector<std::uint8_t> teljes;
-    teljes.reserve(43949268ull * 5);
-    std::uint8_t c[5] = {0, 1, 2, 3, 4};
-    for (;;) {
-        teljes.insert(teljes.end(), c, c + 5);
-        int i = 4;
-        while (i >= 0 && c[i] == 85 + i)
-            --i;
-        if (i < 0)
-            break;
-        ++c[i];
-        for (int j = i + 1; j < 5; ++j)
-            c[j] = static_cast<std::uint8_t>(c[j - 1] + 1);
-    }
-    be.SorHossz = 5;
+    TesztBemenet be = huzasTeszt(3445, 4);
+    const std::vector<std::uint8_t> teljes = bench::TeljesOtosVariacio();
     be.SorDb = static_cast<std::int32_t>(teljes.size() / 5);
-    const std::vector<std::uint8_t> h = sorok(3445, 90, 4);
-    for (int i = 0; i < 3445; ++i) {
-        TTombInt1D s{i + 1, 1957 + i / 52, i % 52 + 1};
-        for (int j = 0; j < 5; ++j)
-            s.push_back(h[static_cast<std::size_t>(i) * 5 + static_cast<std::size_t>(j)] + 1);
-        be.Huzasok.push_back(s);
-    }
-    be.SzalDb = 8;
     be.Bitkep = st.range(0) ? GyorsKereses::Automatikus : GyorsKereses::Ki;
     std::int64_t db = 0;
     for (auto _ : st) {

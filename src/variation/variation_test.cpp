@@ -468,20 +468,15 @@ int VariacioTeszt::Belso::bitkepLegjobb(const Bit128& a) const
     for (int i = bitU - 1; i >= 0 && k < kReszhalmazElemMax; --i)
         if (a.van(i))
             e[static_cast<std::size_t>(k++)] = static_cast<std::uint8_t>(bitU - 1 - i);
-    std::array<std::uint64_t, 1u << kReszhalmazElemMax> r;
-    std::array<std::uint8_t, 1u << kReszhalmazElemMax> meret;
-    ReszhalmazRangok(e.data(), k, binom, r.data(), meret.data());
     // The largest subset of the test line that a stored line holds.
-    const int cel = std::min(k, bitL);
     int best = 0;
-    for (std::uint32_t m = (1u << k) - 1; m >= 1 && best < cel; --m) {
-        const int j = meret[m];
+    ReszhalmazBejaras(e.data(), k, binom, [&](std::int32_t j, std::uint64_t rang) {
         if (j <= best || j > bitL)
-            continue;
-        const std::uint64_t bit = bitKezdet[static_cast<std::size_t>(j)] + r[m];
+            return;
+        const std::uint64_t bit = bitKezdet[static_cast<std::size_t>(j)] + rang;
         if ((bitek[bit >> 6] >> (bit & 63)) & 1u)
             best = j;
-    }
+    });
     return best;
 }
 
