@@ -454,20 +454,9 @@ bool reszhalmazSzamlalas(const std::vector<Vonal>& v, ReszAdat& d, const ReszTer
     // The cells of every part of a line, main mask outer, extra mask inner;
     // returns how many.
     // szint receives each part's place in the line's h table, j (se + 1) + i.
-    const auto reszCellak = [&](const ReszSor& y, std::uint64_t* ki, std::uint8_t* szint) -> std::uint32_t {
-        if (E == 0) {
-            std::uint32_t db = 0;
-            const std::uint64_t* kz = kezdet.data();
-            ReszhalmazBejaras(y.M.data(), y.mDb, C,
-                              [ki, szint, kz, &db](std::int32_t j, std::uint64_t rang) __attribute__((always_inline)) {
-                                  ki[db] = kz[j] + rang;
-                                  szint[db++] = static_cast<std::uint8_t>(j);
-                              });
-            // The full part, the last one, is counted by its group.
-            if (y.mDb == K)
-                ki[db - 1] = kz[K] + static_cast<std::uint64_t>(y.Csoport);
-            return db;
-        }
+    // With extra numbers, by the masks' ranks (apart, for its tables).
+    const auto pluszCellak = [&](const ReszSor& y, std::uint64_t* ki, std::uint8_t* szint)
+                                 __attribute__((noinline)) -> std::uint32_t {
         std::array<std::uint64_t, 1u << kReszMax> rm, re;
         std::array<std::uint8_t, 1u << kReszMax> jm, ie;
         ReszhalmazRangok(y.M.data(), y.mDb, C, rm.data(), jm.data());
@@ -484,6 +473,21 @@ bool reszhalmazSzamlalas(const std::vector<Vonal>& v, ReszAdat& d, const ReszTer
                 szint[db++] = static_cast<std::uint8_t>(jm[a] * W + ie[b]);
             }
         }
+        return db;
+    };
+    const auto reszCellak = [&](const ReszSor& y, std::uint64_t* ki, std::uint8_t* szint) -> std::uint32_t {
+        if (E > 0)
+            return pluszCellak(y, ki, szint);
+        std::uint32_t db = 0;
+        const std::uint64_t* kz = kezdet.data();
+        ReszhalmazBejaras(y.M.data(), y.mDb, C,
+                          [ki, szint, kz, &db](std::int32_t j, std::uint64_t rang) __attribute__((always_inline)) {
+                              ki[db] = kz[j] + rang;
+                              szint[db++] = static_cast<std::uint8_t>(j);
+                          });
+        // The full part, the last one, is counted by its group.
+        if (y.mDb == K)
+            ki[db - 1] = kz[K] + static_cast<std::uint64_t>(y.Csoport);
         return db;
     };
     // Lines are taken in groups: their cells are worked out first, then the

@@ -806,6 +806,7 @@ std::unique_ptr<Eset> teljesVariacio(const char* nev, int n, int k)
 TEST(SorszamEloszlas, BlocksOnSeveralThreadsGiveTheLineByLineTablesBitForBit)
 {
     std::vector<std::unique_ptr<Eset>> v = esetek();
+    v.push_back(adatbazis("bonus-number database", 1, 50, 7));
     v.push_back(teljesVariacio("full variation of 4 of 20", 20, 4));
     // Repeated lines (distance 0), lines with a position twice or beyond the
     // selection, which have no ordinal, and a zero among lines of numbers.
