@@ -388,6 +388,8 @@ std::int32_t csoportok(const std::vector<Vonal>& v, ReszAdat& d, const ReszTerv&
             return tb[q].id;
         };
         for (std::size_t i = 0; i < n; ++i) {
+            if (i % 65536 == 0 && !f.StatisztikaFut.load(std::memory_order_relaxed))
+                return;
             if (r[i].mDb != K)
                 continue;
             const std::uint64_t h = keveres(v[i]);
