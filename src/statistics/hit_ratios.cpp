@@ -676,7 +676,11 @@ bool TalalatiAranyok(std::int32_t tag, StatMasolat& c, const TalalatiAranyBemene
     e.SetSortArray(s.C, 4);
     a = AzonosLista{};
 
-    // The lines as bit sets.
+    std::int32_t szalDb = b.Szalak > 0 ? b.Szalak : static_cast<std::int32_t>(std::thread::hardware_concurrency());
+    szalDb = std::clamp(szalDb, 1, 64);
+
+    // The lines as bit sets, made on every thread: a slot per drawing of a
+    // row, the absent second drawings left out afterwards.
     std::vector<Vonal> v;
     const bool plusz = g.VanPluszSzam;
     if (b.StatForras == 0) {
@@ -688,53 +692,67 @@ bool TalalatiAranyok(std::int32_t tag, StatMasolat& c, const TalalatiAranyBemene
         const std::int32_t elso = std::max(b.TartomanyElso, 1) - 1;
         const std::int32_t utolso = std::min(b.TartomanyUtolso, d.HuzasokSzama);
         const std::int32_t szamok = g.HuzottFoSzamok;
-        v.reserve(static_cast<std::size_t>(std::max(utolso - elso, 0)) * (g.TobbSorsolas ? 2 : 1));
-        for (std::int32_t m = elso; m < utolso; ++m) {
-            const TTombInt1D& sor = d.Huzasok[static_cast<std::size_t>(m)];
-            for (std::int32_t h = 1; h <= (g.TobbSorsolas ? 2 : 1); ++h) {
-                const std::size_t o = h == 1 ? 3 : static_cast<std::size_t>(g.MasodikHuzasOszlop);
-                if (h == 2 && (o >= sor.size() || sor[o] <= 0))
-                    break;
-                Vonal x;
-                x.Sor = m + 1;
-                x.Huzas = h;
-                for (std::int32_t i = 0; i < szamok && o + static_cast<std::size_t>(i) < sor.size(); ++i) {
-                    const std::int32_t n = sor[o + static_cast<std::size_t>(i)];
-                    // The second drawing counts all its hits as main hits.
-                    if (plusz && h == 1 && i >= b.K)
-                        betesz(x.P0, x.P1, n);
-                    else
-                        betesz(x.F0, x.F1, n);
+        const std::size_t huzasok = g.TobbSorsolas ? 2 : 1;
+        const std::size_t sorok = static_cast<std::size_t>(std::max(utolso - elso, 0));
+        v.resize(sorok * huzasok);
+        std::vector<std::uint8_t> van(v.size(), 0);
+        if (!parhuzamosan(sorok, 4096, szalDb, f, [&](std::int32_t, std::size_t a0, std::size_t b0) {
+                for (std::size_t k = a0; k < b0; ++k) {
+                    const std::int32_t m = elso + static_cast<std::int32_t>(k);
+                    const TTombInt1D& sor = d.Huzasok[static_cast<std::size_t>(m)];
+                    for (std::int32_t h = 1; h <= static_cast<std::int32_t>(huzasok); ++h) {
+                        const std::size_t o = h == 1 ? 3 : static_cast<std::size_t>(g.MasodikHuzasOszlop);
+                        if (h == 2 && (o >= sor.size() || sor[o] <= 0))
+                            break;
+                        Vonal& x = v[k * huzasok + static_cast<std::size_t>(h - 1)];
+                        van[k * huzasok + static_cast<std::size_t>(h - 1)] = 1;
+                        x.Sor = m + 1;
+                        x.Huzas = h;
+                        for (std::int32_t i = 0; i < szamok && o + static_cast<std::size_t>(i) < sor.size(); ++i) {
+                            const std::int32_t n = sor[o + static_cast<std::size_t>(i)];
+                            // The second drawing counts all its hits as main hits.
+                            if (plusz && h == 1 && i >= b.K)
+                                betesz(x.P0, x.P1, n);
+                            else
+                                betesz(x.F0, x.F1, n);
+                        }
+                        for (std::int32_t i = 0; i < s.PotDb; ++i) {
+                            const std::size_t p = o + static_cast<std::size_t>(szamok + i);
+                            x.Pot[static_cast<std::size_t>(i)] =
+                                p < sor.size() ? static_cast<std::uint8_t>(std::clamp(sor[p], 0, 255)) : 0;
+                        }
+                    }
                 }
-                for (std::int32_t i = 0; i < s.PotDb; ++i) {
-                    const std::size_t p = o + static_cast<std::size_t>(szamok + i);
-                    x.Pot[static_cast<std::size_t>(i)] =
-                        p < sor.size() ? static_cast<std::uint8_t>(std::clamp(sor[p], 0, 255)) : 0;
-                }
-                v.push_back(x);
-            }
+            }))
+            return false;
+        if (huzasok > 1) {
+            std::size_t db = 0;
+            for (std::size_t k = 0; k < v.size(); ++k)
+                if (van[k])
+                    v[db++] = v[k];
+            v.resize(db);
         }
     } else {
         s.Alap = b.FixSzamDb;
         const std::int32_t hossz = std::min(b.K + (plusz ? g.PluszSzamDb : 0), src.SorHossz());
-        v.reserve(static_cast<std::size_t>(src.SorDb()));
-        for (std::int32_t m = 0; m < src.SorDb(); ++m) {
-            const std::uint8_t* sor = src.Sor(m);
-            Vonal x;
-            x.Sor = m + 1;
-            for (std::int32_t i = 0; i < hossz; ++i) {
-                if (plusz && i >= b.K)
-                    betesz(x.P0, x.P1, sor[i]);
-                else
-                    betesz(x.F0, x.F1, sor[i]);
-            }
-            v.push_back(x);
-        }
+        v.resize(static_cast<std::size_t>(std::max(src.SorDb(), 0)));
+        if (!parhuzamosan(v.size(), 8192, szalDb, f, [&](std::int32_t, std::size_t a0, std::size_t b0) {
+                for (std::size_t m = a0; m < b0; ++m) {
+                    const std::uint8_t* sor = src.Sor(static_cast<std::int32_t>(m));
+                    Vonal& x = v[m];
+                    x.Sor = static_cast<std::int32_t>(m) + 1;
+                    for (std::int32_t i = 0; i < hossz; ++i) {
+                        if (plusz && i >= b.K)
+                            betesz(x.P0, x.P1, sor[i]);
+                        else
+                            betesz(x.F0, x.F1, sor[i]);
+                    }
+                }
+            }))
+            return false;
     }
 
     const std::int32_t n = static_cast<std::int32_t>(v.size());
-    std::int32_t szalDb = b.Szalak > 0 ? b.Szalak : static_cast<std::int32_t>(std::thread::hardware_concurrency());
-    szalDb = std::clamp(szalDb, 1, 64);
 
     if (b.Modszer != TalalatiModszer::Paronkent && !s.Pot) {
         const Binomok C;
