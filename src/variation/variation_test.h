@@ -106,10 +106,10 @@ struct TesztBemenet {
     TesztFeltetelGyar Feltetel;
     std::int32_t SzalDb = 0;  // 0: every core
     GyorsKereses Gyors = GyorsKereses::Automatikus;
-    // Without fixed numbers, extra pool and bonus hits: every subset of every
-    // stored line marked in one bitmap per size, and a test line's best class
-    // read as its largest marked subset (Be where it applies, Automatikus
-    // where it takes less work than comparing the lines).
+    // The draw test without fixed numbers, extra pool and bonus numbers:
+    // every subset of every stored line marked in one bitmap per size, and a
+    // drawing's best class read as its largest marked subset (Be where it
+    // applies, Automatikus where it takes less work than comparing the lines).
     GyorsKereses Bitkep = GyorsKereses::Automatikus;
 };
 
