@@ -1,6 +1,7 @@
 // Hit ratios against a brute force that compares every ordered pair of lines
 // as sets, over small draws tables and variations.
 #include "statistics/hit_ratios.h"
+#include "statistics/stopping_source.h"
 
 #include "app/game_table.h"
 #include "draws/draws_table.h"
@@ -438,6 +439,29 @@ TEST(TalalatiAranyok, SubsetCountingMatchesThePairwiseCountOnLargeSets)
             EXPECT_EQ(futtat(b, d, src, TalalatiModszer::Reszhalmazok, szalak), par) << e.Nev << " threads " << szalak;
         // The method the work calls for gives the same.
         EXPECT_EQ(futtat(b, d, src, TalalatiModszer::Automatikus, 0), par) << e.Nev;
+    }
+}
+
+TEST(TalalatiAranyok, AStopWhileTheLinesAreReadStoresNothingByEitherMethod)
+{
+    std::vector<std::uint8_t> blokk(30000 * 5);
+    std::mt19937 r(3);
+    for (std::uint8_t& x : blokk)
+        x = static_cast<std::uint8_t>(r() % 40);
+    const BlokkSorForras src(blokk.data(), 30000, 5);
+    TalalatiAranyBemenet b;
+    b.Jatek = jatek(0);
+    b.StatForras = 1;
+    b.K = 5;
+    b.Szalak = 3;
+    for (const TalalatiModszer m : {TalalatiModszer::Paronkent, TalalatiModszer::Reszhalmazok}) {
+        b.Modszer = m;
+        Futas f;
+        f.F.StatisztikaFut = true;
+        const teszt::LeallitoForras leallito(src, f.F, 20000);
+        EXPECT_FALSE(TalalatiAranyok(12, f.Cache, b, DrawsState{}, leallito, f.F, f.E, f.A));
+        EXPECT_FALSE(f.Cache.Van(12));
+        EXPECT_EQ(f.A.ParDb, 0);
     }
 }
 

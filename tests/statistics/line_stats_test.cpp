@@ -8,6 +8,7 @@
 #include "statistics/line_sum_stats.h"
 #include "statistics/orderliness.h"
 #include "statistics/pair_stats.h"
+#include "statistics/stopping_source.h"
 
 #include "app/game_table.h"
 #include "common/numbering.h"
@@ -898,6 +899,31 @@ TEST(SorszamEloszlas, TheStepsAfterTheDistributionAndTheReverseReadNoLine)
         forras.olvasott = 0;
         ASSERT_TRUE(SorszamStatLekerdezes(masodik, c, e->B, d, N, 1, t, f, r2));
         EXPECT_EQ(forras.olvasott.load(), N);
+    }
+}
+
+TEST(SorszamEloszlas, AStopInTheMiddleEndsEveryThreadAndKeepsNothing)
+{
+    auto e = teljesVariacio("full variation of 4 of 20", 20, 4);
+    const auto [d, N, variacio] = szamozas(*e);
+    for (const std::int32_t szalak : {1, 3}) {
+        Futo f;
+        teszt::LeallitoForras forras(*e->Forras, f, 3000);
+        e->B.Variacio = &forras;
+        const SorszamTablak t = SorszamEloszlasSzamitas(e->B, d, N, variacio, f, szalak, 64);
+        // The walk ended short of the last line.
+        EXPECT_LT(f.Haladas.load(), e->Forras->SorDb()) << szalak;
+        EXPECT_LT(t.Sorok, e->Forras->SorDb()) << szalak;
+        // Through the engine: nothing stored, no tables kept.
+        Futo g;
+        teszt::LeallitoForras masik(*e->Forras, g, 3000);
+        e->B.Variacio = &masik;
+        StatMasolat c;
+        std::shared_ptr<const SorszamTablak> tablak;
+        StatEredmeny r;
+        EXPECT_FALSE(SorszamStatLekerdezes(25, c, e->B, d, N, 0, tablak, g, r));
+        EXPECT_FALSE(c.Van(25));
+        EXPECT_FALSE(tablak);
     }
 }
 
