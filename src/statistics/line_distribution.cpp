@@ -1,6 +1,7 @@
 #include "statistics/line_distribution.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <condition_variable>
 #include <limits>
@@ -186,6 +187,8 @@ struct Szamlalo {
     std::uint64_t lo = 0, hi = 0;
     std::vector<std::uint32_t> akt;
     std::int32_t futDb = 0, futUtolso = 0;
+    // The line numbers of the thread's block in hand.
+    std::vector<std::int32_t> Szam;
 
     explicit Szamlalo(const Finomitasok& f)
         : F(&f), Db(f.Cellak, 0), Utolso(f.Cellak, 0), Le(f.Cellak, 0), Fel(f.Cellak, 0), LepesUtolso(f.Cellak, 0),
@@ -273,29 +276,24 @@ struct Szamlalo {
     }
 };
 
-// One block of lines as the in-order sum needs it: per counted line its
-// ordinal / N and (from its second counted line on) its distance / N.
+// One block of lines as the in-order sum needs it: the ordinals of its
+// counted lines, in reading order.
 struct Blokk {
     std::vector<std::uint64_t> Ord;
-    std::vector<std::int32_t> Szam;
-    std::vector<double> Hely, Tav;
     std::int64_t Db = 0;
-    std::uint64_t Elso = 0, Utolso = 0;
     std::int32_t ElsoSorszam = 0;
 };
 
-// The lines i = a .. b - 1 of the source: counts into sz, sums' terms into bl.
+// The lines i = a .. b - 1 of the source: counts into sz, the ordinals into
+// bl.
 template <typename Sorszam, typename Szam>
-void blokkSzamitas(std::int64_t a, std::int64_t b, const Sorszam& sorszam, const Szam& szam, double Nd, Szamlalo& sz,
-                   Blokk& bl)
+void blokkSzamitas(std::int64_t a, std::int64_t b, const Sorszam& sorszam, const Szam& szam, Szamlalo& sz, Blokk& bl)
 {
     const auto m = static_cast<std::size_t>(b - a);
     bl.Ord.resize(m);
-    bl.Szam.resize(m);
-    bl.Hely.resize(m);
-    bl.Tav.resize(m);
+    sz.Szam.resize(m);
     std::uint64_t* o = bl.Ord.data();
-    std::int32_t* s = bl.Szam.data();
+    std::int32_t* s = sz.Szam.data();
     // The counted lines packed: an uncounted line is written over.
     std::size_t db = 0;
     for (std::int64_t i = a; i < b; ++i) {
@@ -305,47 +303,63 @@ void blokkSzamitas(std::int64_t a, std::int64_t b, const Sorszam& sorszam, const
         db += x != 0;
     }
     sz.blokk(o, s, db);
-    double* hely = bl.Hely.data();
-    double* tav = bl.Tav.data();
-    for (std::size_t j = 0; j < db; ++j)
-        hely[j] = static_cast<double>(o[j]) / Nd;
-    for (std::size_t j = 1; j < db; ++j)
-        tav[j] = static_cast<double>(static_cast<std::int64_t>(o[j]) - static_cast<std::int64_t>(o[j - 1])) / Nd;
     bl.Db = static_cast<std::int64_t>(db);
-    bl.Elso = db > 0 ? o[0] : 0;
     bl.ElsoSorszam = db > 0 ? s[0] : 0;
-    bl.Utolso = db > 0 ? o[db - 1] : 0;
 }
 
 // The sums of the scale, added line after line in reading order as they
-// always were, so that they come out the same to the last bit.
+// always were (ordinal / N, distance / N and its absolute value), so that
+// they come out the same to the last bit.
 struct Osszegzo {
     double Hely = 0, Elojeles = 0, Tav = 0;
     bool VanElozo = false;
     std::uint64_t Elozo = 0;
     std::int64_t Sorok = 0;
+    // The terms of a stretch of lines, worked out before they are added.
+    std::array<double, 512> h{}, t{};
 
     void blokk(const Blokk& bl, double Nd, Szamlalo& hatar)
     {
         if (bl.Db == 0)
             return;
-        Hely += bl.Hely[0];
-        if (VanElozo) {
-            const std::int64_t d = static_cast<std::int64_t>(bl.Elso) - static_cast<std::int64_t>(Elozo);
-            hatar.lepes(d, bl.ElsoSorszam);
-            const double t = static_cast<double>(d) / Nd;
-            Elojeles += t;
-            Tav += std::fabs(t);
-        }
-        const double* h = bl.Hely.data();
-        const double* t = bl.Tav.data();
-        for (std::int64_t j = 1; j < bl.Db; ++j) {
-            Hely += h[j];
-            Elojeles += t[j];
-            Tav += std::fabs(t[j]);
+        const std::uint64_t* o = bl.Ord.data();
+        const auto n = static_cast<std::size_t>(bl.Db);
+        if (VanElozo)
+            hatar.lepes(static_cast<std::int64_t>(o[0]) - static_cast<std::int64_t>(Elozo), bl.ElsoSorszam);
+        for (std::size_t a = 0; a < n; a += h.size()) {
+            const std::size_t m = std::min(h.size(), n - a);
+            const std::uint64_t* x = o + a;
+            const std::uint64_t elozo = a > 0 ? o[a - 1] : Elozo;
+            if (Nd < 0x1p51) {
+                // Ordinals and distances below 2^51 turn into doubles through
+                // their bits, two at a time: the values a conversion gives.
+                const auto egesz = [](std::uint64_t v) {
+                    return std::bit_cast<double>(v | 0x4330000000000000ull) - 0x1p52;
+                };
+                for (std::size_t j = 0; j < m; ++j)
+                    h[j] = egesz(x[j]) / Nd;
+                t[0] = (egesz(x[0] - elozo + 0x0008000000000000ull) - 0x1p51) / Nd;
+                for (std::size_t j = 1; j < m; ++j)
+                    t[j] = (egesz(x[j] - x[j - 1] + 0x0008000000000000ull) - 0x1p51) / Nd;
+            } else {
+                for (std::size_t j = 0; j < m; ++j) {
+                    h[j] = static_cast<double>(x[j]) / Nd;
+                    const std::uint64_t e = j > 0 ? x[j - 1] : elozo;
+                    t[j] = static_cast<double>(static_cast<std::int64_t>(x[j]) - static_cast<std::int64_t>(e)) / Nd;
+                }
+            }
+            // The first line read has no step.
+            const std::size_t elso = a == 0 && !VanElozo ? 1 : 0;
+            if (elso == 1)
+                Hely += h[0];
+            for (std::size_t j = elso; j < m; ++j) {
+                Hely += h[j];
+                Elojeles += t[j];
+                Tav += std::fabs(t[j]);
+            }
         }
         VanElozo = true;
-        Elozo = bl.Utolso;
+        Elozo = o[n - 1];
         Sorok += bl.Db;
     }
 };
@@ -367,7 +381,7 @@ void bejaras(std::int64_t db, const Sorszam& sorszam, const Szam& szam, double N
             if (!f.StatisztikaFut.load(std::memory_order_relaxed))
                 return;
             const std::int64_t a = k * blokkMeret, b = std::min(db, a + blokkMeret);
-            blokkSzamitas(a, b, sorszam, szam, Nd, szamlalok[1], bl);
+            blokkSzamitas(a, b, sorszam, szam, szamlalok[1], bl);
             ossz.blokk(bl, Nd, szamlalok[0]);
             f.Haladas.store(szam(b - 1), std::memory_order_relaxed);
         }
@@ -377,8 +391,10 @@ void bejaras(std::int64_t db, const Sorszam& sorszam, const Szam& szam, double N
     for (std::int32_t i = 0; i < T; ++i)
         szamlalok.emplace_back(fin);
     // A ring of blocks: block k goes into slot k mod R once the summing
-    // thread has taken block k - R out of it.
-    const std::int64_t R = 2 * static_cast<std::int64_t>(T);
+    // thread has taken block k - R out of it. The ring holds many blocks per
+    // thread, so that a thread the system holds back for a while does not
+    // stop the others at once.
+    const std::int64_t R = 32 * static_cast<std::int64_t>(T);
     std::vector<Blokk> gyuru(static_cast<std::size_t>(R));
     std::vector<std::int64_t> kesz(static_cast<std::size_t>(R), -1);  // block ready in the slot
     std::int64_t elvitt = 0;                                        // blocks summed
@@ -409,7 +425,7 @@ void bejaras(std::int64_t db, const Sorszam& sorszam, const Szam& szam, double N
             }
             const std::size_t s = static_cast<std::size_t>(k % R);
             const std::int64_t a = k * blokkMeret, b = std::min(db, a + blokkMeret);
-            blokkSzamitas(a, b, sorszam, szam, Nd, sz, gyuru[s]);
+            blokkSzamitas(a, b, sorszam, szam, sz, gyuru[s]);
             {
                 const std::lock_guard<std::mutex> lk(mx);
                 kesz[s] = k;
@@ -462,7 +478,7 @@ SorszamTablak SorszamEloszlasSzamitas(const SzamsorBejarasBemenet& b, const Numb
 
     if (szalak <= 0)
         szalak = static_cast<std::int32_t>(std::max(1u, std::thread::hardware_concurrency()));
-    const std::int64_t blokk = blokkMeret > 0 ? blokkMeret : 65536;
+    const std::int64_t blokk = blokkMeret > 0 ? blokkMeret : 16384;
     std::vector<Szamlalo> szamlalok;
     Osszegzo ossz;
 
@@ -510,11 +526,14 @@ SorszamTablak SorszamEloszlasSzamitas(const SzamsorBejarasBemenet& b, const Numb
         // A value the row does not hold is 0, and no line has an ordinal.
         const bool olvashato = kepzo.ervenyes() && L >= 1 && L <= hossz && L <= 64;
         f.CiklusDb.store(1);
+        const std::uint8_t* sorok = v.Blokk();
+        const auto sorHossz = static_cast<std::size_t>(v.SorHossz());
         const auto futtat = [&]<std::int32_t Lk>() {
             const auto sorszam = [&](std::int64_t i) -> std::uint64_t {
                 if (!olvashato)
                     return 0;
-                const std::uint8_t* s = v.Sor(static_cast<std::int32_t>(i));
+                const std::uint8_t* s =
+                    sorok ? sorok + static_cast<std::size_t>(i) * sorHossz : v.Sor(static_cast<std::int32_t>(i));
                 std::array<std::uint8_t, 64> x;
                 for (std::int32_t j = 0; j < (Lk > 0 ? Lk : L); ++j)
                     x[static_cast<std::size_t>(j)] = ertek[s[j]];
