@@ -453,10 +453,10 @@ bool reszhalmazSzamlalas(const std::vector<Vonal>& v, ReszAdat& d, const ReszTer
             kezdet[static_cast<std::size_t>(j * (E + 1) + i)] = cellak;
             cellak += (j < K ? C(d.UM, j) : static_cast<std::uint64_t>(G)) * C(d.UE, i);
         }
-    // The cells of every part of a line, main mask outer, extra mask inner;
-    // returns how many.
-    // szint receives each part's place in the line's h table, j (se + 1) + i.
-    // With extra numbers, by the masks' ranks (apart, for its tables).
+    // reszCellak writes the cell of every part of a line into ki and the
+    // part's place in the line's h table, j (se + 1) + i, into szint; returns
+    // how many. With extra numbers the parts are ranked by their masks, main
+    // mask outer, extra mask inner (apart, for its tables).
     const auto pluszCellak = [&](const ReszSor& y, std::uint64_t* ki, std::uint8_t* szint)
                                  __attribute__((noinline)) -> std::uint32_t {
         std::array<std::uint64_t, 1u << kReszMax> rm, re;
