@@ -64,10 +64,6 @@ public:
     std::uint64_t szamol(std::uint8_t* v) const
     {
         const std::int32_t L = Lk > 0 ? Lk : hossz_;
-        // A zero is never a number of a line (and never sorted forward).
-        for (std::int32_t i = 0; i < L; ++i)
-            if (v[i] == 0)
-                return 0;
         for (std::int32_t i = 1; i < L; ++i) {
             const std::uint8_t x = v[i];
             std::int32_t j = i;
@@ -75,6 +71,10 @@ public:
                 v[j] = v[j - 1];
             v[j] = x;
         }
+        // Values strictly increasing from 1: a zero, which is never a number
+        // of a line, sorts to the front.
+        if (v[0] == 0)
+            return 0;
         for (std::int32_t i = 1; i < L; ++i)
             if (v[i] <= v[i - 1])
                 return 0;
@@ -226,7 +226,8 @@ struct Szamlalo {
     }
 
     // The counted lines o[0..db) of a block in reading order, with their
-    // line numbers, and the steps between them.
+    // line numbers, and the steps between them. The run and the steps of
+    // range 0 are kept in locals while the block is read.
     void blokk(const std::uint64_t* o, const std::int32_t* sz, std::size_t db)
     {
         if (db == 0)
@@ -239,17 +240,59 @@ struct Szamlalo {
         MinOrd = VanSor ? std::min(MinOrd, mn) : mn;
         MaxOrd = VanSor ? std::max(MaxOrd, mx) : mx;
         VanSor = true;
+        std::uint64_t l = lo, h = hi;
+        std::int32_t fut = futDb, futU = futUtolso;
         for (std::size_t j = 0; j < db; ++j) {
             const std::uint64_t x = o[j] - 1;
-            if (x - lo < hi - lo) {
-                ++futDb;
-                futUtolso = sz[j];
+            if (x - l < h - l) {
+                ++fut;
+                futU = sz[j];
             } else {
+                futDb = fut;
+                futUtolso = futU;
                 ujFutam(x, sz[j]);
+                l = lo, h = hi, fut = futDb, futU = futUtolso;
             }
         }
-        for (std::size_t j = 1; j < db; ++j)
-            lepes(static_cast<std::int64_t>(o[j]) - static_cast<std::int64_t>(o[j - 1]), sz[j]);
+        futDb = fut;
+        futUtolso = futU;
+        if (db < 2)
+            return;
+        std::uint64_t tmn = std::numeric_limits<std::uint64_t>::max(), tmx = 0;
+        std::int64_t le = 0, fel = 0;
+        std::int32_t nullaU = NullaUtolso;
+        const std::uint64_t wmin = F->Wmin;
+        for (std::size_t j = 1; j < db; ++j) {
+            const std::int64_t d = static_cast<std::int64_t>(o[j]) - static_cast<std::int64_t>(o[j - 1]);
+            const std::uint64_t a = d < 0 ? static_cast<std::uint64_t>(-d) : static_cast<std::uint64_t>(d);
+            tmn = std::min(tmn, a);
+            tmx = std::max(tmx, a);
+            if (a <= wmin) {
+                le += d < 0;
+                fel += d >= 0;
+                nullaU = sz[j];
+            } else {
+                tartomanyLepes(d, a, sz[j]);
+            }
+        }
+        NullaLe += le;
+        NullaFel += fel;
+        NullaUtolso = nullaU;
+        MinTav = VanLepes ? std::min(MinTav, tmn) : tmn;
+        MaxTav = VanLepes ? std::max(MaxTav, tmx) : tmx;
+        VanLepes = true;
+    }
+
+    // A step beyond range 0 of the narrowest choice: its range in every
+    // counted choice.
+    void tartomanyLepes(std::int64_t d, std::uint64_t a, std::int32_t sorszam)
+    {
+        for (std::size_t k = 0; k < akt.size(); ++k) {
+            const std::uint64_t r = std::min(F->Osztok[k](a - 1), F->L[k] - 1);
+            const std::size_t c = F->Kezdet[k] + r;
+            ++(d < 0 ? Le[c] : Fel[c]);
+            LepesUtolso[c] = std::max(LepesUtolso[c], sorszam);
+        }
     }
 
     void lepes(std::int64_t d, std::int32_t sorszam)
@@ -267,12 +310,7 @@ struct Szamlalo {
             NullaUtolso = sorszam;
             return;
         }
-        for (std::size_t k = 0; k < akt.size(); ++k) {
-            const std::uint64_t r = std::min(F->Osztok[k](a - 1), F->L[k] - 1);
-            const std::size_t c = F->Kezdet[k] + r;
-            ++(d < 0 ? Le[c] : Fel[c]);
-            LepesUtolso[c] = std::max(LepesUtolso[c], sorszam);
-        }
+        tartomanyLepes(d, a, sorszam);
     }
 };
 
