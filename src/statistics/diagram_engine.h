@@ -20,6 +20,9 @@ public:
     virtual std::int32_t SorDb() const = 0;     // rows holding lines
     virtual std::int32_t SorHossz() const = 0;  // bytes of one row
     virtual const std::uint8_t* Sor(std::int32_t m) const = 0;
+    // The rows as one block of SorDb() x SorHossz() bytes, where they are
+    // one (the long walks then read them without a call per row).
+    virtual const std::uint8_t* Blokk() const { return nullptr; }
 };
 
 // A block of rows x length bytes.
@@ -35,6 +38,7 @@ public:
     {
         return blokk_ + static_cast<std::size_t>(m) * static_cast<std::size_t>(hossz_);
     }
+    const std::uint8_t* Blokk() const override { return blokk_; }
 
 private:
     const std::uint8_t* blokk_;

@@ -31,6 +31,11 @@ struct AzonosLista {
 // How many pairs the list keeps: more do not fit on a screen.
 inline constexpr std::size_t kAzonosParMax = 1000;
 
+// How the lines are compared: every pair, or by counting the lines that
+// hold each part (subset) of every line. The choice follows the work each
+// takes; the results are the same.
+enum class TalalatiModszer { Automatikus, Paronkent, Reszhalmazok };
+
 struct TalalatiAranyBemenet {
     GameParams Jatek;
     std::int32_t StatForras = 0;
@@ -39,6 +44,9 @@ struct TalalatiAranyBemenet {
     std::int32_t FixSzamDb = 0;           // variation: hits every pair shares
     std::int32_t TartomanyElso = 1, TartomanyUtolso = 0;  // database rows, 1-based
     std::int32_t Szalak = 0;              // worker threads; 0: the machine's cores
+    // Reszhalmazok where the game's rules allow it (no bonus numbers, classes
+    // that tell main and extra hits apart); every pair otherwise.
+    TalalatiModszer Modszer = TalalatiModszer::Automatikus;
 };
 
 // Classes of the table: database C = TalalatSzorzo x K + 1 with own bonus

@@ -44,9 +44,13 @@ struct SorszamTablak {
 };
 
 // One pass over the lines of b: the ordinal of each within the numbering d
-// (N lines); a line whose ordinal is not one of 1..N is not counted.
+// (N lines); a line whose ordinal is not one of 1..N is not counted. The
+// variation's lines are read in blocks of blokkMeret lines on szalak threads
+// (0: every core, blocks of 16,384); the table and the values do not depend
+// on either.
 SorszamTablak SorszamEloszlasSzamitas(const SzamsorBejarasBemenet& b, const NumberingDims& d, std::int64_t N,
-                                      bool variacio, StatFutas& f);
+                                      bool variacio, StatFutas& f, std::int32_t szalak = 0,
+                                      std::int32_t blokkMeret = 0);
 
 // The chart of choice f (clamped to the list): rows (range, lines, last
 // line) or, with lepes, (range, steps, last line, down, up or equal); [2] the

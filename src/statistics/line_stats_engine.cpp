@@ -78,6 +78,17 @@ bool SorszamStatTag(std::int32_t tag)
     return tag == 24 || tag == 25 || tag == 32 || tag == 33;
 }
 
+std::int32_t SorszamStatPar(std::int32_t tag)
+{
+    switch (tag) {
+    case 24: return 33;
+    case 33: return 24;
+    case 25: return 32;
+    case 32: return 25;
+    default: return 0;
+    }
+}
+
 bool SorszamStatLekerdezes(std::int32_t tag, StatMasolat& c, const SzamsorBejarasBemenet& b, const NumberingDims& d,
                            std::int64_t N, std::int32_t f, std::shared_ptr<const SorszamTablak>& tablak, StatFutas& fu,
                            StatEredmeny& e)
@@ -85,7 +96,9 @@ bool SorszamStatLekerdezes(std::int32_t tag, StatMasolat& c, const SzamsorBejara
     fu.CiklusDb.store(1);
     fu.Ciklus.store(1);
     const bool lepes = tag == 32 || tag == 33;
-    if (!c.Van(tag) || !tablak) {
+    // One walk fills the tables of both statistics of a source: the slot of
+    // either shows that the kept tables are those of the data as it stands.
+    if (!(c.Van(tag) || c.Van(SorszamStatPar(tag))) || !tablak) {
         auto uj = std::make_shared<SorszamTablak>(SorszamEloszlasSzamitas(b, d, N, tag == 25 || tag == 32, fu));
         if (!fu.StatisztikaFut.load())
             return false;

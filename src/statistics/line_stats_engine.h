@@ -34,10 +34,13 @@ bool SzomszedosStatTag(std::int32_t tag);
 
 // The line-distribution and consecutive-lines statistics.
 bool SorszamStatTag(std::int32_t tag);
+// The other statistic of the same source (24 and 33, 25 and 32); 0 for others.
+std::int32_t SorszamStatPar(std::int32_t tag);
 
-// Serves tag from its slot and the kept tables of its source (tablak) for
-// range choice f, or walks the lines into new tables first (tablak is then
-// replaced). The lines' ordinals are those of numbering d of N lines.
+// Serves tag from the kept tables of its source (tablak) for range choice f
+// while the slot of tag or of its pair is filled, or walks the lines into new
+// tables first (tablak is then replaced). The lines' ordinals are those of
+// numbering d of N lines.
 bool SorszamStatLekerdezes(std::int32_t tag, StatMasolat& c, const SzamsorBejarasBemenet& b, const NumberingDims& d,
                            std::int64_t N, std::int32_t f, std::shared_ptr<const SorszamTablak>& tablak, StatFutas& fu,
                            StatEredmeny& e);

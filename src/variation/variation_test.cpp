@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "common/delphi_format.h"
+#include "common/subset_ranks.h"
 #include "variation/variation_store.h"
 
 namespace kvx {
@@ -160,6 +161,18 @@ struct VariacioTeszt::Belso {
     bool potSzamTalalat = false;
     bool gyors = false;
 
+    // The subsets of the stored lines: bit kezdet[j] + rank of every j-subset
+    // (colex rank over the selection indexes 0..U-1) that some line holds.
+    bool bitkep = false;
+    bool bitkepKesz = false;
+    std::int32_t bitU = 0, bitL = 0;
+    std::vector<std::uint64_t> bitKezdet;  // per size j = 0..bitL, in bits (word-aligned)
+    std::vector<std::uint64_t> bitek;
+    ReszhalmazBinomok binom;
+
+    bool bitkepEpites(const TesztBemenet& be, int szalDb, const std::atomic<bool>& fut);
+    int bitkepLegjobb(const Bit128& a) const;
+
     struct Szal {
         std::vector<std::uint16_t> db;
         std::vector<std::int32_t> erintett;
@@ -187,6 +200,11 @@ struct VariacioTeszt::Belso {
     // group is compared with them.
     void legjobbTobb(const TesztSor* t, int db, int* best, Szal& sz) const
     {
+        if (bitkep) {
+            for (int i = 0; i < db; ++i)
+                best[i] = bitkepLegjobb(t[i].A) * 32;
+            return;
+        }
         const int n = static_cast<int>(sorok.size());
         if (n == 0) {
             for (int i = 0; i < db; ++i)
@@ -316,6 +334,148 @@ struct VariacioTeszt::Belso {
     }
 };
 
+namespace {
+
+// Whether the draw test can read its classes from the subset bitmaps, and
+// whether that takes less work than comparing every drawing with the lines.
+bool bitkepUtvonal(const TesztBemenet& be)
+{
+    const TesztBeallitas& B = be.B;
+    const GameParams& g = be.Jatek;
+    if (be.Bitkep == GyorsKereses::Ki || !B.HuzasokTeszt || g.VanPluszSzam || g.VanPotSzam || !be.FixSzamok.empty())
+        return false;
+    const std::int32_t U = std::min<std::int32_t>(static_cast<std::int32_t>(be.KijeloltSzamok.size()), 128);
+    const std::int32_t L = std::min(be.SorHossz, U);
+    // A drawing's subsets are read one by one.
+    const std::int32_t t = B.TesztSzamsorHossz;
+    if (L < 1 || L > kReszhalmazElemMax || t < 1 || t > kReszhalmazElemMax)
+        return false;
+    const ReszhalmazBinomok C;
+    std::uint64_t bitek = 0;
+    for (std::int32_t j = 1; j <= L; ++j)
+        bitek += C(U, j);
+    if (bitek > (std::uint64_t{1} << 30))
+        return false;
+    if (be.Bitkep == GyorsKereses::Be)
+        return true;
+    const double tesztek = static_cast<double>(be.Huzasok.size()) * (g.TobbSorsolas ? 2 : 1);
+    const double sorok = static_cast<double>(std::max(be.SorDb, 0));
+    const double epites = sorok * std::ldexp(1.0, L) * 4 + static_cast<double>(bitek) / 8;
+    const double olvasas = tesztek * std::ldexp(1.0, t) * 2;
+    return epites + olvasas < tesztek * sorok / 4;
+}
+
+}  // namespace
+
+bool VariacioTeszt::Belso::bitkepEpites(const TesztBemenet& be, int szalDb, const std::atomic<bool>& fut)
+{
+    const std::int32_t n = static_cast<std::int32_t>(be.KijeloltSzamok.size());
+    bitU = std::min(n, 128);
+    bitL = std::min(be.SorHossz, bitU);
+    // Size 0 (the empty subset, marked by every line) gets a word of its own.
+    bitKezdet.assign(static_cast<std::size_t>(bitL) + 2, 0);
+    bitKezdet[1] = 64;
+    for (std::int32_t j = 1; j <= bitL; ++j)
+        bitKezdet[static_cast<std::size_t>(j) + 1] =
+            bitKezdet[static_cast<std::size_t>(j)] + (binom(bitU, j) + 63) / 64 * 64;
+    const std::size_t szavak = static_cast<std::size_t>(bitKezdet.back() / 64);
+    const std::int32_t L = be.SorHossz;
+    const std::size_t db = static_cast<std::size_t>(std::max(be.SorDb, 0));
+    constexpr std::size_t kBlokk = 65536;
+    // Threads that mark bitmaps of their own, as many as the memory allows.
+    constexpr std::size_t kMemoria = std::size_t{512} << 20;
+    const int T = static_cast<int>(std::clamp<std::size_t>(
+        std::min({static_cast<std::size_t>(szalDb), kMemoria / std::max<std::size_t>(szavak * 8, 1),
+                  (db + kBlokk - 1) / kBlokk}),
+        1, 64));
+    std::vector<std::vector<std::uint64_t>> sajat(static_cast<std::size_t>(T));
+    std::atomic<std::size_t> kov{0};
+    const auto jelol = [&](int sz) {
+        std::vector<std::uint64_t>& x = sajat[static_cast<std::size_t>(sz)];
+        x.assign(szavak, 0);
+        std::uint64_t* w = x.data();
+        const std::uint64_t* kz = bitKezdet.data();
+        std::array<std::uint8_t, kReszhalmazElemMax> e;
+        for (;;) {
+            if (!fut.load(std::memory_order_relaxed))
+                return;
+            const std::size_t a = kov.fetch_add(kBlokk);
+            if (a >= db)
+                return;
+            const std::size_t b = std::min(db, a + kBlokk);
+            for (std::size_t s = a; s < b; ++s) {
+                // The line as a set: distinct selection indexes, ascending.
+                const std::uint8_t* sor = be.Sorok.data() + s * static_cast<std::size_t>(L);
+                std::uint64_t h0 = 0, h1 = 0;
+                for (std::int32_t p = 0; p < L; ++p)
+                    if (const std::uint8_t i = sor[p]; i < bitU)
+                        (i < 64 ? h0 : h1) |= std::uint64_t{1} << (i & 63);
+                // Counted from the top of the selection: lines stored in
+                // lexicographic order then mark neighbouring bits.
+                std::int32_t k = 0;
+                for (; h1 != 0; h1 &= ~(std::uint64_t{1} << (63 - std::countl_zero(h1))))
+                    e[static_cast<std::size_t>(k++)] = static_cast<std::uint8_t>(bitU - 1 - (127 - std::countl_zero(h1)));
+                for (; h0 != 0; h0 &= ~(std::uint64_t{1} << (63 - std::countl_zero(h0))))
+                    e[static_cast<std::size_t>(k++)] = static_cast<std::uint8_t>(bitU - 1 - (63 - std::countl_zero(h0)));
+                ReszhalmazBejaras(e.data(), k, binom,
+                                  [w, kz](std::int32_t j, std::uint64_t rang) __attribute__((always_inline)) {
+                                      const std::uint64_t bit = kz[j] + rang;
+                                      w[bit >> 6] |= std::uint64_t{1} << (bit & 63);
+                                  });
+            }
+        }
+    };
+    {
+        std::vector<std::jthread> sz;
+        for (int i = 1; i < T; ++i)
+            sz.emplace_back(jelol, i);
+        jelol(0);
+    }
+    if (!fut.load())
+        return false;
+    bitek = std::move(sajat[0]);
+    if (T > 1) {
+        // The threads' bitmaps joined, a slice of the words per thread.
+        std::atomic<std::size_t> kovSzo{0};
+        const auto egyesit = [&] {
+            for (;;) {
+                const std::size_t a = kovSzo.fetch_add(kBlokk);
+                if (a >= szavak)
+                    return;
+                const std::size_t b = std::min(szavak, a + kBlokk);
+                for (std::size_t u = 1; u < sajat.size(); ++u)
+                    for (std::size_t i = a; i < b; ++i)
+                        bitek[i] |= sajat[u][i];
+            }
+        };
+        std::vector<std::jthread> sz;
+        for (int i = 1; i < T; ++i)
+            sz.emplace_back(egyesit);
+        egyesit();
+    }
+    bitkepKesz = true;
+    return true;
+}
+
+int VariacioTeszt::Belso::bitkepLegjobb(const Bit128& a) const
+{
+    std::array<std::uint8_t, kReszhalmazElemMax> e;
+    std::int32_t k = 0;
+    for (int i = bitU - 1; i >= 0 && k < kReszhalmazElemMax; --i)
+        if (a.van(i))
+            e[static_cast<std::size_t>(k++)] = static_cast<std::uint8_t>(bitU - 1 - i);
+    // The largest subset of the test line that a stored line holds.
+    int best = 0;
+    ReszhalmazBejaras(e.data(), k, binom, [&](std::int32_t j, std::uint64_t rang) {
+        if (j <= best || j > bitL)
+            return;
+        const std::uint64_t bit = bitKezdet[static_cast<std::size_t>(j)] + rang;
+        if ((bitek[bit >> 6] >> (bit & 63)) & 1u)
+            best = j;
+    });
+    return best;
+}
+
 VariacioTeszt::VariacioTeszt(TesztBemenet be) : be_(std::move(be)), b_(std::make_unique<Belso>())
 {
     // Running from the start: a Stop that comes before the worker begins
@@ -330,6 +490,10 @@ VariacioTeszt::VariacioTeszt(TesztBemenet be) : be_(std::move(be)), b_(std::make
     const std::int32_t n = static_cast<std::int32_t>(be_.KijeloltSzamok.size());
     for (std::int32_t i = 0; i < std::min(be_.KijeloltFoSzamDb, n); ++i)
         b.fo.be(i);
+    // The bitmaps are marked by the test itself; the rows are not needed.
+    b.bitkep = bitkepUtvonal(be_);
+    if (b.bitkep)
+        return;
     const std::int32_t L = be_.SorHossz;
     b.sorok.resize(static_cast<std::size_t>(std::max(be_.SorDb, 0)));
     std::vector<std::int32_t> gyakorisag(129, 0);
@@ -445,6 +609,8 @@ bool VariacioTeszt::BontasGepiEllenorzes()
     er.PeldaHossz = B.HuzasokTeszt ? B.TesztSzamsorHossz + g.PotSzamok + 1 : B.TesztValtozoSzamDb;
 
     const int szalDb = std::max(1, be_.SzalDb > 0 ? be_.SzalDb : static_cast<int>(std::thread::hardware_concurrency()));
+    if (bel.bitkep && !bel.bitkepKesz && !bel.bitkepEpites(be_, szalDb, BontTesztFut_))
+        return false;
     bel.szalak.assign(static_cast<std::size_t>(szalDb), {});
     for (Belso::Szal& sz : bel.szalak) {
         if (bel.gyors)

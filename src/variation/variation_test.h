@@ -106,6 +106,11 @@ struct TesztBemenet {
     TesztFeltetelGyar Feltetel;
     std::int32_t SzalDb = 0;  // 0: every core
     GyorsKereses Gyors = GyorsKereses::Automatikus;
+    // The draw test without fixed numbers, extra pool and bonus numbers:
+    // every subset of every stored line marked in one bitmap per size, and a
+    // drawing's best class read as its largest marked subset (Be where it
+    // applies, Automatikus where it takes less work than comparing the lines).
+    GyorsKereses Bitkep = GyorsKereses::Automatikus;
 };
 
 // Counts of a test as the reports read them.

@@ -1,6 +1,7 @@
 // Hit ratios against a brute force that compares every ordered pair of lines
 // as sets, over small draws tables and variations.
 #include "statistics/hit_ratios.h"
+#include "statistics/stopping_source.h"
 
 #include "app/game_table.h"
 #include "draws/draws_table.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <numeric>
 #include <random>
 #include <set>
 
@@ -147,13 +149,15 @@ void osszevet(const GameParams& g, TalalatiAranyBemenet b, const DrawsState& d, 
     std::sort(parok.begin(), parok.end(), [](const AzonosPar& x, const AzonosPar& y) {
         return std::tie(x.Sor1, x.Huzas1, x.Sor2, x.Huzas2) < std::tie(y.Sor1, y.Huzas1, y.Sor2, y.Huzas2);
     });
+    for (const TalalatiModszer m : {TalalatiModszer::Paronkent, TalalatiModszer::Reszhalmazok})
     for (int szalak : {1, 3}) {
         Futas f;
         f.F.StatisztikaFut = true;
         b.Szalak = szalak;
+        b.Modszer = m;
         const int tag = b.StatForras == 1 ? 12 : 4;
         ASSERT_TRUE(TalalatiAranyok(tag, f.Cache, b, d, src, f.F, f.E, f.A)) << nev;
-        EXPECT_EQ(f.E.SortArray, t) << nev << " threads " << szalak;
+        EXPECT_EQ(f.E.SortArray, t) << nev << " threads " << szalak << " subsets " << (m == TalalatiModszer::Reszhalmazok);
         EXPECT_EQ(f.A.ParDb, parDb) << nev;
         std::vector<AzonosPar> kapott = f.A.Parok;
         std::sort(kapott.begin(), kapott.end(), [](const AzonosPar& x, const AzonosPar& y) {
@@ -330,6 +334,135 @@ TEST(TalalatiAranyok, ManyRepeatsAreCountedButOnlyTheFirstPairsKept)
     h.F.StatisztikaFut = false;
     EXPECT_FALSE(TalalatiAranyok(12, h.Cache, b, DrawsState{}, src, h.F, h.E, h.A));
     EXPECT_FALSE(h.Cache.Van(12));
+}
+
+// The counts of one run, to compare two methods with each other.
+struct Osszkep {
+    TTombInt2D Tabla;
+    std::int64_t ParDb = 0;
+    std::vector<AzonosPar> Parok;
+    bool operator==(const Osszkep&) const = default;
+};
+
+Osszkep futtat(TalalatiAranyBemenet b, const DrawsState& d, const VariacioSorForras& src, TalalatiModszer m,
+               int szalak)
+{
+    Futas f;
+    f.F.StatisztikaFut = true;
+    b.Modszer = m;
+    b.Szalak = szalak;
+    EXPECT_TRUE(TalalatiAranyok(b.StatForras == 1 ? 12 : 4, f.Cache, b, d, src, f.F, f.E, f.A));
+    return {f.E.SortArray, f.A.ParDb, f.A.Parok};
+}
+
+TEST(TalalatiAranyok, SubsetCountingMatchesThePairwiseCountOnLargeSets)
+{
+    // Thousands of lines over small pools: every class turns up, many lines
+    // repeat (more pairs than the list keeps), and the lines are counted in
+    // several blocks on several threads.
+    struct Eset {
+        const char* Nev;
+        int Jatek, Db, Fo, Plusz, Keszlet;
+        bool Variacio;
+        int Fix = 0;
+    } esetek[] = {
+        {"5/90 variation", 0, 6000, 5, 0, 14, true},
+        // Too many possible lines for a table of them: the lines are hashed.
+        {"5/90 variation over every number", 0, 10000, 5, 0, 90, true},
+        {"5 + 2 variation over 30 main numbers", 24, 9000, 5, 2, 30, true},
+        {"lines of two", 0, 9000, 2, 0, 20, true},
+        {"variation with two fixed numbers", 0, 3000, 3, 0, 9, true, 2},
+        {"5 + 2 variation", 24, 4000, 5, 2, 10, true},
+        {"5/90 draws", 0, 5000, 5, 0, 16, false},
+        {"5 + 2 draws", 24, 3000, 5, 2, 10, false},
+        {"7/35 draws twice per event", 2, 2500, 7, 0, 12, false},
+    };
+    for (const Eset& e : esetek) {
+        const GameParams g = jatek(e.Jatek);
+        std::mt19937 r(static_cast<unsigned>(e.Db));
+        TalalatiAranyBemenet b;
+        b.Jatek = g;
+        b.K = e.Fo;
+        b.TalalatLepes = g.TalalatSzorzo;
+        std::vector<std::uint8_t> blokk;
+        DrawsState d;
+        const auto sor = [&] {
+            std::vector<int> a(static_cast<std::size_t>(e.Keszlet));
+            std::iota(a.begin(), a.end(), 1);
+            std::shuffle(a.begin(), a.end(), r);
+            a.resize(static_cast<std::size_t>(e.Fo));
+            std::sort(a.begin(), a.end());
+            for (int i = 0; i < e.Plusz; ++i)
+                a.push_back(g.FoSzamKeszlet + 1 + static_cast<int>(r() % 4));
+            return a;
+        };
+        if (e.Variacio) {
+            b.StatForras = 1;
+            b.FixSzamDb = e.Fix;
+            std::vector<std::vector<int>> sorok;
+            for (int i = 0; i < e.Db; ++i)
+                sorok.push_back(i % 7 == 3 ? sorok[static_cast<std::size_t>(i) / 2] : sor());
+            // Lines with a number twice or a byte beyond every number:
+            // shorter sets.
+            sorok[10][1] = sorok[10][0];
+            sorok[11][0] = 200;
+            if (e.Plusz == 2)
+                sorok[12][static_cast<std::size_t>(e.Fo) + 1] = sorok[12][static_cast<std::size_t>(e.Fo)];
+            for (const auto& s : sorok)
+                for (int x : s)
+                    blokk.push_back(static_cast<std::uint8_t>(x));
+        } else {
+            SetHuzasok(d, e.Db, g.HuzottSzamok + 3);
+            for (int i = 0; i < e.Db; ++i) {
+                TTombInt1D& h = d.Huzasok[static_cast<std::size_t>(i)];
+                if (i % 9 == 4) {
+                    // A repeat of an earlier draw event.
+                    h = d.Huzasok[static_cast<std::size_t>(i) / 3];
+                } else {
+                    const std::vector<int> a = sor();
+                    std::copy(a.begin(), a.end(), h.begin() + 3);
+                    // Every other event of a two-drawing game has its second drawing.
+                    if (g.TobbSorsolas && i % 2 == 0) {
+                        const std::vector<int> m = sor();
+                        std::copy(m.begin(), m.begin() + e.Fo, h.begin() + g.MasodikHuzasOszlop);
+                    }
+                }
+                h[0] = i + 1;
+            }
+            b.TartomanyElso = 2;
+            b.TartomanyUtolso = e.Db;
+        }
+        const BlokkSorForras src(blokk.data(), e.Variacio ? e.Db : 0, e.Fo + e.Plusz);
+        const Osszkep par = futtat(b, d, src, TalalatiModszer::Paronkent, 4);
+        ASSERT_GT(par.ParDb, static_cast<std::int64_t>(kAzonosParMax)) << e.Nev;
+        for (const int szalak : {1, 3})
+            EXPECT_EQ(futtat(b, d, src, TalalatiModszer::Reszhalmazok, szalak), par) << e.Nev << " threads " << szalak;
+        // The method the work calls for gives the same.
+        EXPECT_EQ(futtat(b, d, src, TalalatiModszer::Automatikus, 0), par) << e.Nev;
+    }
+}
+
+TEST(TalalatiAranyok, AStopWhileTheLinesAreReadStoresNothingByEitherMethod)
+{
+    std::vector<std::uint8_t> blokk(30000 * 5);
+    std::mt19937 r(3);
+    for (std::uint8_t& x : blokk)
+        x = static_cast<std::uint8_t>(r() % 40);
+    const BlokkSorForras src(blokk.data(), 30000, 5);
+    TalalatiAranyBemenet b;
+    b.Jatek = jatek(0);
+    b.StatForras = 1;
+    b.K = 5;
+    b.Szalak = 3;
+    for (const TalalatiModszer m : {TalalatiModszer::Paronkent, TalalatiModszer::Reszhalmazok}) {
+        b.Modszer = m;
+        Futas f;
+        f.F.StatisztikaFut = true;
+        const teszt::LeallitoForras leallito(src, f.F, 20000);
+        EXPECT_FALSE(TalalatiAranyok(12, f.Cache, b, DrawsState{}, leallito, f.F, f.E, f.A));
+        EXPECT_FALSE(f.Cache.Van(12));
+        EXPECT_EQ(f.A.ParDb, 0);
+    }
 }
 
 }  // namespace

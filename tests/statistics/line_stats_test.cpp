@@ -8,6 +8,7 @@
 #include "statistics/line_sum_stats.h"
 #include "statistics/orderliness.h"
 #include "statistics/pair_stats.h"
+#include "statistics/stopping_source.h"
 
 #include "app/game_table.h"
 #include "common/numbering.h"
@@ -16,7 +17,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <cstring>
 #include <map>
 #include <numeric>
 #include <random>
@@ -599,25 +602,41 @@ TEST(SorszamEloszlas, RangeChoicesAreTheDivisorsOfTheFullVariation)
     EXPECT_EQ(TavolsagTartomanya(11, 10), 1);
 }
 
+// The numbering of a case's lines as the statistics window sets it up (the
+// walk of e is set to match).
+struct Szamozas {
+    NumberingDims d;
+    std::int64_t N = 0;
+    bool variacio = false;
+};
+
+Szamozas szamozas(Eset& e)
+{
+    const GameParams& g = e.B.Jatek;
+    Szamozas sz;
+    sz.variacio = !e.B.Adatbazis();
+    NumberingDims& d = sz.d;
+    if (e.B.Adatbazis() || e.B.HuzasSzamsorVariacio) {
+        d = gameNumberingDims(g);
+    } else {
+        const int plusz = static_cast<int>(e.B.KijeloltSzamok.size()) - e.B.KijeloltFoSzamDb;
+        d = variationNumberingDims(e.B.KijeloltFoSzamDb, e.B.K, plusz, g.PluszSzamDb, plusz > 0);
+        e.B.Poziciok = true;
+    }
+    if (d.m != e.B.K)
+        d.m = e.B.K;  // lines of fewer numbers than the game's
+    e.B.PluszDb = d.VanPluszSzam ? d.e : 0;
+    e.B.SoronkentiHuzasok = true;
+    sz.N = static_cast<std::int64_t>(*fullVariationSize(d));
+    return sz;
+}
+
 TEST(SorszamEloszlas, CountsOfEveryChoiceMatchABruteForce)
 {
     for (auto& ep : esetek()) {
         Eset& e = *ep;
         const GameParams& g = e.B.Jatek;
-        const bool variacio = !e.B.Adatbazis();
-        NumberingDims d;
-        if (e.B.Adatbazis() || e.B.HuzasSzamsorVariacio) {
-            d = gameNumberingDims(g);
-        } else {
-            const int plusz = static_cast<int>(e.B.KijeloltSzamok.size()) - e.B.KijeloltFoSzamDb;
-            d = variationNumberingDims(e.B.KijeloltFoSzamDb, e.B.K, plusz, g.PluszSzamDb, plusz > 0);
-            e.B.Poziciok = true;
-        }
-        if (d.m != e.B.K)
-            d.m = e.B.K;  // lines of fewer numbers than the game's
-        e.B.PluszDb = d.VanPluszSzam ? d.e : 0;
-        e.B.SoronkentiHuzasok = true;
-        const auto N = static_cast<std::int64_t>(*fullVariationSize(d));
+        const auto [d, N, variacio] = szamozas(e);
 
         // The lines in reading order: a row's second drawing after its first.
         std::vector<Sor> sorok = e.Sorok;
@@ -688,6 +707,223 @@ TEST(SorszamEloszlas, CountsOfEveryChoiceMatchABruteForce)
         EXPECT_EQ(t.Ertekek[1], static_cast<double>(maxTav)) << e.Nev;
         EXPECT_EQ(t.Ertekek[4], static_cast<double>(ord.back().first - ord.front().first)) << e.Nev;
         EXPECT_NEAR(t.Ertekek[3], tav / static_cast<double>(ord.size() - 1), 1e-6 * static_cast<double>(N)) << e.Nev;
+    }
+}
+
+// The line-by-line walk the tables were first made with: each line copied,
+// numbered by SzamsorSorszamaTV, every choice's range found by a division,
+// the sums added in reading order.
+SorszamTablak soronkentiEloszlas(const SzamsorBejarasBemenet& b, const NumberingDims& d, std::int64_t N,
+                                 bool variacio)
+{
+    SorszamTablak t;
+    t.N = N;
+    t.Valasztek = TartomanyValasztek(N, variacio);
+    for (const TartomanyValasztas& c : t.Valasztek) {
+        t.Eloszlas.emplace_back(static_cast<std::size_t>(c.L), std::array<std::int32_t, 2>{});
+        t.Lepes.emplace_back(static_cast<std::size_t>(c.L), std::array<std::int32_t, 4>{});
+    }
+    const std::int32_t hossz = d.lineLength();
+    std::vector<std::uint8_t> sor(static_cast<std::size_t>(std::max(0, hossz)));
+    const auto Nd = static_cast<double>(N);
+    bool elso = true;
+    std::int64_t elozo = 0;
+    Futo f;
+    SzamsorBejaras(b, f, [&](const std::vector<std::int32_t>& s, std::int32_t sorszam) {
+        for (std::int32_t j = 0; j < hossz; ++j) {
+            const std::int32_t x = j < static_cast<std::int32_t>(s.size()) ? s[static_cast<std::size_t>(j)] : 0;
+            sor[static_cast<std::size_t>(j)] = static_cast<std::uint8_t>(std::clamp(x, 0, 255));
+        }
+        const std::optional<std::uint64_t> o = SzamsorSorszamaTV(sor, d);
+        if (!o || *o < 1 || static_cast<std::int64_t>(*o) > N)
+            return;
+        const auto ord = static_cast<std::int64_t>(*o);
+        for (std::size_t c = 0; c < t.Valasztek.size(); ++c) {
+            auto& x = t.Eloszlas[c][static_cast<std::size_t>((ord - 1) / t.Valasztek[c].W)];
+            ++x[0];
+            x[1] = std::max(x[1], sorszam);
+        }
+        t.Ertekek[5] += static_cast<double>(ord) / Nd;
+        t.Ertekek[6] = t.Sorok == 0 ? static_cast<double>(ord) : std::min(t.Ertekek[6], static_cast<double>(ord));
+        t.Ertekek[7] = std::max(t.Ertekek[7], static_cast<double>(ord));
+        ++t.Sorok;
+        if (!elso) {
+            const std::int64_t dd = ord - elozo;
+            const auto ad = static_cast<double>(dd < 0 ? -dd : dd);
+            t.Ertekek[4] += static_cast<double>(dd) / Nd;
+            t.Ertekek[0] = t.Sorok == 2 ? ad : std::min(t.Ertekek[0], ad);
+            t.Ertekek[1] = std::max(t.Ertekek[1], ad);
+            t.Ertekek[3] += ad / Nd;
+            for (std::size_t c = 0; c < t.Valasztek.size(); ++c) {
+                const std::int64_t r = std::min(TavolsagTartomanya(dd, t.Valasztek[c].W), t.Valasztek[c].L - 1);
+                auto& x = t.Lepes[c][static_cast<std::size_t>(r)];
+                ++x[0];
+                x[1] = std::max(x[1], sorszam);
+                ++x[dd < 0 ? 2 : 3];
+            }
+        }
+        elso = false;
+        elozo = ord;
+    });
+    t.Ertekek[4] = std::round(t.Ertekek[4] * Nd);
+    t.Ertekek[3] = t.Sorok > 1 ? t.Ertekek[3] * Nd / static_cast<double>(t.Sorok - 1) : 0.0;
+    return t;
+}
+
+// Every line of the full variation of k of n selection positions, in
+// lexicographic order.
+std::unique_ptr<Eset> teljesVariacio(const char* nev, int n, int k)
+{
+    auto e = std::make_unique<Eset>();
+    e->Nev = nev;
+    e->Hossz = k;
+    std::vector<std::uint8_t> c(static_cast<std::size_t>(k));
+    std::iota(c.begin(), c.end(), std::uint8_t{0});
+    int m = 0;
+    for (bool van = true; van;) {
+        e->Blokk.insert(e->Blokk.end(), c.begin(), c.end());
+        ++m;
+        int i = k - 1;
+        while (i >= 0 && c[static_cast<std::size_t>(i)] == n - k + i)
+            --i;
+        van = i >= 0;
+        if (van) {
+            ++c[static_cast<std::size_t>(i)];
+            for (int j = i + 1; j < k; ++j)
+                c[static_cast<std::size_t>(j)] = static_cast<std::uint8_t>(c[static_cast<std::size_t>(j) - 1] + 1);
+        }
+    }
+    e->Forras = std::make_unique<BlokkSorForras>(e->Blokk.data(), m, k);
+    e->B.Jatek = jatek(0);
+    e->B.Variacio = e->Forras.get();
+    for (int i = 0; i < n; ++i)
+        e->B.KijeloltSzamok.push_back(static_cast<std::uint8_t>(2 * i + 1));
+    e->B.KijeloltFoSzamDb = n;
+    e->B.K = k;
+    e->B.VizsgaltSorDb = m;
+    return e;
+}
+
+TEST(SorszamEloszlas, BlocksOnSeveralThreadsGiveTheLineByLineTablesBitForBit)
+{
+    std::vector<std::unique_ptr<Eset>> v = esetek();
+    v.push_back(adatbazis("bonus-number database", 1, 50, 7));
+    v.push_back(teljesVariacio("full variation of 4 of 20", 20, 4));
+    // Repeated lines (distance 0), lines with a position twice or beyond the
+    // selection, which have no ordinal, and a zero among lines of numbers.
+    auto ism = variacio("repeated and broken lines", 0, {5, 9, 14, 22, 31, 47, 60, 71, 80, 88}, 10, 3, 0, 900, 11);
+    for (int m = 0; m < 900; m += 9) {
+        std::uint8_t* s = ism->Blokk.data() + static_cast<std::size_t>(m) * static_cast<std::size_t>(ism->Hossz);
+        std::copy(s, s + ism->Hossz, s + ism->Hossz);
+        if (m % 27 == 0)
+            s[1] = s[0];
+        if (m % 45 == 0)
+            s[2] = 10;
+    }
+    v.push_back(std::move(ism));
+    auto nulla = huzasVariacio("numbers with a zero", 0, 500, 12);
+    nulla->Blokk[3 * 5 + 2] = 0;
+    v.push_back(std::move(nulla));
+    for (auto& ep : v) {
+        Eset& e = *ep;
+        const auto [d, N, variacio] = szamozas(e);
+        const SorszamTablak vart = soronkentiEloszlas(e.B, d, N, variacio);
+        ASSERT_GT(vart.Sorok, 1) << e.Nev;
+        struct Futas {
+            std::int32_t Szalak, Blokk;
+        };
+        for (const Futas fu : {Futas{1, 0}, Futas{3, 7}, Futas{8, 1}, Futas{0, 0}}) {
+            Futo f;
+            const SorszamTablak t = SorszamEloszlasSzamitas(e.B, d, N, variacio, f, fu.Szalak, fu.Blokk);
+            const std::string nev = std::string(e.Nev) + " threads " + std::to_string(fu.Szalak) + " block " +
+                                    std::to_string(fu.Blokk);
+            EXPECT_EQ(t.Sorok, vart.Sorok) << nev;
+            EXPECT_EQ(t.Eloszlas, vart.Eloszlas) << nev;
+            EXPECT_EQ(t.Lepes, vart.Lepes) << nev;
+            for (std::size_t i = 0; i < 8; ++i)
+                EXPECT_EQ(std::memcmp(&t.Ertekek[i], &vart.Ertekek[i], sizeof(double)), 0)
+                    << nev << " value " << i << ": " << t.Ertekek[i] << " vs " << vart.Ertekek[i];
+            if (!variacio)
+                EXPECT_EQ(f.Haladas.load(), e.B.Utolso) << nev;
+            else
+                EXPECT_EQ(f.Haladas.load(), e.B.Variacio->SorDb()) << nev;
+        }
+    }
+}
+
+// A source that counts the rows read (from any thread).
+class SzamoltForras : public VariacioSorForras {
+public:
+    explicit SzamoltForras(const VariacioSorForras& f) : f_(f) {}
+    std::int32_t SorDb() const override { return f_.SorDb(); }
+    std::int32_t SorHossz() const override { return f_.SorHossz(); }
+    const std::uint8_t* Sor(std::int32_t m) const override
+    {
+        olvasott.fetch_add(1, std::memory_order_relaxed);
+        return f_.Sor(m);
+    }
+    mutable std::atomic<std::int64_t> olvasott{0};
+
+private:
+    const VariacioSorForras& f_;
+};
+
+TEST(SorszamEloszlas, TheStepsAfterTheDistributionAndTheReverseReadNoLine)
+{
+    auto e = teljesVariacio("full variation of 3 of 16", 16, 3);
+    SzamoltForras forras(*e->Forras);
+    e->B.Variacio = &forras;
+    const auto [d, N, variacio] = szamozas(*e);
+    for (const auto& [elso, masodik] : {std::pair{25, 32}, std::pair{32, 25}}) {
+        StatMasolat c;
+        std::shared_ptr<const SorszamTablak> t;
+        Futo f;
+        StatEredmeny r1, r2;
+        forras.olvasott = 0;
+        ASSERT_TRUE(SorszamStatLekerdezes(elso, c, e->B, d, N, 1, t, f, r1));
+        EXPECT_EQ(forras.olvasott.load(), N);
+        const std::shared_ptr<const SorszamTablak> tablak = t;
+        forras.olvasott = 0;
+        ASSERT_TRUE(SorszamStatLekerdezes(masodik, c, e->B, d, N, 1, t, f, r2));
+        EXPECT_EQ(forras.olvasott.load(), 0) << elso << " then " << masodik;
+        EXPECT_EQ(t, tablak);
+        // The same as a run of its own.
+        StatMasolat uj;
+        std::shared_ptr<const SorszamTablak> ujT;
+        StatEredmeny r3;
+        ASSERT_TRUE(SorszamStatLekerdezes(masodik, uj, e->B, d, N, 1, ujT, f, r3));
+        EXPECT_EQ(r2.SortArray, r3.SortArray);
+        EXPECT_EQ(r2.StatErtekek, r3.StatErtekek);
+        // Once the variation's slots are dropped the lines are read again.
+        c.VMasolatTorles();
+        forras.olvasott = 0;
+        ASSERT_TRUE(SorszamStatLekerdezes(masodik, c, e->B, d, N, 1, t, f, r2));
+        EXPECT_EQ(forras.olvasott.load(), N);
+    }
+}
+
+TEST(SorszamEloszlas, AStopInTheMiddleEndsEveryThreadAndKeepsNothing)
+{
+    auto e = teljesVariacio("full variation of 4 of 20", 20, 4);
+    const auto [d, N, variacio] = szamozas(*e);
+    for (const std::int32_t szalak : {1, 3}) {
+        Futo f;
+        teszt::LeallitoForras forras(*e->Forras, f, 3000);
+        e->B.Variacio = &forras;
+        const SorszamTablak t = SorszamEloszlasSzamitas(e->B, d, N, variacio, f, szalak, 64);
+        // The walk ended short of the last line.
+        EXPECT_LT(f.Haladas.load(), e->Forras->SorDb()) << szalak;
+        EXPECT_LT(t.Sorok, e->Forras->SorDb()) << szalak;
+        // Through the engine: nothing stored, no tables kept.
+        Futo g;
+        teszt::LeallitoForras masik(*e->Forras, g, 3000);
+        e->B.Variacio = &masik;
+        StatMasolat c;
+        std::shared_ptr<const SorszamTablak> tablak;
+        StatEredmeny r;
+        EXPECT_FALSE(SorszamStatLekerdezes(25, c, e->B, d, N, 0, tablak, g, r));
+        EXPECT_FALSE(c.Van(25));
+        EXPECT_FALSE(tablak);
     }
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <numeric>
 #include <random>
 #include <set>
 #include <string>
@@ -356,6 +357,116 @@ TEST(VariacioTesztMotor, FeltetelekreBukottSorokKulonOszlopban)
     EXPECT_EQ(sz.TesztFeltetelDb, jo);
     for (int h = 0; h <= 3; ++h)
         EXPECT_EQ(sz.TesztOsztalyDb[static_cast<std::size_t>(h)][1], rossz[h]) << h;
+}
+
+// The test run once comparing the lines and once from the subset bitmaps
+// (on one and on three threads): every count, example and total the same.
+void bitkepEgyezik(TesztBemenet be, const std::string& nev)
+{
+    be.Bitkep = GyorsKereses::Ki;
+    be.SzalDb = 2;
+    VariacioTeszt alap(be);
+    ASSERT_TRUE(alap.BontasGepiEllenorzes()) << nev;
+    const TesztEredmeny& vart = alap.Eredmeny();
+    for (const int szal : {1, 3}) {
+        be.Bitkep = GyorsKereses::Be;
+        be.SzalDb = szal;
+        VariacioTeszt v(be);
+        ASSERT_TRUE(v.BontasGepiEllenorzes()) << nev;
+        const TesztEredmeny& e = v.Eredmeny();
+        EXPECT_TRUE(e.Kesz) << nev;
+        EXPECT_EQ(e.Szamok.TesztOsztalyDb, vart.Szamok.TesztOsztalyDb) << nev << " threads " << szal;
+        EXPECT_EQ(e.Szamok.TesztSzamsorDb, vart.Szamok.TesztSzamsorDb) << nev;
+        EXPECT_EQ(e.Szamok.TesztFeltetelDb, vart.Szamok.TesztFeltetelDb) << nev;
+        EXPECT_EQ(e.TesztTalalatDb, vart.TesztTalalatDb) << nev;
+        EXPECT_EQ(e.TesztTalalatSzamsorok, vart.TesztTalalatSzamsorok) << nev;
+        EXPECT_EQ(v.TesztSzamsorDb(), vart.Szamok.TesztSzamsorDb) << nev;
+    }
+}
+
+// Random draw rows of the game over numbers 1..keszlet, a second drawing in
+// every other row of a two-drawing game.
+TTombInt2D veletlenHuzasok(const GameParams& g, int db, int keszlet, unsigned mag)
+{
+    std::mt19937 r(mag);
+    TTombInt2D h;
+    for (int i = 0; i < db; ++i) {
+        std::vector<int> a(static_cast<std::size_t>(keszlet));
+        std::iota(a.begin(), a.end(), 1);
+        std::shuffle(a.begin(), a.end(), r);
+        std::vector<int> szamok(a.begin(), a.begin() + g.HuzottSzamok);
+        if (g.TobbSorsolas && i % 2 == 1)
+            szamok.resize(static_cast<std::size_t>(g.HuzottFoSzamok));
+        h.push_back(huzasSor(g, i + 1, szamok));
+    }
+    return h;
+}
+
+TEST(VariacioTesztMotor, ReszhalmazBitkepekAzOsszehasonlitassalEgyeznek)
+{
+    struct Eset {
+        const char* nev;
+        int jatek, n, nf, k, sorok, t, fix;
+        bool huzasok;
+        int huzasDb = 0, keszlet = 0;
+    };
+    const Eset esetek[] = {
+        {"5/90 draws", 0, 30, 30, 5, 500, 5, 0, true, 400, 45},
+        {"7/35 drawing twice", 2, 20, 20, 7, 300, 7, 0, true, 300, 30},
+        {"lines of 3 against draws of 5", 0, 12, 12, 3, 40, 5, 0, true, 300, 14},
+        {"70,000 lines in blocks", 0, 40, 40, 5, 70000, 5, 0, true, 200, 50},
+        // Where the bitmaps do not apply, today's comparison runs.
+        {"full test", 0, 12, 12, 5, 40, 5, 0, false},
+        {"fixed numbers", 0, 10, 10, 3, 30, 5, 2, false},
+        {"extra pool", 24, 9, 6, 7, 10, 7, 0, true, 50, 9},
+        {"bonus number", 1, 20, 20, 6, 60, 6, 0, true, 80, 25},
+    };
+    for (const Eset& e : esetek) {
+        const GameParams g = jatek(e.jatek);
+        TesztBemenet be;
+        be.Jatek = g;
+        be.B = TesztBeallitasKeszites({g, e.n, e.nf, e.n - e.nf, e.fix, e.k, e.huzasok, e.huzasok, false, e.t, 5}).B;
+        for (int i = 0; i < e.nf; ++i)
+            be.KijeloltSzamok.push_back(static_cast<std::uint8_t>(1 + i));
+        for (int i = e.nf; i < e.n; ++i)
+            be.KijeloltSzamok.push_back(static_cast<std::uint8_t>(g.FoSzamKeszlet + 1 + i - e.nf));
+        be.KijeloltFoSzamDb = e.nf;
+        for (int i = 0; i < e.fix; ++i)
+            be.FixSzamok.push_back(static_cast<std::uint8_t>(e.n + 1 + i));
+        const int kf = g.VanPluszSzam ? e.k - g.PluszSzamDb : e.k;
+        be.Sorok = veletlenSorok(e.sorok, e.n, e.nf, e.k, kf, 5u + static_cast<unsigned>(e.sorok));
+        // A repeated line, a line with an index twice and one with a byte
+        // beyond the selection: shorter sets.
+        std::copy(be.Sorok.begin(), be.Sorok.begin() + e.k, be.Sorok.begin() + 2 * e.k);
+        be.Sorok[static_cast<std::size_t>(3 * e.k + 1)] = be.Sorok[static_cast<std::size_t>(3 * e.k)];
+        be.Sorok[static_cast<std::size_t>(4 * e.k)] = 200;
+        be.SorHossz = e.k;
+        be.SorDb = e.sorok;
+        if (e.huzasok)
+            be.Huzasok = veletlenHuzasok(g, e.huzasDb, e.keszlet, 9u);
+        bitkepEgyezik(be, e.nev);
+    }
+}
+
+TEST(VariacioTesztMotor, ReszhalmazBitkepekElottiStopnalNincsEredmeny)
+{
+    const GameParams g = jatek(0);
+    TesztBemenet be;
+    be.Jatek = g;
+    be.B = TesztBeallitasKeszites({g, 14, 14, 0, 0, 5, true, true, false, 5, 5}).B;
+    for (int v = 1; v <= 14; ++v)
+        be.KijeloltSzamok.push_back(static_cast<std::uint8_t>(v));
+    be.KijeloltFoSzamDb = 14;
+    be.Sorok = veletlenSorok(60, 14, 14, 5, 5, 3u);
+    be.SorHossz = 5;
+    be.SorDb = 60;
+    be.Huzasok = veletlenHuzasok(g, 30, 20, 4u);
+    be.Bitkep = GyorsKereses::Be;
+    VariacioTeszt v(be);
+    v.Leallitas();
+    EXPECT_FALSE(v.BontasGepiEllenorzes());
+    EXPECT_FALSE(v.Eredmeny().Kesz);
+    EXPECT_EQ(v.TesztSzamsorDb(), 0);
 }
 
 class TesztSzovegek : public ::testing::Test {

@@ -546,10 +546,13 @@ void TStatisztika::StatisztikaKeszites(int tag)
     auto be = std::make_shared<FutasBemenet>();
     be->Tag = formTag_;
     const StatMasolat& c = statMasolat();
-    if (c.Van(formTag_)) {
-        be->Helyi.Tablak[static_cast<std::size_t>(formTag_)] = c.Tablak[static_cast<std::size_t>(formTag_)];
-        be->Helyi.Ertekek[static_cast<std::size_t>(formTag_)] = c.Ertekek[static_cast<std::size_t>(formTag_)];
-    }
+    // The line distribution and the steps are made by one walk: the pair's
+    // slot tells the run that the kept tables still hold.
+    for (const std::int32_t t : {formTag_, SorszamStatPar(formTag_)})
+        if (c.Van(t)) {
+            be->Helyi.Tablak[static_cast<std::size_t>(t)] = c.Tablak[static_cast<std::size_t>(t)];
+            be->Helyi.Ertekek[static_cast<std::size_t>(t)] = c.Ertekek[static_cast<std::size_t>(t)];
+        }
     be->Helyi.GyakorisagTabla = c.GyakorisagTabla;
     Program& p = Program::aktualis();
     GyakorisagBemenet& g = be->Gyakorisag;

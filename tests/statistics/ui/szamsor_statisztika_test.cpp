@@ -157,8 +157,10 @@ TEST_F(SzamsorStatisztikaAblak, LineDistributionChangesItsRangesWithoutReadingTh
     EXPECT_EQ(statMasolat().Tablak[24].size(), static_cast<std::size_t>(L));
     EXPECT_EQ(osszeg(statMasolat().Tablak[24], 1), 3);
 
-    // Consecutive draws: two steps.
+    // Consecutive draws: two steps, served from the tables the distribution
+    // kept (no draw read again).
     fut(33);
+    EXPECT_EQ(s_->Futas().Haladas.load(), 0);
     EXPECT_EQ(osszeg(statMasolat().Tablak[33], 1), 2);
     kep(s_, "egymast_koveto_sorok_adatbazis.png");
     // Another statistic hides the choice.
@@ -185,6 +187,7 @@ TEST_F(SzamsorStatisztikaAblak, LineDistributionOfAVariation)
         EXPECT_LE(r[1], 1);
     kep(s_, "eloszlas_variacio.png");
     fut(32);
+    EXPECT_EQ(s_->Futas().Haladas.load(), 0);
     EXPECT_EQ(osszeg(statMasolat().Tablak[32], 1), sorok - 1);
     kep(s_, "egymast_koveto_sorok_variacio.png");
 }
