@@ -31,7 +31,9 @@ inline constexpr const char* kInfoListAllomany = "infolist.rtf";
 inline constexpr const char* kNemSikerultLetrehozni = "Nem sikerült létrehozni az állományt.\r\n\r\n";
 inline constexpr const char* kNyomtatasiHiba =
     "Ismeretlen hiba történt a nyomtatás során.\r\n\r\nA nyomtatás folyamata megszakad.";
-inline constexpr const char* kNincsNyomtato = "Nincs alapértelmezett nyomtató.";
+// A written file the desktop has no program for: its full path follows.
+inline constexpr const char* kNincsMegnyitoProgram =
+    "Az állomány elkészült, de nincs olyan program, amely megnyitná:\r\n\r\n";
 inline constexpr const char* kElinditjaANyomtatast = "Elindítja a nyomtatást?";
 inline constexpr const char* kTobbMint10000 =
     "Több mint 10 000 számsor listáját kérte nyomtatásba.\r\n\r\nAz aktuális verzió ezt nem teszi lehetővé.";

@@ -236,8 +236,6 @@ public:
     // List printing (foablak_nyomtatas.cpp): the draws list ("Adatbázis")
     // and the variation list ("Variáció"), on paper or into a file.
     void NyomtatasParancsokBekotese();
-    // A default printer exists; otherwise says so when the window shows.
-    bool VanNyomtato();
     // "Elindítja a nyomtatást?" with the menu item's hint.
     bool NyomtatasKerdes(const char* menuPont);
     void Listanyomtatsa1Click();

@@ -1,5 +1,6 @@
 // The main window's list-printing commands: the draws list and the
-// variation list, on paper or into an RTF file in the list folder.
+// variation list, on paper (into a PDF file where no printer is installed)
+// or into an RTF file in the list folder.
 #include "app/ui/foablak.h"
 #include "app/ui/program.h"
 
@@ -23,15 +24,6 @@ void TFoablak::NyomtatasParancsokBekotese()
     connect(Akcio("Szelvnyek1"), &QAction::triggered, this, [this] { SzelvenyKitoltesStart(); });
 }
 
-bool TFoablak::VanNyomtato()
-{
-    if (Nyomtatas && Nyomtatas->VanNyomtato())
-        return true;
-    if (isVisible())
-        HibaUzenet(QString::fromUtf8(kNincsNyomtato));
-    return false;
-}
-
 bool TFoablak::NyomtatasKerdes(const char* menuPont)
 {
     QAction* a = Akcio(QString::fromUtf8(menuPont));
@@ -44,7 +36,7 @@ void TFoablak::Listanyomtatsa1Click()
     const kvx::DrawsState& d = kvx::Program::aktualis().Huzasok;
     if (!d.AdatbazisBetoltve || d.HuzasokSzama <= 0)
         return;
-    if (!NyomtatasKerdes("Listanyomtatsa1") || !VanNyomtato())
+    if (!NyomtatasKerdes("Listanyomtatsa1"))
         return;
     Nyomtatas->HuzListaNyomtatas(false);
 }
@@ -59,7 +51,7 @@ void TFoablak::Nyomtats3Click()
 
 void TFoablak::Listanyomtatsa2Click()
 {
-    if (!NyomtatasKerdes("Listanyomtatsa2") || !VanNyomtato())
+    if (!NyomtatasKerdes("Listanyomtatsa2"))
         return;
     if (kvx::Program::aktualis().Tar.BontSzelvszam > kMaxNyomtatottSzamsor) {
         InformacioUzenet(QString::fromUtf8(kTobbMint10000));
@@ -94,8 +86,6 @@ void TFoablak::SzelvenyKitoltesStart()
     if (!BefejezetlenKerdes(QStringLiteral("Mégis kitölti a szelvényeket?")))
         return;
     Eredetisorrend1Click();
-    if (!VanNyomtato())
-        return;
     TNyomtOpc* w = formok().NyomtOpc;
     if (!w)
         return;

@@ -149,12 +149,7 @@ void InfoNyomtatasBekotese(TFoablak& foablak, TInfo& info, TFeltetelek& feltetel
         return sorok;
     };
     info.NyomtatasEngedelyezes();
-    QObject::connect(&info, &TInfo::nyomtatasKerve, &foablak, [&foablak, ny](bool allomanyba) {
-        if (allomanyba)
-            ny->InfoNyomtatas(true);
-        else if (foablak.VanNyomtato())
-            ny->InfoNyomtatas(false);
-    });
+    QObject::connect(&info, &TInfo::nyomtatasKerve, &foablak, [ny](bool allomanyba) { ny->InfoNyomtatas(allomanyba); });
 }
 
 }  // namespace
@@ -317,8 +312,6 @@ void FormokLetrehozasa(TFoablak& foablak)
             i->Listazas();
     });
     QObject::connect(f.Beallitasok.data(), &TBeallitasok::nyomtatoBeallitas, &foablak, [&foablak] {
-        if (!foablak.VanNyomtato())
-            return;
         if (QPageSetupDialog* d = foablak.Nyomtatas->PrSetupCreate())
             d->exec();
     });

@@ -2,6 +2,8 @@
 
 #include <QDate>
 #include <QDesktopServices>
+#include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetrics>
@@ -39,13 +41,149 @@ QString q(const std::string& s)
     return QString::fromStdString(s);
 }
 
+// One page of the buffer on the printer's page: Courier New 8 pt inside the
+// margin, the margin counted from the paper's edge.
+void LapFestes(QPainter& festo, const QPrinter& pr, const std::vector<NyomtSor>& lap, int margoMm)
+{
+    // The margin less the printer's own unprintable edge.
+    const int felbontas = pr.resolution();
+    const QPageLayout elrendezes = pr.pageLayout();
+    const QRect teljes = elrendezes.fullRectPixels(felbontas);
+    const QMarginsF minMargo = elrendezes.minimumMargins();
+    const auto px = [&](double pt) { return static_cast<int>(std::lround(pt * felbontas / 72.0)); };
+    const int offX = px(minMargo.left()), offY = px(minMargo.top());
+    const int szel = teljes.width() - offX - px(minMargo.right());
+    const int mag = teljes.height() - offY - px(minMargo.bottom());
+    LapTeglalap t = NyomtatasiTeglalap(felbontas, felbontas, offX, offY, szel, mag, margoMm);
+    if (t == LapTeglalap{})
+        t = {0, 0, szel, mag};
+    const QRect ter(offX + t.Bal, offY + t.Felso, t.Jobb - t.Bal, t.Also - t.Felso);
+    QFont betu(QStringLiteral("Courier New"), 8);
+    betu.setStyleHint(QFont::TypeWriter);
+    // Rows at the font's line spacing, closer when that is what it takes
+    // for the page's lines to fit the paper.
+    festo.setFont(betu);
+    int sorok = 0;
+    for (const NyomtSor& s : lap)
+        sorok += s.Szoveg != kLapdobasSor;
+    const double koz = std::min<double>(festo.fontMetrics().lineSpacing(),
+                                        sorok > 0 ? static_cast<double>(ter.height()) / sorok : 0.0);
+    double y = ter.top();
+    for (const NyomtSor& s : lap) {
+        if (s.Szoveg == kLapdobasSor)
+            continue;
+        betu.setBold(s.Vastag);
+        festo.setFont(betu);
+        festo.drawText(QPointF(ter.left(), y + festo.fontMetrics().ascent()), q(s.Szoveg));
+        y += koz;
+    }
+}
+
 }  // namespace
+
+// Where a printout's pages go. With a printer every page is a job of its own
+// (the printer starts a new job each time painting on it begins). Without
+// one the pages are the pages of one PDF file, painted on the shared PDF
+// printer, so a PDF page has the paper page's layout; the file is written
+// under a temporary name and takes the chosen name only when complete.
+class NyomtatasVezerlo::Kimenet {
+public:
+    explicit Kimenet(NyomtatasVezerlo& v) : v_(v), pdf_(!v.VanNyomtato()) {}
+    ~Kimenet()
+    {
+        if (festo_.isActive())
+            festo_.end();
+        if (!ideiglenes_.isEmpty())
+            QFile::remove(ideiglenes_);
+    }
+
+    // Without a printer: asks for the file, named after the first job.
+    // False when there is none to write (the user cancelled or the file is
+    // in use, which was shown).
+    bool Elokeszites(const QString& elsoNev)
+    {
+        if (!pdf_)
+            return true;
+        allomany_ = v_.PdfAllomanyKerdes(elsoNev);
+        if (allomany_.isEmpty())
+            return false;
+        std::string uzenet;
+        if (!AllomanyHozzaferheto(allomany_.toStdString(), uzenet)) {
+            HibaUzenet(q(uzenet));
+            return false;
+        }
+        return true;
+    }
+
+    // The printer of page `lap`, its page layout the one to lay out by.
+    QPrinter* Nyomtato(int lap)
+    {
+        pr_ = pdf_ ? v_.kozosNyomtato() : (v_.NyomtatoKeszites ? v_.NyomtatoKeszites(lap) : nullptr);
+        if (pr_)
+            pr_->setFullPage(true);
+        return pr_;
+    }
+
+    // Starts painting the page of the job named `nev` on the printer last
+    // returned: a new job, or the PDF's next page.
+    bool LapKezdes(const QString& nev)
+    {
+        if (!pr_)
+            return false;
+        if (pdf_ && festo_.isActive()) {
+            if (!pr_->newPage())
+                return false;
+        } else {
+            pr_->setDocName(nev);
+            if (pdf_) {
+                ideiglenes_ = allomany_ + QStringLiteral(".tmp");
+                pr_->setOutputFileName(ideiglenes_);
+            }
+            if (!festo_.begin(pr_))
+                return false;
+        }
+        festo_.save();
+        return true;
+    }
+    QPainter& Festo() { return festo_; }
+    bool LapVege()
+    {
+        festo_.restore();
+        return pdf_ || festo_.end();
+    }
+
+    // Completes the printout: the PDF is closed and takes its name. The
+    // file to open afterwards, empty when none.
+    QString Befejezes(bool rendben, bool& hiba)
+    {
+        hiba = false;
+        if (!pdf_ || ideiglenes_.isEmpty())
+            return {};
+        const bool lezarva = festo_.isActive() && festo_.end();
+        pr_->setOutputFileName(QString());
+        std::error_code ec;
+        if (rendben && lezarva)
+            std::filesystem::rename(ideiglenes_.toStdString(), allomany_.toStdString(), ec);
+        hiba = rendben && (!lezarva || ec);
+        if (!rendben || hiba)
+            return {};
+        ideiglenes_.clear();
+        return allomany_;
+    }
+
+private:
+    NyomtatasVezerlo& v_;
+    const bool pdf_;
+    QPrinter* pr_ = nullptr;
+    QPainter festo_;
+    QString allomany_;
+    QString ideiglenes_;
+};
 
 NyomtatasVezerlo::NyomtatasVezerlo(QWidget* foablak) : QObject(foablak), foablak_(foablak)
 {
     NyomtatoElerheto = [] { return !QPrinterInfo::defaultPrinter().isNull(); };
     NyomtatoKeszites = [this](int) { return kozosNyomtato(); };
-    Megnyitas = [](const QString& allomany) { QDesktopServices::openUrl(QUrl::fromLocalFile(allomany)); };
 }
 
 NyomtatasVezerlo::~NyomtatasVezerlo() = default;
@@ -57,29 +195,69 @@ bool NyomtatasVezerlo::VanNyomtato() const
 
 QPrinter* NyomtatasVezerlo::kozosNyomtato()
 {
+    const bool van = VanNyomtato();
+    if (nyomtato_ && (nyomtato_->outputFormat() == QPrinter::PdfFormat) == van) {
+        // A printer came or went: the dialogs set up the old output.
+        delete prDialog_;
+        delete prSetup_;
+        prDialog_ = nullptr;
+        prSetup_ = nullptr;
+        nyomtato_.reset();
+    }
     if (!nyomtato_) {
-        const QPrinterInfo alap = QPrinterInfo::defaultPrinter();
-        if (alap.isNull())
-            return nullptr;
-        nyomtato_ = std::make_unique<QPrinter>(alap, QPrinter::HighResolution);
+        if (van) {
+            const QPrinterInfo alap = QPrinterInfo::defaultPrinter();
+            if (alap.isNull())
+                return nullptr;
+            nyomtato_ = std::make_unique<QPrinter>(alap, QPrinter::HighResolution);
+        } else {
+            nyomtato_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            nyomtato_->setOutputFormat(QPrinter::PdfFormat);
+            nyomtato_->setPageSize(QPageSize(QPageSize::A4));
+        }
     }
     return nyomtato_.get();
 }
 
 QPrintDialog* NyomtatasVezerlo::PrDialogCreate()
 {
-    if (!prDialog_ && VanNyomtato())
-        if (QPrinter* p = kozosNyomtato())
-            prDialog_ = new QPrintDialog(p, foablak_);
+    QPrinter* p = kozosNyomtato();
+    if (!prDialog_ && p)
+        prDialog_ = new QPrintDialog(p, foablak_);
     return prDialog_;
 }
 
 QPageSetupDialog* NyomtatasVezerlo::PrSetupCreate()
 {
-    if (!prSetup_ && VanNyomtato())
-        if (QPrinter* p = kozosNyomtato())
-            prSetup_ = new QPageSetupDialog(p, foablak_);
+    QPrinter* p = kozosNyomtato();
+    if (!prSetup_ && p)
+        prSetup_ = new QPageSetupDialog(p, foablak_);
     return prSetup_;
+}
+
+QString NyomtatasVezerlo::PdfAllomanyKerdes(const QString& nev)
+{
+    const QString javaslat =
+        q((std::filesystem::path(folders().ListKonyvtar) / (nev.toStdString() + ".pdf")).string());
+    QFileDialog d(foablak_, QStringLiteral("Nyomtatás PDF állományba"), q(folders().ListKonyvtar),
+                  QStringLiteral("PDF (*.pdf)"));
+    d.setObjectName(QStringLiteral("PdfDialog"));
+    d.setOption(QFileDialog::DontUseNativeDialog, true);
+    d.setAcceptMode(QFileDialog::AcceptSave);
+    d.setFileMode(QFileDialog::AnyFile);
+    d.setDefaultSuffix(QStringLiteral("pdf"));
+    d.selectFile(javaslat);
+    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
+        return {};
+    return d.selectedFiles().front();
+}
+
+bool NyomtatasVezerlo::AllomanyMegnyitasa(const QString& allomany)
+{
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(allomany)))
+        return true;
+    InformacioUzenet(QString::fromUtf8(kNincsMegnyitoProgram) + QFileInfo(allomany).absoluteFilePath());
+    return false;
 }
 
 void NyomtatasVezerlo::VarakozasKi(const char* szoveg)
@@ -94,60 +272,35 @@ void NyomtatasVezerlo::VarakozasVege()
 
 bool NyomtatasVezerlo::LapokNyomtatasa(const QString& nev, int margoMm)
 {
+    Kimenet ki(*this);
+    if (!ki.Elokeszites(nev + QStringLiteral("1")))
+        return false;
     VarakozasKi("Nyomtatás");
     const auto lapok = LapokFelosztasa(Egyseg.ListaPuffer);
     bool rendben = true;
     for (std::size_t p = 0; p < lapok.size() && rendben; ++p) {
-        QPrinter* pr = NyomtatoKeszites ? NyomtatoKeszites(static_cast<int>(p) + 1) : nullptr;
-        if (!pr) {
+        QPrinter* pr = ki.Nyomtato(static_cast<int>(p) + 1);
+        if (!pr || !ki.LapKezdes(nev + QString::number(p + 1))) {
             rendben = false;
             break;
         }
-        pr->setDocName(nev + QString::number(p + 1));
-        pr->setFullPage(true);
-        QPainter festo;
-        if (!festo.begin(pr)) {
-            rendben = false;
-            break;
-        }
-        // The margin less the printer's own unprintable edge.
-        const int felbontas = pr->resolution();
-        const QPageLayout elrendezes = pr->pageLayout();
-        const QRect teljes = elrendezes.fullRectPixels(felbontas);
-        const QMarginsF minMargo = elrendezes.minimumMargins();
-        const auto px = [&](double pt) { return static_cast<int>(std::lround(pt * felbontas / 72.0)); };
-        const int offX = px(minMargo.left()), offY = px(minMargo.top());
-        const int szel = teljes.width() - offX - px(minMargo.right());
-        const int mag = teljes.height() - offY - px(minMargo.bottom());
-        LapTeglalap t = NyomtatasiTeglalap(felbontas, felbontas, offX, offY, szel, mag, margoMm);
-        if (t == LapTeglalap{})
-            t = {0, 0, szel, mag};
-        const QRect ter(offX + t.Bal, offY + t.Felso, t.Jobb - t.Bal, t.Also - t.Felso);
-        QFont betu(QStringLiteral("Courier New"), 8);
-        betu.setStyleHint(QFont::TypeWriter);
-        // Rows at the font's line spacing, closer when that is what it takes
-        // for the page's lines to fit the paper.
-        festo.setFont(betu);
-        int sorok = 0;
-        for (const NyomtSor& s : lapok[p])
-            sorok += s.Szoveg != kLapdobasSor;
-        const double koz = std::min<double>(festo.fontMetrics().lineSpacing(),
-                                            sorok > 0 ? static_cast<double>(ter.height()) / sorok : 0.0);
-        double y = ter.top();
-        for (const NyomtSor& s : lapok[p]) {
-            if (s.Szoveg == kLapdobasSor)
-                continue;
-            betu.setBold(s.Vastag);
-            festo.setFont(betu);
-            festo.drawText(QPointF(ter.left(), y + festo.fontMetrics().ascent()), q(s.Szoveg));
-            y += koz;
-        }
-        if (!festo.end())
+        LapFestes(ki.Festo(), *pr, lapok[p], margoMm);
+        if (!ki.LapVege())
             rendben = false;
     }
+    return KimenetVege(ki, rendben);
+}
+
+bool NyomtatasVezerlo::KimenetVege(Kimenet& ki, bool rendben)
+{
+    bool hiba = false;
+    const QString pdf = ki.Befejezes(rendben, hiba);
+    rendben = rendben && !hiba;
     VarakozasVege();
     if (!rendben)
         HibaUzenet(QString::fromUtf8(kNyomtatasiHiba));
+    else if (!pdf.isEmpty())
+        AllomanyMegnyitasa(pdf);
     return rendben;
 }
 
@@ -155,7 +308,7 @@ bool NyomtatasVezerlo::AllomanyMentese()
 {
     const std::string f = Egyseg.ListaAllomany;
     if (RtfMentes(f, Egyseg.ListaPuffer)) {
-        Megnyitas(q(f));
+        AllomanyMegnyitasa(q(f));
         return true;
     }
     VarakozasVege();
@@ -378,16 +531,16 @@ bool NyomtatasVezerlo::SzelvenyekNyomtatasa(const SzelvenyOpciok& o)
     b.OtHetes = o.OtHetes;
     b.TovabbiJoker = o.TovabbiJoker;
     b.Sorszamozas = o.Sorszamozas;
+    Kimenet ki(*this);
     bool elso = true;
     bool rendben = true;
     for (const SzelvenyLap& lap : lapok) {
-        QPrinter* pr = NyomtatoKeszites ? NyomtatoKeszites(lap.Lap) : nullptr;
+        QPrinter* pr = ki.Nyomtato(lap.Lap);
         if (!pr) {
             rendben = false;
             break;
         }
-        pr->setFullPage(true);
-        pr->setDocName(QStringLiteral("szelveny%1").arg(lap.Lap));
+        const QString nev = QStringLiteral("szelveny%1").arg(lap.Lap);
         const int dpi = pr->resolution();
         const QPageLayout elrendezes = pr->pageLayout();
         const QRect teljes = elrendezes.fullRectPixels(dpi);
@@ -405,6 +558,8 @@ bool NyomtatasVezerlo::SzelvenyekNyomtatasa(const SzelvenyOpciok& o)
                 HibaUzenet(q(hiba));
                 return false;
             }
+            if (!ki.Elokeszites(nev))
+                return false;
             VarakozasKi("Nyomtatási állományok készítése");
             elso = false;
         }
@@ -416,11 +571,11 @@ bool NyomtatasVezerlo::SzelvenyekNyomtatasa(const SzelvenyOpciok& o)
                                               tar.BontMatrixSorHossz, p.Feltetelek.HuzasSzamsorVariacio,
                                               p.Szamok.VariacioMeret, p.Szamok.KijeloltSzamok, p.Szamok.FixSzamok));
         }
-        QPainter festo;
-        if (!festo.begin(pr)) {
+        if (!ki.LapKezdes(nev)) {
             rendben = false;
             break;
         }
+        QPainter& festo = ki.Festo();
         // The positions are measured from the printable area's corner.
         festo.translate(n.FizikaiMargoX, n.FizikaiMargoY);
         QFont betu = foablak_ ? foablak_->font() : QFont();
@@ -429,13 +584,10 @@ bool NyomtatasVezerlo::SzelvenyekNyomtatasa(const SzelvenyOpciok& o)
         const int emelkedes = festo.fontMetrics().ascent();
         for (const SzelvenyJel& j : SzelvenyJelek(g, b))
             festo.drawText(QPointF(j.Hely.X, j.Hely.Y + emelkedes), q(j.Szoveg));
-        if (!festo.end()) {
+        if (!ki.LapVege()) {
             rendben = false;
             break;
         }
     }
-    VarakozasVege();
-    if (!rendben)
-        HibaUzenet(QString::fromUtf8(kNyomtatasiHiba));
-    return rendben;
+    return KimenetVege(ki, rendben);
 }

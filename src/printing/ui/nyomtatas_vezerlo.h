@@ -1,8 +1,9 @@
 #pragma once
 // The printing controller: owns the print buffer and its page state, sends
-// the buffer to the printer page by page (one job per page), writes it as an
-// RTF file and opens that file with the desktop's program, and builds the
-// draw list, the variation list and the variation description from the
+// the buffer to the printer page by page (one job per page) or, where no
+// printer is installed, into a PDF file of the same pages, writes it as an
+// RTF file, opens the files it wrote with the desktop's program, and builds
+// the draw list, the variation list and the variation description from the
 // program's state.
 #include <QObject>
 #include <QString>
@@ -34,27 +35,32 @@ public:
     kvx::NyomtatasEgyseg Egyseg;
 
     // Platform services, replaced by tests: whether a default printer
-    // exists, the printer of the job of page `lap` (null when none; a
-    // printer starts a new job every time painting on it begins), and the
-    // opening of a written file with the desktop's program.
+    // exists, and the printer of the job of page `lap` (null when none; a
+    // printer starts a new job every time painting on it begins).
     std::function<bool()> NyomtatoElerheto;
     std::function<QPrinter*(int lap)> NyomtatoKeszites;
-    std::function<void(const QString&)> Megnyitas;
 
-    // A default printer exists.
+    // A default printer exists. Without one every printout goes into a PDF
+    // file the user names.
     bool VanNyomtato() const;
-    // The shared print and page set-up dialogs, created once on first use
-    // and only when a printer exists (null otherwise). The printer they set
-    // up is the one the printouts go to.
+    // The shared print and page set-up dialogs, created once on first use.
+    // The printer they set up is the one the printouts go to: the default
+    // printer, or where there is none the PDF output (A4 until the page
+    // set-up says otherwise).
     QPrintDialog* PrDialogCreate();
     QPageSetupDialog* PrSetupCreate();
 
-    // Prints the buffer: one job per page, titled nev + page number. False
-    // when a page could not be printed (reported; later pages are dropped).
+    // Prints the buffer: one job per page, titled nev + page number, or
+    // without a printer the pages into one PDF file named after the first
+    // job. False when a page could not be printed (reported; later pages are
+    // dropped) or the user chose no file.
     bool LapokNyomtatasa(const QString& nev, int margoMm);
     // Saves the buffer to Egyseg.ListaAllomany and, only when that
     // succeeded, opens it. A failure is reported and nothing is opened.
     bool AllomanyMentese();
+    // Opens a written file with the desktop's program; where the desktop has
+    // none for it, a message names the file's full path.
+    bool AllomanyMegnyitasa(const QString& allomany);
 
     // The printouts. allomanyba: into the list folder's RTF file (after the
     // in-use check) and opened, otherwise on paper (the caller asked and
@@ -83,7 +89,8 @@ public:
     std::int32_t SzelvenyLapokSzama() const;
     // The coupon geometry for the printer's values and the options.
     kvx::SzelvenyGeometria Meretezes(const kvx::NyomtatoJellemzok& n, const SzelvenyOpciok& o) const;
-    // Prints the sheets of the range, one job each. False when nothing or not
+    // Prints the sheets of the range, one job each (without a printer one
+    // PDF page each, at the coupon's real size). False when nothing or not
     // everything was printed (the reason was shown).
     bool SzelvenyekNyomtatasa(const SzelvenyOpciok& o);
 
@@ -100,7 +107,14 @@ signals:
     void varakozasVege();
 
 private:
+    class Kimenet;
     bool AllomanyElokeszites(const char* nev);
+    // The PDF file for a printout whose first job is named `nev`, asked with
+    // the list folder and nev + ".pdf" proposed; empty when the user cancels.
+    QString PdfAllomanyKerdes(const QString& nev);
+    // Ends a printout: closes its output, the wait window, reports a failure
+    // and opens a finished PDF.
+    bool KimenetVege(Kimenet& ki, bool rendben);
     void VarakozasKi(const char* szoveg);
     void VarakozasVege();
     QPrinter* kozosNyomtato();

@@ -9,6 +9,8 @@
 #include "printing/ui/nyomtopc.h"
 #include "variation/ui/bontlista.h"
 #include "variation/ui/variacio_vezerlo.h"
+#include <QGroupBox>
+#include <QSlider>
 #include <QToolBar>
 #include <QToolButton>
 #include <QPushButton>
@@ -17,9 +19,14 @@
 #include <QApplication>
 #include "app/ui/uzenetablak.h"
 #include "printing/ui/nyomtatas_vezerlo.h"
+#include "printing/ui/megnyitasok.h"
+#include "moc_megnyitasok.cpp"
 
 #include <QAction>
+#include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QFile>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -33,6 +40,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <sstream>
@@ -67,7 +75,6 @@ protected:
             nyomtatok_.push_back(std::move(p));
             return nyomtatok_.back().get();
         };
-        ny_->Megnyitas = [this](const QString& f) { megnyitva_ << f; };
     }
 
     void Huzasok(int db)
@@ -112,11 +119,14 @@ protected:
         return lista;
     }
 
+    std::string Job(int job) { return dir_.filePath(QStringLiteral("job%1.pdf").arg(job)).toStdString(); }
+
     // pdfinfo's fields of a job's file.
-    std::map<std::string, std::string> Info(int job)
+    std::map<std::string, std::string> Info(int job) { return Info(Job(job)); }
+    static std::map<std::string, std::string> Info(const std::string& pdf)
     {
         std::map<std::string, std::string> m;
-        std::istringstream in(Futtatas("pdfinfo '" + dir_.filePath(QStringLiteral("job%1.pdf").arg(job)).toStdString() + "'"));
+        std::istringstream in(Futtatas("pdfinfo '" + pdf + "'"));
         for (std::string sor; std::getline(in, sor);) {
             const auto k = sor.find(':');
             if (k == std::string::npos)
@@ -128,11 +138,13 @@ protected:
         return m;
     }
 
-    // The text lines of a job's PDF, blanks collapsed, empty lines dropped.
-    std::vector<std::string> Szoveg(int job)
+    // The text lines of a job's PDF (of its page `oldal` when given), blanks
+    // collapsed, empty lines dropped.
+    std::vector<std::string> Szoveg(int job) { return Szoveg(Job(job)); }
+    static std::vector<std::string> Szoveg(const std::string& pdf, int oldal = 0)
     {
-        std::istringstream in(Futtatas("pdftotext -layout -enc UTF-8 '" +
-                                       dir_.filePath(QStringLiteral("job%1.pdf").arg(job)).toStdString() + "' -"));
+        const std::string lapok = oldal > 0 ? " -f " + std::to_string(oldal) + " -l " + std::to_string(oldal) : "";
+        std::istringstream in(Futtatas("pdftotext -layout -enc UTF-8" + lapok + " '" + pdf + "' -"));
         std::vector<std::string> v;
         for (std::string sor; std::getline(in, sor);) {
             if (!sor.empty() && sor.back() == '\f')
@@ -156,12 +168,29 @@ protected:
         return v;
     }
 
+    // A file of the list folder.
+    static QString ListaAllomany(const char* nev)
+    {
+        return QString::fromStdString(folders().ListKonyvtar) + QString::fromUtf8(nev);
+    }
+
+    // The texts of the message boxes a responder saw (not the file dialogs).
+    static QStringList Dobozok(const teszt::Valaszolo& v)
+    {
+        QStringList l;
+        for (const teszt::LatottDoboz& d : v.Latott)
+            if (d.ObjektumNev != QStringLiteral("PdfDialog"))
+                l << Sima(d.Szoveg).c_str();
+        return l;
+    }
+
     QTemporaryDir dir_;
     std::unique_ptr<TFoablak> window_;
     NyomtatasVezerlo* ny_ = nullptr;
     bool vanNyomtato_ = true;
     std::vector<std::unique_ptr<QPrinter>> nyomtatok_;
-    QStringList megnyitva_;
+    teszt::MegnyitasFigyelo figyelo_;
+    QStringList& megnyitva_ = figyelo_.Allomanyok;
 };
 
 }  // namespace
@@ -229,7 +258,7 @@ TEST_F(NyomtatasTest, AFailedSaveIsReportedAndNothingIsOpened)
     EXPECT_TRUE(v2.Latott[0].Szoveg.startsWith(QStringLiteral("Foglalt állomány")));
 }
 
-TEST_F(NyomtatasTest, PaperCommandsAskFirstAndNeedAPrinter)
+TEST_F(NyomtatasTest, PaperCommandsAskFirstAndWithoutAPrinterOfferAPdf)
 {
     Variacio(20);
     window_->show();
@@ -242,14 +271,20 @@ TEST_F(NyomtatasTest, PaperCommandsAskFirstAndNeedAPrinter)
                   Sima("Elindítja a nyomtatást?\n\n" + window_->Akcio(QStringLiteral("Listanyomtatsa2"))->toolTip()));
         EXPECT_TRUE(nyomtatok_.empty());
     }
-    // No printer.
+    // No printer: the PDF's save dialog, usable over the disabled windows;
+    // cancelled, nothing is written or opened and nothing more is asked.
     vanNyomtato_ = false;
     {
-        teszt::Valaszolo v({QStringLiteral("Igen"), QStringLiteral("OK")});
+        teszt::Valaszolo v({QStringLiteral("Igen")});
+        teszt::PdfValaszto pdf(false);
         window_->Listanyomtatsa2Click();
-        ASSERT_EQ(v.Latott.size(), 2);
-        EXPECT_EQ(Sima(v.Latott[1].Szoveg), "Nincs alapértelmezett nyomtató.");
+        EXPECT_EQ(Dobozok(v).size(), 1);
+        EXPECT_EQ(pdf.Javaslatok, QStringList{ListaAllomany("bontlist1.pdf")});
+        EXPECT_EQ(pdf.Engedelyezett, QList<bool>{true});
         EXPECT_TRUE(nyomtatok_.empty());
+        EXPECT_FALSE(QFile::exists(ListaAllomany("bontlist1.pdf")));
+        EXPECT_TRUE(QDir(ListaAllomany("")).entryList({QStringLiteral("*.tmp")}, QDir::Files).isEmpty());
+        EXPECT_TRUE(megnyitva_.isEmpty());
     }
     // With a printer: the variation list, jobs titled "bontlist" + page.
     vanNyomtato_ = true;
@@ -260,6 +295,123 @@ TEST_F(NyomtatasTest, PaperCommandsAskFirstAndNeedAPrinter)
     ASSERT_EQ(nyomtatok_.size(), LapokFelosztasa(ny_->Egyseg.ListaPuffer).size());
     EXPECT_EQ(Info(1).at("Title"), "bontlist1");
     EXPECT_EQ(Szoveg(1), Vart(LapokFelosztasa(ny_->Egyseg.ListaPuffer)[0]));
+    window_->hide();
+}
+
+// Without a printer each paper command writes its pages into one PDF file,
+// proposed in the list folder under the first job's name, each page laid out
+// as the paper page (A4), and opens it; no printer job is made.
+TEST_F(NyomtatasTest, WithoutAPrinterEachPaperCommandWritesItsPagesIntoOnePdf)
+{
+    FormokLetrehozasa(*window_);
+    settings().UzenetekLog.fill(0);  // no once-only tips
+    Huzasok(300);
+    Variacio(400);
+    vanNyomtato_ = false;
+    TInfo* info = formok().Info;
+    ASSERT_NE(info, nullptr);
+    struct Eset {
+        const char* allomany;
+        std::function<void()> parancs;
+        const char* valasz;  // to the question before printing
+        std::size_t lapok;   // at least
+    } esetek[] = {
+        {"huzlist1.pdf", [this] { window_->Listanyomtatsa1Click(); }, "Igen", 3},
+        {"bontlist1.pdf", [this] { window_->Listanyomtatsa2Click(); }, "Igen", 1},
+        {"infolist1.pdf",
+         [info] {
+             info->Start();
+             info->Button2->click();
+             info->close();
+         },
+         "Nem", 1},  // "Nem": on paper
+    };
+    for (const Eset& e : esetek) {
+        megnyitva_.clear();
+        teszt::Valaszolo v({QString::fromUtf8(e.valasz)});
+        teszt::PdfValaszto pdf;
+        e.parancs();
+        const QString f = ListaAllomany(e.allomany);
+        ASSERT_EQ(pdf.Javaslatok, QStringList{f}) << e.allomany;
+        EXPECT_EQ(megnyitva_, QStringList{f}) << e.allomany;
+        EXPECT_TRUE(nyomtatok_.empty()) << e.allomany;
+        const auto lapok = LapokFelosztasa(ny_->Egyseg.ListaPuffer);
+        ASSERT_GE(lapok.size(), e.lapok) << e.allomany;
+        const auto m = Info(f.toStdString());
+        EXPECT_EQ(m.at("Title"), QFileInfo(f).completeBaseName().toStdString());
+        EXPECT_EQ(m.at("Pages"), std::to_string(lapok.size())) << e.allomany;
+        EXPECT_NE(m.at("Page size").find("(A4)"), std::string::npos) << m.at("Page size");
+        for (std::size_t l = 0; l < lapok.size(); ++l)
+            EXPECT_EQ(Szoveg(f.toStdString(), static_cast<int>(l) + 1), Vart(lapok[l])) << e.allomany << " " << l + 1;
+        // No temporary file is left beside it.
+        EXPECT_EQ(QDir(ListaAllomany("")).entryList({QStringLiteral("*.tmp")}, QDir::Files), QStringList{});
+    }
+    // The accents come back as written: the page of a buffer of them.
+    ny_->Egyseg.Torles();
+    ny_->Egyseg.Hozzaad("Árvíztűrő tükörfúrógép ŐŰ", true);
+    ny_->Egyseg.Hozzaad("  második sor");
+    {
+        teszt::PdfValaszto pdf(true, dir_.filePath(QStringLiteral("ekezetek.pdf")));
+        ASSERT_TRUE(ny_->LapokNyomtatasa(QStringLiteral("infolist"), 25));
+    }
+    EXPECT_EQ(Szoveg(dir_.filePath(QStringLiteral("ekezetek.pdf")).toStdString()),
+              (std::vector<std::string>{"Árvíztűrő tükörfúrógép ŐŰ", "második sor"}));
+}
+
+// Where the desktop has no program for a file it was handed (the offscreen
+// platform has none), a message names the file with its full path: the RTF
+// of "Nyomtatás állományba" and the PDF printed without a printer.
+TEST_F(NyomtatasTest, AWrittenFileTheDesktopCannotOpenIsNamedWithItsFullPath)
+{
+    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("offscreen"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    Huzasok(10);
+    vanNyomtato_ = false;
+    const struct {
+        std::function<void()> parancs;
+        QString allomany;
+        QStringList valaszok;
+    } esetek[] = {
+        {[this] { window_->Nyomtats3Click(); }, ListaAllomany("huzlist.rtf"), {QStringLiteral("OK")}},
+        {[this] { window_->Listanyomtatsa1Click(); }, ListaAllomany("huzlist1.pdf"),
+         {QStringLiteral("Igen"), QStringLiteral("OK")}},
+    };
+    for (const auto& [parancs, f, valaszok] : esetek) {
+        teszt::Valaszolo v(valaszok);
+        teszt::PdfValaszto pdf;
+        parancs();
+        EXPECT_TRUE(QFile::exists(f)) << f.toStdString();
+        const QStringList d = Dobozok(v);
+        ASSERT_FALSE(d.isEmpty()) << f.toStdString();
+        EXPECT_EQ(d.back().toStdString(), Sima(QString::fromUtf8(kNincsMegnyitoProgram) + f)) << f.toStdString();
+        EXPECT_TRUE(QFileInfo(f).isAbsolute());
+    }
+}
+
+// With no printer installed the slip options still open, ready to print
+// (into a PDF) and to calibrate.
+TEST_F(NyomtatasTest, TheSlipOptionsOpenWithoutAPrinter)
+{
+    FormokLetrehozasa(*window_);
+    settings().UzenetekLog.fill(0);  // no once-only tips
+    window_->show();
+    vanNyomtato_ = false;
+    Variacio(20);
+    TNyomtOpc* opc = formok().NyomtOpc;
+    ASSERT_NE(opc, nullptr);
+    {
+        teszt::Valaszolo v({QStringLiteral("OK")});
+        window_->SzelvenyKitoltesStart();
+        EXPECT_TRUE(v.Latott.isEmpty());
+    }
+    ASSERT_TRUE(opc->isVisible());
+    const QWidget* const reszek[] = {opc->NyomtatasGomb, opc->TesztGomb, opc->NyomtTulGomb, opc->TrackBarTopLeft,
+                                     opc->JokerGroup};
+    for (const QWidget* w : reszek)
+        EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
+    if (const QString d = qEnvironmentVariable("KAVAREX_KEPEK"); !d.isEmpty())
+        opc->grab().save(QDir(d).filePath(QStringLiteral("szelveny_opciok_nyomtato_nelkul.png")));
+    opc->reject();
     window_->hide();
 }
 

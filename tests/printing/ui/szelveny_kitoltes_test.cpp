@@ -4,6 +4,7 @@
 #include "app/ui/formok.h"
 #include "app/ui/program.h"
 #include "printing/ui/nyomtatas_vezerlo.h"
+#include "printing/ui/megnyitasok.h"
 #include "printing/ui/nyomtopc.h"
 
 #include <QButtonGroup>
@@ -12,9 +13,11 @@
 #include <QPrinter>
 #include <QSlider>
 #include <QSpinBox>
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/folders.h"
 #include "app/game_grid.h"
 #include "app/ui/valaszolo.h"
 #include "printing/nyomtatas_fixture.h"
@@ -44,7 +47,7 @@ protected:
         ASSERT_TRUE(dir_.isValid());
         window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
         ny_ = window_->Nyomtatas;
-        ny_->NyomtatoElerheto = [] { return true; };
+        ny_->NyomtatoElerheto = [this] { return vanNyomtato_; };
         ny_->NyomtatoKeszites = [this](int) {
             auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
             p->setOutputFormat(QPrinter::PdfFormat);
@@ -78,10 +81,12 @@ protected:
         t.BontSzelvszam = db;
     }
 
-    std::vector<Szo> Szavak(int job)
+    std::vector<Szo> Szavak(int job) { return Szavak(dir_.filePath(QStringLiteral("job%1.pdf").arg(job)).toStdString()); }
+    // The words of a PDF, of its page `oldal` when given.
+    static std::vector<Szo> Szavak(const std::string& pdf, int oldal = 0)
     {
-        const std::string ki = Futtatas("pdftotext -bbox '" +
-                                        dir_.filePath(QStringLiteral("job%1.pdf").arg(job)).toStdString() + "' -");
+        const std::string lapok = oldal > 0 ? " -f " + std::to_string(oldal) + " -l " + std::to_string(oldal) : "";
+        const std::string ki = Futtatas("pdftotext -bbox" + lapok + " '" + pdf + "' -");
         std::vector<Szo> v;
         static const std::regex re(R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="[0-9.]+" yMax="[0-9.]+">([^<]*)</word>)re");
         for (auto it = std::sregex_iterator(ki.begin(), ki.end(), re); it != std::sregex_iterator(); ++it)
@@ -89,12 +94,13 @@ protected:
         return v;
     }
 
-    // The mark at a printer position (600 dpi, no unprintable edge) is in
-    // the PDF within a pixel across and a little more down (the font's
-    // ascent is rounded differently by the PDF's font box).
-    static bool Van(const std::vector<Szo>& szavak, Pont p, const std::string& szoveg = "x")
+    // The mark at a printer position (600 dpi unless given, no unprintable
+    // edge) is in the PDF within a 600-dpi pixel across and a little more
+    // down (the font's ascent is rounded differently by the PDF's font box),
+    // well within half a point either way.
+    static bool Van(const std::vector<Szo>& szavak, Pont p, const std::string& szoveg = "x", int dpi = 600)
     {
-        const double x = p.X * 25.4 / 600.0, y = p.Y * 25.4 / 600.0;
+        const double x = p.X * 25.4 / dpi, y = p.Y * 25.4 / dpi;
         for (const Szo& s : szavak)
             if (s.szoveg == szoveg && std::abs(s.x - x) < 0.0424 && std::abs(s.y - y) < 0.15)
                 return true;
@@ -111,6 +117,8 @@ protected:
     NyomtatasVezerlo* ny_ = nullptr;
     TNyomtOpc* opc_ = nullptr;
     std::vector<std::unique_ptr<QPrinter>> nyomtatok_;
+    bool vanNyomtato_ = true;
+    teszt::MegnyitasFigyelo figyelo_;
 };
 
 TEST_F(SzelvenyKitoltesTest, ThirteenLinesFillThreeSheetsWithEveryNumberInItsBox)
@@ -141,6 +149,62 @@ TEST_F(SzelvenyKitoltesTest, ThirteenLinesFillThreeSheetsWithEveryNumberInItsBox
     std::string szoveg;
     for (const Szo& s : l3) if (s.szoveg != "x") szoveg += s.szoveg + " ";
     EXPECT_EQ(szoveg, "3. \\ 13. - 13. ");
+}
+
+// Without a printer the sheets are the pages of one PDF, proposed as the
+// first sheet's job name, at the paper's size (A4) with every mark where
+// the printer would put it: 1:1, so a printed page fills a real slip.
+TEST_F(SzelvenyKitoltesTest, WithoutAPrinterTheSheetsArePdfPagesWithTheMarksInTheirBoxes)
+{
+    vanNyomtato_ = false;
+    Variacio(0, {47, 90, 1, 2, 3, 4, 5}, {{0, 1, 2, 3, 4}, {2, 3, 4, 5, 6}, {2, 3, 4, 5, 6}, {2, 3, 4, 5, 6},
+                                           {2, 3, 4, 5, 6}, {2, 3, 4, 5, 6}},
+             13);
+    opc_->Start();
+    const QString f = QString::fromStdString(folders().ListKonyvtar) + QStringLiteral("szelveny1.pdf");
+    {
+        teszt::PdfValaszto pdf;
+        opc_->NyomtatasGombClick();
+        EXPECT_EQ(pdf.Javaslatok, QStringList{f});
+    }
+    EXPECT_TRUE(nyomtatok_.empty());
+    EXPECT_EQ(figyelo_.Allomanyok, QStringList{f});
+    const std::string info = Futtatas("pdfinfo '" + f.toStdString() + "'");
+    EXPECT_NE(info.find("Pages:           3"), std::string::npos) << info;
+    EXPECT_NE(info.find("(A4)"), std::string::npos) << info;
+    // Qt's PDF output lays out at 1200 dpi.
+    constexpr int kDpi = 1200;
+    const SzelvenyGeometria g = ny_->Meretezes(NyomtatoJellemzok{0, 0, kDpi, kDpi}, {});
+    const auto hely = [&g](int oszlop, int sor, int panel) {
+        return Pont{oszlop * g.RacsLepesX[0] + g.PanelX[0][panel], sor * g.RacsLepesY[0] + g.PanelY[0][panel]};
+    };
+    const std::vector<Szo> l1 = Szavak(f.toStdString(), 1), l3 = Szavak(f.toStdString(), 3);
+    EXPECT_TRUE(Van(l1, hely(7, 5, 0), "x", kDpi));
+    EXPECT_TRUE(Van(l1, hely(10, 9, 0), "x", kDpi));
+    EXPECT_TRUE(Van(l1, hely(1, 1, 5), "x", kDpi));
+    EXPECT_TRUE(Van(l3, g.SorszamPont[0], "3.", kDpi));
+    EXPECT_TRUE(Van(l3, {g.JokerPont[0].X + g.KenoLepes, g.JokerPont[0].Y}, "x", kDpi));
+    int x1 = 0, x3 = 0;
+    for (const Szo& s : l1) x1 += s.szoveg == "x";
+    for (const Szo& s : l3) x3 += s.szoveg == "x";
+    EXPECT_EQ(x1, 31);
+    EXPECT_EQ(x3, 6);
+    opc_->close();
+
+    // The test sheet: the first sheet alone, the options stay open.
+    figyelo_.Allomanyok.clear();
+    opc_->Start();
+    const QString t = dir_.filePath(QStringLiteral("teszt.pdf"));
+    {
+        teszt::PdfValaszto pdf(true, t);
+        opc_->TesztGombClick();
+        EXPECT_EQ(pdf.Javaslatok, QStringList{f});
+    }
+    EXPECT_EQ(figyelo_.Allomanyok, QStringList{t});
+    EXPECT_NE(Futtatas("pdfinfo '" + t.toStdString() + "'").find("Pages:           1"), std::string::npos);
+    EXPECT_TRUE(Van(Szavak(t.toStdString()), hely(7, 5, 0), "x", kDpi));
+    EXPECT_TRUE(opc_->isVisible());
+    opc_->close();
 }
 
 TEST_F(SzelvenyKitoltesTest, KenoMarksItsDrawsStakeAndCountBoxesAndEuroJackpotItsExtraRow)
