@@ -166,6 +166,8 @@ TEST_F(SzelvenyKitoltesTest, WithoutAPrinterTheSheetsArePdfPagesWithTheMarksInTh
         teszt::PdfValaszto pdf;
         opc_->NyomtatasGombClick();
         EXPECT_EQ(pdf.Javaslatok, QStringList{f});
+        // Usable while the options hold every other window off.
+        EXPECT_EQ(pdf.Engedelyezett, QList<bool>{true});
     }
     EXPECT_TRUE(nyomtatok_.empty());
     EXPECT_EQ(figyelo_.Allomanyok, QStringList{f});
