@@ -27,6 +27,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QPageSetupDialog>
 #include <QFile>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -356,6 +357,25 @@ TEST_F(NyomtatasTest, WithoutAPrinterEachPaperCommandWritesItsPagesIntoOnePdf)
     }
     EXPECT_EQ(Szoveg(dir_.filePath(QStringLiteral("ekezetek.pdf")).toStdString()),
               (std::vector<std::string>{"Árvíztűrő tükörfúrógép ŐŰ", "második sor"}));
+}
+
+// Without a printer the page set-up sets up the PDF's pages: a landscape
+// choice there gives landscape A4 pages.
+TEST_F(NyomtatasTest, WithoutAPrinterThePageSetUpShapesThePdfsPages)
+{
+    vanNyomtato_ = false;
+    QPageSetupDialog* d = ny_->PrSetupCreate();
+    ASSERT_NE(d, nullptr);
+    d->printer()->setPageOrientation(QPageLayout::Landscape);
+    ny_->Egyseg.Torles();
+    ny_->Egyseg.Hozzaad("Fekvő lap");
+    const QString f = dir_.filePath(QStringLiteral("fekvo.pdf"));
+    {
+        teszt::PdfValaszto pdf(true, f);
+        ASSERT_TRUE(ny_->LapokNyomtatasa(QStringLiteral("infolist"), 25));
+    }
+    EXPECT_EQ(Info(f.toStdString()).at("Page size"), "842 x 595 pts (A4)");
+    EXPECT_EQ(Szoveg(f.toStdString()), std::vector<std::string>{"Fekvő lap"});
 }
 
 // Where the desktop has no program for a file it was handed (the offscreen
