@@ -137,6 +137,7 @@ public:
             pr_->setDocName(nev);
             if (pdf_) {
                 ideiglenes_ = allomany_ + QStringLiteral(".tmp");
+                pr_->setOutputFormat(QPrinter::PdfFormat);
                 pr_->setOutputFileName(ideiglenes_);
             }
             if (!festo_.begin(pr_))
@@ -160,7 +161,6 @@ public:
         if (!pdf_ || ideiglenes_.isEmpty())
             return {};
         const bool lezarva = festo_.isActive() && festo_.end();
-        pr_->setOutputFileName(QString());
         std::error_code ec;
         if (rendben && lezarva)
             std::filesystem::rename(ideiglenes_.toStdString(), allomany_.toStdString(), ec);
@@ -196,7 +196,7 @@ bool NyomtatasVezerlo::VanNyomtato() const
 QPrinter* NyomtatasVezerlo::kozosNyomtato()
 {
     const bool van = VanNyomtato();
-    if (nyomtato_ && (nyomtato_->outputFormat() == QPrinter::PdfFormat) == van) {
+    if (nyomtato_ && nyomtatoPdf_ == van) {
         // A printer came or went: the dialogs set up the old output.
         delete prDialog_;
         delete prSetup_;
@@ -210,10 +210,12 @@ QPrinter* NyomtatasVezerlo::kozosNyomtato()
             if (alap.isNull())
                 return nullptr;
             nyomtato_ = std::make_unique<QPrinter>(alap, QPrinter::HighResolution);
+            nyomtatoPdf_ = false;
         } else {
             nyomtato_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
             nyomtato_->setOutputFormat(QPrinter::PdfFormat);
             nyomtato_->setPageSize(QPageSize(QPageSize::A4));
+            nyomtatoPdf_ = true;
         }
     }
     return nyomtato_.get();

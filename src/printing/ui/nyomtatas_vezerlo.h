@@ -121,6 +121,7 @@ private:
 
     QWidget* foablak_ = nullptr;
     std::unique_ptr<QPrinter> nyomtato_;
+    bool nyomtatoPdf_ = false;  // nyomtato_ is the PDF output
     QPrintDialog* prDialog_ = nullptr;
     QPageSetupDialog* prSetup_ = nullptr;
 };
