@@ -115,4 +115,37 @@ void SzalNyilvantartas::MindetLeallit(const std::function<void()>& pumpa)
     leall_.store(false);
 }
 
+namespace {
+// The held jobs wait here; the flags they watch are read under the mutex.
+std::mutex g_tartasMutex;
+std::condition_variable g_tartasCv;
+}  // namespace
+
+TesztTartas::TesztTartas() { zarva_.store(true); }
+
+TesztTartas::~TesztTartas()
+{
+    {
+        std::lock_guard l(g_tartasMutex);
+        zarva_.store(false);
+    }
+    g_tartasCv.notify_all();
+}
+
+void TesztTartas::varakozas(const std::atomic<bool>& fut)
+{
+    std::unique_lock l(g_tartasMutex);
+    // Counted before the flag is read: a flag cleared after this read is
+    // followed by an Ebresztes that sees the count and takes the mutex.
+    tartott_.fetch_add(1);
+    g_tartasCv.wait(l, [&fut] { return !zarva_.load() || !fut.load(); });
+    tartott_.fetch_sub(1);
+}
+
+void TesztTartas::ebresztes()
+{
+    { std::lock_guard l(g_tartasMutex); }
+    g_tartasCv.notify_all();
+}
+
 }  // namespace kvx

@@ -73,5 +73,42 @@ private:
     std::list<Azonosito> szalak_;
 };
 
+// A hold that window tests close to keep a job running at a point of its
+// work, so that what they press while it runs meets a run that lasts: a job
+// passing one of its hold points waits there while the hold is closed and
+// its run flag stays up. The program itself never closes it; a hold point
+// then costs one relaxed load. Whoever clears a run flag that a held job may
+// be watching calls Ebresztes after the store.
+class TesztTartas {
+public:
+    TesztTartas();   // closes the hold
+    ~TesztTartas();  // opens it again
+    TesztTartas(const TesztTartas&) = delete;
+    TesztTartas& operator=(const TesztTartas&) = delete;
+
+    // Jobs waiting at a hold point now.
+    static int Tartott() { return tartott_.load(); }
+
+    // A hold point: passes at once while the hold is open; otherwise waits
+    // until it opens or fut turns false.
+    static void Pont(const std::atomic<bool>& fut)
+    {
+        if (zarva_.load(std::memory_order_relaxed)) [[unlikely]]
+            varakozas(fut);
+    }
+    // After a run flag was cleared: held jobs look at their flags again.
+    static void Ebresztes()
+    {
+        if (tartott_.load() != 0) [[unlikely]]
+            ebresztes();
+    }
+
+private:
+    static void varakozas(const std::atomic<bool>& fut);
+    static void ebresztes();
+
+    static inline std::atomic<bool> zarva_{false};
+    static inline std::atomic<int> tartott_{0};
+};
 
 }  // namespace kvx

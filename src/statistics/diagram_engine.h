@@ -4,6 +4,7 @@
 // the statistics worker, reads the draws or the variation lines it is given
 // and polls the run flag before every line.
 #include "app/game_table.h"
+#include "app/workers.h"
 #include "common/arrays.h"
 #include "statistics/stat_result.h"
 #include "statistics/stat_table.h"
@@ -46,10 +47,15 @@ private:
     std::int32_t hossz_;
 };
 
-// What a run and the window's timer share. The window clears
-// StatisztikaFut to cancel; the engine raises the counters.
+// What a run and the window's timer share. The window cancels through
+// Leallitas; the engine raises the counters.
 struct StatFutas {
     std::atomic<bool> StatisztikaFut{false};
+    void Leallitas()
+    {
+        StatisztikaFut.store(false);
+        TesztTartas::Ebresztes();
+    }
     std::atomic<std::int32_t> Haladas{0};
     std::atomic<std::int32_t> Ciklus{1};
     std::atomic<std::int32_t> CiklusDb{1};

@@ -1,5 +1,6 @@
 #include "statistics/hit_ratios.h"
 
+#include "app/workers.h"
 #include "common/subset_ranks.h"
 
 #include <algorithm>
@@ -753,6 +754,11 @@ bool TalalatiAranyok(std::int32_t tag, StatMasolat& c, const TalalatiAranyBemene
     }
 
     const std::int32_t n = static_cast<std::int32_t>(v.size());
+    // The lines are in hand and the counting is to come: a closed test hold
+    // keeps the run here.
+    TesztTartas::Pont(f.StatisztikaFut);
+    if (!f.StatisztikaFut.load())
+        return false;
 
     if (b.Modszer != TalalatiModszer::Paronkent && !s.Pot) {
         const Binomok C;

@@ -706,6 +706,7 @@ bool VariacioTeszt::BontasGepiEllenorzes()
         szamsorDb_.fetch_add(static_cast<std::int64_t>(m), std::memory_order_relaxed);
         feltetelDb_.store(feltetelDb, std::memory_order_relaxed);
         adag.clear();
+        TesztTartas::Pont(BontTesztFut_);
         return true;
     };
 

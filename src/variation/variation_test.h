@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "app/game_table.h"
+#include "app/workers.h"
 #include "common/arrays.h"
 
 namespace kvx {
@@ -142,7 +143,11 @@ public:
     // when it ran to its end, false when it was stopped.
     bool BontasGepiEllenorzes();
     // Stop: the test ends after the lines in hand, without a final result.
-    void Leallitas() { BontTesztFut_.store(false); }
+    void Leallitas()
+    {
+        BontTesztFut_.store(false);
+        TesztTartas::Ebresztes();
+    }
     bool BontTesztFut() const { return BontTesztFut_.load(); }
 
     std::int64_t TesztSzamsorDb() const { return szamsorDb_.load(std::memory_order_relaxed); }

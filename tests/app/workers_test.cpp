@@ -53,6 +53,57 @@ TEST(Munkaszalak, StopOneWorker)
     EXPECT_TRUE(ny.Tetlen());
 }
 
+// Spins until f() holds, for at most ten seconds.
+template <class F>
+bool amig(F f)
+{
+    const auto vege = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!f()) {
+        if (std::chrono::steady_clock::now() > vege)
+            return false;
+        std::this_thread::yield();
+    }
+    return true;
+}
+
+TEST(TesztTartas, AClosedHoldKeepsAJobUntilItOpensOrItsFlagFalls)
+{
+    std::atomic<bool> fut{true};
+    std::atomic<int> atment{0};
+    const auto munka = [&] {
+        TesztTartas::Pont(fut);
+        ++atment;
+    };
+    // Open: a hold point passes at once.
+    munka();
+    EXPECT_EQ(atment.load(), 1);
+    // Declared before the hold: a failed check opens it before they are joined.
+    std::jthread elso, masodik;
+    {
+        TesztTartas tartas;
+        // A cleared flag lets its job go.
+        elso = std::jthread(munka);
+        ASSERT_TRUE(amig([] { return TesztTartas::Tartott() == 1; }));
+        EXPECT_EQ(atment.load(), 1);
+        fut.store(false);
+        TesztTartas::Ebresztes();
+        elso.join();
+        EXPECT_EQ(atment.load(), 2);
+        EXPECT_EQ(TesztTartas::Tartott(), 0);
+        // A job whose flag is down already passes a closed hold.
+        munka();
+        EXPECT_EQ(atment.load(), 3);
+        fut.store(true);
+        masodik = std::jthread(munka);
+        ASSERT_TRUE(amig([] { return TesztTartas::Tartott() == 1; }));
+        EXPECT_EQ(atment.load(), 3);
+    }
+    // Opening the hold lets the running job go.
+    masodik.join();
+    EXPECT_EQ(atment.load(), 4);
+    EXPECT_EQ(TesztTartas::Tartott(), 0);
+}
+
 TEST(VarakozoAblak, RandomLinesProgress)
 {
     // Single row: start equals current, no text.

@@ -151,7 +151,7 @@ TStatisztika::TStatisztika(VariacioVezerlo& variacio, HuzasokVezerlo& huzasok, Q
 TStatisztika::~TStatisztika()
 {
     // A run still going stops at its next line; its end finds no window.
-    futas_->StatisztikaFut.store(false);
+    futas_->Leallitas();
 }
 
 void TStatisztika::FormCreate()
@@ -626,7 +626,7 @@ void TStatisztika::StatisztikaKeszites(int tag)
     m.Idozito = Timer3;
     std::shared_ptr<StatFutas> futas = futas_;
     m.Munka = [futas, be, huzasok, tar](std::stop_token st) {
-        std::stop_callback leallit(st, [futas] { futas->StatisztikaFut.store(false); });
+        std::stop_callback leallit(st, [futas] { futas->Leallitas(); });
         TTombInt2D aktiv;
         if (be->Tag <= 2) {
             SzamStatisztikaState s;
@@ -680,7 +680,7 @@ void TStatisztika::StatisztikaKeszites(int tag)
     szal_ = Megszakitas::Indit(std::move(m));
     if (!szal_) {
         fut_ = false;
-        futas_->StatisztikaFut.store(false);
+        futas_->Leallitas();
         tiltas_.Vege();
         menukAllapota(false);
     }
@@ -760,7 +760,7 @@ void TStatisztika::StatisztikaKeszitesVege(bool sikeres)
     platform::SetTaskbarProgressState(0);
     const bool kesz = sikeres && futas_->StatisztikaFut.load();
     fut_ = false;
-    futas_->StatisztikaFut.store(false);
+    futas_->Leallitas();
     tiltas_.Vege();
     menukAllapota(false);
     if (!kesz) {
@@ -1362,14 +1362,14 @@ void TStatisztika::KilepesClick()
 void TStatisztika::closeEvent(QCloseEvent* e)
 {
     // Closing cancels a run; the result of a cancelled run is not kept.
-    futas_->StatisztikaFut.store(false);
+    futas_->Leallitas();
     QDialog::closeEvent(e);
 }
 
 void TStatisztika::reject()
 {
     // Esc hides the dialog without a close event: it cancels a run too.
-    futas_->StatisztikaFut.store(false);
+    futas_->Leallitas();
     QDialog::reject();
 }
 

@@ -225,11 +225,15 @@ TEST_F(BontTesztTest, StopClosesWithoutAReportAndTheNextTestStartsAnew)
     variacio({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28,
               29, 30},
              0);
+    // The test holds the run after its first batch of test lines.
+    TesztTartas tartas;
+    const auto tartott = [this] { return TesztTartas::Tartott() == 1 && program_.Teszt().TesztSzamsorDb() > 0; };
     teszt_->HuzasokLogCB->setChecked(false);
     a("eszt1")->trigger();
     ASSERT_TRUE(teszt_->isVisible());
     EXPECT_FALSE(teszt_->KilepesGomb->isEnabled());
     EXPECT_FALSE(window_->menuBar()->isEnabled());
+    ASSERT_TRUE(varj(tartott));
     teszt_->StopGomb->click();
     ASSERT_TRUE(tesztVegeVar());
     EXPECT_FALSE(teszt_->isVisible());
@@ -243,14 +247,13 @@ TEST_F(BontTesztTest, StopClosesWithoutAReportAndTheNextTestStartsAnew)
     teszt_->Ora = [&ora] { return ora; };
     a("eszt1")->trigger();
     ASSERT_TRUE(teszt_->isVisible());
-    ASSERT_TRUE(varj([this] { return program_.Teszt().TesztSzamsorDb() > 0 || !program_.Teszt().Fut(); }));
+    ASSERT_TRUE(varj(tartott));
     ASSERT_TRUE(program_.Teszt().Fut());
     // Within the first 30 seconds the one-day rule stops nothing.
     ora = 1005;
     teszt_->Timer2Timer();
     EXPECT_TRUE(teszt_->HatralevoIdoLabel->text().startsWith(QStringLiteral("Hátralévő: ")));
-    if (!program_.Teszt().Fut())
-        GTEST_SKIP() << "the test ended before the clock moved on";
+    EXPECT_TRUE(program_.Teszt().Fut());
     EXPECT_TRUE(teszt_->isVisible());
     if (const QString p = kepUtvonal("teszt_fut.png"); !p.isEmpty())
         teszt_->grab().save(p);
