@@ -336,18 +336,19 @@ struct VariacioTeszt::Belso {
 
 namespace {
 
-// Whether the draw test can read its classes from the subset bitmaps, and
-// whether that takes less work than comparing every drawing with the lines.
+// Whether the test can read its classes from the subset bitmaps, and
+// whether that takes less work than comparing every test line with the
+// lines. Bonus numbers take part in the draw test only.
 bool bitkepUtvonal(const TesztBemenet& be)
 {
     const TesztBeallitas& B = be.B;
     const GameParams& g = be.Jatek;
-    if (be.Bitkep == GyorsKereses::Ki || !B.HuzasokTeszt || g.VanPluszSzam || g.VanPotSzam || !be.FixSzamok.empty())
+    if (be.Bitkep == GyorsKereses::Ki || g.VanPluszSzam || (B.HuzasokTeszt && g.VanPotSzam) || !be.FixSzamok.empty())
         return false;
     const std::int32_t U = std::min<std::int32_t>(static_cast<std::int32_t>(be.KijeloltSzamok.size()), 128);
     const std::int32_t L = std::min(be.SorHossz, U);
-    // A drawing's subsets are read one by one.
-    const std::int32_t t = B.TesztSzamsorHossz;
+    // A test line's subsets are read one by one.
+    const std::int32_t t = B.HuzasokTeszt ? B.TesztSzamsorHossz : B.TesztValtozoSzamDb;
     if (L < 1 || L > kReszhalmazElemMax || t < 1 || t > kReszhalmazElemMax)
         return false;
     const ReszhalmazBinomok C;
@@ -358,7 +359,9 @@ bool bitkepUtvonal(const TesztBemenet& be)
         return false;
     if (be.Bitkep == GyorsKereses::Be)
         return true;
-    const double tesztek = static_cast<double>(be.Huzasok.size()) * (g.TobbSorsolas ? 2 : 1);
+    const double tesztek =
+        B.HuzasokTeszt ? static_cast<double>(be.Huzasok.size()) * (g.TobbSorsolas ? 2 : 1)
+                       : static_cast<double>(BontBinom(std::min(be.KijeloltFoSzamDb, U), B.TesztValtozoFoSzamDb));
     const double sorok = static_cast<double>(std::max(be.SorDb, 0));
     const double epites = sorok * std::ldexp(1.0, L) * 4 + static_cast<double>(bitek) / 8;
     const double olvasas = tesztek * std::ldexp(1.0, t) * 2;
@@ -543,6 +546,8 @@ VariacioTeszt::VariacioTeszt(TesztBemenet be) : be_(std::move(be)), b_(std::make
 }
 
 VariacioTeszt::~VariacioTeszt() = default;
+
+bool VariacioTeszt::ReszhalmazBitkepek() const { return b_->bitkep; }
 
 TesztSzamok VariacioTeszt::Pillanatkep() const
 {

@@ -107,10 +107,10 @@ struct TesztBemenet {
     TesztFeltetelGyar Feltetel;
     std::int32_t SzalDb = 0;  // 0: every core
     GyorsKereses Gyors = GyorsKereses::Automatikus;
-    // The draw test without fixed numbers, extra pool and bonus numbers:
-    // every subset of every stored line marked in one bitmap per size, and a
-    // drawing's best class read as its largest marked subset (Be where it
-    // applies, Automatikus where it takes less work than comparing the lines).
+    // Without fixed numbers, extra pool and bonus hits: every subset of every
+    // stored line marked in one bitmap per size, and a test line's best class
+    // read as its largest marked subset (Be where it applies, Automatikus
+    // where it takes less work than comparing the lines).
     GyorsKereses Bitkep = GyorsKereses::Automatikus;
 };
 
@@ -156,6 +156,8 @@ public:
     // The result: complete after BontasGepiEllenorzes returned true.
     const TesztEredmeny& Eredmeny() const { return eredmeny_; }
     const TesztBemenet& Bemenet() const { return be_; }
+    // The classes are read from the subset bitmaps (see TesztBemenet::Bitkep).
+    bool ReszhalmazBitkepek() const;
 
 private:
     struct Belso;

@@ -359,19 +359,22 @@ TEST(VariacioTesztMotor, FeltetelekreBukottSorokKulonOszlopban)
         EXPECT_EQ(sz.TesztOsztalyDb[static_cast<std::size_t>(h)][1], rossz[h]) << h;
 }
 
-// The test run once comparing the lines and once from the subset bitmaps
-// (on one and on three threads): every count, example and total the same.
-void bitkepEgyezik(TesztBemenet be, const std::string& nev)
+// The test run once comparing the lines and once asking for the subset
+// bitmaps (on one and on three threads): every count, example and total the
+// same. bitkep: the bitmaps apply to the case.
+void bitkepEgyezik(TesztBemenet be, const std::string& nev, bool bitkep = true)
 {
     be.Bitkep = GyorsKereses::Ki;
     be.SzalDb = 2;
     VariacioTeszt alap(be);
+    EXPECT_FALSE(alap.ReszhalmazBitkepek()) << nev;
     ASSERT_TRUE(alap.BontasGepiEllenorzes()) << nev;
     const TesztEredmeny& vart = alap.Eredmeny();
     for (const int szal : {1, 3}) {
         be.Bitkep = GyorsKereses::Be;
         be.SzalDb = szal;
         VariacioTeszt v(be);
+        EXPECT_EQ(v.ReszhalmazBitkepek(), bitkep) << nev;
         ASSERT_TRUE(v.BontasGepiEllenorzes()) << nev;
         const TesztEredmeny& e = v.Eredmeny();
         EXPECT_TRUE(e.Kesz) << nev;
@@ -409,17 +412,26 @@ TEST(VariacioTesztMotor, ReszhalmazBitkepekAzOsszehasonlitassalEgyeznek)
         int jatek, n, nf, k, sorok, t, fix;
         bool huzasok;
         int huzasDb = 0, keszlet = 0;
+        bool bitkep = true;
     };
     const Eset esetek[] = {
         {"5/90 draws", 0, 30, 30, 5, 500, 5, 0, true, 400, 45},
         {"7/35 drawing twice", 2, 20, 20, 7, 300, 7, 0, true, 300, 30},
         {"lines of 3 against draws of 5", 0, 12, 12, 3, 40, 5, 0, true, 300, 14},
         {"70,000 lines in blocks", 0, 40, 40, 5, 70000, 5, 0, true, 200, 50},
-        // Where the bitmaps do not apply, today's comparison runs.
-        {"full test", 0, 12, 12, 5, 40, 5, 0, false},
-        {"fixed numbers", 0, 10, 10, 3, 30, 5, 2, false},
-        {"extra pool", 24, 9, 6, 7, 10, 7, 0, true, 50, 9},
-        {"bonus number", 1, 20, 20, 6, 60, 6, 0, true, 80, 25},
+        {"5/90 full test", 0, 12, 12, 5, 40, 5, 0, false},
+        {"5/90 full test of 3 numbers", 0, 12, 12, 5, 40, 3, 0, false},
+        {"5/90 full test of 5 numbers, lines of 3", 0, 12, 12, 3, 40, 5, 0, false},
+        {"full test in two batches", 0, 26, 26, 5, 300, 5, 0, false},
+        // Bonus numbers take no part in the full test.
+        {"6/45 full test", 1, 14, 14, 6, 60, 6, 0, false},
+        {"7/35 full test", 2, 13, 13, 7, 50, 7, 0, false},
+        {"keno full test, lines of 10", 8, 16, 16, 10, 30, 12, 0, false},
+        // Where the bitmaps do not apply, the comparison runs.
+        {"fixed numbers", 0, 10, 10, 3, 30, 5, 2, false, 0, 0, false},
+        {"extra pool", 24, 9, 6, 7, 10, 7, 0, true, 50, 9, false},
+        {"extra pool full test", 24, 10, 7, 7, 10, 7, 0, false, 0, 0, false},
+        {"bonus number", 1, 20, 20, 6, 60, 6, 0, true, 80, 25, false},
     };
     for (const Eset& e : esetek) {
         const GameParams g = jatek(e.jatek);
@@ -444,29 +456,43 @@ TEST(VariacioTesztMotor, ReszhalmazBitkepekAzOsszehasonlitassalEgyeznek)
         be.SorDb = e.sorok;
         if (e.huzasok)
             be.Huzasok = veletlenHuzasok(g, e.huzasDb, e.keszlet, 9u);
-        bitkepEgyezik(be, e.nev);
+        bitkepEgyezik(be, e.nev, e.bitkep);
     }
 }
 
-TEST(VariacioTesztMotor, ReszhalmazBitkepekElottiStopnalNincsEredmeny)
+TEST(VariacioTesztMotor, ReszhalmazBitkepekkelFeltetelekkelEsStoppal)
 {
     const GameParams g = jatek(0);
-    TesztBemenet be;
-    be.Jatek = g;
-    be.B = TesztBeallitasKeszites({g, 14, 14, 0, 0, 5, true, true, false, 5, 5}).B;
-    for (int v = 1; v <= 14; ++v)
-        be.KijeloltSzamok.push_back(static_cast<std::uint8_t>(v));
-    be.KijeloltFoSzamDb = 14;
-    be.Sorok = veletlenSorok(60, 14, 14, 5, 5, 3u);
-    be.SorHossz = 5;
-    be.SorDb = 60;
-    be.Huzasok = veletlenHuzasok(g, 30, 20, 4u);
-    be.Bitkep = GyorsKereses::Be;
-    VariacioTeszt v(be);
-    v.Leallitas();
-    EXPECT_FALSE(v.BontasGepiEllenorzes());
-    EXPECT_FALSE(v.Eredmeny().Kesz);
-    EXPECT_EQ(v.TesztSzamsorDb(), 0);
+    for (const bool huzasok : {true, false}) {
+        TesztBemenet be;
+        be.Jatek = g;
+        be.B = TesztBeallitasKeszites({g, 14, 14, 0, 0, 5, huzasok, huzasok, !huzasok, 5, 5}).B;
+        for (int v = 1; v <= 14; ++v)
+            be.KijeloltSzamok.push_back(static_cast<std::uint8_t>(v));
+        be.KijeloltFoSzamDb = 14;
+        be.Sorok = veletlenSorok(60, 14, 14, 5, 5, 3u);
+        be.SorHossz = 5;
+        be.SorDb = 60;
+        if (huzasok) {
+            be.Huzasok = veletlenHuzasok(g, 30, 20, 4u);
+        } else {
+            // The conditions are judged beside the bitmaps' classes.
+            be.FeltetelTeszt = true;
+            be.Feltetel = [] {
+                return [](std::uint8_t* s) { return s[0] + s[1] + s[2] + s[3] + s[4] <= 30; };
+            };
+            bitkepEgyezik(be, "conditions");
+        }
+
+        // Stop before the bitmaps are made: no result.
+        be.Bitkep = GyorsKereses::Be;
+        VariacioTeszt v(be);
+        ASSERT_TRUE(v.ReszhalmazBitkepek()) << huzasok;
+        v.Leallitas();
+        EXPECT_FALSE(v.BontasGepiEllenorzes()) << huzasok;
+        EXPECT_FALSE(v.Eredmeny().Kesz) << huzasok;
+        EXPECT_EQ(v.TesztSzamsorDb(), 0) << huzasok;
+    }
 }
 
 class TesztSzovegek : public ::testing::Test {
