@@ -472,8 +472,12 @@ void THuzLista::MagassagIgazitas()
     const QWidget* fo = parentWidget();
     ++sajatMeretezes_;
     setMaximumHeight(fo && teljes < fo->height() ? teljes : QWIDGETSIZE_MAX);
-    if (n + 1 < LathatoSorok)
+    if (n + 1 < LathatoSorok && height() != teljes) {
         resize(width(), teljes);
+        // Grown with its rows: still on the work area and beside the others.
+        if (isVisible())
+            AblakElhelyezese(this);
+    }
     --sajatMeretezes_;
 }
 

@@ -902,8 +902,13 @@ void TStatisztika::AblakMeretBeallitas()
     // once the window is shown); as high as what it shows.
     const QScreen* k = screen();
     const int keret = frameGeometry().width() - width();
-    const int legszelesebb = k ? std::max(1, k->availableGeometry().width() - keret) : QWIDGETSIZE_MAX;
-    const int magassag = layout()->totalSizeHint().height();
+    const AblakElhelyezes* e = AblakElhelyezes::Keres(this);
+    const QRect munka = e ? e->MunkaTerulet() : k ? k->availableGeometry() : QRect();
+    const int legszelesebb = munka.isValid() ? std::max(1, munka.width() - keret) : QWIDGETSIZE_MAX;
+    // Never higher than the work area either: the chart then gives way.
+    const int keretMagassag = std::max(0, frameGeometry().height() - height());
+    const int magassag = std::min(layout()->totalSizeHint().height(),
+                                  munka.isValid() ? std::max(1, munka.height() - keretMagassag) : QWIDGETSIZE_MAX);
     setMinimumHeight(magassag);
     setMaximumHeight(magassag);
     if (mod_ != 2) {

@@ -1,0 +1,294 @@
+// Every window of the main road at every text size, on the screen the test
+// program runs on (1600 x 1000 and 1366 x 768, see tests/CMakeLists.txt):
+// each lies inside the work area with its buttons in sight, none covers
+// the main ticket or another open window of the road while the screen has
+// room, and their texts take the size. With KAVAREX_KEPEK naming a folder,
+// a picture of the screen is saved at sizes 8, 14 and 20.
+#include "app/main_state.h"
+#include "app/settings.h"
+#include "app/ui/ablak_elhelyezes.h"
+#include "app/ui/foablak.h"
+#include "app/ui/formok.h"
+#include "app/ui/harom_huzas.h"
+#include "app/ui/program.h"
+#include "app/ui/uzenetek.h"
+#include "app/ui/valaszolo.h"
+#include "app/window_placement.h"
+#include "app/workers.h"
+#include "draws/draws_table.h"
+#include "conditions/condition_records.h"
+#include "conditions/ui/feltetelek.h"
+#include "conditions/ui/info.h"
+#include "draws/ui/huzlista.h"
+#include "statistics/ui/statisztika.h"
+#include "tickets/number_lists.h"
+#include "tickets/ui/bontszelveny.h"
+#include "tickets/ui/foszelveny.h"
+#include "tickets/ui/szelvenyek.h"
+#include "variation/ui/bontas.h"
+#include "variation/ui/bontlista.h"
+#include "variation/ui/bontteszt.h"
+#include "variation/ui/teszt_vezerlo.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace kvx;
+
+struct Ablak {
+    std::string Nev;
+    QWidget* W = nullptr;
+};
+
+std::string szoveg(const QRect& r)
+{
+    return std::to_string(r.x()) + "," + std::to_string(r.y()) + " " + std::to_string(r.width()) + "x" +
+           std::to_string(r.height());
+}
+
+Teglalap teglalap(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
+
+class AblakMeretekTest : public ::testing::TestWithParam<int> {
+protected:
+    kvx::Program program_;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir_.isValid());
+        ASSERT_FALSE(teszt::haromHuzasAdatbazis(dir_.path()).empty());
+        meret_ = GetParam();
+        window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"), QStringList{"-r", QString::number(meret_)});
+        window_->Kerdes = [](const QString&) { return true; };
+        FormokLetrehozasa(*window_);
+        window_->show();
+        settings().JovahagyasVariacio = false;
+        settings().UzenetekLog.fill(0);
+        uzenetBeallitasok().Inform = false;
+        QApplication::processEvents();
+        elhelyezes_ = window_->findChild<AblakElhelyezes*>();
+        ASSERT_NE(elhelyezes_, nullptr);
+        munka_ = elhelyezes_->MunkaTerulet();
+        ASSERT_TRUE(draws().AdatbazisBetoltve);
+    }
+    void TearDown() override
+    {
+        program_.Teszt().Leallitas();
+        if (TBontas* b = formok().Bontas)
+            b->BontasMegszakitasa();
+        teszt::varj([] { return szalak().Tetlen(); }, 60000);
+        window_.reset();
+    }
+    QAction* a(const char* nev) const { return window_->Akcio(QString::fromUtf8(nev)); }
+    std::string hol(const char* helyzet) const
+    {
+        return std::string(helyzet) + " at size " + std::to_string(meret_) + " on " + szoveg(munka_);
+    }
+
+    // Eight numbers marked on the main ticket.
+    void szamok()
+    {
+        for (int n : {3, 9, 14, 22, 27, 31, 40, 48})
+            SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
+        window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
+    }
+    // A variation of the marked numbers with one error point, made with Start.
+    void variacio()
+    {
+        feltetelRekordok().Hibapont = 1;
+        teszt::Valaszolo v(QStringList{});
+        a("Start1")->trigger();
+        TBontas* b = formok().Bontas;
+        ASSERT_TRUE(teszt::varj([b] { return !b->Fut() && szalak().Tetlen(); }, 60000));
+        b->KilepesGomb->click();
+        ASSERT_GT(variationStore().BontSzelvszam, 0);
+    }
+
+    // The window just opened: on the work area, every button in sight
+    // (a page may scroll up and down, never sideways), and over another
+    // open window of the road only where no free place of its smallest
+    // size is left beside them.
+    void ellenoriz(const Ablak& uj, const std::vector<Ablak>& nyitott, const char* helyzet)
+    {
+        QApplication::processEvents();
+        const std::string h = uj.Nev + ", " + hol(helyzet);
+        ASSERT_TRUE(uj.W && uj.W->isVisible()) << h;
+        const QRect r = uj.W->frameGeometry();
+        EXPECT_TRUE(munka_.contains(r)) << szoveg(r) << " leaves the work area: " << h;
+        // A page scrolls up and down; sideways only where it is wider than
+        // the work area, and then the window is as wide as the work area.
+        for (const QScrollArea* sa : uj.W->findChildren<QScrollArea*>()) {
+            if (!sa->isVisibleTo(uj.W) || !sa->widget() || sa->window() != uj.W)
+                continue;
+            if (sa->horizontalScrollBar()->maximum() > 0)
+                EXPECT_EQ(r.width(), munka_.width())
+                    << "a page " << sa->widget()->minimumSizeHint().width() << " wide cut at the side in "
+                    << szoveg(r) << ": " << h;
+        }
+        for (const QAbstractButton* b : uj.W->findChildren<QAbstractButton*>()) {
+            if (!b->isVisibleTo(uj.W) || b->window() != uj.W || b->objectName().startsWith(QLatin1String("qt_")))
+                continue;
+            bool lapon = false;
+            for (const QWidget* p = b->parentWidget(); p && p != uj.W; p = p->parentWidget())
+                lapon = lapon || qobject_cast<const QScrollArea*>(p);
+            if (lapon)
+                continue;
+            const QRect gr(b->mapTo(uj.W, QPoint(0, 0)), b->size());
+            EXPECT_TRUE(uj.W->rect().contains(gr))
+                << "button \"" << b->text().toStdString() << "\" " << szoveg(gr) << " cut: " << h;
+        }
+        std::vector<Teglalap> foglalt{teglalap(elhelyezes_->EszkoztarSav())};
+        long long fedes = 0;
+        std::string kit;
+        for (const Ablak& x : nyitott) {
+            if (!x.W->isVisible())
+                continue;
+            const QRect m = x.W->frameGeometry();
+            foglalt.push_back(teglalap(m));
+            if (m.intersects(r)) {
+                fedes += Atfedes(teglalap(m), teglalap(r));
+                kit += " " + x.Nev + " " + szoveg(m);
+            }
+        }
+        if (fedes == 0)
+            return;
+        const QMargins km(uj.W->geometry().left() - r.left(), uj.W->geometry().top() - r.top(),
+                          r.right() - uj.W->geometry().right(), r.bottom() - uj.W->geometry().bottom());
+        const int minW = uj.W->minimumWidth() + km.left() + km.right();
+        const int minH = uj.W->minimumHeight() + km.top() + km.bottom();
+        // With the gap the placement keeps between neighbours.
+        const int hezag = std::max(4, static_cast<int>(std::lround(6 * meret_ / 8.0)));
+        const Teglalap szabad = SzabadHely(teglalap(r), minW, minH, foglalt, {}, teglalap(munka_), hezag);
+        long long szabadFedes = 0;
+        const Teglalap tagabb{szabad.Left - hezag + 1, szabad.Top - hezag + 1, szabad.Width + 2 * hezag - 2,
+                              szabad.Height + 2 * hezag - 2};
+        for (const Teglalap& f : foglalt)
+            szabadFedes += Atfedes(f, tagabb);
+        EXPECT_GT(szabadFedes, 0) << szoveg(r) << " covers" << kit << " though " << szoveg(QRect(szabad.Left, szabad.Top, szabad.Width, szabad.Height)) << " is free: " << h;
+    }
+    // The window's texts at the program's text size.
+    void betuMeret(QWidget* w, const char* nev)
+    {
+        EXPECT_EQ(w->font().pointSize(), meret_) << nev << ", " << hol("");
+    }
+    void kep(const char* nev)
+    {
+        const QString d = qEnvironmentVariable("KAVAREX_KEPEK");
+        if (d.isEmpty() || (meret_ != 8 && meret_ != 14 && meret_ != 20))
+            return;
+        QApplication::processEvents();
+        QScreen* s = QGuiApplication::primaryScreen();
+        s->grabWindow(0).save(QDir(d).filePath(QStringLiteral("ut_%1_%2x%3_%4.png")
+                                                   .arg(meret_)
+                                                   .arg(s->geometry().width())
+                                                   .arg(s->geometry().height())
+                                                   .arg(QString::fromUtf8(nev))));
+    }
+
+    int meret_ = 8;
+    QRect munka_;
+    QTemporaryDir dir_;
+    std::unique_ptr<TFoablak> window_;
+    AblakElhelyezes* elhelyezes_ = nullptr;
+};
+
+TEST_P(AblakMeretekTest, MainRoadWindowsStayOnTheScreenAndApart)
+{
+    ASSERT_EQ(settings().BetuMeret, meret_);
+    const Ablak fo{"main ticket", szelvenyek().Foszelveny};
+    const Ablak feltetelek{"conditions", formok().Feltetelek};
+    ASSERT_TRUE(munka_.contains(fo.W->frameGeometry())) << szoveg(fo.W->frameGeometry()) << ": " << hol("main ticket");
+
+    // Without a variation: the conditions window beside the main ticket.
+    szamok();
+    a("Listzs1")->trigger();
+    ellenoriz(feltetelek, {fo}, "conditions without a variation");
+    betuMeret(feltetelek.W, "conditions");
+    kep("feltetelek");
+    feltetelek.W->close();
+
+    // The road of a variation, window after window.
+    variacio();
+    std::vector<Ablak> ut{fo};
+    a("Listzs2")->trigger();
+    const Ablak lista{"variation list", formok().BontLista};
+    ellenoriz(lista, ut, "variation list");
+    ut.push_back(lista);
+    if (szelvenyek().BontSzelveny && szelvenyek().BontSzelveny->isVisible())
+        ut.push_back({"variation ticket", szelvenyek().BontSzelveny});
+    a("Listzs1")->trigger();
+    ellenoriz(feltetelek, ut, "conditions with a variation");
+    ut.push_back(feltetelek);
+    a("InfoGomb")->trigger();
+    const Ablak info{"information", formok().Info};
+    ellenoriz(info, ut, "information window");
+    ut.push_back(info);
+    // The description's fixed font follows the text size too.
+    auto* bontInfo = info.W->findChild<QTextEdit*>(QStringLiteral("BontInfo"));
+    ASSERT_NE(bontInfo, nullptr);
+    EXPECT_NEAR(bontInfo->font().pointSizeF(), 9.0 * meret_ / 8, 0.01) << hol("information window");
+    kep("variacio");
+
+    a("StatisztikaGomb")->trigger();
+    const Ablak stat{"statistics", formok().Statisztika};
+    ASSERT_TRUE(teszt::varj([] { return szalak().Tetlen(); }, 60000));
+    ellenoriz(stat, ut, "statistics window");
+    betuMeret(stat.W, "statistics");
+    ut.push_back(stat);
+
+    a("eszt1")->trigger();
+    const Ablak teszt{"variation test", formok().BontTeszt};
+    ASSERT_TRUE(teszt::varj([this] { return !program_.Teszt().Fut() && szalak().Tetlen(); }, 60000));
+    ellenoriz(teszt, ut, "variation test");
+    ut.push_back(teszt);
+
+    a("Listzs3")->trigger();
+    const Ablak huzasok{"draws list", formok().HuzLista};
+    ellenoriz(huzasok, ut, "draws list");
+    betuMeret(huzasok.W, "draws list");
+    kep("mind");
+}
+
+// The status bar shows its texts whole, and a file dialog is as large as
+// its text size asks.
+TEST_P(AblakMeretekTest, StatusBarAndFileDialogTakeTheTextSize)
+{
+    szamok();
+    variacio();
+    QApplication::processEvents();
+    for (const char* nev : {"StatusPanel0", "StatusPanel1", "StatusPanel2"}) {
+        auto* l = window_->findChild<QLabel*>(QString::fromUtf8(nev));
+        ASSERT_NE(l, nullptr) << nev;
+        if (l->text().isEmpty())
+            continue;
+        const QSize kell = l->sizeHint();
+        EXPECT_GE(l->height(), l->fontMetrics().height()) << nev << ", " << hol("status bar");
+        if (std::string(nev) != "StatusPanel0") {
+            EXPECT_GE(l->width(), kell.width()) << nev << " \"" << l->text().toStdString() << "\", " << hol("status bar");
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Meretek, AblakMeretekTest, ::testing::Values(8, 10, 12, 14, 16, 18, 20));
+
+}  // namespace
