@@ -474,8 +474,9 @@ void THuzLista::MagassagIgazitas()
     setMaximumHeight(fo && teljes < fo->height() ? teljes : QWIDGETSIZE_MAX);
     if (n + 1 < LathatoSorok && height() != teljes) {
         resize(width(), teljes);
-        // Grown with its rows: still on the work area and beside the others.
-        if (isVisible())
+        // Grown with its rows past the work area's bottom: placed again.
+        const AblakElhelyezes* e = AblakElhelyezes::Keres(this);
+        if (isVisible() && e && !e->MunkaTerulet().contains(frameGeometry()))
             AblakElhelyezese(this);
     }
     --sajatMeretezes_;

@@ -34,7 +34,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QFileDialog>
+#include <QHeaderView>
 #include <QLabel>
+#include <QTimer>
+#include <QTreeView>
+#include <QCheckBox>
+#include <QSpinBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QScrollArea>
@@ -269,24 +275,84 @@ TEST_P(AblakMeretekTest, MainRoadWindowsStayOnTheScreenAndApart)
     kep("mind");
 }
 
-// The status bar shows its texts whole, and a file dialog is as large as
-// its text size asks.
-TEST_P(AblakMeretekTest, StatusBarAndFileDialogTakeTheTextSize)
+// The open dialog is as large as its text size asks, within the screen,
+// and its name column shows a long name whole.
+TEST_P(AblakMeretekTest, FileDialogGrowsWithTheTextSize)
+{
+    QSize meret;
+    int nevOszlop = 0, atlag = 0;
+    bool latta = false;
+    QTimer figyelo;
+    figyelo.setInterval(20);
+    QObject::connect(&figyelo, &QTimer::timeout, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* d = qobject_cast<QFileDialog*>(w);
+            if (!d || !d->isVisible())
+                continue;
+            meret = d->frameGeometry().size();
+            if (auto* n = d->findChild<QTreeView*>(QStringLiteral("treeView")))
+                nevOszlop = n->header()->sectionSize(0);
+            atlag = QFontMetrics(d->font()).averageCharWidth();
+            EXPECT_EQ(d->font().pointSize(), meret_) << hol("open dialog");
+            latta = true;
+            d->reject();
+        }
+    });
+    figyelo.start();
+    a("Megnyits1")->trigger();
+    ASSERT_TRUE(teszt::varj([&] { return latta; }, 10000));
+    const QSize kell = QSize(620 * meret_ / 8, 400 * meret_ / 8).boundedTo(munka_.size() * 9 / 10);
+    EXPECT_GE(meret.width(), kell.width() - 1) << hol("open dialog");
+    EXPECT_GE(meret.height(), kell.height() - 1) << hol("open dialog");
+    EXPECT_TRUE(munka_.contains(QRect(QPoint(0, 0), meret))) << hol("open dialog");
+    EXPECT_GE(nevOszlop, 36 * atlag) << hol("open dialog");
+}
+
+// The test window grows with its report: it takes the height the report
+// needs within the work area, centred on the main window, its buttons on
+// the screen; without "Részletek" it shrinks to its smallest height.
+TEST_P(AblakMeretekTest, VariationTestWindowKeepsItsButtonsOnTheScreen)
 {
     szamok();
     variacio();
-    QApplication::processEvents();
-    for (const char* nev : {"StatusPanel0", "StatusPanel1", "StatusPanel2"}) {
-        auto* l = window_->findChild<QLabel*>(QString::fromUtf8(nev));
-        ASSERT_NE(l, nullptr) << nev;
-        if (l->text().isEmpty())
-            continue;
-        const QSize kell = l->sizeHint();
-        EXPECT_GE(l->height(), l->fontMetrics().height()) << nev << ", " << hol("status bar");
-        if (std::string(nev) != "StatusPanel0") {
-            EXPECT_GE(l->width(), kell.width()) << nev << " \"" << l->text().toStdString() << "\", " << hol("status bar");
+    a("eszt1")->trigger();
+    TBontTeszt* t = formok().BontTeszt;
+    ASSERT_TRUE(teszt::varj([this] { return !program_.Teszt().Fut() && szalak().Tetlen(); }, 60000));
+    ASSERT_TRUE(t->isVisible());
+    const auto gombokLathatok = [&](const char* helyzet) {
+        for (QPushButton* b : {t->StopGomb, t->KilepesGomb, t->BovitesTesztGomb, t->HuzasokSzamaGomb}) {
+            const QRect g(b->mapToGlobal(QPoint(0, 0)), b->size());
+            EXPECT_TRUE(munka_.contains(g)) << b->text().toStdString() << " " << szoveg(g) << ": " << hol(helyzet);
         }
-    }
+        EXPECT_TRUE(munka_.contains(t->frameGeometry())) << szoveg(t->frameGeometry()) << ": " << hol(helyzet);
+    };
+    gombokLathatok("finished test");
+    // The report's fixed font takes the text size.
+    EXPECT_NEAR(t->RichEdit1->font().pointSizeF(), 9.0 * meret_ / 8, 0.01) << hol("finished test");
+
+    // A long test with the details off: at its next tick the window is no
+    // higher than its smallest height.
+    t->KilepesGomb->click();
+    program_.Teszt().PeldabontasLogTorles();
+    t->HuzasokLogCB->setChecked(false);
+    t->UpDown1->setValue(t->UpDown1->maximum());
+    a("eszt1")->trigger();
+    ASSERT_TRUE(t->isVisible());
+    ASSERT_TRUE(teszt::varj([this] { return program_.Teszt().TesztSzamsorDb() > 0 || !program_.Teszt().Fut(); }));
+    if (!program_.Teszt().Fut())
+        GTEST_SKIP() << "the test ended before the details could be switched off";
+    // The first tick fits the height to the report.
+    t->Timer2Timer();
+    const int magas = t->height();
+    gombokLathatok("running test");
+    t->ReszletekCheckBox->click();
+    t->Timer2Timer();
+    EXPECT_EQ(t->height(), t->minimumHeight()) << hol("details off");
+    // Where the screen let it grow, it is lower now.
+    if (magas > t->minimumHeight())
+        EXPECT_LT(t->height(), magas) << hol("details off");
+    gombokLathatok("details off");
+    t->StopGombClick();
 }
 
 INSTANTIATE_TEST_SUITE_P(Meretek, AblakMeretekTest, ::testing::Values(8, 10, 12, 14, 16, 18, 20));
