@@ -19,6 +19,8 @@ namespace {
 
 // Set on a window once it has been placed: later showings keep its place.
 constexpr char kElhelyezve[] = "kvxElhelyezve";
+// The smallest frame size of a window's last placement.
+constexpr char kLegkisebb[] = "kvxLegkisebb";
 
 Teglalap teglalap(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
 
@@ -195,7 +197,13 @@ void AblakElhelyezes::Elhelyez(QWidget* ablak, bool elolrol)
     const int kh = m.top() + m.bottom();
     const QPoint hol = ablak->isVisible() || ablak->testAttribute(Qt::WA_Moved) ? ablak->pos() : QPoint(0, 0);
     const Teglalap most{hol.x(), hol.y(), ablak->width() + kw, ablak->height() + kh};
-    const QSize legkisebb = legkisebbMeret(ablak, foablak_).value_or(QSize(most.Width, most.Height));
+    // A window being placed gives way down to its smallest size, but not
+    // below a third of its height: squeezed to its buttons it would show
+    // nothing.
+    QSize legkisebb = legkisebbMeret(ablak, foablak_).value_or(QSize(most.Width, most.Height));
+    legkisebb.setHeight(std::max(legkisebb.height(), std::min(most.Height, most.Height / 3)));
+    // The frame size it was allowed to give way to, for whoever checks.
+    ablak->setProperty(kLegkisebb, legkisebb);
     const bool elso = elolrol || !ablak->property(kElhelyezve).toBool();
     const Elhelyezes e = AblakHelyeAtrendezessel(fajta, k, most, elso, legkisebb.width(), legkisebb.height());
     ablak->setProperty(kElhelyezve, true);
