@@ -36,7 +36,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QPixmap>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
@@ -47,12 +46,9 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QScrollArea>
-#include <QTabWidget>
 #include <QScreen>
-#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTextEdit>
-#include <QToolButton>
 
 #include <gtest/gtest.h>
 
