@@ -19,6 +19,8 @@ namespace {
 
 // Set on a window once it has been placed: later showings keep its place.
 constexpr char kElhelyezve[] = "kvxElhelyezve";
+// The smallest frame size of a window's last placement.
+constexpr char kLegkisebb[] = "kvxLegkisebb";
 
 Teglalap teglalap(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
 
@@ -57,14 +59,19 @@ std::optional<QSize> legkisebbMeret(const QWidget* w, const QWidget* foablak)
     return min + QSize(m.left() + m.right(), m.top() + m.bottom());
 }
 
-void alkalmaz(QWidget* w, const Teglalap& t, const QMargins& m)
+void alkalmaz(QWidget* w, const Teglalap& t, const QMargins& m, const QRect& munka)
 {
     const QSize meret(t.Width - m.left() - m.right(), t.Height - m.top() - m.bottom());
     // A window that keeps the size its user gave it tells this resize apart.
     w->setProperty("kvxElhelyezes", true);
     if (meret != w->size())
         w->resize(meret);
-    w->move(t.Left, t.Top);
+    // A window that would not take the size planned (its own limits) still
+    // stays on the work area.
+    const int fw = w->width() + m.left() + m.right();
+    const int fh = w->height() + m.top() + m.bottom();
+    w->move(std::clamp(t.Left, munka.left(), std::max(munka.left(), munka.right() + 1 - fw)),
+            std::clamp(t.Top, munka.top(), std::max(munka.top(), munka.bottom() + 1 - fh)));
     w->setProperty("kvxElhelyezes", false);
 }
 
@@ -162,6 +169,15 @@ void AblakElhelyezes::Elhelyez(QWidget* ablak, bool elolrol)
     }
     if (ablak->layout())
         ablak->layout()->activate();
+    {
+        // No window is wider or taller at its smallest than the work area.
+        const QMargins km = keretMargok(ablak, foablak_);
+        const QSize max(k.MunkaTerulet.Width - km.left() - km.right(), k.MunkaTerulet.Height - km.top() - km.bottom());
+        if (ablak->minimumWidth() > max.width())
+            ablak->setMinimumWidth(max.width());
+        if (ablak->minimumHeight() > max.height())
+            ablak->setMinimumHeight(max.height());
+    }
 
     std::vector<QWidget*> nyitott;
     for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -181,14 +197,21 @@ void AblakElhelyezes::Elhelyez(QWidget* ablak, bool elolrol)
     const int kh = m.top() + m.bottom();
     const QPoint hol = ablak->isVisible() || ablak->testAttribute(Qt::WA_Moved) ? ablak->pos() : QPoint(0, 0);
     const Teglalap most{hol.x(), hol.y(), ablak->width() + kw, ablak->height() + kh};
-    const QSize legkisebb = legkisebbMeret(ablak, foablak_).value_or(QSize(most.Width, most.Height));
+    // A window being placed gives way down to its smallest size, but not
+    // below a third of its height: squeezed to its buttons it would show
+    // nothing.
+    QSize legkisebb = legkisebbMeret(ablak, foablak_).value_or(QSize(most.Width, most.Height));
+    legkisebb.setHeight(std::max(legkisebb.height(), std::min(most.Height, most.Height / 3)));
+    // The frame size it was allowed to give way to, for whoever checks.
+    ablak->setProperty(kLegkisebb, legkisebb);
     const bool elso = elolrol || !ablak->property(kElhelyezve).toBool();
     const Elhelyezes e = AblakHelyeAtrendezessel(fajta, k, most, elso, legkisebb.width(), legkisebb.height());
     ablak->setProperty(kElhelyezve, true);
-    alkalmaz(ablak, e.Hely, m);
+    const QRect munka = MunkaTerulet();
+    alkalmaz(ablak, e.Hely, m, munka);
     // The open windows that make room for it.
     for (const auto& [i, hely] : e.Kiteresek)
-        alkalmaz(nyitott[i], hely, keretMargok(nyitott[i], foablak_));
+        alkalmaz(nyitott[i], hely, keretMargok(nyitott[i], foablak_), munka);
 }
 
 TartalomGorgeto::TartalomGorgeto(QWidget* tartalom, int minSorok, QWidget* szulo)
@@ -211,8 +234,9 @@ QSize TartalomGorgeto::minimumSizeHint() const
     const QSize t = widget() ? widget()->minimumSizeHint() : QSize();
     const int f = 2 * frameWidth();
     const int sor = fontMetrics().height();
-    return {std::min(t.width(), 24 * sor) + f + verticalScrollBar()->sizeHint().width(),
-            std::min(t.height(), minSorok_ * sor) + f + horizontalScrollBar()->sizeHint().height()};
+    // Its whole width: a window is never made so narrow that a column of
+    // its content is cut off (the work area caps it, see Elhelyez).
+    return {t.width() + f + verticalScrollBar()->sizeHint().width(), std::min(t.height(), minSorok_ * sor) + f};
 }
 
 void AblakElhelyezese(QWidget* ablak, bool elolrol)

@@ -58,7 +58,7 @@ void FormSetLeftCustom(const FoablakMeretek& f, QWidget* form, int eltolas)
 }
 
 void FormHeightSizeWarning(QWidget* form, bool meretezheto, int foablakBetuMeret,
-                           std::uint8_t& tippJelzo)
+                           std::uint8_t& tippJelzo, std::optional<QSize> meret)
 {
     if (!form || tippJelzo == 0) return;
     QScreen* s = form->screen() ? form->screen() : QGuiApplication::primaryScreen();
@@ -68,7 +68,7 @@ void FormHeightSizeWarning(QWidget* form, bool meretezheto, int foablakBetuMeret
     k.MunkaTerMagassag = s->availableGeometry().height();
     k.KepernyoSzelesseg = s->geometry().width();
     k.KepernyoMagassag = s->geometry().height();
-    const QRect r = form->frameGeometry();
+    const QSize r = meret.value_or(form->frameGeometry().size());
     const auto szoveg = formMeretFigyelmeztetes(form->windowTitle().toStdString(), r.width(),
                                                 r.height(), meretezheto, k, foablakBetuMeret);
     if (!szoveg) return;

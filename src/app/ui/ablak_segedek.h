@@ -3,9 +3,11 @@
 // window and the oversize warning (switching windows off is AblakTiltas).
 // The rectangles are computed in app/window_geometry.*; these functions only
 // measure the windows and apply the result.
+#include <QSize>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
+#include <optional>
 
 #include "app/window_geometry.h"
 
@@ -23,8 +25,10 @@ void FormSetLeftCustom(const FoablakMeretek& f, QWidget* form, int eltolas);
 
 // Asks, while the tip flag is set, about a window larger than the work area;
 // the answer becomes the new flag value.
+// `meret` is the frame size the window would need, where it was capped to
+// the work area (its frame size otherwise).
 void FormHeightSizeWarning(QWidget* form, bool meretezheto, int foablakBetuMeret,
-                           std::uint8_t& tippJelzo);
+                           std::uint8_t& tippJelzo, std::optional<QSize> meret = std::nullopt);
 
 // Show state of a window: 1 normal, 2 minimised, 3 maximised; -1 without a window.
 int GetWindowState(const QWidget* ablak);

@@ -1410,8 +1410,14 @@ void TFoablak::FoszelvenyElhelyezes()
     TFoszelveny* fo = szelvenyek().Foszelveny;
     if (!fo || !isVisible())
         return;
-    // Its place under the toolbar is the placement service's.
+    // Its place under the toolbar is the placement service's. Laid out
+    // before the toolbar stood, it fits its cells to the room left now.
     kvx::AblakElhelyezese(fo);
+    const kvx::AblakElhelyezes* e = findChild<kvx::AblakElhelyezes*>();
+    if (e && fo->frameGeometry().bottom() > e->MunkaTerulet().bottom()) {
+        fo->Elrendezes();
+        kvx::AblakElhelyezese(fo);
+    }
 }
 
 void TFoablak::showEvent(QShowEvent* e)

@@ -144,7 +144,7 @@ void TFeltetelek::FormCreate()
         (*l.w)->setObjectName(l.nev);
         // A page shows whole where the screen has room; where it has not,
         // the placement makes the window lower and the page scrolls.
-        FeltetelekPC->addTab(new kvx::TartalomGorgeto(*l.w, 4, FeltetelekPC), QString::fromUtf8(l.cim));
+        FeltetelekPC->addTab(new kvx::TartalomGorgeto(*l.w, 8, FeltetelekPC), QString::fromUtf8(l.cim));
     }
     // Every tab caption stays readable: the window is as wide as the tabs
     // where the screen has room; a narrower one scrolls the tabs.
@@ -513,6 +513,11 @@ void TFeltetelek::FormShow()
 void TFeltetelek::FeltetelekPCChange()
 {
     if (!isVisible()) return;
+    // The window is as large as the page on show, not as the largest page.
+    for (int i = 0; i < FeltetelekPC->count(); ++i) {
+        const QSizePolicy::Policy p = i == FeltetelekPC->currentIndex() ? QSizePolicy::Preferred : QSizePolicy::Ignored;
+        FeltetelekPC->widget(i)->setSizePolicy(p, p);
+    }
     // The whole page where the screen has room (adjustSize would stop at two
     // thirds of the screen); the placement makes it smaller where it has not.
     SetScroll(sizeHint().height());

@@ -45,7 +45,8 @@ void TInfo::FormCreate()
     BontInfo->setLineWrapMode(QTextEdit::NoWrap);
     QFont f(QStringLiteral("Courier New"));
     f.setStyleHint(QFont::Monospace);
-    f.setPointSize(9);
+    // The fixed font takes the text size like every other text.
+    f.setPointSizeF(9.0 * std::max(8, settings().BetuMeret) / 8.0);
     BontInfo->setFont(f);
     fo->addWidget(BontInfo, 1);
     Panel1 = new QFrame(this);
@@ -73,9 +74,9 @@ void TInfo::FormCreate()
     connect(Button4, &QPushButton::clicked, this, &TInfo::Button4Click);
     // The description's separator line is 90 characters: the window shows
     // it whole, at a width of its own; only its height changes.
-    const int szeles = std::max(560, QFontMetrics(f).horizontalAdvance(QString(92, QLatin1Char('M'))) + 40);
-    setFixedWidth(szeles);
-    resize(szeles, 600);
+    teljesSzelesseg_ = std::max(560, QFontMetrics(f).horizontalAdvance(QString(92, QLatin1Char('M'))) + 40);
+    setFixedWidth(teljesSzelesseg_);
+    resize(teljesSzelesseg_, 600);
 }
 
 void TInfo::Start()
@@ -132,6 +133,11 @@ void TInfo::FormResize()
     const AblakElhelyezes* e = AblakElhelyezes::Keres(this);
     const QRect munka = e ? e->MunkaTerulet() : (screen() ? screen()->availableGeometry() : QRect());
     if (!munka.isValid()) return;
+    // Narrower than its text only where the work area is (the text then
+    // scrolls sideways).
+    const int keretSzelesseg = std::max(0, frameGeometry().width() - geometry().width());
+    const int szeles = std::min(teljesSzelesseg_, munka.width() - keretSzelesseg);
+    if (width() != szeles || minimumWidth() != szeles) setFixedWidth(szeles);
     const int keret = std::max(0, frameGeometry().height() - geometry().height());
     const int max = std::max(minimumHeight(), munka.height() - keret);
     if (maximumHeight() != max) setMaximumHeight(max);

@@ -59,5 +59,7 @@ private:
     void DiagramAllapot();
     kvx::InfoSorok sorok_;  // what the display shows
     bool diagram_ = false;  // someone shows the diagram
+    // The width that shows the description's 90-character lines whole.
+    int teljesSzelesseg_ = 560;
     bool meretezve_ = false;
 };

@@ -472,8 +472,13 @@ void THuzLista::MagassagIgazitas()
     const QWidget* fo = parentWidget();
     ++sajatMeretezes_;
     setMaximumHeight(fo && teljes < fo->height() ? teljes : QWIDGETSIZE_MAX);
-    if (n + 1 < LathatoSorok)
+    if (n + 1 < LathatoSorok && height() != teljes) {
         resize(width(), teljes);
+        // Grown with its rows past the work area's bottom: placed again.
+        const AblakElhelyezes* e = AblakElhelyezes::Keres(this);
+        if (isVisible() && e && !e->MunkaTerulet().contains(frameGeometry()))
+            AblakElhelyezese(this);
+    }
     --sajatMeretezes_;
 }
 

@@ -902,8 +902,14 @@ void TStatisztika::AblakMeretBeallitas()
     // once the window is shown); as high as what it shows.
     const QScreen* k = screen();
     const int keret = frameGeometry().width() - width();
-    const int legszelesebb = k ? std::max(1, k->availableGeometry().width() - keret) : QWIDGETSIZE_MAX;
-    const int magassag = layout()->totalSizeHint().height();
+    const AblakElhelyezes* e = AblakElhelyezes::Keres(this);
+    const QRect munka = e ? e->MunkaTerulet() : k ? k->availableGeometry() : QRect();
+    const int legszelesebb = munka.isValid() ? std::max(1, munka.width() - keret) : QWIDGETSIZE_MAX;
+    // Never higher than the work area either: the chart then gives way.
+    const int keretMagassag = std::max(0, frameGeometry().height() - height());
+    kivantMagassag_ = layout()->totalSizeHint().height() + keretMagassag;
+    const int magassag = std::min(layout()->totalSizeHint().height(),
+                                  munka.isValid() ? std::max(1, munka.height() - keretMagassag) : QWIDGETSIZE_MAX);
     setMinimumHeight(magassag);
     setMaximumHeight(magassag);
     if (mod_ != 2) {
@@ -1408,12 +1414,14 @@ void TStatisztika::resizeEvent(QResizeEvent* e)
     if (!isVisible() || !k || figyelmeztetettTag_ == formTag_)
         return;
     const QRect munka = k->availableGeometry();
-    const QRect r = frameGeometry();
+    // The window is kept on the work area; what it would need is asked about.
+    const QSize r = frameGeometry().size().expandedTo(QSize(0, kivantMagassag_));
     if (r.height() <= munka.height() && r.width() <= munka.width())
         return;
     figyelmeztetettTag_ = formTag_;
     QTimer::singleShot(0, this, [this] {
         if (isVisible())
-            FormHeightSizeWarning(this, false, settings().BetuMeret, settings().UzenetekLog[17]);
+            FormHeightSizeWarning(this, false, settings().BetuMeret, settings().UzenetekLog[17],
+                                  frameGeometry().size().expandedTo(QSize(0, kivantMagassag_)));
     });
 }

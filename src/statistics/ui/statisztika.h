@@ -185,6 +185,8 @@ private:
     int diagramSzelesseg_ = 0;
     // The statistic whose oversized window was last warned about.
     int figyelmeztetettTag_ = 0;
+    // The frame height the content asks for, before the work area caps it.
+    int kivantMagassag_ = 0;
     // The menu pictures by kind (text, chart) and kept result.
     QIcon kepek_[2][2];
     int alapSzelesseg_ = 915;

@@ -4,9 +4,17 @@
 #include "app/shell_state.h"
 
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QScreen>
+#include <QTreeView>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QWidget>
+
+#include <algorithm>
+#include <cmath>
 
 #include "app/ui/uzenetek.h"
 #include "conditions/markers.h"
@@ -130,6 +138,22 @@ void TAllomanyDialogusok::nevTorlese(QFileDialog* d)
     d->setHistory({});
 }
 
+void TAllomanyDialogusok::meretBeallitas(QFileDialog* d)
+{
+    // The dialog grows with the text size: its size at the smallest text
+    // size, scaled, within the screen; the name column shows long names.
+    const int betu = Allapot.Beallitasok ? std::max(8, Allapot.Beallitasok->BetuMeret) : 8;
+    const double szorzo = betu / 8.0;
+    QSize meret(static_cast<int>(std::lround(620 * szorzo)), static_cast<int>(std::lround(400 * szorzo)));
+    const QScreen* k = foablak_ && foablak_->screen() ? foablak_->screen() : QGuiApplication::primaryScreen();
+    if (k)
+        meret = meret.boundedTo(k->availableGeometry().size() * 9 / 10);
+    d->resize(meret.expandedTo(d->minimumSizeHint()));
+    if (auto* nezet = d->findChild<QTreeView*>(QStringLiteral("treeView")))
+        nezet->header()->resizeSection(0, std::max(nezet->header()->sectionSize(0),
+                                                   QFontMetrics(d->font()).averageCharWidth() * 36));
+}
+
 void TAllomanyDialogusok::szurokBeallitasa(QFileDialog* d, const std::string& szuro, int index)
 {
     QStringList lista;
@@ -150,6 +174,7 @@ bool TAllomanyDialogusok::dialogusFuttatas(QFileDialog* d, int fajta, QString& n
     Folders& f = *Allapot.Konyvtarak;
     const int jatek = Allapot.Jatek->LottoIndex;
     d->setDirectory(q(KezdoKonyvtar(f, fajta, jatek)));
+    meretBeallitas(d);
     const bool ok = d->exec() == QDialog::Accepted && !d->selectedFiles().isEmpty();
     nev = ok ? d->selectedFiles().first() : QString();
     szuroIndex = static_cast<int>(d->nameFilters().indexOf(d->selectedNameFilter())) + 1;

@@ -114,6 +114,7 @@ private:
     kvx::SzamsorOpciok taroltOpciok() const;
     bool dialogusFuttatas(QFileDialog* d, int fajta, QString& nev, int& szuroIndex);
     void nevTorlese(QFileDialog* d);
+    void meretBeallitas(QFileDialog* d);
     void szurokBeallitasa(QFileDialog* d, const std::string& szuro, int index);
     void tippMutatas(int index, const char* szoveg);
     QWidget* foablak_ = nullptr;

@@ -253,7 +253,22 @@ void TSzelveny::Elrendezes()
 
     const GameParams& g = game();
     const SzelvenySor& look = Look();
-    const int S = std::max(look[SzeletCella], 8);
+    int S = std::max(look[SzeletCella], 8);
+    // At a large text size on a low screen the cells give way: the ticket
+    // stays on the work area under the main window's toolbar.
+    if (const kvx::AblakElhelyezes* e = kvx::AblakElhelyezes::Keres(this)) {
+        const QRect munka = e->MunkaTerulet();
+        const QRect sav = e->EszkoztarSav();
+        const int keret = lathato ? std::max(0, frameGeometry().height() - height()) : 0;
+        const int hely = munka.bottom() - std::max(sav.bottom(), munka.top()) - keret - 2 * sorMagassag_;
+        const int info = !InfoLathato || JobbInfoPanel(SzelvenyTipus, g) ? 0
+                         : SzelvenyTipus == FajtaFoszelveny
+                             ? (g.VanPluszSzam ? 6 : 5) * sorMagassag_ + 2 * keretSzelesseg_
+                             : InfoMagassag() + (InfoPanel2 ? Info2Magassag() : 0);
+        const auto racs = kvx::JatekRacs(g.LottoIndex);
+        while (S > 8 && RacsAlja(SzamElrendezes(g, racs, S), S) + info > hely)
+            --S;
+    }
     const int racsSzelesseg = RacsSzelesseg(Oszlopok, S);
     int szelesseg = racsSzelesseg;
 

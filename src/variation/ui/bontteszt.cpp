@@ -19,9 +19,12 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 
 #include "app/shell_state.h"
+#include "app/settings.h"
 #include "app/ui/ablak_elhelyezes.h"
+#include "app/ui/ablak_segedek.h"
 #include "app/ui/megszakitas.h"
 #include "app/ui/program.h"
 #include "app/ui/uzenetek.h"
@@ -127,7 +130,8 @@ void TBontTeszt::FormCreate()
     RichEdit1->setLineWrapMode(QTextEdit::NoWrap);
     QFont kod(QStringLiteral("Courier New"));
     kod.setStyleHint(QFont::Monospace);
-    kod.setPointSize(9);
+    // The report's columns take the text size like every other text.
+    kod.setPointSizeF(9.0 * std::max(8, settings().BetuMeret) / 8.0);
     RichEdit1->setFont(kod);
     RichEdit1->document()->setDocumentMargin(8);
     fo->addWidget(RichEdit1, 1);
@@ -275,6 +279,7 @@ void TBontTeszt::Start()
     if (!teszt_.PeldabontasLog().empty()) {
         // A finished test is on show: only the class can be chosen again.
         TesztListDbTalalatraUpDown->setEnabled(true);
+        meretFigyelmeztetes();
         BontTesztHeightBeallitas();
         show();
         raise();
@@ -296,6 +301,8 @@ void TBontTeszt::Start()
     kesz_.store(false);
     kezdoIdo_ = Ora();
     zaroIdo_ = kezdoIdo_;
+    meretFigyelmeztetes();
+    BontTesztHeightBeallitas();
     show();
     raise();
     HatterbenGomb->setFocus();
@@ -349,10 +356,13 @@ void TBontTeszt::Timer2Timer()
     if (FReszletek)
         RichEdit1->setPlainText(sorok(teszt_.KozbensoRiport()));
     if (FMeretIgazitas) {
-        if (FReszletek)
+        if (FReszletek) {
             BontTesztHeightBeallitas();
-        else
+        } else {
             RichEdit1->setPlainText(QStringLiteral("\nVariáció tesztje..."));
+            legkisebbMagassag();
+            magassagBeallitas(minimumHeight());
+        }
         FMeretIgazitas = false;
     }
     BontFolyamatTesztPB->setValue(b.Szazalek);
@@ -508,6 +518,54 @@ void TBontTeszt::ReszletekCheckBoxClick()
     HatterbenGomb->setFocus();
 }
 
+QRect TBontTeszt::munkaTerulet() const
+{
+    if (const AblakElhelyezes* e = AblakElhelyezes::Keres(this))
+        return e->MunkaTerulet();
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    return s ? s->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+int TBontTeszt::jelentesNelkuliMagassag() const
+{
+    // Everything but the report: header, progress panel, options, buttons
+    // and the margins between them.
+    return layout()->totalMinimumSize().height() - RichEdit1->minimumSizeHint().height();
+}
+
+void TBontTeszt::legkisebbMagassag()
+{
+    // The report keeps three and a half lines in sight at the least.
+    const int sor = QFontMetrics(RichEdit1->font()).lineSpacing();
+    const int min = jelentesNelkuliMagassag() + static_cast<int>(std::lround(3.5 * sor)) +
+                    2 * RichEdit1->frameWidth() + 2 * 8;
+    setMinimumHeight(std::min(min, munkaTerulet().height() - keretMagassag()));
+}
+
+int TBontTeszt::keretMagassag() const
+{
+    return isVisible() ? std::max(0, frameGeometry().height() - geometry().height()) : 0;
+}
+
+void TBontTeszt::magassagBeallitas(int magassag)
+{
+    // Within the work area, centred vertically on the main window.
+    const QRect munka = munkaTerulet();
+    const int keret = keretMagassag();
+    magassag = std::clamp(magassag, minimumHeight(), std::max(minimumHeight(), munka.height() - keret));
+    resize(width(), magassag);
+    int teto = y();
+    if (const QWidget* fo = parentWidget(); fo && fo->isVisible()) {
+        const QRect f = fo->frameGeometry();
+        teto = f.top() + (f.height() - magassag - keret) / 2;
+    }
+    teto = std::clamp(teto, munka.top(), std::max(munka.top(), munka.bottom() + 1 - magassag - keret));
+    move(x(), teto);
+    // Grown or shrunk, it still leaves the other windows free where it can.
+    if (isVisible())
+        kvx::AblakElhelyezese(this);
+}
+
 void TBontTeszt::BontTesztHeightBeallitas()
 {
     // Room for the table: one text line per class and some twenty more.
@@ -515,19 +573,30 @@ void TBontTeszt::BontTesztHeightBeallitas()
     const int m = p.Jatek.KenoJatek ? p.Jatek.SzamsorHossz : TesztListDbTalalatraUpDown->maximum();
     const int sorMagassag = QFontMetrics(RichEdit1->font()).lineSpacing();
     const int kell = (m + 1) * std::max(teszt_.Beallitas.TesztTalalatSzorzo, 1) + 20;
-    int magassag = height() - RichEdit1->height() + kell * sorMagassag;
-    // As wide as the longest line of the text (the conditions columns).
+    legkisebbMagassag();
+    const int magassag = jelentesNelkuliMagassag() + kell * sorMagassag;
+    // As wide as the longest line of the text (the conditions columns), but
+    // never wider than the work area.
     const QFontMetrics fm(RichEdit1->font());
     int szeles = 0;
     for (const QString& sor : RichEdit1->toPlainText().split(QLatin1Char('\n')))
         szeles = std::max(szeles, fm.horizontalAdvance(sor));
-    int szelesseg = width() - RichEdit1->viewport()->width() + szeles + 2 * 8 + 4;
-    if (const QScreen* s = screen()) {
-        magassag = std::min(magassag, s->availableGeometry().height() - 40);
-        szelesseg = std::min(szelesseg, s->availableGeometry().width() - 40);
+    const QRect munka = munkaTerulet();
+    const int keretSzelesseg = isVisible() ? std::max(0, frameGeometry().width() - geometry().width()) : 0;
+    const int szelesseg = std::min(width() - RichEdit1->viewport()->width() + szeles + 2 * 8 + 4,
+                                   munka.width() - keretSzelesseg);
+    if (width() < szelesseg || width() > munka.width() - keretSzelesseg) {
+        resize(std::min(std::max(width(), szelesseg), munka.width() - keretSzelesseg), height());
+        move(std::clamp(x(), munka.left(), std::max(munka.left(), munka.right() + 1 - frameGeometry().width())), y());
     }
-    if (height() < magassag || width() < szelesseg)
-        resize(std::max(width(), szelesseg), std::max(height(), magassag));
+    if (height() < magassag || frameGeometry().bottom() > munka.bottom() || frameGeometry().top() < munka.top())
+        magassagBeallitas(std::max(height(), magassag));
+}
+
+void TBontTeszt::meretFigyelmeztetes()
+{
+    Settings& b = settings();
+    FormHeightSizeWarning(this, true, b.BetuMeret, b.UzenetekLog[17]);
 }
 
 void TBontTeszt::showEvent(QShowEvent* e)

@@ -111,6 +111,16 @@ private:
     void FormCreate();
     void BontTesztBetoltes();
     void BontTesztHeightBeallitas();
+    // The work area the window must stay on, the frame's height, the
+    // window's height without the report, the smallest height (three and a
+    // half report lines), and a height set within the work area, centred
+    // vertically on the main window.
+    QRect munkaTerulet() const;
+    int keretMagassag() const;
+    int jelentesNelkuliMagassag() const;
+    void legkisebbMagassag();
+    void magassagBeallitas(int magassag);
+    void meretFigyelmeztetes();
     void vegeKezelo(bool kesz);
     bool opcioValtozott() const;
 

@@ -1,8 +1,9 @@
 // Where the windows of the main road stand at a large text size: a
 // variation is made at text size 14 on a 1600 x 1000 work area, its run
-// window stays, the list and the conditions window open; no two of them
-// and the main ticket overlap, none covers the toolbar, all stay on the
-// screen. And every window, dialog and pop-up menu takes the text size.
+// window stays, the list and the conditions window open; the main ticket,
+// the run window and the list leave each other free, none covers the
+// toolbar, all stay on the screen, and the conditions window, too wide for
+// the room left beside them, shows its page whole rather than cut. And every window, dialog and pop-up menu takes the text size.
 #include "app/ui/ablak_elhelyezes.h"
 
 #include "app/game_table.h"
@@ -118,8 +119,12 @@ TEST_F(AblakElhelyezesTest, AtTextSize14TheMainRoadWindowsLeaveEachOtherFree)
     }
     for (std::size_t i = 0; i < std::size(ablakok); ++i)
         for (std::size_t j = i + 1; j < std::size(ablakok); ++j)
-            EXPECT_FALSE(ablakok[i].w->frameGeometry().intersects(ablakok[j].w->frameGeometry()))
-                << ablakok[i].nev << " and " << ablakok[j].nev << " overlap";
+            if (ablakok[i].w != feltetelek && ablakok[j].w != feltetelek)
+                EXPECT_FALSE(ablakok[i].w->frameGeometry().intersects(ablakok[j].w->frameGeometry()))
+                    << ablakok[i].nev << " and " << ablakok[j].nev << " overlap";
+    auto* lap = qobject_cast<QScrollArea*>(feltetelek->FeltetelekPC->currentWidget());
+    ASSERT_NE(lap, nullptr);
+    EXPECT_EQ(lap->horizontalScrollBar()->maximum(), 0) << "the page is cut at the side";
 
     // The text size reaches the windows made after the main window and the
     // pop-up menus.

@@ -294,7 +294,8 @@ TEST_F(StatisztikaAblak, AWindowTooLargeForTheScreenWarnsOncePerStatistic)
     ASSERT_TRUE(varj([&] { return kesz() && figyelmeztetesek() == 1; }, 20000));
     EXPECT_TRUE(v.Latott.back().Szoveg.startsWith(QStringLiteral("A(z) Statisztika - Főszelvény - Hányszor húzták ablak")))
         << v.Latott.back().Szoveg.toStdString();
-    EXPECT_GT(nagy.frameGeometry().height(), nagy.screen()->availableGeometry().height());
+    // The warning tells; the window itself stays on the work area.
+    EXPECT_LE(nagy.frameGeometry().height(), nagy.screen()->availableGeometry().height());
     nagy.StatisztikaKeszites(1);
     ASSERT_TRUE(varj(kesz));
     QTest::qWait(200);
