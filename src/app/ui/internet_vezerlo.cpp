@@ -3,7 +3,9 @@
 #include "variation/variation_file.h"
 #include "variation/variation_export.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QMainWindow>
 #include <QDate>
 #include <QDesktopServices>
 #include <QDir>
@@ -180,7 +182,7 @@ bool InternetVezerlo::VersionDownloadURL_NOCache(const QUrl& cim)
     const platform::WebValasz v = platform::SzovegLetoltes(cim, k, "online.txt", &leallitas_);
     if (!v.ok())
         return false;
-    const auto sorszam = SorszamSzoveg(v.Torzs);
+    const auto sorszam = SorszamSzoveg(BlokkSzoveg(v.Torzs));
     if (!sorszam)
         return false;
     o.UjEleresElerheto = *sorszam > o.OnlineEleresek.Sorszam;
@@ -238,10 +240,11 @@ bool InternetVezerlo::VerzioOlvasas()
                                                            k, "kvxversion.txt", &leallitas_);
     if (!v.ok())
         return false;
-    const auto szoveg = VerzioSzovegbol(v.Torzs);
+    const std::string szam = BlokkSzoveg(v.Torzs);
+    const auto szoveg = VerzioSzovegbol(szam);
     if (!szoveg)
         return false;
-    o.UjVerzioSzam = v.Torzs;
+    o.UjVerzioSzam = szam;
     o.UjVerzioSzoveg = *szoveg;
     return true;
 }
@@ -282,10 +285,12 @@ void InternetVezerlo::munkaFuttatasa(const std::function<void()>& munka)
         // A program that closes stops the download as the user would.
         std::stop_callback leall(st, [this] { Leallitas(); });
         try {
+            guiSzalon([] { AlkalmazasVisszaallitas(); });
             munka();
         } catch (...) {
             kvx::HibaUzenet(QString::fromUtf8("Ismeretlen hiba történt az internetelérés során."));
         }
+        guiSzalon([] { AlkalmazasVisszaallitas(); });
         vege->store(true, std::memory_order_release);
     });
     if (!szal)
@@ -299,6 +304,13 @@ void InternetVezerlo::munkaFuttatasa(const std::function<void()>& munka)
     figyelo.start(10);
     if (!vege->load(std::memory_order_acquire))
         hurok.exec();
+}
+
+void InternetVezerlo::AlkalmazasVisszaallitas()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<QMainWindow*>(w) && w->isMinimized())
+            w->showNormal();
 }
 
 void InternetVezerlo::InternetMegszStart(int kind)
@@ -568,6 +580,10 @@ bool InternetVezerlo::UjValtozat(bool interaktiv)
         ErvenytelenAllomanyUzenet(cacheOdb, QString::fromUtf8("Érvénytelen méretű állomány."), false);
         return false;
     case LetoltottTabla::UjabbVerzio:
+        // The table is made for a newer program: that version is announced,
+        // also when nobody asked for the refresh.
+        o.UjVerzioSzoveg = e.VerzioSzoveg;
+        UjVerzioLetoltheto();
         if (interaktiv)
             UjabbVerzioAllomanyUzenet(q(e.VerzioSzoveg));
         return false;
