@@ -12,6 +12,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 #include <QThread>
 #include <QTimer>
 
@@ -23,6 +24,8 @@
 #include "app/ui/gui_sor.h"
 #include "app/ui/kavarex_application.h"
 #include "app/ui/program.h"
+#include "app/ui/formok.h"
+#include "app/ui/uzenetablak.h"
 #include "app/ui/uzenetek.h"
 #include "app/connection_probe.h"
 #include "app/game_table.h"
@@ -373,7 +376,17 @@ void InternetVezerlo::InternetMegszStart(int kind)
         fejlec.VariacioVerzio = p.VariacioAllomany.VariacioVerzio;
         fejlec.VariacioDatum = p.VariacioAllomany.VariacioDatum != 0.0 ? p.VariacioAllomany.VariacioDatum : MaiDatum();
         std::string hiba;
-        if (!ExportKiiras(allomany, "csv", tar, p.Szamok, p.Jatek, fejlec, hiba)) {
+        bool ok = false;
+        {
+            // The wait window shows while the export is written.
+            const QPointer<TUzenetAblak> w = formok().UzenetAblak;
+            if (w)
+                w->UzenetKi(QString::fromUtf8("Export állomány mentése"), 0, kFeladatNincs, false);
+            ok = ExportKiiras(allomany, "csv", tar, p.Szamok, p.Jatek, fejlec, hiba);
+            if (w)
+                w->UzenetVege();
+        }
+        if (!ok) {
             HibaUzenet(q(hiba));
             return;
         }

@@ -23,9 +23,11 @@
 #include "app/game_table.h"
 #include "app/online_access.h"
 #include "app/ui/foablak.h"
+#include "app/ui/formok.h"
 #include "app/ui/internet_vezerlo.h"
 #include "app/ui/internetletoltesablak.h"
 #include "app/ui/program.h"
+#include "app/ui/uzenetablak.h"
 #include "app/version.h"
 #include "draws/result_parsers.h"
 #include "common/binary_io.h"
@@ -410,12 +412,31 @@ TEST_F(InternetTest, UploadWritesTheVariationFileAndOpensTheUploadAddress)
     EXPECT_FALSE(QFile::exists(csv));
 
     o.FeltoltesMaximum[0] = 10;
+    // The export is written behind the wait window.
+    QWidget foablak;
+    kvx::TUzenetAblak varakozas(&foablak);
+    formok().UzenetAblak = &varakozas;
+    QStringList feliratok;
+    struct Figyelo : QObject {
+        QStringList* f;
+        bool eventFilter(QObject* o, QEvent* e) override
+        {
+            if (e->type() == QEvent::Show)
+                *f << static_cast<kvx::TUzenetAblak*>(o)->Label1->text();
+            return false;
+        }
+    } figyelo;
+    figyelo.f = &feliratok;
+    varakozas.installEventFilter(&figyelo);
     {
         Valaszolo v({QStringLiteral("OK")});
         iv().InternetMegszStart(11);
         ASSERT_EQ(dobozok(v).size(), 1);
         EXPECT_TRUE(dobozok(v)[0].startsWith(QStringLiteral("Online fogadás állománya sikeresen létrehozva.")));
     }
+    formok().UzenetAblak = nullptr;
+    EXPECT_EQ(feliratok, QStringList{QStringLiteral("Export állomány mentése")});
+    EXPECT_FALSE(varakozas.isVisible());
     ASSERT_TRUE(QFile::exists(csv));
     ASSERT_EQ(n.Megnyitott.size(), 1);
     EXPECT_EQ(n.Megnyitott[0], QStringLiteral("https://up.example/send?n=5&f=") +
