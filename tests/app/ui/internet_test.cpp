@@ -37,6 +37,7 @@
 #include "variation/variation_store.h"
 #include "http_szerver.h"
 #include "valaszolo.h"
+#include "varakozas_figyelo.h"
 
 namespace {
 
@@ -416,18 +417,7 @@ TEST_F(InternetTest, UploadWritesTheVariationFileAndOpensTheUploadAddress)
     QWidget foablak;
     kvx::TUzenetAblak varakozas(&foablak);
     formok().UzenetAblak = &varakozas;
-    QStringList feliratok;
-    struct Figyelo : QObject {
-        QStringList* f;
-        bool eventFilter(QObject* o, QEvent* e) override
-        {
-            if (e->type() == QEvent::Show)
-                *f << static_cast<kvx::TUzenetAblak*>(o)->Label1->text();
-            return false;
-        }
-    } figyelo;
-    figyelo.f = &feliratok;
-    varakozas.installEventFilter(&figyelo);
+    kvx::teszt::VarakozasFigyelo figyelo(&varakozas);
     {
         Valaszolo v({QStringLiteral("OK")});
         iv().InternetMegszStart(11);
@@ -435,7 +425,7 @@ TEST_F(InternetTest, UploadWritesTheVariationFileAndOpensTheUploadAddress)
         EXPECT_TRUE(dobozok(v)[0].startsWith(QStringLiteral("Online fogadás állománya sikeresen létrehozva.")));
     }
     formok().UzenetAblak = nullptr;
-    EXPECT_EQ(feliratok, QStringList{QStringLiteral("Export állomány mentése")});
+    EXPECT_EQ(figyelo.Feliratok, QStringList{QStringLiteral("Export állomány mentése")});
     EXPECT_FALSE(varakozas.isVisible());
     ASSERT_TRUE(QFile::exists(csv));
     ASSERT_EQ(n.Megnyitott.size(), 1);

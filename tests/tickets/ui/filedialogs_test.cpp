@@ -50,6 +50,12 @@ void dialogusKitoltese(const QString& nev, QString* cim = nullptr, QString* java
     });
 }
 
+QByteArray olvas(const QString& nev)
+{
+    QFile f(nev);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 struct Kornyezet {
     Kornyezet()
     {
@@ -390,10 +396,6 @@ TEST(FileDialogs, LinesAreImportedAndExportedThroughTheDialogs)
     EXPECT_TRUE(d.AllomanyDialogus(ModMentes, "top", false));
     dialogusKitoltese(txt, nullptr, nullptr, 3);
     EXPECT_TRUE(d.AllomanyDialogus(ModMentes, "top", false));
-    const auto olvas = [](const QString& nev) {
-        QFile f(nev);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    };
     EXPECT_EQ(olvas(csv), QByteArray("1;2;3;4;5\r\n6;7;8;9;10\r\n"));
     EXPECT_EQ(olvas(txt), QByteArray(" 1 -  2 -  3 -  4 -  5\r\n 6 -  7 -  8 -  9 - 10\r\n"));
 }
@@ -419,10 +421,6 @@ TEST(FileDialogs, NameWithoutExtensionTakesTheChosenEntrysExtension)
     sorok.close();
     ASSERT_TRUE(d.Import(sorok.fileName()));
     d.Allapot.BontMatrixMeret = program.Tar.BontMatrixMeret;
-    const auto olvas = [](const QString& nev) {
-        QFile f(nev);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    };
     const struct {
         const char* fajta;
         int szuro;  // 1-based entry chosen in the type box

@@ -15,6 +15,7 @@
 #include "app/ui/keres_panel.h"
 #include "draws/ui/huzlista.h"
 #include "app/ui/valaszolo.h"
+#include "app/ui/varakozas_figyelo.h"
 #include "app/workers.h"
 #include "conditions/condition_records.h"
 #include "tickets/number_lists.h"
@@ -72,13 +73,19 @@ protected:
     {
         for (int n : {3, 9, 14, 22, 27, 31, 40, 48, 55, 61, 77, 88})
             SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
+        futtatas(1);
+        ASSERT_GT(variationStore().BontSzelvszam, 0);
+    }
+    // Makes the variation of the selected numbers with Start; every
+    // question is answered Igen.
+    void futtatas(int hibapont)
+    {
         window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
-        feltetelRekordok().Hibapont = 1;
-        Valaszolo v(QStringList{});
+        feltetelRekordok().Hibapont = hibapont;
+        Valaszolo v({QStringLiteral("Igen"), QStringLiteral("Igen")});
         window_->Akcio("Start1")->trigger();
         TBontas* b = formok().Bontas;
         ASSERT_TRUE(kvx::teszt::varj([b] { return !b->Fut() && szalak().Tetlen(); }, 120000));
-        ASSERT_GT(variationStore().BontSzelvszam, 0);
         if (b->isVisible())
             b->hide();
     }
@@ -235,18 +242,7 @@ TEST_F(EllenorzesTest, ClearOfTheCheckRunsTheCheckCommand)
 // a smaller one counts without it.
 TEST_F(EllenorzesTest, LargeVariationIsCountedBehindTheWaitWindow)
 {
-    QStringList feliratok;
-    struct Figyelo : QObject {
-        QStringList* f;
-        bool eventFilter(QObject* o, QEvent* e) override
-        {
-            if (e->type() == QEvent::Show)
-                *f << static_cast<kvx::TUzenetAblak*>(o)->Label1->text();
-            return false;
-        }
-    } figyelo;
-    figyelo.f = &feliratok;
-    formok().UzenetAblak->installEventFilter(&figyelo);
+    kvx::teszt::VarakozasFigyelo figyelo(formok().UzenetAblak);
     const struct {
         int szamok;  // the first n numbers make the full variation
         bool varakozas;
@@ -256,27 +252,17 @@ TEST_F(EllenorzesTest, LargeVariationIsCountedBehindTheWaitWindow)
         MindenSzamTorlese(szamListak(), game(), mainState());
         for (int n = 1; n <= e.szamok; ++n)
             SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
-        window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
-        feltetelRekordok().Hibapont = 0;
-        {
-            Valaszolo v({QStringLiteral("Igen"), QStringLiteral("Igen")});
-            window_->Akcio("Start1")->trigger();
-            TBontas* b = formok().Bontas;
-            ASSERT_TRUE(kvx::teszt::varj([b] { return !b->Fut() && szalak().Tetlen(); }, 120000));
-            if (b->isVisible())
-                b->hide();
-        }
+        futtatas(0);
         ASSERT_GT(variationStore().BontSzelvszam, e.varakozas ? 100000 : 90000);
         window_->Akcio("Ellenrzs1")->trigger();
-        feliratok.clear();
+        figyelo.Feliratok.clear();
         kattint(1);
-        EXPECT_EQ(feliratok, e.varakozas ? QStringList{QStringLiteral("Találati arányok beállítása")} : QStringList{});
+        EXPECT_EQ(figyelo.Feliratok, e.varakozas ? QStringList{QStringLiteral("Találati arányok beállítása")} : QStringList{});
         EXPECT_FALSE(formok().UzenetAblak->isVisible());
         EXPECT_TRUE(szelvenyek().BontEllSzelveny->InfoCimke->text().contains(QStringLiteral("Kijelölve: 1 szám")));
         Valaszolo torles({QStringLiteral("Igen")});
         window_->Akcio("rls2")->trigger();
     }
-    formok().UzenetAblak->removeEventFilter(&figyelo);
 }
 
 // A game with bonus numbers: in the check mode the fixed numbers are
@@ -289,16 +275,7 @@ TEST_F(EllenorzesTest, BonusMarkOfANumberInNoLineAndUnderlinedFixedNumbers)
     for (int n : {3, 9, 14, 22, 27, 31, 40})
         SzamJeloles(szamListak(), game(), mainState(), n, ModKijelolt, false);
     SzamJeloles(szamListak(), game(), mainState(), 44, ModFix, false);
-    window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
-    feltetelRekordok().Hibapont = 1;
-    {
-        Valaszolo v(QStringList{});
-        window_->Akcio("Start1")->trigger();
-        TBontas* b = formok().Bontas;
-        ASSERT_TRUE(kvx::teszt::varj([b] { return !b->Fut() && szalak().Tetlen(); }, 120000));
-        if (b->isVisible())
-            b->hide();
-    }
+    futtatas(1);
     ASSERT_GT(variationStore().BontSzelvszam, 0);
     // Number 40 (the seventh selected) as if no line held it.
     VariationStore& t = variationStore();
