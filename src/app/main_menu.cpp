@@ -110,7 +110,7 @@ const std::vector<FomenuPont>& FomenuPontok()
         {"Adatbázis/Alternatív adatbázis", "Mentsmsknt2", "Mentés másként", "", " Privát adatbázis mentése ", K},
 
         // Példabontás
-        {"Példabontás", "Hzsokalapjn1", "Húzások alapján", "", " Példabontás (variáció) készítése a kijelölt húzás számsora alapján ", K},
+        {"Példabontás", "Hzsokalapjn1", "Húzások alapján", "", " Példabontás (variáció) készítése a kijelölt húzás számsora alapján ", K, P, 0, true},
         {"Példabontás", "Vletlen2", "Véletlen számokkal", "", " Példabontás véletlen számsor alapján ", K},
         {"Példabontás", "Sajtszmokkal1", "Saját számokkal", "", " Példabontás a kijelölt számok alapján ", K},
 

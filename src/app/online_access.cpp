@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <string_view>
 
 namespace kvx {
 
@@ -162,6 +163,17 @@ LetoltottTablaEredmeny LetoltottTablaEllenorzes(std::span<const std::uint8_t> ad
     e.Allapot = LetoltottTabla::Elfogadva;
     e.Tabla = std::move(t);
     return e;
+}
+
+std::string BlokkSzoveg(const std::string& torzs)
+{
+    constexpr std::size_t kBlokk = 1024;
+    std::string szoveg;
+    for (std::size_t i = 0; i < torzs.size(); i += kBlokk) {
+        const std::string_view blokk = std::string_view(torzs).substr(i, kBlokk);
+        szoveg += blokk.substr(0, blokk.find('\0'));
+    }
+    return szoveg;
 }
 
 std::optional<std::int64_t> SorszamSzoveg(const std::string& szoveg)

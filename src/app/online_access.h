@@ -92,6 +92,9 @@ struct LetoltottTablaEredmeny {
 LetoltottTablaEredmeny LetoltottTablaEllenorzes(std::span<const std::uint8_t> adat, std::int32_t betoltottSorszam,
                                                 std::int32_t verzioSzam);
 
+// The text of a small file of the maker's as it is read: blocks of 1024
+// bytes, each cut at its first zero byte (a padded file reads as its text).
+std::string BlokkSzoveg(const std::string& torzs);
 // The serial text of the maker's "online.txt": non-empty, digits only and
 // not too long; nullopt otherwise.
 std::optional<std::int64_t> SorszamSzoveg(const std::string& szoveg);

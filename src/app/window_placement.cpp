@@ -135,8 +135,7 @@ Teglalap KivantHely(AblakFajta a, const ElhelyezesiKep& k, Teglalap t, bool elso
             t = jobbraIgazitva(k, t);
         return FormSetTop(f, t, true);
     case AblakFajta::BontSzelveny:
-    case AblakFajta::HuzSzelveny:
-    case AblakFajta::HuzKeresSzelveny: {
+    case AblakFajta::HuzSzelveny: {
         const auto lista = nyitott(k, a == AblakFajta::BontSzelveny ? AblakFajta::BontLista : AblakFajta::HuzLista);
         if (elso && lista)
             return listaMelle(k, *lista, t);
@@ -174,6 +173,15 @@ Teglalap KivantHely(AblakFajta a, const ElhelyezesiKep& k, Teglalap t, bool elso
             return FormSetTop(f, FormSetTopLeftCenter(f, t, false), false);
         return szokott(t);
     case AblakFajta::BontEllSzelveny:
+    case AblakFajta::HuzKeresSzelveny:
+        // The check tickets come back where they were put while that lies
+        // wholly inside the main window; otherwise they are centred on it.
+        if (elso || t.Left < f.Left || t.Top < f.Top || t.Left + t.Width > f.Left + f.Width ||
+            t.Top + t.Height > f.Top + f.Height) {
+            t.Left = f.Left + f.Width / 2 - t.Width / 2;
+            t.Top = f.Top + f.Height / 2 - t.Height / 2;
+        }
+        return t;
     case AblakFajta::Statisztika:
     case AblakFajta::Egyeb:
         if (elso) {

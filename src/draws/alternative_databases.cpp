@@ -176,13 +176,15 @@ void huzasKitoltes(TTombInt1D& sor, std::size_t c0, const GameParams& g, std::in
 
 }  // namespace
 
-void VeletlenSzamsorGeneralasa(DrawsState& d, const GameParams& g, const VeletlenGeneralas& p,
+bool VeletlenSzamsorGeneralasa(DrawsState& d, const GameParams& g, const VeletlenGeneralas& p,
                                const VeletlenFn& veletlen)
 {
     const auto pot1 = static_cast<std::size_t>(3 + g.HuzottFoSzamok);
     const auto masodik = static_cast<std::size_t>(g.MasodikHuzasOszlop);
     const auto pot2 = static_cast<std::size_t>(g.MasodikHuzasOszlop + g.HuzottFoSzamok);
     for (std::int32_t r = std::max<std::int32_t>(0, p.ElsoSor); r < d.HuzasokSzama; ++r) {
+        if (p.Leallitas.stop_requested())
+            return false;
         if (p.SorIndex)
             p.SorIndex->store(r, std::memory_order_relaxed);
         TTombInt1D& sor = d.Huzasok[static_cast<std::size_t>(r)];
@@ -200,6 +202,7 @@ void VeletlenSzamsorGeneralasa(DrawsState& d, const GameParams& g, const Veletle
         if (g.TobbSorsolas && (p.MasodikFeltoltes || vanMasodik))
             huzasKitoltes(sor, masodik, g, pot2Db, veletlen);
     }
+    return true;
 }
 
 std::string ImportCelUtvonal(const std::string& privateKonyvtar, const std::string& jatekMappa,

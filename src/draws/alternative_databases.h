@@ -7,6 +7,7 @@
 #include "draws/draws_table.h"
 
 #include <atomic>
+#include <stop_token>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -75,7 +76,9 @@ struct VeletlenGeneralas {
     // Fill the second drawing also where the row has none.
     bool MasodikFeltoltes = true;
     // Row being filled, for a progress display; may be null.
-    std::atomic<std::int32_t>* SorIndex = nullptr;
+    std::atomic<std::int64_t>* SorIndex = nullptr;
+    // Asked to stop: the rows not reached keep what they held.
+    std::stop_token Leallitas;
 };
 
 // Random value in 0 .. n - 1.
@@ -86,7 +89,8 @@ using VeletlenFn = std::function<std::int32_t(std::int32_t)>;
 // then the extra-pool numbers (distinct, ascending), then the bonus numbers
 // (distinct from the main numbers). A row's bonus numbers (second drawing)
 // are left empty where the row has none and filling them was declined.
-void VeletlenSzamsorGeneralasa(DrawsState& d, const GameParams& g, const VeletlenGeneralas& p,
+// Returns false when it was stopped before the last row.
+bool VeletlenSzamsorGeneralasa(DrawsState& d, const GameParams& g, const VeletlenGeneralas& p,
                                const VeletlenFn& veletlen);
 
 // ---- A user's draws file imported into a private database ----

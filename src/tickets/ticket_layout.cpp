@@ -147,6 +147,14 @@ std::string SzamFelirat(const GameParams& g, int i)
     return std::to_string(i + 1);
 }
 
+std::int32_t SzinOsszeg(std::int32_t a, std::int32_t b)
+{
+    std::int32_t c = 0;
+    for (int eltolas = 0; eltolas < 24; eltolas += 8)
+        c |= std::min(((a >> eltolas) & 0xFF) + ((b >> eltolas) & 0xFF), 0xFF) << eltolas;
+    return c;
+}
+
 PanelSzin FoszelvenyPanelSzin(const SzelvenySor& look, SzamSzerep szerep)
 {
     switch (szerep) {

@@ -83,8 +83,13 @@ struct PanelSzin {
     // Marked numbers are drawn bold, so that a selected number stands out
     // even where its cell colour is close to the unmarked one.
     bool Vastag = false;
+    bool Alahuzott = false;
     bool operator==(const PanelSzin&) const = default;
 };
+// The sum of two colours (red | green << 8 | blue << 16) channel by
+// channel, each at most 255: a channel that runs over does not spill into
+// the next one.
+std::int32_t SzinOsszeg(std::int32_t a, std::int32_t b);
 // Main ticket: unmarked = cell slot 2, font slot 9; marked = cell slot 3 with
 // the role's font (selected 9, fixed 10, constant 11, random 13).
 PanelSzin FoszelvenyPanelSzin(const SzelvenySor& look, SzamSzerep szerep);

@@ -187,6 +187,26 @@ TEST(WebSzovegTest, VersionAndSerialTexts)
         EXPECT_FALSE(SorszamSzoveg(rossz)) << rossz;
 }
 
+// Each 1024-byte block of the file counts up to its first zero byte.
+TEST(WebSzovegTest, EachBlockEndsAtItsFirstZeroByte)
+{
+    using namespace std::string_literals;
+    const std::string blokk2 = "12"s + std::string(1022, '\0') + "34\0x"s;
+    const struct {
+        std::string torzs, szoveg;
+    } esetek[] = {
+        {"2817", "2817"},
+        {"2817\0\0\0"s, "2817"},
+        {"28\0" "17"s, "28"},
+        {blokk2, "1234"},
+        {std::string(1024, '7') + "\0" "8"s, std::string(1024, '7')},
+        {"\0" "123"s, ""},
+    };
+    for (const auto& e : esetek)
+        EXPECT_EQ(BlokkSzoveg(e.torzs), e.szoveg) << e.torzs.size();
+    EXPECT_EQ(VerzioSzovegbol(BlokkSzoveg("2817\0\0"s)), std::optional<std::string>("2.8.1.7"));
+}
+
 TEST(FeltoltesTest, SplittingInstructionsNameTheNextOrTheRemainingLines)
 {
     const std::string s25 = FeltoltesFelosztasSzoveg(10, 25);

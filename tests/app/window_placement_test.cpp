@@ -173,6 +173,18 @@ TEST(AblakElhelyezes, PartnerRulesTable)
          {}, {30, 600, 500, 400}, false, {550, 600, 500, 400}},
         {"main ticket: under the toolbar at the main window's left + 20", AblakFajta::Foszelveny, {},
          {400, 400, 300, 350}, false, {20, 80, 300, 350}},
+        {"check ticket: centred at its first showing", AblakFajta::BontEllSzelveny, {},
+         {100, 500, 400, 300}, true, {600, 350, 400, 300}},
+        {"check ticket: back where it stood inside the main window", AblakFajta::BontEllSzelveny, {},
+         {100, 500, 400, 300}, false, {100, 500, 400, 300}},
+        {"check ticket: centred when it stood partly outside", AblakFajta::BontEllSzelveny, {},
+         {1400, 100, 400, 300}, false, {600, 350, 400, 300}},
+        {"draw search ticket: centred at its first showing, not beside the list", AblakFajta::HuzKeresSzelveny,
+         {{AblakFajta::HuzLista, lista}}, {100, 500, 400, 300}, true, {600, 350, 400, 300}},
+        {"draw search ticket: back where it stood inside the main window", AblakFajta::HuzKeresSzelveny,
+         {{AblakFajta::HuzLista, lista}}, {100, 500, 400, 300}, false, {100, 500, 400, 300}},
+        {"draw search ticket: centred when it stood partly outside", AblakFajta::HuzKeresSzelveny, {},
+         {-50, 500, 400, 300}, false, {600, 350, 400, 300}},
     };
     for (const Eset& e : esetek) {
         ElhelyezesiKep k = kep();

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <random>
 #include <set>
+#include <stop_token>
 
 namespace kvx {
 namespace {
@@ -113,6 +114,37 @@ TEST(VeletlenSzamsorGeneralasa, EveryGameGetsWholeDrawsThatLoadBack)
         ASSERT_TRUE(r.sikeres()) << r.Uzenet;
         EXPECT_EQ(ki.Tabla.Huzasok, d.Huzasok);
     }
+}
+
+// Asked to stop, the generation ends at the row it reached: the progress
+// shows that row, the rows after it keep what they held.
+TEST(VeletlenSzamsorGeneralasa, StopEndsAtTheRowReached)
+{
+    const GameParams g = Jatek(0);
+    DrawsState d;
+    SetHuzasok(d, 0, g.HuzottSzamok + 3);
+    ASSERT_TRUE(VeletlenHuzasokHozzaadasa(d, g, 10, 2026, 50));
+    std::stop_source ss;
+    std::atomic<std::int64_t> sor{-1};
+    VeletlenGeneralas p;
+    p.ElsoSor = 2;
+    p.SorIndex = &sor;
+    p.Leallitas = ss.get_token();
+    int hivasok = 0;
+    const VeletlenFn veletlen = [&](std::int32_t n) {
+        // Stop while the row with index 4 is drawn.
+        if (sor.load() == 4)
+            ss.request_stop();
+        return ++hivasok % n;
+    };
+    EXPECT_FALSE(VeletlenSzamsorGeneralasa(d, g, p, veletlen));
+    EXPECT_EQ(sor.load(), 4);
+    for (int r = 0; r < 10; ++r)
+        EXPECT_EQ(d.Huzasok[static_cast<std::size_t>(r)][3] > 0, r >= 2 && r <= 4) << r;
+    std::stop_source nem;
+    p.Leallitas = nem.get_token();
+    EXPECT_TRUE(VeletlenSzamsorGeneralasa(d, g, p, veletlen));
+    EXPECT_EQ(sor.load(), 9);
 }
 
 TEST(VeletlenSzamsorGeneralasa, Game17FillsEverySixthColumn)

@@ -133,6 +133,22 @@ TEST(PanelSzin, EveryRoleHasItsOwnFontOnTheMarkedCell)
     EXPECT_EQ(betuk.size(), 4u);
 }
 
+// Colours add channel by channel; a channel that runs over stays at 255.
+TEST(PanelSzin, ColoursAddChannelByChannel)
+{
+    const auto rgb = [](int r, int g, int b) { return r | (g << 8) | (b << 16); };
+    const struct {
+        std::int32_t a, b, vart;
+    } esetek[] = {
+        {rgb(0, 0, 0), rgb(130, 60, 20), rgb(130, 60, 20)},
+        {rgb(100, 100, 100), rgb(130, 60, 20), rgb(230, 160, 120)},
+        {rgb(255, 0, 0), rgb(130, 60, 20), rgb(255, 60, 20)},
+        {rgb(200, 250, 240), rgb(130, 60, 20), rgb(255, 255, 255)},
+    };
+    for (const auto& e : esetek)
+        EXPECT_EQ(SzinOsszeg(e.a, e.b), e.vart) << std::hex << e.a;
+}
+
 TEST(InfoPanelek, RightHandAndSecondPanelsAndLineCounts)
 {
     EXPECT_FALSE(JobbInfoPanel(0, jatek(30)));

@@ -658,6 +658,22 @@ void TFoablak::MenuEpites()
     stat->setToolTip(nemElerheto);
     stat->setStatusTip(nemElerheto);
     akciok_[stat->objectName()] = stat;
+    // The button of "Kavarex adatbázis" shows only while the built-in
+    // database can be gone back to; it follows the item's state and hint.
+    QAction* kavarex = Akcio("Kavarexadatbzis1");
+    auto* kavarexGomb = new QAction(kavarex->text(), this);
+    kavarexGomb->setObjectName("KavarexadatbzisGomb");
+    Eszkoztar->insertAction(Akcio("Keress1"), kavarexGomb);
+    connect(kavarexGomb, &QAction::triggered, kavarex, &QAction::trigger);
+    const auto kavarexKovetes = [kavarex, kavarexGomb] {
+        kavarexGomb->setEnabled(kavarex->isEnabled());
+        kavarexGomb->setVisible(kavarex->isEnabled());
+        kavarexGomb->setToolTip(kavarex->toolTip());
+        kavarexGomb->setStatusTip(kavarex->statusTip());
+    };
+    connect(kavarex, &QAction::changed, kavarexGomb, kavarexKovetes);
+    kavarexKovetes();
+    akciok_[kavarexGomb->objectName()] = kavarexGomb;
 
     connect(Akcio("Kilps1"), &QAction::triggered, this, &TFoablak::Kilps1Click);
     connect(Akcio("Nvjegy1"), &QAction::triggered, this, &TFoablak::Nvjegy1Click);

@@ -19,7 +19,10 @@
 #include "app/settings.h"
 #include "app/ui/formok.h"
 #include "app/ui/internet_vezerlo.h"
+#include "app/ui/uzenetablak.h"
 #include "app/ui/uzenetek.h"
+#include "app/wait_jobs.h"
+#include "app/workers.h"
 #include "common/date_helpers.h"
 #include "common/random_source.h"
 #include "conditions/ui/feltetelek.h"
@@ -35,6 +38,8 @@
 #include "tickets/number_statistics.h"
 #include "tickets/ui/foszelveny.h"
 #include "tickets/ui/szelvenyek.h"
+#include "variation/ui/bontteszt.h"
+#include "variation/ui/teszt_vezerlo.h"
 #include "variation/ui/variacio_vezerlo.h"
 
 #include <filesystem>
@@ -145,7 +150,8 @@ void TFoablak::AdatbazisLetoltesAjanlat()
 void TFoablak::VanAdatbazisAction()
 {
     const bool beepitett = adatbazisFajta().AdatbazisTipus;
-    AdatbazisAllapotAllitas("Listzs3", true, QStringLiteral(" Húzások listája "));
+    // The hint is the draws list's caption: it names the database in use.
+    AdatbazisAllapotAllitas("Listzs3", true, QStringLiteral(" %1 ").arg(q(adatbazisFajta().AdatbazisFelirat)));
     AdatbazisAllapotAllitas("Alternatvadatbzis1", true,
                             QStringLiteral(" Alternatív, felhasználói adatbázisok létrehozása, betöltése "));
     AdatbazisAllapotAllitas("Keress1", true,
@@ -184,7 +190,9 @@ void TFoablak::AlternativAdatbazisAction(bool van)
     AdatbazisAllapotAllitas("Ments1", modositott,
                             modositott ? QStringLiteral(" Módosított adatbázis mentése ")
                                        : QStringLiteral(" Nincs mentésre váró adat "));
-    const bool kavarex = betoltve && !betoltes && !a.AdatbazisTipus;
+    // The built-in database can be gone back to from any other, also from
+    // a private one while the alternative file exists.
+    const bool kavarex = betoltve && !a.AdatbazisTipus;
     AdatbazisAllapotAllitas("Kavarexadatbzis1", kavarex,
                             kavarex     ? QStringLiteral(" Kavarex adatbázis visszatöltése ")
                             : betoltve ? QStringLiteral(" Kavarex adatbázis betöltve ")
@@ -372,6 +380,14 @@ bool TFoablak::AdatbazisValtas(int tag, const QString& fajl)
         aktualis = alternativUtvonal();
         break;
     }
+    // A test of the variation against the draws tells about the draws being
+    // left: its window and its report go with them.
+    TesztVezerlo& teszt = Program::aktualis().Teszt();
+    if (teszt.Beallitas.HuzasokTeszt && draws().AdatbazisBetoltve) {
+        if (formok().BontTeszt && formok().BontTeszt->isVisible())
+            formok().BontTeszt->close();
+        teszt.PeldabontasLogTorles();
+    }
     HuzasokVezerlo& h = Program::aktualis().HuzasokV();
     h.SetAdatbazisTipusa(tag == kKavarexAdatbazis);
     HuzasokBetoltese();
@@ -464,8 +480,32 @@ void TFoablak::Hzsoklistjbl1Click(int tag, int darab)
                              JovahagyasKerdes(q(MasodikFeltoltesKerdes(tag)));
         p.PluszFeltoltes = !(g.VanPotSzam && (tag == kVeletlenBovites || hianyzik.PluszSzamok)) ||
                            JovahagyasKerdes(q(PluszFeltoltesKerdes(tag)));
-        RandomState& r = randomSource();
-        VeletlenSzamsorGeneralasa(uj, g, p, [&r](std::int32_t n) { return LibraryRandom(r, n); });
+        // The lines are drawn on the wait window's worker; Esc stops it and
+        // then nothing is written.
+        bool kesz = false;
+        const auto generalas = [&](std::stop_token st, MunkaJelzok& h) {
+            VeletlenGeneralas m = p;
+            m.Leallitas = st;
+            m.SorIndex = &h.Aktualis;
+            h.Kezdet = m.ElsoSor;
+            h.Aktualis = m.ElsoSor;
+            h.Utolso = uj.HuzasokSzama - 1;
+            RandomState& r = randomSource();
+            kesz = VeletlenSzamsorGeneralasa(uj, g, m, [&r](std::int32_t n) { return LibraryRandom(r, n); });
+        };
+        TUzenetAblak* w = formok().UzenetAblak;
+        UzenetAblakAllapot& ua = uzenetAblakAllapot();
+        if (w && szalak().Tetlen()) {
+            ua.TobbSorsolas = g.TobbSorsolas;
+            uzenetAblakFeladatBejegyzes(ua, kFeladatVeletlenSzamsorok, generalas);
+            w->UzenetKi(QStringLiteral("Véletlen számsorok generálása"), 0, kFeladatVeletlenSzamsorok, true);
+            uzenetAblakFeladatBejegyzes(ua, kFeladatVeletlenSzamsorok, nullptr);
+        } else {
+            MunkaJelzok h;
+            generalas(std::stop_token(), h);
+        }
+        if (!kesz)
+            return;
     }
     // Random draws may repeat one another: the statistic that finds
     // identical lines runs on them. Its tip promises that, so both wait for

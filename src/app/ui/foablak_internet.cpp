@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QFile>
 #include <QLabel>
+#include <QPainter>
+#include <QPixmap>
 #include <QTimer>
 
 #include "app/main_menu.h"
@@ -27,6 +29,46 @@
 using namespace kvx;
 
 namespace {
+
+// The internet items' images, by their numbers: 49 a new version to
+// download, 57 online betting at hand, 1 nothing to do online, 56 a
+// variation the operator takes, 46 one it may not take. The number stays on
+// the item as "KepIndex".
+void internetKep(QAction* a, int index)
+{
+    if (!a)
+        return;
+    QPixmap kep(16, 16);
+    kep.fill(Qt::transparent);
+    QPainter p(&kep);
+    p.setRenderHint(QPainter::Antialiasing);
+    const auto nyil = [&p](const QColor& szin, bool le) {
+        p.setPen(QPen(szin, 2));
+        p.drawLine(8, 2, 8, 12);
+        const int hegy = le ? 12 : 2, hat = le ? 8 : 6;
+        p.drawLine(8, hegy, 4, hat);
+        p.drawLine(8, hegy, 12, hat);
+        p.drawLine(3, 14, 13, 14);
+    };
+    switch (index) {
+    case 49: nyil(QColor(0, 110, 200), true); break;
+    case 56: nyil(QColor(0, 140, 60), false); break;
+    case 46: nyil(QColor(200, 120, 0), false); break;
+    case 57:
+        p.setPen(QPen(QColor(0, 140, 60), 2));
+        p.drawLine(3, 8, 7, 12);
+        p.drawLine(7, 12, 13, 4);
+        break;
+    default:
+        p.setPen(QPen(QColor(150, 150, 150), 2));
+        p.drawEllipse(3, 3, 10, 10);
+        p.drawLine(5, 11, 11, 5);
+        break;
+    }
+    p.end();
+    a->setIcon(QIcon(kep));
+    a->setProperty("KepIndex", index);
+}
 
 // While an internet action runs, closing the main window stops it first;
 // once the action has ended the window closes the usual way.
@@ -107,6 +149,7 @@ void TFoablak::InternetParancsokBekotese()
         ertesito->setToolTip(tipp);
         ertesito->setStatusTip(tipp);
         if (QAction* a = Akcio(QStringLiteral("jverzikeresse1"))) {
+            internetKep(a, 49);
             a->setText(QString::fromUtf8("Új verzió letöltése"));
             a->setToolTip(QString::fromUtf8(" Új verzió letöltése, telepítése "));
             a->setStatusTip(a->toolTip());
@@ -155,7 +198,9 @@ void TFoablak::InternetMenuFrissites()
     Akcio(QStringLiteral("Rekordnyeremnyek1"))->setVisible(m.RekordLathato);
     allit("Rekordnyeremnyek1", true, sajat("Rekordnyeremnyek1"));
     allit("Kziadatbevitel1", m.KeziEngedett, u(m.KeziTipp));
+    internetKep(Akcio(QStringLiteral("Kziadatbevitel1")), m.KeziKep);
     allit("Varicifeltltse1", m.FeltoltesLehetseges && variationStore().BontSzelvszam > 0, u(m.FeltoltesTipp));
+    internetKep(Akcio(QStringLiteral("Varicifeltltse1")), m.FeltoltesKep);
     Akcio(QStringLiteral("Naprakszadatbzis1"))->setVisible(m.NaprakeszLathato);
     allit("Naprakszadatbzis1", true, u(m.NaprakeszTipp));
     allit("Aktulisadatbzisfrisstse1", true, u(m.AktualisTipp));

@@ -66,6 +66,8 @@ void TFoablak::VariacioParancsokBekotese()
     connect(Akcio("Listzs2"), &QAction::triggered, this, [this] { Listzs2Click(); });
     connect(Akcio("Ments2"), &QAction::triggered, this, [this] { Ments2Click(); });
     connect(Akcio("Ellenrzs1"), &QAction::triggered, this, [this] { Ellenrzs1Click(); });
+    connect(&Program::aktualis().Variacio(), &VariacioVezerlo::ellenorzesParancsKerve, this,
+            [this] { Ellenrzs1Click(); });
     connect(Akcio("Mdosts1"), &QAction::triggered, this, [this] { Mdosts1Click(); });
     connect(Akcio("eszt1"), &QAction::triggered, this, [this] { eszt1Click(); });
     connect(Akcio("Rendezs1"), &QAction::triggered, this, [this] { Rendezs1Click(); });

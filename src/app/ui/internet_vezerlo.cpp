@@ -3,13 +3,16 @@
 #include "variation/variation_file.h"
 #include "variation/variation_export.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QMainWindow>
 #include <QDate>
 #include <QDesktopServices>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 #include <QThread>
 #include <QTimer>
 
@@ -21,6 +24,8 @@
 #include "app/ui/gui_sor.h"
 #include "app/ui/kavarex_application.h"
 #include "app/ui/program.h"
+#include "app/ui/formok.h"
+#include "app/ui/uzenetablak.h"
 #include "app/ui/uzenetek.h"
 #include "app/connection_probe.h"
 #include "app/game_table.h"
@@ -180,7 +185,7 @@ bool InternetVezerlo::VersionDownloadURL_NOCache(const QUrl& cim)
     const platform::WebValasz v = platform::SzovegLetoltes(cim, k, "online.txt", &leallitas_);
     if (!v.ok())
         return false;
-    const auto sorszam = SorszamSzoveg(v.Torzs);
+    const auto sorszam = SorszamSzoveg(BlokkSzoveg(v.Torzs));
     if (!sorszam)
         return false;
     o.UjEleresElerheto = *sorszam > o.OnlineEleresek.Sorszam;
@@ -238,10 +243,11 @@ bool InternetVezerlo::VerzioOlvasas()
                                                            k, "kvxversion.txt", &leallitas_);
     if (!v.ok())
         return false;
-    const auto szoveg = VerzioSzovegbol(v.Torzs);
+    const std::string szam = BlokkSzoveg(v.Torzs);
+    const auto szoveg = VerzioSzovegbol(szam);
     if (!szoveg)
         return false;
-    o.UjVerzioSzam = v.Torzs;
+    o.UjVerzioSzam = szam;
     o.UjVerzioSzoveg = *szoveg;
     return true;
 }
@@ -282,10 +288,12 @@ void InternetVezerlo::munkaFuttatasa(const std::function<void()>& munka)
         // A program that closes stops the download as the user would.
         std::stop_callback leall(st, [this] { Leallitas(); });
         try {
+            guiSzalon([] { AlkalmazasVisszaallitas(); });
             munka();
         } catch (...) {
             kvx::HibaUzenet(QString::fromUtf8("Ismeretlen hiba történt az internetelérés során."));
         }
+        guiSzalon([] { AlkalmazasVisszaallitas(); });
         vege->store(true, std::memory_order_release);
     });
     if (!szal)
@@ -299,6 +307,13 @@ void InternetVezerlo::munkaFuttatasa(const std::function<void()>& munka)
     figyelo.start(10);
     if (!vege->load(std::memory_order_acquire))
         hurok.exec();
+}
+
+void InternetVezerlo::AlkalmazasVisszaallitas()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<QMainWindow*>(w) && w->isMinimized())
+            w->showNormal();
 }
 
 void InternetVezerlo::InternetMegszStart(int kind)
@@ -361,7 +376,17 @@ void InternetVezerlo::InternetMegszStart(int kind)
         fejlec.VariacioVerzio = p.VariacioAllomany.VariacioVerzio;
         fejlec.VariacioDatum = p.VariacioAllomany.VariacioDatum != 0.0 ? p.VariacioAllomany.VariacioDatum : MaiDatum();
         std::string hiba;
-        if (!ExportKiiras(allomany, "csv", tar, p.Szamok, p.Jatek, fejlec, hiba)) {
+        bool ok = false;
+        {
+            // The wait window shows while the export is written.
+            const QPointer<TUzenetAblak> w = formok().UzenetAblak;
+            if (w)
+                w->UzenetKi(QString::fromUtf8("Export állomány mentése"), 0, kFeladatNincs, false);
+            ok = ExportKiiras(allomany, "csv", tar, p.Szamok, p.Jatek, fejlec, hiba);
+            if (w)
+                w->UzenetVege();
+        }
+        if (!ok) {
             HibaUzenet(q(hiba));
             return;
         }
@@ -568,6 +593,10 @@ bool InternetVezerlo::UjValtozat(bool interaktiv)
         ErvenytelenAllomanyUzenet(cacheOdb, QString::fromUtf8("Érvénytelen méretű állomány."), false);
         return false;
     case LetoltottTabla::UjabbVerzio:
+        // The table is made for a newer program: that version is announced,
+        // also when nobody asked for the refresh.
+        o.UjVerzioSzoveg = e.VerzioSzoveg;
+        UjVerzioLetoltheto();
         if (interaktiv)
             UjabbVerzioAllomanyUzenet(q(e.VerzioSzoveg));
         return false;

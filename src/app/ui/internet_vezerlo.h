@@ -141,6 +141,9 @@ private:
     void munkaFuttatasa(const std::function<void()>& munka);
     // The notification of a newer version, on the GUI thread.
     void UjVerzioLetoltheto();
+    // A minimised program window comes back while an action starts and when
+    // it ends (its boxes and the connection window must be seen); GUI thread.
+    static void AlkalmazasVisszaallitas();
     // The connection window's status line, from any thread.
     void statuszKi(const QString& szoveg);
     bool fut_ = false;

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSysInfo>
+#include <QTableView>
 #include <QThread>
 
 #include "app/game_table.h"
@@ -41,6 +42,20 @@ void kivetelAdatok(std::exception_ptr hiba, HibaNaploAdatok& a)
         a.Uzenet = "Ismeretlen hiba";
         a.ErrorName = "unknown";
     }
+}
+
+// The row count and current row of a list window's grid, counted as the
+// grid shows them: its header is row 0, the first line row 1. Unset when no
+// window holds such a grid.
+std::optional<TablaPozicio> tablaPozicio(const QString& nev)
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        const QTableView* t = w->findChild<QTableView*>(nev);
+        if (!t || !t->model())
+            continue;
+        return TablaPozicio{t->model()->rowCount() + 1, t->currentIndex().isValid() ? t->currentIndex().row() + 1 : 0};
+    }
+    return std::nullopt;
 }
 
 void alapKilepes()
@@ -89,6 +104,8 @@ void KVXException(const QString& kuldoOsztaly, const QString& kuldoSzulo, std::e
         a.AllandoSzamDb = p.Szamok.AllandoSzamDb();
         a.FixSzamDb = p.Szamok.FixSzamDb();
     }
+    a.HuzTabla = tablaPozicio(QStringLiteral("HuzTabla"));
+    a.BontTabla = tablaPozicio(QStringLiteral("BontTabla"));
     a.Platform = QSysInfo::kernelType().toStdString();
     a.PlatformFoVerzio = QSysInfo::kernelVersion().section(u'.', 0, 0).toStdString();
 

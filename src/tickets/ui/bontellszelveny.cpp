@@ -2,6 +2,7 @@
 #include "app/ui/program.h"
 #include "variation/ui/variacio_vezerlo.h"
 
+#include <QPointer>
 #include <QPushButton>
 
 #include <random>
@@ -9,7 +10,10 @@
 #include "app/game_table.h"
 #include "app/messages.h"
 #include "app/settings.h"
+#include "app/ui/formok.h"
+#include "app/ui/uzenetablak.h"
 #include "app/ui/uzenetek.h"
+#include "app/wait_jobs.h"
 #include "tickets/number_lists.h"
 #include "tickets/ui/szelvenyek.h"
 #include "variation/variation_store.h"
@@ -27,6 +31,10 @@ constexpr const char* kPeldabontasTipp =
 
 // A selected number that occurs in no line of the variation.
 constexpr std::int32_t kNemSzereploSzin = 160 | (160 << 8) | (164 << 16);
+// Added to the bonus mark's font colour of such a number.
+constexpr std::int32_t kNemSzereploPluszSzin = 130 | (60 << 8) | (20 << 16);
+// Above this many lines the count shows the wait window.
+constexpr std::int32_t kVarakozasSorok = 100000;
 
 }  // namespace
 
@@ -70,22 +78,31 @@ void TBontEllSzelveny::Szinezes()
         case SzamSzerep::Nincs: break;
         }
         const bool kattinthato = BontEllKattinthato(l, n);
+        bool nemSzerepel = false;
         if (kattinthato) {
             // Grey when no line of the variation holds the number.
             const auto pos = std::find(l.KijeloltSzamok.begin(), l.KijeloltSzamok.end(), static_cast<std::uint8_t>(n)) -
                              l.KijeloltSzamok.begin();
-            if (static_cast<std::size_t>(pos) < t.BontSzamGyakorisag.size() && t.BontSzamGyakorisag[static_cast<std::size_t>(pos)] == 0)
+            nemSzerepel = static_cast<std::size_t>(pos) < t.BontSzamGyakorisag.size() &&
+                          t.BontSzamGyakorisag[static_cast<std::size_t>(pos)] == 0;
+            if (nemSzerepel)
                 betu = kNemSzereploSzin;
         }
+        // In the check mode of a game with bonus numbers the fixed numbers
+        // are underlined: they count in every line, bonus hits included.
+        const bool alahuzott = sz == SzamSzerep::Fix && Jelolesek.Mod == BontEllEllenorzes && g.VanPotSzam;
         p->setText(kattinthato || sz == SzamSzerep::Fix ? QString::fromStdString(SzamFelirat(g, static_cast<int>(i)))
                                                         : QStringLiteral("-"));
         p->setToolTip(QString::fromStdString(BontEllSzamTipp(Jelolesek, nezet, n)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         if (Jelolesek.PotJelolt(n))
-            PanelSzinezes(p, {look[SzeletJelolt], look[SzeletPluszBetu], true});
+            PanelSzinezes(p, {look[SzeletJelolt],
+                              nemSzerepel ? SzinOsszeg(look[SzeletPluszBetu], kNemSzereploPluszSzin)
+                                          : look[SzeletPluszBetu],
+                              true, alahuzott});
         else if (Jelolesek.Jelolt(n))
-            PanelSzinezes(p, {look[SzeletJelolt], betu, true});
+            PanelSzinezes(p, {look[SzeletJelolt], betu, true, alahuzott});
         else
-            PanelSzinezes(p, {look[SzeletCellaSzin], betu, false});
+            PanelSzinezes(p, {look[SzeletCellaSzin], betu, false, alahuzott});
     }
 }
 
@@ -140,8 +157,20 @@ void TBontEllSzelveny::EllenorzesInditas(const TTombByte1D& szamok, const TTombB
 
 void TBontEllSzelveny::Ellenorzes()
 {
-    if (Jelolesek.Mod == BontEllEllenorzes)
+    if (Jelolesek.Mod == BontEllEllenorzes) {
+        // A long count shows the wait window while it runs.
+        struct Varakozas {
+            QPointer<TUzenetAblak> w;
+            ~Varakozas()
+            {
+                if (w)
+                    w->UzenetVege();
+            }
+        } v{variationStore().BontSzelvszam > kVarakozasSorok ? formok().UzenetAblak : nullptr};
+        if (v.w)
+            v.w->UzenetKi(QStringLiteral("Találati arányok beállítása"), 0, kFeladatNincs, false);
         vezerlo_.Ellenorzes(Jelolesek);
+    }
     EllenorzesKijelzes();
 }
 
@@ -200,8 +229,8 @@ void TBontEllSzelveny::TorlesGombClick()
     // A complete line goes into the store; otherwise the mode starts again.
     const TTombByte1D sor = SzamsorTomb;
     if (Jelolesek.Mod == BontEllEllenorzes) {
-        // The check starts again with no marks.
-        ModBeallitas(BontEllEllenorzes);
+        // The check starts again through the main window's command.
+        vezerlo_.EllenorzesParancs();
     } else if (Jelolesek.Mod == BontEllModositas) {
         if (!sor.empty())
             vezerlo_.BontSzamsorModositas(sor);

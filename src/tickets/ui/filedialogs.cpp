@@ -11,6 +11,7 @@
 #include <QTreeView>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QWidget>
 
 #include <algorithm>
@@ -60,6 +61,14 @@ std::string varakozasSzoveg(const QString& nev, int jatek, bool mentes)
     return VariacioVarakozasSzoveg(s(nev), JatekMappa[static_cast<std::size_t>(j)], mentes);
 }
 
+// The extension of a filter entry "Variáció export állománya csv (*.csv)".
+QString szuroKiterjesztes(const QString& szuro)
+{
+    static const QRegularExpression minta(QStringLiteral(R"(\(\*\.([^)\s;]+)\))"));
+    const QRegularExpressionMatch m = minta.match(szuro);
+    return m.hasMatch() ? m.captured(1) : QString();
+}
+
 }  // namespace
 
 AllomanyDialogusAllapot AllomanyDialogusAllapot::Program()
@@ -91,6 +100,10 @@ TAllomanyDialogusok::TAllomanyDialogusok(QWidget* foablak, const AllomanyDialogu
     OpenDialog1->setObjectName("OpenDialog1");
     SaveDialog1 = keszit(QFileDialog::AcceptSave);
     SaveDialog1->setObjectName("SaveDialog1");
+    // A name typed without an extension takes the chosen entry's: "csv"
+    // chosen and "lista" typed is "lista.csv".
+    connect(SaveDialog1, &QFileDialog::filterSelected, this,
+            [this](const QString& szuro) { SaveDialog1->setDefaultSuffix(szuroKiterjesztes(szuro)); });
     // The open dialog starts on the second filter entry.
     szurokBeallitasa(OpenDialog1, kMegnyitasSzuro, 2);
 
@@ -489,7 +502,11 @@ bool TAllomanyDialogusok::ExportKiiras(const QString& nev, const QString& format
     fejlec.VariacioVerzio = a.VariacioVerzio;
     fejlec.VariacioDatum = a.VariacioDatum != 0.0 ? a.VariacioDatum : MaiDatum();
     std::string uzenet;
-    const bool ok = kvx::ExportKiiras(s(nev), s(formatum), t, *Allapot.Listak, *Allapot.Jatek, fejlec, uzenet);
+    bool ok = false;
+    {
+        const Varakozas v(*this, "Export állomány mentése");
+        ok = kvx::ExportKiiras(s(nev), s(formatum), t, *Allapot.Listak, *Allapot.Jatek, fejlec, uzenet);
+    }
     if (!ok) Uzenet(UzenetFajta::Hiba, q(uzenet));
     return ok;
 }

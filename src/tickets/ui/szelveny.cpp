@@ -196,8 +196,9 @@ void TSzelveny::PanelSzinezes(TSzamPanel* panel, const PanelSzin& sz)
     p.setColor(QPalette::WindowText, szin(sz.Betu));
     panel->setPalette(p);
     QFont f = panel->font();
-    if (f.bold() != sz.Vastag) {
+    if (f.bold() != sz.Vastag || f.underline() != sz.Alahuzott) {
         f.setBold(sz.Vastag);
+        f.setUnderline(sz.Alahuzott);
         panel->setFont(f);
     }
 }

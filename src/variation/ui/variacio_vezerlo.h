@@ -128,6 +128,10 @@ public:
     void Ellenorzes(const kvx::BontEllJelolesek& j);
     // The marks are gone: the list's search ends.
     void EllenorzesTorles();
+    // The check ticket's Törlés in its check mode: the main window's check
+    // command runs again (its question about an unfinished variation, and
+    // Shift+Ctrl's random line).
+    void EllenorzesParancs() { emit ellenorzesParancsKerve(); }
     // The last check: its marks and BontEllTalalatok (empty when none).
     const kvx::BontEllJelolesek& EllenorzoJelek() const { return ellenorzoJelek_; }
     const kvx::TTombInt1D& BontEllTalalatok() const { return bontEllTalalatok_; }
@@ -161,6 +165,8 @@ signals:
     // The variation-check ticket opens in its check mode, marking the given
     // numbers when there are any.
     void ellenorzesKerve(const kvx::TTombByte1D& szamok, const kvx::TTombByte1D& potSzamok, const QString& felirat);
+    // The check command is asked for (EllenorzesParancs).
+    void ellenorzesParancsKerve();
     // A check counted the lines (BontEllTalalatok), or its marks were cleared.
     void ellenorzesKesz();
     void ellenorzesTorolve();

@@ -10,6 +10,7 @@
 #include "app/ui/ablak_elhelyezes.h"
 #include "app/ui/formok.h"
 #include "app/ui/program.h"
+#include "app/ui/uzenetablak.h"
 #include "conditions/ui/feltetelek.h"
 #include "conditions/ui/talarany_lap.h"
 #include "common/binary_io.h"
@@ -46,6 +47,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
@@ -737,4 +739,78 @@ TEST_F(AdatbazisokTest, MissingBuiltInDatabaseIsReportedBeforeTheSwitchAsksAnyth
     EXPECT_TRUE(akcio("Ments1")->isEnabled());
     EXPECT_EQ(kvx::draws().HuzasokSzama, 1);
     EXPECT_EQ(kvx::Program::aktualis().HuzasokV().BetoltottAllomany(), alternativ());
+}
+
+// The built-in database can be gone back to from every other one, a private
+// one included while the alternative file exists; the tool-bar button of
+// "Kavarex adatbázis" shows only then, and the draws list's command names
+// the database it lists.
+TEST_F(AdatbazisokTest, BuiltInDatabaseCanBeReloadedFromEveryOtherOne)
+{
+    ASSERT_FALSE(kvx::teszt::haromHuzasAdatbazis(dir_.path()).empty());
+    const QString beepitett = dir_.filePath("Dat/") + QString::fromUtf8(kvx::AdatbazisAllomany[0]);
+    ASSERT_TRUE(QFile::copy(beepitett, dir_.filePath("Dat/") + QString::fromUtf8(kvx::AlternativAllomany[0])));
+    privat_ = dir_.filePath(QStringLiteral("sajat.pdb"));
+    ASSERT_TRUE(QFile::copy(beepitett, privat_));
+    indit(false);
+    ASSERT_TRUE(kvx::draws().AdatbazisBetoltve);
+    QAction* gomb = akcio("KavarexadatbzisGomb");
+    ASSERT_NE(gomb, nullptr);
+    const QList<QAction*> eszkoztar = window_->Eszkoztar->actions();
+    EXPECT_TRUE(eszkoztar.contains(gomb));
+    EXPECT_TRUE(eszkoztar.contains(akcio("Hzsokalapjn1")));
+
+    const struct {
+        const char* eset;
+        const char* parancs;  // what loads the database; empty: start-up
+        bool kavarex;
+        const char* kavarexTipp;
+        const char* lista;
+    } esetek[] = {
+        {"built-in", "", false, " Kavarex adatbázis betöltve ", " Húzások listája "},
+        {"private", "Megnyits2", true, " Kavarex adatbázis visszatöltése ", " Privát adatbázis "},
+        {"alternative", "Betlts1", true, " Kavarex adatbázis visszatöltése ", " Alternatív adatbázis "},
+        {"built-in through the button", "KavarexadatbzisGomb", false, " Kavarex adatbázis betöltve ", " Húzások listája "},
+    };
+    for (const auto& e : esetek) {
+        SCOPED_TRACE(e.eset);
+        if (*e.parancs) {
+            ASSERT_TRUE(akcio(e.parancs)->isEnabled());
+            akcio(e.parancs)->trigger();
+        }
+        EXPECT_EQ(akcio("Kavarexadatbzis1")->isEnabled(), e.kavarex);
+        EXPECT_EQ(tipp(akcio("Kavarexadatbzis1")), QString::fromUtf8(e.kavarexTipp));
+        EXPECT_EQ(gomb->isEnabled(), e.kavarex);
+        EXPECT_EQ(gomb->isVisible(), e.kavarex);
+        EXPECT_EQ(tipp(gomb), QString::fromUtf8(e.kavarexTipp));
+        EXPECT_EQ(tipp(akcio("Listzs3")), QString::fromUtf8(e.lista));
+        if (*e.parancs)
+            EXPECT_EQ(lista()->windowTitle(), QString::fromUtf8(e.lista));
+        EXPECT_TRUE(akcio("Hzsokalapjn1")->isEnabled());
+    }
+    EXPECT_TRUE(kvx::adatbazisFajta().AdatbazisTipus);
+    EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join("|").toStdString();
+}
+
+// Random draws are drawn behind the wait window, which counts the lines.
+TEST_F(AdatbazisokTest, RandomDrawsAreDrawnBehindTheWaitWindow)
+{
+    indit(false);
+    akcio("jadatbzis1")->trigger();
+    darab_ = 5000;
+    QStringList feliratok;
+    QTimer figyelo;
+    QObject::connect(&figyelo, &QTimer::timeout, [&] {
+        kvx::TUzenetAblak* w = formok().UzenetAblak;
+        if (w && w->isVisible() && !feliratok.contains(w->Label1->text()))
+            feliratok << w->Label1->text();
+    });
+    figyelo.start(0);
+    akcio("Bvts1")->trigger();
+    figyelo.stop();
+    EXPECT_EQ(kvx::draws().HuzasokSzama, 5000);
+    ASSERT_FALSE(feliratok.isEmpty());
+    EXPECT_EQ(feliratok[0], QStringLiteral("Véletlen számsorok generálása"));
+    EXPECT_FALSE(formok().UzenetAblak->isVisible());
+    EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join("|").toStdString();
 }

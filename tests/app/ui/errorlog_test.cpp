@@ -2,6 +2,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QStandardItemModel>
+#include <QTableView>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -91,6 +93,39 @@ TEST_F(HibaNaploTest, ExceptionInAnEventHandlerIsLoggedAndAsked)
     // Two reports, each closed by an empty line.
     EXPECT_EQ(s.count(QStringLiteral("FWinPlatform: 0\n\n")), 2);
     EXPECT_TRUE(s.endsWith(QStringLiteral("FWinPlatform: 0\n\n")));
+}
+
+// The draws list's and the variation list's grids are described when their
+// windows exist, counted as the grids show them (the header is row 0).
+TEST_F(HibaNaploTest, GridsOfTheListWindowsAreDescribed)
+{
+    Dobalo w;
+    const auto hiba = [&w] {
+        Valaszolo v({QStringLiteral("Nem"), QStringLiteral("OK")});
+        QEvent e(QEvent::User);
+        vedettErtesites(qApp, &w, &e);
+    };
+    hiba();
+    EXPECT_FALSE(naplo().contains(QStringLiteral("Table Row"))) << naplo().toStdString();
+
+    QWidget huzLista, bontLista;
+    QStandardItemModel huzasok(3, 8), sorok(250, 6);
+    auto* huzTabla = new QTableView(&huzLista);
+    huzTabla->setObjectName(QStringLiteral("HuzTabla"));
+    huzTabla->setModel(&huzasok);
+    huzTabla->setCurrentIndex(huzasok.index(1, 3));
+    auto* bontTabla = new QTableView(&bontLista);
+    bontTabla->setObjectName(QStringLiteral("BontTabla"));
+    bontTabla->setModel(&sorok);
+    bontTabla->setCurrentIndex(sorok.index(199, 0));
+    QFile::remove(dir.path() + QStringLiteral("/KVXError.log"));
+    hiba();
+    const QString s = naplo();
+    EXPECT_TRUE(s.contains(QStringLiteral("DataBase Count F: 42\nDataBase Table Rows: 4\nDataBase Table Row: 2\n"
+                                          "Variation version: ")))
+        << s.toStdString();
+    EXPECT_TRUE(s.contains(QStringLiteral("Variation Table Rows: 251\nVariation Table Row: 200\nVariation N: ")))
+        << s.toStdString();
 }
 
 TEST_F(HibaNaploTest, UnwritableLogStillAsks)

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QAction>
 #include <QLabel>
+#include <QMainWindow>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -22,9 +23,11 @@
 #include "app/game_table.h"
 #include "app/online_access.h"
 #include "app/ui/foablak.h"
+#include "app/ui/formok.h"
 #include "app/ui/internet_vezerlo.h"
 #include "app/ui/internetletoltesablak.h"
 #include "app/ui/program.h"
+#include "app/ui/uzenetablak.h"
 #include "app/version.h"
 #include "draws/result_parsers.h"
 #include "common/binary_io.h"
@@ -34,6 +37,7 @@
 #include "variation/variation_store.h"
 #include "http_szerver.h"
 #include "valaszolo.h"
+#include "varakozas_figyelo.h"
 
 namespace {
 
@@ -178,6 +182,27 @@ TEST_F(InternetTest, RefreshReplacesTheTableWithANewerOne)
     EXPECT_TRUE(statuszok.contains(
         QStringLiteral("Internetes hivatkozások, online fogadások eléréseinek frissítése")));
     EXPECT_EQ(ablak_.Label1->text(), QStringLiteral("Internetes hivatkozások, online fogadások eléréseinek frissítése."));
+}
+
+// A program window minimised when an internet action starts, or while it
+// runs, is restored: at the start and again at the end.
+TEST_F(InternetTest, MinimisedProgramIsRestoredAroundAnAction)
+{
+    kinal("8", {200, zipKep("Online.odb", kep(tabla(8)))});
+    QMainWindow foablak;
+    foablak.showMinimized();
+    ASSERT_TRUE(foablak.isMinimized());
+    QList<bool> kicsinyitve;
+    QObject::connect(&iv(), &InternetVezerlo::statusz, &ablak_, [&] {
+        kicsinyitve << foablak.isMinimized();
+        foablak.showMinimized();
+    });
+    Valaszolo v(QStringList{});
+    iv().InternetMegszStart(13);
+    ASSERT_FALSE(kicsinyitve.isEmpty());
+    EXPECT_FALSE(kicsinyitve.front());
+    EXPECT_FALSE(foablak.isMinimized());
+    EXPECT_EQ(program_.Online.OnlineEleresek.Sorszam, 8);
 }
 
 // Whatever is wrong with the offered table, the one in use stays byte for
@@ -388,12 +413,20 @@ TEST_F(InternetTest, UploadWritesTheVariationFileAndOpensTheUploadAddress)
     EXPECT_FALSE(QFile::exists(csv));
 
     o.FeltoltesMaximum[0] = 10;
+    // The export is written behind the wait window.
+    QWidget foablak;
+    kvx::TUzenetAblak varakozas(&foablak);
+    formok().UzenetAblak = &varakozas;
+    kvx::teszt::VarakozasFigyelo figyelo(&varakozas);
     {
         Valaszolo v({QStringLiteral("OK")});
         iv().InternetMegszStart(11);
         ASSERT_EQ(dobozok(v).size(), 1);
         EXPECT_TRUE(dobozok(v)[0].startsWith(QStringLiteral("Online fogadás állománya sikeresen létrehozva.")));
     }
+    formok().UzenetAblak = nullptr;
+    EXPECT_EQ(figyelo.Feliratok, QStringList{QStringLiteral("Export állomány mentése")});
+    EXPECT_FALSE(varakozas.isVisible());
     ASSERT_TRUE(QFile::exists(csv));
     ASSERT_EQ(n.Megnyitott.size(), 1);
     EXPECT_EQ(n.Megnyitott[0], QStringLiteral("https://up.example/send?n=5&f=") +
@@ -585,6 +618,7 @@ TEST_F(InternetTest, VersionCheckOpensOnlyTheDownloadPage)
         {"older version", {200, negyJegy(most - 1)}, false, "OK", aktualis, {}, false},
         {"newer, Yes", {200, negyJegy(most + 1)}, false, "Igen", megjelent, {oldal}, true},
         {"newer, No", {200, negyJegy(most + 1)}, false, "Nem", megjelent, {}, true},
+        {"zero bytes after the digits", {200, negyJegy(most + 1) + std::string(3, '\0') + "9"}, false, "Nem", megjelent, {}, true},
         {"no version file", {404, negyJegy(most + 1)}, false, "OK", nemElerheto, {}, false},
         {"five digits", {200, negyJegy(most + 1) + "0"}, false, "OK", nemElerheto, {}, false},
         {"line break after the digits", {200, negyJegy(most + 1) + "\r\n"}, false, "OK", nemElerheto, {}, false},
@@ -680,6 +714,36 @@ TEST_F(InternetTest, StartUpVersionCheckIsSilent)
         EXPECT_TRUE(dobozok(v).isEmpty());
     }
     EXPECT_EQ(bejelentve.size(), 1);
+}
+
+// A downloaded table that needs a newer program announces that version, in
+// the refresh the user asked for (with its message) and in the silent one
+// after the start-up check; the table in use stays.
+TEST_F(InternetTest, TableForANewerProgramAnnouncesTheNewVersion)
+{
+    QStringList bejelentve;
+    QObject::connect(&iv(), &InternetVezerlo::ujVerzioLetoltheto, [&](const QString& v) { bejelentve << v; });
+    const int most = kvx::VerzioSzam();
+    iv().Proba = [](const QUrl&) { return true; };
+    kinal("8", {200, zipKep("Online.odb", kep(tabla(8, most + 1)))});
+    szerver_.beallit("/hu/download/kvxversion.txt", {200, negyJegy(most)});
+    const std::string regi = olvas(datOdb());
+    for (const bool interaktiv : {true, false}) {
+        SCOPED_TRACE(interaktiv ? "asked for" : "silent");
+        bejelentve.clear();
+        Valaszolo v({QStringLiteral("OK")});
+        if (interaktiv) {
+            iv().InternetMegszStart(13);
+        } else {
+            program_.Online.EleresFrissitesKell = true;
+            iv().UjVerzioMegszakitas();
+            varVegeig(program_.Online);
+        }
+        EXPECT_EQ(bejelentve, QStringList{pontokkal(most + 1)});
+        EXPECT_EQ(dobozok(v).size(), interaktiv ? 1 : 0) << dobozok(v).join('|').toStdString();
+        EXPECT_EQ(olvas(datOdb()), regi);
+        EXPECT_EQ(program_.Online.OnlineEleresek.Sorszam, 5);
+    }
 }
 
 std::string zipTobb(const std::vector<std::pair<std::string, std::string>>& tagok)
@@ -1064,6 +1128,50 @@ TEST_F(InternetTest, MenuItemsFollowTheTable)
               QStringLiteral(" %1 naprakész adatbázisának letöltése a játékot üzemeltető Társaság honlapjáról ").arg(n));
     EXPECT_TRUE(w.Akcio(QStringLiteral("jverzikeresse1"))->isEnabled());
     EXPECT_EQ(w.Akcio(QStringLiteral("jverzikeresse1"))->statusTip(), QString::fromUtf8(" Új verzió keresése "));
+}
+
+// The items' images follow the table: manual betting at hand or not, the
+// upload taken by the operator, only possibly taken, or not possible; a new
+// version gives the version item its download image.
+TEST_F(InternetTest, MenuImagesFollowTheTable)
+{
+    TFoablak w(dir_.filePath(QStringLiteral("prog/kavarex")));
+    program_.Jatek.LottoIndex = 0;
+    const struct {
+        const char* eset;
+        bool kezi;
+        const char* feltoltes;
+        bool elfogadott;
+        int keziKep, feltoltesKep;
+    } esetek[] = {
+        {"betting and an accepted upload", true, "https://up.example/", true, 57, 56},
+        {"an upload that may not be taken", true, "https://up.example/", false, 57, 46},
+        {"nothing online", false, "", false, 1, 1},
+    };
+    for (const auto& e : esetek) {
+        SCOPED_TRACE(e.eset);
+        kvx::TOnlineEleresek t = tabla(6);
+        t.KeziFogadas[0] = e.kezi ? "https://bet.example/manual?g=0" : "";
+        t.Feltoltes1[0] = e.feltoltes;
+        t.FeltoltesElfogadott[0] = e.elfogadott ? 1 : 0;
+        const std::string d = kep(t);
+        QFile f(datOdb());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(d.data(), static_cast<qint64>(d.size()));
+        f.close();
+        ASSERT_TRUE(iv().OnlineEleresBetoltes(datOdb()));
+        for (const auto& [nev, index] : {std::pair{"Kziadatbevitel1", e.keziKep}, std::pair{"Varicifeltltse1", e.feltoltesKep}}) {
+            QAction* a = w.Akcio(QString::fromUtf8(nev));
+            EXPECT_EQ(a->property("KepIndex").toInt(), index) << nev;
+            EXPECT_FALSE(a->icon().isNull()) << nev;
+        }
+    }
+    QAction* verzio = w.Akcio(QStringLiteral("jverzikeresse1"));
+    EXPECT_TRUE(verzio->icon().isNull());
+    emit iv().ujVerzioLetoltheto(QStringLiteral("9.9.9.9"));
+    EXPECT_EQ(verzio->property("KepIndex").toInt(), 49);
+    EXPECT_FALSE(verzio->icon().isNull());
+    EXPECT_EQ(verzio->text(), QString::fromUtf8("Új verzió letöltése"));
 }
 
 // The start-up checks of the file dates, run through the main window with a

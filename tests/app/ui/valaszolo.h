@@ -37,6 +37,8 @@ private:
     {
         QWidget* w = QApplication::activeModalWidget();
         if (!w || w == utolso_) return;
+        // The wait window asks nothing: it closes by itself when its job ends.
+        if (w->objectName() == QStringLiteral("UzenetAblak")) return;
         LatottDoboz d;
         d.Cim = w->windowTitle();
         d.ObjektumNev = w->objectName();

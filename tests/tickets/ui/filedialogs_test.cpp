@@ -5,6 +5,8 @@
 #include "app/ui/program.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QTest>
 #include <QFileDialog>
 #include <QFile>
 #include <QFileInfo>
@@ -46,6 +48,12 @@ void dialogusKitoltese(const QString& nev, QString* cim = nullptr, QString* java
         }
         return false;
     });
+}
+
+QByteArray olvas(const QString& nev)
+{
+    QFile f(nev);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 struct Kornyezet {
@@ -388,12 +396,78 @@ TEST(FileDialogs, LinesAreImportedAndExportedThroughTheDialogs)
     EXPECT_TRUE(d.AllomanyDialogus(ModMentes, "top", false));
     dialogusKitoltese(txt, nullptr, nullptr, 3);
     EXPECT_TRUE(d.AllomanyDialogus(ModMentes, "top", false));
-    const auto olvas = [](const QString& nev) {
-        QFile f(nev);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    };
     EXPECT_EQ(olvas(csv), QByteArray("1;2;3;4;5\r\n6;7;8;9;10\r\n"));
     EXPECT_EQ(olvas(txt), QByteArray(" 1 -  2 -  3 -  4 -  5\r\n 6 -  7 -  8 -  9 - 10\r\n"));
+}
+
+// The user picks a save entry with the keyboard in the type box and types a
+// name without an extension: the name takes the entry's extension, whatever
+// entry was chosen before.
+TEST(FileDialogs, NameWithoutExtensionTakesTheChosenEntrysExtension)
+{
+    kvx::Program program;
+    Kornyezet k;
+    k.beallitasok.AutomatikusNev = false;
+    QWidget foablak;
+    TAllomanyDialogusok d(&foablak, k.a);
+    QStringList uzenetek, varakozas;
+    d.Uzenet = [&](TAllomanyDialogusok::UzenetFajta, const QString& t) { uzenetek << t; };
+    d.Kerdes = [](const QString&) { return true; };
+    d.VarakozasKi = [&](const QString& t) { varakozas << t; };
+    d.VarakozasVege = [] {};
+    QFile sorok(k.dir.path() + "/sorok.csv");
+    ASSERT_TRUE(sorok.open(QIODevice::WriteOnly));
+    sorok.write("1;2;3;4;5\r\n6;7;8;9;10\r\n");
+    sorok.close();
+    ASSERT_TRUE(d.Import(sorok.fileName()));
+    d.Allapot.BontMatrixMeret = program.Tar.BontMatrixMeret;
+    const struct {
+        const char* fajta;
+        int szuro;  // 1-based entry chosen in the type box
+        const char* nev;
+        const char* fajl;       // the file written
+        QByteArray tartalom;    // its text; empty: not checked
+        const char* varakozas;  // the wait window's text
+    } esetek[] = {
+        {"top", 2, "a", "a.csv", "1;2;3;4;5\r\n6;7;8;9;10\r\n", "Export állomány mentése"},
+        {"top", 3, "b", "b.txt", " 1 -  2 -  3 -  4 -  5\r\n 6 -  7 -  8 -  9 - 10\r\n", "Export állomány mentése"},
+        {"top", 5, "c", "c.tmb", "Array(1,2,3,4,5,6,7,8,9,10);\r\n", "Export állomány mentése"},
+        {"top", 1, "d", "d.top", "", "Variáció mentése állományba"},
+        {"", 3, "e", "e.csv", "1;2;3;4;5\r\n6;7;8;9;10\r\n", "Export állomány mentése"},
+        {"", 4, "f", "f.txt", " 1 -  2 -  3 -  4 -  5\r\n 6 -  7 -  8 -  9 - 10\r\n", "Export állomány mentése"},
+    };
+    for (const auto& e : esetek) {
+        SCOPED_TRACE(e.fajl);
+        uzenetek.clear();
+        varakozas.clear();
+        kvx::teszt::ismetlesAmigSikerul([&] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* dlg = qobject_cast<QFileDialog*>(w);
+                if (!dlg || !dlg->isVisible()) continue;
+                auto* tipus = dlg->findChild<QComboBox*>("fileTypeCombo");
+                if (!tipus) return false;
+                tipus->setFocus();
+                // First the entry after the one asked for, then back to it:
+                // the last choice counts.
+                const int cel = e.szuro - 1;
+                const int kerulo = cel + 1 < tipus->count() ? cel + 1 : cel - 1;
+                while (tipus->currentIndex() != kerulo)
+                    QTest::keyClick(tipus, tipus->currentIndex() < kerulo ? Qt::Key_Down : Qt::Key_Up);
+                while (tipus->currentIndex() != cel)
+                    QTest::keyClick(tipus, tipus->currentIndex() < cel ? Qt::Key_Down : Qt::Key_Up);
+                dlg->findChild<QLineEdit*>("fileNameEdit")->setText(k.dir.path() + "/" + QString::fromUtf8(e.nev));
+                QMetaObject::invokeMethod(dlg, "accept");
+                return true;
+            }
+            return false;
+        });
+        EXPECT_TRUE(d.AllomanyDialogus(ModMentes, QString::fromUtf8(e.fajta), false)) << uzenetek.join('|').toStdString();
+        EXPECT_TRUE(uzenetek.isEmpty()) << uzenetek.join('|').toStdString();
+        const QString fajl = k.dir.path() + "/" + QString::fromUtf8(e.fajl);
+        EXPECT_TRUE(QFileInfo::exists(fajl));
+        if (!e.tartalom.isEmpty()) EXPECT_EQ(olvas(fajl), e.tartalom);
+        EXPECT_EQ(varakozas, QStringList{QString::fromUtf8(e.varakozas)});
+    }
 }
 
 // Writing and reading a variation file show the wait window with the text of

@@ -4,6 +4,8 @@
 // Stop and the one-day rule.
 #include "variation/ui/bontteszt.h"
 
+#include "app/folders.h"
+#include "app/game_table.h"
 #include "app/settings.h"
 #include "app/ui/foablak.h"
 #include "app/ui/formok.h"
@@ -21,6 +23,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -266,6 +269,36 @@ TEST_F(BontTesztTest, StopClosesWithoutAReportAndTheNextTestStartsAnew)
     EXPECT_TRUE(v.Latott.front().Szoveg.contains(QStringLiteral("A program leállította a teszt folyamatát.")));
     EXPECT_FALSE(teszt_->isVisible());
     EXPECT_TRUE(program_.Teszt().PeldabontasLog().empty());
+}
+
+// A test against the draws tells about the draws of the database in use: a
+// switch to another database closes its window and drops its report. The
+// full test of the selection does not depend on the draws and stays.
+TEST_F(BontTesztTest, DatabaseSwitchDropsATestAgainstTheDraws)
+{
+    variacio({2, 3, 4, 11, 12, 13, 21}, 1);
+    const QString beepitett = QString::fromStdString(folders().DatKonyvtar + AdatbazisAllomany[0]);
+    const QString alternativ = QString::fromStdString(folders().DatKonyvtar + AlternativAllomany[0]);
+    ASSERT_TRUE(QFile::copy(beepitett, alternativ));
+    window_->AlternativAdatbazisAction(true);
+    for (const bool huzasok : {true, false}) {
+        SCOPED_TRACE(huzasok ? "against the draws" : "full test");
+        a("eszt1")->trigger();
+        ASSERT_TRUE(teszt_->isVisible());
+        ASSERT_TRUE(tesztVegeVar());
+        if (teszt_->HuzasokLogCB->isChecked() != huzasok) {
+            teszt_->HuzasokLogCB->click();
+            ASSERT_TRUE(varj([this] { return teszt_->isVisible(); }));
+            ASSERT_TRUE(tesztVegeVar());
+        }
+        ASSERT_FALSE(program_.Teszt().PeldabontasLog().empty());
+        Valaszolo v({QStringLiteral("Igen"), QStringLiteral("Igen")});
+        a(adatbazisFajta().AdatbazisTipus ? "Betlts1" : "Kavarexadatbzis1")->trigger();
+        EXPECT_EQ(teszt_->isVisible(), !huzasok);
+        EXPECT_EQ(program_.Teszt().PeldabontasLog().empty(), huzasok);
+        if (teszt_->isVisible())
+            teszt_->KilepesGomb->click();
+    }
 }
 
 TEST_F(BontTesztTest, TheRunWindowsTesztButtonOpensTheTestAfterTheRun)

@@ -3,6 +3,7 @@
 // panel walks the lines that hold the chosen number of them.
 #include "variation/ui/bontlista.h"
 #include "app/ui/program.h"
+#include "app/ui/uzenetablak.h"
 
 #include "app/game_table.h"
 #include "app/main_state.h"
@@ -14,9 +15,11 @@
 #include "app/ui/keres_panel.h"
 #include "draws/ui/huzlista.h"
 #include "app/ui/valaszolo.h"
+#include "app/ui/varakozas_figyelo.h"
 #include "app/workers.h"
 #include "conditions/condition_records.h"
 #include "tickets/number_lists.h"
+#include "tickets/ticket_layout.h"
 #include "tickets/ui/bontellszelveny.h"
 #include "tickets/ui/szelvenyek.h"
 #include "variation/ui/bontas.h"
@@ -70,13 +73,19 @@ protected:
     {
         for (int n : {3, 9, 14, 22, 27, 31, 40, 48, 55, 61, 77, 88})
             SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
+        futtatas(1);
+        ASSERT_GT(variationStore().BontSzelvszam, 0);
+    }
+    // Makes the variation of the selected numbers with Start; every
+    // question is answered Igen.
+    void futtatas(int hibapont)
+    {
         window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
-        feltetelRekordok().Hibapont = 1;
-        Valaszolo v(QStringList{});
+        feltetelRekordok().Hibapont = hibapont;
+        Valaszolo v({QStringLiteral("Igen"), QStringLiteral("Igen")});
         window_->Akcio("Start1")->trigger();
         TBontas* b = formok().Bontas;
         ASSERT_TRUE(kvx::teszt::varj([b] { return !b->Fut() && szalak().Tetlen(); }, 120000));
-        ASSERT_GT(variationStore().BontSzelvszam, 0);
         if (b->isVisible())
             b->hide();
     }
@@ -95,9 +104,10 @@ protected:
 
     TBontLista* lista() { return formok().BontLista; }
     TKeresPanel* panel() { return lista()->KeresPanel; }
-    void kattint(int n)
+    void kattint(int n, Qt::KeyboardModifiers mod = Qt::NoModifier)
     {
-        QTest::mouseClick(szelvenyek().BontEllSzelveny->SzamPanelek[static_cast<std::size_t>(n - 1)], Qt::LeftButton);
+        QTest::mouseClick(szelvenyek().BontEllSzelveny->SzamPanelek[static_cast<std::size_t>(n - 1)], Qt::LeftButton,
+                          mod);
     }
 
     QTemporaryDir dir_;
@@ -195,6 +205,105 @@ TEST_F(EllenorzesTest, ListLineGoesOntoTheCheckTicket)
     window_->Akcio("rls2")->trigger();
     EXPECT_FALSE(sz->isVisible());
     EXPECT_TRUE(program_.Variacio().BontEllTalalatok().empty());
+}
+
+// Törlés of the check mode runs the check command: with Shift+Ctrl held the
+// check starts again on a random line of the selection.
+TEST_F(EllenorzesTest, ClearOfTheCheckRunsTheCheckCommand)
+{
+    general();
+    window_->Akcio("Ellenrzs1")->trigger();
+    TBontEllSzelveny* sz = szelvenyek().BontEllSzelveny;
+    ASSERT_TRUE(sz->isVisible());
+    const struct {
+        int billentyuMod;
+        const char* kijelolve;
+    } esetek[] = {{0, "Kijelölve: 0 szám"}, {200, "Kijelölve: 5 szám"}};
+    for (const auto& e : esetek) {
+        SCOPED_TRACE(e.billentyuMod);
+        sz->ModBeallitas(0);
+        for (int n : {3, 9})
+            kattint(n);
+        ASSERT_TRUE(sz->InfoCimke->text().contains(QStringLiteral("Kijelölve: 2 szám")));
+        mainState().BillentyuMod = e.billentyuMod;
+        sz->TorlesGomb->click();
+        mainState().BillentyuMod = 0;
+        EXPECT_TRUE(sz->isVisible());
+        EXPECT_TRUE(sz->InfoCimke->text().contains(QString::fromUtf8(e.kijelolve))) << sz->InfoCimke->text().toStdString();
+    }
+    // The random line is a line of the selection.
+    for (std::uint8_t n : sz->Jelolesek.Jeloltek)
+        EXPECT_NE(std::find(szamListak().KijeloltSzamok.begin(), szamListak().KijeloltSzamok.end(), n),
+                  szamListak().KijeloltSzamok.end())
+            << int(n);
+}
+
+// Counting a variation of more than 100,000 lines shows the wait window;
+// a smaller one counts without it.
+TEST_F(EllenorzesTest, LargeVariationIsCountedBehindTheWaitWindow)
+{
+    kvx::teszt::VarakozasFigyelo figyelo(formok().UzenetAblak);
+    const struct {
+        int szamok;  // the first n numbers make the full variation
+        bool varakozas;
+    } esetek[] = {{28, false}, {29, true}};  // 98,280 and 118,755 lines
+    for (const auto& e : esetek) {
+        SCOPED_TRACE(e.szamok);
+        MindenSzamTorlese(szamListak(), game(), mainState());
+        for (int n = 1; n <= e.szamok; ++n)
+            SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
+        futtatas(0);
+        ASSERT_GT(variationStore().BontSzelvszam, e.varakozas ? 100000 : 90000);
+        window_->Akcio("Ellenrzs1")->trigger();
+        figyelo.Feliratok.clear();
+        kattint(1);
+        EXPECT_EQ(figyelo.Feliratok, e.varakozas ? QStringList{QStringLiteral("Találati arányok beállítása")} : QStringList{});
+        EXPECT_FALSE(formok().UzenetAblak->isVisible());
+        EXPECT_TRUE(szelvenyek().BontEllSzelveny->InfoCimke->text().contains(QStringLiteral("Kijelölve: 1 szám")));
+        Valaszolo torles({QStringLiteral("Igen")});
+        window_->Akcio("rls2")->trigger();
+    }
+}
+
+// A game with bonus numbers: in the check mode the fixed numbers are
+// underlined, and a bonus mark on a number that no line holds gets the
+// bonus colour lifted by RGB(130, 60, 20), channel by channel.
+TEST_F(EllenorzesTest, BonusMarkOfANumberInNoLineAndUnderlinedFixedNumbers)
+{
+    window_->JatekValtas(1, false);
+    ASSERT_TRUE(game().VanPotSzam);
+    for (int n : {3, 9, 14, 22, 27, 31, 40})
+        SzamJeloles(szamListak(), game(), mainState(), n, ModKijelolt, false);
+    SzamJeloles(szamListak(), game(), mainState(), 44, ModFix, false);
+    futtatas(1);
+    ASSERT_GT(variationStore().BontSzelvszam, 0);
+    // Number 40 (the seventh selected) as if no line held it.
+    VariationStore& t = variationStore();
+    ASSERT_GE(t.BontSzamGyakorisag.size(), 7u);
+    t.BontSzamGyakorisag[6] = 0;
+    window_->Akcio("Ellenrzs1")->trigger();
+    TBontEllSzelveny* sz = szelvenyek().BontEllSzelveny;
+    ASSERT_TRUE(sz->isVisible());
+    const SzelvenySor& look = sz->Look();
+    const auto szin = [](std::int32_t rgb) { return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF); };
+    const auto panel = [sz](int n) { return sz->SzamPanelek[static_cast<std::size_t>(n - 1)]; };
+    EXPECT_TRUE(panel(44)->font().underline());
+    EXPECT_FALSE(panel(3)->font().underline());
+    // Shift marks bonus numbers; the one slot is freed again by a click.
+    kattint(40, Qt::ShiftModifier);
+    ASSERT_TRUE(sz->Jelolesek.PotJelolt(40));
+    EXPECT_EQ(panel(40)->palette().color(QPalette::WindowText),
+              szin(SzinOsszeg(look[SzeletPluszBetu], 130 | (60 << 8) | (20 << 16))));
+    kattint(40, Qt::ShiftModifier);
+    ASSERT_FALSE(sz->Jelolesek.PotJelolt(40));
+    // A bonus mark on a number the lines hold keeps the plain bonus colour.
+    kattint(3, Qt::ShiftModifier);
+    ASSERT_TRUE(sz->Jelolesek.PotJelolt(3));
+    EXPECT_EQ(panel(3)->palette().color(QPalette::WindowText), szin(look[SzeletPluszBetu]));
+    // The insert mode underlines nothing.
+    window_->Akcio("Ellenrzs1")->trigger();
+    sz->ModBeallitas(1);
+    EXPECT_FALSE(panel(44)->font().underline());
 }
 
 TEST_F(EllenorzesTest, DrawIsCheckedAgainstTheVariation)
