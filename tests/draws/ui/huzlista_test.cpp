@@ -24,6 +24,7 @@
 #include "../../app/ui/harom_huzas.h"
 #include "../../app/ui/valaszolo.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPrinter>
@@ -408,14 +409,13 @@ TEST_F(HuzListaAblakTest, ToolbarButtonsAreAllInViewWithPictures)
 }
 
 // The list's two print buttons run the database menu's printouts: to the
-// list file, which is opened, and on paper after the question.
+// list file and on paper after the question.
 TEST_F(HuzListaAblakTest, ThePrintButtonsRunTheDatabaseMenusPrintouts)
 {
     QTemporaryDir pdf;
     ASSERT_TRUE(pdf.isValid());
     NyomtatasVezerlo* ny = window_->Nyomtatas;
     ASSERT_NE(ny, nullptr);
-    QStringList megnyitva;
     std::vector<std::unique_ptr<QPrinter>> nyomtatok;
     ny->NyomtatoElerheto = [] { return true; };
     ny->NyomtatoKeszites = [&](int) {
@@ -425,7 +425,6 @@ TEST_F(HuzListaAblakTest, ThePrintButtonsRunTheDatabaseMenusPrintouts)
         nyomtatok.push_back(std::move(p));
         return nyomtatok.back().get();
     };
-    ny->Megnyitas = [&](const QString& f) { megnyitva << f; };
     window_->Akcio("Listzs3")->trigger();
     ASSERT_TRUE(lista()->isVisible());
     EXPECT_TRUE(lista()->ToolButton2->isEnabled());
@@ -433,9 +432,14 @@ TEST_F(HuzListaAblakTest, ThePrintButtonsRunTheDatabaseMenusPrintouts)
     EXPECT_EQ(lista()->ToolButton2->toolTip(), QStringLiteral(" Lista nyomtatása állományba - előnézet "));
     EXPECT_EQ(lista()->NyomtatasGomb->toolTip(), QStringLiteral(" Lista papíralapú nyomtatása "));
 
-    lista()->ToolButton2->trigger();
-    EXPECT_EQ(megnyitva,
-              QStringList{QString::fromStdString(kvx::folders().ListKonyvtar) + QStringLiteral("huzlist.rtf")});
+    const QString fajl = QString::fromStdString(kvx::folders().ListKonyvtar) + QStringLiteral("huzlist.rtf");
+    QFile::remove(fajl);
+    {
+        // The offscreen desktop opens no file: the program names it instead.
+        kvx::teszt::Valaszolo v({QStringLiteral("OK")});
+        lista()->ToolButton2->trigger();
+    }
+    EXPECT_TRUE(QFileInfo(fajl).size() > 0);
     EXPECT_TRUE(nyomtatok.empty());
     {
         kvx::teszt::Valaszolo v({QStringLiteral("Igen")});
@@ -445,7 +449,6 @@ TEST_F(HuzListaAblakTest, ThePrintButtonsRunTheDatabaseMenusPrintouts)
     }
     ASSERT_EQ(nyomtatok.size(), 1u);
     EXPECT_TRUE(QFileInfo(nyomtatok[0]->outputFileName()).size() > 0);
-    EXPECT_EQ(megnyitva.size(), 1);
 }
 
 namespace {
