@@ -269,9 +269,8 @@ OpcioEredmeny lanc(OpcioDobozok d, OpcioForras forras, const OpcioKornyezet& env
     const std::string& mn = d.TulirasTetelesEdit;
     const std::string& mx = d.TulirasTetelesMaxEdit;
     r.TulirasEditTipp = " " + t + " találatot elérő számsorok leválogatása ";
-    r.TulirasTetelesBoxTipp = o.TulirasTeteles
-                                  ? " " + mn + " - " + mx + " esetben előforduló, " + t + " találatot elérő számsorok "
-                                  : " Jelöletlen: minden " + t + " találatot elérő számsor ";
+    r.TulirasTetelesBoxTipp = o.TulirasTeteles ? TalalatOpcioFelirat(T, true, mn, mx)
+                                               : " Jelöletlen: minden " + t + " találatot elérő számsor ";
     r.TulirasTetelesEditTipp = " " + mn + " előfordulástól válogatja le a(z) " + t + " találatot elérő számsorokat ";
     r.TulirasTetelesMaxEditTipp = " " + mx + " előfordulásig válogatja le a(z) " + t + " találatot elérő számsorokat ";
     r.TulirasSorozatBoxTipp =
@@ -279,13 +278,21 @@ OpcioEredmeny lanc(OpcioDobozok d, OpcioForras forras, const OpcioKornyezet& env
             ? " " + mn + " - " + mx + " esetben előforduló, " + t + " találatot elérő számsorok szekvenciális leválogatása "
             : " Jelöletlen: nem ciklikusan válogatja le a(z) " + mn + " - " + mx + " esetben előforduló, " + t +
                   " találatot elérő számsorokat ";
-    r.BontasOpcioFelirat = o.TulirasTeteles ? r.TulirasTetelesBoxTipp : " " + t + " találatot elérő számsorok ";
+    r.BontasOpcioFelirat = TalalatOpcioFelirat(T, o.TulirasTeteles, mn, mx);
+    o.TalalatFelirat = r.BontasOpcioFelirat;
 
     r.Dobozok = d;
     return r;
 }
 
 }  // namespace
+
+std::string TalalatOpcioFelirat(std::int32_t T, bool teteles, const std::string& tetelesMin,
+                                const std::string& tetelesMax)
+{
+    const std::string t = szoveg(T) + " találatot elérő számsorok ";
+    return teteles ? " " + tetelesMin + " - " + tetelesMax + " esetben előforduló, " + t : " " + t;
+}
 
 OpcioEredmeny VariacioOpciokSzamitasa(const OpcioDobozok& be, OpcioForras forras, const OpcioKornyezet& env,
                                       FeltetelRekordok& f, VariacioOpcioErtekek& o)

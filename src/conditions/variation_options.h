@@ -31,6 +31,9 @@ struct VariacioOpcioErtekek {
     bool VeletlenSzamsorok = false;
     bool OptBontTeljes = false;  // ratio at its maximum and Mód off
     bool OpcioModosulas = false;
+    // The Találat summary the engine window shows and the description
+    // quotes (" 3 találatot elérő számsorok ").
+    std::string TalalatFelirat;
 };
 
 
@@ -152,6 +155,11 @@ inline constexpr std::int64_t kTetelesLimitTalalattal = 9999;
 // Text of a once-only tip of the optimisation group (33 Növel/Csökkent, 30 Mód,
 // 31 Felülírás, 34 Rendez); empty for any other number.
 std::string OpcioTippSzoveg(int tipp);
+
+// The Találat summary for the value T, with the Tételes range (the texts of
+// its two edits) when Tételes is on.
+std::string TalalatOpcioFelirat(std::int32_t T, bool teteles, const std::string& tetelesMin,
+                                const std::string& tetelesMax);
 
 // The refusal text of a condition or option the selection makes meaningless.
 inline constexpr const char* kNemErtelmezhetoFeltetel = "A kijelölt számsorral nem értelmezhető a feltétel.";

@@ -519,7 +519,8 @@ void VariacioInfoKiir(NyomtatasEgyseg& n, const VariacioInfoBemenet& b)
             c += "ciklikus leválogatása";
         else if (!c.empty())
             c.pop_back();
-        n.Hozzaad(" " + c + ".");
+        // The summary begins with its own blank.
+        n.Hozzaad((c.starts_with(' ') ? "" : " ") + c + ".");
         if (OldalTores(n, 2))
             n.Hozzaad("");
     }

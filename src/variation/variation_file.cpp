@@ -588,6 +588,8 @@ void VariacioTorzsAlkalmazas(const VariacioTorzs& z, VariationStore& t, BontasEg
     o.TulirasTetelesMin = z.TulirasTetelesMin;
     o.TulirasTetelesMax = z.TulirasTetelesMax;
     o.OpcioModosulas = z.OpcioModosulas;
+    o.TalalatFelirat = TalalatOpcioFelirat(o.Tuliras, o.TulirasTeteles, std::to_string(o.TulirasTetelesMin),
+                                           std::to_string(o.TulirasTetelesMax));
     f.VariacioOpciok = z.VariacioOpciok;
 
     a.AllomanyVerzio = z.Verzio;

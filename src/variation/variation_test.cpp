@@ -632,12 +632,16 @@ bool VariacioTeszt::BontasGepiEllenorzes()
     // then counted in order, so the examples are the first ones of a class.
     std::vector<TesztSor> adag;
     std::vector<std::int16_t> osztaly;
+    std::vector<std::int16_t> talalat;  // main + extra hits of each line, fixed numbers apart
     std::vector<std::uint8_t> megfelel;
+    // The full test's lines all hold the fixed numbers: those are not hits of their own.
+    const int sajatFix = B.HuzasokTeszt ? 0 : static_cast<int>(be_.FixSzamok.size());
     std::int64_t feltetelDb = 0;
 
     const auto adagFeldolgozas = [&]() -> bool {
         const std::size_t m = adag.size();
         osztaly.assign(m, 0);
+        talalat.assign(m, 0);
         megfelel.assign(m, 1);
         std::atomic<std::size_t> kov{0};
         // Lines are taken in groups that share a pass over the stored lines.
@@ -658,6 +662,7 @@ bool VariacioTeszt::BontasGepiEllenorzes()
                     const int fo = p < 0 ? 0 : p >> 5;
                     const int extra = p < 0 ? 0 : p & 31;
                     osztaly[i] = static_cast<std::int16_t>(std::clamp(szorzo * fo + extra, 0, osztalyok - 1));
+                    talalat[i] = static_cast<std::int16_t>(fo - sajatFix + extra);
                 }
             }
         };
@@ -685,7 +690,7 @@ bool VariacioTeszt::BontasGepiEllenorzes()
             } else {
                 ++feltetelDb;
             }
-            if (er.TesztTalalatDb[c] < kTesztPeldaMax) {
+            if (talalat[i] <= be_.ListaSzint && er.TesztTalalatDb[c] < kTesztPeldaMax) {
                 ++er.TesztTalalatDb[c];
                 std::vector<std::int32_t>& p = er.TesztTalalatSzamsorok[c];
                 const TesztSor& t = adag[i];

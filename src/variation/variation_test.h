@@ -17,6 +17,7 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <limits>
 #include <functional>
 #include <memory>
 #include <string>
@@ -105,6 +106,9 @@ struct TesztBemenet {
     // Full test with the conditions judged.
     bool FeltetelTeszt = false;
     TesztFeltetelGyar Feltetel;
+    // The list level L (the class the window lists): examples are kept only
+    // of test lines with at most L hits of their own (fixed numbers apart).
+    std::int32_t ListaSzint = std::numeric_limits<std::int32_t>::max();
     std::int32_t SzalDb = 0;  // 0: every core
     GyorsKereses Gyors = GyorsKereses::Automatikus;
     // Without fixed numbers, extra pool and bonus hits: every subset of every

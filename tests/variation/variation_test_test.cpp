@@ -304,6 +304,57 @@ TEST(VariacioTesztMotor, AzEzeregyedikPeldaSzamitDeNemTarolodik)
     EXPECT_NE(teljes.Szoveg.find("    1.   1 -  2 -  3 -  4 -  5\r\n"), std::string::npos);
 }
 
+// Examples are kept only of the test lines whose own hits (the fixed
+// numbers, which every line holds, apart) do not pass the list level;
+// every line is counted in its class all the same. A draw test counts a
+// drawn fixed number as a hit of its own.
+TEST(VariacioTesztMotor, PeldakCsakAListaSzintigTarolodnak)
+{
+    const GameParams g = jatek(0);
+    struct Eset {
+        int fix;         // fixed numbers
+        bool huzasok;    // the draws test
+        int szint;       // L
+        std::vector<std::int64_t> tarolt;  // examples per class
+    };
+    // Lines 1 2 3 (+ fixed) of 1..7 against every 3 of the 7 selected numbers
+    // (with fixed numbers: classes one higher), and against two draws.
+    const Eset esetek[] = {
+        {0, false, 3, {4, 18, 12, 1}},
+        {0, false, 1, {4, 18, 0, 0}},
+        {0, false, 0, {4, 0, 0, 0}},
+        {1, false, 1, {0, 4, 18, 0, 0}},
+        {1, true, 2, {0, 1, 1, 0, 0}},
+        {1, true, 1, {0, 1, 0, 0, 0}},
+    };
+    for (const Eset& e : esetek) {
+        TesztBemenet be;
+        be.Jatek = g;
+        be.B = TesztBeallitasKeszites({g, 7, 7, 0, e.fix, 3, e.huzasok, e.huzasok, false, 3 + e.fix, 5}).B;
+        for (int v = 1; v <= 7; ++v)
+            be.KijeloltSzamok.push_back(static_cast<std::uint8_t>(v));
+        be.KijeloltFoSzamDb = 7;
+        if (e.fix > 0)
+            be.FixSzamok = {50};
+        be.Sorok = {0, 1, 2};
+        be.SorHossz = 3;
+        be.SorDb = 1;
+        // Draw 1 holds 1 and the fixed 50 (2 hits), draw 2 only 1 (1 hit).
+        if (e.huzasok)
+            be.Huzasok = {huzasSor(g, 1, {1, 50, 60, 70, 80}), huzasSor(g, 2, {1, 60, 70, 80, 85})};
+        be.ListaSzint = e.szint;
+        VariacioTeszt v(be);
+        ASSERT_TRUE(v.BontasGepiEllenorzes());
+        const TesztEredmeny& r = v.Eredmeny();
+        std::vector<std::int64_t> tarolt(r.TesztTalalatDb.begin(), r.TesztTalalatDb.begin() + static_cast<std::ptrdiff_t>(e.tarolt.size()));
+        EXPECT_EQ(tarolt, e.tarolt) << "fix " << e.fix << " draws " << e.huzasok << " L " << e.szint;
+        std::int64_t db = 0;
+        for (const auto& o : r.Szamok.TesztOsztalyDb)
+            db += o[0];
+        EXPECT_EQ(db, e.huzasok ? 2 : 35) << "fix " << e.fix << " L " << e.szint;
+    }
+}
+
 TEST(VariacioTesztMotor, StopUtanNincsVegesEredmeny)
 {
     const GameParams g = jatek(0);

@@ -57,6 +57,8 @@ void TFoablak::Listanyomtatsa2Click()
         InformacioUzenet(QString::fromUtf8(kTobbMint10000));
         return;
     }
+    // Numbered as every other report numbers the lines: in their earlier order.
+    Eredetisorrend1Click();
     Nyomtatas->BontListaNyomtatas(false);
 }
 
@@ -66,6 +68,7 @@ void TFoablak::Lista1Click()
         InformacioUzenet(QString::fromUtf8(kTobbMint10000));
         return;
     }
+    Eredetisorrend1Click();
     Nyomtatas->BontListaNyomtatas(true);
 }
 

@@ -42,11 +42,19 @@
 #include "tickets/ui/szelveny_vezerlo.h"
 #include "variation/ui/bontteszt.h"
 #include "tickets/ui/bontszelveny.h"
+#include "variation/ui/teszt_vezerlo.h"
 #include "variation/ui/variacio_vezerlo.h"
 #include "variation/generation_run.h"
 #include "variation/variation_store.h"
 
 namespace {
+
+// A window's button of a main window command runs the command while it is on.
+void ParancsFuttatas(TFoablak& foablak, const QString& nev)
+{
+    if (QAction* a = foablak.Akcio(nev); a && a->isEnabled())
+        a->trigger();
+}
 
 // The draws windows ask for their neighbours through their signals: the list
 // for its auxiliary ticket and the range dialog, the entry for its place
@@ -82,7 +90,15 @@ void HuzasokAblakokBekotese(const Formok& f)
     QObject::connect(lista, &THuzLista::bevitelTipp, be, &QWidget::setToolTip);
     // A draw checked against the variation; the button follows the variation.
     VariacioVezerlo& v = kvx::Program::aktualis().Variacio();
-    QObject::connect(lista, &THuzLista::variacioKeresKerve, &v, &VariacioVezerlo::EllenorzesStart);
+    // The lines are checked in their earlier order, the one the list and
+    // the printouts number them by.
+    QObject::connect(lista, &THuzLista::variacioKeresKerve, &v,
+                     [fo = f.Foablak, &v](const kvx::TTombByte1D& szamok, const kvx::TTombByte1D& potSzamok,
+                                          const QString& felirat) {
+                         if (fo)
+                             fo->Eredetisorrend1Click();
+                         v.EllenorzesStart(szamok, potSzamok, felirat);
+                     });
     const auto variacioKesz = [lista, &v] {
         if (lista)
             lista->SetVariacioKesz(!v.Fut() && kvx::Program::aktualis().Tar.BontSzelvszam > 0);
@@ -228,6 +244,8 @@ void FormokLetrehozasa(TFoablak& foablak)
     HuzasokVezerlo& huzasok = kvx::Program::aktualis().HuzasokV();
     f.HuzLista = new THuzLista(huzasok, szulo);
     QObject::connect(f.HuzLista.data(), &THuzLista::peldabontasKerve, &foablak, &TFoablak::HuzasokAlapjan);
+    QObject::connect(f.HuzLista.data(), &THuzLista::parancsKerve, &foablak,
+                     [&foablak](const QString& nev) { ParancsFuttatas(foablak, nev); });
     QObject::connect(f.HuzLista.data(), &THuzLista::mentesAllapot, &foablak,
                      [&foablak](bool on, const QString& tipp) {
                          if (QAction* a = foablak.Akcio(QStringLiteral("Ments1"))) {
@@ -239,10 +257,18 @@ void FormokLetrehozasa(TFoablak& foablak)
     f.BontLista = new TBontLista(kvx::Program::aktualis().Variacio(), szulo);
     QObject::connect(f.BontLista.data(), &TBontLista::tartomanyTorlesKerve, &foablak, &TFoablak::BontSzamsorTorles);
     QObject::connect(f.BontLista.data(), &TBontLista::mentesKerve, &foablak, &TFoablak::Ments2Click);
-    QObject::connect(f.BontLista.data(), &TBontLista::parancsKerve, &foablak, [&foablak](const QString& nev) {
-        if (QAction* a = foablak.Akcio(nev); a && a->isEnabled())
-            a->trigger();
-    });
+    QObject::connect(f.BontLista.data(), &TBontLista::parancsKerve, &foablak,
+                     [&foablak](const QString& nev) { ParancsFuttatas(foablak, nev); });
+    // A line of the list is searched among the draws while they can be listed.
+    QObject::connect(f.BontLista.data(), &TBontLista::huzasKeresKerve, f.HuzLista.data(), &THuzLista::BontSzamsorKeres);
+    if (QAction* a = foablak.Akcio(QStringLiteral("Listzs3"))) {
+        const auto listazhatok = [a, lista = f.BontLista] {
+            if (lista)
+                lista->SetHuzasokListazhatok(a->isEnabled());
+        };
+        QObject::connect(a, &QAction::changed, f.BontLista.data(), listazhatok);
+        listazhatok();
+    }
     QObject::connect(f.BontLista.data(), &TBontLista::listazasTipp, &foablak, [&foablak](const QString& s) {
         if (QAction* a = foablak.Akcio(QStringLiteral("Listzs2"))) {
             a->setToolTip(s);
@@ -328,14 +354,13 @@ void FormokLetrehozasa(TFoablak& foablak)
     QObject::connect(&kvx::Program::aktualis().Szelveny(), &SzelvenyVezerlo::szamokValtoztak, f.Info.data(),
                      infoFrissites);
     QObject::connect(&kvx::Program::aktualis().Variacio(), &VariacioVezerlo::valtozott, f.Info.data(), infoFrissites);
+    // A finished test's report is part of the description.
+    QObject::connect(&kvx::Program::aktualis().Teszt(), &TesztVezerlo::tesztVege, f.Info.data(), infoFrissites);
     InfoNyomtatasBekotese(foablak, *f.Info, *f.Feltetelek);
     // A run changes what the description says: the window closes before it.
     QObject::connect(&kvx::Program::aktualis().Variacio(), &VariacioVezerlo::futasIndul, f.Info.data(),
                      [w = f.Info.data()] { w->ListaTorlese(true); });
     f.NyomtOpc = new TNyomtOpc(foablak.Nyomtatas, szulo);
-    // A deleted variation offers every sheet again at the next filling.
-    QObject::connect(&kvx::Program::aktualis().Variacio(), &VariacioVezerlo::torles, f.NyomtOpc.data(),
-                     [w = f.NyomtOpc.data()] { w->NyomtTartomanyReset = true; });
     f.Statisztika = new TStatisztika(kvx::Program::aktualis().Variacio(), huzasok, szulo);
     StatisztikaBekotese(foablak, *f.Statisztika, f);
     f.BontTeszt = new TBontTeszt(kvx::Program::aktualis().Teszt(), kvx::Program::aktualis().Variacio(), szulo);

@@ -322,8 +322,8 @@ void THuzLista::FormCreate()
                                 " Nincs kész variáció ", 0);
     ToolBar1->addSeparator();
     MentesGomb = gomb("MentesGomb", "Mentés", Ikon::Mentes, " Nincs mentésre váró adat ", 0);
-    ToolButton2 = gomb("ToolButton2", "Nyomtatás állományba", Ikon::Lap, kNemElerheto, 0);
-    NyomtatasGomb = gomb("NyomtatasGomb", "Nyomtatás", Ikon::Nyomtato, kNemElerheto, 0);
+    ToolButton2 = gomb("ToolButton2", "Nyomtatás állományba", Ikon::Lap, " Lista nyomtatása állományba - előnézet ", 0);
+    NyomtatasGomb = gomb("NyomtatasGomb", "Nyomtatás", Ikon::Nyomtato, " Lista papíralapú nyomtatása ", 0);
     ToolButton4 = gomb("ToolButton4", "Segédszelvény", Ikon::Szelveny, " Segédszelvény elrejtése ", 0);
     for (QAction* a : {KeresVariaciobanGomb, ToolButton2, NyomtatasGomb, VisszaGomb, MegseGomb, MentesGomb})
         a->setEnabled(false);
@@ -340,6 +340,9 @@ void THuzLista::FormCreate()
     connect(ToolButton4, &QAction::triggered, this, &THuzLista::ToolButton4Click);
     connect(KeresesGomb, &QAction::triggered, this, &THuzLista::KeresesGombClick);
     connect(KeresVariaciobanGomb, &QAction::triggered, this, &THuzLista::KeresVariaciobanGombClick);
+    // The printouts are the database menu's commands.
+    connect(ToolButton2, &QAction::triggered, this, [this] { emit parancsKerve(QStringLiteral("Nyomtats3")); });
+    connect(NyomtatasGomb, &QAction::triggered, this, [this] { emit parancsKerve(QStringLiteral("Listanyomtatsa1")); });
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName("Panel1");
@@ -506,6 +509,10 @@ int THuzLista::LathatoSorokSzama() const
 void THuzLista::Ujratoltes()
 {
     model_->Ujratoltes();
+    // A table without draws has nothing to print.
+    const bool nyomtathato = draws().AdatbazisBetoltve && draws().HuzasokSzama > 0;
+    ToolButton2->setEnabled(nyomtathato);
+    NyomtatasGomb->setEnabled(nyomtathato);
 }
 
 void THuzLista::Start()
@@ -1008,6 +1015,13 @@ void THuzLista::VisszaKeresGombClick()
         ElsoreKeresGombClick(true);
     else
         KeresKivalaszt(h);
+}
+
+void THuzLista::BontSzamsorKeres(const TTombByte1D& szamok, int sor)
+{
+    if (!draws().AdatbazisBetoltve || draws().HuzasokSzama < 1 || szamok.empty())
+        return;
+    vezerlo_.KeresesInditas(szamok, {}, QStringLiteral(" Variáció %1. számsora").arg(sor));
 }
 
 void THuzLista::SetVariacioKesz(bool van)

@@ -111,6 +111,9 @@ public:
     void VisszaKeresGombClick();
     // The selected number row goes onto the variation-check ticket.
     void KeresVariaciobanGombClick();
+    // A line of the variation (row sor, its ticket numbers) is searched
+    // among the draws.
+    void BontSzamsorKeres(const kvx::TTombByte1D& szamok, int sor);
     // A variation exists (the button above works only then).
     void SetVariacioKesz(bool van);
     // A sample variation from the selected number row.
@@ -146,6 +149,9 @@ signals:
     void variacioKeresKerve(const kvx::TTombByte1D& szamok, const kvx::TTombByte1D& potSzamok, const QString& felirat);
     // The clipboard cannot be read into the entry: the entry's hint says why.
     void bevitelTipp(const QString& szoveg);
+    // A button of a main window command: the command named by its menu
+    // item's component is to run.
+    void parancsKerve(const QString& nev);
     // A sample variation is asked for from the draw of row sor (1-based),
     // its drawing starting at table column oszlop.
     void peldabontasKerve(int sor, int oszlop);

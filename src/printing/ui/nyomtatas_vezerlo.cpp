@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetrics>
+#include <QPageLayout>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
@@ -16,6 +17,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 
 #include "app/game_grid.h"
@@ -30,6 +32,7 @@
 #include "printing/variation_list_print.h"
 #include "tickets/file_helpers.h"
 #include "variation/generation_run.h"
+#include "variation/ui/teszt_vezerlo.h"
 #include "variation/ui/variacio_vezerlo.h"
 
 using namespace kvx;
@@ -49,11 +52,10 @@ void LapFestes(QPainter& festo, const QPrinter& pr, const std::vector<NyomtSor>&
     const int felbontas = pr.resolution();
     const QPageLayout elrendezes = pr.pageLayout();
     const QRect teljes = elrendezes.fullRectPixels(felbontas);
-    const QMarginsF minMargo = elrendezes.minimumMargins();
-    const auto px = [&](double pt) { return static_cast<int>(std::lround(pt * felbontas / 72.0)); };
-    const int offX = px(minMargo.left()), offY = px(minMargo.top());
-    const int szel = teljes.width() - offX - px(minMargo.right());
-    const int mag = teljes.height() - offY - px(minMargo.bottom());
+    const QMargins minMargo = NyomtatasVezerlo::MinimumMargokPixelben(elrendezes, felbontas);
+    const int offX = minMargo.left(), offY = minMargo.top();
+    const int szel = teljes.width() - offX - minMargo.right();
+    const int mag = teljes.height() - offY - minMargo.bottom();
     LapTeglalap t = NyomtatasiTeglalap(felbontas, felbontas, offX, offY, szel, mag, margoMm);
     if (t == LapTeglalap{})
         t = {0, 0, szel, mag};
@@ -179,6 +181,22 @@ private:
     QString allomany_;
     QString ideiglenes_;
 };
+
+QMargins NyomtatasVezerlo::MinimumMargokPixelben(const QPageLayout& elrendezes, int felbontas)
+{
+    double pontban = 1.0;  // points per unit of the layout
+    switch (elrendezes.units()) {
+    case QPageLayout::Millimeter: pontban = 72.0 / 25.4; break;
+    case QPageLayout::Point: pontban = 1.0; break;
+    case QPageLayout::Inch: pontban = 72.0; break;
+    case QPageLayout::Pica: pontban = 12.0; break;
+    case QPageLayout::Didot: pontban = 1.065826771; break;
+    case QPageLayout::Cicero: pontban = 12.789921252; break;
+    }
+    const QMarginsF m = elrendezes.minimumMargins();
+    const auto px = [&](double v) { return static_cast<int>(std::lround(v * pontban * felbontas / 72.0)); };
+    return {px(m.left()), px(m.top()), px(m.right()), px(m.bottom())};
+}
 
 NyomtatasVezerlo::NyomtatasVezerlo(QWidget* foablak) : QObject(foablak), foablak_(foablak)
 {
@@ -383,6 +401,12 @@ VariacioInfoBemenet NyomtatasVezerlo::VariacioInfoBemenetKeszites(Program& p)
     b.SzerkesztettVariacio = u.SzerkesztettVariacio;
     b.BontLottoIndex = p.VariacioAllomany.BontLottoIndex < 0 ? g.LottoIndex : p.VariacioAllomany.BontLottoIndex;
     b.BontIdegenSzamsorDb = p.VariacioAllomany.BontIdegenSzamsorDb;
+    // The last test's report, unless it judged the conditions over the
+    // selection and the options changed since.
+    const TesztVezerlo& teszt = p.Teszt();
+    b.PeldabontasLog = teszt.PeldabontasLog();
+    b.TesztFejlec = teszt.TesztFejlec();
+    b.TesztKihagyas = b.OpcioModosulas && teszt.FeltetelekTeszt && !teszt.Beallitas.HuzasokTeszt;
     b.VeletlenKiserletek = u.Vezerles.VeletlenKiserletek.load();
     const auto jatek = static_cast<std::size_t>(std::clamp(g.LottoIndex, 0, kJatekokSzama - 1));
     b.JegyAr = p.Beallitasok.JegyAr[jatek];
@@ -400,6 +424,7 @@ VariacioInfoBemenet NyomtatasVezerlo::VariacioInfoBemenetKeszites(Program& p)
     b.VeletlenSzamsorok = p.VariacioOpciok.VeletlenSzamsorok;
     b.TulirasBont = p.VariacioOpciok.TulirasBont;
     b.TulirasSorozat = p.VariacioOpciok.TulirasSorozat;
+    b.TalalatFelirat = p.VariacioOpciok.TalalatFelirat;
     b.ProgramAdatbazis = p.Adatbazis.AdatbazisTipus;
     b.AktualisVerzioAllomany = p.VariacioAllomany.AllomanyVerzioSzam == VerzioSzam();
     b.HuzasokSzama = p.Huzasok.HuzasokSzama;
@@ -546,11 +571,11 @@ bool NyomtatasVezerlo::SzelvenyekNyomtatasa(const SzelvenyOpciok& o)
         const int dpi = pr->resolution();
         const QPageLayout elrendezes = pr->pageLayout();
         const QRect teljes = elrendezes.fullRectPixels(dpi);
-        const QMarginsF minMargo = elrendezes.minimumMargins();
+        const QMargins minMargo = NyomtatasVezerlo::MinimumMargokPixelben(elrendezes, dpi);
         NyomtatoJellemzok n;
         n.NyomtatoDpiX = n.NyomtatoDpiY = dpi;
-        n.FizikaiMargoX = static_cast<std::int32_t>(std::lround(minMargo.left() * dpi / 72.0));
-        n.FizikaiMargoY = static_cast<std::int32_t>(std::lround(minMargo.top() * dpi / 72.0));
+        n.FizikaiMargoX = minMargo.left();
+        n.FizikaiMargoY = minMargo.top();
         const SzelvenyGeometria g = Meretezes(n, o);
         if (elso) {
             std::string hiba = PapirMeretHiba(teljes.width(), teljes.height(), dpi, dpi);

@@ -5,7 +5,9 @@
 // RTF file, opens the files it wrote with the desktop's program, and builds
 // the draw list, the variation list and the variation description from the
 // program's state.
+#include <QMargins>
 #include <QObject>
+#include <QPageLayout>
 #include <QString>
 
 #include <functional>
@@ -43,6 +45,9 @@ public:
     // A default printer exists. Without one every printout goes into a PDF
     // file the user names.
     bool VanNyomtato() const;
+    // The printer's unprintable edge in device pixels. The layout states its
+    // minimum margins in its own units, which differ between printer drivers.
+    static QMargins MinimumMargokPixelben(const QPageLayout& elrendezes, int felbontas);
     // The shared print and page set-up dialogs, created once on first use.
     // The printer they set up is the one the printouts go to: the default
     // printer, or where there is none the PDF output (A4 until the page

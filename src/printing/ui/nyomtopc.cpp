@@ -26,6 +26,7 @@
 #include "app/ui/program.h"
 #include "app/ui/uzenetek.h"
 #include "common/delphi_format.h"
+#include "variation/ui/variacio_vezerlo.h"
 
 using namespace kvx;
 
@@ -69,6 +70,11 @@ TNyomtOpc::TNyomtOpc(NyomtatasVezerlo* nyomtatas, QWidget* parent) : QDialog(par
 {
     setObjectName(QStringLiteral("NyomtOpc"));
     FormCreate();
+    // Lines deleted, edited (in place too) or generated anew: the next
+    // filling offers every sheet again.
+    VariacioVezerlo& v = Program::aktualis().Variacio();
+    for (auto jel : {&VariacioVezerlo::torles, &VariacioVezerlo::szerkesztesElott, &VariacioVezerlo::futasIndul})
+        connect(&v, jel, this, [this] { NyomtTartomanyReset = true; });
 }
 
 void TNyomtOpc::FormCreate()

@@ -256,6 +256,12 @@ void TBontLista::FormCreate()
     NyomtatasGomb = gomb("NyomtatasGomb", "Nyomtatás", " Nyomtatás ");
     NyomtatasAllomanybaGomb = gomb("NyomtatasAllomanybaGomb", "Rtf", " Variáció listájának nyomtatása állományba ");
     SzelvenyekGomb = gomb("SzelvenyekGomb", "Szelvények", " Szelvények kitöltése nyomtatóval ");
+    KeresesGomb = gomb("KeresesGomb", "Keresés", " Számsor keresése a húzások listájában ");
+    // A tool bar shows and hides its widgets through their actions.
+    for (QAction* a : eszkoz->actions())
+        if (eszkoz->widgetForAction(a) == KeresesGomb)
+            keresesAkcio_ = a;
+    keresesAkcio_->setVisible(false);
     fo->addWidget(eszkoz);
 
     BontTabla = new QTableView(this);
@@ -319,6 +325,7 @@ void TBontLista::FormCreate()
     connect(KilepesGomb, &QPushButton::clicked, this, &TBontLista::KilepesGombClick);
     connect(ToolButton6, &QToolButton::clicked, this, &TBontLista::ToolButton6Click);
     connect(EllenorzesGomb, &QToolButton::clicked, this, &TBontLista::VariacioSzamsorKeres);
+    connect(KeresesGomb, &QToolButton::clicked, this, &TBontLista::KeresesGombClick);
     connect(MentesGomb, &QToolButton::clicked, this, &TBontLista::mentesKerve);
     for (const auto& [b, nev] : parancsGombok())
         connect(b, &QToolButton::clicked, this, [this, n = nev] { emit parancsKerve(QString::fromUtf8(n)); });
@@ -370,6 +377,7 @@ void TBontLista::BontListaStart()
     }
     setWindowTitle(bontasEgyseg().Peldabontas ? QStringLiteral(" Példabontás listája")
                                               : QStringLiteral(" Variáció listája"));
+    keresesAkcio_->setVisible(huzasokListazhatok_);
     SzerkesztoGombokBeallitasa();
     // Placed afresh beside a main ticket built since the last showing.
     if (elhelyezveEpites_ != szelvenyek().Epites) {
@@ -733,6 +741,19 @@ void TBontLista::VisszaKeresGombClick()
         ElsoreKeresGombClick(true);
     else
         AktSorKijelol(r + 1);
+}
+
+void TBontLista::KeresesGombClick()
+{
+    mainState().BillentyuMod = 0;
+    const int n = GetKivRekord();
+    emit huzasKeresKerve(SorSzamai(Modell->Nezet, n), n);
+}
+
+void TBontLista::SetHuzasokListazhatok(bool lehet)
+{
+    huzasokListazhatok_ = lehet;
+    keresesAkcio_->setVisible(lehet);
 }
 
 void TBontLista::VariacioSzamsorKeres()

@@ -14,6 +14,7 @@
 #include "common/arrays.h"
 #include "variation/variation_list.h"
 
+class QAction;
 class QTableView;
 class QToolButton;
 class QPushButton;
@@ -69,6 +70,9 @@ public:
     QToolButton* ModositasGomb = nullptr;      // "Mdosts1"
     // Checks the selected line against the others (the check ticket).
     QToolButton* EllenorzesGomb = nullptr;
+    // Searches the selected line among the draws (shown only while the
+    // draws can be listed).
+    QToolButton* KeresesGomb = nullptr;
     // The search by hits of the last check.
     TKeresPanel* KeresPanel = nullptr;
     // Row (0-based) of the match the search stands on, -1 when none.
@@ -119,6 +123,10 @@ public:
     // The selected line goes onto the check ticket (Shift+Ctrl: the ticket
     // opens empty).
     void VariacioSzamsorKeres();
+    // The selected line goes onto the draw-search ticket.
+    void KeresesGombClick();
+    // Whether the draws list can be shown (its "Listázás" command is on).
+    void SetHuzasokListazhatok(bool lehet);
 
 signals:
     // The delete button: the range dialog is to choose the rows to delete,
@@ -134,6 +142,8 @@ signals:
     // item's component is to run.
     void parancsKerve(const QString& nev);
     void listazasTipp(const QString& tipp);
+    // The line of row sor (its ticket numbers) is to be searched among the draws.
+    void huzasKeresKerve(const kvx::TTombByte1D& szamok, int sor);
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -162,5 +172,7 @@ private:
     void BontTablaSelectCell(int sor, int oszlop);
     // The list closed for a worker's job on the store and shows again after it.
     bool tarMunkaAlattBezarva_ = false;
+    bool huzasokListazhatok_ = false;
+    QAction* keresesAkcio_ = nullptr;
     VariacioVezerlo& vezerlo_;
 };

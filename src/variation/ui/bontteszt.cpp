@@ -249,23 +249,7 @@ void TBontTeszt::TesztListDbTalalatraHint()
 
 void TBontTeszt::BontTesztBetoltes()
 {
-    const TesztBeallitas& b = teszt_.Beallitas;
-    const Program& p = Program::aktualis();
-    const SzamListak& l = p.Szamok;
-    std::string s = FormatThousands(p.Tar.BontSzelvszam) + " számsor tesztje: ";
-    if (b.HuzasokTeszt) {
-        s += std::to_string(p.HuzSzama.GetVariacioTesztSzamsorElso()) + ". - " +
-             std::to_string(p.HuzSzama.GetVariacioTesztSzamsorUtolso()) + ". húzások számsoraival, " +
-             std::to_string(teszt_.ABSZTEST) + " számsorral";
-    } else {
-        if (p.Jatek.VanPluszSzam)
-            s += std::to_string(b.TesztValtozoFoSzamDb) + "/" + std::to_string(l.KijeloltFoSzamDb) + " + " +
-                 std::to_string(b.TesztPluszSzamDb) + "/" + std::to_string(l.KijeloltPluszSzamDb);
-        else
-            s += std::to_string(b.TesztValtozoSzamDb) + "/" + std::to_string(l.KijeloltSzamDb());
-        s += " teljes variációjával, " + FormatThousands(teszt_.ABSZTEST) + " számsorral";
-    }
-    TesztFejlec->setText(q(s));
+    TesztFejlec->setText(q(teszt_.TesztFejlec()));
     RichEdit1->clear();
     ElteltIdoLabel->setText(QStringLiteral("Időtartam: ") + q(TesztIdoSzoveg(0)));
 }
@@ -285,7 +269,7 @@ void TBontTeszt::Start()
         raise();
         return;
     }
-    teszt_.Elokeszites(feltetelek);
+    teszt_.Elokeszites(feltetelek, TesztListDbTalalatraUpDown->value());
     FMeretIgazitas = true;
     BontTesztBetoltes();
     HatralevoIdoLabel->setText(QStringLiteral("Hátralévő: 0:00:00 "));

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/ui/program.h"
+#include "common/delphi_format.h"
 #include "conditions/markers.h"
 #include "variation/hit_ratio_check.h"
 #include "variation/line_condition_check.h"
@@ -24,7 +25,7 @@ TesztVezerlo::TesztVezerlo(Program& program, VariacioVezerlo& variacio, QObject*
 
 TesztVezerlo::~TesztVezerlo() = default;
 
-void TesztVezerlo::Elokeszites(bool feltetelek)
+void TesztVezerlo::Elokeszites(bool feltetelek, std::int32_t listaSzint)
 {
     const VariationStore& t = p_.Tar;
     const SzamListak& l = p_.Szamok;
@@ -35,6 +36,7 @@ void TesztVezerlo::Elokeszites(bool feltetelek)
     be.KijeloltSzamok = l.KijeloltSzamok;
     be.KijeloltFoSzamDb = l.KijeloltFoSzamDb;
     be.FixSzamok = l.FixSzamok;
+    be.ListaSzint = listaSzint;
     // The test reads a copy of the lines: the store keeps its width and
     // contents whatever happens during the test.
     be.SorHossz = t.BontMatrixSorHossz;
@@ -56,6 +58,20 @@ void TesztVezerlo::Elokeszites(bool feltetelek)
         be.ElsoSorszam = elso;
     }
     ABSZTEST = SetABSZTEST(Beallitas, g, d.Huzasok, elso, utolso, l.KijeloltFoSzamDb, l.KijeloltPluszSzamDb);
+    tesztFejlec_ = FormatThousands(t.BontSzelvszam) + " számsor tesztje: ";
+    if (Beallitas.HuzasokTeszt) {
+        tesztFejlec_ += std::to_string(p_.HuzSzama.GetVariacioTesztSzamsorElso()) + ". - " +
+                        std::to_string(p_.HuzSzama.GetVariacioTesztSzamsorUtolso()) + ". húzások számsoraival, " +
+                        std::to_string(ABSZTEST) + " számsorral";
+    } else {
+        if (g.VanPluszSzam)
+            tesztFejlec_ += std::to_string(Beallitas.TesztValtozoFoSzamDb) + "/" + std::to_string(l.KijeloltFoSzamDb) +
+                            " + " + std::to_string(Beallitas.TesztPluszSzamDb) + "/" +
+                            std::to_string(l.KijeloltPluszSzamDb);
+        else
+            tesztFejlec_ += std::to_string(Beallitas.TesztValtozoSzamDb) + "/" + std::to_string(l.KijeloltSzamDb());
+        tesztFejlec_ += " teljes variációjával, " + FormatThousands(ABSZTEST) + " számsorral";
+    }
     FeltetelekTeszt = feltetelek;
     if (feltetelek) {
         FeltetelRekordok& f = p_.Feltetelek;

@@ -33,8 +33,9 @@ public:
 
     // Takes the snapshot of the lines, the selection and the draws and makes
     // a new test ready to run; the previous result is dropped. feltetelek:
-    // judge the test lines against the conditions.
-    void Elokeszites(bool feltetelek);
+    // judge the test lines against the conditions; listaSzint: the class
+    // the window lists, up to which examples are kept.
+    void Elokeszites(bool feltetelek, std::int32_t listaSzint);
     // Runs the prepared test (on the worker). True when it ran to its end.
     bool Futtatas();
     // On the GUI thread after the worker has ended: keeps the result and
@@ -46,6 +47,8 @@ public:
 
     // The report while the test runs (from the counters as they stand).
     std::string KozbensoRiport() const;
+    // The heading of the prepared test: its lines, its source and its size.
+    const std::string& TesztFejlec() const { return tesztFejlec_; }
     // The final report; empty when no test has completed (PeldabontasLog).
     const std::string& PeldabontasLog() const { return peldabontasLog_; }
     void PeldabontasLogTorles() { peldabontasLog_.clear(); }
@@ -78,4 +81,5 @@ private:
     bool vanEredmeny_ = false;
     bool fut_ = false;
     std::string peldabontasLog_;
+    std::string tesztFejlec_;
 };

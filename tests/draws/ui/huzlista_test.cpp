@@ -16,6 +16,7 @@
 #include "draws/ui/huzasok_vezerlo.h"
 #include "draws/ui/huzbe.h"
 #include "draws/ui/huzlista.h"
+#include "printing/ui/nyomtatas_vezerlo.h"
 #include "tickets/ui/huzbeszelveny.h"
 #include "tickets/ui/szelvenyek.h"
 #include "variation/variation_store.h"
@@ -23,7 +24,10 @@
 #include "../../app/ui/harom_huzas.h"
 #include "../../app/ui/valaszolo.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QTimer>
 
 #include <QAction>
@@ -402,6 +406,49 @@ TEST_F(HuzListaAblakTest, ToolbarButtonsAreAllInViewWithPictures)
     // No button went into the toolbar's overflow menu.
     for (QToolButton* b : tb->findChildren<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
         EXPECT_FALSE(b->isVisible());
+}
+
+// The list's two print buttons run the database menu's printouts: to the
+// list file and on paper after the question.
+TEST_F(HuzListaAblakTest, ThePrintButtonsRunTheDatabaseMenusPrintouts)
+{
+    QTemporaryDir pdf;
+    ASSERT_TRUE(pdf.isValid());
+    NyomtatasVezerlo* ny = window_->Nyomtatas;
+    ASSERT_NE(ny, nullptr);
+    std::vector<std::unique_ptr<QPrinter>> nyomtatok;
+    ny->NyomtatoElerheto = [] { return true; };
+    ny->NyomtatoKeszites = [&](int) {
+        auto p = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
+        p->setOutputFormat(QPrinter::PdfFormat);
+        p->setOutputFileName(pdf.filePath(QStringLiteral("job%1.pdf").arg(nyomtatok.size() + 1)));
+        nyomtatok.push_back(std::move(p));
+        return nyomtatok.back().get();
+    };
+    window_->Akcio("Listzs3")->trigger();
+    ASSERT_TRUE(lista()->isVisible());
+    EXPECT_TRUE(lista()->ToolButton2->isEnabled());
+    EXPECT_TRUE(lista()->NyomtatasGomb->isEnabled());
+    EXPECT_EQ(lista()->ToolButton2->toolTip(), QStringLiteral(" Lista nyomtatása állományba - előnézet "));
+    EXPECT_EQ(lista()->NyomtatasGomb->toolTip(), QStringLiteral(" Lista papíralapú nyomtatása "));
+
+    const QString fajl = QString::fromStdString(kvx::folders().ListKonyvtar) + QStringLiteral("huzlist.rtf");
+    QFile::remove(fajl);
+    {
+        // The offscreen desktop opens no file: the program names it instead.
+        kvx::teszt::Valaszolo v({QStringLiteral("OK")});
+        lista()->ToolButton2->trigger();
+    }
+    EXPECT_TRUE(QFileInfo(fajl).size() > 0);
+    EXPECT_TRUE(nyomtatok.empty());
+    {
+        kvx::teszt::Valaszolo v({QStringLiteral("Igen")});
+        lista()->NyomtatasGomb->trigger();
+        ASSERT_EQ(v.Latott.size(), 1);
+        EXPECT_TRUE(v.Latott[0].Szoveg.startsWith(QStringLiteral("Elindítja a nyomtatást?")));
+    }
+    ASSERT_EQ(nyomtatok.size(), 1u);
+    EXPECT_TRUE(QFileInfo(nyomtatok[0]->outputFileName()).size() > 0);
 }
 
 namespace {

@@ -37,6 +37,8 @@
 #include "printing/nyomtatas_fixture.h"
 #include "printing/print_pages.h"
 #include "variation/store_jobs.h"
+#include "variation/variation_file.h"
+#include "conditions/variation_options.h"
 #include "app/ui/valaszolo.h"
 
 #include <gtest/gtest.h>
@@ -474,6 +476,95 @@ TEST_F(NyomtatasTest, InformationTextWithoutPagingAndItsPrintFile)
     EXPECT_EQ(RtfOlvasas(f.toStdString()), Tomoritve(szoveg));
 }
 
+// Both variation-list printouts put sorted lines back into their earlier
+// order first: the printout numbers them as before the sort.
+TEST_F(NyomtatasTest, TheVariationListPrintoutsRestoreTheEarlierOrderFirst)
+{
+    TBontLista* lista = ListaNyitva(20);
+    ASSERT_TRUE(lista);
+    const VariationStore& t = program_.Tar;
+    const std::vector<std::uint8_t> eredeti(t.FBontasMatrix, t.FBontasMatrix + 20 * 5);
+    ASSERT_TRUE(ny_->BontListaNyomtatas(true));
+    const std::vector<NyomtSor> vart = ny_->Egyseg.ListaPuffer;
+    struct Eset {
+        const char* nev;
+        std::function<void()> parancs;
+    } esetek[] = {
+        {"Lista1", [this] { window_->Lista1Click(); }},
+        {"Listanyomtatsa2",
+         [this] {
+             teszt::Valaszolo v({QStringLiteral("Igen")});
+             window_->Listanyomtatsa2Click();
+         }},
+    };
+    for (const Eset& e : esetek) {
+        window_->Rendezs1Click();
+        ASSERT_NE(std::vector<std::uint8_t>(t.FBontasMatrix, t.FBontasMatrix + 20 * 5), eredeti) << e.nev;
+        ASSERT_TRUE(window_->Akcio(QStringLiteral("Eredetisorrend1"))->isEnabled()) << e.nev;
+        ny_->Egyseg.Torles();
+        e.parancs();
+        EXPECT_EQ(std::vector<std::uint8_t>(t.FBontasMatrix, t.FBontasMatrix + 20 * 5), eredeti) << e.nev;
+        EXPECT_EQ(Tomoritve(ny_->Egyseg.ListaPuffer), Tomoritve(vart)) << e.nev;
+    }
+}
+
+// The Találat option is described by the summary its panel worked out, and
+// a loaded variation's option by the values its file brought.
+TEST_F(NyomtatasTest, TheTalalatOptionIsDescribedByItsSummary)
+{
+    Variacio(30);
+    struct Eset {
+        std::int32_t T;
+        bool teteles, sorozat;
+        const char* vart;
+    } esetek[] = {
+        {3, false, false, " 3 találatot elérő számsorok."},
+        {2, true, false, " 1 - 4 esetben előforduló, 2 találatot elérő számsorok."},
+        {2, true, true, " 1 - 4 esetben előforduló, 2 találatot elérő számsorok ciklikus leválogatása."},
+    };
+    const auto leiras = [this] {
+        std::vector<std::string> v;
+        for (const NyomtSor& s : ny_->InfoSzoveg())
+            v.push_back(s.Szoveg);
+        return v;
+    };
+    const auto utana = [](const std::vector<std::string>& v, const std::string& mi) -> std::string {
+        const auto i = std::find(v.begin(), v.end(), mi);
+        return i == v.end() || i + 1 == v.end() ? std::string("(nincs)") : *(i + 1);
+    };
+    OpcioKornyezet env;
+    env.KijeloltFoSzamDb = 12;
+    env.VariacioFoMeret = 5;
+    env.VariacioMeretFelso = 4;
+    env.SzamsorFoSzamDb = 5;
+    env.SzamsorHosszMax = 4;
+    for (const Eset& e : esetek) {
+        OpcioDobozok d;
+        d.TulirasBontBox = true;
+        d.TulirasUD = e.T;
+        d.TulirasTetelesBox = e.teteles;
+        d.TulirasTetelesEdit = "1";
+        d.TulirasTetelesMaxEdit = "4";
+        d.TulirasSorozatBox = e.sorozat;
+        const OpcioEredmeny r =
+            VariacioOpciokSzamitasa(d, OpcioForras::Nincs, env, program_.Feltetelek, program_.VariacioOpciok);
+        ASSERT_TRUE(r.Hiba.empty()) << r.Hiba;
+        ASSERT_EQ(program_.VariacioOpciok.TulirasSorozat, e.sorozat) << e.vart;
+        EXPECT_EQ(utana(leiras(), "Találat opció"), e.vart);
+    }
+    // A variation file brings T and the Tételes range without the panel.
+    VariacioOpcioErtekek& o = program_.VariacioOpciok;
+    o = {};
+    VariacioTorzs z;
+    z.TulirasBont = 1;
+    z.TulirasTeteles = 1;
+    z.Tuliras = 4;
+    z.TulirasTetelesMin = 2;
+    z.TulirasTetelesMax = 7;
+    VariacioTorzsAlkalmazas(z, program_.Tar, program_.Bontas, o, program_.Feltetelek, program_.VariacioAllomany);
+    EXPECT_EQ(utana(leiras(), "Találat opció"), " 2 - 7 esetben előforduló, 4 találatot elérő számsorok.");
+}
+
 namespace {
 
 // The information window shows the printed description, quoting the
@@ -532,10 +623,11 @@ TEST_F(NyomtatasTest, TheVariationListsToolBarRunsThePrintCouponAndModifyCommand
         EXPECT_EQ(b->toolTip(), window_->Akcio(QString::fromUtf8(nev))->toolTip()) << nev;
     }
     // The narrow window keeps every tool button on its bars (none pushed
-    // into an overflow menu).
+    // into an overflow menu); the search among the draws shows only while
+    // there are draws to list.
     for (QToolBar* bar : lista->findChildren<QToolBar*>())
         for (QToolButton* b : bar->findChildren<QToolButton*>()) {
-            if (!b->objectName().startsWith(QStringLiteral("qt_"))) {
+            if (!b->objectName().startsWith(QStringLiteral("qt_")) && b != lista->KeresesGomb) {
                 EXPECT_TRUE(b->isVisible()) << b->objectName().toStdString();
             }
         }

@@ -10,6 +10,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QLabel>
+#include <QPageLayout>
 #include <QPrinter>
 #include <QSlider>
 #include <QSpinBox>
@@ -207,6 +208,34 @@ TEST_F(SzelvenyKitoltesTest, WithoutAPrinterTheSheetsArePdfPagesWithTheMarksInTh
     EXPECT_TRUE(Van(Szavak(t.toStdString()), hely(7, 5, 0), "x", kDpi));
     EXPECT_TRUE(opc_->isVisible());
     opc_->close();
+}
+
+// The printer's unprintable edge is read in the unit its layout states it
+// in: the same 5 mm edge in every unit is 118 pixels at 600 dpi, and the
+// coupon geometry subtracts what the layout says.
+TEST(NyomtatoMargok, TheMinimumMarginsAreReadInTheirLayoutsUnits)
+{
+    struct Eset {
+        QPageLayout::Unit egyseg;
+        double bal, felso;  // in the layout's unit
+        int balPx, felsoPx;  // at 600 dpi
+    } esetek[] = {
+        {QPageLayout::Millimeter, 5, 4, 118, 94},
+        {QPageLayout::Inch, 0.2, 0.15, 120, 90},
+        {QPageLayout::Point, 14, 11, 117, 92},
+        {QPageLayout::Pica, 1, 0.5, 100, 50},
+        {QPageLayout::Cicero, 1, 0.5, 107, 53},
+        {QPageLayout::Didot, 10, 5, 89, 44},
+    };
+    for (const Eset& e : esetek) {
+        const QPageLayout l(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 20, 20, 20), e.egyseg,
+                            QMarginsF(e.bal, e.felso, e.bal, e.felso));
+        const QMargins m = NyomtatasVezerlo::MinimumMargokPixelben(l, 600);
+        EXPECT_EQ(m.left(), e.balPx) << static_cast<int>(e.egyseg);
+        EXPECT_EQ(m.top(), e.felsoPx) << static_cast<int>(e.egyseg);
+        EXPECT_EQ(m.right(), e.balPx) << static_cast<int>(e.egyseg);
+        EXPECT_EQ(m.bottom(), e.felsoPx) << static_cast<int>(e.egyseg);
+    }
 }
 
 TEST_F(SzelvenyKitoltesTest, KenoMarksItsDrawsStakeAndCountBoxesAndEuroJackpotItsExtraRow)

@@ -14,6 +14,7 @@
 #include "app/ui/valaszolo.h"
 #include "app/workers.h"
 #include "conditions/condition_records.h"
+#include "conditions/ui/info.h"
 #include "draws/ui/huzasok_vezerlo.h"
 #include "tickets/number_lists.h"
 #include "tickets/ui/filedialogs.h"
@@ -330,6 +331,47 @@ TEST_F(BontTesztTest, TheRunWindowsTesztButtonOpensTheTestAfterTheRun)
 }  // namespace
 
 namespace {
+
+// A finished test's report stands in the variation's description, and an
+// open information window shows it as soon as the test ends; a test that
+// judged the conditions over the selection no longer does once the options
+// changed after the run.
+TEST_F(BontTesztTest, TheTestsReportReachesTheDescription)
+{
+    variacio({2, 3, 4, 11, 12, 13, 21}, 1);
+    const std::int32_t sorok = variationStore().BontSzelvszam;
+    a("InfoGomb")->trigger();
+    TInfo* info = formok().Info;
+    ASSERT_TRUE(info && info->isVisible());
+    const auto leiras = [info] { return info->BontInfo->toPlainText(); };
+    ASSERT_FALSE(leiras().contains(QStringLiteral("számsor tesztje")));
+
+    a("eszt1")->trigger();
+    ASSERT_TRUE(tesztVegeVar());
+    ASSERT_TRUE(info->isVisible());
+    const QString fejlec = QStringLiteral("%1 számsor tesztje: 1. - 3. húzások számsoraival, 3 számsorral").arg(sorok);
+    EXPECT_TRUE(leiras().contains(fejlec)) << leiras().toStdString();
+    // The report follows without its first (empty) line.
+    const QString log = QString::fromStdString(program_.Teszt().PeldabontasLog()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const QStringList sorai = log.split(QLatin1Char('\n'));
+    ASSERT_GE(sorai.size(), 3);
+    EXPECT_TRUE(leiras().contains(fejlec + QLatin1Char('\n') + sorai[1])) << leiras().toStdString();
+    // A test of the draws is shown after a change of the options too.
+    bontasEgyseg().OpcioModosulas = true;
+    info->Listazas();
+    EXPECT_TRUE(leiras().contains(fejlec));
+    // A test that judged the conditions over the selection no longer
+    // describes the variation once the options changed.
+    TesztVezerlo& t = program_.Teszt();
+    t.FeltetelekTeszt = true;
+    t.Beallitas.HuzasokTeszt = false;
+    info->Listazas();
+    EXPECT_FALSE(leiras().contains(fejlec)) << leiras().toStdString();
+    bontasEgyseg().OpcioModosulas = false;
+    info->Listazas();
+    EXPECT_TRUE(leiras().contains(fejlec));
+    info->close();
+}
 
 TEST_F(BontTesztTest, FullTestJudgesTheLinesAgainstTheConditions)
 {

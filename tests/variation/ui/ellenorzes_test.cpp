@@ -21,6 +21,8 @@
 #include "tickets/number_lists.h"
 #include "tickets/ticket_layout.h"
 #include "tickets/ui/bontellszelveny.h"
+#include "tickets/ui/huzkeresszelveny.h"
+#include "draws/hit_search.h"
 #include "tickets/ui/szelvenyek.h"
 #include "variation/ui/bontas.h"
 #include "variation/ui/variacio_vezerlo.h"
@@ -326,6 +328,83 @@ TEST_F(EllenorzesTest, DrawIsCheckedAgainstTheVariation)
     for (int r = 0; r < sorok; ++r)
         db += talalat(r, {31}) == 1;
     EXPECT_TRUE(sz->InfoCimke->text().contains(QStringLiteral("   1 találat:%1").arg(db, 8)));
+}
+
+// The list's search button puts the selected line on the draw-search
+// ticket: the draws list opens at the first draw of the best class.
+TEST_F(EllenorzesTest, ListLineIsSearchedAmongTheDraws)
+{
+    general();
+    window_->Akcio("Listzs2")->trigger();
+    ASSERT_TRUE(lista()->isVisible());
+    ASSERT_TRUE(window_->Akcio("Listzs3")->isEnabled());
+    EXPECT_TRUE(lista()->KeresesGomb->isVisible());
+    // A line holding 31 (draw 1) or 3 or 22 (draw 2) of the draws'
+    // numbers 2, 11, 21, 31, 41 / 3, 12, 22, 32, 42 / 4, 13, 23, 33, 43.
+    const VariationStore& t = variationStore();
+    const std::vector<std::vector<int>> huzasok{{2, 11, 21, 31, 41}, {3, 12, 22, 32, 42}, {4, 13, 23, 33, 43}};
+    int sor = 0, legjobb = 0, elsoHuzas = 0;
+    for (int r = 0; r < t.BontSzelvszam && legjobb == 0; ++r)
+        for (int h = 0; h < 3; ++h)
+            if (const int db = talalat(r, huzasok[static_cast<std::size_t>(h)]); db > legjobb) {
+                legjobb = db;
+                sor = r + 1;
+                elsoHuzas = h + 1;
+            }
+    ASSERT_GT(legjobb, 0);
+    for (int h = 0; h < 3; ++h)
+        if (talalat(sor - 1, huzasok[static_cast<std::size_t>(h)]) == legjobb) {
+            elsoHuzas = h + 1;
+            break;
+        }
+    lista()->AktSorKijelol(sor);
+    lista()->KeresesGomb->click();
+    THuzKeresSzelveny* ker = szelvenyek().HuzKeresSzelveny;
+    ASSERT_TRUE(ker && ker->isVisible());
+    EXPECT_EQ(ker->windowTitle(), QStringLiteral(" Variáció %1. számsora").arg(sor));
+    TTombByte1D szamok;
+    for (int k = 0; k < t.BontMatrixSorHossz; ++k)
+        szamok.push_back(szamListak().KijeloltSzamok[t.sor(sor - 1)[k]]);
+    std::sort(szamok.begin(), szamok.end());
+    TTombByte1D jelolt = ker->Jelolesek.Jeloltek;
+    std::sort(jelolt.begin(), jelolt.end());
+    EXPECT_EQ(jelolt, szamok);
+    THuzLista* huzasLista = formok().HuzLista;
+    ASSERT_TRUE(huzasLista->isVisible());
+    ASSERT_TRUE(huzasLista->KeresPanel->isVisible());
+    EXPECT_EQ(huzasLista->KeresPanel->KeresBox->currentText(), QStringLiteral("%1 találat").arg(legjobb));
+    EXPECT_EQ(huzLista().KivRekord, elsoHuzas);
+}
+
+// A sorted variation is put back into its earlier order before a draw is
+// checked against it: the hits count the lines as the list numbers them.
+TEST_F(EllenorzesTest, ADrawIsCheckedAgainstTheLinesInTheirEarlierOrder)
+{
+    general();
+    const VariationStore& t = variationStore();
+    const std::size_t bajt = static_cast<std::size_t>(t.BontSzelvszam) * static_cast<std::size_t>(t.BontMatrixSorHossz);
+    const std::vector<std::uint8_t> eredeti(t.FBontasMatrix, t.FBontasMatrix + bajt);
+    window_->Akcio("Listzs2")->trigger();
+    window_->Akcio("Rendezs1")->trigger();
+    ASSERT_NE(std::vector<std::uint8_t>(t.FBontasMatrix, t.FBontasMatrix + bajt), eredeti);
+    ASSERT_TRUE(window_->Akcio("Eredetisorrend1")->isEnabled());
+    window_->Akcio("Listzs3")->trigger();
+    THuzLista* huzasok = formok().HuzLista;
+    ASSERT_TRUE(huzasok->isVisible());
+    huzasok->EloreGombClick();
+    huzasok->KeresVariaciobanGomb->trigger();
+    EXPECT_EQ(std::vector<std::uint8_t>(t.FBontasMatrix, t.FBontasMatrix + bajt), eredeti);
+    EXPECT_FALSE(window_->Akcio("Eredetisorrend1")->isEnabled());
+    TBontEllSzelveny* sz = szelvenyek().BontEllSzelveny;
+    ASSERT_TRUE(sz->isVisible());
+    EXPECT_EQ(sz->windowTitle(), QStringLiteral(" Keres: húzások 1. számsora"));
+    // The search walks the lines holding 31 in the restored order.
+    ASSERT_TRUE(panel()->isVisible());
+    EXPECT_EQ(panel()->KeresBox->currentText(), QStringLiteral("1 találat"));
+    int elso = 0;
+    while (elso < t.BontSzelvszam && talalat(elso, {31}) != 1)
+        ++elso;
+    EXPECT_EQ(lista()->KivRekord, elso + 1);
 }
 
 }  // namespace
