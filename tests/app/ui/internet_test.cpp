@@ -21,7 +21,7 @@
 
 #include "app/game_table.h"
 #include "app/online_access.h"
-#include "app/ui/foablak.h"
+#include "shell/foablak.h"
 #include "app/ui/internet_vezerlo.h"
 #include "app/ui/internetletoltesablak.h"
 #include "app/ui/program.h"

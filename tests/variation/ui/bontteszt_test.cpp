@@ -5,8 +5,8 @@
 #include "variation/ui/bontteszt.h"
 
 #include "app/settings.h"
-#include "app/ui/foablak.h"
-#include "app/ui/formok.h"
+#include "shell/foablak.h"
+#include "shell/formok.h"
 #include "app/ui/harom_huzas.h"
 #include "app/ui/program.h"
 #include "app/ui/valaszolo.h"

@@ -1,4 +1,4 @@
-#include "app/ui/formok.h"
+#include "shell/formok.h"
 #include "app/ui/internet_vezerlo.h"
 
 #include <QAction>
@@ -9,13 +9,13 @@
 #include "app/ui/ablak_elhelyezes.h"
 
 #include "app/ui/beallitasok.h"
-#include "app/ui/foablak.h"
+#include "shell/foablak.h"
 #include "app/ui/internetletoltesablak.h"
 #include "app/ui/nevjegy.h"
 #include "app/ui/sugo.h"
 #include "app/ui/uzenetek.h"
 #include "app/shell_state.h"
-#include "app/ui/statisztika_bekotes.h"
+#include "shell/statisztika_bekotes.h"
 #include "app/ui/uzenetablak.h"
 #include "app/version.h"
 #include "app/wait_jobs.h"
