@@ -35,7 +35,7 @@
 #include "variation/ui/variacio_vezerlo.h"
 #include "draws/ui/huzszama.h"
 #include "draws/draw_ranges.h"
-#include "tickets/ui/bontellszelveny.h"
+#include "variation/ui/bontellszelveny.h"
 #include "tickets/ui/szelvenyek.h"
 #include "tickets/file_helpers.h"
 #include "tickets/ui/filedialogs.h"

@@ -7,7 +7,7 @@
 #include <QApplication>
 
 #include "app/game_table.h"
-#include "tickets/ui/bontellszelveny.h"
+#include "variation/ui/bontellszelveny.h"
 #include "tickets/ui/bontszelveny.h"
 #include "tickets/ui/foszelveny.h"
 #include "tickets/ui/huzbeszelveny.h"

@@ -25,7 +25,7 @@
 #include "variation/ui/variacio_vezerlo.h"
 #include "conditions/ui/feltetelek.h"
 #include "draws/ui/huzszama.h"
-#include "tickets/ui/bontellszelveny.h"
+#include "variation/ui/bontellszelveny.h"
 #include "tickets/ui/bontszelveny.h"
 #include "tickets/ui/foszelveny.h"
 #include "tickets/ui/szelvenyek.h"

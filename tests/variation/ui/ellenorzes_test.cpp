@@ -17,7 +17,7 @@
 #include "app/workers.h"
 #include "conditions/condition_records.h"
 #include "tickets/number_lists.h"
-#include "tickets/ui/bontellszelveny.h"
+#include "variation/ui/bontellszelveny.h"
 #include "tickets/ui/szelvenyek.h"
 #include "variation/ui/bontas.h"
 #include "variation/ui/variacio_vezerlo.h"

@@ -15,7 +15,7 @@
 #include "conditions/ui/feltetelek.h"
 #include "conditions/ui/info.h"
 #include "tickets/number_lists.h"
-#include "tickets/ui/bontellszelveny.h"
+#include "variation/ui/bontellszelveny.h"
 #include "tickets/ui/szelvenyek.h"
 #include "variation/ui/bontas.h"
 #include "variation/ui/bontlista.h"

@@ -1,4 +1,4 @@
-#include "tickets/ui/bontellszelveny.h"
+#include "variation/ui/bontellszelveny.h"
 #include "app/ui/program.h"
 #include "variation/ui/variacio_vezerlo.h"
 
