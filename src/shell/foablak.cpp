@@ -189,6 +189,7 @@ protected:
 TFoablak::TFoablak(const QString& programAllomany, const QStringList& args, QWidget* parent) : QMainWindow(parent)
 {
     setObjectName("Foablak");
+    AlrendszerekBekotese();
     Kerdes = [](const QString& szoveg) { return FigyelmeztetoKerdes(szoveg); };
     HibaUzenet = [](const QString& szoveg) { kvx::HibaUzenet(szoveg); };
     huzasokBetoltese = [this] { HuzasokBetoltese(); };

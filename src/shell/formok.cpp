@@ -40,6 +40,7 @@
 #include "tickets/ui/huzszelveny.h"
 #include "tickets/ui/szelvenyek.h"
 #include "tickets/ui/szelveny_vezerlo.h"
+#include "variation/ui/bontellszelveny.h"
 #include "variation/ui/bontteszt.h"
 #include "tickets/ui/bontszelveny.h"
 #include "variation/ui/variacio_vezerlo.h"
@@ -160,6 +161,16 @@ Formok& formok()
     return f;
 }
 
+void AlrendszerekBekotese()
+{
+    kvx::Program& p = kvx::Program::aktualis();
+    p.HuzasokV();
+    p.Szelveny();
+    p.Variacio();
+    p.Teszt();
+    BontEllSzelvenyBekotes();
+}
+
 void FormokLetrehozasa(TFoablak& foablak)
 {
     Formok& f = formok();
@@ -183,7 +194,13 @@ void FormokLetrehozasa(TFoablak& foablak)
     // The conditions window knows the variation it stands beside: with lines
     // it only lists the conditions, and its button starts a run or asks to
     // delete the variation as the main window's commands do.
-    f.Feltetelek->SetVariacioVezerlo(&kvx::Program::aktualis().Variacio());
+    {
+        VariacioVezerlo* v = &kvx::Program::aktualis().Variacio();
+        f.Feltetelek->Variacio = [v] { return v->Kep(); };
+        f.Feltetelek->VariacioFut = [v] { return v->Fut(); };
+        f.Feltetelek->VariacioTorlesEng = [v] { return v->TorlesEng2(); };
+        f.Feltetelek->VariacioTorles = [v] { v->BontasTorlese(false); };
+    }
     // Conditions cleared behind the window: its boxes and edits follow.
     QObject::connect(&kvx::Program::aktualis().Variacio(), &VariacioVezerlo::feltetelekTorolve, f.Feltetelek.data(),
                      [w = f.Feltetelek.data()] {
@@ -316,6 +333,12 @@ void FormokLetrehozasa(TFoablak& foablak)
             d->exec();
     });
     f.Info = new TInfo(szulo);
+    // "Diagram" follows the variation's rows.
+    {
+        VariacioVezerlo* v = &kvx::Program::aktualis().Variacio();
+        f.Info->VanSor = [v] { return v->Kep().LefoglaltSorok > 0; };
+        QObject::connect(v, &VariacioVezerlo::valtozott, f.Info.data(), &TInfo::DiagramAllapot);
+    }
     // The information window: opened by its command, refreshed while it is
     // visible by every change of the conditions, the options, the ticket
     // and the variation (cheap when nothing it shows changed).

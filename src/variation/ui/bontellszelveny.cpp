@@ -30,6 +30,20 @@ constexpr std::int32_t kNemSzereploSzin = 160 | (160 << 8) | (164 << 16);
 
 }  // namespace
 
+void BontEllSzelvenyBekotes()
+{
+    SzelvenyekAllapot& s = szelvenyek();
+    s.BontEllEpites = [](QWidget* foablak) {
+        szelvenyek().BontEllSzelveny = new TBontEllSzelveny(Program::aktualis().Variacio(), foablak);
+    };
+    s.BontEllLebontas = [] {
+        QPointer<TBontEllSzelveny>& p = szelvenyek().BontEllSzelveny;
+        if (p)
+            SzelvenyLebontasa(p.data());
+        p = nullptr;
+    };
+}
+
 TBontEllSzelveny::TBontEllSzelveny(VariacioVezerlo& vezerlo, QWidget* foablak)
     : TSzelveny(QStringLiteral("BESz"), kvx::FajtaBontEllSzelveny, true, true, true, QStringLiteral(" Variáció ellenőrzés"), foablak),
       vezerlo_(vezerlo)

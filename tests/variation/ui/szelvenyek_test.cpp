@@ -47,6 +47,7 @@ protected:
         SzelvIniAlap(settings(), game(), mainState(), 13);
         uzenetek.clear();
         szelvenyek().Uzenet = [this](QWidget*, const QString& t, SzelvenyUzenetFajta) { uzenetek.push_back(t); };
+        BontEllSzelvenyBekotes();
     }
     void TearDown() override
     {
