@@ -1,4 +1,4 @@
-#include "app/ui/inditas.h"
+#include "shell/inditas.h"
 #include "app/ui/program.h"
 
 int main(int argc, char** argv)

@@ -24,7 +24,6 @@
 #include "app/ui/gui_sor.h"
 #include "app/ui/kavarex_application.h"
 #include "app/ui/program.h"
-#include "app/ui/formok.h"
 #include "app/ui/uzenetablak.h"
 #include "app/ui/uzenetek.h"
 #include "app/connection_probe.h"
@@ -379,7 +378,7 @@ void InternetVezerlo::InternetMegszStart(int kind)
         bool ok = false;
         {
             // The wait window shows while the export is written.
-            const QPointer<TUzenetAblak> w = formok().UzenetAblak;
+            const QPointer<TUzenetAblak> w = Program::aktualis().VarakozoAblak;
             if (w)
                 w->UzenetKi(QString::fromUtf8("Export állomány mentése"), 0, kFeladatNincs, false);
             ok = ExportKiiras(allomany, "csv", tar, p.Szamok, p.Jatek, fejlec, hiba);

@@ -2,10 +2,6 @@
 
 #include "app/ui/internet_vezerlo.h"
 #include "app/ui/megszakitas.h"
-#include "draws/ui/huzasok_vezerlo.h"
-#include "tickets/ui/szelveny_vezerlo.h"
-#include "variation/ui/teszt_vezerlo.h"
-#include "variation/ui/variacio_vezerlo.h"
 
 #include <QCoreApplication>
 #include <QThread>
@@ -21,10 +17,6 @@ Program* g_aktualis = nullptr;
 Program::Program() : elozo_(g_aktualis)
 {
     g_aktualis = this;
-    huzasok_ = std::make_unique<HuzasokVezerlo>(*this);
-    szelveny_ = std::make_unique<SzelvenyVezerlo>(*this);
-    variacio_ = std::make_unique<VariacioVezerlo>(*this, *szelveny_);
-    teszt_ = std::make_unique<TesztVezerlo>(*this, *variacio_);
     internet_ = std::make_unique<InternetVezerlo>();
 }
 
@@ -38,11 +30,13 @@ Program::~Program()
         MunkaszalakLeallitasa(Szalak);
     else
         Szalak.MindetLeallit();
-    teszt_.reset();
+    while (!vezerlok_.empty())
+        vezerlok_.pop_back();
+    teszt_ = nullptr;
+    variacio_ = nullptr;
+    szelveny_ = nullptr;
+    huzasok_ = nullptr;
     internet_.reset();
-    variacio_.reset();
-    szelveny_.reset();
-    huzasok_.reset();
     g_aktualis = elozo_;
 }
 

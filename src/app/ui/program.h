@@ -28,12 +28,19 @@
 #include "variation/variation_file.h"
 #include "variation/variation_store.h"
 
+#include <QObject>
+#include <QPointer>
+
 #include <memory>
+#include <vector>
 
 class HuzasokVezerlo;
 class InternetVezerlo;
 class SzelvenyVezerlo;
 class TesztVezerlo;
+namespace kvx {
+class TUzenetAblak;
+}
 class VariacioVezerlo;
 
 namespace kvx {
@@ -56,6 +63,9 @@ public:
     UzenetBeallitasok Uzenetek;
     GyartoCimek Gyarto;
     UzenetAblakAllapot UzenetAblak;
+    // The wait window, for the windows below the shell that show it around
+    // a long step of their own; set where the shell creates it.
+    QPointer<kvx::TUzenetAblak> VarakozoAblak;
     OnlineAllapot Online;
     // Draws database.
     DrawsState Huzasok;
@@ -79,11 +89,15 @@ public:
     // Statistics: the cached result of every statistic.
     StatMasolat Statisztika;
     // The controllers: every change of shared state that more than one window
-    // shows goes through one of them, and they announce it with signals.
-    VariacioVezerlo& Variacio() { return *variacio_; }
-    HuzasokVezerlo& HuzasokV() { return *huzasok_; }
-    SzelvenyVezerlo& Szelveny() { return *szelveny_; }
-    TesztVezerlo& Teszt() { return *teszt_; }
+    // shows goes through one of them, and they announce it with signals. A
+    // subsystem's controller belongs to its window library, which defines its
+    // accessor: the first call makes it (after the controllers it works
+    // with), and the program keeps it until it ends. The shell makes them
+    // all before its first window.
+    VariacioVezerlo& Variacio();
+    HuzasokVezerlo& HuzasokV();
+    SzelvenyVezerlo& Szelveny();
+    TesztVezerlo& Teszt();
     InternetVezerlo& InternetV() { return *internet_; }
 
     // Last, so that it is destroyed first: every worker is stopped and joined
@@ -91,11 +105,22 @@ public:
     SzalNyilvantartas Szalak;
 
 private:
+    // Keeps a controller made by its accessor; they go in the reverse order
+    // of their making.
+    template <typename T>
+    T* Megtart(std::unique_ptr<T> vezerlo)
+    {
+        T* p = vezerlo.get();
+        vezerlok_.emplace_back(std::move(vezerlo));
+        return p;
+    }
+
     Program* elozo_ = nullptr;
-    std::unique_ptr<VariacioVezerlo> variacio_;
-    std::unique_ptr<HuzasokVezerlo> huzasok_;
-    std::unique_ptr<SzelvenyVezerlo> szelveny_;
-    std::unique_ptr<TesztVezerlo> teszt_;
+    VariacioVezerlo* variacio_ = nullptr;
+    HuzasokVezerlo* huzasok_ = nullptr;
+    SzelvenyVezerlo* szelveny_ = nullptr;
+    TesztVezerlo* teszt_ = nullptr;
+    std::vector<std::unique_ptr<QObject>> vezerlok_;
     std::unique_ptr<InternetVezerlo> internet_;
 };
 

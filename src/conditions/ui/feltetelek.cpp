@@ -116,9 +116,7 @@ void TFeltetelek::uzenet(UzenetFajta f, const QString& s)
 
 FeltetelekVariacio TFeltetelek::variacio() const
 {
-    if (Variacio)
-        return Variacio();
-    return vezerlo_ ? vezerlo_->Kep() : FeltetelekVariacio{};
+    return Variacio ? Variacio() : FeltetelekVariacio{};
 }
 
 void TFeltetelek::FormCreate()
@@ -753,7 +751,7 @@ void TFeltetelek::TorlesGombClick()
 {
     FeltetelRekordok& f = *Allapot.Feltetelek;
     const FeltetelekVariacio v = variacio();
-    if (vezerlo_ && vezerlo_->Fut()) return;
+    if (VariacioFut && VariacioFut()) return;
     const auto kerdes = [this](const char* szoveg) {
         const QString q = QString::fromUtf8(szoveg);
         return Kerdes ? Kerdes(q) : JovahagyasKerese(q);
@@ -772,7 +770,7 @@ void TFeltetelek::TorlesGombClick()
     } else {
         // Unsaved lines: the variation controller asks, keeps them in the
         // Back folder, and deletes them with the conditions.
-        tovabb = vezerlo_ && vezerlo_->TorlesEng2();
+        tovabb = VariacioTorlesEng && VariacioTorlesEng();
     }
     if (!tovabb) return;
     FeltetelTorlesHelyzet h;
@@ -780,7 +778,7 @@ void TFeltetelek::TorlesGombClick()
     h.BontasBovites = v.BontasBovites;
     h.TulirasBont = Allapot.Opciok->TulirasBont;
     const FeltetelTorlesEredmeny r = FeltetelekTorlese(f, h);
-    if (r.VariacioTorlendo && vezerlo_) vezerlo_->BontasTorlese(false);
+    if (r.VariacioTorlendo && VariacioTorles) VariacioTorles();
     if (r.HibapontTorolve) {
         const QSignalBlocker b1(HibapontBeEdit), b2(TulirasBontBox);
         HibapontBeEdit->setValue(0);

@@ -6,7 +6,7 @@
 // records are normalised and shown, no handler chain is replayed.
 #include <QDialog>
 
-#include "variation/ui/variacio_vezerlo.h"
+#include "conditions/ui/variacio_kep.h"
 #include <QSpinBox>
 
 #include <cstdint>
@@ -78,10 +78,15 @@ public:
     enum class UzenetFajta { Informacio, Figyelmeztetes };
     std::function<void(UzenetFajta, const QString&)> Uzenet;  // default: the program's message boxes
     std::function<bool(const QString&)> Kerdes;               // default: JovahagyasKerese
-    // The variation's state; by default the one of the controller given to
-    // the window (none: no variation). Tests put a state of their own here.
+    // The variation's state (unset: no variation). The wiring hands the
+    // variation controller's here; tests put a state of their own.
     std::function<FeltetelekVariacio()> Variacio;
-    void SetVariacioVezerlo(VariacioVezerlo* v) { vezerlo_ = v; }
+    // What the window asks of the variation controller, set by the wiring;
+    // unset, there is no variation: no run goes, unsaved lines are not
+    // given up, nothing is deleted.
+    std::function<bool()> VariacioFut;        // a run is going
+    std::function<bool()> VariacioTorlesEng;  // may the unsaved lines go (asks)
+    std::function<void()> VariacioTorles;     // deletes the variation
 
     // Frame.
     QTabWidget* FeltetelekPC = nullptr;
@@ -245,5 +250,4 @@ private:
 
     std::int32_t aktSzamcsoport_ = 1;
     bool betoltes_ = false;  // records are being shown: no change handler writes
-    VariacioVezerlo* vezerlo_ = nullptr;
 };

@@ -22,7 +22,6 @@
 #include "app/ui/program.h"
 #include "app/ui/ablak_segedek.h"
 #include "app/window_geometry.h"
-#include "variation/ui/variacio_vezerlo.h"
 
 using namespace kvx;
 
@@ -30,8 +29,6 @@ TInfo::TInfo(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Info"));
     FormCreate();
-    // "Diagram" follows the variation's rows.
-    connect(&Program::aktualis().Variacio(), &VariacioVezerlo::valtozott, this, &TInfo::DiagramAllapot);
 }
 
 void TInfo::FormCreate()
@@ -145,7 +142,7 @@ void TInfo::FormResize()
 
 void TInfo::DiagramAllapot()
 {
-    const bool sorok = VanSor ? VanSor() : Program::aktualis().Variacio().Kep().LefoglaltSorok > 0;
+    const bool sorok = VanSor && VanSor();
     Button4->setEnabled(diagram_ && sorok);
     Button4->setToolTip(diagram_ ? QString() : QString::fromUtf8(kNemElerheto));
 }

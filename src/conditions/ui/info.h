@@ -25,7 +25,8 @@ public:
     // the selection, the error points and the selected conditions.
     std::function<kvx::InfoSorok()> Epito;
     // Whether rows are allocated for the variation ("Diagram" needs them);
-    // by default the program's variation, followed as it changes.
+    // unset, none are. The wiring hands the variation's here and calls
+    // DiagramAllapot whenever it changes.
     std::function<bool()> VanSor;
 
     void Start();
@@ -38,6 +39,8 @@ public:
     void NyomtatasEngedelyezes();
     // Someone shows the diagram: "Diagram" works from now on.
     void DiagramEngedelyezes();
+    // "Diagram" works when someone shows the diagram and rows are allocated.
+    void DiagramAllapot();
     // "Diagram": asks for the frequency distribution of the variation.
     void Button4Click();
 
@@ -56,7 +59,6 @@ private:
     // At the first showing: as high as the main window's client area less
     // its toolbar band twice, down to the button panel alone.
     void MagassagBeallitas();
-    void DiagramAllapot();
     kvx::InfoSorok sorok_;  // what the display shows
     bool diagram_ = false;  // someone shows the diagram
     // The width that shows the description's 90-character lines whole.

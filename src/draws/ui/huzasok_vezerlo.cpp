@@ -16,6 +16,13 @@ TalalatiAranyTartomanyok talArTartomanyok(FeltetelRekordok& f)
 
 }  // namespace
 
+HuzasokVezerlo& kvx::Program::HuzasokV()
+{
+    if (!huzasok_)
+        huzasok_ = Megtart(std::make_unique<HuzasokVezerlo>(*this));
+    return *huzasok_;
+}
+
 HuzasokVezerlo::HuzasokVezerlo(kvx::Program& program, QObject* parent) : QObject(parent), p_(program)
 {
     AllomanyIro = [](const std::string& utvonal, const std::vector<std::uint8_t>& kep) {

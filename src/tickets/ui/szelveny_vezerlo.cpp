@@ -2,6 +2,13 @@
 
 #include "app/ui/program.h"
 
+SzelvenyVezerlo& kvx::Program::Szelveny()
+{
+    if (!szelveny_)
+        szelveny_ = Megtart(std::make_unique<SzelvenyVezerlo>(*this));
+    return *szelveny_;
+}
+
 SzelvenyVezerlo::SzelvenyVezerlo(kvx::Program& program, QObject* parent) : QObject(parent), p_(program) {}
 
 bool SzelvenyVezerlo::ValtozasEngedelyezett()

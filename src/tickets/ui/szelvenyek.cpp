@@ -7,13 +7,11 @@
 #include <QApplication>
 
 #include "app/game_table.h"
-#include "tickets/ui/bontellszelveny.h"
 #include "tickets/ui/bontszelveny.h"
 #include "tickets/ui/foszelveny.h"
 #include "tickets/ui/huzbeszelveny.h"
 #include "tickets/ui/huzkeresszelveny.h"
 #include "tickets/ui/huzszelveny.h"
-#include "variation/ui/variacio_vezerlo.h"
 
 SzelvenyekAllapot& szelvenyek()
 {
@@ -26,15 +24,19 @@ namespace {
 template <typename T>
 void lebont(QPointer<T>& p)
 {
-    if (p) {
-        p->Bezaras = true;
-        p->close();
-        delete p.data();
-    }
+    if (p)
+        SzelvenyLebontasa(p.data());
     p = nullptr;
 }
 
 }  // namespace
+
+void SzelvenyLebontasa(TSzelveny* szelveny)
+{
+    szelveny->Bezaras = true;
+    szelveny->close();
+    delete szelveny;
+}
 
 void SzelvenyekLebontasa()
 {
@@ -43,7 +45,8 @@ void SzelvenyekLebontasa()
     lebont(s.BontSzelveny);
     lebont(s.HuzSzelveny);
     lebont(s.HuzKeresSzelveny);
-    lebont(s.BontEllSzelveny);
+    if (s.BontEllLebontas)
+        s.BontEllLebontas();
     lebont(s.Foszelveny);
 }
 
@@ -56,7 +59,8 @@ void SzelvenyekLetrehozasa(QWidget* mainWindow)
     // Each construction but the draw entry derives the game parameters
     // again, so every ticket built after the main ticket sees the new game.
     s.Foszelveny = new TFoszelveny(kvx::Program::aktualis().Szelveny(), mainWindow);
-    s.BontEllSzelveny = new TBontEllSzelveny(kvx::Program::aktualis().Variacio(), mainWindow);
+    if (s.BontEllEpites)
+        s.BontEllEpites(mainWindow);
     s.HuzKeresSzelveny = new THuzKeresSzelveny(kvx::Program::aktualis().HuzasokV(), mainWindow);
     s.HuzSzelveny = new THuzSzelveny(mainWindow);
     s.BontSzelveny = new TBontSzelveny(mainWindow);

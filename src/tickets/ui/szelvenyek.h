@@ -9,6 +9,7 @@
 
 #include <functional>
 
+class TSzelveny;
 class TFoszelveny;
 class TBontSzelveny;
 class TBontEllSzelveny;
@@ -24,7 +25,7 @@ using SzelvenyUzenetFuggveny = std::function<void(QWidget* parent, const QString
 struct SzelvenyekAllapot {
     QPointer<QWidget> Foablak;
     QPointer<TFoszelveny> Foszelveny;
-    QPointer<TBontEllSzelveny> BontEllSzelveny;
+    QPointer<TBontEllSzelveny> BontEllSzelveny;  // a window of the variation
     QPointer<THuzKeresSzelveny> HuzKeresSzelveny;
     QPointer<THuzSzelveny> HuzSzelveny;
     QPointer<TBontSzelveny> BontSzelveny;
@@ -34,6 +35,11 @@ struct SzelvenyekAllapot {
     int Epites = 0;
     // Shows a ticket's message; empty means a QMessageBox. Tests replace it.
     SzelvenyUzenetFuggveny Uzenet;
+    // The variation check ticket is one of the variation's windows: its
+    // library puts here how it is built and torn down (BontEllSzelvenyBekotes).
+    // Unset, as for the tickets alone, it is not built.
+    std::function<void(QWidget* mainWindow)> BontEllEpites;
+    std::function<void()> BontEllLebontas;
 };
 
 // The program's one instance.
@@ -45,6 +51,8 @@ SzelvenyekAllapot& szelvenyek();
 void SzelvenyekLetrehozasa(QWidget* mainWindow);
 // Destroys the six tickets (the reverse of the build).
 void SzelvenyekLebontasa();
+// Closes and destroys one ticket for good.
+void SzelvenyLebontasa(TSzelveny* szelveny);
 
 // The marking mode from the modifier keys held now: Shift 50, Ctrl 100,
 // Shift+Ctrl 200, Alt 300, Shift+Alt 350 (games with bonus numbers only),

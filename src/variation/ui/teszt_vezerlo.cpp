@@ -11,6 +11,13 @@
 
 using namespace kvx;
 
+TesztVezerlo& Program::Teszt()
+{
+    if (!teszt_)
+        teszt_ = Megtart(std::make_unique<TesztVezerlo>(*this, Variacio()));
+    return *teszt_;
+}
+
 TesztVezerlo::TesztVezerlo(Program& program, VariacioVezerlo& variacio, QObject* parent)
     : QObject(parent), p_(program), variacio_(variacio)
 {

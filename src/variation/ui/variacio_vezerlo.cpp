@@ -14,6 +14,13 @@
 
 using namespace kvx;
 
+VariacioVezerlo& Program::Variacio()
+{
+    if (!variacio_)
+        variacio_ = Megtart(std::make_unique<VariacioVezerlo>(*this, Szelveny()));
+    return *variacio_;
+}
+
 VariacioVezerlo::VariacioVezerlo(Program& program, SzelvenyVezerlo& szelveny, QObject* parent)
     : QObject(parent), p_(program)
 {

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "common/arrays.h"
+#include "conditions/ui/variacio_kep.h"
 #include "variation/command_availability.h"
 #include "variation/generation_run.h"
 #include "variation/line_entry.h"
@@ -18,17 +19,6 @@ namespace kvx {
 class Program;
 }
 class SzelvenyVezerlo;
-
-// The state of the variation that other windows show (the conditions
-// window's mode and buttons).
-struct VariacioKep {
-    std::int64_t SzamsorDb = 0;       // lines of the variation
-    std::int64_t LefoglaltSorok = 0;  // rows allocated for it
-    bool BontasBovites = false;       // extension mode
-    bool Pause = false;
-    bool Szerkesztett = false;
-    bool Befejezetlen = false;
-};
 
 class VariacioVezerlo : public QObject {
     Q_OBJECT

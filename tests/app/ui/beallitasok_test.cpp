@@ -1,8 +1,8 @@
 // The settings window: the variation limit, the price, the backup switch
 // and the text size.
 #include "app/ui/beallitasok.h"
-#include "app/ui/foablak.h"
-#include "app/ui/formok.h"
+#include "shell/foablak.h"
+#include "shell/formok.h"
 #include "app/ui/program.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 // The main window on the offscreen platform: start-up, the game menu and the
 // INI file written on close.
-#include "app/ui/foablak.h"
+#include "shell/foablak.h"
 #include "app/ui/program.h"
 
 #include "app/folders.h"

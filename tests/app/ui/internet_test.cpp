@@ -22,8 +22,8 @@
 
 #include "app/game_table.h"
 #include "app/online_access.h"
-#include "app/ui/foablak.h"
-#include "app/ui/formok.h"
+#include "shell/foablak.h"
+#include "shell/formok.h"
 #include "app/ui/internet_vezerlo.h"
 #include "app/ui/internetletoltesablak.h"
 #include "app/ui/program.h"
@@ -416,7 +416,7 @@ TEST_F(InternetTest, UploadWritesTheVariationFileAndOpensTheUploadAddress)
     // The export is written behind the wait window.
     QWidget foablak;
     kvx::TUzenetAblak varakozas(&foablak);
-    formok().UzenetAblak = &varakozas;
+    kvx::Program::aktualis().VarakozoAblak = &varakozas;
     kvx::teszt::VarakozasFigyelo figyelo(&varakozas);
     {
         Valaszolo v({QStringLiteral("OK")});
@@ -424,7 +424,7 @@ TEST_F(InternetTest, UploadWritesTheVariationFileAndOpensTheUploadAddress)
         ASSERT_EQ(dobozok(v).size(), 1);
         EXPECT_TRUE(dobozok(v)[0].startsWith(QStringLiteral("Online fogadás állománya sikeresen létrehozva.")));
     }
-    formok().UzenetAblak = nullptr;
+    kvx::Program::aktualis().VarakozoAblak = nullptr;
     EXPECT_EQ(figyelo.Feliratok, QStringList{QStringLiteral("Export állomány mentése")});
     EXPECT_FALSE(varakozas.isVisible());
     ASSERT_TRUE(QFile::exists(csv));

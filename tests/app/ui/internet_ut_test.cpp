@@ -14,8 +14,8 @@
 #include <memory>
 
 #include "app/game_table.h"
-#include "app/ui/foablak.h"
-#include "app/ui/formok.h"
+#include "shell/foablak.h"
+#include "shell/formok.h"
 #include "app/ui/program.h"
 #include "common/arrays.h"
 #include "draws/database_file.h"

@@ -4,11 +4,11 @@
 // text, the fixed-number advice before the conditions open, and the launcher
 // progress connected at start.
 #include "app/ui/beallitasok.h"
-#include "app/ui/foablak.h"
+#include "shell/foablak.h"
 #include "draws/ui/velszam.h"
 #include "printing/ui/nyomtopc.h"
 #include "statistics/ui/statisztika.h"
-#include "app/ui/formok.h"
+#include "shell/formok.h"
 #include "app/ui/nevjegy.h"
 #include "app/ui/program.h"
 #include "app/ui/sugo.h"

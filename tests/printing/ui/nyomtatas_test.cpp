@@ -1,8 +1,8 @@
 // Printing through Qt's printer into PDF files (one per job) checked with
 // poppler's tools, and the print files checked with a real RTF reader.
-#include "app/ui/foablak.h"
+#include "shell/foablak.h"
 #include "app/ui/program.h"
-#include "app/ui/formok.h"
+#include "shell/formok.h"
 #include "conditions/number_pools.h"
 #include "conditions/ui/info.h"
 #include "conditions/ui/feltetelek.h"

@@ -1,7 +1,7 @@
 // Coupon filling through Qt's printer into PDF files (one per sheet),
 // the marks read back with poppler's word boxes.
-#include "app/ui/foablak.h"
-#include "app/ui/formok.h"
+#include "shell/foablak.h"
+#include "shell/formok.h"
 #include "app/ui/program.h"
 #include "printing/ui/nyomtatas_vezerlo.h"
 #include "printing/ui/megnyitasok.h"

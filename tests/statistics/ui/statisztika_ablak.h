@@ -2,8 +2,8 @@
 // What the statistics window tests share: a main window over the three-draw
 // database with every window made, the statistics window at hand, a wait
 // long enough for a statistic and an optional picture of a window.
-#include "app/ui/foablak.h"
-#include "app/ui/formok.h"
+#include "shell/foablak.h"
+#include "shell/formok.h"
 #include "app/ui/harom_huzas.h"
 #include "app/ui/program.h"
 #include "app/ui/valaszolo.h"

@@ -6,8 +6,8 @@
 #include "statistics/ui/diagram_festes.h"
 
 #include "app/main_menu.h"
-#include "app/ui/foablak.h"
-#include "app/ui/formok.h"
+#include "shell/foablak.h"
+#include "shell/formok.h"
 #include "app/ui/harom_huzas.h"
 #include "app/ui/program.h"
 #include "app/ui/valaszolo.h"

@@ -5,7 +5,7 @@
 #include "variation/ui/futas_alap.h"
 
 #include "app/main_state.h"
-#include "app/ui/formok.h"
+#include "shell/formok.h"
 #include "app/ui/valaszolo.h"
 #include "conditions/markers.h"
 #include "conditions/ui/feltetelek.h"

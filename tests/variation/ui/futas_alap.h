@@ -4,8 +4,8 @@
 // wheeled with one error point.
 #include "app/main_state.h"
 #include "app/settings.h"
-#include "app/ui/foablak.h"
-#include "app/ui/formok.h"
+#include "shell/foablak.h"
+#include "shell/formok.h"
 #include "app/ui/program.h"
 #include "app/ui/valaszolo.h"
 #include "app/workers.h"

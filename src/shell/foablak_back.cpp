@@ -1,7 +1,7 @@
 // The main window's automatic backups: the unsaved number set or variation
 // is kept in the Back folder before it is thrown away, and "Visszatöltés"
 // brings the newest backup back while keeping the work it replaces.
-#include "app/ui/foablak.h"
+#include "shell/foablak.h"
 #include "app/ui/program.h"
 
 #include <QAction>
@@ -11,7 +11,7 @@
 #include "app/folders.h"
 #include "app/main_state.h"
 #include "app/settings.h"
-#include "app/ui/formok.h"
+#include "shell/formok.h"
 #include "conditions/ui/feltetelek.h"
 #include "tickets/number_lists.h"
 #include "tickets/ui/filedialogs.h"

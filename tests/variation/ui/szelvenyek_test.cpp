@@ -14,7 +14,7 @@
 #include "app/settings.h"
 #include "tickets/number_lists.h"
 #include "tickets/ticket_layout.h"
-#include "tickets/ui/bontellszelveny.h"
+#include "variation/ui/bontellszelveny.h"
 #include "tickets/ui/bontszelveny.h"
 #include "tickets/ui/foszelveny.h"
 #include "tickets/ui/huzbeszelveny.h"
@@ -47,6 +47,7 @@ protected:
         SzelvIniAlap(settings(), game(), mainState(), 13);
         uzenetek.clear();
         szelvenyek().Uzenet = [this](QWidget*, const QString& t, SzelvenyUzenetFajta) { uzenetek.push_back(t); };
+        BontEllSzelvenyBekotes();
     }
     void TearDown() override
     {

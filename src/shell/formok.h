@@ -49,3 +49,9 @@ Formok& formok();
 // last one (TBontTeszt) runs TFoablak::Betoltes. They are children of the
 // main window and die with it.
 void FormokLetrehozasa(TFoablak& foablak);
+
+// Makes the controllers of the subsystems, each after those it works with,
+// and lets the windows of a higher subsystem into the builds of a lower one
+// (the variation check ticket among the tickets). The main window calls it
+// first, before any window holds a controller.
+void AlrendszerekBekotese();

@@ -1,4 +1,4 @@
-#include "app/ui/inditas.h"
+#include "shell/inditas.h"
 #include "app/ui/program.h"
 #include <QCoreApplication>
 #include <QLocale>
@@ -11,8 +11,8 @@
 
 #include "app/main_state.h"
 #include "app/shell_state.h"
-#include "app/ui/foablak.h"
-#include "app/ui/formok.h"
+#include "shell/foablak.h"
+#include "shell/formok.h"
 #include "app/ui/kavarex_application.h"
 #include "app/ui/megszakitas.h"
 #include "app/ui/uzenetek.h"

@@ -1,4 +1,4 @@
-#include "app/ui/formok.h"
+#include "shell/formok.h"
 #include "app/ui/internet_vezerlo.h"
 
 #include <QAction>
@@ -9,13 +9,13 @@
 #include "app/ui/ablak_elhelyezes.h"
 
 #include "app/ui/beallitasok.h"
-#include "app/ui/foablak.h"
+#include "shell/foablak.h"
 #include "app/ui/internetletoltesablak.h"
 #include "app/ui/nevjegy.h"
 #include "app/ui/sugo.h"
 #include "app/ui/uzenetek.h"
 #include "app/shell_state.h"
-#include "app/ui/statisztika_bekotes.h"
+#include "shell/statisztika_bekotes.h"
 #include "app/ui/uzenetablak.h"
 #include "app/version.h"
 #include "app/wait_jobs.h"
@@ -40,6 +40,7 @@
 #include "tickets/ui/huzszelveny.h"
 #include "tickets/ui/szelvenyek.h"
 #include "tickets/ui/szelveny_vezerlo.h"
+#include "variation/ui/bontellszelveny.h"
 #include "variation/ui/bontteszt.h"
 #include "tickets/ui/bontszelveny.h"
 #include "variation/ui/teszt_vezerlo.h"
@@ -176,6 +177,16 @@ Formok& formok()
     return f;
 }
 
+void AlrendszerekBekotese()
+{
+    kvx::Program& p = kvx::Program::aktualis();
+    p.HuzasokV();
+    p.Szelveny();
+    p.Variacio();
+    p.Teszt();
+    BontEllSzelvenyBekotes();
+}
+
 void FormokLetrehozasa(TFoablak& foablak)
 {
     Formok& f = formok();
@@ -185,6 +196,7 @@ void FormokLetrehozasa(TFoablak& foablak)
     f.InternetLetoltesAblak = new TInternetLetoltesAblak(szulo, foablak.MeretSzorzo);
     f.InternetLetoltesAblak->SetVezerlo(&kvx::Program::aktualis().InternetV());
     f.UzenetAblak = new kvx::TUzenetAblak(szulo, foablak.MeretSzorzo);
+    kvx::Program::aktualis().VarakozoAblak = f.UzenetAblak;
     QObject::connect(&foablak, &QObject::destroyed, [w = f.UzenetAblak] { delete w.data(); });
     // A long printout shows the wait window while it goes.
     if (NyomtatasVezerlo* ny = foablak.Nyomtatas) {
@@ -199,7 +211,13 @@ void FormokLetrehozasa(TFoablak& foablak)
     // The conditions window knows the variation it stands beside: with lines
     // it only lists the conditions, and its button starts a run or asks to
     // delete the variation as the main window's commands do.
-    f.Feltetelek->SetVariacioVezerlo(&kvx::Program::aktualis().Variacio());
+    {
+        VariacioVezerlo* v = &kvx::Program::aktualis().Variacio();
+        f.Feltetelek->Variacio = [v] { return v->Kep(); };
+        f.Feltetelek->VariacioFut = [v] { return v->Fut(); };
+        f.Feltetelek->VariacioTorlesEng = [v] { return v->TorlesEng2(); };
+        f.Feltetelek->VariacioTorles = [v] { v->BontasTorlese(false); };
+    }
     // Conditions cleared behind the window: its boxes and edits follow.
     QObject::connect(&kvx::Program::aktualis().Variacio(), &VariacioVezerlo::feltetelekTorolve, f.Feltetelek.data(),
                      [w = f.Feltetelek.data()] {
@@ -342,6 +360,12 @@ void FormokLetrehozasa(TFoablak& foablak)
             d->exec();
     });
     f.Info = new TInfo(szulo);
+    // "Diagram" follows the variation's rows.
+    {
+        VariacioVezerlo* v = &kvx::Program::aktualis().Variacio();
+        f.Info->VanSor = [v] { return v->Kep().LefoglaltSorok > 0; };
+        QObject::connect(v, &VariacioVezerlo::valtozott, f.Info.data(), &TInfo::DiagramAllapot);
+    }
     // The information window: opened by its command, refreshed while it is
     // visible by every change of the conditions, the options, the ticket
     // and the variation (cheap when nothing it shows changed).

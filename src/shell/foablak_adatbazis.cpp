@@ -2,7 +2,7 @@
 // a draws database, switching between the built-in, the alternative and
 // private databases, and creating, saving and filling the user's own
 // databases with random draws.
-#include "app/ui/foablak.h"
+#include "shell/foablak.h"
 #include "app/ui/program.h"
 
 #include <QAction>
@@ -17,7 +17,7 @@
 #include "app/game_table.h"
 #include "app/main_menu.h"
 #include "app/settings.h"
-#include "app/ui/formok.h"
+#include "shell/formok.h"
 #include "app/ui/internet_vezerlo.h"
 #include "app/ui/uzenetablak.h"
 #include "app/ui/uzenetek.h"

@@ -1,6 +1,6 @@
 // The internet menu: every item starts its action through the internet
 // controller; the per-game items follow the online-access table.
-#include "app/ui/foablak.h"
+#include "shell/foablak.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,7 +16,7 @@
 #include "app/main_menu.h"
 #include "app/online_source.h"
 #include "app/startup_checks.h"
-#include "app/ui/formok.h"
+#include "shell/formok.h"
 #include "app/ui/internet_vezerlo.h"
 #include "app/ui/nevjegy.h"
 #include "app/ui/program.h"

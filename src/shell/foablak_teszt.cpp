@@ -1,11 +1,11 @@
 // The main window's Teszt command: the set-up of the variation test, and the
 // wiring of the test window's requests (restart, draw range, insert).
-#include "app/ui/foablak.h"
+#include "shell/foablak.h"
 
 #include <QCheckBox>
 
 #include "app/shell_state.h"
-#include "app/ui/formok.h"
+#include "shell/formok.h"
 #include "app/ui/program.h"
 #include "app/ui/uzenetek.h"
 #include "draws/ui/huzszama.h"

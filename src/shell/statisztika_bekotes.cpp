@@ -1,4 +1,4 @@
-#include "app/ui/statisztika_bekotes.h"
+#include "shell/statisztika_bekotes.h"
 
 #include <QAction>
 #include <QPointer>
@@ -8,8 +8,8 @@
 
 #include <algorithm>
 
-#include "app/ui/foablak.h"
-#include "app/ui/formok.h"
+#include "shell/foablak.h"
+#include "shell/formok.h"
 #include "app/ui/program.h"
 #include "app/ui/uzenetek.h"
 #include "conditions/ui/info.h"

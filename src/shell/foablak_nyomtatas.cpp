@@ -1,14 +1,14 @@
 // The main window's list-printing commands: the draws list and the
 // variation list, on paper (into a PDF file where no printer is installed)
 // or into an RTF file in the list folder.
-#include "app/ui/foablak.h"
+#include "shell/foablak.h"
 #include "app/ui/program.h"
 
 #include <QAction>
 
 #include "app/ui/uzenetek.h"
 #include "printing/print_pages.h"
-#include "app/ui/formok.h"
+#include "shell/formok.h"
 #include "printing/ui/nyomtatas_vezerlo.h"
 #include "printing/ui/nyomtopc.h"
 

@@ -1,4 +1,4 @@
-#include "tickets/ui/bontellszelveny.h"
+#include "variation/ui/bontellszelveny.h"
 #include "app/ui/program.h"
 #include "variation/ui/variacio_vezerlo.h"
 
@@ -10,7 +10,6 @@
 #include "app/game_table.h"
 #include "app/messages.h"
 #include "app/settings.h"
-#include "app/ui/formok.h"
 #include "app/ui/uzenetablak.h"
 #include "app/ui/uzenetek.h"
 #include "app/wait_jobs.h"
@@ -37,6 +36,20 @@ constexpr std::int32_t kNemSzereploPluszSzin = 130 | (60 << 8) | (20 << 16);
 constexpr std::int32_t kVarakozasSorok = 100000;
 
 }  // namespace
+
+void BontEllSzelvenyBekotes()
+{
+    SzelvenyekAllapot& s = szelvenyek();
+    s.BontEllEpites = [](QWidget* foablak) {
+        szelvenyek().BontEllSzelveny = new TBontEllSzelveny(Program::aktualis().Variacio(), foablak);
+    };
+    s.BontEllLebontas = [] {
+        QPointer<TBontEllSzelveny>& p = szelvenyek().BontEllSzelveny;
+        if (p)
+            SzelvenyLebontasa(p.data());
+        p = nullptr;
+    };
+}
 
 TBontEllSzelveny::TBontEllSzelveny(VariacioVezerlo& vezerlo, QWidget* foablak)
     : TSzelveny(QStringLiteral("BESz"), kvx::FajtaBontEllSzelveny, true, true, true, QStringLiteral(" Variáció ellenőrzés"), foablak),
@@ -166,7 +179,7 @@ void TBontEllSzelveny::Ellenorzes()
                 if (w)
                     w->UzenetVege();
             }
-        } v{variationStore().BontSzelvszam > kVarakozasSorok ? formok().UzenetAblak : nullptr};
+        } v{variationStore().BontSzelvszam > kVarakozasSorok ? Program::aktualis().VarakozoAblak : nullptr};
         if (v.w)
             v.w->UzenetKi(QStringLiteral("Találati arányok beállítása"), 0, kFeladatNincs, false);
         vezerlo_.Ellenorzes(Jelolesek);

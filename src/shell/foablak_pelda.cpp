@@ -1,14 +1,14 @@
 // The main window's sample variations: one example line (a past draw, a
 // random line or the user's own numbers) gives preset conditions, every
 // number of the ticket is selected and a normal run starts.
-#include "app/ui/foablak.h"
+#include "shell/foablak.h"
 #include "app/ui/program.h"
 
 #include <QAction>
 #include <QApplication>
 
 #include "app/settings.h"
-#include "app/ui/formok.h"
+#include "shell/formok.h"
 #include "app/ui/uzenetek.h"
 #include "common/delphi_format.h"
 #include "common/numbering.h"

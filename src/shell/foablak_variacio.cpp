@@ -1,6 +1,6 @@
 // The main window's variation commands: Start with its validation, the end
 // of a run, deletion, the pause clearing and the command states.
-#include "app/ui/foablak.h"
+#include "shell/foablak.h"
 #include "app/ui/program.h"
 
 #include <QAction>
@@ -14,7 +14,7 @@
 #include "app/settings.h"
 #include "app/shell_state.h"
 #include "app/messages.h"
-#include "app/ui/formok.h"
+#include "shell/formok.h"
 #include "app/ui/uzenetablak.h"
 #include "app/ui/uzenetek.h"
 #include "app/wait_jobs.h"
@@ -35,7 +35,7 @@
 #include "variation/ui/variacio_vezerlo.h"
 #include "draws/ui/huzszama.h"
 #include "draws/draw_ranges.h"
-#include "tickets/ui/bontellszelveny.h"
+#include "variation/ui/bontellszelveny.h"
 #include "tickets/ui/szelvenyek.h"
 #include "tickets/file_helpers.h"
 #include "tickets/ui/filedialogs.h"

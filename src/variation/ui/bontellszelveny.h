@@ -13,6 +13,10 @@
 
 class VariacioVezerlo;
 
+// Lets the tickets' build make the check ticket, second after the main
+// ticket, on the program's variation controller, and tear it down.
+void BontEllSzelvenyBekotes();
+
 class TBontEllSzelveny : public TSzelveny {
     Q_OBJECT
 public:

@@ -1,4 +1,4 @@
-#include "app/ui/foablak.h"
+#include "shell/foablak.h"
 #include "platform/taskbar_progress.h"
 #include "variation/store_jobs.h"
 #include "variation/variation_file.h"
@@ -24,7 +24,7 @@
 #include "app/settings_dialog.h"
 #include "app/ui/ablak_elhelyezes.h"
 #include "app/ui/beallitasok.h"
-#include "app/ui/formok.h"
+#include "shell/formok.h"
 #include "app/ui/sugo.h"
 #include "tickets/ui/szelveny_vezerlo.h"
 #include "variation/ui/variacio_vezerlo.h"
@@ -189,6 +189,7 @@ protected:
 TFoablak::TFoablak(const QString& programAllomany, const QStringList& args, QWidget* parent) : QMainWindow(parent)
 {
     setObjectName("Foablak");
+    AlrendszerekBekotese();
     Kerdes = [](const QString& szoveg) { return FigyelmeztetoKerdes(szoveg); };
     HibaUzenet = [](const QString& szoveg) { kvx::HibaUzenet(szoveg); };
     huzasokBetoltese = [this] { HuzasokBetoltese(); };
