@@ -210,19 +210,11 @@ void TFoablak::VariacioStatuszFrissites()
 {
     const VariationStore& t = variationStore();
     const BontasEgyseg& u = bontasEgyseg();
-    VariacioAllapot v;
-    if (kvx::Program::aktualis().Variacio().Fut()) {
-        // The worker owns the store: only its published count is read.
-        v.BontSzelvszam = u.Vezerles.BontSzelvszam.load();
-        v.BontMatrixMeret = v.BontSzelvszam;
-    } else {
-        v.BontMatrixMeret = t.BontMatrixMeret;
-        v.BontSzelvszam = t.BontSzelvszam;
-    }
-    v.BontStatus = u.Vezerles.FBontStatus.load();
-    v.BontasPause = u.Vezerles.BontasPause.load();
-    v.BontasBefejezetlen = u.Allapot.BontasBefejezetlen;
-    v.SzerkesztettVariacio = u.SzerkesztettVariacio;
+    // While a run goes the worker owns the store: only its published count is read.
+    const std::int64_t n = u.Vezerles.BontSzelvszam.load();
+    const VariacioAllapot v = kvx::Program::aktualis().Variacio().Fut()
+                                  ? VariacioAllapotMost(n, n, u)
+                                  : VariacioAllapotMost(t.BontMatrixMeret, t.BontSzelvszam, u);
     VariacioStatuszKiirasStatusBar(v, !u.BontMegszAktiv.load(), true);
 }
 

@@ -11,6 +11,7 @@
 #include "app/messages.h"
 #include "app/online_access.h"
 #include "app/settings.h"
+#include "app/shell_state.h"
 #include "app/wait_jobs.h"
 #include "app/workers.h"
 #include "conditions/condition_records.h"
@@ -146,6 +147,19 @@ inline VariacioOpcioErtekek& variacioOpcioErtekek() { return Program::aktualis()
 inline VariationStore& variationStore() { return Program::aktualis().Tar; }
 inline BontasEgyseg& bontasEgyseg() { return Program::aktualis().Bontas; }
 inline VariacioAllomanyAllapot& variacioAllomany() { return Program::aktualis().VariacioAllomany; }
+// The variation's state as the status bar and the reports read it, with the
+// store's row and line counts as the caller may read them.
+inline VariacioAllapot VariacioAllapotMost(std::int64_t sorok, std::int64_t szelvenyek, const BontasEgyseg& u)
+{
+    VariacioAllapot v;
+    v.BontMatrixMeret = sorok;
+    v.BontSzelvszam = szelvenyek;
+    v.BontStatus = u.Vezerles.FBontStatus.load();
+    v.BontasPause = u.Vezerles.BontasPause.load();
+    v.BontasBefejezetlen = u.Allapot.BontasBefejezetlen;
+    v.SzerkesztettVariacio = u.SzerkesztettVariacio;
+    return v;
+}
 inline StatMasolat& statMasolat() { return Program::aktualis().Statisztika; }
 inline SzalNyilvantartas& szalak() { return Program::aktualis().Szalak; }
 

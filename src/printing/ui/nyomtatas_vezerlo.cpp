@@ -389,14 +389,7 @@ VariacioInfoBemenet NyomtatasVezerlo::VariacioInfoBemenetKeszites(Program& p)
     pb.PluszSzamKeszlet = g.PluszSzamKeszlet;
     pb.BontSzelvszam = t.BontSzelvszam;
     b.PeldabontasInfo = ProbabontasPBInfo(pb, false);
-    VariacioAllapot v;
-    v.BontMatrixMeret = t.BontMatrixMeret;
-    v.BontSzelvszam = t.BontSzelvszam;
-    v.BontStatus = u.Vezerles.FBontStatus.load();
-    v.BontasPause = u.Vezerles.BontasPause.load();
-    v.BontasBefejezetlen = u.Allapot.BontasBefejezetlen;
-    v.SzerkesztettVariacio = u.SzerkesztettVariacio;
-    b.MNBString = GetMNBString(v);
+    b.MNBString = GetMNBString(VariacioAllapotMost(t.BontMatrixMeret, t.BontSzelvszam, u));
     b.OpcioModosulas = u.OpcioModosulas || p.VariacioOpciok.OpcioModosulas;
     b.SzerkesztettVariacio = u.SzerkesztettVariacio;
     b.BontLottoIndex = p.VariacioAllomany.BontLottoIndex < 0 ? g.LottoIndex : p.VariacioAllomany.BontLottoIndex;

@@ -469,13 +469,7 @@ bool TAllomanyDialogusok::betoltes(const QString& nev, bool variacio)
             // The one-time tip about the state of the loaded run.
             const BontasEgyseg& u = bontasEgyseg();
             if (Allapot.Beallitasok && Allapot.Beallitasok->UzenetekLog[2] == 1) {
-                VariacioAllapot v;
-                v.BontMatrixMeret = t.BontMatrixMeret;
-                v.BontSzelvszam = t.BontSzelvszam;
-                v.BontStatus = u.Vezerles.FBontStatus.load();
-                v.BontasPause = u.Vezerles.BontasPause.load();
-                v.BontasBefejezetlen = u.Allapot.BontasBefejezetlen;
-                v.SzerkesztettVariacio = u.SzerkesztettVariacio;
+                const VariacioAllapot v = VariacioAllapotMost(t.BontMatrixMeret, t.BontSzelvszam, u);
                 const std::string tipp = BetoltesUtaniTipp(v.BontasPause, GetMNBString(v));
                 if (!tipp.empty())
                     Allapot.Beallitasok->UzenetekLog[2] = Tipp(q(tipp));

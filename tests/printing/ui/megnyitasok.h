@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -50,21 +51,31 @@ private:
         auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         if (!d || d == utolso_ || d->objectName() != QStringLiteral("PdfDialog") || !d->isVisible())
             return;
-        utolso_ = d;
-        Javaslatok << d->selectedFiles().value(0);
-        Engedelyezett << d->isEnabled();
-        if (!mentes_) {
-            d->reject();
-            return;
+        if (d != latott_) {
+            latott_ = d;
+            Javaslatok << d->selectedFiles().value(0);
+            Engedelyezett << d->isEnabled();
+            if (!mentes_) {
+                utolso_ = d;
+                d->reject();
+                return;
+            }
+            if (!cel_.isEmpty())
+                d->selectFile(cel_);
         }
-        if (!cel_.isEmpty())
-            d->selectFile(cel_);
+        // A file in another folder is selected once the dialog has listed
+        // that folder, which under load may take a few ticks.
+        if (!cel_.isEmpty() && QFileInfo(d->directory().absolutePath()).canonicalFilePath() !=
+                                   QFileInfo(QFileInfo(cel_).absolutePath()).canonicalFilePath())
+            return;
+        utolso_ = d;
         static_cast<QDialog*>(d)->accept();
     }
 
     bool mentes_;
     QString cel_;
     QPointer<QFileDialog> utolso_;
+    QPointer<QFileDialog> latott_;
     QTimer idozito_;
 };
 
