@@ -317,7 +317,15 @@ TEST_F(BontasTest, StartUpStepsWaitForAFirstAllocationBehindTheWaitWindow)
     variationStore().BontEngedelyezettMeret = 100000;
     ASSERT_TRUE(vege);
     EXPECT_EQ(varakozo->Label1->text(), QStringLiteral("Variáció tömbjének előkészítése"));
-    EXPECT_TRUE(varj([&] { return tippLatott && !QApplication::activeModalWidget(); }, 10000));
+    // The answerer may close the tip before the watcher's tick comes round:
+    // what it saw counts as seen too.
+    const auto latta = [&] {
+        for (const auto& d : v.Latott)
+            if (d.Cim == QStringLiteral(" Hasznos információ"))
+                return true;
+        return tippLatott;
+    };
+    EXPECT_TRUE(varj([&] { return latta() && !QApplication::activeModalWidget(); }, 10000));
     EXPECT_FALSE(tippVarakozasAlatt);
     EXPECT_EQ(variationStore().BontSzelvszam, 142506);
 }
