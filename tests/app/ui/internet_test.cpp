@@ -309,10 +309,9 @@ TEST_F(InternetTest, ProbeWaitShowsTheConnectionWindowAndEscapeEndsIt)
                 QTest::keyClick(&ablak_, Qt::Key_Escape);
         });
         Valaszolo v({});
-        QElapsedTimer t;
-        t.start();
         iv().InternetMegszStart(13);
-        EXPECT_LT(t.elapsed(), 3000);
+        // The stop ended the wait, not the probe's own time limit.
+        EXPECT_TRUE(iv().Leallitva());
         EXPECT_TRUE(latszott);
         EXPECT_EQ(felirat, QStringLiteral("Internetkapcsolat..."));
         EXPECT_FALSE(ablak_.isVisible());
@@ -1078,10 +1077,8 @@ TEST_F(InternetTest, SlowDownloadStopsOnEscapeAndOnClose)
             e.leallit();
         });
         Valaszolo v({});
-        QElapsedTimer t;
-        t.start();
         iv().InternetMegszStart(e.kind);
-        EXPECT_LT(t.elapsed(), 3000);
+        EXPECT_TRUE(iv().Leallitva());
         EXPECT_TRUE(futott);
         EXPECT_EQ(olvas(db), regi);
         EXPECT_TRUE(cache().isEmpty()) << cache().join(' ').toStdString();
