@@ -24,6 +24,7 @@
 #include "app/settings_dialog.h"
 #include "app/ui/ablak_elhelyezes.h"
 #include "app/ui/beallitasok.h"
+#include "app/ui/parancs_tar.h"
 #include "shell/formok.h"
 #include "app/ui/sugo.h"
 #include "tickets/ui/szelveny_vezerlo.h"
@@ -94,13 +95,12 @@ QScreen* kepernyo(const QWidget* w)
 // The commands that work on a loaded database only: "Listázás" and the main
 // ticket's two draw views; without a database their hint says why. A view
 // that can no longer be shown gives way to the normal one.
-template <class AkcioFn>
-void AdatbazisParancsAllapot(AkcioFn akcio)
+void AdatbazisParancsAllapot()
 {
     const bool van = draws().AdatbazisBetoltve;
     const QString hianyzik = QStringLiteral(" Hiányzik a húzások listája ");
     auto allit = [&](const char* nev, const QString& tipp) {
-        QAction* a = akcio(QString::fromUtf8(nev));
+        QAction* a = kvx::Parancs(nev);
         const QString t = van ? tipp : hianyzik;
         a->setEnabled(van);
         a->setToolTip(t);
@@ -118,7 +118,7 @@ void AdatbazisParancsAllapot(AkcioFn akcio)
     for (const auto& [nev, tipp] : nezetek) {
         QAction* a = allit(nev, QString::fromUtf8(tipp));
         if (!van && a->isChecked())
-            akcio(QStringLiteral("Normlalak1"))->trigger();
+            kvx::Parancs("Normlalak1")->trigger();
     }
 }
 
@@ -481,7 +481,7 @@ void TFoablak::InditasUtan()
     }
     InditasiTippek();
     // A run started meanwhile owns the store.
-    if (!v.Fut() && variationStore().BontSzelvszam > 0 && Akcio("Listzs2")->isEnabled())
+    if (!v.Fut() && variationStore().BontSzelvszam > 0 && kvx::Parancs("Listzs2")->isEnabled())
         Listzs2Click();
     InditasiEllenorzes();
 }
@@ -572,7 +572,7 @@ void TFoablak::HuzasokBetoltese()
     case BetoltesAllapot::Elutasitva:
         break;
     }
-    AdatbazisParancsAllapot([this](const QString& n) { return Akcio(n); });
+    AdatbazisParancsAllapot();
     AdatbazisJelenlet(true);
 }
 
@@ -600,8 +600,7 @@ void TFoablak::Nvjegy1Click()
 
 QAction* TFoablak::Akcio(const QString& nev) const
 {
-    const auto it = akciok_.find(nev);
-    return it == akciok_.end() ? nullptr : it->second;
+    return parancsok_ ? parancsok_->Keres(nev.toStdString()) : nullptr;
 }
 
 void TFoablak::MenuEpites()
@@ -617,6 +616,7 @@ void TFoablak::MenuEpites()
     sorrendCsoport_ = new QActionGroup(this);
     sorrendCsoport_->setExclusive(true);
     const QString nemElerheto = QString::fromUtf8(kNemElerheto);
+    parancsok_ = new kvx::ParancsTar(this);
 
     for (const FomenuPont& p : FomenuPontok()) {
         QMenu* hol = menuk_.at(QString::fromUtf8(p.Menu));
@@ -624,33 +624,31 @@ void TFoablak::MenuEpites()
             hol->addSeparator();
             continue;
         }
-        const QString felirat = QString::fromUtf8(p.Felirat);
         QAction* a = nullptr;
         if (p.Fajta == PontFajta::Almenu) {
+            const QString felirat = QString::fromUtf8(p.Felirat);
             QMenu* al = hol->addMenu(felirat);
             al->setToolTipsVisible(true);
             menuk_[QString::fromUtf8(p.Menu) + "/" + felirat] = al;
             a = al->menuAction();
+            a->setObjectName(QString::fromUtf8(p.Nev));
+            a->setData(p.Tag);
+            const QString tipp = p.Kesz ? QString::fromUtf8(p.Tipp) : nemElerheto;
+            a->setToolTip(tipp);
+            a->setStatusTip(tipp);
+            a->setEnabled(p.Kesz);
+            parancsok_->Felvesz(a);
         } else {
-            a = hol->addAction(felirat);
+            a = (*parancsok_)[p.Nev];
+            hol->addAction(a);
         }
-        a->setObjectName(QString::fromUtf8(p.Nev));
-        a->setData(p.Tag);
-        if (*p.Gyorsbillentyu)
-            a->setShortcut(QKeySequence(QString::fromUtf8(p.Gyorsbillentyu)));
-        const QString tipp = p.Kesz ? QString::fromUtf8(p.Tipp) : nemElerheto;
-        a->setToolTip(tipp);
-        a->setStatusTip(tipp);
-        a->setEnabled(p.Kesz);
         if (p.Fajta == PontFajta::Valaszto) {
-            a->setCheckable(true);
             sorrendCsoport_->addAction(a);
             const int mode = p.Tag;
             connect(a, &QAction::triggered, this, [this, mode] { SetSzamsorrend(mode); });
         }
         if (p.Eszkoztar)
             Eszkoztar->addAction(a);
-        akciok_[a->objectName()] = a;
     }
     // The statistics button has no menu item of its own.
     QAction* stat = Eszkoztar->addAction(QStringLiteral("Statisztika"));
@@ -658,13 +656,13 @@ void TFoablak::MenuEpites()
     stat->setEnabled(false);
     stat->setToolTip(nemElerheto);
     stat->setStatusTip(nemElerheto);
-    akciok_[stat->objectName()] = stat;
+    parancsok_->Felvesz(stat);
     // The button of "Kavarex adatbázis" shows only while the built-in
     // database can be gone back to; it follows the item's state and hint.
-    QAction* kavarex = Akcio("Kavarexadatbzis1");
+    QAction* kavarex = kvx::Parancs("Kavarexadatbzis1");
     auto* kavarexGomb = new QAction(kavarex->text(), this);
     kavarexGomb->setObjectName("KavarexadatbzisGomb");
-    Eszkoztar->insertAction(Akcio("Keress1"), kavarexGomb);
+    Eszkoztar->insertAction(kvx::Parancs("Keress1"), kavarexGomb);
     connect(kavarexGomb, &QAction::triggered, kavarex, &QAction::trigger);
     const auto kavarexKovetes = [kavarex, kavarexGomb] {
         kavarexGomb->setEnabled(kavarex->isEnabled());
@@ -674,17 +672,17 @@ void TFoablak::MenuEpites()
     };
     connect(kavarex, &QAction::changed, kavarexGomb, kavarexKovetes);
     kavarexKovetes();
-    akciok_[kavarexGomb->objectName()] = kavarexGomb;
+    parancsok_->Felvesz(kavarexGomb);
 
-    connect(Akcio("Kilps1"), &QAction::triggered, this, &TFoablak::Kilps1Click);
-    connect(Akcio("Nvjegy1"), &QAction::triggered, this, &TFoablak::Nvjegy1Click);
-    connect(Akcio("Kijellmind1"), &QAction::triggered, this, &TFoablak::Kijellmind1Click);
-    connect(Akcio("Vletlenszmok1"), &QAction::triggered, this, &TFoablak::Vletlenszmok1Click);
-    connect(Akcio("Mind1"), &QAction::triggered, this, [this] { Mind1Click(true); });
-    connect(Akcio("Megnyits1"), &QAction::triggered, this, &TFoablak::Megnyits1Click);
-    connect(Akcio("Mentsmsknt1"), &QAction::triggered, this, &TFoablak::Mentsmsknt1Click);
-    connect(Akcio("Ments3"), &QAction::triggered, this, &TFoablak::Ments3Click);
-    connect(Akcio("makrk1"), &QAction::triggered, this, &TFoablak::makrk1Click);
+    connect(kvx::Parancs("Kilps1"), &QAction::triggered, this, &TFoablak::Kilps1Click);
+    connect(kvx::Parancs("Nvjegy1"), &QAction::triggered, this, &TFoablak::Nvjegy1Click);
+    connect(kvx::Parancs("Kijellmind1"), &QAction::triggered, this, &TFoablak::Kijellmind1Click);
+    connect(kvx::Parancs("Vletlenszmok1"), &QAction::triggered, this, &TFoablak::Vletlenszmok1Click);
+    connect(kvx::Parancs("Mind1"), &QAction::triggered, this, [this] { Mind1Click(true); });
+    connect(kvx::Parancs("Megnyits1"), &QAction::triggered, this, &TFoablak::Megnyits1Click);
+    connect(kvx::Parancs("Mentsmsknt1"), &QAction::triggered, this, &TFoablak::Mentsmsknt1Click);
+    connect(kvx::Parancs("Ments3"), &QAction::triggered, this, &TFoablak::Ments3Click);
+    connect(kvx::Parancs("makrk1"), &QAction::triggered, this, &TFoablak::makrk1Click);
     // The pop-up menu of the main window: "Mi ez?".
     Miez1 = new QAction(QStringLiteral("Mi ez?"), this);
     Miez1->setObjectName("Miez1");
@@ -694,26 +692,26 @@ void TFoablak::MenuEpites()
     // main window's own topic is the help's contents.
     SugoSzolgaltatas = new kvx::Sugo(this, Miez1);
     kvx::Sugo::KontextusBeallitas(this, kSugoTemakorok);
-    connect(Akcio("Fejleszts1"), &QAction::triggered, this, &TFoablak::Fejleszts1Click);
+    connect(kvx::Parancs("Fejleszts1"), &QAction::triggered, this, &TFoablak::Fejleszts1Click);
     // "Támogatás" asks and mails exactly as the about box's button does.
-    connect(Akcio("mogats1"), &QAction::triggered, this, [] {
+    connect(kvx::Parancs("mogats1"), &QAction::triggered, this, [] {
         if (formok().Nevjegy)
             formok().Nevjegy->TamogatasGombClick();
     });
-    connect(Akcio("Listzs1"), &QAction::triggered, this, &TFoablak::Listzs1Click);
+    connect(kvx::Parancs("Listzs1"), &QAction::triggered, this, &TFoablak::Listzs1Click);
     for (const char* nev : {"Bontsszmai1", "Fixszmok1", "llandszmok1", "Vletlenszmok2"}) {
-        QAction* a = Akcio(QString::fromUtf8(nev));
+        QAction* a = kvx::Parancs(nev);
         const int kind = a->data().toInt();
         connect(a, &QAction::triggered, this, [this, kind] { SzamTorles(kind); });
     }
 
     // The draws list opens on a loaded database only.
-    connect(Akcio("Listzs3"), &QAction::triggered, this, [] {
+    connect(kvx::Parancs("Listzs3"), &QAction::triggered, this, [] {
         if (formok().HuzLista && draws().AdatbazisBetoltve)
             formok().HuzLista->Start();
     });
     // The draw search opens with an empty ticket.
-    connect(Akcio("Keress1"), &QAction::triggered, this, [] {
+    connect(kvx::Parancs("Keress1"), &QAction::triggered, this, [] {
         if (draws().AdatbazisBetoltve)
             kvx::Program::aktualis().HuzasokV().KeresesInditas();
     });
@@ -721,7 +719,7 @@ void TFoablak::MenuEpites()
     auto* nezetek = new QActionGroup(this);
     nezetek->setExclusive(true);
     for (const char* nev : {"Normlalak1", "Hnyszorhztk1", "Hnyhzsta1", "Szmoksorrenje1"}) {
-        QAction* a = Akcio(QString::fromUtf8(nev));
+        QAction* a = kvx::Parancs(nev);
         a->setCheckable(true);
         nezetek->addAction(a);
         const int mod = a->data().toInt();
@@ -737,8 +735,8 @@ void TFoablak::MenuEpites()
             }
         });
     }
-    Akcio("Normlalak1")->setChecked(true);
-    AdatbazisParancsAllapot([this](const QString& n) { return Akcio(n); });
+    kvx::Parancs("Normlalak1")->setChecked(true);
+    AdatbazisParancsAllapot();
 
     JatekMenuEpites();
     VariacioParancsokBekotese();
@@ -972,7 +970,7 @@ void TFoablak::SzelvLebont(bool rebuild)
     // a database file does not show them.
     Program::aktualis().HuzasokV().AdatbazisLezaras(!huzTorlesKerdezve_);
     MindenSzamTorlese(szamListak(), game(), mainState());
-    AdatbazisParancsAllapot([this](const QString& n) { return Akcio(n); });
+    AdatbazisParancsAllapot();
     if (szelvenyekLebontasa)
         szelvenyekLebontasa();
     // Every other visible window closes.
@@ -988,7 +986,7 @@ void TFoablak::SzelvLebont(bool rebuild)
         szelvenyekLetrehozasa();
     ListakInicializalasa(szamListak(), game(), mainState());
     JatekMenuJeloles();
-    Akcio("Normlalak1")->setChecked(true);
+    kvx::Parancs("Normlalak1")->setChecked(true);
     // At start-up the database is loaded once every window exists (Betoltes).
     if (betoltesKesz_)
         AdatbazisBetoltes();
@@ -1125,7 +1123,7 @@ void TFoablak::Vletlenszmok1Click()
 void TFoablak::KijelolesMenuFrissites()
 {
     const KijelolesMenu m = KijelolesMenuAllapot(szamListak(), game(), Szelveny().Bovites());
-    QAction* a = Akcio("Kijellmind1");
+    QAction* a = kvx::Parancs("Kijellmind1");
     a->setEnabled(m.Engedelyezett);
     a->setToolTip(utf8(m.KijelolesTipp));
     a->setStatusTip(utf8(m.KijelolesTipp));
@@ -1133,7 +1131,7 @@ void TFoablak::KijelolesMenuFrissites()
     // only up to the extended selection.
     const BovitesAllapot bov = bovitesAllapot();
     const KijelolesMenu vm = KijelolesMenuAllapot(szamListak(), game(), bov);
-    QAction* v = Akcio("Vletlenszmok1");
+    QAction* v = kvx::Parancs("Vletlenszmok1");
     v->setEnabled(vm.Engedelyezett);
     v->setToolTip(utf8(vm.VeletlenTipp));
     v->setStatusTip(utf8(vm.VeletlenTipp));
@@ -1144,13 +1142,13 @@ void TFoablak::KijelolesMenuFrissites()
         {"Fixszmok1", &t.Fix},    {"llandszmok1", &t.Allando}, {"Vletlenszmok2", &t.Veletlen},
     };
     for (const auto& [nev, p] : torlesek) {
-        QAction* b = Akcio(QString::fromUtf8(nev));
+        QAction* b = kvx::Parancs(nev);
         b->setEnabled(p->Engedelyezett);
         b->setToolTip(utf8(p->Tipp));
         b->setStatusTip(utf8(p->Tipp));
     }
     // "Minden szám" is also the delete tool button, whose hint is the shorter one.
-    Akcio("Mind1")->setToolTip(utf8(t.Torles.Tipp));
+    kvx::Parancs("Mind1")->setToolTip(utf8(t.Torles.Tipp));
 }
 
 void TFoablak::SetSzamsorrend(int mode)
@@ -1453,7 +1451,7 @@ void TFoablak::SugoEllenorzes()
     for (const char* kit : {".cnt", ".hlp", ".chm"})
         QFile::remove(utf8(kvx::SugoAllomany(program, alap, kit)));
     const QString chm = utf8(kvx::SugoAllomany(program, alap));
-    QAction* temak = Akcio("makrk1");
+    QAction* temak = kvx::Parancs("makrk1");
     if (QFile::exists(chm)) {
         SugoAllomany = chm;
         SugoSzolgaltatas->Allomany = chm;
@@ -1501,7 +1499,7 @@ void TFoablak::WebCimekBeallitasa()
         {"Varicikletltse1", &c.Variaciok},
     };
     for (const auto& [nev, cim] : pontok)
-        if (QAction* a = Akcio(QString::fromUtf8(nev)))
+        if (QAction* a = kvx::Parancs(nev))
             a->setProperty("WebCim", utf8(*cim));
 }
 
@@ -1614,7 +1612,7 @@ void TFoablak::Megnyits1Click()
     KijelolesMenuFrissites();
     VariacioStatuszKiirasStatusBar(variacioAllapot_, true, true);
     // An opened variation shows its lines.
-    if (variacioMegnyitva_ && variationStore().BontSzelvszam > 0 && Akcio("Listzs2")->isEnabled())
+    if (variacioMegnyitva_ && variationStore().BontSzelvszam > 0 && kvx::Parancs("Listzs2")->isEnabled())
         Listzs2Click();
 }
 
@@ -1646,7 +1644,7 @@ void TFoablak::FeltMenuAll(bool on)
         {"Ments3", " Számsor és feltételek mentése "},
     };
     for (const auto& [nev, tipp] : pontok) {
-        QAction* a = Akcio(QString::fromUtf8(nev));
+        QAction* a = kvx::Parancs(nev);
         const QString t = mentes ? QString::fromUtf8(tipp) : nincs;
         a->setEnabled(mentes);
         a->setToolTip(t);
@@ -1656,7 +1654,7 @@ void TFoablak::FeltMenuAll(bool on)
     // variation is extended, only for the numbers it was made of.
     if (const BontasEgyseg& u = bontasEgyseg(); u.BontasBovites)
         on = szamListak().KijeloltSzamDb() == u.BovitesKijeloltSzamDb && szamListak().FixSzamDb() == u.BovitesFixSzamDb;
-    QAction* feltetelek = Akcio("Listzs1");
+    QAction* feltetelek = kvx::Parancs("Listzs1");
     const QString ft = on ? QStringLiteral(" Feltételek kijelölése, hibapont beállítása ") : QStringLiteral(" Nincs kijelölt számsor ");
     feltetelek->setEnabled(on);
     feltetelek->setToolTip(ft);

@@ -36,6 +36,7 @@ namespace kvx::platform {
 class FutoPeldany;
 }
 namespace kvx {
+class ParancsTar;
 class Sugo;
 }
 
@@ -384,7 +385,7 @@ private:
     QActionGroup* jatekCsoport_ = nullptr;
     QActionGroup* sorrendCsoport_ = nullptr;
     std::array<QAction*, kvx::kJatekokSzama> jatekPontok_{};
-    std::map<QString, QAction*> akciok_;
+    kvx::ParancsTar* parancsok_ = nullptr;
     std::map<QString, QMenu*> menuk_;
     QLabel* panel0_ = nullptr;
     QLabel* panel1_ = nullptr;

@@ -2,6 +2,7 @@
 // a draws database, switching between the built-in, the alternative and
 // private databases, and creating, saving and filling the user's own
 // databases with random draws.
+#include "app/ui/parancs_tar.h"
 #include "shell/foablak.h"
 #include "app/ui/program.h"
 
@@ -95,7 +96,7 @@ constexpr const char* kAdatbazisParancsok[] = {"Kavarexadatbzis1", "Betlts1", "j
 
 void TFoablak::AdatbazisAllapotAllitas(const char* nev, bool on, const QString& tipp)
 {
-    QAction* a = Akcio(QString::fromUtf8(nev));
+    QAction* a = kvx::Parancs(nev);
     if (!a)
         return;
     // A command whose feature is not built stays off with its hint.
@@ -113,7 +114,7 @@ void TFoablak::NincsAdatbazisAction(bool betolto)
     for (const char* nev : {"Listzs3", "Keress1", "Hzsokszma2", "Listanyomtatsa1", "Hzsokalapjn1", "Kavarexadatbzis1",
                             "Hnyszorhztk1", "Hnyhzsta1", "Ments4", "Mentsmsknt2", "Fellrs1", "Bvts1"})
         AdatbazisAllapotAllitas(nev, false, kHianyzik);
-    if (QAction* v = Akcio(QStringLiteral("Vletlenszmsorok1")))
+    if (QAction* v = kvx::Parancs("Vletlenszmsorok1"))
         v->setEnabled(false);
     // Without a database the user can still make one of their own: the
     // alternative-database menu stays open.
@@ -197,7 +198,7 @@ void TFoablak::AlternativAdatbazisAction(bool van)
                             kavarex     ? QStringLiteral(" Kavarex adatbázis visszatöltése ")
                             : betoltve ? QStringLiteral(" Kavarex adatbázis betöltve ")
                                        : kHianyzik);
-    if (QAction* v = Akcio(QStringLiteral("Vletlenszmsorok1")))
+    if (QAction* v = kvx::Parancs("Vletlenszmsorok1"))
         v->setEnabled(betoltve && !a.AdatbazisTipus);
     // A database without draws has no list to print: the printout would be
     // a header of page 1 of 0.
@@ -251,7 +252,7 @@ void TFoablak::AdatbazisParancsokBekotese()
             return d ? d->Start(maximum, game().TobbSorsolas) : 0;
         };
     for (const char* nev : kAdatbazisParancsok) {
-        QAction* a = Akcio(QString::fromUtf8(nev));
+        QAction* a = kvx::Parancs(nev);
         const int tag = a->data().toInt();
         connect(a, &QAction::triggered, this, [this, tag] {
             switch (tag) {
@@ -263,8 +264,8 @@ void TFoablak::AdatbazisParancsokBekotese()
             }
         });
     }
-    connect(Akcio(QStringLiteral("Mentsmsknt2")), &QAction::triggered, this, [this] { Mentsmsknt2Click(); });
-    connect(Akcio(QStringLiteral("Ments1")), &QAction::triggered, this,
+    connect(kvx::Parancs("Mentsmsknt2"), &QAction::triggered, this, [this] { Mentsmsknt2Click(); });
+    connect(kvx::Parancs("Ments1"), &QAction::triggered, this,
             [] { Program::aktualis().HuzasokV().AdatbazisMentese(); });
     // A new draw range: the main ticket's statistic view counts over it.
     auto statisztikaNezetFrissites = [] {
@@ -289,7 +290,7 @@ void TFoablak::AdatbazisParancsokBekotese()
             statisztikaNezetFrissites();
     });
     // The backups of the unsaved work (foablak_back.cpp).
-    connect(Akcio(QStringLiteral("Visszatlts1")), &QAction::triggered, this, [this] { BackVisszatoltesGombClick(); });
+    connect(kvx::Parancs("Visszatlts1"), &QAction::triggered, this, [this] { BackVisszatoltesGombClick(); });
     Program::aktualis().Variacio().BackMentese = [this] { return BackMentese(); };
     HuzasokVezerlo& h = Program::aktualis().HuzasokV();
     // An edit or a save changes whether the list can be saved elsewhere.
@@ -402,8 +403,8 @@ bool TFoablak::AdatbazisValtas(int tag, const QString& fajl)
             HibaUzenet(QStringLiteral(" %1 állomány nem található.").arg(q(probalt)));
     }
     AdatbazisJelenlet();
-    if (ok && draws().AdatbazisBetoltve && Akcio(QStringLiteral("Listzs3"))->isEnabled())
-        Akcio(QStringLiteral("Listzs3"))->trigger();
+    if (ok && draws().AdatbazisBetoltve && kvx::Parancs("Listzs3")->isEnabled())
+        kvx::Parancs("Listzs3")->trigger();
     return ok;
 }
 
@@ -524,7 +525,7 @@ void TFoablak::Hzsoklistjbl1Click(int tag, int darab)
     if (!AdatbazisValtas(tag == kAlternativUj ? kAlternativBetoltes : tag))
         return;
     if (ellenorzes && !adatbazisFajta().AdatbazisTipus && draws().HuzasokSzama > 1 &&
-        Akcio(QStringLiteral("Listzs3"))->isEnabled() && formok().Statisztika)
+        kvx::Parancs("Listzs3")->isEnabled() && formok().Statisztika)
         formok().Statisztika->StatisztikaKeszites(kTalalatiAranyokStat);
 }
 

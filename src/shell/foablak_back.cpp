@@ -1,6 +1,7 @@
 // The main window's automatic backups: the unsaved number set or variation
 // is kept in the Back folder before it is thrown away, and "Visszatöltés"
 // brings the newest backup back while keeping the work it replaces.
+#include "app/ui/parancs_tar.h"
 #include "shell/foablak.h"
 #include "app/ui/program.h"
 
@@ -65,14 +66,14 @@ bool TFoablak::BackMentese()
 {
     // Only while the statistics button can be used: a run, a test or a
     // statistic in progress holds the work that would be written.
-    QAction* stat = Akcio(QStringLiteral("StatisztikaGomb"));
+    QAction* stat = kvx::Parancs("StatisztikaGomb");
     const QWidget* gomb = stat && Eszkoztar ? Eszkoztar->widgetForAction(stat) : nullptr;
     if (!stat || !stat->isEnabled() || (gomb && !gomb->isEnabled()) || !settings().BiztonsagiMentes)
         return true;
     const BackIras r = BackTipusaBeallitas("");
     if (r.Hiba)
         return Kerdes(backHibaKerdes(r.Ut));
-    if (r.Ut.empty() && !Akcio(QStringLiteral("Visszatlts1"))->isEnabled())
+    if (r.Ut.empty() && !kvx::Parancs("Visszatlts1")->isEnabled())
         VanElmentettUtolsoBontas();
     return true;
 }
@@ -116,7 +117,7 @@ bool TFoablak::VanElmentettUtolsoBontas()
     const QString tipp = !van ? QStringLiteral(" Nincs visszatölthető állomány ")
                          : backFajta() != "tip" ? QStringLiteral(" Utolsó (nem mentett) variáció visszatöltése ")
                                                 : QStringLiteral(" Utolsó (nem mentett) számsor visszatöltése ");
-    if (QAction* a = Akcio(QStringLiteral("Visszatlts1"))) {
+    if (QAction* a = kvx::Parancs("Visszatlts1")) {
         a->setEnabled(van);
         a->setToolTip(tipp);
         a->setStatusTip(tipp);
@@ -169,11 +170,11 @@ void TFoablak::BackVisszatoltesGombClick()
             f->BeolvFeltKijelolese();
         if (fajta == "tip")
             Listzs1Click();
-        else if (Akcio(QStringLiteral("Listzs2"))->isEnabled())
+        else if (kvx::Parancs("Listzs2")->isEnabled())
             Listzs2Click();
         VanElmentettUtolsoBontas();
         if (!r.VoltEgyes) {
-            QAction* a = Akcio(QStringLiteral("Visszatlts1"));
+            QAction* a = kvx::Parancs("Visszatlts1");
             a->setEnabled(false);
             a->setToolTip(QStringLiteral(" Visszatöltés sikeres "));
             a->setStatusTip(QStringLiteral(" Visszatöltés sikeres "));

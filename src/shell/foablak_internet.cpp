@@ -1,5 +1,6 @@
 // The internet menu: every item starts its action through the internet
 // controller; the per-game items follow the online-access table.
+#include "app/ui/parancs_tar.h"
 #include "shell/foablak.h"
 
 #include <QAction>
@@ -114,7 +115,7 @@ void TFoablak::InternetParancsokBekotese()
 {
     InternetVezerlo& iv = Program::aktualis().InternetV();
     for (const char* nev : kInternetPontok) {
-        QAction* a = Akcio(QString::fromUtf8(nev));
+        QAction* a = kvx::Parancs(nev);
         if (!a)
             continue;
         const int kind = a->data().toInt();
@@ -130,7 +131,7 @@ void TFoablak::InternetParancsokBekotese()
     // The updated built-in database is loaded again and listed.
     connect(&iv, &InternetVezerlo::adatbazisFrissult, this, [this] {
         if (AdatbazisValtas(kKavarexAdatbazis) && draws().AdatbazisBetoltve && formok().HuzLista)
-            Akcio(QStringLiteral("Listzs3"))->trigger();
+            kvx::Parancs("Listzs3")->trigger();
     });
     // A newer version announces itself with a toolbar button that starts
     // the version action (which offers the download page).
@@ -148,7 +149,7 @@ void TFoablak::InternetParancsokBekotese()
         ertesito->setEnabled(true);
         ertesito->setToolTip(tipp);
         ertesito->setStatusTip(tipp);
-        if (QAction* a = Akcio(QStringLiteral("jverzikeresse1"))) {
+        if (QAction* a = kvx::Parancs("jverzikeresse1")) {
             internetKep(a, 49);
             a->setText(QString::fromUtf8("Új verzió letöltése"));
             a->setToolTip(QString::fromUtf8(" Új verzió letöltése, telepítése "));
@@ -159,7 +160,7 @@ void TFoablak::InternetParancsokBekotese()
     // While an action downloads, no second one starts.
     connect(&iv, &InternetVezerlo::futasValtozott, this, [this](bool fut) {
         for (const char* nev : kInternetPontok)
-            if (QAction* a = Akcio(QString::fromUtf8(nev)))
+            if (QAction* a = kvx::Parancs(nev))
                 a->setEnabled(!fut && InternetVezerlo::MuveletKesz(a->data().toInt()) && a->property("OnlineEngedett").toBool());
     });
     InternetMenuFrissites();
@@ -179,7 +180,7 @@ void TFoablak::InternetMenuFrissites()
 {
     const OnlineMenuAllapot m = Program::aktualis().InternetV().MenuAllapot();
     const auto allit = [this](const char* nev, bool engedett, const QString& tipp) {
-        QAction* a = Akcio(QString::fromUtf8(nev));
+        QAction* a = kvx::Parancs(nev);
         if (!a)
             return;
         const bool kesz = InternetVezerlo::MuveletKesz(a->data().toInt());
@@ -191,24 +192,24 @@ void TFoablak::InternetMenuFrissites()
     };
     const auto u = [](const std::string& s) { return QString::fromStdString(s); };
     const auto sajat = [](const char* nev) { return QString::fromUtf8(FomenuPontKeres(nev)->Tipp); };
-    QAction* honlap = Akcio(QStringLiteral("Honlap1"));
+    QAction* honlap = kvx::Parancs("Honlap1");
     honlap->setVisible(m.TarsasagLathato);
     honlap->setText(u(m.TarsasagFelirat));
     allit("Honlap1", true, u(m.TarsasagTipp));
-    Akcio(QStringLiteral("Rekordnyeremnyek1"))->setVisible(m.RekordLathato);
+    kvx::Parancs("Rekordnyeremnyek1")->setVisible(m.RekordLathato);
     allit("Rekordnyeremnyek1", true, sajat("Rekordnyeremnyek1"));
     allit("Kziadatbevitel1", m.KeziEngedett, u(m.KeziTipp));
-    internetKep(Akcio(QStringLiteral("Kziadatbevitel1")), m.KeziKep);
+    internetKep(kvx::Parancs("Kziadatbevitel1"), m.KeziKep);
     allit("Varicifeltltse1", m.FeltoltesLehetseges && variationStore().BontSzelvszam > 0, u(m.FeltoltesTipp));
-    internetKep(Akcio(QStringLiteral("Varicifeltltse1")), m.FeltoltesKep);
-    Akcio(QStringLiteral("Naprakszadatbzis1"))->setVisible(m.NaprakeszLathato);
+    internetKep(kvx::Parancs("Varicifeltltse1"), m.FeltoltesKep);
+    kvx::Parancs("Naprakszadatbzis1")->setVisible(m.NaprakeszLathato);
     allit("Naprakszadatbzis1", true, u(m.NaprakeszTipp));
     allit("Aktulisadatbzisfrisstse1", true, u(m.AktualisTipp));
     for (const char* nev : {"Mindenadatbzisfrisstse1", "Elrsekfrisstse1", "Kavarexaweben1", "Kavarexkalkultoraweben1",
                             "Kavarexszimultoraweben1", "Varicikletltse1"})
         allit(nev, true, sajat(nev));
     // Once a newer version was announced, the item keeps its download hint.
-    QAction* verzio = Akcio(QStringLiteral("jverzikeresse1"));
+    QAction* verzio = kvx::Parancs("jverzikeresse1");
     allit("jverzikeresse1", true,
           verzio && verzio->property("UjVerzio").toBool() ? QString::fromUtf8(" Új verzió letöltése, telepítése ")
                                                            : sajat("jverzikeresse1"));

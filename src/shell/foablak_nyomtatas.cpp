@@ -1,6 +1,7 @@
 // The main window's list-printing commands: the draws list and the
 // variation list, on paper (into a PDF file where no printer is installed)
 // or into an RTF file in the list folder.
+#include "app/ui/parancs_tar.h"
 #include "shell/foablak.h"
 #include "app/ui/program.h"
 
@@ -17,16 +18,16 @@ using namespace kvx;
 void TFoablak::NyomtatasParancsokBekotese()
 {
     Nyomtatas = new NyomtatasVezerlo(this);
-    connect(Akcio("Listanyomtatsa1"), &QAction::triggered, this, [this] { Listanyomtatsa1Click(); });
-    connect(Akcio("Nyomtats3"), &QAction::triggered, this, [this] { Nyomtats3Click(); });
-    connect(Akcio("Listanyomtatsa2"), &QAction::triggered, this, [this] { Listanyomtatsa2Click(); });
-    connect(Akcio("Lista1"), &QAction::triggered, this, [this] { Lista1Click(); });
-    connect(Akcio("Szelvnyek1"), &QAction::triggered, this, [this] { SzelvenyKitoltesStart(); });
+    connect(kvx::Parancs("Listanyomtatsa1"), &QAction::triggered, this, [this] { Listanyomtatsa1Click(); });
+    connect(kvx::Parancs("Nyomtats3"), &QAction::triggered, this, [this] { Nyomtats3Click(); });
+    connect(kvx::Parancs("Listanyomtatsa2"), &QAction::triggered, this, [this] { Listanyomtatsa2Click(); });
+    connect(kvx::Parancs("Lista1"), &QAction::triggered, this, [this] { Lista1Click(); });
+    connect(kvx::Parancs("Szelvnyek1"), &QAction::triggered, this, [this] { SzelvenyKitoltesStart(); });
 }
 
 bool TFoablak::NyomtatasKerdes(const char* menuPont)
 {
-    QAction* a = Akcio(QString::fromUtf8(menuPont));
+    QAction* a = kvx::Parancs(menuPont);
     const QString tipp = a ? a->toolTip() : QString();
     return JovahagyasKerdes(QString::fromUtf8(kElinditjaANyomtatast) + "\r\n\r\n" + tipp);
 }

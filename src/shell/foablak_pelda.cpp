@@ -1,6 +1,7 @@
 // The main window's sample variations: one example line (a past draw, a
 // random line or the user's own numbers) gives preset conditions, every
 // number of the ticket is selected and a normal run starts.
+#include "app/ui/parancs_tar.h"
 #include "shell/foablak.h"
 #include "app/ui/program.h"
 
@@ -48,9 +49,9 @@ bool uresSzelveny()
 
 void TFoablak::PeldaParancsokBekotese()
 {
-    connect(Akcio(QStringLiteral("Hzsokalapjn1")), &QAction::triggered, this, [this] { Hzsokalapjn1Click(); });
-    connect(Akcio(QStringLiteral("Vletlen2")), &QAction::triggered, this, [this] { Vletlen2Click(); });
-    connect(Akcio(QStringLiteral("Sajtszmokkal1")), &QAction::triggered, this, [this] { Sajtszmokkal1Click(); });
+    connect(kvx::Parancs("Hzsokalapjn1"), &QAction::triggered, this, [this] { Hzsokalapjn1Click(); });
+    connect(kvx::Parancs("Vletlen2"), &QAction::triggered, this, [this] { Vletlen2Click(); });
+    connect(kvx::Parancs("Sajtszmokkal1"), &QAction::triggered, this, [this] { Sajtszmokkal1Click(); });
 }
 
 void TFoablak::KenoProbabontasUzenet(int kind)

@@ -1,5 +1,6 @@
 // The main window's variation commands: Start with its validation, the end
 // of a run, deletion, the pause clearing and the command states.
+#include "app/ui/parancs_tar.h"
 #include "shell/foablak.h"
 #include "app/ui/program.h"
 
@@ -59,22 +60,22 @@ constexpr const char* kKeszVariacioParancsok[] = {"Start1", "rls2", "PauseTorles
 
 void TFoablak::VariacioParancsokBekotese()
 {
-    connect(Akcio("Start1"), &QAction::triggered, this, [this] { Start1Click(); });
-    connect(Akcio("rls2"), &QAction::triggered, this, [this] { rls2Click(); });
-    connect(Akcio("PauseTorles"), &QAction::triggered, this, [this] { PauseTorlesClick(); });
-    connect(Akcio("Beilleszts1"), &QAction::triggered, this, [this] { Beilleszts1Click(true); });
-    connect(Akcio("Listzs2"), &QAction::triggered, this, [this] { Listzs2Click(); });
-    connect(Akcio("Ments2"), &QAction::triggered, this, [this] { Ments2Click(); });
-    connect(Akcio("Ellenrzs1"), &QAction::triggered, this, [this] { Ellenrzs1Click(); });
+    connect(kvx::Parancs("Start1"), &QAction::triggered, this, [this] { Start1Click(); });
+    connect(kvx::Parancs("rls2"), &QAction::triggered, this, [this] { rls2Click(); });
+    connect(kvx::Parancs("PauseTorles"), &QAction::triggered, this, [this] { PauseTorlesClick(); });
+    connect(kvx::Parancs("Beilleszts1"), &QAction::triggered, this, [this] { Beilleszts1Click(true); });
+    connect(kvx::Parancs("Listzs2"), &QAction::triggered, this, [this] { Listzs2Click(); });
+    connect(kvx::Parancs("Ments2"), &QAction::triggered, this, [this] { Ments2Click(); });
+    connect(kvx::Parancs("Ellenrzs1"), &QAction::triggered, this, [this] { Ellenrzs1Click(); });
     connect(&Program::aktualis().Variacio(), &VariacioVezerlo::ellenorzesParancsKerve, this,
             [this] { Ellenrzs1Click(); });
-    connect(Akcio("Mdosts1"), &QAction::triggered, this, [this] { Mdosts1Click(); });
-    connect(Akcio("eszt1"), &QAction::triggered, this, [this] { eszt1Click(); });
-    connect(Akcio("Rendezs1"), &QAction::triggered, this, [this] { Rendezs1Click(); });
-    connect(Akcio("Eredetisorrend1"), &QAction::triggered, this, [this] { Eredetisorrend1Click(); });
-    connect(Akcio("Vglegesszmsorrend1"), &QAction::triggered, this, [this] { Vglegesszmsorrend1Click(); });
-    connect(Akcio("Bvtmnytrlse1"), &QAction::triggered, this, [this] { Bvtmnytrlse1Click(); });
-    connect(Akcio("BovitmenyBeilleszt"), &QAction::triggered, this, [this] { BovitmenyBeillesztClick(); });
+    connect(kvx::Parancs("Mdosts1"), &QAction::triggered, this, [this] { Mdosts1Click(); });
+    connect(kvx::Parancs("eszt1"), &QAction::triggered, this, [this] { eszt1Click(); });
+    connect(kvx::Parancs("Rendezs1"), &QAction::triggered, this, [this] { Rendezs1Click(); });
+    connect(kvx::Parancs("Eredetisorrend1"), &QAction::triggered, this, [this] { Eredetisorrend1Click(); });
+    connect(kvx::Parancs("Vglegesszmsorrend1"), &QAction::triggered, this, [this] { Vglegesszmsorrend1Click(); });
+    connect(kvx::Parancs("Bvtmnytrlse1"), &QAction::triggered, this, [this] { Bvtmnytrlse1Click(); });
+    connect(kvx::Parancs("BovitmenyBeilleszt"), &QAction::triggered, this, [this] { BovitmenyBeillesztClick(); });
     BontMenuAll(VariacioParancsHelyzet());
 }
 
@@ -114,7 +115,7 @@ void TFoablak::Rendezs1Click()
 void TFoablak::Eredetisorrend1Click()
 {
     VariacioVezerlo& v = kvx::Program::aktualis().Variacio();
-    if (v.Fut() || !Akcio("Eredetisorrend1")->isEnabled())
+    if (v.Fut() || !kvx::Parancs("Eredetisorrend1")->isEnabled())
         return;
     if (TBontEllSzelveny* s = szelvenyek().BontEllSzelveny)
         s->Torles();
@@ -155,7 +156,7 @@ void TFoablak::BontMenuAll(const kvx::ParancsHelyzet& helyzet)
     const std::vector<ParancsAllapot> tabla = VanNincsBontas(h);
     for (const char* nev : kKeszVariacioParancsok) {
         const ParancsAllapot* p = ParancsKeres(tabla, nev);
-        QAction* a = Akcio(QString::fromUtf8(nev));
+        QAction* a = kvx::Parancs(nev);
         if (!p || !a)
             continue;
         a->setEnabled(p->Engedelyezett);

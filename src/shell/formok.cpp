@@ -1,4 +1,5 @@
 #include "shell/formok.h"
+#include "app/ui/parancs_tar.h"
 #include "app/ui/internet_vezerlo.h"
 
 #include <QAction>
@@ -239,21 +240,21 @@ void FormokLetrehozasa(TFoablak& foablak)
                          const std::pair<const char*, std::pair<bool, QString>> pontok[] = {
                              {"rls1", {torles, torlesTipp}}, {"Ellenrzs2", {ellenorzes, ellenorzesTipp}}};
                          for (const auto& [nev, allapot] : pontok)
-                             if (QAction* a = foablak.Akcio(QString::fromUtf8(nev))) {
+                             if (QAction* a = kvx::Parancs(nev)) {
                                  a->setEnabled(allapot.first);
                                  a->setToolTip(allapot.second);
                                  a->setStatusTip(allapot.second);
                              }
                      });
-    if (QAction* a = foablak.Akcio(QStringLiteral("rls1")))
+    if (QAction* a = kvx::Parancs("rls1"))
         QObject::connect(a, &QAction::triggered, f.Feltetelek.data(), &TFeltetelek::TorlesGombClick);
-    if (QAction* a = foablak.Akcio(QStringLiteral("Ellenrzs2")))
+    if (QAction* a = kvx::Parancs("Ellenrzs2"))
         QObject::connect(a, &QAction::triggered, f.Feltetelek.data(), &TFeltetelek::EllenorzesGombClick);
     // The items start as the window's buttons do.
     f.Feltetelek->SetFeltetelJelzo(kvx::Program::aktualis().Feltetelek.FeltetelJelzo);
     QObject::connect(f.Feltetelek.data(), &TFeltetelek::menuPont, &foablak,
                      [&foablak](const QString& felirat, const QString& tipp) {
-                         if (QAction* a = foablak.Akcio(QStringLiteral("Listzs1"))) {
+                         if (QAction* a = kvx::Parancs("Listzs1")) {
                              a->setText(felirat);
                              a->setToolTip(tipp);
                              a->setStatusTip(tipp);
@@ -266,7 +267,7 @@ void FormokLetrehozasa(TFoablak& foablak)
                      [&foablak](const QString& nev) { ParancsFuttatas(foablak, nev); });
     QObject::connect(f.HuzLista.data(), &THuzLista::mentesAllapot, &foablak,
                      [&foablak](bool on, const QString& tipp) {
-                         if (QAction* a = foablak.Akcio(QStringLiteral("Ments1"))) {
+                         if (QAction* a = kvx::Parancs("Ments1")) {
                              a->setEnabled(on);
                              a->setToolTip(tipp);
                              a->setStatusTip(tipp);
@@ -279,7 +280,7 @@ void FormokLetrehozasa(TFoablak& foablak)
                      [&foablak](const QString& nev) { ParancsFuttatas(foablak, nev); });
     // A line of the list is searched among the draws while they can be listed.
     QObject::connect(f.BontLista.data(), &TBontLista::huzasKeresKerve, f.HuzLista.data(), &THuzLista::BontSzamsorKeres);
-    if (QAction* a = foablak.Akcio(QStringLiteral("Listzs3"))) {
+    if (QAction* a = kvx::Parancs("Listzs3")) {
         const auto listazhatok = [a, lista = f.BontLista] {
             if (lista)
                 lista->SetHuzasokListazhatok(a->isEnabled());
@@ -288,7 +289,7 @@ void FormokLetrehozasa(TFoablak& foablak)
         listazhatok();
     }
     QObject::connect(f.BontLista.data(), &TBontLista::listazasTipp, &foablak, [&foablak](const QString& s) {
-        if (QAction* a = foablak.Akcio(QStringLiteral("Listzs2"))) {
+        if (QAction* a = kvx::Parancs("Listzs2")) {
             a->setToolTip(s);
             a->setStatusTip(s);
         }
@@ -344,7 +345,7 @@ void FormokLetrehozasa(TFoablak& foablak)
     QObject::connect(&huzasok, &HuzasokVezerlo::bevitelVege, &foablak, [bevitelTiltas] { bevitelTiltas->Vege(); });
     f.VelSzam = new TVelSzam(szulo);
     f.Beallitasok = new TBeallitasok(szulo);
-    if (QAction* a = foablak.Akcio(QStringLiteral("BELLTSOK1")))
+    if (QAction* a = kvx::Parancs("BELLTSOK1"))
         QObject::connect(a, &QAction::triggered, f.Beallitasok.data(),
                          [w = f.Beallitasok.data()] { w->BeallitasokStart(true); });
     QObject::connect(f.Beallitasok.data(), &TBeallitasok::meretValtas, &foablak,
@@ -369,7 +370,7 @@ void FormokLetrehozasa(TFoablak& foablak)
     // The information window: opened by its command, refreshed while it is
     // visible by every change of the conditions, the options, the ticket
     // and the variation (cheap when nothing it shows changed).
-    if (QAction* a = foablak.Akcio(QStringLiteral("InfoGomb")))
+    if (QAction* a = kvx::Parancs("InfoGomb"))
         QObject::connect(a, &QAction::triggered, f.Info.data(), &TInfo::Start);
     const auto infoFrissites = [w = f.Info.data()] {
         if (w->isVisible()) w->Listazas();

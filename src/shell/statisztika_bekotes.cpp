@@ -1,5 +1,6 @@
 #include "shell/statisztika_bekotes.h"
 
+#include "app/ui/parancs_tar.h"
 #include <QAction>
 #include <QPointer>
 #include <QAbstractItemModel>
@@ -34,7 +35,7 @@ void TartomanyParancsok(TFoablak& foablak)
     const bool van = draws().AdatbazisBetoltve;
     const QString tipp = van ? QStringLiteral(" Húzások számának (keresési tartomány) beállítása ")
                              : QStringLiteral(" Hiányzik a húzások listája ");
-    if (QAction* a = foablak.Akcio(QStringLiteral("Hzsokszma1"))) {
+    if (QAction* a = kvx::Parancs("Hzsokszma1")) {
         a->setEnabled(van);
         a->setToolTip(tipp);
         a->setStatusTip(tipp);
@@ -76,7 +77,7 @@ void StatisztikaBekotese(TFoablak& foablak, TStatisztika& s, const Formok& f)
     QPointer<THuzSzama> tartomany = f.HuzSzama;
     QPointer<THuzLista> huzLista = f.HuzLista;
     QPointer<TBontLista> bontLista = f.BontLista;
-    if (QAction* gomb = foablak.Akcio(QStringLiteral("StatisztikaGomb"))) {
+    if (QAction* gomb = kvx::Parancs("StatisztikaGomb")) {
         const QString tipp = QStringLiteral(" Statisztika ");
         gomb->setEnabled(true);
         gomb->setToolTip(tipp);
@@ -116,13 +117,13 @@ void StatisztikaBekotese(TFoablak& foablak, TStatisztika& s, const Formok& f)
         // Emitted before the table goes: the commands follow once it has.
         QMetaObject::invokeMethod(&foablak, [&foablak] { TartomanyParancsok(foablak); }, Qt::QueuedConnection);
     });
-    if (QAction* a = foablak.Akcio(QStringLiteral("Hzsokszma1")))
+    if (QAction* a = kvx::Parancs("Hzsokszma1"))
         QObject::connect(a, &QAction::triggered, &s, [&s, tartomany] {
             // A new main-ticket range shows its counts at once.
             if (TartomanyDialogus(tartomany, 1) && !s.isVisible() && !s.Fut())
                 s.StatisztikaKeszites(1);
         });
-    if (QAction* a = foablak.Akcio(QStringLiteral("Hzsokszma2")))
+    if (QAction* a = kvx::Parancs("Hzsokszma2"))
         QObject::connect(a, &QAction::triggered, &s, [tartomany] { TartomanyDialogus(tartomany, 3); });
 
     // The run window's "Statisztika" after a run asks the same of the

@@ -40,6 +40,7 @@ class InternetVezerlo;
 class SzelvenyVezerlo;
 class TesztVezerlo;
 namespace kvx {
+class ParancsTar;
 class TUzenetAblak;
 }
 class VariacioVezerlo;
@@ -67,6 +68,9 @@ public:
     // The wait window, for the windows below the shell that show it around
     // a long step of their own; set where the shell creates it.
     QPointer<kvx::TUzenetAblak> VarakozoAblak;
+    // The command registry: every menu command's action, found by name; made
+    // by the shell with its menus.
+    QPointer<kvx::ParancsTar> Parancsok;
     OnlineAllapot Online;
     // Draws database.
     DrawsState Huzasok;

@@ -1,0 +1,81 @@
+#pragma once
+// The command registry: one action for every command of the command table
+// (app/main_menu.h), made in one place and found by the table's name. The
+// shell places the actions into its menus and toolbar; each subsystem
+// registers the handlers of its own commands here and switches its own
+// commands on and off, so no window needs to know who shows a command or who
+// answers it.
+#include <QObject>
+#include <QString>
+
+#include <map>
+#include <string_view>
+#include <utility>
+
+class QAction;
+
+namespace kvx {
+
+class ParancsTar : public QObject {
+    Q_OBJECT
+public:
+    // Makes the action of every command and radio item of the table as a
+    // child of `tulajdonos` (the window whose shortcuts they are): its
+    // caption, shortcut, hint and whether it works in this build. Submenus
+    // and separators are the shell's; a submenu's action is added with
+    // Felvesz.
+    explicit ParancsTar(QObject* tulajdonos);
+    ~ParancsTar() override;
+
+    // The registry of the Program made last (the one made last for it);
+    // nullptr until the shell made one.
+    static ParancsTar* aktualis();
+
+    // The action of a command. A name that is not in the registry is a
+    // programming error: it throws std::logic_error, so a misspelt name fails
+    // the first test that reaches it instead of doing nothing.
+    QAction* operator[](std::string_view nev) const;
+    // The action of a command, nullptr when none has that name.
+    QAction* Keres(std::string_view nev) const;
+    // Adds an action made elsewhere (a submenu's action, a toolbar-only
+    // button) under its object name.
+    void Felvesz(QAction* a);
+
+    // Runs `kezelo` whenever the command is chosen; the connection ends when
+    // `kontextus` is destroyed. Returns the action for further setup.
+    template <typename F>
+    QAction* Kezelo(std::string_view nev, const QObject* kontextus, F&& kezelo)
+    {
+        QAction* a = (*this)[nev];
+        KezeloBekotes(a, kontextus, std::forward<F>(kezelo));
+        return a;
+    }
+
+    // Switches a command on or off (hint and state together stay the
+    // caller's: this is the plain state).
+    void Engedelyez(std::string_view nev, bool be) const;
+    bool Engedelyezett(std::string_view nev) const;
+
+    const std::map<QString, QAction*>& Mind() const { return akciok_; }
+
+private:
+    template <typename F>
+    static void KezeloBekotes(QAction* a, const QObject* kontextus, F&& kezelo);
+
+    std::map<QString, QAction*> akciok_;
+};
+
+}  // namespace kvx
+
+#include <QAction>
+
+template <typename F>
+void kvx::ParancsTar::KezeloBekotes(QAction* a, const QObject* kontextus, F&& kezelo)
+{
+    QObject::connect(a, &QAction::triggered, kontextus, std::forward<F>(kezelo));
+}
+
+namespace kvx {
+// The action of a command of the current registry (see ParancsTar::operator[]).
+QAction* Parancs(std::string_view nev);
+}  // namespace kvx

@@ -1,0 +1,96 @@
+// The command registry: the actions made from the command table, found by
+// name, and the handlers the subsystems hang on them.
+#include "app/ui/parancs_tar.h"
+
+#include "app/main_menu.h"
+#include "app/ui/program.h"
+
+#include <QAction>
+#include <QMainWindow>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+using kvx::ParancsTar;
+
+TEST(ParancsTarTest, EveryCommandOfTheTableHasOneActionAsTheTableDescribesIt)
+{
+    kvx::Program program;
+    QMainWindow ablak;
+    auto* tar = new ParancsTar(&ablak);
+    EXPECT_EQ(ParancsTar::aktualis(), tar);
+    for (const kvx::FomenuPont& p : kvx::FomenuPontok()) {
+        if (p.Fajta == kvx::PontFajta::Elvalaszto || p.Fajta == kvx::PontFajta::Almenu) {
+            if (*p.Nev)
+                EXPECT_EQ(tar->Keres(p.Nev), nullptr) << p.Nev;  // the shell's submenus
+            continue;
+        }
+        QAction* a = (*tar)[p.Nev];
+        SCOPED_TRACE(p.Nev);
+        EXPECT_EQ(a->text(), QString::fromUtf8(p.Felirat));
+        EXPECT_EQ(a->isEnabled(), p.Kesz);
+        EXPECT_EQ(a->toolTip(), QString::fromUtf8(p.Kesz ? p.Tipp : kvx::kNemElerheto));
+        EXPECT_EQ(a->statusTip(), a->toolTip());
+        EXPECT_EQ(a->shortcut().toString(), QString::fromUtf8(p.Gyorsbillentyu));
+        EXPECT_EQ(a->data().toInt(), p.Tag);
+        EXPECT_EQ(a->isCheckable(), p.Fajta == kvx::PontFajta::Valaszto);
+        EXPECT_EQ(a->parent(), &ablak);
+    }
+}
+
+TEST(ParancsTarTest, AMisspeltNameFailsLoudlyAndAnAddedActionIsFound)
+{
+    kvx::Program program;
+    QMainWindow ablak;
+    ParancsTar tar(&ablak);
+    EXPECT_THROW(tar["Start"], std::logic_error);
+    EXPECT_THROW(kvx::Parancs("nincs ilyen"), std::logic_error);
+    EXPECT_EQ(tar.Keres("nincs ilyen"), nullptr);
+    EXPECT_EQ(kvx::Parancs("Start1"), tar["Start1"]);
+
+    auto* gomb = new QAction(QStringLiteral("Statisztika"), &ablak);
+    gomb->setObjectName(QStringLiteral("StatisztikaGomb"));
+    tar.Felvesz(gomb);
+    EXPECT_EQ(tar["StatisztikaGomb"], gomb);
+    EXPECT_THROW(tar.Felvesz(new QAction(&ablak)), std::logic_error);
+
+    tar.Engedelyez("Start1", false);
+    EXPECT_FALSE(tar.Engedelyezett("Start1"));
+    EXPECT_FALSE(tar["Start1"]->isEnabled());
+}
+
+TEST(ParancsTarTest, AHandlerRunsOnTheCommandUntilItsOwnerGoes)
+{
+    kvx::Program program;
+    QMainWindow ablak;
+    ParancsTar tar(&ablak);
+    int hivasok = 0;
+    auto gazda = std::make_unique<QObject>();
+    QAction* a = tar.Kezelo("Kijellmind1", gazda.get(), [&hivasok] { ++hivasok; });
+    a->trigger();
+    EXPECT_EQ(hivasok, 1);
+    gazda.reset();
+    a->trigger();
+    EXPECT_EQ(hivasok, 1);
+}
+
+TEST(ParancsTarTest, TheRegistryBelongsToItsProgram)
+{
+    kvx::Program elso;
+    auto ablak = std::make_unique<QMainWindow>();
+    auto* tar = new ParancsTar(ablak.get());
+    {
+        kvx::Program masodik;
+        EXPECT_EQ(ParancsTar::aktualis(), nullptr);
+        EXPECT_THROW(kvx::Parancs("Start1"), std::logic_error);
+    }
+    EXPECT_EQ(ParancsTar::aktualis(), tar);
+    ablak.reset();
+    EXPECT_EQ(ParancsTar::aktualis(), nullptr);
+}
+
+}  // namespace
