@@ -152,6 +152,8 @@ private:
         case Mod::Csonka:
             kuld(c, v.Torzs.data(), v.Torzs.size() / 2);
             break;
+        case Mod::Hallgat:  // answered above
+            break;
         case Mod::Akad:
             kuld(c, v.Torzs.data(), v.Torzs.size() / 2);
             var(30000);

@@ -170,8 +170,9 @@ TEST(IniFile, KeptLinesEndingInCarriageReturnsSurviveEverySave)
         EXPECT_NE(most.find("; note\r\n"), std::string::npos);
         EXPECT_NE(most.find("\nstray\r\r\n\r\nend\r\n"), std::string::npos) << most;
         // From the first save on the file stays the same byte for byte.
-        if (mentes > 1)
+        if (mentes > 1) {
             EXPECT_EQ(most, elozo);
+        }
         elozo = most;
     }
     std::filesystem::remove_all(dir);

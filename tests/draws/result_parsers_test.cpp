@@ -252,8 +252,10 @@ std::vector<std::string> EredmenyFajl(int jatek, int n)
 {
     const auto szamok = [](int tol, int db) {
         std::string s;
-        for (int i = 0; i < db; ++i)
-            s += ";" + std::to_string(tol + i);
+        for (int i = 0; i < db; ++i) {
+            s += ';';
+            s += std::to_string(tol + i);
+        }
         return s;
     };
     std::vector<std::string> sorok;
@@ -304,8 +306,8 @@ TEST(ResultParsers, FewerDrawsThanTheListInUseReplaceItOnlyAfterAYes)
         int ejtettSor = -1; // this line gets a number the game drops the line for
         std::string ejtett;
     } esetek[] = {
-        {0, true, 3},  {1, true, 3},   {2, true, 3}, {8, true, 3},
-        {3, true, 4},  {30, false, 4}, {32, false, 5, 3, "\"649\"2020-01-03,1,2,3,4,5,0,7"},
+        {0, true, 3, -1, ""},  {1, true, 3, -1, ""},   {2, true, 3, -1, ""}, {8, true, 3, -1, ""},
+        {3, true, 4, -1, ""},  {30, false, 4, -1, ""}, {32, false, 5, 3, "\"649\"2020-01-03,1,2,3,4,5,0,7"},
     };
     const int teljes = 4;
     for (const auto& e : esetek) {

@@ -784,8 +784,9 @@ TEST_F(AdatbazisokTest, BuiltInDatabaseCanBeReloadedFromEveryOtherOne)
         EXPECT_EQ(gomb->isVisible(), e.kavarex);
         EXPECT_EQ(tipp(gomb), QString::fromUtf8(e.kavarexTipp));
         EXPECT_EQ(tipp(akcio("Listzs3")), QString::fromUtf8(e.lista));
-        if (*e.parancs)
+        if (*e.parancs) {
             EXPECT_EQ(lista()->windowTitle(), QString::fromUtf8(e.lista));
+        }
         EXPECT_TRUE(akcio("Hzsokalapjn1")->isEnabled());
     }
     EXPECT_TRUE(kvx::adatbazisFajta().AdatbazisTipus);

@@ -9,6 +9,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -68,6 +69,12 @@ private:
         if (!cel_.isEmpty() && QFileInfo(d->directory().absolutePath()).canonicalFilePath() !=
                                    QFileInfo(QFileInfo(cel_).absolutePath()).canonicalFilePath())
             return;
+        // The dialog ignores selectFile for its name box while that box has
+        // the focus (a dialog opened in the folder of `cel_` at once): the
+        // name is then typed, as the user would.
+        if (!cel_.isEmpty() && d->selectedFiles().value(0) != cel_)
+            if (auto* nev = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                nev->setText(QFileInfo(cel_).fileName());
         utolso_ = d;
         static_cast<QDialog*>(d)->accept();
     }

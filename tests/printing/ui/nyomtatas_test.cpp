@@ -8,6 +8,8 @@
 #include "conditions/ui/feltetelek.h"
 #include "printing/ui/nyomtopc.h"
 #include "variation/ui/bontlista.h"
+#include "variation/ui/bontellszelveny.h"
+#include "tickets/ui/szelvenyek.h"
 #include "variation/ui/variacio_vezerlo.h"
 #include <QGroupBox>
 #include <QSlider>
@@ -777,3 +779,60 @@ TEST_F(NyomtatasTest, ACouponTestSheetLeavesTheOptionsTheOnlyWindowThatAnswers)
     EXPECT_TRUE(lista->isEnabled());
     EXPECT_TRUE(lista->ModositasGomb->isEnabled());
 }
+
+namespace {
+
+// A line replaced in place keeps the count of lines, yet the sheets are no
+// longer the ones the kept range was chosen on: the next filling offers every
+// sheet again.
+TEST_F(NyomtatasTest, ALineEditedInPlaceOffersEverySheetAgain)
+{
+    TBontLista* lista = ListaNyitva(20);
+    ASSERT_TRUE(lista && lista->isVisible());
+    TNyomtOpc* opc = formok().NyomtOpc;
+    const std::int32_t lapok = ny_->SzelvenyLapokSzama();
+    ASSERT_GE(lapok, 2);
+
+    // The user's range of an earlier filling survives a close and a reopen.
+    lista->SzelvenyekGomb->click();
+    ASSERT_TRUE(opc->isVisible());
+    EXPECT_EQ(opc->Tol, 1);
+    EXPECT_EQ(opc->Ig, lapok);
+    opc->Tol = opc->Ig = 2;
+    opc->MegseGomb->click();
+    lista->SzelvenyekGomb->click();
+    EXPECT_EQ(opc->Tol, 2);
+    EXPECT_EQ(opc->Ig, 2);
+    opc->MegseGomb->click();
+    ASSERT_FALSE(opc->isVisible());
+
+    // Line 1 is changed on the check ticket: one of its numbers swapped for
+    // a selected number it does not hold.
+    const VariationStore& t = program_.Tar;
+    const std::vector<std::uint8_t> regi(t.sor(0), t.sor(0) + 5);
+    lista->AktSorKijelol(1);
+    lista->BontListModositasGomb->click();
+    TBontEllSzelveny* s = szelvenyek().BontEllSzelveny;
+    ASSERT_TRUE(s && s->isVisible());
+    const auto jelol = [s](int n) {
+        TSzamPanel* panel = s->SzamPanelek[static_cast<std::size_t>(n - 1)];
+        emit panel->Kattintas(panel);
+    };
+    const TTombByte1D& szamok = program_.Szamok.KijeloltSzamok;
+    jelol(szamok[regi[0]]);
+    std::uint8_t uj = 0;
+    while (std::find(regi.begin(), regi.end(), uj) != regi.end())
+        ++uj;
+    jelol(szamok[uj]);
+    s->TorlesGomb->click();
+    ASSERT_EQ(program_.Tar.BontSzelvszam, 20);
+    ASSERT_NE(std::vector<std::uint8_t>(t.sor(0), t.sor(0) + 5), regi);
+
+    lista->SzelvenyekGomb->click();
+    ASSERT_TRUE(opc->isVisible());
+    EXPECT_EQ(opc->Tol, 1);
+    EXPECT_EQ(opc->Ig, lapok);
+    opc->MegseGomb->click();
+}
+
+}  // namespace

@@ -376,6 +376,26 @@ TEST_F(EllenorzesTest, ListLineIsSearchedAmongTheDraws)
     EXPECT_EQ(huzLista().KivRekord, elsoHuzas);
 }
 
+// The list offers the search among the draws only while the draws can be
+// listed: the button follows the draws list command both ways.
+TEST_F(EllenorzesTest, TheDrawSearchButtonFollowsWhetherTheDrawsCanBeListed)
+{
+    general();
+    window_->Akcio("Listzs2")->trigger();
+    ASSERT_TRUE(lista()->isVisible());
+    ASSERT_TRUE(window_->Akcio("Listzs3")->isEnabled());
+    EXPECT_TRUE(lista()->KeresesGomb->isVisible());
+    window_->NincsAdatbazisAction();
+    ASSERT_FALSE(window_->Akcio("Listzs3")->isEnabled());
+    // The tool bar lays its buttons out when the events are handled.
+    QApplication::processEvents();
+    EXPECT_FALSE(lista()->KeresesGomb->isVisible());
+    window_->VanAdatbazisAction();
+    ASSERT_TRUE(window_->Akcio("Listzs3")->isEnabled());
+    QApplication::processEvents();
+    EXPECT_TRUE(lista()->KeresesGomb->isVisible());
+}
+
 // A sorted variation is put back into its earlier order before a draw is
 // checked against it: the hits count the lines as the list numbers them.
 TEST_F(EllenorzesTest, ADrawIsCheckedAgainstTheLinesInTheirEarlierOrder)
