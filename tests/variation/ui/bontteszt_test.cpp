@@ -29,6 +29,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTextEdit>
 
@@ -270,6 +271,35 @@ TEST_F(BontTesztTest, StopClosesWithoutAReportAndTheNextTestStartsAnew)
     EXPECT_TRUE(v.Latott.front().Szoveg.contains(QStringLiteral("A program leállította a teszt folyamatát.")));
     EXPECT_FALSE(teszt_->isVisible());
     EXPECT_TRUE(program_.Teszt().PeldabontasLog().empty());
+}
+
+// A test window left taller than the screen's work area warns at the start,
+// as every resizable window does, and once told not to remind, it is quiet.
+TEST_F(BontTesztTest, ATestWindowTallerThanTheScreenWarnsUntilToldNotTo)
+{
+    variacio({2, 3, 4, 11, 12, 13, 21}, 1);
+    settings().UzenetekLog[17] = 1;
+    const QRect munka = teszt_->screen()->availableGeometry();
+    teszt_->resize(teszt_->width(), munka.height() + 200);
+    {
+        Valaszolo v({QStringLiteral("Nem")});
+        a("eszt1")->trigger();
+        ASSERT_TRUE(tesztVegeVar());
+        ASSERT_FALSE(v.Latott.isEmpty());
+        EXPECT_TRUE(v.Latott.front().Szoveg.startsWith(QStringLiteral("A(z)") + teszt_->windowTitle() +
+                                                        QStringLiteral(" ablak magassága meghaladja")))
+            << v.Latott.front().Szoveg.toStdString();
+    }
+    EXPECT_EQ(settings().UzenetekLog[17], 0);
+    // Placed again, it fits the work area.
+    EXPECT_LE(teszt_->frameGeometry().height(), munka.height());
+    teszt_->KilepesGomb->click();
+    program_.Teszt().PeldabontasLogTorles();
+    teszt_->resize(teszt_->width(), munka.height() + 200);
+    Valaszolo v(QStringList{});
+    a("eszt1")->trigger();
+    ASSERT_TRUE(tesztVegeVar());
+    EXPECT_TRUE(v.Latott.isEmpty());
 }
 
 // A test against the draws tells about the draws of the database in use: a

@@ -240,6 +240,38 @@ TEST_F(EllenorzesTest, ClearOfTheCheckRunsTheCheckCommand)
             << int(n);
 }
 
+// The check ticket's clear goes through the check command, so an unfinished
+// variation asks first: No keeps the marks, Igen starts the check anew.
+TEST_F(EllenorzesTest, ClearOfTheCheckAsksAboutAnUnfinishedVariation)
+{
+    general();
+    window_->Akcio("Ellenrzs1")->trigger();
+    TBontEllSzelveny* sz = szelvenyek().BontEllSzelveny;
+    ASSERT_TRUE(sz->isVisible());
+    const struct {
+        const char* valasz;
+        const char* kijelolve;
+    } esetek[] = {{"Nem", "Kijelölve: 2 szám"}, {"Igen", "Kijelölve: 0 szám"}};
+    for (const auto& e : esetek) {
+        SCOPED_TRACE(e.valasz);
+        sz->ModBeallitas(0);
+        for (int n : {3, 9})
+            kattint(n);
+        ASSERT_TRUE(sz->InfoCimke->text().contains(QStringLiteral("Kijelölve: 2 szám")));
+        // What a run that ended before its last line leaves.
+        bontasEgyseg().BefejezetlenVariacio = true;
+        bontasEgyseg().Allapot.BontasBefejezetlen = true;
+        Valaszolo v({QString::fromUtf8(e.valasz)});
+        sz->TorlesGomb->click();
+        ASSERT_EQ(v.Latott.size(), 1);
+        EXPECT_TRUE(v.Latott.front().Szoveg.endsWith(QStringLiteral("Mégis ellenőrzi a variációt?")))
+            << v.Latott.front().Szoveg.toStdString();
+        EXPECT_TRUE(sz->isVisible());
+        EXPECT_TRUE(sz->InfoCimke->text().contains(QString::fromUtf8(e.kijelolve))) << sz->InfoCimke->text().toStdString();
+    }
+    bontasEgyseg().Allapot.BontasBefejezetlen = false;
+}
+
 // Counting a variation of more than 100,000 lines shows the wait window;
 // a smaller one counts without it.
 TEST_F(EllenorzesTest, LargeVariationIsCountedBehindTheWaitWindow)
