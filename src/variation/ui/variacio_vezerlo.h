@@ -37,8 +37,9 @@ public:
     bool TarMunkaban() const { return tarMunka_; }
     void TarMunkaKezdete();
     void TarMunkaVege();
-    // The run window closed: the main window acts on the button pressed.
-    void BontasAblakBezarva() { emit bontasAblakBezarva(); }
+    // The run window closed with button `gomb` (its Tag): the variation's
+    // commands act on it.
+    void BontasAblakBezarva(int gomb) { emit bontasAblakBezarva(gomb); }
 
     // Deletion. TorlesEng1: the delete command ("Biztos törli a variáció
     // listáját?"); TorlesEng2: before the numbers of the main ticket or the
@@ -176,7 +177,7 @@ signals:
     // A run started or its window closed.
     void futasIndul();
     void futasVege();
-    void bontasAblakBezarva();
+    void bontasAblakBezarva(int gomb);
 
 private:
     kvx::Program& p_;
