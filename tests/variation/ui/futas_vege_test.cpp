@@ -1,6 +1,6 @@
-// The run window's end buttons Ellenőrzés, Módosítás and Info: each closes
-// the window and the main window carries out what the button names, on the
-// lines the run has just stored.
+// The run window's end buttons: each closes the window, and the variation's
+// commands carry out what the button names, step by step in a fixed order,
+// on the lines the run has just stored.
 #include "app/ui/program.h"
 #include "variation/ui/variacio_parancsok.h"
 #include "variation/ui/futas_alap.h"
