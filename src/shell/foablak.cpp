@@ -28,6 +28,7 @@
 #include "shell/formok.h"
 #include "app/ui/sugo.h"
 #include "tickets/ui/szelveny_vezerlo.h"
+#include "variation/ui/variacio_parancsok.h"
 #include "variation/ui/variacio_vezerlo.h"
 #include "app/ui/kavarex_application.h"
 #include "app/ui/nevjegy.h"
@@ -482,7 +483,7 @@ void TFoablak::InditasUtan()
     InditasiTippek();
     // A run started meanwhile owns the store.
     if (!v.Fut() && variationStore().BontSzelvszam > 0 && kvx::Parancs("Listzs2")->isEnabled())
-        Listzs2Click();
+        kvx::Program::aktualis().VariacioParancsai().Listazas();
     InditasiEllenorzes();
 }
 
@@ -580,7 +581,7 @@ void TFoablak::Listzs1Click()
 {
     // Conditions changed for a stopped, paused or unfinished variation
     // apply to the lines still to come: it is edited as an extension.
-    MegszakitatottStatus();
+    kvx::Program::aktualis().VariacioParancsai().MegszakitatottStatus();
     // The advice on fixed numbers, once after fixed numbers were marked.
     SzamListak& l = szamListak();
     auto& jelzo = settings().UzenetekLog[kFixSzamTippIndex];
@@ -940,7 +941,7 @@ void TFoablak::JatekValtas(int tag, bool kerdez, bool huzTorlesKerdezve)
     BontasEgyseg& u = bontasEgyseg();
     BontasPauseTorlese(u);
     if (u.BontasBovites)
-        Import_log_false();
+        kvx::Program::aktualis().Variacio().Import_log_false();
     VariacioVezerlo& v = kvx::Program::aktualis().Variacio();
     v.BontasTorlese(false);
     // The conditions were set for the old game's numbers.
@@ -1068,7 +1069,7 @@ void TFoablak::Mind1Click(bool menuPont)
         // opened) ends the extension: its lines go with the numbers.
         if (v.Fut() || !TorlesJovahagyas(0))
             return;
-        Import_log_false();
+        kvx::Program::aktualis().Variacio().Import_log_false();
         if (variationStore().BontSzelvszam > 0 || variationStore().BontMatrixMeret > 0)
             v.BontasTorlese(false);
         if (feltetelRekordok().FeltetelJelzo)
@@ -1391,7 +1392,7 @@ bool TFoablak::FormCloseQuery()
     canClose = TorlesJovahagyas(0);
     if (!canClose)
         return false;
-    BontasLeallitasa();
+    kvx::Program::aktualis().VariacioParancsai().BontasLeallitasa();
     for (QWidget* w : {static_cast<QWidget*>(fm.HuzLista.data()), static_cast<QWidget*>(fm.BontLista.data()),
                        static_cast<QWidget*>(fm.Feltetelek.data())})
         if (w && w->isVisible())
@@ -1562,9 +1563,10 @@ void TFoablak::AllomanyDialogusokLetrehozasa()
         if (kvx::TUzenetAblak* w = formok().UzenetAblak)
             w->UzenetVege();
     };
-    d.Import = [this](const QString& nev) { return Import(nev); };
-    d.Import_log_true = [this] { Import_log_true(); };
-    d.MegszakitatottStatus = [this] { MegszakitatottStatus(); };
+    VariacioParancsok& vp = kvx::Program::aktualis().VariacioParancsai();
+    d.Import = [&vp](const QString& nev) { return vp.Import(nev); };
+    d.Import_log_true = [] { kvx::Program::aktualis().Variacio().Import_log_true(); };
+    d.MegszakitatottStatus = [&vp] { vp.MegszakitatottStatus(); };
     // The open cleared the ticket first; that question offered the draws.
     d.JatekValtas = [this](int jatek) {
         JatekValtas(jatek, false, true);
@@ -1575,7 +1577,7 @@ void TFoablak::AllomanyDialogusokLetrehozasa()
         if (TBontLista* lista = formok().BontLista)
             lista->Tag = 0;
         VariacioStatuszFrissites();
-        BontMenuAll(VariacioParancsHelyzet());
+        kvx::Program::aktualis().VariacioParancsai().ParancsAllapotFrissites();
         // The body brought the Találat option and the optimisation; a hidden
         // panel reads them when it opens.
         if (TFeltetelek* f = formok().Feltetelek; f && f->isVisible())
@@ -1613,7 +1615,7 @@ void TFoablak::Megnyits1Click()
     VariacioStatuszKiirasStatusBar(variacioAllapot_, true, true);
     // An opened variation shows its lines.
     if (variacioMegnyitva_ && variationStore().BontSzelvszam > 0 && kvx::Parancs("Listzs2")->isEnabled())
-        Listzs2Click();
+        kvx::Program::aktualis().VariacioParancsai().Listazas();
 }
 
 void TFoablak::Mentsmsknt1Click()
@@ -1621,7 +1623,7 @@ void TFoablak::Mentsmsknt1Click()
     AllomanyDialogusAllapotFrissites();
     const bool rendezett = BontListRendezett(variationStore());
     AllomanyDialogusok->AllomanyDialogus(kvx::ModMentes, QString(), false);
-    SorrendVisszaallitasUtan(rendezett);
+    kvx::Program::aktualis().VariacioParancsai().SorrendVisszaallitasUtan(rendezett);
     VariacioStatuszKiirasStatusBar(variacioAllapot_, true, true);
 }
 
@@ -1663,5 +1665,5 @@ void TFoablak::FeltMenuAll(bool on)
         formok().Feltetelek->close();
     KijelolesMenuFrissites();
     // Start follows the line too.
-    BontMenuAll(VariacioParancsHelyzet());
+    kvx::Program::aktualis().VariacioParancsai().ParancsAllapotFrissites();
 }

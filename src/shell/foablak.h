@@ -176,63 +176,24 @@ public:
     // The close query: false keeps the program running.
     bool FormCloseQuery();
 
-    // Variation commands (foablak_variacio.cpp).
+    // Variation commands: the handlers live in the variation's command
+    // object (variation/ui/variacio_parancsok.h); here are its hooks, the
+    // status bar's variation panel and what other shell code still calls.
     void VariacioParancsokBekotese();
     // Subscribes the main window to the variation controller.
     void VariacioVezerloBekotese();
     void Start1Click();
-    void VariacioVege();
-    void rls2Click();
     void Listzs2Click();
-    void Ments2Click();
+    void Eredetisorrend1Click();
+    // The notice of an unfinished variation with its question; true goes on.
+    bool BefejezetlenKerdes(const QString& kerdes);
+    void Import_log_false();
     // Teszt: the variation test's set-up and start.
     void eszt1Click();
     void TesztAblakBekotese();
-    void PauseTorlesClick();
-    void PauseStatusTorlese();
-    // The notice of an unfinished variation with its question; true goes on.
-    bool BefejezetlenKerdes(const QString& kerdes);
-    // "Ellenőrzés": the check ticket, after the notice of an unfinished run.
-    void Ellenrzs1Click();
-    // "Módosítás": the variation's lines go (unless it is an extension or
-    // paused), and the conditions open for a new run.
-    void Mdosts1Click();
-    // "Információk": the information window.
-    void InfoGombClick();
-    // The index order of the lines: sort, earlier order, fix the order.
-    void Rendezs1Click();
-    void Eredetisorrend1Click();
-    void Vglegesszmsorrend1Click();
-    // "Bővítmény törlése" and "Bővítmény egyesítése".
-    void Bvtmnytrlse1Click();
-    void BovitmenyBeillesztClick();
-    // A save or export put a sorted list back into its stored order: the
-    // commands and an open list follow.
-    void SorrendVisszaallitasUtan(bool rendezettVolt);
     // Opens the conditions window.
     void Listzs1Click();
-    // Applies the command availability of the variation state.
-    void BontMenuAll(const kvx::ParancsHelyzet& h);
-    kvx::ParancsHelyzet VariacioParancsHelyzet() const;
     void VariacioStatuszFrissites();
-    kvx::EllenorzesEredmeny FeltetelekEllenorzese() const;
-    // Asks a running generation to stop (the program is closing).
-    void BontasLeallitasa();
-    // Extension mode on and off, the "Bővítés" command (menuPont: sent by
-    // its menu item), and the switch a paused or stopped variation's Start
-    // makes.
-    void Import_log_true();
-    void Import_log_false();
-    // Reads the lines of a ".csv" or ".txt" file as the variation: the
-    // conditions and the variation options are cleared first.
-    bool Import(const QString& nev);
-    // The list's delete button: the range dialog chooses the rows.
-    void BontSzamsorTorles(int kivalasztottSor);
-    void Beilleszts1Click(bool menuPont);
-    void MegszakitatottStatus();
-    // A job on the variation store: at once up to 100,000 rows, else behind
-    // the wait window (job code of the registry).
-    void NagyVariacioFeladat(int kod, const std::function<void()>& munka, std::int64_t sorok);
 
     // List printing (foablak_nyomtatas.cpp): the draws list ("Adatbázis")
     // and the variation list ("Variáció"), on paper or into a file.
@@ -408,8 +369,7 @@ private:
     bool huzTorlesKerdezve_ = false;
     // The open dialog loaded a variation.
     bool variacioMegnyitva_ = false;
-    // While a run or a variation test goes, only its window answers.
-    kvx::AblakTiltas futasTiltas_;
+    // While a variation test goes, only its window answers.
     kvx::AblakTiltas tesztTiltas_;
     // A restart asked for, while its close is under way or once it went through.
     std::optional<std::int32_t> ujrainditasMeret_;

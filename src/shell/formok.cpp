@@ -45,6 +45,7 @@
 #include "variation/ui/bontteszt.h"
 #include "tickets/ui/bontszelveny.h"
 #include "variation/ui/teszt_vezerlo.h"
+#include "variation/ui/variacio_parancsok.h"
 #include "variation/ui/variacio_vezerlo.h"
 #include "variation/generation_run.h"
 #include "variation/variation_store.h"
@@ -98,7 +99,7 @@ void HuzasokAblakokBekotese(const Formok& f)
                      [fo = f.Foablak, &v](const kvx::TTombByte1D& szamok, const kvx::TTombByte1D& potSzamok,
                                           const QString& felirat) {
                          if (fo)
-                             fo->Eredetisorrend1Click();
+                             kvx::Program::aktualis().VariacioParancsai().EredetiSorrend();
                          v.EllenorzesStart(szamok, potSzamok, felirat);
                      });
     const auto variacioKesz = [lista, &v] {
@@ -233,8 +234,6 @@ void FormokLetrehozasa(TFoablak& foablak)
                          if (w->isVisible())
                              w->OpcioBetoltes();
                      });
-    QObject::connect(f.Feltetelek.data(), &TFeltetelek::variacioKeszitesKerve, &foablak, &TFoablak::Start1Click);
-    QObject::connect(f.Feltetelek.data(), &TFeltetelek::variacioTorlesKerve, &foablak, &TFoablak::rls2Click);
     QObject::connect(f.Feltetelek.data(), &TFeltetelek::feltetelParancsok, &foablak,
                      [&foablak](bool torles, const QString& torlesTipp, bool ellenorzes, const QString& ellenorzesTipp) {
                          const std::pair<const char*, std::pair<bool, QString>> pontok[] = {
@@ -274,43 +273,6 @@ void FormokLetrehozasa(TFoablak& foablak)
                          }
                      });
     f.BontLista = new TBontLista(kvx::Program::aktualis().Variacio(), szulo);
-    QObject::connect(f.BontLista.data(), &TBontLista::tartomanyTorlesKerve, &foablak, &TFoablak::BontSzamsorTorles);
-    QObject::connect(f.BontLista.data(), &TBontLista::mentesKerve, &foablak, &TFoablak::Ments2Click);
-    QObject::connect(f.BontLista.data(), &TBontLista::parancsKerve, &foablak,
-                     [&foablak](const QString& nev) { ParancsFuttatas(foablak, nev); });
-    // A line of the list is searched among the draws while they can be listed.
-    QObject::connect(f.BontLista.data(), &TBontLista::huzasKeresKerve, f.HuzLista.data(), &THuzLista::BontSzamsorKeres);
-    if (QAction* a = kvx::Parancs("Listzs3")) {
-        const auto listazhatok = [a, lista = f.BontLista] {
-            if (lista)
-                lista->SetHuzasokListazhatok(a->isEnabled());
-        };
-        QObject::connect(a, &QAction::changed, f.BontLista.data(), listazhatok);
-        listazhatok();
-    }
-    QObject::connect(f.BontLista.data(), &TBontLista::listazasTipp, &foablak, [&foablak](const QString& s) {
-        if (QAction* a = kvx::Parancs("Listzs2")) {
-            a->setToolTip(s);
-            a->setStatusTip(s);
-        }
-    });
-    // The list's auxiliary ticket: rebuilt with every game, so looked up at
-    // each signal.
-    QObject::connect(f.BontLista.data(), &TBontLista::segedszelvenyKijelzes, f.BontLista.data(),
-                     [](const kvx::BLRiport& r, bool mutat) {
-                         TBontSzelveny* s = szelvenyek().BontSzelveny;
-                         if (!s)
-                             return;
-                         s->Kijelzes(r.Jelolesek, r.Felirat, r.Szoveg, r.Szoveg2);
-                         if (mutat) {
-                             s->show();
-                             s->raise();
-                         }
-                     });
-    QObject::connect(f.BontLista.data(), &TBontLista::segedszelvenyLathato, f.BontLista.data(), [](bool lathato) {
-        if (TBontSzelveny* s = szelvenyek().BontSzelveny)
-            s->setVisible(lathato);
-    });
     f.Bontas = new TBontas(kvx::Program::aktualis().Variacio(), szulo);
     f.HuzSzama = new THuzSzama(huzasok, szulo);
     // The hit-ratio tab's draws of one range are chosen in the range dialog.
@@ -392,6 +354,7 @@ void FormokLetrehozasa(TFoablak& foablak)
     // The test window shows results of the lines: a deletion closes it.
     QObject::connect(&kvx::Program::aktualis().Variacio(), &VariacioVezerlo::torles, f.BontTeszt.data(),
                      &QWidget::close);
+    VariacioAblakokBekotese({f.Feltetelek, f.BontLista, f.Bontas, f.HuzSzama, f.HuzLista, f.Info});
     foablak.TesztAblakBekotese();
     // The test window is the last one: every window exists now, so the main
     // window loads what needs them all.

@@ -44,6 +44,7 @@ class ParancsTar;
 class TUzenetAblak;
 }
 class VariacioVezerlo;
+class VariacioParancsok;
 
 namespace kvx {
 
@@ -103,6 +104,8 @@ public:
     HuzasokVezerlo& HuzasokV();
     SzelvenyVezerlo& Szelveny();
     TesztVezerlo& Teszt();
+    // The variation's menu commands (after the variation's controller).
+    VariacioParancsok& VariacioParancsai();
     InternetVezerlo& InternetV() { return *internet_; }
 
     // Last, so that it is destroyed first: every worker is stopped and joined
@@ -125,6 +128,7 @@ private:
     HuzasokVezerlo* huzasok_ = nullptr;
     SzelvenyVezerlo* szelveny_ = nullptr;
     TesztVezerlo* teszt_ = nullptr;
+    VariacioParancsok* variacioParancsok_ = nullptr;
     std::vector<std::unique_ptr<QObject>> vezerlok_;
     std::unique_ptr<InternetVezerlo> internet_;
 };

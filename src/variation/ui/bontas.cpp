@@ -772,7 +772,7 @@ void TBontas::KilepesGombClick()
         return;
     }
     hide();
-    vezerlo_.BontasAblakBezarva();
+    vezerlo_.BontasAblakBezarva(Tag);
 }
 
 void TBontas::closeEvent(QCloseEvent* e)

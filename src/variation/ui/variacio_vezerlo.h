@@ -37,8 +37,9 @@ public:
     bool TarMunkaban() const { return tarMunka_; }
     void TarMunkaKezdete();
     void TarMunkaVege();
-    // The run window closed: the main window acts on the button pressed.
-    void BontasAblakBezarva() { emit bontasAblakBezarva(); }
+    // The run window closed with button `gomb` (its Tag): the variation's
+    // commands act on it.
+    void BontasAblakBezarva(int gomb) { emit bontasAblakBezarva(gomb); }
 
     // Deletion. TorlesEng1: the delete command ("Biztos törli a variáció
     // listáját?"); TorlesEng2: before the numbers of the main ticket or the
@@ -118,8 +119,8 @@ public:
     void Ellenorzes(const kvx::BontEllJelolesek& j);
     // The marks are gone: the list's search ends.
     void EllenorzesTorles();
-    // The check ticket's Törlés in its check mode: the main window's check
-    // command runs again (its question about an unfinished variation, and
+    // The check ticket's Törlés in its check mode: the check command of the
+    // variation's commands runs again (its question about an unfinished variation, and
     // Shift+Ctrl's random line).
     void EllenorzesParancs() { emit ellenorzesParancsKerve(); }
     // The last check: its marks and BontEllTalalatok (empty when none).
@@ -131,8 +132,8 @@ public:
     // The options changed their display (the Felülírás boundary).
     void FeltetelKijelzesFrissites() { emit feltetelKijelzes(); }
 
-    // Runs a job on a large store behind the wait window; the main window
-    // provides it, since the wait window is its service. Empty: at once.
+    // Runs a job on a large store behind the wait window; the variation's
+    // commands provide it (VariacioParancsok). Empty: at once.
     std::function<void(int kod, const std::function<void()>& munka)> NagyFeladat;
     // Keeps the unsaved lines before a deletion; the main window provides
     // it. False: the backup failed and the user keeps the work.
@@ -176,7 +177,7 @@ signals:
     // A run started or its window closed.
     void futasIndul();
     void futasVege();
-    void bontasAblakBezarva();
+    void bontasAblakBezarva(int gomb);
 
 private:
     kvx::Program& p_;

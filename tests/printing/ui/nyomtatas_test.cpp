@@ -2,6 +2,7 @@
 // poppler's tools, and the print files checked with a real RTF reader.
 #include "shell/foablak.h"
 #include "app/ui/program.h"
+#include "variation/ui/variacio_parancsok.h"
 #include "shell/formok.h"
 #include "conditions/number_pools.h"
 #include "conditions/ui/info.h"
@@ -115,7 +116,7 @@ protected:
         window_->show();
         Variacio(db);
         program_.Variacio().Ertesites();
-        window_->BontMenuAll(window_->VariacioParancsHelyzet());
+        kvx::Program::aktualis().VariacioParancsai().ParancsAllapotFrissites();
         TBontLista* lista = formok().BontLista;
         if (lista) {
             lista->Tag = 0;
@@ -500,7 +501,7 @@ TEST_F(NyomtatasTest, TheVariationListPrintoutsRestoreTheEarlierOrderFirst)
          }},
     };
     for (const Eset& e : esetek) {
-        window_->Rendezs1Click();
+        kvx::Program::aktualis().VariacioParancsai().Rendezes();
         ASSERT_NE(std::vector<std::uint8_t>(t.FBontasMatrix, t.FBontasMatrix + 20 * 5), eredeti) << e.nev;
         ASSERT_TRUE(window_->Akcio(QStringLiteral("Eredetisorrend1"))->isEnabled()) << e.nev;
         ny_->Egyseg.Torles();

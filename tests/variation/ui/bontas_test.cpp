@@ -3,6 +3,7 @@
 // Stop, and the end report.
 #include "conditions/variation_options.h"
 #include "app/ui/program.h"
+#include "variation/ui/variacio_parancsok.h"
 #include "variation/ui/bontas.h"
 
 #include "app/game_table.h"
@@ -605,7 +606,7 @@ TEST_F(BontasTest, PauseAndBreakAskNothingWithConfirmationsOff)
     for (const char* gomb : {"PauseGomb", "BreakGomb"}) {
         SCOPED_TRACE(gomb);
         if (variationStore().BontMatrixMeret > 0) {
-            window_->rls2Click();
+            kvx::Program::aktualis().VariacioParancsai().Torles();
             LMPStatusokTorlese(bontasEgyseg());
         }
         SzamListak& l = szamListak();

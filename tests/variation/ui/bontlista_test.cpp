@@ -3,6 +3,7 @@
 // again with its lines, numbers, conditions and options.
 #include "variation/ui/bontlista.h"
 #include "app/ui/program.h"
+#include "variation/ui/variacio_parancsok.h"
 #include "variation/ui/futas_alap.h"
 
 #include "app/game_table.h"
@@ -465,7 +466,7 @@ TEST_F(BontListaTest, IndexOrderIsSortedRestoredAndFixedFromTheList)
     EXPECT_TRUE(a("Rendezs1")->isEnabled());
     EXPECT_FALSE(mainState().Mentve);
     // Restoring now has nothing to go back to.
-    window_->Eredetisorrend1Click();
+    kvx::Program::aktualis().VariacioParancsai().EredetiSorrend();
     EXPECT_EQ(sorok(), rendezett);
 }
 

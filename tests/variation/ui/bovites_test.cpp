@@ -3,6 +3,7 @@
 // stored lines are positions in the selection, so the ticket holds the
 // extension to the numbers it began with.
 #include "app/ui/program.h"
+#include "variation/ui/variacio_parancsok.h"
 #include "variation/ui/futas_alap.h"
 
 #include "app/game_table.h"
@@ -296,7 +297,7 @@ TEST_F(BovitesTest, SavingMoreThanAMillionLinesIsRefusedBeforeTheDialog)
     });
     figyelo.start(20);
     Valaszolo v({QStringLiteral("OK")});
-    window_->Ments2Click();
+    kvx::Program::aktualis().VariacioParancsai().Mentes();
     EXPECT_FALSE(dialogus);
     ASSERT_EQ(v.Latott.size(), 1);
     EXPECT_TRUE(v.Latott[0].Szoveg.startsWith(QStringLiteral("Több mint 1 millió számsor mentését kezdeményezte.")));

@@ -1,7 +1,8 @@
-// The run window's end buttons Ellenőrzés, Módosítás and Info: each closes
-// the window and the main window carries out what the button names, on the
-// lines the run has just stored.
+// The run window's end buttons: each closes the window, and the variation's
+// commands carry out what the button names, step by step in a fixed order,
+// on the lines the run has just stored.
 #include "app/ui/program.h"
+#include "variation/ui/variacio_parancsok.h"
 #include "variation/ui/futas_alap.h"
 
 #include "app/game_table.h"
@@ -128,7 +129,7 @@ TEST_F(FutasVegeTest, ModositasKeepsAnExtensionsLines)
 {
     futas();
     const std::int32_t db = variationStore().BontSzelvszam;
-    window_->Import_log_true();
+    program_.Variacio().Import_log_true();
     ASSERT_TRUE(bontasEgyseg().BontasBovites);
     TBontas* b = formok().Bontas;
     b->VanNincsBontas(true);
@@ -142,6 +143,68 @@ TEST_F(FutasVegeTest, ModositasKeepsAnExtensionsLines)
     EXPECT_TRUE(formok().BontLista->isVisible());
 }
 
+// What follows a run is a fixed order of steps for each button of the run
+// window (its Tag): a step moved before another changes what the user
+// sees first (the list over the conditions, the commands' states before
+// the diagram, the deletion before the conditions open).
+TEST_F(FutasVegeTest, EachEndButtonAnnouncesItsFollowUpStepsInOrder)
+{
+    futas();
+    formok().Bontas->hide();
+    const std::int32_t db = variationStore().BontSzelvszam;
+    VariacioParancsok& vp = program_.VariacioParancsai();
+    VariacioVezerlo& vv = program_.Variacio();
+    // Only the recorder listens: the steps are announced, not carried out.
+    QObject::disconnect(&vp, &VariacioParancsok::futasUtan, nullptr, nullptr);
+    std::vector<FutasUtaniLepes> lepesek;
+    QObject::connect(&vp, &VariacioParancsok::futasUtan, &vp,
+                     [&lepesek](FutasUtaniLepes l) { lepesek.push_back(l); });
+    using L = FutasUtaniLepes;
+    struct Eset {
+        int gomb;
+        bool bovites;  // the lines are an extension
+        std::vector<L> vart;
+    };
+    const Eset esetek[] = {
+        {0, false, {L::ParancsAllapot}},
+        {1, false, {L::Ellenorzes, L::ParancsAllapot}},
+        {2, false, {L::Listazas, L::ParancsAllapot}},
+        {3, false, {L::Mentes, L::ParancsAllapot}},
+        {4, false, {L::Modositas, L::ParancsAllapot}},
+        {4, true, {L::Modositas, L::Listazas, L::ParancsAllapot}},
+        {5, false, {L::Teszt, L::ParancsAllapot}},
+        {6, false, {L::Torles, L::FeltetelekMegnyitasa, L::ParancsAllapot}},
+        {7, false, {L::Modositas, L::PauseTorles, L::ParancsAllapot}},
+        {7, true, {L::Modositas, L::Listazas, L::PauseTorles, L::ParancsAllapot}},
+        {8, false, {L::Bovites, L::Listazas, L::FeltetelekMegnyitasa, L::ParancsAllapot}},
+        {9, false, {L::Informacio, L::ParancsAllapot}},
+        {10, false, {L::ParancsAllapot, L::Diagram}},
+    };
+    for (const Eset& e : esetek) {
+        SCOPED_TRACE(testing::Message() << "Tag " << e.gomb << (e.bovites ? " extension" : ""));
+        if (e.bovites)
+            vv.Import_log_true();
+        else
+            vv.Import_log_false();
+        lepesek.clear();
+        vv.BontasAblakBezarva(e.gomb);
+        EXPECT_EQ(lepesek, e.vart);
+        // A finished run keeps its lines whatever follows.
+        EXPECT_EQ(variationStore().BontSzelvszam, db);
+    }
+    // Without lines every button only sets the commands and opens the
+    // conditions for a new run.
+    vv.Import_log_false();
+    vv.BontasTorlese(false);
+    ASSERT_EQ(variationStore().BontSzelvszam, 0);
+    for (int gomb : {1, 6, 10}) {
+        SCOPED_TRACE(gomb);
+        lepesek.clear();
+        vv.BontasAblakBezarva(gomb);
+        EXPECT_EQ(lepesek, (std::vector<L>{L::ParancsAllapot, L::FeltetelekMegnyitasa}));
+    }
+}
+
 }  // namespace
 
 // "Ellenőrzés" with Shift+Ctrl held starts the check on a random line of the
@@ -151,7 +214,7 @@ TEST_F(FutasVegeTest, EllenorzesWithShiftCtrlChecksARandomLineOfTheSelection)
     futas();
     formok().Bontas->hide();
     window_->SetBillentyuMod(200);
-    window_->Ellenrzs1Click();
+    program_.VariacioParancsai().Ellenorzes();
     window_->SetBillentyuMod(0);
     TBontEllSzelveny* ell = szelvenyek().BontEllSzelveny;
     ASSERT_NE(ell, nullptr);

@@ -1,0 +1,675 @@
+#include "variation/ui/variacio_parancsok.h"
+
+#include <QAction>
+#include <QCheckBox>
+
+#include <limits>
+
+#include "app/game_table.h"
+#include "app/main_state.h"
+#include "app/settings.h"
+#include "app/shell_state.h"
+#include "app/ui/parancs_tar.h"
+#include "app/ui/program.h"
+#include "app/ui/uzenetablak.h"
+#include "app/ui/uzenetek.h"
+#include "app/wait_jobs.h"
+#include "conditions/condition_records.h"
+#include "conditions/markers.h"
+#include "conditions/ui/feltetelek.h"
+#include "conditions/ui/info.h"
+#include "conditions/variation_options.h"
+#include "draws/ui/huzlista.h"
+#include "draws/ui/huzszama.h"
+#include "tickets/number_lists.h"
+#include "tickets/ui/bontszelveny.h"
+#include "tickets/ui/szelvenyek.h"
+#include "variation/generation_run.h"
+#include "variation/store_jobs.h"
+#include "variation/variation_import.h"
+#include "variation/ui/bontas.h"
+#include "variation/ui/bontellszelveny.h"
+#include "variation/ui/bontlista.h"
+#include "variation/ui/variacio_vezerlo.h"
+
+using namespace kvx;
+
+namespace {
+
+QString q(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+// The commands of the table that work in this build.
+constexpr const char* kKeszVariacioParancsok[] = {"Start1", "rls2", "PauseTorles", "Beilleszts1", "Listzs2", "Ments2",
+                                                   "Listanyomtatsa2", "Lista1", "Ellenrzs1", "eszt1", "Szelvnyek1",
+                                                   "Rendezs1", "Eredetisorrend1", "Vglegesszmsorrend1",
+                                                   "Bvtmnytrlse1", "BovitmenyBeilleszt", "Mdosts1"};
+
+}  // namespace
+
+VariacioParancsok& Program::VariacioParancsai()
+{
+    if (!variacioParancsok_)
+        variacioParancsok_ = Megtart(std::make_unique<VariacioParancsok>(*this, Variacio()));
+    return *variacioParancsok_;
+}
+
+VariacioParancsok::VariacioParancsok(Program& program, VariacioVezerlo& v, QObject* parent)
+    : QObject(parent), p_(program), v_(v)
+{
+    // The controller asks for the wait window only where the job is large.
+    v.NagyFeladat = [this](int kod, const std::function<void()>& munka) {
+        NagyVariacioFeladat(kod, munka, std::numeric_limits<std::int64_t>::max());
+    };
+    connect(&v, &VariacioVezerlo::valtozott, this, [this] {
+        ParancsAllapotFrissites();
+        if (StatuszFrissites)
+            StatuszFrissites();
+    });
+    connect(&v, &VariacioVezerlo::futasIndul, this,
+            [this] { futasTiltas_ = AblakTiltas::MindenMasAblak(ablakok_.Bontas.data()); });
+    connect(&v, &VariacioVezerlo::futasVege, this, [this] { futasTiltas_.Vege(); });
+    connect(&v, &VariacioVezerlo::bontasAblakBezarva, this, &VariacioParancsok::VariacioVege);
+    // The run window shows the lines' figures: a deletion closes it unless
+    // a run is still going.
+    connect(&v, &VariacioVezerlo::torles, this, [this] {
+        if (TBontas* b = ablakok_.Bontas; b && b->isVisible() && !b->Fut())
+            b->hide();
+    });
+    connect(&v, &VariacioVezerlo::feltetelAblakBezarasa, this, [this](bool* nyitva) {
+        TFeltetelek* f = ablakok_.Feltetelek;
+        *nyitva = f && f->isVisible();
+        if (*nyitva)
+            f->KilepesGombClick();
+    });
+    connect(&v, &VariacioVezerlo::feltetelAblakMegnyitasa, this, [this] {
+        if (FeltetelekMegnyitasa)
+            FeltetelekMegnyitasa();
+    });
+    connect(&v, &VariacioVezerlo::letiltottFeltetelekAktivalasa, this, [this](const kvx::TFeltetelMaszk& m) {
+        if (TFeltetelek* f = ablakok_.Feltetelek)
+            f->SetDbFeltetel(m);
+        if (FeltetelekMegnyitasa)
+            FeltetelekMegnyitasa();
+    });
+    connect(&v, &VariacioVezerlo::feltetelKijelzes, this, [this] {
+        if (TFeltetelek* f = ablakok_.Feltetelek)
+            f->SetFeltetelekKijelzes();
+    });
+    connect(&v, &VariacioVezerlo::ellenorzesParancsKerve, this, &VariacioParancsok::Ellenorzes);
+}
+
+VariacioParancsok::~VariacioParancsok() { v_.NagyFeladat = {}; }
+
+void VariacioParancsok::ParancsokBekotese()
+{
+    ParancsTar& t = *ParancsTar::aktualis();
+    t.Kezelo("Start1", this, [this] { Start(); });
+    t.Kezelo("rls2", this, [this] { Torles(); });
+    t.Kezelo("PauseTorles", this, [this] { PauseTorles(); });
+    t.Kezelo("Beilleszts1", this, [this] { Beillesztes(true); });
+    t.Kezelo("Listzs2", this, [this] { Listazas(); });
+    t.Kezelo("Ments2", this, [this] { Mentes(); });
+    t.Kezelo("Ellenrzs1", this, [this] { Ellenorzes(); });
+    t.Kezelo("Mdosts1", this, [this] { Modositas(); });
+    t.Kezelo("Rendezs1", this, [this] { Rendezes(); });
+    t.Kezelo("Eredetisorrend1", this, [this] { EredetiSorrend(); });
+    t.Kezelo("Vglegesszmsorrend1", this, [this] { VeglegesSorrend(); });
+    t.Kezelo("Bvtmnytrlse1", this, [this] { v_.UtolsoBovitmenyTorles(); });
+    t.Kezelo("BovitmenyBeilleszt", this, [this] { v_.BovitmenyEgyesites(); });
+    ParancsAllapotFrissites();
+}
+
+void VariacioParancsok::Rendezes()
+{
+    const VariationStore& t = p_.Tar;
+    if (v_.Fut() || t.BontMatrixMeret <= 1)
+        return;
+    if (t.BontMatrixMeret > kBontRendezesMax) {
+        InformacioUzenet(QStringLiteral("100 000 számsor felett nem áll rendelkezésre a funkció."));
+        return;
+    }
+    emit rendezesElott();
+    if (TBontEllSzelveny* s = szelvenyek().BontEllSzelveny)
+        s->Torles();
+    auto& naplo = p_.Beallitasok.UzenetekLog;
+    if (t.BontMatrixMeret > 10000 && naplo[27] == 1)
+        naplo[27] = HasznosInformacio(QStringLiteral(
+                        "10 000 számsor felett (a számítógép teljesítményétől függően) több másodpercig tarthat az "
+                        "indexek rendezése.\r\n\r\nA rendezés folyamata nem megszakítható."))
+                        ? 1
+                        : 0;
+    TBontLista* lista = ablakok_.BontLista;
+    const int sor = lista ? lista->GetKivRekord() : 1;
+    if (!v_.IndexRendezes())
+        return;
+    p_.Fo.BillentyuMod = 0;
+    if (lista && t.BontSzelvszam > 0) {
+        lista->Tag = 0;
+        lista->BontListaStart();
+        lista->AktSorKijelol(sor);
+    }
+}
+
+void VariacioParancsok::EredetiSorrend()
+{
+    if (v_.Fut() || !kvx::Parancs("Eredetisorrend1")->isEnabled())
+        return;
+    if (TBontEllSzelveny* s = szelvenyek().BontEllSzelveny)
+        s->Torles();
+    TBontLista* lista = ablakok_.BontLista;
+    const int sor = lista ? lista->GetKivRekord() : 1;
+    if (!v_.IndexEredetiSorrend())
+        return;
+    if (lista && p_.Tar.BontSzelvszam > 0) {
+        lista->Tag = 0;
+        if (lista->isVisible()) {
+            lista->BontListaStart();
+            lista->AktSorKijelol(sor);
+        }
+    }
+}
+
+void VariacioParancsok::VeglegesSorrend()
+{
+    v_.IndexSorrendRogzitese();
+    if (TInfo* i = ablakok_.Info; i && i->isVisible())
+        i->Listazas();
+}
+
+kvx::ParancsHelyzet VariacioParancsok::ParancsHelyzet() const { return v_.ParancsHelyzet(); }
+
+void VariacioParancsok::ParancsAllapot(const kvx::ParancsHelyzet& helyzet)
+{
+    // The main ticket's line decides whether a new run can start.
+    kvx::ParancsHelyzet h = helyzet;
+    h.Tulteli = FoszelvenyTulteli && FoszelvenyTulteli();
+    const std::vector<kvx::ParancsAllapot> tabla = VanNincsBontas(h);
+    const ParancsTar* t = ParancsTar::aktualis();
+    if (!t)
+        return;
+    for (const char* nev : kKeszVariacioParancsok) {
+        const kvx::ParancsAllapot* p = ParancsKeres(tabla, nev);
+        QAction* a = t->Keres(nev);
+        if (!p || !a)
+            continue;
+        a->setEnabled(p->Engedelyezett);
+        a->setToolTip(q(p->Tipp));
+        a->setStatusTip(q(p->Tipp));
+        if (!p->Felirat.empty())
+            a->setText(q(p->Felirat));
+    }
+}
+
+kvx::EllenorzesEredmeny VariacioParancsok::FeltetelekEllenorzese() const
+{
+    EllenorzesBemenet be = EllenorzesBemenetKeszites(p_.Feltetelek, p_.Jatek, p_.Szamok, p_.SzamJelzok_, p_.VariacioOpciok);
+    be.SzamsorDb = p_.Tar.BontSzelvszam;
+    be.LefoglaltSorok = p_.Tar.BontMatrixMeret;
+    return kvx::FeltetelekEllenorzese(be, false);
+}
+
+void VariacioParancsok::Start()
+{
+    TBontas* bontas = ablakok_.Bontas;
+    if (!bontas || v_.Fut())
+        return;
+    VariationStore& t = p_.Tar;
+    // 1. A sorted list goes back to its stored order.
+    BontListEredetiSorrend(t);
+    const SzamListak& l = p_.Szamok;
+    const GameParams& g = p_.Jatek;
+    FeltetelRekordok& f = p_.Feltetelek;
+    // 2. The consistency check of the conditions.
+    SzamJelzoBeallitas(p_.SzamJelzok_, l, g, f, p_.Beallitasok.SzamsorrendMod);
+    TFeltetelek* feltetelek = ablakok_.Feltetelek;
+    // The check runs also without a selected condition: the Találat option
+    // has a rule of its own.
+    if (const EllenorzesEredmeny r = FeltetelekEllenorzese(); !r.Ok) {
+        // Conditions that contradict each other would make a run that finds
+        // nothing or not what the user meant: the conditions window shows
+        // the tab the check stopped at, and the run waits for a correction.
+        if (r.FelulirasBejelolve) {
+            // The check's own correction: every line of the modified
+            // variation may be overwritten from now on.
+            f.VariacioOpciok.Feluliras = 1;
+            f.VariacioOpciok.SetVedettSzamsorDb(0);
+            if (feltetelek)
+                feltetelek->OpcioBetoltes();
+        }
+        if (feltetelek)
+            feltetelek->FeltetelekEllenorzeseShow(r.EllenorzesLap);
+        FigyelmeztetoUzenet(q(r.EllenorzesUzenet));
+        if (r.EllenorzesSzamlalo > 0)
+            InformacioUzenet(QString::fromUtf8(kNemEllenorzottMinden));
+        return;
+    }
+    // 3, 5. The full variation: reached already, or too large.
+    StartHelyzet h;
+    h.BontMatrixMeret = t.BontMatrixMeret;
+    h.ABSZ = TeljBontSzelvszam(l.KijeloltSzamDb(), l.VariacioMeret, l.KijeloltPluszSzamDb, g.VanPluszSzam, g.PluszSzamDb);
+    h.ABSZValos = TeljBontSzelvszamValos(l.KijeloltSzamDb(), l.VariacioMeret, l.KijeloltPluszSzamDb, g.VanPluszSzam,
+                                         g.PluszSzamDb);
+    h.FeltetelJelzo = f.FeltetelJelzo;
+    h.Hibapont = f.Hibapont;
+    h.CsokkentOptimalizalas = f.VariacioOpciok.Optimalizalas != 0 && f.VariacioOpciok.Csokkent != 0;
+    const VariacioOpcioErtekek& o = p_.VariacioOpciok;
+    h.TulirasBont = o.TulirasBont;
+    h.Tuliras = o.Tuliras;
+    h.TulirasMax = l.VariacioMeret - 1;
+    if (l.VariacioMeret <= 0 || l.KijeloltSzamDb() < l.VariacioMeret) {
+        InformacioUzenet(QStringLiteral("A variáció készítéséhez jelöljön ki legalább %1 számot.").arg(l.VariacioMeret));
+        return;
+    }
+    const StartEredmeny s = StartEllenorzes(h);
+    if (s.Dontes == StartDontes::ElerteTeljes) {
+        InformacioUzenet(q(s.Uzenet));
+        LMPStatusokTorlese(p_.Bontas);
+        ParancsAllapotFrissites();
+        return;
+    }
+    // 4. The conditions window closes; a paused, stopped or unfinished
+    // variation goes on as an extension of its stored lines.
+    if (feltetelek && feltetelek->isVisible())
+        feltetelek->KilepesGombClick();
+    MegszakitatottStatus();
+    if (s.Dontes != StartDontes::Indul) {
+        InformacioUzenet(q(s.Uzenet));
+        return;
+    }
+    // 6. The run.
+    bontas->Tag = 0;
+    bontas->BontasIndul();
+    ParancsAllapotFrissites();
+}
+
+void VariacioParancsok::VariacioVege(int gomb)
+{
+    VariationStore& t = p_.Tar;
+    BontasEgyseg& u = p_.Bontas;
+    const TorlesKornyezet k = v_.TorlesKornyezet();
+    const auto lepes = [this](FutasUtaniLepes l) { emit futasUtan(l); };
+    // A run that the store ended (its growth refused or impossible) keeps
+    // every line stored so far; only a confirmed Stop deletes.
+    if (!u.Vezerles.FBontStatus.load() && !u.Allapot.TarolasLeallitas) {
+        FinalizeFBontasMatrixOptMax(t);
+        if (u.BontasBovites && t.BontMatrixMeret > 0) {
+            // A stopped extension keeps the lines it had before the run.
+            BovitesLeallitasUtan(t, p_.Szamok.KijeloltSzamDb(), k);
+        } else {
+            v_.BontasTorlese(false);
+        }
+    }
+    if (t.BontSzelvszam > 0 || u.BontasBovites) {
+        const bool huzas = p_.Feltetelek.HuzasSzamsorVariacio;
+        NagyVariacioFeladat(kFeladatTombOptimalizalas, [&t, huzas] { BontMatrixOpt(t, huzas); }, t.BontMatrixMeret);
+    }
+    if (StatuszFrissites)
+        StatuszFrissites();
+    using L = FutasUtaniLepes;
+    if (t.BontSzelvszam == 0) {
+        if (u.BontasBovites && t.BontMatrixMeret > 0)
+            BontasListazasTorlesUtan(t, p_.Szamok.KijeloltSzamDb());
+        lepes(L::ParancsAllapot);
+        lepes(L::FeltetelekMegnyitasa);
+        return;
+    }
+    if (gomb == 6) {
+        lepes(L::Torles);
+        lepes(L::FeltetelekMegnyitasa);
+    }
+    if (TBontLista* lista = ablakok_.BontLista)
+        lista->Tag = 0;
+    if (gomb == 2)
+        lepes(L::Listazas);
+    if (gomb == 3)
+        lepes(L::Mentes);
+    if (gomb == 5)
+        lepes(L::Teszt);
+    // Ellenőrzés, Módosítás (and Pause, whose button shares its code),
+    // Break, Info.
+    if (gomb == 1)
+        lepes(L::Ellenorzes);
+    if (gomb == 4 || gomb == 7) {
+        lepes(L::Modositas);
+        if (u.BontasBovites && t.BontMatrixMeret <= 1000000)
+            lepes(L::Listazas);
+        if (gomb == 7)
+            lepes(L::PauseTorles);
+    }
+    if (gomb == 9)
+        lepes(L::Informacio);
+    if (gomb == 8) {
+        // Bővítés: the lines become an extension, listed, and the
+        // conditions open for the numbers or settings to change.
+        lepes(L::Bovites);
+        if (t.BontMatrixMeret <= 1000000)
+            lepes(L::Listazas);
+        lepes(L::FeltetelekMegnyitasa);
+    }
+    lepes(L::ParancsAllapot);
+    // "Statisztika": the frequency distribution of the new lines, as the
+    // information window's "Diagram" shows it.
+    if (gomb == 10)
+        lepes(L::Diagram);
+}
+
+void VariacioParancsok::LepesVegrehajtasa(FutasUtaniLepes lepes)
+{
+    using L = FutasUtaniLepes;
+    switch (lepes) {
+    case L::Torles: Torles(); break;
+    case L::FeltetelekMegnyitasa:
+        if (FeltetelekMegnyitasa)
+            FeltetelekMegnyitasa();
+        break;
+    case L::Listazas: Listazas(); break;
+    case L::Mentes: Mentes(); break;
+    // The test belongs to the test's own commands.
+    case L::Teszt: break;
+    case L::Ellenorzes: Ellenorzes(); break;
+    case L::Modositas: Modositas(); break;
+    case L::PauseTorles: PauseStatusTorlese(); break;
+    case L::Informacio:
+        if (TInfo* i = ablakok_.Info)
+            i->Start();
+        break;
+    case L::Bovites: v_.Import_log_true(); break;
+    case L::ParancsAllapot: ParancsAllapotFrissites(); break;
+    case L::Diagram:
+        if (TInfo* i = ablakok_.Info)
+            i->Button4Click();
+        break;
+    }
+}
+
+void VariacioParancsok::NagyVariacioFeladat(int kod, const std::function<void()>& munka, std::int64_t sorok)
+{
+    kvx::TUzenetAblak* w = p_.VarakozoAblak;
+    const char* szoveg = kod == kFeladatBontListRendezes  ? "Variáció indexeinek rendezése"
+                         : kod == kFeladatTombOptimalizalas ? "Variáció tömbjének optimalizálása"
+                         : kod == kFeladatListaModositas  ? "Variáció listájának módosítása"
+                         : kod == kFeladatSzamsorTorles   ? "Variáció számsorainak törlése, rendezése"
+                         : kod == kFeladatBontMatrixFoglalas ? "Variáció tömbjének előkészítése"
+                                                          : "Variáció törlése";
+    if (!w || sorok <= kBontAblakosMeret) {
+        munka();
+        return;
+    }
+    // The job runs on the wait window's worker while the window shows its
+    // text; the windows that paint from the store are closed meanwhile.
+    struct TarMunka {
+        Program& p;
+        VariacioVezerlo& v;
+        int kod;
+        ~TarMunka()
+        {
+            uzenetAblakFeladatBejegyzes(p.UzenetAblak, kod, nullptr);
+            v.TarMunkaVege();
+        }
+    } tarMunka{p_, v_, kod};
+    tarMunka.v.TarMunkaKezdete();
+    uzenetAblakFeladatBejegyzes(p_.UzenetAblak, kod, [munka](std::stop_token, MunkaJelzok&) { munka(); });
+    w->UzenetKi(QString::fromUtf8(szoveg), 0, kod, true);
+}
+
+void VariacioParancsok::MegszakitatottStatus()
+{
+    const BontasEgyseg& u = p_.Bontas;
+    if (p_.Tar.BontMatrixMeret > 0 && !u.BontasBovites &&
+        (!u.Vezerles.FBontStatus.load() || u.Vezerles.BontasPause.load() || u.Allapot.BontasBefejezetlen))
+        v_.Import_log_true();
+}
+
+bool VariacioParancsok::Import(const QString& nev)
+{
+    ImportKornyezet k;
+    k.Listak = &p_.Szamok;
+    k.Jatek = &p_.Jatek;
+    k.Foallapot = &p_.Fo;
+    k.Tar = &p_.Tar;
+    k.Bontas = &p_.Bontas;
+    k.Allomany = &p_.VariacioAllomany;
+    QPointer<kvx::TUzenetAblak> w = p_.VarakozoAblak.data();
+    k.VarakozasKi = [w](const std::string& szoveg) {
+        if (w)
+            w->UzenetKi(QString::fromStdString(szoveg), 0, 0, false);
+    };
+    k.VarakozasVege = [w] {
+        if (w)
+            w->UzenetVege();
+    };
+    // Only a file found good clears the ticket, which asks before it
+    // deletes a variation, and the conditions.
+    bool valtozott = false;
+    k.Elokeszites = [&] {
+        if (SzelvenyTorles)
+            SzelvenyTorles();
+        if (p_.Szamok.KijeloltSzamDb() > 0 || p_.Szamok.FixSzamDb() > 0)
+            return false;
+        valtozott = true;
+        if (p_.Bontas.BontasBovites)
+            v_.Import_log_false();
+        v_.FeltetelekTorlese();
+        if (TFeltetelek* f = ablakok_.Feltetelek)
+            f->VariacioOpcioinakTorlese();
+        // The selection is built ascending, as the lines' indexes expect.
+        if (SzamsorrendKijelzes)
+            SzamsorrendKijelzes(1);
+        return true;
+    };
+    const ImportEredmeny r = ImportBeolvasas(nev.toStdString(), k);
+    if (!r.Ok && !r.Uzenet.empty())
+        HibaUzenet(QString::fromStdString(r.Uzenet));
+    if (!valtozott)
+        return false;
+    p_.Fo.Mentve = false;
+    if (SzamokFrissitese)
+        SzamokFrissitese();
+    v_.Ertesites();
+    if (StatuszFrissites)
+        StatuszFrissites();
+    ParancsAllapotFrissites();
+    return r.Ok;
+}
+
+void VariacioParancsok::BontSzamsorTorles(int kivalasztottSor)
+{
+    THuzSzama* h = ablakok_.HuzSzama;
+    const VariationStore& t = p_.Tar;
+    const BontasEgyseg& u = p_.Bontas;
+    if (!h || t.BontMatrixMeret < 1)
+        return;
+    if (TBontEllSzelveny* s = szelvenyek().BontEllSzelveny)
+        s->Torles();
+    HuzSzamaKornyezet k = THuzSzama::Kornyezet();
+    k.L = t.BontMatrixMeret;
+    k.BontSzelvszam = t.BontSzelvszam;
+    k.KivalasztottSor = kivalasztottSor;
+    k.BovitmenyKezdet = u.BontasBovites && t.Import_Count.size() > 1 ? t.Import_Count[t.Import_Count.size() - 2] + 1 : 0;
+    if (!h->Start(4, k))
+        return;
+    const HuzSzamaState& r = p_.HuzSzama;
+    const bool bovitmeny = h->MindHuzBox->isChecked() && h->MindHuzBox->isEnabled();
+    v_.BontSzamsorTartomanyTorles(r.GetBontSzamsorElso(), r.GetBontSzamsorUtolso(), bovitmeny);
+}
+
+void VariacioParancsok::Beillesztes(bool menuPont)
+{
+    BontasEgyseg& u = p_.Bontas;
+    const VariationStore& t = p_.Tar;
+    u.OpcioModosulas = t.BontSzelvszam > 0;
+    const bool ujranyit = menuPont && !u.BontasBovites;
+    TFeltetelek* f = ablakok_.Feltetelek;
+    const bool lathato = f && f->isVisible();
+    if (lathato)
+        f->KilepesGombClick();
+    if (u.BontasBovites)
+        v_.Import_log_false();
+    else if (t.BontMatrixMeret > 0)
+        v_.Import_log_true();
+    if (f && (ujranyit || lathato))
+        f->FeltetelStart();
+}
+
+void VariacioParancsok::Torles() { v_.TorlesEng1(); }
+
+void VariacioParancsok::PauseTorles()
+{
+    if (!JovahagyasKerese(QStringLiteral("Biztos törli a Pause státuszt?")))
+        return;
+    PauseStatusTorlese();
+}
+
+void VariacioParancsok::PauseStatusTorlese() { v_.SzerkesztettVariacioBeallitas(p_.Bontas.SzerkesztettVariacio); }
+
+bool VariacioParancsok::BefejezetlenKerdes(const QString& kerdes)
+{
+    BontasEgyseg& u = p_.Bontas;
+    BontasAllapotJelzok a;
+    a.BontasPause = u.Vezerles.BontasPause.load();
+    a.Leallitott = !u.Vezerles.FBontStatus.load();
+    a.BontasBefejezetlen = u.Allapot.BontasBefejezetlen;
+    VariacioAllapot v;
+    v.BontMatrixMeret = p_.Tar.BontMatrixMeret;
+    v.BontSzelvszam = p_.Tar.BontSzelvszam;
+    v.BontStatus = !a.Leallitott;
+    v.BontasPause = a.BontasPause;
+    v.BontasBefejezetlen = a.BontasBefejezetlen;
+    v.SzerkesztettVariacio = u.SzerkesztettVariacio;
+    return BefejezetlenVariacioUzenet(u.BefejezetlenVariacio, a, QString::fromStdString(GetMNBString(v)), true,
+                                      kerdes);
+}
+
+void VariacioParancsok::Ellenorzes()
+{
+    if (v_.Fut() || p_.Tar.BontSzelvszam < 1)
+        return;
+    if (!BefejezetlenKerdes(QStringLiteral("Mégis ellenőrzi a variációt?")))
+        return;
+    // Shift+Ctrl: the check starts on a random line of the selection.
+    const bool veletlen = p_.Fo.BillentyuMod == 200;
+    v_.EllenorzesStart();
+    if (veletlen)
+        if (TBontEllSzelveny* t = szelvenyek().BontEllSzelveny; t && t->isVisible()) {
+            t->VeletlenSzamsor(true);
+            t->Ellenorzes();
+        }
+}
+
+void VariacioParancsok::Modositas()
+{
+    const BontasEgyseg& u = p_.Bontas;
+    if (v_.Fut())
+        return;
+    // An extension or a paused run goes on from its lines: nothing to delete.
+    if (!u.BontasBovites && !u.Vezerles.BontasPause.load() && p_.Tar.BontSzelvszam > 0)
+        if (TFeltetelek* f = ablakok_.Feltetelek)
+            f->BontasGombClick();
+    if (FeltetelekMegnyitasa)
+        FeltetelekMegnyitasa();
+}
+
+void VariacioParancsok::BontasLeallitasa()
+{
+    if (TBontas* b = ablakok_.Bontas; b && b->Fut())
+        b->BontasMegszakitasa();
+}
+
+void VariacioParancsok::Listazas()
+{
+    if (TBontLista* lista = ablakok_.BontLista)
+        lista->BontListaStart();
+}
+
+void VariacioParancsok::Mentes()
+{
+    if (TBontas* b = ablakok_.Bontas; b && b->Fut())
+        return;
+    // Refused before the dialog: the user would choose a name for nothing.
+    if (p_.Tar.BontMatrixMeret > 1000000) {
+        InformacioUzenet(QStringLiteral(
+            "Több mint 1 millió számsor mentését kezdeményezte.\r\n\r\nAz aktuális verzió ezt nem teszi lehetővé."));
+        return;
+    }
+    const bool rendezett = BontListRendezett(p_.Tar);
+    if (MentesDialogus)
+        MentesDialogus();
+    SorrendVisszaallitasUtan(rendezett);
+    if (StatuszFrissites)
+        StatuszFrissites();
+}
+
+void VariacioParancsok::SorrendVisszaallitasUtan(bool rendezettVolt)
+{
+    if (!rendezettVolt || BontListRendezett(p_.Tar))
+        return;
+    v_.Ertesites();
+    if (TBontLista* l = ablakok_.BontLista; l && l->isVisible()) {
+        const int sor = l->GetKivRekord();
+        l->Tag = 0;
+        l->BontListaStart();
+        l->AktSorKijelol(sor);
+    }
+}
+
+void VariacioAblakokBekotese(const VariacioAblakok& a)
+{
+    Program& p = Program::aktualis();
+    VariacioParancsok& vp = p.VariacioParancsai();
+    vp.Ablakok(a);
+    // What follows a run: the steps the run window's button asked for.
+    QObject::connect(&vp, &VariacioParancsok::futasUtan, &vp, &VariacioParancsok::LepesVegrehajtasa);
+    // The conditions window's buttons start a run or delete the variation
+    // as the commands do.
+    if (a.Feltetelek) {
+        QObject::connect(a.Feltetelek.data(), &TFeltetelek::variacioKeszitesKerve, &vp, &VariacioParancsok::Start);
+        QObject::connect(a.Feltetelek.data(), &TFeltetelek::variacioTorlesKerve, &vp, &VariacioParancsok::Torles);
+    }
+    TBontLista* lista = a.BontLista;
+    if (!lista)
+        return;
+    QObject::connect(lista, &TBontLista::tartomanyTorlesKerve, &vp, &VariacioParancsok::BontSzamsorTorles);
+    QObject::connect(lista, &TBontLista::mentesKerve, &vp, &VariacioParancsok::Mentes);
+    // A button of the list runs its command while the command is on.
+    QObject::connect(lista, &TBontLista::parancsKerve, &vp, [](const QString& nev) {
+        const ParancsTar* t = ParancsTar::aktualis();
+        if (QAction* c = t ? t->Keres(nev.toStdString()) : nullptr; c && c->isEnabled())
+            c->trigger();
+    });
+    // A line of the list is searched among the draws while they can be listed.
+    if (a.HuzLista)
+        QObject::connect(lista, &TBontLista::huzasKeresKerve, a.HuzLista.data(), &THuzLista::BontSzamsorKeres);
+    if (QAction* c = ParancsTar::aktualis() ? ParancsTar::aktualis()->Keres("Listzs3") : nullptr) {
+        const auto listazhatok = [c, l = QPointer<TBontLista>(lista)] {
+            if (l)
+                l->SetHuzasokListazhatok(c->isEnabled());
+        };
+        QObject::connect(c, &QAction::changed, lista, listazhatok);
+        listazhatok();
+    }
+    QObject::connect(lista, &TBontLista::listazasTipp, &vp, [](const QString& s) {
+        if (QAction* c = kvx::Parancs("Listzs2")) {
+            c->setToolTip(s);
+            c->setStatusTip(s);
+        }
+    });
+    // The list's auxiliary ticket: rebuilt with every game, so looked up at
+    // each signal.
+    QObject::connect(lista, &TBontLista::segedszelvenyKijelzes, lista, [](const kvx::BLRiport& r, bool mutat) {
+        TBontSzelveny* s = szelvenyek().BontSzelveny;
+        if (!s)
+            return;
+        s->Kijelzes(r.Jelolesek, r.Felirat, r.Szoveg, r.Szoveg2);
+        if (mutat) {
+            s->show();
+            s->raise();
+        }
+    });
+    QObject::connect(lista, &TBontLista::segedszelvenyLathato, lista, [](bool lathato) {
+        if (TBontSzelveny* s = szelvenyek().BontSzelveny)
+            s->setVisible(lathato);
+    });
+}

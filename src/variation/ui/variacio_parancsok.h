@@ -1,0 +1,162 @@
+#pragma once
+// The variation's menu commands: Start with its validation, what follows a
+// run, deletion, the pause clearing, listing, saving, the check, the change
+// of the conditions, the index order, the extensions, the import of a line
+// file and the command states. The handlers are registered in the command
+// registry under the command table's names; what only the main window has
+// (its status bar, the conditions command, the file dialogs, the main
+// ticket) comes in as hooks the shell sets.
+//
+// Signals: futasUtan (each follow-up step of a run's end, in order),
+// rendezesElott (the lines are about to be sorted).
+#include <QObject>
+#include <QPointer>
+
+#include <cstdint>
+#include <functional>
+
+#include "app/ui/ablak_tiltas.h"
+#include "conditions/consistency_check.h"
+#include "variation/command_availability.h"
+
+class QString;
+class TBontas;
+class TBontLista;
+class TFeltetelek;
+class THuzLista;
+class THuzSzama;
+class TInfo;
+class VariacioVezerlo;
+namespace kvx {
+class Program;
+}
+
+// The variation's windows the commands work with; the shell's window
+// creation hands them over (VariacioAblakokBekotese).
+struct VariacioAblakok {
+    QPointer<TFeltetelek> Feltetelek;
+    QPointer<TBontLista> BontLista;
+    QPointer<TBontas> Bontas;
+    QPointer<THuzSzama> HuzSzama;
+    // The draws list, where a line of the variation list is searched.
+    QPointer<THuzLista> HuzLista;
+    QPointer<TInfo> Info;
+};
+
+// One step of what follows a run once its window closed; the run window's
+// button decides which steps come and in what order.
+enum class FutasUtaniLepes {
+    Torles,                // the delete command with its question
+    FeltetelekMegnyitasa,  // the conditions window opens
+    Listazas,              // the list of the lines
+    Mentes,                // the save dialog of the variation
+    Teszt,                 // the variation test
+    Ellenorzes,            // the check ticket
+    Modositas,             // the conditions open for a new run
+    PauseTorles,           // the pause status goes
+    Informacio,            // the information window
+    Bovites,               // extension mode on
+    ParancsAllapot,        // the commands follow the new state
+    Diagram,               // the information window's frequency diagram
+};
+
+class VariacioParancsok : public QObject {
+    Q_OBJECT
+public:
+    VariacioParancsok(kvx::Program& program, VariacioVezerlo& variacio, QObject* parent = nullptr);
+    ~VariacioParancsok() override;
+
+    // Registers the handlers of the variation's commands in the current
+    // command registry and sets the commands by the current state.
+    void ParancsokBekotese();
+    // The windows the commands open and refresh.
+    void Ablakok(const VariacioAblakok& a) { ablakok_ = a; }
+    const VariacioAblakok& Ablakok() const { return ablakok_; }
+
+    // "Start": the order of the lines back to stored, the consistency check
+    // of the conditions, then the run (or the reason why none starts).
+    void Start();
+    // The run window closed with button `gomb` (its Tag): a stopped run's
+    // lines go, the store is compacted, and the follow-up steps are
+    // announced one by one through futasUtan.
+    void VariacioVege(int gomb);
+    // Carries out one follow-up step (the listener VariacioAblakokBekotese
+    // connects to futasUtan).
+    void LepesVegrehajtasa(FutasUtaniLepes lepes);
+    // "Törlés", "Pause státusz törlése" and the pause clearing without its
+    // question.
+    void Torles();
+    void PauseTorles();
+    void PauseStatusTorlese();
+    // "Listázás" and "Mentés" of the lines.
+    void Listazas();
+    void Mentes();
+    // "Ellenőrzés": the check ticket, after the notice of an unfinished run.
+    void Ellenorzes();
+    // "Módosítás": the variation's lines go (unless it is an extension or
+    // paused), and the conditions open for a new run.
+    void Modositas();
+    // The notice of an unfinished variation with its question; true goes on.
+    bool BefejezetlenKerdes(const QString& kerdes);
+    // The index order of the lines: sort, earlier order, fix the order.
+    void Rendezes();
+    void EredetiSorrend();
+    void VeglegesSorrend();
+    // "Bővítés" (menuPont: sent by its menu item): extension mode on or off.
+    void Beillesztes(bool menuPont);
+    // A paused, stopped or unfinished variation goes on as an extension.
+    void MegszakitatottStatus();
+    // Reads the lines of a ".csv" or ".txt" file as the variation: the
+    // conditions and the variation options are cleared first.
+    bool Import(const QString& nev);
+    // The list's delete button: the range dialog chooses the rows.
+    void BontSzamsorTorles(int kivalasztottSor);
+    // A save or export put a sorted list back into its stored order: the
+    // commands and an open list follow.
+    void SorrendVisszaallitasUtan(bool rendezettVolt);
+    // Asks a running generation to stop (the program is closing).
+    void BontasLeallitasa();
+    // A job on the variation store: at once up to 100,000 rows, else behind
+    // the wait window (job code of the registry).
+    void NagyVariacioFeladat(int kod, const std::function<void()>& munka, std::int64_t sorok);
+
+    // The command states of the variation, and applying them.
+    kvx::ParancsHelyzet ParancsHelyzet() const;
+    void ParancsAllapot(const kvx::ParancsHelyzet& h);
+    void ParancsAllapotFrissites() { ParancsAllapot(ParancsHelyzet()); }
+    kvx::EllenorzesEredmeny FeltetelekEllenorzese() const;
+
+    // What the main window provides. Empty hooks do nothing (the main
+    // ticket counts as not over-full).
+    // The status bar shows the variation's state.
+    std::function<void()> StatuszFrissites;
+    // The conditions command of the main window (opens the conditions window).
+    std::function<void()> FeltetelekMegnyitasa;
+    // The main ticket's line has more numbers than one line of the game.
+    std::function<bool()> FoszelvenyTulteli;
+    // The main window's save dialog for a variation.
+    std::function<void()> MentesDialogus;
+    // The import's steps on the main ticket: its clearing ("Minden szám"),
+    // the number order shown, and its repaint with the selection commands.
+    std::function<void()> SzelvenyTorles;
+    std::function<void(int mod)> SzamsorrendKijelzes;
+    std::function<void()> SzamokFrissitese;
+
+signals:
+    // One step of what follows a run, in the order the steps go.
+    void futasUtan(FutasUtaniLepes lepes);
+    // The lines are about to be sorted: windows above that show them by row
+    // close.
+    void rendezesElott();
+
+private:
+    kvx::Program& p_;
+    VariacioVezerlo& v_;
+    VariacioAblakok ablakok_;
+    // While a run goes, only its window answers.
+    kvx::AblakTiltas futasTiltas_;
+};
+
+// Wires the variation's windows to each other, to the command object and to
+// the windows below them; called once by the shell when they all exist.
+void VariacioAblakokBekotese(const VariacioAblakok& a);
