@@ -119,9 +119,10 @@ TEST_F(AblakElhelyezesTest, AtTextSize14TheMainRoadWindowsLeaveEachOtherFree)
     }
     for (std::size_t i = 0; i < std::size(ablakok); ++i)
         for (std::size_t j = i + 1; j < std::size(ablakok); ++j)
-            if (ablakok[i].w != feltetelek && ablakok[j].w != feltetelek)
+            if (ablakok[i].w != feltetelek && ablakok[j].w != feltetelek) {
                 EXPECT_FALSE(ablakok[i].w->frameGeometry().intersects(ablakok[j].w->frameGeometry()))
                     << ablakok[i].nev << " and " << ablakok[j].nev << " overlap";
+            }
     auto* lap = qobject_cast<QScrollArea*>(feltetelek->FeltetelekPC->currentWidget());
     ASSERT_NE(lap, nullptr);
     EXPECT_EQ(lap->horizontalScrollBar()->maximum(), 0) << "the page is cut at the side";

@@ -25,8 +25,9 @@ TEST(ParancsTarTest, EveryCommandOfTheTableHasOneActionAsTheTableDescribesIt)
     EXPECT_EQ(ParancsTar::aktualis(), tar);
     for (const kvx::FomenuPont& p : kvx::FomenuPontok()) {
         if (p.Fajta == kvx::PontFajta::Elvalaszto || p.Fajta == kvx::PontFajta::Almenu) {
-            if (*p.Nev)
+            if (*p.Nev) {
                 EXPECT_EQ(tar->Keres(p.Nev), nullptr) << p.Nev;  // the shell's submenus
+            }
             continue;
         }
         QAction* a = (*tar)[p.Nev];
