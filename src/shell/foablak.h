@@ -185,9 +185,6 @@ public:
     void rls2Click();
     void Listzs2Click();
     void Ments2Click();
-    // Teszt: the variation test's set-up and start.
-    void eszt1Click();
-    void TesztAblakBekotese();
     void PauseTorlesClick();
     void PauseStatusTorlese();
     // The notice of an unfinished variation with its question; true goes on.
@@ -410,7 +407,6 @@ private:
     bool variacioMegnyitva_ = false;
     // While a run or a variation test goes, only its window answers.
     kvx::AblakTiltas futasTiltas_;
-    kvx::AblakTiltas tesztTiltas_;
     // A restart asked for, while its close is under way or once it went through.
     std::optional<std::int32_t> ujrainditasMeret_;
     // The application font before the text size was applied; given back

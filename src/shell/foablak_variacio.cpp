@@ -33,6 +33,7 @@
 #include "variation/variation_import.h"
 #include "variation/ui/bontas.h"
 #include "variation/ui/bontlista.h"
+#include "variation/ui/teszt_vezerlo.h"
 #include "variation/ui/variacio_vezerlo.h"
 #include "draws/ui/huzszama.h"
 #include "draws/draw_ranges.h"
@@ -70,7 +71,6 @@ void TFoablak::VariacioParancsokBekotese()
     connect(&Program::aktualis().Variacio(), &VariacioVezerlo::ellenorzesParancsKerve, this,
             [this] { Ellenrzs1Click(); });
     connect(kvx::Parancs("Mdosts1"), &QAction::triggered, this, [this] { Mdosts1Click(); });
-    connect(kvx::Parancs("eszt1"), &QAction::triggered, this, [this] { eszt1Click(); });
     connect(kvx::Parancs("Rendezs1"), &QAction::triggered, this, [this] { Rendezs1Click(); });
     connect(kvx::Parancs("Eredetisorrend1"), &QAction::triggered, this, [this] { Eredetisorrend1Click(); });
     connect(kvx::Parancs("Vglegesszmsorrend1"), &QAction::triggered, this, [this] { Vglegesszmsorrend1Click(); });
@@ -343,7 +343,7 @@ void TFoablak::VariacioVege()
     if (bontas && bontas->Tag == 3)
         Ments2Click();
     if (bontas && bontas->Tag == 5)
-        eszt1Click();
+        Program::aktualis().Teszt().TesztParancs();
     // Ellenőrzés, Módosítás (and Pause, whose button shares its code),
     // Break, Info.
     if (bontas && bontas->Tag == 1)

@@ -392,7 +392,10 @@ void FormokLetrehozasa(TFoablak& foablak)
     // The test window shows results of the lines: a deletion closes it.
     QObject::connect(&kvx::Program::aktualis().Variacio(), &VariacioVezerlo::torles, f.BontTeszt.data(),
                      &QWidget::close);
-    foablak.TesztAblakBekotese();
+    kvx::Program::aktualis().Teszt().BefejezetlenKerdes = [&foablak](const QString& kerdes) {
+        return foablak.BefejezetlenKerdes(kerdes);
+    };
+    kvx::Program::aktualis().Teszt().AblakokBekotese(f.BontTeszt, f.HuzSzama);
     // The test window is the last one: every window exists now, so the main
     // window loads what needs them all.
     foablak.Betoltes();
