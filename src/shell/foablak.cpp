@@ -28,6 +28,7 @@
 #include "shell/formok.h"
 #include "app/ui/sugo.h"
 #include "tickets/ui/szelveny_vezerlo.h"
+#include "variation/ui/back_vezerlo.h"
 #include "variation/ui/variacio_vezerlo.h"
 #include "app/ui/kavarex_application.h"
 #include "app/ui/nevjegy.h"
@@ -222,6 +223,7 @@ TFoablak::~TFoablak()
     // The wait window dies with this window: the controller must not call it.
     kvx::Program::aktualis().Variacio().NagyFeladat = nullptr;
     kvx::Program::aktualis().Variacio().BackMentese = nullptr;
+    kvx::Program::aktualis().Back().H = {};
     if (alapBetu_) {
         QApplication::setFont(*alapBetu_);
         QApplication::setFont(*alapBetu_, "QMenu");
@@ -741,6 +743,7 @@ void TFoablak::MenuEpites()
     JatekMenuEpites();
     VariacioParancsokBekotese();
     NyomtatasParancsokBekotese();
+    BackBekotese();
     AdatbazisParancsokBekotese();
     PeldaParancsokBekotese();
     InternetParancsokBekotese();
@@ -1013,7 +1016,7 @@ bool TFoablak::TorlesJovahagyas(int kind)
     // What is about to go is kept in the Back folder first; when it cannot
     // be kept, it goes only if the user says so.
     if (igen && !h.Mentve)
-        return BackMentese();
+        return kvx::Program::aktualis().Back().BackMentese();
     return igen;
 }
 
@@ -1590,6 +1593,28 @@ void TFoablak::AllomanyDialogusokLetrehozasa()
         if (TFeltetelek* f = formok().Feltetelek; f && f->isVisible())
             f->OpcioBetoltes();
     });
+}
+
+void TFoablak::BackBekotese()
+{
+    BackVezerlo& b = kvx::Program::aktualis().Back();
+    BackVezerlo::Horgok& h = b.H;
+    h.Kerdes = [this](const QString& q) { return Kerdes(q); };
+    h.EszkoztarGomb = [this](QAction* a) -> const QWidget* {
+        return Eszkoztar ? Eszkoztar->widgetForAction(a) : nullptr;
+    };
+    h.Dialogusok = [this] { return AllomanyDialogusok; };
+    h.DialogusAllapotFrissites = [this] { AllomanyDialogusAllapotFrissites(); };
+    h.TorlesJovahagyas = [this](int kind) { return TorlesJovahagyas(kind); };
+    h.BovitesVege = [this] { Import_log_false(); };
+    h.BeolvasottFeltetelek = [] {
+        if (TFeltetelek* f = formok().Feltetelek)
+            f->BeolvFeltKijelolese();
+    };
+    h.FeltetelekMegnyitasa = [this] { Listzs1Click(); };
+    h.VariacioListazasa = [this] { Listzs2Click(); };
+    h.StatuszFrissites = [this] { VariacioStatuszFrissites(); };
+    b.Bekotes(this);
 }
 
 void TFoablak::AllomanyDialogusAllapotFrissites()

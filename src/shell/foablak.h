@@ -289,26 +289,6 @@ public:
     // updated or reported; at most one internet action starts. Switched off
     // by KAVAREX_NO_STARTUP_CHECKS (tests, CI).
     void InditasiEllenorzes();
-    // ---- Automatic backups (foablak_back.cpp) ----
-    // Before unsaved work is thrown away: a backup when backups are on.
-    // False when the backup was due but could not be written and the user,
-    // told why, keeps the work (the question's default); nothing is then
-    // deleted.
-    bool BackMentese();
-    // Writes one backup of the unsaved work when one is due: n "" the current
-    // backup (the older generation makes room only once the new one is
-    // written), "2" the work kept aside by a restore. Ut: the path written,
-    // empty when nothing was written; Hiba: it was due and failed.
-    struct BackIras {
-        std::string Ut;
-        bool Hiba = false;
-    };
-    BackIras BackTipusaBeallitas(const std::string& n);
-    // The restore command follows whether a current backup exists.
-    bool VanElmentettUtolsoBontas();
-    // "Visszatöltés": loads the newest backup.
-    void BackVisszatoltesGombClick();
-
     // ---- Sample variations (foablak_pelda.cpp) ----
     // "Húzások alapján": the draw selected in the draws list is the example.
     void Hzsokalapjn1Click();
@@ -376,8 +356,8 @@ private:
     // load failed (the database loaded before stays).
     bool AdatbazisValtas(int tag, const QString& fajl = QString());
     bool alternativVan_ = false;
-    // Off while a restore runs: the restore makes no automatic backup.
-    bool backMentesEngedely_ = true;
+    // Lends the backups' controller what only the main window has.
+    void BackBekotese();
 
     QActionGroup* jatekCsoport_ = nullptr;
     QActionGroup* sorrendCsoport_ = nullptr;

@@ -44,6 +44,7 @@
 #include "variation/ui/bontellszelveny.h"
 #include "variation/ui/bontteszt.h"
 #include "tickets/ui/bontszelveny.h"
+#include "variation/ui/back_vezerlo.h"
 #include "variation/ui/teszt_vezerlo.h"
 #include "variation/ui/variacio_vezerlo.h"
 #include "variation/generation_run.h"
@@ -352,7 +353,7 @@ void FormokLetrehozasa(TFoablak& foablak)
                      [&foablak](int index) { foablak.Reset1Click(true, index); });
     QObject::connect(f.Beallitasok.data(), &TBeallitasok::alkalmazva, &foablak, [&foablak] {
         foablak.UzenetBeallitasokFrissitese();
-        foablak.VanElmentettUtolsoBontas();
+        kvx::Program::aktualis().Back().VanElmentettUtolsoBontas();
         if (TInfo* i = formok().Info; i && i->isVisible())
             i->Listazas();
     });

@@ -35,6 +35,7 @@
 #include <memory>
 #include <vector>
 
+class BackVezerlo;
 class HuzasokVezerlo;
 class InternetVezerlo;
 class SzelvenyVezerlo;
@@ -103,6 +104,7 @@ public:
     HuzasokVezerlo& HuzasokV();
     SzelvenyVezerlo& Szelveny();
     TesztVezerlo& Teszt();
+    BackVezerlo& Back();
     InternetVezerlo& InternetV() { return *internet_; }
 
     // Last, so that it is destroyed first: every worker is stopped and joined
@@ -125,6 +127,7 @@ private:
     HuzasokVezerlo* huzasok_ = nullptr;
     SzelvenyVezerlo* szelveny_ = nullptr;
     TesztVezerlo* teszt_ = nullptr;
+    BackVezerlo* back_ = nullptr;
     std::vector<std::unique_ptr<QObject>> vezerlok_;
     std::unique_ptr<InternetVezerlo> internet_;
 };
