@@ -29,6 +29,7 @@
 #include "app/ui/sugo.h"
 #include "tickets/ui/szelveny_vezerlo.h"
 #include "variation/ui/back_vezerlo.h"
+#include "variation/ui/pelda_vezerlo.h"
 #include "variation/ui/variacio_vezerlo.h"
 #include "app/ui/kavarex_application.h"
 #include "app/ui/nevjegy.h"
@@ -224,6 +225,7 @@ TFoablak::~TFoablak()
     kvx::Program::aktualis().Variacio().NagyFeladat = nullptr;
     kvx::Program::aktualis().Variacio().BackMentese = nullptr;
     kvx::Program::aktualis().Back().H = {};
+    kvx::Program::aktualis().Pelda().H = {};
     if (alapBetu_) {
         QApplication::setFont(*alapBetu_);
         QApplication::setFont(*alapBetu_, "QMenu");
@@ -1615,6 +1617,21 @@ void TFoablak::BackBekotese()
     h.VariacioListazasa = [this] { Listzs2Click(); };
     h.StatuszFrissites = [this] { VariacioStatuszFrissites(); };
     b.Bekotes(this);
+}
+
+void TFoablak::PeldaParancsokBekotese()
+{
+    PeldaVezerlo& p = kvx::Program::aktualis().Pelda();
+    PeldaVezerlo::Horgok& h = p.H;
+    h.SzelvenyTorles = [this] { Mind1Click(); };
+    h.SzamsorrendKijelzes = [this](int mod) { SzamsorrendKijelzes(mod); };
+    h.KijelolesMenuFrissites = [this] { KijelolesMenuFrissites(); };
+    h.SzamokValtozasa = [this] {
+        if (szamokValtozasa)
+            szamokValtozasa();
+    };
+    h.Inditas = [this] { Start1Click(); };
+    p.ParancsokBekotese(this);
 }
 
 void TFoablak::AllomanyDialogusAllapotFrissites()

@@ -289,20 +289,6 @@ public:
     // updated or reported; at most one internet action starts. Switched off
     // by KAVAREX_NO_STARTUP_CHECKS (tests, CI).
     void InditasiEllenorzes();
-    // ---- Sample variations (foablak_pelda.cpp) ----
-    // "Húzások alapján": the draw selected in the draws list is the example.
-    void Hzsokalapjn1Click();
-    // The draw of row `sor` (1-based) from column `oszlop` is the example.
-    void HuzasokAlapjan(int sor, int oszlop);
-    // "Véletlen számokkal" and "Saját számokkal".
-    void Vletlen2Click();
-    void Sajtszmokkal1Click();
-    // Presets from the example on the main ticket, every number selected,
-    // then a run; utolsoHuzas: the last draw the hit-ratio preset looks at.
-    void PeldaBontasok(int utolsoHuzas, const QString& felirat);
-    // The Keno notice before a sample (kind 0 draw, 1 random, 2 own numbers).
-    void KenoProbabontasUzenet(int kind);
-
     // What the last load of the draws database ended with.
     kvx::BetoltesAllapot UtolsoBetoltes = kvx::BetoltesAllapot::NincsAllomany;
 
@@ -350,6 +336,7 @@ private:
     void WindowPosChanging();
     void bovitesKijelzes();
     void AdatbazisParancsokBekotese();
+    // Lends the sample variations' controller what only the main window has.
     void PeldaParancsokBekotese();
     void AdatbazisAllapotAllitas(const char* nev, bool on, const QString& tipp);
     // Loads the database of the tag without the switch guard; false when the

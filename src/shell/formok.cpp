@@ -45,6 +45,7 @@
 #include "variation/ui/bontteszt.h"
 #include "tickets/ui/bontszelveny.h"
 #include "variation/ui/back_vezerlo.h"
+#include "variation/ui/pelda_vezerlo.h"
 #include "variation/ui/teszt_vezerlo.h"
 #include "variation/ui/variacio_vezerlo.h"
 #include "variation/generation_run.h"
@@ -263,7 +264,6 @@ void FormokLetrehozasa(TFoablak& foablak)
                      });
     HuzasokVezerlo& huzasok = kvx::Program::aktualis().HuzasokV();
     f.HuzLista = new THuzLista(huzasok, szulo);
-    QObject::connect(f.HuzLista.data(), &THuzLista::peldabontasKerve, &foablak, &TFoablak::HuzasokAlapjan);
     QObject::connect(f.HuzLista.data(), &THuzLista::parancsKerve, &foablak,
                      [&foablak](const QString& nev) { ParancsFuttatas(foablak, nev); });
     QObject::connect(f.HuzLista.data(), &THuzLista::mentesAllapot, &foablak,
@@ -313,6 +313,8 @@ void FormokLetrehozasa(TFoablak& foablak)
             s->setVisible(lathato);
     });
     f.Bontas = new TBontas(kvx::Program::aktualis().Variacio(), szulo);
+    // The draws list's sample request and the sample's windows.
+    kvx::Program::aktualis().Pelda().AblakokBekotese(f.HuzLista, f.Feltetelek, f.Bontas);
     f.HuzSzama = new THuzSzama(huzasok, szulo);
     // The hit-ratio tab's draws of one range are chosen in the range dialog.
     QObject::connect(f.Feltetelek.data(), &TFeltetelek::huzasTartomanyKerve, f.HuzSzama.data(),

@@ -38,6 +38,7 @@
 class BackVezerlo;
 class HuzasokVezerlo;
 class InternetVezerlo;
+class PeldaVezerlo;
 class SzelvenyVezerlo;
 class TesztVezerlo;
 namespace kvx {
@@ -105,6 +106,7 @@ public:
     SzelvenyVezerlo& Szelveny();
     TesztVezerlo& Teszt();
     BackVezerlo& Back();
+    PeldaVezerlo& Pelda();
     InternetVezerlo& InternetV() { return *internet_; }
 
     // Last, so that it is destroyed first: every worker is stopped and joined
@@ -128,6 +130,7 @@ private:
     SzelvenyVezerlo* szelveny_ = nullptr;
     TesztVezerlo* teszt_ = nullptr;
     BackVezerlo* back_ = nullptr;
+    PeldaVezerlo* pelda_ = nullptr;
     std::vector<std::unique_ptr<QObject>> vezerlok_;
     std::unique_ptr<InternetVezerlo> internet_;
 };
