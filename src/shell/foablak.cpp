@@ -28,6 +28,7 @@
 #include "shell/formok.h"
 #include "app/ui/sugo.h"
 #include "tickets/ui/szelveny_vezerlo.h"
+#include "printing/ui/nyomtatas_vezerlo.h"
 #include "variation/ui/back_vezerlo.h"
 #include "variation/ui/pelda_vezerlo.h"
 #include "variation/ui/variacio_vezerlo.h"
@@ -744,7 +745,7 @@ void TFoablak::MenuEpites()
 
     JatekMenuEpites();
     VariacioParancsokBekotese();
-    NyomtatasParancsokBekotese();
+    Nyomtatas = new NyomtatasVezerlo(this);
     BackBekotese();
     AdatbazisParancsokBekotese();
     PeldaParancsokBekotese();

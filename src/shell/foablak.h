@@ -231,17 +231,6 @@ public:
     // the wait window (job code of the registry).
     void NagyVariacioFeladat(int kod, const std::function<void()>& munka, std::int64_t sorok);
 
-    // List printing (foablak_nyomtatas.cpp): the draws list ("Adatbázis")
-    // and the variation list ("Variáció"), on paper or into a file.
-    void NyomtatasParancsokBekotese();
-    // "Elindítja a nyomtatást?" with the menu item's hint.
-    bool NyomtatasKerdes(const char* menuPont);
-    void Listanyomtatsa1Click();
-    void Nyomtats3Click();
-    void Listanyomtatsa2Click();
-    void Lista1Click();
-    // "Szelvények kitöltése": the options window of coupon filling.
-    void SzelvenyKitoltesStart();
     // ---- The draws databases (foablak_adatbazis.cpp) ----
     // The commands that need a draws database follow its presence; the
     // alternative-database commands follow whether the game's alternative
