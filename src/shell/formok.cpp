@@ -16,7 +16,6 @@
 #include "app/ui/sugo.h"
 #include "app/ui/uzenetek.h"
 #include "app/shell_state.h"
-#include "shell/statisztika_bekotes.h"
 #include "app/ui/uzenetablak.h"
 #include "app/version.h"
 #include "app/wait_jobs.h"
@@ -31,6 +30,7 @@
 #include "printing/ui/nyomtatas_vezerlo.h"
 #include "printing/variation_info.h"
 #include "statistics/ui/statisztika.h"
+#include "statistics/ui/statisztika_bekotes.h"
 #include "variation/ui/bontas.h"
 #include "variation/ui/bontlista.h"
 #include "tickets/ui/huzbeszelveny.h"
@@ -330,7 +330,16 @@ void FormokLetrehozasa(TFoablak& foablak)
         NyomtatasAblakokBekotese(*ny, f.UzenetAblak, *f.Info, *f.Feltetelek, f.NyomtOpc);
     }
     f.Statisztika = new TStatisztika(kvx::Program::aktualis().Variacio(), huzasok, szulo);
-    StatisztikaBekotese(foablak, *f.Statisztika, f);
+    {
+        StatisztikaAblakok a;
+        a.Tartomany = f.HuzSzama;
+        a.HuzLista = f.HuzLista;
+        a.BontLista = f.BontLista;
+        a.Bontas = f.Bontas;
+        a.Info = f.Info;
+        a.VariacioListazasa = [&foablak] { foablak.Listzs2Click(); };
+        StatisztikaBekotese(foablak, *f.Statisztika, a);
+    }
     f.BontTeszt = new TBontTeszt(kvx::Program::aktualis().Teszt(), kvx::Program::aktualis().Variacio(), szulo);
     // The test window shows results of the lines: a deletion closes it.
     QObject::connect(&kvx::Program::aktualis().Variacio(), &VariacioVezerlo::torles, f.BontTeszt.data(),
