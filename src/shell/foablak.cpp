@@ -29,6 +29,9 @@
 #include "app/ui/sugo.h"
 #include "tickets/ui/szelveny_vezerlo.h"
 #include "variation/ui/variacio_parancsok.h"
+#include "printing/ui/nyomtatas_vezerlo.h"
+#include "variation/ui/back_vezerlo.h"
+#include "variation/ui/pelda_vezerlo.h"
 #include "variation/ui/variacio_vezerlo.h"
 #include "app/ui/kavarex_application.h"
 #include "app/ui/nevjegy.h"
@@ -223,6 +226,8 @@ TFoablak::~TFoablak()
     // The wait window dies with this window: the controller must not call it.
     kvx::Program::aktualis().Variacio().NagyFeladat = nullptr;
     kvx::Program::aktualis().Variacio().BackMentese = nullptr;
+    kvx::Program::aktualis().Back().H = {};
+    kvx::Program::aktualis().Pelda().H = {};
     if (alapBetu_) {
         QApplication::setFont(*alapBetu_);
         QApplication::setFont(*alapBetu_, "QMenu");
@@ -741,7 +746,8 @@ void TFoablak::MenuEpites()
 
     JatekMenuEpites();
     VariacioParancsokBekotese();
-    NyomtatasParancsokBekotese();
+    Nyomtatas = new NyomtatasVezerlo(this);
+    BackBekotese();
     AdatbazisParancsokBekotese();
     PeldaParancsokBekotese();
     InternetParancsokBekotese();
@@ -1014,7 +1020,7 @@ bool TFoablak::TorlesJovahagyas(int kind)
     // What is about to go is kept in the Back folder first; when it cannot
     // be kept, it goes only if the user says so.
     if (igen && !h.Mentve)
-        return BackMentese();
+        return kvx::Program::aktualis().Back().BackMentese();
     return igen;
 }
 
@@ -1592,6 +1598,43 @@ void TFoablak::AllomanyDialogusokLetrehozasa()
         if (TFeltetelek* f = formok().Feltetelek; f && f->isVisible())
             f->OpcioBetoltes();
     });
+}
+
+void TFoablak::BackBekotese()
+{
+    BackVezerlo& b = kvx::Program::aktualis().Back();
+    BackVezerlo::Horgok& h = b.H;
+    h.Kerdes = [this](const QString& q) { return Kerdes(q); };
+    h.EszkoztarGomb = [this](QAction* a) -> const QWidget* {
+        return Eszkoztar ? Eszkoztar->widgetForAction(a) : nullptr;
+    };
+    h.Dialogusok = [this] { return AllomanyDialogusok; };
+    h.DialogusAllapotFrissites = [this] { AllomanyDialogusAllapotFrissites(); };
+    h.TorlesJovahagyas = [this](int kind) { return TorlesJovahagyas(kind); };
+    h.BovitesVege = [this] { Import_log_false(); };
+    h.BeolvasottFeltetelek = [] {
+        if (TFeltetelek* f = formok().Feltetelek)
+            f->BeolvFeltKijelolese();
+    };
+    h.FeltetelekMegnyitasa = [this] { Listzs1Click(); };
+    h.VariacioListazasa = [this] { Listzs2Click(); };
+    h.StatuszFrissites = [this] { VariacioStatuszFrissites(); };
+    b.Bekotes(this);
+}
+
+void TFoablak::PeldaParancsokBekotese()
+{
+    PeldaVezerlo& p = kvx::Program::aktualis().Pelda();
+    PeldaVezerlo::Horgok& h = p.H;
+    h.SzelvenyTorles = [this] { Mind1Click(); };
+    h.SzamsorrendKijelzes = [this](int mod) { SzamsorrendKijelzes(mod); };
+    h.KijelolesMenuFrissites = [this] { KijelolesMenuFrissites(); };
+    h.SzamokValtozasa = [this] {
+        if (szamokValtozasa)
+            szamokValtozasa();
+    };
+    h.Inditas = [this] { Start1Click(); };
+    p.ParancsokBekotese(this);
 }
 
 void TFoablak::AllomanyDialogusAllapotFrissites()

@@ -188,24 +188,10 @@ public:
     // The notice of an unfinished variation with its question; true goes on.
     bool BefejezetlenKerdes(const QString& kerdes);
     void Import_log_false();
-    // Teszt: the variation test's set-up and start.
-    void eszt1Click();
-    void TesztAblakBekotese();
     // Opens the conditions window.
     void Listzs1Click();
     void VariacioStatuszFrissites();
 
-    // List printing (foablak_nyomtatas.cpp): the draws list ("Adatbázis")
-    // and the variation list ("Variáció"), on paper or into a file.
-    void NyomtatasParancsokBekotese();
-    // "Elindítja a nyomtatást?" with the menu item's hint.
-    bool NyomtatasKerdes(const char* menuPont);
-    void Listanyomtatsa1Click();
-    void Nyomtats3Click();
-    void Listanyomtatsa2Click();
-    void Lista1Click();
-    // "Szelvények kitöltése": the options window of coupon filling.
-    void SzelvenyKitoltesStart();
     // ---- The draws databases (foablak_adatbazis.cpp) ----
     // The commands that need a draws database follow its presence; the
     // alternative-database commands follow whether the game's alternative
@@ -253,40 +239,6 @@ public:
     // updated or reported; at most one internet action starts. Switched off
     // by KAVAREX_NO_STARTUP_CHECKS (tests, CI).
     void InditasiEllenorzes();
-    // ---- Automatic backups (foablak_back.cpp) ----
-    // Before unsaved work is thrown away: a backup when backups are on.
-    // False when the backup was due but could not be written and the user,
-    // told why, keeps the work (the question's default); nothing is then
-    // deleted.
-    bool BackMentese();
-    // Writes one backup of the unsaved work when one is due: n "" the current
-    // backup (the older generation makes room only once the new one is
-    // written), "2" the work kept aside by a restore. Ut: the path written,
-    // empty when nothing was written; Hiba: it was due and failed.
-    struct BackIras {
-        std::string Ut;
-        bool Hiba = false;
-    };
-    BackIras BackTipusaBeallitas(const std::string& n);
-    // The restore command follows whether a current backup exists.
-    bool VanElmentettUtolsoBontas();
-    // "Visszatöltés": loads the newest backup.
-    void BackVisszatoltesGombClick();
-
-    // ---- Sample variations (foablak_pelda.cpp) ----
-    // "Húzások alapján": the draw selected in the draws list is the example.
-    void Hzsokalapjn1Click();
-    // The draw of row `sor` (1-based) from column `oszlop` is the example.
-    void HuzasokAlapjan(int sor, int oszlop);
-    // "Véletlen számokkal" and "Saját számokkal".
-    void Vletlen2Click();
-    void Sajtszmokkal1Click();
-    // Presets from the example on the main ticket, every number selected,
-    // then a run; utolsoHuzas: the last draw the hit-ratio preset looks at.
-    void PeldaBontasok(int utolsoHuzas, const QString& felirat);
-    // The Keno notice before a sample (kind 0 draw, 1 random, 2 own numbers).
-    void KenoProbabontasUzenet(int kind);
-
     // What the last load of the draws database ended with.
     kvx::BetoltesAllapot UtolsoBetoltes = kvx::BetoltesAllapot::NincsAllomany;
 
@@ -334,14 +286,15 @@ private:
     void WindowPosChanging();
     void bovitesKijelzes();
     void AdatbazisParancsokBekotese();
+    // Lends the sample variations' controller what only the main window has.
     void PeldaParancsokBekotese();
     void AdatbazisAllapotAllitas(const char* nev, bool on, const QString& tipp);
     // Loads the database of the tag without the switch guard; false when the
     // load failed (the database loaded before stays).
     bool AdatbazisValtas(int tag, const QString& fajl = QString());
     bool alternativVan_ = false;
-    // Off while a restore runs: the restore makes no automatic backup.
-    bool backMentesEngedely_ = true;
+    // Lends the backups' controller what only the main window has.
+    void BackBekotese();
 
     QActionGroup* jatekCsoport_ = nullptr;
     QActionGroup* sorrendCsoport_ = nullptr;
@@ -369,8 +322,6 @@ private:
     bool huzTorlesKerdezve_ = false;
     // The open dialog loaded a variation.
     bool variacioMegnyitva_ = false;
-    // While a variation test goes, only its window answers.
-    kvx::AblakTiltas tesztTiltas_;
     // A restart asked for, while its close is under way or once it went through.
     std::optional<std::int32_t> ujrainditasMeret_;
     // The application font before the text size was applied; given back

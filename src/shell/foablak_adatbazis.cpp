@@ -5,6 +5,7 @@
 #include "app/ui/parancs_tar.h"
 #include "shell/foablak.h"
 #include "app/ui/program.h"
+#include "variation/ui/back_vezerlo.h"
 
 #include <QAction>
 #include <QDate>
@@ -215,7 +216,7 @@ void TFoablak::AlternativAdatbazisAction(bool van)
 void TFoablak::AdatbazisJelenlet(bool betolto)
 {
     // Every game keeps its own backups.
-    VanElmentettUtolsoBontas();
+    Program::aktualis().Back().VanElmentettUtolsoBontas();
     if (draws().AdatbazisBetoltve)
         VanAdatbazisAction();
     else
@@ -289,9 +290,6 @@ void TFoablak::AdatbazisParancsokBekotese()
         if (draws().AdatbazisBetoltve && !Program::aktualis().HuzasokV().BevitelFolyamatban())
             statisztikaNezetFrissites();
     });
-    // The backups of the unsaved work (foablak_back.cpp).
-    connect(kvx::Parancs("Visszatlts1"), &QAction::triggered, this, [this] { BackVisszatoltesGombClick(); });
-    Program::aktualis().Variacio().BackMentese = [this] { return BackMentese(); };
     HuzasokVezerlo& h = Program::aktualis().HuzasokV();
     // An edit or a save changes whether the list can be saved elsewhere.
     connect(&h, &HuzasokVezerlo::valtozott, this, [this] { AlternativAdatbazisAction(alternativVan_); });

@@ -15,6 +15,7 @@
 #include "statistics/ui/statisztika.h"
 #include "tickets/number_lists.h"
 #include "tickets/ui/filedialogs.h"
+#include "variation/ui/teszt_vezerlo.h"
 #include "variation/ui/variacio_parancsok.h"
 #include "variation/ui/variacio_vezerlo.h"
 
@@ -23,8 +24,6 @@ using namespace kvx;
 void TFoablak::VariacioParancsokBekotese()
 {
     VariacioParancsok& vp = Program::aktualis().VariacioParancsai();
-    // The test's own commands stay with the main window until they move.
-    connect(kvx::Parancs("eszt1"), &QAction::triggered, this, [this] { eszt1Click(); });
     vp.ParancsokBekotese();
 }
 
@@ -73,7 +72,7 @@ void TFoablak::VariacioVezerloBekotese()
     // The run window's Teszt button starts the test.
     connect(&vp, &VariacioParancsok::futasUtan, this, [this](FutasUtaniLepes l) {
         if (l == FutasUtaniLepes::Teszt)
-            eszt1Click();
+            Program::aktualis().Teszt().TesztParancs();
     });
     connect(&v, &VariacioVezerlo::bovitesValtozott, this, [this] { bovitesKijelzes(); });
     connect(&v, &VariacioVezerlo::feltetelKijelzes, this, [] {

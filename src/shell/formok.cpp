@@ -16,7 +16,6 @@
 #include "app/ui/sugo.h"
 #include "app/ui/uzenetek.h"
 #include "app/shell_state.h"
-#include "shell/statisztika_bekotes.h"
 #include "app/ui/uzenetablak.h"
 #include "app/version.h"
 #include "app/wait_jobs.h"
@@ -30,11 +29,8 @@
 #include "printing/ui/nyomtopc.h"
 #include "printing/ui/nyomtatas_vezerlo.h"
 #include "printing/variation_info.h"
-#include "conditions/item_conditions.h"
-#include "conditions/line_range_conditions.h"
-#include "conditions/number_pools.h"
-#include "conditions/series_conditions.h"
 #include "statistics/ui/statisztika.h"
+#include "statistics/ui/statisztika_bekotes.h"
 #include "variation/ui/bontas.h"
 #include "variation/ui/bontlista.h"
 #include "tickets/ui/huzbeszelveny.h"
@@ -44,6 +40,8 @@
 #include "variation/ui/bontellszelveny.h"
 #include "variation/ui/bontteszt.h"
 #include "tickets/ui/bontszelveny.h"
+#include "variation/ui/back_vezerlo.h"
+#include "variation/ui/pelda_vezerlo.h"
 #include "variation/ui/teszt_vezerlo.h"
 #include "variation/ui/variacio_parancsok.h"
 #include "variation/ui/variacio_vezerlo.h"
@@ -120,57 +118,6 @@ void HuzasokAblakokBekotese(const Formok& f)
     });
 }
 
-// The information window shows the variation's description as the printed
-// one reads, and prints it. The description quotes the conditions window:
-// its list lines from the records, the hints of its edits as they stand.
-void InfoNyomtatasBekotese(TFoablak& foablak, TInfo& info, TFeltetelek& feltetelek)
-{
-    NyomtatasVezerlo* ny = foablak.Nyomtatas;
-    if (!ny)
-        return;
-    QPointer<TFeltetelek> fw = &feltetelek;
-    ny->LeirasSzovegek = [fw](kvx::LeirasSzoveg mi, std::int32_t i) -> std::string {
-        const kvx::Program& p = kvx::Program::aktualis();
-        const kvx::FeltetelRekordok& f = p.Feltetelek;
-        const auto tipp = [fw](const char* nev) {
-            QWidget* w = fw ? fw->findChild<QWidget*>(QString::fromUtf8(nev)) : nullptr;
-            return w ? w->toolTip().replace(QStringLiteral("\n"), QStringLiteral("\r\n")).toStdString()
-                     : std::string();
-        };
-        const auto oszto = [&p] { return kvx::OsztoLista(kvx::TeljesVariacioMeret(p.Szamok, p.Jatek)); };
-        using L = kvx::LeirasSzoveg;
-        switch (mi) {
-        case L::SzcsIsmetEdit: return tipp("SzcsIsmetEdit");
-        case L::SzvIsmetEdit: return tipp("SzvIsmetEdit");
-        case L::SzJIsmetEdit: return tipp("SzJIsmetEdit");
-        case L::SzamokList: return kvx::SzamokList(f.SzamkeszletFeltetel, i);
-        case L::SzamcsoportTetelesList:
-            return kvx::TetelesList(kvx::TetelLap::Szamcsoport, f.SzamcsoportTetelesFeltetel, i);
-        case L::SzamvegzodesTetelesList:
-            return kvx::TetelesList(kvx::TetelLap::Szamvegzodes, f.SzamvegzodesTetelesFeltetel, i);
-        case L::SzamjegyekTetelesList: return kvx::TetelesList(kvx::TetelLap::Szamjegy, f.SzJTetelesFeltetel, i);
-        case L::SorozatokTetelesList: return kvx::SorozatokTetelesList(f.SorozatFeltetel, i);
-        case L::SzamsorokTartomanyokList: return kvx::SzamsorokTartomanyokList(f.SzamsorokFeltetel, i, oszto());
-        case L::SzamsorokSorozatokList: return kvx::SzamsorokSorozatokList(f.SzamsorokFeltetel, i, oszto());
-        case L::SzomszedosSzamokAltEditMax: return tipp("SzomszedosSzamokAltEditMax");
-        case L::SzomszedosSzamokAltMaxEdit: return tipp("SzomszedosSzamokAltMaxEdit");
-        case L::SzomszedosSzamokMobEdit: return tipp("SzomszedosSzamokMobEdit");
-        case L::SzomszedosSzamokMobMaxEdit: return tipp("SzomszedosSzamokMobMaxEdit");
-        case L::SzomszedosSzamokFixEdit: return tipp("SzomszedosSzamokFixEdit");
-        case L::SzomszedosSzamokFixMaxEdit: return tipp("SzomszedosSzamokFixMaxEdit");
-        }
-        return {};
-    };
-    info.Epito = [ny] {
-        kvx::InfoSorok sorok;
-        for (const kvx::NyomtSor& s : ny->InfoSzoveg())
-            kvx::InfoHozzaad(sorok, s.Szoveg, s.Vastag);
-        return sorok;
-    };
-    info.NyomtatasEngedelyezes();
-    QObject::connect(&info, &TInfo::nyomtatasKerve, &foablak, [ny](bool allomanyba) { ny->InfoNyomtatas(allomanyba); });
-}
-
 }  // namespace
 
 Formok& formok()
@@ -200,15 +147,6 @@ void FormokLetrehozasa(TFoablak& foablak)
     f.UzenetAblak = new kvx::TUzenetAblak(szulo, foablak.MeretSzorzo);
     kvx::Program::aktualis().VarakozoAblak = f.UzenetAblak;
     QObject::connect(&foablak, &QObject::destroyed, [w = f.UzenetAblak] { delete w.data(); });
-    // A long printout shows the wait window while it goes.
-    if (NyomtatasVezerlo* ny = foablak.Nyomtatas) {
-        QObject::connect(ny, &NyomtatasVezerlo::varakozasKezdete, f.UzenetAblak.data(),
-                         [w = f.UzenetAblak](const QString& szoveg) {
-                             if (w)
-                                 w->UzenetKi(szoveg, 0, kvx::kFeladatNincs, false);
-                         });
-        QObject::connect(ny, &NyomtatasVezerlo::varakozasVege, f.UzenetAblak.data(), &kvx::TUzenetAblak::UzenetVege);
-    }
     f.Feltetelek = new TFeltetelek(szulo);
     // The conditions window knows the variation it stands beside: with lines
     // it only lists the conditions, and its button starts a run or asks to
@@ -261,7 +199,6 @@ void FormokLetrehozasa(TFoablak& foablak)
                      });
     HuzasokVezerlo& huzasok = kvx::Program::aktualis().HuzasokV();
     f.HuzLista = new THuzLista(huzasok, szulo);
-    QObject::connect(f.HuzLista.data(), &THuzLista::peldabontasKerve, &foablak, &TFoablak::HuzasokAlapjan);
     QObject::connect(f.HuzLista.data(), &THuzLista::parancsKerve, &foablak,
                      [&foablak](const QString& nev) { ParancsFuttatas(foablak, nev); });
     QObject::connect(f.HuzLista.data(), &THuzLista::mentesAllapot, &foablak,
@@ -274,6 +211,8 @@ void FormokLetrehozasa(TFoablak& foablak)
                      });
     f.BontLista = new TBontLista(kvx::Program::aktualis().Variacio(), szulo);
     f.Bontas = new TBontas(kvx::Program::aktualis().Variacio(), szulo);
+    // The draws list's sample request and the sample's windows.
+    kvx::Program::aktualis().Pelda().AblakokBekotese(f.HuzLista, f.Feltetelek, f.Bontas);
     f.HuzSzama = new THuzSzama(huzasok, szulo);
     // The hit-ratio tab's draws of one range are chosen in the range dialog.
     QObject::connect(f.Feltetelek.data(), &TFeltetelek::huzasTartomanyKerve, f.HuzSzama.data(),
@@ -314,7 +253,7 @@ void FormokLetrehozasa(TFoablak& foablak)
                      [&foablak](int index) { foablak.Reset1Click(true, index); });
     QObject::connect(f.Beallitasok.data(), &TBeallitasok::alkalmazva, &foablak, [&foablak] {
         foablak.UzenetBeallitasokFrissitese();
-        foablak.VanElmentettUtolsoBontas();
+        kvx::Program::aktualis().Back().VanElmentettUtolsoBontas();
         if (TInfo* i = formok().Info; i && i->isVisible())
             i->Listazas();
     });
@@ -343,19 +282,35 @@ void FormokLetrehozasa(TFoablak& foablak)
     QObject::connect(&kvx::Program::aktualis().Variacio(), &VariacioVezerlo::valtozott, f.Info.data(), infoFrissites);
     // A finished test's report is part of the description.
     QObject::connect(&kvx::Program::aktualis().Teszt(), &TesztVezerlo::tesztVege, f.Info.data(), infoFrissites);
-    InfoNyomtatasBekotese(foablak, *f.Info, *f.Feltetelek);
     // A run changes what the description says: the window closes before it.
     QObject::connect(&kvx::Program::aktualis().Variacio(), &VariacioVezerlo::futasIndul, f.Info.data(),
                      [w = f.Info.data()] { w->ListaTorlese(true); });
     f.NyomtOpc = new TNyomtOpc(foablak.Nyomtatas, szulo);
+    if (NyomtatasVezerlo* ny = foablak.Nyomtatas) {
+        ny->EredetiSorrend = [&foablak] { foablak.Eredetisorrend1Click(); };
+        ny->BefejezetlenKerdes = [&foablak](const QString& kerdes) { return foablak.BefejezetlenKerdes(kerdes); };
+        NyomtatasAblakokBekotese(*ny, f.UzenetAblak, *f.Info, *f.Feltetelek, f.NyomtOpc);
+    }
     f.Statisztika = new TStatisztika(kvx::Program::aktualis().Variacio(), huzasok, szulo);
-    StatisztikaBekotese(foablak, *f.Statisztika, f);
+    {
+        StatisztikaAblakok a;
+        a.Tartomany = f.HuzSzama;
+        a.HuzLista = f.HuzLista;
+        a.BontLista = f.BontLista;
+        a.Bontas = f.Bontas;
+        a.Info = f.Info;
+        a.VariacioListazasa = [&foablak] { foablak.Listzs2Click(); };
+        StatisztikaBekotese(foablak, *f.Statisztika, a);
+    }
     f.BontTeszt = new TBontTeszt(kvx::Program::aktualis().Teszt(), kvx::Program::aktualis().Variacio(), szulo);
     // The test window shows results of the lines: a deletion closes it.
     QObject::connect(&kvx::Program::aktualis().Variacio(), &VariacioVezerlo::torles, f.BontTeszt.data(),
                      &QWidget::close);
     VariacioAblakokBekotese({f.Feltetelek, f.BontLista, f.Bontas, f.HuzSzama, f.HuzLista, f.Info});
-    foablak.TesztAblakBekotese();
+    kvx::Program::aktualis().Teszt().BefejezetlenKerdes = [](const QString& kerdes) {
+        return kvx::Program::aktualis().VariacioParancsai().BefejezetlenKerdes(kerdes);
+    };
+    kvx::Program::aktualis().Teszt().AblakokBekotese(f.BontTeszt, f.HuzSzama);
     // The test window is the last one: every window exists now, so the main
     // window loads what needs them all.
     foablak.Betoltes();

@@ -35,8 +35,10 @@
 #include <memory>
 #include <vector>
 
+class BackVezerlo;
 class HuzasokVezerlo;
 class InternetVezerlo;
+class PeldaVezerlo;
 class SzelvenyVezerlo;
 class TesztVezerlo;
 namespace kvx {
@@ -106,6 +108,8 @@ public:
     TesztVezerlo& Teszt();
     // The variation's menu commands (after the variation's controller).
     VariacioParancsok& VariacioParancsai();
+    BackVezerlo& Back();
+    PeldaVezerlo& Pelda();
     InternetVezerlo& InternetV() { return *internet_; }
 
     // Last, so that it is destroyed first: every worker is stopped and joined
@@ -129,6 +133,8 @@ private:
     SzelvenyVezerlo* szelveny_ = nullptr;
     TesztVezerlo* teszt_ = nullptr;
     VariacioParancsok* variacioParancsok_ = nullptr;
+    BackVezerlo* back_ = nullptr;
+    PeldaVezerlo* pelda_ = nullptr;
     std::vector<std::unique_ptr<QObject>> vezerlok_;
     std::unique_ptr<InternetVezerlo> internet_;
 };

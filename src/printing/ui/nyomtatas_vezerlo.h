@@ -4,10 +4,14 @@
 // printer is installed, into a PDF file of the same pages, writes it as an
 // RTF file, opens the files it wrote with the desktop's program, and builds
 // the draw list, the variation list and the variation description from the
-// program's state.
+// program's state. Its commands ("Listanyomtatsa1", "Nyomtats3",
+// "Listanyomtatsa2", "Lista1", "Szelvnyek1") and the wiring of the windows
+// that print are in nyomtatas_parancsok.cpp.
+// Signals: varakozasKezdete and varakozasVege around a long printout.
 #include <QMargins>
 #include <QObject>
 #include <QPageLayout>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
@@ -22,9 +26,13 @@ class QPrinter;
 class QPrintDialog;
 class QPageSetupDialog;
 class QWidget;
+class TFeltetelek;
+class TInfo;
+class TNyomtOpc;
 
 namespace kvx {
 class Program;
+class TUzenetAblak;
 }
 
 class NyomtatasVezerlo : public QObject {
@@ -66,6 +74,25 @@ public:
     // Opens a written file with the desktop's program; where the desktop has
     // none for it, a message names the file's full path.
     bool AllomanyMegnyitasa(const QString& allomany);
+
+    // The commands. "Elindítja a nyomtatást?" with the menu item's hint.
+    bool NyomtatasKerdes(const char* menuPont);
+    // The draws list on paper (after the question) and into its file.
+    void Listanyomtatsa1Click();
+    void Nyomtats3Click();
+    // The variation list on paper (after the question) and into its file.
+    void Listanyomtatsa2Click();
+    void Lista1Click();
+    // "Szelvények kitöltése": the options window of coupon filling.
+    void SzelvenyKitoltesStart();
+    // What the main window lends: the variation back in its stored order
+    // before a list or coupons numbers its lines, and the notice of an
+    // unfinished variation with its question (true goes on). Unset, they
+    // are skipped.
+    std::function<void()> EredetiSorrend;
+    std::function<bool(const QString&)> BefejezetlenKerdes;
+    // The coupon filling's options window.
+    QPointer<TNyomtOpc> SzelvenyOpciokAblak;
 
     // The printouts. allomanyba: into the list folder's RTF file (after the
     // in-use check) and opened, otherwise on paper (the caller asked and
@@ -130,3 +157,10 @@ private:
     QPrintDialog* prDialog_ = nullptr;
     QPageSetupDialog* prSetup_ = nullptr;
 };
+
+// Registers the print commands and wires the windows that print: the wait
+// window a long printout shows (may be null), the information window's
+// description and print button (quoting the conditions window) and the
+// coupon options window.
+void NyomtatasAblakokBekotese(NyomtatasVezerlo& ny, kvx::TUzenetAblak* varakozas, TInfo& info,
+                              TFeltetelek& feltetelek, TNyomtOpc* opciok);

@@ -5,18 +5,27 @@
 // "Beillesztés" hands the chosen lines to the variation's controller. The
 // worker runs only the engine: it publishes counters and touches no widget
 // and no text; the final report is built on the GUI thread after the
-// worker has ended.
+// worker has ended. The Teszt command itself and the wiring of the test
+// window are in teszt_parancs.cpp.
+// Signals: tesztIndul when a prepared test starts, tesztVege when its worker
+// has ended.
 #include <QObject>
+#include <QPointer>
+#include <QString>
 
+#include <functional>
 #include <memory>
 #include <string>
 
+#include "app/ui/ablak_tiltas.h"
 #include "variation/variation_test.h"
 
 namespace kvx {
 class Program;
 }
 class VariacioVezerlo;
+class TBontTeszt;
+class THuzSzama;
 
 class TesztVezerlo : public QObject {
     Q_OBJECT
@@ -30,6 +39,16 @@ public:
     bool FeltetelekTeszt = false;
     // Test size and its percent base.
     std::int64_t ABSZTEST = 0;
+
+    // The Teszt command ("eszt1"): checks the test window's options, prepares
+    // the settings and starts the test window; nothing without a wired window.
+    void TesztParancs();
+    // Registers the Teszt command and answers the test window's requests
+    // (restart, draw range, insert); tartomany: the draw range dialog.
+    void AblakokBekotese(TBontTeszt* ablak, THuzSzama* tartomany);
+    // The notice of an unfinished variation with its question, true goes on
+    // (the shell wiring sets it; unset, the command goes on).
+    std::function<bool(const QString&)> BefejezetlenKerdes;
 
     // Takes the snapshot of the lines, the selection and the draws and makes
     // a new test ready to run; the previous result is dropped. feltetelek:
@@ -75,6 +94,10 @@ private:
     kvx::TesztRiportBemenet riportBemenet() const;
 
     kvx::Program& p_;
+    QPointer<TBontTeszt> ablak_;
+    QPointer<THuzSzama> tartomany_;
+    // While a test runs only the test window answers.
+    kvx::AblakTiltas tiltas_;
     VariacioVezerlo& variacio_;
     std::unique_ptr<kvx::VariacioTeszt> teszt_;
     kvx::TesztEredmeny eredmeny_;

@@ -15,6 +15,7 @@
 #include "tickets/number_lists.h"
 #include "tickets/ui/foszelveny.h"
 #include "tickets/ui/szelvenyek.h"
+#include "variation/ui/back_vezerlo.h"
 
 #include <QAction>
 #include <QApplication>
@@ -54,7 +55,7 @@ protected:
         kvx::settings().BackTipus = "tip";
         kvx::settings().BiztonsagiMentes = true;
         kvx::settings().UzenetekLog.fill(0);
-        window_->VanElmentettUtolsoBontas();
+        kvx::Program::aktualis().Back().VanElmentettUtolsoBontas();
     }
     void TearDown() override { window_.reset(); }
 

@@ -1,19 +1,15 @@
-// The main window's automatic backups: the unsaved number set or variation
-// is kept in the Back folder before it is thrown away, and "Visszatöltés"
-// brings the newest backup back while keeping the work it replaces.
-#include "app/ui/parancs_tar.h"
-#include "shell/foablak.h"
-#include "app/ui/program.h"
+// The automatic backups and the restore command (see back_vezerlo.h).
+#include "variation/ui/back_vezerlo.h"
 
 #include <QAction>
-#include <QToolBar>
+#include <QWidget>
 
 #include "app/backups.h"
 #include "app/folders.h"
 #include "app/main_state.h"
 #include "app/settings.h"
-#include "shell/formok.h"
-#include "conditions/ui/feltetelek.h"
+#include "app/ui/parancs_tar.h"
+#include "app/ui/program.h"
 #include "tickets/number_lists.h"
 #include "tickets/ui/filedialogs.h"
 #include "variation/ui/variacio_vezerlo.h"
@@ -62,23 +58,40 @@ QString backHibaKerdes(const std::string& ut)
 
 }  // namespace
 
-bool TFoablak::BackMentese()
+BackVezerlo& Program::Back()
+{
+    if (!back_)
+        back_ = Megtart(std::make_unique<BackVezerlo>(*this));
+    return *back_;
+}
+
+BackVezerlo::BackVezerlo(Program& program, QObject* parent) : QObject(parent), p_(program) {}
+
+BackVezerlo::~BackVezerlo() = default;
+
+void BackVezerlo::Bekotes(const QObject* kontextus)
+{
+    ParancsTar::aktualis()->Kezelo("Visszatlts1", kontextus, [this] { BackVisszatoltesGombClick(); });
+    p_.Variacio().BackMentese = [this] { return BackMentese(); };
+}
+
+bool BackVezerlo::BackMentese()
 {
     // Only while the statistics button can be used: a run, a test or a
     // statistic in progress holds the work that would be written.
     QAction* stat = kvx::Parancs("StatisztikaGomb");
-    const QWidget* gomb = stat && Eszkoztar ? Eszkoztar->widgetForAction(stat) : nullptr;
+    const QWidget* gomb = stat && H.EszkoztarGomb ? H.EszkoztarGomb(stat) : nullptr;
     if (!stat || !stat->isEnabled() || (gomb && !gomb->isEnabled()) || !settings().BiztonsagiMentes)
         return true;
     const BackIras r = BackTipusaBeallitas("");
     if (r.Hiba)
-        return Kerdes(backHibaKerdes(r.Ut));
+        return kerdes(backHibaKerdes(r.Ut));
     if (r.Ut.empty() && !kvx::Parancs("Visszatlts1")->isEnabled())
         VanElmentettUtolsoBontas();
     return true;
 }
 
-TFoablak::BackIras TFoablak::BackTipusaBeallitas(const std::string& n)
+BackVezerlo::BackIras BackVezerlo::BackTipusaBeallitas(const std::string& n)
 {
     const std::int64_t sorok = variationStore().BontSzelvszam;
     const std::string fajta = BackIrasFajta(settings().BackTipus, sorok);
@@ -89,17 +102,19 @@ TFoablak::BackIras TFoablak::BackTipusaBeallitas(const std::string& n)
     h.Engedely = backMentesEngedely_;
     h.Mentve = mainState().Mentve;
     h.BontMatrixMeret = sorok;
-    if (!BackEsedekes(h, fajta) || !AllomanyDialogusok || folders().BackKonyvtar.empty())
+    TAllomanyDialogusok* dialogusok = H.Dialogusok ? H.Dialogusok() : nullptr;
+    if (!BackEsedekes(h, fajta) || !dialogusok || folders().BackKonyvtar.empty())
         return {};
     std::error_code ec;
     std::filesystem::create_directories(folders().BackKonyvtar, ec);
     const std::string ut = backUt(n, fajta);
-    AllomanyDialogusAllapotFrissites();
+    if (H.DialogusAllapotFrissites)
+        H.DialogusAllapotFrissites();
     // A backup does not save the user's work: it stays unsaved.
     const bool mentve = mainState().Mentve;
     const auto iras = [&](const std::string& hova) {
         const QString nev = QString::fromStdString(hova);
-        return fajta == "top" ? AllomanyDialogusok->VariacioMentese(nev) : AllomanyDialogusok->SzamsorMentese(nev);
+        return fajta == "top" ? dialogusok->VariacioMentese(nev) : dialogusok->SzamsorMentese(nev);
     };
     // The current backup becomes the older one only once the new one is whole.
     const bool ok = n.empty() ? BackUjMentes(ut, backUt("1", fajta), iras) : iras(ut);
@@ -111,7 +126,7 @@ TFoablak::BackIras TFoablak::BackTipusaBeallitas(const std::string& n)
     return r;
 }
 
-bool TFoablak::VanElmentettUtolsoBontas()
+bool BackVezerlo::VanElmentettUtolsoBontas()
 {
     const bool van = letezik(backUt("", backFajta()));
     const QString tipp = !van ? QStringLiteral(" Nincs visszatölthető állomány ")
@@ -125,26 +140,27 @@ bool TFoablak::VanElmentettUtolsoBontas()
     return van;
 }
 
-void TFoablak::BackVisszatoltesGombClick()
+void BackVezerlo::BackVisszatoltesGombClick()
 {
     const std::string fajta = backFajta();
     const std::string aktualis = backUt("", fajta);
-    if (!letezik(aktualis) || !AllomanyDialogusok) {
+    TAllomanyDialogusok* dialogusok = H.Dialogusok ? H.Dialogusok() : nullptr;
+    if (!letezik(aktualis) || !dialogusok) {
         VanElmentettUtolsoBontas();
         return;
     }
-    if (bontasEgyseg().BontasBovites)
-        Import_log_false();
+    if (bontasEgyseg().BontasBovites && H.BovitesVege)
+        H.BovitesVege();
     // The unsaved work waits aside under a spare name: no backup is touched
     // before the newest one has loaded. Work that cannot be kept aside is
     // replaced only when the user says so.
     const BackIras felre = BackTipusaBeallitas("2");
-    if (felre.Hiba && !Kerdes(backHibaKerdes(felre.Ut)))
+    if (felre.Hiba && !kerdes(backHibaKerdes(felre.Ut)))
         return;
     const std::string tartalek = felre.Hiba ? std::string() : felre.Ut;
     const std::string tartalekFajta = tartalek.empty() ? fajta : tartalek.substr(tartalek.rfind('.') + 1);
     backMentesEngedely_ = false;
-    if (!TorlesJovahagyas(0)) {
+    if (H.TorlesJovahagyas && !H.TorlesJovahagyas(0)) {
         if (!tartalek.empty())
             torol(tartalek);
         backMentesEngedely_ = true;
@@ -153,9 +169,10 @@ void TFoablak::BackVisszatoltesGombClick()
     // The question was answered: the load clears the ticket without asking again.
     const bool mentve = mainState().Mentve;
     mainState().Mentve = true;
-    AllomanyDialogusAllapotFrissites();
+    if (H.DialogusAllapotFrissites)
+        H.DialogusAllapotFrissites();
     const QString nev = QString::fromStdString(aktualis);
-    bool ok = fajta == "top" ? AllomanyDialogusok->VariacioBetoltese(nev) : AllomanyDialogusok->SzamsorBetoltese(nev);
+    bool ok = fajta == "top" ? dialogusok->VariacioBetoltese(nev) : dialogusok->SzamsorBetoltese(nev);
     ok = ok && mainState().Mentve;
     if (ok) {
         BackCsere r;
@@ -166,12 +183,14 @@ void TFoablak::BackVisszatoltesGombClick()
             if (!tartalek.empty())
                 Atnevezes(tartalek, backUt("", tartalekFajta));
         }
-        if (TFeltetelek* f = formok().Feltetelek)
-            f->BeolvFeltKijelolese();
-        if (fajta == "tip")
-            Listzs1Click();
-        else if (kvx::Parancs("Listzs2")->isEnabled())
-            Listzs2Click();
+        if (H.BeolvasottFeltetelek)
+            H.BeolvasottFeltetelek();
+        if (fajta == "tip") {
+            if (H.FeltetelekMegnyitasa)
+                H.FeltetelekMegnyitasa();
+        } else if (kvx::Parancs("Listzs2")->isEnabled() && H.VariacioListazasa) {
+            H.VariacioListazasa();
+        }
         VanElmentettUtolsoBontas();
         if (!r.VoltEgyes) {
             QAction* a = kvx::Parancs("Visszatlts1");
@@ -184,9 +203,9 @@ void TFoablak::BackVisszatoltesGombClick()
         if (!tartalek.empty()) {
             const QString vissza = QString::fromStdString(tartalek);
             if (tartalekFajta == "top")
-                AllomanyDialogusok->VariacioBetoltese(vissza);
+                dialogusok->VariacioBetoltese(vissza);
             else
-                AllomanyDialogusok->SzamsorBetoltese(vissza);
+                dialogusok->SzamsorBetoltese(vissza);
             torol(tartalek);
             mainState().Mentve = false;
         } else {
@@ -195,5 +214,6 @@ void TFoablak::BackVisszatoltesGombClick()
         VanElmentettUtolsoBontas();
     }
     backMentesEngedely_ = true;
-    VariacioStatuszFrissites();
+    if (H.StatuszFrissites)
+        H.StatuszFrissites();
 }

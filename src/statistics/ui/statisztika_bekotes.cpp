@@ -1,4 +1,5 @@
-#include "shell/statisztika_bekotes.h"
+// The statistics window's wiring (see statisztika_bekotes.h).
+#include "statistics/ui/statisztika_bekotes.h"
 
 #include "app/ui/parancs_tar.h"
 #include <QAction>
@@ -9,8 +10,6 @@
 
 #include <algorithm>
 
-#include "shell/foablak.h"
-#include "shell/formok.h"
 #include "app/ui/program.h"
 #include "app/ui/uzenetek.h"
 #include "conditions/ui/info.h"
@@ -30,7 +29,7 @@ namespace {
 
 // The main ticket's range command works on a loaded database only (the
 // database's own follows the database commands).
-void TartomanyParancsok(TFoablak& foablak)
+void TartomanyParancsok()
 {
     const bool van = draws().AdatbazisBetoltve;
     const QString tipp = van ? QStringLiteral(" Húzások számának (keresési tartomány) beállítása ")
@@ -72,9 +71,9 @@ void StatisztikaGombClick(TStatisztika& s)
     s.StatisztikaKeszites(draws().AdatbazisBetoltve ? 1 : 3);
 }
 
-void StatisztikaBekotese(TFoablak& foablak, TStatisztika& s, const Formok& f)
+void StatisztikaBekotese(QObject& foablak, TStatisztika& s, const StatisztikaAblakok& f)
 {
-    QPointer<THuzSzama> tartomany = f.HuzSzama;
+    QPointer<THuzSzama> tartomany = f.Tartomany;
     QPointer<THuzLista> huzLista = f.HuzLista;
     QPointer<TBontLista> bontLista = f.BontLista;
     if (QAction* gomb = kvx::Parancs("StatisztikaGomb")) {
@@ -102,20 +101,21 @@ void StatisztikaBekotese(TFoablak& foablak, TStatisztika& s, const Formok& f)
         if (QAbstractItemModel* m = l->HuzTabla->model(); m && sor >= 1 && sor <= m->rowCount())
             l->HuzTabla->setCurrentIndex(m->index(sor - 1, std::clamp(oszlop, 0, m->columnCount() - 1)));
     });
-    QObject::connect(&s, &TStatisztika::variacioSorKerve, &s, [&foablak, bontLista](int sor) {
-        foablak.Listzs2Click();
+    QObject::connect(&s, &TStatisztika::variacioSorKerve, &s, [listazas = f.VariacioListazasa, bontLista](int sor) {
+        if (listazas)
+            listazas();
         if (TBontLista* l = bontLista)
             l->AktSorKijelol(sor);
     });
     QObject::connect(&s, &TStatisztika::tartomanyKerve, &s, [tartomany](int mod) { TartomanyDialogus(tartomany, mod); });
 
     // The main window's two range commands.
-    TartomanyParancsok(foablak);
+    TartomanyParancsok();
     HuzasokVezerlo& h = Program::aktualis().HuzasokV();
-    QObject::connect(&h, &HuzasokVezerlo::betoltve, &foablak, [&foablak] { TartomanyParancsok(foablak); });
+    QObject::connect(&h, &HuzasokVezerlo::betoltve, &foablak, [] { TartomanyParancsok(); });
     QObject::connect(&h, &HuzasokVezerlo::lezaras, &foablak, [&foablak] {
         // Emitted before the table goes: the commands follow once it has.
-        QMetaObject::invokeMethod(&foablak, [&foablak] { TartomanyParancsok(foablak); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(&foablak, [] { TartomanyParancsok(); }, Qt::QueuedConnection);
     });
     if (QAction* a = kvx::Parancs("Hzsokszma1"))
         QObject::connect(a, &QAction::triggered, &s, [&s, tartomany] {

@@ -1,15 +1,12 @@
-// The main window's sample variations: one example line (a past draw, a
-// random line or the user's own numbers) gives preset conditions, every
-// number of the ticket is selected and a normal run starts.
-#include "app/ui/parancs_tar.h"
-#include "shell/foablak.h"
-#include "app/ui/program.h"
+// The sample variations (see pelda_vezerlo.h).
+#include "variation/ui/pelda_vezerlo.h"
 
 #include <QAction>
 #include <QApplication>
 
 #include "app/settings.h"
-#include "shell/formok.h"
+#include "app/ui/parancs_tar.h"
+#include "app/ui/program.h"
 #include "app/ui/uzenetek.h"
 #include "common/delphi_format.h"
 #include "common/numbering.h"
@@ -47,14 +44,45 @@ bool uresSzelveny()
 
 }  // namespace
 
-void TFoablak::PeldaParancsokBekotese()
+PeldaVezerlo& Program::Pelda()
 {
-    connect(kvx::Parancs("Hzsokalapjn1"), &QAction::triggered, this, [this] { Hzsokalapjn1Click(); });
-    connect(kvx::Parancs("Vletlen2"), &QAction::triggered, this, [this] { Vletlen2Click(); });
-    connect(kvx::Parancs("Sajtszmokkal1"), &QAction::triggered, this, [this] { Sajtszmokkal1Click(); });
+    if (!pelda_)
+        pelda_ = Megtart(std::make_unique<PeldaVezerlo>(*this));
+    return *pelda_;
 }
 
-void TFoablak::KenoProbabontasUzenet(int kind)
+PeldaVezerlo::PeldaVezerlo(Program& program, QObject* parent) : QObject(parent), p_(program) {}
+
+PeldaVezerlo::~PeldaVezerlo() = default;
+
+void PeldaVezerlo::ParancsokBekotese(const QObject* kontextus)
+{
+    ParancsTar& t = *ParancsTar::aktualis();
+    t.Kezelo("Hzsokalapjn1", kontextus, [this] { Hzsokalapjn1Click(); });
+    t.Kezelo("Vletlen2", kontextus, [this] { Vletlen2Click(); });
+    t.Kezelo("Sajtszmokkal1", kontextus, [this] { Sajtszmokkal1Click(); });
+}
+
+void PeldaVezerlo::AblakokBekotese(THuzLista* huzLista, TFeltetelek* feltetelek, TBontas* bontas)
+{
+    huzLista_ = huzLista;
+    feltetelek_ = feltetelek;
+    bontas_ = bontas;
+    if (huzLista)
+        connect(huzLista, &THuzLista::peldabontasKerve, this, &PeldaVezerlo::HuzasokAlapjan);
+}
+
+TFoszelveny* PeldaVezerlo::uresFoszelveny()
+{
+    TFoszelveny* fo = szelvenyek().Foszelveny;
+    if (!fo)
+        return nullptr;
+    if (H.SzelvenyTorles)
+        H.SzelvenyTorles();
+    return uresSzelveny() ? fo : nullptr;
+}
+
+void PeldaVezerlo::KenoProbabontasUzenet(int kind)
 {
     const GameParams& g = game();
     auto& naplo = settings().UzenetekLog;
@@ -86,14 +114,14 @@ void TFoablak::KenoProbabontasUzenet(int kind)
         naplo[kKenoTippIndex] = HasznosInformacio(QString::fromStdString(t)) ? 1 : 0;
 }
 
-void TFoablak::Hzsokalapjn1Click()
+void PeldaVezerlo::Hzsokalapjn1Click()
 {
     if (!draws().AdatbazisBetoltve)
         return;
     KenoProbabontasUzenet(0);
     // The number row selected in the draws list is the example: the list
     // shows which one it is, and its own sample command runs.
-    THuzLista* lista = formok().HuzLista;
+    THuzLista* lista = huzLista_;
     if (!lista)
         return;
     if (!lista->isVisible())
@@ -101,16 +129,13 @@ void TFoablak::Hzsokalapjn1Click()
     lista->Pldabonts1Click();
 }
 
-void TFoablak::HuzasokAlapjan(int sor, int oszlop)
+void PeldaVezerlo::HuzasokAlapjan(int sor, int oszlop)
 {
     const DrawsState& d = draws();
     if (!d.AdatbazisBetoltve || sor < 1 || sor > d.HuzasokSzama)
         return;
-    TFoszelveny* fo = szelvenyek().Foszelveny;
+    TFoszelveny* fo = uresFoszelveny();
     if (!fo)
-        return;
-    Mind1Click();
-    if (!uresSzelveny())
         return;
     RandomState& r = randomSource();
     const TTombInt1D szamok = PeldaHuzasSzamai(d.Huzasok[static_cast<std::size_t>(sor - 1)], game(), oszlop,
@@ -122,14 +147,11 @@ void TFoablak::HuzasokAlapjan(int sor, int oszlop)
     PeldaBontasok(sor - 1, felirat);
 }
 
-void TFoablak::Vletlen2Click()
+void PeldaVezerlo::Vletlen2Click()
 {
     KenoProbabontasUzenet(1);
-    TFoszelveny* fo = szelvenyek().Foszelveny;
+    TFoszelveny* fo = uresFoszelveny();
     if (!fo)
-        return;
-    Mind1Click();
-    if (!uresSzelveny())
         return;
     const GameParams& g = game();
     const int felso = g.VanPluszSzam ? g.FoSzamKeszlet : g.OsszesSzam;
@@ -142,7 +164,7 @@ void TFoablak::Vletlen2Click()
                   QStringLiteral(" Példabontás: véletlen számsor alapján"));
 }
 
-void TFoablak::Sajtszmokkal1Click()
+void PeldaVezerlo::Sajtszmokkal1Click()
 {
     if (bontasEgyseg().BontasBovites)
         return;
@@ -151,7 +173,7 @@ void TFoablak::Sajtszmokkal1Click()
                   QStringLiteral(" Példabontás: saját számok alapján"));
 }
 
-void TFoablak::PeldaBontasok(int utolsoHuzas, const QString& felirat)
+void PeldaVezerlo::PeldaBontasok(int utolsoHuzas, const QString& felirat)
 {
     const GameParams& g = game();
     SzamListak& l = szamListak();
@@ -172,7 +194,8 @@ void TFoablak::PeldaBontasok(int utolsoHuzas, const QString& felirat)
     // Ascending order: with every number selected, a number's position in
     // the selection is the number itself, which the favourite preset uses.
     const auto veletlen = [](int lo, int hi) { return lo + LibraryRandom(randomSource(), hi - lo + 1); };
-    SzamsorrendKijelzes(1);
+    if (H.SzamsorrendKijelzes)
+        H.SzamsorrendKijelzes(1);
     Szamsorrend(l, g, mainState(), 1, veletlen);
     FeltetelRekordok& f = feltetelRekordok();
     SzamJelzok& j = szamJelzok();
@@ -187,17 +210,19 @@ void TFoablak::PeldaBontasok(int utolsoHuzas, const QString& felirat)
     if (TFoszelveny* fo = szelvenyek().Foszelveny)
         fo->MindenSzamKijelolese(g.OsszesSzam);
     Szamsorrend(l, g, mainState(), 1, veletlen);
-    if (szamokValtozasa)
-        szamokValtozasa();
-    KijelolesMenuFrissites();
+    if (H.SzamokValtozasa)
+        H.SzamokValtozasa();
+    if (H.KijelolesMenuFrissites)
+        H.KijelolesMenuFrissites();
     PeldaMasolas(f);
     SetFeltetelJelzo(f, true, bontasEgyseg().BontasBovites);
     SzamJelzoBeallitas(j, l, g, f, settings().SzamsorrendMod);
-    if (TFeltetelek* w = formok().Feltetelek) {
+    if (TFeltetelek* w = feltetelek_) {
         w->BeolvFeltKijelolese();
         w->SetFeltetelJelzo(true);
     }
-    if (TBontas* w = formok().Bontas)
+    if (TBontas* w = bontas_)
         w->setWindowTitle(felirat);
-    Start1Click();
+    if (H.Inditas)
+        H.Inditas();
 }

@@ -1,30 +1,32 @@
-// The main window's Teszt command: the set-up of the variation test, and the
-// wiring of the test window's requests (restart, draw range, insert).
-#include "shell/foablak.h"
+// The Teszt command ("eszt1"): the set-up of the variation test from the
+// test window's options, and the wiring of the test window's requests
+// (restart, draw range, insert). While a test runs only the test window
+// answers. It emits nothing of its own: the test controller's tesztIndul
+// and tesztVege switch the other windows off and on.
+#include "variation/ui/teszt_vezerlo.h"
 
 #include <QCheckBox>
 
 #include "app/shell_state.h"
-#include "shell/formok.h"
+#include "app/ui/parancs_tar.h"
 #include "app/ui/program.h"
 #include "app/ui/uzenetek.h"
 #include "draws/ui/huzszama.h"
 #include "variation/store_jobs.h"
 #include "variation/ui/bontteszt.h"
-#include "variation/ui/teszt_vezerlo.h"
 #include "variation/ui/variacio_vezerlo.h"
 
 using namespace kvx;
 
-void TFoablak::eszt1Click()
+void TesztVezerlo::TesztParancs()
 {
-    TBontTeszt* w = formok().BontTeszt;
-    Program& p = Program::aktualis();
-    TesztVezerlo& teszt = p.Teszt();
+    TBontTeszt* w = ablak_;
+    Program& p = p_;
+    TesztVezerlo& teszt = *this;
     if (!w || p.Variacio().Fut() || teszt.Fut() || p.Tar.BontSzelvszam <= 0)
         return;
     // 1. An unfinished variation is tested only when the user agrees.
-    if (!BefejezetlenKerdes(QStringLiteral("Mégis teszteli a variációt?")))
+    if (BefejezetlenKerdes && !BefejezetlenKerdes(QStringLiteral("Mégis teszteli a variációt?")))
         return;
     // 2, 4-9. The sizes, strides and limits of the test.
     const SzamListak& l = p.Szamok;
@@ -52,19 +54,21 @@ void TFoablak::eszt1Click()
     w->Start();
 }
 
-void TFoablak::TesztAblakBekotese()
+void TesztVezerlo::AblakokBekotese(TBontTeszt* ablak, THuzSzama* tartomany)
 {
-    TBontTeszt* w = formok().BontTeszt;
+    ablak_ = ablak;
+    tartomany_ = tartomany;
+    TBontTeszt* w = ablak;
     if (!w)
         return;
-    TesztVezerlo& teszt = Program::aktualis().Teszt();
+    // The command ends with its window.
+    ParancsTar::aktualis()->Kezelo("eszt1", w, [this] { TesztParancs(); });
     // Only the test window answers while a test runs.
-    connect(&teszt, &TesztVezerlo::tesztIndul, this,
-            [this] { tesztTiltas_ = AblakTiltas::MindenMasAblak(formok().BontTeszt.data()); });
-    connect(&teszt, &TesztVezerlo::tesztVege, this, [this] { tesztTiltas_.Vege(); });
-    connect(w, &TBontTeszt::ujrainditasKerve, this, &TFoablak::eszt1Click);
+    connect(this, &TesztVezerlo::tesztIndul, w, [this] { tiltas_ = AblakTiltas::MindenMasAblak(ablak_.data()); });
+    connect(this, &TesztVezerlo::tesztVege, w, [this] { tiltas_.Vege(); });
+    connect(w, &TBontTeszt::ujrainditasKerve, this, &TesztVezerlo::TesztParancs);
     connect(w, &TBontTeszt::tartomanyKerve, this, [this, w] {
-        THuzSzama* h = formok().HuzSzama;
+        THuzSzama* h = tartomany_;
         if (!h)
             return;
         const HuzSzamaState& r = huzSzama();
@@ -75,27 +79,26 @@ void TFoablak::TesztAblakBekotese()
             (elso != r.GetVariacioTesztSzamsorElso() || utolso != r.GetVariacioTesztSzamsorUtolso())) {
             w->StopGombClick();
             w->hide();
-            eszt1Click();
+            TesztParancs();
         }
     });
     connect(w, &TBontTeszt::beillesztesKerve, this, [this](int osztaly) {
-        TesztVezerlo& t = Program::aktualis().Teszt();
         HuzSzamaState& r = huzSzama();
-        const std::int64_t db = t.PeldaDb(osztaly);
+        const std::int64_t db = PeldaDb(osztaly);
         r.SetBontBovitesSzamsorElso(1);
         r.SetBontBovitesSzamsorUtolso(1);
         if (db >= 2) {
             // The user chooses which of the class's lines to insert;
             // cancelling goes back to the test.
-            THuzSzama* h = formok().HuzSzama;
+            THuzSzama* h = tartomany_;
             HuzSzamaKornyezet k = THuzSzama::Kornyezet();
             k.C = static_cast<std::int32_t>(db);
             k.OsztalyVan = true;
             if (!h || !h->Start(5, k)) {
-                eszt1Click();
+                TesztParancs();
                 return;
             }
         }
-        t.Beillesztes(osztaly, r.GetBontBovitesSzamsorElso(), r.GetBontBovitesSzamsorUtolso());
+        Beillesztes(osztaly, r.GetBontBovitesSzamsorElso(), r.GetBontBovitesSzamsorUtolso());
     });
 }

@@ -1,0 +1,174 @@
+// The print commands: the draws list and the variation list, on paper (into
+// a PDF file where no printer is installed) or into an RTF file in the list
+// folder, and the coupon filling's options window; and the wiring of the
+// windows that print (the wait window, the information window, the coupon
+// options).
+#include "printing/ui/nyomtatas_vezerlo.h"
+
+#include <QAction>
+#include <QPointer>
+
+#include "app/ui/parancs_tar.h"
+#include "app/ui/program.h"
+#include "app/ui/uzenetablak.h"
+#include "app/ui/uzenetek.h"
+#include "app/wait_jobs.h"
+#include "conditions/item_conditions.h"
+#include "conditions/line_range_conditions.h"
+#include "conditions/number_pools.h"
+#include "conditions/series_conditions.h"
+#include "conditions/ui/feltetelek.h"
+#include "conditions/ui/info.h"
+#include "printing/print_pages.h"
+#include "printing/ui/nyomtopc.h"
+
+using namespace kvx;
+
+namespace {
+
+// The information window shows the variation's description as the printed
+// one reads, and prints it. The description quotes the conditions window:
+// its list lines from the records, the hints of its edits as they stand.
+void InfoNyomtatasBekotese(NyomtatasVezerlo& nyv, TInfo& info, TFeltetelek& feltetelek)
+{
+    NyomtatasVezerlo* ny = &nyv;
+    QPointer<TFeltetelek> fw = &feltetelek;
+    ny->LeirasSzovegek = [fw](kvx::LeirasSzoveg mi, std::int32_t i) -> std::string {
+        const kvx::Program& p = kvx::Program::aktualis();
+        const kvx::FeltetelRekordok& f = p.Feltetelek;
+        const auto tipp = [fw](const char* nev) {
+            QWidget* w = fw ? fw->findChild<QWidget*>(QString::fromUtf8(nev)) : nullptr;
+            return w ? w->toolTip().replace(QStringLiteral("\n"), QStringLiteral("\r\n")).toStdString()
+                     : std::string();
+        };
+        const auto oszto = [&p] { return kvx::OsztoLista(kvx::TeljesVariacioMeret(p.Szamok, p.Jatek)); };
+        using L = kvx::LeirasSzoveg;
+        switch (mi) {
+        case L::SzcsIsmetEdit: return tipp("SzcsIsmetEdit");
+        case L::SzvIsmetEdit: return tipp("SzvIsmetEdit");
+        case L::SzJIsmetEdit: return tipp("SzJIsmetEdit");
+        case L::SzamokList: return kvx::SzamokList(f.SzamkeszletFeltetel, i);
+        case L::SzamcsoportTetelesList:
+            return kvx::TetelesList(kvx::TetelLap::Szamcsoport, f.SzamcsoportTetelesFeltetel, i);
+        case L::SzamvegzodesTetelesList:
+            return kvx::TetelesList(kvx::TetelLap::Szamvegzodes, f.SzamvegzodesTetelesFeltetel, i);
+        case L::SzamjegyekTetelesList: return kvx::TetelesList(kvx::TetelLap::Szamjegy, f.SzJTetelesFeltetel, i);
+        case L::SorozatokTetelesList: return kvx::SorozatokTetelesList(f.SorozatFeltetel, i);
+        case L::SzamsorokTartomanyokList: return kvx::SzamsorokTartomanyokList(f.SzamsorokFeltetel, i, oszto());
+        case L::SzamsorokSorozatokList: return kvx::SzamsorokSorozatokList(f.SzamsorokFeltetel, i, oszto());
+        case L::SzomszedosSzamokAltEditMax: return tipp("SzomszedosSzamokAltEditMax");
+        case L::SzomszedosSzamokAltMaxEdit: return tipp("SzomszedosSzamokAltMaxEdit");
+        case L::SzomszedosSzamokMobEdit: return tipp("SzomszedosSzamokMobEdit");
+        case L::SzomszedosSzamokMobMaxEdit: return tipp("SzomszedosSzamokMobMaxEdit");
+        case L::SzomszedosSzamokFixEdit: return tipp("SzomszedosSzamokFixEdit");
+        case L::SzomszedosSzamokFixMaxEdit: return tipp("SzomszedosSzamokFixMaxEdit");
+        }
+        return {};
+    };
+    info.Epito = [ny] {
+        kvx::InfoSorok sorok;
+        for (const kvx::NyomtSor& s : ny->InfoSzoveg())
+            kvx::InfoHozzaad(sorok, s.Szoveg, s.Vastag);
+        return sorok;
+    };
+    info.NyomtatasEngedelyezes();
+    QObject::connect(&info, &TInfo::nyomtatasKerve, ny, [ny](bool allomanyba) { ny->InfoNyomtatas(allomanyba); });
+}
+
+}  // namespace
+
+void NyomtatasAblakokBekotese(NyomtatasVezerlo& ny, kvx::TUzenetAblak* varakozas, TInfo& info,
+                              TFeltetelek& feltetelek, TNyomtOpc* opciok)
+{
+    ParancsTar& t = *ParancsTar::aktualis();
+    t.Kezelo("Listanyomtatsa1", &ny, [&ny] { ny.Listanyomtatsa1Click(); });
+    t.Kezelo("Nyomtats3", &ny, [&ny] { ny.Nyomtats3Click(); });
+    t.Kezelo("Listanyomtatsa2", &ny, [&ny] { ny.Listanyomtatsa2Click(); });
+    t.Kezelo("Lista1", &ny, [&ny] { ny.Lista1Click(); });
+    t.Kezelo("Szelvnyek1", &ny, [&ny] { ny.SzelvenyKitoltesStart(); });
+    ny.SzelvenyOpciokAblak = opciok;
+    // A long printout shows the wait window while it goes.
+    if (varakozas) {
+        QObject::connect(&ny, &NyomtatasVezerlo::varakozasKezdete, varakozas,
+                         [w = QPointer<kvx::TUzenetAblak>(varakozas)](const QString& szoveg) {
+                             if (w)
+                                 w->UzenetKi(szoveg, 0, kvx::kFeladatNincs, false);
+                         });
+        QObject::connect(&ny, &NyomtatasVezerlo::varakozasVege, varakozas, &kvx::TUzenetAblak::UzenetVege);
+    }
+    InfoNyomtatasBekotese(ny, info, feltetelek);
+}
+
+bool NyomtatasVezerlo::NyomtatasKerdes(const char* menuPont)
+{
+    QAction* a = kvx::Parancs(menuPont);
+    const QString tipp = a ? a->toolTip() : QString();
+    return JovahagyasKerdes(QString::fromUtf8(kElinditjaANyomtatast) + "\r\n\r\n" + tipp);
+}
+
+void NyomtatasVezerlo::Listanyomtatsa1Click()
+{
+    const kvx::DrawsState& d = kvx::Program::aktualis().Huzasok;
+    if (!d.AdatbazisBetoltve || d.HuzasokSzama <= 0)
+        return;
+    if (!NyomtatasKerdes("Listanyomtatsa1"))
+        return;
+    HuzListaNyomtatas(false);
+}
+
+void NyomtatasVezerlo::Nyomtats3Click()
+{
+    const kvx::DrawsState& d = kvx::Program::aktualis().Huzasok;
+    if (!d.AdatbazisBetoltve || d.HuzasokSzama <= 0)
+        return;
+    HuzListaNyomtatas(true);
+}
+
+void NyomtatasVezerlo::Listanyomtatsa2Click()
+{
+    if (!NyomtatasKerdes("Listanyomtatsa2"))
+        return;
+    if (kvx::Program::aktualis().Tar.BontSzelvszam > kMaxNyomtatottSzamsor) {
+        InformacioUzenet(QString::fromUtf8(kTobbMint10000));
+        return;
+    }
+    // Numbered as every other report numbers the lines: in their earlier order.
+    if (EredetiSorrend)
+        EredetiSorrend();
+    BontListaNyomtatas(false);
+}
+
+void NyomtatasVezerlo::Lista1Click()
+{
+    if (kvx::Program::aktualis().Tar.BontSzelvszam > kMaxNyomtatottSzamsor) {
+        InformacioUzenet(QString::fromUtf8(kTobbMint10000));
+        return;
+    }
+    if (EredetiSorrend)
+        EredetiSorrend();
+    BontListaNyomtatas(true);
+}
+
+void NyomtatasVezerlo::SzelvenyKitoltesStart()
+{
+    const std::int64_t sorok = kvx::Program::aktualis().Tar.BontSzelvszam;
+    if (sorok <= 0)
+        return;
+    // Slip layouts exist for the first three games, the Keno games and game 30 only.
+    if (!SzelvenyKitoltesJatek(game().LottoIndex)) {
+        InformacioUzenet(QString::fromUtf8(kSzelvenyNemElerheto));
+        return;
+    }
+    if (sorok > kMaxKitoltottSzamsor) {
+        InformacioUzenet(QString::fromUtf8(kTobbMint1000Szelveny));
+        return;
+    }
+    if (BefejezetlenKerdes && !BefejezetlenKerdes(QStringLiteral("Mégis kitölti a szelvényeket?")))
+        return;
+    if (EredetiSorrend)
+        EredetiSorrend();
+    TNyomtOpc* w = SzelvenyOpciokAblak;
+    if (!w)
+        return;
+    w->Start();
+}

@@ -1,0 +1,32 @@
+#pragma once
+// The statistics window's place among the others: the statistics button
+// ("StatisztikaGomb"), the two range commands ("Hzsokszma1", "Hzsokszma2"),
+// and what the window asks of the main ticket, the lists and the range
+// dialog. Emits nothing of its own.
+#include <functional>
+
+class QObject;
+class TBontas;
+class TBontLista;
+class THuzLista;
+class THuzSzama;
+class TInfo;
+class TStatisztika;
+
+// The windows the statistics work with; any may be null.
+struct StatisztikaAblakok {
+    THuzSzama* Tartomany = nullptr;  // the range dialog
+    THuzLista* HuzLista = nullptr;
+    TBontLista* BontLista = nullptr;
+    TBontas* Bontas = nullptr;
+    TInfo* Info = nullptr;
+    // Opens the variation list (the main window's "Listázás").
+    std::function<void()> VariacioListazasa;
+};
+
+// kontextus: the main window, whose life the range commands' state follows.
+void StatisztikaBekotese(QObject& kontextus, TStatisztika& statisztika, const StatisztikaAblakok& ablakok);
+
+// The statistics button: shows the window with the first statistic of what
+// exists (the draws, else the variation); an error when neither does.
+void StatisztikaGombClick(TStatisztika& statisztika);

@@ -1,0 +1,83 @@
+#pragma once
+// The automatic backups: the unsaved number set or variation is kept in the
+// Back folder before it is thrown away, and "Visszatöltés" (Visszatlts1)
+// brings the newest backup back while keeping the work it replaces. The
+// controller registers "Visszatlts1" and keeps its state and hint; what only
+// the main window knows (its questions, its toolbar, the file dialogs'
+// state, the lists opened after a restore) comes through the hooks the
+// shell wiring sets. It emits no signals.
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <string>
+
+class QAction;
+class QWidget;
+class TAllomanyDialogusok;
+namespace kvx {
+class Program;
+}
+
+class BackVezerlo : public QObject {
+    Q_OBJECT
+public:
+    explicit BackVezerlo(kvx::Program& program, QObject* parent = nullptr);
+    ~BackVezerlo() override;
+
+    // What the main window lends; each may be unset (then it is not asked).
+    struct Horgok {
+        // The warning question; Yes = true.
+        std::function<bool(const QString&)> Kerdes;
+        // The toolbar's button of an action, nullptr when it has none.
+        std::function<const QWidget*(QAction*)> EszkoztarGomb;
+        // The open and save dialogs the backups are read and written with.
+        std::function<TAllomanyDialogusok*()> Dialogusok;
+        // Brings the dialogs' view of the program's state up to date.
+        std::function<void()> DialogusAllapotFrissites;
+        // The main ticket's clearing question for kind 0..3; true = go on.
+        std::function<bool(int)> TorlesJovahagyas;
+        // Extension mode off before a restore.
+        std::function<void()> BovitesVege;
+        // After a restored number set: the conditions window; after a
+        // restored variation: its list.
+        std::function<void()> FeltetelekMegnyitasa;
+        std::function<void()> VariacioListazasa;
+        // The variation's state on the status bar.
+        std::function<void()> StatuszFrissites;
+        // The conditions window marks the conditions read back.
+        std::function<void()> BeolvasottFeltetelek;
+    };
+    Horgok H;
+
+    // Registers "Visszatlts1" (the connection ends with `kontextus`) and
+    // hands the variation's controller the backup before a run drops work.
+    void Bekotes(const QObject* kontextus);
+
+    // Before unsaved work is thrown away: a backup when backups are on.
+    // False when the backup was due but could not be written and the user,
+    // told why, keeps the work (the question's default); nothing is then
+    // deleted.
+    bool BackMentese();
+    // Writes one backup of the unsaved work when one is due: n "" the current
+    // backup (the older generation makes room only once the new one is
+    // written), "2" the work kept aside by a restore. Ut: the path written,
+    // empty when nothing was written; Hiba: it was due and failed.
+    struct BackIras {
+        std::string Ut;
+        bool Hiba = false;
+    };
+    BackIras BackTipusaBeallitas(const std::string& n);
+    // The restore command follows whether a current backup exists.
+    bool VanElmentettUtolsoBontas();
+    // "Visszatöltés": loads the newest backup.
+    void BackVisszatoltesGombClick();
+
+private:
+    bool kerdes(const QString& q) const { return H.Kerdes ? H.Kerdes(q) : true; }
+
+    kvx::Program& p_;
+    // Off while a restore runs: the restore makes no automatic backup.
+    bool backMentesEngedely_ = true;
+};

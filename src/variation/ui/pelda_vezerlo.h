@@ -1,0 +1,72 @@
+#pragma once
+// The sample variations ("Példabontás"): one example line (a past draw, a
+// random line or the user's own numbers) gives preset conditions, every
+// number of the ticket is selected and a normal run starts. The controller
+// registers "Hzsokalapjn1", "Vletlen2" and "Sajtszmokkal1" and answers the
+// draws list's sample request; what only the main window does (clearing its
+// ticket with its question, its number order display and menus, the run's
+// start) comes through the hooks the shell wiring sets. It emits no signals.
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+
+class TBontas;
+class TFeltetelek;
+class TFoszelveny;
+class THuzLista;
+namespace kvx {
+class Program;
+}
+
+class PeldaVezerlo : public QObject {
+    Q_OBJECT
+public:
+    explicit PeldaVezerlo(kvx::Program& program, QObject* parent = nullptr);
+    ~PeldaVezerlo() override;
+
+    // What the main window lends; an unset hook is skipped.
+    struct Horgok {
+        // Clears the main ticket after its question ("Minden szám").
+        std::function<void()> SzelvenyTorles;
+        // Shows the number order of the mode.
+        std::function<void(int)> SzamsorrendKijelzes;
+        // The selection and clearing commands follow the ticket.
+        std::function<void()> KijelolesMenuFrissites;
+        // The main ticket repaints its number lists.
+        std::function<void()> SzamokValtozasa;
+        // Starts the run ("Start").
+        std::function<void()> Inditas;
+    };
+    Horgok H;
+
+    // Registers the three commands (the connections end with `kontextus`).
+    void ParancsokBekotese(const QObject* kontextus);
+    // The windows the samples use; the draws list's sample request is
+    // answered from now on.
+    void AblakokBekotese(THuzLista* huzLista, TFeltetelek* feltetelek, TBontas* bontas);
+
+    // "Húzások alapján": the draw selected in the draws list is the example.
+    void Hzsokalapjn1Click();
+    // The draw of row `sor` (1-based) from column `oszlop` is the example.
+    void HuzasokAlapjan(int sor, int oszlop);
+    // "Véletlen számokkal" and "Saját számokkal".
+    void Vletlen2Click();
+    void Sajtszmokkal1Click();
+    // Presets from the example on the main ticket, every number selected,
+    // then a run; utolsoHuzas: the last draw the hit-ratio preset looks at.
+    void PeldaBontasok(int utolsoHuzas, const QString& felirat);
+    // The Keno notice before a sample (kind 0 draw, 1 random, 2 own numbers).
+    void KenoProbabontasUzenet(int kind);
+
+private:
+    // The main ticket emptied for an example: nullptr when there is none or
+    // the user kept its numbers.
+    TFoszelveny* uresFoszelveny();
+
+    kvx::Program& p_;
+    QPointer<THuzLista> huzLista_;
+    QPointer<TFeltetelek> feltetelek_;
+    QPointer<TBontas> bontas_;
+};
