@@ -1611,13 +1611,13 @@ void TFoablak::BackBekotese()
     h.Dialogusok = [this] { return AllomanyDialogusok; };
     h.DialogusAllapotFrissites = [this] { AllomanyDialogusAllapotFrissites(); };
     h.TorlesJovahagyas = [this](int kind) { return TorlesJovahagyas(kind); };
-    h.BovitesVege = [this] { Import_log_false(); };
+    h.BovitesVege = [] { kvx::Program::aktualis().Variacio().Import_log_false(); };
     h.BeolvasottFeltetelek = [] {
         if (TFeltetelek* f = formok().Feltetelek)
             f->BeolvFeltKijelolese();
     };
     h.FeltetelekMegnyitasa = [this] { Listzs1Click(); };
-    h.VariacioListazasa = [this] { Listzs2Click(); };
+    h.VariacioListazasa = [] { kvx::Program::aktualis().VariacioParancsai().Listazas(); };
     h.StatuszFrissites = [this] { VariacioStatuszFrissites(); };
     b.Bekotes(this);
 }
@@ -1633,7 +1633,7 @@ void TFoablak::PeldaParancsokBekotese()
         if (szamokValtozasa)
             szamokValtozasa();
     };
-    h.Inditas = [this] { Start1Click(); };
+    h.Inditas = [] { kvx::Program::aktualis().VariacioParancsai().Start(); };
     p.ParancsokBekotese(this);
 }
 

@@ -178,16 +178,10 @@ public:
 
     // Variation commands: the handlers live in the variation's command
     // object (variation/ui/variacio_parancsok.h); here are its hooks, the
-    // status bar's variation panel and what other shell code still calls.
+    // status bar's variation panel.
     void VariacioParancsokBekotese();
     // Subscribes the main window to the variation controller.
     void VariacioVezerloBekotese();
-    void Start1Click();
-    void Listzs2Click();
-    void Eredetisorrend1Click();
-    // The notice of an unfinished variation with its question; true goes on.
-    bool BefejezetlenKerdes(const QString& kerdes);
-    void Import_log_false();
     // Opens the conditions window.
     void Listzs1Click();
     void VariacioStatuszFrissites();

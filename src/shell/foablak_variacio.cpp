@@ -105,17 +105,3 @@ void TFoablak::bovitesKijelzes()
     FeltMenuAll(SzamsorTulteli(szamListak(), game()));
     VariacioStatuszFrissites();
 }
-
-// The shell's callers that still reach the variation's commands here.
-void TFoablak::Start1Click() { Program::aktualis().VariacioParancsai().Start(); }
-
-void TFoablak::Listzs2Click() { Program::aktualis().VariacioParancsai().Listazas(); }
-
-void TFoablak::Eredetisorrend1Click() { Program::aktualis().VariacioParancsai().EredetiSorrend(); }
-
-bool TFoablak::BefejezetlenKerdes(const QString& kerdes)
-{
-    return Program::aktualis().VariacioParancsai().BefejezetlenKerdes(kerdes);
-}
-
-void TFoablak::Import_log_false() { Program::aktualis().Variacio().Import_log_false(); }

@@ -287,8 +287,10 @@ void FormokLetrehozasa(TFoablak& foablak)
                      [w = f.Info.data()] { w->ListaTorlese(true); });
     f.NyomtOpc = new TNyomtOpc(foablak.Nyomtatas, szulo);
     if (NyomtatasVezerlo* ny = foablak.Nyomtatas) {
-        ny->EredetiSorrend = [&foablak] { foablak.Eredetisorrend1Click(); };
-        ny->BefejezetlenKerdes = [&foablak](const QString& kerdes) { return foablak.BefejezetlenKerdes(kerdes); };
+        ny->EredetiSorrend = [] { kvx::Program::aktualis().VariacioParancsai().EredetiSorrend(); };
+        ny->BefejezetlenKerdes = [](const QString& kerdes) {
+            return kvx::Program::aktualis().VariacioParancsai().BefejezetlenKerdes(kerdes);
+        };
         NyomtatasAblakokBekotese(*ny, f.UzenetAblak, *f.Info, *f.Feltetelek, f.NyomtOpc);
     }
     f.Statisztika = new TStatisztika(kvx::Program::aktualis().Variacio(), huzasok, szulo);
@@ -299,7 +301,7 @@ void FormokLetrehozasa(TFoablak& foablak)
         a.BontLista = f.BontLista;
         a.Bontas = f.Bontas;
         a.Info = f.Info;
-        a.VariacioListazasa = [&foablak] { foablak.Listzs2Click(); };
+        a.VariacioListazasa = [] { kvx::Program::aktualis().VariacioParancsai().Listazas(); };
         StatisztikaBekotese(foablak, *f.Statisztika, a);
     }
     f.BontTeszt = new TBontTeszt(kvx::Program::aktualis().Teszt(), kvx::Program::aktualis().Variacio(), szulo);
