@@ -117,9 +117,10 @@ std::optional<double> napokAzIniig(const QString& ut)
 
 }  // namespace
 
-InternetParancsok::InternetParancsok(InternetVezerlo& iv, QWidget* foablak) : QObject(foablak), iv_(iv)
+InternetParancsok::InternetParancsok(InternetVezerlo& iv, QWidget* foablak)
+    : QObject(foablak), iv_(iv), tar_(ParancsTar::aktualis())
 {
-    ParancsTar& tar = *ParancsTar::aktualis();
+    ParancsTar& tar = *tar_;
     for (const char* nev : kInternetPontok) {
         const int kind = tar[nev]->data().toInt();
         tar.Kezelo(nev, this, [this, kind] { iv_.InternetMegszStart(kind); });
@@ -151,8 +152,8 @@ void InternetParancsok::ujVerzio(const QString& verzio)
     ertesito_->setEnabled(true);
     ertesito_->setToolTip(tipp);
     ertesito_->setStatusTip(tipp);
-    {
-        QAction* a = (*ParancsTar::aktualis())["jverzikeresse1"];
+    if (tar_) {
+        QAction* a = (*tar_)["jverzikeresse1"];
         internetKep(a, 49);
         a->setText(QString::fromUtf8("Új verzió letöltése"));
         a->setToolTip(QString::fromUtf8(" Új verzió letöltése, telepítése "));
@@ -163,7 +164,10 @@ void InternetParancsok::ujVerzio(const QString& verzio)
 
 void InternetParancsok::futas(bool fut)
 {
-    const ParancsTar& tar = *ParancsTar::aktualis();
+    // A controller's late signal finds the registry gone with the window.
+    if (!tar_)
+        return;
+    const ParancsTar& tar = *tar_;
     for (const char* nev : kInternetPontok)
         if (QAction* a = tar[nev])
             a->setEnabled(!fut && InternetVezerlo::MuveletKesz(a->data().toInt()) &&
@@ -182,7 +186,9 @@ void InternetParancsok::OnlineEleresBetoltes()
 
 void InternetParancsok::MenuFrissites()
 {
-    const ParancsTar& tar = *ParancsTar::aktualis();
+    if (!tar_)
+        return;
+    const ParancsTar& tar = *tar_;
     const OnlineMenuAllapot m = iv_.MenuAllapot();
     const auto allit = [this, &tar](const char* nev, bool engedett, const QString& tipp) {
         QAction* a = tar[nev];

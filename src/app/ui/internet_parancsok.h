@@ -15,6 +15,9 @@
 class InternetVezerlo;
 class QAction;
 class QWidget;
+namespace kvx {
+class ParancsTar;
+}
 
 class InternetParancsok : public QObject {
     Q_OBJECT
@@ -47,5 +50,7 @@ private:
     void futas(bool fut);
 
     InternetVezerlo& iv_;
+    // The registry the items come from: the one current when it was made.
+    QPointer<kvx::ParancsTar> tar_;
     QPointer<QAction> ertesito_;
 };
