@@ -17,6 +17,8 @@
 #include "app/online_source.h"
 #include "app/startup_checks.h"
 #include "app/ui/internet_vezerlo.h"
+#include "app/ui/internetletoltesablak.h"
+#include "app/ui/nevjegy.h"
 #include "app/ui/parancs_tar.h"
 #include "app/ui/program.h"
 #include "app/ui/uzenetek.h"
@@ -261,4 +263,10 @@ void InternetParancsok::InditasiEllenorzes()
     case InditasiMuvelet::EleresFrissites: iv.InternetMegszStart(13); break;
     case InditasiMuvelet::Semmi: break;
     }
+}
+
+void InternetAblakokBekotese(TInternetLetoltesAblak& letoltesAblak, kvx::TNevjegy& nevjegy)
+{
+    letoltesAblak.SetVezerlo(&Program::aktualis().InternetV());
+    nevjegy.setInternetMegszStart([](int tag) { Program::aktualis().InternetV().InternetMegszStart(tag); });
 }

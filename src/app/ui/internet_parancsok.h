@@ -5,6 +5,7 @@
 // the notification of a newer version, the stop of a running action before
 // the main window closes, the table's load at start and the start-up checks.
 // What only the main window knows comes through hooks set by the shell.
+// InternetAblakokBekotese wires the internet controller's windows.
 // Signals: menuFrissult() after every refresh of the items (the about box
 // shows the table's serial).
 #include <QObject>
@@ -15,8 +16,10 @@
 class InternetVezerlo;
 class QAction;
 class QWidget;
+class TInternetLetoltesAblak;
 namespace kvx {
 class ParancsTar;
+class TNevjegy;
 }
 
 class InternetParancsok : public QObject {
@@ -54,3 +57,7 @@ private:
     QPointer<kvx::ParancsTar> tar_;
     QPointer<QAction> ertesito_;
 };
+
+// The connection window follows the current program's internet controller,
+// and the about box's links start its actions.
+void InternetAblakokBekotese(TInternetLetoltesAblak& letoltesAblak, kvx::TNevjegy& nevjegy);
