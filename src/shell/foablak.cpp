@@ -24,6 +24,8 @@
 #include "app/settings_dialog.h"
 #include "app/ui/ablak_elhelyezes.h"
 #include "app/ui/beallitasok.h"
+#include "app/ui/internet_parancsok.h"
+#include "app/ui/internet_vezerlo.h"
 #include "app/ui/parancs_tar.h"
 #include "shell/formok.h"
 #include "app/ui/sugo.h"
@@ -40,6 +42,7 @@
 #include "common/random_source.h"
 #include "conditions/ui/feltetelek.h"
 #include "conditions/ui/info.h"
+#include "draws/alternative_databases.h"
 #include "draws/database_file.h"
 #include "draws/draw_editing.h"
 #include "draws/draw_ranges.h"
@@ -459,7 +462,7 @@ void TFoablak::Betoltes()
     // now that no other instance works on the folders.
     if (!peldany_ || peldany_->Figyelo() || !peldany_->MasikPeldanyFut(100))
         ElhagyottAtmenetiAllomanyokTorlese(folders());
-    OnlineEleresBetoltes();
+    internet_->OnlineEleresBetoltes();
     ParancssoriAllomanyBetoltese();
     RegiAllomanyokAthelyezese();
     betoltesKesz_ = true;
@@ -489,7 +492,7 @@ void TFoablak::InditasUtan()
     // A run started meanwhile owns the store.
     if (!v.Fut() && variationStore().BontSzelvszam > 0 && kvx::Parancs("Listzs2")->isEnabled())
         kvx::Program::aktualis().VariacioParancsai().Listazas();
-    InditasiEllenorzes();
+    internet_->InditasiEllenorzes();
 }
 
 void TFoablak::ParancssoriAllomanyBetoltese()
@@ -750,7 +753,7 @@ void TFoablak::MenuEpites()
     BackBekotese();
     AdatbazisParancsokBekotese();
     PeldaParancsokBekotese();
-    InternetParancsokBekotese();
+    InternetMenuBekotese();
 
     // Status bar: panel 0 takes the free width and shows the hints, 1 and 2
     // stay at the right.
@@ -831,6 +834,28 @@ QMenu* TFoablak::JatekAlmenu(const char* felirat, std::initializer_list<int> tag
     for (int tag : tagok)
         JatekMenuPont(almenu, tag, QString::fromUtf8(JatekNev[static_cast<std::size_t>(tag)]).replace("&", "&&"));
     return almenu;
+}
+
+void TFoablak::InternetMenuBekotese()
+{
+    InternetVezerlo& iv = kvx::Program::aktualis().InternetV();
+    internet_ = new InternetParancsok(iv, this);
+    Eszkoztar->addAction(internet_->VerzioErtesito());
+    // The upload item follows the variation.
+    connect(&kvx::Program::aktualis().Variacio(), &VariacioVezerlo::valtozott, internet_,
+            &InternetParancsok::MenuFrissites);
+    iv.FrissitesElott = [this] { return AlternativAdatbazisFrissitesElott(); };
+    // The updated built-in database is loaded again and listed.
+    connect(&iv, &InternetVezerlo::adatbazisFrissult, this, [this] {
+        if (AdatbazisValtas(kKavarexAdatbazis) && draws().AdatbazisBetoltve && formok().HuzLista)
+            kvx::Parancs("Listzs3")->trigger();
+    });
+    // The about box shows the serial of the table in use.
+    connect(internet_, &InternetParancsok::menuFrissult, this, [] {
+        if (formok().Nevjegy)
+            formok().Nevjegy->VariantLabel->setText(
+                QStringLiteral("Online: %1").arg(kvx::Program::aktualis().Online.OnlineEleresek.Sorszam));
+    });
 }
 
 void TFoablak::JatekMenuEpites()
@@ -959,7 +984,7 @@ void TFoablak::JatekValtas(int tag, bool kerdez, bool huzTorlesKerdezve)
     KavarexIni();
     SzelvLebont(true);
     huzTorlesKerdezve_ = false;
-    InternetMenuFrissites();
+    internet_->MenuFrissites();
     // The new ticket has another size: the conditions window goes beside it.
     if (TFeltetelek* f = formok().Feltetelek)
         f->FeltetelekPosition();

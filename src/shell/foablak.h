@@ -23,6 +23,7 @@
 #include "variation/command_availability.h"
 #include "variation/generation_run.h"
 
+class InternetParancsok;
 class QAction;
 class QActionGroup;
 class QLabel;
@@ -223,16 +224,6 @@ public:
     // Asks how many random draws to add, 1..maximum; 0 cancels. The default
     // runs the count dialog.
     std::function<int(int maximum)> VeletlenDarab;
-    // ---- The internet menu (foablak_internet.cpp) ----
-    void InternetParancsokBekotese();
-    // Loads DatKonyvtar + "Online.odb" when it exists.
-    void OnlineEleresBetoltes();
-    // The per-game internet items follow the online-access table.
-    void InternetMenuFrissites();
-    // After loading: an old draws database or online-access table is
-    // updated or reported; at most one internet action starts. Switched off
-    // by KAVAREX_NO_STARTUP_CHECKS (tests, CI).
-    void InditasiEllenorzes();
     // What the last load of the draws database ended with.
     kvx::BetoltesAllapot UtolsoBetoltes = kvx::BetoltesAllapot::NincsAllomany;
 
@@ -248,6 +239,7 @@ private:
     void KavarexIni();
     void MenuEpites();
     void JatekMenuEpites();
+    void InternetMenuBekotese();
     QAction* JatekMenuPont(QMenu* menu, int tag, const QString& felirat);
     QMenu* JatekAlmenu(const char* felirat, std::initializer_list<int> tagok);
     void JatekMenuJeloles();
@@ -321,4 +313,7 @@ private:
     // The application font before the text size was applied; given back
     // when the main window goes.
     std::optional<QFont> alapBetu_;
+    // The internet menu's commands; made with the menus by
+    // InternetMenuBekotese, which sets what only the main window knows.
+    InternetParancsok* internet_ = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "shell/formok.h"
 #include "app/ui/parancs_tar.h"
+#include "app/ui/internet_parancsok.h"
 #include "app/ui/internet_vezerlo.h"
 
 #include <QAction>
@@ -143,7 +144,6 @@ void FormokLetrehozasa(TFoablak& foablak)
     f.Foablak = &foablak;
     QWidget* szulo = &foablak;
     f.InternetLetoltesAblak = new TInternetLetoltesAblak(szulo, foablak.MeretSzorzo);
-    f.InternetLetoltesAblak->SetVezerlo(&kvx::Program::aktualis().InternetV());
     f.UzenetAblak = new kvx::TUzenetAblak(szulo, foablak.MeretSzorzo);
     kvx::Program::aktualis().VarakozoAblak = f.UzenetAblak;
     QObject::connect(&foablak, &QObject::destroyed, [w = f.UzenetAblak] { delete w.data(); });
@@ -226,7 +226,6 @@ void FormokLetrehozasa(TFoablak& foablak)
     f.Nevjegy = new kvx::TNevjegy(szulo, QString::fromStdString(kvx::VerzioSzoveg()),
                                   QString::number(kvx::Program::aktualis().Online.OnlineEleresek.Sorszam),
                                   foablak.MeretSzorzo);
-    f.Nevjegy->setInternetMegszStart([](int tag) { kvx::Program::aktualis().InternetV().InternetMegszStart(tag); });
     // "Licenc" opens the help at the licence.
     f.Nevjegy->setLicencMegnyitas([sugo = QPointer<kvx::Sugo>(foablak.SugoSzolgaltatas)] {
         if (!sugo || sugo->Allomany.isEmpty())
@@ -234,6 +233,7 @@ void FormokLetrehozasa(TFoablak& foablak)
         else
             sugo->Megnyitas(kvx::kSugoLicenc);
     });
+    InternetAblakokBekotese(*f.InternetLetoltesAblak, *f.Nevjegy);
     f.HuzBe = new THuzBe(huzasok, szulo);
     HuzasokAblakokBekotese(f);
     // A draw entry is answered before anything else: the list's save, its

@@ -18,11 +18,12 @@
 
 #include <algorithm>
 #include <chrono>
+#include <exception>
 #include <future>
 #include <memory>
 
-#include "app/ui/gui_sor.h"
 #include "app/ui/kavarex_application.h"
+#include "app/ui/megszakitas.h"
 #include "app/ui/program.h"
 #include "app/ui/uzenetablak.h"
 #include "app/ui/uzenetek.h"
@@ -70,8 +71,25 @@ auto hatterben(F fn)
     return f.get();
 }
 
-// A worker of a program that is closing waits for nothing more.
-void guiSzalon(const std::function<void()>& fn) { GuiSorHivas(fn, false); }
+// Runs fn on the GUI thread for the worker; a worker of a program that is
+// closing waits for nothing more. What fn throws is thrown again here, on
+// the worker, whose own handlers deal with it: the GUI thread's event loop
+// is no place for it.
+void guiSzalon(const std::function<void()>& fn)
+{
+    std::exception_ptr hiba;
+    GuiSzalonFuttatas(
+        [&] {
+            try {
+                fn();
+            } catch (...) {
+                hiba = std::current_exception();
+            }
+        },
+        false);
+    if (hiba)
+        std::rethrow_exception(hiba);
+}
 
 const char* const kGyartoNemElerheto = "Nem érhető el a program honlapja:\r\n";
 
@@ -279,7 +297,6 @@ bool InternetVezerlo::cimMegnyitas(const std::string& cim, bool level)
 
 void InternetVezerlo::munkaFuttatasa(const std::function<void()>& munka)
 {
-    GuiSorElokeszites();
     // The worker's last act; its release, read with acquire here, orders
     // everything the worker did before what the GUI thread does after.
     auto vege = std::make_shared<std::atomic<bool>>(false);
@@ -677,7 +694,6 @@ bool InternetVezerlo::UjVerzio(bool interaktiv)
 void InternetVezerlo::UjVerzioMegszakitas()
 {
     OnlineAllapot& o = online();
-    GuiSorElokeszites();
     o.VerzioKeresesVege = false;
     const auto szal = szalak().Indit([this](std::stop_token st) {
         std::stop_callback leall(st, [this] { Leallitas(); });

@@ -24,6 +24,7 @@
 #include "app/online_access.h"
 #include "shell/foablak.h"
 #include "shell/formok.h"
+#include "app/ui/internet_parancsok.h"
 #include "app/ui/internet_vezerlo.h"
 #include "app/ui/internetletoltesablak.h"
 #include "app/ui/program.h"
@@ -1177,6 +1178,8 @@ TEST_F(InternetTest, StartUpChecksFollowTheFileDates)
 {
     namespace fs = std::filesystem;
     TFoablak w(dir_.filePath(QStringLiteral("prog/kavarex")));
+    InternetParancsok* menu = w.findChild<InternetParancsok*>();
+    ASSERT_NE(menu, nullptr);
     kvx::Folders& f = program_.Konyvtarak;
     f.DatKonyvtar = dir_.filePath(QStringLiteral("Dat/")).toStdString();
     f.IniAllomany = dir_.filePath(QStringLiteral("kavarex.ini")).toStdString();
@@ -1208,7 +1211,7 @@ TEST_F(InternetTest, StartUpChecksFollowTheFileDates)
     datum(datOdb().toStdString(), 1);
     {
         Valaszolo v({QStringLiteral("OK")});
-        w.InditasiEllenorzes();
+        menu->InditasiEllenorzes();
         ASSERT_EQ(dobozok(v).size(), 1);
         EXPECT_TRUE(dobozok(v)[0].startsWith(QString::fromUtf8("21 napja nem frissült a húzások adatbázisa.")));
     }
@@ -1217,7 +1220,7 @@ TEST_F(InternetTest, StartUpChecksFollowTheFileDates)
     online = true;
     {
         Valaszolo v({QStringLiteral("Nem"), QStringLiteral("Nem")});
-        w.InditasiEllenorzes();
+        menu->InditasiEllenorzes();
         ASSERT_GE(dobozok(v).size(), 1);
         EXPECT_TRUE(dobozok(v)[0].startsWith(
             QString::fromUtf8("21 napja nem frissült - %1 húzásainak listája.").arg(QString::fromUtf8(kvx::JatekNev[0]))))
@@ -1232,7 +1235,7 @@ TEST_F(InternetTest, StartUpChecksFollowTheFileDates)
     program_.Tar.BontSzelvszam = 1;
     {
         Valaszolo v({QStringLiteral("Nem")});
-        w.InditasiEllenorzes();
+        menu->InditasiEllenorzes();
         ASSERT_EQ(dobozok(v).size(), 1);
         EXPECT_TRUE(dobozok(v)[0].startsWith(QString::fromUtf8("30 napja nem frissült az internetes")));
         EXPECT_TRUE(program_.Online.VerzioKeresesVege.load());
@@ -1248,7 +1251,7 @@ TEST_F(InternetTest, StartUpChecksFollowTheFileDates)
     EXPECT_FALSE(ertesito->isVisible());
     {
         Valaszolo v({});
-        w.InditasiEllenorzes();
+        menu->InditasiEllenorzes();
         varVegeig(program_.Online);
         EXPECT_TRUE(dobozok(v).isEmpty()) << dobozok(v).join('|').toStdString();
     }
@@ -1265,7 +1268,7 @@ TEST_F(InternetTest, StartUpChecksFollowTheFileDates)
     probak = 0;
     {
         Valaszolo v({QStringLiteral("Nem")});
-        w.InditasiEllenorzes();
+        menu->InditasiEllenorzes();
         ASSERT_EQ(dobozok(v).size(), 1);
         EXPECT_TRUE(dobozok(v)[0].startsWith(QString::fromUtf8("Hiányzik az internetes hivatkozások")));
         EXPECT_EQ(probak, 0);
@@ -1274,7 +1277,7 @@ TEST_F(InternetTest, StartUpChecksFollowTheFileDates)
     qputenv("KAVAREX_NO_STARTUP_CHECKS", "1");
     {
         Valaszolo v({QStringLiteral("Nem")});
-        w.InditasiEllenorzes();
+        menu->InditasiEllenorzes();
         EXPECT_TRUE(dobozok(v).isEmpty());
     }
     if (regi.isEmpty())

@@ -1,31 +1,27 @@
-// The internet menu: every item starts its action through the internet
-// controller; the per-game items follow the online-access table.
-#include "app/ui/parancs_tar.h"
-#include "shell/foablak.h"
+#include "app/ui/internet_parancsok.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QToolBar>
 #include <QDateTime>
-#include <QFileInfo>
+#include <QEvent>
 #include <QFile>
-#include <QLabel>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPixmap>
 #include <QTimer>
+#include <QWidget>
+
+#include <optional>
 
 #include "app/main_menu.h"
 #include "app/online_source.h"
 #include "app/startup_checks.h"
-#include "shell/formok.h"
 #include "app/ui/internet_vezerlo.h"
+#include "app/ui/internetletoltesablak.h"
 #include "app/ui/nevjegy.h"
+#include "app/ui/parancs_tar.h"
 #include "app/ui/program.h"
 #include "app/ui/uzenetek.h"
-#include "variation/ui/variacio_vezerlo.h"
-#include "variation/variation_store.h"
-#include "draws/alternative_databases.h"
-#include "draws/ui/huzlista.h"
 
 using namespace kvx;
 
@@ -109,117 +105,7 @@ const char* const kInternetPontok[] = {
     "Aktulisadatbzisfrisstse1", "Mindenadatbzisfrisstse1", "Elrsekfrisstse1", "Kavarexaweben1",
     "Kavarexkalkultoraweben1", "Kavarexszimultoraweben1", "Varicikletltse1", "jverzikeresse1",
 };
-}  // namespace
 
-void TFoablak::InternetParancsokBekotese()
-{
-    InternetVezerlo& iv = Program::aktualis().InternetV();
-    for (const char* nev : kInternetPontok) {
-        QAction* a = kvx::Parancs(nev);
-        if (!a)
-            continue;
-        const int kind = a->data().toInt();
-        connect(a, &QAction::triggered, this, [kind] { Program::aktualis().InternetV().InternetMegszStart(kind); });
-    }
-    connect(&iv, &InternetVezerlo::onlineValtozott, this, &TFoablak::InternetMenuFrissites);
-    new InternetBezaras(this, iv);
-    // The upload item follows the variation.
-    connect(&Program::aktualis().Variacio(), &VariacioVezerlo::valtozott, this, &TFoablak::InternetMenuFrissites);
-    iv.FrissitesElott = [this] { return AlternativAdatbazisFrissitesElott(); };
-    // A damaged draws list offers the download of the current game's database.
-    uzenetekAllapot().AktualisAdatbazisFrissites = [] { Program::aktualis().InternetV().InternetMegszStart(7); };
-    // The updated built-in database is loaded again and listed.
-    connect(&iv, &InternetVezerlo::adatbazisFrissult, this, [this] {
-        if (AdatbazisValtas(kKavarexAdatbazis) && draws().AdatbazisBetoltve && formok().HuzLista)
-            kvx::Parancs("Listzs3")->trigger();
-    });
-    // A newer version announces itself with a toolbar button that starts
-    // the version action (which offers the download page).
-    QAction* ertesito = Eszkoztar->addAction(QString::fromUtf8("Új verzió"));
-    ertesito->setObjectName(QStringLiteral("VerzioErtesitoGomb"));
-    ertesito->setVisible(false);
-    connect(ertesito, &QAction::triggered, this, [] { Program::aktualis().InternetV().InternetMegszStart(6); });
-    connect(&iv, &InternetVezerlo::ujVerzioLetoltheto, this, [this, ertesito](const QString& verzio) {
-        if (!ertesito->isVisible() && settings().Hangjelzes)
-            QApplication::beep();
-        const QString tipp = QString::fromUtf8(" Megjelent a Kavarex Personal ") + verzio +
-                             QString::fromUtf8(" verziója. ") + QStringLiteral("\r\n") +
-                             QString::fromUtf8(" Kattintson, frissítse a programot. ");
-        ertesito->setVisible(true);
-        ertesito->setEnabled(true);
-        ertesito->setToolTip(tipp);
-        ertesito->setStatusTip(tipp);
-        if (QAction* a = kvx::Parancs("jverzikeresse1")) {
-            internetKep(a, 49);
-            a->setText(QString::fromUtf8("Új verzió letöltése"));
-            a->setToolTip(QString::fromUtf8(" Új verzió letöltése, telepítése "));
-            a->setStatusTip(a->toolTip());
-            a->setProperty("UjVerzio", true);
-        }
-    });
-    // While an action downloads, no second one starts.
-    connect(&iv, &InternetVezerlo::futasValtozott, this, [this](bool fut) {
-        for (const char* nev : kInternetPontok)
-            if (QAction* a = kvx::Parancs(nev))
-                a->setEnabled(!fut && InternetVezerlo::MuveletKesz(a->data().toInt()) && a->property("OnlineEngedett").toBool());
-    });
-    InternetMenuFrissites();
-}
-
-void TFoablak::OnlineEleresBetoltes()
-{
-    const QString ut = QString::fromStdString(folders().DatKonyvtar) + QStringLiteral("Online.odb");
-    // A first start gets the table shipped beside the executable; one the
-    // user already has (perhaps refreshed from the web) is never replaced.
-    AlapOnlineTelepites(folders().ProgramKonyvtar + "Alap/Online.odb", ut.toStdString());
-    if (QFile::exists(ut))
-        Program::aktualis().InternetV().OnlineEleresBetoltes(ut);
-}
-
-void TFoablak::InternetMenuFrissites()
-{
-    const OnlineMenuAllapot m = Program::aktualis().InternetV().MenuAllapot();
-    const auto allit = [this](const char* nev, bool engedett, const QString& tipp) {
-        QAction* a = kvx::Parancs(nev);
-        if (!a)
-            return;
-        const bool kesz = InternetVezerlo::MuveletKesz(a->data().toInt());
-        a->setProperty("OnlineEngedett", engedett);
-        a->setEnabled(kesz && engedett && !Program::aktualis().InternetV().Fut());
-        const QString t = kesz ? tipp : QString::fromUtf8(kNemElerheto);
-        a->setToolTip(t);
-        a->setStatusTip(t);
-    };
-    const auto u = [](const std::string& s) { return QString::fromStdString(s); };
-    const auto sajat = [](const char* nev) { return QString::fromUtf8(FomenuPontKeres(nev)->Tipp); };
-    QAction* honlap = kvx::Parancs("Honlap1");
-    honlap->setVisible(m.TarsasagLathato);
-    honlap->setText(u(m.TarsasagFelirat));
-    allit("Honlap1", true, u(m.TarsasagTipp));
-    kvx::Parancs("Rekordnyeremnyek1")->setVisible(m.RekordLathato);
-    allit("Rekordnyeremnyek1", true, sajat("Rekordnyeremnyek1"));
-    allit("Kziadatbevitel1", m.KeziEngedett, u(m.KeziTipp));
-    internetKep(kvx::Parancs("Kziadatbevitel1"), m.KeziKep);
-    allit("Varicifeltltse1", m.FeltoltesLehetseges && variationStore().BontSzelvszam > 0, u(m.FeltoltesTipp));
-    internetKep(kvx::Parancs("Varicifeltltse1"), m.FeltoltesKep);
-    kvx::Parancs("Naprakszadatbzis1")->setVisible(m.NaprakeszLathato);
-    allit("Naprakszadatbzis1", true, u(m.NaprakeszTipp));
-    allit("Aktulisadatbzisfrisstse1", true, u(m.AktualisTipp));
-    for (const char* nev : {"Mindenadatbzisfrisstse1", "Elrsekfrisstse1", "Kavarexaweben1", "Kavarexkalkultoraweben1",
-                            "Kavarexszimultoraweben1", "Varicikletltse1"})
-        allit(nev, true, sajat(nev));
-    // Once a newer version was announced, the item keeps its download hint.
-    QAction* verzio = kvx::Parancs("jverzikeresse1");
-    allit("jverzikeresse1", true,
-          verzio && verzio->property("UjVerzio").toBool() ? QString::fromUtf8(" Új verzió letöltése, telepítése ")
-                                                           : sajat("jverzikeresse1"));
-    // The about box shows the serial of the table in use.
-    if (formok().Nevjegy)
-        formok().Nevjegy->VariantLabel->setText(
-            QStringLiteral("Online: %1").arg(Program::aktualis().Online.OnlineEleresek.Sorszam));
-}
-
-namespace {
 // Days from the file's last write to the INI file's; nullopt when either
 // is missing.
 std::optional<double> napokAzIniig(const QString& ut)
@@ -230,13 +116,121 @@ std::optional<double> napokAzIniig(const QString& ut)
         return std::nullopt;
     return static_cast<double>(f.lastModified().msecsTo(ini.lastModified())) / 86400000.0;
 }
+
 }  // namespace
 
-void TFoablak::InditasiEllenorzes()
+InternetParancsok::InternetParancsok(InternetVezerlo& iv, QWidget* foablak)
+    : QObject(foablak), iv_(iv), tar_(ParancsTar::aktualis())
+{
+    ParancsTar& tar = *tar_;
+    for (const char* nev : kInternetPontok) {
+        const int kind = tar[nev]->data().toInt();
+        tar.Kezelo(nev, this, [this, kind] { iv_.InternetMegszStart(kind); });
+    }
+    connect(&iv, &InternetVezerlo::onlineValtozott, this, &InternetParancsok::MenuFrissites);
+    new InternetBezaras(foablak, iv);
+    // A damaged draws list offers the download of the current game's database.
+    uzenetekAllapot().AktualisAdatbazisFrissites = [] { Program::aktualis().InternetV().InternetMegszStart(7); };
+    // A newer version announces itself with a button that starts the
+    // version action (which offers the download page).
+    ertesito_ = new QAction(QString::fromUtf8("Új verzió"), foablak);
+    ertesito_->setObjectName(QStringLiteral("VerzioErtesitoGomb"));
+    ertesito_->setVisible(false);
+    connect(ertesito_, &QAction::triggered, this, [this] { iv_.InternetMegszStart(6); });
+    connect(&iv, &InternetVezerlo::ujVerzioLetoltheto, this, &InternetParancsok::ujVerzio);
+    // While an action downloads, no second one starts.
+    connect(&iv, &InternetVezerlo::futasValtozott, this, &InternetParancsok::futas);
+    MenuFrissites();
+}
+
+void InternetParancsok::ujVerzio(const QString& verzio)
+{
+    if (!ertesito_->isVisible() && settings().Hangjelzes)
+        QApplication::beep();
+    const QString tipp = QString::fromUtf8(" Megjelent a Kavarex Personal ") + verzio +
+                         QString::fromUtf8(" verziója. ") + QStringLiteral("\r\n") +
+                         QString::fromUtf8(" Kattintson, frissítse a programot. ");
+    ertesito_->setVisible(true);
+    ertesito_->setEnabled(true);
+    ertesito_->setToolTip(tipp);
+    ertesito_->setStatusTip(tipp);
+    if (tar_) {
+        QAction* a = (*tar_)["jverzikeresse1"];
+        internetKep(a, 49);
+        a->setText(QString::fromUtf8("Új verzió letöltése"));
+        a->setToolTip(QString::fromUtf8(" Új verzió letöltése, telepítése "));
+        a->setStatusTip(a->toolTip());
+        a->setProperty("UjVerzio", true);
+    }
+}
+
+void InternetParancsok::futas(bool fut)
+{
+    // A controller's late signal finds the registry gone with the window.
+    if (!tar_)
+        return;
+    const ParancsTar& tar = *tar_;
+    for (const char* nev : kInternetPontok)
+        if (QAction* a = tar[nev])
+            a->setEnabled(!fut && InternetVezerlo::MuveletKesz(a->data().toInt()) &&
+                          a->property("OnlineEngedett").toBool());
+}
+
+void InternetParancsok::OnlineEleresBetoltes()
+{
+    const QString ut = QString::fromStdString(folders().DatKonyvtar) + QStringLiteral("Online.odb");
+    // A first start gets the table shipped beside the executable; one the
+    // user already has (perhaps refreshed from the web) is never replaced.
+    AlapOnlineTelepites(folders().ProgramKonyvtar + "Alap/Online.odb", ut.toStdString());
+    if (QFile::exists(ut))
+        iv_.OnlineEleresBetoltes(ut);
+}
+
+void InternetParancsok::MenuFrissites()
+{
+    if (!tar_)
+        return;
+    const ParancsTar& tar = *tar_;
+    const OnlineMenuAllapot m = iv_.MenuAllapot();
+    const auto allit = [this, &tar](const char* nev, bool engedett, const QString& tipp) {
+        QAction* a = tar[nev];
+        const bool kesz = InternetVezerlo::MuveletKesz(a->data().toInt());
+        a->setProperty("OnlineEngedett", engedett);
+        a->setEnabled(kesz && engedett && !iv_.Fut());
+        const QString t = kesz ? tipp : QString::fromUtf8(kNemElerheto);
+        a->setToolTip(t);
+        a->setStatusTip(t);
+    };
+    const auto u = [](const std::string& s) { return QString::fromStdString(s); };
+    const auto sajat = [](const char* nev) { return QString::fromUtf8(FomenuPontKeres(nev)->Tipp); };
+    QAction* honlap = tar["Honlap1"];
+    honlap->setVisible(m.TarsasagLathato);
+    honlap->setText(u(m.TarsasagFelirat));
+    allit("Honlap1", true, u(m.TarsasagTipp));
+    tar["Rekordnyeremnyek1"]->setVisible(m.RekordLathato);
+    allit("Rekordnyeremnyek1", true, sajat("Rekordnyeremnyek1"));
+    allit("Kziadatbevitel1", m.KeziEngedett, u(m.KeziTipp));
+    internetKep(tar["Kziadatbevitel1"], m.KeziKep);
+    allit("Varicifeltltse1", m.FeltoltesLehetseges && variationStore().BontSzelvszam > 0, u(m.FeltoltesTipp));
+    internetKep(tar["Varicifeltltse1"], m.FeltoltesKep);
+    tar["Naprakszadatbzis1"]->setVisible(m.NaprakeszLathato);
+    allit("Naprakszadatbzis1", true, u(m.NaprakeszTipp));
+    allit("Aktulisadatbzisfrisstse1", true, u(m.AktualisTipp));
+    for (const char* nev : {"Mindenadatbzisfrisstse1", "Elrsekfrisstse1", "Kavarexaweben1", "Kavarexkalkultoraweben1",
+                            "Kavarexszimultoraweben1", "Varicikletltse1"})
+        allit(nev, true, sajat(nev));
+    // Once a newer version was announced, the item keeps its download hint.
+    allit("jverzikeresse1", true,
+          tar["jverzikeresse1"]->property("UjVerzio").toBool() ? QString::fromUtf8(" Új verzió letöltése, telepítése ")
+                                                           : sajat("jverzikeresse1"));
+    emit menuFrissult();
+}
+
+void InternetParancsok::InditasiEllenorzes()
 {
     if (!qEnvironmentVariableIsEmpty("KAVAREX_NO_STARTUP_CHECKS") || mainState().MasikPeldanyFut)
         return;
-    InternetVezerlo& iv = Program::aktualis().InternetV();
+    InternetVezerlo& iv = iv_;
     const QString dat = QString::fromStdString(folders().DatKonyvtar);
     const QString adatbazis =
         dat + QString::fromUtf8(AdatbazisAllomany[static_cast<std::size_t>(game().LottoIndex)]);
@@ -269,4 +263,10 @@ void TFoablak::InditasiEllenorzes()
     case InditasiMuvelet::EleresFrissites: iv.InternetMegszStart(13); break;
     case InditasiMuvelet::Semmi: break;
     }
+}
+
+void InternetAblakokBekotese(TInternetLetoltesAblak& letoltesAblak, kvx::TNevjegy& nevjegy)
+{
+    letoltesAblak.SetVezerlo(&Program::aktualis().InternetV());
+    nevjegy.setInternetMegszStart([](int tag) { Program::aktualis().InternetV().InternetMegszStart(tag); });
 }

@@ -1,0 +1,63 @@
+#pragma once
+// The internet menu of the main window: the handler of every internet item
+// in the command registry, the items' state, captions and images after the
+// online-access table, the variation and the controller's running action,
+// the notification of a newer version, the stop of a running action before
+// the main window closes, the table's load at start and the start-up checks.
+// What only the main window knows comes through hooks set by the shell.
+// InternetAblakokBekotese wires the internet controller's windows.
+// Signals: menuFrissult() after every refresh of the items (the about box
+// shows the table's serial).
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class InternetVezerlo;
+class QAction;
+class QWidget;
+class TInternetLetoltesAblak;
+namespace kvx {
+class ParancsTar;
+class TNevjegy;
+}
+
+class InternetParancsok : public QObject {
+    Q_OBJECT
+public:
+    // Registers the items' handlers in the current command registry and
+    // follows the controller. Closing foablak (the main window) while an
+    // action runs stops the action first; the window closes once it ended.
+    InternetParancsok(InternetVezerlo& iv, QWidget* foablak);
+
+    // Loads DatKonyvtar + "Online.odb" when it exists; a first start gets the
+    // table shipped beside the executable.
+    void OnlineEleresBetoltes();
+    // The internet items follow the online-access table of the current game
+    // and the controller's running action.
+    void MenuFrissites();
+    // After loading: an old draws database or online-access table is
+    // updated or reported; at most one internet action starts. Switched off
+    // by KAVAREX_NO_STARTUP_CHECKS (tests, CI) and in a second instance.
+    void InditasiEllenorzes();
+
+    // The button that announces a newer version (object name
+    // "VerzioErtesitoGomb"); hidden until one appears. The shell places it.
+    QAction* VerzioErtesito() const { return ertesito_; }
+
+signals:
+    void menuFrissult();
+
+private:
+    void ujVerzio(const QString& verzio);
+    void futas(bool fut);
+
+    InternetVezerlo& iv_;
+    // The registry the items come from: the one current when it was made.
+    QPointer<kvx::ParancsTar> tar_;
+    QPointer<QAction> ertesito_;
+};
+
+// The connection window follows the current program's internet controller,
+// and the about box's links start its actions.
+void InternetAblakokBekotese(TInternetLetoltesAblak& letoltesAblak, kvx::TNevjegy& nevjegy);
