@@ -41,6 +41,7 @@
 #include "draws/draw_editing.h"
 #include "draws/draw_ranges.h"
 #include "draws/draws_table.h"
+#include "draws/ui/adatbazis_parancsok.h"
 #include "draws/ui/huzasok_vezerlo.h"
 #include "draws/ui/huzlista.h"
 #include "draws/ui/velszam.h"
@@ -462,7 +463,7 @@ void TFoablak::Betoltes()
         AdatbazisBetoltes();
     // A database missing at start-up only switches its commands off; a later
     // load that misses the built-in database offers the download.
-    letoltesAjanlhato_ = true;
+    Program::aktualis().AdatbazisParancsai().SetLetoltesAjanlhato(true);
     FoszelvenyElhelyezes();
     // The tips come once the main window is on the screen, not over an empty
     // desktop; a variation opened from the command line is listed then too.
@@ -574,7 +575,7 @@ void TFoablak::HuzasokBetoltese()
         break;
     }
     AdatbazisParancsAllapot();
-    AdatbazisJelenlet(true);
+    Program::aktualis().AdatbazisParancsai().AdatbazisJelenlet(true);
 }
 
 void TFoablak::Listzs1Click()

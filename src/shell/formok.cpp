@@ -22,6 +22,7 @@
 #include "app/wait_jobs.h"
 #include "conditions/ui/feltetelek.h"
 #include "conditions/ui/info.h"
+#include "draws/ui/adatbazis_parancsok.h"
 #include "draws/ui/huzasok_vezerlo.h"
 #include "draws/ui/huzbe.h"
 #include "draws/ui/huzlista.h"
@@ -306,6 +307,7 @@ void FormokLetrehozasa(TFoablak& foablak)
     });
     QObject::connect(&huzasok, &HuzasokVezerlo::bevitelVege, &foablak, [bevitelTiltas] { bevitelTiltas->Vege(); });
     f.VelSzam = new TVelSzam(szulo);
+    kvx::Program::aktualis().AdatbazisParancsai().Ablakok({f.HuzLista, f.HuzBe, f.HuzSzama, f.VelSzam});
     f.Beallitasok = new TBeallitasok(szulo);
     if (QAction* a = kvx::Parancs("BELLTSOK1"))
         QObject::connect(a, &QAction::triggered, f.Beallitasok.data(),

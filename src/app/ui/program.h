@@ -35,6 +35,7 @@
 #include <memory>
 #include <vector>
 
+class AdatbazisParancsok;
 class HuzasokVezerlo;
 class InternetVezerlo;
 class SzelvenyVezerlo;
@@ -106,6 +107,8 @@ public:
     TesztVezerlo& Teszt();
     // The variation's menu commands (after the variation's controller).
     VariacioParancsok& VariacioParancsai();
+    // The draws database commands (after the draws' controller).
+    AdatbazisParancsok& AdatbazisParancsai();
     InternetVezerlo& InternetV() { return *internet_; }
 
     // Last, so that it is destroyed first: every worker is stopped and joined
@@ -129,6 +132,7 @@ private:
     SzelvenyVezerlo* szelveny_ = nullptr;
     TesztVezerlo* teszt_ = nullptr;
     VariacioParancsok* variacioParancsok_ = nullptr;
+    AdatbazisParancsok* adatbazisParancsok_ = nullptr;
     std::vector<std::unique_ptr<QObject>> vezerlok_;
     std::unique_ptr<InternetVezerlo> internet_;
 };

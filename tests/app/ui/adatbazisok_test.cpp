@@ -9,6 +9,7 @@
 #include "shell/foablak.h"
 #include "app/ui/ablak_elhelyezes.h"
 #include "shell/formok.h"
+#include "draws/ui/adatbazis_parancsok.h"
 #include "app/ui/program.h"
 #include "app/ui/uzenetablak.h"
 #include "conditions/ui/feltetelek.h"
@@ -92,8 +93,8 @@ protected:
         window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
         window_->Kerdes = [](const QString&) { return true; };
         window_->HibaUzenet = [this](const QString& q) { hibak_ << q; };
-        window_->PrivatAllomanyValasztas = [this](bool) { return privat_; };
-        window_->VeletlenDarab = [this](int maximum) {
+        kvx::Program::aktualis().AdatbazisParancsai().PrivatAllomanyValasztas = [this](bool) { return privat_; };
+        kvx::Program::aktualis().AdatbazisParancsai().VeletlenDarab = [this](int maximum) {
             maximumok_ << maximum;
             return darab_;
         };
@@ -238,7 +239,7 @@ TEST_F(AdatbazisokTest, MissingDatabaseIsOfferedForDownloadAfterStartUp)
     // error is all the user hears.
     {
         Valaszolo v(QStringList{});
-        window_->Betlts1Click(kvx::kPrivatMegnyitas, dir_.filePath(QStringLiteral("nincs.pdb")));
+        kvx::Program::aktualis().AdatbazisParancsai().Betlts1Click(kvx::kPrivatMegnyitas, dir_.filePath(QStringLiteral("nincs.pdb")));
         QTest::qWait(100);
         EXPECT_TRUE(dobozok(v).isEmpty()) << dobozok(v).join('|').toStdString();
         EXPECT_EQ(hibak_.size(), 1);
@@ -355,9 +356,9 @@ TEST_F(AdatbazisokTest, FailedWriteKeepsTheFileThatWasThere)
     for (const Eset& e : esetek) {
         SCOPED_TRACE(e.nev);
         if (e.alternativBetoltve)
-            window_->Betlts1Click(kvx::kAlternativBetoltes);
+            kvx::Program::aktualis().AdatbazisParancsai().Betlts1Click(kvx::kAlternativBetoltes);
         else
-            window_->Betlts1Click(kvx::kKavarexAdatbazis);
+            kvx::Program::aktualis().AdatbazisParancsai().Betlts1Click(kvx::kKavarexAdatbazis);
         const kvx::TTombInt2D tabla = kvx::draws().Huzasok;
         HuzasokVezerlo& h = kvx::Program::aktualis().HuzasokV();
         const auto iro = h.AllomanyIro;
@@ -381,7 +382,7 @@ TEST_F(AdatbazisokTest, SavingTheLoadedAlternativeIntoItselfAsksNothing)
     indit(true);
     ASSERT_TRUE(QFile::copy(dir_.filePath("Dat/") + QString::fromUtf8(kvx::AdatbazisAllomany[0]),
                             QString::fromStdString(alternativ())));
-    window_->Betlts1Click(kvx::kAlternativBetoltes);
+    kvx::Program::aktualis().AdatbazisParancsai().Betlts1Click(kvx::kAlternativBetoltes);
     ASSERT_FALSE(kvx::adatbazisFajta().AdatbazisTipus);
     kvx::uzenetBeallitasok().Jovahagyas = true;
     Valaszolo v(QStringList{});
@@ -390,7 +391,7 @@ TEST_F(AdatbazisokTest, SavingTheLoadedAlternativeIntoItselfAsksNothing)
     EXPECT_EQ(tartalom(alternativ()).size(), 16u + 3 * 28u);
 
     // From the built-in database it always asks, naming the file it replaces.
-    window_->Betlts1Click(kvx::kKavarexAdatbazis);
+    kvx::Program::aktualis().AdatbazisParancsai().Betlts1Click(kvx::kKavarexAdatbazis);
     kvx::uzenetBeallitasok().Jovahagyas = false;
     Valaszolo nem({QStringLiteral("Nem")});
     akcio("Ments4")->trigger();
