@@ -25,7 +25,9 @@
 #include "draws/database_file.h"
 #include "draws/draws_table.h"
 #include "draws/ui/huzasok_vezerlo.h"
+#include "draws/ui/huzbe.h"
 #include "draws/ui/huzlista.h"
+#include "draws/ui/huzszama.h"
 #include "draws/ui/velszam.h"
 #include "statistics/stat_table.h"
 
@@ -578,3 +580,33 @@ void AdatbazisParancsok::Mentsmsknt2Click()
     AdatbazisValtas(kPrivatMegnyitas, nev);
 }
 
+// ---- The draws windows ----
+
+void HuzasokAblakokBekotese(const HuzasokAblakok& a)
+{
+    Program::aktualis().AdatbazisParancsai().Ablakok(a);
+    THuzLista* lista = a.HuzLista;
+    if (!lista)
+        return;
+    QObject::connect(lista, &THuzLista::tartomanyBeallitas, lista,
+                     [tartomany = a.HuzSzama](const kvx::HuzSzamaKornyezet& k) {
+                         if (tartomany)
+                             tartomany->Start(3, k);
+                     });
+    if (a.HuzBe)
+        QObject::connect(lista, &THuzLista::bevitelTipp, a.HuzBe.data(), &QWidget::setToolTip);
+    // A button of the list runs its command while the command is on.
+    QObject::connect(lista, &THuzLista::parancsKerve, lista, [](const QString& nev) {
+        ParancsTar* t = ParancsTar::aktualis();
+        if (QAction* p = t ? t->Keres(nev.toStdString()) : nullptr; p && p->isEnabled())
+            p->trigger();
+    });
+    QObject::connect(lista, &THuzLista::mentesAllapot, lista, [](bool on, const QString& tipp) {
+        ParancsTar* t = ParancsTar::aktualis();
+        if (QAction* p = t ? t->Keres("Ments1") : nullptr) {
+            p->setEnabled(on);
+            p->setToolTip(tipp);
+            p->setStatusTip(tipp);
+        }
+    });
+}

@@ -5,6 +5,7 @@
 // databases with random draws. The handlers are registered in the command
 // registry under the command table's names; what only the main window has
 // (its error box, its loader, its backups) comes in as hooks the shell sets.
+// Also here: the wiring of the draws windows among themselves.
 //
 // Signals: adatbazisJelenlet (the commands followed the database's presence),
 // valtasElott (a switch of database is about to be asked for),
@@ -31,7 +32,7 @@ class Program;
 }
 
 // The draws windows the commands work with; the shell's window creation
-// hands them over.
+// hands them over (HuzasokAblakokBekotese).
 struct HuzasokAblakok {
     QPointer<THuzLista> HuzLista;
     QPointer<THuzBe> HuzBe;
@@ -135,3 +136,9 @@ private:
     bool letoltesAjanlhato_ = false;
     bool letoltesAjanlatVar_ = false;
 };
+
+// Wires the draws windows to each other and to the command registry (the
+// list's range dialog, its hint for the entry, its command buttons and its
+// save state) and hands them to the database commands; called once by the
+// shell when they all exist.
+void HuzasokAblakokBekotese(const HuzasokAblakok& a);
