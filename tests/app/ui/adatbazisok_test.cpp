@@ -32,6 +32,7 @@
 #include "tickets/ui/huzbeszelveny.h"
 #include "tickets/ui/huzszelveny.h"
 #include "tickets/ui/szelvenyek.h"
+#include "variation/ui/variacio_vezerlo.h"
 
 #include "harom_huzas.h"
 #include "http_szerver.h"
@@ -57,6 +58,7 @@
 
 #include <memory>
 #include <set>
+#include <string_view>
 
 namespace {
 
@@ -814,5 +816,64 @@ TEST_F(AdatbazisokTest, RandomDrawsAreDrawnBehindTheWaitWindow)
     ASSERT_FALSE(feliratok.isEmpty());
     EXPECT_EQ(feliratok[0], QStringLiteral("Véletlen számsorok generálása"));
     EXPECT_FALSE(formok().UzenetAblak->isVisible());
+    EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join("|").toStdString();
+}
+
+// Before a switch of database the statistics window closes, and a selected
+// hit-ratio condition, which counts over the draws being left, is given up
+// only when the user agrees; with it goes a variation built from the draws'
+// lines. A "Nem" keeps both the condition and the database.
+TEST_F(AdatbazisokTest, SwitchGivesUpTheHitRatioConditionOnlyWhenTheUserAgrees)
+{
+    ASSERT_FALSE(kvx::teszt::haromHuzasAdatbazis(dir_.path()).empty());
+    const QString beepitett = dir_.filePath("Dat/") + QString::fromUtf8(kvx::AdatbazisAllomany[0]);
+    ASSERT_TRUE(QFile::copy(beepitett, dir_.filePath("Dat/") + QString::fromUtf8(kvx::AlternativAllomany[0])));
+    indit(false);
+    ASSERT_TRUE(kvx::adatbazisFajta().AdatbazisTipus);
+    const struct {
+        const char* eset;
+        bool variacio;  // the variation was built from the draws' lines
+        const char* valasz;
+    } esetek[] = {
+        {"refused", false, "Nem"},
+        {"agreed", false, "Igen"},
+        {"refused, variation of draws", true, "Nem"},
+        {"agreed, variation of draws", true, "Igen"},
+    };
+    for (const auto& e : esetek) {
+        SCOPED_TRACE(e.eset);
+        // Back to the built-in database, without a condition to ask about.
+        kvx::feltetelRekordok().TalArAktiv = false;
+        if (!kvx::adatbazisFajta().AdatbazisTipus) {
+            akcio("Kavarexadatbzis1")->trigger();
+        }
+        ASSERT_TRUE(kvx::adatbazisFajta().AdatbazisTipus);
+        kvx::FeltetelRekordok& f = kvx::feltetelRekordok();
+        f.FeltetelJelzo = true;
+        f.TalArAktiv = true;
+        f.TalalatiAranyFeltetel.Allapot = 1;
+        formok().Feltetelek->BeolvFeltKijelolese();
+        ASSERT_TRUE(talAr()->TalArAllapotBox->isChecked());
+        formok().Statisztika->show();
+        f.HuzasSzamsorVariacio = e.variacio;
+        int torlesek = 0;
+        const QMetaObject::Connection c = QObject::connect(&kvx::Program::aktualis().Variacio(),
+                                                           &VariacioVezerlo::valtozott, [&torlesek] { ++torlesek; });
+        Valaszolo v({QString::fromUtf8(e.valasz)});
+        akcio("Betlts1")->trigger();
+        QObject::disconnect(c);
+        EXPECT_FALSE(formok().Statisztika->isVisible());
+        ASSERT_EQ(v.Latott.size(), 1);
+        const QString& kerdes = v.Latott[0].Szoveg;
+        EXPECT_TRUE(kerdes.startsWith(QStringLiteral("Adatbázis váltás"))) << kerdes.toStdString();
+        EXPECT_EQ(kerdes.contains(QStringLiteral("Húzások számsoraiból összeállított variáció")), e.variacio)
+            << kerdes.toStdString();
+        const bool igen = std::string_view(e.valasz) == "Igen";
+        EXPECT_EQ(kvx::adatbazisFajta().AdatbazisTipus, !igen);
+        EXPECT_EQ(f.TalArAktiv, !igen);
+        EXPECT_EQ(f.TalalatiAranyFeltetel.Allapot, igen ? 0 : 1);
+        EXPECT_EQ(talAr()->TalArAllapotBox->isChecked(), !igen);
+        EXPECT_EQ(torlesek > 0, igen && e.variacio);
+    }
     EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join("|").toStdString();
 }
