@@ -47,6 +47,7 @@
 #include "draws/draw_editing.h"
 #include "draws/draw_ranges.h"
 #include "draws/draws_table.h"
+#include "draws/ui/adatbazis_parancsok.h"
 #include "draws/ui/huzasok_vezerlo.h"
 #include "draws/ui/huzlista.h"
 #include "draws/ui/velszam.h"
@@ -470,7 +471,7 @@ void TFoablak::Betoltes()
         AdatbazisBetoltes();
     // A database missing at start-up only switches its commands off; a later
     // load that misses the built-in database offers the download.
-    letoltesAjanlhato_ = true;
+    Program::aktualis().AdatbazisParancsai().SetLetoltesAjanlhato(true);
     FoszelvenyElhelyezes();
     // The tips come once the main window is on the screen, not over an empty
     // desktop; a variation opened from the command line is listed then too.
@@ -582,7 +583,7 @@ void TFoablak::HuzasokBetoltese()
         break;
     }
     AdatbazisParancsAllapot();
-    AdatbazisJelenlet(true);
+    Program::aktualis().AdatbazisParancsai().AdatbazisJelenlet(true);
 }
 
 void TFoablak::Listzs1Click()
@@ -844,10 +845,10 @@ void TFoablak::InternetMenuBekotese()
     // The upload item follows the variation.
     connect(&kvx::Program::aktualis().Variacio(), &VariacioVezerlo::valtozott, internet_,
             &InternetParancsok::MenuFrissites);
-    iv.FrissitesElott = [this] { return AlternativAdatbazisFrissitesElott(); };
+    iv.FrissitesElott = [] { return kvx::Program::aktualis().AdatbazisParancsai().AlternativAdatbazisFrissitesElott(); };
     // The updated built-in database is loaded again and listed.
     connect(&iv, &InternetVezerlo::adatbazisFrissult, this, [this] {
-        if (AdatbazisValtas(kKavarexAdatbazis) && draws().AdatbazisBetoltve && formok().HuzLista)
+        if (kvx::Program::aktualis().AdatbazisParancsai().AdatbazisValtas(kKavarexAdatbazis) && draws().AdatbazisBetoltve && formok().HuzLista)
             kvx::Parancs("Listzs3")->trigger();
     });
     // The about box shows the serial of the table in use.

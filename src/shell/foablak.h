@@ -188,42 +188,8 @@ public:
     void VariacioStatuszFrissites();
 
     // ---- The draws databases (foablak_adatbazis.cpp) ----
-    // The commands that need a draws database follow its presence; the
-    // alternative-database commands follow whether the game's alternative
-    // file exists.
-    // betolto: the loader has just failed on the game's database; a missing
-    // built-in database is then offered for download (not at start-up;
-    // switched off by KAVAREX_NO_DOWNLOAD_OFFER in the window tests).
-    void NincsAdatbazisAction(bool betolto = false);
-    void VanAdatbazisAction();
-    void AlternativAdatbazisAction(bool van);
-    // Van- or NincsAdatbazisAction, as the current state says.
-    void AdatbazisJelenlet(bool betolto = false);
-    // "Hiányzik: ... Letölti a húzások listáját?": Igen downloads the game's
-    // built-in database ("Aktuális adatbázis frissítése"). Asks only while
-    // the built-in database is the one wanted and still missing.
-    void AdatbazisLetoltesAjanlat();
-    // Loads the database the command of the tag stands for (kvx::AdatbazisParancs;
-    // fajl: the private database of tag 5) after the switch guard.
-    void Betlts1Click(int tag, const QString& fajl = QString());
-    // "Új adatbázis", "Mentés", "Felülírás" and "Bővítés" (darab random draws).
-    void Hzsoklistjbl1Click(int tag, int darab = 0);
-    void Bvts1Click();
-    void Megnyits2Click();
-    // Builds a private database from the user's ".csv" or ".txt" file of
-    // number lines and loads it.
-    void HuzasokImportja(const QString& nev);
-    void Mentsmsknt2Click();
-    // Before any switch of database: false cancels it.
-    bool AlternativAdatbazisBetoltesEng();
-    // Before the built-in database is updated: true lets the update go on.
-    bool AlternativAdatbazisFrissitesElott();
-    // Chooses a private database file (mentes: for saving); empty cancels.
-    // The default runs the file dialog; tests answer here.
-    std::function<QString(bool mentes)> PrivatAllomanyValasztas;
-    // Asks how many random draws to add, 1..maximum; 0 cancels. The default
-    // runs the count dialog.
-    std::function<int(int maximum)> VeletlenDarab;
+    // The commands live in the draws' command object
+    // (draws/ui/adatbazis_parancsok.h); the main window sets its hooks.
     // What the last load of the draws database ended with.
     kvx::BetoltesAllapot UtolsoBetoltes = kvx::BetoltesAllapot::NincsAllomany;
 
@@ -271,14 +237,11 @@ private:
     // The other open windows follow the main window (WindowPosChanging).
     void WindowPosChanging();
     void bovitesKijelzes();
+    // Sets the database command object's hooks and carries its signals to
+    // the windows above the draws.
     void AdatbazisParancsokBekotese();
     // Lends the sample variations' controller what only the main window has.
     void PeldaParancsokBekotese();
-    void AdatbazisAllapotAllitas(const char* nev, bool on, const QString& tipp);
-    // Loads the database of the tag without the switch guard; false when the
-    // load failed (the database loaded before stays).
-    bool AdatbazisValtas(int tag, const QString& fajl = QString());
-    bool alternativVan_ = false;
     // Lends the backups' controller what only the main window has.
     void BackBekotese();
 
@@ -296,10 +259,6 @@ private:
     int minMagassag_ = 0;
     // Betoltes ran: from then on a rebuild loads the draws database.
     bool betoltesKesz_ = false;
-    // The start-up load is over: a missing built-in database is offered for
-    // download from then on; an offer waits for the event loop.
-    bool letoltesAjanlhato_ = false;
-    bool letoltesAjanlatVar_ = false;
     kvx::platform::FutoPeldany* peldany_ = nullptr;
     // The main window's rectangle at the last follow; unset until shown.
     std::optional<QRect> kovetesHely_;

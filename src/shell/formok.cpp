@@ -22,6 +22,7 @@
 #include "app/wait_jobs.h"
 #include "conditions/ui/feltetelek.h"
 #include "conditions/ui/info.h"
+#include "draws/ui/adatbazis_parancsok.h"
 #include "draws/ui/huzasok_vezerlo.h"
 #include "draws/ui/huzbe.h"
 #include "draws/ui/huzlista.h"
@@ -51,22 +52,15 @@
 
 namespace {
 
-// A window's button of a main window command runs the command while it is on.
-void ParancsFuttatas(TFoablak& foablak, const QString& nev)
-{
-    if (QAction* a = foablak.Akcio(nev); a && a->isEnabled())
-        a->trigger();
-}
-
-// The draws windows ask for their neighbours through their signals: the list
-// for its auxiliary ticket and the range dialog, the entry for its place
-// beside the list and for its ticket. The tickets are rebuilt with every
-// game, so each signal looks its ticket up when it comes.
-void HuzasokAblakokBekotese(const Formok& f)
+// The draws windows ask for their neighbours above the draws through their
+// signals: the list for its auxiliary ticket, the entry for its ticket. The
+// tickets are rebuilt with every game, so each signal looks its ticket up
+// when it comes. (Their wiring among themselves is the draws' own,
+// HuzasokAblakokBekotese.)
+void HuzasokSzomszedaiBekotese(const Formok& f)
 {
     QPointer<THuzLista> lista = f.HuzLista;
     QPointer<THuzBe> be = f.HuzBe;
-    QPointer<THuzSzama> tartomany = f.HuzSzama;
     QObject::connect(lista, &THuzLista::segedszelvenyLathato, lista, [](bool lathato) {
         THuzSzelveny* sz = szelvenyek().HuzSzelveny;
         if (!sz)
@@ -85,11 +79,6 @@ void HuzasokAblakokBekotese(const Formok& f)
                          if (THuzSzelveny* sz = szelvenyek().HuzSzelveny)
                              sz->Kijelzes(szamok, potSzamok, r);
                      });
-    QObject::connect(lista, &THuzLista::tartomanyBeallitas, lista, [tartomany](const kvx::HuzSzamaKornyezet& k) {
-        if (tartomany)
-            tartomany->Start(3, k);
-    });
-    QObject::connect(lista, &THuzLista::bevitelTipp, be, &QWidget::setToolTip);
     // A draw checked against the variation; the button follows the variation.
     VariacioVezerlo& v = kvx::Program::aktualis().Variacio();
     // The lines are checked in their earlier order, the one the list and
@@ -199,16 +188,6 @@ void FormokLetrehozasa(TFoablak& foablak)
                      });
     HuzasokVezerlo& huzasok = kvx::Program::aktualis().HuzasokV();
     f.HuzLista = new THuzLista(huzasok, szulo);
-    QObject::connect(f.HuzLista.data(), &THuzLista::parancsKerve, &foablak,
-                     [&foablak](const QString& nev) { ParancsFuttatas(foablak, nev); });
-    QObject::connect(f.HuzLista.data(), &THuzLista::mentesAllapot, &foablak,
-                     [&foablak](bool on, const QString& tipp) {
-                         if (QAction* a = kvx::Parancs("Ments1")) {
-                             a->setEnabled(on);
-                             a->setToolTip(tipp);
-                             a->setStatusTip(tipp);
-                         }
-                     });
     f.BontLista = new TBontLista(kvx::Program::aktualis().Variacio(), szulo);
     f.Bontas = new TBontas(kvx::Program::aktualis().Variacio(), szulo);
     // The draws list's sample request and the sample's windows.
@@ -235,7 +214,7 @@ void FormokLetrehozasa(TFoablak& foablak)
     });
     InternetAblakokBekotese(*f.InternetLetoltesAblak, *f.Nevjegy);
     f.HuzBe = new THuzBe(huzasok, szulo);
-    HuzasokAblakokBekotese(f);
+    HuzasokSzomszedaiBekotese(f);
     // A draw entry is answered before anything else: the list's save, its
     // deletion or a game switch in between would write or drop the empty
     // row the entry holds open.
@@ -245,6 +224,7 @@ void FormokLetrehozasa(TFoablak& foablak)
     });
     QObject::connect(&huzasok, &HuzasokVezerlo::bevitelVege, &foablak, [bevitelTiltas] { bevitelTiltas->Vege(); });
     f.VelSzam = new TVelSzam(szulo);
+    HuzasokAblakokBekotese({f.HuzLista, f.HuzBe, f.HuzSzama, f.VelSzam});
     f.Beallitasok = new TBeallitasok(szulo);
     if (QAction* a = kvx::Parancs("BELLTSOK1"))
         QObject::connect(a, &QAction::triggered, f.Beallitasok.data(),

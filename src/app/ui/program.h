@@ -35,6 +35,7 @@
 #include <memory>
 #include <vector>
 
+class AdatbazisParancsok;
 class BackVezerlo;
 class HuzasokVezerlo;
 class InternetVezerlo;
@@ -110,6 +111,8 @@ public:
     VariacioParancsok& VariacioParancsai();
     BackVezerlo& Back();
     PeldaVezerlo& Pelda();
+    // The draws database commands (after the draws' controller).
+    AdatbazisParancsok& AdatbazisParancsai();
     InternetVezerlo& InternetV() { return *internet_; }
 
     // Last, so that it is destroyed first: every worker is stopped and joined
@@ -135,6 +138,7 @@ private:
     VariacioParancsok* variacioParancsok_ = nullptr;
     BackVezerlo* back_ = nullptr;
     PeldaVezerlo* pelda_ = nullptr;
+    AdatbazisParancsok* adatbazisParancsok_ = nullptr;
     std::vector<std::unique_ptr<QObject>> vezerlok_;
     std::unique_ptr<InternetVezerlo> internet_;
 };

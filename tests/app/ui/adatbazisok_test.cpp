@@ -9,6 +9,7 @@
 #include "shell/foablak.h"
 #include "app/ui/ablak_elhelyezes.h"
 #include "shell/formok.h"
+#include "draws/ui/adatbazis_parancsok.h"
 #include "app/ui/program.h"
 #include "app/ui/uzenetablak.h"
 #include "conditions/ui/feltetelek.h"
@@ -31,6 +32,7 @@
 #include "tickets/ui/huzbeszelveny.h"
 #include "tickets/ui/huzszelveny.h"
 #include "tickets/ui/szelvenyek.h"
+#include "variation/ui/variacio_vezerlo.h"
 
 #include "harom_huzas.h"
 #include "http_szerver.h"
@@ -56,6 +58,7 @@
 
 #include <memory>
 #include <set>
+#include <string_view>
 
 namespace {
 
@@ -92,8 +95,8 @@ protected:
         window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
         window_->Kerdes = [](const QString&) { return true; };
         window_->HibaUzenet = [this](const QString& q) { hibak_ << q; };
-        window_->PrivatAllomanyValasztas = [this](bool) { return privat_; };
-        window_->VeletlenDarab = [this](int maximum) {
+        kvx::Program::aktualis().AdatbazisParancsai().PrivatAllomanyValasztas = [this](bool) { return privat_; };
+        kvx::Program::aktualis().AdatbazisParancsai().VeletlenDarab = [this](int maximum) {
             maximumok_ << maximum;
             return darab_;
         };
@@ -238,7 +241,7 @@ TEST_F(AdatbazisokTest, MissingDatabaseIsOfferedForDownloadAfterStartUp)
     // error is all the user hears.
     {
         Valaszolo v(QStringList{});
-        window_->Betlts1Click(kvx::kPrivatMegnyitas, dir_.filePath(QStringLiteral("nincs.pdb")));
+        kvx::Program::aktualis().AdatbazisParancsai().Betlts1Click(kvx::kPrivatMegnyitas, dir_.filePath(QStringLiteral("nincs.pdb")));
         QTest::qWait(100);
         EXPECT_TRUE(dobozok(v).isEmpty()) << dobozok(v).join('|').toStdString();
         EXPECT_EQ(hibak_.size(), 1);
@@ -355,9 +358,9 @@ TEST_F(AdatbazisokTest, FailedWriteKeepsTheFileThatWasThere)
     for (const Eset& e : esetek) {
         SCOPED_TRACE(e.nev);
         if (e.alternativBetoltve)
-            window_->Betlts1Click(kvx::kAlternativBetoltes);
+            kvx::Program::aktualis().AdatbazisParancsai().Betlts1Click(kvx::kAlternativBetoltes);
         else
-            window_->Betlts1Click(kvx::kKavarexAdatbazis);
+            kvx::Program::aktualis().AdatbazisParancsai().Betlts1Click(kvx::kKavarexAdatbazis);
         const kvx::TTombInt2D tabla = kvx::draws().Huzasok;
         HuzasokVezerlo& h = kvx::Program::aktualis().HuzasokV();
         const auto iro = h.AllomanyIro;
@@ -381,7 +384,7 @@ TEST_F(AdatbazisokTest, SavingTheLoadedAlternativeIntoItselfAsksNothing)
     indit(true);
     ASSERT_TRUE(QFile::copy(dir_.filePath("Dat/") + QString::fromUtf8(kvx::AdatbazisAllomany[0]),
                             QString::fromStdString(alternativ())));
-    window_->Betlts1Click(kvx::kAlternativBetoltes);
+    kvx::Program::aktualis().AdatbazisParancsai().Betlts1Click(kvx::kAlternativBetoltes);
     ASSERT_FALSE(kvx::adatbazisFajta().AdatbazisTipus);
     kvx::uzenetBeallitasok().Jovahagyas = true;
     Valaszolo v(QStringList{});
@@ -390,7 +393,7 @@ TEST_F(AdatbazisokTest, SavingTheLoadedAlternativeIntoItselfAsksNothing)
     EXPECT_EQ(tartalom(alternativ()).size(), 16u + 3 * 28u);
 
     // From the built-in database it always asks, naming the file it replaces.
-    window_->Betlts1Click(kvx::kKavarexAdatbazis);
+    kvx::Program::aktualis().AdatbazisParancsai().Betlts1Click(kvx::kKavarexAdatbazis);
     kvx::uzenetBeallitasok().Jovahagyas = false;
     Valaszolo nem({QStringLiteral("Nem")});
     akcio("Ments4")->trigger();
@@ -813,5 +816,64 @@ TEST_F(AdatbazisokTest, RandomDrawsAreDrawnBehindTheWaitWindow)
     ASSERT_FALSE(feliratok.isEmpty());
     EXPECT_EQ(feliratok[0], QStringLiteral("Véletlen számsorok generálása"));
     EXPECT_FALSE(formok().UzenetAblak->isVisible());
+    EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join("|").toStdString();
+}
+
+// Before a switch of database the statistics window closes, and a selected
+// hit-ratio condition, which counts over the draws being left, is given up
+// only when the user agrees; with it goes a variation built from the draws'
+// lines. A "Nem" keeps both the condition and the database.
+TEST_F(AdatbazisokTest, SwitchGivesUpTheHitRatioConditionOnlyWhenTheUserAgrees)
+{
+    ASSERT_FALSE(kvx::teszt::haromHuzasAdatbazis(dir_.path()).empty());
+    const QString beepitett = dir_.filePath("Dat/") + QString::fromUtf8(kvx::AdatbazisAllomany[0]);
+    ASSERT_TRUE(QFile::copy(beepitett, dir_.filePath("Dat/") + QString::fromUtf8(kvx::AlternativAllomany[0])));
+    indit(false);
+    ASSERT_TRUE(kvx::adatbazisFajta().AdatbazisTipus);
+    const struct {
+        const char* eset;
+        bool variacio;  // the variation was built from the draws' lines
+        const char* valasz;
+    } esetek[] = {
+        {"refused", false, "Nem"},
+        {"agreed", false, "Igen"},
+        {"refused, variation of draws", true, "Nem"},
+        {"agreed, variation of draws", true, "Igen"},
+    };
+    for (const auto& e : esetek) {
+        SCOPED_TRACE(e.eset);
+        // Back to the built-in database, without a condition to ask about.
+        kvx::feltetelRekordok().TalArAktiv = false;
+        if (!kvx::adatbazisFajta().AdatbazisTipus) {
+            akcio("Kavarexadatbzis1")->trigger();
+        }
+        ASSERT_TRUE(kvx::adatbazisFajta().AdatbazisTipus);
+        kvx::FeltetelRekordok& f = kvx::feltetelRekordok();
+        f.FeltetelJelzo = true;
+        f.TalArAktiv = true;
+        f.TalalatiAranyFeltetel.Allapot = 1;
+        formok().Feltetelek->BeolvFeltKijelolese();
+        ASSERT_TRUE(talAr()->TalArAllapotBox->isChecked());
+        formok().Statisztika->show();
+        f.HuzasSzamsorVariacio = e.variacio;
+        int torlesek = 0;
+        const QMetaObject::Connection c = QObject::connect(&kvx::Program::aktualis().Variacio(),
+                                                           &VariacioVezerlo::valtozott, [&torlesek] { ++torlesek; });
+        Valaszolo v({QString::fromUtf8(e.valasz)});
+        akcio("Betlts1")->trigger();
+        QObject::disconnect(c);
+        EXPECT_FALSE(formok().Statisztika->isVisible());
+        ASSERT_EQ(v.Latott.size(), 1);
+        const QString& kerdes = v.Latott[0].Szoveg;
+        EXPECT_TRUE(kerdes.startsWith(QStringLiteral("Adatbázis váltás"))) << kerdes.toStdString();
+        EXPECT_EQ(kerdes.contains(QStringLiteral("Húzások számsoraiból összeállított variáció")), e.variacio)
+            << kerdes.toStdString();
+        const bool igen = std::string_view(e.valasz) == "Igen";
+        EXPECT_EQ(kvx::adatbazisFajta().AdatbazisTipus, !igen);
+        EXPECT_EQ(f.TalArAktiv, !igen);
+        EXPECT_EQ(f.TalalatiAranyFeltetel.Allapot, igen ? 0 : 1);
+        EXPECT_EQ(talAr()->TalArAllapotBox->isChecked(), !igen);
+        EXPECT_EQ(torlesek > 0, igen && e.variacio);
+    }
     EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join("|").toStdString();
 }

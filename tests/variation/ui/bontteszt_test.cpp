@@ -10,6 +10,7 @@
 #include "shell/foablak.h"
 #include "shell/formok.h"
 #include "app/ui/harom_huzas.h"
+#include "draws/ui/adatbazis_parancsok.h"
 #include "app/ui/program.h"
 #include "app/ui/valaszolo.h"
 #include "app/workers.h"
@@ -311,7 +312,7 @@ TEST_F(BontTesztTest, DatabaseSwitchDropsATestAgainstTheDraws)
     const QString beepitett = QString::fromStdString(folders().DatKonyvtar + AdatbazisAllomany[0]);
     const QString alternativ = QString::fromStdString(folders().DatKonyvtar + AlternativAllomany[0]);
     ASSERT_TRUE(QFile::copy(beepitett, alternativ));
-    window_->AlternativAdatbazisAction(true);
+    kvx::Program::aktualis().AdatbazisParancsai().AlternativAdatbazisAction(true);
     for (const bool huzasok : {true, false}) {
         SCOPED_TRACE(huzasok ? "against the draws" : "full test");
         a("eszt1")->trigger();

@@ -2,6 +2,7 @@
 // are marked on the variation-check ticket, and the variation list's search
 // panel walks the lines that hold the chosen number of them.
 #include "variation/ui/bontlista.h"
+#include "draws/ui/adatbazis_parancsok.h"
 #include "app/ui/program.h"
 #include "app/ui/uzenetablak.h"
 
@@ -417,12 +418,12 @@ TEST_F(EllenorzesTest, TheDrawSearchButtonFollowsWhetherTheDrawsCanBeListed)
     ASSERT_TRUE(lista()->isVisible());
     ASSERT_TRUE(window_->Akcio("Listzs3")->isEnabled());
     EXPECT_TRUE(lista()->KeresesGomb->isVisible());
-    window_->NincsAdatbazisAction();
+    kvx::Program::aktualis().AdatbazisParancsai().NincsAdatbazisAction();
     ASSERT_FALSE(window_->Akcio("Listzs3")->isEnabled());
     // The tool bar lays its buttons out when the events are handled.
     QApplication::processEvents();
     EXPECT_FALSE(lista()->KeresesGomb->isVisible());
-    window_->VanAdatbazisAction();
+    kvx::Program::aktualis().AdatbazisParancsai().VanAdatbazisAction();
     ASSERT_TRUE(window_->Akcio("Listzs3")->isEnabled());
     QApplication::processEvents();
     EXPECT_TRUE(lista()->KeresesGomb->isVisible());

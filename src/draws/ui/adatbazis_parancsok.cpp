@@ -1,0 +1,612 @@
+#include "draws/ui/adatbazis_parancsok.h"
+
+#include <QAction>
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QTimer>
+
+#include "app/folders.h"
+#include "app/game_table.h"
+#include "app/main_menu.h"
+#include "app/main_state.h"
+#include "app/settings.h"
+#include "app/ui/internet_vezerlo.h"
+#include "app/ui/parancs_tar.h"
+#include "app/ui/program.h"
+#include "app/ui/uzenetablak.h"
+#include "app/ui/uzenetek.h"
+#include "app/wait_jobs.h"
+#include "app/workers.h"
+#include "common/date_helpers.h"
+#include "common/random_source.h"
+#include "draws/alternative_databases.h"
+#include "draws/database_file.h"
+#include "draws/draws_table.h"
+#include "draws/ui/huzasok_vezerlo.h"
+#include "draws/ui/huzbe.h"
+#include "draws/ui/huzlista.h"
+#include "draws/ui/huzszama.h"
+#include "draws/ui/velszam.h"
+#include "statistics/stat_table.h"
+
+#include <filesystem>
+
+using namespace kvx;
+
+namespace {
+
+QString q(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+std::string s(const QString& t)
+{
+    return t.toStdString();
+}
+
+bool letezik(const std::string& utvonal)
+{
+    std::error_code ec;
+    return std::filesystem::is_regular_file(utvonal, ec);
+}
+
+std::size_t jatekIndex()
+{
+    return static_cast<std::size_t>(game().LottoIndex);
+}
+
+std::string beepitettUtvonal()
+{
+    return folders().DatKonyvtar + AdatbazisAllomany[jatekIndex()];
+}
+
+std::string alternativUtvonal()
+{
+    return folders().DatKonyvtar + AlternativAllomany[jatekIndex()];
+}
+
+const QString kHianyzik = QStringLiteral(" Hiányzik a húzások listája ");
+
+// The database statistic "Találati arányok" (menu tag).
+constexpr std::int32_t kTalalatiAranyokStat = 4;
+
+// The commands of the alternative-database menu that this build runs.
+// ("Mentés másként" has no tag of its own and is wired apart.)
+constexpr const char* kAdatbazisParancsok[] = {"Kavarexadatbzis1", "Betlts1", "jadatbzis1", "Ments4",
+                                               "Fellrs1",          "Bvts1",   "Megnyits2"};
+
+}  // namespace
+
+AdatbazisParancsok& Program::AdatbazisParancsai()
+{
+    if (!adatbazisParancsok_) {
+        HuzasokV();
+        adatbazisParancsok_ = Megtart(std::make_unique<AdatbazisParancsok>(*this));
+    }
+    return *adatbazisParancsok_;
+}
+
+AdatbazisParancsok::AdatbazisParancsok(Program& program, QObject* parent) : QObject(parent), p_(program)
+{
+    PrivatAllomanyValasztas = [this](bool mentes) {
+        Folders& f = folders();
+        const int fajta = mentes ? kPrivateMentes : kPrivateMegnyitas;
+        QString konyvtar = q(f.UtolsoKonyvtarak[static_cast<std::size_t>(fajta)][jatekIndex()]);
+        if (konyvtar.isEmpty())
+            konyvtar = q(f.PrivateKonyvtar + JatekMappa[jatekIndex()] + "/");
+        const QString szuro = QStringLiteral("Privát adatbázis (*.pdb)");
+        // Opening also takes a draws file of the user's to import.
+        const QString megnyitasSzuro =
+            szuro + QStringLiteral(";;Import adatbázis csv (*.csv);;Import adatbázis txt (*.txt)");
+        QWidget* szulo = DialogusSzulo;
+        QString nev = mentes ? QFileDialog::getSaveFileName(szulo, QStringLiteral("Mentés másként"), konyvtar, szuro)
+                             : QFileDialog::getOpenFileName(szulo, QStringLiteral("Megnyitás"), konyvtar,
+                                                            megnyitasSzuro);
+        if (nev.isEmpty())
+            return nev;
+        if (mentes && QFileInfo(nev).suffix().isEmpty())
+            nev += QStringLiteral(".pdb");
+        f.UtolsoKonyvtarak[static_cast<std::size_t>(fajta)][jatekIndex()] =
+            s(QFileInfo(nev).absolutePath() + QStringLiteral("/"));
+        return nev;
+    };
+    VeletlenDarab = [this](int maximum) {
+        TVelSzam* d = ablakok_.VelSzam;
+        return d ? d->Start(maximum, game().TobbSorsolas) : 0;
+    };
+}
+
+void AdatbazisParancsok::ParancsokBekotese()
+{
+    // A new registry is a new main window: its commands start without an
+    // alternative file seen and without a download offer.
+    alternativVan_ = false;
+    letoltesAjanlhato_ = false;
+    letoltesAjanlatVar_ = false;
+    ParancsTar& t = *ParancsTar::aktualis();
+    for (const char* nev : kAdatbazisParancsok) {
+        const int tag = t[nev]->data().toInt();
+        t.Kezelo(nev, this, [this, tag] {
+            switch (tag) {
+            case kVeletlenBovites: Bvts1Click(); break;
+            case kPrivatMegnyitas: Megnyits2Click(); break;
+            case kKavarexAdatbazis:
+            case kAlternativBetoltes: Betlts1Click(tag); break;
+            default: Hzsoklistjbl1Click(tag); break;
+            }
+        });
+    }
+    t.Kezelo("Mentsmsknt2", this, [this] { Mentsmsknt2Click(); });
+    t.Kezelo("Ments1", this, [this] { p_.HuzasokV().AdatbazisMentese(); });
+    // An edit or a save changes whether the list can be saved elsewhere. The
+    // connections go with the registry, as the handlers do.
+    HuzasokVezerlo& h = p_.HuzasokV();
+    connect(&h, &HuzasokVezerlo::valtozott, &t, [this] { AlternativAdatbazisAction(alternativVan_); });
+    connect(&h, &HuzasokVezerlo::mentve, &t, [this] { AlternativAdatbazisAction(alternativVan_); });
+    AdatbazisJelenlet();
+}
+
+void AdatbazisParancsok::Hiba(const QString& szoveg)
+{
+    if (HibaUzenet)
+        HibaUzenet(szoveg);
+    else
+        kvx::HibaUzenet(szoveg);
+}
+
+// ---- Command states ----
+
+void AdatbazisParancsok::AllapotAllitas(const char* nev, bool on, const QString& tipp)
+{
+    QAction* a = kvx::Parancs(nev);
+    if (!a)
+        return;
+    // A command whose feature is not built stays off with its hint.
+    const FomenuPont* p = FomenuPontKeres(nev);
+    if (p && !p->Kesz)
+        return;
+    a->setEnabled(on);
+    a->setToolTip(tipp);
+    a->setStatusTip(tipp);
+}
+
+void AdatbazisParancsok::NincsAdatbazisAction(bool betolto)
+{
+    draws().AdatbazisBetoltve = false;
+    for (const char* nev : {"Listzs3", "Keress1", "Hzsokszma2", "Listanyomtatsa1", "Hzsokalapjn1", "Kavarexadatbzis1",
+                            "Hnyszorhztk1", "Hnyhzsta1", "Ments4", "Mentsmsknt2", "Fellrs1", "Bvts1"})
+        AllapotAllitas(nev, false, kHianyzik);
+    if (QAction* v = kvx::Parancs("Vletlenszmsorok1"))
+        v->setEnabled(false);
+    // Without a database the user can still make one of their own: the
+    // alternative-database menu stays open.
+    AllapotAllitas("Alternatvadatbzis1", true,
+                            QStringLiteral(" Alternatív, felhasználói adatbázisok létrehozása, betöltése "));
+    AllapotAllitas("jadatbzis1", true, QStringLiteral(" Alternatív adatbázis létrehozása "));
+    AllapotAllitas("Megnyits2", true, QStringLiteral(" Privát adatbázis megnyitása "));
+    AlternativAdatbazisAction(letezik(alternativUtvonal()));
+    emit adatbazisJelenlet(false);
+    // The download is offered once the load that missed the database is
+    // over (a game switch finishes first), and not at start-up.
+    if (!betolto || !letoltesAjanlhato_ || letoltesAjanlatVar_ || !adatbazisFajta().AdatbazisTipus ||
+        !qEnvironmentVariableIsEmpty("KAVAREX_NO_DOWNLOAD_OFFER"))
+        return;
+    letoltesAjanlatVar_ = true;
+    const int jatek = game().LottoIndex;
+    // The offer goes with the registry's window: a window made later does
+    // not inherit it.
+    QTimer::singleShot(0, ParancsTar::aktualis(), [this, jatek] {
+        letoltesAjanlatVar_ = false;
+        if (game().LottoIndex == jatek)
+            AdatbazisLetoltesAjanlat();
+    });
+}
+
+void AdatbazisParancsok::AdatbazisLetoltesAjanlat()
+{
+    if (draws().AdatbazisBetoltve || !adatbazisFajta().AdatbazisTipus)
+        return;
+    const QString nev = QString::fromUtf8(JatekNev[jatekIndex()]);
+    if (kvx::HibaKerdes(QStringLiteral("Hiányzik: %1 húzásainak listája\r\n\r\nLetölti a húzások listáját?").arg(nev)))
+        p_.InternetV().InternetMegszStart(7);
+}
+
+void AdatbazisParancsok::VanAdatbazisAction()
+{
+    const bool beepitett = adatbazisFajta().AdatbazisTipus;
+    // The hint is the draws list's caption: it names the database in use.
+    AllapotAllitas("Listzs3", true, QStringLiteral(" %1 ").arg(q(adatbazisFajta().AdatbazisFelirat)));
+    AllapotAllitas("Alternatvadatbzis1", true,
+                            QStringLiteral(" Alternatív, felhasználói adatbázisok létrehozása, betöltése "));
+    AllapotAllitas("Keress1", true,
+                            beepitett ? QStringLiteral(" Számsor keresése a húzások listájában ")
+                                      : QStringLiteral(" Számsor keresése az alternatív, felhasználói adatbázis listájában "));
+    AllapotAllitas("Hzsokszma2", true, QStringLiteral(" Húzások számának (keresési tartomány) beállítása "));
+    AllapotAllitas("Listanyomtatsa1", true, QStringLiteral(" Nyomtatás "));
+    AllapotAllitas("Hnyszorhztk1", true, QStringLiteral(" Hányszor húzták a számokat "));
+    AllapotAllitas("Hnyhzsta1", true, QStringLiteral(" Hány húzás óta nem sorsolták a számokat "));
+    AllapotAllitas("Hzsokalapjn1", true,
+                            QStringLiteral(" Példabontás (variáció) készítése a kijelölt húzás számsora alapján "));
+    AllapotAllitas("jadatbzis1", true, QStringLiteral(" Alternatív adatbázis létrehozása "));
+    AllapotAllitas("Megnyits2", true, QStringLiteral(" Privát adatbázis megnyitása "));
+    AllapotAllitas("Mentsmsknt2", true, QStringLiteral(" Privát adatbázis mentése "));
+    AllapotAllitas("Fellrs1", true, QStringLiteral(" Adatbázis felülírása véletlen számsorokkal "));
+    AllapotAllitas("Bvts1", true, QStringLiteral(" Aktuális lista bővítése véletlen számsorokkal "));
+    AlternativAdatbazisAction(letezik(alternativUtvonal()));
+    emit adatbazisJelenlet(true);
+}
+
+void AdatbazisParancsok::AlternativAdatbazisAction(bool van)
+{
+    alternativVan_ = van;
+    const AdatbazisFajta& a = adatbazisFajta();
+    const bool betoltve = draws().AdatbazisBetoltve;
+    const bool beepitettVagyPrivat = a.AdatbazisTipus || a.PrivatAdatbazis;
+    const bool betoltes = van && beepitettVagyPrivat;
+    AllapotAllitas("Betlts1", betoltes,
+                            van ? QStringLiteral(" Alternatív adatbázis betöltése ") : QStringLiteral(" Nincs alternatív adatbázis "));
+    // Saving into the alternative database takes the list as it is saved.
+    AllapotAllitas("Ments4", betoltve && !huzLista().HuzasokModositva,
+                            betoltve ? QStringLiteral(" Alternatív adatbázis mentése ") : kHianyzik);
+    // The table's own file takes only unsaved edits.
+    const bool modositott = betoltve && huzLista().HuzasokModositva;
+    AllapotAllitas("Ments1", modositott,
+                            modositott ? QStringLiteral(" Módosított adatbázis mentése ")
+                                       : QStringLiteral(" Nincs mentésre váró adat "));
+    // The built-in database can be gone back to from any other, also from
+    // a private one while the alternative file exists.
+    const bool kavarex = betoltve && !a.AdatbazisTipus;
+    AllapotAllitas("Kavarexadatbzis1", kavarex,
+                            kavarex     ? QStringLiteral(" Kavarex adatbázis visszatöltése ")
+                            : betoltve ? QStringLiteral(" Kavarex adatbázis betöltve ")
+                                       : kHianyzik);
+    if (QAction* v = kvx::Parancs("Vletlenszmsorok1"))
+        v->setEnabled(betoltve && !a.AdatbazisTipus);
+    // A database without draws has no list to print: the printout would be
+    // a header of page 1 of 0.
+    const bool vanHuzas = betoltve && draws().HuzasokSzama > 0;
+    AllapotAllitas("Listanyomtatsa1", vanHuzas, vanHuzas ? QStringLiteral(" Nyomtatás ") : kHianyzik);
+    AllapotAllitas("Nyomtats3", vanHuzas,
+                            vanHuzas ? QStringLiteral(" Húzások listájának nyomtatása állományba ") : kHianyzik);
+    // Overwriting replaces the draws there are; without any it would ask and
+    // then do nothing. Extending is what fills an empty database.
+    AllapotAllitas("Fellrs1", vanHuzas,
+                            vanHuzas ? QStringLiteral(" Adatbázis felülírása véletlen számsorokkal ") : kHianyzik);
+}
+
+void AdatbazisParancsok::AdatbazisJelenlet(bool betolto)
+{
+    // Every game keeps its own backups.
+    if (MentesekFrissitese)
+        MentesekFrissitese();
+    if (draws().AdatbazisBetoltve)
+        VanAdatbazisAction();
+    else
+        NincsAdatbazisAction(betolto);
+}
+
+// ---- Switching ----
+
+bool AdatbazisParancsok::AlternativAdatbazisBetoltesEng()
+{
+    emit valtasElott();
+    FeltetelRekordok& f = feltetelRekordok();
+    if (f.FeltetelJelzo && f.TalArAktiv) {
+        if (f.HuzasSzamsorVariacio) {
+            if (!JovahagyasKerdes(QStringLiteral("Adatbázis váltás - Húzások számsoraiból összeállított variáció\r\n\r\n"
+                                                 "Biztos törli a Találati arány feltétel kijelölését és a variáció listáját?")))
+                return false;
+            emit huzasVariacioTorlese();
+        } else if (!JovahagyasKerdes(QStringLiteral("Adatbázis váltás\r\n\r\nBiztos törli a Találati arány feltétel kijelölését?"))) {
+            return false;
+        }
+        f.TalalatiAranyFeltetel.Allapot = 0;
+        f.TalArAktiv = false;
+        emit talalatiAranyTorolve();
+    }
+    // Unsaved edits are offered for saving once; what the user decides holds
+    // for the switch.
+    p_.HuzasokV().HuzTorlesEng();
+    huzLista().HuzasokModositva = false;
+    return true;
+}
+
+bool AdatbazisParancsok::AlternativAdatbazisFrissitesElott()
+{
+    if (adatbazisFajta().AdatbazisTipus)
+        return true;
+    const bool igen = JovahagyasKerdes(QStringLiteral(
+        "Jelenleg egy alternatív, felhasználói adatbázis aktív.\r\n\r\nA Kavarex adatbázisának frissítéséhez, a "
+        "program adatbázist vált.\r\n\r\nLetölti a Kavarex adatbázisát?"));
+    if (igen)
+        Betlts1Click(kKavarexAdatbazis);
+    return igen;
+}
+
+void AdatbazisParancsok::Betlts1Click(int tag, const QString& fajl)
+{
+    // A switch to a built-in database that is not there is refused before the
+    // guard asks about unsaved draws or the hit-ratio condition: nothing is
+    // given up for a switch that cannot happen.
+    if (tag == kKavarexAdatbazis && !letezik(beepitettUtvonal())) {
+        Hiba(QStringLiteral(" %1 állomány nem található.").arg(q(beepitettUtvonal())));
+        return;
+    }
+    if (!AlternativAdatbazisBetoltesEng())
+        return;
+    AdatbazisValtas(tag, fajl);
+}
+
+bool AdatbazisParancsok::AdatbazisValtas(int tag, const QString& fajl)
+{
+    Folders& f = folders();
+    std::string& aktualis = f.AktualisAdatbazis[jatekIndex()];
+    // The built-in database can be reloaded only where it is; the user's own
+    // databases do not need it.
+    if (tag == kKavarexAdatbazis && !letezik(beepitettUtvonal())) {
+        Hiba(QStringLiteral(" %1 állomány nem található.").arg(q(beepitettUtvonal())));
+        return false;
+    }
+    if (THuzLista* l = ablakok_.HuzLista)
+        l->close();
+    AdatbazisFajta& fajta = adatbazisFajta();
+    const std::string regiUtvonal = aktualis;
+    const AdatbazisFajta regiFajta = fajta;
+    switch (tag) {
+    case kKavarexAdatbazis: aktualis = beepitettUtvonal(); break;
+    case kVeletlenFeluliras:
+    case kVeletlenBovites: break;
+    case kPrivatMegnyitas:
+        aktualis = s(fajl);
+        fajta.PrivatAdatbazis = true;
+        break;
+    default:
+        fajta.PrivatAdatbazis = false;
+        aktualis = alternativUtvonal();
+        break;
+    }
+    // A test of the variation against the draws tells about the draws being
+    // left: its window and its report go with them.
+    if (draws().AdatbazisBetoltve)
+        emit huzasokElhagyasa();
+    HuzasokVezerlo& h = p_.HuzasokV();
+    h.SetAdatbazisTipusa(tag == kKavarexAdatbazis);
+    const BetoltesAllapot betoltes = Betoltes ? Betoltes() : BetoltesAllapot::NincsAllomany;
+    const bool ok = betoltes == BetoltesAllapot::Sikeres;
+    if (!ok) {
+        // The database that was loaded stays, with its kind and path.
+        const std::string probalt = aktualis;
+        aktualis = regiUtvonal;
+        fajta = regiFajta;
+        h.SetAdatbazisTipusa(regiFajta.AdatbazisTipus);
+        if (betoltes == BetoltesAllapot::NincsAllomany)
+            Hiba(QStringLiteral(" %1 állomány nem található.").arg(q(probalt)));
+    }
+    AdatbazisJelenlet();
+    if (ok && draws().AdatbazisBetoltve && kvx::Parancs("Listzs3")->isEnabled())
+        kvx::Parancs("Listzs3")->trigger();
+    return ok;
+}
+
+// ---- The user's own databases ----
+
+void AdatbazisParancsok::Hzsoklistjbl1Click(int tag, int darab)
+{
+    const AdatbazisFajta& fajta = adatbazisFajta();
+    DrawsState& d = draws();
+    const GameParams& g = game();
+    HuzasokVezerlo& h = p_.HuzasokV();
+    const std::string alt = alternativUtvonal();
+    const bool altVan = letezik(alt);
+    // Random draws go only into the user's own loaded database.
+    if ((tag == kVeletlenFeluliras || tag == kVeletlenBovites) && (!d.AdatbazisBetoltve || fajta.AdatbazisTipus))
+        return;
+    if (tag == kVeletlenFeluliras && d.HuzasokSzama <= 0)
+        return;
+    if (tag == kAlternativMentes && !d.AdatbazisBetoltve)
+        return;
+
+    AdatbazisKerdesAdatok ka;
+    ka.Tag = tag;
+    ka.AlternativLetezik = altVan;
+    ka.BeepitettVagyPrivat = fajta.AdatbazisTipus || fajta.PrivatAdatbazis;
+    ka.AlternativUtvonal = s(QDir::toNativeSeparators(q(alt)));
+    ka.AdatbazisFelirat = fajta.AdatbazisFelirat;
+    ka.VeletlenSorok = std::int64_t{darab} * std::max<std::int32_t>(1, g.SorsolasokSzama);
+    const AdatbazisKerdes k = AdatbazisKerdesSzoveg(ka);
+    if (!k.Szoveg.empty() && !(k.Mindig ? JovahagyasKerdes(q(k.Szoveg)) : JovahagyasKerese(q(k.Szoveg))))
+        return;
+    auto& naplo = settings().UzenetekLog;
+    if (naplo[15] == 1)
+        naplo[15] = HasznosInformacio(QString::fromUtf8(kKlonozasTipp)) ? 1 : 0;
+
+    if (tag == kAlternativMentes) {
+        // A copy of the list goes into the alternative file; the loaded
+        // database stays the one in use.
+        if (!h.TablaIrasa(d, alt)) {
+            kvx::HibaUzenet(QString::fromUtf8(kAllomanyLetrehozasHiba));
+            return;
+        }
+        if (h.BetoltottAllomany() == alt)
+            huzLista().HuzasokModositva = false;
+        AlternativAdatbazisAction(true);
+        return;
+    }
+
+    if (!AlternativAdatbazisBetoltesEng())
+        return;
+    // The new content is built aside: a failed write leaves both the file and
+    // the loaded list as they were.
+    DrawsState uj;
+    std::string cel = folders().AktualisAdatbazis[jatekIndex()];
+    if (tag == kAlternativUj) {
+        GameParams alap = g;
+        SorsolasMeretVisszaallitas(alap);
+        SetHuzasok(uj, 0, alap.HuzottSzamok + 3);
+        cel = alt;
+    } else {
+        uj = d;
+        const HianyzoReszek hianyzik = HianyzoReszekVizsgalata(uj, g);
+        VeletlenGeneralas p;
+        p.ElsoSor = 0;
+        if (tag == kVeletlenBovites) {
+            p.ElsoSor = uj.HuzasokSzama;
+            const QDate ma = QDate::currentDate();
+            if (!VeletlenHuzasokHozzaadasa(uj, g, darab, ma.year(), IsoHet(ma.year(), ma.month(), ma.day()))) {
+                kvx::HibaUzenet(QString::fromUtf8(kTulSokHuzasUzenet));
+                return;
+            }
+        }
+        p.MasodikFeltoltes = !(g.TobbSorsolas && (tag == kVeletlenBovites || hianyzik.Szamsorok)) ||
+                             JovahagyasKerdes(q(MasodikFeltoltesKerdes(tag)));
+        p.PluszFeltoltes = !(g.VanPotSzam && (tag == kVeletlenBovites || hianyzik.PluszSzamok)) ||
+                           JovahagyasKerdes(q(PluszFeltoltesKerdes(tag)));
+        // The lines are drawn on the wait window's worker; Esc stops it and
+        // then nothing is written.
+        bool kesz = false;
+        const auto generalas = [&](std::stop_token st, MunkaJelzok& h) {
+            VeletlenGeneralas m = p;
+            m.Leallitas = st;
+            m.SorIndex = &h.Aktualis;
+            h.Kezdet = m.ElsoSor;
+            h.Aktualis = m.ElsoSor;
+            h.Utolso = uj.HuzasokSzama - 1;
+            RandomState& r = randomSource();
+            kesz = VeletlenSzamsorGeneralasa(uj, g, m, [&r](std::int32_t n) { return LibraryRandom(r, n); });
+        };
+        TUzenetAblak* w = p_.VarakozoAblak;
+        UzenetAblakAllapot& ua = uzenetAblakAllapot();
+        if (w && szalak().Tetlen()) {
+            ua.TobbSorsolas = g.TobbSorsolas;
+            uzenetAblakFeladatBejegyzes(ua, kFeladatVeletlenSzamsorok, generalas);
+            w->UzenetKi(QStringLiteral("Véletlen számsorok generálása"), 0, kFeladatVeletlenSzamsorok, true);
+            uzenetAblakFeladatBejegyzes(ua, kFeladatVeletlenSzamsorok, nullptr);
+        } else {
+            MunkaJelzok h;
+            generalas(std::stop_token(), h);
+        }
+        if (!kesz)
+            return;
+    }
+    // Random draws may repeat one another: the statistic that finds
+    // identical lines runs on them. Its tip promises that, so both wait for
+    // the statistic to exist.
+    const StatLeiras* talalatiAranyok = StatLeirasTag(kTalalatiAranyokStat);
+    const bool ellenorzes = (tag == kVeletlenFeluliras || tag == kVeletlenBovites) && uj.HuzasokSzama > 1 &&
+                            talalatiAranyok && talalatiAranyok->Kesz;
+    if (ellenorzes && (tag == kVeletlenFeluliras || darab > 1) && naplo[26] == 1)
+        naplo[26] = HasznosInformacio(QString::fromUtf8(kVeletlenAdatbazisTipp)) ? 1 : 0;
+    if (!h.TablaIrasa(uj, cel)) {
+        kvx::HibaUzenet(QString::fromUtf8(kAllomanyLetrehozasHiba));
+        return;
+    }
+    if (tag == kAlternativUj)
+        AlternativAdatbazisAction(true);
+    if (!AdatbazisValtas(tag == kAlternativUj ? kAlternativBetoltes : tag))
+        return;
+    if (ellenorzes && !adatbazisFajta().AdatbazisTipus && draws().HuzasokSzama > 1 &&
+        kvx::Parancs("Listzs3")->isEnabled())
+        emit statisztikaKerve(kTalalatiAranyokStat);
+}
+
+void AdatbazisParancsok::Bvts1Click()
+{
+    const DrawsState& d = draws();
+    if (!d.AdatbazisBetoltve || adatbazisFajta().AdatbazisTipus)
+        return;
+    const int max = VeletlenHuzasokMaximum(d.HuzasokSzama, game().SorsolasokSzama);
+    if (max < 1) {
+        kvx::HibaUzenet(QString::fromUtf8(kTulSokHuzasUzenet));
+        return;
+    }
+    const int darab = VeletlenDarab ? VeletlenDarab(max) : 0;
+    if (darab > 0)
+        Hzsoklistjbl1Click(kVeletlenBovites, std::min(darab, max));
+}
+
+void AdatbazisParancsok::Megnyits2Click()
+{
+    mainState().BillentyuMod = 0;
+    const QString nev = PrivatAllomanyValasztas ? PrivatAllomanyValasztas(false) : QString();
+    if (nev.isEmpty())
+        return;
+    const QString veg = nev.right(3).toLower();
+    if (veg == QStringLiteral("csv") || veg == QStringLiteral("txt")) {
+        HuzasokImportja(nev);
+        return;
+    }
+    Betlts1Click(kPrivatMegnyitas, nev);
+}
+
+void AdatbazisParancsok::HuzasokImportja(const QString& nev)
+{
+    // The whole file is read and checked first: a bad line costs nothing,
+    // not even a question about the file it would have replaced.
+    const QDate ma = QDate::currentDate();
+    const HuzasImportEredmeny be = HuzasokImportBeolvasasa(s(nev), game(), ma.year(), ma.month(), ma.day());
+    if (!be.Siker) {
+        kvx::HibaUzenet(q(be.Uzenet));
+        return;
+    }
+    const std::string cel = ImportCelUtvonal(folders().PrivateKonyvtar, JatekMappa[jatekIndex()], s(nev));
+    if (letezik(cel) && !FigyelmeztetoKerdes(QStringLiteral("Az állomány már létezik:\r\n%1\r\n\r\nBiztos cseréli az állományt?")
+                                                 .arg(QDir::toNativeSeparators(q(cel)))))
+        return;
+    // The private database is written whole or not at all.
+    const HuzasImportEredmeny e = HuzasokImportIrasa(be, cel);
+    if (!e.Siker) {
+        kvx::HibaUzenet(q(e.Uzenet));
+        return;
+    }
+    Betlts1Click(kPrivatMegnyitas, q(cel));
+}
+
+void AdatbazisParancsok::Mentsmsknt2Click()
+{
+    if (!draws().AdatbazisBetoltve)
+        return;
+    const QString nev = PrivatAllomanyValasztas ? PrivatAllomanyValasztas(true) : QString();
+    if (nev.isEmpty())
+        return;
+    if (!p_.HuzasokV().TablaIrasa(draws(), s(nev))) {
+        kvx::HibaUzenet(QString::fromUtf8(kAllomanyLetrehozasHiba));
+        return;
+    }
+    // The list now lives in the private file: later saves go there.
+    huzLista().HuzasokModositva = false;
+    AdatbazisValtas(kPrivatMegnyitas, nev);
+}
+
+// ---- The draws windows ----
+
+void HuzasokAblakokBekotese(const HuzasokAblakok& a)
+{
+    Program::aktualis().AdatbazisParancsai().Ablakok(a);
+    THuzLista* lista = a.HuzLista;
+    if (!lista)
+        return;
+    QObject::connect(lista, &THuzLista::tartomanyBeallitas, lista,
+                     [tartomany = a.HuzSzama](const kvx::HuzSzamaKornyezet& k) {
+                         if (tartomany)
+                             tartomany->Start(3, k);
+                     });
+    if (a.HuzBe)
+        QObject::connect(lista, &THuzLista::bevitelTipp, a.HuzBe.data(), &QWidget::setToolTip);
+    // A button of the list runs its command while the command is on.
+    QObject::connect(lista, &THuzLista::parancsKerve, lista, [](const QString& nev) {
+        ParancsTar* t = ParancsTar::aktualis();
+        if (QAction* p = t ? t->Keres(nev.toStdString()) : nullptr; p && p->isEnabled())
+            p->trigger();
+    });
+    QObject::connect(lista, &THuzLista::mentesAllapot, lista, [](bool on, const QString& tipp) {
+        ParancsTar* t = ParancsTar::aktualis();
+        if (QAction* p = t ? t->Keres("Ments1") : nullptr) {
+            p->setEnabled(on);
+            p->setToolTip(tipp);
+            p->setStatusTip(tipp);
+        }
+    });
+}
