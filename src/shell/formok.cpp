@@ -22,6 +22,7 @@
 #include "app/wait_jobs.h"
 #include "conditions/ui/feltetelek.h"
 #include "conditions/ui/info.h"
+#include "conditions/ui/feltetelek_bekotes.h"
 #include "draws/ui/adatbazis_parancsok.h"
 #include "draws/ui/huzasok_vezerlo.h"
 #include "draws/ui/huzbe.h"
@@ -41,6 +42,7 @@
 #include "tickets/ui/szelveny_vezerlo.h"
 #include "variation/ui/bontellszelveny.h"
 #include "variation/ui/bontteszt.h"
+#include "variation/ui/feltetel_ablakok.h"
 #include "tickets/ui/bontszelveny.h"
 #include "variation/ui/back_vezerlo.h"
 #include "variation/ui/pelda_vezerlo.h"
@@ -137,55 +139,7 @@ void FormokLetrehozasa(TFoablak& foablak)
     kvx::Program::aktualis().VarakozoAblak = f.UzenetAblak;
     QObject::connect(&foablak, &QObject::destroyed, [w = f.UzenetAblak] { delete w.data(); });
     f.Feltetelek = new TFeltetelek(szulo);
-    // The conditions window knows the variation it stands beside: with lines
-    // it only lists the conditions, and its button starts a run or asks to
-    // delete the variation as the main window's commands do.
-    {
-        VariacioVezerlo* v = &kvx::Program::aktualis().Variacio();
-        f.Feltetelek->Variacio = [v] { return v->Kep(); };
-        f.Feltetelek->VariacioFut = [v] { return v->Fut(); };
-        f.Feltetelek->VariacioTorlesEng = [v] { return v->TorlesEng2(); };
-        f.Feltetelek->VariacioTorles = [v] { v->BontasTorlese(false); };
-    }
-    // Conditions cleared behind the window: its boxes and edits follow.
-    QObject::connect(&kvx::Program::aktualis().Variacio(), &VariacioVezerlo::feltetelekTorolve, f.Feltetelek.data(),
-                     [w = f.Feltetelek.data()] {
-                         w->BeolvFeltKijelolese();
-                         w->SetFeltetelJelzo(kvx::Program::aktualis().Feltetelek.FeltetelJelzo);
-                     });
-    // The error-point and Találat limits of an open window follow the
-    // numbers of the line. They are worked out from the records, which a
-    // load may have replaced behind the window's edits.
-    QObject::connect(&kvx::Program::aktualis().Szelveny(), &SzelvenyVezerlo::szamokValtoztak, f.Feltetelek.data(),
-                     [w = f.Feltetelek.data()] {
-                         if (w->isVisible())
-                             w->OpcioBetoltes();
-                     });
-    QObject::connect(f.Feltetelek.data(), &TFeltetelek::feltetelParancsok, &foablak,
-                     [&foablak](bool torles, const QString& torlesTipp, bool ellenorzes, const QString& ellenorzesTipp) {
-                         const std::pair<const char*, std::pair<bool, QString>> pontok[] = {
-                             {"rls1", {torles, torlesTipp}}, {"Ellenrzs2", {ellenorzes, ellenorzesTipp}}};
-                         for (const auto& [nev, allapot] : pontok)
-                             if (QAction* a = kvx::Parancs(nev)) {
-                                 a->setEnabled(allapot.first);
-                                 a->setToolTip(allapot.second);
-                                 a->setStatusTip(allapot.second);
-                             }
-                     });
-    if (QAction* a = kvx::Parancs("rls1"))
-        QObject::connect(a, &QAction::triggered, f.Feltetelek.data(), &TFeltetelek::TorlesGombClick);
-    if (QAction* a = kvx::Parancs("Ellenrzs2"))
-        QObject::connect(a, &QAction::triggered, f.Feltetelek.data(), &TFeltetelek::EllenorzesGombClick);
-    // The items start as the window's buttons do.
-    f.Feltetelek->SetFeltetelJelzo(kvx::Program::aktualis().Feltetelek.FeltetelJelzo);
-    QObject::connect(f.Feltetelek.data(), &TFeltetelek::menuPont, &foablak,
-                     [&foablak](const QString& felirat, const QString& tipp) {
-                         if (QAction* a = kvx::Parancs("Listzs1")) {
-                             a->setText(felirat);
-                             a->setToolTip(tipp);
-                             a->setStatusTip(tipp);
-                         }
-                     });
+    FeltetelekVariacioBekotese(*f.Feltetelek);
     HuzasokVezerlo& huzasok = kvx::Program::aktualis().HuzasokV();
     f.HuzLista = new THuzLista(huzasok, szulo);
     f.BontLista = new TBontLista(kvx::Program::aktualis().Variacio(), szulo);
@@ -193,14 +147,7 @@ void FormokLetrehozasa(TFoablak& foablak)
     // The draws list's sample request and the sample's windows.
     kvx::Program::aktualis().Pelda().AblakokBekotese(f.HuzLista, f.Feltetelek, f.Bontas);
     f.HuzSzama = new THuzSzama(huzasok, szulo);
-    // The hit-ratio tab's draws of one range are chosen in the range dialog.
-    QObject::connect(f.Feltetelek.data(), &TFeltetelek::huzasTartomanyKerve, f.HuzSzama.data(),
-                     [tartomany = f.HuzSzama.data()](std::int32_t* elso, std::int32_t* utolso) {
-                         kvx::HuzSzamaKornyezet k = THuzSzama::Kornyezet();
-                         k.TalArElso = elso;
-                         k.TalArUtolso = utolso;
-                         tartomany->Start(2, k);
-                     });
+    FeltetelekAblakBekotese(*f.Feltetelek, *f.HuzSzama);
     // The online-access serial comes with the online-access table.
     f.Nevjegy = new kvx::TNevjegy(szulo, QString::fromStdString(kvx::VerzioSzoveg()),
                                   QString::number(kvx::Program::aktualis().Online.OnlineEleresek.Sorszam),
@@ -242,37 +189,10 @@ void FormokLetrehozasa(TFoablak& foablak)
             d->exec();
     });
     f.Info = new TInfo(szulo);
-    // "Diagram" follows the variation's rows.
-    {
-        VariacioVezerlo* v = &kvx::Program::aktualis().Variacio();
-        f.Info->VanSor = [v] { return v->Kep().LefoglaltSorok > 0; };
-        QObject::connect(v, &VariacioVezerlo::valtozott, f.Info.data(), &TInfo::DiagramAllapot);
-    }
-    // The information window: opened by its command, refreshed while it is
-    // visible by every change of the conditions, the options, the ticket
-    // and the variation (cheap when nothing it shows changed).
-    if (QAction* a = kvx::Parancs("InfoGomb"))
-        QObject::connect(a, &QAction::triggered, f.Info.data(), &TInfo::Start);
-    const auto infoFrissites = [w = f.Info.data()] {
-        if (w->isVisible()) w->Listazas();
-    };
-    QObject::connect(f.Feltetelek.data(), &TFeltetelek::feltetelekValtoztak, f.Info.data(), infoFrissites);
-    QObject::connect(&kvx::Program::aktualis().Szelveny(), &SzelvenyVezerlo::szamokValtoztak, f.Info.data(),
-                     infoFrissites);
-    QObject::connect(&kvx::Program::aktualis().Variacio(), &VariacioVezerlo::valtozott, f.Info.data(), infoFrissites);
-    // A finished test's report is part of the description.
-    QObject::connect(&kvx::Program::aktualis().Teszt(), &TesztVezerlo::tesztVege, f.Info.data(), infoFrissites);
-    // A run changes what the description says: the window closes before it.
-    QObject::connect(&kvx::Program::aktualis().Variacio(), &VariacioVezerlo::futasIndul, f.Info.data(),
-                     [w = f.Info.data()] { w->ListaTorlese(true); });
+    InfoVariacioBekotese(*f.Info, *f.Feltetelek);
     f.NyomtOpc = new TNyomtOpc(foablak.Nyomtatas, szulo);
-    if (NyomtatasVezerlo* ny = foablak.Nyomtatas) {
-        ny->EredetiSorrend = [] { kvx::Program::aktualis().VariacioParancsai().EredetiSorrend(); };
-        ny->BefejezetlenKerdes = [](const QString& kerdes) {
-            return kvx::Program::aktualis().VariacioParancsai().BefejezetlenKerdes(kerdes);
-        };
+    if (NyomtatasVezerlo* ny = foablak.Nyomtatas)
         NyomtatasAblakokBekotese(*ny, f.UzenetAblak, *f.Info, *f.Feltetelek, f.NyomtOpc);
-    }
     f.Statisztika = new TStatisztika(kvx::Program::aktualis().Variacio(), huzasok, szulo);
     {
         StatisztikaAblakok a;
@@ -285,14 +205,10 @@ void FormokLetrehozasa(TFoablak& foablak)
         StatisztikaBekotese(foablak, *f.Statisztika, a);
     }
     f.BontTeszt = new TBontTeszt(kvx::Program::aktualis().Teszt(), kvx::Program::aktualis().Variacio(), szulo);
-    // The test window shows results of the lines: a deletion closes it.
-    QObject::connect(&kvx::Program::aktualis().Variacio(), &VariacioVezerlo::torles, f.BontTeszt.data(),
-                     &QWidget::close);
-    VariacioAblakokBekotese({f.Feltetelek, f.BontLista, f.Bontas, f.HuzSzama, f.HuzLista, f.Info});
-    kvx::Program::aktualis().Teszt().BefejezetlenKerdes = [](const QString& kerdes) {
-        return kvx::Program::aktualis().VariacioParancsai().BefejezetlenKerdes(kerdes);
-    };
+    // The test window's wiring first: its window closes on a deletion before
+    // the variation's windows hear of it.
     kvx::Program::aktualis().Teszt().AblakokBekotese(f.BontTeszt, f.HuzSzama);
+    VariacioAblakokBekotese({f.Feltetelek, f.BontLista, f.Bontas, f.HuzSzama, f.HuzLista, f.Info});
     // The test window is the last one: every window exists now, so the main
     // window loads what needs them all.
     foablak.Betoltes();

@@ -4,6 +4,7 @@
 // windows that print (the wait window, the information window, the coupon
 // options).
 #include "printing/ui/nyomtatas_vezerlo.h"
+#include "variation/ui/variacio_parancsok.h"
 
 #include <QAction>
 #include <QPointer>
@@ -133,8 +134,7 @@ void NyomtatasVezerlo::Listanyomtatsa2Click()
         return;
     }
     // Numbered as every other report numbers the lines: in their earlier order.
-    if (EredetiSorrend)
-        EredetiSorrend();
+    kvx::Program::aktualis().VariacioParancsai().EredetiSorrend();
     BontListaNyomtatas(false);
 }
 
@@ -144,8 +144,7 @@ void NyomtatasVezerlo::Lista1Click()
         InformacioUzenet(QString::fromUtf8(kTobbMint10000));
         return;
     }
-    if (EredetiSorrend)
-        EredetiSorrend();
+    kvx::Program::aktualis().VariacioParancsai().EredetiSorrend();
     BontListaNyomtatas(true);
 }
 
@@ -163,10 +162,9 @@ void NyomtatasVezerlo::SzelvenyKitoltesStart()
         InformacioUzenet(QString::fromUtf8(kTobbMint1000Szelveny));
         return;
     }
-    if (BefejezetlenKerdes && !BefejezetlenKerdes(QStringLiteral("Mégis kitölti a szelvényeket?")))
+    if (!kvx::Program::aktualis().VariacioParancsai().BefejezetlenKerdes(QStringLiteral("Mégis kitölti a szelvényeket?")))
         return;
-    if (EredetiSorrend)
-        EredetiSorrend();
+    kvx::Program::aktualis().VariacioParancsai().EredetiSorrend();
     TNyomtOpc* w = SzelvenyOpciokAblak;
     if (!w)
         return;

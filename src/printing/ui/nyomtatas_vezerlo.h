@@ -85,12 +85,6 @@ public:
     void Lista1Click();
     // "Szelvények kitöltése": the options window of coupon filling.
     void SzelvenyKitoltesStart();
-    // What the main window lends: the variation back in its stored order
-    // before a list or coupons numbers its lines, and the notice of an
-    // unfinished variation with its question (true goes on). Unset, they
-    // are skipped.
-    std::function<void()> EredetiSorrend;
-    std::function<bool(const QString&)> BefejezetlenKerdes;
     // The coupon filling's options window.
     QPointer<TNyomtOpc> SzelvenyOpciokAblak;
 

@@ -4,6 +4,7 @@
 // answers. It emits nothing of its own: the test controller's tesztIndul
 // and tesztVege switch the other windows off and on.
 #include "variation/ui/teszt_vezerlo.h"
+#include "variation/ui/variacio_parancsok.h"
 
 #include <QCheckBox>
 
@@ -26,7 +27,7 @@ void TesztVezerlo::TesztParancs()
     if (!w || p.Variacio().Fut() || teszt.Fut() || p.Tar.BontSzelvszam <= 0)
         return;
     // 1. An unfinished variation is tested only when the user agrees.
-    if (BefejezetlenKerdes && !BefejezetlenKerdes(QStringLiteral("Mégis teszteli a variációt?")))
+    if (!Program::aktualis().VariacioParancsai().BefejezetlenKerdes(QStringLiteral("Mégis teszteli a variációt?")))
         return;
     // 2, 4-9. The sizes, strides and limits of the test.
     const SzamListak& l = p.Szamok;
@@ -63,6 +64,8 @@ void TesztVezerlo::AblakokBekotese(TBontTeszt* ablak, THuzSzama* tartomany)
         return;
     // The command ends with its window.
     ParancsTar::aktualis()->Kezelo("eszt1", w, [this] { TesztParancs(); });
+    // The window shows results of the lines: a deletion closes it.
+    connect(&Program::aktualis().Variacio(), &VariacioVezerlo::torles, w, &QWidget::close);
     // Only the test window answers while a test runs.
     connect(this, &TesztVezerlo::tesztIndul, w, [this] { tiltas_ = AblakTiltas::MindenMasAblak(ablak_.data()); });
     connect(this, &TesztVezerlo::tesztVege, w, [this] { tiltas_.Vege(); });

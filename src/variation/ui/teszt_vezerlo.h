@@ -46,9 +46,6 @@ public:
     // Registers the Teszt command and answers the test window's requests
     // (restart, draw range, insert); tartomany: the draw range dialog.
     void AblakokBekotese(TBontTeszt* ablak, THuzSzama* tartomany);
-    // The notice of an unfinished variation with its question, true goes on
-    // (the shell wiring sets it; unset, the command goes on).
-    std::function<bool(const QString&)> BefejezetlenKerdes;
 
     // Takes the snapshot of the lines, the selection and the draws and makes
     // a new test ready to run; the previous result is dropped. feltetelek:

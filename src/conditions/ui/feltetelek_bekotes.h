@@ -1,0 +1,10 @@
+#pragma once
+// The conditions window's place among the commands: its menu items follow
+// its buttons ("rls1" Törlés, "Ellenrzs2" Ellenőrzés, the caption of
+// "Listzs1"), the items run its buttons, and its hit-ratio tab chooses one
+// range of draws in the range dialog. Emits nothing of its own.
+class TFeltetelek;
+class THuzSzama;
+
+// Called once by the shell when both windows exist.
+void FeltetelekAblakBekotese(TFeltetelek& feltetelek, THuzSzama& tartomany);

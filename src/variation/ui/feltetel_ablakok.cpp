@@ -1,0 +1,52 @@
+#include "variation/ui/feltetel_ablakok.h"
+
+#include <QAction>
+
+#include "app/ui/parancs_tar.h"
+#include "app/ui/program.h"
+#include "conditions/ui/feltetelek.h"
+#include "conditions/ui/info.h"
+#include "tickets/ui/szelveny_vezerlo.h"
+#include "variation/ui/teszt_vezerlo.h"
+#include "variation/ui/variacio_vezerlo.h"
+
+void FeltetelekVariacioBekotese(TFeltetelek& feltetelek)
+{
+    kvx::Program& p = kvx::Program::aktualis();
+    VariacioVezerlo* v = &p.Variacio();
+    feltetelek.Variacio = [v] { return v->Kep(); };
+    feltetelek.VariacioFut = [v] { return v->Fut(); };
+    feltetelek.VariacioTorlesEng = [v] { return v->TorlesEng2(); };
+    feltetelek.VariacioTorles = [v] { v->BontasTorlese(false); };
+    QObject::connect(v, &VariacioVezerlo::feltetelekTorolve, &feltetelek, [w = &feltetelek] {
+        w->BeolvFeltKijelolese();
+        w->SetFeltetelJelzo(kvx::Program::aktualis().Feltetelek.FeltetelJelzo);
+    });
+    // The error-point and Találat limits of an open window follow the
+    // numbers of the line. They are worked out from the records, which a
+    // load may have replaced behind the window's edits.
+    QObject::connect(&p.Szelveny(), &SzelvenyVezerlo::szamokValtoztak, &feltetelek, [w = &feltetelek] {
+        if (w->isVisible())
+            w->OpcioBetoltes();
+    });
+}
+
+void InfoVariacioBekotese(TInfo& info, TFeltetelek& feltetelek)
+{
+    kvx::Program& p = kvx::Program::aktualis();
+    VariacioVezerlo* v = &p.Variacio();
+    info.VanSor = [v] { return v->Kep().LefoglaltSorok > 0; };
+    QObject::connect(v, &VariacioVezerlo::valtozott, &info, &TInfo::DiagramAllapot);
+    kvx::ParancsTar::aktualis()->Kezelo("InfoGomb", &info, [w = &info] { w->Start(); });
+    // Cheap when nothing it shows changed.
+    const auto frissites = [w = &info] {
+        if (w->isVisible())
+            w->Listazas();
+    };
+    QObject::connect(&feltetelek, &TFeltetelek::feltetelekValtoztak, &info, frissites);
+    QObject::connect(&p.Szelveny(), &SzelvenyVezerlo::szamokValtoztak, &info, frissites);
+    QObject::connect(v, &VariacioVezerlo::valtozott, &info, frissites);
+    // A finished test's report is part of the description.
+    QObject::connect(&p.Teszt(), &TesztVezerlo::tesztVege, &info, frissites);
+    QObject::connect(v, &VariacioVezerlo::futasIndul, &info, [w = &info] { w->ListaTorlese(true); });
+}
