@@ -61,8 +61,6 @@ public:
     std::int32_t BetuMeret = 8;
     double MeretSzorzo = 1.0;
 
-    // Puts the main ticket at the left of the main window, under its toolbar.
-    void FoszelvenyElhelyezes();
     std::int32_t MeretIndex = 0;
     // The first argument as kept at start ("-r" or a ".tip"/".top" path).
     QString ParancssoriAllomany;
@@ -120,15 +118,6 @@ public:
     // already (a file open's clearing); closing the old table does not ask.
     void JatekValtas(int tag, bool kerdez, bool huzTorlesKerdezve = false);
 
-    // File commands: "Megnyitás", "Mentés másként", Számsor "Mentés".
-    void Megnyits1Click();
-    void Mentsmsknt1Click();
-    void Ments3Click();
-    // Help: "Témakörök" and "Mi ez?" open the help file.
-    void makrk1Click();
-    void Miez1Click();
-    // Help "Fejlesztés": the maker's development offer.
-    void Fejleszts1Click();
     // The commands that need a line with more numbers than one line of the
     // game (the save commands); on: the main ticket's line is over-full.
     void FeltMenuAll(bool on);
@@ -137,27 +126,19 @@ public:
     // The address a web menu item opens (kept until the internet actions
     // open it); empty for any other item.
     QString WebCim(const QString& nev) const;
-    // The toolbar's icons at the size of the text size.
-    bool IkonokAtmeretezese(int meret);
-    // Closes the dependent windows, clears the per-game state and, with
-    // rebuild, builds the tickets for the current game and loads its draws.
-    void SzelvLebont(bool rebuild);
 
     // The marking mode of the held modifier keys (MainState::BillentyuMod).
     std::int32_t GetBillentyuMod() const;
     void SetBillentyuMod(std::int32_t mod);
     // True when the key was used up (the draws list's row navigation).
     bool FormKeyDown(int key, Qt::KeyboardModifiers mods);
-    void FormKeyUp();
     void GombStatusTorles();
 
-    void SetSzamsorrend(int mode);
     void SzamsorrendKijelzes(int mode);
 
     // Status bar: panel 0 free text, 1 the variation state, 2 other parts.
     void VariacioStatuszKiirasStatusBar(const kvx::VariacioAllapot& v, bool befejezett, bool allapotSzoveg);
     QString StatusPanel(int index) const;
-    void SetStatusPanel2(const QString& szoveg);
 
     // The main ticket's clearing question for kind 0..3; true = go on.
     bool TorlesJovahagyas(int kind);
@@ -177,19 +158,6 @@ public:
     // The close query: false keeps the program running.
     bool FormCloseQuery();
 
-    // Variation commands: the handlers live in the variation's command
-    // object (variation/ui/variacio_parancsok.h); here are its hooks, the
-    // status bar's variation panel.
-    void VariacioParancsokBekotese();
-    // Subscribes the main window to the variation controller.
-    void VariacioVezerloBekotese();
-    // Opens the conditions window.
-    void Listzs1Click();
-    void VariacioStatuszFrissites();
-
-    // ---- The draws databases (foablak_adatbazis.cpp) ----
-    // The commands live in the draws' command object
-    // (draws/ui/adatbazis_parancsok.h); the main window sets its hooks.
     // What the last load of the draws database ended with.
     kvx::BetoltesAllapot UtolsoBetoltes = kvx::BetoltesAllapot::NincsAllomany;
 
@@ -201,6 +169,35 @@ protected:
     bool eventFilter(QObject* obj, QEvent* event) override;
 
 private:
+    // ---- Reached only from the main window itself ----
+    // Puts the main ticket at the left of the main window, under its toolbar.
+    void FoszelvenyElhelyezes();
+    // File commands: "Megnyitás", "Mentés másként", Számsor "Mentés".
+    void Megnyits1Click();
+    void Mentsmsknt1Click();
+    void Ments3Click();
+    // Help: "Témakörök" and "Mi ez?" open the help file.
+    void makrk1Click();
+    void Miez1Click();
+    // Help "Fejlesztés": the maker's development offer.
+    void Fejleszts1Click();
+    // The toolbar's icons at the size of the text size.
+    bool IkonokAtmeretezese(int meret);
+    // Closes the dependent windows, clears the per-game state and, with
+    // rebuild, builds the tickets for the current game and loads its draws.
+    void SzelvLebont(bool rebuild);
+    void FormKeyUp();
+    void SetSzamsorrend(int mode);
+    void SetStatusPanel2(const QString& szoveg);
+    // Variation commands: the handlers live in the variation's command
+    // object (variation/ui/variacio_parancsok.h); here are its hooks, the
+    // status bar's variation panel.
+    void VariacioParancsokBekotese();
+    // Subscribes the main window to the variation controller.
+    void VariacioVezerloBekotese();
+    // Opens the conditions window.
+    void Listzs1Click();
+    void VariacioStatuszFrissites();
     void FormCreate(const QString& programAllomany, const QStringList& args);
     void KavarexIni();
     void MenuEpites();
