@@ -29,6 +29,7 @@
 #include "app/ui/parancs_tar.h"
 #include "shell/formok.h"
 #include "app/ui/sugo.h"
+#include "tickets/ui/szamsor_parancsok.h"
 #include "tickets/ui/szelveny_vezerlo.h"
 #include "variation/ui/variacio_parancsok.h"
 #include "printing/ui/nyomtatas_vezerlo.h"
@@ -94,6 +95,11 @@ QString utf8(const std::string& s)
     return QString::fromStdString(s);
 }
 
+SzamsorParancsok& szamsor()
+{
+    return kvx::Program::aktualis().SzamsorParancsai();
+}
+
 QScreen* kepernyo(const QWidget* w)
 {
     QScreen* s = w->screen();
@@ -142,18 +148,6 @@ bool inditasiDobozok()
 int veletlen(int lo, int hi)
 {
     return lo + LibraryRandom(randomSource(), hi - lo + 1);
-}
-
-// Extension mode and the counts it keeps, as the marking rules take them.
-BovitesAllapot bovitesAllapot()
-{
-    const BontasEgyseg& u = bontasEgyseg();
-    BovitesAllapot bov;
-    bov.BontasBovites = u.BontasBovites;
-    bov.BovitesKijeloltSzamDb = u.BovitesKijeloltSzamDb;
-    bov.BovitesFixSzamDb = u.BovitesFixSzamDb;
-    bov.BovitesPluszSzamDb = u.BovitesPluszSzamDb;
-    return bov;
 }
 
 // The main window's background in extension mode: the variation ticket's
@@ -232,6 +226,7 @@ TFoablak::~TFoablak()
     kvx::Program::aktualis().Variacio().BackMentese = nullptr;
     kvx::Program::aktualis().Back().H = {};
     kvx::Program::aktualis().Pelda().H = {};
+    szamsor().H = {};
     if (alapBetu_) {
         QApplication::setFont(*alapBetu_);
         QApplication::setFont(*alapBetu_, "QMenu");
@@ -347,7 +342,7 @@ void TFoablak::FormCreate(const QString& programAllomany, const QStringList& arg
     s.UzenetekLog[17] = 1;
     SzelvLebont(true);
     SzamsorrendKijelzes(s.SzamsorrendMod);
-    KijelolesMenuFrissites();
+    szamsor().KijelolesMenuFrissites();
     ListaPufferekLetrehozasa();
 
     // The modifier mode is reset when the user comes back to the program.
@@ -510,7 +505,7 @@ void TFoablak::ParancssoriAllomanyBetoltese()
                                                      : AllomanyDialogusok->SzamsorBetoltese(ParancssoriAllomany);
         if (!ok) {
             MindenSzamTorlese(szamListak(), game(), mainState());
-            KijelolesMenuFrissites();
+            szamsor().KijelolesMenuFrissites();
             if (szamokValtozasa)
                 szamokValtozasa();
             ParancssoriAllomany.clear();
@@ -686,9 +681,7 @@ void TFoablak::MenuEpites()
 
     connect(kvx::Parancs("Kilps1"), &QAction::triggered, this, &TFoablak::Kilps1Click);
     connect(kvx::Parancs("Nvjegy1"), &QAction::triggered, this, &TFoablak::Nvjegy1Click);
-    connect(kvx::Parancs("Kijellmind1"), &QAction::triggered, this, &TFoablak::Kijellmind1Click);
-    connect(kvx::Parancs("Vletlenszmok1"), &QAction::triggered, this, &TFoablak::Vletlenszmok1Click);
-    connect(kvx::Parancs("Mind1"), &QAction::triggered, this, [this] { Mind1Click(true); });
+    SzamsorParancsokBekotese();
     connect(kvx::Parancs("Megnyits1"), &QAction::triggered, this, &TFoablak::Megnyits1Click);
     connect(kvx::Parancs("Mentsmsknt1"), &QAction::triggered, this, &TFoablak::Mentsmsknt1Click);
     connect(kvx::Parancs("Ments3"), &QAction::triggered, this, &TFoablak::Ments3Click);
@@ -709,11 +702,6 @@ void TFoablak::MenuEpites()
             formok().Nevjegy->TamogatasGombClick();
     });
     connect(kvx::Parancs("Listzs1"), &QAction::triggered, this, &TFoablak::Listzs1Click);
-    for (const char* nev : {"Bontsszmai1", "Fixszmok1", "llandszmok1", "Vletlenszmok2"}) {
-        QAction* a = kvx::Parancs(nev);
-        const int kind = a->data().toInt();
-        connect(a, &QAction::triggered, this, [this, kind] { SzamTorles(kind); });
-    }
 
     // The draws list opens on a loaded database only.
     connect(kvx::Parancs("Listzs3"), &QAction::triggered, this, [] {
@@ -959,7 +947,7 @@ void TFoablak::JatekValtas(int tag, bool kerdez, bool huzTorlesKerdezve)
         JatekMenuJeloles();
         return;
     }
-    if (kerdez && !TorlesJovahagyas(0)) {
+    if (kerdez && !szamsor().TorlesJovahagyas(0)) {
         JatekMenuJeloles();
         return;
     }
@@ -1023,165 +1011,19 @@ void TFoablak::SzelvLebont(bool rebuild)
     // At start-up the database is loaded once every window exists (Betoltes).
     if (betoltesKesz_)
         AdatbazisBetoltes();
-    KijelolesMenuFrissites();
+    szamsor().KijelolesMenuFrissites();
     if (szamokValtozasa)
         szamokValtozasa();
-}
-
-bool TFoablak::TorlesJovahagyas(int kind)
-{
-    // Unsaved edits of the draws table are offered for saving first: what
-    // the question precedes may replace the table (a game switch, a restart).
-    Program::aktualis().HuzasokV().HuzTorlesEng();
-    const SzamListak& l = szamListak();
-    TorlesHelyzet h;
-    h.BackFigyelmeztetes = BackFigyelmeztetesSzoveg(settings().BiztonsagiMentes);
-    h.Mentve = mainState().Mentve;
-    h.VanSzam = l.KijeloltSzamDb() + l.FixSzamDb() > 0;
-    h.VanVariacio = variationStore().BontSzelvszam > 0;
-    h.BontasBovites = bontasEgyseg().BontasBovites;
-    h.FeltetelJelzo = feltetelRekordok().FeltetelJelzo;
-    const std::optional<std::string> kerdes = TorlesKerdes(kind, h);
-    const bool igen = !kerdes || Kerdes(utf8(*kerdes));
-    // What is about to go is kept in the Back folder first; when it cannot
-    // be kept, it goes only if the user says so.
-    if (igen && !h.Mentve)
-        return kvx::Program::aktualis().Back().BackMentese();
-    return igen;
-}
-
-bool TFoablak::SzamTorlesJovahagyas(int kind)
-{
-    VariacioVezerlo& v = kvx::Program::aktualis().Variacio();
-    if (v.Fut())
-        return false;
-    // In extension mode the lines stay for the numbers to come back to.
-    if (bontasEgyseg().BontasBovites)
-        return v.TorlesEng2();
-    if (!TorlesJovahagyas(kind))
-        return false;
-    // The question named the lines and the conditions: the lines would stand
-    // for other numbers, the conditions were set for the old selection.
-    if (variationStore().BontSzelvszam > 0)
-        v.BontasTorlese(false);
-    if (feltetelRekordok().FeltetelJelzo)
-        v.FeltetelekTorlese();
-    return true;
-}
-
-void TFoablak::SzamTorles(int kind)
-{
-    if (!SzamTorlesJovahagyas(kind))
-        return;
-    SzamListak& l = szamListak();
-    const BovitesAllapot b = Szelveny().Bovites();
-    TobbJelolesEredmeny r;
-    switch (kind) {
-    case 1: r = FixSzamokTorlese(l, game(), mainState(), b); break;
-    case 2: r = AllandoSzamokTorlese(l, game(), mainState(), b); break;
-    case 3: r = VeletlenSzamokTorlese(l, game(), mainState(), b); break;
-    default: r = KijeloltSzamokTorlese(l, game(), mainState(), b); break;
-    }
-    KijelolesMenuFrissites();
-    if (szamokValtozasa)
-        szamokValtozasa();
-    Szelveny().JelolesekUtan(r);
 }
 
 void TFoablak::Mind1Click(bool menuPont)
 {
-    VariacioVezerlo& v = kvx::Program::aktualis().Variacio();
-    if (menuPont || !bontasEgyseg().BontasBovites) {
-        // The user's own clear keeps an extension: its lines wait for the
-        // numbers to come back.
-        if (!SzamTorlesJovahagyas(0))
-            return;
-    } else {
-        // A command that starts from an empty ticket (a sample, a file being
-        // opened) ends the extension: its lines go with the numbers.
-        if (v.Fut() || !TorlesJovahagyas(0))
-            return;
-        kvx::Program::aktualis().Variacio().Import_log_false();
-        if (variationStore().BontSzelvszam > 0 || variationStore().BontMatrixMeret > 0)
-            v.BontasTorlese(false);
-        if (feltetelRekordok().FeltetelJelzo)
-            v.FeltetelekTorlese();
-    }
-    Szelveny().JelolesekUtan(MindenSzamTorlese(szamListak(), game(), mainState(), Szelveny().Bovites()));
-    KijelolesMenuFrissites();
-    if (szamokValtozasa)
-        szamokValtozasa();
-}
-
-void TFoablak::Kijellmind1Click()
-{
-    if (!Szelveny().ValtozasEngedelyezett())
-        return;
-    const TobbJelolesEredmeny r = KijelolesMind(szamListak(), game(), mainState(), Szelveny().Bovites());
-    KijelolesMenuFrissites();
-    if (szamokValtozasa)
-        szamokValtozasa();
-    Szelveny().JelolesekUtan(r);
+    szamsor().Mind1Click(menuPont);
 }
 
 SzelvenyVezerlo& TFoablak::Szelveny()
 {
     return kvx::Program::aktualis().Szelveny();
-}
-
-void TFoablak::Vletlenszmok1Click()
-{
-    const SzamListak& l = szamListak();
-    const GameParams& g = game();
-    const BovitesAllapot bov = bovitesAllapot();
-    const int maximum = VeletlenSzamokMaximum(l, g, bov);
-    if (maximum < 1)
-        return;
-    int darab = 1;
-    // With one number left there is nothing to ask.
-    if (g.OsszesSzam - l.KijeloltSzamDb() - l.FixSzamDb() >= 2) {
-        TVelSzam* d = formok().VelSzam;
-        darab = d ? d->SzamokStart(maximum) : 0;
-        if (darab < 1)
-            return;
-    }
-    if (!kvx::Program::aktualis().Szelveny().ValtozasEngedelyezett())
-        return;
-    VeletlenSzamokKijelolese(szamListak(), g, mainState(), std::min(darab, maximum), veletlen, bov);
-    KijelolesMenuFrissites();
-    if (szamokValtozasa)
-        szamokValtozasa();
-}
-
-void TFoablak::KijelolesMenuFrissites()
-{
-    const KijelolesMenu m = KijelolesMenuAllapot(szamListak(), game(), Szelveny().Bovites());
-    QAction* a = kvx::Parancs("Kijellmind1");
-    a->setEnabled(m.Engedelyezett);
-    a->setToolTip(utf8(m.KijelolesTipp));
-    a->setStatusTip(utf8(m.KijelolesTipp));
-    // Random numbers can be added while numbers are free; in extension mode
-    // only up to the extended selection.
-    const BovitesAllapot bov = bovitesAllapot();
-    const KijelolesMenu vm = KijelolesMenuAllapot(szamListak(), game(), bov);
-    QAction* v = kvx::Parancs("Vletlenszmok1");
-    v->setEnabled(vm.Engedelyezett);
-    v->setToolTip(utf8(vm.VeletlenTipp));
-    v->setStatusTip(utf8(vm.VeletlenTipp));
-    // The clearing commands need numbers of their kind on the ticket.
-    const TorlesMenu t = TorlesMenuAllapot(szamListak());
-    const std::pair<const char*, const TorlesMenuPont*> torlesek[] = {
-        {"rls3", &t.Torles},      {"Mind1", &t.Mind},           {"Bontsszmai1", &t.Kijelolt},
-        {"Fixszmok1", &t.Fix},    {"llandszmok1", &t.Allando}, {"Vletlenszmok2", &t.Veletlen},
-    };
-    for (const auto& [nev, p] : torlesek) {
-        QAction* b = kvx::Parancs(nev);
-        b->setEnabled(p->Engedelyezett);
-        b->setToolTip(utf8(p->Tipp));
-        b->setStatusTip(utf8(p->Tipp));
-    }
-    // "Minden szám" is also the delete tool button, whose hint is the shorter one.
-    kvx::Parancs("Mind1")->setToolTip(utf8(t.Torles.Tipp));
 }
 
 void TFoablak::SetSzamsorrend(int mode)
@@ -1421,7 +1263,7 @@ bool TFoablak::FormCloseQuery()
     // also while the run window shows; a running generation stops only
     // after the user agreed to close.
     // It also offered the unsaved draws for saving.
-    canClose = TorlesJovahagyas(0);
+    canClose = szamsor().TorlesJovahagyas(0);
     if (!canClose)
         return false;
     kvx::Program::aktualis().VariacioParancsai().BontasLeallitasa();
@@ -1585,7 +1427,7 @@ void TFoablak::AllomanyDialogusokLetrehozasa()
         else
             alapUzenet(f, szoveg);
     };
-    d.Mind1Click = [this] { Mind1Click(); };
+    d.Mind1Click = [] { szamsor().Mind1Click(); };
     // Writing and reading a variation file show the wait window.
     d.VarakozasKi = [](const QString& szoveg) {
         if (kvx::TUzenetAblak* w = formok().UzenetAblak)
@@ -1617,7 +1459,7 @@ void TFoablak::AllomanyDialogusokLetrehozasa()
     });
     connect(&d, &TAllomanyDialogusok::betoltve, this, [this](const SzamsorKep& kep) {
         SzamsorrendKijelzes(kep.SzamsorrendMod);
-        KijelolesMenuFrissites();
+        szamsor().KijelolesMenuFrissites();
         if (szamokValtozasa)
             szamokValtozasa();
         // The options panel shows the file's options.
@@ -1636,7 +1478,7 @@ void TFoablak::BackBekotese()
     };
     h.Dialogusok = [this] { return AllomanyDialogusok; };
     h.DialogusAllapotFrissites = [this] { AllomanyDialogusAllapotFrissites(); };
-    h.TorlesJovahagyas = [this](int kind) { return TorlesJovahagyas(kind); };
+    h.TorlesJovahagyas = [](int kind) { return szamsor().TorlesJovahagyas(kind); };
     h.BovitesVege = [] { kvx::Program::aktualis().Variacio().Import_log_false(); };
     h.BeolvasottFeltetelek = [] {
         if (TFeltetelek* f = formok().Feltetelek)
@@ -1648,13 +1490,35 @@ void TFoablak::BackBekotese()
     b.Bekotes(this);
 }
 
+void TFoablak::SzamsorParancsokBekotese()
+{
+    SzamsorParancsok& sp = szamsor();
+    SzamsorParancsok::Horgok& h = sp.H;
+    h.Kerdes = [this](const QString& q) { return Kerdes(q); };
+    h.SzamokValtozasa = [this] {
+        if (szamokValtozasa)
+            szamokValtozasa();
+    };
+    h.VeletlenDarab = [](int maximum) {
+        TVelSzam* d = formok().VelSzam;
+        return d ? d->SzamokStart(maximum) : 0;
+    };
+    h.BackMentese = [] { return kvx::Program::aktualis().Back().BackMentese(); };
+    h.VariacioFut = [] { return kvx::Program::aktualis().Variacio().Fut(); };
+    h.BovitesTorlesEng = [] { return kvx::Program::aktualis().Variacio().TorlesEng2(); };
+    h.VariacioTorlese = [] { kvx::Program::aktualis().Variacio().BontasTorlese(false); };
+    h.FeltetelekTorlese = [] { kvx::Program::aktualis().Variacio().FeltetelekTorlese(); };
+    h.BovitesVege = [] { kvx::Program::aktualis().Variacio().Import_log_false(); };
+    sp.ParancsokBekotese(this);
+}
+
 void TFoablak::PeldaParancsokBekotese()
 {
     PeldaVezerlo& p = kvx::Program::aktualis().Pelda();
     PeldaVezerlo::Horgok& h = p.H;
-    h.SzelvenyTorles = [this] { Mind1Click(); };
+    h.SzelvenyTorles = [] { szamsor().Mind1Click(); };
     h.SzamsorrendKijelzes = [this](int mod) { SzamsorrendKijelzes(mod); };
-    h.KijelolesMenuFrissites = [this] { KijelolesMenuFrissites(); };
+    h.KijelolesMenuFrissites = [] { szamsor().KijelolesMenuFrissites(); };
     h.SzamokValtozasa = [this] {
         if (szamokValtozasa)
             szamokValtozasa();
@@ -1680,7 +1544,7 @@ void TFoablak::Megnyits1Click()
     variacioMegnyitva_ = false;
     // Marking the loaded conditions belongs to the conditions window.
     AllomanyDialogusok->AllomanyDialogus(kvx::ModMegnyitas, QString(), true);
-    KijelolesMenuFrissites();
+    szamsor().KijelolesMenuFrissites();
     VariacioStatuszKiirasStatusBar(variacioAllapot_, true, true);
     // An opened variation shows its lines.
     if (variacioMegnyitva_ && variationStore().BontSzelvszam > 0 && kvx::Parancs("Listzs2")->isEnabled())
@@ -1732,7 +1596,7 @@ void TFoablak::FeltMenuAll(bool on)
     feltetelek->setStatusTip(ft);
     if (!on && formok().Feltetelek && formok().Feltetelek->isVisible())
         formok().Feltetelek->close();
-    KijelolesMenuFrissites();
+    szamsor().KijelolesMenuFrissites();
     // Start follows the line too.
     kvx::Program::aktualis().VariacioParancsai().ParancsAllapotFrissites();
 }

@@ -140,13 +140,8 @@ public:
     void VariacioStatuszKiirasStatusBar(const kvx::VariacioAllapot& v, bool befejezett, bool allapotSzoveg);
     QString StatusPanel(int index) const;
 
-    // The main ticket's clearing question for kind 0..3; true = go on.
-    bool TorlesJovahagyas(int kind);
-    // menuPont: the user's "Minden szám" (or the toolbar's "Törlés");
-    // otherwise a command that needs an empty ticket.
+    // "Minden szám" of the number commands (tickets/ui/szamsor_parancsok.h).
     void Mind1Click(bool menuPont = false);
-    // Before a clear: the question, and the lines go with the numbers.
-    bool SzamTorlesJovahagyas(int kind);
     // The main ticket's lists and their extension state.
     static SzelvenyVezerlo& Szelveny();
     // The size path of the settings' reset: restarts with size 8 + 2 * index.
@@ -213,12 +208,9 @@ private:
     bool MasikPeldanyKezelese();
     void AdatbazisBetoltes();
     void Nvjegy1Click();
-    void KijelolesMenuFrissites();
-    void SzamTorles(int kind);
-    void Kijellmind1Click();
-    // "Véletlen számok": random numbers onto the main ticket, as many as the
-    // count dialog says (one at once when fewer than two are free).
-    void Vletlenszmok1Click();
+    // The number commands: the handlers live in the tickets' command object
+    // (tickets/ui/szamsor_parancsok.h); here are its hooks.
+    void SzamsorParancsokBekotese();
     void Kilps1Click();
     void SugoEllenorzes();
     void WebCimekBeallitasa();

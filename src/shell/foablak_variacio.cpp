@@ -15,6 +15,7 @@
 #include "statistics/ui/statisztika.h"
 #include "tickets/number_lists.h"
 #include "tickets/ui/filedialogs.h"
+#include "tickets/ui/szamsor_parancsok.h"
 #include "variation/ui/teszt_vezerlo.h"
 #include "variation/ui/variacio_parancsok.h"
 #include "variation/ui/variacio_vezerlo.h"
@@ -49,20 +50,21 @@ void TFoablak::VariacioVezerloBekotese()
         fo->AllomanyDialogusAllapotFrissites();
         fo->AllomanyDialogusok->AllomanyDialogus(kvx::ModMentes, QStringLiteral("top"), false);
     };
-    vp.SzelvenyTorles = [fo] {
+    SzamsorParancsok& sp = Program::aktualis().SzamsorParancsai();
+    vp.SzelvenyTorles = [fo, &sp] {
         if (fo)
-            fo->Mind1Click();
+            sp.Mind1Click();
     };
     vp.SzamsorrendKijelzes = [fo](int mod) {
         if (fo)
             fo->SzamsorrendKijelzes(mod);
     };
-    vp.SzamokFrissitese = [fo] {
+    vp.SzamokFrissitese = [fo, &sp] {
         if (!fo)
             return;
         if (fo->szamokValtozasa)
             fo->szamokValtozasa();
-        fo->KijelolesMenuFrissites();
+        sp.KijelolesMenuFrissites();
     };
     // The statistics show the lines by row: a sort closes them.
     connect(&vp, &VariacioParancsok::rendezesElott, this, [] {

@@ -41,6 +41,7 @@ class HuzasokVezerlo;
 class InternetVezerlo;
 class PeldaVezerlo;
 class SzelvenyVezerlo;
+class SzamsorParancsok;
 class TesztVezerlo;
 namespace kvx {
 class ParancsTar;
@@ -109,6 +110,9 @@ public:
     TesztVezerlo& Teszt();
     // The variation's menu commands (after the variation's controller).
     VariacioParancsok& VariacioParancsai();
+    // The main ticket's number commands (after the tickets' and the draws'
+    // controllers).
+    SzamsorParancsok& SzamsorParancsai();
     BackVezerlo& Back();
     PeldaVezerlo& Pelda();
     // The draws database commands (after the draws' controller).
@@ -139,6 +143,7 @@ private:
     BackVezerlo* back_ = nullptr;
     PeldaVezerlo* pelda_ = nullptr;
     AdatbazisParancsok* adatbazisParancsok_ = nullptr;
+    SzamsorParancsok* szamsorParancsok_ = nullptr;
     std::vector<std::unique_ptr<QObject>> vezerlok_;
     std::unique_ptr<InternetVezerlo> internet_;
 };

@@ -19,6 +19,7 @@
 #include "conditions/number_set_file.h"
 #include "tickets/number_lists.h"
 #include "tickets/ui/filedialogs.h"
+#include "tickets/ui/szamsor_parancsok.h"
 
 #include "../../app/ui/harom_huzas.h"
 #include "../../app/ui/valaszolo.h"
@@ -232,7 +233,7 @@ TEST_F(JatekValtasMentesTest, ClearingQuestionOffersTheUnsavedDrawsOnce)
     };
     {
         kvx::teszt::Valaszolo v({QStringLiteral("Nem")});
-        EXPECT_TRUE(window->SzamTorlesJovahagyas(0));
+        EXPECT_TRUE(kvx::Program::aktualis().SzamsorParancsai().SzamTorlesJovahagyas(0));
         EXPECT_EQ(kerdesek(v), 1);
     }
     {

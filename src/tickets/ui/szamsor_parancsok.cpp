@@ -1,0 +1,233 @@
+#include "tickets/ui/szamsor_parancsok.h"
+
+#include <QAction>
+#include <QString>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "app/game_table.h"
+#include "app/main_state.h"
+#include "app/settings.h"
+#include "app/settings_dialog.h"
+#include "app/ui/parancs_tar.h"
+#include "app/ui/program.h"
+#include "app/ui/uzenetek.h"
+#include "common/random_source.h"
+#include "draws/ui/huzasok_vezerlo.h"
+#include "tickets/number_lists.h"
+#include "tickets/ui/szelveny_vezerlo.h"
+
+using namespace kvx;
+
+namespace {
+
+QString utf8(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+// The program's random source as the number lists take it.
+int veletlen(int lo, int hi)
+{
+    return lo + LibraryRandom(randomSource(), hi - lo + 1);
+}
+
+// Extension mode and the counts it keeps, as the marking rules take them.
+BovitesAllapot bovitesAllapot()
+{
+    const BontasEgyseg& u = bontasEgyseg();
+    BovitesAllapot bov;
+    bov.BontasBovites = u.BontasBovites;
+    bov.BovitesKijeloltSzamDb = u.BovitesKijeloltSzamDb;
+    bov.BovitesFixSzamDb = u.BovitesFixSzamDb;
+    bov.BovitesPluszSzamDb = u.BovitesPluszSzamDb;
+    return bov;
+}
+
+}  // namespace
+
+SzamsorParancsok& Program::SzamsorParancsai()
+{
+    if (!szamsorParancsok_) {
+        Szelveny();
+        HuzasokV();
+        szamsorParancsok_ = Megtart(std::make_unique<SzamsorParancsok>(*this));
+    }
+    return *szamsorParancsok_;
+}
+
+SzamsorParancsok::SzamsorParancsok(Program& program, QObject* parent) : QObject(parent), p_(program) {}
+
+bool SzamsorParancsok::kerdes(const QString& q) const
+{
+    return H.Kerdes ? H.Kerdes(q) : true;
+}
+
+void SzamsorParancsok::szamokValtozasa() const
+{
+    if (H.SzamokValtozasa)
+        H.SzamokValtozasa();
+}
+
+void SzamsorParancsok::ParancsokBekotese(const QObject* kontextus)
+{
+    ParancsTar& t = *ParancsTar::aktualis();
+    t.Kezelo("Kijellmind1", kontextus, [this] { Kijellmind1Click(); });
+    t.Kezelo("Vletlenszmok1", kontextus, [this] { Vletlenszmok1Click(); });
+    t.Kezelo("Mind1", kontextus, [this] { Mind1Click(true); });
+    for (const char* nev : {"Bontsszmai1", "Fixszmok1", "llandszmok1", "Vletlenszmok2"}) {
+        const int kind = t[nev]->data().toInt();
+        t.Kezelo(nev, kontextus, [this, kind] { SzamTorles(kind); });
+    }
+}
+
+bool SzamsorParancsok::TorlesJovahagyas(int kind)
+{
+    // Unsaved edits of the draws table are offered for saving first: what
+    // the question precedes may replace the table (a game switch, a restart).
+    p_.HuzasokV().HuzTorlesEng();
+    const SzamListak& l = szamListak();
+    TorlesHelyzet h;
+    h.BackFigyelmeztetes = BackFigyelmeztetesSzoveg(settings().BiztonsagiMentes);
+    h.Mentve = mainState().Mentve;
+    h.VanSzam = l.KijeloltSzamDb() + l.FixSzamDb() > 0;
+    h.VanVariacio = variationStore().BontSzelvszam > 0;
+    h.BontasBovites = bontasEgyseg().BontasBovites;
+    h.FeltetelJelzo = feltetelRekordok().FeltetelJelzo;
+    const std::optional<std::string> k = TorlesKerdes(kind, h);
+    const bool igen = !k || kerdes(utf8(*k));
+    // What is about to go is kept in the Back folder first; when it cannot
+    // be kept, it goes only if the user says so.
+    if (igen && !h.Mentve)
+        return H.BackMentese ? H.BackMentese() : true;
+    return igen;
+}
+
+bool SzamsorParancsok::SzamTorlesJovahagyas(int kind)
+{
+    if (H.VariacioFut && H.VariacioFut())
+        return false;
+    // In extension mode the lines stay for the numbers to come back to.
+    if (bontasEgyseg().BontasBovites)
+        return H.BovitesTorlesEng && H.BovitesTorlesEng();
+    if (!TorlesJovahagyas(kind))
+        return false;
+    // The question named the lines and the conditions: the lines would stand
+    // for other numbers, the conditions were set for the old selection.
+    if (variationStore().BontSzelvszam > 0 && H.VariacioTorlese)
+        H.VariacioTorlese();
+    if (feltetelRekordok().FeltetelJelzo && H.FeltetelekTorlese)
+        H.FeltetelekTorlese();
+    return true;
+}
+
+void SzamsorParancsok::SzamTorles(int kind)
+{
+    if (!SzamTorlesJovahagyas(kind))
+        return;
+    SzamListak& l = szamListak();
+    SzelvenyVezerlo& sz = p_.Szelveny();
+    const BovitesAllapot b = sz.Bovites();
+    TobbJelolesEredmeny r;
+    switch (kind) {
+    case 1: r = FixSzamokTorlese(l, game(), mainState(), b); break;
+    case 2: r = AllandoSzamokTorlese(l, game(), mainState(), b); break;
+    case 3: r = VeletlenSzamokTorlese(l, game(), mainState(), b); break;
+    default: r = KijeloltSzamokTorlese(l, game(), mainState(), b); break;
+    }
+    KijelolesMenuFrissites();
+    szamokValtozasa();
+    sz.JelolesekUtan(r);
+}
+
+void SzamsorParancsok::Mind1Click(bool menuPont)
+{
+    if (menuPont || !bontasEgyseg().BontasBovites) {
+        // The user's own clear keeps an extension: its lines wait for the
+        // numbers to come back.
+        if (!SzamTorlesJovahagyas(0))
+            return;
+    } else {
+        // A command that starts from an empty ticket (a sample, a file being
+        // opened) ends the extension: its lines go with the numbers.
+        if ((H.VariacioFut && H.VariacioFut()) || !TorlesJovahagyas(0))
+            return;
+        if (H.BovitesVege)
+            H.BovitesVege();
+        if ((variationStore().BontSzelvszam > 0 || variationStore().BontMatrixMeret > 0) && H.VariacioTorlese)
+            H.VariacioTorlese();
+        if (feltetelRekordok().FeltetelJelzo && H.FeltetelekTorlese)
+            H.FeltetelekTorlese();
+    }
+    SzelvenyVezerlo& sz = p_.Szelveny();
+    sz.JelolesekUtan(MindenSzamTorlese(szamListak(), game(), mainState(), sz.Bovites()));
+    KijelolesMenuFrissites();
+    szamokValtozasa();
+}
+
+void SzamsorParancsok::Kijellmind1Click()
+{
+    SzelvenyVezerlo& sz = p_.Szelveny();
+    if (!sz.ValtozasEngedelyezett())
+        return;
+    const TobbJelolesEredmeny r = KijelolesMind(szamListak(), game(), mainState(), sz.Bovites());
+    KijelolesMenuFrissites();
+    szamokValtozasa();
+    sz.JelolesekUtan(r);
+}
+
+void SzamsorParancsok::Vletlenszmok1Click()
+{
+    const SzamListak& l = szamListak();
+    const GameParams& g = game();
+    const BovitesAllapot bov = bovitesAllapot();
+    const int maximum = VeletlenSzamokMaximum(l, g, bov);
+    if (maximum < 1)
+        return;
+    int darab = 1;
+    // With one number left there is nothing to ask.
+    if (g.OsszesSzam - l.KijeloltSzamDb() - l.FixSzamDb() >= 2) {
+        darab = H.VeletlenDarab ? H.VeletlenDarab(maximum) : 0;
+        if (darab < 1)
+            return;
+    }
+    if (!p_.Szelveny().ValtozasEngedelyezett())
+        return;
+    VeletlenSzamokKijelolese(szamListak(), g, mainState(), std::min(darab, maximum), veletlen, bov);
+    KijelolesMenuFrissites();
+    szamokValtozasa();
+}
+
+void SzamsorParancsok::KijelolesMenuFrissites()
+{
+    const KijelolesMenu m = KijelolesMenuAllapot(szamListak(), game(), p_.Szelveny().Bovites());
+    QAction* a = kvx::Parancs("Kijellmind1");
+    a->setEnabled(m.Engedelyezett);
+    a->setToolTip(utf8(m.KijelolesTipp));
+    a->setStatusTip(utf8(m.KijelolesTipp));
+    // Random numbers can be added while numbers are free; in extension mode
+    // only up to the extended selection.
+    const BovitesAllapot bov = bovitesAllapot();
+    const KijelolesMenu vm = KijelolesMenuAllapot(szamListak(), game(), bov);
+    QAction* v = kvx::Parancs("Vletlenszmok1");
+    v->setEnabled(vm.Engedelyezett);
+    v->setToolTip(utf8(vm.VeletlenTipp));
+    v->setStatusTip(utf8(vm.VeletlenTipp));
+    // The clearing commands need numbers of their kind on the ticket.
+    const TorlesMenu t = TorlesMenuAllapot(szamListak());
+    const std::pair<const char*, const TorlesMenuPont*> torlesek[] = {
+        {"rls3", &t.Torles},      {"Mind1", &t.Mind},           {"Bontsszmai1", &t.Kijelolt},
+        {"Fixszmok1", &t.Fix},    {"llandszmok1", &t.Allando}, {"Vletlenszmok2", &t.Veletlen},
+    };
+    for (const auto& [nev, p] : torlesek) {
+        QAction* b = kvx::Parancs(nev);
+        b->setEnabled(p->Engedelyezett);
+        b->setToolTip(utf8(p->Tipp));
+        b->setStatusTip(utf8(p->Tipp));
+    }
+    // "Minden szám" is also the delete tool button, whose hint is the shorter one.
+    kvx::Parancs("Mind1")->setToolTip(utf8(t.Torles.Tipp));
+}
