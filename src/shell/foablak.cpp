@@ -40,7 +40,6 @@
 #include "app/ui/nevjegy.h"
 #include "app/ui/uzenetablak.h"
 #include "app/ui/uzenetek.h"
-#include "common/random_source.h"
 #include "conditions/ui/feltetelek.h"
 #include "conditions/ui/info.h"
 #include "draws/alternative_databases.h"
@@ -144,12 +143,6 @@ bool inditasiDobozok()
     return qEnvironmentVariableIsEmpty("KAVAREX_NO_STARTUP_BOXES");
 }
 
-// The program's random source as the number lists take it.
-int veletlen(int lo, int hi)
-{
-    return lo + LibraryRandom(randomSource(), hi - lo + 1);
-}
-
 // The main window's background in extension mode: the variation ticket's
 // colours fading in from the top, and the command's caption repeated
 // faintly across it, so that the mode shows between the windows at a glance.
@@ -205,7 +198,7 @@ TFoablak::TFoablak(const QString& programAllomany, const QStringList& args, QWid
             fo->Frissites();
     };
     SzelvenyVezerlo& sz = kvx::Program::aktualis().Szelveny();
-    connect(&sz, &SzelvenyVezerlo::szamokValtoztak, this, &TFoablak::FeltMenuAll);
+    connect(&sz, &SzelvenyVezerlo::szamokValtoztak, this, [](bool tulteli) { szamsor().FeltMenuAll(tulteli); });
     connect(&sz, &SzelvenyVezerlo::teljesVariacio, this, &TFoablak::SetStatusPanel2);
     VariacioVezerloBekotese();
     uzenetekAllapot().Tulajdonos = this;
@@ -341,7 +334,7 @@ void TFoablak::FormCreate(const QString& programAllomany, const QStringList& arg
     KavarexIni();
     s.UzenetekLog[17] = 1;
     SzelvLebont(true);
-    SzamsorrendKijelzes(s.SzamsorrendMod);
+    szamsor().SzamsorrendKijelzes(s.SzamsorrendMod);
     szamsor().KijelolesMenuFrissites();
     ListaPufferekLetrehozasa();
 
@@ -647,11 +640,8 @@ void TFoablak::MenuEpites()
             a = (*parancsok_)[p.Nev];
             hol->addAction(a);
         }
-        if (p.Fajta == PontFajta::Valaszto) {
+        if (p.Fajta == PontFajta::Valaszto)
             sorrendCsoport_->addAction(a);
-            const int mode = p.Tag;
-            connect(a, &QAction::triggered, this, [this, mode] { SetSzamsorrend(mode); });
-        }
         if (p.Eszkoztar)
             Eszkoztar->addAction(a);
     }
@@ -713,27 +703,6 @@ void TFoablak::MenuEpites()
         if (draws().AdatbazisBetoltve)
             kvx::Program::aktualis().HuzasokV().KeresesInditas();
     });
-    // The main ticket's display modes form one radio group.
-    auto* nezetek = new QActionGroup(this);
-    nezetek->setExclusive(true);
-    for (const char* nev : {"Normlalak1", "Hnyszorhztk1", "Hnyhzsta1", "Szmoksorrenje1"}) {
-        QAction* a = kvx::Parancs(nev);
-        a->setCheckable(true);
-        nezetek->addAction(a);
-        const int mod = a->data().toInt();
-        connect(a, &QAction::triggered, this, [mod] {
-            TFoszelveny* fo = szelvenyek().Foszelveny;
-            if (!fo)
-                return;
-            switch (mod) {
-            case 1: fo->HanyszorHuztakNezet(); break;
-            case 2: fo->HanyHuzasOtaNezet(); break;
-            case 3: fo->SzamsorrendNezet(); break;
-            default: fo->NormalNezet(); break;
-            }
-        });
-    }
-    kvx::Parancs("Normlalak1")->setChecked(true);
     AdatbazisParancsAllapot();
 
     JatekMenuEpites();
@@ -1024,38 +993,6 @@ void TFoablak::Mind1Click(bool menuPont)
 SzelvenyVezerlo& TFoablak::Szelveny()
 {
     return kvx::Program::aktualis().Szelveny();
-}
-
-void TFoablak::SetSzamsorrend(int mode)
-{
-    if (mode < 0 || mode > 3)
-        return;
-    if (mode == settings().SzamsorrendMod) {
-        SzamsorrendKijelzes(mode);
-        return;
-    }
-    // A new order renumbers the selection the lines point into.
-    if (!kvx::Program::aktualis().Szelveny().ValtozasEngedelyezett()) {
-        SzamsorrendKijelzes(settings().SzamsorrendMod);
-        return;
-    }
-    SzamsorrendKijelzes(mode);
-    Szamsorrend(szamListak(), game(), mainState(), mode, veletlen);
-    if (szamokValtozasa)
-        szamokValtozasa();
-    // An extension keeps its lines over the new order: they are listed
-    // with the numbers they now stand for.
-    const BontasEgyseg& u = bontasEgyseg();
-    if (u.BontasBovites && szamListak().KijeloltSzamDb() == u.BovitesKijeloltSzamDb &&
-        szamListak().FixSzamDb() == u.BovitesFixSzamDb)
-        Szelveny().BovitesVisszaallt();
-}
-
-void TFoablak::SzamsorrendKijelzes(int mode)
-{
-    settings().SzamsorrendMod = mode;
-    for (QAction* a : sorrendCsoport_->actions())
-        a->setChecked(a->data().toInt() == mode);
 }
 
 bool TFoablak::FormKeyDown(int key, Qt::KeyboardModifiers mods)
@@ -1458,7 +1395,7 @@ void TFoablak::AllomanyDialogusokLetrehozasa()
             f->OpcioBetoltes();
     });
     connect(&d, &TAllomanyDialogusok::betoltve, this, [this](const SzamsorKep& kep) {
-        SzamsorrendKijelzes(kep.SzamsorrendMod);
+        szamsor().SzamsorrendKijelzes(kep.SzamsorrendMod);
         szamsor().KijelolesMenuFrissites();
         if (szamokValtozasa)
             szamokValtozasa();
@@ -1509,6 +1446,12 @@ void TFoablak::SzamsorParancsokBekotese()
     h.VariacioTorlese = [] { kvx::Program::aktualis().Variacio().BontasTorlese(false); };
     h.FeltetelekTorlese = [] { kvx::Program::aktualis().Variacio().FeltetelekTorlese(); };
     h.BovitesVege = [] { kvx::Program::aktualis().Variacio().Import_log_false(); };
+    h.VanVariacio = [this] { return variacioAllapot_.BontSzelvszam > 0; };
+    h.FeltetelekBezarasa = [] {
+        if (formok().Feltetelek && formok().Feltetelek->isVisible())
+            formok().Feltetelek->close();
+    };
+    h.VariacioParancsokFrissitese = [] { kvx::Program::aktualis().VariacioParancsai().ParancsAllapotFrissites(); };
     sp.ParancsokBekotese(this);
 }
 
@@ -1517,7 +1460,7 @@ void TFoablak::PeldaParancsokBekotese()
     PeldaVezerlo& p = kvx::Program::aktualis().Pelda();
     PeldaVezerlo::Horgok& h = p.H;
     h.SzelvenyTorles = [] { szamsor().Mind1Click(); };
-    h.SzamsorrendKijelzes = [this](int mod) { SzamsorrendKijelzes(mod); };
+    h.SzamsorrendKijelzes = [](int mod) { szamsor().SzamsorrendKijelzes(mod); };
     h.KijelolesMenuFrissites = [] { szamsor().KijelolesMenuFrissites(); };
     h.SzamokValtozasa = [this] {
         if (szamokValtozasa)
@@ -1569,34 +1512,5 @@ void TFoablak::Ments3Click()
 
 void TFoablak::FeltMenuAll(bool on)
 {
-    tulteli_ = on;
-    // A number set is saved once its line is over-full (a stored variation
-    // will enable the save as well).
-    const bool mentes = on || variacioAllapot_.BontSzelvszam > 0;
-    const QString nincs = QStringLiteral(" Nincs mentésre váró adat ");
-    const std::pair<const char*, const char*> pontok[] = {
-        {"Mentsmsknt1", " Számsor, variáció, export állományok mentése "},
-        {"Ments3", " Számsor és feltételek mentése "},
-    };
-    for (const auto& [nev, tipp] : pontok) {
-        QAction* a = kvx::Parancs(nev);
-        const QString t = mentes ? QString::fromUtf8(tipp) : nincs;
-        a->setEnabled(mentes);
-        a->setToolTip(t);
-        a->setStatusTip(t);
-    }
-    // The conditions make sense only for an over-full line; while a
-    // variation is extended, only for the numbers it was made of.
-    if (const BontasEgyseg& u = bontasEgyseg(); u.BontasBovites)
-        on = szamListak().KijeloltSzamDb() == u.BovitesKijeloltSzamDb && szamListak().FixSzamDb() == u.BovitesFixSzamDb;
-    QAction* feltetelek = kvx::Parancs("Listzs1");
-    const QString ft = on ? QStringLiteral(" Feltételek kijelölése, hibapont beállítása ") : QStringLiteral(" Nincs kijelölt számsor ");
-    feltetelek->setEnabled(on);
-    feltetelek->setToolTip(ft);
-    feltetelek->setStatusTip(ft);
-    if (!on && formok().Feltetelek && formok().Feltetelek->isVisible())
-        formok().Feltetelek->close();
-    szamsor().KijelolesMenuFrissites();
-    // Start follows the line too.
-    kvx::Program::aktualis().VariacioParancsai().ParancsAllapotFrissites();
+    szamsor().FeltMenuAll(on);
 }

@@ -118,8 +118,8 @@ public:
     // already (a file open's clearing); closing the old table does not ask.
     void JatekValtas(int tag, bool kerdez, bool huzTorlesKerdezve = false);
 
-    // The commands that need a line with more numbers than one line of the
-    // game (the save commands); on: the main ticket's line is over-full.
+    // The commands that follow an over-full line, of the number commands
+    // (tickets/ui/szamsor_parancsok.h).
     void FeltMenuAll(bool on);
     // With true: all tip flags are set; with false: sets them all.
     bool UzenetekLogAllapot(bool mod);
@@ -133,8 +133,6 @@ public:
     // True when the key was used up (the draws list's row navigation).
     bool FormKeyDown(int key, Qt::KeyboardModifiers mods);
     void GombStatusTorles();
-
-    void SzamsorrendKijelzes(int mode);
 
     // Status bar: panel 0 free text, 1 the variation state, 2 other parts.
     void VariacioStatuszKiirasStatusBar(const kvx::VariacioAllapot& v, bool befejezett, bool allapotSzoveg);
@@ -182,7 +180,6 @@ private:
     // rebuild, builds the tickets for the current game and loads its draws.
     void SzelvLebont(bool rebuild);
     void FormKeyUp();
-    void SetSzamsorrend(int mode);
     void SetStatusPanel2(const QString& szoveg);
     // Variation commands: the handlers live in the variation's command
     // object (variation/ui/variacio_parancsok.h); here are its hooks, the
@@ -251,7 +248,6 @@ private:
     kvx::platform::FutoPeldany* peldany_ = nullptr;
     // The main window's rectangle at the last follow; unset until shown.
     std::optional<QRect> kovetesHely_;
-    bool tulteli_ = false;
     // A game switch's question has offered the unsaved draws for saving.
     bool huzTorlesKerdezve_ = false;
     // The open dialog loaded a variation.

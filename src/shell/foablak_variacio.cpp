@@ -43,21 +43,21 @@ void TFoablak::VariacioVezerloBekotese()
         if (fo)
             fo->Listzs1Click();
     };
-    vp.FoszelvenyTulteli = [fo] { return fo && fo->tulteli_; };
+    SzamsorParancsok& sp = Program::aktualis().SzamsorParancsai();
+    vp.FoszelvenyTulteli = [fo, &sp] { return fo && sp.Tulteli(); };
     vp.MentesDialogus = [fo] {
         if (!fo)
             return;
         fo->AllomanyDialogusAllapotFrissites();
         fo->AllomanyDialogusok->AllomanyDialogus(kvx::ModMentes, QStringLiteral("top"), false);
     };
-    SzamsorParancsok& sp = Program::aktualis().SzamsorParancsai();
     vp.SzelvenyTorles = [fo, &sp] {
         if (fo)
             sp.Mind1Click();
     };
-    vp.SzamsorrendKijelzes = [fo](int mod) {
+    vp.SzamsorrendKijelzes = [fo, &sp](int mod) {
         if (fo)
-            fo->SzamsorrendKijelzes(mod);
+            sp.SzamsorrendKijelzes(mod);
     };
     vp.SzamokFrissitese = [fo, &sp] {
         if (!fo)
@@ -104,6 +104,6 @@ void TFoablak::bovitesKijelzes()
         f->SetFeltetelekKijelzes();
     }
     // The number commands follow the counts the extension keeps.
-    FeltMenuAll(SzamsorTulteli(szamListak(), game()));
+    Program::aktualis().SzamsorParancsai().FeltMenuAll(SzamsorTulteli(szamListak(), game()));
     VariacioStatuszFrissites();
 }

@@ -1,6 +1,7 @@
 #include "tickets/ui/szamsor_parancsok.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QString>
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 #include <utility>
 
 #include "app/game_table.h"
+#include "app/main_menu.h"
 #include "app/main_state.h"
 #include "app/settings.h"
 #include "app/settings_dialog.h"
@@ -18,7 +20,9 @@
 #include "common/random_source.h"
 #include "draws/ui/huzasok_vezerlo.h"
 #include "tickets/number_lists.h"
+#include "tickets/ui/foszelveny.h"
 #include "tickets/ui/szelveny_vezerlo.h"
+#include "tickets/ui/szelvenyek.h"
 
 using namespace kvx;
 
@@ -82,6 +86,35 @@ void SzamsorParancsok::ParancsokBekotese(const QObject* kontextus)
         const int kind = t[nev]->data().toInt();
         t.Kezelo(nev, kontextus, [this, kind] { SzamTorles(kind); });
     }
+    // A new registry is a new main window: its line is not over-full yet.
+    tulteli_ = false;
+    for (const FomenuPont& p : FomenuPontok()) {
+        if (p.Fajta != PontFajta::Valaszto)
+            continue;
+        const int mode = p.Tag;
+        t.Kezelo(p.Nev, kontextus, [this, mode] { SetSzamsorrend(mode); });
+    }
+    // The main ticket's display modes form one radio group.
+    auto* nezetek = new QActionGroup(&t);
+    nezetek->setExclusive(true);
+    for (const char* nev : {"Normlalak1", "Hnyszorhztk1", "Hnyhzsta1", "Szmoksorrenje1"}) {
+        QAction* a = t[nev];
+        a->setCheckable(true);
+        nezetek->addAction(a);
+        const int mod = a->data().toInt();
+        t.Kezelo(nev, kontextus, [mod] {
+            TFoszelveny* fo = szelvenyek().Foszelveny;
+            if (!fo)
+                return;
+            switch (mod) {
+            case 1: fo->HanyszorHuztakNezet(); break;
+            case 2: fo->HanyHuzasOtaNezet(); break;
+            case 3: fo->SzamsorrendNezet(); break;
+            default: fo->NormalNezet(); break;
+            }
+        });
+    }
+    t["Normlalak1"]->setChecked(true);
 }
 
 bool SzamsorParancsok::TorlesJovahagyas(int kind)
@@ -230,4 +263,73 @@ void SzamsorParancsok::KijelolesMenuFrissites()
     }
     // "Minden szám" is also the delete tool button, whose hint is the shorter one.
     kvx::Parancs("Mind1")->setToolTip(utf8(t.Torles.Tipp));
+}
+
+void SzamsorParancsok::SetSzamsorrend(int mode)
+{
+    if (mode < 0 || mode > 3)
+        return;
+    if (mode == settings().SzamsorrendMod) {
+        SzamsorrendKijelzes(mode);
+        return;
+    }
+    // A new order renumbers the selection the lines point into.
+    SzelvenyVezerlo& sz = p_.Szelveny();
+    if (!sz.ValtozasEngedelyezett()) {
+        SzamsorrendKijelzes(settings().SzamsorrendMod);
+        return;
+    }
+    SzamsorrendKijelzes(mode);
+    Szamsorrend(szamListak(), game(), mainState(), mode, veletlen);
+    szamokValtozasa();
+    // An extension keeps its lines over the new order: they are listed
+    // with the numbers they now stand for.
+    const BontasEgyseg& u = bontasEgyseg();
+    if (u.BontasBovites && szamListak().KijeloltSzamDb() == u.BovitesKijeloltSzamDb &&
+        szamListak().FixSzamDb() == u.BovitesFixSzamDb)
+        sz.BovitesVisszaallt();
+}
+
+void SzamsorParancsok::SzamsorrendKijelzes(int mode)
+{
+    settings().SzamsorrendMod = mode;
+    for (const FomenuPont& p : FomenuPontok())
+        if (p.Fajta == PontFajta::Valaszto)
+            if (QAction* a = ParancsTar::aktualis()->Keres(p.Nev))
+                a->setChecked(a->data().toInt() == mode);
+}
+
+void SzamsorParancsok::FeltMenuAll(bool on)
+{
+    tulteli_ = on;
+    // A number set is saved once its line is over-full (a stored variation
+    // will enable the save as well).
+    const bool mentes = on || (H.VanVariacio && H.VanVariacio());
+    const QString nincs = QStringLiteral(" Nincs mentésre váró adat ");
+    const std::pair<const char*, const char*> pontok[] = {
+        {"Mentsmsknt1", " Számsor, variáció, export állományok mentése "},
+        {"Ments3", " Számsor és feltételek mentése "},
+    };
+    for (const auto& [nev, tipp] : pontok) {
+        QAction* a = kvx::Parancs(nev);
+        const QString t = mentes ? QString::fromUtf8(tipp) : nincs;
+        a->setEnabled(mentes);
+        a->setToolTip(t);
+        a->setStatusTip(t);
+    }
+    // The conditions make sense only for an over-full line; while a
+    // variation is extended, only for the numbers it was made of.
+    if (const BontasEgyseg& u = bontasEgyseg(); u.BontasBovites)
+        on = szamListak().KijeloltSzamDb() == u.BovitesKijeloltSzamDb && szamListak().FixSzamDb() == u.BovitesFixSzamDb;
+    QAction* feltetelek = kvx::Parancs("Listzs1");
+    const QString ft = on ? QStringLiteral(" Feltételek kijelölése, hibapont beállítása ") : QStringLiteral(" Nincs kijelölt számsor ");
+    feltetelek->setEnabled(on);
+    feltetelek->setToolTip(ft);
+    feltetelek->setStatusTip(ft);
+    if (!on && H.FeltetelekBezarasa)
+        H.FeltetelekBezarasa();
+    KijelolesMenuFrissites();
+    // Start follows the line too.
+    if (H.VariacioParancsokFrissitese)
+        H.VariacioParancsokFrissitese();
 }

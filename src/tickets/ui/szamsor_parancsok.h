@@ -56,8 +56,9 @@ public:
     };
     Horgok H;
 
-    // Registers the handlers in the current command registry; the
-    // connections end with `kontextus`.
+    // Registers the handlers in the current command registry (the
+    // connections end with `kontextus`) and makes the main ticket's views
+    // one radio group, the normal view checked.
     void ParancsokBekotese(const QObject* kontextus);
 
     // "Kijelölés mind": every free number is selected.
@@ -77,10 +78,20 @@ public:
     bool SzamTorlesJovahagyas(int kind);
     // The selection and clearing commands follow the ticket.
     void KijelolesMenuFrissites();
+    // The number order radio items: SetSzamsorrend is the user's choice,
+    // SzamsorrendKijelzes only shows (and keeps) the mode.
+    void SetSzamsorrend(int mode);
+    void SzamsorrendKijelzes(int mode);
+    // The commands that need a line with more numbers than one line of the
+    // game (the save commands); on: the main ticket's line is over-full.
+    void FeltMenuAll(bool on);
+    // What the last FeltMenuAll was told.
+    bool Tulteli() const { return tulteli_; }
 
 private:
     bool kerdes(const QString& q) const;
     void szamokValtozasa() const;
 
     kvx::Program& p_;
+    bool tulteli_ = false;
 };
