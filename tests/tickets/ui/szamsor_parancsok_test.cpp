@@ -1,0 +1,144 @@
+// The main ticket's number commands without the main window: the clearing
+// commands ask, keep the backup and drop the variation's lines in their
+// order through the hooks, and the number order items show the mode.
+#include "tickets/ui/szamsor_parancsok.h"
+
+#include "app/game_table.h"
+#include "app/main_menu.h"
+#include "app/main_state.h"
+#include "app/settings.h"
+#include "app/ui/parancs_tar.h"
+#include "app/ui/program.h"
+#include "tickets/number_lists.h"
+
+#include <QAction>
+#include <QMainWindow>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace kvx;
+
+class SzamsorParancsokTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        tar_ = new ParancsTar(&ablak_);
+        // The "Törlés" submenu's action is the shell's, made with its menu.
+        auto* torles = new QAction(&ablak_);
+        torles->setObjectName(QStringLiteral("rls3"));
+        tar_->Felvesz(torles);
+        JatekParameterek(game());
+        ListakInicializalasa(szamListak(), game(), mainState());
+        SzamsorParancsok::Horgok& h = sp().H;
+        h.Kerdes = [this](const QString&) {
+            lepesek_.push_back("kerdes");
+            return igen_;
+        };
+        h.BackMentese = [this] {
+            lepesek_.push_back("back");
+            return true;
+        };
+        h.VariacioFut = [this] { return fut_; };
+        h.BovitesTorlesEng = [this] {
+            lepesek_.push_back("bovitesKerdes");
+            return true;
+        };
+        h.VariacioTorlese = [this] { lepesek_.push_back("sorok"); };
+        h.FeltetelekTorlese = [this] { lepesek_.push_back("feltetelek"); };
+        h.BovitesVege = [this] { lepesek_.push_back("bovitesVege"); };
+        h.SzamokValtozasa = [this] { lepesek_.push_back("rajz"); };
+        sp().ParancsokBekotese(&ablak_);
+        sp().KijelolesMenuFrissites();
+    }
+
+    SzamsorParancsok& sp() { return program_.SzamsorParancsai(); }
+    // Every number selected, as "Kijelölés mind" leaves the ticket, unsaved.
+    void mindKijelolve()
+    {
+        Parancs("Kijellmind1")->trigger();
+        mainState().Mentve = false;
+        lepesek_.clear();
+    }
+
+    Program program_;
+    QMainWindow ablak_;
+    ParancsTar* tar_ = nullptr;
+    std::vector<std::string> lepesek_;
+    bool igen_ = true;
+    bool fut_ = false;
+};
+
+TEST_F(SzamsorParancsokTest, ClearingAsksKeepsTheBackupThenDropsTheLinesAndConditions)
+{
+    mindKijelolve();
+    ASSERT_EQ(szamListak().KijeloltSzamDb(), game().OsszesSzam);
+    EXPECT_TRUE(Parancs("Mind1")->isEnabled());
+    variationStore().BontSzelvszam = 3;
+    feltetelRekordok().FeltetelJelzo = true;
+
+    igen_ = false;
+    Parancs("Mind1")->trigger();
+    EXPECT_EQ(lepesek_, (std::vector<std::string>{"kerdes"}));
+    EXPECT_EQ(szamListak().KijeloltSzamDb(), game().OsszesSzam);
+
+    igen_ = true;
+    lepesek_.clear();
+    Parancs("Mind1")->trigger();
+    EXPECT_EQ(lepesek_, (std::vector<std::string>{"kerdes", "back", "sorok", "feltetelek", "rajz"}));
+    EXPECT_EQ(szamListak().KijeloltSzamDb(), 0);
+    // With nothing left to clear, the clearing commands switch off.
+    EXPECT_FALSE(Parancs("Mind1")->isEnabled());
+    EXPECT_FALSE(Parancs("Bontsszmai1")->isEnabled());
+    EXPECT_TRUE(Parancs("Kijellmind1")->isEnabled());
+}
+
+TEST_F(SzamsorParancsokTest, ARunningVariationKeepsTheNumbersWithoutAQuestion)
+{
+    mindKijelolve();
+    fut_ = true;
+    ASSERT_TRUE(Parancs("Bontsszmai1")->isEnabled());
+    Parancs("Bontsszmai1")->trigger();
+    sp().Mind1Click(false);
+    EXPECT_TRUE(lepesek_.empty());
+    EXPECT_EQ(szamListak().KijeloltSzamDb(), game().OsszesSzam);
+}
+
+TEST_F(SzamsorParancsokTest, InExtensionModeTheUsersClearKeepsTheLinesAndAnEmptyTicketEndsTheExtension)
+{
+    mindKijelolve();
+    bontasEgyseg().BontasBovites = true;
+    variationStore().BontSzelvszam = 3;
+    sp().Mind1Click(true);
+    EXPECT_EQ(lepesek_, (std::vector<std::string>{"bovitesKerdes", "rajz"}));
+    EXPECT_EQ(szamListak().KijeloltSzamDb(), 0);
+
+    bontasEgyseg().BontasBovites = false;
+    mindKijelolve();
+    bontasEgyseg().BontasBovites = true;
+    sp().Mind1Click(false);
+    EXPECT_EQ(lepesek_, (std::vector<std::string>{"kerdes", "back", "bovitesVege", "sorok", "rajz"}));
+    EXPECT_EQ(szamListak().KijeloltSzamDb(), 0);
+}
+
+TEST_F(SzamsorParancsokTest, TheNumberOrderItemShowsTheModeChosen)
+{
+    std::vector<QAction*> sorrend;
+    for (const FomenuPont& p : FomenuPontok())
+        if (p.Fajta == PontFajta::Valaszto)
+            sorrend.push_back(Parancs(p.Nev));
+    ASSERT_GE(sorrend.size(), 2u);
+    for (QAction* a : sorrend) {
+        const int mod = a->data().toInt();
+        a->trigger();
+        EXPECT_EQ(settings().SzamsorrendMod, mod) << a->objectName().toStdString();
+        for (QAction* b : sorrend)
+            EXPECT_EQ(b->isChecked(), b == a) << b->objectName().toStdString();
+    }
+}
+
+}  // namespace
