@@ -18,6 +18,7 @@
 #include "conditions/ui/feltetelek.h"
 #include "conditions/variation_options.h"
 #include "tickets/number_lists.h"
+#include "tickets/ui/szamsor_parancsok.h"
 #include "tickets/ui/foszelveny.h"
 #include "tickets/ui/szelvenyek.h"
 #include "variation/generation_run.h"
@@ -83,7 +84,7 @@ TEST_F(AblakElhelyezesTest, AtTextSize14TheMainRoadWindowsLeaveEachOtherFree)
     // Twelve numbers on the main ticket, the conditions window, a run.
     for (int n : {3, 9, 14, 22, 27, 31, 40, 48, 55, 61, 77, 88})
         SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
-    window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
+    kvx::Program::aktualis().SzamsorParancsai().FeltMenuAll(SzamsorTulteli(szamListak(), game()));
     TFeltetelek* feltetelek = formok().Feltetelek;
     feltetelek->FeltetelStart();
     feltetelRekordok().Hibapont = 1;

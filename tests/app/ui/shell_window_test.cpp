@@ -22,6 +22,7 @@
 #include "variation/ui/bontlista.h"
 #include "variation/ui/bontteszt.h"
 #include "tickets/number_lists.h"
+#include "tickets/ui/szamsor_parancsok.h"
 #include "tickets/ui/foszelveny.h"
 #include "tickets/ui/szelvenyek.h"
 
@@ -351,7 +352,7 @@ TEST_F(ShellTest, MenuImageForReview)
 TEST_F(ShellTest, GameChangeUnticksTheVariationOptions)
 {
     for (int n : {3, 9, 14, 22, 27, 31, 40, 48}) kvx::SzamJeloles(kvx::szamListak(), kvx::game(), kvx::mainState(), n, 0, false);
-    window_->FeltMenuAll(kvx::SzamsorTulteli(kvx::szamListak(), kvx::game()));
+    kvx::Program::aktualis().SzamsorParancsai().FeltMenuAll(kvx::SzamsorTulteli(kvx::szamListak(), kvx::game()));
     TFeltetelek* f = formok().Feltetelek;
     ASSERT_NE(f, nullptr);
     f->FeltetelStart();

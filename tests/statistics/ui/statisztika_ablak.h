@@ -11,6 +11,7 @@
 #include "conditions/condition_records.h"
 #include "statistics/ui/statisztika.h"
 #include "tickets/number_lists.h"
+#include "tickets/ui/szamsor_parancsok.h"
 #include "variation/ui/bontas.h"
 
 #include <QApplication>
@@ -74,7 +75,7 @@ protected:
     {
         for (int n : szamok)
             SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
-        window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
+        kvx::Program::aktualis().SzamsorParancsai().FeltMenuAll(SzamsorTulteli(szamListak(), game()));
         feltetelRekordok().Hibapont = hibapont;
         Valaszolo v(QStringList{});
         window_->Akcio(QStringLiteral("Start1"))->trigger();

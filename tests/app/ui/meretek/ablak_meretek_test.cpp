@@ -25,6 +25,7 @@
 #include "draws/ui/huzlista.h"
 #include "statistics/ui/statisztika.h"
 #include "tickets/number_lists.h"
+#include "tickets/ui/szamsor_parancsok.h"
 #include "tickets/ui/bontszelveny.h"
 #include "tickets/ui/foszelveny.h"
 #include "tickets/ui/szelvenyek.h"
@@ -115,7 +116,7 @@ protected:
     {
         for (int n : {3, 9, 14, 22, 27, 31, 40, 48})
             SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
-        window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
+        kvx::Program::aktualis().SzamsorParancsai().FeltMenuAll(SzamsorTulteli(szamListak(), game()));
     }
     // A variation of the marked numbers with one error point, made with Start.
     void variacio()
