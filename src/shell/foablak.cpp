@@ -990,11 +990,6 @@ void TFoablak::Mind1Click(bool menuPont)
     szamsor().Mind1Click(menuPont);
 }
 
-SzelvenyVezerlo& TFoablak::Szelveny()
-{
-    return kvx::Program::aktualis().Szelveny();
-}
-
 bool TFoablak::FormKeyDown(int key, Qt::KeyboardModifiers mods)
 {
     mainState().BillentyuMod = 0;

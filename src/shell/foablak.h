@@ -140,8 +140,6 @@ public:
 
     // "Minden szám" of the number commands (tickets/ui/szamsor_parancsok.h).
     void Mind1Click(bool menuPont = false);
-    // The main ticket's lists and their extension state.
-    static SzelvenyVezerlo& Szelveny();
     // The size path of the settings' reset: restarts with size 8 + 2 * index.
     void Reset1Click(bool meretJelzo, int index);
     // The text size of a restart whose close went through: the program body
