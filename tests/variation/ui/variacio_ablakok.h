@@ -1,0 +1,234 @@
+#pragma once
+// What the variation's windows need, built without the main window: a plain
+// parent window with the placement service, the command registry, the
+// program's folders under a temporary program file, the tickets of the
+// current game, the windows below the variation that its wiring takes (the
+// conditions, the draws list and range dialog, the information window) and
+// the variation's own windows, wired as the program wires them.
+//
+// The hooks the main window would set on the variation's commands are
+// recorders here: the status bar, the save dialog, the main ticket's
+// clearing and its number order only count their calls; the conditions
+// command opens the conditions window as the main window's command does,
+// and the main ticket's over-full line is what SzamokValtoztak last read.
+//
+// FutasAblakokAlap is the test base of the run, list and extension tests on
+// it: quiet settings and a run of twelve 5/90 numbers with one error point.
+#include "app/folders.h"
+#include "app/game_table.h"
+#include "app/main_state.h"
+#include "app/settings.h"
+#include "app/ui/ablak_elhelyezes.h"
+#include "app/ui/parancs_tar.h"
+#include "app/ui/program.h"
+#include "app/ui/valaszolo.h"
+#include "app/workers.h"
+#include "conditions/condition_records.h"
+#include "conditions/ui/feltetelek.h"
+#include "conditions/ui/info.h"
+#include "draws/ui/huzlista.h"
+#include "draws/ui/huzszama.h"
+#include "tickets/number_lists.h"
+#include "tickets/ui/foszelveny.h"
+#include "tickets/ui/szelvenyek.h"
+#include "variation/ui/bontas.h"
+#include "variation/ui/bontellszelveny.h"
+#include "variation/ui/bontlista.h"
+#include "variation/ui/bontteszt.h"
+#include "variation/ui/teszt_vezerlo.h"
+#include "variation/ui/variacio_parancsok.h"
+#include "variation/ui/variacio_vezerlo.h"
+
+#include <QAction>
+#include <QFontMetrics>
+#include <QMainWindow>
+#include <QPointer>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace kvx::teszt {
+
+class VariacioAblakok {
+public:
+    // `programAllomany` stands for the executable: the program's folders
+    // are made beside it.
+    VariacioAblakok(kvx::Program& p, const QString& programAllomany) : p_(p)
+    {
+        // The controllers first, in the order the program makes them: their
+        // handlers answer the signals before any window's.
+        p.HuzasokV();
+        p.Szelveny();
+        p.Variacio();
+        p.Teszt();
+        BontEllSzelvenyBekotes();
+        VariacioParancsok& vp = p.VariacioParancsai();
+        vp.StatuszFrissites = [this] { ++StatuszFrissitesek; };
+        vp.FeltetelekMegnyitasa = [this] {
+            ++FeltetelekMegnyitasok;
+            // As the conditions command: a stopped, paused or unfinished
+            // variation is edited as an extension.
+            p_.VariacioParancsai().MegszakitatottStatus();
+            if (Feltetelek)
+                Feltetelek->FeltetelStart();
+        };
+        vp.FoszelvenyTulteli = [this] { return Tulteli; };
+        vp.MentesDialogus = [this] { ++MentesDialogusok; };
+        vp.SzelvenyTorles = [this] { ++SzelvenyTorlesek; };
+        vp.SzamsorrendKijelzes = [this](int mod) { Szamsorrendek.push_back(mod); };
+        vp.SzamokFrissitese = [] {
+            if (TFoszelveny* fo = szelvenyek().Foszelveny)
+                fo->Frissites();
+        };
+        // The run window's Teszt button starts the test.
+        QObject::connect(&vp, &VariacioParancsok::futasUtan, &Foablak, [](FutasUtaniLepes l) {
+            if (l == FutasUtaniLepes::Teszt)
+                kvx::Program::aktualis().Teszt().TesztParancs();
+        });
+
+        Folders& f = p.Konyvtarak;
+        Settings& s = p.Beallitasok;
+        KonyvtarakBeallitasa(f, programAllomany.toStdString());
+        const int sorMagassag = QFontMetrics(Foablak.font()).boundingRect(QStringLiteral("Í")).height();
+        SzelvIniAlap(s, p.Jatek, p.Fo, sorMagassag);
+        KonyvtarakLetrehozasa(f);
+        UtolsoKonyvtarakAlap(f);
+        SzelvenyMeretekBeallitasa(s, sorMagassag);
+        JatekKonyvtarakBeallitasa(f, p.Jatek.LottoIndex);
+
+        Foablak.setObjectName(QStringLiteral("Foablak"));
+        new kvx::ParancsTar(&Foablak);
+        vp.ParancsokBekotese();
+        new kvx::AblakElhelyezes(&Foablak);
+
+        // The tickets of the current game.
+        JatekParameterek(p.Jatek);
+        SzelvenyekLetrehozasa(&Foablak);
+        ListakInicializalasa(p.Szamok, p.Jatek, p.Fo);
+
+        QWidget* szulo = &Foablak;
+        VariacioVezerlo* v = &p.Variacio();
+        Feltetelek = new TFeltetelek(szulo);
+        // The conditions window knows the variation it stands beside.
+        Feltetelek->Variacio = [v] { return v->Kep(); };
+        Feltetelek->VariacioFut = [v] { return v->Fut(); };
+        Feltetelek->VariacioTorlesEng = [v] { return v->TorlesEng2(); };
+        Feltetelek->VariacioTorles = [v] { v->BontasTorlese(false); };
+        QObject::connect(v, &VariacioVezerlo::feltetelekTorolve, Feltetelek.data(), [w = Feltetelek.data()] {
+            w->BeolvFeltKijelolese();
+            w->SetFeltetelJelzo(kvx::Program::aktualis().Feltetelek.FeltetelJelzo);
+        });
+        Feltetelek->SetFeltetelJelzo(p.Feltetelek.FeltetelJelzo);
+        HuzLista = new THuzLista(p.HuzasokV(), szulo);
+        BontLista = new TBontLista(*v, szulo);
+        Bontas = new TBontas(*v, szulo);
+        HuzSzama = new THuzSzama(p.HuzasokV(), szulo);
+        Info = new TInfo(szulo);
+        Info->VanSor = [v] { return v->Kep().LefoglaltSorok > 0; };
+        QObject::connect(v, &VariacioVezerlo::valtozott, Info.data(), &TInfo::DiagramAllapot);
+        BontTeszt = new TBontTeszt(p.Teszt(), *v, szulo);
+        QObject::connect(v, &VariacioVezerlo::torles, BontTeszt.data(), &QWidget::close);
+        VariacioAblakokBekotese({Feltetelek, BontLista, Bontas, HuzSzama, HuzLista, Info});
+        p.Teszt().BefejezetlenKerdes = [](const QString& kerdes) {
+            return kvx::Program::aktualis().VariacioParancsai().BefejezetlenKerdes(kerdes);
+        };
+        p.Teszt().AblakokBekotese(BontTeszt, HuzSzama);
+        Foablak.show();
+    }
+    ~VariacioAblakok()
+    {
+        SzelvenyekLebontasa();
+        VariacioParancsok& vp = p_.VariacioParancsai();
+        vp.StatuszFrissites = {};
+        vp.FeltetelekMegnyitasa = {};
+        vp.FoszelvenyTulteli = {};
+        vp.MentesDialogus = {};
+        vp.SzelvenyTorles = {};
+        vp.SzamsorrendKijelzes = {};
+        vp.SzamokFrissitese = {};
+        p_.Teszt().BefejezetlenKerdes = {};
+    }
+    VariacioAblakok(const VariacioAblakok&) = delete;
+    VariacioAblakok& operator=(const VariacioAblakok&) = delete;
+
+    // The main ticket's line changed: as the main window does, the
+    // variation's commands follow whether it is over-full.
+    void SzamokValtoztak()
+    {
+        Tulteli = SzamsorTulteli(p_.Szamok, p_.Jatek);
+        p_.VariacioParancsai().ParancsAllapotFrissites();
+    }
+    QAction* Parancs(const char* nev) const { return kvx::Parancs(nev); }
+
+    // Declared first: the windows are its children and go with it.
+    QMainWindow Foablak;
+    QPointer<TFeltetelek> Feltetelek;
+    QPointer<THuzLista> HuzLista;
+    QPointer<TBontLista> BontLista;
+    QPointer<TBontas> Bontas;
+    QPointer<THuzSzama> HuzSzama;
+    QPointer<TInfo> Info;
+    QPointer<TBontTeszt> BontTeszt;
+
+    // What the main window's hooks were asked for.
+    int StatuszFrissitesek = 0;
+    int FeltetelekMegnyitasok = 0;
+    int MentesDialogusok = 0;
+    int SzelvenyTorlesek = 0;
+    std::vector<int> Szamsorrendek;
+    bool Tulteli = false;
+
+private:
+    kvx::Program& p_;
+};
+
+class FutasAblakokAlap : public ::testing::Test {
+protected:
+    // A fresh program state for every test.
+    kvx::Program program_;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir_.isValid());
+        ablakok_ = std::make_unique<VariacioAblakok>(program_, dir_.filePath("kavarex"));
+        settings().JovahagyasVariacio = false;
+        settings().UzenetekLog.fill(0);
+        settings().AutomatikusNev = false;
+    }
+    void TearDown() override
+    {
+        szelvenyek().Uzenet = {};
+        if (TBontas* b = ablakok_ ? ablakok_->Bontas.data() : nullptr)
+            b->BontasMegszakitasa();
+        varj([] { return szalak().Tetlen(); }, 60000);
+        ablakok_.reset();
+    }
+    QAction* a(const char* nev) const { return kvx::Parancs(nev); }
+
+    // Marks twelve numbers of 5/90 on the main ticket, as a user would.
+    void tizenketSzam()
+    {
+        for (int n : {3, 9, 14, 22, 27, 31, 40, 48, 55, 61, 77, 88})
+            SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
+        // The main ticket tells the main window about its numbers this way.
+        ablakok_->SzamokValtoztak();
+    }
+    // Runs the marked numbers with one error point and waits for the end.
+    void futtatas()
+    {
+        feltetelRekordok().Hibapont = 1;
+        Valaszolo v(QStringList{});
+        a("Start1")->trigger();
+        TBontas* b = ablakok_->Bontas;
+        ASSERT_TRUE(varj([b] { return !b->Fut() && szalak().Tetlen(); }, 120000));
+        ASSERT_GT(variationStore().BontSzelvszam, 0);
+    }
+
+    QTemporaryDir dir_;
+    std::unique_ptr<VariacioAblakok> ablakok_;
+};
+
+}  // namespace kvx::teszt
