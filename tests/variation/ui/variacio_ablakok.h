@@ -1,8 +1,8 @@
 #pragma once
 // What the variation's windows need, built without the main window: a plain
 // parent window with the placement service, the command registry, the
-// program's folders under a temporary program file, the tickets of the
-// current game, the windows below the variation that its wiring takes (the
+// program's folders under a temporary program file, the wait window, the
+// tickets of the current game, the windows below the variation that its wiring takes (the
 // conditions, the draws list and range dialog, the information window) and
 // the variation's own windows, wired as the program wires them.
 //
@@ -21,6 +21,7 @@
 #include "app/ui/ablak_elhelyezes.h"
 #include "app/ui/parancs_tar.h"
 #include "app/ui/program.h"
+#include "app/ui/uzenetablak.h"
 #include "app/ui/valaszolo.h"
 #include "app/workers.h"
 #include "conditions/condition_records.h"
@@ -111,6 +112,8 @@ public:
 
         QWidget* szulo = &Foablak;
         VariacioVezerlo* v = &p.Variacio();
+        UzenetAblak = new kvx::TUzenetAblak(szulo);
+        p.VarakozoAblak = UzenetAblak;
         Feltetelek = new TFeltetelek(szulo);
         // The conditions window knows the variation it stands beside.
         Feltetelek->Variacio = [v] { return v->Kep(); };
@@ -165,6 +168,7 @@ public:
 
     // Declared first: the windows are its children and go with it.
     QMainWindow Foablak;
+    QPointer<kvx::TUzenetAblak> UzenetAblak;
     QPointer<TFeltetelek> Feltetelek;
     QPointer<THuzLista> HuzLista;
     QPointer<TBontLista> BontLista;
