@@ -11,6 +11,8 @@
 // clearing and its number order only count their calls; the conditions
 // command opens the conditions window as the main window's command does,
 // and the main ticket's over-full line is what SzamokValtoztak last read.
+// The run window's Teszt button is the main window's to answer: nothing
+// here starts the test from it.
 //
 // FutasAblakokAlap is the test base of the run, list and extension tests on
 // it: quiet settings and a run of twelve 5/90 numbers with one error point.
@@ -84,11 +86,6 @@ public:
             if (TFoszelveny* fo = szelvenyek().Foszelveny)
                 fo->Frissites();
         };
-        // The run window's Teszt button starts the test.
-        QObject::connect(&vp, &VariacioParancsok::futasUtan, &Foablak, [](FutasUtaniLepes l) {
-            if (l == FutasUtaniLepes::Teszt)
-                kvx::Program::aktualis().Teszt().TesztParancs();
-        });
 
         Folders& f = p.Konyvtarak;
         Settings& s = p.Beallitasok;
