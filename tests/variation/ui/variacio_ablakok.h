@@ -2,17 +2,18 @@
 // What the variation's windows need, built without the main window: a plain
 // parent window with the placement service, the command registry, the
 // program's folders under a temporary program file, the wait window, the
-// tickets of the current game, the windows below the variation that its wiring takes (the
-// conditions, the draws list and range dialog, the information window) and
-// the variation's own windows, wired as the program wires them.
+// tickets of the current game, the windows below the variation that its
+// wiring takes (the conditions, the draws list and range dialog, the
+// information window) and the variation's own windows, wired to each other
+// as the program wires them.
 //
-// The hooks the main window would set on the variation's commands are
-// recorders here: the status bar, the save dialog, the main ticket's
-// clearing and its number order only count their calls; the conditions
-// command opens the conditions window as the main window's command does,
-// and the main ticket's over-full line is what SzamokValtoztak last read.
-// The run window's Teszt button is the main window's to answer: nothing
-// here starts the test from it.
+// Of the hooks the main window sets on the variation's commands only two
+// are set: the main ticket's over-full line is what SzamokValtoztak last
+// read, and the conditions command opens the conditions window as the main
+// window's command does. The others (status bar, save dialog, the main
+// ticket's clearing, number order and repaint) stay unset, which the
+// commands take as nothing to do; the run window's Teszt button is the main
+// window's to answer, so nothing here starts the test from it.
 //
 // FutasAblakokAlap is the test base of the run, list and extension tests on
 // it: quiet settings and a run of twelve 5/90 numbers with one error point.
@@ -32,7 +33,6 @@
 #include "draws/ui/huzlista.h"
 #include "draws/ui/huzszama.h"
 #include "tickets/number_lists.h"
-#include "tickets/ui/foszelveny.h"
 #include "tickets/ui/szelvenyek.h"
 #include "variation/ui/bontas.h"
 #include "variation/ui/bontellszelveny.h"
@@ -51,7 +51,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <vector>
 
 namespace kvx::teszt {
 
@@ -69,9 +68,7 @@ public:
         p.Teszt();
         BontEllSzelvenyBekotes();
         VariacioParancsok& vp = p.VariacioParancsai();
-        vp.StatuszFrissites = [this] { ++StatuszFrissitesek; };
         vp.FeltetelekMegnyitasa = [this] {
-            ++FeltetelekMegnyitasok;
             // As the conditions command: a stopped, paused or unfinished
             // variation is edited as an extension.
             p_.VariacioParancsai().MegszakitatottStatus();
@@ -79,13 +76,6 @@ public:
                 Feltetelek->FeltetelStart();
         };
         vp.FoszelvenyTulteli = [this] { return Tulteli; };
-        vp.MentesDialogus = [this] { ++MentesDialogusok; };
-        vp.SzelvenyTorles = [this] { ++SzelvenyTorlesek; };
-        vp.SzamsorrendKijelzes = [this](int mod) { Szamsorrendek.push_back(mod); };
-        vp.SzamokFrissitese = [] {
-            if (TFoszelveny* fo = szelvenyek().Foszelveny)
-                fo->Frissites();
-        };
 
         Folders& f = p.Konyvtarak;
         Settings& s = p.Beallitasok;
@@ -142,13 +132,8 @@ public:
     {
         SzelvenyekLebontasa();
         VariacioParancsok& vp = p_.VariacioParancsai();
-        vp.StatuszFrissites = {};
         vp.FeltetelekMegnyitasa = {};
         vp.FoszelvenyTulteli = {};
-        vp.MentesDialogus = {};
-        vp.SzelvenyTorles = {};
-        vp.SzamsorrendKijelzes = {};
-        vp.SzamokFrissitese = {};
         p_.Teszt().BefejezetlenKerdes = {};
     }
     VariacioAblakok(const VariacioAblakok&) = delete;
@@ -161,7 +146,6 @@ public:
         Tulteli = SzamsorTulteli(p_.Szamok, p_.Jatek);
         p_.VariacioParancsai().ParancsAllapotFrissites();
     }
-    QAction* Parancs(const char* nev) const { return kvx::Parancs(nev); }
 
     // Declared first: the windows are its children and go with it.
     QMainWindow Foablak;
@@ -174,12 +158,7 @@ public:
     QPointer<TInfo> Info;
     QPointer<TBontTeszt> BontTeszt;
 
-    // What the main window's hooks were asked for.
-    int StatuszFrissitesek = 0;
-    int FeltetelekMegnyitasok = 0;
-    int MentesDialogusok = 0;
-    int SzelvenyTorlesek = 0;
-    std::vector<int> Szamsorrendek;
+    // The main ticket's line has more numbers than one line of the game.
     bool Tulteli = false;
 
 private:
