@@ -163,33 +163,6 @@ TEST_F(BovitesTest, SwitchedOffConditionsAreOfferedBackWhenTheNumbersReturn)
     }
 }
 
-// The run window's Bővítés button: the finished lines become an extension,
-// the list and the conditions open. An extension's own run does not offer it.
-TEST_F(BovitesTest, TheRunWindowsBovitesButtonBeginsAnExtension)
-{
-    for (int n : {3, 9, 14, 22, 27, 31, 40, 48, 55, 61, 77, 88})
-        SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
-    window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
-    feltetelRekordok().Hibapont = 1;
-    TBontas* b = formok().Bontas;
-    {
-        Valaszolo v(QStringList{});
-        a("Start1")->trigger();
-        ASSERT_TRUE(kvx::teszt::varj([b] { return !b->Fut() && szalak().Tetlen(); }, 120000));
-    }
-    const std::int32_t db = variationStore().BontSzelvszam;
-    ASSERT_GT(db, 0);
-    ASSERT_TRUE(b->isVisible());
-    ASSERT_TRUE(b->BovitesGomb->isEnabled());
-    QTest::mouseClick(b->BovitesGomb, Qt::LeftButton);
-    EXPECT_FALSE(b->isVisible());
-    EXPECT_TRUE(bontasEgyseg().BontasBovites);
-    EXPECT_EQ(bontasEgyseg().BovitesKijeloltSzamDb, 12);
-    EXPECT_EQ(variationStore().BontSzelvszam, db);
-    EXPECT_TRUE(formok().BontLista->isVisible());
-    EXPECT_TRUE(formok().Feltetelek->isVisible());
-}
-
 // "Minden szám" keeps the extension and its lines for the numbers to come
 // back to; a command that needs an empty ticket ends it with its lines.
 TEST_F(BovitesTest, ClearingTheTicketKeepsOrEndsTheExtensionByWhoAsks)

@@ -1,20 +1,18 @@
-// The check of a variation, the user's way: a variation is made, numbers
-// are marked on the variation-check ticket, and the variation list's search
-// panel walks the lines that hold the chosen number of them.
+// The check of a variation, the user's way, on the variation's windows
+// without the main window: a variation is made, numbers are marked on the
+// variation-check ticket, and the variation list's search panel walks the
+// lines that hold the chosen number of them; the check ticket's clearing and
+// a large variation counted behind the wait window.
 #include "variation/ui/bontlista.h"
-#include "draws/ui/adatbazis_parancsok.h"
 #include "app/ui/program.h"
 #include "app/ui/uzenetablak.h"
+#include "variation/ui/variacio_ablakok.h"
 
 #include "app/game_table.h"
 #include "app/main_state.h"
 #include "app/settings.h"
-#include "shell/foablak.h"
-#include "shell/formok.h"
 #include "app/ui/ismetles.h"
-#include "app/ui/harom_huzas.h"
 #include "app/ui/keres_panel.h"
-#include "draws/ui/huzlista.h"
 #include "app/ui/valaszolo.h"
 #include "app/ui/varakozas_figyelo.h"
 #include "app/workers.h"
@@ -22,11 +20,10 @@
 #include "tickets/number_lists.h"
 #include "tickets/ticket_layout.h"
 #include "variation/ui/bontellszelveny.h"
-#include "tickets/ui/huzkeresszelveny.h"
-#include "draws/hit_search.h"
 #include "tickets/ui/szelvenyek.h"
 #include "variation/ui/bontas.h"
 #include "variation/ui/variacio_vezerlo.h"
+
 
 #include <QAction>
 #include <QApplication>
@@ -55,21 +52,17 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir_.isValid());
-        ASSERT_FALSE(kvx::teszt::haromHuzasAdatbazis(dir_.path()).empty());
-        window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
-        window_->Kerdes = [](const QString&) { return true; };
-        FormokLetrehozasa(*window_);
-        window_->show();
+        ablakok_ = std::make_unique<kvx::teszt::VariacioAblakok>(program_, dir_.filePath("kavarex"));
         settings().JovahagyasVariacio = false;
         settings().UzenetekLog.fill(0);
         settings().Hangjelzes = false;
     }
     void TearDown() override
     {
-        if (TBontas* b = formok().Bontas)
+        if (TBontas* b = ablakok_ ? ablakok_->Bontas.data() : nullptr)
             b->BontasMegszakitasa();
         kvx::teszt::varj([] { return szalak().Tetlen(); }, 60000);
-        window_.reset();
+        ablakok_.reset();
     }
 
     void general()
@@ -83,11 +76,11 @@ protected:
     // question is answered Igen.
     void futtatas(int hibapont)
     {
-        window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
+        ablakok_->SzamokValtoztak();
         feltetelRekordok().Hibapont = hibapont;
         Valaszolo v({QStringLiteral("Igen"), QStringLiteral("Igen")});
-        window_->Akcio("Start1")->trigger();
-        TBontas* b = formok().Bontas;
+        kvx::Parancs("Start1")->trigger();
+        TBontas* b = ablakok_->Bontas;
         ASSERT_TRUE(kvx::teszt::varj([b] { return !b->Fut() && szalak().Tetlen(); }, 120000));
         if (b->isVisible())
             b->hide();
@@ -105,7 +98,7 @@ protected:
         return h;
     }
 
-    TBontLista* lista() { return formok().BontLista; }
+    TBontLista* lista() { return ablakok_->BontLista; }
     TKeresPanel* panel() { return lista()->KeresPanel; }
     void kattint(int n, Qt::KeyboardModifiers mod = Qt::NoModifier)
     {
@@ -114,14 +107,14 @@ protected:
     }
 
     QTemporaryDir dir_;
-    std::unique_ptr<TFoablak> window_;
+    std::unique_ptr<kvx::teszt::VariacioAblakok> ablakok_;
 };
 
 TEST_F(EllenorzesTest, MarkedLineIsFoundInTheList)
 {
     general();
     const int sorok = variationStore().BontSzelvszam;
-    QAction* ellenorzes = window_->Akcio("Ellenrzs1");
+    QAction* ellenorzes = kvx::Parancs("Ellenrzs1");
     ASSERT_TRUE(ellenorzes->isEnabled());
     ellenorzes->trigger();
     TBontEllSzelveny* sz = szelvenyek().BontEllSzelveny;
@@ -191,7 +184,7 @@ TEST_F(EllenorzesTest, MarkedLineIsFoundInTheList)
 TEST_F(EllenorzesTest, ListLineGoesOntoTheCheckTicket)
 {
     general();
-    window_->Akcio("Listzs2")->trigger();
+    kvx::Parancs("Listzs2")->trigger();
     ASSERT_TRUE(lista()->isVisible());
     lista()->AktSorKijelol(2);
     lista()->EllenorzesGomb->click();
@@ -205,7 +198,7 @@ TEST_F(EllenorzesTest, ListLineGoesOntoTheCheckTicket)
     EXPECT_TRUE(sz->InfoCimke->text().contains(QStringLiteral("Ssz:")));
     // A deletion of the variation ends the check.
     Valaszolo v({QStringLiteral("Igen")});
-    window_->Akcio("rls2")->trigger();
+    kvx::Parancs("rls2")->trigger();
     EXPECT_FALSE(sz->isVisible());
     EXPECT_TRUE(program_.Variacio().BontEllTalalatok().empty());
 }
@@ -215,7 +208,7 @@ TEST_F(EllenorzesTest, ListLineGoesOntoTheCheckTicket)
 TEST_F(EllenorzesTest, ClearOfTheCheckRunsTheCheckCommand)
 {
     general();
-    window_->Akcio("Ellenrzs1")->trigger();
+    kvx::Parancs("Ellenrzs1")->trigger();
     TBontEllSzelveny* sz = szelvenyek().BontEllSzelveny;
     ASSERT_TRUE(sz->isVisible());
     const struct {
@@ -246,7 +239,7 @@ TEST_F(EllenorzesTest, ClearOfTheCheckRunsTheCheckCommand)
 TEST_F(EllenorzesTest, ClearOfTheCheckAsksAboutAnUnfinishedVariation)
 {
     general();
-    window_->Akcio("Ellenrzs1")->trigger();
+    kvx::Parancs("Ellenrzs1")->trigger();
     TBontEllSzelveny* sz = szelvenyek().BontEllSzelveny;
     ASSERT_TRUE(sz->isVisible());
     const struct {
@@ -277,7 +270,7 @@ TEST_F(EllenorzesTest, ClearOfTheCheckAsksAboutAnUnfinishedVariation)
 // a smaller one counts without it.
 TEST_F(EllenorzesTest, LargeVariationIsCountedBehindTheWaitWindow)
 {
-    kvx::teszt::VarakozasFigyelo figyelo(formok().UzenetAblak);
+    kvx::teszt::VarakozasFigyelo figyelo(ablakok_->UzenetAblak);
     const struct {
         int szamok;  // the first n numbers make the full variation
         bool varakozas;
@@ -289,175 +282,15 @@ TEST_F(EllenorzesTest, LargeVariationIsCountedBehindTheWaitWindow)
             SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
         futtatas(0);
         ASSERT_GT(variationStore().BontSzelvszam, e.varakozas ? 100000 : 90000);
-        window_->Akcio("Ellenrzs1")->trigger();
+        kvx::Parancs("Ellenrzs1")->trigger();
         figyelo.Feliratok.clear();
         kattint(1);
         EXPECT_EQ(figyelo.Feliratok, e.varakozas ? QStringList{QStringLiteral("Találati arányok beállítása")} : QStringList{});
-        EXPECT_FALSE(formok().UzenetAblak->isVisible());
+        EXPECT_FALSE(ablakok_->UzenetAblak->isVisible());
         EXPECT_TRUE(szelvenyek().BontEllSzelveny->InfoCimke->text().contains(QStringLiteral("Kijelölve: 1 szám")));
         Valaszolo torles({QStringLiteral("Igen")});
-        window_->Akcio("rls2")->trigger();
+        kvx::Parancs("rls2")->trigger();
     }
-}
-
-// A game with bonus numbers: in the check mode the fixed numbers are
-// underlined, and a bonus mark on a number that no line holds gets the
-// bonus colour lifted by RGB(130, 60, 20), channel by channel.
-TEST_F(EllenorzesTest, BonusMarkOfANumberInNoLineAndUnderlinedFixedNumbers)
-{
-    window_->JatekValtas(1, false);
-    ASSERT_TRUE(game().VanPotSzam);
-    for (int n : {3, 9, 14, 22, 27, 31, 40})
-        SzamJeloles(szamListak(), game(), mainState(), n, ModKijelolt, false);
-    SzamJeloles(szamListak(), game(), mainState(), 44, ModFix, false);
-    futtatas(1);
-    ASSERT_GT(variationStore().BontSzelvszam, 0);
-    // Number 40 (the seventh selected) as if no line held it.
-    VariationStore& t = variationStore();
-    ASSERT_GE(t.BontSzamGyakorisag.size(), 7u);
-    t.BontSzamGyakorisag[6] = 0;
-    window_->Akcio("Ellenrzs1")->trigger();
-    TBontEllSzelveny* sz = szelvenyek().BontEllSzelveny;
-    ASSERT_TRUE(sz->isVisible());
-    const SzelvenySor& look = sz->Look();
-    const auto szin = [](std::int32_t rgb) { return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF); };
-    const auto panel = [sz](int n) { return sz->SzamPanelek[static_cast<std::size_t>(n - 1)]; };
-    EXPECT_TRUE(panel(44)->font().underline());
-    EXPECT_FALSE(panel(3)->font().underline());
-    // Shift marks bonus numbers; the one slot is freed again by a click.
-    kattint(40, Qt::ShiftModifier);
-    ASSERT_TRUE(sz->Jelolesek.PotJelolt(40));
-    EXPECT_EQ(panel(40)->palette().color(QPalette::WindowText),
-              szin(SzinOsszeg(look[SzeletPluszBetu], 130 | (60 << 8) | (20 << 16))));
-    kattint(40, Qt::ShiftModifier);
-    ASSERT_FALSE(sz->Jelolesek.PotJelolt(40));
-    // A bonus mark on a number the lines hold keeps the plain bonus colour.
-    kattint(3, Qt::ShiftModifier);
-    ASSERT_TRUE(sz->Jelolesek.PotJelolt(3));
-    EXPECT_EQ(panel(3)->palette().color(QPalette::WindowText), szin(look[SzeletPluszBetu]));
-    // The insert mode underlines nothing.
-    window_->Akcio("Ellenrzs1")->trigger();
-    sz->ModBeallitas(1);
-    EXPECT_FALSE(panel(44)->font().underline());
-}
-
-TEST_F(EllenorzesTest, DrawIsCheckedAgainstTheVariation)
-{
-    window_->Akcio("Listzs3")->trigger();
-    THuzLista* huzasok = formok().HuzLista;
-    ASSERT_TRUE(huzasok->isVisible());
-    EXPECT_FALSE(huzasok->KeresVariaciobanGomb->isEnabled());
-    general();
-    ASSERT_TRUE(huzasok->KeresVariaciobanGomb->isEnabled());
-    huzasok->EloreGombClick();
-    huzasok->KeresVariaciobanGomb->trigger();
-    TBontEllSzelveny* sz = szelvenyek().BontEllSzelveny;
-    ASSERT_TRUE(sz->isVisible());
-    EXPECT_EQ(sz->windowTitle(), QStringLiteral(" Keres: húzások 1. számsora"));
-    // Draw 1 is 2, 11, 21, 31, 41: only 31 is among the variation's numbers.
-    EXPECT_EQ(sz->Jelolesek.Jeloltek, (TTombByte1D{2, 11, 21, 31, 41}));
-    const int sorok = variationStore().BontSzelvszam;
-    int db = 0;
-    for (int r = 0; r < sorok; ++r)
-        db += talalat(r, {31}) == 1;
-    EXPECT_TRUE(sz->InfoCimke->text().contains(QStringLiteral("   1 találat:%1").arg(db, 8)));
-}
-
-// The list's search button puts the selected line on the draw-search
-// ticket: the draws list opens at the first draw of the best class.
-TEST_F(EllenorzesTest, ListLineIsSearchedAmongTheDraws)
-{
-    general();
-    window_->Akcio("Listzs2")->trigger();
-    ASSERT_TRUE(lista()->isVisible());
-    ASSERT_TRUE(window_->Akcio("Listzs3")->isEnabled());
-    EXPECT_TRUE(lista()->KeresesGomb->isVisible());
-    // A line holding 31 (draw 1) or 3 or 22 (draw 2) of the draws'
-    // numbers 2, 11, 21, 31, 41 / 3, 12, 22, 32, 42 / 4, 13, 23, 33, 43.
-    const VariationStore& t = variationStore();
-    const std::vector<std::vector<int>> huzasok{{2, 11, 21, 31, 41}, {3, 12, 22, 32, 42}, {4, 13, 23, 33, 43}};
-    int sor = 0, legjobb = 0, elsoHuzas = 0;
-    for (int r = 0; r < t.BontSzelvszam && legjobb == 0; ++r)
-        for (int h = 0; h < 3; ++h)
-            if (const int db = talalat(r, huzasok[static_cast<std::size_t>(h)]); db > legjobb) {
-                legjobb = db;
-                sor = r + 1;
-                elsoHuzas = h + 1;
-            }
-    ASSERT_GT(legjobb, 0);
-    for (int h = 0; h < 3; ++h)
-        if (talalat(sor - 1, huzasok[static_cast<std::size_t>(h)]) == legjobb) {
-            elsoHuzas = h + 1;
-            break;
-        }
-    lista()->AktSorKijelol(sor);
-    lista()->KeresesGomb->click();
-    THuzKeresSzelveny* ker = szelvenyek().HuzKeresSzelveny;
-    ASSERT_TRUE(ker && ker->isVisible());
-    EXPECT_EQ(ker->windowTitle(), QStringLiteral(" Variáció %1. számsora").arg(sor));
-    TTombByte1D szamok;
-    for (int k = 0; k < t.BontMatrixSorHossz; ++k)
-        szamok.push_back(szamListak().KijeloltSzamok[t.sor(sor - 1)[k]]);
-    std::sort(szamok.begin(), szamok.end());
-    TTombByte1D jelolt = ker->Jelolesek.Jeloltek;
-    std::sort(jelolt.begin(), jelolt.end());
-    EXPECT_EQ(jelolt, szamok);
-    THuzLista* huzasLista = formok().HuzLista;
-    ASSERT_TRUE(huzasLista->isVisible());
-    ASSERT_TRUE(huzasLista->KeresPanel->isVisible());
-    EXPECT_EQ(huzasLista->KeresPanel->KeresBox->currentText(), QStringLiteral("%1 találat").arg(legjobb));
-    EXPECT_EQ(huzLista().KivRekord, elsoHuzas);
-}
-
-// The list offers the search among the draws only while the draws can be
-// listed: the button follows the draws list command both ways.
-TEST_F(EllenorzesTest, TheDrawSearchButtonFollowsWhetherTheDrawsCanBeListed)
-{
-    general();
-    window_->Akcio("Listzs2")->trigger();
-    ASSERT_TRUE(lista()->isVisible());
-    ASSERT_TRUE(window_->Akcio("Listzs3")->isEnabled());
-    EXPECT_TRUE(lista()->KeresesGomb->isVisible());
-    kvx::Program::aktualis().AdatbazisParancsai().NincsAdatbazisAction();
-    ASSERT_FALSE(window_->Akcio("Listzs3")->isEnabled());
-    // The tool bar lays its buttons out when the events are handled.
-    QApplication::processEvents();
-    EXPECT_FALSE(lista()->KeresesGomb->isVisible());
-    kvx::Program::aktualis().AdatbazisParancsai().VanAdatbazisAction();
-    ASSERT_TRUE(window_->Akcio("Listzs3")->isEnabled());
-    QApplication::processEvents();
-    EXPECT_TRUE(lista()->KeresesGomb->isVisible());
-}
-
-// A sorted variation is put back into its earlier order before a draw is
-// checked against it: the hits count the lines as the list numbers them.
-TEST_F(EllenorzesTest, ADrawIsCheckedAgainstTheLinesInTheirEarlierOrder)
-{
-    general();
-    const VariationStore& t = variationStore();
-    const std::size_t bajt = static_cast<std::size_t>(t.BontSzelvszam) * static_cast<std::size_t>(t.BontMatrixSorHossz);
-    const std::vector<std::uint8_t> eredeti(t.FBontasMatrix, t.FBontasMatrix + bajt);
-    window_->Akcio("Listzs2")->trigger();
-    window_->Akcio("Rendezs1")->trigger();
-    ASSERT_NE(std::vector<std::uint8_t>(t.FBontasMatrix, t.FBontasMatrix + bajt), eredeti);
-    ASSERT_TRUE(window_->Akcio("Eredetisorrend1")->isEnabled());
-    window_->Akcio("Listzs3")->trigger();
-    THuzLista* huzasok = formok().HuzLista;
-    ASSERT_TRUE(huzasok->isVisible());
-    huzasok->EloreGombClick();
-    huzasok->KeresVariaciobanGomb->trigger();
-    EXPECT_EQ(std::vector<std::uint8_t>(t.FBontasMatrix, t.FBontasMatrix + bajt), eredeti);
-    EXPECT_FALSE(window_->Akcio("Eredetisorrend1")->isEnabled());
-    TBontEllSzelveny* sz = szelvenyek().BontEllSzelveny;
-    ASSERT_TRUE(sz->isVisible());
-    EXPECT_EQ(sz->windowTitle(), QStringLiteral(" Keres: húzások 1. számsora"));
-    // The search walks the lines holding 31 in the restored order.
-    ASSERT_TRUE(panel()->isVisible());
-    EXPECT_EQ(panel()->KeresBox->currentText(), QStringLiteral("1 találat"));
-    int elso = 0;
-    while (elso < t.BontSzelvszam && talalat(elso, {31}) != 1)
-        ++elso;
-    EXPECT_EQ(lista()->KivRekord, elso + 1);
 }
 
 }  // namespace

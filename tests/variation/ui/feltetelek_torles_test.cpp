@@ -2,10 +2,9 @@
 // made for the conditions and go with them, after the question; No keeps
 // both. A deleted variation belongs to the current game again.
 #include "app/ui/program.h"
-#include "variation/ui/futas_alap.h"
+#include "variation/ui/variacio_ablakok.h"
 
 #include "app/main_state.h"
-#include "shell/formok.h"
 #include "app/ui/valaszolo.h"
 #include "conditions/markers.h"
 #include "conditions/ui/feltetelek.h"
@@ -13,12 +12,31 @@
 #include "variation/variation_file.h"
 #include "variation/variation_store.h"
 
+#include <memory>
+
 namespace {
 
-using kvx::teszt::FutasAlap;
+using kvx::teszt::FutasAblakokAlap;
 using kvx::teszt::Valaszolo;
 
-class FeltetelekTorles : public FutasAlap {};
+// The variation is saved through the file dialogs' object, as the main
+// window's save does.
+class FeltetelekTorles : public FutasAblakokAlap {
+protected:
+    void SetUp() override
+    {
+        FutasAblakokAlap::SetUp();
+        dialogusok_ = std::make_unique<TAllomanyDialogusok>(&ablakok_->Foablak, AllomanyDialogusAllapot::Program());
+        dialogusok_->Kerdes = [](const QString&) { return true; };
+    }
+    void TearDown() override
+    {
+        dialogusok_.reset();
+        FutasAblakokAlap::TearDown();
+    }
+
+    std::unique_ptr<TAllomanyDialogusok> dialogusok_;
+};
 
 TEST_F(FeltetelekTorles, ASavedVariationsLinesGoWithTheConditionsAfterTheQuestion)
 {
@@ -40,7 +58,7 @@ TEST_F(FeltetelekTorles, ASavedVariationsLinesGoWithTheConditionsAfterTheQuestio
         if (kvx::variationStore().BontSzelvszam == 0)
             futtatas();
         const std::int64_t sorok = kvx::variationStore().BontSzelvszam;
-        ASSERT_TRUE(window_->AllomanyDialogusok->VariacioMentese(dir_.filePath("mentett.top")));
+        ASSERT_TRUE(dialogusok_->VariacioMentese(dir_.filePath("mentett.top")));
         ASSERT_TRUE(kvx::mainState().Mentve);
         kvx::FeltetelRekordok& f = kvx::feltetelRekordok();
         if (e.feltetel) {
@@ -52,7 +70,7 @@ TEST_F(FeltetelekTorles, ASavedVariationsLinesGoWithTheConditionsAfterTheQuestio
         kvx::variacioAllomany().BontIdegenSzamsorDb = 3;
 
         Valaszolo v({QString::fromUtf8(e.valasz)});
-        formok().Feltetelek->TorlesGombClick();
+        ablakok_->Feltetelek->TorlesGombClick();
         ASSERT_EQ(v.Latott.size(), 1);
         EXPECT_EQ(v.Latott[0].Szoveg, QString::fromUtf8(e.kerdes));
         EXPECT_EQ(kvx::variationStore().BontSzelvszam, e.torolve ? 0 : sorok);

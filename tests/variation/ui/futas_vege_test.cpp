@@ -3,13 +3,11 @@
 // on the lines the run has just stored.
 #include "app/ui/program.h"
 #include "variation/ui/variacio_parancsok.h"
-#include "variation/ui/futas_alap.h"
+#include "variation/ui/variacio_ablakok.h"
 
 #include "app/game_table.h"
 #include "app/main_state.h"
 #include "app/settings.h"
-#include "shell/foablak.h"
-#include "shell/formok.h"
 #include "app/ui/valaszolo.h"
 #include "app/workers.h"
 #include "conditions/condition_records.h"
@@ -39,11 +37,11 @@ namespace {
 using namespace kvx;
 using kvx::teszt::Valaszolo;
 
-class FutasVegeTest : public kvx::teszt::FutasAlap {
+class FutasVegeTest : public kvx::teszt::FutasAblakokAlap {
 protected:
     void SetUp() override
     {
-        FutasAlap::SetUp();
+        FutasAblakokAlap::SetUp();
         // The end buttons' questions are part of what is tested here.
         settings().JovahagyasVariacio = true;
         szelvenyek().Uzenet = [](QWidget*, const QString&, SzelvenyUzenetFajta) {};
@@ -55,7 +53,7 @@ protected:
     void futas()
     {
         futtatas();
-        ASSERT_TRUE(formok().Bontas->isVisible());
+        ASSERT_TRUE(ablakok_->Bontas->isVisible());
     }
 
 };
@@ -79,12 +77,12 @@ TEST_F(FutasVegeTest, EndButtonsFollowTheMenuAndHandTheirActionToTheMainWindow)
         VariacioVezerlo& vv = kvx::Program::aktualis().Variacio();
         if (variationStore().BontMatrixMeret > 0)
             vv.BontasTorlese(false);
-        for (QWidget* w : {static_cast<QWidget*>(formok().Feltetelek.data()), static_cast<QWidget*>(formok().Info.data()),
+        for (QWidget* w : {static_cast<QWidget*>(ablakok_->Feltetelek.data()), static_cast<QWidget*>(ablakok_->Info.data()),
                            static_cast<QWidget*>(szelvenyek().BontEllSzelveny)})
             if (w)
                 w->hide();
         futas();
-        TBontas* b = formok().Bontas;
+        TBontas* b = ablakok_->Bontas;
         const std::int32_t db = variationStore().BontSzelvszam;
         // The three buttons carry the hints of the commands they stand for.
         for (const auto& [gomb, menu] : {std::pair<QPushButton*, const char*>{b->EllenorzesGomb, "Ellenrzs1"},
@@ -112,11 +110,11 @@ TEST_F(FutasVegeTest, EndButtonsFollowTheMenuAndHandTheirActionToTheMainWindow)
             EXPECT_TRUE(v.Latott[0].Szoveg.contains(QStringLiteral("Biztos törli a variáció listáját?")));
             EXPECT_EQ(variationStore().BontSzelvszam, e.vart == Kovetkezmeny::Torolve ? 0 : db);
             // The conditions open for the next run either way.
-            EXPECT_TRUE(formok().Feltetelek->isVisible());
+            EXPECT_TRUE(ablakok_->Feltetelek->isVisible());
             EXPECT_FALSE(bontasEgyseg().BontasBovites);
             break;
         case Kovetkezmeny::Info:
-            EXPECT_TRUE(formok().Info->isVisible());
+            EXPECT_TRUE(ablakok_->Info->isVisible());
             EXPECT_EQ(variationStore().BontSzelvszam, db);
             break;
         }
@@ -131,7 +129,7 @@ TEST_F(FutasVegeTest, ModositasKeepsAnExtensionsLines)
     const std::int32_t db = variationStore().BontSzelvszam;
     program_.Variacio().Import_log_true();
     ASSERT_TRUE(bontasEgyseg().BontasBovites);
-    TBontas* b = formok().Bontas;
+    TBontas* b = ablakok_->Bontas;
     b->VanNincsBontas(true);
     ASSERT_TRUE(b->ModositGomb->isEnabled());
     EXPECT_EQ(b->ModositGomb->toolTip(), QStringLiteral(" Feltételek, hibapont módosítása "));
@@ -139,8 +137,8 @@ TEST_F(FutasVegeTest, ModositasKeepsAnExtensionsLines)
     QTest::mouseClick(b->ModositGomb, Qt::LeftButton);
     EXPECT_TRUE(v.Latott.isEmpty());
     EXPECT_EQ(variationStore().BontSzelvszam, db);
-    EXPECT_TRUE(formok().Feltetelek->isVisible());
-    EXPECT_TRUE(formok().BontLista->isVisible());
+    EXPECT_TRUE(ablakok_->Feltetelek->isVisible());
+    EXPECT_TRUE(ablakok_->BontLista->isVisible());
 }
 
 // What follows a run is a fixed order of steps for each button of the run
@@ -150,7 +148,7 @@ TEST_F(FutasVegeTest, ModositasKeepsAnExtensionsLines)
 TEST_F(FutasVegeTest, EachEndButtonAnnouncesItsFollowUpStepsInOrder)
 {
     futas();
-    formok().Bontas->hide();
+    ablakok_->Bontas->hide();
     const std::int32_t db = variationStore().BontSzelvszam;
     VariacioParancsok& vp = program_.VariacioParancsai();
     VariacioVezerlo& vv = program_.Variacio();
@@ -212,10 +210,10 @@ TEST_F(FutasVegeTest, EachEndButtonAnnouncesItsFollowUpStepsInOrder)
 TEST_F(FutasVegeTest, EllenorzesWithShiftCtrlChecksARandomLineOfTheSelection)
 {
     futas();
-    formok().Bontas->hide();
-    window_->SetBillentyuMod(200);
+    ablakok_->Bontas->hide();
+    mainState().BillentyuMod = 200;
     program_.VariacioParancsai().Ellenorzes();
-    window_->SetBillentyuMod(0);
+    mainState().BillentyuMod = 0;
     TBontEllSzelveny* ell = szelvenyek().BontEllSzelveny;
     ASSERT_NE(ell, nullptr);
     ASSERT_TRUE(ell->isVisible());

@@ -1,0 +1,277 @@
+// The run with the main window: the main window's start-up steps after a
+// first allocation, Start asking nothing of the main window when the
+// Találat option cannot be met, the close query during a run, the
+// conditions window opened by the main window's command, and the
+// statistics window after a run.
+#include "conditions/variation_options.h"
+#include "app/ui/program.h"
+#include "variation/ui/variacio_parancsok.h"
+#include "variation/ui/bontas.h"
+
+#include "app/game_table.h"
+#include "app/main_state.h"
+#include "app/settings.h"
+#include "app/shell_state.h"
+#include "shell/foablak.h"
+#include "shell/formok.h"
+#include "app/ui/uzenetablak.h"
+#include "app/ui/valaszolo.h"
+#include "conditions/ui/feltetelek.h"
+#include "app/workers.h"
+#include "conditions/condition_records.h"
+#include "conditions/markers.h"
+#include "tickets/number_lists.h"
+#include "variation/generation_run.h"
+#include "variation/line_enumerator.h"
+#include "variation/store_jobs.h"
+#include "variation/variation_file.h"
+#include "variation/ui/variacio_vezerlo.h"
+#include "statistics/ui/statisztika.h"
+#include "app/version.h"
+
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using namespace kvx;
+using kvx::teszt::Valaszolo;
+
+// Runs can take long on a loaded machine: two minutes unless a test says otherwise.
+template <class F>
+bool varj(F feltetel, int ms = 120000)
+{
+    return kvx::teszt::varj(feltetel, ms);
+}
+
+// Where the pictures go when KAVAREX_KEPEK names a folder.
+QString kepUtvonal(const char* nev)
+{
+    const QString d = qEnvironmentVariable("KAVAREX_KEPEK");
+    return d.isEmpty() ? QString() : QDir(d).filePath(QString::fromUtf8(nev));
+}
+
+class BontasTest : public ::testing::Test {
+protected:
+    // A fresh program state for every test.
+    kvx::Program program_;
+
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir_.isValid());
+        window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
+        window_->Kerdes = [](const QString&) { return true; };
+        FormokLetrehozasa(*window_);
+        window_->show();
+        settings().JovahagyasVariacio = false;
+        // No one-time tips after the questions.
+        settings().UzenetekLog.fill(0);
+        bontas_ = formok().Bontas;
+        ASSERT_NE(bontas_, nullptr);
+    }
+    void TearDown() override
+    {
+        if (bontas_)
+            bontas_->BontasMegszakitasa();
+        varj([] { return szalak().Tetlen(); }, 60000);
+        window_.reset();
+    }
+    void jelol(std::initializer_list<int> szamok)
+    {
+        for (int a : szamok)
+            SzamJeloles(szamListak(), game(), mainState(), a, 0, false);
+        tickets();
+    }
+    // What the main ticket reports after a marking.
+    void tickets() { window_->FeltMenuAll(SzamsorTulteli(szamListak(), game())); }
+    bool vegeVar() const
+    {
+        return varj([this] { return !bontas_->Fut() && szalak().Tetlen(); });
+    }
+    QAction* a(const char* nev) const { return window_->Akcio(QString::fromUtf8(nev)); }
+
+    QTemporaryDir dir_;
+    std::unique_ptr<TFoablak> window_;
+    QPointer<TBontas> bontas_;
+};
+
+// The steps that follow the main window's start-up (its tips, the list of a
+// variation opened with the program) wait for a first allocation that a
+// Start began before them: the wait window's worker owns the store until it
+// has ended, so no tip comes up over the wait window while it allocates.
+TEST_F(BontasTest, StartUpStepsWaitForAFirstAllocationBehindTheWaitWindow)
+{
+    struct Visszaallitas {
+        ~Visszaallitas() { qputenv("KAVAREX_NO_STARTUP_BOXES", "1"); }
+    } visszaallitas;
+    qunsetenv("KAVAREX_NO_STARTUP_BOXES");
+    settings().UzenetekLog[kSugoTippIndex] = 1;
+    for (int i = 1; i <= 30; ++i)
+        SzamJeloles(szamListak(), game(), mainState(), i, 0, false);
+    tickets();
+    FeltetelRekordok& f = feltetelRekordok();
+    f.OsszegFeltetel = {1, {}, 1, 1000};  // every line passes
+    f.FeltetelJelzo = true;
+    variationStore().BontEngedelyezettMeret = 200000;
+    TUzenetAblak* varakozo = formok().UzenetAblak;
+    ASSERT_NE(varakozo, nullptr);
+    bool tippLatott = false, tippVarakozasAlatt = false;
+    QTimer figyelo;
+    QObject::connect(&figyelo, &QTimer::timeout, [&] {
+        const QWidget* w = QApplication::activeModalWidget();
+        if (!w || w->windowTitle() != QStringLiteral(" Hasznos információ"))
+            return;
+        tippLatott = true;
+        tippVarakozasAlatt = tippVarakozasAlatt || varakozo->isVisible();
+    });
+    figyelo.start(1);
+
+    Valaszolo v({QStringLiteral("Igen")});
+    a("Start1")->trigger();
+    const bool vege = vegeVar();
+    variationStore().BontEngedelyezettMeret = 100000;
+    ASSERT_TRUE(vege);
+    EXPECT_EQ(varakozo->Label1->text(), QStringLiteral("Variáció tömbjének előkészítése"));
+    // The answerer may close the tip before the watcher's tick comes round:
+    // what it saw counts as seen too.
+    const auto latta = [&] {
+        for (const auto& d : v.Latott)
+            if (d.Cim == QStringLiteral(" Hasznos információ"))
+                return true;
+        return tippLatott;
+    };
+    EXPECT_TRUE(varj([&] { return latta() && !QApplication::activeModalWidget(); }, 10000));
+    EXPECT_FALSE(tippVarakozasAlatt);
+    EXPECT_EQ(variationStore().BontSzelvszam, 142506);
+}
+
+// Start checks the Találat option too, not only the "Ellenőrzés" button, and
+// a failed check never starts the run: it shows what to correct.
+TEST_F(BontasTest, StartRefusesAnUnreachableTalalatCriterion)
+{
+    jelol({3, 9, 14, 22, 27, 31, 40, 48, 55, 61, 77, 88});
+    VariacioOpcioErtekek& o = variacioOpcioErtekek();
+    o.TulirasBont = true;
+    o.TulirasTeteles = true;
+    o.TulirasTetelesMin = 2;
+    int kerdesek = 0;
+    window_->Kerdes = [&](const QString&) {
+        ++kerdesek;
+        return true;
+    };
+    Valaszolo v({QStringLiteral("OK"), QStringLiteral("OK")});
+    a("Start1")->trigger();
+    o = VariacioOpcioErtekek{};
+    EXPECT_EQ(kerdesek, 0);
+    ASSERT_FALSE(v.Latott.isEmpty());
+    EXPECT_TRUE(v.Latott.front().Szoveg.startsWith(QStringLiteral("Nem teljesülhet a Találat opció kritériuma")));
+    EXPECT_FALSE(v.Latott.front().Szoveg.contains(QStringLiteral("Mégis elindítja")));
+    EXPECT_FALSE(bontas_->Fut());
+    EXPECT_EQ(variationStore().BontSzelvszam, 0);
+}
+
+TEST_F(BontasTest, CloseQueryAsksAboutAnUnsavedVariationAndKeepsRunningOnNo)
+{
+    jelol({3, 9, 14, 22, 27, 31, 40, 48, 55, 61, 77, 88});
+    a("Start1")->trigger();
+    ASSERT_TRUE(vegeVar());
+    ASSERT_GT(variationStore().BontSzelvszam, 0);
+    ASSERT_TRUE(bontas_->isVisible());
+    QStringList kerdesek;
+    window_->Kerdes = [&](const QString& q) {
+        kerdesek << q;
+        return false;
+    };
+    EXPECT_FALSE(mainState().Mentve);
+    EXPECT_FALSE(mainState().Kilepes);
+    EXPECT_FALSE(window_->FormCloseQuery());
+    ASSERT_EQ(kerdesek.size(), 1) << kerdesek.join("|").toStdString();
+    EXPECT_TRUE(kerdesek.front().contains(QStringLiteral("a variáció listáját?")));
+    EXPECT_EQ(variationStore().BontSzelvszam, 792);
+}
+
+// The conditions window's button starts the run as the Start command does;
+// with the variation made the window lists the conditions and its button
+// deletes the variation.
+TEST_F(BontasTest, ConditionsWindowButtonStartsAndDeletesTheVariation)
+{
+    jelol({3, 9, 14, 22, 27, 31, 40});
+    TFeltetelek* f = formok().Feltetelek;
+    ASSERT_NE(f, nullptr);
+    a("Listzs1")->trigger();
+    ASSERT_TRUE(f->isVisible());
+    EXPECT_EQ(f->BontasGomb->text(), QStringLiteral("Variáció"));
+    ASSERT_TRUE(f->BontasGomb->isEnabled());
+
+    Valaszolo v(QStringList{});
+    QTest::mouseClick(f->BontasGomb, Qt::LeftButton);
+    ASSERT_TRUE(vegeVar());
+    EXPECT_EQ(variationStore().BontSzelvszam, 21);
+    bontas_->KilepesGomb->click();
+
+    a("Listzs1")->trigger();
+    ASSERT_TRUE(f->isVisible());
+    EXPECT_EQ(f->BontasGomb->text(), QStringLiteral("Módosítás"));
+    EXPECT_FALSE(f->FeltetelekPC->currentWidget()->isEnabled());
+    ASSERT_TRUE(f->BontasGomb->isEnabled());
+    Valaszolo torles({QStringLiteral("Igen")});
+    QTest::mouseClick(f->BontasGomb, Qt::LeftButton);
+    EXPECT_EQ(variationStore().BontSzelvszam, 0);
+}
+
+TEST_F(BontasTest, StatisztikaAfterARunShowsHowOftenEachNumberCame)
+{
+    // 7 numbers in lines of 5 with no error point: the 21 lines of the full
+    // variation, each number in 15 of them.
+    jelol({3, 9, 14, 22, 27, 31, 40});
+    feltetelRekordok().Hibapont = 0;
+    Valaszolo v(QStringList{});
+    a("Start1")->trigger();
+    ASSERT_TRUE(vegeVar());
+    ASSERT_EQ(variationStore().BontSzelvszam, 21);
+    QPushButton* gomb = bontas_->BreakGomb;
+    EXPECT_EQ(gomb->text(), QStringLiteral("Statisztika"));
+    EXPECT_TRUE(gomb->isEnabled());
+    EXPECT_TRUE(gomb->toolTip().isEmpty());
+
+    TStatisztika* s = formok().Statisztika;
+    ASSERT_NE(s, nullptr);
+    ASSERT_FALSE(s->isVisible());
+    QTest::mouseClick(gomb, Qt::LeftButton);
+    EXPECT_FALSE(bontas_->isVisible());
+    ASSERT_TRUE(varj([s] { return s->isVisible() && !s->Fut() && szalak().Tetlen(); }));
+    EXPECT_EQ(s->FormTag(), 3);
+    EXPECT_EQ(s->windowTitle(), QStringLiteral(" Statisztika - Variáció - Gyakorisági eloszlás"));
+    const TTombInt2D& t = s->Modell().Tabla();
+    ASSERT_EQ(t.size(), 7u);
+    for (const TTombInt1D& r : t)
+        EXPECT_EQ(r[1], 15) << r[0];
+    // The lines are still there.
+    EXPECT_EQ(variationStore().BontSzelvszam, 21);
+    if (const QString p = kepUtvonal("bontas_statisztika.png"); !p.isEmpty()) {
+        QCoreApplication::processEvents();
+        s->grab().save(p);
+    }
+    s->close();
+}
+
+}  // namespace
