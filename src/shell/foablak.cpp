@@ -985,11 +985,6 @@ void TFoablak::SzelvLebont(bool rebuild)
         szamokValtozasa();
 }
 
-void TFoablak::Mind1Click(bool menuPont)
-{
-    szamsor().Mind1Click(menuPont);
-}
-
 bool TFoablak::FormKeyDown(int key, Qt::KeyboardModifiers mods)
 {
     mainState().BillentyuMod = 0;
@@ -1503,9 +1498,4 @@ void TFoablak::Ments3Click()
     AllomanyDialogusAllapotFrissites();
     AllomanyDialogusok->AllomanyDialogus(kvx::ModMentes, QStringLiteral("tip"), false);
     VariacioStatuszKiirasStatusBar(variacioAllapot_, true, true);
-}
-
-void TFoablak::FeltMenuAll(bool on)
-{
-    szamsor().FeltMenuAll(on);
 }

@@ -118,9 +118,6 @@ public:
     // already (a file open's clearing); closing the old table does not ask.
     void JatekValtas(int tag, bool kerdez, bool huzTorlesKerdezve = false);
 
-    // The commands that follow an over-full line, of the number commands
-    // (tickets/ui/szamsor_parancsok.h).
-    void FeltMenuAll(bool on);
     // With true: all tip flags are set; with false: sets them all.
     bool UzenetekLogAllapot(bool mod);
     // The address a web menu item opens (kept until the internet actions
@@ -138,8 +135,6 @@ public:
     void VariacioStatuszKiirasStatusBar(const kvx::VariacioAllapot& v, bool befejezett, bool allapotSzoveg);
     QString StatusPanel(int index) const;
 
-    // "Minden szám" of the number commands (tickets/ui/szamsor_parancsok.h).
-    void Mind1Click(bool menuPont = false);
     // The size path of the settings' reset: restarts with size 8 + 2 * index.
     void Reset1Click(bool meretJelzo, int index);
     // The text size of a restart whose close went through: the program body

@@ -5,6 +5,7 @@
 // statistics window after a run.
 #include "conditions/variation_options.h"
 #include "app/ui/program.h"
+#include "tickets/ui/szamsor_parancsok.h"
 #include "variation/ui/variacio_parancsok.h"
 #include "variation/ui/bontas.h"
 
@@ -102,7 +103,7 @@ protected:
         tickets();
     }
     // What the main ticket reports after a marking.
-    void tickets() { window_->FeltMenuAll(SzamsorTulteli(szamListak(), game())); }
+    void tickets() { kvx::Program::aktualis().SzamsorParancsai().FeltMenuAll(SzamsorTulteli(szamListak(), game())); }
     bool vegeVar() const
     {
         return varj([this] { return !bontas_->Fut() && szalak().Tetlen(); });

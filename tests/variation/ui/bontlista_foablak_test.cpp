@@ -5,6 +5,7 @@
 // window's place, and the main window's commands that take the lines.
 #include "variation/ui/bontlista.h"
 #include "app/ui/program.h"
+#include "tickets/ui/szamsor_parancsok.h"
 #include "variation/ui/variacio_parancsok.h"
 #include "variation/ui/futas_alap.h"
 
@@ -283,7 +284,7 @@ TEST_F(BontListaTest, OpenConditionsWindowFollowsTheSelectionsLimits)
 {
     for (int n : {3, 9, 14, 22, 27, 31})
         SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
-    window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
+    kvx::Program::aktualis().SzamsorParancsai().FeltMenuAll(SzamsorTulteli(szamListak(), game()));
     a("Listzs1")->trigger();
     TFeltetelek* f = formok().Feltetelek;
     ASSERT_TRUE(f->isVisible());
@@ -309,7 +310,7 @@ TEST_F(BontListaTest, ListIsPlacedAgainBesideTheNewGamesTicket)
     ASSERT_EQ(game().LottoIndex, 1);
     for (int n = 1; n <= 8; ++n)
         SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
-    window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
+    kvx::Program::aktualis().SzamsorParancsai().FeltMenuAll(SzamsorTulteli(szamListak(), game()));
     feltetelRekordok().Hibapont = 1;
     {
         Valaszolo v(QStringList{});
@@ -339,7 +340,7 @@ TEST_F(BontListaTest, ListHeightAndPagingFollowTheRowsInSight)
     window_->setGeometry(0, 0, 1400, 1000);
     for (int n : {3, 9, 14, 22, 27, 31, 40})
         SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
-    window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
+    kvx::Program::aktualis().SzamsorParancsai().FeltMenuAll(SzamsorTulteli(szamListak(), game()));
     feltetelRekordok().Hibapont = 0;
     {
         Valaszolo v(QStringList{});
@@ -393,7 +394,7 @@ TEST_F(BontListaTest, MainTicketRefusesClicksDuringARun)
 {
     for (int n : {3, 9, 14, 22, 27, 31, 40, 48, 55, 61, 77, 88})
         SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
-    window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
+    kvx::Program::aktualis().SzamsorParancsai().FeltMenuAll(SzamsorTulteli(szamListak(), game()));
     Valaszolo v(QStringList{});
     a("Start1")->trigger();
     // The worker hands its end to this thread, so the run is still going

@@ -11,6 +11,7 @@
 #include "shell/formok.h"
 #include "app/ui/harom_huzas.h"
 #include "app/ui/program.h"
+#include "tickets/ui/szamsor_parancsok.h"
 #include "draws/ui/adatbazis_parancsok.h"
 #include "app/ui/valaszolo.h"
 #include "app/workers.h"
@@ -98,7 +99,7 @@ protected:
     {
         for (int x : szamok)
             SzamJeloles(szamListak(), game(), mainState(), x, 0, false);
-        window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
+        kvx::Program::aktualis().SzamsorParancsai().FeltMenuAll(SzamsorTulteli(szamListak(), game()));
         feltetelRekordok().Hibapont = hibapont;
         Valaszolo v(QStringList{});
         a("Start1")->trigger();
@@ -309,7 +310,7 @@ TEST_F(BontTesztTest, TheRunWindowsTesztButtonOpensTheTestAfterTheRun)
 {
     for (int x : {5, 15, 25, 35, 45, 55, 65})
         SzamJeloles(szamListak(), game(), mainState(), x, 0, false);
-    window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
+    kvx::Program::aktualis().SzamsorParancsai().FeltMenuAll(SzamsorTulteli(szamListak(), game()));
     feltetelRekordok().Hibapont = 1;
     Valaszolo v(QStringList{});
     a("Start1")->trigger();

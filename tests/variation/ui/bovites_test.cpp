@@ -3,6 +3,7 @@
 // stored lines are positions in the selection, so the ticket holds the
 // extension to the numbers it began with.
 #include "app/ui/program.h"
+#include "tickets/ui/szamsor_parancsok.h"
 #include "variation/ui/variacio_parancsok.h"
 #include "variation/ui/futas_alap.h"
 
@@ -135,7 +136,7 @@ TEST_F(BovitesTest, SwitchedOffConditionsAreOfferedBackWhenTheNumbersReturn)
     for (const bool igen : {true, false}) {
         SCOPED_TRACE(igen);
         if (szamListak().KijeloltSzamDb() > 0)
-            window_->Mind1Click(false);
+            kvx::Program::aktualis().SzamsorParancsai().Mind1Click(false);
         bovitesben();
         FeltetelRekordok& f = feltetelRekordok();
         f.OsszegFeltetel = {1, {}, 10, 400};
@@ -179,7 +180,7 @@ TEST_F(BovitesTest, ClearingTheTicketKeepsOrEndsTheExtensionByWhoAsks)
     EXPECT_EQ(szamListak().KijeloltSzamDb(), 12);
     EXPECT_TRUE(a("Listzs1")->isEnabled());
 
-    window_->Mind1Click(false);
+    kvx::Program::aktualis().SzamsorParancsai().Mind1Click(false);
     EXPECT_EQ(szamListak().KijeloltSzamDb(), 0);
     EXPECT_FALSE(bontasEgyseg().BontasBovites);
     EXPECT_EQ(variationStore().BontMatrixMeret, 0);
@@ -204,7 +205,7 @@ TEST_F(BovitesTest, ALoadedVariationResumesAsAnExtensionWhenItWasOne)
     for (const Eset& e : esetek) {
         SCOPED_TRACE(e.nev);
         if (szamListak().KijeloltSzamDb() > 0)
-            window_->Mind1Click(false);
+            kvx::Program::aktualis().SzamsorParancsai().Mind1Click(false);
         bovitesben();
         if (!e.bovites)
             a("Beilleszts1")->trigger();
@@ -213,7 +214,7 @@ TEST_F(BovitesTest, ALoadedVariationResumesAsAnExtensionWhenItWasOne)
         const std::int32_t db = variationStore().BontSzelvszam;
         const QString nev = dir_.filePath(QStringLiteral("bov.top"));
         ASSERT_TRUE(window_->AllomanyDialogusok->VariacioMentese(nev));
-        window_->Mind1Click(false);
+        kvx::Program::aktualis().SzamsorParancsai().Mind1Click(false);
         ASSERT_EQ(variationStore().BontMatrixMeret, 0);
         bontasEgyseg().Vezerles.FBontStatus.store(true);
 
@@ -307,7 +308,7 @@ TEST_F(BovitesAdatbazisTest, AVariationOfAnotherDatabaseLoadsAsEdited)
     ASSERT_FALSE(bontasEgyseg().SzerkesztettVariacio);
     const QString nev = dir_.filePath(QStringLiteral("masik.top"));
     ASSERT_TRUE(window_->AllomanyDialogusok->VariacioMentese(nev));
-    window_->Mind1Click(false);
+    kvx::Program::aktualis().SzamsorParancsai().Mind1Click(false);
 
     QStringList kerdesek;
     window_->Kerdes = [&kerdesek](const QString& k) {
@@ -333,7 +334,7 @@ TEST_F(KijelolesTest, TheErrorPointLimitFollowsTheSelectionInAnOpenConditionsWin
 {
     for (int n : {3, 9, 14, 22, 27, 31, 40})
         SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
-    window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
+    kvx::Program::aktualis().SzamsorParancsai().FeltMenuAll(SzamsorTulteli(szamListak(), game()));
     a("Listzs1")->trigger();
     TFeltetelek* f = formok().Feltetelek;
     ASSERT_TRUE(f->isVisible());

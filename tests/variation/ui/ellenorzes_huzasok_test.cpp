@@ -4,6 +4,7 @@
 // draws, and the draw search button following the database.
 #include "variation/ui/bontlista.h"
 #include "app/ui/program.h"
+#include "tickets/ui/szamsor_parancsok.h"
 #include "draws/ui/adatbazis_parancsok.h"
 #include "app/ui/uzenetablak.h"
 
@@ -85,7 +86,7 @@ protected:
     // question is answered Igen.
     void futtatas(int hibapont)
     {
-        window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
+        kvx::Program::aktualis().SzamsorParancsai().FeltMenuAll(SzamsorTulteli(szamListak(), game()));
         feltetelRekordok().Hibapont = hibapont;
         Valaszolo v({QStringLiteral("Igen"), QStringLiteral("Igen")});
         window_->Akcio("Start1")->trigger();

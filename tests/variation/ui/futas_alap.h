@@ -7,6 +7,7 @@
 #include "shell/foablak.h"
 #include "shell/formok.h"
 #include "app/ui/program.h"
+#include "tickets/ui/szamsor_parancsok.h"
 #include "app/ui/valaszolo.h"
 #include "app/workers.h"
 #include "conditions/condition_records.h"
@@ -55,7 +56,7 @@ protected:
         for (int n : {3, 9, 14, 22, 27, 31, 40, 48, 55, 61, 77, 88})
             SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
         // The main ticket tells the main window about its numbers this way.
-        window_->FeltMenuAll(SzamsorTulteli(szamListak(), game()));
+        kvx::Program::aktualis().SzamsorParancsai().FeltMenuAll(SzamsorTulteli(szamListak(), game()));
     }
     // Runs the marked numbers with one error point and waits for the end.
     void futtatas()
