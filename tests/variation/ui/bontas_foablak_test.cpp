@@ -3,6 +3,9 @@
 // Találat option cannot be met, the close query during a run, the
 // conditions window opened by the main window's command, and the
 // statistics window after a run.
+#include "variation/ui/bontas_alap.h"
+#include "variation/ui/futas_segedek.h"
+#include "variation/ui/foablak_ablakok.h"
 #include "conditions/variation_options.h"
 #include "app/ui/program.h"
 #include "tickets/ui/szamsor_parancsok.h"
@@ -63,56 +66,16 @@ bool varj(F feltetel, int ms = 120000)
     return kvx::teszt::varj(feltetel, ms);
 }
 
-// Where the pictures go when KAVAREX_KEPEK names a folder.
-QString kepUtvonal(const char* nev)
-{
-    const QString d = qEnvironmentVariable("KAVAREX_KEPEK");
-    return d.isEmpty() ? QString() : QDir(d).filePath(QString::fromUtf8(nev));
-}
+using kvx::teszt::kepUtvonal;
 
-class BontasTest : public ::testing::Test {
-protected:
-    // A fresh program state for every test.
-    kvx::Program program_;
-
+class BontasTest : public kvx::teszt::BontasAlap<kvx::teszt::FoablakAblakok> {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir_.isValid());
-        window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
-        window_->Kerdes = [](const QString&) { return true; };
-        FormokLetrehozasa(*window_);
-        window_->show();
-        settings().JovahagyasVariacio = false;
-        // No one-time tips after the questions.
-        settings().UzenetekLog.fill(0);
-        bontas_ = formok().Bontas;
-        ASSERT_NE(bontas_, nullptr);
+        BontasAlap::SetUp();
+        window_ = ablakok_->Foablak.get();
     }
-    void TearDown() override
-    {
-        if (bontas_)
-            bontas_->BontasMegszakitasa();
-        varj([] { return szalak().Tetlen(); }, 60000);
-        window_.reset();
-    }
-    void jelol(std::initializer_list<int> szamok)
-    {
-        for (int a : szamok)
-            SzamJeloles(szamListak(), game(), mainState(), a, 0, false);
-        tickets();
-    }
-    // What the main ticket reports after a marking.
-    void tickets() { kvx::Program::aktualis().SzamsorParancsai().FeltMenuAll(SzamsorTulteli(szamListak(), game())); }
-    bool vegeVar() const
-    {
-        return varj([this] { return !bontas_->Fut() && szalak().Tetlen(); });
-    }
-    QAction* a(const char* nev) const { return window_->Akcio(QString::fromUtf8(nev)); }
-
-    QTemporaryDir dir_;
-    std::unique_ptr<TFoablak> window_;
-    QPointer<TBontas> bontas_;
+    TFoablak* window_ = nullptr;
 };
 
 // The steps that follow the main window's start-up (its tips, the list of a

@@ -2,6 +2,8 @@
 // without the main window: numbers marked, error points set, Start, the run
 // window while it goes and after it, Pause, resume and Stop, and the end
 // report.
+#include "variation/ui/bontas_alap.h"
+#include "variation/ui/futas_segedek.h"
 #include "conditions/variation_options.h"
 #include "app/ui/program.h"
 #include "variation/ui/variacio_parancsok.h"
@@ -58,54 +60,9 @@ bool varj(F feltetel, int ms = 120000)
     return kvx::teszt::varj(feltetel, ms);
 }
 
-// Where the pictures go when KAVAREX_KEPEK names a folder.
-QString kepUtvonal(const char* nev)
-{
-    const QString d = qEnvironmentVariable("KAVAREX_KEPEK");
-    return d.isEmpty() ? QString() : QDir(d).filePath(QString::fromUtf8(nev));
-}
+using kvx::teszt::kepUtvonal;
 
-class BontasTest : public ::testing::Test {
-protected:
-    // A fresh program state for every test.
-    kvx::Program program_;
-
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir_.isValid());
-        ablakok_ = std::make_unique<kvx::teszt::VariacioAblakok>(program_, dir_.filePath("kavarex"));
-        settings().JovahagyasVariacio = false;
-        // No one-time tips after the questions.
-        settings().UzenetekLog.fill(0);
-        bontas_ = ablakok_->Bontas;
-        ASSERT_NE(bontas_, nullptr);
-    }
-    void TearDown() override
-    {
-        if (bontas_)
-            bontas_->BontasMegszakitasa();
-        varj([] { return szalak().Tetlen(); }, 60000);
-        ablakok_.reset();
-    }
-    void jelol(std::initializer_list<int> szamok)
-    {
-        for (int a : szamok)
-            SzamJeloles(szamListak(), game(), mainState(), a, 0, false);
-        tickets();
-    }
-    // What the main ticket reports after a marking.
-    void tickets() { ablakok_->SzamokValtoztak(); }
-    bool vegeVar() const
-    {
-        return varj([this] { return !bontas_->Fut() && szalak().Tetlen(); });
-    }
-    QAction* a(const char* nev) const { return kvx::Parancs(nev); }
-
-    QTemporaryDir dir_;
-    std::unique_ptr<kvx::teszt::VariacioAblakok> ablakok_;
-    QPointer<TBontas> bontas_;
-};
+class BontasTest : public kvx::teszt::BontasAlap<kvx::teszt::VariacioAblakok> {};
 
 // The engine's own count for the same input.
 std::int32_t referencia(std::int32_t n, std::int32_t k, std::int32_t h, TTombByte1D* sorok = nullptr)

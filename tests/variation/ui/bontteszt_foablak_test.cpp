@@ -22,6 +22,8 @@
 #include "tickets/ui/filedialogs.h"
 #include "variation/ui/bontas.h"
 #include "variation/ui/teszt_vezerlo.h"
+#include "variation/ui/bontteszt_alap.h"
+#include "variation/ui/foablak_ablakok.h"
 
 
 #include <QAction>
@@ -47,90 +49,22 @@ namespace {
 using namespace kvx;
 using kvx::teszt::Valaszolo;
 
+using kvx::teszt::kepUtvonal;
+
 template <class F>
 bool varj(F feltetel, int ms = 120000)
 {
-    return kvx::teszt::varj(feltetel, ms);
+    return kvx::teszt::hosszanVarj(feltetel, ms);
 }
 
-QString kepUtvonal(const char* nev)
-{
-    const QString d = qEnvironmentVariable("KAVAREX_KEPEK");
-    return d.isEmpty() ? QString() : QDir(d).filePath(QString::fromUtf8(nev));
-}
-
-class BontTesztTest : public ::testing::Test {
+class BontTesztTest : public kvx::teszt::BontTesztAlap<kvx::teszt::FoablakAblakok> {
 protected:
-    kvx::Program program_;
-
     void SetUp() override
     {
-        ASSERT_TRUE(dir_.isValid());
-        const std::string adatbazis = kvx::teszt::haromHuzasAdatbazis(dir_.path());
-        ASSERT_FALSE(adatbazis.empty());
-        window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
-        window_->Kerdes = [](const QString&) { return true; };
-        FormokLetrehozasa(*window_);
-        window_->show();
-        settings().JovahagyasVariacio = false;
-        settings().UzenetekLog.fill(0);
-        uzenetBeallitasok().Inform = false;
-        if (!draws().AdatbazisBetoltve) {
-            ASSERT_TRUE(program_.HuzasokV().HuzasokBetoltese(adatbazis, {}).sikeres());
-        }
-        huzSzama().SetVariacioTesztSzamsorElso(1);
-        huzSzama().SetVariacioTesztSzamsorUtolso(3);
-        teszt_ = formok().BontTeszt;
-        ASSERT_NE(teszt_, nullptr);
+        BontTesztAlap::SetUp();
+        window_ = ablakok_->Foablak.get();
     }
-    void TearDown() override
-    {
-        program_.Teszt().Leallitas();
-        if (TBontas* b = formok().Bontas)
-            b->BontasMegszakitasa();
-        varj([] { return szalak().Tetlen(); }, 60000);
-        window_.reset();
-    }
-
-    QAction* a(const char* nev) const { return window_->Akcio(QString::fromUtf8(nev)); }
-
-    // A variation of the numbers with error points, made with Start.
-    void variacio(std::initializer_list<int> szamok, int hibapont)
-    {
-        for (int x : szamok)
-            SzamJeloles(szamListak(), game(), mainState(), x, 0, false);
-        kvx::Program::aktualis().SzamsorParancsai().FeltMenuAll(SzamsorTulteli(szamListak(), game()));
-        feltetelRekordok().Hibapont = hibapont;
-        Valaszolo v(QStringList{});
-        a("Start1")->trigger();
-        TBontas* b = formok().Bontas;
-        ASSERT_TRUE(varj([b] { return !b->Fut() && szalak().Tetlen(); }));
-        ASSERT_GT(variationStore().BontSzelvszam, 0);
-        b->KilepesGomb->click();
-    }
-    bool tesztVegeVar()
-    {
-        return varj([this] { return !program_.Teszt().Fut() && szalak().Tetlen(); });
-    }
-    QString jelentes() const { return teszt_->RichEdit1->toPlainText(); }
-
-    // Best hits of a line of numbers against the stored lines.
-    int legjobb(const std::set<int>& huzas) const
-    {
-        const VariationStore& t = variationStore();
-        int best = 0;
-        for (int r = 0; r < t.BontSzelvszam; ++r) {
-            int h = 0;
-            for (int p = 0; p < t.BontMatrixSorHossz; ++p)
-                h += static_cast<int>(huzas.count(szamListak().KijeloltSzamok[t.sor(r)[p]]));
-            best = std::max(best, h);
-        }
-        return best;
-    }
-
-    QTemporaryDir dir_;
-    std::unique_ptr<TFoablak> window_;
-    QPointer<TBontTeszt> teszt_;
+    TFoablak* window_ = nullptr;
 };
 
 TEST_F(BontTesztTest, TestAgainstTheDrawsThenTheFullTestAndInsertingItsLines)

@@ -2,6 +2,8 @@
 // database of three draws: the bonus mark of a number after a game change,
 // a draw checked against the variation, a list line searched among the
 // draws, and the draw search button following the database.
+#include "variation/ui/ellenorzes_alap.h"
+#include "variation/ui/foablak_ablakok.h"
 #include "variation/ui/bontlista.h"
 #include "app/ui/program.h"
 #include "tickets/ui/szamsor_parancsok.h"
@@ -51,73 +53,14 @@ namespace {
 using namespace kvx;
 using kvx::teszt::Valaszolo;
 
-class EllenorzesTest : public ::testing::Test {
+class EllenorzesTest : public kvx::teszt::EllenorzesAlap<kvx::teszt::FoablakAblakok, true> {
 protected:
-    kvx::Program program_;
-
     void SetUp() override
     {
-        ASSERT_TRUE(dir_.isValid());
-        ASSERT_FALSE(kvx::teszt::haromHuzasAdatbazis(dir_.path()).empty());
-        window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
-        window_->Kerdes = [](const QString&) { return true; };
-        FormokLetrehozasa(*window_);
-        window_->show();
-        settings().JovahagyasVariacio = false;
-        settings().UzenetekLog.fill(0);
-        settings().Hangjelzes = false;
+        EllenorzesAlap::SetUp();
+        window_ = ablakok_->Foablak.get();
     }
-    void TearDown() override
-    {
-        if (TBontas* b = formok().Bontas)
-            b->BontasMegszakitasa();
-        kvx::teszt::varj([] { return szalak().Tetlen(); }, 60000);
-        window_.reset();
-    }
-
-    void general()
-    {
-        for (int n : {3, 9, 14, 22, 27, 31, 40, 48, 55, 61, 77, 88})
-            SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
-        futtatas(1);
-        ASSERT_GT(variationStore().BontSzelvszam, 0);
-    }
-    // Makes the variation of the selected numbers with Start; every
-    // question is answered Igen.
-    void futtatas(int hibapont)
-    {
-        kvx::Program::aktualis().SzamsorParancsai().FeltMenuAll(SzamsorTulteli(szamListak(), game()));
-        feltetelRekordok().Hibapont = hibapont;
-        Valaszolo v({QStringLiteral("Igen"), QStringLiteral("Igen")});
-        window_->Akcio("Start1")->trigger();
-        TBontas* b = formok().Bontas;
-        ASSERT_TRUE(kvx::teszt::varj([b] { return !b->Fut() && szalak().Tetlen(); }, 120000));
-        if (b->isVisible())
-            b->hide();
-    }
-
-    // How many of the marked numbers line r (0-based) holds, read from the store.
-    int talalat(int r, const std::vector<int>& jelolt) const
-    {
-        const VariationStore& t = variationStore();
-        int h = 0;
-        for (int k = 0; k < t.BontMatrixSorHossz; ++k) {
-            const int szam = szamListak().KijeloltSzamok[t.sor(r)[k]];
-            h += std::count(jelolt.begin(), jelolt.end(), szam) > 0;
-        }
-        return h;
-    }
-
-    TBontLista* lista() { return formok().BontLista; }
-    TKeresPanel* panel() { return lista()->KeresPanel; }
-    void kattint(int n, Qt::KeyboardModifiers mod = Qt::NoModifier)
-    {
-        QTest::mouseClick(szelvenyek().BontEllSzelveny->SzamPanelek[static_cast<std::size_t>(n - 1)], Qt::LeftButton,
-                          mod);
-    }
-
-    QTemporaryDir dir_;
-    std::unique_ptr<TFoablak> window_;
+    TFoablak* window_ = nullptr;
 };
 
 // A game with bonus numbers: in the check mode the fixed numbers are

@@ -3,6 +3,7 @@
 // variation-check ticket, and the variation list's search panel walks the
 // lines that hold the chosen number of them; the check ticket's clearing and
 // a large variation counted behind the wait window.
+#include "variation/ui/ellenorzes_alap.h"
 #include "variation/ui/bontlista.h"
 #include "app/ui/program.h"
 #include "app/ui/uzenetablak.h"
@@ -45,70 +46,7 @@ namespace {
 using namespace kvx;
 using kvx::teszt::Valaszolo;
 
-class EllenorzesTest : public ::testing::Test {
-protected:
-    kvx::Program program_;
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir_.isValid());
-        ablakok_ = std::make_unique<kvx::teszt::VariacioAblakok>(program_, dir_.filePath("kavarex"));
-        settings().JovahagyasVariacio = false;
-        settings().UzenetekLog.fill(0);
-        settings().Hangjelzes = false;
-    }
-    void TearDown() override
-    {
-        if (TBontas* b = ablakok_ ? ablakok_->Bontas.data() : nullptr)
-            b->BontasMegszakitasa();
-        kvx::teszt::varj([] { return szalak().Tetlen(); }, 60000);
-        ablakok_.reset();
-    }
-
-    void general()
-    {
-        for (int n : {3, 9, 14, 22, 27, 31, 40, 48, 55, 61, 77, 88})
-            SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
-        futtatas(1);
-        ASSERT_GT(variationStore().BontSzelvszam, 0);
-    }
-    // Makes the variation of the selected numbers with Start; every
-    // question is answered Igen.
-    void futtatas(int hibapont)
-    {
-        ablakok_->SzamokValtoztak();
-        feltetelRekordok().Hibapont = hibapont;
-        Valaszolo v({QStringLiteral("Igen"), QStringLiteral("Igen")});
-        kvx::Parancs("Start1")->trigger();
-        TBontas* b = ablakok_->Bontas;
-        ASSERT_TRUE(kvx::teszt::varj([b] { return !b->Fut() && szalak().Tetlen(); }, 120000));
-        if (b->isVisible())
-            b->hide();
-    }
-
-    // How many of the marked numbers line r (0-based) holds, read from the store.
-    int talalat(int r, const std::vector<int>& jelolt) const
-    {
-        const VariationStore& t = variationStore();
-        int h = 0;
-        for (int k = 0; k < t.BontMatrixSorHossz; ++k) {
-            const int szam = szamListak().KijeloltSzamok[t.sor(r)[k]];
-            h += std::count(jelolt.begin(), jelolt.end(), szam) > 0;
-        }
-        return h;
-    }
-
-    TBontLista* lista() { return ablakok_->BontLista; }
-    TKeresPanel* panel() { return lista()->KeresPanel; }
-    void kattint(int n, Qt::KeyboardModifiers mod = Qt::NoModifier)
-    {
-        QTest::mouseClick(szelvenyek().BontEllSzelveny->SzamPanelek[static_cast<std::size_t>(n - 1)], Qt::LeftButton,
-                          mod);
-    }
-
-    QTemporaryDir dir_;
-    std::unique_ptr<kvx::teszt::VariacioAblakok> ablakok_;
-};
+class EllenorzesTest : public kvx::teszt::EllenorzesAlap<kvx::teszt::VariacioAblakok, false> {};
 
 TEST_F(EllenorzesTest, MarkedLineIsFoundInTheList)
 {
