@@ -29,6 +29,7 @@
 #include "app/ui/parancs_tar.h"
 #include "shell/formok.h"
 #include "app/ui/sugo.h"
+#include "app/ui/sugo_parancsok.h"
 #include "tickets/ui/szamsor_parancsok.h"
 #include "tickets/ui/szelveny_vezerlo.h"
 #include "variation/ui/variacio_parancsok.h"
@@ -220,6 +221,7 @@ TFoablak::~TFoablak()
     kvx::Program::aktualis().Back().H = {};
     kvx::Program::aktualis().Pelda().H = {};
     szamsor().H = {};
+    kvx::Program::aktualis().SugoParancsai().H = {};
     if (alapBetu_) {
         QApplication::setFont(*alapBetu_);
         QApplication::setFont(*alapBetu_, "QMenu");
@@ -297,7 +299,7 @@ void TFoablak::FormCreate(const QString& programAllomany, const QStringList& arg
     Image1 = new BovitesHatter(this);
     setCentralWidget(Image1);
     Image1->hide();
-    SugoEllenorzes();
+    kvx::Program::aktualis().SugoParancsai().SugoEllenorzes(exe_);
     if (QFile::exists(ini))
         GyartoCimekOlvasas(f.IniAllomany, gyartoCimek());
     WebCimekBeallitasa();
@@ -675,17 +677,7 @@ void TFoablak::MenuEpites()
     connect(kvx::Parancs("Megnyits1"), &QAction::triggered, this, &TFoablak::Megnyits1Click);
     connect(kvx::Parancs("Mentsmsknt1"), &QAction::triggered, this, &TFoablak::Mentsmsknt1Click);
     connect(kvx::Parancs("Ments3"), &QAction::triggered, this, &TFoablak::Ments3Click);
-    connect(kvx::Parancs("makrk1"), &QAction::triggered, this, &TFoablak::makrk1Click);
-    // The pop-up menu of the main window: "Mi ez?".
-    Miez1 = new QAction(QStringLiteral("Mi ez?"), this);
-    Miez1->setObjectName("Miez1");
-    connect(Miez1, &QAction::triggered, this, &TFoablak::Miez1Click);
-    addAction(Miez1);
-    // The windows find the help through their parent, this window; the
-    // main window's own topic is the help's contents.
-    SugoSzolgaltatas = new kvx::Sugo(this, Miez1);
-    kvx::Sugo::KontextusBeallitas(this, kSugoTemakorok);
-    connect(kvx::Parancs("Fejleszts1"), &QAction::triggered, this, &TFoablak::Fejleszts1Click);
+    SugoParancsokBekotese();
     // "Támogatás" asks and mails exactly as the about box's button does.
     connect(kvx::Parancs("mogats1"), &QAction::triggered, this, [] {
         if (formok().Nevjegy)
@@ -1245,48 +1237,18 @@ void TFoablak::showEvent(QShowEvent* e)
     FoszelvenyElhelyezes();
 }
 
-void TFoablak::SugoEllenorzes()
+void TFoablak::SugoParancsokBekotese()
 {
-    const std::string alap = QFileInfo(exe_).completeBaseName().toStdString();
-    const std::string& program = folders().ProgramKonyvtar;
-    // The help files of older versions go.
-    for (const char* kit : {".cnt", ".hlp", ".chm"})
-        QFile::remove(utf8(kvx::SugoAllomany(program, alap, kit)));
-    const QString chm = utf8(kvx::SugoAllomany(program, alap));
-    QAction* temak = kvx::Parancs("makrk1");
-    if (QFile::exists(chm)) {
-        SugoAllomany = chm;
-        SugoSzolgaltatas->Allomany = chm;
-        return;
-    }
-    SugoAllomany.clear();
-    SugoSzolgaltatas->Allomany.clear();
-    const QString tipp = QString::fromUtf8(kSugoHianyzik);
-    // The same action is the menu item and the toolbar button.
-    temak->setEnabled(false);
-    temak->setToolTip(tipp);
-    temak->setStatusTip(tipp);
-    Miez1->setVisible(false);
-    disconnect(Miez1, &QAction::triggered, this, &TFoablak::Miez1Click);
-    if (inditasiDobozok())
-        HibaUzenet(tipp);
-}
-
-void TFoablak::makrk1Click()
-{
-    SugoSzolgaltatas->Megnyitas(kSugoTemakorok);
-}
-
-void TFoablak::Miez1Click()
-{
-    // The topic of the control the pop-up was opened on.
-    const QWidget* cel = SugoSzolgaltatas->Celpont();
-    SugoSzolgaltatas->MiEz(cel ? cel : this);
-}
-
-void TFoablak::Fejleszts1Click()
-{
-    InformacioUzenet(QString::fromStdString(fejlesztesSzoveg(gyartoCimek())));
+    SugoParancsok& sp = kvx::Program::aktualis().SugoParancsai();
+    // The missing help file is told at start-up, unless the informing boxes
+    // are held back.
+    sp.H.HianyUzenet = [this](const QString& szoveg) {
+        if (inditasiDobozok())
+            HibaUzenet(szoveg);
+    };
+    sp.ParancsokBekotese(this);
+    Miez1 = sp.MiEz();
+    SugoSzolgaltatas = sp.Szolgaltatas();
 }
 
 void TFoablak::WebCimekBeallitasa()

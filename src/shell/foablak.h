@@ -76,12 +76,12 @@ public:
     QString ElvalasztoVonal;
     // Printing: the print buffer, the printer and the print files.
     NyomtatasVezerlo* Nyomtatas = nullptr;
-    // The pop-up item "Mi ez?" (context help).
+    // The pop-up item "Mi ez?" (context help) and the help service the
+    // windows find through their parent, this window; both are made by the
+    // help commands (app/ui/sugo_parancsok.h), whose help file check leaves
+    // the service's file empty when it is missing.
     QAction* Miez1 = nullptr;
-    // The help service the windows find through their parent, this window.
     kvx::Sugo* SugoSzolgaltatas = nullptr;
-    // The help file; empty when it is missing.
-    QString SugoAllomany;
 
     // Hooks of the parts built elsewhere.
     std::function<void()> szelvenyekLetrehozasa;  // builds the six tickets (each runs JatekParameterek)
@@ -162,11 +162,10 @@ private:
     void Megnyits1Click();
     void Mentsmsknt1Click();
     void Ments3Click();
-    // Help: "Témakörök" and "Mi ez?" open the help file.
-    void makrk1Click();
-    void Miez1Click();
-    // Help "Fejlesztés": the maker's development offer.
-    void Fejleszts1Click();
+    // The help commands: the handlers live in the ui base's command object
+    // (app/ui/sugo_parancsok.h); here are its hook, the missing file's
+    // message, and the help service it makes on this window.
+    void SugoParancsokBekotese();
     // The toolbar's icons at the size of the text size.
     bool IkonokAtmeretezese(int meret);
     // Closes the dependent windows, clears the per-game state and, with
@@ -202,7 +201,6 @@ private:
     // (tickets/ui/szamsor_parancsok.h); here are its hooks.
     void SzamsorParancsokBekotese();
     void Kilps1Click();
-    void SugoEllenorzes();
     void WebCimekBeallitasa();
     void ListaPufferekLetrehozasa();
     void AllomanyDialogusokLetrehozasa();

@@ -42,6 +42,7 @@ class InternetVezerlo;
 class PeldaVezerlo;
 class SzelvenyVezerlo;
 class SzamsorParancsok;
+class SugoParancsok;
 class TesztVezerlo;
 namespace kvx {
 class ParancsTar;
@@ -113,6 +114,8 @@ public:
     // The main ticket's number commands (after the tickets' and the draws'
     // controllers).
     SzamsorParancsok& SzamsorParancsai();
+    // The help commands and the main window's help service.
+    SugoParancsok& SugoParancsai();
     BackVezerlo& Back();
     PeldaVezerlo& Pelda();
     // The draws database commands (after the draws' controller).
@@ -144,6 +147,7 @@ private:
     PeldaVezerlo* pelda_ = nullptr;
     AdatbazisParancsok* adatbazisParancsok_ = nullptr;
     SzamsorParancsok* szamsorParancsok_ = nullptr;
+    SugoParancsok* sugoParancsok_ = nullptr;
     std::vector<std::unique_ptr<QObject>> vezerlok_;
     std::unique_ptr<InternetVezerlo> internet_;
 };

@@ -2,6 +2,7 @@
 // INI file written on close.
 #include "shell/foablak.h"
 #include "app/ui/program.h"
+#include "app/ui/sugo.h"
 
 #include "app/folders.h"
 #include "app/game_table.h"
@@ -242,7 +243,7 @@ TEST(FoablakSugo, HelpCommandsFollowTheHelpFile)
         QAction* temak = w.Akcio("makrk1");
         EXPECT_EQ(temak->isEnabled(), van);
         EXPECT_EQ(w.Miez1->isVisible(), van);
-        EXPECT_EQ(w.SugoAllomany.isEmpty(), !van);
+        EXPECT_EQ(w.SugoSzolgaltatas->Allomany.isEmpty(), !van);
         if (!van) {
             EXPECT_EQ(temak->statusTip(), QStringLiteral(" Hiányzik a Súgó állománya "));
         }
