@@ -34,6 +34,7 @@
 #include "tickets/ui/szelveny_vezerlo.h"
 #include "variation/ui/variacio_parancsok.h"
 #include "printing/ui/nyomtatas_vezerlo.h"
+#include "variation/ui/allomany_parancsok.h"
 #include "variation/ui/back_vezerlo.h"
 #include "variation/ui/pelda_vezerlo.h"
 #include "variation/ui/variacio_vezerlo.h"
@@ -222,6 +223,7 @@ TFoablak::~TFoablak()
     kvx::Program::aktualis().Pelda().H = {};
     szamsor().H = {};
     kvx::Program::aktualis().SugoParancsai().H = {};
+    kvx::Program::aktualis().AllomanyParancsai().H = {};
     if (alapBetu_) {
         QApplication::setFont(*alapBetu_);
         QApplication::setFont(*alapBetu_, "QMenu");
@@ -303,7 +305,8 @@ void TFoablak::FormCreate(const QString& programAllomany, const QStringList& arg
     if (QFile::exists(ini))
         GyartoCimekOlvasas(f.IniAllomany, gyartoCimek());
     WebCimekBeallitasa();
-    AllomanyDialogusokLetrehozasa();
+    kvx::Program::aktualis().AllomanyParancsai().DialogusokLetrehozasa(this);
+    AllomanyDialogusok = kvx::Program::aktualis().AllomanyParancsai().Dialogusok();
 
     if (QFile::exists(ini)) {
         AblakKorlatok k;
@@ -492,7 +495,7 @@ void TFoablak::ParancssoriAllomanyBetoltese()
         return;
     const QString veg = ParancssoriAllomany.right(3).toLower();
     if (veg == QStringLiteral("top") || veg == QStringLiteral("tip")) {
-        AllomanyDialogusAllapotFrissites();
+        kvx::Program::aktualis().AllomanyParancsai().DialogusAllapotFrissites();
         // A damaged file has given its message and left the ticket empty;
         // start-up goes on (the draws database, the tips), so the program
         // comes up whole.
@@ -674,9 +677,7 @@ void TFoablak::MenuEpites()
     connect(kvx::Parancs("Kilps1"), &QAction::triggered, this, &TFoablak::Kilps1Click);
     connect(kvx::Parancs("Nvjegy1"), &QAction::triggered, this, &TFoablak::Nvjegy1Click);
     SzamsorParancsokBekotese();
-    connect(kvx::Parancs("Megnyits1"), &QAction::triggered, this, &TFoablak::Megnyits1Click);
-    connect(kvx::Parancs("Mentsmsknt1"), &QAction::triggered, this, &TFoablak::Mentsmsknt1Click);
-    connect(kvx::Parancs("Ments3"), &QAction::triggered, this, &TFoablak::Ments3Click);
+    AllomanyParancsokBekotese();
     SugoParancsokBekotese();
     // "Támogatás" asks and mails exactly as the about box's button does.
     connect(kvx::Parancs("mogats1"), &QAction::triggered, this, [] {
@@ -1304,57 +1305,29 @@ void TFoablak::ListaPufferekLetrehozasa()
     ListaPuffer2 = puffer("ListaPuffer2");
 }
 
-void TFoablak::AllomanyDialogusokLetrehozasa()
+void TFoablak::AllomanyParancsokBekotese()
 {
-    AllomanyDialogusok = new TAllomanyDialogusok(this, AllomanyDialogusAllapot::Program());
-    TAllomanyDialogusok& d = *AllomanyDialogusok;
-    d.Kerdes = [this](const QString& szoveg) { return Kerdes(szoveg); };
-    const auto alapUzenet = d.Uzenet;
-    d.Uzenet = [this, alapUzenet](TAllomanyDialogusok::UzenetFajta f, const QString& szoveg) {
-        if (f == TAllomanyDialogusok::UzenetFajta::Hiba)
-            HibaUzenet(szoveg);
-        else
-            alapUzenet(f, szoveg);
-    };
-    d.Mind1Click = [] { szamsor().Mind1Click(); };
-    // Writing and reading a variation file show the wait window.
-    d.VarakozasKi = [](const QString& szoveg) {
-        if (kvx::TUzenetAblak* w = formok().UzenetAblak)
-            w->UzenetKi(szoveg, 0, kFeladatNincs, false);
-    };
-    d.VarakozasVege = [] {
-        if (kvx::TUzenetAblak* w = formok().UzenetAblak)
-            w->UzenetVege();
-    };
-    VariacioParancsok& vp = kvx::Program::aktualis().VariacioParancsai();
-    d.Import = [&vp](const QString& nev) { return vp.Import(nev); };
-    d.Import_log_true = [] { kvx::Program::aktualis().Variacio().Import_log_true(); };
-    d.MegszakitatottStatus = [&vp] { vp.MegszakitatottStatus(); };
-    // The open cleared the ticket first; that question offered the draws.
-    d.JatekValtas = [this](int jatek) {
-        JatekValtas(jatek, false, true);
-        AllomanyDialogusAllapotFrissites();
-    };
-    connect(&d, &TAllomanyDialogusok::variacioValtozas, this, [this] {
-        variacioMegnyitva_ = true;
-        if (TBontLista* lista = formok().BontLista)
-            lista->Tag = 0;
-        VariacioStatuszFrissites();
-        kvx::Program::aktualis().VariacioParancsai().ParancsAllapotFrissites();
-        // The body brought the Találat option and the optimisation; a hidden
-        // panel reads them when it opens.
-        if (TFeltetelek* f = formok().Feltetelek; f && f->isVisible())
-            f->OpcioBetoltes();
-    });
-    connect(&d, &TAllomanyDialogusok::betoltve, this, [this](const SzamsorKep& kep) {
-        szamsor().SzamsorrendKijelzes(kep.SzamsorrendMod);
-        szamsor().KijelolesMenuFrissites();
+    AllomanyParancsok& ap = kvx::Program::aktualis().AllomanyParancsai();
+    AllomanyParancsok::Horgok& h = ap.H;
+    h.Kerdes = [this](const QString& szoveg) { return Kerdes(szoveg); };
+    h.HibaUzenet = [this](const QString& szoveg) { HibaUzenet(szoveg); };
+    h.JatekValtas = [this](int jatek) { JatekValtas(jatek, false, true); };
+    h.VariacioAllapotSzoveg = [this] { return panel1_ ? panel1_->text().toStdString() : std::string(); };
+    h.StatuszKiiras = [this] { VariacioStatuszKiirasStatusBar(variacioAllapot_, true, true); };
+    h.StatuszFrissites = [this] { VariacioStatuszFrissites(); };
+    h.SzamokValtozasa = [this] {
         if (szamokValtozasa)
             szamokValtozasa();
-        // The options panel shows the file's options.
+    };
+    h.ListaElejere = [] {
+        if (TBontLista* lista = formok().BontLista)
+            lista->Tag = 0;
+    };
+    h.OpciokBetoltese = [] {
         if (TFeltetelek* f = formok().Feltetelek; f && f->isVisible())
             f->OpcioBetoltes();
-    });
+    };
+    ap.ParancsokBekotese(this);
 }
 
 void TFoablak::BackBekotese()
@@ -1365,8 +1338,8 @@ void TFoablak::BackBekotese()
     h.EszkoztarGomb = [this](QAction* a) -> const QWidget* {
         return Eszkoztar ? Eszkoztar->widgetForAction(a) : nullptr;
     };
-    h.Dialogusok = [this] { return AllomanyDialogusok; };
-    h.DialogusAllapotFrissites = [this] { AllomanyDialogusAllapotFrissites(); };
+    h.Dialogusok = [] { return kvx::Program::aktualis().AllomanyParancsai().Dialogusok(); };
+    h.DialogusAllapotFrissites = [] { kvx::Program::aktualis().AllomanyParancsai().DialogusAllapotFrissites(); };
     h.TorlesJovahagyas = [](int kind) { return szamsor().TorlesJovahagyas(kind); };
     h.BovitesVege = [] { kvx::Program::aktualis().Variacio().Import_log_false(); };
     h.BeolvasottFeltetelek = [] {
@@ -1420,44 +1393,4 @@ void TFoablak::PeldaParancsokBekotese()
     };
     h.Inditas = [] { kvx::Program::aktualis().VariacioParancsai().Start(); };
     p.ParancsokBekotese(this);
-}
-
-void TFoablak::AllomanyDialogusAllapotFrissites()
-{
-    AllomanyDialogusAllapot& a = AllomanyDialogusok->Allapot;
-    a.AdatbazisBetoltve = draws().AdatbazisBetoltve;
-    a.HuzasokSzama = draws().HuzasokSzama;
-    a.AdatbazisTipus = adatbazisFajta().AdatbazisTipus;
-    a.BontMatrixMeret = variationStore().BontMatrixMeret;
-    a.VariacioAllapot = panel1_ ? panel1_->text().toStdString() : std::string();
-    a.Peldabontas = bontasEgyseg().Peldabontas;
-}
-
-void TFoablak::Megnyits1Click()
-{
-    AllomanyDialogusAllapotFrissites();
-    variacioMegnyitva_ = false;
-    // Marking the loaded conditions belongs to the conditions window.
-    AllomanyDialogusok->AllomanyDialogus(kvx::ModMegnyitas, QString(), true);
-    szamsor().KijelolesMenuFrissites();
-    VariacioStatuszKiirasStatusBar(variacioAllapot_, true, true);
-    // An opened variation shows its lines.
-    if (variacioMegnyitva_ && variationStore().BontSzelvszam > 0 && kvx::Parancs("Listzs2")->isEnabled())
-        kvx::Program::aktualis().VariacioParancsai().Listazas();
-}
-
-void TFoablak::Mentsmsknt1Click()
-{
-    AllomanyDialogusAllapotFrissites();
-    const bool rendezett = BontListRendezett(variationStore());
-    AllomanyDialogusok->AllomanyDialogus(kvx::ModMentes, QString(), false);
-    kvx::Program::aktualis().VariacioParancsai().SorrendVisszaallitasUtan(rendezett);
-    VariacioStatuszKiirasStatusBar(variacioAllapot_, true, true);
-}
-
-void TFoablak::Ments3Click()
-{
-    AllomanyDialogusAllapotFrissites();
-    AllomanyDialogusok->AllomanyDialogus(kvx::ModMentes, QStringLiteral("tip"), false);
-    VariacioStatuszKiirasStatusBar(variacioAllapot_, true, true);
 }

@@ -67,7 +67,8 @@ public:
     // A line of the variation is being edited in the variation list.
     bool SzamsorModositas = false;
 
-    // The open and save dialogs of the main window.
+    // The open and save dialogs of the main window, made by the file
+    // commands (variation/ui/allomany_parancsok.h).
     TAllomanyDialogusok* AllomanyDialogusok = nullptr;
     // The two hidden print buffers the lists are built in before printing.
     QTextEdit* ListaPuffer = nullptr;
@@ -158,10 +159,10 @@ private:
     // ---- Reached only from the main window itself ----
     // Puts the main ticket at the left of the main window, under its toolbar.
     void FoszelvenyElhelyezes();
-    // File commands: "Megnyitás", "Mentés másként", Számsor "Mentés".
-    void Megnyits1Click();
-    void Mentsmsknt1Click();
-    void Ments3Click();
+    // File commands: the handlers and the open and save dialogs live in
+    // the variation's file command object (variation/ui/allomany_parancsok.h);
+    // here are its hooks.
+    void AllomanyParancsokBekotese();
     // The help commands: the handlers live in the ui base's command object
     // (app/ui/sugo_parancsok.h); here are its hook, the missing file's
     // message, and the help service it makes on this window.
@@ -203,8 +204,6 @@ private:
     void Kilps1Click();
     void WebCimekBeallitasa();
     void ListaPufferekLetrehozasa();
-    void AllomanyDialogusokLetrehozasa();
-    void AllomanyDialogusAllapotFrissites();
     void ParancssoriAllomanyBetoltese();
     void InditasiTippek();
     // What follows the start-up once the main window shows: the tips, the
@@ -241,8 +240,6 @@ private:
     std::optional<QRect> kovetesHely_;
     // A game switch's question has offered the unsaved draws for saving.
     bool huzTorlesKerdezve_ = false;
-    // The open dialog loaded a variation.
-    bool variacioMegnyitva_ = false;
     // A restart asked for, while its close is under way or once it went through.
     std::optional<std::int32_t> ujrainditasMeret_;
     // The application font before the text size was applied; given back

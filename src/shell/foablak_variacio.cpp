@@ -16,6 +16,7 @@
 #include "tickets/number_lists.h"
 #include "tickets/ui/filedialogs.h"
 #include "tickets/ui/szamsor_parancsok.h"
+#include "variation/ui/allomany_parancsok.h"
 #include "variation/ui/teszt_vezerlo.h"
 #include "variation/ui/variacio_parancsok.h"
 #include "variation/ui/variacio_vezerlo.h"
@@ -48,8 +49,9 @@ void TFoablak::VariacioVezerloBekotese()
     vp.MentesDialogus = [fo] {
         if (!fo)
             return;
-        fo->AllomanyDialogusAllapotFrissites();
-        fo->AllomanyDialogusok->AllomanyDialogus(kvx::ModMentes, QStringLiteral("top"), false);
+        AllomanyParancsok& ap = Program::aktualis().AllomanyParancsai();
+        ap.DialogusAllapotFrissites();
+        ap.Dialogusok()->AllomanyDialogus(kvx::ModMentes, QStringLiteral("top"), false);
     };
     vp.SzelvenyTorles = [fo, &sp] {
         if (fo)

@@ -36,6 +36,7 @@
 #include <vector>
 
 class AdatbazisParancsok;
+class AllomanyParancsok;
 class BackVezerlo;
 class HuzasokVezerlo;
 class InternetVezerlo;
@@ -116,6 +117,9 @@ public:
     SzamsorParancsok& SzamsorParancsai();
     // The help commands and the main window's help service.
     SugoParancsok& SugoParancsai();
+    // The file commands and the main window's open and save dialogs (after
+    // the number commands and the variation's commands).
+    AllomanyParancsok& AllomanyParancsai();
     BackVezerlo& Back();
     PeldaVezerlo& Pelda();
     // The draws database commands (after the draws' controller).
@@ -148,6 +152,7 @@ private:
     AdatbazisParancsok* adatbazisParancsok_ = nullptr;
     SzamsorParancsok* szamsorParancsok_ = nullptr;
     SugoParancsok* sugoParancsok_ = nullptr;
+    AllomanyParancsok* allomanyParancsok_ = nullptr;
     std::vector<std::unique_ptr<QObject>> vezerlok_;
     std::unique_ptr<InternetVezerlo> internet_;
 };

@@ -1,0 +1,149 @@
+#include "variation/ui/allomany_parancsok.h"
+
+#include <QAction>
+#include <QString>
+
+#include "app/ui/parancs_tar.h"
+#include "app/ui/program.h"
+#include "app/ui/uzenetablak.h"
+#include "tickets/file_helpers.h"
+#include "variation/store_jobs.h"
+#include "tickets/ui/filedialogs.h"
+#include "tickets/ui/szamsor_parancsok.h"
+#include "variation/ui/variacio_parancsok.h"
+#include "variation/ui/variacio_vezerlo.h"
+#include "variation/variation_store.h"
+
+using namespace kvx;
+
+AllomanyParancsok& Program::AllomanyParancsai()
+{
+    if (!allomanyParancsok_) {
+        SzamsorParancsai();
+        VariacioParancsai();
+        allomanyParancsok_ = Megtart(std::make_unique<AllomanyParancsok>(*this));
+    }
+    return *allomanyParancsok_;
+}
+
+AllomanyParancsok::AllomanyParancsok(Program& program, QObject* parent) : QObject(parent), p_(program) {}
+
+void AllomanyParancsok::statuszKiiras() const
+{
+    if (H.StatuszKiiras)
+        H.StatuszKiiras();
+}
+
+void AllomanyParancsok::szamokValtozasa() const
+{
+    if (H.SzamokValtozasa)
+        H.SzamokValtozasa();
+}
+
+void AllomanyParancsok::opciokBetoltese() const
+{
+    if (H.OpciokBetoltese)
+        H.OpciokBetoltese();
+}
+
+void AllomanyParancsok::ParancsokBekotese(const QObject* kontextus)
+{
+    ParancsTar& t = *ParancsTar::aktualis();
+    t.Kezelo("Megnyits1", kontextus, [this] { Megnyits1Click(); });
+    t.Kezelo("Mentsmsknt1", kontextus, [this] { Mentsmsknt1Click(); });
+    t.Kezelo("Ments3", kontextus, [this] { Ments3Click(); });
+}
+
+void AllomanyParancsok::DialogusokLetrehozasa(QWidget* foablak)
+{
+    d_ = new TAllomanyDialogusok(foablak, AllomanyDialogusAllapot::Program());
+    TAllomanyDialogusok& d = *d_;
+    const auto alapKerdes = d.Kerdes;
+    d.Kerdes = [this, alapKerdes](const QString& szoveg) { return H.Kerdes ? H.Kerdes(szoveg) : alapKerdes(szoveg); };
+    const auto alapUzenet = d.Uzenet;
+    d.Uzenet = [this, alapUzenet](TAllomanyDialogusok::UzenetFajta f, const QString& szoveg) {
+        if (f == TAllomanyDialogusok::UzenetFajta::Hiba && H.HibaUzenet)
+            H.HibaUzenet(szoveg);
+        else
+            alapUzenet(f, szoveg);
+    };
+    SzamsorParancsok& sp = p_.SzamsorParancsai();
+    d.Mind1Click = [&sp] { sp.Mind1Click(); };
+    // Writing and reading a variation file show the wait window.
+    d.VarakozasKi = [this](const QString& szoveg) {
+        if (TUzenetAblak* w = p_.VarakozoAblak)
+            w->UzenetKi(szoveg, 0, kFeladatNincs, false);
+    };
+    d.VarakozasVege = [this] {
+        if (TUzenetAblak* w = p_.VarakozoAblak)
+            w->UzenetVege();
+    };
+    VariacioParancsok& vp = p_.VariacioParancsai();
+    d.Import = [&vp](const QString& nev) { return vp.Import(nev); };
+    d.Import_log_true = [this] { p_.Variacio().Import_log_true(); };
+    d.MegszakitatottStatus = [&vp] { vp.MegszakitatottStatus(); };
+    // The open cleared the ticket first; that question offered the draws.
+    d.JatekValtas = [this](int jatek) {
+        if (H.JatekValtas)
+            H.JatekValtas(jatek);
+        DialogusAllapotFrissites();
+    };
+    connect(&d, &TAllomanyDialogusok::variacioValtozas, this, [this, &vp] {
+        variacioMegnyitva_ = true;
+        if (H.ListaElejere)
+            H.ListaElejere();
+        if (H.StatuszFrissites)
+            H.StatuszFrissites();
+        vp.ParancsAllapotFrissites();
+        // The body brought the Találat option and the optimisation; a hidden
+        // panel reads them when it opens.
+        opciokBetoltese();
+    });
+    connect(&d, &TAllomanyDialogusok::betoltve, this, [this, &sp](const SzamsorKep& kep) {
+        sp.SzamsorrendKijelzes(kep.SzamsorrendMod);
+        sp.KijelolesMenuFrissites();
+        szamokValtozasa();
+        // The options panel shows the file's options.
+        opciokBetoltese();
+    });
+}
+
+void AllomanyParancsok::DialogusAllapotFrissites()
+{
+    AllomanyDialogusAllapot& a = d_->Allapot;
+    a.AdatbazisBetoltve = draws().AdatbazisBetoltve;
+    a.HuzasokSzama = draws().HuzasokSzama;
+    a.AdatbazisTipus = adatbazisFajta().AdatbazisTipus;
+    a.BontMatrixMeret = variationStore().BontMatrixMeret;
+    a.VariacioAllapot = H.VariacioAllapotSzoveg ? H.VariacioAllapotSzoveg() : std::string();
+    a.Peldabontas = bontasEgyseg().Peldabontas;
+}
+
+void AllomanyParancsok::Megnyits1Click()
+{
+    DialogusAllapotFrissites();
+    variacioMegnyitva_ = false;
+    // Marking the loaded conditions belongs to the conditions window.
+    d_->AllomanyDialogus(ModMegnyitas, QString(), true);
+    p_.SzamsorParancsai().KijelolesMenuFrissites();
+    statuszKiiras();
+    // An opened variation shows its lines.
+    if (variacioMegnyitva_ && variationStore().BontSzelvszam > 0 && Parancs("Listzs2")->isEnabled())
+        p_.VariacioParancsai().Listazas();
+}
+
+void AllomanyParancsok::Mentsmsknt1Click()
+{
+    DialogusAllapotFrissites();
+    const bool rendezett = BontListRendezett(variationStore());
+    d_->AllomanyDialogus(ModMentes, QString(), false);
+    p_.VariacioParancsai().SorrendVisszaallitasUtan(rendezett);
+    statuszKiiras();
+}
+
+void AllomanyParancsok::Ments3Click()
+{
+    DialogusAllapotFrissites();
+    d_->AllomanyDialogus(ModMentes, QStringLiteral("tip"), false);
+    statuszKiiras();
+}

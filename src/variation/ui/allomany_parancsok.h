@@ -1,0 +1,84 @@
+#pragma once
+// The file commands of the main window: "Megnyitás" and "Mentés másként" of
+// the "Fájl" menu and "Mentés" of the "Számsor" menu, with the main window's
+// open and save dialogs (TAllomanyDialogusok), which open and save both
+// number sets and variations, and the state they are handed before each
+// dialog. The handlers are registered in the command registry under the
+// command table's names; what only the main window has (its question and
+// error box, the game switch, the status bar, the main ticket's repaint, the
+// variation list and the conditions window) comes in through the hooks the
+// shell wiring sets. It emits no signals.
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <string>
+
+#include "tickets/ui/filedialogs.h"
+
+class QString;
+class QWidget;
+namespace kvx {
+class Program;
+}
+
+class AllomanyParancsok : public QObject {
+    Q_OBJECT
+public:
+    explicit AllomanyParancsok(kvx::Program& program, QObject* parent = nullptr);
+
+    // What the main window lends; an unset question or error box leaves the
+    // dialogs' own, an unset step is skipped.
+    struct Horgok {
+        // The warning question; Yes = true.
+        std::function<bool(const QString&)> Kerdes;
+        // The error box.
+        std::function<void(const QString&)> HibaUzenet;
+        // A file of another game switches the game; its numbers were cleared
+        // and that question offered the unsaved draws already.
+        std::function<void(int jatek)> JatekValtas;
+        // The status bar's variation panel as it shows now; it goes into the
+        // proposed file name.
+        std::function<std::string()> VariacioAllapotSzoveg;
+        // The status bar shows the variation's last state again, finished.
+        std::function<void()> StatuszKiiras;
+        // The status bar reads the variation's state from the store.
+        std::function<void()> StatuszFrissites;
+        // The main ticket repaints its number lists.
+        std::function<void()> SzamokValtozasa;
+        // The variation list starts again from its first line.
+        std::function<void()> ListaElejere;
+        // The conditions window, when it shows, reads the options anew.
+        std::function<void()> OpciokBetoltese;
+    };
+    Horgok H;
+
+    // Registers the three commands in the current command registry (the
+    // connections end with `kontextus`).
+    void ParancsokBekotese(const QObject* kontextus);
+    // Makes the open and save dialogs on the main window (they die with it).
+    void DialogusokLetrehozasa(QWidget* foablak);
+    // The dialogs of the last DialogusokLetrehozasa; none once their main
+    // window has gone.
+    TAllomanyDialogusok* Dialogusok() const { return d_; }
+    // Hands the dialogs the state of the database, the variation and the
+    // status bar they propose names and refuse files by.
+    void DialogusAllapotFrissites();
+
+    // "Megnyitás": a number set, a variation or an import file.
+    void Megnyits1Click();
+    // "Mentés másként": a number set, a variation or an export file.
+    void Mentsmsknt1Click();
+    // Számsor "Mentés": the number set with its conditions.
+    void Ments3Click();
+
+private:
+    void statuszKiiras() const;
+    void szamokValtozasa() const;
+    void opciokBetoltese() const;
+
+    kvx::Program& p_;
+    QPointer<TAllomanyDialogusok> d_;
+    // The open dialog loaded a variation.
+    bool variacioMegnyitva_ = false;
+};
