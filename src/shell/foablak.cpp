@@ -1,6 +1,5 @@
 #include "shell/foablak.h"
 #include "platform/taskbar_progress.h"
-#include "variation/store_jobs.h"
 #include "variation/variation_file.h"
 #include "app/ui/program.h"
 #include <QTimer>
@@ -9,7 +8,6 @@
 
 #include "tickets/ui/foszelveny.h"
 #include "tickets/ui/szelvenyek.h"
-#include "tickets/file_helpers.h"
 #include "tickets/ui/filedialogs.h"
 
 #include "app/folders.h"
@@ -21,7 +19,6 @@
 #include "app/main_state.h"
 #include "app/settings.h"
 #include "app/stale_files.h"
-#include "app/settings_dialog.h"
 #include "app/ui/ablak_elhelyezes.h"
 #include "app/ui/beallitasok.h"
 #include "app/ui/internet_parancsok.h"
@@ -46,7 +43,6 @@
 #include "conditions/ui/info.h"
 #include "draws/alternative_databases.h"
 #include "draws/database_file.h"
-#include "draws/draw_editing.h"
 #include "draws/draw_ranges.h"
 #include "draws/draws_table.h"
 #include "draws/ui/adatbazis_parancsok.h"

@@ -15,7 +15,6 @@
 #include "draws/ui/adatbazis_parancsok.h"
 #include "draws/ui/huzasok_vezerlo.h"
 #include "statistics/ui/statisztika.h"
-#include "tickets/number_statistics.h"
 #include "tickets/ui/foszelveny.h"
 #include "tickets/ui/szelvenyek.h"
 #include "variation/ui/bontteszt.h"

@@ -8,7 +8,6 @@
 
 #include <QAction>
 
-#include "app/main_state.h"
 #include "app/shell_state.h"
 #include "shell/formok.h"
 #include "conditions/ui/feltetelek.h"

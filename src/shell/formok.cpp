@@ -19,7 +19,6 @@
 #include "app/shell_state.h"
 #include "app/ui/uzenetablak.h"
 #include "app/version.h"
-#include "app/wait_jobs.h"
 #include "conditions/ui/feltetelek.h"
 #include "conditions/ui/info.h"
 #include "conditions/ui/feltetelek_bekotes.h"
@@ -31,7 +30,6 @@
 #include "draws/ui/velszam.h"
 #include "printing/ui/nyomtopc.h"
 #include "printing/ui/nyomtatas_vezerlo.h"
-#include "printing/variation_info.h"
 #include "statistics/ui/statisztika.h"
 #include "statistics/ui/statisztika_bekotes.h"
 #include "variation/ui/bontas.h"
@@ -49,8 +47,6 @@
 #include "variation/ui/teszt_vezerlo.h"
 #include "variation/ui/variacio_parancsok.h"
 #include "variation/ui/variacio_vezerlo.h"
-#include "variation/generation_run.h"
-#include "variation/variation_store.h"
 
 namespace {
 

@@ -59,12 +59,7 @@ namespace {
 using namespace kvx;
 using kvx::teszt::Valaszolo;
 
-// Runs can take long on a loaded machine: two minutes unless a test says otherwise.
-template <class F>
-bool varj(F feltetel, int ms = 120000)
-{
-    return kvx::teszt::varj(feltetel, ms);
-}
+using kvx::teszt::futas::varj;
 
 using kvx::teszt::kepUtvonal;
 

@@ -3,6 +3,7 @@
 // cleared, and opened again with its lines, numbers, conditions and
 // options; the list beside the tickets of a new game and in the main
 // window's place, and the main window's commands that take the lines.
+#include "variation/ui/futas_segedek.h"
 #include "variation/ui/bontlista.h"
 #include "app/ui/program.h"
 #include "tickets/ui/szamsor_parancsok.h"
@@ -71,12 +72,7 @@ namespace {
 using namespace kvx;
 using kvx::teszt::Valaszolo;
 
-// Runs can take long on a loaded machine: two minutes unless a test says otherwise.
-template <class F>
-bool varj(F feltetel, int ms = 120000)
-{
-    return kvx::teszt::varj(feltetel, ms);
-}
+using kvx::teszt::futas::varj;
 
 // Types a name into the next file dialog and confirms it.
 void dialogusKitoltese(const QString& nev)

@@ -2,6 +2,7 @@
 // lines added, replaced and deleted from the list, the index order while a
 // sort runs, the extensions' buttons, the auxiliary ticket, the overwrite
 // boundary, and the list following the variation's deletion and a new run.
+#include "variation/ui/futas_segedek.h"
 #include "variation/ui/bontlista.h"
 #include "app/ui/program.h"
 #include "variation/ui/variacio_parancsok.h"
@@ -66,12 +67,7 @@ namespace {
 using namespace kvx;
 using kvx::teszt::Valaszolo;
 
-// Runs can take long on a loaded machine: two minutes unless a test says otherwise.
-template <class F>
-bool varj(F feltetel, int ms = 120000)
-{
-    return kvx::teszt::varj(feltetel, ms);
-}
+using kvx::teszt::futas::varj;
 
 class BontListaTest : public kvx::teszt::BontListaAlap<kvx::teszt::FutasAblakokAlap> {
 protected:

@@ -62,7 +62,7 @@ protected:
         program_.Teszt().Leallitas();
         if (TBontas* b = ablakok_ ? ablakok_->Bontas.data() : nullptr)
             b->BontasMegszakitasa();
-        hosszanVarj([] { return szalak().Tetlen(); }, 60000);
+        futas::varj([] { return szalak().Tetlen(); }, 60000);
         ablakok_.reset();
     }
 
@@ -78,13 +78,13 @@ protected:
         Valaszolo v(QStringList{});
         a("Start1")->trigger();
         TBontas* b = ablakok_->Bontas;
-        ASSERT_TRUE(hosszanVarj([b] { return !b->Fut() && szalak().Tetlen(); }));
+        ASSERT_TRUE(futas::varj([b] { return !b->Fut() && szalak().Tetlen(); }));
         ASSERT_GT(variationStore().BontSzelvszam, 0);
         b->KilepesGomb->click();
     }
     bool tesztVegeVar()
     {
-        return hosszanVarj([this] { return !program_.Teszt().Fut() && szalak().Tetlen(); });
+        return futas::varj([this] { return !program_.Teszt().Fut() && szalak().Tetlen(); });
     }
     QString jelentes() const { return teszt_->RichEdit1->toPlainText(); }
 

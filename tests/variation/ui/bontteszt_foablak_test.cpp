@@ -51,11 +51,7 @@ using kvx::teszt::Valaszolo;
 
 using kvx::teszt::kepUtvonal;
 
-template <class F>
-bool varj(F feltetel, int ms = 120000)
-{
-    return kvx::teszt::hosszanVarj(feltetel, ms);
-}
+using kvx::teszt::futas::varj;
 
 class BontTesztTest : public kvx::teszt::BontTesztAlap<kvx::teszt::FoablakAblakok> {
 protected:
