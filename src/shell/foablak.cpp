@@ -113,9 +113,7 @@ void AdatbazisParancsAllapot()
     auto allit = [&](const char* nev, const QString& tipp) {
         QAction* a = kvx::Parancs(nev);
         const QString t = van ? tipp : hianyzik;
-        a->setEnabled(van);
-        a->setToolTip(t);
-        a->setStatusTip(t);
+        kvx::ParancsBeallitas(a, van, t);
         return a;
     };
     allit("Listzs3", QStringLiteral(" Húzások listája "));
@@ -633,8 +631,7 @@ void TFoablak::MenuEpites()
             a->setObjectName(QString::fromUtf8(p.Nev));
             a->setData(p.Tag);
             const QString tipp = p.Kesz ? QString::fromUtf8(p.Tipp) : nemElerheto;
-            a->setToolTip(tipp);
-            a->setStatusTip(tipp);
+            kvx::ParancsTipp(a, tipp);
             a->setEnabled(p.Kesz);
             parancsok_->Felvesz(a);
         } else {
@@ -649,9 +646,7 @@ void TFoablak::MenuEpites()
     // The statistics button has no menu item of its own.
     QAction* stat = Eszkoztar->addAction(QStringLiteral("Statisztika"));
     stat->setObjectName("StatisztikaGomb");
-    stat->setEnabled(false);
-    stat->setToolTip(nemElerheto);
-    stat->setStatusTip(nemElerheto);
+    kvx::ParancsBeallitas(stat, false, nemElerheto);
     parancsok_->Felvesz(stat);
     // The button of "Kavarex adatbázis" shows only while the built-in
     // database can be gone back to; it follows the item's state and hint.

@@ -151,9 +151,7 @@ void InternetParancsok::ujVerzio(const QString& verzio)
                          QString::fromUtf8(" verziója. ") + QStringLiteral("\r\n") +
                          QString::fromUtf8(" Kattintson, frissítse a programot. ");
     ertesito_->setVisible(true);
-    ertesito_->setEnabled(true);
-    ertesito_->setToolTip(tipp);
-    ertesito_->setStatusTip(tipp);
+    kvx::ParancsBeallitas(ertesito_, true, tipp);
     if (tar_) {
         QAction* a = (*tar_)["jverzikeresse1"];
         internetKep(a, 49);
@@ -198,8 +196,7 @@ void InternetParancsok::MenuFrissites()
         a->setProperty("OnlineEngedett", engedett);
         a->setEnabled(kesz && engedett && !iv_.Fut());
         const QString t = kesz ? tipp : QString::fromUtf8(kNemElerheto);
-        a->setToolTip(t);
-        a->setStatusTip(t);
+        kvx::ParancsTipp(a, t);
     };
     const auto u = [](const std::string& s) { return QString::fromStdString(s); };
     const auto sajat = [](const char* nev) { return QString::fromUtf8(FomenuPontKeres(nev)->Tipp); };

@@ -22,9 +22,7 @@ ParancsTar::ParancsTar(QObject* tulajdonos) : QObject(tulajdonos)
         if (*p.Gyorsbillentyu)
             a->setShortcut(QKeySequence(QString::fromUtf8(p.Gyorsbillentyu)));
         const QString tipp = p.Kesz ? QString::fromUtf8(p.Tipp) : nemElerheto;
-        a->setToolTip(tipp);
-        a->setStatusTip(tipp);
-        a->setEnabled(p.Kesz);
+        ParancsBeallitas(a, p.Kesz, tipp);
         a->setCheckable(p.Fajta == PontFajta::Valaszto);
         Felvesz(a);
     }
@@ -66,6 +64,18 @@ QAction* Parancs(std::string_view nev)
     if (!t)
         throw std::logic_error("no command registry yet: " + std::string(nev));
     return (*t)[nev];
+}
+
+void ParancsTipp(QAction* a, const QString& tipp)
+{
+    a->setToolTip(tipp);
+    a->setStatusTip(tipp);
+}
+
+void ParancsBeallitas(QAction* a, bool be, const QString& tipp)
+{
+    a->setEnabled(be);
+    ParancsTipp(a, tipp);
 }
 
 }  // namespace kvx

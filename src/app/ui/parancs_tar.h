@@ -78,4 +78,8 @@ void kvx::ParancsTar::KezeloBekotes(QAction* a, const QObject* kontextus, F&& ke
 namespace kvx {
 // The action of a command of the current registry (see ParancsTar::operator[]).
 QAction* Parancs(std::string_view nev);
+// A command's hint: its tooltip and its status-bar text are the same.
+void ParancsTipp(QAction* a, const QString& tipp);
+// Switches a command on or off together with the hint that says why.
+void ParancsBeallitas(QAction* a, bool be, const QString& tipp);
 }  // namespace kvx

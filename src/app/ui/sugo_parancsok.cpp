@@ -69,9 +69,7 @@ void SugoParancsok::SugoEllenorzes(const QString& programAllomany)
     sugo_->Allomany.clear();
     const QString tipp = QString::fromUtf8(kSugoHianyzik);
     // The same action is the menu item and the toolbar button.
-    temak->setEnabled(false);
-    temak->setToolTip(tipp);
-    temak->setStatusTip(tipp);
+    kvx::ParancsBeallitas(temak, false, tipp);
     miEz_->setVisible(false);
     disconnect(miEzKapcsolat_);
     if (H.HianyUzenet)

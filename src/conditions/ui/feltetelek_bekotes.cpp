@@ -2,33 +2,18 @@
 
 #include <QAction>
 
-#include <utility>
-
 #include "app/ui/parancs_tar.h"
 #include "app/ui/program.h"
 #include "conditions/ui/feltetelek.h"
 #include "draws/ui/huzszama.h"
-
-namespace {
-
-void Allapot(const char* nev, bool on, const QString& tipp)
-{
-    if (QAction* a = kvx::Parancs(nev)) {
-        a->setEnabled(on);
-        a->setToolTip(tipp);
-        a->setStatusTip(tipp);
-    }
-}
-
-}  // namespace
 
 void FeltetelekAblakBekotese(TFeltetelek& feltetelek, THuzSzama& tartomany)
 {
     kvx::ParancsTar& t = *kvx::ParancsTar::aktualis();
     QObject::connect(&feltetelek, &TFeltetelek::feltetelParancsok, &t,
                      [](bool torles, const QString& torlesTipp, bool ellenorzes, const QString& ellenorzesTipp) {
-                         Allapot("rls1", torles, torlesTipp);
-                         Allapot("Ellenrzs2", ellenorzes, ellenorzesTipp);
+                         kvx::ParancsBeallitas(kvx::Parancs("rls1"), torles, torlesTipp);
+                         kvx::ParancsBeallitas(kvx::Parancs("Ellenrzs2"), ellenorzes, ellenorzesTipp);
                      });
     t.Kezelo("rls1", &feltetelek, [w = &feltetelek] { w->TorlesGombClick(); });
     t.Kezelo("Ellenrzs2", &feltetelek, [w = &feltetelek] { w->EllenorzesGombClick(); });
@@ -37,8 +22,7 @@ void FeltetelekAblakBekotese(TFeltetelek& feltetelek, THuzSzama& tartomany)
     QObject::connect(&feltetelek, &TFeltetelek::menuPont, &t, [](const QString& felirat, const QString& tipp) {
         if (QAction* a = kvx::Parancs("Listzs1")) {
             a->setText(felirat);
-            a->setToolTip(tipp);
-            a->setStatusTip(tipp);
+            kvx::ParancsTipp(a, tipp);
         }
     });
     // The hit-ratio tab's draws of one range are chosen in the range dialog.

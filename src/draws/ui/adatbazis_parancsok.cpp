@@ -168,9 +168,7 @@ void AdatbazisParancsok::AllapotAllitas(const char* nev, bool on, const QString&
     const FomenuPont* p = FomenuPontKeres(nev);
     if (p && !p->Kesz)
         return;
-    a->setEnabled(on);
-    a->setToolTip(tipp);
-    a->setStatusTip(tipp);
+    kvx::ParancsBeallitas(a, on, tipp);
 }
 
 void AdatbazisParancsok::NincsAdatbazisAction(bool betolto)
@@ -604,9 +602,7 @@ void HuzasokAblakokBekotese(const HuzasokAblakok& a)
     QObject::connect(lista, &THuzLista::mentesAllapot, lista, [](bool on, const QString& tipp) {
         ParancsTar* t = ParancsTar::aktualis();
         if (QAction* p = t ? t->Keres("Ments1") : nullptr) {
-            p->setEnabled(on);
-            p->setToolTip(tipp);
-            p->setStatusTip(tipp);
+            kvx::ParancsBeallitas(p, on, tipp);
         }
     });
 }

@@ -35,9 +35,7 @@ void TartomanyParancsok()
     const QString tipp = van ? QStringLiteral(" Húzások számának (keresési tartomány) beállítása ")
                              : QStringLiteral(" Hiányzik a húzások listája ");
     if (QAction* a = kvx::Parancs("Hzsokszma1")) {
-        a->setEnabled(van);
-        a->setToolTip(tipp);
-        a->setStatusTip(tipp);
+        kvx::ParancsBeallitas(a, van, tipp);
     }
 }
 
@@ -78,9 +76,7 @@ void StatisztikaBekotese(QObject& foablak, TStatisztika& s, const StatisztikaAbl
     QPointer<TBontLista> bontLista = f.BontLista;
     if (QAction* gomb = kvx::Parancs("StatisztikaGomb")) {
         const QString tipp = QStringLiteral(" Statisztika ");
-        gomb->setEnabled(true);
-        gomb->setToolTip(tipp);
-        gomb->setStatusTip(tipp);
+        kvx::ParancsBeallitas(gomb, true, tipp);
         QObject::connect(gomb, &QAction::triggered, &s, [&s] { StatisztikaGombClick(s); });
     }
     // A double click on a bar marks its number as a click on the ticket would.

@@ -238,17 +238,13 @@ void SzamsorParancsok::KijelolesMenuFrissites()
 {
     const KijelolesMenu m = KijelolesMenuAllapot(szamListak(), game(), p_.Szelveny().Bovites());
     QAction* a = kvx::Parancs("Kijellmind1");
-    a->setEnabled(m.Engedelyezett);
-    a->setToolTip(utf8(m.KijelolesTipp));
-    a->setStatusTip(utf8(m.KijelolesTipp));
+    kvx::ParancsBeallitas(a, m.Engedelyezett, utf8(m.KijelolesTipp));
     // Random numbers can be added while numbers are free; in extension mode
     // only up to the extended selection.
     const BovitesAllapot bov = bovitesAllapot();
     const KijelolesMenu vm = KijelolesMenuAllapot(szamListak(), game(), bov);
     QAction* v = kvx::Parancs("Vletlenszmok1");
-    v->setEnabled(vm.Engedelyezett);
-    v->setToolTip(utf8(vm.VeletlenTipp));
-    v->setStatusTip(utf8(vm.VeletlenTipp));
+    kvx::ParancsBeallitas(v, vm.Engedelyezett, utf8(vm.VeletlenTipp));
     // The clearing commands need numbers of their kind on the ticket.
     const TorlesMenu t = TorlesMenuAllapot(szamListak());
     const std::pair<const char*, const TorlesMenuPont*> torlesek[] = {
@@ -257,9 +253,7 @@ void SzamsorParancsok::KijelolesMenuFrissites()
     };
     for (const auto& [nev, p] : torlesek) {
         QAction* b = kvx::Parancs(nev);
-        b->setEnabled(p->Engedelyezett);
-        b->setToolTip(utf8(p->Tipp));
-        b->setStatusTip(utf8(p->Tipp));
+        kvx::ParancsBeallitas(b, p->Engedelyezett, utf8(p->Tipp));
     }
     // "Minden szám" is also the delete tool button, whose hint is the shorter one.
     kvx::Parancs("Mind1")->setToolTip(utf8(t.Torles.Tipp));
@@ -313,9 +307,7 @@ void SzamsorParancsok::FeltMenuAll(bool on)
     for (const auto& [nev, tipp] : pontok) {
         QAction* a = kvx::Parancs(nev);
         const QString t = mentes ? QString::fromUtf8(tipp) : nincs;
-        a->setEnabled(mentes);
-        a->setToolTip(t);
-        a->setStatusTip(t);
+        kvx::ParancsBeallitas(a, mentes, t);
     }
     // The conditions make sense only for an over-full line; while a
     // variation is extended, only for the numbers it was made of.
@@ -323,9 +315,7 @@ void SzamsorParancsok::FeltMenuAll(bool on)
         on = szamListak().KijeloltSzamDb() == u.BovitesKijeloltSzamDb && szamListak().FixSzamDb() == u.BovitesFixSzamDb;
     QAction* feltetelek = kvx::Parancs("Listzs1");
     const QString ft = on ? QStringLiteral(" Feltételek kijelölése, hibapont beállítása ") : QStringLiteral(" Nincs kijelölt számsor ");
-    feltetelek->setEnabled(on);
-    feltetelek->setToolTip(ft);
-    feltetelek->setStatusTip(ft);
+    kvx::ParancsBeallitas(feltetelek, on, ft);
     if (!on && H.FeltetelekBezarasa)
         H.FeltetelekBezarasa();
     KijelolesMenuFrissites();

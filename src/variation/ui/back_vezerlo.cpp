@@ -133,9 +133,7 @@ bool BackVezerlo::VanElmentettUtolsoBontas()
                          : backFajta() != "tip" ? QStringLiteral(" Utolsó (nem mentett) variáció visszatöltése ")
                                                 : QStringLiteral(" Utolsó (nem mentett) számsor visszatöltése ");
     if (QAction* a = kvx::Parancs("Visszatlts1")) {
-        a->setEnabled(van);
-        a->setToolTip(tipp);
-        a->setStatusTip(tipp);
+        kvx::ParancsBeallitas(a, van, tipp);
     }
     return van;
 }
@@ -194,9 +192,7 @@ void BackVezerlo::BackVisszatoltesGombClick()
         VanElmentettUtolsoBontas();
         if (!r.VoltEgyes) {
             QAction* a = kvx::Parancs("Visszatlts1");
-            a->setEnabled(false);
-            a->setToolTip(QStringLiteral(" Visszatöltés sikeres "));
-            a->setStatusTip(QStringLiteral(" Visszatöltés sikeres "));
+            kvx::ParancsBeallitas(a, false, QStringLiteral(" Visszatöltés sikeres "));
         }
     } else {
         // The backup could not be read: the work kept aside comes back.

@@ -195,9 +195,7 @@ void VariacioParancsok::ParancsAllapot(const kvx::ParancsHelyzet& helyzet)
         QAction* a = t->Keres(nev);
         if (!p || !a)
             continue;
-        a->setEnabled(p->Engedelyezett);
-        a->setToolTip(q(p->Tipp));
-        a->setStatusTip(q(p->Tipp));
+        kvx::ParancsBeallitas(a, p->Engedelyezett, q(p->Tipp));
         if (!p->Felirat.empty())
             a->setText(q(p->Felirat));
     }
@@ -652,8 +650,7 @@ void VariacioAblakokBekotese(const VariacioAblakok& a)
     }
     QObject::connect(lista, &TBontLista::listazasTipp, &vp, [](const QString& s) {
         if (QAction* c = kvx::Parancs("Listzs2")) {
-            c->setToolTip(s);
-            c->setStatusTip(s);
+            kvx::ParancsTipp(c, s);
         }
     });
     // The list's auxiliary ticket: rebuilt with every game, so looked up at
