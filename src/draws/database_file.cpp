@@ -246,6 +246,69 @@ THuzVerzio HuzasIroVerzio()
     return v;
 }
 
+HuzasRekordEllenorzes::HuzasRekordEllenorzes(const GameParams& g, bool adatbazisTipus)
+    : p_(g), adatbazisTipus_(adatbazisTipus)
+{
+}
+
+std::string HuzasRekordEllenorzes::Ellenoriz(const THuzRekord& rek, TTombInt1D& sor)
+{
+    const std::int32_t R = ++r_;
+    const std::string Rs = std::to_string(R);
+    if (R == 1) {
+        std::int32_t V = 0;
+        const std::int32_t korlat = std::min<std::int32_t>(p_.HuzottSzamok + 1, kHuzRekordSzamok);
+        while (V < korlat && rek.Szamok[static_cast<std::size_t>(V)] != 0)
+            ++V;
+        if (V < p_.HuzottSzamok && V < p_.SzamsorHossz)
+            return KevesSzamUzenet(p_, rek, R, V);
+        if ((p_.KenoJatek || p_.LottoIndex == 17) && !adatbazisTipus_)
+            SorsolasMeretBeallitas(p_, V, V);
+    }
+    const auto oszlopok = static_cast<std::size_t>(p_.HuzottSzamok + 3);
+    if (sor.size() != oszlopok)
+        sor.assign(oszlopok, 0);
+
+    if (rek.Sorszam < 1 || rek.Sorszam > kMaxHuzasok)
+        return Rs + ". húzás sorszáma érvénytelen tartományba esik.";
+    sor[0] = rek.Sorszam;
+
+    std::int32_t ev = rek.Ev;
+    std::int32_t het = rek.Het;
+    if (adatbazisTipus_ && R > 1) {
+        // A year end moves a draw by one year at most. A week-1 draw follows
+        // a predecessor already moved into the next year only when it is
+        // one year behind it: a year further back is not a year end, and
+        // moving it would move it again on every load of the saved file.
+        if (het >= 52 && elozoEv_ < ev)
+            het = 1;
+        if (het == 1 && ((elozoEv_ == ev && elozoHet_ >= 52) || (elozoEv_ == ev + 1 && elozoHet_ == 1)))
+            ++ev;
+    }
+    if (ev < 1901 || ev > 10000)
+        return Rs + ". húzás évszáma érvénytelen tartományba esik.";
+    sor[1] = ev;
+    if (het < 1 || het > 53)
+        return Rs + ". húzás hete érvénytelen tartományba esik.";
+    sor[2] = het;
+    elozoEv_ = ev;
+    elozoHet_ = het;
+    return SzamokEllenorzese(p_, rek, R, sor);
+}
+
+THuzRekord HuzRekordSorbol(const TTombInt1D& sor, std::int32_t huzottSzamok)
+{
+    auto at = [&](std::size_t c) { return c < sor.size() ? sor[c] : 0; };
+    THuzRekord rek;
+    rek.Sorszam = at(0);
+    rek.Ev = static_cast<std::uint16_t>(at(1) & 0xFFFF);
+    rek.Het = static_cast<std::uint8_t>(at(2) & 0xFF);
+    const std::size_t huzott = static_cast<std::size_t>(std::clamp<std::int32_t>(huzottSzamok, 0, kHuzRekordSzamok));
+    for (std::size_t j = 0; j < huzott; ++j)
+        rek.Szamok[j] = static_cast<std::uint8_t>(at(3 + j) & 0xFF);
+    return rek;
+}
+
 BetoltesEredmeny HuzasAdatbazisOlvasas(std::span<const std::uint8_t> adat, const GameParams& g,
                                        const BetoltesBeallitasok& beall, const std::string& utvonal,
                                        BetoltottAdatbazis& ki)
@@ -289,51 +352,24 @@ BetoltesEredmeny HuzasAdatbazisOlvasas(std::span<const std::uint8_t> adat, const
     uj.FajlJatek = fej.LottoIndex;
     SetHuzasok(uj.Tabla, 0, p.HuzottSzamok + 3);
 
+    HuzasRekordEllenorzes ellenorzes(p, beall.AdatbazisTipus);
     THuzRekord rek;  // number bytes zeroed once
     for (std::int32_t R = 1; R <= n; ++R) {
         const bool ok = verzio >= 2000 ? OlvasHuzRekord(r, rek) : OlvasHuzRekordRegi(r, rek, p.HuzottSzamok);
         if (!ok)
             return hiba(BetoltesAllapot::Ervenytelen, kErvenytelenMeretUzenet);
-        const std::string Rs = std::to_string(R);
-
         if (R == 1) {
-            std::int32_t V = 0;
-            const std::int32_t korlat = std::min<std::int32_t>(p.HuzottSzamok + 1, kHuzRekordSzamok);
-            while (V < korlat && rek.Szamok[static_cast<std::size_t>(V)] != 0)
-                ++V;
-            if (V < p.HuzottSzamok && V < p.SzamsorHossz)
-                return hiba(BetoltesAllapot::Ervenytelen, KevesSzamUzenet(p, rek, R, V), R);
-            if ((p.KenoJatek || p.LottoIndex == 17) && !beall.AdatbazisTipus)
-                SorsolasMeretBeallitas(p, V, V);
+            // The first record fixes the draw size, and with it the table's.
+            TTombInt1D elso;
+            std::string uzenet = ellenorzes.Ellenoriz(rek, elso);
+            if (!uzenet.empty())
+                return hiba(BetoltesAllapot::Ervenytelen, std::move(uzenet), R);
+            p = ellenorzes.Jatek();
             SetHuzasok(uj.Tabla, n, p.HuzottSzamok + 3);
+            uj.Tabla.Huzasok[0] = std::move(elso);
+            continue;
         }
-        TTombInt1D& sor = uj.Tabla.Huzasok[static_cast<std::size_t>(R - 1)];
-
-        if (rek.Sorszam < 1 || rek.Sorszam > kMaxHuzasok)
-            return hiba(BetoltesAllapot::Ervenytelen, Rs + ". húzás sorszáma érvénytelen tartományba esik.", R);
-        sor[0] = rek.Sorszam;
-
-        std::int32_t ev = rek.Ev;
-        std::int32_t het = rek.Het;
-        if (beall.AdatbazisTipus && R > 1) {
-            const TTombInt1D& P = uj.Tabla.Huzasok[static_cast<std::size_t>(R - 2)];
-            // A year end moves a draw by one year at most. A week-1 draw follows
-            // a predecessor already moved into the next year only when it is
-            // one year behind it: a year further back is not a year end, and
-            // moving it would move it again on every load of the saved file.
-            if (het >= 52 && P[1] < ev)
-                het = 1;
-            if (het == 1 && ((P[1] == ev && P[2] >= 52) || (P[1] == ev + 1 && P[2] == 1)))
-                ++ev;
-        }
-        if (ev < 1901 || ev > 10000)
-            return hiba(BetoltesAllapot::Ervenytelen, Rs + ". húzás évszáma érvénytelen tartományba esik.", R);
-        sor[1] = ev;
-        if (het < 1 || het > 53)
-            return hiba(BetoltesAllapot::Ervenytelen, Rs + ". húzás hete érvénytelen tartományba esik.", R);
-        sor[2] = het;
-
-        std::string uzenet = SzamokEllenorzese(p, rek, R, sor);
+        std::string uzenet = ellenorzes.Ellenoriz(rek, uj.Tabla.Huzasok[static_cast<std::size_t>(R - 1)]);
         if (!uzenet.empty())
             return hiba(BetoltesAllapot::Ervenytelen, std::move(uzenet), R);
     }
@@ -375,17 +411,8 @@ std::vector<std::uint8_t> AdatbazisKep(const TTombInt2D& sorok, const GameParams
     BinWriter w;
     w.data().reserve(kHuzFejlecMeret + kHuzRekordMeret * sorok.size());
     IrHuzFejlec(w, THuzFejlec{verzio, g.LottoIndex});
-    const std::size_t huzott = static_cast<std::size_t>(std::clamp<std::int32_t>(g.HuzottSzamok, 0, kHuzRekordSzamok));
-    for (const TTombInt1D& sor : sorok) {
-        auto at = [&](std::size_t c) { return c < sor.size() ? sor[c] : 0; };
-        THuzRekord rek;
-        rek.Sorszam = at(0);
-        rek.Ev = static_cast<std::uint16_t>(at(1) & 0xFFFF);
-        rek.Het = static_cast<std::uint8_t>(at(2) & 0xFF);
-        for (std::size_t j = 0; j < huzott; ++j)
-            rek.Szamok[j] = static_cast<std::uint8_t>(at(3 + j) & 0xFF);
-        IrHuzRekord(w, rek);
-    }
+    for (const TTombInt1D& sor : sorok)
+        IrHuzRekord(w, HuzRekordSorbol(sor, g.HuzottSzamok));
     return std::move(w.data());
 }
 

@@ -108,6 +108,34 @@ struct BetoltottAdatbazis {
     std::int32_t FajlJatek = -1;      // game index of the header
 };
 
+// The loader's rules for one draw record, applied record after record in
+// file order (the first record fixes the draw size of a user's Keno or 5/40
+// database; the year and week of the program's own database are corrected
+// against the record before). Used by the loader and by every writer that
+// must refuse a draw the loader would refuse, at the draw that breaks a rule.
+class HuzasRekordEllenorzes {
+public:
+    HuzasRekordEllenorzes(const GameParams& g, bool adatbazisTipus);
+    // Checks the next record and fills `sor` (sized to the draw size + 3
+    // columns when it is not). Empty when valid, else the loader's message.
+    std::string Ellenoriz(const THuzRekord& rek, TTombInt1D& sor);
+    // The game with the draw size the records are read with.
+    const GameParams& Jatek() const { return p_; }
+    // Records checked so far.
+    std::int32_t Rekordok() const { return r_; }
+
+private:
+    GameParams p_;
+    bool adatbazisTipus_ = true;
+    std::int32_t r_ = 0;
+    std::int32_t elozoEv_ = 0;
+    std::int32_t elozoHet_ = 0;
+};
+
+// The record of a table row: sequence, year, week and the row's first
+// huzottSzamok number columns (low bytes), the other number bytes 0.
+THuzRekord HuzRekordSorbol(const TTombInt1D& sor, std::int32_t huzottSzamok);
+
 // Parses a whole database image. Nothing outside `ki` is touched, so a failed
 // parse leaves the program as it was. `utvonal` only goes into the question.
 BetoltesEredmeny HuzasAdatbazisOlvasas(std::span<const std::uint8_t> adat, const GameParams& g,

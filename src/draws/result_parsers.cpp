@@ -314,6 +314,29 @@ bool EvHet(Kurzor& ku, bool regiElso, std::size_t kihagyas, std::int32_t& ev, st
     return true;
 }
 
+// The number fields of a line of the user's import: how many runs of
+// digits it holds and how long the longest is.
+struct SzamMezok {
+    std::int32_t Darab = 0;
+    std::size_t Leghosszabb = 0;
+};
+
+SzamMezok SzamMezokSzamlalasa(const std::string& sor)
+{
+    SzamMezok m;
+    std::size_t hossz = 0;
+    for (char c : sor) {
+        if (Szamjegy(c)) {
+            if (hossz++ == 0)
+                ++m.Darab;
+            m.Leghosszabb = std::max(m.Leghosszabb, hossz);
+        } else {
+            hossz = 0;
+        }
+    }
+    return m;
+}
+
 void MezokAt(Kurzor& ku, char elvalaszto, int db)
 {
     for (int n = 0; n < db && !ku.vege(); ++n) {
@@ -364,6 +387,21 @@ FrissitesEredmeny HuzasokFrissitesKenoHU(const FrissitesKornyezet& k, const std:
                             : legujabbElol ? g.HuzottFoSzamok * g.SorsolasokSzama + g.PotSzamok
                                            : szelesseg;
 
+    // The user's file is checked line by line, top to bottom, with the
+    // loader's rules as well: the first line that breaks any rule is the one
+    // refused, whatever a later line holds.
+    GameParams alap = g;
+    SorsolasMeretVisszaallitas(alap);
+    HuzasRekordEllenorzes sorEllenorzes(alap, k.AdatbazisTipus);
+    TTombInt1D ellenorzott;
+    const auto importHiba = [&k](std::int32_t sor, std::string reszlet) {
+        FrissitesEredmeny e = Hiba(sor);
+        e.Tipus = FrissitesUzenetTipus::Hiba;
+        e.Uzenet = ImportHibaUzenet(k.FajlNev);
+        e.Reszlet = std::move(reszlet);
+        return e;
+    };
+
     TTombInt2D uj;
     std::vector<std::int32_t> forras;  // the line of every row
     for (std::int32_t lepes = 0; lepes < n - kezdo; ++lepes) {
@@ -373,6 +411,16 @@ FrissitesEredmeny HuzasokFrissitesKenoHU(const FrissitesKornyezet& k, const std:
         sor[0] = sorszam;
         Kurzor ku{sorok[static_cast<std::size_t>(i)]};
         if (import) {
+            // A number of three or more digits is no number of any game, and a
+            // line with more numbers than a draw holds would lose the rest: both
+            // refuse the line, as a line with too few numbers is refused. After
+            // the first line a user's Keno or 5/40 database draws as many
+            // numbers as that line held.
+            const SzamMezok m = SzamMezokSzamlalasa(sorok[static_cast<std::size_t>(i)]);
+            const std::int32_t hely =
+                sorEllenorzes.Rekordok() == 0 ? db : std::min(db, sorEllenorzes.Jatek().HuzottSzamok);
+            if (m.Leghosszabb > 2 || m.Darab > hely)
+                return importHiba(i, {});
             sor[1] = k.Ma.Ev;
             sor[2] = IsoHet(k.Ma);
         } else {
@@ -385,7 +433,7 @@ FrissitesEredmeny HuzasokFrissitesKenoHU(const FrissitesKornyezet& k, const std:
             MezokAt(ku, elvalaszto, kihagyottMezok);
         }
         if (!Szamok(ku, g, sor, 0, db, import))
-            return Hiba(i);
+            return import ? importHiba(i, {}) : Hiba(i);
         if (szlovak649) {
             if (i >= static_cast<std::int32_t>(loto2.size()))
                 return Hiba(i);
@@ -397,6 +445,11 @@ FrissitesEredmeny HuzasokFrissitesKenoHU(const FrissitesKornyezet& k, const std:
                 return Hiba(i);
         }
         SorRendezese(g, sor);
+        if (import) {
+            std::string u = sorEllenorzes.Ellenoriz(HuzRekordSorbol(sor, alap.HuzottSzamok), ellenorzott);
+            if (!u.empty())
+                return importHiba(i, std::move(u));
+        }
         uj.push_back(std::move(sor));
         forras.push_back(i);
     }
