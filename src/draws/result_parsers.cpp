@@ -363,7 +363,7 @@ FrissitesEredmeny HuzasokFrissitesKenoHU(const FrissitesKornyezet& k, const std:
     if (szlovak649) {
         if (!k.CacheAllomany || !k.CacheAllomany("loto2.csv", loto2))
             return Hiba();
-        if (!kevesebb.rendben(static_cast<std::int32_t>(loto2.size()), "loto2.csv"))
+        if (!kevesebb.rendben(static_cast<std::int32_t>(loto2.size()), "A loto2.csv"))
             return Elutasitva();
         kevesebb.igen = false;  // the main file gets its own question
         if (!kevesebb.rendben(n, k.FajlNev))

@@ -117,6 +117,32 @@ TEST(ResultParsers, KenoAndOldestFirstLines)
               true);
 }
 
+// Slovak 6/49 reads its second drawing from "loto2.csv": a shorter one asks
+// first, naming that file, and No keeps the database.
+TEST(ResultParsers, SlovakSecondDrawingFileWithFewerDrawsAsksFirst)
+{
+    Futas f(4);
+    std::vector<std::string> fo{"fejlec"}, masodik{"fejlec"};
+    for (int het = 1; het <= 3; ++het) {
+        fo.push_back(std::to_string(het) + ";2023-01-05;0" + std::to_string(het) + ";1;2;3;4;5;6;7");
+        masodik.push_back(std::to_string(het) + ";2023-1-05;0" + std::to_string(het) + ";11;12;13;14;15;16;17");
+    }
+    masodik.pop_back();
+    f.cache["loto2.csv"] = masodik;
+    std::vector<std::string> kerdesek;
+    f.k.Kerdes = [&](const std::string& q) {
+        kerdesek.push_back(q);
+        return false;
+    };
+    const FrissitesEredmeny r = HuzasokFrissitesKenoHU(f.k, fo, 4, false);
+    EXPECT_FALSE(r.Siker);
+    EXPECT_EQ(r.FoablakTag, 1);
+    EXPECT_EQ(kerdesek, std::vector<std::string>{
+                            "A loto2.csv állomány kevesebb húzás adatait tartalmazza, mint a húzások jelenleg aktuális "
+                            "listája.\r\n\r\nMégis felülírja a húzások jelenleg aktuális listáját?"});
+    EXPECT_FALSE(std::filesystem::exists(f.k.AdatbazisUtvonal));
+}
+
 TEST(ResultParsers, EuroJackpotLines)
 {
     Ellenoriz(30, {"Datum;Zahlen"},
