@@ -204,7 +204,8 @@ HLRiport HLRiportKiir(HuzListaState& s, const DrawsState& d, const GameParams& g
         mod2 = 2;
     }
     TTombByte1D info = s.KivSzamok;
-    r.Szoveg += "\r\n" + SegedszelvenyInfo(info, mod1);
+    // The properties text opens with its own line break.
+    r.Szoveg += SegedszelvenyInfo(info, mod1);
     if (mod2 >= 0) {
         TTombByte1D info2 = s.KivSzamok;
         r.Szoveg2 = SegedszelvenyInfo(info2, mod2);
@@ -266,8 +267,9 @@ HuzCella HuzTablaCella(const HuzListaState& s, const DrawsState& d, const GamePa
         c.Hatter = HuzCellaHatter::Hatter;
         return c;
     }
-    if (v > 0)
-        c.Szoveg = std::to_string(PluszOszlop(g, oszlop) && v > g.FoSzamKeszlet ? g.PluszSzamKijelzes(v) : v);
+    // Every number cell shows its value: a 0 is a bonus number or a second
+    // drawing the draw does not have.
+    c.Szoveg = std::to_string(PluszOszlop(g, oszlop) && v > g.FoSzamKeszlet ? g.PluszSzamKijelzes(v) : v);
     const bool pot = PotOszlop(g, oszlop);
     const bool plusz = PluszOszlop(g, oszlop);
     const std::int32_t masodikKezdet = g.TobbSorsolas ? g.MasodikHuzasOszlop : g.HuzottSzamok + 3;

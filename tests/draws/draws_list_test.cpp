@@ -39,6 +39,23 @@ TEST(TalalatEloszlasTest, FullMainHitWithAMatchingBonusIsTheFullHit)
     EXPECT_EQ(r.Felirat, " 1. húzás számsora");
 }
 
+// The ticket's text: the serial number's line is followed at once by the
+// line's properties, which open with their own line break.
+TEST(TalalatEloszlasTest, SerialNumberIsFollowedByThePropertiesWithoutABlankLine)
+{
+    const GameParams g = Jatek(0);
+    DrawsState d = Tabla(g, {Sor(g, 1, 2020, 1, {1, 2, 3, 4, 5})});
+    HuzListaState s;
+    s.KivRekord = 1;
+    TalalatEloszlasSzamitas(s, d, g, 1, 1);
+    const HLRiport r = HLRiportKiir(s, d, g, 1, 1);
+    const std::size_t ssz = r.Szoveg.find("\r\n Ssz:");
+    ASSERT_NE(ssz, std::string::npos) << r.Szoveg;
+    const std::size_t sorVege = r.Szoveg.find("\r\n", ssz + 2);
+    ASSERT_NE(sorVege, std::string::npos);
+    EXPECT_EQ(r.Szoveg.substr(sorVege, 11), "\r\n Összeg:") << r.Szoveg;
+}
+
 TEST(TalalatEloszlasTest, BonusGameWithoutBonusClassesHasItsOwnFivePlusOne)
 {
     const GameParams g = Jatek(1);  // 6/45 + 1
@@ -134,6 +151,14 @@ TEST(HuzTablaTest, HeadersAndCells)
     EXPECT_EQ(HuzTablaCella(s, d, ej, 1, 9, 1, 1).Szoveg, "12");
     EXPECT_EQ(HuzTablaCella(s, d, ej, 1, 3, 1, 1).Hatter, HuzCellaHatter::Kiemelo);
     EXPECT_TRUE(HuzTablaCella(s, d, ej, 1, 3, 2, 2).Szurke);
+    // A 0 is shown as the 0 it is: an empty bonus place, a drawing that did
+    // not take place.
+    const GameParams hatos = Jatek(1);
+    const GameParams het = Jatek(2);
+    const DrawsState b = Tabla(hatos, {Sor(hatos, 1, 2020, 7, {1, 2, 3, 4, 5, 6, 0})});
+    const DrawsState m = Tabla(het, {Sor(het, 1, 2020, 7, {1, 2, 3, 4, 5, 6, 7})});
+    EXPECT_EQ(HuzTablaCella(s, b, hatos, 1, 9, 1, 1).Szoveg, "0");
+    EXPECT_EQ(HuzTablaCella(s, m, het, 1, het.MasodikHuzasOszlop, 1, 1).Szoveg, "0");
 }
 
 // ---- Reserved draws ----
