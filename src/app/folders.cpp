@@ -189,6 +189,36 @@ void UtolsoKonyvtarakAlap(Folders& f)
         UtolsoKonyvtarakAlap(f, g);
 }
 
+std::string AlapKonyvtar(const Folders& f, int fajta, int jatek)
+{
+    const std::string mappa = jatek >= 0 && jatek < kJatekokSzama ? JatekMappa[static_cast<std::size_t>(jatek)] : "";
+    return (fajta <= kSzamsorMentes ? f.LottoKonyvtar : f.PrivateKonyvtar) + mappa;
+}
+
+std::string KezdoKonyvtar(const Folders& f, int fajta, int jatek)
+{
+    if (jatek >= 0 && jatek < kJatekokSzama) {
+        const std::string& u = f.UtolsoKonyvtarak[static_cast<std::size_t>(fajta)][static_cast<std::size_t>(jatek)];
+        if (!u.empty()) return u;
+    }
+    return AlapKonyvtar(f, fajta, jatek);
+}
+
+void UtolsoKonyvtarFrissites(Folders& f, int fajta, int jatek, bool elfogadva, const std::string& nev)
+{
+    if (jatek < 0 || jatek >= kJatekokSzama) return;
+    std::string& u = f.UtolsoKonyvtarak[static_cast<std::size_t>(fajta)][static_cast<std::size_t>(jatek)];
+    u = elfogadva ? AllomanyKonyvtara(nev, KezdoKonyvtar(f, fajta, jatek)) : AlapKonyvtar(f, fajta, jatek);
+}
+
+std::string AllomanyKonyvtara(const std::string& nev, const std::string& kezdoKonyvtar)
+{
+    if (nev.empty()) return kezdoKonyvtar;
+    const std::size_t p = nev.find_last_of("/\\");
+    if (p == std::string::npos) return nev;
+    return nev.substr(0, p);
+}
+
 bool KonyvtarakLetrehozasa(const Folders& f)
 {
     bool ok = true;

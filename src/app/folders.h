@@ -45,6 +45,19 @@ void UtolsoKonyvtarakAlap(Folders& f, int jatek);
 // The same for all 44 games.
 void UtolsoKonyvtarakAlap(Folders& f);
 
+// The remembered folders of the file dialogs (UtolsoKonyvtarFajta): the
+// default folder of a kind, the folder a dialog starts in.
+std::string AlapKonyvtar(const Folders& f, int fajta, int jatek);
+std::string KezdoKonyvtar(const Folders& f, int fajta, int jatek);
+// After the dialog: a confirmed choice remembers its folder, a cancel
+// puts the kind's default back.
+void UtolsoKonyvtarFrissites(Folders& f, int fajta, int jatek, bool elfogadva, const std::string& nev);
+
+// The folder part of a file name: up to (not including) the last
+// separator; a name without one is returned whole; an empty name gives
+// the dialog's initial folder.
+std::string AllomanyKonyvtara(const std::string& nev, const std::string& kezdoKonyvtar);
+
 // Creates Dat, Dat/Private, Dat/Cache, Back and List when missing. False when
 // one of them does not exist afterwards.
 bool KonyvtarakLetrehozasa(const Folders& f);

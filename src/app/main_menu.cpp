@@ -90,7 +90,7 @@ const std::vector<FomenuPont>& FomenuPontok()
 
         // Adatbázis
         {"Adatbázis", "Listzs3", "Listázás", "Ctrl+A", " Húzások listája ", K, P, 0, true},
-        {"Adatbázis", "Keress1", "Keresés", "", " Számsor keresése a húzások listájában ", N, P, 0, true},
+        {"Adatbázis", "Keress1", "Keresés", "", " Számsor keresése a húzások listájában ", K, P, 0, true},
         {"Adatbázis", "Hzsokszma2", "Húzások száma", "", " Húzások számának (keresési tartomány) beállítása ", K},
         {"Adatbázis", "", "", "", "", K, E},
         {"Adatbázis", "Ments1", "Mentés", "", " Módosított adatbázis mentése ", K},

@@ -104,6 +104,17 @@ int sikertelenEredmeny(std::uint16_t gombok)
 }
 
 const char* const kEmlekeztetoKerdes = "Erre legközelebb is emlékeztesse a program?";
+const char* const kMegnyitasTipp =
+    "Elsőként azt a könyvtárat nyitja meg a program, ahonnan utoljára töltötte be az aktuális játék "
+    "állományát.\r\nAmennyiben ez az útvonal nem felel meg, zárja be a Megnyitás ablakot és nyissa azt meg újra - "
+    "vagy válassza/jelölje ki az útvonalat.\r\n\r\nMinden egyéb esetben, az aktuális játék könyvtára lesz "
+    "alapértelmezett.";
+const char* const kMentesTipp =
+    "Elsőként azt a könyvtárat nyitja meg a program, ahova utoljára mentette az aktuális játék "
+    "állományát.\r\nAmennyiben ez az útvonal nem felel meg, zárja be a Mentés ablakot és nyissa azt meg újra - "
+    "vagy válassza/jelölje ki az útvonalat.\r\n\r\nMinden egyéb esetben, az aktuális játék könyvtára lesz "
+    "alapértelmezett.";
+
 const char* const kJovahagyasTipp =
     "A Jóváhagyás kérése szolgáltatás, a programmal ismerkedő felhasználók számára lehet "
     "hasznos.\r\nA szolgáltatást a Beállítások - Általános lapon tudja engedélyezni/tiltani.";

@@ -96,6 +96,12 @@ extern const char* const kEmlekeztetoKerdes;  // "Erre legközelebb is emlékezt
 extern const char* const kJovahagyasTipp;
 extern const char* const kNemErhetoEl;        // "Ez a funkció még nem érhető el."
 
+// The tips shown before the open and the save dialogs, with their flags.
+extern const char* const kMegnyitasTipp;
+extern const char* const kMentesTipp;
+inline constexpr int kMegnyitasTippIndex = 21;
+inline constexpr int kMentesTippIndex = 20;
+
 // Text of a HasznosInformacio box in the own dialog or in the system box.
 std::string hasznosInformacioSzoveg(const std::string& tipp, bool rendszerDoboz);
 // Text of a box in the own dialog: the message followed by an empty line.

@@ -6,6 +6,7 @@
 #include "draws/result_parsers.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <vector>
 
@@ -19,6 +20,35 @@ const char* const kVeletlenAdatbazisTipp =
     "ezért automatikusan meghívásra kerül az ezt ellenőrző eljárás:\r\nStatisztika - [Aktuális adatbázis] - "
     "Találati arányok";
 const char* const kAllomanyLetrehozasHiba = "Nem sikerült létrehozni az állományt.";
+const char* const kPrivatMegnyitasSzuro =
+    "Privát adatbázis (*.pdb)|*.pdb|Import adatbázis csv (*.csv)|*.csv|Import adatbázis txt (*.txt)|*.txt";
+const char* const kPrivatMentesSzuro = "Privát adatbázis (*.pdb)|*.pdb";
+
+std::string PrivatMentesAutomatikusNev(std::int32_t huzasokSzama)
+{
+    return std::to_string(huzasokSzama) + "_huzas";
+}
+
+std::string PrivatMentesCel(const std::string& nev)
+{
+    const std::size_t per = nev.find_last_of("/\\");
+    const std::string allomany = per == std::string::npos ? nev : nev.substr(per + 1);
+    if (allomany.empty())
+        return {};
+    const std::size_t pont = allomany.find_last_of('.');
+    if (pont == std::string::npos)
+        return nev + ".pdb";
+    std::string kiterjesztes = allomany.substr(pont + 1);
+    std::transform(kiterjesztes.begin(), kiterjesztes.end(), kiterjesztes.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return kiterjesztes == "pdb" ? nev : std::string();
+}
+
+std::string PrivatMentesNemPdbUzenet(const std::string& nev)
+{
+    return "Privát adatbázis csak \"pdb\" kiterjesztésű állományba menthető.\r\n\r\nAz adatbázis nem került "
+           "mentésre:\r\n" + nev;
+}
 
 std::int32_t VeletlenHuzasokMaximum(std::int32_t huzasokSzama, std::int32_t sorsolasokSzama)
 {
@@ -230,7 +260,10 @@ HuzasImportEredmeny HuzasokImportBeolvasasa(const std::string& importAllomany, c
         e.Uzenet = ImportHibaUzenet(importAllomany);
         return e;
     }
+    // The file is a database of the game as it draws, whatever draw size a
+    // user's database loaded before gave it.
     GameParams jatek = g;
+    SorsolasMeretVisszaallitas(jatek);
     FrissitesKornyezet k;
     k.Jatek = &jatek;
     k.AdatbazisUtvonal = importAllomany;
@@ -251,7 +284,7 @@ HuzasImportEredmeny HuzasokImportBeolvasasa(const std::string& importAllomany, c
     e.Uzenet = ImportHibaUzenet(importAllomany);
     if (r.HibasSor >= 0 && r.HibasSor < static_cast<std::int32_t>(sorok.size()))
         e.Uzenet += importHibasSor(r.HibasSor + 1, sorok[static_cast<std::size_t>(r.HibasSor)],
-                                   importSorLeiras(g, true));
+                                   importSorLeiras(jatek, true));
     return e;
 }
 

@@ -93,6 +93,24 @@ using VeletlenFn = std::function<std::int32_t(std::int32_t)>;
 bool VeletlenSzamsorGeneralasa(DrawsState& d, const GameParams& g, const VeletlenGeneralas& p,
                                const VeletlenFn& veletlen);
 
+// ---- The file dialogs of private databases ----
+
+inline constexpr const char* kPrivatMegnyitasCim = " Privát adatbázis betöltése";
+inline constexpr const char* kPrivatMentesCim = " Mentés privát adatbázisba";
+// Filters: description and pattern pairs joined by "|". Opening also takes
+// a user's draws file to import.
+extern const char* const kPrivatMegnyitasSzuro;
+extern const char* const kPrivatMentesSzuro;
+// The name the save dialog proposes: the number of listed draws + "_huzas".
+std::string PrivatMentesAutomatikusNev(std::int32_t huzasokSzama);
+// The file a name chosen in the save dialog is written to: a name without
+// an extension gets ".pdb"; a name with any extension but ".pdb" is written
+// nowhere (empty result), so a user's file of another kind is never replaced
+// by a database.
+std::string PrivatMentesCel(const std::string& nev);
+// Told when the chosen name is not a private database's.
+std::string PrivatMentesNemPdbUzenet(const std::string& nev);
+
 // ---- A user's draws file imported into a private database ----
 
 // The private database an imported file becomes: the game's folder of
@@ -112,8 +130,10 @@ struct HuzasImportEredmeny {
 // checks every draw with the loader's rules; nothing is written. Every draw
 // gets today's year and ISO week. Blank lines at the end of the file are
 // dropped; any other line is a draw, so a blank line between draws is
-// refused like any line without its numbers. A refused file's message names
-// its first bad line, the line as read and what a line must hold.
+// refused like any line without its numbers, and so is a line with more
+// numbers than a draw of the game holds or with a number of three or more
+// digits. The lines are checked in file order: a refused file's message
+// names its first bad line, the line as read and what a line must hold.
 HuzasImportEredmeny HuzasokImportBeolvasasa(const std::string& importAllomany, const GameParams& g, std::int32_t ev,
                                        std::int32_t ho, std::int32_t nap);
 // Writes a file read by HuzasokImportBeolvasasa as the private database

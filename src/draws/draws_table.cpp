@@ -10,6 +10,12 @@ void SetAdatbazisTipusa(AdatbazisFajta& a, bool beepitett)
     a.AdatbazisFelirat = beepitett ? "Húzások listája" : a.PrivatAdatbazis ? "Privát adatbázis" : "Alternatív adatbázis";
 }
 
+std::string KeresesTipp(const AdatbazisFajta& a)
+{
+    return a.AdatbazisTipus ? " Számsor keresése a húzások listájában "
+                            : " Számsor keresése az alternatív, felhasználói adatbázis listájában ";
+}
+
 void SetHuzasok(DrawsState& d, std::int32_t sorok, std::int32_t oszlopok)
 {
     if (sorok < 0)

@@ -40,6 +40,10 @@ struct AdatbazisFajta {
 // private one, else "Alternatív adatbázis".
 void SetAdatbazisTipusa(AdatbazisFajta& a, bool beepitett);
 
+// The hint of the search in the draws ("Keresés", its button and the search
+// ticket's panels): it names the kind of database searched.
+std::string KeresesTipp(const AdatbazisFajta& a);
+
 // Sizes the table to rows x columns (all zero).
 void SetHuzasok(DrawsState& d, std::int32_t sorok, std::int32_t oszlopok);
 // Frees the table and clears AdatbazisBetoltve.

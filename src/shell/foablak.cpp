@@ -105,7 +105,8 @@ QScreen* kepernyo(const QWidget* w)
 
 // The commands that work on a loaded database only: "Listázás" and the main
 // ticket's two draw views; without a database their hint says why. A view
-// that can no longer be shown gives way to the normal one.
+// that can no longer be shown gives way to the normal one. ("Keresés" names
+// the kind of database it searches: the database commands set it.)
 void AdatbazisParancsAllapot()
 {
     const bool van = draws().AdatbazisBetoltve;
@@ -119,7 +120,6 @@ void AdatbazisParancsAllapot()
     allit("Listzs3", QStringLiteral(" Húzások listája "));
     allit("Listanyomtatsa1", QStringLiteral(" Nyomtatás "));
     allit("Nyomtats3", QStringLiteral(" Húzások listájának nyomtatása állományba "));
-    allit("Keress1", QStringLiteral(" Számsor keresése a húzások listájában "));
     const std::pair<const char*, const char*> nezetek[] = {
         {"Hnyszorhztk1", " Hányszor húzták a számokat "},
         {"Hnyhzsta1", " Hány húzás óta nem sorsolták a számokat "},

@@ -15,20 +15,6 @@ const char* const kVariacioSzuro =
 const char* const kMegnyitasSzuro =
     "Számsor állománya (*.tip)|*.tip|Variáció állománya (*.top)|*.top|Variáció import állománya (*.csv)|*.csv|"
     "Variáció import állománya (*.txt)|*.txt";
-const char* const kPrivatMegnyitasSzuro =
-    "Privát adatbázis (*.pdb)|*.pdb|Import adatbázis csv (*.csv)|*.csv|Import adatbázis txt (*.txt)|*.txt";
-const char* const kPrivatMentesSzuro = "Privát adatbázis (*.pdb)|*.pdb";
-
-const char* const kMegnyitasTipp =
-    "Elsőként azt a könyvtárat nyitja meg a program, ahonnan utoljára töltötte be az aktuális játék "
-    "állományát.\r\nAmennyiben ez az útvonal nem felel meg, zárja be a Megnyitás ablakot és nyissa azt meg újra - "
-    "vagy válassza/jelölje ki az útvonalat.\r\n\r\nMinden egyéb esetben, az aktuális játék könyvtára lesz "
-    "alapértelmezett.";
-const char* const kMentesTipp =
-    "Elsőként azt a könyvtárat nyitja meg a program, ahova utoljára mentette az aktuális játék "
-    "állományát.\r\nAmennyiben ez az útvonal nem felel meg, zárja be a Mentés ablakot és nyissa azt meg újra - "
-    "vagy válassza/jelölje ki az útvonalat.\r\n\r\nMinden egyéb esetben, az aktuális játék könyvtára lesz "
-    "alapértelmezett.";
 
 std::string MentesSzuro() { return std::string(kSzamsorSzuro) + "|" + kVariacioSzuro; }
 
@@ -177,36 +163,6 @@ std::int64_t SzabadHely(const std::string& konyvtar)
 }
 
 int UtolsoKonyvtarFajtaja(int mod) { return std::clamp(mod, 0, 3); }
-
-std::string AlapKonyvtar(const Folders& f, int fajta, int jatek)
-{
-    const std::string mappa = jatek >= 0 && jatek < kJatekokSzama ? JatekMappa[static_cast<std::size_t>(jatek)] : "";
-    return (fajta <= kSzamsorMentes ? f.LottoKonyvtar : f.PrivateKonyvtar) + mappa;
-}
-
-std::string KezdoKonyvtar(const Folders& f, int fajta, int jatek)
-{
-    if (jatek >= 0 && jatek < kJatekokSzama) {
-        const std::string& u = f.UtolsoKonyvtarak[static_cast<std::size_t>(fajta)][static_cast<std::size_t>(jatek)];
-        if (!u.empty()) return u;
-    }
-    return AlapKonyvtar(f, fajta, jatek);
-}
-
-void UtolsoKonyvtarFrissites(Folders& f, int fajta, int jatek, bool elfogadva, const std::string& nev)
-{
-    if (jatek < 0 || jatek >= kJatekokSzama) return;
-    std::string& u = f.UtolsoKonyvtarak[static_cast<std::size_t>(fajta)][static_cast<std::size_t>(jatek)];
-    u = elfogadva ? AllomanyKonyvtara(nev, KezdoKonyvtar(f, fajta, jatek)) : AlapKonyvtar(f, fajta, jatek);
-}
-
-std::string AllomanyKonyvtara(const std::string& nev, const std::string& kezdoKonyvtar)
-{
-    if (nev.empty()) return kezdoKonyvtar;
-    const std::size_t p = nev.find_last_of("/\\");
-    if (p == std::string::npos) return nev;
-    return nev.substr(0, p);
-}
 
 KozosAllomanyAllapot::~KozosAllomanyAllapot()
 {

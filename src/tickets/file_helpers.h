@@ -26,8 +26,6 @@ enum AllomanyDialogusMod : int {
 extern const char* const kSzamsorSzuro;        // the ".tip" entry
 extern const char* const kVariacioSzuro;       // ".top" and the four exports (5 entries)
 extern const char* const kMegnyitasSzuro;      // tip, top, csv, txt
-extern const char* const kPrivatMegnyitasSzuro;
-extern const char* const kPrivatMentesSzuro;
 std::string MentesSzuro();                     // the full save filter (6 entries)
 
 // The pairs of a filter string.
@@ -42,8 +40,6 @@ inline constexpr const char* kMegnyitasCim = " Állomány betöltése";
 inline constexpr const char* kVariacioMentesCim = " Variáció mentése";
 inline constexpr const char* kAllomanyMentesCim = " Állomány mentése";
 inline constexpr const char* kSzamsorMentesCim = " Számsor mentése";
-inline constexpr const char* kPrivatMegnyitasCim = " Privát adatbázis betöltése";
-inline constexpr const char* kPrivatMentesCim = " Mentés privát adatbázisba";
 
 // Set-up of the save dialog by the kind ("tip", "top" or empty) and the
 // stored line count.
@@ -113,25 +109,10 @@ bool VariacioMentesMegengedett(std::int64_t bontMatrixMeret);
 // Free space of the drive of a folder; -1 when unknown.
 std::int64_t SzabadHely(const std::string& konyvtar);
 
-// Tip texts shown before the dialogs.
-extern const char* const kMegnyitasTipp;
-extern const char* const kMentesTipp;
-inline constexpr int kMegnyitasTippIndex = 21;
-inline constexpr int kMentesTippIndex = 20;
 
-// Remembered folders: the kind of a mode, the default folder of a kind,
-// the folder a dialog starts in.
+// Remembered folders: the kind of a mode (the folders themselves, and the
+// folder part of a name, are in app/folders.h).
 int UtolsoKonyvtarFajtaja(int mod);
-std::string AlapKonyvtar(const Folders& f, int fajta, int jatek);
-std::string KezdoKonyvtar(const Folders& f, int fajta, int jatek);
-// After the dialog: a confirmed choice remembers its folder, a cancel
-// puts the kind's default back.
-void UtolsoKonyvtarFrissites(Folders& f, int fajta, int jatek, bool elfogadva, const std::string& nev);
-
-// The folder part of a file name: up to (not including) the last
-// separator; a name without one is returned whole; an empty name gives
-// the dialog's initial folder.
-std::string AllomanyKonyvtara(const std::string& nev, const std::string& kezdoKonyvtar);
 
 // The shared untyped file of the block readers and writers.
 struct KozosAllomanyAllapot {

@@ -235,6 +235,21 @@ TEST(VeletlenHuzasokHozzaadasa, NumbersNewDrawsAfterTheLastAndStopsAtTheLimit)
     EXPECT_EQ(d.HuzasokSzama, 5);
 }
 
+// Only a private database's name is saved to: a name without an extension
+// gets ".pdb", any other extension writes nothing.
+TEST(PrivatMentes, OnlyAPdbNameIsWritten)
+{
+    const std::pair<const char*, const char*> esetek[] = {
+        {"/p/Otos/proba.pdb", "/p/Otos/proba.pdb"}, {"/p/Otos/proba.PDB", "/p/Otos/proba.PDB"},
+        {"/p/Otos/proba", "/p/Otos/proba.pdb"},     {"/p/a.b/proba", "/p/a.b/proba.pdb"},
+        {"/p/Otos/proba.csv", ""},                  {"/p/Otos/proba.pdb.txt", ""},
+        {"/p/Otos/proba.xpdb", ""},                 {"/p/Otos/", ""},
+    };
+    for (const auto& [nev, cel] : esetek)
+        EXPECT_EQ(PrivatMentesCel(nev), cel) << nev;
+    EXPECT_EQ(PrivatMentesAutomatikusNev(3445), "3445_huzas");
+}
+
 TEST(HuzasokImportalasa, TargetIsTheGamesPrivateFolderUnderTheFilesName)
 {
     EXPECT_EQ(ImportCelUtvonal("/p/Dat/Private/", "Otos", "/home/u/letolt/draws.csv"), "/p/Dat/Private/Otos/draws.pdb");
@@ -334,6 +349,76 @@ TEST(HuzasokImportalasa, ARefusedLineIsNamed)
         std::ofstream(nev, std::ios::binary | std::ios::trunc) << sor << "\r\n";
         EXPECT_TRUE(HuzasokImportBeolvasasa(nev, Jatek(jatek), 2024, 12, 30).Siker);
     }
+}
+
+// The lines are checked in file order with every rule at once: the first
+// bad line is the one named, whatever kind of fault a later line has, and a
+// line with more numbers than a draw holds is refused as one with too few
+// is, instead of losing its last numbers. Nothing of a refused file is kept.
+TEST(HuzasokImportalasa, TheFirstBadLineIsNamed)
+{
+    testing::TempDir dir;
+    const std::string nev = dir.file("draws.csv");
+    const std::string cel = dir.file("Private/Otos/draws.pdb");
+    const std::string kenoSor = "1;2;3;4;5;6;7;8;9;10;11;12";
+    struct Eset {
+        const char* mi;
+        int jatek;
+        std::string tartalom;
+        int sor;  // the line named
+    };
+    const Eset esetek[] = {
+        {"three digits before a number out of range", 0, "1;2;3;4;5\r\n6;7;8;9;123\r\n11;12;13;14;91\r\n", 2},
+        {"three digits alone", 0, "1;2;3;4;5\r\n6;7;8;9;10\r\n100;12;13;14;15\r\n", 3},
+        {"too many numbers before a number out of range", 0, "1;2;3;4;5;6\r\n11;12;13;14;91\r\n", 1},
+        {"too many numbers alone", 0, "1;2;3;4;5\r\n6;7;8;9;10;11\r\n", 2},
+        {"too few numbers before a number out of range", 0, "1;2;3;4;5\r\n1;2;3;4\r\n11;12;13;14;91\r\n", 2},
+        {"letters before a number out of range", 0, "1;2;3;4;5\r\negy;kettő;három\r\n11;12;13;14;91\r\n", 2},
+        {"a repeated number before a number out of range", 0, "1;2;3;3;5\r\n11;12;13;14;91\r\n", 1},
+        {"a bonus number too many", 1, "1;2;3;4;5;6;7;8\r\n", 1},
+        {"both drawings and one more", 2, "1;2;3;4;5;6;7;1;2;3;4;5;6;7;8\r\n", 1},
+        {"more than the Keno draw", 8, "1;2;3;4;5;6;7;8;9;10;11;12;13;14;15;16;17;18;19;20;21\r\n", 1},
+        // The first line of a Keno file fixes how many numbers a draw holds.
+        {"more than the first Keno line", 8, kenoSor + "\r\n" + kenoSor + ";13\r\n", 2},
+    };
+    for (const Eset& e : esetek) {
+        SCOPED_TRACE(e.mi);
+        std::ofstream(nev, std::ios::binary | std::ios::trunc) << e.tartalom;
+        const HuzasImportEredmeny r = HuzasokImportBeolvasasa(nev, Jatek(e.jatek), 2024, 12, 30);
+        EXPECT_FALSE(r.Siker);
+        EXPECT_TRUE(r.Kep.empty());
+        const std::string nevezett = "\r\n\r\n" + std::to_string(e.sor) + ". sor: ";
+        EXPECT_EQ(r.Uzenet.substr(0, ImportHibaUzenet(nev).size() + nevezett.size()), ImportHibaUzenet(nev) + nevezett)
+            << r.Uzenet;
+        EXPECT_FALSE(HuzasokImportIrasa(r, cel).Siker);
+        EXPECT_FALSE(std::filesystem::exists(cel));
+    }
+    // As many numbers as the draw holds pass, and a Keno file's later lines
+    // may hold as many as its first.
+    for (const auto& [jatek, tartalom] : {std::pair{0, std::string("1;2;3;4;5;\r\n")},
+                                          std::pair{1, std::string("1;2;3;4;5;6;7\r\n")},
+                                          std::pair{8, kenoSor + "\r\n" + kenoSor + "\r\n"}}) {
+        SCOPED_TRACE(tartalom);
+        std::ofstream(nev, std::ios::binary | std::ios::trunc) << tartalom;
+        EXPECT_TRUE(HuzasokImportBeolvasasa(nev, Jatek(jatek), 2024, 12, 30).Siker);
+    }
+}
+
+// A Keno file is read with all the numbers the game draws, also while a
+// user's Keno database of fewer numbers a draw is loaded.
+TEST(HuzasokImportalasa, AKenoFileTakesTheGamesWholeDraw)
+{
+    testing::TempDir dir;
+    const std::string nev = dir.file("keno.txt");
+    std::ofstream(nev, std::ios::binary) << "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20\n";
+    GameParams g = Jatek(8);
+    SorsolasMeretBeallitas(g, 12, 12);
+    const HuzasImportEredmeny r = HuzasokImportBeolvasasa(nev, g, 2024, 12, 30);
+    ASSERT_TRUE(r.Siker) << r.Uzenet;
+    BetoltottAdatbazis t;
+    ASSERT_TRUE(HuzasAdatbazisOlvasas(r.Kep, Jatek(8), BetoltesBeallitasok{false, {}}, nev, t).sikeres());
+    EXPECT_EQ(t.HuzottSzamok, 20);
+    EXPECT_EQ(t.Tabla.Huzasok[0][22], 20);
 }
 
 // A long line is quoted only in part.

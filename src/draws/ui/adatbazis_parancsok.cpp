@@ -11,6 +11,7 @@
 #include "app/game_table.h"
 #include "app/main_menu.h"
 #include "app/main_state.h"
+#include "app/messages.h"
 #include "app/settings.h"
 #include "app/ui/internet_vezerlo.h"
 #include "app/ui/parancs_tar.h"
@@ -91,32 +92,49 @@ AdatbazisParancsok& Program::AdatbazisParancsai()
 
 AdatbazisParancsok::AdatbazisParancsok(Program& program, QObject* parent) : QObject(parent), p_(program)
 {
-    PrivatAllomanyValasztas = [this](bool mentes) {
-        Folders& f = folders();
-        const int fajta = mentes ? kPrivateMentes : kPrivateMegnyitas;
-        QString konyvtar = q(f.UtolsoKonyvtarak[static_cast<std::size_t>(fajta)][jatekIndex()]);
-        if (konyvtar.isEmpty())
-            konyvtar = q(f.PrivateKonyvtar + JatekMappa[jatekIndex()] + "/");
-        const QString szuro = QStringLiteral("Privát adatbázis (*.pdb)");
-        // Opening also takes a draws file of the user's to import.
-        const QString megnyitasSzuro =
-            szuro + QStringLiteral(";;Import adatbázis csv (*.csv);;Import adatbázis txt (*.txt)");
-        QWidget* szulo = DialogusSzulo;
-        QString nev = mentes ? QFileDialog::getSaveFileName(szulo, QStringLiteral("Mentés másként"), konyvtar, szuro)
-                             : QFileDialog::getOpenFileName(szulo, QStringLiteral("Megnyitás"), konyvtar,
-                                                            megnyitasSzuro);
-        if (nev.isEmpty())
-            return nev;
-        if (mentes && QFileInfo(nev).suffix().isEmpty())
-            nev += QStringLiteral(".pdb");
-        f.UtolsoKonyvtarak[static_cast<std::size_t>(fajta)][jatekIndex()] =
-            s(QFileInfo(nev).absolutePath() + QStringLiteral("/"));
-        return nev;
-    };
+    PrivatAllomanyValasztas = [this](bool mentes) { return PrivatDialogus(mentes); };
     VeletlenDarab = [this](int maximum) {
         TVelSzam* d = ablakok_.VelSzam;
         return d ? d->Start(maximum, game().TobbSorsolas) : 0;
     };
+}
+
+QString AdatbazisParancsok::PrivatDialogus(bool mentes)
+{
+    Folders& f = folders();
+    const int jatek = game().LottoIndex;
+    const int fajta = mentes ? kPrivateMentes : kPrivateMegnyitas;
+    // The tip tells which folder the dialog opens in.
+    auto& naplo = settings().UzenetekLog;
+    const int tipp = mentes ? kMentesTippIndex : kMegnyitasTippIndex;
+    if (naplo[static_cast<std::size_t>(tipp)] == 1)
+        naplo[static_cast<std::size_t>(tipp)] =
+            HasznosInformacio(QString::fromUtf8(mentes ? kMentesTipp : kMegnyitasTipp)) ? 1 : 0;
+
+    QFileDialog d(DialogusSzulo);
+    d.setObjectName(mentes ? QStringLiteral("PrivatMentesDialogus") : QStringLiteral("PrivatMegnyitasDialogus"));
+    d.setOption(QFileDialog::DontUseNativeDialog, true);
+    d.setAcceptMode(mentes ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    d.setFileMode(mentes ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    d.setSizeGripEnabled(true);
+    d.setWindowTitle(QString::fromUtf8(mentes ? kPrivatMentesCim : kPrivatMegnyitasCim));
+    // The filter's pairs of description and pattern: the dialog shows the
+    // descriptions, which hold their patterns.
+    QStringList szurok;
+    const QStringList reszek = QString::fromUtf8(mentes ? kPrivatMentesSzuro : kPrivatMegnyitasSzuro).split('|');
+    for (qsizetype k = 0; k < reszek.size(); k += 2)
+        szurok << reszek[k];
+    d.setNameFilters(szurok);
+    d.selectNameFilter(szurok.first());
+    d.setDefaultSuffix(QStringLiteral("pdb"));
+    d.setDirectory(q(KezdoKonyvtar(f, fajta, jatek)));
+    if (mentes && settings().AutomatikusNev)
+        d.selectFile(q(PrivatMentesAutomatikusNev(draws().HuzasokSzama)));
+    const bool ok = d.exec() == QDialog::Accepted && !d.selectedFiles().isEmpty();
+    const QString nev = ok ? d.selectedFiles().first() : QString();
+    // A cancel sends the next dialog back to the game's folder.
+    UtolsoKonyvtarFrissites(f, fajta, jatek, ok, s(nev));
+    return nev;
 }
 
 void AdatbazisParancsok::ParancsokBekotese()
@@ -214,14 +232,11 @@ void AdatbazisParancsok::AdatbazisLetoltesAjanlat()
 
 void AdatbazisParancsok::VanAdatbazisAction()
 {
-    const bool beepitett = adatbazisFajta().AdatbazisTipus;
     // The hint is the draws list's caption: it names the database in use.
     AllapotAllitas("Listzs3", true, QStringLiteral(" %1 ").arg(q(adatbazisFajta().AdatbazisFelirat)));
     AllapotAllitas("Alternatvadatbzis1", true,
                             QStringLiteral(" Alternatív, felhasználói adatbázisok létrehozása, betöltése "));
-    AllapotAllitas("Keress1", true,
-                            beepitett ? QStringLiteral(" Számsor keresése a húzások listájában ")
-                                      : QStringLiteral(" Számsor keresése az alternatív, felhasználói adatbázis listájában "));
+    AllapotAllitas("Keress1", true, q(KeresesTipp(adatbazisFajta())));
     AllapotAllitas("Hzsokszma2", true, QStringLiteral(" Húzások számának (keresési tartomány) beállítása "));
     AllapotAllitas("Listanyomtatsa1", true, QStringLiteral(" Nyomtatás "));
     AllapotAllitas("Hnyszorhztk1", true, QStringLiteral(" Hányszor húzták a számokat "));
@@ -232,7 +247,6 @@ void AdatbazisParancsok::VanAdatbazisAction()
     AllapotAllitas("Megnyits2", true, QStringLiteral(" Privát adatbázis megnyitása "));
     AllapotAllitas("Mentsmsknt2", true, QStringLiteral(" Privát adatbázis mentése "));
     AllapotAllitas("Fellrs1", true, QStringLiteral(" Adatbázis felülírása véletlen számsorokkal "));
-    AllapotAllitas("Bvts1", true, QStringLiteral(" Aktuális lista bővítése véletlen számsorokkal "));
     AlternativAdatbazisAction(letezik(alternativUtvonal()));
     emit adatbazisJelenlet(true);
 }
@@ -246,14 +260,7 @@ void AdatbazisParancsok::AlternativAdatbazisAction(bool van)
     const bool betoltes = van && beepitettVagyPrivat;
     AllapotAllitas("Betlts1", betoltes,
                             van ? QStringLiteral(" Alternatív adatbázis betöltése ") : QStringLiteral(" Nincs alternatív adatbázis "));
-    // Saving into the alternative database takes the list as it is saved.
-    AllapotAllitas("Ments4", betoltve && !huzLista().HuzasokModositva,
-                            betoltve ? QStringLiteral(" Alternatív adatbázis mentése ") : kHianyzik);
-    // The table's own file takes only unsaved edits.
-    const bool modositott = betoltve && huzLista().HuzasokModositva;
-    AllapotAllitas("Ments1", modositott,
-                            modositott ? QStringLiteral(" Módosított adatbázis mentése ")
-                                       : QStringLiteral(" Nincs mentésre váró adat "));
+    MentesAllapotok();
     // The built-in database can be gone back to from any other, also from
     // a private one while the alternative file exists.
     const bool kavarex = betoltve && !a.AdatbazisTipus;
@@ -273,6 +280,28 @@ void AdatbazisParancsok::AlternativAdatbazisAction(bool van)
     // then do nothing. Extending is what fills an empty database.
     AllapotAllitas("Fellrs1", vanHuzas,
                             vanHuzas ? QStringLiteral(" Adatbázis felülírása véletlen számsorokkal ") : kHianyzik);
+    // Random draws extend the list up to the largest database there can be.
+    const bool bovithato = betoltve && draws().HuzasokSzama < kMaxHuzasok;
+    AllapotAllitas("Bvts1", bovithato,
+                   bovithato  ? QStringLiteral(" Aktuális lista bővítése véletlen számsorokkal ")
+                   : betoltve ? QStringLiteral(" Az adatbázis mérete elérte a maximumot - nem bővíthető ")
+                              : kHianyzik);
+}
+
+void AdatbazisParancsok::MentesAllapotok()
+{
+    const AdatbazisFajta& a = adatbazisFajta();
+    const bool betoltve = draws().AdatbazisBetoltve;
+    const bool modositott = betoltve && huzLista().HuzasokModositva;
+    // The list goes into the alternative file whenever that file could be
+    // loaded instead of the list, and with unsaved edits from any database.
+    const bool betoltheto = alternativVan_ && (a.AdatbazisTipus || a.PrivatAdatbazis);
+    AllapotAllitas("Ments4", betoltve && (betoltheto || modositott),
+                   betoltve ? QStringLiteral(" Alternatív adatbázis mentése ") : kHianyzik);
+    // The table's own file takes only unsaved edits.
+    AllapotAllitas("Ments1", modositott,
+                   modositott ? QStringLiteral(" Módosított adatbázis mentése ")
+                              : QStringLiteral(" Nincs mentésre váró adat "));
 }
 
 void AdatbazisParancsok::AdatbazisJelenlet(bool betolto)
@@ -335,6 +364,8 @@ void AdatbazisParancsok::Betlts1Click(int tag, const QString& fajl)
     }
     if (!AlternativAdatbazisBetoltesEng())
         return;
+    // The search marks belong to the draws being left.
+    p_.HuzasokV().KeresesVege();
     AdatbazisValtas(tag, fajl);
 }
 
@@ -436,6 +467,7 @@ void AdatbazisParancsok::Hzsoklistjbl1Click(int tag, int darab)
 
     if (!AlternativAdatbazisBetoltesEng())
         return;
+    p_.HuzasokV().KeresesVege();
     // The new content is built aside: a failed write leaves both the file and
     // the loaded list as they were.
     DrawsState uj;
@@ -566,9 +598,16 @@ void AdatbazisParancsok::Mentsmsknt2Click()
 {
     if (!draws().AdatbazisBetoltve)
         return;
-    const QString nev = PrivatAllomanyValasztas ? PrivatAllomanyValasztas(true) : QString();
-    if (nev.isEmpty())
+    const QString valasztott = PrivatAllomanyValasztas ? PrivatAllomanyValasztas(true) : QString();
+    if (valasztott.isEmpty())
         return;
+    // Only a private database's name is written: a user's file of another
+    // kind chosen in the dialog stays as it is.
+    const QString nev = q(PrivatMentesCel(s(valasztott)));
+    if (nev.isEmpty()) {
+        InformacioUzenet(q(PrivatMentesNemPdbUzenet(s(QDir::toNativeSeparators(valasztott)))));
+        return;
+    }
     if (!p_.HuzasokV().TablaIrasa(draws(), s(nev))) {
         kvx::HibaUzenet(QString::fromUtf8(kAllomanyLetrehozasHiba));
         return;
@@ -599,10 +638,7 @@ void HuzasokAblakokBekotese(const HuzasokAblakok& a)
         if (QAction* p = t ? t->Keres(nev.toStdString()) : nullptr; p && p->isEnabled())
             p->trigger();
     });
-    QObject::connect(lista, &THuzLista::mentesAllapot, lista, [](bool on, const QString& tipp) {
-        ParancsTar* t = ParancsTar::aktualis();
-        if (QAction* p = t ? t->Keres("Ments1") : nullptr) {
-            kvx::ParancsBeallitas(p, on, tipp);
-        }
-    });
+    // The list has just set its unsaved-edits flag: both save commands follow it.
+    QObject::connect(lista, &THuzLista::mentesAllapot, lista,
+                     [] { Program::aktualis().AdatbazisParancsai().MentesAllapotok(); });
 }

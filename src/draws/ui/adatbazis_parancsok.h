@@ -63,6 +63,9 @@ public:
     void NincsAdatbazisAction(bool betolto = false);
     void VanAdatbazisAction();
     void AlternativAdatbazisAction(bool van);
+    // The draws list's save command and the alternative database's "Mentés"
+    // follow the unsaved-edits flag; run whenever the flag was set.
+    void MentesAllapotok();
     // Van- or NincsAdatbazisAction, as the current state says.
     void AdatbazisJelenlet(bool betolto = false);
     // The start-up load is over: from now on a load that misses the built-in
@@ -127,6 +130,9 @@ signals:
     void statisztikaKerve(std::int32_t tag);
 
 private:
+    // The file dialog of private databases (the default of
+    // PrivatAllomanyValasztas): its titles, filters and folders.
+    QString PrivatDialogus(bool mentes);
     void AllapotAllitas(const char* nev, bool on, const QString& tipp);
     void Hiba(const QString& szoveg);
 

@@ -245,6 +245,11 @@ void HuzasokVezerlo::KeresesTorlese()
     emit keresTorolve();
 }
 
+void HuzasokVezerlo::KeresesVege()
+{
+    emit keresVege();
+}
+
 kvx::HuzKeresLepes HuzasokVezerlo::KeresLepes(std::int32_t min, std::int32_t max, bool minden) const
 {
     kvx::HuzKeresLepes l;

@@ -99,6 +99,9 @@ public:
     void TalalatokSzamolasa(const kvx::HuzKeresJelolesek& j);
     // The search ticket closed or lost its marks (keresTorolve).
     void KeresesTorlese();
+    // The search is over (another database is loaded): the search ticket
+    // closes and forgets its marks (keresVege).
+    void KeresesVege();
     // The search ticket is open.
     bool KeresAktiv() const { return keresAktiv_; }
     void SetKeresAktiv(bool a) { keresAktiv_ = a; }
@@ -132,6 +135,7 @@ signals:
     // The search counted the rows anew, or ended.
     void keresValtozott();
     void keresTorolve();
+    void keresVege();
 
 private:
     kvx::Program& p_;

@@ -27,6 +27,7 @@ THuzKeresSzelveny::THuzKeresSzelveny(HuzasokVezerlo& vezerlo, QWidget* foablak)
     // The table goes: so does the search. The table (an undo) or the list's
     // range changes: the rows are counted again.
     connect(&vezerlo, &HuzasokVezerlo::lezaras, this, &THuzKeresSzelveny::KeresesTorlese);
+    connect(&vezerlo, &HuzasokVezerlo::keresVege, this, &THuzKeresSzelveny::KeresesTorlese);
     connect(&vezerlo, &HuzasokVezerlo::valtozott, this, [this] {
         if (isVisible() && draws().AdatbazisBetoltve)
             TalalatokSzamolasa();
@@ -63,7 +64,8 @@ void THuzKeresSzelveny::GombokBeallitasa()
     KeresesTorlese();
     Jelolesek.Torles(game());
     vezerlo_.SetKeresAktiv(true);
-    const QString tipp = QStringLiteral(" Számsor keresése a húzások listájában ");
+    // Both panels say which database is searched, as "Keresés" does.
+    const QString tipp = QString::fromStdString(KeresesTipp(adatbazisFajta()));
     InfoPanel->setToolTip(tipp);
     if (InfoPanel2)
         InfoPanel2->setToolTip(tipp);

@@ -30,6 +30,7 @@
 #include "statistics/stat_table.h"
 #include "statistics/ui/statisztika.h"
 #include "tickets/ui/huzbeszelveny.h"
+#include "tickets/ui/huzkeresszelveny.h"
 #include "tickets/ui/huzszelveny.h"
 #include "tickets/ui/szelvenyek.h"
 #include "variation/ui/variacio_vezerlo.h"
@@ -41,6 +42,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -95,6 +97,7 @@ protected:
         window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
         window_->Kerdes = [](const QString&) { return true; };
         window_->HibaUzenet = [this](const QString& q) { hibak_ << q; };
+        alapDialogus_ = kvx::Program::aktualis().AdatbazisParancsai().PrivatAllomanyValasztas;
         kvx::Program::aktualis().AdatbazisParancsai().PrivatAllomanyValasztas = [this](bool) { return privat_; };
         kvx::Program::aktualis().AdatbazisParancsai().VeletlenDarab = [this](int maximum) {
             maximumok_ << maximum;
@@ -130,6 +133,8 @@ protected:
     std::unique_ptr<TFoablak> window_;
     QStringList hibak_;
     QString privat_;
+    // The file dialog the program runs (the tests answer through privat_).
+    std::function<QString(bool)> alapDialogus_;
     int darab_ = 0;
     QList<int> maximumok_;
 };
@@ -283,10 +288,11 @@ TEST_F(AdatbazisokTest, OwnDatabaseMadeFromNothingKeepsItsDrawsOverARestart)
     huzasBevitel({10, 20, 30, 40, 50});
     huzasBevitel({86, 87, 88, 89, 90});
     ASSERT_EQ(kvx::draws().HuzasokSzama, 3);
-    // Not saved yet: the list cannot be copied into the alternative file.
-    EXPECT_FALSE(akcio("Ments4")->isEnabled());
-    lista()->MentesGomb->trigger();
+    // The alternative database itself is loaded: its edits may go into it,
+    // and once saved there is nothing left to put there.
     EXPECT_TRUE(akcio("Ments4")->isEnabled());
+    lista()->MentesGomb->trigger();
+    EXPECT_FALSE(akcio("Ments4")->isEnabled());
     EXPECT_EQ(tartalom(alternativ()).size(), 16u + 3 * 28u);
 
     privat_ = QString::fromStdString(kvx::folders().PrivateKonyvtar) + QStringLiteral("Otos/sajat.pdb");
@@ -386,11 +392,13 @@ TEST_F(AdatbazisokTest, SavingTheLoadedAlternativeIntoItselfAsksNothing)
                             QString::fromStdString(alternativ())));
     kvx::Program::aktualis().AdatbazisParancsai().Betlts1Click(kvx::kAlternativBetoltes);
     ASSERT_FALSE(kvx::adatbazisFajta().AdatbazisTipus);
+    huzasBevitel({5, 15, 25, 35, 45});
     kvx::uzenetBeallitasok().Jovahagyas = true;
     Valaszolo v(QStringList{});
+    ASSERT_TRUE(akcio("Ments4")->isEnabled());
     akcio("Ments4")->trigger();
     EXPECT_TRUE(v.Latott.isEmpty());
-    EXPECT_EQ(tartalom(alternativ()).size(), 16u + 3 * 28u);
+    EXPECT_EQ(tartalom(alternativ()).size(), 16u + 4 * 28u);
 
     // From the built-in database it always asks, naming the file it replaces.
     kvx::Program::aktualis().AdatbazisParancsai().Betlts1Click(kvx::kKavarexAdatbazis);
@@ -399,6 +407,233 @@ TEST_F(AdatbazisokTest, SavingTheLoadedAlternativeIntoItselfAsksNothing)
     akcio("Ments4")->trigger();
     ASSERT_EQ(nem.Latott.size(), 1);
     EXPECT_TRUE(nem.Latott[0].Szoveg.contains(QStringLiteral("felülírása nem visszavonható")));
+}
+
+// The alternative database's "Mentés" takes the list whenever the
+// alternative file could be loaded in its place, and the unsaved edits of
+// any list; it follows an edit and a save at once.
+TEST_F(AdatbazisokTest, AlternativeSaveFollowsTheLoadItemAndUnsavedEdits)
+{
+    indit(true);
+    // No alternative file: the built-in list as it is has nowhere to go.
+    EXPECT_FALSE(akcio("Ments4")->isEnabled());
+    akcio("Listzs3")->trigger();
+    huzasBevitel({5, 15, 25, 35, 45});
+    EXPECT_TRUE(akcio("Ments4")->isEnabled());
+    lista()->MentesGomb->trigger();
+    EXPECT_FALSE(akcio("Ments4")->isEnabled());
+
+    // With the alternative file there, the built-in list may replace it.
+    ASSERT_TRUE(QFile::copy(dir_.filePath("Dat/") + QString::fromUtf8(kvx::AdatbazisAllomany[0]),
+                            QString::fromStdString(alternativ())));
+    kvx::Program::aktualis().AdatbazisParancsai().Betlts1Click(kvx::kKavarexAdatbazis);
+    EXPECT_TRUE(akcio("Betlts1")->isEnabled());
+    EXPECT_TRUE(akcio("Ments4")->isEnabled());
+    EXPECT_EQ(tipp(akcio("Ments4")), QStringLiteral(" Alternatív adatbázis mentése "));
+
+    // The alternative list itself: only its edits.
+    akcio("Betlts1")->trigger();
+    ASSERT_FALSE(kvx::adatbazisFajta().AdatbazisTipus);
+    EXPECT_FALSE(akcio("Ments4")->isEnabled());
+    huzasBevitel({6, 16, 26, 36, 46});
+    EXPECT_TRUE(akcio("Ments4")->isEnabled());
+    lista()->MentesGomb->trigger();
+    EXPECT_FALSE(akcio("Ments4")->isEnabled());
+    EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join("|").toStdString();
+}
+
+// "Keresés" names the database it searches, on its item, its button and the
+// search ticket's panels; another database ends a search of the draws left.
+TEST_F(AdatbazisokTest, SearchNamesItsDatabaseAndEndsWithASwitch)
+{
+    ASSERT_FALSE(kvx::teszt::haromHuzasAdatbazis(dir_.path()).empty());
+    ASSERT_TRUE(QFile::copy(dir_.filePath("Dat/") + QString::fromUtf8(kvx::AdatbazisAllomany[0]),
+                            dir_.filePath("Dat/") + QString::fromUtf8(kvx::AlternativAllomany[0])));
+    indit(false);
+    const QString beepitett = QStringLiteral(" Számsor keresése a húzások listájában ");
+    const QString sajat = QStringLiteral(" Számsor keresése az alternatív, felhasználói adatbázis listájában ");
+    THuzKeresSzelveny* sz = szelvenyek().HuzKeresSzelveny;
+    ASSERT_NE(sz, nullptr);
+    const auto panelek = [sz] {
+        QStringList t{sz->InfoPanel->toolTip()};
+        if (sz->InfoPanel2)
+            t << sz->InfoPanel2->toolTip();
+        return t;
+    };
+    EXPECT_TRUE(akcio("Keress1")->isEnabled());
+    EXPECT_EQ(tipp(akcio("Keress1")), beepitett);
+    akcio("Keress1")->trigger();
+    ASSERT_TRUE(sz->isVisible());
+    for (const QString& t : panelek())
+        EXPECT_EQ(t, beepitett);
+    for (int n : {2, 11, 21})
+        QTest::mouseClick(sz->SzamPanelek[static_cast<std::size_t>(n - 1)], Qt::LeftButton);
+    ASSERT_FALSE(sz->Jelolesek.Ures());
+
+    akcio("Betlts1")->trigger();
+    ASSERT_FALSE(kvx::adatbazisFajta().AdatbazisTipus);
+    EXPECT_FALSE(sz->isVisible());
+    EXPECT_TRUE(sz->Jelolesek.Ures());
+    EXPECT_FALSE(kvx::Program::aktualis().HuzasokV().KeresAktiv());
+    EXPECT_TRUE(akcio("Keress1")->isEnabled());
+    EXPECT_EQ(tipp(akcio("Keress1")), sajat);
+    akcio("Keress1")->trigger();
+    ASSERT_TRUE(sz->isVisible());
+    EXPECT_EQ(sz->windowTitle(), QStringLiteral(" Számsor keresés"));
+    for (const QString& t : panelek())
+        EXPECT_EQ(t, sajat);
+
+    // Back to the built-in database: its own wording again.
+    akcio("Kavarexadatbzis1")->trigger();
+    EXPECT_FALSE(sz->isVisible());
+    EXPECT_EQ(tipp(akcio("Keress1")), beepitett);
+    EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join("|").toStdString();
+}
+
+// Random draws extend a database up to 100,000 draws: at the limit the
+// command is off and says why.
+TEST_F(AdatbazisokTest, ExtendingStopsAtTheLargestDatabase)
+{
+    kvx::GameParams g;
+    g.LottoIndex = 0;
+    kvx::JatekParameterek(g);
+    ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("Dat")));
+    for (int n : {kvx::kMaxHuzasok - 1, kvx::kMaxHuzasok}) {
+        SCOPED_TRACE(n);
+        kvx::TTombInt2D sorok(static_cast<std::size_t>(n));
+        for (int i = 0; i < n; ++i) {
+            sorok[static_cast<std::size_t>(i)] = {i + 1, 2020, 1 + i % 52, 1, 2, 3, 4, 5};
+            sorok[static_cast<std::size_t>(i)].resize(static_cast<std::size_t>(g.HuzottSzamok + 3), 0);
+        }
+        const std::string alt = dir_.filePath("Dat/").toStdString() + kvx::AlternativAllomany[0];
+        ASSERT_TRUE(kvx::writeFileAtomic(alt, kvx::AdatbazisKep(sorok, g, kvx::HuzasIroVerzio())));
+        indit(false);
+        akcio("Betlts1")->trigger();
+        ASSERT_EQ(kvx::draws().HuzasokSzama, n);
+        const bool teli = n == kvx::kMaxHuzasok;
+        EXPECT_EQ(akcio("Bvts1")->isEnabled(), !teli);
+        EXPECT_EQ(tipp(akcio("Bvts1")), teli ? QStringLiteral(" Az adatbázis mérete elérte a maximumot - nem bővíthető ")
+                                             : QStringLiteral(" Aktuális lista bővítése véletlen számsorokkal "));
+        window_.reset();
+    }
+}
+
+// The private save writes only a ".pdb" (a name without an extension gets
+// one): a user's file of another kind chosen in the dialog stays byte for
+// byte, and the database in use stays the one loaded.
+TEST_F(AdatbazisokTest, PrivateSaveWritesOnlyAPdbName)
+{
+    indit(true);
+    const std::string beepitett = kvx::Program::aktualis().HuzasokV().BetoltottAllomany();
+    const QString csv = dir_.filePath(QStringLiteral("proba.csv"));
+    {
+        QFile f(csv);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("1;2;3;4;5\r\n6;7;8;9;10\r\n");
+    }
+    const std::vector<std::uint8_t> elotte = tartalom(csv.toStdString());
+    privat_ = csv;
+    {
+        Valaszolo v({QStringLiteral("OK")});
+        akcio("Mentsmsknt2")->trigger();
+        ASSERT_EQ(v.Latott.size(), 1);
+        EXPECT_TRUE(v.Latott[0].Szoveg.contains(QStringLiteral("proba.csv"))) << v.Latott[0].Szoveg.toStdString();
+    }
+    EXPECT_EQ(tartalom(csv.toStdString()), elotte);
+    EXPECT_TRUE(kvx::adatbazisFajta().AdatbazisTipus);
+    EXPECT_EQ(kvx::Program::aktualis().HuzasokV().BetoltottAllomany(), beepitett);
+    EXPECT_EQ(kvx::folders().AktualisAdatbazis[0], beepitett);
+
+    privat_ = dir_.filePath(QStringLiteral("proba"));
+    akcio("Mentsmsknt2")->trigger();
+    const std::string pdb = dir_.filePath(QStringLiteral("proba.pdb")).toStdString();
+    EXPECT_FALSE(QFile::exists(privat_));
+    EXPECT_TRUE(kvx::adatbazisFajta().PrivatAdatbazis);
+    EXPECT_EQ(kvx::Program::aktualis().HuzasokV().BetoltottAllomany(), pdb);
+    EXPECT_EQ(tartalom(pdb), tartalom(beepitett));
+    EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join("|").toStdString();
+}
+
+// The private databases' own dialogs: their titles, the tip before opening,
+// the proposed name of a save, and the remembered folders (a cancel sends
+// the next dialog back to the game's folder).
+TEST_F(AdatbazisokTest, PrivateDatabaseDialogs)
+{
+    indit(true);
+    AdatbazisParancsok& ap = kvx::Program::aktualis().AdatbazisParancsai();
+    ap.PrivatAllomanyValasztas = alapDialogus_;
+    kvx::uzenetBeallitasok().Inform = true;
+    kvx::settings().AutomatikusNev = true;
+    kvx::settings().UzenetekLog[kvx::kMegnyitasTippIndex] = 1;
+    kvx::Folders& f = kvx::folders();
+    const std::string alap = f.PrivateKonyvtar + kvx::JatekMappa[0];
+    const QString mashol = dir_.filePath(QStringLiteral("mashol"));
+    ASSERT_TRUE(QDir().mkpath(mashol));
+    f.UtolsoKonyvtarak[kvx::kPrivateMegnyitas][0] = mashol.toStdString();
+    f.UtolsoKonyvtarak[kvx::kPrivateMentes][0] = mashol.toStdString();
+
+    struct Latott {
+        QString cim, nev, konyvtar;
+        qsizetype dobozok = -1;
+    };
+    // Answers the next file dialog: cancels it, or accepts the name typed.
+    const auto dialogus = [](const QString& gepelt, const Valaszolo* v) {
+        auto l = std::make_shared<Latott>();
+        kvx::teszt::ismetlesAmigSikerul([l, gepelt, v] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* d = qobject_cast<QFileDialog*>(w);
+                if (!d || !d->isVisible())
+                    continue;
+                auto* edit = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                l->cim = d->windowTitle();
+                l->nev = edit ? edit->text() : QString();
+                l->konyvtar = d->directory().absolutePath();
+                l->dobozok = v ? v->Latott.size() : -1;
+                if (gepelt.isEmpty()) {
+                    d->reject();
+                } else {
+                    edit->setText(gepelt);
+                    QMetaObject::invokeMethod(d, "accept");
+                }
+                return true;
+            }
+            return false;
+        });
+        return l;
+    };
+
+    {
+        Valaszolo v({QStringLiteral("Nem")});
+        const auto l = dialogus(QString(), &v);
+        akcio("Megnyits2")->trigger();
+        EXPECT_EQ(l->cim, QStringLiteral(" Privát adatbázis betöltése"));
+        EXPECT_EQ(l->konyvtar, mashol);
+        // The tip came first, and once.
+        ASSERT_GE(l->dobozok, 1);
+        EXPECT_TRUE(v.Latott[0].Szoveg.startsWith(QString::fromUtf8(kvx::kMegnyitasTipp).left(40)))
+            << v.Latott[0].Szoveg.toStdString();
+        EXPECT_EQ(kvx::settings().UzenetekLog[kvx::kMegnyitasTippIndex], 0);
+    }
+    EXPECT_EQ(f.UtolsoKonyvtarak[kvx::kPrivateMegnyitas][0], alap);
+    EXPECT_TRUE(kvx::adatbazisFajta().AdatbazisTipus);
+
+    {
+        const auto l = dialogus(QStringLiteral("sajat"), nullptr);
+        akcio("Mentsmsknt2")->trigger();
+        EXPECT_EQ(l->cim, QStringLiteral(" Mentés privát adatbázisba"));
+        EXPECT_EQ(l->nev, QStringLiteral("3_huzas"));
+        EXPECT_EQ(l->konyvtar, mashol);
+    }
+    EXPECT_TRUE(QFile::exists(QDir(mashol).filePath(QStringLiteral("sajat.pdb"))));
+    EXPECT_EQ(f.UtolsoKonyvtarak[kvx::kPrivateMentes][0], mashol.toStdString());
+    EXPECT_TRUE(kvx::adatbazisFajta().PrivatAdatbazis);
+    {
+        const auto l = dialogus(QString(), nullptr);
+        akcio("Mentsmsknt2")->trigger();
+        EXPECT_EQ(l->cim, QStringLiteral(" Mentés privát adatbázisba"));
+    }
+    EXPECT_EQ(f.UtolsoKonyvtarak[kvx::kPrivateMentes][0], alap);
+    EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join("|").toStdString();
 }
 
 TEST_F(AdatbazisokTest, CountDialogOffersOneToTheMaximum)
