@@ -4,7 +4,6 @@
 #include <QDate>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QTimer>
 
 #include "app/folders.h"
