@@ -1,10 +1,12 @@
 #include "app/backups.h"
 
 #include "app/game_table.h"
+#include "common/binary_io.h"
 
 #include <filesystem>
 #include <string_view>
 #include <system_error>
+#include <vector>
 #include <unistd.h>
 
 namespace kvx {
@@ -17,15 +19,6 @@ bool van(const std::string& p)
 {
     std::error_code ec;
     return !p.empty() && fs::is_regular_file(p, ec);
-}
-
-// A name beside `p` for a file on its way ("back...3.tip" for "back....tip").
-std::string atmeneti(const std::string& p)
-{
-    const std::size_t pont = p.rfind('.');
-    if (pont == std::string::npos)
-        return p + ".3";
-    return p.substr(0, pont) + "3" + p.substr(pont);
 }
 
 }  // namespace
@@ -43,11 +36,12 @@ bool MasodikNev(const std::string& honnan, const std::string& hova)
     fs::create_hard_link(honnan, hova, ec);
     if (!ec)
         return true;
+    // A copy appears under the new name only when it is whole.
     ec.clear();
-    if (fs::copy_file(honnan, hova, fs::copy_options::none, ec) && !ec)
-        return true;
-    fs::remove(hova, ec);
-    return false;
+    if (fs::exists(fs::symlink_status(hova, ec)))
+        return false;
+    std::vector<std::uint8_t> adat;
+    return readWholeFile(honnan, adat) && writeFileAtomic(hova, std::span<const std::uint8_t>(adat));
 }
 
 namespace {
@@ -90,6 +84,44 @@ bool BackAtmenetiNev(const std::string& nev)
     return false;
 }
 
+namespace {
+
+// The generations move one step: the current set gets a second name beside
+// the older backup's, `kovetkezo` gives the current name to the next set, and
+// the second name replaces the older backup. Killed between two steps, every
+// set is still under a name, and the next start finishes or drops the second
+// name (BackMasodikNevRendezese). A failed step puts every file back;
+// `visszaKovetkezo` returns the next set to where it came from.
+bool generacioLepes(const std::string& aktualis, const std::string& egyes, const std::function<bool()>& kovetkezo,
+                    const std::function<void()>& visszaKovetkezo, const BackMuveletek& m)
+{
+    const std::string masodik = BackAtmeneti(egyes);
+    torol(m, masodik);
+    if (!m.MasodikNev(aktualis, masodik)) {
+        torol(m, masodik);
+        return false;
+    }
+    if (!kovetkezo()) {
+        torol(m, masodik);
+        return false;
+    }
+    if (!m.Atnevezes(masodik, egyes)) {
+        if (visszaKovetkezo)
+            visszaKovetkezo();
+        m.Atnevezes(masodik, aktualis);
+        return false;
+    }
+    return true;
+}
+
+bool azonosTartalom(const std::string& a, const std::string& b)
+{
+    std::vector<std::uint8_t> x, y;
+    return readWholeFile(a, x) && readWholeFile(b, y) && x == y;
+}
+
+}  // namespace
+
 bool BackUjMentes(const std::string& aktualis, const std::string& egyes,
                   const std::function<bool(const std::string&)>& iras, const BackMuveletek& m)
 {
@@ -99,27 +131,38 @@ bool BackUjMentes(const std::string& aktualis, const std::string& egyes,
         torol(m, uj);
         return false;
     }
-    // Where an older generation is kept, the current set takes its place;
-    // it stays under its own name while a second name of it replaces the
-    // older backup.
+    // Where an older generation is kept, the current set replaces it; the
+    // older one is given up only after the new set holds the current name.
     if (van(aktualis) && van(egyes)) {
-        const std::string masodik = BackAtmeneti(egyes);
-        torol(m, masodik);
-        if (!m.MasodikNev(aktualis, masodik)) {
+        const bool ok = generacioLepes(
+            aktualis, egyes, [&] { return m.Atnevezes(uj, aktualis); }, nullptr, m);
+        if (!ok)
             torol(m, uj);
-            return false;
-        }
-        if (!m.Atnevezes(masodik, egyes)) {
-            torol(m, masodik);
-            torol(m, uj);
-            return false;
-        }
+        return ok;
     }
     if (!m.Atnevezes(uj, aktualis)) {
         torol(m, uj);
         return false;
     }
     return true;
+}
+
+bool BackMasodikNevRendezese(const std::string& masodik)
+{
+    const std::string_view utotag(kAtmenetiUtotag);
+    if (!std::string_view(masodik).ends_with(utotag))
+        return false;
+    const std::string egyes = masodik.substr(0, masodik.size() - utotag.size());
+    const std::size_t pont = egyes.rfind('.');
+    if (pont == std::string::npos || pont == 0 || egyes[pont - 1] != '1')
+        return false;
+    const std::string aktualis = egyes.substr(0, pont - 1) + egyes.substr(pont);
+    // Still the current set itself (or, where no link could be made, a copy
+    // of its bytes): the current name was not given away yet.
+    std::error_code ec;
+    if (van(aktualis) && (fs::equivalent(masodik, aktualis, ec) || azonosTartalom(masodik, aktualis)))
+        return false;
+    return Atnevezes(masodik, egyes);
 }
 
 std::string BackHibaOka(const std::string& backKonyvtar, const std::string& allomany)
@@ -155,69 +198,39 @@ bool BackEsedekes(const BackHelyzet& h, const std::string& fajta)
     return fajta != "top" || h.BontMatrixMeret > 0;
 }
 
-BackCsere BackKorrekcio(const std::string& aktualis, const std::string& egyes, const AtnevezesFn& atnevez)
+BackCsere BackKorrekcio(const std::string& aktualis, const std::string& egyes, const BackMuveletek& m)
 {
     BackCsere r;
     r.VoltEgyes = van(egyes);
     if (!r.VoltEgyes)
         return r;
     if (!van(aktualis)) {
-        r.Sikeres = atnevez(egyes, aktualis);
+        r.Sikeres = m.Atnevezes(egyes, aktualis);
         return r;
     }
-    const std::string ketto = atmeneti(aktualis);
-    if (!atnevez(aktualis, ketto)) {
-        r.Sikeres = false;
-        return r;
-    }
-    if (!atnevez(egyes, aktualis)) {
-        atnevez(ketto, aktualis);
-        r.Sikeres = false;
-        return r;
-    }
-    if (!atnevez(ketto, egyes)) {
-        atnevez(aktualis, egyes);
-        atnevez(ketto, aktualis);
-        r.Sikeres = false;
-    }
+    r.Sikeres = generacioLepes(
+        aktualis, egyes, [&] { return m.Atnevezes(egyes, aktualis); }, [&] { m.Atnevezes(aktualis, egyes); }, m);
     return r;
 }
 
 BackCsere BackForgatas(const std::string& aktualis, const std::string& egyes, const std::string& tartalek,
-                       const AtnevezesFn& atnevez)
+                       const BackMuveletek& m)
 {
     if (!van(tartalek))
-        return BackKorrekcio(aktualis, egyes, atnevez);
+        return BackKorrekcio(aktualis, egyes, m);
     BackCsere r;
     r.VoltEgyes = van(egyes);
-    // The older backup steps aside first; it is removed only once the new
-    // generations are in place.
-    const std::string regi = atmeneti(egyes);
-    if (r.VoltEgyes && !atnevez(egyes, regi)) {
-        r.Sikeres = false;
-        return r;
-    }
-    auto visszaRegi = [&] {
-        if (r.VoltEgyes)
-            atnevez(regi, egyes);
-    };
-    if (van(aktualis) && !atnevez(aktualis, egyes)) {
-        visszaRegi();
-        r.Sikeres = false;
-        return r;
-    }
-    if (!atnevez(tartalek, aktualis)) {
-        atnevez(egyes, aktualis);
-        visszaRegi();
-        r.Sikeres = false;
-        return r;
-    }
-    if (r.VoltEgyes) {
-        std::error_code ec;
-        fs::remove(regi, ec);
-    }
+    // The oldest generation is given up only once the work kept aside holds
+    // the current name.
+    if (van(aktualis))
+        r.Sikeres = generacioLepes(
+            aktualis, egyes, [&] { return m.Atnevezes(tartalek, aktualis); },
+            [&] { m.Atnevezes(aktualis, tartalek); }, m);
+    else
+        r.Sikeres = m.Atnevezes(tartalek, aktualis);
     // The work kept aside is now the current backup: a restore can bring it back.
-    r.VoltEgyes = true;
+    if (r.Sikeres)
+        r.VoltEgyes = true;
     return r;
 }
 

@@ -35,11 +35,12 @@ bool BackEsedekes(const BackHelyzet& h, const std::string& fajta);
 using AtnevezesFn = std::function<bool(const std::string& honnan, const std::string& hova)>;
 bool Atnevezes(const std::string& honnan, const std::string& hova);
 // A second name for a file: a hard link, or a copy where no link can be
-// made. The new name must not exist; false when neither worked.
+// made (written whole before it takes the name). The new name must not
+// exist; false when neither worked.
 bool MasodikNev(const std::string& honnan, const std::string& hova);
 
-// The file operations of a new backup. Tests stop them part way through, as
-// a kill would.
+// The file operations that move the backups. Tests make them fail or stop
+// them part way through, as a kill would.
 struct BackMuveletek {
     AtnevezesFn Atnevezes = kvx::Atnevezes;
     AtnevezesFn MasodikNev = kvx::MasodikNev;
@@ -50,19 +51,28 @@ struct BackMuveletek {
 // the current set's second name waits there before it replaces the older one.
 std::string BackAtmeneti(const std::string& backAllomany);
 // The name is one of these temporary names (of any game and kind), which
-// nothing reads: a file left under it by a killed program can go.
+// nothing reads: a file left under it by a killed program can go, once
+// BackMasodikNevRendezese has had its say.
 bool BackAtmenetiNev(const std::string& nev);
 
 // Writes a new current backup: `iras` writes the new set under its
 // temporary name, and only when that succeeded the generations move: where
-// an older backup exists, the current set takes its place through a second
-// name (so the one replaced is the older one), then the new set takes the
-// current name in one rename. Killed at any point, the current name holds
-// the newest complete set (the one before or the new one) and only
-// temporary names are left over. False when the write failed (the backups
-// are untouched) or a rename failed.
+// an older backup exists, the current set gets a second name beside it, the
+// new set takes the current name, and the second name replaces the older
+// backup. Killed at any point, the current set, the older one and (once
+// written) the new one are each under a name, and the start-up clean-up
+// leaves either the backups as before or the new set current with the one
+// before as the older. False when a step failed; the backups are then as
+// they were.
 bool BackUjMentes(const std::string& aktualis, const std::string& egyes,
                   const std::function<bool(const std::string&)>& iras, const BackMuveletek& m = {});
+
+// A killed program left the current set's second name (path: the older
+// backup's temporary name). When the current name already holds the next
+// set, the move is finished: the second name replaces the older backup
+// (true). When the current name still holds that same set, the second name
+// was not used yet (false: it can go).
+bool BackMasodikNevRendezese(const std::string& masodik);
 
 // What stands in the way of writing a backup, for the message: the folder
 // missing or no folder, write-protected, the disk full, or else the file.
@@ -73,17 +83,16 @@ struct BackCsere {
     bool Sikeres = true;     // every rename succeeded (else the files are as before)
 };
 
-// Before a new current backup is written: the current and the older backup
-// change places, so the one about to be replaced is the older one.
-BackCsere BackKorrekcio(const std::string& aktualis, const std::string& egyes,
-                        const AtnevezesFn& atnevez = Atnevezes);
+// The current and the older backup change places (a restore without work
+// kept aside). On a failed step the files are put back as they were.
+BackCsere BackKorrekcio(const std::string& aktualis, const std::string& egyes, const BackMuveletek& m = {});
 
 // After the current backup was loaded by a restore. With the unsaved work
 // kept in `tartalek`: the loaded backup becomes the older one and the work
 // the current one (the oldest generation goes). Without it (empty name or no
-// file): the two backups change places. On a failed rename the files are
-// put back as they were.
+// file): the two backups change places. On a failed step the files are put
+// back as they were; a kill leaves every set under a name (see BackUjMentes).
 BackCsere BackForgatas(const std::string& aktualis, const std::string& egyes, const std::string& tartalek,
-                       const AtnevezesFn& atnevez = Atnevezes);
+                       const BackMuveletek& m = {});
 
 }  // namespace kvx

@@ -168,7 +168,7 @@ std::string ujabbVerzioAllomanySzoveg(const std::string& verzioSzoveg,
            "Az állomány olyan adatokat tartalmazhat, amelyeket nem tud értelmezni az aktuális "
            "verzió." +
            "\r\n\r\n" +
-           "Javaslat: Frissítse a programot. Kattintson a Súgó - Új verzió keresése menüpontra";
+           "Javaslat: Frissítse a programot. Kattintson az Internet - Új verzió keresése menüpontra";
 }
 
 std::string masikJatekAllomanySzoveg(const std::string& allomany, bool hiba, int lottoIndex)

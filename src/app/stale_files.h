@@ -16,6 +16,8 @@ enum class AtmenetiHely {
     Cache,    // the downloads: the safe writer's names, an unpacked member's "<name>.tmp"
     List,     // lists and print files: the safe writer's names
     Back,     // backups: the safe writer's names, a new backup's temporary names
+    Lotto,    // a game's saved files: the safe writer's names of number sets, variations and exports
+    Private,  // a game's private databases: the safe writer's names of a database
     Program,  // the program folder: only the INI file's safe-writer names
 };
 
@@ -27,8 +29,10 @@ enum class AtmenetiHely {
 bool ElhagyottAtmenetiNev(const std::string& nev, AtmenetiHely hely, const std::string& iniNev = {},
                           const std::function<bool(long)>& el = {});
 
-// Removes the names above from Dat, Dat/Cache, List, Back and the program
-// folder. Returns the paths removed.
+// Removes the names above from Dat, Dat/Cache, List, Back, every game's
+// folder in Lotto and Dat/Private, and the program folder. A backup's second
+// name that was on its way to the older backup is first put there when the
+// current name already moved on. Returns the paths removed.
 std::vector<std::string> ElhagyottAtmenetiAllomanyokTorlese(const Folders& f,
                                                              const std::function<bool(long)>& el = {});
 

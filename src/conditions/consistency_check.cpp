@@ -417,7 +417,7 @@ private:
                 const std::int64_t kell = (d + 1) * (k_ - 1) + k_;
                 if (n_ < kell)
                     return fail(p + sz(v + 1) + ". minta beállításai szerint: az egymást követő számok távolsága minimum " +
-                                sz(d + 1) + " szám lehet." + kRN + "A feltététel teljesüléséhez minimum " + sz(kell) +
+                                sz(d + 1) + " szám lehet." + kRN + "A feltétel teljesüléséhez minimum " + sz(kell) +
                                 " szám szükséges." + kRN + "A variáció számsora " + sz(n_) + " számból áll.");
                 break;
             }

@@ -16,7 +16,7 @@ const char* const kTalArForrasTipp =
     "Húzások számsoraiból összeállított variáció esetén:\r\n -  a keresett találati arány értelmezett\r\n -  a "
     "hibapont értéke 0\r\n -  tiltott állapotba kerül a Hibapont és a Növel/Csökkent opció";
 const char* const kTalArKeresettTipp =
-    "Húzások számsoraiból összeállított variáció esetén, csak a keresett talalálati arány értelmezett.\r\nMinden "
+    "Húzások számsoraiból összeállított variáció esetén, csak a keresett találati arány értelmezett.\r\nMinden "
     "kijelölt tartományt érintően, a találati arányok típusa keresettre változott.";
 
 namespace {

@@ -265,7 +265,7 @@ std::string DiagramTipp(const DiagramTippBemenet& b)
             s = std::string(" ") + ez(n) + " esetben sorsolták ";
         if (b.Utolso > 0)
             s += "\r\n Utoljára: " + ez(b.Utolso) + ". húzás számsorából";
-        aranySor("", " húzásból," + aranyVege);
+        aranySor("", " húzásból " + aranyVege);
         if (n > 0)
             s += "\r\n Gyakoriság: " + tiz(R / static_cast<double>(n), 2) + " húzásonként ";
         s += "\r\n\r\n " + ez(g.FoSzamKeszlet) + szoEgyseg + "előfordulása: ";
@@ -296,7 +296,7 @@ std::string DiagramTipp(const DiagramTippBemenet& b)
         s += "\r\n\r\n Hányszor húzták: \r\n   - " + ez(b.HanyszorHuztak) + " esetben sorsolták ";
         if (b.HanyszorHuztak > 0 && R > 0) {
             s += "\r\n   - " + ez(b.HanyszorHuztak) + " ~" +
-                 arany(static_cast<double>(b.HanyszorHuztak) / (R / 100.0)) + "%  - " + ez(b.R) + " húzásból," +
+                 arany(static_cast<double>(b.HanyszorHuztak) / (R / 100.0)) + "%  - " + ez(b.R) + " húzásból " +
                  aranyVege;
             s += "\r\n   - Számok" + zarojel + " átlagos előfordulása: " + tiz(E[1], 4) + " húzás ";
             s += "\r\n   - Eltérés: " + tiz(static_cast<double>(b.HanyszorHuztak) - E[1], 4) + " húzás ";
@@ -325,7 +325,7 @@ std::string DiagramTipp(const DiagramTippBemenet& b)
             s += " " + ez(n) + " esetben fordul elő ";
         if (b.Huzas && !b.Zoom && b.Utolso > 0)
             s += "\r\n Utoljára: " + ez(b.Utolso) + ". számsorban ";
-        aranySor("", " számsorból," + (plusz ? g.PluszSzamNev + " számból " : std::string(" ")));
+        aranySor("", " számsorból " + (plusz ? g.PluszSzamNev + " számból " : std::string()));
         if (n > 0)
             s += "\r\n Gyakoriság: " + tiz(R / static_cast<double>(n), 2) + " számsoronként ";
         // The halves of the selected main numbers.
@@ -342,7 +342,7 @@ std::string DiagramTipp(const DiagramTippBemenet& b)
             s += "\r\n\r\n Számok (" + egys + ") átlagos előfordulása: " + tiz(atlag, 4) + "* ";
             s += "\r\n Eltérés: " + tiz(static_cast<double>(n) - atlag, 4) + " ";
         }
-        eloszlas(" előfordulás ");
+        eloszlas(szoEgyseg);
         ertekkeszlet(" előfordulás ");
     }
     return s;
@@ -581,7 +581,8 @@ std::string csaladTipp(const DiagramTippBemenet& b)
         alap = R * std::max(0, K - 1);
     else if (cs == Csalad::EgymastKovetoSor)
         alap = std::max(0.0, R - 1);
-    const bool esetek = cs == Csalad::EgymastKovetoSzam || cs == Csalad::EgymastKovetoSor;
+    // The R - 1 steps between consecutive lines are shares of draws or lines.
+    const bool esetek = cs == Csalad::EgymastKovetoSzam;
     if (n > 0 && alap > 0) {
         s += "\r\n " + ez(n) + " ~" + arany(static_cast<double>(n) / (alap / 100.0)) + "%  - " +
              ez(static_cast<std::int64_t>(alap)) + (esetek ? " esetből " : vari ? " számsorból " : " húzásból ");

@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <map>
 #include <set>
+#include <span>
+#include <vector>
 #include <string>
 #include <unistd.h>
 
@@ -119,110 +121,155 @@ TEST_F(BackFajlok, RestoringTwiceReturnsToTheWorkOfTheStart)
     EXPECT_EQ(allapot(), (std::map<std::string, std::string>{{"backOtos.top", "X"}}));
 }
 
-// Whichever rename fails, every backup is where it was, with its content.
-TEST_F(BackFajlok, AFailedRenameLosesNoBackup)
+// The three moves of the generations, each from the starting points it
+// meets: a new backup ("N" written), a restore with the unsaved work "W"
+// kept aside under "2", and a restore without it (the two trade places).
+// "P"/"A" is the current set, "O"/"B" the older one.
+enum class Lepes { UjMentes, Forgatas, Csere };
+struct LepesEset {
+    const char* nev;
+    Lepes lepes;
+    std::map<std::string, std::string> elotte, utana;  // by n: "", "1", "2"
+};
+const LepesEset kLepesek[] = {
+    {"new backup over two generations", Lepes::UjMentes, {{"", "P"}, {"1", "O"}}, {{"", "N"}, {"1", "P"}}},
+    {"new backup over the current only", Lepes::UjMentes, {{"", "P"}}, {{"", "N"}}},
+    {"first backup", Lepes::UjMentes, {}, {{"", "N"}}},
+    {"restore with work aside", Lepes::Forgatas, {{"", "A"}, {"1", "B"}, {"2", "W"}}, {{"", "W"}, {"1", "A"}}},
+    {"restore with work aside, no older", Lepes::Forgatas, {{"", "A"}, {"2", "W"}}, {{"", "W"}, {"1", "A"}}},
+    {"restore trading places", Lepes::Csere, {{"", "A"}, {"1", "B"}}, {{"", "B"}, {"1", "A"}}},
+};
+
+class BackLepesek : public BackFajlok {
+protected:
+    std::map<std::string, std::string> fajlok(const std::map<std::string, std::string>& n) const
+    {
+        std::map<std::string, std::string> m;
+        for (const auto& [g, t] : n)
+            m["backOtos" + g + ".top"] = t;
+        return m;
+    }
+    void kiindulas(const LepesEset& e)
+    {
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        for (const auto& [g, t] : e.elotte)
+            ir(g, t);
+    }
+    // Runs the move with every file operation going through `lepes` first
+    // (which may fail it or throw); the write of "N" counts as one, and so
+    // does a removal when `torlesIs` (a removal cannot fail, but a kill can
+    // come before it).
+    bool futtat(const LepesEset& e, const std::function<bool()>& lepes, bool masolas, bool torlesIs)
+    {
+        BackMuveletek m;
+        m.Atnevezes = [&](const std::string& a, const std::string& b) { return lepes() && Atnevezes(a, b); };
+        m.MasodikNev = [&](const std::string& a, const std::string& b) {
+            if (!lepes())
+                return false;
+            if (!masolas)
+                return MasodikNev(a, b);
+            // Where no link can be made: a whole copy.
+            std::vector<std::uint8_t> adat;
+            return readWholeFile(a, adat) && writeFileAtomic(b, std::span<const std::uint8_t>(adat));
+        };
+        m.Torles = [&](const std::string& p) {
+            if (torlesIs)
+                lepes();
+            fs::remove(p);
+        };
+        switch (e.lepes) {
+        case Lepes::UjMentes:
+            return BackUjMentes(ut(""), ut("1"),
+                                [&](const std::string& hova) {
+                                    return lepes() && writeFileAtomic(hova, std::string_view("N"));
+                                },
+                                m);
+        case Lepes::Forgatas: return BackForgatas(ut(""), ut("1"), ut("2"), m).Sikeres;
+        case Lepes::Csere: return BackKorrekcio(ut(""), ut("1"), m).Sikeres;
+        }
+        return false;
+    }
+};
+
+// Whichever step fails (the write, the second name or any rename), the
+// backups are exactly as before and nothing is left beside them.
+TEST_F(BackLepesek, AFailedStepLeavesTheBackupsAsTheyWere)
 {
-    for (bool tartalekkal : {false, true}) {
-        for (int hibas = 1; hibas <= 3; ++hibas) {
-            SCOPED_TRACE(::testing::Message() << "aside " << tartalekkal << ", failing rename " << hibas);
-            fs::remove_all(dir_);
-            fs::create_directories(dir_);
-            ir("", "A");
-            ir("1", "B");
-            if (tartalekkal)
-                ir("2", "W");
-            const auto elotte = allapot();
-            int hivas = 0;
-            const AtnevezesFn atnevez = [&](const std::string& honnan, const std::string& hova) {
-                // Renames that put files back always work.
-                if (++hivas == hibas)
-                    return false;
-                return Atnevezes(honnan, hova);
-            };
-            const BackCsere r = tartalekkal ? BackForgatas(ut(""), ut("1"), ut("2"), atnevez)
-                                            : BackKorrekcio(ut(""), ut("1"), atnevez);
-            EXPECT_FALSE(r.Sikeres);
-            EXPECT_EQ(allapot(), elotte);
+    for (const LepesEset& e : kLepesek) {
+        for (bool masolas : {false, true}) {
+            for (int hibas = 0;; ++hibas) {
+                SCOPED_TRACE(::testing::Message() << e.nev << (masolas ? ", copies" : ", links") << ", step "
+                                                  << hibas << " fails");
+                kiindulas(e);
+                int lepesek = 0;
+                // Only the one step fails; the steps putting files back work.
+                const bool ok = futtat(e, [&] { return lepesek++ != hibas; }, masolas, false);
+                if (hibas >= lepesek) {
+                    // Every step has been failed once; this run went through.
+                    EXPECT_TRUE(ok);
+                    EXPECT_EQ(allapot(), fajlok(e.utana));
+                    break;
+                }
+                EXPECT_FALSE(ok);
+                EXPECT_EQ(allapot(), fajlok(e.elotte));
+            }
         }
     }
 }
 
-// The program is killed after `hatar` file operations of a new backup (the
-// write of the new set is one of them, cut short with its temporary file
-// left behind); the next start removes the temporary files. Whatever the
-// point, the current backup is the one before or the new one, never the
-// older generation, and nothing but the two backup names is left.
-TEST_F(BackFajlok, NoKillLeavesTheNewestSetUnderANameNothingReads)
+// The program is killed after any number of steps (a write cut short leaves
+// its half-written temporary file). Until the next start every set of
+// before (or, once the move is through, of after) is still under some name;
+// the start-up clean-up then leaves
+// either the backups as they were or the move completed, and nothing else.
+TEST_F(BackLepesek, AKillAtAnyStepLosesNoGeneration)
 {
     struct Olve {};
-    struct Kiindulas {
-        const char* nev;
-        bool aktualis, egyes;
-    };
-    for (const Kiindulas& k : {Kiindulas{"current and older", true, true}, Kiindulas{"current only", true, false},
-                               Kiindulas{"first backup", false, false}}) {
-        for (int hatar = 0;; ++hatar) {
-            SCOPED_TRACE(::testing::Message() << k.nev << ", killed after " << hatar << " operations");
-            fs::remove_all(dir_);
-            fs::create_directories(dir_);
-            if (k.aktualis)
-                ir("", "P");
-            if (k.egyes)
-                ir("1", "O");
-            int muveletek = 0;
-            const auto lepes = [&] {
-                if (muveletek++ == hatar)
-                    throw Olve{};
-            };
-            BackMuveletek m;
-            m.Atnevezes = [&](const std::string& a, const std::string& b) { return lepes(), Atnevezes(a, b); };
-            m.MasodikNev = [&](const std::string& a, const std::string& b) { return lepes(), MasodikNev(a, b); };
-            m.Torles = [&](const std::string& p) {
-                lepes();
-                fs::remove(p);
-            };
-            const auto iras = [&](const std::string& hova) {
-                if (muveletek++ == hatar) {
-                    // Killed while writing: a half-written temporary file.
-                    std::string cel = hova + ".tmp" + std::to_string(::getpid()) + ".0123456789abcdef";
-                    writeFileAtomic(cel, std::string_view("N?"));
-                    throw Olve{};
+    for (const LepesEset& e : kLepesek) {
+        for (bool masolas : {false, true}) {
+            for (int hatar = 0;; ++hatar) {
+                SCOPED_TRACE(::testing::Message() << e.nev << (masolas ? ", copies" : ", links")
+                                                  << ", killed after " << hatar << " steps");
+                kiindulas(e);
+                int lepesek = 0;
+                bool megolve = false;
+                try {
+                    EXPECT_TRUE(futtat(
+                        e,
+                        [&] {
+                            if (lepesek++ == hatar) {
+                                writeFileAtomic(ut("") + ".uj.tmp" + std::to_string(::getpid()) +
+                                                    ".0123456789abcdef",
+                                                std::string_view("N?"));
+                                throw Olve{};
+                            }
+                            return true;
+                        },
+                        masolas, true));
+                } catch (const Olve&) {
+                    megolve = true;
                 }
-                return writeFileAtomic(hova, std::string_view("N"));
-            };
-            bool megolve = false;
-            try {
-                EXPECT_TRUE(BackUjMentes(ut(""), ut("1"), iras, m));
-            } catch (const Olve&) {
-                megolve = true;
-            }
-            Folders f;
-            f.BackKonyvtar = dir_.string() + "/";
-            ElhagyottAtmenetiAllomanyokTorlese(f, [](long) { return false; });
+                std::set<std::string> tartalmak;
+                for (const auto& [nev, t] : allapot())
+                    tartalmak.insert(t);
+                const auto mind = [&](const std::map<std::string, std::string>& n) {
+                    for (const auto& [g, t] : n)
+                        if (!tartalmak.count(t))
+                            return false;
+                    return true;
+                };
+                EXPECT_TRUE(mind(e.elotte) || mind(e.utana)) << ::testing::PrintToString(allapot());
 
-            const auto most = allapot();
-            std::set<std::string> nevek;
-            for (const auto& [nev, tartalom] : most)
-                nevek.insert(nev);
-            EXPECT_TRUE(nevek.count("backOtos.top") || !k.aktualis);
-            nevek.erase("backOtos.top");
-            nevek.erase("backOtos1.top");
-            EXPECT_TRUE(nevek.empty()) << *nevek.begin();
-            const std::string aktualis = most.count("backOtos.top") ? most.at("backOtos.top") : "";
-            EXPECT_TRUE(aktualis == "N" || aktualis == (k.aktualis ? "P" : "")) << aktualis;
-            if (k.egyes) {
-                const std::string egyes = most.count("backOtos1.top") ? most.at("backOtos1.top") : "";
-                EXPECT_TRUE(egyes == "O" || egyes == "P") << egyes;
-            }
-            if (!megolve) {
-                // Every point has been tried: the whole run made the new set
-                // current and kept the one before as the older generation.
-                EXPECT_EQ(aktualis, "N");
-                if (k.egyes)
-                    EXPECT_EQ(most.at("backOtos1.top"), "P");
-                else
-                    EXPECT_FALSE(most.count("backOtos1.top"));
-                break;
+                Folders f;
+                f.BackKonyvtar = dir_.string() + "/";
+                ElhagyottAtmenetiAllomanyokTorlese(f, [](long) { return false; });
+                const auto most = allapot();
+                EXPECT_TRUE(most == fajlok(e.elotte) || most == fajlok(e.utana)) << ::testing::PrintToString(most);
+                if (!megolve) {
+                    EXPECT_EQ(most, fajlok(e.utana));
+                    break;
+                }
             }
         }
     }

@@ -53,6 +53,22 @@ TEST(ElhagyottAtmenetiNev, OnlyTheWritersOwnPatternsInTheirFolders)
         {"backKeno3.tip", AtmenetiHely::Back, false},
         {"backOtos2.tip", AtmenetiHely::Back, false},
         {"backOtos.tip.tmp7.0123456789abcdef", AtmenetiHely::Back, true},
+        // In a game's saved-files and private-database folders only the
+        // safe writer's names of what is written there; a user's files of
+        // other kinds, however alike, stay.
+        {"proba.tip.tmp7.0123456789abcdef", AtmenetiHely::Lotto, true},
+        {"proba.top.tmp7.0123456789abcdef", AtmenetiHely::Lotto, true},
+        {"export.html.tmp7.0123456789abcdef", AtmenetiHely::Lotto, true},
+        {"proba.tip.tmp42.0123456789abcdef", AtmenetiHely::Lotto, false},
+        {"jegyzet.doc.tmp7.0123456789abcdef", AtmenetiHely::Lotto, false},
+        {".tip.tmp7.0123456789abcdef", AtmenetiHely::Lotto, false},
+        {"proba.tip.tmp", AtmenetiHely::Lotto, false},
+        {"proba.tip~", AtmenetiHely::Lotto, false},
+        {"backOtos.tip.uj", AtmenetiHely::Lotto, false},
+        {"Sajat.pdb.tmp7.0123456789abcdef", AtmenetiHely::Private, true},
+        {"Sajat.tip.tmp7.0123456789abcdef", AtmenetiHely::Private, false},
+        {"Sajat.pdb.tmp", AtmenetiHely::Private, false},
+        {"Sajat.pdb.naprakesz", AtmenetiHely::Private, false},
         // In the program folder only the INI file's own.
         {"kavarex.ini.tmp7.0123456789abcdef", AtmenetiHely::Program, true},
         {"kavarex.tmp7.0123456789abcdef", AtmenetiHely::Program, false},
@@ -78,12 +94,21 @@ TEST(ElhagyottAtmenetiAllomanyok, RemovedFromTheProgramsFoldersOnly)
         f.CacheKonyvtar + "Online.odb.tmp",    f.ListKonyvtar + "huzlist.rtf" + mine,
         f.BackKonyvtar + "backOtos.tip.uj",    f.BackKonyvtar + "backOtos1.tip.uj",
         f.ProgramKonyvtar + "kavarex.ini" + mine,
+        f.LottoKonyvtar + "Otos/proba.top" + mine, f.LottoKonyvtar + "VL/export.csv" + mine,
+        f.PrivateKonyvtar + "Hatos/sajat.pdb" + mine,
     };
     const std::set<std::string> marad = {
         f.DatKonyvtar + "Huzas5.ldb",        f.BackKonyvtar + "backOtos.tip",
         f.BackKonyvtar + "backOtos3.tip",    f.ProgramKonyvtar + "kavarex.ini",
         f.ProgramKonyvtar + "readme.txt" + mine, f.PrivateKonyvtar + "Huzas5.ldb" + mine,
+        // The user's files in the game folders, look-alikes included.
+        f.LottoKonyvtar + "Otos/proba.top",  f.LottoKonyvtar + "Otos/jegyzet.doc" + mine,
+        f.LottoKonyvtar + "Otos/proba.top.tmp", f.LottoKonyvtar + "proba.top" + mine,
+        f.PrivateKonyvtar + "Hatos/sajat.pdb", f.PrivateKonyvtar + "Hatos/sajat.tip" + mine,
     };
+    for (const char* mappa : {"Otos", "VL"})
+        fs::create_directories(f.LottoKonyvtar + mappa);
+    fs::create_directories(f.PrivateKonyvtar + "Hatos");
     for (const std::set<std::string>* s : {&elhagyott, &marad})
         for (const std::string& p : *s)
             ASSERT_TRUE(writeFileAtomic(p, std::string_view("x"))) << p;

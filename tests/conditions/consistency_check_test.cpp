@@ -230,6 +230,18 @@ TEST(ConsistencyCheck, RulesTable)
          "szerint, összesen 6 + 5 = 11 számra jelölt ki sorozatot.\r\nA variációra kijelölt számok tartománya 10 "
          "szám.\r\n\r\nCsökkentse a minták és/vagy az előfordulások minimum értékeit.",
          LapSpec},
+        {"series: the distance between consecutive numbers needs more numbers",
+         [](Helyzet& h) {
+             auto& s = h.f.SorozatFeltetel;
+             s.Allapot = 1;
+             s.DbMinta = 1;
+             s.Minta[0] = {0, 2, 0, 0, 0};
+         },
+         false, false,
+         "Nem teljesülhet a Számok eloszlása - Sorozatok feltétel\r\n\r\n<sorozat>\r\n\r\n1. minta beállításai "
+         "szerint: az egymást követő számok távolsága minimum 3 szám lehet.\r\nA feltétel teljesüléséhez minimum 17 "
+         "szám szükséges.\r\nA variáció számsora 10 számból áll.",
+         LapSpec},
         {"number pools: a later position ends before an earlier begins",
          [](Helyzet& h) {
              auto& s = h.f.SzamkeszletFeltetel;

@@ -51,7 +51,7 @@ TEST(DiagramTipp, LinesFollowTheBarAndTheChart)
     const std::string sep(1, formatSettings().decimalSeparator);
     const Eset esetek[] = {
         {"times drawn", 1, [](DiagramTippBemenet&) {},
-         {" 25 esetben sorsolták ", "\r\n Utoljára: 480. húzás számsorából", "%  - 500 húzásból, számból ",
+         {" 25 esetben sorsolták ", "\r\n Utoljára: 480. húzás számsorából", "%  - 500 húzásból  számból \r\n",
           "\r\n Gyakoriság: 20" + sep + "00 húzásonként ", "\r\n     1 - 45-ig:  1 240 esetben ~ ",
           "\r\n   46 - 90-ig:  1 260 esetben ~ ", "   - 20 húzás óta nem került elő ",
           "\r\n   - Elméleti gyakoriság: 18" + sep + "00 húzás ", "\r\n   - Eltérés: -2" + sep + "00 húzás ",
@@ -87,7 +87,7 @@ TEST(DiagramTipp, LinesFollowTheBarAndTheChart)
           "Elméleti gyakoriság (törzsszám): "},
          {}},
         {"draws since", 2, [](DiagramTippBemenet& b) { b.Ertek = 18; },
-         {" 18 húzás óta nem került elő ", "   - 31 esetben sorsolták ", "%  - 500 húzásból, számból ",
+         {" 18 húzás óta nem került elő ", "   - 31 esetben sorsolták ", "%  - 500 húzásból  számból \r\n",
           "Hány húzás óta nem került elő: ", "\r\n   - Eltérés: 9" + sep + "78 húzás ",
           "   - Tényleges gyakoriság: 27" + sep + "5000 húzás* "},
          {"Utoljára"}},
@@ -115,10 +115,23 @@ TEST(DiagramTipp, LinesFollowTheBarAndTheChart)
              b.Ertekek = {0, 0, 50, 0, 260, 240, 0, 0};
              b.KijeloltVagyFix = false;
          },
-         {" 17\r\n", "Húzások listájából beemelt szám ", " 40 esetben fordul elő ", "%  - 1 000 számsorból",
+         {" 17\r\n", "Húzások listájából beemelt szám ", " 40 esetben fordul elő ", "%  - 1 000 számsorból \r\n",
           " számsoronként ", "     1. - 5. kijelölt számok:  260 esetben ~ 52" + sep + "0000% ",
-          " Eltérés: -10" + sep + "0000 ", "Értékkészlet (x): 10 előfordulás "},
+          " Eltérés: -10" + sep + "0000 ", "\r\n * Átlag alatti előfordulás: 0 szám \r\n",
+          "\r\n * Átlag feletti előfordulás: 0 szám ", "Értékkészlet (x): 10 előfordulás "},
          {"húzás"}},
+        {"frequency distribution, extra-pool number", 3,
+         [](DiagramTippBemenet& b) {
+             b.Jatek = jatek(24);
+             b.Kulcs = 52;
+             b.FoSorok = 8;
+             b.PluszSorok = 3;
+         },
+         {"%  - 500 számsorból  Lucky Star számból \r\n", "\r\n * Átlagos előfordulás: 0 törzsszám "},
+         {}},
+        {"draws since, extra pool, main number", 2,
+         [](DiagramTippBemenet& b) { b.Jatek = jatek(24); },
+         {"%  - 500 húzásból  törzsszámból \r\n"}, {}},
         {"frequency distribution, selected number, count 0", 3,
          [](DiagramTippBemenet& b) {
              b.Ertek = 0;
@@ -413,7 +426,7 @@ TEST(DiagramTipp, LineDistributionAndConsecutiveLines)
              b.Novekvo = 1;
          },
          {" Egymást követő számsorok távolsága (abs): 0 - 10 \r\n 2 esetben \r\n    - Negatív különbség: 1 esetben ~",
-          "50" + sep + "0000% \r\n    - Pozitív különbség: 1 esetben ~", "%  - 2 esetből ",
+          "50" + sep + "0000% \r\n    - Pozitív különbség: 1 esetben ~", "%  - 2 húzásból \r\n",
           "\r\n\r\n Egymást követő számsorok sorszámainak különbsége \r\n    - minimális különbség (abs): 5",
           "\r\n    - különbségek átlaga (abs): 450" + sep + "00 ~ 0" + sep + "00% ",
           "\r\n    - maximális különbség (abs): 900",
@@ -437,6 +450,14 @@ TEST(DiagramTipp, LineDistributionAndConsecutiveLines)
              b.IndexAlapu = true;
          },
          {"Számsorok sorszáma: a variáció indexei alapján \r\n\r\n 0 esetben "}, {"Negatív", "Gyakoriság"}},
+        // The share of the R - 1 steps between the 3 lines.
+        {"consecutive lines of a variation, share", 32,
+         [&](DiagramTippBemenet& b) {
+             eloszlas(b);
+             b.Ertek = 1;
+         },
+         {"\r\n 1 ~ 50" + sep + "00000000%  - 2 számsorból \r\n Gyakoriság: 3" + sep + "00 számsoronként "},
+         {"esetből"}},
     });
 }
 

@@ -191,7 +191,7 @@ TMathLap::TMathLap(TFeltetelek& ablak, QWidget* lap) : QObject(lap), w_(ablak)
     Panel17IL = jelzo("Panel17IL", Panel17);
     Panel18IL = jelzo("Panel18IL", Panel17);
     auto* label40 = cimke("   -dik számtól a(z)", Panel17);
-    auto* valtozoCimke = cimke("   lehet egy számszor terjedelme.", Panel17);
+    auto* valtozoCimke = cimke("   lehet egy számsor terjedelme.", Panel17);
     auto* maxCimke = cimke("   maximum", Panel17);
     {
         auto* g = new QGridLayout(Panel17);

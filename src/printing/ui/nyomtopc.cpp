@@ -20,6 +20,7 @@
 
 #include "app/shell_state.h"
 #include "app/ui/ablak_elhelyezes.h"
+#include "app/ui/ablak_segedek.h"
 #include "app/ui/sugo.h"
 #include "app/game_table.h"
 #include "app/settings_dialog.h"
@@ -213,6 +214,15 @@ void TNyomtOpc::Start()
     // The options print the variation's lines: nothing may change them while
     // the window is open.
     tiltas_ = kvx::AblakTiltas::MindenMasAblak(this);
+    // A window the screen cannot hold says so before it opens: the size it
+    // will open in (what its controls need at least), with its frame once
+    // it has one.
+    const QSize kivant = (testAttribute(Qt::WA_Resized) ? size() : sizeHint())
+                             .expandedTo(minimumSize())
+                             .expandedTo(layout()->totalMinimumSize());
+    Settings& b = settings();
+    kvx::FormHeightSizeWarning(this, false, b.BetuMeret, b.UzenetekLog[17],
+                               kivant + (frameGeometry().size() - geometry().size()));
     show();
     kvx::AblakElhelyezese(this);
     raise();

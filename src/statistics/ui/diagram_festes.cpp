@@ -101,14 +101,18 @@ void DiagramFestes(QPainter& p, QSize meret, const DiagramModell& m, const Diagr
         const TTombInt1D& sor = m.Tabla()[static_cast<std::size_t>(i)];
         p.setBackgroundMode(Qt::OpaqueMode);
         p.setBackground(kCimkeHatter);
-        // The value above the bar; above the band when the bar is taller.
+        // The value above the bar; at the top of the chart when the bar is
+        // taller, after eleven blanks whose background wipes the values of
+        // the tall bars before it there.
         const QString ertek = QString::number(sor[1]);
-        const int ex = o.X0 + (o.X1 - o.X0 - fm.horizontalAdvance(ertek)) / 2;
         const std::int64_t hpx = o.Magassag * m.Egyseg();
-        const int ey = hpx > m.H() ? kerek(28 * a.MeretSzorzo) - 4
-                                   : static_cast<int>(kerek(23 * a.MeretSzorzo) + m.H() + a.MeretIndex - hpx);
+        const bool magas = hpx > m.H();
+        const QString elotag = magas ? QString(11, QLatin1Char(' ')) : QString();
+        const int ex = o.X0 + (o.X1 - o.X0 - fm.horizontalAdvance(ertek)) / 2 - fm.horizontalAdvance(elotag);
+        const int ey = magas ? kerek(28 * a.MeretSzorzo) - 4
+                             : static_cast<int>(kerek(23 * a.MeretSzorzo) + m.H() + a.MeretIndex - hpx);
         p.setPen(sz.Betu);
-        p.drawText(QPoint(ex, ey + fm.ascent()), ertek);
+        p.drawText(QPoint(ex, ey + fm.ascent()), elotag + ertek);
         // The key under the bar; extra-pool numbers renumbered in their own colour.
         const OszlopCimke c = m.Cimke(i);
         const QString cimke = QString::fromStdString(c.Szoveg);

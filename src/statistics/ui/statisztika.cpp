@@ -255,12 +255,12 @@ void TStatisztika::MenuEpites()
         QMenu* menu = MainMenu2->addMenu(felirat);
         menu->setToolTipsVisible(true);
         for (std::int32_t tag : StatMenuPontok(m)) {
-            if (tag == kElvalaszto) {
+            // The separators hidden in the menu's layout are shown too: they
+            // set "Számpárok" apart from the line charts above it.
+            if (tag == kElvalaszto || tag == kRejtettElvalaszto) {
                 menu->addSeparator();
                 continue;
             }
-            if (tag == kRejtettElvalaszto)
-                continue;
             QAction* a = nullptr;
             if (tag == kFoszelvenyTartomany || tag == kAdatbazisTartomany) {
                 a = menu->addAction(QStringLiteral("Húzások száma"));
@@ -348,12 +348,16 @@ void TStatisztika::PanelEpites()
         if (fut_)
             return;
         if (v_.SzomszedosDiagramStat && SzomszedosSzamokCB->currentIndex() > 0 && mod_ == 2) {
-            // A chain length only changes the view of the counts.
+            // A chain length only changes the view of the counts; the new
+            // view is shown from its start.
             modell_.Ujrakezdes(szomszedosNezet(eredmeny_.SortArray));
+            ScrollBar1->setValue(0);
             Start(0);
         } else if (SorszamStatTag(formTag_) || SzamkeszletStatTag(formTag_) || v_.SzomszedosDiagramStat) {
             StatisztikaKeszites(formTag_);
         }
+        if (InverzCheckBox->isVisibleTo(this) && InverzCheckBox->isEnabled())
+            InverzCheckBox->setFocus();
     });
     sor->addStretch(1);
     auto gomb = [&](QToolButton*& b, const char* nev, const QString& felirat, const QString& tipp, int sugo) {

@@ -66,7 +66,7 @@ constexpr Jelzo kJelzok[] = {
     {"Tükör számpár", BitTukorszam},          {"Számvégződés - Páros-páratlan", BitSzvParos},
     {"Számvégződés - Ismétlődés", BitSzvIsmet}, {"Összeg", BitOsszeg},
     {"Favorizált számok", BitFav},            {"Ikerszám", BitIkerszam},
-    {"Találalti arány", BitTalalatiArany},    {"Szórás", BitSzoras},
+    {"Találati arány", BitTalalatiArany},    {"Szórás", BitSzoras},
     {"Terjedelem", BitTerjedelem},            {"Prímszám", BitPrimszam},
     {"Számcsoportok", BitSzamcsoportok},      {"Szomszédos számok", BitSzomszedos},
     {"Állandó számok", BitAllando},           {"Számok eloszlása", BitSorozat},

@@ -5,6 +5,8 @@
 #include "app/game_table.h"
 #include "app/main_state.h"
 #include "app/settings.h"
+#include "app/messages.h"
+#include "conditions/hit_ratio_conditions.h"
 #include "app/ui/ablak_elhelyezes.h"
 #include "shell/foablak.h"
 #include "app/ui/beallitasok.h"
@@ -27,6 +29,8 @@
 #include "tickets/ui/szelvenyek.h"
 
 #include <QCheckBox>
+#include <QLabel>
+#include <QAbstractButton>
 #include <QAction>
 #include <QDialog>
 #include <QDir>
@@ -40,6 +44,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -141,6 +146,50 @@ TEST_F(ShellTest, SixteenWindowsExistWithTheirCaptions)
     EXPECT_NE(f.HuzBe, nullptr);
     EXPECT_NE(f.Statisztika, nullptr);
     EXPECT_EQ(f.Foablak, window_.get());
+}
+
+// Texts the windows and messages show, spelt as their words are; the
+// newer-version message names the menu that holds the item.
+TEST_F(ShellTest, TextsSpellTheirWords)
+{
+    const Formok& f = formok();
+    const auto szovegek = [](const QWidget* w) {
+        QStringList t;
+        for (const QLabel* l : w->findChildren<QLabel*>())
+            t << l->text() << l->toolTip();
+        for (const QAbstractButton* b : w->findChildren<QAbstractButton*>())
+            t << b->text() << b->toolTip();
+        return t;
+    };
+    const struct {
+        QWidget* w;
+        const char* szoveg;
+    } sorok[] = {
+        {f.Feltetelek, "   lehet egy számsor terjedelme."},
+        {f.Feltetelek, " Csak több számcsoport ismétlődhet egy számsorban."},
+        {f.Feltetelek, " Csak több számvégződés ismétlődhet egy számsorban."},
+        {f.Feltetelek, " Csak több számjegy ismétlődhet egy számsorban."},
+        {f.Bontas, "Találati arány"},
+    };
+    for (const auto& s : sorok)
+        EXPECT_TRUE(szovegek(s.w).contains(QString::fromUtf8(s.szoveg))) << s.szoveg;
+    const std::string uj = kvx::ujabbVerzioAllomanySzoveg("1.0.0.0", "9.0.0.0");
+    EXPECT_TRUE(uj.ends_with("Kattintson az Internet - Új verzió keresése menüpontra")) << uj;
+    QMenu* internet = nullptr;
+    for (QAction* m : window_->menuBar()->actions())
+        if (m->menu() && m->text().remove(QLatin1Char('&')) == QStringLiteral("Internet"))
+            internet = m->menu();
+    ASSERT_NE(internet, nullptr);
+    EXPECT_TRUE(std::any_of(internet->actions().begin(), internet->actions().end(),
+                            [](const QAction* a) { return a->text() == QStringLiteral("Új verzió keresése"); }));
+    EXPECT_NE(std::string(kvx::kTalArKeresettTipp).find("csak a keresett találati arány értelmezett."),
+              std::string::npos);
+    // No window of the program shows the misspelt forms.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        for (const QString& t : szovegek(w))
+            for (const char* rossz : {"Találalti", "ismédlőd", "talalálat", "feltététel", "számszor"})
+                EXPECT_FALSE(t.contains(QString::fromUtf8(rossz))) << w->objectName().toStdString() << ": "
+                                                                    << t.toStdString();
 }
 
 TEST_F(ShellTest, GameSwitchRebuildsThroughTheHooksAndLoadsTheDatabase)

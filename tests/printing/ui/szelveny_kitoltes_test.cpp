@@ -9,8 +9,12 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPageLayout>
+#include <QPointer>
+#include <QScreen>
+#include <QTimer>
 #include <QPrinter>
 #include <QSlider>
 #include <QSpinBox>
@@ -326,6 +330,56 @@ TEST_F(SzelvenyKitoltesTest, LargeRangesAskOrAreRefusedAndTheTestSheetKeepsTheRa
     opc_->Start();
     EXPECT_EQ(opc_->Tol, 1);
     EXPECT_EQ(opc_->Ig, 3);
+    opc_->close();
+}
+
+// A window the screen cannot hold says so before it opens, while its tip is
+// on; the answer "Nem" switches the tip off.
+TEST_F(SzelvenyKitoltesTest, AnOptionsWindowTooHighForTheScreenWarnsBeforeItOpens)
+{
+    Variacio(0, {1, 2, 3, 4, 5}, {{0, 1, 2, 3, 4}}, 6);
+    // Calibration controls taller than the screen.
+    opc_->GroupBox2->setMinimumHeight(opc_->screen()->availableGeometry().height() + 50);
+    program_.Beallitasok.UzenetekLog[17] = 1;
+    // Whether the window was open when a box asked.
+    std::vector<bool> nyitva;
+    QTimer figyelo;
+    QPointer<QWidget> latott;
+    QObject::connect(&figyelo, &QTimer::timeout, [&] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (w && w != opc_ && w != latott) {
+            latott = w;
+            nyitva.push_back(opc_->isVisible());
+        }
+    });
+    figyelo.start(1);
+    for (const char* valasz : {"Igen", "Nem"}) {
+        teszt::Valaszolo v({QString::fromUtf8(valasz)});
+        opc_->Start();
+        ASSERT_EQ(v.Latott.size(), 1) << valasz;
+        EXPECT_TRUE(v.Latott.front().Szoveg.startsWith(
+            QStringLiteral("A(z) Szelvények kitöltése nyomtatóval ablak magassága meghaladja")))
+            << v.Latott.front().Szoveg.toStdString();
+        EXPECT_TRUE(opc_->isVisible());
+        opc_->close();
+    }
+    EXPECT_EQ(nyitva, (std::vector<bool>{false, false}));
+    EXPECT_EQ(program_.Beallitasok.UzenetekLog[17], 0);
+    teszt::Valaszolo v({});
+    opc_->Start();
+    EXPECT_TRUE(v.Latott.isEmpty());
+    EXPECT_TRUE(opc_->isVisible());
+    opc_->close();
+    // A window of its usual size asks nothing, tip on or off.
+    program_.Beallitasok.UzenetekLog[17] = 1;
+    opc_->GroupBox2->setMinimumHeight(0);
+    opc_->setMinimumSize(0, 0);  // the placement's cap of the tall window
+    opc_->adjustSize();
+    opc_->Start();
+    QApplication::processEvents();
+    EXPECT_TRUE(v.Latott.isEmpty());
+    if (const QString d = qEnvironmentVariable("KAVAREX_KEPEK"); !d.isEmpty())
+        opc_->grab().save(QDir(d).filePath(QStringLiteral("nyomtopc.png")));
     opc_->close();
 }
 

@@ -188,6 +188,39 @@ TEST_F(DiagramKep, ZoomPaintsItsOwnColourAndTheExpectedPartIsDrawnAgain)
     EXPECT_EQ(felette, 3);
 }
 
+// A bar taller than the chart has its value at the top of the chart, after
+// eleven blanks painted on the label background.
+TEST_F(DiagramKep, TheValueOfABarTallerThanTheChartStandsAfterElevenBlanks)
+{
+    DiagramOpciok o;
+    o.Elmeleti = false;
+    o.Tenyleges = false;
+    fest(o);
+    const std::int64_t H = m_.H();
+    ASSERT_GT(H, 0);
+    // Twice the chart's height: compressed by 2, the bar is H + 1 high.
+    tabla_[4][1] = static_cast<std::int32_t>(2 * H);
+    const QImage k = fest(o);
+    const Oszlop b = m_.OszlopGeometria(4, 0, k.width());
+    ASSERT_GT(static_cast<std::int64_t>(b.Magassag) * m_.Egyseg(), H);
+    QFont f;
+    f.setPointSize(a_.BetuMeret);
+    const QFontMetrics fm(f);
+    const QString ertek = QString::number(2 * H);
+    const int ex = b.X0 + (b.X1 - b.X0 - fm.horizontalAdvance(ertek)) / 2;
+    const int y = static_cast<int>(std::lround(28 * a_.MeretSzorzo)) - 4 + fm.height() / 2;
+    const int ures = fm.horizontalAdvance(QString(11, QLatin1Char(' ')));
+    // The blanks' background over the bar before it, the value after them.
+    for (int x : {ex - ures + 1, ex - ures / 2, ex - 2})
+        EXPECT_EQ(k.pixelColor(x, y), QColor(254, 254, 255)) << x;
+    bool betu = false;
+    for (int x = ex; x < ex + fm.horizontalAdvance(ertek); ++x)
+        betu = betu || k.pixelColor(x, y) != QColor(254, 254, 255);
+    EXPECT_TRUE(betu);
+    if (const QString d = qEnvironmentVariable("KAVAREX_KEPEK"); !d.isEmpty())
+        k.save(QDir(d).filePath(QStringLiteral("magas_oszlop.png")));
+}
+
 // ---- The window ----
 
 class StatisztikaAblak : public kvx::teszt::StatisztikaAblakAlap {
@@ -222,6 +255,31 @@ TEST_F(StatisztikaAblak, MenuPicturesShowWhichResultsAreKept)
     s_->KilepesClick();
     Program::aktualis().HuzasokV().TartomanyokModositva(3);
     EXPECT_TRUE(kepe(5, kKepSzoveges));
+}
+
+// "Számpárok" stands apart from the line charts above it in both menus.
+TEST_F(StatisztikaAblak, SeparatorsSetThePairsApart)
+{
+    const struct {
+        QMenu* Menu;
+        int Par, Elotte;
+    } esetek[] = {{s_->Varici1, 23, 25}, {s_->Adatbzis1, 22, 24}};
+    for (const auto& e : esetek) {
+        const QList<QAction*> p = e.Menu->actions();
+        const qsizetype i = p.indexOf(s_->MenuPont(e.Par));
+        ASSERT_GE(i, 2) << e.Par;
+        EXPECT_TRUE(p[i - 1]->isSeparator() && p[i - 1]->isVisible()) << e.Par;
+        EXPECT_EQ(p[i - 2], s_->MenuPont(e.Elotte)) << e.Par;
+        ASSERT_LT(i + 1, p.size());
+        EXPECT_TRUE(p[i + 1]->isSeparator() && p[i + 1]->isVisible()) << e.Par;
+    }
+    if (const QString d = qEnvironmentVariable("KAVAREX_KEPEK"); !d.isEmpty()) {
+        s_->show();
+        s_->Varici1->popup(s_->mapToGlobal(QPoint(0, 0)));
+        QApplication::processEvents();
+        s_->Varici1->grab().save(QDir(d).filePath(QStringLiteral("statisztika_variacio_menu.png")));
+        s_->Varici1->hide();
+    }
 }
 
 // The window is as large as what it shows: a narrow band while a statistic

@@ -268,10 +268,21 @@ TEST_F(SzamsorStatisztikaAblak, NeighbourChartOffersTheChainsThatOccurred)
     ASSERT_GT(cb->count(), 1);
     EXPECT_EQ(cb->itemText(1), QStringLiteral("2 szomszédos szám "));
     const TTombInt2D& tabla = statMasolat().Tablak[19];
-    // Item 1: the runs of two, read from the kept counts.
+    // Item 1: the runs of two, read from the kept counts, shown from the
+    // start; the focus goes on to Inverz.
+    s_->show();
+    s_->resize(s_->minimumWidth(), s_->height());
+    QApplication::processEvents();
+    ASSERT_GT(s_->ScrollBar1->maximum(), 0);
+    s_->ScrollBar1->setValue(s_->ScrollBar1->maximum());
+    ASSERT_GT(s_->ScrollBar1->value(), 0);
+    cb->setFocus();
     cb->setCurrentIndex(1);
     emit cb->activated(1);
     ASSERT_TRUE(varj([this] { return kesz(); }));
+    EXPECT_GT(s_->ScrollBar1->maximum(), 0);
+    EXPECT_EQ(s_->ScrollBar1->value(), 0);
+    EXPECT_EQ(s_->focusWidget(), s_->InverzCheckBox);
     std::int64_t kettes = 0;
     for (const TTombInt1D& r : tabla)
         kettes += r[4];
