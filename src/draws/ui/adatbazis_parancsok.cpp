@@ -15,6 +15,7 @@
 #include "app/ui/internet_vezerlo.h"
 #include "app/ui/parancs_tar.h"
 #include "app/ui/program.h"
+#include "app/ui/qt_nyelv.h"
 #include "app/ui/uzenetablak.h"
 #include "app/ui/uzenetek.h"
 #include "app/wait_jobs.h"
@@ -101,12 +102,14 @@ AdatbazisParancsok::AdatbazisParancsok(Program& program, QObject* parent) : QObj
         // Opening also takes a draws file of the user's to import.
         const QString megnyitasSzuro =
             szuro + QStringLiteral(";;Import adatbázis csv (*.csv);;Import adatbázis txt (*.txt)");
-        QWidget* szulo = DialogusSzulo;
-        QString nev = mentes ? QFileDialog::getSaveFileName(szulo, QStringLiteral("Mentés másként"), konyvtar, szuro)
-                             : QFileDialog::getOpenFileName(szulo, QStringLiteral("Megnyitás"), konyvtar,
-                                                            megnyitasSzuro);
-        if (nev.isEmpty())
-            return nev;
+        QFileDialog d(DialogusSzulo, mentes ? QStringLiteral("Mentés másként") : QStringLiteral("Megnyitás"), konyvtar,
+                      mentes ? szuro : megnyitasSzuro);
+        kvx::MagyarFajlDialogus(d);
+        d.setAcceptMode(mentes ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        d.setFileMode(mentes ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
+            return QString();
+        QString nev = d.selectedFiles().front();
         if (mentes && QFileInfo(nev).suffix().isEmpty())
             nev += QStringLiteral(".pdb");
         f.UtolsoKonyvtarak[static_cast<std::size_t>(fajta)][jatekIndex()] =

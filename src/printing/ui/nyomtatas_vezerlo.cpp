@@ -24,6 +24,7 @@
 #include "app/game_table.h"
 #include "app/shell_state.h"
 #include "app/ui/program.h"
+#include "app/ui/qt_nyelv.h"
 #include "app/ui/uzenetek.h"
 #include "app/version.h"
 #include "app/wait_jobs.h"
@@ -262,7 +263,7 @@ QString NyomtatasVezerlo::PdfAllomanyKerdes(const QString& nev)
     QFileDialog d(foablak_, QStringLiteral("Nyomtatás PDF állományba"), q(folders().ListKonyvtar),
                   QStringLiteral("PDF (*.pdf)"));
     d.setObjectName(QStringLiteral("PdfDialog"));
-    d.setOption(QFileDialog::DontUseNativeDialog, true);
+    MagyarFajlDialogus(d);
     d.setAcceptMode(QFileDialog::AcceptSave);
     d.setFileMode(QFileDialog::AnyFile);
     d.setDefaultSuffix(QStringLiteral("pdf"));
