@@ -1,23 +1,34 @@
 // Qt's own dialogs in the program's language under a C session (the test
 // main sets LC_ALL=C.UTF-8): the file dialogs of the number sets, the
 // private databases and the PDF output write their dates with Hungarian
-// month names, their sizes and folder types in Hungarian.
+// month names, their sizes and folder types in Hungarian; the print dialog
+// of the slip options shows Hungarian labels, also those Qt's catalogue
+// lacks, and without a printer it says that the output goes to a PDF file;
+// the page set-up shows its numbers with a decimal comma.
 #include "shell/foablak.h"
 #include "shell/formok.h"
 #include "app/ui/program.h"
 #include "draws/ui/adatbazis_parancsok.h"
 #include "printing/ui/nyomtatas_vezerlo.h"
+#include "printing/ui/nyomtopc.h"
 #include "tickets/ui/filedialogs.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLocale>
+#include <QPageSetupDialog>
 #include <QPointer>
+#include <QPrintDialog>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeView>
@@ -31,6 +42,7 @@
 #include "app/settings.h"
 #include "app/ui/valaszolo.h"
 #include "printing/nyomtatas_fixture.h"
+#include "printing/print_pages.h"
 #include "tickets/file_helpers.h"
 
 namespace {
@@ -189,6 +201,79 @@ TEST_F(QtNyelvTest, TheFileDialogsWriteDatesSizesAndFolderTypesInHungarian)
             EXPECT_EQ(sorok[n].value(2).toStdString(), "2024. dec. 11. 9:05") << n.toStdString();
         }
         EXPECT_GE(fajlDb, 1);
+    }
+}
+
+TEST_F(QtNyelvTest, ThePrintDialogSpeaksHungarianAndWithoutAPrinterNamesThePdf)
+{
+    ASSERT_EQ(QLocale::system().language(), QLocale::C);
+    TNyomtOpc* opc = formok().NyomtOpc;
+    ASSERT_NE(opc, nullptr);
+    std::map<QString, QString> szovegek;  // object name -> text shown
+    QString cim, megjegyzes;
+    bool megjegyzesLathato = false, nyomtatokLathato = true, tartomanyLathato = false;
+    DialogusNezo<QPrintDialog> nezo([](QPrintDialog*) { return true; },
+                                    [&](QPrintDialog* d) {
+                                        cim = d->windowTitle();
+                                        for (QAbstractButton* b : d->findChildren<QAbstractButton*>())
+                                            szovegek[b->objectName()] = b->text();
+                                        for (QGroupBox* g : d->findChildren<QGroupBox*>())
+                                            szovegek[g->objectName()] = g->title();
+                                        for (QLabel* l : d->findChildren<QLabel*>())
+                                            szovegek[l->objectName()] = l->text();
+                                        if (auto* t = d->findChild<QTabWidget*>(QStringLiteral("tabs")))
+                                            for (int i = 0; i < t->count(); ++i)
+                                                szovegek[QStringLiteral("tab%1").arg(i)] = t->tabText(i);
+                                        if (QWidget* m = d->findChild<QLabel*>(QStringLiteral("PdfMegjegyzes"))) {
+                                            megjegyzes = static_cast<QLabel*>(m)->text();
+                                            megjegyzesLathato = m->isVisibleTo(d);
+                                        }
+                                        if (QWidget* g = d->findChild<QGroupBox*>(QStringLiteral("printerGroup")))
+                                            nyomtatokLathato = g->isVisibleTo(d);
+                                        tartomanyLathato = d->findChild<QGroupBox*>(QStringLiteral("gbPrintRange"))
+                                                               ->isVisibleTo(d);
+                                        Kep(d, "nyomtatasi_dialogus.png");
+                                    });
+    opc->NyomtTulGombClick();
+    EXPECT_EQ(cim.toStdString(), "Nyomtatás");
+    const std::map<QString, QString> vart = {
+        {QStringLiteral("gbPrintRange"), QStringLiteral("Nyomtatási tartomány")},
+        {QStringLiteral("printAll"), QStringLiteral("Összes nyomtatása")},
+        {QStringLiteral("printRange"), QStringLiteral("Oldalak ettől")},
+        {QStringLiteral("pagesRadioButton"), QStringLiteral("Oldalak")},
+        {QStringLiteral("duplex"), QStringLiteral("Kétoldalas nyomtatás")},
+        {QStringLiteral("noDuplex"), QStringLiteral("Nincs")},
+        {QStringLiteral("duplexLong"), QStringLiteral("Kötés a hosszú oldalon")},
+        {QStringLiteral("duplexShort"), QStringLiteral("Kötés a rövid oldalon")},
+        {QStringLiteral("tab0"), QStringLiteral("Másolatok")},
+        {QStringLiteral("tab1"), QStringLiteral("Beállítások")},
+    };
+    for (const auto& [nev, szoveg] : vart) {
+        ASSERT_TRUE(szovegek.count(nev)) << nev.toStdString();
+        EXPECT_EQ(szovegek[nev].toStdString(), szoveg.toStdString()) << nev.toStdString();
+    }
+    // No printer: the empty printer list gives way to the note.
+    EXPECT_EQ(megjegyzes.toStdString(), kNincsNyomtatoPdfba);
+    EXPECT_TRUE(megjegyzesLathato);
+    EXPECT_FALSE(nyomtatokLathato);
+    // Nothing else to show: the range is open at once.
+    EXPECT_TRUE(tartomanyLathato);
+
+    // The page set-up of the settings writes its margins with a decimal comma.
+    QPageSetupDialog* beallitas = window_->Nyomtatas->PrSetupCreate();
+    ASSERT_NE(beallitas, nullptr);
+    QStringList margok;
+    DialogusNezo<QPageSetupDialog> margoNezo([](QPageSetupDialog*) { return true; },
+                                             [&](QPageSetupDialog* d) {
+                                                 for (QDoubleSpinBox* s : d->findChildren<QDoubleSpinBox*>())
+                                                     if (s->isVisibleTo(d))
+                                                         margok << s->text();
+                                             });
+    beallitas->exec();
+    ASSERT_FALSE(margok.isEmpty());
+    for (const QString& m : margok) {
+        EXPECT_TRUE(m.contains(u',')) << m.toStdString();
+        EXPECT_FALSE(m.contains(u'.')) << m.toStdString();
     }
 }
 
