@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "app/ui/qt_nyelv.h"
+
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -24,7 +26,12 @@ int main(int argc, char** argv)
     // Nor is the download of a missing draws database offered after a game
     // switch (Yes would go to the web); its test switches it on again.
     qputenv("KAVAREX_NO_DOWNLOAD_OFFER", "1");
+    // The session speaks C, whatever the machine's: the program's Hungarian
+    // must not come from the session.
+    qputenv("LC_ALL", "C.UTF-8");
     QApplication app(argc, argv);
+    // The language of Qt's own texts, as the program sets it at start.
+    kvx::QtMagyarNyelv();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -112,6 +112,12 @@ inline constexpr int kSugoStatAlapSzelesseg = 811;
 inline constexpr int kSugoStatValaszto = 812;
 // Hint of the help commands, and the message, when the help file is missing.
 inline constexpr const char* kSugoHianyzik = " Hiányzik a Súgó állománya ";
+// The help page could not be opened at a command or a topic: it has gone
+// since start-up, or the desktop has no program that shows it. The page's
+// full path follows.
+inline constexpr const char* kSugoOldalHianyzik = "Hiányzik a Súgó oldala:\r\n\r\n";
+inline constexpr const char* kSugoNincsMegjelenito =
+    "A Súgó nem nyitható meg: nincs olyan program (böngésző), amely megjelenítené az oldalát:\r\n\r\n";
 
 // Addresses of the maker's pages behind the four web menu items.
 struct WebCimek {

@@ -35,6 +35,9 @@ inline constexpr const char* kNyomtatasiHiba =
 inline constexpr const char* kNincsMegnyitoProgram =
     "Az állomány elkészült, de nincs olyan program, amely megnyitná:\r\n\r\n";
 inline constexpr const char* kElinditjaANyomtatast = "Elindítja a nyomtatást?";
+// The print dialog's note where no printer is installed.
+inline constexpr const char* kNincsNyomtatoPdfba =
+    "Nincs telepített nyomtató: a nyomtatás PDF állományba készül, amelynek nevét nyomtatáskor kérdezi a program.";
 inline constexpr const char* kTobbMint10000 =
     "Több mint 10 000 számsor listáját kérte nyomtatásba.\r\n\r\nAz aktuális verzió ezt nem teszi lehetővé.";
 // Variation lists above this many lines are not printed.

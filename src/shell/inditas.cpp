@@ -1,10 +1,7 @@
 #include "shell/inditas.h"
 #include "app/ui/program.h"
 #include <QCoreApplication>
-#include <QLocale>
-#include <QLibraryInfo>
 #include <QProcess>
-#include <QTranslator>
 
 #include <memory>
 #include <optional>
@@ -15,6 +12,7 @@
 #include "shell/formok.h"
 #include "app/ui/kavarex_application.h"
 #include "app/ui/megszakitas.h"
+#include "app/ui/qt_nyelv.h"
 #include "app/ui/uzenetek.h"
 #include "common/binary_io.h"
 #include "platform/instance.h"
@@ -86,11 +84,8 @@ int KavarexFuttatas(Program& program, int& argc, char** argv)
     FajlmeretJelzesKikapcsolasa();
     KavarexApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kavarex Personal"));
-    // Qt's own dialogs (the file dialogs above all) speak Hungarian like the rest.
-    QTranslator qtForditas;
-    if (qtForditas.load(QLocale(QLocale::Hungarian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qtForditas);
+    // Qt's own dialogs speak Hungarian like the rest, whatever the session's language.
+    QtMagyarNyelv();
     return ProgramFuttatas(program, app.arguments().mid(1));
 }
 

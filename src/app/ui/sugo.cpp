@@ -1,10 +1,13 @@
 #include "app/ui/sugo.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QMenu>
 #include <QVariant>
 #include <QWidget>
 
+#include "app/shell_state.h"
+#include "app/ui/uzenetek.h"
 #include "platform/help.h"
 
 namespace kvx {
@@ -30,7 +33,19 @@ Sugo* Sugo::Keres(const QWidget* w)
 
 bool Sugo::Megnyitas(int kontextus) const
 {
-    return platform::SugoMegnyitas(Allomany, kontextus);
+    if (Allomany.isEmpty())
+        return false;
+    // Without a viewer the command would do nothing visible: the user is
+    // told where the page is, to open it by hand.
+    const QString ut = QFileInfo(Allomany).absoluteFilePath();
+    if (!QFileInfo::exists(Allomany)) {
+        InformacioUzenet(QString::fromUtf8(kSugoOldalHianyzik) + ut);
+        return false;
+    }
+    if (platform::SugoMegnyitas(Allomany, kontextus))
+        return true;
+    InformacioUzenet(QString::fromUtf8(kSugoNincsMegjelenito) + ut);
+    return false;
 }
 
 bool Sugo::MiEz(const QWidget* w) const { return Megnyitas(Kontextus(w)); }

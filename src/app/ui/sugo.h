@@ -29,7 +29,9 @@ public:
     QString Allomany;
 
     // Opens the help at a topic; false when there is no help page or the
-    // desktop did not open it.
+    // desktop did not open it. A page that has gone since start-up, or one
+    // the desktop has no program for, is named with its full path in a
+    // message.
     bool Megnyitas(int kontextus) const;
     // "Mi ez?" on w: the help at w's topic.
     bool MiEz(const QWidget* w) const;

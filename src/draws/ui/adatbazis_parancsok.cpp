@@ -15,6 +15,7 @@
 #include "app/ui/internet_vezerlo.h"
 #include "app/ui/parancs_tar.h"
 #include "app/ui/program.h"
+#include "app/ui/qt_nyelv.h"
 #include "app/ui/uzenetablak.h"
 #include "app/ui/uzenetek.h"
 #include "app/wait_jobs.h"
@@ -112,7 +113,7 @@ QString AdatbazisParancsok::PrivatDialogus(bool mentes)
 
     QFileDialog d(DialogusSzulo);
     d.setObjectName(mentes ? QStringLiteral("PrivatMentesDialogus") : QStringLiteral("PrivatMegnyitasDialogus"));
-    d.setOption(QFileDialog::DontUseNativeDialog, true);
+    kvx::MagyarFajlDialogus(d);
     d.setAcceptMode(mentes ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     d.setFileMode(mentes ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     d.setSizeGripEnabled(true);

@@ -1,12 +1,17 @@
 #include "printing/ui/nyomtatas_vezerlo.h"
 
+#include <QAbstractButton>
+#include <QBoxLayout>
 #include <QDate>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
 #include <QPageLayout>
 #include <QPageSetupDialog>
 #include <QPainter>
@@ -24,6 +29,7 @@
 #include "app/game_table.h"
 #include "app/shell_state.h"
 #include "app/ui/program.h"
+#include "app/ui/qt_nyelv.h"
 #include "app/ui/uzenetek.h"
 #include "app/version.h"
 #include "app/wait_jobs.h"
@@ -242,8 +248,29 @@ QPrinter* NyomtatasVezerlo::kozosNyomtato()
 QPrintDialog* NyomtatasVezerlo::PrDialogCreate()
 {
     QPrinter* p = kozosNyomtato();
-    if (!prDialog_ && p)
+    if (!prDialog_ && p) {
         prDialog_ = new QPrintDialog(p, foablak_);
+        // Without a printer Qt's printer list is empty: the dialog says
+        // where the output goes instead.
+        auto* megjegyzes = new QLabel(QString::fromUtf8(kNincsNyomtatoPdfba), prDialog_);
+        megjegyzes->setObjectName(QStringLiteral("PdfMegjegyzes"));
+        megjegyzes->setWordWrap(true);
+        if (auto* sorok = qobject_cast<QBoxLayout*>(prDialog_->layout()))
+            sorok->insertWidget(0, megjegyzes);
+        // Nor is there anything else above the range and the copies, which
+        // Qt keeps folded under its options button: they show at once.
+        if (nyomtatoPdf_)
+            if (auto* gombok = prDialog_->findChild<QDialogButtonBox*>())
+                for (QAbstractButton* b : gombok->buttons())
+                    if (gombok->buttonRole(b) == QDialogButtonBox::ResetRole)
+                        b->click();
+    }
+    if (prDialog_) {
+        if (auto* m = prDialog_->findChild<QLabel*>(QStringLiteral("PdfMegjegyzes")))
+            m->setVisible(nyomtatoPdf_);
+        if (auto* lista = prDialog_->findChild<QGroupBox*>(QStringLiteral("printerGroup")))
+            lista->setVisible(!nyomtatoPdf_);
+    }
     return prDialog_;
 }
 
@@ -262,7 +289,7 @@ QString NyomtatasVezerlo::PdfAllomanyKerdes(const QString& nev)
     QFileDialog d(foablak_, QStringLiteral("Nyomtatás PDF állományba"), q(folders().ListKonyvtar),
                   QStringLiteral("PDF (*.pdf)"));
     d.setObjectName(QStringLiteral("PdfDialog"));
-    d.setOption(QFileDialog::DontUseNativeDialog, true);
+    MagyarFajlDialogus(d);
     d.setAcceptMode(QFileDialog::AcceptSave);
     d.setFileMode(QFileDialog::AnyFile);
     d.setDefaultSuffix(QStringLiteral("pdf"));

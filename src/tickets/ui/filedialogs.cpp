@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/ui/qt_nyelv.h"
 #include "app/ui/uzenetek.h"
 #include "conditions/markers.h"
 #include "tickets/file_helpers.h"
@@ -89,7 +90,7 @@ TAllomanyDialogusok::TAllomanyDialogusok(QWidget* foablak, const AllomanyDialogu
 {
     auto keszit = [&](QFileDialog::AcceptMode m) {
         auto* d = new QFileDialog(foablak);
-        d->setOption(QFileDialog::DontUseNativeDialog, true);
+        kvx::MagyarFajlDialogus(*d);
         d->setAcceptMode(m);
         d->setSizeGripEnabled(true);
         d->setOption(QFileDialog::ReadOnly, false);

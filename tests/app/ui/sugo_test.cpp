@@ -13,12 +13,14 @@
 #include "app/ui/program.h"
 #include "app/ui/sugo.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QProcess>
 #include <QSlider>
@@ -37,6 +39,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include "app/maker_info.h"
@@ -247,6 +250,62 @@ TEST_F(SugoTest, WithoutTheHelpPageNothingOpensAndTheLicenceSaysWhy)
     ASSERT_EQ(v.Latott.size(), 1);
     EXPECT_TRUE(v.Latott[0].Szoveg.contains(QStringLiteral("Hiányzik a Súgó állománya")))
         << v.Latott[0].Szoveg.toStdString();
+}
+
+// Where the page cannot be shown (the desktop has no program for it, as on
+// the offscreen platform without a URL handler, or the page has gone since
+// start-up) every help command says so and names the page's full path.
+TEST_F(SugoTest, AHelpPageThatCannotBeShownIsNamedWithItsPath)
+{
+    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("offscreen"));
+    ablak(true);
+    TFoszelveny* fo = szelvenyek().Foszelveny;
+    ASSERT_NE(fo, nullptr);
+    fo->show();
+    const QString oldal = dir_.filePath(QStringLiteral("Help/kavarex.html"));
+    const struct {
+        const char* nev;
+        std::function<void()> parancs;
+    } parancsok[] = {
+        {"Témakörök", [this] { a("makrk1")->trigger(); }},
+        {"Mi ez?", [fo] { ASSERT_TRUE(miEz(fo->InfoPanel, QPoint(4, 4))); }},
+        {"Licenc", [] { formok().Nevjegy->LicencButton->click(); }},
+    };
+    const struct {
+        const char* eset;
+        const char* uzenet;
+        const char* kep;
+    } esetek[] = {
+        {"no program shows it", kSugoNincsMegjelenito, "sugo_nincs_megjelenito.png"},
+        {"the page has gone", kSugoOldalHianyzik, "sugo_oldal_hianyzik.png"},
+    };
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    for (const auto& e : esetek) {
+        if (e.uzenet == kSugoOldalHianyzik) {
+            ASSERT_TRUE(QFile::remove(oldal));
+        }
+        for (const auto& p : parancsok) {
+            SCOPED_TRACE(std::string(e.eset) + ", " + p.nev);
+            teszt::Valaszolo v({});
+            // The box is looked at (and pictured) before it is answered.
+            QTimer valasz;
+            QObject::connect(&valasz, &QTimer::timeout, [&] {
+                QWidget* w = QApplication::activeModalWidget();
+                if (!w || v.Latott.isEmpty())
+                    return;
+                if (const QString d = qEnvironmentVariable("KAVAREX_KEPEK"); !d.isEmpty())
+                    w->grab().save(QDir(d).filePath(QString::fromUtf8(e.kep)));
+                for (QAbstractButton* b : w->findChildren<QAbstractButton*>())
+                    if (b->text() == QStringLiteral("OK"))
+                        b->click();
+            });
+            valasz.start(10);
+            p.parancs();
+            ASSERT_EQ(v.Latott.size(), 1);
+            EXPECT_EQ(QString(v.Latott[0].Szoveg).remove(QChar('\r')).toStdString(),
+                      QString(QString::fromUtf8(e.uzenet) + oldal).remove(QChar('\r')).toStdString());
+        }
+    }
 }
 
 TEST_F(SugoTest, DevelopmentItemShowsTheMakersOffer)
