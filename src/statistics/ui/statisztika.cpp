@@ -933,6 +933,12 @@ void TStatisztika::AblakMeretBeallitas()
     ScrollBar1->setRange(0, teljes <= kliens ? 0 : teljes + cw - kliens);
 }
 
+void TStatisztika::RandomizeArrays()
+{
+    SelectionSortBox->update();
+    AblakMeretBeallitas();
+}
+
 void TStatisztika::ScrollBar1Change(int pos)
 {
     const int cw = std::max(1, modell_.OszlopSzelesseg());
