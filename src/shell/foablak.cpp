@@ -1124,11 +1124,16 @@ void TFoablak::Reset1Click(bool meretJelzo, int index)
     if (index > 0)
         szo += QStringLiteral("\r\n\r\nA program nem tudja módosítani a Windows hatáskörébe tartozó, "
                               "futásidőben szolgáltatott szöveg-és ablak méreteket.");
+    // The unsaved numbers and variation are asked about (and backed up)
+    // first, then the restart itself; a No to either leaves the settings
+    // window open.
+    if (!szamsor().TorlesJovahagyas(0))
+        return;
     if (!JovahagyasKerdes(QStringLiteral("Program újraindítása - ablakok méretének ") + szo +
                 QStringLiteral("\r\n\r\nBiztos újraindítja a programot?")))
         return;
-    // The restart closes the way "Kilépés" does, with its questions and
-    // backups; a refused close keeps this instance as it was. The new
+    // The restart closes the way "Kilépés" does, without asking about the
+    // numbers again; a refused close keeps this instance as it was. The new
     // instance is started by the program body once this one has ended.
     ujrainditasMeret_ = 8 + 2 * index;
     if (!close())
@@ -1173,8 +1178,9 @@ bool TFoablak::FormCloseQuery()
     // The question that protects the unsaved numbers and variation is asked
     // also while the run window shows; a running generation stops only
     // after the user agreed to close.
-    // It also offered the unsaved draws for saving.
-    canClose = szamsor().TorlesJovahagyas(0);
+    // It also offered the unsaved draws for saving. A restart has asked it
+    // already.
+    canClose = ujrainditasMeret_ || szamsor().TorlesJovahagyas(0);
     if (!canClose)
         return false;
     kvx::Program::aktualis().VariacioParancsai().BontasLeallitasa();
