@@ -45,6 +45,7 @@
 #include "draws/database_file.h"
 #include "draws/draw_ranges.h"
 #include "draws/draws_table.h"
+#include "draws/hit_search.h"
 #include "draws/ui/adatbazis_parancsok.h"
 #include "draws/ui/huzasok_vezerlo.h"
 #include "draws/ui/huzlista.h"
@@ -682,10 +683,15 @@ void TFoablak::MenuEpites()
         if (formok().HuzLista && draws().AdatbazisBetoltve)
             formok().HuzLista->Start();
     });
-    // The draw search opens with an empty ticket.
+    // The draw search opens with an empty ticket; with Shift+Ctrl held, with
+    // a random line of a drawing's shape marked on it.
     connect(kvx::Parancs("Keress1"), &QAction::triggered, this, [] {
-        if (draws().AdatbazisBetoltve)
-            kvx::Program::aktualis().HuzasokV().KeresesInditas();
+        if (!draws().AdatbazisBetoltve)
+            return;
+        kvx::TTombByte1D szamok;
+        if (mainState().BillentyuMod == 200)
+            szamok = kvx::HuzKeresVeletlenSzamsor(game(), kvx::randomSource());
+        kvx::Program::aktualis().HuzasokV().KeresesInditas(szamok);
     });
     AdatbazisParancsAllapot();
 
