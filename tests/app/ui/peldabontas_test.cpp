@@ -23,6 +23,8 @@
 
 #include <QAction>
 #include <QDir>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTableView>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -62,6 +64,16 @@ protected:
         window_.reset();
     }
     QAction* a(const char* nev) const { return window_->Akcio(QString::fromUtf8(nev)); }
+    // A picture of the "Példabontás" menu when KAVAREX_KEPEK names a folder.
+    void menuKep(const char* nev) const
+    {
+        const QString d = qEnvironmentVariable("KAVAREX_KEPEK");
+        if (d.isEmpty())
+            return;
+        for (QAction* m : window_->menuBar()->actions())
+            if (m->text() == QStringLiteral("Példabontás") && m->menu())
+                m->menu()->grab().save(QDir(d).filePath(QString::fromUtf8(nev)));
+    }
 
     QTemporaryDir dir_;
     std::unique_ptr<TFoablak> window_;
@@ -83,12 +95,14 @@ TEST_F(PeldabontasTest, OwnNumbersGiveARunOfLinesLikeTheExample)
     EXPECT_FALSE(a("Sajtszmokkal1")->isEnabled());
     EXPECT_EQ(a("Sajtszmokkal1")->toolTip(),
               tipp + QStringLiteral("\n Jelöljön ki az üres Főszelvényen 5 állandó számot. "));
+    menuKep("peldabontas_menu_tiltva.png");
     a("Mind1")->trigger();
     ASSERT_EQ(szamListak().KijeloltSzamDb(), 0);
     for (int n : pelda)
         fo->SzamJeloles(n, ModAllando, false);
     ASSERT_TRUE(a("Sajtszmokkal1")->isEnabled());
     EXPECT_EQ(a("Sajtszmokkal1")->toolTip(), tipp);
+    menuKep("peldabontas_menu.png");
     // A sixth constant number is more than one line.
     fo->SzamJeloles(34, ModAllando, false);
     EXPECT_FALSE(a("Sajtszmokkal1")->isEnabled());

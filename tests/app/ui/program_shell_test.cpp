@@ -337,6 +337,8 @@ TEST_F(ProgramUjrainditasTest, TextSizeAsksAboutTheNumbersFirstAndANoKeepsTheSet
         EXPECT_TRUE(valaszolo.Latott[0].Szoveg.startsWith(QStringLiteral("Program újraindítása - ablakok méretének ")));
         EXPECT_TRUE(b->isVisible());
         EXPECT_TRUE(f.isVisible());
+        if (const QString d = qEnvironmentVariable("KAVAREX_KEPEK"); !d.isEmpty())
+            b->grab().save(QDir(d).filePath(QStringLiteral("beallitasok_ujrainditas_nem.png")));
         EXPECT_FALSE(f.UjrainditasMeret());
         EXPECT_EQ(kvx::szamListak().KijeloltSzamDb(), 7);
         EXPECT_TRUE(inditasok_.empty());

@@ -307,6 +307,7 @@ TEST_F(StatisztikaAblak, ActivatingTheMainWindowRepaintsAndFitsTheChartShown)
     ASSERT_TRUE(aktival(window_.get()));
     EXPECT_TRUE(varj([&festesek] { return festesek.Db > 0; }, 5000));
     EXPECT_EQ(QSize(s_->minimumWidth(), s_->maximumWidth()), hatarok);
+    kep(s_, "statisztika_aktivalas_utan.png");
 
     ASSERT_TRUE(aktival(s_));
     s_->hide();
