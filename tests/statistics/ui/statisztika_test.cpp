@@ -465,6 +465,9 @@ TEST_F(StatisztikaAblak, MainTicketChartsFromTheMenuAndADoubleClickMarksTheNumbe
     // the statistic again over the new range.
     EXPECT_TRUE(a("Hzsokszma1")->isEnabled());
     EXPECT_TRUE(a("Hzsokszma2")->isEnabled());
+    // The window's own range items answer the same keys.
+    EXPECT_EQ(s_->MenuPont(kFoszelvenyTartomany)->shortcut(), QKeySequence(QStringLiteral("Ctrl+H")));
+    EXPECT_EQ(s_->MenuPont(kAdatbazisTartomany)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Alt+H")));
     ASSERT_TRUE(statMasolat().Van(1));
     huzSzama().SetHuzSzamaElso(2);
     Program::aktualis().HuzasokV().TartomanyokModositva(1);
