@@ -56,7 +56,7 @@ const std::vector<FomenuPont>& FomenuPontok()
         {"Főszelvény", "Hnyszorhztk1", "Hányszor húzták", "", " Hányszor húzták a számokat ", K, P, 1},
         {"Főszelvény", "Hnyhzsta1", "Hány húzás óta...", "", " Hány húzás óta nem sorsolták a számokat ", K, P, 2},
         {"Főszelvény", "", "", "", "", K, E},
-        {"Főszelvény", "Hzsokszma1", "Húzások száma", "", " Húzások számának (keresési tartomány) beállítása ", K},
+        {"Főszelvény", "Hzsokszma1", "Húzások száma", "Ctrl+H", " Húzások számának (keresési tartomány) beállítása ", K},
 
         // Feltételek
         {"Feltételek", "Listzs1", "Kijelölés", "Ctrl+F", " Feltételek kijelölése, hibapont beállítása ", K, P, 0, true},
@@ -91,7 +91,7 @@ const std::vector<FomenuPont>& FomenuPontok()
         // Adatbázis
         {"Adatbázis", "Listzs3", "Listázás", "Ctrl+A", " Húzások listája ", K, P, 0, true},
         {"Adatbázis", "Keress1", "Keresés", "", " Számsor keresése a húzások listájában ", K, P, 0, true},
-        {"Adatbázis", "Hzsokszma2", "Húzások száma", "", " Húzások számának (keresési tartomány) beállítása ", K},
+        {"Adatbázis", "Hzsokszma2", "Húzások száma", "Ctrl+Alt+H", " Húzások számának (keresési tartomány) beállítása ", K},
         {"Adatbázis", "", "", "", "", K, E},
         {"Adatbázis", "Ments1", "Mentés", "", " Módosított adatbázis mentése ", K},
         {"Adatbázis", "Listanyomtatsa1", "Nyomtatás", "", " Nyomtatás ", K},

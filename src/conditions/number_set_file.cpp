@@ -516,10 +516,19 @@ SzamsorOlvasasEredmeny SzamsorKepOlvasas(std::span<const std::uint8_t> data, con
         e.Uzenet = ervenytelenAllomanySzoveg(allomanyNev, kErvenytelenMeret, false);
         return e;
     };
+    // The old condition block of a file older than 2.0 has been read.
+    bool regiBlokk = false;
     auto tartomanyHiba = [&](const char* szoveg) {
         e.HibaFajta = SzamsorHiba::Tartomany;
         e.Hiba = szoveg;
-        e.Uzenet = ervenytelenAllomanySzoveg(allomanyNev, e.VariacioVerzio + " verzió állománya" + "\r\n\r\n" + szoveg, false);
+        // A refused file older than 2.0 whose conditions were on, the hit
+        // ratio among them: its condition settings go with it, and the
+        // message says so.
+        const bool talArTorolve = regiBlokk && kep.FeltetelJelzo && f.RegiFeltetelek[92] != 0;
+        e.Uzenet = ervenytelenAllomanySzoveg(allomanyNev,
+                                             e.VariacioVerzio + " verzió állománya" + "\r\n\r\n" + szoveg +
+                                                 (talArTorolve ? "\r\nA feltételek beállításai törlésre kerültek." : ""),
+                                             false);
         return e;
     };
 
@@ -610,6 +619,7 @@ SzamsorOlvasasEredmeny SzamsorKepOlvasas(std::span<const std::uint8_t> data, con
     } else {
         if (!rd.has(f.RegiFeltetelek.size())) return meretHibaVege();
         rd.bytes(f.RegiFeltetelek.data(), f.RegiFeltetelek.size());
+        regiBlokk = true;
         regiFeltetelekAtvetele(f);
         kep.Hibapont = f.Hibapont;
         if (const char* h = hibapontHiba(kep.Hibapont, g)) return tartomanyHiba(h);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/game_grid.h"
+#include "common/date_helpers.h"
 #include "common/delphi_format.h"
 #include "common/line_info.h"
 #include "common/numbering.h"
@@ -128,6 +129,21 @@ void HuzKeresJelolesek::Torles(const GameParams& g)
     PotSzamok.assign(static_cast<std::size_t>(std::max(g.PotSzamok, 0)), 0);
     PotDb = 0;
     PluszDb = 0;
+}
+
+TTombByte1D HuzKeresVeletlenSzamsor(const GameParams& g, RandomState& rs)
+{
+    // Game 17 draws more numbers than a line holds: the whole drawing.
+    const bool teljesHuzas = g.LottoIndex == 17;
+    const std::int32_t n = teljesHuzas ? g.HuzottFoSzamok : g.SzamsorHossz + g.PotSzamok;
+    const std::int32_t k = teljesHuzas ? n : g.SzamsorFoSzamDb + g.PotSzamok;
+    const std::int32_t e = teljesHuzas ? 0 : g.PotSzamok;
+    TTombByte1D sor(static_cast<std::size_t>(std::max(n, 0)), 0);
+    if (!VeletlenSzamsor(rs, sor, n, k, true, e, g.FoSzamKeszlet, g.OsszesSzam, g.VanPluszSzam && !teljesHuzas))
+        return {};
+    for (std::uint8_t& v : sor)
+        ++v;
+    return sor;
 }
 
 KeresKattintas HuzKeresSzamClick(HuzKeresJelolesek& j, const GameParams& g, std::int32_t n, std::int32_t billentyuMod)

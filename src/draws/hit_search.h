@@ -11,6 +11,7 @@
 
 #include "app/game_table.h"
 #include "common/arrays.h"
+#include "common/random_source.h"
 #include "draws/draws_table.h"
 
 namespace kvx {
@@ -75,6 +76,14 @@ enum class KeresKattintas { Jelolve, PotJelolve, Torolve, Elutasitva };
 // mark without a modifier while the drawing is not full and, with an extra
 // pool, neither the main nor the extra-pool part would overflow.
 KeresKattintas HuzKeresSzamClick(HuzKeresJelolesek& j, const GameParams& g, std::int32_t n, std::int32_t billentyuMod);
+
+// A random line of a drawing's shape for the search ticket (Shift+Ctrl
+// held on "Keresés"), as ticket numbers in the order they are clicked, all
+// without a modifier: game 17 gets HuzottFoSzamok main-pool numbers; every
+// other game a line of SzamsorHossz numbers (ascending, its extra-pool part
+// from the extra pool) and then PotSzamok more main-pool numbers, which the
+// full drawing turns into bonus marks.
+TTombByte1D HuzKeresVeletlenSzamsor(const GameParams& g, RandomState& rs);
 
 // Entries of HuzKeresTalalatok.
 std::int32_t HuzKeresTalalatokMeret(const GameParams& g);

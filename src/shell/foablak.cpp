@@ -45,6 +45,7 @@
 #include "draws/database_file.h"
 #include "draws/draw_ranges.h"
 #include "draws/draws_table.h"
+#include "draws/hit_search.h"
 #include "draws/ui/adatbazis_parancsok.h"
 #include "draws/ui/huzasok_vezerlo.h"
 #include "draws/ui/huzlista.h"
@@ -682,10 +683,15 @@ void TFoablak::MenuEpites()
         if (formok().HuzLista && draws().AdatbazisBetoltve)
             formok().HuzLista->Start();
     });
-    // The draw search opens with an empty ticket.
+    // The draw search opens with an empty ticket; with Shift+Ctrl held, with
+    // a random line of a drawing's shape marked on it.
     connect(kvx::Parancs("Keress1"), &QAction::triggered, this, [] {
-        if (draws().AdatbazisBetoltve)
-            kvx::Program::aktualis().HuzasokV().KeresesInditas();
+        if (!draws().AdatbazisBetoltve)
+            return;
+        kvx::TTombByte1D szamok;
+        if (mainState().BillentyuMod == 200)
+            szamok = kvx::HuzKeresVeletlenSzamsor(game(), kvx::randomSource());
+        kvx::Program::aktualis().HuzasokV().KeresesInditas(szamok);
     });
     AdatbazisParancsAllapot();
 
@@ -1124,11 +1130,16 @@ void TFoablak::Reset1Click(bool meretJelzo, int index)
     if (index > 0)
         szo += QStringLiteral("\r\n\r\nA program nem tudja módosítani a Windows hatáskörébe tartozó, "
                               "futásidőben szolgáltatott szöveg-és ablak méreteket.");
+    // The unsaved numbers and variation are asked about (and backed up)
+    // first, then the restart itself; a No to either leaves the settings
+    // window open.
+    if (!szamsor().TorlesJovahagyas(0))
+        return;
     if (!JovahagyasKerdes(QStringLiteral("Program újraindítása - ablakok méretének ") + szo +
                 QStringLiteral("\r\n\r\nBiztos újraindítja a programot?")))
         return;
-    // The restart closes the way "Kilépés" does, with its questions and
-    // backups; a refused close keeps this instance as it was. The new
+    // The restart closes the way "Kilépés" does, without asking about the
+    // numbers again; a refused close keeps this instance as it was. The new
     // instance is started by the program body once this one has ended.
     ujrainditasMeret_ = 8 + 2 * index;
     if (!close())
@@ -1173,8 +1184,9 @@ bool TFoablak::FormCloseQuery()
     // The question that protects the unsaved numbers and variation is asked
     // also while the run window shows; a running generation stops only
     // after the user agreed to close.
-    // It also offered the unsaved draws for saving.
-    canClose = szamsor().TorlesJovahagyas(0);
+    // It also offered the unsaved draws for saving. A restart has asked it
+    // already.
+    canClose = ujrainditasMeret_ || szamsor().TorlesJovahagyas(0);
     if (!canClose)
         return false;
     kvx::Program::aktualis().VariacioParancsai().BontasLeallitasa();

@@ -503,6 +503,20 @@ TorlesMenu TorlesMenuAllapot(const SzamListak& l)
     return m;
 }
 
+SajatSzamokMenu SajatSzamokAllapot(const SzamListak& l, const GameParams& g, bool bontasBovites)
+{
+    SajatSzamokMenu m;
+    m.Engedelyezett = !bontasBovites && l.FixSzamDb() == 0 && l.KijeloltSzamDb() == g.SzamsorHossz &&
+                      l.AllandoSzamDb() == g.SzamsorHossz && g.LottoIndex != 16;
+    m.Tipp = " Példabontás (variáció) készítése saját számok alapján ";
+    if (!m.Engedelyezett) {
+        m.Tipp += "\r\n Jelöljön ki az üres Főszelvényen " + std::to_string(g.SzamsorFoSzamDb);
+        if (g.VanPluszSzam) m.Tipp += " + " + std::to_string(g.PluszSzamDb);
+        m.Tipp += " állandó számot. ";
+    }
+    return m;
+}
+
 std::optional<std::string> TorlesKerdes(int kind, const TorlesHelyzet& h)
 {
     if (h.LetoltesFolyamatban || h.Mentve) return std::nullopt;

@@ -222,6 +222,17 @@ struct TorlesMenu {
 };
 TorlesMenu TorlesMenuAllapot(const SzamListak& l);
 
+// "Saját számokkal" (a sample variation of the user's own line): the line
+// is one whole line of constant numbers on an otherwise empty ticket
+// (KijeloltSzamDb = AllandoSzamDb = SzamsorHossz, no fixed numbers), outside
+// extension mode, in any game but 16. A disabled command's hint goes on to
+// say what to mark.
+struct SajatSzamokMenu {
+    bool Engedelyezett = false;
+    std::string Tipp;
+};
+SajatSzamokMenu SajatSzamokAllapot(const SzamListak& l, const GameParams& g, bool bontasBovites);
+
 // The line holds more numbers than one line of the game: the conditions and
 // the save commands have something to work on. Without an extra pool
 // selected + fixed > SzamsorHossz; with one, the main numbers exceed

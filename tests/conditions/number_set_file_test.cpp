@@ -340,6 +340,56 @@ TEST(NumberSetFile, Version2400ConvertsTheOldRecords)
     EXPECT_NE(r.Figyelmeztetesek[0].find("A 2.4.0.0 verzió állományát tölti be."), std::string::npos);
 }
 
+// A refused file older than 2.0 whose conditions were on with the hit ratio
+// among them says that its condition settings are gone; no other refusal
+// says so.
+TEST(NumberSetFile, RefusedOldFileWithTheHitRatioOnSaysItsConditionsAreGone)
+{
+    struct Eset {
+        const char* nev;
+        int jelzo;          // the file's conditions flag
+        std::uint8_t talAr; // the old block's hit-ratio flag
+        int hibapont;       // error points in the old block
+        std::int32_t elso;  // first hit-ratio draw
+        const char* hiba;
+        bool megjegyzes;
+    };
+    const char* huzas = "Találati arány - Húzások száma érvénytelen tartományba esik.";
+    const char* pontHiba = "A hibapont értéke érvénytelen tartományba esik.";
+    const Eset esetek[] = {
+        {"draw range, hit ratio on", 1, 1, 0, 0, huzas, true},
+        {"error points, hit ratio on", 1, 1, 9, 10, pontHiba, true},
+        {"conditions off", 0, 1, 0, 0, huzas, false},
+        {"hit ratio off", 1, 0, 0, 0, huzas, false},
+    };
+    for (const Eset& e : esetek) {
+        SCOPED_TRACE(e.nev);
+        Allapot a;
+        RegiFajl f(1, 9, 9, 9, 5, 5, bajtok({1, 2, 3, 4, 5, 6, 7}), 0, e.jelzo);
+        f.rekord(212, {{96, 0}, {100, 2}}, {{0, static_cast<std::uint8_t>(e.hibapont)}, {92, e.talAr}, {93, 1}});
+        f.w.i32(e.elso);
+        f.w.i32(20);
+        f.w.i32(0);
+        f.w.u8(0);
+        const auto r = SzamsorKepOlvasas(f.kesz(), "old.tip", a.env());
+        ASSERT_FALSE(r.Ok);
+        EXPECT_EQ(r.Hiba, e.hiba);
+        EXPECT_EQ(r.Uzenet, std::string("1.9.9.9 verzió állománya\r\n\r\n") + e.hiba +
+                                (e.megjegyzes ? "\r\nA feltételek beállításai törlésre kerültek." : "") +
+                                "\r\n\r\nold.tip");
+    }
+    // A newer file is refused plainly, whatever an old file left in the
+    // program's records before.
+    Allapot a;
+    a.f.RegiFeltetelek[92] = 1;
+    auto d = fajl2400();
+    i32At(d, d.size() - 37, 999);  // random numbers
+    const auto r = SzamsorKepOlvasas(d, "2400.tip", a.env());
+    ASSERT_FALSE(r.Ok);
+    EXPECT_EQ(r.Uzenet, "2.4.0.0 verzió állománya\r\n\r\nA véletlen számok mennyisége érvénytelen tartományba esik."
+                        "\r\n\r\n2400.tip");
+}
+
 // Old even/odd limits are mirrored only when they fit a line of k = 5
 // numbers; others are refused before the conversion could overflow.
 TEST(NumberSetFile, Version2400EvenOddLimitsOutsideTheLineAreRefused)

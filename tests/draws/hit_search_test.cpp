@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
+#include <set>
 
 #include "draws/database_file.h"
 #include "draws_fixture.h"
@@ -104,6 +106,48 @@ TEST(HitSearch, MarksStopAtADrawingThenFillTheBonusSlots)
     EXPECT_EQ(HuzKeresSzamClick(k, em, 53, 0), KeresKattintas::Elutasitva);  // third star
     EXPECT_EQ(HuzKeresSzamClick(k, em, 6, 0), KeresKattintas::Jelolve);
     EXPECT_EQ(k.PluszDb, 2);
+}
+
+// A random line of a drawing's shape, clicked without a modifier, fills the
+// search ticket as a drawing: the line as plain marks, the bonus numbers in
+// the bonus slots; game 17 marks a whole drawing of its main pool.
+TEST(HitSearch, RandomLineOfADrawingsShapeMarksLikeADrawing)
+{
+    struct Eset {
+        int jatek;
+        std::size_t jeloltek;  // plain marks
+        std::int32_t pluszDb;  // of them from the extra pool
+        std::int32_t potDb;    // bonus marks
+    };
+    const Eset esetek[] = {
+        {0, 5, 0, 0},  {1, 6, 0, 1},  {38, 7, 0, 3}, {8, 10, 0, 0},
+        {17, 6, 0, 0}, {24, 7, 2, 0}, {43, 7, 1, 0},
+    };
+    RandomState rs(11);
+    for (const Eset& e : esetek) {
+        const GameParams g = Jatek(e.jatek);
+        for (int ismetles = 0; ismetles < 20; ++ismetles) {
+            SCOPED_TRACE(::testing::Message() << e.jatek << " #" << ismetles);
+            const TTombByte1D sor = HuzKeresVeletlenSzamsor(g, rs);
+            ASSERT_EQ(sor.size(), e.jeloltek + static_cast<std::size_t>(e.potDb));
+            const std::set<int> kulonbozo(sor.begin(), sor.end());
+            EXPECT_EQ(kulonbozo.size(), sor.size());
+            // The line ascends; its extra-pool numbers come from the extra pool.
+            EXPECT_TRUE(std::is_sorted(sor.begin(), sor.begin() + static_cast<std::ptrdiff_t>(e.jeloltek)));
+            for (std::size_t i = 0; i < sor.size(); ++i) {
+                const bool plusz = i >= static_cast<std::size_t>(g.SzamsorFoSzamDb) && i < e.jeloltek && e.pluszDb > 0;
+                EXPECT_GE(sor[i], plusz ? g.FoSzamKeszlet + 1 : 1) << i;
+                EXPECT_LE(sor[i], plusz ? g.OsszesSzam : g.FoSzamKeszlet) << i;
+            }
+            HuzKeresJelolesek j;
+            j.Torles(g);
+            for (std::uint8_t n : sor)
+                EXPECT_NE(HuzKeresSzamClick(j, g, n, 0), KeresKattintas::Elutasitva) << int(n);
+            EXPECT_EQ(j.Jeloltek, TTombByte1D(sor.begin(), sor.begin() + static_cast<std::ptrdiff_t>(e.jeloltek)));
+            EXPECT_EQ(j.PluszDb, e.pluszDb);
+            EXPECT_EQ(j.PotDb, e.potDb);
+        }
+    }
 }
 
 TEST(HitSearch, TallyCountsOnlyHeldDrawingsOfTheRange)

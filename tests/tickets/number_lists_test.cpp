@@ -104,6 +104,47 @@ TEST(NumberLists, OverFullLine)
     }
 }
 
+// "Saját számokkal" takes one whole line of constant numbers on an otherwise
+// empty ticket; the disabled hint says how many to mark.
+TEST(NumberLists, OwnNumbersSampleNeedsOneLineOfConstantNumbersOnly)
+{
+    struct Sor {
+        int jatek;
+        std::vector<int> allando;
+        std::vector<int> kijelolt;
+        std::vector<int> fix;
+        bool bovites;
+        bool engedelyezett;
+    };
+    const Sor sorok[] = {
+        {3, {3, 9, 17, 26, 33}, {}, {}, false, true},
+        {3, {3, 9, 17, 26}, {33}, {}, false, false},   // one plain number
+        {3, {3, 9, 17, 26}, {}, {}, false, false},     // one short
+        {3, {3, 9, 17, 26, 33, 34}, {}, {}, false, false},
+        {3, {3, 9, 17, 26, 33}, {}, {1}, false, false},  // a fixed number besides
+        {3, {3, 9, 17, 26, 33}, {}, {}, true, false},    // extension mode
+        {15, {4, 40, 70}, {}, {}, false, true},
+        {16, {4, 40}, {}, {}, false, false},             // not in this game
+        {24, {1, 2, 3, 4, 5, 51, 52}, {}, {}, false, true},
+        {24, {1, 2, 3, 4, 5, 51}, {6}, {}, false, false},
+    };
+    const std::string alap = " Példabontás (variáció) készítése saját számok alapján ";
+    for (const Sor& s : sorok) {
+        SCOPED_TRACE(testing::Message() << s.jatek << " " << s.allando.size() << "+" << s.kijelolt.size() << "+"
+                                        << s.fix.size() << (s.bovites ? " bov" : ""));
+        Jegy j(s.jatek);
+        for (int n : s.fix) j.jelol(n, ModFix);
+        for (int n : s.allando) j.jelol(n, ModAllando);
+        for (int n : s.kijelolt) j.jelol(n, ModKijelolt);
+        const SajatSzamokMenu m = SajatSzamokAllapot(j.l, j.g, s.bovites);
+        EXPECT_EQ(m.Engedelyezett, s.engedelyezett);
+        const std::string darab = s.jatek == 24 ? "5 + 2" : std::to_string(j.g.SzamsorFoSzamDb);
+        EXPECT_EQ(m.Tipp, s.engedelyezett
+                              ? alap
+                              : alap + "\r\n Jelöljön ki az üres Főszelvényen " + darab + " állandó számot. ");
+    }
+}
+
 // Constant and random numbers leave their lists by the exchange rule; the
 // selected list keeps its order.
 TEST(NumberLists, RemovalOrder)

@@ -267,6 +267,9 @@ void TStatisztika::MenuEpites()
                 const QString t = QStringLiteral(" Húzások számának (keresési tartomány) beállítása ");
                 a->setToolTip(t);
                 a->setStatusTip(t);
+                // The same keys as the main window's two range items.
+                if (const FomenuPont* p = FomenuPontKeres(tag == kFoszelvenyTartomany ? "Hzsokszma1" : "Hzsokszma2"))
+                    a->setShortcut(QKeySequence(QString::fromUtf8(p->Gyorsbillentyu)));
                 const int mod = tag == kFoszelvenyTartomany ? 1 : 3;
                 connect(a, &QAction::triggered, this, [this, mod] { emit tartomanyKerve(mod); });
             } else if (tag >= kAdatbazisReset) {
@@ -932,6 +935,12 @@ void TStatisztika::AblakMeretBeallitas()
     ScrollBar1->setPageStep(cw);
     ScrollBar1->setSingleStep(cw);
     ScrollBar1->setRange(0, teljes <= kliens ? 0 : teljes + cw - kliens);
+}
+
+void TStatisztika::RandomizeArrays()
+{
+    SelectionSortBox->update();
+    AblakMeretBeallitas();
 }
 
 void TStatisztika::ScrollBar1Change(int pos)

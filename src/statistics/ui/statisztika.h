@@ -86,6 +86,8 @@ public:
     // Redraws the chart from the cached result with the options (the boxes'
     // OnClick); kuldo: the box's Tag (1 Zoom, 7 Mikro, 8 nano) or 0.
     void Start(int kuldo = 0);
+    // Repaints what is shown and fits the window to it again.
+    void RandomizeArrays();
     // A double click at x, y of the paint box.
     void SelectionSortBoxDblClick(QPoint hol);
     // The mouse at x, y of the paint box: the hint of the bar under it.

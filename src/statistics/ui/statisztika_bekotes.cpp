@@ -5,11 +5,13 @@
 #include <QAction>
 #include <QPointer>
 #include <QAbstractItemModel>
+#include <QEvent>
 #include <QPushButton>
 #include <QTableView>
 
 #include <algorithm>
 
+#include "app/main_state.h"
 #include "app/ui/program.h"
 #include "app/ui/uzenetek.h"
 #include "conditions/ui/info.h"
@@ -50,6 +52,28 @@ bool TartomanyDialogus(THuzSzama* d, int mod)
     k.ListaFelirat = adatbazisFajta().AdatbazisFelirat;
     return d->Start(mod, k);
 }
+
+// Coming back to the main window, the statistics window showing beside it
+// (and idle) is painted and fitted again: what lay over it is gone.
+class AktivalasKovetes : public QObject {
+public:
+    AktivalasKovetes(QObject& foablak, TStatisztika& s) : QObject(&foablak), s_(&s) { foablak.installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::WindowActivate && o == parent() && s_ && !mainState().Kilepes && s_->isVisible() &&
+            s_->isEnabled() && !s_->Fut()) {
+            const QAction* gomb = kvx::Parancs("StatisztikaGomb");
+            if (gomb && gomb->isEnabled())
+                s_->RandomizeArrays();
+        }
+        return false;
+    }
+
+private:
+    QPointer<TStatisztika> s_;
+};
 
 }  // namespace
 
@@ -104,6 +128,8 @@ void StatisztikaBekotese(QObject& foablak, TStatisztika& s, const StatisztikaAbl
             l->AktSorKijelol(sor);
     });
     QObject::connect(&s, &TStatisztika::tartomanyKerve, &s, [tartomany](int mod) { TartomanyDialogus(tartomany, mod); });
+
+    new AktivalasKovetes(foablak, s);
 
     // The main window's two range commands.
     TartomanyParancsok();

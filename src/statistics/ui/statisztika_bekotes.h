@@ -24,7 +24,9 @@ struct StatisztikaAblakok {
     std::function<void()> VariacioListazasa;
 };
 
-// kontextus: the main window, whose life the range commands' state follows.
+// kontextus: the main window, whose life the range commands' state follows;
+// when it becomes the active window again, an idle statistics window
+// showing beside it is repainted and fitted (TStatisztika::RandomizeArrays).
 void StatisztikaBekotese(QObject& kontextus, TStatisztika& statisztika, const StatisztikaAblakok& ablakok);
 
 // The statistics button: shows the window with the first statistic of what

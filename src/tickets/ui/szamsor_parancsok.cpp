@@ -14,6 +14,7 @@
 #include "app/main_state.h"
 #include "app/settings.h"
 #include "app/settings_dialog.h"
+#include "app/ui/internet_vezerlo.h"
 #include "app/ui/parancs_tar.h"
 #include "app/ui/program.h"
 #include "app/ui/uzenetek.h"
@@ -119,11 +120,16 @@ void SzamsorParancsok::ParancsokBekotese(const QObject* kontextus)
 
 bool SzamsorParancsok::TorlesJovahagyas(int kind)
 {
+    const SzamListak& l = szamListak();
+    TorlesHelyzet h;
+    // While an internet action holds the connection window the answer is
+    // yes at once: no question, backup or save offer stands in its way.
+    h.LetoltesFolyamatban = p_.InternetV().Fut();
+    if (h.LetoltesFolyamatban)
+        return true;
     // Unsaved edits of the draws table are offered for saving first: what
     // the question precedes may replace the table (a game switch, a restart).
     p_.HuzasokV().HuzTorlesEng();
-    const SzamListak& l = szamListak();
-    TorlesHelyzet h;
     h.BackFigyelmeztetes = BackFigyelmeztetesSzoveg(settings().BiztonsagiMentes);
     h.Mentve = mainState().Mentve;
     h.VanSzam = l.KijeloltSzamDb() + l.FixSzamDb() > 0;

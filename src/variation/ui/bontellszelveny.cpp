@@ -170,21 +170,25 @@ void TBontEllSzelveny::EllenorzesInditas(const TTombByte1D& szamok, const TTombB
 
 void TBontEllSzelveny::Ellenorzes()
 {
-    if (Jelolesek.Mod == BontEllEllenorzes) {
-        // A long count shows the wait window while it runs.
-        struct Varakozas {
-            QPointer<TUzenetAblak> w;
-            ~Varakozas()
-            {
-                if (w)
-                    w->UzenetVege();
-            }
-        } v{variationStore().BontSzelvszam > kVarakozasSorok ? Program::aktualis().VarakozoAblak : nullptr};
-        if (v.w)
-            v.w->UzenetKi(QStringLiteral("Találati arányok beállítása"), 0, kFeladatNincs, false);
-        vezerlo_.Ellenorzes(Jelolesek);
-    }
+    if (Jelolesek.Mod == BontEllEllenorzes)
+        szamlalas();
     EllenorzesKijelzes();
+}
+
+void TBontEllSzelveny::szamlalas()
+{
+    // A long count shows the wait window while it runs.
+    struct Varakozas {
+        QPointer<TUzenetAblak> w;
+        ~Varakozas()
+        {
+            if (w)
+                w->UzenetVege();
+        }
+    } v{variationStore().BontSzelvszam > kVarakozasSorok ? Program::aktualis().VarakozoAblak : nullptr};
+    if (v.w)
+        v.w->UzenetKi(QStringLiteral("Találati arányok beállítása"), 0, kFeladatNincs, false);
+    vezerlo_.Ellenorzes(Jelolesek);
 }
 
 void TBontEllSzelveny::Torles()
@@ -307,10 +311,12 @@ void TBontEllSzelveny::EllenorzesKijelzes()
     const bool ellenorzes = Jelolesek.Mod == BontEllEllenorzes;
     const bool ures = Jelolesek.Jeloltek.empty() && Jelolesek.PotDb == 0;
     // The check mode shows the controller's count; the entry modes count
-    // for their own text.
+    // the line being entered here, and the list's search follows it too.
+    if (!ures && !ellenorzes)
+        szamlalas();
     TTombInt1D talalatok;
     if (!ures)
-        talalatok = ellenorzes ? vezerlo_.BontEllTalalatok() : BontEllTalalatok(Jelolesek, n);
+        talalatok = vezerlo_.BontEllTalalatok();
     const BontEllInfo info = BontEllInfoKeszites(Jelolesek, n, game().PotSzamTalalat, talalatok);
     InfoCimke->setText(InfoSzoveg(info.Szoveg));
     if (InfoCimke2)
@@ -320,12 +326,10 @@ void TBontEllSzelveny::EllenorzesKijelzes()
         peldaTippVolt_ = true;
         settings().UzenetekLog[0] = HasznosInformacio(QString::fromUtf8(kPeldabontasTipp)) ? 1 : 0;
     }
-    if (ellenorzes) {
-        // Nothing marked: no search in the list, and nothing to clear.
-        if (ures)
-            vezerlo_.EllenorzesTorles();
-        TorlesGomb->setEnabled(!ures);
-    }
+    // Nothing marked: no search in the list, and nothing to clear or take.
+    if (ures)
+        vezerlo_.EllenorzesTorles();
+    TorlesGomb->setEnabled(!ures);
     MagassagIgazitas();
     if (isVisible())
         raise();

@@ -52,6 +52,9 @@ private:
     void TorlesGombClick();
     // Opens the ticket for a line of the list (mode 1 new, 2 replace).
     void SzamsorBevitel(int mod);
+    // Counts the lines against the marks for the list's search (the wait
+    // window shows over a long count).
+    void szamlalas();
     bool koteg_ = false;
     // The example-wheel tip was shown since the mode was set.
     bool peldaTippVolt_ = false;

@@ -18,8 +18,10 @@
 #include "draws/draws_table.h"
 #include "tickets/number_lists.h"
 #include "tickets/ui/foszelveny.h"
+#include "tickets/ui/szelveny_vezerlo.h"
 #include "tickets/ui/szelvenyek.h"
 #include "variation/ui/bontas.h"
+#include "variation/ui/variacio_vezerlo.h"
 
 #include <algorithm>
 #include <string>
@@ -61,6 +63,20 @@ void PeldaVezerlo::ParancsokBekotese(const QObject* kontextus)
     t.Kezelo("Hzsokalapjn1", kontextus, [this] { Hzsokalapjn1Click(); });
     t.Kezelo("Vletlen2", kontextus, [this] { Vletlen2Click(); });
     t.Kezelo("Sajtszmokkal1", kontextus, [this] { Sajtszmokkal1Click(); });
+    // "Saját számokkal" follows the main ticket and the extension mode.
+    connect(&p_.Szelveny(), &SzelvenyVezerlo::szamokValtoztak, kontextus, [this] { SajatSzamokFrissites(); });
+    connect(&p_.Variacio(), &VariacioVezerlo::bovitesValtozott, kontextus, [this] { SajatSzamokFrissites(); });
+    SajatSzamokFrissites();
+}
+
+void PeldaVezerlo::SajatSzamokFrissites()
+{
+    QAction* a = ParancsTar::aktualis() ? ParancsTar::aktualis()->Keres("Sajtszmokkal1") : nullptr;
+    if (!a)
+        return;
+    const SajatSzamokMenu m = SajatSzamokAllapot(szamListak(), game(), bontasEgyseg().BontasBovites);
+    ParancsBeallitas(a, m.Engedelyezett,
+                     QString::fromStdString(m.Tipp).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 void PeldaVezerlo::AblakokBekotese(THuzLista* huzLista, TFeltetelek* feltetelek, TBontas* bontas)
@@ -166,7 +182,8 @@ void PeldaVezerlo::Vletlen2Click()
 
 void PeldaVezerlo::Sajtszmokkal1Click()
 {
-    if (bontasEgyseg().BontasBovites)
+    // The example is the user's line of constant numbers, nothing else.
+    if (!SajatSzamokAllapot(szamListak(), game(), bontasEgyseg().BontasBovites).Engedelyezett)
         return;
     KenoProbabontasUzenet(2);
     PeldaBontasok(draws().AdatbazisBetoltve ? draws().HuzasokSzama : 0,

@@ -59,6 +59,8 @@ public:
     void PeldaBontasok(int utolsoHuzas, const QString& felirat);
     // The Keno notice before a sample (kind 0 draw, 1 random, 2 own numbers).
     void KenoProbabontasUzenet(int kind);
+    // "Saját számokkal" enabled and hinted by the main ticket's line.
+    void SajatSzamokFrissites();
 
 private:
     // The main ticket emptied for an example: nullptr when there is none or

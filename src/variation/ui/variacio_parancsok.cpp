@@ -2,6 +2,9 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
 
 #include <limits>
 
@@ -46,6 +49,30 @@ constexpr const char* kKeszVariacioParancsok[] = {"Start1", "rls2", "PauseTorles
                                                    "Listanyomtatsa2", "Lista1", "Ellenrzs1", "eszt1", "Szelvnyek1",
                                                    "Rendezs1", "Eredetisorrend1", "Vglegesszmsorrend1",
                                                    "Bvtmnytrlse1", "BovitmenyBeilleszt", "Mdosts1"};
+
+// The "Bővítés" item's image by the extension state: 42 a plus (the
+// variation can be extended), 41 a minus (extension mode is on: the item
+// ends it). The number stays on the item as "KepIndex".
+void bovitesKep(QAction* a, bool bovites)
+{
+    const int index = bovites ? 41 : 42;
+    if (a->property("KepIndex").toInt() == index)
+        return;
+    QPixmap kep(16, 16);
+    kep.fill(Qt::transparent);
+    QPainter p(&kep);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor szin = bovites ? QColor(190, 40, 40) : QColor(0, 140, 60);
+    p.setPen(QPen(QColor(120, 120, 120), 1));
+    p.drawRect(QRectF(1.5, 1.5, 13, 13));
+    p.setPen(QPen(szin, 2));
+    p.drawLine(4, 8, 12, 8);
+    if (!bovites)
+        p.drawLine(8, 4, 8, 12);
+    p.end();
+    a->setIcon(QIcon(kep));
+    a->setProperty("KepIndex", index);
+}
 
 }  // namespace
 
@@ -199,6 +226,8 @@ void VariacioParancsok::ParancsAllapot(const kvx::ParancsHelyzet& helyzet)
         if (!p->Felirat.empty())
             a->setText(q(p->Felirat));
     }
+    if (QAction* a = t->Keres("Beilleszts1"))
+        bovitesKep(a, h.BontasBovites);
 }
 
 kvx::EllenorzesEredmeny VariacioParancsok::FeltetelekEllenorzese() const

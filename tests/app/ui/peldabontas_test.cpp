@@ -14,6 +14,8 @@
 #include "draws/draws_table.h"
 #include "draws/ui/huzlista.h"
 #include "tickets/number_lists.h"
+#include "tickets/ui/foszelveny.h"
+#include "tickets/ui/szelvenyek.h"
 #include "variation/ui/bontas.h"
 #include "variation/variation_store.h"
 
@@ -21,6 +23,8 @@
 
 #include <QAction>
 #include <QDir>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTableView>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -60,6 +64,16 @@ protected:
         window_.reset();
     }
     QAction* a(const char* nev) const { return window_->Akcio(QString::fromUtf8(nev)); }
+    // A picture of the "Példabontás" menu when KAVAREX_KEPEK names a folder.
+    void menuKep(const char* nev) const
+    {
+        const QString d = qEnvironmentVariable("KAVAREX_KEPEK");
+        if (d.isEmpty())
+            return;
+        for (QAction* m : window_->menuBar()->actions())
+            if (m->text() == QStringLiteral("Példabontás") && m->menu())
+                m->menu()->grab().save(QDir(d).filePath(QString::fromUtf8(nev)));
+    }
 
     QTemporaryDir dir_;
     std::unique_ptr<TFoablak> window_;
@@ -71,8 +85,28 @@ TEST_F(PeldabontasTest, OwnNumbersGiveARunOfLinesLikeTheExample)
     window_->LottoSelect(3);  // 5/35: a full run is quick
     ASSERT_EQ(game().LottoIndex, 3);
     const std::vector<int> pelda{3, 9, 17, 26, 33};
+    TFoszelveny* fo = szelvenyek().Foszelveny;
+    ASSERT_NE(fo, nullptr);
+    // Plain numbers are no example: the command says what to mark.
+    const QString tipp = QStringLiteral(" Példabontás (variáció) készítése saját számok alapján ");
+    EXPECT_FALSE(a("Sajtszmokkal1")->isEnabled());
     for (int n : pelda)
-        SzamJeloles(szamListak(), game(), mainState(), n, ModKijelolt, false);
+        fo->SzamJeloles(n, ModKijelolt, false);
+    EXPECT_FALSE(a("Sajtszmokkal1")->isEnabled());
+    EXPECT_EQ(a("Sajtszmokkal1")->toolTip(),
+              tipp + QStringLiteral("\n Jelöljön ki az üres Főszelvényen 5 állandó számot. "));
+    menuKep("peldabontas_menu_tiltva.png");
+    a("Mind1")->trigger();
+    ASSERT_EQ(szamListak().KijeloltSzamDb(), 0);
+    for (int n : pelda)
+        fo->SzamJeloles(n, ModAllando, false);
+    ASSERT_TRUE(a("Sajtszmokkal1")->isEnabled());
+    EXPECT_EQ(a("Sajtszmokkal1")->toolTip(), tipp);
+    menuKep("peldabontas_menu.png");
+    // A sixth constant number is more than one line.
+    fo->SzamJeloles(34, ModAllando, false);
+    EXPECT_FALSE(a("Sajtszmokkal1")->isEnabled());
+    fo->SzamJeloles(34, ModAllando, true);
     ASSERT_TRUE(a("Sajtszmokkal1")->isEnabled());
     teszt::Valaszolo v({QStringLiteral("OK"), QStringLiteral("OK")});
     a("Sajtszmokkal1")->trigger();

@@ -4,6 +4,7 @@
 #include "app/folders.h"
 #include "app/ini_file.h"
 #include "app/settings.h"
+#include "app/ui/beallitasok.h"
 #include "app/ui/program.h"
 #include "app/game_table.h"
 #include "app/main_state.h"
@@ -21,6 +22,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -281,6 +283,68 @@ TEST_F(ProgramUjrainditasTest, RefusedCloseKeepsTheOldInstanceWithItsWork)
     kvx::IniFile ini;
     ASSERT_TRUE(ini.LoadFromFile(kvx::folders().IniAllomany));
     EXPECT_NE(ini.ReadInteger("Kavarex", "Size", 0), 16);
+}
+
+// A new text size chosen in the settings window: the question about the
+// unsaved numbers comes before the restart's own, and a No to either keeps
+// the settings window open and the program as it was.
+TEST_F(ProgramUjrainditasTest, TextSizeAsksAboutTheNumbersFirstAndANoKeepsTheSettingsOpen)
+{
+    kvx::teszt::Valaszolo valaszolo({QStringLiteral("Nem")});
+    const int kod = futtatas([this, &valaszolo](TFoablak& f) {
+        hetSzam();
+        TBeallitasok* b = formok().Beallitasok;
+        ASSERT_NE(b, nullptr);
+        b->BeallitasokStart(true);
+        ASSERT_TRUE(b->isVisible());
+        // How many boxes had been seen when each numbers question came.
+        QList<qsizetype> dobozokKerdeskor;
+        f.Kerdes = [&](const QString& q) {
+            kerdesek_ << q;
+            dobozokKerdeskor << valaszolo.Latott.size();
+            return valasz_;
+        };
+        // However the checks end, the program closes (answering Igen).
+        struct Vegul {
+            std::function<void()> Munka;
+            ~Vegul() { Munka(); }
+        } bezaras{[this, &f] {
+            valasz_ = true;
+            f.Kerdes = [this](const QString& q) {
+                kerdesek_ << q;
+                return valasz_;
+            };
+            f.close();
+        }};
+        const auto meret = [b](int i) {
+            b->MeretvaltasBox->setCurrentIndex(i);
+            emit b->MeretvaltasBox->activated(i);
+        };
+        const int index = (kvx::settings().BetuMeret - 8) / 2 == 4 ? 3 : 4;
+
+        valasz_ = false;
+        meret(index);
+        ASSERT_EQ(kerdesek_.size(), 1);
+        EXPECT_TRUE(kerdesek_[0].contains(QStringLiteral("Biztos törli"))) << kerdesek_[0].toStdString();
+        EXPECT_TRUE(valaszolo.Latott.isEmpty());  // no restart question after a No
+        EXPECT_TRUE(b->isVisible());
+
+        valasz_ = true;
+        meret(index);
+        ASSERT_EQ(kerdesek_.size(), 2);
+        EXPECT_EQ(dobozokKerdeskor[1], 0);  // the numbers first
+        ASSERT_EQ(valaszolo.Latott.size(), 1);
+        EXPECT_TRUE(valaszolo.Latott[0].Szoveg.startsWith(QStringLiteral("Program újraindítása - ablakok méretének ")));
+        EXPECT_TRUE(b->isVisible());
+        EXPECT_TRUE(f.isVisible());
+        if (const QString d = qEnvironmentVariable("KAVAREX_KEPEK"); !d.isEmpty())
+            b->grab().save(QDir(d).filePath(QStringLiteral("beallitasok_ujrainditas_nem.png")));
+        EXPECT_FALSE(f.UjrainditasMeret());
+        EXPECT_EQ(kvx::szamListak().KijeloltSzamDb(), 7);
+        EXPECT_TRUE(inditasok_.empty());
+    });
+    EXPECT_EQ(kod, 0);
+    EXPECT_TRUE(inditasok_.empty());
 }
 
 TEST_F(ProgramShellTest, DatabaseOfTheGameIsLoadedOnceEveryWindowExists)

@@ -101,6 +101,10 @@ TEST_F(ShellTest, MenuCaptionsShortcutsAndStatesOfTheFirstGame)
         {"makrk1", "Témakörök", "F1", false, " Hiányzik a Súgó állománya "},
         {"Nvjegy1", "Névjegy", "", true},
         {"Hzsokalapjn1", "Húzások alapján", "", false, " Hiányzik a húzások listája "},
+        {"Sajtszmokkal1", "Saját számokkal", "", false,
+         " Példabontás (variáció) készítése saját számok alapján \n Jelöljön ki az üres Főszelvényen 5 állandó számot. "},
+        {"Hzsokszma1", "Húzások száma", "Ctrl+H", false, " Hiányzik a húzások listája "},
+        {"Hzsokszma2", "Húzások száma", "Ctrl+Alt+H", false, " Hiányzik a húzások listája "},
         {"jverzikeresse1", "Új verzió keresése", "", true},
         {"StatisztikaGomb", "Statisztika", "", true},
     };

@@ -3,6 +3,7 @@
 // classes that occur, and its buttons walk the draws of a class.
 #include "app/ui/program.h"
 #include "app/game_table.h"
+#include "app/main_state.h"
 #include "app/settings.h"
 #include "shell/foablak.h"
 #include "shell/formok.h"
@@ -25,7 +26,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -177,6 +180,43 @@ TEST_F(HuzKeresesTest, NumbersMarkedOnTheSearchTicket)
         lista()->grab().save(QDir(d).filePath("huzlista_kereses.png"));
         sz->grab().save(QDir(d).filePath("huzkeresszelveny.png"));
     }
+}
+
+// "Keresés" with Shift+Ctrl held: a random line of a drawing's shape is
+// marked on the ticket and searched for at once; without them the ticket
+// opens empty again.
+TEST_F(HuzKeresesTest, ShiftCtrlSearchMarksARandomDrawing)
+{
+    THuzKeresSzelveny* sz = szelvenyek().HuzKeresSzelveny;
+    mainState().BillentyuMod = 200;
+    window_->Akcio("Keress1")->trigger();
+    ASSERT_TRUE(sz->isVisible());
+    const TTombByte1D jeloltek = sz->Jelolesek.Jeloltek;
+    ASSERT_EQ(jeloltek.size(), 5u);
+    EXPECT_TRUE(std::is_sorted(jeloltek.begin(), jeloltek.end()));
+    for (std::uint8_t n : jeloltek) {
+        EXPECT_GE(n, 1);
+        EXPECT_LE(n, 90);
+    }
+    EXPECT_TRUE(sz->InfoCimke->text().contains(QStringLiteral("Kijelölve: 5 szám"))) << sz->InfoCimke->text().toStdString();
+    // The list opened; its search panel shows when some draw holds one of
+    // the numbers.
+    ASSERT_TRUE(lista()->isVisible());
+    const std::vector<int> huzott{1, 2, 3, 4, 5, 10, 11, 12, 13, 14, 15, 20, 30, 40, 50, 60, 70, 80};
+    const bool talalat = std::any_of(jeloltek.begin(), jeloltek.end(), [&huzott](std::uint8_t n) {
+        return std::find(huzott.begin(), huzott.end(), n) != huzott.end();
+    });
+    EXPECT_EQ(panel()->isVisible(), talalat);
+    EXPECT_EQ(mainState().BillentyuMod, 200);
+    if (const QString d = qEnvironmentVariable("KAVAREX_KEPEK"); !d.isEmpty()) {
+        QApplication::processEvents();
+        sz->grab().save(QDir(d).filePath("huzkeresszelveny_veletlen.png"));
+    }
+
+    mainState().BillentyuMod = 0;
+    window_->Akcio("Keress1")->trigger();
+    EXPECT_TRUE(sz->isVisible());
+    EXPECT_TRUE(sz->Jelolesek.Ures());
 }
 
 }  // namespace

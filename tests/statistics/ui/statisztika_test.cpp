@@ -334,6 +334,50 @@ TEST_F(StatisztikaAblak, WindowSizeFollowsWhatItShows)
     EXPECT_EQ(s_->size(), QSize(vege, diagram.height()));
 }
 
+// Coming back to the main window repaints the idle statistics window showing
+// beside it and fits it to its chart again; a hidden window is left alone.
+TEST_F(StatisztikaAblak, ActivatingTheMainWindowRepaintsAndFitsTheChartShown)
+{
+    s_->StatisztikaKeszites(1);
+    ASSERT_TRUE(varj([this] { return kesz(); }));
+    QApplication::processEvents();
+    ASSERT_TRUE(s_->isVisible());
+    const QSize hatarok(s_->minimumWidth(), s_->maximumWidth());
+    struct FestesSzamlalo : QObject {
+        int Db = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            Db += e->type() == QEvent::Paint;
+            return false;
+        }
+    } festesek;
+    s_->SelectionSortBox->installEventFilter(&festesek);
+    const auto aktival = [](QWidget* w) {
+        w->activateWindow();
+        return varj([w] { return w->isActiveWindow(); }, 5000);
+    };
+    // Something bent the window's limits while the main window was away.
+    ASSERT_TRUE(aktival(s_));
+    s_->setMinimumWidth(hatarok.width() / 2);
+    s_->setMaximumWidth(hatarok.width() / 2);
+    QApplication::processEvents();
+    festesek.Db = 0;
+    ASSERT_TRUE(aktival(window_.get()));
+    EXPECT_TRUE(varj([&festesek] { return festesek.Db > 0; }, 5000));
+    EXPECT_EQ(QSize(s_->minimumWidth(), s_->maximumWidth()), hatarok);
+    kep(s_, "statisztika_aktivalas_utan.png");
+
+    ASSERT_TRUE(aktival(s_));
+    s_->hide();
+    s_->setMinimumWidth(hatarok.width() / 2);
+    s_->setMaximumWidth(hatarok.width() / 2);
+    formok().HuzLista->Start();
+    ASSERT_TRUE(aktival(formok().HuzLista));
+    ASSERT_TRUE(aktival(window_.get()));
+    EXPECT_EQ(s_->maximumWidth(), hatarok.width() / 2);
+    s_->removeEventFilter(&festesek);
+}
+
 // A window the screen cannot hold says so once per statistic.
 TEST_F(StatisztikaAblak, AWindowTooLargeForTheScreenWarnsOncePerStatistic)
 {
@@ -479,6 +523,9 @@ TEST_F(StatisztikaAblak, MainTicketChartsFromTheMenuAndADoubleClickMarksTheNumbe
     // the statistic again over the new range.
     EXPECT_TRUE(a("Hzsokszma1")->isEnabled());
     EXPECT_TRUE(a("Hzsokszma2")->isEnabled());
+    // The window's own range items answer the same keys.
+    EXPECT_EQ(s_->MenuPont(kFoszelvenyTartomany)->shortcut(), QKeySequence(QStringLiteral("Ctrl+H")));
+    EXPECT_EQ(s_->MenuPont(kAdatbazisTartomany)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Alt+H")));
     ASSERT_TRUE(statMasolat().Van(1));
     huzSzama().SetHuzSzamaElso(2);
     Program::aktualis().HuzasokV().TartomanyokModositva(1);

@@ -7,12 +7,14 @@
 #include "app/main_menu.h"
 #include "app/main_state.h"
 #include "app/settings.h"
+#include "app/ui/internet_vezerlo.h"
 #include "app/ui/parancs_tar.h"
 #include "app/ui/program.h"
 #include "tickets/number_lists.h"
 
 #include <QAction>
 #include <QMainWindow>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -95,6 +97,32 @@ TEST_F(SzamsorParancsokTest, ClearingAsksKeepsTheBackupThenDropsTheLinesAndCondi
     EXPECT_FALSE(Parancs("Mind1")->isEnabled());
     EXPECT_FALSE(Parancs("Bontsszmai1")->isEnabled());
     EXPECT_TRUE(Parancs("Kijellmind1")->isEnabled());
+}
+
+// While an internet action holds the connection window, a clear goes on at
+// once: no question and no backup; once it has ended the question is back.
+TEST_F(SzamsorParancsokTest, WhileAnInternetActionRunsTheClearIsAgreedAtOnce)
+{
+    mindKijelolve();
+    variationStore().BontSzelvszam = 3;
+    feltetelRekordok().FeltetelJelzo = true;
+    igen_ = false;
+    InternetVezerlo& iv = program_.InternetV();
+    iv.Proba = [](const QUrl&) { return true; };
+    bool futott = false;
+    QObject::connect(&iv, &InternetVezerlo::ablakNyitas, &ablak_, [&] {
+        futott = iv.Fut();
+        Parancs("Mind1")->trigger();
+    });
+    ASSERT_TRUE(iv.ProbaAblakkal(QUrl(QStringLiteral("http://127.0.0.1:9/"))));
+    ASSERT_TRUE(futott);
+    EXPECT_EQ(lepesek_, (std::vector<std::string>{"sorok", "feltetelek", "rajz"}));
+    EXPECT_EQ(szamListak().KijeloltSzamDb(), 0);
+
+    mindKijelolve();
+    EXPECT_FALSE(iv.Fut());
+    EXPECT_FALSE(sp().TorlesJovahagyas(0));
+    EXPECT_EQ(lepesek_, (std::vector<std::string>{"kerdes"}));
 }
 
 TEST_F(SzamsorParancsokTest, ARunningVariationKeepsTheNumbersWithoutAQuestion)

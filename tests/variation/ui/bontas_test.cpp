@@ -34,6 +34,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -347,10 +349,19 @@ TEST_F(BontasTest, LongRunCanBePausedResumedAndStopped)
     EXPECT_TRUE(a("Start1")->isEnabled());
     EXPECT_EQ(a("Start1")->toolTip(), QStringLiteral(" Variáció készítése "));
     // "Bővítés" switches extension mode off again.
+    // Its image shows the state: 41 while extension mode is on, 42 after.
     EXPECT_EQ(a("Beilleszts1")->toolTip(), QStringLiteral(" Variáció bővítésének tiltása "));
+    EXPECT_EQ(a("Beilleszts1")->property("KepIndex").toInt(), 41);
+    const QImage be = a("Beilleszts1")->icon().pixmap(16, 16).toImage();
     a("Beilleszts1")->trigger();
     EXPECT_FALSE(bontasEgyseg().BontasBovites);
     EXPECT_EQ(a("Beilleszts1")->toolTip(), QStringLiteral(" Variáció bővítése és/vagy a számsor módosítása "));
+    EXPECT_EQ(a("Beilleszts1")->property("KepIndex").toInt(), 42);
+    EXPECT_NE(a("Beilleszts1")->icon().pixmap(16, 16).toImage(), be);
+    if (const QString d = qEnvironmentVariable("KAVAREX_KEPEK"); !d.isEmpty()) {
+        be.scaled(64, 64).save(QDir(d).filePath("bovites_41.png"));
+        a("Beilleszts1")->icon().pixmap(16, 16).toImage().scaled(64, 64).save(QDir(d).filePath("bovites_42.png"));
+    }
     EXPECT_EQ(a("Start1")->toolTip(), QStringLiteral(" Leállított variáció befejezése "));
     if (ablakok_->Feltetelek)
         ablakok_->Feltetelek->hide();

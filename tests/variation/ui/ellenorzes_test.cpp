@@ -119,6 +119,78 @@ TEST_F(EllenorzesTest, MarkedLineIsFoundInTheList)
     EXPECT_TRUE(sz->InfoCimke->text().contains(QStringLiteral("Kijelölve: 0 szám")));
 }
 
+// A line entered for the list (a new one, or one replacing the selected
+// line): the list's search panel follows the marks as they are made; with
+// nothing marked it goes, and the ticket's button is off.
+TEST_F(EllenorzesTest, LineEntryShowsTheListsSearchWhileTheLineIsEntered)
+{
+    general();
+    const int sorok = variationStore().BontSzelvszam;
+    const auto osztalyok = [&](const std::vector<int>& jelolt) {
+        std::vector<int> db(6, 0);
+        for (int r = 0; r < sorok; ++r)
+            ++db[static_cast<std::size_t>(talalat(r, jelolt))];
+        QStringList vart{QStringLiteral("Minden találat")};
+        for (int h = 5; h >= 0; --h)
+            if (db[static_cast<std::size_t>(h)] > 0)
+                vart << QStringLiteral("%1 találat").arg(h);
+        return vart;
+    };
+    const auto box = [this] {
+        QStringList b;
+        for (int i = 0; i < panel()->KeresBox->count(); ++i)
+            b << panel()->KeresBox->itemText(i);
+        return b;
+    };
+    kvx::Parancs("Listzs2")->trigger();
+    ASSERT_TRUE(lista()->isVisible());
+    TBontEllSzelveny* sz = szelvenyek().BontEllSzelveny;
+
+    lista()->BontListBovitesGomb->click();
+    ASSERT_TRUE(sz->isVisible());
+    ASSERT_EQ(sz->Mod(), BontEllUjSzamsor);
+    EXPECT_FALSE(panel()->isVisible());
+    EXPECT_FALSE(sz->TorlesGomb->isEnabled());
+    kattint(3);
+    kattint(9);
+    ASSERT_TRUE(panel()->isVisible());
+    EXPECT_EQ(box(), osztalyok({3, 9}));
+    EXPECT_TRUE(sz->TorlesGomb->isEnabled());
+    // The search walks the lines that hold both numbers.
+    const int i = panel()->KeresBox->findText(QStringLiteral("2 találat"));
+    ASSERT_GT(i, 0);
+    panel()->KeresBox->setCurrentIndex(i);
+    emit panel()->KeresBox->activated(i);
+    EXPECT_EQ(talalat(lista()->KivRekord - 1, {3, 9}), 2);
+    if (const QString d = qEnvironmentVariable("KAVAREX_KEPEK"); !d.isEmpty()) {
+        QApplication::processEvents();
+        sz->grab().save(QDir(d).filePath("bontellszelveny_beolvasas.png"));
+        lista()->grab().save(QDir(d).filePath("bontlista_beolvasas_kereses.png"));
+    }
+    kattint(9);
+    kattint(3);
+    EXPECT_FALSE(panel()->isVisible());
+    EXPECT_FALSE(sz->TorlesGomb->isEnabled());
+    sz->KilepesGomb->click();
+
+    // Replacing line 2: the ticket reads its numbers, and the search shows
+    // the lines against them.
+    lista()->AktSorKijelol(2);
+    lista()->BontListModositasGomb->click();
+    ASSERT_EQ(sz->Mod(), BontEllModositas);
+    std::vector<int> masodik;
+    for (std::uint8_t n : sz->Jelolesek.Jeloltek)
+        masodik.push_back(n);
+    ASSERT_EQ(masodik.size(), 5u);
+    ASSERT_TRUE(panel()->isVisible());
+    EXPECT_EQ(box(), osztalyok(masodik));
+    EXPECT_TRUE(sz->TorlesGomb->isEnabled());
+    for (int n : masodik)
+        kattint(n);
+    EXPECT_FALSE(panel()->isVisible());
+    EXPECT_FALSE(sz->TorlesGomb->isEnabled());
+}
+
 TEST_F(EllenorzesTest, ListLineGoesOntoTheCheckTicket)
 {
     general();
