@@ -14,6 +14,7 @@
 
 class QFrame;
 class QPushButton;
+class QScrollArea;
 
 // One number panel; Tag is its number (1-based).
 class TSzamPanel : public QLabel {
@@ -113,7 +114,12 @@ private:
     // taller than the grid, with the info colour (height: the window's
     // content without the buttons).
     void racsAlattKitoltes(int magassag);
+    // The content (grid and info panels) at its size, the window as large as
+    // it within the area it may take, the buttons under it.
+    void ablakMeret(int szelesseg, int magassag);
 
+    QScrollArea* gorgeto_ = nullptr;
+    QWidget* lap_ = nullptr;
     QFrame* racsAlatt_ = nullptr;
     int sorMagassag_ = 13;
     int keretSzelesseg_ = 3;
