@@ -77,9 +77,10 @@ struct Akadaly {
     int MinSzelesseg = 0, MinMagassag = 0;
     std::vector<Teglalap> Gombok{};
     bool Felul = false;
-    // A window the new one works with, or the main ticket: its buttons
-    // count as the new one's.
+    // A window the new one works with: its buttons count as the new one's.
     bool Tars = false;
+    // The main ticket: its numbers count before other buttons.
+    bool Foszelveny = false;
 };
 
 // The buttons of the window being placed (relative to its frame) and
@@ -94,31 +95,29 @@ Teglalap eltolva(const Teglalap& g, const Teglalap& ablak)
     return {ablak.Left + g.Left, ablak.Top + g.Top, g.Width, g.Height};
 }
 
-// The button area hidden with the window at `t`. First its own buttons
-// under the windows that stay above it (it cannot come in front of them)
-// and the buttons of the windows it works with and the main ticket's
-// numbers under it; then every button
-// that lies under a frame of another window: the others' under it and its
-// own over the others (whichever is in front, the one behind loses its
-// buttons when it comes forward).
-std::pair<long long, long long> rejtett(const Teglalap& t, const std::vector<Akadaly>& foglalt, const SajatGombok& s)
+// The button area hidden with the window at `t` (RejtettGombok).
+RejtettTerulet rejtett(const Teglalap& t, const std::vector<Akadaly>& foglalt, const SajatGombok& s)
 {
-    std::pair<long long, long long> r{0, 0};
+    RejtettTerulet r;
     for (const Akadaly& a : foglalt) {
         if (Atfedes(t, a.Hely) == 0)
             continue;
         if (s.Gombok)
             for (const Teglalap& g : *s.Gombok) {
                 const long long x = Atfedes(eltolva(g, t), a.Hely);
-                r.second += x;
                 if (a.Felul && !s.Felul)
-                    r.first += x;
+                    r.Sajat += x;
+                else
+                    r.Masok += x;
             }
         for (const Teglalap& g : a.Gombok) {
             const long long x = Atfedes(g, t);
-            r.second += x;
             if (a.Tars)
-                r.first += x;
+                r.Sajat += x;
+            else if (a.Foszelveny)
+                r.Foszelveny += x;
+            else
+                r.Masok += x;
         }
     }
     return r;
@@ -344,10 +343,10 @@ Teglalap szabadHely(const Teglalap& kivant, int minSzelesseg, int minMagassag, c
         return s;
     };
 
-    // Lower is better: its own buttons hidden, the others' buttons hidden,
-    // overlap, whether the window had to shrink, the area it and the others
-    // lost, the distance to its partners, the distance to its own spot.
-    using Pont = std::tuple<long long, long long, long long, int, long long, int, int>;
+    // Lower is better: the buttons hidden (RejtettGombok), overlap, whether
+    // the window had to shrink, the area it and the others lost, the
+    // distance to its partners, the distance to its own spot.
+    using Pont = std::tuple<RejtettTerulet, long long, int, long long, int, int>;
     std::optional<Pont> legjobbPont;
     Teglalap legjobb{};
     for (int x0 : xek) {
@@ -358,8 +357,8 @@ Teglalap szabadHely(const Teglalap& kivant, int minSzelesseg, int minMagassag, c
             // The buttons come first: a place that hides more of them than
             // the best so far is not looked at further.
             const bool zsugorodhat = minW < W || minH < H;
-            const auto elore = zsugorodhat ? std::pair<long long, long long>{0, 0} : rejtett(t, foglalt, sajat);
-            if (legjobbPont && std::pair(std::get<0>(*legjobbPont), std::get<1>(*legjobbPont)) < elore)
+            const RejtettTerulet elore = zsugorodhat ? RejtettTerulet{} : rejtett(t, foglalt, sajat);
+            if (legjobbPont && std::get<0>(*legjobbPont) < elore)
                 continue;
             // A window that may shrink gives way to what lies right of or
             // under its top-left corner, as far as its smallest size allows.
@@ -391,8 +390,7 @@ Teglalap szabadHely(const Teglalap& kivant, int minSzelesseg, int minMagassag, c
             }
             const bool kisebb = t.Width < W || t.Height < H;
             const auto [fedes, masokVesztesege] = atfedes(t);
-            const auto [sajatRejtett, masokRejtett] = zsugorodhat ? rejtett(t, foglalt, sajat) : elore;
-            const Pont p{sajatRejtett, masokRejtett, fedes, kisebb ? 1 : 0,
+            const Pont p{zsugorodhat ? rejtett(t, foglalt, sajat) : elore, fedes, kisebb ? 1 : 0,
                          static_cast<long long>(W) * H - static_cast<long long>(t.Width) * t.Height + masokVesztesege,
                          tars, std::abs(t.Left - kivant.Left) + std::abs(t.Top - kivant.Top)};
             if (!legjobbPont || p < *legjobbPont) {
@@ -436,7 +434,7 @@ std::vector<Akadaly> akadalyok(const ElhelyezesiKep& k, AblakFajta a = AblakFajt
             const bool tars = std::find(tarsai.begin(), tarsai.end(), f) != tarsai.end();
             const int suly = a == AblakFajta::Statisztika && f == AblakFajta::Bontas ? 100 : tars ? 4 : 1;
             foglalt.push_back({k.Nyitott[i].Hely, suly, k.Nyitott[i].MinSzelesseg, k.Nyitott[i].MinMagassag,
-                               k.Nyitott[i].Gombok, k.Nyitott[i].Felul, tars || f == AblakFajta::Foszelveny});
+                               k.Nyitott[i].Gombok, k.Nyitott[i].Felul, tars, f == AblakFajta::Foszelveny});
         }
     return foglalt;
 }
@@ -474,7 +472,7 @@ bool sajatHelySzabad(const Teglalap& t, const ElhelyezesiKep& k)
 
 }  // namespace
 
-std::pair<long long, long long> RejtettGombok(const Teglalap& hely, const ElhelyezesiKep& k)
+RejtettTerulet RejtettGombok(const Teglalap& hely, const ElhelyezesiKep& k)
 {
     return rejtett(hely, akadalyok(k), {&k.SajatGombok, k.Felul});
 }
@@ -565,9 +563,9 @@ Elhelyezes AblakHelyeAtrendezessel(AblakFajta a, const ElhelyezesiKep& k, const 
     // to a place where it hides none, when the new window then hides less.
     const std::vector<Akadaly> mind = akadalyok(k, a);
     const auto eRejtett = rejtett(e.Hely, mind, sajat);
-    if (eRejtett == std::pair<long long, long long>{0, 0})
+    if (eRejtett == RejtettTerulet{})
         return e;
-    std::optional<std::pair<std::pair<long long, long long>, Elhelyezes>> legjobb;
+    std::optional<std::pair<RejtettTerulet, Elhelyezes>> legjobb;
     for (std::size_t i = 0; i < k.Nyitott.size(); ++i) {
         const NyitottAblak& n = k.Nyitott[i];
         if (n.Fajta == AblakFajta::Foszelveny || Atfedes(n.Hely, e.Hely) == 0)
@@ -590,7 +588,7 @@ Elhelyezes AblakHelyeAtrendezessel(AblakFajta a, const ElhelyezesiKep& k, const 
         const SajatGombok masikGombjai{&sajatjai, n.Felul};
         const Teglalap masik = szabadHely(n.Hely, n.Hely.Width, n.Hely.Height, masikNak, tarsHelyek(k, n.Fajta),
                                           terulet, hezag, masikGombjai);
-        if (rejtett(masik, masikNak, masikGombjai) != std::pair<long long, long long>{0, 0})
+        if (rejtett(masik, masikNak, masikGombjai) != RejtettTerulet{})
             continue;
         // What the new window hides with the moved one in its new place.
         std::vector<Akadaly> utana = nelkule;

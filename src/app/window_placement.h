@@ -7,6 +7,7 @@
 // takes the place it covers least of. It never leaves the work area. The
 // rectangles are frames in screen coordinates; the Qt side
 // (app/ui/ablak_elhelyezes.*) measures the windows and applies the result.
+#include <compare>
 #include <optional>
 #include <string>
 #include <vector>
@@ -77,11 +78,16 @@ struct ElhelyezesiKep {
 // (a window over the band would hide the menus and the commands).
 Teglalap AblakTerulet(const Teglalap& munkaTerulet, const Teglalap& eszkoztar);
 
-// The button area one window hides of others at `hely`: the buttons of the
-// open windows it lies over (it is shown above them), and its own buttons
-// under the open windows that stay above it. First its own, then the
-// others'.
-std::pair<long long, long long> RejtettGombok(const Teglalap& hely, const ElhelyezesiKep& k);
+// The button area a window hides at `hely`, in the order it weighs: its own
+// buttons under the open windows that stay above it and the buttons of the
+// windows it works with; the main ticket's numbers; every other button
+// under a frame of another window (its own over the others, the others'
+// under it).
+struct RejtettTerulet {
+    long long Sajat = 0, Foszelveny = 0, Masok = 0;
+    auto operator<=>(const RejtettTerulet&) const = default;
+};
+RejtettTerulet RejtettGombok(const Teglalap& hely, const ElhelyezesiKep& k);
 
 // The spot the window takes by the program's own rules, before anything
 // else is looked at: at its first showing by its kind's rule (beside the
@@ -104,7 +110,8 @@ Teglalap SzabadHely(const Teglalap& kivant, int minSzelesseg, int minMagassag,
 // windows, and what it must leave free (the toolbar band and the others).
 // A spot that is free already is kept: the rules of its kind stand where
 // they leave the others free. Otherwise the place hides the least of its
-// own buttons, then of the others' (RejtettGombok), then covers the least.
+// own buttons and its partners', then of the main ticket, then of the
+// others' (RejtettGombok), then covers the least.
 Teglalap AblakHelye(AblakFajta a, const ElhelyezesiKep& k, const Teglalap& ablak, bool elso,
                     int minSzelesseg, int minMagassag);
 

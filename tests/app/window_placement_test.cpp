@@ -313,6 +313,21 @@ TEST(AblakElhelyezes, WhereItMustOverlapItHidesNoButton)
         const Teglalap t = AblakHelye(AblakFajta::BontSzelveny, k, {0, 0, 500, 930}, true, 500, 930);
         EXPECT_GE(t.Left, 800);
     }
+    {
+        // The main ticket at the left, a list with its buttons along its top
+        // at the right, and a window too wide to keep off both: an
+        // auxiliary ticket of the list covers the main ticket rather than
+        // the buttons of its list; any other window the list's buttons
+        // rather than the main ticket.
+        ElhelyezesiKep k = kep();
+        k.Nyitott = {{AblakFajta::Foszelveny, {0, 70, 700, 930}}, {AblakFajta::BontLista, {700, 70, 900, 930}}};
+        k.Nyitott[0].Gombok = {k.Nyitott[0].Hely};
+        k.Nyitott[1].Gombok = {{700, 70, 900, 40}};
+        const Teglalap jegy = AblakHelye(AblakFajta::BontSzelveny, k, {0, 0, 800, 930}, true, 800, 930);
+        EXPECT_EQ(jegy.Left, 0);
+        const Teglalap mas = AblakHelye(AblakFajta::Egyeb, k, {0, 0, 800, 930}, true, 800, 930);
+        EXPECT_GE(mas.Left, 700);
+    }
 }
 
 TEST(AblakElhelyezes, AnOpenWindowMovesOffTheButtons)
@@ -334,7 +349,7 @@ TEST(AblakElhelyezes, AnOpenWindowMovesOffTheButtons)
     utana.Nyitott[1].Gombok = {{lista.Left, lista.Top + 160, 400, 40}};
     EXPECT_EQ(lista.Width, 400);
     EXPECT_EQ(lista.Height, 200);
-    EXPECT_EQ(RejtettGombok(e.Hely, utana), (std::pair<long long, long long>{0, 0}));
+    EXPECT_EQ(RejtettGombok(e.Hely, utana), RejtettTerulet{});
     EXPECT_TRUE(benne(lista, {0, 70, 1600, 930}));
 }
 
