@@ -209,6 +209,7 @@ void TStatisztika::FormCreate()
     SelectionSortBox->setFixedHeight(kerek(alapSzelesseg_ / 2.36));
     panelMagassag_ = kerek(QFontMetrics(font()).height() * 5.1 / 2);
     Panel2->setFixedHeight(panelMagassag_);
+    Panel2->installEventFilter(this);
     setMinimumWidth(minimalisSzelesseg());
     resize(alapSzelesseg_, sizeHint().height());
     // The first chart comes in the default width.
@@ -477,12 +478,16 @@ void TStatisztika::panelSorai(int legszelesebb)
                        panelGombok_->minimumSize().width();
     const bool ket = egySor > legszelesebb;
     const QBoxLayout::Direction irany = ket ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight;
-    if (panelSorok_->direction() != irany)
-        panelSorok_->setDirection(irany);
+    if (panelSorok_->direction() == irany)
+        return;
+    panelSorok_->setDirection(irany);
     // The buttons stay at the right in their row of their own.
     panelSorok_->setAlignment(panelGombok_, ket ? Qt::AlignRight : Qt::Alignment());
     Panel2->setFixedHeight(ket ? 2 * panelMagassag_ : panelMagassag_);
     panelSorok_->activate();
+    // The window's height is measured from its layout right after this.
+    layout()->invalidate();
+    layout()->activate();
 }
 
 int TStatisztika::minimalisSzelesseg() const
@@ -1122,6 +1127,17 @@ bool TStatisztika::eventFilter(QObject* o, QEvent* e)
     }
     // The paint box's own hint is off in the nano display: the mouse rests
     // on the marker, whose hint is shown.
+    // The option panel's captions grew or shrank (their font came with the
+    // showing, a caption changed): one row or two again, the window's size
+    // with it.
+    if (o == Panel2 && e->type() == QEvent::LayoutRequest && mod_ == 2 && !panelIgazitas_) {
+        panelIgazitas_ = true;
+        QTimer::singleShot(0, this, [this] {
+            panelIgazitas_ = false;
+            if (mod_ == 2)
+                AblakMeretBeallitas();
+        });
+    }
     if (o == SelectionSortBox && e->type() == QEvent::ToolTip && StaticText1->isVisible() &&
         !StaticText1->toolTip().isEmpty()) {
         QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(), StaticText1->toolTip(), StaticText1);

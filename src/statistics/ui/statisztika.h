@@ -158,6 +158,7 @@ private:
     QBoxLayout* panelDobozok_ = nullptr;
     QBoxLayout* panelGombok_ = nullptr;
     int panelMagassag_ = 0;
+    bool panelIgazitas_ = false;
     kvx::StatKornyezet kornyezet() const;
     void MunkavaltozokBeallitasa();
     void Timer3Timer();

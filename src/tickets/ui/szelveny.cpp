@@ -271,7 +271,26 @@ void TSzelveny::Elrendezes()
     // the cell size set; the ticket keeps that size on any screen (its
     // content scrolls where the screen is too small).
     const int margo = std::max(1, kozeli(2 * MeretSzorzo()));
-    const int S = std::max({look[SzeletCella], 8, QFontMetrics(szamBetu).horizontalAdvance(QStringLiteral("88")) + 2 * margo});
+    const int legkisebb = QFontMetrics(szamBetu).horizontalAdvance(QStringLiteral("88")) + 2 * margo;
+    int S = std::max({look[SzeletCella], 8, legkisebb});
+    // A ticket whose info text is known at its widest (the main ticket,
+    // info under the grid) has smaller cells rather than a scrolling grid,
+    // as long as they hold their numbers and the text its lines.
+    if (const int infoKell = InfoSzelesseg(); infoKell > 0 && InfoLathato && !JobbInfoPanel(SzelvenyTipus, g)) {
+        if (const kvx::AblakElhelyezes* e = kvx::AblakElhelyezes::Keres(this)) {
+            const int hely = e->LegnagyobbMeret(this).height();
+            const int sorok = g.VanPluszSzam ? 6 : 5;
+            const int info = std::max(sorok * sorMagassag_ + 2 * keretSzelesseg_,
+                                      sorok * QFontMetrics(InfoCimke->font()).lineSpacing() + 3 * keretSzelesseg_);
+            const auto racs = kvx::JatekRacs(g.LottoIndex);
+            const auto szeles = [this](int s) {
+                return RacsSzelesseg(Oszlopok, s) + (Oszlopok < 5 ? (5 - Oszlopok) * (s + 2) : 0);
+            };
+            while (S > legkisebb && RacsAlja(SzamElrendezes(g, racs, S), S) + info > hely &&
+                   szeles(S - 1) >= infoKell + 2 * keretSzelesseg_)
+                --S;
+        }
+    }
     const int racsSzelesseg = RacsSzelesseg(Oszlopok, S);
     int szelesseg = racsSzelesseg;
 

@@ -99,6 +99,10 @@ public:
 protected:
     // Colours every panel from the owner's model; the base shows all unmarked.
     virtual void Szinezes();
+    // The width the owner's info text needs at its widest, where the cells
+    // may become smaller (down to their two digits) to fit a low screen
+    // rather than scroll; 0: the cells keep the size set.
+    virtual int InfoSzelesseg() const { return 0; }
 
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
