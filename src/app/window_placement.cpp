@@ -75,7 +75,53 @@ struct Akadaly {
     int Suly = 1;
     // The smallest size an open window may give way to (0: it may not).
     int MinSzelesseg = 0, MinMagassag = 0;
+    std::vector<Teglalap> Gombok{};
+    bool Felul = false;
+    // A window the new one works with: its buttons count as the new one's.
+    bool Tars = false;
+    // The main ticket: its numbers count before other buttons.
+    bool Foszelveny = false;
 };
+
+// The buttons of the window being placed (relative to its frame) and
+// whether it stays above the windows that do not.
+struct SajatGombok {
+    const std::vector<Teglalap>* Gombok = nullptr;
+    bool Felul = false;
+};
+
+Teglalap eltolva(const Teglalap& g, const Teglalap& ablak)
+{
+    return {ablak.Left + g.Left, ablak.Top + g.Top, g.Width, g.Height};
+}
+
+// The button area hidden with the window at `t` (RejtettGombok).
+RejtettTerulet rejtett(const Teglalap& t, const std::vector<Akadaly>& foglalt, const SajatGombok& s)
+{
+    RejtettTerulet r;
+    for (const Akadaly& a : foglalt) {
+        if (Atfedes(t, a.Hely) == 0)
+            continue;
+        if (s.Gombok)
+            for (const Teglalap& g : *s.Gombok) {
+                const long long x = Atfedes(eltolva(g, t), a.Hely);
+                if (a.Felul && !s.Felul)
+                    r.Sajat += x;
+                else
+                    r.Masok += x;
+            }
+        for (const Teglalap& g : a.Gombok) {
+            const long long x = Atfedes(g, t);
+            if (a.Tars)
+                r.Sajat += x;
+            else if (a.Foszelveny)
+                r.Foszelveny += x;
+            else
+                r.Masok += x;
+        }
+    }
+    return r;
+}
 
 }  // namespace
 
@@ -193,6 +239,18 @@ Teglalap KivantHely(AblakFajta a, const ElhelyezesiKep& k, Teglalap t, bool elso
     return t;
 }
 
+Teglalap AblakTerulet(const Teglalap& m, const Teglalap& sav)
+{
+    const int also = alja(sav);
+    // Under the band where it stands at the top of the work area and leaves
+    // it half its height; a main window lowered on the screen leaves room
+    // above it, and the band is just one more place to keep off.
+    const bool felul = sav.Height > 0 && sav.Left < jobb(m) && jobb(sav) > m.Left && sav.Top - m.Top <= sav.Height;
+    if (!felul || also <= m.Top || alja(m) - also < m.Height / 2)
+        return m;
+    return {m.Left, also, m.Width, alja(m) - also};
+}
+
 long long Atfedes(const Teglalap& a, const Teglalap& b)
 {
     const long long dx = std::min(jobb(a), jobb(b)) - std::max(a.Left, b.Left);
@@ -223,7 +281,7 @@ std::optional<Teglalap> Kiter(const Teglalap& a, int minSzelesseg, int minMagass
 namespace {
 
 Teglalap szabadHely(const Teglalap& kivant, int minSzelesseg, int minMagassag, const std::vector<Akadaly>& foglalt,
-                    const std::vector<Teglalap>& tarsak, const Teglalap& m, int hezag)
+                    const std::vector<Teglalap>& tarsak, const Teglalap& m, int hezag, const SajatGombok& sajat = {})
 {
     const int W = std::max(1, std::min(kivant.Width, m.Width));
     const int H = std::max(1, std::min(kivant.Height, m.Height));
@@ -242,6 +300,31 @@ Teglalap szabadHely(const Teglalap& kivant, int minSzelesseg, int minMagassag, c
         szelek(a.Hely);
     for (const Teglalap& r : tarsak)
         szelek(r);
+    // The places that just clear a button of another window, and those
+    // where its own buttons just clear another window.
+    for (const Akadaly& a : foglalt) {
+        if (sajat.Gombok)
+            for (const Teglalap& g : *sajat.Gombok) {
+                xek.push_back(jobb(a.Hely) - g.Left);
+                xek.push_back(a.Hely.Left - jobb(g));
+                yok.push_back(alja(a.Hely) - g.Top);
+                yok.push_back(a.Hely.Top - alja(g));
+            }
+        for (const Teglalap& g : a.Gombok) {
+            xek.push_back(jobb(g));
+            xek.push_back(g.Left - W);
+            yok.push_back(alja(g));
+            yok.push_back(g.Top - H);
+        }
+    }
+    for (int& x : xek)
+        x = std::clamp(x, m.Left, jobb(m) - minW);
+    for (int& y : yok)
+        y = std::clamp(y, m.Top, alja(m) - minH);
+    for (std::vector<int>* v : {&xek, &yok}) {
+        std::sort(v->begin(), v->end());
+        v->erase(std::unique(v->begin(), v->end()), v->end());
+    }
 
     // The overlap left when the windows that may give way have given way,
     // and the area they lost.
@@ -260,17 +343,23 @@ Teglalap szabadHely(const Teglalap& kivant, int minSzelesseg, int minMagassag, c
         return s;
     };
 
-    // Lower is better: overlap, whether the window had to shrink, the area
-    // it and the others lost, the distance to its partners, the distance to
-    // its own spot.
-    using Pont = std::tuple<long long, int, long long, int, int>;
+    // Lower is better: the buttons hidden (RejtettGombok), overlap, whether
+    // the window had to shrink, the area it and the others lost, the
+    // distance to its partners, the distance to its own spot.
+    using Pont = std::tuple<RejtettTerulet, long long, int, long long, int, int>;
     std::optional<Pont> legjobbPont;
     Teglalap legjobb{};
     for (int x0 : xek) {
         for (int y0 : yok) {
-            Teglalap t{std::clamp(x0, m.Left, jobb(m) - minW), std::clamp(y0, m.Top, alja(m) - minH), 0, 0};
+            Teglalap t{x0, y0, 0, 0};
             t.Width = std::min(W, jobb(m) - t.Left);
             t.Height = std::min(H, alja(m) - t.Top);
+            // The buttons come first: a place that hides more of them than
+            // the best so far is not looked at further.
+            const bool zsugorodhat = minW < W || minH < H;
+            const RejtettTerulet elore = zsugorodhat ? RejtettTerulet{} : rejtett(t, foglalt, sajat);
+            if (legjobbPont && std::get<0>(*legjobbPont) < elore)
+                continue;
             // A window that may shrink gives way to what lies right of or
             // under its top-left corner, as far as its smallest size allows.
             for (std::size_t lepes = 0; lepes < foglalt.size(); ++lepes) {
@@ -301,7 +390,7 @@ Teglalap szabadHely(const Teglalap& kivant, int minSzelesseg, int minMagassag, c
             }
             const bool kisebb = t.Width < W || t.Height < H;
             const auto [fedes, masokVesztesege] = atfedes(t);
-            const Pont p{fedes, kisebb ? 1 : 0,
+            const Pont p{zsugorodhat ? rejtett(t, foglalt, sajat) : elore, fedes, kisebb ? 1 : 0,
                          static_cast<long long>(W) * H - static_cast<long long>(t.Width) * t.Height + masokVesztesege,
                          tars, std::abs(t.Left - kivant.Left) + std::abs(t.Top - kivant.Top)};
             if (!legjobbPont || p < *legjobbPont) {
@@ -337,13 +426,15 @@ std::vector<Akadaly> akadalyok(const ElhelyezesiKep& k, AblakFajta a = AblakFajt
     // The statistics window never covers the run window whose progress and
     // buttons it would hide, while any other place is left.
     const std::vector<AblakFajta> tarsai = AblakTarsai(a);
-    std::vector<Akadaly> foglalt{{k.Eszkoztar, 4}};
+    // The band is all menus and commands: buttons, every part of it.
+    std::vector<Akadaly> foglalt{{k.Eszkoztar, 4, 0, 0, {k.Eszkoztar}}};
     for (std::size_t i = 0; i < k.Nyitott.size(); ++i)
         if (i != kiveve) {
             const AblakFajta f = k.Nyitott[i].Fajta;
             const bool tars = std::find(tarsai.begin(), tarsai.end(), f) != tarsai.end();
             const int suly = a == AblakFajta::Statisztika && f == AblakFajta::Bontas ? 100 : tars ? 4 : 1;
-            foglalt.push_back({k.Nyitott[i].Hely, suly, k.Nyitott[i].MinSzelesseg, k.Nyitott[i].MinMagassag});
+            foglalt.push_back({k.Nyitott[i].Hely, suly, k.Nyitott[i].MinSzelesseg, k.Nyitott[i].MinMagassag,
+                               k.Nyitott[i].Gombok, k.Nyitott[i].Felul, tars, f == AblakFajta::Foszelveny});
         }
     return foglalt;
 }
@@ -373,7 +464,7 @@ namespace {
 // and covers neither the toolbar band nor an open window.
 bool sajatHelySzabad(const Teglalap& t, const ElhelyezesiKep& k)
 {
-    const Teglalap& m = k.MunkaTerulet;
+    const Teglalap m = AblakTerulet(k.MunkaTerulet, k.Eszkoztar);
     if (t.Left < m.Left || t.Top < m.Top || jobb(t) > jobb(m) || alja(t) > alja(m))
         return false;
     return fedes(t, akadalyok(k)) == 0;
@@ -381,13 +472,18 @@ bool sajatHelySzabad(const Teglalap& t, const ElhelyezesiKep& k)
 
 }  // namespace
 
+RejtettTerulet RejtettGombok(const Teglalap& hely, const ElhelyezesiKep& k)
+{
+    return rejtett(hely, akadalyok(k), {&k.SajatGombok, k.Felul});
+}
+
 Teglalap AblakHelye(AblakFajta a, const ElhelyezesiKep& k, const Teglalap& ablak, bool elso, int minSzelesseg,
                     int minMagassag)
 {
     if (const Teglalap kivant = KivantHely(a, k, ablak, elso); sajatHelySzabad(kivant, k))
         return kivant;
     return szabadHely(KivantHely(a, k, ablak, elso), minSzelesseg, minMagassag, akadalyok(k, a), tarsHelyek(k, a),
-                      k.MunkaTerulet, hezagMeret(k));
+                      AblakTerulet(k.MunkaTerulet, k.Eszkoztar), hezagMeret(k), {&k.SajatGombok, k.Felul});
 }
 
 Elhelyezes AblakHelyeAtrendezessel(AblakFajta a, const ElhelyezesiKep& k, const Teglalap& ablak, bool elso,
@@ -420,7 +516,9 @@ Elhelyezes AblakHelyeAtrendezessel(AblakFajta a, const ElhelyezesiKep& k, const 
     if (sajatHelySzabad(kivant, k))
         return {kivant, {}};
     const std::vector<Teglalap> tarsak = tarsHelyek(k, a);
-    Elhelyezes e{szabadHely(kivant, minSzelesseg, minMagassag, akadalyok(k, a), tarsak, k.MunkaTerulet, hezag), {}};
+    const Teglalap terulet = AblakTerulet(k.MunkaTerulet, k.Eszkoztar);
+    const SajatGombok sajat{&k.SajatGombok, k.Felul};
+    Elhelyezes e{szabadHely(kivant, minSzelesseg, minMagassag, akadalyok(k, a), tarsak, terulet, hezag, sajat), {}};
     const auto kiteres = [&](const Teglalap& hely) {
         std::vector<std::pair<std::size_t, Teglalap>> ki;
         for (std::size_t i = 0; i < k.Nyitott.size(); ++i) {
@@ -447,8 +545,7 @@ Elhelyezes AblakHelyeAtrendezessel(AblakFajta a, const ElhelyezesiKep& k, const 
         std::vector<Akadaly> nelkule = akadalyok(k, a, i);
         for (Akadaly& x : nelkule)
             x.MinSzelesseg = x.MinMagassag = 0;
-        const Teglalap hely =
-            szabadHely(kivant, minSzelesseg, minMagassag, nelkule, tarsak, k.MunkaTerulet, hezag);
+        const Teglalap hely = szabadHely(kivant, minSzelesseg, minMagassag, nelkule, tarsak, terulet, hezag, sajat);
         if (fedes(hely, nelkule) > 0)
             continue;
         nelkule.push_back({hely, 1});
@@ -457,13 +554,52 @@ Elhelyezes AblakHelyeAtrendezessel(AblakFajta a, const ElhelyezesiKep& k, const 
         std::vector<Akadaly> masikNak = nelkule;
         for (Akadaly& x : masikNak)
             x.MinSzelesseg = x.MinMagassag = 0;
-        const Teglalap masik =
-            szabadHely(n.Hely, minW, minH, masikNak, tarsHelyek(k, n.Fajta), k.MunkaTerulet, hezag);
+        const Teglalap masik = szabadHely(n.Hely, minW, minH, masikNak, tarsHelyek(k, n.Fajta), terulet, hezag);
         if (fedes(masik, masikNak) > 0)
             continue;
         return {hely, {{i, masik}}};
     }
-    return e;
+    // Still over buttons (its own or the others'): one open window may move
+    // to a place where it hides none, when the new window then hides less.
+    const std::vector<Akadaly> mind = akadalyok(k, a);
+    const auto eRejtett = rejtett(e.Hely, mind, sajat);
+    if (eRejtett == RejtettTerulet{})
+        return e;
+    std::optional<std::pair<RejtettTerulet, Elhelyezes>> legjobb;
+    for (std::size_t i = 0; i < k.Nyitott.size(); ++i) {
+        const NyitottAblak& n = k.Nyitott[i];
+        if (n.Fajta == AblakFajta::Foszelveny || Atfedes(n.Hely, e.Hely) == 0)
+            continue;
+        std::vector<Akadaly> nelkule = akadalyok(k, a, i);
+        for (Akadaly& x : nelkule)
+            x.MinSzelesseg = x.MinMagassag = 0;
+        const Teglalap hely = szabadHely(kivant, minSzelesseg, minMagassag, nelkule, tarsak, terulet, hezag, sajat);
+        if (rejtett(hely, nelkule, sajat) >= eRejtett)
+            continue;
+        // The window that moves keeps off the new one's buttons and the rest.
+        std::vector<Teglalap> ujGombok;
+        for (const Teglalap& g : k.SajatGombok)
+            ujGombok.push_back(eltolva(g, hely));
+        std::vector<Akadaly> masikNak = nelkule;
+        masikNak.push_back({hely, 1, 0, 0, ujGombok, k.Felul});
+        std::vector<Teglalap> sajatjai;
+        for (const Teglalap& g : n.Gombok)
+            sajatjai.push_back({g.Left - n.Hely.Left, g.Top - n.Hely.Top, g.Width, g.Height});
+        const SajatGombok masikGombjai{&sajatjai, n.Felul};
+        const Teglalap masik = szabadHely(n.Hely, n.Hely.Width, n.Hely.Height, masikNak, tarsHelyek(k, n.Fajta),
+                                          terulet, hezag, masikGombjai);
+        if (rejtett(masik, masikNak, masikGombjai) != RejtettTerulet{})
+            continue;
+        // What the new window hides with the moved one in its new place.
+        std::vector<Akadaly> utana = nelkule;
+        utana.push_back({masik, 1, 0, 0, {}, n.Felul});
+        for (const Teglalap& g : sajatjai)
+            utana.back().Gombok.push_back(eltolva(g, masik));
+        const auto r = rejtett(hely, utana, sajat);
+        if (r < eRejtett && (!legjobb || r < legjobb->first))
+            legjobb = {r, Elhelyezes{hely, {{i, masik}}}};
+    }
+    return legjobb ? legjobb->second : e;
 }
 
 }  // namespace kvx

@@ -1012,6 +1012,10 @@ bool TFoablak::eventFilter(QObject* obj, QEvent* event)
     // the status bar keeps its texts.
     if (event->type() == QEvent::ToolTip && !settings().ShowHint)
         return true;
+    // The toolbar changed its height (its buttons wrapped or grew): the main
+    // ticket keeps to the room under it.
+    if (event->type() == QEvent::Resize && obj == Eszkoztar && isVisible())
+        QTimer::singleShot(0, this, [this] { FoszelvenyElhelyezes(); });
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
         QWidget* w = qobject_cast<QWidget*>(obj);
         // Keys of this window and its children (the main window previews its
@@ -1224,10 +1228,10 @@ void TFoablak::FoszelvenyElhelyezes()
     if (!fo || !isVisible())
         return;
     // Its place under the toolbar is the placement service's. Laid out
-    // before the toolbar stood, it fits its cells to the room left now.
+    // before the toolbar stood, it fits its size to the room left now.
     kvx::AblakElhelyezese(fo);
     const kvx::AblakElhelyezes* e = findChild<kvx::AblakElhelyezes*>();
-    if (e && fo->frameGeometry().bottom() > e->MunkaTerulet().bottom()) {
+    if (e && !e->AblakTerulet().contains(fo->frameGeometry())) {
         fo->Elrendezes();
         kvx::AblakElhelyezese(fo);
     }

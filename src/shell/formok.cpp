@@ -73,9 +73,17 @@ void HuzasokSzomszedaiBekotese(const Formok& f)
         sz->show();
     });
     QObject::connect(lista, &THuzLista::huzasKijelzes, lista,
-                     [](const kvx::TTombByte1D& szamok, const kvx::TTombByte1D& potSzamok, const kvx::HLRiport& r) {
-                         if (THuzSzelveny* sz = szelvenyek().HuzSzelveny)
-                             sz->Kijelzes(szamok, potSzamok, r);
+                     [be](const kvx::TTombByte1D& szamok, const kvx::TTombByte1D& potSzamok, const kvx::HLRiport& r) {
+                         THuzSzelveny* sz = szelvenyek().HuzSzelveny;
+                         if (!sz)
+                             return;
+                         sz->Kijelzes(szamok, potSzamok, r);
+                         // The ticket of the selected draw comes in front of
+                         // its list, unless a draw is being entered or a run
+                         // shows its progress.
+                         const TBontas* futas = formok().Bontas;
+                         if (sz->isVisible() && !(be && be->isVisible()) && !(futas && futas->isVisible()))
+                             sz->raise();
                      });
     // A draw checked against the variation; the button follows the variation.
     VariacioVezerlo& v = kvx::Program::aktualis().Variacio();

@@ -255,6 +255,104 @@ TEST(AblakElhelyezes, EntryWindowsAndAGrownWindowLeaveTheOthersFree)
     EXPECT_GT(Atfedes(egyeb, z.Nyitott[1].Hely), 0);
 }
 
+TEST(AblakElhelyezes, WindowsStayUnderTheToolbarBandAtTheTop)
+{
+    struct Eset {
+        const char* mit;
+        Teglalap sav;
+        Teglalap vart;
+    };
+    const Eset esetek[] = {
+        {"under the band at the top", {0, 0, 1600, 70}, {0, 70, 1600, 930}},
+        {"a main window lowered on the screen: the whole area", {0, 150, 1600, 70}, {0, 0, 1600, 1000}},
+        {"a band leaving less than half the area: the whole area", {0, 0, 1600, 600}, {0, 0, 1600, 1000}},
+        {"no band", {0, 0, 0, 0}, {0, 0, 1600, 1000}},
+    };
+    for (const Eset& e : esetek)
+        EXPECT_EQ(AblakTerulet(kMunka, e.sav), e.vart) << e.mit;
+}
+
+// Where a window must lie over another, it keeps off that one's buttons,
+// keeps its own out from under a window that stays above it, and spares the
+// buttons of the window it works with before any other's (where covering
+// the least would do otherwise).
+TEST(AblakElhelyezes, WhereItMustOverlapItHidesNoButton)
+{
+    {
+        // An open window with its buttons along its bottom fills the right:
+        // the new one, too wide for the room at the left, lies over its
+        // upper part, not low over the buttons.
+        ElhelyezesiKep k = kep();
+        const Teglalap gombok{420, 930, 1160, 40};
+        k.Nyitott.push_back({AblakFajta::Egyeb, {400, 80, 1200, 900}});
+        k.Nyitott.back().Gombok = {gombok};
+        const Teglalap t = AblakHelye(AblakFajta::Egyeb, k, {0, 0, 500, 400}, true, 500, 400);
+        EXPECT_TRUE(benne(t, {0, 70, 1600, 930}));
+        EXPECT_GT(Atfedes(t, k.Nyitott.back().Hely), 0);
+        EXPECT_EQ(Atfedes(t, gombok), 0);
+    }
+    {
+        // A window that stays above it at the top, another one at the
+        // bottom: its buttons along its top go under the upper one's bottom,
+        // though it then covers more of the lower one.
+        ElhelyezesiKep k = kep();
+        k.Nyitott = {{AblakFajta::Egyeb, {300, 70, 1300, 600}}, {AblakFajta::Egyeb, {0, 700, 1600, 300}}};
+        k.Nyitott[0].Felul = true;
+        k.SajatGombok = {{0, 0, 400, 30}};
+        const Teglalap t = AblakHelye(AblakFajta::Egyeb, k, {0, 0, 400, 300}, true, 400, 300);
+        EXPECT_EQ(Atfedes({t.Left, t.Top, 400, 30}, k.Nyitott[0].Hely), 0);
+    }
+    {
+        // Two lists with their buttons along their tops share the screen; an
+        // auxiliary ticket of the full height lies over the other's buttons,
+        // more of them, not over those of its own list.
+        ElhelyezesiKep k = kep();
+        k.Nyitott = {{AblakFajta::BontLista, {0, 70, 800, 930}}, {AblakFajta::HuzLista, {800, 70, 800, 930}}};
+        k.Nyitott[0].Gombok = {{0, 70, 800, 20}};
+        k.Nyitott[1].Gombok = {{800, 70, 800, 60}};
+        const Teglalap t = AblakHelye(AblakFajta::BontSzelveny, k, {0, 0, 500, 930}, true, 500, 930);
+        EXPECT_GE(t.Left, 800);
+    }
+    {
+        // The main ticket at the left, a list with its buttons along its top
+        // at the right, and a window too wide to keep off both: an
+        // auxiliary ticket of the list covers the main ticket rather than
+        // the buttons of its list; any other window the list's buttons
+        // rather than the main ticket.
+        ElhelyezesiKep k = kep();
+        k.Nyitott = {{AblakFajta::Foszelveny, {0, 70, 700, 930}}, {AblakFajta::BontLista, {700, 70, 900, 930}}};
+        k.Nyitott[0].Gombok = {k.Nyitott[0].Hely};
+        k.Nyitott[1].Gombok = {{700, 70, 900, 40}};
+        const Teglalap jegy = AblakHelye(AblakFajta::BontSzelveny, k, {0, 0, 800, 930}, true, 800, 930);
+        EXPECT_EQ(jegy.Left, 0);
+        const Teglalap mas = AblakHelye(AblakFajta::Egyeb, k, {0, 0, 800, 930}, true, 800, 930);
+        EXPECT_GE(mas.Left, 700);
+    }
+}
+
+TEST(AblakElhelyezes, AnOpenWindowMovesOffTheButtons)
+{
+    // A window nearly as large as the area must lie over a small list and
+    // its buttons and over a window at the top left; the list moves to the
+    // strip left free, off the new window's buttons.
+    ElhelyezesiKep k = kep();
+    k.Nyitott = {{AblakFajta::Egyeb, {0, 70, 450, 300}}, {AblakFajta::BontLista, {600, 400, 400, 200}}};
+    k.Nyitott[1].Gombok = {{600, 560, 400, 40}};
+    k.SajatGombok = {{0, 860, 1200, 40}};
+    const Teglalap uj{0, 0, 1200, 900};
+    const Elhelyezes e = AblakHelyeAtrendezessel(AblakFajta::Egyeb, k, uj, true, uj.Width, uj.Height);
+    ASSERT_EQ(e.Kiteresek.size(), 1u);
+    EXPECT_EQ(e.Kiteresek[0].first, 1u);
+    ElhelyezesiKep utana = k;
+    utana.Nyitott[1].Hely = e.Kiteresek[0].second;
+    const Teglalap& lista = utana.Nyitott[1].Hely;
+    utana.Nyitott[1].Gombok = {{lista.Left, lista.Top + 160, 400, 40}};
+    EXPECT_EQ(lista.Width, 400);
+    EXPECT_EQ(lista.Height, 200);
+    EXPECT_EQ(RejtettGombok(e.Hely, utana), RejtettTerulet{});
+    EXPECT_TRUE(benne(lista, {0, 70, 1600, 930}));
+}
+
 TEST(AblakElhelyezes, KnownNames)
 {
     EXPECT_EQ(AblakFajtaNevbol("FSz"), AblakFajta::Foszelveny);

@@ -1,14 +1,19 @@
 #include "app/ui/ablak_elhelyezes.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 
 #include <algorithm>
 #include <cmath>
@@ -19,8 +24,10 @@ namespace {
 
 // Set on a window once it has been placed: later showings keep its place.
 constexpr char kElhelyezve[] = "kvxElhelyezve";
-// The smallest frame size of a window's last placement.
-constexpr char kLegkisebb[] = "kvxLegkisebb";
+// Set on a window the service watches for growing out of its place.
+constexpr char kFigyelve[] = "kvxFigyelve";
+// Set while the service itself moves or resizes a window.
+constexpr char kElhelyezes[] = "kvxElhelyezes";
 
 Teglalap teglalap(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
 
@@ -48,22 +55,32 @@ QMargins keretMargok(const QWidget* ablak, const QWidget* foablak)
     return {g.left() - k.left(), g.top() - k.top(), k.right() - g.right(), k.bottom() - g.bottom()};
 }
 
-// The smallest frame a window may shrink to: the smallest size its layout
-// allows. Nothing for a window that keeps its size.
-std::optional<QSize> legkisebbMeret(const QWidget* w, const QWidget* foablak)
+// The buttons of a window in screen coordinates, as far as they are in
+// sight (a page that scrolls shows part of its own).
+std::vector<Teglalap> gombok(const QWidget* ablak)
 {
-    const QSize min = w->minimumSize();
-    if (!w->layout() || min.isEmpty() || (min.width() >= w->width() && min.height() >= w->height()))
-        return std::nullopt;
-    const QMargins m = keretMargok(w, foablak);
-    return min + QSize(m.left() + m.right(), m.top() + m.bottom());
+    std::vector<Teglalap> ki;
+    for (const QAbstractButton* b : ablak->findChildren<QAbstractButton*>()) {
+        if (!qobject_cast<const QPushButton*>(b) && !qobject_cast<const QToolButton*>(b))
+            continue;
+        if (!b->isVisibleTo(ablak) || b->window() != ablak || b->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        QRect r(b->mapToGlobal(QPoint(0, 0)), b->size());
+        for (const QWidget* p = b->parentWidget(); p && p != ablak && !r.isEmpty(); p = p->parentWidget())
+            r &= QRect(p->mapToGlobal(QPoint(0, 0)), p->size());
+        if (!r.isEmpty())
+            ki.push_back(teglalap(r));
+    }
+    return ki;
 }
+
+bool felul(const QWidget* w) { return w->windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
 
 void alkalmaz(QWidget* w, const Teglalap& t, const QMargins& m, const QRect& munka)
 {
     const QSize meret(t.Width - m.left() - m.right(), t.Height - m.top() - m.bottom());
     // A window that keeps the size its user gave it tells this resize apart.
-    w->setProperty("kvxElhelyezes", true);
+    w->setProperty(kElhelyezes, true);
     if (meret != w->size())
         w->resize(meret);
     // A window that would not take the size planned (its own limits) still
@@ -72,7 +89,7 @@ void alkalmaz(QWidget* w, const Teglalap& t, const QMargins& m, const QRect& mun
     const int fh = w->height() + m.top() + m.bottom();
     w->move(std::clamp(t.Left, munka.left(), std::max(munka.left(), munka.right() + 1 - fw)),
             std::clamp(t.Top, munka.top(), std::max(munka.top(), munka.bottom() + 1 - fh)));
-    w->setProperty("kvxElhelyezes", false);
+    w->setProperty(kElhelyezes, false);
 }
 
 }  // namespace
@@ -96,6 +113,34 @@ QRect AblakElhelyezes::MunkaTerulet() const
 }
 
 void AblakElhelyezes::SetMunkaTerulet(std::optional<QRect> r) { munkaTerulet_ = r; }
+
+QRect AblakElhelyezes::AblakTerulet() const
+{
+    const Teglalap t = kvx::AblakTerulet(teglalap(MunkaTerulet()), teglalap(EszkoztarSav()));
+    return {t.Left, t.Top, t.Width, t.Height};
+}
+
+QSize AblakElhelyezes::LegnagyobbMeret(const QWidget* ablak) const
+{
+    const QMargins m = keretMargok(ablak, foablak_);
+    const QRect t = AblakTerulet();
+    return {std::max(1, t.width() - m.left() - m.right()), std::max(1, t.height() - m.top() - m.bottom())};
+}
+
+bool AblakElhelyezes::eventFilter(QObject* o, QEvent* e)
+{
+    // A window that grew out of its place after it was placed (its content
+    // arrived, a longer text) goes back on the area.
+    if (e->type() == QEvent::Resize && o->isWidgetType()) {
+        auto* w = static_cast<QWidget*>(o);
+        if (w->isVisible() && !w->property(kElhelyezes).toBool() && !AblakTerulet().contains(w->frameGeometry()))
+            QTimer::singleShot(0, w, [this, w] {
+                if (w->isVisible() && !AblakTerulet().contains(w->frameGeometry()))
+                    Elhelyez(w);
+            });
+    }
+    return QObject::eventFilter(o, e);
+}
 
 int AblakElhelyezes::KepernyoMagassag() const
 {
@@ -162,21 +207,30 @@ void AblakElhelyezes::Elhelyez(QWidget* ablak, bool elolrol)
     // The main ticket has its one place under the toolbar at the main
     // window's left; the other windows keep off it.
     if (fajta == AblakFajta::Foszelveny) {
-        const Teglalap t = KivantHely(fajta, k, {}, true);
+        Teglalap t = KivantHely(fajta, k, {}, true);
+        // As high as the area (its numbers scroll beyond): a little higher
+        // up then, so that its bottom stays on the screen.
+        const QRect a = AblakTerulet();
+        t.Top = std::max(a.top(), std::min(t.Top, a.bottom() + 1 - ablak->frameGeometry().height()));
         if (ablak->pos() != QPoint(t.Left, t.Top))
             ablak->move(t.Left, t.Top);
         return;
     }
     if (ablak->layout())
         ablak->layout()->activate();
+    const QRect terulet = AblakTerulet();
     {
-        // No window is wider or taller at its smallest than the work area.
-        const QMargins km = keretMargok(ablak, foablak_);
-        const QSize max(k.MunkaTerulet.Width - km.left() - km.right(), k.MunkaTerulet.Height - km.top() - km.bottom());
+        // No window is wider or taller at its smallest than the area it may
+        // take: a larger content scrolls inside it.
+        const QSize max = LegnagyobbMeret(ablak);
         if (ablak->minimumWidth() > max.width())
             ablak->setMinimumWidth(max.width());
         if (ablak->minimumHeight() > max.height())
             ablak->setMinimumHeight(max.height());
+    }
+    if (!ablak->property(kFigyelve).toBool()) {
+        ablak->setProperty(kFigyelve, true);
+        ablak->installEventFilter(this);
     }
 
     std::vector<QWidget*> nyitott;
@@ -184,10 +238,9 @@ void AblakElhelyezes::Elhelyez(QWidget* ablak, bool elolrol)
         if (w == ablak || w == foablak_ || !w->isVisible() || !programAblak(w))
             continue;
         NyitottAblak n{AblakFajtaNevbol(w->objectName().toStdString()), teglalap(w->frameGeometry())};
-        if (const auto min = legkisebbMeret(w, foablak_)) {
-            n.MinSzelesseg = min->width();
-            n.MinMagassag = min->height();
-        }
+        // The main ticket is its numbers: all of it is what one clicks.
+        n.Gombok = n.Fajta == AblakFajta::Foszelveny ? std::vector<Teglalap>{n.Hely} : gombok(w);
+        n.Felul = felul(w);
         k.Nyitott.push_back(n);
         nyitott.push_back(w);
     }
@@ -197,21 +250,27 @@ void AblakElhelyezes::Elhelyez(QWidget* ablak, bool elolrol)
     const int kh = m.top() + m.bottom();
     const QPoint hol = ablak->isVisible() || ablak->testAttribute(Qt::WA_Moved) ? ablak->pos() : QPoint(0, 0);
     const Teglalap most{hol.x(), hol.y(), ablak->width() + kw, ablak->height() + kh};
-    // A window being placed gives way down to its smallest size, but not
-    // below a third of its height: squeezed to its buttons it would show
-    // nothing.
-    QSize legkisebb = legkisebbMeret(ablak, foablak_).value_or(QSize(most.Width, most.Height));
-    legkisebb.setHeight(std::max(legkisebb.height(), std::min(most.Height, most.Height / 3)));
-    // The frame size it was allowed to give way to, for whoever checks.
-    ablak->setProperty(kLegkisebb, legkisebb);
+    // Its own buttons, from its frame's corner.
+    const QPoint sarok = ablak->mapToGlobal(QPoint(0, 0)) - QPoint(m.left(), m.top());
+    for (Teglalap g : gombok(ablak)) {
+        g.Left -= sarok.x();
+        g.Top -= sarok.y();
+        k.SajatGombok.push_back(g);
+    }
+    k.Felul = felul(ablak);
+    // A window keeps the size its content needs: it is never squeezed to
+    // make room (only the area caps it, its content then scrolls).
     const bool elso = elolrol || !ablak->property(kElhelyezve).toBool();
-    const Elhelyezes e = AblakHelyeAtrendezessel(fajta, k, most, elso, legkisebb.width(), legkisebb.height());
+    const Elhelyezes e = AblakHelyeAtrendezessel(fajta, k, most, elso, most.Width, most.Height);
     ablak->setProperty(kElhelyezve, true);
-    const QRect munka = MunkaTerulet();
-    alkalmaz(ablak, e.Hely, m, munka);
+    alkalmaz(ablak, e.Hely, m, terulet);
     // The open windows that make room for it.
     for (const auto& [i, hely] : e.Kiteresek)
-        alkalmaz(nyitott[i], hely, keretMargok(nyitott[i], foablak_), munka);
+        alkalmaz(nyitott[i], hely, keretMargok(nyitott[i], foablak_), terulet);
+    // The window just placed is in front: where it had to lie over another,
+    // its own buttons are in sight.
+    if (ablak->isVisible())
+        ablak->raise();
 }
 
 TartalomGorgeto::TartalomGorgeto(QWidget* tartalom, int minSorok, QWidget* szulo)
@@ -224,14 +283,15 @@ TartalomGorgeto::TartalomGorgeto(QWidget* tartalom, int minSorok, QWidget* szulo
 
 QSize TartalomGorgeto::sizeHint() const
 {
-    const QSize t = widget() ? widget()->sizeHint() : QSize();
+    // A content of a set size (no layout of its own) asks for that size.
+    const QSize t = widget() ? widget()->sizeHint().expandedTo(widget()->minimumSize()) : QSize();
     const int f = 2 * frameWidth();
     return {t.width() + f + verticalScrollBar()->sizeHint().width(), t.height() + f};
 }
 
 QSize TartalomGorgeto::minimumSizeHint() const
 {
-    const QSize t = widget() ? widget()->minimumSizeHint() : QSize();
+    const QSize t = widget() ? widget()->minimumSizeHint().expandedTo(QSize(0, widget()->minimumHeight())) : QSize();
     const int f = 2 * frameWidth();
     const int sor = fontMetrics().height();
     // Its whole width: a window is never made so narrow that a column of

@@ -34,6 +34,11 @@ public:
     // unless one was given (a test's screen of a set size).
     QRect MunkaTerulet() const;
     void SetMunkaTerulet(std::optional<QRect> r);
+    // The part of it a secondary window may take: under the main window's
+    // toolbar band.
+    QRect AblakTerulet() const;
+    // The largest client size a window may take there (its frame less).
+    QSize LegnagyobbMeret(const QWidget* ablak) const;
 
     // The main window's measures as the placement rules read them.
     FoablakMeretek Meretek() const;
@@ -43,6 +48,9 @@ public:
     // height of the main window's status bar (0 without one).
     int KepernyoMagassag() const;
     int StatusSorMagassag() const;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
     QMainWindow* foablak_;

@@ -110,12 +110,23 @@ void TInfo::FormShow()
     BontInfo->setFocus();
 }
 
+int TInfo::legkisebbMagassag() const
+{
+    // Eight lines of the description in sight at the least, with the
+    // buttons under them.
+    const QMargins m = layout()->contentsMargins();
+    const int sorok = 8 * QFontMetrics(BontInfo->font()).lineSpacing() + 2 * BontInfo->frameWidth() +
+                      2 * static_cast<int>(BontInfo->document()->documentMargin()) +
+                      BontInfo->horizontalScrollBar()->sizeHint().height();
+    return sorok + layout()->spacing() + Panel1->sizeHint().height() + m.top() + m.bottom();
+}
+
 void TInfo::MagassagBeallitas()
 {
     const int keret = std::max(0, frameGeometry().height() - geometry().height());
-    const QMargins m = layout()->contentsMargins();
-    setMinimumHeight(Panel1->sizeHint().height() + m.top() + m.bottom());
     const AblakElhelyezes* e = AblakElhelyezes::Keres(this);
+    const int max = e ? e->LegnagyobbMeret(this).height() : QWIDGETSIZE_MAX;
+    setMinimumHeight(std::min(legkisebbMagassag(), max));
     if (!e) return;
     // The main window's client area less its title, menu and toolbar band
     // above and as much again below (the band as the main window's own
@@ -128,7 +139,7 @@ void TInfo::MagassagBeallitas()
 void TInfo::FormResize()
 {
     const AblakElhelyezes* e = AblakElhelyezes::Keres(this);
-    const QRect munka = e ? e->MunkaTerulet() : (screen() ? screen()->availableGeometry() : QRect());
+    const QRect munka = e ? e->AblakTerulet() : (screen() ? screen()->availableGeometry() : QRect());
     if (!munka.isValid()) return;
     // Narrower than its text only where the work area is (the text then
     // scrolls sideways).

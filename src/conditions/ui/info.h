@@ -57,8 +57,11 @@ private:
     void FormShow();
     void FormResize();
     // At the first showing: as high as the main window's client area less
-    // its toolbar band twice, down to the button panel alone.
+    // its toolbar band twice, and never lower than legkisebbMagassag where
+    // the screen has room.
     void MagassagBeallitas();
+    // Eight lines of the description and the buttons.
+    int legkisebbMagassag() const;
     kvx::InfoSorok sorok_;  // what the display shows
     bool diagram_ = false;  // someone shows the diagram
     // The width that shows the description's 90-character lines whole.

@@ -173,7 +173,13 @@ void TStatisztika::FormCreate()
     SelectionSortBox->Festes = [this](QPainter& p) { SelectionSortBoxPaint(p); };
     connect(SelectionSortBox, &TDiagramDoboz::duplaKattintas, this, &TStatisztika::SelectionSortBoxDblClick);
     connect(SelectionSortBox, &TDiagramDoboz::egerMozgas, this, &TStatisztika::SelectionSortBoxMouseMove);
-    fo->addWidget(SelectionSortBox);
+    // The chart scrolls up and down where the area under the main window's
+    // toolbar cannot hold the window whole: the controls under it stay in
+    // sight.
+    auto* diagramTer = new TartalomGorgeto(SelectionSortBox, 3, this);
+    diagramTer->setObjectName(QStringLiteral("DiagramTer"));
+    diagramTer->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    fo->addWidget(diagramTer, 1);
     StaticText1 = new QLabel(SelectionSortBox);
     StaticText1->setObjectName(QStringLiteral("StaticText1"));
     StaticText1->setFixedSize(1, 1);
@@ -201,7 +207,9 @@ void TStatisztika::FormCreate()
     connect(Timer3, &QTimer::timeout, this, &TStatisztika::Timer3Timer);
 
     SelectionSortBox->setFixedHeight(kerek(alapSzelesseg_ / 2.36));
-    Panel2->setFixedHeight(kerek(QFontMetrics(font()).height() * 5.1 / 2));
+    panelMagassag_ = kerek(QFontMetrics(font()).height() * 5.1 / 2);
+    Panel2->setFixedHeight(panelMagassag_);
+    Panel2->installEventFilter(this);
     setMinimumWidth(minimalisSzelesseg());
     resize(alapSzelesseg_, sizeHint().height());
     // The first chart comes in the default width.
@@ -320,8 +328,16 @@ void TStatisztika::PanelEpites()
 {
     Panel2 = new QWidget(this);
     Panel2->setObjectName(QStringLiteral("Panel2"));
-    auto* sor = new QHBoxLayout(Panel2);
-    sor->setContentsMargins(6, 2, 6, 2);
+    panelSorok_ = new QBoxLayout(QBoxLayout::LeftToRight, Panel2);
+    panelSorok_->setContentsMargins(6, 2, 6, 2);
+    auto* sor = new QHBoxLayout;
+    sor->setContentsMargins(0, 0, 0, 0);
+    auto* gombSor = new QHBoxLayout;
+    gombSor->setContentsMargins(0, 0, 0, 0);
+    panelSorok_->addLayout(sor, 1);
+    panelSorok_->addLayout(gombSor);
+    panelDobozok_ = sor;
+    panelGombok_ = gombSor;
     // Every control of the panel has its own help topic for "Mi ez?".
     auto doboz = [&](QCheckBox*& cb, const char* nev, const QString& felirat, int tag, bool be, int sugo) {
         cb = new QCheckBox(felirat, Panel2);
@@ -369,7 +385,7 @@ void TStatisztika::PanelEpites()
         b->setText(felirat);
         b->setToolTip(tipp);
         kvx::Sugo::KontextusBeallitas(b, sugo);
-        sor->addWidget(b);
+        gombSor->addWidget(b);
     };
     gomb(EredetiGomb, "EredetiGomb", QStringLiteral("Eredeti"), QStringLiteral(" Eredeti sorrend "), kvx::kSugoStatSorrend);
     gomb(NovekvoGomb, "NovekvoGomb", QStringLiteral("Növekvő"), QStringLiteral(" Növekvő sorrend "), kvx::kSugoStatSorrend);
@@ -460,6 +476,25 @@ void TStatisztika::MenuKepek()
     for (const auto& [tag, a] : pontok_)
         if (const StatLeiras* l = StatLeirasTag(tag))
             a->setIcon(kepek_[l->Diagram ? 1 : 0][c.Van(tag) ? 1 : 0]);
+}
+
+void TStatisztika::panelSorai(int legszelesebb)
+{
+    const QMargins m = panelSorok_->contentsMargins();
+    const int egySor = m.left() + m.right() + panelDobozok_->minimumSize().width() + panelSorok_->spacing() +
+                       panelGombok_->minimumSize().width();
+    const bool ket = egySor > legszelesebb;
+    const QBoxLayout::Direction irany = ket ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight;
+    if (panelSorok_->direction() == irany)
+        return;
+    panelSorok_->setDirection(irany);
+    // The buttons stay at the right in their row of their own.
+    panelSorok_->setAlignment(panelGombok_, ket ? Qt::AlignRight : Qt::Alignment());
+    Panel2->setFixedHeight(ket ? 2 * panelMagassag_ : panelMagassag_);
+    panelSorok_->activate();
+    // The window's height is measured from its layout right after this.
+    layout()->invalidate();
+    layout()->activate();
 }
 
 int TStatisztika::minimalisSzelesseg() const
@@ -910,9 +945,12 @@ void TStatisztika::AblakMeretBeallitas()
     const QScreen* k = screen();
     const int keret = frameGeometry().width() - width();
     const AblakElhelyezes* e = AblakElhelyezes::Keres(this);
-    const QRect munka = e ? e->MunkaTerulet() : k ? k->availableGeometry() : QRect();
+    const QRect munka = e ? e->AblakTerulet() : k ? k->availableGeometry() : QRect();
     const int legszelesebb = munka.isValid() ? std::max(1, munka.width() - keret) : QWIDGETSIZE_MAX;
-    // Never higher than the work area either: the chart then gives way.
+    if (mod_ == 2)
+        panelSorai(legszelesebb);
+    // Never higher than the area under the main window's toolbar either:
+    // the chart then scrolls.
     const int keretMagassag = std::max(0, frameGeometry().height() - height());
     kivantMagassag_ = layout()->totalSizeHint().height() + keretMagassag;
     const int magassag = std::min(layout()->totalSizeHint().height(),
@@ -1102,6 +1140,17 @@ bool TStatisztika::eventFilter(QObject* o, QEvent* e)
     }
     // The paint box's own hint is off in the nano display: the mouse rests
     // on the marker, whose hint is shown.
+    // The option panel's captions grew or shrank (their font came with the
+    // showing, a caption changed): one row or two again, the window's size
+    // with it.
+    if (o == Panel2 && e->type() == QEvent::LayoutRequest && mod_ == 2 && !panelIgazitas_) {
+        panelIgazitas_ = true;
+        QTimer::singleShot(0, this, [this] {
+            panelIgazitas_ = false;
+            if (mod_ == 2)
+                AblakMeretBeallitas();
+        });
+    }
     if (o == SelectionSortBox && e->type() == QEvent::ToolTip && StaticText1->isVisible() &&
         !StaticText1->toolTip().isEmpty()) {
         QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(), StaticText1->toolTip(), StaticText1);

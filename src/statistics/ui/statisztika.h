@@ -30,6 +30,7 @@
 class HuzasokVezerlo;
 class VariacioVezerlo;
 class QAction;
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -152,6 +153,14 @@ private:
     void FormCreate();
     void MenuEpites();
     void PanelEpites();
+    // The option panel in one row, or in two (the check boxes over the
+    // buttons) where the window cannot be as wide as one row needs.
+    void panelSorai(int legszelesebb);
+    QBoxLayout* panelSorok_ = nullptr;
+    QBoxLayout* panelDobozok_ = nullptr;
+    QBoxLayout* panelGombok_ = nullptr;
+    int panelMagassag_ = 0;
+    bool panelIgazitas_ = false;
     kvx::StatKornyezet kornyezet() const;
     void MunkavaltozokBeallitasa();
     void Timer3Timer();

@@ -1,8 +1,10 @@
 #include "tickets/ui/foszelveny.h"
 #include "app/ui/program.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 
+#include <algorithm>
 #include <cmath>
 
 #include "app/game_table.h"
@@ -53,10 +55,25 @@ TFoszelveny::TFoszelveny(SzelvenyVezerlo& vezerlo, QWidget* foablak)
         connect(p, &TSzamPanel::JobbGombMozgas, this, &TFoszelveny::SzamMouseMove);
         connect(p, &TSzamPanel::EgerFel, this, &TFoszelveny::SzamMouseUp);
     }
-    Szinezes();
+    // Laid out again now that its info text is known: on a low screen the
+    // cells fit it.
+    Elrendezes();
     InfoKijelzes();
     show();
     Frissites();
+}
+
+int TFoszelveny::InfoSzelesseg() const
+{
+    // The counts take two places whatever they are; the order names differ.
+    if (!InfoCimke)
+        return 0;
+    const QFontMetrics fm(InfoCimke->font());
+    int w = 0;
+    for (int mod = 0; mod < 4; ++mod)
+        for (const QString& sor : InfoSzoveg(FoszelvenyInfoSzoveg(szamListak(), game(), mod)).split(QLatin1Char('\n')))
+            w = std::max(w, fm.horizontalAdvance(sor));
+    return w;
 }
 
 void TFoszelveny::FormDeactivate()

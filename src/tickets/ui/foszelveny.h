@@ -57,6 +57,7 @@ public:
 protected:
     void Szinezes() override;
     bool event(QEvent* e) override;
+    int InfoSzelesseg() const override;
 
 private:
     // Shows the messages of a marking and repaints.

@@ -9,6 +9,8 @@
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include <algorithm>
 #include <cmath>
@@ -96,12 +98,20 @@ TSzelveny::TSzelveny(const QString& name, int kind, bool torlesGomb, bool kilepe
     Bezaras = false;
     setWindowTitle(caption);
     setSizeGripEnabled(false);
+    // The grid and the info panels scroll where the area a window may take
+    // cannot hold them; the buttons stay under them in sight.
+    gorgeto_ = new QScrollArea(this);
+    gorgeto_->setFrameShape(QFrame::NoFrame);
+    gorgeto_->setFocusPolicy(Qt::NoFocus);
+    gorgeto_->setWidgetResizable(false);
+    lap_ = new QWidget;
+    gorgeto_->setWidget(lap_);
 
     const GameParams& g = game();
     const SzelvenySor& look = Look();
 
     InfoLathato = infoPanel;
-    InfoPanel = new QFrame(this);
+    InfoPanel = new QFrame(lap_);
     InfoPanel->setFrameShape(QFrame::NoFrame);
     InfoCimke = new QLabel(InfoPanel);
     QFont fix(QStringLiteral("Courier New"));
@@ -120,7 +130,7 @@ TSzelveny::TSzelveny(const QString& name, int kind, bool torlesGomb, bool kilepe
 
     if (MasodikInfoPanel(SzelvenyTipus, g, kvx::JatekRacs(g.LottoIndex).PotSzamTalalat)) {
         const bool sajat = PluszPanel || kvx::JatekRacs(g.LottoIndex).PotSzamTalalat;
-        InfoPanel2 = new QFrame(sajat ? static_cast<QWidget*>(this) : InfoPanel);
+        InfoPanel2 = new QFrame(sajat ? lap_ : InfoPanel);
         InfoPanel2->setFrameShape(QFrame::NoFrame);
         if (!sajat) {
             ElvalasztoVonal = new QLabel(InfoPanel2);
@@ -136,7 +146,7 @@ TSzelveny::TSzelveny(const QString& name, int kind, bool torlesGomb, bool kilepe
         InfoCimke2->move(sajat ? keretSzelesseg_ : 2, keretSzelesseg_);
     }
 
-    racsAlatt_ = new QFrame(this);
+    racsAlatt_ = new QFrame(lap_);
     racsAlatt_->setFrameShape(QFrame::NoFrame);
     racsAlatt_->hide();
 
@@ -155,7 +165,7 @@ TSzelveny::TSzelveny(const QString& name, int kind, bool torlesGomb, bool kilepe
     JatekRacs();
 
     for (int i = 0; i < game().OsszesSzam; ++i) {
-        auto* p = new TSzamPanel(i + 1, this);
+        auto* p = new TSzamPanel(i + 1, lap_);
         p->setText(QString::fromStdString(SzamFelirat(game(), i)));
         SzamPanelek.push_back(p);
     }
@@ -254,21 +264,32 @@ void TSzelveny::Elrendezes()
 
     const GameParams& g = game();
     const SzelvenySor& look = Look();
-    int S = std::max(look[SzeletCella], 8);
-    // At a large text size on a low screen the cells give way: the ticket
-    // stays on the work area under the main window's toolbar.
-    if (const kvx::AblakElhelyezes* e = kvx::AblakElhelyezes::Keres(this)) {
-        const QRect munka = e->MunkaTerulet();
-        const QRect sav = e->EszkoztarSav();
-        const int keret = lathato ? std::max(0, frameGeometry().height() - height()) : 0;
-        const int hely = munka.bottom() - std::max(sav.bottom(), munka.top()) - keret - 2 * sorMagassag_;
-        const int info = !InfoLathato || JobbInfoPanel(SzelvenyTipus, g) ? 0
-                         : SzelvenyTipus == FajtaFoszelveny
-                             ? (g.VanPluszSzam ? 6 : 5) * sorMagassag_ + 2 * keretSzelesseg_
-                             : InfoMagassag() + (InfoPanel2 ? Info2Magassag() : 0);
-        const auto racs = kvx::JatekRacs(g.LottoIndex);
-        while (S > 8 && RacsAlja(SzamElrendezes(g, racs, S), S) + info > hely)
-            --S;
+    QFont szamBetu = font();
+    if (look[SzeletBetuMeret] > 0)
+        szamBetu.setPointSize(look[SzeletBetuMeret]);
+    // A cell holds its two-digit number with a margin on each side, whatever
+    // the cell size set; the ticket keeps that size on any screen (its
+    // content scrolls where the screen is too small).
+    const int margo = std::max(1, kozeli(2 * MeretSzorzo()));
+    const int legkisebb = QFontMetrics(szamBetu).horizontalAdvance(QStringLiteral("88")) + 2 * margo;
+    int S = std::max({look[SzeletCella], 8, legkisebb});
+    // A ticket whose info text is known at its widest (the main ticket,
+    // info under the grid) has smaller cells rather than a scrolling grid,
+    // as long as they hold their numbers and the text its lines.
+    if (const int infoKell = InfoSzelesseg(); infoKell > 0 && InfoLathato && !JobbInfoPanel(SzelvenyTipus, g)) {
+        if (const kvx::AblakElhelyezes* e = kvx::AblakElhelyezes::Keres(this)) {
+            const int hely = e->LegnagyobbMeret(this).height();
+            const int sorok = g.VanPluszSzam ? 6 : 5;
+            const int info = std::max(sorok * sorMagassag_ + 2 * keretSzelesseg_,
+                                      sorok * QFontMetrics(InfoCimke->font()).lineSpacing() + 3 * keretSzelesseg_);
+            const auto racs = kvx::JatekRacs(g.LottoIndex);
+            const auto szeles = [this](int s) {
+                return RacsSzelesseg(Oszlopok, s) + (Oszlopok < 5 ? (5 - Oszlopok) * (s + 2) : 0);
+            };
+            while (S > legkisebb && RacsAlja(SzamElrendezes(g, racs, S), S) + info > hely &&
+                   szeles(S - 1) >= infoKell + 2 * keretSzelesseg_)
+                --S;
+        }
     }
     const int racsSzelesseg = RacsSzelesseg(Oszlopok, S);
     int szelesseg = racsSzelesseg;
@@ -278,13 +299,12 @@ void TSzelveny::Elrendezes()
     szelesseg += jobbSzelesseg;
 
     hatter(this, look[SzeletAblak]);
+    hatter(lap_, look[SzeletAblak]);
 
     const std::vector<Cella> cellak = SzamElrendezes(g, kvx::JatekRacs(g.LottoIndex), S);
-    QFont szamBetu = font();
-    if (look[SzeletBetuMeret] > 0)
-        szamBetu.setPointSize(look[SzeletBetuMeret]);
     for (std::size_t i = 0; i < SzamPanelek.size() && i < cellak.size(); ++i) {
         SzamPanelek[i]->setGeometry(cellak[i].Bal, cellak[i].Felso, S, S);
+        SzamPanelek[i]->setContentsMargins(margo, 0, margo, 0);
         SzamPanelek[i]->setFont(szamBetu);
     }
     Szinezes();
@@ -313,7 +333,7 @@ void TSzelveny::Elrendezes()
     }
     if (InfoPanel2) {
         const int h2 = Info2Magassag();
-        if (InfoPanel2->parentWidget() == this) {
+        if (InfoPanel2->parentWidget() == lap_) {
             // Extra pool or bonus classes: a panel of its own below the grid.
             InfoPanel2->setGeometry(0, grafikaAlja_, racsSzelesseg, h2);
             magassag = std::max(magassag, grafikaAlja_ + h2);
@@ -330,19 +350,38 @@ void TSzelveny::Elrendezes()
     racsAlattKitoltes(magassag);
 
     // Buttons under everything.
-    if (GombPanel->isVisibleTo(this)) {
-        const int gh = 2 * sorMagassag_;
-        const int bh = kozeli(1.7 * sorMagassag_);
-        const int kw = szelesseg / 2 - kozeli(6 * MeretSzorzo());
-        KilepesGomb->setGeometry(4, (gh - bh) / 2, kw, bh);
-        TorlesGomb->setGeometry(kozeli(9 * MeretSzorzo()) + kw, (gh - bh) / 2, kw, bh);
-        GombPanel->setGeometry(0, magassag, szelesseg, gh);
-        magassag += gh;
-    }
+    if (GombPanel->isVisibleTo(this))
+        GombPanel->resize(GombPanel->width(), 2 * sorMagassag_);
 
-    setFixedSize(szelesseg, std::max(magassag, grafikaAlja_));
+    ablakMeret(szelesseg, std::max(magassag, grafikaAlja_));
     if (lathato)
         show();
+}
+
+void TSzelveny::ablakMeret(int szelesseg, int magassag)
+{
+    lap_->setFixedSize(szelesseg, magassag);
+    const int gh = GombPanel->isVisibleTo(this) ? GombPanel->height() : 0;
+    // The area the window may take; the content scrolls beyond it.
+    QSize max(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    if (const kvx::AblakElhelyezes* e = kvx::AblakElhelyezes::Keres(this))
+        max = e->LegnagyobbMeret(this);
+    const int fuggoleges = gorgeto_->verticalScrollBar()->sizeHint().width();
+    const int vizszintes = gorgeto_->horizontalScrollBar()->sizeHint().height();
+    bool v = magassag > max.height() - gh;
+    const bool h = szelesseg + (v ? fuggoleges : 0) > max.width();
+    v = v || magassag + (h ? vizszintes : 0) > max.height() - gh;
+    const int w = std::min(szelesseg + (v ? fuggoleges : 0), max.width());
+    const int lathato = std::max(1, std::min(magassag + (h ? vizszintes : 0), max.height() - gh));
+    gorgeto_->setGeometry(0, 0, w, lathato);
+    if (gh > 0) {
+        const int bh = kozeli(1.7 * sorMagassag_);
+        const int kw = w / 2 - kozeli(6 * MeretSzorzo());
+        KilepesGomb->setGeometry(4, (gh - bh) / 2, kw, bh);
+        TorlesGomb->setGeometry(kozeli(9 * MeretSzorzo()) + kw, (gh - bh) / 2, kw, bh);
+        GombPanel->setGeometry(0, lathato, w, gh);
+    }
+    setFixedSize(w, lathato + gh);
 }
 
 void TSzelveny::MagassagIgazitas()
@@ -358,32 +397,28 @@ void TSzelveny::MagassagIgazitas()
     } else {
         // A second panel inside the info panel (ten-column games) shares its height.
         int szoveg = InfoCimke->height();
-        if (InfoPanel2 && InfoPanel2->parentWidget() != this) {
+        if (InfoPanel2 && InfoPanel2->parentWidget() != lap_) {
             InfoCimke2->adjustSize();
             szoveg = std::max(szoveg, InfoCimke2->y() + InfoCimke2->height());
         }
         const int h = szoveg + 3 * keretSzelesseg_;
-        InfoPanel->setGeometry(0, G, width(), h);
+        InfoPanel->setGeometry(0, G, lap_->width(), h);
         magassag = G + h;
-        if (InfoPanel2 && InfoPanel2->parentWidget() != this) {
+        if (InfoPanel2 && InfoPanel2->parentWidget() != lap_) {
             InfoPanel2->resize(InfoPanel2->width(), h);
             if (ElvalasztoVonal)
                 ElvalasztoVonal->resize(1, h);
         }
     }
-    if (InfoPanel2 && InfoPanel2->parentWidget() == this) {
+    if (InfoPanel2 && InfoPanel2->parentWidget() == lap_) {
         InfoCimke2->adjustSize();
         const int h2 = std::max(InfoCimke2->height() + 2 * keretSzelesseg_, Info2Magassag());
         InfoPanel2->setGeometry(0, G, InfoPanel2->width(), h2);
         magassag = std::max(magassag, G + h2);
     }
     racsAlattKitoltes(magassag);
-    if (GombPanel->isVisibleTo(this)) {
-        GombPanel->move(0, magassag);
-        magassag += GombPanel->height();
-    }
     const int regi = height();
-    setFixedSize(width(), std::max(magassag, G));
+    ablakMeret(lap_->width(), std::max(magassag, G));
     // Grown with its text after it was placed: it keeps off the windows
     // beside it.
     if (isVisible() && height() > regi)

@@ -14,6 +14,7 @@
 
 class QFrame;
 class QPushButton;
+class QScrollArea;
 
 // One number panel; Tag is its number (1-based).
 class TSzamPanel : public QLabel {
@@ -98,6 +99,10 @@ public:
 protected:
     // Colours every panel from the owner's model; the base shows all unmarked.
     virtual void Szinezes();
+    // The width the owner's info text needs at its widest, where the cells
+    // may become smaller (down to their two digits) to fit a low screen
+    // rather than scroll; 0: the cells keep the size set.
+    virtual int InfoSzelesseg() const { return 0; }
 
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
@@ -113,7 +118,12 @@ private:
     // taller than the grid, with the info colour (height: the window's
     // content without the buttons).
     void racsAlattKitoltes(int magassag);
+    // The content (grid and info panels) at its size, the window as large as
+    // it within the area it may take, the buttons under it.
+    void ablakMeret(int szelesseg, int magassag);
 
+    QScrollArea* gorgeto_ = nullptr;
+    QWidget* lap_ = nullptr;
     QFrame* racsAlatt_ = nullptr;
     int sorMagassag_ = 13;
     int keretSzelesseg_ = 3;

@@ -138,7 +138,7 @@ void TBontas::FormCreate()
     fo->addWidget(BontFolyamatPB);
 
     // The condition indicators scroll where the screen leaves the window
-    // no room for them all.
+    // no room for them all, a few rows of them always in sight.
     auto* jelzoLap = new QWidget;
     auto* racs = new QGridLayout(jelzoLap);
     racs->setContentsMargins(0, 0, 0, 0);
@@ -150,7 +150,7 @@ void TBontas::FormCreate()
         Jelzok.push_back(c);
         ++i;
     }
-    fo->addWidget(new kvx::TartalomGorgeto(jelzoLap, 2, this));
+    fo->addWidget(new kvx::TartalomGorgeto(jelzoLap, 4, this));
 
     const auto gomb = [this](const char* nev, const char* felirat) {
         auto* b = new QPushButton(QString::fromUtf8(felirat), this);
@@ -281,8 +281,10 @@ bool folytatasElott(const BontasAllapot& a, const BontasBemenet& b)
 void TBontas::jelzokBeallitasa(const BontasBemenet& b)
 {
     const TFeltetelMaszk& m = bontasEgyseg().KijeloltFeltetelek;
+    // Shown where the work area holds the window with its indicators
+    // scrolling (a few lines of them in sight), not only with all of them.
     const QScreen* scr = screen();
-    const bool latszik = !scr || scr->availableGeometry().height() >= sizeHint().height();
+    const bool latszik = !scr || scr->availableGeometry().height() >= minimumSizeHint().height();
     for (std::size_t i = 0; i < Jelzok.size(); ++i) {
         const int bit = kJelzok[i].Bit;
         bool be = false;

@@ -12,6 +12,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextEdit>
 #include <QTimer>
@@ -505,7 +506,7 @@ void TBontTeszt::ReszletekCheckBoxClick()
 QRect TBontTeszt::munkaTerulet() const
 {
     if (const AblakElhelyezes* e = AblakElhelyezes::Keres(this))
-        return e->MunkaTerulet();
+        return e->AblakTerulet();
     const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
     return s ? s->availableGeometry() : QRect(0, 0, 1024, 768);
 }
@@ -519,10 +520,11 @@ int TBontTeszt::jelentesNelkuliMagassag() const
 
 void TBontTeszt::legkisebbMagassag()
 {
-    // The report keeps three and a half lines in sight at the least.
+    // The report keeps ten lines in sight at the least (with the scroll bar
+    // its long lines bring).
     const int sor = QFontMetrics(RichEdit1->font()).lineSpacing();
-    const int min = jelentesNelkuliMagassag() + static_cast<int>(std::lround(3.5 * sor)) +
-                    2 * RichEdit1->frameWidth() + 2 * 8;
+    const int min = jelentesNelkuliMagassag() + 10 * sor + 2 * RichEdit1->frameWidth() + 2 * 8 +
+                    RichEdit1->horizontalScrollBar()->sizeHint().height();
     setMinimumHeight(std::min(min, munkaTerulet().height() - keretMagassag()));
 }
 

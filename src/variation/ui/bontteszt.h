@@ -111,10 +111,10 @@ private:
     void FormCreate();
     void BontTesztBetoltes();
     void BontTesztHeightBeallitas();
-    // The work area the window must stay on, the frame's height, the
-    // window's height without the report, the smallest height (three and a
-    // half report lines), and a height set within the work area, centred
-    // vertically on the main window.
+    // The area the window must stay on (under the main window's toolbar),
+    // the frame's height, the window's height without the report, the
+    // smallest height (ten report lines), and a height set within the area,
+    // centred vertically on the main window.
     QRect munkaTerulet() const;
     int keretMagassag() const;
     int jelentesNelkuliMagassag() const;

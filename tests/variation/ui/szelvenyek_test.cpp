@@ -5,10 +5,12 @@
 #include <QMainWindow>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
 #include "app/game_table.h"
+#include "app/ui/ablak_elhelyezes.h"
 #include "app/ui/program.h"
 #include "app/main_state.h"
 #include "app/settings.h"
@@ -260,6 +262,62 @@ TEST_F(SzelvenyTest, VariationTicketHasNoHoleBelowTheGridAndAlignedInfoHalves)
     ASSERT_NE(b->InfoCimke2, nullptr);
     EXPECT_EQ(b->InfoCimke2->y(), b->InfoCimke->y());
     EXPECT_GT(b->InfoCimke2->y(), 0);
+}
+
+// On a work area too low for them every ticket keeps the cell size set
+// (its numbers whole, with their margins), stays within the area and
+// scrolls its grid and info panels, its buttons under them in sight; a
+// second info panel of its own stands under the grid. The main ticket
+// instead has smaller cells, still holding their numbers, as far as its
+// info lines stay whole, and shows all of it where that is enough.
+TEST_F(SzelvenyTest, TicketsKeepTheirCellsAndScrollOnALowScreen)
+{
+    auto* elhelyezes = new AblakElhelyezes(&foablak);
+    elhelyezes->SetMunkaTerulet(QRect(0, 0, 900, 300));
+    foablak.setGeometry(0, 0, 900, 300);
+    for (int jatek : {0, 1, 8, 24, 30, 37}) {
+        epit(jatek);
+        const SzelvenyekAllapot& sz = szelvenyek();
+        for (TSzelveny* t : std::initializer_list<TSzelveny*>{sz.Foszelveny, sz.BontSzelveny, sz.BontEllSzelveny,
+                                                              sz.HuzSzelveny, sz.HuzKeresSzelveny}) {
+            SCOPED_TRACE(std::to_string(jatek) + " " + t->objectName().toStdString());
+            const bool fo = t == sz.Foszelveny;
+            const int cella = settings().SzelvenyBeallitas[static_cast<std::size_t>(t->SzelvenyTipus)][SzeletCella];
+            for (const TSzamPanel* p : t->SzamPanelek) {
+                const QMargins m = p->contentsMargins();
+                const int kell = QFontMetrics(p->font()).horizontalAdvance(QStringLiteral("88")) + m.left() + m.right();
+                ASSERT_GE(p->width(), kell);
+                ASSERT_GT(m.left() + m.right(), 0);
+                if (fo) {
+                    ASSERT_LE(p->width(), cella);
+                } else {
+                    ASSERT_EQ(p->width(), std::max(cella, kell));
+                }
+            }
+            const QSize max = elhelyezes->LegnagyobbMeret(t);
+            EXPECT_LE(t->height(), max.height());
+            auto* lap = t->findChild<QScrollArea*>();
+            ASSERT_NE(lap, nullptr);
+            if (fo) {
+                // Ten and seven columns leave the info text room with
+                // smaller cells; five columns do not, the grid scrolls.
+                if (jatek <= 1) {
+                    EXPECT_GE(lap->height(), lap->widget()->height()) << "the main ticket scrolls";
+                }
+                EXPECT_LE(t->InfoCimke->x() + t->InfoCimke->sizeHint().width(), t->InfoPanel->width());
+            } else {
+                EXPECT_LT(lap->height(), lap->widget()->height()) << "the grid is taller than the area";
+            }
+            if (t->GombPanel->isVisibleTo(t)) {
+                const QRect g(t->KilepesGomb->mapTo(t, QPoint(0, 0)), t->KilepesGomb->size());
+                EXPECT_TRUE(t->rect().contains(g));
+            }
+            if (t->InfoPanel2 && t->InfoPanel2->parentWidget() != t->InfoPanel) {
+                EXPECT_EQ(t->InfoPanel2->x(), 0);
+                EXPECT_GT(t->InfoPanel2->y(), t->SzamPanelek.front()->geometry().bottom());
+            }
+        }
+    }
 }
 
 // Pictures of the main ticket for a human look; written only when

@@ -1,22 +1,28 @@
 // Every window of the main road at every text size, on the screen the test
-// program runs on (1600 x 1000 and 1366 x 768, see tests/CMakeLists.txt):
-// each lies inside the work area with its buttons in sight, none covers
-// the main ticket or another open window of the road while the screen has
-// room, and their texts take the size; the open dialog grows with it; the
-// variation test window keeps its buttons on the screen. With KAVAREX_KEPEK
-// naming a folder, pictures of the screen are saved at sizes 8, 14 and 20
-// (under a real X server: QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0
-// 1600x1000x24").
+// program runs on (1600 x 1000 and 1366 x 768, see tests/CMakeLists.txt),
+// opened one after the other until all are open: each lies on the work
+// area under the main window's toolbar with its buttons whole; a window
+// just opened lies over no button of another window and has none of its
+// own under one, wherever the screen leaves such a place, and otherwise is
+// in front with its own buttons in sight; the tickets keep cells that hold
+// their numbers and info lines that are whole; the information window
+// shows eight lines, the test report ten, where the screen has room; the
+// statistics window (opened by the information window's "Diagram") keeps
+// its controls in sight; the texts take the size; the open dialog grows
+// with it; the variation test window keeps its buttons on the screen. With
+// KAVAREX_KEPEK naming a folder, pictures of the screen are saved at sizes
+// 8, 14 and 20 (under a real X server: QT_QPA_PLATFORM=xcb xvfb-run -a -s
+// "-screen 0 1600x1000x24").
 #include "app/main_state.h"
 #include "app/settings.h"
 #include "app/ui/ablak_elhelyezes.h"
+#include "app/ui/gomb_fedes.h"
 #include "shell/foablak.h"
 #include "shell/formok.h"
 #include "app/ui/harom_huzas.h"
 #include "app/ui/program.h"
 #include "app/ui/uzenetek.h"
 #include "app/ui/valaszolo.h"
-#include "app/window_placement.h"
 #include "app/workers.h"
 #include "draws/draws_table.h"
 #include "conditions/condition_records.h"
@@ -28,6 +34,7 @@
 #include "tickets/ui/szamsor_parancsok.h"
 #include "tickets/ui/bontszelveny.h"
 #include "tickets/ui/foszelveny.h"
+#include "tickets/ui/huzszelveny.h"
 #include "tickets/ui/szelvenyek.h"
 #include "variation/ui/bontas.h"
 #include "variation/ui/bontlista.h"
@@ -36,20 +43,24 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
-#include <QTimer>
-#include <QTreeView>
-#include <QCheckBox>
-#include <QSpinBox>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QScrollArea>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTextEdit>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -73,8 +84,6 @@ std::string szoveg(const QRect& r)
            std::to_string(r.height());
 }
 
-Teglalap teglalap(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
-
 class AblakMeretekTest : public ::testing::TestWithParam<int> {
 protected:
     kvx::Program program_;
@@ -92,9 +101,16 @@ protected:
         settings().UzenetekLog.fill(0);
         uzenetBeallitasok().Inform = false;
         QApplication::processEvents();
-        elhelyezes_ = window_->findChild<AblakElhelyezes*>();
-        ASSERT_NE(elhelyezes_, nullptr);
-        munka_ = elhelyezes_->MunkaTerulet();
+        munka_ = QGuiApplication::primaryScreen()->availableGeometry();
+        // The main window's title, menu and toolbar band: the windows stay
+        // under it.
+        int sav = window_->geometry().top();
+        if (window_->menuBar()->isVisible())
+            sav = std::max(sav, window_->menuBar()->mapToGlobal(QPoint(0, window_->menuBar()->height())).y());
+        for (const QToolBar* t : window_->findChildren<QToolBar*>())
+            if (t->isVisible() && t->parentWidget() == window_.get())
+                sav = std::max(sav, t->mapToGlobal(QPoint(0, t->height())).y());
+        terulet_ = QRect(munka_.left(), sav, munka_.width(), munka_.bottom() + 1 - sav);
         ASSERT_TRUE(draws().AdatbazisBetoltve);
     }
     void TearDown() override
@@ -118,29 +134,45 @@ protected:
             SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
         kvx::Program::aktualis().SzamsorParancsai().FeltMenuAll(SzamsorTulteli(szamListak(), game()));
     }
-    // A variation of the marked numbers with one error point, made with Start.
-    void variacio()
+    // A variation of the marked numbers with one error point, made with
+    // Start; the run window, checked, then sent away.
+    void variacio(const std::vector<Ablak>& nyitott)
     {
         feltetelRekordok().Hibapont = 1;
         teszt::Valaszolo v(QStringList{});
         a("Start1")->trigger();
         TBontas* b = formok().Bontas;
         ASSERT_TRUE(teszt::varj([b] { return !b->Fut() && szalak().Tetlen(); }, 60000));
-        b->KilepesGomb->click();
         ASSERT_GT(variationStore().BontSzelvszam, 0);
+        ASSERT_TRUE(b->isVisible());
+        ellenoriz({"run", b}, nyitott, "run window");
+        // Its condition indicators in sight: all of them where the screen
+        // holds the window whole, a few rows scrolling where it does not.
+        auto* jelzok = b->findChild<QScrollArea*>();
+        ASSERT_NE(jelzok, nullptr);
+        for (const QCheckBox* c : b->Jelzok)
+            EXPECT_TRUE(c->isVisibleTo(b)) << hol("run window");
+        const int sor = b->Jelzok.front()->sizeHint().height();
+        if (b->sizeHint().height() + b->frameGeometry().height() - b->height() <= terulet_.height()) {
+            EXPECT_EQ(jelzok->verticalScrollBar()->maximum(), 0) << hol("run window: indicators cut");
+        } else {
+            EXPECT_GE(jelzok->viewport()->height(), 2 * sor) << hol("run window: indicators");
+        }
+        b->KilepesGomb->click();
     }
 
-    // The window just opened: on the work area, every button in sight
-    // (a page may scroll up and down, never sideways), and over another
-    // open window of the road only where no free place of its smallest
-    // size is left beside them.
+    // The window just opened: on the work area under the toolbar band, every
+    // button whole (a page may scroll up and down, never sideways); over no
+    // button of the others and none of its own under them wherever the
+    // screen leaves such a place, otherwise in front with its own buttons
+    // in sight where the screen leaves that.
     void ellenoriz(const Ablak& uj, const std::vector<Ablak>& nyitott, const char* helyzet)
     {
         QApplication::processEvents();
         const std::string h = uj.Nev + ", " + hol(helyzet);
         ASSERT_TRUE(uj.W && uj.W->isVisible()) << h;
         const QRect r = uj.W->frameGeometry();
-        EXPECT_TRUE(munka_.contains(r)) << szoveg(r) << " leaves the work area: " << h;
+        EXPECT_TRUE(terulet_.contains(r)) << szoveg(r) << " not on " << szoveg(terulet_) << ": " << h;
         // A page scrolls up and down; sideways only where it is wider than
         // the work area, and then the window is as wide as the work area.
         for (const QScrollArea* sa : uj.W->findChildren<QScrollArea*>()) {
@@ -163,61 +195,97 @@ protected:
             const QRect gr(b->mapTo(uj.W, QPoint(0, 0)), b->size());
             EXPECT_TRUE(uj.W->rect().contains(gr))
                 << "button \"" << b->text().toStdString() << "\" " << szoveg(gr) << " cut: " << h;
-        }
-        std::vector<Teglalap> foglalt{teglalap(elhelyezes_->EszkoztarSav())};
-        long long fedes = 0;
-        std::string kit;
-        for (const Ablak& x : nyitott) {
-            if (!x.W->isVisible())
+            // Its caption whole (a check box's with its box; a picture
+            // button shows no caption).
+            if (const auto* t = qobject_cast<const QToolButton*>(b);
+                t && t->toolButtonStyle() == Qt::ToolButtonIconOnly && !t->icon().isNull())
                 continue;
-            const QRect m = x.W->frameGeometry();
-            foglalt.push_back(teglalap(m));
-            if (m.intersects(r)) {
-                fedes += Atfedes(teglalap(m), teglalap(r));
-                kit += " " + x.Nev + " " + szoveg(m);
-            }
+            const int kell = qobject_cast<const QCheckBox*>(b)
+                                 ? b->minimumSizeHint().width()
+                                 : b->fontMetrics().horizontalAdvance(b->text().remove(QLatin1Char('&'))) + 4;
+            EXPECT_GE(b->width(), kell) << "button \"" << b->text().toStdString() << "\" squeezed to " << b->width()
+                                        << ": " << h;
         }
-        if (fedes == 0)
+        std::vector<const QWidget*> masok;
+        for (const Ablak& x : nyitott)
+            if (x.W != uj.W && x.W->isVisible())
+                masok.push_back(x.W);
+        const teszt::Fedes f = teszt::GombFedes(uj.W, masok);
+        if (f.Mind == 0)
             return;
-        // The smallest frame the placement let it give way to.
-        const QSize min = uj.W->property("kvxLegkisebb").toSize();
-        ASSERT_TRUE(min.isValid()) << h;
-        const int minW = min.width();
-        const int minH = min.height();
-        // With the gap the placement keeps between neighbours.
-        const int hezag = std::max(4, static_cast<int>(std::lround(6 * meret_ / 8.0)));
-        const Teglalap szabad = SzabadHely(teglalap(r), minW, minH, foglalt, {}, teglalap(munka_), hezag);
-        long long szabadFedes = 0;
-        const Teglalap tagabb{szabad.Left - hezag + 1, szabad.Top - hezag + 1, szabad.Width + 2 * hezag - 2,
-                              szabad.Height + 2 * hezag - 2};
-        for (const Teglalap& f : foglalt)
-            szabadFedes += Atfedes(f, tagabb);
-        EXPECT_GT(szabadFedes, 0) << szoveg(r) << " covers" << kit << " though " << szoveg(QRect(szabad.Left, szabad.Top, szabad.Width, szabad.Height)) << " is free: " << h;
+        std::string kit;
+        for (const Ablak& x : nyitott)
+            if (x.W != uj.W && x.W->isVisible() && x.W->frameGeometry().intersects(r))
+                kit += " " + x.Nev + " " + szoveg(x.W->frameGeometry());
+        if (const auto p = teszt::SzabadHely(uj.W, terulet_, masok, false)) {
+            ADD_FAILURE() << szoveg(r) << " hides buttons with" << kit << " though at " << p->x() << "," << p->y()
+                          << " it would hide none: " << h;
+            return;
+        }
+        // No place hides none: it is in front, its own buttons in sight.
+        std::vector<const QWidget*> mind = masok;
+        mind.push_back(uj.W);
+        EXPECT_TRUE(sorrend_.Elol(uj.W, mind)) << szoveg(r) << " not in front of" << kit << ": " << h;
+        if (f.Sajat > 0 && teszt::SzabadHely(uj.W, terulet_, masok, true)) {
+            ADD_FAILURE() << szoveg(r) << " has buttons under" << kit << " where another place shows them: " << h;
+        }
     }
     // The window's texts at the program's text size.
     void betuMeret(QWidget* w, const char* nev)
     {
         EXPECT_EQ(w->font().pointSize(), meret_) << nev << ", " << hol("");
     }
-    void kep(const char* nev)
+    // A ticket's cells hold their two-digit numbers with their margins, its
+    // info lines are whole.
+    void szelveny(const TSzelveny* t, const char* nev)
+    {
+        ASSERT_NE(t, nullptr) << nev;
+        for (const TSzamPanel* p : t->SzamPanelek) {
+            const QMargins m = p->contentsMargins();
+            const int kell = QFontMetrics(p->font()).horizontalAdvance(QStringLiteral("88")) + m.left() + m.right();
+            ASSERT_GE(p->width(), kell) << nev << " cell " << p->Tag << ", " << hol("");
+            ASSERT_GE(p->width(), 2 * (m.left() + m.right())) << nev << ": no margins, " << hol("");
+        }
+        for (const QLabel* l : {t->InfoCimke, t->InfoCimke2}) {
+            if (!l || !l->isVisibleTo(t) || l->text().isEmpty())
+                continue;
+            EXPECT_LE(l->x() + l->sizeHint().width(), l->parentWidget()->width())
+                << nev << "'s info line cut: \"" << l->text().toStdString() << "\", " << hol("");
+        }
+    }
+    // At least `n` lines of the text in sight where the work area holds the
+    // window with them.
+    void sorok(const QWidget* w, const QTextEdit* t, int n, const char* nev)
+    {
+        const int sor = QFontMetrics(t->font()).lineSpacing();
+        const int kell = w->frameGeometry().height() - t->viewport()->height() + n * sor;
+        if (kell <= terulet_.height()) {
+            EXPECT_GE(t->viewport()->height(), n * sor) << nev << " shows " << t->viewport()->height() / sor
+                                                         << " lines, " << hol("");
+        }
+    }
+    // The screen, and each window of `ablakok` by itself.
+    void kep(const char* nev, const std::vector<Ablak>& ablakok = {})
     {
         const QString d = qEnvironmentVariable("KAVAREX_KEPEK");
         if (d.isEmpty() || (meret_ != 8 && meret_ != 14 && meret_ != 20))
             return;
         QApplication::processEvents();
         QScreen* s = QGuiApplication::primaryScreen();
-        s->grabWindow(0).save(QDir(d).filePath(QStringLiteral("ut_%1_%2x%3_%4.png")
-                                                   .arg(meret_)
-                                                   .arg(s->geometry().width())
-                                                   .arg(s->geometry().height())
-                                                   .arg(QString::fromUtf8(nev))));
+        const QString elotag = QStringLiteral("ut_%1_%2x%3_").arg(meret_).arg(s->geometry().width()).arg(s->geometry().height());
+        s->grabWindow(0).save(QDir(d).filePath(elotag + QString::fromUtf8(nev) + QStringLiteral(".png")));
+        for (const Ablak& a : ablakok)
+            if (a.W->isVisible())
+                a.W->grab().save(QDir(d).filePath(elotag + QString::fromUtf8(nev) + QStringLiteral("_") +
+                                                  a.W->objectName() + QStringLiteral(".png")));
     }
 
     int meret_ = 8;
     QRect munka_;
+    QRect terulet_;
     QTemporaryDir dir_;
     std::unique_ptr<TFoablak> window_;
-    AblakElhelyezes* elhelyezes_ = nullptr;
+    teszt::Sorrend sorrend_;
 };
 
 TEST_P(AblakMeretekTest, MainRoadWindowsStayOnTheScreenAndApart)
@@ -225,7 +293,8 @@ TEST_P(AblakMeretekTest, MainRoadWindowsStayOnTheScreenAndApart)
     ASSERT_EQ(settings().BetuMeret, meret_);
     const Ablak fo{"main ticket", szelvenyek().Foszelveny};
     const Ablak feltetelek{"conditions", formok().Feltetelek};
-    ASSERT_TRUE(munka_.contains(fo.W->frameGeometry())) << szoveg(fo.W->frameGeometry()) << ": " << hol("main ticket");
+    ASSERT_TRUE(terulet_.contains(fo.W->frameGeometry())) << szoveg(fo.W->frameGeometry()) << ": " << hol("main ticket");
+    szelveny(szelvenyek().Foszelveny, "main ticket");
 
     // Without a variation: the conditions window beside the main ticket.
     szamok();
@@ -235,18 +304,24 @@ TEST_P(AblakMeretekTest, MainRoadWindowsStayOnTheScreenAndApart)
     kep("feltetelek");
     feltetelek.W->close();
 
-    // The road of a variation, window after window.
-    variacio();
+    // The road of a variation, window after window, all of them left open.
     std::vector<Ablak> ut{fo};
+    variacio(ut);
     a("Listzs2")->trigger();
     const Ablak lista{"variation list", formok().BontLista};
+    const Ablak bontSzelveny{"variation ticket", szelvenyek().BontSzelveny};
+    ASSERT_TRUE(bontSzelveny.W && bontSzelveny.W->isVisible()) << hol("variation list");
+    // The list first, then its ticket beside it.
     ellenoriz(lista, ut, "variation list");
     ut.push_back(lista);
-    if (szelvenyek().BontSzelveny && szelvenyek().BontSzelveny->isVisible())
-        ut.push_back({"variation ticket", szelvenyek().BontSzelveny});
+    ellenoriz(bontSzelveny, ut, "variation ticket");
+    ut.push_back(bontSzelveny);
+    szelveny(szelvenyek().BontSzelveny, "variation ticket");
+
     a("Listzs1")->trigger();
     ellenoriz(feltetelek, ut, "conditions with a variation");
     ut.push_back(feltetelek);
+
     a("InfoGomb")->trigger();
     const Ablak info{"information", formok().Info};
     ellenoriz(info, ut, "information window");
@@ -255,26 +330,52 @@ TEST_P(AblakMeretekTest, MainRoadWindowsStayOnTheScreenAndApart)
     auto* bontInfo = info.W->findChild<QTextEdit*>(QStringLiteral("BontInfo"));
     ASSERT_NE(bontInfo, nullptr);
     EXPECT_NEAR(bontInfo->font().pointSizeF(), 9.0 * meret_ / 8, 0.01) << hol("information window");
+    sorok(info.W, bontInfo, 8, "information window");
     kep("variacio");
 
-    a("StatisztikaGomb")->trigger();
+    // The statistics window as the information window's "Diagram" opens it.
+    ASSERT_TRUE(formok().Info->Button4->isEnabled()) << hol("Diagram");
+    formok().Info->Button4->click();
     const Ablak stat{"statistics", formok().Statisztika};
     ASSERT_TRUE(teszt::varj([] { return szalak().Tetlen(); }, 60000));
     ellenoriz(stat, ut, "statistics window");
     betuMeret(stat.W, "statistics");
+    // Its controls whole in the window, whatever the chart needs.
+    for (const QWidget* c : stat.W->findChildren<QWidget*>()) {
+        if (!c->isVisibleTo(stat.W) || c->window() != stat.W ||
+            (!qobject_cast<const QAbstractButton*>(c) && !qobject_cast<const QMenuBar*>(c) &&
+             !qobject_cast<const QScrollBar*>(c)))
+            continue;
+        bool diagramon = false;
+        for (const QWidget* p = c->parentWidget(); p && p != stat.W; p = p->parentWidget())
+            diagramon = diagramon || qobject_cast<const QScrollArea*>(p);
+        if (diagramon)
+            continue;
+        const QRect g(c->mapTo(stat.W, QPoint(0, 0)), c->size());
+        EXPECT_TRUE(stat.W->rect().contains(g)) << "statistics control " << c->objectName().toStdString() << " "
+                                                << szoveg(g) << " cut in " << szoveg(stat.W->rect()) << ", "
+                                                << hol("statistics window");
+    }
     ut.push_back(stat);
 
     a("eszt1")->trigger();
     const Ablak teszt{"variation test", formok().BontTeszt};
     ASSERT_TRUE(teszt::varj([this] { return !program_.Teszt().Fut() && szalak().Tetlen(); }, 60000));
     ellenoriz(teszt, ut, "variation test");
+    sorok(teszt.W, formok().BontTeszt->RichEdit1, 10, "test report");
     ut.push_back(teszt);
 
     a("Listzs3")->trigger();
     const Ablak huzasok{"draws list", formok().HuzLista};
+    const Ablak huzSzelveny{"draws ticket", szelvenyek().HuzSzelveny};
+    ASSERT_TRUE(huzSzelveny.W && huzSzelveny.W->isVisible()) << hol("draws list");
     ellenoriz(huzasok, ut, "draws list");
+    ut.push_back(huzasok);
+    ellenoriz(huzSzelveny, ut, "draws ticket");
+    szelveny(szelvenyek().HuzSzelveny, "draws ticket");
     betuMeret(huzasok.W, "draws list");
-    kep("mind");
+    ut.push_back(huzSzelveny);
+    kep("mind", ut);
 }
 
 // The open dialog is as large as its text size asks, within the screen,
@@ -316,7 +417,7 @@ TEST_P(AblakMeretekTest, FileDialogGrowsWithTheTextSize)
 TEST_P(AblakMeretekTest, VariationTestWindowKeepsItsButtonsOnTheScreen)
 {
     szamok();
-    variacio();
+    variacio({{"main ticket", szelvenyek().Foszelveny}});
     a("eszt1")->trigger();
     TBontTeszt* t = formok().BontTeszt;
     ASSERT_TRUE(teszt::varj([this] { return !program_.Teszt().Fut() && szalak().Tetlen(); }, 60000));
