@@ -199,14 +199,11 @@ TEST_F(HuzKeresesTest, ShiftCtrlSearchMarksARandomDrawing)
         EXPECT_LE(n, 90);
     }
     EXPECT_TRUE(sz->InfoCimke->text().contains(QStringLiteral("Kijelölve: 5 szám"))) << sz->InfoCimke->text().toStdString();
-    // The list opened; its search panel shows when some draw holds one of
-    // the numbers.
+    // The list opened with its search panel: every draw has a hit value
+    // against the marks (0 hits included), so there is always a class to
+    // offer.
     ASSERT_TRUE(lista()->isVisible());
-    const std::vector<int> huzott{1, 2, 3, 4, 5, 10, 11, 12, 13, 14, 15, 20, 30, 40, 50, 60, 70, 80};
-    const bool talalat = std::any_of(jeloltek.begin(), jeloltek.end(), [&huzott](std::uint8_t n) {
-        return std::find(huzott.begin(), huzott.end(), n) != huzott.end();
-    });
-    EXPECT_EQ(panel()->isVisible(), talalat);
+    EXPECT_TRUE(panel()->isVisible());
     EXPECT_EQ(mainState().BillentyuMod, 200);
     if (const QString d = qEnvironmentVariable("KAVAREX_KEPEK"); !d.isEmpty()) {
         QApplication::processEvents();
