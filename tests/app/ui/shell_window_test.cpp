@@ -184,8 +184,10 @@ TEST_F(ShellTest, TextsSpellTheirWords)
         if (m->menu() && m->text().remove(QLatin1Char('&')) == QStringLiteral("Internet"))
             internet = m->menu();
     ASSERT_NE(internet, nullptr);
-    EXPECT_TRUE(std::any_of(internet->actions().begin(), internet->actions().end(),
-                            [](const QAction* a) { return a->text() == QStringLiteral("Új verzió keresése"); }));
+    const QList<QAction*> pontok = internet->actions();
+    EXPECT_TRUE(std::any_of(pontok.begin(), pontok.end(),
+                            [](const QAction* a) { return a->text() == QStringLiteral("Új verzió keresése"); }))
+        << [&] { std::string r; for (QAction* a : pontok) r += a->text().toStdString() + "|"; return r; }();
     EXPECT_NE(std::string(kvx::kTalArKeresettTipp).find("csak a keresett találati arány értelmezett."),
               std::string::npos);
     // No window of the program shows the misspelt forms.
