@@ -553,6 +553,12 @@ void BontasPauseTorlese(BontasEgyseg& u)
     u.Vezerles.FPauseMenet.store(0);
 }
 
+void PeldabontasLogTorles(BontasEgyseg& u)
+{
+    u.Peldabontas = false;
+    u.PeldabontasFelirat.clear();
+}
+
 void LMPStatusokTorlese(BontasEgyseg& u)
 {
     BontasPauseTorlese(u);
@@ -587,7 +593,7 @@ bool kerdez(const TorlesKornyezet& k, const std::string& szoveg)
 void BontasTorlese(VariationStore& t, BontasEgyseg& u, bool truncate, bool& Mentve, const TorlesKornyezet& k)
 {
     hiv(k.AblakokBezarasa);
-    u.Peldabontas = false;
+    PeldabontasLogTorles(u);
     const bool vanSor = t.BontMatrixMeret > 0;
     if ((truncate || !u.BontasBovites) && vanSor) {
         if (truncate) {
@@ -710,7 +716,7 @@ void BovitesLeallitasUtan(VariationStore& t, std::int32_t KijeloltSzamDb, const 
 void SzerkesztettVariacioBeallitas(VariationStore& t, BontasEgyseg& u, bool e, bool& Mentve, const TorlesKornyezet& k)
 {
     hiv(k.VersionBeallitas);
-    u.Peldabontas = false;
+    PeldabontasLogTorles(u);
     Mentve = false;
     u.SzerkesztettVariacio = e;
     if (!u.Allapot.BontasBefejezetlen)

@@ -34,7 +34,11 @@ struct BontasEgyseg {
     std::int32_t BovitesKijeloltSzamDb = 0;
     std::int32_t BovitesPluszSzamDb = 0;
     std::int32_t BovitesFixSzamDb = 0;
+    // The variation is a sample (example wheel), and the caption its run
+    // window is shown with (set by the sample builder before the run; an
+    // ordinary run finds it empty).
     bool Peldabontas = false;
+    std::string PeldabontasFelirat;
     bool BefejezetlenVariacio = false;
     bool OpcioModosulas = false;
     // Lines are being imported from a text file: clearing the conditions
@@ -262,6 +266,9 @@ constexpr int kFeladatTorles = 6;             // "Variáció törlése"
 constexpr int kFeladatSzamsorTorles = kFeladatBontSzamsorTorles;  // "Variáció számsorainak törlése, rendezése"
 
 void BontasPauseTorlese(BontasEgyseg& u);
+// The variation is no sample any more: its flag and its run window caption
+// go, so the next run is an ordinary one.
+void PeldabontasLogTorles(BontasEgyseg& u);
 // The run reached its full size: pause cleared, run status on, nothing unfinished.
 void LMPStatusokTorlese(BontasEgyseg& u);
 // Deletes the variation, or with truncate cuts it to the last extension boundary.

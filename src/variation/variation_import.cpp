@@ -373,7 +373,7 @@ ImportEredmeny ImportBeolvasas(const std::string& nev, ImportKornyezet& k)
     BontasEgyseg& u = *k.Bontas;
     LMPStatusokTorlese(u);
     tarUrites(k);
-    u.Peldabontas = false;
+    PeldabontasLogTorles(u);
     u.SzerkesztettVariacio = false;
     u.BefejezetlenVariacio = false;
     u.OpcioModosulas = false;

@@ -429,7 +429,9 @@ bool TBontas::BontasIndul()
     // The progress of the last run is not this one's.
     u.Vezerles.BontSzelvszam.store(t.BontSzelvszam);
     u.Vezerles.FFolyamatAlap.store(0);
-    mentettFelirat_ = windowTitle() == QStringLiteral(" Variáció készítése") ? QString() : windowTitle();
+    // A sample run is shown under the caption its builder gave; any other
+    // run is an ordinary one.
+    mentettFelirat_ = q(u.PeldabontasFelirat);
     setWindowTitle(mentettFelirat_.isEmpty() ? QStringLiteral(" Variáció készítése") : mentettFelirat_);
     u.Peldabontas = !mentettFelirat_.isEmpty();
     Label4->setText(QStringLiteral("Folyamat: 0%"));

@@ -19,7 +19,6 @@
 #include "tickets/number_lists.h"
 #include "tickets/ui/foszelveny.h"
 #include "tickets/ui/szelvenyek.h"
-#include "variation/ui/bontas.h"
 
 #include <algorithm>
 #include <string>
@@ -63,11 +62,10 @@ void PeldaVezerlo::ParancsokBekotese(const QObject* kontextus)
     t.Kezelo("Sajtszmokkal1", kontextus, [this] { Sajtszmokkal1Click(); });
 }
 
-void PeldaVezerlo::AblakokBekotese(THuzLista* huzLista, TFeltetelek* feltetelek, TBontas* bontas)
+void PeldaVezerlo::AblakokBekotese(THuzLista* huzLista, TFeltetelek* feltetelek)
 {
     huzLista_ = huzLista;
     feltetelek_ = feltetelek;
-    bontas_ = bontas;
     if (huzLista)
         connect(huzLista, &THuzLista::peldabontasKerve, this, &PeldaVezerlo::HuzasokAlapjan);
 }
@@ -221,8 +219,7 @@ void PeldaVezerlo::PeldaBontasok(int utolsoHuzas, const QString& felirat)
         w->BeolvFeltKijelolese();
         w->SetFeltetelJelzo(true);
     }
-    if (TBontas* w = bontas_)
-        w->setWindowTitle(felirat);
+    bontasEgyseg().PeldabontasFelirat = felirat.toStdString();
     if (H.Inditas)
         H.Inditas();
 }

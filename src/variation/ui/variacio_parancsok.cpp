@@ -277,7 +277,9 @@ void VariacioParancsok::Start()
         InformacioUzenet(q(s.Uzenet));
         return;
     }
-    // 6. The run.
+    // 6. The run. An extension of a sample is the user's own variation.
+    if (p_.Bontas.BontasBovites)
+        PeldabontasLogTorles(p_.Bontas);
     bontas->Tag = 0;
     bontas->BontasIndul();
     ParancsAllapotFrissites();
