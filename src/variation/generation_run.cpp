@@ -713,6 +713,13 @@ void BovitesLeallitasUtan(VariationStore& t, std::int32_t KijeloltSzamDb, const 
     BontasListazasTorlesUtan(t, KijeloltSzamDb);
 }
 
+bool MegszakitottVariacio(const VariationStore& t, const BontasEgyseg& u)
+{
+    return t.BontMatrixMeret > 0 && !u.BontasBovites &&
+           (!u.Vezerles.FBontStatus.load() || u.Vezerles.BontasPause.load() || u.Allapot.BontasBefejezetlen ||
+            u.SzerkesztettVariacio);
+}
+
 void SzerkesztettVariacioBeallitas(VariationStore& t, BontasEgyseg& u, bool e, bool& Mentve, const TorlesKornyezet& k)
 {
     hiv(k.VersionBeallitas);

@@ -282,6 +282,12 @@ bool BontTorlesEng2(VariationStore& t, BontasEgyseg& u, bool& Mentve, bool& Leti
 // before the run (the last extension boundary), as the Stop question says.
 void BovitesLeallitasUtan(VariationStore& t, std::int32_t KijeloltSzamDb, const TorlesKornyezet& k);
 
+// A stored variation that its run left unfinished (stopped, paused, broken
+// off) or whose lines were edited by hand, not yet in extension mode: a
+// change of its conditions applies to the lines still to come, so it goes
+// on as an extension of the lines it has.
+bool MegszakitottVariacio(const VariationStore& t, const BontasEgyseg& u);
+
 // Marks the variation as edited by hand (e) or clears the mark.
 void SzerkesztettVariacioBeallitas(VariationStore& t, BontasEgyseg& u, bool e, bool& Mentve, const TorlesKornyezet& k);
 

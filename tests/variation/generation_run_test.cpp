@@ -322,6 +322,41 @@ TEST(BontasTorles, DeletionBelongsToTheCurrentGameAgain)
     }
 }
 
+// Which stored variation goes on as an extension when its conditions are
+// opened or a run starts: one a run left unfinished, or one edited by hand.
+TEST(GenerationRun, UnfinishedOrEditedVariationGoesOnAsAnExtension)
+{
+    struct Eset {
+        const char* nev;
+        bool sorok, bovites, leallitva, pause, befejezetlen, szerkesztett;
+        bool bovitesKell;
+    };
+    const Eset esetek[] = {
+        {"finished", true, false, false, false, false, false, false},
+        {"stopped", true, false, true, false, false, false, true},
+        {"paused", true, false, false, true, false, false, true},
+        {"broken off", true, false, false, false, true, false, true},
+        {"edited by hand", true, false, false, false, false, true, true},
+        {"edited, already an extension", true, true, false, false, false, true, false},
+        {"no lines", false, false, true, true, true, true, false},
+    };
+    for (const Eset& e : esetek) {
+        SCOPED_TRACE(e.nev);
+        VariationStore t;
+        if (e.sorok) {
+            SetBontasMatrix(t, 3, 5, nullptr);
+            t.BontSzelvszam = 3;
+        }
+        BontasEgyseg u;
+        u.BontasBovites = e.bovites;
+        u.Vezerles.FBontStatus.store(!e.leallitva);
+        u.Vezerles.BontasPause.store(e.pause);
+        u.Allapot.BontasBefejezetlen = e.befejezetlen;
+        u.SzerkesztettVariacio = e.szerkesztett;
+        EXPECT_EQ(MegszakitottVariacio(t, u), e.bovitesKell);
+    }
+}
+
 // Before the numbers of the main ticket change: which question is asked,
 // and whether the conditions and the lines survive each answer. Lines left
 // behind would stand for other numbers once the selection changes.

@@ -268,8 +268,8 @@ void VariacioParancsok::Start()
         ParancsAllapotFrissites();
         return;
     }
-    // 4. The conditions window closes; a paused, stopped or unfinished
-    // variation goes on as an extension of its stored lines.
+    // 4. The conditions window closes; a paused, stopped, unfinished or
+    // edited variation goes on as an extension of its stored lines.
     if (feltetelek && feltetelek->isVisible())
         feltetelek->KilepesGombClick();
     MegszakitatottStatus();
@@ -417,9 +417,7 @@ void VariacioParancsok::NagyVariacioFeladat(int kod, const std::function<void()>
 
 void VariacioParancsok::MegszakitatottStatus()
 {
-    const BontasEgyseg& u = p_.Bontas;
-    if (p_.Tar.BontMatrixMeret > 0 && !u.BontasBovites &&
-        (!u.Vezerles.FBontStatus.load() || u.Vezerles.BontasPause.load() || u.Allapot.BontasBefejezetlen))
+    if (MegszakitottVariacio(p_.Tar, p_.Bontas))
         v_.Import_log_true();
 }
 
