@@ -31,6 +31,7 @@
 #include "conditions/ui/feltetelek.h"
 #include "draws/ui/huzszama.h"
 #include "variation/ui/bontellszelveny.h"
+#include "statistics/ui/statisztika.h"
 #include "tickets/ui/bontszelveny.h"
 #include "tickets/ui/foszelveny.h"
 #include "tickets/ui/szelvenyek.h"
@@ -272,6 +273,26 @@ TEST_F(BontListaTest, IndexOrderIsSortedRestoredAndFixedFromTheList)
     // Restoring now has nothing to go back to.
     kvx::Program::aktualis().VariacioParancsai().EredetiSorrend();
     EXPECT_EQ(sorok(), rendezett);
+}
+
+// The statistics button counts the lines in their earlier order: a sorted
+// variation gets its stored order back first, and the sort commands say so.
+TEST_F(BontListaTest, StatisticsButtonRestoresTheEarlierOrderFirst)
+{
+    general();
+    const std::vector<std::string> forditott = forditottSorrend();
+    a("Rendezs1")->trigger();
+    ASSERT_NE(sorok(), forditott);
+    ASSERT_TRUE(a("Eredetisorrend1")->isEnabled());
+    TStatisztika* s = formok().Statisztika;
+    ASSERT_NE(s, nullptr);
+    a("StatisztikaGomb")->trigger();
+    EXPECT_EQ(sorok(), forditott);
+    EXPECT_FALSE(a("Eredetisorrend1")->isEnabled());
+    EXPECT_TRUE(a("Rendezs1")->isEnabled());
+    ASSERT_TRUE(varj([s] { return !s->Fut() && szalak().Tetlen(); }));
+    EXPECT_TRUE(s->isVisible());
+    s->close();
 }
 
 // An open conditions window follows the selection: a number marked on the
