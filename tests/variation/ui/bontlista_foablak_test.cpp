@@ -231,8 +231,15 @@ TEST_F(BontListaTest, IndexOrderIsSortedRestoredAndFixedFromTheList)
     EXPECT_FALSE(lista->EredetiSorrendGomb->isEnabled());
     EXPECT_EQ(lista->EredetiSorrendGomb->toolTip(), QStringLiteral(" Az indexek sorrendje rögzített "));
 
+    // With the optimisation on, its search measures the rewritable lines
+    // by the line the sort put first.
+    TVariacioOpciok& o = feltetelRekordok().VariacioOpciok;
+    o.Optimalizalas = 1;
+    o.OptHatarBajt = 99;
     lista->RendezesGomb->click();
     EXPECT_EQ(sorok(), rendezett);
+    EXPECT_EQ(o.OptHatarBajt, static_cast<std::uint8_t>(rendezett.front()[0]));
+    o.Optimalizalas = 0;
     EXPECT_TRUE(lista->isVisible());
     EXPECT_FALSE(a("Rendezs1")->isEnabled());
     EXPECT_EQ(a("Rendezs1")->toolTip(), QStringLiteral(" A variáció indexei rendezettek "));
