@@ -462,7 +462,7 @@ TEST_F(BontListaTest, ARefusedImportKeepsTheVariationAndAsksNothing)
         return f.fileName();
     };
 
-    dialogusKitoltese(fajl("rossz.csv", "1;2;3;4;5\r\n6;7;8;9;10\r\nA;B;C;D;E\r\n"));
+    dialogusKitoltese(fajl("rossz.csv", "Számsorok\r\n1;2;3;4;5\r\n6;7;8;9;10;11\r\n"));
     {
         Valaszolo v({QStringLiteral("OK")});
         a("Megnyits1")->trigger();
@@ -470,7 +470,8 @@ TEST_F(BontListaTest, ARefusedImportKeepsTheVariationAndAsksNothing)
         ASSERT_EQ(v.Latott.size(), 2);
         EXPECT_EQ(v.Latott[0].ObjektumNev, QStringLiteral("OpenDialog1"));
         EXPECT_EQ(v.Latott[1].Cim, QStringLiteral(" Hiba"));
-        EXPECT_TRUE(v.Latott[1].Szoveg.startsWith(QStringLiteral("Nem numerikus karakter.\n\n3. sor: „A;B;C;D;E”")))
+        EXPECT_TRUE(v.Latott[1].Szoveg.startsWith(
+            QStringLiteral("A sor több számot tartalmaz, mint egy számsor.\n\n3. sor: „6;7;8;9;10;11”")))
             << v.Latott[1].Szoveg.toStdString();
     }
     EXPECT_TRUE(kerdesek.isEmpty()) << kerdesek.join('|').toStdString();
@@ -480,7 +481,8 @@ TEST_F(BontListaTest, ARefusedImportKeepsTheVariationAndAsksNothing)
     EXPECT_TRUE(lista->isVisible());
     EXPECT_EQ(lista->BontTabla->model()->rowCount(), db);
 
-    dialogusKitoltese(fajl("jo.csv", "1;2;3;4;5\r\n6;7;8;9;10\r\n"));
+    // A title line is no line of numbers: it is skipped.
+    dialogusKitoltese(fajl("jo.csv", "Számsorok\r\n1;2;3;4;5\r\n6;7;8;9;10\r\n"));
     {
         Valaszolo v(QStringList{});
         a("Megnyits1")->trigger();
