@@ -136,6 +136,10 @@ std::string MegszakitasUzenet(int tag);
 std::string TarolasLeallitasSzoveg(std::int64_t n);
 // The Stop question; bovites/feluliras choose the middle part.
 std::string StopUzenet(bool bovites, bool feluliras);
+// What a stopped extension keeps: with the optimisation on and its
+// Felülírás (every line may be rewritten) the lines as the run left them,
+// otherwise the lines it had before the run. The Stop question says which.
+bool StopAktualisSorok(bool bovites, const TVariacioOpciok& o);
 // Percentage of a tick from the cursor's position estimate.
 std::int32_t FolyamatSzazalek(const std::uint8_t* sor, std::int32_t kf, std::int64_t alap, std::int64_t oszto,
                               std::int32_t folyamatAlap);
@@ -147,6 +151,12 @@ void SetABSZV(std::int32_t nf, std::int32_t kf, std::int64_t& alap, std::int64_t
 std::string SorozatCiklusSzoveg(std::int32_t TulirasSorozatAkt, std::int32_t TulirasTetelesMin,
                                 std::int32_t TulirasTetelesMax);
 
+// The line-count label's beginning while the optimisation search goes:
+// [trillions " trillió "] cycle ". ciklus: ".
+std::string OptCiklusElotag(std::int64_t trillio, std::int64_t ciklus);
+// The same in the Pause and Break question: [trillions " trillió "] cycle
+// " ciklusból a(z) " best copy's cycle ". ciklusban: ".
+std::string OptMegszakitasElotag(std::int64_t trillio, std::int64_t ciklus, std::int64_t legjobbCiklus);
 // The optimisation search's cycle count: [trillions " trillió "] cycles
 // " ciklus vizsgálata".
 std::string OptCiklusSzoveg(std::int64_t trillio, std::int64_t ciklus);
@@ -278,9 +288,12 @@ bool BontTorlesEng1(VariationStore& t, BontasEgyseg& u, bool& Mentve, const Torl
 // Before the conditions are cleared or the numbers of a varied ticket change.
 bool BontTorlesEng2(VariationStore& t, BontasEgyseg& u, bool& Mentve, bool& LetiltottFeltetelek,
                     const TorlesKornyezet& k);
-// A stopped run in extension mode: the store goes back to the lines it held
-// before the run (the last extension boundary), as the Stop question says.
-void BovitesLeallitasUtan(VariationStore& t, std::int32_t KijeloltSzamDb, const TorlesKornyezet& k);
+// A stopped run in extension mode, as the Stop question says: the store goes
+// back to the lines it held before the run (the last extension boundary),
+// or with aktualisSorok (StopAktualisSorok) keeps the lines as the run left
+// them, closing their part with a boundary.
+void BovitesLeallitasUtan(VariationStore& t, std::int32_t KijeloltSzamDb, const TorlesKornyezet& k,
+                          bool aktualisSorok = false);
 
 // A stored variation that its run left unfinished (stopped, paused, broken
 // off) or whose lines were edited by hand, not yet in extension mode: a

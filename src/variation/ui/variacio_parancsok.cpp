@@ -296,8 +296,9 @@ void VariacioParancsok::VariacioVege(int gomb)
     if (!u.Vezerles.FBontStatus.load() && !u.Allapot.TarolasLeallitas) {
         FinalizeFBontasMatrixOptMax(t);
         if (u.BontasBovites && t.BontMatrixMeret > 0) {
-            // A stopped extension keeps the lines it had before the run.
-            BovitesLeallitasUtan(t, p_.Szamok.KijeloltSzamDb(), k);
+            // A stopped extension keeps the lines the Stop question named.
+            BovitesLeallitasUtan(t, p_.Szamok.KijeloltSzamDb(), k,
+                                 StopAktualisSorok(true, p_.Feltetelek.VariacioOpciok));
         } else {
             v_.BontasTorlese(false);
         }
