@@ -5,6 +5,7 @@
 #include "variation/ui/ellenorzes_alap.h"
 #include "variation/ui/foablak_ablakok.h"
 #include "variation/ui/bontlista.h"
+#include "variation/ui/futas_segedek.h"
 #include "app/ui/program.h"
 #include "tickets/ui/szamsor_parancsok.h"
 #include "draws/ui/adatbazis_parancsok.h"
@@ -143,6 +144,12 @@ TEST_F(EllenorzesTest, ListsTakeTheHintsOfTheVariationCommands)
         }
         EXPECT_EQ(lista->EllenorzesGomb->toolTip(), window_->Akcio("Ellenrzs1")->toolTip());
         EXPECT_EQ(lista->MentesGomb->toolTip(), window_->Akcio("Ments2")->toolTip());
+        if (e.pelda)
+            continue;
+        for (const auto& [w, nev] : {std::pair<QWidget*, const char*>{lista, "bontlista_tippek.png"},
+                                     std::pair<QWidget*, const char*>{huzasok, "huzlista_tippek.png"}})
+            if (const QString p = kvx::teszt::kepUtvonal(nev); !p.isEmpty())
+                w->grab().save(p);
     }
     bontasEgyseg().Peldabontas = false;
 }
