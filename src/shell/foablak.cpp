@@ -576,7 +576,7 @@ void TFoablak::HuzasokBetoltese()
 
 void TFoablak::Listzs1Click()
 {
-    // Conditions changed for a stopped, paused or unfinished variation
+    // Conditions changed for a stopped, paused, unfinished or edited variation
     // apply to the lines still to come: it is edited as an extension.
     kvx::Program::aktualis().VariacioParancsai().MegszakitatottStatus();
     // The advice on fixed numbers, once after fixed numbers were marked.

@@ -149,7 +149,7 @@ void FormokLetrehozasa(TFoablak& foablak)
     f.BontLista = new TBontLista(kvx::Program::aktualis().Variacio(), szulo);
     f.Bontas = new TBontas(kvx::Program::aktualis().Variacio(), szulo);
     // The draws list's sample request and the sample's windows.
-    kvx::Program::aktualis().Pelda().AblakokBekotese(f.HuzLista, f.Feltetelek, f.Bontas);
+    kvx::Program::aktualis().Pelda().AblakokBekotese(f.HuzLista, f.Feltetelek);
     f.HuzSzama = new THuzSzama(huzasok, szulo);
     FeltetelekAblakBekotese(*f.Feltetelek, *f.HuzSzama);
     // The online-access serial comes with the online-access table.

@@ -242,6 +242,26 @@ std::string SzelvSzamSzoveg(std::int64_t n)
     return FormatThousands(n) + " számsor";
 }
 
+namespace {
+
+std::string trillioElotag(std::int64_t trillio)
+{
+    return trillio > 0 ? FormatThousands(trillio) + " trillió " : std::string();
+}
+
+}  // namespace
+
+std::string OptCiklusElotag(std::int64_t trillio, std::int64_t ciklus)
+{
+    return trillioElotag(trillio) + FormatThousands(ciklus) + ". ciklus: ";
+}
+
+std::string OptMegszakitasElotag(std::int64_t trillio, std::int64_t ciklus, std::int64_t legjobbCiklus)
+{
+    return trillioElotag(trillio) + FormatThousands(ciklus) + " ciklusból a(z) " + FormatThousands(legjobbCiklus) +
+           ". ciklusban: ";
+}
+
 std::string OptCiklusSzoveg(std::int64_t trillio, std::int64_t ciklus)
 {
     return (trillio > 0 ? FormatThousands(trillio) + " trillió " : std::string()) + FormatThousands(ciklus) +
@@ -291,6 +311,11 @@ std::string StopUzenet(bool bovites, bool feluliras)
                         : feluliras ? ", a folyamat aktuális állapota szerinti számsorokat fogja tartalmazni."
                                     : ", a folyamatot megelőző számsorokat fogja tartalmazni.";
     return "[Stop] leállított folyamat\r\nA variációs lista" + kozep + "\r\n\r\n" + "Leállítja a folyamatot?";
+}
+
+bool StopAktualisSorok(bool bovites, const TVariacioOpciok& o)
+{
+    return bovites && o.Optimalizalas != 0 && o.Feluliras != 0;
 }
 
 namespace {
@@ -553,6 +578,12 @@ void BontasPauseTorlese(BontasEgyseg& u)
     u.Vezerles.FPauseMenet.store(0);
 }
 
+void PeldabontasLogTorles(BontasEgyseg& u)
+{
+    u.Peldabontas = false;
+    u.PeldabontasFelirat.clear();
+}
+
 void LMPStatusokTorlese(BontasEgyseg& u)
 {
     BontasPauseTorlese(u);
@@ -587,7 +618,7 @@ bool kerdez(const TorlesKornyezet& k, const std::string& szoveg)
 void BontasTorlese(VariationStore& t, BontasEgyseg& u, bool truncate, bool& Mentve, const TorlesKornyezet& k)
 {
     hiv(k.AblakokBezarasa);
-    u.Peldabontas = false;
+    PeldabontasLogTorles(u);
     const bool vanSor = t.BontMatrixMeret > 0;
     if ((truncate || !u.BontasBovites) && vanSor) {
         if (truncate) {
@@ -699,18 +730,28 @@ bool BontTorlesEng2(VariationStore& t, BontasEgyseg& u, bool& Mentve, bool& Leti
     return BontTorlesEng1(t, u, Mentve, k);
 }
 
-void BovitesLeallitasUtan(VariationStore& t, std::int32_t KijeloltSzamDb, const TorlesKornyezet& k)
+void BovitesLeallitasUtan(VariationStore& t, std::int32_t KijeloltSzamDb, const TorlesKornyezet& k,
+                          bool aktualisSorok)
 {
     const std::int32_t hatar = t.Import_Count.empty() ? 0 : std::max(0, t.Import_Count.back());
-    if (hatar < t.BontMatrixMeret)
+    if (aktualisSorok)
+        ImportCountVege(t);
+    else if (hatar < t.BontMatrixMeret)
         nagyFeladat(t, k, kFeladatListaModositas, [&] { SetBontasMatrix(t, hatar, t.BontMatrixSorHossz, nullptr); });
     BontasListazasTorlesUtan(t, KijeloltSzamDb);
+}
+
+bool MegszakitottVariacio(const VariationStore& t, const BontasEgyseg& u)
+{
+    return t.BontMatrixMeret > 0 && !u.BontasBovites &&
+           (!u.Vezerles.FBontStatus.load() || u.Vezerles.BontasPause.load() || u.Allapot.BontasBefejezetlen ||
+            u.SzerkesztettVariacio);
 }
 
 void SzerkesztettVariacioBeallitas(VariationStore& t, BontasEgyseg& u, bool e, bool& Mentve, const TorlesKornyezet& k)
 {
     hiv(k.VersionBeallitas);
-    u.Peldabontas = false;
+    PeldabontasLogTorles(u);
     Mentve = false;
     u.SzerkesztettVariacio = e;
     if (!u.Allapot.BontasBefejezetlen)

@@ -34,7 +34,11 @@ struct BontasEgyseg {
     std::int32_t BovitesKijeloltSzamDb = 0;
     std::int32_t BovitesPluszSzamDb = 0;
     std::int32_t BovitesFixSzamDb = 0;
+    // The variation is a sample (example wheel), and the caption its run
+    // window is shown with (set by the sample builder before the run; an
+    // ordinary run finds it empty).
     bool Peldabontas = false;
+    std::string PeldabontasFelirat;
     bool BefejezetlenVariacio = false;
     bool OpcioModosulas = false;
     // Lines are being imported from a text file: clearing the conditions
@@ -132,6 +136,10 @@ std::string MegszakitasUzenet(int tag);
 std::string TarolasLeallitasSzoveg(std::int64_t n);
 // The Stop question; bovites/feluliras choose the middle part.
 std::string StopUzenet(bool bovites, bool feluliras);
+// What a stopped extension keeps: with the optimisation on and its
+// Felülírás (every line may be rewritten) the lines as the run left them,
+// otherwise the lines it had before the run. The Stop question says which.
+bool StopAktualisSorok(bool bovites, const TVariacioOpciok& o);
 // Percentage of a tick from the cursor's position estimate.
 std::int32_t FolyamatSzazalek(const std::uint8_t* sor, std::int32_t kf, std::int64_t alap, std::int64_t oszto,
                               std::int32_t folyamatAlap);
@@ -143,6 +151,12 @@ void SetABSZV(std::int32_t nf, std::int32_t kf, std::int64_t& alap, std::int64_t
 std::string SorozatCiklusSzoveg(std::int32_t TulirasSorozatAkt, std::int32_t TulirasTetelesMin,
                                 std::int32_t TulirasTetelesMax);
 
+// The line-count label's beginning while the optimisation search goes:
+// [trillions " trillió "] cycle ". ciklus: ".
+std::string OptCiklusElotag(std::int64_t trillio, std::int64_t ciklus);
+// The same in the Pause and Break question: [trillions " trillió "] cycle
+// " ciklusból a(z) " best copy's cycle ". ciklusban: ".
+std::string OptMegszakitasElotag(std::int64_t trillio, std::int64_t ciklus, std::int64_t legjobbCiklus);
 // The optimisation search's cycle count: [trillions " trillió "] cycles
 // " ciklus vizsgálata".
 std::string OptCiklusSzoveg(std::int64_t trillio, std::int64_t ciklus);
@@ -262,6 +276,9 @@ constexpr int kFeladatTorles = 6;             // "Variáció törlése"
 constexpr int kFeladatSzamsorTorles = kFeladatBontSzamsorTorles;  // "Variáció számsorainak törlése, rendezése"
 
 void BontasPauseTorlese(BontasEgyseg& u);
+// The variation is no sample any more: its flag and its run window caption
+// go, so the next run is an ordinary one.
+void PeldabontasLogTorles(BontasEgyseg& u);
 // The run reached its full size: pause cleared, run status on, nothing unfinished.
 void LMPStatusokTorlese(BontasEgyseg& u);
 // Deletes the variation, or with truncate cuts it to the last extension boundary.
@@ -271,9 +288,18 @@ bool BontTorlesEng1(VariationStore& t, BontasEgyseg& u, bool& Mentve, const Torl
 // Before the conditions are cleared or the numbers of a varied ticket change.
 bool BontTorlesEng2(VariationStore& t, BontasEgyseg& u, bool& Mentve, bool& LetiltottFeltetelek,
                     const TorlesKornyezet& k);
-// A stopped run in extension mode: the store goes back to the lines it held
-// before the run (the last extension boundary), as the Stop question says.
-void BovitesLeallitasUtan(VariationStore& t, std::int32_t KijeloltSzamDb, const TorlesKornyezet& k);
+// A stopped run in extension mode, as the Stop question says: the store goes
+// back to the lines it held before the run (the last extension boundary),
+// or with aktualisSorok (StopAktualisSorok) keeps the lines as the run left
+// them, closing their part with a boundary.
+void BovitesLeallitasUtan(VariationStore& t, std::int32_t KijeloltSzamDb, const TorlesKornyezet& k,
+                          bool aktualisSorok = false);
+
+// A stored variation that its run left unfinished (stopped, paused, broken
+// off) or whose lines were edited by hand, not yet in extension mode: a
+// change of its conditions applies to the lines still to come, so it goes
+// on as an extension of the lines it has.
+bool MegszakitottVariacio(const VariationStore& t, const BontasEgyseg& u);
 
 // Marks the variation as edited by hand (e) or clears the mark.
 void SzerkesztettVariacioBeallitas(VariationStore& t, BontasEgyseg& u, bool e, bool& Mentve, const TorlesKornyezet& k);

@@ -123,11 +123,24 @@ struct BontasVezerles {
     std::array<std::atomic<std::uint8_t>, kMaxVariacioMeret> FAktSzamsor{};
     std::atomic<std::int64_t> Vizsgalatok{0};  // loop steps taken (for progress and benchmarks)
     std::atomic<std::int32_t> TulirasSorozatAkt{0};  // the Sorozat cycle's value, for the label
-    std::atomic<std::int64_t> OptCiklus{0};          // cycles of the optimisation search so far
-    std::atomic<std::int32_t> OptLegjobb{0};         // line count of its best copy (0: none yet)
+    // The optimisation search as the run window shows it, published when
+    // it changes (never per line): the search is going, its trial of a
+    // rewritable variation is going, its cycle counters (as the options
+    // record counts them, from 1), the line count of its best copy (0: none
+    // yet) and the cycle that copy was taken in.
+    std::atomic<bool> OptFut{false};
+    std::atomic<bool> OptTesztFut{false};
+    std::atomic<std::int64_t> OptCiklus{0};
+    std::atomic<std::int64_t> OptTrillio{0};
+    std::atomic<std::int32_t> OptLegjobb{0};
+    std::atomic<std::int64_t> OptLegjobbCiklus{0};
+    std::atomic<std::int64_t> OptLegjobbTrillio{0};
 
     std::function<bool()> PauseVizsgalat;  // true = pause the run
     std::function<bool()> StopVizsgalat;   // true = stop the run
+    // The trial's proposal of a new starting size (always asked); true =
+    // accepted. Empty: asked through the store's JovahagyasKerdes.
+    std::function<bool(const std::string&)> OptJavaslatKerdes;
 
     // Pause or Break button.
     void PauseKeres()
@@ -394,6 +407,7 @@ private:
     bool optMasolat(bool csokkent, bool ujra);
     void optJelolt(std::int32_t r, std::uint8_t* ki) const;
     void optCiklusNoveles();
+    void optKozzetesz();
     void optIndulas(bool csokkent);
     void optTombVissza();
     bool optTeszt(bool csokkent);
@@ -766,8 +780,18 @@ void Felsorolo<Szuro>::optElokeszites()
     else if (n == 0)
         o.OptVedettSzamsor = 0;
     o.OptUjraindulas = o.OptVedettSzamsor;
-    vez_.OptCiklus.store(0);
-    vez_.OptLegjobb.store(0);
+    optKozzetesz();
+}
+
+template <class Szuro>
+void Felsorolo<Szuro>::optKozzetesz()
+{
+    const TVariacioOpciok& o = *opt_;
+    vez_.OptCiklus.store(o.OptCiklus, std::memory_order_relaxed);
+    vez_.OptTrillio.store(o.OptTrillio, std::memory_order_relaxed);
+    vez_.OptLegjobb.store(t_.OptLegjobbSzamsorDb, std::memory_order_relaxed);
+    vez_.OptLegjobbCiklus.store(o.OptLegjobbCiklus, std::memory_order_relaxed);
+    vez_.OptLegjobbTrillio.store(o.OptLegjobbTrillio, std::memory_order_relaxed);
 }
 
 template <class Szuro>
@@ -841,7 +865,6 @@ void Felsorolo<Szuro>::optLegjobbMasolas()
     for (std::int32_t r = 0; r < n; ++r)
         std::copy(t_.sor(r), t_.sor(r) + k_, t_.OptLegjobbSzamsorok.begin() + static_cast<std::ptrdiff_t>(r) * k_);
     opt_->OptSzamsorHatar = n;
-    vez_.OptLegjobb.store(n);
 }
 
 template <class Szuro>
@@ -976,6 +999,7 @@ bool Felsorolo<Szuro>::optMasolat(bool csokkent, bool ujra)
         o.OptUjraindulas = t_.BontSzelvszam - 2 >= 0 ? t_.BontSzelvszam - 2 : t_.BontSzelvszam - 1;
         o.OptLegjobbCiklus = o.OptCiklus;
         o.OptLegjobbTrillio = o.OptTrillio;
+        optKozzetesz();
         if (ujra)
             all_.TeljesultFeltetelekA |= kOptimalizalasBit;
         return true;
@@ -993,8 +1017,9 @@ void Felsorolo<Szuro>::optCiklusNoveles()
         o.OptCiklus = 1;
         if (++o.OptTrillio < 0)
             o.OptTrillio = 1;
+        vez_.OptTrillio.store(o.OptTrillio, std::memory_order_relaxed);
     }
-    vez_.OptCiklus.fetch_add(1, std::memory_order_relaxed);
+    vez_.OptCiklus.store(o.OptCiklus, std::memory_order_relaxed);
 }
 
 // The first best copy: the variation as the run left it.
@@ -1031,6 +1056,10 @@ void Felsorolo<Szuro>::optimalizalas(bool folytatas)
     optElsoMax_ = mx_[0];
     std::int32_t& vedett = o.OptVedettSzamsor;
     std::uint8_t sorV[kMaxVariacioMeret];
+    vez_.OptFut.store(true);
+    // A pause or a stop confirmed during the trial ends the search before
+    // its first cycle (the question is not asked again).
+    bool kereses = true;
     if (folytatas) {
         const std::int32_t n = t_.BontSzelvszam;
         if (!o.Feluliras)
@@ -1048,25 +1077,34 @@ void Felsorolo<Szuro>::optimalizalas(bool folytatas)
         o.OptMinHatar = std::max(o.OptMinHatar, vedett);
     } else {
         optIndulas(csokkent);
-        if (o.Feluliras && !vez_.BontasPause.load() && vez_.FBontStatus.load() && !optTeszt(csokkent)) {
-            const std::string kerdes =
-                "A módosított variáció számsorainak mennyisége: " + FormatThousands(t_.OptLegjobbSzamsorDb) +
-                "\r\n\r\n" + "A jelenlegi beállítások mellett, a program " + FormatThousands(t_.BontSzelvszam) +
-                " számsorban határozza meg a módosított variáció induló méretét." + "\r\n\r\n" +
-                "Elfogadja a program javaslatát?";
-            if (!env_.JovahagyasKerdes || env_.JovahagyasKerdes(kerdes)) {
-                FinalizeFBontasMatrixOptMax(t_);
-                optIndulas(csokkent);
-            } else {
-                optTombVissza();
+        optKozzetesz();
+        if (o.Feluliras && !vez_.BontasPause.load() && vez_.FBontStatus.load()) {
+            vez_.OptTesztFut.store(true);
+            if (!optTeszt(csokkent)) {
+                const std::string kerdes =
+                    "A módosított variáció számsorainak mennyisége: " + FormatThousands(t_.OptLegjobbSzamsorDb) +
+                    "\r\n\r\n" + "A jelenlegi beállítások mellett, a program " +
+                    FormatThousands(t_.BontSzelvszam) +
+                    " számsorban határozza meg a módosított variáció induló méretét." + "\r\n\r\n" +
+                    "Elfogadja a program javaslatát?";
+                const bool igen = vez_.OptJavaslatKerdes ? vez_.OptJavaslatKerdes(kerdes)
+                                                          : !env_.JovahagyasKerdes || env_.JovahagyasKerdes(kerdes);
+                if (igen) {
+                    FinalizeFBontasMatrixOptMax(t_);
+                    optIndulas(csokkent);
+                } else {
+                    optTombVissza();
+                }
             }
+            vez_.OptTesztFut.store(false);
+            kereses = !vez_.BontasPause.load() && vez_.FBontStatus.load();
         }
     }
-    vez_.OptLegjobb.store(t_.OptLegjobbSzamsorDb);
+    optKozzetesz();
 
     bool elso = true;
     t_.FSzamsorTarolva = false;
-    for (;;) {
+    while (kereses) {
         optJelolt(vedett, sorV);
         if ((!elso && vedett >= t_.BontSzelvszam) || sorV[0] > o.OptHatarBajt)
             break;
@@ -1127,6 +1165,7 @@ void Felsorolo<Szuro>::optimalizalas(bool folytatas)
     }
     o.OptPause = vez_.BontasPause.load() ? 1 : 0;
     optLimitAktiv_ = false;
+    vez_.OptFut.store(false);
 }
 
 template <class Szuro>

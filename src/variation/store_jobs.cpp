@@ -78,7 +78,8 @@ void BontMatrixOpt(VariationStore& t, bool HuzasSzamsorVariacio)
         SetBontasMatrix(t, t.BontSzelvszam, t.BontMatrixSorHossz, nullptr);
 }
 
-bool BontListRendezes(VariationStore& t, std::int32_t elso, std::int32_t veg, bool HuzasSzamsorVariacio)
+bool BontListRendezes(VariationStore& t, std::int32_t elso, std::int32_t veg, bool HuzasSzamsorVariacio,
+                      TVariacioOpciok* opt)
 {
     if (HuzasSzamsorVariacio || veg > kBontRendezesMax || veg > t.BontSzelvszam || elso < 0 || elso >= veg)
         return false;
@@ -93,6 +94,8 @@ bool BontListRendezes(VariationStore& t, std::int32_t elso, std::int32_t veg, bo
     });
     for (std::size_t i = 0; i < sorrend.size(); ++i)
         std::memcpy(t.sor(elso + static_cast<std::int32_t>(i)), m + static_cast<std::size_t>(sorrend[i]) * L, L);
+    if (opt && opt->Optimalizalas)
+        opt->OptHatarBajt = t.sor(elso)[0];
     return true;
 }
 

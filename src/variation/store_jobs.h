@@ -4,6 +4,7 @@
 // optimisation's best copy and the extension-boundary array.
 #include <cstdint>
 
+#include "conditions/condition_records.h"
 #include "variation/covering_index.h"
 #include "variation/variation_store.h"
 
@@ -35,8 +36,11 @@ void BontMatrixOpt(VariationStore& t, bool HuzasSzamsorVariacio);
 // equal lines in their earlier order. The rows 0 .. veg - 1 are saved first so
 // BontListEredetiSorrend can restore them. Does nothing when veg exceeds
 // kBontRendezesMax or elso lies outside 0 .. veg - 1, or for a variation built
-// from the draws. Returns whether it sorted.
-bool BontListRendezes(VariationStore& t, std::int32_t elso, std::int32_t veg, bool HuzasSzamsorVariacio);
+// from the draws. Returns whether it sorted. With the optimisation on (opt
+// given and switched on) the line now at row elso is the one its search
+// measures the rewritable part by: its first index becomes OptHatarBajt.
+bool BontListRendezes(VariationStore& t, std::int32_t elso, std::int32_t veg, bool HuzasSzamsorVariacio,
+                      TVariacioOpciok* opt = nullptr);
 
 // Restores the order saved by the last sort when the row count still matches.
 bool BontListEredetiSorrend(VariationStore& t);

@@ -611,7 +611,7 @@ bool VariacioAllomanyIras(const std::string& nev, const SzamsorKep& kep, const V
         return false;
     }
     if (!writeFileAtomic(nev, w.data())) {
-        uzenet = "Hiba történt: " + nev + " mentése.";
+        uzenet = kTorzsMentesHiba;
         return false;
     }
     return true;

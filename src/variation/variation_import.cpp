@@ -119,30 +119,40 @@ bool utf8Sor(std::string_view s)
     return false;
 }
 
-enum class SorFajta { Ures, NemNumerikus, Hianyos, Szamsor };
+enum class SorFajta { Kihagyott, Hianyos, TulSok, Szamsor };
 
-// The shape of a line: blank (skipped), without any digit, malformed, or one
-// to read numbers from.
+// The shape of a line: one to skip (a title, a header, a blank or a short
+// line), malformed, holding more numbers than a line, or one to read
+// numbers from.
 SorFajta sorFajta(std::string_view s, int k, bool utolso)
 {
-    if (s.find_first_not_of(' ') == std::string_view::npos)
-        return SorFajta::Ures;
     const bool utf8 = utf8Sor(s);
-    std::int64_t karakterek = 0, szamjegyek = 0, elvalasztok = 0;
-    for (char c : s) {
+    std::int64_t karakterek = 0, szamjegyek = 0, elvalasztok = 0, szamok = 0;
+    bool szamjegyUtolsoElott = false, elozoSzamjegy = false;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const char c = s[i];
         const auto u = static_cast<unsigned char>(c);
         if (utf8 && u >= 0x80 && u < 0xC0)
             continue;  // the tail of a character already counted
         ++karakterek;
-        if (szamjegy(c))
+        const bool jegy = szamjegy(c);
+        if (jegy) {
             ++szamjegyek;
-        else if (c != ' ')
+            if (!elozoSzamjegy)
+                ++szamok;
+            if (i + 1 < s.size())
+                szamjegyUtolsoElott = true;
+        } else if (c != ' ') {
             ++elvalasztok;
+        }
+        elozoSzamjegy = jegy;
     }
-    if (szamjegyek == 0)
-        return SorFajta::NemNumerikus;
+    // Not a line of numbers at all: too short to hold one, or no digit but
+    // (at most) its last character.
+    if (karakterek <= k || !szamjegyUtolsoElott)
+        return SorFajta::Kihagyott;
     if (szamjegyek < k || szamjegyek > 2 * k || elvalasztok != k - 1 || (!utolso && karakterek < 2 * k - 1))
-        return SorFajta::Hianyos;
+        return szamok > k ? SorFajta::TulSok : SorFajta::Hianyos;
     return SorFajta::Szamsor;
 }
 
@@ -245,12 +255,12 @@ ImportSorok sorokOlvasasa(std::FILE* f, const std::string& nev, const GameParams
     while (o.kovetkezo(s)) {
         ++r;
         const SorFajta fajta = sorFajta(s, kk, r >= osszesSor);
-        if (fajta == SorFajta::Ures)
+        if (fajta == SorFajta::Kihagyott)
             continue;
-        if (fajta == SorFajta::NemNumerikus)
-            return hiba(kImportNemNumerikus);
         if (fajta == SorFajta::Hianyos)
             return hiba(kImportHianyos);
+        if (fajta == SorFajta::TulSok)
+            return hiba(kImportTulSokSzam);
         std::size_t i = 0;
         for (int p = 0; p < kk; ++p) {
             while (i < s.size() && !szamjegy(s[i]))
@@ -363,7 +373,7 @@ ImportEredmeny ImportBeolvasas(const std::string& nev, ImportKornyezet& k)
     BontasEgyseg& u = *k.Bontas;
     LMPStatusokTorlese(u);
     tarUrites(k);
-    u.Peldabontas = false;
+    PeldabontasLogTorles(u);
     u.SzerkesztettVariacio = false;
     u.BefejezetlenVariacio = false;
     u.OpcioModosulas = false;

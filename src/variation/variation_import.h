@@ -8,14 +8,16 @@
 // the lines rows of indexes into it, sorted within the main and the extra
 // part.
 //
-// A line of blanks only is skipped wherever it stands. Every other line
+// A line that cannot be a line of numbers is skipped wherever it stands: one
+// not longer than k characters (a blank or short line), or one with no
+// digit before its last character (a title or header row). Every other line
 // holds exactly k numbers of one or two digits with k - 1 separators (any
 // character but a digit or a blank) between them; blanks may stand
-// anywhere. A line without any digit (a title, a row of letters) is refused
-// like any other bad line, and every refusal names the line, as read, and
-// what a line must hold. An extra-pool number is written as the player sees
-// it (from 1, or from 0 where the pool counts from 0), the way the export
-// writes it.
+// anywhere. A line with digits that breaks this is refused, one with more
+// numbers than a line holds says so, and every refusal names the line, as
+// read, and what a line must hold. An extra-pool number is written as the
+// player sees it (from 1, or from 0 where the pool counts from 0), the way
+// the export writes it.
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -36,6 +38,7 @@ inline constexpr const char* kImportTulNagy =
     "1 millió számsort meghaladó import állomány betöltése.\r\n\r\nAz aktuális verzió ezt nem teszi lehetővé.";
 inline constexpr const char* kImportHianyos = "Hiányos számsor.";
 inline constexpr const char* kImportNemNumerikus = "Nem numerikus karakter.";
+inline constexpr const char* kImportTulSokSzam = "A sor több számot tartalmaz, mint egy számsor.";
 inline constexpr const char* kImportBetoltesSzoveg = "Import állomány betöltése";
 inline constexpr const char* kImportVariacioSzoveg = "Variáció állományának betöltése";
 

@@ -648,6 +648,29 @@ TEST(StoreJobs, SortRestoreAndLimits)
     EXPECT_EQ(t.BontSzelvszam, 4);
 }
 
+// With the optimisation on a sort gives its search the first index of the
+// line now at the sort's first row; without it the boundary is left alone.
+TEST(StoreJobs, SortWithTheOptimisationOnMovesItsBoundaryByte)
+{
+    for (const bool opt : {true, false}) {
+        SCOPED_TRACE(opt ? "optimisation on" : "optimisation off");
+        VariationStore t;
+        Elozo(t, {{3, 4, 5}, {2, 3, 4}, {1, 2, 5}, {4, 5, 6}}, 3, 7);
+        TVariacioOpciok o;
+        o.Optimalizalas = opt ? 1 : 0;
+        o.OptHatarBajt = 9;
+        ASSERT_TRUE(BontListRendezes(t, 1, 4, false, &o));
+        EXPECT_EQ(Sorok(t), (std::vector<Sor>{{3, 4, 5}, {1, 2, 5}, {2, 3, 4}, {4, 5, 6}}));
+        EXPECT_EQ(o.OptHatarBajt, opt ? 1 : 9);
+        ASSERT_TRUE(BontListRendezes(t, 2, 4, false, &o));
+        EXPECT_EQ(o.OptHatarBajt, opt ? 2 : 9);
+        // A sort that does nothing changes nothing.
+        o.OptHatarBajt = 9;
+        EXPECT_FALSE(BontListRendezes(t, 4, 4, false, &o));
+        EXPECT_EQ(o.OptHatarBajt, 9);
+    }
+}
+
 TEST(StoreJobs, CompactionCutsToTheLineCount)
 {
     VariationStore t;

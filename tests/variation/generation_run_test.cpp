@@ -187,6 +187,53 @@ TEST(GenerationRun, TextsOfTheRunWindow)
     EXPECT_EQ(oszto, 1);
 }
 
+// What a stopped extension keeps, and the Stop question that says it: the
+// lines before the run, or, when the optimisation may rewrite every line
+// (Felülírás), the lines as the run left them, closing their own part.
+TEST(GenerationRun, StoppedExtensionKeepsWhatTheStopQuestionSays)
+{
+    struct Eset {
+        bool opt, feluliras;
+        const char* kozep;
+        std::int32_t sorok;
+        TTombInt1D hatarok;
+    };
+    const Eset esetek[] = {
+        {false, false, ", a folyamatot megelőző számsorokat fogja tartalmazni.", 4, {4}},
+        {true, false, ", a folyamatot megelőző számsorokat fogja tartalmazni.", 4, {4}},
+        {false, true, ", a folyamatot megelőző számsorokat fogja tartalmazni.", 4, {4}},
+        {true, true, ", a folyamat aktuális állapota szerinti számsorokat fogja tartalmazni.", 7, {4, 7}},
+    };
+    for (const Eset& e : esetek) {
+        SCOPED_TRACE(e.kozep);
+        TVariacioOpciok o;
+        o.Optimalizalas = e.opt ? 1 : 0;
+        o.Feluliras = e.feluliras ? 1 : 0;
+        const bool aktualis = StopAktualisSorok(true, o);
+        EXPECT_EQ(StopUzenet(true, aktualis),
+                  std::string("[Stop] leállított folyamat\r\nA variációs lista") + e.kozep +
+                      "\r\n\r\nLeállítja a folyamatot?");
+        // Four lines before the run, three more when it was stopped.
+        VariationStore t;
+        SetBontasMatrix(t, 7, 3, nullptr);
+        for (std::int32_t r = 0; r < 7; ++r)
+            for (int j = 0; j < 3; ++j)
+                t.sor(r)[j] = static_cast<std::uint8_t>((r + j) % 9);
+        t.BontSzelvszam = 7;
+        t.Import_Count = {4};
+        BovitesLeallitasUtan(t, 9, TorlesKornyezet{}, aktualis);
+        EXPECT_EQ(t.BontSzelvszam, e.sorok);
+        EXPECT_EQ(t.BontMatrixMeret, e.sorok);
+        EXPECT_EQ(t.Import_Count, e.hatarok);
+    }
+    // Not an extension: the list goes, whatever the options.
+    TVariacioOpciok o;
+    o.Optimalizalas = o.Feluliras = 1;
+    EXPECT_FALSE(StopAktualisSorok(false, o));
+    EXPECT_EQ(StopUzenet(false, false), "[Stop] leállított folyamat\r\nA variációs lista törlésre kerül - új "
+                                        "variáció készítése.\r\n\r\nLeállítja a folyamatot?");
+}
+
 TEST(GenerationRun, EndReportListsActiveConditionsNoLinePassed)
 {
     VegeBemenet be;
@@ -319,6 +366,41 @@ TEST(BontasTorles, DeletionBelongsToTheCurrentGameAgain)
         EXPECT_EQ(a.BontLottoIndex, truncate ? 7 : 2);
         EXPECT_EQ(a.BontIdegenSzamsorDb, truncate ? 4 : 0);
         EXPECT_EQ(t.BontSzelvszam, truncate ? 4 : 0);
+    }
+}
+
+// Which stored variation goes on as an extension when its conditions are
+// opened or a run starts: one a run left unfinished, or one edited by hand.
+TEST(GenerationRun, UnfinishedOrEditedVariationGoesOnAsAnExtension)
+{
+    struct Eset {
+        const char* nev;
+        bool sorok, bovites, leallitva, pause, befejezetlen, szerkesztett;
+        bool bovitesKell;
+    };
+    const Eset esetek[] = {
+        {"finished", true, false, false, false, false, false, false},
+        {"stopped", true, false, true, false, false, false, true},
+        {"paused", true, false, false, true, false, false, true},
+        {"broken off", true, false, false, false, true, false, true},
+        {"edited by hand", true, false, false, false, false, true, true},
+        {"edited, already an extension", true, true, false, false, false, true, false},
+        {"no lines", false, false, true, true, true, true, false},
+    };
+    for (const Eset& e : esetek) {
+        SCOPED_TRACE(e.nev);
+        VariationStore t;
+        if (e.sorok) {
+            SetBontasMatrix(t, 3, 5, nullptr);
+            t.BontSzelvszam = 3;
+        }
+        BontasEgyseg u;
+        u.BontasBovites = e.bovites;
+        u.Vezerles.FBontStatus.store(!e.leallitva);
+        u.Vezerles.BontasPause.store(e.pause);
+        u.Allapot.BontasBefejezetlen = e.befejezetlen;
+        u.SzerkesztettVariacio = e.szerkesztett;
+        EXPECT_EQ(MegszakitottVariacio(t, u), e.bovitesKell);
     }
 }
 

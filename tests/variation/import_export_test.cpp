@@ -289,15 +289,19 @@ TEST_F(ImportExport, ARefusedFileNamesItsLineAndChangesNothing)
         std::string uzenet;  // "@" stands for the file name
     };
     const Eset esetek[] = {
-        {"6;7;8;9;10\r\negy;kettő;három;négy;öt\r\n",
-         "Nem numerikus karakter.\r\n\r\n2. sor: „egy;kettő;három;négy;öt”" + sorban},
-        {"Számsorok\r\n1;2;3;4;5\r\n6;7;8;9;10\r\n", "Nem numerikus karakter.\r\n\r\n1. sor: „Számsorok”" + sorban},
+        // A line with digits among other characters, with too few and with
+        // too many numbers.
+        {"6;7;8;9;10\r\n1;2;3;4;5;abc\r\n", "Hiányos számsor.\r\n\r\n2. sor: „1;2;3;4;5;abc”" + sorban},
+        {"Számsorok\r\n1;2;3;4\r\n6;7;8;9;10\r\n", "Hiányos számsor.\r\n\r\n2. sor: „1;2;3;4”" + sorban},
+        {"6;7;8;9;10\r\n1;2;3;4;5;6\r\n",
+         "A sor több számot tartalmaz, mint egy számsor.\r\n\r\n2. sor: „1;2;3;4;5;6”" + sorban},
+        {"6;7;8;9;10\r\n1;2;3;4;5;6;7;8;9;10;11\r\n",
+         "A sor több számot tartalmaz, mint egy számsor.\r\n\r\n2. sor: „1;2;3;4;5;6;7;8;9;10;11”" + sorban},
         {"6;7;8;9;10\r\n11;12;13;14;15\r\n1;2;3;4;91\r\n",
          "3. sor 5. száma (91) érvénytelen tartományba esik.\r\n\r\n3. sor: „1;2;3;4;91”" + sorban},
         {"1;2;3;4\r\n6;7;8;9;10\r\n", "Hiányos számsor.\r\n\r\n1. sor: „1;2;3;4”" + sorban},
         {"6;7;8;9;10\r\n\r\n1;2;3;2;5\r\n", "3. sor 4. száma (2) ismétlődik.\r\n\r\n3. sor: „1;2;3;2;5”" + sorban},
         {"1 2 3 4 5\r\n6;7;8;9;10\r\n", "Hiányos számsor.\r\n\r\n1. sor: „1 2 3 4 5”" + sorban},
-        {"6;7;8;9;10\r\n1;2;3;4;5;6\r\n", "Hiányos számsor.\r\n\r\n2. sor: „1;2;3;4;5;6”" + sorban},
         {"Húzás 2024\r\n1;2;3;4;5\r\n", "Hiányos számsor.\r\n\r\n1. sor: „Húzás 2024”" + sorban},
         {"6;7;8;9;10\r\n1;2;3;4;5 6\r\n", masik + "\r\n\r\n2. sor: „1;2;3;4;5 6”" + sorban},
         {"6;7;8;9;10\r\n1;2;3;4;100\r\n",
@@ -329,6 +333,41 @@ TEST_F(ImportExport, ARefusedFileNamesItsLineAndChangesNothing)
         EXPECT_FALSE(u.ImportFolyamatban);
         EXPECT_EQ(ablakNyitva, 0);
     }
+}
+
+// A line that cannot be a line of numbers is skipped wherever it stands: a
+// title or header row (no digit before its last character), a line not
+// longer than a line's count of numbers, a blank line. The lines after it
+// keep their numbers in the messages.
+TEST_F(ImportExport, LinesThatHoldNoNumbersAreSkipped)
+{
+    const char* kihagyott[] = {
+        "Számsorok",                 // a title
+        "egy;kettő;három;négy;öt",   // a header row of the columns
+        "Sorszám: 7",                // its only digit is its last character
+        "1;2;3",                     // five characters: no longer than a line's five numbers
+        "",                          // blank
+        "                    ",      // blanks, longer than five
+        "\t\t\t\t\t\t",              // tabs: separators without any digit
+    };
+    for (const char* sor : kihagyott) {
+        SCOPED_TRACE(sor);
+        jatek(0);
+        ImportEredmeny r = import(std::string(sor) + "\r\n1;2;3;4;5\r\n" + sor + "\r\n6;7;8;9;10\r\n");
+        ASSERT_TRUE(r.Ok) << r.Uzenet;
+        EXPECT_EQ(r.Sorok, 2);
+        EXPECT_EQ(szamsorok(), (std::vector<std::vector<int>>{{1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}}));
+        // A refusal after a skipped line counts it among the file's lines.
+        jatek(0);
+        r = import(std::string(sor) + "\r\n1;2;3;4;5\r\n1;2;3;2;5\r\n");
+        EXPECT_FALSE(r.Ok);
+        EXPECT_EQ(r.Uzenet.substr(0, r.Uzenet.find("\r\n")), "3. sor 4. száma (2) ismétlődik.");
+    }
+    // A file of skipped lines only has no line to import.
+    jatek(0);
+    const ImportEredmeny r = import("Számsorok\r\n1;2;3\r\n");
+    EXPECT_FALSE(r.Ok);
+    EXPECT_EQ(r.Uzenet, "Érvénytelen formátumú állomány\r\n\r\n" + (mappa / "be.csv").string());
 }
 
 // A good file asks for the preparation once, with the flag clear; a declined

@@ -227,11 +227,14 @@ TEST(Optimalizalas, ARewritableVariationWithSpareLinesIsOfferedASmallerStart)
         }
         f.t.BontSzelvszam = 2 * W;
         f.t.Import_Count = {2 * W};
+        // The run window asks the proposal through its own question.
         std::vector<std::string> kerdesek;
-        f.env.JovahagyasKerdes = [&](const std::string& k) {
+        f.vez.OptJavaslatKerdes = [&](const std::string& k) {
+            EXPECT_TRUE(f.vez.OptTesztFut.load());
             kerdesek.push_back(k);
             return igen;
         };
+        f.env.JovahagyasKerdes = [](const std::string& k) { return ADD_FAILURE() << k, true; };
         f.fut(w, true, true);
         ASSERT_EQ(kerdesek.size(), 1u);
         EXPECT_EQ(kerdesek[0].rfind("A módosított variáció számsorainak mennyisége: " + std::to_string(2 * W) +
@@ -242,6 +245,46 @@ TEST(Optimalizalas, ARewritableVariationWithSpareLinesIsOfferedASmallerStart)
         EXPECT_EQ(f.e.veg, BontasVeg::Kesz);
         // Duplicates share every number: the rule check finds any left.
         fedesEllenorzes(f.sorok(), w);
+    }
+}
+
+// A Stop or a Pause confirmed while the trial of a rewritable variation runs
+// ends the optimisation there: its question is asked once, and the lines
+// are the variation the generation made.
+TEST(Optimalizalas, StopOrPauseDuringTheTrialIsAskedOnce)
+{
+    const Wheel w{10, 4, 1};
+    Futas alap;
+    alap.fut(w, false);
+    for (const bool stop : {true, false}) {
+        SCOPED_TRACE(stop ? "Stop" : "Pause");
+        Futas f;
+        f.o.Optimalizalas = 1;
+        f.o.Csokkent = 1;
+        f.o.Feluliras = 1;
+        int kerdesek = 0;
+        f.vez.StopVizsgalat = [&] { return ++kerdesek, true; };
+        f.vez.PauseVizsgalat = [&] { return ++kerdesek, true; };
+        bool kerve = false, kereses = false;
+        f.sz.hivasUtan = [&](int) {
+            kereses = kereses || f.vez.OptFut.load();
+            if (kerve || !f.vez.OptTesztFut.load())
+                return;
+            kerve = true;
+            if (stop)
+                f.vez.BontasMegszakitasa();
+            else
+                f.vez.PauseKeres();
+        };
+        f.fut(w, true);
+        ASSERT_TRUE(kerve);
+        EXPECT_TRUE(kereses);
+        EXPECT_EQ(kerdesek, 1);
+        EXPECT_EQ(f.e.veg, stop ? BontasVeg::Leallitva : BontasVeg::Szunet);
+        EXPECT_FALSE(f.vez.OptTesztFut.load());
+        EXPECT_FALSE(f.vez.OptFut.load());
+        EXPECT_EQ(f.o.OptPause, stop ? 0 : 1);
+        EXPECT_EQ(f.sorok(), alap.sorok());
     }
 }
 
@@ -270,6 +313,10 @@ TEST(Optimalizalas, APausedSearchResumesFromItsBestCopy)
     fedesEllenorzes(legjobb, w);
     const std::int64_t ciklus = f.o.OptCiklus;
     ASSERT_GT(ciklus, 1);
+    // The run window reads the counters the search published.
+    EXPECT_EQ(f.vez.OptCiklus.load(), ciklus);
+    EXPECT_EQ(f.vez.OptLegjobbCiklus.load(), f.o.OptLegjobbCiklus);
+    EXPECT_FALSE(f.vez.OptFut.load());
 
     // Resume as Start does; the cycle counter is about to roll over.
     f.o.OptCiklus = kOptCiklusMax;
@@ -284,6 +331,8 @@ TEST(Optimalizalas, APausedSearchResumesFromItsBestCopy)
     EXPECT_LE(f.t.BontSzelvszam, static_cast<std::int32_t>(legjobb.size()));
     fedesEllenorzes(f.sorok(), w);
     EXPECT_EQ(f.o.OptTrillio, 1);
+    EXPECT_EQ(f.vez.OptTrillio.load(), 1);
+    EXPECT_EQ(f.vez.OptCiklus.load(), f.o.OptCiklus);
     EXPECT_GE(f.o.OptCiklus, 1);
     EXPECT_LT(f.o.OptCiklus, kOptCiklusMax);
     // No generation ran before the resumed search: it went straight on.

@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "app/game_table.h"
+#include "conditions/number_set_file.h"
 #include "conditions/variation_options.h"
 #include "conditions/markers.h"
 #include "tickets/number_lists.h"
@@ -419,6 +420,43 @@ TEST(VariationFile, WriterRefusesWhatTheReaderRefuses)
     t.Sorok.clear();
     EXPECT_FALSE(VariacioTorzsIras(w, t, hiba));
     EXPECT_EQ(w.size(), 0u);
+}
+
+// A file that cannot be written is reported in the file's own terms, a
+// variation like a number set, and no file is left behind.
+TEST(VariationFile, AFailedWriteNamesTheKindOfFile)
+{
+    GameParams g;
+    g.LottoIndex = 0;
+    JatekParameterek(g);
+    SzamListak l;
+    l.KijeloltSzamok = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    VariacioMeretBeallitas(l, g, 5);
+    l.KijeloltFoSzamDb = 10;
+    FeltetelRekordok f;
+    FeltetelekKezdoertekei(f, g);
+    const SzamsorKep kep = SzamsorKepKeszites(l, g, f, 0, {});
+    const std::filesystem::path nincs =
+        std::filesystem::temp_directory_path() / ("kavarex_nincs_" + std::to_string(::getpid())) / "mappa";
+    struct Eset {
+        const char* nev;
+        std::function<bool(const std::string&, std::string&)> iras;
+        const char* uzenet;
+    };
+    const Eset esetek[] = {
+        {"v.top", [&](const std::string& n, std::string& u) { return VariacioAllomanyIras(n, kep, minta(), u); },
+         "Hiba történt a variáció állományának mentése során."},
+        {"s.tip", [&](const std::string& n, std::string& u) { return SzamsorMentese(n, kep, u); },
+         "Hiba történt a számsor állományának mentése során."},
+    };
+    for (const Eset& e : esetek) {
+        SCOPED_TRACE(e.nev);
+        const std::string nev = (nincs / e.nev).string();
+        std::string uzenet;
+        EXPECT_FALSE(e.iras(nev, uzenet));
+        EXPECT_EQ(uzenet, e.uzenet);
+        EXPECT_FALSE(std::filesystem::exists(nev));
+    }
 }
 
 TEST(VariationFile, BestCopyCountIsTheRowsWritten)

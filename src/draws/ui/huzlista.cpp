@@ -1026,7 +1026,7 @@ void THuzLista::BontSzamsorKeres(const TTombByte1D& szamok, int sor)
 
 void THuzLista::SetVariacioKesz(bool van)
 {
-    tipp(KeresVariaciobanGomb, van, van ? " Számsor keresése a variáció listájában " : " Nincs kész variáció ");
+    tipp(KeresVariaciobanGomb, van, van ? " Kijelölt számsor keresése a variáció listájában " : " Nincs kész variáció ");
 }
 
 void THuzLista::KeresVariaciobanGombClick()

@@ -24,6 +24,7 @@
 #include "tickets/ui/szelvenyek.h"
 #include "variation/ui/bontas.h"
 #include "variation/ui/bontlista.h"
+#include "variation/ui/variacio_parancsok.h"
 
 using namespace kvx;
 
@@ -81,6 +82,9 @@ void StatisztikaGombClick(TStatisztika& s)
 {
     if (s.Fut())
         return;
+    // The lines are counted in their earlier order, as the printouts and the
+    // test number them.
+    Program::aktualis().VariacioParancsai().EredetiSorrend();
     if (s.isVisible()) {
         s.raise();
         s.activateWindow();

@@ -76,7 +76,14 @@ constexpr Jelzo kJelzok[] = {
     {"Számsorok eloszlása", BitSzamsorok},    {"Gyakorisági eloszlás", -1},
     {"Optimalizált", -2},                     {"Véletlen számsorok", -3},
     {"Találat", -4},
+    // The optimisation's options, ticked only while it is switched on.
+    {"Felülírás", -5},                        {"Növel", -6},
+    {"Csökkent", -7},                         {"Rendez", -8},
+    {"Mód ", -9},
 };
+
+// The line-count label in grey while the optimisation search goes.
+const QColor kOptSzurke(128, 128, 128);
 
 }  // namespace
 
@@ -247,7 +254,7 @@ void TBontas::BontasMegszakitasa()
     bontasEgyseg().Vezerles.BontasMegszakitasa();
 }
 
-void TBontas::szelvSzamKiiras(std::int64_t n)
+void TBontas::szelvSzamKiiras(std::int64_t n, const QString& elotag)
 {
     if (bemenet_ && bemenet_->TulirasSorozat) {
         // The cycle on the line-count label, the lines beside it.
@@ -256,7 +263,7 @@ void TBontas::szelvSzamKiiras(std::int64_t n)
                                                       bemenet_->TulirasTetelesMin, bemenet_->TulirasTetelesMax)));
         return;
     }
-    SzelvSzamCimke->setText(q(SzelvSzamSzoveg(n)));
+    SzelvSzamCimke->setText(elotag + q(SzelvSzamSzoveg(n)));
 }
 
 void TBontas::koltsegKiiras(std::int64_t n)
@@ -281,6 +288,8 @@ bool folytatasElott(const BontasAllapot& a, const BontasBemenet& b)
 void TBontas::jelzokBeallitasa(const BontasBemenet& b)
 {
     const TFeltetelMaszk& m = bontasEgyseg().KijeloltFeltetelek;
+    const TVariacioOpciok& o = feltetelRekordok().VariacioOpciok;
+    const bool opt = b.Opt != nullptr;
     // Shown where the work area holds the window with its indicators
     // scrolling (a few lines of them in sight), not only with all of them.
     const QScreen* scr = screen();
@@ -293,6 +302,14 @@ void TBontas::jelzokBeallitasa(const BontasBemenet& b)
         case -2: be = b.Optimalizalt; break;
         case -3: be = b.VeletlenSzamsorok; break;
         case -4: be = b.TulirasBont; break;
+        case -5: be = opt && o.Feluliras; break;
+        case -6: be = opt && !o.Csokkent; break;
+        case -7: be = opt && o.Csokkent; break;
+        case -8: be = opt && o.Rendez; break;
+        case -9:
+            Jelzok[i]->setText(QStringLiteral("Mód %1").arg(o.Arany));
+            be = opt && o.Mod;
+            break;
         default: be = m.Feltetel(bit);
         }
         Jelzok[i]->setVisible(latszik);
@@ -395,10 +412,12 @@ bool TBontas::BontasIndul()
                             InfoGomb})
         gb->setEnabled(false);
     KilepesGomb->setEnabled(true);
-    // 8. Labels.
+    // 8. Labels. The stored lines are shown for the optimisation's best
+    // copy and for the Sorozat cycles.
+    SzelvSzamCimke->setPalette(QPalette());
     szelvSzamKiiras(std::max<std::int64_t>(regiSorok, 0));
-    TarolvaCimke->setVisible(b->TulirasSorozat);
-    TarolvaCimke->setText(QStringLiteral("Tárolva: ") + q(SzelvSzamSzoveg(regiSorok)));
+    TarolvaCimke->setVisible(b->Opt != nullptr || b->TulirasSorozat);
+    TarolvaCimke->setText(QStringLiteral("Tárolva: ") + q(SzelvSzamSzoveg(t.BontSzelvszam)));
     if (b->TulirasSorozat) {
         // A resumed run keeps its cycle when it lies within the window.
         const BontasAllapot& a = u.Allapot;
@@ -431,7 +450,9 @@ bool TBontas::BontasIndul()
     // The progress of the last run is not this one's.
     u.Vezerles.BontSzelvszam.store(t.BontSzelvszam);
     u.Vezerles.FFolyamatAlap.store(0);
-    mentettFelirat_ = windowTitle() == QStringLiteral(" Variáció készítése") ? QString() : windowTitle();
+    // A sample run is shown under the caption its builder gave; any other
+    // run is an ordinary one.
+    mentettFelirat_ = q(u.PeldabontasFelirat);
     setWindowTitle(mentettFelirat_.isEmpty() ? QStringLiteral(" Variáció készítése") : mentettFelirat_);
     u.Peldabontas = !mentettFelirat_.isEmpty();
     Label4->setText(QStringLiteral("Folyamat: 0%"));
@@ -441,6 +462,7 @@ bool TBontas::BontasIndul()
     kornyezet_ = std::move(env);
     bemenet_ = std::move(b);
     const bool bovites = bemenet_->BontasBovites;
+    const bool aktualisSorok = StopAktualisSorok(bovites, f.VariacioOpciok);
     // The time a question is open does not count as run time. With
     // confirmations off Pause and Break take effect without a question.
     const bool jovahagyas = uzenetBeallitasok().Jovahagyas;
@@ -450,8 +472,16 @@ bool TBontas::BontasIndul()
         // The question quotes where the run stands: the line count shows it
         // first (the timer stops refreshing once the pause is asked).
         const auto felirat = [this] {
-            const std::int32_t n = bontasEgyseg().Vezerles.BontSzelvszam.load();
-            szelvSzamKiiras(n);
+            const BontasVezerles& v = bontasEgyseg().Vezerles;
+            std::int32_t n = v.BontSzelvszam.load();
+            // During the optimisation search: the cycles so far, the one
+            // its best copy came from, and that copy's lines.
+            QString elotag;
+            if (bemenet_ && bemenet_->Opt && v.OptFut.load() && v.OptCiklus.load() > 0) {
+                elotag = q(OptMegszakitasElotag(v.OptTrillio.load(), v.OptCiklus.load(), v.OptLegjobbCiklus.load()));
+                n = v.OptLegjobb.load();
+            }
+            szelvSzamKiiras(n, elotag);
             koltsegKiiras(n);
         };
         GuiSzalonFuttatas(felirat, false);
@@ -466,11 +496,28 @@ bool TBontas::BontasIndul()
             platform::SetTaskbarProgressState(4);
         return igen;
     };
-    u.Vezerles.StopVizsgalat = [bovites] {
+    // The optimisation's proposal: the taskbar shows the run paused and the
+    // time the question is open is no run time.
+    javaslatFut_.store(false);
+    u.Vezerles.OptFut.store(false);
+    u.Vezerles.OptTesztFut.store(false);
+    u.Vezerles.OptJavaslatKerdes = [this](const std::string& s) {
+        if (SzalNyilvantartas::SajatLeallitasKerve())
+            return false;
+        GuiSzalonFuttatas([] { platform::SetTaskbarProgressState(4); }, false);
+        javaslatFut_.store(true);
+        const double kezdet = most();
+        const bool igen = JovahagyasKerdes(q(s));
+        bontasEgyseg().BontasKezdoIdo += most() - kezdet;
+        javaslatFut_.store(false);
+        GuiSzalonFuttatas([] { platform::SetTaskbarProgressState(2); }, false);
+        return igen;
+    };
+    u.Vezerles.StopVizsgalat = [bovites, aktualisSorok] {
         if (SzalNyilvantartas::SajatLeallitasKerve())
             return true;
         const double kezdet = most();
-        const bool igen = JovahagyasKerese(q(StopUzenet(bovites, false)));
+        const bool igen = JovahagyasKerese(q(StopUzenet(bovites, aktualisSorok)));
         bontasEgyseg().BontasKezdoIdo += most() - kezdet;
         return igen;
     };
@@ -548,8 +595,17 @@ void TBontas::kiterjesztesKijelzes(bool be)
             b->setEnabled(false);
         return;
     }
-    SzelvSzamCimke->setPalette(QPalette());
-    szelvSzamKiiras(bontasEgyseg().Vezerles.BontSzelvszam.load());
+    // Back to the line count; while the optimisation search goes, grey and
+    // after its cycle counter.
+    const BontasVezerles& v = bontasEgyseg().Vezerles;
+    QPalette p;
+    QString elotag;
+    if (bemenet_ && bemenet_->Opt && v.OptFut.load()) {
+        p.setColor(QPalette::WindowText, kOptSzurke);
+        elotag = q(OptCiklusElotag(v.OptTrillio.load(), v.OptCiklus.load()));
+    }
+    SzelvSzamCimke->setPalette(p);
+    szelvSzamKiiras(v.BontSzelvszam.load(), elotag);
     if (!Fut())
         return;  // the end of the run sets the buttons
     const bool huzas = feltetelRekordok().HuzasSzamsorVariacio;
@@ -707,6 +763,7 @@ void TBontas::Vege()
     // The lines can be extended at once, unless they are an extension
     // already or are the draws' own lines.
     BovitesGomb->setEnabled(!u.BontasBovites && !f.HuzasSzamsorVariacio);
+    ListaGomb->setFocus();
     veletlenTipp();
     if (!j.Szoveg.empty() && status)
         InformacioUzenet(UtolsoJelentes);
@@ -721,16 +778,30 @@ void TBontas::Timer1Timer()
     BontasEgyseg& u = bontasEgyseg();
     const BontasVezerles& v = u.Vezerles;
     if (!Timer1->isActive() || v.FHibapontMenet.load() < 0 || !v.FBontStatus.load() || v.BontasPause.load() ||
-        novelesFut_.load())
+        novelesFut_.load() || javaslatFut_.load())
         return;
     IdoCimke->setText(q(VariacioIdotartama(most() - u.BontasKezdoIdo + u.BontasIdotartam)));
     const std::int32_t n = v.BontSzelvszam.load(std::memory_order_relaxed);
-    szelvSzamKiiras(n);
-    koltsegKiiras(n);
-    if (const std::int64_t c = v.OptCiklus.load(std::memory_order_relaxed); bemenet_ && bemenet_->Opt && c > 0) {
-        SzelvSzamCimke->setText(q(OptCiklusSzoveg(0, c)));
-        TarolvaCimke->setText(QStringLiteral("Tárolva: ") + q(SzelvSzamSzoveg(v.OptLegjobb.load())));
-        TarolvaCimke->setVisible(true);
+    // The optimisation search: after its first cycle the label counts the
+    // cycles, and the stored-lines label and the cost follow its best copy;
+    // its trial of a rewritable variation says so.
+    const bool opt = bemenet_ && bemenet_->Opt && v.OptFut.load(std::memory_order_relaxed);
+    const bool teszt = opt && v.OptTesztFut.load(std::memory_order_relaxed);
+    const std::int64_t ciklus = v.OptCiklus.load(std::memory_order_relaxed);
+    const std::int64_t trillio = v.OptTrillio.load(std::memory_order_relaxed);
+    const bool ciklusok = opt && (ciklus > 1 || trillio > 0);
+    szelvSzamKiiras(n, ciklusok ? q(OptCiklusElotag(trillio, ciklus)) : QString());
+    if (teszt)
+        SzelvSzamCimke->setText(SzelvSzamCimke->text() + QStringLiteral(" tesztje"));
+    if (!ciklusok || teszt) {
+        koltsegKiiras(n);
+    } else {
+        SzelvSzamCimke->setText(SzelvSzamCimke->text() + QStringLiteral(" vizsgálata"));
+        if (const std::int32_t b = v.OptLegjobb.load(std::memory_order_relaxed); b >= 1 && b <= 999999999) {
+            TarolvaCimke->setText(q(OptTaroltSzoveg(v.OptLegjobbTrillio.load(std::memory_order_relaxed),
+                                                    v.OptLegjobbCiklus.load(std::memory_order_relaxed), b)));
+            koltsegKiiras(b);
+        }
     }
     const std::int32_t kf = bemenet_ ? bemenet_->VariacioFoMeret : 0;
     std::uint8_t sor[kMaxVariacioMeret]{};

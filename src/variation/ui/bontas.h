@@ -93,6 +93,9 @@ public:
 
     // Places the window beside the conditions window and the main ticket.
     void BontasPosition();
+    // While the store grows (be) the line-count label says so and the run
+    // buttons wait; afterwards the label shows the lines again.
+    void kiterjesztesKijelzes(bool be);
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -106,10 +109,9 @@ private:
     void munka(std::stop_token st);
     // A growth of the store during the run (on the worker).
     void novelesJelzes(kvx::NovelesJelzes j);
-    // The growth's text on the line-count label and its buttons (GUI thread).
-    void kiterjesztesKijelzes(bool be);
     void vegeKezelo();
-    void szelvSzamKiiras(std::int64_t n);
+    // The line count on its label, after `elotag` (the optimisation's cycles).
+    void szelvSzamKiiras(std::int64_t n, const QString& elotag = {});
     void koltsegKiiras(std::int64_t n);
     kvx::PeldabontasInfoBemenet peldabontasInfo() const;
     void veletlenTipp();
@@ -122,6 +124,7 @@ private:
     std::atomic<int> gombTag_{0};
     bool statisztikaElerheto_ = false;
     std::atomic<bool> novelesFut_{false};  // the store grows: the timer shows nothing
+    std::atomic<bool> javaslatFut_{false};  // the optimisation's proposal is asked: likewise
     double novelesKezdet_ = 0;             // worker only
     std::int64_t absvAlap_ = 0, absvOszto_ = 1;
     QString mentettFelirat_;

@@ -233,7 +233,7 @@ void TBontLista::FormCreate()
         eszkoz->addWidget(b);
         return b;
     };
-    MentesGomb = gomb("MentesGomb", "Mentés", " Variáció mentése ");
+    MentesGomb = gomb("MentesGomb", "Mentés", " Variáció, export állományok mentése ");
     BontListBovitesGomb = gomb("BontListBovitesGomb", "+", " Számsor hozzáadása a variáció listájához ");
     BontListModositasGomb = gomb("BontListModositasGomb", "*", " Kijelölt számsor módosítása ");
     BontSzamsorokTorleseGomb = gomb("BontSzamsorokTorleseGomb", "-", " Számsorok törlése a bontás listájából ");
@@ -598,6 +598,9 @@ void TBontLista::SzerkesztoGombokBeallitasa()
     alkalmaz(BontListBovitesGomb, "BontLista.BontListBovitesGomb");
     alkalmaz(BontListModositasGomb, "BontLista.BontListModositasGomb");
     alkalmaz(BontSzamsorokTorleseGomb, "BontLista.BontSzamsorokTorleseGomb");
+    // Save and check act on their own here but stand for the main items.
+    alkalmaz(MentesGomb, "Ments2");
+    alkalmaz(EllenorzesGomb, "Ellenrzs1");
     for (const auto& [b, nev] : parancsGombok())
         alkalmaz(b, nev);
 }

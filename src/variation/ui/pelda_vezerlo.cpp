@@ -20,7 +20,6 @@
 #include "tickets/ui/foszelveny.h"
 #include "tickets/ui/szelveny_vezerlo.h"
 #include "tickets/ui/szelvenyek.h"
-#include "variation/ui/bontas.h"
 #include "variation/ui/variacio_vezerlo.h"
 
 #include <algorithm>
@@ -79,11 +78,10 @@ void PeldaVezerlo::SajatSzamokFrissites()
                      QString::fromStdString(m.Tipp).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
-void PeldaVezerlo::AblakokBekotese(THuzLista* huzLista, TFeltetelek* feltetelek, TBontas* bontas)
+void PeldaVezerlo::AblakokBekotese(THuzLista* huzLista, TFeltetelek* feltetelek)
 {
     huzLista_ = huzLista;
     feltetelek_ = feltetelek;
-    bontas_ = bontas;
     if (huzLista)
         connect(huzLista, &THuzLista::peldabontasKerve, this, &PeldaVezerlo::HuzasokAlapjan);
 }
@@ -238,8 +236,7 @@ void PeldaVezerlo::PeldaBontasok(int utolsoHuzas, const QString& felirat)
         w->BeolvFeltKijelolese();
         w->SetFeltetelJelzo(true);
     }
-    if (TBontas* w = bontas_)
-        w->setWindowTitle(felirat);
+    bontasEgyseg().PeldabontasFelirat = felirat.toStdString();
     if (H.Inditas)
         H.Inditas();
 }

@@ -12,7 +12,6 @@
 
 #include <functional>
 
-class TBontas;
 class TFeltetelek;
 class TFoszelveny;
 class THuzLista;
@@ -45,7 +44,7 @@ public:
     void ParancsokBekotese(const QObject* kontextus);
     // The windows the samples use; the draws list's sample request is
     // answered from now on.
-    void AblakokBekotese(THuzLista* huzLista, TFeltetelek* feltetelek, TBontas* bontas);
+    void AblakokBekotese(THuzLista* huzLista, TFeltetelek* feltetelek);
 
     // "Húzások alapján": the draw selected in the draws list is the example.
     void Hzsokalapjn1Click();
@@ -70,5 +69,4 @@ private:
     kvx::Program& p_;
     QPointer<THuzLista> huzLista_;
     QPointer<TFeltetelek> feltetelek_;
-    QPointer<TBontas> bontas_;
 };

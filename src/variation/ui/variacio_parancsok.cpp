@@ -297,8 +297,8 @@ void VariacioParancsok::Start()
         ParancsAllapotFrissites();
         return;
     }
-    // 4. The conditions window closes; a paused, stopped or unfinished
-    // variation goes on as an extension of its stored lines.
+    // 4. The conditions window closes; a paused, stopped, unfinished or
+    // edited variation goes on as an extension of its stored lines.
     if (feltetelek && feltetelek->isVisible())
         feltetelek->KilepesGombClick();
     MegszakitatottStatus();
@@ -306,7 +306,9 @@ void VariacioParancsok::Start()
         InformacioUzenet(q(s.Uzenet));
         return;
     }
-    // 6. The run.
+    // 6. The run. An extension of a sample is the user's own variation.
+    if (p_.Bontas.BontasBovites)
+        PeldabontasLogTorles(p_.Bontas);
     bontas->Tag = 0;
     bontas->BontasIndul();
     ParancsAllapotFrissites();
@@ -323,8 +325,9 @@ void VariacioParancsok::VariacioVege(int gomb)
     if (!u.Vezerles.FBontStatus.load() && !u.Allapot.TarolasLeallitas) {
         FinalizeFBontasMatrixOptMax(t);
         if (u.BontasBovites && t.BontMatrixMeret > 0) {
-            // A stopped extension keeps the lines it had before the run.
-            BovitesLeallitasUtan(t, p_.Szamok.KijeloltSzamDb(), k);
+            // A stopped extension keeps the lines the Stop question named.
+            BovitesLeallitasUtan(t, p_.Szamok.KijeloltSzamDb(), k,
+                                 StopAktualisSorok(true, p_.Feltetelek.VariacioOpciok));
         } else {
             v_.BontasTorlese(false);
         }
@@ -444,9 +447,7 @@ void VariacioParancsok::NagyVariacioFeladat(int kod, const std::function<void()>
 
 void VariacioParancsok::MegszakitatottStatus()
 {
-    const BontasEgyseg& u = p_.Bontas;
-    if (p_.Tar.BontMatrixMeret > 0 && !u.BontasBovites &&
-        (!u.Vezerles.FBontStatus.load() || u.Vezerles.BontasPause.load() || u.Allapot.BontasBefejezetlen))
+    if (MegszakitottVariacio(p_.Tar, p_.Bontas))
         v_.Import_log_true();
 }
 

@@ -333,7 +333,8 @@ bool VariacioVezerlo::IndexRendezes()
         return false;
     bool ok = false;
     const bool huzas = p_.Feltetelek.HuzasSzamsorVariacio;
-    const auto rendezes = [&] { ok = BontListRendezes(t, 0, t.BontMatrixMeret, huzas); };
+    TVariacioOpciok* opt = &p_.Feltetelek.VariacioOpciok;
+    const auto rendezes = [&] { ok = BontListRendezes(t, 0, t.BontMatrixMeret, huzas, opt); };
     if (NagyFeladat)
         NagyFeladat(kFeladatBontListRendezes, rendezes);
     else

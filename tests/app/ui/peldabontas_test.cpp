@@ -17,6 +17,8 @@
 #include "tickets/ui/foszelveny.h"
 #include "tickets/ui/szelvenyek.h"
 #include "variation/ui/bontas.h"
+#include "variation/ui/bontlista.h"
+#include "conditions/ui/feltetelek.h"
 #include "variation/variation_store.h"
 
 #include "valaszolo.h"
@@ -140,6 +142,56 @@ TEST_F(PeldabontasTest, OwnNumbersGiveARunOfLinesLikeTheExample)
     }
     // The example passes the conditions made from it.
     EXPECT_TRUE(peldaKozte);
+}
+
+// A sample variation deleted, or extended by the user, is no sample any
+// more: the next run is an ordinary one, with the ordinary caption, hint
+// and list caption.
+TEST_F(PeldabontasTest, AfterASampleIsDeletedOrExtendedTheNextRunIsOrdinary)
+{
+    for (const bool torles : {true, false}) {
+        SCOPED_TRACE(torles ? "deleted" : "extended");
+        window_->LottoSelect(torles ? 3 : 17);  // 5/35, then 5/40: the game change leaves no variation
+        for (int n : {3, 9, 17, 26, 33})
+            SzamJeloles(szamListak(), game(), mainState(), n, ModKijelolt, false);
+        {
+            teszt::Valaszolo v({QStringLiteral("OK"), QStringLiteral("OK")});
+            a("Sajtszmokkal1")->trigger();
+            ASSERT_TRUE(teszt::varj([this] { return bontas_ && !bontas_->Fut() && szalak().Tetlen(); }, 120000));
+        }
+        ASSERT_TRUE(bontasEgyseg().Peldabontas);
+        EXPECT_EQ(a("Ellenrzs1")->toolTip(), QStringLiteral(" Példabontás ellenőrzése "));
+        bontas_->KilepesGombClick();
+
+        uzenetBeallitasok().Jovahagyas = false;
+        if (torles) {
+            // Variáció - Törlés; the same numbers and conditions are left.
+            mainState().Mentve = true;
+            a("rls2")->trigger();
+            ASSERT_EQ(variationStore().BontSzelvszam, 0);
+        } else {
+            // Bővítés: the sample's lines are extended.
+            a("Beilleszts1")->trigger();
+            ASSERT_TRUE(bontasEgyseg().BontasBovites);
+            if (formok().Feltetelek)
+                formok().Feltetelek->hide();
+        }
+        teszt::Valaszolo v({QStringLiteral("OK"), QStringLiteral("OK")});
+        ASSERT_TRUE(a("Start1")->isEnabled());
+        a("Start1")->trigger();
+        ASSERT_TRUE(bontas_->isVisible());
+        EXPECT_EQ(bontas_->windowTitle(), QStringLiteral(" Variáció készítése"));
+        ASSERT_TRUE(teszt::varj([this] { return !bontas_->Fut() && szalak().Tetlen(); }, 120000));
+        ASSERT_GT(variationStore().BontSzelvszam, 0);
+        EXPECT_FALSE(bontasEgyseg().Peldabontas);
+        EXPECT_EQ(a("Ellenrzs1")->toolTip(), QStringLiteral(" Variáció ellenőrzése "));
+        bontas_->KilepesGombClick();
+        a("Listzs2")->trigger();
+        ASSERT_TRUE(formok().BontLista && formok().BontLista->isVisible());
+        EXPECT_EQ(formok().BontLista->windowTitle(), QStringLiteral(" Variáció listája"));
+        formok().BontLista->hide();
+        uzenetBeallitasok().Jovahagyas = true;
+    }
 }
 
 // The draws list's pop-up command takes the number row selected in the

@@ -197,6 +197,26 @@ TEST_F(BontasTest, ConditionsWindowButtonStartsAndDeletesTheVariation)
     EXPECT_EQ(variationStore().BontSzelvszam, 0);
 }
 
+// Lines edited by hand in a finished variation: opening the conditions puts
+// it into extension mode, as a stopped or paused one.
+TEST_F(BontasTest, ConditionsOfAnEditedVariationOpenInExtensionMode)
+{
+    jelol({3, 9, 14, 22, 27, 31, 40});
+    {
+        Valaszolo v(QStringList{});
+        a("Start1")->trigger();
+        ASSERT_TRUE(vegeVar());
+    }
+    bontas_->KilepesGomb->click();
+    ASSERT_EQ(variationStore().BontSzelvszam, 21);
+    kvx::Program::aktualis().Variacio().SzerkesztettVariacioBeallitas(true);
+    ASSERT_FALSE(bontasEgyseg().BontasBovites);
+    a("Listzs1")->trigger();
+    EXPECT_TRUE(bontasEgyseg().BontasBovites);
+    EXPECT_EQ(a("Beilleszts1")->toolTip(), QStringLiteral(" Variáció bővítésének tiltása "));
+    EXPECT_EQ(variationStore().BontSzelvszam, 21);
+}
+
 TEST_F(BontasTest, StatisztikaAfterARunShowsHowOftenEachNumberCame)
 {
     // 7 numbers in lines of 5 with no error point: the 21 lines of the full

@@ -367,6 +367,57 @@ TEST_F(BontasTest, LongRunCanBePausedResumedAndStopped)
         ablakok_->Feltetelek->hide();
 }
 
+// An extension whose lines the optimisation may rewrite (Felülírás on):
+// the Stop question says the list keeps the lines as the run left them, and
+// it does, the new lines closing their part of the variation.
+TEST_F(BontasTest, StoppedExtensionThatMayRewriteKeepsTheCurrentLines)
+{
+    SzamListak& l = szamListak();
+    MindenSzamKijelolese(l, game(), mainState(), game().OsszesSzam);
+    tickets();
+    feltetelRekordok().Hibapont = 1;
+    {
+        Valaszolo v({QStringLiteral("Igen")});
+        a("Start1")->trigger();
+        ASSERT_TRUE(varj([&] { return bontasEgyseg().Vezerles.BontSzelvszam.load() > 100; }, 60000));
+        bontas_->PauseGomb->click();
+        ASSERT_TRUE(vegeVar());
+        ASSERT_TRUE(varj([&] { return !bontas_->isVisible(); }, 10000));
+    }
+    ASSERT_TRUE(bontasEgyseg().BontasBovites);
+    if (ablakok_->Feltetelek)
+        ablakok_->Feltetelek->hide();
+    const std::int32_t elotte = variationStore().BontSzelvszam;
+    ASSERT_GT(elotte, 0);
+    const TTombByte1D elotteSorok(variationStore().FBontasMatrix,
+                                  variationStore().FBontasMatrix + static_cast<std::size_t>(elotte) * 5);
+    TVariacioOpciok& o = feltetelRekordok().VariacioOpciok;
+    o.Optimalizalas = 1;
+    o.Csokkent = 1;
+    o.Feluliras = 1;
+
+    Valaszolo stop({QStringLiteral("Igen")});
+    a("Start1")->trigger();
+    ASSERT_TRUE(bontas_->isVisible());
+    ASSERT_TRUE(varj([&] { return bontasEgyseg().Vezerles.BontSzelvszam.load() > elotte + 100; }, 60000));
+    bontas_->StopGomb->click();
+    ASSERT_TRUE(vegeVar());
+    ASSERT_TRUE(varj([&] { return !bontas_->isVisible(); }, 10000));
+    ASSERT_FALSE(stop.Latott.isEmpty());
+    EXPECT_EQ(stop.Latott.front().Szoveg,
+              QStringLiteral("[Stop] leállított folyamat\nA variációs lista, a folyamat aktuális állapota szerinti "
+                             "számsorokat fogja tartalmazni.\n\nLeállítja a folyamatot?"));
+    const VariationStore& t = variationStore();
+    EXPECT_GT(t.BontSzelvszam, elotte + 100);
+    EXPECT_EQ(t.BontMatrixMeret, t.BontSzelvszam);
+    EXPECT_TRUE(std::equal(elotteSorok.begin(), elotteSorok.end(), t.FBontasMatrix));
+    ASSERT_FALSE(t.Import_Count.empty());
+    EXPECT_EQ(t.Import_Count.back(), t.BontSzelvszam);
+    o.Optimalizalas = 0;
+    if (ablakok_->Feltetelek)
+        ablakok_->Feltetelek->hide();
+}
+
 // The store fills up and "Nem" refuses its growth: the run ends with the
 // lines stored so far, kept and said so, never deleted as after a Stop.
 TEST_F(BontasTest, RefusedGrowthKeepsTheStoredLinesAndSaysSo)

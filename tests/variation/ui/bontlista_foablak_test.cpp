@@ -31,6 +31,7 @@
 #include "conditions/ui/feltetelek.h"
 #include "draws/ui/huzszama.h"
 #include "variation/ui/bontellszelveny.h"
+#include "statistics/ui/statisztika.h"
 #include "tickets/ui/bontszelveny.h"
 #include "tickets/ui/foszelveny.h"
 #include "tickets/ui/szelvenyek.h"
@@ -230,8 +231,15 @@ TEST_F(BontListaTest, IndexOrderIsSortedRestoredAndFixedFromTheList)
     EXPECT_FALSE(lista->EredetiSorrendGomb->isEnabled());
     EXPECT_EQ(lista->EredetiSorrendGomb->toolTip(), QStringLiteral(" Az indexek sorrendje rögzített "));
 
+    // With the optimisation on, its search measures the rewritable lines
+    // by the line the sort put first.
+    TVariacioOpciok& o = feltetelRekordok().VariacioOpciok;
+    o.Optimalizalas = 1;
+    o.OptHatarBajt = 99;
     lista->RendezesGomb->click();
     EXPECT_EQ(sorok(), rendezett);
+    EXPECT_EQ(o.OptHatarBajt, static_cast<std::uint8_t>(rendezett.front()[0]));
+    o.Optimalizalas = 0;
     EXPECT_TRUE(lista->isVisible());
     EXPECT_FALSE(a("Rendezs1")->isEnabled());
     EXPECT_EQ(a("Rendezs1")->toolTip(), QStringLiteral(" A variáció indexei rendezettek "));
@@ -272,6 +280,26 @@ TEST_F(BontListaTest, IndexOrderIsSortedRestoredAndFixedFromTheList)
     // Restoring now has nothing to go back to.
     kvx::Program::aktualis().VariacioParancsai().EredetiSorrend();
     EXPECT_EQ(sorok(), rendezett);
+}
+
+// The statistics button counts the lines in their earlier order: a sorted
+// variation gets its stored order back first, and the sort commands say so.
+TEST_F(BontListaTest, StatisticsButtonRestoresTheEarlierOrderFirst)
+{
+    general();
+    const std::vector<std::string> forditott = forditottSorrend();
+    a("Rendezs1")->trigger();
+    ASSERT_NE(sorok(), forditott);
+    ASSERT_TRUE(a("Eredetisorrend1")->isEnabled());
+    TStatisztika* s = formok().Statisztika;
+    ASSERT_NE(s, nullptr);
+    a("StatisztikaGomb")->trigger();
+    EXPECT_EQ(sorok(), forditott);
+    EXPECT_FALSE(a("Eredetisorrend1")->isEnabled());
+    EXPECT_TRUE(a("Rendezs1")->isEnabled());
+    ASSERT_TRUE(varj([s] { return !s->Fut() && szalak().Tetlen(); }));
+    EXPECT_TRUE(s->isVisible());
+    s->close();
 }
 
 // An open conditions window follows the selection: a number marked on the
@@ -434,7 +462,7 @@ TEST_F(BontListaTest, ARefusedImportKeepsTheVariationAndAsksNothing)
         return f.fileName();
     };
 
-    dialogusKitoltese(fajl("rossz.csv", "1;2;3;4;5\r\n6;7;8;9;10\r\nA;B;C;D;E\r\n"));
+    dialogusKitoltese(fajl("rossz.csv", "Számsorok\r\n1;2;3;4;5\r\n6;7;8;9;10;11\r\n"));
     {
         Valaszolo v({QStringLiteral("OK")});
         a("Megnyits1")->trigger();
@@ -442,7 +470,8 @@ TEST_F(BontListaTest, ARefusedImportKeepsTheVariationAndAsksNothing)
         ASSERT_EQ(v.Latott.size(), 2);
         EXPECT_EQ(v.Latott[0].ObjektumNev, QStringLiteral("OpenDialog1"));
         EXPECT_EQ(v.Latott[1].Cim, QStringLiteral(" Hiba"));
-        EXPECT_TRUE(v.Latott[1].Szoveg.startsWith(QStringLiteral("Nem numerikus karakter.\n\n3. sor: „A;B;C;D;E”")))
+        EXPECT_TRUE(v.Latott[1].Szoveg.startsWith(
+            QStringLiteral("A sor több számot tartalmaz, mint egy számsor.\n\n3. sor: „6;7;8;9;10;11”")))
             << v.Latott[1].Szoveg.toStdString();
     }
     EXPECT_TRUE(kerdesek.isEmpty()) << kerdesek.join('|').toStdString();
@@ -452,7 +481,8 @@ TEST_F(BontListaTest, ARefusedImportKeepsTheVariationAndAsksNothing)
     EXPECT_TRUE(lista->isVisible());
     EXPECT_EQ(lista->BontTabla->model()->rowCount(), db);
 
-    dialogusKitoltese(fajl("jo.csv", "1;2;3;4;5\r\n6;7;8;9;10\r\n"));
+    // A title line is no line of numbers: it is skipped.
+    dialogusKitoltese(fajl("jo.csv", "Számsorok\r\n1;2;3;4;5\r\n6;7;8;9;10\r\n"));
     {
         Valaszolo v(QStringList{});
         a("Megnyits1")->trigger();

@@ -5,6 +5,7 @@
 #include "variation/ui/ellenorzes_alap.h"
 #include "variation/ui/foablak_ablakok.h"
 #include "variation/ui/bontlista.h"
+#include "variation/ui/futas_segedek.h"
 #include "app/ui/program.h"
 #include "tickets/ui/szamsor_parancsok.h"
 #include "draws/ui/adatbazis_parancsok.h"
@@ -41,6 +42,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -102,6 +104,54 @@ TEST_F(EllenorzesTest, BonusMarkOfANumberInNoLineAndUnderlinedFixedNumbers)
     window_->Akcio("Ellenrzs1")->trigger();
     sz->ModBeallitas(1);
     EXPECT_FALSE(panel(44)->font().underline());
+}
+
+// The variation's commands in the two lists take the state and the hint of
+// the main items they stand for: the draws list's search in the variation,
+// the variation list's Mentés and Ellenőrzés.
+TEST_F(EllenorzesTest, ListsTakeTheHintsOfTheVariationCommands)
+{
+    window_->Akcio("Listzs3")->trigger();
+    THuzLista* huzasok = formok().HuzLista;
+    ASSERT_TRUE(huzasok->isVisible());
+    EXPECT_FALSE(huzasok->KeresVariaciobanGomb->isEnabled());
+    EXPECT_EQ(huzasok->KeresVariaciobanGomb->toolTip(), QStringLiteral(" Nincs kész variáció "));
+    general();
+    window_->Akcio("Listzs2")->trigger();
+    TBontLista* lista = formok().BontLista;
+    ASSERT_TRUE(lista->isVisible());
+    struct Eset {
+        bool pelda;
+        const char* ellenorzes;
+    };
+    for (const Eset& e : {Eset{false, " Variáció ellenőrzése "}, Eset{true, " Példabontás ellenőrzése "}}) {
+        SCOPED_TRACE(e.ellenorzes);
+        bontasEgyseg().Peldabontas = e.pelda;
+        kvx::Program::aktualis().Variacio().Ertesites();
+        const struct {
+            QWidget* w;
+            QString tipp;
+        } gombok[] = {
+            {huzasok->ToolBar1->widgetForAction(huzasok->KeresVariaciobanGomb),
+             QStringLiteral(" Kijelölt számsor keresése a variáció listájában ")},
+            {lista->MentesGomb, QStringLiteral(" Variáció, export állományok mentése ")},
+            {lista->EllenorzesGomb, QString::fromUtf8(e.ellenorzes)},
+        };
+        for (const auto& g : gombok) {
+            ASSERT_NE(g.w, nullptr);
+            EXPECT_TRUE(g.w->isEnabled()) << g.tipp.toStdString();
+            EXPECT_EQ(g.w->toolTip(), g.tipp);
+        }
+        EXPECT_EQ(lista->EllenorzesGomb->toolTip(), window_->Akcio("Ellenrzs1")->toolTip());
+        EXPECT_EQ(lista->MentesGomb->toolTip(), window_->Akcio("Ments2")->toolTip());
+        if (e.pelda)
+            continue;
+        for (const auto& [w, nev] : {std::pair<QWidget*, const char*>{lista, "bontlista_tippek.png"},
+                                     std::pair<QWidget*, const char*>{huzasok, "huzlista_tippek.png"}})
+            if (const QString p = kvx::teszt::kepUtvonal(nev); !p.isEmpty())
+                w->grab().save(p);
+    }
+    bontasEgyseg().Peldabontas = false;
 }
 
 TEST_F(EllenorzesTest, DrawIsCheckedAgainstTheVariation)
