@@ -262,9 +262,10 @@ void FixTerjedelem(const MathKornyezet& e, const TTerjedelemFeltetel& r, std::in
         min = std::min(min, t[static_cast<std::size_t>(i + k - 1)] - t[static_cast<std::size_t>(i)]);
 }
 
-std::string TerjedelemLabel37(const TTerjedelemFeltetel& r)
+std::string TerjedelemLabel37(const TTerjedelemFeltetel& r, std::int32_t n)
 {
-    return "-dik számig, " + std::to_string(r.FixMax - r.FixMin + 1) + " szám variációja.";
+    const std::int32_t db = r.Fix ? r.FixMax - r.FixMin + 1 : n;
+    return "-dik számig, " + std::to_string(db) + " szám variációja.";
 }
 
 std::string TerjedelemLabel5(std::int32_t min, std::int32_t max)

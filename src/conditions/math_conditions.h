@@ -106,7 +106,9 @@ void TerjedelemNormalizalas(TTerjedelemFeltetel& r, const TerjedelemHatar& h, st
                             TerjedelemMezo valtozott = TerjedelemMezo::Nincs);
 // The spread limits of lines drawn from the fixed stretch.
 void FixTerjedelem(const MathKornyezet& e, const TTerjedelemFeltetel& r, std::int32_t& min, std::int32_t& max);
-std::string TerjedelemLabel37(const TTerjedelemFeltetel& r);       // "-dik számig, 6 szám variációja."
+// "-dik számig, 6 szám variációja.": the numbers of the fixed stretch while
+// Fix is on, else all n selected main-pool numbers.
+std::string TerjedelemLabel37(const TTerjedelemFeltetel& r, std::int32_t n);
 std::string TerjedelemLabel5(std::int32_t min, std::int32_t max);  // "- a fix tartományból ..."
 std::string TerjedelemFixTipp(const MathKornyezet& e, const TTerjedelemFeltetel& r);        // Panel17IL
 std::string TerjedelemValtozoTipp(const TerjedelemHatar& h, const TTerjedelemFeltetel& r);  // Panel18IL

@@ -141,9 +141,7 @@ namespace {
 
 void felulirasTipp(OpcioEredmeny& r, bool engedelyezett, bool bejelolt, std::int32_t n)
 {
-    r.OptBontFelulirasTipp = " Módosított variáció felülírása ";
-    if (engedelyezett && bejelolt && n > 0)
-        r.OptBontFelulirasTipp += "\r\n az első " + szoveg(n) + " számsor kivételével. ";
+    r.OptBontFelulirasTipp = OptBontFelulirasHint(engedelyezett && bejelolt, n);
 }
 
 OpcioEredmeny lanc(OpcioDobozok d, OpcioForras forras, const OpcioKornyezet& env, FeltetelRekordok& f,
@@ -335,6 +333,31 @@ OpcioDobozok OpcioDobozokBetoltese(const FeltetelRekordok& f, const VariacioOpci
 }  // namespace kvx
 
 namespace kvx {
+
+std::string OptBontFelulirasHint(bool feluliras, std::int32_t vedett)
+{
+    std::string s = " Módosított variáció felülírása ";
+    if (feluliras && vedett > 0)
+        s += "\r\n az első " + szoveg(vedett) + " számsor kivételével. ";
+    return s;
+}
+
+void VariacioOpcioinakTorlese(TVariacioOpciok& vo, VariacioOpcioErtekek& o)
+{
+    o.TulirasBont = false;
+    o.GyakorisagiEloszlas = false;
+    o.Optimalizalt = false;
+    o.VeletlenSzamsorok = false;
+    // What hangs on them goes with them, as the panel's chain leaves it:
+    // Tételes and Sorozat need Találat, Mód needs the optimisation.
+    o.TulirasTeteles = false;
+    o.TulirasSorozat = false;
+    vo.Optimalizalas = 0;
+    vo.Csokkent = 0;
+    vo.Feluliras = 0;
+    vo.Rendez = 0;
+    vo.Mod = 0;
+}
 
 OpcioDobozok VariacioOpcioinakTorlese(OpcioDobozok d)
 {

@@ -138,6 +138,14 @@ OpcioEredmeny VariacioOpciokSzamitasa(const OpcioDobozok& be, OpcioForras forras
 // Optimalizált, Véletlen számsorok, Találat, Növel, Csökkent, Felülírás,
 // Rendez); the error points and the values stay. Run the chain on the result.
 OpcioDobozok VariacioOpcioinakTorlese(OpcioDobozok d);
+// The same on the stored options, where no panel shows them (a number set
+// being loaded): every one of the eight is off afterwards, and so is what
+// only works with them, as the chain would store it.
+void VariacioOpcioinakTorlese(TVariacioOpciok& vo, VariacioOpcioErtekek& o);
+
+// The hint of " Felülírás": with the box on, the lines it protects
+// (" az első N számsor kivételével. ").
+std::string OptBontFelulirasHint(bool feluliras, std::int32_t vedett);
 
 // The panel's controls that show the stored options (after a load).
 OpcioDobozok OpcioDobozokBetoltese(const FeltetelRekordok& f, const VariacioOpcioErtekek& o);

@@ -279,5 +279,8 @@ TEST(Math, FixedStretchKeepsMoreNumbersThanALine)
     FixTerjedelem(e, r, lo, hi);
     EXPECT_EQ(lo, 4);
     EXPECT_EQ(hi, 6);
-    EXPECT_EQ(TerjedelemLabel37(r), "-dik számig, 7 szám variációja.");
+    // The label counts the fixed stretch while Fix is on, else the selection.
+    EXPECT_EQ(TerjedelemLabel37(r, 9), "-dik számig, 7 szám variációja.");
+    r.Fix = 0;
+    EXPECT_EQ(TerjedelemLabel37(r, 9), "-dik számig, 9 szám variációja.");
 }

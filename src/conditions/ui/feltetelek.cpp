@@ -25,6 +25,7 @@
 #include "app/main_menu.h"
 #include "app/main_state.h"
 #include "app/settings.h"
+#include "app/settings_dialog.h"
 #include "app/ui/ablak_elhelyezes.h"
 #include "app/ui/ablak_segedek.h"
 #include "app/ui/uzenetek.h"
@@ -500,6 +501,8 @@ void TFeltetelek::FormShow()
 {
     if (!Allapot.Opciok->OpcioModosulas) Allapot.Opciok->OpcioModosulas = variacio().BontasBovites;
     BeolvFeltKijelolese();
+    // A game without an extra pool shows no extra-pool limits.
+    TalArLap->PluszSzamKijelzes();
     SetFeltetelekKijelzes();
     const bool szerkesztheto = !Listazas();
     Panel8->setEnabled(szerkesztheto);
@@ -586,13 +589,15 @@ void TFeltetelek::SetFeltetelekKijelzes()
                          Allapot.Listak->KijeloltFoSzamDb + Allapot.Listak->FixSzamDb();
         emit menuPont(QStringLiteral("Kijelölés"), van ? QStringLiteral(" Feltételek kijelölése, hibapont beállítása ")
                                                        : QStringLiteral(" Nincs kijelölt számsor "));
-        const bool folytatas = (v.SzamsorDb > 0 && v.Pause) || v.Szerkesztett || v.Befejezetlen;
+        // A run to be finished says so as the main window's Start does.
+        const bool folytatas = (v.SzamsorDb > 0 && v.Pause) || v.Szerkesztett || v.Befejezetlen ||
+                               (v.BontasBovites && v.Leallitott);
         const bool start = isSignalConnected(QMetaMethod::fromSignal(&TFeltetelek::variacioKeszitesKerve));
         BontasGomb->setText(QStringLiteral("Variáció"));
         BontasGomb->setEnabled(start);
-        BontasGomb->setToolTip(!start ? nemElerheto
-                               : folytatas  ? QStringLiteral(" Variáció folytatása ")
-                                            : QStringLiteral(" Variáció készítése "));
+        BontasGomb->setToolTip(!start                              ? nemElerheto
+                               : folytatas && !startTipp_.isEmpty() ? startTipp_
+                                                                    : QStringLiteral(" Variáció készítése "));
         setWindowTitle(QStringLiteral(" Feltételek kijelölése"));
         FeltetelekPC->setToolTip(QString());
     } else {
@@ -621,6 +626,23 @@ void TFeltetelek::CBAction(QCheckBox* box, QFrame* panel, bool engedelyez)
     box->setToolTip(be ? QStringLiteral(" Feltétel törlése ") : QStringLiteral(" Feltétel kijelölése "));
     box->setEnabled(true);
     SetFeltetelJelzo(VanKijeloltFeltetel(*Allapot.Feltetelek));
+    // A box comes here before the user can untick it (ticked by hand or by
+    // loading); the click that unticks it runs after the box's own handler,
+    // with the record already cleared. Loading never clicks.
+    if (!feltetelDobozok_.contains(box)) {
+        feltetelDobozok_.append(box);
+        connect(box, &QCheckBox::clicked, this, [this](bool bejelolve) {
+            if (!bejelolve)
+                InfoListaKezeles();
+        });
+    }
+}
+
+void TFeltetelek::InfoListaKezeles()
+{
+    emit feltetelKiveve();
+    // After the test went: the description no longer quotes its report.
+    emit feltetelekValtoztak();
 }
 
 void TFeltetelek::NemErtFelt(QCheckBox* box)
@@ -670,13 +692,18 @@ void TFeltetelek::BeolvFeltKijelolese()
     // The "~" of a condition that is not selected is off.
     if (!f.FavFeltetel.Allapot) Panel1IL->setVisible(false);
     if (!f.SzamcsoportokFeltetel.Allapot) Panel3IL->setVisible(false);
-    SzamkeszletPanel->Betoltes();
-    for (TTetelFul* lap : {SzamcsoportLap, SzamvegzodesLap, SzamjegyLap}) lap->Betoltes();
-    EsemenyekLap->Betoltes();
     betoltes_ = false;
+    // The other conditions in their fixed order, so that the refusals of a
+    // selection that no longer fits them come in that order too.
+    SzamcsoportLap->Betoltes();
     TalArLap->Betoltes();
+    SzamvegzodesLap->Betoltes();
+    EsemenyekLap->Betoltes();
+    SzamjegyLap->Betoltes();
     MathLap->Betoltes();
-    SpecLap->Betoltes();
+    SpecLap->SorozatBetoltes();
+    SzamkeszletPanel->Betoltes();
+    SpecLap->SzamsorokBetoltes();
     SzamJelzoBeallitas(*Allapot.Jelzok, *Allapot.Listak, *Allapot.Jatek, f, mod);
     jelzokFrissitese();
     SetFeltetelJelzo(VanKijeloltFeltetel(f));
@@ -693,6 +720,12 @@ void TFeltetelek::OpcioBetoltes()
     // Refused silently while the window is not showing, as the conditions are.
     if (!r.Hiba.empty() && isVisible()) uzenet(UzenetFajta::Informacio, q(r.Hiba));
     EllenorzesGombBeallitas();
+}
+
+void TFeltetelek::OptBontFelulirasHint()
+{
+    const TVariacioOpciok& vo = Allapot.Feltetelek->VariacioOpciok;
+    OptBontFelulirasBox->setToolTip(tipp(kvx::OptBontFelulirasHint(vo.Feluliras != 0, vo.VedettSzamsorDb())));
 }
 
 void TFeltetelek::VariacioOpcioinakTorlese()
@@ -752,8 +785,11 @@ void TFeltetelek::TorlesGombClick()
     FeltetelRekordok& f = *Allapot.Feltetelek;
     const FeltetelekVariacio v = variacio();
     if (VariacioFut && VariacioFut()) return;
-    const auto kerdes = [this](const char* szoveg) {
-        const QString q = QString::fromUtf8(szoveg);
+    // With backups off the question says that nothing is kept.
+    const std::string elotag = Allapot.Beallitasok ? BackFigyelmeztetesSzoveg(Allapot.Beallitasok->BiztonsagiMentes)
+                                                   : std::string();
+    const auto kerdes = [this, &elotag](const char* szoveg) {
+        const QString q = QString::fromStdString(elotag + szoveg);
         return Kerdes ? Kerdes(q) : JovahagyasKerese(q);
     };
     // The lines were made for the conditions and go with them (in extension
@@ -773,6 +809,9 @@ void TFeltetelek::TorlesGombClick()
         tovabb = VariacioTorlesEng && VariacioTorlesEng();
     }
     if (!tovabb) return;
+    // The window shows the cleared conditions afresh: in the mode of the
+    // variation left (no lines: the conditions are set anew).
+    if (isVisible()) KilepesGombClick();
     FeltetelTorlesHelyzet h;
     h.VariacioVanSzamsor = variacio().SzamsorDb > 0 && !v.BontasBovites;
     h.BontasBovites = v.BontasBovites;
@@ -786,6 +825,7 @@ void TFeltetelek::TorlesGombClick()
     }
     BeolvFeltKijelolese();
     HibapontBeEditChange();
+    emit torolve();
 }
 
 void TFeltetelek::FeltetelekEllenorzeseShow(int lap)

@@ -139,9 +139,15 @@ public:
     void FeltetelekPosition();
     void FeltetelStart();
     void SetFeltetelekKijelzes();
+    // The hint of the main window's Start: the button says what a run to be
+    // finished would do in the same words.
+    void StartTipp(const QString& tipp) { startTipp_ = tipp; }
     bool Listazas() const;  // the variation holds lines and is not being extended
     void CBAction(QCheckBox* box, QFrame* panel, bool engedelyez);
     void NemErtFelt(QCheckBox* box);
+    // The user removed a condition: what was worked out with it (the test
+    // of the lines) goes, and a visible information window refreshes.
+    void InfoListaKezeles();
     void FeltetelekPCChange();
     // Fits the window to the needed client height `h`: above the screen's
     // limit the window is held at the limit and its page scrolls (by the
@@ -180,6 +186,9 @@ public:
     void OpcioValtozas(kvx::OpcioForras forras);
     // The panel shows the stored options (after a load or at creation).
     void OpcioBetoltes();
+    // The hint of " Felülírás" from the protected line count now stored
+    // (the list window moves the boundary).
+    void OptBontFelulirasHint();
     // Unticks the variation options (a game change, an import).
     void VariacioOpcioinakTorlese();
     void OptBontModEditDblClick();
@@ -217,6 +226,12 @@ signals:
     void variacioTorlesKerve();
     // The main window's conditions command follows the mode: caption, hint.
     void menuPont(const QString& felirat, const QString& tipp);
+    // "Törlés" cleared the conditions: the window opens again through the
+    // conditions command, for them to be set anew, and the draw-range
+    // dialog goes back to the hit-ratio condition's whole range.
+    void torolve();
+    // A condition was removed (InfoListaKezeles).
+    void feltetelKiveve();
     // The main window's "Törlés" and "Ellenőrzés" conditions items follow
     // the window's buttons: enabled states and hints.
     void feltetelParancsok(bool torles, const QString& torlesTipp, bool ellenorzes, const QString& ellenorzesTipp);
@@ -248,6 +263,10 @@ private:
     bool szamcsoportMegjelenites();
     FeltetelekVariacio variacio() const;
 
+    // The check boxes CBAction has seen; unticking one by hand removes its
+    // condition (InfoListaKezeles).
+    QList<QCheckBox*> feltetelDobozok_;
+    QString startTipp_;
     std::int32_t aktSzamcsoport_ = 1;
     bool betoltes_ = false;  // records are being shown: no change handler writes
 };

@@ -25,6 +25,21 @@ void FeltetelekAblakBekotese(TFeltetelek& feltetelek, THuzSzama& tartomany)
             kvx::ParancsTipp(a, tipp);
         }
     });
+    // Its button continues a run in the words of Start.
+    if (QAction* start = t.Keres("Start1")) {
+        QObject::connect(start, &QAction::changed, &feltetelek,
+                         [w = &feltetelek, start] { w->StartTipp(start->toolTip()); });
+        feltetelek.StartTipp(start->toolTip());
+    }
+    // After "Törlés" the conditions are set anew: the window opens through
+    // the conditions command (which also puts an unfinished variation into
+    // extension mode), and the range dialog shows the hit-ratio
+    // condition's whole range.
+    QObject::connect(&feltetelek, &TFeltetelek::torolve, &tartomany, [w = &tartomany] {
+        w->MindenHuzas(2);
+        if (QAction* a = kvx::Parancs("Listzs1"); a->isEnabled())
+            a->trigger();
+    });
     // The hit-ratio tab's draws of one range are chosen in the range dialog.
     QObject::connect(&feltetelek, &TFeltetelek::huzasTartomanyKerve, &tartomany,
                      [w = &tartomany](std::int32_t* elso, std::int32_t* utolso) {

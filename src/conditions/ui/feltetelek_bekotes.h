@@ -1,8 +1,9 @@
 #pragma once
 // The conditions window's place among the commands: its menu items follow
 // its buttons ("rls1" Törlés, "Ellenrzs2" Ellenőrzés, the caption of
-// "Listzs1"), the items run its buttons, and its hit-ratio tab chooses one
-// range of draws in the range dialog. Emits nothing of its own.
+// "Listzs1"), the items run its buttons, its hit-ratio tab chooses one
+// range of draws in the range dialog, and after its "Törlés" it opens again
+// through "Listzs1". Emits nothing of its own.
 class TFeltetelek;
 class THuzSzama;
 

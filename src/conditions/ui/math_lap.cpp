@@ -486,8 +486,13 @@ bool TMathLap::terjedelemMutat()
         ertek(TartomanyEdit, {1, h.FixElsoMax}, r.FixMin);
         ertek(TartomanyMaxEdit, {h.FixUtolsoMin, h.FixUtolsoMax}, r.FixMax);
         FixTerjedelem(e, r, FixTerjedelemMin, FixTerjedelemMax);
-        Label37->setText(q(TerjedelemLabel37(r)));
         Label5->setText(q(TerjedelemLabel5(FixTerjedelemMin, FixTerjedelemMax)));
+    }
+    // Without the fixed stretch the line varies all the selected numbers.
+    {
+        TTerjedelemFeltetel l = r;
+        l.Fix = fix && !h.FixErvenytelen;
+        Label37->setText(q(TerjedelemLabel37(l, e.KijeloltFoSzamDb)));
     }
     if (valtozo && !h.ValtozoErvenytelen) {
         ertek(MobilTartomanyEdit, {h.ValtozoMin, h.ValtozoMax}, r.ValtozoMin);

@@ -647,6 +647,12 @@ void TSpecLap::MindenSorozatGombClick()
 
 void TSpecLap::Betoltes()
 {
+    SorozatBetoltes();
+    SzamsorokBetoltes();
+}
+
+void TSpecLap::SorozatBetoltes()
+{
     FeltetelRekordok& f = *w_.Allapot.Feltetelek;
     TSorozatFeltetel& s = f.SorozatFeltetel;
     {
@@ -662,8 +668,11 @@ void TSpecLap::Betoltes()
     sorozatCBAction();
     if (s.Allapot) sorozatMutat(SorozatMezo::Nincs);
     Panel23IL->setVisible(s.Allapot && w_.Allapot.Jelzok->KijeloltNemSzomszedos);
+}
 
-    TSzamsorokFeltetel& r = f.SzamsorokFeltetel;
+void TSpecLap::SzamsorokBetoltes()
+{
+    TSzamsorokFeltetel& r = w_.Allapot.Feltetelek->SzamsorokFeltetel;
     const bool t = r.Allapot && r.Tartomany, m = r.Allapot && r.Sorozat;
     {
         const QSignalBlocker b1(SzamsorokTartomanyBox), b2(SzamsorokSorozatokBox);

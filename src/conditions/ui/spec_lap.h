@@ -70,7 +70,11 @@ public:
     void SorozatAllapotBoxClick();
     void SorozatValtozas(kvx::SorozatMezo mezo);
     void MindenSorozatGombClick();
+    // The records into the controls: Sorozatok, then Számsorok eloszlása
+    // (the window loads the number pools between the two).
     void Betoltes();
+    void SorozatBetoltes();
+    void SzamsorokBetoltes();
 
     // The divisor list of the current selection.
     const std::vector<std::int64_t>& OsztoLista() const { return kornyezet_.Lista; }

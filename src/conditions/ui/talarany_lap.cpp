@@ -157,10 +157,7 @@ void TTalalatiAranyLap::mutat()
     ertek(TalArTalalatPBEditMax, {0, e.PluszSzamDb}, r.PBMax[a]);
     TalArTipusGroup.SetItemIndex(r.Tipus[a] ? 1 : 0);
     TalArHuzBontGroup.SetItemIndex(r.Forras == 1 ? 1 : 0);
-    PBCimke->setText(q("   " + e.PluszSzamNev + " számokból"));
-    for (QWidget* x : {static_cast<QWidget*>(TalArTalalatPBEdit), static_cast<QWidget*>(TalArTalalatPBEditMax),
-                       static_cast<QWidget*>(PBCimke), static_cast<QWidget*>(PBMaxCimke)})
-        x->setVisible(e.VanPluszSzam);
+    PluszSzamKijelzes();
     const bool be = r.Allapot != 0;
     TalArHuzBontGroup.Doboz->setEnabled(be && !w_.variacio().BontasBovites);
     TalArTipusGroup.Doboz->setEnabled(be && r.Forras == 0);
@@ -168,6 +165,15 @@ void TTalalatiAranyLap::mutat()
     const bool parbeszed = w_.isSignalConnected(QMetaMethod::fromSignal(&TFeltetelek::huzasTartomanyKerve));
     HuzasokGomb->setEnabled(be && parbeszed);
     HuzasokGomb->setToolTip(parbeszed ? QString() : QString::fromUtf8(kNemElerheto));
+}
+
+void TTalalatiAranyLap::PluszSzamKijelzes()
+{
+    const TalArKornyezet e = kornyezet();
+    PBCimke->setText(q("   " + e.PluszSzamNev + " számokból"));
+    for (QWidget* x : {static_cast<QWidget*>(TalArTalalatPBEdit), static_cast<QWidget*>(TalArTalalatPBEditMax),
+                       static_cast<QWidget*>(PBCimke), static_cast<QWidget*>(PBMaxCimke)})
+        x->setVisible(e.VanPluszSzam);
 }
 
 void TTalalatiAranyLap::valtozott()

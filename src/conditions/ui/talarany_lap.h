@@ -49,6 +49,8 @@ public:
     void TartomanyList();
     // The record into the controls (loading, clearing, showing the window).
     void Betoltes();
+    // The extra-pool limits show only in a game with an extra pool.
+    void PluszSzamKijelzes();
 
 private:
     kvx::TalArKornyezet kornyezet() const;

@@ -11,4 +11,5 @@ struct VariacioKep {
     bool Pause = false;
     bool Szerkesztett = false;
     bool Befejezetlen = false;
+    bool Leallitott = false;  // the last run was stopped
 };

@@ -213,6 +213,15 @@ bool THuzSzama::Start(int mode, const HuzSzamaKornyezet& kornyezet)
     return true;
 }
 
+void THuzSzama::MindenHuzas(int mode)
+{
+    Tag = mode;
+    kornyezet_ = Kornyezet();
+    kvx::Start(allapot_, kornyezet_, mode, mezok_);
+    kvx::MindenHuzas(allapot_, kornyezet_, mezok_);
+    Mutat();
+}
+
 void THuzSzama::Olvas()
 {
     mezok_.Elso = MezoErtek(ElsoHuzBe->text().toStdString());

@@ -47,6 +47,12 @@ public:
     bool Start(int mode);
     bool Start(int mode, const kvx::HuzSzamaKornyezet& kornyezet);
 
+    // Sets the dialog to a mode of the draws (1, 2, 3 or 6; its Tag) with
+    // the whole range in its fields, without showing it; the mode's pair
+    // takes it as the check box does (mode 2 stores nothing). After the
+    // conditions were cleared it goes to the hit-ratio condition's mode.
+    void MindenHuzas(int mode);
+
     // Defaults after a database load (N from the draws table).
     void Ini(std::int32_t bontMatrixMeret = 0, kvx::TalalatiAranyTartomanyok* talAr = nullptr);
 

@@ -419,10 +419,14 @@ bool TAllomanyDialogusok::betoltes(const QString& nev, bool variacio)
     for (const std::string& w : r.Figyelmeztetesek) Uzenet(UzenetFajta::Figyelmeztetes, q(w));
     SzamsorKepAlkalmazas(r.Kep, *Allapot.Listak, *Allapot.Jatek, *Allapot.Foallapot, *Allapot.Feltetelek);
     if (Allapot.AdatbazisBetoltve) TalalatiAranyIllesztes(Allapot.Feltetelek->TalalatiAranyFeltetel, Allapot.HuzasokSzama);
-    // The variation options are the file's: unticked first, then its three
-    // stored ones (a variation's body brings the Találat option after this).
+    // The variation options are the file's: all unticked first (the
+    // optimisation of the numbers before must not run on these), then its
+    // three stored ones (a variation's body brings the Találat option and
+    // the optimisation after this).
+    kvx::VariacioOpcioErtekek nincs;
+    kvx::VariacioOpcioinakTorlese(Allapot.Feltetelek->VariacioOpciok,
+                                  Allapot.VariacioOpciok ? *Allapot.VariacioOpciok : nincs);
     if (kvx::VariacioOpcioErtekek* o = Allapot.VariacioOpciok) {
-        o->TulirasBont = false;
         o->GyakorisagiEloszlas = r.Kep.Opciok.GyakorisagiEloszlas != 0;
         o->Optimalizalt = r.Kep.Opciok.Optimalizalt != 0;
         o->VeletlenSzamsorok = r.Kep.Opciok.VeletlenSzamsorok != 0;

@@ -22,6 +22,8 @@ void FeltetelekVariacioBekotese(TFeltetelek& feltetelek)
         w->BeolvFeltKijelolese();
         w->SetFeltetelJelzo(kvx::Program::aktualis().Feltetelek.FeltetelJelzo);
     });
+    // A condition removed by hand: the test of the lines against it is void.
+    QObject::connect(&feltetelek, &TFeltetelek::feltetelKiveve, &p.Teszt(), &TesztVezerlo::TesztElvetese);
     // The error-point and Találat limits of an open window follow the
     // numbers of the line. They are worked out from the records, which a
     // load may have replaced behind the window's edits.
@@ -38,6 +40,18 @@ void InfoVariacioBekotese(TInfo& info, TFeltetelek& feltetelek)
     info.VanSor = [v] { return v->Kep().LefoglaltSorok > 0; };
     QObject::connect(v, &VariacioVezerlo::valtozott, &info, &TInfo::DiagramAllapot);
     kvx::ParancsTar::aktualis()->Kezelo("InfoGomb", &info, [w = &info] { w->Start(); });
+    // The description is of the numbers the conditions are set for: it is
+    // there while the conditions command is.
+    if (QAction* feltetelek = kvx::ParancsTar::aktualis()->Keres("Listzs1")) {
+        const auto kovetes = [feltetelek] {
+            const bool be = feltetelek->isEnabled();
+            kvx::ParancsBeallitas(kvx::Parancs("InfoGomb"), be,
+                                  be ? QStringLiteral(" Információk a variációról ")
+                                     : QStringLiteral(" Nincs kijelölt számsor "));
+        };
+        QObject::connect(feltetelek, &QAction::changed, &info, kovetes);
+        kovetes();
+    }
     // Cheap when nothing it shows changed.
     const auto frissites = [w = &info] {
         if (w->isVisible())

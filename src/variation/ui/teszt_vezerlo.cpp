@@ -7,6 +7,7 @@
 #include "conditions/markers.h"
 #include "variation/hit_ratio_check.h"
 #include "variation/line_condition_check.h"
+#include "variation/ui/bontteszt.h"
 #include "variation/ui/variacio_vezerlo.h"
 
 using namespace kvx;
@@ -213,5 +214,16 @@ void TesztVezerlo::Torles()
     teszt_.reset();
     eredmeny_ = TesztEredmeny{};
     vanEredmeny_ = false;
+    peldabontasLog_.clear();
+}
+
+void TesztVezerlo::TesztElvetese()
+{
+    if (fut_)
+        return;
+    // Hidden as its Kilépés does: closing would start the test anew when
+    // its options changed.
+    if (TBontTeszt* w = ablak_; w && w->isVisible())
+        w->hide();
     peldabontasLog_.clear();
 }

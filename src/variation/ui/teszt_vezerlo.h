@@ -81,6 +81,9 @@ public:
     bool Beillesztes(std::int32_t c, std::int32_t elso, std::int32_t utolso);
     // The result is released (the variation was deleted).
     void Torles();
+    // A condition the last test may have judged by was removed: an open
+    // test window closes and the report goes (not while a test runs).
+    void TesztElvetese();
 
 signals:
     void tesztIndul();

@@ -122,8 +122,11 @@ VariacioParancsok::VariacioParancsok(Program& program, VariacioVezerlo& v, QObje
             FeltetelekMegnyitasa();
     });
     connect(&v, &VariacioVezerlo::feltetelKijelzes, this, [this] {
-        if (TFeltetelek* f = ablakok_.Feltetelek)
+        if (TFeltetelek* f = ablakok_.Feltetelek) {
             f->SetFeltetelekKijelzes();
+            // The list window moved the Felülírás boundary.
+            f->OptBontFelulirasHint();
+        }
     });
     connect(&v, &VariacioVezerlo::ellenorzesParancsKerve, this, &VariacioParancsok::Ellenorzes);
 }
@@ -228,6 +231,10 @@ void VariacioParancsok::ParancsAllapot(const kvx::ParancsHelyzet& helyzet)
     }
     if (QAction* a = t->Keres("Beilleszts1"))
         bovitesKep(a, h.BontasBovites);
+    // The conditions command (and the conditions window's button) says at
+    // once whether the conditions of stored lines are listed or set.
+    if (TFeltetelek* f = ablakok_.Feltetelek)
+        f->SetFeltetelekKijelzes();
 }
 
 kvx::EllenorzesEredmeny VariacioParancsok::FeltetelekEllenorzese() const
@@ -257,7 +264,7 @@ void VariacioParancsok::Start()
     if (const EllenorzesEredmeny r = FeltetelekEllenorzese(); !r.Ok) {
         // Conditions that contradict each other would make a run that finds
         // nothing or not what the user meant: the conditions window shows
-        // the tab the check stopped at, and the run waits for a correction.
+        // the tab the check stopped at, and the user decides.
         if (r.FelulirasBejelolve) {
             // The check's own correction: every line of the modified
             // variation may be overwritten from now on.
@@ -268,10 +275,13 @@ void VariacioParancsok::Start()
         }
         if (feltetelek)
             feltetelek->FeltetelekEllenorzeseShow(r.EllenorzesLap);
-        FigyelmeztetoUzenet(q(r.EllenorzesUzenet));
-        if (r.EllenorzesSzamlalo > 0)
-            InformacioUzenet(QString::fromUtf8(kNemEllenorzottMinden));
-        return;
+        if (!FigyelmeztetoKerdes(q(r.EllenorzesUzenet + "\r\n\r\n" + "Mégis elindítja a variáció készítését?"))) {
+            // The window stays at the tab for the correction; what the
+            // check did not reach is said as its button says it.
+            if (r.EllenorzesSzamlalo > 0)
+                InformacioUzenet(QString::fromUtf8(kNemEllenorzottMinden));
+            return;
+        }
     }
     // 3, 5. The full variation: reached already, or too large.
     StartHelyzet h;

@@ -469,5 +469,6 @@ VariacioKep VariacioVezerlo::Kep() const
     v.LefoglaltSorok = t.BontMatrixMeret;
     v.Szerkesztett = u.SzerkesztettVariacio;
     v.Befejezetlen = u.Allapot.BontasBefejezetlen;
+    v.Leallitott = !u.Vezerles.FBontStatus.load();
     return v;
 }

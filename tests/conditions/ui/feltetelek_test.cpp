@@ -1,10 +1,14 @@
 // The conditions window on the offscreen platform: conditions set on the
 // window survive a number-set file round trip, the group rules hold when a
-// record is loaded, the modes and the check button.
+// record is loaded, the modes and the check button, what it shows of the
+// game and the selection, the order of its refusals, and what counts as a
+// condition removed.
 #include "conditions/ui/feltetelek.h"
 #include "app/ui/program.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,10 +19,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "feltetelek_kornyezet.h"
 #include "app/settings.h"
 #include "app/ui/valaszolo.h"
 #include "conditions/number_set_file.h"
+#include "conditions/ui/math_lap.h"
+#include "conditions/ui/talarany_lap.h"
+#include "conditions/variation_options.h"
 
 using namespace kvx;
 
@@ -43,6 +54,12 @@ struct Ablak {
     QStringList uzenetek;
     FeltetelekVariacio variacio;
 };
+
+// A click on a check box's square, where the user clicks it.
+void kattintas(QCheckBox* b)
+{
+    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
+}
 
 std::vector<std::uint8_t> mentes(const Kornyezet& k)
 {
@@ -309,4 +326,128 @@ TEST(FeltetelekWindow, DoubleClickJumpsTheTetelesEdits)
     }
     EXPECT_EQ(k.o.TulirasTetelesMin, 0);
     EXPECT_EQ(k.o.TulirasTetelesMax, 0);
+}
+
+// What the window shows of the game and the selection as it opens: the
+// hit-ratio tab's extra-pool limits only in a game with an extra pool, and
+// the Terjedelem label counts the numbers a line is varied from (the fixed
+// stretch while Fix is on, else the whole selection).
+TEST(FeltetelekWindow, TextsFollowTheGameAndTheSelection)
+{
+    kvx::Program program;
+    struct Eset {
+        const char* nev;
+        std::int32_t jatek;
+        int szamok;
+        bool fix;  // Terjedelem with the fixed stretch 2..7
+        bool plusz;
+        const char* terjedelem;
+    };
+    const Eset esetek[] = {
+        {"5/90, seven numbers", 0, 7, false, false, "-dik számig, 7 szám variációja."},
+        {"5/90, nine numbers", 0, 9, false, false, "-dik számig, 9 szám variációja."},
+        {"5/90, a fixed stretch", 0, 9, true, false, "-dik számig, 6 szám variációja."},
+        {"5+2 from 50 and 12", 30, 7, false, true, "-dik számig, 7 szám variációja."},
+    };
+    for (const Eset& e : esetek) {
+        SCOPED_TRACE(e.nev);
+        teszt::FeltetelekKornyezet k(0);
+        k.g.LottoIndex = e.jatek;
+        JatekParameterek(k.g);
+        ListakInicializalasa(k.l, k.g, k.ms);
+        FeltetelekRekordokReset(k.f, k.g);
+        for (int n = 1; n <= e.szamok; ++n) SzamJeloles(k.l, k.g, k.ms, n * 3, ModKijelolt, false);
+        if (e.fix) {
+            TTerjedelemFeltetel& t = k.f.TerjedelemFeltetel;
+            t.Allapot = t.Fix = 1;
+            t.FixMin = 2;
+            t.FixMax = 7;
+            k.f.FeltetelJelzo = true;
+        }
+        TFeltetelek w(nullptr, k.a);
+        QStringList uzenetek;
+        w.Uzenet = [&](TFeltetelek::UzenetFajta, const QString& s) { uzenetek << s; };
+        w.show();
+        EXPECT_TRUE(uzenetek.isEmpty()) << uzenetek.join("|").toStdString();
+        for (QWidget* x : {static_cast<QWidget*>(w.TalArLap->TalArTalalatPBEdit),
+                           static_cast<QWidget*>(w.TalArLap->TalArTalalatPBEditMax),
+                           static_cast<QWidget*>(w.TalArLap->PBCimke), static_cast<QWidget*>(w.TalArLap->PBMaxCimke)})
+            EXPECT_EQ(!x->isHidden(), e.plusz) << x->objectName().toStdString();
+        EXPECT_EQ(w.MathLap->Label37->text(), QString::fromUtf8(e.terjedelem));
+        if (const QString d = qEnvironmentVariable("KAVAREX_KEPEK"); !d.isEmpty()) {
+            w.FeltetelekPC->setCurrentIndex(2);
+            QCoreApplication::processEvents();
+            w.grab().save(QDir(d).filePath(QStringLiteral("feltetelek_talarany_%1.png").arg(e.jatek)));
+        }
+    }
+}
+
+// A selection that no longer fits several conditions refuses them one by one
+// as the window opens, in the fixed order of the conditions whatever tab
+// holds them.
+TEST(FeltetelekWindow, RefusalsComeInTheOrderOfTheConditions)
+{
+    kvx::Program program;
+    teszt::FeltetelekKornyezet k(0);
+    // Odd numbers of odd tens groups with odd digits only, no constant
+    // number, no twin, too few for a series of five.
+    for (int n : {13, 15, 17, 19, 31, 35, 37}) SzamJeloles(k.l, k.g, k.ms, n, ModKijelolt, false);
+    FeltetelRekordok& f = k.f;
+    const std::pair<const char*, std::uint8_t*> feltetelek[] = {
+        {"Sorozatok", &f.SorozatFeltetel.Allapot},
+        {"Számjegy páros-páratlan", &f.SzJParosFeltetel.Allapot},
+        {"Ikerszám", &f.IkerszamFeltetel.Allapot},
+        {"Számvégződés páros-páratlan", &f.SzvParosFeltetel.Allapot},
+        {"Számcsoport páros-páratlan", &f.SzcsParosFeltetel.Allapot},
+        {"Állandó számok", &f.AllandoFeltetel.Allapot},
+    };
+    // Set behind the window, as a loaded file sets them.
+    TFeltetelek w(nullptr, k.a);
+    for (const auto& [nev, allapot] : feltetelek) *allapot = 1;
+    f.FeltetelJelzo = true;
+    // Each refusal clears its record before it is told: the one cleared
+    // since the message before is the one refused.
+    std::vector<std::string> sorrend;
+    w.Uzenet = [&](TFeltetelek::UzenetFajta, const QString& s) {
+        if (s != QString::fromUtf8(kNemErtelmezhetoFeltetel)) return;
+        for (const auto& [nev, allapot] : feltetelek)
+            if (*allapot == 0 && std::find(sorrend.begin(), sorrend.end(), nev) == sorrend.end()) {
+                sorrend.push_back(nev);
+                return;
+            }
+        sorrend.push_back("?");
+    };
+    w.show();
+    const std::vector<std::string> vart = {"Állandó számok", "Számcsoport páros-páratlan",
+                                           "Számvégződés páros-páratlan", "Ikerszám", "Számjegy páros-páratlan",
+                                           "Sorozatok"};
+    EXPECT_EQ(sorrend, vart);
+}
+
+// Unticking a condition by hand removes it: the window says so once (what
+// was worked out with it goes); loading and clearing the records do not.
+TEST(FeltetelekWindow, OnlyAConditionUntickedByHandCountsAsRemoved)
+{
+    kvx::Program program;
+    Kornyezet k;
+    Ablak a(k);
+    TFeltetelek& w = a.w;
+    int kivetel = 0;
+    QObject::connect(&w, &TFeltetelek::feltetelKiveve, [&] { ++kivetel; });
+    w.BeolvFeltKijelolese();
+    w.FeltetelekPC->setCurrentIndex(6);
+    kattintas(w.MathLap->EsemOsszegBox);
+    ASSERT_TRUE(w.MathLap->EsemOsszegBox->isChecked());
+    w.BeolvFeltKijelolese();
+    EXPECT_EQ(kivetel, 0);
+    kattintas(w.MathLap->EsemOsszegBox);
+    EXPECT_FALSE(w.MathLap->EsemOsszegBox->isChecked());
+    EXPECT_EQ(k.f.OsszegFeltetel.Allapot, 0);
+    EXPECT_EQ(kivetel, 1);
+    w.FeltetelekPC->setCurrentIndex(0);
+    kattintas(w.FavAllapotBox);
+    k.ms.Mentve = true;
+    w.TorlesGombClick();
+    EXPECT_FALSE(w.FavAllapotBox->isChecked());
+    EXPECT_EQ(kivetel, 1);
 }

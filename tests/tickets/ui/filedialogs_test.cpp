@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include "conditions/markers.h"
+#include "conditions/variation_options.h"
 #include "tickets/file_helpers.h"
 #include "common/binary_io.h"
 #include "variation/variation_file.h"
@@ -153,7 +154,8 @@ TEST(FileDialogs, NameChosenLastTimeIsNotOfferedAgain)
 }
 
 // The three options a number set stores are the options panel's, and a load
-// shows the file's ones: whatever was ticked before is unticked first.
+// shows the file's ones: whatever was ticked before (all eight options of
+// the panel) is unticked first.
 TEST(FileDialogs, OptionsOfThePanelAreSavedAndRestored)
 {
     kvx::Program program;
@@ -180,16 +182,33 @@ TEST(FileDialogs, OptionsOfThePanelAreSavedAndRestored)
         const QString nev = k.dir.path() + QStringLiteral("/opciok%1.tip").arg(i++);
         dialogusKitoltese(nev);
         ASSERT_TRUE(d.AllomanyDialogus(ModMentes, "tip", false));
+        // Every option of the panel on before the load (Növel and Csökkent
+        // exclude each other: the cases take turns).
         o.GyakorisagiEloszlas = !e.gyak;
         o.Optimalizalt = !e.opt;
         o.VeletlenSzamsorok = !e.vel;
         o.TulirasBont = true;
+        o.TulirasTeteles = true;
+        TVariacioOpciok& vo = k.f.VariacioOpciok;
+        vo.Optimalizalas = 1;
+        vo.Csokkent = i % 2;
+        vo.Feluliras = 1;
+        vo.Rendez = 1;
+        vo.Mod = 1;
         dialogusKitoltese(nev);
         ASSERT_TRUE(d.AllomanyDialogus(ModMegnyitas, "", false));
         EXPECT_EQ(o.GyakorisagiEloszlas, e.gyak);
         EXPECT_EQ(o.Optimalizalt, e.opt);
         EXPECT_EQ(o.VeletlenSzamsorok, e.vel);
         EXPECT_FALSE(o.TulirasBont);
+        EXPECT_FALSE(o.TulirasTeteles);
+        // The next run does not optimise what the numbers before were given.
+        EXPECT_EQ(vo.Optimalizalas, 0);
+        const OpcioDobozok p = OpcioDobozokBetoltese(k.f, o);
+        EXPECT_FALSE(p.OptBontNovelBox);
+        EXPECT_FALSE(p.OptBontCsokkentBox);
+        EXPECT_FALSE(p.OptBontFelulirasBox);
+        EXPECT_FALSE(p.OptBontRendezBox);
     }
 }
 

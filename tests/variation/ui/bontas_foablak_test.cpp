@@ -123,29 +123,82 @@ TEST_F(BontasTest, StartUpStepsWaitForAFirstAllocationBehindTheWaitWindow)
     EXPECT_EQ(variationStore().BontSzelvszam, 142506);
 }
 
-// Start checks the Találat option too, not only the "Ellenőrzés" button, and
-// a failed check never starts the run: it shows what to correct.
-TEST_F(BontasTest, StartRefusesAnUnreachableTalalatCriterion)
+// Start checks the Találat option too, not only the "Ellenőrzés" button: a
+// failed check shows the tab to correct and asks whether to run anyway.
+// Nem keeps the window at the tab (with the note when the check stopped
+// before a selected condition), Igen runs.
+TEST_F(BontasTest, StartAsksWhetherToRunDespiteAFailedCheck)
 {
     jelol({3, 9, 14, 22, 27, 31, 40, 48, 55, 61, 77, 88});
-    VariacioOpcioErtekek& o = variacioOpcioErtekek();
-    o.TulirasBont = true;
-    o.TulirasTeteles = true;
-    o.TulirasTetelesMin = 2;
-    int kerdesek = 0;
-    window_->Kerdes = [&](const QString&) {
-        ++kerdesek;
-        return true;
+    const QString talalat = QStringLiteral(
+        "Nem teljesülhet a Találat opció kritériuma\r\n\r\nEsetek számának minimum értéke: 2\r\nÁllítsa nullára a "
+        "minimum értéket.");
+    const QString fav = QStringLiteral(
+        "Nem teljesülhet az Eloszlás - Favorizált számok feltétel\r\n\r\nA favorizált számokból elérhető találatok "
+        "maximuma alacsony.");
+    struct Eset {
+        const char* nev;
+        bool favorizalt;  // else the Találat option's Tételes minimum fails
+        const char* valasz;
+        bool indul;
     };
-    Valaszolo v({QStringLiteral("OK"), QStringLiteral("OK")});
-    a("Start1")->trigger();
-    o = VariacioOpcioErtekek{};
-    EXPECT_EQ(kerdesek, 0);
-    ASSERT_FALSE(v.Latott.isEmpty());
-    EXPECT_TRUE(v.Latott.front().Szoveg.startsWith(QStringLiteral("Nem teljesülhet a Találat opció kritériuma")));
-    EXPECT_FALSE(v.Latott.front().Szoveg.contains(QStringLiteral("Mégis elindítja")));
-    EXPECT_FALSE(bontas_->Fut());
-    EXPECT_EQ(variationStore().BontSzelvszam, 0);
+    const Eset esetek[] = {
+        {"Találat, no", false, "Nem", false},
+        // The check stops at the first rule: the number pools it never
+        // reached are named after the question.
+        {"Favorizált with the number pools, no", true, "Nem", false},
+        {"Találat, yes", false, "Igen", true},
+    };
+    for (const Eset& e : esetek) {
+        SCOPED_TRACE(e.nev);
+        VariacioOpcioErtekek& o = variacioOpcioErtekek();
+        FeltetelRekordok& f = feltetelRekordok();
+        if (e.favorizalt) {
+            f.FavFeltetel.Allapot = 1;
+            f.FavFeltetel.ElsoIndex = 1;
+            f.FavFeltetel.UtolsoIndex = 12;
+            f.FavFeltetel.TalalatMax = 4;
+            f.SzamkeszletFeltetel.Allapot = 1;
+            SetFeltetelJelzo(f, true, false);
+        } else {
+            o.TulirasBont = true;
+            o.TulirasTeteles = true;
+            o.TulirasTetelesMin = 2;
+        }
+        int kerdesek = 0;
+        window_->Kerdes = [&](const QString&) {
+            ++kerdesek;
+            return true;
+        };
+        Valaszolo v({QString::fromUtf8(e.valasz), QStringLiteral("OK")});
+        a("Start1")->trigger();
+        EXPECT_EQ(kerdesek, 0);
+        ASSERT_FALSE(v.Latott.isEmpty());
+        // The box breaks its lines where the text has CR LF.
+        EXPECT_EQ(v.Latott.front().Szoveg,
+                  QString(e.favorizalt ? fav : talalat).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) +
+                      QStringLiteral("\n\nMégis elindítja a variáció készítését?"));
+        EXPECT_TRUE(v.Latott.front().Gombok.contains(QStringLiteral("Igen")));
+        TFeltetelek* w = formok().Feltetelek;
+        if (!e.indul) {
+            EXPECT_FALSE(bontas_->Fut());
+            EXPECT_FALSE(bontas_->isVisible());
+            EXPECT_EQ(variationStore().BontSzelvszam, 0);
+            ASSERT_TRUE(w->isVisible());
+            EXPECT_EQ(w->FeltetelekPC->currentIndex(), 0);
+            ASSERT_EQ(v.Latott.size(), e.favorizalt ? 2 : 1);
+            if (e.favorizalt)
+                EXPECT_TRUE(v.Latott[1].Szoveg.startsWith(QStringLiteral("A program nem ellenőrzött minden feltételt")));
+        } else {
+            ASSERT_TRUE(vegeVar());
+            // No line can meet the criterion: the run says so at its end.
+            ASSERT_EQ(v.Latott.size(), 2);
+            EXPECT_TRUE(v.Latott[1].Szoveg.startsWith(QStringLiteral("A folyamat során nem teljesült feltétel")));
+        }
+        w->close();
+        o = VariacioOpcioErtekek{};
+        FeltetelekRekordokReset(f, game());
+    }
 }
 
 TEST_F(BontasTest, CloseQueryAsksAboutAnUnsavedVariationAndKeepsRunningOnNo)

@@ -232,7 +232,8 @@ TEST_F(BontasTest, LargeFirstAllocationIsPreparedBehindTheWaitWindow)
 }
 
 // Reducing a finished variation without Felülírás would keep every line
-// protected: Start ticks Felülírás itself, says so, and waits for a new Start.
+// protected: Start ticks Felülírás itself, says so, and asks whether to run;
+// after a Nem it waits for a new Start.
 TEST_F(BontasTest, StartTicksFelulirasForAReductionOfEveryProtectedLine)
 {
     jelol({3, 9, 14, 22, 27, 31, 40, 48, 55});
@@ -253,10 +254,11 @@ TEST_F(BontasTest, StartTicksFelulirasForAReductionOfEveryProtectedLine)
     vo.Csokkent = 1;
     vo.Feluliras = 0;
     vo.SetVedettSzamsorDb(sorok);
-    Valaszolo v({QStringLiteral("OK"), QStringLiteral("OK")});
+    Valaszolo v({QStringLiteral("Nem"), QStringLiteral("OK")});
     a("Start1")->trigger();
     ASSERT_FALSE(v.Latott.isEmpty());
     EXPECT_TRUE(v.Latott.front().Szoveg.startsWith(QStringLiteral("A program kijelölte a Felülírás opciót")));
+    EXPECT_TRUE(v.Latott.front().Szoveg.endsWith(QStringLiteral("Mégis elindítja a variáció készítését?")));
     EXPECT_EQ(feltetelRekordok().VariacioOpciok.Optimalizalas, 1);
     EXPECT_EQ(feltetelRekordok().VariacioOpciok.Feluliras, 1);
     EXPECT_EQ(feltetelRekordok().VariacioOpciok.VedettSzamsorDb(), 0);
