@@ -60,8 +60,9 @@ OnlineAllapot& online() { return Program::aktualis().Online; }
 bool ablakos(int kind) { return (kind >= 6 && kind <= 9) || kind == 13; }
 
 // Runs fn on a helper thread while the GUI thread keeps serving, and gives
-// its result. Only the connection window takes input meanwhile (it is
-// modal), so its Escape and close box reach the controller.
+// its result. Only the connection window takes input meanwhile (the other
+// windows are switched off), so its Escape and close box reach the
+// controller, and the main window's close box stops the action.
 template <class F>
 auto hatterben(F fn)
 {

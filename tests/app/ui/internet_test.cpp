@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMainWindow>
 #include <QTemporaryDir>
@@ -1073,14 +1074,24 @@ TEST_F(InternetTest, SlowDownloadStopsOnEscapeAndOnClose)
         ir(db, regi);
         const std::size_t kertElotte = szerver_.kert().size();
         bool futott = false;
+        bool blokkolt = true, foablakBe = true, ablakBe = false;
         QTimer::singleShot(600, &ablak_, [&] {
             futott = iv().Fut() && ablak_.isVisible();
+            // The other windows are off, but no modal window blocks them: the
+            // window system's close of the main window must reach it.
+            blokkolt = QApplication::activeModalWidget() != nullptr;
+            foablakBe = w.isEnabled();
+            ablakBe = ablak_.isEnabled();
             e.leallit();
         });
         Valaszolo v({});
         iv().InternetMegszStart(e.kind);
         EXPECT_TRUE(iv().Leallitva());
         EXPECT_TRUE(futott);
+        EXPECT_FALSE(blokkolt);
+        EXPECT_FALSE(foablakBe);
+        EXPECT_TRUE(ablakBe);
+        EXPECT_TRUE(w.isEnabled());
         EXPECT_EQ(olvas(db), regi);
         EXPECT_TRUE(cache().isEmpty()) << cache().join(' ').toStdString();
         EXPECT_EQ(dat(), QStringList({QFileInfo(db).fileName(), QStringLiteral("Online.odb")}));
