@@ -7,10 +7,13 @@
 //   KAVAREX_SEGED_MUNKA      "jeloles": seven numbers are marked once the
 //                            main window shows (unsaved work, so a close
 //                            asks); "ujrainditas": the program restarts
-//                            itself at text size 16 (settings window's way)
+//                            itself at text size 16 (settings window's way);
+//                            "letoltes": the current game's database update
+//                            starts (by hand under Xvfb: the window system's
+//                            close of the main window during the download)
 //   KAVAREX_SEGED_UJRA_KIMENET  the file a restarted instance writes its
 //                            output to
-// Output lines: "KESZ <ms> <pid>" once the main window shows (and the work
+// Output lines: "KESZ <ms> <pid> <main window id>" once the main window shows (and the work
 // is done), "KILEP <ms>" when the event loop ends, then one "DOBOZ <text>"
 // per box seen (line breaks as "\n"). The exit code is the program's.
 #include <QCoreApplication>
@@ -23,6 +26,7 @@
 #include <cstdio>
 
 #include "app/settings.h"
+#include "app/ui/internet_vezerlo.h"
 #include "app/ui/kavarex_application.h"
 #include "app/ui/program.h"
 #include "shell/foablak.h"
@@ -84,9 +88,12 @@ int main(int argc, char** argv)
             for (int n : {4, 8, 15, 16, 23, 42, 77})
                 szelvenyek().Foszelveny->SzamJeloles(n, kvx::ModKijelolt, false);
         }
-        sor(QStringLiteral("KESZ ") + most() + u' ' + QString::number(QCoreApplication::applicationPid()));
+        sor(QStringLiteral("KESZ ") + most() + u' ' + QString::number(QCoreApplication::applicationPid()) + u' ' +
+            QString::number(f->winId()));
         if (munka == QStringLiteral("ujrainditas"))
             QTimer::singleShot(0, f, [f] { f->Reset1Click(true, 4); });
+        if (munka == QStringLiteral("letoltes"))
+            QTimer::singleShot(0, f, [] { kvx::Program::aktualis().InternetV().InternetMegszStart(7); });
     });
     figyelo.start(20);
     QObject::connect(&app, &QCoreApplication::aboutToQuit, [] { sor(QStringLiteral("KILEP ") + most()); });
