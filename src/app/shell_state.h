@@ -75,6 +75,11 @@ inline constexpr const char* kMasikPeldanyKerdes =
     "Már fut egy példánya a Kavarex Personal programnak.\r\n\r\nHa leállítja az előző példányt, annak minden "
     "adata törlésre kerül.\r\nMég el tudja menteni az előző példány adatait.\r\n\r\nMégis leállítja a "
     "Kavarex Personal program előző példányát?";
+// Hints appear this long after the mouse stops over a control, and stay
+// this long (ms).
+constexpr int kTippMegjelenesMs = 100;
+constexpr int kTippIdotartamMs = 50000;
+
 // How long a restarted instance waits for the one that restarted it (ms).
 constexpr int kPeldanyVarakozasMs = 2000;
 // How long a new instance waits for the earlier one it asked to close: that

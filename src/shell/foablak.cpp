@@ -27,6 +27,7 @@
 #include "shell/formok.h"
 #include "app/ui/sugo.h"
 #include "app/ui/sugo_parancsok.h"
+#include "app/ui/tippek.h"
 #include "tickets/ui/szamsor_parancsok.h"
 #include "tickets/ui/szelveny_vezerlo.h"
 #include "variation/ui/variacio_parancsok.h"
@@ -338,6 +339,8 @@ void TFoablak::FormCreate(const QString& programAllomany, const QStringList& arg
     szamsor().KijelolesMenuFrissites();
     ListaPufferekLetrehozasa();
 
+    // Hints come quickly and stay long enough for the long texts to be read.
+    kvx::TippIdozitesBeallitasa(kTippMegjelenesMs, kTippIdotartamMs);
     // The modifier mode is reset when the user comes back to the program.
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState st) {
         if (st == Qt::ApplicationActive)
