@@ -239,6 +239,10 @@ void TFoablak::FormCreate(const QString& programAllomany, const QStringList& arg
 
     KonyvtarakBeallitasa(f, exe_.toStdString());
     s.UzenetekLog.fill(1);
+    // Hints come quickly and stay long enough for the long texts to be read.
+    // First of all: it sets the application's style, which resets the fonts
+    // the text size gives the pop-up menus below.
+    kvx::TippIdozitesBeallitasa(kTippMegjelenesMs, kTippIdotartamMs);
     UzenetBeallitasokFrissitese();
 
     // Text size: from the screen, a restart's "-r N", or the INI file.
@@ -339,8 +343,6 @@ void TFoablak::FormCreate(const QString& programAllomany, const QStringList& arg
     szamsor().KijelolesMenuFrissites();
     ListaPufferekLetrehozasa();
 
-    // Hints come quickly and stay long enough for the long texts to be read.
-    kvx::TippIdozitesBeallitasa(kTippMegjelenesMs, kTippIdotartamMs);
     // The modifier mode is reset when the user comes back to the program.
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState st) {
         if (st == Qt::ApplicationActive)
