@@ -75,8 +75,22 @@ inline constexpr const char* kMasikPeldanyKerdes =
     "Már fut egy példánya a Kavarex Personal programnak.\r\n\r\nHa leállítja az előző példányt, annak minden "
     "adata törlésre kerül.\r\nMég el tudja menteni az előző példány adatait.\r\n\r\nMégis leállítja a "
     "Kavarex Personal program előző példányát?";
-// How long a new instance waits for the earlier one to go (ms).
+// Hints appear this long after the mouse stops over a control, and stay
+// this long (ms).
+constexpr int kTippMegjelenesMs = 100;
+constexpr int kTippIdotartamMs = 50000;
+
+// How long a restarted instance waits for the one that restarted it (ms).
 constexpr int kPeldanyVarakozasMs = 2000;
+// How long a new instance waits for the earlier one it asked to close: that
+// one may still ask its user about unsaved work (ms).
+constexpr int kPeldanyBezarasVarakozasMs = 30000;
+// Shown while the new instance waits, and when the earlier one stays.
+inline constexpr const char* kPeldanyBezarasVarakozas =
+    "Várakozás a Kavarex Personal program előző példányának leállására";
+inline constexpr const char* kPeldanyNemZartBeUzenet =
+    "A Kavarex Personal program előző példánya nem állt le.\r\n\r\nKét példány nem dolgozhat ugyanazokkal az "
+    "állományokkal, ezért ez a példány befejezi futását; az előző példány tovább fut.";
 
 // The program's help file: programKonyvtar + "Help/" + the executable's base
 // name + ".html" (an HTML page the desktop's browser shows); with another

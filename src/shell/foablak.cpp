@@ -27,6 +27,7 @@
 #include "shell/formok.h"
 #include "app/ui/sugo.h"
 #include "app/ui/sugo_parancsok.h"
+#include "app/ui/tippek.h"
 #include "tickets/ui/szamsor_parancsok.h"
 #include "tickets/ui/szelveny_vezerlo.h"
 #include "variation/ui/variacio_parancsok.h"
@@ -64,6 +65,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QLinearGradient>
@@ -238,6 +240,10 @@ void TFoablak::FormCreate(const QString& programAllomany, const QStringList& arg
 
     KonyvtarakBeallitasa(f, exe_.toStdString());
     s.UzenetekLog.fill(1);
+    // Hints come quickly and stay long enough for the long texts to be read.
+    // First of all: it sets the application's style, which resets the fonts
+    // the text size gives the pop-up menus below.
+    kvx::TippIdozitesBeallitasa(kTippMegjelenesMs, kTippIdotartamMs);
     UzenetBeallitasokFrissitese();
 
     // Text size: from the screen, a restart's "-r N", or the INI file.
@@ -413,11 +419,12 @@ void TFoablak::AllomanyTipusokRegisztralasa()
     platform::FajltipusokRegisztralasa(exe_);
 }
 
-void TFoablak::PeldanyFigyeles(platform::FutoPeldany* peldany)
+void TFoablak::PeldanyFigyeles(platform::FutoPeldany* peldany, int bezarasVarakozasMs)
 {
     if (peldany_)
         disconnect(peldany_, nullptr, this, nullptr);
     peldany_ = peldany;
+    peldanyBezarasMs_ = bezarasVarakozasMs;
     if (peldany_)
         connect(peldany_, &platform::FutoPeldany::KilepesKerve, this, &QWidget::close, Qt::QueuedConnection);
 }
@@ -432,14 +439,27 @@ bool TFoablak::MasikPeldanyKezelese()
         ms.Kilepes = true;
         return false;
     }
-    ms.MasikPeldanyFut = false;
-    // The earlier instance closes its main window the normal way (its close
-    // query and INI write run); this one waits for it as after a restart and
-    // then takes over the instance name.
-    if (peldany_ && peldany_->KilepesKerese()) {
-        peldany_->VarakozasKilepesre(kPeldanyVarakozasMs);
-        peldany_->Figyel();
+    // The earlier instance closes its main window the normal way (its
+    // questions, its backup and its INI write run); this one goes on only
+    // once it has ended, and takes over the instance name then. An earlier
+    // instance whose user keeps it, or one that does not end in time, keeps
+    // the folder: this one ends without having written anything.
+    platform::BezarasEredmeny e = platform::BezarasEredmeny::Bezart;
+    if (peldany_) {
+        const QPointer<TUzenetAblak> varakozo = formok().UzenetAblak.data();
+        if (varakozo)
+            varakozo->UzenetKi(QString::fromUtf8(kPeldanyBezarasVarakozas), 0, kFeladatNincs, false);
+        e = peldany_->BezarasKerese(peldanyBezarasMs_,
+                                    [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 10); });
+        if (varakozo)
+            varakozo->UzenetVege();
     }
+    if (e != platform::BezarasEredmeny::Bezart || (peldany_ && !peldany_->Figyel())) {
+        HibaUzenet(QString::fromUtf8(kPeldanyNemZartBeUzenet));
+        ms.Kilepes = true;
+        return false;
+    }
+    ms.MasikPeldanyFut = false;
     return true;
 }
 
@@ -1219,6 +1239,9 @@ void TFoablak::closeEvent(QCloseEvent* event)
         QCoreApplication::quit();
     } else {
         event->ignore();
+        // A later instance that asked this one to close hears that it stays.
+        if (peldany_)
+            peldany_->KilepesElutasitas();
     }
 }
 

@@ -95,9 +95,10 @@ public:
     std::function<void(const QString&)> HibaUzenet;  // error box
 
     // The running-instance check of this program: a quit request of a later
-    // instance closes the main window the normal way; at start-up an earlier
-    // instance is asked through it to quit.
-    void PeldanyFigyeles(kvx::platform::FutoPeldany* peldany);
+    // instance closes the main window the normal way (a refused close tells
+    // that instance so); at start-up an earlier instance is asked through it
+    // to quit, and waited for at most bezarasVarakozasMs.
+    void PeldanyFigyeles(kvx::platform::FutoPeldany* peldany, int bezarasVarakozasMs = kvx::kPeldanyBezarasVarakozasMs);
     // Copies the settings the message boxes read (size, confirmations, tips,
     // sounds, version, INI path, tip flags) and the error log's folder.
     void UzenetBeallitasokFrissitese();
@@ -236,6 +237,7 @@ private:
     // Betoltes ran: from then on a rebuild loads the draws database.
     bool betoltesKesz_ = false;
     kvx::platform::FutoPeldany* peldany_ = nullptr;
+    int peldanyBezarasMs_ = kvx::kPeldanyBezarasVarakozasMs;
     // The main window's rectangle at the last follow; unset until shown.
     std::optional<QRect> kovetesHely_;
     // A game switch's question has offered the unsaved draws for saving.

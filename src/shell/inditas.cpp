@@ -1,6 +1,7 @@
 #include "shell/inditas.h"
 #include "app/ui/program.h"
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QProcess>
 
 #include <memory>
@@ -33,18 +34,22 @@ void PeldanyEllenorzes(platform::FutoPeldany& peldany, const QStringList& args)
 
 int ProgramFuttatas(Program& program, const QStringList& args, const FuttatasBeallitasok& b)
 {
-    auto peldany = std::make_unique<platform::FutoPeldany>(b.PeldanyNev.isEmpty() ? platform::peldanyNev()
-                                                                                  : b.PeldanyNev);
+    QString exe = b.ProgramAllomany;
+    if (exe.isEmpty())
+        exe = QCoreApplication::applicationFilePath();
+    // Instances meet by their program folder: two installations never ask
+    // each other to close, two starts of one always do.
+    auto peldany = std::make_unique<platform::FutoPeldany>(
+        b.PeldanyNev.isEmpty() ? platform::peldanyNev(QFileInfo(exe).absolutePath()) : b.PeldanyNev);
     PeldanyEllenorzes(*peldany, args);
 
     int kod = 0;
     std::optional<std::int32_t> ujrainditas;
-    QString exe = b.ProgramAllomany;
     {
         TFoablak foablak(b.ProgramAllomany, args);
         if (program.Fo.Kilepes)
             return 0;
-        foablak.PeldanyFigyeles(peldany.get());
+        foablak.PeldanyFigyeles(peldany.get(), b.PeldanyBezarasMs);
         FormokLetrehozasa(foablak);
         if (program.Fo.Kilepes) {
             // The user chose to keep the earlier instance.
@@ -64,8 +69,6 @@ int ProgramFuttatas(Program& program, const QStringList& args, const FuttatasBea
     // answers on the instance name any more. Only now may the next one start.
     peldany.reset();
     if (ujrainditas) {
-        if (exe.isEmpty())
-            exe = QCoreApplication::applicationFilePath();
         const QStringList param{QStringLiteral("-r"), QString::number(*ujrainditas)};
         const bool indult = b.ProgramInditas ? b.ProgramInditas(exe, param) : QProcess::startDetached(exe, param);
         if (!indult) {

@@ -6,6 +6,8 @@
 
 #include <functional>
 
+#include "app/shell_state.h"
+
 namespace kvx::platform {
 class FutoPeldany;
 }
@@ -26,8 +28,11 @@ void PeldanyEllenorzes(platform::FutoPeldany& peldany, const QStringList& args);
 
 // What a run of the program is set up with; tests point it elsewhere.
 struct FuttatasBeallitasok {
-    // The name the running instance answers on; empty: the user's own.
+    // The name the running instance answers on; empty: the one of the
+    // program folder (platform::peldanyNev).
     QString PeldanyNev;
+    // How long a new instance waits for an earlier one it asked to close.
+    int PeldanyBezarasMs = kPeldanyBezarasVarakozasMs;
     // The executable the folders are placed by and a restart starts; empty:
     // the running program.
     QString ProgramAllomany;

@@ -1,8 +1,11 @@
 #include <QCoreApplication>
 #include <QLocalSocket>
+#include <functional>
 #include <thread>
 #include <QElapsedTimer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -106,41 +109,156 @@ TEST(RendszerInfo, MemoryAndDisk)
     EXPECT_FALSE(SzabadLemezterulet("/nincs/ilyen/utvonal"));
 }
 
-TEST(Fajltipusok, WrittenUnderXdgDataHome)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QByteArray regi = qgetenv("XDG_DATA_HOME");
-    qputenv("XDG_DATA_HOME", dir.path().toUtf8());
-    const FajltipusEredmeny e = FajltipusokRegisztralasa(QStringLiteral("/opt/Kavarex 1/kavarex"));
-    // Twice: the second run replaces the first.
-    const FajltipusEredmeny e2 = FajltipusokRegisztralasa(QStringLiteral("/opt/Kavarex 1/kavarex"));
-    if (regi.isNull())
-        qunsetenv("XDG_DATA_HOME");
-    else
-        qputenv("XDG_DATA_HOME", regi);
-    EXPECT_TRUE(e.Irva);
-    EXPECT_TRUE(e2.Irva);
-    EXPECT_EQ(e.MimeCsomag, dir.path() + QStringLiteral("/mime/packages/kavarex.xml"));
+// XDG_DATA_HOME (and PATH, for the desktop tools) point elsewhere while
+// one test runs.
+class Fajltipusok : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir_.isValid());
+        regiXdg_ = qgetenv("XDG_DATA_HOME");
+        regiPath_ = qgetenv("PATH");
+        qputenv("XDG_DATA_HOME", dir_.filePath(QStringLiteral("xdg")).toUtf8());
+    }
+    void TearDown() override
+    {
+        const auto vissza = [](const char* nev, const QByteArray& ertek) {
+            if (ertek.isNull())
+                qunsetenv(nev);
+            else
+                qputenv(nev, ertek);
+        };
+        vissza("XDG_DATA_HOME", regiXdg_);
+        vissza("PATH", regiPath_);
+    }
+    // An executable file of the test's folder.
+    QString program(const QString& nev, const QByteArray& tartalom = "#!/bin/sh\n")
+    {
+        const QString ut = dir_.filePath(nev);
+        QDir().mkpath(QFileInfo(ut).absolutePath());
+        QFile f(ut);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(tartalom);
+        f.close();
+        f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
+        return ut;
+    }
+    static QByteArray olvas(const QString& ut)
+    {
+        QFile f(ut);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    QTemporaryDir dir_;
+    QByteArray regiXdg_, regiPath_;
+};
 
-    QFile mime(e.MimeCsomag);
-    ASSERT_TRUE(mime.open(QIODevice::ReadOnly));
-    const QString m = QString::fromUtf8(mime.readAll());
+TEST_F(Fajltipusok, WrittenWhenMissingWithTheDescriptionsAndTheQuotedExecutable)
+{
+    const QString exe = program(QStringLiteral("Kavarex 1/ka\"va%rex"));
+    const FajltipusEredmeny e = FajltipusokRegisztralasa(exe);
+    EXPECT_TRUE(e.Irva);
+    EXPECT_TRUE(e.MimeIrva);
+    EXPECT_TRUE(e.AsztaliIrva);
+    EXPECT_EQ(e.MimeCsomag, dir_.filePath(QStringLiteral("xdg/mime/packages/kavarex.xml")));
+
+    const QString m = QString::fromUtf8(olvas(e.MimeCsomag));
     EXPECT_TRUE(m.contains(QStringLiteral("<glob pattern=\"*.tip\"/>")));
     EXPECT_TRUE(m.contains(QStringLiteral("<glob pattern=\"*.top\"/>")));
+    EXPECT_TRUE(m.contains(QString::fromUtf8("<comment>Kavarex: számsor</comment>")));
+    EXPECT_TRUE(m.contains(QString::fromUtf8("<comment>Kavarex: variáció</comment>")));
 
-    QFile desk(e.AsztaliBejegyzes);
-    ASSERT_TRUE(desk.open(QIODevice::ReadOnly));
-    const QString d = QString::fromUtf8(desk.readAll());
-    EXPECT_TRUE(d.contains(QStringLiteral("Exec=\"/opt/Kavarex 1/kavarex\" %f\n")));
+    const QString d = QString::fromUtf8(olvas(e.AsztaliBejegyzes));
+    QString idezett = exe;
+    idezett.replace(QStringLiteral("\""), QStringLiteral("\\\\\"")).replace(QStringLiteral("%"), QStringLiteral("%%"));
+    EXPECT_TRUE(d.contains(QStringLiteral("Exec=\"") + idezett + QStringLiteral("\" %f\n"))) << d.toStdString();
     EXPECT_TRUE(d.contains(QStringLiteral("MimeType=application/x-kavarex-tip;application/x-kavarex-top;")));
-    // With the tool installed the mime cache is built in the same folder.
-    if (!QStandardPaths::findExecutable(QStringLiteral("update-mime-database")).isEmpty()) {
-        EXPECT_TRUE(QFile::exists(dir.path() + QStringLiteral("/mime/globs2")));
-    }
 }
 
-TEST(Fajltipusok, HarmlessWhenTheFolderCannotBeWritten)
+// A start finds the files in place and leaves them: the entry of another
+// copy whose executable still exists keeps naming it; an entry whose
+// executable is gone, and a package of an older text, are written anew.
+TEST_F(Fajltipusok, RewrittenOnlyWhenMissingOrTheirExecutableIsGone)
+{
+    const QString elso = program(QStringLiteral("a/kavarex"));
+    const QString masik = program(QStringLiteral("b/kavarex"));
+    const FajltipusEredmeny e = FajltipusokRegisztralasa(elso);
+    ASSERT_TRUE(e.Irva);
+    const QByteArray mime = olvas(e.MimeCsomag);
+    const QByteArray bejegyzes = olvas(e.AsztaliBejegyzes);
+
+    const struct {
+        const char* eset;
+        std::function<void()> elotte;
+        bool mimeIrva, asztaliIrva;
+        const QString* exec;  // the copy the entry names afterwards
+    } esetek[] = {
+        {"both in place", [] {}, false, false, &elso},
+        {"the package of an older text",
+         [&] {
+             QFile f(e.MimeCsomag);
+             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+             f.write(QByteArray(mime).replace("Kavarex: ", "Kavarex "));
+         },
+         true, false, &elso},
+        {"the package missing", [&] { QFile::remove(e.MimeCsomag); }, true, false, &elso},
+        {"the entry missing", [&] { QFile::remove(e.AsztaliBejegyzes); }, false, true, &masik},
+        {"the entry's executable gone",
+         [&] {
+             ASSERT_TRUE(FajltipusokRegisztralasa(elso).Irva);
+             QFile::remove(e.AsztaliBejegyzes);
+             ASSERT_TRUE(FajltipusokRegisztralasa(elso).AsztaliIrva);
+             QFile::remove(elso);
+         },
+         false, true, &masik},
+    };
+    for (const auto& c : esetek) {
+        SCOPED_TRACE(c.eset);
+        c.elotte();
+        const QByteArray mimeElotte = olvas(e.MimeCsomag);
+        const QByteArray asztaliElotte = olvas(e.AsztaliBejegyzes);
+        const FajltipusEredmeny r = FajltipusokRegisztralasa(masik);
+        EXPECT_TRUE(r.Irva);
+        EXPECT_EQ(r.MimeIrva, c.mimeIrva);
+        EXPECT_EQ(r.AsztaliIrva, c.asztaliIrva);
+        EXPECT_EQ(olvas(e.MimeCsomag), mime);
+        if (!c.asztaliIrva) {
+            EXPECT_EQ(olvas(e.AsztaliBejegyzes), asztaliElotte);
+        }
+        if (!c.mimeIrva) {
+            EXPECT_EQ(olvas(e.MimeCsomag), mimeElotte);
+        }
+        EXPECT_TRUE(QString::fromUtf8(olvas(e.AsztaliBejegyzes)).contains(QStringLiteral("Exec=\"") + *c.exec))
+            << olvas(e.AsztaliBejegyzes).toStdString();
+    }
+    EXPECT_NE(bejegyzes, olvas(e.AsztaliBejegyzes));
+}
+
+// The mime database tool runs after a write, but the registration does not
+// wait for it: here the tool goes on only once the test lets it, after the
+// call returned (a waiting caller would have ended it at its time limit).
+TEST_F(Fajltipusok, TheMimeToolRunsOnItsOwnWithoutBeingWaitedFor)
+{
+    if (qEnvironmentVariableIsSet("KAVAREX_NO_DESKTOP_TOOLS"))
+        GTEST_SKIP() << "desktop tools are switched off";
+    const QString jelek = dir_.filePath(QStringLiteral("jelek"));
+    QDir().mkpath(jelek);
+    program(QStringLiteral("bin/update-mime-database"),
+            QStringLiteral("#!/bin/sh\ni=0\nwhile [ ! -e '%1/mehet' ] && [ $i -lt 600 ]; do sleep 0.05; i=$((i+1)); done\n"
+                           "echo \"$1\" > '%1/kesz.uj' && mv '%1/kesz.uj' '%1/kesz'\n")
+                .arg(jelek)
+                .toUtf8());
+    qputenv("PATH", dir_.filePath(QStringLiteral("bin")).toUtf8() + ':' + regiPath_);
+    const FajltipusEredmeny e = FajltipusokRegisztralasa(program(QStringLiteral("a/kavarex")));
+    ASSERT_TRUE(e.MimeIrva);
+    EXPECT_FALSE(QFile::exists(jelek + QStringLiteral("/kesz")));
+    QFile mehet(jelek + QStringLiteral("/mehet"));
+    ASSERT_TRUE(mehet.open(QIODevice::WriteOnly));
+    mehet.close();
+    EXPECT_TRUE(varj([&] { return QFile::exists(jelek + QStringLiteral("/kesz")); }, 20000));
+    EXPECT_EQ(olvas(jelek + QStringLiteral("/kesz")).trimmed(), dir_.filePath(QStringLiteral("xdg/mime")).toUtf8());
+}
+
+TEST(FajltipusokIras, HarmlessWhenTheFolderCannotBeWritten)
 {
     const QByteArray regi = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", "/proc/nem/irhato");

@@ -151,7 +151,8 @@ void InternetParancsok::ujVerzio(const QString& verzio)
                          QString::fromUtf8(" verziója. ") + QStringLiteral("\r\n") +
                          QString::fromUtf8(" Kattintson, frissítse a programot. ");
     ertesito_->setVisible(true);
-    kvx::ParancsBeallitas(ertesito_, true, tipp);
+    // Announced while an action runs, it waits for the action's end.
+    kvx::ParancsBeallitas(ertesito_, !fut_, tipp);
     if (tar_) {
         QAction* a = (*tar_)["jverzikeresse1"];
         internetKep(a, 49);
@@ -164,6 +165,7 @@ void InternetParancsok::ujVerzio(const QString& verzio)
 
 void InternetParancsok::futas(bool fut)
 {
+    fut_ = fut;
     // A controller's late signal finds the registry gone with the window.
     if (!tar_)
         return;
@@ -172,6 +174,9 @@ void InternetParancsok::futas(bool fut)
         if (QAction* a = tar[nev])
             a->setEnabled(!fut && InternetVezerlo::MuveletKesz(a->data().toInt()) &&
                           a->property("OnlineEngedett").toBool());
+    // The notification button starts an action too.
+    if (ertesito_)
+        ertesito_->setEnabled(!fut);
 }
 
 void InternetParancsok::OnlineEleresBetoltes()

@@ -56,6 +56,7 @@ private:
     // The registry the items come from: the one current when it was made.
     QPointer<kvx::ParancsTar> tar_;
     QPointer<QAction> ertesito_;
+    bool fut_ = false;  // an internet action runs (the controller said so)
 };
 
 // The connection window follows the current program's internet controller,

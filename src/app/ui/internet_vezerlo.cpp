@@ -60,8 +60,9 @@ OnlineAllapot& online() { return Program::aktualis().Online; }
 bool ablakos(int kind) { return (kind >= 6 && kind <= 9) || kind == 13; }
 
 // Runs fn on a helper thread while the GUI thread keeps serving, and gives
-// its result. Only the connection window takes input meanwhile (it is
-// modal), so its Escape and close box reach the controller.
+// its result. Only the connection window takes input meanwhile (the other
+// windows are switched off), so its Escape and close box reach the
+// controller, and the main window's close box stops the action.
 template <class F>
 auto hatterben(F fn)
 {
@@ -420,6 +421,9 @@ void InternetVezerlo::InternetMegszStart(int kind)
     // The database updates ask before anything is fetched.
     if (kind == 9 && FrissitesElott && !FrissitesElott())
         return;
+    // A "Nem" to the update question downloads nothing, but a due version
+    // check or refresh of the table still runs.
+    bool frissites = true;
     if (kind == 7 || kind == 8) {
         if (FrissitesElott && !FrissitesElott())
             return;
@@ -435,8 +439,11 @@ void InternetVezerlo::InternetMegszStart(int kind)
                             QStringLiteral("\r\n\r\n") + forras
                       : kor + QString::fromUtf8("Minden játék húzásainak frissítése a program honlapjáról.") +
                             QStringLiteral("\r\n\r\n") + forras;
-        if (!JovahagyasKerese(kerdes + QString::fromUtf8("Frissíti az adatbázisokat?")))
-            return;
+        if (!JovahagyasKerese(kerdes + QString::fromUtf8("Frissíti az adatbázisokat?"))) {
+            if (!o.UjVerzioKereses && !o.EleresFrissitesKell)
+                return;
+            frissites = false;
+        }
     }
 
     // The downloading kinds: the worker runs while the connection window
@@ -447,7 +454,7 @@ void InternetVezerlo::InternetMegszStart(int kind)
     emit futasValtozott(true);
     emit ablakNyitas();
     bool naprakesz = false;
-    munkaFuttatasa([this, kind, g, &naprakesz] {
+    munkaFuttatasa([this, kind, g, frissites, &naprakesz] {
         if (kind == 13) {
             EleresekFrissitese();
             return;
@@ -456,7 +463,9 @@ void InternetVezerlo::InternetMegszStart(int kind)
             UjVerzioKeresese();
             return;
         }
-        if (kind == 7) {
+        if (!frissites) {
+            // Nothing to download: only the due check below.
+        } else if (kind == 7) {
             Adatbzis_letoltes(false, g);
         } else if (kind == 8) {
             for (int j = 0; j < kJatekokSzama && !Leallitva(); ++j) {
@@ -467,6 +476,9 @@ void InternetVezerlo::InternetMegszStart(int kind)
             }
         } else if (kind == 9) {
             naprakesz = NaprakeszAdatbazisletoltes();
+            // A failed operator update ends the action there.
+            if (!naprakesz)
+                return;
         }
         // A due version check, or else a due refresh of the table, follows
         // every update that was not stopped.
@@ -480,7 +492,7 @@ void InternetVezerlo::InternetMegszStart(int kind)
     emit ablakZaras();
     fut_ = false;
     emit futasValtozott(false);
-    if (((kind == 7 || kind == 8) &&
+    if (((kind == 7 || kind == 8) && frissites &&
          QFile::exists(q(p.Konyvtarak.DatKonyvtar) + QString::fromUtf8(AdatbazisAllomany[static_cast<std::size_t>(g)]))) ||
         (kind == 9 && naprakesz))
         emit adatbazisFrissult();

@@ -17,9 +17,13 @@ TInternetLetoltesAblak::TInternetLetoltesAblak(QWidget* parent, double meretSzor
 void TInternetLetoltesAblak::FormCreate(double meretSzorzo)
 {
     setWindowTitle(QStringLiteral(" Internetkapcsolat"));
-    // A dialog without border icons that stays on top while it shows.
+    // A dialog without border icons that stays on top while it shows. It is
+    // answered first like a modal one, but the other windows are switched
+    // off rather than blocked: a modal window would make the window system
+    // drop the main window's close box, and closing the program is how the
+    // user may also stop a download.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint);
-    setWindowModality(Qt::ApplicationModal);
+    setWindowModality(Qt::NonModal);
     QFont f(QStringLiteral("Tahoma"));
     const double szorzo = meretSzorzo > 1.0 ? std::round(meretSzorzo * 100.0) / 100.0 : 1.0;
     f.setPointSizeF(8.0 * szorzo);
@@ -42,12 +46,15 @@ void TInternetLetoltesAblak::SetVezerlo(InternetVezerlo* v)
         bezarhato_ = false;
         if (QWidget* p = parentWidget())
             move(p->geometry().center() - QPoint(width() / 2, height() / 2));
+        tiltas_ = kvx::AblakTiltas::MindenMasAblak(this);
         show();
         raise();
+        activateWindow();
     });
     connect(v, &InternetVezerlo::ablakZaras, this, [this] {
         bezarhato_ = true;
         hide();
+        tiltas_.Vege();
     });
 }
 

@@ -1,10 +1,13 @@
 #pragma once
 // The connection window " Internetkapcsolat": one status line while an
 // internet action runs on its worker. It follows the internet controller:
-// shown (modal) when an action that needs it starts, the status line set on
+// shown when an action that needs it starts (every other window of the
+// program switched off meanwhile), the status line set on
 // the worker's behalf, hidden when the action ends. Escape or its close box
 // stop the running action.
 #include <QDialog>
+
+#include "app/ui/ablak_tiltas.h"
 
 class QLabel;
 class InternetVezerlo;
@@ -31,5 +34,6 @@ private:
     void FormCreate(double meretSzorzo);
     void FormShow();
     bool bezarhato_ = true;
+    kvx::AblakTiltas tiltas_;  // the other windows, off while this one shows
     InternetVezerlo* vezerlo_ = nullptr;
 };

@@ -1,6 +1,7 @@
 // The main window on the offscreen platform: start-up, the game menu and the
 // INI file written on close.
 #include "shell/foablak.h"
+#include "app/ui/tippek.h"
 #include "app/ui/program.h"
 #include "app/ui/sugo.h"
 
@@ -10,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QStyle>
 #include <QHelpEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -218,6 +220,9 @@ TEST_F(FoablakTest, TheIniHintKeySwitchesTooltips)
         QApplication::sendEvent(&w, &e);
         EXPECT_EQ(w.db, hint ? 1 : 0);
     }
+    // The hints appear after 100 ms and stay 50 s.
+    EXPECT_EQ(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 100);
+    EXPECT_EQ(kvx::TippIdotartam(), 50000);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMainWindow>
 #include <QTemporaryDir>
@@ -1073,14 +1074,24 @@ TEST_F(InternetTest, SlowDownloadStopsOnEscapeAndOnClose)
         ir(db, regi);
         const std::size_t kertElotte = szerver_.kert().size();
         bool futott = false;
+        bool blokkolt = true, foablakBe = true, ablakBe = false;
         QTimer::singleShot(600, &ablak_, [&] {
             futott = iv().Fut() && ablak_.isVisible();
+            // The other windows are off, but no modal window blocks them: the
+            // window system's close of the main window must reach it.
+            blokkolt = QApplication::activeModalWidget() != nullptr;
+            foablakBe = w.isEnabled();
+            ablakBe = ablak_.isEnabled();
             e.leallit();
         });
         Valaszolo v({});
         iv().InternetMegszStart(e.kind);
         EXPECT_TRUE(iv().Leallitva());
         EXPECT_TRUE(futott);
+        EXPECT_FALSE(blokkolt);
+        EXPECT_FALSE(foablakBe);
+        EXPECT_TRUE(ablakBe);
+        EXPECT_TRUE(w.isEnabled());
         EXPECT_EQ(olvas(db), regi);
         EXPECT_TRUE(cache().isEmpty()) << cache().join(' ').toStdString();
         EXPECT_EQ(dat(), QStringList({QFileInfo(db).fileName(), QStringLiteral("Online.odb")}));
@@ -1091,6 +1102,89 @@ TEST_F(InternetTest, SlowDownloadStopsOnEscapeAndOnClose)
     }
     // The main window's close went on after its action had ended.
     EXPECT_TRUE(kvx::teszt::varj([&] { return bezarasok.utana == 1; }, 2000));
+}
+
+// A due version check or refresh of the table runs after the database
+// updates also when their question got a "Nem" (then nothing else is
+// fetched); a failed operator update ends the action without it.
+TEST_F(NaprakeszTest, DueCheckFollowsADeclinedUpdateButNotAFailedOperatorUpdate)
+{
+    // The updates ask first (the confirmation's tip may follow once).
+    program_.Uzenetek.Jovahagyas = true;
+    jatek(0, "/cmsfiles/otos.csv", "otos.csv");
+    const std::string db = "/hu/download/Database/" + std::string(kvx::AdatbazisAllomany[0]);
+    szerver_.beallit(db, {200, adatbazisKep(0, 4)});
+    szerver_.beallit("/hu/download/online.txt", {200, "5"});
+    szerver_.beallit("/hu/download/kvxversion.txt", {200, negyJegy(kvx::VerzioSzam())});
+    szerver_.beallit("/cmsfiles/otos.csv", {404, "nincs"});
+    const std::string verzio = "/hu/download/kvxversion.txt", tabla = "/hu/download/online.txt";
+    const struct {
+        const char* eset;
+        int kind;
+        bool verzioKell, frissitesKell;  // due before the action
+        QStringList valaszok;
+        std::vector<std::string> kert;  // asked of the server, the probes left out
+    } esetek[] = {
+        {"current game, No, version check due", 7, true, false, {QStringLiteral("Nem"), QStringLiteral("Nem")}, {verzio}},
+        {"every game, No, refresh due", 8, false, true, {QStringLiteral("Nem"), QStringLiteral("Nem")}, {tabla}},
+        {"current game, No, nothing due", 7, false, false, {QStringLiteral("Nem"), QStringLiteral("Nem")}, {}},
+        {"current game, Yes, refresh due", 7, false, true, {QStringLiteral("Igen"), QStringLiteral("Nem")}, {db, tabla}},
+        {"operator update failed, refresh due", 9, false, true, {QStringLiteral("OK")}, {"/cmsfiles/otos.csv"}},
+    };
+    for (const auto& e : esetek) {
+        SCOPED_TRACE(e.eset);
+        QFile::remove(adatbazis(0));
+        program_.Online.UjVerzioKereses = e.verzioKell;
+        program_.Online.EleresFrissitesKell = e.frissitesKell;
+        const std::size_t elotte = szerver_.kert().size();
+        Valaszolo v(e.valaszok);
+        iv().InternetMegszStart(e.kind);
+        std::vector<std::string> kert;
+        const std::vector<std::string> osszes = szerver_.kert();
+        for (auto it = osszes.begin() + static_cast<std::ptrdiff_t>(elotte); it != osszes.end(); ++it)
+            if (*it != "/")
+                kert.push_back(*it);
+        EXPECT_EQ(kert, e.kert);
+        const QStringList l = dobozok(v);
+        ASSERT_FALSE(l.isEmpty());
+        EXPECT_TRUE(e.kind == 9 ? l[0].startsWith(QString::fromUtf8("Sikertelen az állomány letöltése."))
+                                : l[0].endsWith(QString::fromUtf8("Frissíti az adatbázisokat?")))
+            << l[0].toStdString();
+        // The refresh ran (and was no longer due) exactly where it was asked for.
+        const bool frissitett = std::find(kert.begin(), kert.end(), tabla) != kert.end();
+        EXPECT_EQ(program_.Online.EleresFrissitesKell, e.frissitesKell && !frissitett);
+        EXPECT_FALSE(iv().Fut());
+    }
+}
+
+// The notification of a newer version starts an action: it is off while
+// one runs, and on again when it ended.
+TEST_F(InternetTest, NotificationButtonIsOffWhileAnActionRuns)
+{
+    TFoablak w(dir_.filePath(QStringLiteral("prog/kavarex")));
+    program_.Uzenetek.Jovahagyas = false;
+    QAction* ertesito = w.findChild<QAction*>(QStringLiteral("VerzioErtesitoGomb"));
+    ASSERT_NE(ertesito, nullptr);
+    emit iv().ujVerzioLetoltheto(QStringLiteral("9.9.9.9"));
+    ASSERT_TRUE(ertesito->isVisible());
+    EXPECT_TRUE(ertesito->isEnabled());
+    const std::string db = "/hu/download/Database/" + std::string(kvx::AdatbazisAllomany[0]);
+    szerver_.beallit(db, {200, adatbazisKep(0, 1500), HttpSzerver::Mod::Lassu, 150});
+    bool kozben = true;
+    bool ujraKozben = true;
+    QTimer::singleShot(400, &ablak_, [&] {
+        kozben = ertesito->isEnabled();
+        // Announced again meanwhile: it still waits for the action's end.
+        emit iv().ujVerzioLetoltheto(QStringLiteral("9.9.9.9"));
+        ujraKozben = ertesito->isEnabled();
+        QTest::keyClick(&ablak_, Qt::Key_Escape);
+    });
+    Valaszolo v({});
+    iv().InternetMegszStart(7);
+    EXPECT_TRUE(iv().Leallitva());
+    EXPECT_FALSE(kozben);
+    EXPECT_FALSE(ujraKozben);
+    EXPECT_TRUE(ertesito->isEnabled());
 }
 
 // The main window's per-game items follow the table in use.

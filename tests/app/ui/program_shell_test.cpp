@@ -6,6 +6,8 @@
 #include "app/settings.h"
 #include "app/ui/beallitasok.h"
 #include "app/ui/program.h"
+#include "app/ui/uzenetablak.h"
+#include "app/shell_state.h"
 #include "app/game_table.h"
 #include "app/main_state.h"
 #include "shell/foablak.h"
@@ -107,13 +109,43 @@ TEST_F(ProgramShellTest, QuitRequestOfALaterInstanceClosesTheWindowThroughItsClo
     EXPECT_TRUE(QFile::exists(ini));
 }
 
-TEST_F(ProgramShellTest, AnotherInstanceIsAskedAboutAndEndedOnlyOnYes)
+// "Igen" to the second-instance question asks the earlier instance to close
+// and goes on only once it has ended, the wait window showing meanwhile; an
+// earlier instance that stays (its user kept it) or does not end in time
+// keeps the folder, and this one ends with a message. "Nem" ends this one
+// and the earlier hears nothing.
+TEST_F(ProgramShellTest, AnotherInstanceIsAskedAboutAndTakenOverOnlyOnceItHasEnded)
 {
-    for (const bool igen : {false, true}) {
-        SCOPED_TRACE(igen);
-        kvx::platform::FutoPeldany korabbi(teszNev("masik"));
-        ASSERT_TRUE(korabbi.Figyel());
-        QSignalSpy kilepesKeres(&korabbi, &kvx::platform::FutoPeldany::KilepesKerve);
+    enum class Korabbi { Nem, Bezar, Elutasit, Hallgat };
+    const struct {
+        const char* eset;
+        Korabbi korabbi;
+        int varakozasMs;
+    } esetek[] = {
+        {"No", Korabbi::Nem, 20000},
+        {"the earlier one closes", Korabbi::Bezar, 20000},
+        {"the earlier one stays", Korabbi::Elutasit, 20000},
+        {"the earlier one does not answer", Korabbi::Hallgat, 500},
+    };
+    for (const auto& e : esetek) {
+        SCOPED_TRACE(e.eset);
+        auto korabbi = std::make_unique<kvx::platform::FutoPeldany>(teszNev("masik"));
+        ASSERT_TRUE(korabbi->Figyel());
+        int kerve = 0;
+        bool varakozoLatszott = false;
+        QString varakozoSzoveg;
+        QObject::connect(korabbi.get(), &kvx::platform::FutoPeldany::KilepesKerve, korabbi.get(), [&] {
+            ++kerve;
+            if (kvx::TUzenetAblak* w = formok().UzenetAblak) {
+                varakozoLatszott = w->isVisible();
+                varakozoSzoveg = w->Label1->text();
+            }
+            // Ending: the earlier instance stops answering on the name.
+            if (e.korabbi == Korabbi::Bezar)
+                QTimer::singleShot(50, [&] { korabbi.reset(); });
+            else if (e.korabbi == Korabbi::Elutasit)
+                korabbi->KilepesElutasitas();
+        });
 
         // The check before any window: no "-r", so the question waits for Betoltes.
         kvx::platform::FutoPeldany uj(teszNev("masik"));
@@ -121,24 +153,31 @@ TEST_F(ProgramShellTest, AnotherInstanceIsAskedAboutAndEndedOnlyOnYes)
         ASSERT_TRUE(kvx::mainState().MasikPeldanyFut);
 
         kerdesek_.clear();
-        valasz_ = igen;
+        hibak_.clear();
+        valasz_ = e.korabbi != Korabbi::Nem;
         ablak();
-        window_->PeldanyFigyeles(&uj);
+        window_->PeldanyFigyeles(&uj, e.varakozasMs);
         FormokLetrehozasa(*window_);
         ASSERT_EQ(kerdesek_.size(), 1);
         EXPECT_TRUE(kerdesek_[0].startsWith(QStringLiteral("Már fut egy példánya a Kavarex Personal programnak.")));
-        // The request travels over the socket: wait for it on Yes (a loaded
-        // or sanitizer build takes far longer than a few milliseconds), give
-        // a stray one time to arrive on No.
-        if (igen)
-            kilepesKeres.wait(5000);
-        else
-            QTest::qWait(200);
-        // No: this instance ends and the earlier one hears nothing.
-        EXPECT_EQ(kvx::mainState().Kilepes, !igen);
-        EXPECT_EQ(kilepesKeres.count(), igen ? 1 : 0);
-        EXPECT_EQ(kvx::mainState().MasikPeldanyFut, !igen);
+        // Give a stray request time to arrive on No.
+        QTest::qWait(e.korabbi == Korabbi::Nem ? 200 : 0);
+        const bool atvette = e.korabbi == Korabbi::Bezar;
+        EXPECT_EQ(kvx::mainState().Kilepes, !atvette);
+        EXPECT_EQ(kerve, e.korabbi == Korabbi::Nem ? 0 : 1);
+        EXPECT_EQ(uj.Figyelo(), atvette);
+        if (e.korabbi != Korabbi::Nem) {
+            EXPECT_TRUE(varakozoLatszott);
+            EXPECT_TRUE(varakozoSzoveg.startsWith(QString::fromUtf8(kvx::kPeldanyBezarasVarakozas)))
+                << varakozoSzoveg.toStdString();
+            EXPECT_FALSE(formok().UzenetAblak && formok().UzenetAblak->isVisible());
+        }
+        const QStringList vartHibak = e.korabbi == Korabbi::Elutasit || e.korabbi == Korabbi::Hallgat
+                                          ? QStringList{QString::fromUtf8(kvx::kPeldanyNemZartBeUzenet)}
+                                          : QStringList{};
+        EXPECT_EQ(hibak_, vartHibak);
         window_.reset();
+        korabbi.reset();
     }
 }
 
