@@ -114,23 +114,23 @@ void AdatbazisParancsAllapot()
 {
     const bool van = draws().AdatbazisBetoltve;
     const QString hianyzik = QStringLiteral(" Hiányzik a húzások listája ");
-    auto allit = [&](const char* nev, const QString& tipp) {
+    auto allit = [&](ParancsId nev, const QString& tipp) {
         QAction* a = kvx::Parancs(nev);
         const QString t = van ? tipp : hianyzik;
         kvx::ParancsBeallitas(a, van, t);
         return a;
     };
-    allit("Listzs3", QStringLiteral(" Húzások listája "));
-    allit("Listanyomtatsa1", QStringLiteral(" Nyomtatás "));
-    allit("Nyomtats3", QStringLiteral(" Húzások listájának nyomtatása állományba "));
-    const std::pair<const char*, const char*> nezetek[] = {
-        {"Hnyszorhztk1", " Hányszor húzták a számokat "},
-        {"Hnyhzsta1", " Hány húzás óta nem sorsolták a számokat "},
+    allit(ParancsId::Listzs3, QStringLiteral(" Húzások listája "));
+    allit(ParancsId::Listanyomtatsa1, QStringLiteral(" Nyomtatás "));
+    allit(ParancsId::Nyomtats3, QStringLiteral(" Húzások listájának nyomtatása állományba "));
+    const std::pair<kvx::ParancsId, const char*> nezetek[] = {
+        {ParancsId::Hnyszorhztk1, " Hányszor húzták a számokat "},
+        {ParancsId::Hnyhzsta1, " Hány húzás óta nem sorsolták a számokat "},
     };
     for (const auto& [nev, tipp] : nezetek) {
         QAction* a = allit(nev, QString::fromUtf8(tipp));
         if (!van && a->isChecked())
-            kvx::Parancs("Normlalak1")->trigger();
+            kvx::Parancs(ParancsId::Normlalak1)->trigger();
     }
 }
 
@@ -499,7 +499,7 @@ void TFoablak::InditasUtan()
     }
     InditasiTippek();
     // A run started meanwhile owns the store.
-    if (!v.Fut() && variationStore().BontSzelvszam > 0 && kvx::Parancs("Listzs2")->isEnabled())
+    if (!v.Fut() && variationStore().BontSzelvszam > 0 && kvx::Parancs(ParancsId::Listzs2)->isEnabled())
         kvx::Program::aktualis().VariacioParancsai().Listazas();
     internet_->InditasiEllenorzes();
 }
@@ -616,9 +616,9 @@ void TFoablak::Nvjegy1Click()
         formok().Nevjegy->Start();
 }
 
-QAction* TFoablak::Akcio(const QString& nev) const
+QAction* TFoablak::Akcio(ParancsId id) const
 {
-    return parancsok_ ? parancsok_->Keres(nev.toStdString()) : nullptr;
+    return parancsok_ ? parancsok_->Keres(id) : nullptr;
 }
 
 void TFoablak::MenuEpites()
@@ -649,14 +649,14 @@ void TFoablak::MenuEpites()
             al->setToolTipsVisible(true);
             menuk_[QString::fromUtf8(p.Menu) + "/" + felirat] = al;
             a = al->menuAction();
-            a->setObjectName(QString::fromUtf8(p.Nev));
+
             a->setData(p.Tag);
             const QString tipp = p.Kesz ? QString::fromUtf8(p.Tipp) : nemElerheto;
             kvx::ParancsTipp(a, tipp);
             a->setEnabled(p.Kesz);
-            parancsok_->Felvesz(a);
+            parancsok_->Felvesz(p.Id, a);
         } else {
-            a = (*parancsok_)[p.Nev];
+            a = (*parancsok_)[p.Id];
             hol->addAction(a);
         }
         if (p.Fajta == PontFajta::Valaszto)
@@ -666,15 +666,13 @@ void TFoablak::MenuEpites()
     }
     // The statistics button has no menu item of its own.
     QAction* stat = Eszkoztar->addAction(QStringLiteral("Statisztika"));
-    stat->setObjectName("StatisztikaGomb");
     kvx::ParancsBeallitas(stat, false, nemElerheto);
-    parancsok_->Felvesz(stat);
+    parancsok_->Felvesz(ParancsId::StatisztikaGomb, stat);
     // The button of "Kavarex adatbázis" shows only while the built-in
     // database can be gone back to; it follows the item's state and hint.
-    QAction* kavarex = kvx::Parancs("Kavarexadatbzis1");
+    QAction* kavarex = kvx::Parancs(ParancsId::Kavarexadatbzis1);
     auto* kavarexGomb = new QAction(kavarex->text(), this);
-    kavarexGomb->setObjectName("KavarexadatbzisGomb");
-    Eszkoztar->insertAction(kvx::Parancs("Keress1"), kavarexGomb);
+    Eszkoztar->insertAction(kvx::Parancs(ParancsId::Keress1), kavarexGomb);
     connect(kavarexGomb, &QAction::triggered, kavarex, &QAction::trigger);
     const auto kavarexKovetes = [kavarex, kavarexGomb] {
         kavarexGomb->setEnabled(kavarex->isEnabled());
@@ -684,28 +682,28 @@ void TFoablak::MenuEpites()
     };
     connect(kavarex, &QAction::changed, kavarexGomb, kavarexKovetes);
     kavarexKovetes();
-    parancsok_->Felvesz(kavarexGomb);
+    parancsok_->Felvesz(ParancsId::KavarexadatbzisGomb, kavarexGomb);
 
-    connect(kvx::Parancs("Kilps1"), &QAction::triggered, this, &TFoablak::Kilps1Click);
-    connect(kvx::Parancs("Nvjegy1"), &QAction::triggered, this, &TFoablak::Nvjegy1Click);
+    connect(kvx::Parancs(ParancsId::Kilps1), &QAction::triggered, this, &TFoablak::Kilps1Click);
+    connect(kvx::Parancs(ParancsId::Nvjegy1), &QAction::triggered, this, &TFoablak::Nvjegy1Click);
     SzamsorParancsokBekotese();
     AllomanyParancsokBekotese();
     SugoParancsokBekotese();
     // "Támogatás" asks and mails exactly as the about box's button does.
-    connect(kvx::Parancs("mogats1"), &QAction::triggered, this, [] {
+    connect(kvx::Parancs(ParancsId::mogats1), &QAction::triggered, this, [] {
         if (formok().Nevjegy)
             formok().Nevjegy->TamogatasGombClick();
     });
-    connect(kvx::Parancs("Listzs1"), &QAction::triggered, this, &TFoablak::Listzs1Click);
+    connect(kvx::Parancs(ParancsId::Listzs1), &QAction::triggered, this, &TFoablak::Listzs1Click);
 
     // The draws list opens on a loaded database only.
-    connect(kvx::Parancs("Listzs3"), &QAction::triggered, this, [] {
+    connect(kvx::Parancs(ParancsId::Listzs3), &QAction::triggered, this, [] {
         if (formok().HuzLista && draws().AdatbazisBetoltve)
             formok().HuzLista->Start();
     });
     // The draw search opens with an empty ticket; with Shift+Ctrl held, with
     // a random line of a drawing's shape marked on it.
-    connect(kvx::Parancs("Keress1"), &QAction::triggered, this, [] {
+    connect(kvx::Parancs(ParancsId::Keress1), &QAction::triggered, this, [] {
         if (!draws().AdatbazisBetoltve)
             return;
         kvx::TTombByte1D szamok;
@@ -816,7 +814,7 @@ void TFoablak::InternetMenuBekotese()
     // The updated built-in database is loaded again and listed.
     connect(&iv, &InternetVezerlo::adatbazisFrissult, this, [this] {
         if (kvx::Program::aktualis().AdatbazisParancsai().AdatbazisValtas(kKavarexAdatbazis) && draws().AdatbazisBetoltve && formok().HuzLista)
-            kvx::Parancs("Listzs3")->trigger();
+            kvx::Parancs(ParancsId::Listzs3)->trigger();
     });
     // The about box shows the serial of the table in use.
     connect(internet_, &InternetParancsok::menuFrissult, this, [] {
@@ -986,7 +984,7 @@ void TFoablak::SzelvLebont(bool rebuild)
         szelvenyekLetrehozasa();
     ListakInicializalasa(szamListak(), game(), mainState());
     JatekMenuJeloles();
-    kvx::Parancs("Normlalak1")->setChecked(true);
+    kvx::Parancs(ParancsId::Normlalak1)->setChecked(true);
     // At start-up the database is loaded once every window exists (Betoltes).
     if (betoltesKesz_)
         AdatbazisBetoltes();
@@ -1287,18 +1285,18 @@ void TFoablak::WebCimekBeallitasa()
     // The internet actions open these addresses; until they exist the items
     // stay disabled and their hints say so.
     const WebCimek c = WebMenuCimek(gyartoCimek().Honlap);
-    const std::pair<const char*, const std::string*> pontok[] = {
-        {"Kavarexaweben1", &c.Honlap},
-        {"Kavarexkalkultoraweben1", &c.Kalkulator},
-        {"Kavarexszimultoraweben1", &c.Szimulator},
-        {"Varicikletltse1", &c.Variaciok},
+    const std::pair<kvx::ParancsId, const std::string*> pontok[] = {
+        {ParancsId::Kavarexaweben1, &c.Honlap},
+        {ParancsId::Kavarexkalkultoraweben1, &c.Kalkulator},
+        {ParancsId::Kavarexszimultoraweben1, &c.Szimulator},
+        {ParancsId::Varicikletltse1, &c.Variaciok},
     };
     for (const auto& [nev, cim] : pontok)
         if (QAction* a = kvx::Parancs(nev))
             a->setProperty("WebCim", utf8(*cim));
 }
 
-QString TFoablak::WebCim(const QString& nev) const
+QString TFoablak::WebCim(ParancsId nev) const
 {
     const QAction* a = Akcio(nev);
     return a ? a->property("WebCim").toString() : QString();

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/game_table.h"
+#include "app/main_menu.h"
 #include "app/shell_state.h"
 #include "app/ui/ablak_tiltas.h"
 #include "conditions/consistency_check.h"
@@ -108,7 +109,7 @@ public:
     void HuzasokBetoltese();
 
     // The action of a menu item of the command table, by its name.
-    QAction* Akcio(const QString& nev) const;
+    QAction* Akcio(kvx::ParancsId id) const;
 
     // Called by the last created window when every window exists.
     void Betoltes();
@@ -124,7 +125,7 @@ public:
     bool UzenetekLogAllapot(bool mod);
     // The address a web menu item opens (kept until the internet actions
     // open it); empty for any other item.
-    QString WebCim(const QString& nev) const;
+    QString WebCim(kvx::ParancsId nev) const;
 
     // The marking mode of the held modifier keys (MainState::BillentyuMod).
     std::int32_t GetBillentyuMod() const;

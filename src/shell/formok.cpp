@@ -177,7 +177,7 @@ void FormokLetrehozasa(TFoablak& foablak)
     f.VelSzam = new TVelSzam(szulo);
     HuzasokAblakokBekotese({f.HuzLista, f.HuzBe, f.HuzSzama, f.VelSzam});
     f.Beallitasok = new TBeallitasok(szulo);
-    if (QAction* a = kvx::Parancs("BELLTSOK1"))
+    if (QAction* a = kvx::Parancs(kvx::ParancsId::BELLTSOK1))
         QObject::connect(a, &QAction::triggered, f.Beallitasok.data(),
                          [w = f.Beallitasok.data()] { w->BeallitasokStart(true); });
     QObject::connect(f.Beallitasok.data(), &TBeallitasok::meretValtas, &foablak,

@@ -1,5 +1,7 @@
 #include "variation/command_availability.h"
 
+#include <ostream>
+
 namespace kvx {
 
 namespace {
@@ -21,31 +23,31 @@ std::vector<ParancsAllapot> VanNincsBontas(const ParancsHelyzet& h)
     const bool e = h.VanBontas;
     const std::string nincs = kNincsKeszVariacio;
     std::vector<ParancsAllapot> t;
-    const auto be = [&](const char* nev, bool eng, const std::string& igen, const std::string& nem,
+    const auto be = [&](ParancsKulcs nev, bool eng, const std::string& igen, const std::string& nem,
                         std::string felirat = {}) {
         t.push_back({nev, eng, eng ? igen : nem, std::move(felirat)});
     };
     // Start.
     if (StartEngedelyezes(h)) {
-        t.push_back({"Start1", true, " Variáció készítése ", {}});
+        t.push_back({ParancsId::Start1, true, " Variáció készítése ", {}});
     } else if (h.BontSzelvszam <= 0 || !h.Tulteli) {
-        t.push_back({"Start1", false, kNincsKijeloltSzamsor, {}});
+        t.push_back({ParancsId::Start1, false, kNincsKijeloltSzamsor, {}});
     } else if (h.BontasPause || h.SzerkesztettVariacio || h.BontasBefejezetlen || (h.BontasBovites && !h.BontStatus)) {
         std::string tipp = h.BontasPause          ? " Felfüggesztett variáció befejezése "
                            : !h.BontStatus        ? " Leállított variáció befejezése "
                            : h.BontasBefejezetlen ? " Megszakított variáció befejezése "
                                                   : " Szerkesztett, módosított variáció ellenőrzése ";
-        t.push_back({"Start1", true, std::move(tipp), {}});
+        t.push_back({ParancsId::Start1, true, std::move(tipp), {}});
     } else {
-        t.push_back({"Start1", false, " A variáció elkészült ", {}});
+        t.push_back({ParancsId::Start1, false, " A variáció elkészült ", {}});
     }
     // The plain items of the menu follow e.
-    be("Listzs2", e, " Variáció listája ", nincs);
-    be("Ellenrzs1", e, h.Peldabontas ? " Példabontás ellenőrzése " : " Variáció ellenőrzése ", nincs);
-    be("eszt1", e && !h.HuzasSzamsorVariacio, " Variáció tesztje ", h.HuzasSzamsorVariacio && e ? kHuzasTeszt : nincs);
+    be(ParancsId::Listzs2, e, " Variáció listája ", nincs);
+    be(ParancsId::Ellenrzs1, e, h.Peldabontas ? " Példabontás ellenőrzése " : " Variáció ellenőrzése ", nincs);
+    be(ParancsId::eszt1, e && !h.HuzasSzamsorVariacio, " Variáció tesztje ", h.HuzasSzamsorVariacio && e ? kHuzasTeszt : nincs);
     const std::string modTipp = h.BontasBovites ? " Feltételek, hibapont módosítása "
                                                 : " Feltételek, hibapont módosítása - variáció törlése ";
-    be("Mdosts1", e, modTipp, nincs);
+    be(ParancsId::Mdosts1, e, modTipp, nincs);
     {
         const bool eng = e && !h.HuzasSzamsorVariacio;
         const std::string igen = h.BontasBovites ? " Variáció bővítésének tiltása "
@@ -53,7 +55,7 @@ std::vector<ParancsAllapot> VanNincsBontas(const ParancsHelyzet& h)
         std::string nem = h.HuzasSzamsorVariacio && e ? kHuzasBovites : nincs;
         if (h.BontasBovites && !eng)
             nem = " Variáció bővítésének tiltása ";
-        be("Beilleszts1", eng, igen, nem);
+        be(ParancsId::Beilleszts1, eng, igen, nem);
     }
     // Extensions: the boundaries after the base.
     const auto hatarok = static_cast<std::int32_t>(h.Import_Count.size());
@@ -67,19 +69,19 @@ std::vector<ParancsAllapot> VanNincsBontas(const ParancsHelyzet& h)
                    std::to_string(elozo + 1) + ". " + "\r\n" + " - Utolsó számsor: " +
                    std::to_string(h.Import_Count.back()) + ". ";
         }
-        be("Bvtmnytrlse1", eng, igen, " Nincs visszavonható bővítmény ");
+        be(ParancsId::Bvtmnytrlse1, eng, igen, " Nincs visszavonható bővítmény ");
     }
     {
         const bool eng = e && h.BontasBovites && bovitmenyek > 0;
         if (eng && bovitmenyek > 1)
-            be("BovitmenyBeilleszt", true,
+            be(ParancsId::BovitmenyBeilleszt, true,
                " " + std::to_string(bovitmenyek) + " b" + "ővítmény egyesítése a variáció törzsével ", "",
                "Bővítmények egyesítése");
         else
-            be("BovitmenyBeilleszt", eng, std::string(" B") + "ővítmény egyesítése a variáció törzsével ",
+            be(ParancsId::BovitmenyBeilleszt, eng, std::string(" B") + "ővítmény egyesítése a variáció törzsével ",
                " Nincs beilleszthető bővítmény ", "Bővítmény egyesítése");
     }
-    be("PauseTorles", e && h.BontasPause, " Pause státusz törlése ",
+    be(ParancsId::PauseTorles, e && h.BontasPause, " Pause státusz törlése ",
        e ? " Nem [Pause] felfüggesztett variáció " : nincs);
     // Index order: a sort saves the order it found; until that order is
     // restored or fixed the list is a view to read, not to edit.
@@ -88,17 +90,17 @@ std::vector<ParancsAllapot> VanNincsBontas(const ParancsHelyzet& h)
         std::string nem = h.HuzasSzamsorVariacio && e ? kHuzasBovites : nincs;
         if (e && h.Rendezett)
             nem = " A variáció indexei rendezettek ";
-        be("Rendezs1", rendezheto, " Variáció indexeinek rendezése ", nem);
+        be(ParancsId::Rendezs1, rendezheto, " Variáció indexeinek rendezése ", nem);
         const std::string rogzitett = e ? " Az indexek sorrendje rögzített " : nincs;
-        be("Eredetisorrend1", e && h.Rendezett, " Indexek korábbi sorrendjének visszaállítása ", rogzitett);
-        be("Vglegesszmsorrend1", e && h.Rendezett, " Indexek aktuális sorrendjének rögzítése ", rogzitett);
+        be(ParancsId::Eredetisorrend1, e && h.Rendezett, " Indexek korábbi sorrendjének visszaállítása ", rogzitett);
+        be(ParancsId::Vglegesszmsorrend1, e && h.Rendezett, " Indexek aktuális sorrendjének rögzítése ", rogzitett);
     }
-    be("Ments2", e, " Variáció, export állományok mentése ", nincs);
-    be("Listanyomtatsa2", e, " Nyomtatás ", nincs);
-    be("Lista1", e, " Variáció listájának nyomtatása állományba ", nincs);
-    be("Szelvnyek1", e, " Szelvények kitöltése nyomtatóval ", nincs);
-    be("rls2", e, " Variáció törlése ", nincs);
-    be("Varicifeltltse1", e && h.VanFeltoltesCim, " Aktuális variáció játékba küldése - online fogadás ",
+    be(ParancsId::Ments2, e, " Variáció, export állományok mentése ", nincs);
+    be(ParancsId::Listanyomtatsa2, e, " Nyomtatás ", nincs);
+    be(ParancsId::Lista1, e, " Variáció listájának nyomtatása állományba ", nincs);
+    be(ParancsId::Szelvnyek1, e, " Szelvények kitöltése nyomtatóval ", nincs);
+    be(ParancsId::rls2, e, " Variáció törlése ", nincs);
+    be(ParancsId::Varicifeltltse1, e && h.VanFeltoltesCim, " Aktuális variáció játékba küldése - online fogadás ",
        h.VanFeltoltesCim ? nincs : " " + h.JatekNev + " - nincs lehetőség online küldésre ");
     // The list window's editing buttons. A variation built from the draws
     // holds numbers, not selection indexes: its lines are not entered by hand.
@@ -107,31 +109,43 @@ std::vector<ParancsAllapot> VanNincsBontas(const ParancsHelyzet& h)
         const std::string nem = h.HuzasSzamsorVariacio && e ? kHuzasBovites : nincs;
         if (szerk && h.Rendezett) {
             const std::string r = ": a variáció indexeinek rögzített állapota esetén engedélyezett. ";
-            be("BontLista.BontListBovitesGomb", false, "", " Számsor hozzáadása" + r);
-            be("BontLista.BontListModositasGomb", false, "", " Számsor módosítása" + r);
-            be("BontLista.BontSzamsorokTorleseGomb", false, "", " Számsor törlése" + r);
+            be(VariacioGomb::BontListBovitesGomb, false, "", " Számsor hozzáadása" + r);
+            be(VariacioGomb::BontListModositasGomb, false, "", " Számsor módosítása" + r);
+            be(VariacioGomb::BontSzamsorokTorleseGomb, false, "", " Számsor törlése" + r);
         } else {
             if (szerk && h.ABSZ > 0 && h.BontSzelvszam >= h.ABSZ)
-                be("BontLista.BontListBovitesGomb", false, "",
+                be(VariacioGomb::BontListBovitesGomb, false, "",
                    " A variáció számsorainak mennyisége elérte a teljes variáció méretét ");
             else
-                be("BontLista.BontListBovitesGomb", szerk, " Számsor hozzáadása a variáció listájához ", nem);
-            be("BontLista.BontListModositasGomb", szerk, " Kijelölt számsor módosítása ", nem);
-            be("BontLista.BontSzamsorokTorleseGomb", szerk, " Számsorok törlése a variáció listájából ", nem);
+                be(VariacioGomb::BontListBovitesGomb, szerk, " Számsor hozzáadása a variáció listájához ", nem);
+            be(VariacioGomb::BontListModositasGomb, szerk, " Kijelölt számsor módosítása ", nem);
+            be(VariacioGomb::BontSzamsorokTorleseGomb, szerk, " Számsorok törlése a variáció listájából ", nem);
         }
     }
     // The run window's buttons.
-    be("Bontas.InfoGomb", e, " Információk a variációról ", nincs);
-    be("Bontas.TesztGomb", e && !h.HuzasSzamsorVariacio, " Variáció tesztje ",
+    be(VariacioGomb::BontasInfoGomb, e, " Információk a variációról ", nincs);
+    be(VariacioGomb::BontasTesztGomb, e && !h.HuzasSzamsorVariacio, " Variáció tesztje ",
        h.HuzasSzamsorVariacio && e ? kHuzasTeszt : nincs);
-    be("Bontas.ModositGomb", e, modTipp, nincs);
+    be(VariacioGomb::BontasModositGomb, e, modTipp, nincs);
     return t;
 }
 
-const ParancsAllapot* ParancsKeres(const std::vector<ParancsAllapot>& t, const std::string& nev)
+std::ostream& operator<<(std::ostream& o, VariacioGomb g)
+{
+    constexpr const char* nevek[] = {"",
+                                     "BontListBovitesGomb",
+                                     "BontListModositasGomb",
+                                     "BontSzamsorokTorleseGomb",
+                                     "BontasInfoGomb",
+                                     "BontasTesztGomb",
+                                     "BontasModositGomb"};
+    return o << nevek[static_cast<std::size_t>(g)];
+}
+
+const ParancsAllapot* ParancsKeres(const std::vector<ParancsAllapot>& t, ParancsKulcs kulcs)
 {
     for (const ParancsAllapot& p : t)
-        if (p.Nev == nev)
+        if (p.Kulcs == kulcs)
             return &p;
     return nullptr;
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/main_menu.h"
 #include "common/arrays.h"
 
 namespace kvx {
@@ -31,8 +32,35 @@ struct ParancsHelyzet {
     bool Rendezett = false;             // the lines are in a sorted order that can be restored
 };
 
+// The buttons of the run window and the list window that the table sets
+// beside the commands.
+enum class VariacioGomb : std::uint8_t {
+    Nincs,
+    BontListBovitesGomb,
+    BontListModositasGomb,
+    BontSzamsorokTorleseGomb,
+    BontasInfoGomb,
+    BontasTesztGomb,
+    BontasModositGomb,
+};
+
+// A row's key: a command of the command table or one of those buttons.
+struct ParancsKulcs {
+    ParancsId Parancs = ParancsId::Nincs;
+    VariacioGomb Gomb = VariacioGomb::Nincs;
+    constexpr ParancsKulcs(ParancsId p) : Parancs(p) {}
+    constexpr ParancsKulcs(VariacioGomb g) : Gomb(g) {}
+    friend constexpr bool operator==(const ParancsKulcs&, const ParancsKulcs&) = default;
+};
+
+std::ostream& operator<<(std::ostream& o, VariacioGomb g);
+inline std::ostream& operator<<(std::ostream& o, const ParancsKulcs& k)
+{
+    return k.Parancs != ParancsId::Nincs ? o << k.Parancs : o << k.Gomb;
+}
+
 struct ParancsAllapot {
-    std::string Nev;        // the command's component name
+    ParancsKulcs Kulcs;     // the command or the button
     bool Engedelyezett = false;
     std::string Tipp;
     std::string Felirat;    // empty: the caption does not change
@@ -47,15 +75,12 @@ inline constexpr const char* kNincsKijeloltSzamsor = " Nincs kijelölt számsor 
 // unfinished or edited can be completed.
 bool StartEngedelyezes(const ParancsHelyzet& h);
 
-// Every variation command of the main window (menu item names, "Start1"
-// included) and of the run window ("Bontas.InfoGomb", "Bontas.TesztGomb",
-// "Bontas.ModositGomb") and the list window's editing buttons
-// ("BontLista.BontListBovitesGomb", "BontLista.BontListModositasGomb",
-// "BontLista.BontSzamsorokTorleseGomb"). The list window's other tool
-// buttons follow the menu items they stand for.
+// Every variation command of the main window (Start1 included) and the run
+// window's and the list window's editing buttons (VariacioGomb). The list
+// window's other tool buttons follow the menu items they stand for.
 std::vector<ParancsAllapot> VanNincsBontas(const ParancsHelyzet& h);
 
 // The entry of one command; nullptr when the table has none.
-const ParancsAllapot* ParancsKeres(const std::vector<ParancsAllapot>& t, const std::string& nev);
+const ParancsAllapot* ParancsKeres(const std::vector<ParancsAllapot>& t, ParancsKulcs kulcs);
 
 }  // namespace kvx

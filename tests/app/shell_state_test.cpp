@@ -90,14 +90,15 @@ TEST(ShellState, MenuTableNamesAreUniqueAndUnbuiltCommandsSayWhy)
     for (const FomenuPont& p : FomenuPontok()) {
         if (p.Fajta == PontFajta::Elvalaszto)
             continue;
-        EXPECT_TRUE(nevek.insert(p.Nev).second) << p.Nev;
+        EXPECT_TRUE(nevek.insert(p.Nev()).second) << p.Nev();
         EXPECT_NE(std::string(p.Felirat), "");
     }
-    ASSERT_NE(FomenuPontKeres("Kilps1"), nullptr);
-    EXPECT_TRUE(FomenuPontKeres("Kilps1")->Kesz);
-    EXPECT_TRUE(FomenuPontKeres("Start1")->Kesz);
-    EXPECT_FALSE(FomenuPontKeres("Listzs2")->Kesz);
-    EXPECT_EQ(FomenuPontKeres("nincs"), nullptr);
+    ASSERT_NE(FomenuPontKeres(ParancsId::Kilps1), nullptr);
+    EXPECT_TRUE(FomenuPontKeres(ParancsId::Kilps1)->Kesz);
+    EXPECT_TRUE(FomenuPontKeres(ParancsId::Start1)->Kesz);
+    EXPECT_FALSE(FomenuPontKeres(ParancsId::Listzs2)->Kesz);
+    EXPECT_EQ(FomenuPontKeres(ParancsId::Nincs), nullptr);
+    EXPECT_EQ(ParancsIdNevbol("nincs"), std::nullopt);
 }
 
 TEST(ShellState, WebAddressesAndHelpFileFollowTheConfiguredHost)

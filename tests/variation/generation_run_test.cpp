@@ -15,40 +15,40 @@ namespace {
 TEST(CommandAvailability, TableOfStates)
 {
     struct Sor {
-        const char* nev;
+        ParancsKulcs nev;
         bool e, huzas, bovites, pause;
         TTombInt1D hatarok;
         bool eng;
         const char* tipp;
     };
     const Sor sorok[] = {
-        {"rls2", false, false, false, false, {}, false, " Nincs kész variáció "},
-        {"rls2", true, false, false, false, {10}, true, " Variáció törlése "},
-        {"Listzs2", false, false, false, false, {}, false, " Nincs kész variáció "},
-        {"PauseTorles", false, false, false, true, {}, false, " Nincs kész variáció "},
-        {"PauseTorles", true, false, false, false, {10}, false, " Nem [Pause] felfüggesztett variáció "},
-        {"PauseTorles", true, false, false, true, {10}, true, " Pause státusz törlése "},
-        {"eszt1", true, true, false, false, {10}, false,
+        {ParancsId::rls2, false, false, false, false, {}, false, " Nincs kész variáció "},
+        {ParancsId::rls2, true, false, false, false, {10}, true, " Variáció törlése "},
+        {ParancsId::Listzs2, false, false, false, false, {}, false, " Nincs kész variáció "},
+        {ParancsId::PauseTorles, false, false, false, true, {}, false, " Nincs kész variáció "},
+        {ParancsId::PauseTorles, true, false, false, false, {10}, false, " Nem [Pause] felfüggesztett variáció "},
+        {ParancsId::PauseTorles, true, false, false, true, {10}, true, " Pause státusz törlése "},
+        {ParancsId::eszt1, true, true, false, false, {10}, false,
          " Húzások számsoraiból összeállított variáció \r\n Nem támogatott a variáció tesztje. "},
-        {"eszt1", true, false, false, false, {10}, true, " Variáció tesztje "},
-        {"Beilleszts1", true, true, false, false, {10}, false,
+        {ParancsId::eszt1, true, false, false, false, {10}, true, " Variáció tesztje "},
+        {ParancsId::Beilleszts1, true, true, false, false, {10}, false,
          " Húzások számsoraiból összeállított variáció \r\n Nem támogatott a variáció szerkesztése. "},
-        {"Beilleszts1", true, false, false, false, {10}, true, " Variáció bővítése és/vagy a számsor módosítása "},
-        {"Mdosts1", true, false, true, false, {10}, true, " Feltételek, hibapont módosítása "},
-        {"Mdosts1", true, false, false, false, {10}, true, " Feltételek, hibapont módosítása - variáció törlése "},
-        {"Bvtmnytrlse1", true, false, true, false, {10}, false, " Nincs visszavonható bővítmény "},
-        {"Bvtmnytrlse1", true, false, true, false, {10, 14, 20, 25}, true,
+        {ParancsId::Beilleszts1, true, false, false, false, {10}, true, " Variáció bővítése és/vagy a számsor módosítása "},
+        {ParancsId::Mdosts1, true, false, true, false, {10}, true, " Feltételek, hibapont módosítása "},
+        {ParancsId::Mdosts1, true, false, false, false, {10}, true, " Feltételek, hibapont módosítása - variáció törlése "},
+        {ParancsId::Bvtmnytrlse1, true, false, true, false, {10}, false, " Nincs visszavonható bővítmény "},
+        {ParancsId::Bvtmnytrlse1, true, false, true, false, {10, 14, 20, 25}, true,
          " 3. bővítmény törlése \r\n - Első számsor: 21. \r\n - Utolsó számsor: 25. "},
-        {"BovitmenyBeilleszt", true, false, true, false, {10, 14, 20, 25}, true,
+        {ParancsId::BovitmenyBeilleszt, true, false, true, false, {10, 14, 20, 25}, true,
          " 3 bővítmény egyesítése a variáció törzsével "},
-        {"BovitmenyBeilleszt", true, false, true, false, {10, 14}, true, " Bővítmény egyesítése a variáció törzsével "},
-        {"BovitmenyBeilleszt", true, false, false, false, {10, 14}, false, " Nincs beilleszthető bővítmény "},
-        {"Bontas.InfoGomb", false, false, false, false, {}, false, " Nincs kész variáció "},
-        {"BontLista.BontSzamsorokTorleseGomb", true, false, false, false, {10}, true,
+        {ParancsId::BovitmenyBeilleszt, true, false, true, false, {10, 14}, true, " Bővítmény egyesítése a variáció törzsével "},
+        {ParancsId::BovitmenyBeilleszt, true, false, false, false, {10, 14}, false, " Nincs beilleszthető bővítmény "},
+        {VariacioGomb::BontasInfoGomb, false, false, false, false, {}, false, " Nincs kész variáció "},
+        {VariacioGomb::BontSzamsorokTorleseGomb, true, false, false, false, {10}, true,
          " Számsorok törlése a variáció listájából "},
-        {"BontLista.BontSzamsorokTorleseGomb", true, true, false, false, {10}, false,
+        {VariacioGomb::BontSzamsorokTorleseGomb, true, true, false, false, {10}, false,
          " Húzások számsoraiból összeállított variáció \r\n Nem támogatott a variáció szerkesztése. "},
-        {"Varicifeltltse1", true, false, false, false, {10}, false, " Magyar 5/90 - nincs lehetőség online küldésre "},
+        {ParancsId::Varicifeltltse1, true, false, false, false, {10}, false, " Magyar 5/90 - nincs lehetőség online küldésre "},
     };
     for (const Sor& s : sorok) {
         ParancsHelyzet h;
@@ -67,11 +67,11 @@ TEST(CommandAvailability, TableOfStates)
     // With no variation nothing is available.
     ParancsHelyzet ures;
     for (const ParancsAllapot& p : VanNincsBontas(ures))
-        EXPECT_FALSE(p.Engedelyezett) << p.Nev;
+        EXPECT_FALSE(p.Engedelyezett) << p.Kulcs;
     ParancsHelyzet harom;
     harom.VanBontas = harom.BontasBovites = true;
     harom.Import_Count = {10, 14, 20, 25};
-    EXPECT_EQ(ParancsKeres(VanNincsBontas(harom), "BovitmenyBeilleszt")->Felirat, "Bővítmények egyesítése");
+    EXPECT_EQ(ParancsKeres(VanNincsBontas(harom), ParancsId::BovitmenyBeilleszt)->Felirat, "Bővítmények egyesítése");
 }
 
 // The index order: a sorted list can be restored or fixed, and is not
@@ -80,23 +80,23 @@ TEST(CommandAvailability, IndexOrderCommandsFollowTheSort)
 {
     struct Sor {
         bool rendezett, huzas;
-        const char* nev;
+        ParancsKulcs nev;
         bool eng;
         const char* tipp;
     };
     const Sor sorok[] = {
-        {false, false, "Rendezs1", true, " Variáció indexeinek rendezése "},
-        {true, false, "Rendezs1", false, " A variáció indexei rendezettek "},
-        {false, true, "Rendezs1", false,
+        {false, false, ParancsId::Rendezs1, true, " Variáció indexeinek rendezése "},
+        {true, false, ParancsId::Rendezs1, false, " A variáció indexei rendezettek "},
+        {false, true, ParancsId::Rendezs1, false,
          " Húzások számsoraiból összeállított variáció \r\n Nem támogatott a variáció szerkesztése. "},
-        {false, false, "Eredetisorrend1", false, " Az indexek sorrendje rögzített "},
-        {true, false, "Eredetisorrend1", true, " Indexek korábbi sorrendjének visszaállítása "},
-        {false, false, "Vglegesszmsorrend1", false, " Az indexek sorrendje rögzített "},
-        {true, false, "Vglegesszmsorrend1", true, " Indexek aktuális sorrendjének rögzítése "},
-        {false, false, "BontLista.BontListModositasGomb", true, " Kijelölt számsor módosítása "},
-        {true, false, "BontLista.BontListBovitesGomb", false, " Számsor hozzáadása: a variáció indexeinek rögzített állapota esetén engedélyezett. "},
-        {true, false, "BontLista.BontListModositasGomb", false, " Számsor módosítása: a variáció indexeinek rögzített állapota esetén engedélyezett. "},
-        {true, false, "BontLista.BontSzamsorokTorleseGomb", false, " Számsor törlése: a variáció indexeinek rögzített állapota esetén engedélyezett. "},
+        {false, false, ParancsId::Eredetisorrend1, false, " Az indexek sorrendje rögzített "},
+        {true, false, ParancsId::Eredetisorrend1, true, " Indexek korábbi sorrendjének visszaállítása "},
+        {false, false, ParancsId::Vglegesszmsorrend1, false, " Az indexek sorrendje rögzített "},
+        {true, false, ParancsId::Vglegesszmsorrend1, true, " Indexek aktuális sorrendjének rögzítése "},
+        {false, false, VariacioGomb::BontListModositasGomb, true, " Kijelölt számsor módosítása "},
+        {true, false, VariacioGomb::BontListBovitesGomb, false, " Számsor hozzáadása: a variáció indexeinek rögzített állapota esetén engedélyezett. "},
+        {true, false, VariacioGomb::BontListModositasGomb, false, " Számsor módosítása: a variáció indexeinek rögzített állapota esetén engedélyezett. "},
+        {true, false, VariacioGomb::BontSzamsorokTorleseGomb, false, " Számsor törlése: a variáció indexeinek rögzített állapota esetén engedélyezett. "},
     };
     for (const Sor& s : sorok) {
         ParancsHelyzet h;
@@ -107,7 +107,7 @@ TEST(CommandAvailability, IndexOrderCommandsFollowTheSort)
         h.Rendezett = s.rendezett;
         h.HuzasSzamsorVariacio = s.huzas;
         const auto t = VanNincsBontas(h);
-        EXPECT_EQ(std::count_if(t.begin(), t.end(), [&](const ParancsAllapot& p) { return p.Nev == s.nev; }), 1)
+        EXPECT_EQ(std::count_if(t.begin(), t.end(), [&](const ParancsAllapot& p) { return p.Kulcs == s.nev; }), 1)
             << s.nev;
         const ParancsAllapot* p = ParancsKeres(t, s.nev);
         ASSERT_NE(p, nullptr) << s.nev;
@@ -642,7 +642,7 @@ TEST(CommandAvailability, StartByTheLineAndTheStoredVariation)
         h.BontasBefejezetlen = s.befejezetlen;
         h.BontStatus = s.status;
         const auto t = VanNincsBontas(h);
-        const ParancsAllapot* p = ParancsKeres(t, "Start1");
+        const ParancsAllapot* p = ParancsKeres(t, ParancsId::Start1);
         ASSERT_NE(p, nullptr);
         EXPECT_EQ(p->Engedelyezett, s.eng);
         EXPECT_EQ(p->Tipp, s.tipp);

@@ -100,10 +100,10 @@ private:
     bool kerve_ = false;
 };
 
-const char* const kInternetPontok[] = {
-    "Honlap1", "Rekordnyeremnyek1", "Kziadatbevitel1", "Varicifeltltse1", "Naprakszadatbzis1",
-    "Aktulisadatbzisfrisstse1", "Mindenadatbzisfrisstse1", "Elrsekfrisstse1", "Kavarexaweben1",
-    "Kavarexkalkultoraweben1", "Kavarexszimultoraweben1", "Varicikletltse1", "jverzikeresse1",
+const ParancsId kInternetPontok[] = {
+    ParancsId::Honlap1, ParancsId::Rekordnyeremnyek1, ParancsId::Kziadatbevitel1, ParancsId::Varicifeltltse1, ParancsId::Naprakszadatbzis1,
+    ParancsId::Aktulisadatbzisfrisstse1, ParancsId::Mindenadatbzisfrisstse1, ParancsId::Elrsekfrisstse1, ParancsId::Kavarexaweben1,
+    ParancsId::Kavarexkalkultoraweben1, ParancsId::Kavarexszimultoraweben1, ParancsId::Varicikletltse1, ParancsId::jverzikeresse1,
 };
 
 // Days from the file's last write to the INI file's; nullopt when either
@@ -123,7 +123,7 @@ InternetParancsok::InternetParancsok(InternetVezerlo& iv, QWidget* foablak)
     : QObject(foablak), iv_(iv), tar_(ParancsTar::aktualis())
 {
     ParancsTar& tar = *tar_;
-    for (const char* nev : kInternetPontok) {
+    for (ParancsId nev : kInternetPontok) {
         const int kind = tar[nev]->data().toInt();
         tar.Kezelo(nev, this, [this, kind] { iv_.InternetMegszStart(kind); });
     }
@@ -154,7 +154,7 @@ void InternetParancsok::ujVerzio(const QString& verzio)
     // Announced while an action runs, it waits for the action's end.
     kvx::ParancsBeallitas(ertesito_, !fut_, tipp);
     if (tar_) {
-        QAction* a = (*tar_)["jverzikeresse1"];
+        QAction* a = (*tar_)[ParancsId::jverzikeresse1];
         internetKep(a, 49);
         a->setText(QString::fromUtf8("Új verzió letöltése"));
         a->setToolTip(QString::fromUtf8(" Új verzió letöltése, telepítése "));
@@ -170,7 +170,7 @@ void InternetParancsok::futas(bool fut)
     if (!tar_)
         return;
     const ParancsTar& tar = *tar_;
-    for (const char* nev : kInternetPontok)
+    for (ParancsId nev : kInternetPontok)
         if (QAction* a = tar[nev])
             a->setEnabled(!fut && InternetVezerlo::MuveletKesz(a->data().toInt()) &&
                           a->property("OnlineEngedett").toBool());
@@ -195,7 +195,7 @@ void InternetParancsok::MenuFrissites()
         return;
     const ParancsTar& tar = *tar_;
     const OnlineMenuAllapot m = iv_.MenuAllapot();
-    const auto allit = [this, &tar](const char* nev, bool engedett, const QString& tipp) {
+    const auto allit = [this, &tar](ParancsId nev, bool engedett, const QString& tipp) {
         QAction* a = tar[nev];
         const bool kesz = InternetVezerlo::MuveletKesz(a->data().toInt());
         a->setProperty("OnlineEngedett", engedett);
@@ -204,27 +204,28 @@ void InternetParancsok::MenuFrissites()
         kvx::ParancsTipp(a, t);
     };
     const auto u = [](const std::string& s) { return QString::fromStdString(s); };
-    const auto sajat = [](const char* nev) { return QString::fromUtf8(FomenuPontKeres(nev)->Tipp); };
-    QAction* honlap = tar["Honlap1"];
+    const auto sajat = [](ParancsId nev) { return QString::fromUtf8(FomenuPontKeres(nev)->Tipp); };
+    QAction* honlap = tar[ParancsId::Honlap1];
     honlap->setVisible(m.TarsasagLathato);
     honlap->setText(u(m.TarsasagFelirat));
-    allit("Honlap1", true, u(m.TarsasagTipp));
-    tar["Rekordnyeremnyek1"]->setVisible(m.RekordLathato);
-    allit("Rekordnyeremnyek1", true, sajat("Rekordnyeremnyek1"));
-    allit("Kziadatbevitel1", m.KeziEngedett, u(m.KeziTipp));
-    internetKep(tar["Kziadatbevitel1"], m.KeziKep);
-    allit("Varicifeltltse1", m.FeltoltesLehetseges && variationStore().BontSzelvszam > 0, u(m.FeltoltesTipp));
-    internetKep(tar["Varicifeltltse1"], m.FeltoltesKep);
-    tar["Naprakszadatbzis1"]->setVisible(m.NaprakeszLathato);
-    allit("Naprakszadatbzis1", true, u(m.NaprakeszTipp));
-    allit("Aktulisadatbzisfrisstse1", true, u(m.AktualisTipp));
-    for (const char* nev : {"Mindenadatbzisfrisstse1", "Elrsekfrisstse1", "Kavarexaweben1", "Kavarexkalkultoraweben1",
-                            "Kavarexszimultoraweben1", "Varicikletltse1"})
+    allit(ParancsId::Honlap1, true, u(m.TarsasagTipp));
+    tar[ParancsId::Rekordnyeremnyek1]->setVisible(m.RekordLathato);
+    allit(ParancsId::Rekordnyeremnyek1, true, sajat(ParancsId::Rekordnyeremnyek1));
+    allit(ParancsId::Kziadatbevitel1, m.KeziEngedett, u(m.KeziTipp));
+    internetKep(tar[ParancsId::Kziadatbevitel1], m.KeziKep);
+    allit(ParancsId::Varicifeltltse1, m.FeltoltesLehetseges && variationStore().BontSzelvszam > 0, u(m.FeltoltesTipp));
+    internetKep(tar[ParancsId::Varicifeltltse1], m.FeltoltesKep);
+    tar[ParancsId::Naprakszadatbzis1]->setVisible(m.NaprakeszLathato);
+    allit(ParancsId::Naprakszadatbzis1, true, u(m.NaprakeszTipp));
+    allit(ParancsId::Aktulisadatbzisfrisstse1, true, u(m.AktualisTipp));
+    for (kvx::ParancsId nev : {ParancsId::Mindenadatbzisfrisstse1, ParancsId::Elrsekfrisstse1,
+                               ParancsId::Kavarexaweben1, ParancsId::Kavarexkalkultoraweben1,
+                               ParancsId::Kavarexszimultoraweben1, ParancsId::Varicikletltse1})
         allit(nev, true, sajat(nev));
     // Once a newer version was announced, the item keeps its download hint.
-    allit("jverzikeresse1", true,
-          tar["jverzikeresse1"]->property("UjVerzio").toBool() ? QString::fromUtf8(" Új verzió letöltése, telepítése ")
-                                                           : sajat("jverzikeresse1"));
+    allit(ParancsId::jverzikeresse1, true,
+          tar[ParancsId::jverzikeresse1]->property("UjVerzio").toBool() ? QString::fromUtf8(" Új verzió letöltése, telepítése ")
+                                                           : sajat(ParancsId::jverzikeresse1));
     emit menuFrissult();
 }
 

@@ -17,14 +17,13 @@ ParancsTar::ParancsTar(QObject* tulajdonos) : QObject(tulajdonos)
         if (p.Fajta == PontFajta::Elvalaszto || p.Fajta == PontFajta::Almenu)
             continue;
         auto* a = new QAction(QString::fromUtf8(p.Felirat), tulajdonos);
-        a->setObjectName(QString::fromUtf8(p.Nev));
         a->setData(p.Tag);
         if (*p.Gyorsbillentyu)
             a->setShortcut(QKeySequence(QString::fromUtf8(p.Gyorsbillentyu)));
         const QString tipp = p.Kesz ? QString::fromUtf8(p.Tipp) : nemElerheto;
         ParancsBeallitas(a, p.Kesz, tipp);
         a->setCheckable(p.Fajta == PontFajta::Valaszto);
-        Felvesz(a);
+        Felvesz(p.Id, a);
     }
     Program::aktualis().Parancsok = this;
 }
@@ -33,37 +32,39 @@ ParancsTar::~ParancsTar() = default;
 
 ParancsTar* ParancsTar::aktualis() { return Program::aktualis().Parancsok.data(); }
 
-QAction* ParancsTar::Keres(std::string_view nev) const
+QAction* ParancsTar::Keres(ParancsId id) const
 {
-    const auto it = akciok_.find(QString::fromUtf8(nev.data(), qsizetype(nev.size())));
-    return it == akciok_.end() ? nullptr : it->second;
+    const auto i = static_cast<std::size_t>(id);
+    return i < akciok_.size() ? akciok_[i] : nullptr;
 }
 
-QAction* ParancsTar::operator[](std::string_view nev) const
+QAction* ParancsTar::operator[](ParancsId id) const
 {
-    QAction* a = Keres(nev);
+    QAction* a = Keres(id);
     if (!a)
-        throw std::logic_error("unknown command: " + std::string(nev));
+        throw std::logic_error(std::string("command without an action: ") + ParancsNev(id));
     return a;
 }
 
-void ParancsTar::Felvesz(QAction* a)
+void ParancsTar::Felvesz(ParancsId id, QAction* a)
 {
-    if (a->objectName().isEmpty())
-        throw std::logic_error("a command needs a name");
-    akciok_[a->objectName()] = a;
+    const auto i = static_cast<std::size_t>(id);
+    if (i >= akciok_.size())
+        throw std::logic_error("a command needs an id");
+    a->setObjectName(QString::fromUtf8(ParancsNev(id)));
+    akciok_[i] = a;
 }
 
-void ParancsTar::Engedelyez(std::string_view nev, bool be) const { (*this)[nev]->setEnabled(be); }
+void ParancsTar::Engedelyez(ParancsId id, bool be) const { (*this)[id]->setEnabled(be); }
 
-bool ParancsTar::Engedelyezett(std::string_view nev) const { return (*this)[nev]->isEnabled(); }
+bool ParancsTar::Engedelyezett(ParancsId id) const { return (*this)[id]->isEnabled(); }
 
-QAction* Parancs(std::string_view nev)
+QAction* Parancs(ParancsId id)
 {
     ParancsTar* t = ParancsTar::aktualis();
     if (!t)
-        throw std::logic_error("no command registry yet: " + std::string(nev));
-    return (*t)[nev];
+        throw std::logic_error(std::string("no command registry yet: ") + ParancsNev(id));
+    return (*t)[id];
 }
 
 void ParancsTipp(QAction* a, const QString& tipp)

@@ -8,9 +8,10 @@
 #include <QObject>
 #include <QString>
 
-#include <map>
-#include <string_view>
+#include <array>
 #include <utility>
+
+#include "app/main_menu.h"
 
 class QAction;
 
@@ -31,38 +32,36 @@ public:
     // nullptr until the shell made one.
     static ParancsTar* aktualis();
 
-    // The action of a command. A name that is not in the registry is a
-    // programming error: it throws std::logic_error, so a misspelt name fails
-    // the first test that reaches it instead of doing nothing.
-    QAction* operator[](std::string_view nev) const;
-    // The action of a command, nullptr when none has that name.
-    QAction* Keres(std::string_view nev) const;
+    // The action of a command. A command whose action is not there (a
+    // submenu or toolbar button before the shell added it, Nincs) is a
+    // programming error: it throws std::logic_error.
+    QAction* operator[](ParancsId id) const;
+    // The action of a command, nullptr while it has none.
+    QAction* Keres(ParancsId id) const;
     // Adds an action made elsewhere (a submenu's action, a toolbar-only
-    // button) under its object name.
-    void Felvesz(QAction* a);
+    // button) under the command's id; it takes the command's name.
+    void Felvesz(ParancsId id, QAction* a);
 
     // Runs `kezelo` whenever the command is chosen; the connection ends when
     // `kontextus` is destroyed. Returns the action for further setup.
     template <typename F>
-    QAction* Kezelo(std::string_view nev, const QObject* kontextus, F&& kezelo)
+    QAction* Kezelo(ParancsId id, const QObject* kontextus, F&& kezelo)
     {
-        QAction* a = (*this)[nev];
+        QAction* a = (*this)[id];
         KezeloBekotes(a, kontextus, std::forward<F>(kezelo));
         return a;
     }
 
     // Switches a command on or off (hint and state together stay the
     // caller's: this is the plain state).
-    void Engedelyez(std::string_view nev, bool be) const;
-    bool Engedelyezett(std::string_view nev) const;
-
-    const std::map<QString, QAction*>& Mind() const { return akciok_; }
+    void Engedelyez(ParancsId id, bool be) const;
+    bool Engedelyezett(ParancsId id) const;
 
 private:
     template <typename F>
     static void KezeloBekotes(QAction* a, const QObject* kontextus, F&& kezelo);
 
-    std::map<QString, QAction*> akciok_;
+    std::array<QAction*, kParancsokSzama> akciok_{};
 };
 
 }  // namespace kvx
@@ -77,7 +76,7 @@ void kvx::ParancsTar::KezeloBekotes(QAction* a, const QObject* kontextus, F&& ke
 
 namespace kvx {
 // The action of a command of the current registry (see ParancsTar::operator[]).
-QAction* Parancs(std::string_view nev);
+QAction* Parancs(ParancsId id);
 // A command's hint: its tooltip and its status-bar text are the same.
 void ParancsTipp(QAction* a, const QString& tipp);
 // Switches a command on or off together with the hint that says why.

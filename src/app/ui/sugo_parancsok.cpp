@@ -40,7 +40,7 @@ void SugoParancsok::ParancsokBekotese(QWidget* foablak)
 {
     foablak_ = foablak;
     ParancsTar& t = *ParancsTar::aktualis();
-    t.Kezelo("makrk1", foablak, [this] { makrk1Click(); });
+    t.Kezelo(ParancsId::makrk1, foablak, [this] { makrk1Click(); });
     // The pop-up menu of the main window: "Mi ez?".
     miEz_ = new QAction(QStringLiteral("Mi ez?"), foablak);
     miEz_->setObjectName("Miez1");
@@ -50,7 +50,7 @@ void SugoParancsok::ParancsokBekotese(QWidget* foablak)
     // main window's own topic is the help's contents.
     sugo_ = new Sugo(foablak, miEz_);
     Sugo::KontextusBeallitas(foablak, kSugoTemakorok);
-    t.Kezelo("Fejleszts1", foablak, [this] { Fejleszts1Click(); });
+    t.Kezelo(ParancsId::Fejleszts1, foablak, [this] { Fejleszts1Click(); });
 }
 
 void SugoParancsok::SugoEllenorzes(const QString& programAllomany)
@@ -61,7 +61,7 @@ void SugoParancsok::SugoEllenorzes(const QString& programAllomany)
     for (const char* kit : {".cnt", ".hlp", ".chm"})
         QFile::remove(utf8(SugoAllomany(program, alap, kit)));
     const QString chm = utf8(SugoAllomany(program, alap));
-    QAction* temak = Parancs("makrk1");
+    QAction* temak = Parancs(ParancsId::makrk1);
     if (QFile::exists(chm)) {
         sugo_->Allomany = chm;
         return;

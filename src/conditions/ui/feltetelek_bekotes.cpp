@@ -12,21 +12,21 @@ void FeltetelekAblakBekotese(TFeltetelek& feltetelek, THuzSzama& tartomany)
     kvx::ParancsTar& t = *kvx::ParancsTar::aktualis();
     QObject::connect(&feltetelek, &TFeltetelek::feltetelParancsok, &t,
                      [](bool torles, const QString& torlesTipp, bool ellenorzes, const QString& ellenorzesTipp) {
-                         kvx::ParancsBeallitas(kvx::Parancs("rls1"), torles, torlesTipp);
-                         kvx::ParancsBeallitas(kvx::Parancs("Ellenrzs2"), ellenorzes, ellenorzesTipp);
+                         kvx::ParancsBeallitas(kvx::Parancs(kvx::ParancsId::rls1), torles, torlesTipp);
+                         kvx::ParancsBeallitas(kvx::Parancs(kvx::ParancsId::Ellenrzs2), ellenorzes, ellenorzesTipp);
                      });
-    t.Kezelo("rls1", &feltetelek, [w = &feltetelek] { w->TorlesGombClick(); });
-    t.Kezelo("Ellenrzs2", &feltetelek, [w = &feltetelek] { w->EllenorzesGombClick(); });
+    t.Kezelo(kvx::ParancsId::rls1, &feltetelek, [w = &feltetelek] { w->TorlesGombClick(); });
+    t.Kezelo(kvx::ParancsId::Ellenrzs2, &feltetelek, [w = &feltetelek] { w->EllenorzesGombClick(); });
     // The items start as the window's buttons do.
     feltetelek.SetFeltetelJelzo(kvx::Program::aktualis().Feltetelek.FeltetelJelzo);
     QObject::connect(&feltetelek, &TFeltetelek::menuPont, &t, [](const QString& felirat, const QString& tipp) {
-        if (QAction* a = kvx::Parancs("Listzs1")) {
+        if (QAction* a = kvx::Parancs(kvx::ParancsId::Listzs1)) {
             a->setText(felirat);
             kvx::ParancsTipp(a, tipp);
         }
     });
     // Its button continues a run in the words of Start.
-    if (QAction* start = t.Keres("Start1")) {
+    if (QAction* start = t.Keres(kvx::ParancsId::Start1)) {
         QObject::connect(start, &QAction::changed, &feltetelek,
                          [w = &feltetelek, start] { w->StartTipp(start->toolTip()); });
         feltetelek.StartTipp(start->toolTip());
@@ -37,7 +37,7 @@ void FeltetelekAblakBekotese(TFeltetelek& feltetelek, THuzSzama& tartomany)
     // condition's whole range.
     QObject::connect(&feltetelek, &TFeltetelek::torolve, &tartomany, [w = &tartomany] {
         w->MindenHuzas(2);
-        if (QAction* a = kvx::Parancs("Listzs1"); a->isEnabled())
+        if (QAction* a = kvx::Parancs(kvx::ParancsId::Listzs1); a->isEnabled())
             a->trigger();
     });
     // The hit-ratio tab's draws of one range are chosen in the range dialog.

@@ -76,8 +76,8 @@ constexpr std::int32_t kTalalatiAranyokStat = 4;
 
 // The commands of the alternative-database menu that this build runs.
 // ("Mentés másként" has no tag of its own and is wired apart.)
-constexpr const char* kAdatbazisParancsok[] = {"Kavarexadatbzis1", "Betlts1", "jadatbzis1", "Ments4",
-                                               "Fellrs1",          "Bvts1",   "Megnyits2"};
+constexpr kvx::ParancsId kAdatbazisParancsok[] = {ParancsId::Kavarexadatbzis1, ParancsId::Betlts1, ParancsId::jadatbzis1, ParancsId::Ments4,
+                                               ParancsId::Fellrs1,          ParancsId::Bvts1,   ParancsId::Megnyits2};
 
 }  // namespace
 
@@ -145,7 +145,7 @@ void AdatbazisParancsok::ParancsokBekotese()
     letoltesAjanlhato_ = false;
     letoltesAjanlatVar_ = false;
     ParancsTar& t = *ParancsTar::aktualis();
-    for (const char* nev : kAdatbazisParancsok) {
+    for (ParancsId nev : kAdatbazisParancsok) {
         const int tag = t[nev]->data().toInt();
         t.Kezelo(nev, this, [this, tag] {
             switch (tag) {
@@ -157,8 +157,8 @@ void AdatbazisParancsok::ParancsokBekotese()
             }
         });
     }
-    t.Kezelo("Mentsmsknt2", this, [this] { Mentsmsknt2Click(); });
-    t.Kezelo("Ments1", this, [this] { p_.HuzasokV().AdatbazisMentese(); });
+    t.Kezelo(ParancsId::Mentsmsknt2, this, [this] { Mentsmsknt2Click(); });
+    t.Kezelo(ParancsId::Ments1, this, [this] { p_.HuzasokV().AdatbazisMentese(); });
     // An edit or a save changes whether the list can be saved elsewhere. The
     // connections go with the registry, as the handlers do.
     HuzasokVezerlo& h = p_.HuzasokV();
@@ -177,7 +177,7 @@ void AdatbazisParancsok::Hiba(const QString& szoveg)
 
 // ---- Command states ----
 
-void AdatbazisParancsok::AllapotAllitas(const char* nev, bool on, const QString& tipp)
+void AdatbazisParancsok::AllapotAllitas(kvx::ParancsId nev, bool on, const QString& tipp)
 {
     QAction* a = kvx::Parancs(nev);
     if (!a)
@@ -192,17 +192,19 @@ void AdatbazisParancsok::AllapotAllitas(const char* nev, bool on, const QString&
 void AdatbazisParancsok::NincsAdatbazisAction(bool betolto)
 {
     draws().AdatbazisBetoltve = false;
-    for (const char* nev : {"Listzs3", "Keress1", "Hzsokszma2", "Listanyomtatsa1", "Hzsokalapjn1", "Kavarexadatbzis1",
-                            "Hnyszorhztk1", "Hnyhzsta1", "Ments4", "Mentsmsknt2", "Fellrs1", "Bvts1"})
+    for (kvx::ParancsId nev : {ParancsId::Listzs3, ParancsId::Keress1, ParancsId::Hzsokszma2,
+                               ParancsId::Listanyomtatsa1, ParancsId::Hzsokalapjn1, ParancsId::Kavarexadatbzis1,
+                               ParancsId::Hnyszorhztk1, ParancsId::Hnyhzsta1, ParancsId::Ments4,
+                               ParancsId::Mentsmsknt2, ParancsId::Fellrs1, ParancsId::Bvts1})
         AllapotAllitas(nev, false, kHianyzik);
-    if (QAction* v = kvx::Parancs("Vletlenszmsorok1"))
+    if (QAction* v = kvx::Parancs(ParancsId::Vletlenszmsorok1))
         v->setEnabled(false);
     // Without a database the user can still make one of their own: the
     // alternative-database menu stays open.
-    AllapotAllitas("Alternatvadatbzis1", true,
+    AllapotAllitas(ParancsId::Alternatvadatbzis1, true,
                             QStringLiteral(" Alternatív, felhasználói adatbázisok létrehozása, betöltése "));
-    AllapotAllitas("jadatbzis1", true, QStringLiteral(" Alternatív adatbázis létrehozása "));
-    AllapotAllitas("Megnyits2", true, QStringLiteral(" Privát adatbázis megnyitása "));
+    AllapotAllitas(ParancsId::jadatbzis1, true, QStringLiteral(" Alternatív adatbázis létrehozása "));
+    AllapotAllitas(ParancsId::Megnyits2, true, QStringLiteral(" Privát adatbázis megnyitása "));
     AlternativAdatbazisAction(letezik(alternativUtvonal()));
     emit adatbazisJelenlet(false);
     // The download is offered once the load that missed the database is
@@ -233,20 +235,20 @@ void AdatbazisParancsok::AdatbazisLetoltesAjanlat()
 void AdatbazisParancsok::VanAdatbazisAction()
 {
     // The hint is the draws list's caption: it names the database in use.
-    AllapotAllitas("Listzs3", true, QStringLiteral(" %1 ").arg(q(adatbazisFajta().AdatbazisFelirat)));
-    AllapotAllitas("Alternatvadatbzis1", true,
+    AllapotAllitas(ParancsId::Listzs3, true, QStringLiteral(" %1 ").arg(q(adatbazisFajta().AdatbazisFelirat)));
+    AllapotAllitas(ParancsId::Alternatvadatbzis1, true,
                             QStringLiteral(" Alternatív, felhasználói adatbázisok létrehozása, betöltése "));
-    AllapotAllitas("Keress1", true, q(KeresesTipp(adatbazisFajta())));
-    AllapotAllitas("Hzsokszma2", true, QStringLiteral(" Húzások számának (keresési tartomány) beállítása "));
-    AllapotAllitas("Listanyomtatsa1", true, QStringLiteral(" Nyomtatás "));
-    AllapotAllitas("Hnyszorhztk1", true, QStringLiteral(" Hányszor húzták a számokat "));
-    AllapotAllitas("Hnyhzsta1", true, QStringLiteral(" Hány húzás óta nem sorsolták a számokat "));
-    AllapotAllitas("Hzsokalapjn1", true,
+    AllapotAllitas(ParancsId::Keress1, true, q(KeresesTipp(adatbazisFajta())));
+    AllapotAllitas(ParancsId::Hzsokszma2, true, QStringLiteral(" Húzások számának (keresési tartomány) beállítása "));
+    AllapotAllitas(ParancsId::Listanyomtatsa1, true, QStringLiteral(" Nyomtatás "));
+    AllapotAllitas(ParancsId::Hnyszorhztk1, true, QStringLiteral(" Hányszor húzták a számokat "));
+    AllapotAllitas(ParancsId::Hnyhzsta1, true, QStringLiteral(" Hány húzás óta nem sorsolták a számokat "));
+    AllapotAllitas(ParancsId::Hzsokalapjn1, true,
                             QStringLiteral(" Példabontás (variáció) készítése a kijelölt húzás számsora alapján "));
-    AllapotAllitas("jadatbzis1", true, QStringLiteral(" Alternatív adatbázis létrehozása "));
-    AllapotAllitas("Megnyits2", true, QStringLiteral(" Privát adatbázis megnyitása "));
-    AllapotAllitas("Mentsmsknt2", true, QStringLiteral(" Privát adatbázis mentése "));
-    AllapotAllitas("Fellrs1", true, QStringLiteral(" Adatbázis felülírása véletlen számsorokkal "));
+    AllapotAllitas(ParancsId::jadatbzis1, true, QStringLiteral(" Alternatív adatbázis létrehozása "));
+    AllapotAllitas(ParancsId::Megnyits2, true, QStringLiteral(" Privát adatbázis megnyitása "));
+    AllapotAllitas(ParancsId::Mentsmsknt2, true, QStringLiteral(" Privát adatbázis mentése "));
+    AllapotAllitas(ParancsId::Fellrs1, true, QStringLiteral(" Adatbázis felülírása véletlen számsorokkal "));
     AlternativAdatbazisAction(letezik(alternativUtvonal()));
     emit adatbazisJelenlet(true);
 }
@@ -258,31 +260,31 @@ void AdatbazisParancsok::AlternativAdatbazisAction(bool van)
     const bool betoltve = draws().AdatbazisBetoltve;
     const bool beepitettVagyPrivat = a.AdatbazisTipus || a.PrivatAdatbazis;
     const bool betoltes = van && beepitettVagyPrivat;
-    AllapotAllitas("Betlts1", betoltes,
+    AllapotAllitas(ParancsId::Betlts1, betoltes,
                             van ? QStringLiteral(" Alternatív adatbázis betöltése ") : QStringLiteral(" Nincs alternatív adatbázis "));
     MentesAllapotok();
     // The built-in database can be gone back to from any other, also from
     // a private one while the alternative file exists.
     const bool kavarex = betoltve && !a.AdatbazisTipus;
-    AllapotAllitas("Kavarexadatbzis1", kavarex,
+    AllapotAllitas(ParancsId::Kavarexadatbzis1, kavarex,
                             kavarex     ? QStringLiteral(" Kavarex adatbázis visszatöltése ")
                             : betoltve ? QStringLiteral(" Kavarex adatbázis betöltve ")
                                        : kHianyzik);
-    if (QAction* v = kvx::Parancs("Vletlenszmsorok1"))
+    if (QAction* v = kvx::Parancs(ParancsId::Vletlenszmsorok1))
         v->setEnabled(betoltve && !a.AdatbazisTipus);
     // A database without draws has no list to print: the printout would be
     // a header of page 1 of 0.
     const bool vanHuzas = betoltve && draws().HuzasokSzama > 0;
-    AllapotAllitas("Listanyomtatsa1", vanHuzas, vanHuzas ? QStringLiteral(" Nyomtatás ") : kHianyzik);
-    AllapotAllitas("Nyomtats3", vanHuzas,
+    AllapotAllitas(ParancsId::Listanyomtatsa1, vanHuzas, vanHuzas ? QStringLiteral(" Nyomtatás ") : kHianyzik);
+    AllapotAllitas(ParancsId::Nyomtats3, vanHuzas,
                             vanHuzas ? QStringLiteral(" Húzások listájának nyomtatása állományba ") : kHianyzik);
     // Overwriting replaces the draws there are; without any it would ask and
     // then do nothing. Extending is what fills an empty database.
-    AllapotAllitas("Fellrs1", vanHuzas,
+    AllapotAllitas(ParancsId::Fellrs1, vanHuzas,
                             vanHuzas ? QStringLiteral(" Adatbázis felülírása véletlen számsorokkal ") : kHianyzik);
     // Random draws extend the list up to the largest database there can be.
     const bool bovithato = betoltve && draws().HuzasokSzama < kMaxHuzasok;
-    AllapotAllitas("Bvts1", bovithato,
+    AllapotAllitas(ParancsId::Bvts1, bovithato,
                    bovithato  ? QStringLiteral(" Aktuális lista bővítése véletlen számsorokkal ")
                    : betoltve ? QStringLiteral(" Az adatbázis mérete elérte a maximumot - nem bővíthető ")
                               : kHianyzik);
@@ -296,10 +298,10 @@ void AdatbazisParancsok::MentesAllapotok()
     // The list goes into the alternative file whenever that file could be
     // loaded instead of the list, and with unsaved edits from any database.
     const bool betoltheto = alternativVan_ && (a.AdatbazisTipus || a.PrivatAdatbazis);
-    AllapotAllitas("Ments4", betoltve && (betoltheto || modositott),
+    AllapotAllitas(ParancsId::Ments4, betoltve && (betoltheto || modositott),
                    betoltve ? QStringLiteral(" Alternatív adatbázis mentése ") : kHianyzik);
     // The table's own file takes only unsaved edits.
-    AllapotAllitas("Ments1", modositott,
+    AllapotAllitas(ParancsId::Ments1, modositott,
                    modositott ? QStringLiteral(" Módosított adatbázis mentése ")
                               : QStringLiteral(" Nincs mentésre váró adat "));
 }
@@ -415,8 +417,8 @@ bool AdatbazisParancsok::AdatbazisValtas(int tag, const QString& fajl)
             Hiba(QStringLiteral(" %1 állomány nem található.").arg(q(probalt)));
     }
     AdatbazisJelenlet();
-    if (ok && draws().AdatbazisBetoltve && kvx::Parancs("Listzs3")->isEnabled())
-        kvx::Parancs("Listzs3")->trigger();
+    if (ok && draws().AdatbazisBetoltve && kvx::Parancs(ParancsId::Listzs3)->isEnabled())
+        kvx::Parancs(ParancsId::Listzs3)->trigger();
     return ok;
 }
 
@@ -538,7 +540,7 @@ void AdatbazisParancsok::Hzsoklistjbl1Click(int tag, int darab)
     if (!AdatbazisValtas(tag == kAlternativUj ? kAlternativBetoltes : tag))
         return;
     if (ellenorzes && !adatbazisFajta().AdatbazisTipus && draws().HuzasokSzama > 1 &&
-        kvx::Parancs("Listzs3")->isEnabled())
+        kvx::Parancs(ParancsId::Listzs3)->isEnabled())
         emit statisztikaKerve(kTalalatiAranyokStat);
 }
 
@@ -633,9 +635,9 @@ void HuzasokAblakokBekotese(const HuzasokAblakok& a)
     if (a.HuzBe)
         QObject::connect(lista, &THuzLista::bevitelTipp, a.HuzBe.data(), &QWidget::setToolTip);
     // A button of the list runs its command while the command is on.
-    QObject::connect(lista, &THuzLista::parancsKerve, lista, [](const QString& nev) {
+    QObject::connect(lista, &THuzLista::parancsKerve, lista, [](kvx::ParancsId nev) {
         ParancsTar* t = ParancsTar::aktualis();
-        if (QAction* p = t ? t->Keres(nev.toStdString()) : nullptr; p && p->isEnabled())
+        if (QAction* p = t ? t->Keres(nev) : nullptr; p && p->isEnabled())
             p->trigger();
     });
     // The list has just set its unsaved-edits flag: both save commands follow it.

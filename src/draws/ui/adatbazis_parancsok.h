@@ -20,6 +20,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "app/main_menu.h"
 #include "draws/database_file.h"
 
 class QWidget;
@@ -133,7 +134,7 @@ private:
     // The file dialog of private databases (the default of
     // PrivatAllomanyValasztas): its titles, filters and folders.
     QString PrivatDialogus(bool mentes);
-    void AllapotAllitas(const char* nev, bool on, const QString& tipp);
+    void AllapotAllitas(kvx::ParancsId nev, bool on, const QString& tipp);
     void Hiba(const QString& szoveg);
 
     kvx::Program& p_;

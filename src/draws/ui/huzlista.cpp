@@ -341,8 +341,8 @@ void THuzLista::FormCreate()
     connect(KeresesGomb, &QAction::triggered, this, &THuzLista::KeresesGombClick);
     connect(KeresVariaciobanGomb, &QAction::triggered, this, &THuzLista::KeresVariaciobanGombClick);
     // The printouts are the database menu's commands.
-    connect(ToolButton2, &QAction::triggered, this, [this] { emit parancsKerve(QStringLiteral("Nyomtats3")); });
-    connect(NyomtatasGomb, &QAction::triggered, this, [this] { emit parancsKerve(QStringLiteral("Listanyomtatsa1")); });
+    connect(ToolButton2, &QAction::triggered, this, [this] { emit parancsKerve(ParancsId::Nyomtats3); });
+    connect(NyomtatasGomb, &QAction::triggered, this, [this] { emit parancsKerve(ParancsId::Listanyomtatsa1); });
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName("Panel1");

@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QStyledItemDelegate>
 
+#include "app/main_menu.h"
 #include "draws/draw_editing.h"
 #include "draws/draw_ranges.h"
 #include "draws/draws_list.h"
@@ -151,7 +152,7 @@ signals:
     void bevitelTipp(const QString& szoveg);
     // A button of a main window command: the command named by its menu
     // item's component is to run.
-    void parancsKerve(const QString& nev);
+    void parancsKerve(kvx::ParancsId nev);
     // A sample variation is asked for from the draw of row sor (1-based),
     // its drawing starting at table column oszlop.
     void peldabontasKerve(int sor, int oszlop);

@@ -82,11 +82,11 @@ void NyomtatasAblakokBekotese(NyomtatasVezerlo& ny, kvx::TUzenetAblak* varakozas
                               TFeltetelek& feltetelek, TNyomtOpc* opciok)
 {
     ParancsTar& t = *ParancsTar::aktualis();
-    t.Kezelo("Listanyomtatsa1", &ny, [&ny] { ny.Listanyomtatsa1Click(); });
-    t.Kezelo("Nyomtats3", &ny, [&ny] { ny.Nyomtats3Click(); });
-    t.Kezelo("Listanyomtatsa2", &ny, [&ny] { ny.Listanyomtatsa2Click(); });
-    t.Kezelo("Lista1", &ny, [&ny] { ny.Lista1Click(); });
-    t.Kezelo("Szelvnyek1", &ny, [&ny] { ny.SzelvenyKitoltesStart(); });
+    t.Kezelo(ParancsId::Listanyomtatsa1, &ny, [&ny] { ny.Listanyomtatsa1Click(); });
+    t.Kezelo(ParancsId::Nyomtats3, &ny, [&ny] { ny.Nyomtats3Click(); });
+    t.Kezelo(ParancsId::Listanyomtatsa2, &ny, [&ny] { ny.Listanyomtatsa2Click(); });
+    t.Kezelo(ParancsId::Lista1, &ny, [&ny] { ny.Lista1Click(); });
+    t.Kezelo(ParancsId::Szelvnyek1, &ny, [&ny] { ny.SzelvenyKitoltesStart(); });
     ny.SzelvenyOpciokAblak = opciok;
     // A long printout shows the wait window while it goes.
     if (varakozas) {
@@ -100,7 +100,7 @@ void NyomtatasAblakokBekotese(NyomtatasVezerlo& ny, kvx::TUzenetAblak* varakozas
     InfoNyomtatasBekotese(ny, info, feltetelek);
 }
 
-bool NyomtatasVezerlo::NyomtatasKerdes(const char* menuPont)
+bool NyomtatasVezerlo::NyomtatasKerdes(kvx::ParancsId menuPont)
 {
     QAction* a = kvx::Parancs(menuPont);
     const QString tipp = a ? a->toolTip() : QString();
@@ -112,7 +112,7 @@ void NyomtatasVezerlo::Listanyomtatsa1Click()
     const kvx::DrawsState& d = kvx::Program::aktualis().Huzasok;
     if (!d.AdatbazisBetoltve || d.HuzasokSzama <= 0)
         return;
-    if (!NyomtatasKerdes("Listanyomtatsa1"))
+    if (!NyomtatasKerdes(ParancsId::Listanyomtatsa1))
         return;
     HuzListaNyomtatas(false);
 }
@@ -127,7 +127,7 @@ void NyomtatasVezerlo::Nyomtats3Click()
 
 void NyomtatasVezerlo::Listanyomtatsa2Click()
 {
-    if (!NyomtatasKerdes("Listanyomtatsa2"))
+    if (!NyomtatasKerdes(ParancsId::Listanyomtatsa2))
         return;
     if (kvx::Program::aktualis().Tar.BontSzelvszam > kMaxNyomtatottSzamsor) {
         InformacioUzenet(QString::fromUtf8(kTobbMint10000));

@@ -18,6 +18,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/main_menu.h"
 #include "printing/coupon_geometry.h"
 #include "printing/print_pages.h"
 #include "printing/variation_info.h"
@@ -76,7 +77,7 @@ public:
     bool AllomanyMegnyitasa(const QString& allomany);
 
     // The commands. "Elindítja a nyomtatást?" with the menu item's hint.
-    bool NyomtatasKerdes(const char* menuPont);
+    bool NyomtatasKerdes(kvx::ParancsId menuPont);
     // The draws list on paper (after the question) and into its file.
     void Listanyomtatsa1Click();
     void Nyomtats3Click();

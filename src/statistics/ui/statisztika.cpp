@@ -276,7 +276,7 @@ void TStatisztika::MenuEpites()
                 a->setToolTip(t);
                 a->setStatusTip(t);
                 // The same keys as the main window's two range items.
-                if (const FomenuPont* p = FomenuPontKeres(tag == kFoszelvenyTartomany ? "Hzsokszma1" : "Hzsokszma2"))
+                if (const FomenuPont* p = FomenuPontKeres(tag == kFoszelvenyTartomany ? ParancsId::Hzsokszma1 : ParancsId::Hzsokszma2))
                     a->setShortcut(QKeySequence(QString::fromUtf8(p->Gyorsbillentyu)));
                 const int mod = tag == kFoszelvenyTartomany ? 1 : 3;
                 connect(a, &QAction::triggered, this, [this, mod] { emit tartomanyKerve(mod); });

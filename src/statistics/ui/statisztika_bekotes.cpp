@@ -37,7 +37,7 @@ void TartomanyParancsok()
     const bool van = draws().AdatbazisBetoltve;
     const QString tipp = van ? QStringLiteral(" Húzások számának (keresési tartomány) beállítása ")
                              : QStringLiteral(" Hiányzik a húzások listája ");
-    if (QAction* a = kvx::Parancs("Hzsokszma1")) {
+    if (QAction* a = kvx::Parancs(ParancsId::Hzsokszma1)) {
         kvx::ParancsBeallitas(a, van, tipp);
     }
 }
@@ -65,7 +65,7 @@ protected:
     {
         if (e->type() == QEvent::WindowActivate && o == parent() && s_ && !mainState().Kilepes && s_->isVisible() &&
             s_->isEnabled() && !s_->Fut()) {
-            const QAction* gomb = kvx::Parancs("StatisztikaGomb");
+            const QAction* gomb = kvx::Parancs(ParancsId::StatisztikaGomb);
             if (gomb && gomb->isEnabled())
                 s_->RandomizeArrays();
         }
@@ -102,7 +102,7 @@ void StatisztikaBekotese(QObject& foablak, TStatisztika& s, const StatisztikaAbl
     QPointer<THuzSzama> tartomany = f.Tartomany;
     QPointer<THuzLista> huzLista = f.HuzLista;
     QPointer<TBontLista> bontLista = f.BontLista;
-    if (QAction* gomb = kvx::Parancs("StatisztikaGomb")) {
+    if (QAction* gomb = kvx::Parancs(ParancsId::StatisztikaGomb)) {
         const QString tipp = QStringLiteral(" Statisztika ");
         kvx::ParancsBeallitas(gomb, true, tipp);
         QObject::connect(gomb, &QAction::triggered, &s, [&s] { StatisztikaGombClick(s); });
@@ -143,13 +143,13 @@ void StatisztikaBekotese(QObject& foablak, TStatisztika& s, const StatisztikaAbl
         // Emitted before the table goes: the commands follow once it has.
         QMetaObject::invokeMethod(&foablak, [] { TartomanyParancsok(); }, Qt::QueuedConnection);
     });
-    if (QAction* a = kvx::Parancs("Hzsokszma1"))
+    if (QAction* a = kvx::Parancs(ParancsId::Hzsokszma1))
         QObject::connect(a, &QAction::triggered, &s, [&s, tartomany] {
             // A new main-ticket range shows its counts at once.
             if (TartomanyDialogus(tartomany, 1) && !s.isVisible() && !s.Fut())
                 s.StatisztikaKeszites(1);
         });
-    if (QAction* a = kvx::Parancs("Hzsokszma2"))
+    if (QAction* a = kvx::Parancs(ParancsId::Hzsokszma2))
         QObject::connect(a, &QAction::triggered, &s, [tartomany] { TartomanyDialogus(tartomany, 3); });
 
     // The run window's "Statisztika" after a run asks the same of the

@@ -80,10 +80,10 @@ void SzamsorParancsok::szamokValtozasa() const
 void SzamsorParancsok::ParancsokBekotese(const QObject* kontextus)
 {
     ParancsTar& t = *ParancsTar::aktualis();
-    t.Kezelo("Kijellmind1", kontextus, [this] { Kijellmind1Click(); });
-    t.Kezelo("Vletlenszmok1", kontextus, [this] { Vletlenszmok1Click(); });
-    t.Kezelo("Mind1", kontextus, [this] { Mind1Click(true); });
-    for (const char* nev : {"Bontsszmai1", "Fixszmok1", "llandszmok1", "Vletlenszmok2"}) {
+    t.Kezelo(ParancsId::Kijellmind1, kontextus, [this] { Kijellmind1Click(); });
+    t.Kezelo(ParancsId::Vletlenszmok1, kontextus, [this] { Vletlenszmok1Click(); });
+    t.Kezelo(ParancsId::Mind1, kontextus, [this] { Mind1Click(true); });
+    for (kvx::ParancsId nev : {ParancsId::Bontsszmai1, ParancsId::Fixszmok1, ParancsId::llandszmok1, ParancsId::Vletlenszmok2}) {
         const int kind = t[nev]->data().toInt();
         t.Kezelo(nev, kontextus, [this, kind] { SzamTorles(kind); });
     }
@@ -93,12 +93,12 @@ void SzamsorParancsok::ParancsokBekotese(const QObject* kontextus)
         if (p.Fajta != PontFajta::Valaszto)
             continue;
         const int mode = p.Tag;
-        t.Kezelo(p.Nev, kontextus, [this, mode] { SetSzamsorrend(mode); });
+        t.Kezelo(p.Id, kontextus, [this, mode] { SetSzamsorrend(mode); });
     }
     // The main ticket's display modes form one radio group.
     auto* nezetek = new QActionGroup(&t);
     nezetek->setExclusive(true);
-    for (const char* nev : {"Normlalak1", "Hnyszorhztk1", "Hnyhzsta1", "Szmoksorrenje1"}) {
+    for (kvx::ParancsId nev : {ParancsId::Normlalak1, ParancsId::Hnyszorhztk1, ParancsId::Hnyhzsta1, ParancsId::Szmoksorrenje1}) {
         QAction* a = t[nev];
         a->setCheckable(true);
         nezetek->addAction(a);
@@ -115,7 +115,7 @@ void SzamsorParancsok::ParancsokBekotese(const QObject* kontextus)
             }
         });
     }
-    t["Normlalak1"]->setChecked(true);
+    t[ParancsId::Normlalak1]->setChecked(true);
 }
 
 bool SzamsorParancsok::TorlesJovahagyas(int kind)
@@ -243,26 +243,26 @@ void SzamsorParancsok::Vletlenszmok1Click()
 void SzamsorParancsok::KijelolesMenuFrissites()
 {
     const KijelolesMenu m = KijelolesMenuAllapot(szamListak(), game(), p_.Szelveny().Bovites());
-    QAction* a = kvx::Parancs("Kijellmind1");
+    QAction* a = kvx::Parancs(ParancsId::Kijellmind1);
     kvx::ParancsBeallitas(a, m.Engedelyezett, utf8(m.KijelolesTipp));
     // Random numbers can be added while numbers are free; in extension mode
     // only up to the extended selection.
     const BovitesAllapot bov = bovitesAllapot();
     const KijelolesMenu vm = KijelolesMenuAllapot(szamListak(), game(), bov);
-    QAction* v = kvx::Parancs("Vletlenszmok1");
+    QAction* v = kvx::Parancs(ParancsId::Vletlenszmok1);
     kvx::ParancsBeallitas(v, vm.Engedelyezett, utf8(vm.VeletlenTipp));
     // The clearing commands need numbers of their kind on the ticket.
     const TorlesMenu t = TorlesMenuAllapot(szamListak());
-    const std::pair<const char*, const TorlesMenuPont*> torlesek[] = {
-        {"rls3", &t.Torles},      {"Mind1", &t.Mind},           {"Bontsszmai1", &t.Kijelolt},
-        {"Fixszmok1", &t.Fix},    {"llandszmok1", &t.Allando}, {"Vletlenszmok2", &t.Veletlen},
+    const std::pair<kvx::ParancsId, const TorlesMenuPont*> torlesek[] = {
+        {ParancsId::rls3, &t.Torles},      {ParancsId::Mind1, &t.Mind},           {ParancsId::Bontsszmai1, &t.Kijelolt},
+        {ParancsId::Fixszmok1, &t.Fix},    {ParancsId::llandszmok1, &t.Allando}, {ParancsId::Vletlenszmok2, &t.Veletlen},
     };
     for (const auto& [nev, p] : torlesek) {
         QAction* b = kvx::Parancs(nev);
         kvx::ParancsBeallitas(b, p->Engedelyezett, utf8(p->Tipp));
     }
     // "Minden szám" is also the delete tool button, whose hint is the shorter one.
-    kvx::Parancs("Mind1")->setToolTip(utf8(t.Torles.Tipp));
+    kvx::Parancs(ParancsId::Mind1)->setToolTip(utf8(t.Torles.Tipp));
 }
 
 void SzamsorParancsok::SetSzamsorrend(int mode)
@@ -295,7 +295,7 @@ void SzamsorParancsok::SzamsorrendKijelzes(int mode)
     settings().SzamsorrendMod = mode;
     for (const FomenuPont& p : FomenuPontok())
         if (p.Fajta == PontFajta::Valaszto)
-            if (QAction* a = ParancsTar::aktualis()->Keres(p.Nev))
+            if (QAction* a = ParancsTar::aktualis()->Keres(p.Id))
                 a->setChecked(a->data().toInt() == mode);
 }
 
@@ -306,9 +306,9 @@ void SzamsorParancsok::FeltMenuAll(bool on)
     // will enable the save as well).
     const bool mentes = on || (H.VanVariacio && H.VanVariacio());
     const QString nincs = QStringLiteral(" Nincs mentésre váró adat ");
-    const std::pair<const char*, const char*> pontok[] = {
-        {"Mentsmsknt1", " Számsor, variáció, export állományok mentése "},
-        {"Ments3", " Számsor és feltételek mentése "},
+    const std::pair<kvx::ParancsId, const char*> pontok[] = {
+        {ParancsId::Mentsmsknt1, " Számsor, variáció, export állományok mentése "},
+        {ParancsId::Ments3, " Számsor és feltételek mentése "},
     };
     for (const auto& [nev, tipp] : pontok) {
         QAction* a = kvx::Parancs(nev);
@@ -319,7 +319,7 @@ void SzamsorParancsok::FeltMenuAll(bool on)
     // variation is extended, only for the numbers it was made of.
     if (const BontasEgyseg& u = bontasEgyseg(); u.BontasBovites)
         on = szamListak().KijeloltSzamDb() == u.BovitesKijeloltSzamDb && szamListak().FixSzamDb() == u.BovitesFixSzamDb;
-    QAction* feltetelek = kvx::Parancs("Listzs1");
+    QAction* feltetelek = kvx::Parancs(ParancsId::Listzs1);
     const QString ft = on ? QStringLiteral(" Feltételek kijelölése, hibapont beállítása ") : QStringLiteral(" Nincs kijelölt számsor ");
     kvx::ParancsBeallitas(feltetelek, on, ft);
     if (!on && H.FeltetelekBezarasa)

@@ -49,9 +49,9 @@ void AllomanyParancsok::opciokBetoltese() const
 void AllomanyParancsok::ParancsokBekotese(const QObject* kontextus)
 {
     ParancsTar& t = *ParancsTar::aktualis();
-    t.Kezelo("Megnyits1", kontextus, [this] { Megnyits1Click(); });
-    t.Kezelo("Mentsmsknt1", kontextus, [this] { Mentsmsknt1Click(); });
-    t.Kezelo("Ments3", kontextus, [this] { Ments3Click(); });
+    t.Kezelo(ParancsId::Megnyits1, kontextus, [this] { Megnyits1Click(); });
+    t.Kezelo(ParancsId::Mentsmsknt1, kontextus, [this] { Mentsmsknt1Click(); });
+    t.Kezelo(ParancsId::Ments3, kontextus, [this] { Ments3Click(); });
 }
 
 void AllomanyParancsok::DialogusokLetrehozasa(QWidget* foablak)
@@ -128,7 +128,7 @@ void AllomanyParancsok::Megnyits1Click()
     p_.SzamsorParancsai().KijelolesMenuFrissites();
     statuszKiiras();
     // An opened variation shows its lines.
-    if (variacioMegnyitva_ && variationStore().BontSzelvszam > 0 && Parancs("Listzs2")->isEnabled())
+    if (variacioMegnyitva_ && variationStore().BontSzelvszam > 0 && Parancs(ParancsId::Listzs2)->isEnabled())
         p_.VariacioParancsai().Listazas();
 }
 

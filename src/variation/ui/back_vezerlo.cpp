@@ -71,7 +71,7 @@ BackVezerlo::~BackVezerlo() = default;
 
 void BackVezerlo::Bekotes(const QObject* kontextus)
 {
-    ParancsTar::aktualis()->Kezelo("Visszatlts1", kontextus, [this] { BackVisszatoltesGombClick(); });
+    ParancsTar::aktualis()->Kezelo(ParancsId::Visszatlts1, kontextus, [this] { BackVisszatoltesGombClick(); });
     p_.Variacio().BackMentese = [this] { return BackMentese(); };
 }
 
@@ -79,14 +79,14 @@ bool BackVezerlo::BackMentese()
 {
     // Only while the statistics button can be used: a run, a test or a
     // statistic in progress holds the work that would be written.
-    QAction* stat = kvx::Parancs("StatisztikaGomb");
+    QAction* stat = kvx::Parancs(ParancsId::StatisztikaGomb);
     const QWidget* gomb = stat && H.EszkoztarGomb ? H.EszkoztarGomb(stat) : nullptr;
     if (!stat || !stat->isEnabled() || (gomb && !gomb->isEnabled()) || !settings().BiztonsagiMentes)
         return true;
     const BackIras r = BackTipusaBeallitas("");
     if (r.Hiba)
         return kerdes(backHibaKerdes(r.Ut));
-    if (r.Ut.empty() && !kvx::Parancs("Visszatlts1")->isEnabled())
+    if (r.Ut.empty() && !kvx::Parancs(ParancsId::Visszatlts1)->isEnabled())
         VanElmentettUtolsoBontas();
     return true;
 }
@@ -132,7 +132,7 @@ bool BackVezerlo::VanElmentettUtolsoBontas()
     const QString tipp = !van ? QStringLiteral(" Nincs visszatölthető állomány ")
                          : backFajta() != "tip" ? QStringLiteral(" Utolsó (nem mentett) variáció visszatöltése ")
                                                 : QStringLiteral(" Utolsó (nem mentett) számsor visszatöltése ");
-    if (QAction* a = kvx::Parancs("Visszatlts1")) {
+    if (QAction* a = kvx::Parancs(ParancsId::Visszatlts1)) {
         kvx::ParancsBeallitas(a, van, tipp);
     }
     return van;
@@ -186,12 +186,12 @@ void BackVezerlo::BackVisszatoltesGombClick()
         if (fajta == "tip") {
             if (H.FeltetelekMegnyitasa)
                 H.FeltetelekMegnyitasa();
-        } else if (kvx::Parancs("Listzs2")->isEnabled() && H.VariacioListazasa) {
+        } else if (kvx::Parancs(ParancsId::Listzs2)->isEnabled() && H.VariacioListazasa) {
             H.VariacioListazasa();
         }
         VanElmentettUtolsoBontas();
         if (!r.VoltEgyes) {
-            QAction* a = kvx::Parancs("Visszatlts1");
+            QAction* a = kvx::Parancs(ParancsId::Visszatlts1);
             kvx::ParancsBeallitas(a, false, QStringLiteral(" Visszatöltés sikeres "));
         }
     } else {

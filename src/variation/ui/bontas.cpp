@@ -878,8 +878,8 @@ void TBontas::VanNincsBontas(bool e)
     const std::vector<ParancsAllapot> tabla = kvx::VanNincsBontas(h);
     // Check, modify and info hand their action to the main window when the
     // window closes; they follow the menu items they stand for.
-    const std::pair<QPushButton*, const char*> gombok[] = {
-        {EllenorzesGomb, "Ellenrzs1"}, {ModositGomb, "Bontas.ModositGomb"}, {InfoGomb, "Bontas.InfoGomb"}};
+    const std::pair<QPushButton*, kvx::ParancsKulcs> gombok[] = {
+        {EllenorzesGomb, ParancsId::Ellenrzs1}, {ModositGomb, VariacioGomb::BontasModositGomb}, {InfoGomb, VariacioGomb::BontasInfoGomb}};
     for (const auto& [b, nev] : gombok) {
         if (const ParancsAllapot* p = ParancsKeres(tabla, nev)) {
             b->setEnabled(p->Engedelyezett);
@@ -888,7 +888,7 @@ void TBontas::VanNincsBontas(bool e)
     }
     if (!e)
         BovitesGomb->setEnabled(false);
-    if (const ParancsAllapot* p = ParancsKeres(tabla, "Bontas.TesztGomb")) {
+    if (const ParancsAllapot* p = ParancsKeres(tabla, VariacioGomb::BontasTesztGomb)) {
         TesztGomb->setEnabled(p->Engedelyezett);
         TesztGomb->setToolTip(q(p->Tipp));
     }

@@ -328,7 +328,7 @@ void TBontLista::FormCreate()
     connect(KeresesGomb, &QToolButton::clicked, this, &TBontLista::KeresesGombClick);
     connect(MentesGomb, &QToolButton::clicked, this, &TBontLista::mentesKerve);
     for (const auto& [b, nev] : parancsGombok())
-        connect(b, &QToolButton::clicked, this, [this, n = nev] { emit parancsKerve(QString::fromUtf8(n)); });
+        connect(b, &QToolButton::clicked, this, [this, n = nev] { emit parancsKerve(n); });
     connect(BontListBovitesGomb, &QToolButton::clicked, this, &TBontLista::BontListBovitesGombClick);
     connect(BontListModositasGomb, &QToolButton::clicked, this, &TBontLista::BontListModositasGombClick);
     connect(BontSzamsorokTorleseGomb, &QToolButton::clicked, this, &TBontLista::BontSzamsorokTorleseGombClick);
@@ -589,34 +589,34 @@ void TBontLista::HatraLapozGombClick()
 void TBontLista::SzerkesztoGombokBeallitasa()
 {
     const std::vector<ParancsAllapot> t = VanNincsBontas(vezerlo_.ParancsHelyzet());
-    const auto alkalmaz = [&t](QToolButton* b, const char* nev) {
+    const auto alkalmaz = [&t](QToolButton* b, kvx::ParancsKulcs nev) {
         if (const ParancsAllapot* p = ParancsKeres(t, nev)) {
             b->setEnabled(p->Engedelyezett);
             b->setToolTip(q(p->Tipp));
         }
     };
-    alkalmaz(BontListBovitesGomb, "BontLista.BontListBovitesGomb");
-    alkalmaz(BontListModositasGomb, "BontLista.BontListModositasGomb");
-    alkalmaz(BontSzamsorokTorleseGomb, "BontLista.BontSzamsorokTorleseGomb");
+    alkalmaz(BontListBovitesGomb, VariacioGomb::BontListBovitesGomb);
+    alkalmaz(BontListModositasGomb, VariacioGomb::BontListModositasGomb);
+    alkalmaz(BontSzamsorokTorleseGomb, VariacioGomb::BontSzamsorokTorleseGomb);
     // Save and check act on their own here but stand for the main items.
-    alkalmaz(MentesGomb, "Ments2");
-    alkalmaz(EllenorzesGomb, "Ellenrzs1");
+    alkalmaz(MentesGomb, ParancsId::Ments2);
+    alkalmaz(EllenorzesGomb, ParancsId::Ellenrzs1);
     for (const auto& [b, nev] : parancsGombok())
         alkalmaz(b, nev);
 }
 
-std::vector<std::pair<QToolButton*, const char*>> TBontLista::parancsGombok() const
+std::vector<std::pair<QToolButton*, kvx::ParancsId>> TBontLista::parancsGombok() const
 {
-    return {{TorlesGomb, "rls2"},
-            {BovitmenyTorlesGomb, "Bvtmnytrlse1"},
-            {BovitmenyEgyesitesGomb, "BovitmenyBeilleszt"},
-            {RendezesGomb, "Rendezs1"},
-            {EredetiSorrendGomb, "Eredetisorrend1"},
-            {RogzitesGomb, "Vglegesszmsorrend1"},
-            {NyomtatasGomb, "Listanyomtatsa2"},
-            {NyomtatasAllomanybaGomb, "Lista1"},
-            {SzelvenyekGomb, "Szelvnyek1"},
-            {ModositasGomb, "Mdosts1"}};
+    return {{TorlesGomb, ParancsId::rls2},
+            {BovitmenyTorlesGomb, ParancsId::Bvtmnytrlse1},
+            {BovitmenyEgyesitesGomb, ParancsId::BovitmenyBeilleszt},
+            {RendezesGomb, ParancsId::Rendezs1},
+            {EredetiSorrendGomb, ParancsId::Eredetisorrend1},
+            {RogzitesGomb, ParancsId::Vglegesszmsorrend1},
+            {NyomtatasGomb, ParancsId::Listanyomtatsa2},
+            {NyomtatasAllomanybaGomb, ParancsId::Lista1},
+            {SzelvenyekGomb, ParancsId::Szelvnyek1},
+            {ModositasGomb, ParancsId::Mdosts1}};
 }
 
 void TBontLista::BontListBovitesGombClick()

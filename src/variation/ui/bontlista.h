@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/main_menu.h"
 #include "common/arrays.h"
 #include "variation/variation_list.h"
 
@@ -140,7 +141,7 @@ signals:
     void mentesKerve();
     // A button of a main window command: the command named by its menu
     // item's component is to run.
-    void parancsKerve(const QString& nev);
+    void parancsKerve(kvx::ParancsId nev);
     void listazasTipp(const QString& tipp);
     // The line of row sor (its ticket numbers) is to be searched among the draws.
     void huzasKeresKerve(const kvx::TTombByte1D& szamok, int sor);
@@ -168,7 +169,7 @@ private:
     int elhelyezveEpites_ = -1;
     void FormCreate();
     // The buttons of the main window's commands with their components' names.
-    std::vector<std::pair<QToolButton*, const char*>> parancsGombok() const;
+    std::vector<std::pair<QToolButton*, kvx::ParancsId>> parancsGombok() const;
     void BontTablaSelectCell(int sor, int oszlop);
     // The list closed for a worker's job on the store and shows again after it.
     bool tarMunkaAlattBezarva_ = false;

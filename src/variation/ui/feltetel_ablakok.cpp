@@ -39,13 +39,13 @@ void InfoVariacioBekotese(TInfo& info, TFeltetelek& feltetelek)
     VariacioVezerlo* v = &p.Variacio();
     info.VanSor = [v] { return v->Kep().LefoglaltSorok > 0; };
     QObject::connect(v, &VariacioVezerlo::valtozott, &info, &TInfo::DiagramAllapot);
-    kvx::ParancsTar::aktualis()->Kezelo("InfoGomb", &info, [w = &info] { w->Start(); });
+    kvx::ParancsTar::aktualis()->Kezelo(kvx::ParancsId::InfoGomb, &info, [w = &info] { w->Start(); });
     // The description is of the numbers the conditions are set for: it is
     // there while the conditions command is.
-    if (QAction* feltetelek = kvx::ParancsTar::aktualis()->Keres("Listzs1")) {
+    if (QAction* feltetelek = kvx::ParancsTar::aktualis()->Keres(kvx::ParancsId::Listzs1)) {
         const auto kovetes = [feltetelek] {
             const bool be = feltetelek->isEnabled();
-            kvx::ParancsBeallitas(kvx::Parancs("InfoGomb"), be,
+            kvx::ParancsBeallitas(kvx::Parancs(kvx::ParancsId::InfoGomb), be,
                                   be ? QStringLiteral(" Információk a variációról ")
                                      : QStringLiteral(" Nincs kijelölt számsor "));
         };

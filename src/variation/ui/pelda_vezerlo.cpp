@@ -59,9 +59,9 @@ PeldaVezerlo::~PeldaVezerlo() = default;
 void PeldaVezerlo::ParancsokBekotese(const QObject* kontextus)
 {
     ParancsTar& t = *ParancsTar::aktualis();
-    t.Kezelo("Hzsokalapjn1", kontextus, [this] { Hzsokalapjn1Click(); });
-    t.Kezelo("Vletlen2", kontextus, [this] { Vletlen2Click(); });
-    t.Kezelo("Sajtszmokkal1", kontextus, [this] { Sajtszmokkal1Click(); });
+    t.Kezelo(ParancsId::Hzsokalapjn1, kontextus, [this] { Hzsokalapjn1Click(); });
+    t.Kezelo(ParancsId::Vletlen2, kontextus, [this] { Vletlen2Click(); });
+    t.Kezelo(ParancsId::Sajtszmokkal1, kontextus, [this] { Sajtszmokkal1Click(); });
     // "Saját számokkal" follows the main ticket and the extension mode.
     connect(&p_.Szelveny(), &SzelvenyVezerlo::szamokValtoztak, kontextus, [this] { SajatSzamokFrissites(); });
     connect(&p_.Variacio(), &VariacioVezerlo::bovitesValtozott, kontextus, [this] { SajatSzamokFrissites(); });
@@ -70,7 +70,7 @@ void PeldaVezerlo::ParancsokBekotese(const QObject* kontextus)
 
 void PeldaVezerlo::SajatSzamokFrissites()
 {
-    QAction* a = ParancsTar::aktualis() ? ParancsTar::aktualis()->Keres("Sajtszmokkal1") : nullptr;
+    QAction* a = ParancsTar::aktualis() ? ParancsTar::aktualis()->Keres(ParancsId::Sajtszmokkal1) : nullptr;
     if (!a)
         return;
     const SajatSzamokMenu m = SajatSzamokAllapot(szamListak(), game(), bontasEgyseg().BontasBovites);

@@ -63,7 +63,7 @@ void TesztVezerlo::AblakokBekotese(TBontTeszt* ablak, THuzSzama* tartomany)
     if (!w)
         return;
     // The command ends with its window.
-    ParancsTar::aktualis()->Kezelo("eszt1", w, [this] { TesztParancs(); });
+    ParancsTar::aktualis()->Kezelo(ParancsId::eszt1, w, [this] { TesztParancs(); });
     // The window shows results of the lines: a deletion closes it.
     connect(&Program::aktualis().Variacio(), &VariacioVezerlo::torles, w, &QWidget::close);
     // Only the test window answers while a test runs.

@@ -45,10 +45,13 @@ QString q(const std::string& s)
 }
 
 // The commands of the table that work in this build.
-constexpr const char* kKeszVariacioParancsok[] = {"Start1", "rls2", "PauseTorles", "Beilleszts1", "Listzs2", "Ments2",
-                                                   "Listanyomtatsa2", "Lista1", "Ellenrzs1", "eszt1", "Szelvnyek1",
-                                                   "Rendezs1", "Eredetisorrend1", "Vglegesszmsorrend1",
-                                                   "Bvtmnytrlse1", "BovitmenyBeilleszt", "Mdosts1"};
+constexpr kvx::ParancsId kKeszVariacioParancsok[] = {ParancsId::Start1, ParancsId::rls2, ParancsId::PauseTorles,
+                                                     ParancsId::Beilleszts1, ParancsId::Listzs2, ParancsId::Ments2,
+                                                     ParancsId::Listanyomtatsa2, ParancsId::Lista1,
+                                                     ParancsId::Ellenrzs1, ParancsId::eszt1, ParancsId::Szelvnyek1,
+                                                     ParancsId::Rendezs1, ParancsId::Eredetisorrend1,
+                                                     ParancsId::Vglegesszmsorrend1, ParancsId::Bvtmnytrlse1,
+                                                     ParancsId::BovitmenyBeilleszt, ParancsId::Mdosts1};
 
 // The "Bővítés" item's image by the extension state: 42 a plus (the
 // variation can be extended), 41 a minus (extension mode is on: the item
@@ -136,19 +139,19 @@ VariacioParancsok::~VariacioParancsok() { v_.NagyFeladat = {}; }
 void VariacioParancsok::ParancsokBekotese()
 {
     ParancsTar& t = *ParancsTar::aktualis();
-    t.Kezelo("Start1", this, [this] { Start(); });
-    t.Kezelo("rls2", this, [this] { Torles(); });
-    t.Kezelo("PauseTorles", this, [this] { PauseTorles(); });
-    t.Kezelo("Beilleszts1", this, [this] { Beillesztes(true); });
-    t.Kezelo("Listzs2", this, [this] { Listazas(); });
-    t.Kezelo("Ments2", this, [this] { Mentes(); });
-    t.Kezelo("Ellenrzs1", this, [this] { Ellenorzes(); });
-    t.Kezelo("Mdosts1", this, [this] { Modositas(); });
-    t.Kezelo("Rendezs1", this, [this] { Rendezes(); });
-    t.Kezelo("Eredetisorrend1", this, [this] { EredetiSorrend(); });
-    t.Kezelo("Vglegesszmsorrend1", this, [this] { VeglegesSorrend(); });
-    t.Kezelo("Bvtmnytrlse1", this, [this] { v_.UtolsoBovitmenyTorles(); });
-    t.Kezelo("BovitmenyBeilleszt", this, [this] { v_.BovitmenyEgyesites(); });
+    t.Kezelo(ParancsId::Start1, this, [this] { Start(); });
+    t.Kezelo(ParancsId::rls2, this, [this] { Torles(); });
+    t.Kezelo(ParancsId::PauseTorles, this, [this] { PauseTorles(); });
+    t.Kezelo(ParancsId::Beilleszts1, this, [this] { Beillesztes(true); });
+    t.Kezelo(ParancsId::Listzs2, this, [this] { Listazas(); });
+    t.Kezelo(ParancsId::Ments2, this, [this] { Mentes(); });
+    t.Kezelo(ParancsId::Ellenrzs1, this, [this] { Ellenorzes(); });
+    t.Kezelo(ParancsId::Mdosts1, this, [this] { Modositas(); });
+    t.Kezelo(ParancsId::Rendezs1, this, [this] { Rendezes(); });
+    t.Kezelo(ParancsId::Eredetisorrend1, this, [this] { EredetiSorrend(); });
+    t.Kezelo(ParancsId::Vglegesszmsorrend1, this, [this] { VeglegesSorrend(); });
+    t.Kezelo(ParancsId::Bvtmnytrlse1, this, [this] { v_.UtolsoBovitmenyTorles(); });
+    t.Kezelo(ParancsId::BovitmenyBeilleszt, this, [this] { v_.BovitmenyEgyesites(); });
     ParancsAllapotFrissites();
 }
 
@@ -185,7 +188,7 @@ void VariacioParancsok::Rendezes()
 
 void VariacioParancsok::EredetiSorrend()
 {
-    if (v_.Fut() || !kvx::Parancs("Eredetisorrend1")->isEnabled())
+    if (v_.Fut() || !kvx::Parancs(ParancsId::Eredetisorrend1)->isEnabled())
         return;
     if (TBontEllSzelveny* s = szelvenyek().BontEllSzelveny)
         s->Torles();
@@ -220,7 +223,7 @@ void VariacioParancsok::ParancsAllapot(const kvx::ParancsHelyzet& helyzet)
     const ParancsTar* t = ParancsTar::aktualis();
     if (!t)
         return;
-    for (const char* nev : kKeszVariacioParancsok) {
+    for (ParancsId nev : kKeszVariacioParancsok) {
         const kvx::ParancsAllapot* p = ParancsKeres(tabla, nev);
         QAction* a = t->Keres(nev);
         if (!p || !a)
@@ -229,7 +232,7 @@ void VariacioParancsok::ParancsAllapot(const kvx::ParancsHelyzet& helyzet)
         if (!p->Felirat.empty())
             a->setText(q(p->Felirat));
     }
-    if (QAction* a = t->Keres("Beilleszts1"))
+    if (QAction* a = t->Keres(ParancsId::Beilleszts1))
         bovitesKep(a, h.BontasBovites);
     // The conditions command (and the conditions window's button) says at
     // once whether the conditions of stored lines are listed or set.
@@ -672,15 +675,15 @@ void VariacioAblakokBekotese(const VariacioAblakok& a)
     QObject::connect(lista, &TBontLista::tartomanyTorlesKerve, &vp, &VariacioParancsok::BontSzamsorTorles);
     QObject::connect(lista, &TBontLista::mentesKerve, &vp, &VariacioParancsok::Mentes);
     // A button of the list runs its command while the command is on.
-    QObject::connect(lista, &TBontLista::parancsKerve, &vp, [](const QString& nev) {
+    QObject::connect(lista, &TBontLista::parancsKerve, &vp, [](kvx::ParancsId nev) {
         const ParancsTar* t = ParancsTar::aktualis();
-        if (QAction* c = t ? t->Keres(nev.toStdString()) : nullptr; c && c->isEnabled())
+        if (QAction* c = t ? t->Keres(nev) : nullptr; c && c->isEnabled())
             c->trigger();
     });
     // A line of the list is searched among the draws while they can be listed.
     if (a.HuzLista)
         QObject::connect(lista, &TBontLista::huzasKeresKerve, a.HuzLista.data(), &THuzLista::BontSzamsorKeres);
-    if (QAction* c = ParancsTar::aktualis() ? ParancsTar::aktualis()->Keres("Listzs3") : nullptr) {
+    if (QAction* c = ParancsTar::aktualis() ? ParancsTar::aktualis()->Keres(ParancsId::Listzs3) : nullptr) {
         const auto listazhatok = [c, l = QPointer<TBontLista>(lista)] {
             if (l)
                 l->SetHuzasokListazhatok(c->isEnabled());
@@ -689,7 +692,7 @@ void VariacioAblakokBekotese(const VariacioAblakok& a)
         listazhatok();
     }
     QObject::connect(lista, &TBontLista::listazasTipp, &vp, [](const QString& s) {
-        if (QAction* c = kvx::Parancs("Listzs2")) {
+        if (QAction* c = kvx::Parancs(ParancsId::Listzs2)) {
             kvx::ParancsTipp(c, s);
         }
     });

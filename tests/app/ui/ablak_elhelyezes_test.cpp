@@ -91,7 +91,7 @@ TEST_F(AblakElhelyezesTest, AtTextSize14TheMainRoadWindowsLeaveEachOtherFree)
     feltetelek->FeltetelStart();
     feltetelRekordok().Hibapont = 1;
     teszt::Valaszolo v(QStringList{});
-    window_->Akcio(QStringLiteral("Start1"))->trigger();
+    window_->Akcio(ParancsId::Start1)->trigger();
     TBontas* bontas = formok().Bontas;
     ASSERT_TRUE(teszt::varj([bontas] { return !bontas->Fut() && szalak().Tetlen(); }, 120000));
     ASSERT_GT(variationStore().BontSzelvszam, 0);

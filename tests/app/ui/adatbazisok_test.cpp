@@ -108,7 +108,7 @@ protected:
         kvx::uzenetBeallitasok().Jovahagyas = false;
         kvx::settings().UzenetekLog.fill(0);
     }
-    QAction* akcio(const char* nev) { return window_->Akcio(QString::fromUtf8(nev)); }
+    QAction* akcio(kvx::ParancsId nev) { return window_->Akcio(nev); }
     std::string alternativ() const { return kvx::folders().DatKonyvtar + kvx::AlternativAllomany[0]; }
     THuzLista* lista() { return formok().HuzLista; }
     TTalalatiAranyLap* talAr() { return formok().Feltetelek->TalArLap; }
@@ -145,21 +145,22 @@ TEST_F(AdatbazisokTest, CommandsFollowWhichDatabaseIsLoaded)
     Valaszolo v(QStringList{});
     indit(false);
     EXPECT_FALSE(kvx::draws().AdatbazisBetoltve);
-    for (const char* nev : {"Listzs3", "Hnyszorhztk1", "Hnyhzsta1", "Mentsmsknt2", "Ments4"}) {
+    for (kvx::ParancsId nev : {kvx::ParancsId::Listzs3, kvx::ParancsId::Hnyszorhztk1, kvx::ParancsId::Hnyhzsta1,
+                               kvx::ParancsId::Mentsmsknt2, kvx::ParancsId::Ments4}) {
         EXPECT_FALSE(akcio(nev)->isEnabled()) << nev;
         EXPECT_EQ(tipp(akcio(nev)), QStringLiteral(" Hiányzik a húzások listája ")) << nev;
     }
-    for (const char* nev : {"Alternatvadatbzis1", "jadatbzis1", "Megnyits2"})
+    for (kvx::ParancsId nev : {kvx::ParancsId::Alternatvadatbzis1, kvx::ParancsId::jadatbzis1, kvx::ParancsId::Megnyits2})
         EXPECT_TRUE(akcio(nev)->isEnabled()) << nev;
-    EXPECT_FALSE(akcio("Betlts1")->isEnabled());
-    EXPECT_EQ(tipp(akcio("Betlts1")), QStringLiteral(" Nincs alternatív adatbázis "));
-    EXPECT_FALSE(akcio("Vletlenszmsorok1")->isEnabled());
-    EXPECT_FALSE(akcio("Kavarexadatbzis1")->isEnabled());
-    EXPECT_FALSE(akcio("Hzsokalapjn1")->isEnabled());
-    EXPECT_EQ(tipp(akcio("Hzsokalapjn1")), QStringLiteral(" Hiányzik a húzások listája "));
+    EXPECT_FALSE(akcio(kvx::ParancsId::Betlts1)->isEnabled());
+    EXPECT_EQ(tipp(akcio(kvx::ParancsId::Betlts1)), QStringLiteral(" Nincs alternatív adatbázis "));
+    EXPECT_FALSE(akcio(kvx::ParancsId::Vletlenszmsorok1)->isEnabled());
+    EXPECT_FALSE(akcio(kvx::ParancsId::Kavarexadatbzis1)->isEnabled());
+    EXPECT_FALSE(akcio(kvx::ParancsId::Hzsokalapjn1)->isEnabled());
+    EXPECT_EQ(tipp(akcio(kvx::ParancsId::Hzsokalapjn1)), QStringLiteral(" Hiányzik a húzások listája "));
     // The search needs draws to search in.
-    EXPECT_FALSE(akcio("Keress1")->isEnabled());
-    EXPECT_EQ(tipp(akcio("Keress1")), QStringLiteral(" Hiányzik a húzások listája "));
+    EXPECT_FALSE(akcio(kvx::ParancsId::Keress1)->isEnabled());
+    EXPECT_EQ(tipp(akcio(kvx::ParancsId::Keress1)), QStringLiteral(" Hiányzik a húzások listája "));
     // Nor can the hit-ratio condition be set: it compares with the draws.
     EXPECT_FALSE(talAr()->TalArAllapotBox->isEnabled());
     EXPECT_TRUE(v.Latott.isEmpty());
@@ -171,29 +172,29 @@ TEST_F(AdatbazisokTest, CommandsFollowWhichDatabaseIsLoaded)
                             dir_.filePath("Dat/") + QString::fromUtf8(kvx::AlternativAllomany[0])));
     indit(false);
     ASSERT_TRUE(kvx::draws().AdatbazisBetoltve);
-    EXPECT_TRUE(akcio("Listzs3")->isEnabled());
-    EXPECT_TRUE(akcio("Betlts1")->isEnabled());
-    EXPECT_EQ(tipp(akcio("Betlts1")), QStringLiteral(" Alternatív adatbázis betöltése "));
-    EXPECT_FALSE(akcio("Kavarexadatbzis1")->isEnabled());
-    EXPECT_EQ(tipp(akcio("Kavarexadatbzis1")), QStringLiteral(" Kavarex adatbázis betöltve "));
-    EXPECT_FALSE(akcio("Vletlenszmsorok1")->isEnabled());
-    EXPECT_TRUE(akcio("Ments4")->isEnabled());
+    EXPECT_TRUE(akcio(kvx::ParancsId::Listzs3)->isEnabled());
+    EXPECT_TRUE(akcio(kvx::ParancsId::Betlts1)->isEnabled());
+    EXPECT_EQ(tipp(akcio(kvx::ParancsId::Betlts1)), QStringLiteral(" Alternatív adatbázis betöltése "));
+    EXPECT_FALSE(akcio(kvx::ParancsId::Kavarexadatbzis1)->isEnabled());
+    EXPECT_EQ(tipp(akcio(kvx::ParancsId::Kavarexadatbzis1)), QStringLiteral(" Kavarex adatbázis betöltve "));
+    EXPECT_FALSE(akcio(kvx::ParancsId::Vletlenszmsorok1)->isEnabled());
+    EXPECT_TRUE(akcio(kvx::ParancsId::Ments4)->isEnabled());
     // The box is back; its edits wait for it to be checked.
     EXPECT_TRUE(talAr()->TalArAllapotBox->isEnabled());
     EXPECT_FALSE(talAr()->DbTartomanyEdit->isEnabled());
 
-    akcio("Betlts1")->trigger();
+    akcio(kvx::ParancsId::Betlts1)->trigger();
     EXPECT_FALSE(kvx::adatbazisFajta().AdatbazisTipus);
     EXPECT_EQ(kvx::Program::aktualis().HuzasokV().BetoltottAllomany(), alternativ());
     EXPECT_TRUE(lista()->isVisible());
-    EXPECT_FALSE(akcio("Betlts1")->isEnabled());
-    EXPECT_TRUE(akcio("Kavarexadatbzis1")->isEnabled());
-    EXPECT_EQ(tipp(akcio("Kavarexadatbzis1")), QStringLiteral(" Kavarex adatbázis visszatöltése "));
-    EXPECT_TRUE(akcio("Vletlenszmsorok1")->isEnabled());
+    EXPECT_FALSE(akcio(kvx::ParancsId::Betlts1)->isEnabled());
+    EXPECT_TRUE(akcio(kvx::ParancsId::Kavarexadatbzis1)->isEnabled());
+    EXPECT_EQ(tipp(akcio(kvx::ParancsId::Kavarexadatbzis1)), QStringLiteral(" Kavarex adatbázis visszatöltése "));
+    EXPECT_TRUE(akcio(kvx::ParancsId::Vletlenszmsorok1)->isEnabled());
 
-    akcio("Kavarexadatbzis1")->trigger();
+    akcio(kvx::ParancsId::Kavarexadatbzis1)->trigger();
     EXPECT_TRUE(kvx::adatbazisFajta().AdatbazisTipus);
-    EXPECT_TRUE(akcio("Betlts1")->isEnabled());
+    EXPECT_TRUE(akcio(kvx::ParancsId::Betlts1)->isEnabled());
     EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join("|").toStdString();
 }
 
@@ -266,7 +267,7 @@ TEST_F(AdatbazisokTest, MissingDatabaseIsOfferedForDownloadAfterStartUp)
     EXPECT_TRUE(kvx::adatbazisFajta().AdatbazisTipus);
     EXPECT_EQ(tartalom(kvx::folders().DatKonyvtar + nev), adatbazis);
     EXPECT_TRUE(lista()->isVisible());
-    EXPECT_TRUE(akcio("Listzs3")->isEnabled());
+    EXPECT_TRUE(akcio(kvx::ParancsId::Listzs3)->isEnabled());
     const std::vector<std::string> kert = szerver.kert();
     EXPECT_NE(std::find(kert.begin(), kert.end(), "/hu/download/Database/" + nev), kert.end());
 }
@@ -277,12 +278,12 @@ TEST_F(AdatbazisokTest, MissingDatabaseIsOfferedForDownloadAfterStartUp)
 TEST_F(AdatbazisokTest, OwnDatabaseMadeFromNothingKeepsItsDrawsOverARestart)
 {
     indit(false);
-    akcio("jadatbzis1")->trigger();
+    akcio(kvx::ParancsId::jadatbzis1)->trigger();
     ASSERT_TRUE(kvx::draws().AdatbazisBetoltve);
     EXPECT_EQ(kvx::draws().HuzasokSzama, 0);
     EXPECT_TRUE(QFile::exists(QString::fromStdString(alternativ())));
     ASSERT_TRUE(lista()->isVisible());
-    EXPECT_FALSE(akcio("Betlts1")->isEnabled());  // the alternative database is the one loaded
+    EXPECT_FALSE(akcio(kvx::ParancsId::Betlts1)->isEnabled());  // the alternative database is the one loaded
 
     huzasBevitel({1, 2, 3, 4, 5});
     huzasBevitel({10, 20, 30, 40, 50});
@@ -290,13 +291,13 @@ TEST_F(AdatbazisokTest, OwnDatabaseMadeFromNothingKeepsItsDrawsOverARestart)
     ASSERT_EQ(kvx::draws().HuzasokSzama, 3);
     // The alternative database itself is loaded: its edits may go into it,
     // and once saved there is nothing left to put there.
-    EXPECT_TRUE(akcio("Ments4")->isEnabled());
+    EXPECT_TRUE(akcio(kvx::ParancsId::Ments4)->isEnabled());
     lista()->MentesGomb->trigger();
-    EXPECT_FALSE(akcio("Ments4")->isEnabled());
+    EXPECT_FALSE(akcio(kvx::ParancsId::Ments4)->isEnabled());
     EXPECT_EQ(tartalom(alternativ()).size(), 16u + 3 * 28u);
 
     privat_ = QString::fromStdString(kvx::folders().PrivateKonyvtar) + QStringLiteral("Otos/sajat.pdb");
-    akcio("Mentsmsknt2")->trigger();
+    akcio(kvx::ParancsId::Mentsmsknt2)->trigger();
     EXPECT_TRUE(kvx::adatbazisFajta().PrivatAdatbazis);
     EXPECT_EQ(kvx::Program::aktualis().HuzasokV().BetoltottAllomany(), privat_.toStdString());
     EXPECT_EQ(tartalom(privat_.toStdString()), tartalom(alternativ()));
@@ -307,11 +308,11 @@ TEST_F(AdatbazisokTest, OwnDatabaseMadeFromNothingKeepsItsDrawsOverARestart)
     kvx::Program ujra;
     indit(false);
     EXPECT_FALSE(kvx::draws().AdatbazisBetoltve);
-    ASSERT_TRUE(akcio("Betlts1")->isEnabled());
-    akcio("Betlts1")->trigger();
+    ASSERT_TRUE(akcio(kvx::ParancsId::Betlts1)->isEnabled());
+    akcio(kvx::ParancsId::Betlts1)->trigger();
     ASSERT_EQ(kvx::draws().HuzasokSzama, 3);
     EXPECT_EQ(kvx::draws().Huzasok[2][3], 86);
-    akcio("Megnyits2")->trigger();
+    akcio(kvx::ParancsId::Megnyits2)->trigger();
     EXPECT_TRUE(kvx::adatbazisFajta().PrivatAdatbazis);
     ASSERT_EQ(kvx::draws().HuzasokSzama, 3);
     EXPECT_EQ(kvx::draws().Huzasok[1][3], 10);
@@ -322,12 +323,12 @@ TEST_F(AdatbazisokTest, OwnDatabaseMadeFromNothingKeepsItsDrawsOverARestart)
 TEST_F(AdatbazisokTest, RandomDatabaseOfAThousandDrawsIsListed)
 {
     indit(false);
-    akcio("jadatbzis1")->trigger();
-    ASSERT_TRUE(akcio("Bvts1")->isEnabled());
+    akcio(kvx::ParancsId::jadatbzis1)->trigger();
+    ASSERT_TRUE(akcio(kvx::ParancsId::Bvts1)->isEnabled());
     darab_ = 1000;
     kvx::uzenetBeallitasok().Jovahagyas = true;
     Valaszolo v({QStringLiteral("Igen")});
-    akcio("Bvts1")->trigger();
+    akcio(kvx::ParancsId::Bvts1)->trigger();
     EXPECT_EQ(maximumok_, QList<int>{10000});
     ASSERT_EQ(v.Latott.size(), 1);
     EXPECT_TRUE(v.Latott[0].Szoveg.startsWith(QStringLiteral("Adatbázis bővítése 1 000 véletlen számsorral")))
@@ -347,14 +348,14 @@ TEST_F(AdatbazisokTest, FailedWriteKeepsTheFileThatWasThere)
 {
     struct Eset {
         const char* nev;
-        const char* parancs;
+        kvx::ParancsId parancs;
         bool alternativBetoltve;
     };
     const Eset esetek[] = {
-        {"save into the alternative", "Ments4", false},
-        {"new over the alternative", "jadatbzis1", false},
-        {"overwrite with random draws", "Fellrs1", true},
-        {"extend with random draws", "Bvts1", true},
+        {"save into the alternative", kvx::ParancsId::Ments4, false},
+        {"new over the alternative", kvx::ParancsId::jadatbzis1, false},
+        {"overwrite with random draws", kvx::ParancsId::Fellrs1, true},
+        {"extend with random draws", kvx::ParancsId::Bvts1, true},
     };
     indit(true);
     ASSERT_TRUE(QFile::copy(dir_.filePath("Dat/") + QString::fromUtf8(kvx::AdatbazisAllomany[0]),
@@ -395,8 +396,8 @@ TEST_F(AdatbazisokTest, SavingTheLoadedAlternativeIntoItselfAsksNothing)
     huzasBevitel({5, 15, 25, 35, 45});
     kvx::uzenetBeallitasok().Jovahagyas = true;
     Valaszolo v(QStringList{});
-    ASSERT_TRUE(akcio("Ments4")->isEnabled());
-    akcio("Ments4")->trigger();
+    ASSERT_TRUE(akcio(kvx::ParancsId::Ments4)->isEnabled());
+    akcio(kvx::ParancsId::Ments4)->trigger();
     EXPECT_TRUE(v.Latott.isEmpty());
     EXPECT_EQ(tartalom(alternativ()).size(), 16u + 4 * 28u);
 
@@ -404,7 +405,7 @@ TEST_F(AdatbazisokTest, SavingTheLoadedAlternativeIntoItselfAsksNothing)
     kvx::Program::aktualis().AdatbazisParancsai().Betlts1Click(kvx::kKavarexAdatbazis);
     kvx::uzenetBeallitasok().Jovahagyas = false;
     Valaszolo nem({QStringLiteral("Nem")});
-    akcio("Ments4")->trigger();
+    akcio(kvx::ParancsId::Ments4)->trigger();
     ASSERT_EQ(nem.Latott.size(), 1);
     EXPECT_TRUE(nem.Latott[0].Szoveg.contains(QStringLiteral("felülírása nem visszavonható")));
 }
@@ -416,29 +417,29 @@ TEST_F(AdatbazisokTest, AlternativeSaveFollowsTheLoadItemAndUnsavedEdits)
 {
     indit(true);
     // No alternative file: the built-in list as it is has nowhere to go.
-    EXPECT_FALSE(akcio("Ments4")->isEnabled());
-    akcio("Listzs3")->trigger();
+    EXPECT_FALSE(akcio(kvx::ParancsId::Ments4)->isEnabled());
+    akcio(kvx::ParancsId::Listzs3)->trigger();
     huzasBevitel({5, 15, 25, 35, 45});
-    EXPECT_TRUE(akcio("Ments4")->isEnabled());
+    EXPECT_TRUE(akcio(kvx::ParancsId::Ments4)->isEnabled());
     lista()->MentesGomb->trigger();
-    EXPECT_FALSE(akcio("Ments4")->isEnabled());
+    EXPECT_FALSE(akcio(kvx::ParancsId::Ments4)->isEnabled());
 
     // With the alternative file there, the built-in list may replace it.
     ASSERT_TRUE(QFile::copy(dir_.filePath("Dat/") + QString::fromUtf8(kvx::AdatbazisAllomany[0]),
                             QString::fromStdString(alternativ())));
     kvx::Program::aktualis().AdatbazisParancsai().Betlts1Click(kvx::kKavarexAdatbazis);
-    EXPECT_TRUE(akcio("Betlts1")->isEnabled());
-    EXPECT_TRUE(akcio("Ments4")->isEnabled());
-    EXPECT_EQ(tipp(akcio("Ments4")), QStringLiteral(" Alternatív adatbázis mentése "));
+    EXPECT_TRUE(akcio(kvx::ParancsId::Betlts1)->isEnabled());
+    EXPECT_TRUE(akcio(kvx::ParancsId::Ments4)->isEnabled());
+    EXPECT_EQ(tipp(akcio(kvx::ParancsId::Ments4)), QStringLiteral(" Alternatív adatbázis mentése "));
 
     // The alternative list itself: only its edits.
-    akcio("Betlts1")->trigger();
+    akcio(kvx::ParancsId::Betlts1)->trigger();
     ASSERT_FALSE(kvx::adatbazisFajta().AdatbazisTipus);
-    EXPECT_FALSE(akcio("Ments4")->isEnabled());
+    EXPECT_FALSE(akcio(kvx::ParancsId::Ments4)->isEnabled());
     huzasBevitel({6, 16, 26, 36, 46});
-    EXPECT_TRUE(akcio("Ments4")->isEnabled());
+    EXPECT_TRUE(akcio(kvx::ParancsId::Ments4)->isEnabled());
     lista()->MentesGomb->trigger();
-    EXPECT_FALSE(akcio("Ments4")->isEnabled());
+    EXPECT_FALSE(akcio(kvx::ParancsId::Ments4)->isEnabled());
     EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join("|").toStdString();
 }
 
@@ -460,9 +461,9 @@ TEST_F(AdatbazisokTest, SearchNamesItsDatabaseAndEndsWithASwitch)
             t << sz->InfoPanel2->toolTip();
         return t;
     };
-    EXPECT_TRUE(akcio("Keress1")->isEnabled());
-    EXPECT_EQ(tipp(akcio("Keress1")), beepitett);
-    akcio("Keress1")->trigger();
+    EXPECT_TRUE(akcio(kvx::ParancsId::Keress1)->isEnabled());
+    EXPECT_EQ(tipp(akcio(kvx::ParancsId::Keress1)), beepitett);
+    akcio(kvx::ParancsId::Keress1)->trigger();
     ASSERT_TRUE(sz->isVisible());
     for (const QString& t : panelek())
         EXPECT_EQ(t, beepitett);
@@ -470,23 +471,23 @@ TEST_F(AdatbazisokTest, SearchNamesItsDatabaseAndEndsWithASwitch)
         QTest::mouseClick(sz->SzamPanelek[static_cast<std::size_t>(n - 1)], Qt::LeftButton);
     ASSERT_FALSE(sz->Jelolesek.Ures());
 
-    akcio("Betlts1")->trigger();
+    akcio(kvx::ParancsId::Betlts1)->trigger();
     ASSERT_FALSE(kvx::adatbazisFajta().AdatbazisTipus);
     EXPECT_FALSE(sz->isVisible());
     EXPECT_TRUE(sz->Jelolesek.Ures());
     EXPECT_FALSE(kvx::Program::aktualis().HuzasokV().KeresAktiv());
-    EXPECT_TRUE(akcio("Keress1")->isEnabled());
-    EXPECT_EQ(tipp(akcio("Keress1")), sajat);
-    akcio("Keress1")->trigger();
+    EXPECT_TRUE(akcio(kvx::ParancsId::Keress1)->isEnabled());
+    EXPECT_EQ(tipp(akcio(kvx::ParancsId::Keress1)), sajat);
+    akcio(kvx::ParancsId::Keress1)->trigger();
     ASSERT_TRUE(sz->isVisible());
     EXPECT_EQ(sz->windowTitle(), QStringLiteral(" Számsor keresés"));
     for (const QString& t : panelek())
         EXPECT_EQ(t, sajat);
 
     // Back to the built-in database: its own wording again.
-    akcio("Kavarexadatbzis1")->trigger();
+    akcio(kvx::ParancsId::Kavarexadatbzis1)->trigger();
     EXPECT_FALSE(sz->isVisible());
-    EXPECT_EQ(tipp(akcio("Keress1")), beepitett);
+    EXPECT_EQ(tipp(akcio(kvx::ParancsId::Keress1)), beepitett);
     EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join("|").toStdString();
 }
 
@@ -508,11 +509,11 @@ TEST_F(AdatbazisokTest, ExtendingStopsAtTheLargestDatabase)
         const std::string alt = dir_.filePath("Dat/").toStdString() + kvx::AlternativAllomany[0];
         ASSERT_TRUE(kvx::writeFileAtomic(alt, kvx::AdatbazisKep(sorok, g, kvx::HuzasIroVerzio())));
         indit(false);
-        akcio("Betlts1")->trigger();
+        akcio(kvx::ParancsId::Betlts1)->trigger();
         ASSERT_EQ(kvx::draws().HuzasokSzama, n);
         const bool teli = n == kvx::kMaxHuzasok;
-        EXPECT_EQ(akcio("Bvts1")->isEnabled(), !teli);
-        EXPECT_EQ(tipp(akcio("Bvts1")), teli ? QStringLiteral(" Az adatbázis mérete elérte a maximumot - nem bővíthető ")
+        EXPECT_EQ(akcio(kvx::ParancsId::Bvts1)->isEnabled(), !teli);
+        EXPECT_EQ(tipp(akcio(kvx::ParancsId::Bvts1)), teli ? QStringLiteral(" Az adatbázis mérete elérte a maximumot - nem bővíthető ")
                                              : QStringLiteral(" Aktuális lista bővítése véletlen számsorokkal "));
         window_.reset();
     }
@@ -535,7 +536,7 @@ TEST_F(AdatbazisokTest, PrivateSaveWritesOnlyAPdbName)
     privat_ = csv;
     {
         Valaszolo v({QStringLiteral("OK")});
-        akcio("Mentsmsknt2")->trigger();
+        akcio(kvx::ParancsId::Mentsmsknt2)->trigger();
         ASSERT_EQ(v.Latott.size(), 1);
         EXPECT_TRUE(v.Latott[0].Szoveg.contains(QStringLiteral("proba.csv"))) << v.Latott[0].Szoveg.toStdString();
     }
@@ -545,7 +546,7 @@ TEST_F(AdatbazisokTest, PrivateSaveWritesOnlyAPdbName)
     EXPECT_EQ(kvx::folders().AktualisAdatbazis[0], beepitett);
 
     privat_ = dir_.filePath(QStringLiteral("proba"));
-    akcio("Mentsmsknt2")->trigger();
+    akcio(kvx::ParancsId::Mentsmsknt2)->trigger();
     const std::string pdb = dir_.filePath(QStringLiteral("proba.pdb")).toStdString();
     EXPECT_FALSE(QFile::exists(privat_));
     EXPECT_TRUE(kvx::adatbazisFajta().PrivatAdatbazis);
@@ -605,7 +606,7 @@ TEST_F(AdatbazisokTest, PrivateDatabaseDialogs)
     {
         Valaszolo v({QStringLiteral("Nem")});
         const auto l = dialogus(QString(), &v);
-        akcio("Megnyits2")->trigger();
+        akcio(kvx::ParancsId::Megnyits2)->trigger();
         EXPECT_EQ(l->cim, QStringLiteral(" Privát adatbázis betöltése"));
         EXPECT_EQ(l->konyvtar, mashol);
         // The tip came first, and once.
@@ -619,7 +620,7 @@ TEST_F(AdatbazisokTest, PrivateDatabaseDialogs)
 
     {
         const auto l = dialogus(QStringLiteral("sajat"), nullptr);
-        akcio("Mentsmsknt2")->trigger();
+        akcio(kvx::ParancsId::Mentsmsknt2)->trigger();
         EXPECT_EQ(l->cim, QStringLiteral(" Mentés privát adatbázisba"));
         EXPECT_EQ(l->nev, QStringLiteral("3_huzas"));
         EXPECT_EQ(l->konyvtar, mashol);
@@ -629,7 +630,7 @@ TEST_F(AdatbazisokTest, PrivateDatabaseDialogs)
     EXPECT_TRUE(kvx::adatbazisFajta().PrivatAdatbazis);
     {
         const auto l = dialogus(QString(), nullptr);
-        akcio("Mentsmsknt2")->trigger();
+        akcio(kvx::ParancsId::Mentsmsknt2)->trigger();
         EXPECT_EQ(l->cim, QStringLiteral(" Mentés privát adatbázisba"));
     }
     EXPECT_EQ(f.UtolsoKonyvtarak[kvx::kPrivateMentes][0], alap);
@@ -664,7 +665,7 @@ TEST_F(AdatbazisokTest, CountDialogStandsBesideTheOpenWindows)
     window_->resize(1500, 900);
     window_->findChild<kvx::AblakElhelyezes*>()->SetMunkaTerulet(QRect(0, 0, 1500, 900));
     window_->show();
-    akcio("jadatbzis1")->trigger();
+    akcio(kvx::ParancsId::jadatbzis1)->trigger();
     ASSERT_TRUE(lista()->isVisible());
     const QList<QWidget*> nyitott{static_cast<QWidget*>(szelvenyek().Foszelveny.data()), lista(),
                                   static_cast<QWidget*>(szelvenyek().HuzSzelveny.data())};
@@ -701,7 +702,7 @@ TEST_F(AdatbazisokTest, ImportedDrawsFileBecomesAPrivateDatabase)
     privat_ = ir("huzasaim.csv", "7;21;3;84;60\r\n1;2;3;4;5\r\n90;89;88;87;86\r\n");
     {
         Valaszolo v(QStringList{});
-        akcio("Megnyits2")->trigger();
+        akcio(kvx::ParancsId::Megnyits2)->trigger();
         EXPECT_TRUE(v.Latott.isEmpty());
     }
     EXPECT_TRUE(kvx::adatbazisFajta().PrivatAdatbazis);
@@ -717,7 +718,7 @@ TEST_F(AdatbazisokTest, ImportedDrawsFileBecomesAPrivateDatabase)
     privat_ = ir("huzasaim.txt", "1 2 3 4 5\n1 2 3 4 91\n");
     {
         Valaszolo v({QStringLiteral("OK")});
-        akcio("Megnyits2")->trigger();
+        akcio(kvx::ParancsId::Megnyits2)->trigger();
         ASSERT_EQ(v.Latott.size(), 1);
         // The box shows the lines without their carriage returns.
         EXPECT_EQ(v.Latott[0].Szoveg,
@@ -734,7 +735,7 @@ TEST_F(AdatbazisokTest, ImportedDrawsFileBecomesAPrivateDatabase)
     privat_ = ir("huzasaim.txt", "11 12 13 14 15\n");
     {
         Valaszolo v({QStringLiteral("Nem")});
-        akcio("Megnyits2")->trigger();
+        akcio(kvx::ParancsId::Megnyits2)->trigger();
         ASSERT_EQ(v.Latott.size(), 1);
         EXPECT_TRUE(v.Latott[0].Szoveg.startsWith(QStringLiteral("Az állomány már létezik:\n") + cel))
             << v.Latott[0].Szoveg.toStdString();
@@ -749,13 +750,13 @@ TEST_F(AdatbazisokTest, ImportedDrawsFileBecomesAPrivateDatabase)
 TEST_F(AdatbazisokTest, RandomDrawsAreCheckedForRepeatsOnlyByAStatisticThatExists)
 {
     indit(false);
-    akcio("jadatbzis1")->trigger();
+    akcio(kvx::ParancsId::jadatbzis1)->trigger();
     kvx::settings().UzenetekLog[26] = 1;
     darab_ = 5;
     kvx::uzenetBeallitasok().Inform = true;
     // "Nem": the tip is not wanted again.
     Valaszolo v({QStringLiteral("Nem")});
-    akcio("Bvts1")->trigger();
+    akcio(kvx::ParancsId::Bvts1)->trigger();
     kvx::uzenetBeallitasok().Inform = false;
     ASSERT_EQ(kvx::draws().HuzasokSzama, 5);
     const kvx::StatLeiras* l = kvx::StatLeirasTag(4);
@@ -781,15 +782,15 @@ TEST_F(AdatbazisokTest, SaveCommandFollowsUnsavedEdits)
 {
     indit(true);
     ASSERT_TRUE(kvx::draws().AdatbazisBetoltve);
-    EXPECT_FALSE(akcio("Ments1")->isEnabled());
-    EXPECT_EQ(tipp(akcio("Ments1")), QStringLiteral(" Nincs mentésre váró adat "));
-    akcio("Listzs3")->trigger();
+    EXPECT_FALSE(akcio(kvx::ParancsId::Ments1)->isEnabled());
+    EXPECT_EQ(tipp(akcio(kvx::ParancsId::Ments1)), QStringLiteral(" Nincs mentésre váró adat "));
+    akcio(kvx::ParancsId::Listzs3)->trigger();
     huzasBevitel({5, 15, 25, 35, 45});
     ASSERT_EQ(kvx::draws().HuzasokSzama, 4);
-    EXPECT_TRUE(akcio("Ments1")->isEnabled());
-    EXPECT_EQ(tipp(akcio("Ments1")), QStringLiteral(" Módosított adatbázis mentése "));
-    akcio("Ments1")->trigger();
-    EXPECT_FALSE(akcio("Ments1")->isEnabled());
+    EXPECT_TRUE(akcio(kvx::ParancsId::Ments1)->isEnabled());
+    EXPECT_EQ(tipp(akcio(kvx::ParancsId::Ments1)), QStringLiteral(" Módosított adatbázis mentése "));
+    akcio(kvx::ParancsId::Ments1)->trigger();
+    EXPECT_FALSE(akcio(kvx::ParancsId::Ments1)->isEnabled());
     window_.reset();
     indit(false);
     EXPECT_EQ(kvx::draws().HuzasokSzama, 4);
@@ -803,10 +804,10 @@ TEST_F(AdatbazisokTest, TimesDrawnViewFollowsEditsOfTheDraws)
     indit(true);
     TFoszelveny* fo = szelvenyek().Foszelveny;
     ASSERT_NE(fo, nullptr);
-    akcio("Hnyszorhztk1")->trigger();
+    akcio(kvx::ParancsId::Hnyszorhztk1)->trigger();
     const auto cella = [fo](int n) { return fo->SzamPanelek[static_cast<std::size_t>(n - 1)]->text(); };
     ASSERT_EQ(cella(2), QStringLiteral("1"));
-    akcio("Listzs3")->trigger();
+    akcio(kvx::ParancsId::Listzs3)->trigger();
     huzasBevitel({2, 15, 25, 35, 45});
     ASSERT_EQ(kvx::draws().HuzasokSzama, 4);
     EXPECT_EQ(cella(2), QStringLiteral("2")) << "after the new draw";
@@ -824,11 +825,11 @@ TEST_F(AdatbazisokTest, TimesDrawnViewFollowsEditsOfTheDraws)
 TEST_F(AdatbazisokTest, DrawRangeCommandsSetTheirOwnRanges)
 {
     indit(true);
-    ASSERT_TRUE(akcio("Hzsokszma1")->isEnabled());
-    ASSERT_TRUE(akcio("Hzsokszma2")->isEnabled());
+    ASSERT_TRUE(akcio(kvx::ParancsId::Hzsokszma1)->isEnabled());
+    ASSERT_TRUE(akcio(kvx::ParancsId::Hzsokszma2)->isEnabled());
     TFoszelveny* fo = szelvenyek().Foszelveny;
     ASSERT_NE(fo, nullptr);
-    akcio("Hnyszorhztk1")->trigger();
+    akcio(kvx::ParancsId::Hnyszorhztk1)->trigger();
     // Draw 1 holds 2, draw 3 holds 4; over draws 2..3 only 4 was drawn.
     EXPECT_EQ(fo->SzamPanelek[1]->text(), QStringLiteral("1"));
     const auto kitolt = [](int elso, int utolso) {
@@ -855,7 +856,7 @@ TEST_F(AdatbazisokTest, DrawRangeCommandsSetTheirOwnRanges)
     EXPECT_EQ(kvx::huzSzama().GetLHuzSzamaUtolso(), 3);
 
     kitolt(1, 2);
-    akcio("Hzsokszma2")->trigger();
+    akcio(kvx::ParancsId::Hzsokszma2)->trigger();
     EXPECT_EQ(kvx::huzSzama().GetLHuzSzamaElso(), 1);
     EXPECT_EQ(kvx::huzSzama().GetLHuzSzamaUtolso(), 2);
     EXPECT_EQ(kvx::huzSzama().GetHuzSzamaElso(), 2);
@@ -868,21 +869,21 @@ TEST_F(AdatbazisokTest, DrawRangeCommandsSetTheirOwnRanges)
 TEST_F(AdatbazisokTest, EmptyDatabaseHasNoListToPrint)
 {
     indit(true);
-    ASSERT_TRUE(akcio("Listanyomtatsa1")->isEnabled());
-    ASSERT_TRUE(akcio("Nyomtats3")->isEnabled());
-    akcio("jadatbzis1")->trigger();
+    ASSERT_TRUE(akcio(kvx::ParancsId::Listanyomtatsa1)->isEnabled());
+    ASSERT_TRUE(akcio(kvx::ParancsId::Nyomtats3)->isEnabled());
+    akcio(kvx::ParancsId::jadatbzis1)->trigger();
     ASSERT_TRUE(kvx::draws().AdatbazisBetoltve);
     ASSERT_EQ(kvx::draws().HuzasokSzama, 0);
-    for (const char* nev : {"Listanyomtatsa1", "Nyomtats3"}) {
+    for (kvx::ParancsId nev : {kvx::ParancsId::Listanyomtatsa1, kvx::ParancsId::Nyomtats3}) {
         EXPECT_FALSE(akcio(nev)->isEnabled()) << nev;
         EXPECT_EQ(tipp(akcio(nev)), QStringLiteral(" Hiányzik a húzások listája ")) << nev;
     }
     huzasBevitel({1, 2, 3, 4, 5});
     ASSERT_EQ(kvx::draws().HuzasokSzama, 1);
-    EXPECT_TRUE(akcio("Listanyomtatsa1")->isEnabled());
-    EXPECT_EQ(tipp(akcio("Listanyomtatsa1")), QStringLiteral(" Nyomtatás "));
-    EXPECT_TRUE(akcio("Nyomtats3")->isEnabled());
-    EXPECT_EQ(tipp(akcio("Nyomtats3")), QStringLiteral(" Húzások listájának nyomtatása állományba "));
+    EXPECT_TRUE(akcio(kvx::ParancsId::Listanyomtatsa1)->isEnabled());
+    EXPECT_EQ(tipp(akcio(kvx::ParancsId::Listanyomtatsa1)), QStringLiteral(" Nyomtatás "));
+    EXPECT_TRUE(akcio(kvx::ParancsId::Nyomtats3)->isEnabled());
+    EXPECT_EQ(tipp(akcio(kvx::ParancsId::Nyomtats3)), QStringLiteral(" Húzások listájának nyomtatása állományba "));
     EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join("|").toStdString();
 }
 
@@ -891,20 +892,20 @@ TEST_F(AdatbazisokTest, EmptyDatabaseHasNoListToPrint)
 TEST_F(AdatbazisokTest, RandomOverwriteWaitsForDrawsToReplace)
 {
     indit(false);
-    akcio("jadatbzis1")->trigger();
+    akcio(kvx::ParancsId::jadatbzis1)->trigger();
     ASSERT_TRUE(kvx::draws().AdatbazisBetoltve);
     ASSERT_EQ(kvx::draws().HuzasokSzama, 0);
-    ASSERT_TRUE(akcio("Vletlenszmsorok1")->isEnabled());
-    EXPECT_FALSE(akcio("Fellrs1")->isEnabled());
-    EXPECT_EQ(tipp(akcio("Fellrs1")), QStringLiteral(" Hiányzik a húzások listája "));
-    EXPECT_TRUE(akcio("Bvts1")->isEnabled());
+    ASSERT_TRUE(akcio(kvx::ParancsId::Vletlenszmsorok1)->isEnabled());
+    EXPECT_FALSE(akcio(kvx::ParancsId::Fellrs1)->isEnabled());
+    EXPECT_EQ(tipp(akcio(kvx::ParancsId::Fellrs1)), QStringLiteral(" Hiányzik a húzások listája "));
+    EXPECT_TRUE(akcio(kvx::ParancsId::Bvts1)->isEnabled());
 
     darab_ = 3;
-    akcio("Bvts1")->trigger();
+    akcio(kvx::ParancsId::Bvts1)->trigger();
     ASSERT_EQ(kvx::draws().HuzasokSzama, 3);
-    EXPECT_TRUE(akcio("Fellrs1")->isEnabled());
-    EXPECT_EQ(tipp(akcio("Fellrs1")), QStringLiteral(" Adatbázis felülírása véletlen számsorokkal "));
-    akcio("Fellrs1")->trigger();
+    EXPECT_TRUE(akcio(kvx::ParancsId::Fellrs1)->isEnabled());
+    EXPECT_EQ(tipp(akcio(kvx::ParancsId::Fellrs1)), QStringLiteral(" Adatbázis felülírása véletlen számsorokkal "));
+    akcio(kvx::ParancsId::Fellrs1)->trigger();
     EXPECT_EQ(kvx::draws().HuzasokSzama, 3);
     EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join("|").toStdString();
 }
@@ -914,7 +915,7 @@ TEST_F(AdatbazisokTest, RandomOverwriteWaitsForDrawsToReplace)
 TEST_F(AdatbazisokTest, DrawsTicketOfAnEmptyDatabaseShowsNoDraw)
 {
     indit(true);
-    akcio("Listzs3")->trigger();
+    akcio(kvx::ParancsId::Listzs3)->trigger();
     THuzSzelveny* sz = szelvenyek().HuzSzelveny;
     ASSERT_NE(sz, nullptr);
     ASSERT_TRUE(sz->InfoCimke->text().startsWith(QStringLiteral(" 1. - 3. húzások")));
@@ -927,7 +928,7 @@ TEST_F(AdatbazisokTest, DrawsTicketOfAnEmptyDatabaseShowsNoDraw)
     };
     ASSERT_EQ(jelolt(), 5);
 
-    akcio("jadatbzis1")->trigger();
+    akcio(kvx::ParancsId::jadatbzis1)->trigger();
     ASSERT_EQ(kvx::draws().HuzasokSzama, 0);
     ASSERT_TRUE(lista()->isVisible());
     EXPECT_EQ(sz->InfoCimke->text().toStdString(), "");
@@ -949,10 +950,10 @@ TEST_F(AdatbazisokTest, DrawsTicketOfAnEmptyDatabaseShowsNoDraw)
 TEST_F(AdatbazisokTest, MissingBuiltInDatabaseIsReportedBeforeTheSwitchAsksAnything)
 {
     indit(false);
-    akcio("jadatbzis1")->trigger();
+    akcio(kvx::ParancsId::jadatbzis1)->trigger();
     huzasBevitel({1, 2, 3, 4, 5});
     ASSERT_TRUE(kvx::huzLista().HuzasokModositva);
-    ASSERT_TRUE(akcio("Kavarexadatbzis1")->isEnabled());
+    ASSERT_TRUE(akcio(kvx::ParancsId::Kavarexadatbzis1)->isEnabled());
     // Every question that shows is answered "Nem" and counted.
     int kerdesek = 0;
     QTimer valaszolo;
@@ -968,13 +969,13 @@ TEST_F(AdatbazisokTest, MissingBuiltInDatabaseIsReportedBeforeTheSwitchAsksAnyth
             }
     });
     valaszolo.start(10);
-    akcio("Kavarexadatbzis1")->trigger();
+    akcio(kvx::ParancsId::Kavarexadatbzis1)->trigger();
     valaszolo.stop();
     EXPECT_EQ(kerdesek, 0);
     ASSERT_EQ(hibak_.size(), 1);
     EXPECT_TRUE(hibak_[0].endsWith(QStringLiteral(" állomány nem található."))) << hibak_[0].toStdString();
     EXPECT_TRUE(kvx::huzLista().HuzasokModositva);
-    EXPECT_TRUE(akcio("Ments1")->isEnabled());
+    EXPECT_TRUE(akcio(kvx::ParancsId::Ments1)->isEnabled());
     EXPECT_EQ(kvx::draws().HuzasokSzama, 1);
     EXPECT_EQ(kvx::Program::aktualis().HuzasokV().BetoltottAllomany(), alternativ());
 }
@@ -992,40 +993,40 @@ TEST_F(AdatbazisokTest, BuiltInDatabaseCanBeReloadedFromEveryOtherOne)
     ASSERT_TRUE(QFile::copy(beepitett, privat_));
     indit(false);
     ASSERT_TRUE(kvx::draws().AdatbazisBetoltve);
-    QAction* gomb = akcio("KavarexadatbzisGomb");
+    QAction* gomb = akcio(kvx::ParancsId::KavarexadatbzisGomb);
     ASSERT_NE(gomb, nullptr);
     const QList<QAction*> eszkoztar = window_->Eszkoztar->actions();
     EXPECT_TRUE(eszkoztar.contains(gomb));
-    EXPECT_TRUE(eszkoztar.contains(akcio("Hzsokalapjn1")));
+    EXPECT_TRUE(eszkoztar.contains(akcio(kvx::ParancsId::Hzsokalapjn1)));
 
     const struct {
         const char* eset;
-        const char* parancs;  // what loads the database; empty: start-up
+        kvx::ParancsId parancs;  // what loads the database; Nincs: start-up
         bool kavarex;
         const char* kavarexTipp;
         const char* lista;
     } esetek[] = {
-        {"built-in", "", false, " Kavarex adatbázis betöltve ", " Húzások listája "},
-        {"private", "Megnyits2", true, " Kavarex adatbázis visszatöltése ", " Privát adatbázis "},
-        {"alternative", "Betlts1", true, " Kavarex adatbázis visszatöltése ", " Alternatív adatbázis "},
-        {"built-in through the button", "KavarexadatbzisGomb", false, " Kavarex adatbázis betöltve ", " Húzások listája "},
+        {"built-in", kvx::ParancsId::Nincs, false, " Kavarex adatbázis betöltve ", " Húzások listája "},
+        {"private", kvx::ParancsId::Megnyits2, true, " Kavarex adatbázis visszatöltése ", " Privát adatbázis "},
+        {"alternative", kvx::ParancsId::Betlts1, true, " Kavarex adatbázis visszatöltése ", " Alternatív adatbázis "},
+        {"built-in through the button", kvx::ParancsId::KavarexadatbzisGomb, false, " Kavarex adatbázis betöltve ", " Húzások listája "},
     };
     for (const auto& e : esetek) {
         SCOPED_TRACE(e.eset);
-        if (*e.parancs) {
+        if (e.parancs != kvx::ParancsId::Nincs) {
             ASSERT_TRUE(akcio(e.parancs)->isEnabled());
             akcio(e.parancs)->trigger();
         }
-        EXPECT_EQ(akcio("Kavarexadatbzis1")->isEnabled(), e.kavarex);
-        EXPECT_EQ(tipp(akcio("Kavarexadatbzis1")), QString::fromUtf8(e.kavarexTipp));
+        EXPECT_EQ(akcio(kvx::ParancsId::Kavarexadatbzis1)->isEnabled(), e.kavarex);
+        EXPECT_EQ(tipp(akcio(kvx::ParancsId::Kavarexadatbzis1)), QString::fromUtf8(e.kavarexTipp));
         EXPECT_EQ(gomb->isEnabled(), e.kavarex);
         EXPECT_EQ(gomb->isVisible(), e.kavarex);
         EXPECT_EQ(tipp(gomb), QString::fromUtf8(e.kavarexTipp));
-        EXPECT_EQ(tipp(akcio("Listzs3")), QString::fromUtf8(e.lista));
-        if (*e.parancs) {
+        EXPECT_EQ(tipp(akcio(kvx::ParancsId::Listzs3)), QString::fromUtf8(e.lista));
+        if (e.parancs != kvx::ParancsId::Nincs) {
             EXPECT_EQ(lista()->windowTitle(), QString::fromUtf8(e.lista));
         }
-        EXPECT_TRUE(akcio("Hzsokalapjn1")->isEnabled());
+        EXPECT_TRUE(akcio(kvx::ParancsId::Hzsokalapjn1)->isEnabled());
     }
     EXPECT_TRUE(kvx::adatbazisFajta().AdatbazisTipus);
     EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join("|").toStdString();
@@ -1035,7 +1036,7 @@ TEST_F(AdatbazisokTest, BuiltInDatabaseCanBeReloadedFromEveryOtherOne)
 TEST_F(AdatbazisokTest, RandomDrawsAreDrawnBehindTheWaitWindow)
 {
     indit(false);
-    akcio("jadatbzis1")->trigger();
+    akcio(kvx::ParancsId::jadatbzis1)->trigger();
     darab_ = 5000;
     QStringList feliratok;
     QTimer figyelo;
@@ -1045,7 +1046,7 @@ TEST_F(AdatbazisokTest, RandomDrawsAreDrawnBehindTheWaitWindow)
             feliratok << w->Label1->text();
     });
     figyelo.start(0);
-    akcio("Bvts1")->trigger();
+    akcio(kvx::ParancsId::Bvts1)->trigger();
     figyelo.stop();
     EXPECT_EQ(kvx::draws().HuzasokSzama, 5000);
     ASSERT_FALSE(feliratok.isEmpty());
@@ -1080,7 +1081,7 @@ TEST_F(AdatbazisokTest, SwitchGivesUpTheHitRatioConditionOnlyWhenTheUserAgrees)
         // Back to the built-in database, without a condition to ask about.
         kvx::feltetelRekordok().TalArAktiv = false;
         if (!kvx::adatbazisFajta().AdatbazisTipus) {
-            akcio("Kavarexadatbzis1")->trigger();
+            akcio(kvx::ParancsId::Kavarexadatbzis1)->trigger();
         }
         ASSERT_TRUE(kvx::adatbazisFajta().AdatbazisTipus);
         kvx::FeltetelRekordok& f = kvx::feltetelRekordok();
@@ -1095,7 +1096,7 @@ TEST_F(AdatbazisokTest, SwitchGivesUpTheHitRatioConditionOnlyWhenTheUserAgrees)
         const QMetaObject::Connection c = QObject::connect(&kvx::Program::aktualis().Variacio(),
                                                            &VariacioVezerlo::valtozott, [&torlesek] { ++torlesek; });
         Valaszolo v({QString::fromUtf8(e.valasz)});
-        akcio("Betlts1")->trigger();
+        akcio(kvx::ParancsId::Betlts1)->trigger();
         QObject::disconnect(c);
         EXPECT_FALSE(formok().Statisztika->isVisible());
         ASSERT_EQ(v.Latott.size(), 1);

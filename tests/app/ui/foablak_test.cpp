@@ -245,7 +245,7 @@ TEST(FoablakSugo, HelpCommandsFollowTheHelpFile)
             ASSERT_TRUE(sugo.open(QIODevice::WriteOnly));
         }
         TFoablak w(dir.filePath("kavarex"));
-        QAction* temak = w.Akcio("makrk1");
+        QAction* temak = w.Akcio(kvx::ParancsId::makrk1);
         EXPECT_EQ(temak->isEnabled(), van);
         EXPECT_EQ(w.Miez1->isVisible(), van);
         EXPECT_EQ(w.SugoSzolgaltatas->Allomany.isEmpty(), !van);
@@ -273,13 +273,13 @@ TEST(FoablakPuffer, HiddenPrintBuffersAndWebAddresses)
     }
     EXPECT_EQ(w.ElvalasztoVonal.size(), 90);
     const QString host = QString::fromStdString(kvx::gyartoCimek().Honlap);
-    EXPECT_EQ(w.WebCim("Kavarexkalkultoraweben1"), host + "/hu/calc/calc.php?l=");
-    EXPECT_EQ(w.WebCim("Varicikletltse1"), host + "/hu/vari/lotto_variation.php");
+    EXPECT_EQ(w.WebCim(kvx::ParancsId::Kavarexkalkultoraweben1), host + "/hu/calc/calc.php?l=");
+    EXPECT_EQ(w.WebCim(kvx::ParancsId::Varicikletltse1), host + "/hu/vari/lotto_variation.php");
     // The web items open their pages, the new-version search runs.
-    EXPECT_TRUE(w.Akcio("Kavarexaweben1")->isEnabled());
-    EXPECT_EQ(w.Akcio("Kavarexaweben1")->statusTip(), QStringLiteral(" Kavarex a weben "));
-    EXPECT_TRUE(w.Akcio("jverzikeresse1")->isEnabled());
-    EXPECT_EQ(w.Akcio("jverzikeresse1")->statusTip(), QString::fromUtf8(" Új verzió keresése "));
+    EXPECT_TRUE(w.Akcio(kvx::ParancsId::Kavarexaweben1)->isEnabled());
+    EXPECT_EQ(w.Akcio(kvx::ParancsId::Kavarexaweben1)->statusTip(), QStringLiteral(" Kavarex a weben "));
+    EXPECT_TRUE(w.Akcio(kvx::ParancsId::jverzikeresse1)->isEnabled());
+    EXPECT_EQ(w.Akcio(kvx::ParancsId::jverzikeresse1)->statusTip(), QString::fromUtf8(" Új verzió keresése "));
 }
 
 TEST_F(FoablakTest, ExtensionModeShowsItsBackground)

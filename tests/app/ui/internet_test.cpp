@@ -1203,23 +1203,23 @@ TEST_F(InternetTest, MenuItemsFollowTheTable)
     f.close();
     ASSERT_TRUE(iv().OnlineEleresBetoltes(datOdb()));
     const QString n = QString::fromUtf8(kvx::JatekNev[0]);
-    EXPECT_EQ(w.Akcio(QStringLiteral("Honlap1"))->text(), n + QStringLiteral(" honlap"));
-    EXPECT_TRUE(w.Akcio(QStringLiteral("Honlap1"))->isEnabled());
-    EXPECT_FALSE(w.Akcio(QStringLiteral("Rekordnyeremnyek1"))->isVisible());
-    EXPECT_FALSE(w.Akcio(QStringLiteral("Kziadatbevitel1"))->isEnabled());
-    EXPECT_EQ(w.Akcio(QStringLiteral("Kziadatbevitel1"))->statusTip(), QStringLiteral(" %1 - nincs lehetőség online fogadásra ").arg(n));
-    EXPECT_TRUE(w.Akcio(QStringLiteral("Naprakszadatbzis1"))->isVisible());
-    EXPECT_EQ(w.Akcio(QStringLiteral("Aktulisadatbzisfrisstse1"))->statusTip(),
+    EXPECT_EQ(w.Akcio(kvx::ParancsId::Honlap1)->text(), n + QStringLiteral(" honlap"));
+    EXPECT_TRUE(w.Akcio(kvx::ParancsId::Honlap1)->isEnabled());
+    EXPECT_FALSE(w.Akcio(kvx::ParancsId::Rekordnyeremnyek1)->isVisible());
+    EXPECT_FALSE(w.Akcio(kvx::ParancsId::Kziadatbevitel1)->isEnabled());
+    EXPECT_EQ(w.Akcio(kvx::ParancsId::Kziadatbevitel1)->statusTip(), QStringLiteral(" %1 - nincs lehetőség online fogadásra ").arg(n));
+    EXPECT_TRUE(w.Akcio(kvx::ParancsId::Naprakszadatbzis1)->isVisible());
+    EXPECT_EQ(w.Akcio(kvx::ParancsId::Aktulisadatbzisfrisstse1)->statusTip(),
               QStringLiteral(" %1 adatbázisának frissítése a program honlapjáról ").arg(n));
     // The upload needs a variation.
-    EXPECT_FALSE(w.Akcio(QStringLiteral("Varicifeltltse1"))->isEnabled());
-    EXPECT_EQ(w.Akcio(QStringLiteral("Varicifeltltse1"))->statusTip(), QStringLiteral(" Nincs kész variáció "));
+    EXPECT_FALSE(w.Akcio(kvx::ParancsId::Varicifeltltse1)->isEnabled());
+    EXPECT_EQ(w.Akcio(kvx::ParancsId::Varicifeltltse1)->statusTip(), QStringLiteral(" Nincs kész variáció "));
     // The up-to-date download and the version search run.
-    EXPECT_TRUE(w.Akcio(QStringLiteral("Naprakszadatbzis1"))->isEnabled());
-    EXPECT_EQ(w.Akcio(QStringLiteral("Naprakszadatbzis1"))->statusTip(),
+    EXPECT_TRUE(w.Akcio(kvx::ParancsId::Naprakszadatbzis1)->isEnabled());
+    EXPECT_EQ(w.Akcio(kvx::ParancsId::Naprakszadatbzis1)->statusTip(),
               QStringLiteral(" %1 naprakész adatbázisának letöltése a játékot üzemeltető Társaság honlapjáról ").arg(n));
-    EXPECT_TRUE(w.Akcio(QStringLiteral("jverzikeresse1"))->isEnabled());
-    EXPECT_EQ(w.Akcio(QStringLiteral("jverzikeresse1"))->statusTip(), QString::fromUtf8(" Új verzió keresése "));
+    EXPECT_TRUE(w.Akcio(kvx::ParancsId::jverzikeresse1)->isEnabled());
+    EXPECT_EQ(w.Akcio(kvx::ParancsId::jverzikeresse1)->statusTip(), QString::fromUtf8(" Új verzió keresése "));
 }
 
 // The items' images follow the table: manual betting at hand or not, the
@@ -1252,13 +1252,13 @@ TEST_F(InternetTest, MenuImagesFollowTheTable)
         f.write(d.data(), static_cast<qint64>(d.size()));
         f.close();
         ASSERT_TRUE(iv().OnlineEleresBetoltes(datOdb()));
-        for (const auto& [nev, index] : {std::pair{"Kziadatbevitel1", e.keziKep}, std::pair{"Varicifeltltse1", e.feltoltesKep}}) {
-            QAction* a = w.Akcio(QString::fromUtf8(nev));
+        for (const auto& [nev, index] : {std::pair{kvx::ParancsId::Kziadatbevitel1, e.keziKep}, std::pair{kvx::ParancsId::Varicifeltltse1, e.feltoltesKep}}) {
+            QAction* a = w.Akcio(nev);
             EXPECT_EQ(a->property("KepIndex").toInt(), index) << nev;
             EXPECT_FALSE(a->icon().isNull()) << nev;
         }
     }
-    QAction* verzio = w.Akcio(QStringLiteral("jverzikeresse1"));
+    QAction* verzio = w.Akcio(kvx::ParancsId::jverzikeresse1);
     EXPECT_TRUE(verzio->icon().isNull());
     emit iv().ujVerzioLetoltheto(QStringLiteral("9.9.9.9"));
     EXPECT_EQ(verzio->property("KepIndex").toInt(), 49);
@@ -1353,7 +1353,7 @@ TEST_F(InternetTest, StartUpChecksFollowTheFileDates)
     EXPECT_TRUE(ertesito->isVisible());
     EXPECT_TRUE(ertesito->toolTip().startsWith(
         QString::fromUtf8(" Megjelent a Kavarex Personal %1 verziója. ").arg(pontokkal(kvx::VerzioSzam() + 1))));
-    EXPECT_EQ(w.Akcio(QStringLiteral("jverzikeresse1"))->text(), QString::fromUtf8("Új verzió letöltése"));
+    EXPECT_EQ(w.Akcio(kvx::ParancsId::jverzikeresse1)->text(), QString::fromUtf8("Új verzió letöltése"));
     EXPECT_TRUE(program_.Online.EleresFrissitesKell);
     program_.Beallitasok.UjVerzioKereses = false;
     // A missing table asks whatever the dates; the probe is not needed.

@@ -66,7 +66,7 @@ TEST_F(InternetUtTest, FreshInstallDownloadsTheDatabaseThroughTheMenuAndListsIt)
     ASSERT_FALSE(kvx::draws().AdatbazisBetoltve);
     EXPECT_EQ(program_.Gyarto.Honlap, szerver_.cim(""));
 
-    QAction* frissites = window_->Akcio(QStringLiteral("Aktulisadatbzisfrisstse1"));
+    QAction* frissites = window_->Akcio(kvx::ParancsId::Aktulisadatbzisfrisstse1);
     ASSERT_TRUE(frissites->isEnabled());
     Valaszolo v({QStringLiteral("Igen"), QStringLiteral("Nem")});
     frissites->trigger();

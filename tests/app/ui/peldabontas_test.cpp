@@ -65,7 +65,7 @@ protected:
         teszt::varj([] { return szalak().Tetlen(); }, 60000);
         window_.reset();
     }
-    QAction* a(const char* nev) const { return window_->Akcio(QString::fromUtf8(nev)); }
+    QAction* a(ParancsId nev) const { return window_->Akcio(nev); }
     // A picture of the "Példabontás" menu when KAVAREX_KEPEK names a folder.
     void menuKep(const char* nev) const
     {
@@ -91,27 +91,27 @@ TEST_F(PeldabontasTest, OwnNumbersGiveARunOfLinesLikeTheExample)
     ASSERT_NE(fo, nullptr);
     // Plain numbers are no example: the command says what to mark.
     const QString tipp = QStringLiteral(" Példabontás (variáció) készítése saját számok alapján ");
-    EXPECT_FALSE(a("Sajtszmokkal1")->isEnabled());
+    EXPECT_FALSE(a(ParancsId::Sajtszmokkal1)->isEnabled());
     for (int n : pelda)
         fo->SzamJeloles(n, ModKijelolt, false);
-    EXPECT_FALSE(a("Sajtszmokkal1")->isEnabled());
-    EXPECT_EQ(a("Sajtszmokkal1")->toolTip(),
+    EXPECT_FALSE(a(ParancsId::Sajtszmokkal1)->isEnabled());
+    EXPECT_EQ(a(ParancsId::Sajtszmokkal1)->toolTip(),
               tipp + QStringLiteral("\n Jelöljön ki az üres Főszelvényen 5 állandó számot. "));
     menuKep("peldabontas_menu_tiltva.png");
-    a("Mind1")->trigger();
+    a(ParancsId::Mind1)->trigger();
     ASSERT_EQ(szamListak().KijeloltSzamDb(), 0);
     for (int n : pelda)
         fo->SzamJeloles(n, ModAllando, false);
-    ASSERT_TRUE(a("Sajtszmokkal1")->isEnabled());
-    EXPECT_EQ(a("Sajtszmokkal1")->toolTip(), tipp);
+    ASSERT_TRUE(a(ParancsId::Sajtszmokkal1)->isEnabled());
+    EXPECT_EQ(a(ParancsId::Sajtszmokkal1)->toolTip(), tipp);
     menuKep("peldabontas_menu.png");
     // A sixth constant number is more than one line.
     fo->SzamJeloles(34, ModAllando, false);
-    EXPECT_FALSE(a("Sajtszmokkal1")->isEnabled());
+    EXPECT_FALSE(a(ParancsId::Sajtszmokkal1)->isEnabled());
     fo->SzamJeloles(34, ModAllando, true);
-    ASSERT_TRUE(a("Sajtszmokkal1")->isEnabled());
+    ASSERT_TRUE(a(ParancsId::Sajtszmokkal1)->isEnabled());
     teszt::Valaszolo v({QStringLiteral("OK"), QStringLiteral("OK")});
-    a("Sajtszmokkal1")->trigger();
+    a(ParancsId::Sajtszmokkal1)->trigger();
     ASSERT_TRUE(teszt::varj([this] { return bontas_ && !bontas_->Fut() && szalak().Tetlen(); }, 120000));
     for (const auto& d : v.Latott)
         ADD_FAILURE() << d.Cim.toStdString() << ": " << d.Szoveg.toStdString() << " [" << d.Gombok.join(",").toStdString() << "]";
@@ -157,37 +157,37 @@ TEST_F(PeldabontasTest, AfterASampleIsDeletedOrExtendedTheNextRunIsOrdinary)
             szelvenyek().Foszelveny->SzamJeloles(n, ModAllando, false);
         {
             teszt::Valaszolo v({QStringLiteral("OK"), QStringLiteral("OK")});
-            a("Sajtszmokkal1")->trigger();
+            a(ParancsId::Sajtszmokkal1)->trigger();
             ASSERT_TRUE(teszt::varj([this] { return bontas_ && !bontas_->Fut() && szalak().Tetlen(); }, 120000));
         }
         ASSERT_TRUE(bontasEgyseg().Peldabontas);
-        EXPECT_EQ(a("Ellenrzs1")->toolTip(), QStringLiteral(" Példabontás ellenőrzése "));
+        EXPECT_EQ(a(ParancsId::Ellenrzs1)->toolTip(), QStringLiteral(" Példabontás ellenőrzése "));
         bontas_->KilepesGombClick();
 
         uzenetBeallitasok().Jovahagyas = false;
         if (torles) {
             // Variáció - Törlés; the same numbers and conditions are left.
             mainState().Mentve = true;
-            a("rls2")->trigger();
+            a(ParancsId::rls2)->trigger();
             ASSERT_EQ(variationStore().BontSzelvszam, 0);
         } else {
             // Bővítés: the sample's lines are extended.
-            a("Beilleszts1")->trigger();
+            a(ParancsId::Beilleszts1)->trigger();
             ASSERT_TRUE(bontasEgyseg().BontasBovites);
             if (formok().Feltetelek)
                 formok().Feltetelek->hide();
         }
         teszt::Valaszolo v({QStringLiteral("OK"), QStringLiteral("OK")});
-        ASSERT_TRUE(a("Start1")->isEnabled());
-        a("Start1")->trigger();
+        ASSERT_TRUE(a(ParancsId::Start1)->isEnabled());
+        a(ParancsId::Start1)->trigger();
         ASSERT_TRUE(bontas_->isVisible());
         EXPECT_EQ(bontas_->windowTitle(), QStringLiteral(" Variáció készítése"));
         ASSERT_TRUE(teszt::varj([this] { return !bontas_->Fut() && szalak().Tetlen(); }, 120000));
         ASSERT_GT(variationStore().BontSzelvszam, 0);
         EXPECT_FALSE(bontasEgyseg().Peldabontas);
-        EXPECT_EQ(a("Ellenrzs1")->toolTip(), QStringLiteral(" Variáció ellenőrzése "));
+        EXPECT_EQ(a(ParancsId::Ellenrzs1)->toolTip(), QStringLiteral(" Variáció ellenőrzése "));
         bontas_->KilepesGombClick();
-        a("Listzs2")->trigger();
+        a(ParancsId::Listzs2)->trigger();
         ASSERT_TRUE(formok().BontLista && formok().BontLista->isVisible());
         EXPECT_EQ(formok().BontLista->windowTitle(), QStringLiteral(" Variáció listája"));
         formok().BontLista->hide();

@@ -406,20 +406,20 @@ TEST_F(ProgramShellTest, DatabaseOfTheGameIsLoadedOnceEveryWindowExists)
 
     // The commands that need the draws follow the database.
     const auto parancsok = [this](bool van) {
-        const std::pair<const char*, const char*> nevek[] = {
-            {"Listzs3", " Húzások listája "},
-            {"Hnyszorhztk1", " Hányszor húzták a számokat "},
-            {"Hnyhzsta1", " Hány húzás óta nem sorsolták a számokat "},
+        const std::pair<kvx::ParancsId, const char*> nevek[] = {
+            {kvx::ParancsId::Listzs3, " Húzások listája "},
+            {kvx::ParancsId::Hnyszorhztk1, " Hányszor húzták a számokat "},
+            {kvx::ParancsId::Hnyhzsta1, " Hány húzás óta nem sorsolták a számokat "},
         };
         for (const auto& [nev, tipp] : nevek) {
             SCOPED_TRACE(nev);
-            const QAction* a = window_->Akcio(QString::fromUtf8(nev));
+            const QAction* a = window_->Akcio(nev);
             EXPECT_EQ(a->isEnabled(), van);
             EXPECT_EQ(a->toolTip(), van ? QString::fromUtf8(tipp) : QStringLiteral(" Hiányzik a húzások listája "));
         }
     };
     parancsok(true);
-    window_->Akcio(QStringLiteral("Hnyszorhztk1"))->trigger();
+    window_->Akcio(kvx::ParancsId::Hnyszorhztk1)->trigger();
 
     // A game without a database file: the old draws go, and no box appears.
     window_->LottoSelect(1);
@@ -427,7 +427,7 @@ TEST_F(ProgramShellTest, DatabaseOfTheGameIsLoadedOnceEveryWindowExists)
     EXPECT_EQ(kvx::draws().HuzasokSzama, 0);
     EXPECT_TRUE(hibak_.isEmpty());
     parancsok(false);
-    EXPECT_TRUE(window_->Akcio(QStringLiteral("Normlalak1"))->isChecked());
+    EXPECT_TRUE(window_->Akcio(kvx::ParancsId::Normlalak1)->isChecked());
     window_->LottoSelect(0);
     EXPECT_EQ(kvx::draws().HuzasokSzama, 3);
     parancsok(true);

@@ -65,7 +65,7 @@ protected:
         };
         FormokLetrehozasa(*window_);
     }
-    QAction* a(const char* nev) { return window_->Akcio(QString::fromUtf8(nev)); }
+    QAction* a(kvx::ParancsId nev) { return window_->Akcio(nev); }
 
     QTemporaryDir dir_;
     std::unique_ptr<TFoablak> window_;
@@ -76,37 +76,37 @@ protected:
 TEST_F(ShellTest, MenuCaptionsShortcutsAndStatesOfTheFirstGame)
 {
     // A disabled command's hint says why; "" means not built yet.
-    struct Sor { const char* nev; const char* felirat; const char* gyors; bool enabled; const char* miert = ""; };
+    struct Sor { kvx::ParancsId nev; const char* felirat; const char* gyors; bool enabled; const char* miert = ""; };
     const Sor sorok[] = {
-        {"Kilps1", "Kilépés", "", true},
-        {"BELLTSOK1", "Beállítások", "", true},
-        {"Kijellmind1", "Kijelölés mind", "Ctrl+M", true},
-        {"Vletlenszmok1", "Véletlen számok", "Ctrl+W", true},
-        {"Vltozatlan1", "Változatlan", "", true},
-        {"Nvekv1", "Növekvő", "", true},
+        {kvx::ParancsId::Kilps1, "Kilépés", "", true},
+        {kvx::ParancsId::BELLTSOK1, "Beállítások", "", true},
+        {kvx::ParancsId::Kijellmind1, "Kijelölés mind", "Ctrl+M", true},
+        {kvx::ParancsId::Vletlenszmok1, "Véletlen számok", "Ctrl+W", true},
+        {kvx::ParancsId::Vltozatlan1, "Változatlan", "", true},
+        {kvx::ParancsId::Nvekv1, "Növekvő", "", true},
         // The empty ticket has nothing to clear.
-        {"rls3", "Törlés", "", false, " Nincs kijelölt számsor "},
-        {"Mind1", "Minden szám", "", false, " Nincs kijelölt számsor "},
-        {"Bontsszmai1", "Variáció számai", "", false, " Nincs kijelölt szám "},
-        {"Fixszmok1", "Fix számok", "", false, " Nincs kijelölve fix szám "},
-        {"llandszmok1", "Állandó számok", "", false, " Nincs kijelölve állandó szám "},
-        {"Vletlenszmok2", "Véletlen számok", "", false, " Nincs kijelölve véletlen szám "},
-        {"Megnyits1", "Megnyitás", "", true},
-        {"Mentsmsknt1", "Mentés másként", "", false, " Nincs mentésre váró adat "},
-        {"Ments3", "Mentés", "", false, " Nincs mentésre váró adat "},
-        {"Normlalak1", "Normál alak", "Ctrl+N", true},
-        {"Szmoksorrenje1", "Számok sorrendje", "Ctrl+S", true},
-        {"Listzs1", "Kijelölés", "Ctrl+F", false, " Nincs kijelölt számsor "},
-        {"Start1", "Start", "", false, " Nincs kijelölt számsor "},
-        {"makrk1", "Témakörök", "F1", false, " Hiányzik a Súgó állománya "},
-        {"Nvjegy1", "Névjegy", "", true},
-        {"Hzsokalapjn1", "Húzások alapján", "", false, " Hiányzik a húzások listája "},
-        {"Sajtszmokkal1", "Saját számokkal", "", false,
+        {kvx::ParancsId::rls3, "Törlés", "", false, " Nincs kijelölt számsor "},
+        {kvx::ParancsId::Mind1, "Minden szám", "", false, " Nincs kijelölt számsor "},
+        {kvx::ParancsId::Bontsszmai1, "Variáció számai", "", false, " Nincs kijelölt szám "},
+        {kvx::ParancsId::Fixszmok1, "Fix számok", "", false, " Nincs kijelölve fix szám "},
+        {kvx::ParancsId::llandszmok1, "Állandó számok", "", false, " Nincs kijelölve állandó szám "},
+        {kvx::ParancsId::Vletlenszmok2, "Véletlen számok", "", false, " Nincs kijelölve véletlen szám "},
+        {kvx::ParancsId::Megnyits1, "Megnyitás", "", true},
+        {kvx::ParancsId::Mentsmsknt1, "Mentés másként", "", false, " Nincs mentésre váró adat "},
+        {kvx::ParancsId::Ments3, "Mentés", "", false, " Nincs mentésre váró adat "},
+        {kvx::ParancsId::Normlalak1, "Normál alak", "Ctrl+N", true},
+        {kvx::ParancsId::Szmoksorrenje1, "Számok sorrendje", "Ctrl+S", true},
+        {kvx::ParancsId::Listzs1, "Kijelölés", "Ctrl+F", false, " Nincs kijelölt számsor "},
+        {kvx::ParancsId::Start1, "Start", "", false, " Nincs kijelölt számsor "},
+        {kvx::ParancsId::makrk1, "Témakörök", "F1", false, " Hiányzik a Súgó állománya "},
+        {kvx::ParancsId::Nvjegy1, "Névjegy", "", true},
+        {kvx::ParancsId::Hzsokalapjn1, "Húzások alapján", "", false, " Hiányzik a húzások listája "},
+        {kvx::ParancsId::Sajtszmokkal1, "Saját számokkal", "", false,
          " Példabontás (variáció) készítése saját számok alapján \n Jelöljön ki az üres Főszelvényen 5 állandó számot. "},
-        {"Hzsokszma1", "Húzások száma", "Ctrl+H", false, " Hiányzik a húzások listája "},
-        {"Hzsokszma2", "Húzások száma", "Ctrl+Alt+H", false, " Hiányzik a húzások listája "},
-        {"jverzikeresse1", "Új verzió keresése", "", true},
-        {"StatisztikaGomb", "Statisztika", "", true},
+        {kvx::ParancsId::Hzsokszma1, "Húzások száma", "Ctrl+H", false, " Hiányzik a húzások listája "},
+        {kvx::ParancsId::Hzsokszma2, "Húzások száma", "Ctrl+Alt+H", false, " Hiányzik a húzások listája "},
+        {kvx::ParancsId::jverzikeresse1, "Új verzió keresése", "", true},
+        {kvx::ParancsId::StatisztikaGomb, "Statisztika", "", true},
     };
     for (const Sor& s : sorok) {
         QAction* act = a(s.nev);
@@ -120,14 +120,14 @@ TEST_F(ShellTest, MenuCaptionsShortcutsAndStatesOfTheFirstGame)
         }
     }
     // Without a database the draws list cannot open, and its hint says why.
-    EXPECT_FALSE(a("Listzs3")->isEnabled());
-    EXPECT_EQ(a("Listzs3")->statusTip(), QStringLiteral(" Hiányzik a húzások listája "));
+    EXPECT_FALSE(a(kvx::ParancsId::Listzs3)->isEnabled());
+    EXPECT_EQ(a(kvx::ParancsId::Listzs3)->statusTip(), QStringLiteral(" Hiányzik a húzások listája "));
     QStringList menuk;
     for (QAction* m : window_->menuBar()->actions())
         menuk << m->text();
     EXPECT_EQ(menuk, (QStringList{"Fájl", "Játék", "Számsor", "Főszelvény", "Feltételek", "Variáció", "Adatbázis",
                                   "Példabontás", "Internet", "Súgó"}));
-    EXPECT_TRUE(a("Vltozatlan1")->isChecked());
+    EXPECT_TRUE(a(kvx::ParancsId::Vltozatlan1)->isChecked());
 }
 
 TEST_F(ShellTest, SixteenWindowsExistWithTheirCaptions)
@@ -224,9 +224,9 @@ TEST_F(ShellTest, GameSwitchRebuildsThroughTheHooksAndLoadsTheDatabase)
 
 TEST_F(ShellTest, GameSwitchRefusedKeepsGameAndNumbers)
 {
-    a("Kijellmind1")->trigger();
+    a(kvx::ParancsId::Kijellmind1)->trigger();
     EXPECT_EQ(kvx::szamListak().KijeloltSzamDb(), 90);
-    EXPECT_FALSE(a("Kijellmind1")->isEnabled());
+    EXPECT_FALSE(a(kvx::ParancsId::Kijellmind1)->isEnabled());
     valasz_ = false;
     window_->LottoSelect(30);
     EXPECT_EQ(kerdesek_.size(), 1);
@@ -271,21 +271,21 @@ TEST_F(ShellTest, NumberOrderAndClearingCommands)
     kvx::SzamListak& l = kvx::szamListak();
     for (int n : {30, 5, 17})
         kvx::SzamKattintas(l, kvx::game(), kvx::mainState(), n, 0);
-    a("Nvekv1")->trigger();
+    a(kvx::ParancsId::Nvekv1)->trigger();
     EXPECT_EQ(l.KijeloltSzamok, (kvx::TTombByte1D{5, 17, 30}));
     EXPECT_EQ(kvx::settings().SzamsorrendMod, 1);
-    a("Cskken1")->trigger();
+    a(kvx::ParancsId::Cskken1)->trigger();
     EXPECT_EQ(l.KijeloltSzamok, (kvx::TTombByte1D{30, 17, 5}));
-    EXPECT_TRUE(a("Cskken1")->isChecked());
-    EXPECT_FALSE(a("Nvekv1")->isChecked());
+    EXPECT_TRUE(a(kvx::ParancsId::Cskken1)->isChecked());
+    EXPECT_FALSE(a(kvx::ParancsId::Nvekv1)->isChecked());
 
     valasz_ = false;
-    a("Bontsszmai1")->trigger();
+    a(kvx::ParancsId::Bontsszmai1)->trigger();
     ASSERT_EQ(kerdesek_.size(), 1);
     EXPECT_EQ(kerdesek_[0], QStringLiteral("Biztos törli a kijelölt számokat?"));
     EXPECT_EQ(l.KijeloltSzamDb(), 3);
     valasz_ = true;
-    a("Bontsszmai1")->trigger();
+    a(kvx::ParancsId::Bontsszmai1)->trigger();
     EXPECT_EQ(l.KijeloltSzamDb(), 0);
 }
 
@@ -297,7 +297,9 @@ TEST_F(ShellTest, ClearingCommandsFollowTheMainTicket)
     ASSERT_NE(fo, nullptr);
     const auto allapot = [this] {
         QString s;
-        for (const char* nev : {"rls3", "Mind1", "Bontsszmai1", "Fixszmok1", "llandszmok1", "Vletlenszmok2"})
+        for (kvx::ParancsId nev : {kvx::ParancsId::rls3, kvx::ParancsId::Mind1, kvx::ParancsId::Bontsszmai1,
+                                   kvx::ParancsId::Fixszmok1, kvx::ParancsId::llandszmok1,
+                                   kvx::ParancsId::Vletlenszmok2})
             s += a(nev)->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
         return s;
     };
@@ -305,24 +307,24 @@ TEST_F(ShellTest, ClearingCommandsFollowTheMainTicket)
     fo->SzamJeloles(4, kvx::ModFix, false);
     EXPECT_EQ(allapot(), QStringLiteral("110100"));
     // The menu item and the tool button share the action: two hints.
-    EXPECT_EQ(a("Mind1")->statusTip(), QStringLiteral(" Minden szám törlése "));
-    EXPECT_EQ(a("Mind1")->toolTip(), QStringLiteral(" Számok törlése "));
-    EXPECT_EQ(a("Bontsszmai1")->toolTip(), QStringLiteral(" Nincs kijelölt szám "));
+    EXPECT_EQ(a(kvx::ParancsId::Mind1)->statusTip(), QStringLiteral(" Minden szám törlése "));
+    EXPECT_EQ(a(kvx::ParancsId::Mind1)->toolTip(), QStringLiteral(" Számok törlése "));
+    EXPECT_EQ(a(kvx::ParancsId::Bontsszmai1)->toolTip(), QStringLiteral(" Nincs kijelölt szám "));
     fo->SzamJeloles(9, kvx::ModAllando, false);
     EXPECT_EQ(allapot(), QStringLiteral("110110"));
     fo->SzamJeloles(12, kvx::ModKijelolt, false);
     EXPECT_EQ(allapot(), QStringLiteral("111110"));
 
     // Clearing the fixed numbers through the menu takes their item away.
-    a("Fixszmok1")->trigger();
+    a(kvx::ParancsId::Fixszmok1)->trigger();
     EXPECT_EQ(kvx::szamListak().FixSzamDb(), 0);
     EXPECT_EQ(allapot(), QStringLiteral("111010"));
-    EXPECT_EQ(a("Fixszmok1")->statusTip(), QStringLiteral(" Nincs kijelölve fix szám "));
+    EXPECT_EQ(a(kvx::ParancsId::Fixszmok1)->statusTip(), QStringLiteral(" Nincs kijelölve fix szám "));
     // "Minden szám" empties the ticket: everything goes off again.
-    a("Mind1")->trigger();
+    a(kvx::ParancsId::Mind1)->trigger();
     EXPECT_EQ(kvx::szamListak().KijeloltSzamDb(), 0);
     EXPECT_EQ(allapot(), QStringLiteral("000000"));
-    EXPECT_EQ(a("Mind1")->statusTip(), QStringLiteral(" Nincs kijelölt számsor "));
+    EXPECT_EQ(a(kvx::ParancsId::Mind1)->statusTip(), QStringLiteral(" Nincs kijelölt számsor "));
 }
 
 TEST_F(ShellTest, CloseQueryNeverQuitsAgainstNo)

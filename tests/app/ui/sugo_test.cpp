@@ -90,7 +90,7 @@ protected:
         settings().UzenetekLog[17] = 0;  // no oversize warning on the small offscreen screen
     }
     void TearDown() override { window_.reset(); }
-    QAction* a(const char* nev) const { return window_->Akcio(QString::fromUtf8(nev)); }
+    QAction* a(kvx::ParancsId nev) const { return window_->Akcio(nev); }
 
     // Right-clicks w at pos and chooses "Mi ez?" from the pop-up; false when
     // no pop-up offered it.
@@ -120,7 +120,7 @@ TEST_F(SugoTest, HelpOpensAtTheTopicOfTheCommandOrTheControl)
 {
     ablak(true);
     UrlNaplo naplo;
-    a("makrk1")->trigger();
+    a(ParancsId::makrk1)->trigger();
     TFoszelveny* fo = szelvenyek().Foszelveny;
     ASSERT_NE(fo, nullptr);
     fo->show();
@@ -243,7 +243,7 @@ TEST_F(SugoTest, WithoutTheHelpPageNothingOpensAndTheLicenceSaysWhy)
     ASSERT_NE(fo, nullptr);
     fo->show();
     EXPECT_FALSE(miEz(fo->InfoPanel, QPoint(4, 4)));
-    a("makrk1")->trigger();
+    a(ParancsId::makrk1)->trigger();
     teszt::Valaszolo v({QStringLiteral("OK")});
     formok().Nevjegy->LicencButton->click();
     EXPECT_TRUE(naplo.Horgonyok.isEmpty());
@@ -267,7 +267,7 @@ TEST_F(SugoTest, AHelpPageThatCannotBeShownIsNamedWithItsPath)
         const char* nev;
         std::function<void()> parancs;
     } parancsok[] = {
-        {"Témakörök", [this] { a("makrk1")->trigger(); }},
+        {"Témakörök", [this] { a(ParancsId::makrk1)->trigger(); }},
         {"Mi ez?", [fo] { ASSERT_TRUE(miEz(fo->InfoPanel, QPoint(4, 4))); }},
         {"Licenc", [] { formok().Nevjegy->LicencButton->click(); }},
     };
@@ -311,9 +311,9 @@ TEST_F(SugoTest, AHelpPageThatCannotBeShownIsNamedWithItsPath)
 TEST_F(SugoTest, DevelopmentItemShowsTheMakersOffer)
 {
     ablak(true);
-    ASSERT_TRUE(a("Fejleszts1")->isEnabled());
+    ASSERT_TRUE(a(ParancsId::Fejleszts1)->isEnabled());
     teszt::Valaszolo v({QStringLiteral("OK")});
-    a("Fejleszts1")->trigger();
+    a(ParancsId::Fejleszts1)->trigger();
     ASSERT_EQ(v.Latott.size(), 1);
     EXPECT_EQ(v.Latott[0].Cim, QStringLiteral(" Információ"));
     EXPECT_TRUE(v.Latott[0].Szoveg.remove(QChar('\r')).startsWith(
@@ -332,7 +332,7 @@ TEST_F(SugoTest, FixedNumberAdviceBeforeTheConditions)
     const auto nyitas = [this](const QString& valasz) {
         if (formok().Feltetelek) formok().Feltetelek->close();
         teszt::Valaszolo v(valasz.isEmpty() ? QStringList{} : QStringList{valasz});
-        a("Listzs1")->trigger();
+        a(ParancsId::Listzs1)->trigger();
         int db = 0;
         for (const teszt::LatottDoboz& d : v.Latott)
             if (QString(d.Szoveg).remove(QChar('\r')).startsWith(QString::fromUtf8(kFixSzamTipp).remove(QChar('\r'))))
@@ -426,10 +426,10 @@ TEST(SugoIndulas, LauncherProgressIsConnectedAtStart)
 TEST_F(SugoTest, SupportItemAsksTheAboutBoxsQuestion)
 {
     ablak(true);
-    ASSERT_TRUE(a("mogats1")->isEnabled());
+    ASSERT_TRUE(a(ParancsId::mogats1)->isEnabled());
     uzenetBeallitasok().Jovahagyas = true;
     teszt::Valaszolo v({QStringLiteral("Nem")});
-    a("mogats1")->trigger();
+    a(ParancsId::mogats1)->trigger();
     ASSERT_EQ(v.Latott.size(), 1);
     EXPECT_EQ(QString(v.Latott[0].Szoveg).remove(QChar('\r')),
               QString::fromStdString(tamogatasKerdes(gyartoCimek())).remove(QChar('\r')));

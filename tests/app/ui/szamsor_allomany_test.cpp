@@ -92,7 +92,7 @@ protected:
         window_->HibaUzenet = [this](const QString& q) { hibak_ << q; };
         FormokLetrehozasa(*window_);
     }
-    QAction* a(const char* nev) { return window_->Akcio(QString::fromUtf8(nev)); }
+    QAction* a(kvx::ParancsId nev) { return window_->Akcio(nev); }
 
     QTemporaryDir dir_;
     std::unique_ptr<TFoablak> window_;
@@ -110,38 +110,38 @@ TEST_F(SzamsorAllomanyTest, SavedThroughTheMenuAndOpenedAgainOntoTheMainTicket)
 
     // Five numbers are one line of 5/90: nothing to save yet.
     for (int n : {3, 14, 15, 92 - 50, 65}) fo->SzamJeloles(n, kvx::ModKijelolt, false);
-    EXPECT_FALSE(a("Ments3")->isEnabled());
-    EXPECT_FALSE(a("Mentsmsknt1")->isEnabled());
-    EXPECT_FALSE(a("Listzs1")->isEnabled());
+    EXPECT_FALSE(a(kvx::ParancsId::Ments3)->isEnabled());
+    EXPECT_FALSE(a(kvx::ParancsId::Mentsmsknt1)->isEnabled());
+    EXPECT_FALSE(a(kvx::ParancsId::Listzs1)->isEnabled());
     fo->SzamJeloles(35, kvx::ModKijelolt, false);
-    ASSERT_TRUE(a("Ments3")->isEnabled());
+    ASSERT_TRUE(a(kvx::ParancsId::Ments3)->isEnabled());
     // An over-full line opens the conditions as well.
-    EXPECT_TRUE(a("Listzs1")->isEnabled());
-    EXPECT_EQ(a("Ments3")->statusTip(), QStringLiteral(" Számsor és feltételek mentése "));
-    EXPECT_TRUE(a("Mentsmsknt1")->isEnabled());
+    EXPECT_TRUE(a(kvx::ParancsId::Listzs1)->isEnabled());
+    EXPECT_EQ(a(kvx::ParancsId::Ments3)->statusTip(), QStringLiteral(" Számsor és feltételek mentése "));
+    EXPECT_TRUE(a(kvx::ParancsId::Mentsmsknt1)->isEnabled());
     const kvx::TTombByte1D mentett = kvx::szamListak().KijeloltSzamok;
     const QString info = fo->InfoCimke->text();
 
     const QString nev = dir_.filePath("sajat.tip");
     QString cim;
     dialogusKitoltese(nev, &cim);
-    a("Ments3")->trigger();
+    a(kvx::ParancsId::Ments3)->trigger();
     EXPECT_EQ(cim, QStringLiteral(" Számsor mentése"));
     ASSERT_TRUE(QFile::exists(nev)) << hibak_.join('|').toStdString();
     EXPECT_TRUE(kvx::mainState().Mentve);
 
-    a("Mind1")->trigger();
+    a(kvx::ParancsId::Mind1)->trigger();
     EXPECT_EQ(kvx::szamListak().KijeloltSzamDb(), 0);
-    EXPECT_FALSE(a("Ments3")->isEnabled());
+    EXPECT_FALSE(a(kvx::ParancsId::Ments3)->isEnabled());
     EXPECT_NE(fo->InfoCimke->text(), info);
 
     dialogusKitoltese(nev, &cim);
-    a("Megnyits1")->trigger();
+    a(kvx::ParancsId::Megnyits1)->trigger();
     EXPECT_EQ(cim, QStringLiteral(" Állomány betöltése"));
     EXPECT_EQ(kvx::szamListak().KijeloltSzamok, mentett);
     // The main ticket shows them again and the save commands follow.
     EXPECT_EQ(szelvenyek().Foszelveny->InfoCimke->text(), info);
-    EXPECT_TRUE(a("Ments3")->isEnabled());
+    EXPECT_TRUE(a(kvx::ParancsId::Ments3)->isEnabled());
     EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join('|').toStdString();
 }
 
@@ -155,7 +155,7 @@ TEST_F(SzamsorAllomanyTest, NumberSetOnTheCommandLineIsLoadedAtStartWithItsGame)
     EXPECT_EQ(window_->windowTitle(), QStringLiteral("Kavarex Personal  -  Magyar 6/45"));
     EXPECT_EQ(kvx::szamListak().KijeloltSzamok, (kvx::TTombByte1D{1, 2, 3, 4, 5, 6, 7}));
     EXPECT_TRUE(window_->ParancssoriAllomany.isEmpty());
-    EXPECT_TRUE(a("Ments3")->isEnabled());
+    EXPECT_TRUE(a(kvx::ParancsId::Ments3)->isEnabled());
     EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join('|').toStdString();
 }
 

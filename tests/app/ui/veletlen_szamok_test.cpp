@@ -44,7 +44,7 @@ protected:
         settings().UzenetekLog.fill(0);
     }
     void TearDown() override { window_.reset(); }
-    QAction* parancs() const { return window_->Akcio(QStringLiteral("Vletlenszmok1")); }
+    QAction* parancs() const { return window_->Akcio(ParancsId::Vletlenszmok1); }
     // Answers the count dialog when it opens: types the count (empty: keeps
     // the one offered) and presses the button; records what it showed.
     void valasz(const QString& szam, bool kijeloles)

@@ -59,7 +59,7 @@ protected:
     }
     void TearDown() override { window_.reset(); }
 
-    QAction* visszatoltes() { return window_->Akcio(QStringLiteral("Visszatlts1")); }
+    QAction* visszatoltes() { return window_->Akcio(kvx::ParancsId::Visszatlts1); }
     std::string ut(const char* n) const { return kvx::BackAllomany(kvx::folders(), 0, n, "tip"); }
     // Marks the numbers on an empty main ticket: unsaved work.
     void jelol(const Szamok& szamok)
@@ -109,7 +109,7 @@ TEST_F(VisszatoltesTest, ClearingUnsavedNumbersKeepsThemAndOneLineIsNotKept)
     EXPECT_EQ(visszatoltes()->toolTip(), QStringLiteral(" Nincs visszatölthető állomány "));
     // One line of 5/90 is not worth a backup.
     jelol({1, 2, 3, 4, 5});
-    window_->Akcio(QStringLiteral("Mind1"))->trigger();
+    window_->Akcio(kvx::ParancsId::Mind1)->trigger();
     EXPECT_FALSE(QFile::exists(QString::fromStdString(ut(""))));
 
     // While a run or a statistic holds the program (its commands, the
@@ -117,13 +117,13 @@ TEST_F(VisszatoltesTest, ClearingUnsavedNumbersKeepsThemAndOneLineIsNotKept)
     jelol(W);
     {
         const kvx::AblakTiltas tiltas = kvx::AblakTiltas::MindenMasAblak(nullptr);
-        window_->Akcio(QStringLiteral("Mind1"))->trigger();
+        window_->Akcio(kvx::ParancsId::Mind1)->trigger();
     }
     EXPECT_TRUE(ticket().empty());
     EXPECT_FALSE(QFile::exists(QString::fromStdString(ut(""))));
 
     jelol(A);
-    window_->Akcio(QStringLiteral("Mind1"))->trigger();
+    window_->Akcio(kvx::ParancsId::Mind1)->trigger();
     EXPECT_TRUE(ticket().empty());
     EXPECT_EQ(fajl(ut("")), A);
     EXPECT_TRUE(visszatoltes()->isEnabled());
@@ -135,7 +135,7 @@ TEST_F(VisszatoltesTest, ClearingUnsavedNumbersKeepsThemAndOneLineIsNotKept)
 TEST_F(VisszatoltesTest, RestoreWithoutWorkOrOlderBackupEndsTheCommand)
 {
     jelol(A);
-    window_->Akcio(QStringLiteral("Mind1"))->trigger();
+    window_->Akcio(kvx::ParancsId::Mind1)->trigger();
     visszatoltes()->trigger();
     EXPECT_EQ(ticket(), A);
     EXPECT_FALSE(visszatoltes()->isEnabled());
@@ -150,16 +150,16 @@ TEST_F(VisszatoltesTest, RestoreKeepsTheNewestBackupAndTwiceReturnsToTheStart)
 {
     for (bool regebbi : {false, true}) {
         SCOPED_TRACE(regebbi ? "with an older backup" : "without an older backup");
-        window_->Akcio(QStringLiteral("Mind1"))->trigger();
+        window_->Akcio(kvx::ParancsId::Mind1)->trigger();
         QFile::remove(QString::fromStdString(ut("1")));
         if (regebbi) {
             // B is written first, then A replaces it as the newest.
             jelol({21, 22, 23, 24, 25, 26});
-            window_->Akcio(QStringLiteral("Mind1"))->trigger();
+            window_->Akcio(kvx::ParancsId::Mind1)->trigger();
             ASSERT_TRUE(QFile::rename(QString::fromStdString(ut("")), QString::fromStdString(ut("1"))));
         }
         jelol(A);
-        window_->Akcio(QStringLiteral("Mind1"))->trigger();
+        window_->Akcio(kvx::ParancsId::Mind1)->trigger();
         ASSERT_EQ(fajl(ut("")), A);
 
         jelol(W);
@@ -216,7 +216,7 @@ TEST_F(VisszatoltesTest, AFailedBackupStopsTheClearingUntilTheUserSaysSo)
             // An older generation B, then unsaved work A.
             window_->Kerdes = [](const QString&) { return true; };
             jelol(B);
-            window_->Akcio(QStringLiteral("Mind1"))->trigger();
+            window_->Akcio(kvx::ParancsId::Mind1)->trigger();
             ASSERT_TRUE(QFile::rename(QString::fromStdString(ut("")), QString::fromStdString(ut("1"))));
             jelol(A);
             a.allit();
@@ -226,7 +226,7 @@ TEST_F(VisszatoltesTest, AFailedBackupStopsTheClearingUntilTheUserSaysSo)
                 return kerdesek.size() == 1 || megis;
             };
             hibak_.clear();
-            window_->Akcio(QStringLiteral("Mind1"))->trigger();
+            window_->Akcio(kvx::ParancsId::Mind1)->trigger();
             a.bont();
 
             EXPECT_EQ(hibak_, a.iroUzenete
@@ -241,7 +241,7 @@ TEST_F(VisszatoltesTest, AFailedBackupStopsTheClearingUntilTheUserSaysSo)
             EXPECT_FALSE(QFile::exists(QString::fromStdString(ut(""))));
             EXPECT_TRUE(QDir(QString::fromStdString(back)).entryList({QStringLiteral("*.uj")}).isEmpty());
             window_->Kerdes = [](const QString&) { return true; };
-            window_->Akcio(QStringLiteral("Mind1"))->trigger();
+            window_->Akcio(kvx::ParancsId::Mind1)->trigger();
             QFile::remove(QString::fromStdString(ut("")));
             QFile::remove(QString::fromStdString(ut("1")));
         }
@@ -267,7 +267,7 @@ TEST_F(VisszatoltesTest, AFailedBackupQuestionDefaultsToKeepingTheWork)
         QTest::keyClick(mb, Qt::Key_Return);
     });
     enter.start(10);
-    window_->Akcio(QStringLiteral("Mind1"))->trigger();
+    window_->Akcio(kvx::ParancsId::Mind1)->trigger();
     EXPECT_EQ(latott, QStringList{QStringLiteral("Nem")});
     EXPECT_EQ(ticket(), A);
 }

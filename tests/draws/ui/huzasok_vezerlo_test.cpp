@@ -167,7 +167,7 @@ TEST_F(JatekValtasMentesTest, UnsavedDrawsAreSavedToTheOldGamesFile)
     kvx::settings().UzenetekLog.fill(0);
     ASSERT_EQ(kvx::draws().HuzasokSzama, 3);
     THuzLista* lista = formok().HuzLista;
-    window->Akcio("Listzs3")->trigger();
+    window->Akcio(kvx::ParancsId::Listzs3)->trigger();
     lista->EloreGombClick();
     lista->TorlesGomb->trigger();
     ASSERT_EQ(kvx::draws().HuzasokSzama, 2);
@@ -220,7 +220,7 @@ TEST_F(JatekValtasMentesTest, ClearingQuestionOffersTheUnsavedDrawsOnce)
     kvx::uzenetBeallitasok().Inform = false;
     kvx::settings().UzenetekLog.fill(0);
     THuzLista* lista = formok().HuzLista;
-    window->Akcio("Listzs3")->trigger();
+    window->Akcio(kvx::ParancsId::Listzs3)->trigger();
     lista->EloreGombClick();
     lista->TorlesGomb->trigger();
     ASSERT_TRUE(kvx::huzLista().HuzasokModositva);
@@ -281,7 +281,7 @@ TEST_F(JatekValtasMentesTest, OpeningAFileOfAnotherGameOffersTheUnsavedDrawsOnce
     kvx::uzenetBeallitasok().Inform = false;
     kvx::settings().UzenetekLog.fill(0);
     THuzLista* lista = formok().HuzLista;
-    window->Akcio("Listzs3")->trigger();
+    window->Akcio(kvx::ParancsId::Listzs3)->trigger();
     lista->EloreGombClick();
     lista->TorlesGomb->trigger();
     ASSERT_TRUE(kvx::huzLista().HuzasokModositva);

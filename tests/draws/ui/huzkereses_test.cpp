@@ -97,7 +97,7 @@ protected:
 
 TEST_F(HuzKeresesTest, SelectedDrawIsSearchedByItsHits)
 {
-    window_->Akcio("Listzs3")->trigger();
+    window_->Akcio(ParancsId::Listzs3)->trigger();
     ASSERT_TRUE(lista()->isVisible());
     EXPECT_FALSE(panel()->isVisible());
     lista()->EloreGombClick();
@@ -154,7 +154,7 @@ TEST_F(HuzKeresesTest, SelectedDrawIsSearchedByItsHits)
 TEST_F(HuzKeresesTest, NumbersMarkedOnTheSearchTicket)
 {
     // The menu opens an empty ticket; each click counts again.
-    window_->Akcio("Keress1")->trigger();
+    window_->Akcio(ParancsId::Keress1)->trigger();
     THuzKeresSzelveny* sz = szelvenyek().HuzKeresSzelveny;
     ASSERT_TRUE(sz->isVisible());
     EXPECT_FALSE(panel()->isVisible());
@@ -189,7 +189,7 @@ TEST_F(HuzKeresesTest, ShiftCtrlSearchMarksARandomDrawing)
 {
     THuzKeresSzelveny* sz = szelvenyek().HuzKeresSzelveny;
     mainState().BillentyuMod = 200;
-    window_->Akcio("Keress1")->trigger();
+    window_->Akcio(ParancsId::Keress1)->trigger();
     ASSERT_TRUE(sz->isVisible());
     const TTombByte1D jeloltek = sz->Jelolesek.Jeloltek;
     ASSERT_EQ(jeloltek.size(), 5u);
@@ -211,7 +211,7 @@ TEST_F(HuzKeresesTest, ShiftCtrlSearchMarksARandomDrawing)
     }
 
     mainState().BillentyuMod = 0;
-    window_->Akcio("Keress1")->trigger();
+    window_->Akcio(ParancsId::Keress1)->trigger();
     EXPECT_TRUE(sz->isVisible());
     EXPECT_TRUE(sz->Jelolesek.Ures());
 }

@@ -104,7 +104,7 @@ protected:
 
 TEST_F(HuzListaAblakTest, AppendedDrawIsListedAndSavedToTheFile)
 {
-    QAction* listazas = window_->Akcio("Listzs3");
+    QAction* listazas = window_->Akcio(kvx::ParancsId::Listzs3);
     ASSERT_TRUE(listazas->isEnabled());
     listazas->trigger();
     ASSERT_TRUE(lista()->isVisible());
@@ -161,7 +161,7 @@ TEST_F(HuzListaAblakTest, AppendedDrawIsListedAndSavedToTheFile)
 
 TEST_F(HuzListaAblakTest, CancelledEntryLeavesTheListAndUndoTakesADeletionBack)
 {
-    window_->Akcio("Listzs3")->trigger();
+    window_->Akcio(kvx::ParancsId::Listzs3)->trigger();
     lista()->BovitesGomb->trigger();
     ASSERT_TRUE(be()->isVisible());
     EXPECT_EQ(lista()->Model()->rowCount(), 4);  // the empty row of the entry
@@ -191,7 +191,7 @@ TEST_F(HuzListaAblakTest, EntryKeepsEveryOtherWindowWaiting)
     std::vector<std::uint8_t> elotte;
     ASSERT_TRUE(kvx::readWholeFile(adatbazis_, elotte));
     window_->show();
-    window_->Akcio("Listzs3")->trigger();
+    window_->Akcio(kvx::ParancsId::Listzs3)->trigger();
     lista()->HuzTabla->setCurrentIndex(lista()->Model()->index(1, 3));
     lista()->TorlesGomb->trigger();
     ASSERT_TRUE(lista()->MentesGomb->isEnabled());
@@ -221,7 +221,7 @@ TEST_F(HuzListaAblakTest, EntryKeepsEveryOtherWindowWaiting)
 
 TEST_F(HuzListaAblakTest, DrawsOnTheClipboardAreAppendedOneAfterTheOther)
 {
-    window_->Akcio("Listzs3")->trigger();
+    window_->Akcio(kvx::ParancsId::Listzs3)->trigger();
     QGuiApplication::clipboard()->setText(QStringLiteral("01 02 03 04 05\r\n06;07;08;09;10\r\n"));
     window_->SetBillentyuMod(300);  // Alt held when the command starts
     lista()->BovitesGomb->trigger();
@@ -237,7 +237,7 @@ TEST_F(HuzListaAblakTest, DrawsOnTheClipboardAreAppendedOneAfterTheOther)
 // Shift+Ctrl fills the entry with a random draw and accepts it at once.
 TEST_F(HuzListaAblakTest, RandomFillingEntersAWholeDrawAndAcceptsIt)
 {
-    window_->Akcio("Listzs3")->trigger();
+    window_->Akcio(kvx::ParancsId::Listzs3)->trigger();
     window_->SetBillentyuMod(200);
     lista()->BovitesGomb->trigger();
     EXPECT_FALSE(be()->isVisible());
@@ -279,7 +279,7 @@ TEST_F(HuzListaAblakTest, EditsInsideTheReservedHitRatioRangeAreRefused)
     f.TalalatiAranyFeltetel.ElsoHuzas[0] = 2;
     f.TalalatiAranyFeltetel.UtolsoHuzas[0] = 2;
     kvx::variationStore().BontSzelvszam = 10;
-    window_->Akcio("Listzs3")->trigger();
+    window_->Akcio(kvx::ParancsId::Listzs3)->trigger();
 
     lista()->EloreGombClick();  // draw 1: before the range
     EXPECT_FALSE(lista()->BeszurasGomb->isEnabled());
@@ -321,7 +321,7 @@ TEST_F(HuzListaAblakTest, DeletingTheLastDrawShortensTheHitRatioRange)
     f.TalalatiAranyFeltetel.DbTartomany = 1;
     f.TalalatiAranyFeltetel.ElsoHuzas[0] = 1;
     f.TalalatiAranyFeltetel.UtolsoHuzas[0] = 3;
-    window_->Akcio("Listzs3")->trigger();
+    window_->Akcio(kvx::ParancsId::Listzs3)->trigger();
     lista()->HatraGombClick();
     // The notice box is closed as soon as it shows; its text is kept.
     QStringList latott;
@@ -346,7 +346,7 @@ TEST_F(HuzListaAblakTest, DeletingTheLastDrawShortensTheHitRatioRange)
 TEST_F(HuzListaAblakTest, EntryReopensOnAUsersDatabase)
 {
     kvx::SetAdatbazisTipusa(kvx::adatbazisFajta(), false);
-    window_->Akcio("Listzs3")->trigger();
+    window_->Akcio(kvx::ParancsId::Listzs3)->trigger();
     lista()->BovitesGomb->trigger();
     ASSERT_TRUE(be()->isVisible());
     for (int n : {1, 2, 3, 4, 5})
@@ -367,7 +367,7 @@ TEST_F(HuzListaAblakTest, EntryReopensOnAUsersDatabase)
 // columns and buttons free, also on their first showing.
 TEST_F(HuzListaAblakTest, EntryWindowDoesNotCoverTheList)
 {
-    window_->Akcio("Listzs3")->trigger();
+    window_->Akcio(kvx::ParancsId::Listzs3)->trigger();
     ASSERT_TRUE(lista()->isVisible());
     lista()->move(700, 300);
     lista()->BovitesGomb->trigger();
@@ -384,7 +384,7 @@ TEST_F(HuzListaAblakTest, EntryWindowDoesNotCoverTheList)
 // wide as the grid), and nothing shows a cut caption.
 TEST_F(HuzListaAblakTest, ToolbarButtonsAreAllInViewWithPictures)
 {
-    window_->Akcio("Listzs3")->trigger();
+    window_->Akcio(kvx::ParancsId::Listzs3)->trigger();
     ASSERT_TRUE(lista()->isVisible());
     QApplication::processEvents();
     QToolBar* tb = lista()->findChild<QToolBar*>(QStringLiteral("ToolBar1"));
@@ -425,7 +425,7 @@ TEST_F(HuzListaAblakTest, ThePrintButtonsRunTheDatabaseMenusPrintouts)
         nyomtatok.push_back(std::move(p));
         return nyomtatok.back().get();
     };
-    window_->Akcio("Listzs3")->trigger();
+    window_->Akcio(kvx::ParancsId::Listzs3)->trigger();
     ASSERT_TRUE(lista()->isVisible());
     EXPECT_TRUE(lista()->ToolButton2->isEnabled());
     EXPECT_TRUE(lista()->NyomtatasGomb->isEnabled());
@@ -485,7 +485,7 @@ protected:
     }
     void megnyit()
     {
-        window_->Akcio("Listzs3")->trigger();
+        window_->Akcio(kvx::ParancsId::Listzs3)->trigger();
         QApplication::processEvents();
     }
 

@@ -274,7 +274,7 @@ TEST_F(NyomtatasTest, PaperCommandsAskFirstAndWithoutAPrinterOfferAPdf)
         window_->Nyomtatas->Listanyomtatsa2Click();
         ASSERT_EQ(v.Latott.size(), 1);
         EXPECT_EQ(Sima(v.Latott[0].Szoveg),
-                  Sima("Elindítja a nyomtatást?\n\n" + window_->Akcio(QStringLiteral("Listanyomtatsa2"))->toolTip()));
+                  Sima("Elindítja a nyomtatást?\n\n" + window_->Akcio(ParancsId::Listanyomtatsa2)->toolTip()));
         EXPECT_TRUE(nyomtatok_.empty());
     }
     // No printer: the PDF's save dialog, usable over the disabled windows;
@@ -490,11 +490,11 @@ TEST_F(NyomtatasTest, TheVariationListPrintoutsRestoreTheEarlierOrderFirst)
     ASSERT_TRUE(ny_->BontListaNyomtatas(true));
     const std::vector<NyomtSor> vart = ny_->Egyseg.ListaPuffer;
     struct Eset {
-        const char* nev;
+        kvx::ParancsId nev;
         std::function<void()> parancs;
     } esetek[] = {
-        {"Lista1", [this] { window_->Nyomtatas->Lista1Click(); }},
-        {"Listanyomtatsa2",
+        {ParancsId::Lista1, [this] { window_->Nyomtatas->Lista1Click(); }},
+        {ParancsId::Listanyomtatsa2,
          [this] {
              teszt::Valaszolo v({QStringLiteral("Igen")});
              window_->Nyomtatas->Listanyomtatsa2Click();
@@ -503,7 +503,7 @@ TEST_F(NyomtatasTest, TheVariationListPrintoutsRestoreTheEarlierOrderFirst)
     for (const Eset& e : esetek) {
         kvx::Program::aktualis().VariacioParancsai().Rendezes();
         ASSERT_NE(std::vector<std::uint8_t>(t.FBontasMatrix, t.FBontasMatrix + 20 * 5), eredeti) << e.nev;
-        ASSERT_TRUE(window_->Akcio(QStringLiteral("Eredetisorrend1"))->isEnabled()) << e.nev;
+        ASSERT_TRUE(window_->Akcio(ParancsId::Eredetisorrend1)->isEnabled()) << e.nev;
         ny_->Egyseg.Torles();
         e.parancs();
         EXPECT_EQ(std::vector<std::uint8_t>(t.FBontasMatrix, t.FBontasMatrix + 20 * 5), eredeti) << e.nev;
@@ -615,15 +615,15 @@ TEST_F(NyomtatasTest, TheVariationListsToolBarRunsThePrintCouponAndModifyCommand
 {
     TBontLista* lista = ListaNyitva(20);
     ASSERT_TRUE(lista && lista->isVisible());
-    const std::pair<QToolButton*, const char*> gombok[] = {{lista->NyomtatasGomb, "Listanyomtatsa2"},
-                                                           {lista->NyomtatasAllomanybaGomb, "Lista1"},
-                                                           {lista->SzelvenyekGomb, "Szelvnyek1"},
-                                                           {lista->ModositasGomb, "Mdosts1"}};
+    const std::pair<QToolButton*, kvx::ParancsId> gombok[] = {{lista->NyomtatasGomb, ParancsId::Listanyomtatsa2},
+                                                           {lista->NyomtatasAllomanybaGomb, ParancsId::Lista1},
+                                                           {lista->SzelvenyekGomb, ParancsId::Szelvnyek1},
+                                                           {lista->ModositasGomb, ParancsId::Mdosts1}};
     for (const auto& [b, nev] : gombok) {
         ASSERT_NE(b, nullptr) << nev;
         EXPECT_TRUE(b->isVisible()) << nev;
         EXPECT_TRUE(b->isEnabled()) << nev;
-        EXPECT_EQ(b->toolTip(), window_->Akcio(QString::fromUtf8(nev))->toolTip()) << nev;
+        EXPECT_EQ(b->toolTip(), window_->Akcio(nev)->toolTip()) << nev;
     }
     // The narrow window keeps every tool button on its bars (none pushed
     // into an overflow menu); the search among the draws shows only while

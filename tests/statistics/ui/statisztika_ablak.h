@@ -78,7 +78,7 @@ protected:
         kvx::Program::aktualis().SzamsorParancsai().FeltMenuAll(SzamsorTulteli(szamListak(), game()));
         feltetelRekordok().Hibapont = hibapont;
         Valaszolo v(QStringList{});
-        window_->Akcio(QStringLiteral("Start1"))->trigger();
+        window_->Akcio(kvx::ParancsId::Start1)->trigger();
         TBontas* b = formok().Bontas;
         ASSERT_TRUE(statisztikaVarj([b] { return !b->Fut() && szalak().Tetlen(); }));
     }

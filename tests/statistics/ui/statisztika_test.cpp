@@ -225,7 +225,7 @@ TEST_F(DiagramKep, TheValueOfABarTallerThanTheChartStandsAfterElevenBlanks)
 
 class StatisztikaAblak : public kvx::teszt::StatisztikaAblakAlap {
 protected:
-    QAction* a(const char* nev) const { return window_->Akcio(QString::fromUtf8(nev)); }
+    QAction* a(kvx::ParancsId nev) const { return window_->Akcio(nev); }
     bool kesz() const { return !s_->Fut() && szalak().Tetlen(); }
     // The item of tag shows menu picture index.
     bool kepe(int tag, int index) const
@@ -446,8 +446,8 @@ TEST_F(StatisztikaAblak, ShiftCtrlDoubleClickOpensTheDrawsListAtTheDrawing)
 TEST_F(StatisztikaAblak, MainTicketChartsFromTheMenuAndADoubleClickMarksTheNumber)
 {
     // The statistics button opens "Hányszor húzták" on a loaded database.
-    ASSERT_TRUE(a("StatisztikaGomb")->isEnabled());
-    a("StatisztikaGomb")->trigger();
+    ASSERT_TRUE(a(ParancsId::StatisztikaGomb)->isEnabled());
+    a(ParancsId::StatisztikaGomb)->trigger();
     ASSERT_TRUE(s_->isVisible());
     ASSERT_TRUE(varj([this] { return kesz(); }));
     EXPECT_EQ(s_->FormTag(), 1);
@@ -521,8 +521,8 @@ TEST_F(StatisztikaAblak, MainTicketChartsFromTheMenuAndADoubleClickMarksTheNumbe
 
     // A new main-ticket range drops the main ticket's results and shows
     // the statistic again over the new range.
-    EXPECT_TRUE(a("Hzsokszma1")->isEnabled());
-    EXPECT_TRUE(a("Hzsokszma2")->isEnabled());
+    EXPECT_TRUE(a(ParancsId::Hzsokszma1)->isEnabled());
+    EXPECT_TRUE(a(ParancsId::Hzsokszma2)->isEnabled());
     // The window's own range items answer the same keys.
     EXPECT_EQ(s_->MenuPont(kFoszelvenyTartomany)->shortcut(), QKeySequence(QStringLiteral("Ctrl+H")));
     EXPECT_EQ(s_->MenuPont(kAdatbazisTartomany)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Alt+H")));
@@ -645,7 +645,7 @@ TEST_F(StatisztikaAblak, FrequencyDistributionOfAVariationIsCachedUnlessCancelle
     // Deleting the variation drops its results and closes a window showing them.
     {
         Valaszolo v({QStringLiteral("Igen")});
-        a("rls2")->trigger();
+        a(ParancsId::rls2)->trigger();
     }
     EXPECT_FALSE(statMasolat().Van(3));
     EXPECT_FALSE(s_->isVisible());

@@ -32,8 +32,7 @@ protected:
         tar_ = new ParancsTar(&ablak_);
         // The "Törlés" submenu's action is the shell's, made with its menu.
         auto* torles = new QAction(&ablak_);
-        torles->setObjectName(QStringLiteral("rls3"));
-        tar_->Felvesz(torles);
+        tar_->Felvesz(ParancsId::rls3, torles);
         JatekParameterek(game());
         ListakInicializalasa(szamListak(), game(), mainState());
         SzamsorParancsok::Horgok& h = sp().H;
@@ -62,7 +61,7 @@ protected:
     // Every number selected, as "Kijelölés mind" leaves the ticket, unsaved.
     void mindKijelolve()
     {
-        Parancs("Kijellmind1")->trigger();
+        Parancs(ParancsId::Kijellmind1)->trigger();
         mainState().Mentve = false;
         lepesek_.clear();
     }
@@ -79,24 +78,24 @@ TEST_F(SzamsorParancsokTest, ClearingAsksKeepsTheBackupThenDropsTheLinesAndCondi
 {
     mindKijelolve();
     ASSERT_EQ(szamListak().KijeloltSzamDb(), game().OsszesSzam);
-    EXPECT_TRUE(Parancs("Mind1")->isEnabled());
+    EXPECT_TRUE(Parancs(ParancsId::Mind1)->isEnabled());
     variationStore().BontSzelvszam = 3;
     feltetelRekordok().FeltetelJelzo = true;
 
     igen_ = false;
-    Parancs("Mind1")->trigger();
+    Parancs(ParancsId::Mind1)->trigger();
     EXPECT_EQ(lepesek_, (std::vector<std::string>{"kerdes"}));
     EXPECT_EQ(szamListak().KijeloltSzamDb(), game().OsszesSzam);
 
     igen_ = true;
     lepesek_.clear();
-    Parancs("Mind1")->trigger();
+    Parancs(ParancsId::Mind1)->trigger();
     EXPECT_EQ(lepesek_, (std::vector<std::string>{"kerdes", "back", "sorok", "feltetelek", "rajz"}));
     EXPECT_EQ(szamListak().KijeloltSzamDb(), 0);
     // With nothing left to clear, the clearing commands switch off.
-    EXPECT_FALSE(Parancs("Mind1")->isEnabled());
-    EXPECT_FALSE(Parancs("Bontsszmai1")->isEnabled());
-    EXPECT_TRUE(Parancs("Kijellmind1")->isEnabled());
+    EXPECT_FALSE(Parancs(ParancsId::Mind1)->isEnabled());
+    EXPECT_FALSE(Parancs(ParancsId::Bontsszmai1)->isEnabled());
+    EXPECT_TRUE(Parancs(ParancsId::Kijellmind1)->isEnabled());
 }
 
 // While an internet action holds the connection window, a clear goes on at
@@ -112,7 +111,7 @@ TEST_F(SzamsorParancsokTest, WhileAnInternetActionRunsTheClearIsAgreedAtOnce)
     bool futott = false;
     QObject::connect(&iv, &InternetVezerlo::ablakNyitas, &ablak_, [&] {
         futott = iv.Fut();
-        Parancs("Mind1")->trigger();
+        Parancs(ParancsId::Mind1)->trigger();
     });
     ASSERT_TRUE(iv.ProbaAblakkal(QUrl(QStringLiteral("http://127.0.0.1:9/"))));
     ASSERT_TRUE(futott);
@@ -129,8 +128,8 @@ TEST_F(SzamsorParancsokTest, ARunningVariationKeepsTheNumbersWithoutAQuestion)
 {
     mindKijelolve();
     fut_ = true;
-    ASSERT_TRUE(Parancs("Bontsszmai1")->isEnabled());
-    Parancs("Bontsszmai1")->trigger();
+    ASSERT_TRUE(Parancs(ParancsId::Bontsszmai1)->isEnabled());
+    Parancs(ParancsId::Bontsszmai1)->trigger();
     sp().Mind1Click(false);
     EXPECT_TRUE(lepesek_.empty());
     EXPECT_EQ(szamListak().KijeloltSzamDb(), game().OsszesSzam);
@@ -158,7 +157,7 @@ TEST_F(SzamsorParancsokTest, TheNumberOrderItemShowsTheModeChosen)
     std::vector<QAction*> sorrend;
     for (const FomenuPont& p : FomenuPontok())
         if (p.Fajta == PontFajta::Valaszto)
-            sorrend.push_back(Parancs(p.Nev));
+            sorrend.push_back(Parancs(p.Id));
     ASSERT_GE(sorrend.size(), 2u);
     for (QAction* a : sorrend) {
         const int mod = a->data().toInt();

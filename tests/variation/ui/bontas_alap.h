@@ -59,7 +59,7 @@ protected:
     {
         return kvx::teszt::varj([this] { return !bontas_->Fut() && szalak().Tetlen(); }, 120000);
     }
-    QAction* a(const char* nev) const { return kvx::Parancs(nev); }
+    QAction* a(kvx::ParancsId nev) const { return kvx::Parancs(nev); }
 
     QTemporaryDir dir_;
     std::unique_ptr<Ablakok> ablakok_;

@@ -105,7 +105,7 @@ TEST_F(BontasTest, StartUpStepsWaitForAFirstAllocationBehindTheWaitWindow)
     figyelo.start(1);
 
     Valaszolo v({QStringLiteral("Igen")});
-    a("Start1")->trigger();
+    a(ParancsId::Start1)->trigger();
     const bool vege = vegeVar();
     variationStore().BontEngedelyezettMeret = 100000;
     ASSERT_TRUE(vege);
@@ -171,7 +171,7 @@ TEST_F(BontasTest, StartAsksWhetherToRunDespiteAFailedCheck)
             return true;
         };
         Valaszolo v({QString::fromUtf8(e.valasz), QStringLiteral("OK")});
-        a("Start1")->trigger();
+        a(ParancsId::Start1)->trigger();
         EXPECT_EQ(kerdesek, 0);
         ASSERT_FALSE(v.Latott.isEmpty());
         // The box breaks its lines where the text has CR LF.
@@ -204,7 +204,7 @@ TEST_F(BontasTest, StartAsksWhetherToRunDespiteAFailedCheck)
 TEST_F(BontasTest, CloseQueryAsksAboutAnUnsavedVariationAndKeepsRunningOnNo)
 {
     jelol({3, 9, 14, 22, 27, 31, 40, 48, 55, 61, 77, 88});
-    a("Start1")->trigger();
+    a(ParancsId::Start1)->trigger();
     ASSERT_TRUE(vegeVar());
     ASSERT_GT(variationStore().BontSzelvszam, 0);
     ASSERT_TRUE(bontas_->isVisible());
@@ -229,7 +229,7 @@ TEST_F(BontasTest, ConditionsWindowButtonStartsAndDeletesTheVariation)
     jelol({3, 9, 14, 22, 27, 31, 40});
     TFeltetelek* f = formok().Feltetelek;
     ASSERT_NE(f, nullptr);
-    a("Listzs1")->trigger();
+    a(ParancsId::Listzs1)->trigger();
     ASSERT_TRUE(f->isVisible());
     EXPECT_EQ(f->BontasGomb->text(), QStringLiteral("Variáció"));
     ASSERT_TRUE(f->BontasGomb->isEnabled());
@@ -240,7 +240,7 @@ TEST_F(BontasTest, ConditionsWindowButtonStartsAndDeletesTheVariation)
     EXPECT_EQ(variationStore().BontSzelvszam, 21);
     bontas_->KilepesGomb->click();
 
-    a("Listzs1")->trigger();
+    a(ParancsId::Listzs1)->trigger();
     ASSERT_TRUE(f->isVisible());
     EXPECT_EQ(f->BontasGomb->text(), QStringLiteral("Módosítás"));
     EXPECT_FALSE(f->FeltetelekPC->currentWidget()->isEnabled());
@@ -257,16 +257,16 @@ TEST_F(BontasTest, ConditionsOfAnEditedVariationOpenInExtensionMode)
     jelol({3, 9, 14, 22, 27, 31, 40});
     {
         Valaszolo v(QStringList{});
-        a("Start1")->trigger();
+        a(ParancsId::Start1)->trigger();
         ASSERT_TRUE(vegeVar());
     }
     bontas_->KilepesGomb->click();
     ASSERT_EQ(variationStore().BontSzelvszam, 21);
     kvx::Program::aktualis().Variacio().SzerkesztettVariacioBeallitas(true);
     ASSERT_FALSE(bontasEgyseg().BontasBovites);
-    a("Listzs1")->trigger();
+    a(ParancsId::Listzs1)->trigger();
     EXPECT_TRUE(bontasEgyseg().BontasBovites);
-    EXPECT_EQ(a("Beilleszts1")->toolTip(), QStringLiteral(" Variáció bővítésének tiltása "));
+    EXPECT_EQ(a(ParancsId::Beilleszts1)->toolTip(), QStringLiteral(" Variáció bővítésének tiltása "));
     EXPECT_EQ(variationStore().BontSzelvszam, 21);
 }
 
@@ -277,7 +277,7 @@ TEST_F(BontasTest, StatisztikaAfterARunShowsHowOftenEachNumberCame)
     jelol({3, 9, 14, 22, 27, 31, 40});
     feltetelRekordok().Hibapont = 0;
     Valaszolo v(QStringList{});
-    a("Start1")->trigger();
+    a(ParancsId::Start1)->trigger();
     ASSERT_TRUE(vegeVar());
     ASSERT_EQ(variationStore().BontSzelvszam, 21);
     QPushButton* gomb = bontas_->BreakGomb;

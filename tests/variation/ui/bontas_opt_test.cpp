@@ -69,7 +69,7 @@ protected:
                     }
         });
         valaszolo.start(20);
-        a("Start1")->trigger();
+        a(ParancsId::Start1)->trigger();
         // What the window shows as the run starts.
         inditaskor_ = bontas_->TarolvaCimke->isVisibleTo(bontas_) ? bontas_->TarolvaCimke->text() : QString();
         ASSERT_TRUE(vegeVar());

@@ -81,14 +81,14 @@ std::int32_t referencia(std::int32_t n, std::int32_t k, std::int32_t h, TTombByt
 
 TEST_F(BontasTest, StartWithTwelveNumbersAndOneErrorPointStoresTheEnginesLines)
 {
-    EXPECT_FALSE(a("rls2")->isEnabled());
-    EXPECT_EQ(a("rls2")->toolTip(), QStringLiteral(" Nincs kész variáció "));
+    EXPECT_FALSE(a(ParancsId::rls2)->isEnabled());
+    EXPECT_EQ(a(ParancsId::rls2)->toolTip(), QStringLiteral(" Nincs kész variáció "));
     jelol({3, 9, 14, 22, 27, 31, 40, 48, 55, 61, 77, 88});
     ASSERT_EQ(szamListak().KijeloltSzamDb(), 12);
     feltetelRekordok().Hibapont = 1;
 
     Valaszolo v(QStringList{});
-    a("Start1")->trigger();
+    a(ParancsId::Start1)->trigger();
     EXPECT_TRUE(bontas_->isVisible());
     EXPECT_EQ(bontas_->windowTitle(), QStringLiteral(" Variáció készítése"));
     ASSERT_TRUE(vegeVar());
@@ -112,10 +112,10 @@ TEST_F(BontasTest, StartWithTwelveNumbersAndOneErrorPointStoresTheEnginesLines)
     EXPECT_FALSE(bontas_->StopGomb->isEnabled());
     EXPECT_TRUE(bontas_->TorlesGomb->isEnabled());
     EXPECT_TRUE(bontas_->UtolsoJelentes.isEmpty());
-    EXPECT_TRUE(a("rls2")->isEnabled());
-    EXPECT_EQ(a("rls2")->toolTip(), QStringLiteral(" Variáció törlése "));
-    EXPECT_FALSE(a("PauseTorles")->isEnabled());
-    EXPECT_EQ(a("PauseTorles")->toolTip(), QStringLiteral(" Nem [Pause] felfüggesztett variáció "));
+    EXPECT_TRUE(a(ParancsId::rls2)->isEnabled());
+    EXPECT_EQ(a(ParancsId::rls2)->toolTip(), QStringLiteral(" Variáció törlése "));
+    EXPECT_FALSE(a(ParancsId::PauseTorles)->isEnabled());
+    EXPECT_EQ(a(ParancsId::PauseTorles)->toolTip(), QStringLiteral(" Nem [Pause] felfüggesztett variáció "));
     if (const QString p = kepUtvonal("bontas_vege.png"); !p.isEmpty())
         bontas_->grab().save(p);
 
@@ -124,17 +124,17 @@ TEST_F(BontasTest, StartWithTwelveNumbersAndOneErrorPointStoresTheEnginesLines)
     EXPECT_FALSE(bontas_->isVisible());
     EXPECT_EQ(variationStore().BontSzelvszam, db);
     // The variation is ready: Start says so until it is deleted.
-    EXPECT_FALSE(a("Start1")->isEnabled());
-    EXPECT_EQ(a("Start1")->toolTip(), QStringLiteral(" A variáció elkészült "));
+    EXPECT_FALSE(a(ParancsId::Start1)->isEnabled());
+    EXPECT_EQ(a(ParancsId::Start1)->toolTip(), QStringLiteral(" A variáció elkészült "));
 
     // Delete: asked, then gone.
     bontas_->KilepesGomb->click();
     Valaszolo torles({QStringLiteral("Igen")});
-    a("rls2")->trigger();
+    a(ParancsId::rls2)->trigger();
     EXPECT_EQ(variationStore().BontSzelvszam, 0);
-    EXPECT_FALSE(a("rls2")->isEnabled());
-    EXPECT_TRUE(a("Start1")->isEnabled());
-    EXPECT_EQ(a("Start1")->toolTip(), QStringLiteral(" Variáció készítése "));
+    EXPECT_FALSE(a(ParancsId::rls2)->isEnabled());
+    EXPECT_TRUE(a(ParancsId::Start1)->isEnabled());
+    EXPECT_EQ(a(ParancsId::Start1)->toolTip(), QStringLiteral(" Variáció készítése "));
 }
 
 TEST_F(BontasTest, CsokkentSearchFollowsTheRunAndShowsItsCycles)
@@ -147,7 +147,7 @@ TEST_F(BontasTest, CsokkentSearchFollowsTheRunAndShowsItsCycles)
     o.Feluliras = 1;
 
     Valaszolo v(QStringList{});
-    a("Start1")->trigger();
+    a(ParancsId::Start1)->trigger();
     ASSERT_TRUE(vegeVar());
     const std::int32_t db = referencia(12, 5, 1);
     const VariationStore& t = variationStore();
@@ -189,7 +189,7 @@ TEST_F(BontasTest, ConditionsNoLinePassesEndInTheErrorReport)
             }
     });
     figyelo.start(20);
-    a("Start1")->trigger();
+    a(ParancsId::Start1)->trigger();
     ASSERT_TRUE(vegeVar());
     ASSERT_TRUE(varj([&] { return !bontas_->isVisible(); }, 10000));
     figyelo.stop();
@@ -221,7 +221,7 @@ TEST_F(BontasTest, LargeFirstAllocationIsPreparedBehindTheWaitWindow)
     ablakok_->UzenetAblak->Label1->clear();
 
     Valaszolo v(QStringList{});
-    a("Start1")->trigger();
+    a(ParancsId::Start1)->trigger();
     const bool vege = vegeVar();
     variationStore().BontEngedelyezettMeret = 100000;
     ASSERT_TRUE(vege);
@@ -240,14 +240,14 @@ TEST_F(BontasTest, StartTicksFelulirasForAReductionOfEveryProtectedLine)
     feltetelRekordok().Hibapont = 1;
     {
         Valaszolo v(QStringList{});
-        a("Start1")->trigger();
+        a(ParancsId::Start1)->trigger();
         ASSERT_TRUE(vegeVar());
     }
     const std::int32_t sorok = variationStore().BontSzelvszam;
     ASSERT_GT(sorok, 0);
     // Extension mode over the same numbers lets Start work on the lines.
-    a("Beilleszts1")->trigger();
-    ASSERT_TRUE(a("Start1")->isEnabled());
+    a(ParancsId::Beilleszts1)->trigger();
+    ASSERT_TRUE(a(ParancsId::Start1)->isEnabled());
     feltetelRekordok().Hibapont = 1;
     TVariacioOpciok& vo = feltetelRekordok().VariacioOpciok;
     vo.Optimalizalas = 1;
@@ -255,7 +255,7 @@ TEST_F(BontasTest, StartTicksFelulirasForAReductionOfEveryProtectedLine)
     vo.Feluliras = 0;
     vo.SetVedettSzamsorDb(sorok);
     Valaszolo v({QStringLiteral("Nem"), QStringLiteral("OK")});
-    a("Start1")->trigger();
+    a(ParancsId::Start1)->trigger();
     ASSERT_FALSE(v.Latott.isEmpty());
     EXPECT_TRUE(v.Latott.front().Szoveg.startsWith(QStringLiteral("A program kijelölte a Felülírás opciót")));
     EXPECT_TRUE(v.Latott.front().Szoveg.endsWith(QStringLiteral("Mégis elindítja a variáció készítését?")));
@@ -282,7 +282,7 @@ TEST_F(BontasTest, RunsAndEditsStampTheVersionAndTheDate)
     jelol({3, 9, 14, 22, 27, 31, 40});
     {
         Valaszolo v(QStringList{});
-        a("Start1")->trigger();
+        a(ParancsId::Start1)->trigger();
         ASSERT_TRUE(vegeVar());
     }
     EXPECT_EQ(va.VariacioVerzio, VerzioSzoveg());
@@ -304,7 +304,7 @@ TEST_F(BontasTest, LongRunCanBePausedResumedAndStopped)
 
     // Pause at once: the question is answered Igen, the window closes.
     Valaszolo v({QStringLiteral("Igen")});
-    a("Start1")->trigger();
+    a(ParancsId::Start1)->trigger();
     ASSERT_TRUE(bontas_->isVisible());
     ASSERT_TRUE(varj([&] { return bontasEgyseg().Vezerles.BontSzelvszam.load() > 100; }, 60000));
     if (const QString p = kepUtvonal("bontas_fut.png"); !p.isEmpty()) {
@@ -318,14 +318,14 @@ TEST_F(BontasTest, LongRunCanBePausedResumedAndStopped)
     EXPECT_TRUE(v.Latott.front().Szoveg.contains(QStringLiteral("Felfüggeszti a folyamatot?")));
     EXPECT_TRUE(bontasEgyseg().Vezerles.BontasPause.load());
     EXPECT_EQ(bontasEgyseg().Allapot.PauseSzamsor.size(), 5u);
-    EXPECT_TRUE(a("PauseTorles")->isEnabled() || variationStore().BontSzelvszam == 0);
+    EXPECT_TRUE(a(ParancsId::PauseTorles)->isEnabled() || variationStore().BontSzelvszam == 0);
     EXPECT_GT(variationStore().BontSzelvszam, 0);
     // The paused lines go on as an extension: the conditions open for a
     // change before the run is resumed.
-    EXPECT_TRUE(a("Start1")->isEnabled());
+    EXPECT_TRUE(a(ParancsId::Start1)->isEnabled());
     EXPECT_TRUE(bontasEgyseg().BontasBovites);
     EXPECT_TRUE(ablakok_->Feltetelek->isVisible());
-    EXPECT_EQ(a("Start1")->toolTip(), QStringLiteral(" Variáció készítése "));
+    EXPECT_EQ(a(ParancsId::Start1)->toolTip(), QStringLiteral(" Variáció készítése "));
 
     const std::int32_t pauseSorok = variationStore().BontSzelvszam;
     TTombByte1D pauseTartalom(variationStore().FBontasMatrix,
@@ -335,7 +335,7 @@ TEST_F(BontasTest, LongRunCanBePausedResumedAndStopped)
     // Stop at once (answered Igen): the lines stored before the resumed run
     // stay, as the question says.
     Valaszolo stop({QStringLiteral("Igen")});
-    a("Start1")->trigger();
+    a(ParancsId::Start1)->trigger();
     ASSERT_TRUE(bontas_->isVisible());
     EXPECT_TRUE(bontasEgyseg().BontasBovites);
     bontas_->StopGomb->click();
@@ -347,24 +347,24 @@ TEST_F(BontasTest, LongRunCanBePausedResumedAndStopped)
     EXPECT_FALSE(bontas_->GetBontStatus());
     ASSERT_EQ(variationStore().BontSzelvszam, pauseSorok);
     EXPECT_TRUE(std::equal(pauseTartalom.begin(), pauseTartalom.end(), variationStore().FBontasMatrix));
-    EXPECT_TRUE(a("rls2")->isEnabled());
-    EXPECT_TRUE(a("Start1")->isEnabled());
-    EXPECT_EQ(a("Start1")->toolTip(), QStringLiteral(" Variáció készítése "));
+    EXPECT_TRUE(a(ParancsId::rls2)->isEnabled());
+    EXPECT_TRUE(a(ParancsId::Start1)->isEnabled());
+    EXPECT_EQ(a(ParancsId::Start1)->toolTip(), QStringLiteral(" Variáció készítése "));
     // "Bővítés" switches extension mode off again.
     // Its image shows the state: 41 while extension mode is on, 42 after.
-    EXPECT_EQ(a("Beilleszts1")->toolTip(), QStringLiteral(" Variáció bővítésének tiltása "));
-    EXPECT_EQ(a("Beilleszts1")->property("KepIndex").toInt(), 41);
-    const QImage be = a("Beilleszts1")->icon().pixmap(16, 16).toImage();
-    a("Beilleszts1")->trigger();
+    EXPECT_EQ(a(ParancsId::Beilleszts1)->toolTip(), QStringLiteral(" Variáció bővítésének tiltása "));
+    EXPECT_EQ(a(ParancsId::Beilleszts1)->property("KepIndex").toInt(), 41);
+    const QImage be = a(ParancsId::Beilleszts1)->icon().pixmap(16, 16).toImage();
+    a(ParancsId::Beilleszts1)->trigger();
     EXPECT_FALSE(bontasEgyseg().BontasBovites);
-    EXPECT_EQ(a("Beilleszts1")->toolTip(), QStringLiteral(" Variáció bővítése és/vagy a számsor módosítása "));
-    EXPECT_EQ(a("Beilleszts1")->property("KepIndex").toInt(), 42);
-    EXPECT_NE(a("Beilleszts1")->icon().pixmap(16, 16).toImage(), be);
+    EXPECT_EQ(a(ParancsId::Beilleszts1)->toolTip(), QStringLiteral(" Variáció bővítése és/vagy a számsor módosítása "));
+    EXPECT_EQ(a(ParancsId::Beilleszts1)->property("KepIndex").toInt(), 42);
+    EXPECT_NE(a(ParancsId::Beilleszts1)->icon().pixmap(16, 16).toImage(), be);
     if (const QString d = qEnvironmentVariable("KAVAREX_KEPEK"); !d.isEmpty()) {
         be.scaled(64, 64).save(QDir(d).filePath("bovites_41.png"));
-        a("Beilleszts1")->icon().pixmap(16, 16).toImage().scaled(64, 64).save(QDir(d).filePath("bovites_42.png"));
+        a(ParancsId::Beilleszts1)->icon().pixmap(16, 16).toImage().scaled(64, 64).save(QDir(d).filePath("bovites_42.png"));
     }
-    EXPECT_EQ(a("Start1")->toolTip(), QStringLiteral(" Leállított variáció befejezése "));
+    EXPECT_EQ(a(ParancsId::Start1)->toolTip(), QStringLiteral(" Leállított variáció befejezése "));
     if (ablakok_->Feltetelek)
         ablakok_->Feltetelek->hide();
 }
@@ -380,7 +380,7 @@ TEST_F(BontasTest, StoppedExtensionThatMayRewriteKeepsTheCurrentLines)
     feltetelRekordok().Hibapont = 1;
     {
         Valaszolo v({QStringLiteral("Igen")});
-        a("Start1")->trigger();
+        a(ParancsId::Start1)->trigger();
         ASSERT_TRUE(varj([&] { return bontasEgyseg().Vezerles.BontSzelvszam.load() > 100; }, 60000));
         bontas_->PauseGomb->click();
         ASSERT_TRUE(vegeVar());
@@ -399,7 +399,7 @@ TEST_F(BontasTest, StoppedExtensionThatMayRewriteKeepsTheCurrentLines)
     o.Feluliras = 1;
 
     Valaszolo stop({QStringLiteral("Igen")});
-    a("Start1")->trigger();
+    a(ParancsId::Start1)->trigger();
     ASSERT_TRUE(bontas_->isVisible());
     ASSERT_TRUE(varj([&] { return bontasEgyseg().Vezerles.BontSzelvszam.load() > elotte + 100; }, 60000));
     bontas_->StopGomb->click();
@@ -429,7 +429,7 @@ TEST_F(BontasTest, RefusedGrowthKeepsTheStoredLinesAndSaysSo)
     variationStore().BontEngedelyezettMeret = 100;
 
     Valaszolo v({QStringLiteral("Nem"), QStringLiteral("OK")});
-    a("Start1")->trigger();
+    a(ParancsId::Start1)->trigger();
     ASSERT_TRUE(vegeVar());
     ASSERT_TRUE(varj([&] { return !bontas_->isVisible() && v.Latott.size() >= 2; }, 10000));
     EXPECT_TRUE(v.Latott[0].Szoveg.contains(QStringLiteral("Folytatja a variáció készítését?")));
@@ -442,7 +442,7 @@ TEST_F(BontasTest, RefusedGrowthKeepsTheStoredLinesAndSaysSo)
     TTombByte1D elvart;
     referencia(12, 5, 0, &elvart);
     EXPECT_TRUE(std::equal(t.FBontasMatrix, t.FBontasMatrix + 500, elvart.begin()));
-    EXPECT_TRUE(a("rls2")->isEnabled());
+    EXPECT_TRUE(a(ParancsId::rls2)->isEnabled());
     EXPECT_TRUE(bontasEgyseg().BefejezetlenVariacio);
 }
 
@@ -463,7 +463,7 @@ TEST_F(BontasTest, PauseAndBreakAskNothingWithConfirmationsOff)
         tickets();
         feltetelRekordok().Hibapont = 1;
         Valaszolo v({QStringLiteral("Igen")});
-        a("Start1")->trigger();
+        a(ParancsId::Start1)->trigger();
         ASSERT_TRUE(bontas_->isVisible());
         ASSERT_TRUE(varj([&] { return bontasEgyseg().Vezerles.BontSzelvszam.load() > 100; }, 60000));
         bontas_->findChild<QPushButton*>(QString::fromUtf8(gomb))->click();

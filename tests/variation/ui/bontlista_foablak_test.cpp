@@ -148,7 +148,7 @@ TEST_F(BontListaTest, GenerateListSaveClearOpen)
     dialogusKitoltese(nev);
     {
         Valaszolo v(QStringList{});
-        a("Ments2")->trigger();
+        a(ParancsId::Ments2)->trigger();
     }
     ASSERT_TRUE(QFile::exists(nev));
     EXPECT_TRUE(mainState().Mentve);
@@ -156,7 +156,7 @@ TEST_F(BontListaTest, GenerateListSaveClearOpen)
     // Clear everything.
     {
         Valaszolo v({QStringLiteral("Igen")});
-        a("rls2")->trigger();
+        a(ParancsId::rls2)->trigger();
     }
     ASSERT_EQ(t.BontSzelvszam, 0);
     EXPECT_FALSE(formok().BontLista->isVisible());
@@ -169,7 +169,7 @@ TEST_F(BontListaTest, GenerateListSaveClearOpen)
     dialogusKitoltese(nev);
     {
         Valaszolo v(QStringList{});
-        a("Megnyits1")->trigger();
+        a(ParancsId::Megnyits1)->trigger();
     }
     ASSERT_EQ(t.BontSzelvszam, db);
     EXPECT_TRUE(std::equal(sorok.begin(), sorok.end(), t.FBontasMatrix));
@@ -181,7 +181,7 @@ TEST_F(BontListaTest, GenerateListSaveClearOpen)
     EXPECT_EQ(variacioOpcioErtekek().Tuliras, 2);
     EXPECT_DOUBLE_EQ(bontasEgyseg().BontasIdotartam, 12.345);
     EXPECT_EQ(t.Import_Count, (TTombInt1D{db}));
-    EXPECT_TRUE(a("Listzs2")->isEnabled());
+    EXPECT_TRUE(a(ParancsId::Listzs2)->isEnabled());
     // The opened variation is listed at once.
     EXPECT_TRUE(formok().BontLista->isVisible());
     EXPECT_EQ(formok().BontLista->BontTabla->model()->rowCount(), db);
@@ -198,7 +198,7 @@ TEST_F(BontListaTest, GenerateListSaveClearOpen)
     ki.close();
     dialogusKitoltese(rossz);
     Valaszolo v({QStringLiteral("OK")});
-    a("Megnyits1")->trigger();
+    a(ParancsId::Megnyits1)->trigger();
     ASSERT_FALSE(v.Latott.isEmpty());
     bool latta = false;
     for (const auto& d : v.Latott)
@@ -209,7 +209,7 @@ TEST_F(BontListaTest, GenerateListSaveClearOpen)
     EXPECT_EQ(szamListak().KijeloltSzamok, szamok);
 
     // The list shows the loaded variation when opened again.
-    a("Listzs2")->trigger();
+    a(ParancsId::Listzs2)->trigger();
     EXPECT_EQ(lista->BontTabla->model()->rowCount(), db);
 }
 
@@ -224,7 +224,7 @@ TEST_F(BontListaTest, IndexOrderIsSortedRestoredAndFixedFromTheList)
     const std::vector<std::string> rendezett(forditott.rbegin(), forditott.rend());
     mainState().Mentve = true;
 
-    a("Listzs2")->trigger();
+    a(ParancsId::Listzs2)->trigger();
     TBontLista* lista = formok().BontLista;
     ASSERT_TRUE(lista->isVisible());
     ASSERT_TRUE(lista->RendezesGomb->isEnabled());
@@ -241,8 +241,8 @@ TEST_F(BontListaTest, IndexOrderIsSortedRestoredAndFixedFromTheList)
     EXPECT_EQ(o.OptHatarBajt, static_cast<std::uint8_t>(rendezett.front()[0]));
     o.Optimalizalas = 0;
     EXPECT_TRUE(lista->isVisible());
-    EXPECT_FALSE(a("Rendezs1")->isEnabled());
-    EXPECT_EQ(a("Rendezs1")->toolTip(), QStringLiteral(" A variáció indexei rendezettek "));
+    EXPECT_FALSE(a(ParancsId::Rendezs1)->isEnabled());
+    EXPECT_EQ(a(ParancsId::Rendezs1)->toolTip(), QStringLiteral(" A variáció indexei rendezettek "));
     EXPECT_FALSE(lista->RendezesGomb->isEnabled());
     EXPECT_TRUE(lista->EredetiSorrendGomb->isEnabled());
     EXPECT_TRUE(lista->RogzitesGomb->isEnabled());
@@ -252,8 +252,8 @@ TEST_F(BontListaTest, IndexOrderIsSortedRestoredAndFixedFromTheList)
 
     lista->EredetiSorrendGomb->click();
     EXPECT_EQ(sorok(), forditott);
-    EXPECT_TRUE(a("Rendezs1")->isEnabled());
-    EXPECT_FALSE(a("Eredetisorrend1")->isEnabled());
+    EXPECT_TRUE(a(ParancsId::Rendezs1)->isEnabled());
+    EXPECT_FALSE(a(ParancsId::Eredetisorrend1)->isEnabled());
     EXPECT_TRUE(lista->BontListModositasGomb->isEnabled());
     EXPECT_TRUE(mainState().Mentve);
 
@@ -262,10 +262,10 @@ TEST_F(BontListaTest, IndexOrderIsSortedRestoredAndFixedFromTheList)
     dialogusKitoltese(dir_.filePath("rendezett.top"));
     {
         Valaszolo v(QStringList{});
-        a("Ments2")->trigger();
+        a(ParancsId::Ments2)->trigger();
     }
     EXPECT_EQ(sorok(), forditott);
-    EXPECT_TRUE(a("Rendezs1")->isEnabled());
+    EXPECT_TRUE(a(ParancsId::Rendezs1)->isEnabled());
     EXPECT_FALSE(lista->EredetiSorrendGomb->isEnabled());
     QAbstractItemModel* m = lista->BontTabla->model();
     EXPECT_EQ(m->data(m->index(0, 1)).toInt(),
@@ -274,8 +274,8 @@ TEST_F(BontListaTest, IndexOrderIsSortedRestoredAndFixedFromTheList)
     lista->RendezesGomb->click();
     lista->RogzitesGomb->click();
     EXPECT_EQ(sorok(), rendezett);
-    EXPECT_FALSE(a("Eredetisorrend1")->isEnabled());
-    EXPECT_TRUE(a("Rendezs1")->isEnabled());
+    EXPECT_FALSE(a(ParancsId::Eredetisorrend1)->isEnabled());
+    EXPECT_TRUE(a(ParancsId::Rendezs1)->isEnabled());
     EXPECT_FALSE(mainState().Mentve);
     // Restoring now has nothing to go back to.
     kvx::Program::aktualis().VariacioParancsai().EredetiSorrend();
@@ -288,15 +288,15 @@ TEST_F(BontListaTest, StatisticsButtonRestoresTheEarlierOrderFirst)
 {
     general();
     const std::vector<std::string> forditott = forditottSorrend();
-    a("Rendezs1")->trigger();
+    a(ParancsId::Rendezs1)->trigger();
     ASSERT_NE(sorok(), forditott);
-    ASSERT_TRUE(a("Eredetisorrend1")->isEnabled());
+    ASSERT_TRUE(a(ParancsId::Eredetisorrend1)->isEnabled());
     TStatisztika* s = formok().Statisztika;
     ASSERT_NE(s, nullptr);
-    a("StatisztikaGomb")->trigger();
+    a(ParancsId::StatisztikaGomb)->trigger();
     EXPECT_EQ(sorok(), forditott);
-    EXPECT_FALSE(a("Eredetisorrend1")->isEnabled());
-    EXPECT_TRUE(a("Rendezs1")->isEnabled());
+    EXPECT_FALSE(a(ParancsId::Eredetisorrend1)->isEnabled());
+    EXPECT_TRUE(a(ParancsId::Rendezs1)->isEnabled());
     ASSERT_TRUE(varj([s] { return !s->Fut() && szalak().Tetlen(); }));
     EXPECT_TRUE(s->isVisible());
     s->close();
@@ -309,7 +309,7 @@ TEST_F(BontListaTest, OpenConditionsWindowFollowsTheSelectionsLimits)
     for (int n : {3, 9, 14, 22, 27, 31})
         SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
     kvx::Program::aktualis().SzamsorParancsai().FeltMenuAll(SzamsorTulteli(szamListak(), game()));
-    a("Listzs1")->trigger();
+    a(ParancsId::Listzs1)->trigger();
     TFeltetelek* f = formok().Feltetelek;
     ASSERT_TRUE(f->isVisible());
     EXPECT_EQ(f->TulirasTetelesEdit->maximum(), 6);  // C(6, 5)
@@ -325,7 +325,7 @@ TEST_F(BontListaTest, OpenConditionsWindowFollowsTheSelectionsLimits)
 TEST_F(BontListaTest, ListIsPlacedAgainBesideTheNewGamesTicket)
 {
     general();
-    a("Listzs2")->trigger();
+    a(ParancsId::Listzs2)->trigger();
     TBontLista* lista = formok().BontLista;
     ASSERT_TRUE(lista->isVisible());
     lista->close();
@@ -338,12 +338,12 @@ TEST_F(BontListaTest, ListIsPlacedAgainBesideTheNewGamesTicket)
     feltetelRekordok().Hibapont = 1;
     {
         Valaszolo v(QStringList{});
-        a("Start1")->trigger();
+        a(ParancsId::Start1)->trigger();
         TBontas* b = formok().Bontas;
         ASSERT_TRUE(varj([b] { return !b->Fut() && szalak().Tetlen(); }));
     }
     ASSERT_GT(variationStore().BontSzelvszam, 0);
-    a("Listzs2")->trigger();
+    a(ParancsId::Listzs2)->trigger();
     lista->AktSorKijelol(1);
     const QRect fo = szelvenyek().Foszelveny->frameGeometry();
     const QRect l = lista->frameGeometry();
@@ -368,12 +368,12 @@ TEST_F(BontListaTest, ListHeightAndPagingFollowTheRowsInSight)
     feltetelRekordok().Hibapont = 0;
     {
         Valaszolo v(QStringList{});
-        a("Start1")->trigger();
+        a(ParancsId::Start1)->trigger();
         TBontas* b = formok().Bontas;
         ASSERT_TRUE(varj([b] { return !b->Fut() && szalak().Tetlen(); }));
     }
     ASSERT_EQ(variationStore().BontSzelvszam, 21);
-    a("Listzs2")->trigger();
+    a(ParancsId::Listzs2)->trigger();
     TBontLista* l = formok().BontLista;
     ASSERT_TRUE(l->isVisible());
     const int sorM = l->BontTabla->verticalHeader()->defaultSectionSize();
@@ -420,7 +420,7 @@ TEST_F(BontListaTest, MainTicketRefusesClicksDuringARun)
         SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
     kvx::Program::aktualis().SzamsorParancsai().FeltMenuAll(SzamsorTulteli(szamListak(), game()));
     Valaszolo v(QStringList{});
-    a("Start1")->trigger();
+    a(ParancsId::Start1)->trigger();
     // The worker hands its end to this thread, so the run is still going
     // here whatever its speed.
     TFoszelveny* fo = szelvenyek().Foszelveny;
@@ -465,7 +465,7 @@ TEST_F(BontListaTest, ARefusedImportKeepsTheVariationAndAsksNothing)
     dialogusKitoltese(fajl("rossz.csv", "Számsorok\r\n1;2;3;4;5\r\n6;7;8;9;10;11\r\n"));
     {
         Valaszolo v({QStringLiteral("OK")});
-        a("Megnyits1")->trigger();
+        a(ParancsId::Megnyits1)->trigger();
         // The open dialog, then the refusal alone.
         ASSERT_EQ(v.Latott.size(), 2);
         EXPECT_EQ(v.Latott[0].ObjektumNev, QStringLiteral("OpenDialog1"));
@@ -485,7 +485,7 @@ TEST_F(BontListaTest, ARefusedImportKeepsTheVariationAndAsksNothing)
     dialogusKitoltese(fajl("jo.csv", "Számsorok\r\n1;2;3;4;5\r\n6;7;8;9;10\r\n"));
     {
         Valaszolo v(QStringList{});
-        a("Megnyits1")->trigger();
+        a(ParancsId::Megnyits1)->trigger();
     }
     ASSERT_EQ(kerdesek.size(), 1);
     EXPECT_TRUE(kerdesek[0].contains(QStringLiteral("és a variáció listáját?"))) << kerdesek[0].toStdString();
@@ -498,12 +498,12 @@ TEST_F(BontListaTest, ClearingTheNumbersTakesTheLinesWithThem)
     general();
     QStringList kerdesek;
     window_->Kerdes = [&kerdesek](const QString& k) { return kerdesek << k, true; };
-    a("Mind1")->trigger();
+    a(ParancsId::Mind1)->trigger();
     ASSERT_EQ(kerdesek.size(), 1);
     EXPECT_TRUE(kerdesek[0].contains(QStringLiteral("és a variáció listáját?")));
     EXPECT_EQ(szamListak().KijeloltSzamDb(), 0);
     EXPECT_EQ(variationStore().BontSzelvszam, 0);
-    EXPECT_FALSE(a("rls2")->isEnabled());
+    EXPECT_FALSE(a(ParancsId::rls2)->isEnabled());
 }
 
 // The main window's conditions items follow the conditions window's buttons;
@@ -511,8 +511,8 @@ TEST_F(BontListaTest, ClearingTheNumbersTakesTheLinesWithThem)
 // the lines with the conditions.
 TEST_F(BontListaTest, ConditionsItemsOfTheMainWindowClearConditionsAndLines)
 {
-    QAction* torles = a("rls1");
-    QAction* ellenorzes = a("Ellenrzs2");
+    QAction* torles = a(ParancsId::rls1);
+    QAction* ellenorzes = a(ParancsId::Ellenrzs2);
     EXPECT_FALSE(torles->isEnabled());
     EXPECT_EQ(torles->toolTip(), QStringLiteral(" Nincs kijelölt feltétel "));
     EXPECT_FALSE(ellenorzes->isEnabled());
@@ -543,16 +543,16 @@ TEST_F(BontListaTest, ConditionsItemsOfTheMainWindowClearConditionsAndLines)
 TEST_F(BontListaTest, EveryCommandThatChangesTheSelectionTakesLinesAndConditionsTogether)
 {
     struct Eset {
-        const char* parancs;
+        kvx::ParancsId parancs;  // Nincs: the game switch
         bool igen;
         bool sorokMaradnak;
     };
     const Eset esetek[] = {
-        {"Bontsszmai1", true, false}, {"Bontsszmai1", false, true}, {"Kijellmind1", true, false},
-        {"Cskken1", true, false},     {"Cskken1", false, true},     {"Jatek1", true, false},
+        {ParancsId::Bontsszmai1, true, false}, {ParancsId::Bontsszmai1, false, true}, {ParancsId::Kijellmind1, true, false},
+        {ParancsId::Cskken1, true, false},     {ParancsId::Cskken1, false, true},     {ParancsId::Nincs, true, false},
     };
     for (const Eset& e : esetek) {
-        SCOPED_TRACE(std::string(e.parancs) + (e.igen ? " Igen" : " Nem"));
+        SCOPED_TRACE(testing::Message() << e.parancs << (e.igen ? " Igen" : " Nem"));
         if (szamListak().KijeloltSzamDb() > 0)
             MindenSzamTorlese(szamListak(), game(), mainState());
         settings().SzamsorrendMod = 0;
@@ -565,7 +565,7 @@ TEST_F(BontListaTest, EveryCommandThatChangesTheSelectionTakesLinesAndConditions
         window_->Kerdes = [&e](const QString&) { return e.igen; };
         {
             Valaszolo v({e.igen ? QStringLiteral("Igen") : QStringLiteral("Nem")});
-            if (std::string(e.parancs) == "Jatek1")
+            if (e.parancs == ParancsId::Nincs)
                 window_->LottoSelect(1);
             else
                 a(e.parancs)->trigger();
@@ -575,7 +575,7 @@ TEST_F(BontListaTest, EveryCommandThatChangesTheSelectionTakesLinesAndConditions
         if (e.sorokMaradnak) {
             EXPECT_EQ(szamListak().KijeloltSzamok, szamok);
         }
-        if (std::string(e.parancs) == "Jatek1")
+        if (e.parancs == ParancsId::Nincs)
             window_->LottoSelect(0);
     }
 }

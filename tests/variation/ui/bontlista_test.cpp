@@ -128,7 +128,7 @@ TEST_F(BontListaTest, AddReplaceAndDeleteLinesFromTheList)
     const std::int32_t db = t.BontSzelvszam;
     ASSERT_GE(db, 8);
     const TTombByte1D szamok = szamListak().KijeloltSzamok;
-    a("Listzs2")->trigger();
+    a(ParancsId::Listzs2)->trigger();
     TBontLista* lista = ablakok_->BontLista;
     ASSERT_TRUE(lista->isVisible());
     ASSERT_TRUE(lista->BontListBovitesGomb->isEnabled());
@@ -252,7 +252,7 @@ TEST_F(BontListaTest, ListLetsGoOfTheLinesWhileTheSortRunsAndShowsThemSortedAfte
     const auto elsoSzam = [&szamok](const std::string& sor) {
         return static_cast<int>(szamok[static_cast<std::uint8_t>(sor[0])]);
     };
-    a("Listzs2")->trigger();
+    a(ParancsId::Listzs2)->trigger();
     TBontLista* lista = ablakok_->BontLista;
     ASSERT_TRUE(lista->isVisible());
     lista->AktSorKijelol(3);
@@ -306,7 +306,7 @@ TEST_F(BontListaTest, ExtensionsAreDeletedAndMergedFromTheList)
     ASSERT_EQ(t.Import_Count.size(), 3u);
     ASSERT_TRUE(bontasEgyseg().BontasBovites);
 
-    a("Listzs2")->trigger();
+    a(ParancsId::Listzs2)->trigger();
     TBontLista* lista = ablakok_->BontLista;
     ASSERT_TRUE(lista->isVisible());
     ASSERT_TRUE(lista->BovitmenyTorlesGomb->isEnabled());
@@ -327,7 +327,7 @@ TEST_F(BontListaTest, ExtensionsAreDeletedAndMergedFromTheList)
     EXPECT_EQ(t.Import_Count, (TTombInt1D{db, db + 1}));
     EXPECT_TRUE(bontasEgyseg().SzerkesztettVariacio);
 
-    a("Listzs2")->trigger();
+    a(ParancsId::Listzs2)->trigger();
     ASSERT_TRUE(lista->BovitmenyEgyesitesGomb->isEnabled());
     {
         Valaszolo k({QStringLiteral("Igen")});
@@ -336,16 +336,16 @@ TEST_F(BontListaTest, ExtensionsAreDeletedAndMergedFromTheList)
     }
     EXPECT_EQ(t.BontSzelvszam, db + 1);
     EXPECT_EQ(t.Import_Count, (TTombInt1D{db + 1}));
-    EXPECT_FALSE(a("Bvtmnytrlse1")->isEnabled());
-    EXPECT_EQ(a("Bvtmnytrlse1")->toolTip(), QStringLiteral(" Nincs visszavonható bővítmény "));
-    EXPECT_FALSE(a("BovitmenyBeilleszt")->isEnabled());
+    EXPECT_FALSE(a(ParancsId::Bvtmnytrlse1)->isEnabled());
+    EXPECT_EQ(a(ParancsId::Bvtmnytrlse1)->toolTip(), QStringLiteral(" Nincs visszavonható bővítmény "));
+    EXPECT_FALSE(a(ParancsId::BovitmenyBeilleszt)->isEnabled());
 }
 
 TEST_F(BontListaTest, AuxiliaryTicketShowsTheSelectedLineAndItsFacts)
 {
     general();
     VariationStore& t = variationStore();
-    a("Listzs2")->trigger();
+    a(ParancsId::Listzs2)->trigger();
     TBontLista* lista = ablakok_->BontLista;
     lista->AktSorKijelol(2);
     TBontSzelveny* s = szelvenyek().BontSzelveny;
@@ -376,7 +376,7 @@ TEST_F(BontListaTest, ShiftCtrlDoubleClickSetsTheOverwriteBoundary)
 {
     general();
     VariationStore& t = variationStore();
-    a("Listzs2")->trigger();
+    a(ParancsId::Listzs2)->trigger();
     TBontLista* lista = ablakok_->BontLista;
     lista->AktSorKijelol(3);
     TVariacioOpciok& o = feltetelRekordok().VariacioOpciok;
@@ -435,7 +435,7 @@ TEST_F(BontListaTest, ClickOnTheMainTicketAsksBeforeTheVariationGoes)
     EXPECT_FALSE(lista->isVisible());
     EXPECT_FALSE(szelvenyek().BontSzelveny->isVisible());
     EXPECT_EQ(std::count(szamListak().KijeloltSzamok.begin(), szamListak().KijeloltSzamok.end(), 5), 1);
-    EXPECT_FALSE(a("rls2")->isEnabled());
+    EXPECT_FALSE(a(ParancsId::rls2)->isEnabled());
 
     // Without a variation the next click asks nothing.
     {
@@ -453,10 +453,10 @@ TEST_F(BontListaTest, DeletingTheVariationClosesItsList)
     ablakok_->Bontas->ListaGomb->click();
     TBontLista* lista = ablakok_->BontLista;
     ASSERT_TRUE(varj([lista] { return lista->isVisible(); }, 5000));
-    ASSERT_TRUE(a("rls2")->isEnabled());
+    ASSERT_TRUE(a(ParancsId::rls2)->isEnabled());
     {
         Valaszolo igen({QStringLiteral("Igen")});
-        a("rls2")->trigger();
+        a(ParancsId::rls2)->trigger();
         ASSERT_EQ(igen.Latott.size(), 1);
         EXPECT_TRUE(igen.Latott[0].Szoveg.contains(QStringLiteral("Biztos törli a variáció listáját?")));
     }
@@ -464,8 +464,8 @@ TEST_F(BontListaTest, DeletingTheVariationClosesItsList)
     EXPECT_EQ(variationStore().BontMatrixMeret, 0);
     EXPECT_FALSE(lista->isVisible());
     EXPECT_FALSE(ablakok_->Bontas->isVisible());
-    EXPECT_FALSE(a("rls2")->isEnabled());
-    EXPECT_FALSE(a("Listzs2")->isEnabled());
+    EXPECT_FALSE(a(ParancsId::rls2)->isEnabled());
+    EXPECT_FALSE(a(ParancsId::Listzs2)->isEnabled());
     // The numbers stay: only the lines went.
     EXPECT_EQ(szamListak().KijeloltSzamDb(), 12);
 }
@@ -478,10 +478,10 @@ TEST_F(BontListaTest, ListClosesWhenARunStarts)
     ablakok_->Bontas->ListaGomb->click();
     TBontLista* lista = ablakok_->BontLista;
     ASSERT_TRUE(varj([lista] { return lista->isVisible(); }, 5000));
-    a("Beilleszts1")->trigger();
-    ASSERT_TRUE(a("Start1")->isEnabled());
+    a(ParancsId::Beilleszts1)->trigger();
+    ASSERT_TRUE(a(ParancsId::Start1)->isEnabled());
     Valaszolo v(QStringList{});
-    a("Start1")->trigger();
+    a(ParancsId::Start1)->trigger();
     EXPECT_FALSE(lista->isVisible());
     TBontas* b = ablakok_->Bontas;
     ASSERT_TRUE(varj([b] { return !b->Fut() && szalak().Tetlen(); }));

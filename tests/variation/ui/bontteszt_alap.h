@@ -66,7 +66,7 @@ protected:
         ablakok_.reset();
     }
 
-    QAction* a(const char* nev) const { return kvx::Parancs(nev); }
+    QAction* a(kvx::ParancsId nev) const { return kvx::Parancs(nev); }
 
     // A variation of the numbers with error points, made with Start.
     void variacio(std::initializer_list<int> szamok, int hibapont)
@@ -76,7 +76,7 @@ protected:
         ablakok_->SzamokValtoztak();
         feltetelRekordok().Hibapont = hibapont;
         Valaszolo v(QStringList{});
-        a("Start1")->trigger();
+        a(kvx::ParancsId::Start1)->trigger();
         TBontas* b = ablakok_->Bontas;
         ASSERT_TRUE(futas::varj([b] { return !b->Fut() && szalak().Tetlen(); }));
         ASSERT_GT(variationStore().BontSzelvszam, 0);

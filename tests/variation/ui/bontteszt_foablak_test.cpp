@@ -65,14 +65,14 @@ protected:
 
 TEST_F(BontTesztTest, TestAgainstTheDrawsThenTheFullTestAndInsertingItsLines)
 {
-    EXPECT_FALSE(a("eszt1")->isEnabled());
+    EXPECT_FALSE(a(ParancsId::eszt1)->isEnabled());
     variacio({2, 3, 4, 11, 12, 13, 21}, 1);
     const std::int32_t sorok = variationStore().BontSzelvszam;
-    ASSERT_TRUE(a("eszt1")->isEnabled());
-    EXPECT_EQ(a("eszt1")->toolTip(), QStringLiteral(" Variáció tesztje "));
+    ASSERT_TRUE(a(ParancsId::eszt1)->isEnabled());
+    EXPECT_EQ(a(ParancsId::eszt1)->toolTip(), QStringLiteral(" Variáció tesztje "));
 
     // Against the three draws of the database.
-    a("eszt1")->trigger();
+    a(ParancsId::eszt1)->trigger();
     ASSERT_TRUE(teszt_->isVisible());
     EXPECT_EQ(teszt_->windowTitle(), QStringLiteral(" Variáció tesztje"));
     ASSERT_TRUE(tesztVegeVar());
@@ -167,7 +167,7 @@ TEST_F(BontTesztTest, StopClosesWithoutAReportAndTheNextTestStartsAnew)
     TesztTartas tartas;
     const auto tartott = [this] { return TesztTartas::Tartott() == 1 && program_.Teszt().TesztSzamsorDb() > 0; };
     teszt_->HuzasokLogCB->setChecked(false);
-    a("eszt1")->trigger();
+    a(ParancsId::eszt1)->trigger();
     ASSERT_TRUE(teszt_->isVisible());
     EXPECT_FALSE(teszt_->KilepesGomb->isEnabled());
     EXPECT_FALSE(window_->menuBar()->isEnabled());
@@ -183,7 +183,7 @@ TEST_F(BontTesztTest, StopClosesWithoutAReportAndTheNextTestStartsAnew)
     // rule: the clock says the first lines took hours.
     double ora = 1000;
     teszt_->Ora = [&ora] { return ora; };
-    a("eszt1")->trigger();
+    a(ParancsId::eszt1)->trigger();
     ASSERT_TRUE(teszt_->isVisible());
     ASSERT_TRUE(varj(tartott));
     ASSERT_TRUE(program_.Teszt().Fut());
@@ -218,7 +218,7 @@ TEST_F(BontTesztTest, DatabaseSwitchDropsATestAgainstTheDraws)
     kvx::Program::aktualis().AdatbazisParancsai().AlternativAdatbazisAction(true);
     for (const bool huzasok : {true, false}) {
         SCOPED_TRACE(huzasok ? "against the draws" : "full test");
-        a("eszt1")->trigger();
+        a(ParancsId::eszt1)->trigger();
         ASSERT_TRUE(teszt_->isVisible());
         ASSERT_TRUE(tesztVegeVar());
         if (teszt_->HuzasokLogCB->isChecked() != huzasok) {
@@ -228,7 +228,7 @@ TEST_F(BontTesztTest, DatabaseSwitchDropsATestAgainstTheDraws)
         }
         ASSERT_FALSE(program_.Teszt().PeldabontasLog().empty());
         Valaszolo v({QStringLiteral("Igen"), QStringLiteral("Igen")});
-        a(adatbazisFajta().AdatbazisTipus ? "Betlts1" : "Kavarexadatbzis1")->trigger();
+        a(adatbazisFajta().AdatbazisTipus ? ParancsId::Betlts1 : ParancsId::Kavarexadatbzis1)->trigger();
         EXPECT_EQ(teszt_->isVisible(), !huzasok);
         EXPECT_EQ(program_.Teszt().PeldabontasLog().empty(), huzasok);
         if (teszt_->isVisible())
@@ -243,7 +243,7 @@ TEST_F(BontTesztTest, TheRunWindowsTesztButtonOpensTheTestAfterTheRun)
     kvx::Program::aktualis().SzamsorParancsai().FeltMenuAll(SzamsorTulteli(szamListak(), game()));
     feltetelRekordok().Hibapont = 1;
     Valaszolo v(QStringList{});
-    a("Start1")->trigger();
+    a(ParancsId::Start1)->trigger();
     TBontas* b = formok().Bontas;
     ASSERT_TRUE(varj([b] { return !b->Fut() && szalak().Tetlen(); }));
     ASSERT_TRUE(b->TesztGomb->isEnabled());
@@ -256,10 +256,10 @@ TEST_F(BontTesztTest, TheRunWindowsTesztButtonOpensTheTestAfterTheRun)
     // Deleting the variation closes the test window and drops the result.
     teszt_->KilepesGomb->click();
     Valaszolo torles({QStringLiteral("Igen")});
-    a("rls2")->trigger();
+    a(ParancsId::rls2)->trigger();
     EXPECT_EQ(variationStore().BontSzelvszam, 0);
     EXPECT_TRUE(program_.Teszt().PeldabontasLog().empty());
-    EXPECT_FALSE(a("eszt1")->isEnabled());
+    EXPECT_FALSE(a(ParancsId::eszt1)->isEnabled());
 }
 
 // A finished test's report stands in the variation's description, and an
@@ -270,13 +270,13 @@ TEST_F(BontTesztTest, TheTestsReportReachesTheDescription)
 {
     variacio({2, 3, 4, 11, 12, 13, 21}, 1);
     const std::int32_t sorok = variationStore().BontSzelvszam;
-    a("InfoGomb")->trigger();
+    a(ParancsId::InfoGomb)->trigger();
     TInfo* info = formok().Info;
     ASSERT_TRUE(info && info->isVisible());
     const auto leiras = [info] { return info->BontInfo->toPlainText(); };
     ASSERT_FALSE(leiras().contains(QStringLiteral("számsor tesztje")));
 
-    a("eszt1")->trigger();
+    a(ParancsId::eszt1)->trigger();
     ASSERT_TRUE(tesztVegeVar());
     ASSERT_TRUE(info->isVisible());
     const QString fejlec = QStringLiteral("%1 számsor tesztje: 1. - 3. húzások számsoraival, 3 számsorral").arg(sorok);

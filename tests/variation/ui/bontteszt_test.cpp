@@ -60,7 +60,7 @@ TEST_F(BontTesztTest, ATestWindowTallerThanTheScreenWarnsUntilToldNotTo)
     teszt_->resize(teszt_->width(), munka.height() + 200);
     {
         Valaszolo v({QStringLiteral("Nem")});
-        a("eszt1")->trigger();
+        a(ParancsId::eszt1)->trigger();
         ASSERT_TRUE(tesztVegeVar());
         ASSERT_FALSE(v.Latott.isEmpty());
         EXPECT_TRUE(v.Latott.front().Szoveg.startsWith(QStringLiteral("A(z)") + teszt_->windowTitle() +
@@ -74,7 +74,7 @@ TEST_F(BontTesztTest, ATestWindowTallerThanTheScreenWarnsUntilToldNotTo)
     program_.Teszt().PeldabontasLogTorles();
     teszt_->resize(teszt_->width(), munka.height() + 200);
     Valaszolo v(QStringList{});
-    a("eszt1")->trigger();
+    a(ParancsId::eszt1)->trigger();
     ASSERT_TRUE(tesztVegeVar());
     EXPECT_TRUE(v.Latott.isEmpty());
 }
@@ -90,7 +90,7 @@ TEST_F(BontTesztTest, FullTestJudgesTheLinesAgainstTheConditions)
     f.OsszegFeltetel.Max = 60;
     f.FeltetelJelzo = true;
     teszt_->HuzasokLogCB->setChecked(false);
-    a("eszt1")->trigger();
+    a(ParancsId::eszt1)->trigger();
     ASSERT_TRUE(tesztVegeVar());
     ASSERT_TRUE(teszt_->FeltetelekLogCB->isEnabled());
     EXPECT_TRUE(program_.Teszt().FeltetelekTeszt);

@@ -49,7 +49,7 @@ TEST_F(BovitesTest, TheRunWindowsBovitesButtonBeginsAnExtension)
     TBontas* b = ablakok_->Bontas;
     {
         Valaszolo v(QStringList{});
-        a("Start1")->trigger();
+        a(ParancsId::Start1)->trigger();
         ASSERT_TRUE(kvx::teszt::varj([b] { return !b->Fut() && szalak().Tetlen(); }, 120000));
     }
     const std::int32_t db = variationStore().BontSzelvszam;

@@ -58,7 +58,7 @@ protected:
     {
         tizenketSzam();
         futtatas();
-        a("Beilleszts1")->trigger();
+        a(ParancsId::Beilleszts1)->trigger();
         ASSERT_TRUE(bontasEgyseg().BontasBovites);
         ASSERT_EQ(bontasEgyseg().BovitesKijeloltSzamDb, 12);
     }
@@ -79,31 +79,31 @@ TEST_F(BovitesTest, TheTicketKeepsTheExtensionToItsNumbers)
 {
     bovitesben();
     const std::int32_t db = variationStore().BontSzelvszam;
-    EXPECT_FALSE(a("Kijellmind1")->isEnabled());
-    EXPECT_TRUE(a("Listzs1")->isEnabled());
+    EXPECT_FALSE(a(ParancsId::Kijellmind1)->isEnabled());
+    EXPECT_TRUE(a(ParancsId::Listzs1)->isEnabled());
 
     kattint(1);
     ASSERT_EQ(uzenetek_.size(), 1u);
     EXPECT_EQ(uzenetek_[0], QStringLiteral("1 számmal jelölt ki többet, mint a variáció 12 száma.\r\n\r\nTöröljön 1 számot."));
-    EXPECT_FALSE(a("Listzs1")->isEnabled());
-    EXPECT_FALSE(a("Kijellmind1")->isEnabled());
+    EXPECT_FALSE(a(ParancsId::Listzs1)->isEnabled());
+    EXPECT_FALSE(a(ParancsId::Kijellmind1)->isEnabled());
 
     if (TBontLista* l = formok().BontLista)
         l->close();
     kattint(1);
     EXPECT_EQ(uzenetek_.size(), 1u);
-    EXPECT_TRUE(a("Listzs1")->isEnabled());
+    EXPECT_TRUE(a(ParancsId::Listzs1)->isEnabled());
     EXPECT_EQ(variationStore().BontSzelvszam, db);
     EXPECT_TRUE(formok().BontLista->isVisible());
 
     // One number taken away: select-all puts back one, the lowest free.
     kattint(88);
-    EXPECT_TRUE(a("Kijellmind1")->isEnabled());
-    a("Kijellmind1")->trigger();
+    EXPECT_TRUE(a(ParancsId::Kijellmind1)->isEnabled());
+    a(ParancsId::Kijellmind1)->trigger();
     EXPECT_EQ(szamListak().KijeloltSzamDb(), 12);
     EXPECT_TRUE(KijeloltE(szamListak(), 1));
     EXPECT_FALSE(KijeloltE(szamListak(), 2));
-    EXPECT_FALSE(a("Kijellmind1")->isEnabled());
+    EXPECT_FALSE(a(ParancsId::Kijellmind1)->isEnabled());
     EXPECT_TRUE(bontasEgyseg().BontasBovites);
     EXPECT_EQ(variationStore().BontSzelvszam, db);
 }
@@ -116,7 +116,7 @@ TEST_F(BovitesTest, ANewNumberOrderListsTheExtendedLinesAgain)
     const std::int32_t db = variationStore().BontSzelvszam;
     if (TBontLista* l = formok().BontLista)
         l->close();
-    a("Cskken1")->trigger();
+    a(ParancsId::Cskken1)->trigger();
     EXPECT_EQ(szamListak().KijeloltSzamok.front(), 88);
     EXPECT_EQ(variationStore().BontSzelvszam, db);
     EXPECT_TRUE(bontasEgyseg().BontasBovites);
@@ -170,15 +170,15 @@ TEST_F(BovitesTest, ClearingTheTicketKeepsOrEndsTheExtensionByWhoAsks)
 {
     bovitesben();
     const std::int32_t db = variationStore().BontSzelvszam;
-    a("Mind1")->trigger();
+    a(ParancsId::Mind1)->trigger();
     EXPECT_EQ(szamListak().KijeloltSzamDb(), 0);
     EXPECT_TRUE(bontasEgyseg().BontasBovites);
     EXPECT_EQ(variationStore().BontMatrixMeret, db);
-    EXPECT_TRUE(a("Kijellmind1")->isEnabled());
+    EXPECT_TRUE(a(ParancsId::Kijellmind1)->isEnabled());
 
-    a("Kijellmind1")->trigger();
+    a(ParancsId::Kijellmind1)->trigger();
     EXPECT_EQ(szamListak().KijeloltSzamDb(), 12);
-    EXPECT_TRUE(a("Listzs1")->isEnabled());
+    EXPECT_TRUE(a(ParancsId::Listzs1)->isEnabled());
 
     kvx::Program::aktualis().SzamsorParancsai().Mind1Click(false);
     EXPECT_EQ(szamListak().KijeloltSzamDb(), 0);
@@ -208,7 +208,7 @@ TEST_F(BovitesTest, ALoadedVariationResumesAsAnExtensionWhenItWasOne)
             kvx::Program::aktualis().SzamsorParancsai().Mind1Click(false);
         bovitesben();
         if (!e.bovites)
-            a("Beilleszts1")->trigger();
+            a(ParancsId::Beilleszts1)->trigger();
         ASSERT_EQ(bontasEgyseg().BontasBovites, e.bovites);
         bontasEgyseg().Vezerles.FBontStatus.store(!e.leallitott);
         const std::int32_t db = variationStore().BontSzelvszam;
@@ -239,15 +239,15 @@ TEST_F(BovitesTest, ALoadedVariationResumesAsAnExtensionWhenItWasOne)
 TEST_F(BovitesTest, OpeningTheConditionsOfAStoppedVariationBeginsAnExtension)
 {
     bovitesben();
-    a("Beilleszts1")->trigger();
+    a(ParancsId::Beilleszts1)->trigger();
     ASSERT_FALSE(bontasEgyseg().BontasBovites);
     if (formok().Feltetelek)
         formok().Feltetelek->hide();
-    a("Listzs1")->trigger();
+    a(ParancsId::Listzs1)->trigger();
     EXPECT_FALSE(bontasEgyseg().BontasBovites);
     formok().Feltetelek->hide();
     bontasEgyseg().Vezerles.FBontStatus.store(false);
-    a("Listzs1")->trigger();
+    a(ParancsId::Listzs1)->trigger();
     EXPECT_TRUE(bontasEgyseg().BontasBovites);
     EXPECT_EQ(bontasEgyseg().BovitesKijeloltSzamDb, 12);
 }
@@ -295,7 +295,7 @@ TEST_F(BovitesAdatbazisTest, AVariationOfAnotherDatabaseLoadsAsEdited)
 {
     Valaszolo v({QStringLiteral("OK"), QStringLiteral("OK"), QStringLiteral("OK")});
     bovitesben();
-    a("Beilleszts1")->trigger();
+    a(ParancsId::Beilleszts1)->trigger();
     if (formok().Feltetelek)
         formok().Feltetelek->hide();
     FeltetelRekordok& f = feltetelRekordok();
@@ -335,7 +335,7 @@ TEST_F(KijelolesTest, TheErrorPointLimitFollowsTheSelectionInAnOpenConditionsWin
     for (int n : {3, 9, 14, 22, 27, 31, 40})
         SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
     kvx::Program::aktualis().SzamsorParancsai().FeltMenuAll(SzamsorTulteli(szamListak(), game()));
-    a("Listzs1")->trigger();
+    a(ParancsId::Listzs1)->trigger();
     TFeltetelek* f = formok().Feltetelek;
     ASSERT_TRUE(f->isVisible());
     EXPECT_GT(f->HibapontBeEdit->maximum(), 3);

@@ -71,7 +71,7 @@ protected:
         ablakok_->SzamokValtoztak();
         feltetelRekordok().Hibapont = hibapont;
         Valaszolo v({QStringLiteral("Igen"), QStringLiteral("Igen")});
-        kvx::Parancs("Start1")->trigger();
+        kvx::Parancs(kvx::ParancsId::Start1)->trigger();
         TBontas* b = ablakok_->Bontas;
         ASSERT_TRUE(kvx::teszt::varj([b] { return !b->Fut() && szalak().Tetlen(); }, 120000));
         if (b->isVisible())

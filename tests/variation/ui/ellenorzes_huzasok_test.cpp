@@ -81,7 +81,7 @@ TEST_F(EllenorzesTest, BonusMarkOfANumberInNoLineAndUnderlinedFixedNumbers)
     VariationStore& t = variationStore();
     ASSERT_GE(t.BontSzamGyakorisag.size(), 7u);
     t.BontSzamGyakorisag[6] = 0;
-    window_->Akcio("Ellenrzs1")->trigger();
+    window_->Akcio(ParancsId::Ellenrzs1)->trigger();
     TBontEllSzelveny* sz = szelvenyek().BontEllSzelveny;
     ASSERT_TRUE(sz->isVisible());
     const SzelvenySor& look = sz->Look();
@@ -101,7 +101,7 @@ TEST_F(EllenorzesTest, BonusMarkOfANumberInNoLineAndUnderlinedFixedNumbers)
     ASSERT_TRUE(sz->Jelolesek.PotJelolt(3));
     EXPECT_EQ(panel(3)->palette().color(QPalette::WindowText), szin(look[SzeletPluszBetu]));
     // The insert mode underlines nothing.
-    window_->Akcio("Ellenrzs1")->trigger();
+    window_->Akcio(ParancsId::Ellenrzs1)->trigger();
     sz->ModBeallitas(1);
     EXPECT_FALSE(panel(44)->font().underline());
 }
@@ -111,13 +111,13 @@ TEST_F(EllenorzesTest, BonusMarkOfANumberInNoLineAndUnderlinedFixedNumbers)
 // the variation list's Mentés and Ellenőrzés.
 TEST_F(EllenorzesTest, ListsTakeTheHintsOfTheVariationCommands)
 {
-    window_->Akcio("Listzs3")->trigger();
+    window_->Akcio(ParancsId::Listzs3)->trigger();
     THuzLista* huzasok = formok().HuzLista;
     ASSERT_TRUE(huzasok->isVisible());
     EXPECT_FALSE(huzasok->KeresVariaciobanGomb->isEnabled());
     EXPECT_EQ(huzasok->KeresVariaciobanGomb->toolTip(), QStringLiteral(" Nincs kész variáció "));
     general();
-    window_->Akcio("Listzs2")->trigger();
+    window_->Akcio(ParancsId::Listzs2)->trigger();
     TBontLista* lista = formok().BontLista;
     ASSERT_TRUE(lista->isVisible());
     struct Eset {
@@ -142,8 +142,8 @@ TEST_F(EllenorzesTest, ListsTakeTheHintsOfTheVariationCommands)
             EXPECT_TRUE(g.w->isEnabled()) << g.tipp.toStdString();
             EXPECT_EQ(g.w->toolTip(), g.tipp);
         }
-        EXPECT_EQ(lista->EllenorzesGomb->toolTip(), window_->Akcio("Ellenrzs1")->toolTip());
-        EXPECT_EQ(lista->MentesGomb->toolTip(), window_->Akcio("Ments2")->toolTip());
+        EXPECT_EQ(lista->EllenorzesGomb->toolTip(), window_->Akcio(ParancsId::Ellenrzs1)->toolTip());
+        EXPECT_EQ(lista->MentesGomb->toolTip(), window_->Akcio(ParancsId::Ments2)->toolTip());
         if (e.pelda)
             continue;
         for (const auto& [w, nev] : {std::pair<QWidget*, const char*>{lista, "bontlista_tippek.png"},
@@ -156,7 +156,7 @@ TEST_F(EllenorzesTest, ListsTakeTheHintsOfTheVariationCommands)
 
 TEST_F(EllenorzesTest, DrawIsCheckedAgainstTheVariation)
 {
-    window_->Akcio("Listzs3")->trigger();
+    window_->Akcio(ParancsId::Listzs3)->trigger();
     THuzLista* huzasok = formok().HuzLista;
     ASSERT_TRUE(huzasok->isVisible());
     EXPECT_FALSE(huzasok->KeresVariaciobanGomb->isEnabled());
@@ -181,9 +181,9 @@ TEST_F(EllenorzesTest, DrawIsCheckedAgainstTheVariation)
 TEST_F(EllenorzesTest, ListLineIsSearchedAmongTheDraws)
 {
     general();
-    window_->Akcio("Listzs2")->trigger();
+    window_->Akcio(ParancsId::Listzs2)->trigger();
     ASSERT_TRUE(lista()->isVisible());
-    ASSERT_TRUE(window_->Akcio("Listzs3")->isEnabled());
+    ASSERT_TRUE(window_->Akcio(ParancsId::Listzs3)->isEnabled());
     EXPECT_TRUE(lista()->KeresesGomb->isVisible());
     // A line holding 31 (draw 1) or 3 or 22 (draw 2) of the draws'
     // numbers 2, 11, 21, 31, 41 / 3, 12, 22, 32, 42 / 4, 13, 23, 33, 43.
@@ -227,17 +227,17 @@ TEST_F(EllenorzesTest, ListLineIsSearchedAmongTheDraws)
 TEST_F(EllenorzesTest, TheDrawSearchButtonFollowsWhetherTheDrawsCanBeListed)
 {
     general();
-    window_->Akcio("Listzs2")->trigger();
+    window_->Akcio(ParancsId::Listzs2)->trigger();
     ASSERT_TRUE(lista()->isVisible());
-    ASSERT_TRUE(window_->Akcio("Listzs3")->isEnabled());
+    ASSERT_TRUE(window_->Akcio(ParancsId::Listzs3)->isEnabled());
     EXPECT_TRUE(lista()->KeresesGomb->isVisible());
     kvx::Program::aktualis().AdatbazisParancsai().NincsAdatbazisAction();
-    ASSERT_FALSE(window_->Akcio("Listzs3")->isEnabled());
+    ASSERT_FALSE(window_->Akcio(ParancsId::Listzs3)->isEnabled());
     // The tool bar lays its buttons out when the events are handled.
     QApplication::processEvents();
     EXPECT_FALSE(lista()->KeresesGomb->isVisible());
     kvx::Program::aktualis().AdatbazisParancsai().VanAdatbazisAction();
-    ASSERT_TRUE(window_->Akcio("Listzs3")->isEnabled());
+    ASSERT_TRUE(window_->Akcio(ParancsId::Listzs3)->isEnabled());
     QApplication::processEvents();
     EXPECT_TRUE(lista()->KeresesGomb->isVisible());
 }
@@ -250,17 +250,17 @@ TEST_F(EllenorzesTest, ADrawIsCheckedAgainstTheLinesInTheirEarlierOrder)
     const VariationStore& t = variationStore();
     const std::size_t bajt = static_cast<std::size_t>(t.BontSzelvszam) * static_cast<std::size_t>(t.BontMatrixSorHossz);
     const std::vector<std::uint8_t> eredeti(t.FBontasMatrix, t.FBontasMatrix + bajt);
-    window_->Akcio("Listzs2")->trigger();
-    window_->Akcio("Rendezs1")->trigger();
+    window_->Akcio(ParancsId::Listzs2)->trigger();
+    window_->Akcio(ParancsId::Rendezs1)->trigger();
     ASSERT_NE(std::vector<std::uint8_t>(t.FBontasMatrix, t.FBontasMatrix + bajt), eredeti);
-    ASSERT_TRUE(window_->Akcio("Eredetisorrend1")->isEnabled());
-    window_->Akcio("Listzs3")->trigger();
+    ASSERT_TRUE(window_->Akcio(ParancsId::Eredetisorrend1)->isEnabled());
+    window_->Akcio(ParancsId::Listzs3)->trigger();
     THuzLista* huzasok = formok().HuzLista;
     ASSERT_TRUE(huzasok->isVisible());
     huzasok->EloreGombClick();
     huzasok->KeresVariaciobanGomb->trigger();
     EXPECT_EQ(std::vector<std::uint8_t>(t.FBontasMatrix, t.FBontasMatrix + bajt), eredeti);
-    EXPECT_FALSE(window_->Akcio("Eredetisorrend1")->isEnabled());
+    EXPECT_FALSE(window_->Akcio(ParancsId::Eredetisorrend1)->isEnabled());
     TBontEllSzelveny* sz = szelvenyek().BontEllSzelveny;
     ASSERT_TRUE(sz->isVisible());
     EXPECT_EQ(sz->windowTitle(), QStringLiteral(" Keres: húzások 1. számsora"));

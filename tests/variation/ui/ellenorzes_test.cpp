@@ -52,7 +52,7 @@ TEST_F(EllenorzesTest, MarkedLineIsFoundInTheList)
 {
     general();
     const int sorok = variationStore().BontSzelvszam;
-    QAction* ellenorzes = kvx::Parancs("Ellenrzs1");
+    QAction* ellenorzes = kvx::Parancs(ParancsId::Ellenrzs1);
     ASSERT_TRUE(ellenorzes->isEnabled());
     ellenorzes->trigger();
     TBontEllSzelveny* sz = szelvenyek().BontEllSzelveny;
@@ -142,7 +142,7 @@ TEST_F(EllenorzesTest, LineEntryShowsTheListsSearchWhileTheLineIsEntered)
             b << panel()->KeresBox->itemText(i);
         return b;
     };
-    kvx::Parancs("Listzs2")->trigger();
+    kvx::Parancs(ParancsId::Listzs2)->trigger();
     ASSERT_TRUE(lista()->isVisible());
     TBontEllSzelveny* sz = szelvenyek().BontEllSzelveny;
 
@@ -194,7 +194,7 @@ TEST_F(EllenorzesTest, LineEntryShowsTheListsSearchWhileTheLineIsEntered)
 TEST_F(EllenorzesTest, ListLineGoesOntoTheCheckTicket)
 {
     general();
-    kvx::Parancs("Listzs2")->trigger();
+    kvx::Parancs(ParancsId::Listzs2)->trigger();
     ASSERT_TRUE(lista()->isVisible());
     lista()->AktSorKijelol(2);
     lista()->EllenorzesGomb->click();
@@ -208,7 +208,7 @@ TEST_F(EllenorzesTest, ListLineGoesOntoTheCheckTicket)
     EXPECT_TRUE(sz->InfoCimke->text().contains(QStringLiteral("Ssz:")));
     // A deletion of the variation ends the check.
     Valaszolo v({QStringLiteral("Igen")});
-    kvx::Parancs("rls2")->trigger();
+    kvx::Parancs(ParancsId::rls2)->trigger();
     EXPECT_FALSE(sz->isVisible());
     EXPECT_TRUE(program_.Variacio().BontEllTalalatok().empty());
 }
@@ -218,7 +218,7 @@ TEST_F(EllenorzesTest, ListLineGoesOntoTheCheckTicket)
 TEST_F(EllenorzesTest, ClearOfTheCheckRunsTheCheckCommand)
 {
     general();
-    kvx::Parancs("Ellenrzs1")->trigger();
+    kvx::Parancs(ParancsId::Ellenrzs1)->trigger();
     TBontEllSzelveny* sz = szelvenyek().BontEllSzelveny;
     ASSERT_TRUE(sz->isVisible());
     const struct {
@@ -249,7 +249,7 @@ TEST_F(EllenorzesTest, ClearOfTheCheckRunsTheCheckCommand)
 TEST_F(EllenorzesTest, ClearOfTheCheckAsksAboutAnUnfinishedVariation)
 {
     general();
-    kvx::Parancs("Ellenrzs1")->trigger();
+    kvx::Parancs(ParancsId::Ellenrzs1)->trigger();
     TBontEllSzelveny* sz = szelvenyek().BontEllSzelveny;
     ASSERT_TRUE(sz->isVisible());
     const struct {
@@ -292,14 +292,14 @@ TEST_F(EllenorzesTest, LargeVariationIsCountedBehindTheWaitWindow)
             SzamJeloles(szamListak(), game(), mainState(), n, 0, false);
         futtatas(0);
         ASSERT_GT(variationStore().BontSzelvszam, e.varakozas ? 100000 : 90000);
-        kvx::Parancs("Ellenrzs1")->trigger();
+        kvx::Parancs(ParancsId::Ellenrzs1)->trigger();
         figyelo.Feliratok.clear();
         kattint(1);
         EXPECT_EQ(figyelo.Feliratok, e.varakozas ? QStringList{QStringLiteral("Találati arányok beállítása")} : QStringList{});
         EXPECT_FALSE(ablakok_->UzenetAblak->isVisible());
         EXPECT_TRUE(szelvenyek().BontEllSzelveny->InfoCimke->text().contains(QStringLiteral("Kijelölve: 1 szám")));
         Valaszolo torles({QStringLiteral("Igen")});
-        kvx::Parancs("rls2")->trigger();
+        kvx::Parancs(ParancsId::rls2)->trigger();
     }
 }
 

@@ -66,7 +66,7 @@ protected:
     {
         feltetelRekordok().Hibapont = 1;
         Valaszolo v(QStringList{});
-        a("Start1")->trigger();
+        a(ParancsId::Start1)->trigger();
         TBontas* b = ablakok_->Bontas;
         ASSERT_TRUE(varj([b] { return !b->Fut() && szalak().Tetlen(); }));
         ASSERT_GT(variationStore().BontSzelvszam, 0);
@@ -80,7 +80,7 @@ protected:
         SetFeltetelJelzo(f, true, false);
     }
     // The main window's toolbar button of a command.
-    QWidget* gomb(const char* nev) const
+    QWidget* gomb(ParancsId nev) const
     {
         TFoablak* fo = ablakok_->Foablak.get();
         return fo->Eszkoztar ? fo->Eszkoztar->widgetForAction(a(nev)) : nullptr;
@@ -127,7 +127,7 @@ TEST_F(FeltetelekFoablak, TorlesOpensTheWindowAgainForNewConditions)
             ASSERT_TRUE(mainState().Mentve);
         }
         osszeg();
-        a("Listzs1")->trigger();
+        a(ParancsId::Listzs1)->trigger();
         ASSERT_TRUE(w->isVisible());
         EXPECT_EQ(w->windowTitle(), e.sorok ? QStringLiteral(" Feltételek listája")
                                             : QStringLiteral(" Feltételek kijelölése"));
@@ -148,7 +148,7 @@ TEST_F(FeltetelekFoablak, TorlesOpensTheWindowAgainForNewConditions)
         EXPECT_EQ(w->BontasGomb->toolTip(), QStringLiteral(" Variáció készítése "));
         EXPECT_TRUE(w->FeltetelekPC->currentWidget()->isEnabled());
         EXPECT_TRUE(w->Panel8->isEnabled());
-        EXPECT_EQ(a("Listzs1")->text(), QStringLiteral("Kijelölés"));
+        EXPECT_EQ(a(ParancsId::Listzs1)->text(), QStringLiteral("Kijelölés"));
         EXPECT_EQ(tartomany->Tag, 2);
         EXPECT_EQ(tartomany->ElsoHuzBe->text(), QStringLiteral("1"));
         EXPECT_EQ(tartomany->UtolsoHuzBe->text(), QString::number(draws().HuzasokSzama));
@@ -185,16 +185,16 @@ TEST_F(FeltetelekFoablak, CommandsFollowTheVariationAtOnce)
     const auto ellenoriz = [this](const Allapot& e) {
         SCOPED_TRACE(e.nev);
         EXPECT_FALSE(feltetelek_->isVisible());
-        QAction* f = a("Listzs1");
+        QAction* f = a(ParancsId::Listzs1);
         EXPECT_EQ(f->isEnabled(), e.feltetelek);
         EXPECT_EQ(f->text(), QString::fromUtf8(e.felirat));
         EXPECT_EQ(f->toolTip(), QString::fromUtf8(e.tipp));
-        if (QWidget* g = gomb("Listzs1"))
+        if (QWidget* g = gomb(ParancsId::Listzs1))
             EXPECT_EQ(g->toolTip(), QString::fromUtf8(e.tipp));
-        QAction* i = a("InfoGomb");
+        QAction* i = a(ParancsId::InfoGomb);
         EXPECT_EQ(i->isEnabled(), e.feltetelek);
         EXPECT_EQ(i->toolTip(), QString::fromUtf8(e.infoTipp));
-        if (QWidget* g = gomb("InfoGomb")) {
+        if (QWidget* g = gomb(ParancsId::InfoGomb)) {
             EXPECT_EQ(g->isEnabled(), e.feltetelek);
             EXPECT_EQ(g->toolTip(), QString::fromUtf8(e.infoTipp));
         }
@@ -205,14 +205,14 @@ TEST_F(FeltetelekFoablak, CommandsFollowTheVariationAtOnce)
     ellenoriz({"after a run", true, "Listázás", " Feltételek listája, módosítása ", " Információk a variációról "});
     {
         Valaszolo v({QStringLiteral("Igen")});
-        a("rls2")->trigger();
+        a(ParancsId::rls2)->trigger();
     }
     ASSERT_EQ(variationStore().BontSzelvszam, 0);
     ellenoriz({"after the deletion", true, "Kijelölés", " Feltételek kijelölése, hibapont beállítása ",
                " Információk a variációról "});
     {
         Valaszolo v({QStringLiteral("Igen")});
-        a("Mind1")->trigger();
+        a(ParancsId::Mind1)->trigger();
     }
     ASSERT_EQ(szamListak().KijeloltSzamDb(), 0);
     ellenoriz({"no numbers", false, "Kijelölés", " Nincs kijelölt számsor ", " Nincs kijelölt számsor "});
@@ -224,11 +224,11 @@ TEST_F(FeltetelekFoablak, RemovingAConditionVoidsTheTest)
 {
     variacio({2, 3, 4, 11, 12, 13, 21}, 1);
     // Extension mode: the conditions can be changed beside the lines.
-    a("Beilleszts1")->trigger();
+    a(ParancsId::Beilleszts1)->trigger();
     ASSERT_TRUE(bontasEgyseg().BontasBovites);
     TFeltetelek* w = feltetelek_;
     if (!w->isVisible())
-        a("Listzs1")->trigger();
+        a(ParancsId::Listzs1)->trigger();
     ASSERT_TRUE(w->isVisible());
     ASSERT_EQ(w->windowTitle(), QStringLiteral(" Feltételek kijelölése"));
     w->FeltetelekPC->setCurrentIndex(6);
@@ -236,17 +236,17 @@ TEST_F(FeltetelekFoablak, RemovingAConditionVoidsTheTest)
     ASSERT_TRUE(feltetelRekordok().OsszegFeltetel.Allapot);
     w->close();
 
-    a("eszt1")->trigger();
+    a(ParancsId::eszt1)->trigger();
     ASSERT_TRUE(tesztVegeVar());
     ASSERT_TRUE(teszt_->isVisible());
     ASSERT_FALSE(program_.Teszt().PeldabontasLog().empty());
-    a("InfoGomb")->trigger();
+    a(ParancsId::InfoGomb)->trigger();
     TInfo* info = formok().Info;
     ASSERT_TRUE(info && info->isVisible());
     const QString fejlec = QStringLiteral("számsor tesztje");
     ASSERT_TRUE(info->BontInfo->toPlainText().contains(fejlec));
 
-    a("Listzs1")->trigger();
+    a(ParancsId::Listzs1)->trigger();
     ASSERT_TRUE(w->isVisible());
     w->FeltetelekPC->setCurrentIndex(6);
     kattintas(w->MathLap->EsemOsszegBox);
@@ -270,12 +270,12 @@ TEST_F(FeltetelekFoablak, FelulirasBoundaryFromTheListShowsInTheHint)
     vo.Feluliras = 1;
     vo.SetVedettSzamsorDb(0);
     TFeltetelek* w = feltetelek_;
-    a("Listzs1")->trigger();
+    a(ParancsId::Listzs1)->trigger();
     ASSERT_TRUE(w->isVisible());
     EXPECT_EQ(w->OptBontFelulirasBox->toolTip(), QStringLiteral(" Módosított variáció felülírása "));
 
     TBontLista* lista = ablakok_->BontLista;
-    a("Listzs2")->trigger();
+    a(ParancsId::Listzs2)->trigger();
     ASSERT_TRUE(lista->isVisible());
     lista->AktSorKijelol(3);
     mainState().BillentyuMod = 200;
@@ -298,7 +298,7 @@ TEST_F(FeltetelekFoablak, TheButtonSpeaksOfAPausedRunAsStartDoes)
     feltetelRekordok().Hibapont = 1;
     TBontas* b = ablakok_->Bontas;
     Valaszolo v({QStringLiteral("Igen")});
-    a("Start1")->trigger();
+    a(ParancsId::Start1)->trigger();
     ASSERT_TRUE(varj([] { return bontasEgyseg().Vezerles.BontSzelvszam.load() > 100; }, 60000));
     b->PauseGomb->click();
     ASSERT_TRUE(varj([b] { return !b->Fut() && szalak().Tetlen() && !b->isVisible(); }));
@@ -307,7 +307,7 @@ TEST_F(FeltetelekFoablak, TheButtonSpeaksOfAPausedRunAsStartDoes)
     ASSERT_TRUE(w->isVisible());
     ASSERT_EQ(w->windowTitle(), QStringLiteral(" Feltételek kijelölése"));
     EXPECT_EQ(w->BontasGomb->text(), QStringLiteral("Variáció"));
-    EXPECT_EQ(w->BontasGomb->toolTip(), a("Start1")->toolTip());
+    EXPECT_EQ(w->BontasGomb->toolTip(), a(ParancsId::Start1)->toolTip());
     EXPECT_NE(w->BontasGomb->toolTip(), QStringLiteral(" Variáció folytatása "));
     w->close();
 }

@@ -48,7 +48,7 @@ protected:
         varj([] { return szalak().Tetlen(); }, 60000);
         window_.reset();
     }
-    QAction* a(const char* nev) const { return window_->Akcio(QString::fromUtf8(nev)); }
+    QAction* a(kvx::ParancsId nev) const { return window_->Akcio(nev); }
 
     // Marks twelve numbers of 5/90 on the main ticket, as a user would.
     void tizenketSzam()
@@ -63,7 +63,7 @@ protected:
     {
         feltetelRekordok().Hibapont = 1;
         Valaszolo v(QStringList{});
-        a("Start1")->trigger();
+        a(kvx::ParancsId::Start1)->trigger();
         TBontas* b = formok().Bontas;
         ASSERT_TRUE(varj([b] { return !b->Fut() && szalak().Tetlen(); }, 120000));
         ASSERT_GT(variationStore().BontSzelvszam, 0);

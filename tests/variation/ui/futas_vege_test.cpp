@@ -85,9 +85,9 @@ TEST_F(FutasVegeTest, EndButtonsFollowTheMenuAndHandTheirActionToTheMainWindow)
         TBontas* b = ablakok_->Bontas;
         const std::int32_t db = variationStore().BontSzelvszam;
         // The three buttons carry the hints of the commands they stand for.
-        for (const auto& [gomb, menu] : {std::pair<QPushButton*, const char*>{b->EllenorzesGomb, "Ellenrzs1"},
-                                         std::pair<QPushButton*, const char*>{b->ModositGomb, "Mdosts1"},
-                                         std::pair<QPushButton*, const char*>{b->InfoGomb, "InfoGomb"}}) {
+        for (const auto& [gomb, menu] : {std::pair<QPushButton*, kvx::ParancsId>{b->EllenorzesGomb, ParancsId::Ellenrzs1},
+                                         std::pair<QPushButton*, kvx::ParancsId>{b->ModositGomb, ParancsId::Mdosts1},
+                                         std::pair<QPushButton*, kvx::ParancsId>{b->InfoGomb, ParancsId::InfoGomb}}) {
             EXPECT_TRUE(gomb->isEnabled()) << menu;
             EXPECT_EQ(gomb->toolTip(), a(menu)->toolTip()) << menu;
         }

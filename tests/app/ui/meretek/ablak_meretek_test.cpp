@@ -121,7 +121,7 @@ protected:
         teszt::varj([] { return szalak().Tetlen(); }, 60000);
         window_.reset();
     }
-    QAction* a(const char* nev) const { return window_->Akcio(QString::fromUtf8(nev)); }
+    QAction* a(kvx::ParancsId nev) const { return window_->Akcio(nev); }
     std::string hol(const char* helyzet) const
     {
         return std::string(helyzet) + " at size " + std::to_string(meret_) + " on " + szoveg(munka_);
@@ -140,7 +140,7 @@ protected:
     {
         feltetelRekordok().Hibapont = 1;
         teszt::Valaszolo v(QStringList{});
-        a("Start1")->trigger();
+        a(ParancsId::Start1)->trigger();
         TBontas* b = formok().Bontas;
         ASSERT_TRUE(teszt::varj([b] { return !b->Fut() && szalak().Tetlen(); }, 60000));
         ASSERT_GT(variationStore().BontSzelvszam, 0);
@@ -298,7 +298,7 @@ TEST_P(AblakMeretekTest, MainRoadWindowsStayOnTheScreenAndApart)
 
     // Without a variation: the conditions window beside the main ticket.
     szamok();
-    a("Listzs1")->trigger();
+    a(ParancsId::Listzs1)->trigger();
     ellenoriz(feltetelek, {fo}, "conditions without a variation");
     betuMeret(feltetelek.W, "conditions");
     kep("feltetelek");
@@ -307,7 +307,7 @@ TEST_P(AblakMeretekTest, MainRoadWindowsStayOnTheScreenAndApart)
     // The road of a variation, window after window, all of them left open.
     std::vector<Ablak> ut{fo};
     variacio(ut);
-    a("Listzs2")->trigger();
+    a(ParancsId::Listzs2)->trigger();
     const Ablak lista{"variation list", formok().BontLista};
     const Ablak bontSzelveny{"variation ticket", szelvenyek().BontSzelveny};
     ASSERT_TRUE(bontSzelveny.W && bontSzelveny.W->isVisible()) << hol("variation list");
@@ -318,11 +318,11 @@ TEST_P(AblakMeretekTest, MainRoadWindowsStayOnTheScreenAndApart)
     ut.push_back(bontSzelveny);
     szelveny(szelvenyek().BontSzelveny, "variation ticket");
 
-    a("Listzs1")->trigger();
+    a(ParancsId::Listzs1)->trigger();
     ellenoriz(feltetelek, ut, "conditions with a variation");
     ut.push_back(feltetelek);
 
-    a("InfoGomb")->trigger();
+    a(ParancsId::InfoGomb)->trigger();
     const Ablak info{"information", formok().Info};
     ellenoriz(info, ut, "information window");
     ut.push_back(info);
@@ -358,14 +358,14 @@ TEST_P(AblakMeretekTest, MainRoadWindowsStayOnTheScreenAndApart)
     }
     ut.push_back(stat);
 
-    a("eszt1")->trigger();
+    a(ParancsId::eszt1)->trigger();
     const Ablak teszt{"variation test", formok().BontTeszt};
     ASSERT_TRUE(teszt::varj([this] { return !program_.Teszt().Fut() && szalak().Tetlen(); }, 60000));
     ellenoriz(teszt, ut, "variation test");
     sorok(teszt.W, formok().BontTeszt->RichEdit1, 10, "test report");
     ut.push_back(teszt);
 
-    a("Listzs3")->trigger();
+    a(ParancsId::Listzs3)->trigger();
     const Ablak huzasok{"draws list", formok().HuzLista};
     const Ablak huzSzelveny{"draws ticket", szelvenyek().HuzSzelveny};
     ASSERT_TRUE(huzSzelveny.W && huzSzelveny.W->isVisible()) << hol("draws list");
@@ -402,7 +402,7 @@ TEST_P(AblakMeretekTest, FileDialogGrowsWithTheTextSize)
         }
     });
     figyelo.start();
-    a("Megnyits1")->trigger();
+    a(ParancsId::Megnyits1)->trigger();
     ASSERT_TRUE(teszt::varj([&] { return latta; }, 10000));
     const QSize kell = QSize(620 * meret_ / 8, 400 * meret_ / 8).boundedTo(munka_.size() * 9 / 10);
     EXPECT_GE(meret.width(), kell.width() - 1) << hol("open dialog");
@@ -418,7 +418,7 @@ TEST_P(AblakMeretekTest, VariationTestWindowKeepsItsButtonsOnTheScreen)
 {
     szamok();
     variacio({{"main ticket", szelvenyek().Foszelveny}});
-    a("eszt1")->trigger();
+    a(ParancsId::eszt1)->trigger();
     TBontTeszt* t = formok().BontTeszt;
     ASSERT_TRUE(teszt::varj([this] { return !program_.Teszt().Fut() && szalak().Tetlen(); }, 60000));
     ASSERT_TRUE(t->isVisible());
@@ -442,7 +442,7 @@ TEST_P(AblakMeretekTest, VariationTestWindowKeepsItsButtonsOnTheScreen)
     // The test is held after its first batch of lines, so it is still
     // running whatever the machine's speed.
     TesztTartas tartas;
-    a("eszt1")->trigger();
+    a(ParancsId::eszt1)->trigger();
     ASSERT_TRUE(t->isVisible());
     ASSERT_TRUE(teszt::varj([this] { return TesztTartas::Tartott() == 1 && program_.Teszt().TesztSzamsorDb() > 0; }));
     ASSERT_TRUE(program_.Teszt().Fut());
