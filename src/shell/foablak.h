@@ -108,7 +108,7 @@ public:
     // message; after a load the draw ranges start anew.
     void HuzasokBetoltese();
 
-    // The action of a menu item of the command table, by its name.
+    // The action of a command of the command table.
     QAction* Akcio(kvx::ParancsId id) const;
 
     // Called by the last created window when every window exists.

@@ -4,6 +4,7 @@
 #include "app/ui/program.h"
 
 #include <QKeySequence>
+#include <QToolBar>
 
 #include <stdexcept>
 #include <string>
@@ -55,6 +56,12 @@ void ParancsTar::Felvesz(ParancsId id, QAction* a)
     akciok_[i] = a;
 }
 
+void ParancsTar::Vegrehajtas(ParancsId id) const
+{
+    QAction* a = (*this)[id];
+    emit a->triggered(a->isChecked());
+}
+
 void ParancsTar::Engedelyez(ParancsId id, bool be) const { (*this)[id]->setEnabled(be); }
 
 bool ParancsTar::Engedelyezett(ParancsId id) const { return (*this)[id]->isEnabled(); }
@@ -65,6 +72,19 @@ QAction* Parancs(ParancsId id)
     if (!t)
         throw std::logic_error(std::string("no command registry yet: ") + ParancsNev(id));
     return (*t)[id];
+}
+
+bool ParancsElerheto(ParancsId id)
+{
+    ParancsTar* t = ParancsTar::aktualis();
+    QAction* a = t ? t->Keres(id) : nullptr;
+    if (!a || !a->isEnabled())
+        return false;
+    for (QObject* o : a->associatedObjects())
+        if (auto* sav = qobject_cast<QToolBar*>(o))
+            if (const QWidget* gomb = sav->widgetForAction(a); gomb && !gomb->isEnabled())
+                return false;
+    return true;
 }
 
 void ParancsTipp(QAction* a, const QString& tipp)

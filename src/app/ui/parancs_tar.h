@@ -1,6 +1,6 @@
 #pragma once
 // The command registry: one action for every command of the command table
-// (app/main_menu.h), made in one place and found by the table's name. The
+// (app/main_menu.h), made in one place and found by the command's id. The
 // shell places the actions into its menus and toolbar; each subsystem
 // registers the handlers of its own commands here and switches its own
 // commands on and off, so no window needs to know who shows a command or who
@@ -52,6 +52,12 @@ public:
         return a;
     }
 
+    // Runs the command's handlers whatever the action's state: a step that
+    // another subsystem's rule asks for, where the command's being switched
+    // off for the user does not matter (trigger() does nothing on a disabled
+    // action). A checkable item keeps its check state.
+    void Vegrehajtas(ParancsId id) const;
+
     // Switches a command on or off (hint and state together stay the
     // caller's: this is the plain state).
     void Engedelyez(ParancsId id, bool be) const;
@@ -77,6 +83,10 @@ void kvx::ParancsTar::KezeloBekotes(QAction* a, const QObject* kontextus, F&& ke
 namespace kvx {
 // The action of a command of the current registry (see ParancsTar::operator[]).
 QAction* Parancs(ParancsId id);
+// The user can choose the command now: it is switched on, and so is each of
+// its toolbar buttons (a button is off while its toolbar or window is).
+// False while the current registry has no action for it.
+bool ParancsElerheto(ParancsId id);
 // A command's hint: its tooltip and its status-bar text are the same.
 void ParancsTipp(QAction* a, const QString& tipp);
 // Switches a command on or off together with the hint that says why.

@@ -5,7 +5,7 @@
 // makes the main window's help service (kvx::Sugo) and the "Mi ez?" item as
 // the main window's children, so that the windows find the help through
 // their parent. The handlers are registered in the command registry under
-// the command table's names; the message about a missing help file comes
+// the command table's ids; the message about a missing help file comes
 // through the hook the shell wiring sets. It emits no signals.
 #include <QMetaObject>
 #include <QObject>

@@ -3,7 +3,7 @@
 // database, switching between the built-in, the alternative and private
 // databases, and creating, saving, importing and filling the user's own
 // databases with random draws. The handlers are registered in the command
-// registry under the command table's names; what only the main window has
+// registry under the command table's ids; what only the main window has
 // (its error box, its loader, its backups) comes in as hooks the shell sets.
 // Also here: the wiring of the draws windows among themselves.
 //

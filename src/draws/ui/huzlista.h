@@ -150,8 +150,7 @@ signals:
     void variacioKeresKerve(const kvx::TTombByte1D& szamok, const kvx::TTombByte1D& potSzamok, const QString& felirat);
     // The clipboard cannot be read into the entry: the entry's hint says why.
     void bevitelTipp(const QString& szoveg);
-    // A button of a main window command: the command named by its menu
-    // item's component is to run.
+    // A button of a main window command: that command is to run.
     void parancsKerve(kvx::ParancsId nev);
     // A sample variation is asked for from the draw of row sor (1-based),
     // its drawing starting at table column oszlop.

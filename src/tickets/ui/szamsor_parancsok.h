@@ -4,7 +4,7 @@
 // questions, the number order radio items, the ticket's views, the states
 // and hints of these commands, and the commands that follow an over-full
 // line (the saves and the conditions). The handlers are registered in the
-// command registry under the command table's names; what belongs to the
+// command registry under the command table's ids; what belongs to the
 // variation above the tickets or only to the main window (its question, the
 // backups, the count dialog, the status bar's variation, the conditions
 // window) comes in through the hooks the shell wiring sets. It emits no

@@ -4,7 +4,7 @@
 // open and save dialogs (TAllomanyDialogusok), which open and save both
 // number sets and variations, and the state they are handed before each
 // dialog. The handlers are registered in the command registry under the
-// command table's names; what only the main window has (its question and
+// command table's ids; what only the main window has (its question and
 // error box, the game switch, the status bar, the main ticket's repaint, the
 // variation list and the conditions window) comes in through the hooks the
 // shell wiring sets. It emits no signals.

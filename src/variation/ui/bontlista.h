@@ -139,8 +139,7 @@ signals:
     void segedszelvenyLathato(bool lathato);
     // The save button; the list too large to show (the hint of the command).
     void mentesKerve();
-    // A button of a main window command: the command named by its menu
-    // item's component is to run.
+    // A button of a main window command: that command is to run.
     void parancsKerve(kvx::ParancsId nev);
     void listazasTipp(const QString& tipp);
     // The line of row sor (its ticket numbers) is to be searched among the draws.

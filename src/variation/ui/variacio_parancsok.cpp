@@ -7,6 +7,7 @@
 #include <QPixmap>
 
 #include <limits>
+#include <ostream>
 
 #include "app/game_table.h"
 #include "app/main_state.h"
@@ -397,6 +398,29 @@ void VariacioParancsok::VariacioVege(int gomb)
     // information window's "Diagram" shows it.
     if (gomb == 10)
         lepes(L::Diagram);
+}
+
+std::ostream& operator<<(std::ostream& o, FutasUtaniLepes l)
+{
+    // The enumerator's own spelling; a step without a case warns (-Wswitch).
+#define KVX_LEPES(n) \
+    case FutasUtaniLepes::n: return o << #n;
+    switch (l) {
+        KVX_LEPES(Torles)
+        KVX_LEPES(FeltetelekMegnyitasa)
+        KVX_LEPES(Listazas)
+        KVX_LEPES(Mentes)
+        KVX_LEPES(Teszt)
+        KVX_LEPES(Ellenorzes)
+        KVX_LEPES(Modositas)
+        KVX_LEPES(PauseTorles)
+        KVX_LEPES(Informacio)
+        KVX_LEPES(Bovites)
+        KVX_LEPES(ParancsAllapot)
+        KVX_LEPES(Diagram)
+    }
+#undef KVX_LEPES
+    return o << "FutasUtaniLepes(" << static_cast<int>(l) << ')';
 }
 
 void VariacioParancsok::LepesVegrehajtasa(FutasUtaniLepes lepes)

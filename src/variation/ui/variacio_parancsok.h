@@ -3,7 +3,7 @@
 // run, deletion, the pause clearing, listing, saving, the check, the change
 // of the conditions, the index order, the extensions, the import of a line
 // file and the command states. The handlers are registered in the command
-// registry under the command table's names; what only the main window has
+// registry under the command table's ids; what only the main window has
 // (its status bar, the conditions command, the file dialogs, the main
 // ticket) comes in as hooks the shell sets.
 //
@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <iosfwd>
 
 #include "app/ui/ablak_tiltas.h"
 #include "conditions/consistency_check.h"
@@ -59,6 +60,8 @@ enum class FutasUtaniLepes {
     ParancsAllapot,        // the commands follow the new state
     Diagram,               // the information window's frequency diagram
 };
+// The step's name (a failing order test names the steps).
+std::ostream& operator<<(std::ostream& o, FutasUtaniLepes l);
 
 class VariacioParancsok : public QObject {
     Q_OBJECT

@@ -1,5 +1,5 @@
 // The command registry: the actions made from the command table, found by
-// name, and the handlers the subsystems hang on them.
+// id, and the handlers the subsystems hang on them.
 #include "app/ui/parancs_tar.h"
 
 #include "app/main_menu.h"
@@ -7,11 +7,13 @@
 
 #include <QAction>
 #include <QMainWindow>
+#include <QToolBar>
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <stdexcept>
+#include <vector>
 
 namespace {
 
@@ -82,6 +84,71 @@ TEST(ParancsTarTest, AHandlerRunsOnTheCommandUntilItsOwnerGoes)
     gazda.reset();
     a->trigger();
     EXPECT_EQ(hivasok, 1);
+}
+
+// A step another subsystem's rule asks for runs the command's handler even
+// while the user cannot choose it; the command's state stays as it was.
+TEST(ParancsTarTest, ARequestedStepRunsTheHandlerWhateverTheCommandsState)
+{
+    kvx::Program program;
+    QMainWindow ablak;
+    ParancsTar tar(&ablak);
+    int hivasok = 0;
+    auto gazda = std::make_unique<QObject>();
+    QAction* a = tar.Kezelo(kvx::ParancsId::Start1, gazda.get(), [&hivasok] { ++hivasok; });
+    tar.Engedelyez(kvx::ParancsId::Start1, false);
+    a->trigger();
+    EXPECT_EQ(hivasok, 0);
+    tar.Vegrehajtas(kvx::ParancsId::Start1);
+    EXPECT_EQ(hivasok, 1);
+    EXPECT_FALSE(a->isEnabled());
+    tar.Engedelyez(kvx::ParancsId::Start1, true);
+    tar.Vegrehajtas(kvx::ParancsId::Start1);
+    EXPECT_EQ(hivasok, 2);
+    gazda.reset();
+    tar.Vegrehajtas(kvx::ParancsId::Start1);
+    EXPECT_EQ(hivasok, 2);
+
+    // A radio item's handler hears its current check state, which stays.
+    std::vector<bool> allapotok;
+    QAction* r = tar.Kezelo(kvx::ParancsId::Nvekv1, &ablak, [&allapotok](bool be) { allapotok.push_back(be); });
+    ASSERT_TRUE(r->isCheckable());
+    tar.Vegrehajtas(kvx::ParancsId::Nvekv1);
+    r->setChecked(true);
+    tar.Vegrehajtas(kvx::ParancsId::Nvekv1);
+    EXPECT_EQ(allapotok, (std::vector<bool>{false, true}));
+    EXPECT_TRUE(r->isChecked());
+
+    EXPECT_THROW(tar.Vegrehajtas(kvx::ParancsId::Nincs), std::logic_error);
+}
+
+// A command can be chosen while it is on and so is each of its toolbar
+// buttons; a button is off while its toolbar or its window is.
+TEST(ParancsTarTest, ACommandIsAvailableWhileItAndItsToolbarButtonsAreOn)
+{
+    kvx::Program program;
+    EXPECT_FALSE(kvx::ParancsElerheto(kvx::ParancsId::Start1));  // no registry yet
+    QMainWindow ablak;
+    ParancsTar tar(&ablak);
+    QToolBar* sav = ablak.addToolBar(QStringLiteral("Eszköztár"));
+    sav->addAction(tar[kvx::ParancsId::Start1]);
+    ASSERT_NE(sav->widgetForAction(tar[kvx::ParancsId::Start1]), nullptr);
+
+    EXPECT_TRUE(kvx::ParancsElerheto(kvx::ParancsId::Start1));
+    EXPECT_TRUE(kvx::ParancsElerheto(kvx::ParancsId::Kilps1));  // menu only
+    sav->setEnabled(false);
+    EXPECT_FALSE(kvx::ParancsElerheto(kvx::ParancsId::Start1));
+    EXPECT_TRUE(kvx::ParancsElerheto(kvx::ParancsId::Kilps1));
+    sav->setEnabled(true);
+    ablak.setEnabled(false);
+    EXPECT_FALSE(kvx::ParancsElerheto(kvx::ParancsId::Start1));
+    ablak.setEnabled(true);
+    EXPECT_TRUE(kvx::ParancsElerheto(kvx::ParancsId::Start1));
+    tar.Engedelyez(kvx::ParancsId::Start1, false);
+    EXPECT_FALSE(kvx::ParancsElerheto(kvx::ParancsId::Start1));
+    // A command not built yet, and a toolbar button the shell has not added.
+    EXPECT_FALSE(kvx::ParancsElerheto(kvx::ParancsId::Listzs2));
+    EXPECT_FALSE(kvx::ParancsElerheto(kvx::ParancsId::StatisztikaGomb));
 }
 
 TEST(ParancsTarTest, TheRegistryBelongsToItsProgram)

@@ -30,6 +30,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace {
@@ -201,6 +202,27 @@ TEST_F(FutasVegeTest, EachEndButtonAnnouncesItsFollowUpStepsInOrder)
         vv.BontasAblakBezarva(gomb);
         EXPECT_EQ(lepesek, (std::vector<L>{L::ParancsAllapot, L::FeltetelekMegnyitasa}));
     }
+}
+
+// A failing order test names the steps and the commands, not their numbers.
+TEST(FutasVegeNevek, StepsAndCommandsPrintByName)
+{
+    using L = FutasUtaniLepes;
+    EXPECT_EQ(testing::PrintToString(std::vector<L>{L::Torles, L::FeltetelekMegnyitasa, L::ParancsAllapot}),
+              "{ Torles, FeltetelekMegnyitasa, ParancsAllapot }");
+    // Every step has its own name.
+    std::vector<std::string> nevek;
+    for (int i = 0; i <= static_cast<int>(L::Diagram); ++i)
+        nevek.push_back(testing::PrintToString(static_cast<L>(i)));
+    EXPECT_EQ(nevek.back(), "Diagram");
+    std::sort(nevek.begin(), nevek.end());
+    EXPECT_EQ(std::adjacent_find(nevek.begin(), nevek.end()), nevek.end());
+    for (const std::string& n : nevek)
+        EXPECT_EQ(n.find("FutasUtaniLepes("), std::string::npos) << n;
+
+    EXPECT_EQ(testing::PrintToString(std::vector<ParancsId>{ParancsId::Listzs1, ParancsId::Start1}), "{ Listzs1, Start1 }");
+    EXPECT_EQ(testing::PrintToString(std::vector<ParancsKulcs>{ParancsId::Start1, VariacioGomb::BontasInfoGomb}),
+              "{ Start1, BontasInfoGomb }");
 }
 
 }  // namespace
