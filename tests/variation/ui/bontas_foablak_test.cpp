@@ -187,8 +187,9 @@ TEST_F(BontasTest, StartAsksWhetherToRunDespiteAFailedCheck)
             ASSERT_TRUE(w->isVisible());
             EXPECT_EQ(w->FeltetelekPC->currentIndex(), 0);
             ASSERT_EQ(v.Latott.size(), e.favorizalt ? 2 : 1);
-            if (e.favorizalt)
+            if (e.favorizalt) {
                 EXPECT_TRUE(v.Latott[1].Szoveg.startsWith(QStringLiteral("A program nem ellenőrzött minden feltételt")));
+            }
         } else {
             ASSERT_TRUE(vegeVar());
             // No line can meet the criterion: the run says so at its end.

@@ -189,8 +189,9 @@ TEST_F(FeltetelekFoablak, CommandsFollowTheVariationAtOnce)
         EXPECT_EQ(f->isEnabled(), e.feltetelek);
         EXPECT_EQ(f->text(), QString::fromUtf8(e.felirat));
         EXPECT_EQ(f->toolTip(), QString::fromUtf8(e.tipp));
-        if (QWidget* g = gomb(ParancsId::Listzs1))
+        if (QWidget* g = gomb(ParancsId::Listzs1)) {
             EXPECT_EQ(g->toolTip(), QString::fromUtf8(e.tipp));
+        }
         QAction* i = a(ParancsId::InfoGomb);
         EXPECT_EQ(i->isEnabled(), e.feltetelek);
         EXPECT_EQ(i->toolTip(), QString::fromUtf8(e.infoTipp));
