@@ -134,14 +134,6 @@ void AdatbazisParancsAllapot()
     }
 }
 
-// Set in the window tests: the start-up boxes that only inform (the missing
-// help file, the start-up tips) are not shown, so that start-up does not
-// wait for an answer.
-bool inditasiDobozok()
-{
-    return qEnvironmentVariableIsEmpty("KAVAREX_NO_STARTUP_BOXES");
-}
-
 // The main window's background in extension mode: the variation ticket's
 // colours fading in from the top, and the command's caption repeated
 // faintly across it, so that the mode shows between the windows at a glance.
@@ -184,8 +176,6 @@ TFoablak::TFoablak(const QString& programAllomany, const QStringList& args, QWid
 {
     setObjectName("Foablak");
     AlrendszerekBekotese();
-    Kerdes = [](const QString& szoveg) { return FigyelmeztetoKerdes(szoveg); };
-    HibaUzenet = [](const QString& szoveg) { kvx::HibaUzenet(szoveg); };
     huzasokBetoltese = [this] { HuzasokBetoltese(); };
     szelvenyekLetrehozasa = [this] {
         SzelvenyekLetrehozasa(this);
@@ -219,7 +209,6 @@ TFoablak::~TFoablak()
     kvx::Program::aktualis().Back().H = {};
     kvx::Program::aktualis().Pelda().H = {};
     szamsor().H = {};
-    kvx::Program::aktualis().SugoParancsai().H = {};
     kvx::Program::aktualis().AllomanyParancsai().H = {};
     if (alapBetu_) {
         QApplication::setFont(*alapBetu_);
@@ -263,7 +252,7 @@ void TFoablak::FormCreate(const QString& programAllomany, const QStringList& arg
                 ok = fajl.SaveToFile(f.IniAllomany);
             }
             if (!ok)
-                HibaUzenet(utf8(IniAllomanyHibaUzenet(f.IniAllomany, true)));
+                ProgramHibaUzenet(utf8(IniAllomanyHibaUzenet(f.IniAllomany, true)));
         }
     }
 
@@ -279,13 +268,13 @@ void TFoablak::FormCreate(const QString& programAllomany, const QStringList& arg
 
     // Step 11: free memory.
     const std::optional<std::uint64_t> szabad = platform::SzabadMemoria();
-    if (szabad && *szabad < static_cast<std::uint64_t>(kMinSzabadMemoria) && !Kerdes(QString::fromUtf8(kKevesMemoriaKerdes))) {
+    if (szabad && *szabad < static_cast<std::uint64_t>(kMinSzabadMemoria) && !ProgramKerdes(QString::fromUtf8(kKevesMemoriaKerdes))) {
         ms.Kilepes = true;
         return;
     }
     // Step 12: the program folder must be writable.
     if (!IrhatoKonyvtar(f.ProgramKonyvtar)) {
-        HibaUzenet(QString::fromUtf8(kNemIrhatoUzenet));
+        ProgramHibaUzenet(QString::fromUtf8(kNemIrhatoUzenet));
         ms.Kilepes = true;
         return;
     }
@@ -317,8 +306,8 @@ void TFoablak::FormCreate(const QString& programAllomany, const QStringList& arg
         const IniEredmeny r = KavarexIniOlvas(s, game(), f, k);
         if (!r.Rendben) {
             if (!r.HibaUzenet.empty())
-                HibaUzenet(utf8(r.HibaUzenet));
-            HibaUzenet(utf8(IniSerultUzenet(f.IniAllomany)));
+                ProgramHibaUzenet(utf8(r.HibaUzenet));
+            ProgramHibaUzenet(utf8(IniSerultUzenet(f.IniAllomany)));
             SerultIniEltavolitasa(f.IniAllomany, !r.HibaUzenet.empty());
             AblakElhelyezes(s.AblakSzelesseg <= 0);
             KavarexIniIras();
@@ -380,7 +369,7 @@ void TFoablak::Betumeretek()
     if (MeretIndex > 0) {
         static constexpr int kIkonMeretek[7] = {18, 21, 24, 27, 30, 33, 36};
         if (!IkonokAtmeretezese(kIkonMeretek[MeretIndex]))
-            HibaUzenet(QStringLiteral("Hiba történt az ikonok átméretezése során.\r\n\r\nAz ikonok az alapértelmezett "
+            ProgramHibaUzenet(QStringLiteral("Hiba történt az ikonok átméretezése során.\r\n\r\nAz ikonok az alapértelmezett "
                                       "méretben kerülnek megjelenítésre."));
         static constexpr int kEszkoztarMeretek[7] = {27, 33, 39, 47, 53, 59, 66};
         Eszkoztar->setMinimumHeight(kEszkoztarMeretek[MeretIndex]);
@@ -434,7 +423,7 @@ bool TFoablak::MasikPeldanyKezelese()
     MainState& ms = mainState();
     if (!ms.MasikPeldanyFut)
         return true;
-    if (!Kerdes(QString::fromUtf8(kMasikPeldanyKerdes))) {
+    if (!ProgramKerdes(QString::fromUtf8(kMasikPeldanyKerdes))) {
         // This instance ends; the earlier one keeps running untouched.
         ms.Kilepes = true;
         return false;
@@ -455,7 +444,7 @@ bool TFoablak::MasikPeldanyKezelese()
             varakozo->UzenetVege();
     }
     if (e != platform::BezarasEredmeny::Bezart || (peldany_ && !peldany_->Figyel())) {
-        HibaUzenet(QString::fromUtf8(kPeldanyNemZartBeUzenet));
+        ProgramHibaUzenet(QString::fromUtf8(kPeldanyNemZartBeUzenet));
         ms.Kilepes = true;
         return false;
     }
@@ -538,14 +527,14 @@ void TFoablak::RegiAllomanyokAthelyezese()
         RegiAllomanyokTorlese(folders());
     const AthelyezesEredmeny r = MentettKonyvtarakAthelyezese(folders(), elsoInditas);
     for (const std::string& hiba : r.Hibak)
-        HibaUzenet(utf8(hiba));
+        ProgramHibaUzenet(utf8(hiba));
     if (r.Lefutott)
         KavarexIniIras();
 }
 
 void TFoablak::InditasiTippek()
 {
-    if (!inditasiDobozok())
+    if (!InditasiDobozok())
         return;
     auto& log = settings().UzenetekLog;
     if (log[kSugoTippIndex] == 1)
@@ -574,7 +563,7 @@ void TFoablak::HuzasokBetoltese()
 {
     const std::string& utvonal = folders().AktualisAdatbazis[static_cast<std::size_t>(game().LottoIndex)];
     const BetoltesEredmeny r = Program::aktualis().HuzasokV().HuzasokBetoltese(
-        utvonal, [this](const std::string& kerdes) { return Kerdes(utf8(kerdes)); });
+        utvonal, [](const std::string& kerdes) { return ProgramKerdes(utf8(kerdes)); });
     UtolsoBetoltes = r.Allapot;
     switch (r.Allapot) {
     case BetoltesAllapot::Sikeres:
@@ -584,7 +573,7 @@ void TFoablak::HuzasokBetoltese()
         break;
     case BetoltesAllapot::TulSokHuzas:
     case BetoltesAllapot::OlvasasiHiba:
-        HibaUzenet(utf8(r.Uzenet));
+        ProgramHibaUzenet(utf8(r.Uzenet));
         break;
     case BetoltesAllapot::NincsAllomany:  // a fresh install has no database yet
     case BetoltesAllapot::Elutasitva:
@@ -764,7 +753,7 @@ void TFoablak::KavarexIni()
         QFile fajl(ParancssoriAllomany);
         if (!fajl.open(QIODevice::ReadOnly)) {
             // One message for the unreadable file; nothing is loaded later.
-            HibaUzenet(utf8(allomanyHibaSzoveg(variacio ? 1 : 0, 0, folders().IniAllomany)));
+            ProgramHibaUzenet(utf8(allomanyHibaSzoveg(variacio ? 1 : 0, 0, folders().IniAllomany)));
             ParancssoriAllomany.clear();
         } else {
             const QByteArray fej = fajl.read(64);
@@ -908,7 +897,7 @@ void TFoablak::LottoSelect(int tag)
 {
     if (tag < 0 || tag >= kJatekokSzama)
         return;
-    if (SzamsorModositas && !Kerdes(QString::fromUtf8(kModositasJatekvaltasKerdes))) {
+    if (SzamsorModositas && !ProgramKerdes(QString::fromUtf8(kModositasJatekvaltasKerdes))) {
         JatekMenuJeloles();
         return;
     }
@@ -1179,7 +1168,7 @@ void TFoablak::KavarexIniIras()
     const QRect kep = scr ? scr->geometry() : QRect();
     const IniEredmeny r = kvx::KavarexIniIras(settings(), game(), folders(), kep.width(), kep.height());
     if (!r.Rendben)
-        HibaUzenet(utf8(r.HibaUzenet));
+        ProgramHibaUzenet(utf8(r.HibaUzenet));
 }
 
 void TFoablak::Kilps1Click()
@@ -1194,7 +1183,7 @@ bool TFoablak::FormCloseQuery()
     const Formok& fm = formok();
     bool canClose = true;
     if (SzamsorModositas)
-        canClose = Kerdes(QString::fromUtf8(kModositasKilepesKerdes));
+        canClose = ProgramKerdes(QString::fromUtf8(kModositasKilepesKerdes));
     if (!canClose)
         return false;
     if (fm.Beallitasok && fm.Beallitasok->isVisible())
@@ -1269,12 +1258,6 @@ void TFoablak::showEvent(QShowEvent* e)
 void TFoablak::SugoParancsokBekotese()
 {
     SugoParancsok& sp = kvx::Program::aktualis().SugoParancsai();
-    // The missing help file is told at start-up, unless the informing boxes
-    // are held back.
-    sp.H.HianyUzenet = [this](const QString& szoveg) {
-        if (inditasiDobozok())
-            HibaUzenet(szoveg);
-    };
     sp.ParancsokBekotese(this);
     Miez1 = sp.MiEz();
     SugoSzolgaltatas = sp.Szolgaltatas();
@@ -1337,8 +1320,6 @@ void TFoablak::AllomanyParancsokBekotese()
 {
     AllomanyParancsok& ap = kvx::Program::aktualis().AllomanyParancsai();
     AllomanyParancsok::Horgok& h = ap.H;
-    h.Kerdes = [this](const QString& szoveg) { return Kerdes(szoveg); };
-    h.HibaUzenet = [this](const QString& szoveg) { HibaUzenet(szoveg); };
     h.JatekValtas = [this](int jatek) { JatekValtas(jatek, false, true); };
     h.VariacioAllapotSzoveg = [this] { return panel1_ ? panel1_->text().toStdString() : std::string(); };
     h.StatuszKiiras = [this] { VariacioStatuszKiirasStatusBar(variacioAllapot_, true, true); };
@@ -1362,7 +1343,6 @@ void TFoablak::BackBekotese()
 {
     BackVezerlo& b = kvx::Program::aktualis().Back();
     BackVezerlo::Horgok& h = b.H;
-    h.Kerdes = [this](const QString& q) { return Kerdes(q); };
     h.EszkoztarGomb = [this](QAction* a) -> const QWidget* {
         return Eszkoztar ? Eszkoztar->widgetForAction(a) : nullptr;
     };
@@ -1384,7 +1364,6 @@ void TFoablak::SzamsorParancsokBekotese()
 {
     SzamsorParancsok& sp = szamsor();
     SzamsorParancsok::Horgok& h = sp.H;
-    h.Kerdes = [this](const QString& q) { return Kerdes(q); };
     h.SzamokValtozasa = [this] {
         if (szamokValtozasa)
             szamokValtozasa();

@@ -90,10 +90,6 @@ public:
     std::function<void()> szelvenyekLebontasa;    // destroys the six tickets
     std::function<void()> huzasokBetoltese;       // loads AktualisAdatbazis[LottoIndex] (THuzLista::HuzasokBe)
     std::function<void()> szamokValtozasa;        // the main ticket repaints its number lists
-    // Questions and messages: the program's warning question and error box
-    // (tests answer them here).
-    std::function<bool(const QString&)> Kerdes;      // Yes = true
-    std::function<void(const QString&)> HibaUzenet;  // error box
 
     // The running-instance check of this program: a quit request of a later
     // instance closes the main window the normal way (a refused close tells
@@ -166,8 +162,7 @@ private:
     // here are its hooks.
     void AllomanyParancsokBekotese();
     // The help commands: the handlers live in the ui base's command object
-    // (app/ui/sugo_parancsok.h); here are its hook, the missing file's
-    // message, and the help service it makes on this window.
+    // (app/ui/sugo_parancsok.h), which makes the help service on this window.
     void SugoParancsokBekotese();
     // The toolbar's icons at the size of the text size.
     bool IkonokAtmeretezese(int meret);

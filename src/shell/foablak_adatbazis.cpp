@@ -28,10 +28,6 @@ void TFoablak::AdatbazisParancsokBekotese()
     AdatbazisParancsok& ap = Program::aktualis().AdatbazisParancsai();
     QPointer<TFoablak> fo = this;
     ap.DialogusSzulo = this;
-    ap.HibaUzenet = [fo](const QString& szoveg) {
-        if (fo && fo->HibaUzenet)
-            fo->HibaUzenet(szoveg);
-    };
     ap.Betoltes = [fo] {
         if (!fo)
             return BetoltesAllapot::NincsAllomany;

@@ -32,6 +32,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -79,6 +80,11 @@ public:
     // by the shell with its menus.
     QPointer<kvx::ParancsTar> Parancsok;
     OnlineAllapot Online;
+    // The answers to the program's own questions and error boxes
+    // (ProgramKerdes and ProgramHibaUzenet, app/ui/uzenetek.h); unset: the
+    // warning question and the error box. Tests answer here.
+    std::function<bool(const QString&)> Kerdes;
+    std::function<void(const QString&)> HibaUzenet;
     // Draws database.
     DrawsState Huzasok;
     AdatbazisFajta Adatbazis;

@@ -72,8 +72,8 @@ void SugoParancsok::SugoEllenorzes(const QString& programAllomany)
     kvx::ParancsBeallitas(temak, false, tipp);
     miEz_->setVisible(false);
     disconnect(miEzKapcsolat_);
-    if (H.HianyUzenet)
-        H.HianyUzenet(tipp);
+    if (InditasiDobozok())
+        ProgramHibaUzenet(tipp);
 }
 
 void SugoParancsok::makrk1Click()

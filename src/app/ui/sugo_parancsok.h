@@ -5,13 +5,10 @@
 // makes the main window's help service (kvx::Sugo) and the "Mi ez?" item as
 // the main window's children, so that the windows find the help through
 // their parent. The handlers are registered in the command registry under
-// the command table's ids; the message about a missing help file comes
-// through the hook the shell wiring sets. It emits no signals.
+// the command table's ids. It emits no signals.
 #include <QMetaObject>
 #include <QObject>
 #include <QPointer>
-
-#include <functional>
 
 class QAction;
 class QString;
@@ -24,13 +21,6 @@ class SugoParancsok : public QObject {
     Q_OBJECT
 public:
     explicit SugoParancsok(QObject* parent = nullptr);
-
-    // What the main window lends; unset shows nothing.
-    struct Horgok {
-        // The message that the help file is missing.
-        std::function<void(const QString&)> HianyUzenet;
-    };
-    Horgok H;
 
     // Registers "Témakörök" and "Fejlesztés" in the current command
     // registry, makes the "Mi ez?" item on foablak and the help service as
@@ -45,7 +35,8 @@ public:
 
     // Start-up: the help files of older versions beside programAllomany
     // (the executable's path) go; without the help page the help commands
-    // are switched off, "Mi ez?" is hidden and the message is given.
+    // are switched off, "Mi ez?" is hidden and the program's error box says
+    // so, unless the informing start-up boxes are held back.
     void SugoEllenorzes(const QString& programAllomany);
 
     // "Témakörök": the help at its contents.

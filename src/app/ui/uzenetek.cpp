@@ -286,6 +286,23 @@ int UzenetDialogus(UzenetRutin rutin, const QString& szoveg) { return doboz(ruti
 
 void HibaUzenet(const QString& szoveg) { doboz(UzenetRutin::HibaUzenet, szoveg); }
 
+bool ProgramKerdes(const QString& szoveg)
+{
+    const Program& p = Program::aktualis();
+    return p.Kerdes ? p.Kerdes(szoveg) : FigyelmeztetoKerdes(szoveg);
+}
+
+void ProgramHibaUzenet(const QString& szoveg)
+{
+    const Program& p = Program::aktualis();
+    if (p.HibaUzenet)
+        p.HibaUzenet(szoveg);
+    else
+        HibaUzenet(szoveg);
+}
+
+bool InditasiDobozok() { return qEnvironmentVariableIsEmpty("KAVAREX_NO_STARTUP_BOXES"); }
+
 bool HibaKerdes(const QString& szoveg) { return doboz(UzenetRutin::HibaKerdes, szoveg) == mrYes; }
 
 bool FigyelmeztetoKerdes(const QString& szoveg)

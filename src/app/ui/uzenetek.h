@@ -38,6 +38,16 @@ UzenetekAllapot& uzenetekAllapot();
 int UzenetDialogus(UzenetRutin rutin, const QString& szoveg);
 
 void HibaUzenet(const QString& szoveg);
+// The program's own question and error box (the main window's start-up and
+// game switch, the file, backup and number commands, the draws database's
+// load): Program::Kerdes and Program::HibaUzenet when set (tests answer
+// there), otherwise the warning question and the error box.
+bool ProgramKerdes(const QString& szoveg);
+void ProgramHibaUzenet(const QString& szoveg);
+// The start-up boxes that only inform (the missing help file, the start-up
+// tips) are shown. The window tests hold them back
+// (KAVAREX_NO_STARTUP_BOXES), so that start-up does not wait for an answer.
+bool InditasiDobozok();
 bool HibaKerdes(const QString& szoveg);
 bool FigyelmeztetoKerdes(const QString& szoveg);
 void FigyelmeztetoUzenet(const QString& szoveg);

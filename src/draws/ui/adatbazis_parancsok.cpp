@@ -169,10 +169,7 @@ void AdatbazisParancsok::ParancsokBekotese()
 
 void AdatbazisParancsok::Hiba(const QString& szoveg)
 {
-    if (HibaUzenet)
-        HibaUzenet(szoveg);
-    else
-        kvx::HibaUzenet(szoveg);
+    kvx::ProgramHibaUzenet(szoveg);
 }
 
 // ---- Command states ----

@@ -105,9 +105,6 @@ public:
     // What the main window provides. Empty hooks do nothing.
     // The window the file dialogs belong to.
     QPointer<QWidget> DialogusSzulo;
-    // The main window's error box (tests answer there); empty: the
-    // program's error box.
-    std::function<void(const QString&)> HibaUzenet;
     // Loads the current game's database (AktualisAdatbazis) and tells how
     // the load ended; it runs AdatbazisJelenlet itself.
     std::function<kvx::BetoltesAllapot()> Betoltes;

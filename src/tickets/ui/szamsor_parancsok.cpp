@@ -68,7 +68,7 @@ SzamsorParancsok::SzamsorParancsok(Program& program, QObject* parent) : QObject(
 
 bool SzamsorParancsok::kerdes(const QString& q) const
 {
-    return H.Kerdes ? H.Kerdes(q) : true;
+    return ProgramKerdes(q);
 }
 
 void SzamsorParancsok::szamokValtozasa() const

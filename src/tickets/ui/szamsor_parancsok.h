@@ -4,11 +4,11 @@
 // questions, the number order radio items, the ticket's views, the states
 // and hints of these commands, and the commands that follow an over-full
 // line (the saves and the conditions). The handlers are registered in the
-// command registry under the command table's ids; what belongs to the
-// variation above the tickets or only to the main window (its question, the
-// backups, the count dialog, the status bar's variation, the conditions
-// window) comes in through the hooks the shell wiring sets. It emits no
-// signals.
+// command registry under the command table's ids; the questions are the
+// program's (app/ui/uzenetek.h). What belongs to the variation above the
+// tickets or only to the main window (the backups, the count dialog, the
+// status bar's variation, the conditions window) comes in through the hooks
+// the shell wiring sets. It emits no signals.
 #include <QObject>
 
 #include <cstdint>
@@ -24,11 +24,9 @@ class SzamsorParancsok : public QObject {
 public:
     explicit SzamsorParancsok(kvx::Program& program, QObject* parent = nullptr);
 
-    // What the main window and the variation lend; an unset question answers
-    // Yes, an unset step is skipped and an unset check says No.
+    // What the main window and the variation lend; an unset step is skipped
+    // and an unset check says No.
     struct Horgok {
-        // The warning question; Yes = true.
-        std::function<bool(const QString&)> Kerdes;
         // The main ticket repaints its number lists.
         std::function<void()> SzamokValtozasa;
         // How many random numbers to mark, 1..maximum; 0 cancels (the count

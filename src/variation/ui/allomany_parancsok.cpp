@@ -6,6 +6,7 @@
 #include "app/ui/parancs_tar.h"
 #include "app/ui/program.h"
 #include "app/ui/uzenetablak.h"
+#include "app/ui/uzenetek.h"
 #include "tickets/file_helpers.h"
 #include "variation/store_jobs.h"
 #include "tickets/ui/filedialogs.h"
@@ -58,12 +59,12 @@ void AllomanyParancsok::DialogusokLetrehozasa(QWidget* foablak)
 {
     d_ = new TAllomanyDialogusok(foablak, AllomanyDialogusAllapot::Program());
     TAllomanyDialogusok& d = *d_;
-    const auto alapKerdes = d.Kerdes;
-    d.Kerdes = [this, alapKerdes](const QString& szoveg) { return H.Kerdes ? H.Kerdes(szoveg) : alapKerdes(szoveg); };
+    // The dialogs ask and report errors with the program's boxes.
+    d.Kerdes = [](const QString& szoveg) { return ProgramKerdes(szoveg); };
     const auto alapUzenet = d.Uzenet;
-    d.Uzenet = [this, alapUzenet](TAllomanyDialogusok::UzenetFajta f, const QString& szoveg) {
-        if (f == TAllomanyDialogusok::UzenetFajta::Hiba && H.HibaUzenet)
-            H.HibaUzenet(szoveg);
+    d.Uzenet = [alapUzenet](TAllomanyDialogusok::UzenetFajta f, const QString& szoveg) {
+        if (f == TAllomanyDialogusok::UzenetFajta::Hiba)
+            ProgramHibaUzenet(szoveg);
         else
             alapUzenet(f, szoveg);
     };

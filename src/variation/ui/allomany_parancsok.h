@@ -4,10 +4,11 @@
 // open and save dialogs (TAllomanyDialogusok), which open and save both
 // number sets and variations, and the state they are handed before each
 // dialog. The handlers are registered in the command registry under the
-// command table's ids; what only the main window has (its question and
-// error box, the game switch, the status bar, the main ticket's repaint, the
-// variation list and the conditions window) comes in through the hooks the
-// shell wiring sets. It emits no signals.
+// command table's ids; the dialogs ask and report errors with the program's
+// boxes (app/ui/uzenetek.h). What only the main window has (the game
+// switch, the status bar, the main ticket's repaint, the variation list and
+// the conditions window) comes in through the hooks the shell wiring sets.
+// It emits no signals.
 #include <QObject>
 #include <QPointer>
 
@@ -27,13 +28,8 @@ class AllomanyParancsok : public QObject {
 public:
     explicit AllomanyParancsok(kvx::Program& program, QObject* parent = nullptr);
 
-    // What the main window lends; an unset question or error box leaves the
-    // dialogs' own, an unset step is skipped.
+    // What the main window lends; an unset step is skipped.
     struct Horgok {
-        // The warning question; Yes = true.
-        std::function<bool(const QString&)> Kerdes;
-        // The error box.
-        std::function<void(const QString&)> HibaUzenet;
         // A file of another game switches the game; its numbers were cleared
         // and that question offered the unsaved draws already.
         std::function<void(int jatek)> JatekValtas;

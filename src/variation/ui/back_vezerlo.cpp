@@ -10,6 +10,7 @@
 #include "app/settings.h"
 #include "app/ui/parancs_tar.h"
 #include "app/ui/program.h"
+#include "app/ui/uzenetek.h"
 #include "tickets/number_lists.h"
 #include "tickets/ui/filedialogs.h"
 #include "variation/ui/variacio_vezerlo.h"
@@ -66,6 +67,11 @@ BackVezerlo& Program::Back()
 }
 
 BackVezerlo::BackVezerlo(Program& program, QObject* parent) : QObject(parent), p_(program) {}
+
+bool BackVezerlo::kerdes(const QString& q)
+{
+    return ProgramKerdes(q);
+}
 
 BackVezerlo::~BackVezerlo() = default;
 

@@ -2,10 +2,11 @@
 // The automatic backups: the unsaved number set or variation is kept in the
 // Back folder before it is thrown away, and "Visszatöltés" (Visszatlts1)
 // brings the newest backup back while keeping the work it replaces. The
-// controller registers "Visszatlts1" and keeps its state and hint; what only
-// the main window knows (its questions, its toolbar, the file dialogs'
-// state, the lists opened after a restore) comes through the hooks the
-// shell wiring sets. It emits no signals.
+// controller registers "Visszatlts1" and keeps its state and hint; it asks
+// through the program's question (app/ui/uzenetek.h), and what only the main
+// window knows (its toolbar, the file dialogs' state, the lists opened after
+// a restore) comes through the hooks the shell wiring sets. It emits no
+// signals.
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -28,8 +29,6 @@ public:
 
     // What the main window lends; each may be unset (then it is not asked).
     struct Horgok {
-        // The warning question; Yes = true.
-        std::function<bool(const QString&)> Kerdes;
         // The toolbar's button of an action, nullptr when it has none.
         std::function<const QWidget*(QAction*)> EszkoztarGomb;
         // The open and save dialogs the backups are read and written with.
@@ -75,7 +74,8 @@ public:
     void BackVisszatoltesGombClick();
 
 private:
-    bool kerdes(const QString& q) const { return H.Kerdes ? H.Kerdes(q) : true; }
+    // The program's warning question; Yes = true.
+    static bool kerdes(const QString& q);
 
     kvx::Program& p_;
     // Off while a restore runs: the restore makes no automatic backup.

@@ -56,7 +56,7 @@ protected:
     {
         ASSERT_TRUE(dir_.isValid());
         window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"), QStringList{"-r", "14"});
-        window_->Kerdes = [](const QString&) { return true; };
+        kvx::Program::aktualis().Kerdes = [](const QString&) { return true; };
         elhelyezes_ = window_->findChild<AblakElhelyezes*>();
         ASSERT_NE(elhelyezes_, nullptr);
         elhelyezes_->SetMunkaTerulet(kMunka);

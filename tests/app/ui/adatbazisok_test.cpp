@@ -95,8 +95,8 @@ protected:
             ASSERT_FALSE(kvx::teszt::haromHuzasAdatbazis(dir_.path()).empty());
         }
         window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
-        window_->Kerdes = [](const QString&) { return true; };
-        window_->HibaUzenet = [this](const QString& q) { hibak_ << q; };
+        kvx::Program::aktualis().Kerdes = [](const QString&) { return true; };
+        kvx::Program::aktualis().HibaUzenet = [this](const QString& q) { hibak_ << q; };
         alapDialogus_ = kvx::Program::aktualis().AdatbazisParancsai().PrivatAllomanyValasztas;
         kvx::Program::aktualis().AdatbazisParancsai().PrivatAllomanyValasztas = [this](bool) { return privat_; };
         kvx::Program::aktualis().AdatbazisParancsai().VeletlenDarab = [this](int maximum) {

@@ -66,11 +66,11 @@ protected:
     void ablak()
     {
         window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
-        window_->Kerdes = [this](const QString& q) {
+        kvx::Program::aktualis().Kerdes = [this](const QString& q) {
             kerdesek_ << q;
             return valasz_;
         };
-        window_->HibaUzenet = [this](const QString& q) { hibak_ << q; };
+        kvx::Program::aktualis().HibaUzenet = [this](const QString& q) { hibak_ << q; };
     }
     // A file of the program's folder, with the folders on its way.
     void ir(const QString& nev, const QByteArray& tartalom)
@@ -243,11 +243,11 @@ protected:
         QTimer::singleShot(0, [&] {
             for (QWidget* w : QApplication::topLevelWidgets())
                 if (auto* f = qobject_cast<TFoablak*>(w)) {
-                    f->Kerdes = [this](const QString& q) {
+                    kvx::Program::aktualis().Kerdes = [this](const QString& q) {
                         kerdesek_ << q;
                         return valasz_;
                     };
-                    f->HibaUzenet = [this](const QString& q) { hibak_ << q; };
+                    kvx::Program::aktualis().HibaUzenet = [this](const QString& q) { hibak_ << q; };
                     munka(*f);
                     return;
                 }
@@ -338,7 +338,7 @@ TEST_F(ProgramUjrainditasTest, TextSizeAsksAboutTheNumbersFirstAndANoKeepsTheSet
         ASSERT_TRUE(b->isVisible());
         // How many boxes had been seen when each numbers question came.
         QList<qsizetype> dobozokKerdeskor;
-        f.Kerdes = [&](const QString& q) {
+        kvx::Program::aktualis().Kerdes = [&](const QString& q) {
             kerdesek_ << q;
             dobozokKerdeskor << valaszolo.Latott.size();
             return valasz_;
@@ -349,7 +349,7 @@ TEST_F(ProgramUjrainditasTest, TextSizeAsksAboutTheNumbersFirstAndANoKeepsTheSet
             ~Vegul() { Munka(); }
         } bezaras{[this, &f] {
             valasz_ = true;
-            f.Kerdes = [this](const QString& q) {
+            kvx::Program::aktualis().Kerdes = [this](const QString& q) {
                 kerdesek_ << q;
                 return valasz_;
             };

@@ -59,7 +59,7 @@ protected:
     {
         ASSERT_TRUE(dir_.isValid());
         window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
-        window_->Kerdes = [this](const QString& q) {
+        kvx::Program::aktualis().Kerdes = [this](const QString& q) {
             kerdesek_.push_back(q);
             return valasz_;
         };
@@ -339,7 +339,7 @@ TEST_F(ShellTest, CloseQueryNeverQuitsAgainstNo)
     // Yes to the edit question still asks about the unsaved numbers.
     kerdesek_.clear();
     int valaszok = 0;
-    window_->Kerdes = [&](const QString& q) {
+    kvx::Program::aktualis().Kerdes = [&](const QString& q) {
         kerdesek_ << q;
         return ++valaszok == 1;
     };
@@ -348,7 +348,7 @@ TEST_F(ShellTest, CloseQueryNeverQuitsAgainstNo)
     EXPECT_EQ(kvx::szamListak().KijeloltSzamDb(), 1);
 
     window_->SzamsorModositas = false;
-    window_->Kerdes = [](const QString&) { return true; };
+    kvx::Program::aktualis().Kerdes = [](const QString&) { return true; };
     QFile::remove(dir_.filePath("kavarex.ini"));
     EXPECT_TRUE(window_->FormCloseQuery());
     EXPECT_TRUE(QFile::exists(dir_.filePath("kavarex.ini")));

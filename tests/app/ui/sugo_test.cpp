@@ -84,7 +84,7 @@ protected:
             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         }
         window_ = std::make_unique<TFoablak>(dir_.filePath(QStringLiteral("kavarex")));
-        window_->HibaUzenet = [this](const QString& s) { hibak_ << s; };
+        kvx::Program::aktualis().HibaUzenet = [this](const QString& s) { hibak_ << s; };
         FormokLetrehozasa(*window_);
         window_->show();
         settings().UzenetekLog[17] = 0;  // no oversize warning on the small offscreen screen

@@ -85,11 +85,11 @@ protected:
     void ablak(const QStringList& args = {})
     {
         window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"), args);
-        window_->Kerdes = [this](const QString& q) {
+        kvx::Program::aktualis().Kerdes = [this](const QString& q) {
             kerdesek_ << q;
             return true;
         };
-        window_->HibaUzenet = [this](const QString& q) { hibak_ << q; };
+        kvx::Program::aktualis().HibaUzenet = [this](const QString& q) { hibak_ << q; };
         FormokLetrehozasa(*window_);
     }
     QAction* a(kvx::ParancsId nev) { return window_->Akcio(nev); }

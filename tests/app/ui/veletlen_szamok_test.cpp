@@ -38,7 +38,7 @@ protected:
     {
         ASSERT_TRUE(dir_.isValid());
         window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
-        window_->Kerdes = [](const QString&) { return true; };
+        kvx::Program::aktualis().Kerdes = [](const QString&) { return true; };
         FormokLetrehozasa(*window_);
         uzenetBeallitasok().Jovahagyas = false;
         settings().UzenetekLog.fill(0);

@@ -49,8 +49,8 @@ protected:
     {
         ASSERT_TRUE(dir_.isValid());
         window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
-        window_->Kerdes = [](const QString&) { return true; };
-        window_->HibaUzenet = [this](const QString& q) { hibak_ << q; };
+        kvx::Program::aktualis().Kerdes = [](const QString&) { return true; };
+        kvx::Program::aktualis().HibaUzenet = [this](const QString& q) { hibak_ << q; };
         FormokLetrehozasa(*window_);
         kvx::settings().BackTipus = "tip";
         kvx::settings().BiztonsagiMentes = true;
@@ -214,14 +214,14 @@ TEST_F(VisszatoltesTest, AFailedBackupStopsTheClearingUntilTheUserSaysSo)
         for (const bool megis : {false, true}) {
             SCOPED_TRACE(::testing::Message() << a.nev << (megis ? ", deleted anyway" : ", kept"));
             // An older generation B, then unsaved work A.
-            window_->Kerdes = [](const QString&) { return true; };
+            kvx::Program::aktualis().Kerdes = [](const QString&) { return true; };
             jelol(B);
             window_->Akcio(kvx::ParancsId::Mind1)->trigger();
             ASSERT_TRUE(QFile::rename(QString::fromStdString(ut("")), QString::fromStdString(ut("1"))));
             jelol(A);
             a.allit();
             QStringList kerdesek;
-            window_->Kerdes = [&](const QString& q) {
+            kvx::Program::aktualis().Kerdes = [&](const QString& q) {
                 kerdesek << q;
                 return kerdesek.size() == 1 || megis;
             };
@@ -240,7 +240,7 @@ TEST_F(VisszatoltesTest, AFailedBackupStopsTheClearingUntilTheUserSaysSo)
             EXPECT_EQ(fajl(ut("1")), B);
             EXPECT_FALSE(QFile::exists(QString::fromStdString(ut(""))));
             EXPECT_TRUE(QDir(QString::fromStdString(back)).entryList({QStringLiteral("*.uj")}).isEmpty());
-            window_->Kerdes = [](const QString&) { return true; };
+            kvx::Program::aktualis().Kerdes = [](const QString&) { return true; };
             window_->Akcio(kvx::ParancsId::Mind1)->trigger();
             QFile::remove(QString::fromStdString(ut("")));
             QFile::remove(QString::fromStdString(ut("1")));
@@ -254,7 +254,7 @@ TEST_F(VisszatoltesTest, AFailedBackupQuestionDefaultsToKeepingTheWork)
 {
     jelol(A);
     std::filesystem::create_directories(ut("") + "/x");
-    window_->Kerdes = [](const QString& q) { return kvx::FigyelmeztetoKerdes(q); };
+    kvx::Program::aktualis().Kerdes = [](const QString& q) { return kvx::FigyelmeztetoKerdes(q); };
     // Yes to the clearing question, then Enter on the backup's question.
     kvx::teszt::Valaszolo valaszolo({QStringLiteral("Igen")});
     QTimer enter;

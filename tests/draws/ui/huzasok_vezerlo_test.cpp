@@ -160,8 +160,8 @@ TEST_F(JatekValtasMentesTest, UnsavedDrawsAreSavedToTheOldGamesFile)
     ASSERT_TRUE(kvx::writeFileAtomic(uj, ujKep));
 
     auto window = std::make_unique<TFoablak>(dir.filePath("kavarex"));
-    window->Kerdes = [](const QString&) { return true; };
-    window->HibaUzenet = [](const QString&) {};
+    kvx::Program::aktualis().Kerdes = [](const QString&) { return true; };
+    kvx::Program::aktualis().HibaUzenet = [](const QString&) {};
     FormokLetrehozasa(*window);
     kvx::uzenetBeallitasok().Inform = false;
     kvx::settings().UzenetekLog.fill(0);
@@ -214,8 +214,8 @@ TEST_F(JatekValtasMentesTest, ClearingQuestionOffersTheUnsavedDrawsOnce)
     std::vector<std::uint8_t> eredeti;
     ASSERT_TRUE(kvx::readWholeFile(regi, eredeti));
     auto window = std::make_unique<TFoablak>(dir.filePath("kavarex"));
-    window->Kerdes = [](const QString&) { return true; };
-    window->HibaUzenet = [](const QString&) {};
+    kvx::Program::aktualis().Kerdes = [](const QString&) { return true; };
+    kvx::Program::aktualis().HibaUzenet = [](const QString&) {};
     FormokLetrehozasa(*window);
     kvx::uzenetBeallitasok().Inform = false;
     kvx::settings().UzenetekLog.fill(0);
@@ -275,8 +275,8 @@ TEST_F(JatekValtasMentesTest, OpeningAFileOfAnotherGameOffersTheUnsavedDrawsOnce
     ASSERT_TRUE(kvx::SzamsorMentese(tip, kvx::SzamsorKepKeszites(l1, g1, f1, 0, {}), hiba)) << hiba;
 
     auto window = std::make_unique<TFoablak>(dir.filePath("kavarex"));
-    window->Kerdes = [](const QString&) { return true; };
-    window->HibaUzenet = [](const QString&) {};
+    kvx::Program::aktualis().Kerdes = [](const QString&) { return true; };
+    kvx::Program::aktualis().HibaUzenet = [](const QString&) {};
     FormokLetrehozasa(*window);
     kvx::uzenetBeallitasok().Inform = false;
     kvx::settings().UzenetekLog.fill(0);

@@ -64,7 +64,7 @@ protected:
         ASSERT_TRUE(dir_.isValid());
         ASSERT_FALSE(hatHuzas(dir_.path()).empty());
         window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
-        window_->Kerdes = [](const QString&) { return true; };
+        kvx::Program::aktualis().Kerdes = [](const QString&) { return true; };
         FormokLetrehozasa(*window_);
         uzenetBeallitasok().Inform = false;
         settings().UzenetekLog.fill(0);

@@ -53,8 +53,8 @@ protected:
         ASSERT_TRUE(kvx::writeFileAtomic(adatbazis, kvx::AdatbazisKep(sorok, g, kvx::HuzasIroVerzio())));
 
         window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
-        window_->Kerdes = [](const QString&) { return true; };
-        window_->HibaUzenet = [](const QString&) {};
+        kvx::Program::aktualis().Kerdes = [](const QString&) { return true; };
+        kvx::Program::aktualis().HibaUzenet = [](const QString&) {};
         FormokLetrehozasa(*window_);
         kvx::uzenetBeallitasok().Inform = false;
         kvx::settings().UzenetekLog.fill(0);

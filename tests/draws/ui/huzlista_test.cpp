@@ -63,8 +63,8 @@ protected:
         adatbazis_ = kvx::teszt::haromHuzasAdatbazis(dir_.path());
         ASSERT_FALSE(adatbazis_.empty());
         window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
-        window_->Kerdes = [](const QString&) { return true; };
-        window_->HibaUzenet = [this](const QString& q) { hibak_ << q; };
+        kvx::Program::aktualis().Kerdes = [](const QString&) { return true; };
+        kvx::Program::aktualis().HibaUzenet = [this](const QString& q) { hibak_ << q; };
         FormokLetrehozasa(*window_);
         // No tips during the test.
         kvx::uzenetBeallitasok().Inform = false;
@@ -464,7 +464,7 @@ protected:
         adatbazis_ = kvx::teszt::haromHuzasAdatbazis(dir_.path(), 20);
         ASSERT_FALSE(adatbazis_.empty());
         window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
-        window_->Kerdes = [](const QString&) { return true; };
+        kvx::Program::aktualis().Kerdes = [](const QString&) { return true; };
         FormokLetrehozasa(*window_);
         kvx::uzenetBeallitasok().Inform = false;
         kvx::settings().UzenetekLog.fill(0);

@@ -49,7 +49,7 @@ protected:
         ASSERT_TRUE(dir_.isValid());
         ASSERT_FALSE(haromHuzasAdatbazis(dir_.path()).empty());
         window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
-        window_->Kerdes = [](const QString&) { return true; };
+        kvx::Program::aktualis().Kerdes = [](const QString&) { return true; };
         FormokLetrehozasa(*window_);
         window_->show();
         uzenetBeallitasok().Inform = false;

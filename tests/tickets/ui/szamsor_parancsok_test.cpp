@@ -36,7 +36,7 @@ protected:
         JatekParameterek(game());
         ListakInicializalasa(szamListak(), game(), mainState());
         SzamsorParancsok::Horgok& h = sp().H;
-        h.Kerdes = [this](const QString&) {
+        program_.Kerdes = [this](const QString&) {
             lepesek_.push_back("kerdes");
             return igen_;
         };

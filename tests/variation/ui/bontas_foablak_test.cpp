@@ -166,7 +166,7 @@ TEST_F(BontasTest, StartAsksWhetherToRunDespiteAFailedCheck)
             o.TulirasTetelesMin = 2;
         }
         int kerdesek = 0;
-        window_->Kerdes = [&](const QString&) {
+        kvx::Program::aktualis().Kerdes = [&](const QString&) {
             ++kerdesek;
             return true;
         };
@@ -210,7 +210,7 @@ TEST_F(BontasTest, CloseQueryAsksAboutAnUnsavedVariationAndKeepsRunningOnNo)
     ASSERT_GT(variationStore().BontSzelvszam, 0);
     ASSERT_TRUE(bontas_->isVisible());
     QStringList kerdesek;
-    window_->Kerdes = [&](const QString& q) {
+    kvx::Program::aktualis().Kerdes = [&](const QString& q) {
         kerdesek << q;
         return false;
     };

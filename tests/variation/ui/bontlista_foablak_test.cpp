@@ -454,7 +454,7 @@ TEST_F(BontListaTest, ARefusedImportKeepsTheVariationAndAsksNothing)
     const std::vector<std::uint8_t> sorok(t.FBontasMatrix, t.FBontasMatrix + static_cast<std::size_t>(db) * 5);
     const TTombByte1D szamok = szamListak().KijeloltSzamok;
     QStringList kerdesek;
-    window_->Kerdes = [&kerdesek](const QString& k) { return kerdesek << k, true; };
+    kvx::Program::aktualis().Kerdes = [&kerdesek](const QString& k) { return kerdesek << k, true; };
     const auto fajl = [this](const char* nev, const char* tartalom) {
         QFile f(dir_.filePath(QString::fromUtf8(nev)));
         EXPECT_TRUE(f.open(QIODevice::WriteOnly));
@@ -497,7 +497,7 @@ TEST_F(BontListaTest, ClearingTheNumbersTakesTheLinesWithThem)
 {
     general();
     QStringList kerdesek;
-    window_->Kerdes = [&kerdesek](const QString& k) { return kerdesek << k, true; };
+    kvx::Program::aktualis().Kerdes = [&kerdesek](const QString& k) { return kerdesek << k, true; };
     a(ParancsId::Mind1)->trigger();
     ASSERT_EQ(kerdesek.size(), 1);
     EXPECT_TRUE(kerdesek[0].contains(QStringLiteral("és a variáció listáját?")));
@@ -556,13 +556,13 @@ TEST_F(BontListaTest, EveryCommandThatChangesTheSelectionTakesLinesAndConditions
         if (szamListak().KijeloltSzamDb() > 0)
             MindenSzamTorlese(szamListak(), game(), mainState());
         settings().SzamsorrendMod = 0;
-        window_->Kerdes = [](const QString&) { return true; };
+        kvx::Program::aktualis().Kerdes = [](const QString&) { return true; };
         general();
         feltetelRekordok().OsszegFeltetel = {1, {}, 60, 300};
         formok().Feltetelek->SetFeltetelJelzo(true);
         const std::int32_t db = variationStore().BontSzelvszam;
         const TTombByte1D szamok = szamListak().KijeloltSzamok;
-        window_->Kerdes = [&e](const QString&) { return e.igen; };
+        kvx::Program::aktualis().Kerdes = [&e](const QString&) { return e.igen; };
         {
             Valaszolo v({e.igen ? QStringLiteral("Igen") : QStringLiteral("Nem")});
             if (e.parancs == ParancsId::Nincs)

@@ -311,7 +311,7 @@ TEST_F(BovitesAdatbazisTest, AVariationOfAnotherDatabaseLoadsAsEdited)
     kvx::Program::aktualis().SzamsorParancsai().Mind1Click(false);
 
     QStringList kerdesek;
-    window_->Kerdes = [&kerdesek](const QString& k) {
+    kvx::Program::aktualis().Kerdes = [&kerdesek](const QString& k) {
         kerdesek << k;
         return true;
     };

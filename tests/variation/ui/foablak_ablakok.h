@@ -28,7 +28,7 @@ public:
     FoablakAblakok(kvx::Program&, const QString& programAllomany)
         : Foablak(std::make_unique<TFoablak>(programAllomany))
     {
-        Foablak->Kerdes = [](const QString&) { return true; };
+        kvx::Program::aktualis().Kerdes = [](const QString&) { return true; };
         FormokLetrehozasa(*Foablak);
         Foablak->show();
         const Formok& f = formok();

@@ -94,7 +94,7 @@ protected:
         ASSERT_FALSE(teszt::haromHuzasAdatbazis(dir_.path()).empty());
         meret_ = GetParam();
         window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"), QStringList{"-r", QString::number(meret_)});
-        window_->Kerdes = [](const QString&) { return true; };
+        kvx::Program::aktualis().Kerdes = [](const QString&) { return true; };
         FormokLetrehozasa(*window_);
         window_->show();
         settings().JovahagyasVariacio = false;
