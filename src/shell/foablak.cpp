@@ -40,6 +40,7 @@
 #include "app/ui/nevjegy.h"
 #include "app/ui/uzenetablak.h"
 #include "app/ui/uzenetek.h"
+#include "app/ui/variacio_statusz.h"
 #include "conditions/ui/feltetelek.h"
 #include "conditions/ui/info.h"
 #include "draws/alternative_databases.h"
@@ -516,7 +517,7 @@ void TFoablak::ParancssoriAllomanyBetoltese()
     }
     ParancssoriAllomany.clear();
     mainState().Mentve = false;
-    VariacioStatuszKiirasStatusBar(variacioAllapot_, true, true);
+    kvx::Program::aktualis().VariacioStatusza().Ujrakiiras();
 }
 
 void TFoablak::RegiAllomanyokAthelyezese()
@@ -722,6 +723,10 @@ void TFoablak::MenuEpites()
     statusBar()->addWidget(panel0_, 1);
     statusBar()->addPermanentWidget(panel1_);
     statusBar()->addPermanentWidget(panel2_);
+    // Panel 1 shows the variation's state as the ui base's service keeps it.
+    VariacioStatusz& vs = kvx::Program::aktualis().VariacioStatusza();
+    connect(&vs, &VariacioStatusz::kiirva, this, &TFoablak::VariacioPanelKiirasa);
+    VariacioPanelKiirasa();
 }
 
 void TFoablak::AblakElhelyezes(bool elsoInditas)
@@ -1047,13 +1052,17 @@ bool TFoablak::eventFilter(QObject* obj, QEvent* event)
     return QMainWindow::eventFilter(obj, event);
 }
 
-void TFoablak::VariacioStatuszKiirasStatusBar(const VariacioAllapot& v, bool befejezett, bool allapotSzoveg)
+void TFoablak::VariacioPanelKiirasa()
 {
-    variacioAllapot_ = v;
-    if (!v.VanBontasAblak)
+    panel1_->setText(kvx::Program::aktualis().VariacioStatusza().Szoveg());
+    StatuszPanelekMeretezese();
+}
+
+void TFoablak::StatuszPanelekMeretezese()
+{
+    // Before the run window exists the panels keep their widths.
+    if (!kvx::Program::aktualis().VariacioStatusza().Allapot().VanBontasAblak)
         return;
-    if (const std::optional<std::string> s = VariacioStatuszSzoveg(v, befejezett, allapotSzoveg))
-        panel1_->setText(utf8(*s));
     const int kar = QFontMetrics(statusBar()->font()).horizontalAdvance(QLatin1Char('_'));
     const StatusPanelSzelessegek w = StatusPanelek(statusBar()->width(), kar, static_cast<std::int32_t>(panel1_->text().size()),
                                                    static_cast<std::int32_t>(panel2_->text().size()));
@@ -1073,14 +1082,14 @@ QString TFoablak::StatusPanel(int index) const
 void TFoablak::SetStatusPanel2(const QString& szoveg)
 {
     panel2_->setText(szoveg);
-    VariacioStatuszKiirasStatusBar(variacioAllapot_, true, false);
+    StatuszPanelekMeretezese();
 }
 
 void TFoablak::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     if (panel1_)
-        VariacioStatuszKiirasStatusBar(variacioAllapot_, true, false);
+        StatuszPanelekMeretezese();
     WindowPosChanging();
 }
 
@@ -1321,8 +1330,6 @@ void TFoablak::AllomanyParancsokBekotese()
     AllomanyParancsok& ap = kvx::Program::aktualis().AllomanyParancsai();
     AllomanyParancsok::Horgok& h = ap.H;
     h.JatekValtas = [this](int jatek) { JatekValtas(jatek, false, true); };
-    h.VariacioAllapotSzoveg = [this] { return panel1_ ? panel1_->text().toStdString() : std::string(); };
-    h.StatuszKiiras = [this] { VariacioStatuszKiirasStatusBar(variacioAllapot_, true, true); };
     h.StatuszFrissites = [this] { VariacioStatuszFrissites(); };
     h.SzamokValtozasa = [this] {
         if (szamokValtozasa)
@@ -1378,7 +1385,6 @@ void TFoablak::SzamsorParancsokBekotese()
     h.VariacioTorlese = [] { kvx::Program::aktualis().Variacio().BontasTorlese(false); };
     h.FeltetelekTorlese = [] { kvx::Program::aktualis().Variacio().FeltetelekTorlese(); };
     h.BovitesVege = [] { kvx::Program::aktualis().Variacio().Import_log_false(); };
-    h.VanVariacio = [this] { return variacioAllapot_.BontSzelvszam > 0; };
     h.FeltetelekBezarasa = [] {
         if (formok().Feltetelek && formok().Feltetelek->isVisible())
             formok().Feltetelek->close();

@@ -130,8 +130,8 @@ public:
     bool FormKeyDown(int key, Qt::KeyboardModifiers mods);
     void GombStatusTorles();
 
-    // Status bar: panel 0 free text, 1 the variation state, 2 other parts.
-    void VariacioStatuszKiirasStatusBar(const kvx::VariacioAllapot& v, bool befejezett, bool allapotSzoveg);
+    // Status bar: panel 0 free text, 1 the variation state (drawn from the
+    // ui base's kvx::VariacioStatusz), 2 other parts.
     QString StatusPanel(int index) const;
 
     // The size path of the settings' reset: restarts with size 8 + 2 * index.
@@ -171,6 +171,10 @@ private:
     void SzelvLebont(bool rebuild);
     void FormKeyUp();
     void SetStatusPanel2(const QString& szoveg);
+    // Panel 1 takes the variation service's text; the panels are sized by
+    // their texts (while the run window exists).
+    void VariacioPanelKiirasa();
+    void StatuszPanelekMeretezese();
     // Variation commands: the handlers live in the variation's command
     // object (variation/ui/variacio_parancsok.h); here are its hooks, the
     // status bar's variation panel.
@@ -226,7 +230,6 @@ private:
     QLabel* panel0_ = nullptr;
     QLabel* panel1_ = nullptr;
     QLabel* panel2_ = nullptr;
-    kvx::VariacioAllapot variacioAllapot_;
     QString exe_;
     int minSzelesseg_ = 0;
     int minMagassag_ = 0;

@@ -5,6 +5,7 @@
 #include "app/ui/parancs_tar.h"
 #include "shell/foablak.h"
 #include "app/ui/program.h"
+#include "app/ui/variacio_statusz.h"
 
 #include <QAction>
 
@@ -93,7 +94,7 @@ void TFoablak::VariacioStatuszFrissites()
     const VariacioAllapot v = kvx::Program::aktualis().Variacio().Fut()
                                   ? VariacioAllapotMost(n, n, u)
                                   : VariacioAllapotMost(t.BontMatrixMeret, t.BontSzelvszam, u);
-    VariacioStatuszKiirasStatusBar(v, !u.BontMegszAktiv.load(), true);
+    Program::aktualis().VariacioStatusza().Kiiras(v, !u.BontMegszAktiv.load(), true);
 }
 
 void TFoablak::bovitesKijelzes()

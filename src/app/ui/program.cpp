@@ -2,6 +2,7 @@
 
 #include "app/ui/internet_vezerlo.h"
 #include "app/ui/megszakitas.h"
+#include "app/ui/variacio_statusz.h"
 
 #include <QCoreApplication>
 #include <QThread>
@@ -18,6 +19,7 @@ Program::Program() : elozo_(g_aktualis)
 {
     g_aktualis = this;
     internet_ = std::make_unique<InternetVezerlo>();
+    variacioStatusz_ = std::make_unique<VariacioStatusz>();
 }
 
 Program::~Program()
@@ -37,6 +39,7 @@ Program::~Program()
     szelveny_ = nullptr;
     huzasok_ = nullptr;
     internet_.reset();
+    variacioStatusz_.reset();
     g_aktualis = elozo_;
 }
 

@@ -49,6 +49,7 @@ class TesztVezerlo;
 namespace kvx {
 class ParancsTar;
 class TUzenetAblak;
+class VariacioStatusz;
 }
 class VariacioVezerlo;
 class VariacioParancsok;
@@ -131,6 +132,8 @@ public:
     // The draws database commands (after the draws' controller).
     AdatbazisParancsok& AdatbazisParancsai();
     InternetVezerlo& InternetV() { return *internet_; }
+    // The status bar's variation panel (app/ui/variacio_statusz.h).
+    VariacioStatusz& VariacioStatusza() { return *variacioStatusz_; }
 
     // Last, so that it is destroyed first: every worker is stopped and joined
     // before the state it works on goes away.
@@ -161,6 +164,7 @@ private:
     AllomanyParancsok* allomanyParancsok_ = nullptr;
     std::vector<std::unique_ptr<QObject>> vezerlok_;
     std::unique_ptr<InternetVezerlo> internet_;
+    std::unique_ptr<VariacioStatusz> variacioStatusz_;
 };
 
 inline GameParams& game() { return Program::aktualis().Jatek; }

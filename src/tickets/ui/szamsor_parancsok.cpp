@@ -18,6 +18,7 @@
 #include "app/ui/parancs_tar.h"
 #include "app/ui/program.h"
 #include "app/ui/uzenetek.h"
+#include "app/ui/variacio_statusz.h"
 #include "common/random_source.h"
 #include "draws/ui/huzasok_vezerlo.h"
 #include "tickets/number_lists.h"
@@ -302,9 +303,9 @@ void SzamsorParancsok::SzamsorrendKijelzes(int mode)
 void SzamsorParancsok::FeltMenuAll(bool on)
 {
     tulteli_ = on;
-    // A number set is saved once its line is over-full (a stored variation
-    // will enable the save as well).
-    const bool mentes = on || (H.VanVariacio && H.VanVariacio());
+    // A number set is saved once its line is over-full, a variation while
+    // it holds lines as the status bar last showed it.
+    const bool mentes = on || p_.VariacioStatusza().Allapot().BontSzelvszam > 0;
     const QString nincs = QStringLiteral(" Nincs mentésre váró adat ");
     const std::pair<kvx::ParancsId, const char*> pontok[] = {
         {ParancsId::Mentsmsknt1, " Számsor, variáció, export állományok mentése "},

@@ -5,10 +5,11 @@
 // and hints of these commands, and the commands that follow an over-full
 // line (the saves and the conditions). The handlers are registered in the
 // command registry under the command table's ids; the questions are the
-// program's (app/ui/uzenetek.h). What belongs to the variation above the
-// tickets or only to the main window (the backups, the count dialog, the
-// status bar's variation, the conditions window) comes in through the hooks
-// the shell wiring sets. It emits no signals.
+// program's (app/ui/uzenetek.h), and whether a variation holds lines is read
+// from the status bar's variation service (app/ui/variacio_statusz.h). What
+// belongs to the variation above the tickets or only to the main window (the
+// backups, the count dialog, the conditions window) comes in through the
+// hooks the shell wiring sets. It emits no signals.
 #include <QObject>
 
 #include <cstdint>
@@ -45,8 +46,6 @@ public:
         std::function<void()> FeltetelekTorlese;
         // Extension mode ends.
         std::function<void()> BovitesVege;
-        // The variation holds lines as the status bar last showed it.
-        std::function<bool()> VanVariacio;
         // The conditions window closes (when it shows).
         std::function<void()> FeltetelekBezarasa;
         // The variation's commands follow the line ("Start" and the rest).

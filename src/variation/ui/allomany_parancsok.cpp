@@ -7,6 +7,7 @@
 #include "app/ui/program.h"
 #include "app/ui/uzenetablak.h"
 #include "app/ui/uzenetek.h"
+#include "app/ui/variacio_statusz.h"
 #include "tickets/file_helpers.h"
 #include "variation/store_jobs.h"
 #include "tickets/ui/filedialogs.h"
@@ -31,8 +32,8 @@ AllomanyParancsok::AllomanyParancsok(Program& program, QObject* parent) : QObjec
 
 void AllomanyParancsok::statuszKiiras() const
 {
-    if (H.StatuszKiiras)
-        H.StatuszKiiras();
+    // The status bar shows the variation's last state again, finished.
+    p_.VariacioStatusza().Ujrakiiras();
 }
 
 void AllomanyParancsok::szamokValtozasa() const
@@ -116,7 +117,7 @@ void AllomanyParancsok::DialogusAllapotFrissites()
     a.HuzasokSzama = draws().HuzasokSzama;
     a.AdatbazisTipus = adatbazisFajta().AdatbazisTipus;
     a.BontMatrixMeret = variationStore().BontMatrixMeret;
-    a.VariacioAllapot = H.VariacioAllapotSzoveg ? H.VariacioAllapotSzoveg() : std::string();
+    a.VariacioAllapot = p_.VariacioStatusza().Szoveg().toStdString();
     a.Peldabontas = bontasEgyseg().Peldabontas;
 }
 

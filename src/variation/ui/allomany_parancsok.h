@@ -5,9 +5,11 @@
 // number sets and variations, and the state they are handed before each
 // dialog. The handlers are registered in the command registry under the
 // command table's ids; the dialogs ask and report errors with the program's
-// boxes (app/ui/uzenetek.h). What only the main window has (the game
-// switch, the status bar, the main ticket's repaint, the variation list and
-// the conditions window) comes in through the hooks the shell wiring sets.
+// boxes (app/ui/uzenetek.h), and the proposed file name takes the status
+// bar's variation text (app/ui/variacio_statusz.h). What only the main
+// window has (the game switch, the status bar's refresh, the main ticket's
+// repaint, the variation list and the conditions window) comes in through
+// the hooks the shell wiring sets.
 // It emits no signals.
 #include <QObject>
 #include <QPointer>
@@ -33,11 +35,6 @@ public:
         // A file of another game switches the game; its numbers were cleared
         // and that question offered the unsaved draws already.
         std::function<void(int jatek)> JatekValtas;
-        // The status bar's variation panel as it shows now; it goes into the
-        // proposed file name.
-        std::function<std::string()> VariacioAllapotSzoveg;
-        // The status bar shows the variation's last state again, finished.
-        std::function<void()> StatuszKiiras;
         // The status bar reads the variation's state from the store.
         std::function<void()> StatuszFrissites;
         // The main ticket repaints its number lists.

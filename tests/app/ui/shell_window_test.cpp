@@ -2,6 +2,7 @@
 // modifier mode, the status bar and the close query, on the offscreen platform.
 #include "conditions/variation_options.h"
 #include "app/ui/program.h"
+#include "app/ui/variacio_statusz.h"
 #include "app/game_table.h"
 #include "app/main_state.h"
 #include "app/settings.h"
@@ -24,7 +25,9 @@
 #include "variation/ui/bontlista.h"
 #include "variation/ui/bontteszt.h"
 #include "tickets/number_lists.h"
+#include "tickets/ui/filedialogs.h"
 #include "tickets/ui/szamsor_parancsok.h"
+#include "variation/ui/allomany_parancsok.h"
 #include "tickets/ui/foszelveny.h"
 #include "tickets/ui/szelvenyek.h"
 
@@ -361,10 +364,24 @@ TEST_F(ShellTest, StatusBarShowsTheVariationState)
     v.BontSzelvszam = 5;
     v.BontStatus = false;
     v.SzerkesztettVariacio = true;
-    window_->VariacioStatuszKiirasStatusBar(v, true, true);
+    kvx::VariacioStatusz& statusz = kvx::Program::aktualis().VariacioStatusza();
+    statusz.Kiiras(v, true, true);
     EXPECT_EQ(window_->StatusPanel(1), QStringLiteral("Stop - Edited"));
-    window_->VariacioStatuszKiirasStatusBar(v, false, true);
+    statusz.Kiiras(v, false, true);
     EXPECT_EQ(window_->StatusPanel(1), QStringLiteral("Run"));
+
+    // The file dialogs propose names after the panel's text, and the saves
+    // are offered while the panel shows lines of a variation.
+    AllomanyParancsok& ap = kvx::Program::aktualis().AllomanyParancsai();
+    ap.DialogusAllapotFrissites();
+    EXPECT_EQ(ap.Dialogusok()->Allapot.VariacioAllapot, "Run");
+    SzamsorParancsok& sp = kvx::Program::aktualis().SzamsorParancsai();
+    sp.FeltMenuAll(false);
+    EXPECT_TRUE(a(kvx::ParancsId::Mentsmsknt1)->isEnabled());
+    statusz.Kiiras(kvx::VariacioAllapot{}, true, true);
+    sp.FeltMenuAll(false);
+    EXPECT_FALSE(a(kvx::ParancsId::Mentsmsknt1)->isEnabled());
+    EXPECT_EQ(a(kvx::ParancsId::Mentsmsknt1)->statusTip(), QStringLiteral(" Nincs mentésre váró adat "));
 }
 
 TEST_F(ShellTest, OpenWindowsFollowTheMainWindow)

@@ -97,6 +97,36 @@ TEST_F(UzenetekTest, BoxThatDoesNotFitAnswersNo)
     EXPECT_TRUE(v.Latott.isEmpty());
 }
 
+// The program's own question and error box are the warning question and the
+// error box until the Program is told otherwise; then no box appears.
+TEST_F(UzenetekTest, ProgramQuestionAndErrorGoToTheProgramsAnswerWhenSet)
+{
+    {
+        Valaszolo v({QStringLiteral("Nem"), QStringLiteral("OK")});
+        EXPECT_FALSE(ProgramKerdes(QStringLiteral("Folytatja?")));
+        ProgramHibaUzenet(QStringLiteral("Hiba."));
+        ASSERT_EQ(v.Latott.size(), 2);
+        EXPECT_EQ(v.Latott[0].Cim, QStringLiteral(" Figyelmeztetés"));
+        EXPECT_EQ(v.Latott[0].Szoveg, QStringLiteral("Folytatja?"));
+        EXPECT_EQ(v.Latott[1].Szoveg, QStringLiteral("Hiba."));
+    }
+    QStringList kerdesek, hibak;
+    program_.Kerdes = [&](const QString& q) {
+        kerdesek << q;
+        return true;
+    };
+    program_.HibaUzenet = [&](const QString& q) { hibak << q; };
+    Valaszolo v({QStringLiteral("Nem"), QStringLiteral("OK")});
+    EXPECT_TRUE(ProgramKerdes(QStringLiteral("Folytatja?")));
+    ProgramHibaUzenet(QStringLiteral("Hiba."));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(v.Latott.isEmpty());
+    EXPECT_EQ(kerdesek, QStringList{QStringLiteral("Folytatja?")});
+    EXPECT_EQ(hibak, QStringList{QStringLiteral("Hiba.")});
+    program_.Kerdes = nullptr;
+    program_.HibaUzenet = nullptr;
+}
+
 TEST_F(UzenetekTest, GatesAnswerWithoutAWindow)
 {
     uzenetBeallitasok().Jovahagyas = false;
