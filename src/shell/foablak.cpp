@@ -397,10 +397,6 @@ void TFoablak::UzenetBeallitasokFrissitese()
     u.UzenetekLog = &settings().UzenetekLog;
     HibaKezeloBeallitasok& h = hibaKezeloBeallitasok();
     h.ListKonyvtar = utf8(folders().ListKonyvtar);
-    h.UzenetAblakBezaras = [] {
-        if (formok().UzenetAblak && formok().UzenetAblak->isVisible())
-            formok().UzenetAblak->UzenetVege();
-    };
 }
 
 void TFoablak::AllomanyTipusokRegisztralasa()

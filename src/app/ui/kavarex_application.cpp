@@ -15,6 +15,7 @@
 #include "app/messages.h"
 #include "app/workers.h"
 #include "app/ui/megszakitas.h"
+#include "app/ui/uzenetablak.h"
 
 namespace kvx {
 
@@ -117,7 +118,9 @@ void KVXException(const QString& kuldoOsztaly, const QString& kuldoSzulo, std::e
     // only logged: the open question already decides about quitting.
     if (g_kezelesMelyseg > 1) return;
 
-    if (g_hibaKezelo.UzenetAblakBezaras) g_hibaKezelo.UzenetAblakBezaras();
+    // A visible wait window closes: the question must not stand behind it.
+    if (const QPointer<TUzenetAblak> w = Program::aktualis().VarakozoAblak; w && w->isVisible())
+        w->UzenetVege();
 
     QString uzenet = QString::fromStdString(
         kritikusHibaSzoveg(a.Uzenet, g_hibaKezelo.ListKonyvtar.toStdString(), gyartoCimek().Email));

@@ -15,8 +15,6 @@ namespace kvx {
 struct HibaKezeloBeallitasok {
     // The list folder, ending in a separator; the log is written there.
     QString ListKonyvtar;
-    // Closes the wait window when it is visible.
-    std::function<void()> UzenetAblakBezaras;
     // Yes to the question: ends the program. Default: marks the program as
     // quitting and leaves the event loop.
     std::function<void()> Kilepes;

@@ -1,17 +1,22 @@
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QStandardItemModel>
 #include <QTableView>
+#include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <stdexcept>
 
 #include "app/ui/kavarex_application.h"
 #include "app/ui/program.h"
 #include "app/ui/megszakitas.h"
+#include "app/ui/uzenetablak.h"
 #include "valaszolo.h"
 
 namespace kvx {
@@ -93,6 +98,39 @@ TEST_F(HibaNaploTest, ExceptionInAnEventHandlerIsLoggedAndAsked)
     // Two reports, each closed by an empty line.
     EXPECT_EQ(s.count(QStringLiteral("FWinPlatform: 0\n\n")), 2);
     EXPECT_TRUE(s.endsWith(QStringLiteral("FWinPlatform: 0\n\n")));
+}
+
+// A wait window showing when the error comes closes before the question,
+// which would otherwise stand behind it.
+TEST_F(HibaNaploTest, TheWaitWindowClosesBeforeTheQuestion)
+{
+    QWidget foablak;
+    TUzenetAblak varakozo(&foablak);
+    program_.VarakozoAblak = &varakozo;
+    varakozo.UzenetKi(QStringLiteral("Munka"), 0, kFeladatNincs, false);
+    ASSERT_TRUE(varakozo.isVisible());
+    std::optional<bool> latszottKerdeskor;
+    QTimer valaszolo;
+    QObject::connect(&valaszolo, &QTimer::timeout, [&] {
+        QWidget* m = QApplication::activeModalWidget();
+        if (!m)
+            return;
+        const bool kerdes = m->objectName() == QStringLiteral("KVXException");
+        if (kerdes && !latszottKerdeskor)
+            latszottKerdeskor = varakozo.isVisible();
+        for (QAbstractButton* b : m->findChildren<QAbstractButton*>())
+            if (b->text() == (kerdes ? QStringLiteral("Nem") : QStringLiteral("OK")))
+                b->click();
+    });
+    valaszolo.start(10);
+    Dobalo w;
+    QEvent e(QEvent::User);
+    vedettErtesites(qApp, &w, &e);
+    program_.VarakozoAblak = nullptr;
+    ASSERT_TRUE(latszottKerdeskor.has_value());
+    EXPECT_FALSE(*latszottKerdeskor);
+    EXPECT_FALSE(varakozo.isVisible());
+    EXPECT_EQ(kilepes, 0);
 }
 
 // The draws list's and the variation list's grids are described when their
