@@ -71,7 +71,7 @@ void BM_LetoltesLeallitasa(benchmark::State& state)
         leallitasNs = -1;
         vegeNs = -1;
         ora.start();
-        iv.InternetMegszStart(7);
+        iv.InternetMegszStart(kvx::InternetMuvelet::AktualisAdatbazis);
         if (leallitasNs < 0 || vegeNs < 0 || !iv.Leallitva()) {
             state.SkipWithError("the download was not stopped while it ran");
             break;

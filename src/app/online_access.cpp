@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <ostream>
 #include <string_view>
 
 namespace kvx {
@@ -202,6 +203,31 @@ std::optional<std::string> VerzioSzovegbol(const std::string& szoveg)
             s.push_back('.');
     }
     return s;
+}
+
+std::ostream& operator<<(std::ostream& o, InternetMuvelet m)
+{
+    // The enumerator's own spelling; an action without a case warns (-Wswitch).
+#define KVX_MUVELET(n) \
+    case InternetMuvelet::n: return o << #n;
+    switch (m) {
+        KVX_MUVELET(TarsasagHonlap)
+        KVX_MUVELET(Level)
+        KVX_MUVELET(KavarexHonlap)
+        KVX_MUVELET(Kalkulator)
+        KVX_MUVELET(Szimulator)
+        KVX_MUVELET(VariaciokLetoltese)
+        KVX_MUVELET(UjVerzio)
+        KVX_MUVELET(AktualisAdatbazis)
+        KVX_MUVELET(MindenAdatbazis)
+        KVX_MUVELET(NaprakeszAdatbazis)
+        KVX_MUVELET(KeziAdatbevitel)
+        KVX_MUVELET(VariacioFeltoltes)
+        KVX_MUVELET(EleresekFrissitese)
+        KVX_MUVELET(RekordNyeremenyek)
+    }
+#undef KVX_MUVELET
+    return o << "InternetMuvelet(" << static_cast<int>(m) << ')';
 }
 
 std::string UrlKodolas(const std::string& ertek)

@@ -8,6 +8,7 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <iosfwd>
 #include <optional>
 #include <span>
 #include <string>
@@ -102,6 +103,27 @@ std::optional<std::int64_t> SorszamSzoveg(const std::string& szoveg);
 // joined by "." on success.
 std::optional<std::string> VerzioSzovegbol(const std::string& szoveg);
 
+// The internet actions: the menu items carry these values in the command
+// table, the about box's links and the start-up checks ask for them by name.
+enum class InternetMuvelet : std::int32_t {
+    TarsasagHonlap = 0,      // the operator's web site
+    Level = 1,               // a mail to the maker (support, remarks)
+    KavarexHonlap = 2,
+    Kalkulator = 3,
+    Szimulator = 4,
+    VariaciokLetoltese = 5,
+    UjVerzio = 6,            // the version check
+    AktualisAdatbazis = 7,   // the current game's database from the maker
+    MindenAdatbazis = 8,     // every game's database from the maker
+    NaprakeszAdatbazis = 9,  // the current game's draws from the operator
+    KeziAdatbevitel = 10,    // online betting by hand
+    VariacioFeltoltes = 11,  // the variation to the operator's upload page
+    EleresekFrissitese = 13, // the online-access table from the maker
+    RekordNyeremenyek = 14,
+};
+// The enumerator's name (traces, test failures).
+std::ostream& operator<<(std::ostream& o, InternetMuvelet m);
+
 // The unit's state: the table in use and the internet actions' flags.
 struct OnlineAllapot {
     TOnlineEleresek OnlineEleresek;
@@ -110,8 +132,8 @@ struct OnlineAllapot {
     bool EleresFrissitesKell = false;
     // The maker offers a newer table; written by the one running worker.
     std::atomic<bool> UjEleresElerheto{false};
-    // The pending action kind (0..14) and whether it shows the download window.
-    int InternetMuvelet = 0;
+    // The pending action and whether it shows the download window.
+    kvx::InternetMuvelet InternetMuvelet = kvx::InternetMuvelet::TarsasagHonlap;
     bool InternetAblakKell = false;
     // The start-up version check has ended (or never ran).
     std::atomic<bool> VerzioKeresesVege{true};

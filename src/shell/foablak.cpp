@@ -596,12 +596,6 @@ void TFoablak::Listzs1Click()
         formok().Feltetelek->FeltetelStart();
 }
 
-void TFoablak::Nvjegy1Click()
-{
-    if (formok().Nevjegy)
-        formok().Nevjegy->Start();
-}
-
 QAction* TFoablak::Akcio(ParancsId id) const
 {
     return parancsok_ ? parancsok_->Keres(id) : nullptr;
@@ -671,15 +665,9 @@ void TFoablak::MenuEpites()
     parancsok_->Felvesz(ParancsId::KavarexadatbzisGomb, kavarexGomb);
 
     connect(kvx::Parancs(ParancsId::Kilps1), &QAction::triggered, this, &TFoablak::Kilps1Click);
-    connect(kvx::Parancs(ParancsId::Nvjegy1), &QAction::triggered, this, &TFoablak::Nvjegy1Click);
     SzamsorParancsokBekotese();
     AllomanyParancsokBekotese();
     SugoParancsokBekotese();
-    // "Támogatás" asks and mails exactly as the about box's button does.
-    connect(kvx::Parancs(ParancsId::mogats1), &QAction::triggered, this, [] {
-        if (formok().Nevjegy)
-            formok().Nevjegy->TamogatasGombClick();
-    });
     connect(kvx::Parancs(ParancsId::Listzs1), &QAction::triggered, this, &TFoablak::Listzs1Click);
 
     // The draws list opens on a loaded database only.
@@ -805,12 +793,6 @@ void TFoablak::InternetMenuBekotese()
     connect(&iv, &InternetVezerlo::adatbazisFrissult, this, [this] {
         if (kvx::Program::aktualis().AdatbazisParancsai().AdatbazisValtas(kKavarexAdatbazis) && draws().AdatbazisBetoltve && formok().HuzLista)
             kvx::Parancs(ParancsId::Listzs3)->trigger();
-    });
-    // The about box shows the serial of the table in use.
-    connect(internet_, &InternetParancsok::menuFrissult, this, [] {
-        if (formok().Nevjegy)
-            formok().Nevjegy->VariantLabel->setText(
-                QStringLiteral("Online: %1").arg(kvx::Program::aktualis().Online.OnlineEleresek.Sorszam));
     });
 }
 

@@ -198,7 +198,6 @@ private:
     void AllomanyTipusokRegisztralasa();
     bool MasikPeldanyKezelese();
     void AdatbazisBetoltes();
-    void Nvjegy1Click();
     // The number commands: the handlers live in the tickets' command object
     // (tickets/ui/szamsor_parancsok.h); here are its hooks.
     void SzamsorParancsokBekotese();

@@ -156,13 +156,7 @@ void FormokLetrehozasa(TFoablak& foablak)
     f.Nevjegy = new kvx::TNevjegy(szulo, QString::fromStdString(kvx::VerzioSzoveg()),
                                   QString::number(kvx::Program::aktualis().Online.OnlineEleresek.Sorszam),
                                   foablak.MeretSzorzo);
-    // "Licenc" opens the help at the licence.
-    f.Nevjegy->setLicencMegnyitas([sugo = QPointer<kvx::Sugo>(foablak.SugoSzolgaltatas)] {
-        if (!sugo || sugo->Allomany.isEmpty())
-            kvx::HibaUzenet(QString::fromUtf8(kvx::kSugoHianyzik));
-        else
-            sugo->Megnyitas(kvx::kSugoLicenc);
-    });
+    kvx::NevjegyBekotese(*f.Nevjegy);
     InternetAblakokBekotese(*f.InternetLetoltesAblak, *f.Nevjegy);
     f.HuzBe = new THuzBe(huzasok, szulo);
     HuzasokSzomszedaiBekotese(f);

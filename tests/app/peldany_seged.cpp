@@ -93,7 +93,7 @@ int main(int argc, char** argv)
         if (munka == QStringLiteral("ujrainditas"))
             QTimer::singleShot(0, f, [f] { f->Reset1Click(true, 4); });
         if (munka == QStringLiteral("letoltes"))
-            QTimer::singleShot(0, f, [] { kvx::Program::aktualis().InternetV().InternetMegszStart(7); });
+            QTimer::singleShot(0, f, [] { kvx::Program::aktualis().InternetV().InternetMegszStart(kvx::InternetMuvelet::AktualisAdatbazis); });
     });
     figyelo.start(20);
     QObject::connect(&app, &QCoreApplication::aboutToQuit, [] { sor(QStringLiteral("KILEP ") + most()); });

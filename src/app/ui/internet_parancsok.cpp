@@ -100,6 +100,12 @@ private:
     bool kerve_ = false;
 };
 
+// The internet action of an item: the command table's Tag.
+InternetMuvelet muvelet(const QAction* a)
+{
+    return static_cast<InternetMuvelet>(a->data().toInt());
+}
+
 const ParancsId kInternetPontok[] = {
     ParancsId::Honlap1, ParancsId::Rekordnyeremnyek1, ParancsId::Kziadatbevitel1, ParancsId::Varicifeltltse1, ParancsId::Naprakszadatbzis1,
     ParancsId::Aktulisadatbzisfrisstse1, ParancsId::Mindenadatbzisfrisstse1, ParancsId::Elrsekfrisstse1, ParancsId::Kavarexaweben1,
@@ -123,20 +129,18 @@ InternetParancsok::InternetParancsok(InternetVezerlo& iv, QWidget* foablak)
     : QObject(foablak), iv_(iv), tar_(ParancsTar::aktualis())
 {
     ParancsTar& tar = *tar_;
-    for (ParancsId nev : kInternetPontok) {
-        const int kind = tar[nev]->data().toInt();
-        tar.Kezelo(nev, this, [this, kind] { iv_.InternetMegszStart(kind); });
-    }
+    for (ParancsId nev : kInternetPontok)
+        tar.Kezelo(nev, this, [this, m = muvelet(tar[nev])] { iv_.InternetMegszStart(m); });
     connect(&iv, &InternetVezerlo::onlineValtozott, this, &InternetParancsok::MenuFrissites);
     new InternetBezaras(foablak, iv);
     // A damaged draws list offers the download of the current game's database.
-    uzenetekAllapot().AktualisAdatbazisFrissites = [] { Program::aktualis().InternetV().InternetMegszStart(7); };
+    uzenetekAllapot().AktualisAdatbazisFrissites = [] { Program::aktualis().InternetV().InternetMegszStart(InternetMuvelet::AktualisAdatbazis); };
     // A newer version announces itself with a button that starts the
     // version action (which offers the download page).
     ertesito_ = new QAction(QString::fromUtf8("Új verzió"), foablak);
     ertesito_->setObjectName(QStringLiteral("VerzioErtesitoGomb"));
     ertesito_->setVisible(false);
-    connect(ertesito_, &QAction::triggered, this, [this] { iv_.InternetMegszStart(6); });
+    connect(ertesito_, &QAction::triggered, this, [this] { iv_.InternetMegszStart(InternetMuvelet::UjVerzio); });
     connect(&iv, &InternetVezerlo::ujVerzioLetoltheto, this, &InternetParancsok::ujVerzio);
     // While an action downloads, no second one starts.
     connect(&iv, &InternetVezerlo::futasValtozott, this, &InternetParancsok::futas);
@@ -172,7 +176,7 @@ void InternetParancsok::futas(bool fut)
     const ParancsTar& tar = *tar_;
     for (ParancsId nev : kInternetPontok)
         if (QAction* a = tar[nev])
-            a->setEnabled(!fut && InternetVezerlo::MuveletKesz(a->data().toInt()) &&
+            a->setEnabled(!fut && InternetVezerlo::MuveletKesz(muvelet(a)) &&
                           a->property("OnlineEngedett").toBool());
     // The notification button starts an action too.
     if (ertesito_)
@@ -197,7 +201,7 @@ void InternetParancsok::MenuFrissites()
     const OnlineMenuAllapot m = iv_.MenuAllapot();
     const auto allit = [this, &tar](ParancsId nev, bool engedett, const QString& tipp) {
         QAction* a = tar[nev];
-        const bool kesz = InternetVezerlo::MuveletKesz(a->data().toInt());
+        const bool kesz = InternetVezerlo::MuveletKesz(muvelet(a));
         a->setProperty("OnlineEngedett", engedett);
         a->setEnabled(kesz && engedett && !iv_.Fut());
         const QString t = kesz ? tipp : QString::fromUtf8(kNemElerheto);
@@ -226,7 +230,6 @@ void InternetParancsok::MenuFrissites()
     allit(ParancsId::jverzikeresse1, true,
           tar[ParancsId::jverzikeresse1]->property("UjVerzio").toBool() ? QString::fromUtf8(" Új verzió letöltése, telepítése ")
                                                            : sajat(ParancsId::jverzikeresse1));
-    emit menuFrissult();
 }
 
 void InternetParancsok::InditasiEllenorzes()
@@ -244,7 +247,7 @@ void InternetParancsok::InditasiEllenorzes()
     if (a.OnlineOdbVan)
         a.OnlineNapok = napokAzIniig(dat + QStringLiteral("Online.odb"));
     a.UjVerzioKereses = settings().UjVerzioKereses;
-    a.VerzioKeresesElerheto = InternetVezerlo::MuveletKesz(6);
+    a.VerzioKeresesElerheto = InternetVezerlo::MuveletKesz(InternetMuvelet::UjVerzio);
     a.VanKijeloles = szamListak().KijeloltSzamDb() > 0;
     a.VanVariacio = variationStore().BontSzelvszam > 0;
     // An old table is refreshed after the version check (or after an update
@@ -261,15 +264,21 @@ void InternetParancsok::InditasiEllenorzes()
     const InditasiEredmeny e = kvx::InditasiEllenorzes(a, Program::aktualis().Gyarto.Honlap, v);
     iv.AdatbazisKora = e.AdatbazisKora;
     switch (e.Muvelet) {
-    case InditasiMuvelet::TeljesFrissites: iv.InternetMegszStart(8); break;
+    case InditasiMuvelet::TeljesFrissites: iv.InternetMegszStart(InternetMuvelet::MindenAdatbazis); break;
     case InditasiMuvelet::VerzioKereses: iv.UjVerzioMegszakitas(); break;
-    case InditasiMuvelet::EleresFrissites: iv.InternetMegszStart(13); break;
+    case InditasiMuvelet::EleresFrissites: iv.InternetMegszStart(InternetMuvelet::EleresekFrissitese); break;
     case InditasiMuvelet::Semmi: break;
     }
 }
 
 void InternetAblakokBekotese(TInternetLetoltesAblak& letoltesAblak, kvx::TNevjegy& nevjegy)
 {
-    letoltesAblak.SetVezerlo(&Program::aktualis().InternetV());
-    nevjegy.setInternetMegszStart([](int tag) { Program::aktualis().InternetV().InternetMegszStart(tag); });
+    InternetVezerlo& iv = Program::aktualis().InternetV();
+    letoltesAblak.SetVezerlo(&iv);
+    QObject::connect(&nevjegy, &TNevjegy::internetKerve, &iv, &InternetVezerlo::InternetMegszStart);
+    nevjegy.InternetElerheto();
+    // The box shows the serial of the table in use.
+    QObject::connect(&iv, &InternetVezerlo::onlineValtozott, &nevjegy, [&nevjegy] {
+        nevjegy.OnlineSorszam(QString::number(Program::aktualis().Online.OnlineEleresek.Sorszam));
+    });
 }

@@ -5,9 +5,8 @@
 // the notification of a newer version, the stop of a running action before
 // the main window closes, the table's load at start and the start-up checks.
 // What only the main window knows comes through hooks set by the shell.
-// InternetAblakokBekotese wires the internet controller's windows.
-// Signals: menuFrissult() after every refresh of the items (the about box
-// shows the table's serial).
+// InternetAblakokBekotese wires the internet controller's windows. It emits
+// no signals.
 #include <QObject>
 #include <QPointer>
 
@@ -45,9 +44,6 @@ public:
     // "VerzioErtesitoGomb"); hidden until one appears. The shell places it.
     QAction* VerzioErtesito() const { return ertesito_; }
 
-signals:
-    void menuFrissult();
-
 private:
     void ujVerzio(const QString& verzio);
     void futas(bool fut);
@@ -59,6 +55,7 @@ private:
     bool fut_ = false;  // an internet action runs (the controller said so)
 };
 
-// The connection window follows the current program's internet controller,
-// and the about box's links start its actions.
+// The connection window follows the current program's internet controller;
+// the about box's links start its actions, and the box shows the serial of
+// the table in use.
 void InternetAblakokBekotese(TInternetLetoltesAblak& letoltesAblak, kvx::TNevjegy& nevjegy);

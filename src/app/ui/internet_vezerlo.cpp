@@ -56,8 +56,20 @@ std::string s(const QString& q) { return q.toStdString(); }
 
 OnlineAllapot& online() { return Program::aktualis().Online; }
 
-// The kinds whose work runs on the worker behind the connection window.
-bool ablakos(int kind) { return (kind >= 6 && kind <= 9) || kind == 13; }
+// The actions whose work runs on the worker behind the connection window.
+bool ablakos(InternetMuvelet m)
+{
+    switch (m) {
+    case InternetMuvelet::UjVerzio:
+    case InternetMuvelet::AktualisAdatbazis:
+    case InternetMuvelet::MindenAdatbazis:
+    case InternetMuvelet::NaprakeszAdatbazis:
+    case InternetMuvelet::EleresekFrissitese:
+        return true;
+    default:
+        return false;
+    }
+}
 
 // Runs fn on a helper thread while the GUI thread keeps serving, and gives
 // its result. Only the connection window takes input meanwhile (the other
@@ -272,15 +284,26 @@ bool InternetVezerlo::VerzioOlvasas()
 
 // ---- The actions ----
 
-bool InternetVezerlo::MuveletKesz(int kind)
+bool InternetVezerlo::MuveletKesz(InternetMuvelet m)
 {
-    switch (kind) {
-    case 0: case 1: case 2: case 3: case 4: case 5: case 6: case 7: case 8: case 9: case 10: case 11: case 13:
-    case 14:
+    switch (m) {
+    case InternetMuvelet::TarsasagHonlap:
+    case InternetMuvelet::Level:
+    case InternetMuvelet::KavarexHonlap:
+    case InternetMuvelet::Kalkulator:
+    case InternetMuvelet::Szimulator:
+    case InternetMuvelet::VariaciokLetoltese:
+    case InternetMuvelet::UjVerzio:
+    case InternetMuvelet::AktualisAdatbazis:
+    case InternetMuvelet::MindenAdatbazis:
+    case InternetMuvelet::NaprakeszAdatbazis:
+    case InternetMuvelet::KeziAdatbevitel:
+    case InternetMuvelet::VariacioFeltoltes:
+    case InternetMuvelet::EleresekFrissitese:
+    case InternetMuvelet::RekordNyeremenyek:
         return true;
-    default:
-        return false;
     }
+    return false;
 }
 
 bool InternetVezerlo::cimMegnyitas(const std::string& cim, bool level)
@@ -333,9 +356,9 @@ void InternetVezerlo::AlkalmazasVisszaallitas()
             w->showNormal();
 }
 
-void InternetVezerlo::InternetMegszStart(int kind)
+void InternetVezerlo::InternetMegszStart(InternetMuvelet muvelet)
 {
-    if (fut_ || !MuveletKesz(kind))
+    if (fut_ || !MuveletKesz(muvelet))
         return;
     Program& p = Program::aktualis();
     OnlineAllapot& o = p.Online;
@@ -343,15 +366,15 @@ void InternetVezerlo::InternetMegszStart(int kind)
     const TOnlineEleresek& t = o.OnlineEleresek;
     // The host the action will use answers first; the connection window
     // shows meanwhile, and its Escape or close box gives the action up.
-    const QUrl cel(q(MuveletCime(kind, t, g, QDate::currentDate().year(), p.Gyarto)), QUrl::TolerantMode);
+    const QUrl cel(q(MuveletCime(static_cast<int>(muvelet), t, g, QDate::currentDate().year(), p.Gyarto)), QUrl::TolerantMode);
     if (!ProbaAblakkal(cel)) {
         NincsKapcsolatUzenet(cel);
         return;
     }
-    if (kind == 1 && !JovahagyasKerdes(q(emailMegerosites(p.Gyarto))))
+    if (muvelet == InternetMuvelet::Level && !JovahagyasKerdes(q(emailMegerosites(p.Gyarto))))
         return;
-    o.InternetMuvelet = kind;
-    o.InternetAblakKell = ablakos(kind);
+    o.InternetMuvelet = muvelet;
+    o.InternetAblakKell = ablakos(muvelet);
     if (o.InternetAblakKell && !o.VerzioKeresesVege.load()) {
         InformacioUzenet(QString::fromUtf8("Kavarex Personal új verzió keresése folyamatban.\r\n\r\nPróbálja meg "
                                            "újra, néhány másodperc múlva."));
@@ -360,22 +383,22 @@ void InternetVezerlo::InternetMegszStart(int kind)
 
     const auto u8 = [](const RovidSzoveg& r) { return cp1250ToUtf8(r); };
     const std::string host = s(GyartoCim(QString()).toString());
-    switch (kind) {
-    case 0: cimMegnyitas(u8(t.TarsasagHonlap[g]), false); return;
-    case 1:
+    switch (muvelet) {
+    case InternetMuvelet::TarsasagHonlap: cimMegnyitas(u8(t.TarsasagHonlap[g]), false); return;
+    case InternetMuvelet::Level:
         cimMegnyitas("mailto:" + p.Gyarto.Email + "?subject=" + UrlKodolas("Fejlesztés támogatása, észrevételek"),
                      true);
         return;
-    case 2: cimMegnyitas(host + "/", false); return;
-    case 3:
+    case InternetMuvelet::KavarexHonlap: cimMegnyitas(host + "/", false); return;
+    case InternetMuvelet::Kalkulator:
         cimMegnyitas(KalkulatorCim(host + "/hu/calc/calc.php?l=", t.KalkulatorKod[g], p.Jatek.KenoJatek,
                                    p.Jatek.SzamsorHossz),
                      false);
         return;
-    case 4: cimMegnyitas(host + "/hu/sim/kvxsim.php", false); return;
-    case 5: cimMegnyitas(host + "/hu/vari/lotto_variation.php", false); return;
-    case 10: cimMegnyitas(u8(t.KeziFogadas[g]), false); return;
-    case 11: {
+    case InternetMuvelet::Szimulator: cimMegnyitas(host + "/hu/sim/kvxsim.php", false); return;
+    case InternetMuvelet::VariaciokLetoltese: cimMegnyitas(host + "/hu/vari/lotto_variation.php", false); return;
+    case InternetMuvelet::KeziAdatbevitel: cimMegnyitas(u8(t.KeziFogadas[g]), false); return;
+    case InternetMuvelet::VariacioFeltoltes: {
         // The variation goes to the operator's page as a file it reads; a
         // variation longer than one upload carries is split by hand.
         VariationStore& tar = p.Tar;
@@ -414,17 +437,19 @@ void InternetVezerlo::InternetMegszStart(int kind)
         cimMegnyitas(FeltoltesCim(t, g, sorok, allomany), false);
         return;
     }
-    case 14: cimMegnyitas(u8(t.RekordNyeremenyek), false); return;
+    case InternetMuvelet::RekordNyeremenyek: cimMegnyitas(u8(t.RekordNyeremenyek), false); return;
     default: break;
     }
 
     // The database updates ask before anything is fetched.
-    if (kind == 9 && FrissitesElott && !FrissitesElott())
+    if (muvelet == InternetMuvelet::NaprakeszAdatbazis && FrissitesElott && !FrissitesElott())
         return;
     // A "Nem" to the update question downloads nothing, but a due version
     // check or refresh of the table still runs.
     bool frissites = true;
-    if (kind == 7 || kind == 8) {
+    const bool kavarexAdatbazis =
+        muvelet == InternetMuvelet::AktualisAdatbazis || muvelet == InternetMuvelet::MindenAdatbazis;
+    if (kavarexAdatbazis) {
         if (FrissitesElott && !FrissitesElott())
             return;
         const QString kor =
@@ -434,11 +459,12 @@ void InternetVezerlo::InternetMegszStart(int kind)
                               : QString();
         const QString forras = QStringLiteral("Forrás: ") + q(p.Gyarto.Honlap) + QStringLiteral("\r\n\r\n");
         const QString kerdes =
-            kind == 7 ? q(JatekNev[static_cast<std::size_t>(g)]) +
-                            QString::fromUtf8(" - húzásainak frissítése a program honlapjáról.") +
-                            QStringLiteral("\r\n\r\n") + forras
-                      : kor + QString::fromUtf8("Minden játék húzásainak frissítése a program honlapjáról.") +
-                            QStringLiteral("\r\n\r\n") + forras;
+            muvelet == InternetMuvelet::AktualisAdatbazis
+                ? q(JatekNev[static_cast<std::size_t>(g)]) +
+                      QString::fromUtf8(" - húzásainak frissítése a program honlapjáról.") + QStringLiteral("\r\n\r\n") +
+                      forras
+                : kor + QString::fromUtf8("Minden játék húzásainak frissítése a program honlapjáról.") +
+                      QStringLiteral("\r\n\r\n") + forras;
         if (!JovahagyasKerese(kerdes + QString::fromUtf8("Frissíti az adatbázisokat?"))) {
             if (!o.UjVerzioKereses && !o.EleresFrissitesKell)
                 return;
@@ -454,27 +480,27 @@ void InternetVezerlo::InternetMegszStart(int kind)
     emit futasValtozott(true);
     emit ablakNyitas();
     bool naprakesz = false;
-    munkaFuttatasa([this, kind, g, frissites, &naprakesz] {
-        if (kind == 13) {
+    munkaFuttatasa([this, muvelet, g, frissites, &naprakesz] {
+        if (muvelet == InternetMuvelet::EleresekFrissitese) {
             EleresekFrissitese();
             return;
         }
-        if (kind == 6) {
+        if (muvelet == InternetMuvelet::UjVerzio) {
             UjVerzioKeresese();
             return;
         }
         if (!frissites) {
             // Nothing to download: only the due check below.
-        } else if (kind == 7) {
+        } else if (muvelet == InternetMuvelet::AktualisAdatbazis) {
             Adatbzis_letoltes(false, g);
-        } else if (kind == 8) {
+        } else if (muvelet == InternetMuvelet::MindenAdatbazis) {
             for (int j = 0; j < kJatekokSzama && !Leallitva(); ++j) {
                 if (j >= 9 && j <= 16)
                     continue;  // the Keno games share one file
                 if (!Adatbzis_letoltes(true, j))
                     break;
             }
-        } else if (kind == 9) {
+        } else if (muvelet == InternetMuvelet::NaprakeszAdatbazis) {
             naprakesz = NaprakeszAdatbazisletoltes();
             // A failed operator update ends the action there.
             if (!naprakesz)
@@ -492,9 +518,9 @@ void InternetVezerlo::InternetMegszStart(int kind)
     emit ablakZaras();
     fut_ = false;
     emit futasValtozott(false);
-    if (((kind == 7 || kind == 8) && frissites &&
+    if ((kavarexAdatbazis && frissites &&
          QFile::exists(q(p.Konyvtarak.DatKonyvtar) + QString::fromUtf8(AdatbazisAllomany[static_cast<std::size_t>(g)]))) ||
-        (kind == 9 && naprakesz))
+        (muvelet == InternetMuvelet::NaprakeszAdatbazis && naprakesz))
         emit adatbazisFrissult();
 }
 

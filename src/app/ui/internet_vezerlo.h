@@ -63,10 +63,10 @@ public:
     QUrl GyartoCim(const QString& ut) const;
 
     // ---- The actions ----
-    // The handler of every internet menu item and link: kind 0..14.
-    void InternetMegszStart(int kind);
-    // True for the kinds that are built; the others stay disabled.
-    static bool MuveletKesz(int kind);
+    // The handler of every internet menu item and link.
+    void InternetMegszStart(kvx::InternetMuvelet muvelet);
+    // True for the actions that are built; the others stay disabled.
+    static bool MuveletKesz(kvx::InternetMuvelet muvelet);
     // "Új verzió keresése": a check is due, then it runs (on the worker).
     void UjVerzioKeresese();
     // The version check when one is due: tells whether a newer version

@@ -1,40 +1,45 @@
 #include "app/ui/nevjegy.h"
 #include "app/ui/program.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <cmath>
+#include <functional>
 
 #include "app/maker_info.h"
 #include "app/messages.h"
+#include "app/shell_state.h"
+#include "app/ui/parancs_tar.h"
+#include "app/ui/sugo.h"
 #include "app/ui/uzenetek.h"
 
 namespace kvx {
 
 namespace {
 
-// A label that reports clicks.
+// A label that reports clicks with the internet action it stands for.
 class LinkCimke : public QLabel {
 public:
-    LinkCimke(const QString& szoveg, int tag, QWidget* p, std::function<void(int)> katt)
-        : QLabel(szoveg, p), tag_(tag), katt_(std::move(katt))
+    LinkCimke(const QString& szoveg, InternetMuvelet muvelet, QWidget* p, std::function<void(InternetMuvelet)> katt)
+        : QLabel(szoveg, p), muvelet_(muvelet), katt_(std::move(katt))
     {
         setCursor(Qt::PointingHandCursor);
-        setProperty("Tag", tag);
+        setProperty("Tag", static_cast<int>(muvelet));
     }
 
 protected:
     void mouseReleaseEvent(QMouseEvent* e) override
     {
         if (e->button() == Qt::LeftButton && isEnabled() && rect().contains(e->position().toPoint()))
-            katt_(tag_);
+            katt_(muvelet_);
         QLabel::mouseReleaseEvent(e);
     }
 
 private:
-    int tag_;
-    std::function<void(int)> katt_;
+    InternetMuvelet muvelet_;
+    std::function<void(InternetMuvelet)> katt_;
 };
 
 void szin(QLabel* l, const QColor& szoveg, const QColor* hatter = nullptr)
@@ -57,7 +62,7 @@ TNevjegy::TNevjegy(QWidget* parent, const QString& verzioSzoveg, const QString& 
     setObjectName(QStringLiteral("Nevjegy"));
     setWindowTitle(QStringLiteral(" Névjegy"));
     const GyartoCimek& c = gyartoCimek();
-    auto katt = [this](int tag) { Label4Click(tag); };
+    auto katt = [this](InternetMuvelet m) { Label4Click(m); };
 
     Label1 = new QLabel(this);
     VersionCimke = new QLabel(QStringLiteral("Kavarex Personal"), this);
@@ -65,10 +70,10 @@ TNevjegy::TNevjegy(QWidget* parent, const QString& verzioSzoveg, const QString& 
     VariantLabel = new QLabel(QStringLiteral("Online: ") + onlineSorszam, this);
     KeszultCimke = new QLabel(QStringLiteral("Lottójátékosok számsor- és variációkészítő programja"), this);
     Label2 = new QLabel(QString(), this);
-    Label3 = new LinkCimke(QString::fromStdString(c.Honlap), 2, this, katt);
-    Label4 = new LinkCimke(QStringLiteral("Kavarex kalkulátor"), 3, this, katt);
-    Label6 = new LinkCimke(QStringLiteral("Kavarex szimulátor"), 4, this, katt);
-    MailCimke = new LinkCimke(QString::fromStdString(c.Email), 1, this, katt);
+    Label3 = new LinkCimke(QString::fromStdString(c.Honlap), InternetMuvelet::KavarexHonlap, this, katt);
+    Label4 = new LinkCimke(QStringLiteral("Kavarex kalkulátor"), InternetMuvelet::Kalkulator, this, katt);
+    Label6 = new LinkCimke(QStringLiteral("Kavarex szimulátor"), InternetMuvelet::Szimulator, this, katt);
+    MailCimke = new LinkCimke(QString::fromStdString(c.Email), InternetMuvelet::Level, this, katt);
     OKButton = new QPushButton(QStringLiteral("Bezárás"), this);
     LicencButton = new QPushButton(QStringLiteral("Licenc"), this);
     TamogatasGomb = new QPushButton(QStringLiteral("Támogatás"), this);
@@ -138,22 +143,18 @@ void TNevjegy::allapotFrissites()
 {
     const QString hint = QString::fromUtf8(kNemErhetoEl);
     for (QLabel* l : {Label3, Label4, Label6, MailCimke}) {
-        l->setEnabled(static_cast<bool>(internet_));
+        l->setEnabled(internet_);
         l->setToolTip(internet_ ? QString() : hint);
     }
-    LicencButton->setEnabled(static_cast<bool>(licenc_));
-    LicencButton->setToolTip(licenc_ ? QString() : hint);
+    // Without a main window there is no help to open.
+    const bool sugo = Sugo::Keres(this) != nullptr;
+    LicencButton->setEnabled(sugo);
+    LicencButton->setToolTip(sugo ? QString() : hint);
 }
 
-void TNevjegy::setInternetMegszStart(std::function<void(int)> fn)
+void TNevjegy::InternetElerheto()
 {
-    internet_ = std::move(fn);
-    allapotFrissites();
-}
-
-void TNevjegy::setLicencMegnyitas(std::function<void()> fn)
-{
-    licenc_ = std::move(fn);
+    internet_ = true;
     allapotFrissites();
 }
 
@@ -161,30 +162,50 @@ void TNevjegy::Start(bool ujVerzioGombLathato)
 {
     show();
     raise();
-    if (ujVerzioGombLathato && internet_) internet_(6);
+    if (ujVerzioGombLathato && internet_) emit internetKerve(InternetMuvelet::UjVerzio);
+}
+
+void TNevjegy::OnlineSorszam(const QString& sorszam)
+{
+    VariantLabel->setText(QStringLiteral("Online: ") + sorszam);
 }
 
 void TNevjegy::OKButtonClick() { close(); }
 
 void TNevjegy::LicencButtonClick()
 {
-    if (licenc_) licenc_();
+    // The help of the main window this box belongs to, at the licence.
+    const Sugo* sugo = Sugo::Keres(this);
+    if (!sugo || sugo->Allomany.isEmpty())
+        HibaUzenet(QString::fromUtf8(kSugoHianyzik));
+    else
+        sugo->Megnyitas(kSugoLicenc);
 }
 
-void TNevjegy::Label4Click(int tag)
+void TNevjegy::Label4Click(InternetMuvelet muvelet)
 {
     TamogatasGombTag = 0;
-    if (internet_) internet_(tag);
+    if (internet_) emit internetKerve(muvelet);
 }
 
-void TNevjegy::TamogatasGombClick()
+void TNevjegy::TamogatasGombClick() { Tamogatas(); }
+
+void TNevjegy::Tamogatas()
 {
     TamogatasGombTag = 1;
     if (!JovahagyasKerdes(QString::fromStdString(tamogatasKerdes(gyartoCimek())))) return;
     if (internet_)
-        internet_(1);
+        emit internetKerve(InternetMuvelet::Level);
     else
         InformacioUzenet(QString::fromUtf8(kNemErhetoEl));
+}
+
+void NevjegyBekotese(TNevjegy& nevjegy)
+{
+    ParancsTar& t = *ParancsTar::aktualis();
+    t.Kezelo(ParancsId::Nvjegy1, &nevjegy, [&nevjegy] { nevjegy.Start(); });
+    // "Támogatás" asks and mails exactly as the box's button does.
+    t.Kezelo(ParancsId::mogats1, &nevjegy, [&nevjegy] { nevjegy.Tamogatas(); });
 }
 
 }  // namespace kvx

@@ -226,7 +226,7 @@ void AdatbazisParancsok::AdatbazisLetoltesAjanlat()
         return;
     const QString nev = QString::fromUtf8(JatekNev[jatekIndex()]);
     if (kvx::HibaKerdes(QStringLiteral("Hiányzik: %1 húzásainak listája\r\n\r\nLetölti a húzások listáját?").arg(nev)))
-        p_.InternetV().InternetMegszStart(7);
+        p_.InternetV().InternetMegszStart(kvx::InternetMuvelet::AktualisAdatbazis);
 }
 
 void AdatbazisParancsok::VanAdatbazisAction()

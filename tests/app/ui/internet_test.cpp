@@ -172,7 +172,7 @@ TEST_F(InternetTest, RefreshReplacesTheTableWithANewerOne)
     QObject::connect(&iv(), &InternetVezerlo::statusz, &ablak_,
                      [&] { ablakLatszott = ablakLatszott || ablak_.isVisible(); });
     Valaszolo v(QStringList{});
-    iv().InternetMegszStart(13);
+    iv().InternetMegszStart(kvx::InternetMuvelet::EleresekFrissitese);
     EXPECT_EQ(olvas(datOdb()), uj);
     EXPECT_EQ(program_.Online.OnlineEleresek.Sorszam, 8);
     EXPECT_FALSE(program_.Online.EleresFrissitesKell);
@@ -200,7 +200,7 @@ TEST_F(InternetTest, MinimisedProgramIsRestoredAroundAnAction)
         foablak.showMinimized();
     });
     Valaszolo v(QStringList{});
-    iv().InternetMegszStart(13);
+    iv().InternetMegszStart(kvx::InternetMuvelet::EleresekFrissitese);
     ASSERT_FALSE(kicsinyitve.isEmpty());
     EXPECT_FALSE(kicsinyitve.front());
     EXPECT_FALSE(foablak.isMinimized());
@@ -237,7 +237,7 @@ TEST_F(InternetTest, RefreshRefusesBadDownloadsAndKeepsTheTable)
         SCOPED_TRACE(e.eset);
         kinal(e.sorszam, e.zip);
         Valaszolo v({QStringLiteral("OK"), QStringLiteral("OK"), QStringLiteral("OK")});
-        iv().InternetMegszStart(13);
+        iv().InternetMegszStart(kvx::InternetMuvelet::EleresekFrissitese);
         EXPECT_EQ(olvas(datOdb()), regi);
         EXPECT_EQ(program_.Online.OnlineEleresek.Sorszam, 5);
         EXPECT_TRUE(cache().isEmpty()) << cache().join(' ').toStdString();
@@ -256,7 +256,7 @@ TEST_F(InternetTest, SameSerialSaysSoAndRewritesTheTable)
     kinal("5", {404, ""});
     QFile::remove(datOdb());
     Valaszolo v({QStringLiteral("OK")});
-    iv().InternetMegszStart(13);
+    iv().InternetMegszStart(kvx::InternetMuvelet::EleresekFrissitese);
     const QStringList l = dobozok(v);
     ASSERT_EQ(l.size(), 1);
     EXPECT_TRUE(l[0].endsWith(QStringLiteral("A legfrissebb adatbázist használja.")));
@@ -277,8 +277,9 @@ TEST_F(InternetTest, MakersSiteThatDoesNotAnswerIsNamed)
     program_.Uzenetek.Jovahagyas = false;
     UrlNaplo n;
     Valaszolo v({QStringLiteral("OK"), QStringLiteral("OK"), QStringLiteral("OK"), QStringLiteral("OK")});
-    for (const int kind : {2, 6, 7, 13})
-        iv().InternetMegszStart(kind);
+    for (const kvx::InternetMuvelet m : {kvx::InternetMuvelet::KavarexHonlap, kvx::InternetMuvelet::UjVerzio,
+                                         kvx::InternetMuvelet::AktualisAdatbazis, kvx::InternetMuvelet::EleresekFrissitese})
+        iv().InternetMegszStart(m);
     const QString uzenet = QString::fromUtf8("Nem érhető el a program honlapja:");
     const QStringList l = dobozok(v);
     ASSERT_EQ(l.size(), 4) << l.join('|').toStdString();
@@ -311,7 +312,7 @@ TEST_F(InternetTest, ProbeWaitShowsTheConnectionWindowAndEscapeEndsIt)
                 QTest::keyClick(&ablak_, Qt::Key_Escape);
         });
         Valaszolo v({});
-        iv().InternetMegszStart(13);
+        iv().InternetMegszStart(kvx::InternetMuvelet::EleresekFrissitese);
         // The stop ended the wait, not the probe's own time limit.
         EXPECT_TRUE(iv().Leallitva());
         EXPECT_TRUE(latszott);
@@ -336,15 +337,15 @@ TEST_F(InternetTest, LinksOpenOnlyWebAddressesWithEncodedValues)
     };
     const QString host = QString::fromStdString(szerver_.cim(""));
     program_.Jatek.LottoIndex = 0;
-    iv().InternetMegszStart(0);
-    iv().InternetMegszStart(10);
-    iv().InternetMegszStart(14);
-    iv().InternetMegszStart(2);
-    iv().InternetMegszStart(4);
-    iv().InternetMegszStart(5);
+    iv().InternetMegszStart(kvx::InternetMuvelet::TarsasagHonlap);
+    iv().InternetMegszStart(kvx::InternetMuvelet::KeziAdatbevitel);
+    iv().InternetMegszStart(kvx::InternetMuvelet::RekordNyeremenyek);
+    iv().InternetMegszStart(kvx::InternetMuvelet::KavarexHonlap);
+    iv().InternetMegszStart(kvx::InternetMuvelet::Szimulator);
+    iv().InternetMegszStart(kvx::InternetMuvelet::VariaciokLetoltese);
     program_.Jatek.KenoJatek = true;
     program_.Jatek.SzamsorHossz = 8;
-    iv().InternetMegszStart(3);
+    iv().InternetMegszStart(kvx::InternetMuvelet::Kalkulator);
     EXPECT_EQ(n.Megnyitott,
               QStringList({QStringLiteral("https://op.example/0"), QStringLiteral("https://bet.example/manual?g=0"),
                            QStringLiteral("https://op.example/records"), host + "/", host + "/hu/sim/kvxsim.php",
@@ -358,16 +359,16 @@ TEST_F(InternetTest, LinksOpenOnlyWebAddressesWithEncodedValues)
     program_.Online.OnlineEleresek.KeziFogadas[0] = "javascript:alert(1)";
     program_.Online.OnlineEleresek.RekordNyeremenyek = "";
     Valaszolo v({QStringLiteral("OK"), QStringLiteral("OK"), QStringLiteral("OK")});
-    iv().InternetMegszStart(0);
-    iv().InternetMegszStart(10);
-    iv().InternetMegszStart(14);
+    iv().InternetMegszStart(kvx::InternetMuvelet::TarsasagHonlap);
+    iv().InternetMegszStart(kvx::InternetMuvelet::KeziAdatbevitel);
+    iv().InternetMegszStart(kvx::InternetMuvelet::RekordNyeremenyek);
     EXPECT_TRUE(n.Megnyitott.isEmpty()) << n.Megnyitott.join(' ').toStdString();
     EXPECT_EQ(dobozok(v).size(), 3);
 
     // The mail link asks first and opens a mail with an encoded subject.
     probak.clear();
     Valaszolo igen({QStringLiteral("Igen")});
-    iv().InternetMegszStart(1);
+    iv().InternetMegszStart(kvx::InternetMuvelet::Level);
     EXPECT_TRUE(probak.isEmpty());
     ASSERT_EQ(n.Megnyitott.size(), 1);
     EXPECT_EQ(n.Megnyitott[0], QStringLiteral("mailto:info@kavarex.example?subject=Fejleszt%C3%A9s%20t%C3%A1mogat%C3%A1sa%2C%20%C3%A9szrev%C3%A9telek"));
@@ -405,7 +406,7 @@ TEST_F(InternetTest, UploadWritesTheVariationFileAndOpensTheUploadAddress)
     o.FeltoltesMaximum[0] = 3;
     {
         Valaszolo v({QStringLiteral("OK")});
-        iv().InternetMegszStart(11);
+        iv().InternetMegszStart(kvx::InternetMuvelet::VariacioFeltoltes);
         ASSERT_EQ(dobozok(v).size(), 1);
         EXPECT_EQ(dobozok(v)[0].replace(QStringLiteral("\n"), QStringLiteral("\r\n")).toStdString(), kvx::FeltoltesFelosztasSzoveg(3, 5));
     }
@@ -421,7 +422,7 @@ TEST_F(InternetTest, UploadWritesTheVariationFileAndOpensTheUploadAddress)
     kvx::teszt::VarakozasFigyelo figyelo(&varakozas);
     {
         Valaszolo v({QStringLiteral("OK")});
-        iv().InternetMegszStart(11);
+        iv().InternetMegszStart(kvx::InternetMuvelet::VariacioFeltoltes);
         ASSERT_EQ(dobozok(v).size(), 1);
         EXPECT_TRUE(dobozok(v)[0].startsWith(QStringLiteral("Online fogadás állománya sikeresen létrehozva.")));
     }
@@ -516,7 +517,7 @@ TEST_F(InternetTest, DatabaseUpdateReplacesOnlyWithAWholeDatabase)
         szerver_.beallit(tartalom, e.valasz);
         Valaszolo v(e.valaszok);
         frissult = 0;
-        iv().InternetMegszStart(7);
+        iv().InternetMegszStart(kvx::InternetMuvelet::AktualisAdatbazis);
         EXPECT_EQ(olvas(ut), e.csere ? e.valasz.Torzs : regi);
         EXPECT_TRUE(cache().isEmpty()) << cache().join(' ').toStdString();
         EXPECT_EQ(dat(), QStringList({nev, QStringLiteral("Online.odb")}));
@@ -532,7 +533,7 @@ TEST_F(InternetTest, DatabaseUpdateReplacesOnlyWithAWholeDatabase)
     QFile::remove(ut);
     szerver_.beallit(tartalom, {200, "<html>moved</html>"});
     Valaszolo v({QStringLiteral("OK")});
-    iv().InternetMegszStart(7);
+    iv().InternetMegszStart(kvx::InternetMuvelet::AktualisAdatbazis);
     EXPECT_EQ(dobozok(v).size(), 1);
     EXPECT_EQ(dat(), QStringList{QStringLiteral("Online.odb")});
     EXPECT_TRUE(cache().isEmpty());
@@ -554,7 +555,7 @@ TEST_F(InternetTest, EveryGameUpdateStopsAtTheFirstFailure)
     szerver_.beallit(cim(2), {200, "<html>not here</html>"});
     szerver_.beallit(cim(3), {200, adatbazisKep(3, 3)});
     Valaszolo v({QStringLiteral("OK")});
-    iv().InternetMegszStart(8);
+    iv().InternetMegszStart(kvx::InternetMuvelet::MindenAdatbazis);
     EXPECT_EQ(dobozok(v).size(), 1);
     for (int g = 0; g < 2; ++g)
         EXPECT_EQ(olvas(helyi(g)), adatbazisKep(g, 3));
@@ -637,7 +638,7 @@ TEST_F(InternetTest, VersionCheckOpensOnlyTheDownloadPage)
         n.Megnyitott.clear();
         bejelentve.clear();
         Valaszolo v({QString::fromUtf8(e.valasz)});
-        iv().InternetMegszStart(6);
+        iv().InternetMegszStart(kvx::InternetMuvelet::UjVerzio);
         program_.Gyarto.Honlap = host;
         const QStringList l = dobozok(v);
         ASSERT_EQ(l.size(), 1) << l.join('|').toStdString();
@@ -675,7 +676,7 @@ TEST_F(InternetTest, StartUpVersionCheckIsSilent)
         Valaszolo v({QStringLiteral("OK")});
         iv().UjVerzioMegszakitas();
         EXPECT_FALSE(program_.Online.VerzioKeresesVege.load());
-        iv().InternetMegszStart(13);
+        iv().InternetMegszStart(kvx::InternetMuvelet::EleresekFrissitese);
         varVegeig(program_.Online);
         ASSERT_TRUE(program_.Online.VerzioKeresesVege.load());
         ASSERT_EQ(dobozok(v).size(), 1);
@@ -734,7 +735,7 @@ TEST_F(InternetTest, TableForANewerProgramAnnouncesTheNewVersion)
         bejelentve.clear();
         Valaszolo v({QStringLiteral("OK")});
         if (interaktiv) {
-            iv().InternetMegszStart(13);
+            iv().InternetMegszStart(kvx::InternetMuvelet::EleresekFrissitese);
         } else {
             program_.Online.EleresFrissitesKell = true;
             iv().UjVerzioMegszakitas();
@@ -852,7 +853,7 @@ TEST_F(NaprakeszTest, ResultFileUpdatesTheDatabaseOnlyWhenItReadsWhole)
         szerver_.beallit("/cmsfiles/otos.csv", {e.statusz, *e.torzs});
         frissult_ = 0;
         Valaszolo v(e.gomb ? QStringList{QString::fromUtf8(e.gomb)} : QStringList{});
-        iv().InternetMegszStart(9);
+        iv().InternetMegszStart(kvx::InternetMuvelet::NaprakeszAdatbazis);
         const QStringList l = dobozok(v);
         ASSERT_EQ(l.size(), e.gomb ? 1 : 0) << l.join('|').toStdString();
         if (e.gomb) {
@@ -890,7 +891,7 @@ TEST_F(NaprakeszTest, Game5FetchesTheCurrentYearsFile)
                                       "Ziehung in Reihenfolge 02.01. 33 7 12 25 3 41 Zz 9",
                                       "Ziehung aufsteigend 05.01. 4 8 13 26 34 42 Zz 10"})});
     Valaszolo v({QStringLiteral("Igen")});
-    iv().InternetMegszStart(9);
+    iv().InternetMegszStart(kvx::InternetMuvelet::NaprakeszAdatbazis);
     const QStringList l = dobozok(v);
     ASSERT_EQ(l.size(), 1) << l.join('|').toStdString();
     EXPECT_TRUE(l[0].startsWith(QString::fromUtf8("A letöltött állomány az aktuális (%1) év").arg(ev))) << l[0].toStdString();
@@ -919,7 +920,7 @@ TEST_F(NaprakeszTest, Game22ReadsTheFirstNumberedFile)
                                     {"Maxima_Results__402-1190.txt", kesobbi},
                                     {"Maxima_Results__402-1189.txt", ujak}})});
     Valaszolo v({});
-    iv().InternetMegszStart(9);
+    iv().InternetMegszStart(kvx::InternetMuvelet::NaprakeszAdatbazis);
     EXPECT_TRUE(dobozok(v).isEmpty()) << dobozok(v).join('|').toStdString();
     const kvx::TTombInt2D t = huzasok(adatbazis(22), 22);
     ASSERT_EQ(t.size(), 3u);
@@ -932,7 +933,7 @@ TEST_F(NaprakeszTest, Game22ReadsTheFirstNumberedFile)
     const std::string elotte = olvas(adatbazis(22));
     szerver_.beallit("/results/maxima.zip", {200, zipTobb({{"Maxima_Results__402-1189.txt", ujak}, {"run.sh", "x"}})});
     Valaszolo v2({QStringLiteral("OK")});
-    iv().InternetMegszStart(9);
+    iv().InternetMegszStart(kvx::InternetMuvelet::NaprakeszAdatbazis);
     ASSERT_EQ(dobozok(v2).size(), 1);
     EXPECT_TRUE(dobozok(v2)[0].startsWith(QString::fromUtf8("A rendszer nem tudja kicsomagolni a tömörített állományt.")));
     EXPECT_EQ(olvas(adatbazis(22)), elotte);
@@ -946,7 +947,7 @@ TEST_F(NaprakeszTest, MissingExtraFileStopsTheUpdate)
     jatek(4, "/res/loto.csv", "loto.csv");
     szerver_.beallit("/res/loto.csv", {200, "fejlec\r\n"});
     Valaszolo v({QStringLiteral("OK"), QStringLiteral("OK")});
-    iv().InternetMegszStart(9);
+    iv().InternetMegszStart(kvx::InternetMuvelet::NaprakeszAdatbazis);
     const QStringList l = dobozok(v);
     ASSERT_EQ(l.size(), 2) << l.join('|').toStdString();
     EXPECT_TRUE(l[0].startsWith(QString::fromUtf8("Sikertelen az állomány letöltése.")));
@@ -973,7 +974,7 @@ TEST_F(NaprakeszTest, OperatorUpdateProbesTheOperatorsServer)
     szerver_.beallit("/cmsfiles/otos.csv", {200, sorok({otos(2024, 2, "1;2;3;4;5"), otos(2024, 1, "6;7;8;9;10")})});
     {
         Valaszolo v({});
-        iv().InternetMegszStart(9);
+        iv().InternetMegszStart(kvx::InternetMuvelet::NaprakeszAdatbazis);
         EXPECT_TRUE(dobozok(v).isEmpty()) << dobozok(v).join('|').toStdString();
     }
     EXPECT_EQ(huzasok(adatbazis(0), 0).size(), 2u);
@@ -986,7 +987,7 @@ TEST_F(NaprakeszTest, OperatorUpdateProbesTheOperatorsServer)
         program_.Online.OnlineEleresek.EredmenyCim[0] = zart.cim("/cmsfiles/otos.csv");
     }
     Valaszolo v({QStringLiteral("OK")});
-    iv().InternetMegszStart(9);
+    iv().InternetMegszStart(kvx::InternetMuvelet::NaprakeszAdatbazis);
     EXPECT_EQ(dobozok(v), QStringList{QStringLiteral("Nincs internetkapcsolat.")});
     EXPECT_EQ(olvas(adatbazis(0)), elotte);
     EXPECT_TRUE(cache().isEmpty()) << cache().join(' ').toStdString();
@@ -1009,7 +1010,7 @@ TEST_F(NaprakeszTest, ShorterResultFileReplacesTheHistoryOnlyAfterAYes)
         ir(db, regi);
         frissult_ = 0;
         Valaszolo v({QString::fromUtf8(valasz)});
-        iv().InternetMegszStart(9);
+        iv().InternetMegszStart(kvx::InternetMuvelet::NaprakeszAdatbazis);
         const QStringList l = dobozok(v);
         ASSERT_EQ(l.size(), 1) << l.join('|').toStdString();
         EXPECT_EQ(QString(l[0]).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), kerdes);
@@ -1061,13 +1062,14 @@ TEST_F(InternetTest, SlowDownloadStopsOnEscapeAndOnClose)
     w.installEventFilter(&bezarasok);
     const struct {
         const char* eset;
-        int kind;
+        kvx::InternetMuvelet muvelet;
         std::function<void()> leallit;
     } esetek[] = {
-        {"Escape", 7, [this] { QTest::keyClick(&ablak_, Qt::Key_Escape); }},
-        {"close box", 7, [this] { ablak_.close(); }},
-        {"every game, Escape", 8, [this] { QTest::keyClick(&ablak_, Qt::Key_Escape); }},
-        {"main window", 7, [&w] { w.close(); }},
+        {"Escape", kvx::InternetMuvelet::AktualisAdatbazis, [this] { QTest::keyClick(&ablak_, Qt::Key_Escape); }},
+        {"close box", kvx::InternetMuvelet::AktualisAdatbazis, [this] { ablak_.close(); }},
+        {"every game, Escape", kvx::InternetMuvelet::MindenAdatbazis,
+         [this] { QTest::keyClick(&ablak_, Qt::Key_Escape); }},
+        {"main window", kvx::InternetMuvelet::AktualisAdatbazis, [&w] { w.close(); }},
     };
     for (const auto& e : esetek) {
         SCOPED_TRACE(e.eset);
@@ -1085,7 +1087,7 @@ TEST_F(InternetTest, SlowDownloadStopsOnEscapeAndOnClose)
             e.leallit();
         });
         Valaszolo v({});
-        iv().InternetMegszStart(e.kind);
+        iv().InternetMegszStart(e.muvelet);
         EXPECT_TRUE(iv().Leallitva());
         EXPECT_TRUE(futott);
         EXPECT_FALSE(blokkolt);
@@ -1120,16 +1122,16 @@ TEST_F(NaprakeszTest, DueCheckFollowsADeclinedUpdateButNotAFailedOperatorUpdate)
     const std::string verzio = "/hu/download/kvxversion.txt", tabla = "/hu/download/online.txt";
     const struct {
         const char* eset;
-        int kind;
+        kvx::InternetMuvelet muvelet;
         bool verzioKell, frissitesKell;  // due before the action
         QStringList valaszok;
         std::vector<std::string> kert;  // asked of the server, the probes left out
     } esetek[] = {
-        {"current game, No, version check due", 7, true, false, {QStringLiteral("Nem"), QStringLiteral("Nem")}, {verzio}},
-        {"every game, No, refresh due", 8, false, true, {QStringLiteral("Nem"), QStringLiteral("Nem")}, {tabla}},
-        {"current game, No, nothing due", 7, false, false, {QStringLiteral("Nem"), QStringLiteral("Nem")}, {}},
-        {"current game, Yes, refresh due", 7, false, true, {QStringLiteral("Igen"), QStringLiteral("Nem")}, {db, tabla}},
-        {"operator update failed, refresh due", 9, false, true, {QStringLiteral("OK")}, {"/cmsfiles/otos.csv"}},
+        {"current game, No, version check due", kvx::InternetMuvelet::AktualisAdatbazis, true, false, {QStringLiteral("Nem"), QStringLiteral("Nem")}, {verzio}},
+        {"every game, No, refresh due", kvx::InternetMuvelet::MindenAdatbazis, false, true, {QStringLiteral("Nem"), QStringLiteral("Nem")}, {tabla}},
+        {"current game, No, nothing due", kvx::InternetMuvelet::AktualisAdatbazis, false, false, {QStringLiteral("Nem"), QStringLiteral("Nem")}, {}},
+        {"current game, Yes, refresh due", kvx::InternetMuvelet::AktualisAdatbazis, false, true, {QStringLiteral("Igen"), QStringLiteral("Nem")}, {db, tabla}},
+        {"operator update failed, refresh due", kvx::InternetMuvelet::NaprakeszAdatbazis, false, true, {QStringLiteral("OK")}, {"/cmsfiles/otos.csv"}},
     };
     for (const auto& e : esetek) {
         SCOPED_TRACE(e.eset);
@@ -1138,7 +1140,7 @@ TEST_F(NaprakeszTest, DueCheckFollowsADeclinedUpdateButNotAFailedOperatorUpdate)
         program_.Online.EleresFrissitesKell = e.frissitesKell;
         const std::size_t elotte = szerver_.kert().size();
         Valaszolo v(e.valaszok);
-        iv().InternetMegszStart(e.kind);
+        iv().InternetMegszStart(e.muvelet);
         std::vector<std::string> kert;
         const std::vector<std::string> osszes = szerver_.kert();
         for (auto it = osszes.begin() + static_cast<std::ptrdiff_t>(elotte); it != osszes.end(); ++it)
@@ -1147,8 +1149,9 @@ TEST_F(NaprakeszTest, DueCheckFollowsADeclinedUpdateButNotAFailedOperatorUpdate)
         EXPECT_EQ(kert, e.kert);
         const QStringList l = dobozok(v);
         ASSERT_FALSE(l.isEmpty());
-        EXPECT_TRUE(e.kind == 9 ? l[0].startsWith(QString::fromUtf8("Sikertelen az állomány letöltése."))
-                                : l[0].endsWith(QString::fromUtf8("Frissíti az adatbázisokat?")))
+        EXPECT_TRUE(e.muvelet == kvx::InternetMuvelet::NaprakeszAdatbazis
+                        ? l[0].startsWith(QString::fromUtf8("Sikertelen az állomány letöltése."))
+                        : l[0].endsWith(QString::fromUtf8("Frissíti az adatbázisokat?")))
             << l[0].toStdString();
         // The refresh ran (and was no longer due) exactly where it was asked for.
         const bool frissitett = std::find(kert.begin(), kert.end(), tabla) != kert.end();
@@ -1180,7 +1183,7 @@ TEST_F(InternetTest, NotificationButtonIsOffWhileAnActionRuns)
         QTest::keyClick(&ablak_, Qt::Key_Escape);
     });
     Valaszolo v({});
-    iv().InternetMegszStart(7);
+    iv().InternetMegszStart(kvx::InternetMuvelet::AktualisAdatbazis);
     EXPECT_TRUE(iv().Leallitva());
     EXPECT_FALSE(kozben);
     EXPECT_FALSE(ujraKozben);
