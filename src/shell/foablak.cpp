@@ -50,6 +50,7 @@
 #include "draws/hit_search.h"
 #include "draws/ui/adatbazis_parancsok.h"
 #include "draws/ui/huzasok_vezerlo.h"
+#include "draws/ui/internet_huzasok.h"
 #include "draws/ui/huzlista.h"
 #include "draws/ui/velszam.h"
 #include "platform/file_types.h"
@@ -61,6 +62,7 @@
 #include "variation/ui/bontas.h"
 #include "variation/variation_store.h"
 #include "variation/ui/bontlista.h"
+#include "variation/ui/internet_variacio.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -295,7 +297,7 @@ void TFoablak::FormCreate(const QString& programAllomany, const QStringList& arg
     kvx::Program::aktualis().SugoParancsai().SugoEllenorzes(exe_);
     if (QFile::exists(ini))
         GyartoCimekOlvasas(f.IniAllomany, gyartoCimek());
-    WebCimekBeallitasa();
+    internet_->WebCimekBeallitasa();
     kvx::Program::aktualis().AllomanyParancsai().DialogusokLetrehozasa(this);
     AllomanyDialogusok = kvx::Program::aktualis().AllomanyParancsai().Dialogusok();
 
@@ -783,17 +785,11 @@ QMenu* TFoablak::JatekAlmenu(const char* felirat, std::initializer_list<int> tag
 void TFoablak::InternetMenuBekotese()
 {
     InternetVezerlo& iv = kvx::Program::aktualis().InternetV();
+    // What the variation and the draws hold, before the menu first reads it.
+    InternetVariacioBekotese(iv, this);
+    InternetHuzasokBekotese(iv, this);
     internet_ = new InternetParancsok(iv, this);
     Eszkoztar->addAction(internet_->VerzioErtesito());
-    // The upload item follows the variation.
-    connect(&kvx::Program::aktualis().Variacio(), &VariacioVezerlo::valtozott, internet_,
-            &InternetParancsok::MenuFrissites);
-    iv.FrissitesElott = [] { return kvx::Program::aktualis().AdatbazisParancsai().AlternativAdatbazisFrissitesElott(); };
-    // The updated built-in database is loaded again and listed.
-    connect(&iv, &InternetVezerlo::adatbazisFrissult, this, [this] {
-        if (kvx::Program::aktualis().AdatbazisParancsai().AdatbazisValtas(kKavarexAdatbazis) && draws().AdatbazisBetoltve && formok().HuzLista)
-            kvx::Parancs(ParancsId::Listzs3)->trigger();
-    });
 }
 
 void TFoablak::JatekMenuEpites()
@@ -1248,22 +1244,6 @@ void TFoablak::SugoParancsokBekotese()
     sp.ParancsokBekotese(this);
     Miez1 = sp.MiEz();
     SugoSzolgaltatas = sp.Szolgaltatas();
-}
-
-void TFoablak::WebCimekBeallitasa()
-{
-    // The internet actions open these addresses; until they exist the items
-    // stay disabled and their hints say so.
-    const WebCimek c = WebMenuCimek(gyartoCimek().Honlap);
-    const std::pair<kvx::ParancsId, const std::string*> pontok[] = {
-        {ParancsId::Kavarexaweben1, &c.Honlap},
-        {ParancsId::Kavarexkalkultoraweben1, &c.Kalkulator},
-        {ParancsId::Kavarexszimultoraweben1, &c.Szimulator},
-        {ParancsId::Varicikletltse1, &c.Variaciok},
-    };
-    for (const auto& [nev, cim] : pontok)
-        if (QAction* a = kvx::Parancs(nev))
-            a->setProperty("WebCim", utf8(*cim));
 }
 
 QString TFoablak::WebCim(ParancsId nev) const

@@ -202,7 +202,6 @@ private:
     // (tickets/ui/szamsor_parancsok.h); here are its hooks.
     void SzamsorParancsokBekotese();
     void Kilps1Click();
-    void WebCimekBeallitasa();
     void ListaPufferekLetrehozasa();
     void ParancssoriAllomanyBetoltese();
     void InditasiTippek();
@@ -246,6 +245,7 @@ private:
     // when the main window goes.
     std::optional<QFont> alapBetu_;
     // The internet menu's commands; made with the menus by
-    // InternetMenuBekotese, which sets what only the main window knows.
+    // InternetMenuBekotese after the draws' and the variation's sides of the
+    // internet actions are wired.
     InternetParancsok* internet_ = nullptr;
 };

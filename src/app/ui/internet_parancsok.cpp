@@ -12,9 +12,12 @@
 #include <QWidget>
 
 #include <optional>
+#include <string>
+#include <utility>
 
 #include "app/main_menu.h"
 #include "app/online_source.h"
+#include "app/shell_state.h"
 #include "app/startup_checks.h"
 #include "app/ui/internet_vezerlo.h"
 #include "app/ui/internetletoltesablak.h"
@@ -132,6 +135,7 @@ InternetParancsok::InternetParancsok(InternetVezerlo& iv, QWidget* foablak)
     for (ParancsId nev : kInternetPontok)
         tar.Kezelo(nev, this, [this, m = muvelet(tar[nev])] { iv_.InternetMegszStart(m); });
     connect(&iv, &InternetVezerlo::onlineValtozott, this, &InternetParancsok::MenuFrissites);
+    connect(&iv, &InternetVezerlo::menuFrissitesKerve, this, &InternetParancsok::MenuFrissites);
     new InternetBezaras(foablak, iv);
     // A damaged draws list offers the download of the current game's database.
     uzenetekAllapot().AktualisAdatbazisFrissites = [] { Program::aktualis().InternetV().InternetMegszStart(InternetMuvelet::AktualisAdatbazis); };
@@ -217,7 +221,7 @@ void InternetParancsok::MenuFrissites()
     allit(ParancsId::Rekordnyeremnyek1, true, sajat(ParancsId::Rekordnyeremnyek1));
     allit(ParancsId::Kziadatbevitel1, m.KeziEngedett, u(m.KeziTipp));
     internetKep(tar[ParancsId::Kziadatbevitel1], m.KeziKep);
-    allit(ParancsId::Varicifeltltse1, m.FeltoltesLehetseges && variationStore().BontSzelvszam > 0, u(m.FeltoltesTipp));
+    allit(ParancsId::Varicifeltltse1, m.FeltoltesLehetseges && iv_.VanVariacio(), u(m.FeltoltesTipp));
     internetKep(tar[ParancsId::Varicifeltltse1], m.FeltoltesKep);
     tar[ParancsId::Naprakszadatbzis1]->setVisible(m.NaprakeszLathato);
     allit(ParancsId::Naprakszadatbzis1, true, u(m.NaprakeszTipp));
@@ -230,6 +234,22 @@ void InternetParancsok::MenuFrissites()
     allit(ParancsId::jverzikeresse1, true,
           tar[ParancsId::jverzikeresse1]->property("UjVerzio").toBool() ? QString::fromUtf8(" Új verzió letöltése, telepítése ")
                                                            : sajat(ParancsId::jverzikeresse1));
+}
+
+void InternetParancsok::WebCimekBeallitasa()
+{
+    if (!tar_)
+        return;
+    const WebCimek c = WebMenuCimek(gyartoCimek().Honlap);
+    const std::pair<ParancsId, const std::string*> pontok[] = {
+        {ParancsId::Kavarexaweben1, &c.Honlap},
+        {ParancsId::Kavarexkalkultoraweben1, &c.Kalkulator},
+        {ParancsId::Kavarexszimultoraweben1, &c.Szimulator},
+        {ParancsId::Varicikletltse1, &c.Variaciok},
+    };
+    for (const auto& [nev, cim] : pontok)
+        if (QAction* a = tar_->Keres(nev))
+            a->setProperty("WebCim", QString::fromStdString(*cim));
 }
 
 void InternetParancsok::InditasiEllenorzes()
@@ -248,8 +268,8 @@ void InternetParancsok::InditasiEllenorzes()
         a.OnlineNapok = napokAzIniig(dat + QStringLiteral("Online.odb"));
     a.UjVerzioKereses = settings().UjVerzioKereses;
     a.VerzioKeresesElerheto = InternetVezerlo::MuveletKesz(InternetMuvelet::UjVerzio);
-    a.VanKijeloles = szamListak().KijeloltSzamDb() > 0;
-    a.VanVariacio = variationStore().BontSzelvszam > 0;
+    a.VanKijeloles = iv.VanKijeloles();
+    a.VanVariacio = iv.VanVariacio();
     // An old table is refreshed after the version check (or after an update
     // that the checks start), whichever runs.
     if (a.OnlineNapok && *a.OnlineNapok > 20)

@@ -3,8 +3,9 @@
 // in the command registry, the items' state, captions and images after the
 // online-access table, the variation and the controller's running action,
 // the notification of a newer version, the stop of a running action before
-// the main window closes, the table's load at start and the start-up checks.
-// What only the main window knows comes through hooks set by the shell.
+// the main window closes, the web addresses of the maker's items, the
+// table's load at start and the start-up checks. What the variation and the
+// main ticket hold it asks the controller (InternetVezerlo::H).
 // InternetAblakokBekotese wires the internet controller's windows. It emits
 // no signals.
 #include <QObject>
@@ -39,6 +40,9 @@ public:
     // updated or reported; at most one internet action starts. Switched off
     // by KAVAREX_NO_STARTUP_CHECKS (tests, CI) and in a second instance.
     void InditasiEllenorzes();
+    // The maker's web items keep the addresses they open (their "WebCim"),
+    // made from the maker's host; called once the host is read.
+    void WebCimekBeallitasa();
 
     // The button that announces a newer version (object name
     // "VerzioErtesitoGomb"); hidden until one appears. The shell places it.

@@ -1,7 +1,4 @@
 #include "app/ui/internet_vezerlo.h"
-#include "variation/store_jobs.h"
-#include "variation/variation_file.h"
-#include "variation/variation_export.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -12,7 +9,6 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
-#include <QPointer>
 #include <QThread>
 #include <QTimer>
 
@@ -25,7 +21,6 @@
 #include "app/ui/kavarex_application.h"
 #include "app/ui/megszakitas.h"
 #include "app/ui/program.h"
-#include "app/ui/uzenetablak.h"
 #include "app/ui/uzenetek.h"
 #include "app/connection_probe.h"
 #include "app/game_table.h"
@@ -33,14 +28,8 @@
 #include "app/version.h"
 #include "app/workers.h"
 #include "common/binary_io.h"
-#include "common/date_helpers.h"
 #include "common/text_codec.h"
-#include "draws/database_file.h"
-#include "draws/result_parsers.h"
 #include "platform/zip_unpack.h"
-#include "variation/variation_store.h"
-
-#include <filesystem>
 
 using namespace kvx;
 
@@ -147,8 +136,17 @@ bool InternetVezerlo::OnlineEleresMentes(const QString& path)
 OnlineMenuAllapot InternetVezerlo::MenuAllapot() const
 {
     const int g = Program::aktualis().Jatek.LottoIndex;
-    return OnlineFogadasBeallitasok(online().OnlineEleresek, g, JatekNev[static_cast<std::size_t>(g)],
-                                    Program::aktualis().Tar.BontSzelvszam > 0);
+    return OnlineFogadasBeallitasok(online().OnlineEleresek, g, JatekNev[static_cast<std::size_t>(g)], VanVariacio());
+}
+
+bool InternetVezerlo::VanVariacio() const
+{
+    return H.VariacioSorok && H.VariacioSorok() > 0;
+}
+
+bool InternetVezerlo::VanKijeloles() const
+{
+    return H.VanKijeloles && H.VanKijeloles();
 }
 
 // ---- The web routines ----
@@ -401,32 +399,17 @@ void InternetVezerlo::InternetMegszStart(InternetMuvelet muvelet)
     case InternetMuvelet::VariacioFeltoltes: {
         // The variation goes to the operator's page as a file it reads; a
         // variation longer than one upload carries is split by hand.
-        VariationStore& tar = p.Tar;
-        const std::int64_t sorok = tar.BontSzelvszam;
-        if (sorok <= 0)
+        const std::int64_t sorok = H.VariacioSorok ? H.VariacioSorok() : 0;
+        if (sorok <= 0 || !H.VariacioFeltoltes)
             return;
         const std::int64_t maximum = t.FeltoltesMaximum[static_cast<std::size_t>(g)];
         if (maximum < sorok) {
             FigyelmeztetoUzenet(q(FeltoltesFelosztasSzoveg(maximum, sorok)));
             return;
         }
-        BontListEredetiSorrend(tar);
         const std::string allomany = p.Konyvtarak.ListKonyvtar + "variation.csv";
-        ExportFejlec fejlec;
-        fejlec.VariacioVerzio = p.VariacioAllomany.VariacioVerzio;
-        fejlec.VariacioDatum = p.VariacioAllomany.VariacioDatum != 0.0 ? p.VariacioAllomany.VariacioDatum : MaiDatum();
         std::string hiba;
-        bool ok = false;
-        {
-            // The wait window shows while the export is written.
-            const QPointer<TUzenetAblak> w = Program::aktualis().VarakozoAblak;
-            if (w)
-                w->UzenetKi(QString::fromUtf8("Export állomány mentése"), 0, kFeladatNincs, false);
-            ok = ExportKiiras(allomany, "csv", tar, p.Szamok, p.Jatek, fejlec, hiba);
-            if (w)
-                w->UzenetVege();
-        }
-        if (!ok) {
+        if (!H.VariacioFeltoltes(allomany, hiba)) {
             HibaUzenet(q(hiba));
             return;
         }
@@ -442,7 +425,7 @@ void InternetVezerlo::InternetMegszStart(InternetMuvelet muvelet)
     }
 
     // The database updates ask before anything is fetched.
-    if (muvelet == InternetMuvelet::NaprakeszAdatbazis && FrissitesElott && !FrissitesElott())
+    if (muvelet == InternetMuvelet::NaprakeszAdatbazis && H.FrissitesElott && !H.FrissitesElott())
         return;
     // A "Nem" to the update question downloads nothing, but a due version
     // check or refresh of the table still runs.
@@ -450,7 +433,7 @@ void InternetVezerlo::InternetMegszStart(InternetMuvelet muvelet)
     const bool kavarexAdatbazis =
         muvelet == InternetMuvelet::AktualisAdatbazis || muvelet == InternetMuvelet::MindenAdatbazis;
     if (kavarexAdatbazis) {
-        if (FrissitesElott && !FrissitesElott())
+        if (H.FrissitesElott && !H.FrissitesElott())
             return;
         const QString kor =
             AdatbazisKora > 0 ? QString::number(AdatbazisKora) + QString::fromUtf8(" napja nem frissült - ") +
@@ -543,21 +526,15 @@ bool InternetVezerlo::Adatbzis_letoltes(bool osszes, int jatek)
     // Whatever arrived is read as the game's database first: an error page,
     // another game's file or a cut file never replaces the one in use, and
     // one with fewer draws only after a Yes.
-    const GameParams jatekParameterek = JatekParameterei(jatek);
-    const LetoltottAdatbazisEredmeny e = LetoltottAdatbazisEllenorzes(adat, jatekParameterek, s(aktualis));
-    switch (e.Allapot) {
-    case LetoltottAdatbazis::Csere:
+    const LetoltottAdatbazisDontes d =
+        H.LetoltottAdatbazis ? H.LetoltottAdatbazis(adat, jatek, aktualis, cim) : LetoltottAdatbazisDontes::Elutasitva;
+    switch (d) {
+    case LetoltottAdatbazisDontes::Csere:
         break;
-    case LetoltottAdatbazis::Ervenytelen:
-        ErvenytelenAllomanyUzenet(cim.toString(), q(e.Uzenet), e.Uzenet.empty());
+    case LetoltottAdatbazisDontes::Elutasitva:
         return false;
-    case LetoltottAdatbazis::OlvasasiHiba:
-        kvx::HibaUzenet(QString::fromUtf8("Sikertelen az állomány elérése: \r\n") + aktualis);
-        return false;
-    case LetoltottAdatbazis::KevesebbHuzas:
-        if (!FigyelmeztetoKerdes(q(GyartoKevesebbKerdes(JatekNev[static_cast<std::size_t>(jatek)]))))
-            return osszes;
-        break;
+    case LetoltottAdatbazisDontes::Megtartva:
+        return osszes;
     }
     // Replaced through a temporary file: a failed write leaves the database
     // in use whole.
@@ -690,7 +667,7 @@ bool InternetVezerlo::UjVerzio(bool interaktiv)
     Program& p = Program::aktualis();
     OnlineAllapot& o = p.Online;
     bool eredmeny = true;
-    if (o.UjVerzioKereses && !p.Bontas.BontasBovites) {
+    if (o.UjVerzioKereses && !(H.Bovites && H.Bovites())) {
         statuszKi(QString::fromUtf8("Új verzió keresése"));
         if (!VerzioOlvasas()) {
             if (interaktiv && !Leallitva())
@@ -764,11 +741,8 @@ bool InternetVezerlo::NaprakeszAdatbazisletoltes()
     const Folders& f = p.Konyvtarak;
     const int g = p.Jatek.LottoIndex;
     const QString cache = q(f.CacheKonyvtar);
-    const Datum ma = [] {
-        const QDate d = QDate::currentDate();
-        return Datum{d.year(), d.month(), d.day()};
-    }();
-    const NaprakeszTerv terv = NaprakeszLetoltesTerv(p.Online.OnlineEleresek, g, ma.Ev);
+    const QDate ma = QDate::currentDate();
+    const NaprakeszTerv terv = NaprakeszLetoltesTerv(p.Online.OnlineEleresek, g, ma.year());
     const QString statuszSzoveg = QString::fromUtf8("Húzások naprakész listájának letöltése");
     const QString tomoritettHianyzik =
         cache + QString::fromUtf8(" könyvtár nem tartalmazza a naprakész húzások tömörített állományát.") +
@@ -855,55 +829,16 @@ bool InternetVezerlo::NaprakeszAdatbazisletoltes()
         return vege(false);
     }
 
-    // The parser works on the game's database as its file holds it, and
-    // writes the result beside it under a temporary name; the database
-    // file is replaced only when the update brought draws, so a failure at
-    // any point leaves it as it was (and none is made where none was).
-    GameParams jatek = p.Jatek;
-    DrawsState tabla;
-    const std::string adatbazis = f.DatKonyvtar + AdatbazisAllomany[static_cast<std::size_t>(g)];
-    const std::string ideiglenes = adatbazis + ".naprakesz";
-    if (std::filesystem::exists(adatbazis))
-        HuzasokBe(tabla, jatek, adatbazis, BetoltesBeallitasok{true, {}});
-    std::vector<std::string> sorok;
-    if (!AllomanySorai(s(eredmeny), sorok)) {
-        kvx::HibaUzenet(allomanyHianyzik + eredmenyNev);
-        return vege(false);
-    }
-    FrissitesKornyezet k;
-    k.Tabla = &tabla;
-    k.Jatek = &jatek;
-    k.AdatbazisUtvonal = ideiglenes;
-    k.FajlNev = s(eredmenyNev);
-    k.Ma = ma;
-    k.AdatbazisTipus = true;
-    k.Kerdes = [](const std::string& kerdes) { return FigyelmeztetoKerdes(q(kerdes)); };
-    k.CacheAllomany = [&](const std::string& nev, std::vector<std::string>& ki) {
-        return AllomanySorai(f.CacheKonyvtar + nev, ki);
-    };
-    const std::int32_t aktualisDb = tabla.HuzasokSzama;
-    const FrissitesEredmeny r = terv.KenoHU ? HuzasokFrissitesKenoHU(k, sorok, aktualisDb, false)
-                                            : HuzasokFrissiteseNaprakesz(k, std::move(sorok), aktualisDb);
-    bool siker = r.Siker && r.KilepesGombTag > 0;
-    if (siker) {
-        std::error_code ec;
-        std::filesystem::rename(ideiglenes, adatbazis, ec);
-        if (ec) {
-            siker = false;
-            kvx::HibaUzenet(QString::fromUtf8(kAdatbazisMentesHiba));
-        }
-    } else if (!r.Uzenet.empty()) {
-        if (r.Tipus == FrissitesUzenetTipus::Figyelmeztetes)
-            FigyelmeztetoUzenet(q(r.Uzenet));
-        else
-            kvx::HibaUzenet(q(r.Uzenet));
-    } else if (r.FoablakTag == 0) {
-        QString uzenet = QString::fromUtf8(kFormatumValtozottUzenet);
-        if (!r.Reszlet.empty())
-            uzenet += QStringLiteral("\r\n\r\n") + q(r.Reszlet);
-        kvx::HibaUzenet(uzenet);
-    }
-    std::error_code ec;
-    std::filesystem::remove(ideiglenes, ec);
+    // The parser's work is the draws': the file goes into the game's
+    // database, which is replaced only when it brought draws.
+    NaprakeszAllomany a;
+    a.Utvonal = eredmeny;
+    a.Nev = eredmenyNev;
+    a.Hianyzik = allomanyHianyzik;
+    a.Ev = ma.year();
+    a.Ho = ma.month();
+    a.Nap = ma.day();
+    a.KenoHU = terv.KenoHU;
+    const bool siker = H.NaprakeszFrissites && H.NaprakeszFrissites(a);
     return vege(siker);
 }

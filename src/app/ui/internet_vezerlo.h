@@ -4,23 +4,83 @@
 // box's links) and runs the ones that download on a worker while the
 // connection window shows; windows follow its signals. Web addresses are
 // built from the maker's host of the configuration, so tests point them at
-// a local server.
+// a local server. What the draws, the tickets and the variation above it
+// hold (the variation's lines, a selection, a downloaded database read as
+// the game's, the operator's result file merged) their wiring answers
+// through the hooks H (draws/ui/internet_huzasok.h,
+// variation/ui/internet_variacio.h).
 #include <QObject>
 #include <QString>
 #include <QUrl>
 
 #include <atomic>
+#include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "app/online_access.h"
 #include "platform/web_access.h"
 
+// The operator's result file of "Naprakész adatbázis", downloaded (and
+// unpacked) into the download folder.
+struct NaprakeszAllomany {
+    QString Utvonal;       // the result file
+    QString Nev;           // its name, as the parser and the messages give it
+    QString Hianyzik;      // the message of a missing file, its name follows
+    int Ev = 0, Ho = 0, Nap = 0;  // today
+    bool KenoHU = false;   // read by the Hungarian operator's (Keno) parser
+};
+
+// What becomes of a game's database downloaded from the maker's site.
+enum class LetoltottAdatbazisDontes {
+    Csere,      // it replaces the one in use
+    Megtartva,  // it holds fewer draws and the user kept the one in use
+    Elutasitva, // it is no database of the game, or the one in use cannot be read (told)
+};
+
 class InternetVezerlo : public QObject {
     Q_OBJECT
 public:
     explicit InternetVezerlo(QObject* parent = nullptr);
+
+    // What the subsystems above the ui base answer; their wiring sets it.
+    // Those marked "worker" run on the action's worker: they read and write
+    // files and show their boxes (which hand themselves to the GUI thread),
+    // and touch no window and no controller.
+    struct Horgok {
+        // Lines of the variation (0: none).
+        std::function<std::int64_t()> VariacioSorok;
+        // The main ticket holds selected numbers.
+        std::function<bool()> VanKijeloles;
+        // Extension mode is on: the version check waits for its end (worker).
+        std::function<bool()> Bovites;
+        // Writes the variation, back in the order its lines were made, as
+        // the operator's upload file (csv) behind the wait window; false with
+        // the reason in hiba.
+        std::function<bool(const std::string& allomany, std::string& hiba)> VariacioFeltoltes;
+        // Before the built-in database is updated: false stops the action
+        // (unset: it goes on).
+        std::function<bool()> FrissitesElott;
+        // Reads a database downloaded for game jatek (forras: its address)
+        // as the game's database against the one in use (aktualis); asks
+        // before one with fewer draws replaces it (worker).
+        std::function<LetoltottAdatbazisDontes(std::span<const std::uint8_t> adat, int jatek, const QString& aktualis,
+                                                const QUrl& forras)>
+            LetoltottAdatbazis;
+        // Merges the operator's result file into the current game's
+        // database, which is replaced only when the file brought draws;
+        // true then. Tells what went wrong (worker).
+        std::function<bool(const NaprakeszAllomany&)> NaprakeszFrissites;
+    };
+    Horgok H;
+    // The variation holds lines; the main ticket holds selected numbers
+    // (false without their hooks).
+    bool VanVariacio() const;
+    bool VanKijeloles() const;
+    // The internet items are to follow a change (of the variation).
+    void MenuFrissitesKerese() { emit menuFrissitesKerve(); }
 
     // ---- The table ----
     // Loads path; a bad file is reported ("Érvénytelen állomány: Online.odb"
@@ -92,9 +152,6 @@ public:
     // (osszes: part of the every-game update, whose loop goes on after a
     // declined replacement). Runs on the worker.
     bool Adatbzis_letoltes(bool osszes, int jatek);
-    // Before the built-in database is updated: false stops the action
-    // (the main window's guard; unset lets it go on).
-    std::function<bool()> FrissitesElott;
     // An action's worker (or its probe) runs.
     bool Fut() const { return fut_; }
     // Stops the running action: its download ends at once, the target and
@@ -120,6 +177,8 @@ public:
 signals:
     // The table in use changed: menus and the about box follow.
     void onlineValtozott();
+    // Something the internet items show changed.
+    void menuFrissitesKerve();
     // The connection window: show, set the status line, hide.
     void ablakNyitas();
     void statusz(const QString& szoveg);

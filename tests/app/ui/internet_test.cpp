@@ -34,8 +34,10 @@
 #include "draws/result_parsers.h"
 #include "common/binary_io.h"
 #include "draws/database_file.h"
+#include "draws/ui/internet_huzasok.h"
 #include "tickets/number_lists.h"
 #include "variation/store_jobs.h"
+#include "variation/ui/internet_variacio.h"
 #include "variation/variation_store.h"
 #include "http_szerver.h"
 #include "valaszolo.h"
@@ -137,6 +139,10 @@ protected:
         o.write(regi.data(), static_cast<qint64>(regi.size()));
         o.close();
         ASSERT_TRUE(iv().OnlineEleresBetoltes(datOdb()));
+        // What the draws and the variation answer the controller, as their
+        // wiring in the main window sets it.
+        InternetHuzasokHorgai(iv());
+        InternetVariacioHorgai(iv());
     }
 
     InternetVezerlo& iv() { return program_.InternetV(); }
