@@ -1,10 +1,10 @@
 // The conditions window beside a variation, with the main window: "Törlés"
 // opens the window again for new conditions whatever the variation was (and
-// beside an extension lists the lines it keeps), the
-// conditions command and the information command follow the variation at
-// once, a condition removed by hand voids the test of the lines, the list's
-// Felülírás boundary shows in the option's hint, and the window's button
-// speaks of a paused run as Start does.
+// beside an extension lists the lines it keeps), the conditions command and
+// the information command follow the variation at once, a condition removed
+// by hand voids the test of the lines, the list's Felülírás boundary shows
+// in the option's hint, and the window's button speaks of a paused run as
+// Start does.
 #include "variation/ui/bontteszt.h"
 
 #include "app/game_table.h"
