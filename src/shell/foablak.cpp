@@ -702,12 +702,14 @@ void TFoablak::MenuEpites()
             formok().HuzLista->Start();
     });
     // The draw search opens with an empty ticket; with Shift+Ctrl held, with
-    // a random line of a drawing's shape marked on it.
-    connect(kvx::Parancs(ParancsId::Keress1), &QAction::triggered, this, [] {
+    // a random line of a drawing's shape marked on it. The keys count also
+    // when they are held over the search ticket, whose Törlés runs this.
+    connect(kvx::Parancs(kvx::ParancsId::Keress1), &QAction::triggered, this, [] {
         if (!draws().AdatbazisBetoltve)
             return;
         kvx::TTombByte1D szamok;
-        if (mainState().BillentyuMod == 200)
+        const int mod = mainState().BillentyuMod != 0 ? mainState().BillentyuMod : ::GetBillentyuMod();
+        if (mod == 200)
             szamok = kvx::HuzKeresVeletlenSzamsor(game(), kvx::randomSource());
         kvx::Program::aktualis().HuzasokV().KeresesInditas(szamok);
     });

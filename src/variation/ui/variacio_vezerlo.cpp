@@ -33,16 +33,23 @@ VariacioVezerlo::VariacioVezerlo(Program& program, SzelvenyVezerlo& szelveny, QO
 
 void VariacioVezerlo::BovitesSzamokVisszaalltak()
 {
-    VariationStore& t = p_.Tar;
-    if (fut_ || !p_.Bontas.BontasBovites || t.BontMatrixMeret < 1)
+    if (fut_ || !p_.Bontas.BontasBovites || p_.Tar.BontMatrixMeret < 1)
         return;
     // The selection has the extended variation's numbers again: the lines
     // are counted afresh and shown as they are.
+    BovitesListazas();
+    SzamsorModositasUtan();
+}
+
+void VariacioVezerlo::BovitesListazas()
+{
+    VariationStore& t = p_.Tar;
+    if (fut_ || !p_.Bontas.BontasBovites || t.BontMatrixMeret < 1)
+        return;
     BontasListazasTorlesUtan(t, p_.Szamok.KijeloltSzamDb());
     emit valtozott();
     if (t.BontSzelvszam > 0 && t.BontSzelvszam < kBontListaMaxSor)
         emit listaFrissites(1);
-    SzamsorModositasUtan();
 }
 
 void VariacioVezerlo::SzamsorModositasUtan()

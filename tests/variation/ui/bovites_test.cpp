@@ -5,6 +5,7 @@
 #include "app/ui/program.h"
 #include "tickets/ui/szamsor_parancsok.h"
 #include "variation/ui/variacio_parancsok.h"
+#include "variation/ui/variacio_vezerlo.h"
 #include "variation/ui/futas_alap.h"
 
 #include "app/game_table.h"
@@ -18,6 +19,7 @@
 #include "app/workers.h"
 #include "conditions/condition_records.h"
 #include "conditions/ui/feltetelek.h"
+#include "conditions/ui/info.h"
 #include "tickets/number_lists.h"
 #include "tickets/ui/filedialogs.h"
 #include "tickets/ui/foszelveny.h"
@@ -27,6 +29,9 @@
 #include "variation/store_jobs.h"
 
 #include <QAction>
+#include <QToolBar>
+#include <QTextEdit>
+#include <QDir>
 #include <QPushButton>
 #include <QAbstractItemModel>
 #include <QTableView>
@@ -106,6 +111,58 @@ TEST_F(BovitesTest, TheTicketKeepsTheExtensionToItsNumbers)
     EXPECT_FALSE(a(ParancsId::Kijellmind1)->isEnabled());
     EXPECT_TRUE(bontasEgyseg().BontasBovites);
     EXPECT_EQ(variationStore().BontSzelvszam, db);
+}
+
+// An extension is described by its lines: "Információk" (and its button)
+// stays while the ticket holds other numbers and the conditions command is
+// away; once the last line went, the extension with it, it follows the
+// conditions command again.
+TEST_F(BovitesTest, TheInformationCommandFollowsTheLinesOfAnExtension)
+{
+    bovitesben();
+    QAction* info = a(ParancsId::InfoGomb);
+    QWidget* gomb = window_->Eszkoztar ? window_->Eszkoztar->widgetForAction(info) : nullptr;
+    struct Allapot {
+        const char* nev;
+        bool feltetelek;
+        bool be;
+        const char* tipp;
+    };
+    const auto ellenoriz = [&](const Allapot& e) {
+        SCOPED_TRACE(e.nev);
+        EXPECT_EQ(a(ParancsId::Listzs1)->isEnabled(), e.feltetelek);
+        EXPECT_EQ(info->isEnabled(), e.be);
+        EXPECT_EQ(info->toolTip(), QString::fromUtf8(e.tipp));
+        if (gomb) {
+            EXPECT_EQ(gomb->isEnabled(), e.be);
+            EXPECT_EQ(gomb->toolTip(), QString::fromUtf8(e.tipp));
+        }
+    };
+    ellenoriz({"the extension's numbers", true, true, " Információk a variációról "});
+    kattint(1);
+    ellenoriz({"a number more", false, true, " Információk a variációról "});
+    info->trigger();
+    TInfo* w = formok().Info;
+    ASSERT_TRUE(w && w->isVisible());
+    EXPECT_FALSE(w->BontInfo->toPlainText().isEmpty());
+    if (const QString d = qEnvironmentVariable("KAVAREX_KEPEK"); !d.isEmpty()) {
+        QApplication::processEvents();
+        w->grab().save(QDir(d).filePath("info_bovites_mas_szamokkal.png"));
+    }
+    w->close();
+    kattint(1);
+    ellenoriz({"the numbers back", true, true, " Információk a variációról "});
+
+    Valaszolo v({QStringLiteral("Igen")});
+    kvx::Program::aktualis().Variacio().BontSzamsorTartomanyTorles(1, variationStore().BontMatrixMeret, false);
+    ASSERT_EQ(variationStore().BontSzelvszam, 0);
+    ASSERT_FALSE(bontasEgyseg().BontasBovites);
+    kattint(1);
+    ellenoriz({"no line left, a number more", true, true, " Információk a variációról "});
+    Valaszolo nincs({QStringLiteral("Igen")});
+    kvx::Program::aktualis().SzamsorParancsai().Mind1Click(true);
+    ASSERT_EQ(szamListak().KijeloltSzamDb(), 0);
+    ellenoriz({"no numbers", false, false, " Nincs kijelölt számsor "});
 }
 
 // A new number order in extension mode keeps the lines and lists them with
