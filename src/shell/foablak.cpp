@@ -180,9 +180,17 @@ protected:
 
 }  // namespace
 
-TFoablak::TFoablak(const QString& programAllomany, const QStringList& args, QWidget* parent) : QMainWindow(parent)
+TFoablak::TFoablak(const QString& programAllomany, const QStringList& args, QWidget* parent)
+    : TFoablak(programAllomany, args, nullptr, kPeldanyBezarasVarakozasMs, parent)
+{
+}
+
+TFoablak::TFoablak(const QString& programAllomany, const QStringList& args, platform::FutoPeldany* peldany,
+                   int bezarasVarakozasMs, QWidget* parent)
+    : QMainWindow(parent)
 {
     setObjectName("Foablak");
+    PeldanyFigyeles(peldany, bezarasVarakozasMs);
     AlrendszerekBekotese();
     Kerdes = [](const QString& szoveg) { return FigyelmeztetoKerdes(szoveg); };
     HibaUzenet = [](const QString& szoveg) { kvx::HibaUzenet(szoveg); };
@@ -253,19 +261,8 @@ void TFoablak::FormCreate(const QString& programAllomany, const QStringList& arg
     s.BetuMeret = AlapBetuMeret(kep.width(), scr ? static_cast<int>(scr->logicalDotsPerInch()) : 96);
     const QString ini = utf8(f.IniAllomany);
     const std::optional<std::int32_t> ujraMeret = UjrainditasiMeret(argv);
-    if (ujraMeret) {
+    if (ujraMeret)
         s.BetuMeret = *ujraMeret;
-        if (QFile::exists(ini)) {
-            IniFile fajl;
-            bool ok = fajl.LoadFromFile(f.IniAllomany);
-            if (ok) {
-                fajl.WriteInteger("Kavarex", "Size", *ujraMeret);
-                ok = fajl.SaveToFile(f.IniAllomany);
-            }
-            if (!ok)
-                HibaUzenet(utf8(IniAllomanyHibaUzenet(f.IniAllomany, true)));
-        }
-    }
 
     // Step 8: the launcher progress that the run, test, statistics and wait
     // windows report to (nothing when the desktop session offers no bus).
@@ -288,6 +285,23 @@ void TFoablak::FormCreate(const QString& programAllomany, const QStringList& arg
         HibaUzenet(QString::fromUtf8(kNemIrhatoUzenet));
         ms.Kilepes = true;
         return;
+    }
+    // An earlier instance on this folder is settled before anything is
+    // written or read from the INI file: one that stays keeps every file as
+    // it was, and one that closes writes its last settings first, which this
+    // instance then reads. Its boxes show at the text size to come.
+    if (!MasikPeldanyKezelese(ujraMeret ? *ujraMeret : IniBetuMeret(f.IniAllomany).value_or(s.BetuMeret)))
+        return;
+    // A restart's text size is kept in the INI file.
+    if (ujraMeret && QFile::exists(ini)) {
+        IniFile fajl;
+        bool ok = fajl.LoadFromFile(f.IniAllomany);
+        if (ok) {
+            fajl.WriteInteger("Kavarex", "Size", *ujraMeret);
+            ok = fajl.SaveToFile(f.IniAllomany);
+        }
+        if (!ok)
+            HibaUzenet(utf8(IniAllomanyHibaUzenet(f.IniAllomany, true)));
     }
 
     const int sorMagassag = QFontMetrics(font()).boundingRect(QStringLiteral("Í")).height();
@@ -429,16 +443,29 @@ void TFoablak::PeldanyFigyeles(platform::FutoPeldany* peldany, int bezarasVarako
         connect(peldany_, &platform::FutoPeldany::KilepesKerve, this, &QWidget::close, Qt::QueuedConnection);
 }
 
-bool TFoablak::MasikPeldanyKezelese()
+bool TFoablak::MasikPeldanyKezelese(std::int32_t dobozMeret)
 {
     MainState& ms = mainState();
     if (!ms.MasikPeldanyFut)
         return true;
-    if (!Kerdes(QString::fromUtf8(kMasikPeldanyKerdes))) {
+    // The main window has neither its size nor its place yet: the boxes take
+    // the text size to come and stand in the middle of the screen.
+    UzenetBeallitasok& u = uzenetBeallitasok();
+    const std::int32_t meret = ErvenyesBetuMeret(dobozMeret) ? dobozMeret : 8;
+    u.MeretIndex = (meret - 8) / 2;
+    u.MeretSzorzo = meret / 8.0;
+    const QPointer<QWidget> tulajdonos = std::exchange(uzenetekAllapot().Tulajdonos, nullptr);
+    const auto vege = [&](bool tovabb) {
+        uzenetekAllapot().Tulajdonos = tulajdonos;
+        if (!tovabb) {
+            masikPeldanyMiattKilep_ = true;
+            ms.Kilepes = true;
+        }
+        return tovabb;
+    };
+    if (!Kerdes(QString::fromUtf8(kMasikPeldanyKerdes)))
         // This instance ends; the earlier one keeps running untouched.
-        ms.Kilepes = true;
-        return false;
-    }
+        return vege(false);
     // The earlier instance closes its main window the normal way (its
     // questions, its backup and its INI write run); this one goes on only
     // once it has ended, and takes over the instance name then. An earlier
@@ -446,27 +473,30 @@ bool TFoablak::MasikPeldanyKezelese()
     // the folder: this one ends without having written anything.
     platform::BezarasEredmeny e = platform::BezarasEredmeny::Bezart;
     if (peldany_) {
-        const QPointer<TUzenetAblak> varakozo = formok().UzenetAblak.data();
-        if (varakozo)
-            varakozo->UzenetKi(QString::fromUtf8(kPeldanyBezarasVarakozas), 0, kFeladatNincs, false);
+        // The program's wait window does not exist yet: this one serves the
+        // wait only. It stands in the upper part of the screen, clear of the
+        // questions the earlier instance may ask its user in the middle.
+        kvx::TUzenetAblak varakozo(nullptr, u.MeretSzorzo);
+        if (const QScreen* scr = QGuiApplication::primaryScreen()) {
+            const QRect munka = scr->availableGeometry();
+            varakozo.move(munka.x() + (munka.width() - varakozo.width()) / 2,
+                          munka.y() + std::max(0, munka.height() / 4 - varakozo.height() / 2));
+        }
+        varakozo.UzenetKi(QString::fromUtf8(kPeldanyBezarasVarakozas), 0, kFeladatNincs, false);
         e = peldany_->BezarasKerese(peldanyBezarasMs_,
                                     [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 10); });
-        if (varakozo)
-            varakozo->UzenetVege();
+        varakozo.UzenetVege();
     }
     if (e != platform::BezarasEredmeny::Bezart || (peldany_ && !peldany_->Figyel())) {
         HibaUzenet(QString::fromUtf8(kPeldanyNemZartBeUzenet));
-        ms.Kilepes = true;
-        return false;
+        return vege(false);
     }
     ms.MasikPeldanyFut = false;
-    return true;
+    return vege(true);
 }
 
 void TFoablak::Betoltes()
 {
-    if (!MasikPeldanyKezelese())
-        return;
     // What a killed earlier run left under its writers' temporary names goes,
     // now that no other instance works on the folders.
     if (!peldany_ || peldany_->Figyelo() || !peldany_->MasikPeldanyFut(100))

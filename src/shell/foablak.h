@@ -50,6 +50,12 @@ public:
     // line without the program path.
     explicit TFoablak(const QString& programAllomany = QString(), const QStringList& args = QStringList(),
                       QWidget* parent = nullptr);
+    // The program's own start: peldany is the running-instance check
+    // (PeldanyFigyeles). An earlier instance found by it is asked about, and
+    // waited for, before anything is written or read from the INI file, so
+    // that this instance starts from the settings the earlier one left.
+    TFoablak(const QString& programAllomany, const QStringList& args, kvx::platform::FutoPeldany* peldany,
+             int bezarasVarakozasMs = kvx::kPeldanyBezarasVarakozasMs, QWidget* parent = nullptr);
     ~TFoablak() override;
 
     // The game menu "Játék".
@@ -144,6 +150,11 @@ public:
     // starts the new instance with it once this one has ended.
     std::optional<std::int32_t> UjrainditasMeret() const;
 
+    // The start-up ended because an earlier instance runs on the folder (the
+    // user kept it, it stayed, or it did not end in time); nothing was
+    // written.
+    bool MasikPeldanyMiattKilep() const { return masikPeldanyMiattKilep_; }
+
     // The close query: false keeps the program running.
     bool FormCloseQuery();
 
@@ -197,7 +208,10 @@ private:
     void Betumeretek();
     void KavarexIniIras();
     void AllomanyTipusokRegisztralasa();
-    bool MasikPeldanyKezelese();
+    // The second-instance question and the wait for the earlier instance;
+    // the boxes and the wait window show at text size dobozMeret. False: this
+    // instance ends.
+    bool MasikPeldanyKezelese(std::int32_t dobozMeret);
     void AdatbazisBetoltes();
     void Nvjegy1Click();
     // The number commands: the handlers live in the tickets' command object
@@ -239,6 +253,7 @@ private:
     bool betoltesKesz_ = false;
     kvx::platform::FutoPeldany* peldany_ = nullptr;
     int peldanyBezarasMs_ = kvx::kPeldanyBezarasVarakozasMs;
+    bool masikPeldanyMiattKilep_ = false;
     // The main window's rectangle at the last follow; unset until shown.
     std::optional<QRect> kovetesHely_;
     // A game switch's question has offered the unsaved draws for saving.
