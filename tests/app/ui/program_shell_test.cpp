@@ -188,11 +188,12 @@ TEST_F(ProgramShellTest, AnotherInstanceIsAskedAboutAndTakenOverOnlyOnceItHasEnd
             EXPECT_FALSE(qobject_cast<kvx::TUzenetAblak*>(w) && w->isVisible());
         const bool nemZart = e.korabbi == Korabbi::Elutasit || e.korabbi == Korabbi::Hallgat;
         ASSERT_EQ(valaszolo.Latott.size(), nemZart ? 2 : 1);
-        if (nemZart)
+        if (nemZart) {
             EXPECT_EQ(valaszolo.Latott[1].Szoveg.toStdString(),
                       QString::fromUtf8(kvx::kPeldanyNemZartBeUzenet)
                           .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
                           .toStdString());
+        }
         if (atvette) {
             // The settings the earlier instance left are the ones read.
             EXPECT_EQ(kvx::game().LottoIndex, 2);
