@@ -6,7 +6,7 @@
 #include "app/main_menu.h"
 #include "app/settings.h"
 #include "app/ui/ablak_elhelyezes.h"
-#include "app/ui/keres_panel.h"
+#include "draws/ui/keres_panel.h"
 #include "app/ui/uzenetek.h"
 #include "common/date_helpers.h"
 #include "conditions/condition_records.h"
