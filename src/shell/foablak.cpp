@@ -106,34 +106,6 @@ QScreen* kepernyo(const QWidget* w)
     return s ? s : QGuiApplication::primaryScreen();
 }
 
-// The commands that work on a loaded database only: "Listázás" and the main
-// ticket's two draw views; without a database their hint says why. A view
-// that can no longer be shown gives way to the normal one. ("Keresés" names
-// the kind of database it searches: the database commands set it.)
-void AdatbazisParancsAllapot()
-{
-    const bool van = draws().AdatbazisBetoltve;
-    const QString hianyzik = QStringLiteral(" Hiányzik a húzások listája ");
-    auto allit = [&](ParancsId nev, const QString& tipp) {
-        QAction* a = kvx::Parancs(nev);
-        const QString t = van ? tipp : hianyzik;
-        kvx::ParancsBeallitas(a, van, t);
-        return a;
-    };
-    allit(ParancsId::Listzs3, QStringLiteral(" Húzások listája "));
-    allit(ParancsId::Listanyomtatsa1, QStringLiteral(" Nyomtatás "));
-    allit(ParancsId::Nyomtats3, QStringLiteral(" Húzások listájának nyomtatása állományba "));
-    const std::pair<kvx::ParancsId, const char*> nezetek[] = {
-        {ParancsId::Hnyszorhztk1, " Hányszor húzták a számokat "},
-        {ParancsId::Hnyhzsta1, " Hány húzás óta nem sorsolták a számokat "},
-    };
-    for (const auto& [nev, tipp] : nezetek) {
-        QAction* a = allit(nev, QString::fromUtf8(tipp));
-        if (!van && a->isChecked())
-            kvx::Parancs(ParancsId::Normlalak1)->trigger();
-    }
-}
-
 // Set in the window tests: the start-up boxes that only inform (the missing
 // help file, the start-up tips) are not shown, so that start-up does not
 // wait for an answer.
@@ -194,7 +166,7 @@ TFoablak::TFoablak(const QString& programAllomany, const QStringList& args, plat
     AlrendszerekBekotese();
     Kerdes = [](const QString& szoveg) { return FigyelmeztetoKerdes(szoveg); };
     HibaUzenet = [](const QString& szoveg) { kvx::HibaUzenet(szoveg); };
-    huzasokBetoltese = [this] { HuzasokBetoltese(); };
+    huzasokBetoltese = [] { kvx::Program::aktualis().AdatbazisParancsai().HuzasokBetoltese(); };
     szelvenyekLetrehozasa = [this] {
         SzelvenyekLetrehozasa(this);
         FoszelvenyElhelyezes();
@@ -226,7 +198,8 @@ TFoablak::~TFoablak()
     kvx::Program::aktualis().Variacio().BackMentese = nullptr;
     kvx::Program::aktualis().Back().H = {};
     kvx::Program::aktualis().Pelda().H = {};
-    szamsor().H = {};
+    szamsor().H.Kerdes = {};
+    szamsor().H.VanVariacio = {};
     kvx::Program::aktualis().SugoParancsai().H = {};
     kvx::Program::aktualis().AllomanyParancsai().H = {};
     if (alapBetu_) {
@@ -600,30 +573,6 @@ void TFoablak::AdatbazisBetoltes()
         huzasokBetoltese();
 }
 
-void TFoablak::HuzasokBetoltese()
-{
-    const std::string& utvonal = folders().AktualisAdatbazis[static_cast<std::size_t>(game().LottoIndex)];
-    const BetoltesEredmeny r = Program::aktualis().HuzasokV().HuzasokBetoltese(
-        utvonal, [this](const std::string& kerdes) { return Kerdes(utf8(kerdes)); });
-    UtolsoBetoltes = r.Allapot;
-    switch (r.Allapot) {
-    case BetoltesAllapot::Sikeres:
-        break;
-    case BetoltesAllapot::Ervenytelen:
-        ErvenytelenAllomanyUzenet(utf8(utvonal), utf8(r.Uzenet), false);
-        break;
-    case BetoltesAllapot::TulSokHuzas:
-    case BetoltesAllapot::OlvasasiHiba:
-        HibaUzenet(utf8(r.Uzenet));
-        break;
-    case BetoltesAllapot::NincsAllomany:  // a fresh install has no database yet
-    case BetoltesAllapot::Elutasitva:
-        break;
-    }
-    AdatbazisParancsAllapot();
-    Program::aktualis().AdatbazisParancsai().AdatbazisJelenlet(true);
-}
-
 void TFoablak::Listzs1Click()
 {
     // Conditions changed for a stopped, paused, unfinished or edited variation
@@ -698,20 +647,11 @@ void TFoablak::MenuEpites()
     QAction* stat = Eszkoztar->addAction(QStringLiteral("Statisztika"));
     kvx::ParancsBeallitas(stat, false, nemElerheto);
     parancsok_->Felvesz(ParancsId::StatisztikaGomb, stat);
-    // The button of "Kavarex adatbázis" shows only while the built-in
-    // database can be gone back to; it follows the item's state and hint.
+    // The button of "Kavarex adatbázis", before "Keresés"; the database
+    // commands show it while the built-in database can be gone back to.
     QAction* kavarex = kvx::Parancs(ParancsId::Kavarexadatbzis1);
     auto* kavarexGomb = new QAction(kavarex->text(), this);
     Eszkoztar->insertAction(kvx::Parancs(ParancsId::Keress1), kavarexGomb);
-    connect(kavarexGomb, &QAction::triggered, kavarex, &QAction::trigger);
-    const auto kavarexKovetes = [kavarex, kavarexGomb] {
-        kavarexGomb->setEnabled(kavarex->isEnabled());
-        kavarexGomb->setVisible(kavarex->isEnabled());
-        kavarexGomb->setToolTip(kavarex->toolTip());
-        kavarexGomb->setStatusTip(kavarex->statusTip());
-    };
-    connect(kavarex, &QAction::changed, kavarexGomb, kavarexKovetes);
-    kavarexKovetes();
     parancsok_->Felvesz(ParancsId::KavarexadatbzisGomb, kavarexGomb);
 
     connect(kvx::Parancs(ParancsId::Kilps1), &QAction::triggered, this, &TFoablak::Kilps1Click);
@@ -726,30 +666,20 @@ void TFoablak::MenuEpites()
     });
     connect(kvx::Parancs(ParancsId::Listzs1), &QAction::triggered, this, &TFoablak::Listzs1Click);
 
-    // The draws list opens on a loaded database only.
-    connect(kvx::Parancs(ParancsId::Listzs3), &QAction::triggered, this, [] {
-        if (formok().HuzLista && draws().AdatbazisBetoltve)
-            formok().HuzLista->Start();
-    });
-    // The draw search opens with an empty ticket; with Shift+Ctrl held, with
-    // a random line of a drawing's shape marked on it. The keys count also
-    // when they are held over the search ticket, whose Törlés runs this.
-    connect(kvx::Parancs(kvx::ParancsId::Keress1), &QAction::triggered, this, [] {
-        if (!draws().AdatbazisBetoltve)
-            return;
-        kvx::TTombByte1D szamok;
-        const int mod = mainState().BillentyuMod != 0 ? mainState().BillentyuMod : ::GetBillentyuMod();
-        if (mod == 200)
-            szamok = kvx::HuzKeresVeletlenSzamsor(game(), kvx::randomSource());
-        kvx::Program::aktualis().HuzasokV().KeresesInditas(szamok);
-    });
-    AdatbazisParancsAllapot();
-
     JatekMenuEpites();
     VariacioParancsokBekotese();
     Nyomtatas = new NyomtatasVezerlo(this);
     BackBekotese();
-    AdatbazisParancsokBekotese();
+    {
+        AdatbazisParancsok& ap = kvx::Program::aktualis().AdatbazisParancsai();
+        QPointer<TFoablak> fo = this;
+        ap.HibaUzenet = [fo](const QString& szoveg) {
+            if (fo && fo->HibaUzenet)
+                fo->HibaUzenet(szoveg);
+        };
+        ap.Kerdes = [fo](const QString& szoveg) { return fo ? fo->Kerdes(szoveg) : FigyelmeztetoKerdes(szoveg); };
+        ap.ParancsokBekotese();
+    }
     PeldaParancsokBekotese();
     InternetMenuBekotese();
 
@@ -1000,7 +930,7 @@ void TFoablak::SzelvLebont(bool rebuild)
     // a database file does not show them.
     Program::aktualis().HuzasokV().AdatbazisLezaras(!huzTorlesKerdezve_);
     MindenSzamTorlese(szamListak(), game(), mainState());
-    AdatbazisParancsAllapot();
+    kvx::Program::aktualis().AdatbazisParancsai().AdatbazisJelenlet();
     if (szelvenyekLebontasa)
         szelvenyekLebontasa();
     // Every other visible window closes.
@@ -1016,7 +946,7 @@ void TFoablak::SzelvLebont(bool rebuild)
         szelvenyekLetrehozasa();
     ListakInicializalasa(szamListak(), game(), mainState());
     JatekMenuJeloles();
-    kvx::Parancs(ParancsId::Normlalak1)->setChecked(true);
+    szamsor().NezetAlaphelyzet();
     // At start-up the database is loaded once every window exists (Betoltes).
     if (betoltesKesz_)
         AdatbazisBetoltes();
@@ -1417,26 +1347,7 @@ void TFoablak::SzamsorParancsokBekotese()
     SzamsorParancsok& sp = szamsor();
     SzamsorParancsok::Horgok& h = sp.H;
     h.Kerdes = [this](const QString& q) { return Kerdes(q); };
-    h.SzamokValtozasa = [this] {
-        if (szamokValtozasa)
-            szamokValtozasa();
-    };
-    h.VeletlenDarab = [](int maximum) {
-        TVelSzam* d = formok().VelSzam;
-        return d ? d->SzamokStart(maximum) : 0;
-    };
-    h.BackMentese = [] { return kvx::Program::aktualis().Back().BackMentese(); };
-    h.VariacioFut = [] { return kvx::Program::aktualis().Variacio().Fut(); };
-    h.BovitesTorlesEng = [] { return kvx::Program::aktualis().Variacio().TorlesEng2(); };
-    h.VariacioTorlese = [] { kvx::Program::aktualis().Variacio().BontasTorlese(false); };
-    h.FeltetelekTorlese = [] { kvx::Program::aktualis().Variacio().FeltetelekTorlese(); };
-    h.BovitesVege = [] { kvx::Program::aktualis().Variacio().Import_log_false(); };
     h.VanVariacio = [this] { return variacioAllapot_.BontSzelvszam > 0; };
-    h.FeltetelekBezarasa = [] {
-        if (formok().Feltetelek && formok().Feltetelek->isVisible())
-            formok().Feltetelek->close();
-    };
-    h.VariacioParancsokFrissitese = [] { kvx::Program::aktualis().VariacioParancsai().ParancsAllapotFrissites(); };
     sp.ParancsokBekotese(this);
 }
 
@@ -1444,7 +1355,7 @@ void TFoablak::PeldaParancsokBekotese()
 {
     PeldaVezerlo& p = kvx::Program::aktualis().Pelda();
     PeldaVezerlo::Horgok& h = p.H;
-    h.SzelvenyTorles = [] { szamsor().Mind1Click(); };
+    h.SzelvenyTorles = [] { szamsor().MindenSzamTorlese(); };
     h.SzamsorrendKijelzes = [](int mod) { szamsor().SzamsorrendKijelzes(mod); };
     h.KijelolesMenuFrissites = [] { szamsor().KijelolesMenuFrissites(); };
     h.SzamokValtozasa = [this] {

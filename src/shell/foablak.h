@@ -94,7 +94,7 @@ public:
     // Hooks of the parts built elsewhere.
     std::function<void()> szelvenyekLetrehozasa;  // builds the six tickets (each runs JatekParameterek)
     std::function<void()> szelvenyekLebontasa;    // destroys the six tickets
-    std::function<void()> huzasokBetoltese;       // loads AktualisAdatbazis[LottoIndex] (THuzLista::HuzasokBe)
+    std::function<void()> huzasokBetoltese;       // loads AktualisAdatbazis[LottoIndex] (AdatbazisParancsok)
     std::function<void()> szamokValtozasa;        // the main ticket repaints its number lists
     // Questions and messages: the program's warning question and error box
     // (tests answer them here).
@@ -109,10 +109,6 @@ public:
     // Copies the settings the message boxes read (size, confirmations, tips,
     // sounds, version, INI path, tip flags) and the error log's folder.
     void UzenetBeallitasokFrissitese();
-    // Loads the current game's draws database (the default of
-    // huzasokBetoltese): a missing file leaves the database absent without a
-    // message; after a load the draw ranges start anew.
-    void HuzasokBetoltese();
 
     // The action of a command of the command table.
     QAction* Akcio(kvx::ParancsId id) const;
@@ -157,9 +153,6 @@ public:
 
     // The close query: false keeps the program running.
     bool FormCloseQuery();
-
-    // What the last load of the draws database ended with.
-    kvx::BetoltesAllapot UtolsoBetoltes = kvx::BetoltesAllapot::NincsAllomany;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -229,9 +222,6 @@ private:
     // The other open windows follow the main window (WindowPosChanging).
     void WindowPosChanging();
     void bovitesKijelzes();
-    // Sets the database command object's hooks and carries its signals to
-    // the windows above the draws.
-    void AdatbazisParancsokBekotese();
     // Lends the sample variations' controller what only the main window has.
     void PeldaParancsokBekotese();
     // Lends the backups' controller what only the main window has.

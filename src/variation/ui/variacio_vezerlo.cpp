@@ -4,6 +4,7 @@
 #include "app/ui/uzenetek.h"
 #include "app/settings_dialog.h"
 #include "conditions/markers.h"
+#include "draws/ui/huzasok_vezerlo.h"
 #include "tickets/ui/szelveny_vezerlo.h"
 #include "tickets/ui/szelvenyek.h"
 #include "variation/line_entry.h"
@@ -28,6 +29,25 @@ VariacioVezerlo::VariacioVezerlo(Program& program, SzelvenyVezerlo& szelveny, QO
     // stored lines are positions in the selection and stand for other
     // numbers once it changes.
     szelveny.ValtozasEngedelyezes = [this] { return TorlesEng2(); };
+    // The marking rules work under the extension: its numbers and counts.
+    szelveny.BovitesLekerdezes = [this] {
+        const BontasEgyseg& u = p_.Bontas;
+        return BovitesAllapot{u.BontasBovites, u.BovitesKijeloltSzamDb, u.BovitesFixSzamDb, u.BovitesPluszSzamDb};
+    };
+    // The draws' edits and loads keep what the hit-ratio condition and the
+    // variation hold on to in the table.
+    p_.HuzasokV().FoglaltsagLekerdezes = [this] {
+        FeltetelRekordok& f = p_.Feltetelek;
+        TTalalatiAranyFeltetel& ta = f.TalalatiAranyFeltetel;
+        HuzasFoglaltsag h;
+        h.TalAr = {ta.ElsoHuzas, ta.UtolsoHuzas, f.TalArAktiv};
+        h.DbTartomany = ta.DbTartomany;
+        h.TalalatiAranyKijelolve = f.FeltetelJelzo && f.TalArAktiv;
+        h.HuzasSzamsorVariacio = f.HuzasSzamsorVariacio;
+        h.BontSzelvszam = p_.Tar.BontSzelvszam;
+        h.BontMatrixMeret = p_.Tar.BontMatrixMeret;
+        return h;
+    };
     connect(&szelveny, &SzelvenyVezerlo::bovitesSzamokVisszaalltak, this, &VariacioVezerlo::BovitesSzamokVisszaalltak);
 }
 

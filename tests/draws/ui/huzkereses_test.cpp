@@ -7,7 +7,7 @@
 #include "app/settings.h"
 #include "shell/foablak.h"
 #include "shell/formok.h"
-#include "app/ui/keres_panel.h"
+#include "draws/ui/keres_panel.h"
 #include "common/binary_io.h"
 #include "draws/database_file.h"
 #include "draws/ui/huzlista.h"

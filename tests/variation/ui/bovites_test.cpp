@@ -26,6 +26,7 @@
 #include "tickets/ui/szelvenyek.h"
 #include "variation/ui/bontas.h"
 #include "variation/ui/bontlista.h"
+#include "variation/ui/variacio_vezerlo.h"
 #include "variation/store_jobs.h"
 
 #include <QAction>
@@ -193,7 +194,7 @@ TEST_F(BovitesTest, SwitchedOffConditionsAreOfferedBackWhenTheNumbersReturn)
     for (const bool igen : {true, false}) {
         SCOPED_TRACE(igen);
         if (szamListak().KijeloltSzamDb() > 0)
-            kvx::Program::aktualis().SzamsorParancsai().Mind1Click(false);
+            kvx::Program::aktualis().SzamsorParancsai().MindenSzamTorlese();
         bovitesben();
         FeltetelRekordok& f = feltetelRekordok();
         f.OsszegFeltetel = {1, {}, 10, 400};
@@ -237,10 +238,54 @@ TEST_F(BovitesTest, ClearingTheTicketKeepsOrEndsTheExtensionByWhoAsks)
     EXPECT_EQ(szamListak().KijeloltSzamDb(), 12);
     EXPECT_TRUE(a(ParancsId::Listzs1)->isEnabled());
 
-    kvx::Program::aktualis().SzamsorParancsai().Mind1Click(false);
+    kvx::Program::aktualis().SzamsorParancsai().MindenSzamTorlese();
     EXPECT_EQ(szamListak().KijeloltSzamDb(), 0);
     EXPECT_FALSE(bontasEgyseg().BontasBovites);
     EXPECT_EQ(variationStore().BontMatrixMeret, 0);
+}
+
+// What an agreed clear takes along goes before the numbers, in its order:
+// the user's clear drops the lines, then the conditions set for the old
+// selection; a clear for an empty ticket ends the extension first, or its
+// lines would stay for the numbers to come back to.
+TEST_F(BovitesTest, AnAgreedClearTakesTheLinesAndConditionsAlongInOrder)
+{
+    VariacioVezerlo& v = kvx::Program::aktualis().Variacio();
+    std::vector<std::string> lepesek;
+    QObject::connect(&v, &VariacioVezerlo::feltetelekTorolve, window_.get(), [&lepesek] {
+        lepesek.push_back("feltetelek, sorok " + std::to_string(variationStore().BontMatrixMeret));
+    });
+    QObject::connect(&v, &VariacioVezerlo::bovitesValtozott, window_.get(), [&lepesek] {
+        lepesek.push_back(std::string(bontasEgyseg().BontasBovites ? "bovites" : "bovites vege") + ", sorok " +
+                          std::to_string(variationStore().BontMatrixMeret));
+    });
+    {
+        SCOPED_TRACE("the user's clear");
+        tizenketSzam();
+        futtatas();
+        FeltetelRekordok& f = feltetelRekordok();
+        f.OsszegFeltetel = {1, {}, 10, 400};
+        f.FeltetelJelzo = true;
+        lepesek.clear();
+        a(ParancsId::Mind1)->trigger();
+        EXPECT_EQ(szamListak().KijeloltSzamDb(), 0);
+        EXPECT_EQ(variationStore().BontMatrixMeret, 0);
+        EXPECT_FALSE(f.FeltetelJelzo);
+        EXPECT_EQ(f.OsszegFeltetel.Allapot, 0);
+        EXPECT_EQ(lepesek, (std::vector<std::string>{"feltetelek, sorok 0"}));
+    }
+    {
+        SCOPED_TRACE("a clear for an empty ticket");
+        bovitesben();
+        const std::int32_t db = variationStore().BontMatrixMeret;
+        ASSERT_GT(db, 0);
+        lepesek.clear();
+        kvx::Program::aktualis().SzamsorParancsai().MindenSzamTorlese();
+        EXPECT_EQ(szamListak().KijeloltSzamDb(), 0);
+        EXPECT_FALSE(bontasEgyseg().BontasBovites);
+        EXPECT_EQ(variationStore().BontMatrixMeret, 0);
+        EXPECT_EQ(lepesek, (std::vector<std::string>{"bovites vege, sorok " + std::to_string(db)}));
+    }
 }
 
 // A loaded variation comes back in the state it can go on from: saved in
@@ -262,7 +307,7 @@ TEST_F(BovitesTest, ALoadedVariationResumesAsAnExtensionWhenItWasOne)
     for (const Eset& e : esetek) {
         SCOPED_TRACE(e.nev);
         if (szamListak().KijeloltSzamDb() > 0)
-            kvx::Program::aktualis().SzamsorParancsai().Mind1Click(false);
+            kvx::Program::aktualis().SzamsorParancsai().MindenSzamTorlese();
         bovitesben();
         if (!e.bovites)
             a(ParancsId::Beilleszts1)->trigger();
@@ -271,7 +316,7 @@ TEST_F(BovitesTest, ALoadedVariationResumesAsAnExtensionWhenItWasOne)
         const std::int32_t db = variationStore().BontSzelvszam;
         const QString nev = dir_.filePath(QStringLiteral("bov.top"));
         ASSERT_TRUE(window_->AllomanyDialogusok->VariacioMentese(nev));
-        kvx::Program::aktualis().SzamsorParancsai().Mind1Click(false);
+        kvx::Program::aktualis().SzamsorParancsai().MindenSzamTorlese();
         ASSERT_EQ(variationStore().BontMatrixMeret, 0);
         bontasEgyseg().Vezerles.FBontStatus.store(true);
 
@@ -365,7 +410,7 @@ TEST_F(BovitesAdatbazisTest, AVariationOfAnotherDatabaseLoadsAsEdited)
     ASSERT_FALSE(bontasEgyseg().SzerkesztettVariacio);
     const QString nev = dir_.filePath(QStringLiteral("masik.top"));
     ASSERT_TRUE(window_->AllomanyDialogusok->VariacioMentese(nev));
-    kvx::Program::aktualis().SzamsorParancsai().Mind1Click(false);
+    kvx::Program::aktualis().SzamsorParancsai().MindenSzamTorlese();
 
     QStringList kerdesek;
     window_->Kerdes = [&kerdesek](const QString& k) {
