@@ -161,7 +161,7 @@ TEST_F(BovitesTest, TheInformationCommandFollowsTheLinesOfAnExtension)
     kattint(1);
     ellenoriz({"no line left, a number more", true, true, " Információk a variációról "});
     Valaszolo nincs({QStringLiteral("Igen")});
-    kvx::Program::aktualis().SzamsorParancsai().Mind1Click(true);
+    kvx::Program::aktualis().SzamsorParancsai().Mind1Click();
     ASSERT_EQ(szamListak().KijeloltSzamDb(), 0);
     ellenoriz({"no numbers", false, false, " Nincs kijelölt számsor "});
 }
