@@ -285,6 +285,17 @@ void KavarexIniOlvasOld(const IniFile& ini, Settings& s, GameParams& g, Folders&
     }
 }
 
+std::optional<std::int32_t> IniBetuMeret(const std::string& path)
+{
+    IniFile ini;
+    if (!ini.LoadFromFile(path))
+        return std::nullopt;
+    const std::int32_t meret = ini.ReadInteger(kKavarex, "Size", 0);
+    if (meret >= 8 && meret <= 20 && meret % 2 == 0)
+        return meret;
+    return std::nullopt;
+}
+
 IniEredmeny KavarexIniOlvas(Settings& s, GameParams& g, Folders& f, const AblakKorlatok& k)
 {
     IniFile ini;

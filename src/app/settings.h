@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace kvx {
@@ -126,6 +127,10 @@ void SerultIniEltavolitasa(const std::string& path, bool olvashatatlan);
 // set the file could not be read; without, it is damaged or of an old layout
 // (whose values were taken over).
 IniEredmeny KavarexIniOlvas(Settings& s, GameParams& g, Folders& f, const AblakKorlatok& k);
+// The text size kept in the INI file at path (key Size, an even number from
+// 8 to 20), read without taking anything else; none when the file is
+// missing or unreadable or holds no such size.
+std::optional<std::int32_t> IniBetuMeret(const std::string& path);
 // Takes the values of the oldest layout from an open file.
 void KavarexIniOlvasOld(const IniFile& ini, Settings& s, GameParams& g, Folders& f);
 // Writes every setting into f.IniAllomany (keys of the file that the program

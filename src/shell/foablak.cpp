@@ -109,34 +109,6 @@ QScreen* kepernyo(const QWidget* w)
     return s ? s : QGuiApplication::primaryScreen();
 }
 
-// The commands that work on a loaded database only: "Listázás" and the main
-// ticket's two draw views; without a database their hint says why. A view
-// that can no longer be shown gives way to the normal one. ("Keresés" names
-// the kind of database it searches: the database commands set it.)
-void AdatbazisParancsAllapot()
-{
-    const bool van = draws().AdatbazisBetoltve;
-    const QString hianyzik = QStringLiteral(" Hiányzik a húzások listája ");
-    auto allit = [&](ParancsId nev, const QString& tipp) {
-        QAction* a = kvx::Parancs(nev);
-        const QString t = van ? tipp : hianyzik;
-        kvx::ParancsBeallitas(a, van, t);
-        return a;
-    };
-    allit(ParancsId::Listzs3, QStringLiteral(" Húzások listája "));
-    allit(ParancsId::Listanyomtatsa1, QStringLiteral(" Nyomtatás "));
-    allit(ParancsId::Nyomtats3, QStringLiteral(" Húzások listájának nyomtatása állományba "));
-    const std::pair<kvx::ParancsId, const char*> nezetek[] = {
-        {ParancsId::Hnyszorhztk1, " Hányszor húzták a számokat "},
-        {ParancsId::Hnyhzsta1, " Hány húzás óta nem sorsolták a számokat "},
-    };
-    for (const auto& [nev, tipp] : nezetek) {
-        QAction* a = allit(nev, QString::fromUtf8(tipp));
-        if (!van && a->isChecked())
-            kvx::Parancs(ParancsId::Normlalak1)->trigger();
-    }
-}
-
 // The main window's background in extension mode: the variation ticket's
 // colours fading in from the top, and the command's caption repeated
 // faintly across it, so that the mode shows between the windows at a glance.
@@ -175,11 +147,19 @@ protected:
 
 }  // namespace
 
-TFoablak::TFoablak(const QString& programAllomany, const QStringList& args, QWidget* parent) : QMainWindow(parent)
+TFoablak::TFoablak(const QString& programAllomany, const QStringList& args, QWidget* parent)
+    : TFoablak(programAllomany, args, nullptr, kPeldanyBezarasVarakozasMs, parent)
+{
+}
+
+TFoablak::TFoablak(const QString& programAllomany, const QStringList& args, platform::FutoPeldany* peldany,
+                   int bezarasVarakozasMs, QWidget* parent)
+    : QMainWindow(parent)
 {
     setObjectName("Foablak");
+    PeldanyFigyeles(peldany, bezarasVarakozasMs);
     AlrendszerekBekotese();
-    huzasokBetoltese = [this] { HuzasokBetoltese(); };
+    huzasokBetoltese = [] { kvx::Program::aktualis().AdatbazisParancsai().HuzasokBetoltese(); };
     szelvenyekLetrehozasa = [this] {
         SzelvenyekLetrehozasa(this);
         FoszelvenyElhelyezes();
@@ -211,7 +191,6 @@ TFoablak::~TFoablak()
     kvx::Program::aktualis().Variacio().BackMentese = nullptr;
     kvx::Program::aktualis().Back().H = {};
     kvx::Program::aktualis().Pelda().H = {};
-    szamsor().H = {};
     kvx::Program::aktualis().AllomanyParancsai().H = {};
     if (alapBetu_) {
         QApplication::setFont(*alapBetu_);
@@ -245,19 +224,8 @@ void TFoablak::FormCreate(const QString& programAllomany, const QStringList& arg
     s.BetuMeret = AlapBetuMeret(kep.width(), scr ? static_cast<int>(scr->logicalDotsPerInch()) : 96);
     const QString ini = utf8(f.IniAllomany);
     const std::optional<std::int32_t> ujraMeret = UjrainditasiMeret(argv);
-    if (ujraMeret) {
+    if (ujraMeret)
         s.BetuMeret = *ujraMeret;
-        if (QFile::exists(ini)) {
-            IniFile fajl;
-            bool ok = fajl.LoadFromFile(f.IniAllomany);
-            if (ok) {
-                fajl.WriteInteger("Kavarex", "Size", *ujraMeret);
-                ok = fajl.SaveToFile(f.IniAllomany);
-            }
-            if (!ok)
-                ProgramHibaUzenet(utf8(IniAllomanyHibaUzenet(f.IniAllomany, true)));
-        }
-    }
 
     // Step 8: the launcher progress that the run, test, statistics and wait
     // windows report to (nothing when the desktop session offers no bus).
@@ -280,6 +248,23 @@ void TFoablak::FormCreate(const QString& programAllomany, const QStringList& arg
         ProgramHibaUzenet(QString::fromUtf8(kNemIrhatoUzenet));
         ms.Kilepes = true;
         return;
+    }
+    // An earlier instance on this folder is settled before anything is
+    // written or read from the INI file: one that stays keeps every file as
+    // it was, and one that closes writes its last settings first, which this
+    // instance then reads. Its boxes show at the text size to come.
+    if (!MasikPeldanyKezelese(ujraMeret ? *ujraMeret : IniBetuMeret(f.IniAllomany).value_or(s.BetuMeret)))
+        return;
+    // A restart's text size is kept in the INI file.
+    if (ujraMeret && QFile::exists(ini)) {
+        IniFile fajl;
+        bool ok = fajl.LoadFromFile(f.IniAllomany);
+        if (ok) {
+            fajl.WriteInteger("Kavarex", "Size", *ujraMeret);
+            ok = fajl.SaveToFile(f.IniAllomany);
+        }
+        if (!ok)
+            ProgramHibaUzenet(utf8(IniAllomanyHibaUzenet(f.IniAllomany, true)));
     }
 
     const int sorMagassag = QFontMetrics(font()).boundingRect(QStringLiteral("Í")).height();
@@ -417,16 +402,29 @@ void TFoablak::PeldanyFigyeles(platform::FutoPeldany* peldany, int bezarasVarako
         connect(peldany_, &platform::FutoPeldany::KilepesKerve, this, &QWidget::close, Qt::QueuedConnection);
 }
 
-bool TFoablak::MasikPeldanyKezelese()
+bool TFoablak::MasikPeldanyKezelese(std::int32_t dobozMeret)
 {
     MainState& ms = mainState();
     if (!ms.MasikPeldanyFut)
         return true;
-    if (!ProgramKerdes(QString::fromUtf8(kMasikPeldanyKerdes))) {
+    // The main window has neither its size nor its place yet: the boxes take
+    // the text size to come and stand in the middle of the screen.
+    UzenetBeallitasok& u = uzenetBeallitasok();
+    const std::int32_t meret = ErvenyesBetuMeret(dobozMeret) ? dobozMeret : 8;
+    u.MeretIndex = (meret - 8) / 2;
+    u.MeretSzorzo = meret / 8.0;
+    const QPointer<QWidget> tulajdonos = std::exchange(uzenetekAllapot().Tulajdonos, nullptr);
+    const auto vege = [&](bool tovabb) {
+        uzenetekAllapot().Tulajdonos = tulajdonos;
+        if (!tovabb) {
+            masikPeldanyMiattKilep_ = true;
+            ms.Kilepes = true;
+        }
+        return tovabb;
+    };
+    if (!ProgramKerdes(QString::fromUtf8(kMasikPeldanyKerdes)))
         // This instance ends; the earlier one keeps running untouched.
-        ms.Kilepes = true;
-        return false;
-    }
+        return vege(false);
     // The earlier instance closes its main window the normal way (its
     // questions, its backup and its INI write run); this one goes on only
     // once it has ended, and takes over the instance name then. An earlier
@@ -434,27 +432,30 @@ bool TFoablak::MasikPeldanyKezelese()
     // the folder: this one ends without having written anything.
     platform::BezarasEredmeny e = platform::BezarasEredmeny::Bezart;
     if (peldany_) {
-        const QPointer<TUzenetAblak> varakozo = formok().UzenetAblak.data();
-        if (varakozo)
-            varakozo->UzenetKi(QString::fromUtf8(kPeldanyBezarasVarakozas), 0, kFeladatNincs, false);
+        // The program's wait window does not exist yet: this one serves the
+        // wait only. It stands in the upper part of the screen, clear of the
+        // questions the earlier instance may ask its user in the middle.
+        kvx::TUzenetAblak varakozo(nullptr, u.MeretSzorzo);
+        if (const QScreen* scr = QGuiApplication::primaryScreen()) {
+            const QRect munka = scr->availableGeometry();
+            varakozo.move(munka.x() + (munka.width() - varakozo.width()) / 2,
+                          munka.y() + std::max(0, munka.height() / 4 - varakozo.height() / 2));
+        }
+        varakozo.UzenetKi(QString::fromUtf8(kPeldanyBezarasVarakozas), 0, kFeladatNincs, false);
         e = peldany_->BezarasKerese(peldanyBezarasMs_,
                                     [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 10); });
-        if (varakozo)
-            varakozo->UzenetVege();
+        varakozo.UzenetVege();
     }
     if (e != platform::BezarasEredmeny::Bezart || (peldany_ && !peldany_->Figyel())) {
         ProgramHibaUzenet(QString::fromUtf8(kPeldanyNemZartBeUzenet));
-        ms.Kilepes = true;
-        return false;
+        return vege(false);
     }
     ms.MasikPeldanyFut = false;
-    return true;
+    return vege(true);
 }
 
 void TFoablak::Betoltes()
 {
-    if (!MasikPeldanyKezelese())
-        return;
     // What a killed earlier run left under its writers' temporary names goes,
     // now that no other instance works on the folders.
     if (!peldany_ || peldany_->Figyelo() || !peldany_->MasikPeldanyFut(100))
@@ -558,30 +559,6 @@ void TFoablak::AdatbazisBetoltes()
         huzasokBetoltese();
 }
 
-void TFoablak::HuzasokBetoltese()
-{
-    const std::string& utvonal = folders().AktualisAdatbazis[static_cast<std::size_t>(game().LottoIndex)];
-    const BetoltesEredmeny r = Program::aktualis().HuzasokV().HuzasokBetoltese(
-        utvonal, [](const std::string& kerdes) { return ProgramKerdes(utf8(kerdes)); });
-    UtolsoBetoltes = r.Allapot;
-    switch (r.Allapot) {
-    case BetoltesAllapot::Sikeres:
-        break;
-    case BetoltesAllapot::Ervenytelen:
-        ErvenytelenAllomanyUzenet(utf8(utvonal), utf8(r.Uzenet), false);
-        break;
-    case BetoltesAllapot::TulSokHuzas:
-    case BetoltesAllapot::OlvasasiHiba:
-        ProgramHibaUzenet(utf8(r.Uzenet));
-        break;
-    case BetoltesAllapot::NincsAllomany:  // a fresh install has no database yet
-    case BetoltesAllapot::Elutasitva:
-        break;
-    }
-    AdatbazisParancsAllapot();
-    Program::aktualis().AdatbazisParancsai().AdatbazisJelenlet(true);
-}
-
 void TFoablak::Listzs1Click()
 {
     // Conditions changed for a stopped, paused, unfinished or edited variation
@@ -650,20 +627,11 @@ void TFoablak::MenuEpites()
     QAction* stat = Eszkoztar->addAction(QStringLiteral("Statisztika"));
     kvx::ParancsBeallitas(stat, false, nemElerheto);
     parancsok_->Felvesz(ParancsId::StatisztikaGomb, stat);
-    // The button of "Kavarex adatbázis" shows only while the built-in
-    // database can be gone back to; it follows the item's state and hint.
+    // The button of "Kavarex adatbázis", before "Keresés"; the database
+    // commands show it while the built-in database can be gone back to.
     QAction* kavarex = kvx::Parancs(ParancsId::Kavarexadatbzis1);
     auto* kavarexGomb = new QAction(kavarex->text(), this);
     Eszkoztar->insertAction(kvx::Parancs(ParancsId::Keress1), kavarexGomb);
-    connect(kavarexGomb, &QAction::triggered, kavarex, &QAction::trigger);
-    const auto kavarexKovetes = [kavarex, kavarexGomb] {
-        kavarexGomb->setEnabled(kavarex->isEnabled());
-        kavarexGomb->setVisible(kavarex->isEnabled());
-        kavarexGomb->setToolTip(kavarex->toolTip());
-        kavarexGomb->setStatusTip(kavarex->statusTip());
-    };
-    connect(kavarex, &QAction::changed, kavarexGomb, kavarexKovetes);
-    kavarexKovetes();
     parancsok_->Felvesz(ParancsId::KavarexadatbzisGomb, kavarexGomb);
 
     connect(kvx::Parancs(ParancsId::Kilps1), &QAction::triggered, this, &TFoablak::Kilps1Click);
@@ -672,28 +640,11 @@ void TFoablak::MenuEpites()
     SugoParancsokBekotese();
     connect(kvx::Parancs(ParancsId::Listzs1), &QAction::triggered, this, &TFoablak::Listzs1Click);
 
-    // The draws list opens on a loaded database only.
-    connect(kvx::Parancs(ParancsId::Listzs3), &QAction::triggered, this, [] {
-        if (formok().HuzLista && draws().AdatbazisBetoltve)
-            formok().HuzLista->Start();
-    });
-    // The draw search opens with an empty ticket; with Shift+Ctrl held, with
-    // a random line of a drawing's shape marked on it.
-    connect(kvx::Parancs(ParancsId::Keress1), &QAction::triggered, this, [] {
-        if (!draws().AdatbazisBetoltve)
-            return;
-        kvx::TTombByte1D szamok;
-        if (mainState().BillentyuMod == 200)
-            szamok = kvx::HuzKeresVeletlenSzamsor(game(), kvx::randomSource());
-        kvx::Program::aktualis().HuzasokV().KeresesInditas(szamok);
-    });
-    AdatbazisParancsAllapot();
-
     JatekMenuEpites();
     VariacioParancsokBekotese();
     Nyomtatas = new NyomtatasVezerlo(this);
     BackBekotese();
-    AdatbazisParancsokBekotese();
+    kvx::Program::aktualis().AdatbazisParancsai().ParancsokBekotese();
     PeldaParancsokBekotese();
     InternetMenuBekotese();
 
@@ -936,7 +887,7 @@ void TFoablak::SzelvLebont(bool rebuild)
     // a database file does not show them.
     Program::aktualis().HuzasokV().AdatbazisLezaras(!huzTorlesKerdezve_);
     MindenSzamTorlese(szamListak(), game(), mainState());
-    AdatbazisParancsAllapot();
+    kvx::Program::aktualis().AdatbazisParancsai().AdatbazisJelenlet();
     if (szelvenyekLebontasa)
         szelvenyekLebontasa();
     // Every other visible window closes.
@@ -952,7 +903,7 @@ void TFoablak::SzelvLebont(bool rebuild)
         szelvenyekLetrehozasa();
     ListakInicializalasa(szamListak(), game(), mainState());
     JatekMenuJeloles();
-    kvx::Parancs(ParancsId::Normlalak1)->setChecked(true);
+    szamsor().NezetAlaphelyzet();
     // At start-up the database is loaded once every window exists (Betoltes).
     if (betoltesKesz_)
         AdatbazisBetoltes();
@@ -1327,35 +1278,14 @@ void TFoablak::BackBekotese()
 
 void TFoablak::SzamsorParancsokBekotese()
 {
-    SzamsorParancsok& sp = szamsor();
-    SzamsorParancsok::Horgok& h = sp.H;
-    h.SzamokValtozasa = [this] {
-        if (szamokValtozasa)
-            szamokValtozasa();
-    };
-    h.VeletlenDarab = [](int maximum) {
-        TVelSzam* d = formok().VelSzam;
-        return d ? d->SzamokStart(maximum) : 0;
-    };
-    h.BackMentese = [] { return kvx::Program::aktualis().Back().BackMentese(); };
-    h.VariacioFut = [] { return kvx::Program::aktualis().Variacio().Fut(); };
-    h.BovitesTorlesEng = [] { return kvx::Program::aktualis().Variacio().TorlesEng2(); };
-    h.VariacioTorlese = [] { kvx::Program::aktualis().Variacio().BontasTorlese(false); };
-    h.FeltetelekTorlese = [] { kvx::Program::aktualis().Variacio().FeltetelekTorlese(); };
-    h.BovitesVege = [] { kvx::Program::aktualis().Variacio().Import_log_false(); };
-    h.FeltetelekBezarasa = [] {
-        if (formok().Feltetelek && formok().Feltetelek->isVisible())
-            formok().Feltetelek->close();
-    };
-    h.VariacioParancsokFrissitese = [] { kvx::Program::aktualis().VariacioParancsai().ParancsAllapotFrissites(); };
-    sp.ParancsokBekotese(this);
+    szamsor().ParancsokBekotese(this);
 }
 
 void TFoablak::PeldaParancsokBekotese()
 {
     PeldaVezerlo& p = kvx::Program::aktualis().Pelda();
     PeldaVezerlo::Horgok& h = p.H;
-    h.SzelvenyTorles = [] { szamsor().Mind1Click(); };
+    h.SzelvenyTorles = [] { szamsor().MindenSzamTorlese(); };
     h.SzamsorrendKijelzes = [](int mod) { szamsor().SzamsorrendKijelzes(mod); };
     h.KijelolesMenuFrissites = [] { szamsor().KijelolesMenuFrissites(); };
     h.SzamokValtozasa = [this] {

@@ -50,6 +50,12 @@ public:
     // line without the program path.
     explicit TFoablak(const QString& programAllomany = QString(), const QStringList& args = QStringList(),
                       QWidget* parent = nullptr);
+    // The program's own start: peldany is the running-instance check
+    // (PeldanyFigyeles). An earlier instance found by it is asked about, and
+    // waited for, before anything is written or read from the INI file, so
+    // that this instance starts from the settings the earlier one left.
+    TFoablak(const QString& programAllomany, const QStringList& args, kvx::platform::FutoPeldany* peldany,
+             int bezarasVarakozasMs = kvx::kPeldanyBezarasVarakozasMs, QWidget* parent = nullptr);
     ~TFoablak() override;
 
     // The game menu "Játék".
@@ -88,7 +94,7 @@ public:
     // Hooks of the parts built elsewhere.
     std::function<void()> szelvenyekLetrehozasa;  // builds the six tickets (each runs JatekParameterek)
     std::function<void()> szelvenyekLebontasa;    // destroys the six tickets
-    std::function<void()> huzasokBetoltese;       // loads AktualisAdatbazis[LottoIndex] (THuzLista::HuzasokBe)
+    std::function<void()> huzasokBetoltese;       // loads AktualisAdatbazis[LottoIndex] (AdatbazisParancsok)
     std::function<void()> szamokValtozasa;        // the main ticket repaints its number lists
 
     // The running-instance check of this program: a quit request of a later
@@ -99,10 +105,6 @@ public:
     // Copies the settings the message boxes read (size, confirmations, tips,
     // sounds, version, INI path, tip flags) and the error log's folder.
     void UzenetBeallitasokFrissitese();
-    // Loads the current game's draws database (the default of
-    // huzasokBetoltese): a missing file leaves the database absent without a
-    // message; after a load the draw ranges start anew.
-    void HuzasokBetoltese();
 
     // The action of a command of the command table.
     QAction* Akcio(kvx::ParancsId id) const;
@@ -140,11 +142,13 @@ public:
     // starts the new instance with it once this one has ended.
     std::optional<std::int32_t> UjrainditasMeret() const;
 
+    // The start-up ended because an earlier instance runs on the folder (the
+    // user kept it, it stayed, or it did not end in time); nothing was
+    // written.
+    bool MasikPeldanyMiattKilep() const { return masikPeldanyMiattKilep_; }
+
     // The close query: false keeps the program running.
     bool FormCloseQuery();
-
-    // What the last load of the draws database ended with.
-    kvx::BetoltesAllapot UtolsoBetoltes = kvx::BetoltesAllapot::NincsAllomany;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -196,10 +200,13 @@ private:
     void Betumeretek();
     void KavarexIniIras();
     void AllomanyTipusokRegisztralasa();
-    bool MasikPeldanyKezelese();
+    // The second-instance question and the wait for the earlier instance;
+    // the boxes and the wait window show at text size dobozMeret. False: this
+    // instance ends.
+    bool MasikPeldanyKezelese(std::int32_t dobozMeret);
     void AdatbazisBetoltes();
     // The number commands: the handlers live in the tickets' command object
-    // (tickets/ui/szamsor_parancsok.h); here are its hooks.
+    // (tickets/ui/szamsor_parancsok.h), registered for this window.
     void SzamsorParancsokBekotese();
     void Kilps1Click();
     void ListaPufferekLetrehozasa();
@@ -212,9 +219,6 @@ private:
     // The other open windows follow the main window (WindowPosChanging).
     void WindowPosChanging();
     void bovitesKijelzes();
-    // Sets the database command object's hooks and carries its signals to
-    // the windows above the draws.
-    void AdatbazisParancsokBekotese();
     // Lends the sample variations' controller what only the main window has.
     void PeldaParancsokBekotese();
     // Lends the backups' controller what only the main window has.
@@ -235,6 +239,7 @@ private:
     bool betoltesKesz_ = false;
     kvx::platform::FutoPeldany* peldany_ = nullptr;
     int peldanyBezarasMs_ = kvx::kPeldanyBezarasVarakozasMs;
+    bool masikPeldanyMiattKilep_ = false;
     // The main window's rectangle at the last follow; unset until shown.
     std::optional<QRect> kovetesHely_;
     // A game switch's question has offered the unsaved draws for saving.

@@ -55,7 +55,7 @@ void TFoablak::VariacioVezerloBekotese()
     };
     vp.SzelvenyTorles = [fo, &sp] {
         if (fo)
-            sp.Mind1Click();
+            sp.MindenSzamTorlese();
     };
     vp.SzamsorrendKijelzes = [fo, &sp](int mod) {
         if (fo)

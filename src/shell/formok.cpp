@@ -36,6 +36,7 @@
 #include "variation/ui/bontlista.h"
 #include "tickets/ui/huzbeszelveny.h"
 #include "tickets/ui/huzszelveny.h"
+#include "tickets/ui/szamsor_parancsok.h"
 #include "tickets/ui/szelvenyek.h"
 #include "tickets/ui/szelveny_vezerlo.h"
 #include "variation/ui/bontellszelveny.h"
@@ -50,41 +51,12 @@
 
 namespace {
 
-// The draws windows ask for their neighbours above the draws through their
-// signals: the list for its auxiliary ticket, the entry for its ticket. The
-// tickets are rebuilt with every game, so each signal looks its ticket up
-// when it comes. (Their wiring among themselves is the draws' own,
-// HuzasokAblakokBekotese.)
+// The draws list asks the variation above the draws through its signals
+// (its tickets' wiring is the tickets' own, HuzasSzelvenyekBekotese; the
+// wiring among the draws windows the draws' own, HuzasokAblakokBekotese).
 void HuzasokSzomszedaiBekotese(const Formok& f)
 {
     QPointer<THuzLista> lista = f.HuzLista;
-    QPointer<THuzBe> be = f.HuzBe;
-    QObject::connect(lista, &THuzLista::segedszelvenyLathato, lista, [](bool lathato) {
-        THuzSzelveny* sz = szelvenyek().HuzSzelveny;
-        if (!sz)
-            return;
-        if (!lathato) {
-            sz->hide();
-            return;
-        }
-        // The ticket places itself beside the list when it shows.
-        if (sz->Tag == 1000 || sz->Tag == 0)
-            sz->Tag = 1001;
-        sz->show();
-    });
-    QObject::connect(lista, &THuzLista::huzasKijelzes, lista,
-                     [be](const kvx::TTombByte1D& szamok, const kvx::TTombByte1D& potSzamok, const kvx::HLRiport& r) {
-                         THuzSzelveny* sz = szelvenyek().HuzSzelveny;
-                         if (!sz)
-                             return;
-                         sz->Kijelzes(szamok, potSzamok, r);
-                         // The ticket of the selected draw comes in front of
-                         // its list, unless a draw is being entered or a run
-                         // shows its progress.
-                         const TBontas* futas = formok().Bontas;
-                         if (sz->isVisible() && !(be && be->isVisible()) && !(futas && futas->isVisible()))
-                             sz->raise();
-                     });
     // A draw checked against the variation; the button follows the variation.
     VariacioVezerlo& v = kvx::Program::aktualis().Variacio();
     // The lines are checked in their earlier order, the one the list and
@@ -102,16 +74,6 @@ void HuzasokSzomszedaiBekotese(const Formok& f)
     };
     QObject::connect(&v, &VariacioVezerlo::valtozott, lista, variacioKesz);
     variacioKesz();
-    QObject::connect(be, &THuzBe::megnyilt, be, [] {
-        if (THuzBeSzelveny* sz = szelvenyek().HuzBeSzelveny) {
-            sz->show();
-            kvx::AblakElhelyezese(sz, true);
-        }
-    });
-    QObject::connect(be, &THuzBe::bezarult, be, [] {
-        if (THuzBeSzelveny* sz = szelvenyek().HuzBeSzelveny)
-            sz->hide();
-    });
 }
 
 }  // namespace
@@ -127,6 +89,9 @@ void AlrendszerekBekotese()
     kvx::Program& p = kvx::Program::aktualis();
     p.HuzasokV();
     p.Szelveny();
+    // The number commands' listeners of the draws and the main ticket come
+    // before any window's.
+    p.SzamsorParancsai();
     p.Variacio();
     p.Teszt();
     BontEllSzelvenyBekotes();
@@ -159,6 +124,7 @@ void FormokLetrehozasa(TFoablak& foablak)
     kvx::NevjegyBekotese(*f.Nevjegy);
     InternetAblakokBekotese(*f.InternetLetoltesAblak, *f.Nevjegy);
     f.HuzBe = new THuzBe(huzasok, szulo);
+    HuzasSzelvenyekBekotese(*f.HuzLista, *f.HuzBe, f.Bontas);
     HuzasokSzomszedaiBekotese(f);
     // A draw entry is answered before anything else: the list's save, its
     // deletion or a game switch in between would write or drop the empty
@@ -169,6 +135,7 @@ void FormokLetrehozasa(TFoablak& foablak)
     });
     QObject::connect(&huzasok, &HuzasokVezerlo::bevitelVege, &foablak, [bevitelTiltas] { bevitelTiltas->Vege(); });
     f.VelSzam = new TVelSzam(szulo);
+    SzamsorAblakokBekotese(*f.VelSzam);
     HuzasokAblakokBekotese({f.HuzLista, f.HuzBe, f.HuzSzama, f.VelSzam});
     f.Beallitasok = new TBeallitasok(szulo);
     if (QAction* a = kvx::Parancs(kvx::ParancsId::BELLTSOK1))

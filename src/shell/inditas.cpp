@@ -46,15 +46,16 @@ int ProgramFuttatas(Program& program, const QStringList& args, const FuttatasBea
     int kod = 0;
     std::optional<std::int32_t> ujrainditas;
     {
-        TFoablak foablak(b.ProgramAllomany, args);
+        // An earlier instance is settled in the main window's creation,
+        // before the INI file is read.
+        TFoablak foablak(b.ProgramAllomany, args, peldany.get(), b.PeldanyBezarasMs);
         if (program.Fo.Kilepes)
-            return 0;
-        foablak.PeldanyFigyeles(peldany.get(), b.PeldanyBezarasMs);
+            return foablak.MasikPeldanyMiattKilep() ? kMasikPeldanyKilepesiKod : 0;
         FormokLetrehozasa(foablak);
         if (program.Fo.Kilepes) {
-            // The user chose to keep the earlier instance.
+            // The start-up could not go on.
             MunkaszalakLeallitasa();
-            return kMasikPeldanyKilepesiKod;
+            return 1;
         }
         // The first instance (or the one that took over) answers later ones.
         if (!program.Fo.MasikPeldanyFut)

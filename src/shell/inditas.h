@@ -20,8 +20,8 @@ class Program;
 constexpr int kMasikPeldanyKilepesiKod = 4;
 
 // The instance check before any window exists. Another instance answering
-// without "-r" as the first argument sets MasikPeldanyFut (the main window
-// asks about it later); with "-r" (a restart asked by the program itself)
+// without "-r" as the first argument sets MasikPeldanyFut (the main window's
+// creation asks about it before it writes a file or reads the INI); with "-r" (a restart asked by the program itself)
 // it waits up to two seconds for the earlier instance to go, and one that
 // is still there counts as running like any other.
 void PeldanyEllenorzes(platform::FutoPeldany& peldany, const QStringList& args);

@@ -96,6 +96,11 @@ PanelSzin FoszelvenyPanelSzin(const SzelvenySor& look, SzamSzerep szerep);
 // Any other kind before its owner marks it: cell slot 2, font slot 5.
 PanelSzin AlapPanelSzin(const SzelvenySor& look);
 
+// How a number of the auxiliary ticket is marked for the line selected in
+// the variation list (the variation works the marks out, the ticket paints
+// them).
+enum class SegedJeloles : std::uint8_t { Nincs, Szam, Allando, Veletlen, Fix };
+
 // The main ticket's info text: counts of the marked numbers and the number order.
 std::string FoszelvenyInfoSzoveg(const SzamListak& l, const GameParams& g, int szamsorrendMod);
 

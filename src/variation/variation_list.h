@@ -10,6 +10,7 @@
 
 #include "app/game_table.h"
 #include "common/arrays.h"
+#include "tickets/ticket_layout.h"
 #include "variation/variation_store.h"
 
 namespace kvx {
@@ -65,9 +66,8 @@ TTombByte1D KivSzamsorKeszites(const BontListaNezet& n, std::int32_t sor);
 // Lines of the variation per hit class against the selected line (itself included).
 TTombInt1D TalalatEloszlasSzamitas(const BontListaNezet& n, const TTombByte1D& kiv);
 
-// How a number of the auxiliary ticket is marked for the selected line.
-enum class SegedJeloles : std::uint8_t { Nincs, Szam, Allando, Veletlen, Fix };
-// One entry per ticket number (element i is number i + 1).
+// How each number of the auxiliary ticket is marked for the selected line:
+// one entry per ticket number (element i is number i + 1).
 std::vector<SegedJeloles> SegedszelvenyJelolesek(const BontListaNezet& n, std::int32_t sor);
 
 // The line-information texts of a line for a ticket: the part appended to

@@ -10,12 +10,17 @@
 //                            itself at text size 16 (settings window's way);
 //                            "letoltes": the current game's database update
 //                            starts (by hand under Xvfb: the window system's
-//                            close of the main window during the download)
+//                            close of the main window during the download);
+//                            "beallitas": the user switches to the game
+//                            "Hatos" (index 1), whose remembered number-set
+//                            folder becomes "sajat/" (as an open from there
+//                            leaves it); both are written at the close only
 //   KAVAREX_SEGED_UJRA_KIMENET  the file a restarted instance writes its
 //                            output to
-// Output lines: "KESZ <ms> <pid> <main window id>" once the main window shows (and the work
-// is done), "KILEP <ms>" when the event loop ends, then one "DOBOZ <text>"
-// per box seen (line breaks as "\n"). The exit code is the program's.
+// Output lines: "KESZ <ms> <pid> <main window id> <game index> <remembered
+// folder>" once the main window shows (and the work is done), "KILEP <ms>"
+// when the event loop ends, then one "DOBOZ <text>" per box seen (line
+// breaks as "\n"). The exit code is the program's.
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -88,8 +93,14 @@ int main(int argc, char** argv)
             for (int n : {4, 8, 15, 16, 23, 42, 77})
                 szelvenyek().Foszelveny->SzamJeloles(n, kvx::ModKijelolt, false);
         }
+        if (munka == QStringLiteral("beallitas")) {
+            f->LottoSelect(1);
+            kvx::folders().UtolsoKonyvtarak[0][1] = QDir(konyvtar).filePath(QStringLiteral("sajat/")).toStdString();
+        }
+        const int jatek = kvx::game().LottoIndex;
         sor(QStringLiteral("KESZ ") + most() + u' ' + QString::number(QCoreApplication::applicationPid()) + u' ' +
-            QString::number(f->winId()));
+            QString::number(f->winId()) + u' ' + QString::number(jatek) + u' ' +
+            QString::fromStdString(kvx::folders().UtolsoKonyvtarak[0][static_cast<std::size_t>(jatek)]));
         if (munka == QStringLiteral("ujrainditas"))
             QTimer::singleShot(0, f, [f] { f->Reset1Click(true, 4); });
         if (munka == QStringLiteral("letoltes"))

@@ -114,8 +114,8 @@ int rendszerDoboz(QWidget* szulo, const UzenetLeiras& l, const QString& szoveg)
     return sikertelenEredmeny(l.Gombok);
 }
 
-// The program's own dialog (every other text size). Returns the answer, or
-// the failure answer when the dialog does not fit.
+// The program's own dialog (every other text size). Returns the answer; a
+// dialog that does not fit the screen is shown as the system-style box.
 int sajatDoboz(QWidget* szulo, const UzenetLeiras& l, const QString& szoveg, double meretSzorzo)
 {
     const int hiba = sikertelenEredmeny(l.Gombok);
@@ -198,7 +198,9 @@ int sajatDoboz(QWidget* szulo, const UzenetLeiras& l, const QString& szoveg, dou
     m.UtolsoGombAlja = gombTeto + gombMag;
     m.KepernyoSzelesseg = ter.width();
     m.KepernyoMagassag = ter.height();
-    if (!dialogusElfogadhato(m)) return hiba;
+    // A dialog too large for the screen at this text size is still a message
+    // the user must see: the system-style box, which the window system fits.
+    if (!dialogusElfogadhato(m)) return rendszerDoboz(szulo, l, szoveg);
 
     // Centred on the owner window, or on the work area.
     const QRect kozep = szulo ? szulo->frameGeometry() : ter;

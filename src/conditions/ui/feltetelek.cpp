@@ -826,6 +826,7 @@ void TFeltetelek::TorlesGombClick()
     BeolvFeltKijelolese();
     HibapontBeEditChange();
     emit torolve();
+    emit torlesVege();
 }
 
 void TFeltetelek::FeltetelekEllenorzeseShow(int lap)

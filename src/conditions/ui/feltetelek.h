@@ -230,6 +230,8 @@ signals:
     // conditions command, for them to be set anew, and the draw-range
     // dialog goes back to the hit-ratio condition's whole range.
     void torolve();
+    // "Törlés" has done all of the above: an extension's lines may be shown.
+    void torlesVege();
     // A condition was removed (InfoListaKezeles).
     void feltetelKiveve();
     // The main window's "Törlés" and "Ellenőrzés" conditions items follow

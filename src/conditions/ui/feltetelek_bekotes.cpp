@@ -4,8 +4,14 @@
 
 #include "app/ui/parancs_tar.h"
 #include "app/ui/program.h"
+#include "app/settings.h"
+#include "conditions/condition_records.h"
+#include "conditions/markers.h"
 #include "conditions/ui/feltetelek.h"
+#include "draws/ui/adatbazis_parancsok.h"
 #include "draws/ui/huzszama.h"
+#include "tickets/ui/szamsor_parancsok.h"
+#include "tickets/ui/szelveny_vezerlo.h"
 
 void FeltetelekAblakBekotese(TFeltetelek& feltetelek, THuzSzama& tartomany)
 {
@@ -39,6 +45,33 @@ void FeltetelekAblakBekotese(TFeltetelek& feltetelek, THuzSzama& tartomany)
         w->MindenHuzas(2);
         if (QAction* a = kvx::Parancs(kvx::ParancsId::Listzs1); a->isEnabled())
             a->trigger();
+    });
+    // The conditions make sense only for an over-full line: the window
+    // closes when they no longer do.
+    kvx::Program& p = kvx::Program::aktualis();
+    QObject::connect(&p.SzamsorParancsai(), &SzamsorParancsok::feltetelekElerhetok, &feltetelek,
+                     [w = &feltetelek](bool elerheto) {
+                         if (!elerheto && w->isVisible())
+                             w->close();
+                     });
+    // The conditions were set for the numbers marked so far: a marking of
+    // the main ticket clears them first.
+    QObject::connect(&p.Szelveny(), &SzelvenyVezerlo::jelolesElott, &feltetelek, [] {
+        kvx::FeltetelTorlesHelyzet h;
+        h.BackMentesEngedely = kvx::settings().BiztonsagiMentes;
+        kvx::FeltetelekTorlese(kvx::Program::aktualis().Feltetelek, h);
+    });
+    // The hit-ratio condition needs draws to count over.
+    AdatbazisParancsok& ap = p.AdatbazisParancsai();
+    QObject::connect(&ap, &AdatbazisParancsok::adatbazisJelenlet, &feltetelek,
+                     [w = &feltetelek](bool van) { w->TalalatiAranyElerheto(van); });
+    // A switch of database gives the hit-ratio condition up: its selection
+    // goes, and the window shows the conditions left.
+    QObject::connect(&ap, &AdatbazisParancsok::talalatiAranyTorlese, &feltetelek, [w = &feltetelek] {
+        kvx::FeltetelRekordok& f = kvx::Program::aktualis().Feltetelek;
+        f.TalalatiAranyFeltetel.Allapot = 0;
+        f.TalArAktiv = false;
+        w->BeolvFeltKijelolese();
     });
     // The hit-ratio tab's draws of one range are chosen in the range dialog.
     QObject::connect(&feltetelek, &TFeltetelek::huzasTartomanyKerve, &tartomany,

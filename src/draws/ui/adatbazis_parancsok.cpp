@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QTimer>
 
 #include "app/folders.h"
@@ -12,6 +13,7 @@
 #include "app/main_state.h"
 #include "app/messages.h"
 #include "app/settings.h"
+#include "app/shell_state.h"
 #include "app/ui/internet_vezerlo.h"
 #include "app/ui/parancs_tar.h"
 #include "app/ui/program.h"
@@ -22,6 +24,7 @@
 #include "app/workers.h"
 #include "common/date_helpers.h"
 #include "common/random_source.h"
+#include "draws/hit_search.h"
 #include "draws/alternative_databases.h"
 #include "draws/database_file.h"
 #include "draws/draws_table.h"
@@ -30,7 +33,6 @@
 #include "draws/ui/huzlista.h"
 #include "draws/ui/huzszama.h"
 #include "draws/ui/velszam.h"
-#include "statistics/stat_table.h"
 
 #include <filesystem>
 
@@ -71,9 +73,6 @@ std::string alternativUtvonal()
 
 const QString kHianyzik = QStringLiteral(" Hiányzik a húzások listája ");
 
-// The database statistic "Találati arányok" (menu tag).
-constexpr std::int32_t kTalalatiAranyokStat = 4;
-
 // The commands of the alternative-database menu that this build runs.
 // ("Mentés másként" has no tag of its own and is wired apart.)
 constexpr kvx::ParancsId kAdatbazisParancsok[] = {ParancsId::Kavarexadatbzis1, ParancsId::Betlts1, ParancsId::jadatbzis1, ParancsId::Ments4,
@@ -111,7 +110,7 @@ QString AdatbazisParancsok::PrivatDialogus(bool mentes)
         naplo[static_cast<std::size_t>(tipp)] =
             HasznosInformacio(QString::fromUtf8(mentes ? kMentesTipp : kMegnyitasTipp)) ? 1 : 0;
 
-    QFileDialog d(DialogusSzulo);
+    QFileDialog d(uzenetekAllapot().Tulajdonos);
     d.setObjectName(mentes ? QStringLiteral("PrivatMentesDialogus") : QStringLiteral("PrivatMegnyitasDialogus"));
     kvx::MagyarFajlDialogus(d);
     d.setAcceptMode(mentes ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -159,6 +158,10 @@ void AdatbazisParancsok::ParancsokBekotese()
     }
     t.Kezelo(ParancsId::Mentsmsknt2, this, [this] { Mentsmsknt2Click(); });
     t.Kezelo(ParancsId::Ments1, this, [this] { p_.HuzasokV().AdatbazisMentese(); });
+    t.Kezelo(ParancsId::Listzs3, this, [this] { Listzs3Click(); });
+    t.Kezelo(ParancsId::Keress1, this, [this] { Keress1Click(); });
+    t.Kezelo(ParancsId::Hzsokszma2, this, [this] { Hzsokszma2Click(); });
+    KavarexGombBekotese(t);
     // An edit or a save changes whether the list can be saved elsewhere. The
     // connections go with the registry, as the handlers do.
     HuzasokVezerlo& h = p_.HuzasokV();
@@ -167,9 +170,96 @@ void AdatbazisParancsok::ParancsokBekotese()
     AdatbazisJelenlet();
 }
 
+void AdatbazisParancsok::KavarexGombBekotese(ParancsTar& t)
+{
+    QAction* kavarex = t.Keres(ParancsId::Kavarexadatbzis1);
+    QAction* gomb = t.Keres(ParancsId::KavarexadatbzisGomb);
+    if (!kavarex || !gomb)
+        return;
+    connect(gomb, &QAction::triggered, kavarex, &QAction::trigger);
+    const auto kovetes = [kavarex, gomb] {
+        gomb->setEnabled(kavarex->isEnabled());
+        gomb->setVisible(kavarex->isEnabled());
+        gomb->setToolTip(kavarex->toolTip());
+        gomb->setStatusTip(kavarex->statusTip());
+    };
+    connect(kavarex, &QAction::changed, gomb, kovetes);
+    kovetes();
+}
+
 void AdatbazisParancsok::Hiba(const QString& szoveg)
 {
     kvx::ProgramHibaUzenet(szoveg);
+}
+
+bool AdatbazisParancsok::kerdes(const QString& szoveg) const
+{
+    return kvx::ProgramKerdes(szoveg);
+}
+
+// ---- Loading ----
+
+void AdatbazisParancsok::HuzasokBetoltese()
+{
+    const std::string& utvonal = folders().AktualisAdatbazis[jatekIndex()];
+    const BetoltesEredmeny r =
+        p_.HuzasokV().HuzasokBetoltese(utvonal, [this](const std::string& k) { return kerdes(q(k)); });
+    utolsoBetoltes_ = r.Allapot;
+    switch (r.Allapot) {
+    case BetoltesAllapot::Sikeres:
+        break;
+    case BetoltesAllapot::Ervenytelen:
+        ErvenytelenAllomanyUzenet(q(utvonal), q(r.Uzenet), false);
+        break;
+    case BetoltesAllapot::TulSokHuzas:
+    case BetoltesAllapot::OlvasasiHiba:
+        Hiba(q(r.Uzenet));
+        break;
+    case BetoltesAllapot::NincsAllomany:  // a fresh install has no database yet
+    case BetoltesAllapot::Elutasitva:
+        break;
+    }
+    AdatbazisJelenlet(true);
+}
+
+// ---- The database menu's windows ----
+
+void AdatbazisParancsok::Listzs3Click()
+{
+    // The draws list opens on a loaded database only.
+    if (THuzLista* l = ablakok_.HuzLista; l && draws().AdatbazisBetoltve)
+        l->Start();
+}
+
+void AdatbazisParancsok::Keress1Click()
+{
+    // The draw search opens with an empty ticket; with Shift+Ctrl held, with
+    // a random line of a drawing's shape marked on it. The keys count also
+    // when they are held over the search ticket, whose Törlés runs this.
+    if (!draws().AdatbazisBetoltve)
+        return;
+    TTombByte1D szamok;
+    int mod = mainState().BillentyuMod;
+    if (mod == 0) {
+        const Qt::KeyboardModifiers m = QGuiApplication::keyboardModifiers();
+        mod = BillentyuModSzamitas(m & Qt::ShiftModifier, m & Qt::ControlModifier, m & Qt::AltModifier,
+                                   game().PotSzamok);
+    }
+    if (mod == 200)
+        szamok = HuzKeresVeletlenSzamsor(game(), randomSource());
+    p_.HuzasokV().KeresesInditas(szamok);
+}
+
+void AdatbazisParancsok::Hzsokszma2Click()
+{
+    // The range dialog in the draws list's mode; the windows that show
+    // counts over the range hear of a new one from the draws controller.
+    THuzSzama* d = ablakok_.HuzSzama;
+    if (!d || !draws().AdatbazisBetoltve)
+        return;
+    HuzSzamaKornyezet k = THuzSzama::Kornyezet();
+    k.ListaFelirat = adatbazisFajta().AdatbazisFelirat;
+    d->Start(3, k);
 }
 
 // ---- Command states ----
@@ -190,9 +280,8 @@ void AdatbazisParancsok::NincsAdatbazisAction(bool betolto)
 {
     draws().AdatbazisBetoltve = false;
     for (kvx::ParancsId nev : {ParancsId::Listzs3, ParancsId::Keress1, ParancsId::Hzsokszma2,
-                               ParancsId::Listanyomtatsa1, ParancsId::Hzsokalapjn1, ParancsId::Kavarexadatbzis1,
-                               ParancsId::Hnyszorhztk1, ParancsId::Hnyhzsta1, ParancsId::Ments4,
-                               ParancsId::Mentsmsknt2, ParancsId::Fellrs1, ParancsId::Bvts1})
+                               ParancsId::Kavarexadatbzis1, ParancsId::Ments4, ParancsId::Mentsmsknt2,
+                               ParancsId::Fellrs1, ParancsId::Bvts1})
         AllapotAllitas(nev, false, kHianyzik);
     if (QAction* v = kvx::Parancs(ParancsId::Vletlenszmsorok1))
         v->setEnabled(false);
@@ -237,11 +326,6 @@ void AdatbazisParancsok::VanAdatbazisAction()
                             QStringLiteral(" Alternatív, felhasználói adatbázisok létrehozása, betöltése "));
     AllapotAllitas(ParancsId::Keress1, true, q(KeresesTipp(adatbazisFajta())));
     AllapotAllitas(ParancsId::Hzsokszma2, true, QStringLiteral(" Húzások számának (keresési tartomány) beállítása "));
-    AllapotAllitas(ParancsId::Listanyomtatsa1, true, QStringLiteral(" Nyomtatás "));
-    AllapotAllitas(ParancsId::Hnyszorhztk1, true, QStringLiteral(" Hányszor húzták a számokat "));
-    AllapotAllitas(ParancsId::Hnyhzsta1, true, QStringLiteral(" Hány húzás óta nem sorsolták a számokat "));
-    AllapotAllitas(ParancsId::Hzsokalapjn1, true,
-                            QStringLiteral(" Példabontás (variáció) készítése a kijelölt húzás számsora alapján "));
     AllapotAllitas(ParancsId::jadatbzis1, true, QStringLiteral(" Alternatív adatbázis létrehozása "));
     AllapotAllitas(ParancsId::Megnyits2, true, QStringLiteral(" Privát adatbázis megnyitása "));
     AllapotAllitas(ParancsId::Mentsmsknt2, true, QStringLiteral(" Privát adatbázis mentése "));
@@ -269,12 +353,7 @@ void AdatbazisParancsok::AlternativAdatbazisAction(bool van)
                                        : kHianyzik);
     if (QAction* v = kvx::Parancs(ParancsId::Vletlenszmsorok1))
         v->setEnabled(betoltve && !a.AdatbazisTipus);
-    // A database without draws has no list to print: the printout would be
-    // a header of page 1 of 0.
     const bool vanHuzas = betoltve && draws().HuzasokSzama > 0;
-    AllapotAllitas(ParancsId::Listanyomtatsa1, vanHuzas, vanHuzas ? QStringLiteral(" Nyomtatás ") : kHianyzik);
-    AllapotAllitas(ParancsId::Nyomtats3, vanHuzas,
-                            vanHuzas ? QStringLiteral(" Húzások listájának nyomtatása állományba ") : kHianyzik);
     // Overwriting replaces the draws there are; without any it would ask and
     // then do nothing. Extending is what fills an empty database.
     AllapotAllitas(ParancsId::Fellrs1, vanHuzas,
@@ -306,8 +385,7 @@ void AdatbazisParancsok::MentesAllapotok()
 void AdatbazisParancsok::AdatbazisJelenlet(bool betolto)
 {
     // Every game keeps its own backups.
-    if (MentesekFrissitese)
-        MentesekFrissitese();
+    emit mentesekFrissitendok();
     if (draws().AdatbazisBetoltve)
         VanAdatbazisAction();
     else
@@ -319,8 +397,8 @@ void AdatbazisParancsok::AdatbazisJelenlet(bool betolto)
 bool AdatbazisParancsok::AlternativAdatbazisBetoltesEng()
 {
     emit valtasElott();
-    FeltetelRekordok& f = feltetelRekordok();
-    if (f.FeltetelJelzo && f.TalArAktiv) {
+    const HuzasFoglaltsag f = p_.HuzasokV().Foglaltsag();
+    if (f.TalalatiAranyKijelolve) {
         if (f.HuzasSzamsorVariacio) {
             if (!JovahagyasKerdes(QStringLiteral("Adatbázis váltás - Húzások számsoraiból összeállított variáció\r\n\r\n"
                                                  "Biztos törli a Találati arány feltétel kijelölését és a variáció listáját?")))
@@ -329,9 +407,7 @@ bool AdatbazisParancsok::AlternativAdatbazisBetoltesEng()
         } else if (!JovahagyasKerdes(QStringLiteral("Adatbázis váltás\r\n\r\nBiztos törli a Találati arány feltétel kijelölését?"))) {
             return false;
         }
-        f.TalalatiAranyFeltetel.Allapot = 0;
-        f.TalArAktiv = false;
-        emit talalatiAranyTorolve();
+        emit talalatiAranyTorlese();
     }
     // Unsaved edits are offered for saving once; what the user decides holds
     // for the switch.
@@ -402,7 +478,8 @@ bool AdatbazisParancsok::AdatbazisValtas(int tag, const QString& fajl)
         emit huzasokElhagyasa();
     HuzasokVezerlo& h = p_.HuzasokV();
     h.SetAdatbazisTipusa(tag == kKavarexAdatbazis);
-    const BetoltesAllapot betoltes = Betoltes ? Betoltes() : BetoltesAllapot::NincsAllomany;
+    HuzasokBetoltese();
+    const BetoltesAllapot betoltes = utolsoBetoltes_;
     const bool ok = betoltes == BetoltesAllapot::Sikeres;
     if (!ok) {
         // The database that was loaded stays, with its kind and path.
@@ -523,9 +600,8 @@ void AdatbazisParancsok::Hzsoklistjbl1Click(int tag, int darab)
     // Random draws may repeat one another: the statistic that finds
     // identical lines runs on them. Its tip promises that, so both wait for
     // the statistic to exist.
-    const StatLeiras* talalatiAranyok = StatLeirasTag(kTalalatiAranyokStat);
     const bool ellenorzes = (tag == kVeletlenFeluliras || tag == kVeletlenBovites) && uj.HuzasokSzama > 1 &&
-                            talalatiAranyok && talalatiAranyok->Kesz;
+                            TalalatiAranyStatisztikaKesz && TalalatiAranyStatisztikaKesz();
     if (ellenorzes && (tag == kVeletlenFeluliras || darab > 1) && naplo[26] == 1)
         naplo[26] = HasznosInformacio(QString::fromUtf8(kVeletlenAdatbazisTipp)) ? 1 : 0;
     if (!h.TablaIrasa(uj, cel)) {
@@ -538,7 +614,7 @@ void AdatbazisParancsok::Hzsoklistjbl1Click(int tag, int darab)
         return;
     if (ellenorzes && !adatbazisFajta().AdatbazisTipus && draws().HuzasokSzama > 1 &&
         kvx::Parancs(ParancsId::Listzs3)->isEnabled())
-        emit statisztikaKerve(kTalalatiAranyokStat);
+        emit talalatiAranyStatisztikaKerve();
 }
 
 void AdatbazisParancsok::Bvts1Click()

@@ -1,18 +1,22 @@
 #pragma once
-// The draws database commands: the states of the commands that need a draws
-// database, switching between the built-in, the alternative and private
-// databases, and creating, saving, importing and filling the user's own
-// databases with random draws. The handlers are registered in the command
-// registry under the command table's ids; what only the main window has
-// (its error box, its loader, its backups) comes in as hooks the shell sets.
-// Also here: the wiring of the draws windows among themselves.
+// The draws database commands: loading the current game's database, the
+// states of the commands that need a draws database, switching between the
+// built-in, the alternative and private databases, and creating, saving,
+// importing and filling the user's own databases with random draws; also
+// "Listázás", "Keresés" and "Húzások száma" of the database menu. The
+// handlers are registered in the command registry under the command table's
+// ids; this object alone sets their states and hints. The subsystems above
+// follow the database through its signals. Also here: the wiring of the
+// draws windows among themselves.
 //
 // Signals: adatbazisJelenlet (the commands followed the database's presence),
+// mentesekFrissitendok (the game's backups are to be looked up again),
 // valtasElott (a switch of database is about to be asked for),
-// huzasVariacioTorlese and talalatiAranyTorolve (the switch guard gave up the
-// hit-ratio condition, with the variation built from the draws' lines),
+// huzasVariacioTorlese and talalatiAranyTorlese (the switch guard gives up
+// the hit-ratio condition, with the variation built from the draws' lines),
 // huzasokElhagyasa (the loaded draws are about to be left),
-// statisztikaKerve (a statistic is to run on the new random draws).
+// talalatiAranyStatisztikaKerve (the hit-ratio statistic is to run on the new
+// random draws).
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -30,6 +34,7 @@ class THuzSzama;
 class TVelSzam;
 namespace kvx {
 class Program;
+class ParancsTar;
 }
 
 // The draws windows the commands work with; the shell's window creation
@@ -51,6 +56,12 @@ public:
     // registry and sets the commands by the current state. The shell calls
     // it once its registry exists.
     void ParancsokBekotese();
+    // Loads the current game's database (its path in AktualisAdatbazis),
+    // tells what went wrong, and sets the commands by the outcome
+    // (AdatbazisJelenlet, offering the download of a missing built-in one).
+    void HuzasokBetoltese();
+    // How the last HuzasokBetoltese ended.
+    kvx::BetoltesAllapot UtolsoBetoltes() const { return utolsoBetoltes_; }
     void Ablakok(const HuzasokAblakok& a) { ablakok_ = a; }
     const HuzasokAblakok& Ablakok() const { return ablakok_; }
 
@@ -96,36 +107,36 @@ public:
     bool AdatbazisValtas(int tag, const QString& fajl = QString());
 
     // Chooses a private database file (mentes: for saving); empty cancels.
-    // The default runs the file dialog over DialogusSzulo; tests answer here.
+    // The default runs the file dialog over the main window; tests answer here.
     std::function<QString(bool mentes)> PrivatAllomanyValasztas;
     // Asks how many random draws to add, 1..maximum; 0 cancels. The default
     // runs the count dialog.
     std::function<int(int maximum)> VeletlenDarab;
 
-    // What the main window provides. Empty hooks do nothing.
-    // The window the file dialogs belong to.
-    QPointer<QWidget> DialogusSzulo;
-    // Loads the current game's database (AktualisAdatbazis) and tells how
-    // the load ended; it runs AdatbazisJelenlet itself.
-    std::function<kvx::BetoltesAllapot()> Betoltes;
-    // Every game keeps its own backups: the restore command follows them.
-    std::function<void()> MentesekFrissitese;
+    // Whether the hit-ratio statistic can run on new random draws (the
+    // statistics' wiring answers); unset: it cannot, and neither its tip nor
+    // talalatiAranyStatisztikaKerve comes.
+    std::function<bool()> TalalatiAranyStatisztikaKesz;
 
 signals:
     // The commands followed the database: van, a database is loaded.
     void adatbazisJelenlet(bool van);
+    // Before the commands follow the database: every game keeps its own
+    // backups, and the restore command follows them.
+    void mentesekFrissitendok();
     // A switch of database is about to be asked for: windows that show
     // results of the draws close.
     void valtasElott();
     // The switch guard gave up the hit-ratio condition: first the variation
-    // built from the draws' lines goes, then the condition's records are
-    // cleared (talalatiAranyTorolve).
+    // built from the draws' lines goes, then the condition's selection
+    // (talalatiAranyTorlese).
     void huzasVariacioTorlese();
-    void talalatiAranyTorolve();
+    void talalatiAranyTorlese();
     // The loaded draws are about to be left for another database.
     void huzasokElhagyasa();
-    // The statistic of the tag is to run on the database just loaded.
-    void statisztikaKerve(std::int32_t tag);
+    // The hit-ratio statistic, which finds identical lines, is to run on the
+    // random draws just loaded.
+    void talalatiAranyStatisztikaKerve();
 
 private:
     // The file dialog of private databases (the default of
@@ -133,12 +144,21 @@ private:
     QString PrivatDialogus(bool mentes);
     void AllapotAllitas(kvx::ParancsId nev, bool on, const QString& tipp);
     void Hiba(const QString& szoveg);
+    bool kerdes(const QString& szoveg) const;
+    // "Listázás", "Keresés" and "Húzások száma".
+    void Listzs3Click();
+    void Keress1Click();
+    void Hzsokszma2Click();
+    // The toolbar's button of "Kavarex adatbázis" shows only while the
+    // built-in database can be gone back to, with the item's state and hint.
+    void KavarexGombBekotese(kvx::ParancsTar& t);
 
     kvx::Program& p_;
     HuzasokAblakok ablakok_;
     bool alternativVan_ = false;
     bool letoltesAjanlhato_ = false;
     bool letoltesAjanlatVar_ = false;
+    kvx::BetoltesAllapot utolsoBetoltes_ = kvx::BetoltesAllapot::NincsAllomany;
 };
 
 // Wires the draws windows to each other and to the command registry (the

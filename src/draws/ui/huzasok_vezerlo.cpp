@@ -6,16 +6,6 @@
 
 using namespace kvx;
 
-namespace {
-
-// The hit-ratio condition's ranges as the edits shorten them.
-TalalatiAranyTartomanyok talArTartomanyok(FeltetelRekordok& f)
-{
-    return {f.TalalatiAranyFeltetel.ElsoHuzas, f.TalalatiAranyFeltetel.UtolsoHuzas, f.TalArAktiv};
-}
-
-}  // namespace
-
 HuzasokVezerlo& kvx::Program::HuzasokV()
 {
     if (!huzasok_)
@@ -56,9 +46,8 @@ BetoltesEredmeny HuzasokVezerlo::HuzasokBetoltese(const std::string& utvonal,
     p_.HuzLista = HuzListaState{};  // a new table: no selection, no undo
     // The hit-ratio ranges start as the whole table unless a selected
     // condition or a variation depends on the ones set.
-    TTalalatiAranyFeltetel& ta = p_.Feltetelek.TalalatiAranyFeltetel;
-    TalalatiAranyTartomanyok talAr{ta.ElsoHuzas, ta.UtolsoHuzas, p_.Feltetelek.TalArAktiv};
-    Ini(p_.HuzSzama, p_.Huzasok.HuzasokSzama, p_.Tar.BontMatrixMeret, &talAr);
+    HuzasFoglaltsag f = Foglaltsag();
+    Ini(p_.HuzSzama, p_.Huzasok.HuzasokSzama, f.BontMatrixMeret, &f.TalAr);
     emit valtozott();
     emit betoltve();
     return r;
@@ -144,7 +133,7 @@ void HuzasokVezerlo::BevitelInditas()
 void HuzasokVezerlo::BevitelVege(bool elfogadva)
 {
     bevitel_ = false;
-    TalalatiAranyTartomanyok t = talArTartomanyok(p_.Feltetelek);
+    TalalatiAranyTartomanyok t = Foglaltsag().TalAr;
     const SzerkesztesEredmeny e = kvx::AdatbazisModositas(p_.HuzLista, p_.Huzasok, elfogadva, true, p_.HuzSzama, &t);
     emit valtozott();
     emit bevitelVege(elfogadva, e.TalArErtesites);
@@ -152,7 +141,7 @@ void HuzasokVezerlo::BevitelVege(bool elfogadva)
 
 SzerkesztesEredmeny HuzasokVezerlo::HuzasTorles()
 {
-    TalalatiAranyTartomanyok t = talArTartomanyok(p_.Feltetelek);
+    TalalatiAranyTartomanyok t = Foglaltsag().TalAr;
     const SzerkesztesEredmeny e = kvx::HuzasTorles(p_.HuzLista, p_.Huzasok, p_.HuzSzama, &t);
     emit valtozott();
     return e;
@@ -160,7 +149,7 @@ SzerkesztesEredmeny HuzasokVezerlo::HuzasTorles()
 
 bool HuzasokVezerlo::Visszavonas(SzerkesztesEredmeny& e)
 {
-    TalalatiAranyTartomanyok t = talArTartomanyok(p_.Feltetelek);
+    TalalatiAranyTartomanyok t = Foglaltsag().TalAr;
     if (!RekordPVissza(p_.HuzLista, p_.Huzasok, p_.HuzSzama, &t, &e))
         return false;
     emit valtozott();
@@ -169,7 +158,7 @@ bool HuzasokVezerlo::Visszavonas(SzerkesztesEredmeny& e)
 
 bool HuzasokVezerlo::Ujra(SzerkesztesEredmeny& e)
 {
-    TalalatiAranyTartomanyok t = talArTartomanyok(p_.Feltetelek);
+    TalalatiAranyTartomanyok t = Foglaltsag().TalAr;
     if (!RekordPMegse(p_.HuzLista, p_.Huzasok, p_.HuzSzama, &t, &e))
         return false;
     emit valtozott();

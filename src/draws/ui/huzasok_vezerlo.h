@@ -3,13 +3,16 @@
 // windows that show draws change them through here and refresh on the
 // signals. The controller also remembers which file and game the loaded
 // table came from, so that a save always goes back to that file, also while
-// the program is switching to another game.
+// the program is switching to another game. What the conditions and the
+// variation above hold on to in the table it asks through
+// FoglaltsagLekerdezes, which the variation's controller sets.
 #include <QObject>
 
 #include "app/game_table.h"
 #include "draws/database_file.h"
 #include "draws/draw_editing.h"
 #include "draws/draw_entry.h"
+#include "draws/draw_ranges.h"
 #include "draws/hit_search.h"
 
 #include <functional>
@@ -19,6 +22,25 @@
 namespace kvx {
 class Program;
 }
+
+// What holds on to the draws from above: the hit-ratio condition's ranges of
+// draws (edits shorten them, a load starts them anew unless the condition or
+// a variation depends on them) and the variation's lines. Empty: nothing.
+struct HuzasFoglaltsag {
+    // The condition's ranges (first and last draw of each) and whether the
+    // condition is on (TalAr.TalArAktiv).
+    kvx::TalalatiAranyTartomanyok TalAr;
+    // How many of the ranges the condition uses.
+    std::int32_t DbTartomany = 0;
+    // The condition is on among the selected conditions: a switch of
+    // database has to give it up.
+    bool TalalatiAranyKijelolve = false;
+    // The variation was put together from the draws' number rows.
+    bool HuzasSzamsorVariacio = false;
+    // The variation's lines and the rows its store holds.
+    std::int32_t BontSzelvszam = 0;
+    std::int32_t BontMatrixMeret = 0;
+};
 
 class HuzasokVezerlo : public QObject {
     Q_OBJECT
@@ -52,6 +74,10 @@ public:
     void SetAdatbazisTipusa(bool beepitett);
     // The file the loaded table came from (empty when none is loaded).
     const std::string& BetoltottAllomany() const { return utvonal_; }
+    // What holds on to the draws now (HuzasFoglaltsag); the variation's
+    // controller answers, unset nothing does.
+    HuzasFoglaltsag Foglaltsag() const { return FoglaltsagLekerdezes ? FoglaltsagLekerdezes() : HuzasFoglaltsag{}; }
+    std::function<HuzasFoglaltsag()> FoglaltsagLekerdezes;
 
     // ---- Edits of the table (rows 1-based, the selection in HuzListaState) ----
 

@@ -6,15 +6,13 @@
 #include "app/main_menu.h"
 #include "app/settings.h"
 #include "app/ui/ablak_elhelyezes.h"
-#include "app/ui/keres_panel.h"
+#include "draws/ui/keres_panel.h"
 #include "app/ui/uzenetek.h"
 #include "common/date_helpers.h"
-#include "conditions/condition_records.h"
 #include "draws/database_file.h"
 #include "draws/draw_entry.h"
 #include "draws/draw_ranges.h"
 #include "draws/ui/huzasok_vezerlo.h"
-#include "variation/variation_store.h"
 
 #include <QAction>
 #include <QApplication>
@@ -182,16 +180,15 @@ std::int32_t listaUtolso() { return huzSzama().GetLHuzSzamaUtolso(); }
 
 // What the selected draw allows while the hit-ratio condition reserves its
 // draws (the bounds over the ranges in use, fitted to the table).
-FoglaltHuzas foglalt()
+FoglaltHuzas foglalt(const HuzasFoglaltsag& f)
 {
-    const FeltetelRekordok& f = feltetelRekordok();
-    const TTalalatiAranyFeltetel& t = f.TalalatiAranyFeltetel;
+    const TalalatiAranyTartomanyok& t = f.TalAr;
     std::array<TalalatiTartomany, 10> r{};
-    for (std::size_t i = 0; i < r.size(); ++i)
+    for (std::size_t i = 0; i < r.size() && i < t.ElsoHuzas.size() && i < t.UtolsoHuzas.size(); ++i)
         r[i] = {t.ElsoHuzas[i], t.UtolsoHuzas[i]};
     const std::int32_t n = draws().HuzasokSzama;
-    const TalaranyHatarok h = TalaranyHuzSzamaElsoUtolso(r, n, t.DbTartomany, false);
-    return FoglaltHuzasok(n, huzLista().KivRekord, variationStore().BontSzelvszam, f.TalArAktiv, h.LegkisebbElso,
+    const TalaranyHatarok h = TalaranyHuzSzamaElsoUtolso(r, n, f.DbTartomany, false);
+    return FoglaltHuzasok(n, huzLista().KivRekord, f.BontSzelvszam, t.TalArAktiv, h.LegkisebbElso,
                           h.LegnagyobbUtolso);
 }
 
@@ -656,7 +653,7 @@ void THuzLista::SzelvKijelzes()
     tipp(BeszurasGomb, bovithato && n > 0, bovithato ? " Húzás beszúrása " : teli);
     tipp(ModositasGomb, n > 0, " Kijelölt húzás módosítása ");
     tipp(TorlesGomb, n > 0, " Kijelölt húzás törlése ");
-    const FoglaltHuzas f = foglalt();
+    const FoglaltHuzas f = foglalt(vezerlo_.Foglaltsag());
     if (!f.Beszuras)
         tipp(BeszurasGomb, false, f.BeszurasTipp);
     if (!f.Modositas)
@@ -806,7 +803,7 @@ void THuzLista::BeszurasGombClick()
 {
     if (!draws().AdatbazisBetoltve)
         return;
-    if (!foglalt().Beszuras)
+    if (!foglalt(vezerlo_.Foglaltsag()).Beszuras)
         return;
     huzLista().MuveletKod = MuveletBeszuras;
     if (!BBMElokesztes())
@@ -817,7 +814,7 @@ void THuzLista::BeszurasGombClick()
 
 void THuzLista::ModositasGombClick()
 {
-    if (!draws().AdatbazisBetoltve || draws().HuzasokSzama < 1 || !foglalt().Modositas)
+    if (!draws().AdatbazisBetoltve || draws().HuzasokSzama < 1 || !foglalt(vezerlo_.Foglaltsag()).Modositas)
         return;
     huzLista().MuveletKod = MuveletModositas;
     BBMElokesztes();
@@ -828,7 +825,7 @@ void THuzLista::ModositasGombClick()
 
 void THuzLista::TorlesGombClick()
 {
-    if (!draws().AdatbazisBetoltve || draws().HuzasokSzama < 1 || !foglalt().Torles)
+    if (!draws().AdatbazisBetoltve || draws().HuzasokSzama < 1 || !foglalt(vezerlo_.Foglaltsag()).Torles)
         return;
     auto& naplo = settings().UzenetekLog;
     if (naplo[24])
@@ -1051,11 +1048,17 @@ void THuzLista::KeresVariaciobanGombClick()
                                 .arg(GetKivSzamsorSorszama(g, s.KivRekord, s.KivSzamsorOszlop)));
 }
 
-void THuzLista::Pldabonts1Click()
+std::optional<HuzasHely> THuzLista::KijeloltPeldaHuzas() const
 {
     const HuzListaState& s = huzLista();
     if (!draws().AdatbazisBetoltve || s.KivRekord < 1 || s.KivRekord > draws().HuzasokSzama)
-        return;
+        return std::nullopt;
     // The selected drawing: the first, or the second of a two-drawing game.
-    emit peldabontasKerve(s.KivRekord, s.KivSzamsorOszlop == 3 ? 3 : game().MasodikHuzasOszlop);
+    return HuzasHely{s.KivRekord, s.KivSzamsorOszlop == 3 ? 3 : game().MasodikHuzasOszlop};
+}
+
+void THuzLista::Pldabonts1Click()
+{
+    if (const std::optional<HuzasHely> h = KijeloltPeldaHuzas())
+        emit peldabontasKerve(h->Sor, h->Oszlop);
 }

@@ -14,6 +14,8 @@
 #include "draws/draws_list.h"
 #include "draws/hit_search.h"
 
+#include <optional>
+
 class HuzasokVezerlo;
 class TKeresPanel;
 class QAction;
@@ -44,10 +46,18 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 };
 
+// A drawing of the table: row Sor (1-based), its numbers starting at table
+// column Oszlop.
+struct HuzasHely {
+    int Sor = 0;
+    int Oszlop = 0;
+};
+
 // Edits go through the draws controller; the list refreshes on its signals.
 // What the list asks of other windows (its auxiliary ticket, the range
-// dialog, the entry's hint) it asks through its own signals, which the main
-// window connects.
+// dialog, the entry's hint, a sample) it asks through its own signals, which
+// the wiring of the subsystem that answers connects; what a sample would be
+// made of it tells when asked (KijeloltPeldaHuzas).
 class THuzLista : public QDialog {
     Q_OBJECT
 public:
@@ -117,8 +127,11 @@ public:
     void BontSzamsorKeres(const kvx::TTombByte1D& szamok, int sor);
     // A variation exists (the button above works only then).
     void SetVariacioKesz(bool van);
-    // A sample variation from the selected number row.
+    // A sample variation from the selected number row (its pop-up item).
     void Pldabonts1Click();
+    // The drawing a sample would be made of: the selected number row of a
+    // loaded table; none without one.
+    std::optional<HuzasHely> KijeloltPeldaHuzas() const;
 
     // After an accepted entry the next clipboard draw is entered.
     void VagolapFolytatas();

@@ -20,6 +20,8 @@
 #include "conditions/series_conditions.h"
 #include "conditions/ui/feltetelek.h"
 #include "conditions/ui/info.h"
+#include "draws/ui/adatbazis_parancsok.h"
+#include "draws/ui/huzasok_vezerlo.h"
 #include "printing/print_pages.h"
 #include "printing/ui/nyomtopc.h"
 
@@ -76,7 +78,32 @@ void InfoNyomtatasBekotese(NyomtatasVezerlo& nyv, TInfo& info, TFeltetelek& felt
     QObject::connect(&info, &TInfo::nyomtatasKerve, ny, [ny](bool allomanyba) { ny->InfoNyomtatas(allomanyba); });
 }
 
+// A database without draws has no list to print: the printout would be a
+// header of page 1 of 0.
+void HuzasListaParancsok()
+{
+    const DrawsState& d = draws();
+    const bool van = d.AdatbazisBetoltve && d.HuzasokSzama > 0;
+    const QString hianyzik = QStringLiteral(" Hiányzik a húzások listája ");
+    if (QAction* a = kvx::Parancs(ParancsId::Listanyomtatsa1))
+        kvx::ParancsBeallitas(a, van, van ? QStringLiteral(" Nyomtatás ") : hianyzik);
+    if (QAction* a = kvx::Parancs(ParancsId::Nyomtats3))
+        kvx::ParancsBeallitas(a, van, van ? QStringLiteral(" Húzások listájának nyomtatása állományba ") : hianyzik);
+}
+
 }  // namespace
+
+void NyomtatasVezerlo::HuzasListaAllapotKovetes()
+{
+    // The database commands set their states when the draws change (an
+    // edit, a load, a close, a save) and when they follow the database's
+    // presence; the draws list's print commands follow at the same moments.
+    Program& p = Program::aktualis();
+    HuzasokVezerlo& h = p.HuzasokV();
+    connect(&h, &HuzasokVezerlo::valtozott, this, [] { HuzasListaParancsok(); });
+    connect(&h, &HuzasokVezerlo::mentve, this, [] { HuzasListaParancsok(); });
+    connect(&p.AdatbazisParancsai(), &AdatbazisParancsok::adatbazisJelenlet, this, [] { HuzasListaParancsok(); });
+}
 
 void NyomtatasAblakokBekotese(NyomtatasVezerlo& ny, kvx::TUzenetAblak* varakozas, TInfo& info,
                               TFeltetelek& feltetelek, TNyomtOpc* opciok)

@@ -208,6 +208,7 @@ NyomtatasVezerlo::NyomtatasVezerlo(QWidget* foablak) : QObject(foablak), foablak
 {
     NyomtatoElerheto = [] { return !QPrinterInfo::defaultPrinter().isNull(); };
     NyomtatoKeszites = [this](int) { return kozosNyomtato(); };
+    HuzasListaAllapotKovetes();
 }
 
 NyomtatasVezerlo::~NyomtatasVezerlo() = default;

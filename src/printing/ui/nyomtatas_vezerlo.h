@@ -135,6 +135,9 @@ signals:
 
 private:
     class Kimenet;
+    // The draws list's two print commands follow the draws: a table without
+    // draws has nothing to print.
+    void HuzasListaAllapotKovetes();
     bool AllomanyElokeszites(const char* nev);
     // The PDF file for a printout whose first job is named `nev`, asked with
     // the list folder and nev + ".pdf" proposed; empty when the user cancels.

@@ -15,9 +15,11 @@
 #include "app/ui/program.h"
 #include "app/ui/uzenetek.h"
 #include "conditions/ui/info.h"
+#include "draws/ui/adatbazis_parancsok.h"
 #include "draws/ui/huzasok_vezerlo.h"
 #include "draws/ui/huzlista.h"
 #include "draws/ui/huzszama.h"
+#include "statistics/stat_table.h"
 #include "statistics/ui/statisztika.h"
 #include "tickets/ui/foszelveny.h"
 #include "tickets/ui/szelveny_vezerlo.h"
@@ -29,6 +31,9 @@
 using namespace kvx;
 
 namespace {
+
+// The database statistic "Találati arányok" (menu tag).
+constexpr std::int32_t kTalalatiAranyokStat = 4;
 
 // The main ticket's range command works on a loaded database only (the
 // database's own follows the database commands).
@@ -109,10 +114,8 @@ void StatisztikaBekotese(QObject& foablak, TStatisztika& s, const StatisztikaAbl
     }
     // A double click on a bar marks its number as a click on the ticket would.
     QObject::connect(&s, &TStatisztika::szamJelolesKerve, &s, [](int szam) {
-        TFoszelveny* fo = szelvenyek().Foszelveny;
-        if (!fo || szam < 1 || static_cast<std::size_t>(szam) > fo->SzamPanelek.size())
-            return;
-        fo->SzamClick(fo->SzamPanelek[static_cast<std::size_t>(szam - 1)]);
+        if (TFoszelveny* fo = szelvenyek().Foszelveny)
+            fo->SzamJeloles(szam);
     });
     // The bars take the colours of the numbers' roles on the main ticket.
     QObject::connect(&Program::aktualis().Szelveny(), &SzelvenyVezerlo::szamokValtoztak, &s,
@@ -149,8 +152,21 @@ void StatisztikaBekotese(QObject& foablak, TStatisztika& s, const StatisztikaAbl
             if (TartomanyDialogus(tartomany, 1) && !s.isVisible() && !s.Fut())
                 s.StatisztikaKeszites(1);
         });
-    if (QAction* a = kvx::Parancs(ParancsId::Hzsokszma2))
-        QObject::connect(a, &QAction::triggered, &s, [tartomany] { TartomanyDialogus(tartomany, 3); });
+
+    // The window shows results of the draws being left.
+    AdatbazisParancsok& ap = Program::aktualis().AdatbazisParancsai();
+    QObject::connect(&ap, &AdatbazisParancsok::valtasElott, &s, [&s] {
+        if (s.isVisible())
+            s.close();
+    });
+    // Random draws may repeat one another: the hit-ratio statistic finds
+    // identical lines, as the database's tip promises while it exists.
+    ap.TalalatiAranyStatisztikaKesz = [] {
+        const StatLeiras* l = StatLeirasTag(kTalalatiAranyokStat);
+        return l && l->Kesz;
+    };
+    QObject::connect(&ap, &AdatbazisParancsok::talalatiAranyStatisztikaKerve, &s,
+                     [&s] { s.StatisztikaKeszites(kTalalatiAranyokStat); });
 
     // The run window's "Statisztika" after a run asks the same of the
     // information window's "Diagram".

@@ -1,8 +1,9 @@
 #pragma once
 // The statistics window's place among the others: the statistics button
-// ("StatisztikaGomb"), the two range commands ("Hzsokszma1", "Hzsokszma2"),
-// and what the window asks of the main ticket, the lists and the range
-// dialog. Emits nothing of its own.
+// ("StatisztikaGomb"), the main ticket's range command ("Hzsokszma1"), what
+// the window asks of the main ticket, the lists and the range dialog, and
+// what it does when the draws database is switched or filled with random
+// draws. Emits nothing of its own.
 #include <functional>
 
 class QObject;

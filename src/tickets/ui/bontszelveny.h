@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "tickets/ticket_layout.h"
 #include "tickets/ui/szelveny.h"
-#include "variation/variation_list.h"
 
 class TBontSzelveny : public TSzelveny {
     Q_OBJECT

@@ -12,8 +12,6 @@
 #include "app/settings.h"
 #include "app/ui/ablak_elhelyezes.h"
 #include "common/random_source.h"
-#include "conditions/condition_records.h"
-#include "conditions/markers.h"
 #include "draws/draw_ranges.h"
 #include "draws/draws_table.h"
 #include "tickets/number_statistics.h"
@@ -49,6 +47,8 @@ TFoszelveny::TFoszelveny(SzelvenyVezerlo& vezerlo, QWidget* foablak)
     // previous game's draws.
     SzamStatisztikaInicializalasa(szamStatisztika(), game());
     ListakInicializalasa(szamListak(), game(), mainState());
+    // The lists changed elsewhere (a command, a file): the panels show them.
+    connect(&vezerlo_, &SzelvenyVezerlo::kijelzesKerve, this, &TFoszelveny::Frissites);
     for (TSzamPanel* p : SzamPanelek) {
         p->setToolTip(QStringLiteral(" Szám: ") + QString::number(p->Tag));
         connect(p, &TSzamPanel::Kattintas, this, &TFoszelveny::SzamClick);
@@ -99,11 +99,9 @@ bool TFoszelveny::ParancsokFrissitese()
     return true;
 }
 
-void TFoszelveny::JelolesElott()
+kvx::JelolesElott TFoszelveny::jelolesElott()
 {
-    FeltetelTorlesHelyzet h;
-    h.BackMentesEngedely = settings().BiztonsagiMentes;
-    FeltetelekTorlese(feltetelRekordok(), h);
+    return [v = &vezerlo_] { v->JelolesElott(); };
 }
 
 void TFoszelveny::Szinezes()
@@ -196,7 +194,7 @@ JelolesEredmeny TFoszelveny::SzamJeloles(int a, int mode, bool remove)
 {
     const JelolesEredmeny r =
         kvx::SzamJeloles(szamListak(), game(), mainState(), a, mode, remove, vezerlo_.Bovites(),
-                         &TFoszelveny::JelolesElott);
+                         jelolesElott());
     JelolesUtan(r);
     return r;
 }
@@ -208,8 +206,15 @@ void TFoszelveny::SzamClick(TSzamPanel* panel)
         return;
     const JelolesEredmeny r = SzamKattintas(szamListak(), game(), mainState(), panel->Tag, GetBillentyuMod(),
                                             vezerlo_.Bovites(),
-                                            &TFoszelveny::JelolesElott);
+                                            jelolesElott());
     JelolesUtan(r);
+}
+
+void TFoszelveny::SzamJeloles(int szam)
+{
+    if (szam < 1 || static_cast<std::size_t>(szam) > SzamPanelek.size())
+        return;
+    SzamClick(SzamPanelek[static_cast<std::size_t>(szam - 1)]);
 }
 
 void TFoszelveny::SzamMouseMove(QPoint globalPos)
@@ -229,7 +234,7 @@ void TFoszelveny::SzamMouseUp()
 bool TFoszelveny::VeletlenSzamGeneralas(int lower, int upper)
 {
     const JelolesEredmeny r = kvx::VeletlenSzamGeneralas(szamListak(), game(), mainState(), lower, upper, veletlen,
-                                                         vezerlo_.Bovites(), &TFoszelveny::JelolesElott);
+                                                         vezerlo_.Bovites(), jelolesElott());
     JelolesUtan(r);
     return !r.Elutasitva;
 }
@@ -237,37 +242,37 @@ bool TFoszelveny::VeletlenSzamGeneralas(int lower, int upper)
 void TFoszelveny::MindenSzamKijelolese(int count)
 {
     TobbJelolesUtan(kvx::MindenSzamKijelolese(szamListak(), game(), mainState(), count, vezerlo_.Bovites(),
-                                              &TFoszelveny::JelolesElott));
+                                              jelolesElott()));
 }
 
 void TFoszelveny::MindenSzamTorlese()
 {
     TobbJelolesUtan(kvx::MindenSzamTorlese(szamListak(), game(), mainState(), vezerlo_.Bovites(),
-                                           &TFoszelveny::JelolesElott));
+                                           jelolesElott()));
 }
 
 void TFoszelveny::FixSzamokTorlese()
 {
     TobbJelolesUtan(kvx::FixSzamokTorlese(szamListak(), game(), mainState(), vezerlo_.Bovites(),
-                                          &TFoszelveny::JelolesElott));
+                                          jelolesElott()));
 }
 
 void TFoszelveny::AllandoSzamokTorlese()
 {
     TobbJelolesUtan(kvx::AllandoSzamokTorlese(szamListak(), game(), mainState(), vezerlo_.Bovites(),
-                                              &TFoszelveny::JelolesElott));
+                                              jelolesElott()));
 }
 
 void TFoszelveny::VeletlenSzamokTorlese()
 {
     TobbJelolesUtan(kvx::VeletlenSzamokTorlese(szamListak(), game(), mainState(), vezerlo_.Bovites(),
-                                               &TFoszelveny::JelolesElott));
+                                               jelolesElott()));
 }
 
 void TFoszelveny::KijeloltSzamokTorlese()
 {
     TobbJelolesUtan(kvx::KijeloltSzamokTorlese(szamListak(), game(), mainState(), vezerlo_.Bovites(),
-                                               &TFoszelveny::JelolesElott));
+                                               jelolesElott()));
 }
 
 void TFoszelveny::Frissites()

@@ -19,6 +19,9 @@ public:
 
     // A click on a number panel: toggles it in the role of the held modifiers.
     void SzamClick(TSzamPanel* panel);
+    // Number szam (1-based) marked as a click on its panel would; a number
+    // the ticket does not have is ignored.
+    void SzamJeloles(int szam);
     // Dragging with the right button toggles each number entered once.
     void SzamMouseMove(QPoint globalPos);
     void SzamMouseUp();
@@ -70,8 +73,9 @@ private:
     bool ParancsokFrissitese();
     // The counts the commands were last set for.
     std::array<int, 4> parancsDb_{-1, -1, -1, -1};
-    // What runs before a marking changes the lists: the conditions are cleared.
-    static void JelolesElott();
+    // What runs before a marking changes the lists: the controller tells
+    // (the conditions' wiring clears them).
+    kvx::JelolesElott jelolesElott();
 
 private:
     SzelvenyVezerlo& vezerlo_;

@@ -1,9 +1,11 @@
 #include "tickets/ui/huzkeresszelveny.h"
 
+#include <QAction>
 #include <QPushButton>
 
 #include "app/messages.h"
 #include "app/settings.h"
+#include "app/ui/parancs_tar.h"
 #include "app/ui/program.h"
 #include "app/ui/uzenetek.h"
 #include "draws/ui/huzasok_vezerlo.h"
@@ -20,7 +22,7 @@ THuzKeresSzelveny::THuzKeresSzelveny(HuzasokVezerlo& vezerlo, QWidget* foablak)
     for (TSzamPanel* p : SzamPanelek)
         connect(p, &TSzamPanel::Kattintas, this, &THuzKeresSzelveny::SzamClick);
     if (TorlesGomb)
-        connect(TorlesGomb, &QPushButton::clicked, this, &THuzKeresSzelveny::GombokBeallitasa);
+        connect(TorlesGomb, &QPushButton::clicked, this, &THuzKeresSzelveny::TorlesGombClick);
     if (KilepesGomb)
         connect(KilepesGomb, &QPushButton::clicked, this, &THuzKeresSzelveny::KeresesTorlese);
     connect(&vezerlo, &HuzasokVezerlo::keresesKerve, this, &THuzKeresSzelveny::KeresesInditas);
@@ -73,6 +75,17 @@ void THuzKeresSzelveny::GombokBeallitasa()
     Szinezes();
     show();
     InfoKijelzes();
+}
+
+void THuzKeresSzelveny::TorlesGombClick()
+{
+    // The search starts again as "Keresés" starts it (Shift+Ctrl: on a random
+    // line of a drawing's shape); without the command, with no marks.
+    const ParancsTar* t = ParancsTar::aktualis();
+    if (QAction* keres = t ? t->Keres(kvx::ParancsId::Keress1) : nullptr; keres && keres->isEnabled())
+        keres->trigger();
+    else
+        GombokBeallitasa();
 }
 
 void THuzKeresSzelveny::KeresesInditas(const TTombByte1D& szamok, const TTombByte1D& potSzamok, const QString& felirat)

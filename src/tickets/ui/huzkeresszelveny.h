@@ -17,6 +17,8 @@ public:
 
     // Opens the search with no marks.
     void GombokBeallitasa();
+    // Törlés: the search starts again through "Keresés".
+    void TorlesGombClick();
     // Opens it and marks szamok (potSzamok as bonus marks) in one batch.
     void KeresesInditas(const kvx::TTombByte1D& szamok, const kvx::TTombByte1D& potSzamok, const QString& felirat);
     // Hides the ticket and ends the search.

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <utility>
 
@@ -20,8 +21,11 @@
 #include "app/ui/uzenetek.h"
 #include "app/ui/variacio_statusz.h"
 #include "common/random_source.h"
+#include "draws/ui/adatbazis_parancsok.h"
 #include "draws/ui/huzasok_vezerlo.h"
+#include "draws/ui/velszam.h"
 #include "tickets/number_lists.h"
+#include "tickets/number_statistics.h"
 #include "tickets/ui/foszelveny.h"
 #include "tickets/ui/szelveny_vezerlo.h"
 #include "tickets/ui/szelvenyek.h"
@@ -41,19 +45,30 @@ int veletlen(int lo, int hi)
     return lo + LibraryRandom(randomSource(), hi - lo + 1);
 }
 
-// Extension mode and the counts it keeps, as the marking rules take them.
-BovitesAllapot bovitesAllapot()
+// A new draw range or other draws: the main ticket's statistic view counts
+// over them.
+void statisztikaNezetFrissites()
 {
-    const BontasEgyseg& u = bontasEgyseg();
-    BovitesAllapot bov;
-    bov.BontasBovites = u.BontasBovites;
-    bov.BovitesKijeloltSzamDb = u.BovitesKijeloltSzamDb;
-    bov.BovitesFixSzamDb = u.BovitesFixSzamDb;
-    bov.BovitesPluszSzamDb = u.BovitesPluszSzamDb;
-    return bov;
+    TFoszelveny* fo = szelvenyek().Foszelveny;
+    if (!fo)
+        return;
+    const int nezet = szamStatisztika().NezetMod;
+    if (nezet == NezetHanyszorHuztak)
+        fo->HanyszorHuztakNezet();
+    else if (nezet == NezetHanyHuzasOta)
+        fo->HanyHuzasOtaNezet();
 }
 
 }  // namespace
+
+std::ostream& operator<<(std::ostream& os, SzamTorlesMod m)
+{
+    switch (m) {
+    case SzamTorlesMod::Torles: return os << "Torles";
+    case SzamTorlesMod::UresSzelveny: return os << "UresSzelveny";
+    }
+    return os << "SzamTorlesMod(" << static_cast<int>(m) << ")";
+}
 
 SzamsorParancsok& Program::SzamsorParancsai()
 {
@@ -65,7 +80,33 @@ SzamsorParancsok& Program::SzamsorParancsai()
     return *szamsorParancsok_;
 }
 
-SzamsorParancsok::SzamsorParancsok(Program& program, QObject* parent) : QObject(parent), p_(program) {}
+SzamsorParancsok::SzamsorParancsok(Program& program, QObject* parent) : QObject(parent), p_(program)
+{
+    // The main ticket's statistic view counts over the draws-list range: a
+    // new range, a draw added, deleted or restored, or another table loaded
+    // is shown at once, before the windows that list the draws hear of it
+    // (made with the controllers, this object is their first listener).
+    HuzasokVezerlo& h = p_.HuzasokV();
+    connect(&h, &HuzasokVezerlo::tartomanyokValtoztak, this, [](int mod) {
+        if (mod >= 1 && mod <= 3)
+            statisztikaNezetFrissites();
+    });
+    // The view must not go on counting the draws that were there before.
+    connect(&h, &HuzasokVezerlo::valtozott, this, [this] {
+        if (draws().AdatbazisBetoltve && !p_.HuzasokV().BevitelFolyamatban())
+            statisztikaNezetFrissites();
+    });
+}
+
+void SzamsorParancsok::Ablakok(TVelSzam* velSzam)
+{
+    velSzam_ = velSzam;
+}
+
+void SzamsorAblakokBekotese(TVelSzam& velSzam)
+{
+    Program::aktualis().SzamsorParancsai().Ablakok(&velSzam);
+}
 
 bool SzamsorParancsok::kerdes(const QString& q) const
 {
@@ -74,8 +115,7 @@ bool SzamsorParancsok::kerdes(const QString& q) const
 
 void SzamsorParancsok::szamokValtozasa() const
 {
-    if (H.SzamokValtozasa)
-        H.SzamokValtozasa();
+    p_.Szelveny().SzamokKijelzese();
 }
 
 void SzamsorParancsok::ParancsokBekotese(const QObject* kontextus)
@@ -83,7 +123,7 @@ void SzamsorParancsok::ParancsokBekotese(const QObject* kontextus)
     ParancsTar& t = *ParancsTar::aktualis();
     t.Kezelo(ParancsId::Kijellmind1, kontextus, [this] { Kijellmind1Click(); });
     t.Kezelo(ParancsId::Vletlenszmok1, kontextus, [this] { Vletlenszmok1Click(); });
-    t.Kezelo(ParancsId::Mind1, kontextus, [this] { Mind1Click(true); });
+    t.Kezelo(ParancsId::Mind1, kontextus, [this] { Mind1Click(); });
     for (kvx::ParancsId nev : {ParancsId::Bontsszmai1, ParancsId::Fixszmok1, ParancsId::llandszmok1, ParancsId::Vletlenszmok2}) {
         const int kind = t[nev]->data().toInt();
         t.Kezelo(nev, kontextus, [this, kind] { SzamTorles(kind); });
@@ -117,6 +157,29 @@ void SzamsorParancsok::ParancsokBekotese(const QObject* kontextus)
         });
     }
     t[ParancsId::Normlalak1]->setChecked(true);
+    // The draw views follow the draws database.
+    connect(&p_.AdatbazisParancsai(), &AdatbazisParancsok::adatbazisJelenlet, kontextus,
+            [this](bool van) { HuzasNezetekAllapot(van); });
+}
+
+void SzamsorParancsok::HuzasNezetekAllapot(bool adatbazis)
+{
+    const QString hianyzik = QStringLiteral(" Hiányzik a húzások listája ");
+    const std::pair<kvx::ParancsId, const char*> nezetek[] = {
+        {ParancsId::Hnyszorhztk1, " Hányszor húzták a számokat "},
+        {ParancsId::Hnyhzsta1, " Hány húzás óta nem sorsolták a számokat "},
+    };
+    for (const auto& [nev, tipp] : nezetek) {
+        QAction* a = kvx::Parancs(nev);
+        kvx::ParancsBeallitas(a, adatbazis, adatbazis ? QString::fromUtf8(tipp) : hianyzik);
+        if (!adatbazis && a->isChecked())
+            kvx::Parancs(ParancsId::Normlalak1)->trigger();
+    }
+}
+
+void SzamsorParancsok::NezetAlaphelyzet()
+{
+    kvx::Parancs(ParancsId::Normlalak1)->setChecked(true);
 }
 
 bool SzamsorParancsok::TorlesJovahagyas(int kind)
@@ -134,9 +197,10 @@ bool SzamsorParancsok::TorlesJovahagyas(int kind)
     h.BackFigyelmeztetes = BackFigyelmeztetesSzoveg(settings().BiztonsagiMentes);
     h.Mentve = mainState().Mentve;
     h.VanSzam = l.KijeloltSzamDb() + l.FixSzamDb() > 0;
-    h.VanVariacio = variationStore().BontSzelvszam > 0;
-    h.BontasBovites = bontasEgyseg().BontasBovites;
-    h.FeltetelJelzo = feltetelRekordok().FeltetelJelzo;
+    const TorlesTartalom t = H.Tartalom ? H.Tartalom() : TorlesTartalom{};
+    h.VanVariacio = t.VanVariacio;
+    h.BontasBovites = p_.Szelveny().Bovites().BontasBovites;
+    h.FeltetelJelzo = t.FeltetelJelzo;
     const std::optional<std::string> k = TorlesKerdes(kind, h);
     const bool igen = !k || kerdes(utf8(*k));
     // What is about to go is kept in the Back folder first; when it cannot
@@ -151,16 +215,13 @@ bool SzamsorParancsok::SzamTorlesJovahagyas(int kind)
     if (H.VariacioFut && H.VariacioFut())
         return false;
     // In extension mode the lines stay for the numbers to come back to.
-    if (bontasEgyseg().BontasBovites)
+    if (p_.Szelveny().Bovites().BontasBovites)
         return H.BovitesTorlesEng && H.BovitesTorlesEng();
     if (!TorlesJovahagyas(kind))
         return false;
     // The question named the lines and the conditions: the lines would stand
     // for other numbers, the conditions were set for the old selection.
-    if (variationStore().BontSzelvszam > 0 && H.VariacioTorlese)
-        H.VariacioTorlese();
-    if (feltetelRekordok().FeltetelJelzo && H.FeltetelekTorlese)
-        H.FeltetelekTorlese();
+    emit szamokTorlesJovahagyva(SzamTorlesMod::Torles);
     return true;
 }
 
@@ -183,9 +244,20 @@ void SzamsorParancsok::SzamTorles(int kind)
     sz.JelolesekUtan(r);
 }
 
-void SzamsorParancsok::Mind1Click(bool menuPont)
+void SzamsorParancsok::Mind1Click()
 {
-    if (menuPont || !bontasEgyseg().BontasBovites) {
+    mindenSzamTorlese(true);
+}
+
+void SzamsorParancsok::MindenSzamTorlese()
+{
+    mindenSzamTorlese(false);
+}
+
+void SzamsorParancsok::mindenSzamTorlese(bool menuPont)
+{
+    SzelvenyVezerlo& sz = p_.Szelveny();
+    if (menuPont || !sz.Bovites().BontasBovites) {
         // The user's own clear keeps an extension: its lines wait for the
         // numbers to come back.
         if (!SzamTorlesJovahagyas(0))
@@ -195,15 +267,9 @@ void SzamsorParancsok::Mind1Click(bool menuPont)
         // opened) ends the extension: its lines go with the numbers.
         if ((H.VariacioFut && H.VariacioFut()) || !TorlesJovahagyas(0))
             return;
-        if (H.BovitesVege)
-            H.BovitesVege();
-        if ((variationStore().BontSzelvszam > 0 || variationStore().BontMatrixMeret > 0) && H.VariacioTorlese)
-            H.VariacioTorlese();
-        if (feltetelRekordok().FeltetelJelzo && H.FeltetelekTorlese)
-            H.FeltetelekTorlese();
+        emit szamokTorlesJovahagyva(SzamTorlesMod::UresSzelveny);
     }
-    SzelvenyVezerlo& sz = p_.Szelveny();
-    sz.JelolesekUtan(MindenSzamTorlese(szamListak(), game(), mainState(), sz.Bovites()));
+    sz.JelolesekUtan(kvx::MindenSzamTorlese(szamListak(), game(), mainState(), sz.Bovites()));
     KijelolesMenuFrissites();
     szamokValtozasa();
 }
@@ -223,14 +289,15 @@ void SzamsorParancsok::Vletlenszmok1Click()
 {
     const SzamListak& l = szamListak();
     const GameParams& g = game();
-    const BovitesAllapot bov = bovitesAllapot();
+    const BovitesAllapot bov = p_.Szelveny().Bovites();
     const int maximum = VeletlenSzamokMaximum(l, g, bov);
     if (maximum < 1)
         return;
     int darab = 1;
     // With one number left there is nothing to ask.
     if (g.OsszesSzam - l.KijeloltSzamDb() - l.FixSzamDb() >= 2) {
-        darab = H.VeletlenDarab ? H.VeletlenDarab(maximum) : 0;
+        TVelSzam* d = velSzam_;
+        darab = d ? d->SzamokStart(maximum) : 0;
         if (darab < 1)
             return;
     }
@@ -248,7 +315,7 @@ void SzamsorParancsok::KijelolesMenuFrissites()
     kvx::ParancsBeallitas(a, m.Engedelyezett, utf8(m.KijelolesTipp));
     // Random numbers can be added while numbers are free; in extension mode
     // only up to the extended selection.
-    const BovitesAllapot bov = bovitesAllapot();
+    const BovitesAllapot bov = p_.Szelveny().Bovites();
     const KijelolesMenu vm = KijelolesMenuAllapot(szamListak(), game(), bov);
     QAction* v = kvx::Parancs(ParancsId::Vletlenszmok1);
     kvx::ParancsBeallitas(v, vm.Engedelyezett, utf8(vm.VeletlenTipp));
@@ -285,7 +352,7 @@ void SzamsorParancsok::SetSzamsorrend(int mode)
     szamokValtozasa();
     // An extension keeps its lines over the new order: they are listed
     // with the numbers they now stand for.
-    const BontasEgyseg& u = bontasEgyseg();
+    const BovitesAllapot u = sz.Bovites();
     if (u.BontasBovites && szamListak().KijeloltSzamDb() == u.BovitesKijeloltSzamDb &&
         szamListak().FixSzamDb() == u.BovitesFixSzamDb)
         sz.BovitesVisszaallt();
@@ -318,15 +385,13 @@ void SzamsorParancsok::FeltMenuAll(bool on)
     }
     // The conditions make sense only for an over-full line; while a
     // variation is extended, only for the numbers it was made of.
-    if (const BontasEgyseg& u = bontasEgyseg(); u.BontasBovites)
+    if (const BovitesAllapot u = p_.Szelveny().Bovites(); u.BontasBovites)
         on = szamListak().KijeloltSzamDb() == u.BovitesKijeloltSzamDb && szamListak().FixSzamDb() == u.BovitesFixSzamDb;
     QAction* feltetelek = kvx::Parancs(ParancsId::Listzs1);
     const QString ft = on ? QStringLiteral(" Feltételek kijelölése, hibapont beállítása ") : QStringLiteral(" Nincs kijelölt számsor ");
     kvx::ParancsBeallitas(feltetelek, on, ft);
-    if (!on && H.FeltetelekBezarasa)
-        H.FeltetelekBezarasa();
+    emit feltetelekElerhetok(on);
     KijelolesMenuFrissites();
     // Start follows the line too.
-    if (H.VariacioParancsokFrissitese)
-        H.VariacioParancsokFrissitese();
+    emit feltetelMenuKesz();
 }

@@ -72,9 +72,6 @@ public:
     bool TizesRacs = false;
     bool PluszPanel = false;
     bool InfoLathato = false;
-    // Owner's marker: 1000 after construction and after a clear means the
-    // next refresh redraws everything.
-    int Tag = 0;
 
     // The grid of the current game; sets PotSzamTalalat of the game.
     void JatekRacs();
@@ -112,6 +109,10 @@ protected:
 
     int SorMagassag() const { return sorMagassag_; }
     double MeretSzorzo() const;
+    // The kind's own marker, no message to other windows: 1000 after
+    // construction and after a clear means the next refresh redraws
+    // everything.
+    int Tag = 0;
 
 private:
     // Fills the space below the grid, beside a right-hand info panel that is

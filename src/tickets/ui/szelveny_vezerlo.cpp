@@ -23,8 +23,7 @@ void SzelvenyVezerlo::Valtozott()
 
 kvx::BovitesAllapot SzelvenyVezerlo::Bovites() const
 {
-    const kvx::BontasEgyseg& u = p_.Bontas;
-    return {u.BontasBovites, u.BovitesKijeloltSzamDb, u.BovitesFixSzamDb, u.BovitesPluszSzamDb};
+    return BovitesLekerdezes ? BovitesLekerdezes() : kvx::BovitesAllapot{};
 }
 
 void SzelvenyVezerlo::JelolesekUtan(const kvx::TobbJelolesEredmeny& r)

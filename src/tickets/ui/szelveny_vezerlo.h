@@ -2,7 +2,12 @@
 // The main ticket's number lists: a change of the selected, fixed, constant
 // and random numbers is first agreed (the variation controller asks whether
 // the variation and the conditions may go), then made, then announced with
-// szamokValtoztak.
+// szamokValtoztak. The variation's extension state, which the marking rules
+// work under, is the variation controller's to tell (BovitesLekerdezes).
+//
+// Signals: szamokValtoztak, teljesVariacio, bovitesSzamokVisszaalltak,
+// kijelzesKerve (the main ticket is to show the lists as they are now),
+// jelolesElott (a marking is about to change the lists).
 #include <QObject>
 
 #include <functional>
@@ -23,6 +28,9 @@ public:
     bool ValtozasEngedelyezett();
     // Set by the variation controller: its question before a change.
     std::function<bool()> ValtozasEngedelyezes;
+    // Set by the variation controller: the extension state; unset, no
+    // extension.
+    std::function<kvx::BovitesAllapot()> BovitesLekerdezes;
 
     // The lists changed: tells every subscriber.
     void Valtozott();
@@ -35,6 +43,10 @@ public:
     void JelolesekUtan(const kvx::TobbJelolesEredmeny& r);
     // The main ticket's figure of the full variation, for the status bar.
     void TeljesVariacioSzoveg(const QString& s) { emit teljesVariacio(s); }
+    // The lists changed without the main ticket: it repaints them.
+    void SzamokKijelzese() { emit kijelzesKerve(); }
+    // A marking of the main ticket is about to change the lists.
+    void JelolesElott() { emit jelolesElott(); }
 
 signals:
     // tulteli: the line holds more numbers than one line of the game (a
@@ -42,6 +54,10 @@ signals:
     void szamokValtoztak(bool tulteli);
     void teljesVariacio(const QString& szoveg);
     void bovitesSzamokVisszaalltak();
+    void kijelzesKerve();
+    // The conditions were set for the numbers marked so far: their wiring
+    // clears them before the marking goes on.
+    void jelolesElott();
 
 private:
     kvx::Program& p_;

@@ -7,6 +7,9 @@
 #include <QApplication>
 
 #include "app/game_table.h"
+#include "app/ui/ablak_elhelyezes.h"
+#include "draws/ui/huzbe.h"
+#include "draws/ui/huzlista.h"
 #include "tickets/ui/bontszelveny.h"
 #include "tickets/ui/foszelveny.h"
 #include "tickets/ui/huzbeszelveny.h"
@@ -65,6 +68,44 @@ void SzelvenyekLetrehozasa(QWidget* mainWindow)
     s.HuzSzelveny = new THuzSzelveny(mainWindow);
     s.BontSzelveny = new TBontSzelveny(mainWindow);
     s.HuzBeSzelveny = new THuzBeSzelveny(kvx::Program::aktualis().HuzasokV(), mainWindow);
+}
+
+void HuzasSzelvenyekBekotese(THuzLista& lista, THuzBe& be, QWidget* futas)
+{
+    QObject::connect(&lista, &THuzLista::segedszelvenyLathato, &lista, [](bool lathato) {
+        THuzSzelveny* sz = szelvenyek().HuzSzelveny;
+        if (!sz)
+            return;
+        if (!lathato) {
+            sz->hide();
+            return;
+        }
+        // The ticket places itself beside the list when it shows.
+        sz->show();
+    });
+    QObject::connect(&lista, &THuzLista::huzasKijelzes, &lista,
+                     [be = QPointer<THuzBe>(&be), futas = QPointer<QWidget>(futas)](
+                         const kvx::TTombByte1D& szamok, const kvx::TTombByte1D& potSzamok, const kvx::HLRiport& r) {
+                         THuzSzelveny* sz = szelvenyek().HuzSzelveny;
+                         if (!sz)
+                             return;
+                         sz->Kijelzes(szamok, potSzamok, r);
+                         // The ticket of the selected draw comes in front of
+                         // its list, unless a draw is being entered or a run
+                         // shows its progress.
+                         if (sz->isVisible() && !(be && be->isVisible()) && !(futas && futas->isVisible()))
+                             sz->raise();
+                     });
+    QObject::connect(&be, &THuzBe::megnyilt, &be, [] {
+        if (THuzBeSzelveny* sz = szelvenyek().HuzBeSzelveny) {
+            sz->show();
+            kvx::AblakElhelyezese(sz, true);
+        }
+    });
+    QObject::connect(&be, &THuzBe::bezarult, &be, [] {
+        if (THuzBeSzelveny* sz = szelvenyek().HuzBeSzelveny)
+            sz->hide();
+    });
 }
 
 int BillentyuModModositokbol(Qt::KeyboardModifiers m, int potSzamok)

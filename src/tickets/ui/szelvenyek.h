@@ -16,6 +16,8 @@ class TBontEllSzelveny;
 class THuzSzelveny;
 class THuzBeSzelveny;
 class THuzKeresSzelveny;
+class THuzBe;
+class THuzLista;
 
 // Kind of message a ticket shows.
 enum class SzelvenyUzenetFajta { Informacio, Figyelmeztetes };
@@ -53,6 +55,14 @@ void SzelvenyekLetrehozasa(QWidget* mainWindow);
 void SzelvenyekLebontasa();
 // Closes and destroys one ticket for good.
 void SzelvenyLebontasa(TSzelveny* szelveny);
+// The draws windows' tickets: the draws list's auxiliary ticket shows and
+// hides with the list's choice and shows its selected draw, in front of the
+// list unless a draw is being entered or futas (the run window, showing a
+// run's progress) shows; the entry's ticket shows beside the entry while it
+// is open. The tickets are rebuilt with every game, so each signal looks
+// its ticket up when it comes. Called once by the shell when the windows
+// exist.
+void HuzasSzelvenyekBekotese(THuzLista& lista, THuzBe& be, QWidget* futas);
 
 // The marking mode from the modifier keys held now: Shift 50, Ctrl 100,
 // Shift+Ctrl 200, Alt 300, Shift+Alt 350 (games with bonus numbers only),

@@ -70,7 +70,7 @@ void AllomanyParancsok::DialogusokLetrehozasa(QWidget* foablak)
             alapUzenet(f, szoveg);
     };
     SzamsorParancsok& sp = p_.SzamsorParancsai();
-    d.Mind1Click = [&sp] { sp.Mind1Click(); };
+    d.Mind1Click = [&sp] { sp.MindenSzamTorlese(); };
     // Writing and reading a variation file show the wait window.
     d.VarakozasKi = [this](const QString& szoveg) {
         if (TUzenetAblak* w = p_.VarakozoAblak)

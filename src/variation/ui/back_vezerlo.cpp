@@ -11,6 +11,7 @@
 #include "app/ui/parancs_tar.h"
 #include "app/ui/program.h"
 #include "app/ui/uzenetek.h"
+#include "draws/ui/adatbazis_parancsok.h"
 #include "tickets/number_lists.h"
 #include "tickets/ui/filedialogs.h"
 #include "variation/ui/variacio_vezerlo.h"
@@ -79,6 +80,10 @@ void BackVezerlo::Bekotes(const QObject* kontextus)
 {
     ParancsTar::aktualis()->Kezelo(ParancsId::Visszatlts1, kontextus, [this] { BackVisszatoltesGombClick(); });
     p_.Variacio().BackMentese = [this] { return BackMentese(); };
+    // Every game keeps its own backups: the restore command follows the
+    // draws database's game.
+    connect(&p_.AdatbazisParancsai(), &AdatbazisParancsok::mentesekFrissitendok, kontextus,
+            [this] { VanElmentettUtolsoBontas(); });
 }
 
 bool BackVezerlo::BackMentese()

@@ -50,8 +50,9 @@ public:
     };
     Horgok H;
 
-    // Registers "Visszatlts1" (the connection ends with `kontextus`) and
-    // hands the variation's controller the backup before a run drops work.
+    // Registers "Visszatlts1" (the connections end with `kontextus`), which
+    // follows the draws database's game, and hands the variation's
+    // controller the backup before a run drops work.
     void Bekotes(const QObject* kontextus);
 
     // Before unsaved work is thrown away: a backup when backups are on.

@@ -25,7 +25,7 @@
 #include "app/main_state.h"
 #include "app/settings.h"
 #include "app/ui/ablak_elhelyezes.h"
-#include "app/ui/keres_panel.h"
+#include "draws/ui/keres_panel.h"
 #include "app/ui/uzenetek.h"
 #include "draws/draw_ranges.h"
 #include "variation/command_availability.h"

@@ -22,6 +22,19 @@ void FeltetelekVariacioBekotese(TFeltetelek& feltetelek)
         w->BeolvFeltKijelolese();
         w->SetFeltetelJelzo(kvx::Program::aktualis().Feltetelek.FeltetelJelzo);
     });
+    // Cleared beside an extension whose numbers are still on the ticket (its
+    // conditions command on), the lines stay: they are counted afresh and
+    // listed, the list opening if it was closed.
+    QObject::connect(&feltetelek, &TFeltetelek::torlesVege, v, [v] {
+        const kvx::Program& most = kvx::Program::aktualis();
+        const kvx::BontasEgyseg& u = most.Bontas;
+        const kvx::SzamListak& l = most.Szamok;
+        const kvx::ParancsTar* t = kvx::ParancsTar::aktualis();
+        const QAction* f = t ? t->Keres(kvx::ParancsId::Listzs1) : nullptr;
+        if (u.BontasBovites && f && f->isEnabled() && l.KijeloltSzamDb() == u.BovitesKijeloltSzamDb &&
+            l.FixSzamDb() == u.BovitesFixSzamDb && l.KijeloltPluszSzamDb == u.BovitesPluszSzamDb)
+            v->BovitesListazas();
+    });
     // A condition removed by hand: the test of the lines against it is void.
     QObject::connect(&feltetelek, &TFeltetelek::feltetelKiveve, &p.Teszt(), &TesztVezerlo::TesztElvetese);
     // The error-point and Találat limits of an open window follow the
@@ -41,15 +54,20 @@ void InfoVariacioBekotese(TInfo& info, TFeltetelek& feltetelek)
     QObject::connect(v, &VariacioVezerlo::valtozott, &info, &TInfo::DiagramAllapot);
     kvx::ParancsTar::aktualis()->Kezelo(kvx::ParancsId::InfoGomb, &info, [w = &info] { w->Start(); });
     // The description is of the numbers the conditions are set for: it is
-    // there while the conditions command is.
+    // there while the conditions command is. An extension is described by
+    // its lines, whatever the ticket holds meanwhile: it is there while they
+    // are.
     if (QAction* feltetelek = kvx::ParancsTar::aktualis()->Keres(kvx::ParancsId::Listzs1)) {
-        const auto kovetes = [feltetelek] {
-            const bool be = feltetelek->isEnabled();
+        const auto kovetes = [feltetelek, v] {
+            const VariacioKep k = v->Kep();
+            const bool be = k.BontasBovites ? k.SzamsorDb > 0 : feltetelek->isEnabled();
             kvx::ParancsBeallitas(kvx::Parancs(kvx::ParancsId::InfoGomb), be,
                                   be ? QStringLiteral(" Információk a variációról ")
                                      : QStringLiteral(" Nincs kijelölt számsor "));
         };
         QObject::connect(feltetelek, &QAction::changed, &info, kovetes);
+        QObject::connect(v, &VariacioVezerlo::valtozott, &info, kovetes);
+        QObject::connect(v, &VariacioVezerlo::bovitesValtozott, &info, kovetes);
         kovetes();
     }
     // Cheap when nothing it shows changed.

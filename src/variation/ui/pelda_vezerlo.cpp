@@ -14,6 +14,7 @@
 #include "conditions/markers.h"
 #include "conditions/sample_presets.h"
 #include "conditions/ui/feltetelek.h"
+#include "draws/ui/adatbazis_parancsok.h"
 #include "draws/ui/huzlista.h"
 #include "draws/draws_table.h"
 #include "tickets/number_lists.h"
@@ -35,6 +36,14 @@ std::string ezres(std::int32_t n, std::int32_t k)
 {
     const std::optional<std::int64_t> c = BinomalisEgyutthato(n, k);
     return c ? FormatThousands(*c) : std::string("?");
+}
+
+void HuzasokAlapjanAllapot(bool van)
+{
+    if (QAction* a = ParancsTar::aktualis() ? ParancsTar::aktualis()->Keres(ParancsId::Hzsokalapjn1) : nullptr)
+        ParancsBeallitas(a, van,
+                         van ? QStringLiteral(" Példabontás (variáció) készítése a kijelölt húzás számsora alapján ")
+                             : QStringLiteral(" Hiányzik a húzások listája "));
 }
 
 bool uresSzelveny()
@@ -66,6 +75,11 @@ void PeldaVezerlo::ParancsokBekotese(const QObject* kontextus)
     connect(&p_.Szelveny(), &SzelvenyVezerlo::szamokValtoztak, kontextus, [this] { SajatSzamokFrissites(); });
     connect(&p_.Variacio(), &VariacioVezerlo::bovitesValtozott, kontextus, [this] { SajatSzamokFrissites(); });
     SajatSzamokFrissites();
+    // "Húzások alapján" needs the draws; it follows them as the database
+    // commands do, from the state they have set already.
+    connect(&p_.AdatbazisParancsai(), &AdatbazisParancsok::adatbazisJelenlet, kontextus,
+            [](bool van) { HuzasokAlapjanAllapot(van); });
+    HuzasokAlapjanAllapot(draws().AdatbazisBetoltve);
 }
 
 void PeldaVezerlo::SajatSzamokFrissites()
@@ -134,13 +148,14 @@ void PeldaVezerlo::Hzsokalapjn1Click()
         return;
     KenoProbabontasUzenet(0);
     // The number row selected in the draws list is the example: the list
-    // shows which one it is, and its own sample command runs.
+    // shows which one it is.
     THuzLista* lista = huzLista_;
     if (!lista)
         return;
     if (!lista->isVisible())
         lista->Start();
-    lista->Pldabonts1Click();
+    if (const std::optional<HuzasHely> h = lista->KijeloltPeldaHuzas())
+        HuzasokAlapjan(h->Sor, h->Oszlop);
 }
 
 void PeldaVezerlo::HuzasokAlapjan(int sor, int oszlop)

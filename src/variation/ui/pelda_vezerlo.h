@@ -2,8 +2,8 @@
 // The sample variations ("Példabontás"): one example line (a past draw, a
 // random line or the user's own numbers) gives preset conditions, every
 // number of the ticket is selected and a normal run starts. The controller
-// registers "Hzsokalapjn1", "Vletlen2" and "Sajtszmokkal1" and answers the
-// draws list's sample request; what only the main window does (clearing its
+// registers "Hzsokalapjn1" (which follows the draws database), "Vletlen2"
+// and "Sajtszmokkal1" and answers the draws list's sample request; what only the main window does (clearing its
 // ticket with its question, its number order display and menus, the run's
 // start) comes through the hooks the shell wiring sets. It emits no signals.
 #include <QObject>

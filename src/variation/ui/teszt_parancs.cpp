@@ -1,7 +1,8 @@
 // The Teszt command ("eszt1"): the set-up of the variation test from the
 // test window's options, and the wiring of the test window's requests
-// (restart, draw range, insert). While a test runs only the test window
-// answers. It emits nothing of its own: the test controller's tesztIndul
+// (restart, draw range, insert) and of what a switch of draws database
+// takes away from the test and the variation. While a test runs only the
+// test window answers. It emits nothing of its own: the test controller's tesztIndul
 // and tesztVege switch the other windows off and on.
 #include "variation/ui/teszt_vezerlo.h"
 #include "variation/ui/variacio_parancsok.h"
@@ -12,6 +13,7 @@
 #include "app/ui/parancs_tar.h"
 #include "app/ui/program.h"
 #include "app/ui/uzenetek.h"
+#include "draws/ui/adatbazis_parancsok.h"
 #include "draws/ui/huzszama.h"
 #include "variation/store_jobs.h"
 #include "variation/ui/bontteszt.h"
@@ -66,6 +68,20 @@ void TesztVezerlo::AblakokBekotese(TBontTeszt* ablak, THuzSzama* tartomany)
     ParancsTar::aktualis()->Kezelo(ParancsId::eszt1, w, [this] { TesztParancs(); });
     // The window shows results of the lines: a deletion closes it.
     connect(&Program::aktualis().Variacio(), &VariacioVezerlo::torles, w, &QWidget::close);
+    // A switch of database that gives up the hit-ratio condition takes the
+    // variation built from the draws' lines with it.
+    AdatbazisParancsok& ap = Program::aktualis().AdatbazisParancsai();
+    connect(&ap, &AdatbazisParancsok::huzasVariacioTorlese, w,
+            [] { Program::aktualis().Variacio().BontasTorlese(false); });
+    // A test of the variation against the draws tells about the draws being
+    // left: its window and its report go with them.
+    connect(&ap, &AdatbazisParancsok::huzasokElhagyasa, w, [this, w] {
+        if (!Beallitas.HuzasokTeszt)
+            return;
+        if (w->isVisible())
+            w->close();
+        PeldabontasLogTorles();
+    });
     // Only the test window answers while a test runs.
     connect(this, &TesztVezerlo::tesztIndul, w, [this] { tiltas_ = AblakTiltas::MindenMasAblak(ablak_.data()); });
     connect(this, &TesztVezerlo::tesztVege, w, [this] { tiltas_.Vege(); });

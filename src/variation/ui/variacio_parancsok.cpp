@@ -27,12 +27,14 @@
 #include "draws/ui/huzszama.h"
 #include "tickets/number_lists.h"
 #include "tickets/ui/bontszelveny.h"
+#include "tickets/ui/szamsor_parancsok.h"
 #include "tickets/ui/szelvenyek.h"
 #include "variation/generation_run.h"
 #include "variation/store_jobs.h"
 #include "variation/variation_import.h"
 #include "variation/ui/bontas.h"
 #include "variation/ui/bontellszelveny.h"
+#include "variation/ui/back_vezerlo.h"
 #include "variation/ui/bontlista.h"
 #include "variation/ui/variacio_vezerlo.h"
 
@@ -133,6 +135,39 @@ VariacioParancsok::VariacioParancsok(Program& program, VariacioVezerlo& v, QObje
         }
     });
     connect(&v, &VariacioVezerlo::ellenorzesParancsKerve, this, &VariacioParancsok::Ellenorzes);
+    SzamsorParancsokBekotese();
+}
+
+void VariacioParancsok::SzamsorParancsokBekotese()
+{
+    // The main ticket's clearing commands ask the variation what stands in
+    // their way and what goes with the numbers.
+    SzamsorParancsok& sp = p_.SzamsorParancsai();
+    SzamsorParancsok::Horgok& h = sp.H;
+    h.BackMentese = [&p = p_] { return p.Back().BackMentese(); };
+    h.VariacioFut = [&v = v_] { return v.Fut(); };
+    h.BovitesTorlesEng = [&v = v_] { return v.TorlesEng2(); };
+    h.Tartalom = [&p = p_] {
+        return SzamsorParancsok::TorlesTartalom{p.Tar.BontSzelvszam > 0, p.Feltetelek.FeltetelJelzo};
+    };
+    // The question named the lines and the conditions: the lines would stand
+    // for other numbers, the conditions were set for the old selection. A
+    // clear for an empty ticket ends the extension first; its lines go then
+    // even when none of them is stored yet.
+    connect(&sp, &SzamsorParancsok::szamokTorlesJovahagyva, this, [this](SzamTorlesMod mod) {
+        const VariationStore& t = p_.Tar;
+        if (mod == SzamTorlesMod::UresSzelveny) {
+            v_.Import_log_false();
+            if (t.BontSzelvszam > 0 || t.BontMatrixMeret > 0)
+                v_.BontasTorlese(false);
+        } else if (t.BontSzelvszam > 0) {
+            v_.BontasTorlese(false);
+        }
+        if (p_.Feltetelek.FeltetelJelzo)
+            v_.FeltetelekTorlese();
+    });
+    // Start follows the line too.
+    connect(&sp, &SzamsorParancsok::feltetelMenuKesz, this, [this] { ParancsAllapotFrissites(); });
 }
 
 VariacioParancsok::~VariacioParancsok() { v_.NagyFeladat = {}; }

@@ -153,6 +153,10 @@ signals:
     void rendezesElott();
 
 private:
+    // The main ticket's number commands ask the variation (their query
+    // hooks) and leave to it what goes with agreed clears.
+    void SzamsorParancsokBekotese();
+
     kvx::Program& p_;
     VariacioVezerlo& v_;
     VariacioAblakok ablakok_;

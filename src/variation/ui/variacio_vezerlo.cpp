@@ -4,6 +4,7 @@
 #include "app/ui/uzenetek.h"
 #include "app/settings_dialog.h"
 #include "conditions/markers.h"
+#include "draws/ui/huzasok_vezerlo.h"
 #include "tickets/ui/szelveny_vezerlo.h"
 #include "tickets/ui/szelvenyek.h"
 #include "variation/line_entry.h"
@@ -28,21 +29,47 @@ VariacioVezerlo::VariacioVezerlo(Program& program, SzelvenyVezerlo& szelveny, QO
     // stored lines are positions in the selection and stand for other
     // numbers once it changes.
     szelveny.ValtozasEngedelyezes = [this] { return TorlesEng2(); };
+    // The marking rules work under the extension: its numbers and counts.
+    szelveny.BovitesLekerdezes = [this] {
+        const BontasEgyseg& u = p_.Bontas;
+        return BovitesAllapot{u.BontasBovites, u.BovitesKijeloltSzamDb, u.BovitesFixSzamDb, u.BovitesPluszSzamDb};
+    };
+    // The draws' edits and loads keep what the hit-ratio condition and the
+    // variation hold on to in the table.
+    p_.HuzasokV().FoglaltsagLekerdezes = [this] {
+        FeltetelRekordok& f = p_.Feltetelek;
+        TTalalatiAranyFeltetel& ta = f.TalalatiAranyFeltetel;
+        HuzasFoglaltsag h;
+        h.TalAr = {ta.ElsoHuzas, ta.UtolsoHuzas, f.TalArAktiv};
+        h.DbTartomany = ta.DbTartomany;
+        h.TalalatiAranyKijelolve = f.FeltetelJelzo && f.TalArAktiv;
+        h.HuzasSzamsorVariacio = f.HuzasSzamsorVariacio;
+        h.BontSzelvszam = p_.Tar.BontSzelvszam;
+        h.BontMatrixMeret = p_.Tar.BontMatrixMeret;
+        return h;
+    };
     connect(&szelveny, &SzelvenyVezerlo::bovitesSzamokVisszaalltak, this, &VariacioVezerlo::BovitesSzamokVisszaalltak);
 }
 
 void VariacioVezerlo::BovitesSzamokVisszaalltak()
 {
-    VariationStore& t = p_.Tar;
-    if (fut_ || !p_.Bontas.BontasBovites || t.BontMatrixMeret < 1)
+    if (fut_ || !p_.Bontas.BontasBovites || p_.Tar.BontMatrixMeret < 1)
         return;
     // The selection has the extended variation's numbers again: the lines
     // are counted afresh and shown as they are.
+    BovitesListazas();
+    SzamsorModositasUtan();
+}
+
+void VariacioVezerlo::BovitesListazas()
+{
+    VariationStore& t = p_.Tar;
+    if (fut_ || !p_.Bontas.BontasBovites || t.BontMatrixMeret < 1)
+        return;
     BontasListazasTorlesUtan(t, p_.Szamok.KijeloltSzamDb());
     emit valtozott();
     if (t.BontSzelvszam > 0 && t.BontSzelvszam < kBontListaMaxSor)
         emit listaFrissites(1);
-    SzamsorModositasUtan();
 }
 
 void VariacioVezerlo::SzamsorModositasUtan()

@@ -73,6 +73,9 @@ public:
     void Import_log_false();
     // The main ticket holds the extended variation's numbers again.
     void BovitesSzamokVisszaalltak();
+    // The extended variation's lines are counted afresh and listed (the
+    // list opens when it was closed); nothing outside extension mode.
+    void BovitesListazas();
     // After the numbers came back: conditions switched off while they were
     // changed may be switched on again (asked).
     void SzamsorModositasUtan();

@@ -56,6 +56,13 @@ struct Peldany {
                 l << s;
         return l;
     }
+    // The fields of the "KESZ" line after the word: time, pid, window id,
+    // game, remembered number-set folder; empty when there is none.
+    QStringList kesz()
+    {
+        const QStringList l = sorok(QStringLiteral("KESZ "));
+        return l.isEmpty() ? QStringList{} : l[0].split(u' ').mid(1);
+    }
     // The time in a "KESZ"/"KILEP" line; -1 when there is none.
     qint64 ido(const QString& elotag) { const QStringList l = sorok(elotag + u' '); return l.isEmpty() ? -1 : l[0].section(u' ', 1, 1).toLongLong(); }
     bool var(const QString& elotag, int ms = 60000)
@@ -210,6 +217,80 @@ TEST_F(PeldanyFolyamatTest, EarlierInstanceThatClosesIsWaitedForAndTakenOver)
     const QStringList bDobozok = b.sorok(QStringLiteral("DOBOZ "));
     ASSERT_EQ(bDobozok.size(), 1) << bDobozok.join(u'\n').toStdString();
     EXPECT_TRUE(bDobozok[0].startsWith(QStringLiteral("DOBOZ ") + kKerdesEleje));
+}
+
+// What the user changed in the earlier instance reaches its INI file only
+// at its close, which comes after the new instance was started: the new one
+// starts from those settings, and its own close later keeps them.
+TEST_F(PeldanyFolyamatTest, SettingsTheEarlierInstanceWroteAtItsCloseAreTakenOverAndKept)
+{
+    const QString k = konyvtar("prog1");
+    const QString sajat = QDir(k).filePath(QStringLiteral("sajat/"));
+    const QString ini = QDir(k).filePath(QStringLiteral("kavarex.ini"));
+    Peldany& a = indit(k, {}, QStringLiteral("beallitas"));
+    ASSERT_TRUE(a.var(QStringLiteral("KESZ")));
+    const std::string beallitasok = (QStringLiteral("1 ") + sajat).toStdString();
+    ASSERT_EQ(a.kesz().mid(3).join(u' ').toStdString(), beallitasok);
+    {
+        // The start wrote the file; the changes are not in it yet.
+        kvx::IniFile f;
+        ASSERT_TRUE(f.LoadFromFile(ini.toStdString()));
+        ASSERT_EQ(f.ReadInteger("Kavarex", "Game", -1), 0);
+    }
+
+    Peldany& b = indit(k, {QStringLiteral("Igen")});
+    ASSERT_TRUE(b.var(QStringLiteral("KESZ")));
+    ASSERT_TRUE(a.vege());
+    EXPECT_EQ(a.P->exitCode(), 0);
+    // The new instance comes up with the earlier one's last settings.
+    EXPECT_EQ(b.kesz().mid(3).join(u' ').toStdString(), beallitasok);
+
+    EXPECT_EQ(bezar(k), BezarasEredmeny::Bezart);
+    ASSERT_TRUE(b.vege());
+    EXPECT_EQ(b.P->exitCode(), 0);
+    kvx::IniFile f;
+    ASSERT_TRUE(f.LoadFromFile(ini.toStdString()));
+    EXPECT_EQ(f.ReadInteger("Kavarex", "Game", -1), 1);
+    EXPECT_EQ(f.ReadString("Kavarex", "DirTO1", ""), sajat.toStdString());
+}
+
+// A restart ("-r 10") that still finds the earlier instance after its wait
+// asks like any other start. Refused either way (its own "Nem", or the
+// earlier one's user keeps it), it ends with code 4 and leaves every file
+// as it was: the text size it brought is not stored.
+TEST_F(PeldanyFolyamatTest, RestartThatFindsTheEarlierInstanceAndIsRefusedLeavesEveryFileAsItWas)
+{
+    const QString k = konyvtar("prog1");
+    Peldany& a = indit(k, {QStringLiteral("Nem"), QStringLiteral("Igen")}, QStringLiteral("jeloles"));
+    ASSERT_TRUE(a.var(QStringLiteral("KESZ")));
+    const QMap<QString, QString> elotte = pillanatkep(k);
+    ASSERT_TRUE(elotte.contains(QStringLiteral("kavarex.ini")));
+
+    const struct {
+        const char* eset;
+        QStringList valaszok;
+        int dobozok;
+    } esetek[] = {
+        {"its own No", {QStringLiteral("Nem")}, 1},
+        {"the earlier one stays", {QStringLiteral("Igen"), QStringLiteral("OK")}, 2},
+    };
+    for (const auto& e : esetek) {
+        SCOPED_TRACE(e.eset);
+        Peldany& b = indit(k, e.valaszok, {}, {QStringLiteral("-r"), QStringLiteral("10")});
+        ASSERT_TRUE(b.vege());
+        EXPECT_EQ(b.P->exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(b.P->exitCode(), kvx::kMasikPeldanyKilepesiKod);
+        const QStringList bDobozok = b.sorok(QStringLiteral("DOBOZ "));
+        ASSERT_EQ(bDobozok.size(), e.dobozok) << bDobozok.join(u'\n').toStdString();
+        EXPECT_TRUE(bDobozok[0].startsWith(QStringLiteral("DOBOZ ") + kKerdesEleje));
+        EXPECT_TRUE(b.sorok(QStringLiteral("KESZ")).isEmpty());
+        EXPECT_EQ(a.P->state(), QProcess::Running);
+        EXPECT_EQ(pillanatkep(k), elotte);
+    }
+
+    EXPECT_EQ(bezar(k), BezarasEredmeny::Bezart);
+    ASSERT_TRUE(a.vege());
+    EXPECT_EQ(a.P->exitCode(), 0);
 }
 
 // Two installations in two folders never see each other: neither asks,

@@ -110,10 +110,13 @@ TEST_F(ProgramShellTest, QuitRequestOfALaterInstanceClosesTheWindowThroughItsClo
 }
 
 // "Igen" to the second-instance question asks the earlier instance to close
-// and goes on only once it has ended, the wait window showing meanwhile; an
-// earlier instance that stays (its user kept it) or does not end in time
-// keeps the folder, and this one ends with a message. "Nem" ends this one
-// and the earlier hears nothing.
+// and goes on only once it has ended, the wait window showing meanwhile;
+// the settings are read only then, so the ones the earlier instance wrote at
+// its close are this one's. An earlier instance that stays (its user kept
+// it) or does not end in time keeps the folder, and this one ends with a
+// message and code 4 without having written a file. "Nem" ends this one and
+// the earlier hears nothing. All of it happens in the main window's
+// creation, before anything is read from the INI file.
 TEST_F(ProgramShellTest, AnotherInstanceIsAskedAboutAndTakenOverOnlyOnceItHasEnded)
 {
     enum class Korabbi { Nem, Bezar, Elutasit, Hallgat };
@@ -129,6 +132,10 @@ TEST_F(ProgramShellTest, AnotherInstanceIsAskedAboutAndTakenOverOnlyOnceItHasEnd
     };
     for (const auto& e : esetek) {
         SCOPED_TRACE(e.eset);
+        // A program folder of its own for every case.
+        const QString k = dir_.filePath(QString::fromUtf8(e.eset));
+        ASSERT_TRUE(QDir().mkpath(k));
+        const QString ini = QDir(k).filePath(QStringLiteral("kavarex.ini"));
         auto korabbi = std::make_unique<kvx::platform::FutoPeldany>(teszNev("masik"));
         ASSERT_TRUE(korabbi->Figyel());
         int kerve = 0;
@@ -136,46 +143,68 @@ TEST_F(ProgramShellTest, AnotherInstanceIsAskedAboutAndTakenOverOnlyOnceItHasEnd
         QString varakozoSzoveg;
         QObject::connect(korabbi.get(), &kvx::platform::FutoPeldany::KilepesKerve, korabbi.get(), [&] {
             ++kerve;
-            if (kvx::TUzenetAblak* w = formok().UzenetAblak) {
-                varakozoLatszott = w->isVisible();
-                varakozoSzoveg = w->Label1->text();
-            }
-            // Ending: the earlier instance stops answering on the name.
-            if (e.korabbi == Korabbi::Bezar)
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* v = qobject_cast<kvx::TUzenetAblak*>(w); v && v->isVisible()) {
+                    varakozoLatszott = true;
+                    varakozoSzoveg = v->Label1->text();
+                }
+            // Ending: the earlier instance writes its settings at its close
+            // (the game its user chose last), then stops answering.
+            if (e.korabbi == Korabbi::Bezar) {
+                kvx::IniFile f;
+                f.WriteInteger("Kavarex", "Start", 3);
+                f.WriteInteger("Kavarex", "Game", 2);
+                ASSERT_TRUE(f.SaveToFile(ini.toStdString()));
                 QTimer::singleShot(50, [&] { korabbi.reset(); });
-            else if (e.korabbi == Korabbi::Elutasit)
+            } else if (e.korabbi == Korabbi::Elutasit) {
                 korabbi->KilepesElutasitas();
+            }
         });
 
-        // The check before any window: no "-r", so the question waits for Betoltes.
+        // The check before any window: no "-r", so the main window asks.
         kvx::platform::FutoPeldany uj(teszNev("masik"));
         kvx::PeldanyEllenorzes(uj, {});
         ASSERT_TRUE(kvx::mainState().MasikPeldanyFut);
 
-        kerdesek_.clear();
-        hibak_.clear();
-        valasz_ = e.korabbi != Korabbi::Nem;
-        ablak();
-        window_->PeldanyFigyeles(&uj, e.varakozasMs);
-        FormokLetrehozasa(*window_);
-        ASSERT_EQ(kerdesek_.size(), 1);
-        EXPECT_TRUE(kerdesek_[0].startsWith(QStringLiteral("Már fut egy példánya a Kavarex Personal programnak.")));
+        kvx::teszt::Valaszolo valaszolo(
+            {e.korabbi == Korabbi::Nem ? QStringLiteral("Nem") : QStringLiteral("Igen"), QStringLiteral("OK")});
+        window_ = std::make_unique<TFoablak>(QDir(k).filePath("kavarex"), QStringList{}, &uj, e.varakozasMs);
         // Give a stray request time to arrive on No.
         QTest::qWait(e.korabbi == Korabbi::Nem ? 200 : 0);
         const bool atvette = e.korabbi == Korabbi::Bezar;
+        ASSERT_GE(valaszolo.Latott.size(), 1);
+        EXPECT_TRUE(valaszolo.Latott[0].Szoveg.startsWith(
+            QStringLiteral("Már fut egy példánya a Kavarex Personal programnak.")));
         EXPECT_EQ(kvx::mainState().Kilepes, !atvette);
+        EXPECT_EQ(window_->MasikPeldanyMiattKilep(), !atvette);
         EXPECT_EQ(kerve, e.korabbi == Korabbi::Nem ? 0 : 1);
         EXPECT_EQ(uj.Figyelo(), atvette);
         if (e.korabbi != Korabbi::Nem) {
             EXPECT_TRUE(varakozoLatszott);
             EXPECT_TRUE(varakozoSzoveg.startsWith(QString::fromUtf8(kvx::kPeldanyBezarasVarakozas)))
                 << varakozoSzoveg.toStdString();
-            EXPECT_FALSE(formok().UzenetAblak && formok().UzenetAblak->isVisible());
         }
-        const QStringList vartHibak = e.korabbi == Korabbi::Elutasit || e.korabbi == Korabbi::Hallgat
-                                          ? QStringList{QString::fromUtf8(kvx::kPeldanyNemZartBeUzenet)}
-                                          : QStringList{};
-        EXPECT_EQ(hibak_, vartHibak);
+        for (QWidget* w : QApplication::topLevelWidgets())
+            EXPECT_FALSE(qobject_cast<kvx::TUzenetAblak*>(w) && w->isVisible());
+        const bool nemZart = e.korabbi == Korabbi::Elutasit || e.korabbi == Korabbi::Hallgat;
+        ASSERT_EQ(valaszolo.Latott.size(), nemZart ? 2 : 1);
+        if (nemZart) {
+            EXPECT_EQ(valaszolo.Latott[1].Szoveg.toStdString(),
+                      QString::fromUtf8(kvx::kPeldanyNemZartBeUzenet)
+                          .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                          .toStdString());
+        }
+        if (atvette) {
+            // The settings the earlier instance left are the ones read.
+            EXPECT_EQ(kvx::game().LottoIndex, 2);
+            FormokLetrehozasa(*window_);
+            EXPECT_FALSE(kvx::mainState().Kilepes);
+            EXPECT_EQ(valaszolo.Latott.size(), 1);
+        } else {
+            // Nothing was written: not even the INI file of a first start.
+            const QStringList maradt = QDir(k).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+            EXPECT_EQ(maradt.join(u' ').toStdString(), "");
+        }
         window_.reset();
         korabbi.reset();
     }

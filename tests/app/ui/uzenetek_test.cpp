@@ -83,18 +83,30 @@ TEST_F(UzenetekTest, BoxOnGuiThreadDuringARunDoesNotWait)
     ny.MindetLeallit();
 }
 
-TEST_F(UzenetekTest, BoxThatDoesNotFitAnswersNo)
+// A box too large for the screen at the text size in use is not left
+// unseen (answered by its default): it comes as the system-style box and the
+// user's answer counts.
+TEST_F(UzenetekTest, BoxThatDoesNotFitComesAsTheSystemBox)
 {
     uzenetBeallitasok().MeretIndex = 3;
     uzenetBeallitasok().MeretSzorzo = 1.75;
     QString hosszu;
     for (int i = 0; i < 400; ++i) hosszu += QStringLiteral("Sor %1\r\n").arg(i);
-    Valaszolo v({QStringLiteral("Igen")});  // would say Yes if a box appeared
-    EXPECT_FALSE(HibaKerdes(hosszu));
-    EXPECT_FALSE(JovahagyasKerdes(hosszu));
+    Valaszolo v({QStringLiteral("Igen"), QStringLiteral("Igen"), QStringLiteral("Mégse")});
+    EXPECT_TRUE(HibaKerdes(hosszu));
+    EXPECT_TRUE(JovahagyasKerdes(hosszu));
     EXPECT_EQ(IgenNemMegseKerdes(hosszu), mrCancel);
     QCoreApplication::processEvents();
-    EXPECT_TRUE(v.Latott.isEmpty());
+    ASSERT_EQ(v.Latott.size(), 3);
+    for (const auto& l : v.Latott) {
+        EXPECT_TRUE(l.ObjektumNev.isEmpty()) << l.ObjektumNev.toStdString();
+        EXPECT_TRUE(l.Szoveg.startsWith(QStringLiteral("Sor 0")));
+    }
+    // A box that fits is still the program's own.
+    Valaszolo r({QStringLiteral("Igen")});
+    EXPECT_TRUE(HibaKerdes(QStringLiteral("Rövid kérdés?")));
+    ASSERT_EQ(r.Latott.size(), 1);
+    EXPECT_EQ(r.Latott[0].ObjektumNev, QStringLiteral("msgdlg"));
 }
 
 // The program's own question and error box are the warning question and the

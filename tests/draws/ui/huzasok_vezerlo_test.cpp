@@ -16,6 +16,7 @@
 #include "draws/ui/huzbe.h"
 #include "draws/ui/huzlista.h"
 #include "conditions/condition_records.h"
+#include "conditions/markers.h"
 #include "conditions/number_set_file.h"
 #include "tickets/number_lists.h"
 #include "tickets/ui/filedialogs.h"
@@ -336,6 +337,8 @@ TEST_F(HuzasokVezerloTest, ALoadResetsTheHitRatioRangesOnlyWhenNothingDependsOnT
         bool variacio;
         bool visszaall;
     };
+    // The variation's controller tells the draws what holds on to them.
+    program_.Variacio();
     for (const Eset e : {Eset{false, false, true}, Eset{true, false, false}, Eset{false, true, false}}) {
         SCOPED_TRACE(testing::Message() << e.talArAktiv << e.variacio);
         kvx::FeltetelRekordok& f = kvx::feltetelRekordok();

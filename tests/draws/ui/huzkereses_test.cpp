@@ -7,7 +7,7 @@
 #include "app/settings.h"
 #include "shell/foablak.h"
 #include "shell/formok.h"
-#include "app/ui/keres_panel.h"
+#include "draws/ui/keres_panel.h"
 #include "common/binary_io.h"
 #include "draws/database_file.h"
 #include "draws/ui/huzlista.h"
@@ -214,6 +214,57 @@ TEST_F(HuzKeresesTest, ShiftCtrlSearchMarksARandomDrawing)
     window_->Akcio(ParancsId::Keress1)->trigger();
     EXPECT_TRUE(sz->isVisible());
     EXPECT_TRUE(sz->Jelolesek.Ures());
+}
+
+// The ticket's Törlés starts the search again as "Keresés" does: the marks
+// go, and with Shift+Ctrl held over the button a random line of a drawing's
+// shape is marked and searched for. Without the command (switched off) it
+// only clears the marks.
+TEST_F(HuzKeresesTest, TorlesStartsTheSearchAgainAsKeresesDoes)
+{
+    THuzKeresSzelveny* sz = szelvenyek().HuzKeresSzelveny;
+    QAction* keres = window_->Akcio(ParancsId::Keress1);
+    struct Eset {
+        const char* nev;
+        Qt::KeyboardModifiers gombok;
+        bool parancs;
+        std::size_t jeloltek;
+    };
+    const Eset esetek[] = {
+        {"Shift+Ctrl", Qt::ShiftModifier | Qt::ControlModifier, true, 5},
+        {"no keys", Qt::NoModifier, true, 0},
+        {"Shift+Ctrl, the command off", Qt::ShiftModifier | Qt::ControlModifier, false, 0},
+    };
+    for (const Eset& e : esetek) {
+        SCOPED_TRACE(e.nev);
+        mainState().BillentyuMod = 0;
+        keres->trigger();
+        ASSERT_TRUE(sz->isVisible());
+        for (int n : {1, 2, 3, 4, 80})
+            QTest::mouseClick(sz->SzamPanelek[static_cast<std::size_t>(n - 1)], Qt::LeftButton);
+        ASSERT_EQ(sz->Jelolesek.Jeloltek, (TTombByte1D{1, 2, 3, 4, 80}));
+        keres->setEnabled(e.parancs);
+        QTest::mouseClick(sz->TorlesGomb, Qt::LeftButton, e.gombok);
+        keres->setEnabled(true);
+        ASSERT_TRUE(sz->isVisible());
+        const TTombByte1D utana = sz->Jelolesek.Jeloltek;
+        EXPECT_EQ(utana.size(), e.jeloltek);
+        EXPECT_TRUE(sz->InfoCimke->text().contains(QStringLiteral("Kijelölve: %1 szám").arg(e.jeloltek)))
+            << sz->InfoCimke->text().toStdString();
+        for (std::uint8_t n : utana) {
+            EXPECT_GE(n, 1);
+            EXPECT_LE(n, 90);
+        }
+        // A search for the marks goes on in the list: its panel shows.
+        EXPECT_EQ(panel()->isVisible(), e.jeloltek > 0);
+        if (const QString d = qEnvironmentVariable("KAVAREX_KEPEK"); !d.isEmpty() && e.jeloltek > 0) {
+            QApplication::processEvents();
+            sz->grab().save(QDir(d).filePath("huzkeresszelveny_torles_veletlen.png"));
+        }
+        // Clicked with the keys let go.
+        QTest::mouseClick(sz->KilepesGomb, Qt::LeftButton);
+        ASSERT_FALSE(sz->isVisible());
+    }
 }
 
 }  // namespace

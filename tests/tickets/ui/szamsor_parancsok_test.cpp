@@ -1,6 +1,7 @@
 // The main ticket's number commands without the main window: the clearing
-// commands ask, keep the backup and drop the variation's lines in their
-// order through the hooks, and the number order items show the mode.
+// commands ask, keep the backup and hand the variation what goes with the
+// numbers in their order (through the hooks and szamokTorlesJovahagyva),
+// and the number order items show the mode.
 #include "tickets/ui/szamsor_parancsok.h"
 
 #include "app/game_table.h"
@@ -10,10 +11,19 @@
 #include "app/ui/internet_vezerlo.h"
 #include "app/ui/parancs_tar.h"
 #include "app/ui/program.h"
+#include "draws/ui/huzasok_vezerlo.h"
 #include "tickets/number_lists.h"
+#include "tickets/ticket_layout.h"
+#include "tickets/ui/foszelveny.h"
+#include "tickets/ui/szelveny_vezerlo.h"
+#include "tickets/ui/szelvenyek.h"
+
+#include "../../app/ui/harom_huzas.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMainWindow>
+#include <QTemporaryDir>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -49,13 +59,20 @@ protected:
             lepesek_.push_back("bovitesKerdes");
             return true;
         };
-        h.VariacioTorlese = [this] { lepesek_.push_back("sorok"); };
-        h.FeltetelekTorlese = [this] { lepesek_.push_back("feltetelek"); };
-        h.BovitesVege = [this] { lepesek_.push_back("bovitesVege"); };
-        h.SzamokValtozasa = [this] { lepesek_.push_back("rajz"); };
+        // What the variation would tell: its lines and conditions, its
+        // extension.
+        h.Tartalom = [this] { return tartalom_; };
+        program_.Szelveny().BovitesLekerdezes = [this] { return bovites_; };
+        QObject::connect(&sp(), &SzamsorParancsok::szamokTorlesJovahagyva, &ablak_, [this](SzamTorlesMod m) {
+            lepesek_.push_back(m == SzamTorlesMod::Torles ? "torles" : "uresSzelveny");
+        });
+        QObject::connect(&program_.Szelveny(), &SzelvenyVezerlo::kijelzesKerve, &ablak_,
+                         [this] { lepesek_.push_back("rajz"); });
         sp().ParancsokBekotese(&ablak_);
         sp().KijelolesMenuFrissites();
     }
+
+    void TearDown() override { SzelvenyekLebontasa(); }
 
     SzamsorParancsok& sp() { return program_.SzamsorParancsai(); }
     // Every number selected, as "Kijelölés mind" leaves the ticket, unsaved.
@@ -72,6 +89,8 @@ protected:
     std::vector<std::string> lepesek_;
     bool igen_ = true;
     bool fut_ = false;
+    SzamsorParancsok::TorlesTartalom tartalom_;
+    BovitesAllapot bovites_;
 };
 
 TEST_F(SzamsorParancsokTest, ClearingAsksKeepsTheBackupThenDropsTheLinesAndConditions)
@@ -79,8 +98,7 @@ TEST_F(SzamsorParancsokTest, ClearingAsksKeepsTheBackupThenDropsTheLinesAndCondi
     mindKijelolve();
     ASSERT_EQ(szamListak().KijeloltSzamDb(), game().OsszesSzam);
     EXPECT_TRUE(Parancs(ParancsId::Mind1)->isEnabled());
-    variationStore().BontSzelvszam = 3;
-    feltetelRekordok().FeltetelJelzo = true;
+    tartalom_ = {true, true};
 
     igen_ = false;
     Parancs(ParancsId::Mind1)->trigger();
@@ -90,7 +108,7 @@ TEST_F(SzamsorParancsokTest, ClearingAsksKeepsTheBackupThenDropsTheLinesAndCondi
     igen_ = true;
     lepesek_.clear();
     Parancs(ParancsId::Mind1)->trigger();
-    EXPECT_EQ(lepesek_, (std::vector<std::string>{"kerdes", "back", "sorok", "feltetelek", "rajz"}));
+    EXPECT_EQ(lepesek_, (std::vector<std::string>{"kerdes", "back", "torles", "rajz"}));
     EXPECT_EQ(szamListak().KijeloltSzamDb(), 0);
     // With nothing left to clear, the clearing commands switch off.
     EXPECT_FALSE(Parancs(ParancsId::Mind1)->isEnabled());
@@ -103,8 +121,7 @@ TEST_F(SzamsorParancsokTest, ClearingAsksKeepsTheBackupThenDropsTheLinesAndCondi
 TEST_F(SzamsorParancsokTest, WhileAnInternetActionRunsTheClearIsAgreedAtOnce)
 {
     mindKijelolve();
-    variationStore().BontSzelvszam = 3;
-    feltetelRekordok().FeltetelJelzo = true;
+    tartalom_ = {true, true};
     igen_ = false;
     InternetVezerlo& iv = program_.InternetV();
     iv.Proba = [](const QUrl&) { return true; };
@@ -115,7 +132,7 @@ TEST_F(SzamsorParancsokTest, WhileAnInternetActionRunsTheClearIsAgreedAtOnce)
     });
     ASSERT_TRUE(iv.ProbaAblakkal(QUrl(QStringLiteral("http://127.0.0.1:9/"))));
     ASSERT_TRUE(futott);
-    EXPECT_EQ(lepesek_, (std::vector<std::string>{"sorok", "feltetelek", "rajz"}));
+    EXPECT_EQ(lepesek_, (std::vector<std::string>{"torles", "rajz"}));
     EXPECT_EQ(szamListak().KijeloltSzamDb(), 0);
 
     mindKijelolve();
@@ -130,7 +147,7 @@ TEST_F(SzamsorParancsokTest, ARunningVariationKeepsTheNumbersWithoutAQuestion)
     fut_ = true;
     ASSERT_TRUE(Parancs(ParancsId::Bontsszmai1)->isEnabled());
     Parancs(ParancsId::Bontsszmai1)->trigger();
-    sp().Mind1Click(false);
+    sp().MindenSzamTorlese();
     EXPECT_TRUE(lepesek_.empty());
     EXPECT_EQ(szamListak().KijeloltSzamDb(), game().OsszesSzam);
 }
@@ -138,18 +155,46 @@ TEST_F(SzamsorParancsokTest, ARunningVariationKeepsTheNumbersWithoutAQuestion)
 TEST_F(SzamsorParancsokTest, InExtensionModeTheUsersClearKeepsTheLinesAndAnEmptyTicketEndsTheExtension)
 {
     mindKijelolve();
-    bontasEgyseg().BontasBovites = true;
-    variationStore().BontSzelvszam = 3;
-    sp().Mind1Click(true);
+    bovites_.BontasBovites = true;
+    tartalom_.VanVariacio = true;
+    sp().Mind1Click();
     EXPECT_EQ(lepesek_, (std::vector<std::string>{"bovitesKerdes", "rajz"}));
     EXPECT_EQ(szamListak().KijeloltSzamDb(), 0);
 
-    bontasEgyseg().BontasBovites = false;
+    bovites_.BontasBovites = false;
     mindKijelolve();
-    bontasEgyseg().BontasBovites = true;
-    sp().Mind1Click(false);
-    EXPECT_EQ(lepesek_, (std::vector<std::string>{"kerdes", "back", "bovitesVege", "sorok", "rajz"}));
+    bovites_.BontasBovites = true;
+    sp().MindenSzamTorlese();
+    EXPECT_EQ(lepesek_, (std::vector<std::string>{"kerdes", "back", "uresSzelveny", "rajz"}));
     EXPECT_EQ(szamListak().KijeloltSzamDb(), 0);
+}
+
+// The main ticket's "Hányszor húzták" view counts over the draws as they are
+// now before anything made after the number commands (every window) hears
+// that the draws changed: the view's listener is the draws controller's
+// first.
+TEST_F(SzamsorParancsokTest, TheTicketsDrawViewCountsNewDrawsBeforeTheWindowsHearOfThem)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    SzelvIniAlap(settings(), game(), mainState(), 13);
+    SzelvenyekLetrehozasa(&ablak_);
+    TFoszelveny* fo = szelvenyek().Foszelveny;
+    ASSERT_NE(fo, nullptr);
+    HuzasokVezerlo& h = program_.HuzasokV();
+    // One draw: 2, 11, 21, 31, 41; number 3 comes with the second draw.
+    const std::string ut = teszt::haromHuzasAdatbazis(dir.path(), 1);
+    ASSERT_TRUE(h.HuzasokBetoltese(ut, {}).sikeres());
+    Parancs(ParancsId::Hnyszorhztk1)->trigger();
+    const QLabel* harmas = fo->SzamPanelek[2];
+    ASSERT_EQ(harmas->text(), QStringLiteral("-"));
+
+    QString latott;
+    QObject::connect(&h, &HuzasokVezerlo::valtozott, &ablak_, [&latott, harmas] { latott = harmas->text(); });
+    ASSERT_EQ(teszt::haromHuzasAdatbazis(dir.path(), 3), ut);
+    ASSERT_TRUE(h.HuzasokBetoltese(ut, {}).sikeres());
+    EXPECT_EQ(harmas->text(), QStringLiteral("1"));
+    EXPECT_EQ(latott, QStringLiteral("1"));
 }
 
 TEST_F(SzamsorParancsokTest, TheNumberOrderItemShowsTheModeChosen)

@@ -5,6 +5,7 @@
 #include "app/ui/program.h"
 #include "tickets/ui/szamsor_parancsok.h"
 #include "variation/ui/variacio_parancsok.h"
+#include "variation/ui/variacio_vezerlo.h"
 #include "variation/ui/futas_alap.h"
 
 #include "app/game_table.h"
@@ -18,15 +19,20 @@
 #include "app/workers.h"
 #include "conditions/condition_records.h"
 #include "conditions/ui/feltetelek.h"
+#include "conditions/ui/info.h"
 #include "tickets/number_lists.h"
 #include "tickets/ui/filedialogs.h"
 #include "tickets/ui/foszelveny.h"
 #include "tickets/ui/szelvenyek.h"
 #include "variation/ui/bontas.h"
 #include "variation/ui/bontlista.h"
+#include "variation/ui/variacio_vezerlo.h"
 #include "variation/store_jobs.h"
 
 #include <QAction>
+#include <QToolBar>
+#include <QTextEdit>
+#include <QDir>
 #include <QPushButton>
 #include <QAbstractItemModel>
 #include <QTableView>
@@ -108,6 +114,58 @@ TEST_F(BovitesTest, TheTicketKeepsTheExtensionToItsNumbers)
     EXPECT_EQ(variationStore().BontSzelvszam, db);
 }
 
+// An extension is described by its lines: "Információk" (and its button)
+// stays while the ticket holds other numbers and the conditions command is
+// away; once the last line went, the extension with it, it follows the
+// conditions command again.
+TEST_F(BovitesTest, TheInformationCommandFollowsTheLinesOfAnExtension)
+{
+    bovitesben();
+    QAction* info = a(ParancsId::InfoGomb);
+    QWidget* gomb = window_->Eszkoztar ? window_->Eszkoztar->widgetForAction(info) : nullptr;
+    struct Allapot {
+        const char* nev;
+        bool feltetelek;
+        bool be;
+        const char* tipp;
+    };
+    const auto ellenoriz = [&](const Allapot& e) {
+        SCOPED_TRACE(e.nev);
+        EXPECT_EQ(a(ParancsId::Listzs1)->isEnabled(), e.feltetelek);
+        EXPECT_EQ(info->isEnabled(), e.be);
+        EXPECT_EQ(info->toolTip(), QString::fromUtf8(e.tipp));
+        if (gomb) {
+            EXPECT_EQ(gomb->isEnabled(), e.be);
+            EXPECT_EQ(gomb->toolTip(), QString::fromUtf8(e.tipp));
+        }
+    };
+    ellenoriz({"the extension's numbers", true, true, " Információk a variációról "});
+    kattint(1);
+    ellenoriz({"a number more", false, true, " Információk a variációról "});
+    info->trigger();
+    TInfo* w = formok().Info;
+    ASSERT_TRUE(w && w->isVisible());
+    EXPECT_FALSE(w->BontInfo->toPlainText().isEmpty());
+    if (const QString d = qEnvironmentVariable("KAVAREX_KEPEK"); !d.isEmpty()) {
+        QApplication::processEvents();
+        w->grab().save(QDir(d).filePath("info_bovites_mas_szamokkal.png"));
+    }
+    w->close();
+    kattint(1);
+    ellenoriz({"the numbers back", true, true, " Információk a variációról "});
+
+    Valaszolo v({QStringLiteral("Igen")});
+    kvx::Program::aktualis().Variacio().BontSzamsorTartomanyTorles(1, variationStore().BontMatrixMeret, false);
+    ASSERT_EQ(variationStore().BontSzelvszam, 0);
+    ASSERT_FALSE(bontasEgyseg().BontasBovites);
+    kattint(1);
+    ellenoriz({"no line left, a number more", true, true, " Információk a variációról "});
+    Valaszolo nincs({QStringLiteral("Igen")});
+    kvx::Program::aktualis().SzamsorParancsai().Mind1Click();
+    ASSERT_EQ(szamListak().KijeloltSzamDb(), 0);
+    ellenoriz({"no numbers", false, false, " Nincs kijelölt számsor "});
+}
+
 // A new number order in extension mode keeps the lines and lists them with
 // the numbers they now stand for.
 TEST_F(BovitesTest, ANewNumberOrderListsTheExtendedLinesAgain)
@@ -136,7 +194,7 @@ TEST_F(BovitesTest, SwitchedOffConditionsAreOfferedBackWhenTheNumbersReturn)
     for (const bool igen : {true, false}) {
         SCOPED_TRACE(igen);
         if (szamListak().KijeloltSzamDb() > 0)
-            kvx::Program::aktualis().SzamsorParancsai().Mind1Click(false);
+            kvx::Program::aktualis().SzamsorParancsai().MindenSzamTorlese();
         bovitesben();
         FeltetelRekordok& f = feltetelRekordok();
         f.OsszegFeltetel = {1, {}, 10, 400};
@@ -180,10 +238,54 @@ TEST_F(BovitesTest, ClearingTheTicketKeepsOrEndsTheExtensionByWhoAsks)
     EXPECT_EQ(szamListak().KijeloltSzamDb(), 12);
     EXPECT_TRUE(a(ParancsId::Listzs1)->isEnabled());
 
-    kvx::Program::aktualis().SzamsorParancsai().Mind1Click(false);
+    kvx::Program::aktualis().SzamsorParancsai().MindenSzamTorlese();
     EXPECT_EQ(szamListak().KijeloltSzamDb(), 0);
     EXPECT_FALSE(bontasEgyseg().BontasBovites);
     EXPECT_EQ(variationStore().BontMatrixMeret, 0);
+}
+
+// What an agreed clear takes along goes before the numbers, in its order:
+// the user's clear drops the lines, then the conditions set for the old
+// selection; a clear for an empty ticket ends the extension first, or its
+// lines would stay for the numbers to come back to.
+TEST_F(BovitesTest, AnAgreedClearTakesTheLinesAndConditionsAlongInOrder)
+{
+    VariacioVezerlo& v = kvx::Program::aktualis().Variacio();
+    std::vector<std::string> lepesek;
+    QObject::connect(&v, &VariacioVezerlo::feltetelekTorolve, window_.get(), [&lepesek] {
+        lepesek.push_back("feltetelek, sorok " + std::to_string(variationStore().BontMatrixMeret));
+    });
+    QObject::connect(&v, &VariacioVezerlo::bovitesValtozott, window_.get(), [&lepesek] {
+        lepesek.push_back(std::string(bontasEgyseg().BontasBovites ? "bovites" : "bovites vege") + ", sorok " +
+                          std::to_string(variationStore().BontMatrixMeret));
+    });
+    {
+        SCOPED_TRACE("the user's clear");
+        tizenketSzam();
+        futtatas();
+        FeltetelRekordok& f = feltetelRekordok();
+        f.OsszegFeltetel = {1, {}, 10, 400};
+        f.FeltetelJelzo = true;
+        lepesek.clear();
+        a(ParancsId::Mind1)->trigger();
+        EXPECT_EQ(szamListak().KijeloltSzamDb(), 0);
+        EXPECT_EQ(variationStore().BontMatrixMeret, 0);
+        EXPECT_FALSE(f.FeltetelJelzo);
+        EXPECT_EQ(f.OsszegFeltetel.Allapot, 0);
+        EXPECT_EQ(lepesek, (std::vector<std::string>{"feltetelek, sorok 0"}));
+    }
+    {
+        SCOPED_TRACE("a clear for an empty ticket");
+        bovitesben();
+        const std::int32_t db = variationStore().BontMatrixMeret;
+        ASSERT_GT(db, 0);
+        lepesek.clear();
+        kvx::Program::aktualis().SzamsorParancsai().MindenSzamTorlese();
+        EXPECT_EQ(szamListak().KijeloltSzamDb(), 0);
+        EXPECT_FALSE(bontasEgyseg().BontasBovites);
+        EXPECT_EQ(variationStore().BontMatrixMeret, 0);
+        EXPECT_EQ(lepesek, (std::vector<std::string>{"bovites vege, sorok " + std::to_string(db)}));
+    }
 }
 
 // A loaded variation comes back in the state it can go on from: saved in
@@ -205,7 +307,7 @@ TEST_F(BovitesTest, ALoadedVariationResumesAsAnExtensionWhenItWasOne)
     for (const Eset& e : esetek) {
         SCOPED_TRACE(e.nev);
         if (szamListak().KijeloltSzamDb() > 0)
-            kvx::Program::aktualis().SzamsorParancsai().Mind1Click(false);
+            kvx::Program::aktualis().SzamsorParancsai().MindenSzamTorlese();
         bovitesben();
         if (!e.bovites)
             a(ParancsId::Beilleszts1)->trigger();
@@ -214,7 +316,7 @@ TEST_F(BovitesTest, ALoadedVariationResumesAsAnExtensionWhenItWasOne)
         const std::int32_t db = variationStore().BontSzelvszam;
         const QString nev = dir_.filePath(QStringLiteral("bov.top"));
         ASSERT_TRUE(window_->AllomanyDialogusok->VariacioMentese(nev));
-        kvx::Program::aktualis().SzamsorParancsai().Mind1Click(false);
+        kvx::Program::aktualis().SzamsorParancsai().MindenSzamTorlese();
         ASSERT_EQ(variationStore().BontMatrixMeret, 0);
         bontasEgyseg().Vezerles.FBontStatus.store(true);
 
@@ -308,7 +410,7 @@ TEST_F(BovitesAdatbazisTest, AVariationOfAnotherDatabaseLoadsAsEdited)
     ASSERT_FALSE(bontasEgyseg().SzerkesztettVariacio);
     const QString nev = dir_.filePath(QStringLiteral("masik.top"));
     ASSERT_TRUE(window_->AllomanyDialogusok->VariacioMentese(nev));
-    kvx::Program::aktualis().SzamsorParancsai().Mind1Click(false);
+    kvx::Program::aktualis().SzamsorParancsai().MindenSzamTorlese();
 
     QStringList kerdesek;
     kvx::Program::aktualis().Kerdes = [&kerdesek](const QString& k) {

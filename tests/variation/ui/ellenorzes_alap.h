@@ -7,7 +7,7 @@
 #include "app/main_state.h"
 #include "app/settings.h"
 #include "app/ui/harom_huzas.h"
-#include "app/ui/keres_panel.h"
+#include "draws/ui/keres_panel.h"
 #include "app/ui/parancs_tar.h"
 #include "app/ui/program.h"
 #include "app/ui/valaszolo.h"

@@ -18,7 +18,7 @@
 #include "shell/formok.h"
 #include "app/ui/ismetles.h"
 #include "app/ui/harom_huzas.h"
-#include "app/ui/keres_panel.h"
+#include "draws/ui/keres_panel.h"
 #include "draws/ui/huzlista.h"
 #include "app/ui/valaszolo.h"
 #include "app/ui/varakozas_figyelo.h"

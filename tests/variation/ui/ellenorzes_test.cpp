@@ -13,7 +13,7 @@
 #include "app/main_state.h"
 #include "app/settings.h"
 #include "app/ui/ismetles.h"
-#include "app/ui/keres_panel.h"
+#include "draws/ui/keres_panel.h"
 #include "app/ui/valaszolo.h"
 #include "app/ui/varakozas_figyelo.h"
 #include "app/workers.h"

@@ -1,9 +1,10 @@
 // The conditions window beside a variation, with the main window: "Törlés"
-// opens the window again for new conditions whatever the variation was, the
-// conditions command and the information command follow the variation at
-// once, a condition removed by hand voids the test of the lines, the list's
-// Felülírás boundary shows in the option's hint, and the window's button
-// speaks of a paused run as Start does.
+// opens the window again for new conditions whatever the variation was (and
+// beside an extension lists the lines it keeps), the conditions command and
+// the information command follow the variation at once, a condition removed
+// by hand voids the test of the lines, the list's Felülírás boundary shows
+// in the option's hint, and the window's button speaks of a paused run as
+// Start does.
 #include "variation/ui/bontteszt.h"
 
 #include "app/game_table.h"
@@ -165,6 +166,46 @@ TEST_F(FeltetelekFoablak, TorlesOpensTheWindowAgainForNewConditions)
         }
         w->close();
     }
+}
+
+// "Törlés" beside an extension of the numbers still on the ticket: the
+// lines stay for the conditions to be set anew, and the list of them opens
+// (it was closed), beside the conditions window in its Kijelölés mode.
+TEST_F(FeltetelekFoablak, TorlesBesideAnExtensionListsItsLines)
+{
+    settings().BiztonsagiMentes = false;
+    variacio({2, 3, 4, 11, 12, 13, 21}, 1);
+    const int sorok = variationStore().BontSzelvszam;
+    a(ParancsId::Beilleszts1)->trigger();
+    ASSERT_TRUE(bontasEgyseg().BontasBovites);
+    TBontLista* lista = ablakok_->BontLista;
+    lista->close();
+    TFeltetelek* w = feltetelek_;
+    w->close();
+    osszeg();
+    a(ParancsId::Listzs1)->trigger();
+    ASSERT_TRUE(w->isVisible());
+    ASSERT_TRUE(w->TorlesGomb->isEnabled());
+    ASSERT_FALSE(lista->isVisible());
+
+    Valaszolo v({QStringLiteral("Igen")});
+    QTest::mouseClick(w->TorlesGomb, Qt::LeftButton);
+    ASSERT_FALSE(v.Latott.isEmpty());
+    EXPECT_EQ(v.Latott.front().Szoveg, QStringLiteral("Nem készül biztonsági másolat\n\nBiztos törli a feltételeket?"));
+    EXPECT_FALSE(feltetelRekordok().FeltetelJelzo);
+    EXPECT_TRUE(bontasEgyseg().BontasBovites);
+    EXPECT_EQ(variationStore().BontSzelvszam, sorok);
+    ASSERT_TRUE(w->isVisible());
+    EXPECT_EQ(w->windowTitle(), QStringLiteral(" Feltételek kijelölése"));
+    ASSERT_TRUE(lista->isVisible());
+    EXPECT_EQ(lista->Modell->rowCount(), sorok);
+    if (const QString p = kvx::teszt::kepUtvonal("feltetelek_torles_bovites.png"); !p.isEmpty()) {
+        QCoreApplication::processEvents();
+        w->grab().save(p);
+        lista->grab().save(kvx::teszt::kepUtvonal("bontlista_torles_bovites.png"));
+    }
+    lista->close();
+    w->close();
 }
 
 // The conditions command names what it opens as soon as the variation

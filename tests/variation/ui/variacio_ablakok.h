@@ -66,6 +66,7 @@ public:
         // handlers answer the signals before any window's.
         p.HuzasokV();
         p.Szelveny();
+        p.SzamsorParancsai();
         p.Variacio();
         p.Teszt();
         BontEllSzelvenyBekotes();

@@ -1,4 +1,4 @@
-#include "app/ui/keres_panel.h"
+#include "draws/ui/keres_panel.h"
 
 #include <QApplication>
 #include <QComboBox>
