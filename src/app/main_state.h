@@ -9,6 +9,9 @@ struct MainState {
     // Set by every successful number-set or variation save or load, cleared
     // by every change of the number lists or of the variation.
     bool Mentve = false;
+    // A line of the variation is being edited in the variation list: a game
+    // switch and the program's close ask first.
+    bool SzamsorModositas = false;
     // The program decided to end: closing asks nothing and writes nothing.
     bool Kilepes = false;
     // Another instance was running at start and the user has not yet been

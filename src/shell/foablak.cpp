@@ -112,9 +112,9 @@ QScreen* kepernyo(const QWidget* w)
 // The main window's background in extension mode: the variation ticket's
 // colours fading in from the top, and the command's caption repeated
 // faintly across it, so that the mode shows between the windows at a glance.
-class BovitesHatter : public QWidget {
+class BovitesHatterKep : public QWidget {
 public:
-    explicit BovitesHatter(QWidget* szulo) : QWidget(szulo) { setObjectName(QStringLiteral("Image1")); }
+    explicit BovitesHatterKep(QWidget* szulo) : QWidget(szulo) { setObjectName(QStringLiteral("Image1")); }
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -215,6 +215,9 @@ void TFoablak::FormCreate(const QString& programAllomany, const QStringList& arg
     // First of all: it sets the application's style, which resets the fonts
     // the text size gives the pop-up menus below.
     kvx::TippIdozitesBeallitasa(kTippMegjelenesMs, kTippIdotartamMs);
+    // Until the text size is known the boxes take the smallest one.
+    uzenetBeallitasok().MeretIndex = 0;
+    uzenetBeallitasok().MeretSzorzo = 1.0;
     UzenetBeallitasokFrissitese();
 
     // Text size: from the screen, a restart's "-r N", or the INI file.
@@ -232,8 +235,8 @@ void TFoablak::FormCreate(const QString& programAllomany, const QStringList& arg
     platform::InitTaskbar();
 
     // Step 9: the file named on the command line (reading it is the number-set
-    // file's work; the path waits in ParancssoriAllomany).
-    ParancssoriAllomany = utf8(ParancssoriAllomanyKezdet(argv, [](const std::string& p) {
+    // file's work; the path waits in parancssoriAllomany_).
+    parancssoriAllomany_ = utf8(ParancssoriAllomanyKezdet(argv, [](const std::string& p) {
         return QFile::exists(QString::fromStdString(p));
     }));
 
@@ -276,7 +279,7 @@ void TFoablak::FormCreate(const QString& programAllomany, const QStringList& arg
     AllomanyTipusokRegisztralasa();
 
     MenuEpites();
-    Image1 = new BovitesHatter(this);
+    Image1 = new BovitesHatterKep(this);
     setCentralWidget(Image1);
     Image1->hide();
     kvx::Program::aktualis().SugoParancsai().SugoEllenorzes(exe_);
@@ -284,7 +287,6 @@ void TFoablak::FormCreate(const QString& programAllomany, const QStringList& arg
         GyartoCimekOlvasas(f.IniAllomany, gyartoCimek());
     internet_->WebCimekBeallitasa();
     kvx::Program::aktualis().AllomanyParancsai().DialogusokLetrehozasa(this);
-    AllomanyDialogusok = kvx::Program::aktualis().AllomanyParancsai().Dialogusok();
 
     if (QFile::exists(ini)) {
         AblakKorlatok k;
@@ -331,16 +333,20 @@ void TFoablak::FormCreate(const QString& programAllomany, const QStringList& arg
 
 void TFoablak::Betumeretek()
 {
+    // The text size decided here is the one every window and box takes: the
+    // settings keep it, the message boxes' settings its scale and index.
     Settings& s = settings();
-    BetuMeret = ErvenyesBetuMeret(s.BetuMeret) ? s.BetuMeret : 8;
-    s.BetuMeret = BetuMeret;
-    MeretSzorzo = BetuMeret / 8.0;
-    MeretIndex = (BetuMeret - 8) / 2;
+    const std::int32_t betuMeret = ErvenyesBetuMeret(s.BetuMeret) ? s.BetuMeret : 8;
+    s.BetuMeret = betuMeret;
+    UzenetBeallitasok& u = uzenetBeallitasok();
+    u.MeretSzorzo = betuMeret / 8.0;
+    u.MeretIndex = (betuMeret - 8) / 2;
+    const std::int32_t meretIndex = u.MeretIndex;
     QFont betu = font();
-    betu.setPointSize(BetuMeret);
+    betu.setPointSize(betuMeret);
     setFont(betu);
     QFont menuBetu = menuBar()->font();
-    menuBetu.setPointSize(MeretIndex > 1 ? BetuMeret - MeretIndex + 1 : BetuMeret);
+    menuBetu.setPointSize(meretIndex > 1 ? betuMeret - meretIndex + 1 : betuMeret);
     menuBar()->setFont(menuBetu);
     statusBar()->setFont(menuBetu);
     // Every other window, dialog and pop-up menu follows the text size: the
@@ -349,24 +355,24 @@ void TFoablak::Betumeretek()
     if (!alapBetu_)
         alapBetu_ = QApplication::font();
     QFont alkalmazas = QApplication::font();
-    alkalmazas.setPointSize(BetuMeret);
+    alkalmazas.setPointSize(betuMeret);
     QApplication::setFont(alkalmazas);
     QFont felbukkano = alkalmazas;
-    felbukkano.setPointSize(menuBetuMeret(BetuMeret, MeretIndex));
+    felbukkano.setPointSize(menuBetuMeret(betuMeret, meretIndex));
     QApplication::setFont(felbukkano, "QMenu");
-    if (MeretIndex > 0) {
+    if (meretIndex > 0) {
         static constexpr int kIkonMeretek[7] = {18, 21, 24, 27, 30, 33, 36};
-        if (!IkonokAtmeretezese(kIkonMeretek[MeretIndex]))
+        if (!IkonokAtmeretezese(kIkonMeretek[meretIndex]))
             ProgramHibaUzenet(QStringLiteral("Hiba történt az ikonok átméretezése során.\r\n\r\nAz ikonok az alapértelmezett "
                                       "méretben kerülnek megjelenítésre."));
         static constexpr int kEszkoztarMeretek[7] = {27, 33, 39, 47, 53, 59, 66};
-        Eszkoztar->setMinimumHeight(kEszkoztarMeretek[MeretIndex]);
-        statusBar()->setMinimumHeight(MeretIndex * 2 + 22);
+        Eszkoztar->setMinimumHeight(kEszkoztarMeretek[meretIndex]);
+        statusBar()->setMinimumHeight(meretIndex * 2 + 22);
     }
     const QScreen* scr = kepernyo(this);
     const QRect kep = scr ? scr->geometry() : QRect(0, 0, 1024, 768);
     const QRect munka = scr ? scr->availableGeometry() : kep;
-    AblakMinimum(kep.width(), kep.height(), {munka.x(), munka.y(), munka.width(), munka.height()}, MeretIndex,
+    AblakMinimum(kep.width(), kep.height(), {munka.x(), munka.y(), munka.width(), munka.height()}, meretIndex,
                  minSzelesseg_, minMagassag_);
     setMinimumSize(std::min(minSzelesseg_, munka.width()), std::min(minMagassag_, munka.height()));
 }
@@ -375,8 +381,6 @@ void TFoablak::UzenetBeallitasokFrissitese()
 {
     const Settings& s = settings();
     UzenetBeallitasok& u = uzenetBeallitasok();
-    u.MeretIndex = MeretIndex;
-    u.MeretSzorzo = MeretSzorzo;
     u.Jovahagyas = s.Jovahagyas;
     u.Inform = s.Inform;
     u.Hangjelzes = s.Hangjelzes;
@@ -495,26 +499,28 @@ void TFoablak::InditasUtan()
 
 void TFoablak::ParancssoriAllomanyBetoltese()
 {
-    if (ParancssoriAllomany.isEmpty() || ParancssoriAllomany == QStringLiteral("-r"))
+    if (parancssoriAllomany_.isEmpty() || parancssoriAllomany_ == QStringLiteral("-r"))
         return;
-    const QString veg = ParancssoriAllomany.right(3).toLower();
+    const QString veg = parancssoriAllomany_.right(3).toLower();
     if (veg == QStringLiteral("top") || veg == QStringLiteral("tip")) {
-        kvx::Program::aktualis().AllomanyParancsai().DialogusAllapotFrissites();
+        AllomanyParancsok& ap = kvx::Program::aktualis().AllomanyParancsai();
+        ap.DialogusAllapotFrissites();
+        TAllomanyDialogusok* dialogusok = ap.Dialogusok();
         // A damaged file has given its message and left the ticket empty;
         // start-up goes on (the draws database, the tips), so the program
         // comes up whole.
-        const bool ok = veg == QStringLiteral("top") ? AllomanyDialogusok->VariacioBetoltese(ParancssoriAllomany)
-                                                     : AllomanyDialogusok->SzamsorBetoltese(ParancssoriAllomany);
+        const bool ok = veg == QStringLiteral("top") ? dialogusok->VariacioBetoltese(parancssoriAllomany_)
+                                                     : dialogusok->SzamsorBetoltese(parancssoriAllomany_);
         if (!ok) {
             MindenSzamTorlese(szamListak(), game(), mainState());
             szamsor().KijelolesMenuFrissites();
             if (szamokValtozasa)
                 szamokValtozasa();
-            ParancssoriAllomany.clear();
+            parancssoriAllomany_.clear();
             return;
         }
     }
-    ParancssoriAllomany.clear();
+    parancssoriAllomany_.clear();
     mainState().Mentve = false;
     kvx::Program::aktualis().VariacioStatusza().Ujrakiiras();
 }
@@ -642,7 +648,7 @@ void TFoablak::MenuEpites()
 
     JatekMenuEpites();
     VariacioParancsokBekotese();
-    Nyomtatas = new NyomtatasVezerlo(this);
+    nyomtatas_ = new NyomtatasVezerlo(this);
     BackBekotese();
     kvx::Program::aktualis().AdatbazisParancsai().ParancsokBekotese();
     PeldaParancsokBekotese();
@@ -689,14 +695,14 @@ void TFoablak::AblakElhelyezes(bool elsoInditas)
 void TFoablak::KavarexIni()
 {
     // A number set or variation named on the command line brings its game.
-    if (!ParancssoriAllomany.isEmpty() && ParancssoriAllomany != QStringLiteral("-r") &&
-        SzamsorVagyVariacioAllomany(ParancssoriAllomany.toStdString())) {
-        const bool variacio = ParancssoriAllomany.right(3).toLower() == QStringLiteral("top");
-        QFile fajl(ParancssoriAllomany);
+    if (!parancssoriAllomany_.isEmpty() && parancssoriAllomany_ != QStringLiteral("-r") &&
+        SzamsorVagyVariacioAllomany(parancssoriAllomany_.toStdString())) {
+        const bool variacio = parancssoriAllomany_.right(3).toLower() == QStringLiteral("top");
+        QFile fajl(parancssoriAllomany_);
         if (!fajl.open(QIODevice::ReadOnly)) {
             // One message for the unreadable file; nothing is loaded later.
             ProgramHibaUzenet(utf8(allomanyHibaSzoveg(variacio ? 1 : 0, 0, folders().IniAllomany)));
-            ParancssoriAllomany.clear();
+            parancssoriAllomany_.clear();
         } else {
             const QByteArray fej = fajl.read(64);
             const std::int32_t j = SzamsorJatekIndex(std::span<const std::uint8_t>(
@@ -827,7 +833,7 @@ void TFoablak::LottoSelect(int tag)
 {
     if (tag < 0 || tag >= kJatekokSzama)
         return;
-    if (SzamsorModositas && !ProgramKerdes(QString::fromUtf8(kModositasJatekvaltasKerdes))) {
+    if (mainState().SzamsorModositas && !ProgramKerdes(QString::fromUtf8(kModositasJatekvaltasKerdes))) {
         JatekMenuJeloles();
         return;
     }
@@ -1055,7 +1061,7 @@ void TFoablak::WindowPosChanging()
     f.ClientWidth = width();
     f.ClientHeight = height();
     f.ToolBarHeight = Eszkoztar ? Eszkoztar->height() : 0;
-    f.MeretSzorzo = MeretSzorzo;
+    f.MeretSzorzo = uzenetBeallitasok().MeretSzorzo;
     const QScreen* scr = kepernyo(this);
     const QRect munka = scr ? scr->availableGeometry() : QRect(0, 0, 1024, 768);
     const std::vector<Teglalap> uj = kvx::WindowPosChanging({elozo->x(), elozo->y(), elozo->width(), elozo->height()}, f,
@@ -1066,12 +1072,11 @@ void TFoablak::WindowPosChanging()
             ablakok[i]->move(uj[i].Left, uj[i].Top);
 }
 
-void TFoablak::Reset1Click(bool meretJelzo, int index)
+void TFoablak::MeretValtas(int index)
 {
-    // The reset of the settings (size flag false) comes with the settings window.
-    if (!meretJelzo || index < 0 || index > 6)
+    if (index < 0 || index > 6)
         return;
-    QString szo = index > MeretIndex ? QStringLiteral("növelése") : QStringLiteral("csökkentése");
+    QString szo = index > uzenetBeallitasok().MeretIndex ? QStringLiteral("növelése") : QStringLiteral("csökkentése");
     if (index > 0)
         szo += QStringLiteral("\r\n\r\nA program nem tudja módosítani a Windows hatáskörébe tartozó, "
                               "futásidőben szolgáltatott szöveg-és ablak méreteket.");
@@ -1116,7 +1121,7 @@ bool TFoablak::FormCloseQuery()
         return true;
     const Formok& fm = formok();
     bool canClose = true;
-    if (SzamsorModositas)
+    if (mainState().SzamsorModositas)
         canClose = ProgramKerdes(QString::fromUtf8(kModositasKilepesKerdes));
     if (!canClose)
         return false;
@@ -1191,10 +1196,7 @@ void TFoablak::showEvent(QShowEvent* e)
 
 void TFoablak::SugoParancsokBekotese()
 {
-    SugoParancsok& sp = kvx::Program::aktualis().SugoParancsai();
-    sp.ParancsokBekotese(this);
-    Miez1 = sp.MiEz();
-    SugoSzolgaltatas = sp.Szolgaltatas();
+    kvx::Program::aktualis().SugoParancsai().ParancsokBekotese(this);
 }
 
 QString TFoablak::WebCim(ParancsId nev) const

@@ -58,38 +58,22 @@ public:
              int bezarasVarakozasMs = kvx::kPeldanyBezarasVarakozasMs, QWidget* parent = nullptr);
     ~TFoablak() override;
 
-    // The game menu "Játék".
-    QMenu* LottoMenu = nullptr;
-    QToolBar* Eszkoztar = nullptr;
-    // The background shown under the toolbar while extension mode is on.
-    QWidget* Image1 = nullptr;
+    // The game menu "Játék", the toolbar, and the background shown under
+    // the toolbar while extension mode is on.
+    QMenu* JatekMenu() const { return LottoMenu; }
+    QToolBar* EszkoztarSav() const { return Eszkoztar; }
+    QWidget* BovitesHatter() const { return Image1; }
+    // The first argument as kept at start ("-r" or a ".tip"/".top" path);
+    // empty once the start-up has read its file.
+    const QString& ParancssoriAllomany() const { return parancssoriAllomany_; }
 
-    // Font size, scale factor and size index of the windows.
-    std::int32_t BetuMeret = 8;
-    double MeretSzorzo = 1.0;
-
-    std::int32_t MeretIndex = 0;
-    // The first argument as kept at start ("-r" or a ".tip"/".top" path).
-    QString ParancssoriAllomany;
-    // A line of the variation is being edited in the variation list.
-    bool SzamsorModositas = false;
-
-    // The open and save dialogs of the main window, made by the file
-    // commands (variation/ui/allomany_parancsok.h).
-    TAllomanyDialogusok* AllomanyDialogusok = nullptr;
     // The two hidden print buffers the lists are built in before printing.
     QTextEdit* ListaPuffer = nullptr;
     QTextEdit* ListaPuffer2 = nullptr;
     // The separator line of printed pages: 90 dashes.
     QString ElvalasztoVonal;
     // Printing: the print buffer, the printer and the print files.
-    NyomtatasVezerlo* Nyomtatas = nullptr;
-    // The pop-up item "Mi ez?" (context help) and the help service the
-    // windows find through their parent, this window; both are made by the
-    // help commands (app/ui/sugo_parancsok.h), whose help file check leaves
-    // the service's file empty when it is missing.
-    QAction* Miez1 = nullptr;
-    kvx::Sugo* SugoSzolgaltatas = nullptr;
+    NyomtatasVezerlo* Nyomtatas() const { return nyomtatas_; }
 
     // Hooks of the parts built elsewhere.
     std::function<void()> szelvenyekLetrehozasa;  // builds the six tickets (each runs JatekParameterek)
@@ -136,8 +120,9 @@ public:
     // ui base's kvx::VariacioStatusz), 2 other parts.
     QString StatusPanel(int index) const;
 
-    // The size path of the settings' reset: restarts with size 8 + 2 * index.
-    void Reset1Click(bool meretJelzo, int index);
+    // The settings window's new window size: after the questions, restarts
+    // with text size 8 + 2 * index (0..6; any other index does nothing).
+    void MeretValtas(int index);
     // The text size of a restart whose close went through: the program body
     // starts the new instance with it once this one has ended.
     std::optional<std::int32_t> UjrainditasMeret() const;
@@ -224,6 +209,11 @@ private:
     // Lends the backups' controller what only the main window has.
     void BackBekotese();
 
+    QMenu* LottoMenu = nullptr;
+    QToolBar* Eszkoztar = nullptr;
+    QWidget* Image1 = nullptr;
+    QString parancssoriAllomany_;
+    NyomtatasVezerlo* nyomtatas_ = nullptr;
     QActionGroup* jatekCsoport_ = nullptr;
     QActionGroup* sorrendCsoport_ = nullptr;
     std::array<QAction*, kvx::kJatekokSzama> jatekPontok_{};

@@ -103,8 +103,8 @@ void FormokLetrehozasa(TFoablak& foablak)
     f = Formok{};
     f.Foablak = &foablak;
     QWidget* szulo = &foablak;
-    f.InternetLetoltesAblak = new TInternetLetoltesAblak(szulo, foablak.MeretSzorzo);
-    f.UzenetAblak = new kvx::TUzenetAblak(szulo, foablak.MeretSzorzo);
+    f.InternetLetoltesAblak = new TInternetLetoltesAblak(szulo, kvx::uzenetBeallitasok().MeretSzorzo);
+    f.UzenetAblak = new kvx::TUzenetAblak(szulo, kvx::uzenetBeallitasok().MeretSzorzo);
     kvx::Program::aktualis().VarakozoAblak = f.UzenetAblak;
     QObject::connect(&foablak, &QObject::destroyed, [w = f.UzenetAblak] { delete w.data(); });
     f.Feltetelek = new TFeltetelek(szulo);
@@ -120,7 +120,7 @@ void FormokLetrehozasa(TFoablak& foablak)
     // The online-access serial comes with the online-access table.
     f.Nevjegy = new kvx::TNevjegy(szulo, QString::fromStdString(kvx::VerzioSzoveg()),
                                   QString::number(kvx::Program::aktualis().Online.OnlineEleresek.Sorszam),
-                                  foablak.MeretSzorzo);
+                                  kvx::uzenetBeallitasok().MeretSzorzo);
     kvx::NevjegyBekotese(*f.Nevjegy);
     InternetAblakokBekotese(*f.InternetLetoltesAblak, *f.Nevjegy);
     f.HuzBe = new THuzBe(huzasok, szulo);
@@ -141,8 +141,7 @@ void FormokLetrehozasa(TFoablak& foablak)
     if (QAction* a = kvx::Parancs(kvx::ParancsId::BELLTSOK1))
         QObject::connect(a, &QAction::triggered, f.Beallitasok.data(),
                          [w = f.Beallitasok.data()] { w->BeallitasokStart(true); });
-    QObject::connect(f.Beallitasok.data(), &TBeallitasok::meretValtas, &foablak,
-                     [&foablak](int index) { foablak.Reset1Click(true, index); });
+    QObject::connect(f.Beallitasok.data(), &TBeallitasok::meretValtas, &foablak, &TFoablak::MeretValtas);
     QObject::connect(f.Beallitasok.data(), &TBeallitasok::alkalmazva, &foablak, [&foablak] {
         foablak.UzenetBeallitasokFrissitese();
         kvx::Program::aktualis().Back().VanElmentettUtolsoBontas();
@@ -150,13 +149,13 @@ void FormokLetrehozasa(TFoablak& foablak)
             i->Listazas();
     });
     QObject::connect(f.Beallitasok.data(), &TBeallitasok::nyomtatoBeallitas, &foablak, [&foablak] {
-        if (QPageSetupDialog* d = foablak.Nyomtatas->PrSetupCreate())
+        if (QPageSetupDialog* d = foablak.Nyomtatas()->PrSetupCreate())
             d->exec();
     });
     f.Info = new TInfo(szulo);
     InfoVariacioBekotese(*f.Info, *f.Feltetelek);
-    f.NyomtOpc = new TNyomtOpc(foablak.Nyomtatas, szulo);
-    if (NyomtatasVezerlo* ny = foablak.Nyomtatas)
+    f.NyomtOpc = new TNyomtOpc(foablak.Nyomtatas(), szulo);
+    if (NyomtatasVezerlo* ny = foablak.Nyomtatas())
         NyomtatasAblakokBekotese(*ny, f.UzenetAblak, *f.Info, *f.Feltetelek, f.NyomtOpc);
     f.Statisztika = new TStatisztika(kvx::Program::aktualis().Variacio(), huzasok, szulo);
     {

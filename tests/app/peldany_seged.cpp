@@ -102,7 +102,7 @@ int main(int argc, char** argv)
             QString::number(f->winId()) + u' ' + QString::number(jatek) + u' ' +
             QString::fromStdString(kvx::folders().UtolsoKonyvtarak[0][static_cast<std::size_t>(jatek)]));
         if (munka == QStringLiteral("ujrainditas"))
-            QTimer::singleShot(0, f, [f] { f->Reset1Click(true, 4); });
+            QTimer::singleShot(0, f, [f] { f->MeretValtas(4); });
         if (munka == QStringLiteral("letoltes"))
             QTimer::singleShot(0, f, [] { kvx::Program::aktualis().InternetV().InternetMegszStart(kvx::InternetMuvelet::AktualisAdatbazis); });
     });

@@ -995,7 +995,7 @@ TEST_F(AdatbazisokTest, BuiltInDatabaseCanBeReloadedFromEveryOtherOne)
     ASSERT_TRUE(kvx::draws().AdatbazisBetoltve);
     QAction* gomb = akcio(kvx::ParancsId::KavarexadatbzisGomb);
     ASSERT_NE(gomb, nullptr);
-    const QList<QAction*> eszkoztar = window_->Eszkoztar->actions();
+    const QList<QAction*> eszkoztar = window_->EszkoztarSav()->actions();
     EXPECT_TRUE(eszkoztar.contains(gomb));
     EXPECT_TRUE(eszkoztar.contains(akcio(kvx::ParancsId::Hzsokalapjn1)));
 

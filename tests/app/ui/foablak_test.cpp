@@ -4,6 +4,7 @@
 #include "app/ui/tippek.h"
 #include "app/ui/program.h"
 #include "app/ui/sugo.h"
+#include "app/ui/sugo_parancsok.h"
 
 #include "app/folders.h"
 #include "app/game_table.h"
@@ -89,7 +90,7 @@ TEST_F(FoablakTest, StartCreatesFoldersAndDefaultIni)
 
 TEST_F(FoablakTest, MenuHoldsEveryGameOnceWithItsCaption)
 {
-    QMenu* menu = window_->LottoMenu;
+    QMenu* menu = window_->JatekMenu();
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->title(), QStringLiteral("Játék"));
     EXPECT_EQ(window_->menuBar()->actions().size(), 10);
@@ -129,7 +130,7 @@ TEST_F(FoablakTest, MenuHoldsEveryGameOnceWithItsCaption)
 
 TEST_F(FoablakTest, ChoosingAGameSwitchesGameCaptionAndMarks)
 {
-    QMenu* menu = window_->LottoMenu;
+    QMenu* menu = window_->JatekMenu();
     const auto all = jatekPontok(menu);
     const auto action = [&](const QString& text) -> QAction* {
         for (const Pont& p : all)
@@ -185,7 +186,7 @@ TEST_F(FoablakTest, ClosingWritesTheGameAndTheNextStartTakesIt)
     EXPECT_EQ(kvx::game().LottoIndex, 30);
     EXPECT_EQ(window_->windowTitle(), QStringLiteral("Kavarex Personal  -  EuroJackpot"));
     QAction* ej = nullptr;
-    for (const Pont& p : jatekPontok(window_->LottoMenu))
+    for (const Pont& p : jatekPontok(window_->JatekMenu()))
         if (p.action->data().toInt() == 30)
             ej = p.action;
     ASSERT_NE(ej, nullptr);
@@ -247,14 +248,14 @@ TEST(FoablakSugo, HelpCommandsFollowTheHelpFile)
         TFoablak w(dir.filePath("kavarex"));
         QAction* temak = w.Akcio(kvx::ParancsId::makrk1);
         EXPECT_EQ(temak->isEnabled(), van);
-        EXPECT_EQ(w.Miez1->isVisible(), van);
-        EXPECT_EQ(w.SugoSzolgaltatas->Allomany.isEmpty(), !van);
+        EXPECT_EQ(kvx::Program::aktualis().SugoParancsai().MiEz()->isVisible(), van);
+        EXPECT_EQ(kvx::Program::aktualis().SugoParancsai().Szolgaltatas()->Allomany.isEmpty(), !van);
         if (!van) {
             EXPECT_EQ(temak->statusTip(), QStringLiteral(" Hiányzik a Súgó állománya "));
         }
         EXPECT_FALSE(QFile::exists(dir.filePath("Help/kavarex.hlp")));
         // The help toolbar button is the same command.
-        EXPECT_TRUE(w.Eszkoztar->actions().contains(temak));
+        EXPECT_TRUE(w.EszkoztarSav()->actions().contains(temak));
     }
 }
 
@@ -284,15 +285,15 @@ TEST(FoablakPuffer, HiddenPrintBuffersAndWebAddresses)
 
 TEST_F(FoablakTest, ExtensionModeShowsItsBackground)
 {
-    ASSERT_NE(window_->Image1, nullptr);
+    ASSERT_NE(window_->BovitesHatter(), nullptr);
     window_->show();
-    EXPECT_FALSE(window_->Image1->isVisible());
+    EXPECT_FALSE(window_->BovitesHatter()->isVisible());
     VariacioVezerlo& v = kvx::Program::aktualis().Variacio();
     v.Import_log_true();
-    EXPECT_TRUE(window_->Image1->isVisible());
-    EXPECT_GT(window_->Image1->height(), 0);
+    EXPECT_TRUE(window_->BovitesHatter()->isVisible());
+    EXPECT_GT(window_->BovitesHatter()->height(), 0);
     v.Import_log_false();
-    EXPECT_FALSE(window_->Image1->isVisible());
+    EXPECT_FALSE(window_->BovitesHatter()->isVisible());
 }
 
 }  // namespace

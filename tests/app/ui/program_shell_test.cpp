@@ -304,7 +304,7 @@ TEST_F(ProgramUjrainditasTest, ClosesLikeKilepesAndStartsTheNewInstanceOnlyAfter
     kvx::teszt::Valaszolo valaszolo({QStringLiteral("Igen")});
     const int kod = futtatas([](TFoablak& f) {
         hetSzam();
-        f.Reset1Click(true, 4);
+        f.MeretValtas(4);
     });
     EXPECT_EQ(kod, 0);
     ASSERT_EQ(valaszolo.Latott.size(), 1);
@@ -333,7 +333,7 @@ TEST_F(ProgramUjrainditasTest, RefusedCloseKeepsTheOldInstanceWithItsWork)
     const int kod = futtatas([this](TFoablak& f) {
         hetSzam();
         const std::int32_t meret = kvx::settings().BetuMeret;
-        f.Reset1Click(true, 4);
+        f.MeretValtas(4);
         EXPECT_TRUE(f.isVisible());
         EXPECT_EQ(kvx::szamListak().KijeloltSzamDb(), 7);
         EXPECT_FALSE(kvx::mainState().Kilepes);

@@ -212,7 +212,7 @@ TEST_F(ShellTest, GameSwitchRebuildsThroughTheHooksAndLoadsTheDatabase)
     };
     formok().HuzLista->show();
     QAction* hatos = nullptr;
-    for (QAction* m : window_->LottoMenu->actions())
+    for (QAction* m : window_->JatekMenu()->actions())
         if (!m->menu() && m->text() == QStringLiteral("Magyar 6/45"))
             hatos = m;
     ASSERT_NE(hatos, nullptr);
@@ -237,7 +237,7 @@ TEST_F(ShellTest, GameSwitchRefusedKeepsGameAndNumbers)
     EXPECT_EQ(kvx::szamListak().KijeloltSzamDb(), 90);
     // The menu mark stays on the game in use.
     bool jelolt = false;
-    for (QAction* m : window_->LottoMenu->actions())
+    for (QAction* m : window_->JatekMenu()->actions())
         if (!m->menu() && m->data().isValid() && m->data().toInt() == 0)
             jelolt = m->isChecked();
     EXPECT_TRUE(jelolt);
@@ -334,7 +334,7 @@ TEST_F(ShellTest, CloseQueryNeverQuitsAgainstNo)
 {
     kvx::SzamKattintas(kvx::szamListak(), kvx::game(), kvx::mainState(), 7, 0);
     kvx::mainState().Mentve = false;
-    window_->SzamsorModositas = true;
+    kvx::mainState().SzamsorModositas = true;
     valasz_ = false;
     EXPECT_FALSE(window_->FormCloseQuery());
     EXPECT_EQ(kerdesek_.size(), 1);  // the edit question; no later question overrides it
@@ -350,7 +350,7 @@ TEST_F(ShellTest, CloseQueryNeverQuitsAgainstNo)
     EXPECT_EQ(kerdesek_.size(), 2);
     EXPECT_EQ(kvx::szamListak().KijeloltSzamDb(), 1);
 
-    window_->SzamsorModositas = false;
+    kvx::mainState().SzamsorModositas = false;
     kvx::Program::aktualis().Kerdes = [](const QString&) { return true; };
     QFile::remove(dir_.filePath("kavarex.ini"));
     EXPECT_TRUE(window_->FormCloseQuery());

@@ -154,7 +154,7 @@ TEST_F(SzamsorAllomanyTest, NumberSetOnTheCommandLineIsLoadedAtStartWithItsGame)
     EXPECT_EQ(kvx::game().LottoIndex, 1);
     EXPECT_EQ(window_->windowTitle(), QStringLiteral("Kavarex Personal  -  Magyar 6/45"));
     EXPECT_EQ(kvx::szamListak().KijeloltSzamok, (kvx::TTombByte1D{1, 2, 3, 4, 5, 6, 7}));
-    EXPECT_TRUE(window_->ParancssoriAllomany.isEmpty());
+    EXPECT_TRUE(window_->ParancssoriAllomany().isEmpty());
     EXPECT_TRUE(a(kvx::ParancsId::Ments3)->isEnabled());
     EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join('|').toStdString();
 }
@@ -171,7 +171,7 @@ TEST_F(SzamsorAllomanyTest, DamagedNumberSetOnTheCommandLineLeavesStartUpGoing)
     EXPECT_TRUE(hibak_[0].contains(QStringLiteral("Érvénytelen méretű állomány."))) << hibak_[0].toStdString();
     EXPECT_EQ(kvx::game().LottoIndex, 0);
     EXPECT_EQ(kvx::szamListak().KijeloltSzamDb(), 0);
-    EXPECT_TRUE(window_->ParancssoriAllomany.isEmpty());
+    EXPECT_TRUE(window_->ParancssoriAllomany().isEmpty());
     // Start-up went on: the draws database is there.
     EXPECT_TRUE(kvx::draws().AdatbazisBetoltve);
     EXPECT_EQ(kvx::draws().HuzasokSzama, 3);

@@ -21,6 +21,7 @@
 #include "tickets/number_lists.h"
 #include "tickets/ui/filedialogs.h"
 #include "tickets/ui/szamsor_parancsok.h"
+#include "variation/ui/allomany_parancsok.h"
 
 #include "../../app/ui/harom_huzas.h"
 #include "../../app/ui/valaszolo.h"
@@ -313,7 +314,7 @@ TEST_F(JatekValtasMentesTest, OpeningAFileOfAnotherGameOffersTheUnsavedDrawsOnce
         (nem ? nem : ok)->click();
     });
     valaszolo.start(10);
-    ASSERT_TRUE(window->AllomanyDialogusok->SzamsorBetoltese(QString::fromStdString(tip)));
+    ASSERT_TRUE(kvx::Program::aktualis().AllomanyParancsai().Dialogusok()->SzamsorBetoltese(QString::fromStdString(tip)));
     valaszolo.stop();
     EXPECT_EQ(kvx::game().LottoIndex, 1);
     EXPECT_EQ(kvx::szamListak().KijeloltSzamDb(), 7);

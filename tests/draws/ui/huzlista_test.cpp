@@ -414,7 +414,7 @@ TEST_F(HuzListaAblakTest, ThePrintButtonsRunTheDatabaseMenusPrintouts)
 {
     QTemporaryDir pdf;
     ASSERT_TRUE(pdf.isValid());
-    NyomtatasVezerlo* ny = window_->Nyomtatas;
+    NyomtatasVezerlo* ny = window_->Nyomtatas();
     ASSERT_NE(ny, nullptr);
     std::vector<std::unique_ptr<QPrinter>> nyomtatok;
     ny->NyomtatoElerheto = [] { return true; };

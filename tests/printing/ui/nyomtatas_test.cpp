@@ -70,7 +70,7 @@ protected:
     {
         ASSERT_TRUE(dir_.isValid());
         window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
-        ny_ = window_->Nyomtatas;
+        ny_ = window_->Nyomtatas();
         ASSERT_NE(ny_, nullptr);
         ny_->NyomtatoElerheto = [this] { return vanNyomtato_; };
         ny_->NyomtatoKeszites = [this](int) {
@@ -232,7 +232,7 @@ TEST_F(NyomtatasTest, ABufferWithoutFormFeedsIsOneJob)
 TEST_F(NyomtatasTest, TheDrawListFileIsWrittenThenOpened)
 {
     Huzasok(150);
-    window_->Nyomtatas->Nyomtats3Click();
+    window_->Nyomtatas()->Nyomtats3Click();
     const QString f = QString::fromStdString(folders().ListKonyvtar) + QStringLiteral("huzlist.rtf");
     ASSERT_EQ(megnyitva_, QStringList{f});
     EXPECT_EQ(RtfOlvasas(f.toStdString()), Tomoritve(ny_->Egyseg.ListaPuffer));
@@ -271,7 +271,7 @@ TEST_F(NyomtatasTest, PaperCommandsAskFirstAndWithoutAPrinterOfferAPdf)
     // Declined: nothing printed.
     {
         teszt::Valaszolo v({QStringLiteral("Nem")});
-        window_->Nyomtatas->Listanyomtatsa2Click();
+        window_->Nyomtatas()->Listanyomtatsa2Click();
         ASSERT_EQ(v.Latott.size(), 1);
         EXPECT_EQ(Sima(v.Latott[0].Szoveg),
                   Sima("Elindítja a nyomtatást?\n\n" + window_->Akcio(ParancsId::Listanyomtatsa2)->toolTip()));
@@ -283,7 +283,7 @@ TEST_F(NyomtatasTest, PaperCommandsAskFirstAndWithoutAPrinterOfferAPdf)
     {
         teszt::Valaszolo v({QStringLiteral("Igen")});
         teszt::PdfValaszto pdf(false);
-        window_->Nyomtatas->Listanyomtatsa2Click();
+        window_->Nyomtatas()->Listanyomtatsa2Click();
         EXPECT_EQ(Dobozok(v).size(), 1);
         EXPECT_EQ(pdf.Javaslatok, QStringList{ListaAllomany("bontlist1.pdf")});
         EXPECT_EQ(pdf.Engedelyezett, QList<bool>{true});
@@ -296,7 +296,7 @@ TEST_F(NyomtatasTest, PaperCommandsAskFirstAndWithoutAPrinterOfferAPdf)
     vanNyomtato_ = true;
     {
         teszt::Valaszolo v({QStringLiteral("Igen")});
-        window_->Nyomtatas->Listanyomtatsa2Click();
+        window_->Nyomtatas()->Listanyomtatsa2Click();
     }
     ASSERT_EQ(nyomtatok_.size(), LapokFelosztasa(ny_->Egyseg.ListaPuffer).size());
     EXPECT_EQ(Info(1).at("Title"), "bontlist1");
@@ -322,8 +322,8 @@ TEST_F(NyomtatasTest, WithoutAPrinterEachPaperCommandWritesItsPagesIntoOnePdf)
         const char* valasz;  // to the question before printing
         std::size_t lapok;   // at least
     } esetek[] = {
-        {"huzlist1.pdf", [this] { window_->Nyomtatas->Listanyomtatsa1Click(); }, "Igen", 3},
-        {"bontlist1.pdf", [this] { window_->Nyomtatas->Listanyomtatsa2Click(); }, "Igen", 1},
+        {"huzlist1.pdf", [this] { window_->Nyomtatas()->Listanyomtatsa1Click(); }, "Igen", 3},
+        {"bontlist1.pdf", [this] { window_->Nyomtatas()->Listanyomtatsa2Click(); }, "Igen", 1},
         {"infolist1.pdf",
          [info] {
              info->Start();
@@ -400,8 +400,8 @@ TEST_F(NyomtatasTest, AWrittenFileTheDesktopCannotOpenIsNamedWithItsFullPath)
         QString allomany;
         QStringList valaszok;
     } esetek[] = {
-        {[this] { window_->Nyomtatas->Nyomtats3Click(); }, ListaAllomany("huzlist.rtf"), {QStringLiteral("OK")}},
-        {[this] { window_->Nyomtatas->Listanyomtatsa1Click(); }, ListaAllomany("huzlist1.pdf"),
+        {[this] { window_->Nyomtatas()->Nyomtats3Click(); }, ListaAllomany("huzlist.rtf"), {QStringLiteral("OK")}},
+        {[this] { window_->Nyomtatas()->Listanyomtatsa1Click(); }, ListaAllomany("huzlist1.pdf"),
          {QStringLiteral("Igen"), QStringLiteral("OK")}},
     };
     for (const auto& [parancs, f, valaszok] : esetek) {
@@ -429,7 +429,7 @@ TEST_F(NyomtatasTest, TheSlipOptionsOpenWithoutAPrinter)
     ASSERT_NE(opc, nullptr);
     {
         teszt::Valaszolo v({QStringLiteral("OK")});
-        window_->Nyomtatas->SzelvenyKitoltesStart();
+        window_->Nyomtatas()->SzelvenyKitoltesStart();
         EXPECT_TRUE(v.Latott.isEmpty());
     }
     ASSERT_TRUE(opc->isVisible());
@@ -454,7 +454,7 @@ TEST_F(NyomtatasTest, MoreThan10000LinesAreRefusedBeforeAnythingIsBuilt)
         megnyitva_.clear();
         ny_->Egyseg.Torles();
         teszt::Valaszolo v({QStringLiteral("OK")});
-        window_->Nyomtatas->Lista1Click();
+        window_->Nyomtatas()->Lista1Click();
         EXPECT_EQ(megnyitva_.isEmpty(), e.elutasitva) << e.sorok;
         if (e.elutasitva) {
             ASSERT_EQ(v.Latott.size(), 1);
@@ -493,11 +493,11 @@ TEST_F(NyomtatasTest, TheVariationListPrintoutsRestoreTheEarlierOrderFirst)
         kvx::ParancsId nev;
         std::function<void()> parancs;
     } esetek[] = {
-        {ParancsId::Lista1, [this] { window_->Nyomtatas->Lista1Click(); }},
+        {ParancsId::Lista1, [this] { window_->Nyomtatas()->Lista1Click(); }},
         {ParancsId::Listanyomtatsa2,
          [this] {
              teszt::Valaszolo v({QStringLiteral("Igen")});
-             window_->Nyomtatas->Listanyomtatsa2Click();
+             window_->Nyomtatas()->Listanyomtatsa2Click();
          }},
     };
     for (const Eset& e : esetek) {
@@ -708,7 +708,7 @@ TEST_F(NyomtatasTest, SlipFillingRefusesOtherGamesAndMoreThanAThousandLines)
         program_.Jatek = NyJatek(e.jatek);
         Variacio(e.sorok);
         teszt::Valaszolo v({QStringLiteral("OK")});
-        window_->Nyomtatas->SzelvenyKitoltesStart();
+        window_->Nyomtatas()->SzelvenyKitoltesStart();
         if (e.uzenet) {
             ASSERT_EQ(v.Latott.size(), 1) << e.jatek << " " << e.sorok;
             EXPECT_EQ(Sima(v.Latott[0].Szoveg), Sima(QString::fromUtf8(e.uzenet)));

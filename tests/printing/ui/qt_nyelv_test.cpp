@@ -41,6 +41,7 @@
 
 #include "app/settings.h"
 #include "app/ui/valaszolo.h"
+#include "variation/ui/allomany_parancsok.h"
 #include "printing/nyomtatas_fixture.h"
 #include "printing/print_pages.h"
 #include "tickets/file_helpers.h"
@@ -93,7 +94,7 @@ protected:
         window_ = std::make_unique<TFoablak>(dir_.filePath(QStringLiteral("kavarex")));
         FormokLetrehozasa(*window_);
         settings().UzenetekLog.fill(0);  // no once-only tips
-        window_->Nyomtatas->NyomtatoElerheto = [] { return false; };
+        window_->Nyomtatas()->NyomtatoElerheto = [] { return false; };
         window_->show();
     }
     void TearDown() override { window_.reset(); }
@@ -155,14 +156,14 @@ TEST_F(QtNyelvTest, TheFileDialogsWriteDatesSizesAndFolderTypesInHungarian)
     program_.Huzasok.AdatbazisBetoltve = true;
     const Eset esetek[] = {
         {"number set", "fajldialogus_szamsor.png",
-         [this] { window_->AllomanyDialogusok->AllomanyDialogus(ModMegnyitas, QString(), false); }},
+         [this] { kvx::Program::aktualis().AllomanyParancsai().Dialogusok()->AllomanyDialogus(ModMegnyitas, QString(), false); }},
         {"private database", "fajldialogus_privat.png",
          [] { kvx::Program::aktualis().AdatbazisParancsai().PrivatAllomanyValasztas(false); }},
         // The draw list on paper, without a printer, asks for its PDF file.
         {"PDF output", "fajldialogus_pdf.png",
          [this] {
              teszt::Valaszolo igen({QStringLiteral("Igen")});
-             window_->Nyomtatas->Listanyomtatsa1Click();
+             window_->Nyomtatas()->Listanyomtatsa1Click();
          }},
     };
     for (const Eset& e : esetek) {
@@ -260,7 +261,7 @@ TEST_F(QtNyelvTest, ThePrintDialogSpeaksHungarianAndWithoutAPrinterNamesThePdf)
     EXPECT_TRUE(tartomanyLathato);
 
     // The page set-up of the settings writes its margins with a decimal comma.
-    QPageSetupDialog* beallitas = window_->Nyomtatas->PrSetupCreate();
+    QPageSetupDialog* beallitas = window_->Nyomtatas()->PrSetupCreate();
     ASSERT_NE(beallitas, nullptr);
     QStringList margok;
     DialogusNezo<QPageSetupDialog> margoNezo([](QPageSetupDialog*) { return true; },

@@ -51,7 +51,7 @@ protected:
     {
         ASSERT_TRUE(dir_.isValid());
         window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
-        ny_ = window_->Nyomtatas;
+        ny_ = window_->Nyomtatas();
         ny_->NyomtatoElerheto = [this] { return vanNyomtato_; };
         ny_->NyomtatoKeszites = [this](int) {
             auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);

@@ -24,6 +24,7 @@
 #include "variation/ui/teszt_vezerlo.h"
 #include "variation/ui/bontteszt_alap.h"
 #include "variation/ui/foablak_ablakok.h"
+#include "variation/ui/allomany_parancsok.h"
 
 
 #include <QAction>
@@ -146,10 +147,10 @@ TEST_F(BontTesztTest, TestAgainstTheDrawsThenTheFullTestAndInsertingItsLines)
     const std::vector<std::uint8_t> elotte(s.FBontasMatrix,
                                            s.FBontasMatrix + static_cast<std::size_t>(s.BontSzelvszam) * 5);
     const QString nev = dir_.filePath(QStringLiteral("teszt.top"));
-    ASSERT_TRUE(window_->AllomanyDialogusok->VariacioMentese(nev));
+    ASSERT_TRUE(kvx::Program::aktualis().AllomanyParancsai().Dialogusok()->VariacioMentese(nev));
     {
         Valaszolo v({QStringLiteral("Igen"), QStringLiteral("Igen"), QStringLiteral("OK")});
-        ASSERT_TRUE(window_->AllomanyDialogusok->VariacioBetoltese(nev));
+        ASSERT_TRUE(kvx::Program::aktualis().AllomanyParancsai().Dialogusok()->VariacioBetoltese(nev));
     }
     ASSERT_EQ(s.BontSzelvszam, sorok + uj);
     const std::vector<std::uint8_t> utana(s.FBontasMatrix,

@@ -27,6 +27,7 @@
 #include "variation/ui/bontas.h"
 #include "variation/ui/bontlista.h"
 #include "variation/ui/variacio_vezerlo.h"
+#include "variation/ui/allomany_parancsok.h"
 #include "variation/store_jobs.h"
 
 #include <QAction>
@@ -122,7 +123,7 @@ TEST_F(BovitesTest, TheInformationCommandFollowsTheLinesOfAnExtension)
 {
     bovitesben();
     QAction* info = a(ParancsId::InfoGomb);
-    QWidget* gomb = window_->Eszkoztar ? window_->Eszkoztar->widgetForAction(info) : nullptr;
+    QWidget* gomb = window_->EszkoztarSav() ? window_->EszkoztarSav()->widgetForAction(info) : nullptr;
     struct Allapot {
         const char* nev;
         bool feltetelek;
@@ -315,12 +316,12 @@ TEST_F(BovitesTest, ALoadedVariationResumesAsAnExtensionWhenItWasOne)
         bontasEgyseg().Vezerles.FBontStatus.store(!e.leallitott);
         const std::int32_t db = variationStore().BontSzelvszam;
         const QString nev = dir_.filePath(QStringLiteral("bov.top"));
-        ASSERT_TRUE(window_->AllomanyDialogusok->VariacioMentese(nev));
+        ASSERT_TRUE(kvx::Program::aktualis().AllomanyParancsai().Dialogusok()->VariacioMentese(nev));
         kvx::Program::aktualis().SzamsorParancsai().MindenSzamTorlese();
         ASSERT_EQ(variationStore().BontMatrixMeret, 0);
         bontasEgyseg().Vezerles.FBontStatus.store(true);
 
-        ASSERT_TRUE(window_->AllomanyDialogusok->VariacioBetoltese(nev));
+        ASSERT_TRUE(kvx::Program::aktualis().AllomanyParancsai().Dialogusok()->VariacioBetoltese(nev));
         EXPECT_EQ(variationStore().BontSzelvszam, db);
         EXPECT_EQ(bontasEgyseg().BontasBovites, e.vart);
         EXPECT_EQ(bontasEgyseg().BovitesKijeloltSzamDb, e.vart ? 12 : 0);
@@ -409,7 +410,7 @@ TEST_F(BovitesAdatbazisTest, AVariationOfAnotherDatabaseLoadsAsEdited)
     ASSERT_TRUE(f.TalArAktiv);
     ASSERT_FALSE(bontasEgyseg().SzerkesztettVariacio);
     const QString nev = dir_.filePath(QStringLiteral("masik.top"));
-    ASSERT_TRUE(window_->AllomanyDialogusok->VariacioMentese(nev));
+    ASSERT_TRUE(kvx::Program::aktualis().AllomanyParancsai().Dialogusok()->VariacioMentese(nev));
     kvx::Program::aktualis().SzamsorParancsai().MindenSzamTorlese();
 
     QStringList kerdesek;
@@ -418,9 +419,9 @@ TEST_F(BovitesAdatbazisTest, AVariationOfAnotherDatabaseLoadsAsEdited)
         return true;
     };
     // What the main window tells the dialogs before it opens one.
-    window_->AllomanyDialogusok->Allapot.AdatbazisBetoltve = true;
-    window_->AllomanyDialogusok->Allapot.HuzasokSzama = draws().HuzasokSzama;
-    ASSERT_TRUE(window_->AllomanyDialogusok->VariacioBetoltese(nev));
+    kvx::Program::aktualis().AllomanyParancsai().Dialogusok()->Allapot.AdatbazisBetoltve = true;
+    kvx::Program::aktualis().AllomanyParancsai().Dialogusok()->Allapot.HuzasokSzama = draws().HuzasokSzama;
+    ASSERT_TRUE(kvx::Program::aktualis().AllomanyParancsai().Dialogusok()->VariacioBetoltese(nev));
     ASSERT_FALSE(kerdesek.isEmpty());
     EXPECT_TRUE(kerdesek.back().startsWith(QStringLiteral("A beolvasott állomány egy másik adatbázisra hivatkozik.")));
     EXPECT_GT(variationStore().BontSzelvszam, 0);

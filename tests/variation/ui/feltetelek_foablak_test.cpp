@@ -84,7 +84,7 @@ protected:
     QWidget* gomb(ParancsId nev) const
     {
         TFoablak* fo = ablakok_->Foablak.get();
-        return fo->Eszkoztar ? fo->Eszkoztar->widgetForAction(a(nev)) : nullptr;
+        return fo->EszkoztarSav() ? fo->EszkoztarSav()->widgetForAction(a(nev)) : nullptr;
     }
 
     QPointer<TFeltetelek> feltetelek_;
