@@ -88,6 +88,7 @@
 #include <QToolBar>
 
 #include <utility>
+#include <ostream>
 
 using namespace kvx;
 
@@ -159,16 +160,7 @@ TFoablak::TFoablak(const QString& programAllomany, const QStringList& args, plat
     setObjectName("Foablak");
     PeldanyFigyeles(peldany, bezarasVarakozasMs);
     AlrendszerekBekotese();
-    huzasokBetoltese = [] { kvx::Program::aktualis().AdatbazisParancsai().HuzasokBetoltese(); };
-    szelvenyekLetrehozasa = [this] {
-        SzelvenyekLetrehozasa(this);
-        FoszelvenyElhelyezes();
-    };
-    szelvenyekLebontasa = [] { SzelvenyekLebontasa(); };
-    szamokValtozasa = [] {
-        if (TFoszelveny* fo = szelvenyek().Foszelveny)
-            fo->Frissites();
-    };
+    szamokValtozasa = [] { kvx::Program::aktualis().Szelveny().SzamokKijelzese(); };
     SzelvenyVezerlo& sz = kvx::Program::aktualis().Szelveny();
     connect(&sz, &SzelvenyVezerlo::szamokValtoztak, this, [](bool tulteli) { szamsor().FeltMenuAll(tulteli); });
     connect(&sz, &SzelvenyVezerlo::teljesVariacio, this, &TFoablak::SetStatusPanel2);
@@ -514,8 +506,7 @@ void TFoablak::ParancssoriAllomanyBetoltese()
         if (!ok) {
             MindenSzamTorlese(szamListak(), game(), mainState());
             szamsor().KijelolesMenuFrissites();
-            if (szamokValtozasa)
-                szamokValtozasa();
+            kvx::Program::aktualis().Szelveny().SzamokKijelzese();
             parancssoriAllomany_.clear();
             return;
         }
@@ -561,8 +552,34 @@ void TFoablak::AdatbazisBetoltes()
     f.AktualisAdatbazis[static_cast<std::size_t>(jatek)] =
         f.DatKonyvtar + AdatbazisAllomany[static_cast<std::size_t>(jatek)];
     Program::aktualis().HuzasokV().SetAdatbazisTipusa(true);
-    if (huzasokBetoltese)
-        huzasokBetoltese();
+    emit jatekValtasLepes(JatekValtasLepes::AdatbazisBetoltese);
+    kvx::Program::aktualis().AdatbazisParancsai().HuzasokBetoltese();
+}
+
+void TFoablak::SzelvenyekLebontasaLepes()
+{
+    emit jatekValtasLepes(JatekValtasLepes::SzelvenyekLebontasa);
+    SzelvenyekLebontasa();
+}
+
+void TFoablak::SzelvenyekEpiteseLepes()
+{
+    emit jatekValtasLepes(JatekValtasLepes::SzelvenyekEpitese);
+    SzelvenyekLetrehozasa(this);
+    FoszelvenyElhelyezes();
+}
+
+std::ostream& operator<<(std::ostream& o, JatekValtasLepes l)
+{
+    switch (l) {
+    case JatekValtasLepes::SzelvenyekLebontasa:
+        return o << "SzelvenyekLebontasa";
+    case JatekValtasLepes::SzelvenyekEpitese:
+        return o << "SzelvenyekEpitese";
+    case JatekValtasLepes::AdatbazisBetoltese:
+        return o << "AdatbazisBetoltese";
+    }
+    return o << "JatekValtasLepes(" << static_cast<int>(l) << ')';
 }
 
 void TFoablak::Listzs1Click()
@@ -894,8 +911,7 @@ void TFoablak::SzelvLebont(bool rebuild)
     Program::aktualis().HuzasokV().AdatbazisLezaras(!huzTorlesKerdezve_);
     MindenSzamTorlese(szamListak(), game(), mainState());
     kvx::Program::aktualis().AdatbazisParancsai().AdatbazisJelenlet();
-    if (szelvenyekLebontasa)
-        szelvenyekLebontasa();
+    SzelvenyekLebontasaLepes();
     // Every other visible window closes.
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w != this && w->isVisible() && w->objectName() != QStringLiteral("Foablak") && w->parentWidget() == this)
@@ -905,8 +921,7 @@ void TFoablak::SzelvLebont(bool rebuild)
     // The ticket constructors set the game parameters; without tickets the
     // parameters are set here, so every part reads the new game.
     JatekParameterek(game());
-    if (szelvenyekLetrehozasa)
-        szelvenyekLetrehozasa();
+    SzelvenyekEpiteseLepes();
     ListakInicializalasa(szamListak(), game(), mainState());
     JatekMenuJeloles();
     szamsor().NezetAlaphelyzet();
@@ -914,8 +929,7 @@ void TFoablak::SzelvLebont(bool rebuild)
     if (betoltesKesz_)
         AdatbazisBetoltes();
     szamsor().KijelolesMenuFrissites();
-    if (szamokValtozasa)
-        szamokValtozasa();
+    kvx::Program::aktualis().Szelveny().SzamokKijelzese();
 }
 
 bool TFoablak::FormKeyDown(int key, Qt::KeyboardModifiers mods)

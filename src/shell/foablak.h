@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 #include <initializer_list>
+#include <iosfwd>
 #include <map>
 #include <optional>
 #include <QFont>
@@ -42,6 +43,15 @@ class ParancsTar;
 class Sugo;
 }
 
+// The steps of a game switch that rebuild the per-game parts, announced in
+// this order as each begins.
+enum class JatekValtasLepes {
+    SzelvenyekLebontasa,  // the six tickets go
+    SzelvenyekEpitese,    // the tickets are built for the new game
+    AdatbazisBetoltese,   // the new game's draws database is loaded
+};
+std::ostream& operator<<(std::ostream& o, JatekValtasLepes l);
+
 class TFoablak : public QMainWindow {
     Q_OBJECT
 public:
@@ -74,12 +84,6 @@ public:
     QString ElvalasztoVonal;
     // Printing: the print buffer, the printer and the print files.
     NyomtatasVezerlo* Nyomtatas() const { return nyomtatas_; }
-
-    // Hooks of the parts built elsewhere.
-    std::function<void()> szelvenyekLetrehozasa;  // builds the six tickets (each runs JatekParameterek)
-    std::function<void()> szelvenyekLebontasa;    // destroys the six tickets
-    std::function<void()> huzasokBetoltese;       // loads AktualisAdatbazis[LottoIndex] (AdatbazisParancsok)
-    std::function<void()> szamokValtozasa;        // the main ticket repaints its number lists
 
     // The running-instance check of this program: a quit request of a later
     // instance closes the main window the normal way (a refused close tells
@@ -142,6 +146,11 @@ protected:
     void showEvent(QShowEvent* e) override;
     bool eventFilter(QObject* obj, QEvent* event) override;
 
+signals:
+    // A step of the game switch begins (the game is the new one from the
+    // tickets' building on).
+    void jatekValtasLepes(JatekValtasLepes lepes);
+
 private:
     // ---- Reached only from the main window itself ----
     // Puts the main ticket at the left of the main window, under its toolbar.
@@ -190,6 +199,10 @@ private:
     // instance ends.
     bool MasikPeldanyKezelese(std::int32_t dobozMeret);
     void AdatbazisBetoltes();
+    // The game switch's steps: the tickets go, the tickets for the current
+    // game are built (each sets the game's parameters) and placed.
+    void SzelvenyekLebontasaLepes();
+    void SzelvenyekEpiteseLepes();
     // The number commands: the handlers live in the tickets' command object
     // (tickets/ui/szamsor_parancsok.h), registered for this window.
     void SzamsorParancsokBekotese();
@@ -243,4 +256,7 @@ private:
     // InternetMenuBekotese after the draws' and the variation's sides of the
     // internet actions are wired.
     InternetParancsok* internet_ = nullptr;
+    // The main ticket repaints its number lists (kept for the command
+    // objects' wiring that still lives here).
+    std::function<void()> szamokValtozasa;
 };

@@ -201,15 +201,24 @@ TEST_F(ShellTest, TextsSpellTheirWords)
                                                                     << t.toStdString();
 }
 
-TEST_F(ShellTest, GameSwitchRebuildsThroughTheHooksAndLoadsTheDatabase)
+TEST_F(ShellTest, GameSwitchRebuildsTheTicketsAndLoadsTheDatabaseInOrder)
 {
     QStringList lepesek;
-    window_->szelvenyekLebontasa = [&] { lepesek << "lebont"; };
-    window_->szelvenyekLetrehozasa = [&] { lepesek << "letrehoz " + QString::number(kvx::game().LottoIndex); };
-    window_->huzasokBetoltese = [&] {
-        lepesek << QString::fromStdString(kvx::folders().AktualisAdatbazis[static_cast<std::size_t>(kvx::game().LottoIndex)])
-                       .section('/', -1);
-    };
+    QObject::connect(window_.get(), &TFoablak::jatekValtasLepes, window_.get(), [&](JatekValtasLepes l) {
+        switch (l) {
+        case JatekValtasLepes::SzelvenyekLebontasa:
+            lepesek << "lebont";
+            break;
+        case JatekValtasLepes::SzelvenyekEpitese:
+            lepesek << "letrehoz " + QString::number(kvx::game().LottoIndex);
+            break;
+        case JatekValtasLepes::AdatbazisBetoltese:
+            lepesek << QString::fromStdString(
+                           kvx::folders().AktualisAdatbazis[static_cast<std::size_t>(kvx::game().LottoIndex)])
+                           .section('/', -1);
+            break;
+        }
+    });
     formok().HuzLista->show();
     QAction* hatos = nullptr;
     for (QAction* m : window_->JatekMenu()->actions())
@@ -222,6 +231,8 @@ TEST_F(ShellTest, GameSwitchRebuildsThroughTheHooksAndLoadsTheDatabase)
     EXPECT_TRUE(hatos->isChecked());
     EXPECT_EQ(window_->windowTitle(), QStringLiteral("Kavarex Personal  -  Magyar 6/45"));
     EXPECT_EQ(lepesek, (QStringList{"lebont", "letrehoz 1", QString::fromUtf8(kvx::AdatbazisAllomany[1])}));
+    // The steps ran, not only their announcements: the main ticket stands for the new game.
+    EXPECT_NE(szelvenyek().Foszelveny, nullptr);
     EXPECT_FALSE(formok().HuzLista->isVisible());
 }
 
