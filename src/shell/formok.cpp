@@ -34,6 +34,7 @@
 #include "statistics/ui/statisztika_bekotes.h"
 #include "variation/ui/bontas.h"
 #include "variation/ui/bontlista.h"
+#include "variation/ui/beallitasok_variacio.h"
 #include "tickets/ui/huzbeszelveny.h"
 #include "tickets/ui/huzszelveny.h"
 #include "tickets/ui/szamsor_parancsok.h"
@@ -142,12 +143,10 @@ void FormokLetrehozasa(TFoablak& foablak)
         QObject::connect(a, &QAction::triggered, f.Beallitasok.data(),
                          [w = f.Beallitasok.data()] { w->BeallitasokStart(true); });
     QObject::connect(f.Beallitasok.data(), &TBeallitasok::meretValtas, &foablak, &TFoablak::MeretValtas);
-    QObject::connect(f.Beallitasok.data(), &TBeallitasok::alkalmazva, &foablak, [&foablak] {
-        foablak.UzenetBeallitasokFrissitese();
-        kvx::Program::aktualis().Back().VanElmentettUtolsoBontas();
-        if (TInfo* i = formok().Info; i && i->isVisible())
-            i->Listazas();
-    });
+    QObject::connect(f.Beallitasok.data(), &TBeallitasok::alkalmazva, &foablak,
+                     [&foablak] { foablak.UzenetBeallitasokFrissitese(); });
+    // The message boxes take the new settings before the variation follows.
+    BeallitasokVariacioBekotese(*f.Beallitasok);
     QObject::connect(f.Beallitasok.data(), &TBeallitasok::nyomtatoBeallitas, &foablak, [&foablak] {
         if (QPageSetupDialog* d = foablak.Nyomtatas()->PrSetupCreate())
             d->exec();

@@ -25,7 +25,6 @@
 #include "app/ui/uzenetek.h"
 #include "common/delphi_format.h"
 #include "platform/system_info.h"
-#include "variation/variation_store.h"
 
 using namespace kvx;
 
@@ -244,7 +243,8 @@ void TBeallitasok::BeallitasokStart(bool mutat)
     memoriaKorlat_ = BontMemoriaKorlat(szabad, teljes);
     BontMaxMereteTB->setRange(1, CsuszkaLepesDb(maximum_));
     BontMaxMereteTB->setTickInterval(1);
-    BontMaxMereteTB->setValue(CsuszkaAllas(std::min(p.Tar.BontEngedelyezettMeret, maximum_), maximum_));
+    const std::int64_t engedelyezett = VariacioMeret.Olvasas ? VariacioMeret.Olvasas() : maximum_;
+    BontMaxMereteTB->setValue(CsuszkaAllas(std::min(engedelyezett, maximum_), maximum_));
     BontMaxMereteTBChange();
 
     JovahagyasCheck->setChecked(s.Jovahagyas);
@@ -289,7 +289,8 @@ void TBeallitasok::BeallitasokAlkalmazasa()
         return;
     Program& p = Program::aktualis();
     Settings& s = p.Beallitasok;
-    p.Tar.BontEngedelyezettMeret = CsuszkaMeret(BontMaxMereteTB->value(), maximum_);
+    if (VariacioMeret.Iras)
+        VariacioMeret.Iras(CsuszkaMeret(BontMaxMereteTB->value(), maximum_));
     s.ShowHint = BuborekKiBeBox->isChecked();
     if (InformAllapotCheck->isChecked())
         s.UzenetekLog.fill(1);

@@ -32,6 +32,15 @@ public:
 
     // Free physical memory in bytes (tests replace it).
     std::function<std::optional<std::uint64_t>()> SzabadMemoria;
+    // The variation's permitted size, which the slider shows and sets; the
+    // variation's wiring lends it (variation/ui/beallitasok_variacio.h).
+    // Unset: the slider starts at its largest size and keeps its value to
+    // itself.
+    struct VariacioMeretHorgok {
+        std::function<std::int64_t()> Olvasas;
+        std::function<void(std::int64_t)> Iras;
+    };
+    VariacioMeretHorgok VariacioMeret;
     // The largest size the slider offers now.
     std::int64_t BontMaximum() const { return maximum_; }
 

@@ -15,6 +15,7 @@
 #include <QTest>
 
 #include "app/ui/valaszolo.h"
+#include "variation/ui/beallitasok_variacio.h"
 #include "variation/ui/variacio_vezerlo.h"
 
 #include <gtest/gtest.h>
@@ -33,6 +34,7 @@ protected:
         window_ = std::make_unique<TFoablak>(dir_.filePath("kavarex"));
         w_ = new TBeallitasok(window_.get());
         w_->SzabadMemoria = [this] { return memoria_; };
+        BeallitasokVariacioBekotese(*w_);
     }
 
     void Nyit(int jatek)
@@ -82,6 +84,20 @@ TEST_F(BeallitasokTest, TheLimitIsTheFullVariationOrWhatTheMemoryHoldsAndRoundsT
         EXPECT_EQ(w_->Memo1Label->isEnabled(), e.memo1) << e.allas;
         EXPECT_EQ(w_->Memo2Label->isEnabled(), e.memo2) << e.allas;
     }
+}
+
+TEST_F(BeallitasokTest, TheSliderStartsAtTheVariationsPermittedSize)
+{
+    program_.Tar.BontEngedelyezettMeret = 1200000;
+    Nyit(0);
+    EXPECT_EQ(w_->Label2->text(), QString::fromUtf8("1 200 000 számsor"));
+    // A permitted size above what the memory holds shows as the largest offered.
+    w_->close();
+    memoria_ = std::uint64_t{640} << 20;
+    program_.Tar.BontEngedelyezettMeret = 43949268;
+    Nyit(0);
+    EXPECT_EQ(w_->BontMaxMereteTB->value(), w_->BontMaxMereteTB->maximum());
+    EXPECT_EQ(w_->Label2->text(), QString::fromUtf8("20 971 520 számsor"));
 }
 
 TEST_F(BeallitasokTest, ThePriceTakesTwoDecimalsKeepsTheStoredOneWhenUnusableAndIsShared)
