@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/error_log.h"
 #include "app/main_state.h"
 #include "app/shell_state.h"
 #include "shell/foablak.h"
@@ -32,8 +33,23 @@ void PeldanyEllenorzes(platform::FutoPeldany& peldany, const QStringList& args)
         ms.MasikPeldanyFut = true;
 }
 
+void HibaAllapotSorok(HibaNaploAdatok& a)
+{
+    const Program& p = Program::aktualis();
+    a.HuzasokHossz = static_cast<std::int64_t>(p.Huzasok.Huzasok.size());
+    a.HuzasokSzama = p.Huzasok.HuzasokSzama;
+    a.VariacioVerzio = p.VariacioAllomany.VariacioVerzio;
+    a.BontasMatrixHossz = p.Tar.BontFoglalasMeret;
+    a.BontMatrixMeret = p.Tar.BontMatrixMeret;
+    a.KijeloltSzamDb = p.Szamok.KijeloltSzamDb();
+    a.AllandoSzamDb = p.Szamok.AllandoSzamDb();
+    a.FixSzamDb = p.Szamok.FixSzamDb();
+}
+
 int ProgramFuttatas(Program& program, const QStringList& args, const FuttatasBeallitasok& b)
 {
+    // An error report from here on tells what the program holds.
+    hibaKezeloBeallitasok().AllapotSorok = HibaAllapotSorok;
     QString exe = b.ProgramAllomany;
     if (exe.isEmpty())
         exe = QCoreApplication::applicationFilePath();

@@ -15,6 +15,7 @@ class FutoPeldany;
 namespace kvx {
 
 class Program;
+struct HibaNaploAdatok;
 
 // Exit code of an instance that ends because another one runs.
 constexpr int kMasikPeldanyKilepesiKod = 4;
@@ -40,6 +41,10 @@ struct FuttatasBeallitasok {
     // Empty: QProcess::startDetached.
     std::function<bool(const QString& program, const QStringList& args)> ProgramInditas;
 };
+
+// The error report's state lines from the program's state: the draws, the
+// variation and the main ticket's numbers (HibaKezeloBeallitasok::AllapotSorok).
+void HibaAllapotSorok(HibaNaploAdatok& a);
 
 // Runs the program on its state in the application already made: the
 // instance check, the windows, the event loop, the end. A restart agreed to

@@ -94,17 +94,8 @@ void KVXException(const QString& kuldoOsztaly, const QString& kuldoSzulo, std::e
     a.LottoIndex = game().LottoIndex;
     a.FThreadLog = szalak().Tetlen();
     // The state lines: what the program holds at the moment of the error.
-    {
-        const Program& p = Program::aktualis();
-        a.HuzasokHossz = static_cast<std::int64_t>(p.Huzasok.Huzasok.size());
-        a.HuzasokSzama = p.Huzasok.HuzasokSzama;
-        a.VariacioVerzio = p.VariacioAllomany.VariacioVerzio;
-        a.BontasMatrixHossz = p.Tar.BontFoglalasMeret;
-        a.BontMatrixMeret = p.Tar.BontMatrixMeret;
-        a.KijeloltSzamDb = p.Szamok.KijeloltSzamDb();
-        a.AllandoSzamDb = p.Szamok.AllandoSzamDb();
-        a.FixSzamDb = p.Szamok.FixSzamDb();
-    }
+    if (g_hibaKezelo.AllapotSorok)
+        g_hibaKezelo.AllapotSorok(a);
     a.HuzTabla = tablaPozicio(QStringLiteral("HuzTabla"));
     a.BontTabla = tablaPozicio(QStringLiteral("BontTabla"));
     a.Platform = QSysInfo::kernelType().toStdString();

@@ -18,6 +18,10 @@ struct HibaKezeloBeallitasok {
     // Yes to the question: ends the program. Default: marks the program as
     // quitting and leaves the event loop.
     std::function<void()> Kilepes;
+    // Fills the report's state lines: what the program holds at the moment
+    // of the error (the draws, the variation, the main ticket). The program
+    // body sets it, which sees every part; unset: the lines stay at zero.
+    std::function<void(HibaNaploAdatok&)> AllapotSorok;
 };
 
 HibaKezeloBeallitasok& hibaKezeloBeallitasok();

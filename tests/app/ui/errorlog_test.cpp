@@ -17,6 +17,7 @@
 #include "app/ui/program.h"
 #include "app/ui/megszakitas.h"
 #include "app/ui/uzenetablak.h"
+#include "shell/inditas.h"
 #include "valaszolo.h"
 
 namespace kvx {
@@ -45,6 +46,8 @@ protected:
         mentett = hibaKezeloBeallitasok();
         hibaKezeloBeallitasok().ListKonyvtar = dir.path() + u'/';
         hibaKezeloBeallitasok().Kilepes = [this] { ++kilepes; };
+        // The state lines as the program body fills them.
+        hibaKezeloBeallitasok().AllapotSorok = HibaAllapotSorok;
         program_.Huzasok.HuzasokSzama = 42;
         program_.Szamok.KijeloltSzamok = {3, 9, 14, 22, 27, 31, 40};
         program_.Szamok.KijeloltFoSzamDb = 7;
