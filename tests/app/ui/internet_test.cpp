@@ -38,6 +38,7 @@
 #include "tickets/number_lists.h"
 #include "variation/store_jobs.h"
 #include "variation/ui/internet_variacio.h"
+#include "variation/ui/variacio_vezerlo.h"
 #include "variation/variation_store.h"
 #include "http_szerver.h"
 #include "valaszolo.h"
@@ -1222,6 +1223,17 @@ TEST_F(InternetTest, MenuItemsFollowTheTable)
               QStringLiteral(" %1 adatbázisának frissítése a program honlapjáról ").arg(n));
     // The upload needs a variation.
     EXPECT_FALSE(w.Akcio(kvx::ParancsId::Varicifeltltse1)->isEnabled());
+    EXPECT_EQ(w.Akcio(kvx::ParancsId::Varicifeltltse1)->statusTip(), QStringLiteral(" Nincs kész variáció "));
+    // The item follows the variation's changes: a variation with lines is
+    // told that this table takes no upload of the game, and once its lines
+    // are gone the item asks for a variation again.
+    program_.Tar.BontSzelvszam = 5;
+    emit program_.Variacio().valtozott();
+    EXPECT_FALSE(w.Akcio(kvx::ParancsId::Varicifeltltse1)->isEnabled());
+    EXPECT_EQ(w.Akcio(kvx::ParancsId::Varicifeltltse1)->statusTip(),
+              QStringLiteral(" %1 - nincs lehetőség online küldésre ").arg(n));
+    program_.Tar.BontSzelvszam = 0;
+    emit program_.Variacio().valtozott();
     EXPECT_EQ(w.Akcio(kvx::ParancsId::Varicifeltltse1)->statusTip(), QStringLiteral(" Nincs kész variáció "));
     // The up-to-date download and the version search run.
     EXPECT_TRUE(w.Akcio(kvx::ParancsId::Naprakszadatbzis1)->isEnabled());
