@@ -162,7 +162,6 @@ TFoablak::TFoablak(const QString& programAllomany, const QStringList& args, plat
     AlrendszerekBekotese();
     szamokValtozasa = [] { kvx::Program::aktualis().Szelveny().SzamokKijelzese(); };
     SzelvenyVezerlo& sz = kvx::Program::aktualis().Szelveny();
-    connect(&sz, &SzelvenyVezerlo::szamokValtoztak, this, [](bool tulteli) { szamsor().FeltMenuAll(tulteli); });
     connect(&sz, &SzelvenyVezerlo::teljesVariacio, this, &TFoablak::SetStatusPanel2);
     VariacioVezerloBekotese();
     uzenetekAllapot().Tulajdonos = this;

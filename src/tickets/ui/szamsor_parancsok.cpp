@@ -121,6 +121,9 @@ void SzamsorParancsok::szamokValtozasa() const
 void SzamsorParancsok::ParancsokBekotese(const QObject* kontextus)
 {
     ParancsTar& t = *ParancsTar::aktualis();
+    // The saves, the conditions and Start follow every change of the line;
+    // connected with the first commands, so before any window hears of it.
+    connect(&p_.Szelveny(), &SzelvenyVezerlo::szamokValtoztak, kontextus, [this](bool tulteli) { FeltMenuAll(tulteli); });
     t.Kezelo(ParancsId::Kijellmind1, kontextus, [this] { Kijellmind1Click(); });
     t.Kezelo(ParancsId::Vletlenszmok1, kontextus, [this] { Vletlenszmok1Click(); });
     t.Kezelo(ParancsId::Mind1, kontextus, [this] { Mind1Click(); });

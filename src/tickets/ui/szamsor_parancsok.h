@@ -60,8 +60,9 @@ public:
     Horgok H;
 
     // Registers the handlers in the current command registry (the
-    // connections end with `kontextus`) and makes the main ticket's views
-    // one radio group, the normal view checked.
+    // connections end with `kontextus`), follows the main ticket's line
+    // (FeltMenuAll on every szamokValtoztak) and makes the main ticket's
+    // views one radio group, the normal view checked.
     void ParancsokBekotese(const QObject* kontextus);
     // The count dialog of the random numbers.
     void Ablakok(TVelSzam* velSzam);

@@ -30,6 +30,7 @@
 #include "variation/ui/allomany_parancsok.h"
 #include "tickets/ui/foszelveny.h"
 #include "tickets/ui/szelvenyek.h"
+#include "tickets/ui/szelveny_vezerlo.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -234,6 +235,29 @@ TEST_F(ShellTest, GameSwitchRebuildsTheTicketsAndLoadsTheDatabaseInOrder)
     // The steps ran, not only their announcements: the main ticket stands for the new game.
     EXPECT_NE(szelvenyek().Foszelveny, nullptr);
     EXPECT_FALSE(formok().HuzLista->isVisible());
+}
+
+// The commands follow a change of the main ticket's line before the windows
+// (here: a listener connected once every window exists) hear of it.
+TEST_F(ShellTest, TheCommandsFollowTheLineBeforeTheWindowsHearOfIt)
+{
+    struct Latott {
+        bool tulteli, jelentett, feltetelek;
+    };
+    std::vector<Latott> latott;
+    QObject::connect(&kvx::Program::aktualis().Szelveny(), &SzelvenyVezerlo::szamokValtoztak, window_.get(),
+                     [&](bool tulteli) {
+                         latott.push_back({tulteli, kvx::Program::aktualis().SzamsorParancsai().Tulteli(), a(kvx::ParancsId::Listzs1)->isEnabled()});
+                     });
+    a(kvx::ParancsId::Kijellmind1)->trigger();
+    a(kvx::ParancsId::Mind1)->trigger();
+    ASSERT_EQ(latott.size(), 2u);
+    EXPECT_TRUE(latott[0].tulteli);
+    EXPECT_FALSE(latott[1].tulteli);
+    for (const Latott& l : latott) {
+        EXPECT_EQ(l.jelentett, l.tulteli);
+        EXPECT_EQ(l.feltetelek, l.tulteli);
+    }
 }
 
 TEST_F(ShellTest, GameSwitchRefusedKeepsGameAndNumbers)
