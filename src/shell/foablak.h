@@ -29,7 +29,6 @@ class QAction;
 class QActionGroup;
 class QLabel;
 class QMenu;
-class QTextEdit;
 class QToolBar;
 class TAllomanyDialogusok;
 class NyomtatasVezerlo;
@@ -77,11 +76,6 @@ public:
     // The open and save dialogs of the main window, made by the file
     // commands (variation/ui/allomany_parancsok.h).
     TAllomanyDialogusok* AllomanyDialogusok = nullptr;
-    // The two hidden print buffers the lists are built in before printing.
-    QTextEdit* ListaPuffer = nullptr;
-    QTextEdit* ListaPuffer2 = nullptr;
-    // The separator line of printed pages: 90 dashes.
-    QString ElvalasztoVonal;
     // Printing: the print buffer, the printer and the print files.
     NyomtatasVezerlo* Nyomtatas = nullptr;
     // The pop-up item "Mi ez?" (context help) and the help service the
@@ -212,7 +206,6 @@ private:
     void SzamsorParancsokBekotese();
     void Kilps1Click();
     void WebCimekBeallitasa();
-    void ListaPufferekLetrehozasa();
     void ParancssoriAllomanyBetoltese();
     void InditasiTippek();
     // What follows the start-up once the main window shows: the tips, the

@@ -172,7 +172,6 @@ void FormokLetrehozasa(TFoablak& foablak)
         a.BontLista = f.BontLista;
         a.Bontas = f.Bontas;
         a.Info = f.Info;
-        a.VariacioListazasa = [] { kvx::Program::aktualis().VariacioParancsai().Listazas(); };
         StatisztikaBekotese(foablak, *f.Statisztika, a);
     }
     f.BontTeszt = new TBontTeszt(kvx::Program::aktualis().Teszt(), kvx::Program::aktualis().Variacio(), szulo);

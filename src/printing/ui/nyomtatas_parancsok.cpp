@@ -91,7 +91,35 @@ void HuzasListaParancsok()
         kvx::ParancsBeallitas(a, van, van ? QStringLiteral(" Húzások listájának nyomtatása állományba ") : hianyzik);
 }
 
+// The variation list's printouts and the coupon filling need a variation:
+// the variation's rules say whether there is one and why not, the states are
+// set here.
+void VariacioListaParancsok(const std::vector<kvx::ParancsAllapot>& tabla)
+{
+    const ParancsTar* t = ParancsTar::aktualis();
+    if (!t)
+        return;
+    for (ParancsId id : {ParancsId::Listanyomtatsa2, ParancsId::Lista1, ParancsId::Szelvnyek1}) {
+        const kvx::ParancsAllapot* p = ParancsKeres(tabla, id);
+        QAction* a = t->Keres(id);
+        if (!p || !a)
+            continue;
+        kvx::ParancsBeallitas(a, p->Engedelyezett, QString::fromStdString(p->Tipp));
+        if (!p->Felirat.empty())
+            a->setText(QString::fromStdString(p->Felirat));
+    }
+}
+
 }  // namespace
+
+void NyomtatasVezerlo::VariacioListaAllapotKovetes()
+{
+    VariacioParancsok& vp = Program::aktualis().VariacioParancsai();
+    connect(&vp, &VariacioParancsok::parancsAllapot, this, &VariacioListaParancsok);
+    // The variation set its commands before this controller was made: once
+    // more, so that the printouts start in the same state.
+    vp.ParancsAllapotFrissites();
+}
 
 void NyomtatasVezerlo::HuzasListaAllapotKovetes()
 {

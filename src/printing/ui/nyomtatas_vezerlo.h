@@ -26,6 +26,7 @@
 class QPrinter;
 class QPrintDialog;
 class QPageSetupDialog;
+class QTextEdit;
 class QWidget;
 class TFeltetelek;
 class TInfo;
@@ -44,6 +45,12 @@ public:
 
     // The printing unit: buffer, page bookkeeping, the file being written.
     kvx::NyomtatasEgyseg Egyseg;
+    // Two hidden rich-text buffers, children of the main window, that a list
+    // can be laid out in before printing, and the separator line of printed
+    // pages (90 dashes).
+    QTextEdit* ListaPuffer = nullptr;
+    QTextEdit* ListaPuffer2 = nullptr;
+    QString ElvalasztoVonal;
 
     // Platform services, replaced by tests: whether a default printer
     // exists, and the printer of the job of page `lap` (null when none; a
@@ -138,6 +145,10 @@ private:
     // The draws list's two print commands follow the draws: a table without
     // draws has nothing to print.
     void HuzasListaAllapotKovetes();
+    // The variation list's print commands and the coupon filling follow the
+    // variation's command states.
+    void VariacioListaAllapotKovetes();
+    void PufferekLetrehozasa();
     bool AllomanyElokeszites(const char* nev);
     // The PDF file for a printout whose first job is named `nev`, asked with
     // the list folder and nev + ".pdf" proposed; empty when the user cancels.
