@@ -7,8 +7,10 @@
 #include "variation/ui/variacio_parancsok.h"
 
 #include <QAction>
+#include <QPageSetupDialog>
 #include <QPointer>
 
+#include "app/ui/beallitasok.h"
 #include "app/ui/parancs_tar.h"
 #include "app/ui/program.h"
 #include "app/ui/uzenetablak.h"
@@ -134,7 +136,7 @@ void NyomtatasVezerlo::HuzasListaAllapotKovetes()
 }
 
 void NyomtatasAblakokBekotese(NyomtatasVezerlo& ny, kvx::TUzenetAblak* varakozas, TInfo& info,
-                              TFeltetelek& feltetelek, TNyomtOpc* opciok)
+                              TFeltetelek& feltetelek, TNyomtOpc* opciok, TBeallitasok* beallitasok)
 {
     ParancsTar& t = *ParancsTar::aktualis();
     t.Kezelo(ParancsId::Listanyomtatsa1, &ny, [&ny] { ny.Listanyomtatsa1Click(); });
@@ -153,6 +155,13 @@ void NyomtatasAblakokBekotese(NyomtatasVezerlo& ny, kvx::TUzenetAblak* varakozas
         QObject::connect(&ny, &NyomtatasVezerlo::varakozasVege, varakozas, &kvx::TUzenetAblak::UzenetVege);
     }
     InfoNyomtatasBekotese(ny, info, feltetelek);
+    // The settings' printer button: the page set-up of the printer the
+    // printouts go to.
+    if (beallitasok)
+        QObject::connect(beallitasok, &TBeallitasok::nyomtatoBeallitas, &ny, [&ny] {
+            if (QPageSetupDialog* d = ny.PrSetupCreate())
+                d->exec();
+        });
 }
 
 bool NyomtatasVezerlo::NyomtatasKerdes(kvx::ParancsId menuPont)

@@ -28,6 +28,7 @@ class QPrintDialog;
 class QPageSetupDialog;
 class QTextEdit;
 class QWidget;
+class TBeallitasok;
 class TFeltetelek;
 class TInfo;
 class TNyomtOpc;
@@ -169,7 +170,7 @@ private:
 
 // Registers the print commands and wires the windows that print: the wait
 // window a long printout shows (may be null), the information window's
-// description and print button (quoting the conditions window) and the
-// coupon options window.
+// description and print button (quoting the conditions window), the coupon
+// options window and the settings window's printer set-up (may be null).
 void NyomtatasAblakokBekotese(NyomtatasVezerlo& ny, kvx::TUzenetAblak* varakozas, TInfo& info,
-                              TFeltetelek& feltetelek, TNyomtOpc* opciok);
+                              TFeltetelek& feltetelek, TNyomtOpc* opciok, TBeallitasok* beallitasok);
