@@ -57,6 +57,7 @@
 #include "platform/instance.h"
 #include "platform/system_info.h"
 #include "statistics/ui/statisztika.h"
+#include "statistics/ui/statisztika_bekotes.h"
 #include "tickets/number_lists.h"
 #include "conditions/number_set_file.h"
 #include "variation/ui/bontas.h"
@@ -74,7 +75,6 @@
 #include <QLinearGradient>
 #include <QMoveEvent>
 #include <QPainter>
-#include <QTextEdit>
 #include <QUrl>
 #include <QFile>
 #include <QFontMetrics>
@@ -312,7 +312,6 @@ void TFoablak::FormCreate(const QString& programAllomany, const QStringList& arg
     SzelvLebont(true);
     szamsor().SzamsorrendKijelzes(s.SzamsorrendMod);
     szamsor().KijelolesMenuFrissites();
-    ListaPufferekLetrehozasa();
 
     // The modifier mode is reset when the user comes back to the program.
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState st) {
@@ -646,9 +645,7 @@ void TFoablak::MenuEpites()
             Eszkoztar->addAction(a);
     }
     // The statistics button has no menu item of its own.
-    QAction* stat = Eszkoztar->addAction(QStringLiteral("Statisztika"));
-    kvx::ParancsBeallitas(stat, false, nemElerheto);
-    parancsok_->Felvesz(ParancsId::StatisztikaGomb, stat);
+    Eszkoztar->addAction(StatisztikaGombLetrehozasa(*parancsok_, Eszkoztar));
     // The button of "Kavarex adatbázis", before "Keresés"; the database
     // commands show it while the built-in database can be gone back to.
     QAction* kavarex = kvx::Parancs(ParancsId::Kavarexadatbzis1);
@@ -1225,28 +1222,6 @@ bool TFoablak::IkonokAtmeretezese(int meret)
         return false;
     Eszkoztar->setIconSize(QSize(meret, meret));
     return true;
-}
-
-void TFoablak::ListaPufferekLetrehozasa()
-{
-    const auto puffer = [this](const char* nev) {
-        auto* t = new QTextEdit(this);
-        t->setObjectName(QString::fromUtf8(nev));
-        t->setVisible(false);
-        t->setReadOnly(true);
-        t->setAcceptRichText(true);
-        t->setLineWrapMode(QTextEdit::NoWrap);
-        t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        QFont betu(QStringLiteral("Courier New"), 8);
-        t->setFont(betu);
-        t->document()->setDefaultFont(betu);
-        t->setAlignment(Qt::AlignLeft);
-        return t;
-    };
-    ListaPuffer = puffer("ListaPuffer");
-    ElvalasztoVonal = QString(90, QChar(0x2014));
-    ListaPuffer2 = puffer("ListaPuffer2");
 }
 
 void TFoablak::AllomanyParancsokBekotese()

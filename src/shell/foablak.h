@@ -30,7 +30,6 @@ class QAction;
 class QActionGroup;
 class QLabel;
 class QMenu;
-class QTextEdit;
 class QToolBar;
 class TAllomanyDialogusok;
 class NyomtatasVezerlo;
@@ -77,11 +76,6 @@ public:
     // empty once the start-up has read its file.
     const QString& ParancssoriAllomany() const { return parancssoriAllomany_; }
 
-    // The two hidden print buffers the lists are built in before printing.
-    QTextEdit* ListaPuffer = nullptr;
-    QTextEdit* ListaPuffer2 = nullptr;
-    // The separator line of printed pages: 90 dashes.
-    QString ElvalasztoVonal;
     // Printing: the print buffer, the printer and the print files.
     NyomtatasVezerlo* Nyomtatas() const { return nyomtatas_; }
 
@@ -207,7 +201,6 @@ private:
     // (tickets/ui/szamsor_parancsok.h), registered for this window.
     void SzamsorParancsokBekotese();
     void Kilps1Click();
-    void ListaPufferekLetrehozasa();
     void ParancssoriAllomanyBetoltese();
     void InditasiTippek();
     // What follows the start-up once the main window shows: the tips, the

@@ -1,7 +1,7 @@
 // The main window's side of the variation commands: the hooks of the
 // variation's command object that need the main window (status bar, the
-// conditions command, the file dialogs, the main ticket, the statistics and
-// the test above the variation), and the status bar's variation panel.
+// conditions command, the file dialogs, the main ticket and the test above
+// the variation), and the status bar's variation panel.
 #include "app/ui/parancs_tar.h"
 #include "shell/foablak.h"
 #include "app/ui/program.h"
@@ -12,7 +12,6 @@
 #include "app/shell_state.h"
 #include "shell/formok.h"
 #include "conditions/ui/feltetelek.h"
-#include "statistics/ui/statisztika.h"
 #include "tickets/number_lists.h"
 #include "tickets/ui/filedialogs.h"
 #include "tickets/ui/szamsor_parancsok.h"
@@ -68,11 +67,6 @@ void TFoablak::VariacioVezerloBekotese()
             fo->szamokValtozasa();
         sp.KijelolesMenuFrissites();
     };
-    // The statistics show the lines by row: a sort closes them.
-    connect(&vp, &VariacioParancsok::rendezesElott, this, [] {
-        if (TStatisztika* s = formok().Statisztika; s && s->isVisible())
-            s->close();
-    });
     // The run window's Teszt button starts the test.
     connect(&vp, &VariacioParancsok::futasUtan, this, [this](FutasUtaniLepes l) {
         if (l == FutasUtaniLepes::Teszt)

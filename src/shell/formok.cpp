@@ -6,7 +6,6 @@
 #include <QAction>
 #include <memory>
 #include <QPointer>
-#include <QPageSetupDialog>
 #include "app/ui/program.h"
 #include "app/ui/ablak_elhelyezes.h"
 
@@ -147,26 +146,13 @@ void FormokLetrehozasa(TFoablak& foablak)
                      [&foablak] { foablak.UzenetBeallitasokFrissitese(); });
     // The message boxes take the new settings before the variation follows.
     BeallitasokVariacioBekotese(*f.Beallitasok);
-    QObject::connect(f.Beallitasok.data(), &TBeallitasok::nyomtatoBeallitas, &foablak, [&foablak] {
-        if (QPageSetupDialog* d = foablak.Nyomtatas()->PrSetupCreate())
-            d->exec();
-    });
     f.Info = new TInfo(szulo);
     InfoVariacioBekotese(*f.Info, *f.Feltetelek);
     f.NyomtOpc = new TNyomtOpc(foablak.Nyomtatas(), szulo);
     if (NyomtatasVezerlo* ny = foablak.Nyomtatas())
-        NyomtatasAblakokBekotese(*ny, f.UzenetAblak, *f.Info, *f.Feltetelek, f.NyomtOpc);
+        NyomtatasAblakokBekotese(*ny, f.UzenetAblak, *f.Info, *f.Feltetelek, f.NyomtOpc, f.Beallitasok);
     f.Statisztika = new TStatisztika(kvx::Program::aktualis().Variacio(), huzasok, szulo);
-    {
-        StatisztikaAblakok a;
-        a.Tartomany = f.HuzSzama;
-        a.HuzLista = f.HuzLista;
-        a.BontLista = f.BontLista;
-        a.Bontas = f.Bontas;
-        a.Info = f.Info;
-        a.VariacioListazasa = [] { kvx::Program::aktualis().VariacioParancsai().Listazas(); };
-        StatisztikaBekotese(foablak, *f.Statisztika, a);
-    }
+    StatisztikaBekotese(foablak, *f.Statisztika, {f.HuzSzama, f.HuzLista, f.BontLista, f.Bontas, f.Info});
     f.BontTeszt = new TBontTeszt(kvx::Program::aktualis().Teszt(), kvx::Program::aktualis().Variacio(), szulo);
     // The test window's wiring first: its window closes on a deletion before
     // the variation's windows hear of it.

@@ -7,8 +7,10 @@
 #include "variation/ui/variacio_parancsok.h"
 
 #include <QAction>
+#include <QPageSetupDialog>
 #include <QPointer>
 
+#include "app/ui/beallitasok.h"
 #include "app/ui/parancs_tar.h"
 #include "app/ui/program.h"
 #include "app/ui/uzenetablak.h"
@@ -91,7 +93,35 @@ void HuzasListaParancsok()
         kvx::ParancsBeallitas(a, van, van ? QStringLiteral(" Húzások listájának nyomtatása állományba ") : hianyzik);
 }
 
+// The variation list's printouts and the coupon filling need a variation:
+// the variation's rules say whether there is one and why not, the states are
+// set here.
+void VariacioListaParancsok(const std::vector<kvx::ParancsAllapot>& tabla)
+{
+    const ParancsTar* t = ParancsTar::aktualis();
+    if (!t)
+        return;
+    for (ParancsId id : {ParancsId::Listanyomtatsa2, ParancsId::Lista1, ParancsId::Szelvnyek1}) {
+        const kvx::ParancsAllapot* p = ParancsKeres(tabla, id);
+        QAction* a = t->Keres(id);
+        if (!p || !a)
+            continue;
+        kvx::ParancsBeallitas(a, p->Engedelyezett, QString::fromStdString(p->Tipp));
+        if (!p->Felirat.empty())
+            a->setText(QString::fromStdString(p->Felirat));
+    }
+}
+
 }  // namespace
+
+void NyomtatasVezerlo::VariacioListaAllapotKovetes()
+{
+    VariacioParancsok& vp = Program::aktualis().VariacioParancsai();
+    connect(&vp, &VariacioParancsok::parancsAllapot, this, &VariacioListaParancsok);
+    // The variation set its commands before this controller was made: once
+    // more, so that the printouts start in the same state.
+    vp.ParancsAllapotFrissites();
+}
 
 void NyomtatasVezerlo::HuzasListaAllapotKovetes()
 {
@@ -106,7 +136,7 @@ void NyomtatasVezerlo::HuzasListaAllapotKovetes()
 }
 
 void NyomtatasAblakokBekotese(NyomtatasVezerlo& ny, kvx::TUzenetAblak* varakozas, TInfo& info,
-                              TFeltetelek& feltetelek, TNyomtOpc* opciok)
+                              TFeltetelek& feltetelek, TNyomtOpc* opciok, TBeallitasok* beallitasok)
 {
     ParancsTar& t = *ParancsTar::aktualis();
     t.Kezelo(ParancsId::Listanyomtatsa1, &ny, [&ny] { ny.Listanyomtatsa1Click(); });
@@ -125,6 +155,13 @@ void NyomtatasAblakokBekotese(NyomtatasVezerlo& ny, kvx::TUzenetAblak* varakozas
         QObject::connect(&ny, &NyomtatasVezerlo::varakozasVege, varakozas, &kvx::TUzenetAblak::UzenetVege);
     }
     InfoNyomtatasBekotese(ny, info, feltetelek);
+    // The settings' printer button: the page set-up of the printer the
+    // printouts go to.
+    if (beallitasok)
+        QObject::connect(beallitasok, &TBeallitasok::nyomtatoBeallitas, &ny, [&ny] {
+            if (QPageSetupDialog* d = ny.PrSetupCreate())
+                d->exec();
+        });
 }
 
 bool NyomtatasVezerlo::NyomtatasKerdes(kvx::ParancsId menuPont)

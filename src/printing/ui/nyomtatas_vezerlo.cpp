@@ -18,6 +18,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTextEdit>
 #include <QUrl>
 #include <QWidget>
 
@@ -209,9 +210,33 @@ NyomtatasVezerlo::NyomtatasVezerlo(QWidget* foablak) : QObject(foablak), foablak
     NyomtatoElerheto = [] { return !QPrinterInfo::defaultPrinter().isNull(); };
     NyomtatoKeszites = [this](int) { return kozosNyomtato(); };
     HuzasListaAllapotKovetes();
+    VariacioListaAllapotKovetes();
+    PufferekLetrehozasa();
 }
 
 NyomtatasVezerlo::~NyomtatasVezerlo() = default;
+
+void NyomtatasVezerlo::PufferekLetrehozasa()
+{
+    const auto puffer = [this](const char* nev) {
+        auto* t = new QTextEdit(foablak_);
+        t->setObjectName(QString::fromUtf8(nev));
+        t->setVisible(false);
+        t->setReadOnly(true);
+        t->setAcceptRichText(true);
+        t->setLineWrapMode(QTextEdit::NoWrap);
+        t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        QFont betu(QStringLiteral("Courier New"), 8);
+        t->setFont(betu);
+        t->document()->setDefaultFont(betu);
+        t->setAlignment(Qt::AlignLeft);
+        return t;
+    };
+    ListaPuffer = puffer("ListaPuffer");
+    ElvalasztoVonal = QString(90, QChar(0x2014));
+    ListaPuffer2 = puffer("ListaPuffer2");
+}
 
 bool NyomtatasVezerlo::VanNyomtato() const
 {

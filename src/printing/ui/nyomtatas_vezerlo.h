@@ -26,7 +26,9 @@
 class QPrinter;
 class QPrintDialog;
 class QPageSetupDialog;
+class QTextEdit;
 class QWidget;
+class TBeallitasok;
 class TFeltetelek;
 class TInfo;
 class TNyomtOpc;
@@ -44,6 +46,12 @@ public:
 
     // The printing unit: buffer, page bookkeeping, the file being written.
     kvx::NyomtatasEgyseg Egyseg;
+    // Two hidden rich-text buffers, children of the main window, that a list
+    // can be laid out in before printing, and the separator line of printed
+    // pages (90 dashes).
+    QTextEdit* ListaPuffer = nullptr;
+    QTextEdit* ListaPuffer2 = nullptr;
+    QString ElvalasztoVonal;
 
     // Platform services, replaced by tests: whether a default printer
     // exists, and the printer of the job of page `lap` (null when none; a
@@ -138,6 +146,10 @@ private:
     // The draws list's two print commands follow the draws: a table without
     // draws has nothing to print.
     void HuzasListaAllapotKovetes();
+    // The variation list's print commands and the coupon filling follow the
+    // variation's command states.
+    void VariacioListaAllapotKovetes();
+    void PufferekLetrehozasa();
     bool AllomanyElokeszites(const char* nev);
     // The PDF file for a printout whose first job is named `nev`, asked with
     // the list folder and nev + ".pdf" proposed; empty when the user cancels.
@@ -158,7 +170,7 @@ private:
 
 // Registers the print commands and wires the windows that print: the wait
 // window a long printout shows (may be null), the information window's
-// description and print button (quoting the conditions window) and the
-// coupon options window.
+// description and print button (quoting the conditions window), the coupon
+// options window and the settings window's printer set-up (may be null).
 void NyomtatasAblakokBekotese(NyomtatasVezerlo& ny, kvx::TUzenetAblak* varakozas, TInfo& info,
-                              TFeltetelek& feltetelek, TNyomtOpc* opciok);
+                              TFeltetelek& feltetelek, TNyomtOpc* opciok, TBeallitasok* beallitasok);

@@ -102,6 +102,15 @@ void StatisztikaGombClick(TStatisztika& s)
     s.StatisztikaKeszites(draws().AdatbazisBetoltve ? 1 : 3);
 }
 
+QAction* StatisztikaGombLetrehozasa(kvx::ParancsTar& parancsok, QObject* tulajdonos)
+{
+    auto* gomb = new QAction(QStringLiteral("Statisztika"), tulajdonos);
+    // Nothing answers it before the window exists.
+    kvx::ParancsBeallitas(gomb, false, QString::fromUtf8(kNemElerheto));
+    parancsok.Felvesz(ParancsId::StatisztikaGomb, gomb);
+    return gomb;
+}
+
 void StatisztikaBekotese(QObject& foablak, TStatisztika& s, const StatisztikaAblakok& f)
 {
     QPointer<THuzSzama> tartomany = f.Tartomany;
@@ -128,11 +137,15 @@ void StatisztikaBekotese(QObject& foablak, TStatisztika& s, const StatisztikaAbl
         if (QAbstractItemModel* m = l->HuzTabla->model(); m && sor >= 1 && sor <= m->rowCount())
             l->HuzTabla->setCurrentIndex(m->index(sor - 1, std::clamp(oszlop, 0, m->columnCount() - 1)));
     });
-    QObject::connect(&s, &TStatisztika::variacioSorKerve, &s, [listazas = f.VariacioListazasa, bontLista](int sor) {
-        if (listazas)
-            listazas();
+    QObject::connect(&s, &TStatisztika::variacioSorKerve, &s, [bontLista](int sor) {
+        Program::aktualis().VariacioParancsai().Listazas();
         if (TBontLista* l = bontLista)
             l->AktSorKijelol(sor);
+    });
+    // The window shows the lines by their row: a sort closes it.
+    QObject::connect(&Program::aktualis().VariacioParancsai(), &VariacioParancsok::rendezesElott, &s, [&s] {
+        if (s.isVisible())
+            s.close();
     });
     QObject::connect(&s, &TStatisztika::tartomanyKerve, &s, [tartomany](int mod) { TartomanyDialogus(tartomany, mod); });
 

@@ -3,9 +3,8 @@
 // ("StatisztikaGomb"), the main ticket's range command ("Hzsokszma1"), what
 // the window asks of the main ticket, the lists and the range dialog, and
 // what it does when the draws database is switched or filled with random
-// draws. Emits nothing of its own.
-#include <functional>
-
+// draws or the variation's lines are sorted. Emits nothing of its own.
+class QAction;
 class QObject;
 class TBontas;
 class TBontLista;
@@ -21,9 +20,16 @@ struct StatisztikaAblakok {
     TBontLista* BontLista = nullptr;
     TBontas* Bontas = nullptr;
     TInfo* Info = nullptr;
-    // Opens the variation list (the main window's "Listázás").
-    std::function<void()> VariacioListazasa;
 };
+
+namespace kvx {
+class ParancsTar;
+}
+
+// The statistics button, a toolbar button without a menu item: made as a
+// child of `tulajdonos` and registered; it stays off until the window is
+// wired (StatisztikaBekotese). Whoever shows it places it.
+QAction* StatisztikaGombLetrehozasa(kvx::ParancsTar& parancsok, QObject* tulajdonos);
 
 // kontextus: the main window, whose life the range commands' state follows;
 // when it becomes the active window again, an idle statistics window

@@ -47,11 +47,11 @@ QString q(const std::string& s)
     return QString::fromStdString(s);
 }
 
-// The commands of the table that work in this build.
+// The commands of the table that work in this build (the list's printouts
+// are the printing's: it applies their rows of parancsAllapot).
 constexpr kvx::ParancsId kKeszVariacioParancsok[] = {ParancsId::Start1, ParancsId::rls2, ParancsId::PauseTorles,
                                                      ParancsId::Beilleszts1, ParancsId::Listzs2, ParancsId::Ments2,
-                                                     ParancsId::Listanyomtatsa2, ParancsId::Lista1,
-                                                     ParancsId::Ellenrzs1, ParancsId::eszt1, ParancsId::Szelvnyek1,
+                                                     ParancsId::Ellenrzs1, ParancsId::eszt1,
                                                      ParancsId::Rendezs1, ParancsId::Eredetisorrend1,
                                                      ParancsId::Vglegesszmsorrend1, ParancsId::Bvtmnytrlse1,
                                                      ParancsId::BovitmenyBeilleszt, ParancsId::Mdosts1};
@@ -274,6 +274,7 @@ void VariacioParancsok::ParancsAllapot(const kvx::ParancsHelyzet& helyzet)
     // once whether the conditions of stored lines are listed or set.
     if (TFeltetelek* f = ablakok_.Feltetelek)
         f->SetFeltetelekKijelzes();
+    emit parancsAllapot(tabla);
 }
 
 kvx::EllenorzesEredmeny VariacioParancsok::FeltetelekEllenorzese() const

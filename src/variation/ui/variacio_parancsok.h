@@ -151,6 +151,10 @@ signals:
     // The lines are about to be sorted: windows above that show them by row
     // close.
     void rendezesElott();
+    // The variation's command states were applied (ParancsAllapot): the
+    // whole table, for the commands whose owners follow the variation's
+    // rules (the variation list's printouts).
+    void parancsAllapot(const std::vector<kvx::ParancsAllapot>& tabla);
 
 private:
     // The main ticket's number commands ask the variation (their query

@@ -24,6 +24,7 @@
 
 #include "app/maker_info.h"
 #include "app/main_state.h"
+#include "printing/ui/nyomtatas_vezerlo.h"
 #include "variation/generation_run.h"
 #include "variation/store_jobs.h"
 #include "variation/variation_store.h"
@@ -264,7 +265,10 @@ TEST(FoablakPuffer, HiddenPrintBuffersAndWebAddresses)
     kvx::Program program;
     QTemporaryDir dir;
     TFoablak w(dir.filePath("kavarex"));
-    for (QTextEdit* p : {w.ListaPuffer, w.ListaPuffer2}) {
+    // The buffers are the printing's, made with the main window.
+    const NyomtatasVezerlo* ny = w.findChild<NyomtatasVezerlo*>();
+    ASSERT_NE(ny, nullptr);
+    for (QTextEdit* p : {ny->ListaPuffer, ny->ListaPuffer2}) {
         ASSERT_NE(p, nullptr);
         EXPECT_FALSE(p->isVisible());
         EXPECT_TRUE(p->isReadOnly());
@@ -272,7 +276,7 @@ TEST(FoablakPuffer, HiddenPrintBuffersAndWebAddresses)
         EXPECT_EQ(p->font().family(), QStringLiteral("Courier New"));
         EXPECT_EQ(p->font().pointSize(), 8);
     }
-    EXPECT_EQ(w.ElvalasztoVonal.size(), 90);
+    EXPECT_EQ(ny->ElvalasztoVonal.size(), 90);
     const QString host = QString::fromStdString(kvx::gyartoCimek().Honlap);
     EXPECT_EQ(w.WebCim(kvx::ParancsId::Kavarexkalkultoraweben1), host + "/hu/calc/calc.php?l=");
     EXPECT_EQ(w.WebCim(kvx::ParancsId::Varicikletltse1), host + "/hu/vari/lotto_variation.php");

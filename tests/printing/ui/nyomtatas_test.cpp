@@ -20,6 +20,7 @@
 #include <QTextEdit>
 #include <QTest>
 #include <QApplication>
+#include "app/ui/beallitasok.h"
 #include "app/ui/uzenetablak.h"
 #include "printing/ui/nyomtatas_vezerlo.h"
 #include "printing/ui/megnyitasok.h"
@@ -27,13 +28,16 @@
 
 #include <QAction>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPageSetupDialog>
 #include <QFile>
+#include <QPointer>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "app/folders.h"
 #include "app/settings.h"
@@ -606,6 +610,65 @@ TEST_F(NyomtatasTest, InformationWindowShowsAndPrintsTheDescription)
     EXPECT_TRUE(std::any_of(rtf.begin(), rtf.end(),
                             [](const NyomtSor& s) { return s.Szoveg.find("Eloszlás - Számkészletek") != std::string::npos; }));
     info->close();
+}
+
+// The variation list's printouts and the coupon filling need a variation:
+// off while there is none, from the main window's start on, and on with
+// their own hints once one is there.
+TEST_F(NyomtatasTest, TheVariationsPrintCommandsFollowWhetherThereIsAVariation)
+{
+    const struct {
+        kvx::ParancsId Id;
+        const char* Tipp;
+    } parancsok[] = {{ParancsId::Listanyomtatsa2, " Nyomtatás "},
+                     {ParancsId::Lista1, " Variáció listájának nyomtatása állományba "},
+                     {ParancsId::Szelvnyek1, " Szelvények kitöltése nyomtatóval "}};
+    const auto allapot = [&](bool van, const char* mikor) {
+        for (const auto& p : parancsok) {
+            const QAction* a = window_->Akcio(p.Id);
+            ASSERT_NE(a, nullptr) << p.Id;
+            EXPECT_EQ(a->isEnabled(), van) << p.Id << " " << mikor;
+            EXPECT_EQ(a->statusTip(), QString::fromUtf8(van ? p.Tipp : " Nincs kész variáció ")) << p.Id << " " << mikor;
+        }
+    };
+    allapot(false, "at start");
+    FormokLetrehozasa(*window_);
+    settings().UzenetekLog.fill(0);  // no once-only tips
+    window_->show();
+    allapot(false, "with every window");
+    Variacio(20);
+    program_.Variacio().Ertesites();
+    kvx::Program::aktualis().VariacioParancsai().ParancsAllapotFrissites();
+    allapot(true, "with a variation");
+    {
+        teszt::Valaszolo v({QStringLiteral("Igen")});
+        window_->Akcio(ParancsId::rls2)->trigger();
+    }
+    ASSERT_EQ(program_.Tar.BontSzelvszam, 0);
+    allapot(false, "after the deletion");
+}
+
+// The settings window's printer button opens the page set-up of the printer
+// the printouts go to.
+TEST_F(NyomtatasTest, TheSettingsPrinterButtonOpensThePrintoutsPageSetUp)
+{
+    FormokLetrehozasa(*window_);
+    vanNyomtato_ = false;
+    QPageSetupDialog* d = ny_->PrSetupCreate();
+    ASSERT_NE(d, nullptr);
+    QPointer<QWidget> latott;
+    QTimer figyelo;
+    QObject::connect(&figyelo, &QTimer::timeout, [&latott] {
+        if (auto* w = qobject_cast<QDialog*>(QApplication::activeModalWidget()); w && w->isVisible()) {
+            latott = w;
+            w->reject();
+        }
+    });
+    figyelo.start(10);
+    TBeallitasok* b = formok().Beallitasok;
+    ASSERT_NE(b, nullptr);
+    b->Button1->click();
+    EXPECT_EQ(latott.data(), d);
 }
 
 // The variation list's tool bar carries the main window's print, print to

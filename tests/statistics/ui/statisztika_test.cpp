@@ -31,6 +31,7 @@
 #include <QScrollBar>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <QToolButton>
 #include <QTest>
 
@@ -649,6 +650,63 @@ TEST_F(StatisztikaAblak, FrequencyDistributionOfAVariationIsCachedUnlessCancelle
     }
     EXPECT_FALSE(statMasolat().Van(3));
     EXPECT_FALSE(s_->isVisible());
+}
+
+// Shift+Ctrl and a double click on a bar of the variation's chart open the
+// variation list at the last line holding the number; the chart shows the
+// lines by their rows, so sorting them closes the window.
+TEST_F(StatisztikaAblak, AVariationBarOpensTheListAtItsLastLineAndASortClosesTheWindow)
+{
+    variacio({3, 9, 14, 22, 27, 31, 40, 48, 55, 61, 77, 88}, 1);
+    ASSERT_GT(variationStore().BontSzelvszam, 2);
+    s_->StatisztikaKeszites(3);
+    ASSERT_TRUE(varj([this] { return kesz(); }));
+    ASSERT_FALSE(s_->TimeCheckBox->isChecked());
+    // The bar whose number left the lines earliest: its line is not where
+    // the list would open anyway (the first or the last).
+    const TTombInt2D& t = s_->Modell().Tabla();
+    std::size_t i = 0;
+    for (std::size_t j = 1; j < t.size(); ++j)
+        if (t[j][2] < t[i][2])
+            i = j;
+    const int sor = t[i][2];
+    ASSERT_GT(sor, 1);
+    ASSERT_LT(sor, variationStore().BontSzelvszam);
+    TBontLista* l = formok().BontLista;
+    ASSERT_NE(l, nullptr);
+    ASSERT_FALSE(l->isVisible());
+    const Oszlop b = s_->Modell().OszlopGeometria(static_cast<int>(i), s_->ScrollBar1->value(),
+                                                  s_->SelectionSortBox->width());
+    ASSERT_TRUE(b.Lathato);
+    QTest::mouseDClick(s_->SelectionSortBox, Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier,
+                       QPoint((b.X0 + b.X1) / 2, (b.Teto + b.Alj) / 2));
+    ASSERT_TRUE(varj([l] { return l->isVisible(); }, 5000));
+    EXPECT_EQ(l->GetKivRekord(), sor);
+
+    ASSERT_TRUE(s_->isVisible());
+    ASSERT_TRUE(a(ParancsId::Rendezs1)->isEnabled());
+    a(ParancsId::Rendezs1)->trigger();
+    EXPECT_FALSE(s_->isVisible());
+    EXPECT_TRUE(a(ParancsId::Eredetisorrend1)->isEnabled());
+}
+
+// The statistics button is on the main window's tool bar from the start and
+// off until the statistics window is wired to it.
+TEST(StatisztikaGomb, OffUntilTheWindowIsWiredThenOnWithItsHint)
+{
+    kvx::Program program;
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    TFoablak w(dir.filePath("kavarex"));
+    QAction* gomb = w.Akcio(ParancsId::StatisztikaGomb);
+    ASSERT_NE(gomb, nullptr);
+    const QList<QObject*> helyek = gomb->associatedObjects();
+    EXPECT_TRUE(std::any_of(helyek.begin(), helyek.end(), [](QObject* o) { return qobject_cast<QToolBar*>(o); }));
+    EXPECT_FALSE(gomb->isEnabled());
+    EXPECT_EQ(gomb->statusTip(), QString::fromUtf8(kNemElerheto));
+    FormokLetrehozasa(w);
+    EXPECT_TRUE(gomb->isEnabled());
+    EXPECT_EQ(gomb->statusTip(), QStringLiteral(" Statisztika "));
 }
 
 // A running statistic is cancelled the user's ways: the "Kilépés" menu,
