@@ -31,7 +31,6 @@ class QActionGroup;
 class QLabel;
 class QMenu;
 class QToolBar;
-class TAllomanyDialogusok;
 class NyomtatasVezerlo;
 class SzelvenyVezerlo;
 namespace kvx::platform {
@@ -39,7 +38,6 @@ class FutoPeldany;
 }
 namespace kvx {
 class ParancsTar;
-class Sugo;
 }
 
 // The steps of a game switch that rebuild the per-game parts, announced in
