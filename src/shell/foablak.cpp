@@ -35,6 +35,7 @@
 #include "variation/ui/allomany_parancsok.h"
 #include "variation/ui/back_vezerlo.h"
 #include "variation/ui/pelda_vezerlo.h"
+#include "conditions/ui/feltetelek_bekotes.h"
 #include "variation/ui/variacio_vezerlo.h"
 #include "app/ui/kavarex_application.h"
 #include "app/ui/nevjegy.h"
@@ -197,7 +198,6 @@ TFoablak::~TFoablak()
     kvx::Program::aktualis().Variacio().NagyFeladat = nullptr;
     kvx::Program::aktualis().Variacio().BackMentese = nullptr;
     kvx::Program::aktualis().Back().H = {};
-    kvx::Program::aktualis().Pelda().H = {};
     szamsor().H.Kerdes = {};
     szamsor().H.VanVariacio = {};
     kvx::Program::aktualis().SugoParancsai().H = {};
@@ -573,22 +573,6 @@ void TFoablak::AdatbazisBetoltes()
         huzasokBetoltese();
 }
 
-void TFoablak::Listzs1Click()
-{
-    // Conditions changed for a stopped, paused, unfinished or edited variation
-    // apply to the lines still to come: it is edited as an extension.
-    kvx::Program::aktualis().VariacioParancsai().MegszakitatottStatus();
-    // The advice on fixed numbers, once after fixed numbers were marked.
-    SzamListak& l = szamListak();
-    auto& jelzo = settings().UzenetekLog[kFixSzamTippIndex];
-    if (l.FixSzamUzenet && jelzo == 1 && l.FixSzamDb() > 0) {
-        jelzo = HasznosInformacio(QString::fromUtf8(kFixSzamTipp)) ? 1 : 0;
-        l.FixSzamUzenet = false;
-    }
-    if (formok().Feltetelek)
-        formok().Feltetelek->FeltetelStart();
-}
-
 void TFoablak::Nvjegy1Click()
 {
     if (formok().Nevjegy)
@@ -664,10 +648,10 @@ void TFoablak::MenuEpites()
         if (formok().Nevjegy)
             formok().Nevjegy->TamogatasGombClick();
     });
-    connect(kvx::Parancs(ParancsId::Listzs1), &QAction::triggered, this, &TFoablak::Listzs1Click);
+    FeltetelekParancsBekotese();
 
     JatekMenuEpites();
-    VariacioParancsokBekotese();
+    kvx::Program::aktualis().VariacioParancsai().ParancsokBekotese();
     Nyomtatas = new NyomtatasVezerlo(this);
     BackBekotese();
     {
@@ -680,7 +664,7 @@ void TFoablak::MenuEpites()
         ap.Kerdes = [fo](const QString& szoveg) { return fo ? fo->Kerdes(szoveg) : FigyelmeztetoKerdes(szoveg); };
         ap.ParancsokBekotese();
     }
-    PeldaParancsokBekotese();
+    kvx::Program::aktualis().Pelda().ParancsokBekotese(this);
     InternetMenuBekotese();
 
     // Status bar: panel 0 takes the free width and shows the hints, 1 and 2
@@ -1301,22 +1285,11 @@ void TFoablak::AllomanyParancsokBekotese()
     AllomanyParancsok::Horgok& h = ap.H;
     h.Kerdes = [this](const QString& szoveg) { return Kerdes(szoveg); };
     h.HibaUzenet = [this](const QString& szoveg) { HibaUzenet(szoveg); };
-    h.JatekValtas = [this](int jatek) { JatekValtas(jatek, false, true); };
     h.VariacioAllapotSzoveg = [this] { return panel1_ ? panel1_->text().toStdString() : std::string(); };
     h.StatuszKiiras = [this] { VariacioStatuszKiirasStatusBar(variacioAllapot_, true, true); };
-    h.StatuszFrissites = [this] { VariacioStatuszFrissites(); };
-    h.SzamokValtozasa = [this] {
-        if (szamokValtozasa)
-            szamokValtozasa();
-    };
-    h.ListaElejere = [] {
-        if (TBontLista* lista = formok().BontLista)
-            lista->Tag = 0;
-    };
-    h.OpciokBetoltese = [] {
-        if (TFeltetelek* f = formok().Feltetelek; f && f->isVisible())
-            f->OpcioBetoltes();
-    };
+    // A file of another game switches the game; the file dialogs' state
+    // follows the switch afterwards.
+    connect(&ap, &AllomanyParancsok::jatekValtasKerve, this, [this](int jatek) { JatekValtas(jatek, false, true); });
     ap.ParancsokBekotese(this);
 }
 
@@ -1325,20 +1298,6 @@ void TFoablak::BackBekotese()
     BackVezerlo& b = kvx::Program::aktualis().Back();
     BackVezerlo::Horgok& h = b.H;
     h.Kerdes = [this](const QString& q) { return Kerdes(q); };
-    h.EszkoztarGomb = [this](QAction* a) -> const QWidget* {
-        return Eszkoztar ? Eszkoztar->widgetForAction(a) : nullptr;
-    };
-    h.Dialogusok = [] { return kvx::Program::aktualis().AllomanyParancsai().Dialogusok(); };
-    h.DialogusAllapotFrissites = [] { kvx::Program::aktualis().AllomanyParancsai().DialogusAllapotFrissites(); };
-    h.TorlesJovahagyas = [](int kind) { return szamsor().TorlesJovahagyas(kind); };
-    h.BovitesVege = [] { kvx::Program::aktualis().Variacio().Import_log_false(); };
-    h.BeolvasottFeltetelek = [] {
-        if (TFeltetelek* f = formok().Feltetelek)
-            f->BeolvFeltKijelolese();
-    };
-    h.FeltetelekMegnyitasa = [this] { Listzs1Click(); };
-    h.VariacioListazasa = [] { kvx::Program::aktualis().VariacioParancsai().Listazas(); };
-    h.StatuszFrissites = [this] { VariacioStatuszFrissites(); };
     b.Bekotes(this);
 }
 
@@ -1349,19 +1308,4 @@ void TFoablak::SzamsorParancsokBekotese()
     h.Kerdes = [this](const QString& q) { return Kerdes(q); };
     h.VanVariacio = [this] { return variacioAllapot_.BontSzelvszam > 0; };
     sp.ParancsokBekotese(this);
-}
-
-void TFoablak::PeldaParancsokBekotese()
-{
-    PeldaVezerlo& p = kvx::Program::aktualis().Pelda();
-    PeldaVezerlo::Horgok& h = p.H;
-    h.SzelvenyTorles = [] { szamsor().MindenSzamTorlese(); };
-    h.SzamsorrendKijelzes = [](int mod) { szamsor().SzamsorrendKijelzes(mod); };
-    h.KijelolesMenuFrissites = [] { szamsor().KijelolesMenuFrissites(); };
-    h.SzamokValtozasa = [this] {
-        if (szamokValtozasa)
-            szamokValtozasa();
-    };
-    h.Inditas = [] { kvx::Program::aktualis().VariacioParancsai().Start(); };
-    p.ParancsokBekotese(this);
 }

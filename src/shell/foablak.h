@@ -167,7 +167,7 @@ private:
     void FoszelvenyElhelyezes();
     // File commands: the handlers and the open and save dialogs live in
     // the variation's file command object (variation/ui/allomany_parancsok.h);
-    // here are its hooks.
+    // here are its hooks and the game switch it asks for.
     void AllomanyParancsokBekotese();
     // The help commands: the handlers live in the ui base's command object
     // (app/ui/sugo_parancsok.h); here are its hook, the missing file's
@@ -180,15 +180,9 @@ private:
     void SzelvLebont(bool rebuild);
     void FormKeyUp();
     void SetStatusPanel2(const QString& szoveg);
-    // Variation commands: the handlers live in the variation's command
-    // object (variation/ui/variacio_parancsok.h); here are its hooks, the
-    // status bar's variation panel.
-    void VariacioParancsokBekotese();
-    // Subscribes the main window to the variation controller.
+    // Subscribes the main window to the variation controller: the status
+    // bar's variation panel and the extension mode's background.
     void VariacioVezerloBekotese();
-    // Opens the conditions window.
-    void Listzs1Click();
-    void VariacioStatuszFrissites();
     void FormCreate(const QString& programAllomany, const QStringList& args);
     void KavarexIni();
     void MenuEpites();
@@ -221,9 +215,6 @@ private:
     void RegiAllomanyokAthelyezese();
     // The other open windows follow the main window (WindowPosChanging).
     void WindowPosChanging();
-    void bovitesKijelzes();
-    // Lends the sample variations' controller what only the main window has.
-    void PeldaParancsokBekotese();
     // Lends the backups' controller what only the main window has.
     void BackBekotese();
 

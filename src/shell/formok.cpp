@@ -95,6 +95,9 @@ void AlrendszerekBekotese()
     p.Variacio();
     p.Teszt();
     BontEllSzelvenyBekotes();
+    // The variation's commands answer the controllers' signals before any
+    // window.
+    p.VariacioParancsai();
 }
 
 void FormokLetrehozasa(TFoablak& foablak)

@@ -386,9 +386,7 @@ void SzamsorParancsok::FeltMenuAll(bool on)
     // variation is extended, only for the numbers it was made of.
     if (const BovitesAllapot u = p_.Szelveny().Bovites(); u.BontasBovites)
         on = szamListak().KijeloltSzamDb() == u.BovitesKijeloltSzamDb && szamListak().FixSzamDb() == u.BovitesFixSzamDb;
-    QAction* feltetelek = kvx::Parancs(ParancsId::Listzs1);
-    const QString ft = on ? QStringLiteral(" Feltételek kijelölése, hibapont beállítása ") : QStringLiteral(" Nincs kijelölt számsor ");
-    kvx::ParancsBeallitas(feltetelek, on, ft);
+    // The conditions command is the conditions' own: it follows this.
     emit feltetelekElerhetok(on);
     KijelolesMenuFrissites();
     // Start follows the line too.

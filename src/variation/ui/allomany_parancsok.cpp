@@ -10,6 +10,9 @@
 #include "variation/store_jobs.h"
 #include "tickets/ui/filedialogs.h"
 #include "tickets/ui/szamsor_parancsok.h"
+#include "tickets/ui/szelveny_vezerlo.h"
+#include "conditions/ui/feltetelek.h"
+#include "variation/ui/bontlista.h"
 #include "variation/ui/variacio_parancsok.h"
 #include "variation/ui/variacio_vezerlo.h"
 #include "variation/variation_store.h"
@@ -34,16 +37,12 @@ void AllomanyParancsok::statuszKiiras() const
         H.StatuszKiiras();
 }
 
-void AllomanyParancsok::szamokValtozasa() const
-{
-    if (H.SzamokValtozasa)
-        H.SzamokValtozasa();
-}
+void AllomanyParancsok::szamokValtozasa() const { p_.Szelveny().SzamokKijelzese(); }
 
 void AllomanyParancsok::opciokBetoltese() const
 {
-    if (H.OpciokBetoltese)
-        H.OpciokBetoltese();
+    if (TFeltetelek* f = p_.VariacioParancsai().Ablakok().Feltetelek; f && f->isVisible())
+        f->OpcioBetoltes();
 }
 
 void AllomanyParancsok::ParancsokBekotese(const QObject* kontextus)
@@ -84,16 +83,14 @@ void AllomanyParancsok::DialogusokLetrehozasa(QWidget* foablak)
     d.MegszakitatottStatus = [&vp] { vp.MegszakitatottStatus(); };
     // The open cleared the ticket first; that question offered the draws.
     d.JatekValtas = [this](int jatek) {
-        if (H.JatekValtas)
-            H.JatekValtas(jatek);
+        emit jatekValtasKerve(jatek);
         DialogusAllapotFrissites();
     };
     connect(&d, &TAllomanyDialogusok::variacioValtozas, this, [this, &vp] {
         variacioMegnyitva_ = true;
-        if (H.ListaElejere)
-            H.ListaElejere();
-        if (H.StatuszFrissites)
-            H.StatuszFrissites();
+        if (TBontLista* lista = p_.VariacioParancsai().Ablakok().BontLista)
+            lista->TablaUjrakezdes();
+        p_.Variacio().StatuszFrissites();
         vp.ParancsAllapotFrissites();
         // The body brought the Találat option and the optimisation; a hidden
         // panel reads them when it opens.

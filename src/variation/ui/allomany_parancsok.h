@@ -5,9 +5,11 @@
 // number sets and variations, and the state they are handed before each
 // dialog. The handlers are registered in the command registry under the
 // command table's ids; what only the main window has (its question and
-// error box, the game switch, the status bar, the main ticket's repaint, the
-// variation list and the conditions window) comes in through the hooks the
-// shell wiring sets. It emits no signals.
+// error box, the status bar's text) comes in through the hooks the shell
+// wiring sets. The main ticket, the variation's list and the conditions
+// window are called directly.
+//
+// Signals: jatekValtasKerve (a file of another game was opened).
 #include <QObject>
 #include <QPointer>
 
@@ -34,22 +36,11 @@ public:
         std::function<bool(const QString&)> Kerdes;
         // The error box.
         std::function<void(const QString&)> HibaUzenet;
-        // A file of another game switches the game; its numbers were cleared
-        // and that question offered the unsaved draws already.
-        std::function<void(int jatek)> JatekValtas;
         // The status bar's variation panel as it shows now; it goes into the
         // proposed file name.
         std::function<std::string()> VariacioAllapotSzoveg;
         // The status bar shows the variation's last state again, finished.
         std::function<void()> StatuszKiiras;
-        // The status bar reads the variation's state from the store.
-        std::function<void()> StatuszFrissites;
-        // The main ticket repaints its number lists.
-        std::function<void()> SzamokValtozasa;
-        // The variation list starts again from its first line.
-        std::function<void()> ListaElejere;
-        // The conditions window, when it shows, reads the options anew.
-        std::function<void()> OpciokBetoltese;
     };
     Horgok H;
 
@@ -71,6 +62,12 @@ public:
     void Mentsmsknt1Click();
     // Számsor "Mentés": the number set with its conditions.
     void Ments3Click();
+
+signals:
+    // A file of another game switches the game; its numbers were cleared
+    // and that question offered the unsaved draws already. The dialogs'
+    // state follows once the listeners have switched.
+    void jatekValtasKerve(int jatek);
 
 private:
     void statuszKiiras() const;

@@ -2,10 +2,10 @@
 // The automatic backups: the unsaved number set or variation is kept in the
 // Back folder before it is thrown away, and "Visszatöltés" (Visszatlts1)
 // brings the newest backup back while keeping the work it replaces. The
-// controller registers "Visszatlts1" and keeps its state and hint; what only
-// the main window knows (its questions, its toolbar, the file dialogs'
-// state, the lists opened after a restore) comes through the hooks the
-// shell wiring sets. It emits no signals.
+// controller registers "Visszatlts1" and keeps its state and hint; the
+// question it asks comes through the hook the shell wiring sets. After a
+// restore the conditions window opens through the conditions command, or
+// the variation's list. It emits no signals.
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -30,24 +30,6 @@ public:
     struct Horgok {
         // The warning question; Yes = true.
         std::function<bool(const QString&)> Kerdes;
-        // The toolbar's button of an action, nullptr when it has none.
-        std::function<const QWidget*(QAction*)> EszkoztarGomb;
-        // The open and save dialogs the backups are read and written with.
-        std::function<TAllomanyDialogusok*()> Dialogusok;
-        // Brings the dialogs' view of the program's state up to date.
-        std::function<void()> DialogusAllapotFrissites;
-        // The main ticket's clearing question for kind 0..3; true = go on.
-        std::function<bool(int)> TorlesJovahagyas;
-        // Extension mode off before a restore.
-        std::function<void()> BovitesVege;
-        // After a restored number set: the conditions window; after a
-        // restored variation: its list.
-        std::function<void()> FeltetelekMegnyitasa;
-        std::function<void()> VariacioListazasa;
-        // The variation's state on the status bar.
-        std::function<void()> StatuszFrissites;
-        // The conditions window marks the conditions read back.
-        std::function<void()> BeolvasottFeltetelek;
     };
     Horgok H;
 

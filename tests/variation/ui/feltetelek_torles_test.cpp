@@ -70,7 +70,7 @@ TEST_F(FeltetelekTorles, ASavedVariationsLinesGoWithTheConditionsAfterTheQuestio
         kvx::variacioAllomany().BontIdegenSzamsorDb = 3;
 
         Valaszolo v({QString::fromUtf8(e.valasz)});
-        ablakok_->Feltetelek->TorlesGombClick();
+        ablakok_->Feltetelek->FeltetelekTorlese();
         ASSERT_EQ(v.Latott.size(), 1);
         EXPECT_EQ(v.Latott[0].Szoveg, QString::fromUtf8(e.kerdes));
         EXPECT_EQ(kvx::variationStore().BontSzelvszam, e.torolve ? 0 : sorok);
