@@ -199,7 +199,6 @@ TFoablak::~TFoablak()
     kvx::Program::aktualis().Variacio().BackMentese = nullptr;
     kvx::Program::aktualis().Back().H = {};
     szamsor().H.Kerdes = {};
-    szamsor().H.VanVariacio = {};
     kvx::Program::aktualis().SugoParancsai().H = {};
     kvx::Program::aktualis().AllomanyParancsai().H = {};
     if (alapBetu_) {
@@ -1306,6 +1305,5 @@ void TFoablak::SzamsorParancsokBekotese()
     SzamsorParancsok& sp = szamsor();
     SzamsorParancsok::Horgok& h = sp.H;
     h.Kerdes = [this](const QString& q) { return Kerdes(q); };
-    h.VanVariacio = [this] { return variacioAllapot_.BontSzelvszam > 0; };
     sp.ParancsokBekotese(this);
 }

@@ -96,8 +96,9 @@ void AlrendszerekBekotese()
     p.Teszt();
     BontEllSzelvenyBekotes();
     // The variation's commands answer the controllers' signals before any
-    // window.
+    // window; the file commands follow the variation's state from the start.
     p.VariacioParancsai();
+    p.AllomanyParancsai();
 }
 
 void FormokLetrehozasa(TFoablak& foablak)

@@ -369,19 +369,6 @@ void SzamsorParancsok::SzamsorrendKijelzes(int mode)
 void SzamsorParancsok::FeltMenuAll(bool on)
 {
     tulteli_ = on;
-    // A number set is saved once its line is over-full (a stored variation
-    // will enable the save as well).
-    const bool mentes = on || (H.VanVariacio && H.VanVariacio());
-    const QString nincs = QStringLiteral(" Nincs mentésre váró adat ");
-    const std::pair<kvx::ParancsId, const char*> pontok[] = {
-        {ParancsId::Mentsmsknt1, " Számsor, variáció, export állományok mentése "},
-        {ParancsId::Ments3, " Számsor és feltételek mentése "},
-    };
-    for (const auto& [nev, tipp] : pontok) {
-        QAction* a = kvx::Parancs(nev);
-        const QString t = mentes ? QString::fromUtf8(tipp) : nincs;
-        kvx::ParancsBeallitas(a, mentes, t);
-    }
     // The conditions make sense only for an over-full line; while a
     // variation is extended, only for the numbers it was made of.
     if (const BovitesAllapot u = p_.Szelveny().Bovites(); u.BontasBovites)

@@ -2,9 +2,9 @@
 // The main ticket's number commands of the "Számsor" and "Főszelvény" menus:
 // selecting every number, random numbers, the clearing commands with their
 // questions, the number order radio items, the ticket's views (the two draw
-// views follow the draws database), the states and hints of these commands,
-// and the commands that follow an over-full line (the saves and the
-// conditions). The handlers are registered in the command registry under
+// views follow the draws database) and the states and hints of these
+// commands; whether the line is over-full goes to the saves and the
+// conditions, whose owners set their commands (feltetelekElerhetok). The handlers are registered in the command registry under
 // the command table's ids. What the variation above the tickets knows (a
 // run going, the backup, the extension's question, what a clear takes along)
 // it answers through the query hooks its wiring sets.
@@ -55,8 +55,6 @@ public:
         std::function<bool()> BovitesTorlesEng;
         // What a clear would take along (the clearing question names it).
         std::function<TorlesTartalom()> Tartalom;
-        // The variation holds lines as the status bar last showed it.
-        std::function<bool()> VanVariacio;
     };
     Horgok H;
 

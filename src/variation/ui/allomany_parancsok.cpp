@@ -29,7 +29,28 @@ AllomanyParancsok& Program::AllomanyParancsai()
     return *allomanyParancsok_;
 }
 
-AllomanyParancsok::AllomanyParancsok(Program& program, QObject* parent) : QObject(parent), p_(program) {}
+AllomanyParancsok::AllomanyParancsok(Program& program, QObject* parent) : QObject(parent), p_(program)
+{
+    connect(&p_.Variacio(), &VariacioVezerlo::statusz, this,
+            [this](const VariacioAllapot& v, bool) { vanVariacio_ = v.BontSzelvszam > 0; });
+}
+
+void AllomanyParancsok::MentesAllapot() const
+{
+    // A number set is saved once its line is over-full, a variation while
+    // it holds lines.
+    const bool mentes = p_.SzamsorParancsai().Tulteli() || vanVariacio_;
+    const QString nincs = QStringLiteral(" Nincs mentésre váró adat ");
+    const std::pair<kvx::ParancsId, const char*> pontok[] = {
+        {ParancsId::Mentsmsknt1, " Számsor, variáció, export állományok mentése "},
+        {ParancsId::Ments3, " Számsor és feltételek mentése "},
+    };
+    for (const auto& [nev, tipp] : pontok) {
+        QAction* a = kvx::Parancs(nev);
+        const QString t = mentes ? QString::fromUtf8(tipp) : nincs;
+        kvx::ParancsBeallitas(a, mentes, t);
+    }
+}
 
 void AllomanyParancsok::statuszKiiras() const
 {
@@ -51,6 +72,8 @@ void AllomanyParancsok::ParancsokBekotese(const QObject* kontextus)
     t.Kezelo(ParancsId::Megnyits1, kontextus, [this] { Megnyits1Click(); });
     t.Kezelo(ParancsId::Mentsmsknt1, kontextus, [this] { Mentsmsknt1Click(); });
     t.Kezelo(ParancsId::Ments3, kontextus, [this] { Ments3Click(); });
+    // The saves follow the line before the conditions command does.
+    connect(&p_.SzamsorParancsai(), &SzamsorParancsok::feltetelekElerhetok, kontextus, [this] { MentesAllapot(); });
 }
 
 void AllomanyParancsok::DialogusokLetrehozasa(QWidget* foablak)

@@ -45,7 +45,8 @@ public:
     Horgok H;
 
     // Registers the three commands in the current command registry (the
-    // connections end with `kontextus`).
+    // connections end with `kontextus`); the two saves follow the main
+    // ticket's line and the variation's lines.
     void ParancsokBekotese(const QObject* kontextus);
     // Makes the open and save dialogs on the main window (they die with it).
     void DialogusokLetrehozasa(QWidget* foablak);
@@ -71,6 +72,8 @@ signals:
 
 private:
     void statuszKiiras() const;
+    // The saves are on while there is something to save.
+    void MentesAllapot() const;
     void szamokValtozasa() const;
     void opciokBetoltese() const;
 
@@ -78,4 +81,6 @@ private:
     QPointer<TAllomanyDialogusok> d_;
     // The open dialog loaded a variation.
     bool variacioMegnyitva_ = false;
+    // The variation holds lines as the status bar last showed it.
+    bool vanVariacio_ = false;
 };

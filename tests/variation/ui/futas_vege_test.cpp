@@ -205,7 +205,8 @@ TEST_F(FutasVegeTest, EachEndButtonAnnouncesItsFollowUpStepsInOrder)
     }
 }
 
-// A failing order test names the steps and the commands, not their numbers.
+// A failing order test names the steps, the buttons and the commands, not
+// their numbers.
 TEST(FutasVegeNevek, StepsAndCommandsPrintByName)
 {
     using L = FutasUtaniLepes;
@@ -220,6 +221,18 @@ TEST(FutasVegeNevek, StepsAndCommandsPrintByName)
     EXPECT_EQ(std::adjacent_find(nevek.begin(), nevek.end()), nevek.end());
     for (const std::string& n : nevek)
         EXPECT_EQ(n.find("FutasUtaniLepes("), std::string::npos) << n;
+
+    // So has every button of the run window, in the order of their codes.
+    std::vector<std::string> gombok;
+    for (int i = 0; i <= static_cast<int>(BontasGomb::Statisztika); ++i)
+        gombok.push_back(testing::PrintToString(static_cast<BontasGomb>(i)));
+    EXPECT_EQ(gombok.front(), "Nincs");
+    EXPECT_EQ(gombok[static_cast<std::size_t>(BontasGomb::Megszakitas)], "Megszakitas");
+    EXPECT_EQ(gombok.back(), "Statisztika");
+    std::sort(gombok.begin(), gombok.end());
+    EXPECT_EQ(std::adjacent_find(gombok.begin(), gombok.end()), gombok.end());
+    for (const std::string& n : gombok)
+        EXPECT_EQ(n.find("BontasGomb("), std::string::npos) << n;
 
     EXPECT_EQ(testing::PrintToString(std::vector<ParancsId>{ParancsId::Listzs1, ParancsId::Start1}), "{ Listzs1, Start1 }");
     EXPECT_EQ(testing::PrintToString(std::vector<ParancsKulcs>{ParancsId::Start1, VariacioGomb::BontasInfoGomb}),
