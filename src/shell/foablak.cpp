@@ -8,7 +8,7 @@
 
 #include "tickets/ui/foszelveny.h"
 #include "tickets/ui/szelvenyek.h"
-#include "tickets/ui/filedialogs.h"
+#include "variation/ui/filedialogs.h"
 
 #include "app/folders.h"
 #include "app/ini_file.h"

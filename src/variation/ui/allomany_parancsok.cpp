@@ -8,7 +8,7 @@
 #include "app/ui/uzenetablak.h"
 #include "tickets/file_helpers.h"
 #include "variation/store_jobs.h"
-#include "tickets/ui/filedialogs.h"
+#include "variation/ui/filedialogs.h"
 #include "tickets/ui/szamsor_parancsok.h"
 #include "tickets/ui/szelveny_vezerlo.h"
 #include "conditions/ui/feltetelek.h"

@@ -16,7 +16,7 @@
 #include <functional>
 #include <string>
 
-#include "tickets/ui/filedialogs.h"
+#include "variation/ui/filedialogs.h"
 
 class QString;
 class QWidget;

@@ -12,7 +12,7 @@
 #include "app/ui/program.h"
 #include "draws/ui/adatbazis_parancsok.h"
 #include "tickets/number_lists.h"
-#include "tickets/ui/filedialogs.h"
+#include "variation/ui/filedialogs.h"
 #include "tickets/ui/szamsor_parancsok.h"
 #include "conditions/ui/feltetelek.h"
 #include "variation/ui/allomany_parancsok.h"

@@ -38,7 +38,7 @@
 #include "variation/ui/bontlista.h"
 #include "variation/ui/allomany_parancsok.h"
 #include "variation/ui/teszt_vezerlo.h"
-#include "tickets/ui/filedialogs.h"
+#include "variation/ui/filedialogs.h"
 #include "tickets/ui/szelveny_vezerlo.h"
 #include "variation/ui/variacio_vezerlo.h"
 

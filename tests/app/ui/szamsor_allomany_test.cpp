@@ -15,7 +15,7 @@
 #include "draws/draws_table.h"
 #include "tickets/file_helpers.h"
 #include "tickets/number_lists.h"
-#include "tickets/ui/filedialogs.h"
+#include "variation/ui/filedialogs.h"
 #include "tickets/ui/foszelveny.h"
 #include "tickets/ui/szelvenyek.h"
 

@@ -21,7 +21,7 @@
 #include "conditions/ui/feltetelek.h"
 #include "conditions/ui/info.h"
 #include "tickets/number_lists.h"
-#include "tickets/ui/filedialogs.h"
+#include "variation/ui/filedialogs.h"
 #include "tickets/ui/foszelveny.h"
 #include "tickets/ui/szelvenyek.h"
 #include "variation/ui/bontas.h"

@@ -8,7 +8,7 @@
 #include "app/ui/valaszolo.h"
 #include "conditions/markers.h"
 #include "conditions/ui/feltetelek.h"
-#include "tickets/ui/filedialogs.h"
+#include "variation/ui/filedialogs.h"
 #include "variation/variation_file.h"
 #include "variation/variation_store.h"
 
