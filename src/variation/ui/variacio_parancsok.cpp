@@ -726,6 +726,23 @@ void VariacioParancsok::SorrendVisszaallitasUtan(bool rendezettVolt)
     }
 }
 
+void HuzListaVariacioBekotese(THuzLista& lista)
+{
+    Program& p = Program::aktualis();
+    VariacioVezerlo& v = p.Variacio();
+    // The lines are checked in their earlier order, the one the list and
+    // the printouts number them by.
+    QObject::connect(&lista, &THuzLista::variacioKeresKerve, &v,
+                     [&vp = p.VariacioParancsai(), &v](const kvx::TTombByte1D& szamok,
+                                                      const kvx::TTombByte1D& potSzamok, const QString& felirat) {
+                         vp.EredetiSorrend();
+                         v.EllenorzesStart(szamok, potSzamok, felirat);
+                     });
+    const auto variacioKesz = [l = &lista, &p, &v] { l->SetVariacioKesz(!v.Fut() && p.Tar.BontSzelvszam > 0); };
+    QObject::connect(&v, &VariacioVezerlo::valtozott, &lista, variacioKesz);
+    variacioKesz();
+}
+
 void VariacioAblakokBekotese(const VariacioAblakok& a)
 {
     Program& p = Program::aktualis();

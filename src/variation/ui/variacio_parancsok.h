@@ -155,3 +155,7 @@ private:
 // Wires the variation's windows to each other, to the command object and to
 // the windows below them; called once by the shell when they all exist.
 void VariacioAblakokBekotese(const VariacioAblakok& a);
+// The draws list's draw checked against the variation, and its button
+// following whether there are lines to check; called once by the shell
+// right after the list's tickets are wired.
+void HuzListaVariacioBekotese(THuzLista& lista);
