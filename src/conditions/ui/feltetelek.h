@@ -232,7 +232,7 @@ signals:
     // listens); in Listázás mode: the variation is to be deleted.
     void variacioKeszitesKerve();
     void variacioTorlesKerve();
-    // The main window's conditions command follows the mode: caption, hint.
+    // The conditions command follows the mode: caption, hint.
     void menuPont(const QString& felirat, const QString& tipp);
     // "Törlés" cleared the conditions: the window opens again through the
     // conditions command, for them to be set anew, and the draw-range
