@@ -8,7 +8,7 @@
 
 #include "tickets/ui/foszelveny.h"
 #include "tickets/ui/szelvenyek.h"
-#include "tickets/ui/filedialogs.h"
+#include "variation/ui/filedialogs.h"
 
 #include "app/folders.h"
 #include "app/ini_file.h"
@@ -35,6 +35,7 @@
 #include "variation/ui/allomany_parancsok.h"
 #include "variation/ui/back_vezerlo.h"
 #include "variation/ui/pelda_vezerlo.h"
+#include "conditions/ui/feltetelek_bekotes.h"
 #include "variation/ui/variacio_vezerlo.h"
 #include "app/ui/kavarex_application.h"
 #include "app/ui/nevjegy.h"
@@ -160,7 +161,6 @@ TFoablak::TFoablak(const QString& programAllomany, const QStringList& args, plat
     setObjectName("Foablak");
     PeldanyFigyeles(peldany, bezarasVarakozasMs);
     AlrendszerekBekotese();
-    szamokValtozasa = [] { kvx::Program::aktualis().Szelveny().SzamokKijelzese(); };
     SzelvenyVezerlo& sz = kvx::Program::aktualis().Szelveny();
     connect(&sz, &SzelvenyVezerlo::teljesVariacio, this, &TFoablak::SetStatusPanel2);
     VariacioVezerloBekotese();
@@ -180,9 +180,6 @@ TFoablak::~TFoablak()
     // The wait window dies with this window: the controller must not call it.
     kvx::Program::aktualis().Variacio().NagyFeladat = nullptr;
     kvx::Program::aktualis().Variacio().BackMentese = nullptr;
-    kvx::Program::aktualis().Back().H = {};
-    kvx::Program::aktualis().Pelda().H = {};
-    kvx::Program::aktualis().AllomanyParancsai().H = {};
     if (alapBetu_) {
         QApplication::setFont(*alapBetu_);
         QApplication::setFont(*alapBetu_, "QMenu");
@@ -580,22 +577,6 @@ std::ostream& operator<<(std::ostream& o, JatekValtasLepes l)
     return o << "JatekValtasLepes(" << static_cast<int>(l) << ')';
 }
 
-void TFoablak::Listzs1Click()
-{
-    // Conditions changed for a stopped, paused, unfinished or edited variation
-    // apply to the lines still to come: it is edited as an extension.
-    kvx::Program::aktualis().VariacioParancsai().MegszakitatottStatus();
-    // The advice on fixed numbers, once after fixed numbers were marked.
-    SzamListak& l = szamListak();
-    auto& jelzo = settings().UzenetekLog[kFixSzamTippIndex];
-    if (l.FixSzamUzenet && jelzo == 1 && l.FixSzamDb() > 0) {
-        jelzo = HasznosInformacio(QString::fromUtf8(kFixSzamTipp)) ? 1 : 0;
-        l.FixSzamUzenet = false;
-    }
-    if (formok().Feltetelek)
-        formok().Feltetelek->FeltetelStart();
-}
-
 QAction* TFoablak::Akcio(ParancsId id) const
 {
     return parancsok_ ? parancsok_->Keres(id) : nullptr;
@@ -657,14 +638,14 @@ void TFoablak::MenuEpites()
     SzamsorParancsokBekotese();
     AllomanyParancsokBekotese();
     SugoParancsokBekotese();
-    connect(kvx::Parancs(ParancsId::Listzs1), &QAction::triggered, this, &TFoablak::Listzs1Click);
+    FeltetelekParancsBekotese();
 
     JatekMenuEpites();
-    VariacioParancsokBekotese();
+    kvx::Program::aktualis().VariacioParancsai().ParancsokBekotese();
     nyomtatas_ = new NyomtatasVezerlo(this);
     BackBekotese();
     kvx::Program::aktualis().AdatbazisParancsai().ParancsokBekotese();
-    PeldaParancsokBekotese();
+    kvx::Program::aktualis().Pelda().ParancsokBekotese(this);
     InternetMenuBekotese();
 
     // Status bar: panel 0 takes the free width and shows the hints, 1 and 2
@@ -1227,61 +1208,19 @@ bool TFoablak::IkonokAtmeretezese(int meret)
 void TFoablak::AllomanyParancsokBekotese()
 {
     AllomanyParancsok& ap = kvx::Program::aktualis().AllomanyParancsai();
-    AllomanyParancsok::Horgok& h = ap.H;
-    h.JatekValtas = [this](int jatek) { JatekValtas(jatek, false, true); };
-    h.StatuszFrissites = [this] { VariacioStatuszFrissites(); };
-    h.SzamokValtozasa = [this] {
-        if (szamokValtozasa)
-            szamokValtozasa();
-    };
-    h.ListaElejere = [] {
-        if (TBontLista* lista = formok().BontLista)
-            lista->Tag = 0;
-    };
-    h.OpciokBetoltese = [] {
-        if (TFeltetelek* f = formok().Feltetelek; f && f->isVisible())
-            f->OpcioBetoltes();
-    };
+    // A file of another game switches the game; the file dialogs' state
+    // follows the switch afterwards.
+    connect(&ap, &AllomanyParancsok::jatekValtasKerve, this, [this](int jatek) { JatekValtas(jatek, false, true); });
     ap.ParancsokBekotese(this);
 }
 
 void TFoablak::BackBekotese()
 {
     BackVezerlo& b = kvx::Program::aktualis().Back();
-    BackVezerlo::Horgok& h = b.H;
-    h.EszkoztarGomb = [this](QAction* a) -> const QWidget* {
-        return Eszkoztar ? Eszkoztar->widgetForAction(a) : nullptr;
-    };
-    h.Dialogusok = [] { return kvx::Program::aktualis().AllomanyParancsai().Dialogusok(); };
-    h.DialogusAllapotFrissites = [] { kvx::Program::aktualis().AllomanyParancsai().DialogusAllapotFrissites(); };
-    h.TorlesJovahagyas = [](int kind) { return szamsor().TorlesJovahagyas(kind); };
-    h.BovitesVege = [] { kvx::Program::aktualis().Variacio().Import_log_false(); };
-    h.BeolvasottFeltetelek = [] {
-        if (TFeltetelek* f = formok().Feltetelek)
-            f->BeolvFeltKijelolese();
-    };
-    h.FeltetelekMegnyitasa = [this] { Listzs1Click(); };
-    h.VariacioListazasa = [] { kvx::Program::aktualis().VariacioParancsai().Listazas(); };
-    h.StatuszFrissites = [this] { VariacioStatuszFrissites(); };
     b.Bekotes(this);
 }
 
 void TFoablak::SzamsorParancsokBekotese()
 {
     szamsor().ParancsokBekotese(this);
-}
-
-void TFoablak::PeldaParancsokBekotese()
-{
-    PeldaVezerlo& p = kvx::Program::aktualis().Pelda();
-    PeldaVezerlo::Horgok& h = p.H;
-    h.SzelvenyTorles = [] { szamsor().MindenSzamTorlese(); };
-    h.SzamsorrendKijelzes = [](int mod) { szamsor().SzamsorrendKijelzes(mod); };
-    h.KijelolesMenuFrissites = [] { szamsor().KijelolesMenuFrissites(); };
-    h.SzamokValtozasa = [this] {
-        if (szamokValtozasa)
-            szamokValtozasa();
-    };
-    h.Inditas = [] { kvx::Program::aktualis().VariacioParancsai().Start(); };
-    p.ParancsokBekotese(this);
 }

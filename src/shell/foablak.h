@@ -149,7 +149,7 @@ private:
     void FoszelvenyElhelyezes();
     // File commands: the handlers and the open and save dialogs live in
     // the variation's file command object (variation/ui/allomany_parancsok.h);
-    // here are its hooks.
+    // here are its hooks and the game switch it asks for.
     void AllomanyParancsokBekotese();
     // The help commands: the handlers live in the ui base's command object
     // (app/ui/sugo_parancsok.h), which makes the help service on this window.
@@ -165,15 +165,9 @@ private:
     // their texts (while the run window exists).
     void VariacioPanelKiirasa();
     void StatuszPanelekMeretezese();
-    // Variation commands: the handlers live in the variation's command
-    // object (variation/ui/variacio_parancsok.h); here are its hooks, the
-    // status bar's variation panel.
-    void VariacioParancsokBekotese();
-    // Subscribes the main window to the variation controller.
+    // Subscribes the main window to the variation controller: the extension
+    // mode's background.
     void VariacioVezerloBekotese();
-    // Opens the conditions window.
-    void Listzs1Click();
-    void VariacioStatuszFrissites();
     void FormCreate(const QString& programAllomany, const QStringList& args);
     void KavarexIni();
     void MenuEpites();
@@ -207,9 +201,6 @@ private:
     void RegiAllomanyokAthelyezese();
     // The other open windows follow the main window (WindowPosChanging).
     void WindowPosChanging();
-    void bovitesKijelzes();
-    // Lends the sample variations' controller what only the main window has.
-    void PeldaParancsokBekotese();
     // Lends the backups' controller what only the main window has.
     void BackBekotese();
 
@@ -247,7 +238,4 @@ private:
     // InternetMenuBekotese after the draws' and the variation's sides of the
     // internet actions are wired.
     InternetParancsok* internet_ = nullptr;
-    // The main ticket repaints its number lists (kept for the command
-    // objects' wiring that still lives here).
-    std::function<void()> szamokValtozasa;
 };

@@ -49,35 +49,6 @@
 #include "variation/ui/variacio_parancsok.h"
 #include "variation/ui/variacio_vezerlo.h"
 
-namespace {
-
-// The draws list asks the variation above the draws through its signals
-// (its tickets' wiring is the tickets' own, HuzasSzelvenyekBekotese; the
-// wiring among the draws windows the draws' own, HuzasokAblakokBekotese).
-void HuzasokSzomszedaiBekotese(const Formok& f)
-{
-    QPointer<THuzLista> lista = f.HuzLista;
-    // A draw checked against the variation; the button follows the variation.
-    VariacioVezerlo& v = kvx::Program::aktualis().Variacio();
-    // The lines are checked in their earlier order, the one the list and
-    // the printouts number them by.
-    QObject::connect(lista, &THuzLista::variacioKeresKerve, &v,
-                     [fo = f.Foablak, &v](const kvx::TTombByte1D& szamok, const kvx::TTombByte1D& potSzamok,
-                                          const QString& felirat) {
-                         if (fo)
-                             kvx::Program::aktualis().VariacioParancsai().EredetiSorrend();
-                         v.EllenorzesStart(szamok, potSzamok, felirat);
-                     });
-    const auto variacioKesz = [lista, &v] {
-        if (lista)
-            lista->SetVariacioKesz(!v.Fut() && kvx::Program::aktualis().Tar.BontSzelvszam > 0);
-    };
-    QObject::connect(&v, &VariacioVezerlo::valtozott, lista, variacioKesz);
-    variacioKesz();
-}
-
-}  // namespace
-
 Formok& formok()
 {
     static Formok f;
@@ -95,6 +66,10 @@ void AlrendszerekBekotese()
     p.Variacio();
     p.Teszt();
     BontEllSzelvenyBekotes();
+    // The variation's commands answer the controllers' signals before any
+    // window; the file commands follow the variation's state from the start.
+    p.VariacioParancsai();
+    p.AllomanyParancsai();
 }
 
 void FormokLetrehozasa(TFoablak& foablak)
@@ -125,7 +100,7 @@ void FormokLetrehozasa(TFoablak& foablak)
     InternetAblakokBekotese(*f.InternetLetoltesAblak, *f.Nevjegy);
     f.HuzBe = new THuzBe(huzasok, szulo);
     HuzasSzelvenyekBekotese(*f.HuzLista, *f.HuzBe, f.Bontas);
-    HuzasokSzomszedaiBekotese(f);
+    HuzListaVariacioBekotese(*f.HuzLista);
     // A draw entry is answered before anything else: the list's save, its
     // deletion or a game switch in between would write or drop the empty
     // row the entry holds open.

@@ -26,6 +26,7 @@
 #include "app/main_state.h"
 #include "app/settings.h"
 #include "app/settings_dialog.h"
+#include "app/shell_state.h"
 #include "app/ui/ablak_elhelyezes.h"
 #include "app/ui/ablak_segedek.h"
 #include "app/ui/uzenetek.h"
@@ -179,10 +180,10 @@ void TFeltetelek::FormCreate()
         gombok->addWidget(b);
     }
     fo->addWidget(Panel15);
-    connect(BontasGomb, &QPushButton::clicked, this, &TFeltetelek::BontasGombClick);
+    connect(BontasGomb, &QPushButton::clicked, this, &TFeltetelek::VariacioBontasKerese);
     connect(KilepesGomb, &QPushButton::clicked, this, &TFeltetelek::KilepesGombClick);
-    connect(TorlesGomb, &QPushButton::clicked, this, &TFeltetelek::TorlesGombClick);
-    connect(EllenorzesGomb, &QPushButton::clicked, this, &TFeltetelek::EllenorzesGombClick);
+    connect(TorlesGomb, &QPushButton::clicked, this, &TFeltetelek::FeltetelekTorlese);
+    connect(EllenorzesGomb, &QPushButton::clicked, this, &TFeltetelek::FeltetelekEllenorzese);
     connect(FeltetelekPC, &QTabWidget::currentChanged, this, &TFeltetelek::FeltetelekPCChange);
 
     TalArLap = new TTalalatiAranyLap(*this, TalaranyTS);
@@ -482,6 +483,24 @@ void TFeltetelek::FeltetelekPosition()
     kvx::AblakElhelyezese(this, true);
 }
 
+void TFeltetelek::FeltetelekParancs()
+{
+    // Conditions changed for a stopped, paused, unfinished or edited
+    // variation apply to the lines still to come: it is edited as an
+    // extension, and the window shows it so.
+    emit megnyitasElott();
+    // The advice on fixed numbers, once after fixed numbers were marked.
+    if (Allapot.Beallitasok && Allapot.Listak) {
+        SzamListak& l = *Allapot.Listak;
+        auto& jelzo = Allapot.Beallitasok->UzenetekLog[kFixSzamTippIndex];
+        if (l.FixSzamUzenet && jelzo == 1 && l.FixSzamDb() > 0) {
+            jelzo = HasznosInformacio(QString::fromUtf8(kFixSzamTipp)) ? 1 : 0;
+            l.FixSzamUzenet = false;
+        }
+    }
+    FeltetelStart();
+}
+
 void TFeltetelek::FeltetelStart()
 {
     SzamJelzoBeallitas(*Allapot.Jelzok, *Allapot.Listak, *Allapot.Jatek, *Allapot.Feltetelek,
@@ -769,7 +788,7 @@ void TFeltetelek::SetDbFeltetel(const TFeltetelMaszk& kijeloltFeltetelek)
 
 // ---------------------------------------------------------------- buttons
 
-void TFeltetelek::BontasGombClick()
+void TFeltetelek::VariacioBontasKerese()
 {
     if (!Listazas()) {
         emit variacioKeszitesKerve();
@@ -780,7 +799,7 @@ void TFeltetelek::BontasGombClick()
 
 void TFeltetelek::KilepesGombClick() { close(); }
 
-void TFeltetelek::TorlesGombClick()
+void TFeltetelek::FeltetelekTorlese()
 {
     FeltetelRekordok& f = *Allapot.Feltetelek;
     const FeltetelekVariacio v = variacio();
@@ -816,7 +835,7 @@ void TFeltetelek::TorlesGombClick()
     h.VariacioVanSzamsor = variacio().SzamsorDb > 0 && !v.BontasBovites;
     h.BontasBovites = v.BontasBovites;
     h.TulirasBont = Allapot.Opciok->TulirasBont;
-    const FeltetelTorlesEredmeny r = FeltetelekTorlese(f, h);
+    const FeltetelTorlesEredmeny r = kvx::FeltetelekTorlese(f, h);
     if (r.VariacioTorlendo && VariacioTorles) VariacioTorles();
     if (r.HibapontTorolve) {
         const QSignalBlocker b1(HibapontBeEdit), b2(TulirasBontBox);
@@ -836,7 +855,7 @@ void TFeltetelek::FeltetelekEllenorzeseShow(int lap)
     FeltetelekPCChange();
 }
 
-void TFeltetelek::EllenorzesGombClick()
+void TFeltetelek::FeltetelekEllenorzese()
 {
     const VariacioOpcioErtekek& o = *Allapot.Opciok;
     EllenorzesBemenet be =
@@ -844,7 +863,7 @@ void TFeltetelek::EllenorzesGombClick()
     const FeltetelekVariacio v = variacio();
     be.SzamsorDb = v.SzamsorDb;
     be.LefoglaltSorok = v.LefoglaltSorok;
-    const EllenorzesEredmeny r = FeltetelekEllenorzese(be, true);
+    const EllenorzesEredmeny r = kvx::FeltetelekEllenorzese(be, true);
     if (r.Ok) {
         uzenet(UzenetFajta::Informacio, QString::fromUtf8(kEllenorzesRendben));
         return;

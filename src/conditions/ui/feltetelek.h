@@ -173,11 +173,19 @@ public:
     void EllenorzesGombBeallitas();
     void SetDbFeltetel(const kvx::TFeltetelMaszk& kijeloltFeltetelek);
 
-    // Buttons.
-    void BontasGombClick();
+    // The conditions command: a variation left unfinished is told first
+    // (megnyitasElott), the advice on fixed numbers is given once after
+    // they were marked, then the window opens.
+    void FeltetelekParancs();
+    // The button of the window's mode: a run is asked for (Kijelölés) or the
+    // variation's deletion (Listázás).
+    void VariacioBontasKerese();
     void KilepesGombClick();
-    void TorlesGombClick();
-    void EllenorzesGombClick();
+    // "Törlés": the conditions go (with the lines made for them, after the
+    // question), and the window opens again for them to be set anew.
+    void FeltetelekTorlese();
+    // "Ellenőrzés": the consistency check of the conditions, with its report.
+    void FeltetelekEllenorzese();
     void FeltetelekEllenorzeseShow(int lap);
 
     // The options chain; HibapontBeEditChange is also called when the
@@ -224,7 +232,7 @@ signals:
     // listens); in Listázás mode: the variation is to be deleted.
     void variacioKeszitesKerve();
     void variacioTorlesKerve();
-    // The main window's conditions command follows the mode: caption, hint.
+    // The conditions command follows the mode: caption, hint.
     void menuPont(const QString& felirat, const QString& tipp);
     // "Törlés" cleared the conditions: the window opens again through the
     // conditions command, for them to be set anew, and the draw-range
@@ -237,6 +245,10 @@ signals:
     // The main window's "Törlés" and "Ellenőrzés" conditions items follow
     // the window's buttons: enabled states and hints.
     void feltetelParancsok(bool torles, const QString& torlesTipp, bool ellenorzes, const QString& ellenorzesTipp);
+    // The conditions command is about to open the window: a stopped, paused
+    // or unfinished variation becomes an extension before the window reads
+    // its state.
+    void megnyitasElott();
 
 protected:
     void showEvent(QShowEvent* e) override;

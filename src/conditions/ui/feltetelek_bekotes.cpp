@@ -13,6 +13,21 @@
 #include "tickets/ui/szamsor_parancsok.h"
 #include "tickets/ui/szelveny_vezerlo.h"
 
+void FeltetelekParancsBekotese()
+{
+    kvx::ParancsTar& t = *kvx::ParancsTar::aktualis();
+    // The conditions make sense only for an over-full line; while a
+    // variation is extended, only for the numbers it was made of. The
+    // command follows before the window hears of it (FeltetelekAblakBekotese
+    // connects later).
+    QObject::connect(&kvx::Program::aktualis().SzamsorParancsai(), &SzamsorParancsok::feltetelekElerhetok, &t,
+                     [](bool on) {
+                         const QString tipp = on ? QStringLiteral(" Feltételek kijelölése, hibapont beállítása ")
+                                                 : QStringLiteral(" Nincs kijelölt számsor ");
+                         kvx::ParancsBeallitas(kvx::Parancs(kvx::ParancsId::Listzs1), on, tipp);
+                     });
+}
+
 void FeltetelekAblakBekotese(TFeltetelek& feltetelek, THuzSzama& tartomany)
 {
     kvx::ParancsTar& t = *kvx::ParancsTar::aktualis();
@@ -21,8 +36,11 @@ void FeltetelekAblakBekotese(TFeltetelek& feltetelek, THuzSzama& tartomany)
                          kvx::ParancsBeallitas(kvx::Parancs(kvx::ParancsId::rls1), torles, torlesTipp);
                          kvx::ParancsBeallitas(kvx::Parancs(kvx::ParancsId::Ellenrzs2), ellenorzes, ellenorzesTipp);
                      });
-    t.Kezelo(kvx::ParancsId::rls1, &feltetelek, [w = &feltetelek] { w->TorlesGombClick(); });
-    t.Kezelo(kvx::ParancsId::Ellenrzs2, &feltetelek, [w = &feltetelek] { w->EllenorzesGombClick(); });
+    t.Kezelo(kvx::ParancsId::rls1, &feltetelek, [w = &feltetelek] { w->FeltetelekTorlese(); });
+    t.Kezelo(kvx::ParancsId::Ellenrzs2, &feltetelek, [w = &feltetelek] { w->FeltetelekEllenorzese(); });
+    // The conditions command opens the window (also when another
+    // subsystem's rule runs it while the command is off).
+    t.Kezelo(kvx::ParancsId::Listzs1, &feltetelek, [w = &feltetelek] { w->FeltetelekParancs(); });
     // The items start as the window's buttons do.
     feltetelek.SetFeltetelJelzo(kvx::Program::aktualis().Feltetelek.FeltetelJelzo);
     QObject::connect(&feltetelek, &TFeltetelek::menuPont, &t, [](const QString& felirat, const QString& tipp) {

@@ -68,7 +68,7 @@ void TInfo::FormCreate()
     fo->addWidget(Panel1);
     connect(Button1, &QPushButton::clicked, this, &TInfo::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TInfo::Button2Click);
-    connect(Button4, &QPushButton::clicked, this, &TInfo::Button4Click);
+    connect(Button4, &QPushButton::clicked, this, &TInfo::Diagram);
     // The description's separator line is 90 characters: the window shows
     // it whole, at a width of its own; only its height changes.
     teljesSzelesseg_ = std::max(560, QFontMetrics(f).horizontalAdvance(QString(92, QLatin1Char('M'))) + 40);
@@ -212,7 +212,7 @@ void TInfo::DiagramEngedelyezes()
     DiagramAllapot();
 }
 
-void TInfo::Button4Click() { emit diagramKerve(); }
+void TInfo::Diagram() { emit diagramKerve(); }
 
 void TInfo::Button2Click()
 {

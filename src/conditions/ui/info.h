@@ -42,7 +42,7 @@ public:
     // "Diagram" works when someone shows the diagram and rows are allocated.
     void DiagramAllapot();
     // "Diagram": asks for the frequency distribution of the variation.
-    void Button4Click();
+    void Diagram();
 
 signals:
     void nyomtatasKerve(bool allomanyba);

@@ -373,26 +373,11 @@ void SzamsorParancsok::SzamsorrendKijelzes(int mode)
 void SzamsorParancsok::FeltMenuAll(bool on)
 {
     tulteli_ = on;
-    // A number set is saved once its line is over-full, a variation while
-    // it holds lines as the status bar last showed it.
-    const bool mentes = on || p_.VariacioStatusza().Allapot().BontSzelvszam > 0;
-    const QString nincs = QStringLiteral(" Nincs mentésre váró adat ");
-    const std::pair<kvx::ParancsId, const char*> pontok[] = {
-        {ParancsId::Mentsmsknt1, " Számsor, variáció, export állományok mentése "},
-        {ParancsId::Ments3, " Számsor és feltételek mentése "},
-    };
-    for (const auto& [nev, tipp] : pontok) {
-        QAction* a = kvx::Parancs(nev);
-        const QString t = mentes ? QString::fromUtf8(tipp) : nincs;
-        kvx::ParancsBeallitas(a, mentes, t);
-    }
     // The conditions make sense only for an over-full line; while a
     // variation is extended, only for the numbers it was made of.
     if (const BovitesAllapot u = p_.Szelveny().Bovites(); u.BontasBovites)
         on = szamListak().KijeloltSzamDb() == u.BovitesKijeloltSzamDb && szamListak().FixSzamDb() == u.BovitesFixSzamDb;
-    QAction* feltetelek = kvx::Parancs(ParancsId::Listzs1);
-    const QString ft = on ? QStringLiteral(" Feltételek kijelölése, hibapont beállítása ") : QStringLiteral(" Nincs kijelölt számsor ");
-    kvx::ParancsBeallitas(feltetelek, on, ft);
+    // The conditions command is the conditions' own: it follows this.
     emit feltetelekElerhetok(on);
     KijelolesMenuFrissites();
     // Start follows the line too.

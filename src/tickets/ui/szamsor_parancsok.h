@@ -2,15 +2,15 @@
 // The main ticket's number commands of the "Számsor" and "Főszelvény" menus:
 // selecting every number, random numbers, the clearing commands with their
 // questions, the number order radio items, the ticket's views (the two draw
-// views follow the draws database), the states and hints of these commands,
-// and the commands that follow an over-full line (the saves and the
-// conditions). The handlers are registered in the command registry under
-// the command table's ids; the questions are the program's
-// (app/ui/uzenetek.h), and whether a variation holds lines is read from the
-// status bar's variation service (app/ui/variacio_statusz.h). What the
-// variation above the tickets knows (a run going, the backup, the
-// extension's question, what a clear takes along) it answers through the
-// query hooks its wiring sets.
+// views follow the draws database) and the states and hints of these
+// commands; whether the line is over-full goes to the saves and the
+// conditions, whose owners set their commands (feltetelekElerhetok). The
+// handlers are registered in the command registry under the command table's
+// ids; the questions are the program's (app/ui/uzenetek.h), and whether a
+// variation holds lines is read from the status bar's variation service
+// (app/ui/variacio_statusz.h). What the variation above the tickets knows (a
+// run going, the backup, the extension's question, what a clear takes along)
+// it answers through the query hooks its wiring sets.
 //
 // Signals: szamokTorlesJovahagyva (a clear of the numbers was agreed: what
 // it takes along goes first), feltetelekElerhetok (the conditions make sense

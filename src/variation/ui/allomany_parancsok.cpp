@@ -10,8 +10,11 @@
 #include "app/ui/variacio_statusz.h"
 #include "tickets/file_helpers.h"
 #include "variation/store_jobs.h"
-#include "tickets/ui/filedialogs.h"
+#include "variation/ui/filedialogs.h"
 #include "tickets/ui/szamsor_parancsok.h"
+#include "tickets/ui/szelveny_vezerlo.h"
+#include "conditions/ui/feltetelek.h"
+#include "variation/ui/bontlista.h"
 #include "variation/ui/variacio_parancsok.h"
 #include "variation/ui/variacio_vezerlo.h"
 #include "variation/variation_store.h"
@@ -30,22 +33,35 @@ AllomanyParancsok& Program::AllomanyParancsai()
 
 AllomanyParancsok::AllomanyParancsok(Program& program, QObject* parent) : QObject(parent), p_(program) {}
 
+void AllomanyParancsok::MentesAllapot() const
+{
+    // A number set is saved once its line is over-full, a variation while
+    // it holds lines as the status bar last showed it.
+    const bool mentes = p_.SzamsorParancsai().Tulteli() || p_.VariacioStatusza().Allapot().BontSzelvszam > 0;
+    const QString nincs = QStringLiteral(" Nincs mentésre váró adat ");
+    const std::pair<kvx::ParancsId, const char*> pontok[] = {
+        {ParancsId::Mentsmsknt1, " Számsor, variáció, export állományok mentése "},
+        {ParancsId::Ments3, " Számsor és feltételek mentése "},
+    };
+    for (const auto& [nev, tipp] : pontok) {
+        QAction* a = kvx::Parancs(nev);
+        const QString t = mentes ? QString::fromUtf8(tipp) : nincs;
+        kvx::ParancsBeallitas(a, mentes, t);
+    }
+}
+
 void AllomanyParancsok::statuszKiiras() const
 {
     // The status bar shows the variation's last state again, finished.
     p_.VariacioStatusza().Ujrakiiras();
 }
 
-void AllomanyParancsok::szamokValtozasa() const
-{
-    if (H.SzamokValtozasa)
-        H.SzamokValtozasa();
-}
+void AllomanyParancsok::szamokValtozasa() const { p_.Szelveny().SzamokKijelzese(); }
 
 void AllomanyParancsok::opciokBetoltese() const
 {
-    if (H.OpciokBetoltese)
-        H.OpciokBetoltese();
+    if (TFeltetelek* f = p_.VariacioParancsai().Ablakok().Feltetelek; f && f->isVisible())
+        f->OpcioBetoltes();
 }
 
 void AllomanyParancsok::ParancsokBekotese(const QObject* kontextus)
@@ -54,6 +70,8 @@ void AllomanyParancsok::ParancsokBekotese(const QObject* kontextus)
     t.Kezelo(ParancsId::Megnyits1, kontextus, [this] { Megnyits1Click(); });
     t.Kezelo(ParancsId::Mentsmsknt1, kontextus, [this] { Mentsmsknt1Click(); });
     t.Kezelo(ParancsId::Ments3, kontextus, [this] { Ments3Click(); });
+    // The saves follow the line before the conditions command does.
+    connect(&p_.SzamsorParancsai(), &SzamsorParancsok::feltetelekElerhetok, kontextus, [this] { MentesAllapot(); });
 }
 
 void AllomanyParancsok::DialogusokLetrehozasa(QWidget* foablak)
@@ -86,16 +104,14 @@ void AllomanyParancsok::DialogusokLetrehozasa(QWidget* foablak)
     d.MegszakitatottStatus = [&vp] { vp.MegszakitatottStatus(); };
     // The open cleared the ticket first; that question offered the draws.
     d.JatekValtas = [this](int jatek) {
-        if (H.JatekValtas)
-            H.JatekValtas(jatek);
+        emit jatekValtasKerve(jatek);
         DialogusAllapotFrissites();
     };
     connect(&d, &TAllomanyDialogusok::variacioValtozas, this, [this, &vp] {
         variacioMegnyitva_ = true;
-        if (H.ListaElejere)
-            H.ListaElejere();
-        if (H.StatuszFrissites)
-            H.StatuszFrissites();
+        if (TBontLista* lista = p_.VariacioParancsai().Ablakok().BontLista)
+            lista->TablaUjrakezdes();
+        p_.Variacio().StatuszFrissites();
         vp.ParancsAllapotFrissites();
         // The body brought the Találat option and the optimisation; a hidden
         // panel reads them when it opens.

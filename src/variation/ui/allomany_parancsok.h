@@ -6,18 +6,17 @@
 // dialog. The handlers are registered in the command registry under the
 // command table's ids; the dialogs ask and report errors with the program's
 // boxes (app/ui/uzenetek.h), and the proposed file name takes the status
-// bar's variation text (app/ui/variacio_statusz.h). What only the main
-// window has (the game switch, the status bar's refresh, the main ticket's
-// repaint, the variation list and the conditions window) comes in through
-// the hooks the shell wiring sets.
-// It emits no signals.
+// bar's variation text (app/ui/variacio_statusz.h). The main ticket, the
+// variation's list and the conditions window are called directly.
+//
+// Signals: jatekValtasKerve (a file of another game was opened).
 #include <QObject>
 #include <QPointer>
 
 #include <functional>
 #include <string>
 
-#include "tickets/ui/filedialogs.h"
+#include "variation/ui/filedialogs.h"
 
 class QString;
 class QWidget;
@@ -30,24 +29,9 @@ class AllomanyParancsok : public QObject {
 public:
     explicit AllomanyParancsok(kvx::Program& program, QObject* parent = nullptr);
 
-    // What the main window lends; an unset step is skipped.
-    struct Horgok {
-        // A file of another game switches the game; its numbers were cleared
-        // and that question offered the unsaved draws already.
-        std::function<void(int jatek)> JatekValtas;
-        // The status bar reads the variation's state from the store.
-        std::function<void()> StatuszFrissites;
-        // The main ticket repaints its number lists.
-        std::function<void()> SzamokValtozasa;
-        // The variation list starts again from its first line.
-        std::function<void()> ListaElejere;
-        // The conditions window, when it shows, reads the options anew.
-        std::function<void()> OpciokBetoltese;
-    };
-    Horgok H;
-
     // Registers the three commands in the current command registry (the
-    // connections end with `kontextus`).
+    // connections end with `kontextus`); the two saves follow the main
+    // ticket's line and the variation's lines.
     void ParancsokBekotese(const QObject* kontextus);
     // Makes the open and save dialogs on the main window (they die with it).
     void DialogusokLetrehozasa(QWidget* foablak);
@@ -65,8 +49,16 @@ public:
     // Számsor "Mentés": the number set with its conditions.
     void Ments3Click();
 
+signals:
+    // A file of another game switches the game; its numbers were cleared
+    // and that question offered the unsaved draws already. The dialogs'
+    // state follows once the listeners have switched.
+    void jatekValtasKerve(int jatek);
+
 private:
     void statuszKiiras() const;
+    // The saves are on while there is something to save.
+    void MentesAllapot() const;
     void szamokValtozasa() const;
     void opciokBetoltese() const;
 

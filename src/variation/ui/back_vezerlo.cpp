@@ -13,7 +13,11 @@
 #include "app/ui/uzenetek.h"
 #include "draws/ui/adatbazis_parancsok.h"
 #include "tickets/number_lists.h"
-#include "tickets/ui/filedialogs.h"
+#include "variation/ui/filedialogs.h"
+#include "tickets/ui/szamsor_parancsok.h"
+#include "conditions/ui/feltetelek.h"
+#include "variation/ui/allomany_parancsok.h"
+#include "variation/ui/variacio_parancsok.h"
 #include "variation/ui/variacio_vezerlo.h"
 #include "variation/variation_store.h"
 
@@ -90,9 +94,7 @@ bool BackVezerlo::BackMentese()
 {
     // Only while the statistics button can be used: a run, a test or a
     // statistic in progress holds the work that would be written.
-    QAction* stat = kvx::Parancs(ParancsId::StatisztikaGomb);
-    const QWidget* gomb = stat && H.EszkoztarGomb ? H.EszkoztarGomb(stat) : nullptr;
-    if (!stat || !stat->isEnabled() || (gomb && !gomb->isEnabled()) || !settings().BiztonsagiMentes)
+    if (!kvx::ParancsElerheto(ParancsId::StatisztikaGomb) || !settings().BiztonsagiMentes)
         return true;
     const BackIras r = BackTipusaBeallitas("");
     if (r.Hiba)
@@ -113,14 +115,13 @@ BackVezerlo::BackIras BackVezerlo::BackTipusaBeallitas(const std::string& n)
     h.Engedely = backMentesEngedely_;
     h.Mentve = mainState().Mentve;
     h.BontMatrixMeret = sorok;
-    TAllomanyDialogusok* dialogusok = H.Dialogusok ? H.Dialogusok() : nullptr;
+    TAllomanyDialogusok* dialogusok = p_.AllomanyParancsai().Dialogusok();
     if (!BackEsedekes(h, fajta) || !dialogusok || folders().BackKonyvtar.empty())
         return {};
     std::error_code ec;
     std::filesystem::create_directories(folders().BackKonyvtar, ec);
     const std::string ut = backUt(n, fajta);
-    if (H.DialogusAllapotFrissites)
-        H.DialogusAllapotFrissites();
+    p_.AllomanyParancsai().DialogusAllapotFrissites();
     // A backup does not save the user's work: it stays unsaved.
     const bool mentve = mainState().Mentve;
     const auto iras = [&](const std::string& hova) {
@@ -153,13 +154,13 @@ void BackVezerlo::BackVisszatoltesGombClick()
 {
     const std::string fajta = backFajta();
     const std::string aktualis = backUt("", fajta);
-    TAllomanyDialogusok* dialogusok = H.Dialogusok ? H.Dialogusok() : nullptr;
+    TAllomanyDialogusok* dialogusok = p_.AllomanyParancsai().Dialogusok();
     if (!letezik(aktualis) || !dialogusok) {
         VanElmentettUtolsoBontas();
         return;
     }
-    if (bontasEgyseg().BontasBovites && H.BovitesVege)
-        H.BovitesVege();
+    if (bontasEgyseg().BontasBovites)
+        p_.Variacio().Import_log_false();
     // The unsaved work waits aside under a spare name: no backup is touched
     // before the newest one has loaded. Work that cannot be kept aside is
     // replaced only when the user says so.
@@ -169,7 +170,7 @@ void BackVezerlo::BackVisszatoltesGombClick()
     const std::string tartalek = felre.Hiba ? std::string() : felre.Ut;
     const std::string tartalekFajta = tartalek.empty() ? fajta : tartalek.substr(tartalek.rfind('.') + 1);
     backMentesEngedely_ = false;
-    if (H.TorlesJovahagyas && !H.TorlesJovahagyas(0)) {
+    if (!p_.SzamsorParancsai().TorlesJovahagyas(0)) {
         if (!tartalek.empty())
             torol(tartalek);
         backMentesEngedely_ = true;
@@ -178,8 +179,7 @@ void BackVezerlo::BackVisszatoltesGombClick()
     // The question was answered: the load clears the ticket without asking again.
     const bool mentve = mainState().Mentve;
     mainState().Mentve = true;
-    if (H.DialogusAllapotFrissites)
-        H.DialogusAllapotFrissites();
+    p_.AllomanyParancsai().DialogusAllapotFrissites();
     const QString nev = QString::fromStdString(aktualis);
     bool ok = fajta == "top" ? dialogusok->VariacioBetoltese(nev) : dialogusok->SzamsorBetoltese(nev);
     ok = ok && mainState().Mentve;
@@ -192,14 +192,13 @@ void BackVezerlo::BackVisszatoltesGombClick()
             if (!tartalek.empty())
                 Atnevezes(tartalek, backUt("", tartalekFajta));
         }
-        if (H.BeolvasottFeltetelek)
-            H.BeolvasottFeltetelek();
-        if (fajta == "tip") {
-            if (H.FeltetelekMegnyitasa)
-                H.FeltetelekMegnyitasa();
-        } else if (kvx::Parancs(ParancsId::Listzs2)->isEnabled() && H.VariacioListazasa) {
-            H.VariacioListazasa();
-        }
+        VariacioParancsok& vp = p_.VariacioParancsai();
+        if (TFeltetelek* f = vp.Ablakok().Feltetelek)
+            f->BeolvFeltKijelolese();
+        if (fajta == "tip")
+            vp.FeltetelekMegnyitasa();
+        else if (kvx::Parancs(ParancsId::Listzs2)->isEnabled())
+            vp.Listazas();
         VanElmentettUtolsoBontas();
         if (!r.VoltEgyes) {
             QAction* a = kvx::Parancs(ParancsId::Visszatlts1);
@@ -221,6 +220,5 @@ void BackVezerlo::BackVisszatoltesGombClick()
         VanElmentettUtolsoBontas();
     }
     backMentesEngedely_ = true;
-    if (H.StatuszFrissites)
-        H.StatuszFrissites();
+    p_.Variacio().StatuszFrissites();
 }

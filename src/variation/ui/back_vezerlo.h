@@ -3,10 +3,9 @@
 // Back folder before it is thrown away, and "Visszatöltés" (Visszatlts1)
 // brings the newest backup back while keeping the work it replaces. The
 // controller registers "Visszatlts1" and keeps its state and hint; it asks
-// through the program's question (app/ui/uzenetek.h), and what only the main
-// window knows (its toolbar, the file dialogs' state, the lists opened after
-// a restore) comes through the hooks the shell wiring sets. It emits no
-// signals.
+// through the program's question (app/ui/uzenetek.h). After a restore the
+// conditions window opens through the conditions command, or the
+// variation's list. It emits no signals.
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -26,29 +25,6 @@ class BackVezerlo : public QObject {
 public:
     explicit BackVezerlo(kvx::Program& program, QObject* parent = nullptr);
     ~BackVezerlo() override;
-
-    // What the main window lends; each may be unset (then it is not asked).
-    struct Horgok {
-        // The toolbar's button of an action, nullptr when it has none.
-        std::function<const QWidget*(QAction*)> EszkoztarGomb;
-        // The open and save dialogs the backups are read and written with.
-        std::function<TAllomanyDialogusok*()> Dialogusok;
-        // Brings the dialogs' view of the program's state up to date.
-        std::function<void()> DialogusAllapotFrissites;
-        // The main ticket's clearing question for kind 0..3; true = go on.
-        std::function<bool(int)> TorlesJovahagyas;
-        // Extension mode off before a restore.
-        std::function<void()> BovitesVege;
-        // After a restored number set: the conditions window; after a
-        // restored variation: its list.
-        std::function<void()> FeltetelekMegnyitasa;
-        std::function<void()> VariacioListazasa;
-        // The variation's state on the status bar.
-        std::function<void()> StatuszFrissites;
-        // The conditions window marks the conditions read back.
-        std::function<void()> BeolvasottFeltetelek;
-    };
-    Horgok H;
 
     // Registers "Visszatlts1" (the connections end with `kontextus`), which
     // follows the draws database's game, and hands the variation's

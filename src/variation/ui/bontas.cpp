@@ -457,7 +457,7 @@ bool TBontas::BontasIndul()
     u.Peldabontas = !mentettFelirat_.isEmpty();
     Label4->setText(QStringLiteral("Folyamat: 0%"));
     BontFolyamatPB->setValue(0);
-    Tag = 0;
+    gomb_ = BontasGomb::Nincs;
 
     kornyezet_ = std::move(env);
     bemenet_ = std::move(b);
@@ -825,14 +825,14 @@ void TBontas::PauseGombClick(int tag)
     BontasEgyseg& u = bontasEgyseg();
     if (!u.Vezerles.FBontStatus.load() || u.Vezerles.BontasPause.load())
         return;
-    Tag = tag;
+    gomb_ = static_cast<BontasGomb>(tag);
     gombTag_.store(tag);
     u.Vezerles.PauseKeres();
 }
 
 void TBontas::EllenorzesGombClick(int tag)
 {
-    Tag = tag;
+    gomb_ = static_cast<BontasGomb>(tag);
     KilepesGombClick();
 }
 
@@ -845,7 +845,7 @@ void TBontas::KilepesGombClick()
         return;
     }
     hide();
-    vezerlo_.BontasAblakBezarva(Tag);
+    vezerlo_.BontasAblakBezarva(gomb_);
 }
 
 void TBontas::closeEvent(QCloseEvent* e)

@@ -11,6 +11,7 @@
 
 #include "app/workers.h"
 #include "variation/command_availability.h"
+#include "variation/ui/variacio_vezerlo.h"
 
 class QCheckBox;
 class QLabel;
@@ -62,8 +63,8 @@ public:
     kvx::ParancsHelyzet ParancsHelyzetKeszites(bool e) const;
 
 
-    // The action the user chose with a button (the form's Tag).
-    int Tag = 0;
+    // No button chosen yet: the window's next close hands on none.
+    void ValasztasTorlese() { gomb_ = BontasGomb::Nincs; }
     // The last end report and whether it went into an error box.
     QString UtolsoJelentes;
     bool UtolsoJelentesHiba = false;
@@ -121,6 +122,9 @@ private:
     std::unique_ptr<kvx::BontasBemenet> bemenet_;
     std::unique_ptr<kvx::TarolasKornyezet> kornyezet_;
     kvx::SzalNyilvantartas::Azonosito szal_;
+    // The button the user chose (the close hands it on), and its code for
+    // the worker's Stop question.
+    BontasGomb gomb_ = BontasGomb::Nincs;
     std::atomic<int> gombTag_{0};
     bool statisztikaElerheto_ = false;
     std::atomic<bool> novelesFut_{false};  // the store grows: the timer shows nothing

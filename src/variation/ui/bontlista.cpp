@@ -158,21 +158,21 @@ TBontLista::TBontLista(VariacioVezerlo& vezerlo, QWidget* parent) : QDialog(pare
     connect(&vezerlo, &VariacioVezerlo::torles, this, [this] {
         if (isVisible())
             close();
-        Tag = 0;
+        tablaKesz_ = false;
     });
     // A hand edit closes the list while the store changes, then shows the
     // edited lines with the edited row selected; the variation counts as
     // edited.
     connect(&vezerlo, &VariacioVezerlo::szerkesztesElott, this, [this] {
         close();
-        Tag = 0;
+        tablaKesz_ = false;
     });
     // A run grows and moves the store under the list: it closes before the
     // worker starts and is opened again from the run's end.
     connect(&vezerlo, &VariacioVezerlo::futasIndul, this, [this] {
         if (isVisible())
             close();
-        Tag = 0;
+        tablaKesz_ = false;
     });
     // A worker rewrites the store in place (a sort moves every row): the
     // list closes and lets go of the store before the worker starts, and
@@ -183,7 +183,7 @@ TBontLista::TBontLista(VariacioVezerlo& vezerlo, QWidget* parent) : QDialog(pare
         if (tarMunkaAlattBezarva_)
             close();
         Modell->Frissites({});
-        Tag = 0;
+        tablaKesz_ = false;
     });
     connect(
         &vezerlo, &VariacioVezerlo::tarMunkaUtan, this,
@@ -209,7 +209,7 @@ TBontLista::TBontLista(VariacioVezerlo& vezerlo, QWidget* parent) : QDialog(pare
     });
     connect(&vezerlo, &VariacioVezerlo::ellenorzesTorolve, this, &TBontLista::KeresPanelKi);
     connect(&vezerlo, &VariacioVezerlo::listaFrissites, this, [this](int sor) {
-        Tag = 0;
+        tablaKesz_ = false;
         BontListaStart();
         AktSorKijelol(sor, true);
     });
@@ -349,7 +349,7 @@ void TBontLista::UjBontTabla()
     Modell->KivRekord = 1;
     Modell->TobbszorosSor = 0;
     Modell->Frissites(vezerlo_.ListaNezet());
-    Tag = 1;
+    tablaKesz_ = true;
 }
 
 void TBontLista::BontListaStart()
@@ -359,7 +359,7 @@ void TBontLista::BontListaStart()
         emit listazasTipp(QString::fromUtf8(kTippListaTulNagy));
         return;
     }
-    if (Tag == 0) {
+    if (!tablaKesz_) {
         UjBontTabla();
         BontTabla->setColumnWidth(0, meret(70));
         if (Modell->Nezet.HuzasMod)
@@ -402,7 +402,7 @@ void TBontLista::AktSorKijelol(int sor, bool szerkesztett)
     // An edit marks the variation edited whether or not the list shows it.
     if (szerkesztett)
         vezerlo_.SzerkesztettVariacioBeallitas(true);
-    if (Tag == 0 || sor < 1 || sor > Modell->rowCount())
+    if (!tablaKesz_ || sor < 1 || sor > Modell->rowCount())
         return;
     const QModelIndex i = Modell->index(sor - 1, std::max(0, KivOszlop));
     BontTabla->setCurrentIndex(i);
@@ -502,7 +502,7 @@ void TBontLista::resizeEvent(QResizeEvent* e)
             l->activate();
         LathatoSorok = LathatoSorokSzama() + 1;
     }
-    if (Tag != 0)
+    if (tablaKesz_)
         NavigacioAllapot();
 }
 

@@ -79,8 +79,9 @@ public:
     // Row (0-based) of the match the search stands on, -1 when none.
     int KeresSor = -1;
 
-    // The list-stale flag: 0 = rebuild at the next BontListaStart.
-    int Tag = 0;
+    // The next BontListaStart rebuilds the table from its first row (the
+    // lines or their order changed behind the list).
+    void TablaUjrakezdes() { tablaKesz_ = false; }
     int KivRekord = 1;
     int KivOszlop = 1;
     int TobbszorosSor = 0;
@@ -151,6 +152,9 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
+    // The table shows the lines as they are now; false: rebuilt at the next
+    // BontListaStart.
+    bool tablaKesz_ = false;
     // The height of everything but the grid, and the window's height for
     // `sorok` grid rows (the heading row counted).
     int racsonKivul() const;

@@ -8,6 +8,7 @@
 #include "conditions/ui/info.h"
 #include "tickets/ui/szelveny_vezerlo.h"
 #include "variation/ui/teszt_vezerlo.h"
+#include "variation/ui/variacio_parancsok.h"
 #include "variation/ui/variacio_vezerlo.h"
 
 void FeltetelekVariacioBekotese(TFeltetelek& feltetelek)
@@ -18,6 +19,11 @@ void FeltetelekVariacioBekotese(TFeltetelek& feltetelek)
     feltetelek.VariacioFut = [v] { return v->Fut(); };
     feltetelek.VariacioTorlesEng = [v] { return v->TorlesEng2(); };
     feltetelek.VariacioTorles = [v] { v->BontasTorlese(false); };
+    // Conditions opened on a stopped, paused, unfinished or edited variation
+    // apply to the lines still to come: it is an extension before the window
+    // shows.
+    QObject::connect(&feltetelek, &TFeltetelek::megnyitasElott, &p.VariacioParancsai(),
+                     &VariacioParancsok::MegszakitatottStatus);
     QObject::connect(v, &VariacioVezerlo::feltetelekTorolve, &feltetelek, [w = &feltetelek] {
         w->BeolvFeltKijelolese();
         w->SetFeltetelJelzo(kvx::Program::aktualis().Feltetelek.FeltetelJelzo);

@@ -2,7 +2,8 @@
 // What the conditions window and the information window know of the
 // variation beside them. The conditions window lists only its conditions
 // while lines exist, and its button starts a run or asks to delete the
-// variation as the commands do; conditions cleared behind it are read
+// variation as the commands do; before the conditions command opens it an
+// unfinished variation becomes an extension; conditions cleared behind it are read
 // again; its Törlés beside an extension lists the lines afresh; a condition
 // removed by hand voids the test of the lines. The information window's
 // "Diagram" follows the rows, its command follows the conditions command

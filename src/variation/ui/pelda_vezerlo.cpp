@@ -19,8 +19,10 @@
 #include "draws/draws_table.h"
 #include "tickets/number_lists.h"
 #include "tickets/ui/foszelveny.h"
+#include "tickets/ui/szamsor_parancsok.h"
 #include "tickets/ui/szelveny_vezerlo.h"
 #include "tickets/ui/szelvenyek.h"
+#include "variation/ui/variacio_parancsok.h"
 #include "variation/ui/variacio_vezerlo.h"
 
 #include <algorithm>
@@ -105,8 +107,7 @@ TFoszelveny* PeldaVezerlo::uresFoszelveny()
     TFoszelveny* fo = szelvenyek().Foszelveny;
     if (!fo)
         return nullptr;
-    if (H.SzelvenyTorles)
-        H.SzelvenyTorles();
+    p_.SzamsorParancsai().MindenSzamTorlese();
     return uresSzelveny() ? fo : nullptr;
 }
 
@@ -224,8 +225,7 @@ void PeldaVezerlo::PeldaBontasok(int utolsoHuzas, const QString& felirat)
     // Ascending order: with every number selected, a number's position in
     // the selection is the number itself, which the favourite preset uses.
     const auto veletlen = [](int lo, int hi) { return lo + LibraryRandom(randomSource(), hi - lo + 1); };
-    if (H.SzamsorrendKijelzes)
-        H.SzamsorrendKijelzes(1);
+    p_.SzamsorParancsai().SzamsorrendKijelzes(1);
     Szamsorrend(l, g, mainState(), 1, veletlen);
     FeltetelRekordok& f = feltetelRekordok();
     SzamJelzok& j = szamJelzok();
@@ -240,10 +240,8 @@ void PeldaVezerlo::PeldaBontasok(int utolsoHuzas, const QString& felirat)
     if (TFoszelveny* fo = szelvenyek().Foszelveny)
         fo->MindenSzamKijelolese(g.OsszesSzam);
     Szamsorrend(l, g, mainState(), 1, veletlen);
-    if (H.SzamokValtozasa)
-        H.SzamokValtozasa();
-    if (H.KijelolesMenuFrissites)
-        H.KijelolesMenuFrissites();
+    p_.Szelveny().SzamokKijelzese();
+    p_.SzamsorParancsai().KijelolesMenuFrissites();
     PeldaMasolas(f);
     SetFeltetelJelzo(f, true, bontasEgyseg().BontasBovites);
     SzamJelzoBeallitas(j, l, g, f, settings().SzamsorrendMod);
@@ -252,6 +250,5 @@ void PeldaVezerlo::PeldaBontasok(int utolsoHuzas, const QString& felirat)
         w->SetFeltetelJelzo(true);
     }
     bontasEgyseg().PeldabontasFelirat = felirat.toStdString();
-    if (H.Inditas)
-        H.Inditas();
+    p_.VariacioParancsai().Start();
 }

@@ -3,14 +3,13 @@
 // random line or the user's own numbers) gives preset conditions, every
 // number of the ticket is selected and a normal run starts. The controller
 // registers "Hzsokalapjn1" (which follows the draws database), "Vletlen2"
-// and "Sajtszmokkal1" and answers the draws list's sample request; what only the main window does (clearing its
-// ticket with its question, its number order display and menus, the run's
-// start) comes through the hooks the shell wiring sets. It emits no signals.
+// and "Sajtszmokkal1" and answers the draws list's sample request; it
+// clears the main ticket through the number commands (with their question)
+// and starts the run through the variation's commands. It emits no signals.
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
-#include <functional>
 
 class TFeltetelek;
 class TFoszelveny;
@@ -24,21 +23,6 @@ class PeldaVezerlo : public QObject {
 public:
     explicit PeldaVezerlo(kvx::Program& program, QObject* parent = nullptr);
     ~PeldaVezerlo() override;
-
-    // What the main window lends; an unset hook is skipped.
-    struct Horgok {
-        // Clears the main ticket after its question ("Minden szám").
-        std::function<void()> SzelvenyTorles;
-        // Shows the number order of the mode.
-        std::function<void(int)> SzamsorrendKijelzes;
-        // The selection and clearing commands follow the ticket.
-        std::function<void()> KijelolesMenuFrissites;
-        // The main ticket repaints its number lists.
-        std::function<void()> SzamokValtozasa;
-        // Starts the run ("Start").
-        std::function<void()> Inditas;
-    };
-    Horgok H;
 
     // Registers the three commands (the connections end with `kontextus`).
     void ParancsokBekotese(const QObject* kontextus);

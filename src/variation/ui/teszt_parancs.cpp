@@ -96,7 +96,9 @@ void TesztVezerlo::AblakokBekotese(TBontTeszt* ablak, THuzSzama* tartomany)
             return;
         if (w->HuzasokLogCB->isChecked() &&
             (elso != r.GetVariacioTesztSzamsorElso() || utolso != r.GetVariacioTesztSzamsorUtolso())) {
-            w->StopGombClick();
+            // What the window's Stop does: the test stops, its sample log goes.
+            Leallitas();
+            PeldabontasLogTorles();
             w->hide();
             TesztParancs();
         }

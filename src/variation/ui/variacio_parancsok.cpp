@@ -36,6 +36,10 @@
 #include "variation/ui/bontellszelveny.h"
 #include "variation/ui/back_vezerlo.h"
 #include "variation/ui/bontlista.h"
+#include "variation/ui/allomany_parancsok.h"
+#include "variation/ui/teszt_vezerlo.h"
+#include "variation/ui/filedialogs.h"
+#include "tickets/ui/szelveny_vezerlo.h"
 #include "variation/ui/variacio_vezerlo.h"
 
 using namespace kvx;
@@ -98,8 +102,7 @@ VariacioParancsok::VariacioParancsok(Program& program, VariacioVezerlo& v, QObje
     };
     connect(&v, &VariacioVezerlo::valtozott, this, [this] {
         ParancsAllapotFrissites();
-        if (StatuszFrissites)
-            StatuszFrissites();
+        v_.StatuszFrissites();
     });
     connect(&v, &VariacioVezerlo::futasIndul, this,
             [this] { futasTiltas_ = AblakTiltas::MindenMasAblak(ablakok_.Bontas.data()); });
@@ -115,17 +118,13 @@ VariacioParancsok::VariacioParancsok(Program& program, VariacioVezerlo& v, QObje
         TFeltetelek* f = ablakok_.Feltetelek;
         *nyitva = f && f->isVisible();
         if (*nyitva)
-            f->KilepesGombClick();
+            f->close();
     });
-    connect(&v, &VariacioVezerlo::feltetelAblakMegnyitasa, this, [this] {
-        if (FeltetelekMegnyitasa)
-            FeltetelekMegnyitasa();
-    });
+    connect(&v, &VariacioVezerlo::feltetelAblakMegnyitasa, this, &VariacioParancsok::FeltetelekMegnyitasa);
     connect(&v, &VariacioVezerlo::letiltottFeltetelekAktivalasa, this, [this](const kvx::TFeltetelMaszk& m) {
         if (TFeltetelek* f = ablakok_.Feltetelek)
             f->SetDbFeltetel(m);
-        if (FeltetelekMegnyitasa)
-            FeltetelekMegnyitasa();
+        FeltetelekMegnyitasa();
     });
     connect(&v, &VariacioVezerlo::feltetelKijelzes, this, [this] {
         if (TFeltetelek* f = ablakok_.Feltetelek) {
@@ -135,7 +134,26 @@ VariacioParancsok::VariacioParancsok(Program& program, VariacioVezerlo& v, QObje
         }
     });
     connect(&v, &VariacioVezerlo::ellenorzesParancsKerve, this, &VariacioParancsok::Ellenorzes);
+    // Extension mode on or off: the conditions window shows what it may
+    // change, the number commands follow the counts the extension keeps,
+    // and the status bar the mode.
+    connect(&v, &VariacioVezerlo::bovitesValtozott, this, [this] {
+        if (TFeltetelek* f = ablakok_.Feltetelek) {
+            f->HibapontBeEditChange();
+            f->SetFeltetelekKijelzes();
+        }
+        p_.SzamsorParancsai().FeltMenuAll(SzamsorTulteli(p_.Szamok, p_.Jatek));
+        v_.StatuszFrissites();
+    });
     SzamsorParancsokBekotese();
+}
+
+void VariacioParancsok::FeltetelekMegnyitasa()
+{
+    // The conditions' own command, run whatever its state: the rule that
+    // asks for the window has decided already.
+    if (const ParancsTar* t = ParancsTar::aktualis(); t && t->Keres(ParancsId::Listzs1))
+        t->Vegrehajtas(ParancsId::Listzs1);
 }
 
 void VariacioParancsok::SzamsorParancsokBekotese()
@@ -216,7 +234,7 @@ void VariacioParancsok::Rendezes()
         return;
     p_.Fo.BillentyuMod = 0;
     if (lista && t.BontSzelvszam > 0) {
-        lista->Tag = 0;
+        lista->TablaUjrakezdes();
         lista->BontListaStart();
         lista->AktSorKijelol(sor);
     }
@@ -233,7 +251,7 @@ void VariacioParancsok::EredetiSorrend()
     if (!v_.IndexEredetiSorrend())
         return;
     if (lista && p_.Tar.BontSzelvszam > 0) {
-        lista->Tag = 0;
+        lista->TablaUjrakezdes();
         if (lista->isVisible()) {
             lista->BontListaStart();
             lista->AktSorKijelol(sor);
@@ -254,7 +272,7 @@ void VariacioParancsok::ParancsAllapot(const kvx::ParancsHelyzet& helyzet)
 {
     // The main ticket's line decides whether a new run can start.
     kvx::ParancsHelyzet h = helyzet;
-    h.Tulteli = FoszelvenyTulteli && FoszelvenyTulteli();
+    h.Tulteli = p_.SzamsorParancsai().Tulteli();
     const std::vector<kvx::ParancsAllapot> tabla = VanNincsBontas(h);
     const ParancsTar* t = ParancsTar::aktualis();
     if (!t)
@@ -350,7 +368,7 @@ void VariacioParancsok::Start()
     // 4. The conditions window closes; a paused, stopped, unfinished or
     // edited variation goes on as an extension of its stored lines.
     if (feltetelek && feltetelek->isVisible())
-        feltetelek->KilepesGombClick();
+        feltetelek->close();
     MegszakitatottStatus();
     if (s.Dontes != StartDontes::Indul) {
         InformacioUzenet(q(s.Uzenet));
@@ -359,12 +377,12 @@ void VariacioParancsok::Start()
     // 6. The run. An extension of a sample is the user's own variation.
     if (p_.Bontas.BontasBovites)
         PeldabontasLogTorles(p_.Bontas);
-    bontas->Tag = 0;
+    bontas->ValasztasTorlese();
     bontas->BontasIndul();
     ParancsAllapotFrissites();
 }
 
-void VariacioParancsok::VariacioVege(int gomb)
+void VariacioParancsok::VariacioVege(BontasGomb gomb)
 {
     VariationStore& t = p_.Tar;
     BontasEgyseg& u = p_.Bontas;
@@ -386,9 +404,9 @@ void VariacioParancsok::VariacioVege(int gomb)
         const bool huzas = p_.Feltetelek.HuzasSzamsorVariacio;
         NagyVariacioFeladat(kFeladatTombOptimalizalas, [&t, huzas] { BontMatrixOpt(t, huzas); }, t.BontMatrixMeret);
     }
-    if (StatuszFrissites)
-        StatuszFrissites();
+    v_.StatuszFrissites();
     using L = FutasUtaniLepes;
+    using G = BontasGomb;
     if (t.BontSzelvszam == 0) {
         if (u.BontasBovites && t.BontMatrixMeret > 0)
             BontasListazasTorlesUtan(t, p_.Szamok.KijeloltSzamDb());
@@ -396,32 +414,32 @@ void VariacioParancsok::VariacioVege(int gomb)
         lepes(L::FeltetelekMegnyitasa);
         return;
     }
-    if (gomb == 6) {
+    if (gomb == G::Torles) {
         lepes(L::Torles);
         lepes(L::FeltetelekMegnyitasa);
     }
     if (TBontLista* lista = ablakok_.BontLista)
-        lista->Tag = 0;
-    if (gomb == 2)
+        lista->TablaUjrakezdes();
+    if (gomb == G::Lista)
         lepes(L::Listazas);
-    if (gomb == 3)
+    if (gomb == G::Mentes)
         lepes(L::Mentes);
-    if (gomb == 5)
+    if (gomb == G::Teszt)
         lepes(L::Teszt);
     // Ellenőrzés, Módosítás (and Pause, whose button shares its code),
     // Break, Info.
-    if (gomb == 1)
+    if (gomb == G::Ellenorzes)
         lepes(L::Ellenorzes);
-    if (gomb == 4 || gomb == 7) {
+    if (gomb == G::Modositas || gomb == G::Megszakitas) {
         lepes(L::Modositas);
         if (u.BontasBovites && t.BontMatrixMeret <= 1000000)
             lepes(L::Listazas);
-        if (gomb == 7)
+        if (gomb == G::Megszakitas)
             lepes(L::PauseTorles);
     }
-    if (gomb == 9)
+    if (gomb == G::Info)
         lepes(L::Informacio);
-    if (gomb == 8) {
+    if (gomb == G::Bovites) {
         // Bővítés: the lines become an extension, listed, and the
         // conditions open for the numbers or settings to change.
         lepes(L::Bovites);
@@ -432,7 +450,7 @@ void VariacioParancsok::VariacioVege(int gomb)
     lepes(L::ParancsAllapot);
     // "Statisztika": the frequency distribution of the new lines, as the
     // information window's "Diagram" shows it.
-    if (gomb == 10)
+    if (gomb == G::Statisztika)
         lepes(L::Diagram);
 }
 
@@ -464,14 +482,10 @@ void VariacioParancsok::LepesVegrehajtasa(FutasUtaniLepes lepes)
     using L = FutasUtaniLepes;
     switch (lepes) {
     case L::Torles: Torles(); break;
-    case L::FeltetelekMegnyitasa:
-        if (FeltetelekMegnyitasa)
-            FeltetelekMegnyitasa();
-        break;
+    case L::FeltetelekMegnyitasa: FeltetelekMegnyitasa(); break;
     case L::Listazas: Listazas(); break;
     case L::Mentes: Mentes(); break;
-    // The test belongs to the test's own commands.
-    case L::Teszt: break;
+    case L::Teszt: p_.Teszt().TesztParancs(); break;
     case L::Ellenorzes: Ellenorzes(); break;
     case L::Modositas: Modositas(); break;
     case L::PauseTorles: PauseStatusTorlese(); break;
@@ -483,7 +497,7 @@ void VariacioParancsok::LepesVegrehajtasa(FutasUtaniLepes lepes)
     case L::ParancsAllapot: ParancsAllapotFrissites(); break;
     case L::Diagram:
         if (TInfo* i = ablakok_.Info)
-            i->Button4Click();
+            i->Diagram();
         break;
     }
 }
@@ -546,8 +560,7 @@ bool VariacioParancsok::Import(const QString& nev)
     // deletes a variation, and the conditions.
     bool valtozott = false;
     k.Elokeszites = [&] {
-        if (SzelvenyTorles)
-            SzelvenyTorles();
+        p_.SzamsorParancsai().MindenSzamTorlese();
         if (p_.Szamok.KijeloltSzamDb() > 0 || p_.Szamok.FixSzamDb() > 0)
             return false;
         valtozott = true;
@@ -557,8 +570,7 @@ bool VariacioParancsok::Import(const QString& nev)
         if (TFeltetelek* f = ablakok_.Feltetelek)
             f->VariacioOpcioinakTorlese();
         // The selection is built ascending, as the lines' indexes expect.
-        if (SzamsorrendKijelzes)
-            SzamsorrendKijelzes(1);
+        p_.SzamsorParancsai().SzamsorrendKijelzes(1);
         return true;
     };
     const ImportEredmeny r = ImportBeolvasas(nev.toStdString(), k);
@@ -567,11 +579,10 @@ bool VariacioParancsok::Import(const QString& nev)
     if (!valtozott)
         return false;
     p_.Fo.Mentve = false;
-    if (SzamokFrissitese)
-        SzamokFrissitese();
+    p_.Szelveny().SzamokKijelzese();
+    p_.SzamsorParancsai().KijelolesMenuFrissites();
     v_.Ertesites();
-    if (StatuszFrissites)
-        StatuszFrissites();
+    v_.StatuszFrissites();
     ParancsAllapotFrissites();
     return r.Ok;
 }
@@ -606,7 +617,7 @@ void VariacioParancsok::Beillesztes(bool menuPont)
     TFeltetelek* f = ablakok_.Feltetelek;
     const bool lathato = f && f->isVisible();
     if (lathato)
-        f->KilepesGombClick();
+        f->close();
     if (u.BontasBovites)
         v_.Import_log_false();
     else if (t.BontMatrixMeret > 0)
@@ -668,9 +679,8 @@ void VariacioParancsok::Modositas()
     // An extension or a paused run goes on from its lines: nothing to delete.
     if (!u.BontasBovites && !u.Vezerles.BontasPause.load() && p_.Tar.BontSzelvszam > 0)
         if (TFeltetelek* f = ablakok_.Feltetelek)
-            f->BontasGombClick();
-    if (FeltetelekMegnyitasa)
-        FeltetelekMegnyitasa();
+            f->VariacioBontasKerese();
+    FeltetelekMegnyitasa();
 }
 
 void VariacioParancsok::BontasLeallitasa()
@@ -696,11 +706,12 @@ void VariacioParancsok::Mentes()
         return;
     }
     const bool rendezett = BontListRendezett(p_.Tar);
-    if (MentesDialogus)
-        MentesDialogus();
+    AllomanyParancsok& ap = p_.AllomanyParancsai();
+    ap.DialogusAllapotFrissites();
+    if (TAllomanyDialogusok* d = ap.Dialogusok())
+        d->AllomanyDialogus(kvx::ModMentes, QStringLiteral("top"), false);
     SorrendVisszaallitasUtan(rendezett);
-    if (StatuszFrissites)
-        StatuszFrissites();
+    v_.StatuszFrissites();
 }
 
 void VariacioParancsok::SorrendVisszaallitasUtan(bool rendezettVolt)
@@ -710,10 +721,27 @@ void VariacioParancsok::SorrendVisszaallitasUtan(bool rendezettVolt)
     v_.Ertesites();
     if (TBontLista* l = ablakok_.BontLista; l && l->isVisible()) {
         const int sor = l->GetKivRekord();
-        l->Tag = 0;
+        l->TablaUjrakezdes();
         l->BontListaStart();
         l->AktSorKijelol(sor);
     }
+}
+
+void HuzListaVariacioBekotese(THuzLista& lista)
+{
+    Program& p = Program::aktualis();
+    VariacioVezerlo& v = p.Variacio();
+    // The lines are checked in their earlier order, the one the list and
+    // the printouts number them by.
+    QObject::connect(&lista, &THuzLista::variacioKeresKerve, &v,
+                     [&vp = p.VariacioParancsai(), &v](const kvx::TTombByte1D& szamok,
+                                                      const kvx::TTombByte1D& potSzamok, const QString& felirat) {
+                         vp.EredetiSorrend();
+                         v.EllenorzesStart(szamok, potSzamok, felirat);
+                     });
+    const auto variacioKesz = [l = &lista, &p, &v] { l->SetVariacioKesz(!v.Fut() && p.Tar.BontSzelvszam > 0); };
+    QObject::connect(&v, &VariacioVezerlo::valtozott, &lista, variacioKesz);
+    variacioKesz();
 }
 
 void VariacioAblakokBekotese(const VariacioAblakok& a)

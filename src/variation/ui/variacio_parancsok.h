@@ -3,9 +3,10 @@
 // run, deletion, the pause clearing, listing, saving, the check, the change
 // of the conditions, the index order, the extensions, the import of a line
 // file and the command states. The handlers are registered in the command
-// registry under the command table's ids; what only the main window has
-// (its status bar, the conditions command, the file dialogs, the main
-// ticket) comes in as hooks the shell sets.
+// registry under the command table's ids. The conditions window opens
+// through the conditions' own command; the status bar hears of the state
+// through the ui base's variation service (VariacioVezerlo::StatuszFrissites);
+// the file dialogs and the main ticket are called directly.
 //
 // Signals: futasUtan (each follow-up step of a run's end, in order),
 // rendezesElott (the lines are about to be sorted).
@@ -19,6 +20,7 @@
 #include "app/ui/ablak_tiltas.h"
 #include "conditions/consistency_check.h"
 #include "variation/command_availability.h"
+#include "variation/ui/variacio_vezerlo.h"
 
 class QString;
 class TBontas;
@@ -27,7 +29,6 @@ class TFeltetelek;
 class THuzLista;
 class THuzSzama;
 class TInfo;
-class VariacioVezerlo;
 namespace kvx {
 class Program;
 }
@@ -79,13 +80,16 @@ public:
     // "Start": the order of the lines back to stored, the consistency check
     // of the conditions, then the run (or the reason why none starts).
     void Start();
-    // The run window closed with button `gomb` (its Tag): a stopped run's
-    // lines go, the store is compacted, and the follow-up steps are
-    // announced one by one through futasUtan.
-    void VariacioVege(int gomb);
+    // The run window closed with button `gomb`: a stopped run's lines go,
+    // the store is compacted, and the follow-up steps are announced one by
+    // one through futasUtan.
+    void VariacioVege(BontasGomb gomb);
     // Carries out one follow-up step (the listener VariacioAblakokBekotese
-    // connects to futasUtan).
+    // connects to futasUtan; the only one that acts on the steps).
     void LepesVegrehajtasa(FutasUtaniLepes lepes);
+    // The conditions window opens through the conditions command, whatever
+    // the command's state.
+    void FeltetelekMegnyitasa();
     // "Törlés", "Pause státusz törlése" and the pause clearing without its
     // question.
     void Torles();
@@ -129,22 +133,6 @@ public:
     void ParancsAllapotFrissites() { ParancsAllapot(ParancsHelyzet()); }
     kvx::EllenorzesEredmeny FeltetelekEllenorzese() const;
 
-    // What the main window provides. Empty hooks do nothing (the main
-    // ticket counts as not over-full).
-    // The status bar shows the variation's state.
-    std::function<void()> StatuszFrissites;
-    // The conditions command of the main window (opens the conditions window).
-    std::function<void()> FeltetelekMegnyitasa;
-    // The main ticket's line has more numbers than one line of the game.
-    std::function<bool()> FoszelvenyTulteli;
-    // The main window's save dialog for a variation.
-    std::function<void()> MentesDialogus;
-    // The import's steps on the main ticket: its clearing ("Minden szám"),
-    // the number order shown, and its repaint with the selection commands.
-    std::function<void()> SzelvenyTorles;
-    std::function<void(int mod)> SzamsorrendKijelzes;
-    std::function<void()> SzamokFrissitese;
-
 signals:
     // One step of what follows a run, in the order the steps go.
     void futasUtan(FutasUtaniLepes lepes);
@@ -171,3 +159,7 @@ private:
 // Wires the variation's windows to each other, to the command object and to
 // the windows below them; called once by the shell when they all exist.
 void VariacioAblakokBekotese(const VariacioAblakok& a);
+// The draws list's draw checked against the variation, and its button
+// following whether there are lines to check; called once by the shell
+// right after the list's tickets are wired.
+void HuzListaVariacioBekotese(THuzLista& lista);

@@ -2,6 +2,7 @@
 
 #include "app/ui/program.h"
 #include "app/ui/uzenetek.h"
+#include "app/ui/variacio_statusz.h"
 #include "app/settings_dialog.h"
 #include "conditions/markers.h"
 #include "draws/ui/huzasok_vezerlo.h"
@@ -12,6 +13,7 @@
 #include "variation/store_jobs.h"
 
 #include <algorithm>
+#include <ostream>
 
 using namespace kvx;
 
@@ -49,6 +51,39 @@ VariacioVezerlo::VariacioVezerlo(Program& program, SzelvenyVezerlo& szelveny, QO
         return h;
     };
     connect(&szelveny, &SzelvenyVezerlo::bovitesSzamokVisszaalltak, this, &VariacioVezerlo::BovitesSzamokVisszaalltak);
+}
+
+void VariacioVezerlo::StatuszFrissites()
+{
+    const VariationStore& t = p_.Tar;
+    const BontasEgyseg& u = p_.Bontas;
+    // While a run goes the worker owns the store: only its published count is read.
+    const std::int64_t n = u.Vezerles.BontSzelvszam.load();
+    const VariacioAllapot v = fut_ ? VariacioAllapotMost(n, n, u)
+                                   : VariacioAllapotMost(t.BontMatrixMeret, t.BontSzelvszam, u);
+    p_.VariacioStatusza().Kiiras(v, !u.BontMegszAktiv.load(), true);
+}
+
+std::ostream& operator<<(std::ostream& o, BontasGomb g)
+{
+    // The enumerator's own spelling; a button without a case warns (-Wswitch).
+#define KVX_GOMB(n) \
+    case BontasGomb::n: return o << #n;
+    switch (g) {
+        KVX_GOMB(Nincs)
+        KVX_GOMB(Ellenorzes)
+        KVX_GOMB(Lista)
+        KVX_GOMB(Mentes)
+        KVX_GOMB(Modositas)
+        KVX_GOMB(Teszt)
+        KVX_GOMB(Torles)
+        KVX_GOMB(Megszakitas)
+        KVX_GOMB(Bovites)
+        KVX_GOMB(Info)
+        KVX_GOMB(Statisztika)
+    }
+#undef KVX_GOMB
+    return o << "BontasGomb(" << static_cast<int>(g) << ')';
 }
 
 void VariacioVezerlo::BovitesSzamokVisszaalltak()

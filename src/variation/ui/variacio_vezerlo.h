@@ -7,7 +7,9 @@
 #include <QObject>
 
 #include <functional>
+#include <iosfwd>
 
+#include "app/shell_state.h"
 #include "common/arrays.h"
 #include "conditions/ui/variacio_kep.h"
 #include "variation/command_availability.h"
@@ -19,6 +21,25 @@ namespace kvx {
 class Program;
 }
 class SzelvenyVezerlo;
+
+// The button the run window closed with; each value is the button's code
+// (its "Tag" property), which the window's messages and questions use too.
+// Pause shares the code of Módosítás.
+enum class BontasGomb {
+    Nincs,         // Stop, Háttérben once the run ended, the window's close
+    Ellenorzes,
+    Lista,
+    Mentes,
+    Modositas,
+    Teszt,
+    Torles,
+    Megszakitas,   // Break
+    Bovites,
+    Info,
+    Statisztika,   // Break after a run with lines
+};
+// The button's name (a failing order test names the buttons).
+std::ostream& operator<<(std::ostream& o, BontasGomb g);
 
 class VariacioVezerlo : public QObject {
     Q_OBJECT
@@ -37,9 +58,13 @@ public:
     bool TarMunkaban() const { return tarMunka_; }
     void TarMunkaKezdete();
     void TarMunkaVege();
-    // The run window closed with button `gomb` (its Tag): the variation's
-    // commands act on it.
-    void BontasAblakBezarva(int gomb) { emit bontasAblakBezarva(gomb); }
+    // The run window closed with button `gomb`: the variation's commands
+    // act on it.
+    void BontasAblakBezarva(BontasGomb gomb) { emit bontasAblakBezarva(gomb); }
+    // The variation's state as the status bar shows it, read from the store
+    // (while a run goes, from what its worker publishes), written to the
+    // status bar's variation service (app/ui/variacio_statusz.h).
+    void StatuszFrissites();
 
     // Deletion. TorlesEng1: the delete command ("Biztos törli a variáció
     // listáját?"); TorlesEng2: before the numbers of the main ticket or the
@@ -180,7 +205,7 @@ signals:
     // A run started or its window closed.
     void futasIndul();
     void futasVege();
-    void bontasAblakBezarva(int gomb);
+    void bontasAblakBezarva(BontasGomb gomb);
 
 private:
     kvx::Program& p_;

@@ -25,7 +25,7 @@
 #include "variation/ui/bontlista.h"
 #include "variation/ui/bontteszt.h"
 #include "tickets/number_lists.h"
-#include "tickets/ui/filedialogs.h"
+#include "variation/ui/filedialogs.h"
 #include "tickets/ui/szamsor_parancsok.h"
 #include "variation/ui/allomany_parancsok.h"
 #include "tickets/ui/foszelveny.h"

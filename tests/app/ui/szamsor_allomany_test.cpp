@@ -15,7 +15,7 @@
 #include "draws/draws_table.h"
 #include "tickets/file_helpers.h"
 #include "tickets/number_lists.h"
-#include "tickets/ui/filedialogs.h"
+#include "variation/ui/filedialogs.h"
 #include "tickets/ui/foszelveny.h"
 #include "tickets/ui/szelvenyek.h"
 
@@ -33,6 +33,7 @@
 
 #include "harom_huzas.h"
 #include "ismetles.h"
+#include "valaszolo.h"
 
 #include <functional>
 #include <memory>
@@ -155,6 +156,34 @@ TEST_F(SzamsorAllomanyTest, NumberSetOnTheCommandLineIsLoadedAtStartWithItsGame)
     EXPECT_EQ(window_->windowTitle(), QStringLiteral("Kavarex Personal  -  Magyar 6/45"));
     EXPECT_EQ(kvx::szamListak().KijeloltSzamok, (kvx::TTombByte1D{1, 2, 3, 4, 5, 6, 7}));
     EXPECT_TRUE(window_->ParancssoriAllomany().isEmpty());
+    EXPECT_TRUE(a(kvx::ParancsId::Ments3)->isEnabled());
+    EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join('|').toStdString();
+}
+
+// A number set of another game opened through the menu switches the program
+// to that game first, then loads its numbers onto the new game's ticket.
+TEST_F(SzamsorAllomanyTest, NumberSetOfAnotherGameOpensInItsGame)
+{
+    const QString nev = dir_.filePath("hatos.tip");
+    szamsorAllomany(nev, 1, {1, 2, 3, 4, 5, 6, 7});
+    ablak();
+    kvx::settings().UzenetekLog.fill(0);  // no once-only tips
+    ASSERT_EQ(kvx::game().LottoIndex, 0);
+    dialogusKitoltese(nev);
+    kvx::teszt::Valaszolo v({QStringLiteral("OK")});
+    a(kvx::ParancsId::Megnyits1)->trigger();
+    // The user is told which game the file belongs to (the file dialog is
+    // the other modal window seen).
+    QStringList uzenetek;
+    for (const kvx::teszt::LatottDoboz& d : v.Latott)
+        if (!d.Szoveg.isEmpty())
+            uzenetek << d.Szoveg;
+    ASSERT_EQ(uzenetek.size(), 1) << uzenetek.join('|').toStdString();
+    EXPECT_TRUE(uzenetek[0].contains(QStringLiteral("Nem az aktuális játékhoz tartozó állomány.")))
+        << uzenetek[0].toStdString();
+    EXPECT_EQ(kvx::game().LottoIndex, 1);
+    EXPECT_EQ(window_->windowTitle().toStdString(), "Kavarex Personal  -  Magyar 6/45");
+    EXPECT_EQ(kvx::szamListak().KijeloltSzamok, (kvx::TTombByte1D{1, 2, 3, 4, 5, 6, 7}));
     EXPECT_TRUE(a(kvx::ParancsId::Ments3)->isEnabled());
     EXPECT_TRUE(hibak_.isEmpty()) << hibak_.join('|').toStdString();
 }

@@ -107,7 +107,7 @@ TEST(FeltetelekLapok, LoadedRecordsReachTheControlsAndStayAsTheyWere)
     // Clearing unticks every box of the three tabs; the values stay.
     f.FeltetelJelzo = true;
     k.ms.Mentve = true;
-    w.TorlesGombClick();
+    w.FeltetelekTorlese();
     for (QCheckBox* b :
          {w.TalArLap->TalArAllapotBox, w.MathLap->EsemOsszegBox, w.MathLap->MathSzorasBox, w.MathLap->FixTartomanyBox,
           w.SpecLap->SorozatAllapotBox, w.SpecLap->SzamsorokTartomanyBox, w.SpecLap->SzamsorokSorozatokBox})

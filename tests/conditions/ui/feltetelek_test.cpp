@@ -447,7 +447,7 @@ TEST(FeltetelekWindow, OnlyAConditionUntickedByHandCountsAsRemoved)
     w.FeltetelekPC->setCurrentIndex(0);
     kattintas(w.FavAllapotBox);
     k.ms.Mentve = true;
-    w.TorlesGombClick();
+    w.FeltetelekTorlese();
     EXPECT_FALSE(w.FavAllapotBox->isChecked());
     EXPECT_EQ(kivetel, 1);
 }

@@ -19,7 +19,7 @@
 #include "conditions/markers.h"
 #include "conditions/number_set_file.h"
 #include "tickets/number_lists.h"
-#include "tickets/ui/filedialogs.h"
+#include "variation/ui/filedialogs.h"
 #include "tickets/ui/szamsor_parancsok.h"
 #include "variation/ui/allomany_parancsok.h"
 

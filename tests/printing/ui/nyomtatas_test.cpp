@@ -123,7 +123,7 @@ protected:
         kvx::Program::aktualis().VariacioParancsai().ParancsAllapotFrissites();
         TBontLista* lista = formok().BontLista;
         if (lista) {
-            lista->Tag = 0;
+            lista->TablaUjrakezdes();
             lista->BontListaStart();
         }
         return lista;

@@ -11,7 +11,7 @@
 #include "draws/ui/adatbazis_parancsok.h"
 #include "printing/ui/nyomtatas_vezerlo.h"
 #include "printing/ui/nyomtopc.h"
-#include "tickets/ui/filedialogs.h"
+#include "variation/ui/filedialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>

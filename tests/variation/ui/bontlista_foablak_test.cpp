@@ -405,7 +405,7 @@ TEST_F(BontListaTest, ListHeightAndPagingFollowTheRowsInSight)
     l->resize(l->width(), l->height() - 9 * sorM);
     EXPECT_EQ(lathato(), 12);
     l->close();
-    l->Tag = 0;
+    l->TablaUjrakezdes();
     l->BontListaStart();
     EXPECT_EQ(lathato(), 12);
     l->AktSorKijelol(1);

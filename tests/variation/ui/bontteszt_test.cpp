@@ -14,7 +14,7 @@
 #include "conditions/ui/info.h"
 #include "draws/ui/huzasok_vezerlo.h"
 #include "tickets/number_lists.h"
-#include "tickets/ui/filedialogs.h"
+#include "variation/ui/filedialogs.h"
 #include "variation/ui/bontas.h"
 #include "variation/ui/teszt_vezerlo.h"
 #include "variation/ui/bontteszt_alap.h"

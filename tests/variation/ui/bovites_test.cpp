@@ -21,7 +21,7 @@
 #include "conditions/ui/feltetelek.h"
 #include "conditions/ui/info.h"
 #include "tickets/number_lists.h"
-#include "tickets/ui/filedialogs.h"
+#include "variation/ui/filedialogs.h"
 #include "tickets/ui/foszelveny.h"
 #include "tickets/ui/szelvenyek.h"
 #include "variation/ui/bontas.h"
@@ -45,12 +45,28 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace {
 
 using namespace kvx;
 using kvx::teszt::Valaszolo;
+
+// Records the extension mode each time the watched window shows.
+class MegjelenesFigyelo : public QObject {
+public:
+    std::vector<bool> Bovites;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::Show)
+            Bovites.push_back(bontasEgyseg().BontasBovites);
+        return QObject::eventFilter(o, e);
+    }
+};
 
 class BovitesTest : public kvx::teszt::FutasAlap {
 protected:
@@ -353,6 +369,44 @@ TEST_F(BovitesTest, OpeningTheConditionsOfAStoppedVariationBeginsAnExtension)
     a(ParancsId::Listzs1)->trigger();
     EXPECT_TRUE(bontasEgyseg().BontasBovites);
     EXPECT_EQ(bontasEgyseg().BovitesKijeloltSzamDb, 12);
+}
+
+// The conditions window shows a stopped variation already as an extension
+// (it reads the mode as it opens), whether the user's command opens it or
+// the variation's own rule does while the command is off.
+TEST_F(BovitesTest, TheConditionsWindowOpensOnlyOnceAStoppedVariationIsAnExtension)
+{
+    bovitesben();
+    a(ParancsId::Beilleszts1)->trigger();
+    ASSERT_FALSE(bontasEgyseg().BontasBovites);
+    TFeltetelek* f = formok().Feltetelek;
+    ASSERT_NE(f, nullptr);
+    MegjelenesFigyelo figyelo;
+    f->installEventFilter(&figyelo);
+    struct Eset {
+        const char* nev;
+        std::function<void()> megnyitas;
+    };
+    const Eset esetek[] = {
+        {"the conditions command", [this] { a(ParancsId::Listzs1)->trigger(); }},
+        {"the variation's rule with the command off",
+         [this] {
+             a(ParancsId::Listzs1)->setEnabled(false);
+             program_.VariacioParancsai().FeltetelekMegnyitasa();
+         }},
+    };
+    for (const Eset& e : esetek) {
+        SCOPED_TRACE(e.nev);
+        if (bontasEgyseg().BontasBovites)
+            a(ParancsId::Beilleszts1)->trigger();
+        ASSERT_FALSE(bontasEgyseg().BontasBovites);
+        f->hide();
+        bontasEgyseg().Vezerles.FBontStatus.store(false);
+        figyelo.Bovites.clear();
+        e.megnyitas();
+        EXPECT_TRUE(f->isVisible());
+        EXPECT_EQ(figyelo.Bovites, std::vector<bool>{true});
+    }
 }
 
 // More lines than a file takes are refused before a file name is asked for.

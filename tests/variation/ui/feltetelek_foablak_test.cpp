@@ -21,7 +21,7 @@
 #include "shell/foablak.h"
 #include "shell/formok.h"
 #include "tickets/number_lists.h"
-#include "tickets/ui/filedialogs.h"
+#include "variation/ui/filedialogs.h"
 #include "variation/ui/allomany_parancsok.h"
 #include "variation/ui/bontas.h"
 #include "variation/ui/bontlista.h"

@@ -8,7 +8,7 @@
 #include "app/ui/valaszolo.h"
 #include "conditions/markers.h"
 #include "conditions/ui/feltetelek.h"
-#include "tickets/ui/filedialogs.h"
+#include "variation/ui/filedialogs.h"
 #include "variation/variation_file.h"
 #include "variation/variation_store.h"
 
@@ -70,7 +70,7 @@ TEST_F(FeltetelekTorles, ASavedVariationsLinesGoWithTheConditionsAfterTheQuestio
         kvx::variacioAllomany().BontIdegenSzamsorDb = 3;
 
         Valaszolo v({QString::fromUtf8(e.valasz)});
-        ablakok_->Feltetelek->TorlesGombClick();
+        ablakok_->Feltetelek->FeltetelekTorlese();
         ASSERT_EQ(v.Latott.size(), 1);
         EXPECT_EQ(v.Latott[0].Szoveg, QString::fromUtf8(e.kerdes));
         EXPECT_EQ(kvx::variationStore().BontSzelvszam, e.torolve ? 0 : sorok);

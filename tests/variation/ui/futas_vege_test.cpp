@@ -143,7 +143,7 @@ TEST_F(FutasVegeTest, ModositasKeepsAnExtensionsLines)
 }
 
 // What follows a run is a fixed order of steps for each button of the run
-// window (its Tag): a step moved before another changes what the user
+// window: a step moved before another changes what the user
 // sees first (the list over the conditions, the commands' states before
 // the diagram, the deletion before the conditions open).
 TEST_F(FutasVegeTest, EachEndButtonAnnouncesItsFollowUpStepsInOrder)
@@ -159,28 +159,29 @@ TEST_F(FutasVegeTest, EachEndButtonAnnouncesItsFollowUpStepsInOrder)
     QObject::connect(&vp, &VariacioParancsok::futasUtan, &vp,
                      [&lepesek](FutasUtaniLepes l) { lepesek.push_back(l); });
     using L = FutasUtaniLepes;
+    using G = BontasGomb;
     struct Eset {
-        int gomb;
+        G gomb;
         bool bovites;  // the lines are an extension
         std::vector<L> vart;
     };
     const Eset esetek[] = {
-        {0, false, {L::ParancsAllapot}},
-        {1, false, {L::Ellenorzes, L::ParancsAllapot}},
-        {2, false, {L::Listazas, L::ParancsAllapot}},
-        {3, false, {L::Mentes, L::ParancsAllapot}},
-        {4, false, {L::Modositas, L::ParancsAllapot}},
-        {4, true, {L::Modositas, L::Listazas, L::ParancsAllapot}},
-        {5, false, {L::Teszt, L::ParancsAllapot}},
-        {6, false, {L::Torles, L::FeltetelekMegnyitasa, L::ParancsAllapot}},
-        {7, false, {L::Modositas, L::PauseTorles, L::ParancsAllapot}},
-        {7, true, {L::Modositas, L::Listazas, L::PauseTorles, L::ParancsAllapot}},
-        {8, false, {L::Bovites, L::Listazas, L::FeltetelekMegnyitasa, L::ParancsAllapot}},
-        {9, false, {L::Informacio, L::ParancsAllapot}},
-        {10, false, {L::ParancsAllapot, L::Diagram}},
+        {G::Nincs, false, {L::ParancsAllapot}},
+        {G::Ellenorzes, false, {L::Ellenorzes, L::ParancsAllapot}},
+        {G::Lista, false, {L::Listazas, L::ParancsAllapot}},
+        {G::Mentes, false, {L::Mentes, L::ParancsAllapot}},
+        {G::Modositas, false, {L::Modositas, L::ParancsAllapot}},
+        {G::Modositas, true, {L::Modositas, L::Listazas, L::ParancsAllapot}},
+        {G::Teszt, false, {L::Teszt, L::ParancsAllapot}},
+        {G::Torles, false, {L::Torles, L::FeltetelekMegnyitasa, L::ParancsAllapot}},
+        {G::Megszakitas, false, {L::Modositas, L::PauseTorles, L::ParancsAllapot}},
+        {G::Megszakitas, true, {L::Modositas, L::Listazas, L::PauseTorles, L::ParancsAllapot}},
+        {G::Bovites, false, {L::Bovites, L::Listazas, L::FeltetelekMegnyitasa, L::ParancsAllapot}},
+        {G::Info, false, {L::Informacio, L::ParancsAllapot}},
+        {G::Statisztika, false, {L::ParancsAllapot, L::Diagram}},
     };
     for (const Eset& e : esetek) {
-        SCOPED_TRACE(testing::Message() << "Tag " << e.gomb << (e.bovites ? " extension" : ""));
+        SCOPED_TRACE(testing::Message() << e.gomb << (e.bovites ? " extension" : ""));
         if (e.bovites)
             vv.Import_log_true();
         else
@@ -196,7 +197,7 @@ TEST_F(FutasVegeTest, EachEndButtonAnnouncesItsFollowUpStepsInOrder)
     vv.Import_log_false();
     vv.BontasTorlese(false);
     ASSERT_EQ(variationStore().BontSzelvszam, 0);
-    for (int gomb : {1, 6, 10}) {
+    for (G gomb : {G::Ellenorzes, G::Torles, G::Statisztika}) {
         SCOPED_TRACE(gomb);
         lepesek.clear();
         vv.BontasAblakBezarva(gomb);
@@ -204,7 +205,8 @@ TEST_F(FutasVegeTest, EachEndButtonAnnouncesItsFollowUpStepsInOrder)
     }
 }
 
-// A failing order test names the steps and the commands, not their numbers.
+// A failing order test names the steps, the buttons and the commands, not
+// their numbers.
 TEST(FutasVegeNevek, StepsAndCommandsPrintByName)
 {
     using L = FutasUtaniLepes;
@@ -219,6 +221,18 @@ TEST(FutasVegeNevek, StepsAndCommandsPrintByName)
     EXPECT_EQ(std::adjacent_find(nevek.begin(), nevek.end()), nevek.end());
     for (const std::string& n : nevek)
         EXPECT_EQ(n.find("FutasUtaniLepes("), std::string::npos) << n;
+
+    // So has every button of the run window, in the order of their codes.
+    std::vector<std::string> gombok;
+    for (int i = 0; i <= static_cast<int>(BontasGomb::Statisztika); ++i)
+        gombok.push_back(testing::PrintToString(static_cast<BontasGomb>(i)));
+    EXPECT_EQ(gombok.front(), "Nincs");
+    EXPECT_EQ(gombok[static_cast<std::size_t>(BontasGomb::Megszakitas)], "Megszakitas");
+    EXPECT_EQ(gombok.back(), "Statisztika");
+    std::sort(gombok.begin(), gombok.end());
+    EXPECT_EQ(std::adjacent_find(gombok.begin(), gombok.end()), gombok.end());
+    for (const std::string& n : gombok)
+        EXPECT_EQ(n.find("BontasGomb("), std::string::npos) << n;
 
     EXPECT_EQ(testing::PrintToString(std::vector<ParancsId>{ParancsId::Listzs1, ParancsId::Start1}), "{ Listzs1, Start1 }");
     EXPECT_EQ(testing::PrintToString(std::vector<ParancsKulcs>{ParancsId::Start1, VariacioGomb::BontasInfoGomb}),

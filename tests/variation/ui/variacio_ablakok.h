@@ -7,18 +7,16 @@
 // information window) and the variation's own windows, wired to each other
 // as the program wires them.
 //
-// Of the hooks the main window sets on the variation's commands only two
-// are set: the main ticket's over-full line is what SzamokValtoztak last
-// read, and the conditions command opens the conditions window as the main
-// window's command does. The others (status bar, save dialog, the main
-// ticket's clearing, number order and repaint) stay unset, which the
-// commands take as nothing to do; the run window's Teszt button is the main
-// window's to answer, so nothing here starts the test from it.
+// The conditions command is registered by the conditions' wiring as in the
+// program; the main ticket's over-full line is what SzamokValtoztak last
+// read. There is no status bar and no save dialog (the file commands make
+// them with the main window), which the commands take as nothing to do.
 //
 // FutasAblakokAlap is the test base of the run, list and extension tests on
 // it: quiet settings and a run of twelve 5/90 numbers with one error point.
 #include "app/folders.h"
 #include "app/game_table.h"
+#include "app/main_menu.h"
 #include "app/main_state.h"
 #include "app/settings.h"
 #include "app/ui/ablak_elhelyezes.h"
@@ -34,6 +32,7 @@
 #include "draws/ui/huzlista.h"
 #include "draws/ui/huzszama.h"
 #include "tickets/number_lists.h"
+#include "tickets/ui/szamsor_parancsok.h"
 #include "tickets/ui/szelvenyek.h"
 #include "variation/ui/bontas.h"
 #include "variation/ui/bontellszelveny.h"
@@ -71,14 +70,6 @@ public:
         p.Teszt();
         BontEllSzelvenyBekotes();
         VariacioParancsok& vp = p.VariacioParancsai();
-        vp.FeltetelekMegnyitasa = [this] {
-            // As the conditions command: a stopped, paused or unfinished
-            // variation is edited as an extension.
-            p_.VariacioParancsai().MegszakitatottStatus();
-            if (Feltetelek)
-                Feltetelek->FeltetelStart();
-        };
-        vp.FoszelvenyTulteli = [this] { return Tulteli; };
 
         Folders& f = p.Konyvtarak;
         Settings& s = p.Beallitasok;
@@ -91,7 +82,12 @@ public:
         JatekKonyvtarakBeallitasa(f, p.Jatek.LottoIndex);
 
         Foablak.setObjectName(QStringLiteral("Foablak"));
-        new kvx::ParancsTar(&Foablak);
+        auto* t = new kvx::ParancsTar(&Foablak);
+        // The submenus' items are made with the menus; the number commands
+        // set them, so they stand here as plain actions.
+        for (const FomenuPont& pont : FomenuPontok())
+            if (pont.Fajta == PontFajta::Almenu)
+                t->Felvesz(pont.Id, new QAction(QString::fromUtf8(pont.Felirat), &Foablak));
         vp.ParancsokBekotese();
         new kvx::AblakElhelyezes(&Foablak);
 
@@ -123,19 +119,17 @@ public:
     ~VariacioAblakok()
     {
         SzelvenyekLebontasa();
-        VariacioParancsok& vp = p_.VariacioParancsai();
-        vp.FeltetelekMegnyitasa = {};
-        vp.FoszelvenyTulteli = {};
     }
     VariacioAblakok(const VariacioAblakok&) = delete;
     VariacioAblakok& operator=(const VariacioAblakok&) = delete;
 
-    // The main ticket's line changed: as the main window does, the
-    // variation's commands follow whether it is over-full.
+    // The main ticket's line changed: as in the program, the number
+    // commands and after them the variation's follow whether it is
+    // over-full.
     void SzamokValtoztak()
     {
         Tulteli = SzamsorTulteli(p_.Szamok, p_.Jatek);
-        p_.VariacioParancsai().ParancsAllapotFrissites();
+        p_.SzamsorParancsai().FeltMenuAll(Tulteli);
     }
 
     // Declared first: the windows are its children and go with it.

@@ -1,4 +1,4 @@
-#include "tickets/ui/filedialogs.h"
+#include "variation/ui/filedialogs.h"
 #include "app/ui/program.h"
 
 #include "app/shell_state.h"

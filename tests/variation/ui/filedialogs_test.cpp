@@ -1,6 +1,6 @@
 // The save and open dialogs on the offscreen platform: a number set is saved
 // through the save dialog and opened again through the open dialog.
-#include "tickets/ui/filedialogs.h"
+#include "variation/ui/filedialogs.h"
 #include "app/ui/ismetles.h"
 #include "app/ui/program.h"
 
