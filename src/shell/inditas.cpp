@@ -18,6 +18,7 @@
 #include "app/ui/uzenetek.h"
 #include "common/binary_io.h"
 #include "platform/instance.h"
+#include "variation/variation_file.h"
 
 namespace kvx {
 

@@ -13,6 +13,7 @@
 
 #include "app/wait_jobs.h"
 #include "app/game_table.h"
+#include "app/shell_state.h"
 #include "conditions/condition_records.h"
 #include "conditions/variation_options.h"
 #include "variation/command_availability.h"
@@ -303,5 +304,19 @@ bool MegszakitottVariacio(const VariationStore& t, const BontasEgyseg& u);
 
 // Marks the variation as edited by hand (e) or clears the mark.
 void SzerkesztettVariacioBeallitas(VariationStore& t, BontasEgyseg& u, bool e, bool& Mentve, const TorlesKornyezet& k);
+
+// The variation's state as the status bar and the reports read it, with the
+// store's row and line counts as the caller may read them.
+inline VariacioAllapot VariacioAllapotMost(std::int64_t sorok, std::int64_t szelvenyek, const BontasEgyseg& u)
+{
+    VariacioAllapot v;
+    v.BontMatrixMeret = sorok;
+    v.BontSzelvszam = szelvenyek;
+    v.BontStatus = u.Vezerles.FBontStatus.load();
+    v.BontasPause = u.Vezerles.BontasPause.load();
+    v.BontasBefejezetlen = u.Allapot.BontasBefejezetlen;
+    v.SzerkesztettVariacio = u.SzerkesztettVariacio;
+    return v;
+}
 
 }  // namespace kvx

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <limits>
 #include <iterator>
 
 #include "app/shell_state.h"
@@ -66,11 +67,6 @@ QCheckBox* doboz(const char* felirat, const char* nev, QWidget* szulo)
     auto* c = new QCheckBox(QString::fromUtf8(felirat), szulo);
     c->setObjectName(QString::fromUtf8(nev));
     return c;
-}
-
-std::int64_t teljesVariacio(const GameParams& g)
-{
-    return TeljBontSzelvszam(g.OsszesSzam, g.SzamsorHossz, g.PluszSzamKeszlet, g.VanPluszSzam, g.PluszSzamDb);
 }
 
 }  // namespace
@@ -237,7 +233,8 @@ void TBeallitasok::BeallitasokStart(bool mutat)
     Program& p = Program::aktualis();
     const Settings& s = p.Beallitasok;
     betoltes_ = true;
-    const std::int64_t teljes = teljesVariacio(p.Jatek);
+    const std::int64_t teljes =
+        VariacioMeret.Teljes ? VariacioMeret.Teljes(p.Jatek) : std::numeric_limits<std::int64_t>::max();
     const std::uint64_t szabad = SzabadMemoria ? SzabadMemoria().value_or(UINT64_MAX) : UINT64_MAX;
     maximum_ = BontMaxMaximum(szabad, teljes);
     memoriaKorlat_ = BontMemoriaKorlat(szabad, teljes);

@@ -8,6 +8,9 @@
 #include <functional>
 #include <optional>
 
+namespace kvx {
+struct GameParams;
+}
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -35,10 +38,12 @@ public:
     // The variation's permitted size, which the slider shows and sets; the
     // variation's wiring lends it (variation/ui/beallitasok_variacio.h).
     // Unset: the slider starts at its largest size and keeps its value to
-    // itself.
+    // itself. Teljes is the number of lines of the game's full variation,
+    // which bounds the slider (unset: no bound but the memory's).
     struct VariacioMeretHorgok {
         std::function<std::int64_t()> Olvasas;
         std::function<void(std::int64_t)> Iras;
+        std::function<std::int64_t(const kvx::GameParams&)> Teljes;
     };
     VariacioMeretHorgok VariacioMeret;
     // The largest size the slider offers now.

@@ -15,8 +15,10 @@ namespace {
 Program* g_aktualis = nullptr;
 }  // namespace
 
-Program::Program() : elozo_(g_aktualis)
+// Called by the constructor (program_allapot.cpp) once the states exist.
+void Program::Bejegyzes()
 {
+    elozo_ = g_aktualis;
     g_aktualis = this;
     internet_ = std::make_unique<InternetVezerlo>();
     variacioStatusz_ = std::make_unique<VariacioStatusz>();

@@ -14,20 +14,6 @@
 #include "app/shell_state.h"
 #include "app/wait_jobs.h"
 #include "app/workers.h"
-#include "conditions/condition_records.h"
-#include "conditions/markers.h"
-#include "conditions/variation_options.h"
-#include "draws/draw_editing.h"
-#include "draws/draw_entry.h"
-#include "draws/draw_ranges.h"
-#include "draws/draws_table.h"
-#include "statistics/stat_result.h"
-#include "tickets/file_helpers.h"
-#include "tickets/number_lists.h"
-#include "tickets/number_statistics.h"
-#include "variation/generation_run.h"
-#include "variation/variation_file.h"
-#include "variation/variation_store.h"
 
 #include <QObject>
 #include <QPointer>
@@ -55,6 +41,27 @@ class VariacioVezerlo;
 class VariacioParancsok;
 
 namespace kvx {
+
+// The states of the subsystems above the ui base. The ui base sees only the
+// app core; the one file that makes these states (program_allapot.cpp) sees
+// every core, and a window that touches one includes its core header.
+struct DrawsState;
+struct AdatbazisFajta;
+struct HuzSzamaState;
+struct HuzListaState;
+struct HuzBeState;
+struct VagolapState;
+struct SzamListak;
+struct SzamStatisztikaState;
+struct KozosAllomanyAllapot;
+struct FeltetelRekordok;
+struct SzamJelzok;
+struct VariacioOpcioErtekek;
+struct VariationStore;
+struct BontasEgyseg;
+struct VariacioAllomanyAllapot;
+struct StatMasolat;
+struct ProgramAllapot;
 
 class Program {
 public:
@@ -86,27 +93,36 @@ public:
     // warning question and the error box. Tests answer here.
     std::function<bool(const QString&)> Kerdes;
     std::function<void(const QString&)> HibaUzenet;
+private:
+    // Made first by the constructor and gone last but one (before the
+    // workers' register): the members below refer into it.
+    struct AllapotTorlo {
+        void operator()(ProgramAllapot* a) const;
+    };
+    std::unique_ptr<ProgramAllapot, AllapotTorlo> allapot_;
+
+public:
     // Draws database.
-    DrawsState Huzasok;
-    AdatbazisFajta Adatbazis;
-    HuzSzamaState HuzSzama;
-    HuzListaState HuzLista;
-    HuzBeState HuzBe;
-    VagolapState Vagolap;
+    DrawsState& Huzasok;
+    AdatbazisFajta& Adatbazis;
+    HuzSzamaState& HuzSzama;
+    HuzListaState& HuzLista;
+    HuzBeState& HuzBe;
+    VagolapState& Vagolap;
     // Tickets and saved files.
-    SzamListak Szamok;
-    SzamStatisztikaState SzamStatisztika;
-    KozosAllomanyAllapot KozosAllomany;
+    SzamListak& Szamok;
+    SzamStatisztikaState& SzamStatisztika;
+    KozosAllomanyAllapot& KozosAllomany;
     // Conditions.
-    FeltetelRekordok Feltetelek;
-    SzamJelzok SzamJelzok_;
-    VariacioOpcioErtekek VariacioOpciok;
+    FeltetelRekordok& Feltetelek;
+    SzamJelzok& SzamJelzok_;
+    VariacioOpcioErtekek& VariacioOpciok;
     // Variation engine.
-    VariationStore Tar;
-    BontasEgyseg Bontas;
-    VariacioAllomanyAllapot VariacioAllomany;
+    VariationStore& Tar;
+    BontasEgyseg& Bontas;
+    VariacioAllomanyAllapot& VariacioAllomany;
     // Statistics: the cached result of every statistic.
-    StatMasolat Statisztika;
+    StatMasolat& Statisztika;
     // The controllers: every change of shared state that more than one window
     // shows goes through one of them, and they announce it with signals. A
     // subsystem's controller belongs to its window library, which defines its
@@ -150,6 +166,8 @@ private:
         return p;
     }
 
+    void Bejegyzes();
+
     Program* elozo_ = nullptr;
     VariacioVezerlo* variacio_ = nullptr;
     HuzasokVezerlo* huzasok_ = nullptr;
@@ -189,19 +207,6 @@ inline VariacioOpcioErtekek& variacioOpcioErtekek() { return Program::aktualis()
 inline VariationStore& variationStore() { return Program::aktualis().Tar; }
 inline BontasEgyseg& bontasEgyseg() { return Program::aktualis().Bontas; }
 inline VariacioAllomanyAllapot& variacioAllomany() { return Program::aktualis().VariacioAllomany; }
-// The variation's state as the status bar and the reports read it, with the
-// store's row and line counts as the caller may read them.
-inline VariacioAllapot VariacioAllapotMost(std::int64_t sorok, std::int64_t szelvenyek, const BontasEgyseg& u)
-{
-    VariacioAllapot v;
-    v.BontMatrixMeret = sorok;
-    v.BontSzelvszam = szelvenyek;
-    v.BontStatus = u.Vezerles.FBontStatus.load();
-    v.BontasPause = u.Vezerles.BontasPause.load();
-    v.BontasBefejezetlen = u.Allapot.BontasBefejezetlen;
-    v.SzerkesztettVariacio = u.SzerkesztettVariacio;
-    return v;
-}
 inline StatMasolat& statMasolat() { return Program::aktualis().Statisztika; }
 inline SzalNyilvantartas& szalak() { return Program::aktualis().Szalak; }
 

@@ -12,6 +12,7 @@
 #include "app/ui/program.h"
 #include "app/ui/uzenetek.h"
 #include "conditions/ui/feltetelek.h"
+#include "draws/draws_table.h"
 
 using namespace kvx;
 using namespace kvx::lap;

@@ -26,6 +26,7 @@
 #include "draws/ui/huzasok_vezerlo.h"
 #include "printing/print_pages.h"
 #include "printing/ui/nyomtopc.h"
+#include "variation/variation_store.h"
 
 using namespace kvx;
 

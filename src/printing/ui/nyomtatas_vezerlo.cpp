@@ -41,6 +41,7 @@
 #include "variation/generation_run.h"
 #include "variation/ui/teszt_vezerlo.h"
 #include "variation/ui/variacio_vezerlo.h"
+#include "variation/variation_file.h"
 
 using namespace kvx;
 

@@ -18,6 +18,7 @@
 #include "variation/ui/variacio_parancsok.h"
 #include "variation/ui/variacio_vezerlo.h"
 #include "variation/variation_store.h"
+#include "draws/draws_table.h"
 
 using namespace kvx;
 

@@ -15,6 +15,9 @@ void BeallitasokVariacioBekotese(TBeallitasok& beallitasok)
 {
     beallitasok.VariacioMeret.Olvasas = [] { return variationStore().BontEngedelyezettMeret; };
     beallitasok.VariacioMeret.Iras = [](std::int64_t meret) { variationStore().BontEngedelyezettMeret = meret; };
+    beallitasok.VariacioMeret.Teljes = [](const GameParams& g) {
+        return TeljBontSzelvszam(g.OsszesSzam, g.SzamsorHossz, g.PluszSzamKeszlet, g.VanPluszSzam, g.PluszSzamDb);
+    };
     // The backup option may have changed: the restore command follows; an
     // open information window lists again with the new settings.
     QObject::connect(&beallitasok, &TBeallitasok::alkalmazva, &beallitasok, [] {

@@ -16,6 +16,8 @@
 #include "tickets/number_lists.h"
 #include "tickets/ui/szelvenyek.h"
 #include "variation/variation_store.h"
+#include "draws/draws_table.h"
+#include "draws/draw_editing.h"
 
 using namespace kvx;
 

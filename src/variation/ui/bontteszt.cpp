@@ -33,6 +33,7 @@
 #include "platform/taskbar_progress.h"
 #include "variation/ui/teszt_vezerlo.h"
 #include "variation/ui/variacio_vezerlo.h"
+#include "draws/draws_table.h"
 
 using namespace kvx;
 

@@ -9,6 +9,7 @@
 #include "variation/line_condition_check.h"
 #include "variation/ui/bontteszt.h"
 #include "variation/ui/variacio_vezerlo.h"
+#include "draws/draw_ranges.h"
 
 using namespace kvx;
 

@@ -25,6 +25,7 @@
 #include "conditions/variation_options.h"
 #include "draws/ui/huzlista.h"
 #include "draws/ui/huzszama.h"
+#include "tickets/file_helpers.h"
 #include "tickets/number_lists.h"
 #include "tickets/ui/bontszelveny.h"
 #include "tickets/ui/szamsor_parancsok.h"

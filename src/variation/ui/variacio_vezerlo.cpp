@@ -11,6 +11,7 @@
 #include "variation/line_entry.h"
 #include "variation/list_editing.h"
 #include "variation/store_jobs.h"
+#include "variation/variation_file.h"
 
 #include <algorithm>
 #include <ostream>

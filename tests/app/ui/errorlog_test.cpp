@@ -17,7 +17,9 @@
 #include "app/ui/program.h"
 #include "app/ui/megszakitas.h"
 #include "app/ui/uzenetablak.h"
+#include "draws/draws_table.h"
 #include "shell/inditas.h"
+#include "tickets/number_lists.h"
 #include "valaszolo.h"
 
 namespace kvx {

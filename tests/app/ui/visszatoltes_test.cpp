@@ -11,6 +11,7 @@
 #include "app/ui/program.h"
 #include "app/ui/uzenetek.h"
 #include "common/binary_io.h"
+#include "conditions/markers.h"
 #include "conditions/number_set_file.h"
 #include "tickets/number_lists.h"
 #include "tickets/ui/foszelveny.h"

@@ -15,6 +15,7 @@
 #include "conditions/ui/spec_lap.h"
 #include "conditions/ui/talarany_lap.h"
 #include "feltetelek_kornyezet.h"
+#include "draws/draws_table.h"
 
 using namespace kvx;
 

@@ -22,6 +22,7 @@
 #include "tickets/file_helpers.h"
 #include "common/binary_io.h"
 #include "variation/variation_file.h"
+#include "variation/variation_store.h"
 
 using namespace kvx;
 

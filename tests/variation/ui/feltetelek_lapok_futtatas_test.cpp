@@ -28,7 +28,7 @@
 #include "conditions/ui/math_lap.h"
 #include "conditions/ui/spec_lap.h"
 #include "conditions/ui/talarany_lap.h"
-#include "feltetelek_kornyezet.h"
+#include "conditions/ui/feltetelek_kornyezet.h"
 #include "lap_kezeles.h"
 #include "variation/condition_filter.h"
 #include "variation/generation_run.h"

@@ -17,7 +17,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "feltetelek_kornyezet.h"
+#include "conditions/ui/feltetelek_kornyezet.h"
 #include "variation/condition_filter.h"
 #include "variation/generation_run.h"
 #include "variation/variation_store.h"
