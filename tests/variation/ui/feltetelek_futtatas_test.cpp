@@ -18,11 +18,13 @@
 #include <vector>
 
 #include "conditions/ui/feltetelek_kornyezet.h"
+#include "lap_kezeles.h"
 #include "variation/condition_filter.h"
 #include "variation/generation_run.h"
 #include "variation/variation_store.h"
 
 using namespace kvx;
+using teszt::MindenSor;
 
 namespace {
 
@@ -72,23 +74,6 @@ bool SzamcsoportSzabaly(const TSzamcsoportokFeltetel& r, const Sor& s)
         if (db < c.TalalatMin || db > c.TalalatMax) return false;
     }
     return true;
-}
-
-std::vector<Sor> MindenSor(int n, int k)
-{
-    std::vector<Sor> v;
-    Sor a(static_cast<std::size_t>(k));
-    for (int i = 0; i < k; ++i) a[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i);
-    for (;;) {
-        v.push_back(a);
-        int p = k - 1;
-        while (p >= 0 && a[static_cast<std::size_t>(p)] == n - k + p) --p;
-        if (p < 0) break;
-        ++a[static_cast<std::size_t>(p)];
-        for (int q = p + 1; q < k; ++q)
-            a[static_cast<std::size_t>(q)] = static_cast<std::uint8_t>(a[static_cast<std::size_t>(q - 1)] + 1);
-    }
-    return v;
 }
 
 int Kozos(const Sor& a, const Sor& b)

@@ -36,6 +36,7 @@
 #include "variation/variation_store.h"
 
 using namespace kvx;
+using teszt::MindenSor;
 using teszt::Gepel;
 
 namespace {
@@ -69,23 +70,6 @@ bool Allit(QSpinBox* e, int cel)
 void Radio(const lap::RadioCsoport& g, int i)
 {
     qobject_cast<QRadioButton*>(g.Gombok->button(i))->click();
-}
-
-std::vector<Sor> MindenSor(int n, int k)
-{
-    std::vector<Sor> v;
-    Sor a(static_cast<std::size_t>(k));
-    for (int i = 0; i < k; ++i) a[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i);
-    for (;;) {
-        v.push_back(a);
-        int p = k - 1;
-        while (p >= 0 && a[static_cast<std::size_t>(p)] == n - k + p) --p;
-        if (p < 0) break;
-        ++a[static_cast<std::size_t>(p)];
-        for (int q = p + 1; q < k; ++q)
-            a[static_cast<std::size_t>(q)] = static_cast<std::uint8_t>(a[static_cast<std::size_t>(q - 1)] + 1);
-    }
-    return v;
 }
 
 struct Kornyezet : teszt::FeltetelekKornyezet {
