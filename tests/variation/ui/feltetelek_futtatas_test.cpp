@@ -24,39 +24,15 @@
 #include "variation/variation_store.h"
 
 using namespace kvx;
+using teszt::Allit;
 using teszt::MindenSor;
+using teszt::Nyil;
 
 namespace {
 
 using Sor = std::vector<std::uint8_t>;  // selection indexes, ascending
 
-// The user's means: a click on an arrow of the up-down, a double click on the
-// value.
-void Nyil(QSpinBox* e, bool fel)
-{
-    QStyleOptionSpinBox opt;
-    opt.initFrom(e);
-    opt.subControls = QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown | QStyle::SC_SpinBoxFrame;
-    opt.buttonSymbols = e->buttonSymbols();
-    opt.frame = e->hasFrame();
-    opt.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
-    const QRect r = e->style()->subControlRect(QStyle::CC_SpinBox, &opt,
-                                               fel ? QStyle::SC_SpinBoxUp : QStyle::SC_SpinBoxDown, e);
-    QTest::mouseClick(e, Qt::LeftButton, {}, r.center());
-}
-
-// Clicks the arrows until the edit shows the value (as a user would, one
-// step at a time); false when the arrows stop short of it.
-bool Allit(QSpinBox* e, int cel)
-{
-    for (int i = 0; i < 30 && e->value() != cel; ++i) {
-        const int elotte = e->value();
-        Nyil(e, cel > elotte);
-        if (e->value() == elotte) return false;
-    }
-    return e->value() == cel;
-}
-
+// A double click on the value, as a user would.
 void Dupla(QSpinBox* e) { QTest::mouseDClick(e->findChild<QLineEdit*>(), Qt::LeftButton); }
 
 // The rule, counted plainly: for each of the first Db groups, the numbers of
@@ -91,26 +67,11 @@ struct Kornyezet : teszt::FeltetelekKornyezet {
 // starts: markers, the per-line test's snapshot, the enumerator's input.
 std::vector<Sor> Futtatas(Kornyezet& k, bool szamcsoportok = true)
 {
-    SzamJelzoBeallitas(k.j, k.l, k.g, k.f, k.mod);
-    SorFeltetelTeszt t;
-    t.Elokeszites(k.f, k.j, k.l, k.g, k.mod, false);
-    FeltetelSzuro sz{&t, nullptr};
-    BontasBemenetKornyezet bk;
-    bk.VanSorFeltetel = t.VanFeltetel;
-    const BontasBemenet b = BontasBemenetKeszites(k.l, k.f, k.o, k.g, bk);
-    VariationStore tar;
-    BontasAllapot all;
-    BontasVezerles vez;
-    TarolasKornyezet env;
-    env.JovahagyasVariacio = false;
-    const BontasEredmeny er = BontasFuttatas(tar, b, all, vez, env, sz);
-    EXPECT_EQ(er.hiba, BontasHiba::Nincs);
-    sz.TeljesultBeirasa(all);
+    std::uint64_t teljesult = 0;
+    std::vector<Sor> v = teszt::Futtatas(k, nullptr, &teljesult);
     if (szamcsoportok) {
-        EXPECT_TRUE(all.TeljesultFeltetelekA & (std::uint64_t{1} << BitSzamcsoportok));
+        EXPECT_TRUE(teljesult & (std::uint64_t{1} << BitSzamcsoportok));
     }
-    std::vector<Sor> v;
-    for (std::int32_t r = 0; r < tar.BontSzelvszam; ++r) v.emplace_back(tar.sor(r), tar.sor(r) + b.VariacioMeret);
     return v;
 }
 

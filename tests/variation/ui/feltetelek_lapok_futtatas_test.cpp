@@ -36,36 +36,14 @@
 #include "variation/variation_store.h"
 
 using namespace kvx;
+using teszt::Allit;
 using teszt::MindenSor;
+using teszt::Nyil;
 using teszt::Gepel;
 
 namespace {
 
 using Sor = std::vector<std::uint8_t>;  // selection indexes, ascending
-
-void Nyil(QAbstractSpinBox* e, bool fel)
-{
-    QStyleOptionSpinBox opt;
-    opt.initFrom(e);
-    opt.subControls = QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown | QStyle::SC_SpinBoxFrame;
-    opt.buttonSymbols = e->buttonSymbols();
-    opt.frame = e->hasFrame();
-    opt.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
-    const QRect r =
-        e->style()->subControlRect(QStyle::CC_SpinBox, &opt, fel ? QStyle::SC_SpinBoxUp : QStyle::SC_SpinBoxDown, e);
-    QTest::mouseClick(e, Qt::LeftButton, {}, r.center());
-}
-
-// Clicks the arrows until the edit shows the value; false when they stop short.
-bool Allit(QSpinBox* e, int cel)
-{
-    for (int i = 0; i < 40 && e->value() != cel; ++i) {
-        const int elotte = e->value();
-        Nyil(e, cel > elotte);
-        if (e->value() == elotte) return false;
-    }
-    return e->value() == cel;
-}
 
 void Radio(const lap::RadioCsoport& g, int i)
 {
@@ -92,27 +70,7 @@ struct Kornyezet : teszt::FeltetelekKornyezet {
 // A run with what the window left in the records, as a run starts.
 std::vector<Sor> Futtatas(Kornyezet& k)
 {
-    SzamJelzoBeallitas(k.j, k.l, k.g, k.f, k.mod);
-    SorFeltetelTeszt t;
-    t.Elokeszites(k.f, k.j, k.l, k.g, k.mod, false);
-    TalalatiAranyTeszt ta;
-    ta.Elokeszites(k.f.TalalatiAranyFeltetel, k.d, k.g, k.l.KijeloltSzamok, k.l.KijeloltFoSzamDb, k.l.VariacioMeret,
-                   k.l.VariacioFoMeret);
-    FeltetelSzuro sz{&t, &ta};
-    BontasBemenetKornyezet bk;
-    bk.VanSorFeltetel = t.VanFeltetel;
-    bk.AdatbazisBetoltve = k.d.AdatbazisBetoltve;
-    const BontasBemenet b = BontasBemenetKeszites(k.l, k.f, k.o, k.g, bk);
-    VariationStore tar;
-    BontasAllapot all;
-    BontasVezerles vez;
-    TarolasKornyezet env;
-    env.JovahagyasVariacio = false;
-    const BontasEredmeny er = BontasFuttatas(tar, b, all, vez, env, sz);
-    EXPECT_EQ(er.hiba, BontasHiba::Nincs);
-    std::vector<Sor> v;
-    for (std::int32_t r = 0; r < tar.BontSzelvszam; ++r) v.emplace_back(tar.sor(r), tar.sor(r) + b.VariacioMeret);
-    return v;
+    return teszt::Futtatas(k, &k.d);
 }
 
 // The run against the plain rule over the full variation: the same lines,

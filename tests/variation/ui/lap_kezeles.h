@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "conditions/ui/feltetelek_kornyezet.h"
+#include "draws/draws_table.h"
 #include "variation/condition_filter.h"
 #include "variation/generation_run.h"
 #include "variation/variation_store.h"
@@ -22,7 +23,7 @@ namespace kvx::teszt {
 
 using Sor = std::vector<std::uint8_t>;  // selection indexes, ascending
 
-inline void Nyil(QSpinBox* e, bool fel)
+inline void Nyil(QAbstractSpinBox* e, bool fel)
 {
     QStyleOptionSpinBox opt;
     opt.initFrom(e);
@@ -79,15 +80,23 @@ inline std::vector<Sor> MindenSor(int n, int k)
 }
 
 // A run of the engine as a run starts: markers, the per-line test's
-// snapshot, the enumerator's input; the stored lines.
-inline std::vector<Sor> Futtatas(FeltetelekKornyezet& k)
+// snapshot, the hit-ratio test over `huzasok` when given, the enumerator's
+// input. The stored lines; in `teljesultA` the conditions the run met.
+inline std::vector<Sor> Futtatas(FeltetelekKornyezet& k, const DrawsState* huzasok = nullptr,
+                                 std::uint64_t* teljesultA = nullptr)
 {
     SzamJelzoBeallitas(k.j, k.l, k.g, k.f, k.mod);
     SorFeltetelTeszt t;
     t.Elokeszites(k.f, k.j, k.l, k.g, k.mod, false);
-    FeltetelSzuro sz{&t, nullptr};
+    TalalatiAranyTeszt ta;
+    if (huzasok)
+        ta.Elokeszites(k.f.TalalatiAranyFeltetel, *huzasok, k.g, k.l.KijeloltSzamok, k.l.KijeloltFoSzamDb,
+                       k.l.VariacioMeret, k.l.VariacioFoMeret);
+    FeltetelSzuro sz{&t, huzasok ? &ta : nullptr};
     BontasBemenetKornyezet bk;
     bk.VanSorFeltetel = t.VanFeltetel;
+    if (huzasok)
+        bk.AdatbazisBetoltve = huzasok->AdatbazisBetoltve;
     const BontasBemenet b = BontasBemenetKeszites(k.l, k.f, k.o, k.g, bk);
     VariationStore tar;
     BontasAllapot all;
@@ -96,6 +105,10 @@ inline std::vector<Sor> Futtatas(FeltetelekKornyezet& k)
     env.JovahagyasVariacio = false;
     const BontasEredmeny er = BontasFuttatas(tar, b, all, vez, env, sz);
     EXPECT_EQ(er.hiba, BontasHiba::Nincs);
+    if (teljesultA) {
+        sz.TeljesultBeirasa(all);
+        *teljesultA = all.TeljesultFeltetelekA;
+    }
     std::vector<Sor> v;
     for (std::int32_t r = 0; r < tar.BontSzelvszam; ++r) v.emplace_back(tar.sor(r), tar.sor(r) + b.VariacioMeret);
     return v;
