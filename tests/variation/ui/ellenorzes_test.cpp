@@ -46,7 +46,36 @@ namespace {
 using namespace kvx;
 using kvx::teszt::Valaszolo;
 
-class EllenorzesTest : public kvx::teszt::EllenorzesAlap<kvx::teszt::VariacioAblakok, false> {};
+class EllenorzesTest : public kvx::teszt::EllenorzesAlap<kvx::teszt::VariacioAblakok, false> {
+protected:
+    // How many of the variation's lines hold 0..5 of the marked numbers.
+    std::vector<int> talalatDb(const std::vector<int>& jelolt)
+    {
+        std::vector<int> db(6, 0);
+        for (int r = 0; r < variationStore().BontSzelvszam; ++r)
+            ++db[static_cast<std::size_t>(talalat(r, jelolt))];
+        return db;
+    }
+    // The hit classes the search box should offer for the marked numbers:
+    // every class that occurs among the variation's lines, highest first.
+    QStringList osztalyok(const std::vector<int>& jelolt)
+    {
+        const std::vector<int> db = talalatDb(jelolt);
+        QStringList vart{QStringLiteral("Minden találat")};
+        for (int h = 5; h >= 0; --h)
+            if (db[static_cast<std::size_t>(h)] > 0)
+                vart << QStringLiteral("%1 találat").arg(h);
+        return vart;
+    }
+    // What the search box offers.
+    QStringList box()
+    {
+        QStringList b;
+        for (int i = 0; i < panel()->KeresBox->count(); ++i)
+            b << panel()->KeresBox->itemText(i);
+        return b;
+    }
+};
 
 TEST_F(EllenorzesTest, MarkedLineIsFoundInTheList)
 {
@@ -67,18 +96,9 @@ TEST_F(EllenorzesTest, MarkedLineIsFoundInTheList)
     // The list opened with its search panel; the box offers the classes that occur.
     ASSERT_TRUE(lista()->isVisible());
     ASSERT_TRUE(panel()->isVisible());
-    std::vector<int> db(6, 0);
-    for (int r = 0; r < sorok; ++r)
-        ++db[static_cast<std::size_t>(talalat(r, jelolt))];
-    QStringList vart{QStringLiteral("Minden találat")};
-    for (int h = 5; h >= 0; --h)
-        if (db[static_cast<std::size_t>(h)] > 0)
-            vart << QStringLiteral("%1 találat").arg(h);
-    QStringList box;
-    for (int i = 0; i < panel()->KeresBox->count(); ++i)
-        box << panel()->KeresBox->itemText(i);
-    EXPECT_EQ(box, vart);
+    EXPECT_EQ(box(), osztalyok(jelolt));
     // The info text counts the same.
+    const std::vector<int> db = talalatDb(jelolt);
     for (int h = 0; h <= 5; ++h)
         EXPECT_TRUE(sz->InfoCimke->text().contains(QStringLiteral("   %1 találat:%2").arg(h).arg(db[static_cast<std::size_t>(h)], 8)))
             << h;
@@ -125,23 +145,6 @@ TEST_F(EllenorzesTest, MarkedLineIsFoundInTheList)
 TEST_F(EllenorzesTest, LineEntryShowsTheListsSearchWhileTheLineIsEntered)
 {
     general();
-    const int sorok = variationStore().BontSzelvszam;
-    const auto osztalyok = [&](const std::vector<int>& jelolt) {
-        std::vector<int> db(6, 0);
-        for (int r = 0; r < sorok; ++r)
-            ++db[static_cast<std::size_t>(talalat(r, jelolt))];
-        QStringList vart{QStringLiteral("Minden találat")};
-        for (int h = 5; h >= 0; --h)
-            if (db[static_cast<std::size_t>(h)] > 0)
-                vart << QStringLiteral("%1 találat").arg(h);
-        return vart;
-    };
-    const auto box = [this] {
-        QStringList b;
-        for (int i = 0; i < panel()->KeresBox->count(); ++i)
-            b << panel()->KeresBox->itemText(i);
-        return b;
-    };
     kvx::Parancs(ParancsId::Listzs2)->trigger();
     ASSERT_TRUE(lista()->isVisible());
     TBontEllSzelveny* sz = szelvenyek().BontEllSzelveny;
